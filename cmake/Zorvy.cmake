@@ -1,0 +1,40 @@
+# zorvy_library(NAME DEPS lib... [PACKAGES pkg-config-module...])
+# One static library from every .cpp in the calling folder (not recursive).
+function(zorvy_library name)
+  cmake_parse_arguments(ARG "" "" "DEPS;PACKAGES;LIBS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  add_library(${name} STATIC ${sources})
+  target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${ARG_DEPS} ${ARG_LIBS})
+  if(ARG_PACKAGES)
+    find_package(PkgConfig REQUIRED)
+    pkg_check_modules(${name}_pkgs REQUIRED IMPORTED_TARGET ${ARG_PACKAGES})
+    target_link_libraries(${name} PUBLIC PkgConfig::${name}_pkgs)
+  endif()
+endfunction()
+
+# zorvy_tests(NAME DEPS lib... [LABELS label...])
+# One GoogleTest binary from every .cpp in the calling tests folder; each test case is one ctest test.
+function(zorvy_tests name)
+  cmake_parse_arguments(ARG "" "" "DEPS;LABELS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  add_executable(${name} ${sources})
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS} GTest::gtest GTest::gtest_main GTest::gmock)
+  target_compile_definitions(${name} PRIVATE
+    ZORVY_SHARED_DATA="${CMAKE_SOURCE_DIR}/../shared/data"
+    ZORVY_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+  gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
+    PROPERTIES LABELS "${ARG_LABELS}")
+endfunction()
+
+# zorvy_benchmark(NAME DEPS lib...)
+# One Google Benchmark binary from every .cpp in the calling bench folder.
+function(zorvy_benchmark name)
+  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  add_executable(${name} ${sources})
+  target_link_libraries(${name} PRIVATE ${ARG_DEPS} benchmark::benchmark benchmark::benchmark_main)
+  target_compile_definitions(${name} PRIVATE
+    ZORVY_SHARED_DATA="${CMAKE_SOURCE_DIR}/../shared/data"
+    ZORVY_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
+endfunction()
