@@ -24,6 +24,8 @@ private:
 
 ZORVY_EXCEPTION(EConvertError, Exception);
 ZORVY_EXCEPTION(EDivByZero, Exception);
+ZORVY_EXCEPTION(EInvalidOp, Exception);
+ZORVY_EXCEPTION(EIntOverflow, Exception);
 ZORVY_EXCEPTION(EVariantError, Exception);
 ZORVY_EXCEPTION(EListError, Exception);
 ZORVY_EXCEPTION(EInvalidOperation, Exception);
