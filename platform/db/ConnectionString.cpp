@@ -1,0 +1,156 @@
+#include "platform/db/ConnectionString.h"
+
+#include "platform/db/EmbeddedDatabase.h"
+#include "platform/db/Odbc.h"
+#include "platform/rtl/Exceptions.h"
+
+#include <algorithm>
+
+namespace zorvy {
+namespace {
+
+std::string Trimmed(const std::string& s) {
+    size_t b = s.find_first_not_of(" \t\r\n");
+    if (b == std::string::npos)
+        return {};
+    size_t e = s.find_last_not_of(" \t\r\n");
+    return s.substr(b, e - b + 1);
+}
+
+bool SameText(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
+               return std::tolower(x) == std::tolower(y);
+           });
+}
+
+bool StartsWithText(const std::string& s, const std::string& prefix) {
+    return s.size() >= prefix.size() && SameText(s.substr(0, prefix.size()), prefix);
+}
+
+// An ODBC value that holds ";" or braces must be braced, with "}" doubled.
+std::string OdbcValue(const std::string& value) {
+    if (value.find_first_of(";{}") == std::string::npos && value == Trimmed(value))
+        return value;
+    std::string out = "{";
+    for (char c : value) {
+        out += c;
+        if (c == '}')
+            out += '}';
+    }
+    return out + "}";
+}
+
+} // namespace
+
+ConnectionStringPairs ParseConnectionString(const std::string& text) {
+    ConnectionStringPairs pairs;
+    size_t i = 0;
+    while (i < text.size()) {
+        size_t eq = text.find('=', i);
+        size_t semi = text.find(';', i);
+        if (semi != std::string::npos && (eq == std::string::npos || semi < eq)) {
+            if (!Trimmed(text.substr(i, semi - i)).empty())
+                throw EDatabaseError("Invalid connection string entry: \"" + Trimmed(text.substr(i, semi - i)) + "\"");
+            i = semi + 1;
+            continue;
+        }
+        if (eq == std::string::npos) {
+            if (!Trimmed(text.substr(i)).empty())
+                throw EDatabaseError("Invalid connection string entry: \"" + Trimmed(text.substr(i)) + "\"");
+            break;
+        }
+        std::string key = Trimmed(text.substr(i, eq - i));
+        size_t v = eq + 1;
+        while (v < text.size() && (text[v] == ' ' || text[v] == '\t'))
+            ++v;
+        std::string value;
+        if (v < text.size() && (text[v] == '"' || text[v] == '\'')) {
+            char quote = text[v];
+            size_t k = v + 1;
+            for (;; ++k) {
+                if (k >= text.size())
+                    throw EDatabaseError("Unterminated quote in the connection string value of \"" + key + "\"");
+                if (text[k] == quote) {
+                    if (k + 1 < text.size() && text[k + 1] == quote) {
+                        value += quote;
+                        ++k;
+                        continue;
+                    }
+                    break;
+                }
+                value += text[k];
+            }
+            size_t end = text.find(';', k + 1);
+            i = end == std::string::npos ? text.size() : end + 1;
+        } else {
+            size_t end = text.find(';', v);
+            value = Trimmed(text.substr(v, end == std::string::npos ? std::string::npos : end - v));
+            i = end == std::string::npos ? text.size() : end + 1;
+        }
+        if (key.empty())
+            throw EDatabaseError("Invalid connection string entry without a key");
+        pairs.emplace_back(key, value);
+    }
+    return pairs;
+}
+
+std::string ConnectionStringValue(const ConnectionStringPairs& pairs, const std::string& key) {
+    for (const auto& [k, v] : pairs)
+        if (SameText(k, key))
+            return v;
+    return {};
+}
+
+OdbcTarget MapConnectionString(const std::string& adoConnectionString) {
+    ConnectionStringPairs pairs = ParseConnectionString(adoConnectionString);
+    std::string provider = ConnectionStringValue(pairs, "Provider");
+    if (!provider.empty() && !StartsWithText(provider, "MSDASQL"))
+        throw EDatabaseError("Provider \"" + provider + "\" is not available: only the ODBC provider (MSDASQL) is");
+
+    OdbcTarget target;
+    std::string odbc;
+    std::string dataSource;
+    bool hasDriver = false;
+    for (const auto& [key, value] : pairs) {
+        if (SameText(key, "Provider") || SameText(key, "User ID") || SameText(key, "Password") ||
+            SameText(key, "Persist Security Info") || SameText(key, "UID") || SameText(key, "PWD"))
+            continue;
+        if (SameText(key, "Data Source") || SameText(key, "DSN")) {
+            dataSource = value;
+            continue;
+        }
+        if (SameText(key, "Extended Properties")) {
+            odbc += value;
+            if (!odbc.empty() && odbc.back() != ';')
+                odbc += ';';
+            for (const auto& [k, v] : ParseConnectionString(value))
+                if (SameText(k, "Driver"))
+                    hasDriver = true;
+                else if (SameText(k, "DSN"))
+                    dataSource = v;
+            continue;
+        }
+        if (SameText(key, "Driver"))
+            hasDriver = true;
+        odbc += key + "=" + OdbcValue(value) + ";";
+    }
+
+    if (!dataSource.empty() && odbc::DataSourceDefined(dataSource)) {
+        target.connectionString = "DSN=" + OdbcValue(dataSource) + ";" + odbc;
+        return target;
+    }
+    if (!dataSource.empty() && !hasDriver) {
+        if (!IsProgramDataSource(dataSource))
+            throw EDatabaseError("Data source \"" + dataSource + "\" is not defined in the ODBC configuration");
+        target.embedded = true;
+        target.databaseFile = EmbeddedDatabaseFile();
+        target.connectionString = SqliteConnectionString(target.databaseFile);
+        return target;
+    }
+    if (!hasDriver)
+        throw EDatabaseError("The connection string names no data source");
+    target.connectionString = odbc;
+    return target;
+}
+
+} // namespace zorvy

@@ -1,0 +1,36 @@
+#pragma once
+// Connection strings in the program's ADO form ("Provider=MSDASQL.1;Data Source=zorvy;...") and the one
+// place where they become ODBC connection strings.
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace zorvy {
+
+using ConnectionStringPairs = std::vector<std::pair<std::string, std::string>>;
+
+// Splits "Key=Value;Key2=Value2" (values may be quoted with " or '; keys keep their spelling).
+// Raises EDatabaseError on an entry without "=" or an unterminated quote.
+ConnectionStringPairs ParseConnectionString(const std::string& text);
+
+// The value of a key, compared case-insensitively; empty when absent.
+std::string ConnectionStringValue(const ConnectionStringPairs& pairs, const std::string& key);
+
+struct OdbcTarget {
+    std::string connectionString; // what the driver manager receives
+    bool embedded = false;        // the program's own SQLite database in the data folder
+    std::string databaseFile;     // the embedded database's file, when embedded
+};
+
+// Maps an ADO-form connection string to ODBC:
+// - "Data Source=NAME" becomes "DSN=NAME" when the ODBC configuration defines NAME; a name of the
+//   program's own data sources that the configuration lacks opens the embedded database instead;
+//   any other undefined name raises EDatabaseError.
+// - "User ID", "Password" and "Persist Security Info" are dropped: credentials belong in the data
+//   source's own configuration, never in the program.
+// - "Provider" must be the ODBC provider (MSDASQL) or absent.
+// - "Extended Properties" is an ODBC connection string of its own and is passed on as it stands;
+//   any other key ("Driver", "Database", ...) passes on unchanged.
+OdbcTarget MapConnectionString(const std::string& adoConnectionString);
+
+} // namespace zorvy

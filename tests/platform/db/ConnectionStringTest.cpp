@@ -1,0 +1,99 @@
+#include "platform/db/ConnectionString.h"
+
+#include "platform/db/EmbeddedDatabase.h"
+#include "platform/db/Odbc.h"
+#include "platform/rtl/Exceptions.h"
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace zorvy {
+namespace {
+
+TEST(ConnectionString, ParsesThePairsOfTheProgramsConnectionStrings) {
+    ConnectionStringPairs pairs = ParseConnectionString(
+        "Provider=MSDASQL.1;Password=kqd# m&T! ~RW;Persist Security Info=True;User ID=admin;Data Source=Tkp");
+    ASSERT_EQ(pairs.size(), 5u);
+    EXPECT_EQ(ConnectionStringValue(pairs, "password"), "kqd# m&T! ~RW");
+    EXPECT_EQ(ConnectionStringValue(pairs, "DATA SOURCE"), "Tkp");
+    EXPECT_EQ(ConnectionStringValue(pairs, "Missing"), "");
+
+    pairs = ParseConnectionString("Extended Properties=\"DRIVER={SQLite3};Database=a;b.db\";Data Source='x''y'");
+    EXPECT_EQ(ConnectionStringValue(pairs, "Extended Properties"), "DRIVER={SQLite3};Database=a;b.db");
+    EXPECT_EQ(ConnectionStringValue(pairs, "Data Source"), "x'y");
+}
+
+TEST(ConnectionString, RejectsMalformedText) {
+    for (const char* text : {"Provider", "Data Source=\"open", "=value", "a=1;junk;b=2"})
+        EXPECT_THROW(ParseConnectionString(text), EDatabaseError) << text;
+}
+
+TEST(ConnectionString, MapsTheProgramsDataSourceToTheEmbeddedDatabaseWithoutCredentials) {
+    test::TempDataFolder home;
+    OdbcTarget target =
+        MapConnectionString("Provider=MSDASQL.1;Password=kqd# m&T! ~RW;Persist Security Info=True;Data Source=zorvy");
+    EXPECT_TRUE(target.embedded);
+    EXPECT_EQ(target.databaseFile, home.Path() + "/zorvy.db");
+    EXPECT_EQ(target.connectionString.find("kqd#"), std::string::npos);
+    EXPECT_EQ(target.connectionString.find("admin"), std::string::npos);
+    EXPECT_TRUE(MapConnectionString("Provider=MSDASQL.1;User ID=admin;Data Source=Tkp").embedded);
+}
+
+TEST(ConnectionString, ClearErrorsForWhatCannotBeReached) {
+    test::TempDataFolder home;
+    struct Case {
+        const char* connectionString;
+        const char* messagePart;
+    } cases[] = {
+        {"Provider=MSDASQL.1;Data Source=NoSuchSource", "\"NoSuchSource\" is not defined"},
+        {"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=zorvy", "Provider \"Microsoft.Jet.OLEDB.4.0\""},
+        {"Provider=MSDASQL.1;Password=x", "names no data source"},
+    };
+    for (const Case& c : cases) {
+        try {
+            MapConnectionString(c.connectionString);
+            ADD_FAILURE() << c.connectionString;
+        } catch (const EDatabaseError& e) {
+            EXPECT_NE(std::string(e.what()).find(c.messagePart), std::string::npos) << e.what();
+        }
+    }
+}
+
+TEST(EmbeddedDatabase, IsCreatedWithTheProgramsTablesAndKeys) {
+    test::TempDataFolder home;
+    OdbcTarget target = MapConnectionString("Provider=MSDASQL.1;Data Source=zorvy");
+    odbc::Connection connection;
+    connection.Open(target.connectionString);
+    CreateProgramTables(connection);
+    CreateProgramTables(connection); // a second time changes nothing
+    EXPECT_TRUE(std::filesystem::exists(target.databaseFile));
+    EXPECT_TRUE(connection.TableExists("LotteryIssue"));
+    EXPECT_TRUE(connection.TableExists("FL_issue"));
+    auto keys = connection.UniqueKeys("LotteryIssue");
+    ASSERT_FALSE(keys.empty());
+    EXPECT_EQ(keys[0], (std::vector<std::string>{"LotteryID", "Issue"}));
+    EXPECT_EQ(connection.UniqueKeys("FL_issue").at(0), std::vector<std::string>{"LotIssue"});
+
+    // An issue such as "0012345" stays text.
+    connection.ExecDirect("insert into LotteryIssue (LotteryID, Issue) values (3508, '0012345')");
+    odbc::Statement statement(connection);
+    statement.Execute("select Issue from LotteryIssue");
+    ASSERT_TRUE(statement.Fetch());
+    EXPECT_EQ(std::get<std::string>(statement.Get(0)), "0012345");
+}
+
+TEST(EmbeddedDatabase, AMissingDriverIsAClearError) {
+    odbc::Connection connection;
+    try {
+        connection.Open("DRIVER={No Such Driver};Database=/nonexistent");
+        FAIL();
+    } catch (const EDatabaseError& e) {
+        EXPECT_NE(std::string(e.what()).find("No Such Driver"), std::string::npos) << e.what();
+    }
+    EXPECT_FALSE(connection.IsOpen());
+}
+
+} // namespace
+} // namespace zorvy
