@@ -1,5 +1,6 @@
 #include "data/RunningHistory.h"
 
+#include "data/TrendMarker.h"
 #include "engine/BallFeatures.h"
 #include "platform/rtl/Exceptions.h"
 
@@ -39,7 +40,7 @@ TCommonColumns CommonRowStep(TRunningHistory& history, const TDrawRow& row, int3
         throw EDivByZero("Division by zero");
     const int32_t fw = v % rangeDivisor;
     if (fw < 0 || fw >= fwColumns)
-        throw EDatabaseError("Field 'fw" + std::to_string(fw) + "' not found");
+        throw EDatabaseError("Field '" + ColumnName("fw", fw) + "' not found");
 
     TCommonColumns columns;
     columns.qihaoxt = SameParity(v, row.Issue);
@@ -88,15 +89,15 @@ void ForEachCommonColumn(const TCommonColumns& columns,
     marked(columns.datext ? "datext" : "datebt");
     marked(columns.weekxt ? "weekxt" : "weekbt");
     if (columns.JJ >= 0)
-        marked("JJ" + std::to_string(columns.JJ));
+        marked(ColumnName("JJ", columns.JJ));
     marked(columns.bh ? "bh" : "fbh");
     marked(columns.Direction == TDirection::da ? "da" : columns.Direction == TDirection::xiao ? "xiao" : "deng");
     marked(columns.Js ? "Js" : "Ous");
-    marked("y" + std::to_string(columns.y));
+    marked(ColumnName("y", columns.y));
     marked(columns.f0 ? "f0" : "f1");
     marked(columns.H0 ? "H0" : "H1");
-    marked("fw" + std::to_string(columns.fw));
-    marked("Hz" + std::to_string(columns.sx3hz));
+    marked(ColumnName("fw", columns.fw));
+    marked(ColumnName("Hz", columns.sx3hz));
 }
 
 } // namespace zorvy

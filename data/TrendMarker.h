@@ -1,8 +1,16 @@
 #pragma once
-// The mark of a trend marker column: a column holds it or nothing, and the grids count the marked cells.
+// The mark of a trend marker column, and the names of numbered columns ("fw3", "Q40", "bg7").
+#include <string>
 
 namespace zorvy {
 
+// A marker column holds this or nothing; the grids count the marked cells.
 inline constexpr const char* TrendMarker = "◆";
+
+inline std::string ColumnName(const char* prefix, int number) {
+    std::string name(prefix);
+    name += std::to_string(number);
+    return name;
+}
 
 } // namespace zorvy

@@ -1,5 +1,6 @@
 #include "data/TrendTable.h"
 
+#include "data/TrendMarker.h"
 #include "engine/ValueKindFeatures.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Numbers.h"
@@ -12,8 +13,8 @@ namespace {
 
 std::string QColumn(int32_t k) {
     if (k < 0 || k >= TrendQColumns)
-        throw EDatabaseError("Field 'Q" + std::to_string(k) + "' not found");
-    return "Q" + std::to_string(k);
+        throw EDatabaseError("Field '" + ColumnName("Q", k) + "' not found");
+    return ColumnName("Q", k);
 }
 
 // Gap class of a count: a gap of 0, 1 to 3, 4 to 8, or 9 and more rows; `coldLimit` bounds the last.
@@ -49,7 +50,7 @@ std::optional<std::string> UnfilteredColumn(TTrendBuilderState& state, const TAn
     case TTrendRule::RwLchk:
         return CountGap(state, v, INT32_MAX);
     case TTrendRule::sx3qiatchk:
-        return "bg" + std::to_string(sx3atbgv(p2, p1, v));
+        return ColumnName("bg", sx3atbgv(p2, p1, v));
     case TTrendRule::sx3qidxchk:
         return PatternColumn(ThreeValuePattern(p2, p1, v, "dx", settings.bxcom, settings.bdcom));
     case TTrendRule::kuaduchk:
