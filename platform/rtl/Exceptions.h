@@ -33,11 +33,14 @@ ZORVY_EXCEPTION(EComponentError, Exception);
 ZORVY_EXCEPTION(EInvalidCast, Exception);
 ZORVY_EXCEPTION(EDatabaseError, Exception);
 ZORVY_EXCEPTION(EResNotFound, Exception);
+ZORVY_EXCEPTION(EClassNotFound, Exception);
 ZORVY_EXCEPTION(EOutOfResources, Exception);
 ZORVY_EXCEPTION(EStreamError, Exception);
 ZORVY_EXCEPTION(EReadError, EStreamError);
 ZORVY_EXCEPTION(EWriteError, EStreamError);
 ZORVY_EXCEPTION(EFOpenError, EStreamError);
+ZORVY_EXCEPTION(EFCreateError, EStreamError);
+ZORVY_EXCEPTION(EFilerError, EStreamError);
 ZORVY_EXCEPTION(EIniFileException, Exception);
 ZORVY_EXCEPTION(EAssertionFailed, Exception);
 

@@ -1,0 +1,116 @@
+#include "platform/rtl/Lists.h"
+
+#include "platform/rtl/Components.h"
+#include "platform/rtl/Exceptions.h"
+
+#include <algorithm>
+#include <string>
+
+namespace zorvy {
+
+TList::~TList() { Clear(); }
+
+void TList::Error(int index) { throw EListError("List index out of bounds (" + std::to_string(index) + ")"); }
+
+void TList::CheckIndex(int index) const {
+    if (index < 0 || index >= GetCount()) Error(index);
+}
+
+int TList::Add(void* item) {
+    items_.push_back(item);
+    if (item) Notify(item, TListNotification::lnAdded);
+    return GetCount() - 1;
+}
+
+void TList::Insert(int index, void* item) {
+    if (index < 0 || index > GetCount()) Error(index);
+    items_.insert(items_.begin() + index, item);
+    if (item) Notify(item, TListNotification::lnAdded);
+}
+
+void TList::Delete(int index) {
+    CheckIndex(index);
+    void* item = items_[index];
+    items_.erase(items_.begin() + index);
+    if (item) Notify(item, TListNotification::lnDeleted);
+}
+
+int TList::Remove(void* item) {
+    int index = IndexOf(item);
+    if (index >= 0) Delete(index);
+    return index;
+}
+
+void* TList::Extract(void* item) {
+    int index = IndexOf(item);
+    if (index < 0) return nullptr;
+    items_.erase(items_.begin() + index);
+    Notify(item, TListNotification::lnExtracted);
+    return item;
+}
+
+void TList::Clear() {
+    while (!items_.empty()) Delete(GetCount() - 1);
+    items_.shrink_to_fit();
+}
+
+void TList::Exchange(int index1, int index2) {
+    CheckIndex(index1);
+    CheckIndex(index2);
+    std::swap(items_[index1], items_[index2]);
+}
+
+void TList::Move(int curIndex, int newIndex) {
+    if (curIndex == newIndex) return;
+    CheckIndex(curIndex);
+    CheckIndex(newIndex);
+    void* item = items_[curIndex];
+    items_.erase(items_.begin() + curIndex);
+    items_.insert(items_.begin() + newIndex, item);
+}
+
+int TList::IndexOf(void* item) const {
+    auto it = std::find(items_.begin(), items_.end(), item);
+    return it == items_.end() ? -1 : static_cast<int>(it - items_.begin());
+}
+
+void TList::Pack() { std::erase(items_, nullptr); }
+
+void TList::Sort(const std::function<int(void*, void*)>& compare) {
+    std::stable_sort(items_.begin(), items_.end(), [&](void* a, void* b) { return compare(a, b) < 0; });
+}
+
+void TList::SetCount(int count) {
+    if (count < 0) throw EListError("List count out of bounds (" + std::to_string(count) + ")");
+    while (GetCount() > count) Delete(GetCount() - 1);
+    items_.resize(count, nullptr);
+}
+
+void TList::SetCapacity(int capacity) {
+    if (capacity < GetCount()) throw EListError("List capacity out of bounds (" + std::to_string(capacity) + ")");
+    items_.reserve(capacity);
+}
+
+void* TList::Get(int index) const {
+    CheckIndex(index);
+    return items_[index];
+}
+
+void TList::Put(int index, void* item) {
+    CheckIndex(index);
+    void* old = items_[index];
+    if (old == item) return;
+    items_[index] = item;
+    if (old) Notify(old, TListNotification::lnDeleted);
+    if (item) Notify(item, TListNotification::lnAdded);
+}
+
+void TList::Notify(void*, TListNotification) {}
+
+TObjectList::~TObjectList() { Clear(); }
+
+void TObjectList::Notify(void* item, TListNotification action) {
+    if (ownsObjects_ && action == TListNotification::lnDeleted) delete static_cast<TObject*>(item);
+}
+
+} // namespace zorvy
