@@ -47,16 +47,7 @@ std::string Jcchushuv(std::string_view list) {
 }
 
 bool CheckCondition(int32_t value, const TConditionMarks& marks, std::string_view list) {
-    const auto [oddMark, evenMark, rem0Mark, rem1Mark, rem2Mark, rangeLow, rangeHigh] = marks;
-    if (oddMark >= 0 && !(value % 2 == 1 && oddMark == 1)) return false;
-    if (evenMark >= 0 && !(value % 2 == 0 && evenMark == 0)) return false;
-    if (rem0Mark >= 0 || rem1Mark >= 0 || rem2Mark >= 0) {
-        const int32_t remainder = value % 3;
-        if (!((rem0Mark == 0 && remainder == 0) || (rem1Mark == 1 && remainder == 1) ||
-              (rem2Mark == 2 && remainder == 2)))
-            return false;
-    }
-    if (rangeLow >= 0 && !(rangeLow <= value && value <= rangeHigh)) return false;
+    if (!CheckMarks(value, marks)) return false;
     if (list == "-1") return true;
     if (ContainsText(list, "c")) {
         const int32_t divisor = StrToInt(Jcchushuv(list));

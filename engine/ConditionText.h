@@ -19,6 +19,20 @@ std::string ExtractConditionValue(std::string_view text, std::string_view key);
 // The divisor text of a divisor-form list ("c5, 0 2 4 " -> "5"); empty when the list has no "c".
 std::string Jcchushuv(std::string_view list);
 
+// Whether value meets every set mark: odd, even, the allowed remainders modulo 3, the range.
+inline bool CheckMarks(int32_t value, const TConditionMarks& marks) {
+    const auto [oddMark, evenMark, rem0Mark, rem1Mark, rem2Mark, rangeLow, rangeHigh] = marks;
+    if (oddMark >= 0 && !(value % 2 == 1 && oddMark == 1)) return false;
+    if (evenMark >= 0 && !(value % 2 == 0 && evenMark == 0)) return false;
+    if (rem0Mark >= 0 || rem1Mark >= 0 || rem2Mark >= 0) {
+        const int32_t remainder = value % 3;
+        if (!((rem0Mark == 0 && remainder == 0) || (rem1Mark == 1 && remainder == 1) ||
+              (rem2Mark == 2 && remainder == 2)))
+            return false;
+    }
+    return rangeLow < 0 || (rangeLow <= value && value <= rangeHigh);
+}
+
 // Whether value meets every set mark and, unless list is "-1", the value list (or, in the divisor
 // form, whether its remainder is listed). A bad divisor raises EConvertError or EDivByZero.
 bool CheckCondition(int32_t value, const TConditionMarks& marks, std::string_view list);

@@ -141,17 +141,15 @@ int32_t SisyphusSteps(int32_t n) {
     return passes;
 }
 
-int32_t KaprekarSteps(int32_t n, std::string_view mode) {
-    if (n < 1002) return 0;
-    int32_t x = n;
-    if (n <= CombinationCount) {
-        if (mode == "q4")
-            x = n < 10000 ? n : n < 100000 ? n / 10 : n < 1000000 ? n / 100 : n / 1000;
-        else if (mode == "z4")
-            x = n < 100000 ? 0 : n < 1000000 ? (n % 100000) / 10 : (n % 1000000) / 100;
-        else if (mode == "h4")
-            x = n < 10000 ? n : n % 10000;
-    }
+int32_t KaprekarDigits(int32_t n, std::string_view mode) {
+    if (n > CombinationCount) return n;
+    if (mode == "q4") return n < 10000 ? n : n < 100000 ? n / 10 : n < 1000000 ? n / 100 : n / 1000;
+    if (mode == "z4") return n < 100000 ? 0 : n < 1000000 ? (n % 100000) / 10 : (n % 1000000) / 100;
+    if (mode == "h4") return n < 10000 ? n : n % 10000;
+    return n;
+}
+
+int32_t KaprekarRoutineSteps(int32_t x) {
     int32_t steps = 0;
     while (x != 6174) {
         x = KaprekarStep(x);
@@ -159,6 +157,11 @@ int32_t KaprekarSteps(int32_t n, std::string_view mode) {
         ++steps;
     }
     return steps;
+}
+
+int32_t KaprekarSteps(int32_t n, std::string_view mode) {
+    if (n < 1002) return 0;
+    return KaprekarRoutineSteps(KaprekarDigits(n, mode));
 }
 
 int32_t ThreeValuePattern(int32_t first, int32_t second, int32_t third, std::string_view mode,

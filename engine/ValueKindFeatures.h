@@ -33,6 +33,10 @@ int32_t BisectionSteps(int32_t limit, int32_t target, std::string_view mode);
 int32_t SisyphusSteps(int32_t n);
 // Kaprekar steps to 6174 of four digits of N chosen by mode "q4", "z4" or "h4".
 int32_t KaprekarSteps(int32_t n, std::string_view mode);
+// The four digits KaprekarSteps starts from (N itself for another mode or N above the last serial).
+int32_t KaprekarDigits(int32_t n, std::string_view mode);
+// Steps of the routine from x (its four lowest digits) to 6174; a routine that reaches 0 ends there.
+int32_t KaprekarRoutineSteps(int32_t x);
 
 // A three-digit 0/1 pattern of three values read as a decimal number. Mode "dx" compares each
 // value with the small and big thresholds, given as the texts of bxcom and bdcom (a text that is
