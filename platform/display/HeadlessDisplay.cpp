@@ -1,0 +1,116 @@
+#include "platform/display/HeadlessDisplay.h"
+#include "platform/gdi/GdiObjects.h"
+#include "platform/gdi/ImageCodecs.h"
+#include "platform/rtl/Exceptions.h"
+#include "platform/win/Painting.h"
+#include "platform/win/SystemInfo.h"
+#include "platform/win/Windows.h"
+
+namespace zorvy {
+
+THeadlessDisplay::THeadlessDisplay()
+    : previousBackend_(GetDisplayBackend()), previousClock_(&GetMessageClock()), monitors_(DefaultMonitors()) {
+    SetDisplayBackend(this);
+    SetMessageClock(&clock_);
+}
+
+THeadlessDisplay::~THeadlessDisplay() {
+    ShutdownWindowSystem();
+    SetDisplayBackend(previousBackend_);
+    SetMessageClock(previousClock_);
+}
+
+const THeadlessDisplay::TNativeWindow* THeadlessDisplay::NativeWindow(HWND hwnd) const {
+    auto it = windows_.find(hwnd);
+    return it == windows_.end() ? nullptr : &it->second;
+}
+
+TPoint THeadlessDisplay::ToScreen(HWND hwnd, int x, int y) const {
+    TPoint p{x, y};
+    ClientToScreen(hwnd, p);
+    return p;
+}
+
+void THeadlessDisplay::MoveMouse(HWND hwnd, int x, int y) { InjectMouseMove(ToScreen(hwnd, x, y)); }
+
+void THeadlessDisplay::PressMouse(HWND hwnd, int x, int y, TMouseButton button) {
+    const TPoint p = ToScreen(hwnd, x, y);
+    InjectMouseMove(p);
+    InjectMouseButton(button, true, p);
+}
+
+void THeadlessDisplay::ReleaseMouse(HWND hwnd, int x, int y, TMouseButton button) {
+    InjectMouseButton(button, false, ToScreen(hwnd, x, y));
+}
+
+void THeadlessDisplay::Click(HWND hwnd, int x, int y, TMouseButton button) {
+    const TPoint p = ToScreen(hwnd, x, y);
+    InjectMouseMove(p);
+    InjectMouseButton(button, true, p);
+    InjectMouseButton(button, false, p);
+}
+
+void THeadlessDisplay::Wheel(HWND hwnd, int x, int y, int delta) { InjectMouseWheel(delta, ToScreen(hwnd, x, y)); }
+
+void THeadlessDisplay::PressKey(std::uint16_t vk) {
+    InjectKey(vk, true);
+    InjectKey(vk, false);
+}
+
+void THeadlessDisplay::TypeText(const std::string& utf8) { InjectText(utf8); }
+
+HBITMAP THeadlessDisplay::Capture(HWND hwnd) {
+    FlushPainting();
+    return CaptureWindowImage(hwnd);
+}
+
+void THeadlessDisplay::SavePng(HWND hwnd, const std::string& path) {
+    HBITMAP image = Capture(hwnd);
+    if (!image) throw EInvalidOperation("Cannot capture a window that does not exist");
+    try {
+        SavePngFile(image, path);
+    } catch (...) {
+        DeleteObject(image);
+        throw;
+    }
+    DeleteObject(image);
+}
+
+void THeadlessDisplay::CreateNativeWindow(HWND hwnd, const TNativeWindowDesc& desc) {
+    TNativeWindow w;
+    w.desc = desc;
+    windows_[hwnd] = w;
+}
+
+void THeadlessDisplay::DestroyNativeWindow(HWND hwnd) { windows_.erase(hwnd); }
+
+void THeadlessDisplay::ShowNativeWindow(HWND hwnd, bool show, bool) {
+    if (auto it = windows_.find(hwnd); it != windows_.end()) it->second.visible = show;
+}
+
+void THeadlessDisplay::SetNativeWindowBounds(HWND hwnd, const TRect& bounds) {
+    if (auto it = windows_.find(hwnd); it != windows_.end()) it->second.desc.bounds = bounds;
+}
+
+void THeadlessDisplay::SetNativeWindowCaption(HWND hwnd, const std::string& caption) {
+    if (auto it = windows_.find(hwnd); it != windows_.end()) it->second.desc.caption = caption;
+}
+
+void THeadlessDisplay::SetNativeWindowLayering(HWND hwnd, std::uint8_t alpha, std::optional<std::uint32_t> colorKey) {
+    if (auto it = windows_.find(hwnd); it != windows_.end()) {
+        it->second.alpha = alpha;
+        it->second.colorKey = colorKey;
+    }
+}
+
+void THeadlessDisplay::Present(HWND hwnd, const TPixelView&, const TRect&) {
+    if (auto it = windows_.find(hwnd); it != windows_.end()) ++it->second.presents;
+}
+
+void THeadlessDisplay::WaitForEvents(std::optional<std::uint64_t> deadline) {
+    if (!deadline)
+        throw EInvalidOperation("The message loop is waiting for input, but the headless display has none to give");
+    if (*deadline > clock_.Milliseconds()) clock_.Set(*deadline);
+}
+
+} // namespace zorvy

@@ -1,0 +1,247 @@
+#include "platform/display/SdlDisplay.h"
+#include "platform/display/SdlKeys.h"
+#include "platform/rtl/Exceptions.h"
+#include "platform/win/Clock.h"
+#include "platform/win/Input.h"
+#include "platform/win/MessageLoop.h"
+#include "platform/win/Painting.h"
+#include "platform/win/SystemInfo.h"
+#include "platform/win/Windows.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstring>
+
+namespace zorvy {
+namespace {
+
+SDL_SystemCursor SdlCursorFor(HCURSOR cursor) {
+    switch (cursor) {
+    case IDC_IBEAM: return SDL_SYSTEM_CURSOR_IBEAM;
+    case IDC_WAIT: return SDL_SYSTEM_CURSOR_WAIT;
+    case IDC_CROSS: return SDL_SYSTEM_CURSOR_CROSSHAIR;
+    case IDC_SIZENWSE: return SDL_SYSTEM_CURSOR_SIZENWSE;
+    case IDC_SIZENESW: return SDL_SYSTEM_CURSOR_SIZENESW;
+    case IDC_SIZEWE: return SDL_SYSTEM_CURSOR_SIZEWE;
+    case IDC_SIZENS: return SDL_SYSTEM_CURSOR_SIZENS;
+    case IDC_SIZEALL: return SDL_SYSTEM_CURSOR_SIZEALL;
+    case IDC_NO: return SDL_SYSTEM_CURSOR_NO;
+    case IDC_HAND: return SDL_SYSTEM_CURSOR_HAND;
+    case IDC_APPSTARTING: return SDL_SYSTEM_CURSOR_WAITARROW;
+    default: return SDL_SYSTEM_CURSOR_ARROW;
+    }
+}
+
+TRect FromSdl(const SDL_Rect& r) { return Bounds(r.x, r.y, r.w, r.h); }
+
+} // namespace
+
+TSdlDisplay::TSdlDisplay() : previous_(GetDisplayBackend()) {
+    if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
+        throw EOutOfResources(std::string("Cannot open the display: ") + SDL_GetError());
+    SDL_StartTextInput();
+    SetDisplayBackend(this);
+}
+
+TSdlDisplay::~TSdlDisplay() {
+    ShutdownWindowSystem();
+    for (auto& [id, cursor] : cursors_) SDL_FreeCursor(cursor);
+    for (auto& [hwnd, native] : windows_) SDL_DestroyWindow(native.window);
+    SetDisplayBackend(previous_);
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+void TSdlDisplay::CreateNativeWindow(HWND hwnd, const TNativeWindowDesc& desc) {
+    Uint32 flags = SDL_WINDOW_HIDDEN;
+    if (desc.popup) flags |= SDL_WINDOW_BORDERLESS | SDL_WINDOW_POPUP_MENU | SDL_WINDOW_SKIP_TASKBAR;
+    if (desc.topmost) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
+    if (desc.toolWindow) flags |= SDL_WINDOW_SKIP_TASKBAR;
+    SDL_Window* window = SDL_CreateWindow(desc.caption.c_str(), desc.bounds.Left, desc.bounds.Top,
+                                          std::max(1, desc.bounds.Width()), std::max(1, desc.bounds.Height()), flags);
+    if (!window) throw EOutOfResources(std::string("Cannot create a window: ") + SDL_GetError());
+    windows_[hwnd] = TNative{window, desc.bounds, desc.popup};
+}
+
+void TSdlDisplay::DestroyNativeWindow(HWND hwnd) {
+    auto it = windows_.find(hwnd);
+    if (it == windows_.end()) return;
+    SDL_DestroyWindow(it->second.window);
+    windows_.erase(it);
+}
+
+void TSdlDisplay::ShowNativeWindow(HWND hwnd, bool show, bool activate) {
+    auto it = windows_.find(hwnd);
+    if (it == windows_.end()) return;
+    if (!show) {
+        SDL_HideWindow(it->second.window);
+        return;
+    }
+    SDL_ShowWindow(it->second.window);
+    if (activate && !it->second.popup) SDL_RaiseWindow(it->second.window);
+}
+
+void TSdlDisplay::SetNativeWindowBounds(HWND hwnd, const TRect& bounds) {
+    auto it = windows_.find(hwnd);
+    if (it == windows_.end() || it->second.bounds == bounds) return;
+    it->second.bounds = bounds;
+    SDL_SetWindowPosition(it->second.window, bounds.Left, bounds.Top);
+    SDL_SetWindowSize(it->second.window, std::max(1, bounds.Width()), std::max(1, bounds.Height()));
+}
+
+void TSdlDisplay::SetNativeWindowCaption(HWND hwnd, const std::string& caption) {
+    if (auto it = windows_.find(hwnd); it != windows_.end()) SDL_SetWindowTitle(it->second.window, caption.c_str());
+}
+
+void TSdlDisplay::SetNativeWindowLayering(HWND hwnd, std::uint8_t alpha, std::optional<std::uint32_t>) {
+    // SDL offers constant opacity only; a colour-keyed window is shown opaque.
+    if (auto it = windows_.find(hwnd); it != windows_.end()) SDL_SetWindowOpacity(it->second.window, alpha / 255.0f);
+}
+
+void TSdlDisplay::Present(HWND hwnd, const TPixelView& pixels, const TRect& dirty) {
+    auto it = windows_.find(hwnd);
+    if (it == windows_.end()) return;
+    SDL_Surface* surface = SDL_GetWindowSurface(it->second.window);
+    if (!surface) return;
+    TRect r;
+    if (!IntersectRect(r, dirty, Rect(0, 0, std::min(pixels.width, surface->w), std::min(pixels.height, surface->h))))
+        return;
+    const auto* src = pixels.pixels + static_cast<std::size_t>(r.Top) * pixels.stride + r.Left;
+    auto* dst = static_cast<std::uint8_t*>(surface->pixels) + static_cast<std::size_t>(r.Top) * surface->pitch +
+                static_cast<std::size_t>(r.Left) * surface->format->BytesPerPixel;
+    SDL_LockSurface(surface);
+    SDL_ConvertPixels(r.Width(), r.Height(), SDL_PIXELFORMAT_RGB888, src, pixels.stride * 4,
+                      surface->format->format, dst, surface->pitch);
+    SDL_UnlockSurface(surface);
+    SDL_Rect rect{r.Left, r.Top, r.Width(), r.Height()};
+    SDL_UpdateWindowSurfaceRects(it->second.window, &rect, 1);
+}
+
+void TSdlDisplay::SetCursorShape(HCURSOR cursor) {
+    const SDL_SystemCursor shape = SdlCursorFor(cursor);
+    auto& c = cursors_[static_cast<HCURSOR>(shape)];
+    if (!c) c = SDL_CreateSystemCursor(shape);
+    if (c) SDL_SetCursor(c);
+}
+
+void TSdlDisplay::SetClipboardText(const std::string& text) { SDL_SetClipboardText(text.c_str()); }
+
+std::optional<std::string> TSdlDisplay::GetClipboardText() {
+    if (!SDL_HasClipboardText()) return std::nullopt;
+    char* text = SDL_GetClipboardText();
+    std::optional<std::string> result;
+    if (text) result = std::string(text);
+    SDL_free(text);
+    return result;
+}
+
+std::vector<TMonitorDesc> TSdlDisplay::Monitors() {
+    std::vector<TMonitorDesc> list;
+    const int count = SDL_GetNumVideoDisplays();
+    for (int i = 0; i < count; ++i) {
+        SDL_Rect bounds, usable;
+        if (SDL_GetDisplayBounds(i, &bounds) != 0) continue;
+        if (SDL_GetDisplayUsableBounds(i, &usable) != 0) usable = bounds;
+        list.push_back({FromSdl(bounds), FromSdl(usable), i == 0});
+    }
+    return list;
+}
+
+HWND TSdlDisplay::FindHandle(std::uint32_t windowId) const {
+    for (const auto& [hwnd, native] : windows_)
+        if (SDL_GetWindowID(native.window) == windowId) return hwnd;
+    return 0;
+}
+
+TPoint TSdlDisplay::ScreenPoint(std::uint32_t windowId, int x, int y) const {
+    SDL_Window* window = SDL_GetWindowFromID(windowId);
+    int wx = 0, wy = 0;
+    if (window) SDL_GetWindowPosition(window, &wx, &wy);
+    return {wx + x, wy + y};
+}
+
+void TSdlDisplay::PumpEvents() {
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) Translate(event);
+}
+
+void TSdlDisplay::Translate(const SDL_Event& event) {
+    switch (event.type) {
+    case SDL_MOUSEMOTION:
+        InjectMouseMove(ScreenPoint(event.motion.windowID, event.motion.x, event.motion.y));
+        break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP: {
+        const auto b = event.button.button;
+        const TMouseButton button = b == SDL_BUTTON_RIGHT ? TMouseButton::Right
+                                    : b == SDL_BUTTON_MIDDLE ? TMouseButton::Middle
+                                                             : TMouseButton::Left;
+        InjectMouseButton(button, event.type == SDL_MOUSEBUTTONDOWN,
+                          ScreenPoint(event.button.windowID, event.button.x, event.button.y));
+        break;
+    }
+    case SDL_MOUSEWHEEL: {
+        int delta = event.wheel.y * 120;
+        if (event.wheel.direction == SDL_MOUSEWHEEL_FLIPPED) delta = -delta;
+        TPoint p;
+        GetCursorPos(p);
+        if (delta) InjectMouseWheel(delta, p);
+        break;
+    }
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+        if (auto vk = VirtualKeyFromSdl(event.key.keysym.sym)) InjectKey(vk, event.type == SDL_KEYDOWN);
+        break;
+    case SDL_TEXTINPUT:
+        InjectText(event.text.text);
+        break;
+    case SDL_WINDOWEVENT: {
+        const HWND hwnd = FindHandle(event.window.windowID);
+        if (!hwnd) break;
+        auto& native = windows_[hwnd];
+        switch (event.window.event) {
+        case SDL_WINDOWEVENT_EXPOSED:
+            RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN);
+            break;
+        case SDL_WINDOWEVENT_MOVED:
+            if (native.bounds.Left != event.window.data1 || native.bounds.Top != event.window.data2) {
+                OffsetRect(native.bounds, event.window.data1 - native.bounds.Left, event.window.data2 - native.bounds.Top);
+                SetWindowPos(hwnd, 0, native.bounds.Left, native.bounds.Top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+            }
+            break;
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+            if (native.bounds.Width() != event.window.data1 || native.bounds.Height() != event.window.data2) {
+                native.bounds.Right = native.bounds.Left + event.window.data1;
+                native.bounds.Bottom = native.bounds.Top + event.window.data2;
+                SetWindowPos(hwnd, 0, 0, 0, event.window.data1, event.window.data2,
+                             SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+            }
+            break;
+        case SDL_WINDOWEVENT_CLOSE:
+            PostMessage(hwnd, WM_CLOSE);
+            break;
+        case SDL_WINDOWEVENT_FOCUS_GAINED:
+            if (!native.popup && GetActiveWindow() != hwnd && IsWindowEnabled(hwnd)) SetActiveWindow(hwnd);
+            break;
+        default:
+            break;
+        }
+        break;
+    }
+    default:
+        break;
+    }
+}
+
+void TSdlDisplay::WaitForEvents(std::optional<std::uint64_t> deadline) {
+    if (!deadline) {
+        SDL_WaitEvent(nullptr);
+        return;
+    }
+    const std::uint64_t now = GetMessageTickCount();
+    if (*deadline <= now) return;
+    SDL_WaitEventTimeout(nullptr, static_cast<int>(std::min<std::uint64_t>(*deadline - now, INT_MAX)));
+}
+
+} // namespace zorvy

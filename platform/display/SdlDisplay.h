@@ -1,0 +1,53 @@
+#pragma once
+// The SDL2 display: top-level windows become SDL windows (popups without decoration and without
+// taking the focus), SDL events become window-system input, and cursors and the clipboard are SDL's.
+#include "platform/win/DisplayBackend.h"
+
+#include <map>
+#include <memory>
+
+struct SDL_Window;
+struct SDL_Cursor;
+union SDL_Event;
+
+namespace zorvy {
+
+class TSdlDisplay : public TDisplayBackend {
+public:
+    // Initialises SDL's video and installs itself as the display; raises EOutOfResources when SDL
+    // cannot open a display. The destructor destroys every window and shuts SDL down.
+    TSdlDisplay();
+    ~TSdlDisplay() override;
+    TSdlDisplay(const TSdlDisplay&) = delete;
+    TSdlDisplay& operator=(const TSdlDisplay&) = delete;
+
+    void CreateNativeWindow(HWND hwnd, const TNativeWindowDesc& desc) override;
+    void DestroyNativeWindow(HWND hwnd) override;
+    void ShowNativeWindow(HWND hwnd, bool show, bool activate) override;
+    void SetNativeWindowBounds(HWND hwnd, const TRect& bounds) override;
+    void SetNativeWindowCaption(HWND hwnd, const std::string& caption) override;
+    void SetNativeWindowLayering(HWND hwnd, std::uint8_t alpha, std::optional<std::uint32_t> colorKey) override;
+    void Present(HWND hwnd, const TPixelView& pixels, const TRect& dirty) override;
+    void SetCursorShape(HCURSOR cursor) override;
+    void SetClipboardText(const std::string& text) override;
+    std::optional<std::string> GetClipboardText() override;
+    std::vector<TMonitorDesc> Monitors() override;
+    void PumpEvents() override;
+    void WaitForEvents(std::optional<std::uint64_t> deadline) override;
+
+private:
+    struct TNative {
+        SDL_Window* window = nullptr;
+        TRect bounds;
+        bool popup = false;
+    };
+    HWND FindHandle(std::uint32_t windowId) const;
+    void Translate(const SDL_Event& event);
+    TPoint ScreenPoint(std::uint32_t windowId, int x, int y) const;
+
+    TDisplayBackend* previous_;
+    std::map<HWND, TNative> windows_;
+    std::map<HCURSOR, SDL_Cursor*> cursors_;
+};
+
+} // namespace zorvy

@@ -1,0 +1,47 @@
+#pragma once
+// Focus, activation, capture, keyboard state, cursor, double clicks, and the entry points through
+// which a display delivers raw input (turned here into posted mouse and key messages).
+#include "platform/gdi/Geometry.h"
+#include "platform/win/Handles.h"
+
+#include <string>
+
+namespace zorvy {
+
+HWND SetFocus(HWND hwnd); // answers the window that had the focus, 0 when it failed
+HWND GetFocus();
+HWND SetActiveWindow(HWND hwnd);
+HWND GetActiveWindow();
+HWND GetForegroundWindow();
+bool IsApplicationActive();
+HWND SetCapture(HWND hwnd);
+bool ReleaseCapture();
+HWND GetCapture();
+
+// High bit (negative) while down, low bit toggled; as of the message last retrieved.
+std::int16_t GetKeyState(int vk);
+// As of now, whatever the queue holds.
+std::int16_t GetAsyncKeyState(int vk);
+void GetKeyboardState(std::uint8_t state[256]);
+
+bool GetCursorPos(TPoint& p);
+bool SetCursorPos(int x, int y);
+HCURSOR SetCursor(HCURSOR cursor);
+HCURSOR GetCursor();
+
+UINT GetDoubleClickTime();
+void SetDoubleClickTime(UINT ms);
+void MessageBeep(UINT type);
+int MessageBeepCount(); // beeps so far; a display without sound only counts them
+
+enum class TMouseButton { Left, Right, Middle };
+
+// Raw input from the display, in screen coordinates. Each posts the messages the platform would.
+void InjectMouseMove(TPoint screen);
+void InjectMouseButton(TMouseButton button, bool down, TPoint screen);
+void InjectMouseWheel(int delta, TPoint screen);
+void InjectKey(std::uint16_t vk, bool down);
+void InjectText(const std::string& utf8); // one WM_CHAR per character, to the focused window
+void InjectApplicationActive(bool active);
+
+} // namespace zorvy
