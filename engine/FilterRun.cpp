@@ -139,7 +139,7 @@ TEvalState TFilterEngine::MakeEvalState(const TFilterInput& input, TFilterHost& 
     state.SelectedDigits = SelectedDigits;
     state.DrawContext = DrawContext;
     state.CheckModeOn = CheckModeOn != 0;
-    state.Serial = EvaluationMethod == TEvaluationMethod::emLiteral ? SerialNumberByTailWalk : SerialNumber;
+    state.Serial = EvaluationMethod == TEvaluationMethod::emLiteral ? LiteralSerial : SerialNumber;
     auto* engine = const_cast<TFilterEngine*>(this);
     state.JcTjErro = [engine, &host](bool flag, const std::string& message) { engine->JcTjErro(flag, message, host); };
     return state;

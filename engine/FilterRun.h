@@ -5,6 +5,7 @@
 #include "engine/ConditionTable.h"
 #include "engine/DrawContext.h"
 #include "engine/Evaluators.h"
+#include "engine/SerialNumber.h"
 
 #include <array>
 #include <cstdint>
@@ -83,6 +84,8 @@ public:
     TDrawContext DrawContext;
     std::vector<std::string> CheckLog;          // the lines of MemoJctj
     TEvaluationMethod EvaluationMethod = TEvaluationMethod::emFast;
+    // How the literal method numbers a candidate in each evaluator.
+    int32_t (*LiteralSerial)(const TCombination&) = SerialNumberByTailWalk;
 
     // Fills the records of the ticked conditions, unticks conditions with an empty text, counts the
     // families and sets their flags. A malformed number raises EConvertError; what was written stays.
