@@ -1,0 +1,170 @@
+#include "platform/rtl/Encoding.h"
+#include "platform/rtl/Exceptions.h"
+#include "platform/rtl/Files.h"
+#include "platform/rtl/ResourceStrings.h"
+#include "platform/rtl/Ticks.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+using namespace zorvy;
+
+namespace {
+
+ZORVY_RESOURCESTRING(sTestCaption, "Customization");
+ZORVY_RESOURCESTRING(sTestOther, "Other");
+
+// A fresh folder under the system's temporary folder, removed afterwards.
+class TempFolder {
+public:
+    TempFolder() {
+        char pattern[] = "/tmp/zorvy-rtl-XXXXXX";
+        path_ = mkdtemp(pattern);
+    }
+    ~TempFolder() { std::filesystem::remove_all(path_); }
+    const std::string& Path() const { return path_; }
+
+private:
+    std::string path_;
+};
+
+void WriteBytes(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+
+} // namespace
+
+TEST(Encoding, Utf8CharacterSteppingNeverSplitsACharacter) {
+    const std::string text = "a中€😀b"; // 1, 3, 3, 4, 1 bytes
+    EXPECT_EQ(CharCount(text), 5u);
+    EXPECT_EQ(CharLengthAt(text, 1), 3u);
+    EXPECT_EQ(CharLengthAt(text, 7), 4u);
+    EXPECT_EQ(CharLengthAt(text, 12), 0u);
+    EXPECT_EQ(StrCharLength(text, 2), 3);
+    EXPECT_EQ(NextCharIndex(text, 1), 4u);
+    EXPECT_EQ(PrevCharIndex(text, 11), 7u);
+    EXPECT_EQ(PrevCharIndex(text, 1), 0u);
+    EXPECT_EQ(ByteType(text, 1), TMbcsByteType::mbLeadByte);
+    EXPECT_EQ(ByteType(text, 2), TMbcsByteType::mbTrailByte);
+    EXPECT_EQ(ByteType(text, 0), TMbcsByteType::mbSingleByte);
+    EXPECT_EQ(CopyChars(text, 2), "a中");
+    EXPECT_EQ(CharToByteIndex(text, 99), text.size());
+    // Broken sequences step one byte at a time instead of running past the end.
+    const std::string broken = "\xE4\xB8";
+    EXPECT_EQ(CharLengthAt(broken, 0), 1u);
+    EXPECT_EQ(CharCount(broken), 2u);
+    EXPECT_EQ(PrevCharIndex("a\x80\x80", 3), 2u);
+}
+
+TEST(Encoding, GbkAndUtf8Conversion) {
+    const std::string utf8 = "开始过滤 ok";
+    const std::string gbk = "\xBF\xAA\xCA\xBC\xB9\xFD\xC2\xCB ok";
+    EXPECT_EQ(Utf8ToGbk(utf8), gbk);
+    EXPECT_EQ(GbkToUtf8(gbk), utf8);
+    EXPECT_EQ(DecodeGbkOrUtf8(gbk), utf8);
+    EXPECT_EQ(DecodeGbkOrUtf8(utf8), utf8);
+    EXPECT_EQ(DecodeGbkOrUtf8("\xEF\xBB\xBFx=1"), "x=1");
+    EXPECT_TRUE(IsValidUtf8(utf8));
+    EXPECT_FALSE(IsValidUtf8(gbk));
+    EXPECT_FALSE(IsValidUtf8("\xC0\xAF"));     // overlong
+    EXPECT_FALSE(IsValidUtf8("\xED\xA0\x80")); // surrogate
+    // Bad bytes are replaced, never dropped silently or crashed on.
+    EXPECT_EQ(GbkToUtf8("a\xFF"), "a\xEF\xBF\xBD");
+    EXPECT_EQ(Utf8ToGbk("a😀b"), "a?b");
+    EXPECT_EQ(Utf8ToGbk("a\xFFz"), "a?z");
+    EXPECT_EQ(SanitizeUtf8("x\xE4\xB8"), "x\xEF\xBF\xBD\xEF\xBF\xBD");
+}
+
+TEST(ResourceStrings, ResolveGivesTheOwnTextUnlessReplaced) {
+    EXPECT_EQ(ResolveResourceString(sTestCaption), "Customization");
+    EXPECT_EQ(FindResourceStringReplacement(sTestCaption), -1);
+    RegisterResourceStringReplacement(sTestCaption, "自定义");
+    EXPECT_EQ(ResolveResourceString(sTestCaption), "自定义");
+    EXPECT_EQ(ResolveResourceString(sTestOther), "Other");
+    RegisterResourceStringReplacement(sTestCaption, "定制");
+    EXPECT_EQ(ResolveResourceString(sTestCaption), "定制");
+    ClearResourceStringReplacements();
+    EXPECT_EQ(ResolveResourceString(sTestCaption), "Customization");
+}
+
+TEST(Files, DataFolderFollowsTheEnvironmentAndIsCreated) {
+    TempFolder temp;
+    std::string savedHome = std::getenv("ZORVY_HOME") ? std::getenv("ZORVY_HOME") : "";
+    std::string savedXdg = std::getenv("XDG_DATA_HOME") ? std::getenv("XDG_DATA_HOME") : "";
+    std::string savedUserHome = std::getenv("HOME") ? std::getenv("HOME") : "";
+
+    setenv("ZORVY_HOME", (temp.Path() + "/own/").c_str(), 1);
+    EXPECT_EQ(DataFolder(), temp.Path() + "/own");
+    EXPECT_TRUE(DirectoryExists(temp.Path() + "/own"));
+    unsetenv("ZORVY_HOME");
+    setenv("XDG_DATA_HOME", (temp.Path() + "/xdg").c_str(), 1);
+    EXPECT_EQ(DataFolder(), temp.Path() + "/xdg/zorvy");
+    unsetenv("XDG_DATA_HOME");
+    setenv("HOME", temp.Path().c_str(), 1);
+    EXPECT_EQ(DataFolder(), temp.Path() + "/.local/share/zorvy");
+    EXPECT_TRUE(DirectoryExists(temp.Path() + "/.local/share/zorvy"));
+    WriteBytes(temp.Path() + "/blocker", "x");
+    setenv("ZORVY_HOME", (temp.Path() + "/blocker/sub").c_str(), 1);
+    try {
+        DataFolder();
+        ADD_FAILURE();
+    } catch (const EFCreateError& e) {
+        EXPECT_EQ(e.Message(), "Cannot create folder " + temp.Path() + "/blocker/sub");
+    }
+
+    auto restore = [](const char* name, const std::string& value) {
+        if (value.empty()) unsetenv(name);
+        else setenv(name, value.c_str(), 1);
+    };
+    restore("ZORVY_HOME", savedHome);
+    restore("XDG_DATA_HOME", savedXdg);
+    restore("HOME", savedUserHome);
+}
+
+TEST(Files, ListingDeletingAndNames) {
+    TempFolder temp;
+    const std::string dir = temp.Path() + "/FangAn";
+    EXPECT_TRUE(ForceDirectories(dir + "/deep/er"));
+    for (const char* name : {"b.ini", "A.INI", "c.txt", "ab.ini.bak"}) WriteBytes(dir + "/" + name, "x");
+    EXPECT_EQ(FindFiles(dir, "*.ini"), (std::vector<std::string>{"A.INI", "b.ini"}));
+    EXPECT_EQ(FindFiles(dir, "*.*").size(), 4u);
+    EXPECT_EQ(FindFiles(dir, "?.txt"), std::vector<std::string>{"c.txt"});
+    EXPECT_TRUE(FindFiles(temp.Path() + "/missing", "*").empty());
+    EXPECT_TRUE(FileExists(dir + "/c.txt"));
+    EXPECT_FALSE(FileExists(dir));
+    EXPECT_TRUE(DeleteFile(dir + "/c.txt"));
+    EXPECT_FALSE(DeleteFile(dir + "/c.txt"));
+    EXPECT_FALSE(DeleteFile(dir + "/deep"));
+    EXPECT_TRUE(RenameFile(dir + "/b.ini", dir + "/d.ini"));
+    EXPECT_FALSE(RenameFile(dir + "/d.ini", dir + "/A.INI"));
+
+    EXPECT_EQ(ExtractFilePath("/a/b/c.ini"), "/a/b/");
+    EXPECT_EQ(ExtractFileDir("/a/b/c.ini"), "/a/b");
+    EXPECT_EQ(ExtractFileName("/a/b/c.ini"), "c.ini");
+    EXPECT_EQ(ExtractFileExt("/a.b/c"), "");
+    EXPECT_EQ(ExtractFileExt("c.tar.gz"), ".gz");
+    EXPECT_EQ(ChangeFileExt("/x/scheme.ini", ".txt"), "/x/scheme.txt");
+    EXPECT_EQ(IncludeTrailingPathDelimiter("/x"), "/x/");
+    EXPECT_EQ(ExcludeTrailingPathDelimiter("/x//"), "/x");
+    EXPECT_EQ(ExpandFileName("/a/./b/../c"), "/a/c");
+}
+
+TEST(Ticks, MonotonicCounterAndRandomRanges) {
+    uint64_t first = GetTickCount64();
+    EXPECT_GE(GetTickCount64(), first);
+    SetRandSeed(42);
+    int a = Random(33);
+    SetRandSeed(42);
+    EXPECT_EQ(Random(33), a);
+    for (int i = 0; i < 200; ++i) {
+        int r = Random(7);
+        EXPECT_GE(r, 0);
+        EXPECT_LT(r, 7);
+        double d = Random();
+        EXPECT_GE(d, 0.0);
+        EXPECT_LT(d, 1.0);
+    }
+    EXPECT_EQ(Random(0), 0);
+    EXPECT_EQ(Random(-3), 0);
+}
