@@ -90,8 +90,10 @@ void TTransDate::SetLeapMonth(bool value) {
     FLeapMonth = value;
     if (FLunarDate->GetlMonth() == LunarLeapMonth(FLunarDate->GetlYear()) &&
         FLunarDate->GetFlagLeapMonth() != value) {
+        // The change event may free this component.
+        const TWeakLink<TTransDate> self(this);
         FLunarDate->SetFlagLeapMonth(value);
-        SetDate(LunarToSolar(*FLunarDate));
+        if (self) SetDate(LunarToSolar(*FLunarDate));
     }
 }
 

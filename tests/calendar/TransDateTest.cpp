@@ -139,6 +139,13 @@ TEST_F(TransDateTest, LeapMonthSwitchesBetweenAMonthAndItsLeapMonth) {
     EXPECT_EQ(changes, 0);
 }
 
+TEST(TransDate, AChangeHandlerMayFreeTheComponent) {
+    auto* trans = new TTransDate(nullptr);
+    trans->SetDate(EncodeDate(2009, 5, 24));
+    trans->OnChange = [&](TObject*) { delete trans; };
+    trans->SetLeapMonth(true);
+}
+
 TEST_F(TransDateTest, GregorianMonthLengthFollowsLunarChanges) {
     SetDate(2008, 1, 31); // lunar 2007-12-24
     EXPECT_EQ(trans.GetMaxMonthDays(), 31);
