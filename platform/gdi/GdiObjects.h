@@ -123,9 +123,6 @@ enum : int {
 };
 HGDIOBJ GetStockObject(int index);
 
-// Drops the creator's reference; false for a null handle or an object already deleted.
-// Stock objects are left alone and answer true.
-bool DeleteObject(HGDIOBJ object);
 bool GetObject(HPEN pen, LOGPEN& out);
 bool GetObject(HBRUSH brush, LOGBRUSH& out);
 bool GetObject(HFONT font, LOGFONT& out);

@@ -47,4 +47,8 @@ using HBITMAP = TBitmapObject*;
 using HRGN = TRegionObject*;
 using HDC = TDeviceContext*;
 
+// Drops the creator's reference; false for a null handle or an object already deleted.
+// Stock objects are left alone and answer true.
+bool DeleteObject(HGDIOBJ object);
+
 } // namespace zorvy
