@@ -57,6 +57,9 @@ private:
     mutable std::shared_ptr<bool> alive_;
 };
 
+// The plain event: the sender only.
+using TNotifyEvent = std::function<void(TObject* sender)>;
+
 // A non-owning link that notices the destruction of its object: a handler that may free the
 // object that called it takes a link first and returns at once when Get() gives nullptr.
 template <class T> class TWeakLink {
