@@ -3,33 +3,15 @@
 #include "platform/db/EmbeddedDatabase.h"
 #include "platform/db/Odbc.h"
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/Strings.h"
 
-#include <algorithm>
 
 namespace zorvy {
 namespace {
 
-std::string Trimmed(const std::string& s) {
-    size_t b = s.find_first_not_of(" \t\r\n");
-    if (b == std::string::npos)
-        return {};
-    size_t e = s.find_last_not_of(" \t\r\n");
-    return s.substr(b, e - b + 1);
-}
-
-bool SameText(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
-               return std::tolower(x) == std::tolower(y);
-           });
-}
-
-bool StartsWithText(const std::string& s, const std::string& prefix) {
-    return s.size() >= prefix.size() && SameText(s.substr(0, prefix.size()), prefix);
-}
-
 // An ODBC value that holds ";" or braces must be braced, with "}" doubled.
 std::string OdbcValue(const std::string& value) {
-    if (value.find_first_of(";{}") == std::string::npos && value == Trimmed(value))
+    if (value.find_first_of(";{}") == std::string::npos && value == Trim(value))
         return value;
     std::string out = "{";
     for (char c : value) {
@@ -49,17 +31,17 @@ ConnectionStringPairs ParseConnectionString(const std::string& text) {
         size_t eq = text.find('=', i);
         size_t semi = text.find(';', i);
         if (semi != std::string::npos && (eq == std::string::npos || semi < eq)) {
-            if (!Trimmed(text.substr(i, semi - i)).empty())
-                throw EDatabaseError("Invalid connection string entry: \"" + Trimmed(text.substr(i, semi - i)) + "\"");
+            if (!Trim(text.substr(i, semi - i)).empty())
+                throw EDatabaseError("Invalid connection string entry: \"" + Trim(text.substr(i, semi - i)) + "\"");
             i = semi + 1;
             continue;
         }
         if (eq == std::string::npos) {
-            if (!Trimmed(text.substr(i)).empty())
-                throw EDatabaseError("Invalid connection string entry: \"" + Trimmed(text.substr(i)) + "\"");
+            if (!Trim(text.substr(i)).empty())
+                throw EDatabaseError("Invalid connection string entry: \"" + Trim(text.substr(i)) + "\"");
             break;
         }
-        std::string key = Trimmed(text.substr(i, eq - i));
+        std::string key = Trim(text.substr(i, eq - i));
         size_t v = eq + 1;
         while (v < text.size() && (text[v] == ' ' || text[v] == '\t'))
             ++v;
@@ -84,7 +66,7 @@ ConnectionStringPairs ParseConnectionString(const std::string& text) {
             i = end == std::string::npos ? text.size() : end + 1;
         } else {
             size_t end = text.find(';', v);
-            value = Trimmed(text.substr(v, end == std::string::npos ? std::string::npos : end - v));
+            value = Trim(text.substr(v, end == std::string::npos ? std::string::npos : end - v));
             i = end == std::string::npos ? text.size() : end + 1;
         }
         if (key.empty())
@@ -104,7 +86,7 @@ std::string ConnectionStringValue(const ConnectionStringPairs& pairs, const std:
 OdbcTarget MapConnectionString(const std::string& adoConnectionString) {
     ConnectionStringPairs pairs = ParseConnectionString(adoConnectionString);
     std::string provider = ConnectionStringValue(pairs, "Provider");
-    if (!provider.empty() && !StartsWithText(provider, "MSDASQL"))
+    if (!provider.empty() && !StartsText("MSDASQL", provider))
         throw EDatabaseError("Provider \"" + provider + "\" is not available: only the ODBC provider (MSDASQL) is");
 
     OdbcTarget target;

@@ -2,25 +2,11 @@
 
 #include "platform/db/Odbc.h"
 #include "platform/rtl/Exceptions.h"
-
-#include <algorithm>
-#include <cstdlib>
-#include <filesystem>
-#include <system_error>
+#include "platform/rtl/Files.h"
+#include "platform/rtl/Strings.h"
 
 namespace zorvy {
 namespace {
-
-bool SameText(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](unsigned char x, unsigned char y) {
-               return std::tolower(x) == std::tolower(y);
-           });
-}
-
-std::string Env(const char* name) {
-    const char* value = std::getenv(name);
-    return value ? value : "";
-}
 
 // Texts are declared as character types so that SQLite keeps "0012"-like values as texts.
 const char* const ProgramTables[] = {
@@ -41,23 +27,14 @@ const char* const ProgramTables[] = {
 bool IsProgramDataSource(const std::string& name) { return SameText(name, "zorvy") || SameText(name, "Tkp"); }
 
 std::string EmbeddedDataFolder() {
-    std::filesystem::path folder;
-    if (!Env("ZORVY_HOME").empty())
-        folder = Env("ZORVY_HOME");
-    else if (!Env("XDG_DATA_HOME").empty())
-        folder = std::filesystem::path(Env("XDG_DATA_HOME")) / "zorvy";
-    else if (!Env("HOME").empty())
-        folder = std::filesystem::path(Env("HOME")) / ".local" / "share" / "zorvy";
-    else
-        throw EDatabaseError("No data folder: neither ZORVY_HOME, XDG_DATA_HOME nor HOME is set");
-    std::error_code error;
-    std::filesystem::create_directories(folder, error);
-    if (error)
-        throw EDatabaseError("Cannot create the data folder \"" + folder.string() + "\": " + error.message());
-    return folder.string();
+    try {
+        return DataFolder();
+    } catch (const Exception& e) {
+        throw EDatabaseError(e.Message());
+    }
 }
 
-std::string EmbeddedDatabaseFile() { return (std::filesystem::path(EmbeddedDataFolder()) / "zorvy.db").string(); }
+std::string EmbeddedDatabaseFile() { return EmbeddedDataFolder() + "/zorvy.db"; }
 
 std::string SqliteConnectionString(const std::string& file) {
     // The SQLite driver takes the value up to the next ";" as it stands: no quoting is possible.

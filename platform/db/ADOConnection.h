@@ -1,0 +1,63 @@
+#pragma once
+// TADOConnection: the connection of the ADO-style components, over ODBC. Its ConnectionString keeps
+// the program's form ("Provider=MSDASQL.1;Data Source=zorvy"); see ConnectionString.h for how it
+// reaches ODBC and when the embedded SQLite database stands in.
+#include "platform/rtl/Components.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace zorvy {
+
+namespace odbc {
+class Connection;
+}
+class TCustomADODataSet;
+
+class TADOConnection : public TComponent {
+    ZORVY_CLASS(TADOConnection, TComponent)
+public:
+    explicit TADOConnection(TComponent* owner);
+    ~TADOConnection() override;
+
+    const std::string& GetConnectionString() const { return connectionString_; }
+    // EDatabaseError while connected.
+    void SetConnectionString(const std::string& text);
+    // The program never prompts for a login; the flag is kept for the forms that set it.
+    bool GetLoginPrompt() const { return loginPrompt_; }
+    void SetLoginPrompt(bool prompt) { loginPrompt_ = prompt; }
+
+    bool GetConnected() const;
+    void SetConnected(bool connected);
+    void Open();
+    // Closes the datasets that use the connection, then the connection.
+    void Close();
+
+    // Transactions of the program; posts inside one become part of it.
+    int BeginTrans();
+    void CommitTrans();
+    void RollbackTrans();
+    bool GetInTransaction() const;
+
+    // Runs a statement that returns no rows; the number of rows it changed.
+    int64_t Execute(const std::string& commandText);
+
+    // True when the embedded SQLite database serves this connection.
+    bool IsEmbedded() const { return embedded_; }
+    // The open ODBC connection (connecting first when needed).
+    odbc::Connection& OdbcConnection();
+
+private:
+    friend class TCustomADODataSet;
+    void AddDataSet(TCustomADODataSet* dataSet);
+    void RemoveDataSet(TCustomADODataSet* dataSet);
+
+    std::string connectionString_;
+    bool loginPrompt_ = true;
+    bool embedded_ = false;
+    std::unique_ptr<odbc::Connection> connection_;
+    std::vector<TCustomADODataSet*> dataSets_;
+};
+
+} // namespace zorvy
