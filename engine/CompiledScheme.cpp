@@ -57,7 +57,7 @@ TCompiledScheme::TCompiledScheme(const TEvalState& state) {
 
     auto compile = [&](int condition, std::string_view list) {
         const TConditionRecord& record = state.ConditionRecords[condition];
-        return TCondition{condition, TCompiledTest(record.Marks(), list), DigitMask(DigitSetOf(record))};
+        return TCondition{condition, TCompiledTest(record.Marks(), list), DigitMask(DigitSetOf(record)), {}, nullptr};
     };
     for (ConditionFamily family : {cfBianma1, cfBianma2, cfBianma3}) {
         if (!state.FamilyFlags[family]) continue;
@@ -73,7 +73,8 @@ TCompiledScheme::TCompiledScheme(const TEvalState& state) {
         positionActive_[position] = state.FamilyFlags[family];
         for (int digit = 0; digit <= 9; ++digit) {
             // Any text with the digit at this position stands for every serial that has it there.
-            const std::string text = std::string(1, static_cast<char>('0' + digit)) + std::string(position, '0');
+            std::string text(position + 1, '0');
+            text[0] = static_cast<char>('0' + digit);
             int16_t verdict = Passed;
             for (int condition : FamilyTable()[family].Members) {
                 if (!positionActive_[position] || !state.Checked[condition]) continue;
@@ -95,8 +96,30 @@ TCompiledScheme::TCompiledScheme(const TEvalState& state) {
 
     for (ConditionFamily family : {cfTb1, cfTb2}) {
         if (!state.FamilyFlags[family]) continue;
-        for (int condition : FamilyTable()[family].Members)
-            if (state.Checked[condition]) tb_.push_back(compile(condition, state.ConditionRecords[condition].ValueList));
+        for (int condition : FamilyTable()[family].Members) {
+            if (!state.Checked[condition]) continue;
+            TCondition prepared = compile(condition, state.ConditionRecords[condition].ValueList);
+            const int tb = condition - TbFirst;
+            if (tb >= 6 && tb != 11) {
+                // The value is a step count of a ball code (or the band of the ball sum): judge every code once.
+                const int32_t codes = tb == 10 ? 200 : (tb == 6 || tb == 7 || tb == 12 || tb == 13) ? 65 : 730;
+                const int32_t limit = codes - 1;
+                const char* mode = tb % 2 == 0 ? "ds" : "bs";
+                prepared.Verdicts.resize(codes);
+                for (int32_t code = 0; code < codes; ++code) {
+                    TCombination sum{};
+                    sum[0] = static_cast<int16_t>(code); // a combination with this ball sum
+                    const int32_t value = tb == 10 ? SumBandClass(sum) : BisectionSteps(limit, code, mode);
+                    try {
+                        prepared.Verdicts[code] = prepared.Test.Passes(value) ? 1 : 0;
+                    } catch (...) {
+                        prepared.Verdicts[code] = 2;
+                        prepared.Error = std::current_exception();
+                    }
+                }
+            }
+            tb_.push_back(std::move(prepared));
+        }
     }
     if (!tb_.empty()) {
         KaprekarTable();
@@ -135,16 +158,38 @@ int32_t TCompiledScheme::XhValue(const TCondition& c, const TSerialDigits& s) co
     }
 }
 
-int32_t TCompiledScheme::TbValue(int condition, const TSerialDigits& s, const TCombination& balls) const {
+int32_t TCompiledScheme::TbTableIndex(int condition, const TCombination& balls) {
     switch (condition - TbFirst) {
-    case 0: return s.N < 1002 ? 0 : KaprekarTable()[KaprekarDigits(s.N, "q4")];
-    case 1: return s.N < 1002 ? 0 : KaprekarTable()[KaprekarDigits(s.N, "z4")];
-    case 2: return s.N < 1002 ? 0 : KaprekarTable()[KaprekarDigits(s.N, "h4")];
+    case 6:
+    case 7: return BallParityCode(balls);
+    case 8:
+    case 9: return BallRemainderCode(balls);
+    case 10: return BallSum(balls);
+    case 12:
+    case 13: return GroupParityCode(balls);
+    default: return GroupRemainderCode(balls);
+    }
+}
+
+int32_t TCompiledScheme::TbValue(int condition, const TSerialDigits& s, const TCombination& balls,
+                                 std::array<int32_t, 2>& serialBisection) const {
+    const int32_t n = s.N;
+    switch (condition - TbFirst) {
+    case 0: return n < 1002 ? 0 : KaprekarTable()[KaprekarDigits(n, "q4")];
+    case 1: return n < 1002 ? 0 : KaprekarTable()[KaprekarDigits(n, "z4")];
+    case 2: return n < 1002 ? 0 : KaprekarTable()[KaprekarDigits(n, "h4")];
     case 3: {
         const int even = EvenDigitCount(s);
-        return s.N == 123 ? 0 : SisyphusTable()[even][s.Length - even];
+        return n == 123 ? 0 : SisyphusTable()[even][s.Length - even];
     }
-    default: return TbConditionValue(condition - TbFirst, s.N, balls);
+    case 4:
+    case 5:
+        if (serialBisection[0] < 0) {
+            serialBisection[0] = BisectionSteps(CombinationCount, n, "ds");
+            serialBisection[1] = BisectionSteps(CombinationCount, n, "bs");
+        }
+        return serialBisection[condition - TbFirst - 4];
+    default: return ZoneRatioClass(balls);
     }
 }
 
@@ -163,8 +208,17 @@ int TCompiledScheme::Evaluate(const TSerialDigits& s, const TCombination& balls)
         if (verdict == PositionError) std::rethrow_exception(positionError_[position][s.Right[position]]);
         if (verdict != Passed) return verdict;
     }
-    for (const TCondition& c : tb_)
-        if (!c.Test.Passes(TbValue(c.Condition, s, balls))) return c.Condition;
+    std::array<int32_t, 2> serialBisection = {-1, -1};
+    for (const TCondition& c : tb_) {
+        if (!c.Verdicts.empty()) {
+            const int32_t code = TbTableIndex(c.Condition, balls);
+            const int8_t verdict = c.Verdicts[code];
+            if (verdict == 1) continue;
+            if (verdict == 0) return c.Condition;
+            std::rethrow_exception(c.Error);
+        }
+        if (!c.Test.Passes(TbValue(c.Condition, s, balls, serialBisection))) return c.Condition;
+    }
     return Passed;
 }
 

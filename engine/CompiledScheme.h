@@ -32,11 +32,17 @@ private:
         int Condition;
         TCompiledTest Test;
         uint16_t DigitSet = 0; // the digits a "包含" condition counts
+        // For an advanced condition whose value is a function of a ball code or of the ball sum: the
+        // verdict for each code (1 pass, 0 fail, 2 the test raises).
+        std::vector<int8_t> Verdicts;
+        std::exception_ptr Error;
     };
     static constexpr int16_t PositionError = -3;
 
     int32_t XhValue(const TCondition& condition, const TSerialDigits& serial) const;
-    int32_t TbValue(int condition, const TSerialDigits& serial, const TCombination& balls) const;
+    int32_t TbValue(int condition, const TSerialDigits& serial, const TCombination& balls,
+                    std::array<int32_t, 2>& serialBisection) const;
+    static int32_t TbTableIndex(int condition, const TCombination& balls);
 
     bool bankerActive_ = false;
     uint16_t bankerDigits_ = 0;

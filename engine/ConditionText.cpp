@@ -18,7 +18,10 @@ std::string ValueAfterEquals(std::string_view segment) {
 }
 
 bool ListHolds(std::string_view list, int32_t value) {
-    return ContainsText(list, " " + IntToStr(value) + " ");
+    std::string blanked(1, ' ');
+    blanked += IntToStr(value);
+    blanked += ' ';
+    return ContainsText(list, blanked);
 }
 
 } // namespace

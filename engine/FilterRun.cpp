@@ -147,8 +147,10 @@ TEvalState TFilterEngine::MakeEvalState(const TFilterInput& input, TFilterHost& 
 
 int32_t TFilterEngine::RunFast(const TEvalState& state, bool display6machk, TFilterHost& host) {
     const TCompiledScheme scheme(state);
-    return Enumerate(FilterCancel, display6machk, host, [&](const TCombination& balls, int32_t serial) {
-        const int verdict = scheme.Evaluate(SplitSerial(serial), balls);
+    TSerialDigits digits = SplitSerial(0); // the serial of the k-th combination is k
+    return Enumerate(FilterCancel, display6machk, host, [&](const TCombination& balls, int32_t) {
+        AdvanceSerial(digits);
+        const int verdict = scheme.Evaluate(digits, balls);
         if (verdict == TCompiledScheme::Passed) return true;
         if (state.CheckModeOn && verdict != TCompiledScheme::RejectedSilently)
             JcTjErro(1, TCompiledScheme::Message(verdict), host);

@@ -4,36 +4,71 @@
 
 namespace zorvy {
 
+namespace {
+
+constexpr std::array<int32_t, 7> PowersOf3 = {1, 3, 9, 27, 81, 243, 729};
+
+void AddDigit(TSerialDigits& s, int place, int8_t digit) {
+    if (++s.Count[digit] == 2) ++s.Repeated;
+    s.Present |= static_cast<uint16_t>(1u << digit);
+    s.Sum += digit;
+    s.EvenCount += digit % 2 == 0;
+    s.OddMask |= static_cast<uint8_t>((digit & 1) << place);
+    s.BigMask |= static_cast<uint8_t>((digit > 4) << place);
+    s.RemainderSum += (digit % 3) * PowersOf3[place];
+}
+
+void RemoveDigit(TSerialDigits& s, int place, int8_t digit) {
+    if (s.Count[digit]-- == 2) --s.Repeated;
+    if (s.Count[digit] == 0) s.Present &= static_cast<uint16_t>(~(1u << digit));
+    s.Sum -= digit;
+    s.EvenCount -= digit % 2 == 0;
+    s.OddMask &= static_cast<uint8_t>(~(1u << place));
+    s.BigMask &= static_cast<uint8_t>(~(1u << place));
+    s.RemainderSum -= (digit % 3) * PowersOf3[place];
+}
+
+} // namespace
+
 TSerialDigits SplitSerial(int32_t n) {
     TSerialDigits s;
     s.N = n;
     int32_t rest = n;
     do {
         const int8_t digit = static_cast<int8_t>(rest % 10);
-        s.Right[s.Length++] = digit;
-        s.Present |= static_cast<uint16_t>(1u << digit);
-        ++s.Count[digit];
+        s.Right[s.Length] = digit;
+        AddDigit(s, s.Length++, digit);
         rest /= 10;
     } while (rest > 0 && s.Length < 7);
     return s;
 }
 
-int32_t DigitSum(const TSerialDigits& s) {
-    int32_t sum = 0;
-    for (int i = 0; i < s.Length; ++i) sum += s.Right[i];
-    return sum;
-}
-
-int32_t RepeatedDigitValues(const TSerialDigits& s) {
-    int32_t repeated = 0;
-    for (int8_t count : s.Count) repeated += count >= 2;
-    return repeated;
-}
-
-int32_t EvenDigitCount(const TSerialDigits& s) {
-    int32_t even = 0;
-    for (int i = 0; i < s.Length; ++i) even += s.Right[i] % 2 == 0;
-    return even;
+void AdvanceSerial(TSerialDigits& s) {
+    ++s.N;
+    const int8_t units = s.Right[0];
+    if (units != 9) {
+        // Nine steps in ten change only the units digit.
+        if (s.Count[units]-- == 2) --s.Repeated;
+        if (s.Count[units] == 0) s.Present &= static_cast<uint16_t>(~(1u << units));
+        if (++s.Count[units + 1] == 2) ++s.Repeated;
+        s.Present |= static_cast<uint16_t>(1u << (units + 1));
+        s.Right[0] = static_cast<int8_t>(units + 1);
+        ++s.Sum;
+        s.EvenCount += units % 2 == 0 ? -1 : 1;
+        s.OddMask ^= 1;
+        s.BigMask = static_cast<uint8_t>((s.BigMask & ~1u) | (units + 1 > 4));
+        s.RemainderSum += units % 3 == 2 ? -2 : 1;
+        return;
+    }
+    for (int place = 0;; ++place) {
+        const int8_t old = s.Right[place];
+        if (place < s.Length) RemoveDigit(s, place, old);
+        const int8_t digit = old == 9 ? 0 : static_cast<int8_t>(old + 1);
+        s.Right[place] = digit;
+        AddDigit(s, place, digit);
+        if (place >= s.Length) s.Length = place + 1;
+        if (old != 9) return;
+    }
 }
 
 int32_t NeighbourStepCount(const TSerialDigits& s) {
@@ -63,44 +98,6 @@ int32_t SerialSegment5(int32_t n) {
     if (n <= 150000) return 1;
     if (n <= 950000) return 2 + (n - 150001) / 50000;
     return n <= 1100000 ? 18 : 0;
-}
-
-int32_t OddEvenTypeOf(const TSerialDigits& s) {
-    int32_t sum = 1;
-    for (int i = 0; i < s.Length; ++i)
-        if (s.Right[i] % 2 != 0) sum += 1 << i;
-    return sum <= 64 ? (sum - 1) / 8 + 1 : 0;
-}
-
-int32_t RemainderTypeOf(const TSerialDigits& s) {
-    int32_t sum = 1;
-    int32_t weight = 1;
-    for (int i = 0; i < s.Length; ++i) {
-        sum += (s.Right[i] % 3) * weight;
-        weight *= 3;
-    }
-    return sum <= 729 ? (sum - 1) / 81 + 1 : 0;
-}
-
-int32_t BigDigitCountOf(const TSerialDigits& s) {
-    int32_t count = 0;
-    for (int i = 0; i < s.Length; ++i) count += s.Right[i] > 4;
-    return count;
-}
-
-int32_t BigSmallTypeOf(const TSerialDigits& s) {
-    int32_t sum = 0;
-    for (int i = 0; i < s.Length; ++i)
-        if (s.Right[i] > 4) sum += 1 << i;
-    return sum <= 63 ? sum / 8 + 1 : 0;
-}
-
-int32_t GapTypeOf(const TSerialDigits& s) {
-    // Six places from the left: zero-padded below six digits, the millions digit dropped at seven.
-    int32_t sum = 0;
-    for (int i = 1; i <= 5; ++i)
-        if ((s.Right[6 - i] - s.Right[5 - i]) % 2 != 0) sum += 1 << (6 - i);
-    return sum / 8 + 1;
 }
 
 int32_t AdjacentDigitGapOf(const TSerialDigits& s, int k) {

@@ -47,6 +47,20 @@ TEST(FastPath, DigitFeaturesEqualTextFeatures) {
     }
 }
 
+TEST(FastPath, AdvancingTheDigitsMatchesSplittingTheSerial) {
+    TSerialDigits stepped = SplitSerial(0);
+    for (int32_t n = 1; n <= CombinationCount; ++n) {
+        AdvanceSerial(stepped);
+        const TSerialDigits split = SplitSerial(n);
+        const bool same = stepped.N == split.N && stepped.Length == split.Length && stepped.Right == split.Right &&
+                          stepped.Present == split.Present && stepped.Count == split.Count && stepped.Sum == split.Sum &&
+                          stepped.EvenCount == split.EvenCount && stepped.Repeated == split.Repeated &&
+                          stepped.OddMask == split.OddMask && stepped.BigMask == split.BigMask &&
+                          stepped.RemainderSum == split.RemainderSum;
+        ASSERT_TRUE(same) << n;
+    }
+}
+
 // The outcome of a test as text: "1", "0" or the error's class and message.
 template <typename Test> std::string Outcome(Test test) {
     try {
