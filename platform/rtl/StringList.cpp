@@ -101,7 +101,7 @@ bool TStrings::Equals(const TStrings& other) const {
 
 std::string TStrings::GetText() const {
     std::string text;
-    for (int i = 0; i < GetCount(); ++i) text += Get(i) + "\n";
+    for (int i = 0; i < GetCount(); ++i) text += Get(i) + lineBreak_;
     return text;
 }
 
@@ -252,6 +252,7 @@ void TStrings::Assign(TPersistent* source) {
         BeginUpdate();
         Clear();
         delimiter_ = strings->delimiter_;
+        lineBreak_ = strings->lineBreak_;
         quoteChar_ = strings->quoteChar_;
         strictDelimiter_ = strings->strictDelimiter_;
         AddStrings(*strings);

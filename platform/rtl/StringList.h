@@ -2,7 +2,7 @@
 // TStrings, the abstract list of strings with objects, and TStringList, its stored form with
 // sorting, duplicate rules, update counting and change events.
 //
-// Text joins lines with "\n" and splits at "\r\n", "\r" or "\n". CommaText quotes items that
+// Text joins lines with the line break ("\n" by default) and splits at "\r\n", "\r" or "\n". CommaText quotes items that
 // hold blanks, commas or quotes; reading it, blanks separate items like commas do.
 // Name=Value items split at the first "=", names compare without regard to case.
 #include <functional>
@@ -42,6 +42,9 @@ public:
 
     virtual std::string GetText() const;
     virtual void SetText(const std::string& text);
+    // What GetText writes after each line ("\n" unless set, e.g. "\r\n" for files that need it).
+    const std::string& GetLineBreak() const { return lineBreak_; }
+    void SetLineBreak(const std::string& lineBreak) { lineBreak_ = lineBreak; }
     std::string GetCommaText() const;
     void SetCommaText(const std::string& text);
     std::string GetDelimitedText() const;
@@ -77,6 +80,7 @@ protected:
 
 private:
     int updateCount_ = 0;
+    std::string lineBreak_ = "\n";
     char delimiter_ = ',';
     char quoteChar_ = '"';
     bool strictDelimiter_ = false;

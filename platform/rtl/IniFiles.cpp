@@ -1,0 +1,206 @@
+#include "platform/rtl/IniFiles.h"
+
+#include "platform/rtl/Encoding.h"
+#include "platform/rtl/Exceptions.h"
+#include "platform/rtl/Numbers.h"
+#include "platform/rtl/StringList.h"
+#include "platform/rtl/Streams.h"
+#include "platform/rtl/Strings.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace zorvy {
+
+namespace {
+
+std::string Unquoted(const std::string& value) {
+    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
+        return value.substr(1, value.size() - 2);
+    return value;
+}
+
+bool HasLineBreak(const std::string& text) { return text.find_first_of("\r\n") != std::string::npos; }
+
+} // namespace
+
+TIniFile::TIniFile(std::string fileName) : fileName_(std::move(fileName)) {}
+
+void TIniFile::Load() {
+    lines_.clear();
+    lineBreak_ = "\n";
+    std::error_code ec;
+    if (!std::filesystem::exists(fileName_, ec)) return;
+    std::string text;
+    try {
+        text = DecodeGbkOrUtf8(ReadFileBytes(fileName_));
+    } catch (const EStreamError& e) {
+        throw EIniFileException(e.Message());
+    }
+    if (text.find("\r\n") != std::string::npos) lineBreak_ = "\r\n";
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find_first_of("\r\n", start);
+        Line line;
+        line.text = text.substr(start, end == std::string::npos ? std::string::npos : end - start);
+        std::string trimmed = Trim(line.text);
+        size_t close = trimmed.find(']');
+        size_t eq = trimmed.find('=');
+        if (!trimmed.empty() && trimmed[0] == '[' && close != std::string::npos) {
+            line.kind = Line::Section;
+            line.section = Trim(trimmed.substr(1, close - 1));
+        } else if (!trimmed.empty() && trimmed[0] != ';' && eq != std::string::npos) {
+            line.kind = Line::Entry;
+            line.key = Trim(trimmed.substr(0, eq));
+            line.value = Unquoted(Trim(trimmed.substr(eq + 1)));
+        }
+        lines_.push_back(std::move(line));
+        if (end == std::string::npos) break;
+        start = end + 1;
+        if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
+    }
+}
+
+void TIniFile::Save() {
+    std::string text;
+    for (const Line& line : lines_) text += line.text + lineBreak_;
+    try {
+        WriteFileBytesAtomically(fileName_, text);
+    } catch (const EStreamError& e) {
+        throw EIniFileException("Unable to write to " + fileName_ + ": " + e.Message());
+    }
+}
+
+int TIniFile::FindSection(const std::string& section) const {
+    for (size_t i = 0; i < lines_.size(); ++i)
+        if (lines_[i].kind == Line::Section && AnsiSameText(lines_[i].section, section)) return static_cast<int>(i);
+    return -1;
+}
+
+int TIniFile::SectionEnd(int header) const {
+    size_t i = static_cast<size_t>(header) + 1;
+    while (i < lines_.size() && lines_[i].kind != Line::Section) ++i;
+    return static_cast<int>(i);
+}
+
+int TIniFile::FindKey(int header, const std::string& key) const {
+    if (header < 0) return -1;
+    int end = SectionEnd(header);
+    for (int i = header + 1; i < end; ++i)
+        if (lines_[i].kind == Line::Entry && AnsiSameText(lines_[i].key, key)) return i;
+    return -1;
+}
+
+std::string TIniFile::ReadString(const std::string& section, const std::string& key, const std::string& defaultValue) {
+    Load();
+    int index = FindKey(FindSection(Trim(section)), Trim(key));
+    return index < 0 ? defaultValue : lines_[index].value;
+}
+
+void TIniFile::WriteString(const std::string& section, const std::string& key, const std::string& value) {
+    const std::string name = Trim(section), entry = Trim(key);
+    // Text that would change the file's structure is refused rather than written.
+    if (name.empty() || entry.empty() || HasLineBreak(name) || name.find(']') != std::string::npos ||
+        HasLineBreak(entry) || entry.find('=') != std::string::npos || entry[0] == '[' || entry[0] == ';' ||
+        HasLineBreak(value))
+        throw EIniFileException("Unable to write to " + fileName_ + ": invalid section, key or value");
+    Load();
+    Line line;
+    line.kind = Line::Entry;
+    line.key = entry;
+    line.value = Unquoted(Trim(value));
+    line.text = entry + "=" + value;
+    int header = FindSection(name);
+    if (header < 0) {
+        Line head;
+        head.kind = Line::Section;
+        head.section = name;
+        head.text = "[" + name + "]";
+        lines_.push_back(head);
+        lines_.push_back(line);
+    } else if (int index = FindKey(header, entry); index >= 0) {
+        lines_[index] = line;
+    } else {
+        // After the section's last non-blank line, so blank separators stay between sections.
+        int at = SectionEnd(header);
+        while (at > header + 1 && Trim(lines_[at - 1].text).empty()) --at;
+        lines_.insert(lines_.begin() + at, line);
+    }
+    Save();
+}
+
+int TIniFile::ReadInteger(const std::string& section, const std::string& key, int defaultValue) {
+    return StrToIntDef(ReadString(section, key, ""), defaultValue);
+}
+
+void TIniFile::WriteInteger(const std::string& section, const std::string& key, int value) {
+    WriteString(section, key, IntToStr(value));
+}
+
+bool TIniFile::ReadBool(const std::string& section, const std::string& key, bool defaultValue) {
+    return ReadInteger(section, key, defaultValue ? 1 : 0) != 0;
+}
+
+void TIniFile::WriteBool(const std::string& section, const std::string& key, bool value) {
+    WriteString(section, key, value ? "1" : "0");
+}
+
+bool TIniFile::SectionExists(const std::string& section) {
+    TStringList keys;
+    ReadSection(section, keys);
+    return keys.GetCount() > 0;
+}
+
+bool TIniFile::ValueExists(const std::string& section, const std::string& key) {
+    Load();
+    return FindKey(FindSection(Trim(section)), Trim(key)) >= 0;
+}
+
+void TIniFile::ReadSection(const std::string& section, TStrings& keys) {
+    Load();
+    keys.BeginUpdate();
+    keys.Clear();
+    int header = FindSection(Trim(section));
+    if (header >= 0)
+        for (int i = header + 1, end = SectionEnd(header); i < end; ++i)
+            if (lines_[i].kind == Line::Entry) keys.Add(lines_[i].key);
+    keys.EndUpdate();
+}
+
+void TIniFile::ReadSections(TStrings& sections) {
+    Load();
+    sections.BeginUpdate();
+    sections.Clear();
+    for (const Line& line : lines_)
+        if (line.kind == Line::Section && sections.IndexOf(line.section) < 0) sections.Add(line.section);
+    sections.EndUpdate();
+}
+
+void TIniFile::ReadSectionValues(const std::string& section, TStrings& values) {
+    Load();
+    values.BeginUpdate();
+    values.Clear();
+    int header = FindSection(Trim(section));
+    if (header >= 0)
+        for (int i = header + 1, end = SectionEnd(header); i < end; ++i)
+            if (lines_[i].kind == Line::Entry) values.Add(lines_[i].key + "=" + lines_[i].value);
+    values.EndUpdate();
+}
+
+void TIniFile::EraseSection(const std::string& section) {
+    Load();
+    int header = FindSection(Trim(section));
+    if (header < 0) return;
+    lines_.erase(lines_.begin() + header, lines_.begin() + SectionEnd(header));
+    Save();
+}
+
+void TIniFile::DeleteKey(const std::string& section, const std::string& key) {
+    Load();
+    int index = FindKey(FindSection(Trim(section)), Trim(key));
+    if (index < 0) return;
+    lines_.erase(lines_.begin() + index);
+    Save();
+}
+
+} // namespace zorvy

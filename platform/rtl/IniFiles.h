@@ -1,0 +1,63 @@
+#pragma once
+// TIniFile: settings in an INI file.
+//
+// Sections and keys match without regard to case; a value holding "=" splits at the first "=";
+// blanks around keys and values and one pair of enclosing quotes around a value are dropped on
+// reading. A missing file reads as empty and is created by the first write. Every write goes to
+// disk at once, through a temporary file, so a failed write never damages what was stored.
+// Files are read as GBK or UTF-8 and written as UTF-8, keeping their line breaks.
+// A file that exists but cannot be read raises EIniFileException naming it; so does a failed write.
+#include <string>
+#include <vector>
+
+#include "platform/rtl/Components.h"
+
+namespace zorvy {
+
+class TStrings;
+
+class TIniFile : public TObject {
+    ZORVY_CLASS(TIniFile, TObject)
+public:
+    explicit TIniFile(std::string fileName);
+
+    const std::string& FileName() const { return fileName_; }
+
+    std::string ReadString(const std::string& section, const std::string& key, const std::string& defaultValue);
+    void WriteString(const std::string& section, const std::string& key, const std::string& value);
+    int ReadInteger(const std::string& section, const std::string& key, int defaultValue);
+    void WriteInteger(const std::string& section, const std::string& key, int value);
+    bool ReadBool(const std::string& section, const std::string& key, bool defaultValue);
+    void WriteBool(const std::string& section, const std::string& key, bool value); // "1" / "0"
+
+    bool SectionExists(const std::string& section); // a section with at least one key
+    bool ValueExists(const std::string& section, const std::string& key);
+    void ReadSection(const std::string& section, TStrings& keys);
+    void ReadSections(TStrings& sections);
+    void ReadSectionValues(const std::string& section, TStrings& values); // "key=value" lines
+    void EraseSection(const std::string& section);
+    void DeleteKey(const std::string& section, const std::string& key);
+    // Writes are immediate; kept for callers that flush explicitly.
+    void UpdateFile() {}
+
+private:
+    struct Line {
+        std::string text;    // as in the file
+        std::string section; // for a section header: its name
+        std::string key;     // for an entry: its key
+        std::string value;   // for an entry: its value as read
+        enum Kind { Other, Section, Entry } kind = Other;
+    };
+
+    void Load();
+    void Save();
+    int FindSection(const std::string& section) const;    // line index of the header, -1
+    int SectionEnd(int header) const;                      // first line after the section
+    int FindKey(int header, const std::string& key) const; // line index of the entry, -1
+
+    std::string fileName_;
+    std::vector<Line> lines_;
+    std::string lineBreak_ = "\n";
+};
+
+} // namespace zorvy

@@ -1,0 +1,123 @@
+#include "platform/rtl/Exceptions.h"
+#include "platform/rtl/IniFiles.h"
+#include "platform/rtl/StringList.h"
+#include "platform/rtl/Streams.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <tuple>
+
+using namespace zorvy;
+
+namespace {
+
+class IniFiles : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/zorvy-ini-XXXXXX";
+        dir_ = mkdtemp(pattern);
+    }
+    void TearDown() override { std::filesystem::remove_all(dir_); }
+    std::string Path(const std::string& name) const { return dir_ + "/" + name; }
+
+private:
+    std::string dir_;
+};
+
+std::vector<std::string> Items(const TStrings& list) {
+    std::vector<std::string> items;
+    for (int i = 0; i < list.GetCount(); ++i) items.push_back(list.Get(i));
+    return items;
+}
+
+} // namespace
+
+TEST_F(IniFiles, MissingFileReadsEmptyAndTheFirstWriteCreatesIt) {
+    TIniFile ini(Path("setup.ini"));
+    EXPECT_EQ(ini.ReadString("Main", "Dsn", "zorvy"), "zorvy");
+    EXPECT_EQ(ini.ReadInteger("Main", "Count", 7), 7);
+    EXPECT_FALSE(ini.SectionExists("Main"));
+    ini.EraseSection("Main");
+    EXPECT_FALSE(std::filesystem::exists(Path("setup.ini")));
+
+    ini.WriteString("Main", "Dsn", "lottery");
+    EXPECT_TRUE(std::filesystem::exists(Path("setup.ini")));
+    // Another object on the same file sees the write at once.
+    TIniFile other(Path("setup.ini"));
+    EXPECT_EQ(other.ReadString("MAIN", "dsn", ""), "lottery");
+}
+
+TEST_F(IniFiles, RoundTripsValuesKeysAndSections) {
+    TIniFile ini(Path("scheme.ini"));
+    ini.WriteString("selectm", "gw", "1,2,3");
+    ini.WriteString("ButtonEdit", "xhtz1Edit", "dm=1234/j=1/");
+    ini.WriteBool("CheckBox", "gw1chk", true);
+    ini.WriteBool("CheckBox", "gw2chk", false);
+    ini.WriteInteger("TcxRadioGroup", "Index", -3);
+    ini.WriteString("selectm", "gw", "4,5"); // replaces in place
+    ini.WriteString("selectm", "sw", "中文");
+
+    EXPECT_EQ(ini.ReadString("SelectM", "GW", ""), "4,5");
+    EXPECT_EQ(ini.ReadString("ButtonEdit", "xhtz1edit", ""), "dm=1234/j=1/");
+    EXPECT_TRUE(ini.ReadBool("CheckBox", "gw1chk", false));
+    EXPECT_FALSE(ini.ReadBool("CheckBox", "gw2chk", true));
+    EXPECT_EQ(ini.ReadInteger("TcxRadioGroup", "Index", 0), -3);
+    EXPECT_EQ(ini.ReadString("selectm", "sw", ""), "中文");
+    EXPECT_TRUE(ini.ValueExists("checkbox", "GW2CHK"));
+
+    TStringList list;
+    ini.ReadSections(list);
+    EXPECT_EQ(Items(list), (std::vector<std::string>{"selectm", "ButtonEdit", "CheckBox", "TcxRadioGroup"}));
+    ini.ReadSection("selectm", list);
+    EXPECT_EQ(Items(list), (std::vector<std::string>{"gw", "sw"}));
+    ini.ReadSectionValues("CheckBox", list);
+    EXPECT_EQ(Items(list), (std::vector<std::string>{"gw1chk=1", "gw2chk=0"}));
+    EXPECT_EQ(ReadFileBytes(Path("scheme.ini")),
+              "[selectm]\ngw=4,5\nsw=中文\n[ButtonEdit]\nxhtz1Edit=dm=1234/j=1/\n[CheckBox]\ngw1chk=1\ngw2chk=0\n"
+              "[TcxRadioGroup]\nIndex=-3\n");
+
+    ini.DeleteKey("selectm", "GW");
+    EXPECT_EQ(ini.ReadString("selectm", "gw", "none"), "none");
+    ini.EraseSection("checkbox");
+    EXPECT_FALSE(ini.SectionExists("CheckBox"));
+    EXPECT_TRUE(ini.SectionExists("selectm"));
+}
+
+TEST_F(IniFiles, ReadsGbkFilesAndKeepsTheirOtherLines) {
+    // "[方案]\r\n; 注释\r\n名称 = \"值=1\"\r\n\r\n[b]\r\nx=1\r\n" in GBK.
+    WriteFileBytesAtomically(Path("gbk.ini"),
+                             "[\xB7\xBD\xB0\xB8]\r\n; \xD7\xA2\xCA\xCD\r\n\xC3\xFB\xB3\xC6 = \"\xD6\xB5=1\"\r\n\r\n[b]\r\nx=1\r\n");
+    TIniFile ini(Path("gbk.ini"));
+    EXPECT_EQ(ini.ReadString("方案", "名称", ""), "值=1");
+    ini.WriteString("方案", "新", "2");
+    // Rewritten as UTF-8 with its CR LF line breaks, the comment and the blank separator kept.
+    EXPECT_EQ(ReadFileBytes(Path("gbk.ini")), "[方案]\r\n; 注释\r\n名称 = \"值=1\"\r\n新=2\r\n\r\n[b]\r\nx=1\r\n");
+}
+
+TEST_F(IniFiles, UnreadableFilesAndBadWritesRaiseWithTheFileName) {
+    std::filesystem::create_directory(Path("folder.ini"));
+    TIniFile unreadable(Path("folder.ini"));
+    try {
+        unreadable.ReadString("a", "b", "");
+        FAIL();
+    } catch (const EIniFileException& e) {
+        EXPECT_NE(e.Message().find(Path("folder.ini")), std::string::npos) << e.Message();
+    }
+
+    TIniFile nowhere(Path("missing/dir/x.ini"));
+    try {
+        nowhere.WriteString("a", "b", "c");
+        FAIL();
+    } catch (const EIniFileException& e) {
+        EXPECT_EQ(e.Message().rfind("Unable to write to " + Path("missing/dir/x.ini"), 0), 0u) << e.Message();
+    }
+
+    TIniFile ini(Path("keep.ini"));
+    ini.WriteString("s", "k", "v");
+    for (auto [section, key, value] : {std::tuple{"s", "k", "a\nb=c"}, {"s", "a=b", "v"}, {"s\n[t]", "k", "v"},
+                                       {"", "k", "v"}, {"s", "", "v"}, {"s", ";k", "v"}})
+        EXPECT_THROW(ini.WriteString(section, key, value), EIniFileException) << key;
+    EXPECT_EQ(ReadFileBytes(Path("keep.ini")), "[s]\nk=v\n"); // nothing stored was lost
+}
