@@ -1,0 +1,175 @@
+#include "Engines.h"
+
+#include "platform/db/ADOCommand.h"
+#include "platform/rtl/DateTime.h"
+#include "platform/rtl/Exceptions.h"
+
+namespace zorvy::test {
+namespace {
+
+using EditTest = EngineTest;
+
+int Count(TADOConnection* connection, const std::string& where) {
+    TADOQuery query(nullptr);
+    query.SetConnection(connection);
+    query.SetSQL({"select count(*) as n from LotteryIssue where " + where});
+    query.Open();
+    return query.FieldByName("n")->GetAsInteger();
+}
+
+TEST_P(EditTest, AppendEditAndDeleteAreWrittenBackByTheKey) {
+    TADOQuery* query = NewQuery({"select * from Lotteryissue where Lotteryid=3508 order by issue"});
+    query->Open();
+    query->Last();
+    std::string lastIssue = query->FieldByName("Issue")->GetAsString();
+    ASSERT_EQ(lastIssue, "2026096");
+
+    query->Append();
+    EXPECT_EQ(query->GetState(), TDataSetState::dsInsert);
+    EXPECT_TRUE(query->GetEof());
+    query->FieldByName("LotteryID")->SetAsInteger(3508);
+    query->FieldByName("Issue")->SetAsString("2026097");
+    query->FieldByName("EndTime")->SetAsDateTime(EncodeDate(2026, 8, 23));
+    query->FieldByName("ResultA1")->SetAsString("01 04 12 20 28 33");
+    query->FieldByName("ResultB1")->SetAsString("08");
+    query->Post();
+    EXPECT_EQ(query->GetState(), TDataSetState::dsBrowse);
+    EXPECT_EQ(query->GetRecordCount(), 3494);
+    EXPECT_EQ(query->FieldByName("Issue")->GetAsString(), "2026097");
+    EXPECT_EQ(Count(connection_, "Issue='2026097' and ResultA1='01 04 12 20 28 33' and ResultB1='08'"), 1);
+
+    // Editing one row changes that row only.
+    ASSERT_TRUE(query->Locate("Issue", std::string("2003001")));
+    query->Edit();
+    query->FieldByName("Notes")->SetAsString("第一期 ◆");
+    query->Next(); // moving on posts the change
+    EXPECT_EQ(query->GetState(), TDataSetState::dsBrowse);
+    EXPECT_EQ(Count(connection_, "Notes is not null"), 1);
+    TADOQuery check(nullptr);
+    check.SetConnection(connection_);
+    check.SetSQL({"select Issue, Notes from LotteryIssue where Notes is not null"});
+    check.Open();
+    EXPECT_EQ(check.FieldByName("Issue")->GetAsString(), "2003001");
+    EXPECT_EQ(check.FieldByName("Notes")->GetAsString(), "第一期 ◆");
+
+    // Delete removes the record and moves to the next one.
+    ASSERT_TRUE(query->Locate("Issue", std::string("2026097")));
+    query->Delete();
+    EXPECT_EQ(Count(connection_, "Issue='2026097'"), 0);
+    EXPECT_EQ(query->GetRecordCount(), 3493);
+    EXPECT_EQ(query->FieldByName("Issue")->GetAsString(), "2026096");
+
+    // Cancel of an insert leaves nothing behind.
+    query->Insert();
+    query->FieldByName("Issue")->SetAsString("2099001");
+    query->Cancel();
+    EXPECT_EQ(query->GetRecordCount(), 3493);
+    EXPECT_EQ(Count(connection_, "Issue='2099001'"), 0);
+}
+
+TEST_P(EditTest, ARejectedPostKeepsTheRecordAndItsValuesInInsertState) {
+    TADOQuery* query = NewQuery({"select * from LotteryIssue where LotteryID=3508"});
+    query->Open();
+    int count = query->GetRecordCount();
+    query->Append();
+    query->FieldByName("LotteryID")->SetAsInteger(3508);
+    query->FieldByName("Issue")->SetAsString("2026096"); // the key is taken
+    query->FieldByName("ResultA1")->SetAsString("02 05 08 11 14 17");
+    EXPECT_THROW(query->Post(), EDatabaseError);
+    EXPECT_EQ(query->GetState(), TDataSetState::dsInsert);
+    EXPECT_EQ(query->FieldByName("ResultA1")->GetAsString(), "02 05 08 11 14 17");
+    EXPECT_EQ(query->FieldByName("Issue")->GetAsString(), "2026096");
+    EXPECT_EQ(query->GetRecordCount(), count);
+
+    // The user corrects the issue and posts again; the earlier row is untouched.
+    query->FieldByName("Issue")->SetAsString("2026097");
+    query->Post();
+    EXPECT_EQ(Count(connection_, "Issue in ('2026096', '2026097') and LotteryID=3508"), 2);
+    EXPECT_EQ(Count(connection_, "ResultA1='01 04 16 22 26 31'"), 1);
+
+    // An edit that breaks the key is refused the same way and stays in edit state.
+    query->Edit();
+    query->FieldByName("Issue")->SetAsString("2026095");
+    try {
+        query->Post();
+        FAIL() << "the duplicate key was accepted";
+    } catch (const EDatabaseError& e) {
+        std::string message = e.what();
+        EXPECT_TRUE(message.find("UNIQUE") != std::string::npos || message.find("duplicate key") != std::string::npos)
+            << message;
+    }
+    EXPECT_EQ(query->GetState(), TDataSetState::dsEdit);
+    EXPECT_EQ(query->FieldByName("Issue")->GetAsString(), "2026095");
+    query->Cancel();
+    EXPECT_EQ(query->FieldByName("Issue")->GetAsString(), "2026097");
+}
+
+TEST_P(EditTest, ClearErrorsAndNoCrashForBadStatementsAndSources) {
+    TADOQuery* query = NewQuery({"selec * from LotteryIssue"});
+    try {
+        query->Open();
+        FAIL() << "a syntax error was accepted";
+    } catch (const EDatabaseError& e) {
+        EXPECT_NE(std::string(e.what()).find("syntax error"), std::string::npos) << e.what();
+    }
+    EXPECT_FALSE(query->GetActive());
+
+    query->SetSQL({"select * from NoSuchTable"});
+    EXPECT_THROW(query->Open(), EDatabaseError);
+    query->SetSQL({"select * from LotteryIssue where Issue=:issue"});
+    query->GetParameters().ParamByName("issue")->SetValue(std::string("2003001"));
+    query->Open(); // the connection is still usable after the errors
+    EXPECT_EQ(query->GetRecordCount(), 1);
+    EXPECT_THROW(query->GetParameters().ParamByName("nosuch"), EDatabaseError);
+    EXPECT_THROW(query->FieldByName("nosuch"), EDatabaseError);
+    EXPECT_THROW(query->SetSQL({"select 1"}), EDatabaseError); // not while open
+
+    TADOConnection missing(nullptr);
+    missing.SetConnectionString("Provider=MSDASQL.1;Password=secret;Data Source=NoSuchSource");
+    TADOQuery orphan(nullptr);
+    orphan.SetConnection(&missing);
+    orphan.SetSQL({"select * from LotteryIssue"});
+    EXPECT_THROW(orphan.Open(), EDatabaseError);
+
+    TADOConnection noDriver(nullptr);
+    noDriver.SetConnectionString("Provider=MSDASQL.1;Driver={No Such ODBC Driver};Database=x");
+    EXPECT_THROW(noDriver.Open(), EDatabaseError);
+    EXPECT_FALSE(noDriver.GetConnected());
+}
+
+TEST_P(EditTest, ScratchTablesAreCreatedFilledAndDroppedAndAMissingOneDropsQuietly) {
+    auto* create = new TADOCommand(&owner_);
+    create->SetConnection(connection_);
+    create->SetCommandText("create table xxtoxx (Qh varchar(255), Q0 varchar(255), bg0 varchar(255))");
+    auto* drop = new TADOCommand(&owner_);
+    drop->SetConnection(connection_);
+    drop->SetCommandText("drop table xxtoxx");
+
+    EXPECT_NO_THROW(drop->Execute()); // nothing to drop yet
+    create->Execute();
+    EXPECT_THROW(create->Execute(), EDatabaseError); // it exists now
+
+    TADOQuery* table = NewQuery({"select * from xxtoxx"});
+    table->Open();
+    table->Append();
+    table->FieldByName("Qh")->SetAsString("2026096");
+    table->FieldByName("Q0")->SetAsString("◆");
+    table->Post();
+    table->Append();
+    table->FieldByName("Qh")->SetAsString("2026097");
+    table->Post();
+    table->Close();
+    table->Open();
+    EXPECT_EQ(table->GetRecordCount(), 2);
+    EXPECT_EQ(table->FieldByName("Q0")->GetAsString(), "◆");
+    table->Close();
+
+    drop->Execute();
+    EXPECT_THROW(table->Open(), EDatabaseError);
+    EXPECT_NO_THROW(connection_->Execute("drop table xxtoxx"));
+}
+
+ZORVY_ON_BOTH_ENGINES(EditTest);
+
+} // namespace
+} // namespace zorvy::test
