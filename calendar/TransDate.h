@@ -12,7 +12,6 @@
 namespace zorvy {
 
 class TLunarDate;
-using TNotifyEvent = std::function<void(TObject* sender)>;
 using TChangeLunarDateEvent = std::function<void(TLunarDate* sender)>;
 
 // Index 0 .. 23 of the solar term that falls on the date, -1 for none (and outside 1900 .. 2056).
