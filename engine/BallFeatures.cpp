@@ -4,12 +4,15 @@ namespace zorvy {
 
 namespace {
 
-int32_t GroupOf(int32_t ball) { return ball >= 1 && ball <= RedBallMax ? (ball + 2) / 3 : 0; }
+int32_t GroupOf(int32_t ball) {
+    return ball >= 1 && ball <= RedBallMax ? (ball + 2) / 3 : 0;
+}
 
 // Number of the triple (x, y, w), x + y + w = 6, in lexicographic order from (0,0,6) = 1.
 int32_t TripleNumber(int32_t x, int32_t y) {
     int32_t number = 0;
-    for (int32_t i = 0; i < x; ++i) number += 7 - i;
+    for (int32_t i = 0; i < x; ++i)
+        number += 7 - i;
     return number + y + 1;
 }
 
@@ -27,7 +30,8 @@ template <int Base, typename Digit> int32_t BallCode(const TCombination& balls, 
 
 int32_t BallSum(const TCombination& balls) {
     int32_t sum = 0;
-    for (int16_t ball : balls) sum += ball;
+    for (int16_t ball : balls)
+        sum += ball;
     return sum;
 }
 

@@ -20,7 +20,8 @@ uint16_t DigitMask(std::string_view text) {
 const std::array<int8_t, 10000>& KaprekarTable() {
     static const std::array<int8_t, 10000> table = [] {
         std::array<int8_t, 10000> steps{};
-        for (int32_t x = 0; x < 10000; ++x) steps[x] = static_cast<int8_t>(KaprekarRoutineSteps(x));
+        for (int32_t x = 0; x < 10000; ++x)
+            steps[x] = static_cast<int8_t>(KaprekarRoutineSteps(x));
         return steps;
     }();
     return table;
@@ -35,8 +36,10 @@ const std::array<std::array<int8_t, 8>, 8>& SisyphusTable() {
             for (int odd = 0; even + odd <= 7; ++odd) {
                 if (even + odd == 0) continue;
                 int32_t n = 0; // odd ones then even twos: a number with these counts, never 123
-                for (int i = 0; i < odd; ++i) n = n * 10 + 1;
-                for (int i = 0; i < even; ++i) n = n * 10 + 2;
+                for (int i = 0; i < odd; ++i)
+                    n = n * 10 + 1;
+                for (int i = 0; i < even; ++i)
+                    n = n * 10 + 2;
                 passes[even][odd] = static_cast<int8_t>(SisyphusSteps(n));
             }
         return passes;
@@ -53,11 +56,13 @@ TCompiledScheme::TCompiledScheme(const TEvalState& state) {
         bankerHalf_ = static_cast<int>(state.BankerDigits.size() / 2);
     }
     customwzchk_ = state.customwzchk;
-    for (int position = 0; position < 6; ++position) selectedDigits_[position] = DigitMask(state.SelectedDigits[position]);
+    for (int position = 0; position < 6; ++position)
+        selectedDigits_[position] = DigitMask(state.SelectedDigits[position]);
 
     auto compile = [&](int condition, std::string_view list) {
         const TConditionRecord& record = state.ConditionRecords[condition];
-        return TCondition{condition, TCompiledTest(record.Marks(), list), DigitMask(DigitSetOf(record)), {}, nullptr};
+        return TCondition{
+            condition, TCompiledTest(record.Marks(), list), DigitMask(DigitSetOf(record)), {}, nullptr};
     };
     for (ConditionFamily family : {cfBianma1, cfBianma2, cfBianma3}) {
         if (!state.FamilyFlags[family]) continue;
@@ -101,8 +106,11 @@ TCompiledScheme::TCompiledScheme(const TEvalState& state) {
             TCondition prepared = compile(condition, state.ConditionRecords[condition].ValueList);
             const int tb = condition - TbFirst;
             if (tb >= 6 && tb != 11) {
-                // The value is a step count of a ball code (or the band of the ball sum): judge every code once.
-                const int32_t codes = tb == 10 ? 200 : (tb == 6 || tb == 7 || tb == 12 || tb == 13) ? 65 : 730;
+                // The value is a step count of a ball code (or the band of the ball sum): judge every code
+                // once.
+                const int32_t codes = tb == 10                                       ? 200
+                                      : (tb == 6 || tb == 7 || tb == 12 || tb == 13) ? 65
+                                                                                     : 730;
                 const int32_t limit = codes - 1;
                 const char* mode = tb % 2 == 0 ? "ds" : "bs";
                 prepared.Verdicts.resize(codes);
@@ -137,37 +145,60 @@ int32_t TCompiledScheme::XhValue(const TCondition& c, const TSerialDigits& s) co
         return count;
     }
     switch (condition - XhtzFirst + 1) {
-    case 1: return s.N;
-    case 2: return DigitSum(s);
-    case 3: return s.Length;
-    case 4: return RepeatedDigitValues(s);
-    case 5: return s.Length - RepeatedDigitValues(s);
-    case 6: return SerialSegment(s.N);
-    case 7: return EvenDigitCount(s);
-    case 8: return NeighbourStepCount(s);
-    case 9: return FirstEqualNeighbour(s);
-    case 10: return SerialSegment5(s.N);
-    case 11: return OddEvenTypeOf(s);
-    case 12: return RemainderTypeOf(s);
-    case 13: return BigDigitCountOf(s);
-    case 14: return BigSmallTypeOf(s);
-    case 15: return GapTypeOf(s);
-    case 21: return BinaryOnesBelowLeading(s.N);
-    case 22: return BinaryZerosBelowLeading(s.N);
-    default: return AdjacentDigitGapOf(s, condition - XhtzFirst + 1 - 15);
+    case 1:
+        return s.N;
+    case 2:
+        return DigitSum(s);
+    case 3:
+        return s.Length;
+    case 4:
+        return RepeatedDigitValues(s);
+    case 5:
+        return s.Length - RepeatedDigitValues(s);
+    case 6:
+        return SerialSegment(s.N);
+    case 7:
+        return EvenDigitCount(s);
+    case 8:
+        return NeighbourStepCount(s);
+    case 9:
+        return FirstEqualNeighbour(s);
+    case 10:
+        return SerialSegment5(s.N);
+    case 11:
+        return OddEvenTypeOf(s);
+    case 12:
+        return RemainderTypeOf(s);
+    case 13:
+        return BigDigitCountOf(s);
+    case 14:
+        return BigSmallTypeOf(s);
+    case 15:
+        return GapTypeOf(s);
+    case 21:
+        return BinaryOnesBelowLeading(s.N);
+    case 22:
+        return BinaryZerosBelowLeading(s.N);
+    default:
+        return AdjacentDigitGapOf(s, condition - XhtzFirst + 1 - 15);
     }
 }
 
 int32_t TCompiledScheme::TbTableIndex(int condition, const TCombination& balls) {
     switch (condition - TbFirst) {
     case 6:
-    case 7: return BallParityCode(balls);
+    case 7:
+        return BallParityCode(balls);
     case 8:
-    case 9: return BallRemainderCode(balls);
-    case 10: return BallSum(balls);
+    case 9:
+        return BallRemainderCode(balls);
+    case 10:
+        return BallSum(balls);
     case 12:
-    case 13: return GroupParityCode(balls);
-    default: return GroupRemainderCode(balls);
+    case 13:
+        return GroupParityCode(balls);
+    default:
+        return GroupRemainderCode(balls);
     }
 }
 
@@ -175,9 +206,12 @@ int32_t TCompiledScheme::TbValue(int condition, const TSerialDigits& s, const TC
                                  std::array<int32_t, 2>& serialBisection) const {
     const int32_t n = s.N;
     switch (condition - TbFirst) {
-    case 0: return n < 1002 ? 0 : KaprekarTable()[KaprekarDigits(n, "q4")];
-    case 1: return n < 1002 ? 0 : KaprekarTable()[KaprekarDigits(n, "z4")];
-    case 2: return n < 1002 ? 0 : KaprekarTable()[KaprekarDigits(n, "h4")];
+    case 0:
+        return n < 1002 ? 0 : KaprekarTable()[KaprekarDigits(n, "q4")];
+    case 1:
+        return n < 1002 ? 0 : KaprekarTable()[KaprekarDigits(n, "z4")];
+    case 2:
+        return n < 1002 ? 0 : KaprekarTable()[KaprekarDigits(n, "h4")];
     case 3: {
         const int even = EvenDigitCount(s);
         return n == 123 ? 0 : SisyphusTable()[even][s.Length - even];
@@ -189,7 +223,8 @@ int32_t TCompiledScheme::TbValue(int condition, const TSerialDigits& s, const TC
             serialBisection[1] = BisectionSteps(CombinationCount, n, "bs");
         }
         return serialBisection[condition - TbFirst - 4];
-    default: return ZoneRatioClass(balls);
+    default:
+        return ZoneRatioClass(balls);
     }
 }
 

@@ -13,9 +13,9 @@
 namespace zorvy {
 
 class TCompiledScheme {
-public:
+  public:
     static constexpr int Passed = -1;
-    static constexpr int RejectedSilently = -2;       // by the custom positions
+    static constexpr int RejectedSilently = -2; // by the custom positions
     static constexpr int RejectedByBanker = ConditionCount;
 
     explicit TCompiledScheme(const TEvalState& state);
@@ -27,7 +27,7 @@ public:
     // The check-mode message of a rejection code.
     static const std::string& Message(int code);
 
-private:
+  private:
     struct TCondition {
         int Condition;
         TCompiledTest Test;

@@ -10,7 +10,7 @@
 namespace zorvy {
 
 class TCompiledTest {
-public:
+  public:
     TCompiledTest() = default;
     TCompiledTest(const TConditionMarks& marks, std::string_view list);
 
@@ -18,14 +18,18 @@ public:
     bool Passes(int32_t value) const {
         if (!CheckMarks(value, marks_)) return false;
         switch (listKind_) {
-        case TListKind::None: return true;
-        case TListKind::Values: return Holds(value);
-        case TListKind::Divisor: return Holds(Remainder(value));
-        default: std::rethrow_exception(listError_);
+        case TListKind::None:
+            return true;
+        case TListKind::Values:
+            return Holds(value);
+        case TListKind::Divisor:
+            return Holds(Remainder(value));
+        default:
+            std::rethrow_exception(listError_);
         }
     }
 
-private:
+  private:
     enum class TListKind { None, Values, Divisor, Error };
     static constexpr int32_t SmallValues = 4096;
 
@@ -35,8 +39,8 @@ private:
     TConditionMarks marks_{};
     TListKind listKind_ = TListKind::None;
     int32_t divisor_ = 1;
-    std::bitset<SmallValues> small_;     // listed values 0 .. SmallValues-1
-    std::vector<int32_t> others_;        // the other listed values, sorted
+    std::bitset<SmallValues> small_; // listed values 0 .. SmallValues-1
+    std::vector<int32_t> others_;    // the other listed values, sorted
     std::exception_ptr listError_;
 };
 

@@ -8,36 +8,39 @@ namespace zorvy {
 namespace {
 
 constexpr std::array<std::string_view, 22> XhtzCaptions = {
-    "6位值",     "6位数和",  "长度",     "同字个数", "不同字个数", "分段值1",  "偶字个数", "连位个数",
-    "邻同字",    "分段值2",  "奇偶类型", "余数类型", "大数个数",   "大小类型", "间距类型", "12值间距",
-    "23值间距",  "34值间距", "45值间距", "56值间距", "二进制1个数", "二进制0个数"};
+    "6位值",    "6位数和",  "长度",     "同字个数", "不同字个数",  "分段值1",    "偶字个数", "连位个数",
+    "邻同字",   "分段值2",  "奇偶类型", "余数类型", "大数个数",    "大小类型",   "间距类型", "12值间距",
+    "23值间距", "34值间距", "45值间距", "56值间距", "二进制1个数", "二进制0个数"};
 constexpr std::array<std::string_view, 22> XhtzMessages = {
-    "六码值错误",         "六码和错误",         "六码长度错误",       "六码同字个数度错误",
-    "六码不同字个数错误", "六码分段值1错误",    "六码偶字个数错误",   "六码连号个数错误",
-    "六码邻同字数错误",   "六码分段值2错误",    "六码奇偶类型错误",   "六码余数类型错误",
-    "六码大数错误",       "六码大小类型错误",   "六位间距类型错误",   "六位12间距错误",
-    "六位23间距错误",     "六位34间距错误",     "六位45间距错误",     "六位56间距错误",
+    "六码值错误",          "六码和错误",         "六码长度错误",     "六码同字个数度错误",
+    "六码不同字个数错误",  "六码分段值1错误",    "六码偶字个数错误", "六码连号个数错误",
+    "六码邻同字数错误",    "六码分段值2错误",    "六码奇偶类型错误", "六码余数类型错误",
+    "六码大数错误",        "六码大小类型错误",   "六位间距类型错误", "六位12间距错误",
+    "六位23间距错误",      "六位34间距错误",     "六位45间距错误",   "六位56间距错误",
     "六位二进制1个数错误", "六位二进制0个数错误"};
 constexpr std::array<std::string_view, 4> XhbhMessages = {"六码包含0-9(1)错误", "六码包含0-9(2)错误",
                                                           "六位包含0-9(3)错误", "六码包含0-9(4)错误"};
 
 constexpr std::array<std::string_view, 6> PositionStems = {"gw", "sw", "bw", "qw", "ww", "sww"};
-constexpr std::array<std::string_view, 6> PositionPrefixes = {"个位", "十位", "百位", "千位", "万位", "十万位"};
+constexpr std::array<std::string_view, 6> PositionPrefixes = {"个位", "十位", "百位",
+                                                              "千位", "万位", "十万位"};
 constexpr std::array<std::string_view, 19> PositionCaptions = {
-    "值",       "分段",     "大小",     "上下大小", "3期凹凸",  "3期包含",  "热温冷值",
-    "3期八卦值", "五行值",   "静态行值", "静态列值", "静态左斜值", "静态右斜值", "水仙花数",
-    "玫瑰花数", "动态行值", "动态列值", "动态左斜值", "动态右斜值"};
+    "值",        "分段",     "大小",     "上下大小",   "3期凹凸",    "3期包含",    "热温冷值",
+    "3期八卦值", "五行值",   "静态行值", "静态列值",   "静态左斜值", "静态右斜值", "水仙花数",
+    "玫瑰花数",  "动态行值", "动态列值", "动态左斜值", "动态右斜值"};
 constexpr std::array<std::string_view, 19> PositionSuffixes = {
-    "值错误",       "分段错误",     "大小错误",     "上下大小错误", "3期凹凸错误",  "3期包含错误",
-    "热温冷值错误", "3期八卦值错误", "五行错误",     "静态行值错误", "静态列值错误", "静态左斜值错误",
-    "静态右斜值错误", "综合值1错误", "综合值2错误", "动态行值错误", "动态列值错误", "动态左斜值错误",
-    "动态右斜值错误"};
+    "值错误",       "分段错误",       "大小错误",       "上下大小错误",  "3期凹凸错误",
+    "3期包含错误",  "热温冷值错误",   "3期八卦值错误",  "五行错误",      "静态行值错误",
+    "静态列值错误", "静态左斜值错误", "静态右斜值错误", "综合值1错误",   "综合值2错误",
+    "动态行值错误", "动态列值错误",   "动态左斜值错误", "动态右斜值错误"};
 
-constexpr std::array<std::string_view, 16> TbStems = {"tb1", "tb2", "tb3",  "tb4",  "tb5",  "tb6",  "tb7",  "tb8",
-                                                      "Tb9", "Tb10", "Tb11", "Tb12", "Tb13", "Tb14", "tb15", "tb16"};
+constexpr std::array<std::string_view, 16> TbStems = {"tb1",  "tb2",  "tb3",  "tb4",  "tb5",  "tb6",
+                                                      "tb7",  "tb8",  "Tb9",  "Tb10", "Tb11", "Tb12",
+                                                      "Tb13", "Tb14", "tb15", "tb16"};
 constexpr std::array<std::string_view, 16> TbCaptions = {
-    "卡普雷卡尔1", "卡普雷卡尔2", "卡普雷卡尔3", "西西弗斯",  "勾股定理1", "勾股定理2", "高斯组合1", "高斯组合2",
-    "黄金分割1",   "黄金分割2",   "剩余组合",    "自幂组合",  "矩阵组合1", "矩阵组合2", "矩阵组合3", "矩阵组合4"};
+    "卡普雷卡尔1", "卡普雷卡尔2", "卡普雷卡尔3", "西西弗斯",  "勾股定理1", "勾股定理2",
+    "高斯组合1",   "高斯组合2",   "黄金分割1",   "黄金分割2", "剩余组合",  "自幂组合",
+    "矩阵组合1",   "矩阵组合2",   "矩阵组合3",   "矩阵组合4"};
 
 std::array<TConditionInfo, ConditionCount> BuildConditionTable() {
     std::array<TConditionInfo, ConditionCount> table;
@@ -53,16 +56,19 @@ std::array<TConditionInfo, ConditionCount> BuildConditionTable() {
         add("xhtz" + std::to_string(i + 1), XhtzCaptions[i], i < 14 ? cfBianma1 : cfBianma2,
             std::string(XhtzMessages[i]));
     for (int i = 0; i < 4; ++i)
-        add("xhbh" + std::to_string(i + 1), "包含" + std::to_string(i + 1), cfBianma1, std::string(XhbhMessages[i]));
+        add("xhbh" + std::to_string(i + 1), "包含" + std::to_string(i + 1), cfBianma1,
+            std::string(XhbhMessages[i]));
     for (int position = 0; position < 6; ++position)
         for (int kind = 0; kind < PositionKinds; ++kind) {
-            std::string message = std::string(PositionPrefixes[position]) + std::string(PositionSuffixes[kind]);
+            std::string message =
+                std::string(PositionPrefixes[position]) + std::string(PositionSuffixes[kind]);
             if (position == 5 && kind == 6) message = "十万热温冷值错误";
             add(std::string(PositionStems[position]) + std::to_string(kind + 1), PositionCaptions[kind],
                 static_cast<ConditionFamily>(cfGw + position), std::move(message));
         }
     for (int i = 0; i < 16; ++i)
-        add(std::string(TbStems[i]), TbCaptions[i], i < 8 ? cfTb1 : cfTb2, std::string(TbCaptions[i]) + "错误");
+        add(std::string(TbStems[i]), TbCaptions[i], i < 8 ? cfTb1 : cfTb2,
+            std::string(TbCaptions[i]) + "错误");
     return table;
 }
 
@@ -76,7 +82,8 @@ struct TFamilyMembers {
             return indexes;
         };
         Members[cfBianma1] = range(XhtzFirst, 14);
-        for (int i = 0; i < 4; ++i) Members[cfBianma1].push_back(XhbhFirst + i);
+        for (int i = 0; i < 4; ++i)
+            Members[cfBianma1].push_back(XhbhFirst + i);
         Members[cfBianma2] = range(XhtzFirst + 14, 8);
         Members[cfBianma3] = range(XhxFirst, 10);
         for (int position = 0; position < 6; ++position)

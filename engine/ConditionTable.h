@@ -11,7 +11,19 @@
 
 namespace zorvy {
 
-enum ConditionFamily : int { cfBianma1, cfBianma2, cfBianma3, cfGw, cfSw, cfBw, cfQw, cfWw, cfSww, cfTb1, cfTb2 };
+enum ConditionFamily : int {
+    cfBianma1,
+    cfBianma2,
+    cfBianma3,
+    cfGw,
+    cfSw,
+    cfBw,
+    cfQw,
+    cfWw,
+    cfSww,
+    cfTb1,
+    cfTb2
+};
 
 inline constexpr int FamilyCount = 11;
 inline constexpr int ConditionCount = 166;
@@ -32,7 +44,9 @@ struct TConditionRecord {
     int32_t RangeHigh = 0;
     std::string ValueList;
 
-    TConditionMarks Marks() const { return {OddMark, EvenMark, Rem0Mark, Rem1Mark, Rem2Mark, RangeLow, RangeHigh}; }
+    TConditionMarks Marks() const {
+        return {OddMark, EvenMark, Rem0Mark, Rem1Mark, Rem2Mark, RangeLow, RangeHigh};
+    }
 };
 
 // One record per condition, in the declared order of ConditionTable.
@@ -60,11 +74,11 @@ const std::array<TFamilyInfo, FamilyCount>& FamilyTable();
 int ConditionIndex(std::string_view stem);
 
 // Declared indexes of the first member of each run of stems.
-inline constexpr int XhxFirst = 0;     // xhx0
-inline constexpr int XhtzFirst = 10;   // xhtz1
-inline constexpr int XhbhFirst = 32;   // xhbh1
+inline constexpr int XhxFirst = 0;       // xhx0
+inline constexpr int XhtzFirst = 10;     // xhtz1
+inline constexpr int XhbhFirst = 32;     // xhbh1
 inline constexpr int PositionFirst = 36; // gw1; each position has 19 kinds, gw, sw, bw, qw, ww, sww
-inline constexpr int TbFirst = 150;    // tb1
+inline constexpr int TbFirst = 150;      // tb1
 inline constexpr int PositionKinds = 19;
 
 } // namespace zorvy

@@ -65,7 +65,8 @@ bool ContainsBankerDigits(std::string_view serialText, std::string_view bankerDi
     const size_t half = bankerDigits.size() / 2;
     std::bitset<256> found;
     for (char c : bankerDigits)
-        if (c != ' ' && serialText.find(c) != std::string_view::npos) found.set(static_cast<unsigned char>(c));
+        if (c != ' ' && serialText.find(c) != std::string_view::npos)
+            found.set(static_cast<unsigned char>(c));
     return found.count() == half;
 }
 
@@ -99,7 +100,8 @@ std::string SortNumberList(const std::string& list) {
     }
     SortNumericStrings(items);
     std::string sorted;
-    for (const std::string& item : items) sorted += item + " ";
+    for (const std::string& item : items)
+        sorted += item + " ";
     return sorted;
 }
 

@@ -50,7 +50,8 @@ TDrawContext GetWzEnd6v(const std::vector<TDraw>& tem1) {
     // Stepping back from the oldest draw stays on it.
     auto back = [](size_t row, size_t steps) { return row >= steps ? row - steps : 0; };
 
-    context.LastDrawDigits = Trim(tem1[last].ResultA1).empty() ? SerialPositionDigits(1) : RowDigits(tem1[last]);
+    context.LastDrawDigits =
+        Trim(tem1[last].ResultA1).empty() ? SerialPositionDigits(1) : RowDigits(tem1[last]);
     context.PrevDrawDigits = RowDigits(tem1[back(last, 1)]);
     context.PrevPrevDrawDigits = RowDigits(tem1[back(last, 2)]);
 

@@ -16,12 +16,12 @@ namespace zorvy {
 // Everything the evaluators read besides the candidate, fixed when a run starts.
 struct TEvalState {
     TConditionRecords ConditionRecords{};
-    std::array<bool, ConditionCount> Checked{};    // the condition check boxes
-    std::array<bool, FamilyCount> FamilyFlags{};   // bianma1chk ... tb_2chk
+    std::array<bool, ConditionCount> Checked{};  // the condition check boxes
+    std::array<bool, FamilyCount> FamilyFlags{}; // bianma1chk ... tb_2chk
     bool Tj_danmachk = false;
     std::string BankerDigits = "-1";
     bool customwzchk = false;
-    std::array<std::string, 6> SelectedDigits;     // gw, sw, bw, qw, ww, sww
+    std::array<std::string, 6> SelectedDigits; // gw, sw, bw, qw, ww, sww
     TDrawContext DrawContext;
     bool CheckModeOn = false;
     int32_t (*Serial)(const TCombination&) = SerialNumber;
@@ -44,10 +44,12 @@ bool EvalSwwConditions(const TCombination& balls, const TEvalState& state);
 bool EvalTbConditions(const TCombination& balls, const TEvalState& state);
 
 // The value a serial-family condition (xhx*, xhtz*, xhbh*) tests for a serial.
-int32_t XhConditionValue(int condition, int32_t serial, const std::string& serialText, const TEvalState& state);
+int32_t XhConditionValue(int condition, int32_t serial, const std::string& serialText,
+                         const TEvalState& state);
 // The value a position condition tests for the digit d at position (0 = gw ... 5 = sww), the serial text
 // being any text with that digit at that position.
-int32_t PositionConditionValue(int kind, int position, const std::string& serialText, const TDrawContext& context);
+int32_t PositionConditionValue(int kind, int position, const std::string& serialText,
+                               const TDrawContext& context);
 // The value an advanced condition (tb1 ... tb16, index 0..15) tests.
 int32_t TbConditionValue(int condition, int32_t serial, const TCombination& balls);
 

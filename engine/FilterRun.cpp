@@ -33,7 +33,8 @@ std::string ResultLine(const TCombination& balls, int32_t serial, bool display6m
             digits[length++] = static_cast<char>('0' + serial % 10);
             serial /= 10;
         } while (serial > 0);
-        while (length > 0) *out++ = digits[--length];
+        while (length > 0)
+            *out++ = digits[--length];
     }
     return std::string(buffer, out);
 }
@@ -90,7 +91,8 @@ std::string ProgressText(int a, int b) {
 }
 
 void TFilterEngine::FnFilterCheck(TFilterInput& input) {
-    static constexpr std::array<const char*, 7> markKeys = {"j=1", "j=0", "y=0", "y=1", "y=2", "fw1=", "fw2="};
+    static constexpr std::array<const char*, 7> markKeys = {"j=1", "j=0",  "y=0", "y=1",
+                                                            "y=2", "fw1=", "fw2="};
     GroupCounts.fill(0);
     for (ConditionFamily family : LoadingOrder) {
         for (int condition : FamilyTable()[family].Members) {
@@ -124,7 +126,8 @@ void TFilterEngine::sixbmJsPro(TFilterInput& input, TFilterHost& host) {
         SelectedDigitProduct *= count;
     }
     input.customwzchk = SelectedDigitCount != 60;
-    host.SetZongshuCaption("总注数：" + IntToStr(SelectedDigitProduct + (SelectedDigitCount == 60 ? 107568 : 0)));
+    host.SetZongshuCaption("总注数：" +
+                           IntToStr(SelectedDigitProduct + (SelectedDigitCount == 60 ? 107568 : 0)));
 }
 
 TEvalState TFilterEngine::MakeEvalState(const TFilterInput& input, TFilterHost& host) const {
@@ -141,7 +144,9 @@ TEvalState TFilterEngine::MakeEvalState(const TFilterInput& input, TFilterHost& 
     state.CheckModeOn = CheckModeOn != 0;
     state.Serial = EvaluationMethod == TEvaluationMethod::emLiteral ? LiteralSerial : SerialNumber;
     auto* engine = const_cast<TFilterEngine*>(this);
-    state.JcTjErro = [engine, &host](bool flag, const std::string& message) { engine->JcTjErro(flag, message, host); };
+    state.JcTjErro = [engine, &host](bool flag, const std::string& message) {
+        engine->JcTjErro(flag, message, host);
+    };
     return state;
 }
 
@@ -160,8 +165,9 @@ int32_t TFilterEngine::RunFast(const TEvalState& state, bool display6machk, TFil
 
 int32_t TFilterEngine::RunLiteral(const TEvalState& state, bool display6machk, TFilterHost& host) {
     return Enumerate(FilterCancel, display6machk, host, [&](const TCombination& balls, int32_t) {
-        return EvalXhConditions(balls, state) && EvalGwConditions(balls, state) && EvalSwConditions(balls, state) &&
-               EvalBwConditions(balls, state) && EvalQwConditions(balls, state) && EvalWwConditions(balls, state) &&
+        return EvalXhConditions(balls, state) && EvalGwConditions(balls, state) &&
+               EvalSwConditions(balls, state) && EvalBwConditions(balls, state) &&
+               EvalQwConditions(balls, state) && EvalWwConditions(balls, state) &&
                EvalSwwConditions(balls, state) && EvalTbConditions(balls, state);
     });
 }
@@ -207,7 +213,8 @@ void TFilterEngine::BtfilterClick(TFilterInput& input, TFilterHost& host) {
 
 void TFilterEngine::TJErrochkClick(bool tjErrochk, const std::string& drawCode, TDigitButtons& digitButtons,
                                    TFilterHost& host) {
-    for (auto& row : digitButtons) row.fill(false);
+    for (auto& row : digitButtons)
+        row.fill(false);
     CheckLog.clear();
     logged_.clear();
     host.ClearCheckLog();
@@ -217,7 +224,8 @@ void TFilterEngine::TJErrochkClick(bool tjErrochk, const std::string& drawCode, 
         return;
     }
     TCombination balls{};
-    for (int k = 0; k < 6; ++k) balls[k] = static_cast<int16_t>(StrToInt(Copy(drawCode, 3 * k + 1, 2)));
+    for (int k = 0; k < 6; ++k)
+        balls[k] = static_cast<int16_t>(StrToInt(Copy(drawCode, 3 * k + 1, 2)));
     for (int k = 0; k < 6; ++k)
         if (balls[k] < 1 || balls[k] > RedBallMax || (k > 0 && balls[k] <= balls[k - 1]))
             throw EConvertError("开奖号码“" + Copy(drawCode, 1, 17) + "”不是六个从小到大的两位号码（01-33）");
@@ -233,4 +241,3 @@ void TFilterEngine::JcTjErro(uint8_t flag, const std::string& message, TFilterHo
 }
 
 } // namespace zorvy
-

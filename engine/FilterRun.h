@@ -39,21 +39,21 @@ struct TFilterInput {
 
 // What a run writes to and asks of the main window. Every member has a harmless default.
 class TFilterHost {
-public:
+  public:
     virtual ~TFilterHost() = default;
-    virtual void ClearResults() {}                                  // Memo1
+    virtual void ClearResults() {} // Memo1
     virtual void AddResult(const std::string& /*line*/) {}
     virtual void SetStatusText(int /*panel*/, const std::string& /*text*/) {} // StatusBar1 panels 0..2
-    virtual void SetTouzhushuCaption(const std::string& /*caption*/) {}      // Lbtouzhushu
-    virtual void SetZongshuCaption(const std::string& /*caption*/) {}        // Lbzongshu
+    virtual void SetTouzhushuCaption(const std::string& /*caption*/) {}       // Lbtouzhushu
+    virtual void SetZongshuCaption(const std::string& /*caption*/) {}         // Lbzongshu
     virtual void SetFilterButtons(bool /*btfilterEnabled*/, bool /*btcanceEnabled*/) {}
-    virtual void ConditionsLoaded(const TFilterInput& /*input*/) {}           // ticks, flags, customwzchk
+    virtual void ConditionsLoaded(const TFilterInput& /*input*/) {} // ticks, flags, customwzchk
     virtual void ShowMessage(const std::string& /*text*/) {}
     virtual void ProcessMessages() {}
-    virtual void ClearCheckLog() {}                                 // MemoJctj
+    virtual void ClearCheckLog() {} // MemoJctj
     virtual void AddCheckLogLine(const std::string& /*line*/) {}
-    virtual uint32_t GetTickCount();                                // milliseconds
-    virtual std::vector<TDraw> Tem1Draws() { return {}; }           // the draw history, oldest first
+    virtual uint32_t GetTickCount();                      // milliseconds
+    virtual std::vector<TDraw> Tem1Draws() { return {}; } // the draw history, oldest first
 };
 
 // How a run numbers and judges candidates: fast (serial from the enumeration, prepared conditions) or
@@ -71,18 +71,18 @@ std::string ElapsedText(uint32_t milliseconds);
 std::string ProgressText(int a, int b);
 
 class TFilterEngine {
-public:
+  public:
     // State kept from run to run, as the main window's unit keeps it.
     TConditionRecords ConditionRecords{};
     std::array<int32_t, FamilyCount> GroupCounts{};
     uint8_t FilterCancel = 0;
     uint8_t CheckModeOn = 0;
     std::string BankerDigits;
-    std::array<std::string, 6> SelectedDigits;  // gw, sw, bw, qw, ww, sww
+    std::array<std::string, 6> SelectedDigits; // gw, sw, bw, qw, ww, sww
     int32_t SelectedDigitCount = 0;
     int32_t SelectedDigitProduct = 0;
     TDrawContext DrawContext;
-    std::vector<std::string> CheckLog;          // the lines of MemoJctj
+    std::vector<std::string> CheckLog; // the lines of MemoJctj
     TEvaluationMethod EvaluationMethod = TEvaluationMethod::emFast;
     // How the literal method numbers a candidate in each evaluator.
     int32_t (*LiteralSerial)(const TCombination&) = SerialNumberByTailWalk;
@@ -106,7 +106,7 @@ public:
     // Logs message once when flag is set.
     void JcTjErro(uint8_t flag, const std::string& message, TFilterHost& host);
 
-private:
+  private:
     TEvalState MakeEvalState(const TFilterInput& input, TFilterHost& host) const;
     int32_t RunFast(const TEvalState& state, bool display6machk, TFilterHost& host);
     int32_t RunLiteral(const TEvalState& state, bool display6machk, TFilterHost& host);

@@ -29,20 +29,36 @@ TSerialDigits SplitSerial(int32_t n);
 // The digits of N + 1, updated in place (N below 9,999,999).
 void AdvanceSerial(TSerialDigits& s);
 
-inline int32_t DigitSum(const TSerialDigits& s) { return s.Sum; }                  // "hz"
-inline int32_t RepeatedDigitValues(const TSerialDigits& s) { return s.Repeated; }  // "tz"
-inline int32_t EvenDigitCount(const TSerialDigits& s) { return s.EvenCount; }      // "oz"
-inline int32_t OddEvenTypeOf(const TSerialDigits& s) { return s.OddMask <= 63 ? s.OddMask / 8 + 1 : 0; }
-inline int32_t RemainderTypeOf(const TSerialDigits& s) { return s.RemainderSum <= 728 ? s.RemainderSum / 81 + 1 : 0; }
-inline int32_t BigDigitCountOf(const TSerialDigits& s) { return std::popcount(s.BigMask); }
-inline int32_t BigSmallTypeOf(const TSerialDigits& s) { return s.BigMask <= 63 ? s.BigMask / 8 + 1 : 0; }
+inline int32_t DigitSum(const TSerialDigits& s) {
+    return s.Sum;
+} // "hz"
+inline int32_t RepeatedDigitValues(const TSerialDigits& s) {
+    return s.Repeated;
+} // "tz"
+inline int32_t EvenDigitCount(const TSerialDigits& s) {
+    return s.EvenCount;
+} // "oz"
+inline int32_t OddEvenTypeOf(const TSerialDigits& s) {
+    return s.OddMask <= 63 ? s.OddMask / 8 + 1 : 0;
+}
+inline int32_t RemainderTypeOf(const TSerialDigits& s) {
+    return s.RemainderSum <= 728 ? s.RemainderSum / 81 + 1 : 0;
+}
+inline int32_t BigDigitCountOf(const TSerialDigits& s) {
+    return std::popcount(s.BigMask);
+}
+inline int32_t BigSmallTypeOf(const TSerialDigits& s) {
+    return s.BigMask <= 63 ? s.BigMask / 8 + 1 : 0;
+}
 // Neighbouring places (of the six from the right) whose digits differ by an odd amount.
-inline int32_t GapTypeOf(const TSerialDigits& s) { return ((s.OddMask ^ (s.OddMask >> 1)) & 0x1F) * 2 / 8 + 1; }
+inline int32_t GapTypeOf(const TSerialDigits& s) {
+    return ((s.OddMask ^ (s.OddMask >> 1)) & 0x1F) * 2 / 8 + 1;
+}
 
-int32_t NeighbourStepCount(const TSerialDigits& s);  // "lh"
-int32_t FirstEqualNeighbour(const TSerialDigits& s); // "lt"
-int32_t SerialSegment(int32_t n);                    // "fd"
-int32_t SerialSegment5(int32_t n);                   // "fd5"
+int32_t NeighbourStepCount(const TSerialDigits& s);        // "lh"
+int32_t FirstEqualNeighbour(const TSerialDigits& s);       // "lt"
+int32_t SerialSegment(int32_t n);                          // "fd"
+int32_t SerialSegment5(int32_t n);                         // "fd5"
 int32_t AdjacentDigitGapOf(const TSerialDigits& s, int k); // k = 1 .. 5
 int32_t BinaryOnesBelowLeading(int32_t n);
 int32_t BinaryZerosBelowLeading(int32_t n);

@@ -8,7 +8,9 @@ namespace zorvy {
 
 namespace {
 
-int DigitValue(char c) { return c - '0'; }
+int DigitValue(char c) {
+    return c - '0';
+}
 
 // 1-based place from the right of a position key, 0 for any other key.
 int PositionPlace(std::string_view key) {
@@ -18,7 +20,9 @@ int PositionPlace(std::string_view key) {
     return 0;
 }
 
-char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+char AsciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool ContainsCharNoCase(std::string_view text, char c) {
     for (char t : text)
@@ -42,7 +46,9 @@ int32_t SegmentFd5(int32_t n) {
     return 0;
 }
 
-int32_t CeilDiv(int32_t n, int32_t d) { return n / d + (n % d != 0 && n > 0 ? 1 : 0); }
+int32_t CeilDiv(int32_t n, int32_t d) {
+    return n / d + (n % d != 0 && n > 0 ? 1 : 0);
+}
 
 } // namespace
 
@@ -51,7 +57,8 @@ int32_t SerialFeature(int32_t n, std::string_view key) {
     const int32_t length = static_cast<int32_t>(t.size());
     if (key == "hz") {
         int32_t sum = 0;
-        for (char c : t) sum += DigitValue(c);
+        for (char c : t)
+            sum += DigitValue(c);
         return sum;
     }
     if (key == "cd") return length;

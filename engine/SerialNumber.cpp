@@ -9,7 +9,8 @@ namespace {
 constexpr int64_t Binomial(int64_t n, int k) {
     if (k < 0 || n < k) return 0;
     int64_t result = 1;
-    for (int i = 1; i <= k; ++i) result = result * (n - k + i) / i;
+    for (int i = 1; i <= k; ++i)
+        result = result * (n - k + i) / i;
     return result;
 }
 

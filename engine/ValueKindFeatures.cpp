@@ -16,12 +16,26 @@ struct TGridValues {
 };
 
 // Static keypad 0 1 2 / 3 4 5 / 6 7 8 / 9; dynamic keypad the magic square 4 9 2 / 3 5 7 / 8 1 6.
-constexpr std::array<TGridValues, 10> StaticGrid = {{{0, 0, 3, 4}, {0, 1, 4, 3}, {0, 2, 5, 2}, {1, 0, 2, 3},
-                                                     {1, 1, 3, 2}, {1, 2, 4, 1}, {2, 0, 1, 2}, {2, 1, 2, 1},
-                                                     {2, 2, 3, 0}, {3, 0, 0, 1}}};
-constexpr std::array<TGridValues, 10> DynamicGrid = {{{0, 0, 0, 0}, {3, 2, 2, 2}, {1, 3, 5, 3}, {2, 1, 2, 4},
-                                                      {1, 1, 3, 5}, {2, 2, 3, 3}, {3, 3, 3, 1}, {2, 3, 4, 2},
-                                                      {3, 1, 1, 3}, {1, 2, 4, 4}}};
+constexpr std::array<TGridValues, 10> StaticGrid = {{{0, 0, 3, 4},
+                                                     {0, 1, 4, 3},
+                                                     {0, 2, 5, 2},
+                                                     {1, 0, 2, 3},
+                                                     {1, 1, 3, 2},
+                                                     {1, 2, 4, 1},
+                                                     {2, 0, 1, 2},
+                                                     {2, 1, 2, 1},
+                                                     {2, 2, 3, 0},
+                                                     {3, 0, 0, 1}}};
+constexpr std::array<TGridValues, 10> DynamicGrid = {{{0, 0, 0, 0},
+                                                      {3, 2, 2, 2},
+                                                      {1, 3, 5, 3},
+                                                      {2, 1, 2, 4},
+                                                      {1, 1, 3, 5},
+                                                      {2, 2, 3, 3},
+                                                      {3, 3, 3, 1},
+                                                      {2, 3, 4, 2},
+                                                      {3, 1, 1, 3},
+                                                      {1, 2, 4, 4}}};
 
 int32_t GridValue(const TGridValues& values, std::string_view mode, int32_t otherwise) {
     if (mode == "h") return values.h;
@@ -55,7 +69,9 @@ char PatternDigit(int32_t value, std::string_view mode, int32_t small, int32_t b
 
 } // namespace
 
-int32_t UpDownValue(int32_t a, int32_t b, std::string_view) { return a >= b ? 1 : 0; }
+int32_t UpDownValue(int32_t a, int32_t b, std::string_view) {
+    return a >= b ? 1 : 0;
+}
 
 int32_t DigitInLastThree(int16_t a, int16_t b, int16_t c, int16_t d) {
     const std::string lastThree = IntToStr(a) + IntToStr(b) + IntToStr(c);

@@ -12,29 +12,35 @@ namespace {
 // Every feature of every serial, position and ball routine for one combination, through the text
 // routines as the trend columns call them.
 int64_t AllFeatures(const TCombination& balls) {
-    static constexpr const char* serialKeys[] = {"hz", "cd", "tz", "nt", "fd", "fd5", "111", "11", "22", "oz",
-                                                 "lh", "lt", "gw", "sw", "bw", "qw", "ww", "sww"};
+    static constexpr const char* serialKeys[] = {"hz", "cd", "tz", "nt", "fd", "fd5", "111", "11", "22",
+                                                 "oz", "lh", "lt", "gw", "sw", "bw",  "qw",  "ww", "sww"};
     static constexpr const char* positionKeys[] = {"gw", "sw", "bw", "qw", "ww", "sww"};
     static constexpr const char* gridModes[] = {"h", "l", "zx", "yx"};
     const int32_t n = SerialNumber(balls);
     const std::string t = IntToStr(n);
     int64_t sum = 0;
-    for (const char* key : serialKeys) sum += SerialFeature(n, key);
+    for (const char* key : serialKeys)
+        sum += SerialFeature(n, key);
     sum += OddEvenType(t) + RemainderType(t) + BigSmallType(t) + GapType(t) + CountBigDigits(t);
     sum += CountDigitsInSet(t, " 1 3 5 ") + CountDigitOccurrences(t, "0");
-    for (const char* key : {"12", "23", "34", "45", "56"}) sum += AdjacentDigitGap(t, key);
+    for (const char* key : {"12", "23", "34", "45", "56"})
+        sum += AdjacentDigitGap(t, key);
     sum += static_cast<int64_t>(BaseDigitStats(n, 2, 25, "1").size() + BaseDigitStats(n, 2, 25, "0").size());
     for (const char* key : positionKeys) {
-        sum += PositionBigSmall(t, key) + DigitSegment(SerialFeature(n, key)) + FiveElementValue(SerialFeature(n, key));
-        for (const char* mode : gridModes) sum += StaticGridValue(t, mode, key) + DynamicGridValue(t, mode, key);
+        sum += PositionBigSmall(t, key) + DigitSegment(SerialFeature(n, key)) +
+               FiveElementValue(SerialFeature(n, key));
+        for (const char* mode : gridModes)
+            sum += StaticGridValue(t, mode, key) + DynamicGridValue(t, mode, key);
         const int32_t mask = TripleMaskValue(t, key);
         sum += BisectionSteps(1024, mask, "ds") + BisectionSteps(1024, mask, "bs");
     }
     sum += KaprekarSteps(n, "q4") + KaprekarSteps(n, "z4") + KaprekarSteps(n, "h4") + SisyphusSteps(n);
     sum += BisectionSteps(CombinationCount, n, "ds") + BisectionSteps(CombinationCount, n, "bs");
     sum += BallSum(balls) + TailSum(balls) + SumBandClass(balls) + ZoneRatioClass(balls);
-    sum += BisectionSteps(64, BallParityCode(balls), "bs") + BisectionSteps(729, BallRemainderCode(balls), "bs");
-    sum += BisectionSteps(64, GroupParityCode(balls), "bs") + BisectionSteps(729, GroupRemainderCode(balls), "bs");
+    sum +=
+        BisectionSteps(64, BallParityCode(balls), "bs") + BisectionSteps(729, BallRemainderCode(balls), "bs");
+    sum += BisectionSteps(64, GroupParityCode(balls), "bs") +
+           BisectionSteps(729, GroupRemainderCode(balls), "bs");
     return sum;
 }
 

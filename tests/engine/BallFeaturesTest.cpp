@@ -32,13 +32,13 @@ TEST(BallFeatures, BandAndZoneEdges) {
         TCombination balls;
         int32_t band, zone;
     } cases[] = {
-        {{1, 2, 3, 4, 16, 33}, 1, 9},       // sum 59, zone counts (4, 1, 1)
-        {{1, 2, 3, 4, 17, 33}, 2, 9},       // sum 60
-        {{9, 20, 21, 22, 33, 34}, 9, 0},    // sum 139; a ball of 34 is in no zone
-        {{10, 20, 21, 22, 33, 34}, 10, 0},  // sum 140
-        {{1, 2, 12, 13, 23, 24}, 3, 6},     // two balls per zone
-        {{23, 24, 25, 26, 27, 28}, 10, 1},  // all in the third zone
-        {{1, 2, 3, 4, 5, 6}, 1, 10},        // all in the first zone
+        {{1, 2, 3, 4, 16, 33}, 1, 9},      // sum 59, zone counts (4, 1, 1)
+        {{1, 2, 3, 4, 17, 33}, 2, 9},      // sum 60
+        {{9, 20, 21, 22, 33, 34}, 9, 0},   // sum 139; a ball of 34 is in no zone
+        {{10, 20, 21, 22, 33, 34}, 10, 0}, // sum 140
+        {{1, 2, 12, 13, 23, 24}, 3, 6},    // two balls per zone
+        {{23, 24, 25, 26, 27, 28}, 10, 1}, // all in the third zone
+        {{1, 2, 3, 4, 5, 6}, 1, 10},       // all in the first zone
     };
     for (const auto& c : cases) {
         EXPECT_EQ(SumBandClass(c.balls), c.band) << BallSum(c.balls);

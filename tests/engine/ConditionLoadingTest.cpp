@@ -45,7 +45,8 @@ TEST(ConditionTable, StemsFamiliesAndMessages) {
     size_t total = 0;
     for (int family = 0; family < FamilyCount; ++family) {
         EXPECT_EQ(FamilyTable()[family].Members.size(), sizes[family]);
-        for (int member : FamilyTable()[family].Members) EXPECT_EQ(table[member].Family, family);
+        for (int member : FamilyTable()[family].Members)
+            EXPECT_EQ(table[member].Family, family);
         total += sizes[family];
     }
     EXPECT_EQ(total, size_t(ConditionCount));
@@ -70,7 +71,8 @@ TEST(FnFilterCheck, ReadsMarksAndLists) {
         {"xhtz1", "fw1=40000/fw2=1107568/", {-1, -1, -1, -1, -1, 40000, 1107568}, "-1"},
         {"sww19", "nothing here", {-1, -1, -1, -1, -1, -1, -1}, "-1"},
     };
-    for (const auto& c : cases) Tick(input, c.stem, c.text);
+    for (const auto& c : cases)
+        Tick(input, c.stem, c.text);
     engine.FnFilterCheck(input);
     for (const auto& c : cases) {
         const TConditionRecord& record = engine.ConditionRecords[ConditionIndex(c.stem)];
@@ -85,17 +87,17 @@ TEST(FnFilterCheck, ReadsMarksAndLists) {
 TEST(FnFilterCheck, TicksAndFamilyFlags) {
     TFilterEngine engine;
     TFilterInput input;
-    input.FamilyFlags.fill(true);                // the user ticked every flag
-    Tick(input, "xhtz21", "j=1/");               // the only member of cfBianma2
-    Tick(input, "gw3", "");                      // ticked with an empty text
+    input.FamilyFlags.fill(true);  // the user ticked every flag
+    Tick(input, "xhtz21", "j=1/"); // the only member of cfBianma2
+    Tick(input, "gw3", "");        // ticked with an empty text
     Tick(input, "gw4", "j=0/");
-    Tick(input, "sw5", "");                      // the only ticked member of cfSw, but empty
+    Tick(input, "sw5", ""); // the only ticked member of cfSw, but empty
     Tick(input, "Tb11", "fw1=1/fw2=9/");
     engine.ConditionRecords[ConditionIndex("tb1")].ValueList = " 7 "; // left from an earlier run
     engine.FnFilterCheck(input);
     EXPECT_FALSE(input.Conditions[ConditionIndex("gw3")].Checked);
     EXPECT_FALSE(input.Conditions[ConditionIndex("sw5")].Checked);
-    const std::array<bool, FamilyCount> flags = {false, true, false, true, false, false,
+    const std::array<bool, FamilyCount> flags = {false, true,  false, true,  false, false,
                                                  false, false, false, false, true};
     EXPECT_EQ(input.FamilyFlags, flags);
     EXPECT_EQ(engine.GroupCounts[cfGw], 1);
@@ -119,7 +121,8 @@ TEST(FnFilterCheck, MalformedNumberStopsTheLoading) {
     // Families loaded before the error have their flags; cfGw and later keep theirs.
     EXPECT_TRUE(input.FamilyFlags[cfBianma3]);
     EXPECT_FALSE(input.FamilyFlags[cfBianma1]);
-    for (int family = cfGw; family < FamilyCount; ++family) EXPECT_EQ(input.FamilyFlags[family], before[family]);
+    for (int family = cfGw; family < FamilyCount; ++family)
+        EXPECT_EQ(input.FamilyFlags[family], before[family]);
     const TConditionRecord& record = engine.ConditionRecords[ConditionIndex("gw2")];
     EXPECT_EQ(record.Marks(), (TConditionMarks{1, -1, -1, 1, -1, 0, 0}));
     EXPECT_EQ(engine.ConditionRecords[ConditionIndex("sw1")].OddMark, 0);
@@ -136,7 +139,8 @@ TEST(SixbmJsPro, DigitSummary) {
     EXPECT_EQ(engine.SelectedDigits[3], "0123456789");
 
     input.DigitButtons = {};
-    for (auto& row : input.DigitButtons) row[1] = true;
+    for (auto& row : input.DigitButtons)
+        row[1] = true;
     engine.sixbmJsPro(input, host);
     EXPECT_EQ(host.Zongshu, "总注数：1");
     EXPECT_TRUE(input.customwzchk);

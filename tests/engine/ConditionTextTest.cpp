@@ -15,9 +15,10 @@ TEST(ExtractConditionValue, ReadsEveryKey) {
     const struct {
         const char* key;
         const char* value;
-    } cases[] = {{"j=1", "1"},  {"j=0", "-1"},  {"y=0", "0"},  {"y=1", "-1"},       {"y=2", "2"},
+    } cases[] = {{"j=1", "1"},  {"j=0", "-1"}, {"y=0", "0"},        {"y=1", "-1"}, {"y=2", "2"},
                  {"fw1=", "2"}, {"fw2=", "9"}, {"xfw=", " 3 5 7 "}, {"dm=", "-1"}};
-    for (const auto& c : cases) EXPECT_EQ(ExtractConditionValue(text, c.key), c.value) << c.key;
+    for (const auto& c : cases)
+        EXPECT_EQ(ExtractConditionValue(text, c.key), c.value) << c.key;
     EXPECT_EQ(ExtractConditionValue("J=1/", "j=1"), "1");
     EXPECT_EQ(ExtractConditionValue("dm=1 3 5 /", "dm="), "1 3 5 ");
     EXPECT_EQ(ExtractConditionValue("xfw=/", "xfw="), "");
@@ -35,8 +36,10 @@ TEST(ExtractConditionValue, OpenLastSegmentEndsTheRead) {
     const std::string alphabet = "/=fwjyx12 cC,";
     for (int i = 0; i < 3000; ++i) {
         std::string text;
-        for (int n = random() % 24; n > 0; --n) text += alphabet[random() % alphabet.size()];
-        for (const char* key : {"fw1=", "j=1", "xfw=", "/", "="}) ExtractConditionValue(text, key);
+        for (int n = random() % 24; n > 0; --n)
+            text += alphabet[random() % alphabet.size()];
+        for (const char* key : {"fw1=", "j=1", "xfw=", "/", "="})
+            ExtractConditionValue(text, key);
     }
 }
 
@@ -49,17 +52,32 @@ TEST(CheckCondition, MarksAndLists) {
         int32_t value;
         bool passes;
     } cases[] = {
-        {scheme, " 3 5 7 ", 3, true},   {scheme, " 3 5 7 ", 5, true},  {scheme, " 3 5 7 ", 7, false},
-        {scheme, " 3 5 7 ", 9, false},  {scheme, " 3 5 7 ", 4, false}, {none, "-1", -7, true},
-        {none, "-1", 1107568, true},    {{1, 0, -1, -1, -1, -1, -1}, "-1", 3, false},
-        {{1, 0, -1, -1, -1, -1, -1}, "-1", 4, false}, {{-1, -1, -1, -1, -1, 3, 3}, "-1", 3, true},
-        {{-1, -1, -1, -1, -1, 3, 3}, "-1", 4, false}, {{-1, -1, -1, -1, -1, 0, -1}, "-1", 0, false},
-        {{-1, -1, -1, -1, -1, 0, 1107568}, "-1", 1107568, true}, {{-1, 0, -1, -1, -1, -1, -1}, "-1", -4, true},
-        {{1, -1, -1, -1, -1, -1, -1}, "-1", -3, false}, {{-1, -1, 0, 1, 2, -1, -1}, "-1", -3, true},
-        {{-1, -1, 0, 1, 2, -1, -1}, "-1", -2, false}, {{2, -1, -1, -1, -1, -1, -1}, "-1", 3, false},
-        {none, "c5, 0 2 4 ", 10, true}, {none, "c5, 0 2 4 ", 12, true}, {none, "c5, 0 2 4 ", 13, false},
-        {none, " 1 2 3 ", 12, false},   {none, " 1 2 3 ", 2, true},    {none, "1 2 3 ", 1, false},
-        {none, "", 0, false},           {none, " 1107568 ", 1107568, true},
+        {scheme, " 3 5 7 ", 3, true},
+        {scheme, " 3 5 7 ", 5, true},
+        {scheme, " 3 5 7 ", 7, false},
+        {scheme, " 3 5 7 ", 9, false},
+        {scheme, " 3 5 7 ", 4, false},
+        {none, "-1", -7, true},
+        {none, "-1", 1107568, true},
+        {{1, 0, -1, -1, -1, -1, -1}, "-1", 3, false},
+        {{1, 0, -1, -1, -1, -1, -1}, "-1", 4, false},
+        {{-1, -1, -1, -1, -1, 3, 3}, "-1", 3, true},
+        {{-1, -1, -1, -1, -1, 3, 3}, "-1", 4, false},
+        {{-1, -1, -1, -1, -1, 0, -1}, "-1", 0, false},
+        {{-1, -1, -1, -1, -1, 0, 1107568}, "-1", 1107568, true},
+        {{-1, 0, -1, -1, -1, -1, -1}, "-1", -4, true},
+        {{1, -1, -1, -1, -1, -1, -1}, "-1", -3, false},
+        {{-1, -1, 0, 1, 2, -1, -1}, "-1", -3, true},
+        {{-1, -1, 0, 1, 2, -1, -1}, "-1", -2, false},
+        {{2, -1, -1, -1, -1, -1, -1}, "-1", 3, false},
+        {none, "c5, 0 2 4 ", 10, true},
+        {none, "c5, 0 2 4 ", 12, true},
+        {none, "c5, 0 2 4 ", 13, false},
+        {none, " 1 2 3 ", 12, false},
+        {none, " 1 2 3 ", 2, true},
+        {none, "1 2 3 ", 1, false},
+        {none, "", 0, false},
+        {none, " 1107568 ", 1107568, true},
         // Remainders beyond the first 30 characters of the list are still found.
         {none, "c54, 1 3 5 7 9 11 13 15 17 19 21 23 25 27 29 31 ", 31, true},
         {none, "C54, 1 3 5 7 9 11 13 15 17 19 21 23 25 27 29 31 ", 85, true},

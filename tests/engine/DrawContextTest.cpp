@@ -13,7 +13,8 @@ namespace {
 std::vector<TDraw> History(std::initializer_list<const char*> results) {
     std::vector<TDraw> draws;
     int issue = 2020001;
-    for (const char* result : results) draws.push_back({std::to_string(issue++), result});
+    for (const char* result : results)
+        draws.push_back({std::to_string(issue++), result});
     return draws;
 }
 
@@ -34,9 +35,9 @@ TEST(DrawContext, OmissionCounters) {
     // gw digits from the oldest: 4 (454284), 2 (2), 2 (2), 2 (2), 8 (1107568), then the second-last 1,
     // and the last draw 4. Walking back from the second-last: 1 at once, 8 after 1 draw, 2 after 2,
     // 4 after 5; the last draw's 4 plays no part.
-    const TDrawContext context = GetWzEnd6v(History({"03 08 12 19 25 31", "01 02 03 04 05 07", "01 02 03 04 05 07",
-                                                     "01 02 03 04 05 07", "28 29 30 31 32 33", "01 02 03 04 05 06",
-                                                     "03 08 12 19 25 31"}));
+    const TDrawContext context = GetWzEnd6v(
+        History({"03 08 12 19 25 31", "01 02 03 04 05 07", "01 02 03 04 05 07", "01 02 03 04 05 07",
+                 "28 29 30 31 32 33", "01 02 03 04 05 06", "03 08 12 19 25 31"}));
     const auto& gw = context.DigitOmission[5];
     EXPECT_EQ(gw[1], 0);
     EXPECT_EQ(gw[8], 1);
@@ -53,7 +54,8 @@ TEST(DrawContext, EmptyHistoryAndBadRows) {
     EXPECT_EQ(empty.DigitOmission[3][7], 0);
 
     // A blank last row counts as serial 1.
-    EXPECT_EQ(GetWzEnd6v(History({"01 02 03 04 05 07", "   "})).LastDrawDigits, (TPositionDigits{0, 0, 0, 0, 0, 1}));
+    EXPECT_EQ(GetWzEnd6v(History({"01 02 03 04 05 07", "   "})).LastDrawDigits,
+              (TPositionDigits{0, 0, 0, 0, 0, 1}));
 
     for (const char* bad : {"01 02 03 04 05", "01 02 03 04 05 34", "01 02 03 04 05 05", "0a 02 03 04 05 06",
                             "06 05 04 03 02 01", "01-02-03-04-05-06", "00 02 03 04 05 06"}) {
@@ -69,10 +71,11 @@ TEST(DrawContext, EmptyHistoryAndBadRows) {
 TEST(DrawContext, RealHistory) {
     const std::vector<TDraw> history = RealDrawHistory();
     const TDrawContext context = GetWzEnd6v(history);
-    EXPECT_EQ(context.LastDrawDigits,
-              SerialPositionDigits(SerialNumber(ReadDrawBalls(history.back().ResultA1, history.back().Issue))));
+    EXPECT_EQ(context.LastDrawDigits, SerialPositionDigits(SerialNumber(
+                                          ReadDrawBalls(history.back().ResultA1, history.back().Issue))));
     for (const auto& row : context.DigitOmission)
-        for (int32_t counter : row) EXPECT_TRUE(counter >= 0 && counter < 200);
+        for (int32_t counter : row)
+            EXPECT_TRUE(counter >= 0 && counter < 200);
 }
 
 } // namespace

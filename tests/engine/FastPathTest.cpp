@@ -17,9 +17,11 @@ namespace zorvy {
 namespace {
 
 TEST(FastPath, DigitFeaturesEqualTextFeatures) {
-    std::vector<int32_t> serials = {0, 1, 9, 10, 11, 99, 100, 4455, 99999, 100000, 100001, 150000, 150001, 454284,
+    std::vector<int32_t> serials = {0,      1,       9,       10,      11,      99,     100,
+                                    4455,   99999,   100000,  100001,  150000,  150001, 454284,
                                     999999, 1000000, 1099999, 1100000, 1100001, 1107568};
-    for (int32_t n = 2; n <= CombinationCount; n += 89) serials.push_back(n);
+    for (int32_t n = 2; n <= CombinationCount; n += 89)
+        serials.push_back(n);
     const char* gapKeys[] = {"12", "23", "34", "45", "56"};
     const char* positionKeys[] = {"gw", "sw", "bw", "qw", "ww", "sww"};
     for (int32_t n : serials) {
@@ -40,8 +42,10 @@ TEST(FastPath, DigitFeaturesEqualTextFeatures) {
         ASSERT_EQ(GapTypeOf(s), GapType(t)) << n;
         ASSERT_EQ(BinaryOnesBelowLeading(n), StrToInt(BaseDigitStats(n, 2, 25, "1"))) << n;
         ASSERT_EQ(BinaryZerosBelowLeading(n), StrToInt(BaseDigitStats(n, 2, 25, "0"))) << n;
-        for (int k = 1; k <= 5; ++k) ASSERT_EQ(AdjacentDigitGapOf(s, k), AdjacentDigitGap(t, gapKeys[k - 1])) << n;
-        for (int p = 0; p < 6; ++p) ASSERT_EQ(s.Right[p], SerialFeature(n, positionKeys[p])) << n;
+        for (int k = 1; k <= 5; ++k)
+            ASSERT_EQ(AdjacentDigitGapOf(s, k), AdjacentDigitGap(t, gapKeys[k - 1])) << n;
+        for (int p = 0; p < 6; ++p)
+            ASSERT_EQ(s.Right[p], SerialFeature(n, positionKeys[p])) << n;
         for (int d = 0; d <= 9; ++d)
             ASSERT_EQ(s.Count[d], CountDigitOccurrences(t, std::string(1, static_cast<char>('0' + d)))) << n;
     }
@@ -52,8 +56,9 @@ TEST(FastPath, AdvancingTheDigitsMatchesSplittingTheSerial) {
     for (int32_t n = 1; n <= CombinationCount; ++n) {
         AdvanceSerial(stepped);
         const TSerialDigits split = SplitSerial(n);
-        const bool same = stepped.N == split.N && stepped.Length == split.Length && stepped.Right == split.Right &&
-                          stepped.Present == split.Present && stepped.Count == split.Count && stepped.Sum == split.Sum &&
+        const bool same = stepped.N == split.N && stepped.Length == split.Length &&
+                          stepped.Right == split.Right && stepped.Present == split.Present &&
+                          stepped.Count == split.Count && stepped.Sum == split.Sum &&
                           stepped.EvenCount == split.EvenCount && stepped.Repeated == split.Repeated &&
                           stepped.OddMask == split.OddMask && stepped.BigMask == split.BigMask &&
                           stepped.RemainderSum == split.RemainderSum;
@@ -74,27 +79,32 @@ template <typename Test> std::string Outcome(Test test) {
 
 TEST(FastPath, PreparedTestsAnswerAsCheckCondition) {
     std::mt19937 random(11);
-    const std::vector<std::string> pieces = {"",  " ", "  ", "1",  "12", "007", "-3", "c", "C", ",", "5",  "x",
-                                             "0", "1107568", "4096", "c3,", "c0,", "c-2,", "c7,", "c1,", "9"};
+    const std::vector<std::string> pieces = {"",     " ",   "  ",  "1",    "12",  "007", "-3",
+                                             "c",    "C",   ",",   "5",    "x",   "0",   "1107568",
+                                             "4096", "c3,", "c0,", "c-2,", "c7,", "c1,", "9"};
     const std::vector<int32_t> marks = {-1, -1, -1, 0, 1, 2, 3};
     std::vector<int32_t> values = {-7, -3, -2, -1, 4095, 4096, 4097, 1107568, 1107567, -2147483647};
-    for (int32_t v = 0; v <= 40; ++v) values.push_back(v);
+    for (int32_t v = 0; v <= 40; ++v)
+        values.push_back(v);
     for (int round = 0; round < 3000; ++round) {
         std::string list;
         if (random() % 8 == 0) {
             list = "-1";
         } else {
-            for (int n = random() % 9; n > 0; --n) list += pieces[random() % pieces.size()] + (random() % 3 ? " " : "");
+            for (int n = random() % 9; n > 0; --n)
+                list += pieces[random() % pieces.size()] + (random() % 3 ? " " : "");
         }
         TConditionMarks m{};
-        for (int32_t& mark : m) mark = marks[random() % marks.size()];
+        for (int32_t& mark : m)
+            mark = marks[random() % marks.size()];
         if (random() % 2) {
             m[5] = static_cast<int32_t>(random() % 10) - 1;
             m[6] = m[5] + static_cast<int32_t>(random() % 30);
         }
         const TCompiledTest prepared(m, list);
         for (int32_t v : values)
-            ASSERT_EQ(Outcome([&] { return prepared.Passes(v); }), Outcome([&] { return CheckCondition(v, m, list); }))
+            ASSERT_EQ(Outcome([&] { return prepared.Passes(v); }),
+                      Outcome([&] { return CheckCondition(v, m, list); }))
                 << "'" << list << "' " << v;
     }
 }
@@ -104,8 +114,12 @@ std::string RandomConditionText(std::mt19937& random, int32_t range) {
     std::string text;
     for (int n = 1 + random() % 3; n > 0; --n) {
         switch (random() % 6) {
-        case 0: text += random() % 2 ? "j=1/" : "j=0/"; break;
-        case 1: text += "y=" + std::to_string(random() % 3) + "/"; break;
+        case 0:
+            text += random() % 2 ? "j=1/" : "j=0/";
+            break;
+        case 1:
+            text += "y=" + std::to_string(random() % 3) + "/";
+            break;
         case 2: {
             const int32_t low = static_cast<int32_t>(random() % range);
             text += "fw1=" + std::to_string(low) + "/fw2=" + std::to_string(low + random() % range) + "/";
@@ -113,12 +127,17 @@ std::string RandomConditionText(std::mt19937& random, int32_t range) {
         }
         case 3: {
             text += "xfw= ";
-            for (int k = 1 + random() % 6; k > 0; --k) text += std::to_string(random() % range) + " ";
+            for (int k = 1 + random() % 6; k > 0; --k)
+                text += std::to_string(random() % range) + " ";
             text += "/";
             break;
         }
-        case 4: text += "xfw=c" + std::to_string(2 + random() % 5) + ", 0 1 3 /"; break;
-        default: text += "xfw=0123456789/fw1=1/fw2=" + std::to_string(random() % 7) + "/"; break;
+        case 4:
+            text += "xfw=c" + std::to_string(2 + random() % 5) + ", 0 1 3 /";
+            break;
+        default:
+            text += "xfw=0123456789/fw1=1/fw2=" + std::to_string(random() % 7) + "/";
+            break;
         }
     }
     return text;
@@ -135,7 +154,8 @@ TFilterInput RandomScheme(std::mt19937& random) {
     }
     if (random() % 3 == 0)
         for (auto& row : input.DigitButtons)
-            for (bool& digit : row) digit = random() % 4 != 0;
+            for (bool& digit : row)
+                digit = random() % 4 != 0;
     if (random() % 3 == 0) {
         input.Tj_danmachk = true;
         input.Tj_danmaEdit = "dm=" + std::to_string(random() % 10) + " /";
@@ -156,7 +176,8 @@ TEST(FastPath, PreparedSchemesJudgeAsTheEvaluators) {
         engine.sixbmJsPro(input, host);
         TEvalState state;
         state.ConditionRecords = engine.ConditionRecords;
-        for (int c = 0; c < ConditionCount; ++c) state.Checked[c] = input.Conditions[c].Checked;
+        for (int c = 0; c < ConditionCount; ++c)
+            state.Checked[c] = input.Conditions[c].Checked;
         state.FamilyFlags = input.FamilyFlags;
         state.Tj_danmachk = input.Tj_danmachk;
         state.BankerDigits = engine.BankerDigits;
@@ -200,15 +221,29 @@ TEST(FastPath, PreparedSchemesJudgeAsTheEvaluators) {
 TFilterInput TypicalScheme() {
     TFilterInput input;
     input.DigitButtons = AllDigits();
-    const std::pair<const char*, const char*> conditions[] = {
-        {"xhtz2", "fw1=15/fw2=35/"},  {"xhtz3", "xfw= 6 /"},          {"xhtz4", "fw1=0/fw2=2/"},
-        {"xhtz7", "fw1=1/fw2=5/"},    {"xhtz11", "fw1=1/fw2=7/"},      {"xhtz15", "y=0/y=1/"},
-        {"xhbh1", "xfw= 1 3 /fw1=1/fw2=3/"}, {"xhtz19", "xfw=c3, 0 1 /"}, {"xhx0", "fw1=0/fw2=2/"},
-        {"gw1", "xfw= 0 1 2 3 4 5 6 7 /"}, {"gw7", "fw1=2/fw2=4/"},    {"sw2", "fw1=1/fw2=4/"},
-        {"sw9", "xfw= 1 2 3 5 /"},    {"bw3", "y=0/y=1/"},             {"qw6", "xfw= 0 /"},
-        {"ww10", "fw1=0/fw2=2/"},     {"sww5", "xfw= 0 1 2 3 5 6 /"},    {"tb1", "fw1=1/fw2=6/"},
-        {"tb4", "xfw= 2 3 /"},        {"Tb11", "fw1=3/fw2=8/"},        {"Tb12", "fw1=3/fw2=9/"}};
-    for (const auto& [stem, text] : conditions) Tick(input, stem, text);
+    const std::pair<const char*, const char*> conditions[] = {{"xhtz2", "fw1=15/fw2=35/"},
+                                                              {"xhtz3", "xfw= 6 /"},
+                                                              {"xhtz4", "fw1=0/fw2=2/"},
+                                                              {"xhtz7", "fw1=1/fw2=5/"},
+                                                              {"xhtz11", "fw1=1/fw2=7/"},
+                                                              {"xhtz15", "y=0/y=1/"},
+                                                              {"xhbh1", "xfw= 1 3 /fw1=1/fw2=3/"},
+                                                              {"xhtz19", "xfw=c3, 0 1 /"},
+                                                              {"xhx0", "fw1=0/fw2=2/"},
+                                                              {"gw1", "xfw= 0 1 2 3 4 5 6 7 /"},
+                                                              {"gw7", "fw1=2/fw2=4/"},
+                                                              {"sw2", "fw1=1/fw2=4/"},
+                                                              {"sw9", "xfw= 1 2 3 5 /"},
+                                                              {"bw3", "y=0/y=1/"},
+                                                              {"qw6", "xfw= 0 /"},
+                                                              {"ww10", "fw1=0/fw2=2/"},
+                                                              {"sww5", "xfw= 0 1 2 3 5 6 /"},
+                                                              {"tb1", "fw1=1/fw2=6/"},
+                                                              {"tb4", "xfw= 2 3 /"},
+                                                              {"Tb11", "fw1=3/fw2=8/"},
+                                                              {"Tb12", "fw1=3/fw2=9/"}};
+    for (const auto& [stem, text] : conditions)
+        Tick(input, stem, text);
     return input;
 }
 
@@ -219,7 +254,8 @@ TEST(FastPath, FastAndLiteralRunsListTheSameSurvivors) {
     wide.DigitButtons[1][4] = wide.DigitButtons[3][7] = false;
     wide.Tj_danmachk = true;
     wide.Tj_danmaEdit = "dm=3 /";
-    for (const char* stem : {"gw5", "sw7", "Tb12", "tb6", "xhtz22"}) Tick(wide, stem, "j=0/");
+    for (const char* stem : {"gw5", "sw7", "Tb12", "tb6", "xhtz22"})
+        Tick(wide, stem, "j=0/");
     Tick(wide, "xhtz1", "xfw=c4, 0 1 3 /");
     Tick(wide, "ww14", "y=0/y=2/");
     for (const TFilterInput& scheme : {TypicalScheme(), wide}) {
@@ -244,9 +280,10 @@ TEST(FastPath, DrawContextIsRecomputedForEveryRun) {
     host.KeepResults = false;
     TFilterInput input;
     input.DigitButtons = AllDigits();
-    input.DigitButtons[5] = input.DigitButtons[4] = input.DigitButtons[3] = {true}; // serials below 1000 and 1,000,xxx
-    Tick(input, "gw4", "xfw= 1 /"); // the last draw's units digit is at least the candidate's
-    host.History = {{"2026001", "01 02 03 04 05 07"}};  // units digit 2
+    input.DigitButtons[5] = input.DigitButtons[4] =
+        input.DigitButtons[3] = {true}; // serials below 1000 and 1,000,xxx
+    Tick(input, "gw4", "xfw= 1 /");     // the last draw's units digit is at least the candidate's
+    host.History = {{"2026001", "01 02 03 04 05 07"}}; // units digit 2
     engine.BtfilterClick(input, host);
     EXPECT_EQ(host.ResultCount, 599); // units 0..2 among 1..999 (299) and 1,000,000..1,000,999 (300)
     host.History.push_back({"2026002", "03 08 12 19 25 31"}); // units digit 4
@@ -269,16 +306,19 @@ TEST(FastPath, LastRealDrawPassesASchemeOfItsOwnValues) {
     const TDrawContext context = GetWzEnd6v(history);
     TEvalState state; // the records are read only by the digit-set conditions, which get their own texts
     auto own = [](int32_t value) { return "xfw= " + IntToStr(value) + " /"; };
-    for (int c = 0; c < XhbhFirst; ++c) input.Conditions[c] = {true, own(XhConditionValue(c, serial, text, state))};
+    for (int c = 0; c < XhbhFirst; ++c)
+        input.Conditions[c] = {true, own(XhConditionValue(c, serial, text, state))};
     for (int c = XhbhFirst; c < XhbhFirst + 4; ++c) {
         const std::string length = IntToStr(static_cast<int32_t>(text.size()));
         input.Conditions[c] = {true, "xfw=0123456789/fw1=" + length + "/fw2=" + length + "/"};
     }
     for (int c = PositionFirst; c < TbFirst; ++c) {
         const int position = (c - PositionFirst) / PositionKinds;
-        input.Conditions[c] = {true, own(PositionConditionValue((c - PositionFirst) % PositionKinds, position, text, context))};
+        input.Conditions[c] = {
+            true, own(PositionConditionValue((c - PositionFirst) % PositionKinds, position, text, context))};
     }
-    for (int c = TbFirst; c < ConditionCount; ++c) input.Conditions[c] = {true, own(TbConditionValue(c - TbFirst, serial, balls))};
+    for (int c = TbFirst; c < ConditionCount; ++c)
+        input.Conditions[c] = {true, own(TbConditionValue(c - TbFirst, serial, balls))};
     input.Tj_danmachk = true;
     input.Tj_danmaEdit = "dm=";
     for (char digit = '0'; digit <= '9'; ++digit)

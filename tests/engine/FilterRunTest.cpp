@@ -46,8 +46,22 @@ TEST(FilterRun, RejectingEverythingAndRateTexts) {
         int32_t survivors;
         const char* rate;
     } rates[] = {{0, "100"}, {1, "100"}, {111, "99.99"}, {12300, "98.89"}, {553784, "50"}, {1107568, "0"}};
-    for (const auto& r : rates) EXPECT_EQ(CompressionRate(r.survivors), r.rate) << r.survivors;
+    for (const auto& r : rates)
+        EXPECT_EQ(CompressionRate(r.survivors), r.rate) << r.survivors;
     EXPECT_EQ(ElapsedText(999), "本次用时：0秒999毫秒");
+}
+
+TEST(FilterRun, SerialValueRangesBeyondSixteenBits) {
+    TFilterEngine engine;
+    TRecordingHost host;
+    host.KeepResults = false;
+    TFilterInput input;
+    input.DigitButtons = AllDigits();
+    Tick(input, "xhtz1", "fw1=1000000/fw2=1107568/");
+    engine.BtfilterClick(input, host);
+    EXPECT_EQ(host.ResultCount, 107569);
+    EXPECT_TRUE(host.FirstResult.ends_with("    1000000"));
+    EXPECT_TRUE(host.LastResult.ends_with("    1107568"));
 }
 
 TEST(FilterRun, CancelEndsAfterTheCurrentThirdBallPass) {
@@ -152,7 +166,7 @@ TEST(FilterRun, BankerTest) {
     input.DigitButtons[5] = {true};
     input.DigitButtons[4] = {true}; // serials 1..9999 and 1,000,000..1,009,999
     input.Tj_danmachk = true;
-    input.Tj_danmaEdit = "";        // no banker digits: nothing is tested
+    input.Tj_danmaEdit = ""; // no banker digits: nothing is tested
     engine.BtfilterClick(input, host);
     EXPECT_EQ(host.ResultCount, 19999);
     input.Tj_danmaEdit = "j=1/dm=7 8 /";
@@ -186,7 +200,8 @@ TEST(CheckMode, SelectsTheDigitsOfTheDrawCode) {
     engine.TJErrochkClick(false, "", buttons, host);
     EXPECT_EQ(engine.CheckModeOn, 0);
     EXPECT_EQ(host.Messages, std::vector<std::string>{EmptyDrawCodeMessage});
-    for (const auto& row : buttons) EXPECT_EQ(row, (std::array<bool, 10>{}));
+    for (const auto& row : buttons)
+        EXPECT_EQ(row, (std::array<bool, 10>{}));
 
     const struct {
         const char* code;
@@ -205,7 +220,8 @@ TEST(CheckMode, SelectsTheDigitsOfTheDrawCode) {
                 EXPECT_STREQ(e.what(), b.message);
             }
         }
-        for (const auto& row : buttons) EXPECT_EQ(row, (std::array<bool, 10>{})) << b.code;
+        for (const auto& row : buttons)
+            EXPECT_EQ(row, (std::array<bool, 10>{})) << b.code;
     }
 }
 

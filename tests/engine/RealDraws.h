@@ -30,7 +30,8 @@ inline std::vector<TRealDraw> ReadRealDraws() {
         std::getline(row, endTime, ',');
         std::getline(row, resultA1, ',');
         TRealDraw draw{issue, resultA1, {}};
-        for (int k = 0; k < 6; ++k) draw.Balls[k] = static_cast<int16_t>(std::stoi(resultA1.substr(3 * k, 2)));
+        for (int k = 0; k < 6; ++k)
+            draw.Balls[k] = static_cast<int16_t>(std::stoi(resultA1.substr(3 * k, 2)));
         draws.push_back(draw);
     }
     return draws;
@@ -38,7 +39,8 @@ inline std::vector<TRealDraw> ReadRealDraws() {
 
 inline std::vector<TDraw> RealDrawHistory() {
     std::vector<TDraw> history;
-    for (const TRealDraw& draw : ReadRealDraws()) history.push_back({draw.Issue, draw.ResultA1});
+    for (const TRealDraw& draw : ReadRealDraws())
+        history.push_back({draw.Issue, draw.ResultA1});
     return history;
 }
 

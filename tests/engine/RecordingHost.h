@@ -9,7 +9,7 @@
 namespace zorvy {
 
 class TRecordingHost : public TFilterHost {
-public:
+  public:
     std::vector<std::string> Results; // kept only while KeepResults is set
     bool KeepResults = true;
     int32_t ResultCount = 0;
@@ -20,7 +20,7 @@ public:
     bool BtfilterEnabled = true, BtcanceEnabled = false;
     std::vector<std::string> Messages, CheckLogLines;
     int ClearResultsCalls = 0;
-    std::vector<uint32_t> Ticks;       // handed out in order by GetTickCount, when not empty
+    std::vector<uint32_t> Ticks; // handed out in order by GetTickCount, when not empty
     std::vector<TDraw> History;
     std::function<void()> OnProcessMessages;
     std::function<void(const std::string&)> OnResult;
@@ -64,7 +64,8 @@ public:
 // All 60 digit buttons selected.
 inline TDigitButtons AllDigits() {
     TDigitButtons buttons;
-    for (auto& row : buttons) row.fill(true);
+    for (auto& row : buttons)
+        row.fill(true);
     return buttons;
 }
 

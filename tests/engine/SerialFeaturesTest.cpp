@@ -9,7 +9,7 @@ namespace {
 
 TEST(SerialFeature, FeatureVectors) {
     const std::array<const char*, 15> keys = {"hz", "cd", "tz", "nt", "fd", "fd5", "oz", "lh",
-                                              "lt", "gw", "sw", "bw", "qw", "ww", "sww"};
+                                              "lt", "gw", "sw", "bw", "qw", "ww",  "sww"};
     const struct {
         int32_t n;
         std::array<int32_t, 15> values;
@@ -23,7 +23,8 @@ TEST(SerialFeature, FeatureVectors) {
         {1107568, {28, 7, 1, 6, 0, 0, 3, 2, 1, 8, 6, 5, 7, 0, 1}},
     };
     for (const auto& c : cases)
-        for (size_t k = 0; k < keys.size(); ++k) EXPECT_EQ(SerialFeature(c.n, keys[k]), c.values[k]) << c.n << " " << keys[k];
+        for (size_t k = 0; k < keys.size(); ++k)
+            EXPECT_EQ(SerialFeature(c.n, keys[k]), c.values[k]) << c.n << " " << keys[k];
 }
 
 TEST(SerialFeature, SegmentBoundariesQuotientsAndUnknownKeys) {
@@ -32,13 +33,14 @@ TEST(SerialFeature, SegmentBoundariesQuotientsAndUnknownKeys) {
         const char* key;
         int32_t value;
     } cases[] = {
-        {0, "fd", 1},         {150000, "fd", 1},    {250000, "fd", 2},    {250001, "fd", 3},
-        {950000, "fd", 9},    {950001, "fd", 10},   {1100001, "fd", 0},   {0, "fd5", 0},
-        {150000, "fd5", 1},   {200001, "fd5", 3},   {950000, "fd5", 17},  {950001, "fd5", 18},
-        {1100001, "fd5", 0},  {1107568, "111", 9979}, {1107568, "11", 100688}, {1107568, "22", 50344},
-        {111, "111", 1},      {112, "111", 2},      {454284, "xx", 0},    {454284, "", 0},
+        {0, "fd", 1},        {150000, "fd", 1},      {250000, "fd", 2},       {250001, "fd", 3},
+        {950000, "fd", 9},   {950001, "fd", 10},     {1100001, "fd", 0},      {0, "fd5", 0},
+        {150000, "fd5", 1},  {200001, "fd5", 3},     {950000, "fd5", 17},     {950001, "fd5", 18},
+        {1100001, "fd5", 0}, {1107568, "111", 9979}, {1107568, "11", 100688}, {1107568, "22", 50344},
+        {111, "111", 1},     {112, "111", 2},        {454284, "xx", 0},       {454284, "", 0},
     };
-    for (const auto& c : cases) EXPECT_EQ(SerialFeature(c.n, c.key), c.value) << c.n << " " << c.key;
+    for (const auto& c : cases)
+        EXPECT_EQ(SerialFeature(c.n, c.key), c.value) << c.n << " " << c.key;
 }
 
 TEST(SerialDigits, PositionDigitsAndGaps) {
@@ -58,7 +60,8 @@ TEST(SerialDigits, PositionDigitsAndGaps) {
     EXPECT_EQ(AdjacentDigitGap("1107568", "12"), 0);
     EXPECT_EQ(AdjacentDigitGap("454284", ""), 0);
     const std::array<int32_t, 11> segments = {1, 1, 2, 2, 3, 3, 4, 4, 5, 5, 0};
-    for (int d = 0; d <= 10; ++d) EXPECT_EQ(DigitSegment(d), segments[d]);
+    for (int d = 0; d <= 10; ++d)
+        EXPECT_EQ(DigitSegment(d), segments[d]);
     EXPECT_EQ(DigitSegment(-1), 0);
 }
 
@@ -67,7 +70,10 @@ TEST(SerialDigits, PlaceWeightedTypes) {
         const char* text;
         int32_t oddEven, remainder, bigSmall, gap;
     } cases[] = {
-        {"454284", 3, 6, 3, 7}, {"999999", 8, 1, 8, 1}, {"1107568", 0, 0, 2, 7}, {"1", 1, 1, 1, 1},
+        {"454284", 3, 6, 3, 7},
+        {"999999", 8, 1, 8, 1},
+        {"1107568", 0, 0, 2, 7},
+        {"1", 1, 1, 1, 1},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(OddEvenType(c.text), c.oddEven) << c.text;
