@@ -41,6 +41,18 @@ TEST(LunarTables, TellingRowsMatch) {
     }
 }
 
+TEST(LunarTables, EverySolarTermFallsInItsSeason) {
+    for (int year = kLunarFirstYear; year <= kLunarLastYear; ++year)
+        for (int month = 1; month <= 12; ++month) {
+            const int first = FirstSolarTermDay(year, month);
+            const int second = 15 + (kSolarTermDays[year - kLunarFirstYear][month - 1] & 0x0F);
+            ASSERT_TRUE(first >= 3 && first <= 9) << year << "-" << month << ": " << first;
+            ASSERT_TRUE(second >= 18 && second <= 24) << year << "-" << month << ": " << second;
+            ASSERT_EQ(SolarTermIndexOfDay(year, month, first), 2 * (month - 1));
+            ASSERT_EQ(SolarTermIndexOfDay(year, month, second), 2 * (month - 1) + 1);
+        }
+}
+
 TEST(LunarTables, MonthLengthsFollowTheMaskOrder) {
     // 2009: 0xC958 with leap month 5 reads 30 30 29 29 30 | leap 29 | 29 30 29 30 29 30 30 (calendar order).
     const int expected[12] = {30, 30, 29, 29, 30, 29, 30, 29, 30, 29, 30, 30};
