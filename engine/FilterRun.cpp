@@ -130,7 +130,7 @@ void TFilterEngine::sixbmJsPro(TFilterInput& input, TFilterHost& host) {
                            IntToStr(SelectedDigitProduct + (SelectedDigitCount == 60 ? 107568 : 0)));
 }
 
-TEvalState TFilterEngine::MakeEvalState(const TFilterInput& input, TFilterHost& host) const {
+TEvalState TFilterEngine::MakeEvalState(const TFilterInput& input, TFilterHost& host) {
     TEvalState state;
     state.ConditionRecords = ConditionRecords;
     for (int condition = 0; condition < ConditionCount; ++condition)
@@ -143,10 +143,7 @@ TEvalState TFilterEngine::MakeEvalState(const TFilterInput& input, TFilterHost& 
     state.DrawContext = DrawContext;
     state.CheckModeOn = CheckModeOn != 0;
     state.Serial = EvaluationMethod == TEvaluationMethod::emLiteral ? LiteralSerial : SerialNumber;
-    auto* engine = const_cast<TFilterEngine*>(this);
-    state.JcTjErro = [engine, &host](bool flag, const std::string& message) {
-        engine->JcTjErro(flag, message, host);
-    };
+    state.JcTjErro = [this, &host](bool flag, const std::string& message) { JcTjErro(flag, message, host); };
     return state;
 }
 

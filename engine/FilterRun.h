@@ -107,7 +107,7 @@ class TFilterEngine {
     void JcTjErro(uint8_t flag, const std::string& message, TFilterHost& host);
 
   private:
-    TEvalState MakeEvalState(const TFilterInput& input, TFilterHost& host) const;
+    TEvalState MakeEvalState(const TFilterInput& input, TFilterHost& host);
     int32_t RunFast(const TEvalState& state, bool display6machk, TFilterHost& host);
     int32_t RunLiteral(const TEvalState& state, bool display6machk, TFilterHost& host);
 
