@@ -22,6 +22,7 @@ namespace zorvy {
 class TComponent;
 class TPersistent;
 class TFiler;
+class TCollection;
 
 template <class T> TMetaClass::Factory MetaFactory();
 
@@ -199,6 +200,10 @@ template <class T> TMetaClass::Factory MetaFactory() {
         return [](TObject* owner) -> TObject* { return new T(dynamic_cast<TPersistent*>(owner)); };
     } else if constexpr (std::is_constructible_v<T, TComponent*>) {
         return [](TObject* owner) -> TObject* { return new T(dynamic_cast<TComponent*>(owner)); };
+    } else if constexpr (std::is_constructible_v<T, TCollection*>) {
+        // Collection items: the owner is the collection they join.
+        using Collection = std::conditional_t<std::is_same_v<T, T>, TCollection, void>;
+        return [](TObject* owner) -> TObject* { return new T(dynamic_cast<Collection*>(owner)); };
     } else if constexpr (std::is_default_constructible_v<T>) {
         return [](TObject*) -> TObject* { return new T(); };
     } else {
