@@ -72,6 +72,24 @@ TEST_F(NamesTest, BookOfChangesNamesBySolarTerms) {
     EXPECT_EQ(changes, 1);
 }
 
+// Over the whole table, solar-term naming moves to the next month exactly on the first solar term of each
+// Gregorian month and to the next year exactly on 立春.
+TEST_F(NamesTest, BookOfChangesNamesChangeOnlyAtSolarTerms) {
+    trans.SetBookOfChanges(true);
+    trans.SetDate(Day(1900, 1, 31));
+    std::string month = trans.GetLunarDate()->GetcMonth();
+    std::string year = trans.GetLunarDate()->GetcYear();
+    for (long day = static_cast<long>(Day(1900, 2, 1)); day < static_cast<long>(Day(2057, 1, 1)); ++day) {
+        trans.SetDate(static_cast<TDateTime>(day));
+        const int term = SolarTermIndex(static_cast<TDateTime>(day));
+        const TLunarDate& lunar = *trans.GetLunarDate();
+        ASSERT_EQ(lunar.GetcMonth() != month, term >= 0 && term % 2 == 0) << "date value " << day;
+        ASSERT_EQ(lunar.GetcYear() != year, term == 2) << "date value " << day;
+        month = lunar.GetcMonth();
+        year = lunar.GetcYear();
+    }
+}
+
 TEST_F(NamesTest, SolarTermsAndLunarFestivals) {
     struct Case {
         int year, month, day;
