@@ -1,0 +1,39 @@
+// Time to open a view query over the whole real history (3,493 draws) with every calculated column,
+// through the data module and the embedded database, per view; and the same with the trend table built.
+#include "data/DataModule.h"
+
+#include "platform/db/ADODataSet.h"
+#include "tests/support/DrawDatabase.h"
+
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+using namespace zorvy;
+
+namespace {
+
+void OpenViewOverTheWholeHistory(benchmark::State& state) {
+    test::DrawDatabase database(test::DrawDatabase::RealDraws);
+    TData data(nullptr);
+    const auto view = static_cast<TTrendView>(state.range(0));
+    const bool build = state.range(1) != 0;
+    data.Frfx.Panel4 = build;
+    data.Frfx.Rule = TTrendRule::RwLchk;
+    for (auto _ : state) {
+        if (build)
+            data.BuildTrendTable(view, "2003001", "2026096");
+        else
+            data.RefreshView(view, "2003001", "2026096");
+    }
+    state.counters["rows"] = data.ViewQuery(view)->GetRecordCount();
+}
+
+} // namespace
+
+// Arguments: view (0 serial, 1..6 the positions gw..sww, 7 advanced), trend table built alongside.
+BENCHMARK(OpenViewOverTheWholeHistory)
+    ->ArgsProduct({{0, 1, 2, 3, 4, 5, 6, 7}, {0}})
+    ->Args({1, 1})
+    ->Args({7, 1})
+    ->Unit(benchmark::kMillisecond);
