@@ -38,7 +38,8 @@ long FirstTermDate(int year, int month) {
 }
 
 // Months that begin at the first solar term of each Gregorian month: count 1 is the month from 小寒,
-// 2 the month from 立春, ... 12 the month from 大雪; the months before 小寒 belong to the year before.
+// 2 the month from 立春, ... 12 the month from 大雪; the days before 小寒 belong to the year before. The
+// days of February before 立春 stay in the month from 小寒, named like the January days of that month.
 void SolarTermMonth(long dateValue, int& year, int& count) {
     const GregorianDay day = Decode(dateValue);
     year = day.year;
