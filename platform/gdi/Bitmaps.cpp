@@ -9,7 +9,9 @@ TBitmapObject::TBitmapObject(int width, int height, int bitsPerPixel)
     : TGdiObject(TGdiObjectKind::Bitmap), width(std::max(width, 0)), height(std::max(height, 0)),
       bitsPerPixel(bitsPerPixel), bits(size_t(this->width) * size_t(this->height), 0) {}
 
-int DIBRowBytes(int width, int bitCount) { return ((width * bitCount + 31) / 32) * 4; }
+int DIBRowBytes(int width, int bitCount) {
+    return ((width * bitCount + 31) / 32) * 4;
+}
 
 namespace {
 
@@ -38,7 +40,8 @@ std::vector<uint32_t> DefaultPalette(int bitCount) {
     }
     for (int r = 0; r < 6; ++r)
         for (int g = 0; g < 6; ++g)
-            for (int b = 0; b < 6; ++b) palette.push_back(uint32_t(r * 51) << 16 | uint32_t(g * 51) << 8 | uint32_t(b * 51));
+            for (int b = 0; b < 6; ++b)
+                palette.push_back(uint32_t(r * 51) << 16 | uint32_t(g * 51) << 8 | uint32_t(b * 51));
     for (int i = 0; i < 40; ++i) {
         uint32_t v = uint32_t(i * 255 / 39);
         palette.push_back(v << 16 | v << 8 | v);
@@ -63,30 +66,48 @@ size_t NearestIndex(const std::vector<uint32_t>& palette, uint32_t value) {
     return best;
 }
 
-void ReadRow(const uint8_t* src, int bitCount, const std::vector<uint32_t>& palette, uint32_t* out, int width) {
+void ReadRow(const uint8_t* src, int bitCount, const std::vector<uint32_t>& palette, uint32_t* out,
+             int width) {
     for (int x = 0; x < width; ++x) {
         switch (bitCount) {
-        case 32: std::memcpy(&out[x], src + 4 * x, 4); break;
-        case 24: out[x] = uint32_t(src[3 * x]) | uint32_t(src[3 * x + 1]) << 8 | uint32_t(src[3 * x + 2]) << 16; break;
-        case 8: out[x] = PaletteValue(palette, src[x]); break;
-        case 4: out[x] = PaletteValue(palette, (src[x / 2] >> (x % 2 ? 0 : 4)) & 0xF); break;
-        case 1: out[x] = PaletteValue(palette, (src[x / 8] >> (7 - x % 8)) & 1); break;
+        case 32:
+            std::memcpy(&out[x], src + 4 * x, 4);
+            break;
+        case 24:
+            out[x] = uint32_t(src[3 * x]) | uint32_t(src[3 * x + 1]) << 8 | uint32_t(src[3 * x + 2]) << 16;
+            break;
+        case 8:
+            out[x] = PaletteValue(palette, src[x]);
+            break;
+        case 4:
+            out[x] = PaletteValue(palette, (src[x / 2] >> (x % 2 ? 0 : 4)) & 0xF);
+            break;
+        case 1:
+            out[x] = PaletteValue(palette, (src[x / 8] >> (7 - x % 8)) & 1);
+            break;
         }
     }
 }
 
-void WriteRow(const uint32_t* in, int width, int bitCount, const std::vector<uint32_t>& palette, uint8_t* dst) {
+void WriteRow(const uint32_t* in, int width, int bitCount, const std::vector<uint32_t>& palette,
+              uint8_t* dst) {
     for (int x = 0; x < width; ++x) {
         uint32_t v = in[x];
         switch (bitCount) {
-        case 32: std::memcpy(dst + 4 * x, &v, 4); break;
+        case 32:
+            std::memcpy(dst + 4 * x, &v, 4);
+            break;
         case 24:
             dst[3 * x] = uint8_t(v);
             dst[3 * x + 1] = uint8_t(v >> 8);
             dst[3 * x + 2] = uint8_t(v >> 16);
             break;
-        case 8: dst[x] = uint8_t(NearestIndex(palette, v & 0xFFFFFF)); break;
-        case 4: dst[x / 2] |= uint8_t(NearestIndex(palette, v & 0xFFFFFF) << (x % 2 ? 0 : 4)); break;
+        case 8:
+            dst[x] = uint8_t(NearestIndex(palette, v & 0xFFFFFF));
+            break;
+        case 4:
+            dst[x / 2] |= uint8_t(NearestIndex(palette, v & 0xFFFFFF) << (x % 2 ? 0 : 4));
+            break;
         case 1:
             if (NearestIndex(palette, v & 0xFFFFFF)) dst[x / 8] |= uint8_t(0x80 >> (x % 8));
             break;
@@ -104,7 +125,8 @@ HBITMAP CreateBitmap(int width, int height, int planes, int bitCount, const void
         const auto* src = static_cast<const uint8_t*>(bits);
         size_t stride = bitCount == 1 ? size_t((width + 15) / 16 * 2) : size_t(DIBRowBytes(width, bitCount));
         std::vector<uint32_t> palette = DefaultPalette(bitCount <= 8 ? bitCount : 1);
-        for (int y = 0; y < height; ++y) ReadRow(src + stride * size_t(y), bitCount, palette, bitmap->Row(y), width);
+        for (int y = 0; y < height; ++y)
+            ReadRow(src + stride * size_t(y), bitCount, palette, bitmap->Row(y), width);
     }
     return bitmap;
 }

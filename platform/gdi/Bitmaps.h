@@ -14,12 +14,12 @@
 namespace zorvy {
 
 class TBitmapObject : public TGdiObject {
-public:
+  public:
     TBitmapObject(int width, int height, int bitsPerPixel);
     int width;
     int height;
-    int bitsPerPixel;           // 1 = monochrome: pixels are 0x000000 (black) or 0xFFFFFF (white)
-    std::vector<uint32_t> bits; // width * height, top-down
+    int bitsPerPixel;              // 1 = monochrome: pixels are 0x000000 (black) or 0xFFFFFF (white)
+    std::vector<uint32_t> bits;    // width * height, top-down
     std::vector<uint32_t> palette; // the colour table of an 8-bit or 4-bit bitmap, when it has one
     uint32_t* Row(int y) { return bits.data() + size_t(y) * size_t(width); }
     const uint32_t* Row(int y) const { return bits.data() + size_t(y) * size_t(width); }

@@ -8,21 +8,36 @@ namespace zorvy {
 
 namespace {
 
-uint8_t RopTable(uint32_t rop) { return uint8_t((rop >> 16) & 0xFF); }
-bool UsesSource(uint8_t t) { return ((t >> 2) & 0x33) != (t & 0x33); }
-bool UsesPattern(uint8_t t) { return ((t >> 4) & 0x0F) != (t & 0x0F); }
+uint8_t RopTable(uint32_t rop) {
+    return uint8_t((rop >> 16) & 0xFF);
+}
+bool UsesSource(uint8_t t) {
+    return ((t >> 2) & 0x33) != (t & 0x33);
+}
+bool UsesPattern(uint8_t t) {
+    return ((t >> 4) & 0x0F) != (t & 0x0F);
+}
 
 uint32_t Rop3(uint8_t t, uint32_t p, uint32_t s, uint32_t d) {
     switch (t) {
-    case 0xCC: return s;
-    case 0xEE: return s | d;
-    case 0x88: return s & d;
-    case 0x66: return s ^ d;
-    case 0x55: return ~d;
-    case 0xF0: return p;
-    case 0x00: return 0;
-    case 0xFF: return 0xFFFFFFFF;
-    default: break;
+    case 0xCC:
+        return s;
+    case 0xEE:
+        return s | d;
+    case 0x88:
+        return s & d;
+    case 0x66:
+        return s ^ d;
+    case 0x55:
+        return ~d;
+    case 0xF0:
+        return p;
+    case 0x00:
+        return 0;
+    case 0xFF:
+        return 0xFFFFFFFF;
+    default:
+        break;
     }
     uint32_t r = 0;
     for (int i = 0; i < 8; ++i) {
@@ -34,7 +49,7 @@ uint32_t Rop3(uint8_t t, uint32_t p, uint32_t s, uint32_t d) {
 
 // Source pixels as the destination sees them (monochrome and colour conversions applied).
 class TSourcePixels {
-public:
+  public:
     TSourcePixels(TDeviceContext& dest, TDeviceContext& src) : src_(src) {
         srcMono_ = src.Mono();
         destMono_ = dest.Mono();
@@ -49,7 +64,7 @@ public:
     }
     bool Plain() const { return srcMono_ == destMono_; }
 
-private:
+  private:
     TDeviceContext& src_;
     bool srcMono_, destMono_;
     uint32_t fore_, back_, srcBack_;
@@ -61,7 +76,7 @@ int MapCoordinate(int d, int destSize, int srcStart, int srcSize) {
     bool mirror = (destSize < 0) != (srcSize < 0);
     int n = std::abs(srcSize);
     int offset = std::min(int(f * n), n - 1);
-    int base = srcSize < 0 ? srcStart + srcSize : srcStart;
+    int base = srcSize < 0 ? srcStart + srcSize + 1 : srcStart;
     return mirror ? base + n - 1 - offset : base + offset;
 }
 
@@ -100,9 +115,10 @@ void ForEachMappedPixel(TDeviceContext& dest, TDeviceContext* src, const TBlitGe
 TBlitGeometry Geometry(TDeviceContext& dest, int x, int y, int w, int h, TDeviceContext* src, int sx, int sy,
                        int sw, int sh) {
     TBlitGeometry g{};
+    // A negative extent runs back from the given pixel, which it includes.
     TRect d{x, y, x + w, y + h};
-    if (w < 0) std::swap(d.Left, d.Right);
-    if (h < 0) std::swap(d.Top, d.Bottom);
+    if (w < 0) d = {x + w + 1, d.Top, x + 1, d.Bottom};
+    if (h < 0) d = {d.Left, y + h + 1, d.Right, y + 1};
     g.dest = dest.ToSurface(d);
     g.destW = w;
     g.destH = h;
@@ -168,7 +184,9 @@ bool Blit(HDC dest, int x, int y, int w, int h, HDC src, int sx, int sy, int sw,
     return true;
 }
 
-float ClampRoundChannel(float x) { return x >= 255.0f ? 255.0f : std::nearbyint(x); }
+float ClampRoundChannel(float x) {
+    return x >= 255.0f ? 255.0f : std::nearbyint(x);
+}
 
 } // namespace
 
@@ -225,7 +243,8 @@ bool ScrollDC(HDC dc, int dx, int dy, const TRect* scrollRect, const TRect* clip
     std::vector<uint32_t> copy = bitmap->bits;
     for (const TRect& r : target.Rects())
         for (int y = r.Top; y < r.Bottom; ++y)
-            std::memcpy(bitmap->Row(y) + r.Left, copy.data() + size_t(y - dy) * size_t(bitmap->width) + (r.Left - dx),
+            std::memcpy(bitmap->Row(y) + r.Left,
+                        copy.data() + size_t(y - dy) * size_t(bitmap->width) + (r.Left - dx),
                         size_t(r.Right - r.Left) * 4);
     if (updateRect) {
         TRect box = source.Subtract(target).Box();

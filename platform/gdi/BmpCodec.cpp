@@ -9,7 +9,7 @@ namespace {
 
 // Little-endian reads that fail with a clear error instead of reading past the data.
 class TReader {
-public:
+  public:
     TReader(std::span<const uint8_t> data, const char* what) : data_(data), what_(what) {}
     uint32_t U32(size_t at) const {
         Need(at, 4);
@@ -28,10 +28,12 @@ public:
     void Need(size_t at, size_t count) const {
         if (at > data_.size() || count > data_.size() - at) Fail("the file is truncated");
     }
-    [[noreturn]] void Fail(const std::string& why) const { throw EImageError(std::string("Invalid ") + what_ + " image: " + why); }
+    [[noreturn]] void Fail(const std::string& why) const {
+        throw EImageError(std::string("Invalid ") + what_ + " image: " + why);
+    }
     std::span<const uint8_t> Data() const { return data_; }
 
-private:
+  private:
     std::span<const uint8_t> data_;
     const char* what_;
 };
@@ -83,7 +85,8 @@ TDib ReadDib(const TReader& in, size_t headerAt, size_t bitsAt, int heightDiviso
         colorsUsed = in.U32(headerAt + 32);
         if (compression == 3 || compression == 6) {
             size_t maskAt = headerSize >= 52 ? headerAt + 40 : headerAt + headerSize;
-            for (int i = 0; i < (compression == 6 || headerSize >= 56 ? 4 : 3); ++i) masks[i] = in.U32(maskAt + size_t(4 * i));
+            for (int i = 0; i < (compression == 6 || headerSize >= 56 ? 4 : 3); ++i)
+                masks[i] = in.U32(maskAt + size_t(4 * i));
             if (headerSize == 40) headerSize += compression == 6 ? 16 : 12;
         }
     } else {
@@ -98,14 +101,16 @@ TDib ReadDib(const TReader& in, size_t headerAt, size_t bitsAt, int heightDiviso
         in.Fail("unsupported size");
     if (compression != 0 && compression != 3 && compression != 6) in.Fail("unsupported compression");
     int bits = dib.bitCount;
-    if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32) in.Fail("unsupported bit count");
+    if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
+        in.Fail("unsupported bit count");
     if ((compression == 3 || compression == 6) && bits != 16 && bits != 32) in.Fail("unsupported bit fields");
     size_t paletteAt = headerAt + headerSize;
     if (bits <= 8) {
         size_t count = colorsUsed ? std::min<size_t>(colorsUsed, size_t(1) << bits) : size_t(1) << bits;
         for (size_t i = 0; i < count; ++i) {
             size_t at = paletteAt + i * paletteEntry;
-            dib.palette.push_back(uint32_t(in.U8(at)) | uint32_t(in.U8(at + 1)) << 8 | uint32_t(in.U8(at + 2)) << 16);
+            dib.palette.push_back(uint32_t(in.U8(at)) | uint32_t(in.U8(at + 1)) << 8 |
+                                  uint32_t(in.U8(at + 2)) << 16);
         }
         paletteAt += count * paletteEntry;
     }
@@ -120,15 +125,25 @@ TDib ReadDib(const TReader& in, size_t headerAt, size_t bitsAt, int heightDiviso
         for (int x = 0; x < dib.width; ++x) {
             auto entry = [&](size_t index) { return index < dib.palette.size() ? dib.palette[index] : 0u; };
             switch (bits) {
-            case 1: out[x] = entry((src[x / 8] >> (7 - x % 8)) & 1); break;
-            case 4: out[x] = entry((src[x / 2] >> (x % 2 ? 0 : 4)) & 0xF); break;
-            case 8: out[x] = entry(src[x]); break;
+            case 1:
+                out[x] = entry((src[x / 8] >> (7 - x % 8)) & 1);
+                break;
+            case 4:
+                out[x] = entry((src[x / 2] >> (x % 2 ? 0 : 4)) & 0xF);
+                break;
+            case 8:
+                out[x] = entry(src[x]);
+                break;
             case 16: {
                 uint32_t v = uint32_t(src[2 * x]) | uint32_t(src[2 * x + 1]) << 8;
-                out[x] = MaskedChannel(v, masks[0]) << 16 | MaskedChannel(v, masks[1]) << 8 | MaskedChannel(v, masks[2]);
+                out[x] = MaskedChannel(v, masks[0]) << 16 | MaskedChannel(v, masks[1]) << 8 |
+                         MaskedChannel(v, masks[2]);
                 break;
             }
-            case 24: out[x] = uint32_t(src[3 * x]) | uint32_t(src[3 * x + 1]) << 8 | uint32_t(src[3 * x + 2]) << 16; break;
+            case 24:
+                out[x] =
+                    uint32_t(src[3 * x]) | uint32_t(src[3 * x + 1]) << 8 | uint32_t(src[3 * x + 2]) << 16;
+                break;
             case 32: {
                 uint32_t v;
                 std::memcpy(&v, src + 4 * x, 4);
@@ -157,7 +172,8 @@ HBITMAP LoadBmp(std::span<const uint8_t> data) {
     bitmap->bits = std::move(dib.pixels);
     if (bits <= 8) bitmap->palette = std::move(dib.palette);
     if (bits == 1)
-        for (uint32_t& p : bitmap->bits) p = (p & 0xFFFFFF) ? 0xFFFFFF : 0;
+        for (uint32_t& p : bitmap->bits)
+            p = (p & 0xFFFFFF) ? 0xFFFFFF : 0;
     return bitmap;
 }
 
@@ -187,7 +203,8 @@ HBITMAP LoadIco(std::span<const uint8_t> data) {
     TDib dib = ReadDib(dibReader, 0, 0, 2);
     bool ownAlpha = false;
     if (dib.bitCount == 32)
-        for (uint32_t p : dib.pixels) ownAlpha |= (p >> 24) != 0;
+        for (uint32_t p : dib.pixels)
+            ownAlpha |= (p >> 24) != 0;
     if (!ownAlpha) {
         // The AND mask follows the colour rows: a set bit marks a transparent pixel.
         size_t maskStride = size_t(DIBRowBytes(dib.width, 1));
@@ -195,7 +212,8 @@ HBITMAP LoadIco(std::span<const uint8_t> data) {
         for (int y = 0; y < dib.height; ++y) {
             int row = dib.topDown ? y : dib.height - 1 - y;
             for (int x = 0; x < dib.width; ++x) {
-                bool transparent = hasMask && ((image[dib.end + maskStride * size_t(y) + size_t(x / 8)] >> (7 - x % 8)) & 1);
+                bool transparent =
+                    hasMask && ((image[dib.end + maskStride * size_t(y) + size_t(x / 8)] >> (7 - x % 8)) & 1);
                 uint32_t& p = dib.pixels[size_t(row) * size_t(dib.width) + size_t(x)];
                 p = transparent ? 0 : (p & 0xFFFFFF) | 0xFF000000;
             }

@@ -92,7 +92,9 @@ void SetSysColor(int index, COLORREF color) {
     sysColors[size_t(index)] = color & 0xFFFFFF;
 }
 
-void ResetSysColors() { sysColors = DefaultSysColors; }
+void ResetSysColors() {
+    sysColors = DefaultSysColors;
+}
 
 COLORREF ColorToRGB(TColor color) {
     uint32_t value = uint32_t(color);
@@ -100,7 +102,9 @@ COLORREF ColorToRGB(TColor color) {
     return value & 0xFFFFFF;
 }
 
-COLORREF GetNearestColor(COLORREF color) { return color & 0xFFFFFF; }
+COLORREF GetNearestColor(COLORREF color) {
+    return color & 0xFFFFFF;
+}
 
 std::optional<TColor> IdentToColor(const std::string& ident) {
     for (const auto& entry : ColorNames)

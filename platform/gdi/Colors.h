@@ -13,9 +13,15 @@ using COLORREF = uint32_t; // always a plain RGB value 0x00BBGGRR
 constexpr COLORREF RGB(uint8_t r, uint8_t g, uint8_t b) {
     return COLORREF(r) | (COLORREF(g) << 8) | (COLORREF(b) << 16);
 }
-constexpr uint8_t GetRValue(COLORREF c) { return uint8_t(c & 0xFF); }
-constexpr uint8_t GetGValue(COLORREF c) { return uint8_t((c >> 8) & 0xFF); }
-constexpr uint8_t GetBValue(COLORREF c) { return uint8_t((c >> 16) & 0xFF); }
+constexpr uint8_t GetRValue(COLORREF c) {
+    return uint8_t(c & 0xFF);
+}
+constexpr uint8_t GetGValue(COLORREF c) {
+    return uint8_t((c >> 8) & 0xFF);
+}
+constexpr uint8_t GetBValue(COLORREF c) {
+    return uint8_t((c >> 16) & 0xFF);
+}
 
 // System colour indexes.
 enum : int {
@@ -53,7 +59,9 @@ enum : int {
 };
 
 constexpr TColor clSystemColor = TColor(0xFF000000u);
-constexpr TColor SystemColor(int index) { return TColor(0xFF000000u + uint32_t(index)); }
+constexpr TColor SystemColor(int index) {
+    return TColor(0xFF000000u + uint32_t(index));
+}
 
 constexpr TColor clScrollBar = SystemColor(COLOR_SCROLLBAR);
 constexpr TColor clBackground = SystemColor(COLOR_BACKGROUND);

@@ -14,7 +14,7 @@ namespace zorvy {
 
 // A counted reference to a drawing object.
 template <class T> class TRef {
-public:
+  public:
     TRef() = default;
     TRef(T* object) : object_(object) {
         if (object_) object_->AddRef();
@@ -33,7 +33,7 @@ public:
     T* operator->() const { return object_; }
     explicit operator bool() const { return object_ != nullptr; }
 
-private:
+  private:
     T* object_ = nullptr;
 };
 
@@ -51,7 +51,7 @@ struct TDcState {
     TPoint windowOrg;
     TPoint viewportOrg;
     TPoint brushOrg;
-    TPoint position; // current position, logical
+    TPoint position;             // current position, logical
     std::optional<TRegion> clip; // device coordinates
     int justifyExtra = 0;
     int justifyBreaks = 0;
@@ -64,10 +64,10 @@ struct TPathOp {
 };
 
 class TDeviceContext {
-public:
+  public:
     TDcState state;
     std::vector<TDcState> saved;
-    TPoint origin; // where device (0, 0) lies on the bitmap
+    TPoint origin;                     // where device (0, 0) lies on the bitmap
     std::optional<TRegion> systemClip; // device coordinates
     bool screen = false;
 
@@ -79,7 +79,9 @@ public:
     int DX() const { return -state.windowOrg.X + state.viewportOrg.X + origin.X; }
     int DY() const { return -state.windowOrg.Y + state.viewportOrg.Y + origin.Y; }
     TPoint ToSurface(TPoint p) const { return {p.X + DX(), p.Y + DY()}; }
-    TRect ToSurface(const TRect& r) const { return {r.Left + DX(), r.Top + DY(), r.Right + DX(), r.Bottom + DY()}; }
+    TRect ToSurface(const TRect& r) const {
+        return {r.Left + DX(), r.Top + DY(), r.Right + DX(), r.Bottom + DY()};
+    }
 
     TBitmapObject* Bitmap() const { return state.bitmap.get(); }
     bool Mono() const { return Bitmap() && Bitmap()->bitsPerPixel == 1; }
@@ -88,7 +90,7 @@ public:
     const TRegion& Visible();
     void InvalidateVisible() { visibleValid_ = false; }
 
-private:
+  private:
     TRegion visible_;
     bool visibleValid_ = false;
 };
@@ -125,7 +127,7 @@ inline int PositiveMod(int a, int m) {
 
 // The brush value of one pixel; false where the brush leaves the pixel alone.
 class TBrushPixels {
-public:
+  public:
     TBrushPixels(const TDeviceContext& dc, TBrushObject* brush) : dc_(dc), brush_(brush) {
         style_ = brush->logBrush.lbStyle;
         color_ = DrawnPixel(dc, brush->Color());
@@ -140,7 +142,9 @@ public:
 
     bool At(int x, int y, uint32_t& value) const {
         switch (style_) {
-        case BS_SOLID: value = color_; return true;
+        case BS_SOLID:
+            value = color_;
+            return true;
         case BS_HATCHED: {
             const auto& rows = HatchPatterns[size_t(brush_->logBrush.lbHatch)];
             if (rows[size_t(PositiveMod(y - orgY_, 8))] & (0x80 >> PositiveMod(x - orgX_, 8))) {
@@ -152,20 +156,23 @@ public:
         }
         case BS_PATTERN: {
             if (brush_->monoPattern) {
-                bool set = brush_->mono[size_t(PositiveMod(y - orgY_, 8))] & (0x80 >> PositiveMod(x - orgX_, 8));
+                bool set =
+                    brush_->mono[size_t(PositiveMod(y - orgY_, 8))] & (0x80 >> PositiveMod(x - orgX_, 8));
                 value = set ? back_ : text_;
                 return true;
             }
             const TBitmapObject* p = brush_->pattern;
-            uint32_t v = p->Row(PositiveMod(y - orgY_, p->height))[PositiveMod(x - orgX_, p->width)] & 0xFFFFFF;
+            uint32_t v =
+                p->Row(PositiveMod(y - orgY_, p->height))[PositiveMod(x - orgX_, p->width)] & 0xFFFFFF;
             value = dc_.Mono() ? DrawnPixel(dc_, PixelValueToColor(v)) : v;
             return true;
         }
-        default: return false;
+        default:
+            return false;
         }
     }
 
-private:
+  private:
     const TDeviceContext& dc_;
     TBrushObject* brush_;
     int style_;

@@ -25,13 +25,17 @@ void InitState(TDeviceContext& dc) {
 TRegion WholeSurface(const TDeviceContext& dc) {
     TBitmapObject* bitmap = dc.Bitmap();
     if (!bitmap) return {};
-    return TRegion(TRect{-dc.origin.X, -dc.origin.Y, bitmap->width - dc.origin.X, bitmap->height - dc.origin.Y});
+    return TRegion(
+        TRect{-dc.origin.X, -dc.origin.Y, bitmap->width - dc.origin.X, bitmap->height - dc.origin.Y});
 }
 
-int ClipKind(TDeviceContext& dc) { return dc.Visible().Kind(); }
+int ClipKind(TDeviceContext& dc) {
+    return dc.Visible().Kind();
+}
 
 TRect LogicalToDevice(const TDeviceContext& dc, int left, int top, int right, int bottom) {
-    int dx = dc.state.viewportOrg.X - dc.state.windowOrg.X, dy = dc.state.viewportOrg.Y - dc.state.windowOrg.Y;
+    int dx = dc.state.viewportOrg.X - dc.state.windowOrg.X,
+        dy = dc.state.viewportOrg.Y - dc.state.windowOrg.Y;
     return {left + dx, top + dy, right + dx, bottom + dy};
 }
 
@@ -139,7 +143,9 @@ bool SetPoint(HDC dc, TPoint& target, int x, int y, TPoint* old) {
 
 } // namespace
 
-bool SetWindowOrgEx(HDC dc, int x, int y, TPoint* old) { return dc && SetPoint(dc, dc->state.windowOrg, x, y, old); }
+bool SetWindowOrgEx(HDC dc, int x, int y, TPoint* old) {
+    return dc && SetPoint(dc, dc->state.windowOrg, x, y, old);
+}
 
 bool GetWindowOrgEx(HDC dc, TPoint& origin) {
     if (!dc) return false;
@@ -148,7 +154,8 @@ bool GetWindowOrgEx(HDC dc, TPoint& origin) {
 }
 
 bool OffsetWindowOrgEx(HDC dc, int dx, int dy, TPoint* old) {
-    return dc && SetPoint(dc, dc->state.windowOrg, dc->state.windowOrg.X + dx, dc->state.windowOrg.Y + dy, old);
+    return dc &&
+           SetPoint(dc, dc->state.windowOrg, dc->state.windowOrg.X + dx, dc->state.windowOrg.Y + dy, old);
 }
 
 bool SetViewportOrgEx(HDC dc, int x, int y, TPoint* old) {
@@ -162,33 +169,43 @@ bool GetViewportOrgEx(HDC dc, TPoint& origin) {
 }
 
 bool OffsetViewportOrgEx(HDC dc, int dx, int dy, TPoint* old) {
-    return dc &&
-           SetPoint(dc, dc->state.viewportOrg, dc->state.viewportOrg.X + dx, dc->state.viewportOrg.Y + dy, old);
+    return dc && SetPoint(dc, dc->state.viewportOrg, dc->state.viewportOrg.X + dx,
+                          dc->state.viewportOrg.Y + dy, old);
 }
 
-bool SetBrushOrgEx(HDC dc, int x, int y, TPoint* old) { return dc && SetPoint(dc, dc->state.brushOrg, x, y, old); }
+bool SetBrushOrgEx(HDC dc, int x, int y, TPoint* old) {
+    return dc && SetPoint(dc, dc->state.brushOrg, x, y, old);
+}
 
 bool LPtoDP(HDC dc, TPoint* points, int count) {
     if (!dc || (!points && count > 0)) return false;
-    int dx = dc->state.viewportOrg.X - dc->state.windowOrg.X, dy = dc->state.viewportOrg.Y - dc->state.windowOrg.Y;
-    for (int i = 0; i < count; ++i) points[i] = {points[i].X + dx, points[i].Y + dy};
+    int dx = dc->state.viewportOrg.X - dc->state.windowOrg.X,
+        dy = dc->state.viewportOrg.Y - dc->state.windowOrg.Y;
+    for (int i = 0; i < count; ++i)
+        points[i] = {points[i].X + dx, points[i].Y + dy};
     return true;
 }
 
 bool DPtoLP(HDC dc, TPoint* points, int count) {
     if (!dc || (!points && count > 0)) return false;
-    int dx = dc->state.viewportOrg.X - dc->state.windowOrg.X, dy = dc->state.viewportOrg.Y - dc->state.windowOrg.Y;
-    for (int i = 0; i < count; ++i) points[i] = {points[i].X - dx, points[i].Y - dy};
+    int dx = dc->state.viewportOrg.X - dc->state.windowOrg.X,
+        dy = dc->state.viewportOrg.Y - dc->state.windowOrg.Y;
+    for (int i = 0; i < count; ++i)
+        points[i] = {points[i].X - dx, points[i].Y - dy};
     return true;
 }
 
 HGDIOBJ SelectObject(HDC dc, HGDIOBJ object) {
     if (!dc || !object) return nullptr;
     switch (object->Kind()) {
-    case TGdiObjectKind::Pen: return SelectObject(dc, static_cast<HPEN>(object));
-    case TGdiObjectKind::Brush: return SelectObject(dc, static_cast<HBRUSH>(object));
-    case TGdiObjectKind::Font: return SelectObject(dc, static_cast<HFONT>(object));
-    case TGdiObjectKind::Bitmap: return SelectObject(dc, static_cast<HBITMAP>(object));
+    case TGdiObjectKind::Pen:
+        return SelectObject(dc, static_cast<HPEN>(object));
+    case TGdiObjectKind::Brush:
+        return SelectObject(dc, static_cast<HBRUSH>(object));
+    case TGdiObjectKind::Font:
+        return SelectObject(dc, static_cast<HFONT>(object));
+    case TGdiObjectKind::Bitmap:
+        return SelectObject(dc, static_cast<HBITMAP>(object));
     case TGdiObjectKind::Region: {
         int kind = SelectClipRgn(dc, static_cast<HRGN>(object));
         return reinterpret_cast<HGDIOBJ>(static_cast<intptr_t>(kind));
@@ -209,11 +226,17 @@ template <class T> T* Swap(TRef<T>& slot, T* object) {
 
 } // namespace
 
-HPEN SelectObject(HDC dc, HPEN pen) { return dc && pen ? Swap(dc->state.pen, pen) : nullptr; }
+HPEN SelectObject(HDC dc, HPEN pen) {
+    return dc && pen ? Swap(dc->state.pen, pen) : nullptr;
+}
 
-HBRUSH SelectObject(HDC dc, HBRUSH brush) { return dc && brush ? Swap(dc->state.brush, brush) : nullptr; }
+HBRUSH SelectObject(HDC dc, HBRUSH brush) {
+    return dc && brush ? Swap(dc->state.brush, brush) : nullptr;
+}
 
-HFONT SelectObject(HDC dc, HFONT font) { return dc && font ? Swap(dc->state.font, font) : nullptr; }
+HFONT SelectObject(HDC dc, HFONT font) {
+    return dc && font ? Swap(dc->state.font, font) : nullptr;
+}
 
 HBITMAP SelectObject(HDC dc, HBITMAP bitmap) {
     if (!dc || !bitmap) return nullptr;
@@ -224,11 +247,16 @@ HBITMAP SelectObject(HDC dc, HBITMAP bitmap) {
 HGDIOBJ GetCurrentObject(HDC dc, int objectType) {
     if (!dc) return nullptr;
     switch (objectType) {
-    case OBJ_PEN: return dc->state.pen.get();
-    case OBJ_BRUSH: return dc->state.brush.get();
-    case OBJ_FONT: return dc->state.font.get();
-    case OBJ_BITMAP: return dc->state.bitmap.get();
-    default: return nullptr;
+    case OBJ_PEN:
+        return dc->state.pen.get();
+    case OBJ_BRUSH:
+        return dc->state.brush.get();
+    case OBJ_FONT:
+        return dc->state.font.get();
+    case OBJ_BITMAP:
+        return dc->state.bitmap.get();
+    default:
+        return nullptr;
     }
 }
 
@@ -237,54 +265,71 @@ int SetBkMode(HDC dc, int mode) {
     return std::exchange(dc->state.bkMode, mode);
 }
 
-int GetBkMode(HDC dc) { return dc ? dc->state.bkMode : 0; }
+int GetBkMode(HDC dc) {
+    return dc ? dc->state.bkMode : 0;
+}
 
 COLORREF SetBkColor(HDC dc, COLORREF color) {
     if (!dc) return CLR_INVALID;
     return std::exchange(dc->state.bkColor, ColorToRGB(TColor(color)));
 }
 
-COLORREF GetBkColor(HDC dc) { return dc ? dc->state.bkColor : CLR_INVALID; }
+COLORREF GetBkColor(HDC dc) {
+    return dc ? dc->state.bkColor : CLR_INVALID;
+}
 
 COLORREF SetTextColor(HDC dc, COLORREF color) {
     if (!dc) return CLR_INVALID;
     return std::exchange(dc->state.textColor, ColorToRGB(TColor(color)));
 }
 
-COLORREF GetTextColor(HDC dc) { return dc ? dc->state.textColor : CLR_INVALID; }
+COLORREF GetTextColor(HDC dc) {
+    return dc ? dc->state.textColor : CLR_INVALID;
+}
 
 int SetROP2(HDC dc, int mode) {
     if (!dc || mode < R2_BLACK || mode > R2_WHITE) return 0;
     return std::exchange(dc->state.rop2, mode);
 }
 
-int GetROP2(HDC dc) { return dc ? dc->state.rop2 : 0; }
+int GetROP2(HDC dc) {
+    return dc ? dc->state.rop2 : 0;
+}
 
 int SetTextAlign(HDC dc, int align) {
     if (!dc) return -1;
     return std::exchange(dc->state.textAlign, align);
 }
 
-int GetTextAlign(HDC dc) { return dc ? dc->state.textAlign : -1; }
+int GetTextAlign(HDC dc) {
+    return dc ? dc->state.textAlign : -1;
+}
 
 int SetPolyFillMode(HDC dc, int mode) {
     if (!dc || (mode != ALTERNATE && mode != WINDING)) return 0;
     return std::exchange(dc->state.polyFillMode, mode);
 }
 
-int GetPolyFillMode(HDC dc) { return dc ? dc->state.polyFillMode : 0; }
+int GetPolyFillMode(HDC dc) {
+    return dc ? dc->state.polyFillMode : 0;
+}
 
 int GetDeviceCaps(HDC dc, int index) {
     if (!dc) return 0;
     switch (index) {
     case LOGPIXELSX:
-    case LOGPIXELSY: return 96;
-    case BITSPIXEL: return dc->Mono() ? 1 : 32;
-    default: return 0;
+    case LOGPIXELSY:
+        return 96;
+    case BITSPIXEL:
+        return dc->Mono() ? 1 : 32;
+    default:
+        return 0;
     }
 }
 
-int SelectClipRgn(HDC dc, HRGN rgn) { return ExtSelectClipRgn(dc, rgn, RGN_COPY); }
+int SelectClipRgn(HDC dc, HRGN rgn) {
+    return ExtSelectClipRgn(dc, rgn, RGN_COPY);
+}
 
 int ExtSelectClipRgn(HDC dc, HRGN rgn, int mode) {
     if (!dc) return RGN_ERROR;
@@ -296,12 +341,23 @@ int ExtSelectClipRgn(HDC dc, HRGN rgn, int mode) {
     }
     TRegion current = dc->state.clip ? *dc->state.clip : WholeSurface(*dc);
     switch (mode) {
-    case RGN_COPY: current = rgn->region; break;
-    case RGN_AND: current = current.Intersect(rgn->region); break;
-    case RGN_OR: current = current.Union(rgn->region); break;
-    case RGN_XOR: current = current.Xor(rgn->region); break;
-    case RGN_DIFF: current = current.Subtract(rgn->region); break;
-    default: return RGN_ERROR;
+    case RGN_COPY:
+        current = rgn->region;
+        break;
+    case RGN_AND:
+        current = current.Intersect(rgn->region);
+        break;
+    case RGN_OR:
+        current = current.Union(rgn->region);
+        break;
+    case RGN_XOR:
+        current = current.Xor(rgn->region);
+        break;
+    case RGN_DIFF:
+        current = current.Subtract(rgn->region);
+        break;
+    default:
+        return RGN_ERROR;
     }
     dc->state.clip = std::move(current);
     dc->InvalidateVisible();
@@ -346,8 +402,12 @@ int OffsetClipRgn(HDC dc, int dx, int dy) {
     return ClipKind(*dc);
 }
 
-bool RectVisible(HDC dc, const TRect& r) { return dc && dc->Visible().Intersects(dc->ToSurface(r)); }
+bool RectVisible(HDC dc, const TRect& r) {
+    return dc && dc->Visible().Intersects(dc->ToSurface(r));
+}
 
-bool PtVisible(HDC dc, int x, int y) { return dc && dc->Visible().Contains(dc->ToSurface(TPoint{x, y})); }
+bool PtVisible(HDC dc, int x, int y) {
+    return dc && dc->Visible().Contains(dc->ToSurface(TPoint{x, y}));
+}
 
 } // namespace zorvy

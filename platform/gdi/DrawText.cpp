@@ -56,8 +56,9 @@ struct TLine {
 };
 
 class TLayout {
-public:
-    TLayout(TFontData& font, unsigned format, int tabStep) : font_(font), format_(format), tabStep_(tabStep) {}
+  public:
+    TLayout(TFontData& font, unsigned format, int tabStep)
+        : font_(font), format_(format), tabStep_(tabStep) {}
 
     int Width(std::string_view s) const {
         if (!(format_ & DT_EXPANDTABS) || s.find('\t') == std::string_view::npos) return font_.Width(s);
@@ -108,11 +109,12 @@ public:
             }
             lines.push_back({pos, lineEnd, {}, 0});
             pos = next;
-            while (pos < end && s[pos] == ' ') ++pos;
+            while (pos < end && s[pos] == ' ')
+                ++pos;
         }
     }
 
-private:
+  private:
     // The next position after pos where a line may end: after blanks, around Chinese characters, or end.
     size_t NextBreak(const std::string& s, size_t pos, size_t end) const {
         if (pos >= end) return end + 1;
@@ -134,7 +136,8 @@ private:
     }
 
     static size_t TrimBlanks(const std::string& s, size_t begin, size_t end) {
-        while (end > begin && (s[end - 1] == ' ' || s[end - 1] == '\t')) --end;
+        while (end > begin && (s[end - 1] == ' ' || s[end - 1] == '\t'))
+            --end;
         return end;
     }
 
@@ -211,7 +214,7 @@ int DrawTextEx(HDC dc, std::string_view text, TRect& r, unsigned format, DRAWTEX
         line.width = layout.Width(part);
         if (ellipsis && line.width > maxWidth) {
             line.text = (format & DT_PATH_ELLIPSIS) ? PathEllipsis(layout, part, maxWidth)
-                                                     : EndEllipsis(layout, part, maxWidth);
+                                                    : EndEllipsis(layout, part, maxWidth);
             line.width = layout.Width(line.text);
         }
     }
@@ -220,7 +223,8 @@ int DrawTextEx(HDC dc, std::string_view text, TRect& r, unsigned format, DRAWTEX
     int total = int(lines.size()) * lineHeight;
     if (format & DT_CALCRECT) {
         int widest = 0;
-        for (const TLine& line : lines) widest = std::max(widest, line.width);
+        for (const TLine& line : lines)
+            widest = std::max(widest, line.width);
         r.Right = r.Left + leftMargin + widest + rightMargin;
         r.Bottom = r.Top + total;
         if (params) params->uiLengthDrawn = int(text.size());
@@ -237,7 +241,8 @@ int DrawTextEx(HDC dc, std::string_view text, TRect& r, unsigned format, DRAWTEX
     TRect clip = dc->ToSurface(box);
     const TRect* clipping = (format & DT_NOCLIP) ? nullptr : &clip;
     TPoint origin = dc->ToSurface(TPoint{0, 0});
-    int savedExtra = std::exchange(dc->state.justifyExtra, 0), savedBreaks = std::exchange(dc->state.justifyBreaks, 0);
+    int savedExtra = std::exchange(dc->state.justifyExtra, 0),
+        savedBreaks = std::exchange(dc->state.justifyBreaks, 0);
     for (size_t i = 0; i < lines.size(); ++i) {
         const TLine& line = lines[i];
         int y = top + int(i) * lineHeight;
@@ -279,9 +284,11 @@ int DrawTextEx(HDC dc, std::string_view text, TRect& r, unsigned format, DRAWTEX
         int u = prefixed.underline;
         if (u >= int(line.start) && u < int(line.end) && !(format & DT_HIDEPREFIX)) {
             size_t offset = size_t(u) - line.start;
-            if (offset < line.text.size() && line.text.compare(0, offset + 1, shown, line.start, offset + 1) == 0) {
+            if (offset < line.text.size() &&
+                line.text.compare(0, offset + 1, shown, line.start, offset + 1) == 0) {
                 int left = layout.Width(std::string_view(line.text).substr(0, offset));
-                int right = layout.Width(std::string_view(line.text).substr(0, offset + size_t(CharLength(line.text, offset))));
+                int right = layout.Width(
+                    std::string_view(line.text).substr(0, offset + size_t(CharLength(line.text, offset))));
                 FillRunRect(*dc, sx, sy,
                             {left, tm.tmAscent + font.underlineTop, right,
                              tm.tmAscent + font.underlineTop + font.underlineThickness},

@@ -56,9 +56,13 @@ constexpr TFaceMapping FaceMappings[] = {
     {"fangsong", "Noto Serif CJK SC"},
 };
 
-bool IsChineseFamily(const std::string& family) { return family.find("CJK") != std::string::npos; }
+bool IsChineseFamily(const std::string& family) {
+    return family.find("CJK") != std::string::npos;
+}
 
-int RoundPixels(int pangoUnits) { return int(std::lround(double(pangoUnits) / PANGO_SCALE)); }
+int RoundPixels(int pangoUnits) {
+    return int(std::lround(double(pangoUnits) / PANGO_SCALE));
+}
 
 } // namespace
 
@@ -122,7 +126,8 @@ TFontData::TFontData(const LOGFONT& font) {
     if (font.lfHeight > 0) {
         // A cell height: find the character height whose ascent and descent add up to it.
         PangoFontMetrics* m = metricsAt(100);
-        double cell = double(pango_font_metrics_get_ascent(m) + pango_font_metrics_get_descent(m)) / PANGO_SCALE;
+        double cell =
+            double(pango_font_metrics_get_ascent(m) + pango_font_metrics_get_descent(m)) / PANGO_SCALE;
         pango_font_metrics_unref(m);
         em = std::max(1.0, std::round(font.lfHeight * 100.0 / std::max(cell, 1.0)));
     }
@@ -150,7 +155,8 @@ TFontData::TFontData(const LOGFONT& font) {
     metrics.tmBreakChar = U' ';
     metrics.tmCharSet = font.lfCharSet;
     metrics.tmPitchAndFamily = TMPF_VECTOR | TMPF_TRUETYPE;
-    if (family.find("Mono") == std::string::npos) metrics.tmPitchAndFamily |= TMPF_FIXED_PITCH; // set = variable
+    if (family.find("Mono") == std::string::npos)
+        metrics.tmPitchAndFamily |= TMPF_FIXED_PITCH; // set = variable
     metrics.tmMaxCharWidth = std::max({Width("W"), Width("M"), Width("国")});
     angle = font.lfEscapement / 10.0;
 }
@@ -207,15 +213,18 @@ void TFontData::Extents(std::string_view text, std::vector<int>& perByte) {
         pango_layout_iter_get_cluster_extents(iter, nullptr, &logical);
         int start = pango_layout_iter_get_index(iter);
         int end = PANGO_PIXELS(logical.x + logical.width);
-        for (size_t i = size_t(start); i < text.size(); ++i) perByte[i] = end;
+        for (size_t i = size_t(start); i < text.size(); ++i)
+            perByte[i] = end;
     } while (pango_layout_iter_next_cluster(iter));
     pango_layout_iter_free(iter);
     // Clusters come in visual order; in left-to-right text every later byte lies further right.
-    for (size_t i = 1; i < perByte.size(); ++i) perByte[i] = std::max(perByte[i], perByte[i - 1]);
+    for (size_t i = 1; i < perByte.size(); ++i)
+        perByte[i] = std::max(perByte[i], perByte[i - 1]);
     // Bytes inside a character carry the extent of its end.
     for (size_t i = 0; i < text.size();) {
         size_t n = size_t(CharLength(text, i));
-        for (size_t k = i; k < i + n && k < text.size(); ++k) perByte[k] = perByte[std::min(i + n, text.size()) - 1];
+        for (size_t k = i; k < i + n && k < text.size(); ++k)
+            perByte[k] = perByte[std::min(i + n, text.size()) - 1];
         i += n;
     }
 }
@@ -230,7 +239,8 @@ TFontData& TFontObject::Data() {
 }
 
 TFontData& FontOf(TDeviceContext& dc) {
-    TFontObject* font = dc.state.font ? dc.state.font.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    TFontObject* font =
+        dc.state.font ? dc.state.font.get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     return font->Data();
 }
 
@@ -248,8 +258,17 @@ char32_t DecodeChar(std::string_view text, size_t i) {
     uint8_t c = uint8_t(text[i]);
     if (n == 1) return c < 0x80 ? c : U'?';
     char32_t v = c & (0xFF >> (n + 1));
-    for (int k = 1; k < n; ++k) v = (v << 6) | (uint8_t(text[i + size_t(k)]) & 0x3F);
+    for (int k = 1; k < n; ++k)
+        v = (v << 6) | (uint8_t(text[i + size_t(k)]) & 0x3F);
     return v;
 }
 
 } // namespace zorvy
+
+#if defined(__SANITIZE_ADDRESS__)
+// Fontconfig keeps its caches until the process ends and never frees them; the leak checker of the
+// sanitizer builds is told so, while leaks of our own code are still reported.
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libfontconfig.so\n";
+}
+#endif

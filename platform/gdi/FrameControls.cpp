@@ -14,9 +14,13 @@ void Fill(TDeviceContext& dc, const TRegion& surfaceRegion, COLORREF color) {
     DeleteObject(brush);
 }
 
-void Fill(TDeviceContext& dc, const TRect& surfaceRect, COLORREF color) { Fill(dc, TRegion(surfaceRect), color); }
+void Fill(TDeviceContext& dc, const TRect& surfaceRect, COLORREF color) {
+    Fill(dc, TRegion(surfaceRect), color);
+}
 
-COLORREF Sys(int index) { return GetSysColor(index); }
+COLORREF Sys(int index) {
+    return GetSysColor(index);
+}
 
 TRect CenteredSquare(const TRect& r, int size) {
     int left = r.Left + (r.Width() - size) / 2, top = r.Top + (r.Height() - size) / 2;
@@ -47,7 +51,8 @@ void PaintCheckBox(TDeviceContext& dc, const TRect& box, unsigned state) {
     TRect inner = box;
     if (flat) {
         COLORREF frame = Sys((state & DFCS_MONO) ? COLOR_WINDOWFRAME : COLOR_BTNSHADOW);
-        TRegion ring = TRegion(box).Subtract(TRegion(TRect{box.Left + 1, box.Top + 1, box.Right - 1, box.Bottom - 1}));
+        TRegion ring =
+            TRegion(box).Subtract(TRegion(TRect{box.Left + 1, box.Top + 1, box.Right - 1, box.Bottom - 1}));
         Fill(dc, ring, frame);
         InflateRect(inner, -1, -1);
     } else {
@@ -113,16 +118,25 @@ void PaintArrow(TDeviceContext& dc, const TRect& r, unsigned direction, COLORREF
     int m = std::min(r.Width(), r.Height());
     int size = std::max(1, (m - 1) / 4 + 1); // rows of the arrow
     int extent = 2 * size - 1;
-    bool vertical = direction == DFCS_SCROLLUP || direction == DFCS_SCROLLDOWN || direction == DFCS_SCROLLCOMBOBOX;
+    bool vertical =
+        direction == DFCS_SCROLLUP || direction == DFCS_SCROLLDOWN || direction == DFCS_SCROLLCOMBOBOX;
     int w = vertical ? extent : size, h = vertical ? size : extent;
     int left = r.Left + (r.Width() - w) / 2, top = r.Top + (r.Height() - h) / 2;
     TRegion arrow;
     for (int i = 0; i < size; ++i) {
         switch (direction) {
-        case DFCS_SCROLLUP: arrow = arrow.Union(TRegion(TRect{left + size - 1 - i, top + i, left + size + i, top + i + 1})); break;
-        case DFCS_SCROLLLEFT: arrow = arrow.Union(TRegion(TRect{left + i, top + size - 1 - i, left + i + 1, top + size + i})); break;
-        case DFCS_SCROLLRIGHT: arrow = arrow.Union(TRegion(TRect{left + i, top + i, left + i + 1, top + extent - i})); break;
-        default: arrow = arrow.Union(TRegion(TRect{left + i, top + i, left + extent - i, top + i + 1})); break;
+        case DFCS_SCROLLUP:
+            arrow = arrow.Union(TRegion(TRect{left + size - 1 - i, top + i, left + size + i, top + i + 1}));
+            break;
+        case DFCS_SCROLLLEFT:
+            arrow = arrow.Union(TRegion(TRect{left + i, top + size - 1 - i, left + i + 1, top + size + i}));
+            break;
+        case DFCS_SCROLLRIGHT:
+            arrow = arrow.Union(TRegion(TRect{left + i, top + i, left + i + 1, top + extent - i}));
+            break;
+        default:
+            arrow = arrow.Union(TRegion(TRect{left + i, top + i, left + extent - i, top + i + 1}));
+            break;
         }
     }
     Fill(dc, arrow, color);

@@ -2,7 +2,7 @@
 
 #include "platform/gdi/Bitmaps.h"
 
-#include <vector>
+#include <array>
 
 namespace zorvy {
 
@@ -22,7 +22,9 @@ COLORREF TBrushObject::Color() const {
 namespace {
 
 // Colours passed where a plain RGB value is expected may still be system colours; resolve them.
-COLORREF PlainColor(COLORREF color) { return ColorToRGB(TColor(color)); }
+COLORREF PlainColor(COLORREF color) {
+    return ColorToRGB(TColor(color));
+}
 
 } // namespace
 
@@ -38,7 +40,9 @@ HPEN CreatePenIndirect(const LOGPEN& pen) {
     return new TPenObject(p);
 }
 
-HBRUSH CreateSolidBrush(COLORREF color) { return CreateBrushIndirect({BS_SOLID, color, 0}); }
+HBRUSH CreateSolidBrush(COLORREF color) {
+    return CreateBrushIndirect({BS_SOLID, color, 0});
+}
 
 HBRUSH CreateHatchBrush(int hatchStyle, COLORREF color) {
     return CreateBrushIndirect({BS_HATCHED, color, hatchStyle});
@@ -75,13 +79,14 @@ HBRUSH CreateBrushIndirect(const LOGBRUSH& lb) {
 }
 
 HBRUSH GetSysColorBrush(int index) {
-    static std::vector<HBRUSH> brushes = [] {
-        std::vector<HBRUSH> list;
+    // Plain arrays: stock objects live until the process ends, and stay reachable until then.
+    static std::array<HBRUSH, SystemColorCount> brushes = [] {
+        std::array<HBRUSH, SystemColorCount> list{};
         for (int i = 0; i < SystemColorCount; ++i) {
             auto* brush = new TBrushObject;
             brush->sysColorIndex = i;
             brush->MarkStock();
-            list.push_back(brush);
+            list[size_t(i)] = brush;
         }
         return list;
     }();
@@ -89,11 +94,13 @@ HBRUSH GetSysColorBrush(int index) {
     return brushes[size_t(index)];
 }
 
-HFONT CreateFontIndirect(const LOGFONT& font) { return new TFontObject(font); }
+HFONT CreateFontIndirect(const LOGFONT& font) {
+    return new TFontObject(font);
+}
 
 HGDIOBJ GetStockObject(int index) {
-    static std::vector<HGDIOBJ> objects = [] {
-        std::vector<HGDIOBJ> list(size_t(DEFAULT_GUI_FONT) + 1, nullptr);
+    static std::array<HGDIOBJ, size_t(DEFAULT_GUI_FONT) + 1> objects = [] {
+        std::array<HGDIOBJ, size_t(DEFAULT_GUI_FONT) + 1> list{};
         auto brush = [](COLORREF c) { return CreateSolidBrush(c); };
         list[WHITE_BRUSH] = brush(RGB(255, 255, 255));
         list[LTGRAY_BRUSH] = brush(RGB(192, 192, 192));

@@ -22,12 +22,34 @@ enum : int {
 };
 // Brush styles and hatch styles.
 enum : int { BS_SOLID = 0, BS_NULL = 1, BS_HOLLOW = 1, BS_HATCHED = 2, BS_PATTERN = 3 };
-enum : int { HS_HORIZONTAL = 0, HS_VERTICAL = 1, HS_FDIAGONAL = 2, HS_BDIAGONAL = 3, HS_CROSS = 4, HS_DIAGCROSS = 5 };
+enum : int {
+    HS_HORIZONTAL = 0,
+    HS_VERTICAL = 1,
+    HS_FDIAGONAL = 2,
+    HS_BDIAGONAL = 3,
+    HS_CROSS = 4,
+    HS_DIAGCROSS = 5
+};
 // Font weights, character sets, precision and pitch values of the logical-font record.
-enum : int { FW_DONTCARE = 0, FW_THIN = 100, FW_LIGHT = 300, FW_NORMAL = 400, FW_MEDIUM = 500, FW_SEMIBOLD = 600,
-             FW_BOLD = 700, FW_HEAVY = 900 };
-enum : uint8_t { ANSI_CHARSET = 0, DEFAULT_CHARSET = 1, SYMBOL_CHARSET = 2, GB2312_CHARSET = 134,
-                 CHINESEBIG5_CHARSET = 136, ARABIC_CHARSET = 178, OEM_CHARSET = 255 };
+enum : int {
+    FW_DONTCARE = 0,
+    FW_THIN = 100,
+    FW_LIGHT = 300,
+    FW_NORMAL = 400,
+    FW_MEDIUM = 500,
+    FW_SEMIBOLD = 600,
+    FW_BOLD = 700,
+    FW_HEAVY = 900
+};
+enum : uint8_t {
+    ANSI_CHARSET = 0,
+    DEFAULT_CHARSET = 1,
+    SYMBOL_CHARSET = 2,
+    GB2312_CHARSET = 134,
+    CHINESEBIG5_CHARSET = 136,
+    ARABIC_CHARSET = 178,
+    OEM_CHARSET = 255
+};
 enum : uint8_t { OUT_DEFAULT_PRECIS = 0, OUT_TT_PRECIS = 4, OUT_TT_ONLY_PRECIS = 7 };
 enum : uint8_t { DEFAULT_PITCH = 0, FIXED_PITCH = 1, VARIABLE_PITCH = 2 };
 
@@ -62,13 +84,13 @@ struct LOGFONT {
 };
 
 class TPenObject : public TGdiObject {
-public:
+  public:
     explicit TPenObject(const LOGPEN& pen) : TGdiObject(TGdiObjectKind::Pen), logPen(pen) {}
     LOGPEN logPen;
 };
 
 class TBrushObject : public TGdiObject {
-public:
+  public:
     TBrushObject() : TGdiObject(TGdiObjectKind::Brush) {}
     ~TBrushObject() override;
     LOGBRUSH logBrush;
@@ -82,13 +104,13 @@ public:
 struct TFontData; // the mapped face, its metrics and its layout cache
 
 class TFontObject : public TGdiObject {
-public:
+  public:
     explicit TFontObject(const LOGFONT& font);
     ~TFontObject() override;
     LOGFONT logFont;
     TFontData& Data();
 
-private:
+  private:
     std::unique_ptr<TFontData> data_;
 };
 

@@ -4,15 +4,25 @@
 
 namespace zorvy {
 
-TRect Rect(int left, int top, int right, int bottom) { return {left, top, right, bottom}; }
+TRect Rect(int left, int top, int right, int bottom) {
+    return {left, top, right, bottom};
+}
 
-TRect Bounds(int left, int top, int width, int height) { return {left, top, left + width, top + height}; }
+TRect Bounds(int left, int top, int width, int height) {
+    return {left, top, left + width, top + height};
+}
 
-bool IsRectEmpty(const TRect& r) { return r.Right <= r.Left || r.Bottom <= r.Top; }
+bool IsRectEmpty(const TRect& r) {
+    return r.Right <= r.Left || r.Bottom <= r.Top;
+}
 
-bool EqualRect(const TRect& a, const TRect& b) { return a == b; }
+bool EqualRect(const TRect& a, const TRect& b) {
+    return a == b;
+}
 
-bool PtInRect(const TRect& r, TPoint p) { return p.X >= r.Left && p.X < r.Right && p.Y >= r.Top && p.Y < r.Bottom; }
+bool PtInRect(const TRect& r, TPoint p) {
+    return p.X >= r.Left && p.X < r.Right && p.Y >= r.Top && p.Y < r.Bottom;
+}
 
 void InflateRect(TRect& r, int dx, int dy) {
     r.Left -= dx;
@@ -51,8 +61,12 @@ bool UnionRect(TRect& dest, const TRect& a, const TRect& b) {
     return !IsRectEmpty(dest);
 }
 
-void SetRect(TRect& r, int left, int top, int right, int bottom) { r = {left, top, right, bottom}; }
+void SetRect(TRect& r, int left, int top, int right, int bottom) {
+    r = {left, top, right, bottom};
+}
 
-void SetRectEmpty(TRect& r) { r = {}; }
+void SetRectEmpty(TRect& r) {
+    r = {};
+}
 
 } // namespace zorvy

@@ -30,8 +30,12 @@ struct TRect {
     friend bool operator==(const TRect&, const TRect&) = default;
 };
 
-inline TPoint Point(int x, int y) { return {x, y}; }
-inline TSize Size(int cx, int cy) { return {cx, cy}; }
+inline TPoint Point(int x, int y) {
+    return {x, y};
+}
+inline TSize Size(int cx, int cy) {
+    return {cx, cy};
+}
 TRect Rect(int left, int top, int right, int bottom);
 TRect Bounds(int left, int top, int width, int height);
 

@@ -9,7 +9,7 @@ namespace zorvy {
 enum class TGdiObjectKind : uint8_t { Pen, Brush, Font, Bitmap, Region };
 
 class TGdiObject {
-public:
+  public:
     explicit TGdiObject(TGdiObjectKind kind) : kind_(kind) {}
     TGdiObject(const TGdiObject&) = delete;
     TGdiObject& operator=(const TGdiObject&) = delete;
@@ -25,7 +25,7 @@ public:
     bool Deleted() const { return deleted_; }
     void MarkDeleted() { deleted_ = true; }
 
-private:
+  private:
     TGdiObjectKind kind_;
     bool stock_ = false;
     bool deleted_ = false;

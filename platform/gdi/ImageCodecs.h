@@ -13,7 +13,7 @@
 namespace zorvy {
 
 class EImageError : public Exception {
-public:
+  public:
     using Exception::Exception;
 };
 

@@ -19,16 +19,23 @@ TImageFormat DetectImageFormat(std::span<const uint8_t> data) {
 
 HBITMAP LoadImageData(std::span<const uint8_t> data) {
     switch (DetectImageFormat(data)) {
-    case TImageFormat::Png: return LoadPng(data);
-    case TImageFormat::Jpeg: return LoadJpeg(data);
-    case TImageFormat::Bmp: return LoadBmp(data);
-    case TImageFormat::Ico: return LoadIco(data);
-    case TImageFormat::Unknown: break;
+    case TImageFormat::Png:
+        return LoadPng(data);
+    case TImageFormat::Jpeg:
+        return LoadJpeg(data);
+    case TImageFormat::Bmp:
+        return LoadBmp(data);
+    case TImageFormat::Ico:
+        return LoadIco(data);
+    case TImageFormat::Unknown:
+        break;
     }
     throw EImageError("Unknown picture format");
 }
 
-HBITMAP LoadImageFile(const std::string& path) { return LoadImageData(ReadImageFileBytes(path)); }
+HBITMAP LoadImageFile(const std::string& path) {
+    return LoadImageData(ReadImageFileBytes(path));
+}
 
 std::vector<uint8_t> ReadImageFileBytes(const std::string& path) {
     std::ifstream file(path, std::ios::binary);

@@ -63,7 +63,8 @@ bool Decode(const uint8_t* data, size_t size, TJpegError& error, std::vector<uin
     info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&info);
     if (info.output_width == 0 || info.output_height == 0 ||
-        uint64_t(info.output_width) * info.output_height > (uint64_t(1) << 28) || info.output_components != 3) {
+        uint64_t(info.output_width) * info.output_height > (uint64_t(1) << 28) ||
+        info.output_components != 3) {
         std::snprintf(error.message, sizeof error.message, "unsupported size or colour layout");
         jpeg_destroy_decompress(&info);
         return false;
@@ -87,8 +88,8 @@ bool Decode(const uint8_t* data, size_t size, TJpegError& error, std::vector<uin
     return !error.truncated;
 }
 
-bool Encode(const uint32_t* pixels, int width, int height, int quality, TJpegError& error, unsigned char** out,
-            unsigned long* outSize) {
+bool Encode(const uint32_t* pixels, int width, int height, int quality, TJpegError& error,
+            unsigned char** out, unsigned long* outSize) {
     jpeg_compress_struct info;
     info.err = &error.manager;
     JSAMPLE* volatile row = nullptr;
@@ -146,7 +147,8 @@ std::vector<uint8_t> SaveJpeg(HBITMAP bitmap, int quality) {
     InitError(error);
     unsigned char* out = nullptr;
     unsigned long size = 0;
-    bool ok = Encode(bitmap->bits.data(), bitmap->width, bitmap->height, std::clamp(quality, 1, 100), error, &out, &size);
+    bool ok = Encode(bitmap->bits.data(), bitmap->width, bitmap->height, std::clamp(quality, 1, 100), error,
+                     &out, &size);
     std::vector<uint8_t> result;
     if (ok) result.assign(out, out + size);
     std::free(out);

@@ -10,13 +10,19 @@ namespace {
 
 // On/off lengths of the styled one-pixel pens.
 const std::vector<int>& StylePattern(int style) {
-    static const std::vector<int> solid, dash{18, 6}, dot{3, 3}, dashDot{9, 6, 3, 6}, dashDotDot{9, 3, 3, 3, 3, 3};
+    static const std::vector<int> solid, dash{18, 6}, dot{3, 3}, dashDot{9, 6, 3, 6},
+        dashDotDot{9, 3, 3, 3, 3, 3};
     switch (style) {
-    case PS_DASH: return dash;
-    case PS_DOT: return dot;
-    case PS_DASHDOT: return dashDot;
-    case PS_DASHDOTDOT: return dashDotDot;
-    default: return solid;
+    case PS_DASH:
+        return dash;
+    case PS_DOT:
+        return dot;
+    case PS_DASHDOT:
+        return dashDot;
+    case PS_DASHDOTDOT:
+        return dashDotDot;
+    default:
+        return solid;
     }
 }
 
@@ -24,7 +30,9 @@ bool PenDraws(const TDeviceContext& dc) {
     return dc.state.pen && dc.state.pen->logPen.lopnStyle != PS_NULL && dc.Bitmap();
 }
 
-int PenWidth(const TDeviceContext& dc) { return std::max(1, dc.state.pen->logPen.lopnWidth); }
+int PenWidth(const TDeviceContext& dc) {
+    return std::max(1, dc.state.pen->logPen.lopnWidth);
+}
 
 // A one-pixel line from a to b without its last pixel; styled pens continue their pattern across the
 // segments of one figure through patternPos.
@@ -34,7 +42,8 @@ void CosmeticLine(TDeviceContext& dc, TPoint a, TPoint b, int& patternPos) {
     uint32_t gap = DrawnPixel(dc, dc.state.bkColor);
     const std::vector<int>& pattern = StylePattern(pen.lopnStyle);
     int period = 0;
-    for (int n : pattern) period += n;
+    for (int n : pattern)
+        period += n;
     int dx = std::abs(b.X - a.X), dy = -std::abs(b.Y - a.Y);
     int sx = a.X < b.X ? 1 : -1, sy = a.Y < b.Y ? 1 : -1;
     int err = dx + dy;
@@ -43,7 +52,8 @@ void CosmeticLine(TDeviceContext& dc, TPoint a, TPoint b, int& patternPos) {
         bool on = true;
         if (period) {
             int pos = patternPos % period, i = 0;
-            while (pos >= pattern[size_t(i)]) pos -= pattern[size_t(i++)];
+            while (pos >= pattern[size_t(i)])
+                pos -= pattern[size_t(i++)];
             on = i % 2 == 0;
             ++patternPos;
         }
@@ -90,15 +100,18 @@ void PenSegments(TDeviceContext& dc, const TPoint* points, int count, bool close
     if (!PenDraws(dc) || count < 2) return;
     int width = PenWidth(dc);
     std::vector<TPoint> s(points, points + count);
-    for (TPoint& p : s) p = dc.ToSurface(p);
+    for (TPoint& p : s)
+        p = dc.ToSurface(p);
     if (close) s.push_back(s.front());
     if (width <= 1) {
         int patternPos = 0;
-        for (size_t i = 0; i + 1 < s.size(); ++i) CosmeticLine(dc, s[i], s[i + 1], patternPos);
+        for (size_t i = 0; i + 1 < s.size(); ++i)
+            CosmeticLine(dc, s[i], s[i + 1], patternPos);
         return;
     }
     TRegion body;
-    for (size_t i = 0; i + 1 < s.size(); ++i) body = body.Union(WideSegment(s[i], s[i + 1], width));
+    for (size_t i = 0; i + 1 < s.size(); ++i)
+        body = body.Union(WideSegment(s[i], s[i + 1], width));
     HBRUSH brush = CreateSolidBrush(dc.state.pen->logPen.lopnColor);
     FillSurfaceRegion(dc, body, brush, true);
     DeleteObject(brush);
@@ -190,7 +203,8 @@ bool Polygon(HDC dc, const TPoint* points, int count) {
         return true;
     }
     std::vector<TPoint> s(points, points + count);
-    for (TPoint& p : s) p = dc->ToSurface(p);
+    for (TPoint& p : s)
+        p = dc->ToSurface(p);
     FillSurfaceRegion(*dc, TRegion::Polygon(s, dc->state.polyFillMode), dc->state.brush.get(), true);
     PenSegments(*dc, points, count, true);
     return true;

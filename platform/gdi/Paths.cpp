@@ -33,10 +33,18 @@ TRegion RasterizePath(const std::vector<TPathOp>& path, int fillMode, double str
     cairo_translate(cr, -left, -top);
     for (const TPathOp& op : path) {
         switch (op.kind) {
-        case TPathOp::Move: cairo_move_to(cr, op.x[0], op.y[0]); break;
-        case TPathOp::Line: cairo_line_to(cr, op.x[0], op.y[0]); break;
-        case TPathOp::Curve: cairo_curve_to(cr, op.x[0], op.y[0], op.x[1], op.y[1], op.x[2], op.y[2]); break;
-        case TPathOp::Close: cairo_close_path(cr); break;
+        case TPathOp::Move:
+            cairo_move_to(cr, op.x[0], op.y[0]);
+            break;
+        case TPathOp::Line:
+            cairo_line_to(cr, op.x[0], op.y[0]);
+            break;
+        case TPathOp::Curve:
+            cairo_curve_to(cr, op.x[0], op.y[0], op.x[1], op.y[1], op.x[2], op.y[2]);
+            break;
+        case TPathOp::Close:
+            cairo_close_path(cr);
+            break;
         }
     }
     if (strokeWidth > 0) {
@@ -63,7 +71,8 @@ TRegion RasterizePath(const std::vector<TPathOp>& path, int fillMode, double str
                 continue;
             }
             int start = x;
-            while (x < width && row[x] >= 128) ++x;
+            while (x < width && row[x] >= 128)
+                ++x;
             rows.push_back({left + start, top + y, left + x, top + y + 1});
         }
     }
@@ -73,7 +82,8 @@ TRegion RasterizePath(const std::vector<TPathOp>& path, int fillMode, double str
     size_t i = 0;
     while (i < rows.size()) {
         size_t j = i;
-        while (j < rows.size() && rows[j].Top == rows[i].Top) ++j;
+        while (j < rows.size() && rows[j].Top == rows[i].Top)
+            ++j;
         region = region.Union(TRegion::FromRects(std::span<const TRect>(rows.data() + i, j - i)));
         i = j;
     }
@@ -97,7 +107,8 @@ void FillWithPen(TDeviceContext& dc, const TRegion& region) {
 bool StrokeAndOrFill(HDC dc, bool fill, bool stroke) {
     std::vector<TPathOp> path;
     if (!dc || !TakePath(*dc, path)) return false;
-    if (fill) FillSurfaceRegion(*dc, RasterizePath(path, dc->state.polyFillMode, 0), dc->state.brush.get(), true);
+    if (fill)
+        FillSurfaceRegion(*dc, RasterizePath(path, dc->state.polyFillMode, 0), dc->state.brush.get(), true);
     if (stroke && dc->state.pen && dc->state.pen->logPen.lopnStyle != PS_NULL)
         FillWithPen(*dc, RasterizePath(path, 0, std::max(1, dc->state.pen->logPen.lopnWidth)));
     return true;
@@ -105,7 +116,9 @@ bool StrokeAndOrFill(HDC dc, bool fill, bool stroke) {
 
 } // namespace
 
-void PathMoveTo(TDeviceContext& dc, double x, double y) { dc.path.push_back({TPathOp::Move, {x}, {y}}); }
+void PathMoveTo(TDeviceContext& dc, double x, double y) {
+    dc.path.push_back({TPathOp::Move, {x}, {y}});
+}
 
 void PathLineTo(TDeviceContext& dc, double x, double y) {
     if (dc.path.empty()) PathMoveTo(dc, x, y);
@@ -145,11 +158,17 @@ bool CloseFigure(HDC dc) {
     return true;
 }
 
-bool StrokePath(HDC dc) { return StrokeAndOrFill(dc, false, true); }
+bool StrokePath(HDC dc) {
+    return StrokeAndOrFill(dc, false, true);
+}
 
-bool FillPath(HDC dc) { return StrokeAndOrFill(dc, true, false); }
+bool FillPath(HDC dc) {
+    return StrokeAndOrFill(dc, true, false);
+}
 
-bool StrokeAndFillPath(HDC dc) { return StrokeAndOrFill(dc, true, true); }
+bool StrokeAndFillPath(HDC dc) {
+    return StrokeAndOrFill(dc, true, true);
+}
 
 bool SelectClipPath(HDC dc, int mode) {
     HRGN rgn = PathToRegion(dc);

@@ -21,7 +21,9 @@ uint32_t Premultiply(uint32_t bgra) {
 uint32_t Unpremultiply(uint32_t bgra) {
     uint32_t a = bgra >> 24;
     if (a == 255 || a == 0) return a == 0 ? 0 : bgra;
-    auto channel = [&](int shift) { return std::min<uint32_t>(255, (((bgra >> shift) & 0xFF) * 255 + a / 2) / a) << shift; };
+    auto channel = [&](int shift) {
+        return std::min<uint32_t>(255, (((bgra >> shift) & 0xFF) * 255 + a / 2) / a) << shift;
+    };
     return (a << 24) | channel(16) | channel(8) | channel(0);
 }
 
@@ -45,12 +47,14 @@ HBITMAP LoadPng(std::span<const uint8_t> data) {
         DeleteObject(bitmap);
         throw EImageError("Invalid PNG image: " + message);
     }
-    for (uint32_t& p : bitmap->bits) p = Premultiply(p);
+    for (uint32_t& p : bitmap->bits)
+        p = Premultiply(p);
     return bitmap;
 }
 
 std::vector<uint8_t> SavePng(HBITMAP bitmap, bool withAlpha) {
-    if (!bitmap || bitmap->width <= 0 || bitmap->height <= 0) throw EImageError("Cannot write an empty bitmap as PNG");
+    if (!bitmap || bitmap->width <= 0 || bitmap->height <= 0)
+        throw EImageError("Cannot write an empty bitmap as PNG");
     png_image image;
     std::memset(&image, 0, sizeof image);
     image.version = PNG_IMAGE_VERSION;

@@ -28,10 +28,14 @@ enum class TOp { Union, Intersect, Subtract, Xor };
 
 bool Member(TOp op, bool a, bool b) {
     switch (op) {
-    case TOp::Union: return a || b;
-    case TOp::Intersect: return a && b;
-    case TOp::Subtract: return a && !b;
-    case TOp::Xor: return a != b;
+    case TOp::Union:
+        return a || b;
+    case TOp::Intersect:
+        return a && b;
+    case TOp::Subtract:
+        return a && !b;
+    case TOp::Xor:
+        return a != b;
     }
     return false;
 }
@@ -42,16 +46,20 @@ TSpans CombineSpans(const TSpans* a, const TSpans* b, TOp op) {
     const TSpans& sb = b ? *b : none;
     std::vector<int> xs;
     xs.reserve(2 * (sa.size() + sb.size()));
-    for (auto [l, r] : sa) xs.insert(xs.end(), {l, r});
-    for (auto [l, r] : sb) xs.insert(xs.end(), {l, r});
+    for (auto [l, r] : sa)
+        xs.insert(xs.end(), {l, r});
+    for (auto [l, r] : sb)
+        xs.insert(xs.end(), {l, r});
     std::sort(xs.begin(), xs.end());
     xs.erase(std::unique(xs.begin(), xs.end()), xs.end());
     TSpans out;
     size_t ia = 0, ib = 0;
     for (size_t i = 0; i + 1 < xs.size(); ++i) {
         int x = xs[i];
-        while (ia < sa.size() && sa[ia].second <= x) ++ia;
-        while (ib < sb.size() && sb[ib].second <= x) ++ib;
+        while (ia < sa.size() && sa[ia].second <= x)
+            ++ia;
+        while (ib < sb.size() && sb[ib].second <= x)
+            ++ib;
         bool inA = ia < sa.size() && sa[ia].first <= x;
         bool inB = ib < sb.size() && sb[ib].first <= x;
         if (!Member(op, inA, inB)) continue;
@@ -67,16 +75,18 @@ TSpans CombineSpans(const TSpans* a, const TSpans* b, TOp op) {
 
 // Appends bands in increasing y and keeps the rectangle list banded and coalesced.
 class TRegionBuilder {
-public:
+  public:
     void AddBand(int top, int bottom, const TSpans& spans) {
         if (spans.empty() || bottom <= top) return;
         if (lastBottom_ == top && lastSpans_ == spans) {
-            for (size_t i = lastStart_; i < rects_.size(); ++i) rects_[i].Bottom = bottom;
+            for (size_t i = lastStart_; i < rects_.size(); ++i)
+                rects_[i].Bottom = bottom;
             lastBottom_ = bottom;
             return;
         }
         lastStart_ = rects_.size();
-        for (auto [l, r] : spans) rects_.push_back({l, top, r, bottom});
+        for (auto [l, r] : spans)
+            rects_.push_back({l, top, r, bottom});
         lastBottom_ = bottom;
         lastSpans_ = spans;
     }
@@ -86,7 +96,7 @@ public:
         return region;
     }
 
-private:
+  private:
     std::vector<TRect> rects_;
     size_t lastStart_ = 0;
     int lastBottom_ = 0;
@@ -100,16 +110,20 @@ TRegion Combine(const TRegion& a, const TRegion& b, TOp op) {
     std::vector<TBand> bb = ToBands(b.Rects());
     std::vector<int> ys;
     ys.reserve(2 * (ba.size() + bb.size()));
-    for (const TBand& band : ba) ys.insert(ys.end(), {band.top, band.bottom});
-    for (const TBand& band : bb) ys.insert(ys.end(), {band.top, band.bottom});
+    for (const TBand& band : ba)
+        ys.insert(ys.end(), {band.top, band.bottom});
+    for (const TBand& band : bb)
+        ys.insert(ys.end(), {band.top, band.bottom});
     std::sort(ys.begin(), ys.end());
     ys.erase(std::unique(ys.begin(), ys.end()), ys.end());
     TRegionBuilder builder;
     size_t ia = 0, ib = 0;
     for (size_t i = 0; i + 1 < ys.size(); ++i) {
         int y = ys[i];
-        while (ia < ba.size() && ba[ia].bottom <= y) ++ia;
-        while (ib < bb.size() && bb[ib].bottom <= y) ++ib;
+        while (ia < ba.size() && ba[ia].bottom <= y)
+            ++ia;
+        while (ib < bb.size() && bb[ib].bottom <= y)
+            ++ib;
         const TSpans* sa = ia < ba.size() && ba[ia].top <= y ? &ba[ia].spans : nullptr;
         const TSpans* sb = ib < bb.size() && bb[ib].top <= y ? &bb[ib].spans : nullptr;
         if (!sa && !sb) continue;
@@ -126,7 +140,8 @@ TRegion::TRegion(const TRect& r) {
 
 TRegion TRegion::FromRects(std::span<const TRect> rects) {
     TRegion result;
-    for (const TRect& r : rects) result = result.Union(TRegion(r));
+    for (const TRect& r : rects)
+        result = result.Union(TRegion(r));
     return result;
 }
 
@@ -220,11 +235,15 @@ TRegion TRegion::Intersect(const TRect& q) const {
 
 namespace {
 
-int CeilHalf(double x) { return int(std::ceil(x - 0.5)); } // first pixel whose centre is >= x
+int CeilHalf(double x) {
+    return int(std::ceil(x - 0.5));
+} // first pixel whose centre is >= x
 
 } // namespace
 
-TRegion TRegion::Ellipse(const TRect& r) { return RoundRect(r, r.Right - r.Left, r.Bottom - r.Top); }
+TRegion TRegion::Ellipse(const TRect& r) {
+    return RoundRect(r, r.Right - r.Left, r.Bottom - r.Top);
+}
 
 TRegion TRegion::RoundRect(const TRect& r, int ew, int eh) {
     if (r.Right <= r.Left || r.Bottom <= r.Top) return {};

@@ -17,7 +17,7 @@ enum : int { RGN_AND = 1, RGN_OR = 2, RGN_XOR = 3, RGN_DIFF = 4, RGN_COPY = 5 };
 enum : int { ALTERNATE = 1, WINDING = 2 };
 
 class TRegion {
-public:
+  public:
     TRegion() = default;
     explicit TRegion(const TRect& r);
 
@@ -48,14 +48,14 @@ public:
 
     friend bool operator==(const TRegion& a, const TRegion& b) { return a.rects_ == b.rects_; }
 
-private:
+  private:
     std::vector<TRect> rects_; // banded: sorted by top then left, bands coalesced
 
     friend class TRegionBuilder;
 };
 
 class TRegionObject : public TGdiObject {
-public:
+  public:
     explicit TRegionObject(TRegion region) : TGdiObject(TGdiObjectKind::Region), region(std::move(region)) {}
     TRegion region;
 };

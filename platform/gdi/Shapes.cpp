@@ -19,12 +19,12 @@ void InvertSurfacePixels(TDeviceContext& dc, const TRect& r, bool checkerboard) 
 }
 
 class TTempBrush {
-public:
+  public:
     explicit TTempBrush(COLORREF color) : brush_(CreateSolidBrush(color)) {}
     ~TTempBrush() { DeleteObject(brush_); }
     HBRUSH get() const { return brush_; }
 
-private:
+  private:
     HBRUSH brush_;
 };
 

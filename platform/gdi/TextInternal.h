@@ -35,7 +35,7 @@ struct TFontData {
     // For every byte, the width of the text up to the end of the character holding it.
     void Extents(std::string_view text, std::vector<int>& perByte);
 
-private:
+  private:
     PangoLayout* layout_ = nullptr;
     std::unordered_map<std::string, int> widths_;
 };

@@ -30,7 +30,8 @@ int OutputText(TDeviceContext& dc, TRunOrigin origin, std::string_view text, con
     int width = font.Width(text);
     int blanks = extra ? int(std::count(text.begin(), text.end(), ' ')) : 0;
     int total = width;
-    for (int n = 0; n < blanks; ++n) total += added(n);
+    for (int n = 0; n < blanks; ++n)
+        total += added(n);
     if (dc.state.bkMode == OPAQUE) FillRunBackground(dc, origin.x, origin.y, total, clip);
     if (!blanks) {
         DrawRun(dc, origin.x, origin.y, text, clip);
@@ -50,9 +51,14 @@ int OutputText(TDeviceContext& dc, TRunOrigin origin, std::string_view text, con
     }
     int ascent = font.metrics.tmAscent;
     if (dc.state.font && dc.state.font->logFont.lfUnderline)
-        FillRunRect(dc, origin.x, origin.y, {0, ascent + font.underlineTop, total, ascent + font.underlineTop + font.underlineThickness}, clip);
+        FillRunRect(
+            dc, origin.x, origin.y,
+            {0, ascent + font.underlineTop, total, ascent + font.underlineTop + font.underlineThickness},
+            clip);
     if (dc.state.font && dc.state.font->logFont.lfStrikeOut)
-        FillRunRect(dc, origin.x, origin.y, {0, ascent - font.strikeTop, total, ascent - font.strikeTop + font.strikeThickness}, clip);
+        FillRunRect(dc, origin.x, origin.y,
+                    {0, ascent - font.strikeTop, total, ascent - font.strikeTop + font.strikeThickness},
+                    clip);
     return total;
 }
 
@@ -83,7 +89,8 @@ int NextTabStop(int x, const int* stops, int count, int origin, int defaultStep)
 
 // Lays out text with tabs; calls draw(offset, piece) for every piece between tabs.
 template <class F>
-int TabbedExtent(TFontData& font, std::string_view text, const int* stops, int count, int origin, int start, F&& draw) {
+int TabbedExtent(TFontData& font, std::string_view text, const int* stops, int count, int origin, int start,
+                 F&& draw) {
     if (count > 0 && !stops) count = 0;
     int step = 8 * font.metrics.tmAveCharWidth;
     int x = start;
@@ -107,7 +114,9 @@ bool GetTextMetrics(HDC dc, TEXTMETRIC& metrics) {
     return true;
 }
 
-std::string GetTextFace(HDC dc) { return dc ? FontOf(*dc).family : std::string(); }
+std::string GetTextFace(HDC dc) {
+    return dc ? FontOf(*dc).family : std::string();
+}
 
 bool GetTextExtentPoint32(HDC dc, std::string_view text, TSize& size) {
     if (!dc) return false;
@@ -164,7 +173,8 @@ bool ExtTextOut(HDC dc, int x, int y, unsigned options, const TRect* r, std::str
     return true;
 }
 
-TSize TabbedTextOut(HDC dc, int x, int y, std::string_view text, const int* tabStops, int tabCount, int tabOrigin) {
+TSize TabbedTextOut(HDC dc, int x, int y, std::string_view text, const int* tabStops, int tabCount,
+                    int tabOrigin) {
     if (!dc) return {};
     TFontData& font = FontOf(*dc);
     TPoint p = dc->ToSurface(TPoint{x, y});

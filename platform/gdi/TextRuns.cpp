@@ -11,7 +11,7 @@ namespace {
 
 // A cairo context on the bitmap, limited to the visible pixels within clip and bounds.
 class TCairoTarget {
-public:
+  public:
     TCairoTarget(TDeviceContext& dc, const TRect& bounds, const TRect* clip) : dc_(dc) {
         TBitmapObject* bitmap = dc.Bitmap();
         area_ = bounds;
@@ -54,7 +54,7 @@ public:
     }
     cairo_t* get() const { return cr_; }
 
-private:
+  private:
     TDeviceContext& dc_;
     TRect area_;
     std::vector<uint32_t> before_;
@@ -66,7 +66,9 @@ void SetSourceColor(cairo_t* cr, COLORREF c) {
     cairo_set_source_rgb(cr, GetRValue(c) / 255.0, GetGValue(c) / 255.0, GetBValue(c) / 255.0);
 }
 
-double Radians(double degrees) { return degrees * 3.14159265358979323846 / 180.0; }
+double Radians(double degrees) {
+    return degrees * 3.14159265358979323846 / 180.0;
+}
 
 // The surface bounds of a cell rectangle (run coordinates) turned about the run's origin.
 TRect TurnedBounds(double x, double y, double angle, double left, double top, double right, double bottom) {
@@ -81,7 +83,8 @@ TRect TurnedBounds(double x, double y, double angle, double left, double top, do
         maxY = std::max(maxY, py);
     }
     auto clampInt = [](double v) { return int(std::clamp(v, -1e9, 1e9)); };
-    return {clampInt(std::floor(minX)), clampInt(std::floor(minY)), clampInt(std::ceil(maxX)), clampInt(std::ceil(maxY))};
+    return {clampInt(std::floor(minX)), clampInt(std::floor(minY)), clampInt(std::ceil(maxX)),
+            clampInt(std::ceil(maxY))};
 }
 
 void PlaceLayout(cairo_t* cr, TFontData& font, PangoLayout* layout, double x, double y) {
@@ -108,14 +111,20 @@ int DrawRun(TDeviceContext& dc, double x, double y, std::string_view text, const
         for (int i = 0; i < path->num_data; i += path->data[i].header.length) {
             const cairo_path_data_t* d = &path->data[i];
             switch (d->header.type) {
-            case CAIRO_PATH_MOVE_TO: PathMoveTo(dc, d[1].point.x, d[1].point.y); break;
-            case CAIRO_PATH_LINE_TO: PathLineTo(dc, d[1].point.x, d[1].point.y); break;
+            case CAIRO_PATH_MOVE_TO:
+                PathMoveTo(dc, d[1].point.x, d[1].point.y);
+                break;
+            case CAIRO_PATH_LINE_TO:
+                PathLineTo(dc, d[1].point.x, d[1].point.y);
+                break;
             case CAIRO_PATH_CURVE_TO:
                 dc.path.push_back({TPathOp::Curve,
                                    {d[1].point.x, d[2].point.x, d[3].point.x},
                                    {d[1].point.y, d[2].point.y, d[3].point.y}});
                 break;
-            case CAIRO_PATH_CLOSE_PATH: PathClose(dc); break;
+            case CAIRO_PATH_CLOSE_PATH:
+                PathClose(dc);
+                break;
             }
         }
         cairo_path_destroy(path);
@@ -126,7 +135,8 @@ int DrawRun(TDeviceContext& dc, double x, double y, std::string_view text, const
     if (!dc.Bitmap()) return width;
     // Glyphs may reach past their advance (italics, overhangs): allow a margin around the cell.
     int margin = 2 + font.metrics.tmHeight / 4;
-    TRect bounds = TurnedBounds(x, y, font.angle, -margin, -margin, width + margin, font.metrics.tmHeight + margin);
+    TRect bounds =
+        TurnedBounds(x, y, font.angle, -margin, -margin, width + margin, font.metrics.tmHeight + margin);
     TCairoTarget target(dc, bounds, clip);
     if (cairo_t* cr = target.get()) {
         SetSourceColor(cr, dc.state.textColor);
@@ -151,7 +161,8 @@ void FillRunBackground(TDeviceContext& dc, double x, double y, int width, const 
         double xs[4] = {0, double(width), double(width), 0}, ys[4] = {0, 0, h, h};
         TPoint corners[4];
         for (int i = 0; i < 4; ++i)
-            corners[i] = {int(std::lround(x + xs[i] * c + ys[i] * s)), int(std::lround(y - xs[i] * s + ys[i] * c))};
+            corners[i] = {int(std::lround(x + xs[i] * c + ys[i] * s)),
+                          int(std::lround(y - xs[i] * s + ys[i] * c))};
         TRegion cell = TRegion::Polygon(corners, WINDING);
         if (clip) cell = cell.Intersect(*clip);
         FillSurfaceRegion(dc, cell, brush, false);

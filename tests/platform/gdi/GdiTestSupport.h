@@ -7,7 +7,7 @@
 namespace zorvy::testing {
 
 class TSurface {
-public:
+  public:
     TSurface(int width, int height, COLORREF background = RGB(255, 255, 255)) {
         bitmap = CreateBitmap(width, height, 1, 32);
         dc = CreateCompatibleDC(nullptr);
@@ -34,7 +34,8 @@ public:
     int Count(COLORREF color) const {
         int n = 0;
         for (int y = 0; y < Height(); ++y)
-            for (int x = 0; x < Width(); ++x) n += At(x, y) == color;
+            for (int x = 0; x < Width(); ++x)
+                n += At(x, y) == color;
         return n;
     }
     // The bounds of every pixel that is not the given colour; empty when there is none.
@@ -64,8 +65,9 @@ public:
 
 // A font selected for the lifetime of the object.
 class TSelectedFont {
-public:
-    TSelectedFont(HDC dc, int height, const std::string& face = "Tahoma", int escapement = 0, bool underline = false)
+  public:
+    TSelectedFont(HDC dc, int height, const std::string& face = "Tahoma", int escapement = 0,
+                  bool underline = false)
         : dc_(dc) {
         LOGFONT lf;
         lf.lfHeight = height;
@@ -80,7 +82,7 @@ public:
         DeleteObject(font_);
     }
 
-private:
+  private:
     HDC dc_;
     HFONT font_;
     HFONT old_;

@@ -9,7 +9,8 @@ namespace {
 
 int PixelCount(const TRegion& region) {
     int n = 0;
-    for (const TRect& r : region.Rects()) n += r.Width() * r.Height();
+    for (const TRect& r : region.Rects())
+        n += r.Width() * r.Height();
     return n;
 }
 
@@ -40,7 +41,8 @@ TEST(Region, CombineModesGiveTheExpectedPixelSets) {
         int kind = CombineRgn(dest, ra, rb, c.mode);
         EXPECT_EQ(kind, c.mode == RGN_AND || c.mode == RGN_COPY ? SIMPLEREGION : COMPLEXREGION) << c.mode;
         EXPECT_EQ(PixelCount(dest->region), c.pixels) << c.mode;
-        ExpectPixels(dest->region, Rect(-2, -2, 17, 17), [&](int x, int y) { return c.member(inA(x, y), inB(x, y)); });
+        ExpectPixels(dest->region, Rect(-2, -2, 17, 17),
+                     [&](int x, int y) { return c.member(inA(x, y), inB(x, y)); });
         DeleteObject(ra);
         DeleteObject(rb);
         DeleteObject(dest);
@@ -49,7 +51,8 @@ TEST(Region, CombineModesGiveTheExpectedPixelSets) {
 
 TEST(Region, ResultsAreCanonicalSoEqualPixelSetsCompareEqual) {
     // Two halves joined give the same region as the whole, and differently built empty regions are equal.
-    TRegion left(Rect(0, 0, 5, 10)), right(Rect(5, 0, 10, 10)), top(Rect(0, 0, 10, 5)), bottom(Rect(0, 5, 10, 10));
+    TRegion left(Rect(0, 0, 5, 10)), right(Rect(5, 0, 10, 10)), top(Rect(0, 0, 10, 5)),
+        bottom(Rect(0, 5, 10, 10));
     EXPECT_EQ(left.Union(right), TRegion(Rect(0, 0, 10, 10)));
     EXPECT_EQ(top.Union(bottom), left.Union(right));
     EXPECT_EQ(left.Union(right).Rects().size(), 1u);

@@ -19,22 +19,30 @@ TEST(Shapes, FillsAndFramesCoverExactlyTheirPixels) {
         int expectCount;
     } cases[] = {
         {"fill", [](HDC dc, HBRUSH b) { FillRect(dc, Rect(2, 3, 7, 5), b); }, Rect(2, 3, 7, 5), 10},
-        {"fill inverted rect draws nothing", [](HDC dc, HBRUSH b) { FillRect(dc, Rect(7, 5, 2, 3), b); }, {}, 0},
+        {"fill inverted rect draws nothing",
+         [](HDC dc, HBRUSH b) { FillRect(dc, Rect(7, 5, 2, 3), b); },
+         {},
+         0},
         {"frame", [](HDC dc, HBRUSH b) { FrameRect(dc, Rect(1, 1, 6, 5), b); }, Rect(1, 1, 6, 5), 14},
-        {"frame of one pixel", [](HDC dc, HBRUSH b) { FrameRect(dc, Rect(4, 4, 5, 5), b); }, Rect(4, 4, 5, 5), 1},
-        {"region", [](HDC dc, HBRUSH b) {
+        {"frame of one pixel", [](HDC dc, HBRUSH b) { FrameRect(dc, Rect(4, 4, 5, 5), b); }, Rect(4, 4, 5, 5),
+         1},
+        {"region",
+         [](HDC dc, HBRUSH b) {
              HRGN rgn = CreateRectRgn(0, 0, 3, 3);
              HRGN other = CreateRectRgn(5, 5, 7, 7);
              CombineRgn(rgn, rgn, other, RGN_OR);
              FillRgn(dc, rgn, b);
              DeleteObject(rgn);
              DeleteObject(other);
-         }, Rect(0, 0, 7, 7), 13},
-        {"framed region", [](HDC dc, HBRUSH b) {
+         },
+         Rect(0, 0, 7, 7), 13},
+        {"framed region",
+         [](HDC dc, HBRUSH b) {
              HRGN rgn = CreateRectRgn(1, 1, 6, 6);
              FrameRgn(dc, rgn, b, 1, 1);
              DeleteObject(rgn);
-         }, Rect(1, 1, 6, 6), 16},
+         },
+         Rect(1, 1, 6, 6), 16},
     };
     for (const TCase& c : cases) {
         TSurface s(10, 10);
