@@ -95,6 +95,11 @@ TEST_F(DataModuleTest, ViewQueryHoldsTheDrawsOfTheGameInRangeInIssueOrder) {
     ExpectColumnsOfCalculator(*data, TTrendView::gw, expected);
     ASSERT_TRUE(data->RefreshView(TTrendView::gw, "2020150", "2020999"));
     EXPECT_EQ(data->gw->GetRecordCount(), static_cast<int>(RealRange(2020150, 2020999).size()));
+
+    data->Lotissue->SetFilter("(LotteryID=3508) and resultA1<>''");
+    data->Lotissue->SetFiltered(true);
+    data->Lotissue->Open();
+    EXPECT_EQ(data->Lotissue->GetRecordCount(), static_cast<int>(test::RealDrawRows().size()));
 }
 
 TEST_F(DataModuleTest, Tem1HoldsOnlyTheIssuesAfter2006001) {
@@ -218,4 +223,19 @@ TEST_F(EmptyDataModuleTest, DrawContextOfAShortHistoryAndOnDemand) {
     EXPECT_EQ(data->DrawContext.PrevPrevDrawDigits, (TPositionDigits{0, 0, 0, 0, 0, 2}));
     // A new module sees the same draws at its start.
     EXPECT_EQ(TData(nullptr).DrawContext.LastDrawDigits, (TPositionDigits{4, 5, 4, 2, 8, 4}));
+}
+
+TEST_F(EmptyDataModuleTest, DigitOmissionsWalkBackFromTheSecondLastDraw) {
+    auto data = std::make_unique<TData>(nullptr);
+    // Units digits, oldest first: 7, 3, 4, 5, then the last draw's 6 (serials 7, 3, 4, 5, 6).
+    const char* draws[] = {"01 02 03 04 05 12", "01 02 03 04 05 08", "01 02 03 04 05 09", "01 02 03 04 05 10",
+                           "01 02 03 04 05 11"};
+    for (int i = 0; i < 5; ++i)
+        InsertDraw(*data, "200800" + std::to_string(i + 1), draws[i]);
+    data->GetWzEnd6v();
+    const auto& units = data->DrawContext.DigitOmission[5];
+    EXPECT_EQ(units[5], 0); // at the units of the second-last draw
+    EXPECT_EQ(units[4], 1);
+    EXPECT_EQ(units[7], 3); // absent from the second- to fourth-last, present in the fifth-last
+    EXPECT_EQ(data->DrawContext.DigitOmission[0][0], 0); // every serial here has 0 at sww
 }
