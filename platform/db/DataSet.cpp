@@ -197,9 +197,6 @@ void TDataSet::Notification(TComponent* component, TOperation operation) {
             RemoveField(field);
             field->dataSet_ = nullptr;
         }
-        for (TField* field : fields_.fields_)
-            if (field->lookupDataSet_ == component)
-                field->lookupDataSet_ = nullptr;
     }
 }
 

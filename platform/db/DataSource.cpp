@@ -55,8 +55,11 @@ void TDataSource::UpdateState() {
     TDataSetState state = enabled_ && dataSet_ ? dataSet_->GetState() : TDataSetState::dsInactive;
     if (state == TDataSetState::dsOpening)
         state = TDataSetState::dsInactive;
-    if (state == state_)
+    if (state == state_) {
+        // Links that were silent while controls were disabled catch up; each reports only its own change.
+        NotifyLinks(TDataEvent::deUpdateState, 0);
         return;
+    }
     TDataSetState old = state_;
     state_ = state;
     NotifyLinks(TDataEvent::deUpdateState, 0);

@@ -101,9 +101,17 @@ void TField::SetDataSet(TDataSet* dataSet) {
 }
 
 void TField::SetLookupDataSet(TDataSet* dataSet) {
+    if (lookupDataSet_)
+        lookupDataSet_->RemoveFreeNotification(this);
     lookupDataSet_ = dataSet;
-    if (dataSet && dataSet_)
-        dataSet->FreeNotification(dataSet_);
+    if (lookupDataSet_)
+        lookupDataSet_->FreeNotification(this);
+}
+
+void TField::Notification(TComponent* component, TOperation operation) {
+    TComponent::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == lookupDataSet_)
+        lookupDataSet_ = nullptr;
 }
 
 void TField::SetSize(int size) {

@@ -125,6 +125,7 @@ public:
 
 protected:
     TField(TComponent* owner, TFieldType dataType, int size);
+    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     friend class TDataSet;

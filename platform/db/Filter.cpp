@@ -208,6 +208,9 @@ private:
                 node->kind = Node::Null;
                 break;
             }
+            for (const char* word : {"and", "or", "not", "like", "is"})
+                if (SameText(token.text, word))
+                    Fail("value or field name expected", token.position, source_);
             node->kind = Node::Field;
             node->text = token.text;
             node->field = resolver_(token.text);
