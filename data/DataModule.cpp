@@ -41,10 +41,16 @@ std::vector<std::string> PatternTableColumns() {
     return columns;
 }
 
+// Column names are quoted so that every engine keeps their case, as the rows written back name them.
 std::string CreateTableText(const std::string& table, const std::vector<std::string>& columns) {
     std::string text = "create table " + table + " (";
-    for (size_t i = 0; i < columns.size(); ++i)
-        text += (i ? ", " : "") + columns[i] + " varchar(255)";
+    for (size_t i = 0; i < columns.size(); ++i) {
+        if (i > 0)
+            text += ", ";
+        text += '"';
+        text += columns[i];
+        text += "\" varchar(255)";
+    }
     return text + ")";
 }
 
