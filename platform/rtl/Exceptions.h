@@ -29,6 +29,7 @@ ZORVY_EXCEPTION(EIntOverflow, Exception);
 ZORVY_EXCEPTION(EVariantError, Exception);
 ZORVY_EXCEPTION(EListError, Exception);
 ZORVY_EXCEPTION(EStringListError, EListError);
+ZORVY_EXCEPTION(EBitsError, Exception);
 ZORVY_EXCEPTION(EInvalidOperation, Exception);
 ZORVY_EXCEPTION(EComponentError, Exception);
 ZORVY_EXCEPTION(EInvalidCast, Exception);

@@ -113,4 +113,35 @@ void TObjectList::Notify(void* item, TListNotification action) {
     if (ownsObjects_ && action == TListNotification::lnDeleted) delete static_cast<TObject*>(item);
 }
 
+namespace {
+
+[[noreturn]] void BitsError() { throw EBitsError("Bits index out of range"); }
+
+// Far beyond any use; keeps a wild index from allocating gigabytes.
+constexpr int kMaxBits = 1 << 28;
+
+} // namespace
+
+void TBits::SetSize(int size) {
+    if (size < 0 || size > kMaxBits) BitsError();
+    bits_.resize(static_cast<size_t>(size), false);
+}
+
+bool TBits::Get(int index) const {
+    if (index < 0 || index >= GetSize()) BitsError();
+    return bits_[index];
+}
+
+void TBits::Set(int index, bool value) {
+    if (index < 0 || index >= kMaxBits) BitsError();
+    if (index >= GetSize()) SetSize(index + 1);
+    bits_[index] = value;
+}
+
+int TBits::OpenBit() const {
+    for (int i = 0; i < GetSize(); ++i)
+        if (!bits_[i]) return i;
+    return GetSize();
+}
+
 } // namespace zorvy

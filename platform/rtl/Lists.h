@@ -1,6 +1,6 @@
 #pragma once
 // TList: an ordered list of untyped pointers with the runtime's index checks
-// (EListError "List index out of bounds (%d)"), and TObjectList, which owns its items.
+// (EListError "List index out of bounds (%d)"), TObjectList, which owns its items, and TBits.
 #include <functional>
 #include <vector>
 
@@ -64,6 +64,22 @@ protected:
 
 private:
     bool ownsObjects_;
+};
+
+// A growable array of bits: setting a bit past the end grows it; reading past the end raises
+// EBitsError "Bits index out of range".
+class TBits {
+public:
+    int GetSize() const { return static_cast<int>(bits_.size()); }
+    void SetSize(int size);
+    bool Get(int index) const;
+    void Set(int index, bool value);
+    bool operator[](int index) const { return Get(index); }
+    // Index of the first clear bit (the size when all are set).
+    int OpenBit() const;
+
+private:
+    std::vector<bool> bits_;
 };
 
 } // namespace zorvy

@@ -242,3 +242,20 @@ TEST(Lists, IndexErrorsCarryTheIndexAndObjectListsOwnTheirItems) {
     EXPECT_EQ(owned.Extract(kept), kept);
     delete kept;
 }
+
+TEST(Lists, BitsGrowOnSetAndRefuseBadIndexes) {
+    TBits bits;
+    bits.Set(2, true);
+    EXPECT_EQ(bits.GetSize(), 3);
+    EXPECT_FALSE(bits[0]);
+    EXPECT_TRUE(bits[2]);
+    EXPECT_EQ(bits.OpenBit(), 0);
+    bits.Set(0, true);
+    bits.Set(1, true);
+    EXPECT_EQ(bits.OpenBit(), 3);
+    EXPECT_THROW(bits.Get(3), EBitsError);
+    EXPECT_THROW(bits.Set(-1, true), EBitsError);
+    EXPECT_THROW(bits.Set(1 << 30, true), EBitsError);
+    bits.SetSize(1);
+    EXPECT_EQ(bits.GetSize(), 1);
+}

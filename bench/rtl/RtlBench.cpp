@@ -1,0 +1,75 @@
+// Text conversion and value comparison as the trend grids use them: once per cell drawn or
+// per comparison while sorting.
+#include "platform/rtl/Numbers.h"
+#include "platform/rtl/StringList.h"
+#include "platform/rtl/Strings.h"
+#include "platform/rtl/Variant.h"
+
+#include <benchmark/benchmark.h>
+
+#include <string>
+#include <vector>
+
+using namespace zorvy;
+
+namespace {
+
+void BM_FloatToStr(benchmark::State& state) {
+    double value = 98.89;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(FloatToStr(value));
+        value += 0.01;
+    }
+}
+BENCHMARK(BM_FloatToStr);
+
+void BM_IntToStr(benchmark::State& state) {
+    int64_t value = 1107568;
+    for (auto _ : state) benchmark::DoNotOptimize(IntToStr(value++));
+}
+BENCHMARK(BM_IntToStr);
+
+void BM_StrToInt(benchmark::State& state) {
+    const std::string text = "2026096";
+    for (auto _ : state) benchmark::DoNotOptimize(StrToInt(text));
+}
+BENCHMARK(BM_StrToInt);
+
+void BM_FormatFloat(benchmark::State& state) {
+    double value = 1234.5678;
+    for (auto _ : state) benchmark::DoNotOptimize(FormatFloat("#,##0.00", value));
+}
+BENCHMARK(BM_FormatFloat);
+
+void BM_VariantCompareNumbers(benchmark::State& state) {
+    Variant a(12), b(12.5);
+    for (auto _ : state) benchmark::DoNotOptimize(VarCompareValue(a, b));
+}
+BENCHMARK(BM_VariantCompareNumbers);
+
+void BM_VariantCompareStrings(benchmark::State& state) {
+    Variant a("2026095"), b("2026096");
+    for (auto _ : state) benchmark::DoNotOptimize(VarCompareValue(a, b));
+}
+BENCHMARK(BM_VariantCompareStrings);
+
+void BM_CompareTextAsciiVsLocale(benchmark::State& state) {
+    const std::string a = "Column12", b = "column13";
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(CompareText(a, b));
+        benchmark::DoNotOptimize(AnsiCompareText(a, b));
+    }
+}
+BENCHMARK(BM_CompareTextAsciiVsLocale);
+
+void BM_SortedStringListAdd(benchmark::State& state) {
+    for (auto _ : state) {
+        TStringList list;
+        list.SetSorted(true);
+        for (int i = 0; i < state.range(0); ++i) list.Add(IntToStr((i * 7919) % 100000));
+        benchmark::DoNotOptimize(list.GetCount());
+    }
+}
+BENCHMARK(BM_SortedStringListAdd)->Arg(1000);
+
+} // namespace
