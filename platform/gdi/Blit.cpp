@@ -92,23 +92,43 @@ void ForEachMappedPixel(TDeviceContext& dest, TDeviceContext* src, const TBlitGe
     TBitmapObject* sb = src ? src->Bitmap() : nullptr;
     ForEachVisible(dest, g.dest, [&](const TRect& part) {
         for (int y = part.Top; y < part.Bottom; ++y) {
-            int sy = 0;
-            if (sb) {
-                sy = g.stretch ? MapCoordinate(y - g.dest.Top, g.destH, g.srcStart.Y, g.srcH)
-                               : g.srcStart.Y + (y - g.dest.Top);
-                if (sy < 0 || sy >= sb->height) continue;
-            }
             uint32_t* row = dest.Bitmap()->Row(y);
-            for (int x = part.Left; x < part.Right; ++x) {
-                int sx = 0;
-                if (sb) {
-                    sx = g.stretch ? MapCoordinate(x - g.dest.Left, g.destW, g.srcStart.X, g.srcW)
-                                   : g.srcStart.X + (x - g.dest.Left);
-                    if (sx < 0 || sx >= sb->width) continue;
-                }
-                f(x, y, row[x], sb ? sb->Row(sy)[sx] : 0u);
+            if (!sb) {
+                for (int x = part.Left; x < part.Right; ++x)
+                    f(x, y, row[x], 0u);
+                continue;
             }
+            int sy = g.stretch ? MapCoordinate(y - g.dest.Top, g.destH, g.srcStart.Y, g.srcH)
+                               : g.srcStart.Y + (y - g.dest.Top);
+            if (sy < 0 || sy >= sb->height) continue;
+            const uint32_t* srcRow = sb->Row(sy);
+            if (g.stretch) {
+                for (int x = part.Left; x < part.Right; ++x) {
+                    int sx = MapCoordinate(x - g.dest.Left, g.destW, g.srcStart.X, g.srcW);
+                    if (sx >= 0 && sx < sb->width) f(x, y, row[x], srcRow[sx]);
+                }
+                continue;
+            }
+            // Unstretched: only the columns whose source lies on the source bitmap.
+            int shift = g.srcStart.X - g.dest.Left;
+            int left = std::max(part.Left, -shift), right = std::min(part.Right, sb->width - shift);
+            for (int x = left; x < right; ++x)
+                f(x, y, row[x], srcRow[x + shift]);
         }
+    });
+}
+
+// Plain copies of whole rows, the common case of painting a back buffer or a cached image.
+void CopyRows(TDeviceContext& dest, TDeviceContext& src, const TBlitGeometry& g) {
+    TBitmapObject* sb = src.Bitmap();
+    ForEachVisible(dest, g.dest, [&](const TRect& part) {
+        int shiftX = g.srcStart.X - g.dest.Left, shiftY = g.srcStart.Y - g.dest.Top;
+        int left = std::max(part.Left, -shiftX), right = std::min(part.Right, sb->width - shiftX);
+        int top = std::max(part.Top, -shiftY), bottom = std::min(part.Bottom, sb->height - shiftY);
+        if (left >= right) return;
+        for (int y = top; y < bottom; ++y)
+            std::memcpy(dest.Bitmap()->Row(y) + left, sb->Row(y + shiftY) + left + shiftX,
+                        size_t(right - left) * 4);
     });
 }
 
@@ -171,6 +191,10 @@ bool Blit(HDC dest, int x, int y, int w, int h, HDC src, int sx, int sy, int sw,
     }
     TSourcePixels sourcePixels(*dest, *source);
     bool copy = t == 0xCC;
+    if (copy && !g.stretch && sourcePixels.Plain()) {
+        CopyRows(*dest, *source, g);
+        return true;
+    }
     ForEachMappedPixel(*dest, source, g, [&](int px, int py, uint32_t& d, uint32_t s) {
         s = sourcePixels.Convert(s);
         if (copy) {

@@ -6,7 +6,9 @@
 #include "platform/gdi/GdiObjects.h"
 #include "platform/gdi/Region.h"
 
+#include <algorithm>
 #include <array>
+#include <cstdint>
 #include <optional>
 #include <vector>
 
@@ -75,12 +77,14 @@ class TDeviceContext {
     bool pathReady = false;
     std::vector<TPathOp> path; // surface coordinates
 
-    // Logical -> surface (bitmap) coordinates.
-    int DX() const { return -state.windowOrg.X + state.viewportOrg.X + origin.X; }
-    int DY() const { return -state.windowOrg.Y + state.viewportOrg.Y + origin.Y; }
-    TPoint ToSurface(TPoint p) const { return {p.X + DX(), p.Y + DY()}; }
+    // Logical -> surface (bitmap) coordinates, kept within +-2^30 so that no sum overflows.
+    static int Clamp(int64_t v) { return int(std::clamp<int64_t>(v, -(int64_t(1) << 30), int64_t(1) << 30)); }
+    int DX() const { return Clamp(int64_t(state.viewportOrg.X) - state.windowOrg.X + origin.X); }
+    int DY() const { return Clamp(int64_t(state.viewportOrg.Y) - state.windowOrg.Y + origin.Y); }
+    TPoint ToSurface(TPoint p) const { return {Clamp(int64_t(p.X) + DX()), Clamp(int64_t(p.Y) + DY())}; }
     TRect ToSurface(const TRect& r) const {
-        return {r.Left + DX(), r.Top + DY(), r.Right + DX(), r.Bottom + DY()};
+        return {Clamp(int64_t(r.Left) + DX()), Clamp(int64_t(r.Top) + DY()), Clamp(int64_t(r.Right) + DX()),
+                Clamp(int64_t(r.Bottom) + DY())};
     }
 
     TBitmapObject* Bitmap() const { return state.bitmap.get(); }

@@ -154,8 +154,8 @@ bool GetWindowOrgEx(HDC dc, TPoint& origin) {
 }
 
 bool OffsetWindowOrgEx(HDC dc, int dx, int dy, TPoint* old) {
-    return dc &&
-           SetPoint(dc, dc->state.windowOrg, dc->state.windowOrg.X + dx, dc->state.windowOrg.Y + dy, old);
+    return dc && SetPoint(dc, dc->state.windowOrg, TDeviceContext::Clamp(int64_t(dc->state.windowOrg.X) + dx),
+                          TDeviceContext::Clamp(int64_t(dc->state.windowOrg.Y) + dy), old);
 }
 
 bool SetViewportOrgEx(HDC dc, int x, int y, TPoint* old) {
@@ -169,8 +169,9 @@ bool GetViewportOrgEx(HDC dc, TPoint& origin) {
 }
 
 bool OffsetViewportOrgEx(HDC dc, int dx, int dy, TPoint* old) {
-    return dc && SetPoint(dc, dc->state.viewportOrg, dc->state.viewportOrg.X + dx,
-                          dc->state.viewportOrg.Y + dy, old);
+    return dc &&
+           SetPoint(dc, dc->state.viewportOrg, TDeviceContext::Clamp(int64_t(dc->state.viewportOrg.X) + dx),
+                    TDeviceContext::Clamp(int64_t(dc->state.viewportOrg.Y) + dy), old);
 }
 
 bool SetBrushOrgEx(HDC dc, int x, int y, TPoint* old) {

@@ -34,8 +34,16 @@ int PenWidth(const TDeviceContext& dc) {
     return std::max(1, dc.state.pen->logPen.lopnWidth);
 }
 
+// The rows and columns a drawing can reach: the visible pixels, with a margin for wide pens.
+TRect Reach(TDeviceContext& dc, int margin) {
+    TRect box = dc.Visible().Box();
+    InflateRect(box, margin, margin);
+    return box;
+}
+
 // A one-pixel line from a to b without its last pixel; styled pens continue their pattern across the
-// segments of one figure through patternPos.
+// segments of one figure through patternPos. Steps along the longer axis are computed directly, so
+// only the steps inside the visible box are visited, however long the line.
 void CosmeticLine(TDeviceContext& dc, TPoint a, TPoint b, int& patternPos) {
     const LOGPEN& pen = dc.state.pen->logPen;
     uint32_t value = DrawnPixel(dc, pen.lopnColor);
@@ -44,33 +52,65 @@ void CosmeticLine(TDeviceContext& dc, TPoint a, TPoint b, int& patternPos) {
     int period = 0;
     for (int n : pattern)
         period += n;
-    int dx = std::abs(b.X - a.X), dy = -std::abs(b.Y - a.Y);
-    int sx = a.X < b.X ? 1 : -1, sy = a.Y < b.Y ? 1 : -1;
-    int err = dx + dy;
-    TPoint p = a;
-    while (p != b) {
+    int64_t dx = int64_t(b.X) - a.X, dy = int64_t(b.Y) - a.Y;
+    bool xMajor = std::llabs(dx) >= std::llabs(dy);
+    int64_t steps = xMajor ? std::llabs(dx) : std::llabs(dy);
+    int64_t minor = xMajor ? std::llabs(dy) : std::llabs(dx);
+    int majorSign = (xMajor ? dx : dy) < 0 ? -1 : 1, minorSign = (xMajor ? dy : dx) < 0 ? -1 : 1;
+    int64_t majorStart = xMajor ? a.X : a.Y, minorStart = xMajor ? a.Y : a.X;
+    TRect box = Reach(dc, 1);
+    int64_t lo = xMajor ? box.Left : box.Top, hi = (xMajor ? box.Right : box.Bottom) - 1;
+    // Steps k whose major coordinate majorStart + majorSign * k lies within [lo, hi].
+    int64_t first = 0, last = steps - 1;
+    if (majorSign > 0) {
+        first = std::max(first, lo - majorStart);
+        last = std::min(last, hi - majorStart);
+    } else {
+        first = std::max(first, majorStart - hi);
+        last = std::min(last, majorStart - lo);
+    }
+    for (int64_t k = first; k <= last; ++k) {
+        int64_t m = majorStart + majorSign * k;
+        int64_t n = minorStart + minorSign * (steps ? (2 * k * minor + steps) / (2 * steps) : 0);
+        int x = int(xMajor ? m : n), y = int(xMajor ? n : m);
         bool on = true;
         if (period) {
-            int pos = patternPos % period, i = 0;
+            int pos = int((patternPos + k) % period), i = 0;
             while (pos >= pattern[size_t(i)])
                 pos -= pattern[size_t(i++)];
             on = i % 2 == 0;
-            ++patternPos;
         }
         if (on)
-            PlotPixel(dc, p.X, p.Y, value);
+            PlotPixel(dc, x, y, value);
         else if (dc.state.bkMode == OPAQUE)
-            PlotPixel(dc, p.X, p.Y, gap);
-        int e2 = 2 * err;
-        if (e2 >= dy) {
-            err += dy;
-            p.X += sx;
-        }
-        if (e2 <= dx) {
-            err += dx;
-            p.Y += sy;
-        }
+            PlotPixel(dc, x, y, gap);
     }
+    patternPos = int((patternPos + steps) % std::max(period, 1));
+}
+
+// Limits the segment a-b to the box (both ends move along the segment); false when nothing is left.
+bool ClipSegment(TPoint& a, TPoint& b, const TRect& box) {
+    double t0 = 0, t1 = 1, dx = double(b.X) - a.X, dy = double(b.Y) - a.Y;
+    const double p[4] = {-dx, dx, -dy, dy};
+    const double q[4] = {double(a.X) - box.Left, double(box.Right) - a.X, double(a.Y) - box.Top,
+                         double(box.Bottom) - a.Y};
+    for (int i = 0; i < 4; ++i) {
+        if (p[i] == 0) {
+            if (q[i] < 0) return false;
+            continue;
+        }
+        double t = q[i] / p[i];
+        if (p[i] < 0)
+            t0 = std::max(t0, t);
+        else
+            t1 = std::min(t1, t);
+    }
+    if (t0 > t1) return false;
+    TPoint c{int(std::lround(a.X + t0 * dx)), int(std::lround(a.Y + t0 * dy))};
+    TPoint d{int(std::lround(a.X + t1 * dx)), int(std::lround(a.Y + t1 * dy))};
+    a = c;
+    b = d;
+    return true;
 }
 
 // A wide pen: the segment's body with round ends.
@@ -110,8 +150,11 @@ void PenSegments(TDeviceContext& dc, const TPoint* points, int count, bool close
         return;
     }
     TRegion body;
-    for (size_t i = 0; i + 1 < s.size(); ++i)
-        body = body.Union(WideSegment(s[i], s[i + 1], width));
+    TRect reach = Reach(dc, width + 2);
+    for (size_t i = 0; i + 1 < s.size(); ++i) {
+        TPoint a = s[i], b = s[i + 1];
+        if (ClipSegment(a, b, reach)) body = body.Union(WideSegment(a, b, width));
+    }
     HBRUSH brush = CreateSolidBrush(dc.state.pen->logPen.lopnColor);
     FillSurfaceRegion(dc, body, brush, true);
     DeleteObject(brush);
@@ -205,7 +248,10 @@ bool Polygon(HDC dc, const TPoint* points, int count) {
     std::vector<TPoint> s(points, points + count);
     for (TPoint& p : s)
         p = dc->ToSurface(p);
-    FillSurfaceRegion(*dc, TRegion::Polygon(s, dc->state.polyFillMode), dc->state.brush.get(), true);
+    TRect rows = dc->Visible().Box();
+    int counts[1] = {count};
+    FillSurfaceRegion(*dc, TRegion::PolyPolygonRows(s, counts, dc->state.polyFillMode, rows.Top, rows.Bottom),
+                      dc->state.brush.get(), true);
     PenSegments(*dc, points, count, true);
     return true;
 }
@@ -220,7 +266,8 @@ bool Rectangle(HDC dc, int left, int top, int right, int bottom) {
     }
     TRect s = dc->ToSurface(r);
     int w = PenDraws(*dc) ? PenWidth(*dc) : 0;
-    FillAndOutline(*dc, TRegion(s), TRegion(Deflated(s, w)));
+    FillAndOutline(*dc, TRegion(s).Intersect(dc->Visible().Box()),
+                   TRegion(Deflated(s, w)).Intersect(dc->Visible().Box()));
     return true;
 }
 
@@ -228,8 +275,10 @@ bool RoundRect(HDC dc, int left, int top, int right, int bottom, int ellipseWidt
     if (!dc) return false;
     TRect s = dc->ToSurface(Normalized(left, top, right, bottom));
     int w = PenDraws(*dc) ? PenWidth(*dc) : 0;
-    FillAndOutline(*dc, TRegion::RoundRect(s, ellipseWidth, ellipseHeight),
-                   TRegion::RoundRect(Deflated(s, w), ellipseWidth - 2 * w, ellipseHeight - 2 * w));
+    TRect rows = dc->Visible().Box();
+    FillAndOutline(*dc, TRegion::RoundRectRows(s, ellipseWidth, ellipseHeight, rows.Top, rows.Bottom),
+                   TRegion::RoundRectRows(Deflated(s, w), ellipseWidth - 2 * w, ellipseHeight - 2 * w,
+                                          rows.Top, rows.Bottom));
     return true;
 }
 
@@ -253,7 +302,9 @@ bool Ellipse(HDC dc, int left, int top, int right, int bottom) {
     }
     TRect s = dc->ToSurface(r);
     int w = PenDraws(*dc) ? PenWidth(*dc) : 0;
-    FillAndOutline(*dc, TRegion::Ellipse(s), TRegion::Ellipse(Deflated(s, w)));
+    TRect rows = dc->Visible().Box();
+    FillAndOutline(*dc, TRegion::RoundRectRows(s, INT32_MAX, INT32_MAX, rows.Top, rows.Bottom),
+                   TRegion::RoundRectRows(Deflated(s, w), INT32_MAX, INT32_MAX, rows.Top, rows.Bottom));
     return true;
 }
 

@@ -7,6 +7,15 @@ namespace zorvy {
 
 namespace {
 
+// The first pixel whose centre is at or right of x, kept within a range where sums cannot overflow.
+int CeilHalf(double x) {
+    return int(std::clamp(std::ceil(x - 0.5), -1073741824.0, 1073741824.0));
+}
+
+int SaturatedAdd(int a, int b) {
+    return int(std::clamp(int64_t(a) + int64_t(b), int64_t(INT32_MIN), int64_t(INT32_MAX)));
+}
+
 using TSpans = std::vector<std::pair<int, int>>; // [left, right) sorted, disjoint, not touching
 
 struct TBand {
@@ -179,11 +188,13 @@ bool TRegion::Intersects(const TRect& q) const {
 
 void TRegion::Offset(int dx, int dy) {
     for (TRect& r : rects_) {
-        r.Left += dx;
-        r.Right += dx;
-        r.Top += dy;
-        r.Bottom += dy;
+        r.Left = SaturatedAdd(r.Left, dx);
+        r.Right = SaturatedAdd(r.Right, dx);
+        r.Top = SaturatedAdd(r.Top, dy);
+        r.Bottom = SaturatedAdd(r.Bottom, dy);
     }
+    // Rectangles pushed against the limits of the coordinate range may have lost all their pixels.
+    std::erase_if(rects_, [](const TRect& r) { return r.Right <= r.Left || r.Bottom <= r.Top; });
 }
 
 TRegion TRegion::Union(const TRegion& other) const {
@@ -233,29 +244,36 @@ TRegion TRegion::Intersect(const TRect& q) const {
 
 // Shapes are rasterised row by row: a pixel belongs to the shape when its centre does.
 
-namespace {
-
-int CeilHalf(double x) {
-    return int(std::ceil(x - 0.5));
-} // first pixel whose centre is >= x
-
-} // namespace
-
 TRegion TRegion::Ellipse(const TRect& r) {
-    return RoundRect(r, r.Right - r.Left, r.Bottom - r.Top);
+    return RoundRect(r, INT32_MAX, INT32_MAX);
 }
 
 TRegion TRegion::RoundRect(const TRect& r, int ew, int eh) {
+    return RoundRectRows(r, ew, eh, -MaxShapeRow, MaxShapeRow);
+}
+
+TRegion TRegion::RoundRectRows(const TRect& r, int ew, int eh, int top, int bottom) {
     if (r.Right <= r.Left || r.Bottom <= r.Top) return {};
-    ew = std::clamp(ew, 0, r.Right - r.Left);
-    eh = std::clamp(eh, 0, r.Bottom - r.Top);
-    if (ew < 2 || eh < 2) return TRegion(r);
+    int64_t width = int64_t(r.Right) - r.Left, height = int64_t(r.Bottom) - r.Top;
+    double a = double(std::clamp<int64_t>(ew, 0, width)) / 2,
+           b = double(std::clamp<int64_t>(eh, 0, height)) / 2;
+    top = std::max(top, r.Top);
+    bottom = std::min(bottom, r.Bottom);
+    if (a < 1 || b < 1) return TRegion(r).Intersect(TRect{r.Left, top, r.Right, bottom});
     TRegionBuilder builder;
-    double a = ew / 2.0, b = eh / 2.0;
     double cxLeft = r.Left + a, cxRight = r.Right - a;
     double cyTop = r.Top + b, cyBottom = r.Bottom - b;
-    for (int y = r.Top; y < r.Bottom; ++y) {
+    for (int y = top; y < bottom; ++y) {
         double yc = y + 0.5;
+        if (yc > cyTop && yc < cyBottom) {
+            // The straight middle part: one band for all its rows.
+            int end = std::min(bottom, int(std::ceil(cyBottom - 0.5)));
+            if (end > y) {
+                builder.AddBand(y, end, {{r.Left, r.Right}});
+                y = end - 1;
+                continue;
+            }
+        }
         double dy = 0;
         if (yc < cyTop)
             dy = (cyTop - yc) / b;
@@ -276,6 +294,11 @@ TRegion TRegion::Polygon(std::span<const TPoint> points, int fillMode) {
 }
 
 TRegion TRegion::PolyPolygon(std::span<const TPoint> points, std::span<const int> counts, int fillMode) {
+    return PolyPolygonRows(points, counts, fillMode, -MaxShapeRow, MaxShapeRow);
+}
+
+TRegion TRegion::PolyPolygonRows(std::span<const TPoint> points, std::span<const int> counts, int fillMode,
+                                 int rowTop, int rowBottom) {
     struct TEdge {
         double x0, y0, x1, y1;
         int dir;
@@ -299,6 +322,8 @@ TRegion TRegion::PolyPolygon(std::span<const TPoint> points, std::span<const int
     }
     TRegionBuilder builder;
     std::vector<std::pair<double, int>> crossings;
+    top = std::max(top, rowTop);
+    bottom = std::min(bottom, rowBottom);
     for (int y = top; y < bottom; ++y) {
         double yc = y + 0.5;
         crossings.clear();

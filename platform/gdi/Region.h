@@ -29,6 +29,12 @@ class TRegion {
     // The pixels whose centres lie inside the polygon under the fill mode.
     static TRegion Polygon(std::span<const TPoint> points, int fillMode);
     static TRegion PolyPolygon(std::span<const TPoint> points, std::span<const int> counts, int fillMode);
+    // The same shapes computed only for the rows top..bottom - 1: drawing needs only the visible rows.
+    // The forms above keep to rows within +-MaxShapeRow.
+    static TRegion RoundRectRows(const TRect& r, int ew, int eh, int top, int bottom);
+    static TRegion PolyPolygonRows(std::span<const TPoint> points, std::span<const int> counts, int fillMode,
+                                   int top, int bottom);
+    static constexpr int MaxShapeRow = 1 << 22;
 
     bool IsEmpty() const { return rects_.empty(); }
     // NULLREGION, SIMPLEREGION or COMPLEXREGION.

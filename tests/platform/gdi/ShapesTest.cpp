@@ -224,3 +224,45 @@ TEST(Shapes, PixelsPathsAndWidePens) {
 
 } // namespace
 } // namespace zorvy
+
+namespace zorvy {
+namespace {
+
+// Coordinates far outside the surface (measuring calls pass 2147483647) draw only what is visible
+// and finish at once.
+TEST(Shapes, ExtremeCoordinatesDrawTheVisiblePartWithoutOverflow) {
+    constexpr int Big = 2147483647, Small = -2147483647 - 1;
+    TSurface s(20, 20);
+    HPEN pen = CreatePen(PS_DOT, 1, Black);
+    HPEN wide = CreatePen(PS_SOLID, 4, Black);
+    HBRUSH brush = CreateSolidBrush(Red);
+    HGDIOBJ oldPen = SelectObject(s.dc, pen), oldBrush = SelectObject(s.dc, brush);
+    SetWindowOrgEx(s.dc, -5, 0, nullptr);
+    FillRect(s.dc, Rect(Small, 10, Big, Big), brush);
+    EXPECT_EQ(s.Count(Red), 200);
+    MoveToEx(s.dc, Small, 2, nullptr);
+    LineTo(s.dc, Big, 2);
+    EXPECT_GT(s.Count(Black), 5);
+    Ellipse(s.dc, Small, Small, Big, Big);
+    Rectangle(s.dc, Small, 0, Big, Big);
+    TPoint huge[3] = {{Small, Small}, {Big, 0}, {0, Big}};
+    Polygon(s.dc, huge, 3);
+    SelectObject(s.dc, wide);
+    MoveToEx(s.dc, Small, Small, nullptr);
+    LineTo(s.dc, Big, Big);
+    OffsetWindowOrgEx(s.dc, Big, Big, nullptr);
+    TRect r = Rect(0, 0, Big, Big);
+    DrawText(s.dc, "text", r, DT_WORDBREAK);
+    HRGN rgn = CreateEllipticRgn(Small, Small, Big, Big);
+    OffsetRgn(rgn, Big, Big);
+    FillRgn(s.dc, rgn, brush);
+    DeleteObject(rgn);
+    SelectObject(s.dc, oldPen);
+    SelectObject(s.dc, oldBrush);
+    DeleteObject(pen);
+    DeleteObject(wide);
+    DeleteObject(brush);
+}
+
+} // namespace
+} // namespace zorvy
