@@ -28,13 +28,13 @@ struct TAnalysisSettings {
     std::string chusvcom = "16"; // 范围除数
     bool Panel4 = false;         // the trend-table panel is visible
     TTrendRule Rule = TTrendRule::sx3qijechk;
-    int Rad012 = 0;   // selected index 0, 1 or 2
+    int Rad012 = 0; // selected index 0, 1 or 2
     int sx6Rad012 = 0;
     bool zychk = false;
     std::string zycom = "5";
     std::string ysvcom = "3";
     std::array<bool, 5> Qian{true, true, false, false, false}; // 前值1 to 前值5
-    std::array<std::string, 5> sh{"0", "0", "0", "0", "0"};   // sh1 to sh5
+    std::array<std::string, 5> sh{"0", "0", "0", "0", "0"};    // sh1 to sh5
     bool t2chk = false;
     std::string bxcom = "0";
     std::string bdcom = "5";

@@ -14,7 +14,8 @@ namespace zorvy {
 namespace {
 
 // The data source of the draw database; its credentials live in the data source's own configuration.
-constexpr const char* DataConnectionString = "Provider=MSDASQL.1;Persist Security Info=True;Data Source=zorvy";
+constexpr const char* DataConnectionString =
+    "Provider=MSDASQL.1;Persist Security Info=True;Data Source=zorvy";
 
 const std::vector<std::string> ViewSQL{"select * from LotteryIssue", "where ",
                                        "(LotteryID=3508) and (ResultA1<>'') and ",
@@ -45,8 +46,7 @@ std::vector<std::string> PatternTableColumns() {
 std::string CreateTableText(const std::string& table, const std::vector<std::string>& columns) {
     std::string text = "create table " + table + " (";
     for (size_t i = 0; i < columns.size(); ++i) {
-        if (i > 0)
-            text += ", ";
+        if (i > 0) text += ", ";
         text += '"';
         text += columns[i];
         text += "\" varchar(255)";
@@ -57,8 +57,7 @@ std::string CreateTableText(const std::string& table, const std::vector<std::str
 template <class FieldClass> TField* AddDataField(TDataSet* dataSet, const std::string& name, int size = 0) {
     TField* field = new FieldClass(dataSet);
     field->SetFieldName(name);
-    if (size > 0)
-        field->SetSize(size);
+    if (size > 0) field->SetSize(size);
     field->SetDataSet(dataSet);
     return field;
 }
@@ -157,7 +156,9 @@ TData::TData(TComponent* owner) : TComponent(owner) {
 }
 
 // The queries call back into the module while they close, so they go while its members still live.
-TData::~TData() { DestroyComponents(); }
+TData::~TData() {
+    DestroyComponents();
+}
 
 void TData::DataModuleCreate() {
     Trend.Builder.TrendBuildCancel = false;
@@ -193,23 +194,20 @@ void TData::CalcFields(TTrendView view, TDataSet* dataSet) {
     const int recNo = dataSet->GetRecNo();
     const int count = dataSet->GetRecordCount();
     // Every pass over the rows starts afresh, so a view's columns depend on its rows alone.
-    if (recNo == 1)
-        Trend.BeginView();
+    if (recNo == 1) Trend.BeginView();
     const TDrawRow row = ReadViewRow(dataSet);
     const TViewRowColumns columns = Trend.CalculateRow(
         view, row, TrendWindow(view), Frfx, [this](const TTrendRow& trendRow) { AppendTrendRow(trendRow); },
         ProcessMessages);
     WriteViewColumns(viewFields_[static_cast<int>(view)], columns);
-    if (recNo == count)
-        TrendWindow(view).Label5 = Trend.LabelText();
+    if (recNo == count) TrendWindow(view).Label5 = Trend.LabelText();
 }
 
 void TData::AppendTrendRow(const TTrendRow& row) {
     xxtoxxTb->Append();
     try {
         xxtoxxTb->FieldByName("Qh")->SetAsString(row.Qh);
-        if (!row.Column.empty())
-            xxtoxxTb->FieldByName(row.Column)->SetAsString(TrendMarker);
+        if (!row.Column.empty()) xxtoxxTb->FieldByName(row.Column)->SetAsString(TrendMarker);
         xxtoxxTb->Post();
     } catch (...) {
         xxtoxxTb->Cancel();
@@ -217,14 +215,30 @@ void TData::AppendTrendRow(const TTrendRow& row) {
     }
 }
 
-void TData::xhCalcFields(TDataSet* dataSet) { CalcFields(TTrendView::xh, dataSet); }
-void TData::gwCalcFields(TDataSet* dataSet) { CalcFields(TTrendView::gw, dataSet); }
-void TData::swCalcFields(TDataSet* dataSet) { CalcFields(TTrendView::sw, dataSet); }
-void TData::bwCalcFields(TDataSet* dataSet) { CalcFields(TTrendView::bw, dataSet); }
-void TData::qwCalcFields(TDataSet* dataSet) { CalcFields(TTrendView::qw, dataSet); }
-void TData::wwCalcFields(TDataSet* dataSet) { CalcFields(TTrendView::ww, dataSet); }
-void TData::swwCalcFields(TDataSet* dataSet) { CalcFields(TTrendView::sww, dataSet); }
-void TData::tbCalcFields(TDataSet* dataSet) { CalcFields(TTrendView::tb, dataSet); }
+void TData::xhCalcFields(TDataSet* dataSet) {
+    CalcFields(TTrendView::xh, dataSet);
+}
+void TData::gwCalcFields(TDataSet* dataSet) {
+    CalcFields(TTrendView::gw, dataSet);
+}
+void TData::swCalcFields(TDataSet* dataSet) {
+    CalcFields(TTrendView::sw, dataSet);
+}
+void TData::bwCalcFields(TDataSet* dataSet) {
+    CalcFields(TTrendView::bw, dataSet);
+}
+void TData::qwCalcFields(TDataSet* dataSet) {
+    CalcFields(TTrendView::qw, dataSet);
+}
+void TData::wwCalcFields(TDataSet* dataSet) {
+    CalcFields(TTrendView::ww, dataSet);
+}
+void TData::swwCalcFields(TDataSet* dataSet) {
+    CalcFields(TTrendView::sww, dataSet);
+}
+void TData::tbCalcFields(TDataSet* dataSet) {
+    CalcFields(TTrendView::tb, dataSet);
+}
 
 void TData::RecreateTrendTable() {
     xxtoxxTb->Close();
@@ -238,15 +252,13 @@ bool TData::RefreshView(TTrendView view, const std::string& bid, const std::stri
 }
 
 bool TData::BuildTrendTable(TTrendView view, const std::string& bid, const std::string& eid) {
-    if (calculating_ > 0 || refreshing_)
-        return false;
+    if (calculating_ > 0 || refreshing_) return false;
     Trend.Builder.TrendBuildCancel = false;
     return OpenView(view, bid, eid, true);
 }
 
 bool TData::OpenView(TTrendView view, const std::string& bid, const std::string& eid, bool build) {
-    if (calculating_ > 0 || refreshing_)
-        return false;
+    if (calculating_ > 0 || refreshing_) return false;
     refreshing_ = true;
     ScopeExit done{[this] {
         Trend.Builder.TrendBuildOn = false;
@@ -254,17 +266,14 @@ bool TData::OpenView(TTrendView view, const std::string& bid, const std::string&
     }};
     Trend.Builder.ValueGapCounts = {};
     Trend.Last6Values = {};
-    if (Frfx.Panel4)
-        RecreateTrendTable();
+    if (Frfx.Panel4) RecreateTrendTable();
     Trend.Builder.TrendBuildOn = build;
 
     // One transaction for the rows a build adds; they are kept also when a row fails.
     const bool transaction = build && Frfx.Panel4 && !datacon->GetInTransaction();
-    if (transaction)
-        datacon->BeginTrans();
+    if (transaction) datacon->BeginTrans();
     ScopeExit commit{[this, transaction] {
-        if (transaction && datacon->GetInTransaction())
-            datacon->CommitTrans();
+        if (transaction && datacon->GetInTransaction()) datacon->CommitTrans();
     }};
 
     TADOQuery* query = ViewQuery(view);
@@ -279,7 +288,9 @@ bool TData::OpenView(TTrendView view, const std::string& bid, const std::string&
     return true;
 }
 
-int32_t TData::sx3atbgv(int32_t a, int32_t b, int32_t c) { return ::zorvy::sx3atbgv(a, b, c); }
+int32_t TData::sx3atbgv(int32_t a, int32_t b, int32_t c) {
+    return ::zorvy::sx3atbgv(a, b, c);
+}
 
 int32_t TData::FnbagvJs(const int32_t& first, const int32_t& second, const int32_t& third) {
     return ::zorvy::FnbagvJs(first, second, third);

@@ -25,7 +25,7 @@ class TDataSource;
 
 class TData : public TComponent {
     ZORVY_CLASS(TData, TComponent)
-public:
+  public:
     // Builds the module's components and runs its creation handler, which computes the draw context
     // (and so connects to the database).
     explicit TData(TComponent* owner);
@@ -112,7 +112,7 @@ public:
     // The position digits of the last draws and the digit omissions, for the position conditions.
     TDrawContext DrawContext;
 
-private:
+  private:
     void CalcFields(TTrendView view, TDataSet* dataSet);
     void AppendTrendRow(const TTrendRow& row);
     void GuardView(TDataSet* dataSet);

@@ -11,10 +11,12 @@ TGapColumns GapStep(TDigitGapCounters& counters, const std::array<bool, 10>& pre
         ++counter;
     TGapColumns columns;
     for (int digit = 0; digit < 10; ++digit) {
-        if (!present[digit])
-            continue;
+        if (!present[digit]) continue;
         const int32_t c = counters[digit];
-        std::string& list = c == 1 ? columns.chongv : c <= 3 ? columns.Rev : c <= 5 ? columns.wenv : columns.lengv;
+        std::string& list = c == 1   ? columns.chongv
+                            : c <= 3 ? columns.Rev
+                            : c <= 5 ? columns.wenv
+                                     : columns.lengv;
         list += static_cast<char>('0' + digit);
         list += ' ';
         counters[digit] = 0;
@@ -27,16 +29,14 @@ TGapColumns GapStep(TDigitGapCounters& counters, const std::array<bool, 10>& pre
 TGapColumns xhRwLJsFn(TDigitGapCounters& counters, const std::string& serialText) {
     std::array<bool, 10> present{};
     for (char c : serialText)
-        if (c >= '0' && c <= '9')
-            present[c - '0'] = true;
+        if (c >= '0' && c <= '9') present[c - '0'] = true;
     return GapStep(counters, present);
 }
 
 TGapColumns xh6wRwLJsFn(TDigitGapCounters& counters, const std::string& serialText, const std::string& key) {
     std::array<bool, 10> present{};
     const int32_t digit = PositionDigitText(serialText, key)[0] - '0';
-    if (digit >= 0 && digit <= 9)
-        present[digit] = true;
+    if (digit >= 0 && digit <= 9) present[digit] = true;
     return GapStep(counters, present);
 }
 

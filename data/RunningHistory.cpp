@@ -10,17 +10,18 @@ namespace zorvy {
 
 namespace {
 
-bool SameParity(int32_t a, int32_t b) { return a % 2 == b % 2; }
+bool SameParity(int32_t a, int32_t b) {
+    return a % 2 == b % 2;
+}
 
 } // namespace
 
 int32_t S6hanliepaixuhouJJ(std::array<int32_t, 6>& history, int32_t v) {
-    if (history[0] == -1)
-        return -1;
+    if (history[0] == -1) return -1;
     for (int32_t& value : history)
-        if (value == -1)
-            value = 0;
-    return static_cast<int32_t>(std::count_if(history.begin(), history.end(), [v](int32_t x) { return x < v; }));
+        if (value == -1) value = 0;
+    return static_cast<int32_t>(
+        std::count_if(history.begin(), history.end(), [v](int32_t x) { return x < v; }));
 }
 
 bool S6hanliebhhlv(const std::array<int32_t, 6>& history, int32_t v) {
@@ -28,19 +29,16 @@ bool S6hanliebhhlv(const std::array<int32_t, 6>& history, int32_t v) {
 }
 
 int32_t FnbagvJs(const int32_t& first, const int32_t& second, const int32_t& third) {
-    if (first % 2 == -1 || second % 2 == -1 || third % 2 == -1)
-        return -1;
+    if (first % 2 == -1 || second % 2 == -1 || third % 2 == -1) return -1;
     return second % 2;
 }
 
 TCommonColumns CommonRowStep(TRunningHistory& history, const TDrawRow& row, int32_t v, int32_t rangeDivisor,
                              int32_t fwColumns) {
     // Checked before anything moves, so that a failing row leaves the history as it was.
-    if (rangeDivisor == 0)
-        throw EDivByZero("Division by zero");
+    if (rangeDivisor == 0) throw EDivByZero("Division by zero");
     const int32_t fw = v % rangeDivisor;
-    if (fw < 0 || fw >= fwColumns)
-        throw EDatabaseError("Field '" + ColumnName("fw", fw) + "' not found");
+    if (fw < 0 || fw >= fwColumns) throw EDatabaseError("Field '" + ColumnName("fw", fw) + "' not found");
 
     TCommonColumns columns;
     columns.qihaoxt = SameParity(v, row.Issue);
@@ -88,10 +86,11 @@ void ForEachCommonColumn(const TCommonColumns& columns,
     marked(columns.qihaoxt ? "qihaoxt" : "qihaobt");
     marked(columns.datext ? "datext" : "datebt");
     marked(columns.weekxt ? "weekxt" : "weekbt");
-    if (columns.JJ >= 0)
-        marked(ColumnName("JJ", columns.JJ));
+    if (columns.JJ >= 0) marked(ColumnName("JJ", columns.JJ));
     marked(columns.bh ? "bh" : "fbh");
-    marked(columns.Direction == TDirection::da ? "da" : columns.Direction == TDirection::xiao ? "xiao" : "deng");
+    marked(columns.Direction == TDirection::da     ? "da"
+           : columns.Direction == TDirection::xiao ? "xiao"
+                                                   : "deng");
     marked(columns.Js ? "Js" : "Ous");
     marked(ColumnName("y", columns.y));
     marked(columns.f0 ? "f0" : "f1");

@@ -35,11 +35,11 @@ struct TCommonColumns {
     int32_t JJ = -1;
     bool bh = false; // else `fbh`
     TDirection Direction = TDirection::deng;
-    bool datext = false; // else `datebt`
-    bool weekxt = false; // else `weekbt`
+    bool datext = false;  // else `datebt`
+    bool weekxt = false;  // else `weekbt`
     bool qihaoxt = false; // else `qihaobt`
-    bool f0 = false; // else `f1`
-    bool H0 = false; // else `H1`
+    bool f0 = false;      // else `f1`
+    bool H0 = false;      // else `H1`
     bool operator==(const TCommonColumns&) const = default;
 };
 

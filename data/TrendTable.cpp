@@ -12,21 +12,16 @@ namespace zorvy {
 namespace {
 
 std::string QColumn(int32_t k) {
-    if (k < 0 || k >= TrendQColumns)
-        throw EDatabaseError("Field '" + ColumnName("Q", k) + "' not found");
+    if (k < 0 || k >= TrendQColumns) throw EDatabaseError("Field '" + ColumnName("Q", k) + "' not found");
     return ColumnName("Q", k);
 }
 
 // Gap class of a count: a gap of 0, 1 to 3, 4 to 8, or 9 and more rows; `coldLimit` bounds the last.
 std::string GapColumn(int32_t count, int32_t coldLimit) {
-    if (count == 1)
-        return "Q0";
-    if (count >= 2 && count <= 4)
-        return "Q1";
-    if (count >= 5 && count <= 9)
-        return "Q2";
-    if (count >= 10 && count <= coldLimit)
-        return "Q3";
+    if (count == 1) return "Q0";
+    if (count >= 2 && count <= 4) return "Q1";
+    if (count >= 5 && count <= 9) return "Q2";
+    if (count >= 10 && count <= coldLimit) return "Q3";
     return {};
 }
 
@@ -38,12 +33,16 @@ std::string CountGap(TTrendBuilderState& state, int32_t v, int32_t coldLimit) {
     return column;
 }
 
-int32_t Remainder3(int32_t value) { return value % 3; }
+int32_t Remainder3(int32_t value) {
+    return value % 3;
+}
 
-char PairDigit(bool agree) { return agree ? '0' : '1'; }
+char PairDigit(bool agree) {
+    return agree ? '0' : '1';
+}
 
 std::optional<std::string> UnfilteredColumn(TTrendBuilderState& state, const TAnalysisSettings& settings,
-                                             int32_t v) {
+                                            int32_t v) {
     const auto& h = state.TrendValueHistory;
     int32_t p1 = h[4], p2 = h[3];
     switch (settings.Rule) {
@@ -101,42 +100,44 @@ int32_t SixDrawPattern(const std::array<int32_t, 5>& five, const std::string& mo
 
 std::string PatternColumn(int32_t code) {
     switch (code) {
-    case 0: return "bg0";
-    case 1: return "bg4";
-    case 10: return "bg6";
-    case 11: return "bg2";
-    case 100: return "bg7";
-    case 101: return "bg3";
-    case 110: return "bg5";
-    case 111: return "bg1";
-    default: return {};
+    case 0:
+        return "bg0";
+    case 1:
+        return "bg4";
+    case 10:
+        return "bg6";
+    case 11:
+        return "bg2";
+    case 100:
+        return "bg7";
+    case 101:
+        return "bg3";
+    case 110:
+        return "bg5";
+    case 111:
+        return "bg1";
+    default:
+        return {};
     }
 }
 
 std::optional<TTrendRow> AddTrendRow(TTrendBuilderState& state, const TAnalysisSettings& settings, bool atEnd,
                                      int32_t v, int32_t issue, const std::function<void()>& processMessages) {
-    if (!settings.Panel4 || atEnd)
-        return std::nullopt;
-    if (processMessages)
-        processMessages();
-    if (state.TrendBuildCancel || v > TrendMaxValue || v < 0)
-        return std::nullopt;
+    if (!settings.Panel4 || atEnd) return std::nullopt;
+    if (processMessages) processMessages();
+    if (state.TrendBuildCancel || v > TrendMaxValue || v < 0) return std::nullopt;
 
-    if (auto column = UnfilteredColumn(state, settings, v))
-        return TTrendRow{std::to_string(issue), *column};
+    if (auto column = UnfilteredColumn(state, settings, v)) return TTrendRow{std::to_string(issue), *column};
 
     int n = 0;
     for (int j = 5; j >= 1 && n == 0; --j)
-        if (settings.Qian[j - 1])
-            n = j;
-    if (n == 0)
-        return std::nullopt;
+        if (settings.Qian[j - 1]) n = j;
+    if (n == 0) return std::nullopt;
 
     auto& w = state.PriorValueWindow;
     bool qualifies = true;
     for (int j = 1; j <= n; ++j)
-        if (StrToInt(settings.sh[j - 1]) != w[5 - j])
-            qualifies = false;
+        if (StrToInt(settings.sh[j - 1]) != w[5 - j]) qualifies = false;
 
     std::optional<TTrendRow> row;
     if (qualifies) {
@@ -147,8 +148,7 @@ std::optional<TTrendRow> AddTrendRow(TTrendBuilderState& state, const TAnalysisS
             break;
         case TTrendRule::yushuchk: {
             const int32_t divisor = StrToInt(settings.ysvcom);
-            if (divisor == 0)
-                throw EDivByZero("Division by zero");
+            if (divisor == 0) throw EDivByZero("Division by zero");
             column = QColumn(v % divisor);
             break;
         }

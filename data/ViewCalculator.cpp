@@ -30,11 +30,9 @@ TViewRowColumns TViewCalculator::CalculateRow(TTrendView view, const TDrawRow& r
     TViewRowColumns columns;
     int32_t& v = columns.ViewValue;
     auto feedTrendTable = [&] {
-        if (!Builder.TrendBuildOn)
-            return;
+        if (!Builder.TrendBuildOn) return;
         if (auto trendRow = AddTrendRow(Builder, analysis, false, v, row.Issue, processMessages))
-            if (appendTrendRow)
-                appendTrendRow(*trendRow);
+            if (appendTrendRow) appendTrendRow(*trendRow);
         std::shift_left(Builder.TrendValueHistory.begin(), Builder.TrendValueHistory.end(), 1);
         Builder.TrendValueHistory[4] = v;
     };

@@ -23,7 +23,7 @@ struct TViewRowColumns {
 };
 
 class TViewCalculator {
-public:
+  public:
     // A view is being opened: its rows are compared only with one another.
     void BeginView();
     // One row, in ascending issue order. While `Builder.TrendBuildOn` is set, the position and advanced

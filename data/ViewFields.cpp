@@ -19,8 +19,7 @@ TField* AddField(TDataSet* query, const std::string& name, TFieldKind kind, int 
     TField* field = new FieldClass(query);
     field->SetFieldName(name);
     field->SetFieldKind(kind);
-    if (size > 0)
-        field->SetSize(size);
+    if (size > 0) field->SetSize(size);
     field->SetDataSet(query);
     return field;
 }
@@ -35,8 +34,8 @@ std::vector<std::string> StringColumns(TTrendView view) {
         names.push_back(ColumnName("Hz", k));
     for (int k = 0; k <= 6; ++k)
         names.push_back(ColumnName("JJ", k));
-    for (const char* name : {"bh", "fbh", "da", "xiao", "deng", "datext", "datebt", "weekxt", "weekbt", "qihaoxt",
-                             "qihaobt", "f0", "f1", "H0", "H1", "chongv", "Rev", "wenv", "lengv"})
+    for (const char* name : {"bh", "fbh", "da", "xiao", "deng", "datext", "datebt", "weekxt", "weekbt",
+                             "qihaoxt", "qihaobt", "f0", "f1", "H0", "H1", "chongv", "Rev", "wenv", "lengv"})
         names.push_back(name);
     if (IsPositionView(view)) {
         names.push_back("bgxt");
@@ -69,8 +68,7 @@ TDrawRow ReadViewRow(TDataSet* query) {
     row.Issue = StrToInt(issueText);
     row.Balls = ReadDrawBalls(query->FieldByName("ResultA1")->GetAsString(), issueText);
     TField* endTime = query->FieldByName("EndTime");
-    if (endTime->IsNull())
-        throw EConvertError("Issue " + issueText + ": the closing date is empty");
+    if (endTime->IsNull()) throw EConvertError("Issue " + issueText + ": the closing date is empty");
     const TDateTime date = endTime->GetAsDateTime();
     row.DayOfMonth = DayOf(date);
     row.WeekDay = DayOfTheWeek(date);
@@ -80,8 +78,7 @@ TDrawRow ReadViewRow(TDataSet* query) {
 void WriteViewColumns(const TViewFieldMap& fields, const TViewRowColumns& columns) {
     auto field = [&](const std::string& name) {
         const auto found = fields.find(name);
-        if (found == fields.end())
-            throw EDatabaseError("Field '" + name + "' not found");
+        if (found == fields.end()) throw EDatabaseError("Field '" + name + "' not found");
         return found->second;
     };
     ForEachCommonColumn(
@@ -91,8 +88,7 @@ void WriteViewColumns(const TViewFieldMap& fields, const TViewRowColumns& column
     const std::pair<const char*, const std::string*> lists[] = {
         {"chongv", &gaps.chongv}, {"Rev", &gaps.Rev}, {"wenv", &gaps.wenv}, {"lengv", &gaps.lengv}};
     for (const auto& [name, text] : lists)
-        if (!text->empty())
-            field(name)->SetAsString(*text);
+        if (!text->empty()) field(name)->SetAsString(*text);
 }
 
 } // namespace zorvy

@@ -41,7 +41,8 @@ void CalculateView(benchmark::State& state) {
         calculator.BeginView();
         calculator.Builder.TrendBuildOn = building;
         for (const TDrawRow& row : Rows())
-            benchmark::DoNotOptimize(calculator.CalculateRow(view, row, window, analysis, [](const TTrendRow&) {}));
+            benchmark::DoNotOptimize(
+                calculator.CalculateRow(view, row, window, analysis, [](const TTrendRow&) {}));
     }
     state.counters["rows"] = static_cast<double>(Rows().size());
 }

@@ -29,7 +29,8 @@ TEST(DataModulePostgres, ViewsDrawContextAndTrendTableOverTheRealDraws) {
 
     data.GetWzEnd6v();
     // The last real draw is 01 04 16 22 26 31.
-    EXPECT_EQ(data.DrawContext.LastDrawDigits, SerialPositionDigits(SerialNumber(TCombination{1, 4, 16, 22, 26, 31})));
+    EXPECT_EQ(data.DrawContext.LastDrawDigits,
+              SerialPositionDigits(SerialNumber(TCombination{1, 4, 16, 22, 26, 31})));
 
     data.Frfx.Panel4 = true;
     data.Frfx.Rule = TTrendRule::sx3qiatchk;

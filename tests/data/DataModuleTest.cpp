@@ -6,8 +6,8 @@
 #include "platform/db/ADODataSet.h"
 #include "platform/db/Field.h"
 #include "platform/db/Odbc.h"
-#include "platform/rtl/Numbers.h"
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/Numbers.h"
 #include "tests/data/RealDraws.h"
 #include "tests/support/DrawDatabase.h"
 #include "tests/support/Draws.h"
@@ -43,8 +43,7 @@ int CountRows(TData& data, const std::string& table) {
 std::vector<TDrawRow> RealRange(int32_t first, int32_t last) {
     std::vector<TDrawRow> rows;
     for (const TDrawRow& row : test::RealDrawRows())
-        if (row.Issue >= first && row.Issue <= last)
-            rows.push_back(row);
+        if (row.Issue >= first && row.Issue <= last) rows.push_back(row);
     return rows;
 }
 
@@ -56,12 +55,15 @@ void ExpectColumnsOfCalculator(TData& data, TTrendView view, const std::vector<T
     calculator.BeginView();
     query->First();
     for (const TDrawRow& row : rows) {
-        const TViewRowColumns expected = calculator.CalculateRow(view, row, data.TrendWindow(view), data.Frfx);
+        const TViewRowColumns expected =
+            calculator.CalculateRow(view, row, data.TrendWindow(view), data.Frfx);
         ASSERT_EQ(query->FieldByName("Issue")->GetAsString(), std::to_string(row.Issue));
         EXPECT_EQ(query->FieldByName("Jsv")->GetAsInteger(), expected.ViewValue);
         ForEachCommonColumn(
             expected.Common,
-            [&](const std::string& name) { EXPECT_EQ(query->FieldByName(name)->GetAsString(), TrendMarker) << name; },
+            [&](const std::string& name) {
+                EXPECT_EQ(query->FieldByName(name)->GetAsString(), TrendMarker) << name;
+            },
             [&](const std::string& name, int32_t value) {
                 EXPECT_EQ(query->FieldByName(name)->GetAsInteger(), value) << name;
             });
@@ -74,13 +76,13 @@ void ExpectColumnsOfCalculator(TData& data, TTrendView view, const std::vector<T
 }
 
 class DataModuleTest : public ::testing::Test {
-protected:
+  protected:
     test::DrawDatabase database{test::DrawDatabase::RealDraws};
     std::unique_ptr<TData> data = std::make_unique<TData>(nullptr);
 };
 
 class EmptyDataModuleTest : public ::testing::Test {
-protected:
+  protected:
     test::DrawDatabase database{test::DrawDatabase::Empty};
 };
 
@@ -117,9 +119,9 @@ TEST_F(DataModuleTest, Tem1HoldsOnlyTheIssuesAfter2006001) {
 
 TEST_F(DataModuleTest, EveryViewOverTheWholeHistoryMatchesTheCalculator) {
     const std::vector<TDrawRow>& all = test::RealDrawRows();
-    const std::pair<TTrendView, int> views[] = {{TTrendView::xh, 1},  {TTrendView::gw, 6},  {TTrendView::sw, 4},
-                                                {TTrendView::bw, 7},  {TTrendView::qw, 13}, {TTrendView::ww, 3},
-                                                {TTrendView::sww, 0}, {TTrendView::tb, 11}};
+    const std::pair<TTrendView, int> views[] = {
+        {TTrendView::xh, 1},  {TTrendView::gw, 6}, {TTrendView::sw, 4},  {TTrendView::bw, 7},
+        {TTrendView::qw, 13}, {TTrendView::ww, 3}, {TTrendView::sww, 0}, {TTrendView::tb, 11}};
     for (const auto& [view, kind] : views) {
         data->TrendWindow(view).ComboBox1 = kind;
         ASSERT_TRUE(data->RefreshView(view, "2003001", "2026096"));
@@ -192,8 +194,7 @@ TEST_F(DataModuleTest, CancelStopsFurtherRowsAndRequestsDuringABuildAreRefused) 
     bool refused = true;
     std::string closeError;
     data->ProcessMessages = [&] {
-        if (++processed == 10)
-            data->Trend.Builder.TrendBuildCancel = true;
+        if (++processed == 10) data->Trend.Builder.TrendBuildCancel = true;
         refused = refused && !data->RefreshView(TTrendView::gw, "2003001", "2026096") &&
                   !data->BuildTrendTable(TTrendView::tb, "2003001", "2026096");
         try {

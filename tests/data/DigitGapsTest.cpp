@@ -14,7 +14,7 @@ TEST(DigitGaps, ClassesEachPresentDigitByItsGap) {
         xhRwLJsFn(counters, serial);
     const TGapColumns back = xhRwLJsFn(counters, "2993");
     EXPECT_EQ(back.wenv, "2 3 "); // 3 absent for exactly three rows (counter 4), 2 for four (5)
-    EXPECT_EQ(back.lengv, "9 ");   // never present since the start: counter 6
+    EXPECT_EQ(back.lengv, "9 ");  // never present since the start: counter 6
     EXPECT_EQ(counters[2], 0);
     EXPECT_EQ(counters[9], 0);
 }

@@ -35,6 +35,8 @@ const std::vector<TDrawRow>& RealDrawRows() {
     return rows;
 }
 
-TDrawRow BallsRow(const TCombination& balls, int32_t issue) { return TDrawRow{issue, balls, 1, 1}; }
+TDrawRow BallsRow(const TCombination& balls, int32_t issue) {
+    return TDrawRow{issue, balls, 1, 1};
+}
 
 } // namespace zorvy::test

@@ -40,7 +40,7 @@ TEST(CommonRowStep, FirstRowComparesWithZeros) {
     EXPECT_EQ(columns.sx3hz, 2);
     EXPECT_EQ(columns.sx3ca, 2);
     EXPECT_EQ(Marked(columns), (std::set<std::string>{"JJ6", "fbh", "da", "Js", "y2", "fw5", "Hz2", "qihaoxt",
-                                                       "datebt", "weekxt", "f1", "H1"}));
+                                                      "datebt", "weekxt", "f1", "H1"}));
     EXPECT_EQ(history.PrevTailSum, 28);
     EXPECT_EQ(history.PrevBallSum, 98);
     EXPECT_EQ(history.SixValueHistory, (std::array<int32_t, 6>{0, 0, 0, 0, 0, 5}));

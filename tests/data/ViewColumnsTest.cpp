@@ -18,7 +18,8 @@ const TCombination Serial3{1, 2, 3, 4, 5, 8};
 const TCombination Serial5{1, 2, 3, 4, 5, 10};
 
 std::vector<TViewRowColumns> OpenView(TViewCalculator& calculator, TTrendView view, int kind,
-                                      const std::vector<TDrawRow>& rows, const TAnalysisSettings& analysis = {},
+                                      const std::vector<TDrawRow>& rows,
+                                      const TAnalysisSettings& analysis = {},
                                       const std::string& edit2 = "0 1 2 3 4 5") {
     TTrendWindowSettings window;
     window.ComboBox1 = kind;
@@ -57,8 +58,9 @@ TEST(SerialView, DigitSetKindsAgreeAndCountRepeats) {
     for (int kind : {33, 34, 35})
         EXPECT_EQ(OpenView(calculator, TTrendView::xh, kind, some, {}, "4 8"), reference) << kind;
     // 03 08 12 19 25 31 is serial 454284: three 4s and one 8.
-    EXPECT_EQ(OpenView(calculator, TTrendView::xh, 32, {BallsRow({3, 8, 12, 19, 25, 31})}, {}, "4 8")[0].ViewValue,
-              4);
+    EXPECT_EQ(
+        OpenView(calculator, TTrendView::xh, 32, {BallsRow({3, 8, 12, 19, 25, 31})}, {}, "4 8")[0].ViewValue,
+        4);
     for (const auto& row : OpenView(calculator, TTrendView::xh, 35, some, {}, ""))
         EXPECT_EQ(row.ViewValue, 0);
 }
@@ -66,7 +68,8 @@ TEST(SerialView, DigitSetKindsAgreeAndCountRepeats) {
 TEST(PositionView, ShapeAndHotWarmColdUseTheRowsBefore) {
     TViewCalculator calculator;
     // Units digits 3, 5, 5, 2.
-    const std::vector<TDrawRow> rows{BallsRow(Serial3), BallsRow(Serial5), BallsRow(Serial5), BallsRow(Serial2)};
+    const std::vector<TDrawRow> rows{BallsRow(Serial3), BallsRow(Serial5), BallsRow(Serial5),
+                                     BallsRow(Serial2)};
     EXPECT_EQ(Values(OpenView(calculator, TTrendView::gw, 4, rows)), (std::vector<int32_t>{0, 1, 0, 7}));
     // 热温冷值: the 5 of the third row was present in the row just before, so its counter is 0.
     const auto hot = OpenView(calculator, TTrendView::gw, 6, rows);
@@ -127,7 +130,8 @@ TEST(ViewColumns, EveryKindOfEveryViewOverTheRealHistory) {
                 const TViewRowColumns expected = plain.CalculateRow(view, row, window, analysis);
                 const TViewRowColumns actual =
                     building.CalculateRow(view, row, window, analysis, [&](const TTrendRow&) { ++added; });
-                ASSERT_EQ(actual, expected) << static_cast<int>(view) << " kind " << kind << " issue " << row.Issue;
+                ASSERT_EQ(actual, expected)
+                    << static_cast<int>(view) << " kind " << kind << " issue " << row.Issue;
             }
             if (view == TTrendView::xh) {
                 EXPECT_EQ(added, 0);
