@@ -130,6 +130,7 @@ void TDataSet::BindFields(const std::vector<SourceColumn>& columns, std::vector<
             created.push_back(field);
         }
         fields_.fields_.insert(fields_.fields_.begin(), created.begin(), created.end());
+        fields_.Reindex();
     } else {
         defaultFields_ = false;
     }
@@ -157,6 +158,7 @@ void TDataSet::DestroyDynamicFields() {
     fields_.fields_.erase(std::remove_if(fields_.fields_.begin(), fields_.fields_.end(),
                                          [](TField* f) { return f->dynamic_; }),
                           fields_.fields_.end());
+    fields_.Reindex();
     for (TField* field : dynamic) {
         field->dataSet_ = nullptr;
         delete field;
@@ -170,6 +172,7 @@ void TDataSet::AddField(TField* field) {
     if (!field->fieldName_.empty() && FindField(field->fieldName_))
         throw EDatabaseError(GetName() + ": Duplicate field name '" + field->fieldName_ + "'");
     fields_.fields_.push_back(field);
+    fields_.Reindex();
     FreeNotification(field);
 }
 
@@ -179,6 +182,8 @@ void TDataSet::RemoveField(TField* field) {
         return;
     size_t index = static_cast<size_t>(it - fields_.fields_.begin());
     fields_.fields_.erase(it);
+    fields_.Reindex();
+    field->index_ = -1;
     auto drop = [index](std::vector<CellValue>& cells) {
         if (index < cells.size())
             cells.erase(cells.begin() + static_cast<std::ptrdiff_t>(index));

@@ -437,7 +437,14 @@ TField* TFields::FindField(const std::string& name) const {
     return nullptr;
 }
 
+void TFields::Reindex() {
+    for (size_t i = 0; i < fields_.size(); ++i)
+        fields_[i]->index_ = static_cast<int>(i);
+}
+
 int TFields::IndexOf(const TField* field) const {
+    if (field && field->index_ >= 0 && field->index_ < GetCount() && fields_[field->index_] == field)
+        return field->index_;
     for (size_t i = 0; i < fields_.size(); ++i)
         if (fields_[i] == field)
             return static_cast<int>(i);

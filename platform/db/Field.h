@@ -130,6 +130,7 @@ protected:
 private:
     friend class TDataSet;
     friend TField* CreateFieldOfType(TFieldType type, TComponent* owner);
+    friend class TFields;
     std::string TextOf(bool display) const;
     CellValue ConvertText(const std::string& text) const;
     CellValue ConvertInteger(int64_t value) const;
@@ -146,6 +147,7 @@ private:
     bool fixedChar_ = false;
     int fieldNo_ = 0;
     bool dynamic_ = false; // created by the dataset from a result column
+    int index_ = -1;       // position in the dataset's Fields, kept by TFields
     std::string displayLabel_;
     int displayWidth_ = 0;
     std::string displayFormat_;
@@ -211,6 +213,7 @@ public:
 
 private:
     friend class TDataSet;
+    void Reindex();
     std::vector<TField*> fields_;
 };
 
