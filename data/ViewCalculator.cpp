@@ -14,7 +14,6 @@ void TViewCalculator::BeginView() {
     PrevPositionDigits = {};
     Builder.TrendValueHistory = {};
     Builder.PriorValueWindow = {};
-    Builder.ValueGapCounts = {};
     Last6Values = {};
 }
 

@@ -24,7 +24,8 @@ struct TViewRowColumns {
 
 class TViewCalculator {
   public:
-    // A view is being opened: its rows are compared only with one another.
+    // A view's rows are about to be calculated: they are compared only with one another. The trend
+    // table's value counts are left alone; the refresh that starts a build clears them.
     void BeginView();
     // One row, in ascending issue order. While `Builder.TrendBuildOn` is set, the position and advanced
     // views hand their value to the trend-table builder; a row it yields goes to `appendTrendRow`.

@@ -183,6 +183,14 @@ TEST_F(DataModuleTest, BuildingTheTrendTableAddsOneRowPerDrawAndLeavesTheViewAlo
         table->Next();
     }
 
+    // Calculating the rows again (a refresh of the dataset) adds no rows and keeps the value counts.
+    const auto counts = data->Trend.Builder.ValueGapCounts;
+    EXPECT_NE(counts, decltype(counts){});
+    data->gw->Refresh();
+    EXPECT_EQ(data->Trend.Builder.ValueGapCounts, counts);
+    EXPECT_EQ(CountRows(*data, "xxtoxx"), static_cast<int>(rows.size()));
+    ExpectColumnsOfCalculator(*data, TTrendView::gw, rows);
+
     // The serial view feeds no rows.
     ASSERT_TRUE(data->BuildTrendTable(TTrendView::xh, "2025001", "2026096"));
     EXPECT_EQ(CountRows(*data, "xxtoxx"), 0);
