@@ -14,14 +14,20 @@ using namespace zorvy;
 
 namespace {
 
+// Compression rates as the status bar shows them, and averages with many digits.
 void BM_FloatToStr(benchmark::State& state) {
-    double value = 98.89;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(FloatToStr(value));
-        value += 0.01;
-    }
+    std::vector<double> values;
+    for (int n = 0; n < 1000; ++n) values.push_back(RoundTo((1 - n * 1000.0 / 1107568) * 100, -2));
+    size_t i = 0;
+    for (auto _ : state) benchmark::DoNotOptimize(FloatToStr(values[i++ % values.size()]));
 }
 BENCHMARK(BM_FloatToStr);
+
+void BM_FloatToStrLongFraction(benchmark::State& state) {
+    double value = 1.0 / 3;
+    for (auto _ : state) benchmark::DoNotOptimize(FloatToStr(value));
+}
+BENCHMARK(BM_FloatToStrLongFraction);
 
 void BM_IntToStr(benchmark::State& state) {
     int64_t value = 1107568;

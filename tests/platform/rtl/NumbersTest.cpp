@@ -1,10 +1,18 @@
+#include "platform/rtl/DecimalDigits.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/Numbers.h"
 
 #include <gtest/gtest.h>
 
+#include <bit>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <random>
+#include <utility>
+#include <vector>
 #include <limits>
 
 using namespace zorvy;
@@ -243,4 +251,49 @@ TEST(Format, SpecifiersWidthsAndErrors) {
     } catch (const EConvertError& e) {
         EXPECT_EQ(e.Message(), "Format '%d' invalid or incompatible with argument");
     }
+}
+
+namespace {
+
+// Digits of |value| rounded half away from zero at `keep` significant digits, from the exact
+// binary expansion that printf gives.
+std::pair<std::string, int> ExactRounded(double value, long keep) {
+    char buffer[128];
+    std::snprintf(buffer, sizeof buffer, "%.80e", std::fabs(value));
+    std::string all = std::string(1, buffer[0]) + std::string(buffer + 2, 80);
+    int exponent = std::atoi(std::strchr(buffer, 'e') + 1) + 1;
+    std::string digits = all.substr(0, keep);
+    if (all[keep] >= '5') {
+        int i = static_cast<int>(digits.size()) - 1;
+        while (i >= 0 && digits[i] == '9') digits[i--] = '0';
+        if (i >= 0) ++digits[i];
+        else digits.insert(digits.begin(), '1'), ++exponent;
+    }
+    while (!digits.empty() && digits.back() == '0') digits.pop_back();
+    return {digits, exponent};
+}
+
+} // namespace
+
+TEST(FloatText, DecimalDigitsMatchTheExactExpansionNearHalves) {
+    std::mt19937_64 random(7);
+    std::vector<double> values = {0.125, 2.5, 0.15, 1.005, 98.885, 1e15 + 0.5, 0.3, 1.0 / 3, 123456.785};
+    for (int i = 0; i < 3000; ++i) {
+        double v = std::ldexp(static_cast<double>(random() % 100000000) + 0.5, -static_cast<int>(random() % 12));
+        values.push_back(v);
+        values.push_back(std::bit_cast<double>((random() >> 2) | 0x3000000000000000ull));
+        // Decimal texts that end in a 5 just past the 14th, 15th or 16th digit.
+        std::string text = "0.";
+        for (int k = 0; k < 13 + i % 3; ++k) text += static_cast<char>('0' + random() % 10);
+        values.push_back(std::strtod((text + "5").c_str(), nullptr) * std::pow(10.0, static_cast<double>(i % 9)));
+    }
+    for (double v : values)
+        for (int precision : {1, 2, 6, 12, 14, 15}) {
+            TDecimalDigits d = FloatToDecimal(v, precision);
+            auto [digits, exponent] = ExactRounded(v, precision);
+            ASSERT_EQ(d.Digits, digits) << std::hexfloat << v << " at " << precision;
+            if (!digits.empty()) {
+                ASSERT_EQ(d.Exponent, exponent) << v;
+            }
+        }
 }
