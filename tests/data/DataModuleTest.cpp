@@ -155,6 +155,14 @@ TEST_F(DataModuleTest, BadRowsAndSettingsFailClearlyAndLoseNothing) {
     EXPECT_EQ(data->xh->GetRecordCount(), 96);
     EXPECT_EQ(CountRows(*data, "LotteryIssue"), stored);
     EXPECT_THROW(data->GetWzEnd6v(), EConvertError);
+
+    data->datacon->Execute("update LotteryIssue set EndTime = null where Issue = '2026050'");
+    try {
+        data->RefreshView(TTrendView::tb, "2026001", "2026096");
+        FAIL() << "a draw without a closing date was accepted";
+    } catch (const EConvertError& e) {
+        EXPECT_NE(e.Message().find("2026050"), std::string::npos) << e.Message();
+    }
 }
 
 TEST_F(DataModuleTest, BuildingTheTrendTableAddsOneRowPerDrawAndLeavesTheViewAlone) {
