@@ -97,3 +97,27 @@ BENCHMARK(BM_BitBltInvert);
 
 } // namespace
 } // namespace zorvy
+
+namespace zorvy {
+namespace {
+
+// A control that recreates its font on every paint and measures one caption with it.
+void BM_CreateFontAndMeasure(benchmark::State& state) {
+    HDC dc = CreateScreenDC();
+    LOGFONT lf;
+    lf.lfHeight = -12;
+    lf.lfFaceName = "Tahoma";
+    TSize size;
+    for (auto _ : state) {
+        HFONT font = CreateFontIndirect(lf);
+        HGDIOBJ old = SelectObject(dc, font);
+        benchmark::DoNotOptimize(GetTextExtentPoint32(dc, "Caption", size));
+        SelectObject(dc, old);
+        DeleteObject(font);
+    }
+    DeleteDC(dc);
+}
+BENCHMARK(BM_CreateFontAndMeasure);
+
+} // namespace
+} // namespace zorvy

@@ -233,8 +233,28 @@ TFontObject::TFontObject(const LOGFONT& font) : TGdiObject(TGdiObjectKind::Font)
 
 TFontObject::~TFontObject() = default;
 
+namespace {
+
+// Controls create the same few fonts over and over; their mapping and metrics are made once.
+std::shared_ptr<TFontData> SharedFontData(const LOGFONT& lf) {
+    static std::unordered_map<std::string, std::shared_ptr<TFontData>> cache;
+    std::string key = std::to_string(lf.lfHeight) + '/' + std::to_string(lf.lfWidth) + '/' +
+                      std::to_string(lf.lfEscapement) + '/' + std::to_string(lf.lfWeight) + '/' +
+                      std::to_string(lf.lfItalic) + std::to_string(lf.lfUnderline) +
+                      std::to_string(lf.lfStrikeOut) + '/' + std::to_string(lf.lfCharSet) + '/' +
+                      lf.lfFaceName;
+    auto it = cache.find(key);
+    if (it != cache.end()) return it->second;
+    if (cache.size() >= 256) cache.clear(); // fonts still selected keep their own reference
+    auto data = std::make_shared<TFontData>(lf);
+    cache.emplace(std::move(key), data);
+    return data;
+}
+
+} // namespace
+
 TFontData& TFontObject::Data() {
-    if (!data_) data_ = std::make_unique<TFontData>(logFont);
+    if (!data_) data_ = SharedFontData(logFont);
     return *data_;
 }
 

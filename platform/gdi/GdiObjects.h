@@ -111,7 +111,7 @@ class TFontObject : public TGdiObject {
     TFontData& Data();
 
   private:
-    std::unique_ptr<TFontData> data_;
+    std::shared_ptr<TFontData> data_; // shared by every font of the same logical record
 };
 
 HPEN CreatePen(int style, int width, COLORREF color);

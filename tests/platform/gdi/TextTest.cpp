@@ -285,6 +285,19 @@ TEST(Text, UnderlinedFontsAndTextOutlinesAsPaths) {
     EXPECT_GT(box.Width(), 8);
     EXPECT_FALSE(rgn->region.Contains({(box.Left + box.Right) / 2, (box.Top + box.Bottom) / 2}))
         << "the O has a hole";
+    // The same path as the clip region lets a fill through the letter's shape only.
+    BeginPath(s.dc);
+    TextOut(s.dc, 0, 0, "O");
+    EndPath(s.dc);
+    EXPECT_TRUE(SelectClipPath(s.dc, RGN_COPY));
+    s.Fill(Rect(0, 0, 100, 30), RGB(255, 0, 0));
+    SelectClipRgn(s.dc, nullptr);
+    EXPECT_EQ(s.Count(RGB(255, 0, 0)), int([&] {
+                  int n = 0;
+                  for (const TRect& r : rgn->region.Rects())
+                      n += r.Width() * r.Height();
+                  return n;
+              }()));
     DeleteObject(rgn);
 }
 
