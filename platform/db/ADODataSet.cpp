@@ -244,6 +244,7 @@ int64_t ExecuteStatement(TADOConnection& connection, const std::string& sql, con
 TCustomADODataSet::TCustomADODataSet(TComponent* owner) : TDataSet(owner) {}
 
 TCustomADODataSet::~TCustomADODataSet() {
+    Destroying();
     try {
         Close();
     } catch (...) {

@@ -19,6 +19,7 @@ bool IsEditing(TDataSetState state) { return state == TDataSetState::dsEdit || s
 TDataSet::TDataSet(TComponent* owner) : TComponent(owner) {}
 
 TDataSet::~TDataSet() {
+    Destroying();
     try {
         if (GetActive()) {
             // Closing quietly: events of a dying dataset must not reach handlers.
@@ -53,11 +54,13 @@ void TDataSet::SetActive(bool active) {
         if (!IsEmpty() && AfterScroll)
             AfterScroll(this);
     } else {
-        if (BeforeClose)
+        // A dataset that is being destroyed closes without events: their handlers may be gone already.
+        bool destroying = HasState(csDestroying);
+        if (BeforeClose && !destroying)
             BeforeClose(this);
         SetState(TDataSetState::dsInactive);
         CloseCursor();
-        if (AfterClose)
+        if (AfterClose && !destroying)
             AfterClose(this);
     }
 }
@@ -324,9 +327,7 @@ void TDataSet::SortBy(const std::string& sortText) {
 }
 
 void TDataSet::CalculateAll() {
-    bool hasCalculated = std::any_of(fields_.fields_.begin(), fields_.fields_.end(),
-                                     [](TField* f) { return f->fieldKind_ != TFieldKind::fkData; });
-    if (!hasCalculated)
+    if (!HasCalculatedFields())
         return;
     for (size_t position = 0; position < view_.size(); ++position)
         CalculateRecord(*view_[position], static_cast<int>(position));
@@ -613,6 +614,11 @@ void TDataSet::SetState(TDataSetState state) {
     DataEvent(TDataEvent::deUpdateState);
 }
 
+bool TDataSet::HasCalculatedFields() const {
+    return std::any_of(fields_.fields_.begin(), fields_.fields_.end(),
+                       [](TField* f) { return f->fieldKind_ != TFieldKind::fkData; });
+}
+
 void TDataSet::Edit() {
     if (IsEditing(state_))
         return;
@@ -720,7 +726,8 @@ void TDataSet::Post() {
     appending_ = false;
     bof_ = eof_ = false;
     SetState(TDataSetState::dsBrowse);
-    CalculateRecord(*view_[current_], current_);
+    if (HasCalculatedFields())
+        CalculateRecord(*view_[current_], current_);
     UpdateWindow();
     DataEvent(TDataEvent::deDataSetChange);
     if (AfterPost)

@@ -174,6 +174,7 @@ private:
     void RemoveField(TField* field);
     void RebuildView();
     void SortView();
+    bool HasCalculatedFields() const;
     void CalculateAll();
     void CalculateRecord(Record& record, int position);
     void CalculateLookup(TField* field, Record& record);

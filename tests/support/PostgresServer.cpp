@@ -111,7 +111,8 @@ PostgresServer::PostgresServer() {
     for (int attempt = 0; attempt < 5 && !running_; ++attempt) {
         port_ = FreePort();
         std::string options = "-p " + std::to_string(port_) + " -h 127.0.0.1 -k " + folder_->Path() +
-                              " -c fsync=off -c synchronous_commit=off -c full_page_writes=off";
+                              " -c fsync=off -c synchronous_commit=off -c full_page_writes=off -c shared_buffers=16MB"
+                              " -c max_connections=20";
         running_ = Run(command({binDir_ + "/pg_ctl", "-D", dataDir_, "-o", options, "-l", serverLog, "-w", "-s",
                                 "start"})) == 0;
     }

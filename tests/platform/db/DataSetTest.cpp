@@ -145,6 +145,18 @@ TEST(DataSet, FieldsConvertCheckAndFormatTheirValues) {
     EXPECT_FALSE(id->IsValidChar('x'));
 }
 
+TEST(DataSet, ClosesWithoutEventsWhenDestroyed) {
+    auto* dataSet = NewNumbers();
+    int closes = 0;
+    dataSet->BeforeClose = dataSet->AfterClose = [&closes](TDataSet*) { ++closes; };
+    dataSet->Open();
+    dataSet->Close();
+    EXPECT_EQ(closes, 2);
+    dataSet->Open();
+    delete dataSet;
+    EXPECT_EQ(closes, 2);
+}
+
 TEST(DataSet, LookupFieldsReadTheirValueFromTheOtherDataSet) {
     std::unique_ptr<MemoryDataSet> kinds(NewNumbers());
     std::unique_ptr<MemoryDataSet> dataSet(NewNumbers());

@@ -164,9 +164,47 @@ TEST_P(EditTest, ScratchTablesAreCreatedFilledAndDroppedAndAMissingOneDropsQuiet
     EXPECT_EQ(table->FieldByName("Q0")->GetAsString(), "◆");
     table->Close();
 
+    // A table without a key: an edit finds its row by all the values it had.
+    table->Open();
+    ASSERT_TRUE(table->Locate("Qh", std::string("2026097")));
+    table->Edit();
+    table->FieldByName("Q0")->SetAsString("◆");
+    table->Post();
+    table->Close();
+    table->SetSQL({"select * from xxtoxx where Q0 is not null"});
+    table->Open();
+    EXPECT_EQ(table->GetRecordCount(), 2);
+    table->Close();
+
     drop->Execute();
     EXPECT_THROW(table->Open(), EDatabaseError);
     EXPECT_NO_THROW(connection_->Execute("drop table xxtoxx"));
+}
+
+TEST_P(EditTest, RefreshReadsTheTableAgainAndTransactionsCoverPosts) {
+    TADOQuery* query = NewQuery({"select * from LotteryIssue where Issue>='2026090'"});
+    query->SetSort("Issue");
+    query->Open();
+    ASSERT_TRUE(query->Locate("Issue", std::string("2026093")));
+    connection_->Execute("insert into LotteryIssue (LotteryID, Issue, ResultA1) values (3508, '2026097', '01 02 03 04 05 06')");
+    query->Refresh();
+    EXPECT_EQ(query->GetRecordCount(), 8);
+    EXPECT_EQ(query->FieldByName("Issue")->GetAsString(), "2026093");
+
+    connection_->BeginTrans();
+    EXPECT_TRUE(connection_->GetInTransaction());
+    query->Last();
+    query->Delete();
+    query->Append();
+    query->FieldByName("LotteryID")->SetAsInteger(3508);
+    query->FieldByName("Issue")->SetAsString("2026098");
+    query->Post();
+    connection_->RollbackTrans();
+    EXPECT_FALSE(connection_->GetInTransaction());
+    query->Refresh();
+    EXPECT_EQ(query->GetRecordCount(), 8);
+    EXPECT_TRUE(query->Locate("Issue", std::string("2026097")));
+    EXPECT_FALSE(query->Locate("Issue", std::string("2026098")));
 }
 
 ZORVY_ON_BOTH_ENGINES(EditTest);

@@ -15,7 +15,10 @@ public:
         : TDataSet(nullptr), columns_(std::move(columns)), rows_(std::move(rows)) {
         SetName("Memory");
     }
-    ~MemoryDataSet() override { Close(); }
+    ~MemoryDataSet() override {
+        Destroying();
+        Close();
+    }
 
     std::vector<std::string> writes;
     std::string rejectWith; // when set, the next write fails with this message
