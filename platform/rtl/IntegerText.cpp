@@ -14,17 +14,16 @@ int HexDigit(char c) {
     return -1;
 }
 
-// Parses into [min, max]; false on any stray character or when the value does not fit.
+// Parses a decimal number into [min, max], or a hexadecimal one as a bit pattern of the same
+// width ("$FFFFFFFF" is -1 as a 32-bit integer, as colour constants are written); false on any
+// stray character or when the value does not fit.
 bool ParseInteger(const std::string& text, int64_t min, int64_t max, int64_t& value) {
     size_t i = 0;
     while (i < text.size() && text[i] == ' ') ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
     int base = 10;
-    if (i < text.size() && text[i] == '$') {
-        base = 16;
-        ++i;
-    } else if (i < text.size() && (text[i] == 'x' || text[i] == 'X')) {
+    if (i < text.size() && (text[i] == '$' || text[i] == 'x' || text[i] == 'X')) {
         base = 16;
         ++i;
     } else if (i + 1 < text.size() && text[i] == '0' && (text[i + 1] == 'x' || text[i + 1] == 'X')) {
@@ -32,14 +31,25 @@ bool ParseInteger(const std::string& text, int64_t min, int64_t max, int64_t& va
         i += 2;
     }
     if (i == text.size()) return false;
-    // Magnitude limit: |min| for negatives, max otherwise.
-    uint64_t limit = negative ? uint64_t(0) - static_cast<uint64_t>(min) : static_cast<uint64_t>(max);
+    const uint64_t widthMask = static_cast<uint64_t>(max) * 2 + 1; // all bits of the width
+    uint64_t limit = base == 16 ? widthMask
+                                : (negative ? uint64_t(0) - static_cast<uint64_t>(min) : static_cast<uint64_t>(max));
     uint64_t magnitude = 0;
     for (; i < text.size(); ++i) {
         int digit = base == 16 ? HexDigit(text[i]) : (text[i] >= '0' && text[i] <= '9' ? text[i] - '0' : -1);
         if (digit < 0) return false;
         if (magnitude > (limit - digit) / base) return false;
         magnitude = magnitude * base + digit;
+    }
+    if (base == 16) {
+        // Sign-extend the pattern from the width, then apply the sign.
+        uint64_t signBit = (widthMask >> 1) + 1;
+        int64_t pattern = static_cast<int64_t>((magnitude ^ signBit) - signBit);
+        if (negative) pattern = static_cast<int64_t>(uint64_t(0) - static_cast<uint64_t>(pattern));
+        if (pattern < min || pattern > max)
+            pattern = static_cast<int64_t>(((static_cast<uint64_t>(pattern) & widthMask) ^ signBit) - signBit);
+        value = pattern;
+        return true;
     }
     value = negative ? static_cast<int64_t>(uint64_t(0) - magnitude) : static_cast<int64_t>(magnitude);
     return true;

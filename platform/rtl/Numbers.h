@@ -2,7 +2,8 @@
 // Number conversion and arithmetic helpers with the runtime's exact texts and rounding rules.
 //
 // Integers: IntToStr, IntToHex, StrToInt/StrToInt64 (strict: optional leading blanks and sign,
-// decimal or "$"/"0x"/"x" hex, nothing after; out-of-range is an error, never a wrap).
+// decimal or "$"/"0x"/"x" hex, nothing after; a decimal out of range is an error, never a wrap;
+// hex is a bit pattern of the width, so StrToInt("$FFFFFFFF") is -1 and "$100000000" an error).
 // Floats: TextToFloat/StrToFloat (locale decimal separator), FloatToStr (general form, 15 digits),
 // FloatToStrF, FormatFloat (format sections). Rounding: Round and RoundTo round halves to even,
 // MulDiv rounds halves away from zero. Div/Mod truncate towards zero like the integer operators.

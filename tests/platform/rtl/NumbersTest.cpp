@@ -23,11 +23,18 @@ TEST(IntegerText, ParsesDecimalAndHexStrictly) {
         int64_t value;
     } cases[] = {{"0", 0},         {"123", 123},   {"-45", -45},        {"+7", 7},          {"  12", 12},
                  {"$FF", 255},     {"0x1f", 31},   {"-$10", -16},       {"x10", 16},        {"2147483647", 2147483647},
-                 {"-2147483648", std::numeric_limits<int>::min()}};
+                 {"-2147483648", std::numeric_limits<int>::min()}, {"0x7fffffff", 2147483647},
+                 {"$00000000FF", 255}};
     for (const Case& c : cases) {
         EXPECT_EQ(StrToInt(c.text), c.value) << c.text;
         EXPECT_EQ(StrToInt64(c.text), c.value) << c.text;
     }
+    // Hexadecimal is a bit pattern of the integer's width, as colour constants are written.
+    EXPECT_EQ(StrToInt("$FFFFFFFF"), -1);
+    EXPECT_EQ(StrToInt("$8000000F"), -2147483633);
+    EXPECT_EQ(StrToInt("-$80000000"), std::numeric_limits<int>::min());
+    EXPECT_EQ(StrToInt64("$FFFFFFFF"), 4294967295LL);
+    EXPECT_EQ(StrToInt64("$FFFFFFFFFFFFFFFF"), -1);
     EXPECT_EQ(StrToInt64("9223372036854775807"), std::numeric_limits<int64_t>::max());
     EXPECT_EQ(StrToInt64("-9223372036854775808"), std::numeric_limits<int64_t>::min());
 }
@@ -154,6 +161,10 @@ TEST(FloatText, FormatFloatSections) {
                  {"0;(0);'zero'", 0, "zero"},
                  {"0;(0);'zero'", 0.2, "zero"},
                  {"0.0;;'none'", -1.25, "-1.3"},
+                 {",0.00", 1234.5, "1,234.50"},
+                 {",0.", 1234.5, "1,235"},
+                 {"'$',0.00;('$',0.00)", -1234.5, "($1,234.50)"},
+                 {"'¥' ,0.00", 7, "¥ 7.00"},
                  {"", 2.5, "2.5"}};
     TFormatSettings saved = FormatSettings();
     FormatSettings() = DefaultFormatSettings("en_US");
