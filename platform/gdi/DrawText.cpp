@@ -190,6 +190,15 @@ int DrawTextEx(HDC dc, std::string_view text, TRect& r, unsigned format, DRAWTEX
 
     TPrefixed prefixed = StripPrefixes(text, !(format & DT_NOPREFIX));
     const std::string& shown = prefixed.shown;
+    if (shown.empty()) {
+        // Nothing to show takes no room: callers that want a line's height measure a blank.
+        if (format & DT_CALCRECT) {
+            r.Right = r.Left;
+            r.Bottom = r.Top;
+        }
+        if (params) params->uiLengthDrawn = int(text.size());
+        return 0;
+    }
     TLayout layout(font, format, tabStep);
 
     std::vector<TLine> lines;

@@ -130,7 +130,8 @@ TEST(Text, WordBreakMakesRowsAndEditControlBreaksLongWords) {
         {"abcdefghijklmnopqrstuvwxyz", DT_WORDBREAK | DT_EDITCONTROL, word.cx, 6},
         {"开始过滤开始过滤", DT_WORDBREAK, 4 * 12 + 2, 2},
         {"a\r\n\r\nb", DT_WORDBREAK, 100, 3},
-        {"", DT_WORDBREAK, 100, 1},
+        {"", DT_WORDBREAK, 100, 0},
+        {"&", 0, 100, 0},
     };
     for (const TCase& c : cases) {
         TRect r = Rect(0, 0, c.width, 0);
