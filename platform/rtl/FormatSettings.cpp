@@ -63,6 +63,8 @@ TFormatSettings DefaultFormatSettings(const std::string& localeName) {
         s.LongMonthNames = {"January", "February", "March",     "April",   "May",      "June",
                             "July",    "August",   "September", "October", "November", "December"};
         s.ShortDayNames = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+        // Sunday starts the week in the United States, Monday elsewhere.
+        if (localeName.rfind("en_US", 0) == 0) s.FirstDayOfWeek = 6;
         s.LongDayNames = {"Sunday", "Monday", "Tuesday", "Wednesday", "Thursday", "Friday", "Saturday"};
     }
     return s;

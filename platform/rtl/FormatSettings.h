@@ -28,6 +28,8 @@ struct TFormatSettings {
     std::array<std::string, 7> ShortDayNames; // index 0 is Sunday
     std::array<std::string, 7> LongDayNames;
     int TwoDigitYearCenturyWindow = 50;
+    // The locale's first day of the week: 0 Monday .. 6 Sunday.
+    int FirstDayOfWeek = 0;
 };
 
 // Defaults for a locale name such as "zh_CN.UTF-8" or "en_US": Chinese names and formats
