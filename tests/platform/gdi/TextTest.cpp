@@ -304,3 +304,41 @@ TEST(Text, UnderlinedFontsAndTextOutlinesAsPaths) {
 
 } // namespace
 } // namespace zorvy
+
+namespace zorvy {
+namespace {
+
+TEST(Text, StrokedTextOutlinesAreRingsAndMarginsNarrowTheLayout) {
+    TSurface s(60, 40);
+    TSelectedFont font(s.dc, -28);
+    HPEN pen = CreatePen(PS_SOLID, 1, RGB(255, 0, 0));
+    HGDIOBJ old = SelectObject(s.dc, pen);
+    BeginPath(s.dc);
+    TextOut(s.dc, 4, 2, "O");
+    EndPath(s.dc);
+    EXPECT_TRUE(StrokePath(s.dc));
+    SelectObject(s.dc, old);
+    DeleteObject(pen);
+    TRect ink = s.InkBounds();
+    EXPECT_GT(ink.Width(), 10);
+    EXPECT_EQ(s.At((ink.Left + ink.Right) / 2, (ink.Top + ink.Bottom) / 2), White)
+        << "the counter stays empty";
+    EXPECT_EQ(s.Count(RGB(255, 0, 0)) + s.Count(White), 60 * 40)
+        << "outlines are drawn with the pen, unblended";
+    EXPECT_FALSE(StrokePath(s.dc)) << "the path was used up";
+
+    TSurface m(1, 1);
+    TSelectedFont small(m.dc, -12);
+    TSize word;
+    GetTextExtentPoint32(m.dc, "word", word);
+    DRAWTEXTPARAMS params;
+    params.iLeftMargin = 5;
+    params.iRightMargin = 7;
+    TRect r = Rect(0, 0, 0, 0);
+    DrawTextEx(m.dc, "word", r, DT_CALCRECT | DT_SINGLELINE, &params);
+    EXPECT_EQ(r.Width(), word.cx + 12);
+    EXPECT_EQ(params.uiLengthDrawn, 4);
+}
+
+} // namespace
+} // namespace zorvy
