@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <unordered_map>
 
 namespace zorvy {
 
@@ -89,8 +90,22 @@ void ReadRow(const uint8_t* src, int bitCount, const std::vector<uint32_t>& pale
     }
 }
 
-void WriteRow(const uint32_t* in, int width, int bitCount, const std::vector<uint32_t>& palette,
-              uint8_t* dst) {
+// Palette look-ups of one conversion, remembered: pictures repeat few colours.
+class TPaletteIndex {
+  public:
+    explicit TPaletteIndex(const std::vector<uint32_t>& palette) : palette_(palette) {}
+    size_t operator()(uint32_t value) {
+        auto [it, added] = cache_.try_emplace(value, 0);
+        if (added) it->second = NearestIndex(palette_, value);
+        return it->second;
+    }
+
+  private:
+    const std::vector<uint32_t>& palette_;
+    std::unordered_map<uint32_t, size_t> cache_;
+};
+
+void WriteRow(const uint32_t* in, int width, int bitCount, TPaletteIndex& indexOf, uint8_t* dst) {
     for (int x = 0; x < width; ++x) {
         uint32_t v = in[x];
         switch (bitCount) {
@@ -103,13 +118,13 @@ void WriteRow(const uint32_t* in, int width, int bitCount, const std::vector<uin
             dst[3 * x + 2] = uint8_t(v >> 16);
             break;
         case 8:
-            dst[x] = uint8_t(NearestIndex(palette, v & 0xFFFFFF));
+            dst[x] = uint8_t(indexOf(v & 0xFFFFFF));
             break;
         case 4:
-            dst[x / 2] |= uint8_t(NearestIndex(palette, v & 0xFFFFFF) << (x % 2 ? 0 : 4));
+            dst[x / 2] |= uint8_t(indexOf(v & 0xFFFFFF) << (x % 2 ? 0 : 4));
             break;
         case 1:
-            if (NearestIndex(palette, v & 0xFFFFFF)) dst[x / 8] |= uint8_t(0x80 >> (x % 8));
+            if (indexOf(v & 0xFFFFFF)) dst[x / 8] |= uint8_t(0x80 >> (x % 8));
             break;
         }
     }
@@ -170,11 +185,12 @@ int GetDIBits(HBITMAP bitmap, BITMAPINFO& info, void* bits) {
     if (!bits) return height;
     size_t stride = size_t(DIBRowBytes(bitmap->width, info.biBitCount));
     auto* dst = static_cast<uint8_t*>(bits);
+    TPaletteIndex index(info.palette);
     for (int y = 0; y < height; ++y) {
         int row = info.biHeight < 0 ? y : height - 1 - y;
         uint8_t* out = dst + stride * size_t(y);
         std::memset(out, 0, stride);
-        WriteRow(bitmap->Row(row), bitmap->width, info.biBitCount, info.palette, out);
+        WriteRow(bitmap->Row(row), bitmap->width, info.biBitCount, index, out);
     }
     return height;
 }
