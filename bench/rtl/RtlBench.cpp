@@ -1,5 +1,6 @@
 // Text conversion and value comparison as the trend grids use them: once per cell drawn or
 // per comparison while sorting.
+#include "platform/rtl/IniFiles.h"
 #include "platform/rtl/Numbers.h"
 #include "platform/rtl/StringList.h"
 #include "platform/rtl/Strings.h"
@@ -7,7 +8,10 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
+#include <cstdlib>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 using namespace zorvy;
@@ -77,5 +81,27 @@ void BM_SortedStringListAdd(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_SortedStringListAdd)->Arg(1000);
+
+} // namespace
+
+namespace {
+
+// A scheme file of 400 keys, written and then read back key by key as the main window does.
+void BM_IniSchemeRoundTrip(benchmark::State& state) {
+    char pattern[] = "/tmp/zorvy-bench-XXXXXX";
+    std::string dir = mkdtemp(pattern);
+    std::string file = dir + "/scheme.ini";
+    for (auto _ : state) {
+        std::remove(file.c_str());
+        TIniFile ini(file);
+        for (int i = 0; i < 400; ++i) ini.WriteString(i % 2 ? "CheckBox" : "ButtonEdit", "key" + IntToStr(i), "dm=1234/j=1/");
+        int total = 0;
+        for (int i = 0; i < 400; ++i) total += static_cast<int>(ini.ReadString(i % 2 ? "CheckBox" : "ButtonEdit", "key" + IntToStr(i), "").size());
+        benchmark::DoNotOptimize(total);
+    }
+    std::remove(file.c_str());
+    rmdir(dir.c_str());
+}
+BENCHMARK(BM_IniSchemeRoundTrip)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -7,8 +7,7 @@
 #include "platform/rtl/Streams.h"
 #include "platform/rtl/Strings.h"
 
-#include <filesystem>
-#include <system_error>
+#include <sys/stat.h>
 
 namespace zorvy {
 
@@ -26,11 +25,24 @@ bool HasLineBreak(const std::string& text) { return text.find_first_of("\r\n") !
 
 TIniFile::TIniFile(std::string fileName) : fileName_(std::move(fileName)) {}
 
+TIniFile::Stamp TIniFile::CurrentStamp() const {
+    struct stat info;
+    if (::stat(fileName_.c_str(), &info) != 0) return Stamp{};
+    return Stamp{true, static_cast<long long>(info.st_ino), static_cast<long long>(info.st_size),
+                 static_cast<long long>(info.st_mtim.tv_sec), static_cast<long long>(info.st_mtim.tv_nsec)};
+}
+
 void TIniFile::Load() {
+    Stamp stamp = CurrentStamp();
+    if (loaded_ && stamp == stamp_) return;
+    loaded_ = false;
     lines_.clear();
     lineBreak_ = "\n";
-    std::error_code ec;
-    if (!std::filesystem::exists(fileName_, ec)) return;
+    if (!stamp.exists) {
+        stamp_ = stamp;
+        loaded_ = true;
+        return;
+    }
     std::string text;
     try {
         text = DecodeGbkOrUtf8(ReadFileBytes(fileName_));
@@ -59,6 +71,8 @@ void TIniFile::Load() {
         start = end + 1;
         if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
     }
+    stamp_ = stamp;
+    loaded_ = true;
 }
 
 void TIniFile::Save() {
@@ -67,8 +81,10 @@ void TIniFile::Save() {
     try {
         WriteFileBytesAtomically(fileName_, text);
     } catch (const EStreamError& e) {
+        loaded_ = false; // the lines in memory no longer match the file
         throw EIniFileException("Unable to write to " + fileName_ + ": " + e.Message());
     }
+    stamp_ = CurrentStamp();
 }
 
 int TIniFile::FindSection(const std::string& section) const {

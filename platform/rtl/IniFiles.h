@@ -4,7 +4,8 @@
 // Sections and keys match without regard to case; a value holding "=" splits at the first "=";
 // blanks around keys and values and one pair of enclosing quotes around a value are dropped on
 // reading. A missing file reads as empty and is created by the first write. Every write goes to
-// disk at once, through a temporary file, so a failed write never damages what was stored.
+// disk at once, through a temporary file, so a failed write never damages what was stored; a
+// change to the file by anyone else is seen by the next read.
 // Files are read as GBK or UTF-8 and written as UTF-8, keeping their line breaks.
 // A file that exists but cannot be read raises EIniFileException naming it; so does a failed write.
 #include <string>
@@ -55,9 +56,19 @@ private:
     int SectionEnd(int header) const;                      // first line after the section
     int FindKey(int header, const std::string& key) const; // line index of the entry, -1
 
+    // Identity of the file as last read or written; Load re-reads only when it changed.
+    struct Stamp {
+        bool exists = false;
+        long long inode = 0, size = 0, seconds = 0, nanoseconds = 0;
+        bool operator==(const Stamp&) const = default;
+    };
+    Stamp CurrentStamp() const;
+
     std::string fileName_;
     std::vector<Line> lines_;
     std::string lineBreak_ = "\n";
+    Stamp stamp_;
+    bool loaded_ = false;
 };
 
 } // namespace zorvy

@@ -47,6 +47,10 @@ TEST_F(IniFiles, MissingFileReadsEmptyAndTheFirstWriteCreatesIt) {
     // Another object on the same file sees the write at once.
     TIniFile other(Path("setup.ini"));
     EXPECT_EQ(other.ReadString("MAIN", "dsn", ""), "lottery");
+    other.WriteString("Main", "Dsn", "changed");
+    EXPECT_EQ(ini.ReadString("Main", "Dsn", ""), "changed");
+    WriteFileBytesAtomically(Path("setup.ini"), "[Main]\nDsn=by hand\n");
+    EXPECT_EQ(ini.ReadString("Main", "Dsn", ""), "by hand");
 }
 
 TEST_F(IniFiles, RoundTripsValuesKeysAndSections) {
