@@ -9,11 +9,9 @@ namespace zorvy {
 TADOCommand::TADOCommand(TComponent* owner) : TComponent(owner) {}
 
 void TADOCommand::SetConnection(TADOConnection* connection) {
-    if (connection_)
-        connection_->RemoveFreeNotification(this);
+    if (connection_) connection_->RemoveFreeNotification(this);
     connection_ = connection;
-    if (connection_)
-        connection_->FreeNotification(this);
+    if (connection_) connection_->FreeNotification(this);
 }
 
 void TADOCommand::SetCommandText(const std::string& text) {
@@ -22,15 +20,13 @@ void TADOCommand::SetCommandText(const std::string& text) {
 }
 
 int64_t TADOCommand::Execute() {
-    if (!connection_)
-        throw EDatabaseError(GetName() + ": Missing Connection");
+    if (!connection_) throw EDatabaseError(GetName() + ": Missing Connection");
     return ExecuteStatement(*connection_, commandText_, &parameters_);
 }
 
 void TADOCommand::Notification(TComponent* component, TOperation operation) {
     TComponent::Notification(component, operation);
-    if (operation == TOperation::opRemove && component == connection_)
-        connection_ = nullptr;
+    if (operation == TOperation::opRemove && component == connection_) connection_ = nullptr;
 }
 
 } // namespace zorvy

@@ -12,7 +12,7 @@ class TADOConnection;
 
 class TADOCommand : public TComponent {
     ZORVY_CLASS(TADOCommand, TComponent)
-public:
+  public:
     explicit TADOCommand(TComponent* owner);
 
     TADOConnection* GetConnection() const { return connection_; }
@@ -24,10 +24,10 @@ public:
     // Runs the command; the number of rows it changed.
     int64_t Execute();
 
-protected:
+  protected:
     void Notification(TComponent* component, TOperation operation) override;
 
-private:
+  private:
     TADOConnection* connection_ = nullptr;
     std::string commandText_;
     TParameters parameters_;

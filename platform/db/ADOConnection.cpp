@@ -16,21 +16,21 @@ TADOConnection::~TADOConnection() {
     for (TCustomADODataSet* dataSet : std::vector<TCustomADODataSet*>(dataSets_))
         dataSet->SetConnection(nullptr);
     try {
-        if (connection_)
-            connection_->Close();
+        if (connection_) connection_->Close();
     } catch (...) {
     }
 }
 
 void TADOConnection::SetConnectionString(const std::string& text) {
-    if (text == connectionString_)
-        return;
+    if (text == connectionString_) return;
     if (GetConnected())
         throw EDatabaseError(GetName() + ": Cannot change the connection string of an open connection");
     connectionString_ = text;
 }
 
-bool TADOConnection::GetConnected() const { return connection_ && connection_->IsOpen(); }
+bool TADOConnection::GetConnected() const {
+    return connection_ && connection_->IsOpen();
+}
 
 void TADOConnection::SetConnected(bool connected) {
     if (connected)
@@ -40,20 +40,17 @@ void TADOConnection::SetConnected(bool connected) {
 }
 
 void TADOConnection::Open() {
-    if (GetConnected())
-        return;
+    if (GetConnected()) return;
     OdbcTarget target = MapConnectionString(connectionString_);
     auto connection = std::make_unique<odbc::Connection>();
     connection->Open(target.connectionString);
-    if (target.embedded)
-        CreateProgramTables(*connection);
+    if (target.embedded) CreateProgramTables(*connection);
     connection_ = std::move(connection);
     embedded_ = target.embedded;
 }
 
 void TADOConnection::Close() {
-    if (!connection_)
-        return;
+    if (!connection_) return;
     for (TCustomADODataSet* dataSet : std::vector<TCustomADODataSet*>(dataSets_))
         dataSet->Close();
     connection_->Close();
@@ -72,20 +69,22 @@ int TADOConnection::BeginTrans() {
 }
 
 void TADOConnection::CommitTrans() {
-    if (!GetConnected())
-        throw EDatabaseError(GetName() + ": Connection is not open");
+    if (!GetConnected()) throw EDatabaseError(GetName() + ": Connection is not open");
     connection_->Commit();
 }
 
 void TADOConnection::RollbackTrans() {
-    if (!GetConnected())
-        throw EDatabaseError(GetName() + ": Connection is not open");
+    if (!GetConnected()) throw EDatabaseError(GetName() + ": Connection is not open");
     connection_->Rollback();
 }
 
-bool TADOConnection::GetInTransaction() const { return GetConnected() && connection_->InTransaction(); }
+bool TADOConnection::GetInTransaction() const {
+    return GetConnected() && connection_->InTransaction();
+}
 
-int64_t TADOConnection::Execute(const std::string& commandText) { return ExecuteStatement(*this, commandText, nullptr); }
+int64_t TADOConnection::Execute(const std::string& commandText) {
+    return ExecuteStatement(*this, commandText, nullptr);
+}
 
 void TADOConnection::AddDataSet(TCustomADODataSet* dataSet) {
     if (std::find(dataSets_.begin(), dataSets_.end(), dataSet) == dataSets_.end())

@@ -17,7 +17,7 @@ class TCustomADODataSet;
 
 class TADOConnection : public TComponent {
     ZORVY_CLASS(TADOConnection, TComponent)
-public:
+  public:
     explicit TADOConnection(TComponent* owner);
     ~TADOConnection() override;
 
@@ -48,7 +48,7 @@ public:
     // The open ODBC connection (connecting first when needed).
     odbc::Connection& OdbcConnection();
 
-private:
+  private:
     friend class TCustomADODataSet;
     void AddDataSet(TCustomADODataSet* dataSet);
     void RemoveDataSet(TCustomADODataSet* dataSet);

@@ -25,10 +25,8 @@ odbc::Timestamp ToTimestamp(TDateTime value) {
 
 CellValue FromTimestamp(const odbc::Timestamp& t) {
     TDateTime date = 0, time = 0;
-    if (!TryEncodeDate(t.year, t.month, t.day, date))
-        return CellValue();
-    if (!TryEncodeTime(t.hour, t.minute, t.second, static_cast<int>(t.fraction / 1000000u), time))
-        time = 0;
+    if (!TryEncodeDate(t.year, t.month, t.day, date)) return CellValue();
+    if (!TryEncodeTime(t.hour, t.minute, t.second, static_cast<int>(t.fraction / 1000000u), time)) time = 0;
     return date >= 0 ? date + time : date - time;
 }
 
@@ -42,7 +40,8 @@ bool IsIntegerType(TFieldType t) {
 }
 
 bool IsFloatType(TFieldType t) {
-    return t == TFieldType::ftFloat || t == TFieldType::ftCurrency || t == TFieldType::ftBCD || t == TFieldType::ftFMTBcd;
+    return t == TFieldType::ftFloat || t == TFieldType::ftCurrency || t == TFieldType::ftBCD ||
+           t == TFieldType::ftFMTBcd;
 }
 
 TDataSet::SourceColumn ColumnOf(const odbc::ColumnInfo& info) {
@@ -52,12 +51,22 @@ TDataSet::SourceColumn ColumnOf(const odbc::ColumnInfo& info) {
     column.autoIncrement = info.autoIncrement;
     int size = info.size > 0 && info.size < 1000000 ? static_cast<int>(info.size) : 0;
     switch (odbc::FamilyOf(info.sqlType)) {
-    case odbc::SqlFamily::Integer: column.dataType = info.autoIncrement ? TFieldType::ftAutoInc : TFieldType::ftInteger; break;
-    case odbc::SqlFamily::SmallInt: column.dataType = TFieldType::ftSmallint; break;
-    case odbc::SqlFamily::BigInt: column.dataType = TFieldType::ftLargeint; break;
-    case odbc::SqlFamily::Bit: column.dataType = TFieldType::ftBoolean; break;
+    case odbc::SqlFamily::Integer:
+        column.dataType = info.autoIncrement ? TFieldType::ftAutoInc : TFieldType::ftInteger;
+        break;
+    case odbc::SqlFamily::SmallInt:
+        column.dataType = TFieldType::ftSmallint;
+        break;
+    case odbc::SqlFamily::BigInt:
+        column.dataType = TFieldType::ftLargeint;
+        break;
+    case odbc::SqlFamily::Bit:
+        column.dataType = TFieldType::ftBoolean;
+        break;
     case odbc::SqlFamily::Float:
-    case odbc::SqlFamily::Numeric: column.dataType = TFieldType::ftFloat; break;
+    case odbc::SqlFamily::Numeric:
+        column.dataType = TFieldType::ftFloat;
+        break;
     case odbc::SqlFamily::Char:
     case odbc::SqlFamily::WChar:
         column.dataType = TFieldType::ftWideString;
@@ -69,10 +78,18 @@ TDataSet::SourceColumn ColumnOf(const odbc::ColumnInfo& info) {
         column.dataType = size > 0 && size <= 8000 ? TFieldType::ftWideString : TFieldType::ftMemo;
         column.size = column.dataType == TFieldType::ftWideString ? size : 0;
         break;
-    case odbc::SqlFamily::LongText: column.dataType = TFieldType::ftMemo; break;
-    case odbc::SqlFamily::Date: column.dataType = TFieldType::ftDate; break;
-    case odbc::SqlFamily::Time: column.dataType = TFieldType::ftTime; break;
-    case odbc::SqlFamily::Timestamp: column.dataType = TFieldType::ftDateTime; break;
+    case odbc::SqlFamily::LongText:
+        column.dataType = TFieldType::ftMemo;
+        break;
+    case odbc::SqlFamily::Date:
+        column.dataType = TFieldType::ftDate;
+        break;
+    case odbc::SqlFamily::Time:
+        column.dataType = TFieldType::ftTime;
+        break;
+    case odbc::SqlFamily::Timestamp:
+        column.dataType = TFieldType::ftDateTime;
+        break;
     case odbc::SqlFamily::Binary:
         column.dataType = TFieldType::ftBytes;
         column.size = size;
@@ -81,7 +98,9 @@ TDataSet::SourceColumn ColumnOf(const odbc::ColumnInfo& info) {
         column.dataType = TFieldType::ftVarBytes;
         column.size = size;
         break;
-    case odbc::SqlFamily::LongBinary: column.dataType = TFieldType::ftBlob; break;
+    case odbc::SqlFamily::LongBinary:
+        column.dataType = TFieldType::ftBlob;
+        break;
     case odbc::SqlFamily::Other:
         column.dataType = TFieldType::ftWideString;
         column.size = size > 0 && size <= 8000 ? size : 255;
@@ -92,31 +111,25 @@ TDataSet::SourceColumn ColumnOf(const odbc::ColumnInfo& info) {
 
 // A driver value in the form the field of that type keeps.
 CellValue ToCell(odbc::Value&& value, TFieldType type) {
-    if (std::holds_alternative<std::monostate>(value))
-        return CellValue();
+    if (std::holds_alternative<std::monostate>(value)) return CellValue();
     if (auto* t = std::get_if<odbc::Timestamp>(&value))
-        return IsDateType(type) ? FromTimestamp(*t) : CellValue(FormatDateTime("yyyy-mm-dd hh:nn:ss", std::get<double>(FromTimestamp(*t))));
+        return IsDateType(type)
+                   ? FromTimestamp(*t)
+                   : CellValue(FormatDateTime("yyyy-mm-dd hh:nn:ss", std::get<double>(FromTimestamp(*t))));
     if (auto* i = std::get_if<int64_t>(&value)) {
-        if (IsFloatType(type) || IsDateType(type))
-            return static_cast<double>(*i);
-        if (type == TFieldType::ftBoolean)
-            return *i != 0;
-        if (IsIntegerType(type))
-            return *i;
+        if (IsFloatType(type) || IsDateType(type)) return static_cast<double>(*i);
+        if (type == TFieldType::ftBoolean) return *i != 0;
+        if (IsIntegerType(type)) return *i;
         return IntToStr(*i);
     }
     if (auto* d = std::get_if<double>(&value)) {
-        if (IsIntegerType(type))
-            return static_cast<int64_t>(std::llround(*d));
-        if (IsFloatType(type) || IsDateType(type))
-            return *d;
+        if (IsIntegerType(type)) return static_cast<int64_t>(std::llround(*d));
+        if (IsFloatType(type) || IsDateType(type)) return *d;
         return FloatToStr(*d);
     }
     if (auto* b = std::get_if<bool>(&value)) {
-        if (IsIntegerType(type))
-            return static_cast<int64_t>(*b ? 1 : 0);
-        if (type == TFieldType::ftBoolean)
-            return *b;
+        if (IsIntegerType(type)) return static_cast<int64_t>(*b ? 1 : 0);
+        if (type == TFieldType::ftBoolean) return *b;
         return std::string(*b ? "True" : "False");
     }
     if (auto* s = std::get_if<std::string>(&value)) {
@@ -132,8 +145,7 @@ CellValue ToCell(odbc::Value&& value, TFieldType type) {
             TDateTime x = 0;
             return TryStrToDateTime(Trim(*s), x) ? CellValue(x) : CellValue();
         }
-        if (type == TFieldType::ftBoolean)
-            return StrToBoolDef(Trim(*s), false);
+        if (type == TFieldType::ftBoolean) return StrToBoolDef(Trim(*s), false);
         return std::move(*s);
     }
     return std::move(std::get<odbc::Bytes>(value));
@@ -141,16 +153,12 @@ CellValue ToCell(odbc::Value&& value, TFieldType type) {
 
 // A stored cell as the driver receives it.
 odbc::Value ToDriver(const CellValue& cell, TFieldType type) {
-    if (IsNullCell(cell))
-        return std::monostate{};
+    if (IsNullCell(cell)) return std::monostate{};
     if (auto* d = std::get_if<double>(&cell))
         return IsDateType(type) ? odbc::Value(ToTimestamp(*d)) : odbc::Value(*d);
-    if (auto* i = std::get_if<int64_t>(&cell))
-        return *i;
-    if (auto* b = std::get_if<bool>(&cell))
-        return *b;
-    if (auto* s = std::get_if<std::string>(&cell))
-        return *s;
+    if (auto* i = std::get_if<int64_t>(&cell)) return *i;
+    if (auto* b = std::get_if<bool>(&cell)) return *b;
+    if (auto* s = std::get_if<std::string>(&cell)) return *s;
     return std::get<odbc::Bytes>(cell);
 }
 
@@ -158,8 +166,7 @@ std::string QuoteName(const std::string& name) {
     std::string quoted = "\"";
     for (char c : name) {
         quoted += c;
-        if (c == '"')
-            quoted += '"';
+        if (c == '"') quoted += '"';
     }
     return quoted + "\"";
 }
@@ -178,8 +185,7 @@ std::string TolerantDrop(const std::string& sql) {
         size_t start = i;
         while (i < text.size() && !std::isspace(static_cast<unsigned char>(text[i])))
             ++i;
-        if (i > start)
-            words.push_back(text.substr(start, i - start));
+        if (i > start) words.push_back(text.substr(start, i - start));
     }
     if (words.size() == 3 && SameText(words[0], "drop") && SameText(words[1], "table") && i >= text.size())
         return "drop table if exists " + words[2];
@@ -189,31 +195,35 @@ std::string TolerantDrop(const std::string& sql) {
 } // namespace
 
 odbc::Value ParameterValue(const Variant& value) {
-    if (value.IsNull() || value.IsEmpty())
-        return std::monostate{};
-    if (value.IsArray())
-        throw EDatabaseError("An array cannot be a parameter value");
+    if (value.IsNull() || value.IsEmpty()) return std::monostate{};
+    if (value.IsArray()) throw EDatabaseError("An array cannot be a parameter value");
     switch (value.VarType()) {
-    case varBoolean: return value.AsBoolean();
+    case varBoolean:
+        return value.AsBoolean();
     case varSmallint:
     case varInteger:
     case varShortInt:
     case varByte:
     case varWord:
     case varLongWord:
-    case varInt64: return value.AsInt64();
-    case varUInt64: return static_cast<int64_t>(value.AsUInt64());
+    case varInt64:
+        return value.AsInt64();
+    case varUInt64:
+        return static_cast<int64_t>(value.AsUInt64());
     case varSingle:
     case varDouble:
     case varCurrency:
-    case varFMTBcd: return value.AsDouble();
+    case varFMTBcd:
+        return value.AsDouble();
     case varDate:
-    case varSQLTimeStamp: return ToTimestamp(value.AsDateTime());
+    case varSQLTimeStamp:
+        return ToTimestamp(value.AsDateTime());
     case varString: {
         const std::string& raw = value.RawString();
         return odbc::Bytes{std::vector<uint8_t>(raw.begin(), raw.end())};
     }
-    default: return value.AsString();
+    default:
+        return value.AsString();
     }
 }
 
@@ -222,8 +232,7 @@ namespace {
 std::vector<odbc::Value> BindValues(const std::vector<std::string>& names, const TParameters* parameters) {
     std::vector<odbc::Value> values;
     for (const std::string& name : names) {
-        if (!parameters)
-            throw EDatabaseError("Parameter '" + name + "' not found");
+        if (!parameters) throw EDatabaseError("Parameter '" + name + "' not found");
         values.push_back(ParameterValue(parameters->ParamByName(name)->GetValue()));
     }
     return values;
@@ -232,8 +241,7 @@ std::vector<odbc::Value> BindValues(const std::vector<std::string>& names, const
 } // namespace
 
 int64_t ExecuteStatement(TADOConnection& connection, const std::string& sql, const TParameters* parameters) {
-    if (Trim(sql).empty())
-        throw EDatabaseError("The command text is empty");
+    if (Trim(sql).empty()) throw EDatabaseError("The command text is empty");
     MarkedStatement marked = MarkParameters(TolerantDrop(sql));
     std::vector<odbc::Value> values = BindValues(marked.names, parameters);
     return connection.OdbcConnection().ExecDirect(marked.sql, values);
@@ -253,10 +261,8 @@ TCustomADODataSet::~TCustomADODataSet() {
 }
 
 void TCustomADODataSet::SetConnection(TADOConnection* connection) {
-    if (connection == connection_)
-        return;
-    if (GetActive())
-        Close();
+    if (connection == connection_) return;
+    if (GetActive()) Close();
     if (connection_) {
         connection_->RemoveDataSet(this);
         connection_->RemoveFreeNotification(this);
@@ -272,28 +278,24 @@ void TCustomADODataSet::Notification(TComponent* component, TOperation operation
     TDataSet::Notification(component, operation);
     if (operation == TOperation::opRemove && component == connection_) {
         connection_ = nullptr;
-        if (GetActive())
-            Close();
+        if (GetActive()) Close();
     }
 }
 
 TADOConnection& TCustomADODataSet::CheckConnection() const {
-    if (!connection_)
-        throw EDatabaseError(GetName() + ": Missing Connection");
+    if (!connection_) throw EDatabaseError(GetName() + ": Missing Connection");
     return *connection_;
 }
 
 TDataSet::SourceData TCustomADODataSet::OpenSource() {
     TADOConnection& connection = CheckConnection();
     std::string text = SelectText();
-    if (Trim(text).empty())
-        throw EDatabaseError(GetName() + ": The command text is empty");
+    if (Trim(text).empty()) throw EDatabaseError(GetName() + ": The command text is empty");
     MarkedStatement marked = MarkParameters(text);
     std::vector<odbc::Value> values = BindValues(marked.names, &parameters_);
     odbc::Statement statement(connection.OdbcConnection());
     statement.Execute(marked.sql, values);
-    if (statement.Columns().empty())
-        throw EDatabaseError(GetName() + ": The statement returns no records");
+    if (statement.Columns().empty()) throw EDatabaseError(GetName() + ": The statement returns no records");
     SourceData data;
     for (const odbc::ColumnInfo& info : statement.Columns())
         data.columns.push_back(ColumnOf(info));
@@ -326,41 +328,37 @@ std::vector<std::string> TCustomADODataSet::KeyColumns(const WriteBack& record) 
     }
     auto nameOf = [&](const std::string& column) -> std::string {
         for (TField* field : record.fields)
-            if (SameText(field->GetFieldName(), column))
-                return field->GetFieldName();
+            if (SameText(field->GetFieldName(), column)) return field->GetFieldName();
         return {};
     };
     for (const auto& key : uniqueKeys_) {
         std::vector<std::string> names;
         for (const std::string& column : key)
-            if (std::string name = nameOf(column); !name.empty())
-                names.push_back(name);
-        if (names.size() == key.size())
-            return names;
+            if (std::string name = nameOf(column); !name.empty()) names.push_back(name);
+        if (names.size() == key.size()) return names;
     }
     // Without a usable key the record is found by all its original values.
     std::vector<std::string> all;
     for (TField* field : record.fields)
-        if (!field->IsBlob())
-            all.push_back(field->GetFieldName());
+        if (!field->IsBlob()) all.push_back(field->GetFieldName());
     return all;
 }
 
-void TCustomADODataSet::RunWrite(const std::string& sql, const std::vector<odbc::Value>& values, bool mustHitOneRow) {
+void TCustomADODataSet::RunWrite(const std::string& sql, const std::vector<odbc::Value>& values,
+                                 bool mustHitOneRow) {
     odbc::Connection& connection = CheckConnection().OdbcConnection();
     bool own = !connection.InTransaction();
-    if (own)
-        connection.BeginTransaction();
+    if (own) connection.BeginTransaction();
     try {
         int64_t rows = connection.ExecDirect(sql, values);
         if (mustHitOneRow && rows == 0)
-            throw EDatabaseError(GetName() + ": The record was not found in the table: it was changed or deleted "
-                                             "since it was read");
+            throw EDatabaseError(GetName() +
+                                 ": The record was not found in the table: it was changed or deleted "
+                                 "since it was read");
         if (mustHitOneRow && rows > 1)
-            throw EDatabaseError(GetName() + ": The record is not unique in the table: " + std::to_string(rows) +
-                                 " records would change");
-        if (own)
-            connection.Commit();
+            throw EDatabaseError(GetName() + ": The record is not unique in the table: " +
+                                 std::to_string(rows) + " records would change");
+        if (own) connection.Commit();
     } catch (...) {
         if (own) {
             try {
@@ -379,10 +377,8 @@ void AppendWhere(std::string& sql, std::vector<odbc::Value>& values, const TData
     sql += " where ";
     for (size_t k = 0; k < keys.size(); ++k) {
         for (size_t f = 0; f < record.fields.size(); ++f) {
-            if (record.fields[f]->GetFieldName() != keys[k])
-                continue;
-            if (k > 0)
-                sql += " and ";
+            if (record.fields[f]->GetFieldName() != keys[k]) continue;
+            if (k > 0) sql += " and ";
             if (IsNullCell(record.oldValues[f])) {
                 sql += QuoteName(keys[k]) + " is null";
             } else {
@@ -400,8 +396,7 @@ void TCustomADODataSet::WriteInsert(const WriteBack& record) {
     std::string columns, markers;
     std::vector<odbc::Value> values;
     for (size_t f = 0; f < record.fields.size(); ++f) {
-        if (IsNullCell(record.newValues[f]))
-            continue;
+        if (IsNullCell(record.newValues[f])) continue;
         if (!columns.empty()) {
             columns += ", ";
             markers += ", ";
@@ -410,8 +405,9 @@ void TCustomADODataSet::WriteInsert(const WriteBack& record) {
         markers += "?";
         values.push_back(ToDriver(record.newValues[f], record.fields[f]->GetDataType()));
     }
-    std::string sql = "insert into " + UpdateTableName() +
-                      (columns.empty() ? std::string(" default values") : " (" + columns + ") values (" + markers + ")");
+    std::string sql =
+        "insert into " + UpdateTableName() +
+        (columns.empty() ? std::string(" default values") : " (" + columns + ") values (" + markers + ")");
     RunWrite(sql, values, false);
 }
 
@@ -419,15 +415,12 @@ void TCustomADODataSet::WriteUpdate(const WriteBack& record) {
     std::string sets;
     std::vector<odbc::Value> values;
     for (size_t f = 0; f < record.fields.size(); ++f) {
-        if (!record.changed[f])
-            continue;
-        if (!sets.empty())
-            sets += ", ";
+        if (!record.changed[f]) continue;
+        if (!sets.empty()) sets += ", ";
         sets += QuoteName(record.fields[f]->GetFieldName()) + " = ?";
         values.push_back(ToDriver(record.newValues[f], record.fields[f]->GetDataType()));
     }
-    if (sets.empty())
-        return;
+    if (sets.empty()) return;
     std::string sql = "update " + UpdateTableName() + " set " + sets;
     AppendWhere(sql, values, record, KeyColumns(record));
     RunWrite(sql, values, true);
@@ -447,8 +440,7 @@ TADOQuery::TADOQuery(TComponent* owner) : TCustomADODataSet(owner) {}
 std::string TADOQuery::GetSQLText() const {
     std::string text;
     for (size_t i = 0; i < sql_.size(); ++i) {
-        if (i > 0)
-            text += "\n";
+        if (i > 0) text += "\n";
         text += sql_[i];
     }
     return text;
@@ -459,40 +451,39 @@ void TADOQuery::SQLChanged() {
 }
 
 void TADOQuery::SetSQLText(const std::string& text) {
-    if (GetActive())
-        throw EDatabaseError(GetName() + ": Cannot change the SQL of an open query");
+    if (GetActive()) throw EDatabaseError(GetName() + ": Cannot change the SQL of an open query");
     sql_.clear();
     size_t start = 0;
     while (start <= text.size() && !text.empty()) {
         size_t end = text.find('\n', start);
         std::string line = text.substr(start, end == std::string::npos ? std::string::npos : end - start);
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
+        if (!line.empty() && line.back() == '\r') line.pop_back();
         sql_.push_back(line);
-        if (end == std::string::npos)
-            break;
+        if (end == std::string::npos) break;
         start = end + 1;
     }
     SQLChanged();
 }
 
 void TADOQuery::SetSQL(const std::vector<std::string>& lines) {
-    if (GetActive())
-        throw EDatabaseError(GetName() + ": Cannot change the SQL of an open query");
+    if (GetActive()) throw EDatabaseError(GetName() + ": Cannot change the SQL of an open query");
     sql_ = lines;
     SQLChanged();
 }
 
 void TADOQuery::AddSQL(const std::string& line) {
-    if (GetActive())
-        throw EDatabaseError(GetName() + ": Cannot change the SQL of an open query");
+    if (GetActive()) throw EDatabaseError(GetName() + ": Cannot change the SQL of an open query");
     sql_.push_back(line);
     SQLChanged();
 }
 
-void TADOQuery::ClearSQL() { SetSQL({}); }
+void TADOQuery::ClearSQL() {
+    SetSQL({});
+}
 
-int64_t TADOQuery::ExecSQL() { return ExecuteStatement(CheckConnection(), GetSQLText(), &parameters_); }
+int64_t TADOQuery::ExecSQL() {
+    return ExecuteStatement(CheckConnection(), GetSQLText(), &parameters_);
+}
 
 std::string TADOQuery::UpdateTableName() const {
     // The one table of "select ... from Table [alias] [where ...]"; nothing for joins or sub-queries.
@@ -502,8 +493,7 @@ std::string TADOQuery::UpdateTableName() const {
     int depth = 0;
     bool seenFrom = false;
     auto flush = [&] {
-        if (!word.empty() && depth == 0)
-            words.push_back(word);
+        if (!word.empty() && depth == 0) words.push_back(word);
         word.clear();
     };
     for (size_t i = 0; i < text.size(); ++i) {
@@ -523,30 +513,26 @@ std::string TADOQuery::UpdateTableName() const {
         }
         if (c == ',') {
             flush();
-            if (depth == 0)
-                words.push_back(",");
+            if (depth == 0) words.push_back(",");
             continue;
         }
         if (std::isspace(static_cast<unsigned char>(c))) {
             flush();
-            if (!words.empty() && SameText(words.back(), "from"))
-                seenFrom = true;
+            if (!words.empty() && SameText(words.back(), "from")) seenFrom = true;
             continue;
         }
         word += c;
     }
     flush();
-    if (words.empty() || !SameText(words.front(), "select"))
-        return {};
-    auto from = std::find_if(words.begin(), words.end(), [](const std::string& w) { return SameText(w, "from"); });
-    if (from == words.end() || from + 1 == words.end())
-        return {};
+    if (words.empty() || !SameText(words.front(), "select")) return {};
+    auto from =
+        std::find_if(words.begin(), words.end(), [](const std::string& w) { return SameText(w, "from"); });
+    if (from == words.end() || from + 1 == words.end()) return {};
     std::string table = *(from + 1);
     for (auto it = from + 2; it != words.end(); ++it) {
-        if (*it == "," || SameText(*it, "join"))
-            return {};
-        if (SameText(*it, "where") || SameText(*it, "order") || SameText(*it, "group") || SameText(*it, "having") ||
-            SameText(*it, "union"))
+        if (*it == "," || SameText(*it, "join")) return {};
+        if (SameText(*it, "where") || SameText(*it, "order") || SameText(*it, "group") ||
+            SameText(*it, "having") || SameText(*it, "union"))
             break;
     }
     if (std::any_of(words.begin(), words.end(), [](const std::string& w) { return SameText(w, "union"); }))
@@ -559,17 +545,17 @@ std::string TADOQuery::UpdateTableName() const {
 TADOTable::TADOTable(TComponent* owner) : TCustomADODataSet(owner) {}
 
 void TADOTable::SetTableName(const std::string& name) {
-    if (GetActive())
-        throw EDatabaseError(GetName() + ": Cannot change the table of an open dataset");
+    if (GetActive()) throw EDatabaseError(GetName() + ": Cannot change the table of an open dataset");
     tableName_ = name;
 }
 
 std::string TADOTable::SelectText() const {
-    if (Trim(tableName_).empty())
-        throw EDatabaseError(GetName() + ": Missing TableName");
+    if (Trim(tableName_).empty()) throw EDatabaseError(GetName() + ": Missing TableName");
     return "select * from " + tableName_;
 }
 
-bool TADOTable::SourceCanModify() const { return !readOnly_ && TCustomADODataSet::SourceCanModify(); }
+bool TADOTable::SourceCanModify() const {
+    return !readOnly_ && TCustomADODataSet::SourceCanModify();
+}
 
 } // namespace zorvy

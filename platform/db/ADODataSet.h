@@ -17,7 +17,7 @@ enum class TADOLockType { ltUnspecified, ltReadOnly, ltPessimistic, ltOptimistic
 
 class TCustomADODataSet : public TDataSet {
     ZORVY_CLASS(TCustomADODataSet, TDataSet)
-public:
+  public:
     explicit TCustomADODataSet(TComponent* owner);
     ~TCustomADODataSet() override;
 
@@ -40,7 +40,7 @@ public:
     // The table edits are written to: the table of TADOTable, or the one table a query selects from.
     virtual std::string UpdateTableName() const = 0;
 
-protected:
+  protected:
     SourceData OpenSource() override;
     void CloseSource() override;
     bool SourceCanModify() const override;
@@ -54,7 +54,7 @@ protected:
     TADOConnection& CheckConnection() const;
     TParameters parameters_;
 
-private:
+  private:
     void RunWrite(const std::string& sql, const std::vector<odbc::Value>& values, bool mustHitOneRow);
     std::vector<std::string> KeyColumns(const WriteBack& record);
 
@@ -67,7 +67,7 @@ private:
 
 class TADOQuery : public TCustomADODataSet {
     ZORVY_CLASS(TADOQuery, TCustomADODataSet)
-public:
+  public:
     explicit TADOQuery(TComponent* owner);
 
     // The SQL text, as lines joined by line breaks. Changing it closes nothing but re-reads the
@@ -83,17 +83,17 @@ public:
     int64_t ExecSQL();
     std::string UpdateTableName() const override;
 
-protected:
+  protected:
     std::string SelectText() const override { return GetSQLText(); }
 
-private:
+  private:
     void SQLChanged();
     std::vector<std::string> sql_;
 };
 
 class TADOTable : public TCustomADODataSet {
     ZORVY_CLASS(TADOTable, TCustomADODataSet)
-public:
+  public:
     explicit TADOTable(TComponent* owner);
     const std::string& GetTableName() const { return tableName_; }
     void SetTableName(const std::string& name); // EDatabaseError while open
@@ -101,11 +101,11 @@ public:
     void SetReadOnly(bool readOnly) { readOnly_ = readOnly; }
     std::string UpdateTableName() const override { return tableName_; }
 
-protected:
+  protected:
     std::string SelectText() const override;
     bool SourceCanModify() const override;
 
-private:
+  private:
     std::string tableName_;
     bool readOnly_ = false;
 };

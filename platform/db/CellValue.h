@@ -12,6 +12,8 @@ namespace zorvy {
 
 using CellValue = std::variant<std::monostate, bool, int64_t, double, std::string, odbc::Bytes>;
 
-inline bool IsNullCell(const CellValue& value) { return std::holds_alternative<std::monostate>(value); }
+inline bool IsNullCell(const CellValue& value) {
+    return std::holds_alternative<std::monostate>(value);
+}
 
 } // namespace zorvy

@@ -5,19 +5,16 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Strings.h"
 
-
 namespace zorvy {
 namespace {
 
 // An ODBC value that holds ";" or braces must be braced, with "}" doubled.
 std::string OdbcValue(const std::string& value) {
-    if (value.find_first_of(";{}") == std::string::npos && value == Trim(value))
-        return value;
+    if (value.find_first_of(";{}") == std::string::npos && value == Trim(value)) return value;
     std::string out = "{";
     for (char c : value) {
         out += c;
-        if (c == '}')
-            out += '}';
+        if (c == '}') out += '}';
     }
     return out + "}";
 }
@@ -32,7 +29,8 @@ ConnectionStringPairs ParseConnectionString(const std::string& text) {
         size_t semi = text.find(';', i);
         if (semi != std::string::npos && (eq == std::string::npos || semi < eq)) {
             if (!Trim(text.substr(i, semi - i)).empty())
-                throw EDatabaseError("Invalid connection string entry: \"" + Trim(text.substr(i, semi - i)) + "\"");
+                throw EDatabaseError("Invalid connection string entry: \"" + Trim(text.substr(i, semi - i)) +
+                                     "\"");
             i = semi + 1;
             continue;
         }
@@ -51,7 +49,8 @@ ConnectionStringPairs ParseConnectionString(const std::string& text) {
             size_t k = v + 1;
             for (;; ++k) {
                 if (k >= text.size())
-                    throw EDatabaseError("Unterminated quote in the connection string value of \"" + key + "\"");
+                    throw EDatabaseError("Unterminated quote in the connection string value of \"" + key +
+                                         "\"");
                 if (text[k] == quote) {
                     if (k + 1 < text.size() && text[k + 1] == quote) {
                         value += quote;
@@ -69,8 +68,7 @@ ConnectionStringPairs ParseConnectionString(const std::string& text) {
             value = Trim(text.substr(v, end == std::string::npos ? std::string::npos : end - v));
             i = end == std::string::npos ? text.size() : end + 1;
         }
-        if (key.empty())
-            throw EDatabaseError("Invalid connection string entry without a key");
+        if (key.empty()) throw EDatabaseError("Invalid connection string entry without a key");
         pairs.emplace_back(key, value);
     }
     return pairs;
@@ -78,8 +76,7 @@ ConnectionStringPairs ParseConnectionString(const std::string& text) {
 
 std::string ConnectionStringValue(const ConnectionStringPairs& pairs, const std::string& key) {
     for (const auto& [k, v] : pairs)
-        if (SameText(k, key))
-            return v;
+        if (SameText(k, key)) return v;
     return {};
 }
 
@@ -87,7 +84,8 @@ OdbcTarget MapConnectionString(const std::string& adoConnectionString) {
     ConnectionStringPairs pairs = ParseConnectionString(adoConnectionString);
     std::string provider = ConnectionStringValue(pairs, "Provider");
     if (!provider.empty() && !StartsText("MSDASQL", provider))
-        throw EDatabaseError("Provider \"" + provider + "\" is not available: only the ODBC provider (MSDASQL) is");
+        throw EDatabaseError("Provider \"" + provider +
+                             "\" is not available: only the ODBC provider (MSDASQL) is");
 
     OdbcTarget target;
     std::string odbc;
@@ -103,8 +101,7 @@ OdbcTarget MapConnectionString(const std::string& adoConnectionString) {
         }
         if (SameText(key, "Extended Properties")) {
             odbc += value;
-            if (!odbc.empty() && odbc.back() != ';')
-                odbc += ';';
+            if (!odbc.empty() && odbc.back() != ';') odbc += ';';
             for (const auto& [k, v] : ParseConnectionString(value))
                 if (SameText(k, "Driver"))
                     hasDriver = true;
@@ -112,8 +109,7 @@ OdbcTarget MapConnectionString(const std::string& adoConnectionString) {
                     dataSource = v;
             continue;
         }
-        if (SameText(key, "Driver"))
-            hasDriver = true;
+        if (SameText(key, "Driver")) hasDriver = true;
         odbc += key + "=" + OdbcValue(value) + ";";
     }
 
@@ -123,14 +119,14 @@ OdbcTarget MapConnectionString(const std::string& adoConnectionString) {
     }
     if (!dataSource.empty() && !hasDriver) {
         if (!IsProgramDataSource(dataSource))
-            throw EDatabaseError("Data source \"" + dataSource + "\" is not defined in the ODBC configuration");
+            throw EDatabaseError("Data source \"" + dataSource +
+                                 "\" is not defined in the ODBC configuration");
         target.embedded = true;
         target.databaseFile = EmbeddedDatabaseFile();
         target.connectionString = SqliteConnectionString(target.databaseFile);
         return target;
     }
-    if (!hasDriver)
-        throw EDatabaseError("The connection string names no data source");
+    if (!hasDriver) throw EDatabaseError("The connection string names no data source");
     target.connectionString = odbc;
     return target;
 }

@@ -12,7 +12,9 @@ namespace {
 
 const CellValue NullCell;
 
-bool IsEditing(TDataSetState state) { return state == TDataSetState::dsEdit || state == TDataSetState::dsInsert; }
+bool IsEditing(TDataSetState state) {
+    return state == TDataSetState::dsEdit || state == TDataSetState::dsInsert;
+}
 
 } // namespace
 
@@ -42,26 +44,20 @@ TDataSet::~TDataSet() {
 // ---- Opening and closing --------------------------------------------------------------------
 
 void TDataSet::SetActive(bool active) {
-    if (active == GetActive())
-        return;
+    if (active == GetActive()) return;
     if (active) {
-        if (BeforeOpen)
-            BeforeOpen(this);
+        if (BeforeOpen) BeforeOpen(this);
         OpenCursor();
         SetState(TDataSetState::dsBrowse);
-        if (AfterOpen)
-            AfterOpen(this);
-        if (!IsEmpty() && AfterScroll)
-            AfterScroll(this);
+        if (AfterOpen) AfterOpen(this);
+        if (!IsEmpty() && AfterScroll) AfterScroll(this);
     } else {
         // A dataset that is being destroyed closes without events: their handlers may be gone already.
         bool destroying = HasState(csDestroying);
-        if (BeforeClose && !destroying)
-            BeforeClose(this);
+        if (BeforeClose && !destroying) BeforeClose(this);
         SetState(TDataSetState::dsInactive);
         CloseCursor();
-        if (AfterClose && !destroying)
-            AfterClose(this);
+        if (AfterClose && !destroying) AfterClose(this);
     }
 }
 
@@ -78,8 +74,7 @@ void TDataSet::OpenCursor() {
             record->sourceOrder = record->id;
             record->cells.resize(fields_.fields_.size());
             for (size_t f = 0; f < columnOfField.size(); ++f)
-                if (columnOfField[f] >= 0)
-                    record->cells[f] = std::move(row[columnOfField[f]]);
+                if (columnOfField[f] >= 0) record->cells[f] = std::move(row[columnOfField[f]]);
             records_.push_back(std::move(record));
         }
         RebuildView();
@@ -114,8 +109,7 @@ void TDataSet::BindFields(const std::vector<SourceColumn>& columns, std::vector<
                                          [](TField* f) { return f->fieldKind_ == TFieldKind::fkData; });
     auto columnIndex = [&](const std::string& name) {
         for (size_t c = 0; c < columns.size(); ++c)
-            if (SameText(columns[c].name, name))
-                return static_cast<int>(c);
+            if (SameText(columns[c].name, name)) return static_cast<int>(c);
         return -1;
     };
     if (!hasPersistentData) {
@@ -141,8 +135,7 @@ void TDataSet::BindFields(const std::vector<SourceColumn>& columns, std::vector<
     for (size_t f = 0; f < fields_.fields_.size(); ++f) {
         TField* field = fields_.fields_[f];
         field->fieldNo_ = 0;
-        if (field->fieldKind_ != TFieldKind::fkData)
-            continue;
+        if (field->fieldKind_ != TFieldKind::fkData) continue;
         int column = columnIndex(field->fieldName_);
         if (column < 0) {
             DestroyDynamicFields();
@@ -156,11 +149,10 @@ void TDataSet::BindFields(const std::vector<SourceColumn>& columns, std::vector<
 void TDataSet::DestroyDynamicFields() {
     std::vector<TField*> dynamic;
     for (TField* field : fields_.fields_)
-        if (field->dynamic_)
-            dynamic.push_back(field);
-    fields_.fields_.erase(std::remove_if(fields_.fields_.begin(), fields_.fields_.end(),
-                                         [](TField* f) { return f->dynamic_; }),
-                          fields_.fields_.end());
+        if (field->dynamic_) dynamic.push_back(field);
+    fields_.fields_.erase(
+        std::remove_if(fields_.fields_.begin(), fields_.fields_.end(), [](TField* f) { return f->dynamic_; }),
+        fields_.fields_.end());
     fields_.Reindex();
     for (TField* field : dynamic) {
         field->dataSet_ = nullptr;
@@ -170,8 +162,7 @@ void TDataSet::DestroyDynamicFields() {
 }
 
 void TDataSet::AddField(TField* field) {
-    if (GetActive())
-        throw EDatabaseError(GetName() + ": Cannot perform this operation on an open dataset");
+    if (GetActive()) throw EDatabaseError(GetName() + ": Cannot perform this operation on an open dataset");
     if (!field->fieldName_.empty() && FindField(field->fieldName_))
         throw EDatabaseError(GetName() + ": Duplicate field name '" + field->fieldName_ + "'");
     fields_.fields_.push_back(field);
@@ -181,21 +172,18 @@ void TDataSet::AddField(TField* field) {
 
 void TDataSet::RemoveField(TField* field) {
     auto it = std::find(fields_.fields_.begin(), fields_.fields_.end(), field);
-    if (it == fields_.fields_.end())
-        return;
+    if (it == fields_.fields_.end()) return;
     size_t index = static_cast<size_t>(it - fields_.fields_.begin());
     fields_.fields_.erase(it);
     fields_.Reindex();
     field->index_ = -1;
     auto drop = [index](std::vector<CellValue>& cells) {
-        if (index < cells.size())
-            cells.erase(cells.begin() + static_cast<std::ptrdiff_t>(index));
+        if (index < cells.size()) cells.erase(cells.begin() + static_cast<std::ptrdiff_t>(index));
     };
     for (auto& record : records_)
         drop(record->cells);
     drop(editBuffer_);
-    if (GetActive() && !dataSources_.empty())
-        DataEvent(TDataEvent::deLayoutChange);
+    if (GetActive() && !dataSources_.empty()) DataEvent(TDataEvent::deLayoutChange);
 }
 
 void TDataSet::Notification(TComponent* component, TOperation operation) {
@@ -209,8 +197,7 @@ void TDataSet::Notification(TComponent* component, TOperation operation) {
 }
 
 void TDataSet::CheckActive() const {
-    if (!GetActive())
-        throw EDatabaseError(GetName() + ": Cannot perform this operation on a closed dataset");
+    if (!GetActive()) throw EDatabaseError(GetName() + ": Cannot perform this operation on a closed dataset");
 }
 
 // ---- Cursor order: filter, sort, calculated fields -------------------------------------------
@@ -230,8 +217,7 @@ void TDataSet::RebuildView() {
     for (auto& record : records_) {
         if (filter_) {
             const Record& r = *record;
-            if (!filter_->Evaluate([&r](int index) -> const CellValue& { return r.cells[index]; }))
-                continue;
+            if (!filter_->Evaluate([&r](int index) -> const CellValue& { return r.cells[index]; })) continue;
         }
         view_.push_back(record.get());
     }
@@ -244,10 +230,10 @@ void TDataSet::SortView() {
     size_t start = 0;
     while (start <= text.size()) {
         size_t comma = text.find(',', start);
-        std::string part = Trim(text.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
+        std::string part =
+            Trim(text.substr(start, comma == std::string::npos ? std::string::npos : comma - start));
         start = comma == std::string::npos ? text.size() + 1 : comma + 1;
-        if (part.empty())
-            continue;
+        if (part.empty()) continue;
         bool descending = false;
         size_t blank = part.find_last_of(" \t");
         if (blank != std::string::npos) {
@@ -276,26 +262,22 @@ void TDataSet::SortView() {
             return true;
         };
         double x = 0, y = 0;
-        if (number(a, x) && number(b, y))
-            return x < y ? -1 : x > y ? 1 : 0;
+        if (number(a, x) && number(b, y)) return x < y ? -1 : x > y ? 1 : 0;
         if (auto* s = std::get_if<std::string>(&a))
-            if (auto* t = std::get_if<std::string>(&b))
-                return AnsiCompareText(*s, *t);
+            if (auto* t = std::get_if<std::string>(&b)) return AnsiCompareText(*s, *t);
         return 0;
     };
     std::stable_sort(view_.begin(), view_.end(), [&](const Record* a, const Record* b) {
         for (auto [index, descending] : keys) {
             int order = compareCells(a->cells[index], b->cells[index]);
-            if (order != 0)
-                return descending ? order > 0 : order < 0;
+            if (order != 0) return descending ? order > 0 : order < 0;
         }
         return keys.empty() && a->sourceOrder < b->sourceOrder;
     });
 }
 
 void TDataSet::SortBy(const std::string& sortText) {
-    if (sortText == sortText_)
-        return; // the same order again: nothing moves and nothing is recalculated
+    if (sortText == sortText_) return; // the same order again: nothing moves and nothing is recalculated
     if (!GetActive()) {
         sortText_ = sortText; // applied when the dataset opens
         return;
@@ -327,8 +309,7 @@ void TDataSet::SortBy(const std::string& sortText) {
 }
 
 void TDataSet::CalculateAll() {
-    if (!HasCalculatedFields())
-        return;
+    if (!HasCalculatedFields()) return;
     for (size_t position = 0; position < view_.size(); ++position)
         CalculateRecord(*view_[position], static_cast<int>(position));
 }
@@ -341,14 +322,11 @@ void TDataSet::CalculateRecord(Record& record, int position) {
     try {
         for (size_t f = 0; f < fields_.fields_.size(); ++f) {
             TField* field = fields_.fields_[f];
-            if (field->fieldKind_ == TFieldKind::fkData)
-                continue;
+            if (field->fieldKind_ == TFieldKind::fkData) continue;
             record.cells[f] = CellValue();
-            if (field->fieldKind_ == TFieldKind::fkLookup)
-                CalculateLookup(field, record);
+            if (field->fieldKind_ == TFieldKind::fkLookup) CalculateLookup(field, record);
         }
-        if (OnCalcFields)
-            OnCalcFields(this);
+        if (OnCalcFields) OnCalcFields(this);
     } catch (...) {
         calcRecord_ = nullptr;
         calcPosition_ = -1;
@@ -363,8 +341,7 @@ void TDataSet::CalculateRecord(Record& record, int position) {
 // ---- Navigation -------------------------------------------------------------------------------
 
 int TDataSet::CursorPosition() const {
-    if (state_ == TDataSetState::dsInsert)
-        return insertPosition_;
+    if (state_ == TDataSetState::dsInsert) return insertPosition_;
     return current_;
 }
 
@@ -380,10 +357,8 @@ void TDataSet::UpdateWindow() {
         windowFirst_ = 0;
         return;
     }
-    if (position < windowFirst_)
-        windowFirst_ = position;
-    if (position >= windowFirst_ + size)
-        windowFirst_ = position - size + 1;
+    if (position < windowFirst_) windowFirst_ = position;
+    if (position >= windowFirst_ + size) windowFirst_ = position - size + 1;
     windowFirst_ = std::max(0, std::min(windowFirst_, std::max(0, count - size)));
 }
 
@@ -404,16 +379,14 @@ void TDataSet::MoveTo(int position, bool toBof, bool toEof) {
     int count = static_cast<int>(view_.size());
     position = count == 0 ? -1 : std::clamp(position, 0, count - 1);
     bool moved = position != current_;
-    if (moved && BeforeScroll)
-        BeforeScroll(this);
+    if (moved && BeforeScroll) BeforeScroll(this);
     int distance = position - current_;
     current_ = position;
     bof_ = toBof || count == 0;
     eof_ = toEof || count == 0;
     UpdateWindow();
     DataEvent(TDataEvent::deDataSetScroll, distance);
-    if (moved && AfterScroll)
-        AfterScroll(this);
+    if (moved && AfterScroll) AfterScroll(this);
 }
 
 void TDataSet::First() {
@@ -426,9 +399,13 @@ void TDataSet::Last() {
     MoveTo(static_cast<int>(view_.size()) - 1, false, true);
 }
 
-void TDataSet::Next() { MoveBy(1); }
+void TDataSet::Next() {
+    MoveBy(1);
+}
 
-void TDataSet::Prior() { MoveBy(-1); }
+void TDataSet::Prior() {
+    MoveBy(-1);
+}
 
 int TDataSet::MoveBy(int distance) {
     CheckActive();
@@ -443,31 +420,28 @@ int TDataSet::MoveBy(int distance) {
     bool beforeStart = distance < 0 && target < 0;
     target = std::clamp(target, 0, count - 1);
     int moved = target - current_;
-    if (distance == 0)
-        return 0;
+    if (distance == 0) return 0;
     MoveTo(target, beforeStart, pastEnd);
     return moved;
 }
 
 bool TDataSet::GetBof() const {
-    if (state_ == TDataSetState::dsCalcFields)
-        return false;
+    if (state_ == TDataSetState::dsCalcFields) return false;
     return !GetActive() || (state_ != TDataSetState::dsInsert && bof_);
 }
 
 bool TDataSet::GetEof() const {
-    if (state_ == TDataSetState::dsCalcFields)
-        return false;
-    if (state_ == TDataSetState::dsInsert)
-        return appending_;
+    if (state_ == TDataSetState::dsCalcFields) return false;
+    if (state_ == TDataSetState::dsInsert) return appending_;
     return !GetActive() || eof_;
 }
 
-bool TDataSet::IsEmpty() const { return !GetActive() || (view_.empty() && state_ != TDataSetState::dsInsert); }
+bool TDataSet::IsEmpty() const {
+    return !GetActive() || (view_.empty() && state_ != TDataSetState::dsInsert);
+}
 
 int TDataSet::GetRecNo() const {
-    if (!GetActive())
-        return -1;
+    if (!GetActive()) return -1;
     int position = state_ == TDataSetState::dsCalcFields ? calcPosition_ : CursorPosition();
     return position < 0 ? 0 : position + 1;
 }
@@ -480,20 +454,20 @@ void TDataSet::SetRecNo(int recNo) {
     MoveTo(recNo - 1, false, false);
 }
 
-int TDataSet::GetRecordCount() const { return GetActive() ? static_cast<int>(view_.size()) : 0; }
+int TDataSet::GetRecordCount() const {
+    return GetActive() ? static_cast<int>(view_.size()) : 0;
+}
 
 int TDataSet::FindRecord(uint64_t id) const {
     for (size_t i = 0; i < view_.size(); ++i)
-        if (view_[i]->id == id)
-            return static_cast<int>(i);
+        if (view_[i]->id == id) return static_cast<int>(i);
     return -1;
 }
 
 // ---- Bookmarks --------------------------------------------------------------------------------
 
 TBookmark TDataSet::GetBookmark() const {
-    if (!BookmarkAvailable())
-        return {};
+    if (!BookmarkAvailable()) return {};
     return std::to_string(view_[current_]->id);
 }
 
@@ -503,7 +477,8 @@ bool TDataSet::BookmarkAvailable() const {
 
 namespace {
 uint64_t BookmarkId(const TBookmark& bookmark) {
-    if (bookmark.empty() || bookmark.find_first_not_of("0123456789") != std::string::npos || bookmark.size() > 19)
+    if (bookmark.empty() || bookmark.find_first_not_of("0123456789") != std::string::npos ||
+        bookmark.size() > 19)
         return 0;
     return std::stoull(bookmark);
 }
@@ -517,15 +492,13 @@ bool TDataSet::BookmarkValid(const TBookmark& bookmark) const {
 void TDataSet::GotoBookmark(const TBookmark& bookmark) {
     CheckBrowseMode();
     int position = FindRecord(BookmarkId(bookmark));
-    if (position < 0)
-        throw EDatabaseError(GetName() + ": Record not found");
+    if (position < 0) throw EDatabaseError(GetName() + ": Record not found");
     MoveTo(position, false, false);
 }
 
 int TDataSet::CompareBookmarks(const TBookmark& a, const TBookmark& b) const {
     int x = FindRecord(BookmarkId(a)), y = FindRecord(BookmarkId(b));
-    if (a.empty() || b.empty())
-        return a.empty() == b.empty() ? 0 : a.empty() ? -1 : 1;
+    if (a.empty() || b.empty()) return a.empty() == b.empty() ? 0 : a.empty() ? -1 : 1;
     if (x < 0 || y < 0) {
         uint64_t i = BookmarkId(a), j = BookmarkId(b);
         return i < j ? -1 : i > j ? 1 : 0;
@@ -535,12 +508,13 @@ int TDataSet::CompareBookmarks(const TBookmark& a, const TBookmark& b) const {
 
 // ---- Fields -----------------------------------------------------------------------------------
 
-TField* TDataSet::FindField(const std::string& name) const { return fields_.FindField(name); }
+TField* TDataSet::FindField(const std::string& name) const {
+    return fields_.FindField(name);
+}
 
 TField* TDataSet::FieldByName(const std::string& name) const {
     TField* field = fields_.FindField(name);
-    if (!field)
-        throw EDatabaseError(GetName() + ": Field '" + name + "' not found");
+    if (!field) throw EDatabaseError(GetName() + ": Field '" + name + "' not found");
     return field;
 }
 
@@ -549,29 +523,29 @@ std::vector<TField*> TDataSet::GetFieldList(const std::string& names) const {
     size_t start = 0;
     while (start <= names.size()) {
         size_t semi = names.find(';', start);
-        std::string name = Trim(names.substr(start, semi == std::string::npos ? std::string::npos : semi - start));
+        std::string name =
+            Trim(names.substr(start, semi == std::string::npos ? std::string::npos : semi - start));
         start = semi == std::string::npos ? names.size() + 1 : semi + 1;
-        if (!name.empty())
-            list.push_back(FieldByName(name));
+        if (!name.empty()) list.push_back(FieldByName(name));
     }
     return list;
 }
 
 const CellValue& TDataSet::ActiveCell(int fieldIndex) const {
-    if (fieldIndex < 0)
-        return NullCell;
+    if (fieldIndex < 0) return NullCell;
     switch (state_) {
     case TDataSetState::dsCalcFields:
-        return calcRecord_ && fieldIndex < static_cast<int>(calcRecord_->cells.size()) ? calcRecord_->cells[fieldIndex]
-                                                                                          : NullCell;
+        return calcRecord_ && fieldIndex < static_cast<int>(calcRecord_->cells.size())
+                   ? calcRecord_->cells[fieldIndex]
+                   : NullCell;
     case TDataSetState::dsEdit:
     case TDataSetState::dsInsert:
         return fieldIndex < static_cast<int>(editBuffer_.size()) ? editBuffer_[fieldIndex] : NullCell;
     case TDataSetState::dsInactive:
-    case TDataSetState::dsOpening: return NullCell;
+    case TDataSetState::dsOpening:
+        return NullCell;
     default:
-        if (current_ < 0 || current_ >= static_cast<int>(view_.size()))
-            return NullCell;
+        if (current_ < 0 || current_ >= static_cast<int>(view_.size())) return NullCell;
         return view_[current_]->cells[fieldIndex];
     }
 }
@@ -584,31 +558,28 @@ void TDataSet::WriteCell(TField* field, CellValue value) {
         calcRecord_->cells[index] = std::move(value);
         return;
     }
-    if (!IsEditing(state_))
-        throw EDatabaseError(GetName() + ": Dataset not in edit or insert mode");
+    if (!IsEditing(state_)) throw EDatabaseError(GetName() + ": Dataset not in edit or insert mode");
     if (field->readOnly_ && field->fieldKind_ == TFieldKind::fkData)
         throw EDatabaseError("Field '" + field->GetDisplayName() + "' cannot be modified");
     editBuffer_[index] = std::move(value);
-    if (field->OnValidate)
-        field->OnValidate(field);
+    if (field->OnValidate) field->OnValidate(field);
     modified_ = true;
-    if (field->OnChange)
-        field->OnChange(field);
+    if (field->OnChange) field->OnChange(field);
     DataEvent(TDataEvent::deFieldChange, reinterpret_cast<intptr_t>(field));
 }
 
 // ---- Editing ----------------------------------------------------------------------------------
 
-bool TDataSet::GetCanModify() const { return GetActive() && SourceCanModify(); }
+bool TDataSet::GetCanModify() const {
+    return GetActive() && SourceCanModify();
+}
 
 void TDataSet::CheckCanModify() const {
-    if (!GetCanModify())
-        throw EDatabaseError(GetName() + ": Cannot modify a read-only dataset");
+    if (!GetCanModify()) throw EDatabaseError(GetName() + ": Cannot modify a read-only dataset");
 }
 
 void TDataSet::SetState(TDataSetState state) {
-    if (state_ == state)
-        return;
+    if (state_ == state) return;
     state_ = state;
     modified_ = false;
     DataEvent(TDataEvent::deUpdateState);
@@ -620,8 +591,7 @@ bool TDataSet::HasCalculatedFields() const {
 }
 
 void TDataSet::Edit() {
-    if (IsEditing(state_))
-        return;
+    if (IsEditing(state_)) return;
     CheckActive();
     if (view_.empty()) {
         Insert();
@@ -629,35 +599,34 @@ void TDataSet::Edit() {
     }
     CheckBrowseMode();
     CheckCanModify();
-    if (BeforeEdit)
-        BeforeEdit(this);
+    if (BeforeEdit) BeforeEdit(this);
     editBuffer_ = view_[current_]->cells;
     SetState(TDataSetState::dsEdit);
     DataEvent(TDataEvent::deRecordChange);
-    if (AfterEdit)
-        AfterEdit(this);
+    if (AfterEdit) AfterEdit(this);
 }
 
-void TDataSet::Insert() { BeginInsertAppend(false); }
+void TDataSet::Insert() {
+    BeginInsertAppend(false);
+}
 
-void TDataSet::Append() { BeginInsertAppend(true); }
+void TDataSet::Append() {
+    BeginInsertAppend(true);
+}
 
 void TDataSet::BeginInsertAppend(bool append) {
     CheckActive();
     CheckBrowseMode();
     CheckCanModify();
-    if (BeforeInsert)
-        BeforeInsert(this);
-    if (BeforeScroll)
-        BeforeScroll(this);
+    if (BeforeInsert) BeforeInsert(this);
+    if (BeforeScroll) BeforeScroll(this);
     editBuffer_.assign(fields_.fields_.size(), CellValue());
     appending_ = append || view_.empty();
     insertPosition_ = appending_ ? static_cast<int>(view_.size()) : std::max(current_, 0);
     SetState(TDataSetState::dsInsert);
     UpdateWindow();
     try {
-        if (OnNewRecord)
-            OnNewRecord(this);
+        if (OnNewRecord) OnNewRecord(this);
     } catch (...) {
         // A failing new-record handler leaves no half-made record behind.
         editBuffer_.clear();
@@ -669,10 +638,8 @@ void TDataSet::BeginInsertAppend(bool append) {
     }
     modified_ = false;
     DataEvent(TDataEvent::deDataSetChange);
-    if (AfterInsert)
-        AfterInsert(this);
-    if (AfterScroll)
-        AfterScroll(this);
+    if (AfterInsert) AfterInsert(this);
+    if (AfterScroll) AfterScroll(this);
 }
 
 void TDataSet::CheckRequiredFields() const {
@@ -683,12 +650,12 @@ void TDataSet::CheckRequiredFields() const {
     }
 }
 
-TDataSet::WriteBack TDataSet::MakeWriteBack(const Record* original, const std::vector<CellValue>* values) const {
+TDataSet::WriteBack TDataSet::MakeWriteBack(const Record* original,
+                                            const std::vector<CellValue>* values) const {
     WriteBack write;
     for (size_t f = 0; f < fields_.fields_.size(); ++f) {
         TField* field = fields_.fields_[f];
-        if (field->fieldKind_ != TFieldKind::fkData)
-            continue;
+        if (field->fieldKind_ != TFieldKind::fkData) continue;
         write.fields.push_back(field);
         write.oldValues.push_back(original ? original->cells[f] : CellValue());
         write.newValues.push_back(values ? (*values)[f] : CellValue());
@@ -699,11 +666,9 @@ TDataSet::WriteBack TDataSet::MakeWriteBack(const Record* original, const std::v
 
 void TDataSet::Post() {
     CheckActive();
-    if (!IsEditing(state_))
-        throw EDatabaseError(GetName() + ": Dataset not in edit or insert mode");
+    if (!IsEditing(state_)) throw EDatabaseError(GetName() + ": Dataset not in edit or insert mode");
     UpdateRecord();
-    if (BeforePost)
-        BeforePost(this);
+    if (BeforePost) BeforePost(this);
     CheckRequiredFields();
     if (state_ == TDataSetState::dsInsert) {
         WriteInsert(MakeWriteBack(nullptr, &editBuffer_));
@@ -726,20 +691,16 @@ void TDataSet::Post() {
     appending_ = false;
     bof_ = eof_ = false;
     SetState(TDataSetState::dsBrowse);
-    if (HasCalculatedFields())
-        CalculateRecord(*view_[current_], current_);
+    if (HasCalculatedFields()) CalculateRecord(*view_[current_], current_);
     UpdateWindow();
     DataEvent(TDataEvent::deDataSetChange);
-    if (AfterPost)
-        AfterPost(this);
+    if (AfterPost) AfterPost(this);
 }
 
 void TDataSet::Cancel() {
-    if (!IsEditing(state_))
-        return;
+    if (!IsEditing(state_)) return;
     DataEvent(TDataEvent::deCheckBrowseMode);
-    if (BeforeCancel)
-        BeforeCancel(this);
+    if (BeforeCancel) BeforeCancel(this);
     bool wasInserting = state_ == TDataSetState::dsInsert;
     editBuffer_.clear();
     insertPosition_ = -1;
@@ -751,8 +712,7 @@ void TDataSet::Cancel() {
     }
     UpdateWindow();
     DataEvent(TDataEvent::deDataSetChange);
-    if (AfterCancel)
-        AfterCancel(this);
+    if (AfterCancel) AfterCancel(this);
 }
 
 void TDataSet::Delete() {
@@ -765,10 +725,8 @@ void TDataSet::Delete() {
         throw EDatabaseError(GetName() + ": Cannot perform this operation on an empty dataset");
     CheckCanModify();
     DataEvent(TDataEvent::deCheckBrowseMode);
-    if (BeforeDelete)
-        BeforeDelete(this);
-    if (BeforeScroll)
-        BeforeScroll(this);
+    if (BeforeDelete) BeforeDelete(this);
+    if (BeforeScroll) BeforeScroll(this);
     if (state_ == TDataSetState::dsEdit) {
         editBuffer_.clear();
         SetState(TDataSetState::dsBrowse);
@@ -776,16 +734,14 @@ void TDataSet::Delete() {
     Record* record = view_[current_];
     WriteDelete(MakeWriteBack(record, nullptr));
     view_.erase(view_.begin() + current_);
-    records_.erase(std::find_if(records_.begin(), records_.end(), [record](auto& r) { return r.get() == record; }));
-    if (current_ >= static_cast<int>(view_.size()))
-        current_ = static_cast<int>(view_.size()) - 1;
+    records_.erase(
+        std::find_if(records_.begin(), records_.end(), [record](auto& r) { return r.get() == record; }));
+    if (current_ >= static_cast<int>(view_.size())) current_ = static_cast<int>(view_.size()) - 1;
     bof_ = eof_ = view_.empty();
     UpdateWindow();
     DataEvent(TDataEvent::deDataSetChange);
-    if (AfterDelete)
-        AfterDelete(this);
-    if (AfterScroll)
-        AfterScroll(this);
+    if (AfterDelete) AfterDelete(this);
+    if (AfterScroll) AfterScroll(this);
 }
 
 void TDataSet::CheckBrowseMode() {
@@ -801,15 +757,13 @@ void TDataSet::CheckBrowseMode() {
 }
 
 void TDataSet::UpdateRecord() {
-    if (!IsEditing(state_))
-        throw EDatabaseError(GetName() + ": Dataset not in edit or insert mode");
+    if (!IsEditing(state_)) throw EDatabaseError(GetName() + ": Dataset not in edit or insert mode");
     DataEvent(TDataEvent::deUpdateRecord);
 }
 
 void TDataSet::Refresh() {
     CheckBrowseMode();
-    if (BeforeRefresh)
-        BeforeRefresh(this);
+    if (BeforeRefresh) BeforeRefresh(this);
     int position = current_;
     TBookmark bookmark = GetBookmark();
     std::vector<CellValue> key = current_ >= 0 ? view_[current_]->cells : std::vector<CellValue>();
@@ -820,7 +774,8 @@ void TDataSet::Refresh() {
             columnOfField[f] = fields_.fields_[f]->fieldNo_ - 1;
     for (size_t f = 0; f < columnOfField.size(); ++f)
         if (columnOfField[f] >= static_cast<int>(data.columns.size()))
-            throw EDatabaseError(GetName() + ": The structure of the data changed; close and open the dataset");
+            throw EDatabaseError(GetName() +
+                                 ": The structure of the data changed; close and open the dataset");
     records_.clear();
     for (auto& row : data.rows) {
         auto record = std::make_unique<Record>();
@@ -828,8 +783,7 @@ void TDataSet::Refresh() {
         record->sourceOrder = record->id;
         record->cells.resize(fields_.fields_.size());
         for (size_t f = 0; f < columnOfField.size(); ++f)
-            if (columnOfField[f] >= 0)
-                record->cells[f] = std::move(row[columnOfField[f]]);
+            if (columnOfField[f] >= 0) record->cells[f] = std::move(row[columnOfField[f]]);
         records_.push_back(std::move(record));
     }
     RebuildView();
@@ -851,19 +805,23 @@ void TDataSet::Refresh() {
     state_ = state;
     UpdateWindow();
     DataEvent(TDataEvent::deDataSetChange);
-    if (AfterRefresh)
-        AfterRefresh(this);
+    if (AfterRefresh) AfterRefresh(this);
 }
 
-void TDataSet::WriteInsert(const WriteBack&) { throw EDatabaseError(GetName() + ": Cannot modify a read-only dataset"); }
-void TDataSet::WriteUpdate(const WriteBack&) { throw EDatabaseError(GetName() + ": Cannot modify a read-only dataset"); }
-void TDataSet::WriteDelete(const WriteBack&) { throw EDatabaseError(GetName() + ": Cannot modify a read-only dataset"); }
+void TDataSet::WriteInsert(const WriteBack&) {
+    throw EDatabaseError(GetName() + ": Cannot modify a read-only dataset");
+}
+void TDataSet::WriteUpdate(const WriteBack&) {
+    throw EDatabaseError(GetName() + ": Cannot modify a read-only dataset");
+}
+void TDataSet::WriteDelete(const WriteBack&) {
+    throw EDatabaseError(GetName() + ": Cannot modify a read-only dataset");
+}
 
 // ---- Filter -----------------------------------------------------------------------------------
 
 void TDataSet::SetFilter(const std::string& text) {
-    if (text == filterText_)
-        return;
+    if (text == filterText_) return;
     std::string previous = filterText_;
     filterText_ = text;
     if (GetActive() && filtered_) {
@@ -872,8 +830,7 @@ void TDataSet::SetFilter(const std::string& text) {
             uint64_t id = current_ >= 0 ? view_[current_]->id : 0;
             RebuildView();
             current_ = id ? FindRecord(id) : -1;
-            if (current_ < 0)
-                current_ = view_.empty() ? -1 : 0;
+            if (current_ < 0) current_ = view_.empty() ? -1 : 0;
             bof_ = eof_ = view_.empty();
             UpdateWindow();
         } catch (...) {
@@ -886,8 +843,7 @@ void TDataSet::SetFilter(const std::string& text) {
 }
 
 void TDataSet::SetFiltered(bool filtered) {
-    if (filtered == filtered_)
-        return;
+    if (filtered == filtered_) return;
     filtered_ = filtered;
     if (GetActive()) {
         try {
@@ -907,8 +863,7 @@ void TDataSet::SetFiltered(bool filtered) {
 }
 
 void TDataSet::SetFilterOptions(TFilterOptions options) {
-    if (options == filterOptions_)
-        return;
+    if (options == filterOptions_) return;
     filterOptions_ = options;
     if (GetActive() && filtered_) {
         CheckBrowseMode();
@@ -929,25 +884,19 @@ void TDataSet::DisableControls() {
         enableEvent_ = TDataEvent::deDataSetChange;
     }
     ++disableCount_;
-    if (disableCount_ == 1)
-        DataEvent(TDataEvent::deDisabledStateChange, 1);
+    if (disableCount_ == 1) DataEvent(TDataEvent::deDisabledStateChange, 1);
 }
 
 void TDataSet::EnableControls() {
-    if (disableCount_ == 0)
-        return;
-    if (--disableCount_ > 0)
-        return;
+    if (disableCount_ == 0) return;
+    if (--disableCount_ > 0) return;
     DataEvent(TDataEvent::deDisabledStateChange, 0);
-    if (state_ != disabledState_)
-        DataEvent(TDataEvent::deUpdateState);
-    if (state_ != TDataSetState::dsInactive)
-        DataEvent(enableEvent_);
+    if (state_ != disabledState_) DataEvent(TDataEvent::deUpdateState);
+    if (state_ != TDataSetState::dsInactive) DataEvent(enableEvent_);
 }
 
 void TDataSet::DataEvent(TDataEvent event, intptr_t info) {
-    if (disableCount_ > 0 && event == TDataEvent::deLayoutChange)
-        enableEvent_ = TDataEvent::deLayoutChange;
+    if (disableCount_ > 0 && event == TDataEvent::deLayoutChange) enableEvent_ = TDataEvent::deLayoutChange;
     for (TDataSource* source : std::vector<TDataSource*>(dataSources_))
         source->DataEvent(event, info);
 }

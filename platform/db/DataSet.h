@@ -23,7 +23,7 @@ class FilterExpression;
 
 class TDataSet : public TComponent {
     ZORVY_CLASS(TDataSet, TComponent)
-public:
+  public:
     explicit TDataSet(TComponent* owner);
     ~TDataSet() override;
 
@@ -118,7 +118,7 @@ public:
     TDataSetNotifyEvent OnCalcFields;
     TDataSetNotifyEvent OnNewRecord;
 
-public:
+  public:
     // What a source delivers when the dataset opens.
     struct SourceColumn {
         std::string name;
@@ -140,7 +140,7 @@ public:
         std::vector<bool> changed;
     };
 
-protected:
+  protected:
     virtual SourceData OpenSource() = 0;
     virtual void CloseSource() {}
     virtual void WriteInsert(const WriteBack& record);
@@ -155,7 +155,7 @@ protected:
     void DataEvent(TDataEvent event, intptr_t info = 0);
     void Notification(TComponent* component, TOperation operation) override;
 
-private:
+  private:
     friend class TField;
     friend class TDataSource;
     friend class TDataLink;

@@ -7,8 +7,7 @@ namespace {
 
 // Key cells compare by value: an integer key matches the same number held as a float.
 bool SameCell(const CellValue& a, const CellValue& b) {
-    if (a == b)
-        return true;
+    if (a == b) return true;
     auto number = [](const CellValue& v, double& out) {
         if (auto* i = std::get_if<int64_t>(&v))
             out = static_cast<double>(*i);
@@ -32,7 +31,8 @@ void TDataSet::CalculateLookup(TField* field, Record& record) {
     std::vector<TField*> keys = GetFieldList(field->keyFields_);
     std::vector<TField*> lookupKeys = lookup->GetFieldList(field->lookupKeyFields_);
     if (keys.size() != lookupKeys.size())
-        throw EDatabaseError(GetName() + ": Field '" + field->fieldName_ + "': key field lists differ in length");
+        throw EDatabaseError(GetName() + ": Field '" + field->fieldName_ +
+                             "': key field lists differ in length");
     int result = lookup->fields_.IndexOf(lookup->FieldByName(field->lookupResultField_));
     std::vector<int> keyIndexes, lookupIndexes;
     for (size_t k = 0; k < keys.size(); ++k) {

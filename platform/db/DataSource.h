@@ -15,7 +15,7 @@ class TField;
 
 class TDataSource : public TComponent {
     ZORVY_CLASS(TDataSource, TComponent)
-public:
+  public:
     explicit TDataSource(TComponent* owner);
     ~TDataSource() override;
 
@@ -35,10 +35,10 @@ public:
     std::function<void(TObject* sender)> OnStateChange;
     std::function<void(TObject* sender)> OnUpdateData;
 
-protected:
+  protected:
     void Notification(TComponent* component, TOperation operation) override;
 
-private:
+  private:
     friend class TDataSet;
     friend class TDataLink;
     void DataEvent(TDataEvent event, intptr_t info);
@@ -56,7 +56,7 @@ private:
 
 class TDataLink : public TPersistent {
     ZORVY_CLASS(TDataLink, TPersistent)
-public:
+  public:
     TDataLink();
     ~TDataLink() override;
 
@@ -83,7 +83,7 @@ public:
     // Asks the link to write its control's value into the field (UpdateData), once.
     void UpdateRecord();
 
-protected:
+  protected:
     // The notifications, in their fixed order.
     virtual void ActiveChanged() {}
     virtual void DataEvent(TDataEvent event, intptr_t info);
@@ -96,7 +96,7 @@ protected:
     virtual void UpdateData() {}
     virtual void CheckBrowseMode() {}
 
-private:
+  private:
     friend class TDataSource;
     friend class TDataSet;
     void UpdateActive();

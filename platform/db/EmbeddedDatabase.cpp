@@ -24,7 +24,9 @@ const char* const ProgramTables[] = {
 
 } // namespace
 
-bool IsProgramDataSource(const std::string& name) { return SameText(name, "zorvy") || SameText(name, "Tkp"); }
+bool IsProgramDataSource(const std::string& name) {
+    return SameText(name, "zorvy") || SameText(name, "Tkp");
+}
 
 std::string EmbeddedDataFolder() {
     try {
@@ -34,7 +36,9 @@ std::string EmbeddedDataFolder() {
     }
 }
 
-std::string EmbeddedDatabaseFile() { return EmbeddedDataFolder() + "/zorvy.db"; }
+std::string EmbeddedDatabaseFile() {
+    return EmbeddedDataFolder() + "/zorvy.db";
+}
 
 std::string SqliteConnectionString(const std::string& file) {
     // The SQLite driver takes the value up to the next ";" as it stands: no quoting is possible.

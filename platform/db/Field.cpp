@@ -22,17 +22,23 @@ Family FamilyOf(TFieldType type) {
     case TFieldType::ftInteger:
     case TFieldType::ftWord:
     case TFieldType::ftAutoInc:
-    case TFieldType::ftLargeint: return Family::Integer;
+    case TFieldType::ftLargeint:
+        return Family::Integer;
     case TFieldType::ftFloat:
     case TFieldType::ftCurrency:
     case TFieldType::ftBCD:
-    case TFieldType::ftFMTBcd: return Family::Float;
-    case TFieldType::ftBoolean: return Family::Boolean;
-    case TFieldType::ftDate: return Family::Date;
-    case TFieldType::ftTime: return Family::Time;
+    case TFieldType::ftFMTBcd:
+        return Family::Float;
+    case TFieldType::ftBoolean:
+        return Family::Boolean;
+    case TFieldType::ftDate:
+        return Family::Date;
+    case TFieldType::ftTime:
+        return Family::Time;
     case TFieldType::ftDateTime:
     case TFieldType::ftTimeStamp:
-    case TFieldType::ftOraTimeStamp: return Family::DateTime;
+    case TFieldType::ftOraTimeStamp:
+        return Family::DateTime;
     case TFieldType::ftString:
     case TFieldType::ftFixedChar:
     case TFieldType::ftWideString:
@@ -41,7 +47,8 @@ Family FamilyOf(TFieldType type) {
     case TFieldType::ftFmtMemo:
     case TFieldType::ftWideMemo:
     case TFieldType::ftOraClob:
-    case TFieldType::ftGuid: return Family::Text;
+    case TFieldType::ftGuid:
+        return Family::Text;
     case TFieldType::ftBytes:
     case TFieldType::ftVarBytes:
     case TFieldType::ftBlob:
@@ -49,30 +56,35 @@ Family FamilyOf(TFieldType type) {
     case TFieldType::ftParadoxOle:
     case TFieldType::ftDBaseOle:
     case TFieldType::ftTypedBinary:
-    case TFieldType::ftOraBlob: return Family::Binary;
-    default: return Family::Other;
+    case TFieldType::ftOraBlob:
+        return Family::Binary;
+    default:
+        return Family::Other;
     }
 }
 
-bool IsDateFamily(Family f) { return f == Family::Date || f == Family::Time || f == Family::DateTime; }
+bool IsDateFamily(Family f) {
+    return f == Family::Date || f == Family::Time || f == Family::DateTime;
+}
 
-std::string BytesText(const odbc::Bytes& bytes) { return std::string(bytes.data.begin(), bytes.data.end()); }
+std::string BytesText(const odbc::Bytes& bytes) {
+    return std::string(bytes.data.begin(), bytes.data.end());
+}
 
 } // namespace
 
 TField::TField(TComponent* owner) : TComponent(owner) {}
 
-TField::TField(TComponent* owner, TFieldType dataType, int size) : TComponent(owner), dataType_(dataType), size_(size) {}
+TField::TField(TComponent* owner, TFieldType dataType, int size)
+    : TComponent(owner), dataType_(dataType), size_(size) {}
 
 TField::~TField() {
-    if (dataSet_)
-        dataSet_->RemoveField(this);
+    if (dataSet_) dataSet_->RemoveField(this);
     dataSet_ = nullptr;
 }
 
 void TField::SetFieldName(const std::string& name) {
-    if (name == fieldName_)
-        return;
+    if (name == fieldName_) return;
     if (dataSet_) {
         if (dataSet_->GetActive())
             throw EDatabaseError(dataSet_->GetName() + ": Cannot perform this operation on an open dataset");
@@ -89,29 +101,23 @@ void TField::SetFieldKind(TFieldKind kind) {
 }
 
 void TField::SetDataSet(TDataSet* dataSet) {
-    if (dataSet == dataSet_)
-        return;
+    if (dataSet == dataSet_) return;
     if ((dataSet_ && dataSet_->GetActive()) || (dataSet && dataSet->GetActive()))
         throw EDatabaseError("Cannot perform this operation on an open dataset");
-    if (dataSet)
-        dataSet->AddField(this);
-    if (dataSet_)
-        dataSet_->RemoveField(this);
+    if (dataSet) dataSet->AddField(this);
+    if (dataSet_) dataSet_->RemoveField(this);
     dataSet_ = dataSet;
 }
 
 void TField::SetLookupDataSet(TDataSet* dataSet) {
-    if (lookupDataSet_)
-        lookupDataSet_->RemoveFreeNotification(this);
+    if (lookupDataSet_) lookupDataSet_->RemoveFreeNotification(this);
     lookupDataSet_ = dataSet;
-    if (lookupDataSet_)
-        lookupDataSet_->FreeNotification(this);
+    if (lookupDataSet_) lookupDataSet_->FreeNotification(this);
 }
 
 void TField::Notification(TComponent* component, TOperation operation) {
     TComponent::Notification(component, operation);
-    if (operation == TOperation::opRemove && component == lookupDataSet_)
-        lookupDataSet_ = nullptr;
+    if (operation == TOperation::opRemove && component == lookupDataSet_) lookupDataSet_ = nullptr;
 }
 
 void TField::SetSize(int size) {
@@ -120,112 +126,105 @@ void TField::SetSize(int size) {
     size_ = size;
 }
 
-int TField::GetIndex() const { return dataSet_ ? dataSet_->GetFields().IndexOf(this) : -1; }
+int TField::GetIndex() const {
+    return dataSet_ ? dataSet_->GetFields().IndexOf(this) : -1;
+}
 
-int TField::GetFieldNo() const { return fieldKind_ == TFieldKind::fkData ? fieldNo_ : 0; }
+int TField::GetFieldNo() const {
+    return fieldKind_ == TFieldKind::fkData ? fieldNo_ : 0;
+}
 
 int TField::GetDisplayWidth() const {
-    if (displayWidth_ > 0)
-        return displayWidth_;
+    if (displayWidth_ > 0) return displayWidth_;
     switch (FamilyOf(dataType_)) {
-    case Family::Text: return size_ > 0 ? size_ : 10;
-    case Family::Boolean: return 5;
-    case Family::DateTime: return 18;
-    default: return 10;
+    case Family::Text:
+        return size_ > 0 ? size_ : 10;
+    case Family::Boolean:
+        return 5;
+    case Family::DateTime:
+        return 18;
+    default:
+        return 10;
     }
 }
 
 // ---- Reading ----------------------------------------------------------------------------------
 
-const CellValue& TField::GetCell() const { return dataSet_ ? dataSet_->ActiveCell(GetIndex()) : NullCell; }
+const CellValue& TField::GetCell() const {
+    return dataSet_ ? dataSet_->ActiveCell(GetIndex()) : NullCell;
+}
 
-bool TField::IsNull() const { return IsNullCell(GetCell()); }
+bool TField::IsNull() const {
+    return IsNullCell(GetCell());
+}
 
 void TField::AccessError(const char* typeName) const {
     throw EDatabaseError("Cannot access field '" + GetDisplayName() + "' as type " + typeName);
 }
 
-std::string TField::GetAsString() const { return TextOf(false); }
+std::string TField::GetAsString() const {
+    return TextOf(false);
+}
 
 int64_t TField::GetAsLargeInt() const {
     const CellValue& cell = GetCell();
-    if (IsNullCell(cell))
-        return 0;
-    if (auto* i = std::get_if<int64_t>(&cell))
-        return *i;
+    if (IsNullCell(cell)) return 0;
+    if (auto* i = std::get_if<int64_t>(&cell)) return *i;
     if (auto* d = std::get_if<double>(&cell)) {
-        if (IsDateFamily(FamilyOf(dataType_)))
-            AccessError("Integer");
+        if (IsDateFamily(FamilyOf(dataType_))) AccessError("Integer");
         return Round(*d);
     }
-    if (auto* b = std::get_if<bool>(&cell))
-        return *b ? 1 : 0;
-    if (auto* s = std::get_if<std::string>(&cell))
-        return StrToInt64(Trim(*s));
+    if (auto* b = std::get_if<bool>(&cell)) return *b ? 1 : 0;
+    if (auto* s = std::get_if<std::string>(&cell)) return StrToInt64(Trim(*s));
     AccessError("Integer");
 }
 
 int TField::GetAsInteger() const {
     int64_t value = GetAsLargeInt();
     if (value < std::numeric_limits<int32_t>::min() || value > std::numeric_limits<int32_t>::max())
-        throw EDatabaseError(IntToStr(value) + " is not a valid integer value for field '" + GetDisplayName() + "'");
+        throw EDatabaseError(IntToStr(value) + " is not a valid integer value for field '" +
+                             GetDisplayName() + "'");
     return static_cast<int>(value);
 }
 
 double TField::GetAsFloat() const {
     const CellValue& cell = GetCell();
-    if (IsNullCell(cell))
-        return 0;
-    if (auto* i = std::get_if<int64_t>(&cell))
-        return static_cast<double>(*i);
-    if (auto* d = std::get_if<double>(&cell))
-        return *d;
-    if (auto* b = std::get_if<bool>(&cell))
-        return *b ? 1 : 0;
-    if (auto* s = std::get_if<std::string>(&cell))
-        return StrToFloat(Trim(*s));
+    if (IsNullCell(cell)) return 0;
+    if (auto* i = std::get_if<int64_t>(&cell)) return static_cast<double>(*i);
+    if (auto* d = std::get_if<double>(&cell)) return *d;
+    if (auto* b = std::get_if<bool>(&cell)) return *b ? 1 : 0;
+    if (auto* s = std::get_if<std::string>(&cell)) return StrToFloat(Trim(*s));
     AccessError("Float");
 }
 
 double TField::GetAsDateTime() const {
     const CellValue& cell = GetCell();
-    if (IsNullCell(cell))
-        return 0;
+    if (IsNullCell(cell)) return 0;
     if (auto* d = std::get_if<double>(&cell)) {
-        if (IsDateFamily(FamilyOf(dataType_)))
-            return *d;
+        if (IsDateFamily(FamilyOf(dataType_))) return *d;
         AccessError("DateTime");
     }
-    if (auto* s = std::get_if<std::string>(&cell))
-        return StrToDateTime(Trim(*s));
+    if (auto* s = std::get_if<std::string>(&cell)) return StrToDateTime(Trim(*s));
     AccessError("DateTime");
 }
 
 bool TField::GetAsBoolean() const {
     const CellValue& cell = GetCell();
-    if (IsNullCell(cell))
-        return false;
-    if (auto* b = std::get_if<bool>(&cell))
-        return *b;
-    if (auto* i = std::get_if<int64_t>(&cell))
-        return *i != 0;
-    if (auto* s = std::get_if<std::string>(&cell))
-        return StrToBool(Trim(*s));
+    if (IsNullCell(cell)) return false;
+    if (auto* b = std::get_if<bool>(&cell)) return *b;
+    if (auto* i = std::get_if<int64_t>(&cell)) return *i != 0;
+    if (auto* s = std::get_if<std::string>(&cell)) return StrToBool(Trim(*s));
     AccessError("Boolean");
 }
 
 std::string TField::TextOf(bool display) const {
     const CellValue& cell = GetCell();
-    if (IsNullCell(cell))
-        return {};
+    if (IsNullCell(cell)) return {};
     Family family = FamilyOf(dataType_);
     const std::string& format = display ? displayFormat_ : editFormat_.empty() ? displayFormat_ : editFormat_;
-    if (auto* s = std::get_if<std::string>(&cell))
-        return *s;
-    if (auto* b = std::get_if<bool>(&cell))
-        return *b ? "True" : "False";
-    if (auto* bytes = std::get_if<odbc::Bytes>(&cell))
-        return BytesText(*bytes);
+    if (auto* s = std::get_if<std::string>(&cell)) return *s;
+    if (auto* b = std::get_if<bool>(&cell)) return *b ? "True" : "False";
+    if (auto* bytes = std::get_if<odbc::Bytes>(&cell)) return BytesText(*bytes);
     if (auto* i = std::get_if<int64_t>(&cell)) {
         if (!format.empty() && (display || !editFormat_.empty()))
             return FormatFloat(format, static_cast<double>(*i));
@@ -233,16 +232,12 @@ std::string TField::TextOf(bool display) const {
     }
     double value = std::get<double>(cell);
     if (IsDateFamily(family)) {
-        if (display && !displayFormat_.empty())
-            return FormatDateTime(displayFormat_, value);
-        if (family == Family::Date)
-            return DateToStr(value);
-        if (family == Family::Time)
-            return TimeToStr(value);
+        if (display && !displayFormat_.empty()) return FormatDateTime(displayFormat_, value);
+        if (family == Family::Date) return DateToStr(value);
+        if (family == Family::Time) return TimeToStr(value);
         return DateTimeToStr(value);
     }
-    if (!format.empty() && (display || !editFormat_.empty()))
-        return FormatFloat(format, value);
+    if (!format.empty() && (display || !editFormat_.empty())) return FormatFloat(format, value);
     return FloatToStr(value);
 }
 
@@ -267,15 +262,15 @@ std::string TField::GetText() const {
 // ---- Writing ----------------------------------------------------------------------------------
 
 void TField::SetCell(CellValue value) {
-    if (!dataSet_)
-        throw EDatabaseError("Field '" + GetDisplayName() + "' has no dataset");
+    if (!dataSet_) throw EDatabaseError("Field '" + GetDisplayName() + "' has no dataset");
     dataSet_->WriteCell(this, std::move(value));
 }
 
 void TField::CheckRange(double value) const {
     if ((minValue_ != 0 || maxValue_ != 0) && (value < minValue_ || value > maxValue_))
         throw EDatabaseError(FloatToStr(value) + " is not a valid value for field '" + GetDisplayName() +
-                             "'. The allowed range is " + FloatToStr(minValue_) + " to " + FloatToStr(maxValue_));
+                             "'. The allowed range is " + FloatToStr(minValue_) + " to " +
+                             FloatToStr(maxValue_));
 }
 
 CellValue TField::ConvertInteger(int64_t value) const {
@@ -289,55 +284,77 @@ CellValue TField::ConvertInteger(int64_t value) const {
         else if (dataType_ == TFieldType::ftLargeint)
             low = std::numeric_limits<int64_t>::min(), high = std::numeric_limits<int64_t>::max();
         if (value < low || value > high)
-            throw EDatabaseError(IntToStr(value) + " is not a valid value for field '" + GetDisplayName() + "'");
+            throw EDatabaseError(IntToStr(value) + " is not a valid value for field '" + GetDisplayName() +
+                                 "'");
         CheckRange(static_cast<double>(value));
         return value;
     }
     case Family::Float:
         CheckRange(static_cast<double>(value));
         return static_cast<double>(value);
-    case Family::Boolean: return value != 0;
-    case Family::Text: return IntToStr(value);
-    default: AccessError("Integer");
+    case Family::Boolean:
+        return value != 0;
+    case Family::Text:
+        return IntToStr(value);
+    default:
+        AccessError("Integer");
     }
 }
 
 CellValue TField::ConvertFloat(double value) const {
     switch (FamilyOf(dataType_)) {
-    case Family::Integer: return ConvertInteger(Round(value));
-    case Family::Float: CheckRange(value); return value;
+    case Family::Integer:
+        return ConvertInteger(Round(value));
+    case Family::Float:
+        CheckRange(value);
+        return value;
     case Family::Date:
     case Family::Time:
-    case Family::DateTime: return value;
-    case Family::Text: return FloatToStr(value);
-    default: AccessError("Float");
+    case Family::DateTime:
+        return value;
+    case Family::Text:
+        return FloatToStr(value);
+    default:
+        AccessError("Float");
     }
 }
 
 CellValue TField::ConvertText(const std::string& text) const {
     Family family = FamilyOf(dataType_);
-    if (family == Family::Text)
-        return text;
-    if (family == Family::Binary)
-        return odbc::Bytes{std::vector<uint8_t>(text.begin(), text.end())};
+    if (family == Family::Text) return text;
+    if (family == Family::Binary) return odbc::Bytes{std::vector<uint8_t>(text.begin(), text.end())};
     std::string trimmed = Trim(text);
-    if (trimmed.empty())
-        return CellValue();
+    if (trimmed.empty()) return CellValue();
     switch (family) {
-    case Family::Integer: return ConvertInteger(StrToInt64(trimmed));
-    case Family::Float: return ConvertFloat(StrToFloat(trimmed));
-    case Family::Boolean: return StrToBool(trimmed);
-    case Family::Date: return StrToDate(trimmed);
-    case Family::Time: return StrToTime(trimmed);
-    case Family::DateTime: return StrToDateTime(trimmed);
-    default: AccessError("String");
+    case Family::Integer:
+        return ConvertInteger(StrToInt64(trimmed));
+    case Family::Float:
+        return ConvertFloat(StrToFloat(trimmed));
+    case Family::Boolean:
+        return StrToBool(trimmed);
+    case Family::Date:
+        return StrToDate(trimmed);
+    case Family::Time:
+        return StrToTime(trimmed);
+    case Family::DateTime:
+        return StrToDateTime(trimmed);
+    default:
+        AccessError("String");
     }
 }
 
-void TField::SetAsString(const std::string& value) { SetCell(ConvertText(value)); }
-void TField::SetAsInteger(int value) { SetCell(ConvertInteger(value)); }
-void TField::SetAsLargeInt(int64_t value) { SetCell(ConvertInteger(value)); }
-void TField::SetAsFloat(double value) { SetCell(ConvertFloat(value)); }
+void TField::SetAsString(const std::string& value) {
+    SetCell(ConvertText(value));
+}
+void TField::SetAsInteger(int value) {
+    SetCell(ConvertInteger(value));
+}
+void TField::SetAsLargeInt(int64_t value) {
+    SetCell(ConvertInteger(value));
+}
+void TField::SetAsFloat(double value) {
+    SetCell(ConvertFloat(value));
+}
 
 void TField::SetAsDateTime(double value) {
     Family family = FamilyOf(dataType_);
@@ -354,14 +371,23 @@ void TField::SetAsDateTime(double value) {
 
 void TField::SetAsBoolean(bool value) {
     switch (FamilyOf(dataType_)) {
-    case Family::Boolean: SetCell(value); break;
-    case Family::Integer: SetCell(ConvertInteger(value ? 1 : 0)); break;
-    case Family::Text: SetCell(std::string(value ? "True" : "False")); break;
-    default: AccessError("Boolean");
+    case Family::Boolean:
+        SetCell(value);
+        break;
+    case Family::Integer:
+        SetCell(ConvertInteger(value ? 1 : 0));
+        break;
+    case Family::Text:
+        SetCell(std::string(value ? "True" : "False"));
+        break;
+    default:
+        AccessError("Boolean");
     }
 }
 
-void TField::Clear() { SetCell(CellValue()); }
+void TField::Clear() {
+    SetCell(CellValue());
+}
 
 void TField::SetText(const std::string& text) {
     if (OnSetText)
@@ -372,16 +398,19 @@ void TField::SetText(const std::string& text) {
 
 bool TField::IsValidChar(char32_t c) const {
     switch (FamilyOf(dataType_)) {
-    case Family::Integer: return c == '+' || c == '-' || (c >= '0' && c <= '9');
+    case Family::Integer:
+        return c == '+' || c == '-' || (c >= '0' && c <= '9');
     case Family::Float:
         return c == '+' || c == '-' || c == '.' || c == ',' || c == 'e' || c == 'E' || (c >= '0' && c <= '9');
-    default: return c >= ' ';
+    default:
+        return c >= ' ';
     }
 }
 
 bool TField::IsBlob() const {
     Family family = FamilyOf(dataType_);
-    return (family == Family::Binary && dataType_ != TFieldType::ftBytes && dataType_ != TFieldType::ftVarBytes) ||
+    return (family == Family::Binary && dataType_ != TFieldType::ftBytes &&
+            dataType_ != TFieldType::ftVarBytes) ||
            dataType_ == TFieldType::ftMemo || dataType_ == TFieldType::ftFmtMemo ||
            dataType_ == TFieldType::ftWideMemo || dataType_ == TFieldType::ftOraClob;
 }
@@ -391,8 +420,7 @@ bool TField::CanModify() const {
 }
 
 void TField::FocusControl() {
-    if (!dataSet_)
-        return;
+    if (!dataSet_) return;
     TField* field = this;
     dataSet_->DataEvent(TDataEvent::deFocusControl, reinterpret_cast<intptr_t>(&field));
 }
@@ -401,26 +429,46 @@ void TField::FocusControl() {
 
 TField* CreateFieldOfType(TFieldType type, TComponent* owner) {
     switch (type) {
-    case TFieldType::ftString: return new TStringField(owner);
-    case TFieldType::ftWideString: return new TWideStringField(owner);
-    case TFieldType::ftSmallint: return new TSmallintField(owner);
-    case TFieldType::ftInteger: return new TIntegerField(owner);
-    case TFieldType::ftWord: return new TWordField(owner);
-    case TFieldType::ftAutoInc: return new TAutoIncField(owner);
-    case TFieldType::ftLargeint: return new TLargeintField(owner);
-    case TFieldType::ftBoolean: return new TBooleanField(owner);
-    case TFieldType::ftFloat: return new TFloatField(owner);
-    case TFieldType::ftCurrency: return new TCurrencyField(owner);
-    case TFieldType::ftBCD: return new TBCDField(owner);
-    case TFieldType::ftDate: return new TDateField(owner);
-    case TFieldType::ftTime: return new TTimeField(owner);
-    case TFieldType::ftDateTime: return new TDateTimeField(owner);
-    case TFieldType::ftBytes: return new TBytesField(owner);
-    case TFieldType::ftVarBytes: return new TVarBytesField(owner);
-    case TFieldType::ftBlob: return new TBlobField(owner);
-    case TFieldType::ftMemo: return new TMemoField(owner);
-    case TFieldType::ftGraphic: return new TGraphicField(owner);
-    default: return new TField(owner, type, 0);
+    case TFieldType::ftString:
+        return new TStringField(owner);
+    case TFieldType::ftWideString:
+        return new TWideStringField(owner);
+    case TFieldType::ftSmallint:
+        return new TSmallintField(owner);
+    case TFieldType::ftInteger:
+        return new TIntegerField(owner);
+    case TFieldType::ftWord:
+        return new TWordField(owner);
+    case TFieldType::ftAutoInc:
+        return new TAutoIncField(owner);
+    case TFieldType::ftLargeint:
+        return new TLargeintField(owner);
+    case TFieldType::ftBoolean:
+        return new TBooleanField(owner);
+    case TFieldType::ftFloat:
+        return new TFloatField(owner);
+    case TFieldType::ftCurrency:
+        return new TCurrencyField(owner);
+    case TFieldType::ftBCD:
+        return new TBCDField(owner);
+    case TFieldType::ftDate:
+        return new TDateField(owner);
+    case TFieldType::ftTime:
+        return new TTimeField(owner);
+    case TFieldType::ftDateTime:
+        return new TDateTimeField(owner);
+    case TFieldType::ftBytes:
+        return new TBytesField(owner);
+    case TFieldType::ftVarBytes:
+        return new TVarBytesField(owner);
+    case TFieldType::ftBlob:
+        return new TBlobField(owner);
+    case TFieldType::ftMemo:
+        return new TMemoField(owner);
+    case TFieldType::ftGraphic:
+        return new TGraphicField(owner);
+    default:
+        return new TField(owner, type, 0);
     }
 }
 
@@ -432,8 +480,7 @@ TField* TFields::GetField(int index) const {
 
 TField* TFields::FindField(const std::string& name) const {
     for (TField* field : fields_)
-        if (SameText(field->GetFieldName(), name))
-            return field;
+        if (SameText(field->GetFieldName(), name)) return field;
     return nullptr;
 }
 
@@ -446,8 +493,7 @@ int TFields::IndexOf(const TField* field) const {
     if (field && field->index_ >= 0 && field->index_ < GetCount() && fields_[field->index_] == field)
         return field->index_;
     for (size_t i = 0; i < fields_.size(); ++i)
-        if (fields_[i] == field)
-            return static_cast<int>(i);
+        if (fields_[i] == field) return static_cast<int>(i);
     return -1;
 }
 

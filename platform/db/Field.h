@@ -16,7 +16,7 @@ class Variant;
 
 class TField : public TComponent {
     ZORVY_CLASS(TField, TComponent)
-public:
+  public:
     explicit TField(TComponent* owner);
     ~TField() override;
 
@@ -123,11 +123,11 @@ public:
     std::function<void(TField* sender)> OnChange;
     std::function<void(TField* sender)> OnValidate;
 
-protected:
+  protected:
     TField(TComponent* owner, TFieldType dataType, int size);
     void Notification(TComponent* component, TOperation operation) override;
 
-private:
+  private:
     friend class TDataSet;
     friend TField* CreateFieldOfType(TFieldType type, TComponent* owner);
     friend class TFields;
@@ -165,11 +165,11 @@ private:
     std::string lookupResultField_;
 };
 
-#define ZORVY_FIELD_CLASS(Name, Type, DefaultSize)                                                             \
-    class Name : public TField {                                                                               \
-        ZORVY_CLASS(Name, TField)                                                                              \
-    public:                                                                                                    \
-        explicit Name(TComponent* owner) : TField(owner, TFieldType::Type, DefaultSize) {}                     \
+#define ZORVY_FIELD_CLASS(Name, Type, DefaultSize)                                                           \
+    class Name : public TField {                                                                             \
+        ZORVY_CLASS(Name, TField)                                                                            \
+      public:                                                                                                \
+        explicit Name(TComponent* owner) : TField(owner, TFieldType::Type, DefaultSize) {}                   \
     }
 
 ZORVY_FIELD_CLASS(TStringField, ftString, 20);
@@ -202,7 +202,7 @@ TField* CreateFieldOfType(TFieldType type, TComponent* owner);
 
 // The ordered fields of a dataset. The dataset owns the list; the fields belong to their owners.
 class TFields {
-public:
+  public:
     int GetCount() const { return static_cast<int>(fields_.size()); }
     TField* GetField(int index) const; // EListError on a bad index
     TField* operator[](int index) const { return GetField(index); }
@@ -211,7 +211,7 @@ public:
     auto begin() const { return fields_.begin(); }
     auto end() const { return fields_.end(); }
 
-private:
+  private:
     friend class TDataSet;
     void Reindex();
     std::vector<TField*> fields_;

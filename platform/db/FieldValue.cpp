@@ -17,8 +17,10 @@ bool IsTextType(TFieldType t) {
     case TFieldType::ftMemo:
     case TFieldType::ftFmtMemo:
     case TFieldType::ftWideMemo:
-    case TFieldType::ftGuid: return true;
-    default: return false;
+    case TFieldType::ftGuid:
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -30,52 +32,64 @@ bool IsDateType(TFieldType t) {
 } // namespace
 
 Variant CellToVariant(const CellValue& cell, TFieldType type) {
-    if (IsNullCell(cell))
-        return Variant::Null();
-    if (auto* b = std::get_if<bool>(&cell))
-        return Variant(*b);
+    if (IsNullCell(cell)) return Variant::Null();
+    if (auto* b = std::get_if<bool>(&cell)) return Variant(*b);
     if (auto* i = std::get_if<int64_t>(&cell)) {
         switch (type) {
-        case TFieldType::ftSmallint: return Variant(static_cast<int16_t>(*i));
+        case TFieldType::ftSmallint:
+            return Variant(static_cast<int16_t>(*i));
         case TFieldType::ftInteger:
-        case TFieldType::ftAutoInc: return Variant(static_cast<int32_t>(*i));
-        case TFieldType::ftWord: return Variant(static_cast<uint16_t>(*i));
-        default: return Variant::FromInt64(*i);
+        case TFieldType::ftAutoInc:
+            return Variant(static_cast<int32_t>(*i));
+        case TFieldType::ftWord:
+            return Variant(static_cast<uint16_t>(*i));
+        default:
+            return Variant::FromInt64(*i);
         }
     }
-    if (auto* d = std::get_if<double>(&cell))
-        return IsDateType(type) ? Variant::FromDate(*d) : Variant(*d);
-    if (auto* s = std::get_if<std::string>(&cell))
-        return Variant(*s);
+    if (auto* d = std::get_if<double>(&cell)) return IsDateType(type) ? Variant::FromDate(*d) : Variant(*d);
+    if (auto* s = std::get_if<std::string>(&cell)) return Variant(*s);
     const auto& bytes = std::get<odbc::Bytes>(cell).data;
     return Variant::FromBytes(std::string(bytes.begin(), bytes.end()));
 }
 
-Variant TField::GetValue() const { return CellToVariant(GetCell(), dataType_); }
+Variant TField::GetValue() const {
+    return CellToVariant(GetCell(), dataType_);
+}
 
-Variant TField::GetAsVariant() const { return GetValue(); }
+Variant TField::GetAsVariant() const {
+    return GetValue();
+}
 
-void TField::SetAsVariant(const Variant& value) { SetValue(value); }
+void TField::SetAsVariant(const Variant& value) {
+    SetValue(value);
+}
 
 void TField::SetValue(const Variant& value) {
     if (value.IsNull() || value.IsEmpty()) {
         SetCell(CellValue());
         return;
     }
-    if (value.IsArray())
-        throw EDatabaseError("Field '" + GetDisplayName() + "' cannot take an array value");
+    if (value.IsArray()) throw EDatabaseError("Field '" + GetDisplayName() + "' cannot take an array value");
     switch (dataType_) {
-    case TFieldType::ftBoolean: SetAsBoolean(value.AsBoolean()); return;
+    case TFieldType::ftBoolean:
+        SetAsBoolean(value.AsBoolean());
+        return;
     case TFieldType::ftSmallint:
     case TFieldType::ftInteger:
     case TFieldType::ftWord:
     case TFieldType::ftAutoInc:
-    case TFieldType::ftLargeint: SetCell(ConvertInteger(value.AsInt64())); return;
+    case TFieldType::ftLargeint:
+        SetCell(ConvertInteger(value.AsInt64()));
+        return;
     case TFieldType::ftFloat:
     case TFieldType::ftCurrency:
     case TFieldType::ftBCD:
-    case TFieldType::ftFMTBcd: SetCell(ConvertFloat(value.AsDouble())); return;
-    default: break;
+    case TFieldType::ftFMTBcd:
+        SetCell(ConvertFloat(value.AsDouble()));
+        return;
+    default:
+        break;
     }
     if (IsDateType(dataType_)) {
         SetCell(VarToDateTime(value));
@@ -107,37 +121,32 @@ std::vector<Variant> TDataSet::KeyValues(size_t count, const Variant& values) co
     return list;
 }
 
-bool TDataSet::Matches(const Record& record, const std::vector<TField*>& keys, const std::vector<Variant>& values,
-                       TLocateOptions options) const {
+bool TDataSet::Matches(const Record& record, const std::vector<TField*>& keys,
+                       const std::vector<Variant>& values, TLocateOptions options) const {
     for (size_t k = 0; k < keys.size(); ++k) {
         TField* field = keys[k];
         const CellValue& cell = record.cells[fields_.IndexOf(field)];
         const Variant& value = values[k];
         if (value.IsNull() || value.IsEmpty()) {
-            if (!IsNullCell(cell))
-                return false;
+            if (!IsNullCell(cell)) return false;
             continue;
         }
-        if (IsNullCell(cell))
-            return false;
+        if (IsNullCell(cell)) return false;
         if (IsTextType(field->GetDataType())) {
             const std::string& text = std::get<std::string>(cell);
             std::string wanted = VarToStr(value);
             bool caseInsensitive = options & loCaseInsensitive;
             if (options & loPartialKey) {
-                if (text.size() < wanted.size())
-                    return false;
+                if (text.size() < wanted.size()) return false;
                 std::string head = text.substr(0, wanted.size());
-                if (caseInsensitive ? !AnsiSameText(head, wanted) : head != wanted)
-                    return false;
+                if (caseInsensitive ? !AnsiSameText(head, wanted) : head != wanted) return false;
             } else if (caseInsensitive ? !AnsiSameText(text, wanted) : text != wanted) {
                 return false;
             }
             continue;
         }
         try {
-            if (VarCompareValue(CellToVariant(cell, field->GetDataType()), value) != 0)
-                return false;
+            if (VarCompareValue(CellToVariant(cell, field->GetDataType()), value) != 0) return false;
         } catch (const EVariantError&) {
             return false;
         }
@@ -158,19 +167,20 @@ bool TDataSet::Locate(const std::string& keyFields, const Variant& keyValues, TL
     return false;
 }
 
-Variant TDataSet::Lookup(const std::string& keyFields, const Variant& keyValues, const std::string& resultFields) {
+Variant TDataSet::Lookup(const std::string& keyFields, const Variant& keyValues,
+                         const std::string& resultFields) {
     CheckBrowseMode();
     std::vector<TField*> keys = GetFieldList(keyFields);
     std::vector<Variant> values = KeyValues(keys.size(), keyValues);
     std::vector<TField*> results = GetFieldList(resultFields);
     for (const Record* record : view_) {
-        if (!Matches(*record, keys, values, 0))
-            continue;
+        if (!Matches(*record, keys, values, 0)) continue;
         if (results.size() == 1)
             return CellToVariant(record->cells[fields_.IndexOf(results[0])], results[0]->GetDataType());
         Variant array = VarArrayCreate({{0, static_cast<int>(results.size()) - 1}}, varVariant);
         for (size_t r = 0; r < results.size(); ++r)
-            array[static_cast<int>(r)] = CellToVariant(record->cells[fields_.IndexOf(results[r])], results[r]->GetDataType());
+            array[static_cast<int>(r)] =
+                CellToVariant(record->cells[fields_.IndexOf(results[r])], results[r]->GetDataType());
         return array;
     }
     return Variant::Null();
@@ -178,8 +188,7 @@ Variant TDataSet::Lookup(const std::string& keyFields, const Variant& keyValues,
 
 Variant TDataSet::GetFieldValues(const std::string& names) const {
     std::vector<TField*> list = GetFieldList(names);
-    if (list.size() == 1)
-        return list[0]->GetValue();
+    if (list.size() == 1) return list[0]->GetValue();
     Variant array = VarArrayCreate({{0, static_cast<int>(list.size()) - 1}}, varVariant);
     for (size_t i = 0; i < list.size(); ++i)
         array[static_cast<int>(i)] = list[i]->GetValue();

@@ -49,8 +49,7 @@ std::vector<Token> Tokenize(const std::string& s) {
             size_t start = i++;
             std::string text;
             for (;;) {
-                if (i >= s.size())
-                    Fail("unterminated text", start, s);
+                if (i >= s.size()) Fail("unterminated text", start, s);
                 if (s[i] == static_cast<char>(c)) {
                     if (i + 1 < s.size() && s[i + 1] == static_cast<char>(c)) {
                         text += static_cast<char>(c);
@@ -66,23 +65,21 @@ std::vector<Token> Tokenize(const std::string& s) {
         } else if (c == '[') {
             size_t start = i;
             size_t close = s.find(']', i);
-            if (close == std::string::npos)
-                Fail("unterminated field name", start, s);
+            if (close == std::string::npos) Fail("unterminated field name", start, s);
             tokens.push_back({Token::Name, s.substr(i + 1, close - i - 1), start});
             i = close + 1;
-        } else if (std::isdigit(c) || ((c == '-' || c == '.') && i + 1 < s.size() && std::isdigit(static_cast<unsigned char>(s[i + 1])))) {
+        } else if (std::isdigit(c) || ((c == '-' || c == '.') && i + 1 < s.size() &&
+                                       std::isdigit(static_cast<unsigned char>(s[i + 1])))) {
             size_t start = i++;
-            while (i < s.size() && (std::isdigit(static_cast<unsigned char>(s[i])) || s[i] == '.' || s[i] == 'e' ||
-                                    s[i] == 'E'))
+            while (i < s.size() && (std::isdigit(static_cast<unsigned char>(s[i])) || s[i] == '.' ||
+                                    s[i] == 'e' || s[i] == 'E'))
                 ++i;
             tokens.push_back({Token::Number, s.substr(start, i - start), start});
         } else if (c == '<' || c == '>' || c == '=' || c == '!') {
             size_t start = i++;
             std::string op(1, static_cast<char>(c));
-            if (i < s.size() && (s[i] == '=' || (c == '<' && s[i] == '>')))
-                op += s[i++];
-            if (op == "!")
-                Fail("unexpected \"!\"", start, s);
+            if (i < s.size() && (s[i] == '=' || (c == '<' && s[i] == '>'))) op += s[i++];
+            if (op == "!") Fail("unexpected \"!\"", start, s);
             tokens.push_back({Token::Op, op == "!=" ? "<>" : op, start});
         } else if (std::isalpha(c) || c == '_' || c >= 0x80) {
             size_t start = i;
@@ -99,18 +96,17 @@ std::vector<Token> Tokenize(const std::string& s) {
 }
 
 class Parser {
-public:
+  public:
     Parser(const std::string& source, const FilterExpression::Resolver& resolver)
         : source_(source), tokens_(Tokenize(source)), resolver_(resolver) {}
 
     std::unique_ptr<Node> Parse() {
         auto node = ParseOr();
-        if (Peek().kind != Token::End)
-            Fail("unexpected \"" + Peek().text + "\"", Peek().position, source_);
+        if (Peek().kind != Token::End) Fail("unexpected \"" + Peek().text + "\"", Peek().position, source_);
         return node;
     }
 
-private:
+  private:
     const Token& Peek() const { return tokens_[pos_]; }
     bool IsWord(const char* word) const { return Peek().kind == Token::Name && SameText(Peek().text, word); }
 
@@ -152,8 +148,7 @@ private:
         if (Peek().kind == Token::LParen) {
             ++pos_;
             auto node = ParseOr();
-            if (Peek().kind != Token::RParen)
-                Fail("\")\" expected", Peek().position, source_);
+            if (Peek().kind != Token::RParen) Fail("\")\" expected", Peek().position, source_);
             ++pos_;
             return node;
         }
@@ -165,8 +160,7 @@ private:
                 negated = true;
                 ++pos_;
             }
-            if (!IsWord("null"))
-                Fail("\"null\" expected", Peek().position, source_);
+            if (!IsWord("null")) Fail("\"null\" expected", Peek().position, source_);
             ++pos_;
             return Binary(negated ? Node::IsNotNull : Node::IsNull, std::move(left), nullptr);
         }
@@ -174,15 +168,13 @@ private:
         if (IsWord("not")) {
             negatedLike = true;
             ++pos_;
-            if (!IsWord("like"))
-                Fail("\"like\" expected", Peek().position, source_);
+            if (!IsWord("like")) Fail("\"like\" expected", Peek().position, source_);
         }
         if (IsWord("like")) {
             ++pos_;
             return Binary(negatedLike ? Node::NotLike : Node::Like, std::move(left), ParseOperand());
         }
-        if (Peek().kind != Token::Op)
-            Fail("comparison expected", Peek().position, source_);
+        if (Peek().kind != Token::Op) Fail("comparison expected", Peek().position, source_);
         std::string op = tokens_[pos_++].text;
         auto node = Binary(Node::Compare, std::move(left), ParseOperand());
         node->op = op;
@@ -209,13 +201,13 @@ private:
                 break;
             }
             for (const char* word : {"and", "or", "not", "like", "is"})
-                if (SameText(token.text, word))
-                    Fail("value or field name expected", token.position, source_);
+                if (SameText(token.text, word)) Fail("value or field name expected", token.position, source_);
             node->kind = Node::Field;
             node->text = token.text;
             node->field = resolver_(token.text);
             break;
-        default: Fail("value or field name expected", token.position, source_);
+        default:
+            Fail("value or field name expected", token.position, source_);
         }
         ++pos_;
         return node;
@@ -238,8 +230,10 @@ bool IsNumericType(TFieldType t) {
     case TFieldType::ftCurrency:
     case TFieldType::ftBCD:
     case TFieldType::ftFMTBcd:
-    case TFieldType::ftBoolean: return true;
-    default: return false;
+    case TFieldType::ftBoolean:
+        return true;
+    default:
+        return false;
     }
 }
 
@@ -251,14 +245,10 @@ struct Operand {
 };
 
 std::string CellText(const CellValue& cell) {
-    if (auto* s = std::get_if<std::string>(&cell))
-        return *s;
-    if (auto* i = std::get_if<int64_t>(&cell))
-        return IntToStr(*i);
-    if (auto* d = std::get_if<double>(&cell))
-        return FloatToStr(*d);
-    if (auto* b = std::get_if<bool>(&cell))
-        return *b ? "True" : "False";
+    if (auto* s = std::get_if<std::string>(&cell)) return *s;
+    if (auto* i = std::get_if<int64_t>(&cell)) return IntToStr(*i);
+    if (auto* d = std::get_if<double>(&cell)) return FloatToStr(*d);
+    if (auto* b = std::get_if<bool>(&cell)) return *b ? "True" : "False";
     return {};
 }
 
@@ -276,8 +266,7 @@ Operand Evaluate(const Node& node, const FilterExpression::CellReader& cells) {
         break;
     case Node::Field: {
         const CellValue& cell = cells(node.field.index);
-        if (IsNullCell(cell))
-            break;
+        if (IsNullCell(cell)) break;
         if (auto* i = std::get_if<int64_t>(&cell)) {
             v.kind = Operand::Number;
             v.number = static_cast<double>(*i);
@@ -293,22 +282,22 @@ Operand Evaluate(const Node& node, const FilterExpression::CellReader& cells) {
         v.text = CellText(cell);
         break;
     }
-    default: break;
+    default:
+        break;
     }
     return v;
 }
 
-bool LikeMatch(const std::string& text, size_t t, const std::string& pattern, size_t p, bool caseInsensitive) {
+bool LikeMatch(const std::string& text, size_t t, const std::string& pattern, size_t p,
+               bool caseInsensitive) {
     while (p < pattern.size()) {
         char pc = pattern[p];
         if (pc == '%' || pc == '*') {
             for (size_t k = t; k <= text.size(); ++k)
-                if (LikeMatch(text, k, pattern, p + 1, caseInsensitive))
-                    return true;
+                if (LikeMatch(text, k, pattern, p + 1, caseInsensitive)) return true;
             return false;
         }
-        if (t >= text.size())
-            return false;
+        if (t >= text.size()) return false;
         if (pc == '_') {
             // One character, however many bytes it takes.
             unsigned char lead = text[t];
@@ -317,8 +306,9 @@ bool LikeMatch(const std::string& text, size_t t, const std::string& pattern, si
             continue;
         }
         char tc = text[t];
-        if (caseInsensitive ? std::tolower(static_cast<unsigned char>(tc)) != std::tolower(static_cast<unsigned char>(pc))
-                            : tc != pc)
+        if (caseInsensitive
+                ? std::tolower(static_cast<unsigned char>(tc)) != std::tolower(static_cast<unsigned char>(pc))
+                : tc != pc)
             return false;
         ++t;
         ++p;
@@ -327,39 +317,37 @@ bool LikeMatch(const std::string& text, size_t t, const std::string& pattern, si
 }
 
 bool Compare(const std::string& op, int order) {
-    if (op == "=")
-        return order == 0;
-    if (op == "<>")
-        return order != 0;
-    if (op == "<")
-        return order < 0;
-    if (op == ">")
-        return order > 0;
-    if (op == "<=")
-        return order <= 0;
+    if (op == "=") return order == 0;
+    if (op == "<>") return order != 0;
+    if (op == "<") return order < 0;
+    if (op == ">") return order > 0;
+    if (op == "<=") return order <= 0;
     return order >= 0;
 }
 
 bool Test(const Node& node, const FilterExpression::CellReader& cells, TFilterOptions options) {
     bool caseInsensitive = options & foCaseInsensitive;
     switch (node.kind) {
-    case Node::And: return Test(*node.left, cells, options) && Test(*node.right, cells, options);
-    case Node::Or: return Test(*node.left, cells, options) || Test(*node.right, cells, options);
-    case Node::Not: return !Test(*node.left, cells, options);
-    case Node::IsNull: return Evaluate(*node.left, cells).kind == Operand::Null;
-    case Node::IsNotNull: return Evaluate(*node.left, cells).kind != Operand::Null;
+    case Node::And:
+        return Test(*node.left, cells, options) && Test(*node.right, cells, options);
+    case Node::Or:
+        return Test(*node.left, cells, options) || Test(*node.right, cells, options);
+    case Node::Not:
+        return !Test(*node.left, cells, options);
+    case Node::IsNull:
+        return Evaluate(*node.left, cells).kind == Operand::Null;
+    case Node::IsNotNull:
+        return Evaluate(*node.left, cells).kind != Operand::Null;
     case Node::Like:
     case Node::NotLike: {
         Operand a = Evaluate(*node.left, cells), b = Evaluate(*node.right, cells);
-        if (a.kind == Operand::Null || b.kind == Operand::Null)
-            return false;
+        if (a.kind == Operand::Null || b.kind == Operand::Null) return false;
         bool match = LikeMatch(a.text, 0, b.text, 0, caseInsensitive);
         return node.kind == Node::Like ? match : !match;
     }
     case Node::Compare: {
         Operand a = Evaluate(*node.left, cells), b = Evaluate(*node.right, cells);
-        if (a.kind == Operand::Null || b.kind == Operand::Null)
-            return false;
+        if (a.kind == Operand::Null || b.kind == Operand::Null) return false;
         bool numeric = a.kind == Operand::Number && b.kind == Operand::Number;
         // A number against a numeric field's text literal ("LotteryID='3508'") compares as numbers.
         if (!numeric && (a.kind == Operand::Number || b.kind == Operand::Number)) {
@@ -373,8 +361,7 @@ bool Test(const Node& node, const FilterExpression::CellReader& cells, TFilterOp
                 numeric = true;
             }
         }
-        if (numeric)
-            return Compare(node.op, a.number < b.number ? -1 : a.number > b.number ? 1 : 0);
+        if (numeric) return Compare(node.op, a.number < b.number ? -1 : a.number > b.number ? 1 : 0);
         // A text literal ending in "*" matches by prefix unless partial compare is switched off.
         if (node.op == "=" || node.op == "<>") {
             const Node& literal = *node.right;
@@ -408,6 +395,8 @@ FilterExpression::FilterExpression(const std::string& text, const Resolver& reso
 
 FilterExpression::~FilterExpression() = default;
 
-bool FilterExpression::Evaluate(const CellReader& cells) const { return Test(*root_, cells, options_); }
+bool FilterExpression::Evaluate(const CellReader& cells) const {
+    return Test(*root_, cells, options_);
+}
 
 } // namespace zorvy

@@ -13,7 +13,7 @@
 namespace zorvy {
 
 class FilterExpression {
-public:
+  public:
     struct FieldRef {
         int index = -1;
         TFieldType type = TFieldType::ftUnknown;
@@ -28,7 +28,7 @@ public:
 
     struct Node;
 
-private:
+  private:
     std::unique_ptr<Node> root_;
     TFilterOptions options_;
 };

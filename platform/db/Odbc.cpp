@@ -15,7 +15,7 @@ namespace zorvy::odbc {
 namespace {
 
 class Environment {
-public:
+  public:
     Environment() {
         Check(SQLAllocHandle(SQL_HANDLE_ENV, SQL_NULL_HANDLE, &handle_), SQL_HANDLE_ENV, nullptr,
               "ODBC environment");
@@ -25,7 +25,7 @@ public:
     ~Environment() { SQLFreeHandle(SQL_HANDLE_ENV, handle_); }
     SQLHENV Handle() const { return handle_; }
 
-private:
+  private:
     SQLHENV handle_ = SQL_NULL_HENV;
 };
 
@@ -34,12 +34,13 @@ SQLHENV Env() {
     return environment.Handle();
 }
 
-bool Succeeded(SQLRETURN ret) { return ret == SQL_SUCCESS || ret == SQL_SUCCESS_WITH_INFO; }
+bool Succeeded(SQLRETURN ret) {
+    return ret == SQL_SUCCESS || ret == SQL_SUCCESS_WITH_INFO;
+}
 
 std::string Diagnostics(SQLSMALLINT handleType, SQLHANDLE handle) {
     std::string text;
-    if (!handle)
-        return text;
+    if (!handle) return text;
     for (SQLSMALLINT record = 1;; ++record) {
         SQLWCHAR state[6] = {};
         SQLWCHAR message[1024] = {};
@@ -47,15 +48,12 @@ std::string Diagnostics(SQLSMALLINT handleType, SQLHANDLE handle) {
         SQLSMALLINT length = 0;
         SQLRETURN ret = SQLGetDiagRecW(handleType, handle, record, state, &nativeError, message,
                                        static_cast<SQLSMALLINT>(std::size(message)), &length);
-        if (!Succeeded(ret))
-            break;
+        if (!Succeeded(ret)) break;
         std::string line = Utf16ToUtf8(message, std::min<size_t>(length, std::size(message) - 1));
         while (!line.empty() && (line.back() == '\n' || line.back() == '\r' || line.back() == ' '))
             line.pop_back();
-        if (line.empty())
-            continue;
-        if (!text.empty())
-            text += '\n';
+        if (line.empty()) continue;
+        if (!text.empty()) text += '\n';
         text += line;
     }
     return text;
@@ -70,61 +68,77 @@ std::vector<SQLWCHAR> Wide(const std::string& text) {
 } // namespace
 
 void Check(short ret, short handleType, void* handle, const std::string& context) {
-    if (Succeeded(ret) || ret == SQL_NO_DATA)
-        return;
+    if (Succeeded(ret) || ret == SQL_NO_DATA) return;
     std::string message = Diagnostics(handleType, handle);
-    if (message.empty())
-        message = context + ": the ODBC call failed";
+    if (message.empty()) message = context + ": the ODBC call failed";
     throw EDatabaseError(message);
 }
 
 SqlFamily FamilyOf(int sqlType) {
     switch (sqlType) {
-    case SQL_INTEGER: return SqlFamily::Integer;
+    case SQL_INTEGER:
+        return SqlFamily::Integer;
     case SQL_SMALLINT:
-    case SQL_TINYINT: return SqlFamily::SmallInt;
-    case SQL_BIGINT: return SqlFamily::BigInt;
-    case SQL_BIT: return SqlFamily::Bit;
+    case SQL_TINYINT:
+        return SqlFamily::SmallInt;
+    case SQL_BIGINT:
+        return SqlFamily::BigInt;
+    case SQL_BIT:
+        return SqlFamily::Bit;
     case SQL_REAL:
     case SQL_FLOAT:
-    case SQL_DOUBLE: return SqlFamily::Float;
+    case SQL_DOUBLE:
+        return SqlFamily::Float;
     case SQL_NUMERIC:
-    case SQL_DECIMAL: return SqlFamily::Numeric;
-    case SQL_CHAR: return SqlFamily::Char;
-    case SQL_VARCHAR: return SqlFamily::VarChar;
-    case SQL_WCHAR: return SqlFamily::WChar;
-    case SQL_WVARCHAR: return SqlFamily::WVarChar;
+    case SQL_DECIMAL:
+        return SqlFamily::Numeric;
+    case SQL_CHAR:
+        return SqlFamily::Char;
+    case SQL_VARCHAR:
+        return SqlFamily::VarChar;
+    case SQL_WCHAR:
+        return SqlFamily::WChar;
+    case SQL_WVARCHAR:
+        return SqlFamily::WVarChar;
     case SQL_LONGVARCHAR:
-    case SQL_WLONGVARCHAR: return SqlFamily::LongText;
+    case SQL_WLONGVARCHAR:
+        return SqlFamily::LongText;
     case SQL_TYPE_DATE:
-    case SQL_DATE: return SqlFamily::Date;
+    case SQL_DATE:
+        return SqlFamily::Date;
     case SQL_TYPE_TIME:
-    case SQL_TIME: return SqlFamily::Time;
+    case SQL_TIME:
+        return SqlFamily::Time;
     case SQL_TYPE_TIMESTAMP:
-    case SQL_TIMESTAMP: return SqlFamily::Timestamp;
-    case SQL_BINARY: return SqlFamily::Binary;
-    case SQL_VARBINARY: return SqlFamily::VarBinary;
-    case SQL_LONGVARBINARY: return SqlFamily::LongBinary;
-    default: return SqlFamily::Other;
+    case SQL_TIMESTAMP:
+        return SqlFamily::Timestamp;
+    case SQL_BINARY:
+        return SqlFamily::Binary;
+    case SQL_VARBINARY:
+        return SqlFamily::VarBinary;
+    case SQL_LONGVARBINARY:
+        return SqlFamily::LongBinary;
+    default:
+        return SqlFamily::Other;
     }
 }
 
 // ---- Statement -------------------------------------------------------------------------------
 
 Statement::Statement(Connection& connection) : connection_(connection) {
-    if (!connection.IsOpen())
-        throw EDatabaseError("The connection is not open");
+    if (!connection.IsOpen()) throw EDatabaseError("The connection is not open");
     SQLHSTMT stmt = SQL_NULL_HSTMT;
     Check(SQLAllocHandle(SQL_HANDLE_STMT, connection.Handle(), &stmt), SQL_HANDLE_DBC, connection.Handle(),
           "Statement");
     handle_ = stmt;
 }
 
-Statement::~Statement() { Free(); }
+Statement::~Statement() {
+    Free();
+}
 
 void Statement::Free() {
-    if (handle_)
-        SQLFreeHandle(SQL_HANDLE_STMT, handle_);
+    if (handle_) SQLFreeHandle(SQL_HANDLE_STMT, handle_);
     handle_ = nullptr;
 }
 
@@ -149,12 +163,13 @@ void Bind(SQLHSTMT stmt, SQLUSMALLINT number, const Value& value, BoundParameter
                                &slot.indicator);
     } else if (auto* b = std::get_if<bool>(&value)) {
         slot.bit = *b ? 1 : 0;
-        ret = SQLBindParameter(stmt, number, SQL_PARAM_INPUT, SQL_C_BIT, SQL_BIT, 1, 0, &slot.bit, 0, nullptr);
+        ret =
+            SQLBindParameter(stmt, number, SQL_PARAM_INPUT, SQL_C_BIT, SQL_BIT, 1, 0, &slot.bit, 0, nullptr);
     } else if (auto* i = std::get_if<int64_t>(&value)) {
         slot.integer = *i;
         bool fitsInt = *i >= INT32_MIN && *i <= INT32_MAX;
-        ret = SQLBindParameter(stmt, number, SQL_PARAM_INPUT, SQL_C_SBIGINT, fitsInt ? SQL_INTEGER : SQL_BIGINT,
-                               0, 0, &slot.integer, 0, nullptr);
+        ret = SQLBindParameter(stmt, number, SQL_PARAM_INPUT, SQL_C_SBIGINT,
+                               fitsInt ? SQL_INTEGER : SQL_BIGINT, 0, 0, &slot.integer, 0, nullptr);
     } else if (auto* d = std::get_if<double>(&value)) {
         slot.real = *d;
         ret = SQLBindParameter(stmt, number, SQL_PARAM_INPUT, SQL_C_DOUBLE, SQL_DOUBLE, 15, 0, &slot.real, 0,
@@ -180,12 +195,11 @@ void Bind(SQLHSTMT stmt, SQLUSMALLINT number, const Value& value, BoundParameter
                                &slot.timestamp, 0, nullptr);
     } else if (auto* bytes = std::get_if<Bytes>(&value)) {
         slot.bytes = bytes->data;
-        if (slot.bytes.empty())
-            slot.bytes.push_back(0);
+        if (slot.bytes.empty()) slot.bytes.push_back(0);
         slot.indicator = static_cast<SQLLEN>(bytes->data.size());
         ret = SQLBindParameter(stmt, number, SQL_PARAM_INPUT, SQL_C_BINARY, SQL_LONGVARBINARY,
-                               slot.bytes.size(), 0, slot.bytes.data(), static_cast<SQLLEN>(slot.bytes.size()),
-                               &slot.indicator);
+                               slot.bytes.size(), 0, slot.bytes.data(),
+                               static_cast<SQLLEN>(slot.bytes.size()), &slot.indicator);
     }
     Check(ret, SQL_HANDLE_STMT, stmt, "Binding a parameter");
 }
@@ -219,8 +233,9 @@ void Statement::Describe() {
         SQLWCHAR name[512] = {};
         SQLSMALLINT nameLength = 0, type = 0, decimals = 0, nullable = 0;
         SQLULEN size = 0;
-        Check(SQLDescribeColW(handle_, static_cast<SQLUSMALLINT>(i), name, static_cast<SQLSMALLINT>(std::size(name)),
-                              &nameLength, &type, &size, &decimals, &nullable),
+        Check(SQLDescribeColW(handle_, static_cast<SQLUSMALLINT>(i), name,
+                              static_cast<SQLSMALLINT>(std::size(name)), &nameLength, &type, &size, &decimals,
+                              &nullable),
               SQL_HANDLE_STMT, handle_, "Describing a column");
         ColumnInfo info;
         info.name = Utf16ToUtf8(name, std::min<size_t>(nameLength, std::size(name) - 1));
@@ -229,8 +244,8 @@ void Statement::Describe() {
         info.decimals = decimals;
         info.nullable = nullable != SQL_NO_NULLS;
         SQLLEN autoIncrement = SQL_FALSE;
-        if (Succeeded(SQLColAttributeW(handle_, static_cast<SQLUSMALLINT>(i), SQL_DESC_AUTO_UNIQUE_VALUE, nullptr, 0,
-                                       nullptr, &autoIncrement)))
+        if (Succeeded(SQLColAttributeW(handle_, static_cast<SQLUSMALLINT>(i), SQL_DESC_AUTO_UNIQUE_VALUE,
+                                       nullptr, 0, nullptr, &autoIncrement)))
             info.autoIncrement = autoIncrement == SQL_TRUE;
         columns_.push_back(std::move(info));
     }
@@ -238,8 +253,7 @@ void Statement::Describe() {
 
 bool Statement::Fetch() {
     SQLRETURN ret = SQLFetch(handle_);
-    if (ret == SQL_NO_DATA)
-        return false;
+    if (ret == SQL_NO_DATA) return false;
     Check(ret, SQL_HANDLE_STMT, handle_, "Fetching a row");
     return true;
 }
@@ -252,19 +266,16 @@ Value GetText(SQLHSTMT stmt, SQLUSMALLINT column) {
     for (;;) {
         SQLLEN indicator = 0;
         SQLRETURN ret = SQLGetData(stmt, column, SQL_C_WCHAR, chunk, sizeof(chunk), &indicator);
-        if (ret == SQL_NO_DATA)
-            break;
+        if (ret == SQL_NO_DATA) break;
         Check(ret, SQL_HANDLE_STMT, stmt, "Reading a column");
-        if (indicator == SQL_NULL_DATA)
-            return std::monostate{};
+        if (indicator == SQL_NULL_DATA) return std::monostate{};
         size_t available = std::size(chunk) - 1;
         size_t got = indicator == SQL_NO_TOTAL || indicator / static_cast<SQLLEN>(sizeof(SQLWCHAR)) >
                                                       static_cast<SQLLEN>(available)
                          ? available
                          : static_cast<size_t>(indicator) / sizeof(SQLWCHAR);
         text.insert(text.end(), chunk, chunk + got);
-        if (ret == SQL_SUCCESS)
-            break;
+        if (ret == SQL_SUCCESS) break;
     }
     return Utf16ToUtf8(text.data(), text.size());
 }
@@ -275,24 +286,22 @@ Value GetBytes(SQLHSTMT stmt, SQLUSMALLINT column) {
     for (;;) {
         SQLLEN indicator = 0;
         SQLRETURN ret = SQLGetData(stmt, column, SQL_C_BINARY, chunk, sizeof(chunk), &indicator);
-        if (ret == SQL_NO_DATA)
-            break;
+        if (ret == SQL_NO_DATA) break;
         Check(ret, SQL_HANDLE_STMT, stmt, "Reading a column");
-        if (indicator == SQL_NULL_DATA)
-            return std::monostate{};
+        if (indicator == SQL_NULL_DATA) return std::monostate{};
         size_t got = indicator == SQL_NO_TOTAL || indicator > static_cast<SQLLEN>(sizeof(chunk))
                          ? sizeof(chunk)
                          : static_cast<size_t>(indicator);
         bytes.data.insert(bytes.data.end(), chunk, chunk + got);
-        if (ret == SQL_SUCCESS)
-            break;
+        if (ret == SQL_SUCCESS) break;
     }
     return bytes;
 }
 
 template <class T> bool GetFixed(SQLHSTMT stmt, SQLUSMALLINT column, SQLSMALLINT cType, T& out) {
     SQLLEN indicator = 0;
-    Check(SQLGetData(stmt, column, cType, &out, sizeof(T), &indicator), SQL_HANDLE_STMT, stmt, "Reading a column");
+    Check(SQLGetData(stmt, column, cType, &out, sizeof(T), &indicator), SQL_HANDLE_STMT, stmt,
+          "Reading a column");
     return indicator != SQL_NULL_DATA;
 }
 
@@ -320,21 +329,21 @@ Value Statement::Get(size_t index) {
     case SqlFamily::Time:
     case SqlFamily::Timestamp: {
         SQL_TIMESTAMP_STRUCT ts{};
-        if (!GetFixed(handle_, column, SQL_C_TYPE_TIMESTAMP, ts))
-            return {};
+        if (!GetFixed(handle_, column, SQL_C_TYPE_TIMESTAMP, ts)) return {};
         return Timestamp{ts.year, ts.month, ts.day, ts.hour, ts.minute, ts.second, ts.fraction};
     }
     case SqlFamily::Binary:
     case SqlFamily::VarBinary:
-    case SqlFamily::LongBinary: return GetBytes(handle_, column);
-    default: return GetText(handle_, column);
+    case SqlFamily::LongBinary:
+        return GetBytes(handle_, column);
+    default:
+        return GetText(handle_, column);
     }
 }
 
 int64_t Statement::RowsAffected() {
     SQLLEN rows = -1;
-    if (!Succeeded(SQLRowCount(handle_, &rows)))
-        return -1;
+    if (!Succeeded(SQLRowCount(handle_, &rows))) return -1;
     return rows;
 }
 
@@ -356,8 +365,9 @@ void Connection::Open(const std::string& connectionString) {
     std::vector<SQLWCHAR> text = Wide(connectionString);
     SQLWCHAR out[1024];
     SQLSMALLINT outLength = 0;
-    SQLRETURN ret = SQLDriverConnectW(dbc, nullptr, text.data(), SQL_NTS, out, static_cast<SQLSMALLINT>(std::size(out)),
-                                      &outLength, SQL_DRIVER_NOPROMPT);
+    SQLRETURN ret =
+        SQLDriverConnectW(dbc, nullptr, text.data(), SQL_NTS, out, static_cast<SQLSMALLINT>(std::size(out)),
+                          &outLength, SQL_DRIVER_NOPROMPT);
     if (!Succeeded(ret)) {
         std::string message = Diagnostics(SQL_HANDLE_DBC, dbc);
         SQLFreeHandle(SQL_HANDLE_DBC, dbc);
@@ -368,8 +378,7 @@ void Connection::Open(const std::string& connectionString) {
 }
 
 void Connection::Close() {
-    if (!handle_)
-        return;
+    if (!handle_) return;
     if (inTransaction_) {
         SQLEndTran(SQL_HANDLE_DBC, handle_, SQL_ROLLBACK);
         inTransaction_ = false;
@@ -383,29 +392,28 @@ void Connection::Close() {
 std::string Connection::DbmsName() {
     SQLWCHAR name[256] = {};
     SQLSMALLINT length = 0;
-    Check(SQLGetInfoW(handle_, SQL_DBMS_NAME, name, sizeof(name), &length), SQL_HANDLE_DBC, handle_, "DBMS name");
+    Check(SQLGetInfoW(handle_, SQL_DBMS_NAME, name, sizeof(name), &length), SQL_HANDLE_DBC, handle_,
+          "DBMS name");
     return Utf16ToUtf8(name, std::min<size_t>(length / sizeof(SQLWCHAR), std::size(name) - 1));
 }
 
 void Connection::SetAutoCommit(bool on) {
     Check(SQLSetConnectAttr(handle_, SQL_ATTR_AUTOCOMMIT,
-                            reinterpret_cast<SQLPOINTER>(static_cast<uintptr_t>(on ? SQL_AUTOCOMMIT_ON : SQL_AUTOCOMMIT_OFF)),
+                            reinterpret_cast<SQLPOINTER>(
+                                static_cast<uintptr_t>(on ? SQL_AUTOCOMMIT_ON : SQL_AUTOCOMMIT_OFF)),
                             SQL_IS_UINTEGER),
           SQL_HANDLE_DBC, handle_, "Transaction mode");
 }
 
 void Connection::BeginTransaction() {
-    if (!open_)
-        throw EDatabaseError("The connection is not open");
-    if (inTransaction_)
-        throw EDatabaseError("A transaction is already active");
+    if (!open_) throw EDatabaseError("The connection is not open");
+    if (inTransaction_) throw EDatabaseError("A transaction is already active");
     SetAutoCommit(false);
     inTransaction_ = true;
 }
 
 void Connection::Commit() {
-    if (!inTransaction_)
-        throw EDatabaseError("No transaction is active");
+    if (!inTransaction_) throw EDatabaseError("No transaction is active");
     SQLRETURN ret = SQLEndTran(SQL_HANDLE_DBC, handle_, SQL_COMMIT);
     if (!Succeeded(ret)) {
         std::string message = Diagnostics(SQL_HANDLE_DBC, handle_);
@@ -417,8 +425,7 @@ void Connection::Commit() {
 }
 
 void Connection::Rollback() {
-    if (!inTransaction_)
-        return;
+    if (!inTransaction_) return;
     inTransaction_ = false;
     SQLRETURN ret = SQLEndTran(SQL_HANDLE_DBC, handle_, SQL_ROLLBACK);
     SetAutoCommit(true);
@@ -443,7 +450,8 @@ std::string Lower(std::string s) {
 std::vector<std::string> NameForms(const std::string& table) {
     std::vector<std::string> forms{table, Lower(table)};
     std::string upper = table;
-    std::transform(upper.begin(), upper.end(), upper.begin(), [](unsigned char c) { return std::toupper(c); });
+    std::transform(upper.begin(), upper.end(), upper.begin(),
+                   [](unsigned char c) { return std::toupper(c); });
     forms.push_back(upper);
     std::sort(forms.begin(), forms.end());
     forms.erase(std::unique(forms.begin(), forms.end()), forms.end());
@@ -461,8 +469,7 @@ bool Connection::TableExists(const std::string& table) {
         SQLRETURN ret = SQLTablesW(stmt, nullptr, 0, nullptr, 0, wname.data(), SQL_NTS, tableType, SQL_NTS);
         bool found = Succeeded(ret) && SQLFetch(stmt) == SQL_SUCCESS;
         SQLFreeHandle(SQL_HANDLE_STMT, stmt);
-        if (found)
-            return true;
+        if (found) return true;
     }
     return false;
 }
@@ -483,7 +490,8 @@ std::vector<std::vector<std::string>> Connection::UniqueKeys(const std::string& 
                 SQLGetData(stmt, 4, SQL_C_WCHAR, column, sizeof(column), &length);
                 SQLGetData(stmt, 5, SQL_C_SSHORT, &sequence, 0, nullptr);
                 if (length > 0)
-                    primary.emplace_back(sequence, Utf16ToUtf8(column, std::min<size_t>(length / sizeof(SQLWCHAR), 255)));
+                    primary.emplace_back(
+                        sequence, Utf16ToUtf8(column, std::min<size_t>(length / sizeof(SQLWCHAR), 255)));
             }
         }
         SQLFreeStmt(stmt, SQL_CLOSE);
@@ -504,17 +512,16 @@ std::vector<std::vector<std::string>> Connection::UniqueKeys(const std::string& 
                 SQLWCHAR index[256] = {}, column[256] = {};
                 SQLLEN indexLength = 0, columnLength = 0, typeInd = 0;
                 SQLGetData(stmt, 7, SQL_C_SSHORT, &type, 0, &typeInd);
-                if (typeInd == SQL_NULL_DATA || type == SQL_TABLE_STAT)
-                    continue;
+                if (typeInd == SQL_NULL_DATA || type == SQL_TABLE_STAT) continue;
                 SQLGetData(stmt, 6, SQL_C_WCHAR, index, sizeof(index), &indexLength);
                 SQLGetData(stmt, 8, SQL_C_SSHORT, &ordinal, 0, nullptr);
                 SQLGetData(stmt, 9, SQL_C_WCHAR, column, sizeof(column), &columnLength);
-                if (columnLength <= 0)
-                    continue;
+                if (columnLength <= 0) continue;
                 std::string indexName =
-                    indexLength > 0 ? Utf16ToUtf8(index, std::min<size_t>(indexLength / sizeof(SQLWCHAR), 255)) : "";
-                if (!indexes.count(indexName))
-                    order.push_back(indexName);
+                    indexLength > 0
+                        ? Utf16ToUtf8(index, std::min<size_t>(indexLength / sizeof(SQLWCHAR), 255))
+                        : "";
+                if (!indexes.count(indexName)) order.push_back(indexName);
                 indexes[indexName].emplace_back(
                     ordinal, Utf16ToUtf8(column, std::min<size_t>(columnLength / sizeof(SQLWCHAR), 255)));
             }
@@ -526,11 +533,9 @@ std::vector<std::vector<std::string>> Connection::UniqueKeys(const std::string& 
             std::vector<std::string> key;
             for (auto& [ordinal, column] : columns)
                 key.push_back(column);
-            if (std::find(keys.begin(), keys.end(), key) == keys.end())
-                keys.push_back(key);
+            if (std::find(keys.begin(), keys.end(), key) == keys.end()) keys.push_back(key);
         }
-        if (!keys.empty())
-            break;
+        if (!keys.empty()) break;
     }
     return keys;
 }
@@ -542,11 +547,10 @@ std::vector<std::string> DataSourceNames() {
         SQLWCHAR name[SQL_MAX_DSN_LENGTH + 1] = {};
         SQLWCHAR description[512] = {};
         SQLSMALLINT nameLength = 0, descriptionLength = 0;
-        SQLRETURN ret = SQLDataSourcesW(Env(), direction, name, static_cast<SQLSMALLINT>(std::size(name)), &nameLength,
-                                        description, static_cast<SQLSMALLINT>(std::size(description)),
-                                        &descriptionLength);
-        if (!Succeeded(ret))
-            break;
+        SQLRETURN ret = SQLDataSourcesW(Env(), direction, name, static_cast<SQLSMALLINT>(std::size(name)),
+                                        &nameLength, description,
+                                        static_cast<SQLSMALLINT>(std::size(description)), &descriptionLength);
+        if (!Succeeded(ret)) break;
         names.push_back(Utf16ToUtf8(name, std::min<size_t>(nameLength, std::size(name) - 1)));
         direction = SQL_FETCH_NEXT;
     }
@@ -555,8 +559,7 @@ std::vector<std::string> DataSourceNames() {
 
 bool DataSourceDefined(const std::string& name) {
     for (const std::string& defined : DataSourceNames())
-        if (Lower(defined) == Lower(name))
-            return true;
+        if (Lower(defined) == Lower(name)) return true;
     return false;
 }
 
@@ -567,10 +570,10 @@ std::vector<std::string> DriverNames() {
         SQLWCHAR name[256] = {};
         SQLWCHAR attributes[1024] = {};
         SQLSMALLINT nameLength = 0, attributesLength = 0;
-        SQLRETURN ret = SQLDriversW(Env(), direction, name, static_cast<SQLSMALLINT>(std::size(name)), &nameLength,
-                                    attributes, static_cast<SQLSMALLINT>(std::size(attributes)), &attributesLength);
-        if (!Succeeded(ret))
-            break;
+        SQLRETURN ret =
+            SQLDriversW(Env(), direction, name, static_cast<SQLSMALLINT>(std::size(name)), &nameLength,
+                        attributes, static_cast<SQLSMALLINT>(std::size(attributes)), &attributesLength);
+        if (!Succeeded(ret)) break;
         names.push_back(Utf16ToUtf8(name, std::min<size_t>(nameLength, std::size(name) - 1)));
         direction = SQL_FETCH_NEXT;
     }

@@ -37,13 +37,32 @@ struct ColumnInfo {
 };
 
 // Broad families of ODBC SQL types, enough to pick a field type.
-enum class SqlFamily { Integer, SmallInt, BigInt, Bit, Float, Numeric, Char, VarChar, WChar, WVarChar, LongText, Date, Time, Timestamp, Binary, VarBinary, LongBinary, Other };
+enum class SqlFamily {
+    Integer,
+    SmallInt,
+    BigInt,
+    Bit,
+    Float,
+    Numeric,
+    Char,
+    VarChar,
+    WChar,
+    WVarChar,
+    LongText,
+    Date,
+    Time,
+    Timestamp,
+    Binary,
+    VarBinary,
+    LongBinary,
+    Other
+};
 SqlFamily FamilyOf(int sqlType);
 
 class Connection;
 
 class Statement {
-public:
+  public:
     explicit Statement(Connection& connection);
     ~Statement();
     Statement(const Statement&) = delete;
@@ -60,7 +79,7 @@ public:
     // Rows changed by the last INSERT, UPDATE or DELETE (-1 when the driver cannot tell).
     int64_t RowsAffected();
 
-private:
+  private:
     void Describe();
     void Free();
     Connection& connection_;
@@ -69,7 +88,7 @@ private:
 };
 
 class Connection {
-public:
+  public:
     Connection();
     ~Connection();
     Connection(const Connection&) = delete;
@@ -96,7 +115,7 @@ public:
 
     void* Handle() const { return handle_; }
 
-private:
+  private:
     void SetAutoCommit(bool on);
     void* handle_ = nullptr;
     bool open_ = false;

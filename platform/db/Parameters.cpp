@@ -9,7 +9,9 @@
 namespace zorvy {
 namespace {
 
-bool NameChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || static_cast<unsigned char>(c) >= 0x80; }
+bool NameChar(char c) {
+    return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || static_cast<unsigned char>(c) >= 0x80;
+}
 
 } // namespace
 
@@ -60,15 +62,13 @@ TParameter* TParameters::GetItem(int index) const {
 
 TParameter* TParameters::FindParam(const std::string& name) const {
     for (const auto& item : items_)
-        if (SameText(item->GetName(), name))
-            return item.get();
+        if (SameText(item->GetName(), name)) return item.get();
     return nullptr;
 }
 
 TParameter* TParameters::ParamByName(const std::string& name) const {
     TParameter* parameter = FindParam(name);
-    if (!parameter)
-        throw EDatabaseError("Parameter '" + name + "' not found");
+    if (!parameter) throw EDatabaseError("Parameter '" + name + "' not found");
     return parameter;
 }
 
@@ -81,9 +81,9 @@ void TParameters::ParseSQL(const std::string& sql) {
     std::vector<std::unique_ptr<TParameter>> old = std::move(items_);
     items_.clear();
     for (const std::string& name : MarkParameters(sql).names) {
-        if (FindParam(name))
-            continue;
-        auto kept = std::find_if(old.begin(), old.end(), [&](const auto& p) { return p && SameText(p->GetName(), name); });
+        if (FindParam(name)) continue;
+        auto kept = std::find_if(old.begin(), old.end(),
+                                 [&](const auto& p) { return p && SameText(p->GetName(), name); });
         if (kept != old.end())
             items_.push_back(std::move(*kept));
         else

@@ -13,7 +13,7 @@ namespace zorvy {
 enum class TParameterDirection { pdUnknown, pdInput, pdOutput, pdInputOutput, pdReturnValue };
 
 class TParameter {
-public:
+  public:
     explicit TParameter(std::string name) : name_(std::move(name)) {}
     const std::string& GetName() const { return name_; }
     void SetName(const std::string& name) { name_ = name; }
@@ -26,7 +26,7 @@ public:
     TParameterDirection GetDirection() const { return direction_; }
     void SetDirection(TParameterDirection direction) { direction_ = direction; }
 
-private:
+  private:
     std::string name_;
     Variant value_;
     TFieldType dataType_ = TFieldType::ftUnknown;
@@ -35,11 +35,11 @@ private:
 };
 
 class TParameters {
-public:
+  public:
     int GetCount() const { return static_cast<int>(items_.size()); }
     TParameter* GetItem(int index) const; // EListError on a bad index
     TParameter* operator[](int index) const { return GetItem(index); }
-    TParameter* FindParam(const std::string& name) const; // case-insensitive; nullptr when absent
+    TParameter* FindParam(const std::string& name) const;   // case-insensitive; nullptr when absent
     TParameter* ParamByName(const std::string& name) const; // EDatabaseError "Parameter 'x' not found"
     TParameter* AddParameter(const std::string& name);
     void Clear() { items_.clear(); }
@@ -48,7 +48,7 @@ public:
     // in order of first use. Values of names that stay are kept.
     void ParseSQL(const std::string& sql);
 
-private:
+  private:
     std::vector<std::unique_ptr<TParameter>> items_;
 };
 

@@ -38,8 +38,12 @@ DrawDatabase::DrawDatabase(Contents contents) {
     }
 }
 
-std::string DrawDatabase::ConnectionString() { return "Provider=MSDASQL.1;Data Source=zorvy"; }
+std::string DrawDatabase::ConnectionString() {
+    return "Provider=MSDASQL.1;Data Source=zorvy";
+}
 
-std::string DrawDatabase::File() const { return EmbeddedDatabaseFile(); }
+std::string DrawDatabase::File() const {
+    return EmbeddedDatabaseFile();
+}
 
 } // namespace zorvy::test

@@ -7,7 +7,7 @@
 namespace zorvy::test {
 
 class DrawDatabase {
-public:
+  public:
     enum Contents { Empty, RealDraws };
     // Empty: the program's tables without rows. RealDraws: LotteryIssue holds the 3,493 real draws.
     explicit DrawDatabase(Contents contents = RealDraws);
@@ -17,7 +17,7 @@ public:
     const std::string& Folder() const { return folder_.Path(); }
     std::string File() const;
 
-private:
+  private:
     TempDataFolder folder_;
 };
 

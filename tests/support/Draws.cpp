@@ -18,20 +18,17 @@ std::vector<std::string> SplitCsvLine(const std::string& line) {
     std::string cell;
     while (std::getline(stream, cell, ','))
         cells.push_back(cell);
-    if (!line.empty() && line.back() == ',')
-        cells.emplace_back();
+    if (!line.empty() && line.back() == ',') cells.emplace_back();
     return cells;
 }
 
 std::optional<int> OptionalInt(const std::string& text) {
-    if (text.empty())
-        return std::nullopt;
+    if (text.empty()) return std::nullopt;
     return std::stoi(text);
 }
 
 odbc::Value Nullable(const std::optional<int>& value) {
-    if (!value)
-        return std::monostate{};
+    if (!value) return std::monostate{};
     return static_cast<int64_t>(*value);
 }
 
@@ -44,23 +41,21 @@ odbc::Value Date(const std::string& text) {
 
 } // namespace
 
-std::string DrawsCsvPath() { return std::string(ZORVY_SHARED_DATA) + "/lottery-3508.csv"; }
+std::string DrawsCsvPath() {
+    return std::string(ZORVY_SHARED_DATA) + "/lottery-3508.csv";
+}
 
 std::vector<DrawRow> ReadDraws(const std::string& path) {
     std::ifstream file(path);
-    if (!file)
-        throw std::runtime_error("Cannot read " + path);
+    if (!file) throw std::runtime_error("Cannot read " + path);
     std::vector<DrawRow> rows;
     std::string line;
     std::getline(file, line); // header
     while (std::getline(file, line)) {
-        if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        if (line.empty())
-            continue;
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        if (line.empty()) continue;
         std::vector<std::string> c = SplitCsvLine(line);
-        if (c.size() != 12)
-            throw std::runtime_error("Unexpected line in the draw file: " + line);
+        if (c.size() != 12) throw std::runtime_error("Unexpected line in the draw file: " + line);
         DrawRow row;
         row.lotteryId = std::stoi(c[0]);
         row.issue = c[1];
@@ -82,8 +77,9 @@ std::vector<DrawRow> ReadDraws(const std::string& path) {
 int ImportDraws(odbc::Connection& connection, const std::vector<DrawRow>& rows) {
     // Many rows per statement: one round trip per batch instead of one per draw.
     constexpr size_t batch = 50;
-    const std::string head = "insert into LotteryIssue (LotteryID, Issue, EndTime, ResultA1, ResultB1, Sale, Bonus1, "
-                             "Bonus2, Bonus3, Count1, Count2, Count3) values ";
+    const std::string head =
+        "insert into LotteryIssue (LotteryID, Issue, EndTime, ResultA1, ResultB1, Sale, Bonus1, "
+        "Bonus2, Bonus3, Count1, Count2, Count3) values ";
     connection.BeginTransaction();
     try {
         for (size_t start = 0; start < rows.size(); start += batch) {
@@ -92,12 +88,13 @@ int ImportDraws(odbc::Connection& connection, const std::vector<DrawRow>& rows) 
             std::vector<odbc::Value> values;
             for (size_t i = start; i < end; ++i) {
                 const DrawRow& row = rows[i];
-                sql += i == start ? "(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)" : ", (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
-                for (odbc::Value v : {odbc::Value(static_cast<int64_t>(row.lotteryId)), odbc::Value(row.issue),
-                                      Date(row.endTime), odbc::Value(row.resultA1), odbc::Value(row.resultB1),
-                                      Nullable(row.sale), Nullable(row.bonus1), Nullable(row.bonus2),
-                                      Nullable(row.bonus3), Nullable(row.count1), Nullable(row.count2),
-                                      Nullable(row.count3)})
+                sql += i == start ? "(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"
+                                  : ", (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)";
+                for (odbc::Value v :
+                     {odbc::Value(static_cast<int64_t>(row.lotteryId)), odbc::Value(row.issue),
+                      Date(row.endTime), odbc::Value(row.resultA1), odbc::Value(row.resultB1),
+                      Nullable(row.sale), Nullable(row.bonus1), Nullable(row.bonus2), Nullable(row.bonus3),
+                      Nullable(row.count1), Nullable(row.count2), Nullable(row.count3)})
                     values.push_back(std::move(v));
             }
             connection.ExecDirect(sql, values);

@@ -34,15 +34,16 @@ std::string FindBinDir() {
             candidates.push_back(entry.path() / "bin");
     if (!candidates.empty()) {
         std::sort(candidates.begin(), candidates.end(), [](const auto& a, const auto& b) {
-            return std::stoi(a.parent_path().filename().string()) < std::stoi(b.parent_path().filename().string());
+            return std::stoi(a.parent_path().filename().string()) <
+                   std::stoi(b.parent_path().filename().string());
         });
         return candidates.back().string();
     }
     for (const char* dir : {"/usr/local/bin", "/usr/bin"})
-        if (std::filesystem::exists(std::filesystem::path(dir) / "initdb"))
-            return dir;
-    throw std::runtime_error("PostgreSQL is not installed: no initdb in /usr/lib/postgresql/*/bin or on the path "
-                             "(run scripts/setup.sh)");
+        if (std::filesystem::exists(std::filesystem::path(dir) / "initdb")) return dir;
+    throw std::runtime_error(
+        "PostgreSQL is not installed: no initdb in /usr/lib/postgresql/*/bin or on the path "
+        "(run scripts/setup.sh)");
 }
 
 int Run(std::vector<std::string> argv) {
@@ -68,8 +69,7 @@ int FreePort() {
     socklen_t length = sizeof(address);
     if (fd < 0 || bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0 ||
         getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
-        if (fd >= 0)
-            close(fd);
+        if (fd >= 0) close(fd);
         throw std::runtime_error("No free loopback port for PostgreSQL");
     }
     int port = ntohs(address.sin_port);
@@ -90,8 +90,7 @@ PostgresServer::PostgresServer() {
     dataDir_ = folder_->Path() + "/data";
     asPostgresUser_ = geteuid() == 0;
     auto command = [&](std::vector<std::string> argv) {
-        if (asPostgresUser_)
-            argv.insert(argv.begin(), {"runuser", "-u", "postgres", "--"});
+        if (asPostgresUser_) argv.insert(argv.begin(), {"runuser", "-u", "postgres", "--"});
         return argv;
     };
     if (asPostgresUser_) {
@@ -102,22 +101,21 @@ PostgresServer::PostgresServer() {
             throw std::runtime_error("Cannot hand " + folder_->Path() + " to the postgres user");
     }
     std::string log = folder_->Path() + "/initdb.log";
-    if (Run(command({"sh", "-c",
-                     "exec \"$0\" -D \"$1\" -A trust -U zorvy -E UTF8 --no-locale >\"$2\" 2>&1",
+    if (Run(command({"sh", "-c", "exec \"$0\" -D \"$1\" -A trust -U zorvy -E UTF8 --no-locale >\"$2\" 2>&1",
                      binDir_ + "/initdb", dataDir_, log})) != 0)
         throw std::runtime_error("initdb failed:\n" + ReadFile(log));
 
     std::string serverLog = folder_->Path() + "/server.log";
     for (int attempt = 0; attempt < 5 && !running_; ++attempt) {
         port_ = FreePort();
-        std::string options = "-p " + std::to_string(port_) + " -h 127.0.0.1 -k " + folder_->Path() +
-                              " -c fsync=off -c synchronous_commit=off -c full_page_writes=off -c shared_buffers=16MB"
-                              " -c max_connections=20";
-        running_ = Run(command({binDir_ + "/pg_ctl", "-D", dataDir_, "-o", options, "-l", serverLog, "-w", "-s",
-                                "start"})) == 0;
+        std::string options =
+            "-p " + std::to_string(port_) + " -h 127.0.0.1 -k " + folder_->Path() +
+            " -c fsync=off -c synchronous_commit=off -c full_page_writes=off -c shared_buffers=16MB"
+            " -c max_connections=20";
+        running_ = Run(command({binDir_ + "/pg_ctl", "-D", dataDir_, "-o", options, "-l", serverLog, "-w",
+                                "-s", "start"})) == 0;
     }
-    if (!running_)
-        throw std::runtime_error("PostgreSQL did not start:\n" + ReadFile(serverLog));
+    if (!running_) throw std::runtime_error("PostgreSQL did not start:\n" + ReadFile(serverLog));
 
     std::string ini = folder_->Path() + "/odbc.ini";
     std::ofstream(ini) << "[" << DataSourceName() << "]\n"
@@ -132,8 +130,7 @@ PostgresServer::PostgresServer() {
 PostgresServer::~PostgresServer() {
     if (running_) {
         std::vector<std::string> argv{binDir_ + "/pg_ctl", "-D", dataDir_, "-m", "immediate", "-s", "stop"};
-        if (asPostgresUser_)
-            argv.insert(argv.begin(), {"runuser", "-u", "postgres", "--"});
+        if (asPostgresUser_) argv.insert(argv.begin(), {"runuser", "-u", "postgres", "--"});
         try {
             Run(argv);
         } catch (...) {
@@ -142,26 +139,28 @@ PostgresServer::~PostgresServer() {
     unsetenv("ODBCINI");
 }
 
-std::string PostgresServer::ConnectionString() { return "Provider=MSDASQL.1;Data Source=" + DataSourceName(); }
+std::string PostgresServer::ConnectionString() {
+    return "Provider=MSDASQL.1;Data Source=" + DataSourceName();
+}
 
 void PostgresServer::Reset(bool withProgramTables) {
     odbc::Connection connection;
     connection.Open("DSN=" + DataSourceName() + ";");
     connection.ExecDirect("drop schema public cascade");
     connection.ExecDirect("create schema public");
-    if (withProgramTables)
-        CreateProgramTables(connection);
+    if (withProgramTables) CreateProgramTables(connection);
 }
 
 // Started on first use, so that a test process that needs no PostgreSQL does not pay for it.
 void PostgresEnvironment::SetUp() {}
 
-void PostgresEnvironment::TearDown() { server.reset(); }
+void PostgresEnvironment::TearDown() {
+    server.reset();
+}
 
 PostgresServer& SharedPostgres() {
     if (!server) {
-        if (!startError.empty())
-            throw std::runtime_error("PostgreSQL test server: " + startError);
+        if (!startError.empty()) throw std::runtime_error("PostgreSQL test server: " + startError);
         try {
             server = std::make_unique<PostgresServer>();
         } catch (const std::exception& e) {

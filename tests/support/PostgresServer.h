@@ -13,8 +13,8 @@ namespace zorvy::test {
 class TempFolder;
 
 class PostgresServer {
-public:
-    PostgresServer(); // starts the server; throws std::runtime_error when it cannot
+  public:
+    PostgresServer();  // starts the server; throws std::runtime_error when it cannot
     ~PostgresServer(); // stops it and removes its folder
     PostgresServer(const PostgresServer&) = delete;
     PostgresServer& operator=(const PostgresServer&) = delete;
@@ -27,7 +27,7 @@ public:
     // Drops every table so that a test starts from an empty database, then creates the program's tables.
     void Reset(bool withProgramTables = true);
 
-private:
+  private:
     std::unique_ptr<TempFolder> folder_;
     std::string binDir_;
     std::string dataDir_;
@@ -39,7 +39,7 @@ private:
 // Stops the server of the test binary at the end. Register it once:
 //   static auto* const postgres = ::testing::AddGlobalTestEnvironment(new zorvy::test::PostgresEnvironment);
 class PostgresEnvironment : public ::testing::Environment {
-public:
+  public:
     void SetUp() override;
     void TearDown() override;
 };

@@ -11,8 +11,7 @@ TempFolder::TempFolder(const std::string& prefix) {
     std::string pattern = (std::filesystem::temp_directory_path() / (prefix + "-XXXXXX")).string();
     std::vector<char> buffer(pattern.begin(), pattern.end());
     buffer.push_back('\0');
-    if (!mkdtemp(buffer.data()))
-        throw std::runtime_error("Cannot create a temporary folder from " + pattern);
+    if (!mkdtemp(buffer.data())) throw std::runtime_error("Cannot create a temporary folder from " + pattern);
     path_ = buffer.data();
 }
 

@@ -5,26 +5,26 @@
 namespace zorvy::test {
 
 class TempFolder {
-public:
+  public:
     explicit TempFolder(const std::string& prefix = "zorvy-test");
     ~TempFolder();
     TempFolder(const TempFolder&) = delete;
     TempFolder& operator=(const TempFolder&) = delete;
     const std::string& Path() const { return path_; }
 
-private:
+  private:
     std::string path_;
 };
 
 // A temporary data folder: ZORVY_HOME points at it while the object lives (the previous value comes
 // back afterwards), so the embedded database and the program's files land in it.
 class TempDataFolder {
-public:
+  public:
     TempDataFolder();
     ~TempDataFolder();
     const std::string& Path() const { return folder_.Path(); }
 
-private:
+  private:
     TempFolder folder_;
     bool hadHome_ = false;
     std::string previousHome_;

@@ -36,7 +36,8 @@ CountingView MakeView(TADOQuery* query) {
 }
 
 TEST_P(CalcFieldsTest, AreComputedOnceInCursorOrderAndKeptWhileScrolling) {
-    TADOQuery* query = NewQuery({"select * from LotteryIssue where (LotteryID=3508) and (Issue>=:bid) and (Issue<=:eid)"});
+    TADOQuery* query =
+        NewQuery({"select * from LotteryIssue where (LotteryID=3508) and (Issue>=:bid) and (Issue<=:eid)"});
     CountingView view = MakeView(query);
     query->OnCalcFields = [&view](TDataSet* dataSet) {
         std::string issue = dataSet->FieldByName("Issue")->GetAsString();
@@ -87,8 +88,7 @@ TEST_P(CalcFieldsTest, AFailingCalculationClosesTheDatasetWithTheError) {
     MakeView(query);
     int calculated = 0;
     query->OnCalcFields = [&calculated](TDataSet*) {
-        if (++calculated == 3)
-            throw EConvertError("'x' is not a valid integer value");
+        if (++calculated == 3) throw EConvertError("'x' is not a valid integer value");
     };
     EXPECT_THROW(query->Open(), EConvertError);
     EXPECT_FALSE(query->GetActive());

@@ -20,7 +20,8 @@ TEST(ConnectionString, ParsesThePairsOfTheProgramsConnectionStrings) {
     EXPECT_EQ(ConnectionStringValue(pairs, "DATA SOURCE"), "Tkp");
     EXPECT_EQ(ConnectionStringValue(pairs, "Missing"), "");
 
-    pairs = ParseConnectionString("Extended Properties=\"DRIVER={SQLite3};Database=a;b.db\";Data Source='x''y'");
+    pairs =
+        ParseConnectionString("Extended Properties=\"DRIVER={SQLite3};Database=a;b.db\";Data Source='x''y'");
     EXPECT_EQ(ConnectionStringValue(pairs, "Extended Properties"), "DRIVER={SQLite3};Database=a;b.db");
     EXPECT_EQ(ConnectionStringValue(pairs, "Data Source"), "x'y");
 }
@@ -32,8 +33,8 @@ TEST(ConnectionString, RejectsMalformedText) {
 
 TEST(ConnectionString, MapsTheProgramsDataSourceToTheEmbeddedDatabaseWithoutCredentials) {
     test::TempDataFolder home;
-    OdbcTarget target =
-        MapConnectionString("Provider=MSDASQL.1;Password=kqd# m&T! ~RW;Persist Security Info=True;Data Source=zorvy");
+    OdbcTarget target = MapConnectionString(
+        "Provider=MSDASQL.1;Password=kqd# m&T! ~RW;Persist Security Info=True;Data Source=zorvy");
     EXPECT_TRUE(target.embedded);
     EXPECT_EQ(target.databaseFile, home.Path() + "/zorvy.db");
     EXPECT_EQ(target.connectionString.find("kqd#"), std::string::npos);

@@ -11,13 +11,15 @@ namespace zorvy::test {
 namespace {
 
 class RecordingLink : public TDataLink {
-public:
+  public:
     std::vector<std::string> calls;
 
-protected:
+  protected:
     void ActiveChanged() override { calls.push_back("ActiveChanged " + std::to_string(GetActive())); }
     void DataSetChanged() override { calls.push_back("DataSetChanged"); }
-    void DataSetScrolled(int distance) override { calls.push_back("DataSetScrolled " + std::to_string(distance)); }
+    void DataSetScrolled(int distance) override {
+        calls.push_back("DataSetScrolled " + std::to_string(distance));
+    }
     void EditingChanged() override { calls.push_back("EditingChanged " + std::to_string(GetEditing())); }
     void LayoutChanged() override { calls.push_back("LayoutChanged"); }
     void RecordChanged(TField* field) override {
@@ -107,15 +109,20 @@ TEST(DataLink, SeesAWindowOfRecordsAroundTheCurrentOne) {
     EXPECT_EQ(t.link.GetActiveRecord(), 3);
     t.dataSet->First();
     EXPECT_EQ(t.link.GetActiveRecord(), 0);
-    EXPECT_EQ(t.Take(), (Calls{"DataSetScrolled 0", "DataSetScrolled 2", "DataSetScrolled 4", "DataSetScrolled -6"}));
+    EXPECT_EQ(t.Take(),
+              (Calls{"DataSetScrolled 0", "DataSetScrolled 2", "DataSetScrolled 4", "DataSetScrolled -6"}));
     EXPECT_EQ(t.dataSet->GetBufferCount(), 4);
 }
 
 TEST(DataSource, ReportsStateAndDataChangesAndAutoEdits) {
     Linked t;
     std::vector<std::string> seen;
-    t.source->OnStateChange = [&](TObject*) { seen.push_back("state " + std::to_string(static_cast<int>(t.source->GetState()))); };
-    t.source->OnDataChange = [&](TObject*, TField* field) { seen.push_back("data " + (field ? field->GetFieldName() : "-")); };
+    t.source->OnStateChange = [&](TObject*) {
+        seen.push_back("state " + std::to_string(static_cast<int>(t.source->GetState())));
+    };
+    t.source->OnDataChange = [&](TObject*, TField* field) {
+        seen.push_back("data " + (field ? field->GetFieldName() : "-"));
+    };
     t.dataSet->Open();
     t.source->Edit(); // AutoEdit
     EXPECT_EQ(t.dataSet->GetState(), TDataSetState::dsEdit);
@@ -127,7 +134,8 @@ TEST(DataSource, ReportsStateAndDataChangesAndAutoEdits) {
     EXPECT_EQ(t.dataSet->GetState(), TDataSetState::dsBrowse);
     t.source->SetEnabled(false);
     EXPECT_EQ(t.link.GetActive(), false);
-    EXPECT_EQ(seen, (Calls{"state 1", "data -", "state 2", "data -", "data ID", "state 1", "data -", "state 0", "data -"}));
+    EXPECT_EQ(seen, (Calls{"state 1", "data -", "state 2", "data -", "data ID", "state 1", "data -",
+                           "state 0", "data -"}));
 }
 
 TEST(DataLink, DetachesWhenTheDataSourceOrDataSetGoes) {

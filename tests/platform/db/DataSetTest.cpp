@@ -66,8 +66,10 @@ TEST(DataSet, BookmarksFollowTheirRecordUntilItIsDeleted) {
 TEST(DataSet, InsertPlacesTheRecordAtTheCursorAndAppendAtTheEnd) {
     std::unique_ptr<MemoryDataSet> dataSet(NewNumbers());
     std::vector<std::string> events;
-    for (auto [event, name] : {std::pair{&TDataSet::BeforeInsert, "BeforeInsert"}, {&TDataSet::AfterInsert, "AfterInsert"},
-                               {&TDataSet::BeforePost, "BeforePost"}, {&TDataSet::AfterPost, "AfterPost"},
+    for (auto [event, name] : {std::pair{&TDataSet::BeforeInsert, "BeforeInsert"},
+                               {&TDataSet::AfterInsert, "AfterInsert"},
+                               {&TDataSet::BeforePost, "BeforePost"},
+                               {&TDataSet::AfterPost, "AfterPost"},
                                {&TDataSet::OnNewRecord, "OnNewRecord"}})
         (dataSet.get()->*event) = [&events, name = std::string(name)](TDataSet*) { events.push_back(name); };
     dataSet->Open();
@@ -84,8 +86,9 @@ TEST(DataSet, InsertPlacesTheRecordAtTheCursorAndAppendAtTheEnd) {
     dataSet->FieldByName("ID")->SetAsString("99");
     dataSet->Post();
     EXPECT_EQ(dataSet->GetRecNo(), 12);
-    EXPECT_EQ(events, (std::vector<std::string>{"BeforeInsert", "OnNewRecord", "AfterInsert", "BeforePost", "AfterPost",
-                                                "BeforeInsert", "OnNewRecord", "AfterInsert", "BeforePost", "AfterPost"}));
+    EXPECT_EQ(events, (std::vector<std::string>{"BeforeInsert", "OnNewRecord", "AfterInsert", "BeforePost",
+                                                "AfterPost", "BeforeInsert", "OnNewRecord", "AfterInsert",
+                                                "BeforePost", "AfterPost"}));
 }
 
 TEST(DataSet, ARejectedWriteKeepsTheEditAndAFailedHandlerAbortsTheOperation) {

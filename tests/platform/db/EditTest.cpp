@@ -95,7 +95,8 @@ TEST_P(EditTest, ARejectedPostKeepsTheRecordAndItsValuesInInsertState) {
         FAIL() << "the duplicate key was accepted";
     } catch (const EDatabaseError& e) {
         std::string message = e.what();
-        EXPECT_TRUE(message.find("UNIQUE") != std::string::npos || message.find("duplicate key") != std::string::npos)
+        EXPECT_TRUE(message.find("UNIQUE") != std::string::npos ||
+                    message.find("duplicate key") != std::string::npos)
             << message;
     }
     EXPECT_EQ(query->GetState(), TDataSetState::dsEdit);
@@ -186,7 +187,8 @@ TEST_P(EditTest, RefreshReadsTheTableAgainAndTransactionsCoverPosts) {
     query->SetSort("Issue");
     query->Open();
     ASSERT_TRUE(query->Locate("Issue", std::string("2026093")));
-    connection_->Execute("insert into LotteryIssue (LotteryID, Issue, ResultA1) values (3508, '2026097', '01 02 03 04 05 06')");
+    connection_->Execute("insert into LotteryIssue (LotteryID, Issue, ResultA1) values (3508, '2026097', '01 "
+                         "02 03 04 05 06')");
     query->Refresh();
     EXPECT_EQ(query->GetRecordCount(), 8);
     EXPECT_EQ(query->FieldByName("Issue")->GetAsString(), "2026093");

@@ -16,7 +16,7 @@ namespace zorvy::test {
 enum class Engine { Sqlite, Postgres };
 
 class EngineTest : public ::testing::TestWithParam<Engine> {
-protected:
+  protected:
     void SetUp() override {
         if (GetParam() == Engine::Sqlite) {
             sqlite_ = std::make_unique<DrawDatabase>();
@@ -47,7 +47,7 @@ inline std::string EngineName(const ::testing::TestParamInfo<Engine>& info) {
 
 } // namespace zorvy::test
 
-#define ZORVY_ON_BOTH_ENGINES(Suite)                                                                          \
-    INSTANTIATE_TEST_SUITE_P(Engines, Suite,                                                                  \
-                             ::testing::Values(::zorvy::test::Engine::Sqlite, ::zorvy::test::Engine::Postgres), \
-                             ::zorvy::test::EngineName)
+#define ZORVY_ON_BOTH_ENGINES(Suite)                                                                         \
+    INSTANTIATE_TEST_SUITE_P(                                                                                \
+        Engines, Suite, ::testing::Values(::zorvy::test::Engine::Sqlite, ::zorvy::test::Engine::Postgres),   \
+        ::zorvy::test::EngineName)

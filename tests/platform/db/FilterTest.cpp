@@ -26,13 +26,13 @@ TEST(Filter, SelectsTheRecordsTheExpressionAccepts) {
         {"(ID>=8) and Kind<>'odd'", 0, {8, 10}},
         {"ID < 3 or ID > 9", 0, {1, 2, 10}},
         {"not (ID <= 8)", 0, {9, 10}},
-        {"ID = '7'", 0, {7}},           // a numeric field against a text literal
+        {"ID = '7'", 0, {7}},                          // a numeric field against a text literal
         {"Name<>''", 0, {1, 2, 3, 5, 6, 7, 8, 9, 10}}, // null is not different from '': it is unknown
         {"Name is null", 0, {4}},
         {"Name IS NOT NULL and ID<3", 0, {1, 2}},
         {"Name = 'N1'", 0, {}},
         {"Name = 'N1'", foCaseInsensitive, {1}},
-        {"Name = 'n1*'", 0, {1, 10}},   // a trailing * matches by prefix
+        {"Name = 'n1*'", 0, {1, 10}}, // a trailing * matches by prefix
         {"Name = 'n1*'", foNoPartialCompare, {}},
         {"Name like 'n_'", 0, {1, 2, 3, 5, 6, 7, 8, 9}},
         {"[Name] like '%0'", 0, {10}},
@@ -51,7 +51,8 @@ TEST(Filter, SelectsTheRecordsTheExpressionAccepts) {
 }
 
 TEST(Filter, RejectsMalformedExpressionsWithTheirPosition) {
-    for (const char* filter : {"ID =", "(ID=1", "ID = 'open", "ID 3", "NoSuchField = 1", "ID = 1 and", "ID ! 1", "@"}) {
+    for (const char* filter :
+         {"ID =", "(ID=1", "ID = 'open", "ID 3", "NoSuchField = 1", "ID = 1 and", "ID ! 1", "@"}) {
         std::unique_ptr<MemoryDataSet> dataSet(NewNumbers());
         dataSet->SetFilter(filter);
         dataSet->SetFiltered(true);

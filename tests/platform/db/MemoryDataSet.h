@@ -10,7 +10,7 @@
 namespace zorvy::test {
 
 class MemoryDataSet : public TDataSet {
-public:
+  public:
     MemoryDataSet(std::vector<SourceColumn> columns, std::vector<std::vector<CellValue>> rows)
         : TDataSet(nullptr), columns_(std::move(columns)), rows_(std::move(rows)) {
         SetName("Memory");
@@ -25,14 +25,14 @@ public:
 
     using TDataSet::SortBy;
 
-protected:
+  protected:
     SourceData OpenSource() override { return SourceData{columns_, rows_}; }
     bool SourceCanModify() const override { return true; }
     void WriteInsert(const WriteBack& record) override { Write("insert", record); }
     void WriteUpdate(const WriteBack& record) override { Write("update", record); }
     void WriteDelete(const WriteBack& record) override { Write("delete", record); }
 
-private:
+  private:
     void Write(const std::string& kind, const WriteBack&) {
         if (!rejectWith.empty()) {
             std::string message = rejectWith;

@@ -23,8 +23,7 @@ TEST_P(QueryTest, ViewQueryReturnsExactlyTheRowsOfTheRangeComparedAsText) {
 
     std::vector<DrawRow> expected;
     for (const DrawRow& row : ReadDraws())
-        if (row.issue >= "2012150" && row.issue <= "2013005")
-            expected.push_back(row);
+        if (row.issue >= "2012150" && row.issue <= "2013005") expected.push_back(row);
     ASSERT_FALSE(expected.empty());
     ASSERT_EQ(query->GetRecordCount(), static_cast<int>(expected.size()));
     query->FieldByName("EndTime")->SetDisplayFormat("yyyy-mm-dd");
@@ -54,9 +53,11 @@ TEST_P(QueryTest, ViewQueryReturnsExactlyTheRowsOfTheRangeComparedAsText) {
 }
 
 TEST_P(QueryTest, RowsWithoutRedBallsAndOtherGamesNeverReachTheView) {
-    connection_->Execute("insert into LotteryIssue (LotteryID, Issue, ResultA1) values (3508, '2026097', '')");
+    connection_->Execute(
+        "insert into LotteryIssue (LotteryID, Issue, ResultA1) values (3508, '2026097', '')");
     connection_->Execute("insert into LotteryIssue (LotteryID, Issue) values (3508, '2026098')");
-    connection_->Execute("insert into LotteryIssue (LotteryID, Issue, ResultA1) values (3525, '2026096', '01 02 03 04 05')");
+    connection_->Execute(
+        "insert into LotteryIssue (LotteryID, Issue, ResultA1) values (3525, '2026096', '01 02 03 04 05')");
     TADOQuery* query = NewQuery(ViewSql);
     query->GetParameters().ParamByName("bid")->SetValue(std::string("2026090"));
     query->GetParameters().ParamByName("eid")->SetValue(std::string("2026099"));
@@ -102,8 +103,10 @@ TEST_P(QueryTest, SortsOnTheClientAndNavigatesWithDistances) {
 }
 
 TEST_P(QueryTest, TheFilteredTableKeepsTheDrawsOfTheGameWithRedBalls) {
-    connection_->Execute("insert into LotteryIssue (LotteryID, Issue, ResultA1) values (3525, '2026001', '01 02 03 04 05')");
-    connection_->Execute("insert into LotteryIssue (LotteryID, Issue, ResultA1) values (3508, '2026097', '')");
+    connection_->Execute(
+        "insert into LotteryIssue (LotteryID, Issue, ResultA1) values (3525, '2026001', '01 02 03 04 05')");
+    connection_->Execute(
+        "insert into LotteryIssue (LotteryID, Issue, ResultA1) values (3508, '2026097', '')");
     connection_->Execute("insert into LotteryIssue (LotteryID, Issue) values (3508, '2026098')");
     auto* table = new TADOTable(&owner_);
     table->SetConnection(connection_);
