@@ -171,7 +171,7 @@ bool GetObject(HBITMAP bitmap, BITMAP& out) {
 }
 
 int GetDIBits(HBITMAP bitmap, BITMAPINFO& info, void* bits) {
-    if (!bitmap || !ValidBitCount(info.biBitCount)) return 0;
+    if (!bitmap || !bitmap->Valid() || !ValidBitCount(info.biBitCount)) return 0;
     int height = info.biHeight < 0 ? -info.biHeight : info.biHeight;
     if (info.biWidth != bitmap->width || height != bitmap->height) {
         info.biWidth = bitmap->width;
@@ -196,7 +196,7 @@ int GetDIBits(HBITMAP bitmap, BITMAPINFO& info, void* bits) {
 }
 
 int SetDIBits(HBITMAP bitmap, const BITMAPINFO& info, const void* bits) {
-    if (!bitmap || !bits || !ValidBitCount(info.biBitCount)) return 0;
+    if (!bitmap || !bitmap->Valid() || !bits || !ValidBitCount(info.biBitCount)) return 0;
     int height = info.biHeight < 0 ? -info.biHeight : info.biHeight;
     if (info.biWidth != bitmap->width || height != bitmap->height) return 0;
     std::vector<uint32_t> palette = info.palette;

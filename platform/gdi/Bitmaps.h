@@ -21,6 +21,8 @@ class TBitmapObject : public TGdiObject {
     int bitsPerPixel;              // 1 = monochrome: pixels are 0x000000 (black) or 0xFFFFFF (white)
     std::vector<uint32_t> bits;    // width * height, top-down
     std::vector<uint32_t> palette; // the colour table of an 8-bit or 4-bit bitmap, when it has one
+    // False when the pixels were replaced by an array of another size; such a bitmap is not drawn.
+    bool Valid() const { return width >= 0 && height >= 0 && bits.size() == size_t(width) * size_t(height); }
     uint32_t* Row(int y) { return bits.data() + size_t(y) * size_t(width); }
     const uint32_t* Row(int y) const { return bits.data() + size_t(y) * size_t(width); }
 };

@@ -173,7 +173,7 @@ bool Blit(HDC dest, int x, int y, int w, int h, HDC src, int sx, int sy, int sw,
     if (!dest || !dest->Bitmap() || w == 0 || h == 0) return false;
     uint8_t t = RopTable(rop);
     bool usesSource = UsesSource(t);
-    if (usesSource && (!src || !src->Bitmap() || sw == 0 || sh == 0)) return false;
+    if (usesSource && (!src || !src->Bitmap() || !src->Bitmap()->Valid() || sw == 0 || sh == 0)) return false;
     TSourceSnapshot snapshot;
     TDeviceContext* source = usesSource ? Snapshot(*dest, src, snapshot) : nullptr;
     TBlitGeometry g = Geometry(*dest, x, y, w, h, source, sx, sy, sw, sh);
@@ -230,8 +230,8 @@ bool PatBlt(HDC dest, int x, int y, int width, int height, uint32_t rop) {
 
 bool AlphaBlend(HDC dest, int x, int y, int width, int height, HDC src, int srcX, int srcY, int srcWidth,
                 int srcHeight, BLENDFUNCTION blend) {
-    if (!dest || !dest->Bitmap() || !src || !src->Bitmap() || width <= 0 || height <= 0 || srcWidth <= 0 ||
-        srcHeight <= 0 || blend.BlendOp != AC_SRC_OVER)
+    if (!dest || !dest->Bitmap() || !src || !src->Bitmap() || !src->Bitmap()->Valid() || width <= 0 ||
+        height <= 0 || srcWidth <= 0 || srcHeight <= 0 || blend.BlendOp != AC_SRC_OVER)
         return false;
     TSourceSnapshot snapshot;
     TDeviceContext* source = Snapshot(*dest, src, snapshot);
@@ -251,7 +251,7 @@ bool AlphaBlend(HDC dest, int x, int y, int width, int height, HDC src, int srcX
 }
 
 bool ScrollDC(HDC dc, int dx, int dy, const TRect* scrollRect, const TRect* clipRect, TRect* updateRect) {
-    if (!dc || !dc->Bitmap()) return false;
+    if (!dc || !dc->Bitmap() || !dc->Bitmap()->Valid()) return false;
     TRect area;
     if (scrollRect)
         area = dc->ToSurface(*scrollRect);

@@ -97,6 +97,10 @@ class TDeviceContext {
   private:
     TRegion visible_;
     bool visibleValid_ = false;
+    // The bitmap the cache was made for: a bitmap resized in place must not be drawn past its end.
+    const TBitmapObject* visibleBitmap_ = nullptr;
+    int visibleWidth_ = 0;
+    int visibleHeight_ = 0;
 };
 
 // Calls f(rect) for every part of the surface rectangle r that may be drawn.

@@ -42,9 +42,19 @@ TRect LogicalToDevice(const TDeviceContext& dc, int left, int top, int right, in
 } // namespace
 
 const TRegion& TDeviceContext::Visible() {
-    if (visibleValid_) return visible_;
-    visibleValid_ = true;
     TBitmapObject* bitmap = Bitmap();
+    if (visibleValid_ && bitmap == visibleBitmap_ && bitmap && bitmap->width == visibleWidth_ &&
+        bitmap->height == visibleHeight_ && bitmap->Valid())
+        return visible_;
+    visibleValid_ = true;
+    visibleBitmap_ = bitmap;
+    visibleWidth_ = bitmap ? bitmap->width : 0;
+    visibleHeight_ = bitmap ? bitmap->height : 0;
+    if (bitmap && !bitmap->Valid()) {
+        // Pixels and size disagree: draw nothing rather than past the pixels.
+        visible_ = {};
+        return visible_;
+    }
     if (!bitmap) {
         visible_ = {};
         return visible_;

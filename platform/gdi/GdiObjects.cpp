@@ -49,7 +49,7 @@ HBRUSH CreateHatchBrush(int hatchStyle, COLORREF color) {
 }
 
 HBRUSH CreatePatternBrush(HBITMAP bitmap) {
-    if (!bitmap || bitmap->width <= 0 || bitmap->height <= 0) return nullptr;
+    if (!bitmap || bitmap->width <= 0 || bitmap->height <= 0 || !bitmap->Valid()) return nullptr;
     auto* brush = new TBrushObject;
     brush->logBrush = {BS_PATTERN, 0, 0};
     brush->monoPattern = bitmap->bitsPerPixel == 1;

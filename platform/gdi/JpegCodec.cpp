@@ -141,7 +141,7 @@ HBITMAP LoadJpeg(std::span<const uint8_t> data) {
 }
 
 std::vector<uint8_t> SaveJpeg(HBITMAP bitmap, int quality) {
-    if (!bitmap || bitmap->width <= 0 || bitmap->height <= 0)
+    if (!bitmap || bitmap->width <= 0 || bitmap->height <= 0 || !bitmap->Valid())
         throw EImageError("Cannot write an empty bitmap as JPEG");
     TJpegError error;
     InitError(error);

@@ -53,7 +53,7 @@ HBITMAP LoadPng(std::span<const uint8_t> data) {
 }
 
 std::vector<uint8_t> SavePng(HBITMAP bitmap, bool withAlpha) {
-    if (!bitmap || bitmap->width <= 0 || bitmap->height <= 0)
+    if (!bitmap || bitmap->width <= 0 || bitmap->height <= 0 || !bitmap->Valid())
         throw EImageError("Cannot write an empty bitmap as PNG");
     png_image image;
     std::memset(&image, 0, sizeof image);

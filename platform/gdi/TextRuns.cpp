@@ -14,6 +14,7 @@ class TCairoTarget {
   public:
     TCairoTarget(TDeviceContext& dc, const TRect& bounds, const TRect* clip) : dc_(dc) {
         TBitmapObject* bitmap = dc.Bitmap();
+        if (!bitmap->Valid()) return;
         area_ = bounds;
         TRect whole{0, 0, bitmap->width, bitmap->height};
         IntersectRect(area_, area_, whole);

@@ -137,3 +137,25 @@ TEST(DeviceContext, NullHandlesAreRefusedWithoutCrashing) {
 
 } // namespace
 } // namespace zorvy
+
+namespace zorvy {
+namespace {
+
+TEST(DeviceContext, ABitmapWhosePixelsNoLongerMatchItsSizeIsNotDrawn) {
+    TSurface s(8, 8);
+    s.bitmap->bits.resize(10); // a caller replaced the pixels without resizing the bitmap
+    EXPECT_TRUE(FillRect(s.dc, Rect(0, 0, 8, 8), static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH))));
+    EXPECT_TRUE(TextOut(s.dc, 0, 0, "text"));
+    TSurface other(8, 8);
+    EXPECT_FALSE(BitBlt(other.dc, 0, 0, 8, 8, s.dc, 0, 0, SRCCOPY));
+    EXPECT_THROW(SavePng(s.bitmap), EImageError);
+    BITMAPINFO info{8, 8, 32, {}};
+    std::vector<uint32_t> pixels(64);
+    EXPECT_EQ(GetDIBits(s.bitmap, info, pixels.data()), 0);
+    s.bitmap->bits.resize(64); // made whole again, it draws again
+    FillRect(s.dc, Rect(0, 0, 8, 8), static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    EXPECT_EQ(s.At(7, 7), RGB(0, 0, 0));
+}
+
+} // namespace
+} // namespace zorvy
