@@ -30,8 +30,9 @@ enum : unsigned {
     DFCS_MONO = 0x8000,
 };
 
-// Draws the control centred in r. Check boxes and radio buttons are 13 x 13 pixels; a radio mask is
-// black inside the circle on white. Unsupported kinds answer false and draw nothing.
+// Draws the control in r: check boxes and radio buttons in the largest square centred in r (the system
+// size is 13 x 13), scroll arrows and the size grip over all of r. A radio mask is black inside the
+// circle on white. Unsupported kinds answer false and draw nothing.
 bool DrawFrameControl(HDC dc, const TRect& r, unsigned kind, unsigned state);
 
 // The size of one cell of the system check-box bitmap.
