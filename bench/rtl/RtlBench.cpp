@@ -21,45 +21,53 @@ namespace {
 // Compression rates as the status bar shows them, and averages with many digits.
 void BM_FloatToStr(benchmark::State& state) {
     std::vector<double> values;
-    for (int n = 0; n < 1000; ++n) values.push_back(RoundTo((1 - n * 1000.0 / 1107568) * 100, -2));
+    for (int n = 0; n < 1000; ++n)
+        values.push_back(RoundTo((1 - n * 1000.0 / 1107568) * 100, -2));
     size_t i = 0;
-    for (auto _ : state) benchmark::DoNotOptimize(FloatToStr(values[i++ % values.size()]));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FloatToStr(values[i++ % values.size()]));
 }
 BENCHMARK(BM_FloatToStr);
 
 void BM_FloatToStrLongFraction(benchmark::State& state) {
     double value = 1.0 / 3;
-    for (auto _ : state) benchmark::DoNotOptimize(FloatToStr(value));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FloatToStr(value));
 }
 BENCHMARK(BM_FloatToStrLongFraction);
 
 void BM_IntToStr(benchmark::State& state) {
     int64_t value = 1107568;
-    for (auto _ : state) benchmark::DoNotOptimize(IntToStr(value++));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(IntToStr(value++));
 }
 BENCHMARK(BM_IntToStr);
 
 void BM_StrToInt(benchmark::State& state) {
     const std::string text = "2026096";
-    for (auto _ : state) benchmark::DoNotOptimize(StrToInt(text));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(StrToInt(text));
 }
 BENCHMARK(BM_StrToInt);
 
 void BM_FormatFloat(benchmark::State& state) {
     double value = 1234.5678;
-    for (auto _ : state) benchmark::DoNotOptimize(FormatFloat("#,##0.00", value));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(FormatFloat("#,##0.00", value));
 }
 BENCHMARK(BM_FormatFloat);
 
 void BM_VariantCompareNumbers(benchmark::State& state) {
     Variant a(12), b(12.5);
-    for (auto _ : state) benchmark::DoNotOptimize(VarCompareValue(a, b));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(VarCompareValue(a, b));
 }
 BENCHMARK(BM_VariantCompareNumbers);
 
 void BM_VariantCompareStrings(benchmark::State& state) {
     Variant a("2026095"), b("2026096");
-    for (auto _ : state) benchmark::DoNotOptimize(VarCompareValue(a, b));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(VarCompareValue(a, b));
 }
 BENCHMARK(BM_VariantCompareStrings);
 
@@ -76,7 +84,8 @@ void BM_SortedStringListAdd(benchmark::State& state) {
     for (auto _ : state) {
         TStringList list;
         list.SetSorted(true);
-        for (int i = 0; i < state.range(0); ++i) list.Add(IntToStr((i * 7919) % 100000));
+        for (int i = 0; i < state.range(0); ++i)
+            list.Add(IntToStr((i * 7919) % 100000));
         benchmark::DoNotOptimize(list.GetCount());
     }
 }
@@ -94,9 +103,12 @@ void BM_IniSchemeRoundTrip(benchmark::State& state) {
     for (auto _ : state) {
         std::remove(file.c_str());
         TIniFile ini(file);
-        for (int i = 0; i < 400; ++i) ini.WriteString(i % 2 ? "CheckBox" : "ButtonEdit", "key" + IntToStr(i), "dm=1234/j=1/");
+        for (int i = 0; i < 400; ++i)
+            ini.WriteString(i % 2 ? "CheckBox" : "ButtonEdit", "key" + IntToStr(i), "dm=1234/j=1/");
         int total = 0;
-        for (int i = 0; i < 400; ++i) total += static_cast<int>(ini.ReadString(i % 2 ? "CheckBox" : "ButtonEdit", "key" + IntToStr(i), "").size());
+        for (int i = 0; i < 400; ++i)
+            total += static_cast<int>(
+                ini.ReadString(i % 2 ? "CheckBox" : "ButtonEdit", "key" + IntToStr(i), "").size());
         benchmark::DoNotOptimize(total);
     }
     std::remove(file.c_str());

@@ -27,7 +27,8 @@ void Normalise(TBcd& v) {
         integerDigits = 1;
     }
     int strip = 0;
-    while (strip + 1 < integerDigits && v.Digits[strip] == '0') ++strip;
+    while (strip + 1 < integerDigits && v.Digits[strip] == '0')
+        ++strip;
     v.Digits.erase(0, strip);
     if (v.Digits.find_first_not_of('0') == std::string::npos) {
         v.Digits = "0";
@@ -50,8 +51,10 @@ std::string BcdToStr(const TBcd& value) {
 
 bool TryStrToBcd(const std::string& text, TBcd& value) {
     size_t i = 0, end = text.size();
-    while (i < end && text[i] == ' ') ++i;
-    while (end > i && text[end - 1] == ' ') --end;
+    while (i < end && text[i] == ' ')
+        ++i;
+    while (end > i && text[end - 1] == ' ')
+        --end;
     TBcd v;
     v.Digits.clear();
     if (i < end && (text[i] == '-' || text[i] == '+')) v.Negative = text[i++] == '-';
@@ -89,8 +92,9 @@ int BcdCompare(const TBcd& a, const TBcd& b) {
     int scale = std::max(x.Scale, y.Scale);
     x.Digits.append(scale - x.Scale, '0');
     y.Digits.append(scale - y.Scale, '0');
-    int magnitude = x.Digits.size() != y.Digits.size() ? (x.Digits.size() < y.Digits.size() ? -1 : 1)
-                                                       : (x.Digits < y.Digits ? -1 : (x.Digits > y.Digits ? 1 : 0));
+    int magnitude = x.Digits.size() != y.Digits.size()
+                        ? (x.Digits.size() < y.Digits.size() ? -1 : 1)
+                        : (x.Digits < y.Digits ? -1 : (x.Digits > y.Digits ? 1 : 0));
     return x.Negative ? -magnitude : magnitude;
 }
 
@@ -108,13 +112,17 @@ TBcd DoubleToBcd(double value) {
     result.Negative = d.Negative;
     int length = static_cast<int>(d.Digits.size());
     result.Digits = d.Digits;
-    if (d.Exponent >= length) result.Digits.append(d.Exponent - length, '0');
-    else result.Scale = length - d.Exponent;
+    if (d.Exponent >= length)
+        result.Digits.append(d.Exponent - length, '0');
+    else
+        result.Scale = length - d.Exponent;
     Normalise(result);
     return result;
 }
 
-TBcd IntegerToBcd(int64_t value) { return StrToBcd(std::to_string(value)); }
+TBcd IntegerToBcd(int64_t value) {
+    return StrToBcd(std::to_string(value));
+}
 
 TDateTime SQLTimeStampToDateTime(const TSQLTimeStamp& v) {
     TDateTime date, time;
@@ -128,7 +136,7 @@ TSQLTimeStamp DateTimeToSQLTimeStamp(TDateTime value) {
     int y, m, d, h, n, s, ms;
     DecodeDate(value, y, m, d);
     DecodeTime(value, h, n, s, ms);
-    return TSQLTimeStamp{static_cast<int16_t>(y), static_cast<uint16_t>(m), static_cast<uint16_t>(d),
+    return TSQLTimeStamp{static_cast<int16_t>(y),  static_cast<uint16_t>(m), static_cast<uint16_t>(d),
                          static_cast<uint16_t>(h), static_cast<uint16_t>(n), static_cast<uint16_t>(s),
                          static_cast<uint32_t>(ms)};
 }

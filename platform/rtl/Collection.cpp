@@ -8,9 +8,13 @@ namespace zorvy {
 
 // ---- TCollectionItem ----
 
-TCollectionItem::TCollectionItem(TCollection* collection) { SetCollection(collection); }
+TCollectionItem::TCollectionItem(TCollection* collection) {
+    SetCollection(collection);
+}
 
-TCollectionItem::~TCollectionItem() { SetCollection(nullptr); }
+TCollectionItem::~TCollectionItem() {
+    SetCollection(nullptr);
+}
 
 void TCollectionItem::SetCollection(TCollection* collection) {
     if (collection_ == collection) return;
@@ -34,7 +38,9 @@ void TCollectionItem::SetIndex(int index) {
     Changed(true);
 }
 
-TPersistent* TCollectionItem::GetOwner() const { return collection_; }
+TPersistent* TCollectionItem::GetOwner() const {
+    return collection_;
+}
 
 std::string TCollectionItem::GetNamePath() const {
     if (!collection_) return ClassName();
@@ -56,7 +62,8 @@ TCollection::~TCollection() {
 }
 
 TCollectionItem* TCollection::GetItem(int index) const {
-    if (index < 0 || index >= GetCount()) throw EListError("List index out of bounds (" + std::to_string(index) + ")");
+    if (index < 0 || index >= GetCount())
+        throw EListError("List index out of bounds (" + std::to_string(index) + ")");
     return items_[index];
 }
 
@@ -86,7 +93,8 @@ void TCollection::Delete(int index) {
 void TCollection::Clear() {
     if (items_.empty()) return;
     BeginUpdate();
-    while (!items_.empty()) delete items_.back();
+    while (!items_.empty())
+        delete items_.back();
     EndUpdate();
 }
 
@@ -96,7 +104,9 @@ TCollectionItem* TCollection::FindItemID(int id) const {
     return nullptr;
 }
 
-void TCollection::BeginUpdate() { ++updateCount_; }
+void TCollection::BeginUpdate() {
+    ++updateCount_;
+}
 
 void TCollection::EndUpdate() {
     if (updateCount_ == 0) return;
@@ -112,7 +122,8 @@ void TCollection::Assign(TPersistent* source) {
     if (other == this) return;
     BeginUpdate();
     Clear();
-    for (TCollectionItem* item : other->items_) Add()->Assign(item);
+    for (TCollectionItem* item : other->items_)
+        Add()->Assign(item);
     EndUpdate();
 }
 

@@ -12,7 +12,7 @@ class TCollection;
 
 class TCollectionItem : public TPersistent {
     ZORVY_CLASS(TCollectionItem, TPersistent)
-public:
+  public:
     explicit TCollectionItem(TCollection* collection);
     ~TCollectionItem() override;
 
@@ -26,11 +26,11 @@ public:
     TPersistent* GetOwner() const override;
     std::string GetNamePath() const override;
 
-protected:
+  protected:
     // Tells the collection that this item (or, with allItems, every item) changed.
     void Changed(bool allItems);
 
-private:
+  private:
     friend class TCollection;
     TCollection* collection_ = nullptr;
     int id_ = 0;
@@ -41,7 +41,7 @@ using enum TCollectionNotification;
 
 class TCollection : public TPersistent {
     ZORVY_CLASS(TCollection, TPersistent)
-public:
+  public:
     explicit TCollection(const TMetaClass* itemClass);
     ~TCollection() override;
 
@@ -49,7 +49,7 @@ public:
     int GetCount() const { return static_cast<int>(items_.size()); }
     TCollectionItem* GetItem(int index) const; // EListError "List index out of bounds (%d)"
     TCollectionItem* operator[](int index) const { return GetItem(index); }
-    TCollectionItem* Add();                    // a new item of the item class, last
+    TCollectionItem* Add(); // a new item of the item class, last
     TCollectionItem* Insert(int index);
     void Delete(int index);
     void Clear();
@@ -60,13 +60,13 @@ public:
     // Copies the items of another collection (through each item's Assign).
     void Assign(TPersistent* source) override;
 
-protected:
+  protected:
     // One item changed (item) or the whole collection (nullptr).
     virtual void Update(TCollectionItem* item);
     virtual void Notify(TCollectionItem* item, TCollectionNotification action);
     void Changed();
 
-private:
+  private:
     friend class TCollectionItem;
     void InsertItem(TCollectionItem* item);
     void RemoveItem(TCollectionItem* item);
@@ -80,11 +80,12 @@ private:
 // A collection that knows its owner (for name paths and designers).
 class TOwnedCollection : public TCollection {
     ZORVY_CLASS(TOwnedCollection, TCollection)
-public:
-    TOwnedCollection(TPersistent* owner, const TMetaClass* itemClass) : TCollection(itemClass), owner_(owner) {}
+  public:
+    TOwnedCollection(TPersistent* owner, const TMetaClass* itemClass)
+        : TCollection(itemClass), owner_(owner) {}
     TPersistent* GetOwner() const override { return owner_; }
 
-private:
+  private:
     TPersistent* owner_;
 };
 

@@ -33,7 +33,9 @@ void TPersistent::Assign(TPersistent* source) {
     }
 }
 
-void TPersistent::AssignTo(TPersistent* dest) { dest->AssignError(this); }
+void TPersistent::AssignTo(TPersistent* dest) {
+    dest->AssignError(this);
+}
 
 void TPersistent::DefineProperties(TFiler*) {}
 
@@ -48,7 +50,8 @@ bool IsValidIdent(const std::string& name) {
     if (name.empty()) return false;
     auto isAlpha = [](char c) { return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_'; };
     if (!isAlpha(name[0])) return false;
-    return std::all_of(name.begin(), name.end(), [&](char c) { return isAlpha(c) || (c >= '0' && c <= '9'); });
+    return std::all_of(name.begin(), name.end(),
+                       [&](char c) { return isAlpha(c) || (c >= '0' && c <= '9'); });
 }
 
 TComponent::TComponent(TComponent* owner) {
@@ -70,16 +73,21 @@ TComponent::~TComponent() {
 
 void TComponent::SetName(const std::string& name) {
     if (name == name_) return;
-    if (!name.empty() && !IsValidIdent(name)) throw EComponentError("'" + name + "' is not a valid component name");
-    if (owner_) owner_->ValidateRename(this, name_, name);
-    else ValidateRename(nullptr, name_, name);
+    if (!name.empty() && !IsValidIdent(name))
+        throw EComponentError("'" + name + "' is not a valid component name");
+    if (owner_)
+        owner_->ValidateRename(this, name_, name);
+    else
+        ValidateRename(nullptr, name_, name);
     name_ = name;
 }
 
-void TComponent::ValidateRename(TComponent* component, const std::string& curName, const std::string& newName) {
+void TComponent::ValidateRename(TComponent* component, const std::string& curName,
+                                const std::string& newName) {
     if (!component || SameText(curName, newName) || newName.empty()) return;
     TComponent* existing = FindComponent(newName);
-    if (existing && existing != component) throw EComponentError("A component named " + newName + " already exists");
+    if (existing && existing != component)
+        throw EComponentError("A component named " + newName + " already exists");
 }
 
 TComponent* TComponent::GetComponent(int index) const {
@@ -137,23 +145,29 @@ void TComponent::DestroyComponents() {
 }
 
 void TComponent::SetComponentStateFlag(TComponentStateFlag flag, bool on) {
-    if (on) state_ |= flag;
-    else state_ &= ~flag;
+    if (on)
+        state_ |= flag;
+    else
+        state_ &= ~flag;
 }
 
 void TComponent::SetDesigning(bool value, bool setChildren) {
     SetComponentStateFlag(csDesigning, value);
     if (setChildren)
-        for (TComponent* c : components_) c->SetDesigning(value);
+        for (TComponent* c : components_)
+            c->SetDesigning(value);
 }
 
 void TComponent::Destroying() {
     if (HasState(csDestroying)) return;
     state_ |= csDestroying;
-    for (TComponent* c : components_) c->Destroying();
+    for (TComponent* c : components_)
+        c->Destroying();
 }
 
-void TComponent::Loaded() { state_ &= ~csLoading; }
+void TComponent::Loaded() {
+    state_ &= ~csLoading;
+}
 
 void TComponent::FreeNotification(TComponent* component) {
     if (!component || component == this) return;
@@ -171,7 +185,9 @@ void TComponent::RemoveFreeNotification(TComponent* component) {
     if (component) component->RemoveNotificationLink(this);
 }
 
-void TComponent::RemoveNotificationLink(TComponent* component) { std::erase(freeNotifies_, component); }
+void TComponent::RemoveNotificationLink(TComponent* component) {
+    std::erase(freeNotifies_, component);
+}
 
 void TComponent::Notification(TComponent* component, TOperation operation) {
     if (operation == opRemove && component) RemoveFreeNotification(component);

@@ -27,18 +27,20 @@ class TCollection;
 template <class T> TMetaClass::Factory MetaFactory();
 
 // Declares a class's metaclass; place it first in the class body.
-#define ZORVY_CLASS(Name, Parent)                                                                             \
-public:                                                                                                        \
-    static const ::zorvy::TMetaClass* StaticClass() {                                                          \
-        static const ::zorvy::TMetaClass meta(#Name, Parent::StaticClass(), ::zorvy::MetaFactory<Name>());    \
-        return &meta;                                                                                          \
-    }                                                                                                          \
-    const ::zorvy::TMetaClass* ClassType() const override { return StaticClass(); }                           \
-                                                                                                               \
-private:
+#define ZORVY_CLASS(Name, Parent)                                                                            \
+  public:                                                                                                    \
+    static const ::zorvy::TMetaClass* StaticClass() {                                                        \
+        static const ::zorvy::TMetaClass meta(#Name, Parent::StaticClass(), ::zorvy::MetaFactory<Name>());   \
+        return &meta;                                                                                        \
+    }                                                                                                        \
+    const ::zorvy::TMetaClass* ClassType() const override {                                                  \
+        return StaticClass();                                                                                \
+    }                                                                                                        \
+                                                                                                             \
+  private:
 
 class TObject {
-public:
+  public:
     TObject() = default;
     TObject(const TObject&) = delete;
     TObject& operator=(const TObject&) = delete;
@@ -54,7 +56,7 @@ public:
     // Shared with weak links: false once the object is destroyed.
     const std::shared_ptr<bool>& AliveToken() const;
 
-private:
+  private:
     mutable std::shared_ptr<bool> alive_;
 };
 
@@ -64,7 +66,7 @@ using TNotifyEvent = std::function<void(TObject* sender)>;
 // A non-owning link that notices the destruction of its object: a handler that may free the
 // object that called it takes a link first and returns at once when Get() gives nullptr.
 template <class T> class TWeakLink {
-public:
+  public:
     TWeakLink() = default;
     explicit TWeakLink(T* object) : object_(object), alive_(object ? object->AliveToken() : nullptr) {}
     T* Get() const { return alive_ && *alive_ ? object_ : nullptr; }
@@ -72,13 +74,15 @@ public:
     T* operator->() const { return Get(); }
     explicit operator bool() const { return Alive(); }
 
-private:
+  private:
     T* object_ = nullptr;
     std::shared_ptr<bool> alive_;
 };
 
 // Interfaces are abstract classes mixed into objects; Supports asks for one.
-template <class I> I* Supports(TObject* object) { return dynamic_cast<I*>(object); }
+template <class I> I* Supports(TObject* object) {
+    return dynamic_cast<I*>(object);
+}
 template <class I> bool Supports(TObject* object, I*& result) {
     result = dynamic_cast<I*>(object);
     return result != nullptr;
@@ -86,7 +90,7 @@ template <class I> bool Supports(TObject* object, I*& result) {
 
 class TPersistent : public TObject {
     ZORVY_CLASS(TPersistent, TObject)
-public:
+  public:
     // Copies from `source` through source->AssignTo(this); EConvertError
     // "Cannot assign a <source class> to a <this class>" when neither side knows the other.
     virtual void Assign(TPersistent* source);
@@ -97,7 +101,7 @@ public:
     // Streaming of properties that are not plain values; nothing by default.
     virtual void DefineProperties(TFiler* filer);
 
-protected:
+  protected:
     [[noreturn]] void AssignError(TPersistent* source);
 };
 
@@ -127,7 +131,7 @@ using TComponentState = unsigned;
 
 class TComponent : public TPersistent {
     ZORVY_CLASS(TComponent, TPersistent)
-public:
+  public:
     explicit TComponent(TComponent* owner);
     ~TComponent() override;
 
@@ -172,10 +176,11 @@ public:
     virtual TComponent* GetParentComponent() const { return nullptr; }
     virtual bool HasParent() const { return false; }
 
-protected:
-    virtual void ValidateRename(TComponent* component, const std::string& curName, const std::string& newName);
+  protected:
+    virtual void ValidateRename(TComponent* component, const std::string& curName,
+                                const std::string& newName);
 
-private:
+  private:
     void RemoveNotificationLink(TComponent* component);
 
     TComponent* owner_ = nullptr;

@@ -11,7 +11,9 @@ namespace zorvy {
 
 namespace {
 
-[[noreturn]] void OutOfRange() { throw EConvertError("Currency value out of range"); }
+[[noreturn]] void OutOfRange() {
+    throw EConvertError("Currency value out of range");
+}
 
 } // namespace
 
@@ -32,15 +34,18 @@ std::string CurrToStr(Currency value) {
     std::string text = (value.Value < 0 ? "-" : "") + std::to_string(magnitude / 10000);
     std::string fraction = std::to_string(magnitude % 10000);
     fraction.insert(0, 4 - fraction.size(), '0');
-    while (!fraction.empty() && fraction.back() == '0') fraction.pop_back();
+    while (!fraction.empty() && fraction.back() == '0')
+        fraction.pop_back();
     if (!fraction.empty()) text += FormatSettings().DecimalSeparator + fraction;
     return text;
 }
 
 bool TryStrToCurr(const std::string& text, Currency& value) {
     size_t i = 0, end = text.size();
-    while (i < end && text[i] == ' ') ++i;
-    while (end > i && text[end - 1] == ' ') --end;
+    while (i < end && text[i] == ' ')
+        ++i;
+    while (end > i && text[end - 1] == ' ')
+        --end;
     bool negative = false;
     if (i < end && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
     uint64_t scaled = 0;

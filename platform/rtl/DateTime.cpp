@@ -45,7 +45,8 @@ void Split(TDateTime value, int64_t& days, int64_t& msecs) {
 }
 
 TDateTime FromTm(const std::tm& tm, int msec) {
-    return EncodeDate(tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday) + EncodeTime(tm.tm_hour, tm.tm_min, tm.tm_sec, msec);
+    return EncodeDate(tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday) +
+           EncodeTime(tm.tm_hour, tm.tm_min, tm.tm_sec, msec);
 }
 
 } // namespace
@@ -58,10 +59,16 @@ TDateTime Now() {
     return FromTm(tm, static_cast<int>(ts.tv_nsec / 1000000));
 }
 
-TDateTime Date() { return std::trunc(Now()); }
-TDateTime Time() { return TimeOf(Now()); }
+TDateTime Date() {
+    return std::trunc(Now());
+}
+TDateTime Time() {
+    return TimeOf(Now());
+}
 
-bool IsLeapYear(int year) { return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0); }
+bool IsLeapYear(int year) {
+    return year % 4 == 0 && (year % 100 != 0 || year % 400 == 0);
+}
 
 int DaysInAMonth(int year, int month) {
     static const int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
@@ -70,14 +77,16 @@ int DaysInAMonth(int year, int month) {
 }
 
 bool TryEncodeDate(int year, int month, int day, TDateTime& result) {
-    if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 || day > DaysInAMonth(year, month)) return false;
+    if (year < 1 || year > 9999 || month < 1 || month > 12 || day < 1 || day > DaysInAMonth(year, month))
+        return false;
     result = static_cast<double>(DaysFromCivil(year, month, day) + kUnixEpoch);
     return true;
 }
 
 bool TryEncodeTime(int hour, int min, int sec, int msec, TDateTime& result) {
     bool midnightAtEnd = hour == 24 && min == 0 && sec == 0 && msec == 0;
-    if (!midnightAtEnd && (hour < 0 || hour > 23 || min < 0 || min > 59 || sec < 0 || sec > 59 || msec < 0 || msec > 999))
+    if (!midnightAtEnd &&
+        (hour < 0 || hour > 23 || min < 0 || min > 59 || sec < 0 || sec > 59 || msec < 0 || msec > 999))
         return false;
     result = (((hour * 60.0 + min) * 60.0 + sec) * 1000.0 + msec) / MSecsPerDay;
     return true;
@@ -129,7 +138,9 @@ int DayOfWeek(TDateTime value) {
     return static_cast<int>(((days % 7) + 7 + 6) % 7) + 1;
 }
 
-int DayOfTheWeek(TDateTime value) { return (DayOfWeek(value) + 5) % 7 + 1; }
+int DayOfTheWeek(TDateTime value) {
+    return (DayOfWeek(value) + 5) % 7 + 1;
+}
 
 int DayOf(TDateTime value) {
     int y, m, d;

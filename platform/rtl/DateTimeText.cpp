@@ -54,7 +54,7 @@ bool HasAmPm(const std::string& format) {
 }
 
 class DateFormatter {
-public:
+  public:
     DateFormatter(const Parts& parts) : p_(parts), fs_(FormatSettings()) {}
 
     void Append(const std::string& format, int depth) {
@@ -66,7 +66,9 @@ public:
             char c = format[i];
             char lower = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
             size_t run = 1;
-            while (i + run < format.size() && std::tolower(static_cast<unsigned char>(format[i + run])) == lower) ++run;
+            while (i + run < format.size() &&
+                   std::tolower(static_cast<unsigned char>(format[i + run])) == lower)
+                ++run;
             bool isHour = false;
             if (c == '\'' || c == '"') {
                 size_t close = format.find(c, i + 1);
@@ -106,12 +108,18 @@ public:
                 run = 1;
                 break;
             case 'd':
-                if (run == 1) out_ += std::to_string(p_.day);
-                else if (run == 2) out_ += Padded(p_.day, 2);
-                else if (run == 3) out_ += fs_.ShortDayNames[p_.dayOfWeek - 1];
-                else if (run == 4) out_ += fs_.LongDayNames[p_.dayOfWeek - 1];
-                else if (run == 5) Append(fs_.ShortDateFormat, depth + 1);
-                else Append(fs_.LongDateFormat, depth + 1);
+                if (run == 1)
+                    out_ += std::to_string(p_.day);
+                else if (run == 2)
+                    out_ += Padded(p_.day, 2);
+                else if (run == 3)
+                    out_ += fs_.ShortDayNames[p_.dayOfWeek - 1];
+                else if (run == 4)
+                    out_ += fs_.LongDayNames[p_.dayOfWeek - 1];
+                else if (run == 5)
+                    Append(fs_.ShortDateFormat, depth + 1);
+                else
+                    Append(fs_.LongDateFormat, depth + 1);
                 run = std::min<size_t>(run, 6);
                 break;
             case 'm':
@@ -119,10 +127,14 @@ public:
                     out_ += run == 1 ? std::to_string(p_.minute) : Padded(p_.minute, 2);
                 } else {
                     run = std::min<size_t>(run, 4);
-                    if (run == 1) out_ += std::to_string(p_.month);
-                    else if (run == 2) out_ += Padded(p_.month, 2);
-                    else if (run == 3) out_ += fs_.ShortMonthNames[p_.month - 1];
-                    else out_ += fs_.LongMonthNames[p_.month - 1];
+                    if (run == 1)
+                        out_ += std::to_string(p_.month);
+                    else if (run == 2)
+                        out_ += Padded(p_.month, 2);
+                    else if (run == 3)
+                        out_ += fs_.ShortMonthNames[p_.month - 1];
+                    else
+                        out_ += fs_.LongMonthNames[p_.month - 1];
                 }
                 break;
             case 'y':
@@ -172,7 +184,7 @@ public:
 
     std::string Result() const { return out_; }
 
-private:
+  private:
     Parts p_;
     const TFormatSettings& fs_;
     std::string out_;
@@ -185,7 +197,8 @@ struct Scanner {
     size_t pos = 0;
 
     void SkipBlanks() {
-        while (pos < text.size() && text[pos] == ' ') ++pos;
+        while (pos < text.size() && text[pos] == ' ')
+            ++pos;
     }
     bool Number(int& value, int& digits) {
         SkipBlanks();
@@ -222,15 +235,20 @@ bool ScanDate(Scanner& s, TDateTime& value) {
     if (!s.Number(n[0], digits[0]) || !s.Char(fs.DateSeparator) || !s.Number(n[1], digits[1])) return false;
     int count = 2;
     size_t mark = s.pos;
-    if (s.Char(fs.DateSeparator) && s.Number(n[2], digits[2])) count = 3;
-    else s.pos = mark;
+    if (s.Char(fs.DateSeparator) && s.Number(n[2], digits[2]))
+        count = 3;
+    else
+        s.pos = mark;
 
     int year = 0, month = 0, day = 0, yearDigits = 0;
     if (count == 3) {
         for (int k = 0; k < 3; ++k) {
-            if (order[k] == 'y') year = n[k], yearDigits = digits[k];
-            else if (order[k] == 'm') month = n[k];
-            else day = n[k];
+            if (order[k] == 'y')
+                year = n[k], yearDigits = digits[k];
+            else if (order[k] == 'm')
+                month = n[k];
+            else
+                day = n[k];
         }
     } else {
         // Month and day in the format's order, this year.
@@ -260,14 +278,15 @@ bool ScanTime(Scanner& s, TDateTime& value) {
         if (!s.Number(second, digits)) return false;
         if (s.Char('.')) {
             if (!s.Number(msec, digits) || digits > 3) return false;
-            for (; digits < 3; ++digits) msec *= 10;
+            for (; digits < 3; ++digits)
+                msec *= 10;
         }
     }
     s.SkipBlanks();
     std::string rest = s.text.substr(s.pos);
     int pm = -1;
-    for (auto [marker, isPm] : {std::pair{fs.TimeAMString, 0}, std::pair{fs.TimePMString, 1}, std::pair{std::string("AM"), 0},
-                                std::pair{std::string("PM"), 1}}) {
+    for (auto [marker, isPm] : {std::pair{fs.TimeAMString, 0}, std::pair{fs.TimePMString, 1},
+                                std::pair{std::string("AM"), 0}, std::pair{std::string("PM"), 1}}) {
         if (!marker.empty() && StartsText(marker, rest)) {
             pm = isPm;
             s.pos += marker.size();
@@ -289,9 +308,15 @@ std::string FormatDateTime(const std::string& format, TDateTime value) {
     return formatter.Result();
 }
 
-std::string DateToStr(TDateTime value) { return FormatDateTime("ddddd", value); }
-std::string TimeToStr(TDateTime value) { return FormatDateTime("tt", value); }
-std::string DateTimeToStr(TDateTime value) { return FormatDateTime("c", value); }
+std::string DateToStr(TDateTime value) {
+    return FormatDateTime("ddddd", value);
+}
+std::string TimeToStr(TDateTime value) {
+    return FormatDateTime("tt", value);
+}
+std::string DateTimeToStr(TDateTime value) {
+    return FormatDateTime("c", value);
+}
 
 bool TryStrToDate(const std::string& text, TDateTime& value) {
     Scanner s{text};

@@ -35,7 +35,8 @@ TDecimalDigits FloatToDecimal(double value, int precision, int decimals) {
             if (e > 1) digits.append(text.substr(2, e - 2));
             int exponent = std::atoi(std::string(text.substr(e + 1)).c_str()) + 1;
             long keep = precision;
-            if (decimals != kNoDecimalsLimit) keep = std::min<long>(keep, static_cast<long>(exponent) + decimals);
+            if (decimals != kNoDecimalsLimit)
+                keep = std::min<long>(keep, static_cast<long>(exponent) + decimals);
             if (keep < 0) {
                 result.Negative = false;
                 return result;
@@ -44,7 +45,8 @@ TDecimalDigits FloatToDecimal(double value, int precision, int decimals) {
             bool roundUp = false;
             if (fast && static_cast<long>(digits.size()) > keep) {
                 double tail = 0, scale = 0.1;
-                for (size_t i = keep; i < digits.size(); ++i, scale /= 10) tail += (digits[i] - '0') * scale;
+                for (size_t i = keep; i < digits.size(); ++i, scale /= 10)
+                    tail += (digits[i] - '0') * scale;
                 // The shortest text is within half a unit in the last place of the double, under
                 // 0.12 units at the 15th digit.
                 fast = std::fabs(tail - 0.5) > 0.12 * std::pow(10.0, static_cast<double>(keep - 15));
@@ -54,7 +56,8 @@ TDecimalDigits FloatToDecimal(double value, int precision, int decimals) {
             if (fast) {
                 if (roundUp) {
                     int i = static_cast<int>(digits.size()) - 1;
-                    while (i >= 0 && digits[i] == '9') digits[i--] = '0';
+                    while (i >= 0 && digits[i] == '9')
+                        digits[i--] = '0';
                     if (i >= 0) {
                         ++digits[i];
                     } else {
@@ -62,7 +65,8 @@ TDecimalDigits FloatToDecimal(double value, int precision, int decimals) {
                         ++exponent;
                     }
                 }
-                while (!digits.empty() && digits.back() == '0') digits.pop_back();
+                while (!digits.empty() && digits.back() == '0')
+                    digits.pop_back();
                 if (digits.empty()) {
                     result.Negative = false;
                     return result;
@@ -94,7 +98,8 @@ TDecimalDigits FloatToDecimal(double value, int precision, int decimals) {
     std::string digits = all.substr(0, keep);
     if (roundUp) {
         int i = static_cast<int>(digits.size()) - 1;
-        while (i >= 0 && digits[i] == '9') digits[i--] = '0';
+        while (i >= 0 && digits[i] == '9')
+            digits[i--] = '0';
         if (i >= 0) {
             ++digits[i];
         } else {
@@ -102,7 +107,8 @@ TDecimalDigits FloatToDecimal(double value, int precision, int decimals) {
             ++exponent;
         }
     }
-    while (!digits.empty() && digits.back() == '0') digits.pop_back();
+    while (!digits.empty() && digits.back() == '0')
+        digits.pop_back();
     if (digits.empty()) {
         result.Negative = false;
         return result;

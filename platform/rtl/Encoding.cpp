@@ -17,8 +17,12 @@ int Utf8CharLength(unsigned char lead) {
     return 1;
 }
 
-bool IsLeadByte(unsigned char c) { return c >= 0xC2 && c < 0xF5; }
-bool IsTrailByte(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool IsLeadByte(unsigned char c) {
+    return c >= 0xC2 && c < 0xF5;
+}
+bool IsTrailByte(unsigned char c) {
+    return (c & 0xC0) == 0x80;
+}
 
 TMbcsByteType ByteType(std::string_view text, size_t index) {
     if (index >= text.size()) return TMbcsByteType::mbSingleByte;
@@ -52,24 +56,29 @@ size_t PrevCharIndex(std::string_view text, size_t index) {
     index = std::min(index, text.size());
     size_t start = index - 1;
     size_t limit = index >= 4 ? index - 4 : 0;
-    while (start > limit && IsTrailByte(static_cast<unsigned char>(text[start]))) --start;
+    while (start > limit && IsTrailByte(static_cast<unsigned char>(text[start])))
+        --start;
     // Only step over the whole sequence when it really is one character ending at index.
     return start + CharLengthAt(text, start) == index ? start : index - 1;
 }
 
 size_t CharCount(std::string_view text) {
     size_t count = 0;
-    for (size_t i = 0; i < text.size(); i = NextCharIndex(text, i)) ++count;
+    for (size_t i = 0; i < text.size(); i = NextCharIndex(text, i))
+        ++count;
     return count;
 }
 
 size_t CharToByteIndex(std::string_view text, size_t charIndex) {
     size_t i = 0;
-    for (size_t n = 0; n < charIndex && i < text.size(); ++n) i = NextCharIndex(text, i);
+    for (size_t n = 0; n < charIndex && i < text.size(); ++n)
+        i = NextCharIndex(text, i);
     return i;
 }
 
-std::string CopyChars(std::string_view text, size_t chars) { return std::string(text.substr(0, CharToByteIndex(text, chars))); }
+std::string CopyChars(std::string_view text, size_t chars) {
+    return std::string(text.substr(0, CharToByteIndex(text, chars)));
+}
 
 bool IsValidUtf8(std::string_view bytes) {
     size_t i = 0;
@@ -83,7 +92,8 @@ bool IsValidUtf8(std::string_view bytes) {
         if (length == 1) return false;
         unsigned char c1 = static_cast<unsigned char>(bytes[i + 1]);
         // Overlong forms, surrogates and values beyond U+10FFFF.
-        if ((c == 0xE0 && c1 < 0xA0) || (c == 0xED && c1 >= 0xA0) || (c == 0xF0 && c1 < 0x90) || (c == 0xF4 && c1 >= 0x90))
+        if ((c == 0xE0 && c1 < 0xA0) || (c == 0xED && c1 >= 0xA0) || (c == 0xF0 && c1 < 0x90) ||
+            (c == 0xF4 && c1 >= 0x90))
             return false;
         i += length;
     }
@@ -97,8 +107,10 @@ std::string SanitizeUtf8(std::string_view bytes) {
     while (i < bytes.size()) {
         size_t length = CharLengthAt(bytes, i);
         std::string_view piece = bytes.substr(i, length);
-        if (static_cast<unsigned char>(bytes[i]) < 0x80 || (length > 1 && IsValidUtf8(piece))) out.append(piece);
-        else out += "\xEF\xBF\xBD";
+        if (static_cast<unsigned char>(bytes[i]) < 0x80 || (length > 1 && IsValidUtf8(piece)))
+            out.append(piece);
+        else
+            out += "\xEF\xBF\xBD";
         i += length;
     }
     return out;
@@ -131,7 +143,8 @@ std::string Convert(std::string_view input, const char* to, const char* from, st
         if (errno == E2BIG) continue;
         // EILSEQ or EINVAL (a truncated sequence at the end): replace and move on.
         out.append(replacement);
-        size_t skip = skipWholeUtf8Char ? std::max<size_t>(1, CharLengthAt(std::string_view(in, inLeft), 0)) : 1;
+        size_t skip =
+            skipWholeUtf8Char ? std::max<size_t>(1, CharLengthAt(std::string_view(in, inLeft), 0)) : 1;
         skip = std::min(skip, inLeft);
         in += skip;
         inLeft -= skip;
@@ -146,9 +159,13 @@ std::string Convert(std::string_view input, const char* to, const char* from, st
 
 } // namespace
 
-std::string GbkToUtf8(std::string_view gbk) { return Convert(gbk, "UTF-8", "GB18030", "\xEF\xBF\xBD", false); }
+std::string GbkToUtf8(std::string_view gbk) {
+    return Convert(gbk, "UTF-8", "GB18030", "\xEF\xBF\xBD", false);
+}
 
-std::string Utf8ToGbk(std::string_view utf8) { return Convert(SanitizeUtf8(utf8), "GBK", "UTF-8", "?", true); }
+std::string Utf8ToGbk(std::string_view utf8) {
+    return Convert(SanitizeUtf8(utf8), "GBK", "UTF-8", "?", true);
+}
 
 std::string DecodeGbkOrUtf8(std::string_view bytes) {
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF") return SanitizeUtf8(bytes.substr(3));

@@ -6,19 +6,19 @@
 namespace zorvy {
 
 class Exception : public std::exception {
-public:
+  public:
     explicit Exception(std::string message) : message_(std::move(message)) {}
     const char* what() const noexcept override { return message_.c_str(); }
     const std::string& Message() const noexcept { return message_; }
     void SetMessage(std::string message) { message_ = std::move(message); }
 
-private:
+  private:
     std::string message_;
 };
 
 #define ZORVY_EXCEPTION(Name, Base)                                                                          \
     class Name : public Base {                                                                               \
-    public:                                                                                                  \
+      public:                                                                                                \
         using Base::Base;                                                                                    \
     }
 
@@ -48,7 +48,7 @@ ZORVY_EXCEPTION(EAssertionFailed, Exception);
 
 // Raised to end an operation silently: the application shows no message for it.
 class EAbort : public Exception {
-public:
+  public:
     EAbort() : Exception("Operation aborted") {}
     using Exception::Exception;
 };

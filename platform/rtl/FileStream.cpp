@@ -11,7 +11,9 @@ namespace zorvy {
 
 namespace {
 
-std::string Reason() { return std::strerror(errno); }
+std::string Reason() {
+    return std::strerror(errno);
+}
 
 } // namespace
 
@@ -76,7 +78,8 @@ std::string ReadFileBytes(const std::string& fileName) {
     TFileStream file(fileName, fmOpenRead);
     std::string bytes;
     char buffer[65536];
-    for (int64_t n; (n = file.Read(buffer, sizeof buffer)) > 0;) bytes.append(buffer, static_cast<size_t>(n));
+    for (int64_t n; (n = file.Read(buffer, sizeof buffer)) > 0;)
+        bytes.append(buffer, static_cast<size_t>(n));
     return bytes;
 }
 

@@ -10,7 +10,9 @@ namespace zorvy {
 
 namespace {
 
-[[noreturn]] void ReadError() { throw EReadError("Stream read error"); }
+[[noreturn]] void ReadError() {
+    throw EReadError("Stream read error");
+}
 
 } // namespace
 
@@ -22,7 +24,8 @@ void TWriter::WritePropertyName(const std::string& name) {
     Stream().WriteBytes(name);
 }
 
-void TWriter::DefineProperty(const std::string& name, const TReaderProc&, const TWriterProc& writeData, bool hasData) {
+void TWriter::DefineProperty(const std::string& name, const TReaderProc&, const TWriterProc& writeData,
+                             bool hasData) {
     if (!hasData || !writeData) return;
     WritePropertyName(name);
     writeData(*this);
@@ -77,19 +80,32 @@ void TWriter::WriteString(const std::string& value) {
     Stream().WriteBytes(value);
 }
 
-void TWriter::WriteListBegin() { Stream().WriteUInt8(static_cast<uint8_t>(TValueType::vaList)); }
-void TWriter::WriteListEnd() { Stream().WriteUInt8(static_cast<uint8_t>(TValueType::vaNull)); }
+void TWriter::WriteListBegin() {
+    Stream().WriteUInt8(static_cast<uint8_t>(TValueType::vaList));
+}
+void TWriter::WriteListEnd() {
+    Stream().WriteUInt8(static_cast<uint8_t>(TValueType::vaNull));
+}
 
 // ---- TReader ----
 
 TValueType TReader::ReadValue() {
     uint8_t tag = Stream().ReadUInt8();
     switch (static_cast<TValueType>(tag)) {
-    case TValueType::vaNull: case TValueType::vaList: case TValueType::vaInt8: case TValueType::vaInt16:
-    case TValueType::vaInt32: case TValueType::vaExtended: case TValueType::vaFalse: case TValueType::vaTrue:
-    case TValueType::vaBinary: case TValueType::vaInt64: case TValueType::vaUTF8String:
+    case TValueType::vaNull:
+    case TValueType::vaList:
+    case TValueType::vaInt8:
+    case TValueType::vaInt16:
+    case TValueType::vaInt32:
+    case TValueType::vaExtended:
+    case TValueType::vaFalse:
+    case TValueType::vaTrue:
+    case TValueType::vaBinary:
+    case TValueType::vaInt64:
+    case TValueType::vaUTF8String:
         return static_cast<TValueType>(tag);
-    default: ReadError();
+    default:
+        ReadError();
     }
 }
 
@@ -107,11 +123,16 @@ bool TReader::ReadBoolean() {
 
 int64_t TReader::ReadInteger() {
     switch (ReadValue()) {
-    case TValueType::vaInt8: return Stream().ReadInt8();
-    case TValueType::vaInt16: return Stream().ReadInt16();
-    case TValueType::vaInt32: return Stream().ReadInt32();
-    case TValueType::vaInt64: return Stream().ReadInt64();
-    default: ReadError();
+    case TValueType::vaInt8:
+        return Stream().ReadInt8();
+    case TValueType::vaInt16:
+        return Stream().ReadInt16();
+    case TValueType::vaInt32:
+        return Stream().ReadInt32();
+    case TValueType::vaInt64:
+        return Stream().ReadInt64();
+    default:
+        ReadError();
     }
 }
 
@@ -135,24 +156,44 @@ void TReader::ReadListEnd() {
     if (ReadValue() != TValueType::vaNull) ReadError();
 }
 
-bool TReader::EndOfList() { return NextValue() == TValueType::vaNull; }
+bool TReader::EndOfList() {
+    return NextValue() == TValueType::vaNull;
+}
 
-void TReader::SkipValue() { SkipValue(0); }
+void TReader::SkipValue() {
+    SkipValue(0);
+}
 
 void TReader::SkipValue(int depth) {
     // Nested lists from a corrupt stream must not exhaust the stack.
     if (depth > 64) ReadError();
     switch (ReadValue()) {
-    case TValueType::vaNull: case TValueType::vaFalse: case TValueType::vaTrue: return;
-    case TValueType::vaInt8: Stream().ReadBytes(1); return;
-    case TValueType::vaInt16: Stream().ReadBytes(2); return;
-    case TValueType::vaInt32: Stream().ReadBytes(4); return;
-    case TValueType::vaInt64: Stream().ReadBytes(8); return;
-    case TValueType::vaExtended: Stream().ReadBytes(10); return;
+    case TValueType::vaNull:
+    case TValueType::vaFalse:
+    case TValueType::vaTrue:
+        return;
+    case TValueType::vaInt8:
+        Stream().ReadBytes(1);
+        return;
+    case TValueType::vaInt16:
+        Stream().ReadBytes(2);
+        return;
+    case TValueType::vaInt32:
+        Stream().ReadBytes(4);
+        return;
+    case TValueType::vaInt64:
+        Stream().ReadBytes(8);
+        return;
+    case TValueType::vaExtended:
+        Stream().ReadBytes(10);
+        return;
     case TValueType::vaUTF8String:
-    case TValueType::vaBinary: Stream().ReadBytes(Stream().ReadUInt32()); return;
+    case TValueType::vaBinary:
+        Stream().ReadBytes(Stream().ReadUInt32());
+        return;
     case TValueType::vaList:
-        while (!EndOfList()) SkipValue(depth + 1);
+        while (!EndOfList())
+            SkipValue(depth + 1);
         ReadListEnd();
         return;
     }
@@ -164,7 +205,8 @@ void TReader::DefineProperty(const std::string& name, const TReaderProc& readDat
     readData(*this);
 }
 
-void TReader::DefineBinaryProperty(const std::string& name, const TStreamProc& readData, const TStreamProc&, bool) {
+void TReader::DefineBinaryProperty(const std::string& name, const TStreamProc& readData, const TStreamProc&,
+                                   bool) {
     if (handled_ || !readData || !SameText(name, current_)) return;
     handled_ = true;
     if (ReadValue() != TValueType::vaBinary) ReadError();

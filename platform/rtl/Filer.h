@@ -38,26 +38,26 @@ enum class TValueType : uint8_t {
 
 class TFiler : public TObject {
     ZORVY_CLASS(TFiler, TObject)
-public:
+  public:
     explicit TFiler(TStream& stream) : stream_(stream) {}
     TStream& Stream() const { return stream_; }
-    virtual void DefineProperty(const std::string& name, const TReaderProc& readData, const TWriterProc& writeData,
-                                bool hasData) = 0;
+    virtual void DefineProperty(const std::string& name, const TReaderProc& readData,
+                                const TWriterProc& writeData, bool hasData) = 0;
     virtual void DefineBinaryProperty(const std::string& name, const TStreamProc& readData,
                                       const TStreamProc& writeData, bool hasData) = 0;
 
-private:
+  private:
     TStream& stream_;
 };
 
 class TWriter : public TFiler {
     ZORVY_CLASS(TWriter, TFiler)
-public:
+  public:
     using TFiler::TFiler;
     void DefineProperty(const std::string& name, const TReaderProc& readData, const TWriterProc& writeData,
                         bool hasData) override;
-    void DefineBinaryProperty(const std::string& name, const TStreamProc& readData, const TStreamProc& writeData,
-                              bool hasData) override;
+    void DefineBinaryProperty(const std::string& name, const TStreamProc& readData,
+                              const TStreamProc& writeData, bool hasData) override;
     // Writes every defined property of `instance` that has data, then the end of the list.
     void WriteDefinedProperties(TPersistent& instance);
 
@@ -68,18 +68,18 @@ public:
     void WriteListBegin();
     void WriteListEnd();
 
-private:
+  private:
     void WritePropertyName(const std::string& name);
 };
 
 class TReader : public TFiler {
     ZORVY_CLASS(TReader, TFiler)
-public:
+  public:
     using TFiler::TFiler;
     void DefineProperty(const std::string& name, const TReaderProc& readData, const TWriterProc& writeData,
                         bool hasData) override;
-    void DefineBinaryProperty(const std::string& name, const TStreamProc& readData, const TStreamProc& writeData,
-                              bool hasData) override;
+    void DefineBinaryProperty(const std::string& name, const TStreamProc& readData,
+                              const TStreamProc& writeData, bool hasData) override;
     // Reads properties until the end of the list, each through `instance`'s definition of that
     // name; EReadError "Property <name> does not exist" for a name it does not define.
     void ReadDefinedProperties(TPersistent& instance);
@@ -94,7 +94,7 @@ public:
     bool EndOfList();
     void SkipValue();
 
-private:
+  private:
     TValueType ReadValue();
     void SkipValue(int depth);
     std::string current_; // the property being read

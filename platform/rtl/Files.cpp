@@ -18,7 +18,9 @@ std::string EnvOr(const char* name) {
     return value ? value : "";
 }
 
-char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
+char Lower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+}
 
 bool Match(const char* name, const char* mask) {
     // Iterative wildcard match with one backtrack point for the last "*".
@@ -38,7 +40,8 @@ bool Match(const char* name, const char* mask) {
             return false;
         }
     }
-    while (*mask == '*') ++mask;
+    while (*mask == '*')
+        ++mask;
     return *mask == 0;
 }
 
@@ -107,7 +110,8 @@ bool MatchesMask(const std::string& fileName, const std::string& mask) {
 std::vector<std::string> FindFiles(const std::string& folder, const std::string& mask) {
     std::vector<std::string> names;
     std::error_code ec;
-    for (fs::directory_iterator it(folder.empty() ? "." : folder, ec), end; !ec && it != end; it.increment(ec)) {
+    for (fs::directory_iterator it(folder.empty() ? "." : folder, ec), end; !ec && it != end;
+         it.increment(ec)) {
         std::error_code typeError;
         if (!it->is_regular_file(typeError)) continue;
         std::string name = it->path().filename().string();
@@ -161,7 +165,8 @@ std::string IncludeTrailingPathDelimiter(const std::string& path) {
 
 std::string ExcludeTrailingPathDelimiter(const std::string& path) {
     std::string result = path;
-    while (result.size() > 1 && result.back() == PathDelim) result.pop_back();
+    while (result.size() > 1 && result.back() == PathDelim)
+        result.pop_back();
     return result;
 }
 

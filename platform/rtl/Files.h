@@ -12,7 +12,7 @@ inline constexpr char PathDelim = '/';
 // delimiter. EFCreateError "Cannot create folder <folder>" when it cannot be created.
 std::string DataFolder();
 
-bool FileExists(const std::string& fileName);      // a file, not a folder
+bool FileExists(const std::string& fileName); // a file, not a folder
 bool DirectoryExists(const std::string& dirName);
 // Creates the folder and every missing parent; false when that fails.
 bool ForceDirectories(const std::string& dirName);

@@ -18,7 +18,9 @@ locale_t CLocale() {
     return locale;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 std::string IntegerPart(const TDecimalDigits& d) {
     if (d.Exponent <= 0) return "0";
@@ -43,7 +45,8 @@ std::string WithThousands(const std::string& integer) {
     std::string text;
     int n = static_cast<int>(integer.size());
     for (int i = 0; i < n; ++i) {
-        if (i > 0 && (n - i) % 3 == 0 && FormatSettings().ThousandSeparator) text += FormatSettings().ThousandSeparator;
+        if (i > 0 && (n - i) % 3 == 0 && FormatSettings().ThousandSeparator)
+            text += FormatSettings().ThousandSeparator;
         text += integer[i];
     }
     return text;
@@ -70,22 +73,35 @@ std::string CurrencyText(const std::string& number, bool negative) {
     const std::string& c = fs.CurrencyString;
     if (!negative) {
         switch (fs.CurrencyFormat) {
-        case 1: return number + c;
-        case 2: return c + " " + number;
-        case 3: return number + " " + c;
-        default: return c + number;
+        case 1:
+            return number + c;
+        case 2:
+            return c + " " + number;
+        case 3:
+            return number + " " + c;
+        default:
+            return c + number;
         }
     }
     switch (fs.NegCurrFormat) {
-    case 1: return "-" + c + number;
-    case 2: return c + "-" + number;
-    case 3: return c + number + "-";
-    case 4: return "(" + number + c + ")";
-    case 5: return "-" + number + c;
-    case 6: return number + "-" + c;
-    case 7: return number + c + "-";
-    case 8: return "-" + number + " " + c;
-    default: return "(" + c + number + ")";
+    case 1:
+        return "-" + c + number;
+    case 2:
+        return c + "-" + number;
+    case 3:
+        return c + number + "-";
+    case 4:
+        return "(" + number + c + ")";
+    case 5:
+        return "-" + number + c;
+    case 6:
+        return number + "-" + c;
+    case 7:
+        return number + c + "-";
+    case 8:
+        return "-" + number + " " + c;
+    default:
+        return "(" + c + number + ")";
     }
 }
 
@@ -93,17 +109,21 @@ std::string CurrencyText(const std::string& number, bool negative) {
 
 bool TextToFloat(const std::string& text, double& value) {
     size_t begin = 0, end = text.size();
-    while (begin < end && text[begin] == ' ') ++begin;
-    while (end > begin && text[end - 1] == ' ') --end;
+    while (begin < end && text[begin] == ' ')
+        ++begin;
+    while (end > begin && text[end - 1] == ' ')
+        --end;
     std::string plain;
     size_t i = begin;
     if (i < end && (text[i] == '+' || text[i] == '-')) plain += text[i++];
     int mantissaDigits = 0;
-    while (i < end && IsDigit(text[i])) plain += text[i++], ++mantissaDigits;
+    while (i < end && IsDigit(text[i]))
+        plain += text[i++], ++mantissaDigits;
     if (i < end && text[i] == FormatSettings().DecimalSeparator) {
         plain += '.';
         ++i;
-        while (i < end && IsDigit(text[i])) plain += text[i++], ++mantissaDigits;
+        while (i < end && IsDigit(text[i]))
+            plain += text[i++], ++mantissaDigits;
     }
     if (mantissaDigits == 0) return false;
     if (i < end && (text[i] == 'e' || text[i] == 'E')) {
@@ -111,7 +131,8 @@ bool TextToFloat(const std::string& text, double& value) {
         ++i;
         if (i < end && (text[i] == '+' || text[i] == '-')) plain += text[i++];
         int exponentDigits = 0;
-        while (i < end && IsDigit(text[i])) plain += text[i++], ++exponentDigits;
+        while (i < end && IsDigit(text[i]))
+            plain += text[i++], ++exponentDigits;
         if (exponentDigits == 0) return false;
     }
     if (i != end) return false;
@@ -121,7 +142,9 @@ bool TextToFloat(const std::string& text, double& value) {
     return true;
 }
 
-bool TryStrToFloat(const std::string& text, double& value) { return TextToFloat(text, value); }
+bool TryStrToFloat(const std::string& text, double& value) {
+    return TextToFloat(text, value);
+}
 
 double StrToFloat(const std::string& text) {
     double value;
@@ -134,7 +157,9 @@ double StrToFloatDef(const std::string& text, double defaultValue) {
     return TextToFloat(text, value) ? value : defaultValue;
 }
 
-std::string FloatToStr(double value) { return FloatToStrF(value, TFloatFormat::ffGeneral, 15, 0); }
+std::string FloatToStr(double value) {
+    return FloatToStrF(value, TFloatFormat::ffGeneral, 15, 0);
+}
 
 std::string FloatToStrF(double value, TFloatFormat format, int precision, int digits) {
     precision = std::clamp(precision, 1, 18);
@@ -162,10 +187,12 @@ std::string FloatToStrF(double value, TFloatFormat format, int precision, int di
         digits = std::clamp(digits, 0, 18);
         TDecimalDigits d = FloatToDecimal(value, precision, digits);
         if (d.Exponent > precision)
-            return (d.Negative ? "-" : "") + ScientificText(FloatToDecimal(value, precision), precision, true, 0);
+            return (d.Negative ? "-" : "") +
+                   ScientificText(FloatToDecimal(value, precision), precision, true, 0);
         std::string integer = IntegerPart(d);
         if (format != TFloatFormat::ffFixed) integer = WithThousands(integer);
-        std::string number = integer + (digits > 0 ? std::string(1, separator) + FractionPart(d, digits) : "");
+        std::string number =
+            integer + (digits > 0 ? std::string(1, separator) + FractionPart(d, digits) : "");
         if (format == TFloatFormat::ffCurrency) return CurrencyText(number, d.Negative);
         return (d.Negative ? "-" : "") + number;
     }

@@ -35,13 +35,14 @@ size_t BytesOfChars(std::string_view text, size_t chars) {
     size_t i = 0;
     for (size_t n = 0; i < text.size() && n < chars; ++n) {
         ++i;
-        while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80) ++i;
+        while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80)
+            ++i;
     }
     return i;
 }
 
 class Formatter {
-public:
+  public:
     Formatter(std::string_view format, std::span<const TFormatArg> args) : format_(format), args_(args) {}
 
     std::string Run() {
@@ -63,13 +64,14 @@ public:
         return out;
     }
 
-private:
+  private:
     [[noreturn]] void Invalid() const {
         throw EConvertError("Format '" + std::string(format_) + "' invalid or incompatible with argument");
     }
 
     const TFormatArg& NextArg() {
-        if (next_ >= args_.size()) throw EConvertError("No argument for format '" + std::string(format_) + "'");
+        if (next_ >= args_.size())
+            throw EConvertError("No argument for format '" + std::string(format_) + "'");
         return args_[next_++];
     }
 
@@ -91,7 +93,8 @@ private:
 
     std::string Specifier(size_t& i) {
         size_t digitsEnd = i;
-        while (digitsEnd < format_.size() && format_[digitsEnd] >= '0' && format_[digitsEnd] <= '9') ++digitsEnd;
+        while (digitsEnd < format_.size() && format_[digitsEnd] >= '0' && format_[digitsEnd] <= '9')
+            ++digitsEnd;
         if (digitsEnd < format_.size() && format_[digitsEnd] == ':') {
             next_ = static_cast<size_t>(std::max(Number(i), 0));
             ++i;
@@ -128,12 +131,14 @@ private:
             if (!isInteger) Invalid();
             bool negative = arg.GetKind() == Kind::Integer && arg.AsInteger() < 0;
             std::string digits;
-            if (arg.GetKind() == Kind::Unsigned) digits = std::to_string(arg.AsUnsigned());
+            if (arg.GetKind() == Kind::Unsigned)
+                digits = std::to_string(arg.AsUnsigned());
             else if (type == 'u' && negative)
                 digits = std::to_string(arg.IsWide() ? static_cast<uint64_t>(arg.AsInteger())
                                                      : static_cast<uint32_t>(arg.AsInteger())),
                 negative = false;
-            else digits = std::to_string(arg.AsInteger());
+            else
+                digits = std::to_string(arg.AsInteger());
             if (negative) digits.erase(0, 1);
             if (precision > 0 && digits.size() < static_cast<size_t>(precision))
                 digits.insert(0, precision - digits.size(), '0');
@@ -141,7 +146,8 @@ private:
         }
         case 'x': {
             if (!isInteger) Invalid();
-            uint64_t bits = arg.GetKind() == Kind::Unsigned ? arg.AsUnsigned() : static_cast<uint64_t>(arg.AsInteger());
+            uint64_t bits =
+                arg.GetKind() == Kind::Unsigned ? arg.AsUnsigned() : static_cast<uint64_t>(arg.AsInteger());
             if (!arg.IsWide() && arg.GetKind() == Kind::Integer) bits &= 0xFFFFFFFFu;
             return IntToHex(static_cast<int64_t>(bits), precision);
         }
@@ -152,10 +158,14 @@ private:
         case 'm': {
             double value = FloatValue(arg);
             switch (type) {
-            case 'e': return FloatToStrF(value, TFloatFormat::ffExponent, precision < 0 ? 15 : precision, 3);
-            case 'f': return FloatToStrF(value, TFloatFormat::ffFixed, 18, precision < 0 ? 2 : precision);
-            case 'g': return FloatToStrF(value, TFloatFormat::ffGeneral, precision < 0 ? 15 : precision, 0);
-            case 'n': return FloatToStrF(value, TFloatFormat::ffNumber, 18, precision < 0 ? 2 : precision);
+            case 'e':
+                return FloatToStrF(value, TFloatFormat::ffExponent, precision < 0 ? 15 : precision, 3);
+            case 'f':
+                return FloatToStrF(value, TFloatFormat::ffFixed, 18, precision < 0 ? 2 : precision);
+            case 'g':
+                return FloatToStrF(value, TFloatFormat::ffGeneral, precision < 0 ? 15 : precision, 0);
+            case 'n':
+                return FloatToStrF(value, TFloatFormat::ffNumber, 18, precision < 0 ? 2 : precision);
             default:
                 return FloatToStrF(value, TFloatFormat::ffCurrency, 18,
                                    precision < 0 ? FormatSettings().CurrencyDecimals : precision);
@@ -170,7 +180,8 @@ private:
             if (precision >= 0) text = text.substr(0, BytesOfChars(text, precision));
             return std::string(text);
         }
-        default: Invalid();
+        default:
+            Invalid();
         }
     }
 

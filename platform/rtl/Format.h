@@ -19,12 +19,13 @@
 namespace zorvy {
 
 class TFormatArg {
-public:
+  public:
     enum class Kind { Integer, Unsigned, Float, String, Pointer };
 
     template <typename T>
-        requires(std::is_integral_v<T> && !std::is_same_v<T, bool> && !std::is_same_v<T, char>)
-    TFormatArg(T value) : wide_(sizeof(T) > 4) {
+    requires(std::is_integral_v<T> && !std::is_same_v<T, bool> && !std::is_same_v<T, char>)
+        TFormatArg(T value)
+        : wide_(sizeof(T) > 4) {
         if constexpr (std::is_signed_v<T>) {
             kind_ = Kind::Integer;
             integer_ = value;
@@ -52,7 +53,7 @@ public:
     std::string_view AsString() const { return text_; }
     const void* AsPointer() const { return pointer_; }
 
-private:
+  private:
     Kind kind_ = Kind::Integer;
     bool wide_ = false;
     int64_t integer_ = 0;

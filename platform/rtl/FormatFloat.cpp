@@ -11,7 +11,9 @@ namespace zorvy {
 
 namespace {
 
-bool IsQuote(char c) { return c == '\'' || c == '"'; }
+bool IsQuote(char c) {
+    return c == '\'' || c == '"';
+}
 
 std::vector<std::string> SplitSections(const std::string& format) {
     std::vector<std::string> sections(1);
@@ -93,12 +95,15 @@ Rendered Render(double magnitude, const SectionLayout& layout, const std::string
         digits.resize(std::max<size_t>(digits.size(), intDigits + layout.maxDecimals), '0');
         r.integer = digits.substr(0, intDigits);
         r.fraction = digits.substr(intDigits);
-        while (static_cast<int>(r.fraction.size()) > layout.minDecimals && r.fraction.back() == '0') r.fraction.pop_back();
+        while (static_cast<int>(r.fraction.size()) > layout.minDecimals && r.fraction.back() == '0')
+            r.fraction.pop_back();
         int exponent = r.isZero ? 0 : d.Exponent - intDigits;
         size_t e = 0;
-        while (!IsExponentAt(section, e)) ++e;
+        while (!IsExponentAt(section, e))
+            ++e;
         int expDigits = 0;
-        for (size_t i = e + 2; i < section.size() && section[i] == '0'; ++i) ++expDigits;
+        for (size_t i = e + 2; i < section.size() && section[i] == '0'; ++i)
+            ++expDigits;
         std::string number = std::to_string(std::abs(exponent));
         if (static_cast<int>(number.size()) < expDigits) number.insert(0, expDigits - number.size(), '0');
         std::string sign = exponent < 0 ? "-" : (section[e + 1] == '+' ? "+" : "");
@@ -113,9 +118,11 @@ Rendered Render(double magnitude, const SectionLayout& layout, const std::string
     }
     if (!r.isZero) {
         if (d.Exponent < 0) r.fraction.append(-d.Exponent, '0');
-        if (static_cast<int>(d.Digits.size()) > std::max(d.Exponent, 0)) r.fraction += d.Digits.substr(std::max(d.Exponent, 0));
+        if (static_cast<int>(d.Digits.size()) > std::max(d.Exponent, 0))
+            r.fraction += d.Digits.substr(std::max(d.Exponent, 0));
     }
-    if (static_cast<int>(r.fraction.size()) < layout.minDecimals) r.fraction.append(layout.minDecimals - r.fraction.size(), '0');
+    if (static_cast<int>(r.fraction.size()) < layout.minDecimals)
+        r.fraction.append(layout.minDecimals - r.fraction.size(), '0');
     return r;
 }
 
@@ -137,7 +144,8 @@ std::string Emit(const std::string& section, const SectionLayout& layout, const 
     };
     auto emitExtraIntegerDigits = [&]() {
         integerStarted = true;
-        for (int power = intLength - 1; power >= layout.integerPlaceholders; --power) emitIntegerDigit(power);
+        for (int power = intLength - 1; power >= layout.integerPlaceholders; --power)
+            emitIntegerDigit(power);
     };
 
     for (size_t i = 0; i < section.size(); ++i) {
@@ -151,7 +159,8 @@ std::string Emit(const std::string& section, const SectionLayout& layout, const 
             if (!integerStarted) emitExtraIntegerDigits();
             out += r.exponent;
             i += 2;
-            while (i < section.size() && section[i] == '0') ++i;
+            while (i < section.size() && section[i] == '0')
+                ++i;
             --i;
         } else if (c == '0' || c == '#') {
             if (afterPoint) {

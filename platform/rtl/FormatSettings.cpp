@@ -8,7 +8,9 @@ namespace zorvy {
 
 namespace {
 
-bool IsChineseLocale(const std::string& name) { return name.rfind("zh", 0) == 0; }
+bool IsChineseLocale(const std::string& name) {
+    return name.rfind("zh", 0) == 0;
+}
 
 std::string EnvironmentLocale() {
     for (const char* name : {"LC_ALL", "LC_TIME", "LANG"}) {
@@ -35,7 +37,8 @@ void NotifyListeners() {
         std::lock_guard guard(TheListeners().lock);
         copy = TheListeners().byId;
     }
-    for (auto& [id, listener] : copy) listener();
+    for (auto& [id, listener] : copy)
+        listener();
 }
 
 } // namespace
@@ -47,7 +50,8 @@ TFormatSettings DefaultFormatSettings(const std::string& localeName) {
         s.LongDateFormat = "yyyy'年'm'月'd'日'";
         s.TimeAMString = "上午";
         s.TimePMString = "下午";
-        static const char* digits[] = {"一", "二", "三", "四", "五", "六", "七", "八", "九", "十", "十一", "十二"};
+        static const char* digits[] = {"一", "二", "三", "四", "五",   "六",
+                                       "七", "八", "九", "十", "十一", "十二"};
         for (int m = 0; m < 12; ++m) {
             s.ShortMonthNames[m] = std::to_string(m + 1) + "月";
             s.LongMonthNames[m] = std::string(digits[m]) + "月";
@@ -80,7 +84,9 @@ void SetFormatSettings(const TFormatSettings& settings) {
     NotifyListeners();
 }
 
-void GetFormatSettings() { SetFormatSettings(DefaultFormatSettings(EnvironmentLocale())); }
+void GetFormatSettings() {
+    SetFormatSettings(DefaultFormatSettings(EnvironmentLocale()));
+}
 
 int AddFormatSettingsListener(TFormatSettingsListener listener) {
     std::lock_guard guard(TheListeners().lock);

@@ -3,8 +3,8 @@
 #include "platform/rtl/Encoding.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Numbers.h"
-#include "platform/rtl/StringList.h"
 #include "platform/rtl/Streams.h"
+#include "platform/rtl/StringList.h"
 #include "platform/rtl/Strings.h"
 
 #include <sys/stat.h>
@@ -19,7 +19,9 @@ std::string Unquoted(const std::string& value) {
     return value;
 }
 
-bool HasLineBreak(const std::string& text) { return text.find_first_of("\r\n") != std::string::npos; }
+bool HasLineBreak(const std::string& text) {
+    return text.find_first_of("\r\n") != std::string::npos;
+}
 
 } // namespace
 
@@ -77,7 +79,8 @@ void TIniFile::Load() {
 
 void TIniFile::Save() {
     std::string text;
-    for (const Line& line : lines_) text += line.text + lineBreak_;
+    for (const Line& line : lines_)
+        text += line.text + lineBreak_;
     try {
         WriteFileBytesAtomically(fileName_, text);
     } catch (const EStreamError& e) {
@@ -89,13 +92,15 @@ void TIniFile::Save() {
 
 int TIniFile::FindSection(const std::string& section) const {
     for (size_t i = 0; i < lines_.size(); ++i)
-        if (lines_[i].kind == Line::Section && AnsiSameText(lines_[i].section, section)) return static_cast<int>(i);
+        if (lines_[i].kind == Line::Section && AnsiSameText(lines_[i].section, section))
+            return static_cast<int>(i);
     return -1;
 }
 
 int TIniFile::SectionEnd(int header) const {
     size_t i = static_cast<size_t>(header) + 1;
-    while (i < lines_.size() && lines_[i].kind != Line::Section) ++i;
+    while (i < lines_.size() && lines_[i].kind != Line::Section)
+        ++i;
     return static_cast<int>(i);
 }
 
@@ -107,7 +112,8 @@ int TIniFile::FindKey(int header, const std::string& key) const {
     return -1;
 }
 
-std::string TIniFile::ReadString(const std::string& section, const std::string& key, const std::string& defaultValue) {
+std::string TIniFile::ReadString(const std::string& section, const std::string& key,
+                                 const std::string& defaultValue) {
     Load();
     int index = FindKey(FindSection(Trim(section)), Trim(key));
     return index < 0 ? defaultValue : lines_[index].value;
@@ -139,7 +145,8 @@ void TIniFile::WriteString(const std::string& section, const std::string& key, c
     } else {
         // After the section's last non-blank line, so blank separators stay between sections.
         int at = SectionEnd(header);
-        while (at > header + 1 && Trim(lines_[at - 1].text).empty()) --at;
+        while (at > header + 1 && Trim(lines_[at - 1].text).empty())
+            --at;
         lines_.insert(lines_.begin() + at, line);
     }
     Save();

@@ -19,12 +19,13 @@ class TStrings;
 
 class TIniFile : public TObject {
     ZORVY_CLASS(TIniFile, TObject)
-public:
+  public:
     explicit TIniFile(std::string fileName);
 
     const std::string& FileName() const { return fileName_; }
 
-    std::string ReadString(const std::string& section, const std::string& key, const std::string& defaultValue);
+    std::string ReadString(const std::string& section, const std::string& key,
+                           const std::string& defaultValue);
     void WriteString(const std::string& section, const std::string& key, const std::string& value);
     int ReadInteger(const std::string& section, const std::string& key, int defaultValue);
     void WriteInteger(const std::string& section, const std::string& key, int value);
@@ -41,7 +42,7 @@ public:
     // Writes are immediate; kept for callers that flush explicitly.
     void UpdateFile() {}
 
-private:
+  private:
     struct Line {
         std::string text;    // as in the file
         std::string section; // for a section header: its name
@@ -52,7 +53,7 @@ private:
 
     void Load();
     void Save();
-    int FindSection(const std::string& section) const;    // line index of the header, -1
+    int FindSection(const std::string& section) const;     // line index of the header, -1
     int SectionEnd(int header) const;                      // first line after the section
     int FindKey(int header, const std::string& key) const; // line index of the entry, -1
 

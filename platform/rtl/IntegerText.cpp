@@ -19,7 +19,8 @@ int HexDigit(char c) {
 // stray character or when the value does not fit.
 bool ParseInteger(const std::string& text, int64_t min, int64_t max, int64_t& value) {
     size_t i = 0;
-    while (i < text.size() && text[i] == ' ') ++i;
+    while (i < text.size() && text[i] == ' ')
+        ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
     int base = 10;
@@ -32,8 +33,9 @@ bool ParseInteger(const std::string& text, int64_t min, int64_t max, int64_t& va
     }
     if (i == text.size()) return false;
     const uint64_t widthMask = static_cast<uint64_t>(max) * 2 + 1; // all bits of the width
-    uint64_t limit = base == 16 ? widthMask
-                                : (negative ? uint64_t(0) - static_cast<uint64_t>(min) : static_cast<uint64_t>(max));
+    uint64_t limit = base == 16
+                         ? widthMask
+                         : (negative ? uint64_t(0) - static_cast<uint64_t>(min) : static_cast<uint64_t>(max));
     uint64_t magnitude = 0;
     for (; i < text.size(); ++i) {
         int digit = base == 16 ? HexDigit(text[i]) : (text[i] >= '0' && text[i] <= '9' ? text[i] - '0' : -1);
@@ -47,7 +49,8 @@ bool ParseInteger(const std::string& text, int64_t min, int64_t max, int64_t& va
         int64_t pattern = static_cast<int64_t>((magnitude ^ signBit) - signBit);
         if (negative) pattern = static_cast<int64_t>(uint64_t(0) - static_cast<uint64_t>(pattern));
         if (pattern < min || pattern > max)
-            pattern = static_cast<int64_t>(((static_cast<uint64_t>(pattern) & widthMask) ^ signBit) - signBit);
+            pattern =
+                static_cast<int64_t>(((static_cast<uint64_t>(pattern) & widthMask) ^ signBit) - signBit);
         value = pattern;
         return true;
     }
@@ -61,7 +64,9 @@ bool ParseInteger(const std::string& text, int64_t min, int64_t max, int64_t& va
 
 } // namespace
 
-std::string IntToStr(int64_t value) { return std::to_string(value); }
+std::string IntToStr(int64_t value) {
+    return std::to_string(value);
+}
 
 std::string IntToHex(int64_t value, int digits) {
     static const char kHex[] = "0123456789ABCDEF";
@@ -76,12 +81,14 @@ std::string IntToHex(int64_t value, int digits) {
 }
 
 bool TryStrToInt64(const std::string& text, int64_t& value) {
-    return ParseInteger(text, std::numeric_limits<int64_t>::min(), std::numeric_limits<int64_t>::max(), value);
+    return ParseInteger(text, std::numeric_limits<int64_t>::min(), std::numeric_limits<int64_t>::max(),
+                        value);
 }
 
 bool TryStrToInt(const std::string& text, int& value) {
     int64_t wide;
-    if (!ParseInteger(text, std::numeric_limits<int>::min(), std::numeric_limits<int>::max(), wide)) return false;
+    if (!ParseInteger(text, std::numeric_limits<int>::min(), std::numeric_limits<int>::max(), wide))
+        return false;
     value = static_cast<int>(wide);
     return true;
 }
@@ -108,7 +115,11 @@ int64_t StrToInt64Def(const std::string& text, int64_t defaultValue) {
     return TryStrToInt64(text, value) ? value : defaultValue;
 }
 
-void RaiseDivByZero() { throw EDivByZero("Division by zero"); }
-void RaiseIntOverflow() { throw EIntOverflow("Integer overflow"); }
+void RaiseDivByZero() {
+    throw EDivByZero("Division by zero");
+}
+void RaiseIntOverflow() {
+    throw EIntOverflow("Integer overflow");
+}
 
 } // namespace zorvy

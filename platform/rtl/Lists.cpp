@@ -8,9 +8,13 @@
 
 namespace zorvy {
 
-TList::~TList() { Clear(); }
+TList::~TList() {
+    Clear();
+}
 
-void TList::Error(int index) { throw EListError("List index out of bounds (" + std::to_string(index) + ")"); }
+void TList::Error(int index) {
+    throw EListError("List index out of bounds (" + std::to_string(index) + ")");
+}
 
 void TList::CheckIndex(int index) const {
     if (index < 0 || index >= GetCount()) Error(index);
@@ -50,7 +54,8 @@ void* TList::Extract(void* item) {
 }
 
 void TList::Clear() {
-    while (!items_.empty()) Delete(GetCount() - 1);
+    while (!items_.empty())
+        Delete(GetCount() - 1);
     items_.shrink_to_fit();
 }
 
@@ -74,7 +79,9 @@ int TList::IndexOf(void* item) const {
     return it == items_.end() ? -1 : static_cast<int>(it - items_.begin());
 }
 
-void TList::Pack() { std::erase(items_, nullptr); }
+void TList::Pack() {
+    std::erase(items_, nullptr);
+}
 
 void TList::Sort(const std::function<int(void*, void*)>& compare) {
     std::stable_sort(items_.begin(), items_.end(), [&](void* a, void* b) { return compare(a, b) < 0; });
@@ -82,12 +89,14 @@ void TList::Sort(const std::function<int(void*, void*)>& compare) {
 
 void TList::SetCount(int count) {
     if (count < 0) throw EListError("List count out of bounds (" + std::to_string(count) + ")");
-    while (GetCount() > count) Delete(GetCount() - 1);
+    while (GetCount() > count)
+        Delete(GetCount() - 1);
     items_.resize(count, nullptr);
 }
 
 void TList::SetCapacity(int capacity) {
-    if (capacity < GetCount()) throw EListError("List capacity out of bounds (" + std::to_string(capacity) + ")");
+    if (capacity < GetCount())
+        throw EListError("List capacity out of bounds (" + std::to_string(capacity) + ")");
     items_.reserve(capacity);
 }
 
@@ -107,7 +116,9 @@ void TList::Put(int index, void* item) {
 
 void TList::Notify(void*, TListNotification) {}
 
-TObjectList::~TObjectList() { Clear(); }
+TObjectList::~TObjectList() {
+    Clear();
+}
 
 void TObjectList::Notify(void* item, TListNotification action) {
     if (ownsObjects_ && action == TListNotification::lnDeleted) delete static_cast<TObject*>(item);
@@ -115,7 +126,9 @@ void TObjectList::Notify(void* item, TListNotification action) {
 
 namespace {
 
-[[noreturn]] void BitsError() { throw EBitsError("Bits index out of range"); }
+[[noreturn]] void BitsError() {
+    throw EBitsError("Bits index out of range");
+}
 
 // Far beyond any use; keeps a wild index from allocating gigabytes.
 constexpr int kMaxBits = 1 << 28;

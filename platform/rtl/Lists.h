@@ -11,7 +11,7 @@ class TObject;
 enum class TListNotification { lnAdded, lnExtracted, lnDeleted };
 
 class TList {
-public:
+  public:
     TList() = default;
     virtual ~TList();
     TList(const TList&) = delete;
@@ -41,35 +41,35 @@ public:
     void* operator[](int index) const { return Get(index); }
     void** List() { return items_.data(); }
 
-protected:
+  protected:
     virtual void Notify(void* item, TListNotification action);
     [[noreturn]] static void Error(int index);
 
-private:
+  private:
     void CheckIndex(int index) const;
     std::vector<void*> items_;
 };
 
 // A list that deletes its TObject items when they are deleted from it or when it is destroyed.
 class TObjectList : public TList {
-public:
+  public:
     explicit TObjectList(bool ownsObjects = true) : ownsObjects_(ownsObjects) {}
     ~TObjectList() override;
     TObject* GetItem(int index) const { return static_cast<TObject*>(Get(index)); }
     bool GetOwnsObjects() const { return ownsObjects_; }
     void SetOwnsObjects(bool value) { ownsObjects_ = value; }
 
-protected:
+  protected:
     void Notify(void* item, TListNotification action) override;
 
-private:
+  private:
     bool ownsObjects_;
 };
 
 // A growable array of bits: setting a bit past the end grows it; reading past the end raises
 // EBitsError "Bits index out of range".
 class TBits {
-public:
+  public:
     int GetSize() const { return static_cast<int>(bits_.size()); }
     void SetSize(int size);
     bool Get(int index) const;
@@ -78,7 +78,7 @@ public:
     // Index of the first clear bit (the size when all are set).
     int OpenBit() const;
 
-private:
+  private:
     std::vector<bool> bits_;
 };
 

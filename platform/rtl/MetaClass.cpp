@@ -13,7 +13,9 @@ bool TMetaClass::InheritsFrom(const TMetaClass* ancestor) const {
     return false;
 }
 
-bool TMetaClass::ClassNameIs(std::string_view name) const { return SameText(name_, name); }
+bool TMetaClass::ClassNameIs(std::string_view name) const {
+    return SameText(name_, name);
+}
 
 TObject* TMetaClass::Create(TObject* owner) const {
     if (!factory_) throw EInvalidOperation("Cannot create an instance of abstract class " + name_);
@@ -38,10 +40,13 @@ void RegisterClass(TClass aClass) {
 }
 
 void RegisterClasses(const std::vector<TClass>& classes) {
-    for (TClass c : classes) RegisterClass(c);
+    for (TClass c : classes)
+        RegisterClass(c);
 }
 
-void UnRegisterClass(TClass aClass) { std::erase(Registry(), aClass); }
+void UnRegisterClass(TClass aClass) {
+    std::erase(Registry(), aClass);
+}
 
 TClass GetClass(std::string_view name) {
     for (TClass c : Registry())

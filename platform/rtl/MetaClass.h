@@ -14,7 +14,7 @@ namespace zorvy {
 class TObject;
 
 class TMetaClass {
-public:
+  public:
     using Factory = TObject* (*)(TObject* owner);
 
     TMetaClass(const char* name, const TMetaClass* parent, Factory factory)
@@ -31,7 +31,7 @@ public:
     // EInvalidOperation "Cannot create an instance of abstract class %s" when there is none.
     TObject* Create(TObject* owner = nullptr) const;
 
-private:
+  private:
     std::string name_;
     const TMetaClass* parent_;
     Factory factory_;

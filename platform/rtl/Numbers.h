@@ -19,7 +19,7 @@ namespace zorvy {
 // ---- integers <-> text ----
 std::string IntToStr(int64_t value);
 std::string IntToHex(int64_t value, int digits);
-int StrToInt(const std::string& text);                 // EConvertError "'%s' is not a valid integer value"
+int StrToInt(const std::string& text); // EConvertError "'%s' is not a valid integer value"
 int64_t StrToInt64(const std::string& text);
 int StrToIntDef(const std::string& text, int defaultValue);
 int64_t StrToInt64Def(const std::string& text, int64_t defaultValue);
@@ -32,7 +32,7 @@ enum class TFloatFormat { ffGeneral, ffExponent, ffFixed, ffNumber, ffCurrency }
 // Leading and trailing blanks allowed; the locale's decimal separator; an optional exponent.
 bool TextToFloat(const std::string& text, double& value);
 bool TryStrToFloat(const std::string& text, double& value);
-double StrToFloat(const std::string& text);            // EConvertError "'%s' is not a valid floating point value"
+double StrToFloat(const std::string& text); // EConvertError "'%s' is not a valid floating point value"
 double StrToFloatDef(const std::string& text, double defaultValue);
 
 // Shortest general form with at most 15 significant digits: "100", "99.99", "1E-5".
@@ -44,8 +44,8 @@ std::string FloatToStrF(double value, TFloatFormat format, int precision, int di
 std::string FormatFloat(const std::string& format, double value);
 
 // ---- rounding and arithmetic ----
-int64_t Round(double value);                           // halves to even; EInvalidOp out of range
-int64_t Trunc(double value);                           // EInvalidOp out of range
+int64_t Round(double value); // halves to even; EInvalidOp out of range
+int64_t Trunc(double value); // EInvalidOp out of range
 double Frac(double value);
 int64_t Floor(double value);
 int64_t Ceil(double value);

@@ -18,7 +18,9 @@ ReplacementTable& Table() {
 
 } // namespace
 
-std::string LoadResString(const TResourceString& resource) { return resource.Text ? resource.Text : ""; }
+std::string LoadResString(const TResourceString& resource) {
+    return resource.Text ? resource.Text : "";
+}
 
 int FindResourceStringReplacement(const TResourceString& resource) {
     const ReplacementTable& t = Table();
@@ -43,6 +45,8 @@ void RegisterResourceStringReplacement(const TResourceString& resource, const st
     t.texts.push_back(text);
 }
 
-void ClearResourceStringReplacements() { Table() = ReplacementTable{}; }
+void ClearResourceStringReplacements() {
+    Table() = ReplacementTable{};
+}
 
 } // namespace zorvy

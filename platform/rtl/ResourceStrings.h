@@ -13,7 +13,10 @@ struct TResourceString {
     const char* Text;
 };
 
-#define ZORVY_RESOURCESTRING(Name, Text) inline constexpr ::zorvy::TResourceString Name{#Name, Text}
+#define ZORVY_RESOURCESTRING(Name, Text)                                                                     \
+    inline constexpr ::zorvy::TResourceString Name {                                                         \
+#Name, Text                                                                                          \
+    }
 
 // The resource's own text.
 std::string LoadResString(const TResourceString& resource);

@@ -18,20 +18,35 @@ int64_t ToInt64(double whole) {
 
 double PowerOfTen(int exponent) {
     double result = 1;
-    for (int i = 0; i < exponent; ++i) result *= 10;
+    for (int i = 0; i < exponent; ++i)
+        result *= 10;
     return result;
 }
 
 } // namespace
 
 // Halves go to even because nearbyint follows the default rounding mode, round-to-nearest-even.
-int64_t Round(double value) { return ToInt64(std::nearbyint(value)); }
-int64_t Trunc(double value) { return ToInt64(std::trunc(value)); }
-double Frac(double value) { return value - std::trunc(value); }
-int64_t Floor(double value) { return ToInt64(std::floor(value)); }
-int64_t Ceil(double value) { return ToInt64(std::ceil(value)); }
-int Sign(double value) { return value > 0 ? 1 : (value < 0 ? -1 : 0); }
-int Sign(int64_t value) { return value > 0 ? 1 : (value < 0 ? -1 : 0); }
+int64_t Round(double value) {
+    return ToInt64(std::nearbyint(value));
+}
+int64_t Trunc(double value) {
+    return ToInt64(std::trunc(value));
+}
+double Frac(double value) {
+    return value - std::trunc(value);
+}
+int64_t Floor(double value) {
+    return ToInt64(std::floor(value));
+}
+int64_t Ceil(double value) {
+    return ToInt64(std::ceil(value));
+}
+int Sign(double value) {
+    return value > 0 ? 1 : (value < 0 ? -1 : 0);
+}
+int Sign(int64_t value) {
+    return value > 0 ? 1 : (value < 0 ? -1 : 0);
+}
 
 double RoundTo(double value, int digits) {
     if (!std::isfinite(value) || digits > 308 || digits < -308) return value;
@@ -51,7 +66,8 @@ int MulDiv(int a, int b, int c) {
     int64_t quotient = product / c;
     int64_t remainder = product % c;
     // Half away from zero: compare twice the remainder with the divisor, both as magnitudes.
-    if (2 * std::llabs(remainder) >= std::llabs(static_cast<int64_t>(c))) quotient += ((product < 0) != (c < 0)) ? -1 : 1;
+    if (2 * std::llabs(remainder) >= std::llabs(static_cast<int64_t>(c)))
+        quotient += ((product < 0) != (c < 0)) ? -1 : 1;
     if (quotient > std::numeric_limits<int>::max() || quotient < std::numeric_limits<int>::min()) return -1;
     return static_cast<int>(quotient);
 }

@@ -11,20 +11,26 @@ namespace zorvy {
 
 namespace {
 
-[[noreturn]] void ReadError() { throw EReadError("Stream read error"); }
-[[noreturn]] void WriteError() { throw EWriteError("Stream write error"); }
+[[noreturn]] void ReadError() {
+    throw EReadError("Stream read error");
+}
+[[noreturn]] void WriteError() {
+    throw EWriteError("Stream write error");
+}
 
 template <typename T> T ReadLittle(TStream& s) {
     uint8_t bytes[sizeof(T)];
     s.ReadBuffer(bytes, sizeof(T));
     T value = 0;
-    for (size_t i = 0; i < sizeof(T); ++i) value |= static_cast<T>(bytes[i]) << (8 * i);
+    for (size_t i = 0; i < sizeof(T); ++i)
+        value |= static_cast<T>(bytes[i]) << (8 * i);
     return value;
 }
 
 template <typename T> void WriteLittle(TStream& s, T value) {
     uint8_t bytes[sizeof(T)];
-    for (size_t i = 0; i < sizeof(T); ++i) bytes[i] = static_cast<uint8_t>(value >> (8 * i));
+    for (size_t i = 0; i < sizeof(T); ++i)
+        bytes[i] = static_cast<uint8_t>(value >> (8 * i));
     s.WriteBuffer(bytes, sizeof(T));
 }
 
@@ -73,10 +79,18 @@ int64_t TStream::CopyFrom(TStream& source, int64_t count) {
     return count;
 }
 
-uint8_t TStream::ReadUInt8() { return ReadLittle<uint8_t>(*this); }
-uint16_t TStream::ReadUInt16() { return ReadLittle<uint16_t>(*this); }
-uint32_t TStream::ReadUInt32() { return ReadLittle<uint32_t>(*this); }
-uint64_t TStream::ReadUInt64() { return ReadLittle<uint64_t>(*this); }
+uint8_t TStream::ReadUInt8() {
+    return ReadLittle<uint8_t>(*this);
+}
+uint16_t TStream::ReadUInt16() {
+    return ReadLittle<uint16_t>(*this);
+}
+uint32_t TStream::ReadUInt32() {
+    return ReadLittle<uint32_t>(*this);
+}
+uint64_t TStream::ReadUInt64() {
+    return ReadLittle<uint64_t>(*this);
+}
 
 float TStream::ReadSingle() {
     uint32_t bits = ReadUInt32();
@@ -108,10 +122,18 @@ std::string TStream::ReadBytes(int64_t count) {
     return bytes;
 }
 
-void TStream::WriteUInt8(uint8_t value) { WriteLittle(*this, value); }
-void TStream::WriteUInt16(uint16_t value) { WriteLittle(*this, value); }
-void TStream::WriteUInt32(uint32_t value) { WriteLittle(*this, value); }
-void TStream::WriteUInt64(uint64_t value) { WriteLittle(*this, value); }
+void TStream::WriteUInt8(uint8_t value) {
+    WriteLittle(*this, value);
+}
+void TStream::WriteUInt16(uint16_t value) {
+    WriteLittle(*this, value);
+}
+void TStream::WriteUInt32(uint32_t value) {
+    WriteLittle(*this, value);
+}
+void TStream::WriteUInt64(uint64_t value) {
+    WriteLittle(*this, value);
+}
 
 void TStream::WriteSingle(float value) {
     uint32_t bits;
@@ -131,7 +153,9 @@ void TStream::WriteExtended(double value) {
     WriteBuffer(bytes, 10);
 }
 
-void TStream::WriteBytes(const std::string& bytes) { WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size())); }
+void TStream::WriteBytes(const std::string& bytes) {
+    WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
+}
 
 // ---- 80-bit extended ----
 
@@ -151,7 +175,8 @@ void DoubleToExtended(double value, uint8_t bytes[10]) {
         mantissa = static_cast<uint64_t>(std::ldexp(fraction, 64));
         exponent = static_cast<uint16_t>(binaryExponent + 16382);
     }
-    for (int i = 0; i < 8; ++i) bytes[i] = static_cast<uint8_t>(mantissa >> (8 * i));
+    for (int i = 0; i < 8; ++i)
+        bytes[i] = static_cast<uint8_t>(mantissa >> (8 * i));
     uint16_t signAndExponent = static_cast<uint16_t>(exponent | (negative ? 0x8000 : 0));
     bytes[8] = static_cast<uint8_t>(signAndExponent);
     bytes[9] = static_cast<uint8_t>(signAndExponent >> 8);
@@ -159,7 +184,8 @@ void DoubleToExtended(double value, uint8_t bytes[10]) {
 
 double ExtendedToDouble(const uint8_t bytes[10]) {
     uint64_t mantissa = 0;
-    for (int i = 0; i < 8; ++i) mantissa |= static_cast<uint64_t>(bytes[i]) << (8 * i);
+    for (int i = 0; i < 8; ++i)
+        mantissa |= static_cast<uint64_t>(bytes[i]) << (8 * i);
     uint16_t signAndExponent = static_cast<uint16_t>(bytes[8] | (bytes[9] << 8));
     const bool negative = (signAndExponent & 0x8000) != 0;
     const int exponent = signAndExponent & 0x7FFF;

@@ -17,7 +17,7 @@ using enum TSeekOrigin;
 
 class TStream : public TObject {
     ZORVY_CLASS(TStream, TObject)
-public:
+  public:
     virtual int64_t Read(void* buffer, int64_t count) = 0;
     virtual int64_t Write(const void* buffer, int64_t count) = 0;
     virtual int64_t Seek(int64_t offset, TSeekOrigin origin) = 0;
@@ -66,7 +66,7 @@ double ExtendedToDouble(const uint8_t bytes[10]);
 // A stream over a growable block of memory.
 class TMemoryStream : public TStream {
     ZORVY_CLASS(TMemoryStream, TStream)
-public:
+  public:
     int64_t Read(void* buffer, int64_t count) override;
     int64_t Write(const void* buffer, int64_t count) override;
     int64_t Seek(int64_t offset, TSeekOrigin origin) override;
@@ -80,7 +80,7 @@ public:
     void LoadFromFile(const std::string& fileName);
     void SaveToFile(const std::string& fileName);
 
-private:
+  private:
     std::vector<uint8_t> data_;
     int64_t position_ = 0;
 };
@@ -88,7 +88,7 @@ private:
 // A stream over a text, for building or parsing strings.
 class TStringStream : public TStream {
     ZORVY_CLASS(TStringStream, TStream)
-public:
+  public:
     explicit TStringStream(std::string data = {}) : data_(std::move(data)) {}
     int64_t Read(void* buffer, int64_t count) override;
     int64_t Write(const void* buffer, int64_t count) override;
@@ -99,7 +99,7 @@ public:
     std::string ReadString(int64_t count);
     void WriteString(const std::string& text) { WriteBuffer(text.data(), static_cast<int64_t>(text.size())); }
 
-private:
+  private:
     std::string data_;
     int64_t position_ = 0;
 };
@@ -116,7 +116,7 @@ enum TFileMode : unsigned {
 // EFCreateError "Cannot create file "<name>". <reason>" when the file cannot be had.
 class TFileStream : public TStream {
     ZORVY_CLASS(TFileStream, TStream)
-public:
+  public:
     TFileStream(const std::string& fileName, unsigned mode);
     ~TFileStream() override;
     int64_t Read(void* buffer, int64_t count) override;
@@ -125,7 +125,7 @@ public:
     void SetSize(int64_t size) override;
     const std::string& FileName() const { return fileName_; }
 
-private:
+  private:
     std::string fileName_;
     int fd_ = -1;
 };

@@ -24,7 +24,9 @@ void TStrings::Put(int index, const std::string& text) {
     EndUpdate();
 }
 
-TObject* TStrings::GetObject(int) const { return nullptr; }
+TObject* TStrings::GetObject(int) const {
+    return nullptr;
+}
 void TStrings::PutObject(int, TObject*) {}
 
 void TStrings::InsertObject(int index, const std::string& text, TObject* object) {
@@ -46,7 +48,8 @@ int TStrings::AddObject(const std::string& text, TObject* object) {
 
 void TStrings::AddStrings(const TStrings& strings) {
     BeginUpdate();
-    for (int i = 0; i < strings.GetCount(); ++i) AddObject(strings.Get(i), strings.GetObject(i));
+    for (int i = 0; i < strings.GetCount(); ++i)
+        AddObject(strings.Get(i), strings.GetObject(i));
     EndUpdate();
 }
 
@@ -101,7 +104,8 @@ bool TStrings::Equals(const TStrings& other) const {
 
 std::string TStrings::GetText() const {
     std::string text;
-    for (int i = 0; i < GetCount(); ++i) text += Get(i) + lineBreak_;
+    for (int i = 0; i < GetCount(); ++i)
+        text += Get(i) + lineBreak_;
     return text;
 }
 
@@ -130,7 +134,8 @@ std::string TStrings::GetDelimitedText() const {
         std::string item = Get(i);
         bool needsQuotes = item.empty() && count > 1;
         for (char c : item)
-            if (c == delimiter_ || c == quoteChar_ || (!strictDelimiter_ && static_cast<unsigned char>(c) <= ' '))
+            if (c == delimiter_ || c == quoteChar_ ||
+                (!strictDelimiter_ && static_cast<unsigned char>(c) <= ' '))
                 needsQuotes = true;
         if (i > 0) out += delimiter_;
         out += needsQuotes ? AnsiQuotedStr(item, quoteChar_) : item;
@@ -143,7 +148,8 @@ void TStrings::SetDelimitedText(const std::string& text) {
     BeginUpdate();
     Clear();
     size_t i = 0;
-    while (i < text.size() && isBlank(text[i])) ++i;
+    while (i < text.size() && isBlank(text[i]))
+        ++i;
     while (i < text.size()) {
         std::string item;
         if (text[i] == quoteChar_) {
@@ -161,13 +167,16 @@ void TStrings::SetDelimitedText(const std::string& text) {
                 item += text[i++];
             }
         } else {
-            while (i < text.size() && text[i] != delimiter_ && !isBlank(text[i])) item += text[i++];
+            while (i < text.size() && text[i] != delimiter_ && !isBlank(text[i]))
+                item += text[i++];
         }
         Add(item);
-        while (i < text.size() && isBlank(text[i])) ++i;
+        while (i < text.size() && isBlank(text[i]))
+            ++i;
         if (i < text.size() && text[i] == delimiter_) {
             ++i;
-            while (i < text.size() && isBlank(text[i])) ++i;
+            while (i < text.size() && isBlank(text[i]))
+                ++i;
             if (i == text.size()) Add("");
         }
     }
@@ -230,8 +239,10 @@ void TStrings::SetValue(const std::string& name, const std::string& value) {
         if (index >= 0) Delete(index);
         return;
     }
-    if (index < 0) Add(name + "=" + value);
-    else Put(index, name + "=" + value);
+    if (index < 0)
+        Add(name + "=" + value);
+    else
+        Put(index, name + "=" + value);
 }
 
 void TStrings::BeginUpdate() {
@@ -327,7 +338,8 @@ void TStringList::Clear() {
     std::vector<Item> old;
     old.swap(items_);
     if (ownsObjects_)
-        for (Item& item : old) delete item.object;
+        for (Item& item : old)
+            delete item.object;
     Changed();
 }
 
@@ -346,7 +358,9 @@ void TStringList::InsertItem(int index, const std::string& text, TObject* object
     Changed();
 }
 
-void TStringList::Insert(int index, const std::string& text) { InsertObject(index, text, nullptr); }
+void TStringList::Insert(int index, const std::string& text) {
+    InsertObject(index, text, nullptr);
+}
 
 void TStringList::InsertObject(int index, const std::string& text, TObject* object) {
     if (sorted_) throw EStringListError("Operation not allowed on sorted list");
@@ -354,7 +368,9 @@ void TStringList::InsertObject(int index, const std::string& text, TObject* obje
     InsertItem(index, text, object);
 }
 
-int TStringList::Add(const std::string& text) { return AddObject(text, nullptr); }
+int TStringList::Add(const std::string& text) {
+    return AddObject(text, nullptr);
+}
 
 int TStringList::AddObject(const std::string& text, TObject* object) {
     int index = GetCount();
@@ -409,7 +425,9 @@ void TStringList::Exchange(int index1, int index2) {
 }
 
 void TStringList::Sort() {
-    SortBy([](TStringList& list, int a, int b) { return list.CompareStrings(list.items_[a].text, list.items_[b].text); });
+    SortBy([](TStringList& list, int a, int b) {
+        return list.CompareStrings(list.items_[a].text, list.items_[b].text);
+    });
 }
 
 void TStringList::CustomSort(const TStringListSortCompare& compare) {
@@ -426,7 +444,8 @@ void TStringList::SortBy(const TStringListSortCompare& compare) {
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return compare(*this, a, b) < 0; });
     std::vector<Item> sorted;
     sorted.reserve(items_.size());
-    for (int i : order) sorted.push_back(std::move(items_[i]));
+    for (int i : order)
+        sorted.push_back(std::move(items_[i]));
     items_ = std::move(sorted);
     Changed();
 }
@@ -444,8 +463,10 @@ void TStringList::SetCaseSensitive(bool caseSensitive) {
 }
 
 void TStringList::SetUpdateState(bool updating) {
-    if (updating) Changing();
-    else Changed();
+    if (updating)
+        Changing();
+    else
+        Changed();
 }
 
 void TStringList::Changed() {

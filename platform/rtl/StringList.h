@@ -2,9 +2,9 @@
 // TStrings, the abstract list of strings with objects, and TStringList, its stored form with
 // sorting, duplicate rules, update counting and change events.
 //
-// Text joins lines with the line break ("\n" by default) and splits at "\r\n", "\r" or "\n". CommaText quotes items that
-// hold blanks, commas or quotes; reading it, blanks separate items like commas do.
-// Name=Value items split at the first "=", names compare without regard to case.
+// Text joins lines with the line break ("\n" by default) and splits at "\r\n", "\r" or "\n". CommaText quotes
+// items that hold blanks, commas or quotes; reading it, blanks separate items like commas do. Name=Value
+// items split at the first "=", names compare without regard to case.
 #include <functional>
 #include <string>
 #include <vector>
@@ -17,7 +17,7 @@ class TStream;
 
 class TStrings : public TPersistent {
     ZORVY_CLASS(TStrings, TPersistent)
-public:
+  public:
     virtual int GetCount() const = 0;
     virtual std::string Get(int index) const = 0;
     virtual void Put(int index, const std::string& text);
@@ -74,11 +74,11 @@ public:
     void LoadFromStream(TStream& stream);
     void SaveToStream(TStream& stream) const;
 
-protected:
+  protected:
     virtual void SetUpdateState(bool updating);
     [[noreturn]] static void Error(int index);
 
-private:
+  private:
     int updateCount_ = 0;
     std::string lineBreak_ = "\n";
     char delimiter_ = ',';
@@ -95,7 +95,7 @@ using TStringListSortCompare = std::function<int(TStringList& list, int index1, 
 
 class TStringList : public TStrings {
     ZORVY_CLASS(TStringList, TStrings)
-public:
+  public:
     TStringList() = default;
     ~TStringList() override;
 
@@ -130,13 +130,13 @@ public:
     TNotifyEvent OnChange;
     TNotifyEvent OnChanging;
 
-protected:
+  protected:
     void SetUpdateState(bool updating) override;
     virtual void Changed();
     virtual void Changing();
     int CompareStrings(const std::string& a, const std::string& b) const;
 
-private:
+  private:
     struct Item {
         std::string text;
         TObject* object = nullptr;

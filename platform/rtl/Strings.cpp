@@ -10,16 +10,23 @@ namespace zorvy {
 
 namespace {
 
-char AsciiUpper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; }
-char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; }
+char AsciiUpper(char c) {
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c;
+}
+char AsciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
+}
 
-int Signum(int value) { return value < 0 ? -1 : (value > 0 ? 1 : 0); }
+int Signum(int value) {
+    return value < 0 ? -1 : (value > 0 ? 1 : 0);
+}
 
 size_t FindIgnoreCase(std::string_view text, std::string_view sub, size_t from) {
     if (sub.size() > text.size()) return std::string_view::npos;
     for (size_t i = from; i + sub.size() <= text.size(); ++i) {
         size_t k = 0;
-        while (k < sub.size() && AsciiLower(text[i + k]) == AsciiLower(sub[k])) ++k;
+        while (k < sub.size() && AsciiLower(text[i + k]) == AsciiLower(sub[k]))
+            ++k;
         if (k == sub.size()) return i;
     }
     return std::string_view::npos;
@@ -27,7 +34,9 @@ size_t FindIgnoreCase(std::string_view text, std::string_view sub, size_t from) 
 
 } // namespace
 
-int Pos(std::string_view sub, std::string_view text) { return PosEx(sub, text, 1); }
+int Pos(std::string_view sub, std::string_view text) {
+    return PosEx(sub, text, 1);
+}
 
 int PosEx(std::string_view sub, std::string_view text, int offset) {
     if (sub.empty() || offset < 1 || static_cast<size_t>(offset) > text.size()) return 0;
@@ -56,17 +65,21 @@ void Insert(std::string_view source, std::string& text, int index) {
     text.insert(at, source);
 }
 
-std::string Trim(std::string_view text) { return TrimLeft(TrimRight(text)); }
+std::string Trim(std::string_view text) {
+    return TrimLeft(TrimRight(text));
+}
 
 std::string TrimLeft(std::string_view text) {
     size_t i = 0;
-    while (i < text.size() && static_cast<unsigned char>(text[i]) <= ' ') ++i;
+    while (i < text.size() && static_cast<unsigned char>(text[i]) <= ' ')
+        ++i;
     return std::string(text.substr(i));
 }
 
 std::string TrimRight(std::string_view text) {
     size_t n = text.size();
-    while (n > 0 && static_cast<unsigned char>(text[n - 1]) <= ' ') --n;
+    while (n > 0 && static_cast<unsigned char>(text[n - 1]) <= ' ')
+        --n;
     return std::string(text.substr(0, n));
 }
 
@@ -82,10 +95,16 @@ std::string LowerCase(std::string_view text) {
     return out;
 }
 
-std::string AnsiUpperCase(std::string_view text) { return UnicodeUpper(text); }
-std::string AnsiLowerCase(std::string_view text) { return UnicodeLower(text); }
+std::string AnsiUpperCase(std::string_view text) {
+    return UnicodeUpper(text);
+}
+std::string AnsiLowerCase(std::string_view text) {
+    return UnicodeLower(text);
+}
 
-int CompareStr(std::string_view a, std::string_view b) { return Signum(a.compare(b)); }
+int CompareStr(std::string_view a, std::string_view b) {
+    return Signum(a.compare(b));
+}
 
 int CompareText(std::string_view a, std::string_view b) {
     size_t n = std::min(a.size(), b.size());
@@ -96,21 +115,37 @@ int CompareText(std::string_view a, std::string_view b) {
     return a.size() == b.size() ? 0 : (a.size() < b.size() ? -1 : 1);
 }
 
-bool SameStr(std::string_view a, std::string_view b) { return a == b; }
-bool SameText(std::string_view a, std::string_view b) { return CompareText(a, b) == 0; }
-int AnsiCompareStr(std::string_view a, std::string_view b) { return LocaleCompare(a, b, false); }
-int AnsiCompareText(std::string_view a, std::string_view b) { return LocaleCompare(a, b, true); }
-bool AnsiSameStr(std::string_view a, std::string_view b) { return a == b; }
-bool AnsiSameText(std::string_view a, std::string_view b) { return UnicodeFold(a) == UnicodeFold(b); }
+bool SameStr(std::string_view a, std::string_view b) {
+    return a == b;
+}
+bool SameText(std::string_view a, std::string_view b) {
+    return CompareText(a, b) == 0;
+}
+int AnsiCompareStr(std::string_view a, std::string_view b) {
+    return LocaleCompare(a, b, false);
+}
+int AnsiCompareText(std::string_view a, std::string_view b) {
+    return LocaleCompare(a, b, true);
+}
+bool AnsiSameStr(std::string_view a, std::string_view b) {
+    return a == b;
+}
+bool AnsiSameText(std::string_view a, std::string_view b) {
+    return UnicodeFold(a) == UnicodeFold(b);
+}
 
-bool ContainsStr(std::string_view text, std::string_view sub) { return text.find(sub) != std::string_view::npos; }
+bool ContainsStr(std::string_view text, std::string_view sub) {
+    return text.find(sub) != std::string_view::npos;
+}
 bool ContainsText(std::string_view text, std::string_view sub) {
     return FindIgnoreCase(text, sub, 0) != std::string_view::npos;
 }
 bool AnsiContainsText(std::string_view text, std::string_view sub) {
     return UnicodeFold(text).find(UnicodeFold(sub)) != std::string::npos;
 }
-bool StartsStr(std::string_view prefix, std::string_view text) { return text.substr(0, prefix.size()) == prefix; }
+bool StartsStr(std::string_view prefix, std::string_view text) {
+    return text.substr(0, prefix.size()) == prefix;
+}
 bool StartsText(std::string_view prefix, std::string_view text) {
     return prefix.size() <= text.size() && SameText(prefix, text.substr(0, prefix.size()));
 }
@@ -127,7 +162,8 @@ std::string StringReplace(std::string_view text, std::string_view oldPattern, st
     std::string out;
     size_t from = 0;
     while (from <= text.size()) {
-        size_t at = (flags & rfIgnoreCase) ? FindIgnoreCase(text, oldPattern, from) : text.find(oldPattern, from);
+        size_t at =
+            (flags & rfIgnoreCase) ? FindIgnoreCase(text, oldPattern, from) : text.find(oldPattern, from);
         if (at == std::string_view::npos) break;
         out.append(text, from, at - from);
         out.append(newPattern);
@@ -138,15 +174,20 @@ std::string StringReplace(std::string_view text, std::string_view oldPattern, st
     return out;
 }
 
-std::string StringOfChar(char c, int count) { return count > 0 ? std::string(count, c) : std::string(); }
+std::string StringOfChar(char c, int count) {
+    return count > 0 ? std::string(count, c) : std::string();
+}
 
 std::string DupeString(std::string_view text, int count) {
     std::string out;
-    for (int i = 0; i < count; ++i) out.append(text);
+    for (int i = 0; i < count; ++i)
+        out.append(text);
     return out;
 }
 
-std::string QuotedStr(std::string_view text) { return AnsiQuotedStr(text, '\''); }
+std::string QuotedStr(std::string_view text) {
+    return AnsiQuotedStr(text, '\'');
+}
 
 std::string AnsiQuotedStr(std::string_view text, char quote) {
     std::string out(1, quote);
@@ -210,7 +251,8 @@ std::string GetHotkey(std::string_view caption) {
             continue;
         }
         size_t length = 1;
-        while (i + 1 + length < caption.size() && (static_cast<unsigned char>(caption[i + 1 + length]) & 0xC0) == 0x80)
+        while (i + 1 + length < caption.size() &&
+               (static_cast<unsigned char>(caption[i + 1 + length]) & 0xC0) == 0x80)
             ++length;
         return AnsiUpperCase(caption.substr(i + 1, length));
     }

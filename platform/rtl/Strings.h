@@ -8,7 +8,7 @@
 namespace zorvy {
 
 // ---- 1-based positions ----
-int Pos(std::string_view sub, std::string_view text);                  // 0 when absent
+int Pos(std::string_view sub, std::string_view text);                   // 0 when absent
 int PosEx(std::string_view sub, std::string_view text, int offset = 1); // search from offset
 std::string Copy(std::string_view text, int index, int count);          // index < 1 counts from 1
 std::string Copy(std::string_view text, int index);                     // to the end
@@ -50,7 +50,7 @@ std::string StringReplace(std::string_view text, std::string_view oldPattern, st
                           TReplaceFlags flags);
 std::string StringOfChar(char c, int count);
 std::string DupeString(std::string_view text, int count);
-std::string QuotedStr(std::string_view text);                  // 'it''s'
+std::string QuotedStr(std::string_view text); // 'it''s'
 std::string AnsiQuotedStr(std::string_view text, char quote);
 std::string AnsiDequotedStr(std::string_view text, char quote); // unchanged when not quoted
 

@@ -44,8 +44,10 @@ struct Collators {
         if (U_FAILURE(status)) exact.reset();
         status = U_ZERO_ERROR;
         ignoringCase.reset(icu::Collator::createInstance(locale, status));
-        if (U_FAILURE(status)) ignoringCase.reset();
-        else ignoringCase->setStrength(icu::Collator::SECONDARY);
+        if (U_FAILURE(status))
+            ignoringCase.reset();
+        else
+            ignoringCase->setStrength(icu::Collator::SECONDARY);
     }
 };
 
@@ -54,21 +56,30 @@ const Collators& TheCollators() {
     return collators;
 }
 
-int Signum(int value) { return value < 0 ? -1 : (value > 0 ? 1 : 0); }
+int Signum(int value) {
+    return value < 0 ? -1 : (value > 0 ? 1 : 0);
+}
 
 } // namespace
 
-std::string UnicodeUpper(std::string_view text) { return ToUtf8(FromUtf8(text).toUpper(icu::Locale::getRoot())); }
-std::string UnicodeLower(std::string_view text) { return ToUtf8(FromUtf8(text).toLower(icu::Locale::getRoot())); }
-std::string UnicodeFold(std::string_view text) { return ToUtf8(FromUtf8(text).foldCase()); }
+std::string UnicodeUpper(std::string_view text) {
+    return ToUtf8(FromUtf8(text).toUpper(icu::Locale::getRoot()));
+}
+std::string UnicodeLower(std::string_view text) {
+    return ToUtf8(FromUtf8(text).toLower(icu::Locale::getRoot()));
+}
+std::string UnicodeFold(std::string_view text) {
+    return ToUtf8(FromUtf8(text).foldCase());
+}
 
 int LocaleCompare(std::string_view a, std::string_view b, bool ignoreCase) {
-    const icu::Collator* collator = ignoreCase ? TheCollators().ignoringCase.get() : TheCollators().exact.get();
+    const icu::Collator* collator =
+        ignoreCase ? TheCollators().ignoringCase.get() : TheCollators().exact.get();
     if (collator) {
         UErrorCode status = U_ZERO_ERROR;
-        UCollationResult result = collator->compareUTF8(icu::StringPiece(a.data(), static_cast<int32_t>(a.size())),
-                                                        icu::StringPiece(b.data(), static_cast<int32_t>(b.size())),
-                                                        status);
+        UCollationResult result =
+            collator->compareUTF8(icu::StringPiece(a.data(), static_cast<int32_t>(a.size())),
+                                  icu::StringPiece(b.data(), static_cast<int32_t>(b.size())), status);
         if (U_SUCCESS(status) && result != UCOL_EQUAL) return result == UCOL_LESS ? -1 : 1;
     }
     // Texts the collation sees as equal still differ unless they really are the same.

@@ -20,14 +20,18 @@ uint64_t GetTickCount64() {
     return static_cast<uint64_t>(ts.tv_sec) * 1000u + static_cast<uint64_t>(ts.tv_nsec) / 1000000u;
 }
 
-uint32_t GetTickCount() { return static_cast<uint32_t>(GetTickCount64()); }
+uint32_t GetTickCount() {
+    return static_cast<uint32_t>(GetTickCount64());
+}
 
 int Random(int range) {
     if (range <= 0) return 0;
     return std::uniform_int_distribution<int>(0, range - 1)(Generator());
 }
 
-double Random() { return std::uniform_real_distribution<double>(0.0, 1.0)(Generator()); }
+double Random() {
+    return std::uniform_real_distribution<double>(0.0, 1.0)(Generator());
+}
 
 void Randomize() {
     timespec ts;
@@ -35,6 +39,8 @@ void Randomize() {
     SetRandSeed(static_cast<uint32_t>(ts.tv_sec ^ ts.tv_nsec));
 }
 
-void SetRandSeed(uint32_t seed) { Generator().seed(seed); }
+void SetRandSeed(uint32_t seed) {
+    Generator().seed(seed);
+}
 
 } // namespace zorvy

@@ -22,8 +22,8 @@ bool IsSignedIntType(TVarType t) {
 }
 
 [[noreturn]] void Overflow(TVarType from, TVarType to) {
-    throw EVariantError("Overflow while converting variant of type (" + VarTypeAsText(from) + ") into type (" +
-                        VarTypeAsText(to) + ")");
+    throw EVariantError("Overflow while converting variant of type (" + VarTypeAsText(from) +
+                        ") into type (" + VarTypeAsText(to) + ")");
 }
 
 // The numeric reading of a string: an integer when it reads as one, else a float.
@@ -67,7 +67,9 @@ Variant::Variant(const TBcd& value) : type_(varFMTBcd), bcd_(std::make_shared<co
 Variant::Variant(const TSQLTimeStamp& value)
     : type_(varSQLTimeStamp), stamp_(std::make_shared<const TSQLTimeStamp>(value)) {}
 
-Variant Variant::Null() { return OfType(varNull); }
+Variant Variant::Null() {
+    return OfType(varNull);
+}
 
 Variant Variant::FromDate(TDateTime value) {
     Variant v = OfType(varDate);
@@ -113,17 +115,27 @@ bool Variant::IsNumeric() const {
 
 std::string Variant::AsString() const {
     switch (type_) {
-    case varEmpty: return "";
-    case varBoolean: return int_ ? "True" : "False";
-    case varSingle: return FloatToStrF(double_, TFloatFormat::ffGeneral, 7, 0);
-    case varDouble: return FloatToStr(double_);
-    case varCurrency: return CurrToStr(Currency{int_});
-    case varDate: return DateTimeToStr(double_);
+    case varEmpty:
+        return "";
+    case varBoolean:
+        return int_ ? "True" : "False";
+    case varSingle:
+        return FloatToStrF(double_, TFloatFormat::ffGeneral, 7, 0);
+    case varDouble:
+        return FloatToStr(double_);
+    case varCurrency:
+        return CurrToStr(Currency{int_});
+    case varDate:
+        return DateTimeToStr(double_);
     case varOleStr:
-    case varString: return text_;
-    case varUInt64: return std::to_string(uint_);
-    case varFMTBcd: return BcdToStr(*bcd_);
-    case varSQLTimeStamp: return SQLTimeStampToStr(*stamp_);
+    case varString:
+        return text_;
+    case varUInt64:
+        return std::to_string(uint_);
+    case varFMTBcd:
+        return BcdToStr(*bcd_);
+    case varSQLTimeStamp:
+        return SQLTimeStampToStr(*stamp_);
     default:
         if (IsSignedIntType(type_)) return std::to_string(int_);
         CannotConvert(type_, varOleStr);
@@ -132,8 +144,10 @@ std::string Variant::AsString() const {
 
 bool Variant::AsBoolean() const {
     switch (type_) {
-    case varEmpty: return false;
-    case varBoolean: return int_ != 0;
+    case varEmpty:
+        return false;
+    case varBoolean:
+        return int_ != 0;
     case varOleStr:
     case varString: {
         if (SameText(Trim(text_), "True")) return true;
@@ -152,12 +166,15 @@ bool Variant::AsBoolean() const {
 
 int64_t Variant::AsInt64() const {
     switch (type_) {
-    case varEmpty: return 0;
-    case varBoolean: return int_ ? -1 : 0;
+    case varEmpty:
+        return 0;
+    case varBoolean:
+        return int_ ? -1 : 0;
     case varUInt64:
         if (uint_ > static_cast<uint64_t>(std::numeric_limits<int64_t>::max())) Overflow(type_, varInt64);
         return static_cast<int64_t>(uint_);
-    case varCurrency: return Round(static_cast<double>(int_) / 10000.0);
+    case varCurrency:
+        return Round(static_cast<double>(int_) / 10000.0);
     case varOleStr:
     case varString: {
         bool isInteger;
@@ -197,15 +214,22 @@ uint64_t Variant::AsUInt64() const {
 
 double Variant::AsDouble() const {
     switch (type_) {
-    case varEmpty: return 0;
-    case varBoolean: return int_ ? -1 : 0;
+    case varEmpty:
+        return 0;
+    case varBoolean:
+        return int_ ? -1 : 0;
     case varSingle:
     case varDouble:
-    case varDate: return double_;
-    case varCurrency: return static_cast<double>(int_) / 10000.0;
-    case varUInt64: return static_cast<double>(uint_);
-    case varFMTBcd: return BcdToDouble(*bcd_);
-    case varSQLTimeStamp: return SQLTimeStampToDateTime(*stamp_);
+    case varDate:
+        return double_;
+    case varCurrency:
+        return static_cast<double>(int_) / 10000.0;
+    case varUInt64:
+        return static_cast<double>(uint_);
+    case varFMTBcd:
+        return BcdToDouble(*bcd_);
+    case varSQLTimeStamp:
+        return SQLTimeStampToDateTime(*stamp_);
     case varOleStr:
     case varString: {
         bool isInteger;
@@ -243,8 +267,10 @@ Currency Variant::AsCurrency() const {
 
 TDateTime Variant::AsDateTime() const {
     switch (type_) {
-    case varDate: return double_;
-    case varSQLTimeStamp: return SQLTimeStampToDateTime(*stamp_);
+    case varDate:
+        return double_;
+    case varSQLTimeStamp:
+        return SQLTimeStampToDateTime(*stamp_);
     case varOleStr:
     case varString: {
         TDateTime value;
@@ -261,8 +287,10 @@ TDateTime Variant::AsDateTime() const {
 
 TBcd Variant::AsBcd() const {
     switch (type_) {
-    case varFMTBcd: return *bcd_;
-    case varCurrency: return StrToBcd(CurrToStr(Currency{int_}));
+    case varFMTBcd:
+        return *bcd_;
+    case varCurrency:
+        return StrToBcd(CurrToStr(Currency{int_}));
     case varOleStr:
     case varString: {
         TBcd value;
@@ -270,7 +298,8 @@ TBcd Variant::AsBcd() const {
         CannotConvert(type_, varFMTBcd);
     }
     default:
-        if (IsSignedIntType(type_) || type_ == varBoolean || type_ == varEmpty) return IntegerToBcd(AsInt64());
+        if (IsSignedIntType(type_) || type_ == varBoolean || type_ == varEmpty)
+            return IntegerToBcd(AsInt64());
         if (type_ == varUInt64) return StrToBcd(std::to_string(uint_));
         if (IsNumeric() || type_ == varDate) return DoubleToBcd(AsDouble());
         CannotConvert(type_, varFMTBcd);
@@ -284,48 +313,96 @@ TSQLTimeStamp Variant::AsSQLTimeStamp() const {
 
 // ---- free functions ----
 
-TVarType VarType(const Variant& v) { return v.VarType(); }
-bool VarIsNull(const Variant& v) { return v.IsNull(); }
-bool VarIsEmpty(const Variant& v) { return v.IsEmpty(); }
-bool VarIsStr(const Variant& v) { return v.IsString(); }
-bool VarIsNumeric(const Variant& v) { return v.IsNumeric(); }
-bool VarIsArray(const Variant& v) { return v.IsArray(); }
-bool VarTypeHoldsDate(TVarType type) { return type == varDate || type == varSQLTimeStamp; }
-bool VarHoldsDate(const Variant& v) { return VarTypeHoldsDate(v.VarType()); }
+TVarType VarType(const Variant& v) {
+    return v.VarType();
+}
+bool VarIsNull(const Variant& v) {
+    return v.IsNull();
+}
+bool VarIsEmpty(const Variant& v) {
+    return v.IsEmpty();
+}
+bool VarIsStr(const Variant& v) {
+    return v.IsString();
+}
+bool VarIsNumeric(const Variant& v) {
+    return v.IsNumeric();
+}
+bool VarIsArray(const Variant& v) {
+    return v.IsArray();
+}
+bool VarTypeHoldsDate(TVarType type) {
+    return type == varDate || type == varSQLTimeStamp;
+}
+bool VarHoldsDate(const Variant& v) {
+    return VarTypeHoldsDate(v.VarType());
+}
 
 bool VarHoldsNumber(const Variant& v) {
     switch (v.VarType()) {
-    case varSmallint: case varInteger: case varSingle: case varDouble: case varCurrency: case varBoolean:
-    case varShortInt: case varByte: case varWord: case varLongWord: case varInt64: case varFMTBcd:
+    case varSmallint:
+    case varInteger:
+    case varSingle:
+    case varDouble:
+    case varCurrency:
+    case varBoolean:
+    case varShortInt:
+    case varByte:
+    case varWord:
+    case varLongWord:
+    case varInt64:
+    case varFMTBcd:
         return true;
-    default: return false;
+    default:
+        return false;
     }
 }
 
 std::string VarTypeAsText(TVarType type) {
     if (type & varArray) return "Array " + VarTypeAsText(type & varTypeMask);
     switch (type) {
-    case varEmpty: return "Empty";
-    case varNull: return "Null";
-    case varSmallint: return "Smallint";
-    case varInteger: return "Integer";
-    case varSingle: return "Single";
-    case varDouble: return "Double";
-    case varCurrency: return "Currency";
-    case varDate: return "Date";
-    case varOleStr: return "OleStr";
-    case varBoolean: return "Boolean";
-    case varVariant: return "Variant";
-    case varShortInt: return "ShortInt";
-    case varByte: return "Byte";
-    case varWord: return "Word";
-    case varLongWord: return "LongWord";
-    case varInt64: return "Int64";
-    case varUInt64: return "UInt64";
-    case varString: return "String";
-    case varFMTBcd: return "FMTBcd";
-    case varSQLTimeStamp: return "SQLTimeStamp";
-    default: return "Unknown";
+    case varEmpty:
+        return "Empty";
+    case varNull:
+        return "Null";
+    case varSmallint:
+        return "Smallint";
+    case varInteger:
+        return "Integer";
+    case varSingle:
+        return "Single";
+    case varDouble:
+        return "Double";
+    case varCurrency:
+        return "Currency";
+    case varDate:
+        return "Date";
+    case varOleStr:
+        return "OleStr";
+    case varBoolean:
+        return "Boolean";
+    case varVariant:
+        return "Variant";
+    case varShortInt:
+        return "ShortInt";
+    case varByte:
+        return "Byte";
+    case varWord:
+        return "Word";
+    case varLongWord:
+        return "LongWord";
+    case varInt64:
+        return "Int64";
+    case varUInt64:
+        return "UInt64";
+    case varString:
+        return "String";
+    case varFMTBcd:
+        return "FMTBcd";
+    case varSQLTimeStamp:
+        return "SQLTimeStamp";
+    default:
+        return "Unknown";
     }
 }
 
@@ -339,36 +416,60 @@ Variant VarAsType(const Variant& v, TVarType type) {
         return value;
     };
     switch (type) {
-    case varEmpty: return Variant();
-    case varNull: return Variant::Null();
-    case varSmallint: return Variant(static_cast<int16_t>(ranged(INT16_MIN, INT16_MAX)));
-    case varInteger: return Variant(v.AsInteger());
-    case varShortInt: return Variant(static_cast<int8_t>(ranged(INT8_MIN, INT8_MAX)));
-    case varByte: return Variant(static_cast<uint8_t>(ranged(0, UINT8_MAX)));
-    case varWord: return Variant(static_cast<uint16_t>(ranged(0, UINT16_MAX)));
-    case varLongWord: return Variant(static_cast<uint32_t>(ranged(0, UINT32_MAX)));
-    case varInt64: return Variant::FromInt64(v.AsInt64());
-    case varUInt64: return Variant(static_cast<unsigned long long>(v.AsUInt64()));
-    case varSingle: return Variant(static_cast<float>(v.AsDouble()));
-    case varDouble: return Variant(v.AsDouble());
-    case varCurrency: return Variant(v.AsCurrency());
-    case varDate: return Variant::FromDate(v.AsDateTime());
-    case varBoolean: return Variant(v.AsBoolean());
-    case varOleStr: return Variant(v.AsString());
-    case varString: return Variant::FromBytes(v.AsString());
-    case varFMTBcd: return Variant(v.AsBcd());
-    case varSQLTimeStamp: return Variant(v.AsSQLTimeStamp());
-    default: CannotConvert(v.VarType(), type);
+    case varEmpty:
+        return Variant();
+    case varNull:
+        return Variant::Null();
+    case varSmallint:
+        return Variant(static_cast<int16_t>(ranged(INT16_MIN, INT16_MAX)));
+    case varInteger:
+        return Variant(v.AsInteger());
+    case varShortInt:
+        return Variant(static_cast<int8_t>(ranged(INT8_MIN, INT8_MAX)));
+    case varByte:
+        return Variant(static_cast<uint8_t>(ranged(0, UINT8_MAX)));
+    case varWord:
+        return Variant(static_cast<uint16_t>(ranged(0, UINT16_MAX)));
+    case varLongWord:
+        return Variant(static_cast<uint32_t>(ranged(0, UINT32_MAX)));
+    case varInt64:
+        return Variant::FromInt64(v.AsInt64());
+    case varUInt64:
+        return Variant(static_cast<unsigned long long>(v.AsUInt64()));
+    case varSingle:
+        return Variant(static_cast<float>(v.AsDouble()));
+    case varDouble:
+        return Variant(v.AsDouble());
+    case varCurrency:
+        return Variant(v.AsCurrency());
+    case varDate:
+        return Variant::FromDate(v.AsDateTime());
+    case varBoolean:
+        return Variant(v.AsBoolean());
+    case varOleStr:
+        return Variant(v.AsString());
+    case varString:
+        return Variant::FromBytes(v.AsString());
+    case varFMTBcd:
+        return Variant(v.AsBcd());
+    case varSQLTimeStamp:
+        return Variant(v.AsSQLTimeStamp());
+    default:
+        CannotConvert(v.VarType(), type);
     }
 }
 
-std::string VarToStr(const Variant& v) { return VarToStrDef(v, ""); }
+std::string VarToStr(const Variant& v) {
+    return VarToStrDef(v, "");
+}
 
 std::string VarToStrDef(const Variant& v, const std::string& defaultValue) {
     if (v.IsNull()) return defaultValue;
     return v.AsString();
 }
 
-TDateTime VarToDateTime(const Variant& v) { return v.AsDateTime(); }
+TDateTime VarToDateTime(const Variant& v) {
+    return v.AsDateTime();
+}
 
 } // namespace zorvy

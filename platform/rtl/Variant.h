@@ -57,7 +57,7 @@ struct TVarArrayBound {
 class TVarArray;
 
 class Variant {
-public:
+  public:
     Variant() = default; // Empty
     Variant(bool value);
     Variant(int8_t value);
@@ -119,7 +119,7 @@ public:
     double RawDouble() const { return double_; }
     const std::string& RawString() const { return text_; }
 
-private:
+  private:
     friend class TVarArray;
     friend Variant VarArrayCreate(const std::vector<TVarArrayBound>&, TVarType);
     static Variant OfType(TVarType type);
@@ -135,7 +135,7 @@ private:
 };
 
 class TVarArray {
-public:
+  public:
     TVarArray(std::vector<TVarArrayBound> bounds, TVarType elementType);
     TVarType ElementType() const { return elementType_; }
     int DimCount() const { return static_cast<int>(bounds_.size()); }
@@ -147,7 +147,7 @@ public:
     void Redim(int highBound);
     const std::vector<Variant>& Items() const { return items_; }
 
-private:
+  private:
     size_t Offset(const std::vector<int>& indices) const;
     std::vector<TVarArrayBound> bounds_;
     TVarType elementType_;
@@ -176,7 +176,7 @@ TDateTime VarToDateTime(const Variant& v);
 Variant VarArrayCreate(const std::vector<TVarArrayBound>& bounds, TVarType elementType);
 Variant VarArrayOf(std::initializer_list<Variant> values); // bounds 0..n-1, element type varVariant
 int VarArrayDimCount(const Variant& v);
-int VarArrayLowBound(const Variant& v, int dim);  // dim counts from 1
+int VarArrayLowBound(const Variant& v, int dim); // dim counts from 1
 int VarArrayHighBound(const Variant& v, int dim);
 void VarArrayRedim(Variant& v, int highBound);
 

@@ -5,21 +5,29 @@ namespace zorvy {
 
 namespace {
 
-[[noreturn]] void IndexError() { throw EVariantError("Variant array index out of bounds"); }
+[[noreturn]] void IndexError() {
+    throw EVariantError("Variant array index out of bounds");
+}
 
 size_t ElementCount(const std::vector<TVarArrayBound>& bounds) {
     size_t count = 1;
-    for (const TVarArrayBound& b : bounds) count *= static_cast<size_t>(b.HighBound - b.LowBound + 1);
+    for (const TVarArrayBound& b : bounds)
+        count *= static_cast<size_t>(b.HighBound - b.LowBound + 1);
     return count;
 }
 
 Variant EmptyElement(TVarType elementType) {
     switch (elementType) {
-    case varVariant: return Variant();
-    case varOleStr: return Variant(std::string());
-    case varString: return Variant::FromBytes("");
-    case varBoolean: return Variant(false);
-    default: return VarAsType(Variant(0), elementType);
+    case varVariant:
+        return Variant();
+    case varOleStr:
+        return Variant(std::string());
+    case varString:
+        return Variant::FromBytes("");
+    case varBoolean:
+        return Variant(false);
+    default:
+        return VarAsType(Variant(0), elementType);
     }
 }
 
@@ -45,8 +53,12 @@ size_t TVarArray::Offset(const std::vector<int>& indices) const {
     return offset;
 }
 
-Variant& TVarArray::At(const std::vector<int>& indices) { return items_[Offset(indices)]; }
-const Variant& TVarArray::At(const std::vector<int>& indices) const { return items_[Offset(indices)]; }
+Variant& TVarArray::At(const std::vector<int>& indices) {
+    return items_[Offset(indices)];
+}
+const Variant& TVarArray::At(const std::vector<int>& indices) const {
+    return items_[Offset(indices)];
+}
 
 void TVarArray::Redim(int highBound) {
     TVarArrayBound& last = bounds_.back();
@@ -60,7 +72,8 @@ void TVarArray::Redim(int highBound) {
     size_t rows = oldRow ? items_.size() / oldRow : ElementCount(newBounds) / std::max<size_t>(newRow, 1);
     std::vector<Variant> items(ElementCount(newBounds), EmptyElement(elementType_));
     for (size_t r = 0; r < rows && newRow; ++r)
-        for (size_t k = 0; k < std::min(oldRow, newRow); ++k) items[r * newRow + k] = std::move(items_[r * oldRow + k]);
+        for (size_t k = 0; k < std::min(oldRow, newRow); ++k)
+            items[r * newRow + k] = std::move(items_[r * oldRow + k]);
     items_ = std::move(items);
     bounds_ = std::move(newBounds);
 }
@@ -84,19 +97,27 @@ Variant VarArrayCreate(const std::vector<TVarArrayBound>& bounds, TVarType eleme
 Variant VarArrayOf(std::initializer_list<Variant> values) {
     Variant v = VarArrayCreate({{0, static_cast<int>(values.size()) - 1}}, varVariant);
     int i = 0;
-    for (const Variant& value : values) v[i++] = value;
+    for (const Variant& value : values)
+        v[i++] = value;
     return v;
 }
 
-int VarArrayDimCount(const Variant& v) { return v.IsArray() ? v.Array()->DimCount() : 0; }
+int VarArrayDimCount(const Variant& v) {
+    return v.IsArray() ? v.Array()->DimCount() : 0;
+}
 
 static const TVarArrayBound& BoundOf(const Variant& v, int dim) {
-    if (!v.IsArray() || dim < 1 || dim > v.Array()->DimCount()) throw EVariantError("Variant array index out of bounds");
+    if (!v.IsArray() || dim < 1 || dim > v.Array()->DimCount())
+        throw EVariantError("Variant array index out of bounds");
     return v.Array()->Bounds()[dim - 1];
 }
 
-int VarArrayLowBound(const Variant& v, int dim) { return BoundOf(v, dim).LowBound; }
-int VarArrayHighBound(const Variant& v, int dim) { return BoundOf(v, dim).HighBound; }
+int VarArrayLowBound(const Variant& v, int dim) {
+    return BoundOf(v, dim).LowBound;
+}
+int VarArrayHighBound(const Variant& v, int dim) {
+    return BoundOf(v, dim).HighBound;
+}
 
 void VarArrayRedim(Variant& v, int highBound) {
     if (!v.IsArray()) throw EVariantError("Variant is not an array");

@@ -15,25 +15,39 @@ enum class Kind { Empty, Null, Boolean, Integer, Unsigned, Float, Currency, Date
 Kind KindOf(const Variant& v) {
     if (v.IsArray()) return Kind::Array;
     switch (v.VarType()) {
-    case varEmpty: return Kind::Empty;
-    case varNull: return Kind::Null;
-    case varBoolean: return Kind::Boolean;
-    case varUInt64: return Kind::Unsigned;
+    case varEmpty:
+        return Kind::Empty;
+    case varNull:
+        return Kind::Null;
+    case varBoolean:
+        return Kind::Boolean;
+    case varUInt64:
+        return Kind::Unsigned;
     case varSingle:
-    case varDouble: return Kind::Float;
-    case varCurrency: return Kind::Currency;
+    case varDouble:
+        return Kind::Float;
+    case varCurrency:
+        return Kind::Currency;
     case varDate:
-    case varSQLTimeStamp: return Kind::Date;
-    case varFMTBcd: return Kind::Bcd;
+    case varSQLTimeStamp:
+        return Kind::Date;
+    case varFMTBcd:
+        return Kind::Bcd;
     case varOleStr:
-    case varString: return Kind::String;
-    default: return Kind::Integer;
+    case varString:
+        return Kind::String;
+    default:
+        return Kind::Integer;
     }
 }
 
-[[noreturn]] void InvalidOperation() { throw EVariantError("Invalid variant operation"); }
+[[noreturn]] void InvalidOperation() {
+    throw EVariantError("Invalid variant operation");
+}
 
-template <typename T> int Three(T a, T b) { return a < b ? -1 : (b < a ? 1 : 0); }
+template <typename T> int Three(T a, T b) {
+    return a < b ? -1 : (b < a ? 1 : 0);
+}
 
 int CompareDoubles(double a, double b) {
     if (std::isnan(a) || std::isnan(b)) InvalidOperation();
@@ -43,17 +57,22 @@ int CompareDoubles(double a, double b) {
 // The reading of `s` that fits the other operand's kind.
 Variant StringFor(const Variant& s, Kind other) {
     switch (other) {
-    case Kind::Boolean: return Variant(s.AsBoolean());
-    case Kind::Date: return Variant::FromDate(s.AsDateTime());
-    case Kind::Currency: return Variant(s.AsCurrency());
-    case Kind::Bcd: return Variant(s.AsBcd());
+    case Kind::Boolean:
+        return Variant(s.AsBoolean());
+    case Kind::Date:
+        return Variant::FromDate(s.AsDateTime());
+    case Kind::Currency:
+        return Variant(s.AsCurrency());
+    case Kind::Bcd:
+        return Variant(s.AsBcd());
     case Kind::Integer:
     case Kind::Unsigned: {
         int64_t integer;
         if (TryStrToInt64(Trim(s.RawString()), integer)) return Variant::FromInt64(integer);
         return Variant(s.AsDouble());
     }
-    default: return Variant(s.AsDouble());
+    default:
+        return Variant(s.AsDouble());
     }
 }
 
@@ -74,11 +93,14 @@ int CompareNumbers(const Variant& a, const Variant& b) {
     return CompareDoubles(a.AsDouble(), b.AsDouble());
 }
 
-bool IsIntegerKind(Kind k) { return k == Kind::Integer || k == Kind::Boolean || k == Kind::Empty; }
+bool IsIntegerKind(Kind k) {
+    return k == Kind::Integer || k == Kind::Boolean || k == Kind::Empty;
+}
 
 Variant IntegerResult(int64_t value, TVarType a, TVarType b) {
     bool narrow = a != varInt64 && b != varInt64 && a != varUInt64 && b != varUInt64;
-    if (narrow && value >= std::numeric_limits<int32_t>::min() && value <= std::numeric_limits<int32_t>::max())
+    if (narrow && value >= std::numeric_limits<int32_t>::min() &&
+        value <= std::numeric_limits<int32_t>::max())
         return Variant(static_cast<int32_t>(value));
     return Variant::FromInt64(value);
 }
@@ -92,7 +114,8 @@ Variant Arithmetic(const Variant& a0, const Variant& b0, Op op) {
     if (op == Op::Add && (ka == Kind::String || kb == Kind::String) &&
         (ka == Kind::String || ka == Kind::Empty) && (kb == Kind::String || kb == Kind::Empty)) {
         std::string text = a0.AsString() + b0.AsString();
-        return a0.VarType() == varString && b0.VarType() == varString ? Variant::FromBytes(text) : Variant(text);
+        return a0.VarType() == varString && b0.VarType() == varString ? Variant::FromBytes(text)
+                                                                      : Variant(text);
     }
     Variant a = ka == Kind::String ? StringFor(a0, kb == Kind::String ? Kind::Float : kb) : a0;
     Variant b = kb == Kind::String ? StringFor(b0, ka == Kind::String ? Kind::Float : ka) : b0;
@@ -120,7 +143,8 @@ Variant Arithmetic(const Variant& a0, const Variant& b0, Op op) {
             bool aIsCurrency = ka == Kind::Currency;
             bool bothCurrency = ka == Kind::Currency && kb == Kind::Currency;
             if (bothCurrency) return Variant(Currency::FromDouble(a.AsDouble() * b.AsDouble()));
-            overflow = __builtin_mul_overflow(aIsCurrency ? x : a.AsInt64(), aIsCurrency ? b.AsInt64() : y, &r);
+            overflow =
+                __builtin_mul_overflow(aIsCurrency ? x : a.AsInt64(), aIsCurrency ? b.AsInt64() : y, &r);
         } else {
             overflow = op == Op::Add ? __builtin_add_overflow(x, y, &r) : __builtin_sub_overflow(x, y, &r);
         }
@@ -151,23 +175,46 @@ int VarCompareValue(const Variant& a, const Variant& b) {
     return CompareNumbers(a, b);
 }
 
-bool operator==(const Variant& a, const Variant& b) { return VarCompareValue(a, b) == 0; }
-bool operator!=(const Variant& a, const Variant& b) { return !(a == b); }
-bool operator<(const Variant& a, const Variant& b) { return VarCompareValue(a, b) < 0; }
-bool operator<=(const Variant& a, const Variant& b) { return VarCompareValue(a, b) <= 0; }
-bool operator>(const Variant& a, const Variant& b) { return VarCompareValue(a, b) > 0; }
-bool operator>=(const Variant& a, const Variant& b) { return VarCompareValue(a, b) >= 0; }
+bool operator==(const Variant& a, const Variant& b) {
+    return VarCompareValue(a, b) == 0;
+}
+bool operator!=(const Variant& a, const Variant& b) {
+    return !(a == b);
+}
+bool operator<(const Variant& a, const Variant& b) {
+    return VarCompareValue(a, b) < 0;
+}
+bool operator<=(const Variant& a, const Variant& b) {
+    return VarCompareValue(a, b) <= 0;
+}
+bool operator>(const Variant& a, const Variant& b) {
+    return VarCompareValue(a, b) > 0;
+}
+bool operator>=(const Variant& a, const Variant& b) {
+    return VarCompareValue(a, b) >= 0;
+}
 
-Variant operator+(const Variant& a, const Variant& b) { return Arithmetic(a, b, Op::Add); }
-Variant operator-(const Variant& a, const Variant& b) { return Arithmetic(a, b, Op::Subtract); }
-Variant operator*(const Variant& a, const Variant& b) { return Arithmetic(a, b, Op::Multiply); }
-Variant operator/(const Variant& a, const Variant& b) { return Arithmetic(a, b, Op::Divide); }
+Variant operator+(const Variant& a, const Variant& b) {
+    return Arithmetic(a, b, Op::Add);
+}
+Variant operator-(const Variant& a, const Variant& b) {
+    return Arithmetic(a, b, Op::Subtract);
+}
+Variant operator*(const Variant& a, const Variant& b) {
+    return Arithmetic(a, b, Op::Multiply);
+}
+Variant operator/(const Variant& a, const Variant& b) {
+    return Arithmetic(a, b, Op::Divide);
+}
 
 Variant operator-(const Variant& a) {
     switch (KindOf(a)) {
-    case Kind::Null: return a;
-    case Kind::Array: InvalidOperation();
-    default: return Arithmetic(Variant(0), a, Op::Subtract);
+    case Kind::Null:
+        return a;
+    case Kind::Array:
+        InvalidOperation();
+    default:
+        return Arithmetic(Variant(0), a, Op::Subtract);
     }
 }
 

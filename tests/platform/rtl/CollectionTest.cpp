@@ -12,7 +12,7 @@ namespace {
 
 class TBandItem : public TCollectionItem {
     ZORVY_CLASS(TBandItem, TCollectionItem)
-public:
+  public:
     explicit TBandItem(TCollection* collection) : TCollectionItem(collection) {}
     void SetCaption(const std::string& caption) {
         caption_ = caption;
@@ -20,23 +20,25 @@ public:
     }
     const std::string& Caption() const { return caption_; }
     void Assign(TPersistent* source) override {
-        if (auto* band = dynamic_cast<TBandItem*>(source)) caption_ = band->caption_;
-        else TCollectionItem::Assign(source);
+        if (auto* band = dynamic_cast<TBandItem*>(source))
+            caption_ = band->caption_;
+        else
+            TCollectionItem::Assign(source);
     }
 
-private:
+  private:
     std::string caption_;
 };
 
 // Records the notices it gets.
 class TBands : public TOwnedCollection {
     ZORVY_CLASS(TBands, TOwnedCollection)
-public:
+  public:
     explicit TBands(TPersistent* owner) : TOwnedCollection(owner, TBandItem::StaticClass()) {}
     TBandItem* Band(int index) const { return static_cast<TBandItem*>(GetItem(index)); }
     std::vector<std::string> log;
 
-protected:
+  protected:
     void Update(TCollectionItem* item) override {
         log.push_back(item ? "item:" + static_cast<TBandItem*>(item)->Caption() : "all");
     }

@@ -14,7 +14,7 @@ namespace {
 // Records every notice it hears and drops its pointer to a removed partner.
 class TWatcher : public TComponent {
     ZORVY_CLASS(TWatcher, TComponent)
-public:
+  public:
     explicit TWatcher(TComponent* owner) : TComponent(owner) {}
     void Notification(TComponent* component, TOperation operation) override {
         TComponent::Notification(component, operation);
@@ -27,17 +27,19 @@ public:
 
 class TSpecialWatcher : public TWatcher {
     ZORVY_CLASS(TSpecialWatcher, TWatcher)
-public:
+  public:
     using TWatcher::TWatcher;
 };
 
 class TPoint3 : public TPersistent {
     ZORVY_CLASS(TPoint3, TPersistent)
-public:
+  public:
     int x = 0;
     void Assign(TPersistent* source) override {
-        if (auto* p = dynamic_cast<TPoint3*>(source)) x = p->x;
-        else TPersistent::Assign(source);
+        if (auto* p = dynamic_cast<TPoint3*>(source))
+            x = p->x;
+        else
+            TPersistent::Assign(source);
     }
 };
 

@@ -13,14 +13,14 @@ namespace {
 
 // English defaults with the program's ISO short date, restored afterwards.
 class DateTimeText : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         saved_ = FormatSettings();
         FormatSettings() = DefaultFormatSettings("en_US");
     }
     void TearDown() override { FormatSettings() = saved_; }
 
-private:
+  private:
     TFormatSettings saved_;
 };
 
@@ -30,17 +30,23 @@ TEST(DateTime, EncodeAndDecodeAcrossTheEpochAndLeapYears) {
     struct Case {
         int y, m, d;
         double serial;
-    } cases[] = {{1899, 12, 30, 0},  {1899, 12, 31, 1},     {1900, 1, 1, 2},      {1899, 12, 29, -1},
-                 {1900, 3, 1, 61},   {2000, 2, 29, 36585},  {2000, 3, 1, 36586},  {2003, 1, 1, 37622},
-                 {2026, 12, 10, 46366}, {1, 1, 1, -693593}, {9999, 12, 31, 2958465}};
+    } cases[] = {{1899, 12, 30, 0},     {1899, 12, 31, 1},    {1900, 1, 1, 2},        {1899, 12, 29, -1},
+                 {1900, 3, 1, 61},      {2000, 2, 29, 36585}, {2000, 3, 1, 36586},    {2003, 1, 1, 37622},
+                 {2026, 12, 10, 46366}, {1, 1, 1, -693593},   {9999, 12, 31, 2958465}};
     for (const Case& c : cases) {
         EXPECT_DOUBLE_EQ(EncodeDate(c.y, c.m, c.d), c.serial) << c.y << "-" << c.m << "-" << c.d;
         int y, m, d;
         DecodeDate(c.serial, y, m, d);
         EXPECT_EQ(y * 10000 + m * 100 + d, c.y * 10000 + c.m * 100 + c.d) << c.serial;
     }
-    for (auto [y, m, d] : {std::tuple{1900, 2, 29}, {2100, 2, 29}, {2023, 2, 29}, {2024, 13, 1}, {2024, 4, 31},
-                           {0, 1, 1}, {10000, 1, 1}, {2024, 1, 0}}) {
+    for (auto [y, m, d] : {std::tuple{1900, 2, 29},
+                           {2100, 2, 29},
+                           {2023, 2, 29},
+                           {2024, 13, 1},
+                           {2024, 4, 31},
+                           {0, 1, 1},
+                           {10000, 1, 1},
+                           {2024, 1, 0}}) {
         try {
             EncodeDate(y, m, d);
             ADD_FAILURE() << y << "-" << m << "-" << d;
@@ -125,7 +131,8 @@ TEST_F(DateTimeText, FormatDateTimeFormats) {
                  {"'Issue' yyyy \"of\" m", afternoon, "Issue 2026 of 3"},
                  {"ddddd", afternoon, "2026-03-05"},
                  {"tt", afternoon, "14:07:09"}};
-    for (const Case& c : cases) EXPECT_EQ(FormatDateTime(c.format, c.value), c.text) << c.format;
+    for (const Case& c : cases)
+        EXPECT_EQ(FormatDateTime(c.format, c.value), c.text) << c.format;
 
     FormatSettings() = DefaultFormatSettings("zh_CN.UTF-8");
     EXPECT_EQ(FormatDateTime("hh:nn ampm", afternoon), "02:07 下午");
@@ -139,7 +146,8 @@ TEST_F(DateTimeText, ParsingDatesAndTimes) {
     EXPECT_DOUBLE_EQ(StrToTime("14:07"), EncodeTime(14, 7, 0, 0));
     EXPECT_DOUBLE_EQ(StrToTime("2:07:09 pm"), EncodeTime(14, 7, 9, 0));
     EXPECT_DOUBLE_EQ(StrToTime("12:00 AM"), 0);
-    EXPECT_DOUBLE_EQ(StrToDateTime("2026-03-05 14:07:09.5"), EncodeDate(2026, 3, 5) + EncodeTime(14, 7, 9, 500));
+    EXPECT_DOUBLE_EQ(StrToDateTime("2026-03-05 14:07:09.5"),
+                     EncodeDate(2026, 3, 5) + EncodeTime(14, 7, 9, 500));
     EXPECT_DOUBLE_EQ(StrToDateTime("1899-12-29 06:00"), -1.25);
     EXPECT_EQ(YearOf(StrToDate("99-1-2")) % 100, 99);
 

@@ -1,5 +1,5 @@
-#include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Filer.h"
+#include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Streams.h"
 
 #include <gtest/gtest.h>
@@ -11,7 +11,7 @@ namespace {
 // A persistent with one plain and one binary defined property, each stored only with data.
 class TCriteriaHolder : public TPersistent {
     ZORVY_CLASS(TCriteriaHolder, TPersistent)
-public:
+  public:
     bool builtIn = false;
     double ratio = 0;
     std::string caption;
@@ -66,7 +66,8 @@ TEST(Filer, DefinedPropertiesRoundTrip) {
 TEST(Filer, ValuesAndCorruptStreams) {
     TMemoryStream stream;
     TWriter writer(stream);
-    for (int64_t v : {0LL, -128LL, 300LL, -70000LL, 1LL << 40}) writer.WriteInteger(v);
+    for (int64_t v : {0LL, -128LL, 300LL, -70000LL, 1LL << 40})
+        writer.WriteInteger(v);
     writer.WriteListBegin();
     writer.WriteString("x");
     writer.WriteListEnd();
@@ -74,17 +75,29 @@ TEST(Filer, ValuesAndCorruptStreams) {
     EXPECT_EQ(stream.GetSize(), 2 + 2 + 3 + 5 + 9 + 1 + 6 + 1 + 2);
     stream.SetPosition(0);
     TReader reader(stream);
-    for (int64_t v : {0LL, -128LL, 300LL, -70000LL, 1LL << 40}) EXPECT_EQ(reader.ReadInteger(), v);
+    for (int64_t v : {0LL, -128LL, 300LL, -70000LL, 1LL << 40})
+        EXPECT_EQ(reader.ReadInteger(), v);
     reader.SkipValue(); // the whole list
     EXPECT_DOUBLE_EQ(reader.ReadFloat(), 5.0);
     EXPECT_THROW(reader.ReadInteger(), EReadError);
 
     struct Case {
         std::string bytes;
-    } corrupt[] = {{std::string("\x04" "Data" "\x0A\xFF\xFF\xFF\x7F", 10)}, // binary longer than the stream
-                   {std::string("\x07" "BuiltIn" "\x63", 9)},               // unknown tag
-                   {std::string("\x07" "BuiltIn", 8)},                      // value missing
-                   {std::string("\x05" "Other" "\x09", 7)}};                // undefined property
+    } corrupt[] = {{std::string("\x04"
+                                "Data"
+                                "\x0A\xFF\xFF\xFF\x7F",
+                                10)}, // binary longer than the stream
+                   {std::string("\x07"
+                                "BuiltIn"
+                                "\x63",
+                                9)}, // unknown tag
+                   {std::string("\x07"
+                                "BuiltIn",
+                                8)}, // value missing
+                   {std::string("\x05"
+                                "Other"
+                                "\x09",
+                                7)}}; // undefined property
     for (const Case& c : corrupt) {
         TStringStream s(c.bytes);
         TCriteriaHolder target;

@@ -34,6 +34,8 @@ TEST(FormatSettings, LocaleDefaultsAndChangeNotices) {
     RemoveFormatSettingsListener(id);
     SetFormatSettings(saved);
     EXPECT_EQ(notices, 2);
-    if (savedLcAll.empty()) unsetenv("LC_ALL");
-    else setenv("LC_ALL", savedLcAll.c_str(), 1);
+    if (savedLcAll.empty())
+        unsetenv("LC_ALL");
+    else
+        setenv("LC_ALL", savedLcAll.c_str(), 1);
 }

@@ -1,7 +1,7 @@
-#include "platform/rtl/Exceptions.h"
 #include "platform/rtl/IniFiles.h"
-#include "platform/rtl/StringList.h"
+#include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Streams.h"
+#include "platform/rtl/StringList.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@ using namespace zorvy;
 namespace {
 
 class IniFiles : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         char pattern[] = "/tmp/zorvy-ini-XXXXXX";
         dir_ = mkdtemp(pattern);
@@ -22,13 +22,14 @@ protected:
     void TearDown() override { std::filesystem::remove_all(dir_); }
     std::string Path(const std::string& name) const { return dir_ + "/" + name; }
 
-private:
+  private:
     std::string dir_;
 };
 
 std::vector<std::string> Items(const TStrings& list) {
     std::vector<std::string> items;
-    for (int i = 0; i < list.GetCount(); ++i) items.push_back(list.Get(i));
+    for (int i = 0; i < list.GetCount(); ++i)
+        items.push_back(list.Get(i));
     return items;
 }
 
@@ -78,9 +79,10 @@ TEST_F(IniFiles, RoundTripsValuesKeysAndSections) {
     EXPECT_EQ(Items(list), (std::vector<std::string>{"gw", "sw"}));
     ini.ReadSectionValues("CheckBox", list);
     EXPECT_EQ(Items(list), (std::vector<std::string>{"gw1chk=1", "gw2chk=0"}));
-    EXPECT_EQ(ReadFileBytes(Path("scheme.ini")),
-              "[selectm]\ngw=4,5\nsw=中文\n[ButtonEdit]\nxhtz1Edit=dm=1234/j=1/\n[CheckBox]\ngw1chk=1\ngw2chk=0\n"
-              "[TcxRadioGroup]\nIndex=-3\n");
+    EXPECT_EQ(
+        ReadFileBytes(Path("scheme.ini")),
+        "[selectm]\ngw=4,5\nsw=中文\n[ButtonEdit]\nxhtz1Edit=dm=1234/j=1/\n[CheckBox]\ngw1chk=1\ngw2chk=0\n"
+        "[TcxRadioGroup]\nIndex=-3\n");
 
     ini.DeleteKey("selectm", "GW");
     EXPECT_EQ(ini.ReadString("selectm", "gw", "none"), "none");
@@ -91,13 +93,14 @@ TEST_F(IniFiles, RoundTripsValuesKeysAndSections) {
 
 TEST_F(IniFiles, ReadsGbkFilesAndKeepsTheirOtherLines) {
     // "[方案]\r\n; 注释\r\n名称 = \"值=1\"\r\n\r\n[b]\r\nx=1\r\n" in GBK.
-    WriteFileBytesAtomically(Path("gbk.ini"),
-                             "[\xB7\xBD\xB0\xB8]\r\n; \xD7\xA2\xCA\xCD\r\n\xC3\xFB\xB3\xC6 = \"\xD6\xB5=1\"\r\n\r\n[b]\r\nx=1\r\n");
+    WriteFileBytesAtomically(Path("gbk.ini"), "[\xB7\xBD\xB0\xB8]\r\n; \xD7\xA2\xCA\xCD\r\n\xC3\xFB\xB3\xC6 "
+                                              "= \"\xD6\xB5=1\"\r\n\r\n[b]\r\nx=1\r\n");
     TIniFile ini(Path("gbk.ini"));
     EXPECT_EQ(ini.ReadString("方案", "名称", ""), "值=1");
     ini.WriteString("方案", "新", "2");
     // Rewritten as UTF-8 with its CR LF line breaks, the comment and the blank separator kept.
-    EXPECT_EQ(ReadFileBytes(Path("gbk.ini")), "[方案]\r\n; 注释\r\n名称 = \"值=1\"\r\n新=2\r\n\r\n[b]\r\nx=1\r\n");
+    EXPECT_EQ(ReadFileBytes(Path("gbk.ini")),
+              "[方案]\r\n; 注释\r\n名称 = \"值=1\"\r\n新=2\r\n\r\n[b]\r\nx=1\r\n");
 }
 
 TEST_F(IniFiles, UnreadableFilesAndBadWritesRaiseWithTheFileName) {
@@ -120,8 +123,12 @@ TEST_F(IniFiles, UnreadableFilesAndBadWritesRaiseWithTheFileName) {
 
     TIniFile ini(Path("keep.ini"));
     ini.WriteString("s", "k", "v");
-    for (auto [section, key, value] : {std::tuple{"s", "k", "a\nb=c"}, {"s", "a=b", "v"}, {"s\n[t]", "k", "v"},
-                                       {"", "k", "v"}, {"s", "", "v"}, {"s", ";k", "v"}})
+    for (auto [section, key, value] : {std::tuple{"s", "k", "a\nb=c"},
+                                       {"s", "a=b", "v"},
+                                       {"s\n[t]", "k", "v"},
+                                       {"", "k", "v"},
+                                       {"s", "", "v"},
+                                       {"s", ";k", "v"}})
         EXPECT_THROW(ini.WriteString(section, key, value), EIniFileException) << key;
     EXPECT_EQ(ReadFileBytes(Path("keep.ini")), "[s]\nk=v\n"); // nothing stored was lost
 }

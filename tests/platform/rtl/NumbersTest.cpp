@@ -1,7 +1,7 @@
+#include "platform/rtl/Numbers.h"
 #include "platform/rtl/DecimalDigits.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/FormatSettings.h"
-#include "platform/rtl/Numbers.h"
 
 #include <gtest/gtest.h>
 
@@ -10,10 +10,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <limits>
 #include <random>
 #include <utility>
 #include <vector>
-#include <limits>
 
 using namespace zorvy;
 
@@ -21,9 +21,18 @@ TEST(IntegerText, ParsesDecimalAndHexStrictly) {
     struct Case {
         const char* text;
         int64_t value;
-    } cases[] = {{"0", 0},         {"123", 123},   {"-45", -45},        {"+7", 7},          {"  12", 12},
-                 {"$FF", 255},     {"0x1f", 31},   {"-$10", -16},       {"x10", 16},        {"2147483647", 2147483647},
-                 {"-2147483648", std::numeric_limits<int>::min()}, {"0x7fffffff", 2147483647},
+    } cases[] = {{"0", 0},
+                 {"123", 123},
+                 {"-45", -45},
+                 {"+7", 7},
+                 {"  12", 12},
+                 {"$FF", 255},
+                 {"0x1f", 31},
+                 {"-$10", -16},
+                 {"x10", 16},
+                 {"2147483647", 2147483647},
+                 {"-2147483648", std::numeric_limits<int>::min()},
+                 {"0x7fffffff", 2147483647},
                  {"$00000000FF", 255}};
     for (const Case& c : cases) {
         EXPECT_EQ(StrToInt(c.text), c.value) << c.text;
@@ -82,7 +91,8 @@ TEST(FloatText, FloatToStrUsesTheShortestGeneralForm) {
                  {std::numeric_limits<double>::infinity(), "INF"},
                  {-std::numeric_limits<double>::infinity(), "-INF"},
                  {std::nan(""), "NAN"}};
-    for (const Case& c : cases) EXPECT_EQ(FloatToStr(c.value), c.text) << c.value;
+    for (const Case& c : cases)
+        EXPECT_EQ(FloatToStr(c.value), c.text) << c.value;
 }
 
 TEST(FloatText, FloatToStrFFormats) {
@@ -113,9 +123,10 @@ TEST(FloatText, TextToFloatAcceptsTheLocaleSeparatorAndExponent) {
     struct Case {
         const char* text;
         double value;
-    } cases[] = {{"1.5", 1.5}, {" -2.25 ", -2.25}, {"1e3", 1000}, {"1.5E-2", 0.015}, {".5", 0.5}, {"5.", 5},
-                 {"+0", 0},    {"1e-400", 0}};
-    for (const Case& c : cases) EXPECT_DOUBLE_EQ(StrToFloat(c.text), c.value) << c.text;
+    } cases[] = {{"1.5", 1.5}, {" -2.25 ", -2.25}, {"1e3", 1000}, {"1.5E-2", 0.015},
+                 {".5", 0.5},  {"5.", 5},          {"+0", 0},     {"1e-400", 0}};
+    for (const Case& c : cases)
+        EXPECT_DOUBLE_EQ(StrToFloat(c.text), c.value) << c.text;
     for (const char* text : {"", "abc", "1,5", "1e", "1.2.3", "--1", "1e999", "e5", "1 2"}) {
         try {
             StrToFloat(text);
@@ -168,7 +179,8 @@ TEST(FloatText, FormatFloatSections) {
                  {"", 2.5, "2.5"}};
     TFormatSettings saved = FormatSettings();
     FormatSettings() = DefaultFormatSettings("en_US");
-    for (const Case& c : cases) EXPECT_EQ(FormatFloat(c.format, c.value), c.text) << c.format << " " << c.value;
+    for (const Case& c : cases)
+        EXPECT_EQ(FormatFloat(c.format, c.value), c.text) << c.format << " " << c.value;
     FormatSettings() = saved;
 }
 
@@ -177,15 +189,18 @@ TEST(Rounding, RoundAndRoundToTakeHalvesToEven) {
         double value;
         int64_t rounded;
     } rounds[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {-0.5, 0}, {-1.5, -2}, {2.4999, 2}, {2.6, 3}};
-    for (const Case& c : rounds) EXPECT_EQ(Round(c.value), c.rounded) << c.value;
+    for (const Case& c : rounds)
+        EXPECT_EQ(Round(c.value), c.rounded) << c.value;
 
     struct ToCase {
         double value;
         int digits;
         double rounded;
-    } roundTos[] = {{0.125, -2, 0.12}, {0.375, -2, 0.38}, {-0.125, -2, -0.12}, {98.886, -2, 98.89}, {98.885, -2, 98.88},
-                    {1234.5, 0, 1234}, {1250, 2, 1200},   {1350, 2, 1400},     {99.994, -2, 99.99}};
-    for (const ToCase& c : roundTos) EXPECT_DOUBLE_EQ(RoundTo(c.value, c.digits), c.rounded) << c.value;
+    } roundTos[] = {{0.125, -2, 0.12},   {0.375, -2, 0.38},   {-0.125, -2, -0.12},
+                    {98.886, -2, 98.89}, {98.885, -2, 98.88}, {1234.5, 0, 1234},
+                    {1250, 2, 1200},     {1350, 2, 1400},     {99.994, -2, 99.99}};
+    for (const ToCase& c : roundTos)
+        EXPECT_DOUBLE_EQ(RoundTo(c.value, c.digits), c.rounded) << c.value;
 
     // The compression rate text: (1 - n / 1107568) * 100 to the hundredth in the general form.
     EXPECT_EQ(FloatToStr(RoundTo((1 - 0.0 / 1107568) * 100, -2)), "100");
@@ -210,10 +225,19 @@ TEST(Rounding, TruncFloorCeilFracSign) {
 TEST(Rounding, MulDivRoundsHalvesAwayFromZero) {
     struct Case {
         int a, b, c, result;
-    } cases[] = {{5, 1, 2, 3},    {-5, 1, 2, -3}, {5, -1, 2, -3}, {-5, -1, 2, 3}, {5, 1, -2, -3},
-                 {7, 1, 3, 2},    {8, 1, 3, 3},   {-8, 1, 3, -3}, {10, 10, 0, -1}, {2000000000, 2, 1, -1},
+    } cases[] = {{5, 1, 2, 3},
+                 {-5, 1, 2, -3},
+                 {5, -1, 2, -3},
+                 {-5, -1, 2, 3},
+                 {5, 1, -2, -3},
+                 {7, 1, 3, 2},
+                 {8, 1, 3, 3},
+                 {-8, 1, 3, -3},
+                 {10, 10, 0, -1},
+                 {2000000000, 2, 1, -1},
                  {2000000000, 3, 3, 2000000000}};
-    for (const Case& c : cases) EXPECT_EQ(MulDiv(c.a, c.b, c.c), c.result) << c.a << "*" << c.b << "/" << c.c;
+    for (const Case& c : cases)
+        EXPECT_EQ(MulDiv(c.a, c.b, c.c), c.result) << c.a << "*" << c.b << "/" << c.c;
 }
 
 TEST(Rounding, DivAndModTruncate) {
@@ -250,12 +274,13 @@ TEST(Format, SpecifiersWidthsAndErrors) {
                  {Format("%d%s", {3, "x"}), "3x"}};
     TFormatSettings saved = FormatSettings();
     FormatSettings() = DefaultFormatSettings("en_US");
-    for (const Case& c : cases) EXPECT_EQ(c.text, c.expected);
+    for (const Case& c : cases)
+        EXPECT_EQ(c.text, c.expected);
     FormatSettings() = saved;
 
-    for (auto bad : {+[] { return Format("%d", "x"); }, +[] { return Format("%s", 1); },
-                     +[] { return Format("%f", 1); }, +[] { return Format("%q", 1); },
-                     +[] { return Format("%d"); }, +[] { return Format("abc%"); }})
+    for (auto bad :
+         {+[] { return Format("%d", "x"); }, +[] { return Format("%s", 1); }, +[] { return Format("%f", 1); },
+          +[] { return Format("%q", 1); }, +[] { return Format("%d"); }, +[] { return Format("abc%"); }})
         EXPECT_THROW(bad(), EConvertError);
     try {
         Format("%d", 1.5);
@@ -276,11 +301,15 @@ std::pair<std::string, int> ExactRounded(double value, long keep) {
     std::string digits = all.substr(0, keep);
     if (all[keep] >= '5') {
         int i = static_cast<int>(digits.size()) - 1;
-        while (i >= 0 && digits[i] == '9') digits[i--] = '0';
-        if (i >= 0) ++digits[i];
-        else digits.insert(digits.begin(), '1'), ++exponent;
+        while (i >= 0 && digits[i] == '9')
+            digits[i--] = '0';
+        if (i >= 0)
+            ++digits[i];
+        else
+            digits.insert(digits.begin(), '1'), ++exponent;
     }
-    while (!digits.empty() && digits.back() == '0') digits.pop_back();
+    while (!digits.empty() && digits.back() == '0')
+        digits.pop_back();
     return {digits, exponent};
 }
 
@@ -290,13 +319,16 @@ TEST(FloatText, DecimalDigitsMatchTheExactExpansionNearHalves) {
     std::mt19937_64 random(7);
     std::vector<double> values = {0.125, 2.5, 0.15, 1.005, 98.885, 1e15 + 0.5, 0.3, 1.0 / 3, 123456.785};
     for (int i = 0; i < 3000; ++i) {
-        double v = std::ldexp(static_cast<double>(random() % 100000000) + 0.5, -static_cast<int>(random() % 12));
+        double v =
+            std::ldexp(static_cast<double>(random() % 100000000) + 0.5, -static_cast<int>(random() % 12));
         values.push_back(v);
         values.push_back(std::bit_cast<double>((random() >> 2) | 0x3000000000000000ull));
         // Decimal texts that end in a 5 just past the 14th, 15th or 16th digit.
         std::string text = "0.";
-        for (int k = 0; k < 13 + i % 3; ++k) text += static_cast<char>('0' + random() % 10);
-        values.push_back(std::strtod((text + "5").c_str(), nullptr) * std::pow(10.0, static_cast<double>(i % 9)));
+        for (int k = 0; k < 13 + i % 3; ++k)
+            text += static_cast<char>('0' + random() % 10);
+        values.push_back(std::strtod((text + "5").c_str(), nullptr) *
+                         std::pow(10.0, static_cast<double>(i % 9)));
     }
     for (double v : values)
         for (int precision : {1, 2, 6, 12, 14, 15}) {

@@ -1,6 +1,6 @@
+#include "platform/rtl/Streams.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/StringList.h"
-#include "platform/rtl/Streams.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@ using namespace zorvy;
 namespace {
 
 class TempDir : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         char pattern[] = "/tmp/zorvy-streams-XXXXXX";
         dir_ = mkdtemp(pattern);
@@ -22,7 +22,7 @@ protected:
     void TearDown() override { std::filesystem::remove_all(dir_); }
     std::string Path(const std::string& name) const { return dir_ + "/" + name; }
 
-private:
+  private:
     std::string dir_;
 };
 
@@ -61,7 +61,8 @@ TEST(Streams, ExtendedFloatsUseThe80BitLayout) {
     for (const Case& c : cases) {
         uint8_t bytes[10];
         DoubleToExtended(c.value, bytes);
-        EXPECT_EQ(std::vector<uint8_t>(bytes, bytes + 10), std::vector<uint8_t>(c.bytes, c.bytes + 10)) << c.value;
+        EXPECT_EQ(std::vector<uint8_t>(bytes, bytes + 10), std::vector<uint8_t>(c.bytes, c.bytes + 10))
+            << c.value;
         EXPECT_EQ(ExtendedToDouble(c.bytes), c.value);
     }
     for (double v : {0.1, -123456.789, 1e-310, 1.7976931348623157e308, 98.89, 5e-324}) {
@@ -125,7 +126,8 @@ TEST_F(TempDir, FileStreamsAndStringListFiles) {
         TFileStream missing(Path("missing.bin"), fmOpenRead);
         FAIL();
     } catch (const EFOpenError& e) {
-        EXPECT_EQ(e.Message().rfind("Cannot open file \"" + Path("missing.bin") + "\".", 0), 0u) << e.Message();
+        EXPECT_EQ(e.Message().rfind("Cannot open file \"" + Path("missing.bin") + "\".", 0), 0u)
+            << e.Message();
     }
     EXPECT_THROW(TFileStream(Path("no/such/dir.bin"), fmCreate), EFCreateError);
     EXPECT_THROW(ReadFileBytes(Path("")), EFOpenError); // a folder is not a file

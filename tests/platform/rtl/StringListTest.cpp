@@ -1,5 +1,5 @@
-#include "platform/rtl/Exceptions.h"
 #include "platform/rtl/StringList.h"
+#include "platform/rtl/Exceptions.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,8 @@ namespace {
 
 std::vector<std::string> Items(const TStrings& list) {
     std::vector<std::string> items;
-    for (int i = 0; i < list.GetCount(); ++i) items.push_back(list.Get(i));
+    for (int i = 0; i < list.GetCount(); ++i)
+        items.push_back(list.Get(i));
     return items;
 }
 
@@ -29,7 +30,8 @@ TEST(StringList, SortedListsHonourTheDuplicateRule) {
         TStringList list;
         list.SetSorted(true);
         list.SetDuplicates(c.rule);
-        for (const char* s : {"c", "B", "a"}) list.Add(s);
+        for (const char* s : {"c", "B", "a"})
+            list.Add(s);
         if (c.raises) {
             try {
                 list.Add("b");
@@ -79,7 +81,8 @@ TEST(StringList, ObjectsIndexesAndErrors) {
     EXPECT_THROW(list.Delete(-1), EStringListError);
     EXPECT_THROW(list.Insert(5, "x"), EStringListError);
 
-    list.CustomSort([](TStringList& l, int i, int j) { return static_cast<int>(l.Get(i).size() - l.Get(j).size()); });
+    list.CustomSort(
+        [](TStringList& l, int i, int j) { return static_cast<int>(l.Get(i).size() - l.Get(j).size()); });
     EXPECT_EQ(Items(list), (Lines{"one", "two", "half"}));
 
     TStringList owning;
@@ -104,7 +107,8 @@ TEST(StringList, TextCommaTextAndNameValuePairs) {
                  {{}, ""}};
     for (const Case& c : cases) {
         TStringList l;
-        for (const std::string& s : c.items) l.Add(s);
+        for (const std::string& s : c.items)
+            l.Add(s);
         EXPECT_EQ(l.GetCommaText(), c.comma);
         TStringList back;
         back.SetCommaText(c.comma);

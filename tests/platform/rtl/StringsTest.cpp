@@ -1,5 +1,5 @@
-#include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Strings.h"
+#include "platform/rtl/Exceptions.h"
 
 #include <gtest/gtest.h>
 
@@ -76,7 +76,8 @@ TEST(Strings, StringReplaceHonoursTheFlags) {
                  {"aaa", "a", "aa", rfReplaceAll, "aaaaaa"},
                  {"abc", "", "x", rfReplaceAll, "abc"},
                  {"ab", "ab", "", rfReplaceAll, ""}};
-    for (const Case& c : cases) EXPECT_EQ(StringReplace(c.text, c.from, c.to, c.flags), c.result) << c.text;
+    for (const Case& c : cases)
+        EXPECT_EQ(StringReplace(c.text, c.from, c.to, c.flags), c.result) << c.text;
 }
 
 TEST(Strings, QuotingBooleansAndHotkeys) {

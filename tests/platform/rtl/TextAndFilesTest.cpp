@@ -19,7 +19,7 @@ ZORVY_RESOURCESTRING(sTestOther, "Other");
 
 // A fresh folder under the system's temporary folder, removed afterwards.
 class TempFolder {
-public:
+  public:
     TempFolder() {
         char pattern[] = "/tmp/zorvy-rtl-XXXXXX";
         path_ = mkdtemp(pattern);
@@ -27,11 +27,13 @@ public:
     ~TempFolder() { std::filesystem::remove_all(path_); }
     const std::string& Path() const { return path_; }
 
-private:
+  private:
     std::string path_;
 };
 
-void WriteBytes(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
+void WriteBytes(const std::string& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
 
 } // namespace
 
@@ -114,8 +116,10 @@ TEST(Files, DataFolderFollowsTheEnvironmentAndIsCreated) {
     }
 
     auto restore = [](const char* name, const std::string& value) {
-        if (value.empty()) unsetenv(name);
-        else setenv(name, value.c_str(), 1);
+        if (value.empty())
+            unsetenv(name);
+        else
+            setenv(name, value.c_str(), 1);
     };
     restore("ZORVY_HOME", savedHome);
     restore("XDG_DATA_HOME", savedXdg);
@@ -126,7 +130,8 @@ TEST(Files, ListingDeletingAndNames) {
     TempFolder temp;
     const std::string dir = temp.Path() + "/FangAn";
     EXPECT_TRUE(ForceDirectories(dir + "/deep/er"));
-    for (const char* name : {"b.ini", "A.INI", "c.txt", "ab.ini.bak"}) WriteBytes(dir + "/" + name, "x");
+    for (const char* name : {"b.ini", "A.INI", "c.txt", "ab.ini.bak"})
+        WriteBytes(dir + "/" + name, "x");
     EXPECT_EQ(FindFiles(dir, "*.ini"), (std::vector<std::string>{"A.INI", "b.ini"}));
     EXPECT_EQ(FindFiles(dir, "*.*").size(), 4u);
     EXPECT_EQ(FindFiles(dir, "?.txt"), std::vector<std::string>{"c.txt"});

@@ -1,6 +1,6 @@
+#include "platform/rtl/Variant.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/FormatSettings.h"
-#include "platform/rtl/Variant.h"
 
 #include <gtest/gtest.h>
 
@@ -12,14 +12,14 @@ using namespace zorvy;
 namespace {
 
 class Variants : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         saved_ = FormatSettings();
         FormatSettings() = DefaultFormatSettings("en_US");
     }
     void TearDown() override { FormatSettings() = saved_; }
 
-private:
+  private:
     TFormatSettings saved_;
 };
 
@@ -49,7 +49,8 @@ TEST_F(Variants, KindsCarryTheirTypeCodes) {
                  {Variant(StrToBcd("1.25")), varFMTBcd},
                  {Variant(DateTimeToSQLTimeStamp(2)), varSQLTimeStamp},
                  {VarArrayOf({1, "a"}), static_cast<TVarType>(varArray | varVariant)}};
-    for (const Case& c : cases) EXPECT_EQ(VarType(c.value), c.type) << VarTypeAsText(c.type);
+    for (const Case& c : cases)
+        EXPECT_EQ(VarType(c.value), c.type) << VarTypeAsText(c.type);
     EXPECT_TRUE(VarIsNull(Variant::Null()));
     EXPECT_TRUE(VarIsEmpty(Variant()));
     EXPECT_TRUE(VarHoldsDate(Variant::FromDate(1)));
@@ -77,7 +78,8 @@ TEST_F(Variants, ConversionsToAndFromText) {
                  {Variant::FromDate(EncodeDate(2026, 3, 5) + 0.5), "2026-03-05 12:00:00"},
                  {Variant(StrToBcd("-000.500")), "-0.5"},
                  {Variant(std::numeric_limits<uint64_t>::max()), "18446744073709551615"}};
-    for (const Case& c : cases) EXPECT_EQ(VarToStr(c.value), c.text);
+    for (const Case& c : cases)
+        EXPECT_EQ(VarToStr(c.value), c.text);
     EXPECT_EQ(VarToStrDef(Variant::Null(), "-"), "-");
     EXPECT_THROW(Variant::Null().AsString(), EVariantError);
 
@@ -222,8 +224,13 @@ TEST_F(Variants, CurrencyAndBcdText) {
     struct Case {
         const char* text;
         const char* normal;
-    } bcds[] = {{"0", "0"}, {"-0.000", "0"}, {"007.50", "7.5"}, {"-.5", "-0.5"}, {"123456789012345678901234567890", "123456789012345678901234567890"}};
-    for (const Case& c : bcds) EXPECT_EQ(BcdToStr(StrToBcd(c.text)), c.normal);
+    } bcds[] = {{"0", "0"},
+                {"-0.000", "0"},
+                {"007.50", "7.5"},
+                {"-.5", "-0.5"},
+                {"123456789012345678901234567890", "123456789012345678901234567890"}};
+    for (const Case& c : bcds)
+        EXPECT_EQ(BcdToStr(StrToBcd(c.text)), c.normal);
     EXPECT_EQ(BcdCompare(StrToBcd("-2"), StrToBcd("-10")), 1);
     EXPECT_EQ(BcdCompare(StrToBcd("0.001"), DoubleToBcd(0.001)), 0);
     EXPECT_EQ(BcdToStr(DoubleToBcd(1.5e20)), "150000000000000000000");
