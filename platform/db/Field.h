@@ -23,6 +23,9 @@ class TField : public TComponent {
     // Identity and place in the dataset.
     const std::string& GetFieldName() const { return fieldName_; }
     void SetFieldName(const std::string& name);
+    // The column's name in the database when it differs from FieldName ("Table.Column"); empty otherwise.
+    const std::string& GetOrigin() const { return origin_; }
+    void SetOrigin(const std::string& origin) { origin_ = origin; }
     TFieldType GetDataType() const { return dataType_; }
     TFieldKind GetFieldKind() const { return fieldKind_; }
     void SetFieldKind(TFieldKind kind);
@@ -139,6 +142,7 @@ class TField : public TComponent {
     [[noreturn]] void AccessError(const char* typeName) const;
 
     std::string fieldName_;
+    std::string origin_;
     TFieldType dataType_ = TFieldType::ftUnknown;
     TFieldKind fieldKind_ = TFieldKind::fkData;
     TDataSet* dataSet_ = nullptr;
