@@ -1,5 +1,6 @@
 #pragma once
 // The exception classes of the runtime: each carries the message text the user sees.
+#include <source_location>
 #include <stdexcept>
 #include <string>
 
@@ -54,5 +55,12 @@ class EAbort : public Exception {
 };
 
 #undef ZORVY_EXCEPTION
+
+// Raises EAssertionFailed "<message> (<source file>, line <n>)" when the condition is false.
+void Assert(bool condition, const std::string& message,
+            std::source_location location = std::source_location::current());
+
+// Raises EAbort.
+[[noreturn]] void Abort();
 
 } // namespace zorvy

@@ -47,5 +47,7 @@ void RegisterClasses(const std::vector<TClass>& classes);
 void UnRegisterClass(TClass aClass);
 TClass GetClass(std::string_view name);  // nullptr when not registered
 TClass FindClass(std::string_view name); // EClassNotFound "Class %s not found"
+// Class groups only matter to a form designer; here they are accepted and change nothing.
+inline void GroupDescendentsWith(TClass, TClass) {}
 
 } // namespace zorvy

@@ -154,6 +154,16 @@ class TVarArray {
     std::vector<Variant> items_;
 };
 
+inline Variant Null() {
+    return Variant::Null();
+}
+inline Variant Unassigned() {
+    return Variant();
+}
+inline Variant VarFromDateTime(TDateTime value) {
+    return Variant::FromDate(value);
+}
+
 // ---- kinds ----
 TVarType VarType(const Variant& v);
 bool VarIsNull(const Variant& v);

@@ -13,3 +13,15 @@ TEST(Exceptions, CarryTheirMessageThroughTheHierarchy) {
     }
     EXPECT_THROW(throw EAbort(), Exception);
 }
+
+TEST(Exceptions, AssertAppendsTheSourcePositionAndAbortIsSilent) {
+    Assert(true, "never");
+    try {
+        Assert(false, "Invalid operation in GDI+");
+        FAIL();
+    } catch (const EAssertionFailed& e) {
+        EXPECT_EQ(e.Message().rfind("Invalid operation in GDI+ (", 0), 0u);
+        EXPECT_NE(e.Message().find("ExceptionsTest.cpp, line "), std::string::npos) << e.Message();
+    }
+    EXPECT_THROW(Abort(), EAbort);
+}
