@@ -7,7 +7,7 @@ namespace {
 
 using testing::TSurface;
 
-TEST(Blit, RasterOperationsCombineSourceDestinationAndPattern) {
+TEST(GdiBlit, RasterOperationsCombineSourceDestinationAndPattern) {
     const COLORREF src = RGB(0xF0, 0x0F, 0x33), dst = RGB(0xCC, 0xAA, 0x0F), pat = RGB(0x81, 0x42, 0xFF);
     auto pixel = [](COLORREF c) { return ((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF); };
     uint32_t S = pixel(src), D = pixel(dst), P = pixel(pat);
@@ -46,7 +46,7 @@ TEST(Blit, RasterOperationsCombineSourceDestinationAndPattern) {
     }
 }
 
-TEST(Blit, MonochromeConversionsUseTextAndBackgroundColours) {
+TEST(GdiBlit, MonochromeConversionsUseTextAndBackgroundColours) {
     // Colour to monochrome: the source's background colour becomes white, everything else black.
     TSurface colour(4, 1, RGB(255, 0, 255));
     colour.Fill(Rect(0, 0, 2, 1), RGB(10, 20, 30));
@@ -74,7 +74,7 @@ TEST(Blit, MonochromeConversionsUseTextAndBackgroundColours) {
     DeleteObject(mask);
 }
 
-TEST(Blit, StretchMirrorAndOverlappingCopies) {
+TEST(GdiBlit, StretchMirrorAndOverlappingCopies) {
     TSurface src(2, 2);
     SetPixel(src.dc, 0, 0, RGB(255, 0, 0));
     SetPixel(src.dc, 1, 0, RGB(0, 255, 0));
@@ -103,7 +103,7 @@ TEST(Blit, StretchMirrorAndOverlappingCopies) {
     EXPECT_EQ(update, Rect(5, 0, 6, 1));
 }
 
-TEST(Blit, AlphaBlendWithPerPixelAndConstantAlpha) {
+TEST(GdiBlit, AlphaBlendWithPerPixelAndConstantAlpha) {
     // Premultiplied source pixels: opaque red, half-transparent green, fully transparent.
     HBITMAP image = CreateBitmap(3, 1, 1, 32);
     image->Row(0)[0] = 0xFFFF0000;
@@ -126,7 +126,7 @@ TEST(Blit, AlphaBlendWithPerPixelAndConstantAlpha) {
     DeleteObject(image);
 }
 
-TEST(Blit, DeviceIndependentBitsRoundTripInEveryFormat) {
+TEST(GdiBlit, DeviceIndependentBitsRoundTripInEveryFormat) {
     TSurface s(5, 3);
     const COLORREF colours[3] = {RGB(0, 0, 0), RGB(255, 255, 255), RGB(255, 0, 0)};
     for (int y = 0; y < 3; ++y)

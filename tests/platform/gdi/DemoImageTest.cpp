@@ -9,7 +9,7 @@ using testing::TSelectedFont;
 using testing::TSurface;
 
 // Paints a sample of what the controls draw and writes it as PNG for people to look at.
-TEST(DemoImage, PanelTextFocusCheckBoxesAndGradient) {
+TEST(GdiDemoImage, PanelTextFocusCheckBoxesAndGradient) {
     TSurface s(420, 260, GetSysColor(COLOR_BTNFACE));
     TRect panel = Rect(8, 8, 412, 252);
     DrawEdge(s.dc, panel, EDGE_RAISED, BF_RECT | BF_ADJUST);

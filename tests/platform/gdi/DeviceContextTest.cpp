@@ -10,7 +10,7 @@ using testing::TSurface;
 constexpr COLORREF White = RGB(255, 255, 255);
 constexpr COLORREF Red = RGB(255, 0, 0);
 
-TEST(DeviceContext, SaveAndRestoreBringBackTheWholeState) {
+TEST(GdiDeviceContext, SaveAndRestoreBringBackTheWholeState) {
     TSurface s(20, 20);
     HBRUSH brush = CreateSolidBrush(Red);
     HBRUSH stock = SelectObject(s.dc, brush);
@@ -39,7 +39,7 @@ TEST(DeviceContext, SaveAndRestoreBringBackTheWholeState) {
     DeleteObject(brush);
 }
 
-TEST(DeviceContext, DeletingASelectedObjectKeepsItUsableUntilReplaced) {
+TEST(GdiDeviceContext, DeletingASelectedObjectKeepsItUsableUntilReplaced) {
     TSurface s(4, 4);
     HBRUSH brush = CreateSolidBrush(Red);
     HGDIOBJ old = SelectObject(s.dc, brush);
@@ -52,7 +52,7 @@ TEST(DeviceContext, DeletingASelectedObjectKeepsItUsableUntilReplaced) {
     EXPECT_FALSE(DeleteObject(nullptr));
 }
 
-TEST(DeviceContext, OriginsMapLogicalToDeviceCoordinates) {
+TEST(GdiDeviceContext, OriginsMapLogicalToDeviceCoordinates) {
     TSurface s(20, 20);
     SetWindowOrgEx(s.dc, 10, 0, nullptr);
     SetViewportOrgEx(s.dc, 0, 5, nullptr);
@@ -68,7 +68,7 @@ TEST(DeviceContext, OriginsMapLogicalToDeviceCoordinates) {
     EXPECT_FALSE(RectVisible(s.dc, Rect(0, 0, 12, 20)));
 }
 
-TEST(DeviceContext, ClippingThroughCombinedRegions) {
+TEST(GdiDeviceContext, ClippingThroughCombinedRegions) {
     TSurface s(20, 20);
     HRGN ring = CreateRectRgn(0, 0, 20, 20);
     HRGN hole = CreateRectRgn(5, 5, 15, 15);
@@ -101,7 +101,7 @@ TEST(DeviceContext, ClippingThroughCombinedRegions) {
     DeleteObject(extra);
 }
 
-TEST(DeviceContext, WindowContextsDrawThroughTheirOriginAndSystemClip) {
+TEST(GdiDeviceContext, WindowContextsDrawThroughTheirOriginAndSystemClip) {
     HBITMAP backBuffer = CreateBitmap(30, 30, 1, 32);
     TRegion visible(Rect(0, 0, 10, 10));
     visible = visible.Subtract(TRegion(Rect(0, 0, 5, 5))); // a sibling covers the top-left corner
@@ -121,7 +121,7 @@ TEST(DeviceContext, WindowContextsDrawThroughTheirOriginAndSystemClip) {
     DeleteObject(backBuffer);
 }
 
-TEST(DeviceContext, NullHandlesAreRefusedWithoutCrashing) {
+TEST(GdiDeviceContext, NullHandlesAreRefusedWithoutCrashing) {
     EXPECT_EQ(SaveDC(nullptr), 0);
     EXPECT_FALSE(RestoreDC(nullptr, -1));
     EXPECT_FALSE(FillRect(nullptr, Rect(0, 0, 1, 1), nullptr));
@@ -141,7 +141,7 @@ TEST(DeviceContext, NullHandlesAreRefusedWithoutCrashing) {
 namespace zorvy {
 namespace {
 
-TEST(DeviceContext, ABitmapWhosePixelsNoLongerMatchItsSizeIsNotDrawn) {
+TEST(GdiDeviceContext, ABitmapWhosePixelsNoLongerMatchItsSizeIsNotDrawn) {
     TSurface s(8, 8);
     s.bitmap->bits.resize(10); // a caller replaced the pixels without resizing the bitmap
     EXPECT_TRUE(FillRect(s.dc, Rect(0, 0, 8, 8), static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH))));

@@ -25,7 +25,7 @@ int Differences(const std::vector<uint32_t>& a, const std::vector<uint32_t>& b) 
     return n;
 }
 
-TEST(FrameControl, CheckBoxStatesDifferWhereTheyShould) {
+TEST(GdiFrameControl, CheckBoxStatesDifferWhereTheyShould) {
     auto unchecked = Draw(DFC_BUTTON, DFCS_BUTTONCHECK);
     auto checked = Draw(DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_CHECKED);
     auto pushed = Draw(DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_PUSHED);
@@ -46,7 +46,7 @@ TEST(FrameControl, CheckBoxStatesDifferWhereTheyShould) {
     EXPECT_EQ(flat[0], ColorToPixelValue(GetSysColor(COLOR_BTNSHADOW)));
 }
 
-TEST(FrameControl, RadioMaskAndDotAreCentredCircles) {
+TEST(GdiFrameControl, RadioMaskAndDotAreCentredCircles) {
     auto mask = Draw(DFC_BUTTON, DFCS_BUTTONRADIOMASK);
     TRect box{13, 13, 0, 0};
     for (int y = 0; y < 13; ++y)
@@ -67,7 +67,7 @@ TEST(FrameControl, RadioMaskAndDotAreCentredCircles) {
     EXPECT_EQ(Differences(off, on), int(std::count(on.begin(), on.end(), text)));
 }
 
-TEST(FrameControl, ScrollArrowsPointTheirWayAndBadKindsDrawNothing) {
+TEST(GdiFrameControl, ScrollArrowsPointTheirWayAndBadKindsDrawNothing) {
     auto up = Draw(DFC_SCROLL, DFCS_SCROLLUP, 17), down = Draw(DFC_SCROLL, DFCS_SCROLLDOWN, 17);
     uint32_t text = ColorToPixelValue(GetSysColor(COLOR_BTNTEXT));
     auto rowCount = [&](const std::vector<uint32_t>& p, int y) {
@@ -90,7 +90,7 @@ TEST(FrameControl, ScrollArrowsPointTheirWayAndBadKindsDrawNothing) {
     EXPECT_EQ(s.Count(RGB(255, 255, 255)), 100);
 }
 
-TEST(FrameControl, CheckBoxesBitmapHoldsTheTwelveCells) {
+TEST(GdiFrameControl, CheckBoxesBitmapHoldsTheTwelveCells) {
     HBITMAP boxes = LoadCheckBoxesBitmap();
     ASSERT_NE(boxes, nullptr);
     EXPECT_EQ(boxes->width, 4 * CheckBoxCellSize);

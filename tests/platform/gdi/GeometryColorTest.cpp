@@ -5,7 +5,7 @@
 namespace zorvy {
 namespace {
 
-TEST(Geometry, IntersectAndUnionFollowExclusiveEdges) {
+TEST(GdiGeometry, IntersectAndUnionFollowExclusiveEdges) {
     TRect r;
     EXPECT_TRUE(IntersectRect(r, Rect(0, 0, 10, 10), Rect(5, 5, 20, 20)));
     EXPECT_EQ(r, Rect(5, 5, 10, 10));
@@ -18,7 +18,7 @@ TEST(Geometry, IntersectAndUnionFollowExclusiveEdges) {
     EXPECT_EQ(Bounds(1, 2, 3, 4), Rect(1, 2, 4, 6));
 }
 
-TEST(Colors, SystemColoursResolveThroughTheCurrentScheme) {
+TEST(GdiColors, SystemColoursResolveThroughTheCurrentScheme) {
     ResetSysColors();
     EXPECT_EQ(ColorToRGB(clRed), RGB(255, 0, 0));
     EXPECT_EQ(ColorToRGB(clBtnFace), GetSysColor(COLOR_BTNFACE));

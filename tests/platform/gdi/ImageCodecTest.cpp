@@ -54,7 +54,7 @@ std::vector<uint8_t> BmpFile(int width, int height, int bits, const std::vector<
     return f;
 }
 
-TEST(ImageCodec, PngRoundTripsKeepAlphaOrWriteOpaquePixels) {
+TEST(GdiImageCodec, PngRoundTripsKeepAlphaOrWriteOpaquePixels) {
     TBitmapHolder image(CreateBitmap(3, 2, 1, 32));
     const uint32_t pixels[6] = {0xFF102030, 0x80800000, 0x00000000, 0xFFFFFFFF, 0x40004040, 0xFF000000};
     std::copy(pixels, pixels + 6, image.bitmap->bits.begin());
@@ -70,7 +70,7 @@ TEST(ImageCodec, PngRoundTripsKeepAlphaOrWriteOpaquePixels) {
     }
 }
 
-TEST(ImageCodec, JpegRoundTripIsCloseToTheOriginal) {
+TEST(GdiImageCodec, JpegRoundTripIsCloseToTheOriginal) {
     TBitmapHolder image(Gradient(32, 24));
     std::vector<uint8_t> jpeg = SaveJpeg(image.bitmap, 95);
     EXPECT_EQ(DetectImageFormat(jpeg), TImageFormat::Jpeg);
@@ -86,7 +86,7 @@ TEST(ImageCodec, JpegRoundTripIsCloseToTheOriginal) {
     EXPECT_LT(double(total) / (32 * 24 * 3), 3.0);
 }
 
-TEST(ImageCodec, BmpFilesInEveryBitDepthLoadTopDown) {
+TEST(GdiImageCodec, BmpFilesInEveryBitDepthLoadTopDown) {
     // 2 x 2, bottom-up rows padded to four bytes: bottom row blue, green; top row red, white.
     std::vector<uint8_t> rows24 = {255, 0, 0, 0, 255, 0, 0, 0, 0, 0, 255, 255, 255, 255, 0, 0};
     TBitmapHolder b24(LoadBmp(BmpFile(2, 2, 24, {}, rows24)));
@@ -114,7 +114,7 @@ TEST(ImageCodec, BmpFilesInEveryBitDepthLoadTopDown) {
     EXPECT_EQ(b32.bitmap->Row(0)[1], 0x08070605u);
 }
 
-TEST(ImageCodec, IconsTakeTheirLargestImageWithItsMask) {
+TEST(GdiImageCodec, IconsTakeTheirLargestImageWithItsMask) {
     // One 2 x 2 24-bit image whose AND mask makes the top-left pixel transparent.
     std::vector<uint8_t> f(6 + 16 + 40 + 2 * 8 + 2 * 4, 0);
     Put16(f, 2, 1);
@@ -139,7 +139,7 @@ TEST(ImageCodec, IconsTakeTheirLargestImageWithItsMask) {
     EXPECT_EQ(icon.bitmap->Row(1)[0], 0xFFC80000u);
 }
 
-TEST(ImageCodec, CorruptOrTruncatedFilesRaiseClearErrors) {
+TEST(GdiImageCodec, CorruptOrTruncatedFilesRaiseClearErrors) {
     TBitmapHolder image(Gradient(16, 16));
     std::vector<uint8_t> png = SavePng(image.bitmap), jpeg = SaveJpeg(image.bitmap);
     std::vector<uint8_t> bmp = BmpFile(2, 2, 24, {}, std::vector<uint8_t>(16, 0));
@@ -185,7 +185,7 @@ TEST(ImageCodec, CorruptOrTruncatedFilesRaiseClearErrors) {
     }
 }
 
-TEST(ImageCodec, FilesAreWrittenWholeOrNotAtAll) {
+TEST(GdiImageCodec, FilesAreWrittenWholeOrNotAtAll) {
     TBitmapHolder image(Gradient(4, 4));
     std::filesystem::path dir = std::filesystem::path(::testing::TempDir()) / "zorvy-gdi-codec";
     std::filesystem::create_directories(dir);

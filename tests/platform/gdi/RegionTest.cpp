@@ -21,7 +21,7 @@ template <class F> void ExpectPixels(const TRegion& region, const TRect& window,
             ASSERT_EQ(region.Contains({x, y}), inside(x, y)) << "at " << x << "," << y;
 }
 
-TEST(Region, CombineModesGiveTheExpectedPixelSets) {
+TEST(GdiRegion, CombineModesGiveTheExpectedPixelSets) {
     TRect a = Rect(0, 0, 10, 10), b = Rect(5, 5, 15, 15);
     auto inA = [&](int x, int y) { return PtInRect(a, {x, y}); };
     auto inB = [&](int x, int y) { return PtInRect(b, {x, y}); };
@@ -49,7 +49,7 @@ TEST(Region, CombineModesGiveTheExpectedPixelSets) {
     }
 }
 
-TEST(Region, ResultsAreCanonicalSoEqualPixelSetsCompareEqual) {
+TEST(GdiRegion, ResultsAreCanonicalSoEqualPixelSetsCompareEqual) {
     // Two halves joined give the same region as the whole, and differently built empty regions are equal.
     TRegion left(Rect(0, 0, 5, 10)), right(Rect(5, 0, 10, 10)), top(Rect(0, 0, 10, 5)),
         bottom(Rect(0, 5, 10, 10));
@@ -67,7 +67,7 @@ TEST(Region, ResultsAreCanonicalSoEqualPixelSetsCompareEqual) {
     EXPECT_EQ(frame.Xor(TRegion(Rect(3, 3, 7, 7))), TRegion(Rect(0, 0, 10, 10)));
 }
 
-TEST(Region, HandleRoutinesOffsetTestAndCompare) {
+TEST(GdiRegion, HandleRoutinesOffsetTestAndCompare) {
     HRGN a = CreateRectRgn(0, 0, 4, 4), b = CreateRectRgn(10, 10, 14, 14);
     EXPECT_FALSE(EqualRgn(a, b));
     EXPECT_EQ(OffsetRgn(a, 10, 10), SIMPLEREGION);
@@ -88,7 +88,7 @@ TEST(Region, HandleRoutinesOffsetTestAndCompare) {
     DeleteObject(b);
 }
 
-TEST(Region, EllipseAndRoundRectAreSymmetricAndInsideTheirBounds) {
+TEST(GdiRegion, EllipseAndRoundRectAreSymmetricAndInsideTheirBounds) {
     TRegion ellipse = TRegion::Ellipse(Rect(0, 0, 20, 12));
     EXPECT_EQ(ellipse.Box(), Rect(0, 0, 20, 12));
     for (int y = 0; y < 12; ++y)
@@ -106,7 +106,7 @@ TEST(Region, EllipseAndRoundRectAreSymmetricAndInsideTheirBounds) {
     EXPECT_TRUE(TRegion::Ellipse(Rect(5, 5, 5, 9)).IsEmpty());
 }
 
-TEST(Region, PolygonFillModesDifferOnlyInTheStarCentre) {
+TEST(GdiRegion, PolygonFillModesDifferOnlyInTheStarCentre) {
     // A five-pointed star drawn in one stroke: its centre is covered twice.
     std::vector<TPoint> star = {{50, 0}, {79, 90}, {2, 35}, {98, 35}, {21, 90}};
     TRegion alternate = TRegion::Polygon(star, ALTERNATE), winding = TRegion::Polygon(star, WINDING);

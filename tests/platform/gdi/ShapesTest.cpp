@@ -11,7 +11,7 @@ constexpr COLORREF White = RGB(255, 255, 255);
 constexpr COLORREF Black = RGB(0, 0, 0);
 constexpr COLORREF Red = RGB(255, 0, 0);
 
-TEST(Shapes, FillsAndFramesCoverExactlyTheirPixels) {
+TEST(GdiShapes, FillsAndFramesCoverExactlyTheirPixels) {
     struct TCase {
         const char* name;
         std::function<void(HDC, HBRUSH)> draw;
@@ -54,7 +54,7 @@ TEST(Shapes, FillsAndFramesCoverExactlyTheirPixels) {
     }
 }
 
-TEST(Shapes, DrawingLeavesTheAlphaByteZeroAndSystemColourBrushesFollowTheScheme) {
+TEST(GdiShapes, DrawingLeavesTheAlphaByteZeroAndSystemColourBrushesFollowTheScheme) {
     TSurface s(4, 4);
     FillRect(s.dc, Rect(0, 0, 4, 4), GetSysColorBrush(COLOR_BTNFACE));
     EXPECT_EQ(s.At(1, 1), GetSysColor(COLOR_BTNFACE));
@@ -65,7 +65,7 @@ TEST(Shapes, DrawingLeavesTheAlphaByteZeroAndSystemColourBrushesFollowTheScheme)
     ResetSysColors();
 }
 
-TEST(Shapes, OnePixelLinesAreCrispAndLeaveOutTheirLastPoint) {
+TEST(GdiShapes, OnePixelLinesAreCrispAndLeaveOutTheirLastPoint) {
     TSurface s(12, 12);
     HPEN pen = CreatePen(PS_SOLID, 1, Black);
     HGDIOBJ old = SelectObject(s.dc, pen);
@@ -88,7 +88,7 @@ TEST(Shapes, OnePixelLinesAreCrispAndLeaveOutTheirLastPoint) {
     EXPECT_EQ(position, Point(5, 6));
 }
 
-TEST(Shapes, RectangleEllipseAndPolygonUsePenAndBrush) {
+TEST(GdiShapes, RectangleEllipseAndPolygonUsePenAndBrush) {
     TSurface s(30, 20);
     HPEN pen = CreatePen(PS_SOLID, 1, Black);
     HBRUSH brush = CreateSolidBrush(Red);
@@ -114,7 +114,7 @@ TEST(Shapes, RectangleEllipseAndPolygonUsePenAndBrush) {
     DeleteObject(brush);
 }
 
-TEST(Shapes, XorMixAndFocusRectanglesUndoThemselves) {
+TEST(GdiShapes, XorMixAndFocusRectanglesUndoThemselves) {
     TSurface s(20, 20);
     s.Fill(Rect(0, 0, 20, 10), RGB(10, 200, 30));
     s.Fill(Rect(0, 10, 20, 20), RGB(90, 60, 250));
@@ -144,7 +144,7 @@ TEST(Shapes, XorMixAndFocusRectanglesUndoThemselves) {
     DeleteObject(pen);
 }
 
-TEST(Shapes, DrawEdgeUsesTheThreeDimensionalColoursAndAdjusts) {
+TEST(GdiShapes, DrawEdgeUsesTheThreeDimensionalColoursAndAdjusts) {
     TSurface s(10, 10);
     TRect r = Rect(0, 0, 10, 10);
     DrawEdge(s.dc, r, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
@@ -163,7 +163,7 @@ TEST(Shapes, DrawEdgeUsesTheThreeDimensionalColoursAndAdjusts) {
     EXPECT_EQ(s.At(5, 5), GetSysColor(COLOR_BTNFACE));
 }
 
-TEST(Shapes, HatchAndPatternBrushesTileFromTheBrushOrigin) {
+TEST(GdiShapes, HatchAndPatternBrushesTileFromTheBrushOrigin) {
     TSurface s(16, 16);
     // A monochrome checkerboard pattern brush: 1 bits take the background colour, 0 bits the text colour.
     uint16_t rows[8] = {0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55, 0xAA, 0x55};
@@ -190,7 +190,7 @@ TEST(Shapes, HatchAndPatternBrushesTileFromTheBrushOrigin) {
     DeleteObject(hatch);
 }
 
-TEST(Shapes, PixelsPathsAndWidePens) {
+TEST(GdiShapes, PixelsPathsAndWidePens) {
     TSurface s(40, 40);
     EXPECT_EQ(SetPixel(s.dc, 3, 4, Red), Red);
     EXPECT_EQ(GetPixel(s.dc, 3, 4), Red);
@@ -230,7 +230,7 @@ namespace {
 
 // Coordinates far outside the surface (measuring calls pass 2147483647) draw only what is visible
 // and finish at once.
-TEST(Shapes, ExtremeCoordinatesDrawTheVisiblePartWithoutOverflow) {
+TEST(GdiShapes, ExtremeCoordinatesDrawTheVisiblePartWithoutOverflow) {
     constexpr int Big = 2147483647, Small = -2147483647 - 1;
     TSurface s(20, 20);
     HPEN pen = CreatePen(PS_DOT, 1, Black);

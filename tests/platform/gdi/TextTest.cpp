@@ -12,7 +12,7 @@ using testing::TSurface;
 constexpr COLORREF White = RGB(255, 255, 255);
 constexpr COLORREF Black = RGB(0, 0, 0);
 
-TEST(Text, MetricsFollowTheLogicalFontHeight) {
+TEST(GdiText, MetricsFollowTheLogicalFontHeight) {
     TSurface s(1, 1);
     TEXTMETRIC small, large, cell;
     {
@@ -39,7 +39,7 @@ TEST(Text, MetricsFollowTheLogicalFontHeight) {
     EXPECT_EQ(GetTextFace(s.dc), "DejaVu Sans") << "the default face maps to an installed family";
 }
 
-TEST(Text, ChineseCaptionsRenderWithRealGlyphs) {
+TEST(GdiText, ChineseCaptionsRenderWithRealGlyphs) {
     for (const char* face : {"宋体", "Tahoma", "MS Sans Serif"}) {
         LOGFONT lf;
         lf.lfHeight = -12;
@@ -50,7 +50,7 @@ TEST(Text, ChineseCaptionsRenderWithRealGlyphs) {
     }
 }
 
-TEST(Text, ExtentsAreAdditiveAndFitCountsRespectCharacters) {
+TEST(GdiText, ExtentsAreAdditiveAndFitCountsRespectCharacters) {
     TSurface s(1, 1);
     TSelectedFont font(s.dc, -12);
     std::string text = "ab开始";
@@ -77,7 +77,7 @@ TEST(Text, ExtentsAreAdditiveAndFitCountsRespectCharacters) {
     EXPECT_TRUE(TextOut(s.dc, 0, 0, broken));
 }
 
-TEST(Text, DrawnTextStaysInsideItsCalculatedRectangle) {
+TEST(GdiText, DrawnTextStaysInsideItsCalculatedRectangle) {
     struct TCase {
         const char* text;
         unsigned format;
@@ -110,7 +110,7 @@ TEST(Text, DrawnTextStaysInsideItsCalculatedRectangle) {
     }
 }
 
-TEST(Text, WordBreakMakesRowsAndEditControlBreaksLongWords) {
+TEST(GdiText, WordBreakMakesRowsAndEditControlBreaksLongWords) {
     TSurface s(1, 1);
     TSelectedFont font(s.dc, -12);
     TEXTMETRIC tm;
@@ -145,7 +145,7 @@ TEST(Text, WordBreakMakesRowsAndEditControlBreaksLongWords) {
     }
 }
 
-TEST(Text, EndEllipsisAndPathEllipsisShortenToTheRectangle) {
+TEST(GdiText, EndEllipsisAndPathEllipsisShortenToTheRectangle) {
     TSurface s(300, 30);
     TSelectedFont font(s.dc, -12);
     SetBkMode(s.dc, TRANSPARENT);
@@ -169,7 +169,7 @@ TEST(Text, EndEllipsisAndPathEllipsisShortenToTheRectangle) {
     EXPECT_GE(path.Width(), name.cx);
 }
 
-TEST(Text, PrefixUnderlinesTheMarkedCharacterOnly) {
+TEST(GdiText, PrefixUnderlinesTheMarkedCharacterOnly) {
     auto drawn = [](const char* text, unsigned format) {
         auto s = std::make_unique<TSurface>(100, 20);
         TSelectedFont font(s->dc, -12);
@@ -205,7 +205,7 @@ TEST(Text, PrefixUnderlinesTheMarkedCharacterOnly) {
     EXPECT_EQ(diff.Height(), 1);
 }
 
-TEST(Text, AlignmentAndVerticalCentringPlaceTheLine) {
+TEST(GdiText, AlignmentAndVerticalCentringPlaceTheLine) {
     TSurface s(200, 40);
     TSelectedFont font(s.dc, -12);
     SetBkMode(s.dc, OPAQUE);
@@ -221,7 +221,7 @@ TEST(Text, AlignmentAndVerticalCentringPlaceTheLine) {
     EXPECT_EQ(result, top + tm.tmHeight);
 }
 
-TEST(Text, TextOutBackgroundClippingAndTabs) {
+TEST(GdiText, TextOutBackgroundClippingAndTabs) {
     TSurface s(200, 30);
     TSelectedFont font(s.dc, -12);
     TEXTMETRIC tm;
@@ -249,7 +249,7 @@ TEST(Text, TextOutBackgroundClippingAndTabs) {
     EXPECT_GE(tabs.InkBounds().Right, 50 + 1);
 }
 
-TEST(Text, RotatedFontsTurnTheTextAboutItsOrigin) {
+TEST(GdiText, RotatedFontsTurnTheTextAboutItsOrigin) {
     TSurface flat(120, 120), turned(120, 120);
     SetBkMode(flat.dc, TRANSPARENT);
     SetBkMode(turned.dc, TRANSPARENT);
@@ -264,7 +264,7 @@ TEST(Text, RotatedFontsTurnTheTextAboutItsOrigin) {
     EXPECT_GE(t.Left, 59);
 }
 
-TEST(Text, UnderlinedFontsAndTextOutlinesAsPaths) {
+TEST(GdiText, UnderlinedFontsAndTextOutlinesAsPaths) {
     TSurface plain(100, 30), underlined(100, 30);
     SetBkMode(plain.dc, TRANSPARENT);
     SetBkMode(underlined.dc, TRANSPARENT);
@@ -308,7 +308,7 @@ TEST(Text, UnderlinedFontsAndTextOutlinesAsPaths) {
 namespace zorvy {
 namespace {
 
-TEST(Text, StrokedTextOutlinesAreRingsAndMarginsNarrowTheLayout) {
+TEST(GdiText, StrokedTextOutlinesAreRingsAndMarginsNarrowTheLayout) {
     TSurface s(60, 40);
     TSelectedFont font(s.dc, -28);
     HPEN pen = CreatePen(PS_SOLID, 1, RGB(255, 0, 0));
