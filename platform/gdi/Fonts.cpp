@@ -287,8 +287,9 @@ char32_t DecodeChar(std::string_view text, size_t i) {
 
 #if defined(__SANITIZE_ADDRESS__)
 // Fontconfig keeps its caches until the process ends and never frees them; the leak checker of the
-// sanitizer builds is told so, while leaks of our own code are still reported.
-extern "C" const char* __lsan_default_suppressions() {
+// sanitizer builds is told so, while leaks of our own code are still reported. Weak, so that a program
+// with suppressions of its own can replace the list.
+extern "C" __attribute__((weak)) const char* __lsan_default_suppressions() {
     return "leak:libfontconfig.so\n";
 }
 #endif
