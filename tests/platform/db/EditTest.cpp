@@ -209,6 +209,31 @@ TEST_P(EditTest, RefreshReadsTheTableAgainAndTransactionsCoverPosts) {
     EXPECT_FALSE(query->Locate("Issue", std::string("2026098")));
 }
 
+TEST_P(EditTest, LongAndEmptyTextsSurviveTheRoundTrip) {
+    connection_->Execute("create table notes (id integer primary key, body text, tag varchar(10))");
+    std::string body;
+    for (int i = 0; i < 3000; ++i)
+        body += "号◆" + std::to_string(i % 10); // past any single read of the driver
+    TADOQuery* table = NewQuery({"select * from notes"});
+    table->Open();
+    EXPECT_TRUE(table->FieldByName("body")->IsBlob());
+    table->Append();
+    table->FieldByName("id")->SetAsInteger(1);
+    table->FieldByName("body")->SetAsString(body);
+    table->FieldByName("tag")->SetAsString("");
+    table->Post();
+    table->Close();
+    table->Open();
+    EXPECT_EQ(table->FieldByName("body")->GetAsString(), body);
+    EXPECT_FALSE(table->FieldByName("tag")->IsNull()); // an empty text is not null
+    EXPECT_EQ(table->FieldByName("tag")->GetAsString(), "");
+
+    TADOQuery* byTag = NewQuery({"select id from notes where tag=:tag"});
+    byTag->GetParameters().ParamByName("tag")->SetValue(std::string(""));
+    byTag->Open();
+    EXPECT_EQ(byTag->GetRecordCount(), 1);
+}
+
 ZORVY_ON_BOTH_ENGINES(EditTest);
 
 } // namespace
