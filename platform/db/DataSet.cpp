@@ -12,6 +12,55 @@ namespace {
 
 const CellValue NullCell;
 
+// Kinds of field types whose cells hold the same form; a persistent field may read any column of its kind.
+enum class Kind { Integer, Float, Boolean, DateTime, Text, Binary, Other };
+
+Kind KindOf(TFieldType type) {
+    switch (type) {
+    case TFieldType::ftSmallint:
+    case TFieldType::ftInteger:
+    case TFieldType::ftWord:
+    case TFieldType::ftAutoInc:
+    case TFieldType::ftLargeint:
+        return Kind::Integer;
+    case TFieldType::ftFloat:
+    case TFieldType::ftCurrency:
+    case TFieldType::ftBCD:
+    case TFieldType::ftFMTBcd:
+        return Kind::Float;
+    case TFieldType::ftBoolean:
+        return Kind::Boolean;
+    case TFieldType::ftDate:
+    case TFieldType::ftTime:
+    case TFieldType::ftDateTime:
+    case TFieldType::ftTimeStamp:
+        return Kind::DateTime;
+    case TFieldType::ftString:
+    case TFieldType::ftFixedChar:
+    case TFieldType::ftWideString:
+    case TFieldType::ftFixedWideChar:
+    case TFieldType::ftMemo:
+    case TFieldType::ftFmtMemo:
+    case TFieldType::ftWideMemo:
+        return Kind::Text;
+    case TFieldType::ftBytes:
+    case TFieldType::ftVarBytes:
+    case TFieldType::ftBlob:
+    case TFieldType::ftGraphic:
+    case TFieldType::ftTypedBinary:
+        return Kind::Binary;
+    default:
+        return Kind::Other;
+    }
+}
+
+// A column's cell in the form of the field that reads it (integers read by a float field).
+CellValue FieldForm(CellValue cell, TFieldType type) {
+    if (KindOf(type) == Kind::Float)
+        if (auto* i = std::get_if<int64_t>(&cell)) return static_cast<double>(*i);
+    return cell;
+}
+
 bool IsEditing(TDataSetState state) {
     return state == TDataSetState::dsEdit || state == TDataSetState::dsInsert;
 }
@@ -74,7 +123,9 @@ void TDataSet::OpenCursor() {
             record->sourceOrder = record->id;
             record->cells.resize(fields_.fields_.size());
             for (size_t f = 0; f < columnOfField.size(); ++f)
-                if (columnOfField[f] >= 0) record->cells[f] = std::move(row[columnOfField[f]]);
+                if (columnOfField[f] >= 0)
+                    record->cells[f] =
+                        FieldForm(std::move(row[columnOfField[f]]), fields_.fields_[f]->dataType_);
             records_.push_back(std::move(record));
         }
         RebuildView();
@@ -140,6 +191,14 @@ void TDataSet::BindFields(const std::vector<SourceColumn>& columns, std::vector<
         if (column < 0) {
             DestroyDynamicFields();
             throw EDatabaseError(GetName() + ": Field '" + field->fieldName_ + "' not found");
+        }
+        Kind fieldKind = KindOf(field->dataType_), columnKind = KindOf(columns[column].dataType);
+        bool compatible = fieldKind == columnKind || fieldKind == Kind::Other ||
+                          (fieldKind == Kind::Float && columnKind == Kind::Integer);
+        if (!compatible) {
+            DestroyDynamicFields();
+            throw EDatabaseError(GetName() + ": Type mismatch for field '" + field->fieldName_ +
+                                 "': the column does not hold values of the field's type");
         }
         columnOfField[f] = column;
         field->fieldNo_ = column + 1;
@@ -783,7 +842,8 @@ void TDataSet::Refresh() {
         record->sourceOrder = record->id;
         record->cells.resize(fields_.fields_.size());
         for (size_t f = 0; f < columnOfField.size(); ++f)
-            if (columnOfField[f] >= 0) record->cells[f] = std::move(row[columnOfField[f]]);
+            if (columnOfField[f] >= 0)
+                record->cells[f] = FieldForm(std::move(row[columnOfField[f]]), fields_.fields_[f]->dataType_);
         records_.push_back(std::move(record));
     }
     RebuildView();

@@ -148,6 +148,33 @@ TEST(DataSet, FieldsConvertCheckAndFormatTheirValues) {
     EXPECT_FALSE(id->IsValidChar('x'));
 }
 
+TEST(DataSet, PersistentFieldsReadColumnsOfTheirKindAndRefuseOthers) {
+    std::unique_ptr<MemoryDataSet> dataSet(NewNumbers());
+    auto* id = new TFloatField(dataSet.get());
+    id->SetFieldName("id");
+    id->SetDataSet(dataSet.get());
+    dataSet->Open();
+    EXPECT_EQ(dataSet->GetFieldCount(), 1); // persistent data fields: only those
+    EXPECT_EQ(id->GetValue().VarType(), varDouble);
+    EXPECT_DOUBLE_EQ(id->GetAsFloat(), 1.0);
+    EXPECT_THROW(dataSet->FieldByName("Name"), EDatabaseError);
+    dataSet->Close();
+
+    auto* name = new TIntegerField(dataSet.get());
+    name->SetFieldName("Name");
+    name->SetDataSet(dataSet.get());
+    EXPECT_THROW(dataSet->Open(), EDatabaseError);
+    EXPECT_FALSE(dataSet->GetActive());
+    delete name;
+    auto* missing = new TIntegerField(dataSet.get());
+    missing->SetFieldName("Missing");
+    missing->SetDataSet(dataSet.get());
+    EXPECT_THROW(dataSet->Open(), EDatabaseError);
+    missing->SetDataSet(nullptr);
+    dataSet->Open();
+    EXPECT_EQ(dataSet->GetRecordCount(), 10);
+}
+
 TEST(DataSet, ClosesWithoutEventsWhenDestroyed) {
     auto* dataSet = NewNumbers();
     int closes = 0;
