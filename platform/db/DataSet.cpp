@@ -98,8 +98,9 @@ void TDataSet::SetActive(bool active) {
         if (BeforeOpen) BeforeOpen(this);
         OpenCursor();
         SetState(TDataSetState::dsBrowse);
+        TWeakLink<TDataSet> alive(this); // a handler may free the dataset
         if (AfterOpen) AfterOpen(this);
-        if (!IsEmpty() && AfterScroll) AfterScroll(this);
+        if (alive && !IsEmpty() && AfterScroll) AfterScroll(this);
     } else {
         // A dataset that is being destroyed closes without events: their handlers may be gone already.
         bool destroying = HasState(csDestroying);
@@ -697,8 +698,9 @@ void TDataSet::BeginInsertAppend(bool append) {
     }
     modified_ = false;
     DataEvent(TDataEvent::deDataSetChange);
+    TWeakLink<TDataSet> alive(this);
     if (AfterInsert) AfterInsert(this);
-    if (AfterScroll) AfterScroll(this);
+    if (alive && AfterScroll) AfterScroll(this);
 }
 
 void TDataSet::CheckRequiredFields() const {
@@ -799,8 +801,9 @@ void TDataSet::Delete() {
     bof_ = eof_ = view_.empty();
     UpdateWindow();
     DataEvent(TDataEvent::deDataSetChange);
+    TWeakLink<TDataSet> alive(this);
     if (AfterDelete) AfterDelete(this);
-    if (AfterScroll) AfterScroll(this);
+    if (alive && AfterScroll) AfterScroll(this);
 }
 
 void TDataSet::CheckBrowseMode() {
@@ -957,8 +960,12 @@ void TDataSet::EnableControls() {
 
 void TDataSet::DataEvent(TDataEvent event, intptr_t info) {
     if (disableCount_ > 0 && event == TDataEvent::deLayoutChange) enableEvent_ = TDataEvent::deLayoutChange;
-    for (TDataSource* source : std::vector<TDataSource*>(dataSources_))
-        source->DataEvent(event, info);
+    TWeakLink<TDataSet> alive(this); // a control's handler may free the dataset
+    for (TDataSource* source : std::vector<TDataSource*>(dataSources_)) {
+        if (!alive) return;
+        if (std::find(dataSources_.begin(), dataSources_.end(), source) != dataSources_.end())
+            source->DataEvent(event, info);
+    }
 }
 
 void TDataSet::AddDataSource(TDataSource* source) {

@@ -59,8 +59,11 @@ void TDataSource::UpdateState() {
     }
     TDataSetState old = state_;
     state_ = state;
+    TWeakLink<TDataSource> alive(this);
     NotifyLinks(TDataEvent::deUpdateState, 0);
+    if (!alive) return;
     if (OnStateChange) OnStateChange(this);
+    if (!alive) return;
     if ((old == TDataSetState::dsInactive || state == TDataSetState::dsInactive) && OnDataChange)
         OnDataChange(this, nullptr);
 }
@@ -71,7 +74,9 @@ void TDataSource::DataEvent(TDataEvent event, intptr_t info) {
         return;
     }
     if (state_ == TDataSetState::dsInactive) return;
+    TWeakLink<TDataSource> alive(this);
     NotifyLinks(event, info);
+    if (!alive) return;
     switch (event) {
     case TDataEvent::deFieldChange:
         if (OnDataChange) OnDataChange(this, reinterpret_cast<TField*>(info));
@@ -92,9 +97,10 @@ void TDataSource::DataEvent(TDataEvent event, intptr_t info) {
 
 void TDataSource::NotifyLinks(TDataEvent event, intptr_t info) {
     bool disabled = dataSet_ && dataSet_->ControlsDisabled();
+    TWeakLink<TDataSource> alive(this); // a link's handler may free the source
     for (TDataLink* link : std::vector<TDataLink*>(links_)) {
-        if (std::find(links_.begin(), links_.end(), link) == links_.end())
-            continue; // detached by an earlier link's handler
+        if (!alive) return;
+        if (std::find(links_.begin(), links_.end(), link) == links_.end()) continue; // detached meanwhile
         if (disabled && link->visualControl_) continue;
         link->DataEvent(event, info);
     }

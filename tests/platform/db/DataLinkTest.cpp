@@ -138,6 +138,35 @@ TEST(DataSource, ReportsStateAndDataChangesAndAutoEdits) {
                            "state 0", "data -"}));
 }
 
+TEST(DataLink, HandlersMayFreeTheDataSetOrTheSourceThatCalledThem) {
+    auto* dataSet = NewNumbers();
+    dataSet->AfterOpen = [dataSet](TDataSet*) { delete dataSet; };
+    bool scrolled = false;
+    dataSet->AfterScroll = [&scrolled](TDataSet*) { scrolled = true; };
+    dataSet->Open(); // no AfterScroll on a freed dataset
+    EXPECT_FALSE(scrolled);
+
+    class FreeingLink : public RecordingLink {
+      public:
+        TDataSource* victim = nullptr;
+
+      protected:
+        void DataSetScrolled(int) override { delete std::exchange(victim, nullptr); }
+    };
+    std::unique_ptr<MemoryDataSet> numbers(NewNumbers());
+    auto* source = new TDataSource(nullptr);
+    source->SetDataSet(numbers.get());
+    FreeingLink first, second;
+    first.victim = source;
+    first.SetDataSource(source);
+    second.SetDataSource(source);
+    numbers->Open();
+    numbers->Next();
+    EXPECT_EQ(first.GetDataSource(), nullptr);
+    EXPECT_EQ(second.GetDataSource(), nullptr);
+    numbers->Next();
+}
+
 TEST(DataLink, DetachesWhenTheDataSourceOrDataSetGoes) {
     auto link = std::make_unique<RecordingLink>();
     {
