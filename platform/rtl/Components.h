@@ -3,7 +3,7 @@
 // TInterfacedPersistent, and TComponent (ownership, names, state, notifications).
 //
 // Ownership: a component owns the components created with it as owner and deletes them in its
-// destructor, last first. `delete` on an owned component first removes it from its owner, which
+// destructor, last first; so an owned component is always made with `new`. `delete` on an owned component first removes it from its owner, which
 // notifies the owner and its components (Notification(c, opRemove)), so they can drop pointers.
 // Components linked with FreeNotification hear of each other's destruction the same way.
 // A derived destructor runs before the base one frees owned components; a class whose owned
