@@ -1,5 +1,6 @@
 #include "MemoryDataSet.h"
 
+#include "platform/db/ADODataSet.h"
 #include "platform/db/Field.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/Variant.h"
@@ -173,6 +174,18 @@ TEST(DataSet, PersistentFieldsReadColumnsOfTheirKindAndRefuseOthers) {
     missing->SetDataSet(nullptr);
     dataSet->Open();
     EXPECT_EQ(dataSet->GetRecordCount(), 10);
+}
+
+TEST(DataSet, QueryAndTableClassesAreKnownByName) {
+    TADOQuery query(nullptr);
+    TADOTable table(nullptr);
+    EXPECT_EQ(query.ClassName(), "TADOQuery");
+    EXPECT_EQ(table.ClassName(), "TADOTable");
+    EXPECT_TRUE(query.InheritsFrom(TDataSet::StaticClass()));
+    EXPECT_TRUE(table.InheritsFrom(TCustomADODataSet::StaticClass()));
+    EXPECT_FALSE(table.InheritsFrom(TADOQuery::StaticClass()));
+    EXPECT_THROW(query.Open(), EDatabaseError); // no connection: an error, not a crash
+    EXPECT_THROW(table.Open(), EDatabaseError);
 }
 
 TEST(DataSet, ClosesWithoutEventsWhenDestroyed) {
