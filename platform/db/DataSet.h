@@ -47,6 +47,8 @@ class TDataSet : public TComponent {
     void SetRecNo(int recNo);
     int GetRecordCount() const;
     bool IsSequenced() const { return true; }
+    // The master's data source of a detail dataset; these datasets have no master.
+    virtual TDataSource* GetDataSource() const { return nullptr; }
     bool IsUniDirectional() const { return false; }
 
     // Bookmarks: the bookmark of the current record, and moving back to one.
