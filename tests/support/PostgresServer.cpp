@@ -101,7 +101,8 @@ PostgresServer::PostgresServer() {
             throw std::runtime_error("Cannot hand " + folder_->Path() + " to the postgres user");
     }
     std::string log = folder_->Path() + "/initdb.log";
-    if (Run(command({"sh", "-c", "exec \"$0\" -D \"$1\" -A trust -U zorvy -E UTF8 --no-locale --no-sync >\"$2\" 2>&1",
+    if (Run(command({"sh", "-c",
+                     "exec \"$0\" -D \"$1\" -A trust -U zorvy -E UTF8 --no-locale --no-sync >\"$2\" 2>&1",
                      binDir_ + "/initdb", dataDir_, log})) != 0)
         throw std::runtime_error("initdb failed:\n" + ReadFile(log));
 
