@@ -130,7 +130,8 @@ TEST_F(DateTimeText, FormatDateTimeFormats) {
                  {"hh:nn:ss.zzz", afternoon, "14:07:09.045"},
                  {"'Issue' yyyy \"of\" m", afternoon, "Issue 2026 of 3"},
                  {"ddddd", afternoon, "2026-03-05"},
-                 {"tt", afternoon, "14:07:09"}};
+                 {"tt", afternoon, "14:07:09"},
+                 {"yyyy年m月d日 h时n分", afternoon, "2026年3月5日 14时7分"}};
     for (const Case& c : cases)
         EXPECT_EQ(FormatDateTime(c.format, c.value), c.text) << c.format;
 
