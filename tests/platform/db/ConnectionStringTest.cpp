@@ -7,10 +7,25 @@
 
 #include <gtest/gtest.h>
 
+#if defined(__SANITIZE_ADDRESS__)
+#include <sanitizer/lsan_interface.h>
+#endif
+
+#include <cstdlib>
 #include <filesystem>
+#include <fstream>
 
 namespace zorvy {
 namespace {
+
+#if defined(__SANITIZE_ADDRESS__)
+struct IgnoreLeaksOfThirdPartyCode {
+    IgnoreLeaksOfThirdPartyCode() { __lsan_disable(); }
+    ~IgnoreLeaksOfThirdPartyCode() { __lsan_enable(); }
+};
+#else
+struct IgnoreLeaksOfThirdPartyCode {};
+#endif
 
 TEST(ConnectionString, ParsesThePairsOfTheProgramsConnectionStrings) {
     ConnectionStringPairs pairs = ParseConnectionString(
@@ -40,6 +55,33 @@ TEST(ConnectionString, MapsTheProgramsDataSourceToTheEmbeddedDatabaseWithoutCred
     EXPECT_EQ(target.connectionString.find("kqd#"), std::string::npos);
     EXPECT_EQ(target.connectionString.find("admin"), std::string::npos);
     EXPECT_TRUE(MapConnectionString("Provider=MSDASQL.1;User ID=admin;Data Source=Tkp").embedded);
+}
+
+TEST(ConnectionString, ADataSourceTheOdbcConfigurationDefinesWinsOverTheEmbeddedDatabase) {
+    test::TempDataFolder home;
+    std::string ini = home.Path() + "/odbc.ini";
+    std::ofstream(ini) << "[zorvy]\nDriver=SQLite3\nDatabase=" << home.Path() << "/configured.db\n";
+    const char* previous = std::getenv("ODBCINI");
+    std::string saved = previous ? previous : "";
+    setenv("ODBCINI", ini.c_str(), 1);
+    OdbcTarget target = MapConnectionString("Provider=MSDASQL.1;Password=kqd# m&T! ~RW;Data Source=zorvy");
+    bool tablesCreated = false;
+    {
+        // The SQLite driver keeps the strings it reads from a data source's configuration for good.
+        IgnoreLeaksOfThirdPartyCode ignore;
+        odbc::Connection connection;
+        connection.Open(target.connectionString);
+        tablesCreated = connection.TableExists("LotteryIssue");
+    }
+    if (previous)
+        setenv("ODBCINI", saved.c_str(), 1);
+    else
+        unsetenv("ODBCINI");
+    EXPECT_FALSE(target.embedded);
+    EXPECT_EQ(target.connectionString, "DSN=zorvy;");
+    EXPECT_FALSE(tablesCreated); // the configured database is the user's: nothing is created in it
+    EXPECT_TRUE(std::filesystem::exists(home.Path() + "/configured.db"));
+    EXPECT_FALSE(std::filesystem::exists(home.Path() + "/zorvy.db"));
 }
 
 TEST(ConnectionString, ClearErrorsForWhatCannotBeReached) {
