@@ -264,7 +264,7 @@ bool ScanDate(Scanner& s, TDateTime& value) {
         int current = YearOf(Date());
         int threshold = current - fs.TwoDigitYearCenturyWindow;
         year += (threshold / 100) * 100;
-        if (fs.TwoDigitYearCenturyWindow > 0 && year <= threshold) year += 100;
+        if (fs.TwoDigitYearCenturyWindow > 0 && year < threshold) year += 100;
     }
     return TryEncodeDate(year, month, day, value);
 }

@@ -150,7 +150,11 @@ TEST_F(DateTimeText, ParsingDatesAndTimes) {
     EXPECT_DOUBLE_EQ(StrToDateTime("2026-03-05 14:07:09.5"),
                      EncodeDate(2026, 3, 5) + EncodeTime(14, 7, 9, 500));
     EXPECT_DOUBLE_EQ(StrToDateTime("1899-12-29 06:00"), -1.25);
-    EXPECT_EQ(YearOf(StrToDate("99-1-2")) % 100, 99);
+    // Two-digit years fall in the 100 years from (this year - 50).
+    int threshold = YearOf(Date()) - 50;
+    auto twoDigits = [](int year) { return std::to_string(year % 100 / 10) + std::to_string(year % 10); };
+    EXPECT_EQ(YearOf(StrToDate(twoDigits(threshold) + "-1-2")), threshold);
+    EXPECT_EQ(YearOf(StrToDate(twoDigits(threshold - 1) + "-1-2")), threshold + 99);
 
     struct Bad {
         const char* text;
