@@ -475,10 +475,10 @@ int TDataSet::MoveBy(int distance) {
         bof_ = eof_ = true;
         return 0;
     }
-    int target = current_ + distance;
-    bool pastEnd = distance > 0 && target > count - 1;
-    bool beforeStart = distance < 0 && target < 0;
-    target = std::clamp(target, 0, count - 1);
+    int64_t wanted = static_cast<int64_t>(current_) + distance; // no overflow for any distance
+    bool pastEnd = distance > 0 && wanted > count - 1;
+    bool beforeStart = distance < 0 && wanted < 0;
+    int target = static_cast<int>(std::clamp<int64_t>(wanted, 0, count - 1));
     int moved = target - current_;
     if (distance == 0) return 0;
     MoveTo(target, beforeStart, pastEnd);

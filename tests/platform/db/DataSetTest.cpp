@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 
 namespace zorvy::test {
@@ -38,6 +39,19 @@ TEST(DataSet, LocatesAndLooksUpByOneOrSeveralKeys) {
     Variant values = dataSet->GetFieldValues("ID;Name");
     EXPECT_EQ(values[0].AsInteger(), 1);
     EXPECT_EQ(VarToStr(values[1]), "n1");
+}
+
+TEST(DataSet, MovesByAnyDistanceWithoutOverflow) {
+    std::unique_ptr<MemoryDataSet> dataSet(NewNumbers());
+    dataSet->Open();
+    dataSet->SetRecNo(5);
+    EXPECT_EQ(dataSet->MoveBy(std::numeric_limits<int>::max()), 5);
+    EXPECT_TRUE(dataSet->GetEof());
+    EXPECT_EQ(dataSet->MoveBy(std::numeric_limits<int>::min()), -9);
+    EXPECT_TRUE(dataSet->GetBof());
+    EXPECT_THROW(dataSet->SetRecNo(0), EDatabaseError);
+    EXPECT_THROW(dataSet->SetRecNo(11), EDatabaseError);
+    EXPECT_EQ(dataSet->GetRecNo(), 1);
 }
 
 TEST(DataSet, BookmarksFollowTheirRecordUntilItIsDeleted) {
