@@ -31,7 +31,7 @@ void Normalise(TBcd& v) {
         ++strip;
     v.Digits.erase(0, strip);
     if (v.Digits.find_first_not_of('0') == std::string::npos) {
-        v.Digits = "0";
+        v.Digits.assign(1, '0');
         v.Scale = 0;
         v.Negative = false;
     }
@@ -100,7 +100,10 @@ int BcdCompare(const TBcd& a, const TBcd& b) {
 
 double BcdToDouble(const TBcd& value) {
     static locale_t cLocale = newlocale(LC_ALL_MASK, "C", nullptr);
-    std::string text = (value.Negative ? "-" : "") + value.Digits + "e" + std::to_string(-value.Scale);
+    std::string text(value.Negative ? 1 : 0, '-');
+    text += value.Digits;
+    text += 'e';
+    text += std::to_string(-value.Scale);
     return strtod_l(text.c_str(), nullptr, cLocale);
 }
 

@@ -31,7 +31,8 @@ Currency Currency::FromInt(int64_t value) {
 
 std::string CurrToStr(Currency value) {
     uint64_t magnitude = value.Value < 0 ? uint64_t(0) - static_cast<uint64_t>(value.Value) : value.Value;
-    std::string text = (value.Value < 0 ? "-" : "") + std::to_string(magnitude / 10000);
+    std::string text(value.Value < 0 ? 1 : 0, '-');
+    text += std::to_string(magnitude / 10000);
     std::string fraction = std::to_string(magnitude % 10000);
     fraction.insert(0, 4 - fraction.size(), '0');
     while (!fraction.empty() && fraction.back() == '0')

@@ -68,6 +68,11 @@ std::string ScientificText(const TDecimalDigits& d, int mantissaDigits, bool alw
     return text + ExponentText(exponent, alwaysSign, minExpDigits);
 }
 
+std::string Signed(bool negative, std::string text) {
+    if (negative) text.insert(text.begin(), '-');
+    return text;
+}
+
 std::string CurrencyText(const std::string& number, bool negative) {
     const TFormatSettings& fs = FormatSettings();
     const std::string& c = fs.CurrencyString;
@@ -179,7 +184,7 @@ std::string FloatToStrF(double value, TFloatFormat format, int precision, int di
     }
     case TFloatFormat::ffExponent: {
         TDecimalDigits d = FloatToDecimal(value, precision);
-        return (d.Negative ? "-" : "") + ScientificText(d, precision, true, std::clamp(digits, 0, 4));
+        return Signed(d.Negative, ScientificText(d, precision, true, std::clamp(digits, 0, 4)));
     }
     case TFloatFormat::ffFixed:
     case TFloatFormat::ffNumber:
@@ -187,14 +192,13 @@ std::string FloatToStrF(double value, TFloatFormat format, int precision, int di
         digits = std::clamp(digits, 0, 18);
         TDecimalDigits d = FloatToDecimal(value, precision, digits);
         if (d.Exponent > precision)
-            return (d.Negative ? "-" : "") +
-                   ScientificText(FloatToDecimal(value, precision), precision, true, 0);
+            return Signed(d.Negative, ScientificText(FloatToDecimal(value, precision), precision, true, 0));
         std::string integer = IntegerPart(d);
         if (format != TFloatFormat::ffFixed) integer = WithThousands(integer);
         std::string number =
             integer + (digits > 0 ? std::string(1, separator) + FractionPart(d, digits) : "");
         if (format == TFloatFormat::ffCurrency) return CurrencyText(number, d.Negative);
-        return (d.Negative ? "-" : "") + number;
+        return Signed(d.Negative, number);
     }
     }
     return {};

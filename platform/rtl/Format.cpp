@@ -142,7 +142,8 @@ class Formatter {
             if (negative) digits.erase(0, 1);
             if (precision > 0 && digits.size() < static_cast<size_t>(precision))
                 digits.insert(0, precision - digits.size(), '0');
-            return (negative ? "-" : "") + digits;
+            if (negative) digits.insert(digits.begin(), '-');
+            return digits;
         }
         case 'x': {
             if (!isInteger) Invalid();

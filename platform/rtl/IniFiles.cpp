@@ -39,7 +39,7 @@ void TIniFile::Load() {
     if (loaded_ && stamp == stamp_) return;
     loaded_ = false;
     lines_.clear();
-    lineBreak_ = "\n";
+    lineBreak_.assign(1, '\n');
     if (!stamp.exists) {
         stamp_ = stamp;
         loaded_ = true;
