@@ -418,7 +418,7 @@ void TDataSet::UpdateWindow() {
         return;
     }
     if (position < windowFirst_) windowFirst_ = position;
-    if (position >= windowFirst_ + size) windowFirst_ = position - size + 1;
+    if (position >= static_cast<int64_t>(windowFirst_) + size) windowFirst_ = position - size + 1;
     windowFirst_ = std::max(0, std::min(windowFirst_, std::max(0, count - size)));
 }
 

@@ -162,7 +162,8 @@ int TDataLink::UpdateWindow() {
     }
     int count = dataSet->CursorCount();
     if (position < firstRecord_) firstRecord_ = position;
-    if (position >= firstRecord_ + bufferCount_) firstRecord_ = position - bufferCount_ + 1;
+    if (position >= static_cast<int64_t>(firstRecord_) + bufferCount_)
+        firstRecord_ = position - bufferCount_ + 1;
     firstRecord_ = std::max(0, std::min(firstRecord_, std::max(0, count - bufferCount_)));
     return firstRecord_ - old;
 }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
 #include <memory>
 
 namespace zorvy::test {
@@ -112,6 +113,11 @@ TEST(DataLink, SeesAWindowOfRecordsAroundTheCurrentOne) {
     EXPECT_EQ(t.Take(),
               (Calls{"DataSetScrolled 0", "DataSetScrolled 2", "DataSetScrolled 4", "DataSetScrolled -6"}));
     EXPECT_EQ(t.dataSet->GetBufferCount(), 4);
+
+    t.link.SetBufferCount(std::numeric_limits<int>::max()); // every record in the window
+    t.dataSet->Last();
+    EXPECT_EQ(t.link.GetActiveRecord(), 9);
+    EXPECT_EQ(t.link.GetRecordCount(), 10);
 }
 
 TEST(DataSource, ReportsStateAndDataChangesAndAutoEdits) {
