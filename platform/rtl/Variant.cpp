@@ -63,9 +63,9 @@ Variant::Variant(double value) : type_(varDouble), double_(value) {}
 Variant::Variant(Currency value) : type_(varCurrency), int_(value.Value) {}
 Variant::Variant(const char* text) : type_(varOleStr), text_(text ? text : "") {}
 Variant::Variant(std::string text) : type_(varOleStr), text_(std::move(text)) {}
-Variant::Variant(const TBcd& value) : type_(varFMTBcd), bcd_(std::make_shared<const TBcd>(value)) {}
+Variant::Variant(const TBcd& value) : type_(varFMTBcd), extra_(std::make_shared<const TBcd>(value)) {}
 Variant::Variant(const TSQLTimeStamp& value)
-    : type_(varSQLTimeStamp), stamp_(std::make_shared<const TSQLTimeStamp>(value)) {}
+    : type_(varSQLTimeStamp), extra_(std::make_shared<const TSQLTimeStamp>(value)) {}
 
 Variant Variant::Null() {
     return OfType(varNull);
@@ -90,8 +90,7 @@ Variant Variant::FromInt64(int64_t value) {
 }
 
 Variant::Variant(const Variant& other)
-    : type_(other.type_), int_(other.int_), uint_(other.uint_), double_(other.double_), text_(other.text_),
-      bcd_(other.bcd_), stamp_(other.stamp_),
+    : type_(other.type_), uint_(other.uint_), text_(other.text_), extra_(other.extra_),
       array_(other.array_ ? std::make_unique<TVarArray>(*other.array_) : nullptr) {}
 
 Variant::Variant(Variant&& other) noexcept = default;
@@ -133,9 +132,9 @@ std::string Variant::AsString() const {
     case varUInt64:
         return std::to_string(uint_);
     case varFMTBcd:
-        return BcdToStr(*bcd_);
+        return BcdToStr(Bcd());
     case varSQLTimeStamp:
-        return SQLTimeStampToStr(*stamp_);
+        return SQLTimeStampToStr(Stamp());
     default:
         if (IsSignedIntType(type_)) return std::to_string(int_);
         CannotConvert(type_, varOleStr);
@@ -227,9 +226,9 @@ double Variant::AsDouble() const {
     case varUInt64:
         return static_cast<double>(uint_);
     case varFMTBcd:
-        return BcdToDouble(*bcd_);
+        return BcdToDouble(Bcd());
     case varSQLTimeStamp:
-        return SQLTimeStampToDateTime(*stamp_);
+        return SQLTimeStampToDateTime(Stamp());
     case varOleStr:
     case varString: {
         bool isInteger;
@@ -270,7 +269,7 @@ TDateTime Variant::AsDateTime() const {
     case varDate:
         return double_;
     case varSQLTimeStamp:
-        return SQLTimeStampToDateTime(*stamp_);
+        return SQLTimeStampToDateTime(Stamp());
     case varOleStr:
     case varString: {
         TDateTime value;
@@ -288,7 +287,7 @@ TDateTime Variant::AsDateTime() const {
 TBcd Variant::AsBcd() const {
     switch (type_) {
     case varFMTBcd:
-        return *bcd_;
+        return Bcd();
     case varCurrency:
         return StrToBcd(CurrToStr(Currency{int_}));
     case varOleStr:
@@ -307,7 +306,7 @@ TBcd Variant::AsBcd() const {
 }
 
 TSQLTimeStamp Variant::AsSQLTimeStamp() const {
-    if (type_ == varSQLTimeStamp) return *stamp_;
+    if (type_ == varSQLTimeStamp) return Stamp();
     return DateTimeToSQLTimeStamp(AsDateTime());
 }
 

@@ -124,13 +124,17 @@ class Variant {
     friend Variant VarArrayCreate(const std::vector<TVarArrayBound>&, TVarType);
     static Variant OfType(TVarType type);
 
+    const TBcd& Bcd() const { return *static_cast<const TBcd*>(extra_.get()); }
+    const TSQLTimeStamp& Stamp() const { return *static_cast<const TSQLTimeStamp*>(extra_.get()); }
+
     TVarType type_ = varEmpty;
-    int64_t int_ = 0;   // signed integers, Boolean (0/1), Currency (scaled)
-    uint64_t uint_ = 0; // varUInt64
-    double double_ = 0; // Single, Double, Date
-    std::string text_;  // strings
-    std::shared_ptr<const TBcd> bcd_;
-    std::shared_ptr<const TSQLTimeStamp> stamp_;
+    union {
+        int64_t int_ = 0; // signed integers, Boolean (0/1), Currency (scaled)
+        uint64_t uint_;   // varUInt64
+        double double_;   // Single, Double, Date
+    };
+    std::string text_;                   // strings
+    std::shared_ptr<const void> extra_;  // the BCD value or the time stamp, shared between copies
     std::unique_ptr<TVarArray> array_;
 };
 
