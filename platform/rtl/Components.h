@@ -3,10 +3,10 @@
 // TInterfacedPersistent, and TComponent (ownership, names, state, notifications).
 //
 // Ownership: a component owns the components created with it as owner and deletes them in its
-// destructor, last first; so an owned component is always made with `new`. `delete` on an owned component first removes it from its owner, which
-// notifies the owner and its components (Notification(c, opRemove)), so they can drop pointers.
-// Components linked with FreeNotification hear of each other's destruction the same way.
-// A derived destructor runs before the base one frees owned components; a class whose owned
+// destructor, last first; so an owned component is always made with `new`. `delete` on an owned component
+// first removes it from its owner, which notifies the owner and its components (Notification(c, opRemove)),
+// so they can drop pointers. Components linked with FreeNotification hear of each other's destruction the
+// same way. A derived destructor runs before the base one frees owned components; a class whose owned
 // components must go while its own members still live calls DestroyComponents() itself.
 #include "platform/rtl/MetaClass.h"
 
@@ -78,6 +78,14 @@ template <class T> class TWeakLink {
     T* object_ = nullptr;
     std::shared_ptr<bool> alive_;
 };
+
+// Clears the pointer first, then deletes what it pointed to, so code run by the destructor
+// never sees the dying object through it.
+template <class T> void FreeAndNil(T*& object) {
+    T* dying = object;
+    object = nullptr;
+    delete dying;
+}
 
 // Interfaces are abstract classes mixed into objects; Supports asks for one.
 template <class I> I* Supports(TObject* object) {

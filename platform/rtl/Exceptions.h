@@ -45,6 +45,7 @@ ZORVY_EXCEPTION(EFOpenError, EStreamError);
 ZORVY_EXCEPTION(EFCreateError, EStreamError);
 ZORVY_EXCEPTION(EFilerError, EStreamError);
 ZORVY_EXCEPTION(EIniFileException, Exception);
+ZORVY_EXCEPTION(EInOutError, Exception);
 ZORVY_EXCEPTION(EAssertionFailed, Exception);
 
 // Raised to end an operation silently: the application shows no message for it.

@@ -158,6 +158,24 @@ TEST(Components, WeakLinkNoticesDestructionInsideAHandler) {
     EXPECT_FALSE(empty.Alive());
 }
 
+TEST(Components, FreeAndNilClearsThePointerBeforeTheDestructorRuns) {
+    // The destructor records what its holder's pointer shows at that moment.
+    struct TProbe : TComponent {
+        TProbe** holder;
+        TProbe** seen;
+        TProbe(TProbe** holderPointer, TProbe** seenPointer)
+            : TComponent(nullptr), holder(holderPointer), seen(seenPointer) {}
+        ~TProbe() override { *seen = *holder; }
+    };
+    TProbe* seen = nullptr;
+    TProbe* holder = nullptr;
+    holder = new TProbe(&holder, &seen);
+    seen = holder;
+    FreeAndNil(holder);
+    EXPECT_EQ(holder, nullptr);
+    EXPECT_EQ(seen, nullptr);
+}
+
 TEST(Components, AssignCopiesOrRaisesWithBothClassNames) {
     TPoint3 a, b;
     a.x = 5;
