@@ -68,6 +68,7 @@ TCollectionItem* TCollection::GetItem(int index) const {
 }
 
 TCollectionItem* TCollection::Add() {
+    if (!itemClass_) throw EInvalidOperation("The collection has no item class");
     TObject* created = itemClass_->Create(this);
     auto* item = dynamic_cast<TCollectionItem*>(created);
     if (!item) {
