@@ -4,6 +4,7 @@
 #include "platform/rtl/Numbers.h"
 #include "platform/rtl/Strings.h"
 
+#include <algorithm>
 #include <cctype>
 #include <cmath>
 #include <vector>
@@ -91,6 +92,9 @@ std::vector<Token> Tokenize(const std::string& s) {
             Fail(std::string("unexpected character \"") + static_cast<char>(c) + "\"", i, s);
         }
     }
+    // Far beyond any real filter; keeps the evaluation's recursion shallow.
+    constexpr size_t MaxTokens = 4000;
+    if (tokens.size() > MaxTokens) Fail("expression too long", tokens[MaxTokens].position, s);
     tokens.push_back({Token::End, "", s.size()});
     return tokens;
 }
@@ -136,10 +140,20 @@ class Parser {
         return left;
     }
 
+    // Deeper nesting than any real filter: refused before it could exhaust the stack.
+    static constexpr int MaxDepth = 200;
+
+    void Enter() {
+        if (++depth_ > MaxDepth) Fail("expression nested too deeply", Peek().position, source_);
+    }
+
     std::unique_ptr<Node> ParseNot() {
         if (IsWord("not")) {
             ++pos_;
-            return Binary(Node::Not, ParseNot(), nullptr);
+            Enter();
+            auto node = Binary(Node::Not, ParseNot(), nullptr);
+            --depth_;
+            return node;
         }
         return ParsePrimary();
     }
@@ -147,7 +161,9 @@ class Parser {
     std::unique_ptr<Node> ParsePrimary() {
         if (Peek().kind == Token::LParen) {
             ++pos_;
+            Enter();
             auto node = ParseOr();
+            --depth_;
             if (Peek().kind != Token::RParen) Fail("\")\" expected", Peek().position, source_);
             ++pos_;
             return node;
@@ -217,6 +233,7 @@ class Parser {
     std::vector<Token> tokens_;
     const FilterExpression::Resolver& resolver_;
     size_t pos_ = 0;
+    int depth_ = 0;
 };
 
 bool IsNumericType(TFieldType t) {
@@ -288,32 +305,43 @@ Operand Evaluate(const Node& node, const FilterExpression::CellReader& cells) {
     return v;
 }
 
-bool LikeMatch(const std::string& text, size_t t, const std::string& pattern, size_t p,
-               bool caseInsensitive) {
-    while (p < pattern.size()) {
-        char pc = pattern[p];
-        if (pc == '%' || pc == '*') {
-            for (size_t k = t; k <= text.size(); ++k)
-                if (LikeMatch(text, k, pattern, p + 1, caseInsensitive)) return true;
-            return false;
-        }
-        if (t >= text.size()) return false;
-        if (pc == '_') {
-            // One character, however many bytes it takes.
-            unsigned char lead = text[t];
-            t += lead < 0x80 ? 1 : (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3 : 4;
+size_t CharLength(const std::string& text, size_t i) {
+    unsigned char lead = text[i];
+    size_t length = lead < 0x80 ? 1 : (lead >> 5) == 6 ? 2 : (lead >> 4) == 14 ? 3 : 4;
+    return std::min(length, text.size() - i);
+}
+
+// Matching with backtracking to the last wildcard only: time grows with text times pattern at worst,
+// whatever the pattern.
+bool LikeMatch(const std::string& text, const std::string& pattern, bool caseInsensitive) {
+    auto same = [caseInsensitive](char a, char b) {
+        return caseInsensitive ? std::tolower(static_cast<unsigned char>(a)) ==
+                                     std::tolower(static_cast<unsigned char>(b))
+                               : a == b;
+    };
+    auto isAny = [&](size_t p) { return pattern[p] == '%' || pattern[p] == '*'; };
+    size_t t = 0, p = 0, starP = std::string::npos, starT = 0;
+    while (t < text.size()) {
+        if (p < pattern.size() && isAny(p)) {
+            starP = p++;
+            starT = t;
+        } else if (p < pattern.size() && pattern[p] == '_') {
+            t += CharLength(text, t); // one character, however many bytes it takes
             ++p;
-            continue;
-        }
-        char tc = text[t];
-        if (caseInsensitive
-                ? std::tolower(static_cast<unsigned char>(tc)) != std::tolower(static_cast<unsigned char>(pc))
-                : tc != pc)
+        } else if (p < pattern.size() && same(text[t], pattern[p])) {
+            ++t;
+            ++p;
+        } else if (starP != std::string::npos) {
+            starT += CharLength(text, starT);
+            t = starT;
+            p = starP + 1;
+        } else {
             return false;
-        ++t;
-        ++p;
+        }
     }
-    return t == text.size();
+    while (p < pattern.size() && isAny(p))
+        ++p;
+    return p == pattern.size();
 }
 
 bool Compare(const std::string& op, int order) {
@@ -342,7 +370,7 @@ bool Test(const Node& node, const FilterExpression::CellReader& cells, TFilterOp
     case Node::NotLike: {
         Operand a = Evaluate(*node.left, cells), b = Evaluate(*node.right, cells);
         if (a.kind == Operand::Null || b.kind == Operand::Null) return false;
-        bool match = LikeMatch(a.text, 0, b.text, 0, caseInsensitive);
+        bool match = LikeMatch(a.text, b.text, caseInsensitive);
         return node.kind == Node::Like ? match : !match;
     }
     case Node::Compare: {

@@ -73,6 +73,27 @@ TEST(Filter, RejectsMalformedExpressionsWithTheirPosition) {
     EXPECT_EQ(dataSet->GetRecordCount(), 10);
 }
 
+TEST(Filter, RefusesExpressionsTooDeepOrTooLongAndMatchesHardPatterns) {
+    std::unique_ptr<MemoryDataSet> dataSet(NewNumbers());
+    dataSet->SetFiltered(true);
+    dataSet->Open();
+    EXPECT_THROW(dataSet->SetFilter(std::string(300, '(') + "ID=1" + std::string(300, ')')),
+                 EDatabaseError);
+    std::string chain = "ID=1";
+    for (int i = 0; i < 3000; ++i)
+        chain += " or ID=1";
+    EXPECT_THROW(dataSet->SetFilter(chain), EDatabaseError);
+    EXPECT_EQ(dataSet->GetRecordCount(), 10);
+
+    dataSet->SetFilter(std::string(100, '(') + "ID=1" + std::string(100, ')'));
+    EXPECT_EQ(dataSet->GetRecordCount(), 1);
+    // Many wildcards that almost match: answered by scanning, not by trying every split.
+    dataSet->SetFilter("Name like '" + std::string(30, '%') + "n" + std::string(30, '%') + "x'");
+    EXPECT_EQ(dataSet->GetRecordCount(), 0);
+    dataSet->SetFilter("Name like '%n%0%'");
+    EXPECT_EQ(Ids(*dataSet), std::vector<int>{10});
+}
+
 TEST(Filter, ChangingItKeepsTheCurrentRecordWhenItStillQualifies) {
     std::unique_ptr<MemoryDataSet> dataSet(NewNumbers());
     dataSet->SetFiltered(true);
