@@ -49,7 +49,7 @@ class TBands : public TOwnedCollection {
 
 } // namespace
 
-TEST(Collections, ItemsJoinLeaveAndNotify) {
+TEST(RtlCollections, ItemsJoinLeaveAndNotify) {
     TComponent owner(nullptr);
     TBands bands(&owner);
     EXPECT_EQ(bands.GetOwner(), &owner);
@@ -80,7 +80,7 @@ TEST(Collections, ItemsJoinLeaveAndNotify) {
     EXPECT_EQ(second->GetCollection(), &bands);
 }
 
-TEST(Collections, UpdatesAreHeldUntilTheLastEndUpdate) {
+TEST(RtlCollections, UpdatesAreHeldUntilTheLastEndUpdate) {
     TBands bands(nullptr);
     bands.BeginUpdate();
     bands.BeginUpdate();

@@ -51,7 +51,7 @@ TComponent* Named(TComponent* owner, const std::string& name) {
 
 } // namespace
 
-TEST(Components, OwnerKeepsOrderFindsByNameAndFreesWhatItOwns) {
+TEST(RtlComponents, OwnerKeepsOrderFindsByNameAndFreesWhatItOwns) {
     auto* owner = new TWatcher(nullptr);
     TComponent* a = Named(owner, "Alpha");
     TComponent* b = Named(owner, "Beta");
@@ -76,7 +76,7 @@ TEST(Components, OwnerKeepsOrderFindsByNameAndFreesWhatItOwns) {
     delete owner; // frees Beta and Gamma; the sanitizer checks nothing leaks
 }
 
-TEST(Components, NamesAreValidatedAndUniqueWithinTheOwner) {
+TEST(RtlComponents, NamesAreValidatedAndUniqueWithinTheOwner) {
     TComponent owner(nullptr);
     TComponent* a = Named(&owner, "Button1");
     EXPECT_THROW(Named(&owner, "BUTTON1"), EComponentError);
@@ -106,7 +106,7 @@ TEST(Components, NamesAreValidatedAndUniqueWithinTheOwner) {
     EXPECT_EQ(a->GetTag(), -7);
 }
 
-TEST(Components, FreeNotificationLinksComponentsOfDifferentOwners) {
+TEST(RtlComponents, FreeNotificationLinksComponentsOfDifferentOwners) {
     auto* form1 = new TComponent(nullptr);
     auto* form2 = new TComponent(nullptr);
     auto* watcher = new TWatcher(form1);
@@ -133,7 +133,7 @@ TEST(Components, FreeNotificationLinksComponentsOfDifferentOwners) {
     delete survivor;
 }
 
-TEST(Components, StateFlagsDesigningSpreadsAndLoadedClearsLoading) {
+TEST(RtlComponents, StateFlagsDesigningSpreadsAndLoadedClearsLoading) {
     TComponent owner(nullptr);
     TComponent* child = Named(&owner, "Child");
     owner.SetDesigning(true);
@@ -147,7 +147,7 @@ TEST(Components, StateFlagsDesigningSpreadsAndLoadedClearsLoading) {
     EXPECT_TRUE(child->HasState(csDestroying));
 }
 
-TEST(Components, WeakLinkNoticesDestructionInsideAHandler) {
+TEST(RtlComponents, WeakLinkNoticesDestructionInsideAHandler) {
     auto* c = new TComponent(nullptr);
     TWeakLink<TComponent> link(c);
     EXPECT_EQ(link.Get(), c);
@@ -158,7 +158,7 @@ TEST(Components, WeakLinkNoticesDestructionInsideAHandler) {
     EXPECT_FALSE(empty.Alive());
 }
 
-TEST(Components, FreeAndNilClearsThePointerBeforeTheDestructorRuns) {
+TEST(RtlComponents, FreeAndNilClearsThePointerBeforeTheDestructorRuns) {
     // The destructor records what its holder's pointer shows at that moment.
     struct TProbe : TComponent {
         TProbe** holder;
@@ -176,7 +176,7 @@ TEST(Components, FreeAndNilClearsThePointerBeforeTheDestructorRuns) {
     EXPECT_EQ(seen, nullptr);
 }
 
-TEST(Components, AssignCopiesOrRaisesWithBothClassNames) {
+TEST(RtlComponents, AssignCopiesOrRaisesWithBothClassNames) {
     TPoint3 a, b;
     a.x = 5;
     b.Assign(&a);
@@ -191,7 +191,7 @@ TEST(Components, AssignCopiesOrRaisesWithBothClassNames) {
     EXPECT_THROW(b.Assign(nullptr), EConvertError);
 }
 
-TEST(MetaClasses, InheritanceVirtualConstructionAndTheRegistry) {
+TEST(RtlMetaClasses, InheritanceVirtualConstructionAndTheRegistry) {
     const TMetaClass* special = TSpecialWatcher::StaticClass();
     EXPECT_EQ(special->ClassName(), "TSpecialWatcher");
     EXPECT_EQ(special->ClassParent(), TWatcher::StaticClass());
@@ -226,7 +226,7 @@ TEST(MetaClasses, InheritanceVirtualConstructionAndTheRegistry) {
     UnRegisterClass(TWatcher::StaticClass());
 }
 
-TEST(Lists, IndexErrorsCarryTheIndexAndObjectListsOwnTheirItems) {
+TEST(RtlLists, IndexErrorsCarryTheIndexAndObjectListsOwnTheirItems) {
     TList list;
     int a = 1, b = 2, c = 3;
     list.Add(&a);
@@ -263,7 +263,7 @@ TEST(Lists, IndexErrorsCarryTheIndexAndObjectListsOwnTheirItems) {
     delete kept;
 }
 
-TEST(Lists, BitsGrowOnSetAndRefuseBadIndexes) {
+TEST(RtlLists, BitsGrowOnSetAndRefuseBadIndexes) {
     TBits bits;
     bits.Set(2, true);
     EXPECT_EQ(bits.GetSize(), 3);

@@ -12,7 +12,7 @@ using namespace zorvy;
 namespace {
 
 // English defaults with the program's ISO short date, restored afterwards.
-class DateTimeText : public ::testing::Test {
+class RtlDateTimeText : public ::testing::Test {
   protected:
     void SetUp() override {
         saved_ = FormatSettings();
@@ -26,7 +26,7 @@ class DateTimeText : public ::testing::Test {
 
 } // namespace
 
-TEST(DateTime, EncodeAndDecodeAcrossTheEpochAndLeapYears) {
+TEST(RtlDateTime, EncodeAndDecodeAcrossTheEpochAndLeapYears) {
     struct Case {
         int y, m, d;
         double serial;
@@ -61,7 +61,7 @@ TEST(DateTime, EncodeAndDecodeAcrossTheEpochAndLeapYears) {
     EXPECT_EQ(DaysInMonth(EncodeDate(2023, 2, 10)), 28);
 }
 
-TEST(DateTime, TimeOfDayIncludingDatesBeforeTheEpoch) {
+TEST(RtlDateTime, TimeOfDayIncludingDatesBeforeTheEpoch) {
     TDateTime t = EncodeTime(13, 45, 30, 250);
     int h, n, s, ms;
     DecodeTime(t, h, n, s, ms);
@@ -83,7 +83,7 @@ TEST(DateTime, TimeOfDayIncludingDatesBeforeTheEpoch) {
     EXPECT_THROW(DecodeDate(std::nan(""), y, m, d), EConvertError);
 }
 
-TEST(DateTime, WeekdaysAndMonthArithmetic) {
+TEST(RtlDateTime, WeekdaysAndMonthArithmetic) {
     TDateTime sunday = EncodeDate(2026, 12, 6);
     EXPECT_EQ(DayOfWeek(sunday), 1);
     EXPECT_EQ(DayOfTheWeek(sunday), 7);
@@ -106,7 +106,7 @@ TEST(DateTime, WeekdaysAndMonthArithmetic) {
     EXPECT_DOUBLE_EQ(SystemTimeToDateTime(st), EncodeDate(2026, 12, 6) + EncodeTime(8, 9, 10, 11));
 }
 
-TEST_F(DateTimeText, FormatDateTimeFormats) {
+TEST_F(RtlDateTimeText, FormatDateTimeFormats) {
     TDateTime afternoon = EncodeDate(2026, 3, 5) + EncodeTime(14, 7, 9, 45);
     TDateTime midnight = EncodeDate(2026, 3, 5);
     struct Case {
@@ -141,7 +141,7 @@ TEST_F(DateTimeText, FormatDateTimeFormats) {
     EXPECT_EQ(FormatDateTime("mmmm yyyy", afternoon), "三月 2026");
 }
 
-TEST_F(DateTimeText, ParsingDatesAndTimes) {
+TEST_F(RtlDateTimeText, ParsingDatesAndTimes) {
     EXPECT_DOUBLE_EQ(StrToDate("2026-3-5"), EncodeDate(2026, 3, 5));
     EXPECT_DOUBLE_EQ(StrToDate(" 2024-02-29 "), EncodeDate(2024, 2, 29));
     EXPECT_DOUBLE_EQ(StrToTime("14:07"), EncodeTime(14, 7, 0, 0));
@@ -177,7 +177,7 @@ TEST_F(DateTimeText, ParsingDatesAndTimes) {
     }
 }
 
-TEST(DateTime, NowIsTodayPlusTheTime) {
+TEST(RtlDateTime, NowIsTodayPlusTheTime) {
     TDateTime now = Now();
     EXPECT_GT(now, EncodeDate(2020, 1, 1));
     EXPECT_LE(Date(), now);

@@ -4,7 +4,7 @@
 
 using namespace zorvy;
 
-TEST(Exceptions, CarryTheirMessageThroughTheHierarchy) {
+TEST(RtlExceptions, CarryTheirMessageThroughTheHierarchy) {
     try {
         throw EReadError("Stream read error");
     } catch (const EStreamError& e) {
@@ -14,7 +14,7 @@ TEST(Exceptions, CarryTheirMessageThroughTheHierarchy) {
     EXPECT_THROW(throw EAbort(), Exception);
 }
 
-TEST(Exceptions, AssertAppendsTheSourcePositionAndAbortIsSilent) {
+TEST(RtlExceptions, AssertAppendsTheSourcePositionAndAbortIsSilent) {
     Assert(true, "never");
     try {
         Assert(false, "Invalid operation in GDI+");

@@ -39,7 +39,7 @@ class TCriteriaHolder : public TPersistent {
 
 } // namespace
 
-TEST(Filer, DefinedPropertiesRoundTrip) {
+TEST(RtlFiler, DefinedPropertiesRoundTrip) {
     TCriteriaHolder source;
     source.builtIn = true;
     source.ratio = 98.89;
@@ -63,7 +63,7 @@ TEST(Filer, DefinedPropertiesRoundTrip) {
     EXPECT_EQ(small.GetSize(), 1);
 }
 
-TEST(Filer, ValuesAndCorruptStreams) {
+TEST(RtlFiler, ValuesAndCorruptStreams) {
     TMemoryStream stream;
     TWriter writer(stream);
     for (int64_t v : {0LL, -128LL, 300LL, -70000LL, 1LL << 40})

@@ -7,7 +7,7 @@
 
 using namespace zorvy;
 
-TEST(FormatSettings, LocaleDefaultsAndChangeNotices) {
+TEST(RtlFormatSettings, LocaleDefaultsAndChangeNotices) {
     TFormatSettings chinese = DefaultFormatSettings("zh_CN.UTF-8");
     EXPECT_EQ(chinese.LongMonthNames[11], "十二月");
     EXPECT_EQ(chinese.LongDayNames[0], "星期日");

@@ -13,7 +13,7 @@ using namespace zorvy;
 
 namespace {
 
-class IniFiles : public ::testing::Test {
+class RtlIniFiles : public ::testing::Test {
   protected:
     void SetUp() override {
         char pattern[] = "/tmp/zorvy-ini-XXXXXX";
@@ -35,7 +35,7 @@ std::vector<std::string> Items(const TStrings& list) {
 
 } // namespace
 
-TEST_F(IniFiles, MissingFileReadsEmptyAndTheFirstWriteCreatesIt) {
+TEST_F(RtlIniFiles, MissingFileReadsEmptyAndTheFirstWriteCreatesIt) {
     TIniFile ini(Path("setup.ini"));
     EXPECT_EQ(ini.ReadString("Main", "Dsn", "zorvy"), "zorvy");
     EXPECT_EQ(ini.ReadInteger("Main", "Count", 7), 7);
@@ -54,7 +54,7 @@ TEST_F(IniFiles, MissingFileReadsEmptyAndTheFirstWriteCreatesIt) {
     EXPECT_EQ(ini.ReadString("Main", "Dsn", ""), "by hand");
 }
 
-TEST_F(IniFiles, RoundTripsValuesKeysAndSections) {
+TEST_F(RtlIniFiles, RoundTripsValuesKeysAndSections) {
     TIniFile ini(Path("scheme.ini"));
     ini.WriteString("selectm", "gw", "1,2,3");
     ini.WriteString("ButtonEdit", "xhtz1Edit", "dm=1234/j=1/");
@@ -91,7 +91,7 @@ TEST_F(IniFiles, RoundTripsValuesKeysAndSections) {
     EXPECT_TRUE(ini.SectionExists("selectm"));
 }
 
-TEST_F(IniFiles, ReadsGbkFilesAndKeepsTheirOtherLines) {
+TEST_F(RtlIniFiles, ReadsGbkFilesAndKeepsTheirOtherLines) {
     // "[方案]\r\n; 注释\r\n名称 = \"值=1\"\r\n\r\n[b]\r\nx=1\r\n" in GBK.
     WriteFileBytesAtomically(Path("gbk.ini"), "[\xB7\xBD\xB0\xB8]\r\n; \xD7\xA2\xCA\xCD\r\n\xC3\xFB\xB3\xC6 "
                                               "= \"\xD6\xB5=1\"\r\n\r\n[b]\r\nx=1\r\n");
@@ -103,7 +103,7 @@ TEST_F(IniFiles, ReadsGbkFilesAndKeepsTheirOtherLines) {
               "[方案]\r\n; 注释\r\n名称 = \"值=1\"\r\n新=2\r\n\r\n[b]\r\nx=1\r\n");
 }
 
-TEST_F(IniFiles, UnreadableFilesAndBadWritesRaiseWithTheFileName) {
+TEST_F(RtlIniFiles, UnreadableFilesAndBadWritesRaiseWithTheFileName) {
     std::filesystem::create_directory(Path("folder.ini"));
     TIniFile unreadable(Path("folder.ini"));
     try {

@@ -17,7 +17,7 @@
 
 using namespace zorvy;
 
-TEST(IntegerText, ParsesDecimalAndHexStrictly) {
+TEST(RtlIntegerText, ParsesDecimalAndHexStrictly) {
     struct Case {
         const char* text;
         int64_t value;
@@ -48,7 +48,7 @@ TEST(IntegerText, ParsesDecimalAndHexStrictly) {
     EXPECT_EQ(StrToInt64("-9223372036854775808"), std::numeric_limits<int64_t>::min());
 }
 
-TEST(IntegerText, RejectsBadTextAndOverflowWithTheExactMessage) {
+TEST(RtlIntegerText, RejectsBadTextAndOverflowWithTheExactMessage) {
     for (const char* text : {"", " ", "12 ", "1.5", "abc", "-", "$", "0x", "1e3", "2147483648", "-2147483649",
                              "$100000000", "１２"}) {
         try {
@@ -64,13 +64,13 @@ TEST(IntegerText, RejectsBadTextAndOverflowWithTheExactMessage) {
     EXPECT_EQ(StrToInt64Def("99999999999999999999", -1), -1);
 }
 
-TEST(IntegerText, WritesDecimalAndHex) {
+TEST(RtlIntegerText, WritesDecimalAndHex) {
     EXPECT_EQ(IntToStr(-9223372036854775807LL - 1), "-9223372036854775808");
     EXPECT_EQ(IntToHex(255, 4), "00FF");
     EXPECT_EQ(IntToHex(-1, 2), "FFFFFFFFFFFFFFFF");
 }
 
-TEST(FloatText, FloatToStrUsesTheShortestGeneralForm) {
+TEST(RtlFloatText, FloatToStrUsesTheShortestGeneralForm) {
     struct Case {
         double value;
         const char* text;
@@ -95,7 +95,7 @@ TEST(FloatText, FloatToStrUsesTheShortestGeneralForm) {
         EXPECT_EQ(FloatToStr(c.value), c.text) << c.value;
 }
 
-TEST(FloatText, FloatToStrFFormats) {
+TEST(RtlFloatText, FloatToStrFFormats) {
     struct Case {
         double value;
         TFloatFormat format;
@@ -119,7 +119,7 @@ TEST(FloatText, FloatToStrFFormats) {
     FormatSettings() = saved;
 }
 
-TEST(FloatText, TextToFloatAcceptsTheLocaleSeparatorAndExponent) {
+TEST(RtlFloatText, TextToFloatAcceptsTheLocaleSeparatorAndExponent) {
     struct Case {
         const char* text;
         double value;
@@ -144,7 +144,7 @@ TEST(FloatText, TextToFloatAcceptsTheLocaleSeparatorAndExponent) {
     FormatSettings() = saved;
 }
 
-TEST(FloatText, FormatFloatSections) {
+TEST(RtlFloatText, FormatFloatSections) {
     struct Case {
         const char* format;
         double value;
@@ -184,7 +184,7 @@ TEST(FloatText, FormatFloatSections) {
     FormatSettings() = saved;
 }
 
-TEST(Rounding, RoundAndRoundToTakeHalvesToEven) {
+TEST(RtlRounding, RoundAndRoundToTakeHalvesToEven) {
     struct Case {
         double value;
         int64_t rounded;
@@ -212,7 +212,7 @@ TEST(Rounding, RoundAndRoundToTakeHalvesToEven) {
     EXPECT_THROW(Trunc(std::nan("")), EInvalidOp);
 }
 
-TEST(Rounding, TruncFloorCeilFracSign) {
+TEST(RtlRounding, TruncFloorCeilFracSign) {
     EXPECT_EQ(Trunc(-2.7), -2);
     EXPECT_EQ(Floor(-2.2), -3);
     EXPECT_EQ(Ceil(-2.7), -2);
@@ -222,7 +222,7 @@ TEST(Rounding, TruncFloorCeilFracSign) {
     EXPECT_EQ(Sign(int64_t{5}), 1);
 }
 
-TEST(Rounding, MulDivRoundsHalvesAwayFromZero) {
+TEST(RtlRounding, MulDivRoundsHalvesAwayFromZero) {
     struct Case {
         int a, b, c, result;
     } cases[] = {{5, 1, 2, 3},
@@ -240,7 +240,7 @@ TEST(Rounding, MulDivRoundsHalvesAwayFromZero) {
         EXPECT_EQ(MulDiv(c.a, c.b, c.c), c.result) << c.a << "*" << c.b << "/" << c.c;
 }
 
-TEST(Rounding, DivAndModTruncate) {
+TEST(RtlRounding, DivAndModTruncate) {
     EXPECT_EQ(Div(-7, 2), -3);
     EXPECT_EQ(Mod(-7, 2), -1);
     EXPECT_EQ(Mod(7, -2), 1);
@@ -250,7 +250,7 @@ TEST(Rounding, DivAndModTruncate) {
     EXPECT_THROW(Div(std::numeric_limits<int>::min(), -1), EIntOverflow);
 }
 
-TEST(Format, SpecifiersWidthsAndErrors) {
+TEST(RtlFormat, SpecifiersWidthsAndErrors) {
     struct Case {
         std::string text, expected;
     } cases[] = {{Format("%d", 42), "42"},
@@ -315,7 +315,7 @@ std::pair<std::string, int> ExactRounded(double value, long keep) {
 
 } // namespace
 
-TEST(FloatText, DecimalDigitsMatchTheExactExpansionNearHalves) {
+TEST(RtlFloatText, DecimalDigitsMatchTheExactExpansionNearHalves) {
     std::mt19937_64 random(7);
     std::vector<double> values = {0.125, 2.5, 0.15, 1.005, 98.885, 1e15 + 0.5, 0.3, 1.0 / 3, 123456.785};
     for (int i = 0; i < 3000; ++i) {

@@ -52,7 +52,7 @@ class Holder : public TPersistent {
 
 } // namespace
 
-TEST(Robustness, NumberDateAndFormatParsers) {
+TEST(RtlRobustness, NumberDateAndFormatParsers) {
     const std::string numeric = "0123456789+-.,eE$xX ;#'\"%:/*abcdfgmnpsuhyz";
     ExpectOnlyRuntimeErrors(numeric, 12, [](const std::string& t) { StrToInt(t); });
     ExpectOnlyRuntimeErrors(numeric, 12, [](const std::string& t) { StrToInt64(t); });
@@ -67,7 +67,7 @@ TEST(Robustness, NumberDateAndFormatParsers) {
     ExpectOnlyRuntimeErrors(numeric, 12, [](const std::string& t) { Variant(t) < Variant(3); });
 }
 
-TEST(Robustness, TextListsAndStreams) {
+TEST(RtlRobustness, TextListsAndStreams) {
     static const char kBytes[] = "ab,\" \r\n=[];&\x80\xBF\xC3\xE4\xF0\xFF";
     const std::string bytes(kBytes, sizeof kBytes - 1);
     ExpectOnlyRuntimeErrors(bytes, 24, [](const std::string& t) {

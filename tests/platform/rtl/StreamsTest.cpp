@@ -13,7 +13,7 @@ using namespace zorvy;
 
 namespace {
 
-class TempDir : public ::testing::Test {
+class RtlFileStreams : public ::testing::Test {
   protected:
     void SetUp() override {
         char pattern[] = "/tmp/zorvy-streams-XXXXXX";
@@ -28,7 +28,7 @@ class TempDir : public ::testing::Test {
 
 } // namespace
 
-TEST(Streams, LittleEndianValuesRoundTrip) {
+TEST(RtlStreams, LittleEndianValuesRoundTrip) {
     TMemoryStream s;
     s.WriteInt8(-2);
     s.WriteUInt16(0xBEEF);
@@ -49,7 +49,7 @@ TEST(Streams, LittleEndianValuesRoundTrip) {
     EXPECT_EQ(s.ReadBytes(3), "xyz");
 }
 
-TEST(Streams, ExtendedFloatsUseThe80BitLayout) {
+TEST(RtlStreams, ExtendedFloatsUseThe80BitLayout) {
     struct Case {
         double value;
         uint8_t bytes[10];
@@ -77,7 +77,7 @@ TEST(Streams, ExtendedFloatsUseThe80BitLayout) {
     EXPECT_TRUE(std::isinf(ExtendedToDouble(huge)));
 }
 
-TEST(Streams, ShortReadsRaiseStreamReadError) {
+TEST(RtlStreams, ShortReadsRaiseStreamReadError) {
     TMemoryStream s;
     s.WriteUInt16(7);
     s.SetPosition(0);
@@ -102,7 +102,7 @@ TEST(Streams, ShortReadsRaiseStreamReadError) {
     EXPECT_EQ(text.GetPosition(), 1);
 }
 
-TEST_F(TempDir, FileStreamsAndStringListFiles) {
+TEST_F(RtlFileStreams, FileStreamsAndStringListFiles) {
     {
         TFileStream out(Path("data.bin"), fmCreate);
         out.WriteInt32(42);

@@ -18,7 +18,7 @@ using Lines = std::vector<std::string>;
 
 } // namespace
 
-TEST(StringList, SortedListsHonourTheDuplicateRule) {
+TEST(RtlStringList, SortedListsHonourTheDuplicateRule) {
     struct Case {
         TDuplicates rule;
         Lines expected;
@@ -57,7 +57,7 @@ TEST(StringList, SortedListsHonourTheDuplicateRule) {
     EXPECT_EQ(sorted.IndexOf("X"), -1);
 }
 
-TEST(StringList, ObjectsIndexesAndErrors) {
+TEST(RtlStringList, ObjectsIndexesAndErrors) {
     TStringList list;
     TComponent a(nullptr), b(nullptr);
     list.AddObject("one", &a);
@@ -92,7 +92,7 @@ TEST(StringList, ObjectsIndexesAndErrors) {
     owning.Delete(0); // deletes the object; the rest go with the list
 }
 
-TEST(StringList, TextCommaTextAndNameValuePairs) {
+TEST(RtlStringList, TextCommaTextAndNameValuePairs) {
     TStringList list;
     list.SetText("a\r\nb\rc\n\nd\n");
     EXPECT_EQ(Items(list), (Lines{"a", "b", "c", "", "d"}));
@@ -135,7 +135,7 @@ TEST(StringList, TextCommaTextAndNameValuePairs) {
     EXPECT_EQ(pairs.GetCount(), 2);
 }
 
-TEST(StringList, UpdateCountingFiresChangeOnceAndAssignCopies) {
+TEST(RtlStringList, UpdateCountingFiresChangeOnceAndAssignCopies) {
     TStringList list;
     int changes = 0, changings = 0;
     list.OnChange = [&](TObject* sender) {

@@ -5,7 +5,7 @@
 
 using namespace zorvy;
 
-TEST(Strings, OneBasedPositionsClampLikeTheRuntime) {
+TEST(RtlStrings, OneBasedPositionsClampLikeTheRuntime) {
     EXPECT_EQ(Pos("bc", "abcbc"), 2);
     EXPECT_EQ(Pos("x", "abc"), 0);
     EXPECT_EQ(Pos("", "abc"), 0);
@@ -32,7 +32,7 @@ TEST(Strings, OneBasedPositionsClampLikeTheRuntime) {
     EXPECT_EQ(s, "aXYd!");
 }
 
-TEST(Strings, TrimRemovesBlanksAndControlCharactersOnly) {
+TEST(RtlStrings, TrimRemovesBlanksAndControlCharactersOnly) {
     EXPECT_EQ(Trim(" \t a b \r\n"), "a b");
     EXPECT_EQ(TrimLeft("  a "), "a ");
     EXPECT_EQ(TrimRight("  a "), "  a");
@@ -40,7 +40,7 @@ TEST(Strings, TrimRemovesBlanksAndControlCharactersOnly) {
     EXPECT_EQ(Trim(""), "");
 }
 
-TEST(Strings, CaseConversionAndComparison) {
+TEST(RtlStrings, CaseConversionAndComparison) {
     EXPECT_EQ(UpperCase("abc-é"), "ABC-é");
     EXPECT_EQ(LowerCase("ABC"), "abc");
     EXPECT_EQ(AnsiUpperCase("abc-é-中"), "ABC-É-中");
@@ -62,7 +62,7 @@ TEST(Strings, CaseConversionAndComparison) {
     EXPECT_FALSE(EndsText("abcd", "bcd"));
 }
 
-TEST(Strings, StringReplaceHonoursTheFlags) {
+TEST(RtlStrings, StringReplaceHonoursTheFlags) {
     struct Case {
         const char* text;
         const char* from;
@@ -80,7 +80,7 @@ TEST(Strings, StringReplaceHonoursTheFlags) {
         EXPECT_EQ(StringReplace(c.text, c.from, c.to, c.flags), c.result) << c.text;
 }
 
-TEST(Strings, QuotingBooleansAndHotkeys) {
+TEST(RtlStrings, QuotingBooleansAndHotkeys) {
     EXPECT_EQ(QuotedStr("it's"), "'it''s'");
     EXPECT_EQ(AnsiDequotedStr("'it''s'", '\''), "it's");
     EXPECT_EQ(AnsiDequotedStr("plain", '\''), "plain");

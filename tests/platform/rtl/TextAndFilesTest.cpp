@@ -37,7 +37,7 @@ void WriteBytes(const std::string& path, const std::string& bytes) {
 
 } // namespace
 
-TEST(Encoding, Utf8CharacterSteppingNeverSplitsACharacter) {
+TEST(RtlEncoding, Utf8CharacterSteppingNeverSplitsACharacter) {
     const std::string text = "a中€😀b"; // 1, 3, 3, 4, 1 bytes
     EXPECT_EQ(CharCount(text), 5u);
     EXPECT_EQ(CharLengthAt(text, 1), 3u);
@@ -59,7 +59,7 @@ TEST(Encoding, Utf8CharacterSteppingNeverSplitsACharacter) {
     EXPECT_EQ(PrevCharIndex("a\x80\x80", 3), 2u);
 }
 
-TEST(Encoding, GbkAndUtf8Conversion) {
+TEST(RtlEncoding, GbkAndUtf8Conversion) {
     const std::string utf8 = "开始过滤 ok";
     const std::string gbk = "\xBF\xAA\xCA\xBC\xB9\xFD\xC2\xCB ok";
     EXPECT_EQ(Utf8ToGbk(utf8), gbk);
@@ -78,7 +78,7 @@ TEST(Encoding, GbkAndUtf8Conversion) {
     EXPECT_EQ(SanitizeUtf8("x\xE4\xB8"), "x\xEF\xBF\xBD\xEF\xBF\xBD");
 }
 
-TEST(ResourceStrings, ResolveGivesTheOwnTextUnlessReplaced) {
+TEST(RtlResourceStrings, ResolveGivesTheOwnTextUnlessReplaced) {
     EXPECT_EQ(ResolveResourceString(sTestCaption), "Customization");
     EXPECT_EQ(FindResourceStringReplacement(sTestCaption), -1);
     RegisterResourceStringReplacement(sTestCaption, "自定义");
@@ -90,7 +90,7 @@ TEST(ResourceStrings, ResolveGivesTheOwnTextUnlessReplaced) {
     EXPECT_EQ(ResolveResourceString(sTestCaption), "Customization");
 }
 
-TEST(Files, DataFolderFollowsTheEnvironmentAndIsCreated) {
+TEST(RtlFiles, DataFolderFollowsTheEnvironmentAndIsCreated) {
     TempFolder temp;
     std::string savedHome = std::getenv("ZORVY_HOME") ? std::getenv("ZORVY_HOME") : "";
     std::string savedXdg = std::getenv("XDG_DATA_HOME") ? std::getenv("XDG_DATA_HOME") : "";
@@ -126,7 +126,7 @@ TEST(Files, DataFolderFollowsTheEnvironmentAndIsCreated) {
     restore("HOME", savedUserHome);
 }
 
-TEST(Files, ListingDeletingAndNames) {
+TEST(RtlFiles, ListingDeletingAndNames) {
     TempFolder temp;
     const std::string dir = temp.Path() + "/FangAn";
     EXPECT_TRUE(ForceDirectories(dir + "/deep/er"));
@@ -155,7 +155,7 @@ TEST(Files, ListingDeletingAndNames) {
     EXPECT_EQ(ExpandFileName("/a/./b/../c"), "/a/c");
 }
 
-TEST(Ticks, MonotonicCounterAndRandomRanges) {
+TEST(RtlTicks, MonotonicCounterAndRandomRanges) {
     uint64_t first = GetTickCount64();
     EXPECT_GE(GetTickCount64(), first);
     SetRandSeed(42);

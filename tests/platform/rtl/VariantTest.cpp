@@ -11,7 +11,7 @@ using namespace zorvy;
 
 namespace {
 
-class Variants : public ::testing::Test {
+class RtlVariants : public ::testing::Test {
   protected:
     void SetUp() override {
         saved_ = FormatSettings();
@@ -25,7 +25,7 @@ class Variants : public ::testing::Test {
 
 } // namespace
 
-TEST_F(Variants, KindsCarryTheirTypeCodes) {
+TEST_F(RtlVariants, KindsCarryTheirTypeCodes) {
     struct Case {
         Variant value;
         TVarType type;
@@ -62,7 +62,7 @@ TEST_F(Variants, KindsCarryTheirTypeCodes) {
     EXPECT_FALSE(VarHoldsNumber(Variant(uint64_t{1})));
 }
 
-TEST_F(Variants, ConversionsToAndFromText) {
+TEST_F(RtlVariants, ConversionsToAndFromText) {
     struct Case {
         Variant value;
         const char* text;
@@ -108,7 +108,7 @@ TEST_F(Variants, ConversionsToAndFromText) {
     EXPECT_THROW(Variant(1e300).AsCurrency(), EVariantError);
 }
 
-TEST_F(Variants, VarAsTypeRangesAndNull) {
+TEST_F(RtlVariants, VarAsTypeRangesAndNull) {
     EXPECT_EQ(VarType(VarAsType(Variant("7"), varSmallint)), varSmallint);
     EXPECT_EQ(VarAsType(Variant("7"), varByte).AsInteger(), 7);
     EXPECT_EQ(VarAsType(Variant(12.5), varOleStr).AsString(), "12.5");
@@ -121,7 +121,7 @@ TEST_F(Variants, VarAsTypeRangesAndNull) {
     EXPECT_TRUE(VarIsNull(VarAsType(Variant::Null(), varNull)));
 }
 
-TEST_F(Variants, ComparisonsAcrossKinds) {
+TEST_F(RtlVariants, ComparisonsAcrossKinds) {
     struct Case {
         Variant a, b;
         int result;
@@ -164,7 +164,7 @@ TEST_F(Variants, ComparisonsAcrossKinds) {
     EXPECT_THROW(VarCompareValue(Variant(std::nan("")), Variant(1.0)), EVariantError);
 }
 
-TEST_F(Variants, Arithmetic) {
+TEST_F(RtlVariants, Arithmetic) {
     EXPECT_EQ(VarType(Variant(2) + Variant(3)), varInteger);
     EXPECT_EQ((Variant(2) + Variant(3)).AsInteger(), 5);
     Variant big = Variant(std::numeric_limits<int32_t>::max()) + Variant(1);
@@ -186,7 +186,7 @@ TEST_F(Variants, Arithmetic) {
     EXPECT_THROW(Variant(1) / Variant(0), EDivByZero);
 }
 
-TEST_F(Variants, ArraysKeepBoundsAndCopyByValue) {
+TEST_F(RtlVariants, ArraysKeepBoundsAndCopyByValue) {
     Variant a = VarArrayOf({1, "two", 3.0});
     EXPECT_EQ(VarArrayDimCount(a), 1);
     EXPECT_EQ(VarArrayLowBound(a, 1), 0);
@@ -213,7 +213,7 @@ TEST_F(Variants, ArraysKeepBoundsAndCopyByValue) {
     EXPECT_THROW(Variant(1)[0], EVariantError);
 }
 
-TEST_F(Variants, CurrencyAndBcdText) {
+TEST_F(RtlVariants, CurrencyAndBcdText) {
     EXPECT_EQ(CurrToStr(Currency::FromScaled(-1)), "-0.0001");
     EXPECT_EQ(CurrToStr(StrToCurr("1234.5")), "1234.5");
     EXPECT_EQ(StrToCurr("922337203685477.5807").Value, std::numeric_limits<int64_t>::max());
