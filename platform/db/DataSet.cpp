@@ -752,7 +752,9 @@ void TDataSet::EnableControls() {
     if (--disableCount_ > 0) return;
     DataEvent(TDataEvent::deDisabledStateChange, 0);
     if (state_ != disabledState_) DataEvent(TDataEvent::deUpdateState);
-    if (state_ != TDataSetState::dsInactive) DataEvent(enableEvent_);
+    // A dataset opened while disabled is announced by its state change alone.
+    if (disabledState_ != TDataSetState::dsInactive && state_ != TDataSetState::dsInactive)
+        DataEvent(enableEvent_);
 }
 
 void TDataSet::DataEvent(TDataEvent event, intptr_t info) {

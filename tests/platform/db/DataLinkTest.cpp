@@ -93,6 +93,15 @@ TEST(DataLink, DisabledControlsSilenceVisualLinksUntilTheLastEnable) {
     t.dataSet->Edit();
     t.dataSet->EnableControls();
     EXPECT_EQ(t.Take(), (Calls{"EditingChanged 1", "DataSetChanged"}));
+
+    // Opened while disabled: the link hears that it became active, once.
+    t.dataSet->Cancel();
+    t.dataSet->Close();
+    t.Take();
+    t.dataSet->DisableControls();
+    t.dataSet->Open();
+    t.dataSet->EnableControls();
+    EXPECT_EQ(t.Take(), Calls{"ActiveChanged 1"});
 }
 
 TEST(DataLink, SeesAWindowOfRecordsAroundTheCurrentOne) {
