@@ -424,6 +424,18 @@ void TStringList::Exchange(int index1, int index2) {
     Changed();
 }
 
+void TStringList::Move(int curIndex, int newIndex) {
+    if (curIndex == newIndex) return;
+    if (sorted_) throw EStringListError("Operation not allowed on sorted list");
+    CheckIndex(curIndex);
+    CheckIndex(newIndex);
+    Changing();
+    Item item = std::move(items_[curIndex]);
+    items_.erase(items_.begin() + curIndex);
+    items_.insert(items_.begin() + newIndex, std::move(item));
+    Changed();
+}
+
 void TStringList::Sort() {
     SortBy([](TStringList& list, int a, int b) {
         return list.CompareStrings(list.items_[a].text, list.items_[b].text);

@@ -112,6 +112,8 @@ class TStringList : public TStrings {
     int AddObject(const std::string& text, TObject* object) override;
     int IndexOf(const std::string& text) const override;
     void Exchange(int index1, int index2) override;
+    // EStringListError on a sorted list, before anything moves.
+    void Move(int curIndex, int newIndex) override;
 
     // Binary search of a sorted list: true when found; `index` is where it is or would go.
     bool Find(const std::string& text, int& index) const;

@@ -49,6 +49,9 @@ TEST(RtlStringList, SortedListsHonourTheDuplicateRule) {
     sorted.Add("x");
     EXPECT_THROW(sorted.Insert(0, "a"), EStringListError);
     EXPECT_THROW(sorted.Put(0, "a"), EStringListError);
+    sorted.Add("y");
+    EXPECT_THROW(sorted.Move(0, 1), EStringListError);
+    EXPECT_EQ(sorted.GetCount(), 2); // nothing was lost on the way
     int index;
     EXPECT_FALSE(sorted.Find("m", index));
     EXPECT_EQ(index, 0);
