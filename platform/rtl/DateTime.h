@@ -1,6 +1,6 @@
 #pragma once
 // TDateTime: days since 1899-12-30 as a double; the fraction is the time of day. Values before
-// the epoch keep the date in the whole part and the time in the fraction's magnitude
+// the epoch keep the date in the whole number and the time in the fraction's magnitude
 // (-1.25 is 1899-12-29 06:00).
 #include <cstdint>
 #include <string>

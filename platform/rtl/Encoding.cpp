@@ -106,9 +106,9 @@ std::string SanitizeUtf8(std::string_view bytes) {
     size_t i = 0;
     while (i < bytes.size()) {
         size_t length = CharLengthAt(bytes, i);
-        std::string_view piece = bytes.substr(i, length);
-        if (static_cast<unsigned char>(bytes[i]) < 0x80 || (length > 1 && IsValidUtf8(piece)))
-            out.append(piece);
+        std::string_view sequence = bytes.substr(i, length);
+        if (static_cast<unsigned char>(bytes[i]) < 0x80 || (length > 1 && IsValidUtf8(sequence)))
+            out.append(sequence);
         else
             out += "\xEF\xBF\xBD";
         i += length;

@@ -1,6 +1,6 @@
 #pragma once
 // Text encodings. Inside the program all text is UTF-8; a multi-byte UTF-8 character plays the
-// part of a double-byte character (never split; its first byte is the lead byte). Positions are
+// role of a double-byte character (never split; its first byte is the lead byte). Positions are
 // 0-based byte offsets unless a name says otherwise. Files from the Chinese code page are read
 // whether they hold GBK or UTF-8.
 #include <cstddef>

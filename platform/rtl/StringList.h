@@ -57,7 +57,7 @@ class TStrings : public TPersistent {
     void SetStrictDelimiter(bool strict) { strictDelimiter_ = strict; }
 
     std::string GetName(int index) const;           // "" when the item has no "="
-    std::string GetValueFromIndex(int index) const; // the part after the first "="
+    std::string GetValueFromIndex(int index) const; // the text after the first "="
     std::string GetValue(const std::string& name) const;
     // An empty value deletes the entry.
     void SetValue(const std::string& name, const std::string& value);

@@ -69,7 +69,7 @@ TEST(RtlDateTime, TimeOfDayIncludingDatesBeforeTheEpoch) {
     EXPECT_THROW(EncodeTime(24, 0, 0, 1), EConvertError);
     EXPECT_THROW(EncodeTime(1, 60, 0, 0), EConvertError);
 
-    // -1.25 is 1899-12-29 06:00: the date is the whole part, the time the fraction's magnitude.
+    // -1.25 is 1899-12-29 06:00: the date is the whole number, the time the fraction's magnitude.
     int y, m, d;
     DecodeDate(-1.25, y, m, d);
     DecodeTime(-1.25, h, n, s, ms);

@@ -117,10 +117,10 @@ TEST_F(RtlFileStreams, FileStreamsAndStringListFiles) {
     TMemoryStream copy;
     copy.LoadFromFile(Path("data.bin"));
     EXPECT_EQ(copy.GetSize(), 14);
-    TMemoryStream part;
+    TMemoryStream slice;
     copy.SetPosition(4);
-    part.CopyFrom(copy, 10);
-    EXPECT_EQ(part.GetSize(), 10);
+    slice.CopyFrom(copy, 10);
+    EXPECT_EQ(slice.GetSize(), 10);
 
     try {
         TFileStream missing(Path("missing.bin"), fmOpenRead);
