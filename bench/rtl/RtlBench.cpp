@@ -8,6 +8,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
+
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -97,8 +99,8 @@ namespace {
 
 // A scheme file of 400 keys, written and then read back key by key as the main window does.
 void BM_IniSchemeRoundTrip(benchmark::State& state) {
-    char pattern[] = "/tmp/zorvy-bench-XXXXXX";
-    std::string dir = mkdtemp(pattern);
+    std::string pattern = (std::filesystem::temp_directory_path() / "zorvy-bench-XXXXXX").string();
+    std::string dir = mkdtemp(pattern.data());
     std::string file = dir + "/scheme.ini";
     for (auto _ : state) {
         std::remove(file.c_str());

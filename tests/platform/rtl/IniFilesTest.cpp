@@ -16,8 +16,8 @@ namespace {
 class RtlIniFiles : public ::testing::Test {
   protected:
     void SetUp() override {
-        char pattern[] = "/tmp/zorvy-ini-XXXXXX";
-        dir_ = mkdtemp(pattern);
+        std::string pattern = (std::filesystem::temp_directory_path() / "zorvy-ini-XXXXXX").string();
+        dir_ = mkdtemp(pattern.data());
     }
     void TearDown() override { std::filesystem::remove_all(dir_); }
     std::string Path(const std::string& name) const { return dir_ + "/" + name; }

@@ -6,8 +6,8 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Filer.h"
 #include "platform/rtl/Numbers.h"
-#include "platform/rtl/StringList.h"
 #include "platform/rtl/Streams.h"
+#include "platform/rtl/StringList.h"
 #include "platform/rtl/Strings.h"
 #include "platform/rtl/Variant.h"
 
@@ -24,7 +24,8 @@ namespace {
 std::string RandomText(std::mt19937& random, const std::string& alphabet, size_t maxLength) {
     std::string text;
     size_t length = random() % (maxLength + 1);
-    for (size_t i = 0; i < length; ++i) text += alphabet[random() % alphabet.size()];
+    for (size_t i = 0; i < length; ++i)
+        text += alphabet[random() % alphabet.size()];
     return text;
 }
 
@@ -45,8 +46,10 @@ void ExpectOnlyRuntimeErrors(const std::string& alphabet, size_t maxLength,
 class Holder : public TPersistent {
   public:
     void DefineProperties(TFiler* filer) override {
-        filer->DefineProperty("A", [](TReader& r) { r.SkipValue(); }, nullptr, false);
-        filer->DefineBinaryProperty("B", [](TStream& s) { s.ReadBytes(s.GetSize()); }, nullptr, false);
+        filer->DefineProperty(
+            "A", [](TReader& r) { r.SkipValue(); }, nullptr, false);
+        filer->DefineBinaryProperty(
+            "B", [](TStream& s) { s.ReadBytes(s.GetSize()); }, nullptr, false);
     }
 };
 
@@ -78,7 +81,8 @@ TEST(RtlRobustness, TextListsAndStreams) {
         GbkToUtf8(t);
         DecodeGbkOrUtf8(t);
         StripHotkey(t);
-        for (size_t i = 0; i <= t.size(); ++i) PrevCharIndex(t, NextCharIndex(t, i));
+        for (size_t i = 0; i <= t.size(); ++i)
+            PrevCharIndex(t, NextCharIndex(t, i));
     });
     static const char kBinary[] = "\x00\x01\x02\x04\x05\x09\x0A\x13\x14\x41\x42\xFF\x7F";
     const std::string binary(kBinary, sizeof kBinary - 1);

@@ -16,8 +16,8 @@ namespace {
 class RtlFileStreams : public ::testing::Test {
   protected:
     void SetUp() override {
-        char pattern[] = "/tmp/zorvy-streams-XXXXXX";
-        dir_ = mkdtemp(pattern);
+        std::string pattern = (std::filesystem::temp_directory_path() / "zorvy-streams-XXXXXX").string();
+        dir_ = mkdtemp(pattern.data());
     }
     void TearDown() override { std::filesystem::remove_all(dir_); }
     std::string Path(const std::string& name) const { return dir_ + "/" + name; }

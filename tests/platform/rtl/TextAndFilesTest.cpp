@@ -21,8 +21,8 @@ ZORVY_RESOURCESTRING(sTestOther, "Other");
 class TempFolder {
   public:
     TempFolder() {
-        char pattern[] = "/tmp/zorvy-rtl-XXXXXX";
-        path_ = mkdtemp(pattern);
+        std::string pattern = (std::filesystem::temp_directory_path() / "zorvy-rtl-XXXXXX").string();
+        path_ = mkdtemp(pattern.data());
     }
     ~TempFolder() { std::filesystem::remove_all(path_); }
     const std::string& Path() const { return path_; }
