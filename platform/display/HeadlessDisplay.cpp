@@ -33,17 +33,17 @@ TPoint THeadlessDisplay::ToScreen(HWND hwnd, int x, int y) const {
 
 void THeadlessDisplay::MoveMouse(HWND hwnd, int x, int y) { InjectMouseMove(ToScreen(hwnd, x, y)); }
 
-void THeadlessDisplay::PressMouse(HWND hwnd, int x, int y, TMouseButton button) {
+void THeadlessDisplay::PressMouse(HWND hwnd, int x, int y, TInputButton button) {
     const TPoint p = ToScreen(hwnd, x, y);
     InjectMouseMove(p);
     InjectMouseButton(button, true, p);
 }
 
-void THeadlessDisplay::ReleaseMouse(HWND hwnd, int x, int y, TMouseButton button) {
+void THeadlessDisplay::ReleaseMouse(HWND hwnd, int x, int y, TInputButton button) {
     InjectMouseButton(button, false, ToScreen(hwnd, x, y));
 }
 
-void THeadlessDisplay::Click(HWND hwnd, int x, int y, TMouseButton button) {
+void THeadlessDisplay::Click(HWND hwnd, int x, int y, TInputButton button) {
     const TPoint p = ToScreen(hwnd, x, y);
     InjectMouseMove(p);
     InjectMouseButton(button, true, p);

@@ -37,9 +37,9 @@ public:
 
     // Input at a point in the client coordinates of a window.
     void MoveMouse(HWND hwnd, int x, int y);
-    void PressMouse(HWND hwnd, int x, int y, TMouseButton button = TMouseButton::Left);
-    void ReleaseMouse(HWND hwnd, int x, int y, TMouseButton button = TMouseButton::Left);
-    void Click(HWND hwnd, int x, int y, TMouseButton button = TMouseButton::Left);
+    void PressMouse(HWND hwnd, int x, int y, TInputButton button = TInputButton::Left);
+    void ReleaseMouse(HWND hwnd, int x, int y, TInputButton button = TInputButton::Left);
+    void Click(HWND hwnd, int x, int y, TInputButton button = TInputButton::Left);
     void Wheel(HWND hwnd, int x, int y, int delta);
     void PressKey(std::uint16_t vk);   // down and up
     void TypeText(const std::string& utf8);

@@ -174,9 +174,9 @@ void TSdlDisplay::Translate(const SDL_Event& event) {
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP: {
         const auto b = event.button.button;
-        const TMouseButton button = b == SDL_BUTTON_RIGHT ? TMouseButton::Right
-                                    : b == SDL_BUTTON_MIDDLE ? TMouseButton::Middle
-                                                             : TMouseButton::Left;
+        const TInputButton button = b == SDL_BUTTON_RIGHT ? TInputButton::Right
+                                    : b == SDL_BUTTON_MIDDLE ? TInputButton::Middle
+                                                             : TInputButton::Left;
         InjectMouseButton(button, event.type == SDL_MOUSEBUTTONDOWN,
                           ScreenPoint(event.button.windowID, event.button.x, event.button.y));
         break;

@@ -25,17 +25,6 @@ WPARAM MouseKeyFlags() {
     return f;
 }
 
-void Post(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    MSG m;
-    m.hwnd = hwnd;
-    m.message = msg;
-    m.wParam = wParam;
-    m.lParam = lParam;
-    m.time = GetMessageTickCount();
-    m.pt = WS().cursorPos;
-    WS().posted.push_back(m);
-}
-
 // The next window to activate when `leaving` stops being active: its owner, else the frontmost
 // visible top-level window.
 HWND NextActivation(HWND leaving) {
@@ -46,16 +35,6 @@ HWND NextActivation(HWND leaving) {
             !(GetWindowExStyle(t) & (WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW)))
             return t;
     return 0;
-}
-
-void PostMouse(TWindow& target, UINT clientMsg, UINT ncMsg, LRESULT hit, TPoint screen, WPARAM extra) {
-    if (hit == HTCLIENT || WS().capture == target.handle) {
-        TPoint c = screen;
-        ScreenToClient(target.handle, c);
-        Post(target.handle, clientMsg, MouseKeyFlags() | extra, MakeLParam(c.X, c.Y));
-    } else {
-        Post(target.handle, ncMsg, static_cast<WPARAM>(hit), MakeLParam(screen.X, screen.Y));
-    }
 }
 
 } // namespace
@@ -204,51 +183,66 @@ void SetDoubleClickTime(UINT ms) { doubleClickTime = ms ? ms : 500; }
 void MessageBeep(UINT) { ++beeps; }
 int MessageBeepCount() { return beeps; }
 
-void InjectMouseMove(TPoint screen) {
+namespace {
+
+void Enqueue(const TRawInput& raw, TPoint pt) {
     auto& ws = WS();
-    ws.cursorPos = screen;
-    HWND target = ws.capture ? ws.capture : WindowFromPoint(screen);
-    auto* w = FindWindowState(target);
-    if (!w) return;
-    LRESULT hit = HTCLIENT;
-    if (!ws.capture) {
-        hit = SendMessage(target, WM_NCHITTEST, 0, MakeLParam(screen.X, screen.Y));
-        if (!(w = FindWindowState(target))) return;
-        if (!(w->style & WS_DISABLED)) SendMessage(target, WM_SETCURSOR, target, MakeLParam(static_cast<int>(hit), WM_MOUSEMOVE));
-        if (!(w = FindWindowState(target))) return;
-    }
-    PostMouse(*w, WM_MOUSEMOVE, WM_NCMOUSEMOVE, hit, screen, 0);
+    TQueued q;
+    q.raw = raw;
+    q.msg.pt = pt;
+    q.msg.time = GetMessageTickCount();
+    q.seq = ws.nextSeq++;
+    ws.posted.push_back(q);
 }
 
-void InjectMouseButton(TMouseButton button, bool down, TPoint screen) {
-    auto& ws = WS();
-    ws.cursorPos = screen;
-    const int vk = button == TMouseButton::Left ? VK_LBUTTON : button == TMouseButton::Right ? VK_RBUTTON : VK_MBUTTON;
-    auto& s = ws.asyncKeyState[static_cast<std::size_t>(vk)];
-    s = down ? (s | 0x80) : (s & ~0x80);
+void SetMessage(TQueued& q, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    q.msg.hwnd = hwnd;
+    q.msg.message = msg;
+    q.msg.wParam = wParam;
+    q.msg.lParam = lParam;
+}
 
+bool MouseMessage(TQueued& q, TWindow& target, UINT clientMsg, UINT ncMsg, LRESULT hit) {
+    const TPoint screen = q.msg.pt;
+    if (hit == HTCLIENT || WS().capture == target.handle) {
+        TPoint c = screen;
+        ScreenToClient(target.handle, c);
+        SetMessage(q, target.handle, clientMsg, q.raw.keyFlags, MakeLParam(c.X, c.Y));
+    } else {
+        SetMessage(q, target.handle, ncMsg, static_cast<WPARAM>(hit), MakeLParam(screen.X, screen.Y));
+    }
+    return true;
+}
+
+bool ResolveMouse(TQueued& q) {
+    auto& ws = WS();
+    const TPoint screen = q.msg.pt;
+    const bool move = q.raw.kind == TRawKind::MouseMove;
     static constexpr UINT clientDown[] = {WM_LBUTTONDOWN, WM_RBUTTONDOWN, WM_MBUTTONDOWN};
     static constexpr UINT clientUp[] = {WM_LBUTTONUP, WM_RBUTTONUP, WM_MBUTTONUP};
     static constexpr UINT clientDbl[] = {WM_LBUTTONDBLCLK, WM_RBUTTONDBLCLK, WM_MBUTTONDBLCLK};
     static constexpr UINT ncDown[] = {WM_NCLBUTTONDOWN, WM_NCRBUTTONDOWN, WM_NCMBUTTONDOWN};
     static constexpr UINT ncUp[] = {WM_NCLBUTTONUP, WM_NCRBUTTONUP, WM_NCMBUTTONUP};
     static constexpr UINT ncDbl[] = {WM_NCLBUTTONDBLCLK, WM_NCRBUTTONDBLCLK, WM_NCMBUTTONDBLCLK};
-    const auto b = static_cast<std::size_t>(button);
+    const auto b = static_cast<std::size_t>(q.raw.button);
 
     HWND target = ws.capture ? ws.capture : WindowFromPoint(screen);
     auto* w = FindWindowState(target);
-    if (!w) return;
+    if (!w) return false;
     LRESULT hit = HTCLIENT;
     if (!ws.capture) hit = SendMessage(target, WM_NCHITTEST, 0, MakeLParam(screen.X, screen.Y));
-    if (!(w = FindWindowState(target))) return;
+    if (!(w = FindWindowState(target))) return false;
+    if (move) {
+        if (!ws.capture && !(w->style & WS_DISABLED))
+            SendMessage(target, WM_SETCURSOR, target, MakeLParam(static_cast<int>(hit), WM_MOUSEMOVE));
+        if (!(w = FindWindowState(target))) return false;
+        return MouseMessage(q, *w, WM_MOUSEMOVE, WM_NCMOUSEMOVE, hit);
+    }
     if (w->style & WS_DISABLED) {
-        if (down) MessageBeep(0);
-        return;
+        if (q.raw.down) MessageBeep(0);
+        return false;
     }
-    if (!down) {
-        PostMouse(*w, clientUp[b], ncUp[b], hit, screen, 0);
-        return;
-    }
+    if (!q.raw.down) return MouseMessage(q, *w, clientUp[b], ncUp[b], hit);
 
     // Activation by a click in an inactive top-level window.
     TWindow* top = TopLevelOf(w);
@@ -256,36 +250,94 @@ void InjectMouseButton(TMouseButton button, bool down, TPoint screen) {
         const LRESULT answer = SendMessage(target, WM_MOUSEACTIVATE, top->handle,
                                            MakeLParam(static_cast<int>(hit), static_cast<int>(clientDown[b])));
         if (answer == MA_ACTIVATE || answer == MA_ACTIVATEANDEAT || answer == 0) SetActiveWindow(top->handle);
-        if (answer == MA_ACTIVATEANDEAT || answer == MA_NOACTIVATEANDEAT) return;
-        if (!(w = FindWindowState(target))) return;
+        if (answer == MA_ACTIVATEANDEAT || answer == MA_NOACTIVATEANDEAT) return false;
+        if (!(w = FindWindowState(target))) return false;
     }
     if (!ws.capture)
         SendMessage(target, WM_SETCURSOR, target, MakeLParam(static_cast<int>(hit), static_cast<int>(clientDown[b])));
-    if (!(w = FindWindowState(target))) return;
+    if (!(w = FindWindowState(target))) return false;
 
-    const std::uint64_t now = GetMessageTickCount();
+    const std::uint64_t now = q.msg.time;
     const bool dbl = (w->classStyle & CS_DBLCLKS) && ws.lastClickWindow == target &&
                      ws.lastClickMessage == clientDown[b] && now - ws.lastClickTime <= doubleClickTime &&
                      std::abs(screen.X - ws.lastClickPos.X) <= DoubleClickSize / 2 &&
                      std::abs(screen.Y - ws.lastClickPos.Y) <= DoubleClickSize / 2;
     if (dbl) {
         ws.lastClickWindow = 0;
-        PostMouse(*w, clientDbl[b], ncDbl[b], hit, screen, 0);
-    } else {
-        ws.lastClickWindow = target;
-        ws.lastClickMessage = clientDown[b];
-        ws.lastClickTime = now;
-        ws.lastClickPos = screen;
-        PostMouse(*w, clientDown[b], ncDown[b], hit, screen, 0);
+        return MouseMessage(q, *w, clientDbl[b], ncDbl[b], hit);
+    }
+    ws.lastClickWindow = target;
+    ws.lastClickMessage = clientDown[b];
+    ws.lastClickTime = now;
+    ws.lastClickPos = screen;
+    return MouseMessage(q, *w, clientDown[b], ncDown[b], hit);
+}
+
+} // namespace
+
+bool ResolveInput(TQueued& q) {
+    auto& ws = WS();
+    switch (q.raw.kind) {
+    case TRawKind::MouseMove:
+    case TRawKind::MouseButton:
+        return ResolveMouse(q);
+    case TRawKind::Wheel: {
+        HWND target = ws.focus ? ws.focus : ws.active;
+        if (!IsWindow(target)) return false;
+        SetMessage(q, target, WM_MOUSEWHEEL, MakeWParam(static_cast<int>(q.raw.keyFlags), q.raw.delta),
+                   MakeLParam(q.msg.pt.X, q.msg.pt.Y));
+        return true;
+    }
+    case TRawKind::Key: {
+        HWND target = ws.focus ? ws.focus : ws.active;
+        if (!IsWindow(target)) return false;
+        LPARAM lp = 1;
+        if (q.raw.alt) lp |= KF_ALTDOWN_LPARAM;
+        if (!q.raw.down) lp |= static_cast<LPARAM>(0xC0000000u);
+        const UINT msg = q.raw.sys ? (q.raw.down ? WM_SYSKEYDOWN : WM_SYSKEYUP) : (q.raw.down ? WM_KEYDOWN : WM_KEYUP);
+        SetMessage(q, target, msg, q.raw.vk, lp);
+        return true;
+    }
+    case TRawKind::Char: {
+        HWND target = ws.focus ? ws.focus : ws.active;
+        if (!IsWindow(target)) return false;
+        SetMessage(q, target, WM_CHAR, q.msg.wParam, 1);
+        return true;
+    }
+    default:
+        return true;
     }
 }
 
-void InjectMouseWheel(int delta, TPoint screen) {
+void InjectMouseMove(TPoint screen) {
+    WS().cursorPos = screen;
+    TRawInput raw;
+    raw.kind = TRawKind::MouseMove;
+    raw.keyFlags = MouseKeyFlags();
+    Enqueue(raw, screen);
+}
+
+void InjectMouseButton(TInputButton button, bool down, TPoint screen) {
     auto& ws = WS();
     ws.cursorPos = screen;
-    HWND target = ws.focus ? ws.focus : ws.active;
-    if (!IsWindow(target)) return;
-    Post(target, WM_MOUSEWHEEL, MakeWParam(static_cast<int>(MouseKeyFlags()), delta), MakeLParam(screen.X, screen.Y));
+    const int vk = button == TInputButton::Left ? VK_LBUTTON : button == TInputButton::Right ? VK_RBUTTON : VK_MBUTTON;
+    auto& s = ws.asyncKeyState[static_cast<std::size_t>(vk)];
+    s = down ? (s | 0x80) : (s & ~0x80);
+    TRawInput raw;
+    raw.kind = TRawKind::MouseButton;
+    raw.button = button;
+    raw.down = down;
+    raw.keyFlags = MouseKeyFlags();
+    Enqueue(raw, screen);
+}
+
+void InjectMouseWheel(int delta, TPoint screen) {
+    WS().cursorPos = screen;
+    TRawInput raw;
+    raw.kind = TRawKind::Wheel;
+    raw.delta = delta;
+    raw.keyFlags = MouseKeyFlags();
+    Enqueue(raw, screen);
 }
 
 void InjectKey(std::uint16_t vk, bool down) {
@@ -300,22 +352,18 @@ void InjectKey(std::uint16_t vk, bool down) {
     if (vk == VK_LCONTROL || vk == VK_RCONTROL) generic = VK_CONTROL;
     if (vk == VK_LMENU || vk == VK_RMENU) generic = VK_MENU;
     set(generic);
-    HWND target = ws.focus ? ws.focus : ws.active;
-    if (!IsWindow(target)) return;
     const bool alt = (ws.asyncKeyState[VK_MENU] & 0x80) != 0;
     const bool ctrl = (ws.asyncKeyState[VK_CONTROL] & 0x80) != 0;
-    const bool sys = (alt && !ctrl) || (generic == VK_MENU) || vk == VK_F10;
-    LPARAM lp = 1;
-    if (alt) lp |= KF_ALTDOWN_LPARAM;
-    if (!down) lp |= static_cast<LPARAM>(0xC0000000u);
-    const UINT msg = sys ? (down ? WM_SYSKEYDOWN : WM_SYSKEYUP) : (down ? WM_KEYDOWN : WM_KEYUP);
-    Post(target, msg, static_cast<WPARAM>(generic), lp);
+    TRawInput raw;
+    raw.kind = TRawKind::Key;
+    raw.vk = static_cast<std::uint16_t>(generic);
+    raw.down = down;
+    raw.alt = alt;
+    raw.sys = (alt && !ctrl) || generic == VK_MENU || vk == VK_F10;
+    Enqueue(raw, ws.cursorPos);
 }
 
 void InjectText(const std::string& utf8) {
-    auto& ws = WS();
-    HWND target = ws.focus ? ws.focus : ws.active;
-    if (!IsWindow(target)) return;
     for (std::size_t i = 0; i < utf8.size();) {
         const auto c = static_cast<unsigned char>(utf8[i]);
         std::uint32_t cp = c;
@@ -326,7 +374,16 @@ void InjectText(const std::string& utf8) {
         if (i + len > utf8.size()) break;
         for (std::size_t k = 1; k < len; ++k) cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
         i += len;
-        Post(target, WM_CHAR, cp, 1);
+        TRawInput raw;
+        raw.kind = TRawKind::Char;
+        auto& ws = WS();
+        TQueued q;
+        q.raw = raw;
+        q.msg.pt = ws.cursorPos;
+        q.msg.wParam = cp;
+        q.msg.time = GetMessageTickCount();
+        q.seq = ws.nextSeq++;
+        ws.posted.push_back(q);
     }
 }
 

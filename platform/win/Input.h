@@ -34,11 +34,11 @@ void SetDoubleClickTime(UINT ms);
 void MessageBeep(UINT type);
 int MessageBeepCount(); // beeps so far; a display without sound only counts them
 
-enum class TMouseButton { Left, Right, Middle };
+enum class TInputButton { Left, Right, Middle };
 
 // Raw input from the display, in screen coordinates. Each posts the messages the platform would.
 void InjectMouseMove(TPoint screen);
-void InjectMouseButton(TMouseButton button, bool down, TPoint screen);
+void InjectMouseButton(TInputButton button, bool down, TPoint screen);
 void InjectMouseWheel(int delta, TPoint screen);
 void InjectKey(std::uint16_t vk, bool down);
 void InjectText(const std::string& utf8); // one WM_CHAR per character, to the focused window

@@ -71,6 +71,7 @@ void SyncKeyState(const MSG& msg) {
 
 bool FindPaint(TWindow& w, HWND filter, MSG& out) {
     if (NeedsPaint(w) && MatchesWindow(filter, w.handle)) {
+        out = MSG{};
         out.hwnd = w.handle;
         out.message = WM_PAINT;
         return true;
@@ -82,21 +83,38 @@ bool FindPaint(TWindow& w, HWND filter, MSG& out) {
 
 bool TakePosted(MSG& msg, HWND hwnd, UINT first, UINT last, UINT remove) {
     auto& ws = WS();
-    for (auto it = ws.posted.begin(); it != ws.posted.end();) {
-        if (!InRange(it->message, first, last) || !MatchesWindow(hwnd, it->hwnd)) {
-            ++it;
+    for (std::size_t i = 0; i < ws.posted.size();) {
+        if (ws.posted[i].raw.kind != TRawKind::None) {
+            // Resolving sends messages that may change the queue: work on a copy, then find it again.
+            TQueued copy = ws.posted[i];
+            const bool keep = ResolveInput(copy);
+            auto it = std::find_if(ws.posted.begin(), ws.posted.end(), [&](const TQueued& q) { return q.seq == copy.seq; });
+            if (it != ws.posted.end()) {
+                if (keep) {
+                    copy.raw.kind = TRawKind::None;
+                    *it = copy;
+                } else {
+                    ws.posted.erase(it);
+                }
+            }
+            i = 0;
             continue;
         }
-        msg = *it;
+        const MSG& candidate = ws.posted[i].msg;
+        if (!InRange(candidate.message, first, last) || !MatchesWindow(hwnd, candidate.hwnd)) {
+            ++i;
+            continue;
+        }
+        msg = candidate;
         if (!(remove & PM_REMOVE)) return true;
-        it = ws.posted.erase(it);
+        ws.posted.erase(ws.posted.begin() + static_cast<std::ptrdiff_t>(i));
         if (IsMouseMessage(msg.message) && !ws.hooks.empty()) {
             MOUSEHOOKSTRUCT data{msg.pt, msg.hwnd, HTCLIENT};
             if (msg.message >= WM_NCMOUSEMOVE && msg.message <= WM_NCMBUTTONDBLCLK)
                 data.hitTestCode = static_cast<LRESULT>(msg.wParam);
             if (CallHookChain(WH_MOUSE, HC_ACTION, msg.message, reinterpret_cast<LPARAM>(&data)) != 0) {
                 SyncKeyState(msg);
-                it = ws.posted.begin();
+                i = 0;
                 continue;
             }
         }
@@ -185,7 +203,10 @@ bool PostMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     m.lParam = lParam;
     m.time = GetMessageTickCount();
     m.pt = WS().cursorPos;
-    WS().posted.push_back(m);
+    TQueued q;
+    q.msg = m;
+    q.seq = WS().nextSeq++;
+    WS().posted.push_back(q);
     return true;
 }
 
@@ -250,7 +271,10 @@ bool TranslateMessage(const MSG& msg) {
     MSG c = msg;
     c.message = kind;
     c.wParam = ch;
-    WS().posted.push_front(c);
+    TQueued q;
+    q.msg = c;
+    q.seq = WS().nextSeq++;
+    WS().posted.push_front(q);
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include "platform/win/Clock.h"
 #include "platform/win/DisplayBackend.h"
 #include "platform/win/Hooks.h"
+#include "platform/win/Input.h"
 #include "platform/win/Messages.h"
 #include "platform/win/Timers.h"
 #include "platform/win/Windows.h"
@@ -82,13 +83,38 @@ struct THook {
     HOOKPROC proc;
 };
 
+// Raw input waits in the queue as it came from the display; it becomes a window message (target,
+// hit test, activation, double click) only when it is retrieved, as capture and focus are then.
+enum class TRawKind { None, MouseMove, MouseButton, Wheel, Key, Char };
+
+struct TRawInput {
+    TRawKind kind = TRawKind::None;
+    TInputButton button = TInputButton::Left;
+    bool down = false;
+    int delta = 0;
+    std::uint16_t vk = 0;
+    bool sys = false;
+    bool alt = false;
+    WPARAM keyFlags = 0;
+};
+
+struct TQueued {
+    MSG msg;
+    TRawInput raw;
+    std::uint64_t seq = 0;
+};
+
+// Turns a raw input record into its window message; false when the input reaches no window.
+bool ResolveInput(TQueued& q);
+
 struct TWindowSystem {
     std::unordered_map<HWND, std::unique_ptr<TWindow>> windows;
     std::vector<HWND> topLevels; // z-order: front first
     std::unordered_map<std::string, TWindowClass> classes; // by lower-case name
     HWND nextHandle = 0x100;
 
-    std::deque<MSG> posted;
+    std::deque<TQueued> posted;
+    std::uint64_t nextSeq = 1;
     bool quitPosted = false;
     int quitCode = 0;
     int paintPending = 0; // windows with something to paint; keeps an empty queue check cheap

@@ -1,0 +1,440 @@
+#include "platform/vcl/Menus.h"
+#include "platform/gdi/Drawing.h"
+#include "platform/gdi/Text.h"
+#include "platform/rtl/Exceptions.h"
+#include "platform/vcl/Forms.h"
+#include "platform/win/Input.h"
+#include "platform/win/MessageLoop.h"
+#include "platform/win/VirtualKeys.h"
+#include "platform/win/Windows.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace zorvy {
+namespace {
+
+std::string StripAmpersands(const std::string& s) {
+    std::string out;
+    for (std::size_t i = 0; i < s.size(); ++i) {
+        if (s[i] == '&' && i + 1 < s.size()) ++i;
+        out += s[i];
+    }
+    return out;
+}
+
+std::string Lower(std::string s) {
+    for (auto& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+// The accelerator letter of a caption ("&File" -> 'f'), 0 when none.
+char32_t Accelerator(const std::string& caption) {
+    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
+        if (caption[i] != '&') continue;
+        if (caption[i + 1] == '&') {
+            ++i;
+            continue;
+        }
+        return static_cast<char32_t>(std::tolower(static_cast<unsigned char>(caption[i + 1])));
+    }
+    return 0;
+}
+
+// The drawn window of an open popup menu.
+class TMenuWindow : public TCustomControl {
+public:
+    TMenuWindow(TMenuItem* root) : TCustomControl(nullptr), root_(root) {
+        color_ = clMenu;
+        visible_ = false;
+        parentFont_ = false;
+        if (Screen) font_->Assign(Screen->GetMenuFont());
+        for (int i = 0; i < root->GetCount(); ++i)
+            if (root->GetItem(i)->Visible) items_.push_back(root->GetItem(i));
+    }
+
+    void Layout(int x, int y, TPopupAlignment alignment) {
+        HDC dc = CreateScreenDC();
+        HFONT old = SelectObject(dc, font_->GetHandle());
+        TEXTMETRIC tm;
+        GetTextMetrics(dc, tm);
+        itemHeight_ = tm.tmHeight + 6;
+        int textWidth = 0, keyWidth = 0;
+        for (TMenuItem* item : items_) {
+            TSize s;
+            GetTextExtentPoint32(dc, StripAmpersands(item->Caption), s);
+            textWidth = std::max(textWidth, s.cx);
+            if (item->ShortCut) {
+                GetTextExtentPoint32(dc, ShortCutToText(item->ShortCut), s);
+                keyWidth = std::max(keyWidth, s.cx);
+            }
+        }
+        SelectObject(dc, old);
+        DeleteDC(dc);
+        keyColumn_ = 24 + textWidth + 24;
+        const int w = keyColumn_ + keyWidth + (keyWidth ? 16 : 0) + 2;
+        int h = 2;
+        for (TMenuItem* item : items_) h += item->IsLine() ? 8 : itemHeight_;
+        if (alignment == paRight) x -= w;
+        if (alignment == paCenter) x -= w / 2;
+        if (Screen) {
+            const TRect work = Screen->MonitorFromPoint({x, y}).WorkareaRect;
+            if (x + w > work.Right) x = work.Right - w;
+            if (y + h > work.Bottom) y = std::max(work.Top, y - h);
+            x = std::max(x, work.Left);
+        }
+        SetBounds(x, y, w, h);
+    }
+
+    int ItemAt(TPoint client) const {
+        int top = 1;
+        for (std::size_t i = 0; i < items_.size(); ++i) {
+            const int h = items_[i]->IsLine() ? 8 : itemHeight_;
+            if (client.Y >= top && client.Y < top + h && client.X >= 0 && client.X < width_) return static_cast<int>(i);
+            top += h;
+        }
+        return -1;
+    }
+
+    TRect ItemRect(int index) const {
+        int top = 1;
+        for (int i = 0; i < index; ++i) top += items_[static_cast<std::size_t>(i)]->IsLine() ? 8 : itemHeight_;
+        return Rect(1, top, width_ - 1, top + (items_[static_cast<std::size_t>(index)]->IsLine() ? 8 : itemHeight_));
+    }
+
+    bool Selectable(int index) const {
+        return index >= 0 && index < static_cast<int>(items_.size()) && !items_[static_cast<std::size_t>(index)]->IsLine() &&
+               items_[static_cast<std::size_t>(index)]->Enabled;
+    }
+
+    void Select(int index) {
+        if (index == selected_) return;
+        selected_ = index;
+        Invalidate();
+    }
+
+    void Step(int direction) {
+        const int n = static_cast<int>(items_.size());
+        for (int k = 1; k <= n; ++k) {
+            const int i = ((selected_ < 0 ? (direction > 0 ? -1 : 0) : selected_) + direction * k + n * 2) % n;
+            if (Selectable(i)) {
+                Select(i);
+                return;
+            }
+        }
+    }
+
+    std::vector<TMenuItem*> items_;
+    int selected_ = -1;
+
+protected:
+    void CreateParams(TCreateParams& p) override {
+        TCustomControl::CreateParams(p);
+        p.style = WS_POPUP | WS_BORDER;
+        p.exStyle = WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE;
+        p.wndParent = 0;
+        p.classStyle |= CS_SAVEBITS;
+    }
+
+    void Paint() override {
+        TCanvas* c = GetCanvas();
+        c->SetFont(GetFont());
+        c->GetBrush()->SetColor(clMenu);
+        c->FillRect(GetClientRect());
+        HDC dc = c->GetHandle();
+        for (std::size_t i = 0; i < items_.size(); ++i) {
+            TMenuItem* item = items_[i];
+            TRect r = ItemRect(static_cast<int>(i));
+            if (item->IsLine()) {
+                TRect line = Rect(r.Left + 2, r.Top + 3, r.Right - 2, r.Top + 5);
+                DrawEdge(dc, line, EDGE_ETCHED, BF_TOP);
+                continue;
+            }
+            const bool hot = static_cast<int>(i) == selected_;
+            c->GetBrush()->SetColor(hot ? clHighlight : clMenu);
+            c->FillRect(r);
+            SetBkMode(dc, TRANSPARENT);
+            SetTextColor(dc, ColorToRGB(!item->Enabled ? clGrayText : hot ? clHighlightText : clMenuText));
+            if (item->Checked) {
+                TRect mark = Rect(r.Left + 4, r.Top, r.Left + 20, r.Bottom);
+                DrawText(dc, item->RadioItem ? "●" : "✓", mark, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+            }
+            TRect tr = Rect(r.Left + 24, r.Top, r.Right, r.Bottom);
+            DrawText(dc, item->Caption, tr, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+            if (item->ShortCut) {
+                TRect kr = Rect(keyColumn_, r.Top, r.Right - 8, r.Bottom);
+                DrawText(dc, ShortCutToText(item->ShortCut), kr, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+            }
+            if (item->GetCount() > 0) {
+                TRect ar = Rect(r.Right - 14, r.Top, r.Right - 2, r.Bottom);
+                DrawText(dc, "▸", ar, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+            }
+        }
+    }
+
+private:
+    TMenuItem* root_;
+    int itemHeight_ = 19;
+    int keyColumn_ = 0;
+};
+
+// Runs the popup of root at (x, y) and answers the chosen item (nullptr when dismissed).
+TMenuItem* RunMenu(TMenuItem* root, int x, int y, TPopupAlignment alignment) {
+    TMenuWindow window(root);
+    if (window.items_.empty()) return nullptr;
+    window.Layout(x, y, alignment);
+    HWND h = window.GetHandle();
+    SetWindowPos(h, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW | SWP_NOACTIVATE);
+    SetCapture(h);
+    TMenuItem* chosen = nullptr;
+    bool running = true;
+    auto choose = [&](int index) {
+        if (!window.Selectable(index)) return;
+        TMenuItem* item = window.items_[static_cast<std::size_t>(index)];
+        if (item->GetCount() > 0) {
+            const TRect r = window.ItemRect(index);
+            const TPoint p = window.ClientToScreen({r.Right, r.Top});
+            chosen = RunMenu(item, p.X, p.Y, paLeft);
+            if (IsWindow(h)) SetCapture(h);
+            if (chosen) running = false;
+            return;
+        }
+        chosen = item;
+        running = false;
+    };
+    while (running) {
+        MSG msg;
+        if (!PeekMessage(msg, 0, 0, 0, PM_REMOVE)) {
+            WaitMessage();
+            continue;
+        }
+        if (msg.message == WM_QUIT) {
+            PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+        if (GetCapture() != h) break;
+        const bool mouse = msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST && msg.message != WM_MOUSEWHEEL;
+        if (mouse) {
+            TPoint client = window.ScreenToClient(msg.pt);
+            const bool inside = PtInRect(window.GetClientRect(), client);
+            switch (msg.message) {
+            case WM_MOUSEMOVE:
+                if (inside) window.Select(window.ItemAt(client));
+                break;
+            case WM_LBUTTONUP:
+                if (inside) choose(window.ItemAt(client));
+                break;
+            case WM_LBUTTONDOWN:
+            case WM_RBUTTONDOWN:
+            case WM_MBUTTONDOWN:
+            case WM_LBUTTONDBLCLK:
+                if (!inside) running = false;
+                break;
+            default:
+                break;
+            }
+            continue;
+        }
+        switch (msg.message) {
+        case WM_KEYDOWN:
+        case WM_SYSKEYDOWN:
+            switch (msg.wParam) {
+            case VK_UP: window.Step(-1); break;
+            case VK_DOWN: window.Step(1); break;
+            case VK_RETURN: choose(window.selected_); break;
+            case VK_ESCAPE:
+            case VK_MENU: running = false; break;
+            case VK_RIGHT:
+                if (window.Selectable(window.selected_) && window.items_[static_cast<std::size_t>(window.selected_)]->GetCount())
+                    choose(window.selected_);
+                break;
+            case VK_LEFT:
+                if (root->GetParent()) running = false;
+                break;
+            default: break;
+            }
+            continue;
+        case WM_CHAR:
+        case WM_SYSCHAR: {
+            const auto ch = static_cast<char32_t>(msg.wParam < 128 ? std::tolower(static_cast<int>(msg.wParam)) : msg.wParam);
+            for (std::size_t i = 0; i < window.items_.size(); ++i)
+                if (Accelerator(window.items_[i]->Caption) == ch) {
+                    choose(static_cast<int>(i));
+                    break;
+                }
+            continue;
+        }
+        case WM_KEYUP:
+        case WM_SYSKEYUP:
+            continue;
+        default:
+            TranslateMessage(msg);
+            DispatchMessage(msg);
+        }
+    }
+    if (GetCapture() == h) ReleaseCapture();
+    return chosen;
+}
+
+} // namespace
+
+TShortCut ShortCut(std::uint16_t key, TShiftState shift) {
+    if (key & 0xFF00) return scNone;
+    TShortCut s = key;
+    if (shift & ssShift) s |= scShift;
+    if (shift & ssCtrl) s |= scCtrl;
+    if (shift & ssAlt) s |= scAlt;
+    return s;
+}
+
+void ShortCutToKey(TShortCut shortCut, std::uint16_t& key, TShiftState& shift) {
+    key = shortCut & 0xFF;
+    shift = 0;
+    if (shortCut & scShift) shift |= ssShift;
+    if (shortCut & scCtrl) shift |= ssCtrl;
+    if (shortCut & scAlt) shift |= ssAlt;
+}
+
+std::string ShortCutToText(TShortCut shortCut) {
+    std::uint16_t key;
+    TShiftState shift;
+    ShortCutToKey(shortCut, key, shift);
+    std::string name;
+    if (key >= 'A' && key <= 'Z') name = std::string(1, static_cast<char>(key));
+    else if (key >= '0' && key <= '9') name = std::string(1, static_cast<char>(key));
+    else if (key >= VK_F1 && key <= VK_F1 + 23) name = "F" + std::to_string(key - VK_F1 + 1);
+    else {
+        switch (key) {
+        case VK_BACK: name = "BkSp"; break;
+        case VK_TAB: name = "Tab"; break;
+        case VK_RETURN: name = "Enter"; break;
+        case VK_ESCAPE: name = "Esc"; break;
+        case VK_SPACE: name = "Space"; break;
+        case VK_PRIOR: name = "PgUp"; break;
+        case VK_NEXT: name = "PgDn"; break;
+        case VK_END: name = "End"; break;
+        case VK_HOME: name = "Home"; break;
+        case VK_LEFT: name = "Left"; break;
+        case VK_UP: name = "Up"; break;
+        case VK_RIGHT: name = "Right"; break;
+        case VK_DOWN: name = "Down"; break;
+        case VK_INSERT: name = "Ins"; break;
+        case VK_DELETE: name = "Del"; break;
+        default: return {};
+        }
+    }
+    std::string prefix;
+    if (shift & ssShift) prefix += "Shift+";
+    if (shift & ssCtrl) prefix += "Ctrl+";
+    if (shift & ssAlt) prefix += "Alt+";
+    return prefix + name;
+}
+
+TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner) {}
+
+TMenuItem::~TMenuItem() {
+    Destroying();
+    Clear();
+    if (parent_) parent_->Remove(this);
+}
+
+void TMenuItem::Click() {
+    TWeakLink<TMenuItem> self(this);
+    if (AutoCheck) Checked = !Checked;
+    if (OnClick) OnClick(this);
+}
+
+TMenuItem* TMenuItem::GetItem(int index) const {
+    if (index < 0 || index >= GetCount()) throw EListError("List index out of bounds (" + std::to_string(index) + ")");
+    return items_[static_cast<std::size_t>(index)];
+}
+
+int TMenuItem::IndexOf(const TMenuItem* item) const {
+    auto it = std::find(items_.begin(), items_.end(), item);
+    return it == items_.end() ? -1 : static_cast<int>(it - items_.begin());
+}
+
+void TMenuItem::Add(TMenuItem* item) { Insert(GetCount(), item); }
+
+void TMenuItem::Insert(int index, TMenuItem* item) {
+    if (!item) return;
+    for (TMenuItem* p = this; p; p = p->parent_)
+        if (p == item) throw EInvalidOperation("A menu item cannot contain itself");
+    if (item->parent_) item->parent_->Remove(item);
+    index = std::clamp(index, 0, GetCount());
+    items_.insert(items_.begin() + index, item);
+    item->parent_ = this;
+}
+
+void TMenuItem::Remove(TMenuItem* item) {
+    auto it = std::find(items_.begin(), items_.end(), item);
+    if (it == items_.end()) return;
+    items_.erase(it);
+    item->parent_ = nullptr;
+}
+
+void TMenuItem::Delete(int index) {
+    TMenuItem* item = GetItem(index);
+    Remove(item);
+}
+
+void TMenuItem::Clear() {
+    while (!items_.empty()) {
+        TMenuItem* item = items_.back();
+        items_.pop_back();
+        item->parent_ = nullptr;
+        delete item;
+    }
+}
+
+TMenuItem* TMenuItem::Find(const std::string& caption) const {
+    const std::string wanted = Lower(StripAmpersands(caption));
+    for (TMenuItem* item : items_)
+        if (Lower(StripAmpersands(item->Caption)) == wanted) return item;
+    return nullptr;
+}
+
+TMenu::TMenu(TComponent* owner) : TComponent(owner), items_(new TMenuItem(nullptr)) {}
+
+TMenu::~TMenu() {
+    Destroying();
+    delete items_;
+}
+
+TMenuItem* TMenu::FindItemByShortCut(TShortCut shortCut) const {
+    if (!shortCut) return nullptr;
+    std::vector<TMenuItem*> stack{items_};
+    while (!stack.empty()) {
+        TMenuItem* item = stack.back();
+        stack.pop_back();
+        for (int i = 0; i < item->GetCount(); ++i) {
+            TMenuItem* child = item->GetItem(i);
+            if (!child->Visible || !child->Enabled) continue;
+            if (child->ShortCut == shortCut) return child;
+            stack.push_back(child);
+        }
+    }
+    return nullptr;
+}
+
+bool TMenu::IsShortCut(std::uint16_t key, TShiftState shift) {
+    TMenuItem* item = FindItemByShortCut(ShortCut(key, shift & (ssShift | ssCtrl | ssAlt)));
+    if (!item) return false;
+    item->Click();
+    return true;
+}
+
+void TPopupMenu::Notification(TComponent* component, TOperation operation) {
+    TMenu::Notification(component, operation);
+    if (operation == opRemove && component == PopupComponent) PopupComponent = nullptr;
+}
+
+void TPopupMenu::Popup(int x, int y) {
+    TWeakLink<TPopupMenu> self(this);
+    if (OnPopup) OnPopup(this);
+    if (!self) return;
+    TWeakLink<TMenuItem> chosen(RunMenu(GetItems(), x, y, Alignment));
+    if (chosen) chosen->Click();
+}
+
+} // namespace zorvy

@@ -1,0 +1,69 @@
+#pragma once
+// A headless display with the forms unit initialised, and a probe control that records its events.
+#include "platform/display/HeadlessDisplay.h"
+#include "platform/vcl/Forms.h"
+#include "platform/win/MessageLoop.h"
+#include "platform/win/Painting.h"
+#include "platform/win/Windows.h"
+
+#include <gtest/gtest.h>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zorvy::test {
+
+class TProbe : public TCustomControl {
+public:
+    explicit TProbe(TComponent* owner, std::vector<std::string>* log = nullptr) : TCustomControl(owner), log_(log) {
+        tabStop_ = true;
+        OnClick = [this](TObject*) { Note("click"); };
+        OnDblClick = [this](TObject*) { Note("dblclick"); };
+        OnMouseDown = [this](TObject*, TMouseButton b, TShiftState s, int, int) {
+            Note(std::string(b == mbLeft ? "down" : "rdown") + ((s & ssDouble) ? "(double)" : ""));
+        };
+        OnMouseUp = [this](TObject*, TMouseButton b, TShiftState, int, int) { Note(b == mbLeft ? "up" : "rup"); };
+        OnEnter = [this](TObject*) { Note("enter:" + GetName()); };
+        OnExit = [this](TObject*) { Note("exit:" + GetName()); };
+    }
+    TColor PaintColor = clRed;
+    int Paints = 0;
+
+protected:
+    void Paint() override {
+        ++Paints;
+        GetCanvas()->GetBrush()->SetColor(PaintColor);
+        GetCanvas()->FillRect(GetClientRect());
+    }
+
+private:
+    void Note(const std::string& s) {
+        if (log_) log_->push_back(s);
+    }
+    std::vector<std::string>* log_;
+};
+
+class VclTest : public ::testing::Test {
+protected:
+    VclTest() { InitializeForms(); }
+    ~VclTest() override { FinalizeForms(); }
+
+    TForm* NewForm(int w = 300, int h = 200) {
+        auto* form = Application->CreateForm<TForm>();
+        form->SetBorderStyle(bsNone);
+        form->SetBounds(50, 50, w, h);
+        return form;
+    }
+    static void Pump() { Application->ProcessMessages(); }
+    COLORREF PixelAt(TWinControl* top, int x, int y) {
+        HBITMAP image = display.Capture(top->GetHandle());
+        const std::uint32_t p = image->Row(y)[x] & 0xFFFFFF;
+        DeleteObject(image);
+        return RGB(static_cast<std::uint8_t>(p >> 16), static_cast<std::uint8_t>(p >> 8), static_cast<std::uint8_t>(p));
+    }
+
+    THeadlessDisplay display;
+};
+
+} // namespace zorvy::test
