@@ -47,6 +47,7 @@ TFormatSettings DefaultFormatSettings(const std::string& localeName) {
     TFormatSettings s;
     if (IsChineseLocale(localeName)) {
         s.CurrencyString = "¥";
+        s.NegCurrFormat = 2; // "¥-1.00"
         s.LongDateFormat = "yyyy'年'm'月'd'日'";
         s.TimeAMString = "上午";
         s.TimePMString = "下午";
