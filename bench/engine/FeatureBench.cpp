@@ -3,6 +3,7 @@
 #include "engine/SerialNumber.h"
 #include "engine/ValueKindFeatures.h"
 #include "platform/rtl/Numbers.h"
+#include "tests/engine/AllCombinations.h"
 
 #include <benchmark/benchmark.h>
 
@@ -49,17 +50,13 @@ void FullFeatureSet(benchmark::State& state) {
     for (auto _ : state) {
         int64_t sum = 0;
         int32_t index = 0;
-        TCombination c{};
-        for (c[0] = 1; c[0] <= 28; ++c[0])
-            for (c[1] = c[0] + 1; c[1] <= 29; ++c[1])
-                for (c[2] = c[1] + 1; c[2] <= 30; ++c[2])
-                    for (c[3] = c[2] + 1; c[3] <= 31; ++c[3])
-                        for (c[4] = c[3] + 1; c[4] <= 32; ++c[4])
-                            for (c[5] = c[4] + 1; c[5] <= 33; ++c[5])
-                                if (++index % 16 == 0) {
-                                    sum += AllFeatures(c);
-                                    ++combinations;
-                                }
+        TCombination c = FirstCombination;
+        do {
+            if (++index % 16 == 0) {
+                sum += AllFeatures(c);
+                ++combinations;
+            }
+        } while (NextCombination(c));
         benchmark::DoNotOptimize(sum);
     }
     state.SetItemsProcessed(combinations);

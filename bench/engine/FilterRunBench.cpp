@@ -1,9 +1,10 @@
 #include "engine/FilterRun.h"
 
-#include <benchmark/benchmark.h>
+#include "tests/engine/RealDraws.h"
+#include "tests/engine/RecordingHost.h"
+#include "tests/engine/Schemes.h"
 
-#include <fstream>
-#include <sstream>
+#include <benchmark/benchmark.h>
 
 namespace zorvy {
 namespace {
@@ -21,60 +22,9 @@ class TBenchHost : public TFilterHost {
     std::vector<TDraw> Tem1Draws() override { return History; }
 };
 
-std::vector<TDraw> ReadHistory() {
-    std::ifstream file(std::string(ZORVY_SHARED_DATA) + "/lottery-3508.csv");
-    std::vector<TDraw> draws;
-    std::string line;
-    std::getline(file, line);
-    while (std::getline(file, line)) {
-        std::stringstream row(line);
-        std::string lottery, issue, endTime, resultA1;
-        std::getline(row, lottery, ',');
-        std::getline(row, issue, ',');
-        std::getline(row, endTime, ',');
-        std::getline(row, resultA1, ',');
-        draws.push_back({issue, resultA1});
-    }
-    return draws;
-}
-
-void Tick(TFilterInput& input, const char* stem, const char* text) {
-    input.Conditions[ConditionIndex(stem)] = {true, text};
-}
-
 TFilterInput AllDigitsInput() {
     TFilterInput input;
-    for (auto& row : input.DigitButtons)
-        row.fill(true);
-    return input;
-}
-
-// About twenty conditions across the families.
-TFilterInput TypicalScheme() {
-    TFilterInput input = AllDigitsInput();
-    const std::pair<const char*, const char*> conditions[] = {{"xhtz2", "fw1=15/fw2=35/"},
-                                                              {"xhtz3", "xfw= 6 /"},
-                                                              {"xhtz4", "fw1=0/fw2=2/"},
-                                                              {"xhtz7", "fw1=1/fw2=5/"},
-                                                              {"xhtz11", "fw1=1/fw2=7/"},
-                                                              {"xhtz15", "y=0/y=1/"},
-                                                              {"xhbh1", "xfw= 1 3 /fw1=1/fw2=3/"},
-                                                              {"xhtz19", "xfw=c3, 0 1 /"},
-                                                              {"xhx0", "fw1=0/fw2=2/"},
-                                                              {"gw1", "xfw= 0 1 2 3 4 5 6 7 /"},
-                                                              {"gw7", "fw1=2/fw2=4/"},
-                                                              {"sw2", "fw1=1/fw2=4/"},
-                                                              {"sw9", "xfw= 1 2 3 5 /"},
-                                                              {"bw3", "y=0/y=1/"},
-                                                              {"qw6", "xfw= 0 /"},
-                                                              {"ww10", "fw1=0/fw2=2/"},
-                                                              {"sww5", "xfw= 0 1 2 3 5 6 /"},
-                                                              {"tb1", "fw1=1/fw2=6/"},
-                                                              {"tb4", "xfw= 2 3 /"},
-                                                              {"Tb11", "fw1=3/fw2=8/"},
-                                                              {"Tb12", "fw1=3/fw2=9/"}};
-    for (const auto& [stem, text] : conditions)
-        Tick(input, stem, text);
+    input.DigitButtons = AllDigits();
     return input;
 }
 
@@ -91,7 +41,7 @@ TFilterInput AllConditionsScheme() {
 
 void Run(benchmark::State& state, TFilterInput (*scheme)(), TEvaluationMethod method) {
     TBenchHost host;
-    host.History = ReadHistory();
+    host.History = RealDrawHistory();
     TFilterEngine engine;
     engine.EvaluationMethod = method;
     for (auto _ : state) {

@@ -1,5 +1,7 @@
 #include "engine/SerialNumber.h"
 
+#include "tests/engine/AllCombinations.h"
+
 #include <benchmark/benchmark.h>
 
 namespace zorvy {
@@ -8,14 +10,10 @@ namespace {
 template <int32_t (*Serial)(const TCombination&)> void NumberAll(benchmark::State& state) {
     for (auto _ : state) {
         int64_t sum = 0;
-        TCombination c{};
-        for (c[0] = 1; c[0] <= 28; ++c[0])
-            for (c[1] = c[0] + 1; c[1] <= 29; ++c[1])
-                for (c[2] = c[1] + 1; c[2] <= 30; ++c[2])
-                    for (c[3] = c[2] + 1; c[3] <= 31; ++c[3])
-                        for (c[4] = c[3] + 1; c[4] <= 32; ++c[4])
-                            for (c[5] = c[4] + 1; c[5] <= 33; ++c[5])
-                                sum += Serial(c);
+        TCombination c = FirstCombination;
+        do
+            sum += Serial(c);
+        while (NextCombination(c));
         benchmark::DoNotOptimize(sum);
     }
     state.SetItemsProcessed(state.iterations() * CombinationCount);

@@ -6,8 +6,10 @@
 #include "engine/SerialFeatures.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Numbers.h"
+#include "tests/engine/AllCombinations.h"
 #include "tests/engine/RealDraws.h"
 #include "tests/engine/RecordingHost.h"
+#include "tests/engine/Schemes.h"
 
 #include <gtest/gtest.h>
 
@@ -189,62 +191,27 @@ TEST(FastPath, PreparedSchemesJudgeAsTheEvaluators) {
         const TCompiledScheme prepared(state);
 
         int32_t serial = 0;
-        TCombination c{};
-        for (c[0] = 1; c[0] <= 28; ++c[0])
-            for (c[1] = c[0] + 1; c[1] <= 29; ++c[1])
-                for (c[2] = c[1] + 1; c[2] <= 30; ++c[2])
-                    for (c[3] = c[2] + 1; c[3] <= 31; ++c[3])
-                        for (c[4] = c[3] + 1; c[4] <= 32; ++c[4])
-                            for (c[5] = c[4] + 1; c[5] <= 33; ++c[5]) {
-                                if (++serial % 397 != scheme) continue;
-                                message.clear();
-                                const std::string literal = Outcome([&] {
-                                    return EvalXhConditions(c, state) && EvalGwConditions(c, state) &&
-                                           EvalSwConditions(c, state) && EvalBwConditions(c, state) &&
-                                           EvalQwConditions(c, state) && EvalWwConditions(c, state) &&
-                                           EvalSwwConditions(c, state) && EvalTbConditions(c, state);
-                                });
-                                int verdict = TCompiledScheme::Passed;
-                                const std::string fast = Outcome([&] {
-                                    verdict = prepared.Evaluate(SplitSerial(serial), c);
-                                    return verdict == TCompiledScheme::Passed;
-                                });
-                                ASSERT_EQ(fast, literal) << "scheme " << scheme << " serial " << serial;
-                                if (fast == "0") {
-                                    ASSERT_EQ(TCompiledScheme::Message(verdict), message) << serial;
-                                }
-                            }
+        TCombination c = FirstCombination;
+        do {
+            if (++serial % 397 != scheme) continue;
+            message.clear();
+            const std::string literal = Outcome([&] {
+                return EvalXhConditions(c, state) && EvalGwConditions(c, state) &&
+                       EvalSwConditions(c, state) && EvalBwConditions(c, state) &&
+                       EvalQwConditions(c, state) && EvalWwConditions(c, state) &&
+                       EvalSwwConditions(c, state) && EvalTbConditions(c, state);
+            });
+            int verdict = TCompiledScheme::Passed;
+            const std::string fast = Outcome([&] {
+                verdict = prepared.Evaluate(SplitSerial(serial), c);
+                return verdict == TCompiledScheme::Passed;
+            });
+            ASSERT_EQ(fast, literal) << "scheme " << scheme << " serial " << serial;
+            if (fast == "0") {
+                ASSERT_EQ(TCompiledScheme::Message(verdict), message) << serial;
+            }
+        } while (NextCombination(c));
     }
-}
-
-// About twenty conditions across the families, as a user might set them.
-TFilterInput TypicalScheme() {
-    TFilterInput input;
-    input.DigitButtons = AllDigits();
-    const std::pair<const char*, const char*> conditions[] = {{"xhtz2", "fw1=15/fw2=35/"},
-                                                              {"xhtz3", "xfw= 6 /"},
-                                                              {"xhtz4", "fw1=0/fw2=2/"},
-                                                              {"xhtz7", "fw1=1/fw2=5/"},
-                                                              {"xhtz11", "fw1=1/fw2=7/"},
-                                                              {"xhtz15", "y=0/y=1/"},
-                                                              {"xhbh1", "xfw= 1 3 /fw1=1/fw2=3/"},
-                                                              {"xhtz19", "xfw=c3, 0 1 /"},
-                                                              {"xhx0", "fw1=0/fw2=2/"},
-                                                              {"gw1", "xfw= 0 1 2 3 4 5 6 7 /"},
-                                                              {"gw7", "fw1=2/fw2=4/"},
-                                                              {"sw2", "fw1=1/fw2=4/"},
-                                                              {"sw9", "xfw= 1 2 3 5 /"},
-                                                              {"bw3", "y=0/y=1/"},
-                                                              {"qw6", "xfw= 0 /"},
-                                                              {"ww10", "fw1=0/fw2=2/"},
-                                                              {"sww5", "xfw= 0 1 2 3 5 6 /"},
-                                                              {"tb1", "fw1=1/fw2=6/"},
-                                                              {"tb4", "xfw= 2 3 /"},
-                                                              {"Tb11", "fw1=3/fw2=8/"},
-                                                              {"Tb12", "fw1=3/fw2=9/"}};
-    for (const auto& [stem, text] : conditions)
-        Tick(input, stem, text);
-    return input;
 }
 
 TEST(FastPath, FastAndLiteralRunsListTheSameSurvivors) {
