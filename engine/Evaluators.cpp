@@ -57,83 +57,80 @@ std::string_view DigitSetOf(const TConditionRecord& record) {
     return record.ValueList == "-1" ? std::string_view() : std::string_view(record.ValueList);
 }
 
+int32_t SerialTraitValue(int kind, int32_t serial, const std::string& text) {
+    if (kind == 0) return serial;
+    if (kind >= 1 && kind <= 8) return SerialFeature(serial, XhtzSerialKeys[kind]);
+    if (kind >= 15 && kind <= 19) return AdjacentDigitGap(text, GapKeys[kind - 15]);
+    switch (kind) {
+    case 9:
+        return SerialFeature(serial, "fd5");
+    case 10:
+        return OddEvenType(text);
+    case 11:
+        return RemainderType(text);
+    case 12:
+        return CountBigDigits(text);
+    case 13:
+        return BigSmallType(text);
+    case 14:
+        return GapType(text);
+    case 20:
+        return StrToInt(BaseDigitStats(serial, 2, 25, "1"));
+    case 21:
+        return StrToInt(BaseDigitStats(serial, 2, 25, "0"));
+    default:
+        return 0;
+    }
+}
+
 int32_t XhConditionValue(int condition, int32_t serial, const std::string& text, const TEvalState& state) {
     if (condition >= XhxFirst && condition < XhxFirst + 10)
         return CountDigitOccurrences(text, std::string(1, static_cast<char>('0' + condition - XhxFirst)));
     if (condition >= XhbhFirst && condition < XhbhFirst + 4)
         return CountDigitsInSet(text, DigitSetOf(state.ConditionRecords[condition]));
-    const int kind = condition - XhtzFirst + 1; // xhtz1 .. xhtz22
-    if (kind == 1) return serial;
-    if (kind <= 9) return SerialFeature(serial, XhtzSerialKeys[kind - 1]);
+    return SerialTraitValue(condition - XhtzFirst, serial, text);
+}
+
+int32_t PositionKindValue(int kind, const std::string& text, std::string_view key, int32_t d, int32_t last,
+                          int32_t prev, int32_t prevPrev, const std::array<int32_t, 10>& absence) {
+    static constexpr std::string_view gridModes[] = {"h", "l", "zx", "yx"};
+    if (kind >= 9 && kind <= 12) return StaticGridValue(text, gridModes[kind - 9], key);
+    if (kind >= 15 && kind <= 18) return DynamicGridValue(text, gridModes[kind - 15], key);
     switch (kind) {
-    case 10:
-        return SerialFeature(serial, "fd5");
-    case 11:
-        return OddEvenType(text);
-    case 12:
-        return RemainderType(text);
+    case 0:
+        return d;
+    case 1:
+        return DigitSegment(d);
+    case 2:
+        return PositionBigSmall(text, key);
+    case 3:
+        return UpDownValue(last, d, key);
+    case 4:
+        return sx3atbgv(prev, last, d);
+    case 5:
+        return DigitInLastThree(static_cast<int16_t>(last), static_cast<int16_t>(prev),
+                                static_cast<int16_t>(prevPrev), static_cast<int16_t>(d));
+    case 6:
+        return HotWarmColdClass(absence, d);
+    case 7:
+        return TrigramValue(prev, last, d);
+    case 8:
+        return FiveElementValue(d);
     case 13:
-        return CountBigDigits(text);
+        return BisectionSteps(1024, TripleMaskValue(text, key), "ds");
     case 14:
-        return BigSmallType(text);
-    case 15:
-        return GapType(text);
-    case 21:
-        return StrToInt(BaseDigitStats(serial, 2, 25, "1"));
-    case 22:
-        return StrToInt(BaseDigitStats(serial, 2, 25, "0"));
+        return BisectionSteps(1024, TripleMaskValue(text, key), "bs");
     default:
-        return AdjacentDigitGap(text, GapKeys[kind - 16]);
+        return 0;
     }
 }
 
 int32_t PositionConditionValue(int kind, int position, const std::string& text, const TDrawContext& context) {
     const char* key = PositionKeys[position];
     const int entry = 5 - position;
-    const int32_t d = PositionDigitText(text, key)[0] - '0';
-    const int32_t last = context.LastDrawDigits[entry];
-    const int32_t prev = context.PrevDrawDigits[entry];
-    switch (kind + 1) {
-    case 1:
-        return d;
-    case 2:
-        return DigitSegment(d);
-    case 3:
-        return PositionBigSmall(text, key);
-    case 4:
-        return UpDownValue(last, d, key);
-    case 5:
-        return sx3atbgv(prev, last, d);
-    case 6:
-        return DigitInLastThree(context.LastDrawDigits[entry], context.PrevDrawDigits[entry],
-                                context.PrevPrevDrawDigits[entry], static_cast<int16_t>(d));
-    case 7:
-        return HotWarmColdClass(context.DigitOmission[entry], d);
-    case 8:
-        return TrigramValue(prev, last, d);
-    case 9:
-        return FiveElementValue(d);
-    case 10:
-        return StaticGridValue(text, "h", key);
-    case 11:
-        return StaticGridValue(text, "l", key);
-    case 12:
-        return StaticGridValue(text, "zx", key);
-    case 13:
-        return StaticGridValue(text, "yx", key);
-    case 14:
-        return BisectionSteps(1024, TripleMaskValue(text, key), "ds");
-    case 15:
-        return BisectionSteps(1024, TripleMaskValue(text, key), "bs");
-    case 16:
-        return DynamicGridValue(text, "h", key);
-    case 17:
-        return DynamicGridValue(text, "l", key);
-    case 18:
-        return DynamicGridValue(text, "zx", key);
-    default:
-        return DynamicGridValue(text, "yx", key);
-    }
+    return PositionKindValue(kind, text, key, PositionDigitText(text, key)[0] - '0',
+                             context.LastDrawDigits[entry], context.PrevDrawDigits[entry],
+                             context.PrevPrevDrawDigits[entry], context.DigitOmission[entry]);
 }
 
 int32_t TbConditionValue(int condition, int32_t serial, const TCombination& balls) {
@@ -168,8 +165,10 @@ int32_t TbConditionValue(int condition, int32_t serial, const TCombination& ball
         return BisectionSteps(64, GroupParityCode(balls), "bs");
     case 14:
         return BisectionSteps(729, GroupRemainderCode(balls), "ds");
-    default:
+    case 15:
         return BisectionSteps(729, GroupRemainderCode(balls), "bs");
+    default:
+        return 0;
     }
 }
 
