@@ -1,34 +1,13 @@
 // Time to calculate every column of every row of the whole real history, per view, without a database.
 #include "data/ViewCalculator.h"
 
-#include "engine/DrawContext.h"
-#include "platform/rtl/Numbers.h"
-#include "tests/support/Draws.h"
+#include "tests/data/RealDraws.h"
 
 #include <benchmark/benchmark.h>
-
-#include <chrono>
 
 using namespace zorvy;
 
 namespace {
-
-const std::vector<TDrawRow>& Rows() {
-    static const std::vector<TDrawRow> rows = [] {
-        using namespace std::chrono;
-        std::vector<TDrawRow> result;
-        for (const test::DrawRow& draw : test::ReadDraws()) {
-            const year_month_day date{year{StrToInt(draw.endTime.substr(0, 4))},
-                                      month{static_cast<unsigned>(StrToInt(draw.endTime.substr(5, 2)))},
-                                      day{static_cast<unsigned>(StrToInt(draw.endTime.substr(8, 2)))}};
-            result.push_back(TDrawRow{StrToInt(draw.issue), ReadDrawBalls(draw.resultA1, draw.issue),
-                                      static_cast<int32_t>(static_cast<unsigned>(date.day())),
-                                      static_cast<int32_t>(weekday{sys_days{date}}.iso_encoding())});
-        }
-        return result;
-    }();
-    return rows;
-}
 
 void CalculateView(benchmark::State& state) {
     const auto view = static_cast<TTrendView>(state.range(0));
@@ -40,11 +19,11 @@ void CalculateView(benchmark::State& state) {
     for (auto _ : state) {
         calculator.BeginView();
         calculator.Builder.TrendBuildOn = building;
-        for (const TDrawRow& row : Rows())
+        for (const TDrawRow& row : test::RealDrawRows())
             benchmark::DoNotOptimize(
                 calculator.CalculateRow(view, row, window, analysis, [](const TTrendRow&) {}));
     }
-    state.counters["rows"] = static_cast<double>(Rows().size());
+    state.counters["rows"] = static_cast<double>(test::RealDrawRows().size());
 }
 
 } // namespace
