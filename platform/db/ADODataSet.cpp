@@ -1,6 +1,7 @@
 #include "platform/db/ADODataSet.h"
 
 #include "platform/db/ADOConnection.h"
+#include "platform/db/FieldFamily.h"
 #include "platform/db/Odbc.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/Exceptions.h"
@@ -28,20 +29,6 @@ CellValue FromTimestamp(const odbc::Timestamp& t) {
     if (!TryEncodeDate(t.year, t.month, t.day, date)) return CellValue();
     if (!TryEncodeTime(t.hour, t.minute, t.second, static_cast<int>(t.fraction / 1000000u), time)) time = 0;
     return date >= 0 ? date + time : date - time;
-}
-
-bool IsDateType(TFieldType t) {
-    return t == TFieldType::ftDate || t == TFieldType::ftTime || t == TFieldType::ftDateTime;
-}
-
-bool IsIntegerType(TFieldType t) {
-    return t == TFieldType::ftSmallint || t == TFieldType::ftInteger || t == TFieldType::ftWord ||
-           t == TFieldType::ftAutoInc || t == TFieldType::ftLargeint;
-}
-
-bool IsFloatType(TFieldType t) {
-    return t == TFieldType::ftFloat || t == TFieldType::ftCurrency || t == TFieldType::ftBCD ||
-           t == TFieldType::ftFMTBcd;
 }
 
 TDataSet::SourceColumn ColumnOf(const odbc::ColumnInfo& info) {
@@ -112,40 +99,44 @@ TDataSet::SourceColumn ColumnOf(const odbc::ColumnInfo& info) {
 // A driver value in the form the field of that type keeps.
 CellValue ToCell(odbc::Value&& value, TFieldType type) {
     if (std::holds_alternative<std::monostate>(value)) return CellValue();
-    if (auto* t = std::get_if<odbc::Timestamp>(&value))
-        return IsDateType(type)
-                   ? FromTimestamp(*t)
-                   : CellValue(FormatDateTime("yyyy-mm-dd hh:nn:ss", std::get<double>(FromTimestamp(*t))));
+    const TFieldFamily family = FieldFamilyOf(type);
+    const bool integer = family == TFieldFamily::Integer, floating = family == TFieldFamily::Float,
+               date = IsDateTimeFamily(family);
+    if (auto* t = std::get_if<odbc::Timestamp>(&value)) {
+        CellValue cell = FromTimestamp(*t);
+        if (date || IsNullCell(cell)) return cell;
+        return FormatDateTime("yyyy-mm-dd hh:nn:ss", std::get<double>(cell));
+    }
     if (auto* i = std::get_if<int64_t>(&value)) {
-        if (IsFloatType(type) || IsDateType(type)) return static_cast<double>(*i);
-        if (type == TFieldType::ftBoolean) return *i != 0;
-        if (IsIntegerType(type)) return *i;
+        if (floating || date) return static_cast<double>(*i);
+        if (family == TFieldFamily::Boolean) return *i != 0;
+        if (integer) return *i;
         return IntToStr(*i);
     }
     if (auto* d = std::get_if<double>(&value)) {
-        if (IsIntegerType(type)) return static_cast<int64_t>(std::llround(*d));
-        if (IsFloatType(type) || IsDateType(type)) return *d;
+        if (integer) return static_cast<int64_t>(std::llround(*d));
+        if (floating || date) return *d;
         return FloatToStr(*d);
     }
     if (auto* b = std::get_if<bool>(&value)) {
-        if (IsIntegerType(type)) return static_cast<int64_t>(*b ? 1 : 0);
-        if (type == TFieldType::ftBoolean) return *b;
+        if (integer) return static_cast<int64_t>(*b ? 1 : 0);
+        if (family == TFieldFamily::Boolean) return *b;
         return std::string(*b ? "True" : "False");
     }
     if (auto* s = std::get_if<std::string>(&value)) {
-        if (IsIntegerType(type)) {
+        if (integer) {
             int64_t n = 0;
             return TryStrToInt64(Trim(*s), n) ? CellValue(n) : CellValue();
         }
-        if (IsFloatType(type)) {
+        if (floating) {
             double x = 0;
             return TryStrToFloat(Trim(*s), x) ? CellValue(x) : CellValue();
         }
-        if (IsDateType(type)) {
+        if (date) {
             TDateTime x = 0;
             return TryStrToDateTime(Trim(*s), x) ? CellValue(x) : CellValue();
         }
-        if (type == TFieldType::ftBoolean) return StrToBoolDef(Trim(*s), false);
+        if (family == TFieldFamily::Boolean) return StrToBoolDef(Trim(*s), false);
         return std::move(*s);
     }
     return std::move(std::get<odbc::Bytes>(value));
@@ -155,7 +146,7 @@ CellValue ToCell(odbc::Value&& value, TFieldType type) {
 odbc::Value ToDriver(const CellValue& cell, TFieldType type) {
     if (IsNullCell(cell)) return std::monostate{};
     if (auto* d = std::get_if<double>(&cell))
-        return IsDateType(type) ? odbc::Value(ToTimestamp(*d)) : odbc::Value(*d);
+        return IsDateTimeType(type) ? odbc::Value(ToTimestamp(*d)) : odbc::Value(*d);
     if (auto* i = std::get_if<int64_t>(&cell)) return *i;
     if (auto* b = std::get_if<bool>(&cell)) return *b;
     if (auto* s = std::get_if<std::string>(&cell)) return *s;

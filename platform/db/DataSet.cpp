@@ -1,6 +1,7 @@
 #include "platform/db/DataSet.h"
 
 #include "platform/db/DataSource.h"
+#include "platform/db/FieldFamily.h"
 #include "platform/db/Filter.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Strings.h"
@@ -12,51 +13,16 @@ namespace {
 
 const CellValue NullCell;
 
-// Kinds of field types whose cells hold the same form; a persistent field may read any column of its kind.
-enum class Kind { Integer, Float, Boolean, DateTime, Text, Binary, Other };
-
-Kind KindOf(TFieldType type) {
-    switch (type) {
-    case TFieldType::ftSmallint:
-    case TFieldType::ftInteger:
-    case TFieldType::ftWord:
-    case TFieldType::ftAutoInc:
-    case TFieldType::ftLargeint:
-        return Kind::Integer;
-    case TFieldType::ftFloat:
-    case TFieldType::ftCurrency:
-    case TFieldType::ftBCD:
-    case TFieldType::ftFMTBcd:
-        return Kind::Float;
-    case TFieldType::ftBoolean:
-        return Kind::Boolean;
-    case TFieldType::ftDate:
-    case TFieldType::ftTime:
-    case TFieldType::ftDateTime:
-    case TFieldType::ftTimeStamp:
-        return Kind::DateTime;
-    case TFieldType::ftString:
-    case TFieldType::ftFixedChar:
-    case TFieldType::ftWideString:
-    case TFieldType::ftFixedWideChar:
-    case TFieldType::ftMemo:
-    case TFieldType::ftFmtMemo:
-    case TFieldType::ftWideMemo:
-        return Kind::Text;
-    case TFieldType::ftBytes:
-    case TFieldType::ftVarBytes:
-    case TFieldType::ftBlob:
-    case TFieldType::ftGraphic:
-    case TFieldType::ftTypedBinary:
-        return Kind::Binary;
-    default:
-        return Kind::Other;
-    }
+// The form of a type's cells: a persistent field may read any column of its form. Dates, times and
+// date-times all hold a TDateTime.
+TFieldFamily FormOf(TFieldType type) {
+    const TFieldFamily family = FieldFamilyOf(type);
+    return IsDateTimeFamily(family) ? TFieldFamily::DateTime : family;
 }
 
 // A column's cell in the form of the field that reads it (integers read by a float field).
 CellValue FieldForm(CellValue cell, TFieldType type) {
-    if (KindOf(type) == Kind::Float)
+    if (FieldFamilyOf(type) == TFieldFamily::Float)
         if (auto* i = std::get_if<int64_t>(&cell)) return static_cast<double>(*i);
     return cell;
 }
@@ -193,9 +159,9 @@ void TDataSet::BindFields(const std::vector<SourceColumn>& columns, std::vector<
             DestroyDynamicFields();
             throw EDatabaseError(GetName() + ": Field '" + field->fieldName_ + "' not found");
         }
-        Kind fieldKind = KindOf(field->dataType_), columnKind = KindOf(columns[column].dataType);
-        bool compatible = fieldKind == columnKind || fieldKind == Kind::Other ||
-                          (fieldKind == Kind::Float && columnKind == Kind::Integer);
+        TFieldFamily fieldForm = FormOf(field->dataType_), columnForm = FormOf(columns[column].dataType);
+        bool compatible = fieldForm == columnForm || fieldForm == TFieldFamily::Other ||
+                          (fieldForm == TFieldFamily::Float && columnForm == TFieldFamily::Integer);
         if (!compatible) {
             DestroyDynamicFields();
             throw EDatabaseError(GetName() + ": Type mismatch for field '" + field->fieldName_ +

@@ -1,6 +1,7 @@
 #include "platform/db/Field.h"
 
 #include "platform/db/DataSet.h"
+#include "platform/db/FieldFamily.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Numbers.h"
@@ -13,59 +14,6 @@ namespace zorvy {
 namespace {
 
 const CellValue NullCell;
-
-enum class Family { Integer, Float, Boolean, Date, Time, DateTime, Text, Binary, Other };
-
-Family FamilyOf(TFieldType type) {
-    switch (type) {
-    case TFieldType::ftSmallint:
-    case TFieldType::ftInteger:
-    case TFieldType::ftWord:
-    case TFieldType::ftAutoInc:
-    case TFieldType::ftLargeint:
-        return Family::Integer;
-    case TFieldType::ftFloat:
-    case TFieldType::ftCurrency:
-    case TFieldType::ftBCD:
-    case TFieldType::ftFMTBcd:
-        return Family::Float;
-    case TFieldType::ftBoolean:
-        return Family::Boolean;
-    case TFieldType::ftDate:
-        return Family::Date;
-    case TFieldType::ftTime:
-        return Family::Time;
-    case TFieldType::ftDateTime:
-    case TFieldType::ftTimeStamp:
-    case TFieldType::ftOraTimeStamp:
-        return Family::DateTime;
-    case TFieldType::ftString:
-    case TFieldType::ftFixedChar:
-    case TFieldType::ftWideString:
-    case TFieldType::ftFixedWideChar:
-    case TFieldType::ftMemo:
-    case TFieldType::ftFmtMemo:
-    case TFieldType::ftWideMemo:
-    case TFieldType::ftOraClob:
-    case TFieldType::ftGuid:
-        return Family::Text;
-    case TFieldType::ftBytes:
-    case TFieldType::ftVarBytes:
-    case TFieldType::ftBlob:
-    case TFieldType::ftGraphic:
-    case TFieldType::ftParadoxOle:
-    case TFieldType::ftDBaseOle:
-    case TFieldType::ftTypedBinary:
-    case TFieldType::ftOraBlob:
-        return Family::Binary;
-    default:
-        return Family::Other;
-    }
-}
-
-bool IsDateFamily(Family f) {
-    return f == Family::Date || f == Family::Time || f == Family::DateTime;
-}
 
 std::string BytesText(const odbc::Bytes& bytes) {
     return std::string(bytes.data.begin(), bytes.data.end());
@@ -136,12 +84,12 @@ int TField::GetFieldNo() const {
 
 int TField::GetDisplayWidth() const {
     if (displayWidth_ > 0) return displayWidth_;
-    switch (FamilyOf(dataType_)) {
-    case Family::Text:
+    switch (FieldFamilyOf(dataType_)) {
+    case TFieldFamily::Text:
         return size_ > 0 ? size_ : 10;
-    case Family::Boolean:
+    case TFieldFamily::Boolean:
         return 5;
-    case Family::DateTime:
+    case TFieldFamily::DateTime:
         return 18;
     default:
         return 10;
@@ -171,7 +119,7 @@ int64_t TField::GetAsLargeInt() const {
     if (IsNullCell(cell)) return 0;
     if (auto* i = std::get_if<int64_t>(&cell)) return *i;
     if (auto* d = std::get_if<double>(&cell)) {
-        if (IsDateFamily(FamilyOf(dataType_))) AccessError("Integer");
+        if (IsDateTimeType(dataType_)) AccessError("Integer");
         return Round(*d);
     }
     if (auto* b = std::get_if<bool>(&cell)) return *b ? 1 : 0;
@@ -201,7 +149,7 @@ double TField::GetAsDateTime() const {
     const CellValue& cell = GetCell();
     if (IsNullCell(cell)) return 0;
     if (auto* d = std::get_if<double>(&cell)) {
-        if (IsDateFamily(FamilyOf(dataType_))) return *d;
+        if (IsDateTimeType(dataType_)) return *d;
         AccessError("DateTime");
     }
     if (auto* s = std::get_if<std::string>(&cell)) return StrToDateTime(Trim(*s));
@@ -220,7 +168,7 @@ bool TField::GetAsBoolean() const {
 std::string TField::TextOf(bool display) const {
     const CellValue& cell = GetCell();
     if (IsNullCell(cell)) return {};
-    Family family = FamilyOf(dataType_);
+    TFieldFamily family = FieldFamilyOf(dataType_);
     const std::string& format = display ? displayFormat_ : editFormat_.empty() ? displayFormat_ : editFormat_;
     if (auto* s = std::get_if<std::string>(&cell)) return *s;
     if (auto* b = std::get_if<bool>(&cell)) return *b ? "True" : "False";
@@ -231,10 +179,10 @@ std::string TField::TextOf(bool display) const {
         return IntToStr(*i);
     }
     double value = std::get<double>(cell);
-    if (IsDateFamily(family)) {
+    if (IsDateTimeFamily(family)) {
         if (display && !displayFormat_.empty()) return FormatDateTime(displayFormat_, value);
-        if (family == Family::Date) return DateToStr(value);
-        if (family == Family::Time) return TimeToStr(value);
+        if (family == TFieldFamily::Date) return DateToStr(value);
+        if (family == TFieldFamily::Time) return TimeToStr(value);
         return DateTimeToStr(value);
     }
     if (!format.empty() && (display || !editFormat_.empty())) return FormatFloat(format, value);
@@ -274,8 +222,8 @@ void TField::CheckRange(double value) const {
 }
 
 CellValue TField::ConvertInteger(int64_t value) const {
-    switch (FamilyOf(dataType_)) {
-    case Family::Integer: {
+    switch (FieldFamilyOf(dataType_)) {
+    case TFieldFamily::Integer: {
         int64_t low = std::numeric_limits<int32_t>::min(), high = std::numeric_limits<int32_t>::max();
         if (dataType_ == TFieldType::ftSmallint)
             low = -32768, high = 32767;
@@ -289,12 +237,12 @@ CellValue TField::ConvertInteger(int64_t value) const {
         CheckRange(static_cast<double>(value));
         return value;
     }
-    case Family::Float:
+    case TFieldFamily::Float:
         CheckRange(static_cast<double>(value));
         return static_cast<double>(value);
-    case Family::Boolean:
+    case TFieldFamily::Boolean:
         return value != 0;
-    case Family::Text:
+    case TFieldFamily::Text:
         return IntToStr(value);
     default:
         AccessError("Integer");
@@ -302,17 +250,17 @@ CellValue TField::ConvertInteger(int64_t value) const {
 }
 
 CellValue TField::ConvertFloat(double value) const {
-    switch (FamilyOf(dataType_)) {
-    case Family::Integer:
+    switch (FieldFamilyOf(dataType_)) {
+    case TFieldFamily::Integer:
         return ConvertInteger(Round(value));
-    case Family::Float:
+    case TFieldFamily::Float:
         CheckRange(value);
         return value;
-    case Family::Date:
-    case Family::Time:
-    case Family::DateTime:
+    case TFieldFamily::Date:
+    case TFieldFamily::Time:
+    case TFieldFamily::DateTime:
         return value;
-    case Family::Text:
+    case TFieldFamily::Text:
         return FloatToStr(value);
     default:
         AccessError("Float");
@@ -320,23 +268,23 @@ CellValue TField::ConvertFloat(double value) const {
 }
 
 CellValue TField::ConvertText(const std::string& text) const {
-    Family family = FamilyOf(dataType_);
-    if (family == Family::Text) return text;
-    if (family == Family::Binary) return odbc::Bytes{std::vector<uint8_t>(text.begin(), text.end())};
+    TFieldFamily family = FieldFamilyOf(dataType_);
+    if (family == TFieldFamily::Text) return text;
+    if (family == TFieldFamily::Binary) return odbc::Bytes{std::vector<uint8_t>(text.begin(), text.end())};
     std::string trimmed = Trim(text);
     if (trimmed.empty()) return CellValue();
     switch (family) {
-    case Family::Integer:
+    case TFieldFamily::Integer:
         return ConvertInteger(StrToInt64(trimmed));
-    case Family::Float:
+    case TFieldFamily::Float:
         return ConvertFloat(StrToFloat(trimmed));
-    case Family::Boolean:
+    case TFieldFamily::Boolean:
         return StrToBool(trimmed);
-    case Family::Date:
+    case TFieldFamily::Date:
         return StrToDate(trimmed);
-    case Family::Time:
+    case TFieldFamily::Time:
         return StrToTime(trimmed);
-    case Family::DateTime:
+    case TFieldFamily::DateTime:
         return StrToDateTime(trimmed);
     default:
         AccessError("String");
@@ -357,12 +305,12 @@ void TField::SetAsFloat(double value) {
 }
 
 void TField::SetAsDateTime(double value) {
-    Family family = FamilyOf(dataType_);
-    if (IsDateFamily(family)) {
+    TFieldFamily family = FieldFamilyOf(dataType_);
+    if (IsDateTimeFamily(family)) {
         SetCell(value);
         return;
     }
-    if (family == Family::Text) {
+    if (family == TFieldFamily::Text) {
         SetCell(DateTimeToStr(value));
         return;
     }
@@ -370,14 +318,14 @@ void TField::SetAsDateTime(double value) {
 }
 
 void TField::SetAsBoolean(bool value) {
-    switch (FamilyOf(dataType_)) {
-    case Family::Boolean:
+    switch (FieldFamilyOf(dataType_)) {
+    case TFieldFamily::Boolean:
         SetCell(value);
         break;
-    case Family::Integer:
+    case TFieldFamily::Integer:
         SetCell(ConvertInteger(value ? 1 : 0));
         break;
-    case Family::Text:
+    case TFieldFamily::Text:
         SetCell(std::string(value ? "True" : "False"));
         break;
     default:
@@ -397,10 +345,10 @@ void TField::SetText(const std::string& text) {
 }
 
 bool TField::IsValidChar(char32_t c) const {
-    switch (FamilyOf(dataType_)) {
-    case Family::Integer:
+    switch (FieldFamilyOf(dataType_)) {
+    case TFieldFamily::Integer:
         return c == '+' || c == '-' || (c >= '0' && c <= '9');
-    case Family::Float:
+    case TFieldFamily::Float:
         return c == '+' || c == '-' || c == '.' || c == ',' || c == 'e' || c == 'E' || (c >= '0' && c <= '9');
     default:
         return c >= ' ';
@@ -408,8 +356,8 @@ bool TField::IsValidChar(char32_t c) const {
 }
 
 bool TField::IsBlob() const {
-    Family family = FamilyOf(dataType_);
-    return (family == Family::Binary && dataType_ != TFieldType::ftBytes &&
+    TFieldFamily family = FieldFamilyOf(dataType_);
+    return (family == TFieldFamily::Binary && dataType_ != TFieldType::ftBytes &&
             dataType_ != TFieldType::ftVarBytes) ||
            dataType_ == TFieldType::ftMemo || dataType_ == TFieldType::ftFmtMemo ||
            dataType_ == TFieldType::ftWideMemo || dataType_ == TFieldType::ftOraClob;

@@ -1,35 +1,12 @@
 // The Variant face of fields and datasets: Value, FieldValues, Locate and Lookup.
 #include "platform/db/DataSet.h"
 #include "platform/db/Field.h"
+#include "platform/db/FieldFamily.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Strings.h"
 #include "platform/rtl/Variant.h"
 
 namespace zorvy {
-namespace {
-
-bool IsTextType(TFieldType t) {
-    switch (t) {
-    case TFieldType::ftString:
-    case TFieldType::ftFixedChar:
-    case TFieldType::ftWideString:
-    case TFieldType::ftFixedWideChar:
-    case TFieldType::ftMemo:
-    case TFieldType::ftFmtMemo:
-    case TFieldType::ftWideMemo:
-    case TFieldType::ftGuid:
-        return true;
-    default:
-        return false;
-    }
-}
-
-bool IsDateType(TFieldType t) {
-    return t == TFieldType::ftDate || t == TFieldType::ftTime || t == TFieldType::ftDateTime ||
-           t == TFieldType::ftTimeStamp || t == TFieldType::ftOraTimeStamp;
-}
-
-} // namespace
 
 Variant CellToVariant(const CellValue& cell, TFieldType type) {
     if (IsNullCell(cell)) return Variant::Null();
@@ -47,7 +24,8 @@ Variant CellToVariant(const CellValue& cell, TFieldType type) {
             return Variant::FromInt64(*i);
         }
     }
-    if (auto* d = std::get_if<double>(&cell)) return IsDateType(type) ? Variant::FromDate(*d) : Variant(*d);
+    if (auto* d = std::get_if<double>(&cell))
+        return IsDateTimeType(type) ? Variant::FromDate(*d) : Variant(*d);
     if (auto* s = std::get_if<std::string>(&cell)) return Variant(*s);
     const auto& bytes = std::get<odbc::Bytes>(cell).data;
     return Variant::FromBytes(std::string(bytes.begin(), bytes.end()));
@@ -91,11 +69,11 @@ void TField::SetValue(const Variant& value) {
     default:
         break;
     }
-    if (IsDateType(dataType_)) {
+    if (IsDateTimeType(dataType_)) {
         SetCell(VarToDateTime(value));
         return;
     }
-    if (IsTextType(dataType_)) {
+    if (FieldFamilyOf(dataType_) == TFieldFamily::Text) {
         SetCell(value.AsString());
         return;
     }
@@ -132,7 +110,7 @@ bool TDataSet::Matches(const Record& record, const std::vector<TField*>& keys,
             continue;
         }
         if (IsNullCell(cell)) return false;
-        if (IsTextType(field->GetDataType())) {
+        if (FieldFamilyOf(field->GetDataType()) == TFieldFamily::Text) {
             const std::string& text = std::get<std::string>(cell);
             std::string wanted = VarToStr(value);
             bool caseInsensitive = options & loCaseInsensitive;

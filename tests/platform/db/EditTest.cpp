@@ -1,6 +1,7 @@
 #include "Engines.h"
 
 #include "platform/db/ADOCommand.h"
+#include "platform/db/Field.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/Exceptions.h"
 
@@ -232,6 +233,37 @@ TEST_P(EditTest, LongAndEmptyTextsSurviveTheRoundTrip) {
     byTag->GetParameters().ParamByName("tag")->SetValue(std::string(""));
     byTag->Open();
     EXPECT_EQ(byTag->GetRecordCount(), 1);
+}
+
+// A persistent field of any date-time type reads and writes the column as a date, never as a number.
+TEST_P(EditTest, DateTimeFieldsOfEveryTypeWriteDates) {
+    for (TFieldType type : {TFieldType::ftDateTime, TFieldType::ftTimeStamp, TFieldType::ftOraTimeStamp}) {
+        TADOQuery* query =
+            NewQuery({"select LotteryID, Issue, EndTime from LotteryIssue where Issue='2026096'"});
+        // Lower-case names: the server folds the unquoted column names of the table to lower case.
+        for (const char* name : {"lotteryid", "issue", "endtime"}) {
+            TField* field = CreateFieldOfType(name == std::string("lotteryid") ? TFieldType::ftInteger
+                                              : name == std::string("issue")   ? TFieldType::ftWideString
+                                                                               : type,
+                                              query);
+            field->SetFieldName(name);
+            field->SetDataSet(query);
+        }
+        query->Open();
+        TField* endTime = query->FieldByName("endtime");
+        const TDateTime stored = endTime->GetAsDateTime();
+        EXPECT_GT(stored, EncodeDate(2026, 1, 1)) << static_cast<int>(type);
+        query->Edit();
+        endTime->SetAsDateTime(stored + 1);
+        query->Post();
+
+        TADOQuery check(nullptr);
+        check.SetConnection(connection_);
+        check.SetSQL({"select EndTime from LotteryIssue where Issue='2026096'"});
+        check.Open();
+        EXPECT_EQ(check.FieldByName("EndTime")->GetAsDateTime(), stored + 1) << static_cast<int>(type);
+        EXPECT_EQ(Count(connection_, "Issue='2026096'"), 1);
+    }
 }
 
 ZORVY_ON_BOTH_ENGINES(EditTest);
