@@ -82,19 +82,7 @@ void TDataSet::OpenCursor() {
     try {
         std::vector<int> columnOfField;
         BindFields(data.columns, columnOfField);
-        records_.clear();
-        records_.reserve(data.rows.size());
-        for (auto& row : data.rows) {
-            auto record = std::make_unique<Record>();
-            record->id = nextId_++;
-            record->sourceOrder = record->id;
-            record->cells.resize(fields_.fields_.size());
-            for (size_t f = 0; f < columnOfField.size(); ++f)
-                if (columnOfField[f] >= 0)
-                    record->cells[f] =
-                        FieldForm(std::move(row[columnOfField[f]]), fields_.fields_[f]->dataType_);
-            records_.push_back(std::move(record));
-        }
+        LoadRecords(data, columnOfField);
         RebuildView();
         current_ = view_.empty() ? -1 : 0;
         bof_ = true;
@@ -169,6 +157,21 @@ void TDataSet::BindFields(const std::vector<SourceColumn>& columns, std::vector<
         }
         columnOfField[f] = column;
         field->fieldNo_ = column + 1;
+    }
+}
+
+void TDataSet::LoadRecords(SourceData& data, const std::vector<int>& columnOfField) {
+    records_.clear();
+    records_.reserve(data.rows.size());
+    for (auto& row : data.rows) {
+        auto record = std::make_unique<Record>();
+        record->id = nextId_++;
+        record->sourceOrder = record->id;
+        record->cells.resize(fields_.fields_.size());
+        for (size_t f = 0; f < columnOfField.size(); ++f)
+            if (columnOfField[f] >= 0)
+                record->cells[f] = FieldForm(std::move(row[columnOfField[f]]), fields_.fields_[f]->dataType_);
+        records_.push_back(std::move(record));
     }
 }
 
@@ -611,17 +614,7 @@ void TDataSet::Refresh() {
         if (columnOfField[f] >= static_cast<int>(data.columns.size()))
             throw EDatabaseError(GetName() +
                                  ": The structure of the data changed; close and open the dataset");
-    records_.clear();
-    for (auto& row : data.rows) {
-        auto record = std::make_unique<Record>();
-        record->id = nextId_++;
-        record->sourceOrder = record->id;
-        record->cells.resize(fields_.fields_.size());
-        for (size_t f = 0; f < columnOfField.size(); ++f)
-            if (columnOfField[f] >= 0)
-                record->cells[f] = FieldForm(std::move(row[columnOfField[f]]), fields_.fields_[f]->dataType_);
-        records_.push_back(std::move(record));
-    }
+    LoadRecords(data, columnOfField);
     RebuildView();
     // The same record when its data fields are unchanged, else the same position.
     current_ = view_.empty() ? -1 : std::clamp(position, 0, static_cast<int>(view_.size()) - 1);

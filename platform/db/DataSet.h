@@ -171,6 +171,8 @@ class TDataSet : public TComponent {
     void OpenCursor();
     void CloseCursor();
     void BindFields(const std::vector<SourceColumn>& columns, std::vector<int>& columnOfField);
+    // The source rows as records, each data field reading its column (-1: none) in the field's form.
+    void LoadRecords(SourceData& data, const std::vector<int>& columnOfField);
     void DestroyDynamicFields();
     void AddField(TField* field);
     void RemoveField(TField* field);

@@ -189,22 +189,19 @@ std::string TField::TextOf(bool display) const {
     return FloatToStr(value);
 }
 
+std::string TField::EventText(bool display) const {
+    if (!OnGetText) return TextOf(display);
+    std::string text;
+    OnGetText(const_cast<TField*>(this), text, display);
+    return text;
+}
+
 std::string TField::GetDisplayText() const {
-    if (OnGetText) {
-        std::string text;
-        OnGetText(const_cast<TField*>(this), text, true);
-        return text;
-    }
-    return TextOf(true);
+    return EventText(true);
 }
 
 std::string TField::GetText() const {
-    if (OnGetText) {
-        std::string text;
-        OnGetText(const_cast<TField*>(this), text, false);
-        return text;
-    }
-    return TextOf(false);
+    return EventText(false);
 }
 
 // ---- Writing ----------------------------------------------------------------------------------

@@ -135,6 +135,8 @@ class TField : public TComponent {
     friend TField* CreateFieldOfType(TFieldType type, TComponent* owner);
     friend class TFields;
     std::string TextOf(bool display) const;
+    // The text OnGetText gives, or TextOf when no handler is set.
+    std::string EventText(bool display) const;
     CellValue ConvertText(const std::string& text) const;
     CellValue ConvertInteger(int64_t value) const;
     CellValue ConvertFloat(double value) const;
