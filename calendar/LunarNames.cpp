@@ -45,11 +45,8 @@ void SolarTermMonth(long dateValue, int& year, int& count) {
     year = day.year;
     if (dateValue >= FirstTermDate(day.year, 1) && day.month > 1) {
         count = 1;
-        while (count < 12) {
-            const int next = count + 1;
-            if (dateValue < FirstTermDate(next <= 12 ? day.year : day.year + 1, next <= 12 ? next : 1)) break;
+        while (count < 12 && dateValue >= FirstTermDate(day.year, count + 1))
             ++count;
-        }
         return;
     }
     count = 1;

@@ -125,7 +125,7 @@ SqlFamily FamilyOf(int sqlType) {
 
 // ---- Statement -------------------------------------------------------------------------------
 
-Statement::Statement(Connection& connection) : connection_(connection) {
+Statement::Statement(Connection& connection) {
     if (!connection.IsOpen()) throw EDatabaseError("The connection is not open");
     SQLHSTMT stmt = SQL_NULL_HSTMT;
     Check(SQLAllocHandle(SQL_HANDLE_STMT, connection.Handle(), &stmt), SQL_HANDLE_DBC, connection.Handle(),

@@ -82,7 +82,6 @@ class Statement {
   private:
     void Describe();
     void Free();
-    Connection& connection_;
     void* handle_ = nullptr;
     std::vector<ColumnInfo> columns_;
 };

@@ -50,7 +50,7 @@ uint32_t Rop3(uint8_t t, uint32_t p, uint32_t s, uint32_t d) {
 // Source pixels as the destination sees them (monochrome and colour conversions applied).
 class TSourcePixels {
   public:
-    TSourcePixels(TDeviceContext& dest, TDeviceContext& src) : src_(src) {
+    TSourcePixels(TDeviceContext& dest, TDeviceContext& src) {
         srcMono_ = src.Mono();
         destMono_ = dest.Mono();
         fore_ = DrawnPixel(dest, dest.state.textColor);
@@ -65,7 +65,6 @@ class TSourcePixels {
     bool Plain() const { return srcMono_ == destMono_; }
 
   private:
-    TDeviceContext& src_;
     bool srcMono_, destMono_;
     uint32_t fore_, back_, srcBack_;
 };
