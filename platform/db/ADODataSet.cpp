@@ -288,8 +288,11 @@ TDataSet::SourceData TCustomADODataSet::OpenSource() {
     statement.Execute(marked.sql, values);
     if (statement.Columns().empty()) throw EDatabaseError(GetName() + ": The statement returns no records");
     SourceData data;
-    for (const odbc::ColumnInfo& info : statement.Columns())
+    columnNames_.clear();
+    for (const odbc::ColumnInfo& info : statement.Columns()) {
         data.columns.push_back(ColumnOf(info));
+        columnNames_.push_back(info.name);
+    }
     size_t count = data.columns.size();
     while (statement.Fetch()) {
         std::vector<CellValue> row;
@@ -306,32 +309,44 @@ TDataSet::SourceData TCustomADODataSet::OpenSource() {
 void TCustomADODataSet::CloseSource() {
     keysRead_ = false;
     uniqueKeys_.clear();
+    columnNames_.clear();
 }
 
 bool TCustomADODataSet::SourceCanModify() const {
     return connection_ && lockType_ != TADOLockType::ltReadOnly && !UpdateTableName().empty();
 }
 
-std::vector<std::string> TCustomADODataSet::KeyColumns(const WriteBack& record) {
+std::vector<std::string> TCustomADODataSet::ColumnNames(const WriteBack& record) const {
+    std::vector<std::string> names;
+    for (const TField* field : record.fields) {
+        const int column = field->GetFieldNo() - 1;
+        names.push_back(column >= 0 && column < static_cast<int>(columnNames_.size())
+                            ? columnNames_[column]
+                            : field->GetFieldName());
+    }
+    return names;
+}
+
+std::vector<size_t> TCustomADODataSet::KeyFields(const WriteBack& record,
+                                                 const std::vector<std::string>& columns) {
     if (!keysRead_) {
         uniqueKeys_ = CheckConnection().OdbcConnection().UniqueKeys(UpdateTableName());
         keysRead_ = true;
     }
-    auto nameOf = [&](const std::string& column) -> std::string {
-        for (TField* field : record.fields)
-            if (SameText(field->GetFieldName(), column)) return field->GetFieldName();
-        return {};
-    };
     for (const auto& key : uniqueKeys_) {
-        std::vector<std::string> names;
+        std::vector<size_t> fields;
         for (const std::string& column : key)
-            if (std::string name = nameOf(column); !name.empty()) names.push_back(name);
-        if (names.size() == key.size()) return names;
+            for (size_t f = 0; f < columns.size(); ++f)
+                if (SameText(columns[f], column)) {
+                    fields.push_back(f);
+                    break;
+                }
+        if (fields.size() == key.size()) return fields;
     }
     // Without a usable key the record is found by all its original values.
-    std::vector<std::string> all;
-    for (TField* field : record.fields)
-        if (!field->IsBlob()) all.push_back(field->GetFieldName());
+    std::vector<size_t> all;
+    for (size_t f = 0; f < record.fields.size(); ++f)
+        if (!record.fields[f]->IsBlob()) all.push_back(f);
     return all;
 }
 
@@ -364,19 +379,16 @@ void TCustomADODataSet::RunWrite(const std::string& sql, const std::vector<odbc:
 namespace {
 
 void AppendWhere(std::string& sql, std::vector<odbc::Value>& values, const TDataSet::WriteBack& record,
-                 const std::vector<std::string>& keys) {
+                 const std::vector<std::string>& columns, const std::vector<size_t>& keys) {
     sql += " where ";
     for (size_t k = 0; k < keys.size(); ++k) {
-        for (size_t f = 0; f < record.fields.size(); ++f) {
-            if (record.fields[f]->GetFieldName() != keys[k]) continue;
-            if (k > 0) sql += " and ";
-            if (IsNullCell(record.oldValues[f])) {
-                sql += QuoteName(keys[k]) + " is null";
-            } else {
-                sql += QuoteName(keys[k]) + " = ?";
-                values.push_back(ToDriver(record.oldValues[f], record.fields[f]->GetDataType()));
-            }
-            break;
+        const size_t f = keys[k];
+        if (k > 0) sql += " and ";
+        if (IsNullCell(record.oldValues[f])) {
+            sql += QuoteName(columns[f]) + " is null";
+        } else {
+            sql += QuoteName(columns[f]) + " = ?";
+            values.push_back(ToDriver(record.oldValues[f], record.fields[f]->GetDataType()));
         }
     }
 }
@@ -384,6 +396,7 @@ void AppendWhere(std::string& sql, std::vector<odbc::Value>& values, const TData
 } // namespace
 
 void TCustomADODataSet::WriteInsert(const WriteBack& record) {
+    const std::vector<std::string> names = ColumnNames(record);
     std::string columns, markers;
     std::vector<odbc::Value> values;
     for (size_t f = 0; f < record.fields.size(); ++f) {
@@ -392,7 +405,7 @@ void TCustomADODataSet::WriteInsert(const WriteBack& record) {
             columns += ", ";
             markers += ", ";
         }
-        columns += QuoteName(record.fields[f]->GetFieldName());
+        columns += QuoteName(names[f]);
         markers += "?";
         values.push_back(ToDriver(record.newValues[f], record.fields[f]->GetDataType()));
     }
@@ -403,24 +416,26 @@ void TCustomADODataSet::WriteInsert(const WriteBack& record) {
 }
 
 void TCustomADODataSet::WriteUpdate(const WriteBack& record) {
+    const std::vector<std::string> columns = ColumnNames(record);
     std::string sets;
     std::vector<odbc::Value> values;
     for (size_t f = 0; f < record.fields.size(); ++f) {
         if (!record.changed[f]) continue;
         if (!sets.empty()) sets += ", ";
-        sets += QuoteName(record.fields[f]->GetFieldName()) + " = ?";
+        sets += QuoteName(columns[f]) + " = ?";
         values.push_back(ToDriver(record.newValues[f], record.fields[f]->GetDataType()));
     }
     if (sets.empty()) return;
     std::string sql = "update " + UpdateTableName() + " set " + sets;
-    AppendWhere(sql, values, record, KeyColumns(record));
+    AppendWhere(sql, values, record, columns, KeyFields(record, columns));
     RunWrite(sql, values, true);
 }
 
 void TCustomADODataSet::WriteDelete(const WriteBack& record) {
+    const std::vector<std::string> columns = ColumnNames(record);
     std::string sql = "delete from " + UpdateTableName();
     std::vector<odbc::Value> values;
-    AppendWhere(sql, values, record, KeyColumns(record));
+    AppendWhere(sql, values, record, columns, KeyFields(record, columns));
     RunWrite(sql, values, true);
 }
 

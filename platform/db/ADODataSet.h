@@ -56,12 +56,18 @@ class TCustomADODataSet : public TDataSet {
 
   private:
     void RunWrite(const std::string& sql, const std::vector<odbc::Value>& values, bool mustHitOneRow);
-    std::vector<std::string> KeyColumns(const WriteBack& record);
+    // The column each written field stands for, named as the source named it when the dataset opened:
+    // a server that folds unquoted names finds the column whatever the case of the field's name.
+    std::vector<std::string> ColumnNames(const WriteBack& record) const;
+    // The fields (indexes into record.fields) that find the record in the table: a unique key of the
+    // table when the fields cover one, else every field but the blobs.
+    std::vector<size_t> KeyFields(const WriteBack& record, const std::vector<std::string>& columns);
 
     TADOConnection* connection_ = nullptr;
     TCursorType cursorType_ = TCursorType::ctStatic;
     TADOLockType lockType_ = TADOLockType::ltOptimistic;
     std::vector<std::vector<std::string>> uniqueKeys_;
+    std::vector<std::string> columnNames_; // of the open result, in column order
     bool keysRead_ = false;
 };
 

@@ -235,34 +235,45 @@ TEST_P(EditTest, LongAndEmptyTextsSurviveTheRoundTrip) {
     EXPECT_EQ(byTag->GetRecordCount(), 1);
 }
 
-// A persistent field of any date-time type reads and writes the column as a date, never as a number.
-TEST_P(EditTest, DateTimeFieldsOfEveryTypeWriteDates) {
+// Persistent fields named as the program names them write to the columns as the server names them
+// (PostgreSQL folds the table's names to lower case), and a field of any date-time type writes a date.
+TEST_P(EditTest, PersistentFieldsWriteToTheirColumnsAndDateTimeFieldsWriteDates) {
     for (TFieldType type : {TFieldType::ftDateTime, TFieldType::ftTimeStamp, TFieldType::ftOraTimeStamp}) {
-        TADOQuery* query =
-            NewQuery({"select LotteryID, Issue, EndTime from LotteryIssue where Issue='2026096'"});
-        // Lower-case names: the server folds the unquoted column names of the table to lower case.
-        for (const char* name : {"lotteryid", "issue", "endtime"}) {
-            TField* field = CreateFieldOfType(name == std::string("lotteryid") ? TFieldType::ftInteger
-                                              : name == std::string("issue")   ? TFieldType::ftWideString
+        TADOQuery* query = NewQuery({"select * from LotteryIssue where Issue>='2026096'"});
+        for (const char* name : {"LotteryID", "Issue", "EndTime"}) {
+            TField* field = CreateFieldOfType(name == std::string("LotteryID") ? TFieldType::ftInteger
+                                              : name == std::string("Issue")   ? TFieldType::ftWideString
                                                                                : type,
                                               query);
             field->SetFieldName(name);
             field->SetDataSet(query);
         }
         query->Open();
-        TField* endTime = query->FieldByName("endtime");
+        TField* endTime = query->FieldByName("EndTime");
         const TDateTime stored = endTime->GetAsDateTime();
         EXPECT_GT(stored, EncodeDate(2026, 1, 1)) << static_cast<int>(type);
         query->Edit();
         endTime->SetAsDateTime(stored + 1);
         query->Post();
+        query->Append();
+        query->FieldByName("LotteryID")->SetAsInteger(3508);
+        query->FieldByName("Issue")->SetAsString("2026097");
+        endTime->SetAsDateTime(stored + 3);
+        query->Post();
 
         TADOQuery check(nullptr);
         check.SetConnection(connection_);
-        check.SetSQL({"select EndTime from LotteryIssue where Issue='2026096'"});
+        check.SetSQL({"select EndTime from LotteryIssue where Issue>='2026096' order by Issue"});
         check.Open();
         EXPECT_EQ(check.FieldByName("EndTime")->GetAsDateTime(), stored + 1) << static_cast<int>(type);
-        EXPECT_EQ(Count(connection_, "Issue='2026096'"), 1);
+        check.Next();
+        EXPECT_EQ(check.FieldByName("EndTime")->GetAsDateTime(), stored + 3) << static_cast<int>(type);
+
+        query->Delete();
+        EXPECT_EQ(Count(connection_, "Issue>='2026096'"), 1);
+        query->Edit();
+        endTime->SetAsDateTime(stored);
+        query->Post();
     }
 }
 
