@@ -34,7 +34,9 @@ void OpenHistory(benchmark::State& state, const std::string& connectionString) {
     std::vector<TField*> calculated;
     for (int k = 0; k < CalculatedFields; ++k) {
         auto* field = new TIntegerField(query);
-        field->SetFieldName("C" + std::to_string(k));
+        std::string name = "C";
+        name += std::to_string(k);
+        field->SetFieldName(name);
         field->SetFieldKind(TFieldKind::fkCalculated);
         field->SetDataSet(query);
         calculated.push_back(field);

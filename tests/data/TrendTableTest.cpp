@@ -52,7 +52,7 @@ TEST(TrendTable, LeftRightAgainstThePreviousValueOrTheThreshold) {
     Build build(TTrendRule::zuoyouchk1);
     EXPECT_EQ(build.Feed({4, 4, 2, 9}), (Columns{"Q2", "Q1", "Q0", "Q2"}));
     build.settings.zychk = true;
-    build.settings.zycom = "5";
+    build.settings.zycom = std::string("5");
     EXPECT_EQ(build.Feed({7, 5, 1}), (Columns{"Q2", "Q1", "Q0"}));
     build.settings.zycom = "five";
     EXPECT_THROW(build.Feed({7}), EConvertError);
@@ -95,9 +95,9 @@ TEST(TrendTable, DivisorRuleFailsClearlyBeforeAddingARow) {
     Build build(TTrendRule::yushuchk);
     build.settings.Qian = {true, false, false, false, false};
     build.settings.sh = {"0", "0", "0", "0", "0"};
-    build.settings.ysvcom = "4";
+    build.settings.ysvcom = std::string("4");
     EXPECT_EQ(build.Feed({6}), (Columns{"Q2"}));
-    build.settings.ysvcom = "0";
+    build.settings.ysvcom = std::string("0");
     build.state.PriorValueWindow = {};
     EXPECT_THROW(build.Feed({0}), EDivByZero);
     build.settings.ysvcom = "48";

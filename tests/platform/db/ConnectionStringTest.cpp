@@ -68,7 +68,7 @@ TEST(ConnectionString, ADataSourceTheOdbcConfigurationDefinesWinsOverTheEmbedded
     bool tablesCreated = false;
     {
         // The SQLite driver keeps the strings it reads from a data source's configuration for good.
-        IgnoreLeaksOfThirdPartyCode ignore;
+        [[maybe_unused]] IgnoreLeaksOfThirdPartyCode ignore;
         odbc::Connection connection;
         connection.Open(target.connectionString);
         tablesCreated = connection.TableExists("LotteryIssue");

@@ -58,9 +58,11 @@ inline MemoryDataSet* NewNumbers() {
     columns[2].dataType = TFieldType::ftWideString;
     columns[2].size = 4;
     std::vector<std::vector<CellValue>> rows;
-    for (int64_t i = 1; i <= 10; ++i)
-        rows.push_back({i, i == 4 ? CellValue() : CellValue("n" + std::to_string(i)),
-                        std::string(i % 2 ? "odd" : "even")});
+    for (int64_t i = 1; i <= 10; ++i) {
+        std::string name = "n";
+        name += std::to_string(i);
+        rows.push_back({i, i == 4 ? CellValue() : CellValue(name), std::string(i % 2 ? "odd" : "even")});
+    }
     return new MemoryDataSet(columns, rows);
 }
 
