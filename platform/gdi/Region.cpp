@@ -49,34 +49,45 @@ bool Member(TOp op, bool a, bool b) {
     return false;
 }
 
+// Walks the stretches between the consecutive edges of two sorted lists of disjoint intervals, each item's
+// interval given by edges(item); visit(from, to, itemA, itemB) gets the item of each list that covers the
+// stretch, or nullptr.
+template <class T, class Edges, class Visit>
+void Sweep(const std::vector<T>& a, const std::vector<T>& b, Edges edges, Visit visit) {
+    std::vector<int> cuts;
+    cuts.reserve(2 * (a.size() + b.size()));
+    for (const std::vector<T>* list : {&a, &b})
+        for (const T& item : *list) {
+            auto [from, to] = edges(item);
+            cuts.insert(cuts.end(), {from, to});
+        }
+    std::sort(cuts.begin(), cuts.end());
+    cuts.erase(std::unique(cuts.begin(), cuts.end()), cuts.end());
+    size_t ia = 0, ib = 0;
+    for (size_t i = 0; i + 1 < cuts.size(); ++i) {
+        const int at = cuts[i];
+        while (ia < a.size() && edges(a[ia]).second <= at)
+            ++ia;
+        while (ib < b.size() && edges(b[ib]).second <= at)
+            ++ib;
+        const T* inA = ia < a.size() && edges(a[ia]).first <= at ? &a[ia] : nullptr;
+        const T* inB = ib < b.size() && edges(b[ib]).first <= at ? &b[ib] : nullptr;
+        visit(at, cuts[i + 1], inA, inB);
+    }
+}
+
 TSpans CombineSpans(const TSpans* a, const TSpans* b, TOp op) {
     static const TSpans none;
-    const TSpans& sa = a ? *a : none;
-    const TSpans& sb = b ? *b : none;
-    std::vector<int> xs;
-    xs.reserve(2 * (sa.size() + sb.size()));
-    for (auto [l, r] : sa)
-        xs.insert(xs.end(), {l, r});
-    for (auto [l, r] : sb)
-        xs.insert(xs.end(), {l, r});
-    std::sort(xs.begin(), xs.end());
-    xs.erase(std::unique(xs.begin(), xs.end()), xs.end());
     TSpans out;
-    size_t ia = 0, ib = 0;
-    for (size_t i = 0; i + 1 < xs.size(); ++i) {
-        int x = xs[i];
-        while (ia < sa.size() && sa[ia].second <= x)
-            ++ia;
-        while (ib < sb.size() && sb[ib].second <= x)
-            ++ib;
-        bool inA = ia < sa.size() && sa[ia].first <= x;
-        bool inB = ib < sb.size() && sb[ib].first <= x;
-        if (!Member(op, inA, inB)) continue;
-        if (!out.empty() && out.back().second == x)
-            out.back().second = xs[i + 1];
-        else
-            out.emplace_back(x, xs[i + 1]);
-    }
+    Sweep(
+        a ? *a : none, b ? *b : none, [](const std::pair<int, int>& span) { return span; },
+        [&](int from, int to, const std::pair<int, int>* inA, const std::pair<int, int>* inB) {
+            if (!Member(op, inA != nullptr, inB != nullptr)) return;
+            if (!out.empty() && out.back().second == from)
+                out.back().second = to;
+            else
+                out.emplace_back(from, to);
+        });
     return out;
 }
 
@@ -115,29 +126,17 @@ class TRegionBuilder {
 namespace {
 
 TRegion Combine(const TRegion& a, const TRegion& b, TOp op) {
-    std::vector<TBand> ba = ToBands(a.Rects());
-    std::vector<TBand> bb = ToBands(b.Rects());
-    std::vector<int> ys;
-    ys.reserve(2 * (ba.size() + bb.size()));
-    for (const TBand& band : ba)
-        ys.insert(ys.end(), {band.top, band.bottom});
-    for (const TBand& band : bb)
-        ys.insert(ys.end(), {band.top, band.bottom});
-    std::sort(ys.begin(), ys.end());
-    ys.erase(std::unique(ys.begin(), ys.end()), ys.end());
     TRegionBuilder builder;
-    size_t ia = 0, ib = 0;
-    for (size_t i = 0; i + 1 < ys.size(); ++i) {
-        int y = ys[i];
-        while (ia < ba.size() && ba[ia].bottom <= y)
-            ++ia;
-        while (ib < bb.size() && bb[ib].bottom <= y)
-            ++ib;
-        const TSpans* sa = ia < ba.size() && ba[ia].top <= y ? &ba[ia].spans : nullptr;
-        const TSpans* sb = ib < bb.size() && bb[ib].top <= y ? &bb[ib].spans : nullptr;
-        if (!sa && !sb) continue;
-        builder.AddBand(y, ys[i + 1], CombineSpans(sa, sb, op));
-    }
+    Sweep(
+        ToBands(a.Rects()), ToBands(b.Rects()),
+        [](const TBand& band) {
+            return std::pair{band.top, band.bottom};
+        },
+        [&](int from, int to, const TBand* inA, const TBand* inB) {
+            if (!inA && !inB) return;
+            builder.AddBand(from, to,
+                            CombineSpans(inA ? &inA->spans : nullptr, inB ? &inB->spans : nullptr, op));
+        });
     return builder.Finish();
 }
 
