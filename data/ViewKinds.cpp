@@ -6,22 +6,10 @@
 namespace zorvy {
 
 std::string PositionKey(TTrendView view) {
-    switch (view) {
-    case TTrendView::gw:
-        return "gw";
-    case TTrendView::sw:
-        return "sw";
-    case TTrendView::bw:
-        return "bw";
-    case TTrendView::qw:
-        return "qw";
-    case TTrendView::ww:
-        return "ww";
-    case TTrendView::sww:
-        return "sww";
-    default:
-        return {};
-    }
+    const int position = static_cast<int>(view) - static_cast<int>(TTrendView::gw);
+    return position >= 0 && position < static_cast<int>(PositionKeys.size())
+               ? std::string(PositionKeys[position])
+               : std::string();
 }
 
 bool IsPositionView(TTrendView view) {

@@ -1,5 +1,7 @@
 #include "engine/ConditionTable.h"
 
+#include "engine/SerialFeatures.h"
+
 #include <numeric>
 #include <vector>
 
@@ -21,7 +23,6 @@ constexpr std::array<std::string_view, 22> XhtzMessages = {
 constexpr std::array<std::string_view, 4> XhbhMessages = {"六码包含0-9(1)错误", "六码包含0-9(2)错误",
                                                           "六位包含0-9(3)错误", "六码包含0-9(4)错误"};
 
-constexpr std::array<std::string_view, 6> PositionStems = {"gw", "sw", "bw", "qw", "ww", "sww"};
 constexpr std::array<std::string_view, 6> PositionPrefixes = {"个位", "十位", "百位",
                                                               "千位", "万位", "十万位"};
 constexpr std::array<std::string_view, 19> PositionCaptions = {
@@ -63,7 +64,7 @@ std::array<TConditionInfo, ConditionCount> BuildConditionTable() {
             std::string message =
                 std::string(PositionPrefixes[position]) + std::string(PositionSuffixes[kind]);
             if (position == 5 && kind == 6) message = "十万热温冷值错误";
-            add(std::string(PositionStems[position]) + std::to_string(kind + 1), PositionCaptions[kind],
+            add(std::string(PositionKeys[position]) + std::to_string(kind + 1), PositionCaptions[kind],
                 static_cast<ConditionFamily>(cfGw + position), std::move(message));
         }
     for (int i = 0; i < 16; ++i)

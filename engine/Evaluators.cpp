@@ -10,7 +10,6 @@ namespace zorvy {
 
 namespace {
 
-constexpr std::array<const char*, 6> PositionKeys = {"gw", "sw", "bw", "qw", "ww", "sww"};
 constexpr std::array<const char*, 9> XhtzSerialKeys = {"", "hz", "cd", "tz", "nt", "fd", "oz", "lh", "lt"};
 constexpr std::array<const char*, 5> GapKeys = {"12", "23", "34", "45", "56"};
 
@@ -126,7 +125,7 @@ int32_t PositionKindValue(int kind, const std::string& text, std::string_view ke
 }
 
 int32_t PositionConditionValue(int kind, int position, const std::string& text, const TDrawContext& context) {
-    const char* key = PositionKeys[position];
+    const std::string_view key = PositionKeys[position];
     const int entry = 5 - position;
     return PositionKindValue(kind, text, key, PositionDigitText(text, key)[0] - '0',
                              context.LastDrawDigits[entry], context.PrevDrawDigits[entry],

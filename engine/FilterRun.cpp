@@ -13,8 +13,6 @@ namespace zorvy {
 
 namespace {
 
-constexpr std::array<const char*, 6> PositionKeys = {"gw", "sw", "bw", "qw", "ww", "sww"};
-
 // The result line of a candidate whose serial is known: what CombinationText gives.
 std::string ResultLine(const TCombination& balls, int32_t serial, bool display6machk) {
     char buffer[32];

@@ -14,9 +14,8 @@ int DigitValue(char c) {
 
 // 1-based place from the right of a position key, 0 for any other key.
 int PositionPlace(std::string_view key) {
-    static constexpr std::array<std::string_view, 6> keys = {"gw", "sw", "bw", "qw", "ww", "sww"};
-    for (size_t i = 0; i < keys.size(); ++i)
-        if (key == keys[i]) return static_cast<int>(i) + 1;
+    for (size_t i = 0; i < PositionKeys.size(); ++i)
+        if (key == PositionKeys[i]) return static_cast<int>(i) + 1;
     return 0;
 }
 

@@ -1,11 +1,15 @@
 #pragma once
 // Features of a serial number and of its decimal digits. Position keys "gw", "sw", "bw", "qw", "ww",
 // "sww" name the 1st to 6th digit counted from the right. All routines are pure.
+#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace zorvy {
+
+// The position keys, the units digit first.
+inline constexpr std::array<std::string_view, 6> PositionKeys = {"gw", "sw", "bw", "qw", "ww", "sww"};
 
 // The feature of N named by key: "hz", "cd", "tz", "nt", "fd", "fd5", "111", "11", "22", "oz", "lh",
 // "lt" or a position key; 0 for any other key.
