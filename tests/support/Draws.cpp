@@ -4,28 +4,11 @@
 #include "platform/db/Odbc.h"
 
 #include <algorithm>
-
-#include <fstream>
-#include <sstream>
+#include <cstdio>
 #include <stdexcept>
 
 namespace zorvy::test {
 namespace {
-
-std::vector<std::string> SplitCsvLine(const std::string& line) {
-    std::vector<std::string> cells;
-    std::stringstream stream(line);
-    std::string cell;
-    while (std::getline(stream, cell, ','))
-        cells.push_back(cell);
-    if (!line.empty() && line.back() == ',') cells.emplace_back();
-    return cells;
-}
-
-std::optional<int> OptionalInt(const std::string& text) {
-    if (text.empty()) return std::nullopt;
-    return std::stoi(text);
-}
 
 odbc::Value Nullable(const std::optional<int>& value) {
     if (!value) return std::monostate{};
@@ -40,39 +23,6 @@ odbc::Value Date(const std::string& text) {
 }
 
 } // namespace
-
-std::string DrawsCsvPath() {
-    return std::string(ZORVY_SHARED_DATA) + "/lottery-3508.csv";
-}
-
-std::vector<DrawRow> ReadDraws(const std::string& path) {
-    std::ifstream file(path);
-    if (!file) throw std::runtime_error("Cannot read " + path);
-    std::vector<DrawRow> rows;
-    std::string line;
-    std::getline(file, line); // header
-    while (std::getline(file, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        if (line.empty()) continue;
-        std::vector<std::string> c = SplitCsvLine(line);
-        if (c.size() != 12) throw std::runtime_error("Unexpected line in the draw file: " + line);
-        DrawRow row;
-        row.lotteryId = std::stoi(c[0]);
-        row.issue = c[1];
-        row.endTime = c[2];
-        row.resultA1 = c[3];
-        row.resultB1 = c[4];
-        row.sale = OptionalInt(c[5]);
-        row.bonus1 = OptionalInt(c[6]);
-        row.bonus2 = OptionalInt(c[7]);
-        row.bonus3 = OptionalInt(c[8]);
-        row.count1 = OptionalInt(c[9]);
-        row.count2 = OptionalInt(c[10]);
-        row.count3 = OptionalInt(c[11]);
-        rows.push_back(std::move(row));
-    }
-    return rows;
-}
 
 int ImportDraws(odbc::Connection& connection, const std::vector<DrawRow>& rows) {
     // Many rows per statement: one round trip per batch instead of one per draw.
