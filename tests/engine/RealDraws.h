@@ -18,12 +18,8 @@ struct TRealDraw {
 // Rows in file order (ascending issue), with the balls read from ResultA1.
 inline std::vector<TRealDraw> ReadRealDraws() {
     std::vector<TRealDraw> draws;
-    for (const test::DrawRow& row : test::ReadDraws()) {
-        TRealDraw draw{row.issue, row.resultA1, {}};
-        for (int k = 0; k < 6; ++k)
-            draw.Balls[k] = static_cast<int16_t>(std::stoi(row.resultA1.substr(3 * k, 2)));
-        draws.push_back(draw);
-    }
+    for (const test::DrawRow& row : test::ReadDraws())
+        draws.push_back({row.issue, row.resultA1, ReadDrawBalls(row.resultA1, row.issue)});
     return draws;
 }
 
