@@ -49,33 +49,27 @@ void TField::SetValue(const Variant& value) {
         return;
     }
     if (value.IsArray()) throw EDatabaseError("Field '" + GetDisplayName() + "' cannot take an array value");
-    switch (dataType_) {
-    case TFieldType::ftBoolean:
+    switch (FieldFamilyOf(dataType_)) {
+    case TFieldFamily::Boolean:
         SetAsBoolean(value.AsBoolean());
         return;
-    case TFieldType::ftSmallint:
-    case TFieldType::ftInteger:
-    case TFieldType::ftWord:
-    case TFieldType::ftAutoInc:
-    case TFieldType::ftLargeint:
+    case TFieldFamily::Integer:
         SetCell(ConvertInteger(value.AsInt64()));
         return;
-    case TFieldType::ftFloat:
-    case TFieldType::ftCurrency:
-    case TFieldType::ftBCD:
-    case TFieldType::ftFMTBcd:
+    case TFieldFamily::Float:
         SetCell(ConvertFloat(value.AsDouble()));
         return;
-    default:
-        break;
-    }
-    if (IsDateTimeType(dataType_)) {
+    case TFieldFamily::Date:
+    case TFieldFamily::Time:
+    case TFieldFamily::DateTime:
         SetCell(VarToDateTime(value));
         return;
-    }
-    if (FieldFamilyOf(dataType_) == TFieldFamily::Text) {
+    case TFieldFamily::Text:
         SetCell(value.AsString());
         return;
+    case TFieldFamily::Binary:
+    case TFieldFamily::Other:
+        break;
     }
     if (value.VarType() == varString || value.IsString()) {
         const std::string& raw = value.RawString();

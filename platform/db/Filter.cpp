@@ -1,5 +1,6 @@
 #include "platform/db/Filter.h"
 
+#include "platform/db/FieldFamily.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Numbers.h"
 #include "platform/rtl/Strings.h"
@@ -237,21 +238,9 @@ class Parser {
 };
 
 bool IsNumericType(TFieldType t) {
-    switch (t) {
-    case TFieldType::ftSmallint:
-    case TFieldType::ftInteger:
-    case TFieldType::ftWord:
-    case TFieldType::ftAutoInc:
-    case TFieldType::ftLargeint:
-    case TFieldType::ftFloat:
-    case TFieldType::ftCurrency:
-    case TFieldType::ftBCD:
-    case TFieldType::ftFMTBcd:
-    case TFieldType::ftBoolean:
-        return true;
-    default:
-        return false;
-    }
+    const TFieldFamily family = FieldFamilyOf(t);
+    return family == TFieldFamily::Integer || family == TFieldFamily::Float ||
+           family == TFieldFamily::Boolean;
 }
 
 // An operand's value at evaluation: null, a number, or a text.
