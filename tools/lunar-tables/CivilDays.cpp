@@ -1,28 +1,24 @@
 #include "CivilDays.h"
 
+#include "platform/rtl/DateTime.h"
+
 namespace zorvy::lunartables {
 
-// Proleptic Gregorian day arithmetic on 400-year eras starting in March, so leap days fall at an era's end.
+namespace {
+
+// 1970-01-01, day 0 here, as a day of the runtime's dates.
+constexpr long UnixDay = 25569;
+
+} // namespace
+
 long DaysFromCivil(int year, int month, int day) {
-    const long y = month <= 2 ? year - 1 : year;
-    const long era = (y >= 0 ? y : y - 399) / 400;
-    const long yearOfEra = y - era * 400;
-    const long dayOfYear = (153 * (month + (month > 2 ? -3 : 9)) + 2) / 5 + day - 1;
-    const long dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-    return era * 146097 + dayOfEra - 719468;
+    return static_cast<long>(EncodeDate(year, month, day)) - UnixDay;
 }
 
 CivilDate CivilFromDays(long days) {
-    days += 719468;
-    const long era = (days >= 0 ? days : days - 146096) / 146097;
-    const long dayOfEra = days - era * 146097;
-    const long yearOfEra = (dayOfEra - dayOfEra / 1460 + dayOfEra / 36524 - dayOfEra / 146096) / 365;
-    const long dayOfYear = dayOfEra - (365 * yearOfEra + yearOfEra / 4 - yearOfEra / 100);
-    const long mp = (5 * dayOfYear + 2) / 153;
-    const int day = static_cast<int>(dayOfYear - (153 * mp + 2) / 5 + 1);
-    const int month = static_cast<int>(mp < 10 ? mp + 3 : mp - 9);
-    const int year = static_cast<int>(yearOfEra + era * 400 + (month <= 2 ? 1 : 0));
-    return {year, month, day};
+    CivilDate date{};
+    DecodeDate(static_cast<TDateTime>(days + UnixDay), date.year, date.month, date.day);
+    return date;
 }
 
 double JulianDayOfDays(long days) {
