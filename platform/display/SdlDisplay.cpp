@@ -196,6 +196,10 @@ void TSdlDisplay::Translate(const SDL_Event& event) {
     case SDL_TEXTINPUT:
         InjectText(event.text.text);
         break;
+    case SDL_QUIT:
+        // The session asks the program to end (a termination signal or the last window closing).
+        PostQuitMessage(0);
+        break;
     case SDL_WINDOWEVENT: {
         const HWND hwnd = FindHandle(event.window.windowID);
         if (!hwnd) break;

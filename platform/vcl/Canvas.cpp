@@ -19,8 +19,8 @@ TCanvas::~TCanvas() { SetHandle(nullptr); }
 void TCanvas::ObjectChanged() { objectsValid_ = false; }
 
 HDC TCanvas::GetHandle() {
-    if (!dc_) CreateHandle();
-    return dc_;
+    // Code that draws on the handle directly sees the canvas's pen, brush, font and colours.
+    return Prepare();
 }
 
 void TCanvas::Refresh() {
@@ -40,7 +40,8 @@ void TCanvas::SetHandle(HDC dc) {
 }
 
 HDC TCanvas::Prepare() {
-    HDC dc = GetHandle();
+    if (!dc_) CreateHandle();
+    HDC dc = dc_;
     if (!dc) return nullptr;
     if (!objectsValid_) {
         HGDIOBJ p = SelectObject(dc, static_cast<HGDIOBJ>(pen_->GetHandle()));
@@ -119,7 +120,7 @@ void TCanvas::Polyline(std::span<const TPoint> points) {
 }
 
 void TCanvas::MoveTo(int x, int y) {
-    if (HDC dc = GetHandle()) MoveToEx(dc, x, y, nullptr);
+    if (HDC dc = Prepare()) MoveToEx(dc, x, y, nullptr);
 }
 
 void TCanvas::LineTo(int x, int y) {
