@@ -363,7 +363,12 @@ void TControl::WMLButtonUp(TMessage& m) {
 
 void TControl::WMRButtonDown(TMessage& m) { DoMouseDown(m, mbRight, 0); }
 void TControl::WMRButtonDblClk(TMessage& m) { DoMouseDown(m, mbRight, ssDouble); }
-void TControl::WMRButtonUp(TMessage& m) { DoMouseUp(m, mbRight); }
+void TControl::WMRButtonUp(TMessage& m) {
+    // The default handling asks for the context menu; the release is reported afterwards.
+    TWeakLink<TControl> self(this);
+    DefaultHandler(m);
+    if (self) DoMouseUp(m, mbRight);
+}
 void TControl::WMMButtonDown(TMessage& m) { DoMouseDown(m, mbMiddle, 0); }
 void TControl::WMMButtonDblClk(TMessage& m) { DoMouseDown(m, mbMiddle, ssDouble); }
 void TControl::WMMButtonUp(TMessage& m) { DoMouseUp(m, mbMiddle); }

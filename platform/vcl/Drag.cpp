@@ -23,16 +23,11 @@ public:
 
     bool Active() const { return object != nullptr; }
 
-    TObject* SourceFor(TControl*) const {
-        if (auto* c = dynamic_cast<TBaseDragControlObject*>(object)) return c->Control;
-        return object;
-    }
-
-    bool Over(TControl* t, TPoint screen, TDragState state) {
+    bool Over(TControl* t, TPoint screen, TDragState state, TDragObject* obj = nullptr) {
         if (!t) return false;
         const TPoint p = t->ScreenToClient(screen);
         bool accept = false;
-        t->DragOver(SourceFor(t), p.X, p.Y, state, accept);
+        t->DragOver(SourceForDrop(obj ? obj : object), p.X, p.Y, state, accept);
         return accept;
     }
 
@@ -64,7 +59,7 @@ public:
         TPoint p{};
         if (drop && t) {
             p = t->ScreenToClient(screen);
-            accepted = Over(t, screen, dsDragMove);
+            accepted = Over(t, screen, dsDragMove, obj);
         }
         if (Screen) Screen->SetCursor(savedCursor);
         if (GetCaptureControl() == source.Get()) SetCaptureControl(nullptr);
@@ -112,7 +107,8 @@ void TControl::BeginDrag(bool immediate, int threshold) {
     engine.source = self;
     engine.started = immediate;
     engine.threshold = threshold >= 0 ? threshold : (Mouse ? Mouse->DragThreshold : 4);
-    GetCursorPos(engine.start);
+    // Where the button went down: the position of the message being handled, not the pointer's now.
+    engine.start = GetMessagePos();
     engine.savedCursor = Screen ? Screen->GetCursor() : crDefault;
     SetCaptureControl(this);
     if (immediate) engine.MoveTo(engine.start);

@@ -529,6 +529,18 @@ void TWinControl::Dispatch(TMessage& m) {
     case CN_SYSKEYDOWN: CNKeyDown(m); break;
     case CN_CHAR: CNChar(m); break;
     case CM_DIALOGKEY: CMDialogKey(m); break;
+    case WM_CONTEXTMENU: {
+        // A windowless child under the point answers first.
+        TPoint screen{GetXLParam(m.LParam), GetYLParam(m.LParam)};
+        if (!(screen.X == -1 && screen.Y == -1)) {
+            if (TControl* c = ControlAtPos(ScreenToClient(screen), false); c && !dynamic_cast<TWinControl*>(c)) {
+                m.Result = c->Perform(WM_CONTEXTMENU, m.WParam, m.LParam);
+                if (m.Result) break;
+            }
+        }
+        TControl::Dispatch(m);
+        break;
+    }
     default: TControl::Dispatch(m); break;
     }
 }

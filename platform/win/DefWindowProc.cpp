@@ -132,11 +132,23 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         if (!(pos->flags & SWP_NOSIZE) && IsWindow(hwnd)) SendMessage(hwnd, WM_SIZE, kind, MakeLParam(cr.Width(), cr.Height()));
         return 0;
     }
+    case WM_RBUTTONUP: {
+        TPoint p{GetXLParam(lParam), GetYLParam(lParam)};
+        ClientToScreen(hwnd, p);
+        SendMessage(hwnd, WM_CONTEXTMENU, hwnd, MakeLParam(p.X, p.Y));
+        return 0;
+    }
+    case WM_KEYUP:
+        // The menu key asks for the context menu at the keyboard's place: (-1, -1).
+        if (wParam == VK_APPS) SendMessage(hwnd, WM_CONTEXTMENU, hwnd, MakeLParam(-1, -1));
+        return 0;
     case WM_SYSKEYDOWN:
         if (wParam == VK_F4 && (lParam & KF_ALTDOWN_LPARAM)) {
             SendMessage(TopLevelOf(w)->handle, WM_CLOSE);
             return 0;
         }
+        if (wParam == VK_F10 && (GetKeyState(VK_SHIFT) & 0x8000))
+            SendMessage(hwnd, WM_CONTEXTMENU, hwnd, MakeLParam(-1, -1));
         return 0;
     case WM_CANCELMODE:
         if (GetCapture() == hwnd) ReleaseCapture();

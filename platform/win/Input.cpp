@@ -275,6 +275,15 @@ bool ResolveMouse(TQueued& q) {
 
 } // namespace
 
+// Keyboard input goes to the focused window, else the active one, else the window holding the mouse
+// (an open menu that takes no focus).
+HWND KeyboardTarget() {
+    auto& ws = WS();
+    if (IsWindow(ws.focus)) return ws.focus;
+    if (IsWindow(ws.active)) return ws.active;
+    return IsWindow(ws.capture) ? ws.capture : 0;
+}
+
 bool ResolveInput(TQueued& q) {
     auto& ws = WS();
     switch (q.raw.kind) {
@@ -282,15 +291,15 @@ bool ResolveInput(TQueued& q) {
     case TRawKind::MouseButton:
         return ResolveMouse(q);
     case TRawKind::Wheel: {
-        HWND target = ws.focus ? ws.focus : ws.active;
-        if (!IsWindow(target)) return false;
+        HWND target = KeyboardTarget();
+        if (!target) return false;
         SetMessage(q, target, WM_MOUSEWHEEL, MakeWParam(static_cast<int>(q.raw.keyFlags), q.raw.delta),
                    MakeLParam(q.msg.pt.X, q.msg.pt.Y));
         return true;
     }
     case TRawKind::Key: {
-        HWND target = ws.focus ? ws.focus : ws.active;
-        if (!IsWindow(target)) return false;
+        HWND target = KeyboardTarget();
+        if (!target) return false;
         LPARAM lp = 1;
         if (q.raw.alt) lp |= KF_ALTDOWN_LPARAM;
         if (!q.raw.down) lp |= static_cast<LPARAM>(0xC0000000u);
@@ -299,8 +308,8 @@ bool ResolveInput(TQueued& q) {
         return true;
     }
     case TRawKind::Char: {
-        HWND target = ws.focus ? ws.focus : ws.active;
-        if (!IsWindow(target)) return false;
+        HWND target = KeyboardTarget();
+        if (!target) return false;
         SetMessage(q, target, WM_CHAR, q.msg.wParam, 1);
         return true;
     }
