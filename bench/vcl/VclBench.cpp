@@ -10,10 +10,10 @@ namespace zorvy {
 namespace {
 
 class TCell : public TCustomControl {
-public:
+  public:
     explicit TCell(TComponent* owner) : TCustomControl(owner) {}
 
-protected:
+  protected:
     void Paint() override {
         TCanvas* c = GetCanvas();
         c->GetBrush()->SetColor((GetTag() % 2) ? clWhite : clSkyBlue);
@@ -24,10 +24,10 @@ protected:
 };
 
 class TLabelCell : public TGraphicControl {
-public:
+  public:
     explicit TLabelCell(TComponent* owner) : TGraphicControl(owner) {}
 
-protected:
+  protected:
     void Paint() override {
         GetCanvas()->GetBrush()->SetColor(clCream);
         GetCanvas()->FillRect(GetClientRect());
@@ -40,7 +40,8 @@ void BM_ProcessMessagesEmptyQueue(benchmark::State& state) {
     auto* form = Application->CreateForm<TForm>();
     form->Show();
     Application->ProcessMessages();
-    for (auto _ : state) Application->ProcessMessages();
+    for (auto _ : state)
+        Application->ProcessMessages();
     FinalizeForms();
 }
 BENCHMARK(BM_ProcessMessagesEmptyQueue);
@@ -66,7 +67,11 @@ void BM_RepaintFormWith400Controls(benchmark::State& state) {
     }
     FinalizeForms();
 }
-BENCHMARK(BM_RepaintFormWith400Controls)->Arg(0)->Arg(1)->ArgNames({"windowless"})->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RepaintFormWith400Controls)
+    ->Arg(0)
+    ->Arg(1)
+    ->ArgNames({"windowless"})
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace zorvy

@@ -9,7 +9,8 @@
 namespace zorvy {
 
 THeadlessDisplay::THeadlessDisplay()
-    : previousBackend_(GetDisplayBackend()), previousClock_(&GetMessageClock()), monitors_(DefaultMonitors()) {
+    : previousBackend_(GetDisplayBackend()), previousClock_(&GetMessageClock()),
+      monitors_(DefaultMonitors()) {
     SetDisplayBackend(this);
     SetMessageClock(&clock_);
 }
@@ -31,7 +32,9 @@ TPoint THeadlessDisplay::ToScreen(HWND hwnd, int x, int y) const {
     return p;
 }
 
-void THeadlessDisplay::MoveMouse(HWND hwnd, int x, int y) { InjectMouseMove(ToScreen(hwnd, x, y)); }
+void THeadlessDisplay::MoveMouse(HWND hwnd, int x, int y) {
+    InjectMouseMove(ToScreen(hwnd, x, y));
+}
 
 void THeadlessDisplay::PressMouse(HWND hwnd, int x, int y, TInputButton button) {
     const TPoint p = ToScreen(hwnd, x, y);
@@ -50,14 +53,18 @@ void THeadlessDisplay::Click(HWND hwnd, int x, int y, TInputButton button) {
     InjectMouseButton(button, false, p);
 }
 
-void THeadlessDisplay::Wheel(HWND hwnd, int x, int y, int delta) { InjectMouseWheel(delta, ToScreen(hwnd, x, y)); }
+void THeadlessDisplay::Wheel(HWND hwnd, int x, int y, int delta) {
+    InjectMouseWheel(delta, ToScreen(hwnd, x, y));
+}
 
 void THeadlessDisplay::PressKey(std::uint16_t vk) {
     InjectKey(vk, true);
     InjectKey(vk, false);
 }
 
-void THeadlessDisplay::TypeText(const std::string& utf8) { InjectText(utf8); }
+void THeadlessDisplay::TypeText(const std::string& utf8) {
+    InjectText(utf8);
+}
 
 HBITMAP THeadlessDisplay::Capture(HWND hwnd) {
     FlushPainting();
@@ -82,7 +89,9 @@ void THeadlessDisplay::CreateNativeWindow(HWND hwnd, const TNativeWindowDesc& de
     windows_[hwnd] = w;
 }
 
-void THeadlessDisplay::DestroyNativeWindow(HWND hwnd) { windows_.erase(hwnd); }
+void THeadlessDisplay::DestroyNativeWindow(HWND hwnd) {
+    windows_.erase(hwnd);
+}
 
 void THeadlessDisplay::ShowNativeWindow(HWND hwnd, bool show, bool) {
     if (auto it = windows_.find(hwnd); it != windows_.end()) it->second.visible = show;
@@ -96,7 +105,8 @@ void THeadlessDisplay::SetNativeWindowCaption(HWND hwnd, const std::string& capt
     if (auto it = windows_.find(hwnd); it != windows_.end()) it->second.desc.caption = caption;
 }
 
-void THeadlessDisplay::SetNativeWindowLayering(HWND hwnd, std::uint8_t alpha, std::optional<std::uint32_t> colorKey) {
+void THeadlessDisplay::SetNativeWindowLayering(HWND hwnd, std::uint8_t alpha,
+                                               std::optional<std::uint32_t> colorKey) {
     if (auto it = windows_.find(hwnd); it != windows_.end()) {
         it->second.alpha = alpha;
         it->second.colorKey = colorKey;
@@ -109,7 +119,8 @@ void THeadlessDisplay::Present(HWND hwnd, const TPixelView&, const TRect&) {
 
 void THeadlessDisplay::WaitForEvents(std::optional<std::uint64_t> deadline) {
     if (!deadline)
-        throw EInvalidOperation("The message loop is waiting for input, but the headless display has none to give");
+        throw EInvalidOperation(
+            "The message loop is waiting for input, but the headless display has none to give");
     if (*deadline > clock_.Milliseconds()) clock_.Set(*deadline);
 }
 

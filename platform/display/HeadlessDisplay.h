@@ -14,7 +14,7 @@
 namespace zorvy {
 
 class THeadlessDisplay : public TDisplayBackend {
-public:
+  public:
     struct TNativeWindow {
         TNativeWindowDesc desc;
         bool visible = false;
@@ -41,7 +41,7 @@ public:
     void ReleaseMouse(HWND hwnd, int x, int y, TInputButton button = TInputButton::Left);
     void Click(HWND hwnd, int x, int y, TInputButton button = TInputButton::Left);
     void Wheel(HWND hwnd, int x, int y, int delta);
-    void PressKey(std::uint16_t vk);   // down and up
+    void PressKey(std::uint16_t vk); // down and up
     void TypeText(const std::string& utf8);
 
     // Paints what is pending and answers a copy of the window's pixels; the caller deletes it.
@@ -53,7 +53,8 @@ public:
     void ShowNativeWindow(HWND hwnd, bool show, bool activate) override;
     void SetNativeWindowBounds(HWND hwnd, const TRect& bounds) override;
     void SetNativeWindowCaption(HWND hwnd, const std::string& caption) override;
-    void SetNativeWindowLayering(HWND hwnd, std::uint8_t alpha, std::optional<std::uint32_t> colorKey) override;
+    void SetNativeWindowLayering(HWND hwnd, std::uint8_t alpha,
+                                 std::optional<std::uint32_t> colorKey) override;
     void Present(HWND hwnd, const TPixelView& pixels, const TRect& dirty) override;
     void SetCursorShape(HCURSOR cursor) override { cursor_ = cursor; }
     void SetClipboardText(const std::string& text) override { clipboard_ = text; }
@@ -64,7 +65,7 @@ public:
     // usage error reported with an exception instead of a hang.
     void WaitForEvents(std::optional<std::uint64_t> deadline) override;
 
-private:
+  private:
     TPoint ToScreen(HWND hwnd, int x, int y) const;
 
     TVirtualClock clock_;

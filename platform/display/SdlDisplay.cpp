@@ -19,22 +19,36 @@ namespace {
 
 SDL_SystemCursor SdlCursorFor(HCURSOR cursor) {
     switch (cursor) {
-    case IDC_IBEAM: return SDL_SYSTEM_CURSOR_IBEAM;
-    case IDC_WAIT: return SDL_SYSTEM_CURSOR_WAIT;
-    case IDC_CROSS: return SDL_SYSTEM_CURSOR_CROSSHAIR;
-    case IDC_SIZENWSE: return SDL_SYSTEM_CURSOR_SIZENWSE;
-    case IDC_SIZENESW: return SDL_SYSTEM_CURSOR_SIZENESW;
-    case IDC_SIZEWE: return SDL_SYSTEM_CURSOR_SIZEWE;
-    case IDC_SIZENS: return SDL_SYSTEM_CURSOR_SIZENS;
-    case IDC_SIZEALL: return SDL_SYSTEM_CURSOR_SIZEALL;
-    case IDC_NO: return SDL_SYSTEM_CURSOR_NO;
-    case IDC_HAND: return SDL_SYSTEM_CURSOR_HAND;
-    case IDC_APPSTARTING: return SDL_SYSTEM_CURSOR_WAITARROW;
-    default: return SDL_SYSTEM_CURSOR_ARROW;
+    case IDC_IBEAM:
+        return SDL_SYSTEM_CURSOR_IBEAM;
+    case IDC_WAIT:
+        return SDL_SYSTEM_CURSOR_WAIT;
+    case IDC_CROSS:
+        return SDL_SYSTEM_CURSOR_CROSSHAIR;
+    case IDC_SIZENWSE:
+        return SDL_SYSTEM_CURSOR_SIZENWSE;
+    case IDC_SIZENESW:
+        return SDL_SYSTEM_CURSOR_SIZENESW;
+    case IDC_SIZEWE:
+        return SDL_SYSTEM_CURSOR_SIZEWE;
+    case IDC_SIZENS:
+        return SDL_SYSTEM_CURSOR_SIZENS;
+    case IDC_SIZEALL:
+        return SDL_SYSTEM_CURSOR_SIZEALL;
+    case IDC_NO:
+        return SDL_SYSTEM_CURSOR_NO;
+    case IDC_HAND:
+        return SDL_SYSTEM_CURSOR_HAND;
+    case IDC_APPSTARTING:
+        return SDL_SYSTEM_CURSOR_WAITARROW;
+    default:
+        return SDL_SYSTEM_CURSOR_ARROW;
     }
 }
 
-TRect FromSdl(const SDL_Rect& r) { return Bounds(r.x, r.y, r.w, r.h); }
+TRect FromSdl(const SDL_Rect& r) {
+    return Bounds(r.x, r.y, r.w, r.h);
+}
 
 } // namespace
 
@@ -47,8 +61,10 @@ TSdlDisplay::TSdlDisplay() : previous_(GetDisplayBackend()) {
 
 TSdlDisplay::~TSdlDisplay() {
     ShutdownWindowSystem();
-    for (auto& [id, cursor] : cursors_) SDL_FreeCursor(cursor);
-    for (auto& [hwnd, native] : windows_) SDL_DestroyWindow(native.window);
+    for (auto& [id, cursor] : cursors_)
+        SDL_FreeCursor(cursor);
+    for (auto& [hwnd, native] : windows_)
+        SDL_DestroyWindow(native.window);
     SetDisplayBackend(previous_);
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
@@ -58,8 +74,9 @@ void TSdlDisplay::CreateNativeWindow(HWND hwnd, const TNativeWindowDesc& desc) {
     if (desc.popup) flags |= SDL_WINDOW_BORDERLESS | SDL_WINDOW_POPUP_MENU | SDL_WINDOW_SKIP_TASKBAR;
     if (desc.topmost) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
     if (desc.toolWindow) flags |= SDL_WINDOW_SKIP_TASKBAR;
-    SDL_Window* window = SDL_CreateWindow(desc.caption.c_str(), desc.bounds.Left, desc.bounds.Top,
-                                          std::max(1, desc.bounds.Width()), std::max(1, desc.bounds.Height()), flags);
+    SDL_Window* window =
+        SDL_CreateWindow(desc.caption.c_str(), desc.bounds.Left, desc.bounds.Top,
+                         std::max(1, desc.bounds.Width()), std::max(1, desc.bounds.Height()), flags);
     if (!window) throw EOutOfResources(std::string("Cannot create a window: ") + SDL_GetError());
     windows_[hwnd] = TNative{window, desc.bounds, desc.popup};
 }
@@ -91,12 +108,14 @@ void TSdlDisplay::SetNativeWindowBounds(HWND hwnd, const TRect& bounds) {
 }
 
 void TSdlDisplay::SetNativeWindowCaption(HWND hwnd, const std::string& caption) {
-    if (auto it = windows_.find(hwnd); it != windows_.end()) SDL_SetWindowTitle(it->second.window, caption.c_str());
+    if (auto it = windows_.find(hwnd); it != windows_.end())
+        SDL_SetWindowTitle(it->second.window, caption.c_str());
 }
 
 void TSdlDisplay::SetNativeWindowLayering(HWND hwnd, std::uint8_t alpha, std::optional<std::uint32_t>) {
     // SDL offers constant opacity only; a colour-keyed window is shown opaque.
-    if (auto it = windows_.find(hwnd); it != windows_.end()) SDL_SetWindowOpacity(it->second.window, alpha / 255.0f);
+    if (auto it = windows_.find(hwnd); it != windows_.end())
+        SDL_SetWindowOpacity(it->second.window, alpha / 255.0f);
 }
 
 void TSdlDisplay::Present(HWND hwnd, const TPixelView& pixels, const TRect& dirty) {
@@ -105,10 +124,12 @@ void TSdlDisplay::Present(HWND hwnd, const TPixelView& pixels, const TRect& dirt
     SDL_Surface* surface = SDL_GetWindowSurface(it->second.window);
     if (!surface) return;
     TRect r;
-    if (!IntersectRect(r, dirty, Rect(0, 0, std::min(pixels.width, surface->w), std::min(pixels.height, surface->h))))
+    if (!IntersectRect(r, dirty,
+                       Rect(0, 0, std::min(pixels.width, surface->w), std::min(pixels.height, surface->h))))
         return;
     const auto* src = pixels.pixels + static_cast<std::size_t>(r.Top) * pixels.stride + r.Left;
-    auto* dst = static_cast<std::uint8_t*>(surface->pixels) + static_cast<std::size_t>(r.Top) * surface->pitch +
+    auto* dst = static_cast<std::uint8_t*>(surface->pixels) +
+                static_cast<std::size_t>(r.Top) * surface->pitch +
                 static_cast<std::size_t>(r.Left) * surface->format->BytesPerPixel;
     SDL_LockSurface(surface);
     SDL_ConvertPixels(r.Width(), r.Height(), SDL_PIXELFORMAT_RGB888, src, pixels.stride * 4,
@@ -119,13 +140,33 @@ void TSdlDisplay::Present(HWND hwnd, const TPixelView& pixels, const TRect& dirt
 }
 
 void TSdlDisplay::SetCursorShape(HCURSOR cursor) {
+    TPoint hot;
+    if (HBITMAP image = GetCursorImage(cursor, &hot)) {
+        auto& c = cursors_[cursor];
+        if (!c) {
+            SDL_Surface* surface =
+                SDL_CreateRGBSurfaceWithFormatFrom(image->bits.data(), image->width, image->height, 32,
+                                                   image->width * 4, SDL_PIXELFORMAT_ARGB8888);
+            if (surface) {
+                c = SDL_CreateColorCursor(surface, hot.X, hot.Y);
+                SDL_FreeSurface(surface);
+            }
+        }
+        if (c) {
+            SDL_SetCursor(c);
+            return;
+        }
+    }
     const SDL_SystemCursor shape = SdlCursorFor(cursor);
-    auto& c = cursors_[static_cast<HCURSOR>(shape)];
+    // System shapes are cached under negative keys, apart from drawn cursors' handles.
+    auto& c = cursors_[-1 - static_cast<HCURSOR>(shape)];
     if (!c) c = SDL_CreateSystemCursor(shape);
     if (c) SDL_SetCursor(c);
 }
 
-void TSdlDisplay::SetClipboardText(const std::string& text) { SDL_SetClipboardText(text.c_str()); }
+void TSdlDisplay::SetClipboardText(const std::string& text) {
+    SDL_SetClipboardText(text.c_str());
+}
 
 std::optional<std::string> TSdlDisplay::GetClipboardText() {
     if (!SDL_HasClipboardText()) return std::nullopt;
@@ -163,7 +204,8 @@ TPoint TSdlDisplay::ScreenPoint(std::uint32_t windowId, int x, int y) const {
 
 void TSdlDisplay::PumpEvents() {
     SDL_Event event;
-    while (SDL_PollEvent(&event)) Translate(event);
+    while (SDL_PollEvent(&event))
+        Translate(event);
 }
 
 void TSdlDisplay::Translate(const SDL_Event& event) {
@@ -174,7 +216,7 @@ void TSdlDisplay::Translate(const SDL_Event& event) {
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP: {
         const auto b = event.button.button;
-        const TInputButton button = b == SDL_BUTTON_RIGHT ? TInputButton::Right
+        const TInputButton button = b == SDL_BUTTON_RIGHT    ? TInputButton::Right
                                     : b == SDL_BUTTON_MIDDLE ? TInputButton::Middle
                                                              : TInputButton::Left;
         InjectMouseButton(button, event.type == SDL_MOUSEBUTTONDOWN,
@@ -210,8 +252,10 @@ void TSdlDisplay::Translate(const SDL_Event& event) {
             break;
         case SDL_WINDOWEVENT_MOVED:
             if (native.bounds.Left != event.window.data1 || native.bounds.Top != event.window.data2) {
-                OffsetRect(native.bounds, event.window.data1 - native.bounds.Left, event.window.data2 - native.bounds.Top);
-                SetWindowPos(hwnd, 0, native.bounds.Left, native.bounds.Top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+                OffsetRect(native.bounds, event.window.data1 - native.bounds.Left,
+                           event.window.data2 - native.bounds.Top);
+                SetWindowPos(hwnd, 0, native.bounds.Left, native.bounds.Top, 0, 0,
+                             SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
             }
             break;
         case SDL_WINDOWEVENT_SIZE_CHANGED:

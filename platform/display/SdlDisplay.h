@@ -13,7 +13,7 @@ union SDL_Event;
 namespace zorvy {
 
 class TSdlDisplay : public TDisplayBackend {
-public:
+  public:
     // Initialises SDL's video and installs itself as the display; raises EOutOfResources when SDL
     // cannot open a display. The destructor destroys every window and shuts SDL down.
     TSdlDisplay();
@@ -26,7 +26,8 @@ public:
     void ShowNativeWindow(HWND hwnd, bool show, bool activate) override;
     void SetNativeWindowBounds(HWND hwnd, const TRect& bounds) override;
     void SetNativeWindowCaption(HWND hwnd, const std::string& caption) override;
-    void SetNativeWindowLayering(HWND hwnd, std::uint8_t alpha, std::optional<std::uint32_t> colorKey) override;
+    void SetNativeWindowLayering(HWND hwnd, std::uint8_t alpha,
+                                 std::optional<std::uint32_t> colorKey) override;
     void Present(HWND hwnd, const TPixelView& pixels, const TRect& dirty) override;
     void SetCursorShape(HCURSOR cursor) override;
     void SetClipboardText(const std::string& text) override;
@@ -35,7 +36,7 @@ public:
     void PumpEvents() override;
     void WaitForEvents(std::optional<std::uint64_t> deadline) override;
 
-private:
+  private:
     struct TNative {
         SDL_Window* window = nullptr;
         TRect bounds;

@@ -23,14 +23,19 @@ void TApplication::FormDestroyed(TCustomForm* form) {
     if (mainForm_ == form) mainForm_ = nullptr;
 }
 
-bool TApplication::GetActive() const { return IsApplicationActive(); }
+bool TApplication::GetActive() const {
+    return IsApplicationActive();
+}
 
 void TApplication::Run() {
     if (mainForm_ && ShowMainForm) mainForm_->Show();
-    while (!terminated_) HandleMessage();
+    while (!terminated_)
+        HandleMessage();
 }
 
-void TApplication::Terminate() { PostQuitMessage(0); }
+void TApplication::Terminate() {
+    PostQuitMessage(0);
+}
 
 void TApplication::ProcessMessages() {
     MSG msg;
@@ -82,12 +87,15 @@ bool TApplication::ProcessMessage(MSG& msg) {
     return true;
 }
 
-bool TApplication::IsDragMsg(MSG& msg) { return HandleDragMessage(msg); }
+bool TApplication::IsDragMsg(MSG& msg) {
+    return HandleDragMessage(msg);
+}
 
 bool TApplication::IsKeyMsg(MSG& msg) {
     if (msg.message < WM_KEYFIRST || msg.message > WM_KEYLAST) return false;
     TWinControl* control = nullptr;
-    for (HWND h = msg.hwnd; h && !control; h = GetAncestor(h, GA_PARENT)) control = FindControl(h);
+    for (HWND h = msg.hwnd; h && !control; h = GetAncestor(h, GA_PARENT))
+        control = FindControl(h);
     if (!control) return false;
     return control->Perform(CN_BASE + msg.message, msg.wParam, msg.lParam) != 0;
 }
@@ -113,9 +121,10 @@ void TApplication::HintMouseMessage(TControl* control, const MSG&) {
     hintControl_ = TWeakLink<TControl>(control);
     if (!ShowHint || !control || !control->GetShowHint() || control->GetHint().empty()) return;
     TWeakLink<TApplication> self(this);
-    hintTimer_ = SetTimer(0, 0, static_cast<UINT>(HintPause), [self](HWND, UINT, std::uintptr_t, std::uint64_t) {
-        if (auto* app = self.Get()) app->ShowHintNow();
-    });
+    hintTimer_ =
+        SetTimer(0, 0, static_cast<UINT>(HintPause), [self](HWND, UINT, std::uintptr_t, std::uint64_t) {
+            if (auto* app = self.Get()) app->ShowHintNow();
+        });
 }
 
 void TApplication::ShowHintNow() {
@@ -131,9 +140,10 @@ void TApplication::ShowHintNow() {
     hintWindow_->ActivateHint(Bounds(p.X, p.Y + 20, r.Width(), r.Height()), control->GetHint());
     hintShowing_ = true;
     TWeakLink<TApplication> self(this);
-    hintTimer_ = SetTimer(0, 0, static_cast<UINT>(HintHidePause), [self](HWND, UINT, std::uintptr_t, std::uint64_t) {
-        if (auto* app = self.Get()) app->CancelHint();
-    });
+    hintTimer_ =
+        SetTimer(0, 0, static_cast<UINT>(HintHidePause), [self](HWND, UINT, std::uintptr_t, std::uint64_t) {
+            if (auto* app = self.Get()) app->CancelHint();
+        });
 }
 
 void TApplication::CancelHint() {

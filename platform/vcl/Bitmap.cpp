@@ -16,7 +16,8 @@ std::string Extension(const std::string& path) {
     const auto slash = path.find_last_of('/');
     if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
     std::string ext = path.substr(dot + 1);
-    for (auto& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (auto& c : ext)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return ext;
 }
 
@@ -33,7 +34,8 @@ void Put32(std::vector<std::uint8_t>& out, std::uint32_t v) {
 // A 24-bit bottom-up BMP file of the bitmap's pixels.
 std::vector<std::uint8_t> EncodeBmp(HBITMAP b) {
     const int rowBytes = (b->width * 3 + 3) & ~3;
-    const std::uint32_t imageSize = static_cast<std::uint32_t>(rowBytes) * static_cast<std::uint32_t>(b->height);
+    const std::uint32_t imageSize =
+        static_cast<std::uint32_t>(rowBytes) * static_cast<std::uint32_t>(b->height);
     std::vector<std::uint8_t> out;
     out.reserve(54 + imageSize);
     out.push_back('B');
@@ -59,7 +61,8 @@ std::vector<std::uint8_t> EncodeBmp(HBITMAP b) {
             out.push_back(static_cast<std::uint8_t>(row[x] >> 8));
             out.push_back(static_cast<std::uint8_t>(row[x] >> 16));
         }
-        for (int pad = b->width * 3; pad < rowBytes; ++pad) out.push_back(0);
+        for (int pad = b->width * 3; pad < rowBytes; ++pad)
+            out.push_back(0);
     }
     return out;
 }
@@ -94,7 +97,7 @@ void TGraphic::Changed() {
 }
 
 class TBitmap::TBitmapCanvas : public TCanvas {
-public:
+  public:
     explicit TBitmapCanvas(TBitmap* owner) : owner_(owner) {}
     ~TBitmapCanvas() override { Free(); }
     void Free() {
@@ -103,14 +106,14 @@ public:
         if (dc) DeleteDC(dc);
     }
 
-protected:
+  protected:
     void CreateHandle() override {
         HDC dc = CreateCompatibleDC(nullptr);
         SelectObject(dc, owner_->GetHandle());
         SetHandle(dc);
     }
 
-private:
+  private:
     TBitmap* owner_;
 };
 
@@ -134,7 +137,8 @@ TCanvas* TBitmap::GetCanvas() {
 }
 
 HBITMAP TBitmap::GetHandle() {
-    if (!handle_) handle_ = CreateBitmap(std::max(width_, 1), std::max(height_, 1), 1, pixelFormat_ == pf1bit ? 1 : 32);
+    if (!handle_)
+        handle_ = CreateBitmap(std::max(width_, 1), std::max(height_, 1), 1, pixelFormat_ == pf1bit ? 1 : 32);
     return handle_;
 }
 
@@ -144,7 +148,8 @@ void TBitmap::SetHandle(HBITMAP bitmap) {
     handle_ = bitmap;
     width_ = bitmap ? bitmap->width : 0;
     height_ = bitmap ? bitmap->height : 0;
-    if (bitmap) pixelFormat_ = bitmap->bitsPerPixel == 1 ? pf1bit : pixelFormat_ == pf1bit ? pfDevice : pixelFormat_;
+    if (bitmap)
+        pixelFormat_ = bitmap->bitsPerPixel == 1 ? pf1bit : pixelFormat_ == pf1bit ? pfDevice : pixelFormat_;
     Changed();
 }
 
@@ -165,7 +170,8 @@ void TBitmap::SetSize(int width, int height) {
     std::fill(fresh->bits.begin(), fresh->bits.end(), 0x00FFFFFFu);
     if (handle_) {
         for (int y = 0; y < std::min(height, handle_->height); ++y)
-            std::memcpy(fresh->Row(y), handle_->Row(y), sizeof(std::uint32_t) * std::size_t(std::min(width, handle_->width)));
+            std::memcpy(fresh->Row(y), handle_->Row(y),
+                        sizeof(std::uint32_t) * std::size_t(std::min(width, handle_->width)));
         DeleteObject(handle_);
     }
     handle_ = fresh;
@@ -331,8 +337,12 @@ void TIcon::Assign(TPersistent* source) {
     TGraphic::Assign(source);
 }
 
-int TIcon::GetWidth() const { return image_ ? image_->width : 0; }
-int TIcon::GetHeight() const { return image_ ? image_->height : 0; }
+int TIcon::GetWidth() const {
+    return image_ ? image_->width : 0;
+}
+int TIcon::GetHeight() const {
+    return image_ ? image_->height : 0;
+}
 
 void TIcon::Draw(TCanvas* canvas, const TRect& r) {
     if (!image_ || !canvas || !canvas->GetHandle()) return;
@@ -340,7 +350,8 @@ void TIcon::Draw(TCanvas* canvas, const TRect& r) {
     SelectObject(src, image_);
     BLENDFUNCTION blend;
     blend.AlphaFormat = AC_SRC_ALPHA;
-    AlphaBlend(canvas->GetHandle(), r.Left, r.Top, r.Width(), r.Height(), src, 0, 0, image_->width, image_->height, blend);
+    AlphaBlend(canvas->GetHandle(), r.Left, r.Top, r.Width(), r.Height(), src, 0, 0, image_->width,
+               image_->height, blend);
     DeleteDC(src);
 }
 
@@ -422,9 +433,11 @@ void TPicture::SaveToFile(const std::string& path) {
     if (graphic_) graphic_->SaveToFile(path);
 }
 
-void TPicture::RegisterFileFormat(const std::string& extension, const std::string& description, TGraphicFactory factory) {
+void TPicture::RegisterFileFormat(const std::string& extension, const std::string& description,
+                                  TGraphicFactory factory) {
     std::string ext = extension;
-    for (auto& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (auto& c : ext)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     FileFormats()[ext] = {description, std::move(factory)};
 }
 

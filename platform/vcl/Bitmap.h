@@ -13,7 +13,7 @@ namespace zorvy {
 
 class TGraphic : public TPersistent {
     ZORVY_CLASS(TGraphic, TPersistent)
-public:
+  public:
     virtual bool Empty() const = 0;
     virtual int GetWidth() const = 0;
     virtual int GetHeight() const = 0;
@@ -30,7 +30,7 @@ public:
     bool Modified = false;
     TNotifyEvent OnChange;
 
-protected:
+  protected:
     void Changed();
     bool transparent_ = false;
 };
@@ -42,7 +42,7 @@ using enum TTransparentMode;
 
 class TBitmap : public TGraphic {
     ZORVY_CLASS(TBitmap, TGraphic)
-public:
+  public:
     TBitmap();
     ~TBitmap() override;
     void Assign(TPersistent* source) override;
@@ -79,7 +79,7 @@ public:
     // Whether the alpha bytes carry per-pixel opacity (premultiplied) when drawn.
     bool AlphaFormat = false;
 
-private:
+  private:
     class TBitmapCanvas;
     void FreeContext();
     HBITMAP handle_ = nullptr;
@@ -92,7 +92,7 @@ private:
 
 class TIcon : public TGraphic {
     ZORVY_CLASS(TIcon, TGraphic)
-public:
+  public:
     TIcon() = default;
     ~TIcon() override;
     void Assign(TPersistent* source) override;
@@ -108,7 +108,7 @@ public:
     HBITMAP GetImage() const { return image_; }
     void SetImage(HBITMAP image);
 
-private:
+  private:
     HBITMAP image_ = nullptr;
 };
 
@@ -116,7 +116,7 @@ using TGraphicFactory = std::function<std::unique_ptr<TGraphic>()>;
 
 class TPicture : public TPersistent {
     ZORVY_CLASS(TPicture, TPersistent)
-public:
+  public:
     TPicture();
     ~TPicture() override;
     void Assign(TPersistent* source) override;
@@ -134,11 +134,12 @@ public:
     void SaveToFile(const std::string& path);
     TNotifyEvent OnChange;
 
-    static void RegisterFileFormat(const std::string& extension, const std::string& description, TGraphicFactory factory);
+    static void RegisterFileFormat(const std::string& extension, const std::string& description,
+                                   TGraphicFactory factory);
     // "All (*.bmp;*.png)|*.bmp;*.png|Bitmaps (*.bmp)|*.bmp|..." for open-picture dialogs.
     static std::string GraphicFilter();
 
-private:
+  private:
     void Changed(TObject*);
     std::unique_ptr<TGraphic> graphic_;
 };

@@ -7,16 +7,21 @@
 
 namespace zorvy {
 
-TCanvas::TCanvas() : font_(std::make_unique<TFont>()), pen_(std::make_unique<TPen>()), brush_(std::make_unique<TBrush>()) {
+TCanvas::TCanvas()
+    : font_(std::make_unique<TFont>()), pen_(std::make_unique<TPen>()), brush_(std::make_unique<TBrush>()) {
     auto changed = [this](TObject*) { ObjectChanged(); };
     font_->OnChange = changed;
     pen_->OnChange = changed;
     brush_->OnChange = changed;
 }
 
-TCanvas::~TCanvas() { SetHandle(nullptr); }
+TCanvas::~TCanvas() {
+    SetHandle(nullptr);
+}
 
-void TCanvas::ObjectChanged() { objectsValid_ = false; }
+void TCanvas::ObjectChanged() {
+    objectsValid_ = false;
+}
 
 HDC TCanvas::GetHandle() {
     // Code that draws on the handle directly sees the canvas's pen, brush, font and colours.

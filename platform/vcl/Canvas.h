@@ -15,7 +15,7 @@ class TBitmap;
 
 class TCanvas : public TPersistent {
     ZORVY_CLASS(TCanvas, TPersistent)
-public:
+  public:
     TCanvas();
     ~TCanvas() override;
 
@@ -74,7 +74,7 @@ public:
     TNotifyEvent OnChange;
     TNotifyEvent OnChanging;
 
-protected:
+  protected:
     // Called when a handle is needed and none is set.
     virtual void CreateHandle() {}
     void Changing();
@@ -82,7 +82,7 @@ protected:
     // Selects the pen, brush and font into the context (only what changed since the last call).
     HDC Prepare();
 
-private:
+  private:
     void ObjectChanged();
     HDC dc_ = nullptr;
     std::unique_ptr<TFont> font_;

@@ -26,7 +26,9 @@ TControl::~TControl() {
     if (popupMenu_) popupMenu_->RemoveFreeNotification(this);
 }
 
-TComponent* TControl::GetParentComponent() const { return parent_; }
+TComponent* TControl::GetParentComponent() const {
+    return parent_;
+}
 
 void TControl::SetParent(TWinControl* parent) {
     if (parent == parent_) return;
@@ -54,10 +56,16 @@ void TControl::SetBounds(int left, int top, int width, int height) {
     RequestAlign();
 }
 
-TRect TControl::GetClientRect() const { return Rect(0, 0, width_, height_); }
+TRect TControl::GetClientRect() const {
+    return Rect(0, 0, width_, height_);
+}
 
-void TControl::SetClientWidth(int v) { SetWidth(width_ - GetClientWidth() + v); }
-void TControl::SetClientHeight(int v) { SetHeight(height_ - GetClientHeight() + v); }
+void TControl::SetClientWidth(int v) {
+    SetWidth(width_ - GetClientWidth() + v);
+}
+void TControl::SetClientHeight(int v) {
+    SetHeight(height_ - GetClientHeight() + v);
+}
 
 TPoint TControl::GetClientOrigin() const {
     if (!parent_) return {left_, top_};
@@ -94,7 +102,9 @@ void TControl::SetVisible(bool visible) {
     RequestAlign();
 }
 
-bool TControl::IsShowing() const { return visible_ && parent_ && parent_->IsShowing(); }
+bool TControl::IsShowing() const {
+    return visible_ && parent_ && parent_->IsShowing();
+}
 
 void TControl::SetEnabled(bool enabled) {
     if (enabled == enabled_) return;
@@ -149,7 +159,9 @@ void TControl::Notification(TComponent* component, TOperation operation) {
     if (operation == opRemove && component == popupMenu_) popupMenu_ = nullptr;
 }
 
-std::string TControl::GetText() const { return GetTextValue(); }
+std::string TControl::GetText() const {
+    return GetTextValue();
+}
 
 void TControl::SetText(const std::string& text) {
     if (text == GetTextValue()) return;
@@ -157,9 +169,13 @@ void TControl::SetText(const std::string& text) {
     Perform(CM_TEXTCHANGED);
 }
 
-void TControl::SetTextValue(const std::string& text) { text_ = text; }
+void TControl::SetTextValue(const std::string& text) {
+    text_ = text;
+}
 
-void TControl::Changed() { Invalidate(); }
+void TControl::Changed() {
+    Invalidate();
+}
 
 void TControl::Invalidate() {
     if (!parent_ || !visible_ || !parent_->HandleAllocated()) return;
@@ -212,30 +228,78 @@ void TControl::WndProc(TMessage& m) {
 
 void TControl::Dispatch(TMessage& m) {
     switch (m.Msg) {
-    case WM_LBUTTONDOWN: WMLButtonDown(m); break;
-    case WM_LBUTTONDBLCLK: WMLButtonDblClk(m); break;
-    case WM_LBUTTONUP: WMLButtonUp(m); break;
-    case WM_RBUTTONDOWN: WMRButtonDown(m); break;
-    case WM_RBUTTONDBLCLK: WMRButtonDblClk(m); break;
-    case WM_RBUTTONUP: WMRButtonUp(m); break;
-    case WM_MBUTTONDOWN: WMMButtonDown(m); break;
-    case WM_MBUTTONDBLCLK: WMMButtonDblClk(m); break;
-    case WM_MBUTTONUP: WMMButtonUp(m); break;
-    case WM_MOUSEMOVE: WMMouseMove(m); break;
-    case WM_MOUSEWHEEL: WMMouseWheel(m); break;
-    case WM_CONTEXTMENU: WMContextMenu(m); break;
-    case CM_MOUSEENTER: CMMouseEnter(m); break;
-    case CM_MOUSELEAVE: CMMouseLeave(m); break;
-    case CM_ENABLEDCHANGED: CMEnabledChanged(m); break;
-    case CM_VISIBLECHANGED: CMVisibleChanged(m); break;
-    case CM_COLORCHANGED: CMColorChanged(m); break;
-    case CM_FONTCHANGED: CMFontChanged(m); break;
-    case CM_TEXTCHANGED: CMTextChanged(m); break;
-    case CM_PARENTCOLORCHANGED: CMParentColorChanged(m); break;
-    case CM_PARENTFONTCHANGED: CMParentFontChanged(m); break;
-    case CM_HINTSHOW: CMHintShow(m); break;
-    case CM_CURSORCHANGED: CMCursorChanged(m); break;
-    default: DefaultHandler(m); break;
+    case WM_LBUTTONDOWN:
+        WMLButtonDown(m);
+        break;
+    case WM_LBUTTONDBLCLK:
+        WMLButtonDblClk(m);
+        break;
+    case WM_LBUTTONUP:
+        WMLButtonUp(m);
+        break;
+    case WM_RBUTTONDOWN:
+        WMRButtonDown(m);
+        break;
+    case WM_RBUTTONDBLCLK:
+        WMRButtonDblClk(m);
+        break;
+    case WM_RBUTTONUP:
+        WMRButtonUp(m);
+        break;
+    case WM_MBUTTONDOWN:
+        WMMButtonDown(m);
+        break;
+    case WM_MBUTTONDBLCLK:
+        WMMButtonDblClk(m);
+        break;
+    case WM_MBUTTONUP:
+        WMMButtonUp(m);
+        break;
+    case WM_MOUSEMOVE:
+        WMMouseMove(m);
+        break;
+    case WM_MOUSEWHEEL:
+        WMMouseWheel(m);
+        break;
+    case WM_CONTEXTMENU:
+        WMContextMenu(m);
+        break;
+    case CM_MOUSEENTER:
+        CMMouseEnter(m);
+        break;
+    case CM_MOUSELEAVE:
+        CMMouseLeave(m);
+        break;
+    case CM_ENABLEDCHANGED:
+        CMEnabledChanged(m);
+        break;
+    case CM_VISIBLECHANGED:
+        CMVisibleChanged(m);
+        break;
+    case CM_COLORCHANGED:
+        CMColorChanged(m);
+        break;
+    case CM_FONTCHANGED:
+        CMFontChanged(m);
+        break;
+    case CM_TEXTCHANGED:
+        CMTextChanged(m);
+        break;
+    case CM_PARENTCOLORCHANGED:
+        CMParentColorChanged(m);
+        break;
+    case CM_PARENTFONTCHANGED:
+        CMParentFontChanged(m);
+        break;
+    case CM_HINTSHOW:
+        CMHintShow(m);
+        break;
+    case CM_CURSORCHANGED:
+        CMCursorChanged(m);
+        break;
+    default:
+        DefaultHandler(m);
+        break;
     }
 }
 
@@ -257,7 +321,9 @@ void TControl::DefaultHandler(TMessage& m) {
     }
 }
 
-bool TControl::GetMouseCapture() const { return GetCaptureControl() == this; }
+bool TControl::GetMouseCapture() const {
+    return GetCaptureControl() == this;
+}
 
 void TControl::SetMouseCapture(bool value) {
     if (value == GetMouseCapture()) return;
@@ -287,7 +353,8 @@ void TControl::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
 bool TControl::DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) {
     bool handled = false;
     if (OnMouseWheel) OnMouseWheel(this, shift, wheelDelta, mousePos, handled);
-    if (!handled) handled = wheelDelta < 0 ? DoMouseWheelDown(shift, mousePos) : DoMouseWheelUp(shift, mousePos);
+    if (!handled)
+        handled = wheelDelta < 0 ? DoMouseWheelDown(shift, mousePos) : DoMouseWheelUp(shift, mousePos);
     return handled;
 }
 
@@ -320,7 +387,8 @@ bool TControl::CanResize(int& newWidth, int& newHeight) {
 void TControl::ChangeScale(int m, int d) {
     if (m == d || d == 0) return;
     auto scale = [&](int v) { return static_cast<int>((static_cast<long long>(v) * m) / d); };
-    SetBounds(scale(left_), scale(top_), scale(left_ + width_) - scale(left_), scale(top_ + height_) - scale(top_));
+    SetBounds(scale(left_), scale(top_), scale(left_ + width_) - scale(left_),
+              scale(top_ + height_) - scale(top_));
     if (!parentFont_) font_->SetHeight(scale(font_->GetHeight()));
 }
 
@@ -361,17 +429,27 @@ void TControl::WMLButtonUp(TMessage& m) {
     DoMouseUp(m, mbLeft);
 }
 
-void TControl::WMRButtonDown(TMessage& m) { DoMouseDown(m, mbRight, 0); }
-void TControl::WMRButtonDblClk(TMessage& m) { DoMouseDown(m, mbRight, ssDouble); }
+void TControl::WMRButtonDown(TMessage& m) {
+    DoMouseDown(m, mbRight, 0);
+}
+void TControl::WMRButtonDblClk(TMessage& m) {
+    DoMouseDown(m, mbRight, ssDouble);
+}
 void TControl::WMRButtonUp(TMessage& m) {
     // The default handling asks for the context menu; the release is reported afterwards.
     TWeakLink<TControl> self(this);
     DefaultHandler(m);
     if (self) DoMouseUp(m, mbRight);
 }
-void TControl::WMMButtonDown(TMessage& m) { DoMouseDown(m, mbMiddle, 0); }
-void TControl::WMMButtonDblClk(TMessage& m) { DoMouseDown(m, mbMiddle, ssDouble); }
-void TControl::WMMButtonUp(TMessage& m) { DoMouseUp(m, mbMiddle); }
+void TControl::WMMButtonDown(TMessage& m) {
+    DoMouseDown(m, mbMiddle, 0);
+}
+void TControl::WMMButtonDblClk(TMessage& m) {
+    DoMouseDown(m, mbMiddle, ssDouble);
+}
+void TControl::WMMButtonUp(TMessage& m) {
+    DoMouseUp(m, mbMiddle);
+}
 
 void TControl::WMMouseMove(TMessage& m) {
     MouseMove(KeysToShiftState(m.WParam), GetXLParam(m.LParam), GetYLParam(m.LParam));
@@ -379,7 +457,8 @@ void TControl::WMMouseMove(TMessage& m) {
 
 void TControl::WMMouseWheel(TMessage& m) {
     const TPoint pos{GetXLParam(m.LParam), GetYLParam(m.LParam)};
-    if (DoMouseWheel(KeysToShiftState(static_cast<std::uintptr_t>(LoWord(m.WParam))), GetWheelDeltaWParam(m.WParam), pos))
+    if (DoMouseWheel(KeysToShiftState(static_cast<std::uintptr_t>(LoWord(m.WParam))),
+                     GetWheelDeltaWParam(m.WParam), pos))
         m.Result = 1;
     else
         DefaultHandler(m);
@@ -418,15 +497,23 @@ void TControl::CMMouseLeave(TMessage& m) {
     if (m.LParam == 0 && OnMouseLeave) OnMouseLeave(this);
 }
 
-void TControl::CMEnabledChanged(TMessage&) { Invalidate(); }
+void TControl::CMEnabledChanged(TMessage&) {
+    Invalidate();
+}
 void TControl::CMVisibleChanged(TMessage&) {
     if (!parent_ || !parent_->HandleAllocated()) return;
     TRect r = GetBoundsRect();
     InvalidateRect(parent_->GetHandle(), &r, true);
 }
-void TControl::CMColorChanged(TMessage&) { Invalidate(); }
-void TControl::CMFontChanged(TMessage&) { Invalidate(); }
-void TControl::CMTextChanged(TMessage&) { Invalidate(); }
+void TControl::CMColorChanged(TMessage&) {
+    Invalidate();
+}
+void TControl::CMFontChanged(TMessage&) {
+    Invalidate();
+}
+void TControl::CMTextChanged(TMessage&) {
+    Invalidate();
+}
 
 void TControl::CMParentColorChanged(TMessage&) {
     if (parentColor_ && parent_) {

@@ -19,7 +19,7 @@ class TPopupMenu;
 
 class TSizeConstraints : public TPersistent {
     ZORVY_CLASS(TSizeConstraints, TPersistent)
-public:
+  public:
     int MinWidth = 0, MinHeight = 0, MaxWidth = 0, MaxHeight = 0; // 0 = no limit
     void Assign(TPersistent* source) override;
     // Limits a size to the constraints.
@@ -40,7 +40,7 @@ class TControlCanvas;
 
 class TControl : public TComponent {
     ZORVY_CLASS(TControl, TComponent)
-public:
+  public:
     explicit TControl(TComponent* owner);
     ~TControl() override;
 
@@ -157,7 +157,7 @@ public:
     TDragDropEvent OnDragDrop;
     TEndDragEvent OnEndDrag;
 
-protected:
+  protected:
     friend class TWinControl;
     friend class TDragEngine;
     friend class TBaseDragControlObject;
@@ -235,7 +235,7 @@ protected:
 
 class TWinControl : public TControl {
     ZORVY_CLASS(TWinControl, TControl)
-public:
+  public:
     explicit TWinControl(TComponent* owner);
     ~TWinControl() override;
 
@@ -264,7 +264,8 @@ public:
     virtual void SetFocus();
     void SelectFirst();
     void SelectNext(TWinControl* current, bool goForward, bool checkTabStop);
-    TWinControl* FindNextControl(TWinControl* current, bool goForward, bool checkTabStop, bool checkParent) const;
+    TWinControl* FindNextControl(TWinControl* current, bool goForward, bool checkTabStop,
+                                 bool checkParent) const;
     void GetTabOrderList(std::vector<TWinControl*>& list) const;
 
     void DisableAlign() { ++alignLevel_; }
@@ -293,7 +294,7 @@ public:
     TNotifyEvent OnEnter;
     TNotifyEvent OnExit;
 
-protected:
+  protected:
     friend class TControl;
     friend class TCustomForm;
     virtual void CreateParams(TCreateParams& params);
@@ -350,35 +351,35 @@ protected:
     TSize oldClientSize_{};
     TBrush brush_;
 
-private:
+  private:
     static LRESULT ControlWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 };
 
 class TControlCanvas : public TCanvas {
     ZORVY_CLASS(TControlCanvas, TCanvas)
-public:
+  public:
     TControlCanvas() = default;
     ~TControlCanvas() override { FreeHandle(); }
     TControl* Control = nullptr;
     // Releases a context obtained from the control's window.
     void FreeHandle();
 
-protected:
+  protected:
     void CreateHandle() override;
 
-private:
+  private:
     HDC ownDc_ = nullptr;
     HWND ownWindow_ = 0;
 };
 
 class TCustomControl : public TWinControl {
     ZORVY_CLASS(TCustomControl, TWinControl)
-public:
+  public:
     explicit TCustomControl(TComponent* owner);
     ~TCustomControl() override;
     TCanvas* GetCanvas() { return canvas_.get(); }
 
-protected:
+  protected:
     virtual void Paint() {}
     void PaintWindow(HDC dc) override;
 
@@ -387,13 +388,13 @@ protected:
 
 class TGraphicControl : public TControl {
     ZORVY_CLASS(TGraphicControl, TControl)
-public:
+  public:
     explicit TGraphicControl(TComponent* owner);
     ~TGraphicControl() override;
     TCanvas* GetCanvas() { return canvas_.get(); }
     void Dispatch(TMessage& message) override;
 
-protected:
+  protected:
     virtual void Paint() {}
     virtual void WMPaint(TMessage& m);
 
@@ -403,7 +404,7 @@ protected:
 // The object a standard drag carries.
 class TDragObject : public TObject {
     ZORVY_CLASS(TDragObject, TObject)
-public:
+  public:
     TPoint DragPos;
     TControl* DragTarget = nullptr;
     bool Dropped = false;
@@ -418,7 +419,7 @@ public:
 
 class TBaseDragControlObject : public TDragObject {
     ZORVY_CLASS(TBaseDragControlObject, TDragObject)
-public:
+  public:
     explicit TBaseDragControlObject(TControl* control = nullptr) : Control(control) {}
     TControl* Control;
     void Finished(TObject* target, int x, int y, bool accepted) override;
@@ -426,7 +427,7 @@ public:
 
 class TDragControlObject : public TBaseDragControlObject {
     ZORVY_CLASS(TDragControlObject, TBaseDragControlObject)
-public:
+  public:
     using TBaseDragControlObject::TBaseDragControlObject;
     TCursor GetDragCursor(bool accepted, int x, int y) override;
 };
@@ -434,7 +435,7 @@ public:
 // The drag object made for a control that supplies none; freed when the drag ends.
 class TDragControlObjectEx : public TDragControlObject {
     ZORVY_CLASS(TDragControlObjectEx, TDragControlObject)
-public:
+  public:
     using TDragControlObject::TDragControlObject;
     bool AutoRelease() const override { return true; }
 };

@@ -78,11 +78,14 @@ void TControlCanvas::CreateHandle() {
     if (ownDc_) SetHandle(ownDc_);
 }
 
-TCustomControl::TCustomControl(TComponent* owner) : TWinControl(owner), canvas_(std::make_unique<TControlCanvas>()) {
+TCustomControl::TCustomControl(TComponent* owner)
+    : TWinControl(owner), canvas_(std::make_unique<TControlCanvas>()) {
     canvas_->Control = this;
 }
 
-TCustomControl::~TCustomControl() { canvas_->FreeHandle(); }
+TCustomControl::~TCustomControl() {
+    canvas_->FreeHandle();
+}
 
 void TCustomControl::PaintWindow(HDC dc) {
     canvas_->Lock();
@@ -99,11 +102,14 @@ void TCustomControl::PaintWindow(HDC dc) {
     canvas_->Unlock();
 }
 
-TGraphicControl::TGraphicControl(TComponent* owner) : TControl(owner), canvas_(std::make_unique<TControlCanvas>()) {
+TGraphicControl::TGraphicControl(TComponent* owner)
+    : TControl(owner), canvas_(std::make_unique<TControlCanvas>()) {
     canvas_->Control = this;
 }
 
-TGraphicControl::~TGraphicControl() { canvas_->FreeHandle(); }
+TGraphicControl::~TGraphicControl() {
+    canvas_->FreeHandle();
+}
 
 void TGraphicControl::Dispatch(TMessage& m) {
     if (m.Msg == WM_PAINT) {
@@ -129,7 +135,9 @@ void TGraphicControl::WMPaint(TMessage& m) {
     canvas_->Unlock();
 }
 
-TCursor TDragObject::GetDragCursor(bool accepted, int, int) { return accepted ? crDrag : crNoDrop; }
+TCursor TDragObject::GetDragCursor(bool accepted, int, int) {
+    return accepted ? crDrag : crNoDrop;
+}
 void TDragObject::Finished(TObject*, int, int, bool) {}
 
 void TBaseDragControlObject::Finished(TObject* target, int x, int y, bool) {

@@ -11,14 +11,14 @@ namespace zorvy {
 namespace {
 
 class TMessageButton : public TCustomControl {
-public:
+  public:
     TMessageButton(TComponent* owner, int result, bool isDefault, bool isCancel)
         : TCustomControl(owner), result_(result), default_(isDefault), cancel_(isCancel) {
         tabStop_ = true;
         SetBounds(0, 0, 75, 25);
     }
 
-protected:
+  protected:
     void Click() override {
         if (auto* form = GetParentForm(this)) form->SetModalResult(result_);
     }
@@ -58,7 +58,7 @@ protected:
         }
     }
 
-private:
+  private:
     bool FocusedButtonExists() const {
         auto* form = GetParentForm(const_cast<TMessageButton*>(this));
         return form && dynamic_cast<TMessageButton*>(Screen ? Screen->GetActiveControl() : nullptr) &&
@@ -70,7 +70,7 @@ private:
 };
 
 class TMessageForm : public TForm {
-public:
+  public:
     TMessageForm(const std::string& text, UINT flags) : TForm(nullptr), text_(text), icon_(flags & 0xF0) {
         SetBorderStyle(bsDialog);
         Position = poScreenCenter;
@@ -80,7 +80,7 @@ public:
     UINT icon_;
     TRect textRect_;
 
-protected:
+  protected:
     void Paint() override {
         TCanvas* c = GetCanvas();
         c->SetFont(GetFont());
@@ -116,12 +116,18 @@ struct TButtonSpec {
 
 std::vector<TButtonSpec> ButtonsFor(UINT flags) {
     switch (flags & 0xF) {
-    case MB_OKCANCEL: return {{"确定", IDOK}, {"取消", IDCANCEL}};
-    case MB_ABORTRETRYIGNORE: return {{"中止(&A)", IDABORT}, {"重试(&R)", IDRETRY}, {"忽略(&I)", IDIGNORE}};
-    case MB_YESNOCANCEL: return {{"是(&Y)", IDYES}, {"否(&N)", IDNO}, {"取消", IDCANCEL}};
-    case MB_YESNO: return {{"是(&Y)", IDYES}, {"否(&N)", IDNO}};
-    case MB_RETRYCANCEL: return {{"重试(&R)", IDRETRY}, {"取消", IDCANCEL}};
-    default: return {{"确定", IDOK}};
+    case MB_OKCANCEL:
+        return {{"确定", IDOK}, {"取消", IDCANCEL}};
+    case MB_ABORTRETRYIGNORE:
+        return {{"中止(&A)", IDABORT}, {"重试(&R)", IDRETRY}, {"忽略(&I)", IDIGNORE}};
+    case MB_YESNOCANCEL:
+        return {{"是(&Y)", IDYES}, {"否(&N)", IDNO}, {"取消", IDCANCEL}};
+    case MB_YESNO:
+        return {{"是(&Y)", IDYES}, {"否(&N)", IDNO}};
+    case MB_RETRYCANCEL:
+        return {{"重试(&R)", IDRETRY}, {"取消", IDCANCEL}};
+    default:
+        return {{"确定", IDOK}};
     }
 }
 
@@ -143,7 +149,8 @@ int ShowMessageBox(const std::string& text, const std::string& caption, UINT fla
     HDC dc = CreateScreenDC();
     HFONT old = SelectObject(dc, form->GetFont()->GetHandle());
     TRect measure = Rect(0, 0, 420, 0);
-    DrawText(dc, text.empty() ? " " : text, measure, DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EDITCONTROL);
+    DrawText(dc, text.empty() ? " " : text, measure,
+             DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX | DT_EDITCONTROL);
     SelectObject(dc, old);
     DeleteDC(dc);
     const int iconWidth = (flags & 0xF0) ? 48 : 0;

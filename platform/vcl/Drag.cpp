@@ -11,7 +11,7 @@ namespace zorvy {
 // The standard drag in progress: started by BeginDrag, driven by the mouse messages the application
 // hands to HandleDragMessage, ended by a release, Esc or a lost capture.
 class TDragEngine {
-public:
+  public:
     TWeakLink<TControl> source;
     TDragObject* object = nullptr;
     bool ownsObject = false;
@@ -85,7 +85,9 @@ namespace {
 TDragEngine engine;
 } // namespace
 
-TDragObject* CurrentDragObject() { return engine.object; }
+TDragObject* CurrentDragObject() {
+    return engine.object;
+}
 
 void CancelDrag() {
     if (!engine.Active()) return;
@@ -121,7 +123,9 @@ void TControl::EndDrag(bool drop) {
     engine.Finish(drop, p);
 }
 
-bool TControl::Dragging() const { return engine.Active() && engine.source.Get() == this; }
+bool TControl::Dragging() const {
+    return engine.Active() && engine.source.Get() == this;
+}
 
 void TControl::DoStartDrag(TDragObject*& dragObject) {
     if (OnStartDrag) OnStartDrag(this, dragObject);
@@ -147,7 +151,8 @@ bool HandleDragMessage(const MSG& msg) {
     case WM_MOUSEMOVE: {
         const TPoint p = msg.pt;
         if (!engine.started) {
-            if (std::abs(p.X - engine.start.X) < engine.threshold && std::abs(p.Y - engine.start.Y) < engine.threshold)
+            if (std::abs(p.X - engine.start.X) < engine.threshold &&
+                std::abs(p.Y - engine.start.Y) < engine.threshold)
                 return true;
             engine.started = true;
         }

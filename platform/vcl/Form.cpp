@@ -10,7 +10,8 @@
 
 namespace zorvy {
 
-TCustomForm::TCustomForm(TComponent* owner) : TWinControl(owner), canvas_(std::make_unique<TControlCanvas>()) {
+TCustomForm::TCustomForm(TComponent* owner)
+    : TWinControl(owner), canvas_(std::make_unique<TControlCanvas>()) {
     canvas_->Control = this;
     visible_ = false;
     ControlStyle = csAcceptsControls | csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks;
@@ -48,7 +49,9 @@ void TCustomForm::SetWindowState(TWindowState state) {
     if (state == windowState_) return;
     windowState_ = state;
     if (HandleAllocated() && visible_)
-        ShowWindow(handle_, state == wsMaximized ? SW_SHOWMAXIMIZED : state == wsMinimized ? SW_SHOWMINIMIZED : SW_RESTORE);
+        ShowWindow(handle_, state == wsMaximized   ? SW_SHOWMAXIMIZED
+                            : state == wsMinimized ? SW_SHOWMINIMIZED
+                                                   : SW_RESTORE);
 }
 
 void TCustomForm::CreateParams(TCreateParams& p) {
@@ -89,7 +92,8 @@ void TCustomForm::ApplyLayering() {
     if (!HandleAllocated() || parent_) return;
     const bool layered = alphaBlend_ || transparentColor_;
     std::uint32_t ex = GetWindowExStyle(handle_);
-    if (layered != ((ex & WS_EX_LAYERED) != 0)) SetWindowExStyle(handle_, layered ? ex | WS_EX_LAYERED : ex & ~WS_EX_LAYERED);
+    if (layered != ((ex & WS_EX_LAYERED) != 0))
+        SetWindowExStyle(handle_, layered ? ex | WS_EX_LAYERED : ex & ~WS_EX_LAYERED);
     if (!layered) return;
     std::uint32_t flags = (alphaBlend_ ? LWA_ALPHA : 0u) | (transparentColor_ ? LWA_COLORKEY : 0u);
     SetLayeredWindowAttributes(handle_, ColorToRGB(transparentColorValue_), alphaBlendValue_, flags);
@@ -156,7 +160,8 @@ void TCustomForm::ApplyPosition() {
     default:
         return;
     }
-    SetBounds(area.Left + (area.Width() - width_) / 2, area.Top + (area.Height() - height_) / 2, width_, height_);
+    SetBounds(area.Left + (area.Width() - width_) / 2, area.Top + (area.Height() - height_) / 2, width_,
+              height_);
 }
 
 void TCustomForm::SetVisible(bool visible) {
@@ -172,8 +177,9 @@ void TCustomForm::SetVisible(bool visible) {
         DoShow();
         if (!self || !visible_) return;
         HWND h = GetHandle();
-        const int command = windowState_ == wsMaximized ? SW_SHOWMAXIMIZED : windowState_ == wsMinimized ? SW_SHOWMINIMIZED
-                                                                                                     : SW_SHOW;
+        const int command = windowState_ == wsMaximized   ? SW_SHOWMAXIMIZED
+                            : windowState_ == wsMinimized ? SW_SHOWMINIMIZED
+                                                          : SW_SHOW;
         ShowWindow(h, command);
     } else {
         DoHide();
@@ -224,10 +230,17 @@ void TCustomForm::Close() {
         return;
     }
     switch (action) {
-    case caHide: Hide(); break;
-    case caMinimize: SetWindowState(wsMinimized); break;
-    case caFree: Release(); break;
-    default: break;
+    case caHide:
+        Hide();
+        break;
+    case caMinimize:
+        SetWindowState(wsMinimized);
+        break;
+    case caFree:
+        Release();
+        break;
+    default:
+        break;
     }
 }
 
@@ -240,8 +253,10 @@ void TCustomForm::CloseModal() {
         DoClose(action);
     }
     if (!self) return;
-    if (action == caNone) modalResult_ = mrNone;
-    else if (action == caFree) Release();
+    if (action == caNone)
+        modalResult_ = mrNone;
+    else if (action == caFree)
+        Release();
 }
 
 void TCustomForm::Release() {
@@ -266,7 +281,8 @@ int TCustomForm::ShowModal() {
     std::vector<HWND> disabled;
     for (HWND h = GetTopWindow(0); h; h = GetWindow(h, GW_HWNDNEXT))
         if (h != own && IsWindowVisible(h) && IsWindowEnabled(h)) disabled.push_back(h);
-    for (HWND h : disabled) EnableWindow(h, false);
+    for (HWND h : disabled)
+        EnableWindow(h, false);
     if (Application) ++Application->ModalLevel;
     int result = mrCancel;
     try {
@@ -290,14 +306,17 @@ int TCustomForm::ShowModal() {
             modal_ = false;
             Hide();
         }
-        for (HWND h : disabled) EnableWindow(h, true);
+        for (HWND h : disabled)
+            EnableWindow(h, true);
         if (Application) --Application->ModalLevel;
         throw;
     }
-    for (HWND h : disabled) EnableWindow(h, true);
+    for (HWND h : disabled)
+        EnableWindow(h, true);
     if (Application) --Application->ModalLevel;
     if (self) modal_ = false;
-    if (previousActive && IsWindow(previousActive) && IsWindowVisible(previousActive)) SetActiveWindow(previousActive);
+    if (previousActive && IsWindow(previousActive) && IsWindowVisible(previousActive))
+        SetActiveWindow(previousActive);
     return result;
 }
 
@@ -313,7 +332,8 @@ void TCustomForm::FocusControl(TWinControl* control) {
     if (!control || !control->CanFocus()) return;
     activeControl_ = TWeakLink<TWinControl>(control);
     HWND h = control->GetHandle();
-    if (HandleAllocated() && GetActiveWindow() != handle_ && !parent_ && IsWindowEnabled(handle_)) SetActiveWindow(handle_);
+    if (HandleAllocated() && GetActiveWindow() != handle_ && !parent_ && IsWindowEnabled(handle_))
+        SetActiveWindow(handle_);
     zorvy::SetFocus(h);
 }
 
@@ -329,7 +349,8 @@ bool TCustomForm::SetFocusedControl(TWinControl* control) {
 }
 
 void TCustomForm::DefocusControl(TWinControl* control) {
-    if (activeControl_.Get() && control->ContainsControl(activeControl_.Get())) activeControl_ = TWeakLink<TWinControl>();
+    if (activeControl_.Get() && control->ContainsControl(activeControl_.Get()))
+        activeControl_ = TWeakLink<TWinControl>();
     if (focusedControl_.Get() && control->ContainsControl(focusedControl_.Get()) && HandleAllocated()) {
         focusedControl_ = TWeakLink<TWinControl>();
         if (GetActiveWindow() == handle_) zorvy::SetFocus(handle_);
@@ -337,8 +358,10 @@ void TCustomForm::DefocusControl(TWinControl* control) {
 }
 
 void TCustomForm::ControlRemoved(TWinControl* control) {
-    if (activeControl_.Get() && control->ContainsControl(activeControl_.Get())) activeControl_ = TWeakLink<TWinControl>();
-    if (focusedControl_.Get() && control->ContainsControl(focusedControl_.Get())) focusedControl_ = TWeakLink<TWinControl>();
+    if (activeControl_.Get() && control->ContainsControl(activeControl_.Get()))
+        activeControl_ = TWeakLink<TWinControl>();
+    if (focusedControl_.Get() && control->ContainsControl(focusedControl_.Get()))
+        focusedControl_ = TWeakLink<TWinControl>();
 }
 
 bool TCustomForm::IsShortCut(std::uint16_t key, TShiftState shift) {
@@ -374,14 +397,24 @@ void TCustomForm::Paint() {
 
 void TCustomForm::Dispatch(TMessage& m) {
     switch (m.Msg) {
-    case WM_CLOSE: WMClose(m); break;
-    case WM_ACTIVATE: WMActivate(m); break;
-    case CM_RELEASE: CMRelease(m); break;
-    default: TWinControl::Dispatch(m); break;
+    case WM_CLOSE:
+        WMClose(m);
+        break;
+    case WM_ACTIVATE:
+        WMActivate(m);
+        break;
+    case CM_RELEASE:
+        CMRelease(m);
+        break;
+    default:
+        TWinControl::Dispatch(m);
+        break;
     }
 }
 
-void TCustomForm::WMClose(TMessage&) { Close(); }
+void TCustomForm::WMClose(TMessage&) {
+    Close();
+}
 
 void TCustomForm::WMActivate(TMessage& m) {
     TWeakLink<TCustomForm> self(this);
@@ -405,7 +438,9 @@ void TCustomForm::WMActivate(TMessage& m) {
     }
 }
 
-void TCustomForm::CMRelease(TMessage&) { delete this; }
+void TCustomForm::CMRelease(TMessage&) {
+    delete this;
+}
 
 void TCustomForm::CMDialogKey(TMessage& m) {
     const auto key = static_cast<std::uint16_t>(m.WParam);

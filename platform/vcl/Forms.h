@@ -19,8 +19,14 @@ class THintWindow;
 
 enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
 enum TPosition {
-    poDesigned, poDefault, poDefaultPosOnly, poDefaultSizeOnly, poScreenCenter, poDesktopCenter,
-    poMainFormCenter, poOwnerFormCenter
+    poDesigned,
+    poDefault,
+    poDefaultPosOnly,
+    poDefaultSizeOnly,
+    poScreenCenter,
+    poDesktopCenter,
+    poMainFormCenter,
+    poOwnerFormCenter
 };
 enum TWindowState { wsNormal, wsMinimized, wsMaximized };
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
@@ -30,7 +36,7 @@ using TCloseQueryEvent = std::function<void(TObject* sender, bool& canClose)>;
 
 class TCustomForm : public TWinControl {
     ZORVY_CLASS(TCustomForm, TWinControl)
-public:
+  public:
     // A form built in code, with no form resource (the class library's CreateNew).
     explicit TCustomForm(TComponent* owner);
     ~TCustomForm() override;
@@ -101,7 +107,7 @@ public:
     TNotifyEvent OnDeactivate;
     TNotifyEvent OnPaint;
 
-protected:
+  protected:
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
     void PaintWindow(HDC dc) override;
@@ -136,8 +142,20 @@ protected:
 
 class TForm : public TCustomForm {
     ZORVY_CLASS(TForm, TCustomForm)
-public:
+  public:
     using TCustomForm::TCustomForm;
+};
+
+// A container of non-visual components (connections, queries) with creation and destruction events.
+class TDataModule : public TComponent {
+    ZORVY_CLASS(TDataModule, TComponent)
+  public:
+    explicit TDataModule(TComponent* owner) : TComponent(owner) {}
+    ~TDataModule() override {
+        if (OnDestroy) OnDestroy(this);
+    }
+    TNotifyEvent OnCreate;
+    TNotifyEvent OnDestroy;
 };
 
 // Message box flags and answers.
@@ -160,7 +178,7 @@ using TIdleEvent = std::function<void(TObject* sender, bool& done)>;
 
 class TApplication : public TComponent {
     ZORVY_CLASS(TApplication, TComponent)
-public:
+  public:
     explicit TApplication(TComponent* owner);
     ~TApplication() override;
 
@@ -211,7 +229,7 @@ public:
     // Keeps the enter/leave notices of the control under the mouse up to date.
     void DoMouseIdle(TPoint screen);
 
-private:
+  private:
     bool IsKeyMsg(MSG& msg);
     bool IsDragMsg(MSG& msg);
     void HintMouseMessage(TControl* control, const MSG& msg);
@@ -236,7 +254,7 @@ struct TMonitor {
 
 class TScreen : public TComponent {
     ZORVY_CLASS(TScreen, TComponent)
-public:
+  public:
     explicit TScreen(TComponent* owner);
     ~TScreen() override;
 
@@ -266,7 +284,7 @@ public:
     TFont* GetMenuFont() { return &menuFont_; }
     TFont* GetIconFont() { return &iconFont_; }
 
-private:
+  private:
     TCursor cursor_ = crDefault;
     std::map<TCursor, HCURSOR> cursors_;
     std::vector<TCustomForm*> forms_;
@@ -275,7 +293,7 @@ private:
 };
 
 class TMouse {
-public:
+  public:
     int DragThreshold = 4;
     bool DragImmediate = true;
     int GetWheelScrollLines() const;

@@ -51,8 +51,12 @@ void TFont::SetHeight(int height) {
     Modify();
 }
 
-int TFont::GetSize() const { return -MulDiv(log_.lfHeight, 72, PixelsPerInch); }
-void TFont::SetSize(int points) { SetHeight(-MulDiv(points, PixelsPerInch, 72)); }
+int TFont::GetSize() const {
+    return -MulDiv(log_.lfHeight, 72, PixelsPerInch);
+}
+void TFont::SetSize(int points) {
+    SetHeight(-MulDiv(points, PixelsPerInch, 72));
+}
 
 TFontStyles TFont::GetStyle() const {
     TFontStyles s = 0;
@@ -87,7 +91,9 @@ void TFont::SetCharset(std::uint8_t charset) {
 void TFont::SetPitch(TFontPitch pitch) {
     if (pitch == pitch_) return;
     pitch_ = pitch;
-    log_.lfPitchAndFamily = pitch == fpFixed ? FIXED_PITCH : pitch == fpVariable ? VARIABLE_PITCH : DEFAULT_PITCH;
+    log_.lfPitchAndFamily = pitch == fpFixed      ? FIXED_PITCH
+                            : pitch == fpVariable ? VARIABLE_PITCH
+                                                  : DEFAULT_PITCH;
     Modify();
 }
 
@@ -160,17 +166,18 @@ void TPen::SetMode(TPenMode mode) {
 
 HPEN TPen::GetHandle() {
     if (!handle_) {
-        static constexpr int styles[] = {PS_SOLID, PS_DASH, PS_DOT, PS_DASHDOT, PS_DASHDOTDOT, PS_NULL, PS_INSIDEFRAME};
+        static constexpr int styles[] = {PS_SOLID,      PS_DASH, PS_DOT,        PS_DASHDOT,
+                                         PS_DASHDOTDOT, PS_NULL, PS_INSIDEFRAME};
         handle_ = CreatePen(styles[static_cast<int>(style_)], width_, ColorToRGB(color_));
     }
     return handle_;
 }
 
 int TPen::Rop2() const {
-    static constexpr int codes[] = {R2_BLACK,       R2_WHITE,      R2_NOP,      R2_NOT,        R2_COPYPEN,
-                                    R2_NOTCOPYPEN,  R2_MERGEPENNOT, R2_MASKPENNOT, R2_MERGENOTPEN, R2_MASKNOTPEN,
-                                    R2_MERGEPEN,    R2_NOTMERGEPEN, R2_MASKPEN,  R2_NOTMASKPEN, R2_XORPEN,
-                                    R2_NOTXORPEN};
+    static constexpr int codes[] = {R2_BLACK,       R2_WHITE,      R2_NOP,         R2_NOT,
+                                    R2_COPYPEN,     R2_NOTCOPYPEN, R2_MERGEPENNOT, R2_MASKPENNOT,
+                                    R2_MERGENOTPEN, R2_MASKNOTPEN, R2_MERGEPEN,    R2_NOTMERGEPEN,
+                                    R2_MASKPEN,     R2_NOTMASKPEN, R2_XORPEN,      R2_NOTXORPEN};
     return codes[static_cast<int>(mode_)];
 }
 
@@ -227,8 +234,10 @@ HBRUSH TBrush::GetHandle() {
     } else if (style_ == bsSolid) {
         handle_ = CreateSolidBrush(ColorToRGB(color_));
     } else {
-        static constexpr int hatches[] = {HS_HORIZONTAL, HS_VERTICAL, HS_FDIAGONAL, HS_BDIAGONAL, HS_CROSS, HS_DIAGCROSS};
-        handle_ = CreateHatchBrush(hatches[static_cast<int>(style_) - static_cast<int>(bsHorizontal)], ColorToRGB(color_));
+        static constexpr int hatches[] = {HS_HORIZONTAL, HS_VERTICAL, HS_FDIAGONAL,
+                                          HS_BDIAGONAL,  HS_CROSS,    HS_DIAGCROSS};
+        handle_ = CreateHatchBrush(hatches[static_cast<int>(style_) - static_cast<int>(bsHorizontal)],
+                                   ColorToRGB(color_));
     }
     return handle_;
 }

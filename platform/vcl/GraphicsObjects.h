@@ -19,11 +19,34 @@ using enum TFontPitch;
 enum class TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
 using enum TPenStyle;
 enum class TPenMode {
-    pmBlack, pmWhite, pmNop, pmNot, pmCopy, pmNotCopy, pmMergePenNot, pmMaskPenNot,
-    pmMergeNotPen, pmMaskNotPen, pmMerge, pmNotMerge, pmMask, pmNotMask, pmXor, pmNotXor
+    pmBlack,
+    pmWhite,
+    pmNop,
+    pmNot,
+    pmCopy,
+    pmNotCopy,
+    pmMergePenNot,
+    pmMaskPenNot,
+    pmMergeNotPen,
+    pmMaskNotPen,
+    pmMerge,
+    pmNotMerge,
+    pmMask,
+    pmNotMask,
+    pmXor,
+    pmNotXor
 };
 using enum TPenMode;
-enum class TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
+enum class TBrushStyle {
+    bsSolid,
+    bsClear,
+    bsHorizontal,
+    bsVertical,
+    bsFDiagonal,
+    bsBDiagonal,
+    bsCross,
+    bsDiagCross
+};
 using enum TBrushStyle;
 
 class TBitmap;
@@ -31,16 +54,16 @@ class TBitmap;
 // Shared base: change notification and the cached handle.
 class TGraphicsObject : public TPersistent {
     ZORVY_CLASS(TGraphicsObject, TPersistent)
-public:
+  public:
     TNotifyEvent OnChange;
 
-protected:
+  protected:
     void Changed();
 };
 
 class TFont : public TGraphicsObject {
     ZORVY_CLASS(TFont, TGraphicsObject)
-public:
+  public:
     TFont();
     ~TFont() override;
     void Assign(TPersistent* source) override;
@@ -70,7 +93,7 @@ public:
     void SetHandle(HFONT font);
     const LOGFONT& LogFont() const { return log_; }
 
-private:
+  private:
     void Modify();
     LOGFONT log_;
     TColor color_ = clWindowText;
@@ -80,7 +103,7 @@ private:
 
 class TPen : public TGraphicsObject {
     ZORVY_CLASS(TPen, TGraphicsObject)
-public:
+  public:
     TPen() = default;
     ~TPen() override;
     void Assign(TPersistent* source) override;
@@ -97,7 +120,7 @@ public:
     // The ROP2 code of the mode.
     int Rop2() const;
 
-private:
+  private:
     void Modify();
     TColor color_ = clBlack;
     int width_ = 1;
@@ -108,7 +131,7 @@ private:
 
 class TBrush : public TGraphicsObject {
     ZORVY_CLASS(TBrush, TGraphicsObject)
-public:
+  public:
     TBrush() = default;
     ~TBrush() override;
     void Assign(TPersistent* source) override;
@@ -122,7 +145,7 @@ public:
     void SetBitmap(TBitmap* bitmap);
     HBRUSH GetHandle();
 
-private:
+  private:
     void Modify();
     TColor color_ = clWhite;
     TBrushStyle style_ = bsSolid;

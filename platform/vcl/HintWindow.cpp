@@ -46,7 +46,8 @@ void THintWindow::ActivateHint(const TRect& r, const std::string& hint) {
     HWND h = GetHandle();
     SetBounds(place.Left, place.Top, place.Width(), place.Height());
     visible_ = true;
-    SetWindowPos(h, HWND_TOPMOST, place.Left, place.Top, place.Width(), place.Height(), SWP_SHOWWINDOW | SWP_NOACTIVATE);
+    SetWindowPos(h, HWND_TOPMOST, place.Left, place.Top, place.Width(), place.Height(),
+                 SWP_SHOWWINDOW | SWP_NOACTIVATE);
     Invalidate();
 }
 
@@ -55,7 +56,9 @@ void THintWindow::ReleaseHandle() {
     if (HandleAllocated()) ShowWindow(handle_, SW_HIDE);
 }
 
-bool THintWindow::IsShowingHint() const { return HandleAllocated() && IsWindowVisible(handle_); }
+bool THintWindow::IsShowingHint() const {
+    return HandleAllocated() && IsWindowVisible(handle_);
+}
 
 void THintWindow::Paint() {
     TCanvas* c = GetCanvas();

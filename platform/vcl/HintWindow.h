@@ -6,7 +6,7 @@ namespace zorvy {
 
 class THintWindow : public TCustomControl {
     ZORVY_CLASS(THintWindow, TCustomControl)
-public:
+  public:
     explicit THintWindow(TComponent* owner);
     // The rectangle (at 0, 0) the text needs, wrapped at maxWidth.
     virtual TRect CalcHintRect(int maxWidth, const std::string& hint);
@@ -16,7 +16,7 @@ public:
     void ReleaseHandle();
     bool IsShowingHint() const;
 
-protected:
+  protected:
     void CreateParams(TCreateParams& params) override;
     void Paint() override;
     void Dispatch(TMessage& m) override;

@@ -16,7 +16,8 @@ std::uint32_t Premultiply(std::uint32_t rgb, std::uint8_t a) {
 }
 
 COLORREF PixelColor(std::uint32_t p) {
-    return RGB(static_cast<std::uint8_t>(p >> 16), static_cast<std::uint8_t>(p >> 8), static_cast<std::uint8_t>(p));
+    return RGB(static_cast<std::uint8_t>(p >> 16), static_cast<std::uint8_t>(p >> 8),
+               static_cast<std::uint8_t>(p));
 }
 
 void DrawPixels(TCanvas* canvas, int x, int y, int w, int h, const std::vector<std::uint32_t>& pixels) {
@@ -51,7 +52,8 @@ TCustomImageList::TCustomImageList(TComponent* owner, int width, int height)
     : TComponent(owner), width_(std::max(width, 1)), height_(std::max(height, 1)) {}
 
 TCustomImageList::~TCustomImageList() {
-    for (TChangeLink* l : links_) l->Sender = nullptr;
+    for (TChangeLink* l : links_)
+        l->Sender = nullptr;
 }
 
 void TCustomImageList::Assign(TPersistent* source) {
@@ -93,7 +95,8 @@ int TCustomImageList::AddImages(TBitmap* image, const std::function<std::uint8_t
                 if (sx >= b->width) continue;
                 const std::uint8_t a = alphaAt(sx, y);
                 pixels[static_cast<std::size_t>(y * width_ + x)] =
-                    a == 255 ? ((b->Row(y)[sx] & 0xFFFFFF) | 0xFF000000u) : Premultiply(b->Row(y)[sx] & 0xFFFFFF, a);
+                    a == 255 ? ((b->Row(y)[sx] & 0xFFFFFF) | 0xFF000000u)
+                             : Premultiply(b->Row(y)[sx] & 0xFFFFFF, a);
             }
         images_.push_back(std::move(pixels));
     }
@@ -113,7 +116,8 @@ int TCustomImageList::AddMasked(TBitmap* image, TColor maskColor) {
     if (!image || image->Empty()) return -1;
     HBITMAP b = image->GetHandle();
     COLORREF key = ColorToRGB(maskColor == clDefault ? image->GetTransparentColor() : maskColor);
-    return AddImages(image, [b, key](int x, int y) -> std::uint8_t { return PixelColor(b->Row(y)[x]) == key ? 0 : 255; });
+    return AddImages(
+        image, [b, key](int x, int y) -> std::uint8_t { return PixelColor(b->Row(y)[x]) == key ? 0 : 255; });
 }
 
 int TCustomImageList::AddAlpha(TBitmap* image) {
@@ -165,7 +169,8 @@ void TCustomImageList::Clear() {
 }
 
 void TCustomImageList::Move(int from, int to) {
-    if (from < 0 || from >= GetCount() || to < 0 || to >= GetCount()) throw EInvalidOperation("Invalid image list index");
+    if (from < 0 || from >= GetCount() || to < 0 || to >= GetCount())
+        throw EInvalidOperation("Invalid image list index");
     auto image = std::move(images_[static_cast<std::size_t>(from)]);
     images_.erase(images_.begin() + from);
     images_.insert(images_.begin() + to, std::move(image));
@@ -174,7 +179,8 @@ void TCustomImageList::Move(int from, int to) {
 
 TCustomImageList::TImage TCustomImageList::Tinted(const TImage& image, bool enabled, bool selected) const {
     TImage out = image;
-    const COLORREF blend = ColorToRGB(BlendColor == clNone || BlendColor == clDefault ? clHighlight : BlendColor);
+    const COLORREF blend =
+        ColorToRGB(BlendColor == clNone || BlendColor == clDefault ? clHighlight : BlendColor);
     for (auto& p : out) {
         const std::uint32_t a = p >> 24;
         std::uint32_t r = (p >> 16) & 0xFF, g = (p >> 8) & 0xFF, b = p & 0xFF;
@@ -196,12 +202,14 @@ void TCustomImageList::Draw(TCanvas* canvas, int x, int y, int index, bool enabl
     Draw(canvas, x, y, index, DrawingStyle, ImageType, enabled);
 }
 
-void TCustomImageList::Draw(TCanvas* canvas, int x, int y, int index, TDrawingStyle style, TImageType type, bool enabled) {
+void TCustomImageList::Draw(TCanvas* canvas, int x, int y, int index, TDrawingStyle style, TImageType type,
+                            bool enabled) {
     if (!canvas || index < 0 || index >= GetCount()) return;
     const TImage& image = images_[static_cast<std::size_t>(index)];
     if (type == itMask) {
         TImage mask(image.size());
-        for (std::size_t i = 0; i < image.size(); ++i) mask[i] = (image[i] >> 24) ? 0xFF000000u : 0xFFFFFFFFu;
+        for (std::size_t i = 0; i < image.size(); ++i)
+            mask[i] = (image[i] >> 24) ? 0xFF000000u : 0xFFFFFFFFu;
         DrawPixels(canvas, x, y, width_, height_, mask);
         return;
     }
@@ -209,7 +217,8 @@ void TCustomImageList::Draw(TCanvas* canvas, int x, int y, int index, TDrawingSt
         canvas->GetBrush()->SetColor(BkColor);
         canvas->FillRect(Bounds(x, y, width_, height_));
     }
-    DrawPixels(canvas, x, y, width_, height_, Tinted(image, enabled, style == dsSelected || style == dsFocus));
+    DrawPixels(canvas, x, y, width_, height_,
+               Tinted(image, enabled, style == dsSelected || style == dsFocus));
 }
 
 bool TCustomImageList::GetBitmap(int index, TBitmap* bitmap) {
@@ -233,11 +242,14 @@ void TCustomImageList::UnRegisterChanges(TChangeLink* link) {
 }
 
 void TCustomImageList::Change() {
-    for (TChangeLink* l : std::vector<TChangeLink*>(links_)) l->Change();
+    for (TChangeLink* l : std::vector<TChangeLink*>(links_))
+        l->Change();
     if (OnChange) OnChange(this);
 }
 
-TDragImageList::~TDragImageList() { EndDrag(); }
+TDragImageList::~TDragImageList() {
+    EndDrag();
+}
 
 bool TDragImageList::SetDragImage(int index, int hotSpotX, int hotSpotY) {
     if (index < 0 || index >= GetCount()) return false;
@@ -250,8 +262,9 @@ bool TDragImageList::BeginDrag(int x, int y) {
     if (window_ || dragIndex_ >= GetCount()) return false;
     TWindowClass cls;
     if (!GetClassInfo(DragClass, cls)) RegisterClass({DragClass, CS_SAVEBITS, nullptr, 0, clNone});
-    window_ = CreateWindowEx(WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TRANSPARENT,
-                             DragClass, "", WS_POPUP, x - hotSpot_.X, y - hotSpot_.Y, GetWidth(), GetHeight(), 0, 0);
+    window_ = CreateWindowEx(
+        WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TRANSPARENT, DragClass,
+        "", WS_POPUP, x - hotSpot_.X, y - hotSpot_.Y, GetWidth(), GetHeight(), 0, 0);
     if (!window_) return false;
     SetLayeredWindowAttributes(window_, 0, 180, LWA_ALPHA);
     ShowDragImage();

@@ -12,7 +12,7 @@ class TCustomImageList;
 
 class TChangeLink : public TObject {
     ZORVY_CLASS(TChangeLink, TObject)
-public:
+  public:
     TChangeLink() = default;
     ~TChangeLink() override;
     TCustomImageList* Sender = nullptr;
@@ -25,7 +25,7 @@ enum TImageType { itImage, itMask };
 
 class TCustomImageList : public TComponent {
     ZORVY_CLASS(TCustomImageList, TComponent)
-public:
+  public:
     explicit TCustomImageList(TComponent* owner);
     TCustomImageList(TComponent* owner, int width, int height);
     ~TCustomImageList() override;
@@ -66,10 +66,10 @@ public:
     void RegisterChanges(TChangeLink* link);
     void UnRegisterChanges(TChangeLink* link);
 
-protected:
+  protected:
     virtual void Change();
 
-private:
+  private:
     // Premultiplied 32-bit pixels, width_ x height_.
     using TImage = std::vector<std::uint32_t>;
     int AddImages(TBitmap* image, const std::function<std::uint8_t(int x, int y)>& alphaAt);
@@ -83,14 +83,14 @@ private:
 
 class TImageList : public TCustomImageList {
     ZORVY_CLASS(TImageList, TCustomImageList)
-public:
+  public:
     using TCustomImageList::TCustomImageList;
 };
 
 // An image list that can show one of its images following the pointer as a translucent window.
 class TDragImageList : public TCustomImageList {
     ZORVY_CLASS(TDragImageList, TCustomImageList)
-public:
+  public:
     using TCustomImageList::TCustomImageList;
     ~TDragImageList() override;
     bool SetDragImage(int index, int hotSpotX, int hotSpotY);
@@ -102,7 +102,7 @@ public:
     void HideDragImage();
     bool Dragging() const { return window_ != 0; }
 
-private:
+  private:
     int dragIndex_ = 0;
     TPoint hotSpot_{};
     HWND window_ = 0;

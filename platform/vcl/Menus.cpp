@@ -24,7 +24,8 @@ std::string StripAmpersands(const std::string& s) {
 }
 
 std::string Lower(std::string s) {
-    for (auto& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (auto& c : s)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return s;
 }
 
@@ -43,7 +44,7 @@ char32_t Accelerator(const std::string& caption) {
 
 // The drawn window of an open popup menu.
 class TMenuWindow : public TCustomControl {
-public:
+  public:
     TMenuWindow(TMenuItem* root) : TCustomControl(nullptr), root_(root) {
         color_ = clMenu;
         visible_ = false;
@@ -74,7 +75,8 @@ public:
         keyColumn_ = 24 + textWidth + 24;
         const int w = keyColumn_ + keyWidth + (keyWidth ? 16 : 0) + 2;
         int h = 2;
-        for (TMenuItem* item : items_) h += item->IsLine() ? 8 : itemHeight_;
+        for (TMenuItem* item : items_)
+            h += item->IsLine() ? 8 : itemHeight_;
         if (alignment == paRight) x -= w;
         if (alignment == paCenter) x -= w / 2;
         if (Screen) {
@@ -90,7 +92,8 @@ public:
         int top = 1;
         for (std::size_t i = 0; i < items_.size(); ++i) {
             const int h = items_[i]->IsLine() ? 8 : itemHeight_;
-            if (client.Y >= top && client.Y < top + h && client.X >= 0 && client.X < width_) return static_cast<int>(i);
+            if (client.Y >= top && client.Y < top + h && client.X >= 0 && client.X < width_)
+                return static_cast<int>(i);
             top += h;
         }
         return -1;
@@ -98,12 +101,15 @@ public:
 
     TRect ItemRect(int index) const {
         int top = 1;
-        for (int i = 0; i < index; ++i) top += items_[static_cast<std::size_t>(i)]->IsLine() ? 8 : itemHeight_;
-        return Rect(1, top, width_ - 1, top + (items_[static_cast<std::size_t>(index)]->IsLine() ? 8 : itemHeight_));
+        for (int i = 0; i < index; ++i)
+            top += items_[static_cast<std::size_t>(i)]->IsLine() ? 8 : itemHeight_;
+        return Rect(1, top, width_ - 1,
+                    top + (items_[static_cast<std::size_t>(index)]->IsLine() ? 8 : itemHeight_));
     }
 
     bool Selectable(int index) const {
-        return index >= 0 && index < static_cast<int>(items_.size()) && !items_[static_cast<std::size_t>(index)]->IsLine() &&
+        return index >= 0 && index < static_cast<int>(items_.size()) &&
+               !items_[static_cast<std::size_t>(index)]->IsLine() &&
                items_[static_cast<std::size_t>(index)]->Enabled;
     }
 
@@ -116,7 +122,8 @@ public:
     void Step(int direction) {
         const int n = static_cast<int>(items_.size());
         for (int k = 1; k <= n; ++k) {
-            const int i = ((selected_ < 0 ? (direction > 0 ? -1 : 0) : selected_) + direction * k + n * 2) % n;
+            const int i =
+                ((selected_ < 0 ? (direction > 0 ? -1 : 0) : selected_) + direction * k + n * 2) % n;
             if (Selectable(i)) {
                 Select(i);
                 return;
@@ -127,7 +134,7 @@ public:
     std::vector<TMenuItem*> items_;
     int selected_ = -1;
 
-protected:
+  protected:
     void CreateParams(TCreateParams& p) override {
         TCustomControl::CreateParams(p);
         p.style = WS_POPUP | WS_BORDER;
@@ -163,7 +170,8 @@ protected:
             DrawText(dc, item->Caption, tr, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
             if (item->ShortCut) {
                 TRect kr = Rect(keyColumn_, r.Top, r.Right - 8, r.Bottom);
-                DrawText(dc, ShortCutToText(item->ShortCut), kr, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+                DrawText(dc, ShortCutToText(item->ShortCut), kr,
+                         DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
             }
             if (item->GetCount() > 0) {
                 TRect ar = Rect(r.Right - 14, r.Top, r.Right - 2, r.Bottom);
@@ -172,7 +180,7 @@ protected:
         }
     }
 
-private:
+  private:
     TMenuItem* root_;
     int itemHeight_ = 19;
     int keyColumn_ = 0;
@@ -213,7 +221,8 @@ TMenuItem* RunMenu(TMenuItem* root, int x, int y, TPopupAlignment alignment) {
             break;
         }
         if (GetCapture() != h) break;
-        const bool mouse = msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST && msg.message != WM_MOUSEWHEEL;
+        const bool mouse =
+            msg.message >= WM_MOUSEFIRST && msg.message <= WM_MOUSELAST && msg.message != WM_MOUSEWHEEL;
         if (mouse) {
             TPoint client = window.ScreenToClient(msg.pt);
             const bool inside = PtInRect(window.GetClientRect(), client);
@@ -239,24 +248,35 @@ TMenuItem* RunMenu(TMenuItem* root, int x, int y, TPopupAlignment alignment) {
         case WM_KEYDOWN:
         case WM_SYSKEYDOWN:
             switch (msg.wParam) {
-            case VK_UP: window.Step(-1); break;
-            case VK_DOWN: window.Step(1); break;
-            case VK_RETURN: choose(window.selected_); break;
+            case VK_UP:
+                window.Step(-1);
+                break;
+            case VK_DOWN:
+                window.Step(1);
+                break;
+            case VK_RETURN:
+                choose(window.selected_);
+                break;
             case VK_ESCAPE:
-            case VK_MENU: running = false; break;
+            case VK_MENU:
+                running = false;
+                break;
             case VK_RIGHT:
-                if (window.Selectable(window.selected_) && window.items_[static_cast<std::size_t>(window.selected_)]->GetCount())
+                if (window.Selectable(window.selected_) &&
+                    window.items_[static_cast<std::size_t>(window.selected_)]->GetCount())
                     choose(window.selected_);
                 break;
             case VK_LEFT:
                 if (root->GetParent()) running = false;
                 break;
-            default: break;
+            default:
+                break;
             }
             continue;
         case WM_CHAR:
         case WM_SYSCHAR: {
-            const auto ch = static_cast<char32_t>(msg.wParam < 128 ? std::tolower(static_cast<int>(msg.wParam)) : msg.wParam);
+            const auto ch = static_cast<char32_t>(
+                msg.wParam < 128 ? std::tolower(static_cast<int>(msg.wParam)) : msg.wParam);
             for (std::size_t i = 0; i < window.items_.size(); ++i)
                 if (Accelerator(window.items_[i]->Caption) == ch) {
                     choose(static_cast<int>(i));
@@ -300,27 +320,61 @@ std::string ShortCutToText(TShortCut shortCut) {
     TShiftState shift;
     ShortCutToKey(shortCut, key, shift);
     std::string name;
-    if (key >= 'A' && key <= 'Z') name = std::string(1, static_cast<char>(key));
-    else if (key >= '0' && key <= '9') name = std::string(1, static_cast<char>(key));
-    else if (key >= VK_F1 && key <= VK_F1 + 23) name = "F" + std::to_string(key - VK_F1 + 1);
+    if (key >= 'A' && key <= 'Z')
+        name = std::string(1, static_cast<char>(key));
+    else if (key >= '0' && key <= '9')
+        name = std::string(1, static_cast<char>(key));
+    else if (key >= VK_F1 && key <= VK_F1 + 23)
+        name = "F" + std::to_string(key - VK_F1 + 1);
     else {
         switch (key) {
-        case VK_BACK: name = "BkSp"; break;
-        case VK_TAB: name = "Tab"; break;
-        case VK_RETURN: name = "Enter"; break;
-        case VK_ESCAPE: name = "Esc"; break;
-        case VK_SPACE: name = "Space"; break;
-        case VK_PRIOR: name = "PgUp"; break;
-        case VK_NEXT: name = "PgDn"; break;
-        case VK_END: name = "End"; break;
-        case VK_HOME: name = "Home"; break;
-        case VK_LEFT: name = "Left"; break;
-        case VK_UP: name = "Up"; break;
-        case VK_RIGHT: name = "Right"; break;
-        case VK_DOWN: name = "Down"; break;
-        case VK_INSERT: name = "Ins"; break;
-        case VK_DELETE: name = "Del"; break;
-        default: return {};
+        case VK_BACK:
+            name = "BkSp";
+            break;
+        case VK_TAB:
+            name = "Tab";
+            break;
+        case VK_RETURN:
+            name = "Enter";
+            break;
+        case VK_ESCAPE:
+            name = "Esc";
+            break;
+        case VK_SPACE:
+            name = "Space";
+            break;
+        case VK_PRIOR:
+            name = "PgUp";
+            break;
+        case VK_NEXT:
+            name = "PgDn";
+            break;
+        case VK_END:
+            name = "End";
+            break;
+        case VK_HOME:
+            name = "Home";
+            break;
+        case VK_LEFT:
+            name = "Left";
+            break;
+        case VK_UP:
+            name = "Up";
+            break;
+        case VK_RIGHT:
+            name = "Right";
+            break;
+        case VK_DOWN:
+            name = "Down";
+            break;
+        case VK_INSERT:
+            name = "Ins";
+            break;
+        case VK_DELETE:
+            name = "Del";
+            break;
+        default:
+            return {};
         }
     }
     std::string prefix;
@@ -345,7 +399,8 @@ void TMenuItem::Click() {
 }
 
 TMenuItem* TMenuItem::GetItem(int index) const {
-    if (index < 0 || index >= GetCount()) throw EListError("List index out of bounds (" + std::to_string(index) + ")");
+    if (index < 0 || index >= GetCount())
+        throw EListError("List index out of bounds (" + std::to_string(index) + ")");
     return items_[static_cast<std::size_t>(index)];
 }
 
@@ -354,7 +409,9 @@ int TMenuItem::IndexOf(const TMenuItem* item) const {
     return it == items_.end() ? -1 : static_cast<int>(it - items_.begin());
 }
 
-void TMenuItem::Add(TMenuItem* item) { Insert(GetCount(), item); }
+void TMenuItem::Add(TMenuItem* item) {
+    Insert(GetCount(), item);
+}
 
 void TMenuItem::Insert(int index, TMenuItem* item) {
     if (!item) return;

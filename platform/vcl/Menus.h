@@ -24,7 +24,7 @@ class TMenu;
 
 class TMenuItem : public TComponent {
     ZORVY_CLASS(TMenuItem, TComponent)
-public:
+  public:
     explicit TMenuItem(TComponent* owner);
     ~TMenuItem() override;
 
@@ -59,14 +59,14 @@ public:
     // The item whose caption (without accelerator ampersands) equals caption, ignoring case.
     TMenuItem* Find(const std::string& caption) const;
 
-private:
+  private:
     TMenuItem* parent_ = nullptr;
     std::vector<TMenuItem*> items_;
 };
 
 class TMenu : public TComponent {
     ZORVY_CLASS(TMenu, TComponent)
-public:
+  public:
     explicit TMenu(TComponent* owner);
     ~TMenu() override;
     TMenuItem* GetItems() const { return items_; }
@@ -74,13 +74,13 @@ public:
     bool IsShortCut(std::uint16_t key, TShiftState shift);
     TMenuItem* FindItemByShortCut(TShortCut shortCut) const;
 
-private:
+  private:
     TMenuItem* items_;
 };
 
 class TMainMenu : public TMenu {
     ZORVY_CLASS(TMainMenu, TMenu)
-public:
+  public:
     using TMenu::TMenu;
 };
 
@@ -88,7 +88,7 @@ enum TPopupAlignment { paLeft, paRight, paCenter };
 
 class TPopupMenu : public TMenu {
     ZORVY_CLASS(TPopupMenu, TMenu)
-public:
+  public:
     using TMenu::TMenu;
     TPopupAlignment Alignment = paLeft;
     bool AutoPopup = true;
@@ -98,7 +98,7 @@ public:
     // after the menu window is gone.
     virtual void Popup(int x, int y);
 
-protected:
+  protected:
     void Notification(TComponent* component, TOperation operation) override;
 };
 

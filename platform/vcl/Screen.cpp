@@ -16,12 +16,28 @@ TMouse* Mouse = nullptr;
 
 TScreen::TScreen(TComponent* owner) : TComponent(owner) {
     cursors_ = {
-        {crDefault, IDC_ARROW},    {crArrow, IDC_ARROW},      {crCross, IDC_CROSS},     {crIBeam, IDC_IBEAM},
-        {crSizeNESW, IDC_SIZENESW}, {crSizeNS, IDC_SIZENS},    {crSizeNWSE, IDC_SIZENWSE}, {crSizeWE, IDC_SIZEWE},
-        {crUpArrow, IDC_UPARROW},  {crHourGlass, IDC_WAIT},   {crDrag, 1001},           {crNoDrop, IDC_NO},
-        {crHSplit, IDC_SIZEWE},    {crVSplit, IDC_SIZENS},    {crMultiDrag, 1002},      {crSQLWait, IDC_WAIT},
-        {crNo, IDC_NO},            {crAppStart, IDC_APPSTARTING}, {crHelp, IDC_HELP},   {crHandPoint, IDC_HAND},
-        {crSizeAll, IDC_SIZEALL},  {crNone, 0},
+        {crDefault, IDC_ARROW},
+        {crArrow, IDC_ARROW},
+        {crCross, IDC_CROSS},
+        {crIBeam, IDC_IBEAM},
+        {crSizeNESW, IDC_SIZENESW},
+        {crSizeNS, IDC_SIZENS},
+        {crSizeNWSE, IDC_SIZENWSE},
+        {crSizeWE, IDC_SIZEWE},
+        {crUpArrow, IDC_UPARROW},
+        {crHourGlass, IDC_WAIT},
+        {crDrag, 1001},
+        {crNoDrop, IDC_NO},
+        {crHSplit, IDC_SIZEWE},
+        {crVSplit, IDC_SIZENS},
+        {crMultiDrag, 1002},
+        {crSQLWait, IDC_WAIT},
+        {crNo, IDC_NO},
+        {crAppStart, IDC_APPSTARTING},
+        {crHelp, IDC_HELP},
+        {crHandPoint, IDC_HAND},
+        {crSizeAll, IDC_SIZEALL},
+        {crNone, 0},
     };
     hintFont_.SetColor(clInfoText);
     menuFont_.SetColor(clMenuText);
@@ -73,11 +89,19 @@ TWinControl* TScreen::GetActiveControl() const {
     return nullptr;
 }
 
-void TScreen::AddForm(TCustomForm* form) { forms_.push_back(form); }
-void TScreen::RemoveForm(TCustomForm* form) { std::erase(forms_, form); }
+void TScreen::AddForm(TCustomForm* form) {
+    forms_.push_back(form);
+}
+void TScreen::RemoveForm(TCustomForm* form) {
+    std::erase(forms_, form);
+}
 
-int TScreen::GetWidth() const { return GetSystemMetrics(SM_CXSCREEN); }
-int TScreen::GetHeight() const { return GetSystemMetrics(SM_CYSCREEN); }
+int TScreen::GetWidth() const {
+    return GetSystemMetrics(SM_CXSCREEN);
+}
+int TScreen::GetHeight() const {
+    return GetSystemMetrics(SM_CYSCREEN);
+}
 
 TRect TScreen::GetWorkAreaRect() const {
     TRect r;
@@ -97,7 +121,9 @@ TRect TScreen::GetDesktopRect() const {
     return all;
 }
 
-int TScreen::GetMonitorCount() const { return MonitorCount(); }
+int TScreen::GetMonitorCount() const {
+    return MonitorCount();
+}
 
 TMonitor TScreen::GetMonitor(int index) const {
     MONITORINFO info;
@@ -149,8 +175,12 @@ TPoint TMouse::GetCursorPos() const {
     return p;
 }
 
-void TMouse::SetCursorPos(TPoint p) { zorvy::SetCursorPos(p.X, p.Y); }
-HWND TMouse::GetCapture() const { return zorvy::GetCapture(); }
+void TMouse::SetCursorPos(TPoint p) {
+    zorvy::SetCursorPos(p.X, p.Y);
+}
+HWND TMouse::GetCapture() const {
+    return zorvy::GetCapture();
+}
 
 void InitializeForms() {
     if (!Mouse) Mouse = new TMouse();
@@ -162,7 +192,8 @@ void FinalizeForms() {
     delete Application;
     Application = nullptr;
     // Forms not owned by the application.
-    while (Screen && Screen->GetFormCount() > 0) delete Screen->GetForm(Screen->GetFormCount() - 1);
+    while (Screen && Screen->GetFormCount() > 0)
+        delete Screen->GetForm(Screen->GetFormCount() - 1);
     delete Screen;
     Screen = nullptr;
     delete Mouse;

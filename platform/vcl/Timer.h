@@ -9,7 +9,7 @@ namespace zorvy {
 
 class TTimer : public TComponent {
     ZORVY_CLASS(TTimer, TComponent)
-public:
+  public:
     explicit TTimer(TComponent* owner);
     ~TTimer() override;
 
@@ -20,10 +20,10 @@ public:
     const TNotifyEvent& GetOnTimer() const { return onTimer_; }
     void SetOnTimer(TNotifyEvent handler);
 
-protected:
+  protected:
     virtual void Timer();
 
-private:
+  private:
     void UpdateTimer();
     bool enabled_ = true;
     unsigned interval_ = 1000;

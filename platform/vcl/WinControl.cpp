@@ -102,7 +102,8 @@ void TWinControl::CreateParams(TCreateParams& p) {
 }
 
 void TWinControl::CreateWindowHandle(const TCreateParams& p) {
-    CreateWindowEx(p.exStyle, p.className, p.caption, p.style, p.x, p.y, p.width, p.height, p.wndParent, 0, this);
+    CreateWindowEx(p.exStyle, p.className, p.caption, p.style, p.x, p.y, p.width, p.height, p.wndParent, 0,
+                   this);
 }
 
 void TWinControl::CreateWnd() {
@@ -121,7 +122,8 @@ void TWinControl::CreateWnd() {
 void TWinControl::CreateHandle() {
     if (handle_) return;
     CreateWnd();
-    for (TWinControl* c : std::vector<TWinControl*>(winControls_)) c->CreateHandle();
+    for (TWinControl* c : std::vector<TWinControl*>(winControls_))
+        c->CreateHandle();
     UpdateShowing();
     oldClientSize_ = {GetClientWidth(), GetClientHeight()};
     Realign();
@@ -139,15 +141,15 @@ void TWinControl::DestroyWnd() {
 void TWinControl::DestroyHandle() {
     if (!handle_) return;
     ControlState |= csDestroyingHandle;
-    for (TWinControl* c : std::vector<TWinControl*>(winControls_)) c->DestroyHandle();
+    for (TWinControl* c : std::vector<TWinControl*>(winControls_))
+        c->DestroyHandle();
     DestroyWnd();
     ControlState &= ~csDestroyingHandle;
 }
 
 void TWinControl::UpdateShowing() {
     if (!handle_) return;
-    if (parent_ || (GetWindowStyle(handle_) & WS_CHILD))
-        ShowWindow(handle_, visible_ ? SW_SHOWNA : SW_HIDE);
+    if (parent_ || (GetWindowStyle(handle_) & WS_CHILD)) ShowWindow(handle_, visible_ ? SW_SHOWNA : SW_HIDE);
 }
 
 bool TWinControl::IsShowing() const {
@@ -157,9 +159,11 @@ bool TWinControl::IsShowing() const {
 }
 
 TControl* TWinControl::GetControl(int index) const {
-    if (index < 0 || index >= GetControlCount()) throw EListError("List index out of bounds (" + std::to_string(index) + ")");
+    if (index < 0 || index >= GetControlCount())
+        throw EListError("List index out of bounds (" + std::to_string(index) + ")");
     const auto n = static_cast<int>(controls_.size());
-    return index < n ? controls_[static_cast<std::size_t>(index)] : winControls_[static_cast<std::size_t>(index - n)];
+    return index < n ? controls_[static_cast<std::size_t>(index)]
+                     : winControls_[static_cast<std::size_t>(index - n)];
 }
 
 bool TWinControl::ContainsControl(const TControl* control) const {
@@ -183,7 +187,8 @@ TControl* TWinControl::ControlAtPos(TPoint p, bool allowDisabled, bool allowWinC
 void TWinControl::InsertControl(TControl* control) {
     if (!control || control->parent_ == this) return;
     if (auto* wc = dynamic_cast<TWinControl*>(control)) {
-        if (wc->ContainsControl(this)) throw EInvalidOperation("A control cannot be placed inside one of its children");
+        if (wc->ContainsControl(this))
+            throw EInvalidOperation("A control cannot be placed inside one of its children");
         winControls_.push_back(wc);
         tabList_.push_back(wc);
     } else {
@@ -240,7 +245,9 @@ bool TWinControl::CanFocus() const {
     return !form || (form->GetVisible() && form->GetEnabled());
 }
 
-bool TWinControl::Focused() const { return handle_ && zorvy::GetFocus() == handle_; }
+bool TWinControl::Focused() const {
+    return handle_ && zorvy::GetFocus() == handle_;
+}
 
 void TWinControl::SetFocus() {
     if (auto* form = GetParentForm(this))
@@ -256,7 +263,8 @@ void TWinControl::GetTabOrderList(std::vector<TWinControl*>& list) const {
     }
 }
 
-TWinControl* TWinControl::FindNextControl(TWinControl* current, bool goForward, bool checkTabStop, bool checkParent) const {
+TWinControl* TWinControl::FindNextControl(TWinControl* current, bool goForward, bool checkTabStop,
+                                          bool checkParent) const {
     std::vector<TWinControl*> list;
     GetTabOrderList(list);
     if (list.empty()) return nullptr;
@@ -310,10 +318,16 @@ void TWinControl::AlignControls(TControl*, TRect& rect) {
             if (c->align_ != alNone || c->anchors_ == (akLeft | akTop)) continue;
             int l = c->left_, t = c->top_, w = c->width_, h = c->height_;
             if (c->anchors_ & akRight) {
-                if (c->anchors_ & akLeft) w += dw; else l += dw;
+                if (c->anchors_ & akLeft)
+                    w += dw;
+                else
+                    l += dw;
             }
             if (c->anchors_ & akBottom) {
-                if (c->anchors_ & akTop) h += dh; else t += dh;
+                if (c->anchors_ & akTop)
+                    h += dh;
+                else
+                    t += dh;
             }
             c->SetBounds(l, t, std::max(w, 0), std::max(h, 0));
         }
@@ -397,7 +411,9 @@ void TWinControl::SetZOrder(bool topMost) {
         list.push_back(this);
     else
         list.insert(list.begin(), this);
-    if (handle_) SetWindowPos(handle_, topMost ? HWND_TOP : HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (handle_)
+        SetWindowPos(handle_, topMost ? HWND_TOP : HWND_BOTTOM, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void TWinControl::Invalidate() {
@@ -486,7 +502,8 @@ void TWinControl::DoExit() {
 
 void TWinControl::ChangeScale(int m, int d) {
     DisableAlign();
-    for (int i = 0; i < GetControlCount(); ++i) GetControl(i)->ChangeScale(m, d);
+    for (int i = 0; i < GetControlCount(); ++i)
+        GetControl(i)->ChangeScale(m, d);
     TControl::ChangeScale(m, d);
     EnableAlign();
 }
@@ -505,35 +522,67 @@ bool TWinControl::IsControlMouseMsg(TMessage& m) {
 }
 
 void TWinControl::WndProc(TMessage& m) {
-    if (m.Msg >= WM_MOUSEFIRST && m.Msg <= WM_MOUSELAST && m.Msg != WM_MOUSEWHEEL && IsControlMouseMsg(m)) return;
+    if (m.Msg >= WM_MOUSEFIRST && m.Msg <= WM_MOUSELAST && m.Msg != WM_MOUSEWHEEL && IsControlMouseMsg(m))
+        return;
     TControl::WndProc(m);
 }
 
 void TWinControl::Dispatch(TMessage& m) {
     switch (m.Msg) {
-    case WM_PAINT: WMPaint(m); break;
-    case WM_ERASEBKGND: WMEraseBkgnd(m); break;
-    case WM_SIZE: WMSize(m); break;
-    case WM_MOVE: WMMove(m); break;
-    case WM_WINDOWPOSCHANGED: WMWindowPosChanged(m); break;
-    case WM_SETFOCUS: WMSetFocus(m); break;
-    case WM_KILLFOCUS: WMKillFocus(m); break;
+    case WM_PAINT:
+        WMPaint(m);
+        break;
+    case WM_ERASEBKGND:
+        WMEraseBkgnd(m);
+        break;
+    case WM_SIZE:
+        WMSize(m);
+        break;
+    case WM_MOVE:
+        WMMove(m);
+        break;
+    case WM_WINDOWPOSCHANGED:
+        WMWindowPosChanged(m);
+        break;
+    case WM_SETFOCUS:
+        WMSetFocus(m);
+        break;
+    case WM_KILLFOCUS:
+        WMKillFocus(m);
+        break;
     case WM_KEYDOWN:
-    case WM_SYSKEYDOWN: WMKeyDown(m); break;
+    case WM_SYSKEYDOWN:
+        WMKeyDown(m);
+        break;
     case WM_KEYUP:
-    case WM_SYSKEYUP: WMKeyUp(m); break;
-    case WM_CHAR: WMChar(m); break;
-    case WM_SETCURSOR: WMSetCursor(m); break;
-    case WM_NCDESTROY: WMNCDestroy(m); break;
+    case WM_SYSKEYUP:
+        WMKeyUp(m);
+        break;
+    case WM_CHAR:
+        WMChar(m);
+        break;
+    case WM_SETCURSOR:
+        WMSetCursor(m);
+        break;
+    case WM_NCDESTROY:
+        WMNCDestroy(m);
+        break;
     case CN_KEYDOWN:
-    case CN_SYSKEYDOWN: CNKeyDown(m); break;
-    case CN_CHAR: CNChar(m); break;
-    case CM_DIALOGKEY: CMDialogKey(m); break;
+    case CN_SYSKEYDOWN:
+        CNKeyDown(m);
+        break;
+    case CN_CHAR:
+        CNChar(m);
+        break;
+    case CM_DIALOGKEY:
+        CMDialogKey(m);
+        break;
     case WM_CONTEXTMENU: {
         // A windowless child under the point answers first.
         TPoint screen{GetXLParam(m.LParam), GetYLParam(m.LParam)};
         if (!(screen.X == -1 && screen.Y == -1)) {
-            if (TControl* c = ControlAtPos(ScreenToClient(screen), false); c && !dynamic_cast<TWinControl*>(c)) {
+            if (TControl* c = ControlAtPos(ScreenToClient(screen), false);
+                c && !dynamic_cast<TWinControl*>(c)) {
                 m.Result = c->Perform(WM_CONTEXTMENU, m.WParam, m.LParam);
                 if (m.Result) break;
             }
@@ -541,26 +590,33 @@ void TWinControl::Dispatch(TMessage& m) {
         TControl::Dispatch(m);
         break;
     }
-    default: TControl::Dispatch(m); break;
+    default:
+        TControl::Dispatch(m);
+        break;
     }
 }
 
 void TWinControl::DefaultHandler(TMessage& m) {
     if (handle_) {
-        m.Result = CallWindowProc(defWndProc_ ? defWndProc_ : &DefWindowProc, handle_, m.Msg, m.WParam, m.LParam);
+        m.Result =
+            CallWindowProc(defWndProc_ ? defWndProc_ : &DefWindowProc, handle_, m.Msg, m.WParam, m.LParam);
         return;
     }
     TControl::DefaultHandler(m);
 }
 
-std::string TWinControl::GetTextValue() const { return handle_ ? GetWindowText(handle_) : text_; }
+std::string TWinControl::GetTextValue() const {
+    return handle_ ? GetWindowText(handle_) : text_;
+}
 
 void TWinControl::SetTextValue(const std::string& text) {
     text_ = text;
     if (handle_) SetWindowText(handle_, text);
 }
 
-void TWinControl::WMPaint(TMessage& m) { PaintHandler(m); }
+void TWinControl::WMPaint(TMessage& m) {
+    PaintHandler(m);
+}
 
 void TWinControl::WMEraseBkgnd(TMessage& m) {
     HDC dc = reinterpret_cast<HDC>(m.WParam);
@@ -588,7 +644,9 @@ void TWinControl::WMWindowPosChanged(TMessage& m) {
     DefaultHandler(m);
 }
 
-void TWinControl::WMMove(TMessage& m) { DefaultHandler(m); }
+void TWinControl::WMMove(TMessage& m) {
+    DefaultHandler(m);
+}
 
 void TWinControl::WMSize(TMessage& m) {
     TWeakLink<TWinControl> self(this);
@@ -610,7 +668,9 @@ void TWinControl::WMSetFocus(TMessage& m) {
         DoEnter();
 }
 
-void TWinControl::WMKillFocus(TMessage& m) { DefaultHandler(m); }
+void TWinControl::WMKillFocus(TMessage& m) {
+    DefaultHandler(m);
+}
 
 void TWinControl::WMKeyDown(TMessage& m) {
     TWeakLink<TWinControl> self(this);
@@ -691,15 +751,22 @@ void TWinControl::CNKeyDown(TMessage& m) {
     if (!self) return;
     LRESULT mask = 0;
     switch (key) {
-    case VK_TAB: mask = DLGC_WANTTAB; break;
+    case VK_TAB:
+        mask = DLGC_WANTTAB;
+        break;
     case VK_LEFT:
     case VK_RIGHT:
     case VK_UP:
-    case VK_DOWN: mask = DLGC_WANTARROWS; break;
+    case VK_DOWN:
+        mask = DLGC_WANTARROWS;
+        break;
     case VK_RETURN:
     case VK_ESCAPE:
-    case VK_CANCEL: mask = DLGC_WANTALLKEYS; break;
-    default: break;
+    case VK_CANCEL:
+        mask = DLGC_WANTALLKEYS;
+        break;
+    default:
+        break;
     }
     if (mask && Perform(CM_WANTSPECIALKEY, key) == 0 && (Perform(WM_GETDLGCODE) & mask) == 0) {
         auto* form = GetParentForm(this);
@@ -708,7 +775,9 @@ void TWinControl::CNKeyDown(TMessage& m) {
     if (self) m.Result = 0;
 }
 
-void TWinControl::CNChar(TMessage& m) { m.Result = 0; }
+void TWinControl::CNChar(TMessage& m) {
+    m.Result = 0;
+}
 
 void TWinControl::CMDialogKey(TMessage& m) {
     for (TWinControl* c : std::vector<TWinControl*>(winControls_)) {
@@ -742,12 +811,14 @@ void TWinControl::CMVisibleChanged(TMessage&) {
 void TWinControl::CMColorChanged(TMessage& m) {
     brush_.SetColor(color_);
     TControl::CMColorChanged(m);
-    for (int i = 0; i < GetControlCount(); ++i) GetControl(i)->Perform(CM_PARENTCOLORCHANGED);
+    for (int i = 0; i < GetControlCount(); ++i)
+        GetControl(i)->Perform(CM_PARENTCOLORCHANGED);
 }
 
 void TWinControl::CMFontChanged(TMessage& m) {
     TControl::CMFontChanged(m);
-    for (int i = 0; i < GetControlCount(); ++i) GetControl(i)->Perform(CM_PARENTFONTCHANGED);
+    for (int i = 0; i < GetControlCount(); ++i)
+        GetControl(i)->Perform(CM_PARENTFONTCHANGED);
 }
 
 } // namespace zorvy

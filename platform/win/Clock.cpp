@@ -6,10 +6,11 @@ namespace zorvy {
 namespace {
 
 class TSteadyClock : public TMessageClock {
-public:
+  public:
     std::uint64_t Milliseconds() override {
         using namespace std::chrono;
-        return static_cast<std::uint64_t>(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+        return static_cast<std::uint64_t>(
+            duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
     }
 };
 
@@ -18,8 +19,14 @@ TMessageClock* currentClock = &steadyClock;
 
 } // namespace
 
-void SetMessageClock(TMessageClock* clock) { currentClock = clock ? clock : &steadyClock; }
-TMessageClock& GetMessageClock() { return *currentClock; }
-std::uint64_t GetMessageTickCount() { return currentClock->Milliseconds(); }
+void SetMessageClock(TMessageClock* clock) {
+    currentClock = clock ? clock : &steadyClock;
+}
+TMessageClock& GetMessageClock() {
+    return *currentClock;
+}
+std::uint64_t GetMessageTickCount() {
+    return currentClock->Milliseconds();
+}
 
 } // namespace zorvy

@@ -6,19 +6,19 @@
 namespace zorvy {
 
 class TMessageClock {
-public:
+  public:
     virtual ~TMessageClock() = default;
     virtual std::uint64_t Milliseconds() = 0;
 };
 
 // A clock that only moves when told to.
 class TVirtualClock : public TMessageClock {
-public:
+  public:
     std::uint64_t Milliseconds() override { return now_; }
     void Advance(std::uint64_t ms) { now_ += ms; }
     void Set(std::uint64_t ms) { now_ = ms; }
 
-private:
+  private:
     std::uint64_t now_ = 1000;
 };
 

@@ -22,7 +22,8 @@ void PaintFrame(HWND hwnd, TWindow& w) {
         DrawEdge(dc, r, EDGE_RAISED, BF_RECT | BF_ADJUST);
         TRect inner = w.clientRect;
         TRegion ring = TRegion(r).Subtract(TRegion(inner));
-        for (const auto& piece : ring.Rects()) FillRect(dc, piece, GetSysColorBrush(COLOR_BTNFACE));
+        for (const auto& piece : ring.Rects())
+            FillRect(dc, piece, GetSysColorBrush(COLOR_BTNFACE));
         r = inner;
         InflateRect(r, (w.exStyle & WS_EX_CLIENTEDGE) ? 2 : 0, (w.exStyle & WS_EX_CLIENTEDGE) ? 2 : 0);
     }
@@ -128,8 +129,10 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         if (!pos) return 0;
         const TRect wr = w->windowRect, cr = w->clientRect;
         const WPARAM kind = (w->style & WS_MAXIMIZE) ? SIZE_MAXIMIZED : SIZE_RESTORED;
-        if (!(pos->flags & SWP_NOMOVE)) SendMessage(hwnd, WM_MOVE, 0, MakeLParam(wr.Left + cr.Left, wr.Top + cr.Top));
-        if (!(pos->flags & SWP_NOSIZE) && IsWindow(hwnd)) SendMessage(hwnd, WM_SIZE, kind, MakeLParam(cr.Width(), cr.Height()));
+        if (!(pos->flags & SWP_NOMOVE))
+            SendMessage(hwnd, WM_MOVE, 0, MakeLParam(wr.Left + cr.Left, wr.Top + cr.Top));
+        if (!(pos->flags & SWP_NOSIZE) && IsWindow(hwnd))
+            SendMessage(hwnd, WM_SIZE, kind, MakeLParam(cr.Width(), cr.Height()));
         return 0;
     }
     case WM_RBUTTONUP: {

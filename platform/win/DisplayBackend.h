@@ -19,9 +19,9 @@ struct TMonitorDesc {
 };
 
 struct TNativeWindowDesc {
-    TRect bounds;          // screen coordinates of the whole window
+    TRect bounds; // screen coordinates of the whole window
     std::string caption;
-    bool popup = false;    // no decoration of the display server (menus, drop-downs, hints)
+    bool popup = false; // no decoration of the display server (menus, drop-downs, hints)
     bool topmost = false;
     bool toolWindow = false;
 };
@@ -36,7 +36,7 @@ struct TPixelView {
 };
 
 class TDisplayBackend {
-public:
+  public:
     virtual ~TDisplayBackend() = default;
 
     virtual void CreateNativeWindow(HWND hwnd, const TNativeWindowDesc& desc) = 0;
@@ -45,7 +45,8 @@ public:
     virtual void SetNativeWindowBounds(HWND hwnd, const TRect& bounds) = 0;
     virtual void SetNativeWindowCaption(HWND hwnd, const std::string& caption) = 0;
     // Constant alpha (255 = opaque) and an optional colour key (0x00BBGGRR) of a layered window.
-    virtual void SetNativeWindowLayering(HWND hwnd, std::uint8_t alpha, std::optional<std::uint32_t> colorKey) = 0;
+    virtual void SetNativeWindowLayering(HWND hwnd, std::uint8_t alpha,
+                                         std::optional<std::uint32_t> colorKey) = 0;
     // The window's pixels changed inside dirty (window coordinates).
     virtual void Present(HWND hwnd, const TPixelView& pixels, const TRect& dirty) = 0;
 

@@ -18,15 +18,28 @@ using HMONITOR = std::uintptr_t;
 using WNDPROC = LRESULT (*)(HWND, UINT, WPARAM, LPARAM);
 
 constexpr LPARAM MakeLParam(int low, int high) {
-    return static_cast<LPARAM>(static_cast<std::uint32_t>((static_cast<std::uint16_t>(low)) |
-                                                          (static_cast<std::uint32_t>(static_cast<std::uint16_t>(high)) << 16)));
+    return static_cast<LPARAM>(
+        static_cast<std::uint32_t>((static_cast<std::uint16_t>(low)) |
+                                   (static_cast<std::uint32_t>(static_cast<std::uint16_t>(high)) << 16)));
 }
-constexpr WPARAM MakeWParam(int low, int high) { return static_cast<WPARAM>(static_cast<std::uint32_t>(MakeLParam(low, high))); }
-constexpr int LoWord(std::uintptr_t v) { return static_cast<int>(v & 0xFFFF); }
-constexpr int HiWord(std::uintptr_t v) { return static_cast<int>((v >> 16) & 0xFFFF); }
+constexpr WPARAM MakeWParam(int low, int high) {
+    return static_cast<WPARAM>(static_cast<std::uint32_t>(MakeLParam(low, high)));
+}
+constexpr int LoWord(std::uintptr_t v) {
+    return static_cast<int>(v & 0xFFFF);
+}
+constexpr int HiWord(std::uintptr_t v) {
+    return static_cast<int>((v >> 16) & 0xFFFF);
+}
 // Coordinates packed into LPARAM are signed 16-bit values.
-constexpr int GetXLParam(LPARAM lp) { return static_cast<std::int16_t>(lp & 0xFFFF); }
-constexpr int GetYLParam(LPARAM lp) { return static_cast<std::int16_t>((lp >> 16) & 0xFFFF); }
-constexpr int GetWheelDeltaWParam(WPARAM wp) { return static_cast<std::int16_t>((wp >> 16) & 0xFFFF); }
+constexpr int GetXLParam(LPARAM lp) {
+    return static_cast<std::int16_t>(lp & 0xFFFF);
+}
+constexpr int GetYLParam(LPARAM lp) {
+    return static_cast<std::int16_t>((lp >> 16) & 0xFFFF);
+}
+constexpr int GetWheelDeltaWParam(WPARAM wp) {
+    return static_cast<std::int16_t>((wp >> 16) & 0xFFFF);
+}
 
 } // namespace zorvy

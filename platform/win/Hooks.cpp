@@ -35,7 +35,8 @@ bool UnhookWindowsHookEx(HHOOK hook) {
 LRESULT CallNextHookEx(HHOOK hook, int code, WPARAM wParam, LPARAM lParam) {
     auto& hooks = WS().hooks;
     for (std::size_t i = 0; i < hooks.size(); ++i)
-        if (hooks[i].handle == hook) return CallAt(PreviousHook(hooks[i].kind, static_cast<int>(i)), code, wParam, lParam);
+        if (hooks[i].handle == hook)
+            return CallAt(PreviousHook(hooks[i].kind, static_cast<int>(i)), code, wParam, lParam);
     return 0;
 }
 

@@ -12,7 +12,9 @@ UINT doubleClickTime = 500;
 int beeps = 0;
 constexpr int DoubleClickSize = 4;
 
-bool IsInside(HWND root, HWND hwnd) { return hwnd && (hwnd == root || IsChild(root, hwnd)); }
+bool IsInside(HWND root, HWND hwnd) {
+    return hwnd && (hwnd == root || IsChild(root, hwnd));
+}
 
 WPARAM MouseKeyFlags() {
     auto& ks = WS().asyncKeyState;
@@ -63,7 +65,9 @@ HWND SetFocus(HWND hwnd) {
     return previous ? previous : (hwnd ? hwnd : 0);
 }
 
-HWND GetFocus() { return WS().focus; }
+HWND GetFocus() {
+    return WS().focus;
+}
 
 HWND SetActiveWindow(HWND hwnd) {
     auto& ws = WS();
@@ -87,7 +91,8 @@ HWND SetActiveWindow(HWND hwnd) {
     if (hwnd && !ws.appActive) {
         ws.appActive = true;
         std::vector<HWND> tops = ws.topLevels;
-        for (HWND t : tops) SendMessage(t, WM_ACTIVATEAPP, 1);
+        for (HWND t : tops)
+            SendMessage(t, WM_ACTIVATEAPP, 1);
     }
     if (hwnd && IsWindow(hwnd) && ws.active == hwnd) {
         BringWindowToTop(hwnd);
@@ -97,16 +102,23 @@ HWND SetActiveWindow(HWND hwnd) {
     return old;
 }
 
-HWND GetActiveWindow() { return WS().active; }
-HWND GetForegroundWindow() { return WS().appActive ? WS().active : 0; }
-bool IsApplicationActive() { return WS().appActive; }
+HWND GetActiveWindow() {
+    return WS().active;
+}
+HWND GetForegroundWindow() {
+    return WS().appActive ? WS().active : 0;
+}
+bool IsApplicationActive() {
+    return WS().appActive;
+}
 
 HWND SetCapture(HWND hwnd) {
     auto& ws = WS();
     if (hwnd && !IsWindow(hwnd)) return 0;
     const HWND old = ws.capture;
     ws.capture = hwnd;
-    if (old && old != hwnd && IsWindow(old)) SendMessage(old, WM_CAPTURECHANGED, 0, static_cast<LPARAM>(hwnd));
+    if (old && old != hwnd && IsWindow(old))
+        SendMessage(old, WM_CAPTURECHANGED, 0, static_cast<LPARAM>(hwnd));
     return old;
 }
 
@@ -118,7 +130,9 @@ bool ReleaseCapture() {
     return true;
 }
 
-HWND GetCapture() { return WS().capture; }
+HWND GetCapture() {
+    return WS().capture;
+}
 
 void DetachInputFrom(HWND hwnd, bool destroying) {
     auto& ws = WS();
@@ -154,7 +168,8 @@ std::int16_t GetAsyncKeyState(int vk) {
 }
 
 void GetKeyboardState(std::uint8_t state[256]) {
-    for (std::size_t i = 0; i < 256; ++i) state[i] = WS().keyState[i];
+    for (std::size_t i = 0; i < 256; ++i)
+        state[i] = WS().keyState[i];
 }
 
 bool GetCursorPos(TPoint& p) {
@@ -177,11 +192,21 @@ HCURSOR SetCursor(HCURSOR cursor) {
     return old;
 }
 
-HCURSOR GetCursor() { return WS().cursor; }
-UINT GetDoubleClickTime() { return doubleClickTime; }
-void SetDoubleClickTime(UINT ms) { doubleClickTime = ms ? ms : 500; }
-void MessageBeep(UINT) { ++beeps; }
-int MessageBeepCount() { return beeps; }
+HCURSOR GetCursor() {
+    return WS().cursor;
+}
+UINT GetDoubleClickTime() {
+    return doubleClickTime;
+}
+void SetDoubleClickTime(UINT ms) {
+    doubleClickTime = ms ? ms : 500;
+}
+void MessageBeep(UINT) {
+    ++beeps;
+}
+int MessageBeepCount() {
+    return beeps;
+}
 
 namespace {
 
@@ -247,14 +272,16 @@ bool ResolveMouse(TQueued& q) {
     // Activation by a click in an inactive top-level window.
     TWindow* top = TopLevelOf(w);
     if (!ws.capture && top->handle != ws.active && !(top->exStyle & WS_EX_NOACTIVATE)) {
-        const LRESULT answer = SendMessage(target, WM_MOUSEACTIVATE, top->handle,
-                                           MakeLParam(static_cast<int>(hit), static_cast<int>(clientDown[b])));
+        const LRESULT answer =
+            SendMessage(target, WM_MOUSEACTIVATE, top->handle,
+                        MakeLParam(static_cast<int>(hit), static_cast<int>(clientDown[b])));
         if (answer == MA_ACTIVATE || answer == MA_ACTIVATEANDEAT || answer == 0) SetActiveWindow(top->handle);
         if (answer == MA_ACTIVATEANDEAT || answer == MA_NOACTIVATEANDEAT) return false;
         if (!(w = FindWindowState(target))) return false;
     }
     if (!ws.capture)
-        SendMessage(target, WM_SETCURSOR, target, MakeLParam(static_cast<int>(hit), static_cast<int>(clientDown[b])));
+        SendMessage(target, WM_SETCURSOR, target,
+                    MakeLParam(static_cast<int>(hit), static_cast<int>(clientDown[b])));
     if (!(w = FindWindowState(target))) return false;
 
     const std::uint64_t now = q.msg.time;
@@ -303,7 +330,8 @@ bool ResolveInput(TQueued& q) {
         LPARAM lp = 1;
         if (q.raw.alt) lp |= KF_ALTDOWN_LPARAM;
         if (!q.raw.down) lp |= static_cast<LPARAM>(0xC0000000u);
-        const UINT msg = q.raw.sys ? (q.raw.down ? WM_SYSKEYDOWN : WM_SYSKEYUP) : (q.raw.down ? WM_KEYDOWN : WM_KEYUP);
+        const UINT msg =
+            q.raw.sys ? (q.raw.down ? WM_SYSKEYDOWN : WM_SYSKEYUP) : (q.raw.down ? WM_KEYDOWN : WM_KEYUP);
         SetMessage(q, target, msg, q.raw.vk, lp);
         return true;
     }
@@ -329,7 +357,9 @@ void InjectMouseMove(TPoint screen) {
 void InjectMouseButton(TInputButton button, bool down, TPoint screen) {
     auto& ws = WS();
     ws.cursorPos = screen;
-    const int vk = button == TInputButton::Left ? VK_LBUTTON : button == TInputButton::Right ? VK_RBUTTON : VK_MBUTTON;
+    const int vk = button == TInputButton::Left    ? VK_LBUTTON
+                   : button == TInputButton::Right ? VK_RBUTTON
+                                                   : VK_MBUTTON;
     auto& s = ws.asyncKeyState[static_cast<std::size_t>(vk)];
     s = down ? (s | 0x80) : (s & ~0x80);
     TRawInput raw;
@@ -377,11 +407,15 @@ void InjectText(const std::string& utf8) {
         const auto c = static_cast<unsigned char>(utf8[i]);
         std::uint32_t cp = c;
         std::size_t len = 1;
-        if (c >= 0xF0) len = 4, cp = c & 0x07;
-        else if (c >= 0xE0) len = 3, cp = c & 0x0F;
-        else if (c >= 0xC0) len = 2, cp = c & 0x1F;
+        if (c >= 0xF0)
+            len = 4, cp = c & 0x07;
+        else if (c >= 0xE0)
+            len = 3, cp = c & 0x0F;
+        else if (c >= 0xC0)
+            len = 2, cp = c & 0x1F;
         if (i + len > utf8.size()) break;
-        for (std::size_t k = 1; k < len; ++k) cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+        for (std::size_t k = 1; k < len; ++k)
+            cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
         i += len;
         TRawInput raw;
         raw.kind = TRawKind::Char;
@@ -407,7 +441,8 @@ void InjectApplicationActive(bool active) {
         }
         ws.appActive = false;
         std::vector<HWND> tops = ws.topLevels;
-        for (HWND t : tops) SendMessage(t, WM_ACTIVATEAPP, 0);
+        for (HWND t : tops)
+            SendMessage(t, WM_ACTIVATEAPP, 0);
         if (ws.focus) {
             const HWND f = ws.focus;
             ws.focus = 0;

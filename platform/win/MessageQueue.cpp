@@ -12,9 +12,13 @@ namespace {
 
 MSG lastMessage;
 
-bool InRange(UINT msg, UINT first, UINT last) { return (first == 0 && last == 0) || (msg >= first && msg <= last); }
+bool InRange(UINT msg, UINT first, UINT last) {
+    return (first == 0 && last == 0) || (msg >= first && msg <= last);
+}
 
-bool MatchesWindow(HWND filter, HWND hwnd) { return filter == 0 || hwnd == filter || IsChild(filter, hwnd); }
+bool MatchesWindow(HWND filter, HWND hwnd) {
+    return filter == 0 || hwnd == filter || IsChild(filter, hwnd);
+}
 
 bool IsMouseMessage(UINT m) {
     return (m >= WM_MOUSEFIRST && m <= WM_MOUSELAST) || (m >= WM_NCMOUSEMOVE && m <= WM_NCMBUTTONDBLCLK);
@@ -88,7 +92,8 @@ bool TakePosted(MSG& msg, HWND hwnd, UINT first, UINT last, UINT remove) {
             // Resolving sends messages that may change the queue: work on a copy, then find it again.
             TQueued copy = ws.posted[i];
             const bool keep = ResolveInput(copy);
-            auto it = std::find_if(ws.posted.begin(), ws.posted.end(), [&](const TQueued& q) { return q.seq == copy.seq; });
+            auto it = std::find_if(ws.posted.begin(), ws.posted.end(),
+                                   [&](const TQueued& q) { return q.seq == copy.seq; });
             if (it != ws.posted.end()) {
                 if (keep) {
                     copy.raw.kind = TRawKind::None;
@@ -232,7 +237,8 @@ bool PeekMessage(MSG& msg, HWND hwnd, UINT first, UINT last, UINT remove) {
         if (ws.presentPending) PresentPendingWindows();
         return false;
     }
-    if (!ws.hooks.empty()) CallHookChain(WH_GETMESSAGE, HC_ACTION, remove & PM_REMOVE, reinterpret_cast<LPARAM>(&msg));
+    if (!ws.hooks.empty())
+        CallHookChain(WH_GETMESSAGE, HC_ACTION, remove & PM_REMOVE, reinterpret_cast<LPARAM>(&msg));
     if (remove & PM_REMOVE) lastMessage = msg;
     return true;
 }
@@ -243,12 +249,14 @@ void WaitMessage() {
     if (!QueueIsEmpty()) return;
     std::optional<std::uint64_t> deadline;
     if (!ws.timers.empty()) deadline = ws.nextTimerDue;
-    if (!ws.backend) throw EInvalidOperation("The message loop is waiting for input, but no display is installed");
+    if (!ws.backend)
+        throw EInvalidOperation("The message loop is waiting for input, but no display is installed");
     ws.backend->WaitForEvents(deadline);
 }
 
 bool GetMessage(MSG& msg, HWND hwnd, UINT first, UINT last) {
-    while (!PeekMessage(msg, hwnd, first, last, PM_REMOVE)) WaitMessage();
+    while (!PeekMessage(msg, hwnd, first, last, PM_REMOVE))
+        WaitMessage();
     return msg.message != WM_QUIT;
 }
 
@@ -260,7 +268,8 @@ bool TranslateMessage(const MSG& msg) {
     WPARAM ch = 0;
     UINT kind = WM_CHAR;
     if (msg.message == WM_SYSKEYDOWN) {
-        if ((vk >= 'A' && vk <= 'Z') || (vk >= '0' && vk <= '9')) ch = static_cast<WPARAM>(vk >= 'A' ? vk + 32 : vk);
+        if ((vk >= 'A' && vk <= 'Z') || (vk >= '0' && vk <= '9'))
+            ch = static_cast<WPARAM>(vk >= 'A' ? vk + 32 : vk);
         kind = WM_SYSCHAR;
     } else if (vk == VK_RETURN || vk == VK_ESCAPE || vk == VK_BACK || vk == VK_TAB) {
         ch = static_cast<WPARAM>(vk);
@@ -295,7 +304,11 @@ LRESULT DispatchMessage(const MSG& msg) {
     return w->proc(msg.hwnd, msg.message, msg.wParam, msg.lParam);
 }
 
-TPoint GetMessagePos() { return lastMessage.pt; }
-std::uint64_t GetMessageTime() { return lastMessage.time; }
+TPoint GetMessagePos() {
+    return lastMessage.pt;
+}
+std::uint64_t GetMessageTime() {
+    return lastMessage.time;
+}
 
 } // namespace zorvy

@@ -16,7 +16,9 @@ TPoint OriginInTop(const TWindow& w) {
     return {o.X - t.X, o.Y - t.Y};
 }
 
-TRect ClientBounds(const TWindow& w) { return Rect(0, 0, w.clientRect.Width(), w.clientRect.Height()); }
+TRect ClientBounds(const TWindow& w) {
+    return Rect(0, 0, w.clientRect.Width(), w.clientRect.Height());
+}
 
 // The visible part of a window in top-level back-buffer coordinates.
 TRegion VisibleInTop(const TWindow& w, bool frame) {
@@ -156,7 +158,8 @@ void UpdateTree(HWND hwnd) {
     auto* w = FindWindowState(hwnd);
     if (!w) return;
     std::vector<HWND> children = w->children;
-    for (HWND c : children) UpdateTree(c);
+    for (HWND c : children)
+        UpdateTree(c);
 }
 
 } // namespace
@@ -165,7 +168,9 @@ TBackBuffer::~TBackBuffer() {
     if (bitmap) DeleteObject(bitmap);
 }
 
-bool NeedsPaint(const TWindow& w) { return !w.update.IsEmpty() || w.framePending || w.internalPaint; }
+bool NeedsPaint(const TWindow& w) {
+    return !w.update.IsEmpty() || w.framePending || w.internalPaint;
+}
 
 void SetPaintState(TWindow& w, bool needsPaint) {
     auto& ws = WS();
@@ -184,13 +189,16 @@ void EnsureBackBuffer(TWindow& w) {
     HBITMAP bmp = CreateBitmap(width, height, 1, 32);
     if (old) {
         const int cw = std::min(width, old->width), ch = std::min(height, old->height);
-        for (int y = 0; y < ch; ++y) std::memcpy(bmp->Row(y), old->Row(y), sizeof(std::uint32_t) * std::size_t(cw));
+        for (int y = 0; y < ch; ++y)
+            std::memcpy(bmp->Row(y), old->Row(y), sizeof(std::uint32_t) * std::size_t(cw));
         DeleteObject(old);
     }
     w.backBuffer->bitmap = bmp;
 }
 
-void ReleaseBackBuffer(TWindow& w) { w.backBuffer.reset(); }
+void ReleaseBackBuffer(TWindow& w) {
+    w.backBuffer.reset();
+}
 
 void InvalidateUnder(TWindow& w, const TRect& parentRect) {
     if (!w.parent) return;
@@ -199,7 +207,8 @@ void InvalidateUnder(TWindow& w, const TRect& parentRect) {
 
 bool InvalidateRect(HWND hwnd, const TRect* r, bool erase) {
     if (!hwnd) {
-        for (HWND t : std::vector<HWND>(WS().topLevels)) InvalidateRect(t, r, erase);
+        for (HWND t : std::vector<HWND>(WS().topLevels))
+            InvalidateRect(t, r, erase);
         return true;
     }
     return RedrawWindow(hwnd, r, nullptr, RDW_INVALIDATE | (erase ? RDW_ERASE : 0u));
@@ -209,10 +218,16 @@ bool InvalidateRgn(HWND hwnd, const TRegion* rgn, bool erase) {
     return RedrawWindow(hwnd, nullptr, rgn, RDW_INVALIDATE | (erase ? RDW_ERASE : 0u));
 }
 
-bool InvalidateRgn(HWND hwnd, HRGN rgn, bool erase) { return InvalidateRgn(hwnd, rgn ? &rgn->region : nullptr, erase); }
+bool InvalidateRgn(HWND hwnd, HRGN rgn, bool erase) {
+    return InvalidateRgn(hwnd, rgn ? &rgn->region : nullptr, erase);
+}
 
-bool ValidateRect(HWND hwnd, const TRect* r) { return RedrawWindow(hwnd, r, nullptr, RDW_VALIDATE); }
-bool ValidateRgn(HWND hwnd, const TRegion* rgn) { return RedrawWindow(hwnd, nullptr, rgn, RDW_VALIDATE); }
+bool ValidateRect(HWND hwnd, const TRect* r) {
+    return RedrawWindow(hwnd, r, nullptr, RDW_VALIDATE);
+}
+bool ValidateRgn(HWND hwnd, const TRegion* rgn) {
+    return RedrawWindow(hwnd, nullptr, rgn, RDW_VALIDATE);
+}
 
 bool GetUpdateRect(HWND hwnd, TRect* r) {
     auto* w = FindWindowState(hwnd);
@@ -305,7 +320,9 @@ HDC GetWindowDC(HWND hwnd) {
     return dc;
 }
 
-int ReleaseDC(HWND, HDC dc) { return dc && DeleteDC(dc) ? 1 : 0; }
+int ReleaseDC(HWND, HDC dc) {
+    return dc && DeleteDC(dc) ? 1 : 0;
+}
 
 int ScrollWindowEx(HWND hwnd, int dx, int dy, const TRect* scroll, const TRect* clip, TRegion* updateRgn,
                    TRect* updateRect, UINT flags) {
@@ -348,7 +365,8 @@ int ScrollWindowEx(HWND hwnd, int dx, int dy, const TRect* scroll, const TRect* 
         }
         if (!(w = FindWindowState(hwnd))) return RGN_ERROR;
     }
-    if (flags & SW_INVALIDATE) AddUpdate(*w, uncovered, (flags & SW_ERASE) != 0, false, (flags & SW_SCROLLCHILDREN) ? 1 : 0);
+    if (flags & SW_INVALIDATE)
+        AddUpdate(*w, uncovered, (flags & SW_ERASE) != 0, false, (flags & SW_SCROLLCHILDREN) ? 1 : 0);
     if (updateRgn) *updateRgn = uncovered;
     if (updateRect) *updateRect = uncovered.IsEmpty() ? TRect{} : uncovered.Box();
     return uncovered.IsEmpty() ? NULLREGION : uncovered.Kind();

@@ -2,7 +2,11 @@
 #include "platform/win/DisplayBackend.h"
 #include "platform/win/WindowState.h"
 
+#include "platform/gdi/GdiObjects.h"
+
 #include <cstdlib>
+#include <map>
+#include <memory>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unordered_map>
@@ -14,17 +18,28 @@ namespace {
 
 std::unordered_map<int, int>& Metrics() {
     static std::unordered_map<int, int> m = {
-        {SM_CXVSCROLL, 17}, {SM_CYHSCROLL, 17}, {SM_CYVSCROLL, 17}, {SM_CXHSCROLL, 17}, {SM_CYCAPTION, 19},
-        {SM_CXBORDER, 1},   {SM_CYBORDER, 1},   {SM_CXDLGFRAME, 3}, {SM_CYDLGFRAME, 3}, {SM_CYVTHUMB, 17},
-        {SM_CXHTHUMB, 17},  {SM_CXICON, 32},    {SM_CYICON, 32},    {SM_CXCURSOR, 32},  {SM_CYCURSOR, 32},
-        {SM_CYMENU, 19},    {SM_CXDOUBLECLK, 4}, {SM_CYDOUBLECLK, 4}, {SM_CXEDGE, 2},   {SM_CYEDGE, 2},
-        {SM_CXSMICON, 16},  {SM_CYSMICON, 16},  {SM_CXSIZE, 18},    {SM_CYSIZE, 18},    {SM_CXDRAG, 4},
-        {SM_CYDRAG, 4},     {SM_MOUSEWHEELPRESENT, 1}, {SM_SWAPBUTTON, 0},
+        {SM_CXVSCROLL, 17}, {SM_CYHSCROLL, 17},  {SM_CYVSCROLL, 17},
+        {SM_CXHSCROLL, 17}, {SM_CYCAPTION, 19},  {SM_CXBORDER, 1},
+        {SM_CYBORDER, 1},   {SM_CXDLGFRAME, 3},  {SM_CYDLGFRAME, 3},
+        {SM_CYVTHUMB, 17},  {SM_CXHTHUMB, 17},   {SM_CXICON, 32},
+        {SM_CYICON, 32},    {SM_CXCURSOR, 32},   {SM_CYCURSOR, 32},
+        {SM_CYMENU, 19},    {SM_CXDOUBLECLK, 4}, {SM_CYDOUBLECLK, 4},
+        {SM_CXEDGE, 2},     {SM_CYEDGE, 2},      {SM_CXSMICON, 16},
+        {SM_CYSMICON, 16},  {SM_CXSIZE, 18},     {SM_CYSIZE, 18},
+        {SM_CXDRAG, 4},     {SM_CYDRAG, 4},      {SM_MOUSEWHEELPRESENT, 1},
+        {SM_SWAPBUTTON, 0},
     };
     return m;
 }
 
 UINT wheelLines = 3;
+struct TClipboardImage {
+    HBITMAP bitmap = nullptr;
+    ~TClipboardImage() {
+        if (bitmap) DeleteObject(bitmap);
+    }
+} clipboardPicture;
+HBITMAP& clipboardImage = clipboardPicture.bitmap;
 
 std::vector<TMonitorDesc> CurrentMonitors() {
     if (auto* b = GetDisplayBackend()) {
@@ -58,7 +73,9 @@ int GetSystemMetrics(int index) {
     return it == m.end() ? 0 : it->second;
 }
 
-void SetSystemMetric(int index, int value) { Metrics()[index] = value; }
+void SetSystemMetric(int index, int value) {
+    Metrics()[index] = value;
+}
 
 bool SystemParametersInfo(UINT action, UINT value, void* data) {
     switch (action) {
@@ -118,7 +135,9 @@ bool GetMonitorInfo(HMONITOR monitor, MONITORINFO& info) {
     return true;
 }
 
-int MonitorCount() { return static_cast<int>(CurrentMonitors().size()); }
+int MonitorCount() {
+    return static_cast<int>(CurrentMonitors().size());
+}
 
 TRect GetWorkAreaAt(TPoint p) {
     MONITORINFO info;
@@ -129,6 +148,10 @@ TRect GetWorkAreaAt(TPoint p) {
 }
 
 bool SetClipboardText(const std::string& text) {
+    if (!text.empty() && clipboardImage) {
+        DeleteObject(clipboardImage);
+        clipboardImage = nullptr;
+    }
     if (auto* b = GetDisplayBackend())
         b->SetClipboardText(text);
     else
@@ -142,9 +165,69 @@ std::optional<std::string> GetClipboardText() {
     return WS().clipboard;
 }
 
-HCURSOR LoadCursor(int id) { return id; }
+HCURSOR LoadCursor(int id) {
+    return id;
+}
 
-OSVERSIONINFO GetVersionEx() { return OSVERSIONINFO{}; }
+namespace {
+
+struct TBitmapDeleter {
+    void operator()(TBitmapObject* b) const { DeleteObject(b); }
+};
+using TOwnedBitmap = std::unique_ptr<TBitmapObject, TBitmapDeleter>;
+
+struct TCursorImage {
+    TOwnedBitmap image;
+    TPoint hotSpot;
+};
+
+// Registered for the life of the program, like the cursor resources they stand for.
+std::map<HCURSOR, TCursorImage>& CursorImages() {
+    static std::map<HCURSOR, TCursorImage> images;
+    return images;
+}
+
+HBITMAP CopyBitmap(HBITMAP b) {
+    if (!b) return nullptr;
+    HBITMAP copy = CreateBitmap(b->width, b->height, 1, 32);
+    copy->bits = b->bits;
+    return copy;
+}
+
+} // namespace
+
+HCURSOR RegisterCursorImage(HBITMAP image, TPoint hotSpot) {
+    if (!image) return 0;
+    auto& images = CursorImages();
+    // Drawn cursors take handles above the standard ids.
+    const HCURSOR handle = 0x10000 + static_cast<HCURSOR>(images.size());
+    images[handle] = {TOwnedBitmap(CopyBitmap(image)), hotSpot};
+    return handle;
+}
+
+HBITMAP GetCursorImage(HCURSOR cursor, TPoint* hotSpot) {
+    auto& images = CursorImages();
+    auto it = images.find(cursor);
+    if (it == images.end()) return nullptr;
+    if (hotSpot) *hotSpot = it->second.hotSpot;
+    return it->second.image.get();
+}
+
+bool SetClipboardImage(HBITMAP image) {
+    if (!image) return false;
+    if (clipboardImage) DeleteObject(clipboardImage);
+    clipboardImage = CopyBitmap(image);
+    SetClipboardText("");
+    return true;
+}
+
+HBITMAP GetClipboardImage() {
+    return CopyBitmap(clipboardImage);
+}
+
+OSVERSIONINFO GetVersionEx() {
+    return OSVERSIONINFO{};
+}
 
 bool ShellOpen(const std::string& target) {
     if (target.empty()) return false;
@@ -158,7 +241,11 @@ bool ShellOpen(const std::string& target) {
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-void SetDisplayBackend(TDisplayBackend* backend) { WS().backend = backend; }
-TDisplayBackend* GetDisplayBackend() { return WS().backend; }
+void SetDisplayBackend(TDisplayBackend* backend) {
+    WS().backend = backend;
+}
+TDisplayBackend* GetDisplayBackend() {
+    return WS().backend;
+}
 
 } // namespace zorvy

@@ -1,6 +1,7 @@
 #pragma once
 // System metrics and parameters, monitors with work areas, the clipboard, standard cursors, the OS
 // version answer and opening documents with the desktop's opener.
+#include "platform/gdi/Bitmaps.h"
 #include "platform/gdi/Geometry.h"
 #include "platform/win/Handles.h"
 
@@ -99,8 +100,17 @@ enum : int {
     IDC_APPSTARTING = 32650,
     IDC_HELP = 32651,
 };
-// The handle of a standard cursor is its id; custom cursors get handles from RegisterCursorImage.
+// The handle of a standard cursor is its id; a drawn cursor gets its handle from RegisterCursorImage.
 HCURSOR LoadCursor(int id);
+// A cursor drawn by the program: a 32-bit image with premultiplied alpha (copied) and its hot spot.
+HCURSOR RegisterCursorImage(HBITMAP image, TPoint hotSpot);
+// The image of a drawn cursor (owned by the registry), or nullptr for a standard cursor.
+HBITMAP GetCursorImage(HCURSOR cursor, TPoint* hotSpot);
+
+// Pictures on the clipboard (kept by the program; copies go in and out). Setting one clears the
+// text and setting text clears the picture, as one clipboard holds one thing.
+bool SetClipboardImage(HBITMAP image);
+HBITMAP GetClipboardImage(); // a copy the caller deletes, nullptr when there is none
 
 struct OSVERSIONINFO {
     int platformId = 2; // NT family

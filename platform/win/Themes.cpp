@@ -8,8 +8,14 @@ TThemeBinding* current = &platformBinding;
 
 } // namespace
 
-TThemeBinding& GetThemeBinding() { return *current; }
-void SetThemeBinding(TThemeBinding* binding) { current = binding ? binding : &platformBinding; }
-bool ThemeLibraryAvailable() { return current != &platformBinding; }
+TThemeBinding& GetThemeBinding() {
+    return *current;
+}
+void SetThemeBinding(TThemeBinding* binding) {
+    current = binding ? binding : &platformBinding;
+}
+bool ThemeLibraryAvailable() {
+    return current != &platformBinding;
+}
 
 } // namespace zorvy

@@ -8,7 +8,8 @@ namespace zorvy {
 void RecalcNextTimerDue() {
     auto& ws = WS();
     ws.nextTimerDue = UINT64_MAX;
-    for (const auto& t : ws.timers) ws.nextTimerDue = std::min(ws.nextTimerDue, t.due);
+    for (const auto& t : ws.timers)
+        ws.nextTimerDue = std::min(ws.nextTimerDue, t.due);
 }
 
 std::uintptr_t SetTimer(HWND hwnd, std::uintptr_t id, UINT elapseMs, TIMERPROC proc) {

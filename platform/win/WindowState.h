@@ -51,7 +51,8 @@ struct TWindow {
     bool destroying = false;
     bool redrawOff = false;
 
-    // Painting: the update region in client coordinates, whether it wants erasing, whether the frame needs it.
+    // Painting: the update region in client coordinates, whether it wants erasing, whether the frame needs
+    // it.
     TRegion update;
     bool erasePending = false;
     bool framePending = false;
@@ -109,7 +110,7 @@ bool ResolveInput(TQueued& q);
 
 struct TWindowSystem {
     std::unordered_map<HWND, std::unique_ptr<TWindow>> windows;
-    std::vector<HWND> topLevels; // z-order: front first
+    std::vector<HWND> topLevels;                           // z-order: front first
     std::unordered_map<std::string, TWindowClass> classes; // by lower-case name
     HWND nextHandle = 0x100;
 

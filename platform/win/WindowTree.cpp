@@ -13,11 +13,14 @@ namespace {
 
 std::string LowerName(const std::string& s) {
     std::string r = s;
-    for (auto& c : r) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (auto& c : r)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return r;
 }
 
-bool IsTopLevel(const TWindow& w) { return w.parent == 0; }
+bool IsTopLevel(const TWindow& w) {
+    return w.parent == 0;
+}
 
 std::vector<HWND>& SiblingList(TWindow& w) {
     if (w.parent) return FindWindowState(w.parent)->children;
@@ -53,7 +56,8 @@ void Place(TWindow& w, HWND insertAfter) {
     }
     auto pos = list.begin();
     if (topLevel && !(w.exStyle & WS_EX_TOPMOST))
-        while (pos != list.end() && IsTopmost(*pos)) ++pos;
+        while (pos != list.end() && IsTopmost(*pos))
+            ++pos;
     list.insert(pos, w.handle);
 }
 
@@ -167,7 +171,8 @@ TPoint ClientOrigin(const TWindow& w) {
 }
 
 TWindow* TopLevelOf(TWindow* w) {
-    while (w && w->parent) w = FindWindowState(w->parent);
+    while (w && w->parent)
+        w = FindWindowState(w->parent);
     return w;
 }
 
@@ -184,7 +189,9 @@ bool GetClassInfo(const std::string& name, TWindowClass& out) {
     return true;
 }
 
-bool UnregisterClass(const std::string& name) { return WS().classes.erase(LowerName(name)) > 0; }
+bool UnregisterClass(const std::string& name) {
+    return WS().classes.erase(LowerName(name)) > 0;
+}
 
 HWND CreateWindowEx(std::uint32_t exStyle, const std::string& className, const std::string& text,
                     std::uint32_t style, int x, int y, int width, int height, HWND parent, std::uintptr_t id,
@@ -243,8 +250,9 @@ HWND CreateWindowEx(std::uint32_t exStyle, const std::string& className, const s
     if (!FindWindowState(handle)) return 0;
     SendMessage(handle, WM_SIZE, SIZE_RESTORED, MakeLParam(ref.clientRect.Width(), ref.clientRect.Height()));
     if (!FindWindowState(handle)) return 0;
-    SendMessage(handle, WM_MOVE, 0, MakeLParam(ref.windowRect.Left + ref.clientRect.Left,
-                                                ref.windowRect.Top + ref.clientRect.Top));
+    SendMessage(
+        handle, WM_MOVE, 0,
+        MakeLParam(ref.windowRect.Left + ref.clientRect.Left, ref.windowRect.Top + ref.clientRect.Top));
     if (!FindWindowState(handle)) return 0;
     if (style & WS_VISIBLE) ShowWindow(handle, (style & WS_CHILD) ? SW_SHOWNA : SW_SHOW);
     return FindWindowState(handle) ? handle : 0;
@@ -260,7 +268,8 @@ bool DestroyWindow(HWND hwnd) {
     std::vector<HWND> owned;
     for (HWND t : ws.topLevels)
         if (auto* tw = FindWindowState(t); tw && tw->owner == hwnd) owned.push_back(t);
-    for (HWND t : owned) DestroyWindow(t);
+    for (HWND t : owned)
+        DestroyWindow(t);
 
     w = FindWindowState(hwnd);
     if (!w) return true;
@@ -278,7 +287,8 @@ bool DestroyWindow(HWND hwnd) {
     }
     subtree.clear();
     if ((w = FindWindowState(hwnd))) CollectSubtree(*w, subtree);
-    for (auto it = subtree.rbegin(); it != subtree.rend(); ++it) SendMessage(*it, WM_NCDESTROY);
+    for (auto it = subtree.rbegin(); it != subtree.rend(); ++it)
+        SendMessage(*it, WM_NCDESTROY);
 
     subtree.clear();
     w = FindWindowState(hwnd);
@@ -299,11 +309,14 @@ bool DestroyWindow(HWND hwnd) {
         if (ws.capture == h) ws.capture = 0;
         if (ws.active == h) ws.active = 0;
     }
-    for (HWND h : subtree) ws.windows.erase(h);
+    for (HWND h : subtree)
+        ws.windows.erase(h);
     return true;
 }
 
-bool IsWindow(HWND hwnd) { return FindWindowState(hwnd) != nullptr; }
+bool IsWindow(HWND hwnd) {
+    return FindWindowState(hwnd) != nullptr;
+}
 
 std::string GetClassName(HWND hwnd) {
     auto* w = FindWindowState(hwnd);
@@ -557,7 +570,8 @@ bool SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
         if (sized) EnsureBackBuffer(*w);
         if (w->hasNative && ws.backend) {
             if (moved || sized) ws.backend->SetNativeWindowBounds(hwnd, w->windowRect);
-            if (visible != wasVisible) ws.backend->ShowNativeWindow(hwnd, visible, !(pos.flags & SWP_NOACTIVATE));
+            if (visible != wasVisible)
+                ws.backend->ShowNativeWindow(hwnd, visible, !(pos.flags & SWP_NOACTIVATE));
         }
     } else if (wasVisible && (moved || sized || !visible || zChanged)) {
         InvalidateUnder(*w, oldRect);
@@ -570,8 +584,13 @@ bool SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
     if (visible && !wasVisible && !w->parent && !(pos.flags & SWP_NOACTIVATE)) SetActiveWindow(hwnd);
     if (!(w = FindWindowState(hwnd))) return false;
 
-    WINDOWPOS done{hwnd, pos.hwndInsertAfter, w->windowRect.Left, w->windowRect.Top, w->windowRect.Width(),
-                   w->windowRect.Height(), pos.flags};
+    WINDOWPOS done{hwnd,
+                   pos.hwndInsertAfter,
+                   w->windowRect.Left,
+                   w->windowRect.Top,
+                   w->windowRect.Width(),
+                   w->windowRect.Height(),
+                   pos.flags};
     if (!moved) done.flags |= SWP_NOMOVE;
     if (!sized) done.flags |= SWP_NOSIZE;
     SendMessage(hwnd, WM_WINDOWPOSCHANGED, 0, reinterpret_cast<LPARAM>(&done));
@@ -615,7 +634,8 @@ int MapWindowPoints(HWND from, HWND to, TPoint* points, int count) {
         b = ClientOrigin(*w);
     }
     const int dx = a.X - b.X, dy = a.Y - b.Y;
-    for (int i = 0; i < count; ++i) points[i].X += dx, points[i].Y += dy;
+    for (int i = 0; i < count; ++i)
+        points[i].X += dx, points[i].Y += dy;
     return static_cast<int>(MakeLParam(dx, dy));
 }
 
@@ -662,7 +682,8 @@ bool SetWindowRgn(HWND hwnd, const TRegion* region, bool redraw) {
         w->windowRegion = *region;
     else
         w->windowRegion.reset();
-    if (redraw) RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN);
+    if (redraw)
+        RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN);
     return true;
 }
 

@@ -69,8 +69,8 @@ LRESULT CallWindowProc(WNDPROC proc, HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
 bool SetWindowText(HWND hwnd, const std::string& text);
 std::string GetWindowText(HWND hwnd);
 
-bool ShowWindow(HWND hwnd, int command); // answers whether it was visible before
-bool IsWindowVisible(HWND hwnd);         // it and all its ancestors have WS_VISIBLE
+bool ShowWindow(HWND hwnd, int command);   // answers whether it was visible before
+bool IsWindowVisible(HWND hwnd);           // it and all its ancestors have WS_VISIBLE
 bool EnableWindow(HWND hwnd, bool enable); // answers whether it was disabled before
 bool IsWindowEnabled(HWND hwnd);
 bool SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UINT flags);

@@ -7,39 +7,39 @@
 namespace zorvy {
 
 class TDemoButton : public TCustomControl {
-public:
+  public:
     explicit TDemoButton(TComponent* owner);
     int Clicks() const { return clicks_; }
 
-protected:
+  protected:
     void Paint() override;
     void Click() override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
 
-private:
+  private:
     int clicks_ = 0;
     bool pressed_ = false;
 };
 
 class TBallRow : public TGraphicControl {
-public:
+  public:
     explicit TBallRow(TComponent* owner);
     int Selected = 0;
 
-protected:
+  protected:
     void Paint() override;
     void Click() override;
 };
 
 class TDemoForm : public TForm {
-public:
+  public:
     explicit TDemoForm(TComponent* owner);
 
-protected:
+  protected:
     void Paint() override;
 
-private:
+  private:
     TDemoButton* button_;
     TBallRow* balls_;
     TTimer* clock_;

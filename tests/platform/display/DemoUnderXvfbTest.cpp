@@ -30,9 +30,11 @@ constexpr unsigned long ClickedOrange = 0xF0901E;
 pid_t Spawn(const std::vector<std::string>& args, const std::vector<std::string>& env, int keepFd = -1) {
     const pid_t pid = fork();
     if (pid != 0) return pid;
-    for (const auto& e : env) putenv(const_cast<char*>(e.c_str()));
+    for (const auto& e : env)
+        putenv(const_cast<char*>(e.c_str()));
     std::vector<char*> argv;
-    for (const auto& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+    for (const auto& a : args)
+        argv.push_back(const_cast<char*>(a.c_str()));
     argv.push_back(nullptr);
     if (keepFd < 0) {
         // Quiet children: their output is not part of the test's.
@@ -63,7 +65,9 @@ bool WaitFor(const std::function<bool()>& done) {
 }
 
 // Windows come and go while the demo starts; a request about one that just went is not an error here.
-int IgnoreXErrors(Display*, XErrorEvent*) { return 0; }
+int IgnoreXErrors(Display*, XErrorEvent*) {
+    return 0;
+}
 
 bool Viewable(Display* d, Window w) {
     XWindowAttributes attrs;
@@ -81,7 +85,8 @@ Window FindNamed(Display* d, Window w, const char* name) {
     unsigned count = 0;
     if (!XQueryTree(d, w, &root, &parent, &children, &count)) return 0;
     Window found = 0;
-    for (unsigned i = 0; i < count && !found; ++i) found = FindNamed(d, children[i], name);
+    for (unsigned i = 0; i < count && !found; ++i)
+        found = FindNamed(d, children[i], name);
     if (children) XFree(children);
     return found;
 }
@@ -97,12 +102,13 @@ std::optional<unsigned long> PixelAt(Display* d, Window w, int x, int y) {
 void SaveScreenshot(Display* d, Window w, const std::string& path) {
     XWindowAttributes attrs;
     if (!XGetWindowAttributes(d, w, &attrs)) return;
-    XImage* image = XGetImage(d, w, 0, 0, static_cast<unsigned>(attrs.width), static_cast<unsigned>(attrs.height),
-                              AllPlanes, ZPixmap);
+    XImage* image = XGetImage(d, w, 0, 0, static_cast<unsigned>(attrs.width),
+                              static_cast<unsigned>(attrs.height), AllPlanes, ZPixmap);
     if (!image) return;
     HBITMAP bitmap = CreateBitmap(attrs.width, attrs.height, 1, 32);
     for (int y = 0; y < attrs.height; ++y)
-        for (int x = 0; x < attrs.width; ++x) bitmap->Row(y)[x] = static_cast<std::uint32_t>(XGetPixel(image, x, y) & 0xFFFFFF);
+        for (int x = 0; x < attrs.width; ++x)
+            bitmap->Row(y)[x] = static_cast<std::uint32_t>(XGetPixel(image, x, y) & 0xFFFFFF);
     XDestroyImage(image);
     SavePngFile(bitmap, path);
     DeleteObject(bitmap);
@@ -140,18 +146,20 @@ TEST(DemoUnderXvfb, AClickOnTheButtonRepaintsItInTheOtherColour) {
     if (!std::filesystem::exists("/usr/bin/Xvfb")) GTEST_SKIP() << "Xvfb is not installed";
     int fds[2];
     ASSERT_EQ(pipe(fds), 0);
-    const pid_t server = Spawn({"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "800x600x24", "-nolisten",
-                                "tcp"},
-                               {}, fds[1]);
+    const pid_t server = Spawn(
+        {"Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "800x600x24", "-nolisten", "tcp"}, {},
+        fds[1]);
     close(fds[1]);
     std::string number;
     char ch;
-    while (read(fds[0], &ch, 1) == 1 && ch != '\n') number += ch;
+    while (read(fds[0], &ch, 1) == 1 && ch != '\n')
+        number += ch;
     close(fds[0]);
     ASSERT_FALSE(number.empty()) << "Xvfb did not start";
     const std::string name = ":" + number;
 
-    const pid_t demo = Spawn({ZORVY_DEMO}, {"DISPLAY=" + name, "ASAN_OPTIONS=detect_leaks=0", "SDL_VIDEODRIVER=x11"});
+    const pid_t demo =
+        Spawn({ZORVY_DEMO}, {"DISPLAY=" + name, "ASAN_OPTIONS=detect_leaks=0", "SDL_VIDEODRIVER=x11"});
     XSetErrorHandler(&IgnoreXErrors);
     Display* d = nullptr;
     WaitFor([&] { return (d = XOpenDisplay(name.c_str())) != nullptr; });
@@ -170,7 +178,8 @@ TEST(DemoUnderXvfb, AClickOnTheButtonRepaintsItInTheOtherColour) {
             SendClick(d, window, 120, 50);
             WaitFor([&] { return pixel() == ClickedOrange; });
             after = pixel();
-            SaveScreenshot(d, window, (std::filesystem::temp_directory_path() / "zorvy-demo-xvfb.png").string());
+            SaveScreenshot(d, window,
+                           (std::filesystem::temp_directory_path() / "zorvy-demo-xvfb.png").string());
         }
         XCloseDisplay(d);
     }

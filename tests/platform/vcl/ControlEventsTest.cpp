@@ -36,7 +36,8 @@ TEST_F(ControlEvents, AReleaseOutsideTheControlIsNoClick) {
     display.MoveMouse(probe->GetHandle(), 100, 100);
     display.ReleaseMouse(probe->GetHandle(), 100, 100);
     Pump();
-    EXPECT_EQ(log, (std::vector<std::string>{"down", "up"})) << "the capture brought the release back, outside";
+    EXPECT_EQ(log, (std::vector<std::string>{"down", "up"}))
+        << "the capture brought the release back, outside";
     EXPECT_EQ(GetCapture(), 0u);
 }
 
@@ -185,7 +186,9 @@ TEST_F(ControlEvents, KeysReachTheFocusedControlAndKeyPreviewSeesThemFirst) {
     auto* probe = new TProbe(form);
     probe->SetParent(form);
     probe->SetBounds(0, 0, 20, 20);
-    probe->OnKeyDown = [&](TObject*, std::uint16_t& key, TShiftState) { log.push_back("control " + std::to_string(key)); };
+    probe->OnKeyDown = [&](TObject*, std::uint16_t& key, TShiftState) {
+        log.push_back("control " + std::to_string(key));
+    };
     probe->OnKeyPress = [&](TObject*, char32_t& ch) { log.push_back("char " + std::to_string(ch)); };
     form->OnKeyDown = [&](TObject*, std::uint16_t& key, TShiftState) {
         log.push_back("form " + std::to_string(key));

@@ -140,8 +140,11 @@ TEST_F(Forms, MessageBoxAnswersByKeyboard) {
         int expected;
     };
     const std::vector<Case> cases = {
-        {MB_OK, VK_RETURN, IDOK},          {MB_OK, VK_ESCAPE, IDOK},           {MB_OKCANCEL, VK_ESCAPE, IDCANCEL},
-        {MB_YESNO, VK_RETURN, IDYES},      {MB_YESNO | MB_DEFBUTTON2, VK_RETURN, IDNO},
+        {MB_OK, VK_RETURN, IDOK},
+        {MB_OK, VK_ESCAPE, IDOK},
+        {MB_OKCANCEL, VK_ESCAPE, IDCANCEL},
+        {MB_YESNO, VK_RETURN, IDYES},
+        {MB_YESNO | MB_DEFBUTTON2, VK_RETURN, IDNO},
         {MB_YESNOCANCEL, VK_ESCAPE, IDCANCEL},
     };
     for (const auto& c : cases) {
@@ -194,7 +197,8 @@ TEST_F(Forms, ProcessMessagesOnAnEmptyQueueReturnsAtOnce) {
     form->Show();
     Pump();
     EXPECT_TRUE(QueueIsEmpty());
-    for (int i = 0; i < 1000; ++i) Application->ProcessMessages();
+    for (int i = 0; i < 1000; ++i)
+        Application->ProcessMessages();
     EXPECT_FALSE(Application->Terminated());
 }
 

@@ -11,14 +11,15 @@ namespace zorvy::test {
 namespace {
 
 class Graphics : public VclTest {
-protected:
+  protected:
     std::filesystem::path Temp(const std::string& name) {
         auto dir = std::filesystem::temp_directory_path() / ("zorvy-vcl-" + std::to_string(::getpid()));
         std::filesystem::create_directories(dir);
         return dir / name;
     }
     ~Graphics() override {
-        std::filesystem::remove_all(std::filesystem::temp_directory_path() / ("zorvy-vcl-" + std::to_string(::getpid())));
+        std::filesystem::remove_all(std::filesystem::temp_directory_path() /
+                                    ("zorvy-vcl-" + std::to_string(::getpid())));
     }
     static TColor Pixel(TBitmap& b, int x, int y) { return b.GetCanvas()->GetPixel(x, y); }
 };

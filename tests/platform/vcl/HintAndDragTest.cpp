@@ -39,13 +39,18 @@ TEST_F(HintAndDrag, AnAutomaticDragDropsOnAnAcceptingControl) {
     source->SetParent(form);
     source->SetBounds(10, 10, 40, 40);
     source->DragMode = dmAutomatic;
-    source->OnEndDrag = [&](TObject*, TObject* target, int, int) { log.push_back(target ? "end on target" : "end nowhere"); };
+    source->OnEndDrag = [&](TObject*, TObject* target, int, int) {
+        log.push_back(target ? "end on target" : "end nowhere");
+    };
     auto* target = new TProbe(form);
     target->SetParent(form);
     target->SetBounds(100, 10, 40, 40);
-    target->OnDragOver = [&](TObject*, TObject* src, int, int, TDragState, bool& accept) { accept = src == source; };
+    target->OnDragOver = [&](TObject*, TObject* src, int, int, TDragState, bool& accept) {
+        accept = src == source;
+    };
     target->OnDragDrop = [&](TObject*, TObject* src, int x, int y) {
-        log.push_back("drop " + std::to_string(x) + "," + std::to_string(y) + (src == source ? " from source" : ""));
+        log.push_back("drop " + std::to_string(x) + "," + std::to_string(y) +
+                      (src == source ? " from source" : ""));
     };
     form->Show();
     Pump();

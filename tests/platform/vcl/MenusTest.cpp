@@ -1,7 +1,7 @@
-#include "VclFixture.h"
-#include "platform/rtl/Exceptions.h"
-#include "platform/gdi/Text.h"
 #include "platform/vcl/Menus.h"
+#include "VclFixture.h"
+#include "platform/gdi/Text.h"
+#include "platform/rtl/Exceptions.h"
 #include "platform/win/Input.h"
 #include "platform/win/VirtualKeys.h"
 
@@ -9,7 +9,7 @@ namespace zorvy::test {
 namespace {
 
 class Menus : public VclTest {
-protected:
+  protected:
     TPopupMenu* MakeMenu(std::vector<std::string>& log) {
         auto* menu = new TPopupMenu(Application);
         for (const char* caption : {"&Open", "-", "&Save", "Disabled"}) {
@@ -60,7 +60,8 @@ TEST_F(Menus, KeysMoveChooseAndDismiss) {
     menu->Popup(10, 10);
     display.TypeText("o");
     menu->Popup(10, 10);
-    EXPECT_EQ(log, (std::vector<std::string>{"&Save", "&Open"})) << "Esc chose nothing; the accelerator chose Open";
+    EXPECT_EQ(log, (std::vector<std::string>{"&Save", "&Open"}))
+        << "Esc chose nothing; the accelerator chose Open";
     // A press outside the menu dismisses it.
     InjectMouseButton(TInputButton::Left, true, {900, 900});
     menu->Popup(10, 10);

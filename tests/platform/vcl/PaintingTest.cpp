@@ -1,7 +1,7 @@
+#include "platform/win/Painting.h"
 #include "VclFixture.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/vcl/Bitmap.h"
-#include "platform/win/Painting.h"
 
 namespace zorvy::test {
 namespace {
@@ -20,7 +20,8 @@ TEST_F(Painting, InvalidatingOneControlRepaintsOnlyIt) {
     }
     form->Show();
     FlushPainting();
-    for (auto* p : probes) EXPECT_EQ(p->Paints, 1);
+    for (auto* p : probes)
+        EXPECT_EQ(p->Paints, 1);
     probes[2]->PaintColor = clBlue;
     probes[2]->Invalidate();
     FlushPainting();
@@ -34,12 +35,12 @@ TEST_F(Painting, InvalidatingOneControlRepaintsOnlyIt) {
 }
 
 class TSquare : public TGraphicControl {
-public:
+  public:
     using TGraphicControl::TGraphicControl;
     int Paints = 0;
     TColor Fill = clGreen;
 
-protected:
+  protected:
     void Paint() override {
         ++Paints;
         GetCanvas()->GetBrush()->SetColor(Fill);

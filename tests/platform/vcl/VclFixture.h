@@ -15,29 +15,32 @@
 namespace zorvy::test {
 
 class TProbe : public TCustomControl {
-public:
-    explicit TProbe(TComponent* owner, std::vector<std::string>* log = nullptr) : TCustomControl(owner), log_(log) {
+  public:
+    explicit TProbe(TComponent* owner, std::vector<std::string>* log = nullptr)
+        : TCustomControl(owner), log_(log) {
         tabStop_ = true;
         OnClick = [this](TObject*) { Note("click"); };
         OnDblClick = [this](TObject*) { Note("dblclick"); };
         OnMouseDown = [this](TObject*, TMouseButton b, TShiftState s, int, int) {
             Note(std::string(b == mbLeft ? "down" : "rdown") + ((s & ssDouble) ? "(double)" : ""));
         };
-        OnMouseUp = [this](TObject*, TMouseButton b, TShiftState, int, int) { Note(b == mbLeft ? "up" : "rup"); };
+        OnMouseUp = [this](TObject*, TMouseButton b, TShiftState, int, int) {
+            Note(b == mbLeft ? "up" : "rup");
+        };
         OnEnter = [this](TObject*) { Note("enter:" + GetName()); };
         OnExit = [this](TObject*) { Note("exit:" + GetName()); };
     }
     TColor PaintColor = clRed;
     int Paints = 0;
 
-protected:
+  protected:
     void Paint() override {
         ++Paints;
         GetCanvas()->GetBrush()->SetColor(PaintColor);
         GetCanvas()->FillRect(GetClientRect());
     }
 
-private:
+  private:
     void Note(const std::string& s) {
         if (log_) log_->push_back(s);
     }
@@ -45,7 +48,7 @@ private:
 };
 
 class VclTest : public ::testing::Test {
-protected:
+  protected:
     VclTest() { InitializeForms(); }
     ~VclTest() override { FinalizeForms(); }
 
@@ -60,7 +63,8 @@ protected:
         HBITMAP image = display.Capture(top->GetHandle());
         const std::uint32_t p = image->Row(y)[x] & 0xFFFFFF;
         DeleteObject(image);
-        return RGB(static_cast<std::uint8_t>(p >> 16), static_cast<std::uint8_t>(p >> 8), static_cast<std::uint8_t>(p));
+        return RGB(static_cast<std::uint8_t>(p >> 16), static_cast<std::uint8_t>(p >> 8),
+                   static_cast<std::uint8_t>(p));
     }
 
     THeadlessDisplay display;

@@ -40,7 +40,8 @@ TEST_F(Input, ATripleClickIsDoubleThenSingle) {
     HWND top = TopLevel(0, 0, 100, 100);
     Pump();
     Log().clear();
-    for (int i = 0; i < 3; ++i) display->Click(top, 5, 5);
+    for (int i = 0; i < 3; ++i)
+        display->Click(top, 5, 5);
     Pump();
     EXPECT_EQ(MessagesOf(top, Buttons), (std::vector<UINT>{WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK,
                                                            WM_LBUTTONUP, WM_LBUTTONDOWN, WM_LBUTTONUP}));
@@ -53,7 +54,8 @@ TEST_F(Input, MouseMessagesCarryClientCoordinatesAndKeyFlags) {
     Log().clear();
     display->PressMouse(child, 7, 9);
     Pump();
-    auto it = std::find_if(Log().begin(), Log().end(), [](const TRecorded& r) { return r.msg == WM_LBUTTONDOWN; });
+    auto it =
+        std::find_if(Log().begin(), Log().end(), [](const TRecorded& r) { return r.msg == WM_LBUTTONDOWN; });
     ASSERT_NE(it, Log().end());
     EXPECT_EQ(it->hwnd, child);
     EXPECT_EQ(GetXLParam(it->lParam), 7);
@@ -107,7 +109,8 @@ TEST_F(Input, AKillFocusHandlerMayRedirectTheFocus) {
     Log().clear();
     SetFocus(b);
     EXPECT_EQ(GetFocus(), c);
-    EXPECT_TRUE(MessagesOf(b, {WM_SETFOCUS}).empty()) << "the window that lost the race never hears it had the focus";
+    EXPECT_TRUE(MessagesOf(b, {WM_SETFOCUS}).empty())
+        << "the window that lost the race never hears it had the focus";
 }
 
 TEST_F(Input, ClickingAnInactiveWindowActivatesItAndMovesTheFocus) {
@@ -120,7 +123,8 @@ TEST_F(Input, ClickingAnInactiveWindowActivatesItAndMovesTheFocus) {
     Pump();
     EXPECT_EQ(GetActiveWindow(), first);
     EXPECT_EQ(GetFocus(), first);
-    EXPECT_EQ(MessagesOf(second, {WM_NCACTIVATE, WM_ACTIVATE}), (std::vector<UINT>{WM_NCACTIVATE, WM_ACTIVATE}));
+    EXPECT_EQ(MessagesOf(second, {WM_NCACTIVATE, WM_ACTIVATE}),
+              (std::vector<UINT>{WM_NCACTIVATE, WM_ACTIVATE}));
     auto order = MessagesOf(first, {WM_MOUSEACTIVATE, WM_ACTIVATE, WM_SETFOCUS, WM_LBUTTONDOWN});
     EXPECT_EQ(order, (std::vector<UINT>{WM_MOUSEACTIVATE, WM_ACTIVATE, WM_SETFOCUS, WM_LBUTTONDOWN}));
 
@@ -141,7 +145,8 @@ TEST_F(Input, CaptureRoutesTheMouseAndReportsItsLoss) {
     Pump();
     ASSERT_EQ(MessagesOf(a, {WM_MOUSEMOVE}).size(), 1u);
     EXPECT_TRUE(MessagesOf(b, {WM_MOUSEMOVE}).empty());
-    const auto& move = *std::find_if(Log().begin(), Log().end(), [](const TRecorded& r) { return r.msg == WM_MOUSEMOVE; });
+    const auto& move =
+        *std::find_if(Log().begin(), Log().end(), [](const TRecorded& r) { return r.msg == WM_MOUSEMOVE; });
     EXPECT_EQ(GetXLParam(move.lParam), 110) << "coordinates are relative to the capturing window";
 
     Log().clear();

@@ -1,7 +1,7 @@
 #include "RecordingWindows.h"
+#include "platform/rtl/Exceptions.h"
 #include "platform/win/Hooks.h"
 #include "platform/win/Timers.h"
-#include "platform/rtl/Exceptions.h"
 #include "platform/win/VirtualKeys.h"
 
 #include <gtest/gtest.h>

@@ -8,7 +8,7 @@ namespace zorvy::test {
 namespace {
 
 class Painting : public ::testing::Test, public TWindowTest {
-protected:
+  protected:
     // The window paints its whole client area in `color` on every WM_PAINT and counts its paints.
     void Paints(HWND hwnd, COLORREF color) {
         Handlers()[hwnd] = [this, color](HWND h, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
@@ -37,7 +37,8 @@ protected:
     std::map<HWND, TRect> lastPaint;
 };
 
-constexpr COLORREF Red = RGB(255, 0, 0), Green = RGB(0, 255, 0), Blue = RGB(0, 0, 255), White = RGB(255, 255, 255);
+constexpr COLORREF Red = RGB(255, 0, 0), Green = RGB(0, 255, 0), Blue = RGB(0, 0, 255),
+                   White = RGB(255, 255, 255);
 
 TEST_F(Painting, OnlyTheInvalidatedAreaIsRepainted) {
     HWND top = TopLevel(0, 0, 100, 100);

@@ -45,7 +45,7 @@ inline LRESULT RecordingProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) 
 
 // Installs a headless display and the recording classes "Rec" (double clicks) and "RecNoDbl".
 class TWindowTest {
-public:
+  public:
     TWindowTest() {
         Log().clear();
         Handlers().clear();

@@ -49,10 +49,11 @@ TEST_F(WindowTree, DestroyNotifiesParentFirstThenChildrenLastAndTakesOwnedWindow
     for (const auto& r : Log())
         if (r.msg == WM_DESTROY || r.msg == WM_NCDESTROY) order.emplace_back(r.hwnd, r.msg);
     const std::vector<std::pair<HWND, UINT>> expected = {
-        {owned, WM_DESTROY},     {owned, WM_NCDESTROY},      {top, WM_DESTROY},      {child, WM_DESTROY},
+        {owned, WM_DESTROY},      {owned, WM_NCDESTROY},      {top, WM_DESTROY},     {child, WM_DESTROY},
         {grandchild, WM_DESTROY}, {grandchild, WM_NCDESTROY}, {child, WM_NCDESTROY}, {top, WM_NCDESTROY}};
     EXPECT_EQ(order, expected);
-    for (HWND h : {top, child, grandchild, owned}) EXPECT_FALSE(IsWindow(h));
+    for (HWND h : {top, child, grandchild, owned})
+        EXPECT_FALSE(IsWindow(h));
     EXPECT_FALSE(DestroyWindow(top)) << "a stale handle is refused, not dereferenced";
     EXPECT_EQ(SendMessage(top, WM_USER), 0);
     EXPECT_FALSE(PostMessage(top, WM_USER));
@@ -76,7 +77,8 @@ TEST_F(WindowTree, RefusedCreationAndBadArguments) {
 
 TEST_F(WindowTree, ClientAreaFrameAndCoordinateMapping) {
     HWND top = TopLevel(100, 50, 300, 200);
-    HWND bordered = CreateWindowEx(WS_EX_CLIENTEDGE, "Rec", "", WS_CHILD | WS_VISIBLE | WS_BORDER, 20, 30, 100, 80, top, 0);
+    HWND bordered = CreateWindowEx(WS_EX_CLIENTEDGE, "Rec", "", WS_CHILD | WS_VISIBLE | WS_BORDER, 20, 30,
+                                   100, 80, top, 0);
     TRect client, window;
     ASSERT_TRUE(GetClientRect(bordered, client));
     EXPECT_EQ(client, Rect(0, 0, 94, 74)) << "1-pixel border plus 2-pixel client edge on each side";
@@ -137,7 +139,8 @@ TEST_F(WindowTree, ShowHideSizeAndTextMessages) {
     MoveWindow(child, 5, 5, 40, 30, true);
     auto msgs = MessagesOf(child, {WM_WINDOWPOSCHANGING, WM_WINDOWPOSCHANGED, WM_MOVE, WM_SIZE});
     EXPECT_EQ(msgs, (std::vector<UINT>{WM_WINDOWPOSCHANGING, WM_WINDOWPOSCHANGED, WM_MOVE, WM_SIZE}));
-    auto size = std::find_if(Log().begin(), Log().end(), [&](const TRecorded& r) { return r.msg == WM_SIZE; });
+    auto size =
+        std::find_if(Log().begin(), Log().end(), [&](const TRecorded& r) { return r.msg == WM_SIZE; });
     EXPECT_EQ(LoWord(static_cast<std::uintptr_t>(size->lParam)), 40);
     EXPECT_EQ(HiWord(static_cast<std::uintptr_t>(size->lParam)), 30);
 
@@ -170,7 +173,8 @@ TEST_F(WindowTree, LayeredAttributesReachTheDisplay) {
     EXPECT_EQ(display->NativeWindow(popup)->alpha, 180);
     EXPECT_EQ(display->NativeWindow(popup)->colorKey, RGB(255, 0, 255));
     HWND plain = TopLevel(0, 0, 10, 10);
-    EXPECT_FALSE(SetLayeredWindowAttributes(plain, 0, 10, LWA_ALPHA)) << "only layered windows take attributes";
+    EXPECT_FALSE(SetLayeredWindowAttributes(plain, 0, 10, LWA_ALPHA))
+        << "only layered windows take attributes";
 }
 
 } // namespace
