@@ -53,6 +53,9 @@ TRect FromSdl(const SDL_Rect& r) {
 } // namespace
 
 TSdlDisplay::TSdlDisplay() : previous_(GetDisplayBackend()) {
+    // Pixels are copied into the window's own surface; an accelerated surface would make SDL replace
+    // each window with a new one the first time it is drawn.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0)
         throw EOutOfResources(std::string("Cannot open the display: ") + SDL_GetError());
     SDL_StartTextInput();

@@ -312,7 +312,6 @@ HWND KeyboardTarget() {
 }
 
 bool ResolveInput(TQueued& q) {
-    auto& ws = WS();
     switch (q.raw.kind) {
     case TRawKind::MouseMove:
     case TRawKind::MouseButton:

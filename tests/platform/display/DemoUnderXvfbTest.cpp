@@ -168,7 +168,7 @@ TEST(DemoUnderXvfb, AClickOnTheButtonRepaintsItInTheOtherColour) {
     if (d) {
         WaitFor([&] { return (window = FindNamed(d, DefaultRootWindow(d), "Zorvy demo")) != 0; });
         if (window) {
-            // SDL may replace its first window while starting, so the window is looked up again.
+            // Looked up at every poll: the window may not be there yet.
             auto pixel = [&] {
                 if (Window w = FindNamed(d, DefaultRootWindow(d), "Zorvy demo")) window = w;
                 return PixelAt(d, window, 30, 30).value_or(0);
