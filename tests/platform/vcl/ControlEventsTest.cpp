@@ -206,3 +206,35 @@ TEST_F(ControlEvents, KeysReachTheFocusedControlAndKeyPreviewSeesThemFirst) {
 
 } // namespace
 } // namespace zorvy::test
+
+namespace zorvy::test {
+namespace {
+
+TEST_F(ControlEvents, AnUnhandledWheelGoesToTheParent) {
+    TForm* form = NewForm();
+    auto* outer = new TProbe(form);
+    outer->SetParent(form);
+    outer->SetBounds(0, 0, 200, 150);
+    auto* inner = new TProbe(form);
+    inner->SetParent(outer);
+    inner->SetBounds(10, 10, 50, 50);
+    std::vector<std::string> log;
+    inner->OnMouseWheel = [&](TObject*, TShiftState, int delta, TPoint, bool& handled) {
+        log.push_back("inner " + std::to_string(delta));
+        handled = delta > 0;
+    };
+    outer->OnMouseWheelDown = [&](TObject*, TShiftState, TPoint, bool& handled) {
+        log.push_back("outer down");
+        handled = true;
+    };
+    form->Show();
+    inner->SetFocus();
+    Pump();
+    display.Wheel(inner->GetHandle(), 5, 5, 120);
+    display.Wheel(inner->GetHandle(), 5, 5, -120);
+    Pump();
+    EXPECT_EQ(log, (std::vector<std::string>{"inner 120", "inner -120", "outer down"}));
+}
+
+} // namespace
+} // namespace zorvy::test

@@ -122,3 +122,19 @@ TEST_F(Menus, ItemTreesOwnTheirItemsAndRefuseCycles) {
 
 } // namespace
 } // namespace zorvy::test
+
+namespace zorvy::test {
+namespace {
+
+TEST_F(Menus, AQuitMetInsideTheMenuLoopReachesTheOuterLoop) {
+    std::vector<std::string> log;
+    TPopupMenu* menu = MakeMenu(log);
+    PostQuitMessage(3);
+    menu->Popup(10, 10);
+    EXPECT_TRUE(log.empty());
+    Application->ProcessMessages();
+    EXPECT_TRUE(Application->Terminated());
+}
+
+} // namespace
+} // namespace zorvy::test

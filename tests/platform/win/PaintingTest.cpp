@@ -1,6 +1,11 @@
 #include "RecordingWindows.h"
 #include "platform/gdi/Drawing.h"
 #include "platform/gdi/GdiObjects.h"
+#include "platform/gdi/ImageCodecs.h"
+#include "platform/rtl/Exceptions.h"
+
+#include <filesystem>
+#include <unistd.h>
 
 #include <gtest/gtest.h>
 
@@ -151,6 +156,23 @@ TEST_F(Painting, ScrollWindowMovesPixelsAndInvalidatesTheUncoveredStrip) {
     ValidateRect(top, nullptr);
     EXPECT_EQ(PixelAt(top, 50, 25), Red) << "the red band moved down by 20";
     EXPECT_EQ(PixelAt(top, 50, 35), White);
+}
+
+TEST_F(Painting, AnyWindowCanBeSavedAsPng) {
+    HWND top = TopLevel(0, 0, 60, 40);
+    HWND child = Child(top, 10, 10, 20, 10);
+    Paints(child, Green);
+    const auto path =
+        std::filesystem::temp_directory_path() / ("zorvy-win-" + std::to_string(::getpid()) + ".png");
+    display->SavePng(child, path.string());
+    HBITMAP image = LoadImageFile(path.string());
+    std::filesystem::remove(path);
+    ASSERT_NE(image, nullptr);
+    EXPECT_EQ(image->width, 20);
+    EXPECT_EQ(image->height, 10);
+    EXPECT_EQ(image->Row(5)[5] & 0xFFFFFF, 0x00FF00u);
+    DeleteObject(image);
+    EXPECT_THROW(display->SavePng(0xBAD, path.string()), EInvalidOperation);
 }
 
 TEST_F(Painting, FramesArePaintedAroundTheClientArea) {
