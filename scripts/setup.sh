@@ -8,7 +8,7 @@ packages=(
   libcairo2-dev libpango1.0-dev libsdl2-dev libpng-dev libjpeg-dev libicu-dev
   unixodbc unixodbc-dev libsqliteodbc odbc-postgresql postgresql sqlite3
   fonts-dejavu-core fonts-noto-cjk fontconfig
-  xvfb xauth
+  xvfb xauth libx11-dev
 )
 
 missing=()

@@ -6,9 +6,9 @@
 namespace zorvy::test {
 namespace {
 
-class Painting : public VclTest {};
+class ControlPainting : public VclTest {};
 
-TEST_F(Painting, InvalidatingOneControlRepaintsOnlyIt) {
+TEST_F(ControlPainting, InvalidatingOneControlRepaintsOnlyIt) {
     TForm* form = NewForm();
     form->SetColor(clWhite);
     std::vector<TProbe*> probes;
@@ -48,7 +48,7 @@ class TSquare : public TGraphicControl {
     }
 };
 
-TEST_F(Painting, GraphicControlsPaintInsideTheirBoundsOnTheParent) {
+TEST_F(ControlPainting, GraphicControlsPaintInsideTheirBoundsOnTheParent) {
     TForm* form = NewForm();
     form->SetColor(clWhite);
     auto* square = new TSquare(form);
@@ -66,7 +66,7 @@ TEST_F(Painting, GraphicControlsPaintInsideTheirBoundsOnTheParent) {
     EXPECT_EQ(PixelAt(form, 55, 35), RGB(255, 0, 0));
 }
 
-TEST_F(Painting, PaintToDrawsAControlAndItsChildrenIntoABitmap) {
+TEST_F(ControlPainting, PaintToDrawsAControlAndItsChildrenIntoABitmap) {
     TForm* form = NewForm(100, 80);
     form->SetColor(clWhite);
     auto* probe = new TProbe(form);
