@@ -288,11 +288,13 @@ void TSdlDisplay::Translate(const SDL_Event& event) {
 void TSdlDisplay::WaitForEvents(std::optional<std::uint64_t> deadline) {
     if (!deadline) {
         SDL_WaitEvent(nullptr);
+        lastPump_ = 0;
         return;
     }
     const std::uint64_t now = GetMessageTickCount();
     if (*deadline <= now) return;
     SDL_WaitEventTimeout(nullptr, static_cast<int>(std::min<std::uint64_t>(*deadline - now, INT_MAX)));
+    lastPump_ = 0;
 }
 
 } // namespace zorvy

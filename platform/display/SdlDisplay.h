@@ -49,6 +49,7 @@ class TSdlDisplay : public TDisplayBackend {
     TDisplayBackend* previous_;
     std::map<HWND, TNative> windows_;
     std::map<HCURSOR, SDL_Cursor*> cursors_;
+    std::uint64_t lastPump_ = 0;
 };
 
 } // namespace zorvy

@@ -7,11 +7,16 @@
 #include "platform/win/Timers.h"
 #include "platform/win/Windows.h"
 
+#include <filesystem>
+
 namespace zorvy {
 
 bool HandleDragMessage(const MSG& msg);
 
-TApplication::TApplication(TComponent* owner) : TComponent(owner) {}
+TApplication::TApplication(TComponent* owner) : TComponent(owner) {
+    std::error_code error;
+    ExeName = std::filesystem::read_symlink("/proc/self/exe", error).string();
+}
 
 TApplication::~TApplication() {
     Destroying();
