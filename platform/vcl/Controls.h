@@ -268,6 +268,14 @@ class TWinControl : public TControl {
                                  bool checkParent) const;
     void GetTabOrderList(std::vector<TWinControl*>& list) const;
 
+    // Whether the parent's background shows through (csParentBackground).
+    bool GetParentBackground() const { return (ControlStyle & csParentBackground) != 0; }
+    void SetParentBackground(bool value);
+    // Shows or hides the window to match Visible and the parents.
+    void UpdateControlState() { UpdateShowing(); }
+    // Scales bounds and fonts of the control and its children by m / d.
+    void ScaleBy(int m, int d) { ChangeScale(m, d); }
+
     void DisableAlign() { ++alignLevel_; }
     void EnableAlign();
     void Realign();
@@ -439,6 +447,10 @@ class TDragControlObjectEx : public TDragControlObject {
     using TDragControlObject::TDragControlObject;
     bool AutoRelease() const override { return true; }
 };
+
+// A hidden window whose messages go to handler (for objects that need a window but are no control).
+HWND AllocateHWnd(std::function<void(TMessage&)> handler);
+void DeallocateHWnd(HWND hwnd);
 
 TWinControl* FindControl(HWND hwnd);
 // The windowed control under a screen point.

@@ -1,11 +1,13 @@
 #include "platform/vcl/Controls.h"
 #include "platform/vcl/Forms.h"
 #include "platform/win/Input.h"
+#include "platform/win/MessageLoop.h"
 #include "platform/win/Painting.h"
 #include "platform/win/VirtualKeys.h"
 #include "platform/win/Windows.h"
 
 #include <algorithm>
+#include <map>
 
 namespace zorvy {
 namespace {
@@ -147,6 +149,45 @@ void TBaseDragControlObject::Finished(TObject* target, int x, int y, bool) {
 TCursor TDragControlObject::GetDragCursor(bool accepted, int x, int y) {
     if (accepted && Control) return Control->DragCursor;
     return TDragObject::GetDragCursor(accepted, x, y);
+}
+
+namespace {
+
+constexpr const char* UtilityClass = "ZorvyUtilityWindow";
+
+std::map<HWND, std::function<void(TMessage&)>>& UtilityHandlers() {
+    static std::map<HWND, std::function<void(TMessage&)>> handlers;
+    return handlers;
+}
+
+LRESULT UtilityWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    auto& handlers = UtilityHandlers();
+    auto it = handlers.find(hwnd);
+    if (it == handlers.end()) return DefWindowProc(hwnd, msg, wParam, lParam);
+    auto handler = it->second; // the handler may deallocate its own window
+    TMessage m{msg, wParam, lParam, 0};
+    try {
+        handler(m);
+    } catch (const std::exception& e) {
+        if (Application) Application->HandleException(e);
+    }
+    if (msg == WM_NCDESTROY) UtilityHandlers().erase(hwnd);
+    return m.Result;
+}
+
+} // namespace
+
+HWND AllocateHWnd(std::function<void(TMessage&)> handler) {
+    TWindowClass cls;
+    if (!GetClassInfo(UtilityClass, cls)) RegisterClass({UtilityClass, 0, &UtilityWindowProc, 0, clNone});
+    HWND hwnd = CreateWindowEx(WS_EX_TOOLWINDOW, UtilityClass, "", WS_POPUP, 0, 0, 0, 0, 0, 0);
+    if (hwnd && handler) UtilityHandlers()[hwnd] = std::move(handler);
+    return hwnd;
+}
+
+void DeallocateHWnd(HWND hwnd) {
+    UtilityHandlers().erase(hwnd);
+    DestroyWindow(hwnd);
 }
 
 TWinControl* FindControl(HWND hwnd) {

@@ -58,6 +58,8 @@ void TCustomForm::CreateParams(TCreateParams& p) {
     TWinControl::CreateParams(p);
     if (parent_) return;
     p.wndParent = parentWindow_;
+    if (TCustomForm* owner = popupParent_.Get(); !p.wndParent && owner && owner != this)
+        p.wndParent = owner->GetHandle();
     p.style = WS_CLIPCHILDREN;
     p.exStyle = 0;
     switch (borderStyle_) {

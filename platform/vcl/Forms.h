@@ -83,6 +83,9 @@ class TCustomForm : public TWinControl {
 
     TCanvas* GetCanvas() { return canvas_.get(); }
     TMainMenu* Menu = nullptr;
+    // The form whose window owns this form's window (it stays in front of it); nullptr: none.
+    TCustomForm* GetPopupParent() const { return popupParent_.Get(); }
+    void SetPopupParent(TCustomForm* form) { popupParent_ = TWeakLink<TCustomForm>(form); }
     // A shortcut of the form's menu; runs the item.
     bool IsShortCut(std::uint16_t key, TShiftState shift);
 
@@ -137,6 +140,7 @@ class TCustomForm : public TWinControl {
     TColor transparentColorValue_ = clBlack;
     TWeakLink<TWinControl> activeControl_;
     TWeakLink<TWinControl> focusedControl_;
+    TWeakLink<TCustomForm> popupParent_;
     std::unique_ptr<TControlCanvas> canvas_;
 };
 

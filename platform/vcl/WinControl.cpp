@@ -288,6 +288,15 @@ void TWinControl::SelectFirst() {
     if (TWinControl* c = FindNextControl(nullptr, true, true, false)) c->SetFocus();
 }
 
+void TWinControl::SetParentBackground(bool value) {
+    if (value == GetParentBackground()) return;
+    if (value)
+        ControlStyle |= csParentBackground;
+    else
+        ControlStyle &= ~csParentBackground;
+    Invalidate();
+}
+
 void TWinControl::EnableAlign() {
     if (alignLevel_ > 0 && --alignLevel_ == 0 && (ControlState & csAlignmentNeeded)) Realign();
 }

@@ -239,3 +239,39 @@ TEST_F(Forms, AFormReparentedIntoAPanelBecomesAChildWindow) {
 
 } // namespace
 } // namespace zorvy::test
+
+namespace zorvy::test {
+namespace {
+
+TEST_F(Forms, AUtilityWindowHandsItsMessagesToItsHandler) {
+    std::vector<UINT> seen;
+    HWND hwnd = AllocateHWnd([&](TMessage& m) {
+        seen.push_back(m.Msg);
+        if (m.Msg == WM_USER) throw EConvertError("inside a handler");
+        m.Result = 7;
+    });
+    ASSERT_TRUE(IsWindow(hwnd));
+    int shown = 0;
+    Application->OnException = [&](TObject*, const std::exception&) { ++shown; };
+    EXPECT_EQ(SendMessage(hwnd, WM_APP), 7);
+    SendMessage(hwnd, WM_USER);
+    EXPECT_EQ(shown, 1) << "the exception went to the application";
+    DeallocateHWnd(hwnd);
+    EXPECT_FALSE(IsWindow(hwnd));
+    EXPECT_EQ(SendMessage(hwnd, WM_APP), 0);
+}
+
+TEST_F(Forms, APopupParentOwnsTheFormsWindowUntilItIsFreed) {
+    TForm* main = NewForm();
+    auto* tool = new TForm(Application);
+    tool->SetPopupParent(main);
+    tool->Show();
+    EXPECT_EQ(GetWindow(tool->GetHandle(), GW_OWNER), main->GetHandle());
+    auto* other = new TForm(Application);
+    other->SetPopupParent(tool);
+    delete tool;
+    EXPECT_EQ(other->GetPopupParent(), nullptr);
+}
+
+} // namespace
+} // namespace zorvy::test
