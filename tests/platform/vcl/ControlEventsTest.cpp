@@ -238,3 +238,36 @@ TEST_F(ControlEvents, AnUnhandledWheelGoesToTheParent) {
 
 } // namespace
 } // namespace zorvy::test
+
+namespace zorvy::test {
+namespace {
+
+TEST_F(ControlEvents, TheCursorFollowsTheControlUnderThePointerUnlessTheScreenSetsOne) {
+    TForm* form = NewForm();
+    auto* probe = new TProbe(form);
+    probe->SetParent(form);
+    probe->SetBounds(10, 10, 50, 50);
+    probe->SetCursor(crHandPoint);
+    auto* label = new TGraphicControl(form);
+    label->SetParent(form);
+    label->SetBounds(100, 10, 50, 20);
+    label->SetCursor(crIBeam);
+    form->Show();
+    Pump();
+    display.MoveMouse(probe->GetHandle(), 5, 5);
+    Pump();
+    EXPECT_EQ(display.CursorShape(), Screen->GetCursorHandle(crHandPoint));
+    display.MoveMouse(form->GetHandle(), 110, 15);
+    Pump();
+    EXPECT_EQ(display.CursorShape(), Screen->GetCursorHandle(crIBeam)) << "a windowless control's cursor";
+    Screen->SetCursor(crHourGlass);
+    display.MoveMouse(probe->GetHandle(), 6, 6);
+    Pump();
+    EXPECT_EQ(display.CursorShape(), Screen->GetCursorHandle(crHourGlass));
+    Screen->SetCursor(crDefault);
+    EXPECT_EQ(display.CursorShape(), Screen->GetCursorHandle(crHandPoint))
+        << "back to the control's own at once";
+}
+
+} // namespace
+} // namespace zorvy::test
