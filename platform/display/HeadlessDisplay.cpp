@@ -113,6 +113,15 @@ void THeadlessDisplay::SetNativeWindowLayering(HWND hwnd, std::uint8_t alpha,
     }
 }
 
+void THeadlessDisplay::SetNativeWindowShape(HWND hwnd, const TRegion* region) {
+    if (auto it = windows_.find(hwnd); it != windows_.end()) {
+        if (region)
+            it->second.shape = *region;
+        else
+            it->second.shape.reset();
+    }
+}
+
 void THeadlessDisplay::Present(HWND hwnd, const TPixelView&, const TRect&) {
     if (auto it = windows_.find(hwnd); it != windows_.end()) ++it->second.presents;
 }

@@ -20,6 +20,7 @@ class THeadlessDisplay : public TDisplayBackend {
         bool visible = false;
         std::uint8_t alpha = 255;
         std::optional<std::uint32_t> colorKey;
+        std::optional<TRegion> shape;
         int presents = 0;
     };
 
@@ -55,6 +56,7 @@ class THeadlessDisplay : public TDisplayBackend {
     void SetNativeWindowCaption(HWND hwnd, const std::string& caption) override;
     void SetNativeWindowLayering(HWND hwnd, std::uint8_t alpha,
                                  std::optional<std::uint32_t> colorKey) override;
+    void SetNativeWindowShape(HWND hwnd, const TRegion* region) override;
     void Present(HWND hwnd, const TPixelView& pixels, const TRect& dirty) override;
     void SetCursorShape(HCURSOR cursor) override { cursor_ = cursor; }
     void SetClipboardText(const std::string& text) override { clipboard_ = text; }

@@ -9,6 +9,7 @@
 #include "platform/win/Windows.h"
 
 #include <SDL.h>
+#include <SDL_shape.h>
 
 #include <algorithm>
 #include <climits>
@@ -72,16 +73,89 @@ TSdlDisplay::~TSdlDisplay() {
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
-void TSdlDisplay::CreateNativeWindow(HWND hwnd, const TNativeWindowDesc& desc) {
+namespace {
+
+Uint32 WindowFlags(const TNativeWindowDesc& desc) {
     Uint32 flags = SDL_WINDOW_HIDDEN;
     if (desc.popup) flags |= SDL_WINDOW_BORDERLESS | SDL_WINDOW_POPUP_MENU | SDL_WINDOW_SKIP_TASKBAR;
     if (desc.topmost) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
     if (desc.toolWindow) flags |= SDL_WINDOW_SKIP_TASKBAR;
-    SDL_Window* window =
-        SDL_CreateWindow(desc.caption.c_str(), desc.bounds.Left, desc.bounds.Top,
-                         std::max(1, desc.bounds.Width()), std::max(1, desc.bounds.Height()), flags);
+    return flags;
+}
+
+} // namespace
+
+void TSdlDisplay::CreateNativeWindow(HWND hwnd, const TNativeWindowDesc& desc) {
+    SDL_Window* window = SDL_CreateWindow(desc.caption.c_str(), desc.bounds.Left, desc.bounds.Top,
+                                          std::max(1, desc.bounds.Width()), std::max(1, desc.bounds.Height()),
+                                          WindowFlags(desc));
     if (!window) throw EOutOfResources(std::string("Cannot create a window: ") + SDL_GetError());
-    windows_[hwnd] = TNative{window, desc.bounds, desc.popup};
+    TNative native;
+    native.window = window;
+    native.bounds = desc.bounds;
+    native.popup = desc.popup;
+    native.desc = desc;
+    windows_[hwnd] = native;
+}
+
+void TSdlDisplay::MakeShaped(HWND, TNative& native) {
+    if (native.shaped) return;
+    const TRect b = native.bounds;
+    SDL_Window* shaped =
+        SDL_CreateShapedWindow(native.desc.caption.c_str(), static_cast<unsigned>(b.Left),
+                               static_cast<unsigned>(b.Top), static_cast<unsigned>(std::max(1, b.Width())),
+                               static_cast<unsigned>(std::max(1, b.Height())), WindowFlags(native.desc));
+    // A display server without shaped windows keeps the plain, rectangular window.
+    if (!shaped) return;
+    SDL_DestroyWindow(native.window);
+    native.window = shaped;
+    native.shaped = true;
+    if (native.visible) SDL_ShowWindow(shaped);
+}
+
+void TSdlDisplay::ApplyShape(TNative& native, const TPixelView* pixels) {
+    if (!native.shaped) return;
+    int w = 0, h = 0;
+    SDL_GetWindowSize(native.window, &w, &h);
+    SDL_Surface* mask = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_ARGB8888);
+    if (!mask) return;
+    // The key is 0x00BBGGRR; pixels are 0x00RRGGBB.
+    std::optional<std::uint32_t> key;
+    if (native.colorKey)
+        key = ((*native.colorKey & 0xFF) << 16) | (*native.colorKey & 0xFF00) |
+              ((*native.colorKey >> 16) & 0xFF);
+    SDL_LockSurface(mask);
+    for (int y = 0; y < h; ++y) {
+        auto* row = reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(mask->pixels) +
+                                                     static_cast<std::size_t>(y) *
+                                                         static_cast<std::size_t>(mask->pitch));
+        for (int x = 0; x < w; ++x) {
+            bool inside = !native.region || native.region->Contains({x, y});
+            if (inside && key && pixels && x < pixels->width && y < pixels->height)
+                inside =
+                    (pixels->pixels[static_cast<std::size_t>(y) * static_cast<std::size_t>(pixels->stride) +
+                                    static_cast<std::size_t>(x)] &
+                     0xFFFFFF) != *key;
+            row[x] = inside ? 0xFF000000u : 0u;
+        }
+    }
+    SDL_UnlockSurface(mask);
+    SDL_WindowShapeMode mode;
+    mode.mode = ShapeModeBinarizeAlpha;
+    mode.parameters.binarizationCutoff = 128;
+    SDL_SetWindowShape(native.window, mask, &mode);
+    SDL_FreeSurface(mask);
+}
+
+void TSdlDisplay::SetNativeWindowShape(HWND hwnd, const TRegion* region) {
+    auto it = windows_.find(hwnd);
+    if (it == windows_.end()) return;
+    if (region)
+        it->second.region = *region;
+    else
+        it->second.region.reset();
+    if (region) MakeShaped(hwnd, it->second);
+    ApplyShape(it->second, nullptr);
 }
 
 void TSdlDisplay::DestroyNativeWindow(HWND hwnd) {
@@ -94,6 +168,7 @@ void TSdlDisplay::DestroyNativeWindow(HWND hwnd) {
 void TSdlDisplay::ShowNativeWindow(HWND hwnd, bool show, bool activate) {
     auto it = windows_.find(hwnd);
     if (it == windows_.end()) return;
+    it->second.visible = show;
     if (!show) {
         SDL_HideWindow(it->second.window);
         return;
@@ -106,19 +181,26 @@ void TSdlDisplay::SetNativeWindowBounds(HWND hwnd, const TRect& bounds) {
     auto it = windows_.find(hwnd);
     if (it == windows_.end() || it->second.bounds == bounds) return;
     it->second.bounds = bounds;
+    it->second.desc.bounds = bounds;
     SDL_SetWindowPosition(it->second.window, bounds.Left, bounds.Top);
     SDL_SetWindowSize(it->second.window, std::max(1, bounds.Width()), std::max(1, bounds.Height()));
 }
 
 void TSdlDisplay::SetNativeWindowCaption(HWND hwnd, const std::string& caption) {
-    if (auto it = windows_.find(hwnd); it != windows_.end())
+    if (auto it = windows_.find(hwnd); it != windows_.end()) {
+        it->second.desc.caption = caption;
         SDL_SetWindowTitle(it->second.window, caption.c_str());
+    }
 }
 
-void TSdlDisplay::SetNativeWindowLayering(HWND hwnd, std::uint8_t alpha, std::optional<std::uint32_t>) {
-    // SDL offers constant opacity only; a colour-keyed window is shown opaque.
-    if (auto it = windows_.find(hwnd); it != windows_.end())
-        SDL_SetWindowOpacity(it->second.window, alpha / 255.0f);
+void TSdlDisplay::SetNativeWindowLayering(HWND hwnd, std::uint8_t alpha,
+                                          std::optional<std::uint32_t> colorKey) {
+    auto it = windows_.find(hwnd);
+    if (it == windows_.end()) return;
+    // A colour key becomes the window's shape, made again from its pixels at each present.
+    it->second.colorKey = colorKey;
+    if (colorKey) MakeShaped(hwnd, it->second);
+    SDL_SetWindowOpacity(it->second.window, alpha / 255.0f);
 }
 
 void TSdlDisplay::Present(HWND hwnd, const TPixelView& pixels, const TRect& dirty) {
@@ -140,6 +222,7 @@ void TSdlDisplay::Present(HWND hwnd, const TPixelView& pixels, const TRect& dirt
     SDL_UnlockSurface(surface);
     SDL_Rect rect{r.Left, r.Top, r.Width(), r.Height()};
     SDL_UpdateWindowSurfaceRects(it->second.window, &rect, 1);
+    if (it->second.colorKey) ApplyShape(it->second, &pixels);
 }
 
 void TSdlDisplay::SetCursorShape(HCURSOR cursor) {

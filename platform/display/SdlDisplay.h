@@ -1,10 +1,12 @@
 #pragma once
 // The SDL2 display: top-level windows become SDL windows (popups without decoration and without
 // taking the focus), SDL events become window-system input, and cursors and the clipboard are SDL's.
+#include "platform/gdi/Region.h"
 #include "platform/win/DisplayBackend.h"
 
 #include <map>
 #include <memory>
+#include <optional>
 
 struct SDL_Window;
 struct SDL_Cursor;
@@ -28,6 +30,7 @@ class TSdlDisplay : public TDisplayBackend {
     void SetNativeWindowCaption(HWND hwnd, const std::string& caption) override;
     void SetNativeWindowLayering(HWND hwnd, std::uint8_t alpha,
                                  std::optional<std::uint32_t> colorKey) override;
+    void SetNativeWindowShape(HWND hwnd, const TRegion* region) override;
     void Present(HWND hwnd, const TPixelView& pixels, const TRect& dirty) override;
     void SetCursorShape(HCURSOR cursor) override;
     void SetClipboardText(const std::string& text) override;
@@ -41,7 +44,15 @@ class TSdlDisplay : public TDisplayBackend {
         SDL_Window* window = nullptr;
         TRect bounds;
         bool popup = false;
+        TNativeWindowDesc desc;
+        bool visible = false;
+        bool shaped = false; // made by SDL's shaped-window call
+        std::optional<TRegion> region;
+        std::optional<std::uint32_t> colorKey;
     };
+    // Replaces a plain window by a shaped one (SDL can shape only windows created so).
+    void MakeShaped(HWND hwnd, TNative& native);
+    void ApplyShape(TNative& native, const TPixelView* pixels);
     HWND FindHandle(std::uint32_t windowId) const;
     void Translate(const SDL_Event& event);
     TPoint ScreenPoint(std::uint32_t windowId, int x, int y) const;

@@ -3,6 +3,7 @@
 // to show their pixels, events, cursor shapes, the clipboard and the monitors. The display layer
 // implements it (headless in memory, or SDL); the window system only calls through this interface.
 #include "platform/gdi/Geometry.h"
+#include "platform/gdi/Region.h"
 #include "platform/win/Handles.h"
 
 #include <cstdint>
@@ -47,6 +48,8 @@ class TDisplayBackend {
     // Constant alpha (255 = opaque) and an optional colour key (0x00BBGGRR) of a layered window.
     virtual void SetNativeWindowLayering(HWND hwnd, std::uint8_t alpha,
                                          std::optional<std::uint32_t> colorKey) = 0;
+    // Only the pixels inside region (window coordinates) belong to the window; nullptr: all of them.
+    virtual void SetNativeWindowShape(HWND hwnd, const TRegion* region) = 0;
     // The window's pixels changed inside dirty (window coordinates).
     virtual void Present(HWND hwnd, const TPixelView& pixels, const TRect& dirty) = 0;
 

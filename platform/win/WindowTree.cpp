@@ -112,6 +112,7 @@ void AttachNative(TWindow& w) {
         b->CreateNativeWindow(w.handle, NativeDesc(w));
         w.hasNative = true;
         if (w.alpha != 255 || w.colorKey) b->SetNativeWindowLayering(w.handle, w.alpha, w.colorKey);
+        if (w.windowRegion) b->SetNativeWindowShape(w.handle, &*w.windowRegion);
     }
 }
 
@@ -682,6 +683,8 @@ bool SetWindowRgn(HWND hwnd, const TRegion* region, bool redraw) {
         w->windowRegion = *region;
     else
         w->windowRegion.reset();
+    if (w->hasNative && WS().backend)
+        WS().backend->SetNativeWindowShape(hwnd, w->windowRegion ? &*w->windowRegion : nullptr);
     if (redraw)
         RedrawWindow(hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ERASE | RDW_ALLCHILDREN);
     return true;
