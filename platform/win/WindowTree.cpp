@@ -185,6 +185,11 @@ bool RegisterClass(const TWindowClass& cls) {
 
 bool GetClassInfo(const std::string& name, TWindowClass& out) {
     auto it = WS().classes.find(LowerName(name));
+    if (it == WS().classes.end() && LowerName(name) == "static") {
+        // The system's plain class: painted by the default procedure, for windows that only show pixels.
+        RegisterClass({"STATIC", 0, &DefWindowProc, 0, clBtnFace});
+        it = WS().classes.find("static");
+    }
     if (it == WS().classes.end()) return false;
     out = it->second;
     return true;

@@ -59,6 +59,12 @@ TEST_F(WindowTree, DestroyNotifiesParentFirstThenChildrenLastAndTakesOwnedWindow
     EXPECT_FALSE(PostMessage(top, WM_USER));
 }
 
+TEST_F(WindowTree, TheSystemsStaticClassNeedsNoRegistration) {
+    HWND anchor = CreateWindowEx(WS_EX_TOPMOST, "STATIC", "", WS_POPUP, 10, 10, 28, 28, 0, 0);
+    ASSERT_NE(anchor, 0u);
+    EXPECT_EQ(GetClassName(anchor), "STATIC");
+}
+
 TEST_F(WindowTree, RefusedCreationAndBadArguments) {
     EXPECT_EQ(CreateWindowEx(0, "NoSuchClass", "", WS_POPUP, 0, 0, 1, 1, 0, 0), 0u);
     EXPECT_EQ(CreateWindowEx(0, "Rec", "", WS_CHILD, 0, 0, 1, 1, 0, 0), 0u) << "a child needs a parent";
