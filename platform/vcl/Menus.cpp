@@ -186,8 +186,13 @@ class TMenuWindow : public TCustomControl {
     int keyColumn_ = 0;
 };
 
-// Runs the popup of root at (x, y) and answers the chosen item (nullptr when dismissed).
-TMenuItem* RunMenu(TMenuItem* root, int x, int y, TPopupAlignment alignment) {
+enum class TMenuEnd { Chosen, Dismissed, BackToParent };
+
+// Runs the popup of root at (x, y) and answers the chosen item (nullptr when dismissed). A submenu
+// knows its parent's window: moving back onto it, Esc or Left return there instead of closing all.
+TMenuItem* RunMenu(TMenuItem* root, int x, int y, TPopupAlignment alignment, TMenuWindow* parent,
+                   TMenuEnd& end) {
+    end = TMenuEnd::Dismissed;
     TMenuWindow window(root);
     if (window.items_.empty()) return nullptr;
     window.Layout(x, y, alignment);
@@ -196,19 +201,28 @@ TMenuItem* RunMenu(TMenuItem* root, int x, int y, TPopupAlignment alignment) {
     SetCapture(h);
     TMenuItem* chosen = nullptr;
     bool running = true;
-    auto choose = [&](int index) {
+    auto insideParent = [&](TPoint screen) {
+        return parent && PtInRect(parent->GetClientRect(), parent->ScreenToClient(screen));
+    };
+    auto openOrChoose = [&](int index) {
         if (!window.Selectable(index)) return;
         TMenuItem* item = window.items_[static_cast<std::size_t>(index)];
-        if (item->GetCount() > 0) {
-            const TRect r = window.ItemRect(index);
-            const TPoint p = window.ClientToScreen({r.Right, r.Top});
-            chosen = RunMenu(item, p.X, p.Y, paLeft);
-            if (IsWindow(h)) SetCapture(h);
-            if (chosen) running = false;
+        if (item->GetCount() == 0) {
+            chosen = item;
+            end = TMenuEnd::Chosen;
+            running = false;
             return;
         }
-        chosen = item;
-        running = false;
+        const TRect r = window.ItemRect(index);
+        const TPoint p = window.ClientToScreen({r.Right, r.Top});
+        TMenuEnd childEnd;
+        chosen = RunMenu(item, p.X, p.Y, paLeft, &window, childEnd);
+        if (IsWindow(h)) SetCapture(h);
+        // Back from the submenu its item stays selected; the pointer's next move selects anew.
+        if (childEnd != TMenuEnd::BackToParent) {
+            end = childEnd;
+            running = false;
+        }
     };
     while (running) {
         MSG msg;
@@ -228,16 +242,31 @@ TMenuItem* RunMenu(TMenuItem* root, int x, int y, TPopupAlignment alignment) {
             const bool inside = PtInRect(window.GetClientRect(), client);
             switch (msg.message) {
             case WM_MOUSEMOVE:
-                if (inside) window.Select(window.ItemAt(client));
+                if (inside) {
+                    const int index = window.ItemAt(client);
+                    const bool changed = index != window.selected_;
+                    window.Select(index);
+                    // Resting on an item with a submenu opens it.
+                    if (changed && window.Selectable(index) &&
+                        window.items_[static_cast<std::size_t>(index)]->GetCount() > 0)
+                        openOrChoose(index);
+                } else if (insideParent(msg.pt) &&
+                           parent->ItemAt(parent->ScreenToClient(msg.pt)) != parent->selected_) {
+                    end = TMenuEnd::BackToParent;
+                    running = false;
+                }
                 break;
             case WM_LBUTTONUP:
-                if (inside) choose(window.ItemAt(client));
+                if (inside) openOrChoose(window.ItemAt(client));
                 break;
             case WM_LBUTTONDOWN:
             case WM_RBUTTONDOWN:
             case WM_MBUTTONDOWN:
             case WM_LBUTTONDBLCLK:
-                if (!inside) running = false;
+                if (!inside) {
+                    end = insideParent(msg.pt) ? TMenuEnd::BackToParent : TMenuEnd::Dismissed;
+                    running = false;
+                }
                 break;
             default:
                 break;
@@ -255,19 +284,25 @@ TMenuItem* RunMenu(TMenuItem* root, int x, int y, TPopupAlignment alignment) {
                 window.Step(1);
                 break;
             case VK_RETURN:
-                choose(window.selected_);
+                openOrChoose(window.selected_);
                 break;
             case VK_ESCAPE:
+                end = parent ? TMenuEnd::BackToParent : TMenuEnd::Dismissed;
+                running = false;
+                break;
             case VK_MENU:
                 running = false;
                 break;
             case VK_RIGHT:
                 if (window.Selectable(window.selected_) &&
                     window.items_[static_cast<std::size_t>(window.selected_)]->GetCount())
-                    choose(window.selected_);
+                    openOrChoose(window.selected_);
                 break;
             case VK_LEFT:
-                if (root->GetParent()) running = false;
+                if (parent) {
+                    end = TMenuEnd::BackToParent;
+                    running = false;
+                }
                 break;
             default:
                 break;
@@ -279,7 +314,7 @@ TMenuItem* RunMenu(TMenuItem* root, int x, int y, TPopupAlignment alignment) {
                 msg.wParam < 128 ? std::tolower(static_cast<int>(msg.wParam)) : msg.wParam);
             for (std::size_t i = 0; i < window.items_.size(); ++i)
                 if (Accelerator(window.items_[i]->Caption) == ch) {
-                    choose(static_cast<int>(i));
+                    openOrChoose(static_cast<int>(i));
                     break;
                 }
             continue;
@@ -293,7 +328,7 @@ TMenuItem* RunMenu(TMenuItem* root, int x, int y, TPopupAlignment alignment) {
         }
     }
     if (GetCapture() == h) ReleaseCapture();
-    return chosen;
+    return end == TMenuEnd::Chosen ? chosen : nullptr;
 }
 
 } // namespace
@@ -490,7 +525,8 @@ void TPopupMenu::Popup(int x, int y) {
     TWeakLink<TPopupMenu> self(this);
     if (OnPopup) OnPopup(this);
     if (!self) return;
-    TWeakLink<TMenuItem> chosen(RunMenu(GetItems(), x, y, Alignment));
+    TMenuEnd end;
+    TWeakLink<TMenuItem> chosen(RunMenu(GetItems(), x, y, Alignment, nullptr, end));
     if (chosen) chosen->Click();
 }
 

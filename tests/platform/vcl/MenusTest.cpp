@@ -3,7 +3,9 @@
 #include "platform/gdi/Text.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/win/Input.h"
+#include "platform/win/Timers.h"
 #include "platform/win/VirtualKeys.h"
+#include "platform/win/Windows.h"
 
 namespace zorvy::test {
 namespace {
@@ -134,6 +136,65 @@ TEST_F(Menus, AQuitMetInsideTheMenuLoopReachesTheOuterLoop) {
     EXPECT_TRUE(log.empty());
     Application->ProcessMessages();
     EXPECT_TRUE(Application->Terminated());
+}
+
+} // namespace
+} // namespace zorvy::test
+
+namespace zorvy::test {
+namespace {
+
+TEST_F(Menus, SubmenusOpenByKeyOrPointerAndEscReturnsToTheParent) {
+    std::vector<std::string> log;
+    auto* menu = new TPopupMenu(Application);
+    auto add = [&](TMenuItem* to, const char* caption) {
+        auto* item = new TMenuItem(menu);
+        item->Caption = caption;
+        item->OnClick = [&log, caption](TObject*) { log.push_back(caption); };
+        to->Add(item);
+        return item;
+    };
+    TMenuItem* tools = add(menu->GetItems(), "Tools");
+    add(menu->GetItems(), "Exit");
+    add(tools, "Sort");
+    add(tools, "Filter");
+
+    display.PressKey(VK_DOWN);
+    display.PressKey(VK_RIGHT);
+    display.PressKey(VK_DOWN);
+    display.PressKey(VK_DOWN);
+    display.PressKey(VK_RETURN);
+    menu->Popup(100, 100);
+    EXPECT_EQ(log, std::vector<std::string>{"Filter"});
+
+    display.PressKey(VK_DOWN);
+    display.PressKey(VK_RIGHT);
+    display.PressKey(VK_ESCAPE);
+    display.PressKey(VK_DOWN);
+    display.PressKey(VK_RETURN);
+    menu->Popup(100, 100);
+    EXPECT_EQ(log, (std::vector<std::string>{"Filter", "Exit"})) << "Esc closed only the submenu";
+
+    // Pointer: resting on Tools opens its submenu to the right; a click there chooses.
+    HDC dc = CreateScreenDC();
+    SelectObject(dc, Screen->GetMenuFont()->GetHandle());
+    TEXTMETRIC tm;
+    GetTextMetrics(dc, tm);
+    DeleteDC(dc);
+    const int row = tm.tmHeight + 6;
+    InjectMouseMove({105, 101 + row / 2});
+    std::uintptr_t timer = SetTimer(0, 0, 1, [&](HWND, UINT, std::uintptr_t, std::uint64_t) {
+        KillTimer(0, timer);
+        // The submenu is the window holding the mouse now; its first row is Sort.
+        TRect r;
+        GetWindowRect(GetCapture(), r);
+        const TPoint sort{r.Left + 10, r.Top + 1 + row / 2};
+        InjectMouseMove(sort);
+        InjectMouseButton(TInputButton::Left, true, sort);
+        InjectMouseButton(TInputButton::Left, false, sort);
+    });
+    menu->Popup(100, 100);
+    EXPECT_EQ(log, (std::vector<std::string>{"Filter", "Exit", "Sort"}));
 }
 
 } // namespace
