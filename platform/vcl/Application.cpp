@@ -161,6 +161,15 @@ void TApplication::CancelHint() {
 
 void TApplication::HandleException(const std::exception& e) {
     if (dynamic_cast<const EAbort*>(&e)) return;
+    // An exception raised while an exception box is up (a paint that keeps failing behind it) is not
+    // shown in a box on top of the box, which would nest without end.
+    static int showing = 0;
+    if (showing > 0) return;
+    struct TGuard {
+        int& n;
+        explicit TGuard(int& c) : n(c) { ++n; }
+        ~TGuard() { --n; }
+    } guard(showing);
     try {
         if (OnException)
             OnException(this, e);

@@ -208,10 +208,12 @@ void TControl::SetZOrder(bool topMost) {
 
 LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
     TMessage m{msg, wParam, lParam, 0};
-    if (WindowProc)
-        WindowProc(m);
-    else
+    if (WindowProc) {
+        auto proc = WindowProc; // the control may be freed while its procedure runs
+        proc(m);
+    } else {
         WndProc(m);
+    }
     return m.Result;
 }
 

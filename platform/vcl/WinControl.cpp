@@ -56,7 +56,9 @@ LRESULT TWinControl::ControlWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
     if (!control) return DefWindowProc(hwnd, msg, wParam, lParam);
     TMessage m{msg, wParam, lParam, 0};
     try {
-        control->WindowProc(m);
+        // A copy: a handler may free the control, and with it the procedure being run.
+        auto proc = control->WindowProc;
+        proc(m);
     } catch (const std::exception& e) {
         if (Application) Application->HandleException(e);
     }

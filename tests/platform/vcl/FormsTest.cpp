@@ -275,3 +275,41 @@ TEST_F(Forms, APopupParentOwnsTheFormsWindowUntilItIsFreed) {
 
 } // namespace
 } // namespace zorvy::test
+
+namespace zorvy::test {
+namespace {
+
+class TFailingPaint : public TCustomControl {
+  public:
+    using TCustomControl::TCustomControl;
+    bool Failing = true;
+
+  protected:
+    void Paint() override {
+        if (Failing) throw EConvertError("'?' is not a valid integer value");
+    }
+};
+
+TEST_F(Forms, AnExceptionRaisedWhileTheExceptionBoxIsUpOpensNoBoxOnTopOfIt) {
+    TForm* main = NewForm();
+    auto* bad = new TFailingPaint(main);
+    bad->SetParent(main);
+    bad->SetBounds(0, 0, 100, 100);
+    int formsDuring = 0;
+    bool nestedReturned = false;
+    Soon([&] {
+        formsDuring = Screen->GetFormCount();
+        Application->HandleException(EConvertError("again"));
+        nestedReturned = true;
+        bad->Failing = false;
+        display.PressKey(VK_RETURN);
+    });
+    main->Show();
+    Pump();
+    EXPECT_EQ(formsDuring, 2) << "the main form and one box";
+    EXPECT_TRUE(nestedReturned) << "the nested exception did not wait in a box of its own";
+    EXPECT_EQ(GetActiveWindow(), main->GetHandle()) << "the box is gone and the program goes on";
+}
+
+} // namespace
+} // namespace zorvy::test
