@@ -92,6 +92,10 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return static_cast<LRESULT>(w->text.size());
     case WM_GETTEXTLENGTH:
         return static_cast<LRESULT>(w->text.size());
+    case WM_SETREDRAW:
+        // While off, nothing of the window is invalidated; the caller repaints once it is back on.
+        w->redrawOff = wParam == 0;
+        return 0;
     case WM_SETFONT:
         w->font = static_cast<std::intptr_t>(wParam);
         return 0;

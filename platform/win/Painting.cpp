@@ -82,7 +82,7 @@ void MarkDirty(TWindow& top, const TRect& r) {
 }
 
 void AddUpdate(TWindow& w, const TRegion& rgn, bool erase, bool frame, int childMode) {
-    if (!(w.style & WS_VISIBLE)) return;
+    if (!(w.style & WS_VISIBLE) || w.redrawOff) return;
     TRegion area = rgn.Intersect(ClientBounds(w));
     if (!area.IsEmpty()) {
         w.update = w.update.Union(area);

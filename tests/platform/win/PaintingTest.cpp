@@ -120,6 +120,20 @@ TEST_F(Painting, MovingAChildUncoversItsOldPlaceAndHiddenWindowsPaintNothing) {
     EXPECT_EQ(PixelAt(top, 55, 55), Blue);
 }
 
+TEST_F(Painting, NothingIsInvalidatedWhileRedrawIsOff) {
+    HWND top = TopLevel(0, 0, 50, 50);
+    Paints(top, Red);
+    FlushPainting();
+    SendMessage(top, WM_SETREDRAW, 0);
+    InvalidateRect(top, nullptr, true);
+    FlushPainting();
+    EXPECT_EQ(paints[top], 1);
+    SendMessage(top, WM_SETREDRAW, 1);
+    InvalidateRect(top, nullptr, true);
+    FlushPainting();
+    EXPECT_EQ(paints[top], 2);
+}
+
 TEST_F(Painting, UpdateWindowPaintsAtOnceAndOnlyWhenNeeded) {
     HWND top = TopLevel(0, 0, 50, 50);
     Paints(top, Red);
