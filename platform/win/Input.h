@@ -36,7 +36,9 @@ int MessageBeepCount(); // beeps so far; a display without sound only counts the
 
 enum class TInputButton { Left, Right, Middle };
 
-// Raw input from the display, in screen coordinates. Each posts the messages the platform would.
+// Raw input from the display, in screen coordinates. It waits in the queue and becomes its window
+// message when retrieved: the target, hit test, activation and double click are decided then, with
+// the capture and focus of that moment.
 void InjectMouseMove(TPoint screen);
 void InjectMouseButton(TInputButton button, bool down, TPoint screen);
 void InjectMouseWheel(int delta, TPoint screen);
