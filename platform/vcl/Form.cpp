@@ -31,6 +31,12 @@ TCustomForm::~TCustomForm() {
     if (Application) Application->FormDestroyed(this);
 }
 
+void TCustomForm::AfterConstruction() {
+    if (created_) return;
+    created_ = true;
+    if (OnCreate) OnCreate(this);
+}
+
 void TCustomForm::SetBorderStyle(TFormBorderStyle style) {
     if (style == borderStyle_) return;
     borderStyle_ = style;

@@ -10,6 +10,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 namespace zorvy {
@@ -89,6 +90,10 @@ class TCustomForm : public TWinControl {
     // A shortcut of the form's menu; runs the item.
     bool IsShortCut(std::uint16_t key, TShiftState shift);
 
+    // Runs OnCreate once, after the form's constructor has built it (CreateForm calls it; code that
+    // makes a form with new calls it itself).
+    void AfterConstruction();
+
     void SetVisible(bool visible) override;
     bool IsShowing() const override;
     bool CanFocus() const override;
@@ -134,6 +139,7 @@ class TCustomForm : public TWinControl {
     TModalResult modalResult_ = mrNone;
     bool modal_ = false;
     bool active_ = false;
+    bool created_ = false;
     bool alphaBlend_ = false;
     std::uint8_t alphaBlendValue_ = 255;
     bool transparentColor_ = false;
@@ -158,8 +164,17 @@ class TDataModule : public TComponent {
     ~TDataModule() override {
         if (OnDestroy) OnDestroy(this);
     }
+    // Runs OnCreate once, after the module's constructor has built it.
+    void AfterConstruction() {
+        if (created_) return;
+        created_ = true;
+        if (OnCreate) OnCreate(this);
+    }
     TNotifyEvent OnCreate;
     TNotifyEvent OnDestroy;
+
+  private:
+    bool created_ = false;
 };
 
 // Message box flags and answers.
@@ -187,11 +202,15 @@ class TApplication : public TComponent {
     ~TApplication() override;
 
     void Initialize() {}
-    // Creates a form owned by the application; the first form created becomes the main form.
+    // Creates a form or data module owned by the application and runs its OnCreate; the first form
+    // created becomes the main form.
     template <class T> T* CreateForm() {
-        auto* form = new T(this);
-        if (!mainForm_) mainForm_ = form;
-        return form;
+        auto* instance = new T(this);
+        if constexpr (std::is_base_of_v<TCustomForm, T>) {
+            if (!mainForm_) mainForm_ = instance;
+        }
+        instance->AfterConstruction();
+        return instance;
     }
     TCustomForm* GetMainForm() const { return mainForm_; }
     void Run();

@@ -159,6 +159,32 @@ TEST_F(Forms, MessageBoxAnswersByKeyboard) {
     EXPECT_EQ(Application->MessageBox("?", "", MB_OKCANCEL), IDCANCEL) << "Tab moves to the second button";
 }
 
+class TCreatedForm : public TForm {
+  public:
+    explicit TCreatedForm(TComponent* owner) : TForm(owner) {
+        OnCreate = [this](TObject*) { ++Created; };
+    }
+    int Created = 0;
+};
+
+TEST_F(Forms, CreateFormRunsOnCreateOnceAndTheFirstFormIsTheMainForm) {
+    auto* first = Application->CreateForm<TCreatedForm>();
+    auto* second = Application->CreateForm<TCreatedForm>();
+    EXPECT_EQ(first->Created, 1);
+    second->AfterConstruction();
+    EXPECT_EQ(second->Created, 1);
+    EXPECT_EQ(Application->GetMainForm(), first);
+    struct TModule : TDataModule {
+        explicit TModule(TComponent* owner) : TDataModule(owner) {
+            OnCreate = [this](TObject*) { ++Created; };
+        }
+        int Created = 0;
+    };
+    auto* module = Application->CreateForm<TModule>();
+    EXPECT_EQ(module->Created, 1);
+    EXPECT_EQ(Application->GetMainForm(), first) << "a data module is never the main form";
+}
+
 TEST_F(Forms, EAbortIsSilent) {
     int boxes = 0;
     Application->OnException = [&](TObject*, const std::exception&) { ++boxes; };
