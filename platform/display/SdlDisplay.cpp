@@ -352,6 +352,10 @@ void TSdlDisplay::Translate(const SDL_Event& event) {
                              SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
             }
             break;
+        case SDL_WINDOWEVENT_LEAVE:
+            // The pointer left our windows: nothing of ours is under it any more (unless captured).
+            if (!GetCapture()) InjectMouseMove({-32000, -32000});
+            break;
         case SDL_WINDOWEVENT_CLOSE:
             PostMessage(hwnd, WM_CLOSE);
             break;

@@ -329,6 +329,7 @@ bool ResolveInput(TQueued& q) {
         LPARAM lp = 1;
         if (q.raw.alt) lp |= KF_ALTDOWN_LPARAM;
         if (!q.raw.down) lp |= static_cast<LPARAM>(0xC0000000u);
+        if (q.raw.down && q.raw.repeat) lp |= 0x40000000;
         const UINT msg =
             q.raw.sys ? (q.raw.down ? WM_SYSKEYDOWN : WM_SYSKEYUP) : (q.raw.down ? WM_KEYDOWN : WM_KEYUP);
         SetMessage(q, target, msg, q.raw.vk, lp);
@@ -380,6 +381,7 @@ void InjectMouseWheel(int delta, TPoint screen) {
 
 void InjectKey(std::uint16_t vk, bool down) {
     auto& ws = WS();
+    const bool wasDown = (ws.asyncKeyState[static_cast<std::size_t>(vk & 0xFF)] & 0x80) != 0;
     auto set = [&](int k) {
         auto& s = ws.asyncKeyState[static_cast<std::size_t>(k)];
         s = down ? (s | 0x80) : (s & ~0x80);
@@ -398,6 +400,7 @@ void InjectKey(std::uint16_t vk, bool down) {
     raw.down = down;
     raw.alt = alt;
     raw.sys = (alt && !ctrl) || generic == VK_MENU || vk == VK_F10;
+    raw.repeat = wasDown && down;
     Enqueue(raw, ws.cursorPos);
 }
 

@@ -96,6 +96,7 @@ struct TRawInput {
     std::uint16_t vk = 0;
     bool sys = false;
     bool alt = false;
+    bool repeat = false; // the key was already down: an auto-repeat
     WPARAM keyFlags = 0;
 };
 

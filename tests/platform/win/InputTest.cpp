@@ -187,6 +187,21 @@ TEST_F(Input, KeysGoToTheFocusedWindowAndAltMakesSystemKeys) {
                                  WM_SYSKEYUP}));
 }
 
+TEST_F(Input, AHeldKeyRepeatsWithThePreviousStateBitSet) {
+    HWND top = TopLevel(0, 0, 100, 100);
+    SetFocus(top);
+    Pump();
+    Log().clear();
+    InjectKey('A', true);
+    InjectKey('A', true);
+    InjectKey('A', false);
+    Pump();
+    std::vector<bool> repeats;
+    for (const auto& r : Log())
+        if (r.msg == WM_KEYDOWN) repeats.push_back((r.lParam & 0x40000000) != 0);
+    EXPECT_EQ(repeats, (std::vector<bool>{false, true}));
+}
+
 TEST_F(Input, AltF4ClosesTheTopLevelWindow) {
     HWND top = TopLevel(0, 0, 100, 100);
     HWND child = Child(top, 0, 0, 10, 10);
