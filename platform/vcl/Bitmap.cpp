@@ -394,6 +394,7 @@ void TPicture::SetGraphic(TGraphic* graphic) {
         return;
     }
     auto copy = std::unique_ptr<TGraphic>(CreateInstance<TGraphic>(graphic->ClassType()));
+    if (!copy) throw EInvalidOperation("Cannot copy a graphic of class " + graphic->ClassName());
     copy->Assign(graphic);
     copy->OnChange = [this](TObject* s) { Changed(s); };
     graphic_ = std::move(copy);

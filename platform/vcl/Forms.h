@@ -290,7 +290,7 @@ class TScreen : public TComponent {
     TCustomForm* GetActiveForm() const;
     TWinControl* GetActiveControl() const;
     int GetFormCount() const { return static_cast<int>(forms_.size()); }
-    TCustomForm* GetForm(int index) const { return forms_.at(static_cast<std::size_t>(index)); }
+    TCustomForm* GetForm(int index) const; // EListError on a bad index
     void AddForm(TCustomForm* form);
     void RemoveForm(TCustomForm* form);
 

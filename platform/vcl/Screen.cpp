@@ -1,3 +1,4 @@
+#include "platform/rtl/Exceptions.h"
 #include "platform/vcl/Forms.h"
 #include "platform/win/Input.h"
 #include "platform/win/MessageLoop.h"
