@@ -90,6 +90,12 @@ TWinControl* TScreen::GetActiveControl() const {
     return nullptr;
 }
 
+TCustomForm* TScreen::GetForm(int index) const {
+    if (index < 0 || index >= GetFormCount())
+        throw EListError("List index out of bounds (" + std::to_string(index) + ")");
+    return forms_[static_cast<std::size_t>(index)];
+}
+
 void TScreen::AddForm(TCustomForm* form) {
     forms_.push_back(form);
 }
