@@ -5,8 +5,38 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
+#include <utility>
 
 namespace zorvy {
+
+namespace {
+
+// Stores the digits kept by a cut, carried up by one unit in the last place when the cut part
+// rounds up, without trailing zeros; nothing left means zero.
+TDecimalDigits KeptDigits(TDecimalDigits result, std::string digits, int exponent, bool roundUp) {
+    if (roundUp) {
+        int i = static_cast<int>(digits.size()) - 1;
+        while (i >= 0 && digits[i] == '9')
+            digits[i--] = '0';
+        if (i >= 0) {
+            ++digits[i];
+        } else {
+            digits.insert(digits.begin(), '1');
+            ++exponent;
+        }
+    }
+    while (!digits.empty() && digits.back() == '0')
+        digits.pop_back();
+    if (digits.empty()) {
+        result.Negative = false;
+        return result;
+    }
+    result.Digits = std::move(digits);
+    result.Exponent = exponent;
+    return result;
+}
+
+} // namespace
 
 TDecimalDigits FloatToDecimal(double value, int precision, int decimals) {
     TDecimalDigits result;
@@ -53,28 +83,7 @@ TDecimalDigits FloatToDecimal(double value, int precision, int decimals) {
                 roundUp = tail > 0.5;
                 digits.resize(keep);
             }
-            if (fast) {
-                if (roundUp) {
-                    int i = static_cast<int>(digits.size()) - 1;
-                    while (i >= 0 && digits[i] == '9')
-                        digits[i--] = '0';
-                    if (i >= 0) {
-                        ++digits[i];
-                    } else {
-                        digits.insert(digits.begin(), '1');
-                        ++exponent;
-                    }
-                }
-                while (!digits.empty() && digits.back() == '0')
-                    digits.pop_back();
-                if (digits.empty()) {
-                    result.Negative = false;
-                    return result;
-                }
-                result.Digits = digits;
-                result.Exponent = exponent;
-                return result;
-            }
+            if (fast) return KeptDigits(result, std::move(digits), exponent, roundUp);
         }
     }
     // Many more digits than a double carries, so the cut below sees the exact expansion and
@@ -95,27 +104,7 @@ TDecimalDigits FloatToDecimal(double value, int precision, int decimals) {
         return result;
     }
     bool roundUp = keep < kDigits && all[keep] >= '5';
-    std::string digits = all.substr(0, keep);
-    if (roundUp) {
-        int i = static_cast<int>(digits.size()) - 1;
-        while (i >= 0 && digits[i] == '9')
-            digits[i--] = '0';
-        if (i >= 0) {
-            ++digits[i];
-        } else {
-            digits.insert(digits.begin(), '1');
-            ++exponent;
-        }
-    }
-    while (!digits.empty() && digits.back() == '0')
-        digits.pop_back();
-    if (digits.empty()) {
-        result.Negative = false;
-        return result;
-    }
-    result.Digits = digits;
-    result.Exponent = exponent;
-    return result;
+    return KeptDigits(result, all.substr(0, keep), exponent, roundUp);
 }
 
 } // namespace zorvy
