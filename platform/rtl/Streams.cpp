@@ -34,6 +34,27 @@ template <typename T> void WriteLittle(TStream& s, T value) {
     s.WriteBuffer(bytes, sizeof(T));
 }
 
+// Reading and writing of the streams that hold their bytes in memory (a byte vector or a string).
+template <typename Bytes>
+int64_t ReadMemory(const Bytes& data, int64_t& position, void* buffer, int64_t count) {
+    const auto size = static_cast<int64_t>(data.size());
+    if (count <= 0 || position >= size) return 0;
+    int64_t n = std::min(count, size - position);
+    std::memcpy(buffer, data.data() + position, static_cast<size_t>(n));
+    position += n;
+    return n;
+}
+
+template <typename Bytes>
+int64_t WriteMemory(Bytes& data, int64_t& position, const void* buffer, int64_t count) {
+    if (count <= 0) return 0;
+    int64_t end = position + count;
+    if (end > static_cast<int64_t>(data.size())) data.resize(static_cast<size_t>(end));
+    std::memcpy(data.data() + position, buffer, static_cast<size_t>(count));
+    position = end;
+    return count;
+}
+
 // New position for a seek within [0, limit of int64], or -1 when it would be negative.
 int64_t SeekTarget(int64_t position, int64_t size, int64_t offset, TSeekOrigin origin) {
     int64_t base = origin == soBeginning ? 0 : origin == soCurrent ? position : size;
@@ -203,20 +224,11 @@ double ExtendedToDouble(const uint8_t bytes[10]) {
 // ---- TMemoryStream ----
 
 int64_t TMemoryStream::Read(void* buffer, int64_t count) {
-    if (count <= 0 || position_ >= GetSize()) return 0;
-    int64_t n = std::min(count, GetSize() - position_);
-    std::memcpy(buffer, data_.data() + position_, static_cast<size_t>(n));
-    position_ += n;
-    return n;
+    return ReadMemory(data_, position_, buffer, count);
 }
 
 int64_t TMemoryStream::Write(const void* buffer, int64_t count) {
-    if (count <= 0) return 0;
-    int64_t end = position_ + count;
-    if (end > GetSize()) data_.resize(static_cast<size_t>(end));
-    std::memcpy(data_.data() + position_, buffer, static_cast<size_t>(count));
-    position_ = end;
-    return count;
+    return WriteMemory(data_, position_, buffer, count);
 }
 
 int64_t TMemoryStream::Seek(int64_t offset, TSeekOrigin origin) {
@@ -262,20 +274,11 @@ void TMemoryStream::SaveToFile(const std::string& fileName) {
 // ---- TStringStream ----
 
 int64_t TStringStream::Read(void* buffer, int64_t count) {
-    if (count <= 0 || position_ >= GetSize()) return 0;
-    int64_t n = std::min(count, GetSize() - position_);
-    std::memcpy(buffer, data_.data() + position_, static_cast<size_t>(n));
-    position_ += n;
-    return n;
+    return ReadMemory(data_, position_, buffer, count);
 }
 
 int64_t TStringStream::Write(const void* buffer, int64_t count) {
-    if (count <= 0) return 0;
-    int64_t end = position_ + count;
-    if (end > GetSize()) data_.resize(static_cast<size_t>(end));
-    std::memcpy(data_.data() + position_, buffer, static_cast<size_t>(count));
-    position_ = end;
-    return count;
+    return WriteMemory(data_, position_, buffer, count);
 }
 
 int64_t TStringStream::Seek(int64_t offset, TSeekOrigin origin) {
