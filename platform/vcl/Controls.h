@@ -7,6 +7,7 @@
 #include "platform/vcl/ControlTypes.h"
 #include "platform/win/Messages.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -371,6 +372,9 @@ class TControlCanvas : public TCanvas {
     TControl* Control = nullptr;
     // Releases a context obtained from the control's window.
     void FreeHandle();
+    // Runs paint with the canvas drawing on dc (a context lent by a paint message), locked,
+    // and lets go of dc afterwards, also when paint throws.
+    void PaintOn(HDC dc, const std::function<void()>& paint);
 
   protected:
     void CreateHandle() override;

@@ -65,6 +65,21 @@ void TControlCanvas::FreeHandle() {
     }
 }
 
+void TControlCanvas::PaintOn(HDC dc, const std::function<void()>& paint) {
+    Lock();
+    FreeHandle();
+    SetHandle(dc);
+    try {
+        paint();
+    } catch (...) {
+        SetHandle(nullptr);
+        Unlock();
+        throw;
+    }
+    SetHandle(nullptr);
+    Unlock();
+}
+
 void TControlCanvas::CreateHandle() {
     if (!Control) return;
     if (auto* wc = dynamic_cast<TWinControl*>(Control)) {
@@ -90,18 +105,7 @@ TCustomControl::~TCustomControl() {
 }
 
 void TCustomControl::PaintWindow(HDC dc) {
-    canvas_->Lock();
-    canvas_->FreeHandle();
-    canvas_->SetHandle(dc);
-    try {
-        Paint();
-    } catch (...) {
-        canvas_->SetHandle(nullptr);
-        canvas_->Unlock();
-        throw;
-    }
-    canvas_->SetHandle(nullptr);
-    canvas_->Unlock();
+    canvas_->PaintOn(dc, [this] { Paint(); });
 }
 
 TGraphicControl::TGraphicControl(TComponent* owner)
@@ -123,18 +127,7 @@ void TGraphicControl::Dispatch(TMessage& m) {
 
 void TGraphicControl::WMPaint(TMessage& m) {
     if (!m.WParam) return;
-    canvas_->Lock();
-    canvas_->FreeHandle();
-    canvas_->SetHandle(reinterpret_cast<HDC>(m.WParam));
-    try {
-        Paint();
-    } catch (...) {
-        canvas_->SetHandle(nullptr);
-        canvas_->Unlock();
-        throw;
-    }
-    canvas_->SetHandle(nullptr);
-    canvas_->Unlock();
+    canvas_->PaintOn(reinterpret_cast<HDC>(m.WParam), [this] { Paint(); });
 }
 
 TCursor TDragObject::GetDragCursor(bool accepted, int, int) {

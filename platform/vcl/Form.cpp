@@ -385,18 +385,7 @@ void TCustomForm::Deactivate() {
 }
 
 void TCustomForm::PaintWindow(HDC dc) {
-    canvas_->Lock();
-    canvas_->FreeHandle();
-    canvas_->SetHandle(dc);
-    try {
-        Paint();
-    } catch (...) {
-        canvas_->SetHandle(nullptr);
-        canvas_->Unlock();
-        throw;
-    }
-    canvas_->SetHandle(nullptr);
-    canvas_->Unlock();
+    canvas_->PaintOn(dc, [this] { Paint(); });
 }
 
 void TCustomForm::Paint() {
