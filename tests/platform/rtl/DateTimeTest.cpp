@@ -1,5 +1,6 @@
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/Exceptions.h"
+#include "FormatSettingsFixture.h"
 #include "platform/rtl/FormatSettings.h"
 
 #include <gtest/gtest.h>
@@ -11,18 +12,7 @@ using namespace zorvy;
 
 namespace {
 
-// English defaults with the program's ISO short date, restored afterwards.
-class RtlDateTimeText : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        saved_ = FormatSettings();
-        FormatSettings() = DefaultFormatSettings("en_US");
-    }
-    void TearDown() override { FormatSettings() = saved_; }
-
-  private:
-    TFormatSettings saved_;
-};
+class RtlDateTimeText : public test::EnglishFormatSettingsTest {};
 
 } // namespace
 

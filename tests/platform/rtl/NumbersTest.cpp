@@ -1,6 +1,7 @@
 #include "platform/rtl/Numbers.h"
 #include "platform/rtl/DecimalDigits.h"
 #include "platform/rtl/Exceptions.h"
+#include "FormatSettingsFixture.h"
 #include "platform/rtl/FormatSettings.h"
 
 #include <gtest/gtest.h>
@@ -112,11 +113,10 @@ TEST(RtlFloatText, FloatToStrFFormats) {
                  {1.5e-7, TFloatFormat::ffGeneral, 15, 2, "1.5E-07"},
                  {12.5, TFloatFormat::ffCurrency, 15, 2, "$12.50"},
                  {-12.5, TFloatFormat::ffCurrency, 15, 2, "($12.50)"}};
-    TFormatSettings saved = FormatSettings();
+    test::SavedFormatSettings saved;
     FormatSettings() = DefaultFormatSettings("en_US");
     for (const Case& c : cases)
         EXPECT_EQ(FloatToStrF(c.value, c.format, c.precision, c.digits), c.text) << c.value;
-    FormatSettings() = saved;
 }
 
 TEST(RtlFloatText, TextToFloatAcceptsTheLocaleSeparatorAndExponent) {
@@ -135,13 +135,12 @@ TEST(RtlFloatText, TextToFloatAcceptsTheLocaleSeparatorAndExponent) {
             EXPECT_EQ(e.Message(), std::string("'") + text + "' is not a valid floating point value");
         }
     }
-    TFormatSettings saved = FormatSettings();
+    test::SavedFormatSettings saved;
     FormatSettings().DecimalSeparator = ',';
     EXPECT_DOUBLE_EQ(StrToFloat("1,5"), 1.5);
     double ignored;
     EXPECT_FALSE(TryStrToFloat("1.5", ignored));
     EXPECT_EQ(FloatToStr(2.5), "2,5");
-    FormatSettings() = saved;
 }
 
 TEST(RtlFloatText, FormatFloatSections) {
@@ -177,11 +176,10 @@ TEST(RtlFloatText, FormatFloatSections) {
                  {"'$',0.00;('$',0.00)", -1234.5, "($1,234.50)"},
                  {"'¥' ,0.00", 7, "¥ 7.00"},
                  {"", 2.5, "2.5"}};
-    TFormatSettings saved = FormatSettings();
+    test::SavedFormatSettings saved;
     FormatSettings() = DefaultFormatSettings("en_US");
     for (const Case& c : cases)
         EXPECT_EQ(FormatFloat(c.format, c.value), c.text) << c.format << " " << c.value;
-    FormatSettings() = saved;
 }
 
 TEST(RtlRounding, RoundAndRoundToTakeHalvesToEven) {
@@ -272,11 +270,10 @@ TEST(RtlFormat, SpecifiersWidthsAndErrors) {
                  {Format("%*d", 4, 7), "   7"},
                  {Format("100%%"), "100%"},
                  {Format("%d%s", {3, "x"}), "3x"}};
-    TFormatSettings saved = FormatSettings();
+    test::SavedFormatSettings saved;
     FormatSettings() = DefaultFormatSettings("en_US");
     for (const Case& c : cases)
         EXPECT_EQ(c.text, c.expected);
-    FormatSettings() = saved;
 
     for (auto bad :
          {+[] { return Format("%d", "x"); }, +[] { return Format("%s", 1); }, +[] { return Format("%f", 1); },

@@ -1,5 +1,6 @@
 #include "platform/rtl/Variant.h"
 #include "platform/rtl/Exceptions.h"
+#include "FormatSettingsFixture.h"
 #include "platform/rtl/FormatSettings.h"
 
 #include <gtest/gtest.h>
@@ -11,17 +12,7 @@ using namespace zorvy;
 
 namespace {
 
-class RtlVariants : public ::testing::Test {
-  protected:
-    void SetUp() override {
-        saved_ = FormatSettings();
-        FormatSettings() = DefaultFormatSettings("en_US");
-    }
-    void TearDown() override { FormatSettings() = saved_; }
-
-  private:
-    TFormatSettings saved_;
-};
+class RtlVariants : public test::EnglishFormatSettingsTest {};
 
 } // namespace
 
