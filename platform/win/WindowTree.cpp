@@ -398,8 +398,11 @@ HWND GetTopWindow(HWND parent) {
 bool IsChild(HWND parent, HWND hwnd) {
     auto* w = FindWindowState(hwnd);
     if (!w || !parent) return false;
-    for (HWND p = w->parent; p; p = FindWindowState(p) ? FindWindowState(p)->parent : 0)
+    for (HWND p = w->parent; p;) {
         if (p == parent) return true;
+        auto* state = FindWindowState(p);
+        p = state ? state->parent : 0;
+    }
     return false;
 }
 
