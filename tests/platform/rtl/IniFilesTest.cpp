@@ -3,9 +3,10 @@
 #include "platform/rtl/Streams.h"
 #include "platform/rtl/StringList.h"
 
+#include "ScratchFolder.h"
+
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <tuple>
 
@@ -15,15 +16,10 @@ namespace {
 
 class RtlIniFiles : public ::testing::Test {
   protected:
-    void SetUp() override {
-        std::string pattern = (std::filesystem::temp_directory_path() / "zorvy-ini-XXXXXX").string();
-        dir_ = mkdtemp(pattern.data());
-    }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
-    std::string Path(const std::string& name) const { return dir_ + "/" + name; }
+    std::string Path(const std::string& name) const { return folder_.Path(name); }
 
   private:
-    std::string dir_;
+    test::ScratchFolder folder_{"zorvy-ini"};
 };
 
 std::vector<std::string> Items(const TStrings& list) {

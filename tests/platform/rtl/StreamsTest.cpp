@@ -2,11 +2,11 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/StringList.h"
 
+#include "ScratchFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
-#include <filesystem>
 #include <limits>
 
 using namespace zorvy;
@@ -15,15 +15,10 @@ namespace {
 
 class RtlFileStreams : public ::testing::Test {
   protected:
-    void SetUp() override {
-        std::string pattern = (std::filesystem::temp_directory_path() / "zorvy-streams-XXXXXX").string();
-        dir_ = mkdtemp(pattern.data());
-    }
-    void TearDown() override { std::filesystem::remove_all(dir_); }
-    std::string Path(const std::string& name) const { return dir_ + "/" + name; }
+    std::string Path(const std::string& name) const { return folder_.Path(name); }
 
   private:
-    std::string dir_;
+    test::ScratchFolder folder_{"zorvy-streams"};
 };
 
 } // namespace

@@ -4,6 +4,8 @@
 #include "platform/rtl/ResourceStrings.h"
 #include "platform/rtl/Ticks.h"
 
+#include "ScratchFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -16,20 +18,6 @@ namespace {
 
 ZORVY_RESOURCESTRING(sTestCaption, "Customization");
 ZORVY_RESOURCESTRING(sTestOther, "Other");
-
-// A fresh folder under the system's temporary folder, removed afterwards.
-class TempFolder {
-  public:
-    TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "zorvy-rtl-XXXXXX").string();
-        path_ = mkdtemp(pattern.data());
-    }
-    ~TempFolder() { std::filesystem::remove_all(path_); }
-    const std::string& Path() const { return path_; }
-
-  private:
-    std::string path_;
-};
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
@@ -91,7 +79,7 @@ TEST(RtlResourceStrings, ResolveGivesTheOwnTextUnlessReplaced) {
 }
 
 TEST(RtlFiles, DataFolderFollowsTheEnvironmentAndIsCreated) {
-    TempFolder temp;
+    test::ScratchFolder temp;
     std::string savedHome = std::getenv("ZORVY_HOME") ? std::getenv("ZORVY_HOME") : "";
     std::string savedXdg = std::getenv("XDG_DATA_HOME") ? std::getenv("XDG_DATA_HOME") : "";
     std::string savedUserHome = std::getenv("HOME") ? std::getenv("HOME") : "";
@@ -127,7 +115,7 @@ TEST(RtlFiles, DataFolderFollowsTheEnvironmentAndIsCreated) {
 }
 
 TEST(RtlFiles, ListingDeletingAndNames) {
-    TempFolder temp;
+    test::ScratchFolder temp;
     const std::string dir = temp.Path() + "/FangAn";
     EXPECT_TRUE(ForceDirectories(dir + "/deep/er"));
     for (const char* name : {"b.ini", "A.INI", "c.txt", "ab.ini.bak"})
