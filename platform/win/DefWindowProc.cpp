@@ -22,8 +22,8 @@ void PaintFrame(HWND hwnd, TWindow& w) {
         DrawEdge(dc, r, EDGE_RAISED, BF_RECT | BF_ADJUST);
         TRect inner = w.clientRect;
         TRegion ring = TRegion(r).Subtract(TRegion(inner));
-        for (const auto& piece : ring.Rects())
-            FillRect(dc, piece, GetSysColorBrush(COLOR_BTNFACE));
+        for (const auto& band : ring.Rects())
+            FillRect(dc, band, GetSysColorBrush(COLOR_BTNFACE));
         r = inner;
         InflateRect(r, (w.exStyle & WS_EX_CLIENTEDGE) ? 2 : 0, (w.exStyle & WS_EX_CLIENTEDGE) ? 2 : 0);
     }
