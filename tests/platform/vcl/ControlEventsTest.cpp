@@ -204,12 +204,6 @@ TEST_F(ControlEvents, KeysReachTheFocusedControlAndKeyPreviewSeesThemFirst) {
     EXPECT_EQ(log, (std::vector<std::string>{"form 65", "control 65", "form 66", "char 20013"}));
 }
 
-} // namespace
-} // namespace zorvy::test
-
-namespace zorvy::test {
-namespace {
-
 TEST_F(ControlEvents, AnUnhandledWheelGoesToTheParent) {
     TForm* form = NewForm();
     auto* outer = new TProbe(form);
@@ -235,12 +229,6 @@ TEST_F(ControlEvents, AnUnhandledWheelGoesToTheParent) {
     Pump();
     EXPECT_EQ(log, (std::vector<std::string>{"inner 120", "inner -120", "outer down"}));
 }
-
-} // namespace
-} // namespace zorvy::test
-
-namespace zorvy::test {
-namespace {
 
 TEST_F(ControlEvents, TheCursorFollowsTheControlUnderThePointerUnlessTheScreenSetsOne) {
     TForm* form = NewForm();

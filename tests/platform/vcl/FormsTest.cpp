@@ -263,12 +263,6 @@ TEST_F(Forms, AFormReparentedIntoAPanelBecomesAChildWindow) {
     EXPECT_EQ(docked->GetBoundsRect(), Rect(0, 0, 200, 150));
 }
 
-} // namespace
-} // namespace zorvy::test
-
-namespace zorvy::test {
-namespace {
-
 TEST_F(Forms, AUtilityWindowHandsItsMessagesToItsHandler) {
     std::vector<UINT> seen;
     HWND hwnd = AllocateHWnd([&](TMessage& m) {
@@ -298,12 +292,6 @@ TEST_F(Forms, APopupParentOwnsTheFormsWindowUntilItIsFreed) {
     delete tool;
     EXPECT_EQ(other->GetPopupParent(), nullptr);
 }
-
-} // namespace
-} // namespace zorvy::test
-
-namespace zorvy::test {
-namespace {
 
 class TFailingPaint : public TCustomControl {
   public:

@@ -122,12 +122,6 @@ TEST_F(Menus, ItemTreesOwnTheirItemsAndRefuseCycles) {
     delete root;
 }
 
-} // namespace
-} // namespace zorvy::test
-
-namespace zorvy::test {
-namespace {
-
 TEST_F(Menus, AQuitMetInsideTheMenuLoopReachesTheOuterLoop) {
     std::vector<std::string> log;
     TPopupMenu* menu = MakeMenu(log);
@@ -137,12 +131,6 @@ TEST_F(Menus, AQuitMetInsideTheMenuLoopReachesTheOuterLoop) {
     Application->ProcessMessages();
     EXPECT_TRUE(Application->Terminated());
 }
-
-} // namespace
-} // namespace zorvy::test
-
-namespace zorvy::test {
-namespace {
 
 TEST_F(Menus, SubmenusOpenByKeyOrPointerAndEscReturnsToTheParent) {
     std::vector<std::string> log;
