@@ -125,16 +125,11 @@ void TApplication::HintMouseMessage(TControl* control, const MSG&) {
     CancelHint();
     hintControl_ = TWeakLink<TControl>(control);
     if (!ShowHint || !control || !control->GetShowHint() || control->GetHint().empty()) return;
-    TWeakLink<TApplication> self(this);
-    hintTimer_ =
-        SetTimer(0, 0, static_cast<UINT>(HintPause), [self](HWND, UINT, std::uintptr_t, std::uint64_t) {
-            if (auto* app = self.Get()) app->ShowHintNow();
-        });
+    StartHintTimer(HintPause, &TApplication::ShowHintNow);
 }
 
 void TApplication::ShowHintNow() {
-    if (hintTimer_) KillTimer(0, hintTimer_);
-    hintTimer_ = 0;
+    StopHintTimer();
     TControl* control = hintControl_.Get();
     if (!control) return;
     if (!hintWindow_) hintWindow_ = new THintWindow(this);
@@ -144,16 +139,25 @@ void TApplication::ShowHintNow() {
     GetCursorPos(p);
     hintWindow_->ActivateHint(Bounds(p.X, p.Y + 20, r.Width(), r.Height()), control->GetHint());
     hintShowing_ = true;
+    StartHintTimer(HintHidePause, &TApplication::CancelHint);
+}
+
+void TApplication::StartHintTimer(int pause, void (TApplication::*then)()) {
+    StopHintTimer();
     TWeakLink<TApplication> self(this);
     hintTimer_ =
-        SetTimer(0, 0, static_cast<UINT>(HintHidePause), [self](HWND, UINT, std::uintptr_t, std::uint64_t) {
-            if (auto* app = self.Get()) app->CancelHint();
+        SetTimer(0, 0, static_cast<UINT>(pause), [self, then](HWND, UINT, std::uintptr_t, std::uint64_t) {
+            if (auto* app = self.Get()) (app->*then)();
         });
 }
 
-void TApplication::CancelHint() {
+void TApplication::StopHintTimer() {
     if (hintTimer_) KillTimer(0, hintTimer_);
     hintTimer_ = 0;
+}
+
+void TApplication::CancelHint() {
+    StopHintTimer();
     if (hintShowing_ && hintWindow_) hintWindow_->ReleaseHandle();
     hintShowing_ = false;
     hintControl_ = TWeakLink<TControl>();

@@ -257,6 +257,9 @@ class TApplication : public TComponent {
     bool IsDragMsg(MSG& msg);
     void HintMouseMessage(TControl* control, const MSG& msg);
     void ShowHintNow();
+    // Runs `then` after `pause` milliseconds in place of the hint timer that was running.
+    void StartHintTimer(int pause, void (TApplication::*then)());
+    void StopHintTimer();
     void Idle();
 
     TCustomForm* mainForm_ = nullptr;
