@@ -2,6 +2,7 @@
 #include "platform/gdi/Drawing.h"
 #include "platform/gdi/Text.h"
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/Format.h"
 #include "platform/vcl/Forms.h"
 #include "platform/win/Input.h"
 #include "platform/win/MessageLoop.h"
@@ -355,12 +356,10 @@ std::string ShortCutToText(TShortCut shortCut) {
     TShiftState shift;
     ShortCutToKey(shortCut, key, shift);
     std::string name;
-    if (key >= 'A' && key <= 'Z')
-        name = std::string(1, static_cast<char>(key));
-    else if (key >= '0' && key <= '9')
+    if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9'))
         name = std::string(1, static_cast<char>(key));
     else if (key >= VK_F1 && key <= VK_F1 + 23)
-        name = "F" + std::to_string(key - VK_F1 + 1);
+        name = Format("F%d", key - VK_F1 + 1);
     else {
         switch (key) {
         case VK_BACK:

@@ -2,6 +2,7 @@
 #include "platform/gdi/Drawing.h"
 #include "platform/gdi/Text.h"
 #include "platform/rtl/DateTime.h"
+#include "platform/rtl/Format.h"
 
 #include <string>
 
@@ -66,7 +67,7 @@ void TBallRow::Paint() {
         c->GetFont()->SetColor(chosen && !blue ? clBlack : clWhite);
         TRect t = Rect(x, 0, x + 32, 32);
         const int number = blue ? 12 : i * 5 + 3;
-        std::string text = (number < 10 ? "0" : "") + std::to_string(number);
+        const std::string text = Format("%.2d", number);
         DrawText(c->GetHandle(), text, t, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
         c->GetBrush()->SetStyle(bsSolid);
     }

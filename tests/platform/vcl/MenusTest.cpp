@@ -80,6 +80,8 @@ TEST_F(Menus, ShortcutsRunEnabledItemsOnly) {
     EXPECT_EQ(log, std::vector<std::string>{"&Save"});
     EXPECT_EQ(ShortCutToText(ShortCut('S', ssCtrl | ssShift)), "Shift+Ctrl+S");
     EXPECT_EQ(ShortCutToText(ShortCut(VK_DELETE, 0)), "Del");
+    EXPECT_EQ(ShortCutToText(ShortCut(VK_F1 + 11, ssAlt)), "Alt+F12");
+    EXPECT_EQ(ShortCutToText(ShortCut('7', ssCtrl)), "Ctrl+7");
 }
 
 TEST_F(Menus, ARightClickOnAControlPopsUpItsMenuAndTheMenuKeyToo) {
