@@ -11,9 +11,7 @@ class ControlEvents : public VclTest {};
 TEST_F(ControlEvents, AClickAndADoubleClickRaiseEventsInOrder) {
     std::vector<std::string> log;
     TForm* form = NewForm();
-    auto* probe = new TProbe(form, &log);
-    probe->SetParent(form);
-    probe->SetBounds(10, 10, 50, 50);
+    auto* probe = AddProbe(form, 10, 10, 50, 50, &log);
     form->Show();
     Pump();
     log.clear();
@@ -26,9 +24,7 @@ TEST_F(ControlEvents, AClickAndADoubleClickRaiseEventsInOrder) {
 TEST_F(ControlEvents, AReleaseOutsideTheControlIsNoClick) {
     std::vector<std::string> log;
     TForm* form = NewForm();
-    auto* probe = new TProbe(form, &log);
-    probe->SetParent(form);
-    probe->SetBounds(10, 10, 50, 50);
+    auto* probe = AddProbe(form, 10, 10, 50, 50, &log);
     form->Show();
     Pump();
     log.clear();
@@ -60,9 +56,7 @@ TEST_F(ControlEvents, GraphicControlsGetTheMouseThroughTheirParent) {
 
 TEST_F(ControlEvents, AControlFreedByItsOwnClickHandlerIsGoneWithoutHarm) {
     TForm* form = NewForm();
-    auto* probe = new TProbe(form);
-    probe->SetParent(form);
-    probe->SetBounds(0, 0, 40, 40);
+    auto* probe = AddProbe(form, 0, 0, 40, 40);
     bool mouseUpAfterFree = false;
     probe->OnClick = [probe](TObject*) { delete probe; };
     probe->OnMouseUp = [&](TObject*, TMouseButton, TShiftState, int, int) { mouseUpAfterFree = true; };
@@ -122,9 +116,7 @@ TEST_F(ControlEvents, FocusMovesWithEnterAndExitAndTabOrder) {
 
 TEST_F(ControlEvents, CaptureFollowsThePressAndIsReleasedWhenTheControlHides) {
     TForm* form = NewForm();
-    auto* probe = new TProbe(form);
-    probe->SetParent(form);
-    probe->SetBounds(0, 0, 40, 40);
+    auto* probe = AddProbe(form, 0, 0, 40, 40);
     form->Show();
     Pump();
     display.PressMouse(probe->GetHandle(), 5, 5);
@@ -141,9 +133,7 @@ TEST_F(ControlEvents, CaptureFollowsThePressAndIsReleasedWhenTheControlHides) {
 TEST_F(ControlEvents, MouseEnterAndLeaveFollowThePointer) {
     std::vector<std::string> log;
     TForm* form = NewForm();
-    auto* probe = new TProbe(form);
-    probe->SetParent(form);
-    probe->SetBounds(10, 10, 40, 40);
+    auto* probe = AddProbe(form, 10, 10, 40, 40);
     probe->OnMouseEnter = [&](TObject*) { log.push_back("enter"); };
     probe->OnMouseLeave = [&](TObject*) { log.push_back("leave"); };
     form->Show();
@@ -167,9 +157,7 @@ TEST_F(ControlEvents, AlignmentAndAnchorsLayOutChildren) {
     TProbe* top = make(alTop, 10, 30);
     TProbe* left = make(alLeft, 50, 10);
     TProbe* client = make(alClient, 10, 10);
-    auto* anchored = new TProbe(form);
-    anchored->SetParent(form);
-    anchored->SetBounds(250, 150, 20, 20);
+    auto* anchored = AddProbe(form, 250, 150, 20, 20);
     anchored->SetAnchors(akRight | akBottom);
     form->Show();
     EXPECT_EQ(top->GetBoundsRect(), Rect(0, 0, 300, 30));
@@ -183,9 +171,7 @@ TEST_F(ControlEvents, AlignmentAndAnchorsLayOutChildren) {
 TEST_F(ControlEvents, KeysReachTheFocusedControlAndKeyPreviewSeesThemFirst) {
     std::vector<std::string> log;
     TForm* form = NewForm();
-    auto* probe = new TProbe(form);
-    probe->SetParent(form);
-    probe->SetBounds(0, 0, 20, 20);
+    auto* probe = AddProbe(form, 0, 0, 20, 20);
     probe->OnKeyDown = [&](TObject*, std::uint16_t& key, TShiftState) {
         log.push_back("control " + std::to_string(key));
     };
@@ -206,9 +192,7 @@ TEST_F(ControlEvents, KeysReachTheFocusedControlAndKeyPreviewSeesThemFirst) {
 
 TEST_F(ControlEvents, AnUnhandledWheelGoesToTheParent) {
     TForm* form = NewForm();
-    auto* outer = new TProbe(form);
-    outer->SetParent(form);
-    outer->SetBounds(0, 0, 200, 150);
+    auto* outer = AddProbe(form, 0, 0, 200, 150);
     auto* inner = new TProbe(form);
     inner->SetParent(outer);
     inner->SetBounds(10, 10, 50, 50);
@@ -232,9 +216,7 @@ TEST_F(ControlEvents, AnUnhandledWheelGoesToTheParent) {
 
 TEST_F(ControlEvents, TheCursorFollowsTheControlUnderThePointerUnlessTheScreenSetsOne) {
     TForm* form = NewForm();
-    auto* probe = new TProbe(form);
-    probe->SetParent(form);
-    probe->SetBounds(10, 10, 50, 50);
+    auto* probe = AddProbe(form, 10, 10, 50, 50);
     probe->SetCursor(crHandPoint);
     auto* label = new TGraphicControl(form);
     label->SetParent(form);

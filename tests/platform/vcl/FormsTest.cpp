@@ -109,9 +109,7 @@ TEST_F(Forms, ClosingTheMainFormEndsTheApplicationAndCloseActionsApply) {
 
 TEST_F(Forms, AnUnhandledExceptionIsShownInAMessageBoxAndTheLoopGoesOn) {
     TForm* main = NewForm();
-    auto* probe = new TProbe(main);
-    probe->SetParent(main);
-    probe->SetBounds(0, 0, 40, 40);
+    auto* probe = AddProbe(main, 0, 0, 40, 40);
     probe->OnClick = [](TObject*) { throw EConvertError("'x' is not a valid integer value"); };
     std::string shown;
     main->Show();
@@ -248,9 +246,7 @@ TEST_F(Forms, PositionAndStayOnTopAndAlphaBlend) {
 
 TEST_F(Forms, AFormReparentedIntoAPanelBecomesAChildWindow) {
     TForm* main = NewForm();
-    auto* panel = new TProbe(main);
-    panel->SetParent(main);
-    panel->SetBounds(10, 10, 200, 150);
+    auto* panel = AddProbe(main, 10, 10, 200, 150);
     main->Show();
     auto* docked = new TForm(Application);
     docked->Show();

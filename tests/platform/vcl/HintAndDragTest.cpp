@@ -10,9 +10,7 @@ class HintAndDrag : public VclTest {};
 
 TEST_F(HintAndDrag, AHintShowsAfterTheHintPauseAndHidesOnAPress) {
     TForm* form = NewForm();
-    auto* probe = new TProbe(form);
-    probe->SetParent(form);
-    probe->SetBounds(10, 10, 50, 50);
+    auto* probe = AddProbe(form, 10, 10, 50, 50);
     probe->SetHint("选择号码");
     probe->SetShowHint(true);
     form->Show();
@@ -35,16 +33,12 @@ TEST_F(HintAndDrag, AHintShowsAfterTheHintPauseAndHidesOnAPress) {
 TEST_F(HintAndDrag, AnAutomaticDragDropsOnAnAcceptingControl) {
     std::vector<std::string> log;
     TForm* form = NewForm();
-    auto* source = new TProbe(form);
-    source->SetParent(form);
-    source->SetBounds(10, 10, 40, 40);
+    auto* source = AddProbe(form, 10, 10, 40, 40);
     source->DragMode = dmAutomatic;
     source->OnEndDrag = [&](TObject*, TObject* target, int, int) {
         log.push_back(target ? "end on target" : "end nowhere");
     };
-    auto* target = new TProbe(form);
-    target->SetParent(form);
-    target->SetBounds(100, 10, 40, 40);
+    auto* target = AddProbe(form, 100, 10, 40, 40);
     target->OnDragOver = [&](TObject*, TObject* src, int, int, TDragState, bool& accept) {
         accept = src == source;
     };

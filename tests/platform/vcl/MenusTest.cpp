@@ -93,9 +93,7 @@ TEST_F(Menus, ARightClickOnAControlPopsUpItsMenuAndTheMenuKeyToo) {
         display.PressKey(VK_ESCAPE);
     };
     TForm* form = NewForm();
-    auto* probe = new TProbe(form);
-    probe->SetParent(form);
-    probe->SetBounds(10, 10, 50, 50);
+    auto* probe = AddProbe(form, 10, 10, 50, 50);
     probe->SetPopupMenu(menu);
     form->Show();
     Pump();

@@ -13,9 +13,7 @@ TEST_F(ControlPainting, InvalidatingOneControlRepaintsOnlyIt) {
     form->SetColor(clWhite);
     std::vector<TProbe*> probes;
     for (int i = 0; i < 4; ++i) {
-        auto* p = new TProbe(form);
-        p->SetParent(form);
-        p->SetBounds(10 + i * 50, 10, 40, 40);
+        auto* p = AddProbe(form, 10 + i * 50, 10, 40, 40);
         probes.push_back(p);
     }
     form->Show();
@@ -69,9 +67,7 @@ TEST_F(ControlPainting, GraphicControlsPaintInsideTheirBoundsOnTheParent) {
 TEST_F(ControlPainting, PaintToDrawsAControlAndItsChildrenIntoABitmap) {
     TForm* form = NewForm(100, 80);
     form->SetColor(clWhite);
-    auto* probe = new TProbe(form);
-    probe->SetParent(form);
-    probe->SetBounds(10, 10, 20, 20);
+    AddProbe(form, 10, 10, 20, 20); // paints itself red
     auto* square = new TSquare(form);
     square->SetParent(form);
     square->SetBounds(50, 10, 10, 10);

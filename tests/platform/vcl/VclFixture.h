@@ -47,6 +47,15 @@ class TProbe : public TCustomControl {
     std::vector<std::string>* log_;
 };
 
+// A probe owned by form and placed on it.
+inline TProbe* AddProbe(TForm* form, int left, int top, int width, int height,
+                        std::vector<std::string>* log = nullptr) {
+    auto* probe = new TProbe(form, log);
+    probe->SetParent(form);
+    probe->SetBounds(left, top, width, height);
+    return probe;
+}
+
 class VclTest : public ::testing::Test {
   protected:
     VclTest() { InitializeForms(); }
