@@ -188,7 +188,8 @@ TControl* TWinControl::ControlAtPos(TPoint p, bool allowDisabled, bool allowWinC
 
 void TWinControl::InsertControl(TControl* control) {
     if (!control || control->parent_ == this) return;
-    if (auto* wc = dynamic_cast<TWinControl*>(control)) {
+    auto* wc = dynamic_cast<TWinControl*>(control);
+    if (wc) {
         if (wc->ContainsControl(this))
             throw EInvalidOperation("A control cannot be placed inside one of its children");
         winControls_.push_back(wc);
@@ -199,7 +200,7 @@ void TWinControl::InsertControl(TControl* control) {
     control->parent_ = this;
     control->Perform(CM_PARENTCOLORCHANGED);
     control->Perform(CM_PARENTFONTCHANGED);
-    if (auto* wc = dynamic_cast<TWinControl*>(control); wc && handle_) wc->CreateHandle();
+    if (wc && handle_) wc->CreateHandle();
     control->Invalidate();
     if (control->align_ != alNone) Realign();
 }
