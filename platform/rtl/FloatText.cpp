@@ -42,11 +42,11 @@ std::string FractionPart(const TDecimalDigits& d, size_t minimum) {
 }
 
 std::string WithThousands(const std::string& integer) {
+    const char separator = FormatSettings().ThousandSeparator;
     std::string text;
     int n = static_cast<int>(integer.size());
     for (int i = 0; i < n; ++i) {
-        if (i > 0 && (n - i) % 3 == 0 && FormatSettings().ThousandSeparator)
-            text += FormatSettings().ThousandSeparator;
+        if (i > 0 && (n - i) % 3 == 0 && separator) text += separator;
         text += integer[i];
     }
     return text;
