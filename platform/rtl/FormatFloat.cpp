@@ -43,6 +43,7 @@ struct SectionLayout {
     int maxDecimals = 0;
     bool thousands = false;
     bool scientific = false;
+    size_t exponentAt = 0; // where a scientific section's "E+"/"E-" stands, outside quotes
     bool anyPlaceholder = false;
 };
 
@@ -57,6 +58,7 @@ SectionLayout Analyse(const std::string& section) {
             i = close == std::string::npos ? section.size() : close;
         } else if (IsExponentAt(section, i)) {
             layout.scientific = true;
+            layout.exponentAt = i;
             break;
         } else if (c == '0' || c == '#') {
             layout.anyPlaceholder = true;
@@ -98,9 +100,7 @@ Rendered Render(double magnitude, const SectionLayout& layout, const std::string
         while (static_cast<int>(r.fraction.size()) > layout.minDecimals && r.fraction.back() == '0')
             r.fraction.pop_back();
         int exponent = r.isZero ? 0 : d.Exponent - intDigits;
-        size_t e = 0;
-        while (!IsExponentAt(section, e))
-            ++e;
+        const size_t e = layout.exponentAt;
         int expDigits = 0;
         for (size_t i = e + 2; i < section.size() && section[i] == '0'; ++i)
             ++expDigits;

@@ -166,6 +166,7 @@ TEST(RtlFloatText, FormatFloatSections) {
                  {"0.00E+00", 12345, "1.23E+04"},
                  {"0.0E-0", 0.00012, "1.2E-4"},
                  {"0.0e+000", 0, "0.0e+000"},
+                 {"'E+'0.0E+00", 1234.5, "E+1.2E+03"}, // a quoted "E+" is text, not the exponent
                  {"'Rate: '0.0'%'", 12.34, "Rate: 12.3%"},
                  {"0;(0);'zero'", -5, "(5)"},
                  {"0;(0);'zero'", 0, "zero"},
