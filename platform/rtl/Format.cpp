@@ -1,5 +1,6 @@
 #include "platform/rtl/Format.h"
 
+#include "platform/rtl/Encoding.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/Numbers.h"
@@ -22,24 +23,6 @@ TFormatArg& TFormatArg::operator=(const TFormatArg& other) {
 }
 
 namespace {
-
-size_t CharCount(std::string_view text) {
-    size_t count = 0;
-    for (unsigned char c : text)
-        if ((c & 0xC0) != 0x80) ++count;
-    return count;
-}
-
-// Byte length of the first `chars` characters.
-size_t BytesOfChars(std::string_view text, size_t chars) {
-    size_t i = 0;
-    for (size_t n = 0; i < text.size() && n < chars; ++n) {
-        ++i;
-        while (i < text.size() && (static_cast<unsigned char>(text[i]) & 0xC0) == 0x80)
-            ++i;
-    }
-    return i;
-}
 
 class Formatter {
   public:
@@ -178,7 +161,7 @@ class Formatter {
         case 's': {
             if (arg.GetKind() != Kind::String) Invalid();
             std::string_view text = arg.AsString();
-            if (precision >= 0) text = text.substr(0, BytesOfChars(text, precision));
+            if (precision >= 0) text = text.substr(0, CharToByteIndex(text, static_cast<size_t>(precision)));
             return std::string(text);
         }
         default:

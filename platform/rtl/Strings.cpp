@@ -1,5 +1,6 @@
 #include "platform/rtl/Strings.h"
 
+#include "platform/rtl/Encoding.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Numbers.h"
 #include "platform/rtl/TextCollation.h"
@@ -250,11 +251,7 @@ std::string GetHotkey(std::string_view caption) {
             ++i;
             continue;
         }
-        size_t length = 1;
-        while (i + 1 + length < caption.size() &&
-               (static_cast<unsigned char>(caption[i + 1 + length]) & 0xC0) == 0x80)
-            ++length;
-        return AnsiUpperCase(caption.substr(i + 1, length));
+        return AnsiUpperCase(caption.substr(i + 1, CharLengthAt(caption, i + 1)));
     }
     return {};
 }

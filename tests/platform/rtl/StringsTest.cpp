@@ -97,6 +97,7 @@ TEST(RtlStrings, QuotingBooleansAndHotkeys) {
     EXPECT_EQ(StripHotkey("end&"), "end");
     EXPECT_EQ(GetHotkey("Sa&ve"), "V");
     EXPECT_EQ(GetHotkey("A&&B"), "");
+    EXPECT_EQ(GetHotkey("&中文"), "中");
     EXPECT_EQ(StringOfChar('-', 3), "---");
     EXPECT_EQ(DupeString("ab", 2), "abab");
 }
