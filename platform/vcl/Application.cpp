@@ -138,7 +138,6 @@ void TApplication::ShowHintNow() {
     TPoint p;
     GetCursorPos(p);
     hintWindow_->ActivateHint(Bounds(p.X, p.Y + 20, r.Width(), r.Height()), control->GetHint());
-    hintShowing_ = true;
     StartHintTimer(HintHidePause, &TApplication::CancelHint);
 }
 
@@ -158,8 +157,7 @@ void TApplication::StopHintTimer() {
 
 void TApplication::CancelHint() {
     StopHintTimer();
-    if (hintShowing_ && hintWindow_) hintWindow_->ReleaseHandle();
-    hintShowing_ = false;
+    if (hintWindow_) hintWindow_->ReleaseHandle();
     hintControl_ = TWeakLink<TControl>();
 }
 

@@ -268,7 +268,6 @@ class TApplication : public TComponent {
     TWeakLink<TControl> hintControl_;
     THintWindow* hintWindow_ = nullptr;
     std::uintptr_t hintTimer_ = 0;
-    bool hintShowing_ = false;
 };
 
 struct TMonitor {
