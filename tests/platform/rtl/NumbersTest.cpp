@@ -1,7 +1,7 @@
 #include "platform/rtl/Numbers.h"
+#include "FormatSettingsFixture.h"
 #include "platform/rtl/DecimalDigits.h"
 #include "platform/rtl/Exceptions.h"
-#include "FormatSettingsFixture.h"
 #include "platform/rtl/FormatSettings.h"
 
 #include <gtest/gtest.h>

@@ -13,7 +13,8 @@ class ScratchFolder {
   public:
     explicit ScratchFolder(const std::string& prefix = "zorvy-rtl") {
         std::string pattern = (std::filesystem::temp_directory_path() / (prefix + "-XXXXXX")).string();
-        if (!mkdtemp(pattern.data())) throw std::runtime_error("Cannot create a temporary folder from " + pattern);
+        if (!mkdtemp(pattern.data()))
+            throw std::runtime_error("Cannot create a temporary folder from " + pattern);
         path_ = pattern;
     }
     ~ScratchFolder() {

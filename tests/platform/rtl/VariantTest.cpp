@@ -1,6 +1,6 @@
 #include "platform/rtl/Variant.h"
-#include "platform/rtl/Exceptions.h"
 #include "FormatSettingsFixture.h"
+#include "platform/rtl/Exceptions.h"
 #include "platform/rtl/FormatSettings.h"
 
 #include <gtest/gtest.h>
