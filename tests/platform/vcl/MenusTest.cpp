@@ -24,18 +24,21 @@ class Menus : public VclTest {
         menu->GetItems()->GetItem(3)->Enabled = false;
         return menu;
     }
+    // Rows are the menu font's height plus 6 pixels, separators 8, inside a 1-pixel border.
+    static int RowHeight() {
+        HDC dc = CreateScreenDC();
+        SelectObject(dc, Screen->GetMenuFont()->GetHandle());
+        TEXTMETRIC tm;
+        GetTextMetrics(dc, tm);
+        DeleteDC(dc);
+        return tm.tmHeight + 6;
+    }
 };
 
 TEST_F(Menus, AClickOnAnItemRunsItAfterTheMenuCloses) {
     std::vector<std::string> log;
     TPopupMenu* menu = MakeMenu(log);
-    // Rows are the menu font's height plus 6 pixels, separators 8, inside a 1-pixel border.
-    HDC dc = CreateScreenDC();
-    SelectObject(dc, Screen->GetMenuFont()->GetHandle());
-    TEXTMETRIC tm;
-    GetTextMetrics(dc, tm);
-    DeleteDC(dc);
-    const int row = tm.tmHeight + 6;
+    const int row = RowHeight();
     const TPoint save{205, 200 + 1 + row + 8 + row / 2};
     InjectMouseMove(save);
     InjectMouseButton(TInputButton::Left, true, save);
@@ -164,12 +167,7 @@ TEST_F(Menus, SubmenusOpenByKeyOrPointerAndEscReturnsToTheParent) {
     EXPECT_EQ(log, (std::vector<std::string>{"Filter", "Exit"})) << "Esc closed only the submenu";
 
     // Pointer: resting on Tools opens its submenu to the right; a click there chooses.
-    HDC dc = CreateScreenDC();
-    SelectObject(dc, Screen->GetMenuFont()->GetHandle());
-    TEXTMETRIC tm;
-    GetTextMetrics(dc, tm);
-    DeleteDC(dc);
-    const int row = tm.tmHeight + 6;
+    const int row = RowHeight();
     InjectMouseMove({105, 101 + row / 2});
     std::uintptr_t timer = SetTimer(0, 0, 1, [&](HWND, UINT, std::uintptr_t, std::uint64_t) {
         KillTimer(0, timer);
