@@ -418,8 +418,7 @@ TField* CreateFieldOfType(TFieldType type, TComponent* owner) {
 }
 
 TField* TFields::GetField(int index) const {
-    if (index < 0 || index >= GetCount())
-        throw EListError("List index out of bounds (" + std::to_string(index) + ")");
+    CheckListIndex(index, GetCount());
     return fields_[index];
 }
 

@@ -55,8 +55,7 @@ MarkedStatement MarkParameters(const std::string& sql) {
 }
 
 TParameter* TParameters::GetItem(int index) const {
-    if (index < 0 || index >= GetCount())
-        throw EListError("List index out of bounds (" + std::to_string(index) + ")");
+    CheckListIndex(index, GetCount());
     return items_[index].get();
 }
 

@@ -62,8 +62,7 @@ TCollection::~TCollection() {
 }
 
 TCollectionItem* TCollection::GetItem(int index) const {
-    if (index < 0 || index >= GetCount())
-        throw EListError("List index out of bounds (" + std::to_string(index) + ")");
+    CheckListIndex(index, GetCount());
     return items_[index];
 }
 

@@ -91,8 +91,7 @@ void TComponent::ValidateRename(TComponent* component, const std::string& curNam
 }
 
 TComponent* TComponent::GetComponent(int index) const {
-    if (index < 0 || index >= GetComponentCount())
-        throw EListError("List index out of bounds (" + std::to_string(index) + ")");
+    CheckListIndex(index, GetComponentCount());
     return components_[index];
 }
 

@@ -12,4 +12,12 @@ void Abort() {
     throw EAbort();
 }
 
+void ListIndexError(int index) {
+    throw EListError("List index out of bounds (" + std::to_string(index) + ")");
+}
+
+void CheckListIndex(int index, int count) {
+    if (index < 0 || index >= count) ListIndexError(index);
+}
+
 } // namespace zorvy

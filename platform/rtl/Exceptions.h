@@ -64,4 +64,9 @@ void Assert(bool condition, const std::string& message,
 // Raises EAbort.
 [[noreturn]] void Abort();
 
+// Raises EListError "List index out of bounds (<index>)"; CheckListIndex does so unless
+// 0 <= index < count, the check of every indexed list.
+[[noreturn]] void ListIndexError(int index);
+void CheckListIndex(int index, int count);
+
 } // namespace zorvy

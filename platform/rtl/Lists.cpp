@@ -13,7 +13,7 @@ TList::~TList() {
 }
 
 void TList::Error(int index) {
-    throw EListError("List index out of bounds (" + std::to_string(index) + ")");
+    ListIndexError(index);
 }
 
 void TList::CheckIndex(int index) const {

@@ -433,8 +433,7 @@ void TMenuItem::Click() {
 }
 
 TMenuItem* TMenuItem::GetItem(int index) const {
-    if (index < 0 || index >= GetCount())
-        throw EListError("List index out of bounds (" + std::to_string(index) + ")");
+    CheckListIndex(index, GetCount());
     return items_[static_cast<std::size_t>(index)];
 }
 

@@ -91,8 +91,7 @@ TWinControl* TScreen::GetActiveControl() const {
 }
 
 TCustomForm* TScreen::GetForm(int index) const {
-    if (index < 0 || index >= GetFormCount())
-        throw EListError("List index out of bounds (" + std::to_string(index) + ")");
+    CheckListIndex(index, GetFormCount());
     return forms_[static_cast<std::size_t>(index)];
 }
 

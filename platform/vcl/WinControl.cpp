@@ -161,8 +161,7 @@ bool TWinControl::IsShowing() const {
 }
 
 TControl* TWinControl::GetControl(int index) const {
-    if (index < 0 || index >= GetControlCount())
-        throw EListError("List index out of bounds (" + std::to_string(index) + ")");
+    CheckListIndex(index, GetControlCount());
     const auto n = static_cast<int>(controls_.size());
     return index < n ? controls_[static_cast<std::size_t>(index)]
                      : winControls_[static_cast<std::size_t>(index - n)];

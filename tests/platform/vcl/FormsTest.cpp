@@ -6,6 +6,9 @@
 #include "platform/win/Timers.h"
 #include "platform/win/VirtualKeys.h"
 
+#include <functional>
+#include <utility>
+
 namespace zorvy::test {
 namespace {
 
@@ -181,6 +184,25 @@ TEST_F(Forms, CreateFormRunsOnCreateOnceAndTheFirstFormIsTheMainForm) {
     auto* module = Application->CreateForm<TModule>();
     EXPECT_EQ(module->Created, 1);
     EXPECT_EQ(Application->GetMainForm(), first) << "a data module is never the main form";
+}
+
+TEST_F(Forms, BadIndexesIntoTheFormAndControlListsRaiseListErrors) {
+    TForm* form = NewForm();
+    AddProbe(form, 0, 0, 10, 10);
+    EXPECT_EQ(Screen->GetForm(0), form);
+    const std::vector<std::pair<const char*, std::function<void()>>> cases = {
+        {"(-1)", [] { (void)Screen->GetForm(-1); }},
+        {"(1)", [] { (void)Screen->GetForm(Screen->GetFormCount()); }},
+        {"(1)", [form] { (void)form->GetControl(1); }},
+    };
+    for (const auto& [index, call] : cases) {
+        try {
+            call();
+            ADD_FAILURE() << "accepted " << index;
+        } catch (const EListError& e) {
+            EXPECT_EQ(e.Message(), std::string("List index out of bounds ") + index);
+        }
+    }
 }
 
 TEST_F(Forms, EAbortIsSilent) {
