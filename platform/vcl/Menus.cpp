@@ -3,6 +3,7 @@
 #include "platform/gdi/Text.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Format.h"
+#include "platform/rtl/Strings.h"
 #include "platform/vcl/Forms.h"
 #include "platform/win/Input.h"
 #include "platform/win/MessageLoop.h"
@@ -14,21 +15,6 @@
 
 namespace zorvy {
 namespace {
-
-std::string StripAmpersands(const std::string& s) {
-    std::string out;
-    for (std::size_t i = 0; i < s.size(); ++i) {
-        if (s[i] == '&' && i + 1 < s.size()) ++i;
-        out += s[i];
-    }
-    return out;
-}
-
-std::string Lower(std::string s) {
-    for (auto& c : s)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return s;
-}
 
 // The accelerator letter of a caption ("&File" -> 'f'), 0 when none.
 char32_t Accelerator(const std::string& caption) {
@@ -64,7 +50,7 @@ class TMenuWindow : public TCustomControl {
         int textWidth = 0, keyWidth = 0;
         for (TMenuItem* item : items_) {
             TSize s;
-            GetTextExtentPoint32(dc, StripAmpersands(item->Caption), s);
+            GetTextExtentPoint32(dc, StripHotkey(item->Caption), s);
             textWidth = std::max(textWidth, s.cx);
             if (item->ShortCut) {
                 GetTextExtentPoint32(dc, ShortCutToText(item->ShortCut), s);
@@ -478,9 +464,9 @@ void TMenuItem::Clear() {
 }
 
 TMenuItem* TMenuItem::Find(const std::string& caption) const {
-    const std::string wanted = Lower(StripAmpersands(caption));
+    const std::string wanted = LowerCase(StripHotkey(caption));
     for (TMenuItem* item : items_)
-        if (Lower(StripAmpersands(item->Caption)) == wanted) return item;
+        if (LowerCase(StripHotkey(item->Caption)) == wanted) return item;
     return nullptr;
 }
 
