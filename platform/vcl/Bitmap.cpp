@@ -2,6 +2,7 @@
 #include "platform/gdi/GdiObjects.h"
 #include "platform/gdi/ImageCodecs.h"
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/Files.h"
 #include "platform/rtl/Strings.h"
 
 #include <algorithm>
@@ -11,14 +12,10 @@
 namespace zorvy {
 namespace {
 
+// The extension of a file name without its dot, in lower case ("" when it has none).
 std::string Extension(const std::string& path) {
-    const auto dot = path.find_last_of('.');
-    const auto slash = path.find_last_of('/');
-    if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
-    std::string ext = path.substr(dot + 1);
-    for (auto& c : ext)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return ext;
+    const std::string ext = ExtractFileExt(path);
+    return ext.empty() ? ext : LowerCase(std::string_view(ext).substr(1));
 }
 
 void Put16(std::vector<std::uint8_t>& out, unsigned v) {
@@ -436,10 +433,7 @@ void TPicture::SaveToFile(const std::string& path) {
 
 void TPicture::RegisterFileFormat(const std::string& extension, const std::string& description,
                                   TGraphicFactory factory) {
-    std::string ext = extension;
-    for (auto& c : ext)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    FileFormats()[ext] = {description, std::move(factory)};
+    FileFormats()[LowerCase(extension)] = {description, std::move(factory)};
 }
 
 std::string TPicture::GraphicFilter() {

@@ -1,3 +1,4 @@
+#include "platform/rtl/Strings.h"
 #include "platform/win/Input.h"
 #include "platform/win/MessageLoop.h"
 #include "platform/win/Painting.h"
@@ -5,18 +6,10 @@
 #include "platform/win/WindowState.h"
 
 #include <algorithm>
-#include <cctype>
 #include <utility>
 
 namespace zorvy {
 namespace {
-
-std::string LowerName(const std::string& s) {
-    std::string r = s;
-    for (auto& c : r)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return r;
-}
 
 bool IsTopLevel(const TWindow& w) {
     return w.parent == 0;
@@ -179,13 +172,14 @@ TWindow* TopLevelOf(TWindow* w) {
 
 bool RegisterClass(const TWindowClass& cls) {
     if (cls.name.empty()) return false;
-    WS().classes[LowerName(cls.name)] = cls;
+    WS().classes[LowerCase(cls.name)] = cls;
     return true;
 }
 
 bool GetClassInfo(const std::string& name, TWindowClass& out) {
-    auto it = WS().classes.find(LowerName(name));
-    if (it == WS().classes.end() && LowerName(name) == "static") {
+    const std::string key = LowerCase(name);
+    auto it = WS().classes.find(key);
+    if (it == WS().classes.end() && key == "static") {
         // The system's plain class: painted by the default procedure, for windows that only show pixels.
         RegisterClass({"STATIC", 0, &DefWindowProc, 0, clBtnFace});
         it = WS().classes.find("static");
@@ -196,7 +190,7 @@ bool GetClassInfo(const std::string& name, TWindowClass& out) {
 }
 
 bool UnregisterClass(const std::string& name) {
-    return WS().classes.erase(LowerName(name)) > 0;
+    return WS().classes.erase(LowerCase(name)) > 0;
 }
 
 HWND CreateWindowEx(std::uint32_t exStyle, const std::string& className, const std::string& text,

@@ -61,7 +61,7 @@ TEST_F(Graphics, BitmapsKeepTheirPixelsWhenResizedAndRoundTripThroughFiles) {
     ASSERT_NE(b.ScanLine(4), nullptr);
     EXPECT_EQ(b.ScanLine(5), nullptr);
 
-    for (const char* name : {"a.bmp", "a.png"}) {
+    for (const char* name : {"a.bmp", "a.png", "b.PNG"}) {
         b.SaveToFile(Temp(name).string());
         TPicture picture;
         picture.LoadFromFile(Temp(name).string());
