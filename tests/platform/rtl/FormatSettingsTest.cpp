@@ -1,3 +1,4 @@
+#include "SavedEnvironment.h"
 #include "platform/rtl/FormatSettings.h"
 
 #include <gtest/gtest.h>
@@ -19,8 +20,7 @@ TEST(RtlFormatSettings, LocaleDefaultsAndChangeNotices) {
     EXPECT_EQ(DefaultFormatSettings("C").ShortDateFormat, "yyyy-mm-dd");
 
     TFormatSettings saved = FormatSettings();
-    const char* lcAll = std::getenv("LC_ALL");
-    std::string savedLcAll = lcAll ? lcAll : "";
+    test::SavedEnvironmentVariable lcAll("LC_ALL");
     int notices = 0;
     int id = AddFormatSettingsListener([&] { ++notices; });
     TFormatSettings changed = saved;
@@ -34,8 +34,4 @@ TEST(RtlFormatSettings, LocaleDefaultsAndChangeNotices) {
     RemoveFormatSettingsListener(id);
     SetFormatSettings(saved);
     EXPECT_EQ(notices, 2);
-    if (savedLcAll.empty())
-        unsetenv("LC_ALL");
-    else
-        setenv("LC_ALL", savedLcAll.c_str(), 1);
 }

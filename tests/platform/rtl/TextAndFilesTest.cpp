@@ -4,6 +4,7 @@
 #include "platform/rtl/ResourceStrings.h"
 #include "platform/rtl/Ticks.h"
 
+#include "SavedEnvironment.h"
 #include "ScratchFolder.h"
 
 #include <gtest/gtest.h>
@@ -80,9 +81,7 @@ TEST(RtlResourceStrings, ResolveGivesTheOwnTextUnlessReplaced) {
 
 TEST(RtlFiles, DataFolderFollowsTheEnvironmentAndIsCreated) {
     test::ScratchFolder temp;
-    std::string savedHome = std::getenv("ZORVY_HOME") ? std::getenv("ZORVY_HOME") : "";
-    std::string savedXdg = std::getenv("XDG_DATA_HOME") ? std::getenv("XDG_DATA_HOME") : "";
-    std::string savedUserHome = std::getenv("HOME") ? std::getenv("HOME") : "";
+    test::SavedEnvironmentVariable home("ZORVY_HOME"), xdg("XDG_DATA_HOME"), userHome("HOME");
 
     setenv("ZORVY_HOME", (temp.Path() + "/own/").c_str(), 1);
     EXPECT_EQ(DataFolder(), temp.Path() + "/own");
@@ -102,16 +101,6 @@ TEST(RtlFiles, DataFolderFollowsTheEnvironmentAndIsCreated) {
     } catch (const EFCreateError& e) {
         EXPECT_EQ(e.Message(), "Cannot create folder " + temp.Path() + "/blocker/sub");
     }
-
-    auto restore = [](const char* name, const std::string& value) {
-        if (value.empty())
-            unsetenv(name);
-        else
-            setenv(name, value.c_str(), 1);
-    };
-    restore("ZORVY_HOME", savedHome);
-    restore("XDG_DATA_HOME", savedXdg);
-    restore("HOME", savedUserHome);
 }
 
 TEST(RtlFiles, ListingDeletingAndNames) {
