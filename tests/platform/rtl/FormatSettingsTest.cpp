@@ -1,5 +1,5 @@
-#include "SavedEnvironment.h"
 #include "platform/rtl/FormatSettings.h"
+#include "SavedEnvironment.h"
 
 #include <gtest/gtest.h>
 
