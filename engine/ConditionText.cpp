@@ -35,6 +35,11 @@ std::string ExtractConditionValue(std::string_view text, std::string_view key) {
             // An open last segment: nothing more to remove, so its value (if it holds the key) ends the read.
             return ContainsText(rest, key) ? ValueAfterEquals(rest) : "-1";
         }
+        if (slash == 0) {
+            // An empty segment ("//"): removing every "/" would run the later segments together.
+            rest.erase(0, 1);
+            continue;
+        }
         const std::string segment = rest.substr(0, slash);
         if (ContainsText(segment, key)) return ValueAfterEquals(segment);
         rest = StringReplace(rest, segment + "/", "", rfReplaceAll | rfIgnoreCase);

@@ -13,7 +13,8 @@ namespace zorvy {
 using TConditionMarks = std::array<int32_t, 7>;
 
 // The value of key in the text ("-1" when the text lacks the key), blanks kept. Keys are compared
-// without regard to case. A last segment left without its closing "/" still gives its value.
+// without regard to case. A last segment left without its closing "/" still gives its value; an
+// empty segment ("//") is passed over.
 std::string ExtractConditionValue(std::string_view text, std::string_view key);
 
 // The divisor text of a divisor-form list ("c5, 0 2 4 " -> "5"); empty when the list has no "c".

@@ -31,6 +31,9 @@ TEST(ExtractConditionValue, OpenLastSegmentEndsTheRead) {
     EXPECT_EQ(ExtractConditionValue("j=1/fw1=3", "fw1="), "3");
     EXPECT_EQ(ExtractConditionValue("j=1/fw1=3", "fw2="), "-1");
     EXPECT_EQ(ExtractConditionValue("fw1=3/fw1", "fw2="), "-1");
+    // A doubled "/" leaves the segments after it apart.
+    EXPECT_EQ(ExtractConditionValue("y=0//fw2=9/fw1=3/", "fw1="), "3");
+    EXPECT_EQ(ExtractConditionValue("//j=1/y=0/", "j=1"), "1");
     // Random texts made of the key alphabet never hang or crash the reader.
     std::mt19937 random(7);
     const std::string alphabet = "/=fwjyx12 cC,";
