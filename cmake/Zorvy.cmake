@@ -1,8 +1,19 @@
-# zorvy_library(NAME DEPS lib... [PACKAGES pkg-config-module...])
-# One static library from every .cpp in the calling folder (not recursive).
+# zorvy_glob_sources(OUT RECURSE): the .cpp files of the calling folder, and of its subfolders when
+# RECURSE is true.
+function(zorvy_glob_sources out recurse)
+  if(recurse)
+    file(GLOB_RECURSE found CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  else()
+    file(GLOB found CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  endif()
+  set(${out} ${found} PARENT_SCOPE)
+endfunction()
+
+# zorvy_library(NAME [RECURSE] DEPS lib... [PACKAGES pkg-config-module...])
+# One static library from every .cpp in the calling folder (with RECURSE, also in its subfolders).
 function(zorvy_library name)
-  cmake_parse_arguments(ARG "" "" "DEPS;PACKAGES;LIBS" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  cmake_parse_arguments(ARG "RECURSE" "" "DEPS;PACKAGES;LIBS" ${ARGN})
+  zorvy_glob_sources(sources ${ARG_RECURSE})
   add_library(${name} STATIC ${sources})
   target_include_directories(${name} PUBLIC ${CMAKE_SOURCE_DIR})
   target_link_libraries(${name} PUBLIC ${ARG_DEPS} ${ARG_LIBS})
@@ -13,11 +24,12 @@ function(zorvy_library name)
   endif()
 endfunction()
 
-# zorvy_tests(NAME DEPS lib... [PACKAGES pkg-config-module...] [LIBS target...] [LABELS label...])
-# One GoogleTest binary from every .cpp in the calling tests folder; each test case is one ctest test.
+# zorvy_tests(NAME [RECURSE] DEPS lib... [PACKAGES pkg-config-module...] [LIBS target...] [LABELS label...])
+# One GoogleTest binary from every .cpp in the calling tests folder (with RECURSE, also in its
+# subfolders); each test case is one ctest test.
 function(zorvy_tests name)
-  cmake_parse_arguments(ARG "" "" "DEPS;PACKAGES;LIBS;LABELS" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  cmake_parse_arguments(ARG "RECURSE" "" "DEPS;PACKAGES;LIBS;LABELS" ${ARGN})
+  zorvy_glob_sources(sources ${ARG_RECURSE})
   add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} ${ARG_LIBS} GTest::gtest GTest::gtest_main GTest::gmock)
   if(ZORVY_SANITIZE)
