@@ -42,7 +42,6 @@ function(zorvy_tests name)
     target_link_libraries(${name} PRIVATE PkgConfig::${name}_pkgs)
   endif()
   target_compile_definitions(${name} PRIVATE
-    ZORVY_SHARED_DATA="${CMAKE_SOURCE_DIR}/../shared/data"
     ZORVY_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
     PROPERTIES LABELS "${ARG_LABELS}")
@@ -56,7 +55,6 @@ function(zorvy_benchmark name)
   add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} ${ARG_LIBS} benchmark::benchmark benchmark::benchmark_main)
   target_compile_definitions(${name} PRIVATE
-    ZORVY_SHARED_DATA="${CMAKE_SOURCE_DIR}/../shared/data"
     ZORVY_SOURCE_DIR="${CMAKE_SOURCE_DIR}")
 endfunction()
 

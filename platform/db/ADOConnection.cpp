@@ -42,6 +42,7 @@ void TADOConnection::SetConnected(bool connected) {
 void TADOConnection::Open() {
     if (GetConnected()) return;
     OdbcTarget target = MapConnectionString(connectionString_);
+    if (target.embedded) CreateEmbeddedDatabase(target.databaseFile);
     auto connection = std::make_unique<odbc::Connection>();
     connection->Open(target.connectionString);
     if (target.embedded) CreateProgramTables(*connection);

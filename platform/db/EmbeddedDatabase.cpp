@@ -1,9 +1,20 @@
 #include "platform/db/EmbeddedDatabase.h"
 
+#include "platform/db/DrawHistoryFile.h"
 #include "platform/db/Odbc.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Files.h"
 #include "platform/rtl/Strings.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
 
 namespace zorvy {
 namespace {
@@ -21,6 +32,35 @@ const char* const ProgramTables[] = {
     "count3 integer, Sale integer, Memo varchar(255))",
     "create unique index if not exists FL_issue_Key on FL_issue (LotIssue)",
 };
+
+std::string SqliteOdbcString(const std::string& file, const std::string& options) {
+    // The SQLite driver takes the value up to the next ";" as it stands: no quoting is possible.
+    if (file.find(';') != std::string::npos)
+        throw EDatabaseError("The database path \"" + file + "\" contains \";\", which ODBC cannot pass on");
+    return "DRIVER={SQLite3};Database=" + file + ";Timeout=5000;" + options;
+}
+
+// Removes a database file and the journal files SQLite may have left beside it.
+void RemoveDatabaseFiles(const std::string& file) {
+    for (const char* suffix : {"", "-journal", "-wal", "-shm"})
+        unlink((file + suffix).c_str());
+}
+
+// Moves a finished file to its name unless a file already has that name (another process created the
+// database meanwhile): false then, and the caller discards its own.
+bool MoveIntoPlace(const std::string& from, const std::string& to) {
+    if (renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return true;
+    if (errno == EEXIST) return false;
+    if (errno != EINVAL && errno != ENOSYS)
+        throw EDatabaseError("Cannot move the new database to " + to + ": " + std::strerror(errno));
+    // A file system without atomic no-replace renames: a hard link refuses an existing name too.
+    if (link(from.c_str(), to.c_str()) != 0) {
+        if (errno == EEXIST) return false;
+        throw EDatabaseError("Cannot move the new database to " + to + ": " + std::strerror(errno));
+    }
+    unlink(from.c_str());
+    return true;
+}
 
 } // namespace
 
@@ -40,18 +80,81 @@ std::string EmbeddedDatabaseFile() {
     return EmbeddedDataFolder() + "/zorvy.db";
 }
 
+std::string ShippedDataFolder() {
+    if (const char* folder = std::getenv("ZORVY_SHARE_DIR"); folder && *folder)
+        return ExcludeTrailingPathDelimiter(folder);
+    return ZORVY_SHARE_DIR;
+}
+
+std::string ShippedHistoryFile() {
+    return ShippedDataFolder() + "/lottery-3508.csv";
+}
+
 std::string SqliteConnectionString(const std::string& file) {
-    // The SQLite driver takes the value up to the next ";" as it stands: no quoting is possible.
-    if (file.find(';') != std::string::npos)
-        throw EDatabaseError("The database path \"" + file + "\" contains \";\", which ODBC cannot pass on");
     // Write-ahead logging with normal sync: a post commits without waiting for the disk each time, and
     // a crash of the program loses nothing that was committed.
-    return "DRIVER={SQLite3};Database=" + file + ";Timeout=5000;JournalMode=WAL;SyncPragma=NORMAL;";
+    return SqliteOdbcString(file, "JournalMode=WAL;SyncPragma=NORMAL;");
 }
 
 void CreateProgramTables(odbc::Connection& connection) {
     for (const char* statement : ProgramTables)
         connection.ExecDirect(statement);
+}
+
+void InsertDrawHistory(odbc::Connection& connection, const TDrawHistory& history) {
+    // Many rows per statement: one round trip per batch instead of one per draw, and well under
+    // SQLite's limit on parameters per statement.
+    constexpr size_t batch = 50;
+    std::string columns;
+    std::string placeholders = "(";
+    for (const std::string& column : history.Columns) {
+        columns += (columns.empty() ? "" : ", ") + column;
+        placeholders += placeholders.size() == 1 ? "?" : ", ?";
+    }
+    placeholders += ")";
+    for (size_t start = 0; start < history.Rows.size(); start += batch) {
+        size_t end = std::min(history.Rows.size(), start + batch);
+        std::string sql = "insert into LotteryIssue (" + columns + ") values ";
+        std::vector<odbc::Value> values;
+        for (size_t i = start; i < end; ++i) {
+            sql += (i == start ? "" : ", ") + placeholders;
+            values.insert(values.end(), history.Rows[i].begin(), history.Rows[i].end());
+        }
+        connection.ExecDirect(sql, values);
+    }
+}
+
+void CreateEmbeddedDatabase(const std::string& file, const std::string& historyFile) {
+    if (access(file.c_str(), F_OK) == 0) return;
+    const std::string failure = "Cannot create the database " + file + " with the draw history: ";
+    try {
+        TDrawHistory history = ReadDrawHistory(historyFile);
+        std::vector<char> name(file.begin(), file.end());
+        for (char c : std::string(".new-XXXXXX"))
+            name.push_back(c);
+        name.push_back('\0');
+        int fd = mkstemp(name.data());
+        if (fd < 0) throw EDatabaseError(std::string("cannot write in its folder: ") + std::strerror(errno));
+        close(fd);
+        const std::string temporary = name.data();
+        try {
+            odbc::Connection connection;
+            // A rollback journal rather than write-ahead logging: once committed and closed, the one
+            // file holds everything and can be moved into place alone.
+            connection.Open(SqliteOdbcString(temporary, "JournalMode=DELETE;"));
+            connection.BeginTransaction();
+            CreateProgramTables(connection);
+            InsertDrawHistory(connection, history);
+            connection.Commit();
+            connection.Close();
+            if (!MoveIntoPlace(temporary, file)) RemoveDatabaseFiles(temporary);
+        } catch (...) {
+            RemoveDatabaseFiles(temporary);
+            throw;
+        }
+    } catch (const Exception& e) {
+        throw EDatabaseError(failure + e.Message());
+    }
 }
 
 } // namespace zorvy

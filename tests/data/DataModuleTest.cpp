@@ -256,3 +256,19 @@ TEST_F(EmptyDataModuleTest, DigitOmissionsWalkBackFromTheSecondLastDraw) {
     EXPECT_EQ(units[7], 3); // absent from the second- to fourth-last, present in the fifth-last
     EXPECT_EQ(data->DrawContext.DigitOmission[0][0], 0); // every serial here has 0 at sww
 }
+
+TEST(DataModuleFirstStart, AFreshDataFolderShowsEveryShippedDraw) {
+    test::TempDataFolder home;
+    const std::vector<TDrawRow>& all = test::RealDrawRows();
+    for (int start = 0; start < 2; ++start) {
+        TData data(nullptr);
+        ASSERT_TRUE(data.RefreshView(TTrendView::xh, "2003001", "2026096"));
+        TADOQuery* view = data.ViewQuery(TTrendView::xh);
+        ASSERT_EQ(view->GetRecordCount(), static_cast<int>(all.size())) << "start " << start;
+        view->First();
+        for (const TDrawRow& row : all) {
+            ASSERT_EQ(view->FieldByName("Issue")->GetAsString(), std::to_string(row.Issue));
+            view->Next();
+        }
+    }
+}

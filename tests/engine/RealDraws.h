@@ -1,5 +1,5 @@
 #pragma once
-// The real draw history of the shared data folder, read for tests.
+// The real draw history the project ships, read for tests.
 #include "engine/Combination.h"
 #include "engine/DrawContext.h"
 #include "tests/support/DrawFile.h"

@@ -20,8 +20,9 @@ struct DrawRow {
     std::optional<int> sale, bonus1, bonus2, bonus3, count1, count2, count3;
 };
 
+// The copy the project ships, read straight from the source tree.
 inline std::string DrawsCsvPath() {
-    return std::string(ZORVY_SHARED_DATA) + "/lottery-3508.csv";
+    return std::string(ZORVY_SOURCE_DIR) + "/share/lottery-3508.csv";
 }
 
 namespace drawfile {

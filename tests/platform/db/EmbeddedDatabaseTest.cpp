@@ -1,0 +1,169 @@
+// The embedded database's first start: made with the shipped draw history in one step, or not at all.
+#include "platform/db/EmbeddedDatabase.h"
+
+#include "platform/db/ADOConnection.h"
+#include "platform/db/DrawHistoryFile.h"
+#include "platform/db/Odbc.h"
+#include "platform/rtl/Exceptions.h"
+#include "tests/platform/rtl/SavedEnvironment.h"
+#include "tests/support/DrawFile.h"
+#include "tests/support/TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+namespace zorvy {
+namespace {
+
+std::string ReadText(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+int64_t Count(TADOConnection& connection, const std::string& sql) {
+    odbc::Statement statement(connection.OdbcConnection());
+    statement.Execute(sql);
+    EXPECT_TRUE(statement.Fetch());
+    return std::get<int64_t>(statement.Get(0));
+}
+
+std::vector<std::string> FolderEntries(const std::string& folder) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(folder))
+        names.push_back(entry.path().filename().string());
+    return names;
+}
+
+std::string MessageOf(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const EDatabaseError& e) {
+        return e.what();
+    }
+    ADD_FAILURE() << "no EDatabaseError";
+    return {};
+}
+
+TEST(DrawHistoryFile, ReadsTheShippedHistoryAsTheTestReaderDoes) {
+    const TDrawHistory history = ReadDrawHistory(ShippedHistoryFile());
+    const std::vector<test::DrawRow> expected = test::ReadDraws();
+    EXPECT_EQ(history.Columns,
+              (std::vector<std::string>{"LotteryID", "Issue", "EndTime", "ResultA1", "ResultB1", "Sale",
+                                        "Bonus1", "Bonus2", "Bonus3", "Count1", "Count2", "Count3"}));
+    ASSERT_EQ(history.Rows.size(), 3493u);
+    for (size_t i = 0; i < expected.size(); ++i) {
+        const std::vector<odbc::Value>& row = history.Rows[i];
+        ASSERT_EQ(std::get<std::string>(row[1]), expected[i].issue);
+        ASSERT_EQ(std::get<std::string>(row[3]), expected[i].resultA1);
+        ASSERT_EQ(std::holds_alternative<std::monostate>(row[5]), !expected[i].sale.has_value()) << i;
+    }
+    EXPECT_EQ(std::get<int64_t>(history.Rows[0][0]), 3508);
+    EXPECT_EQ(std::get<odbc::Timestamp>(history.Rows[0][2]), (odbc::Timestamp{2003, 2, 23}));
+    EXPECT_EQ(std::get<std::string>(history.Rows.back()[4]), expected.back().resultB1);
+}
+
+TEST(DrawHistoryFile, NamesTheLineAndColumnOfWhatItCannotRead) {
+    const std::string header = "LotteryID,Issue,EndTime,ResultA1,Sale\n";
+    struct Case {
+        std::string text;
+        const char* message;
+    } cases[] = {
+        {"", "h.csv: the file is empty"},
+        {"LotteryID,Issue,Colour\n", "h.csv line 1: \"Colour\" is not a column of the draw table"},
+        {"LotteryID,EndTime\n", "h.csv line 1: the header lacks the column \"Issue\""},
+        {"Issue,LotteryID,issue\n", "h.csv line 1: column \"issue\" appears twice"},
+        {header + "3508,2003001,2003-02-23,01 02 03 04 05 06,0\n3508,2003002,2003-02-27,x\n",
+         "h.csv line 3: 4 cells where the header names 5"},
+        {header + "3508,2003001,2003-02-23,x,12a\n",
+         "h.csv line 2: column Sale: \"12a\" is not a whole number"},
+        {header + "3508,2003001,2003-02-23,x,99999999999\n",
+         "column Sale: \"99999999999\" is not a whole number"},
+        {header + "3508,2003001,2003-02-30,x,1\n",
+         "column EndTime: \"2003-02-30\" is not a date (yyyy-mm-dd)"},
+        {header + "3508,20030011,2003-02-03,x,1\n",
+         "column Issue: \"20030011\" is not at most 7 characters long"},
+        {header + "3508,,2003-02-03,x,1\n", "h.csv line 2: column Issue is empty"},
+        {header + "3508,\"2003001\",2003-02-03,x,1\n", "h.csv line 2: quoted cells are not supported"},
+        {header + "3508,2003001,2003-02-03,\xff\xfe,1\n", "h.csv: the file is not UTF-8 text"},
+    };
+    for (const Case& c : cases) {
+        const std::string message = MessageOf([&] { ParseDrawHistory(c.text, "h.csv"); });
+        EXPECT_NE(message.find(c.message), std::string::npos) << message;
+    }
+
+    // A byte-order mark, CRLF line ends, blank lines, empty optional cells and Chinese text are all fine.
+    const TDrawHistory history =
+        ParseDrawHistory("\xEF\xBB\xBFLotteryID,Issue,Notes,Sale\r\n\r\n3508,2003001,开奖,\r\n", "h.csv");
+    ASSERT_EQ(history.Rows.size(), 1u);
+    EXPECT_EQ(std::get<std::string>(history.Rows[0][2]), "开奖");
+    EXPECT_TRUE(std::holds_alternative<std::monostate>(history.Rows[0][3]));
+}
+
+TEST(EmbeddedDatabase, StartsWithTheShippedHistoryAndASecondOpeningAddsNothing) {
+    test::TempDataFolder home;
+    for (int opening = 0; opening < 2; ++opening) {
+        TADOConnection connection(nullptr);
+        connection.SetConnectionString("Provider=MSDASQL.1;Data Source=zorvy");
+        connection.Open();
+        EXPECT_TRUE(connection.IsEmbedded());
+        EXPECT_EQ(Count(connection, "select count(*) from LotteryIssue where LotteryID=3508"), 3493)
+            << opening;
+        EXPECT_EQ(Count(connection, "select count(*) from LotteryIssue where Sale is null"), 980);
+        EXPECT_EQ(Count(connection, "select count(*) from FL_issue"), 0);
+    }
+    EXPECT_EQ(FolderEntries(home.Path()), std::vector<std::string>{"zorvy.db"});
+}
+
+TEST(EmbeddedDatabase, AnExistingDatabaseIsNeverFilled) {
+    test::TempDataFolder home;
+    {
+        odbc::Connection connection;
+        connection.Open(SqliteConnectionString(EmbeddedDatabaseFile()));
+        CreateProgramTables(connection);
+    }
+    TADOConnection connection(nullptr);
+    connection.SetConnectionString("Provider=MSDASQL.1;Data Source=zorvy");
+    EXPECT_EQ(Count(connection, "select count(*) from LotteryIssue"), 0);
+}
+
+TEST(EmbeddedDatabase, AFillThatFailsHalfWayLeavesNoFileAndSaysWhy) {
+    test::TempDataFolder home;
+    test::TempFolder share;
+    test::SavedEnvironmentVariable savedShare("ZORVY_SHARE_DIR");
+    setenv("ZORVY_SHARE_DIR", share.Path().c_str(), 1);
+
+    // Draw 2003050 a second time after 2,944 good rows: the table's key refuses it mid-fill.
+    std::string text = ReadText(test::DrawsCsvPath());
+    const size_t line = text.find("\n3508,2003050,");
+    const std::string repeated = text.substr(line, text.find('\n', line + 1) - line);
+    const size_t late = text.find("\n3508,2023001,");
+    text.insert(late, repeated);
+    std::ofstream(share.Path() + "/lottery-3508.csv", std::ios::binary) << text;
+
+    TADOConnection connection(nullptr);
+    connection.SetConnectionString("Provider=MSDASQL.1;Data Source=zorvy");
+    const std::string message = MessageOf([&] { connection.Open(); });
+    EXPECT_NE(message.find("Cannot create the database " + home.Path() + "/zorvy.db with the draw history"),
+              std::string::npos)
+        << message;
+    EXPECT_NE(message.find("UNIQUE"), std::string::npos) << message;
+    EXPECT_FALSE(connection.GetConnected());
+    EXPECT_TRUE(FolderEntries(home.Path()).empty());
+
+    // A missing history file is named; the next start with a sound file succeeds.
+    std::filesystem::remove(share.Path() + "/lottery-3508.csv");
+    EXPECT_NE(MessageOf([&] { connection.Open(); }).find("Cannot read the draw history " + share.Path()),
+              std::string::npos);
+    EXPECT_TRUE(FolderEntries(home.Path()).empty());
+    std::filesystem::copy_file(test::DrawsCsvPath(), share.Path() + "/lottery-3508.csv");
+    connection.Open();
+    EXPECT_EQ(Count(connection, "select count(*) from LotteryIssue"), 3493);
+}
+
+} // namespace
+} // namespace zorvy
