@@ -35,6 +35,9 @@ struct TCreateParams {
     HWND wndParent = 0;
     std::uint32_t classStyle = 0;
     std::string className;
+    // The system class (EDIT, LISTBOX, BUTTON, SCROLLBAR) whose procedure handles what the control
+    // leaves to its default handler; empty for a control of its own class. Set by CreateSubClass.
+    std::string subClassOf;
 };
 
 class TControlCanvas;
@@ -346,6 +349,22 @@ class TWinControl : public TControl {
     void CMColorChanged(TMessage& m) override;
     void CMFontChanged(TMessage& m) override;
     virtual void CMDialogKey(TMessage& m);
+    // A window of a system class: the control's own class (named after it) wraps the system class,
+    // whose procedure stays the default handler.
+    void CreateSubClass(TCreateParams& params, const std::string& systemClass);
+    // Hands a notification a child window sent to its parent (WM_COMMAND, WM_DRAWITEM, WM_MEASUREITEM,
+    // WM_H/VSCROLL from a scroll-bar control, WM_CTLCOLOR*) to the child's control as CN_ + message.
+    // False when the sender is no control.
+    bool ReflectNotification(TMessage& m);
+    // Sends the message to every child control until one answers non-zero.
+    void Broadcast(TMessage& m);
+    virtual void CNCtlColor(TMessage& m);
+    virtual void CNSysChar(TMessage& m);
+    virtual void CMDialogChar(TMessage& m);
+    virtual void CMEnter(TMessage& m);
+    virtual void CMExit(TMessage& m);
+    virtual void CMSysColorChange(TMessage& m);
+    virtual void CMWinIniChange(TMessage& m);
     std::string GetTextValue() const override;
     void SetTextValue(const std::string& text) override;
 
@@ -359,6 +378,7 @@ class TWinControl : public TControl {
     int alignLevel_ = 0;
     TSize oldClientSize_{};
     TBrush brush_;
+    bool showing_ = false; // the window was last shown (CM_SHOWINGCHANGED when it changes)
 
   private:
     static LRESULT ControlWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -468,5 +488,8 @@ void SetCaptureControl(TControl* control);
 TDragObject* CurrentDragObject();
 // Cancels a running standard drag (as Esc does).
 void CancelDrag();
+// Whether a typed character is the accelerator of a caption (the character after a single '&'),
+// letter case aside.
+bool IsAccel(char32_t key, const std::string& caption);
 
 } // namespace zorvy

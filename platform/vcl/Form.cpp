@@ -351,8 +351,20 @@ bool TCustomForm::SetFocusedControl(TWinControl* control) {
     focusedControl_ = TWeakLink<TWinControl>(control);
     if (control != this) activeControl_ = TWeakLink<TWinControl>(control);
     TWeakLink<TWinControl> link(control);
-    if (old && old != this) old->DoExit();
-    if (link && link.Get() != this) link->DoEnter();
+    // Every control the focus leaves hears CM_EXIT, innermost first; every control it enters hears
+    // CM_ENTER, outermost first. The form and the controls holding both stay out of it.
+    TWinControl* common = old;
+    while (common && control && !common->ContainsControl(control))
+        common = common->GetParent();
+    std::vector<TWeakLink<TWinControl>> leaving, entering;
+    for (TWinControl* c = old; c && c != common && c != this; c = c->GetParent())
+        leaving.emplace_back(c);
+    for (TWinControl* c = control; c && c != common && c != this; c = c->GetParent())
+        entering.emplace(entering.begin(), c);
+    for (auto& c : leaving)
+        if (c) c->Perform(CM_EXIT);
+    for (auto& c : entering)
+        if (c && link) c->Perform(CM_ENTER);
     return true;
 }
 

@@ -114,11 +114,19 @@ void TWinControl::CreateWnd() {
     if ((p.style & WS_CHILD) && !p.wndParent)
         throw EInvalidOperation("Control '" + GetName() + "' has no parent window");
     RegisterControlClasses(&ControlWindowProc);
+    defWndProc_ = &DefWindowProc;
+    if (!p.subClassOf.empty()) {
+        TWindowClass system;
+        if (!GetClassInfo(p.subClassOf, system))
+            throw EOutOfResources("Window class '" + p.subClassOf + "' is not registered");
+        // The system class's procedure sees every message of the window, creation included.
+        defWndProc_ = system.proc;
+        RegisterClass({p.className, p.classStyle, &ControlWindowProc, system.cursor, system.background});
+    }
     ControlState |= csCreating;
     CreateWindowHandle(p);
     ControlState &= ~csCreating;
     if (!handle_) throw EOutOfResources("Error creating window");
-    defWndProc_ = &DefWindowProc;
 }
 
 void TWinControl::CreateHandle() {
@@ -152,6 +160,11 @@ void TWinControl::DestroyHandle() {
 void TWinControl::UpdateShowing() {
     if (!handle_) return;
     if (parent_ || (GetWindowStyle(handle_) & WS_CHILD)) ShowWindow(handle_, visible_ ? SW_SHOWNA : SW_HIDE);
+    const bool showing = handle_ && IsWindowVisible(handle_);
+    if (showing != showing_) {
+        showing_ = showing;
+        Perform(CM_SHOWINGCHANGED);
+    }
 }
 
 bool TWinControl::IsShowing() const {
@@ -196,16 +209,19 @@ void TWinControl::InsertControl(TControl* control) {
     } else {
         controls_.push_back(control);
     }
+    Perform(CM_CONTROLLISTCHANGE, reinterpret_cast<WPARAM>(control), 1);
     control->parent_ = this;
     control->Perform(CM_PARENTCOLORCHANGED);
     control->Perform(CM_PARENTFONTCHANGED);
     if (wc && handle_) wc->CreateHandle();
     control->Invalidate();
     if (control->align_ != alNone) Realign();
+    Perform(CM_CONTROLCHANGE, reinterpret_cast<WPARAM>(control), 1);
 }
 
 void TWinControl::RemoveControl(TControl* control) {
     if (!control || control->parent_ != this) return;
+    Perform(CM_CONTROLCHANGE, reinterpret_cast<WPARAM>(control), 0);
     control->Invalidate();
     if (auto* wc = dynamic_cast<TWinControl*>(control)) {
         if (auto* form = GetParentForm(this)) form->ControlRemoved(wc);
@@ -217,6 +233,7 @@ void TWinControl::RemoveControl(TControl* control) {
     }
     control->parent_ = nullptr;
     if (control->align_ != alNone && !HasState(csDestroying)) Realign();
+    Perform(CM_CONTROLLISTCHANGE, reinterpret_cast<WPARAM>(control), 0);
 }
 
 void TWinControl::SetParent(TWinControl* parent) {
@@ -588,6 +605,63 @@ void TWinControl::Dispatch(TMessage& m) {
     case CM_DIALOGKEY:
         CMDialogKey(m);
         break;
+    case WM_COMMAND:
+    case WM_HSCROLL:
+    case WM_VSCROLL:
+    case WM_DRAWITEM:
+    case WM_MEASUREITEM:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORSTATIC:
+        if (!ReflectNotification(m)) TControl::Dispatch(m);
+        break;
+    case CN_CTLCOLORSCROLLBAR:
+    case CN_CTLCOLOREDIT:
+    case CN_CTLCOLORLISTBOX:
+    case CN_CTLCOLORBTN:
+    case CN_CTLCOLORSTATIC:
+        CNCtlColor(m);
+        break;
+    case CN_SYSCHAR:
+        CNSysChar(m);
+        break;
+    case CM_DIALOGCHAR:
+        CMDialogChar(m);
+        break;
+    case CM_ENTER:
+        CMEnter(m);
+        break;
+    case CM_EXIT:
+        CMExit(m);
+        break;
+    case WM_SYSCOLORCHANGE:
+        Perform(CM_SYSCOLORCHANGE, m.WParam, m.LParam);
+        DefaultHandler(m);
+        break;
+    case WM_SETTINGCHANGE:
+        Perform(CM_WININICHANGE, m.WParam, m.LParam);
+        DefaultHandler(m);
+        break;
+    case WM_FONTCHANGE:
+        Perform(CM_SYSFONTCHANGED, m.WParam, m.LParam);
+        DefaultHandler(m);
+        break;
+    case WM_TIMECHANGE:
+        Perform(CM_TIMECHANGE, m.WParam, m.LParam);
+        DefaultHandler(m);
+        break;
+    case CM_SYSCOLORCHANGE:
+        CMSysColorChange(m);
+        break;
+    case CM_WININICHANGE:
+        CMWinIniChange(m);
+        break;
+    case CM_SYSFONTCHANGED:
+    case CM_TIMECHANGE:
+        Broadcast(m);
+        break;
     case WM_CONTEXTMENU: {
         // A windowless child under the point answers first.
         TPoint screen{GetXLParam(m.LParam), GetYLParam(m.LParam)};
@@ -676,7 +750,7 @@ void TWinControl::WMSetFocus(TMessage& m) {
     if (auto* form = GetParentForm(this))
         form->SetFocusedControl(this);
     else
-        DoEnter();
+        Perform(CM_ENTER);
 }
 
 void TWinControl::WMKillFocus(TMessage& m) {
@@ -788,6 +862,11 @@ void TWinControl::CNKeyDown(TMessage& m) {
 
 void TWinControl::CNChar(TMessage& m) {
     m.Result = 0;
+    // A plain letter is an accelerator where the focused control takes no characters (a button).
+    const auto ch = static_cast<char32_t>(m.WParam);
+    if (ch < 0x20 || (Perform(WM_GETDLGCODE) & (DLGC_WANTCHARS | DLGC_WANTALLKEYS))) return;
+    if (auto* form = GetParentForm(this); form && form->Perform(CM_DIALOGCHAR, m.WParam, m.LParam) != 0)
+        m.Result = 1;
 }
 
 void TWinControl::CMDialogKey(TMessage& m) {

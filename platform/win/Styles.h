@@ -28,15 +28,50 @@ constexpr std::uint32_t WS_POPUP = 0x00020000;
 constexpr std::uint32_t WS_OVERLAPPEDWINDOW =
     WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX;
 
-// Edit and list-box styles live in the low bits the window styles leave free for a class.
+// The styles of the system classes live in the high bits the window styles leave free for a class
+// (0x00100000 up); each class reads only its own.
+constexpr std::uint32_t ES_CENTER = 0x00100000;
+constexpr std::uint32_t ES_RIGHT = 0x00200000;
+constexpr std::uint32_t ES_LOWERCASE = 0x00400000;
+constexpr std::uint32_t ES_UPPERCASE = 0x00800000;
 constexpr std::uint32_t ES_MULTILINE = 0x01000000;
 constexpr std::uint32_t ES_READONLY = 0x02000000;
 constexpr std::uint32_t ES_AUTOHSCROLL = 0x04000000;
 constexpr std::uint32_t ES_PASSWORD = 0x08000000;
+constexpr std::uint32_t ES_NOHIDESEL = 0x10000000;
+constexpr std::uint32_t ES_WANTRETURN = 0x20000000;
+constexpr std::uint32_t ES_AUTOVSCROLL = 0x40000000;
+constexpr std::uint32_t ES_NUMBER = 0x80000000;
+constexpr std::uint32_t LBS_SORT = 0x00100000;
+constexpr std::uint32_t LBS_HASSTRINGS = 0x00200000;
+constexpr std::uint32_t LBS_NOINTEGRALHEIGHT = 0x00400000;
+constexpr std::uint32_t LBS_EXTENDEDSEL = 0x00800000;
 constexpr std::uint32_t LBS_NOTIFY = 0x01000000;
 constexpr std::uint32_t LBS_OWNERDRAWFIXED = 0x02000000;
 constexpr std::uint32_t LBS_OWNERDRAWVARIABLE = 0x04000000;
 constexpr std::uint32_t LBS_MULTIPLESEL = 0x08000000;
+constexpr std::uint32_t LBS_NOSEL = 0x10000000;
+constexpr std::uint32_t LBS_WANTKEYBOARDINPUT = 0x20000000;
+constexpr std::uint32_t LBS_DISABLENOSCROLL = 0x40000000;
+// Buttons: the kind in a 4-bit field, then the flags.
+constexpr std::uint32_t BS_TYPEMASK = 0x00F00000;
+constexpr std::uint32_t BS_PUSHBUTTON = 0x00000000;
+constexpr std::uint32_t BS_DEFPUSHBUTTON = 0x00100000;
+constexpr std::uint32_t BS_CHECKBOX = 0x00200000;
+constexpr std::uint32_t BS_AUTOCHECKBOX = 0x00300000;
+constexpr std::uint32_t BS_RADIOBUTTON = 0x00400000;
+constexpr std::uint32_t BS_3STATE = 0x00500000;
+constexpr std::uint32_t BS_AUTO3STATE = 0x00600000;
+constexpr std::uint32_t BS_GROUPBOX = 0x00700000;
+constexpr std::uint32_t BS_AUTORADIOBUTTON = 0x00900000;
+constexpr std::uint32_t BS_OWNERDRAW = 0x00B00000;
+constexpr std::uint32_t BS_LEFTTEXT = 0x01000000;
+constexpr std::uint32_t BS_MULTILINE = 0x02000000;
+constexpr std::uint32_t BS_PUSHLIKE = 0x04000000;
+constexpr std::uint32_t BS_FLAT = 0x08000000;
+// Scroll-bar controls.
+constexpr std::uint32_t SBS_HORZ = 0x00000000;
+constexpr std::uint32_t SBS_VERT = 0x00100000;
 
 // Extended styles.
 constexpr std::uint32_t WS_EX_TOPMOST = 0x0001;

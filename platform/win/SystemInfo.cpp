@@ -4,7 +4,10 @@
 
 #include "platform/gdi/GdiObjects.h"
 
+#include "platform/win/MessageLoop.h"
+
 #include <cstdlib>
+#include <functional>
 #include <map>
 #include <memory>
 #include <spawn.h>
@@ -33,6 +36,22 @@ std::unordered_map<int, int>& Metrics() {
 }
 
 UINT wheelLines = 3;
+
+NONCLIENTMETRICS& NonClientMetrics() {
+    static NONCLIENTMETRICS metrics = [] {
+        NONCLIENTMETRICS m;
+        LOGFONT base;
+        GetObject(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)), base);
+        m.lfCaptionFont = base;
+        m.lfCaptionFont.lfWeight = FW_BOLD;
+        m.lfSmCaptionFont = base;
+        m.lfMenuFont = base;
+        m.lfStatusFont = base;
+        m.lfMessageFont = base;
+        return m;
+    }();
+    return metrics;
+}
 struct TClipboardImage {
     HBITMAP bitmap = nullptr;
     ~TClipboardImage() {
@@ -94,9 +113,41 @@ bool SystemParametersInfo(UINT action, UINT value, void* data) {
     case SPI_GETDRAGFULLWINDOWS:
         if (data) *static_cast<bool*>(data) = true;
         return data != nullptr;
+    case SPI_GETNONCLIENTMETRICS:
+        if (!data) return false;
+        *static_cast<NONCLIENTMETRICS*>(data) = NonClientMetrics();
+        return true;
+    case SPI_SETNONCLIENTMETRICS: {
+        if (!data) return false;
+        const auto& m = *static_cast<const NONCLIENTMETRICS*>(data);
+        NonClientMetrics() = m;
+        SetSystemMetric(SM_CXVSCROLL, m.iScrollWidth);
+        SetSystemMetric(SM_CYHSCROLL, m.iScrollHeight);
+        SetSystemMetric(SM_CYVSCROLL, m.iScrollHeight);
+        SetSystemMetric(SM_CXHSCROLL, m.iScrollWidth);
+        SetSystemMetric(SM_CYCAPTION, m.iCaptionHeight + 1);
+        SetSystemMetric(SM_CYMENU, m.iMenuHeight + 1);
+        BroadcastSystemMessage(WM_SETTINGCHANGE, SPI_SETNONCLIENTMETRICS);
+        return true;
+    }
     default:
         return false;
     }
+}
+
+void BroadcastSystemMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    // A copy: a receiver may open or close windows.
+    const std::vector<HWND> tops = WS().topLevels;
+    std::function<void(HWND)> send = [&](HWND hwnd) {
+        if (!IsWindow(hwnd)) return;
+        std::vector<HWND> children;
+        if (msg == WM_THEMECHANGED) children = FindWindowState(hwnd)->children;
+        SendMessage(hwnd, msg, wParam, lParam);
+        for (HWND child : children)
+            send(child);
+    };
+    for (HWND top : tops)
+        send(top);
 }
 
 // Monitor handles are 1-based indexes into the current monitor list.

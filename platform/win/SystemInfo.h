@@ -3,6 +3,7 @@
 // version answer and opening documents with the desktop's opener.
 #include "platform/gdi/Bitmaps.h"
 #include "platform/gdi/Geometry.h"
+#include "platform/gdi/GdiObjects.h"
 #include "platform/win/Handles.h"
 
 #include <optional>
@@ -56,9 +57,34 @@ enum : UINT {
     SPI_SETNONCLIENTMETRICS = 0x2A,
     SPI_GETDRAGFULLWINDOWS = 0x26,
 };
+// The sizes and fonts of window frames, captions, menus, status bars and message boxes.
+struct NONCLIENTMETRICS {
+    int iBorderWidth = 1;
+    int iScrollWidth = 17;
+    int iScrollHeight = 17;
+    int iCaptionWidth = 18;
+    int iCaptionHeight = 18;
+    LOGFONT lfCaptionFont;
+    int iSmCaptionWidth = 12;
+    int iSmCaptionHeight = 15;
+    LOGFONT lfSmCaptionFont;
+    int iMenuWidth = 18;
+    int iMenuHeight = 18;
+    LOGFONT lfMenuFont;
+    LOGFONT lfStatusFont;
+    LOGFONT lfMessageFont;
+};
+
 // SPI_GETWORKAREA fills a TRect, SPI_GETWHEELSCROLLLINES an unsigned int, SPI_SETWHEELSCROLLLINES takes
-// the value in `value`. Answers false for an unknown action.
+// the value in `value`; SPI_GETNONCLIENTMETRICS fills and SPI_SETNONCLIENTMETRICS takes a NONCLIENTMETRICS
+// (setting it changes the scroll-bar metrics too and tells every top-level window, WM_SETTINGCHANGE with
+// SPI_SETNONCLIENTMETRICS). Answers false for an unknown action.
 bool SystemParametersInfo(UINT action, UINT value, void* data);
+
+// Sends a system notice (WM_SYSCOLORCHANGE, WM_SETTINGCHANGE, WM_TIMECHANGE, WM_FONTCHANGE) to every
+// top-level window, front to back; WM_THEMECHANGED reaches every window, children included, as every
+// window may hold theme data.
+void BroadcastSystemMessage(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
 
 // Monitors.
 constexpr UINT MONITOR_DEFAULTTONULL = 0;

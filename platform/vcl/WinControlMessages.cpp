@@ -1,0 +1,134 @@
+// The message plumbing of windowed controls: wrapping a system window class, reflecting a child
+// window's notifications back to its control, accelerators, focus entry and exit, and the system
+// notices passed down the control tree.
+#include "platform/gdi/Drawing.h"
+#include "platform/rtl/Strings.h"
+#include "platform/vcl/Controls.h"
+#include "platform/vcl/Forms.h"
+#include "platform/win/OwnerDraw.h"
+#include "platform/win/Windows.h"
+
+namespace zorvy {
+
+void TWinControl::CreateSubClass(TCreateParams& params, const std::string& systemClass) {
+    TWindowClass system;
+    if (!GetClassInfo(systemClass, system)) return;
+    params.subClassOf = systemClass;
+    params.className = ClassName();
+    params.classStyle = system.style;
+}
+
+bool TWinControl::ReflectNotification(TMessage& m) {
+    HWND child = 0;
+    switch (m.Msg) {
+    case WM_DRAWITEM:
+        if (auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam); item && item->CtlType != ODT_MENU)
+            child = item->hwndItem;
+        break;
+    case WM_MEASUREITEM:
+        if (auto* item = reinterpret_cast<const MEASUREITEMSTRUCT*>(m.LParam);
+            item && item->CtlType != ODT_MENU)
+            child = item->hwndItem;
+        break;
+    default:
+        // WM_COMMAND, WM_H/VSCROLL and WM_CTLCOLOR* name the sending window in lParam (0 for a menu
+        // command or the window's own scroll bars).
+        child = static_cast<HWND>(m.LParam);
+        break;
+    }
+    if (!child) return false;
+    TWinControl* control = FindControl(child);
+    if (!control || control == this) return false;
+    m.Result = control->Perform(CN_BASE + m.Msg, m.WParam, m.LParam);
+    return true;
+}
+
+void TWinControl::Broadcast(TMessage& m) {
+    for (int i = 0; i < GetControlCount(); ++i) {
+        TControl* c = GetControl(i);
+        c->WindowProc(m);
+        if (m.Result != 0) return;
+    }
+}
+
+void TWinControl::CNCtlColor(TMessage& m) {
+    HDC dc = reinterpret_cast<HDC>(m.WParam);
+    if (!dc) {
+        DefaultHandler(m);
+        return;
+    }
+    SetTextColor(dc, ColorToRGB(font_->GetColor()));
+    SetBkColor(dc, ColorToRGB(color_));
+    brush_.SetColor(color_);
+    m.Result = reinterpret_cast<LRESULT>(brush_.GetHandle());
+}
+
+void TWinControl::CNSysChar(TMessage& m) {
+    m.Result = 0;
+    if (auto* form = GetParentForm(this); form && form->Perform(CM_DIALOGCHAR, m.WParam, m.LParam) != 0)
+        m.Result = 1;
+}
+
+void TWinControl::CMDialogChar(TMessage& m) {
+    m.Result = 0;
+    for (int i = 0; i < GetControlCount(); ++i) {
+        TControl* c = GetControl(i);
+        if (!c->GetVisible() || !c->GetEnabled()) continue;
+        if (c->Perform(CM_DIALOGCHAR, m.WParam, m.LParam) != 0) {
+            m.Result = 1;
+            return;
+        }
+    }
+}
+
+void TWinControl::CMEnter(TMessage&) {
+    DoEnter();
+}
+
+void TWinControl::CMExit(TMessage&) {
+    DoExit();
+}
+
+void TWinControl::CMSysColorChange(TMessage& m) {
+    // Each control hears the notice once: windowed children get it from here, never from the system.
+    Broadcast(m);
+    m.Result = 0;
+    Invalidate();
+}
+
+void TWinControl::CMWinIniChange(TMessage& m) {
+    Broadcast(m);
+    m.Result = 0;
+}
+
+bool IsAccel(char32_t key, const std::string& caption) {
+    const std::string hot = GetHotkey(caption);
+    if (hot.empty()) return false;
+    std::string typed;
+    if (key < 0x80) {
+        typed = std::string(1, static_cast<char>(key));
+    } else {
+        // The caption's accelerator may be any character; compare its UTF-8 form.
+        char32_t c = key;
+        char buf[4];
+        if (c < 0x800) {
+            buf[0] = static_cast<char>(0xC0 | (c >> 6));
+            buf[1] = static_cast<char>(0x80 | (c & 0x3F));
+            typed.assign(buf, 2);
+        } else if (c < 0x10000) {
+            buf[0] = static_cast<char>(0xE0 | (c >> 12));
+            buf[1] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            buf[2] = static_cast<char>(0x80 | (c & 0x3F));
+            typed.assign(buf, 3);
+        } else {
+            buf[0] = static_cast<char>(0xF0 | (c >> 18));
+            buf[1] = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+            buf[2] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+            buf[3] = static_cast<char>(0x80 | (c & 0x3F));
+            typed.assign(buf, 4);
+        }
+    }
+    return AnsiUpperCase(typed) == AnsiUpperCase(hot);
+}
+
+} // namespace zorvy
