@@ -2,10 +2,9 @@
 
 namespace zorvy {
 
-void Assert(bool condition, const std::string& message, std::source_location location) {
+void Assert(bool condition, const std::string& message, const char* file, int line) {
     if (condition) return;
-    throw EAssertionFailed(message + " (" + location.file_name() + ", line " +
-                           std::to_string(location.line()) + ")");
+    throw EAssertionFailed(message + " (" + file + ", line " + std::to_string(line) + ")");
 }
 
 void Abort() {

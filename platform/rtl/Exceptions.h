@@ -1,6 +1,5 @@
 #pragma once
 // The exception classes of the runtime: each carries the message text the user sees.
-#include <source_location>
 #include <stdexcept>
 #include <string>
 
@@ -57,9 +56,11 @@ class EAbort : public Exception {
 
 #undef ZORVY_EXCEPTION
 
-// Raises EAssertionFailed "<message> (<source file>, line <n>)" when the condition is false.
-void Assert(bool condition, const std::string& message,
-            std::source_location location = std::source_location::current());
+// Raises EAssertionFailed "<message> (<source file>, line <n>)" when the condition is false. The caller's
+// position comes from the compiler built-ins GCC and clang share: std::source_location needs a built-in
+// that clang 14 lacks.
+void Assert(bool condition, const std::string& message, const char* file = __builtin_FILE(),
+            int line = __builtin_LINE());
 
 // Raises EAbort.
 [[noreturn]] void Abort();

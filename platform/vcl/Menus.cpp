@@ -32,7 +32,7 @@ char32_t Accelerator(const std::string& caption) {
 // The drawn window of an open popup menu.
 class TMenuWindow : public TCustomControl {
   public:
-    TMenuWindow(TMenuItem* root) : TCustomControl(nullptr), root_(root) {
+    explicit TMenuWindow(TMenuItem* root) : TCustomControl(nullptr) {
         color_ = clMenu;
         visible_ = false;
         parentFont_ = false;
@@ -168,7 +168,6 @@ class TMenuWindow : public TCustomControl {
     }
 
   private:
-    TMenuItem* root_;
     int itemHeight_ = 19;
     int keyColumn_ = 0;
 };

@@ -291,7 +291,7 @@ LRESULT DispatchMessage(const MSG& msg) {
     if (msg.message == WM_TIMER && msg.timerSerial) {
         auto& timers = WS().timers;
         auto it = std::find_if(timers.begin(), timers.end(),
-                               [&](const TTimer& t) { return t.serial == msg.timerSerial; });
+                               [&](const TTimerEntry& t) { return t.serial == msg.timerSerial; });
         if (it == timers.end()) return 0; // killed or reset since the message was made
         if (it->proc) {
             TIMERPROC proc = it->proc;

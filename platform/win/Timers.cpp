@@ -18,14 +18,14 @@ std::uintptr_t SetTimer(HWND hwnd, std::uintptr_t id, UINT elapseMs, TIMERPROC p
     if (!hwnd) {
         // A thread timer: a fresh id unless an existing thread timer is being reset.
         auto it = std::find_if(ws.timers.begin(), ws.timers.end(),
-                               [id](const TTimer& t) { return t.hwnd == 0 && t.id == id; });
+                               [id](const TTimerEntry& t) { return t.hwnd == 0 && t.id == id; });
         if (id == 0 || it == ws.timers.end()) id = ++ws.nextTimerId;
     }
     const std::uint64_t interval = std::max<UINT>(elapseMs, 1);
     const std::uint64_t now = GetMessageTickCount();
-    TTimer timer{hwnd, id, interval, now + interval, std::move(proc), ws.nextTimerSerial++};
+    TTimerEntry timer{hwnd, id, interval, now + interval, std::move(proc), ws.nextTimerSerial++};
     auto it = std::find_if(ws.timers.begin(), ws.timers.end(),
-                           [&](const TTimer& t) { return t.hwnd == hwnd && t.id == id; });
+                           [&](const TTimerEntry& t) { return t.hwnd == hwnd && t.id == id; });
     if (it != ws.timers.end())
         *it = std::move(timer);
     else
@@ -36,7 +36,7 @@ std::uintptr_t SetTimer(HWND hwnd, std::uintptr_t id, UINT elapseMs, TIMERPROC p
 
 bool KillTimer(HWND hwnd, std::uintptr_t id) {
     const auto removed =
-        std::erase_if(WS().timers, [&](const TTimer& t) { return t.hwnd == hwnd && t.id == id; });
+        std::erase_if(WS().timers, [&](const TTimerEntry& t) { return t.hwnd == hwnd && t.id == id; });
     RecalcNextTimerDue();
     return removed > 0;
 }

@@ -69,7 +69,8 @@ struct TWindow {
     TRect dirty; // what changed in the back buffer since the last present, window coordinates
 };
 
-struct TTimer {
+// One running timer (not the TTimer component, which sets one of these).
+struct TTimerEntry {
     HWND hwnd = 0;
     std::uintptr_t id = 0;
     std::uint64_t interval = 0;
@@ -122,7 +123,7 @@ struct TWindowSystem {
     int paintPending = 0; // windows with something to paint; keeps an empty queue check cheap
     bool presentPending = false;
 
-    std::vector<TTimer> timers;
+    std::vector<TTimerEntry> timers;
     std::uint64_t nextTimerDue = UINT64_MAX;
     std::uint64_t nextTimerSerial = 1;
     std::uintptr_t nextTimerId = 0x7F00;

@@ -297,7 +297,7 @@ bool DestroyWindow(HWND hwnd) {
     for (HWND h : subtree)
         for (auto& t : ws.timers)
             if (t.hwnd == h) t.hwnd = 0, t.serial = 0;
-    std::erase_if(ws.timers, [](const TTimer& t) { return t.serial == 0; });
+    std::erase_if(ws.timers, [](const TTimerEntry& t) { return t.serial == 0; });
     RecalcNextTimerDue();
     Unlink(*w);
     for (HWND h : subtree) {

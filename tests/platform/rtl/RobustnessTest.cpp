@@ -67,7 +67,8 @@ TEST(RtlRobustness, NumberDateAndFormatParsers) {
     ExpectOnlyRuntimeErrors(numeric, 16, [](const std::string& t) { FormatFloat(t, 0); });
     ExpectOnlyRuntimeErrors(numeric, 16, [](const std::string& t) { FormatDateTime(t, 46000.75); });
     ExpectOnlyRuntimeErrors(numeric, 16, [](const std::string& t) { Format(t, {1, "x", 2.5}); });
-    ExpectOnlyRuntimeErrors(numeric, 12, [](const std::string& t) { Variant(t) < Variant(3); });
+    ExpectOnlyRuntimeErrors(numeric, 12,
+                            [](const std::string& t) { static_cast<void>(Variant(t) < Variant(3)); });
 }
 
 TEST(RtlRobustness, TextListsAndStreams) {
