@@ -1,10 +1,15 @@
+// The filter run against its limit: the hand-written baseline of the typical scheme first, then the
+// engine on the same scheme (its time as a ratio to the baseline's), and the runs with no condition
+// and with every condition.
+#include "bench/engine/TypicalSchemeBaseline.h"
 #include "engine/FilterRun.h"
-
 #include "tests/engine/RealDraws.h"
 #include "tests/engine/RecordingHost.h"
 #include "tests/engine/Schemes.h"
 
 #include <benchmark/benchmark.h>
+
+#include <chrono>
 
 namespace zorvy {
 namespace {
@@ -21,6 +26,11 @@ class TBenchHost : public TFilterHost {
     void AddResult(const std::string& line) override { Lines.push_back(line); }
     std::vector<TDraw> Tem1Draws() override { return History; }
 };
+
+const std::vector<TDraw>& History() {
+    static const std::vector<TDraw> history = RealDrawHistory();
+    return history;
+}
 
 TFilterInput AllDigitsInput() {
     TFilterInput input;
@@ -39,23 +49,60 @@ TFilterInput AllConditionsScheme() {
     return input;
 }
 
+double baselineSeconds = 0; // per run, set by the baseline benchmark
+
+// Seconds per iteration of a loop body, measured on the wall clock.
+template <typename Body> void TimedLoop(benchmark::State& state, double& secondsPerRun, Body body) {
+    const auto start = std::chrono::steady_clock::now();
+    for (auto _ : state)
+        body();
+    secondsPerRun = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() /
+                    static_cast<double>(state.iterations());
+}
+
+void Baseline(benchmark::State& state) {
+    const TTypicalSchemeBaseline baseline(GetWzEnd6v(History()));
+    TBaselineLines lines;
+    baseline.Run(lines);
+
+    // The baseline is only a limit if it produces what the engine produces.
+    TBenchHost host;
+    host.History = History();
+    TFilterEngine engine;
+    TFilterInput input = TypicalScheme();
+    engine.BtfilterClick(input, host);
+    bool same = host.Lines.size() == lines.Count;
+    for (size_t i = 0; same && i < lines.Count; ++i)
+        same = host.Lines[i] == lines.Line(i);
+    if (!same) {
+        state.SkipWithError("the baseline's lines differ from the engine's");
+        return;
+    }
+
+    TimedLoop(state, baselineSeconds, [&] { benchmark::DoNotOptimize(baseline.Run(lines)); });
+    state.counters["survivors"] = static_cast<double>(lines.Count);
+}
+
 void Run(benchmark::State& state, TFilterInput (*scheme)(), TEvaluationMethod method) {
     TBenchHost host;
-    host.History = RealDrawHistory();
+    host.History = History();
     TFilterEngine engine;
     engine.EvaluationMethod = method;
-    for (auto _ : state) {
+    double seconds = 0;
+    TimedLoop(state, seconds, [&] {
         TFilterInput input = scheme();
         engine.BtfilterClick(input, host);
         benchmark::DoNotOptimize(host.Lines.data());
-    }
+    });
     state.counters["survivors"] = static_cast<double>(host.Lines.size());
-    state.SetItemsProcessed(state.iterations() * CombinationCount);
+    if (scheme == TypicalScheme && baselineSeconds > 0)
+        state.counters["x_baseline"] = seconds / baselineSeconds;
 }
 
-BENCHMARK_CAPTURE(Run, NoConditionsAllDigits, AllDigitsInput, TEvaluationMethod::emFast)
-    ->Unit(benchmark::kMillisecond);
+BENCHMARK(Baseline)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Run, TypicalScheme, TypicalScheme, TEvaluationMethod::emFast)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Run, NoConditions, AllDigitsInput, TEvaluationMethod::emFast)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Run, AllConditions, AllConditionsScheme, TEvaluationMethod::emFast)
     ->Unit(benchmark::kMillisecond);
