@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <iconv.h>
 #include <memory>
+#include <unicode/unistr.h>
 
 namespace zorvy {
 
@@ -171,6 +172,19 @@ std::string DecodeGbkOrUtf8(std::string_view bytes) {
     if (bytes.substr(0, 3) == "\xEF\xBB\xBF") return SanitizeUtf8(bytes.substr(3));
     if (IsValidUtf8(bytes)) return std::string(bytes);
     return GbkToUtf8(bytes);
+}
+
+std::u16string Utf8ToUtf16(std::string_view utf8) {
+    icu::UnicodeString text =
+        icu::UnicodeString::fromUTF8(icu::StringPiece(utf8.data(), static_cast<int32_t>(utf8.size())));
+    return std::u16string(text.getBuffer(), static_cast<size_t>(text.length()));
+}
+
+std::string Utf16ToUtf8(std::u16string_view utf16) {
+    icu::UnicodeString text(utf16.data(), static_cast<int32_t>(utf16.size()));
+    std::string utf8;
+    text.toUTF8String(utf8);
+    return utf8;
 }
 
 } // namespace zorvy

@@ -39,4 +39,9 @@ std::string Utf8ToGbk(std::string_view utf8);
 // UTF-8, else GBK.
 std::string DecodeGbkOrUtf8(std::string_view bytes);
 
+// UTF-8 <-> UTF-16 for binary layouts that store wide text. Invalid sequences and unpaired
+// surrogates become U+FFFD.
+std::u16string Utf8ToUtf16(std::string_view utf8);
+std::string Utf16ToUtf8(std::u16string_view utf16);
+
 } // namespace zorvy
