@@ -384,8 +384,115 @@ void TCustomForm::ControlRemoved(TWinControl* control) {
         focusedControl_ = TWeakLink<TWinControl>();
 }
 
+namespace {
+
+// Sends CM_DIALOGCHAR to the controls of parent, depth first, until one takes it.
+bool DialogChar(TWinControl* parent, char32_t ch) {
+    for (int i = 0; i < parent->GetControlCount(); ++i) {
+        TControl* c = parent->GetControl(i);
+        if (!c->GetVisible() || !c->GetEnabled()) continue;
+        if (c->Perform(CM_DIALOGCHAR, ch) != 0) return true;
+        if (auto* w = dynamic_cast<TWinControl*>(c); w && DialogChar(w, ch)) return true;
+    }
+    return false;
+}
+
+} // namespace
+
 bool TCustomForm::IsShortCut(std::uint16_t key, TShiftState shift) {
-    return Menu && Menu->IsShortCut(key, shift);
+    if (menu_ && menu_->IsShortCut(key, shift)) return true;
+    shift &= ssShift | ssCtrl | ssAlt;
+    const bool letter = (key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9');
+    if (shift == ssAlt && letter) {
+        const auto ch = static_cast<char32_t>(key >= 'A' && key <= 'Z' ? key - 'A' + 'a' : key);
+        TWeakLink<TCustomForm> self(this);
+        if (DialogChar(this, ch)) return true;
+        if (!self) return true;
+        if (const int index = menu_ ? menu_->FindBarAccelerator(ch) : -1; index >= 0) {
+            TrackMenuBar(index, true);
+            return true;
+        }
+    }
+    if (key == VK_F10 && shift == 0 && menu_ && menu_->BarHeight() > 0) {
+        TrackMenuBar(0, true);
+        return true;
+    }
+    return false;
+}
+
+void TCustomForm::SetMenu(TMainMenu* menu) {
+    if (menu == menu_) return;
+    if (menu_) menu_->RemoveFreeNotification(this);
+    menu_ = menu;
+    if (menu_) menu_->FreeNotification(this);
+    MenuChanged();
+}
+
+void TCustomForm::Notification(TComponent* component, TOperation operation) {
+    TWinControl::Notification(component, operation);
+    if (operation == opRemove && component == menu_) {
+        menu_ = nullptr;
+        MenuChanged();
+    }
+}
+
+void TCustomForm::MenuChanged() {
+    if (HandleAllocated() && !parent_)
+        SetWindowPos(handle_, 0, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+}
+
+TRect TCustomForm::MenuBarScreenRect() const {
+    if (!menu_ || parent_ || !handle_) return TRect{};
+    const int height = menu_->BarHeight();
+    if (height == 0) return TRect{};
+    TPoint origin{0, 0};
+    zorvy::ClientToScreen(handle_, origin);
+    TRect client;
+    zorvy::GetClientRect(handle_, client);
+    return Rect(origin.X, origin.Y - height, origin.X + client.Width(), origin.Y);
+}
+
+void TCustomForm::TrackMenuBar(int index, bool byKeyboard) {
+    if (!menu_ || !HandleAllocated()) return;
+    menu_->TrackBar(handle_, MenuBarScreenRect(), index, byKeyboard);
+}
+
+void TCustomForm::WMNCCalcSize(TMessage& m) {
+    DefaultHandler(m);
+    auto* params = reinterpret_cast<NCCALCSIZE_PARAMS*>(m.LParam);
+    if (!params || !menu_ || parent_) return;
+    TRect& r = params->rgrc[0];
+    r.Top = std::min(r.Top + menu_->BarHeight(), r.Bottom);
+}
+
+void TCustomForm::WMNCPaint(TMessage& m) {
+    DefaultHandler(m);
+    const TRect bar = MenuBarScreenRect();
+    if (IsRectEmpty(bar)) return;
+    TRect window;
+    GetWindowRect(handle_, window);
+    TRect local = bar;
+    OffsetRect(local, -window.Left, -window.Top);
+    HDC dc = GetWindowDC(handle_);
+    if (!dc) return;
+    menu_->PaintBar(dc, local);
+    ReleaseDC(handle_, dc);
+}
+
+void TCustomForm::WMNCHitTest(TMessage& m) {
+    DefaultHandler(m);
+    if (m.Result == HTCLIENT) return;
+    if (PtInRect(MenuBarScreenRect(), {GetXLParam(m.LParam), GetYLParam(m.LParam)})) m.Result = HTMENU;
+}
+
+void TCustomForm::WMNCLButtonDown(TMessage& m) {
+    if (m.WParam != HTMENU) {
+        DefaultHandler(m);
+        return;
+    }
+    const TRect bar = MenuBarScreenRect();
+    const int index = menu_ ? menu_->BarItemAt({GetXLParam(m.LParam) - bar.Left, GetYLParam(m.LParam) - bar.Top}) : -1;
+    if (index >= 0) TrackMenuBar(index, false);
 }
 
 void TCustomForm::Activate() {
@@ -414,6 +521,18 @@ void TCustomForm::Dispatch(TMessage& m) {
         break;
     case CM_RELEASE:
         CMRelease(m);
+        break;
+    case WM_NCCALCSIZE:
+        WMNCCalcSize(m);
+        break;
+    case WM_NCPAINT:
+        WMNCPaint(m);
+        break;
+    case WM_NCHITTEST:
+        WMNCHitTest(m);
+        break;
+    case WM_NCLBUTTONDOWN:
+        WMNCLButtonDown(m);
         break;
     default:
         TWinControl::Dispatch(m);

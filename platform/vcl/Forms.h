@@ -83,11 +83,16 @@ class TCustomForm : public TWinControl {
     void SetTransparentColorValue(TColor color);
 
     TCanvas* GetCanvas() { return canvas_.get(); }
-    TMainMenu* Menu = nullptr;
+    // The main menu, drawn as a bar above the client area; Alt with an item's letter or F10 opens it.
+    TMainMenu* GetMenu() const { return menu_; }
+    void SetMenu(TMainMenu* menu);
+    // Tells the form that its menu's visible items changed, so the bar is laid out again.
+    void MenuChanged();
     // The form whose window owns this form's window (it stays in front of it); nullptr: none.
     TCustomForm* GetPopupParent() const { return popupParent_.Get(); }
     void SetPopupParent(TCustomForm* form) { popupParent_ = TWeakLink<TCustomForm>(form); }
-    // A shortcut of the form's menu; runs the item.
+    // A shortcut of the form's menu (runs the item), an accelerator of one of the form's controls
+    // (Alt + letter, through CM_DIALOGCHAR) or of the menu bar, or F10 for the bar.
     bool IsShortCut(std::uint16_t key, TShiftState shift);
 
     // Runs OnCreate once, after the form's constructor has built it (CreateForm calls it; code that
@@ -129,9 +134,18 @@ class TCustomForm : public TWinControl {
     void ApplyPosition();
     void ApplyLayering();
     void CMDialogKey(TMessage& m) override;
+    void Notification(TComponent* component, TOperation operation) override;
     virtual void WMClose(TMessage& m);
     virtual void WMActivate(TMessage& m);
     virtual void CMRelease(TMessage& m);
+    // The menu bar in the non-client area.
+    void WMNCCalcSize(TMessage& m);
+    void WMNCPaint(TMessage& m);
+    void WMNCHitTest(TMessage& m);
+    void WMNCLButtonDown(TMessage& m);
+    // The bar's rectangle on the screen and in window coordinates (empty without a bar).
+    TRect MenuBarScreenRect() const;
+    void TrackMenuBar(int index, bool byKeyboard);
 
     TFormBorderStyle borderStyle_ = bsSizeable;
     TFormStyle formStyle_ = fsNormal;
@@ -148,6 +162,7 @@ class TCustomForm : public TWinControl {
     TWeakLink<TWinControl> focusedControl_;
     TWeakLink<TCustomForm> popupParent_;
     std::unique_ptr<TControlCanvas> canvas_;
+    TMainMenu* menu_ = nullptr;
 };
 
 class TForm : public TCustomForm {

@@ -6,12 +6,14 @@
 #include "platform/rtl/Strings.h"
 #include "platform/vcl/Forms.h"
 #include "platform/win/Input.h"
+#include "platform/win/Painting.h"
 #include "platform/win/MessageLoop.h"
 #include "platform/win/VirtualKeys.h"
 #include "platform/win/Windows.h"
 
 #include <algorithm>
 #include <cctype>
+#include <functional>
 
 namespace zorvy {
 namespace {
@@ -172,16 +174,26 @@ class TMenuWindow : public TCustomControl {
     int keyColumn_ = 0;
 };
 
-enum class TMenuEnd { Chosen, Dismissed, BackToParent };
+enum class TMenuEnd { Chosen, Dismissed, BackToParent, MoveLeft, MoveRight, SwitchTo };
+
+// What a menu opened from a menu bar knows of the bar: which bar item lies under a screen point, and
+// which one it belongs to. SwitchTo leaves the item to switch to here.
+struct TBarNav {
+    std::function<int(TPoint screen)> itemAt;
+    int current = -1;
+    int switchTo = -1;
+};
 
 // Runs the popup of root at (x, y) and answers the chosen item (nullptr when dismissed). A submenu
 // knows its parent's window: moving back onto it, Esc or Left return there instead of closing all.
+// Opened from a menu bar, Left and Right and the pointer on another bar item end it with a move.
 TMenuItem* RunMenu(TMenuItem* root, int x, int y, TPopupAlignment alignment, TMenuWindow* parent,
-                   TMenuEnd& end) {
+                   TMenuEnd& end, TBarNav* bar = nullptr, bool selectFirst = false) {
     end = TMenuEnd::Dismissed;
     TMenuWindow window(root);
     if (window.items_.empty()) return nullptr;
     window.Layout(x, y, alignment);
+    if (selectFirst) window.Step(1);
     HWND h = window.GetHandle();
     SetWindowPos(h, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW | SWP_NOACTIVATE);
     SetCapture(h);
@@ -202,7 +214,7 @@ TMenuItem* RunMenu(TMenuItem* root, int x, int y, TPopupAlignment alignment, TMe
         const TRect r = window.ItemRect(index);
         const TPoint p = window.ClientToScreen({r.Right, r.Top});
         TMenuEnd childEnd;
-        chosen = RunMenu(item, p.X, p.Y, paLeft, &window, childEnd);
+        chosen = RunMenu(item, p.X, p.Y, paLeft, &window, childEnd, bar);
         if (IsWindow(h)) SetCapture(h);
         // Back from the submenu its item stays selected; the pointer's next move selects anew.
         if (childEnd != TMenuEnd::BackToParent) {
@@ -240,6 +252,10 @@ TMenuItem* RunMenu(TMenuItem* root, int x, int y, TPopupAlignment alignment, TMe
                            parent->ItemAt(parent->ScreenToClient(msg.pt)) != parent->selected_) {
                     end = TMenuEnd::BackToParent;
                     running = false;
+                } else if (const int other = bar ? bar->itemAt(msg.pt) : -1; other >= 0 && other != bar->current) {
+                    bar->switchTo = other;
+                    end = TMenuEnd::SwitchTo;
+                    running = false;
                 }
                 break;
             case WM_LBUTTONUP:
@@ -251,6 +267,12 @@ TMenuItem* RunMenu(TMenuItem* root, int x, int y, TPopupAlignment alignment, TMe
             case WM_LBUTTONDBLCLK:
                 if (!inside) {
                     end = insideParent(msg.pt) ? TMenuEnd::BackToParent : TMenuEnd::Dismissed;
+                    // A press on another bar item opens that one; on its own item it closes the menu.
+                    if (const int other = bar && !insideParent(msg.pt) ? bar->itemAt(msg.pt) : -1;
+                        other >= 0 && other != bar->current) {
+                        bar->switchTo = other;
+                        end = TMenuEnd::SwitchTo;
+                    }
                     running = false;
                 }
                 break;
@@ -281,12 +303,16 @@ TMenuItem* RunMenu(TMenuItem* root, int x, int y, TPopupAlignment alignment, TMe
                 break;
             case VK_RIGHT:
                 if (window.Selectable(window.selected_) &&
-                    window.items_[static_cast<std::size_t>(window.selected_)]->GetCount())
+                    window.items_[static_cast<std::size_t>(window.selected_)]->GetCount()) {
                     openOrChoose(window.selected_);
+                } else if (bar) {
+                    end = TMenuEnd::MoveRight;
+                    running = false;
+                }
                 break;
             case VK_LEFT:
-                if (parent) {
-                    end = TMenuEnd::BackToParent;
+                if (parent || bar) {
+                    end = parent ? TMenuEnd::BackToParent : TMenuEnd::MoveLeft;
                     running = false;
                 }
                 break;
@@ -510,6 +536,160 @@ void TPopupMenu::Popup(int x, int y) {
     if (!self) return;
     TMenuEnd end;
     TWeakLink<TMenuItem> chosen(RunMenu(GetItems(), x, y, Alignment, nullptr, end));
+    if (chosen) chosen->Click();
+}
+
+// ---- The menu bar of a main menu ----
+
+std::vector<TMenuItem*> TMainMenu::BarItems() const {
+    std::vector<TMenuItem*> items;
+    for (int i = 0; i < GetItems()->GetCount(); ++i)
+        if (GetItems()->GetItem(i)->Visible) items.push_back(GetItems()->GetItem(i));
+    return items;
+}
+
+namespace {
+
+// Measures with the menu font on a screen context.
+template <class F> auto WithMenuFont(F f) {
+    HDC dc = CreateScreenDC();
+    TFont fallback;
+    HFONT old = SelectObject(dc, (Screen ? Screen->GetMenuFont() : &fallback)->GetHandle());
+    auto result = f(dc);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    return result;
+}
+
+constexpr int BarItemPadding = 7; // on each side of a bar item's caption
+
+} // namespace
+
+int TMainMenu::BarHeight() const {
+    if (BarItems().empty()) return 0;
+    return WithMenuFont([](HDC dc) {
+        TEXTMETRIC tm;
+        GetTextMetrics(dc, tm);
+        return tm.tmHeight + 6;
+    });
+}
+
+std::vector<TRect> TMainMenu::BarItemRects() const {
+    const std::vector<TMenuItem*> items = BarItems();
+    const int height = BarHeight();
+    return WithMenuFont([&](HDC dc) {
+        std::vector<TRect> rects;
+        int x = 0;
+        for (TMenuItem* item : items) {
+            TSize s;
+            GetTextExtentPoint32(dc, StripHotkey(item->Caption), s);
+            rects.push_back(Rect(x, 0, x + s.cx + 2 * BarItemPadding, height));
+            x = rects.back().Right;
+        }
+        return rects;
+    });
+}
+
+int TMainMenu::BarItemAt(TPoint barPoint) const {
+    const std::vector<TRect> rects = BarItemRects();
+    for (std::size_t i = 0; i < rects.size(); ++i)
+        if (PtInRect(rects[i], barPoint)) return static_cast<int>(i);
+    return -1;
+}
+
+int TMainMenu::FindBarAccelerator(char32_t key) const {
+    const std::vector<TMenuItem*> items = BarItems();
+    for (std::size_t i = 0; i < items.size(); ++i)
+        if (items[i]->Enabled && Accelerator(items[i]->Caption) == key) return static_cast<int>(i);
+    return -1;
+}
+
+void TMainMenu::PaintBar(HDC dc, const TRect& bar) {
+    HBRUSH face = CreateSolidBrush(ColorToRGB(clMenu));
+    FillRect(dc, bar, face);
+    DeleteObject(face);
+    const std::vector<TMenuItem*> items = BarItems();
+    const std::vector<TRect> rects = BarItemRects();
+    TFont fallback;
+    HFONT old = SelectObject(dc, (Screen ? Screen->GetMenuFont() : &fallback)->GetHandle());
+    SetBkMode(dc, TRANSPARENT);
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        TRect r = rects[i];
+        OffsetRect(r, bar.Left, bar.Top);
+        if (r.Left >= bar.Right) break;
+        const bool hot = static_cast<int>(i) == barHot_;
+        if (hot) {
+            TRect edge = r;
+            DrawEdge(dc, edge, BDR_SUNKENOUTER, BF_RECT);
+        }
+        TRect text = r;
+        if (hot) OffsetRect(text, 1, 1);
+        SetTextColor(dc, ColorToRGB(items[i]->Enabled ? clMenuText : clGrayText));
+        DrawText(dc, items[i]->Caption, text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    }
+    SelectObject(dc, old);
+}
+
+void TMainMenu::TrackBar(HWND window, const TRect& barScreen, int index, bool byKeyboard) {
+    TWeakLink<TMainMenu> self(this);
+    const std::vector<TMenuItem*> items = BarItems();
+    if (index < 0 || index >= static_cast<int>(items.size())) return;
+    auto repaint = [&] {
+        if (IsWindow(window)) RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    };
+    const std::vector<TRect> rects = BarItemRects();
+    TBarNav nav;
+    nav.itemAt = [&](TPoint screen) {
+        return PtInRect(barScreen, screen) ? BarItemAt({screen.X - barScreen.Left, screen.Y - barScreen.Top}) : -1;
+    };
+    TWeakLink<TMenuItem> chosen;
+    const int n = static_cast<int>(items.size());
+    for (int current = index; current >= 0;) {
+        TMenuItem* item = items[static_cast<std::size_t>(current)];
+        barHot_ = current;
+        repaint();
+        if (!item->Enabled) break;
+        if (item->GetCount() == 0) {
+            // A bar item without a menu is a command of its own.
+            chosen = TWeakLink<TMenuItem>(item);
+            break;
+        }
+        nav.current = current;
+        nav.switchTo = -1;
+        TMenuEnd end;
+        const TRect r = rects[static_cast<std::size_t>(current)];
+        TMenuItem* picked = RunMenu(item, barScreen.Left + r.Left, barScreen.Top + r.Bottom, paLeft, nullptr, end,
+                                    &nav, byKeyboard);
+        if (!self) return;
+        switch (end) {
+        case TMenuEnd::Chosen:
+            chosen = TWeakLink<TMenuItem>(picked);
+            current = -1;
+            break;
+        case TMenuEnd::MoveLeft:
+        case TMenuEnd::MoveRight: {
+            // The next enabled bar item that way, wrapping around.
+            const int step = end == TMenuEnd::MoveRight ? 1 : n - 1;
+            int next = current;
+            for (int k = 0; k < n; ++k) {
+                next = (next + step) % n;
+                if (items[static_cast<std::size_t>(next)]->Enabled) break;
+            }
+            current = next;
+            byKeyboard = true;
+            break;
+        }
+        case TMenuEnd::SwitchTo:
+            current = nav.switchTo;
+            byKeyboard = false;
+            break;
+        default:
+            current = -1;
+            break;
+        }
+    }
+    barHot_ = -1;
+    repaint();
     if (chosen) chosen->Click();
 }
 

@@ -2,7 +2,9 @@
 // Menus: TMenuItem trees, TMainMenu (whose shortcuts a form answers) and TPopupMenu, shown as a
 // drawn popup window that runs its own modal loop until an item is chosen or the menu is dismissed.
 #include "platform/vcl/ControlTypes.h"
+#include "platform/gdi/Geometry.h"
 #include "platform/vcl/GraphicsObjects.h"
+#include "platform/win/Handles.h"
 
 #include <string>
 #include <vector>
@@ -78,10 +80,29 @@ class TMenu : public TComponent {
     TMenuItem* items_;
 };
 
+// The main menu of a form, drawn by the form as a bar above its client area. Bar geometry is in bar
+// coordinates (the bar's top-left is (0, 0)); indexes count the visible top-level items.
 class TMainMenu : public TMenu {
     ZORVY_CLASS(TMainMenu, TMenu)
   public:
     using TMenu::TMenu;
+    // The bar's height in the menu font; 0 when no item is visible (the form then shows no bar).
+    int BarHeight() const;
+    std::vector<TRect> BarItemRects() const;
+    int BarItemAt(TPoint barPoint) const;
+    // The enabled bar item whose accelerator (the letter after '&', lower-cased) is key; -1 for none.
+    int FindBarAccelerator(char32_t key) const;
+    // The item whose menu is open or selected, -1 for none.
+    int GetBarHotIndex() const { return barHot_; }
+    void PaintBar(HDC dc, const TRect& bar);
+    // Opens the menu of bar item index below it and runs the menus (Left and Right move along the
+    // bar) until a command is chosen or everything is dismissed; the command's Click runs once the
+    // menus are gone. barScreen: the bar on the screen; window: the form, whose frame is repainted.
+    void TrackBar(HWND window, const TRect& barScreen, int index, bool byKeyboard);
+
+  private:
+    std::vector<TMenuItem*> BarItems() const;
+    int barHot_ = -1;
 };
 
 enum TPopupAlignment { paLeft, paRight, paCenter };

@@ -361,6 +361,18 @@ void TWinControl::AlignControls(TControl*, TRect& rect) {
         }
     }
     oldClientSize_ = now;
+    // Controls aligned to one side stack in the order of their positions towards it (a splitter, a
+    // windowless control, sits between the windowed panels it was placed between).
+    std::stable_sort(all.begin(), all.end(), [](const TControl* x, const TControl* y) {
+        if (x->align_ != y->align_) return x->align_ < y->align_;
+        switch (x->align_) {
+        case alTop: return x->top_ < y->top_;
+        case alBottom: return x->top_ + x->height_ > y->top_ + y->height_;
+        case alLeft: return x->left_ < y->left_;
+        case alRight: return x->left_ + x->width_ > y->left_ + y->width_;
+        default: return false;
+        }
+    });
     for (TAlign a : {alTop, alBottom, alLeft, alRight, alClient}) {
         for (TControl* c : all) {
             if (c->align_ != a || !c->visible_) continue;

@@ -1,0 +1,138 @@
+#include "platform/vcl/stdctrls/Labels.h"
+#include "platform/gdi/Text.h"
+#include "platform/rtl/Strings.h"
+#include "platform/vcl/stdctrls/StdPaint.h"
+
+#include <cctype>
+
+namespace zorvy {
+
+bool IsAccel(char32_t key, const std::string& caption) {
+    const std::string hotkey = GetHotkey(caption);
+    if (hotkey.size() != 1 || key >= 128) return false;
+    return std::tolower(static_cast<unsigned char>(hotkey[0])) == std::tolower(static_cast<int>(key));
+}
+
+TCustomLabel::TCustomLabel(TComponent* owner) : TGraphicControl(owner) {
+    ControlStyle = csCaptureMouse | csClickEvents | csSetCaption | csOpaque | csReplicatable | csDoubleClicks;
+    parentColor_ = true;
+    color_ = clBtnFace;
+    SetBounds(0, 0, 65, 17);
+}
+
+void TCustomLabel::SetAutoSize(bool value) {
+    autoSize_ = value;
+    AdjustBounds();
+}
+
+void TCustomLabel::SetWordWrap(bool value) {
+    if (value == wordWrap_) return;
+    wordWrap_ = value;
+    AdjustBounds();
+    Invalidate();
+}
+
+void TCustomLabel::SetTransparent(bool value) {
+    if (value == transparent_) return;
+    transparent_ = value;
+    if (value)
+        ControlStyle &= ~csOpaque;
+    else
+        ControlStyle |= csOpaque;
+    Invalidate();
+}
+
+void TCustomLabel::SetAlignment(TAlignment value) {
+    alignment_ = value;
+    Invalidate();
+}
+
+void TCustomLabel::SetLayout(TTextLayout value) {
+    layout_ = value;
+    Invalidate();
+}
+
+void TCustomLabel::SetShowAccelChar(bool value) {
+    showAccelChar_ = value;
+    AdjustBounds();
+    Invalidate();
+}
+
+void TCustomLabel::SetFocusControl(TWinControl* control) {
+    if (focusControl_) focusControl_->RemoveFreeNotification(this);
+    focusControl_ = control;
+    if (control) control->FreeNotification(this);
+}
+
+void TCustomLabel::Notification(TComponent* component, TOperation operation) {
+    TGraphicControl::Notification(component, operation);
+    if (operation == opRemove && component == focusControl_) focusControl_ = nullptr;
+}
+
+unsigned TCustomLabel::TextFormat() const {
+    unsigned format = DT_EXPANDTABS;
+    format |= wordWrap_ ? DT_WORDBREAK : DT_SINGLELINE;
+    if (!showAccelChar_) format |= DT_NOPREFIX;
+    format |= alignment_ == taCenter ? DT_CENTER : alignment_ == taRightJustify ? DT_RIGHT : DT_LEFT;
+    return format;
+}
+
+void TCustomLabel::AdjustBounds() {
+    if (!autoSize_) return;
+    HDC dc = CreateScreenDC();
+    HFONT old = SelectObject(dc, font_->GetHandle());
+    std::string text = GetText();
+    if (text.empty() || (showAccelChar_ && text == "&")) text = " ";
+    TRect r = Rect(0, 0, wordWrap_ ? width_ : 0, 0);
+    DrawText(dc, text, r, (TextFormat() & ~(DT_CENTER | DT_RIGHT)) | DT_CALCRECT);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    int left = left_;
+    // A right-aligned or centred label keeps its right edge or centre where it was.
+    if (alignment_ == taRightJustify) left = left_ + width_ - r.Width();
+    if (alignment_ == taCenter) left = left_ + (width_ - r.Width()) / 2;
+    SetBounds(wordWrap_ ? left_ : left, top_, wordWrap_ ? width_ : r.Width(), r.Height());
+}
+
+void TCustomLabel::Paint() {
+    TCanvas* c = GetCanvas();
+    TRect r = GetClientRect();
+    if (!transparent_) {
+        c->GetBrush()->SetStyle(bsSolid);
+        c->GetBrush()->SetColor(color_);
+        c->FillRect(r);
+    }
+    c->SetFont(GetFont());
+    c->GetBrush()->SetStyle(bsClear);
+    const unsigned format = TextFormat();
+    if (layout_ != tlTop) {
+        TRect measure = r;
+        DrawText(c->GetHandle(), GetText(), measure, format | DT_CALCRECT);
+        const int room = r.Height() - measure.Height();
+        r.Top += layout_ == tlBottom ? room : room / 2;
+    }
+    DrawCaption(c, GetText(), r, format, enabled_);
+}
+
+void TCustomLabel::Dispatch(TMessage& m) {
+    switch (m.Msg) {
+    case CM_DIALOGCHAR:
+        if (showAccelChar_ && focusControl_ && enabled_ && visible_ &&
+            IsAccel(static_cast<char32_t>(m.WParam), GetText()) && focusControl_->CanFocus()) {
+            focusControl_->SetFocus();
+            m.Result = 1;
+        }
+        return;
+    case CM_TEXTCHANGED:
+    case CM_FONTCHANGED:
+    case CM_PARENTFONTCHANGED:
+        TGraphicControl::Dispatch(m);
+        AdjustBounds();
+        Invalidate();
+        return;
+    default:
+        TGraphicControl::Dispatch(m);
+    }
+}
+
+} // namespace zorvy

@@ -1,0 +1,58 @@
+#pragma once
+// TLabel: a windowless caption. It sizes itself to its text (AutoSize), can wrap words, lets the
+// parent show through (Transparent), and its accelerator (Alt + the letter after '&') focuses
+// FocusControl.
+#include "platform/vcl/Controls.h"
+
+namespace zorvy {
+
+class TCustomLabel : public TGraphicControl {
+    ZORVY_CLASS(TCustomLabel, TGraphicControl)
+  public:
+    explicit TCustomLabel(TComponent* owner);
+
+    bool GetAutoSize() const { return autoSize_; }
+    void SetAutoSize(bool value);
+    bool GetWordWrap() const { return wordWrap_; }
+    void SetWordWrap(bool value);
+    bool GetTransparent() const { return transparent_; }
+    void SetTransparent(bool value);
+    TAlignment GetAlignment() const { return alignment_; }
+    void SetAlignment(TAlignment value);
+    TTextLayout GetLayout() const { return layout_; }
+    void SetLayout(TTextLayout value);
+    // '&' marks the accelerator and is not drawn; off, the caption is drawn as it stands.
+    bool GetShowAccelChar() const { return showAccelChar_; }
+    void SetShowAccelChar(bool value);
+    TWinControl* GetFocusControl() const { return focusControl_; }
+    void SetFocusControl(TWinControl* control);
+
+    // Resizes the label to its text (keeping the width when words wrap).
+    void AdjustBounds();
+    void Dispatch(TMessage& message) override;
+
+  protected:
+    void Paint() override;
+    void Notification(TComponent* component, TOperation operation) override;
+    unsigned TextFormat() const;
+
+  private:
+    bool autoSize_ = true;
+    bool wordWrap_ = false;
+    bool transparent_ = false;
+    TAlignment alignment_ = taLeftJustify;
+    TTextLayout layout_ = tlTop;
+    bool showAccelChar_ = true;
+    TWinControl* focusControl_ = nullptr;
+};
+
+class TLabel : public TCustomLabel {
+    ZORVY_CLASS(TLabel, TCustomLabel)
+  public:
+    using TCustomLabel::TCustomLabel;
+};
+
+// Whether a dialog character (lower-cased code point) is the accelerator of caption.
+bool IsAccel(char32_t key, const std::string& caption);
+
+} // namespace zorvy

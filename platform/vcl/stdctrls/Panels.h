@@ -1,0 +1,62 @@
+#pragma once
+// TPanel: a container with raised or lowered bevels, an optional border and a caption; the client
+// area its children align in lies inside the bevels and the border.
+#include "platform/vcl/Controls.h"
+
+namespace zorvy {
+
+enum TBevelCut { bvNone, bvLowered, bvRaised, bvSpace };
+enum TPanelBorderStyle { pbsNone, pbsSingle };
+
+class TCustomPanel : public TCustomControl {
+    ZORVY_CLASS(TCustomPanel, TCustomControl)
+  public:
+    explicit TCustomPanel(TComponent* owner);
+
+    // Frame, from the outside in: outer bevel, BorderWidth pixels of Color, inner bevel.
+    TBevelCut GetBevelInner() const { return bevelInner_; }
+    void SetBevelInner(TBevelCut value);
+    TBevelCut GetBevelOuter() const { return bevelOuter_; }
+    void SetBevelOuter(TBevelCut value);
+    int GetBevelWidth() const { return bevelWidth_; }
+    void SetBevelWidth(int value);
+    int GetBorderWidth() const { return borderWidth_; }
+    void SetBorderWidth(int value);
+    // A single black line around everything else.
+    TPanelBorderStyle GetBorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(TPanelBorderStyle value);
+
+    // Caption placement.
+    TAlignment GetAlignment() const { return alignment_; }
+    void SetAlignment(TAlignment value);
+    TTextLayout GetVerticalAlignment() const { return verticalAlignment_; }
+    void SetVerticalAlignment(TTextLayout value);
+
+    // Whether the panel accepts docked windows (forms placed into it with SetParent).
+    bool DockSite = false;
+
+  protected:
+    void Paint() override;
+    void AdjustClientRect(TRect& rect) override;
+    void CMTextChanged(TMessage& m) override;
+    // The width of the whole frame on each side.
+    int FrameWidth() const;
+    void FrameChanged();
+
+  private:
+    TBevelCut bevelInner_ = bvNone;
+    TBevelCut bevelOuter_ = bvRaised;
+    int bevelWidth_ = 1;
+    int borderWidth_ = 0;
+    TPanelBorderStyle borderStyle_ = pbsNone;
+    TAlignment alignment_ = taCenter;
+    TTextLayout verticalAlignment_ = tlCenter;
+};
+
+class TPanel : public TCustomPanel {
+    ZORVY_CLASS(TPanel, TCustomPanel)
+  public:
+    using TCustomPanel::TCustomPanel;
+};
+
+} // namespace zorvy

@@ -1,0 +1,18 @@
+#pragma once
+// Drawing helpers the standard controls share (not part of the API): the classic 3D frame of a given
+// width and the caption text of a control, greyed and embossed when disabled.
+#include "platform/vcl/Canvas.h"
+
+#include <string>
+
+namespace zorvy {
+
+// Draws a frame of width pixels inside r, top and left in topLeft, bottom and right in bottomRight,
+// and shrinks r by it.
+void Frame3D(TCanvas* canvas, TRect& r, TColor topLeft, TColor bottomRight, int width);
+// The face of a button that stays down: halfway between face and white.
+TColor DownFaceColor(TColor face);
+// DrawText with the canvas font; a disabled text is drawn embossed in the button shadow and highlight.
+void DrawCaption(TCanvas* canvas, const std::string& text, TRect r, unsigned format, bool enabled);
+
+} // namespace zorvy

@@ -1,0 +1,199 @@
+// Panels, labels, the status bar, splitters and the classic page control.
+#include "platform/gdi/Text.h"
+#include "platform/rtl/Exceptions.h"
+#include "platform/vcl/stdctrls/Labels.h"
+#include "platform/vcl/stdctrls/PageControl.h"
+#include "platform/vcl/stdctrls/Panels.h"
+#include "platform/vcl/stdctrls/Splitters.h"
+#include "platform/vcl/stdctrls/StatusBar.h"
+#include "platform/win/Input.h"
+#include "platform/win/VirtualKeys.h"
+#include "tests/platform/vcl/VclFixture.h"
+
+namespace zorvy::test {
+namespace {
+
+using Containers = VclTest;
+
+TEST_F(Containers, APanelsChildrenAlignInsideItsBevelsAndBorder) {
+    TForm* form = NewForm();
+    auto* panel = new TPanel(form);
+    panel->SetParent(form);
+    panel->SetBounds(0, 0, 100, 80);
+    panel->SetBevelInner(bvLowered);
+    panel->SetBevelWidth(2);
+    panel->SetBorderWidth(3);
+    auto* child = AddProbe(form, 0, 0, 10, 10);
+    child->SetParent(panel);
+    child->SetAlign(alClient);
+    form->Show();
+    Pump();
+    // Outer bevel 2 + border 3 + inner bevel 2 = 7 on each side.
+    EXPECT_EQ(child->GetBoundsRect(), Rect(7, 7, 93, 73));
+    EXPECT_EQ(PixelAt(form, 0, 0), ColorToRGB(clBtnHighlight)) << "raised outer bevel";
+    EXPECT_EQ(PixelAt(form, 99, 79), ColorToRGB(clBtnShadow));
+    EXPECT_EQ(PixelAt(form, 5, 5), ColorToRGB(clBtnShadow)) << "lowered inner bevel";
+}
+
+TEST_F(Containers, ALabelSizesToItsTextAndItsAcceleratorFocusesItsControl) {
+    TForm* form = NewForm();
+    auto* label = new TLabel(form);
+    label->SetParent(form);
+    label->SetCaption("&Name");
+    HDC dc = CreateScreenDC();
+    SelectObject(dc, label->GetFont()->GetHandle());
+    TSize size;
+    GetTextExtentPoint32(dc, "Name", size);
+    DeleteDC(dc);
+    EXPECT_EQ(label->GetWidth(), size.cx) << "the '&' takes no room";
+    EXPECT_EQ(label->GetHeight(), size.cy);
+
+    TProbe* first = AddProbe(form, 10, 50, 20, 20);
+    TProbe* target = AddProbe(form, 40, 50, 20, 20);
+    label->SetFocusControl(target);
+    form->Show();
+    first->SetFocus();
+    Pump();
+    InjectKey(VK_MENU, true);
+    InjectKey('N', true);
+    InjectKey('N', false);
+    InjectKey(VK_MENU, false);
+    Pump();
+    EXPECT_TRUE(target->Focused());
+    delete target;
+    EXPECT_EQ(label->GetFocusControl(), nullptr) << "a freed focus control is forgotten";
+}
+
+TEST_F(Containers, AStatusBarDrawsItsPanelTextsInTheirWidths) {
+    TForm* form = NewForm(400, 100);
+    auto* bar = new TStatusBar(form);
+    bar->SetParent(form);
+    bar->SetSizeGrip(false);
+    for (int width : {100, 150, 50})
+        bar->GetPanels()->Add()->SetWidth(width);
+    form->Show();
+    Pump();
+    EXPECT_EQ(bar->GetBoundsRect(), Rect(0, 81, 400, 100)) << "aligned to the bottom, 19 high";
+    EXPECT_EQ(bar->PanelRect(1), Rect(100, 2, 248, 19));
+    EXPECT_EQ(bar->PanelRect(2), Rect(250, 2, 398, 19)) << "the last panel runs to the right edge";
+    auto inkIn = [&](TRect r) {
+        HBITMAP image = display.Capture(form->GetHandle());
+        int ink = 0;
+        for (int y = r.Top + 2; y < r.Bottom - 2; ++y)
+            for (int x = r.Left + 2; x < r.Right - 2; ++x)
+                if ((image->Row(81 + y)[x] & 0xFFFFFF) == (ColorToRGB(clBtnText) & 0xFFFFFF)) ++ink;
+        DeleteObject(image);
+        return ink;
+    };
+    EXPECT_EQ(inkIn(bar->PanelRect(1)), 0);
+    bar->GetPanels()->GetItem(1)->SetText("本次用时：0秒12毫秒");
+    Pump();
+    EXPECT_GT(inkIn(bar->PanelRect(1)), 0);
+    EXPECT_EQ(inkIn(bar->PanelRect(0)), 0) << "only the changed panel shows text";
+    EXPECT_THROW(bar->PanelRect(3), EListError);
+}
+
+TEST_F(Containers, DraggingASplitterResizesTheControlItIsDockedTo) {
+    TForm* form = NewForm(300, 100);
+    TProbe* left = AddProbe(form, 0, 0, 100, 100);
+    left->SetAlign(alLeft);
+    auto* splitter = new TSplitter(form);
+    splitter->SetParent(form);
+    splitter->SetLeft(100);
+    TProbe* rest = AddProbe(form, 200, 0, 10, 10);
+    rest->SetAlign(alClient);
+    int moves = 0;
+    splitter->OnMoved = [&](TObject*) { ++moves; };
+    form->Show();
+    Pump();
+    ASSERT_EQ(splitter->GetLeft(), 100);
+    HWND h = form->GetHandle();
+    display.PressMouse(h, 101, 50);
+    display.MoveMouse(h, 141, 50);
+    Pump();
+    EXPECT_EQ(left->GetWidth(), 140);
+    EXPECT_EQ(splitter->GetLeft(), 140) << "the splitter follows its control";
+    display.MoveMouse(h, 299, 50);
+    Pump();
+    // 300 - 3 for the splitter - 30 (MinSize) kept for the rest.
+    EXPECT_EQ(left->GetWidth(), 267);
+    display.ReleaseMouse(h, 299, 50);
+    Pump();
+    EXPECT_GT(moves, 0);
+    EXPECT_EQ(rest->GetWidth(), 30);
+}
+
+class Pages : public VclTest {
+  protected:
+    TPageControl* MakePages(TForm* form, std::vector<TTabSheet*>& sheets) {
+        auto* pages = new TPageControl(form);
+        pages->SetParent(form);
+        pages->SetBounds(0, 0, 300, 200);
+        for (const char* caption : {"6位特征", "个位.十位", "百位.千位"}) {
+            auto* sheet = new TTabSheet(form);
+            sheet->SetCaption(caption);
+            sheet->SetPageControl(pages);
+            sheets.push_back(sheet);
+        }
+        return pages;
+    }
+};
+
+TEST_F(Pages, CtrlTabMovesThroughTheVisibleTabs) {
+    TForm* form = NewForm();
+    std::vector<TTabSheet*> sheets;
+    TPageControl* pages = MakePages(form, sheets);
+    TProbe* inside = AddProbe(form, 0, 0, 20, 20);
+    inside->SetParent(sheets[0]);
+    std::vector<std::string> log;
+    pages->OnChange = [&](TObject*) { log.push_back(pages->GetActivePage()->GetCaption()); };
+    form->Show();
+    inside->SetFocus();
+    Pump();
+    EXPECT_EQ(pages->GetActivePage(), sheets[0]);
+    EXPECT_TRUE(sheets[0]->GetVisible());
+    EXPECT_FALSE(sheets[1]->GetVisible());
+    sheets[1]->SetTabVisible(false);
+    auto ctrlTab = [&](bool back) {
+        InjectKey(VK_CONTROL, true);
+        if (back) InjectKey(VK_SHIFT, true);
+        InjectKey(VK_TAB, true);
+        InjectKey(VK_TAB, false);
+        if (back) InjectKey(VK_SHIFT, false);
+        InjectKey(VK_CONTROL, false);
+        Pump();
+    };
+    ctrlTab(false);
+    EXPECT_EQ(pages->GetActivePage(), sheets[2]) << "the page without a tab is passed over";
+    ctrlTab(false);
+    EXPECT_EQ(pages->GetActivePage(), sheets[0]) << "wrapping round";
+    ctrlTab(true);
+    EXPECT_EQ(pages->GetActivePage(), sheets[2]);
+    EXPECT_EQ(log, (std::vector<std::string>{"百位.千位", "6位特征", "百位.千位"}));
+    pages->OnChanging = [](TObject*, bool& allow) { allow = false; };
+    ctrlTab(false);
+    EXPECT_EQ(pages->GetActivePage(), sheets[2]) << "OnChanging refused";
+    pages->SetActivePage(sheets[1]);
+    EXPECT_EQ(log.size(), 3u) << "setting the page in code raises no change event";
+}
+
+TEST_F(Pages, AClickOnATabShowsItsPageInTheDisplayArea) {
+    TForm* form = NewForm();
+    std::vector<TTabSheet*> sheets;
+    TPageControl* pages = MakePages(form, sheets);
+    form->Show();
+    Pump();
+    const TRect tab = pages->TabRect(2);
+    EXPECT_EQ(tab.Left, pages->TabRect(1).Right) << "tabs sit side by side";
+    display.Click(form->GetHandle(), tab.Left + 3, tab.Top + 3);
+    Pump();
+    EXPECT_EQ(pages->GetActivePageIndex(), 2);
+    EXPECT_EQ(sheets[2]->GetBoundsRect(), pages->DisplayRect());
+    EXPECT_EQ(pages->DisplayRect().Top, tab.Bottom + 4);
+    delete sheets[2];
+    EXPECT_EQ(pages->GetPageCount(), 2);
+    EXPECT_EQ(pages->GetActivePage(), sheets[0]) << "freeing the active page shows the next one";
+}
+
+} // namespace
+} // namespace zorvy::test
