@@ -384,40 +384,25 @@ void TCustomForm::ControlRemoved(TWinControl* control) {
         focusedControl_ = TWeakLink<TWinControl>();
 }
 
-namespace {
-
-// Sends CM_DIALOGCHAR to the controls of parent, depth first, until one takes it.
-bool DialogChar(TWinControl* parent, char32_t ch) {
-    for (int i = 0; i < parent->GetControlCount(); ++i) {
-        TControl* c = parent->GetControl(i);
-        if (!c->GetVisible() || !c->GetEnabled()) continue;
-        if (c->Perform(CM_DIALOGCHAR, ch) != 0) return true;
-        if (auto* w = dynamic_cast<TWinControl*>(c); w && DialogChar(w, ch)) return true;
-    }
-    return false;
-}
-
-} // namespace
-
 bool TCustomForm::IsShortCut(std::uint16_t key, TShiftState shift) {
     if (menu_ && menu_->IsShortCut(key, shift)) return true;
-    shift &= ssShift | ssCtrl | ssAlt;
-    const bool letter = (key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9');
-    if (shift == ssAlt && letter) {
-        const auto ch = static_cast<char32_t>(key >= 'A' && key <= 'Z' ? key - 'A' + 'a' : key);
-        TWeakLink<TCustomForm> self(this);
-        if (DialogChar(this, ch)) return true;
-        if (!self) return true;
-        if (const int index = menu_ ? menu_->FindBarAccelerator(ch) : -1; index >= 0) {
-            TrackMenuBar(index, true);
-            return true;
-        }
-    }
-    if (key == VK_F10 && shift == 0 && menu_ && menu_->BarHeight() > 0) {
+    if (key == VK_F10 && (shift & (ssShift | ssCtrl | ssAlt)) == 0 && menu_ && menu_->BarHeight() > 0) {
         TrackMenuBar(0, true);
         return true;
     }
     return false;
+}
+
+void TCustomForm::CMDialogChar(TMessage& m) {
+    // The form's controls answer an accelerator first, the menu bar after them (Alt only).
+    TWinControl::CMDialogChar(m);
+    if (m.Result || !menu_ || !(KeyboardStateToShiftState() & ssAlt)) return;
+    auto ch = static_cast<char32_t>(m.WParam);
+    if (ch >= 'A' && ch <= 'Z') ch += 'a' - 'A';
+    if (const int index = menu_->FindBarAccelerator(ch); index >= 0) {
+        m.Result = 1;
+        TrackMenuBar(index, true);
+    }
 }
 
 void TCustomForm::SetMenu(TMainMenu* menu) {
@@ -534,6 +519,7 @@ void TCustomForm::Dispatch(TMessage& m) {
     case WM_NCLBUTTONDOWN:
         WMNCLButtonDown(m);
         break;
+
     default:
         TWinControl::Dispatch(m);
         break;

@@ -91,8 +91,8 @@ class TCustomForm : public TWinControl {
     // The form whose window owns this form's window (it stays in front of it); nullptr: none.
     TCustomForm* GetPopupParent() const { return popupParent_.Get(); }
     void SetPopupParent(TCustomForm* form) { popupParent_ = TWeakLink<TCustomForm>(form); }
-    // A shortcut of the form's menu (runs the item), an accelerator of one of the form's controls
-    // (Alt + letter, through CM_DIALOGCHAR) or of the menu bar, or F10 for the bar.
+    // A shortcut of the form's menu (runs the item), or F10, which opens the menu bar. (Alt with a
+    // bar item's letter reaches the bar as a dialog character, after the form's controls.)
     bool IsShortCut(std::uint16_t key, TShiftState shift);
 
     // Runs OnCreate once, after the form's constructor has built it (CreateForm calls it; code that
@@ -143,6 +143,7 @@ class TCustomForm : public TWinControl {
     void WMNCPaint(TMessage& m);
     void WMNCHitTest(TMessage& m);
     void WMNCLButtonDown(TMessage& m);
+    void CMDialogChar(TMessage& m) override;
     // The bar's rectangle on the screen and in window coordinates (empty without a bar).
     TRect MenuBarScreenRect() const;
     void TrackMenuBar(int index, bool byKeyboard);

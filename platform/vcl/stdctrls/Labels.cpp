@@ -3,15 +3,7 @@
 #include "platform/rtl/Strings.h"
 #include "platform/vcl/stdctrls/StdPaint.h"
 
-#include <cctype>
-
 namespace zorvy {
-
-bool IsAccel(char32_t key, const std::string& caption) {
-    const std::string hotkey = GetHotkey(caption);
-    if (hotkey.size() != 1 || key >= 128) return false;
-    return std::tolower(static_cast<unsigned char>(hotkey[0])) == std::tolower(static_cast<int>(key));
-}
 
 TCustomLabel::TCustomLabel(TComponent* owner) : TGraphicControl(owner) {
     ControlStyle = csCaptureMouse | csClickEvents | csSetCaption | csOpaque | csReplicatable | csDoubleClicks;

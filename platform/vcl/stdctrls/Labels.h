@@ -52,7 +52,4 @@ class TLabel : public TCustomLabel {
     using TCustomLabel::TCustomLabel;
 };
 
-// Whether a dialog character (lower-cased code point) is the accelerator of caption.
-bool IsAccel(char32_t key, const std::string& caption);
-
 } // namespace zorvy
