@@ -3,6 +3,7 @@
 #include "platform/win/Input.h"
 #include "platform/win/MessageLoop.h"
 #include "platform/win/Painting.h"
+#include "platform/win/ScrollBarInternal.h"
 #include "platform/win/SystemInfo.h"
 #include "platform/win/VirtualKeys.h"
 #include "platform/win/WindowState.h"
@@ -49,6 +50,7 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         r.Left += b, r.Top += b, r.Right -= b, r.Bottom -= b;
         if (r.Right < r.Left) r.Right = r.Left;
         if (r.Bottom < r.Top) r.Bottom = r.Top;
+        ReserveScrollBars(*w, r);
         return 0;
     }
     case WM_NCHITTEST: {
@@ -56,6 +58,7 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         TRect wr;
         GetWindowRect(hwnd, wr);
         if (!PtInRect(wr, p)) return HTNOWHERE;
+        if (const LRESULT bar = HitTestOwnScrollBars(hwnd, p); bar != HTNOWHERE) return bar;
         ScreenToClient(hwnd, p);
         TRect cr;
         GetClientRect(hwnd, cr);
@@ -63,6 +66,13 @@ LRESULT DefWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case WM_NCPAINT:
         PaintFrame(hwnd, *w);
+        PaintOwnScrollBars(hwnd);
+        return 0;
+    case WM_NCLBUTTONDOWN:
+    case WM_NCLBUTTONDBLCLK:
+        if (wParam == static_cast<WPARAM>(HTVSCROLL) || wParam == static_cast<WPARAM>(HTHSCROLL))
+            TrackScrollBar(hwnd, wParam == static_cast<WPARAM>(HTVSCROLL) ? SB_VERT : SB_HORZ,
+                           {GetXLParam(lParam), GetYLParam(lParam)});
         return 0;
     case WM_ERASEBKGND: {
         if (w->classBackground == clNone) return 0;

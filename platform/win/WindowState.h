@@ -59,6 +59,8 @@ struct TWindow {
     bool internalPaint = false;
     bool paintCounted = false; // counted in TWindowSystem::paintPending
 
+    std::shared_ptr<struct TScrollBars> scrollBars; // made when a scroll bar is first used
+
     std::optional<TRegion> windowRegion; // window coordinates
     std::uint8_t alpha = 255;
     std::optional<std::uint32_t> colorKey;

@@ -2,6 +2,7 @@
 #include "platform/win/Input.h"
 #include "platform/win/MessageLoop.h"
 #include "platform/win/Painting.h"
+#include "platform/win/SystemClasses.h"
 #include "platform/win/SystemInfo.h"
 #include "platform/win/WindowState.h"
 
@@ -179,11 +180,7 @@ bool RegisterClass(const TWindowClass& cls) {
 bool GetClassInfo(const std::string& name, TWindowClass& out) {
     const std::string key = LowerCase(name);
     auto it = WS().classes.find(key);
-    if (it == WS().classes.end() && key == "static") {
-        // The system's plain class: painted by the default procedure, for windows that only show pixels.
-        RegisterClass({"STATIC", 0, &DefWindowProc, 0, clBtnFace});
-        it = WS().classes.find("static");
-    }
+    if (it == WS().classes.end() && RegisterSystemClass(key)) it = WS().classes.find(key);
     if (it == WS().classes.end()) return false;
     out = it->second;
     return true;

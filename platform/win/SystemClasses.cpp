@@ -1,0 +1,18 @@
+#include "platform/win/SystemClasses.h"
+#include "platform/win/MessageLoop.h"
+#include "platform/win/SystemInfo.h"
+#include "platform/win/Windows.h"
+
+namespace zorvy {
+
+bool RegisterSystemClass(const std::string& lowerName) {
+    if (lowerName == "static")
+        // Painted by the default procedure, for windows that only show pixels.
+        return RegisterClass({"STATIC", 0, &DefWindowProc, 0, clBtnFace});
+    if (lowerName == "scrollbar")
+        return RegisterClass({"SCROLLBAR", CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, &ScrollBarClassProc,
+                              LoadCursor(IDC_ARROW), clNone});
+    return false;
+}
+
+} // namespace zorvy
