@@ -230,6 +230,11 @@ bool TCustomImageList::GetBitmap(int index, TBitmap* bitmap) {
     return true;
 }
 
+const std::vector<std::uint32_t>* TCustomImageList::GetImagePixels(int index) const {
+    if (index < 0 || index >= GetCount()) return nullptr;
+    return &images_[static_cast<std::size_t>(index)];
+}
+
 void TCustomImageList::RegisterChanges(TChangeLink* link) {
     if (!link) return;
     link->Sender = this;

@@ -55,6 +55,9 @@ class TCustomImageList : public TComponent {
     void Draw(TCanvas* canvas, int x, int y, int index, TDrawingStyle style, TImageType type, bool enabled);
     // Copies image index (on BkColor, or clBtnFace when none) into bitmap; false for a bad index.
     bool GetBitmap(int index, TBitmap* bitmap);
+    // The premultiplied 32-bit pixels of image index, top-down (alpha 0 = transparent);
+    // nullptr for a bad index.
+    const std::vector<std::uint32_t>* GetImagePixels(int index) const;
 
     TColor BkColor = clNone;
     TColor BlendColor = clNone;
