@@ -1,6 +1,7 @@
 #include "controls/foundation/services/ControlUnit.h"
 
 #include "controls/foundation/services/MouseTracking.h"
+#include "controls/foundation/services/SettingsController.h"
 #include "controls/foundation/services/Timers.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/vcl/Forms.h"
@@ -23,6 +24,7 @@ void InitializeControlsUnit() {
 
 void FinalizeControlsUnit() {
     const int leftTracking = FinalizeMouseTracking();
+    FinalizeSettingsController();
     FinalizeControlTimers();
     if (leftTracking != 0) throw Exception("MouseTrackingTimerList.Count <> 0");
 }
