@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  build-essential cmake ninja-build ccache pkg-config git
+  build-essential cmake ninja-build ccache pkg-config git clang libclang-rt-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libcairo2-dev libpango1.0-dev libsdl2-dev libpng-dev libjpeg-dev libicu-dev
   unixodbc unixodbc-dev libsqliteodbc odbc-postgresql postgresql sqlite3

@@ -1,0 +1,42 @@
+// INI files of fuzzed bytes (GBK or UTF-8, any line breaks): every read, then a write, which must read
+// back and leave the rest of the file readable.
+#include "fuzz/FuzzSupport.h"
+#include "platform/rtl/IniFiles.h"
+#include "platform/rtl/StringList.h"
+
+#include <fstream>
+#include <string>
+#include <unistd.h>
+
+using namespace zorvy;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    // One file per process, so parallel fuzzing jobs do not share it.
+    static const std::string path = "/tmp/zorvy-fuzz-" + std::to_string(getpid()) + ".ini";
+    std::ofstream(path, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data), size);
+
+    fuzz::Try([&] {
+        TIniFile ini(path);
+        TStringList sections;
+        ini.ReadSections(sections);
+        for (int i = 0; i < sections.GetCount() && i < 8; ++i) {
+            const std::string section = sections.Get(i);
+            TStringList keys, values;
+            ini.ReadSection(section, keys);
+            ini.ReadSectionValues(section, values);
+            for (int k = 0; k < keys.GetCount() && k < 8; ++k) {
+                ini.ReadString(section, keys.Get(k), "");
+                ini.ReadInteger(section, keys.Get(k), 0);
+                ini.ReadBool(section, keys.Get(k), false);
+            }
+        }
+        ini.WriteString("Fuzz", "Key", "value");
+        fuzz::Require(ini.ReadString("Fuzz", "Key", "") == "value", "a written value does not read back");
+        TIniFile reread(path);
+        fuzz::Require(reread.ReadString("Fuzz", "Key", "") == "value", "a written value is not in the file");
+        TStringList after;
+        reread.ReadSections(after);
+        reread.EraseSection("Fuzz");
+    });
+    return 0;
+}
