@@ -29,7 +29,7 @@ void TADOConnection::SetConnectionString(const std::string& text) {
 }
 
 bool TADOConnection::GetConnected() const {
-    return connection_ && connection_->IsOpen();
+    return connection_ && connection_->IsOpen() && !connection_->IsLost();
 }
 
 void TADOConnection::SetConnected(bool connected) {
@@ -41,10 +41,20 @@ void TADOConnection::SetConnected(bool connected) {
 
 void TADOConnection::Open() {
     if (GetConnected()) return;
+    if (connection_ && connection_->InTransaction()) {
+        // The transaction went with the connection: it must be ended (and its loss reported) first.
+        connection_->CheckUsable();
+    }
+    Connect();
+}
+
+void TADOConnection::Connect() {
     OdbcTarget target = MapConnectionString(connectionString_);
     if (target.embedded) CreateEmbeddedDatabase(target.databaseFile);
     auto connection = std::make_unique<odbc::Connection>();
-    connection->Open(target.connectionString);
+    connection->SetDatabaseFile(target.databaseFile);
+    connection->SetQueryTimeout(target.commandTimeout.value_or(commandTimeout_));
+    connection->Open(target.connectionString, target.connectTimeout.value_or(connectionTimeout_));
     if (target.embedded) CreateProgramTables(*connection);
     connection_ = std::move(connection);
     embedded_ = target.embedded;
@@ -70,17 +80,37 @@ int TADOConnection::BeginTrans() {
 }
 
 void TADOConnection::CommitTrans() {
-    if (!GetConnected()) throw EDatabaseError(GetName() + ": Connection is not open");
-    connection_->Commit();
+    if (!connection_ || !connection_->IsOpen()) throw EDatabaseError(GetName() + ": Connection is not open");
+    try {
+        connection_->Commit();
+    } catch (...) {
+        EndTransaction(false);
+        throw;
+    }
+    EndTransaction(true);
 }
 
 void TADOConnection::RollbackTrans() {
-    if (!GetConnected()) throw EDatabaseError(GetName() + ": Connection is not open");
-    connection_->Rollback();
+    if (!connection_ || !connection_->IsOpen()) throw EDatabaseError(GetName() + ": Connection is not open");
+    try {
+        connection_->Rollback();
+    } catch (...) {
+        EndTransaction(false);
+        throw;
+    }
+    EndTransaction(false);
+}
+
+void TADOConnection::EndTransaction(bool committed) {
+    for (TCustomADODataSet* dataSet : std::vector<TCustomADODataSet*>(dataSets_))
+        if (committed)
+            dataSet->ForgetTransaction();
+        else
+            dataSet->UndoTransaction();
 }
 
 bool TADOConnection::GetInTransaction() const {
-    return GetConnected() && connection_->InTransaction();
+    return connection_ && connection_->IsOpen() && connection_->InTransaction();
 }
 
 int64_t TADOConnection::Execute(const std::string& commandText) {

@@ -28,13 +28,23 @@ class TADOConnection : public TComponent {
     bool GetLoginPrompt() const { return loginPrompt_; }
     void SetLoginPrompt(bool prompt) { loginPrompt_ = prompt; }
 
+    // Seconds to wait for the database when connecting (default 15) and for a statement (default 30);
+    // the connection string's "Connect Timeout" and "Command Timeout" take precedence. 0: no limit.
+    int GetConnectionTimeout() const { return connectionTimeout_; }
+    void SetConnectionTimeout(int seconds) { connectionTimeout_ = seconds; }
+    int GetCommandTimeout() const { return commandTimeout_; }
+    void SetCommandTimeout(int seconds) { commandTimeout_ = seconds; }
+
+    // False once the database is found gone (a server stopped or restarted); the next use connects
+    // again, once, when no transaction was open.
     bool GetConnected() const;
     void SetConnected(bool connected);
     void Open();
     // Closes the datasets that use the connection, then the connection.
     void Close();
 
-    // Transactions of the program; posts inside one become part of it.
+    // Transactions of the program; posts inside one become part of it. When a transaction is rolled
+    // back or fails to commit, its datasets take its changes out again (see TDataSet::UndoTransaction).
     int BeginTrans();
     void CommitTrans();
     void RollbackTrans();
@@ -52,10 +62,14 @@ class TADOConnection : public TComponent {
     friend class TCustomADODataSet;
     void AddDataSet(TCustomADODataSet* dataSet);
     void RemoveDataSet(TCustomADODataSet* dataSet);
+    void Connect();
+    void EndTransaction(bool committed);
 
     std::string connectionString_;
     bool loginPrompt_ = true;
     bool embedded_ = false;
+    int connectionTimeout_ = 15;
+    int commandTimeout_ = 30;
     std::unique_ptr<odbc::Connection> connection_;
     std::vector<TCustomADODataSet*> dataSets_;
 };

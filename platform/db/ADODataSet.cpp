@@ -316,6 +316,10 @@ bool TCustomADODataSet::SourceCanModify() const {
     return connection_ && lockType_ != TADOLockType::ltReadOnly && !UpdateTableName().empty();
 }
 
+bool TCustomADODataSet::WritesInTransaction() const {
+    return connection_ && connection_->GetInTransaction();
+}
+
 std::vector<std::string> TCustomADODataSet::ColumnNames(const WriteBack& record) const {
     std::vector<std::string> names;
     for (const TField* field : record.fields) {

@@ -44,6 +44,7 @@ class TCustomADODataSet : public TDataSet {
     SourceData OpenSource() override;
     void CloseSource() override;
     bool SourceCanModify() const override;
+    bool WritesInTransaction() const override;
     void WriteInsert(const WriteBack& record) override;
     void WriteUpdate(const WriteBack& record) override;
     void WriteDelete(const WriteBack& record) override;

@@ -3,6 +3,7 @@
 #include "platform/db/EmbeddedDatabase.h"
 #include "platform/db/Odbc.h"
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/Numbers.h"
 #include "platform/rtl/Strings.h"
 
 namespace zorvy {
@@ -97,6 +98,14 @@ OdbcTarget MapConnectionString(const std::string& adoConnectionString) {
             continue;
         if (SameText(key, "Data Source") || SameText(key, "DSN")) {
             dataSource = value;
+            continue;
+        }
+        if (SameText(key, "Connect Timeout") || SameText(key, "Command Timeout")) {
+            int seconds = 0;
+            if (!TryStrToInt(value, seconds) || seconds < 0)
+                throw EDatabaseError("\"" + key + "\" must be a whole number of seconds, not \"" + value +
+                                     "\"");
+            (SameText(key, "Connect Timeout") ? target.connectTimeout : target.commandTimeout) = seconds;
             continue;
         }
         if (SameText(key, "Extended Properties")) {

@@ -1,6 +1,7 @@
 #pragma once
 // Connection strings in the program's ADO form ("Provider=MSDASQL.1;Data Source=zorvy;...") and the one
 // place where they become ODBC connection strings.
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -17,9 +18,10 @@ ConnectionStringPairs ParseConnectionString(const std::string& text);
 std::string ConnectionStringValue(const ConnectionStringPairs& pairs, const std::string& key);
 
 struct OdbcTarget {
-    std::string connectionString; // what the driver manager receives
-    bool embedded = false;        // the program's own SQLite database in the data folder
-    std::string databaseFile;     // the embedded database's file, when embedded
+    std::string connectionString;                      // what the driver manager receives
+    bool embedded = false;                             // the program's own SQLite database in the data folder
+    std::string databaseFile;                          // the embedded database's file, when embedded
+    std::optional<int> connectTimeout, commandTimeout; // seconds, when the string sets them
 };
 
 // Maps an ADO-form connection string to ODBC:
@@ -29,6 +31,8 @@ struct OdbcTarget {
 // - "User ID", "Password" and "Persist Security Info" are dropped: credentials belong in the data
 //   source's own configuration, never in the program.
 // - "Provider" must be the ODBC provider (MSDASQL) or absent.
+// - "Connect Timeout" and "Command Timeout" (whole seconds, 0: no limit) set the waits; EDatabaseError
+//   for any other value.
 // - "Extended Properties" is an ODBC connection string of its own and is passed on as it stands;
 //   any other key ("Driver", "Database", ...) passes on unchanged.
 OdbcTarget MapConnectionString(const std::string& adoConnectionString);

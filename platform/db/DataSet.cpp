@@ -107,6 +107,7 @@ void TDataSet::CloseCursor() {
     editBuffer_.clear();
     modified_ = false;
     insertPosition_ = -1;
+    ForgetTransaction();
     DestroyDynamicFields();
 }
 
@@ -602,8 +603,13 @@ void TDataSet::WriteCell(TField* field, CellValue value) {
 void TDataSet::Refresh() {
     CheckBrowseMode();
     if (BeforeRefresh) BeforeRefresh(this);
+    ReloadRecords();
+    DataEvent(TDataEvent::deDataSetChange);
+    if (AfterRefresh) AfterRefresh(this);
+}
+
+void TDataSet::ReloadRecords() {
     int position = current_;
-    TBookmark bookmark = GetBookmark();
     std::vector<CellValue> key = current_ >= 0 ? view_[current_]->cells : std::vector<CellValue>();
     SourceData data = OpenSource();
     std::vector<int> columnOfField(fields_.fields_.size(), -1);
@@ -614,27 +620,21 @@ void TDataSet::Refresh() {
         if (columnOfField[f] >= static_cast<int>(data.columns.size()))
             throw EDatabaseError(GetName() +
                                  ": The structure of the data changed; close and open the dataset");
+    if (!journal_.empty()) journalReread_ = true;
     LoadRecords(data, columnOfField);
     RebuildView();
     // The same record when its data fields are unchanged, else the same position.
     current_ = view_.empty() ? -1 : std::clamp(position, 0, static_cast<int>(view_.size()) - 1);
-    for (size_t i = 0; i < view_.size() && !key.empty(); ++i) {
-        bool same = true;
-        for (size_t f = 0; f < fields_.fields_.size() && same; ++f)
-            if (fields_.fields_[f]->fieldKind_ == TFieldKind::fkData && view_[i]->cells[f] != key[f])
-                same = false;
-        if (same) {
+    for (size_t i = 0; i < view_.size() && !key.empty(); ++i)
+        if (SameData(view_[i]->cells, key)) {
             current_ = static_cast<int>(i);
             break;
         }
-    }
     bof_ = eof_ = view_.empty();
     TDataSetState state = state_;
     CalculateAll();
     state_ = state;
     UpdateWindow();
-    DataEvent(TDataEvent::deDataSetChange);
-    if (AfterRefresh) AfterRefresh(this);
 }
 
 // ---- Filter -----------------------------------------------------------------------------------

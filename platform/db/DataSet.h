@@ -86,6 +86,13 @@ class TDataSet : public TComponent {
     void UpdateRecord();
     void Refresh();
     bool GetModified() const { return modified_; }
+    // Changes posted or deleted inside a transaction of the source are journaled. When the transaction
+    // is rolled back, or fails to commit, UndoTransaction takes them out of the cursor again, so it
+    // shows what the database holds; a record being edited or inserted keeps the user's values (one
+    // whose stored record is gone is offered back as a new record). ForgetTransaction drops the
+    // journal once the transaction is committed.
+    void UndoTransaction();
+    void ForgetTransaction();
     virtual bool GetCanModify() const;
 
     // Searching. Locate moves to the first record whose key fields equal the values (one value or
@@ -149,6 +156,8 @@ class TDataSet : public TComponent {
     virtual void WriteUpdate(const WriteBack& record);
     virtual void WriteDelete(const WriteBack& record);
     virtual bool SourceCanModify() const { return false; }
+    // True while the source's writes join a transaction that may still be rolled back.
+    virtual bool WritesInTransaction() const { return false; }
 
     // Client-side sort: "issue", "LotteryID DESC, Issue ASC"; empty restores the source order.
     void SortBy(const std::string& sortText);
@@ -186,6 +195,16 @@ class TDataSet : public TComponent {
     void CheckActive() const;
     void CheckCanModify() const;
     void CheckRequiredFields() const;
+    // Re-reads the records from the source, keeping the current record where it can.
+    void ReloadRecords();
+    enum JournalKind { JournalInserted, JournalUpdated, JournalDeleted };
+    // Notes a change the source has just written inside a transaction (before the cursor drops a
+    // deleted record).
+    void Journal(JournalKind kind, Record* record, std::vector<CellValue> oldCells);
+    struct JournalEntry;
+    void UndoEntry(JournalEntry& entry);
+    // True when the data fields of two records' cells are equal.
+    bool SameData(const std::vector<CellValue>& a, const std::vector<CellValue>& b) const;
     void BeginInsertAppend(bool append);
     void MoveTo(int position, bool toBof, bool toEof);
     void UpdateWindow();
@@ -218,6 +237,16 @@ class TDataSet : public TComponent {
     bool modified_ = false;
     int insertPosition_ = -1;
     bool appending_ = false;
+    // The transaction journal: what to take back, newest last.
+    struct JournalEntry {
+        JournalKind kind = JournalInserted;
+        uint64_t id = 0;
+        std::vector<CellValue> oldCells; // an update's cells before it
+        std::unique_ptr<Record> removed; // a deleted record, kept to be put back
+        size_t recordIndex = 0, viewIndex = 0;
+    };
+    std::vector<JournalEntry> journal_;
+    bool journalReread_ = false; // the records were re-read inside the transaction: undo re-reads them
     // Calculation.
     Record* calcRecord_ = nullptr;
     int calcPosition_ = -1;

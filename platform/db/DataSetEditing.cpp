@@ -119,6 +119,7 @@ void TDataSet::Post() {
     UpdateRecord();
     if (BeforePost) BeforePost(this);
     CheckRequiredFields();
+    const bool journaled = WritesInTransaction();
     if (state_ == TDataSetState::dsInsert) {
         WriteInsert(MakeWriteBack(nullptr, &editBuffer_));
         auto record = std::make_unique<Record>();
@@ -130,9 +131,11 @@ void TDataSet::Post() {
         int position = std::clamp(insertPosition_, 0, static_cast<int>(view_.size()));
         view_.insert(view_.begin() + position, added);
         current_ = position;
+        if (journaled) Journal(JournalInserted, added, {});
     } else {
         Record* record = view_[current_];
         WriteUpdate(MakeWriteBack(record, &editBuffer_));
+        if (journaled) Journal(JournalUpdated, record, record->cells);
         record->cells = editBuffer_;
     }
     editBuffer_.clear();
@@ -181,10 +184,13 @@ void TDataSet::Delete() {
         SetState(TDataSetState::dsBrowse);
     }
     Record* record = view_[current_];
+    const bool journaled = WritesInTransaction();
     WriteDelete(MakeWriteBack(record, nullptr));
+    auto stored =
+        std::find_if(records_.begin(), records_.end(), [record](auto& r) { return r.get() == record; });
+    if (journaled) Journal(JournalDeleted, record, {}); // keeps the record for an undo
     view_.erase(view_.begin() + current_);
-    records_.erase(
-        std::find_if(records_.begin(), records_.end(), [record](auto& r) { return r.get() == record; }));
+    records_.erase(stored);
     if (current_ >= static_cast<int>(view_.size())) current_ = static_cast<int>(view_.size()) - 1;
     bof_ = eof_ = view_.empty();
     UpdateWindow();

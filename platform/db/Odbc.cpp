@@ -38,9 +38,15 @@ bool Succeeded(SQLRETURN ret) {
     return ret == SQL_SUCCESS || ret == SQL_SUCCESS_WITH_INFO;
 }
 
-std::string Diagnostics(SQLSMALLINT handleType, SQLHANDLE handle) {
-    std::string text;
-    if (!handle) return text;
+struct Diagnostic {
+    std::string state; // the first record's SQLSTATE
+    std::string text;  // every record's message, one per line
+};
+
+Diagnostic Diagnostics(SQLSMALLINT handleType, SQLHANDLE handle) {
+    Diagnostic diagnostic;
+    std::string& text = diagnostic.text;
+    if (!handle) return diagnostic;
     for (SQLSMALLINT record = 1;; ++record) {
         SQLWCHAR state[6] = {};
         SQLWCHAR message[1024] = {};
@@ -49,6 +55,7 @@ std::string Diagnostics(SQLSMALLINT handleType, SQLHANDLE handle) {
         SQLRETURN ret = SQLGetDiagRecW(handleType, handle, record, state, &nativeError, message,
                                        static_cast<SQLSMALLINT>(std::size(message)), &length);
         if (!Succeeded(ret)) break;
+        if (record == 1) diagnostic.state = Utf16ToUtf8(state, 5);
         std::string line = Utf16ToUtf8(message, std::min<size_t>(length, std::size(message) - 1));
         while (!line.empty() && (line.back() == '\n' || line.back() == '\r' || line.back() == ' '))
             line.pop_back();
@@ -56,7 +63,7 @@ std::string Diagnostics(SQLSMALLINT handleType, SQLHANDLE handle) {
         if (!text.empty()) text += '\n';
         text += line;
     }
-    return text;
+    return diagnostic;
 }
 
 std::vector<SQLWCHAR> Wide(const std::string& text) {
@@ -69,9 +76,10 @@ std::vector<SQLWCHAR> Wide(const std::string& text) {
 
 void Check(short ret, short handleType, void* handle, const std::string& context) {
     if (Succeeded(ret) || ret == SQL_NO_DATA) return;
-    std::string message = Diagnostics(handleType, handle);
-    if (message.empty()) message = context + ": the ODBC call failed";
-    throw EDatabaseError(message);
+    Diagnostic diagnostic = Diagnostics(handleType, handle);
+    if (diagnostic.text.empty()) diagnostic.text = context + ": the ODBC call failed";
+    const Fault fault = ClassifyFault(diagnostic.state, diagnostic.text);
+    throw Error(fault, DescribeFault(fault, "", diagnostic.text));
 }
 
 SqlFamily FamilyOf(int sqlType) {
@@ -125,12 +133,20 @@ SqlFamily FamilyOf(int sqlType) {
 
 // ---- Statement -------------------------------------------------------------------------------
 
-Statement::Statement(Connection& connection) {
-    if (!connection.IsOpen()) throw EDatabaseError("The connection is not open");
+Statement::Statement(Connection& connection) : connection_(&connection) {
+    connection.CheckUsable();
     SQLHSTMT stmt = SQL_NULL_HSTMT;
-    Check(SQLAllocHandle(SQL_HANDLE_STMT, connection.Handle(), &stmt), SQL_HANDLE_DBC, connection.Handle(),
-          "Statement");
+    if (!Succeeded(SQLAllocHandle(SQL_HANDLE_STMT, connection.Handle(), &stmt)))
+        connection.Fail(SQL_HANDLE_DBC, connection.Handle(), "Statement");
     handle_ = stmt;
+    if (connection.QueryTimeout() > 0)
+        SQLSetStmtAttr(stmt, SQL_ATTR_QUERY_TIMEOUT,
+                       reinterpret_cast<SQLPOINTER>(static_cast<uintptr_t>(connection.QueryTimeout())), 0);
+}
+
+void Statement::Check(short ret, const std::string& context) {
+    if (Succeeded(ret) || ret == SQL_NO_DATA) return;
+    connection_->Fail(SQL_HANDLE_STMT, handle_, context);
 }
 
 Statement::~Statement() {
@@ -217,18 +233,18 @@ void Statement::Execute(const std::string& sql, const std::vector<Value>& parame
     if (parameters.empty()) {
         ret = SQLExecDirectW(stmt, text.data(), SQL_NTS);
     } else {
-        Check(SQLPrepareW(stmt, text.data(), SQL_NTS), SQL_HANDLE_STMT, stmt, "Preparing a statement");
+        Check(SQLPrepareW(stmt, text.data(), SQL_NTS), "Preparing a statement");
         for (size_t i = 0; i < parameters.size(); ++i)
             Bind(stmt, static_cast<SQLUSMALLINT>(i + 1), parameters[i], slots[i]);
         ret = SQLExecute(stmt);
     }
-    Check(ret, SQL_HANDLE_STMT, stmt, "Executing a statement");
+    Check(ret, "Executing a statement");
     Describe();
 }
 
 void Statement::Describe() {
     SQLSMALLINT count = 0;
-    Check(SQLNumResultCols(handle_, &count), SQL_HANDLE_STMT, handle_, "Describing a result");
+    Check(SQLNumResultCols(handle_, &count), "Describing a result");
     for (SQLSMALLINT i = 1; i <= count; ++i) {
         SQLWCHAR name[512] = {};
         SQLSMALLINT nameLength = 0, type = 0, decimals = 0, nullable = 0;
@@ -236,7 +252,7 @@ void Statement::Describe() {
         Check(SQLDescribeColW(handle_, static_cast<SQLUSMALLINT>(i), name,
                               static_cast<SQLSMALLINT>(std::size(name)), &nameLength, &type, &size, &decimals,
                               &nullable),
-              SQL_HANDLE_STMT, handle_, "Describing a column");
+              "Describing a column");
         ColumnInfo info;
         info.name = Utf16ToUtf8(name, std::min<size_t>(nameLength, std::size(name) - 1));
         info.sqlType = type;
@@ -254,7 +270,7 @@ void Statement::Describe() {
 bool Statement::Fetch() {
     SQLRETURN ret = SQLFetch(handle_);
     if (ret == SQL_NO_DATA) return false;
-    Check(ret, SQL_HANDLE_STMT, handle_, "Fetching a row");
+    Check(ret, "Fetching a row");
     return true;
 }
 
@@ -358,10 +374,13 @@ Connection::~Connection() {
     }
 }
 
-void Connection::Open(const std::string& connectionString) {
+void Connection::Open(const std::string& connectionString, int loginTimeout) {
     Close();
     SQLHDBC dbc = SQL_NULL_HDBC;
     Check(SQLAllocHandle(SQL_HANDLE_DBC, Env(), &dbc), SQL_HANDLE_ENV, Env(), "Connection");
+    if (loginTimeout > 0)
+        SQLSetConnectAttr(dbc, SQL_ATTR_LOGIN_TIMEOUT,
+                          reinterpret_cast<SQLPOINTER>(static_cast<uintptr_t>(loginTimeout)), 0);
     std::vector<SQLWCHAR> text = Wide(connectionString);
     SQLWCHAR out[1024];
     SQLSMALLINT outLength = 0;
@@ -369,24 +388,60 @@ void Connection::Open(const std::string& connectionString) {
         SQLDriverConnectW(dbc, nullptr, text.data(), SQL_NTS, out, static_cast<SQLSMALLINT>(std::size(out)),
                           &outLength, SQL_DRIVER_NOPROMPT);
     if (!Succeeded(ret)) {
-        std::string message = Diagnostics(SQL_HANDLE_DBC, dbc);
+        Diagnostic diagnostic = Diagnostics(SQL_HANDLE_DBC, dbc);
         SQLFreeHandle(SQL_HANDLE_DBC, dbc);
-        throw EDatabaseError(message.empty() ? "The database connection could not be opened" : message);
+        if (diagnostic.text.empty()) diagnostic.text = "The database connection could not be opened";
+        const Fault fault = ClassifyFault(diagnostic.state, diagnostic.text);
+        throw Error(fault, DescribeFault(fault, databaseFile_, diagnostic.text));
     }
     handle_ = dbc;
     open_ = true;
+    lost_ = false;
 }
 
 void Connection::Close() {
     if (!handle_) return;
-    if (inTransaction_) {
-        SQLEndTran(SQL_HANDLE_DBC, handle_, SQL_ROLLBACK);
-        inTransaction_ = false;
-    }
+    if (inTransaction_ && !lost_) SQLEndTran(SQL_HANDLE_DBC, handle_, SQL_ROLLBACK);
+    inTransaction_ = false;
+    lostTransaction_.reset();
     SQLDisconnect(handle_);
     SQLFreeHandle(SQL_HANDLE_DBC, handle_);
     handle_ = nullptr;
     open_ = false;
+    lost_ = false;
+}
+
+void Connection::Fail(short handleType, void* handle, const std::string& context) {
+    Diagnostic diagnostic = Diagnostics(handleType, handle);
+    if (diagnostic.text.empty()) diagnostic.text = context + ": the ODBC call failed";
+    Fault fault = ClassifyFault(diagnostic.state, diagnostic.text);
+    if (fault != Fault::ConnectionLost && handle_) {
+        // Drivers that keep track of their link say so when asked, whatever their message was.
+        SQLUINTEGER dead = SQL_CD_FALSE;
+        if (Succeeded(SQLGetConnectAttr(handle_, SQL_ATTR_CONNECTION_DEAD, &dead, 0, nullptr)) &&
+            dead == SQL_CD_TRUE)
+            fault = Fault::ConnectionLost;
+    }
+    if (fault == Fault::ConnectionLost) lost_ = true;
+    Error error(fault, DescribeFault(fault, databaseFile_, diagnostic.text));
+    const bool endsTransaction = fault == Fault::DiskFull || fault == Fault::ConnectionLost ||
+                                 fault == Fault::FileError || fault == Fault::Damaged;
+    if (inTransaction_ && endsTransaction && !lostTransaction_) {
+        // The engine may have rolled back already, or only this statement: either way none of the
+        // transaction is kept, so nothing later can commit half of it.
+        if (!lost_) SQLEndTran(SQL_HANDLE_DBC, handle_, SQL_ROLLBACK);
+        lostTransaction_ = error;
+    }
+    throw error;
+}
+
+void Connection::CheckUsable() const {
+    if (!open_) throw EDatabaseError("The connection is not open");
+    if (inTransaction_ && lostTransaction_)
+        throw Error(lostTransaction_->GetFault(),
+                    "The transaction was already abandoned and nothing of it was saved: " +
+                        lostTransaction_->Message());
+    if (lost_) throw Error(Fault::ConnectionLost, DescribeFault(Fault::ConnectionLost, "", ""));
 }
 
 std::string Connection::DbmsName() {
@@ -398,38 +453,66 @@ std::string Connection::DbmsName() {
 }
 
 void Connection::SetAutoCommit(bool on) {
-    Check(SQLSetConnectAttr(handle_, SQL_ATTR_AUTOCOMMIT,
-                            reinterpret_cast<SQLPOINTER>(
-                                static_cast<uintptr_t>(on ? SQL_AUTOCOMMIT_ON : SQL_AUTOCOMMIT_OFF)),
-                            SQL_IS_UINTEGER),
-          SQL_HANDLE_DBC, handle_, "Transaction mode");
+    SQLRETURN ret = SQLSetConnectAttr(
+        handle_, SQL_ATTR_AUTOCOMMIT,
+        reinterpret_cast<SQLPOINTER>(static_cast<uintptr_t>(on ? SQL_AUTOCOMMIT_ON : SQL_AUTOCOMMIT_OFF)),
+        SQL_IS_UINTEGER);
+    if (!Succeeded(ret)) Fail(SQL_HANDLE_DBC, handle_, "Transaction mode");
 }
 
 void Connection::BeginTransaction() {
-    if (!open_) throw EDatabaseError("The connection is not open");
+    CheckUsable();
     if (inTransaction_) throw EDatabaseError("A transaction is already active");
     SetAutoCommit(false);
     inTransaction_ = true;
 }
 
+void Connection::EndTransaction() {
+    inTransaction_ = false;
+    lostTransaction_.reset();
+    if (lost_) return;
+    try {
+        SetAutoCommit(true);
+    } catch (const Exception&) {
+        // A connection that cannot even change its mode has been marked lost by the failure.
+    }
+}
+
 void Connection::Commit() {
     if (!inTransaction_) throw EDatabaseError("No transaction is active");
-    SQLRETURN ret = SQLEndTran(SQL_HANDLE_DBC, handle_, SQL_COMMIT);
-    if (!Succeeded(ret)) {
-        std::string message = Diagnostics(SQL_HANDLE_DBC, handle_);
-        Rollback();
-        throw EDatabaseError(message.empty() ? "The transaction could not be committed" : message);
+    if (lostTransaction_) {
+        const Error cause = *lostTransaction_;
+        EndTransaction();
+        throw Error(cause.GetFault(), "The changes were not saved: " + cause.Message());
     }
-    inTransaction_ = false;
-    SetAutoCommit(true);
+    if (!Succeeded(SQLEndTran(SQL_HANDLE_DBC, handle_, SQL_COMMIT))) {
+        try {
+            Fail(SQL_HANDLE_DBC, handle_, "Commit");
+        } catch (const Error& error) {
+            if (!lost_) SQLEndTran(SQL_HANDLE_DBC, handle_, SQL_ROLLBACK);
+            EndTransaction();
+            throw Error(error.GetFault(), "The changes were not saved: " + error.Message());
+        }
+    }
+    EndTransaction();
 }
 
 void Connection::Rollback() {
     if (!inTransaction_) return;
-    inTransaction_ = false;
-    SQLRETURN ret = SQLEndTran(SQL_HANDLE_DBC, handle_, SQL_ROLLBACK);
-    SetAutoCommit(true);
-    Check(ret, SQL_HANDLE_DBC, handle_, "Rollback");
+    if (lostTransaction_ || lost_) {
+        EndTransaction();
+        return;
+    }
+    const bool rolledBack = Succeeded(SQLEndTran(SQL_HANDLE_DBC, handle_, SQL_ROLLBACK));
+    if (!rolledBack) {
+        try {
+            Fail(SQL_HANDLE_DBC, handle_, "Rollback");
+        } catch (...) {
+            EndTransaction();
+            throw;
+        }
+    }
+    EndTransaction();
 }
 
 int64_t Connection::ExecDirect(const std::string& sql, const std::vector<Value>& parameters) {

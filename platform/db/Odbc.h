@@ -1,6 +1,9 @@
 #pragma once
 // The one place that speaks ODBC: owners of unixODBC handles for the environment, a connection and a
-// statement. Every failure becomes an EDatabaseError that carries the driver's own message.
+// statement. Every failure becomes an odbc::Error: its cause in words a user understands, then the
+// driver's own message.
+#include "platform/rtl/Exceptions.h"
+
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -59,6 +62,24 @@ enum class SqlFamily {
 };
 SqlFamily FamilyOf(int sqlType);
 
+// What lies behind a failure, as far as a user can act on it.
+enum class Fault { Other, DiskFull, ReadOnly, ConnectionLost, Locked, TimedOut, Damaged, FileError };
+
+class Error : public EDatabaseError {
+  public:
+    Error(Fault fault, const std::string& message) : EDatabaseError(message), fault_(fault) {}
+    Fault GetFault() const { return fault_; }
+
+  private:
+    Fault fault_;
+};
+
+// The cause of a driver's diagnostic, from its SQLSTATE and text.
+Fault ClassifyFault(const std::string& sqlState, const std::string& text);
+// The message of a failure: the cause in words, naming the database file where one is known and the
+// cause concerns it, then the driver's text.
+std::string DescribeFault(Fault fault, const std::string& databaseFile, const std::string& driverText);
+
 class Connection;
 
 class Statement {
@@ -82,6 +103,8 @@ class Statement {
   private:
     void Describe();
     void Free();
+    void Check(short ret, const std::string& context);
+    Connection* connection_;
     void* handle_ = nullptr;
     std::vector<ColumnInfo> columns_;
 };
@@ -93,13 +116,26 @@ class Connection {
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
 
-    // Opens with a complete ODBC connection string ("DSN=...;" or "DRIVER=...;...").
-    void Open(const std::string& connectionString);
+    // Opens with a complete ODBC connection string ("DSN=...;" or "DRIVER=...;..."), waiting at most
+    // loginTimeout seconds for the server (0: the driver's own limit).
+    void Open(const std::string& connectionString, int loginTimeout = 0);
     void Close();
     bool IsOpen() const { return open_; }
+    // True once a failure showed that the server is gone; only closing and opening again helps.
+    bool IsLost() const { return lost_; }
+    // Raises when no statement can run now: closed, lost, or inside a transaction already abandoned.
+    void CheckUsable() const;
+    // The database file behind the connection, named in messages about it (empty: none known).
+    void SetDatabaseFile(const std::string& file) { databaseFile_ = file; }
+    // Seconds a statement may run before the driver cancels it (0: no limit).
+    void SetQueryTimeout(int seconds) { queryTimeout_ = seconds; }
+    int QueryTimeout() const { return queryTimeout_; }
     // Name of the database engine behind the connection ("SQLite", "PostgreSQL").
     std::string DbmsName();
 
+    // A failure that takes the database's transaction with it (a full disk, a lost connection) rolls
+    // the rest of it back at once: later statements of the transaction are refused and Commit raises
+    // that first cause, so nothing reports success for changes that were never saved.
     void BeginTransaction();
     void Commit();
     void Rollback();
@@ -115,10 +151,19 @@ class Connection {
     void* Handle() const { return handle_; }
 
   private:
+    friend class Statement;
     void SetAutoCommit(bool on);
+    void EndTransaction();
+    // Raises the Error of a failed call on one of the connection's handles, noting a lost
+    // connection and abandoning a transaction the failure ended.
+    [[noreturn]] void Fail(short handleType, void* handle, const std::string& context);
     void* handle_ = nullptr;
     bool open_ = false;
+    bool lost_ = false;
     bool inTransaction_ = false;
+    std::optional<Error> lostTransaction_; // what ended the open transaction early
+    std::string databaseFile_;
+    int queryTimeout_ = 0;
 };
 
 // The data source names the ODBC configuration defines (user and system), as the driver manager lists them.
@@ -127,7 +172,7 @@ bool DataSourceDefined(const std::string& name);
 // The names of the installed drivers.
 std::vector<std::string> DriverNames();
 
-// Raises EDatabaseError with the diagnostics of a handle when ret reports a failure.
+// Raises odbc::Error with the diagnostics of a handle when ret reports a failure.
 void Check(short ret, short handleType, void* handle, const std::string& context);
 
 } // namespace zorvy::odbc

@@ -89,10 +89,6 @@ PostgresServer::PostgresServer() {
     folder_ = std::make_unique<TempFolder>("zorvy-pg");
     dataDir_ = folder_->Path() + "/data";
     asPostgresUser_ = geteuid() == 0;
-    auto command = [&](std::vector<std::string> argv) {
-        if (asPostgresUser_) argv.insert(argv.begin(), {"runuser", "-u", "postgres", "--"});
-        return argv;
-    };
     if (asPostgresUser_) {
         passwd* user = getpwnam("postgres");
         if (!user)
@@ -101,22 +97,16 @@ PostgresServer::PostgresServer() {
             throw std::runtime_error("Cannot hand " + folder_->Path() + " to the postgres user");
     }
     std::string log = folder_->Path() + "/initdb.log";
-    if (Run(command({"sh", "-c",
+    if (Run(Command({"sh", "-c",
                      "exec \"$0\" -D \"$1\" -A trust -U zorvy -E UTF8 --no-locale --no-sync >\"$2\" 2>&1",
                      binDir_ + "/initdb", dataDir_, log})) != 0)
         throw std::runtime_error("initdb failed:\n" + ReadFile(log));
 
-    std::string serverLog = folder_->Path() + "/server.log";
     for (int attempt = 0; attempt < 5 && !running_; ++attempt) {
         port_ = FreePort();
-        std::string options =
-            "-p " + std::to_string(port_) + " -h 127.0.0.1 -k " + folder_->Path() +
-            " -c fsync=off -c synchronous_commit=off -c full_page_writes=off -c shared_buffers=16MB"
-            " -c max_connections=20";
-        running_ = Run(command({binDir_ + "/pg_ctl", "-D", dataDir_, "-o", options, "-l", serverLog, "-w",
-                                "-s", "start"})) == 0;
+        running_ = Launch();
     }
-    if (!running_) throw std::runtime_error("PostgreSQL did not start:\n" + ReadFile(serverLog));
+    if (!running_) throw std::runtime_error("PostgreSQL did not start:\n" + ReadFile(ServerLog()));
 
     std::string ini = folder_->Path() + "/odbc.ini";
     std::ofstream(ini) << "[" << DataSourceName() << "]\n"
@@ -129,15 +119,41 @@ PostgresServer::PostgresServer() {
 }
 
 PostgresServer::~PostgresServer() {
-    if (running_) {
-        std::vector<std::string> argv{binDir_ + "/pg_ctl", "-D", dataDir_, "-m", "immediate", "-s", "stop"};
-        if (asPostgresUser_) argv.insert(argv.begin(), {"runuser", "-u", "postgres", "--"});
-        try {
-            Run(argv);
-        } catch (...) {
-        }
+    try {
+        Kill();
+    } catch (...) {
     }
     unsetenv("ODBCINI");
+}
+
+std::vector<std::string> PostgresServer::Command(std::vector<std::string> argv) const {
+    if (asPostgresUser_) argv.insert(argv.begin(), {"runuser", "-u", "postgres", "--"});
+    return argv;
+}
+
+std::string PostgresServer::ServerLog() const {
+    return folder_->Path() + "/server.log";
+}
+
+bool PostgresServer::Launch() {
+    std::string options =
+        "-p " + std::to_string(port_) + " -h 127.0.0.1 -k " + folder_->Path() +
+        " -c fsync=off -c synchronous_commit=off -c full_page_writes=off -c shared_buffers=16MB"
+        " -c max_connections=20";
+    return Run(Command({binDir_ + "/pg_ctl", "-D", dataDir_, "-o", options, "-l", ServerLog(), "-w", "-s",
+                        "start"})) == 0;
+}
+
+void PostgresServer::Kill() {
+    if (!running_) return;
+    Run(Command({binDir_ + "/pg_ctl", "-D", dataDir_, "-m", "immediate", "-s", "stop"}));
+    running_ = false;
+}
+
+void PostgresServer::Restart() {
+    if (running_) return;
+    running_ = Launch();
+    if (!running_) throw std::runtime_error("PostgreSQL did not start again:\n" + ReadFile(ServerLog()));
 }
 
 std::string PostgresServer::ConnectionString() {

@@ -7,6 +7,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace zorvy::test {
 
@@ -26,8 +27,16 @@ class PostgresServer {
     static std::string ConnectionString();
     // Drops every table so that a test starts from an empty database, then creates the program's tables.
     void Reset(bool withProgramTables = true);
+    // Stops the server at once, as a crash would (its clients' connections break); Restart brings it
+    // back on the same port with the same data.
+    void Kill();
+    void Restart();
 
   private:
+    std::vector<std::string> Command(std::vector<std::string> argv) const;
+    std::string ServerLog() const;
+    bool Launch();
+
     std::unique_ptr<TempFolder> folder_;
     std::string binDir_;
     std::string dataDir_;
