@@ -1,0 +1,411 @@
+#include "platform/vcl/stdctrls/Memo.h"
+#include "platform/gdi/Drawing.h"
+#include "platform/gdi/FrameControls.h"
+#include "platform/gdi/Text.h"
+#include "platform/rtl/Encoding.h"
+#include "platform/win/Painting.h"
+#include "platform/win/Styles.h"
+#include "platform/win/SystemInfo.h"
+#include "platform/win/VirtualKeys.h"
+
+#include <algorithm>
+
+namespace zorvy {
+namespace {
+
+constexpr int TextMargin = 2; // between the border and the text
+
+} // namespace
+
+TMemo::TMemo(TComponent* owner) : TCustomControl(owner), lines_(std::make_unique<TMemoLines>()) {
+    ControlStyle = csCaptureMouse | csClickEvents | csDoubleClicks | csOpaque;
+    color_ = clWindow;
+    tabStop_ = true;
+    cursor_ = crIBeam;
+    SetBounds(0, 0, 185, 89);
+    lines_->OnLinesChange = [this](TMemoLines::TChange change, int firstLine) { LinesChanged(change, firstLine); };
+}
+
+TMemo::~TMemo() {
+    Destroying();
+    lines_->OnLinesChange = nullptr;
+}
+
+void TMemo::CreateParams(TCreateParams& p) {
+    TCustomControl::CreateParams(p);
+    p.exStyle |= WS_EX_CLIENTEDGE;
+}
+
+void TMemo::SetScrollBars(TScrollStyle value) {
+    scrollBars_ = value;
+    Invalidate();
+}
+
+int TMemo::GetLineHeight() const {
+    if (lineHeight_ == 0) {
+        HDC dc = CreateScreenDC();
+        HFONT old = SelectObject(dc, font_->GetHandle());
+        TEXTMETRIC tm;
+        GetTextMetrics(dc, tm);
+        SelectObject(dc, old);
+        DeleteDC(dc);
+        lineHeight_ = std::max(1, tm.tmHeight);
+    }
+    return lineHeight_;
+}
+
+TRect TMemo::ScrollBarRect() const {
+    if (scrollBars_ != ssVertical && scrollBars_ != ssBoth) return TRect{};
+    const TRect client = GetClientRect();
+    const int w = std::min(GetSystemMetrics(SM_CXVSCROLL), client.Width());
+    return Rect(client.Right - w, client.Top, client.Right, client.Bottom);
+}
+
+TRect TMemo::TextRect() const {
+    TRect r = GetClientRect();
+    const TRect bar = ScrollBarRect();
+    if (!IsRectEmpty(bar)) r.Right = bar.Left;
+    InflateRect(r, -TextMargin, 0);
+    r.Top += 1;
+    if (r.Right < r.Left) r.Right = r.Left;
+    return r;
+}
+
+int TMemo::GetVisibleLineCount() const {
+    return std::max(1, TextRect().Height() / GetLineHeight());
+}
+
+int TMemo::MaxTopLine() const {
+    return std::max(0, lines_->GetCount() - GetVisibleLineCount());
+}
+
+void TMemo::SetTopLine(int line) {
+    line = std::clamp(line, 0, MaxTopLine());
+    if (line == topLine_) return;
+    topLine_ = line;
+    Invalidate();
+}
+
+void TMemo::ScrollInView(int line) {
+    if (line < topLine_)
+        SetTopLine(line);
+    else if (line >= topLine_ + GetVisibleLineCount())
+        SetTopLine(line - GetVisibleLineCount() + 1);
+}
+
+TMemoPos TMemo::Clamp(TMemoPos pos) const {
+    const int count = lines_->GetCount();
+    if (count == 0) return {};
+    pos.Line = std::clamp(pos.Line, 0, count - 1);
+    pos.Offset = std::clamp(pos.Offset, 0, static_cast<int>(lines_->Line(pos.Line).size()));
+    return pos;
+}
+
+void TMemo::SetCaretPos(TMemoPos pos, bool extend) {
+    caret_ = Clamp(pos);
+    if (!extend) anchor_ = caret_;
+    ScrollInView(caret_.Line);
+    Invalidate();
+}
+
+std::size_t TMemo::TextOffset(TMemoPos pos) const {
+    // Every line before pos carries its CR LF; the buffer knows where each line starts.
+    if (lines_->GetCount() == 0) return 0;
+    pos = Clamp(pos);
+    const std::size_t before = static_cast<std::size_t>(lines_->Line(pos.Line).data() - lines_->Line(0).data());
+    return before + static_cast<std::size_t>(pos.Line) * 2 + static_cast<std::size_t>(pos.Offset);
+}
+
+std::string TMemo::GetSelText() const {
+    const TMemoPos from = GetSelStartPos(), to = GetSelEndPos();
+    if (from == to || lines_->GetCount() == 0) return {};
+    std::string text;
+    text.reserve(GetSelLength());
+    for (int line = from.Line; line <= to.Line; ++line) {
+        const std::string_view s = lines_->Line(line);
+        const auto begin = static_cast<std::size_t>(line == from.Line ? from.Offset : 0);
+        const std::size_t end = line == to.Line ? static_cast<std::size_t>(to.Offset) : s.size();
+        text.append(s.substr(begin, end - begin));
+        if (line != to.Line) text.append("\r\n");
+    }
+    return text;
+}
+
+void TMemo::SelectAll() {
+    const int count = lines_->GetCount();
+    anchor_ = {};
+    caret_ = count ? TMemoPos{count - 1, static_cast<int>(lines_->Line(count - 1).size())} : TMemoPos{};
+    Invalidate();
+}
+
+void TMemo::CopyToClipboard() {
+    const std::string text = GetSelText();
+    if (!text.empty()) SetClipboardText(text);
+}
+
+void TMemo::LinesChanged(TMemoLines::TChange change, int firstLine) {
+    caret_ = Clamp(caret_);
+    anchor_ = Clamp(anchor_);
+    topLine_ = std::clamp(topLine_, 0, MaxTopLine());
+    // An appended line below the view changes only the scroll bar.
+    if (change == TMemoLines::TChange::Appended && firstLine >= topLine_ + GetVisibleLineCount()) {
+        const TRect bar = ScrollBarRect();
+        if (!IsRectEmpty(bar) && HandleAllocated()) InvalidateRect(handle_, &bar, false);
+        return;
+    }
+    Invalidate();
+}
+
+TMemoPos TMemo::PosAtPoint(TPoint client) const {
+    const TRect text = TextRect();
+    const int count = lines_->GetCount();
+    if (count == 0) return {};
+    const int row = client.Y < text.Top ? -1 : (client.Y - text.Top) / GetLineHeight();
+    const int line = std::clamp(topLine_ + row, 0, count - 1);
+    const std::string_view s = lines_->Line(line);
+    HDC dc = CreateScreenDC();
+    HFONT old = SelectObject(dc, font_->GetHandle());
+    // The character boundary nearest the point.
+    int fit = 0;
+    std::vector<int> extents;
+    TSize size;
+    GetTextExtentExPoint(dc, s, std::max(0, client.X - text.Left), &fit, &extents, size);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    int offset = fit;
+    const int x = client.X - text.Left;
+    if (offset < static_cast<int>(s.size())) {
+        const int before = offset > 0 ? extents[static_cast<std::size_t>(offset) - 1] : 0;
+        const int next = static_cast<int>(NextCharIndex(s, static_cast<std::size_t>(offset)));
+        const int after = extents[static_cast<std::size_t>(next) - 1];
+        if (x - before > after - x) offset = next;
+    }
+    return {line, offset};
+}
+
+void TMemo::Paint() {
+    TCanvas* c = GetCanvas();
+    c->GetBrush()->SetStyle(bsSolid);
+    c->GetBrush()->SetColor(color_);
+    const TRect client = GetClientRect();
+    const TRect text = TextRect();
+    c->FillRect(Rect(client.Left, client.Top, IsRectEmpty(ScrollBarRect()) ? client.Right : ScrollBarRect().Left,
+                     client.Bottom));
+    c->SetFont(GetFont());
+    HDC dc = c->GetHandle();
+    IntersectClipRect(dc, text.Left, text.Top, text.Right, text.Bottom);
+    const int h = GetLineHeight();
+    const int last = std::min(lines_->GetCount(), topLine_ + GetVisibleLineCount() + 1);
+    const TMemoPos from = GetSelStartPos(), to = GetSelEndPos();
+    const COLORREF textColor = ColorToRGB(enabled_ ? font_->GetColor() : clGrayText);
+    for (int line = topLine_; line < last; ++line) {
+        const std::string_view s = lines_->Line(line);
+        const int y = text.Top + (line - topLine_) * h;
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, textColor);
+        TextOut(dc, text.Left, y, s);
+        if (from == to || line < from.Line || line > to.Line) continue;
+        // The selected part again, in the highlight colours over its own background; a selected line
+        // break shows as a little room after the text.
+        const int begin = line == from.Line ? from.Offset : 0;
+        const int end = line == to.Line ? to.Offset : static_cast<int>(s.size());
+        TSize lead{}, part{};
+        GetTextExtentPoint32(dc, s.substr(0, static_cast<std::size_t>(begin)), lead);
+        GetTextExtentPoint32(dc, s.substr(static_cast<std::size_t>(begin), static_cast<std::size_t>(end - begin)), part);
+        const int breakRoom = line != to.Line ? 4 : 0;
+        const TRect sel = Rect(text.Left + lead.cx, y, text.Left + lead.cx + part.cx + breakRoom, y + h);
+        SetBkColor(dc, ColorToRGB(clHighlight));
+        SetTextColor(dc, ColorToRGB(clHighlightText));
+        ExtTextOut(dc, sel.Left, y, ETO_OPAQUE | ETO_CLIPPED, &sel,
+                   s.substr(static_cast<std::size_t>(begin), static_cast<std::size_t>(end - begin)));
+    }
+    SelectClipRgn(dc, nullptr);
+    if (Focused() && !ReadOnly && lines_->GetCount() > 0 && caret_.Line >= topLine_ && caret_.Line < last) {
+        TSize lead{};
+        GetTextExtentPoint32(dc, lines_->Line(caret_.Line).substr(0, static_cast<std::size_t>(caret_.Offset)), lead);
+        const int y = text.Top + (caret_.Line - topLine_) * h;
+        c->GetBrush()->SetColor(font_->GetColor());
+        c->FillRect(Rect(text.Left + lead.cx, y, text.Left + lead.cx + 1, y + h));
+    }
+    PaintScrollBar(c);
+}
+
+// ---- The scroll bar ----
+
+TMemo::TBarLayout TMemo::BarLayout() const {
+    TBarLayout l;
+    const TRect bar = ScrollBarRect();
+    if (IsRectEmpty(bar)) return l;
+    const int arrow = std::min(bar.Width(), bar.Height() / 2);
+    l.up = Rect(bar.Left, bar.Top, bar.Right, bar.Top + arrow);
+    l.down = Rect(bar.Left, bar.Bottom - arrow, bar.Right, bar.Bottom);
+    l.track = Rect(bar.Left, l.up.Bottom, bar.Right, l.down.Top);
+    const int count = lines_->GetCount(), visible = GetVisibleLineCount();
+    if (count <= visible || l.track.Height() < 8) return l;
+    const int trackH = l.track.Height();
+    const int thumbH = std::max(8, static_cast<int>(static_cast<long long>(trackH) * visible / count));
+    const int top = l.track.Top + static_cast<int>(static_cast<long long>(trackH - thumbH) * topLine_ / MaxTopLine());
+    l.thumb = Rect(bar.Left, top, bar.Right, top + thumbH);
+    return l;
+}
+
+TMemo::TBarPart TMemo::BarPartAt(TPoint p) const {
+    const TBarLayout l = BarLayout();
+    if (PtInRect(l.up, p)) return TBarPart::UpArrow;
+    if (PtInRect(l.down, p)) return TBarPart::DownArrow;
+    if (PtInRect(l.thumb, p)) return TBarPart::Thumb;
+    if (PtInRect(l.track, p)) {
+        if (IsRectEmpty(l.thumb)) return TBarPart::None;
+        return p.Y < l.thumb.Top ? TBarPart::PageUp : TBarPart::PageDown;
+    }
+    return TBarPart::None;
+}
+
+void TMemo::PaintScrollBar(TCanvas* c) {
+    const TBarLayout l = BarLayout();
+    if (IsRectEmpty(l.up) && IsRectEmpty(l.down)) return;
+    HDC dc = c->GetHandle();
+    const bool scrolls = !IsRectEmpty(l.thumb);
+    // The track in a checker of face and highlight, as the classic bar shows it.
+    c->GetBrush()->SetColor(clBtnFace);
+    c->FillRect(l.track);
+    for (int y = l.track.Top; y < l.track.Bottom; ++y)
+        for (int x = l.track.Left + (y & 1); x < l.track.Right; x += 2)
+            SetPixel(dc, x, y, ColorToRGB(clBtnHighlight));
+    const unsigned inactive = scrolls ? 0u : DFCS_INACTIVE;
+    DrawFrameControl(dc, l.up, DFC_SCROLL, DFCS_SCROLLUP | inactive | (barDrag_ == TBarPart::UpArrow ? DFCS_PUSHED : 0u));
+    DrawFrameControl(dc, l.down, DFC_SCROLL,
+                     DFCS_SCROLLDOWN | inactive | (barDrag_ == TBarPart::DownArrow ? DFCS_PUSHED : 0u));
+    if (scrolls) {
+        TRect thumb = l.thumb;
+        c->GetBrush()->SetColor(clBtnFace);
+        c->FillRect(thumb);
+        DrawEdge(dc, thumb, EDGE_RAISED, BF_RECT);
+    }
+}
+
+// ---- Input ----
+
+void TMemo::KeyDown(std::uint16_t& key, TShiftState shift) {
+    TCustomControl::KeyDown(key, shift);
+    const bool extend = (shift & ssShift) != 0;
+    const int page = GetVisibleLineCount();
+    const int count = lines_->GetCount();
+    TMemoPos pos = caret_;
+    switch (key) {
+    case VK_UP: --pos.Line; break;
+    case VK_DOWN: ++pos.Line; break;
+    case VK_PRIOR: pos.Line -= page; break;
+    case VK_NEXT: pos.Line += page; break;
+    case VK_HOME:
+        if (shift & ssCtrl) pos.Line = 0;
+        pos.Offset = 0;
+        break;
+    case VK_END:
+        if (shift & ssCtrl) pos.Line = count - 1;
+        pos.Offset = count ? static_cast<int>(lines_->Line(std::clamp(pos.Line, 0, count - 1)).size()) : 0;
+        break;
+    case VK_LEFT:
+        if (pos.Offset > 0) pos.Offset = static_cast<int>(PrevCharIndex(lines_->Line(pos.Line), static_cast<std::size_t>(pos.Offset)));
+        break;
+    case VK_RIGHT:
+        if (count && pos.Offset < static_cast<int>(lines_->Line(pos.Line).size()))
+            pos.Offset = static_cast<int>(NextCharIndex(lines_->Line(pos.Line), static_cast<std::size_t>(pos.Offset)));
+        break;
+    case 'A':
+        if (shift == ssCtrl) SelectAll();
+        return;
+    case 'C':
+    case VK_INSERT:
+        if (shift == ssCtrl) CopyToClipboard();
+        return;
+    default:
+        return;
+    }
+    // Up and down keep the column in bytes, brought back to a character boundary of the new line.
+    pos = Clamp(pos);
+    if (count) {
+        const std::string_view s = lines_->Line(pos.Line);
+        while (pos.Offset > 0 && pos.Offset < static_cast<int>(s.size()) && IsTrailByte(static_cast<unsigned char>(s[static_cast<std::size_t>(pos.Offset)])))
+            --pos.Offset;
+    }
+    SetCaretPos(pos, extend);
+    key = 0;
+}
+
+void TMemo::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+    TWeakLink<TMemo> self(this);
+    if (CanFocus() && !Focused()) SetFocus();
+    if (!self) return;
+    TCustomControl::MouseDown(button, shift, x, y);
+    if (!self || button != mbLeft) return;
+    const TBarPart part = BarPartAt({x, y});
+    if (part != TBarPart::None) {
+        barDrag_ = part;
+        switch (part) {
+        case TBarPart::UpArrow: SetTopLine(topLine_ - 1); break;
+        case TBarPart::DownArrow: SetTopLine(topLine_ + 1); break;
+        case TBarPart::PageUp: SetTopLine(topLine_ - GetVisibleLineCount()); break;
+        case TBarPart::PageDown: SetTopLine(topLine_ + GetVisibleLineCount()); break;
+        case TBarPart::Thumb: thumbGrab_ = y - BarLayout().thumb.Top; break;
+        default: break;
+        }
+        Invalidate();
+        return;
+    }
+    if (!PtInRect(GetClientRect(), {x, y})) return;
+    SetCaretPos(PosAtPoint({x, y}), (shift & ssShift) != 0);
+    selecting_ = true;
+}
+
+void TMemo::MouseMove(TShiftState shift, int x, int y) {
+    TWeakLink<TMemo> self(this);
+    TCustomControl::MouseMove(shift, x, y);
+    if (!self) return;
+    if (barDrag_ == TBarPart::Thumb) {
+        const TBarLayout l = BarLayout();
+        const int room = l.track.Height() - l.thumb.Height();
+        if (room > 0)
+            SetTopLine(static_cast<int>(static_cast<long long>(y - thumbGrab_ - l.track.Top) * MaxTopLine() / room));
+        return;
+    }
+    if (selecting_) SetCaretPos(PosAtPoint({x, y}), true);
+}
+
+void TMemo::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+    TCustomControl::MouseUp(button, shift, x, y);
+    if (button != mbLeft) return;
+    selecting_ = false;
+    if (barDrag_ != TBarPart::None) {
+        barDrag_ = TBarPart::None;
+        Invalidate();
+    }
+}
+
+bool TMemo::DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) {
+    if (TCustomControl::DoMouseWheel(shift, wheelDelta, mousePos)) return true;
+    SetTopLine(topLine_ - wheelDelta / 120 * 3);
+    return true;
+}
+
+void TMemo::Dispatch(TMessage& m) {
+    switch (m.Msg) {
+    case WM_GETDLGCODE:
+        m.Result = DLGC_WANTARROWS | DLGC_WANTCHARS;
+        return;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        TCustomControl::Dispatch(m);
+        Invalidate();
+        return;
+    case CM_FONTCHANGED:
+    case CM_PARENTFONTCHANGED:
+        lineHeight_ = 0;
+        TCustomControl::Dispatch(m);
+        return;
+    default:
+        TCustomControl::Dispatch(m);
+    }
+}
+
+} // namespace zorvy

@@ -1,0 +1,95 @@
+#pragma once
+// TMemo: a multi-line text box over a line-indexed buffer, made for long result lists: appending is
+// cheap, painting touches only the visible lines, and scrolling or selecting everything does not
+// walk the text. It scrolls vertically with its own drawn scroll bar, selects with the mouse and
+// Shift with the keys, and copies its selection to the clipboard (Ctrl+C; Ctrl+A selects all).
+#include "platform/vcl/Controls.h"
+#include "platform/vcl/stdctrls/MemoLines.h"
+
+#include <memory>
+
+namespace zorvy {
+
+// A place in the text: a line and a byte offset on a character boundary within it.
+struct TMemoPos {
+    int Line = 0;
+    int Offset = 0;
+    friend bool operator==(const TMemoPos&, const TMemoPos&) = default;
+    friend auto operator<=>(const TMemoPos&, const TMemoPos&) = default;
+};
+
+class TMemo : public TCustomControl {
+    ZORVY_CLASS(TMemo, TCustomControl)
+  public:
+    explicit TMemo(TComponent* owner);
+    ~TMemo() override;
+
+    TMemoLines* GetLines() { return lines_.get(); }
+    bool ReadOnly = false;
+    // ssVertical or ssBoth show the vertical scroll bar; the memo scrolls with the keys and wheel
+    // either way.
+    TScrollStyle GetScrollBars() const { return scrollBars_; }
+    void SetScrollBars(TScrollStyle value);
+
+    // Scrolling: the first line shown, kept between 0 and the last line that fills the view.
+    int GetTopLine() const { return topLine_; }
+    void SetTopLine(int line);
+    int GetLineHeight() const;
+    // Whole lines that fit in the view (at least 1).
+    int GetVisibleLineCount() const;
+    // Scrolls the least that shows line.
+    void ScrollInView(int line);
+
+    // Selection, as the caret and the anchor the selection runs from.
+    TMemoPos GetCaretPos() const { return caret_; }
+    void SetCaretPos(TMemoPos pos, bool extend = false);
+    TMemoPos GetSelStartPos() const { return std::min(anchor_, caret_); }
+    TMemoPos GetSelEndPos() const { return std::max(anchor_, caret_); }
+    // In bytes of the text with CR LF after every line.
+    std::size_t GetSelStart() const { return TextOffset(GetSelStartPos()); }
+    std::size_t GetSelLength() const { return TextOffset(GetSelEndPos()) - GetSelStart(); }
+    std::string GetSelText() const;
+    void SelectAll();
+    void CopyToClipboard();
+    void Clear() { lines_->Clear(); }
+
+    // Geometry: the text area, the scroll bar's parts, and the place under a client point.
+    TRect TextRect() const;
+    TRect ScrollBarRect() const; // empty without a scroll bar
+    TMemoPos PosAtPoint(TPoint client) const;
+
+    void Dispatch(TMessage& message) override;
+
+  protected:
+    void CreateParams(TCreateParams& params) override;
+    void Paint() override;
+    void KeyDown(std::uint16_t& key, TShiftState shift) override;
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    bool DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) override;
+    void LinesChanged(TMemoLines::TChange change, int firstLine);
+
+  private:
+    enum class TBarPart { None, UpArrow, DownArrow, PageUp, PageDown, Thumb };
+    struct TBarLayout {
+        TRect up, down, track, thumb;
+    };
+    TBarLayout BarLayout() const;
+    TBarPart BarPartAt(TPoint client) const;
+    void PaintScrollBar(TCanvas* canvas);
+    std::size_t TextOffset(TMemoPos pos) const;
+    int MaxTopLine() const;
+    TMemoPos Clamp(TMemoPos pos) const;
+
+    std::unique_ptr<TMemoLines> lines_;
+    TScrollStyle scrollBars_ = ssNone;
+    int topLine_ = 0;
+    TMemoPos caret_, anchor_;
+    mutable int lineHeight_ = 0;
+    bool selecting_ = false;
+    TBarPart barDrag_ = TBarPart::None;
+    int thumbGrab_ = 0; // pointer's distance below the thumb's top while dragging it
+};
+
+} // namespace zorvy

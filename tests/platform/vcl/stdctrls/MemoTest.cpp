@@ -1,0 +1,157 @@
+// The result-list memo: its line buffer, a whole filter run's worth of lines, scrolling, selecting
+// and copying.
+#include "platform/rtl/Exceptions.h"
+#include "platform/vcl/stdctrls/Memo.h"
+#include "platform/win/Input.h"
+#include "platform/win/SystemInfo.h"
+#include "platform/win/VirtualKeys.h"
+#include "tests/platform/vcl/VclFixture.h"
+
+namespace zorvy::test {
+namespace {
+
+TEST(MemoLines, EditsInTheMiddleKeepEveryLineInPlace) {
+    TMemoLines lines;
+    lines.SetText("01 02\r\n03 04\n05\r\n");
+    ASSERT_EQ(lines.GetCount(), 3) << "a final line break opens no empty line";
+    lines.Insert(1, "中文");
+    lines.Put(2, "x");
+    lines.Delete(0);
+    lines.Add("last");
+    EXPECT_EQ(lines.GetText(), "中文\r\nx\r\n05\r\nlast\r\n");
+    EXPECT_EQ(lines.Line(0), "中文");
+    EXPECT_EQ(lines.CharCount(), 6u + 1 + 2 + 4);
+    EXPECT_THROW(lines.Line(4), EListError);
+    EXPECT_THROW(lines.Insert(5, "y"), EListError);
+    lines.Add("a\r\nb");
+    EXPECT_EQ(lines.GetCount(), 6) << "an added text with a line break adds two lines";
+}
+
+class Memo : public VclTest {
+  protected:
+    TMemo* MakeMemo(TForm* form, int height) {
+        auto* memo = new TMemo(form);
+        memo->SetParent(form);
+        memo->SetBounds(0, 0, 176, height);
+        return memo;
+    }
+    // Mouse input at a point of the memo's client area (inside its sunken border).
+    void Mouse(TMemo* memo, const char* what, int x, int y) {
+        TForm* form = static_cast<TForm*>(memo->GetParent());
+        const TPoint p = form->ScreenToClient(memo->ClientToScreen({x, y}));
+        const std::string kind = what;
+        if (kind == "press") display.PressMouse(form->GetHandle(), p.X, p.Y);
+        if (kind == "move") display.MoveMouse(form->GetHandle(), p.X, p.Y);
+        if (kind == "release") display.ReleaseMouse(form->GetHandle(), p.X, p.Y);
+        if (kind == "click") display.Click(form->GetHandle(), p.X, p.Y);
+    }
+};
+
+// The lines of a whole filter run: the 18 characters of six balls, three blanks and the serial.
+TEST_F(Memo, HoldsAWholeRunScrollsToItsEndAndSelectsItAll) {
+    TForm* form = NewForm(400, 300);
+    TMemo* memo = MakeMemo(form, 200);
+    TMemo* tail = MakeMemo(form, 200);
+    tail->SetLeft(200);
+    form->Show();
+    Pump();
+    constexpr int Lines = 1107568;
+    std::string line = "02 05 10 27 29 33    ";
+    const std::size_t prefix = line.size();
+    memo->GetLines()->BeginUpdate();
+    for (int i = 1; i <= Lines; ++i) {
+        line.resize(prefix);
+        line += std::to_string(i);
+        memo->GetLines()->Add(line);
+    }
+    memo->GetLines()->EndUpdate();
+    ASSERT_EQ(memo->GetLines()->GetCount(), Lines);
+    // 21 characters before each serial; the serials 1 .. 1,107,568 have 6,641,872 digits in all
+    // (9 of one digit, 90 of two, ... 107,569 of seven).
+    EXPECT_EQ(memo->GetLines()->CharCount(), 21u * Lines + 6641872u);
+
+    memo->SetTopLine(Lines);
+    const int visible = memo->GetVisibleLineCount();
+    EXPECT_EQ(memo->GetTopLine(), Lines - visible) << "the last line ends the view";
+    // The view shows just what a memo holding only those last lines shows.
+    for (int i = Lines - visible + 1; i <= Lines; ++i)
+        tail->GetLines()->Add("02 05 10 27 29 33    " + std::to_string(i));
+    Pump();
+    HBITMAP image = display.Capture(form->GetHandle());
+    for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 176; ++x)
+            ASSERT_EQ(image->Row(y)[x], image->Row(y)[x + 200]) << x << "," << y;
+    DeleteObject(image);
+
+    memo->SelectAll();
+    const std::size_t expected = 21u * Lines + 6641872u + 2u * (Lines - 1);
+    EXPECT_EQ(memo->GetSelStart(), 0u);
+    EXPECT_EQ(memo->GetSelLength(), expected) << "CR LF between the lines, none after the last";
+    memo->CopyToClipboard();
+    const auto copied = GetClipboardText();
+    ASSERT_TRUE(copied);
+    EXPECT_EQ(copied->size(), expected);
+    EXPECT_TRUE(copied->ends_with("33    1107568"));
+}
+
+TEST_F(Memo, KeysAndTheMouseMoveTheCaretAndSelectWholeCharacters) {
+    TForm* form = NewForm(300, 200);
+    TMemo* memo = MakeMemo(form, 100);
+    memo->GetLines()->SetText("中文 line\nsecond\nthird");
+    form->Show();
+    memo->SetFocus();
+    Pump();
+    display.PressKey(VK_RIGHT);
+    Pump();
+    EXPECT_EQ(memo->GetCaretPos(), (TMemoPos{0, 3})) << "one step passes one whole Chinese character";
+    InjectKey(VK_SHIFT, true);
+    display.PressKey(VK_DOWN);
+    display.PressKey(VK_END);
+    InjectKey(VK_SHIFT, false);
+    Pump();
+    EXPECT_EQ(memo->GetSelText(), "文 line\r\nsecond");
+    InjectKey(VK_CONTROL, true);
+    display.PressKey('C');
+    InjectKey(VK_CONTROL, false);
+    Pump();
+    EXPECT_EQ(GetClipboardText().value_or(""), "文 line\r\nsecond");
+
+    // A press at the left edge of the third line, a drag to its end.
+    const int h = memo->GetLineHeight();
+    const TRect text = memo->TextRect();
+    Mouse(memo, "press", text.Left, text.Top + 2 * h + 1);
+    Mouse(memo, "move", text.Right - 1, text.Top + 2 * h + 1);
+    Mouse(memo, "release", text.Right - 1, text.Top + 2 * h + 1);
+    Pump();
+    EXPECT_EQ(memo->GetSelText(), "third");
+}
+
+TEST_F(Memo, TheScrollBarPagesAndItsThumbDrags) {
+    TForm* form = NewForm(300, 200);
+    TMemo* memo = MakeMemo(form, 100);
+    memo->SetScrollBars(ssVertical);
+    for (int i = 0; i < 1000; ++i)
+        memo->GetLines()->Add(std::to_string(i));
+    form->Show();
+    Pump();
+    const TRect bar = memo->ScrollBarRect();
+    ASSERT_FALSE(IsRectEmpty(bar));
+    const int page = memo->GetVisibleLineCount();
+    Mouse(memo, "click", bar.Left + 3, bar.Bottom - 25); // the track below the thumb
+    Pump();
+    EXPECT_EQ(memo->GetTopLine(), page);
+    Mouse(memo, "click", bar.Left + 3, bar.Bottom - 3); // the down arrow
+    Pump();
+    EXPECT_EQ(memo->GetTopLine(), page + 1);
+    // Dragging the thumb from the top of the track (just below the up arrow) to the bottom shows the
+    // last lines.
+    memo->SetTopLine(0);
+    Mouse(memo, "press", bar.Left + 3, bar.Top + GetSystemMetrics(SM_CXVSCROLL) + 2);
+    Mouse(memo, "move", bar.Left + 3, bar.Bottom + 50);
+    Mouse(memo, "release", bar.Left + 3, bar.Bottom + 50);
+    Pump();
+    EXPECT_EQ(memo->GetTopLine(), 1000 - page);
+}
+
+} // namespace
+} // namespace zorvy::test
