@@ -81,7 +81,7 @@ void BM_ScrollAndRepaintFullMemo(benchmark::State& state) {
     for (auto _ : state) {
         top = (top + 104729) % RunLines;
         f.memo->SetTopLine(top);
-        UpdateWindow(f.form->GetHandle());
+        f.memo->Update();
     }
 }
 BENCHMARK(BM_ScrollAndRepaintFullMemo)->Unit(benchmark::kMicrosecond);
@@ -94,7 +94,7 @@ void BM_SelectAllFullMemo(benchmark::State& state) {
     for (auto _ : state) {
         f.memo->SelectAll();
         benchmark::DoNotOptimize(f.memo->GetSelLength());
-        UpdateWindow(f.form->GetHandle());
+        f.memo->Update();
     }
 }
 BENCHMARK(BM_SelectAllFullMemo)->Unit(benchmark::kMicrosecond);

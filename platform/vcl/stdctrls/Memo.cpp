@@ -38,6 +38,7 @@ void TMemo::CreateParams(TCreateParams& p) {
 
 void TMemo::SetScrollBars(TScrollStyle value) {
     scrollBars_ = value;
+    visibleLines_ = 0;
     Invalidate();
 }
 
@@ -72,7 +73,8 @@ TRect TMemo::TextRect() const {
 }
 
 int TMemo::GetVisibleLineCount() const {
-    return std::max(1, TextRect().Height() / GetLineHeight());
+    if (visibleLines_ == 0) visibleLines_ = std::max(1, TextRect().Height() / GetLineHeight());
+    return visibleLines_;
 }
 
 int TMemo::MaxTopLine() const {
@@ -144,15 +146,19 @@ void TMemo::CopyToClipboard() {
 }
 
 void TMemo::LinesChanged(TMemoLines::TChange change, int firstLine) {
+    // A line appended below the view changes only the scroll bar, and that only once until it is
+    // painted: a run appends a million lines.
+    if (change == TMemoLines::TChange::Appended && firstLine >= topLine_ + GetVisibleLineCount()) {
+        if (!barInvalid_ && HandleAllocated()) {
+            const TRect bar = ScrollBarRect();
+            if (!IsRectEmpty(bar)) InvalidateRect(handle_, &bar, false);
+            barInvalid_ = true;
+        }
+        return;
+    }
     caret_ = Clamp(caret_);
     anchor_ = Clamp(anchor_);
     topLine_ = std::clamp(topLine_, 0, MaxTopLine());
-    // An appended line below the view changes only the scroll bar.
-    if (change == TMemoLines::TChange::Appended && firstLine >= topLine_ + GetVisibleLineCount()) {
-        const TRect bar = ScrollBarRect();
-        if (!IsRectEmpty(bar) && HandleAllocated()) InvalidateRect(handle_, &bar, false);
-        return;
-    }
     Invalidate();
 }
 
@@ -228,6 +234,7 @@ void TMemo::Paint() {
         c->FillRect(Rect(text.Left + lead.cx, y, text.Left + lead.cx + 1, y + h));
     }
     PaintScrollBar(c);
+    barInvalid_ = false;
 }
 
 // ---- The scroll bar ----
@@ -401,7 +408,13 @@ void TMemo::Dispatch(TMessage& m) {
     case CM_FONTCHANGED:
     case CM_PARENTFONTCHANGED:
         lineHeight_ = 0;
+        visibleLines_ = 0;
         TCustomControl::Dispatch(m);
+        return;
+    case WM_SIZE:
+        visibleLines_ = 0;
+        TCustomControl::Dispatch(m);
+        SetTopLine(topLine_);
         return;
     default:
         TCustomControl::Dispatch(m);

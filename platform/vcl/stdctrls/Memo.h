@@ -87,6 +87,8 @@ class TMemo : public TCustomControl {
     int topLine_ = 0;
     TMemoPos caret_, anchor_;
     mutable int lineHeight_ = 0;
+    mutable int visibleLines_ = 0; // 0: to be measured
+    bool barInvalid_ = false;      // the scroll bar waits for a paint
     bool selecting_ = false;
     TBarPart barDrag_ = TBarPart::None;
     int thumbGrab_ = 0; // pointer's distance below the thumb's top while dragging it
