@@ -4,6 +4,7 @@
 #include "controls/foundation/control/Control.h"
 
 #include "controls/foundation/dragdrop/DragAndDrop.h"
+#include "controls/foundation/graphics/Canvas.h"
 #include "controls/foundation/scrollbars/ControlScrollBar.h"
 #include "platform/gdi/Drawing.h"
 #include "platform/vcl/Forms.h"
@@ -73,7 +74,8 @@ TComponent* TcxControlChildComponent::GetParentComponent() const {
 
 // ---- Construction and destruction ----
 
-TcxControl::TcxControl(TComponent* owner) : TCustomControl(owner) {
+TcxControl::TcxControl(TComponent* owner)
+    : TCustomControl(owner), canvasWrapper_(std::make_unique<TcxCanvas>(canvas_.get())) {
     if (UsesDragImages()) ControlStyle |= csDisplayDragImage;
     defaultCursor_ = GetCursor();
     CreateScrollBars();
@@ -92,6 +94,15 @@ TcxControl::~TcxControl() {
     dragAndDropObject_ = nullptr;
     delete dragImageList_;
     if (popupMenu_) popupMenu_->RemoveFreeNotification(this);
+}
+
+TcxCanvas* TcxControl::GetActiveCanvas() {
+    if (HandleAllocated()) {
+        screenCanvas_.reset();
+        return canvasWrapper_.get();
+    }
+    if (!screenCanvas_) screenCanvas_ = std::make_unique<TcxScreenCanvas>();
+    return screenCanvas_.get();
 }
 
 void TcxControl::PrepareDestruction() {
@@ -486,12 +497,11 @@ void TcxControl::WMPaint(TMessage& m) {
 // ---- Painting and the window ----
 
 void TcxControl::PaintWindow(HDC dc) {
-    canvas_->PaintOn(dc, [this, dc] {
+    canvas_->PaintOn(dc, [this] {
         if (borderStyle_ == cxcbsDefault) {
             TRect r = GetControlBounds();
-            DrawEdge(dc, r, EDGE_SUNKEN, BF_RECT);
-            const TRect content = GetContentBounds();
-            IntersectClipRect(dc, content.Left, content.Top, content.Right, content.Bottom);
+            DrawEdge(canvas_->GetHandle(), r, EDGE_SUNKEN, BF_RECT);
+            canvasWrapper_->ClipIntersectRect(GetContentBounds());
         }
         Paint();
     });

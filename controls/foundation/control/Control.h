@@ -14,6 +14,8 @@
 
 namespace zorvy {
 
+class TcxCanvas;
+class TcxScreenCanvas;
 class TcxControl;
 class TcxControlScrollBar;
 class TcxSizeGrip;
@@ -66,6 +68,11 @@ class TcxControl : public TCustomControl {
     ~TcxControl() override;
     // Marks the control as being destroyed before descendants tear down.
     void PrepareDestruction();
+
+    // The canvas to measure or paint with: the control's own once it has a window, else a screen
+    // canvas made on first use (and freed as soon as a window exists).
+    TcxCanvas* GetActiveCanvas();
+    TcxCanvas* GetCanvasWrapper() const { return canvasWrapper_.get(); }
 
     // State
     bool IsBeingDestroyed() const { return HasState(csDestroying); }
@@ -178,7 +185,7 @@ class TcxControl : public TCustomControl {
     virtual TRect CalcVertScrollBarRect() const;
     virtual TRect CalcSizeGripRect() const;
     virtual TcxDragAndDropObjectClass DragAndDropObjectClass() const;
-    virtual void PaintDragImage(HDC, const TRect&) {}
+    virtual void PaintDragImage(TcxCanvas*, const TRect&) {}
     virtual TSize GetDragImageSize() const { return {0, 0}; }
     virtual bool UsesDragImages() const { return false; }
     virtual void FillDragImageList(TDragImageList* imageList);
@@ -258,8 +265,10 @@ class TcxControl : public TCustomControl {
     bool IsWiderThanMessagePoints() const { return GetWidth() > 32768 || GetHeight() > 32768; }
     void CorrectMousePoint(int& x, int& y) const;
 
+    std::unique_ptr<TcxScreenCanvas> screenCanvas_;
     TcxControlBorderStyle borderStyle_ = cxcbsNone;
     bool calculatingScrollParams_ = false;
+    std::unique_ptr<TcxCanvas> canvasWrapper_;
     bool creatingWindow_ = false;
     TCursor defaultCursor_ = crDefault;
     TcxDragAndDropObject* dragAndDropObject_ = nullptr;

@@ -3,6 +3,7 @@
 #include "controls/foundation/control/Control.h"
 
 #include "controls/foundation/dragdrop/DragAndDrop.h"
+#include "controls/foundation/graphics/Canvas.h"
 #include "platform/vcl/Forms.h"
 #include "platform/vcl/ImageList.h"
 #include "platform/win/Input.h"
@@ -76,9 +77,9 @@ void TcxControl::MouseMove(TShiftState shift, int x, int y) {
     cursor_ = GetCursorAt(x, y); // the default cursor stays as it is
     TCustomControl::MouseMove(shift, x, y);
     if (!self) return;
-    if (dragAndDropState_ == idsPending && !IsInDragDetectArea(x, y)) StartDragAndDrop();
-    if (!self) return;
-    if (dragAndDropState_ == idsRunning) {
+    if (dragAndDropState_ == idsPending) {
+        if (!IsInDragDetectArea(x, y)) StartDragAndDrop();
+    } else if (dragAndDropState_ == idsRunning) {
         bool accepted = false;
         TrackDragAndDrop({x, y}, accepted);
     }
@@ -261,7 +262,8 @@ void TcxControl::FillDragImageList(TDragImageList* imageList) {
     if (size.cx == 0 || size.cy == 0) return;
     TBitmap bitmap;
     bitmap.SetSize(size.cx, size.cy);
-    PaintDragImage(bitmap.GetCanvas()->GetHandle(), Rect(0, 0, size.cx, size.cy));
+    TcxCanvas canvas(bitmap.GetCanvas());
+    PaintDragImage(&canvas, Rect(0, 0, size.cx, size.cy));
     imageList->AddMasked(&bitmap, bitmap.GetTransparentColor());
 }
 

@@ -1,6 +1,6 @@
 #include "controls/foundation/popup/PopupWindow.h"
 
-#include "platform/gdi/Drawing.h"
+#include "controls/foundation/graphics/Canvas.h"
 #include "platform/win/MessageLoop.h"
 #include "platform/win/SystemInfo.h"
 #include "platform/win/Windows.h"
@@ -74,7 +74,7 @@ TPoint ComputePopupPosition(const TRect& o, int w, int h, TcxPopupHorzAlign horz
     return pl.p;
 }
 
-TcxPopupWindow::TcxPopupWindow() : TForm(nullptr) {
+TcxPopupWindow::TcxPopupWindow() : TForm(nullptr), canvasWrapper_(std::make_unique<TcxCanvas>(GetCanvas())) {
     SetBorderStyle(bsNone);
     SetFormStyle(fsStayOnTop);
     SetVisible(false);
@@ -164,22 +164,18 @@ void TcxPopupWindow::ClosePopup() {
 }
 
 void TcxPopupWindow::DrawFrame() {
-    HDC dc = GetCanvas()->GetHandle();
     TRect r = Rect(0, 0, GetWidth(), GetHeight());
     switch (frameStyle_) {
-    case pfsSingle: {
-        TBrush brush;
-        brush.SetColor(FrameLineColor);
-        FrameRect(dc, r, brush.GetHandle());
+    case pfsSingle:
+        canvasWrapper_->FrameRectSides(r, FrameLineColor);
         break;
-    }
     case pfs3D:
-        DrawEdge(dc, r, BDR_RAISEDINNER, BF_RECT);
+        canvasWrapper_->PaintEdge3D(r, false, false);
         break;
     case pfsDouble3D:
-        DrawEdge(dc, r, BDR_RAISEDOUTER, BF_RECT);
+        canvasWrapper_->PaintEdge3D(r, false, true);
         InflateRect(r, -1, -1);
-        DrawEdge(dc, r, BDR_RAISEDINNER, BF_RECT);
+        canvasWrapper_->PaintEdge3D(r, false, false);
         break;
     default:
         break;

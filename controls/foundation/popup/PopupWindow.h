@@ -5,7 +5,11 @@
 // popups and drag images derive from it.
 #include "platform/vcl/Forms.h"
 
+#include <memory>
+
 namespace zorvy {
+
+class TcxCanvas;
 
 enum TcxPopupHorzAlign { phaLeft, phaCenter, phaRight };
 enum TcxPopupVertAlign { pvaTop, pvaCenter, pvaBottom };
@@ -52,6 +56,7 @@ class TcxPopupWindow : public TForm {
 
     virtual void ShowPopup();
     virtual void ClosePopup();
+    TcxCanvas* GetCanvasWrapper() const { return canvasWrapper_.get(); }
     // Moves every child back by the left and top side widths.
     void RestoreChildPositions();
 
@@ -71,6 +76,7 @@ class TcxPopupWindow : public TForm {
     void CMVisibleChanged(TMessage& m) override;
 
   private:
+    std::unique_ptr<TcxCanvas> canvasWrapper_;
     TcxPopupFrameStyle frameStyle_ = pfsNone;
     TWeakLink<TControl> anchorParent_;
     HWND previousActive_ = 0;
