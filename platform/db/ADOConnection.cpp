@@ -74,6 +74,20 @@ odbc::Connection& TADOConnection::OdbcConnection() {
     return *connection_;
 }
 
+void TADOConnection::Perform(
+    const std::function<void(odbc::Connection& connection, bool& mayRetry)>& action) {
+    odbc::Connection& connection = OdbcConnection();
+    const bool inTransaction = connection.InTransaction();
+    bool mayRetry = true;
+    try {
+        action(connection, mayRetry);
+    } catch (const odbc::Error& error) {
+        if (error.GetFault() != odbc::Fault::ConnectionLost || inTransaction || !mayRetry) throw;
+        Connect();
+        action(*connection_, mayRetry);
+    }
+}
+
 int TADOConnection::BeginTrans() {
     OdbcConnection().BeginTransaction();
     return 1;

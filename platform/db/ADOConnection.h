@@ -4,6 +4,7 @@
 // reaches ODBC and when the embedded SQLite database stands in.
 #include "platform/rtl/Components.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -57,6 +58,10 @@ class TADOConnection : public TComponent {
     bool IsEmbedded() const { return embedded_; }
     // The open ODBC connection (connecting first when needed).
     odbc::Connection& OdbcConnection();
+    // Runs an action on the open ODBC connection. When it finds the server gone and no transaction
+    // was open, the connection is made again and the action runs once more, unless the action had
+    // cleared mayRetry (its outcome on the server unknown, as for a commit under way).
+    void Perform(const std::function<void(odbc::Connection& connection, bool& mayRetry)>& action);
 
   private:
     friend class TCustomADODataSet;

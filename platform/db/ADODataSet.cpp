@@ -235,7 +235,9 @@ int64_t ExecuteStatement(TADOConnection& connection, const std::string& sql, con
     if (Trim(sql).empty()) throw EDatabaseError("The command text is empty");
     MarkedStatement marked = MarkParameters(TolerantDrop(sql));
     std::vector<odbc::Value> values = BindValues(marked.names, parameters);
-    return connection.OdbcConnection().ExecDirect(marked.sql, values);
+    int64_t rows = 0;
+    connection.Perform([&](odbc::Connection& odbc, bool&) { rows = odbc.ExecDirect(marked.sql, values); });
+    return rows;
 }
 
 // ---- TCustomADODataSet ------------------------------------------------------------------------
@@ -284,23 +286,27 @@ TDataSet::SourceData TCustomADODataSet::OpenSource() {
     if (Trim(text).empty()) throw EDatabaseError(GetName() + ": The command text is empty");
     MarkedStatement marked = MarkParameters(text);
     std::vector<odbc::Value> values = BindValues(marked.names, &parameters_);
-    odbc::Statement statement(connection.OdbcConnection());
-    statement.Execute(marked.sql, values);
-    if (statement.Columns().empty()) throw EDatabaseError(GetName() + ": The statement returns no records");
     SourceData data;
-    columnNames_.clear();
-    for (const odbc::ColumnInfo& info : statement.Columns()) {
-        data.columns.push_back(ColumnOf(info));
-        columnNames_.push_back(info.name);
-    }
-    size_t count = data.columns.size();
-    while (statement.Fetch()) {
-        std::vector<CellValue> row;
-        row.reserve(count);
-        for (size_t c = 0; c < count; ++c)
-            row.push_back(ToCell(statement.Get(c), data.columns[c].dataType));
-        data.rows.push_back(std::move(row));
-    }
+    connection.Perform([&](odbc::Connection& odbc, bool&) {
+        odbc::Statement statement(odbc);
+        statement.Execute(marked.sql, values);
+        if (statement.Columns().empty())
+            throw EDatabaseError(GetName() + ": The statement returns no records");
+        data = SourceData();
+        columnNames_.clear();
+        for (const odbc::ColumnInfo& info : statement.Columns()) {
+            data.columns.push_back(ColumnOf(info));
+            columnNames_.push_back(info.name);
+        }
+        size_t count = data.columns.size();
+        while (statement.Fetch()) {
+            std::vector<CellValue> row;
+            row.reserve(count);
+            for (size_t c = 0; c < count; ++c)
+                row.push_back(ToCell(statement.Get(c), data.columns[c].dataType));
+            data.rows.push_back(std::move(row));
+        }
+    });
     keysRead_ = false;
     uniqueKeys_.clear();
     return data;
@@ -356,28 +362,31 @@ std::vector<size_t> TCustomADODataSet::KeyFields(const WriteBack& record,
 
 void TCustomADODataSet::RunWrite(const std::string& sql, const std::vector<odbc::Value>& values,
                                  bool mustHitOneRow) {
-    odbc::Connection& connection = CheckConnection().OdbcConnection();
-    bool own = !connection.InTransaction();
-    if (own) connection.BeginTransaction();
-    try {
-        int64_t rows = connection.ExecDirect(sql, values);
-        if (mustHitOneRow && rows == 0)
-            throw EDatabaseError(GetName() +
-                                 ": The record was not found in the table: it was changed or deleted "
-                                 "since it was read");
-        if (mustHitOneRow && rows > 1)
-            throw EDatabaseError(GetName() + ": The record is not unique in the table: " +
-                                 std::to_string(rows) + " records would change");
-        if (own) connection.Commit();
-    } catch (...) {
-        if (own) {
-            try {
-                connection.Rollback();
-            } catch (...) {
+    CheckConnection().Perform([&](odbc::Connection& connection, bool& mayRetry) {
+        bool own = !connection.InTransaction();
+        if (own) connection.BeginTransaction();
+        try {
+            int64_t rows = connection.ExecDirect(sql, values);
+            if (mustHitOneRow && rows == 0)
+                throw EDatabaseError(GetName() +
+                                     ": The record was not found in the table: it was changed or deleted "
+                                     "since it was read");
+            if (mustHitOneRow && rows > 1)
+                throw EDatabaseError(GetName() + ": The record is not unique in the table: " +
+                                     std::to_string(rows) + " records would change");
+            // A commit cut off by a lost server may or may not have been kept: never write twice.
+            mayRetry = false;
+            if (own) connection.Commit();
+        } catch (...) {
+            if (own) {
+                try {
+                    connection.Rollback();
+                } catch (...) {
+                }
             }
+            throw;
         }
-        throw;
-    }
+    });
 }
 
 namespace {

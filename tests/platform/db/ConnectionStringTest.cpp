@@ -93,6 +93,9 @@ TEST(ConnectionString, ClearErrorsForWhatCannotBeReached) {
         {"Provider=MSDASQL.1;Data Source=NoSuchSource", "\"NoSuchSource\" is not defined"},
         {"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=zorvy", "Provider \"Microsoft.Jet.OLEDB.4.0\""},
         {"Provider=MSDASQL.1;Password=x", "names no data source"},
+        {"Provider=MSDASQL.1;Data Source=zorvy;Connect Timeout=soon",
+         "\"Connect Timeout\" must be a whole number of seconds, not \"soon\""},
+        {"Provider=MSDASQL.1;Data Source=zorvy;Command Timeout=-1", "\"Command Timeout\" must be"},
     };
     for (const Case& c : cases) {
         try {

@@ -77,8 +77,7 @@ TEST(Filter, RefusesExpressionsTooDeepOrTooLongAndMatchesHardPatterns) {
     std::unique_ptr<MemoryDataSet> dataSet(NewNumbers());
     dataSet->SetFiltered(true);
     dataSet->Open();
-    EXPECT_THROW(dataSet->SetFilter(std::string(300, '(') + "ID=1" + std::string(300, ')')),
-                 EDatabaseError);
+    EXPECT_THROW(dataSet->SetFilter(std::string(300, '(') + "ID=1" + std::string(300, ')')), EDatabaseError);
     std::string chain = "ID=1";
     for (int i = 0; i < 3000; ++i)
         chain += " or ID=1";
