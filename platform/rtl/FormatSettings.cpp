@@ -12,14 +12,6 @@ bool IsChineseLocale(const std::string& name) {
     return name.rfind("zh", 0) == 0;
 }
 
-std::string EnvironmentLocale() {
-    for (const char* name : {"LC_ALL", "LC_TIME", "LANG"}) {
-        const char* value = std::getenv(name);
-        if (value && *value) return value;
-    }
-    return "C";
-}
-
 struct Listeners {
     std::mutex lock;
     std::map<int, TFormatSettingsListener> byId;
@@ -42,6 +34,14 @@ void NotifyListeners() {
 }
 
 } // namespace
+
+std::string UserLocaleName() {
+    for (const char* name : {"LC_ALL", "LC_TIME", "LANG"}) {
+        const char* value = std::getenv(name);
+        if (value && *value) return value;
+    }
+    return "C";
+}
 
 TFormatSettings DefaultFormatSettings(const std::string& localeName) {
     TFormatSettings s;
@@ -76,7 +76,7 @@ TFormatSettings DefaultFormatSettings(const std::string& localeName) {
 }
 
 TFormatSettings& FormatSettings() {
-    static TFormatSettings settings = DefaultFormatSettings(EnvironmentLocale());
+    static TFormatSettings settings = DefaultFormatSettings(UserLocaleName());
     return settings;
 }
 
@@ -86,7 +86,7 @@ void SetFormatSettings(const TFormatSettings& settings) {
 }
 
 void GetFormatSettings() {
-    SetFormatSettings(DefaultFormatSettings(EnvironmentLocale()));
+    SetFormatSettings(DefaultFormatSettings(UserLocaleName()));
 }
 
 int AddFormatSettingsListener(TFormatSettingsListener listener) {

@@ -37,6 +37,9 @@ struct TFormatSettings {
 // for a Chinese locale, English ones otherwise.
 TFormatSettings DefaultFormatSettings(const std::string& localeName);
 
+// The user's locale name from LC_ALL / LC_TIME / LANG ("C" when none is set).
+std::string UserLocaleName();
+
 // The process-wide settings, initialised from LC_ALL / LC_TIME / LANG on first use.
 TFormatSettings& FormatSettings();
 
