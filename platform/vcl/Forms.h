@@ -247,6 +247,8 @@ class TApplication : public TComponent {
     std::string Title = "Zorvy";
     std::string ExeName;
     bool ShowMainForm = true;
+    // Whether a change of the system's regional settings updates the runtime's format settings.
+    bool UpdateFormatSettings = true;
     int ModalLevel = 0;
 
     bool ShowHint = true;
