@@ -152,10 +152,12 @@ TcxValueDef* TcxDataStorage::DefForRecord(int recordIndex, TcxValueDef* def) {
 }
 
 void TcxDataStorage::GetValue(int recordIndex, TcxValueDef* def, Variant& value) {
-    value = Variant::Null();
     def = DefForRecord(recordIndex, def);
     uint8_t* buffer = BufferOfRecord(recordIndex);
-    if (def && buffer) def->GetCellValue(buffer, value);
+    if (def && buffer)
+        def->GetCellValue(buffer, value);
+    else
+        value = Variant::Null();
 }
 
 Variant TcxDataStorage::GetValue(int recordIndex, TcxValueDef* def) {

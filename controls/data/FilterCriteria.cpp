@@ -186,16 +186,27 @@ void TcxFilterCriteriaItem::FixBlankDisplayValue() {
 }
 
 bool TcxFilterCriteriaItem::Passes(int recordIndex) const {
-    const TcxFilterCriteria* criteria = GetCriteria();
+    return Passes(recordIndex, *GetCriteria());
+}
+
+bool TcxFilterCriteriaItem::Passes(int recordIndex, const TcxFilterCriteria& criteria) const {
     try {
-        Variant data, v, c;
+        Variant data, preparedData, preparedValue;
         GetDataValue(recordIndex, data);
-        criteria->PrepareValue(data, v);
-        criteria->PrepareValue(value_, c);
-        if (criteria->HasOption(fcoIgnoreNull) && !operator_->TestsForNull() && IsNullValue(v)) return false;
-        return operator_->Matches(v, c);
+        const Variant* v = &data;
+        if (criteria.ValueNeedsPreparation(data)) {
+            criteria.PrepareValue(data, preparedData);
+            v = &preparedData;
+        }
+        const Variant* c = &value_;
+        if (criteria.ValueNeedsPreparation(value_)) {
+            criteria.PrepareValue(value_, preparedValue);
+            c = &preparedValue;
+        }
+        if (criteria.HasOption(fcoIgnoreNull) && !operator_->TestsForNull() && IsNullValue(*v)) return false;
+        return operator_->Matches(*v, *c);
     } catch (const EVariantError&) {
-        if (criteria->HasOption(fcoSoftCompare)) return false;
+        if (criteria.HasOption(fcoSoftCompare)) return false;
         throw;
     }
 }
@@ -350,6 +361,10 @@ void TcxFilterCriteria::PrepareValue(const Variant& value, Variant& prepared) co
     } else {
         prepared = value;
     }
+}
+
+bool TcxFilterCriteria::ValueNeedsPreparation(const Variant& value) const {
+    return HasOption(fcoCaseInsensitive) && (value.IsString() || value.IsArray());
 }
 
 bool TcxFilterCriteria::IsNullValue(const Variant& value) const {

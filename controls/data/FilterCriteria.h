@@ -82,6 +82,7 @@ class TcxFilterCriteriaItemList : public TcxCustomFilterCriteriaItem {
     bool DoFilterData(int recordIndex) const;
 
   private:
+    bool Evaluate(int recordIndex, const TcxFilterCriteria& criteria) const;
     friend class TcxFilterCriteria;
     void Append(TcxCustomFilterCriteriaItem* item);
 
@@ -124,6 +125,7 @@ class TcxFilterCriteriaItem : public TcxCustomFilterCriteriaItem {
     // A blank test without a display value shows "blank".
     void FixBlankDisplayValue();
     bool Passes(int recordIndex) const;
+    bool Passes(int recordIndex, const TcxFilterCriteria& criteria) const;
 
   private:
     std::string displayValue_;
@@ -159,6 +161,8 @@ class TcxFilterCriteria : public TPersistent {
     // ---- evaluation ----
     bool RecordPasses(int recordIndex) const;
     virtual void PrepareValue(const Variant& value, Variant& prepared) const;
+    // False when PrepareValue would copy the value unchanged, so evaluation can skip the copy.
+    virtual bool ValueNeedsPreparation(const Variant& value) const;
     bool IsNullValue(const Variant& value) const;
 
     // ---- properties ----
