@@ -1,5 +1,6 @@
 #include "platform/display/SdlDisplay.h"
 #include "platform/display/SdlKeys.h"
+#include "platform/rtl/Encoding.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/win/Clock.h"
 #include "platform/win/Input.h"
@@ -225,6 +226,15 @@ void TSdlDisplay::Present(HWND hwnd, const TPixelView& pixels, const TRect& dirt
     if (it->second.colorKey) ApplyShape(it->second, &pixels);
 }
 
+void TSdlDisplay::SetTextInputArea(const TRect& screen) {
+    // SDL places the candidate list relative to the window with the keyboard focus.
+    SDL_Window* focus = SDL_GetKeyboardFocus();
+    int wx = 0, wy = 0;
+    if (focus) SDL_GetWindowPosition(focus, &wx, &wy);
+    SDL_Rect r{screen.Left - wx, screen.Top - wy, screen.Width(), screen.Height()};
+    SDL_SetTextInputRect(&r);
+}
+
 void TSdlDisplay::SetCursorShape(HCURSOR cursor) {
     TPoint hot;
     if (HBITMAP image = GetCursorImage(cursor, &hot)) {
@@ -323,6 +333,12 @@ void TSdlDisplay::Translate(const SDL_Event& event) {
         break;
     case SDL_TEXTINPUT:
         InjectText(event.text.text);
+        break;
+    case SDL_TEXTEDITING:
+        // event.edit.start counts characters; the window system counts bytes.
+        InjectComposition(event.edit.text,
+                          static_cast<int>(CharToByteIndex(
+                              event.edit.text, static_cast<std::size_t>(std::max(event.edit.start, 0)))));
         break;
     case SDL_QUIT:
         // The session asks the program to end (a termination signal or the last window closing).

@@ -33,6 +33,7 @@ class TSdlDisplay : public TDisplayBackend {
     void SetNativeWindowShape(HWND hwnd, const TRegion* region) override;
     void Present(HWND hwnd, const TPixelView& pixels, const TRect& dirty) override;
     void SetCursorShape(HCURSOR cursor) override;
+    void SetTextInputArea(const TRect& screen) override;
     void SetClipboardText(const std::string& text) override;
     std::optional<std::string> GetClipboardText() override;
     std::vector<TMonitorDesc> Monitors() override;

@@ -1,5 +1,6 @@
 #include "platform/win/Caret.h"
 #include "platform/gdi/Drawing.h"
+#include "platform/win/DisplayBackend.h"
 #include "platform/win/Painting.h"
 #include "platform/win/Timers.h"
 #include "platform/win/Windows.h"
@@ -66,6 +67,11 @@ bool SetCaretPos(int x, int y) {
     Erase();
     caret.pos = {x, y};
     if (was) Toggle();
+    if (auto* backend = GetDisplayBackend()) {
+        TPoint screen = caret.pos;
+        ClientToScreen(caret.owner, screen);
+        backend->SetTextInputArea(Bounds(screen.X, screen.Y, caret.width, caret.height));
+    }
     return true;
 }
 

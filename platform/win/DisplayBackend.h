@@ -54,6 +54,9 @@ class TDisplayBackend {
     virtual void Present(HWND hwnd, const TPixelView& pixels, const TRect& dirty) = 0;
 
     virtual void SetCursorShape(HCURSOR cursor) = 0;
+    // Where text is being typed (the caret, screen coordinates), so the input method can place its
+    // candidate list next to it.
+    virtual void SetTextInputArea(const TRect& /*screen*/) {}
     virtual void SetClipboardText(const std::string& text) = 0;
     virtual std::optional<std::string> GetClipboardText() = 0;
     virtual std::vector<TMonitorDesc> Monitors() = 0;

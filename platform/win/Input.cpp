@@ -3,6 +3,7 @@
 #include "platform/win/VirtualKeys.h"
 #include "platform/win/WindowState.h"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace zorvy {
@@ -430,6 +431,27 @@ void InjectText(const std::string& utf8) {
         q.seq = ws.nextSeq++;
         ws.posted.push_back(q);
     }
+}
+
+namespace {
+std::string composition;
+int compositionCursor = 0;
+} // namespace
+
+void InjectComposition(const std::string& preedit, int cursor) {
+    const bool was = !composition.empty();
+    composition = preedit;
+    compositionCursor = std::clamp(cursor, 0, static_cast<int>(preedit.size()));
+    HWND target = KeyboardTarget();
+    if (!target) return;
+    if (!was && !preedit.empty()) PostMessage(target, WM_IME_STARTCOMPOSITION);
+    if (was || !preedit.empty()) PostMessage(target, WM_IME_COMPOSITION, 0, GCS_COMPSTR | GCS_CURSORPOS);
+    if (was && preedit.empty()) PostMessage(target, WM_IME_ENDCOMPOSITION);
+}
+
+std::string GetImeCompositionString(int* cursor) {
+    if (cursor) *cursor = compositionCursor;
+    return composition;
 }
 
 void InjectApplicationActive(bool active) {

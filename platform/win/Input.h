@@ -44,6 +44,13 @@ void InjectMouseButton(TInputButton button, bool down, TPoint screen);
 void InjectMouseWheel(int delta, TPoint screen);
 void InjectKey(std::uint16_t vk, bool down);
 void InjectText(const std::string& utf8); // one WM_CHAR per character, to the focused window
+// The input method's text being composed (preedit) and its cursor (a byte offset into it) changed:
+// the focused window gets WM_IME_STARTCOMPOSITION when a composition begins, WM_IME_COMPOSITION
+// (GCS_COMPSTR | GCS_CURSORPOS) with every change, and WM_IME_ENDCOMPOSITION when the preedit becomes
+// empty. The committed text arrives on its own, as characters (InjectText).
+void InjectComposition(const std::string& preedit, int cursor);
+// The text being composed now and its cursor (when asked for).
+std::string GetImeCompositionString(int* cursor = nullptr);
 void InjectApplicationActive(bool active);
 
 } // namespace zorvy

@@ -12,6 +12,8 @@ bool RegisterSystemClass(const std::string& lowerName) {
     if (lowerName == "scrollbar")
         return RegisterClass({"SCROLLBAR", CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, &ScrollBarClassProc,
                               LoadCursor(IDC_ARROW), clNone});
+    if (lowerName == "edit")
+        return RegisterClass({"EDIT", CS_DBLCLKS, &EditClassProc, LoadCursor(IDC_IBEAM), clNone});
     return false;
 }
 

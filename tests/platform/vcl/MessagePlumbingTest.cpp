@@ -74,7 +74,42 @@ class TWrapped : public TWinControl {
     }
 };
 
+// A control made of the system's EDIT class, counting the changes it hears back from its parent.
+class TWrappedEdit : public TWinControl {
+    ZORVY_CLASS(TWrappedEdit, TWinControl)
+  public:
+    using TWinControl::TWinControl;
+    int changes = 0;
+
+  protected:
+    void CreateParams(TCreateParams& params) override {
+        TWinControl::CreateParams(params);
+        CreateSubClass(params, "EDIT");
+    }
+    void Dispatch(TMessage& m) override {
+        if (m.Msg == CN_COMMAND && HiWord(m.WParam) == EN_CHANGE) ++changes;
+        TWinControl::Dispatch(m);
+    }
+};
+
 class MessagePlumbing : public VclTest {};
+
+TEST_F(MessagePlumbing, AControlMadeOfTheEditClassEditsAndHearsItsChanges) {
+    TForm* form = NewForm();
+    auto* edit = new TWrappedEdit(form);
+    edit->SetParent(form);
+    edit->SetBounds(10, 10, 120, 24);
+    edit->SetText("ab");
+    form->Show();
+    edit->SetFocus();
+    Pump();
+    edit->Perform(EM_SETSEL, 2, 2);
+    display.TypeText("c\xE4\xB8\xAD");
+    Pump();
+    EXPECT_EQ(edit->GetText(), "abc\xE4\xB8\xAD");
+    EXPECT_EQ(edit->changes, 2);
+    EXPECT_EQ(GetClassName(edit->GetHandle()), "TWrappedEdit");
+}
 
 TEST_F(MessagePlumbing, AWrappedSystemClassKeepsItsProcedureFromCreationOn) {
     RegisterClass({"TestSystemClass", CS_DBLCLKS, &SystemClassProc, LoadCursor(IDC_IBEAM), clNone});
@@ -126,11 +161,10 @@ TEST_F(MessagePlumbing, ChildNotificationsComeBackToTheChildControlAsCnMessages)
     draw.CtlType = ODT_MENU;
     SendMessage(parent, WM_DRAWITEM, 0, reinterpret_cast<LPARAM>(&draw));
 
-    EXPECT_EQ(tap.counts, (std::map<UINT, int>{{CN_COMMAND, 1},
-                                               {CN_DRAWITEM, 1},
-                                               {CN_MEASUREITEM, 1},
-                                               {CN_VSCROLL, 1},
-                                               {CN_CTLCOLOREDIT, 1}}));
+    EXPECT_EQ(
+        tap.counts,
+        (std::map<UINT, int>{
+            {CN_COMMAND, 1}, {CN_DRAWITEM, 1}, {CN_MEASUREITEM, 1}, {CN_VSCROLL, 1}, {CN_CTLCOLOREDIT, 1}}));
     EXPECT_EQ(tap.seen.front().second, MakeWParam(7, BN_CLICKED));
 }
 
@@ -141,8 +175,8 @@ TEST_F(MessagePlumbing, ACtlColorRequestIsAnsweredWithTheControlsColours) {
     child->GetFont()->SetColor(clNavy);
     form->Show();
     HDC dc = GetDC(form->GetHandle());
-    const LRESULT brush = SendMessage(form->GetHandle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
-                                      child->GetHandle());
+    const LRESULT brush =
+        SendMessage(form->GetHandle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc), child->GetHandle());
     EXPECT_EQ(GetTextColor(dc), ColorToRGB(clNavy));
     EXPECT_EQ(GetBkColor(dc), ColorToRGB(clYellow));
     LOGBRUSH lb;
@@ -197,9 +231,8 @@ TEST_F(MessagePlumbing, AccelTestFoldsCaseAndTakesChineseCharacters) {
         bool expected;
     };
     const Case cases[] = {
-        {U'a', "&Alpha", true},   {U'A', "&alpha", true}, {U'l', "&Alpha", false},
-        {U'b', "Alpha", false},   {U'&', "A&&B", false},  {U'文', "中&文", true},
-        {U'中', "中&文", false}, {U'x', "", false},
+        {U'a', "&Alpha", true}, {U'A', "&alpha", true}, {U'l', "&Alpha", false}, {U'b', "Alpha", false},
+        {U'&', "A&&B", false},  {U'文', "中&文", true}, {U'中', "中&文", false}, {U'x', "", false},
     };
     for (const auto& c : cases)
         EXPECT_EQ(IsAccel(c.key, c.caption), c.expected) << c.caption << " " << static_cast<int>(c.key);
