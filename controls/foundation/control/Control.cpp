@@ -6,6 +6,7 @@
 #include "controls/foundation/dragdrop/DragAndDrop.h"
 #include "controls/foundation/graphics/Canvas.h"
 #include "controls/foundation/scrollbars/ControlScrollBar.h"
+#include "controls/foundation/services/ControlRoutines.h"
 #include "platform/gdi/Drawing.h"
 #include "platform/vcl/Forms.h"
 #include "platform/vcl/ImageList.h"
@@ -19,33 +20,6 @@
 #include <algorithm>
 
 namespace zorvy {
-namespace {
-
-bool IsPopupMenuShortCut(TComponent* menu, TMessage& keyMessage) {
-    if (!menu) return false;
-    if (auto* component = dynamic_cast<IcxPopupMenuComponent*>(menu))
-        return component->IsShortCutMessage(keyMessage);
-    if (auto* popup = dynamic_cast<TPopupMenu*>(menu))
-        return popup->IsShortCut(static_cast<std::uint16_t>(keyMessage.WParam), KeyboardStateToShiftState());
-    return false;
-}
-
-bool ShowPopupMenu(TControl* control, TComponent* menu, int x, int y) {
-    if (!menu) return false;
-    if (auto* component = dynamic_cast<IcxPopupMenuComponent*>(menu)) {
-        component->PopupAt(x, y);
-        return true;
-    }
-    if (auto* popup = dynamic_cast<TPopupMenu*>(menu); popup && popup->AutoPopup) {
-        popup->PopupComponent = control;
-        popup->Popup(x, y);
-        return true;
-    }
-    return false;
-}
-
-} // namespace
-
 // ---- TcxControlChildComponent ----
 
 TcxControlChildComponent::TcxControlChildComponent(TComponent* owner) : TComponent(owner) {

@@ -4,6 +4,7 @@
 
 #include "controls/foundation/dragdrop/DragAndDrop.h"
 #include "controls/foundation/graphics/Canvas.h"
+#include "controls/foundation/services/ControlRoutines.h"
 #include "platform/vcl/Forms.h"
 #include "platform/vcl/ImageList.h"
 #include "platform/win/Input.h"
@@ -209,7 +210,7 @@ const TMetaClass* TcxControl::StandardDragObjectClass() const {
 }
 
 bool TcxControl::IsCopyDragDrop() const {
-    return GetAsyncKeyState(VK_CONTROL) < 0;
+    return IsCtrlKeyDown();
 }
 
 void TcxControl::DoStartDrag(TDragObject*& dragObject) {

@@ -1,6 +1,7 @@
 #include "controls/foundation/popup/PopupWindow.h"
 
 #include "controls/foundation/graphics/Canvas.h"
+#include "controls/foundation/services/ControlRoutines.h"
 #include "platform/win/MessageLoop.h"
 #include "platform/win/SystemInfo.h"
 #include "platform/win/Windows.h"
@@ -52,7 +53,8 @@ int Clamp(int pos, int size, int nearEdge, int farEdge) {
 TPoint ComputePopupPosition(const TRect& o, int w, int h, TcxPopupHorzAlign horz, TcxPopupVertAlign vert,
                             TcxPopupOpenDirection direction) {
     TPlacement pl = Place(o, w, h, horz, vert, direction);
-    const TRect work = GetWorkAreaAt(pl.anchor);
+    TRect work;
+    GetMonitorWorkArea(pl.anchor, work);
     if (direction == pdirVertical) {
         const bool moreRoomAbove = o.Top - work.Top > work.Bottom - o.Bottom;
         if (vert == pvaBottom && pl.p.Y + h > work.Bottom && moreRoomAbove)

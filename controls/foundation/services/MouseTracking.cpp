@@ -1,5 +1,7 @@
 #include "controls/foundation/services/MouseTracking.h"
 
+#include "controls/foundation/services/ControlRoutines.h"
+
 #include "platform/win/Input.h"
 #include "platform/win/MessageLoop.h"
 #include "platform/win/Windows.h"
@@ -14,7 +16,7 @@ bool trackingFinalized = false;
 
 TPoint CursorPos() {
     TPoint p;
-    if (!GetCursorPos(p)) return {-1, -1};
+    GetMouseCursorPos(p);
     return p;
 }
 
