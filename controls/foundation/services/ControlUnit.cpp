@@ -1,5 +1,6 @@
 #include "controls/foundation/services/ControlUnit.h"
 
+#include "controls/foundation/services/ControlCursors.h"
 #include "controls/foundation/services/MouseTracking.h"
 #include "controls/foundation/services/SettingsController.h"
 #include "controls/foundation/services/Timers.h"
@@ -18,7 +19,7 @@ void InitializeControlsUnit() {
     // Platform ids: 0 Win32s, 1 the Windows 95 family, 2 NT.
     IsWin9xFamily = version.platformId == 1 || version.platformId == 0;
     IsNT4OrLater = version.platformId == 2 && version.majorVersion >= 4;
-    if (Screen) Screen->SetCursorHandle(crcxHand, LoadCursor(IDC_HAND));
+    RegisterControlCursors();
     InitializeMouseTracking();
 }
 
