@@ -29,6 +29,9 @@ class TCompiledTest {
         }
     }
 
+    // Whether reaching the list raises (a divisor that is not a number, or zero).
+    bool MayRaise() const { return listKind_ == TListKind::Error; }
+
   private:
     enum class TListKind { None, Values, Divisor, Error };
     static constexpr int32_t SmallValues = 4096;

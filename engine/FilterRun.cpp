@@ -1,5 +1,6 @@
 #include "engine/FilterRun.h"
 
+#include "engine/BlockWorkers.h"
 #include "engine/CompiledScheme.h"
 #include "engine/SerialFeatures.h"
 #include "engine/SerialNumber.h"
@@ -7,69 +8,23 @@
 #include "platform/rtl/Numbers.h"
 #include "platform/rtl/Strings.h"
 
+#include <algorithm>
 #include <chrono>
+#include <optional>
 
 namespace zorvy {
 
 namespace {
 
-// The result line of a candidate whose serial is known: what CombinationText gives.
-std::string ResultLine(const TCombination& balls, int32_t serial, bool display6machk) {
-    char buffer[32];
-    char* out = buffer;
-    for (int16_t ball : balls) {
-        *out++ = static_cast<char>('0' + ball / 10);
-        *out++ = static_cast<char>('0' + ball % 10);
-        *out++ = ' ';
-    }
-    if (display6machk) {
-        out[0] = out[1] = out[2] = ' ';
-        out += 3;
-        char digits[8];
-        int length = 0;
-        do {
-            digits[length++] = static_cast<char>('0' + serial % 10);
-            serial /= 10;
-        } while (serial > 0);
-        while (length > 0)
-            *out++ = digits[--length];
-    }
-    return std::string(buffer, out);
-}
-
-// Walks all combinations in lexicographic order, testing the cancel flag at the head of every a, b and
-// c pass, reporting progress at every b pass and letting the window work once per candidate.
-// judge(balls, serial) decides a candidate; survivors are listed. Returns their number.
-template <typename Judge>
-int32_t Enumerate(const uint8_t& filterCancel, bool display6machk, TFilterHost& host, Judge judge) {
-    int32_t survivors = 0;
-    int32_t serial = 0;
-    TCombination c{};
-    for (c[0] = 1; c[0] <= 28; ++c[0]) {
-        if (filterCancel) return survivors;
-        for (c[1] = c[0] + 1; c[1] <= 29; ++c[1]) {
-            if (filterCancel) return survivors;
-            host.ProcessMessages();
-            host.SetStatusText(2, ProgressText(c[0], c[1]));
-            for (c[2] = c[1] + 1; c[2] <= 30; ++c[2]) {
-                if (filterCancel) return survivors;
-                for (c[3] = c[2] + 1; c[3] <= 31; ++c[3])
-                    for (c[4] = c[3] + 1; c[4] <= 32; ++c[4])
-                        for (c[5] = c[4] + 1; c[5] <= 33; ++c[5]) {
-                            ++serial;
-                            host.ProcessMessages();
-                            if (judge(c, serial)) {
-                                host.AddResult(ResultLine(c, serial, display6machk));
-                                ++survivors;
-                            }
-                        }
-            }
-        }
-    }
-    return survivors;
-}
+// All result lines of a run that keeps every combination: 21 characters of balls and blanks per line and
+// the digits of every serial from 1 to 1,107,568.
+constexpr size_t AllLinesLength = 21 * static_cast<size_t>(CombinationCount) + 9 + 90 * 2 + 900 * 3 +
+                                  9000 * 4 + 90000 * 5 + 900000 * 6 + 107569 * 7;
 
 } // namespace
+
+TFilterEngine::TFilterEngine() = default;
+TFilterEngine::~TFilterEngine() = default;
 
 uint32_t TFilterHost::GetTickCount() {
     const auto now = std::chrono::steady_clock::now().time_since_epoch();
@@ -145,26 +100,71 @@ TEvalState TFilterEngine::MakeEvalState(const TFilterInput& input, TFilterHost& 
     return state;
 }
 
-int32_t TFilterEngine::RunFast(const TEvalState& state, bool display6machk, TFilterHost& host) {
-    const TCompiledScheme scheme(state);
-    TSerialDigits digits = SplitSerial(0); // the serial of the k-th combination is k
-    return Enumerate(FilterCancel, display6machk, host, [&](const TCombination& balls, int32_t) {
-        AdvanceSerial(digits);
-        const int verdict = scheme.Evaluate(digits, balls);
-        if (verdict == TCompiledScheme::Passed) return true;
-        if (state.CheckModeOn && verdict != TCompiledScheme::RejectedSilently)
-            JcTjErro(1, TCompiledScheme::Message(verdict), host);
-        return false;
-    });
+int32_t TFilterEngine::Enumerate(const TEvalState& state, bool display6machk, TFilterHost& host) {
+    results_.Clear();
+    const bool literal = EvaluationMethod == TEvaluationMethod::emLiteral;
+    const TCompiledScheme scheme(literal ? TEvalState() : state);
+    const int threads = literal ? 1
+                        : ThreadCount > 0
+                            ? ThreadCount
+                            : std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
+    results_.Reserve(CombinationCount,
+                     display6machk ? AllLinesLength : static_cast<size_t>(CombinationCount) * 18);
+
+    std::optional<TBlockWorkers> workers;
+    if (threads > 1)
+        workers.emplace(threads, slots_, [&](TBlock block, TResultLines& lines, TBlockOutcome& outcome) {
+            EvaluateBlock(scheme, block, display6machk, state.CheckModeOn, lines, outcome);
+        });
+    TBlockOutcome outcome;
+    for (int i = 0; i < BlockCount; ++i) {
+        // The heads of the first-ball and second-ball passes.
+        if (FilterCancel) break;
+        const TBlock block = Blocks()[i];
+        host.ProcessMessages();
+        host.SetStatusText(2, ProgressText(block.A, block.B));
+        if (workers) {
+            const TResultLines* lines = nullptr;
+            const TBlockOutcome* evaluated = workers->Wait(
+                i,
+                [&] {
+                    host.ProcessMessages();
+                    return FilterCancel == 0;
+                },
+                lines);
+            if (!evaluated || !Replay(lines, *evaluated, host)) break;
+            workers->Release(i);
+            continue;
+        }
+        if (literal)
+            EvaluateBlockLiteral(state, block, display6machk, results_, outcome);
+        else
+            EvaluateBlock(scheme, block, display6machk, state.CheckModeOn, results_, outcome);
+        if (!Replay(nullptr, outcome, host)) break;
+    }
+    return results_.Count();
 }
 
-int32_t TFilterEngine::RunLiteral(const TEvalState& state, bool display6machk, TFilterHost& host) {
-    return Enumerate(FilterCancel, display6machk, host, [&](const TCombination& balls, int32_t) {
-        return EvalXhConditions(balls, state) && EvalGwConditions(balls, state) &&
-               EvalSwConditions(balls, state) && EvalBwConditions(balls, state) &&
-               EvalQwConditions(balls, state) && EvalWwConditions(balls, state) &&
-               EvalSwwConditions(balls, state) && EvalTbConditions(balls, state);
-    });
+bool TFilterEngine::Replay(const TResultLines* from, const TBlockOutcome& outcome, TFilterHost& host) {
+    int32_t done = outcome.FirstLine;
+    size_t logged = 0;
+    const size_t passes = outcome.PassEnds.size() + (outcome.Error ? 1 : 0);
+    for (size_t pass = 0; pass < passes; ++pass) {
+        // The head of a third-ball pass.
+        if (FilterCancel) return false;
+        const int32_t end = pass < outcome.PassEnds.size() ? outcome.PassEnds[pass] : outcome.ErrorLines;
+        const int32_t first = results_.Count();
+        if (from)
+            results_.AppendLines(*from, done, end);
+        else
+            results_.Commit(std::max(end, first));
+        done = end;
+        if (results_.Count() > first) host.AddResults(results_, first);
+        for (; logged < outcome.Log.size() && outcome.Log[logged].Pass == static_cast<int>(pass); ++logged)
+            JcTjErro(1, outcome.Log[logged].Message, host);
+    }
+    if (outcome.Error) std::rethrow_exception(outcome.Error);
+    return true;
 }
 
 void TFilterEngine::BtfilterClick(TFilterInput& input, TFilterHost& host) {
@@ -188,9 +188,7 @@ void TFilterEngine::BtfilterClick(TFilterInput& input, TFilterHost& host) {
         host.ConditionsLoaded(input);
         DrawContext = GetWzEnd6v(host.Tem1Draws());
         const TEvalState state = MakeEvalState(input, host);
-        const int32_t survivors = EvaluationMethod == TEvaluationMethod::emLiteral
-                                      ? RunLiteral(state, input.display6machk, host)
-                                      : RunFast(state, input.display6machk, host);
+        const int32_t survivors = Enumerate(state, input.display6machk, host);
         host.SetStatusText(1, ElapsedText(host.GetTickCount() - start));
         FilterCancel = 0;
         host.SetFilterButtons(true, false);

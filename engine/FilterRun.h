@@ -5,6 +5,7 @@
 #include "engine/ConditionTable.h"
 #include "engine/DrawContext.h"
 #include "engine/Evaluators.h"
+#include "engine/ResultLines.h"
 #include "engine/SerialNumber.h"
 
 #include <array>
@@ -41,24 +42,31 @@ struct TFilterInput {
 class TFilterHost {
   public:
     virtual ~TFilterHost() = default;
-    virtual void ClearResults() {} // Memo1
-    virtual void AddResult(const std::string& /*line*/) {}
+    // Memo1: a run starts; what the list shows of the last run's lines is about to go.
+    virtual void ClearResults() {}
+    // Lines first .. lines.Count() - 1 were added (after each third-ball pass that added any); the list
+    // shows them from the run's own buffer, which stays as it is until the next run starts.
+    virtual void AddResults(const TResultLines& /*lines*/, int32_t /*first*/) {}
     virtual void SetStatusText(int /*panel*/, const std::string& /*text*/) {} // StatusBar1 panels 0..2
     virtual void SetTouzhushuCaption(const std::string& /*caption*/) {}       // Lbtouzhushu
     virtual void SetZongshuCaption(const std::string& /*caption*/) {}         // Lbzongshu
     virtual void SetFilterButtons(bool /*btfilterEnabled*/, bool /*btcanceEnabled*/) {}
     virtual void ConditionsLoaded(const TFilterInput& /*input*/) {} // ticks, flags, customwzchk
     virtual void ShowMessage(const std::string& /*text*/) {}
-    virtual void ProcessMessages() {}
-    virtual void ClearCheckLog() {} // MemoJctj
+    virtual void ProcessMessages() {} // also at least every few milliseconds while worker threads run
+    virtual void ClearCheckLog() {}   // MemoJctj
     virtual void AddCheckLogLine(const std::string& /*line*/) {}
     virtual uint32_t GetTickCount();                      // milliseconds
     virtual std::vector<TDraw> Tem1Draws() { return {}; } // the draw history, oldest first
 };
 
 // How a run numbers and judges candidates: fast (serial from the enumeration, prepared conditions) or
-// literal (every evaluator numbers the candidate by the tail walk and computes features from text).
+// literal (every evaluator numbers the candidate by the tail walk and computes features from text, on
+// the calling thread alone).
 enum class TEvaluationMethod { emFast, emLiteral };
+
+struct TBlockOutcome;
+struct TBlockSlot;
 
 inline constexpr const char* ConditionPendingMessage = "你刚才所选条件没有添加到相应栏里，请继续添加!";
 inline constexpr const char* EmptyDrawCodeMessage = "没有采用自动添加蓝球，请重做!";
@@ -86,6 +94,15 @@ class TFilterEngine {
     TEvaluationMethod EvaluationMethod = TEvaluationMethod::emFast;
     // How the literal method numbers a candidate in each evaluator.
     int32_t (*LiteralSerial)(const TCombination&) = SerialNumberByTailWalk;
+    // Threads that evaluate the fast method's blocks: 1 evaluates on the calling thread, 0 one per core.
+    // The result is the same for any number.
+    int ThreadCount = 0;
+
+    TFilterEngine();
+    ~TFilterEngine();
+
+    // The result lines of the last run (Memo1's lines), kept until the next run starts.
+    const TResultLines& Results() const { return results_; }
 
     // Fills the records of the ticked conditions, unticks conditions with an empty text, counts the
     // families and sets their flags. A malformed number raises EConvertError; what was written stays.
@@ -108,11 +125,16 @@ class TFilterEngine {
 
   private:
     TEvalState MakeEvalState(const TFilterInput& input, TFilterHost& host);
-    int32_t RunFast(const TEvalState& state, bool display6machk, TFilterHost& host);
-    int32_t RunLiteral(const TEvalState& state, bool display6machk, TFilterHost& host);
+    // Enumerates every block in order; returns the number of survivors.
+    int32_t Enumerate(const TEvalState& state, bool display6machk, TFilterHost& host);
+    // Moves an evaluated block into the result list pass by pass (from another buffer, or committing
+    // lines already written to the list's own); false when a cancel stops it. Raises the block's error.
+    bool Replay(const TResultLines* from, const TBlockOutcome& outcome, TFilterHost& host);
 
     bool running_ = false;
     std::unordered_set<std::string> logged_;
+    TResultLines results_;
+    std::vector<TBlockSlot> slots_; // the worker threads' buffers, kept from run to run
 };
 
 } // namespace zorvy

@@ -43,23 +43,8 @@ TSerialDigits SplitSerial(int32_t n) {
     return s;
 }
 
-void AdvanceSerial(TSerialDigits& s) {
+void AdvanceSerialWithCarry(TSerialDigits& s) {
     ++s.N;
-    const int8_t units = s.Right[0];
-    if (units != 9) {
-        // Nine steps in ten change only the units digit.
-        if (s.Count[units]-- == 2) --s.Repeated;
-        if (s.Count[units] == 0) s.Present &= static_cast<uint16_t>(~(1u << units));
-        if (++s.Count[units + 1] == 2) ++s.Repeated;
-        s.Present |= static_cast<uint16_t>(1u << (units + 1));
-        s.Right[0] = static_cast<int8_t>(units + 1);
-        ++s.Sum;
-        s.EvenCount += units % 2 == 0 ? -1 : 1;
-        s.OddMask ^= 1;
-        s.BigMask = static_cast<uint8_t>((s.BigMask & ~1u) | (units + 1 > 4));
-        s.RemainderSum += units % 3 == 2 ? -2 : 1;
-        return;
-    }
     for (int place = 0;; ++place) {
         const int8_t old = s.Right[place];
         if (place < s.Length) RemoveDigit(s, place, old);

@@ -26,8 +26,54 @@ struct TSerialDigits {
 
 // N from 0 to 9,999,999.
 TSerialDigits SplitSerial(int32_t n);
+// The digits of N + 1 when the units digit of N is 9.
+void AdvanceSerialWithCarry(TSerialDigits& s);
 // The digits of N + 1, updated in place (N below 9,999,999).
-void AdvanceSerial(TSerialDigits& s);
+inline void AdvanceSerial(TSerialDigits& s) {
+    const int8_t units = s.Right[0];
+    if (units == 9) return AdvanceSerialWithCarry(s);
+    // Nine steps in ten change only the units digit.
+    ++s.N;
+    if (s.Count[units]-- == 2) --s.Repeated;
+    if (s.Count[units] == 0) s.Present &= static_cast<uint16_t>(~(1u << units));
+    if (++s.Count[units + 1] == 2) ++s.Repeated;
+    s.Present |= static_cast<uint16_t>(1u << (units + 1));
+    s.Right[0] = static_cast<int8_t>(units + 1);
+    ++s.Sum;
+    s.EvenCount += units % 2 == 0 ? -1 : 1;
+    s.OddMask ^= 1;
+    s.BigMask = static_cast<uint8_t>((s.BigMask & ~1u) | (units + 1 > 4));
+    s.RemainderSum += units % 3 == 2 ? -2 : 1;
+}
+
+// The digits of the tens h = N div 10 of a serial: those of h, and none at all for h = 0.
+inline TSerialDigits TensDigits(int32_t h) {
+    return h == 0 ? TSerialDigits{} : SplitSerial(h);
+}
+// From the tens h to h + 1.
+inline void AdvanceTens(TSerialDigits& tens) {
+    if (tens.Length == 0)
+        tens = SplitSerial(1);
+    else
+        AdvanceSerial(tens);
+}
+// The digits of 10h + u from the tens digits of h.
+inline TSerialDigits WithUnits(const TSerialDigits& tens, int u) {
+    TSerialDigits s = tens;
+    s.N = tens.N * 10 + u;
+    for (int place = 6; place > 0; --place)
+        s.Right[place] = tens.Right[place - 1];
+    s.Right[0] = static_cast<int8_t>(u);
+    ++s.Length;
+    if (++s.Count[u] == 2) ++s.Repeated;
+    s.Present |= static_cast<uint16_t>(1u << u);
+    s.Sum += u;
+    s.EvenCount += u % 2 == 0;
+    s.OddMask = static_cast<uint8_t>(tens.OddMask << 1 | (u & 1));
+    s.BigMask = static_cast<uint8_t>(tens.BigMask << 1 | (u > 4));
+    s.RemainderSum = tens.RemainderSum * 3 + u % 3;
+    return s;
+}
 
 inline int32_t DigitSum(const TSerialDigits& s) {
     return s.Sum;

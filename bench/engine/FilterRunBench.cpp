@@ -14,16 +14,9 @@
 namespace zorvy {
 namespace {
 
-// Keeps the result lines, as the result list does.
 class TBenchHost : public TFilterHost {
   public:
-    std::vector<std::string> Lines;
     std::vector<TDraw> History;
-    void ClearResults() override {
-        Lines.clear();
-        Lines.reserve(CombinationCount);
-    }
-    void AddResult(const std::string& line) override { Lines.push_back(line); }
     std::vector<TDraw> Tem1Draws() override { return History; }
 };
 
@@ -71,9 +64,10 @@ void Baseline(benchmark::State& state) {
     TFilterEngine engine;
     TFilterInput input = TypicalScheme();
     engine.BtfilterClick(input, host);
-    bool same = host.Lines.size() == lines.Count;
+    const TResultLines& results = engine.Results();
+    bool same = static_cast<size_t>(results.Count()) == lines.Count;
     for (size_t i = 0; same && i < lines.Count; ++i)
-        same = host.Lines[i] == lines.Line(i);
+        same = results.Line(static_cast<int32_t>(i)) == lines.Line(i);
     if (!same) {
         state.SkipWithError("the baseline's lines differ from the engine's");
         return;
@@ -83,30 +77,45 @@ void Baseline(benchmark::State& state) {
     state.counters["survivors"] = static_cast<double>(lines.Count);
 }
 
+// state.range(0) threads.
 void Run(benchmark::State& state, TFilterInput (*scheme)(), TEvaluationMethod method) {
     TBenchHost host;
     host.History = History();
     TFilterEngine engine;
     engine.EvaluationMethod = method;
+    engine.ThreadCount = static_cast<int>(state.range(0));
     double seconds = 0;
     TimedLoop(state, seconds, [&] {
         TFilterInput input = scheme();
         engine.BtfilterClick(input, host);
-        benchmark::DoNotOptimize(host.Lines.data());
+        benchmark::DoNotOptimize(engine.Results().Text());
     });
-    state.counters["survivors"] = static_cast<double>(host.Lines.size());
+    state.counters["survivors"] = static_cast<double>(engine.Results().Count());
     if (scheme == TypicalScheme && baselineSeconds > 0)
         state.counters["x_baseline"] = seconds / baselineSeconds;
 }
 
 BENCHMARK(Baseline)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Run, TypicalScheme, TypicalScheme, TEvaluationMethod::emFast)
+    ->Arg(1)
+    ->Arg(2)
+    ->Arg(4)
+    ->Arg(8)
+    ->ArgName("threads")
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Run, NoConditions, AllDigitsInput, TEvaluationMethod::emFast)
+    ->Arg(1)
+    ->Arg(8)
+    ->ArgName("threads")
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Run, AllConditions, AllConditionsScheme, TEvaluationMethod::emFast)
+    ->Arg(1)
+    ->Arg(8)
+    ->ArgName("threads")
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Run, TypicalSchemeLiteral, TypicalScheme, TEvaluationMethod::emLiteral)
+    ->Arg(1)
+    ->ArgName("threads")
     ->Unit(benchmark::kMillisecond)
     ->Iterations(1);
 

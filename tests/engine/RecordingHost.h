@@ -30,11 +30,14 @@ class TRecordingHost : public TFilterHost {
         Results.clear();
         ResultCount = 0;
     }
-    void AddResult(const std::string& line) override {
-        if (ResultCount++ == 0) FirstResult = line;
-        LastResult = line;
-        if (KeepResults) Results.push_back(line);
-        if (OnResult) OnResult(line);
+    void AddResults(const TResultLines& lines, int32_t first) override {
+        for (int32_t i = first; i < lines.Count(); ++i) {
+            const std::string line(lines.Line(i));
+            if (ResultCount++ == 0) FirstResult = line;
+            LastResult = line;
+            if (KeepResults) Results.push_back(line);
+            if (OnResult) OnResult(line);
+        }
     }
     void SetStatusText(int panel, const std::string& text) override {
         Status.at(panel) = text;

@@ -1,0 +1,178 @@
+#include "engine/FilterBlocks.h"
+
+#include "engine/SerialNumber.h"
+
+#include <bitset>
+
+namespace zorvy {
+
+namespace {
+
+constexpr uint32_t LongestLine = 28; // six balls, three blanks and a seven-digit serial
+
+// Combinations in a block: the tails of four balls above b.
+int32_t BlockSize(int b) {
+    const int32_t m = RedBallMax - b;
+    return m * (m - 1) * (m - 2) * (m - 3) / 24;
+}
+
+void PutBall(char* line, int place, int ball) {
+    line[3 * place] = static_cast<char>('0' + ball / 10);
+    line[3 * place + 1] = static_cast<char>('0' + ball % 10);
+    line[3 * place + 2] = ' ';
+}
+
+// Writes the digits of the tens of a serial; returns their number (0 for the tens 0).
+int PutTens(const TSerialDigits& tens, char* out) {
+    for (int i = 0; i < tens.Length; ++i)
+        out[i] = static_cast<char>('0' + tens.Right[tens.Length - 1 - i]);
+    return tens.Length;
+}
+
+template <bool Display, bool BallTests>
+void FastBlock(const TCompiledScheme& scheme, TBlock block, bool checkMode, TResultLines& lines,
+               TBlockOutcome& outcome) {
+    const int32_t size = BlockSize(block.B);
+    lines.Reserve(size, static_cast<size_t>(size) * LongestLine);
+    outcome.Reset(lines.Count());
+    TResultLines::TAppender out = lines.Appender();
+    const int32_t base = lines.Count();
+    const uint32_t* const start = out.End;
+
+    // The serial before the block's first combination, as its tens and units.
+    const int32_t before = BlockStart(block.A, block.B) - 1;
+    int u = before % 10;
+    TSerialDigits tens = TensDigits(before / 10);
+    TDecadeVerdicts verdicts;
+    scheme.DecadeVerdicts(tens, verdicts);
+
+    char line[64];
+    PutBall(line, 0, block.A);
+    PutBall(line, 1, block.B);
+    line[18] = line[19] = line[20] = ' ';
+    int tensLength = Display ? PutTens(tens, line + 21) : 0;
+    const TBallCodes codesB = AddBall(AddBall(NoBalls, 0, block.A), 1, block.B);
+    std::bitset<ConditionCount + 1> logged;
+
+    int pass = 0;
+    for (int c = block.B + 1; c <= 30; ++c, ++pass) {
+        PutBall(line, 2, c);
+        const TBallCodes codesC = BallTests ? AddBall(codesB, 2, c) : codesB;
+        for (int d = c + 1; d <= 31; ++d) {
+            PutBall(line, 3, d);
+            const TBallCodes codesD = BallTests ? AddBall(codesC, 3, d) : codesC;
+            for (int e = d + 1; e <= 32; ++e) {
+                PutBall(line, 4, e);
+                const TBallCodes codesE = BallTests ? AddBall(codesD, 4, e) : codesD;
+                for (int f = e + 1; f <= 33; ++f) {
+                    if (++u == 10) {
+                        u = 0;
+                        AdvanceTens(tens);
+                        scheme.DecadeVerdicts(tens, verdicts);
+                        if (Display) tensLength = PutTens(tens, line + 21);
+                    }
+                    int16_t verdict = verdicts[u];
+                    if (BallTests && verdict == TCompiledScheme::Passed)
+                        verdict = scheme.BallVerdict(AddBall(codesE, 5, f));
+                    if (verdict == TCompiledScheme::Passed) {
+                        PutBall(line, 5, f);
+                        if (Display) {
+                            line[21 + tensLength] = static_cast<char>('0' + u);
+                            out.AppendPadded(line, 22 + tensLength);
+                        } else {
+                            out.AppendPadded(line, 18);
+                        }
+                    } else if (verdict == TCompiledScheme::RaisesError) {
+                        outcome.ErrorLines = base + static_cast<int32_t>(out.End - start);
+                        try {
+                            scheme.RaiseFor(WithUnits(tens, u), AddBall(codesE, 5, f));
+                        } catch (...) {
+                            outcome.Error = std::current_exception();
+                        }
+                        return;
+                    } else if (checkMode && verdict != TCompiledScheme::RejectedSilently &&
+                               !logged[verdict]) {
+                        logged.set(verdict);
+                        outcome.Log.push_back({pass, TCompiledScheme::Message(verdict)});
+                    }
+                }
+            }
+        }
+        outcome.PassEnds.push_back(base + static_cast<int32_t>(out.End - start));
+    }
+}
+
+} // namespace
+
+const std::array<TBlock, BlockCount>& Blocks() {
+    static const std::array<TBlock, BlockCount> blocks = [] {
+        std::array<TBlock, BlockCount> all{};
+        int i = 0;
+        for (int a = 1; a <= 28; ++a)
+            for (int b = a + 1; b <= 29; ++b)
+                all[i++] = {a, b};
+        return all;
+    }();
+    return blocks;
+}
+
+void TBlockOutcome::Reset(int32_t firstLine) {
+    FirstLine = firstLine;
+    PassEnds.clear();
+    Log.clear();
+    Error = nullptr;
+    ErrorLines = firstLine;
+}
+
+void EvaluateBlock(const TCompiledScheme& scheme, TBlock block, bool display6machk, bool checkMode,
+                   TResultLines& lines, TBlockOutcome& outcome) {
+    const bool balls = scheme.HasBallTests();
+    if (display6machk)
+        balls ? FastBlock<true, true>(scheme, block, checkMode, lines, outcome)
+              : FastBlock<true, false>(scheme, block, checkMode, lines, outcome);
+    else
+        balls ? FastBlock<false, true>(scheme, block, checkMode, lines, outcome)
+              : FastBlock<false, false>(scheme, block, checkMode, lines, outcome);
+}
+
+void EvaluateBlockLiteral(const TEvalState& original, TBlock block, bool display6machk, TResultLines& lines,
+                          TBlockOutcome& outcome) {
+    const int32_t size = BlockSize(block.B);
+    lines.Reserve(size, static_cast<size_t>(size) * LongestLine);
+    outcome.Reset(lines.Count());
+    TResultLines::TAppender out = lines.Appender();
+    const uint32_t* const start = out.End;
+    int pass = 0;
+    TEvalState state = original;
+    state.JcTjErro = [&](bool flag, const std::string& message) {
+        if (!flag) return;
+        for (const TBlockOutcome::TLogEntry& entry : outcome.Log)
+            if (entry.Message == message) return;
+        outcome.Log.push_back({pass, message});
+    };
+    TCombination balls{};
+    balls[0] = static_cast<int16_t>(block.A);
+    balls[1] = static_cast<int16_t>(block.B);
+    for (balls[2] = static_cast<int16_t>(block.B + 1); balls[2] <= 30; ++balls[2], ++pass) {
+        for (balls[3] = static_cast<int16_t>(balls[2] + 1); balls[3] <= 31; ++balls[3])
+            for (balls[4] = static_cast<int16_t>(balls[3] + 1); balls[4] <= 32; ++balls[4])
+                for (balls[5] = static_cast<int16_t>(balls[4] + 1); balls[5] <= 33; ++balls[5]) {
+                    try {
+                        if (EvalXhConditions(balls, state) && EvalGwConditions(balls, state) &&
+                            EvalSwConditions(balls, state) && EvalBwConditions(balls, state) &&
+                            EvalQwConditions(balls, state) && EvalWwConditions(balls, state) &&
+                            EvalSwwConditions(balls, state) && EvalTbConditions(balls, state)) {
+                            const std::string line = CombinationText(balls, display6machk);
+                            out.Append(line.data(), static_cast<uint32_t>(line.size()));
+                        }
+                    } catch (...) {
+                        outcome.Error = std::current_exception();
+                        outcome.ErrorLines = outcome.FirstLine + static_cast<int32_t>(out.End - start);
+                        return;
+                    }
+                }
+        outcome.PassEnds.push_back(outcome.FirstLine + static_cast<int32_t>(out.End - start));
+    }
+}
+
+} // namespace zorvy
