@@ -69,6 +69,7 @@ constexpr std::uint32_t BS_LEFTTEXT = 0x01000000;
 constexpr std::uint32_t BS_MULTILINE = 0x02000000;
 constexpr std::uint32_t BS_PUSHLIKE = 0x04000000;
 constexpr std::uint32_t BS_FLAT = 0x08000000;
+constexpr std::uint32_t BS_NOTIFY = 0x10000000; // focus changes and double clicks are told too
 // Scroll-bar controls.
 constexpr std::uint32_t SBS_HORZ = 0x00000000;
 constexpr std::uint32_t SBS_VERT = 0x00100000;

@@ -14,6 +14,9 @@ bool RegisterSystemClass(const std::string& lowerName) {
                               LoadCursor(IDC_ARROW), clNone});
     if (lowerName == "edit")
         return RegisterClass({"EDIT", CS_DBLCLKS, &EditClassProc, LoadCursor(IDC_IBEAM), clNone});
+    if (lowerName == "button")
+        return RegisterClass({"BUTTON", CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, &ButtonClassProc,
+                              LoadCursor(IDC_ARROW), clNone});
     return false;
 }
 
