@@ -142,8 +142,10 @@ void TWinControl::CreateHandle() {
 void TWinControl::DestroyWnd() {
     const HWND h = handle_;
     text_ = GetWindowText(h);
-    // Messages of the dying window no longer reach the control.
+    // Messages of the dying window no longer reach the control; a window of a system class still
+    // lets that class's procedure see its destruction, so that it frees what it keeps for the window.
     SetWindowUserData(h, 0);
+    if (defWndProc_ && defWndProc_ != &DefWindowProc) SetWindowProc(h, defWndProc_);
     handle_ = 0;
     DestroyWindow(h);
 }
