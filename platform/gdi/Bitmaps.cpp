@@ -10,7 +10,7 @@ TBitmapObject::TBitmapObject(int width, int height, int bitsPerPixel)
     : TGdiObject(TGdiObjectKind::Bitmap), width(std::max(width, 0)), height(std::max(height, 0)),
       bitsPerPixel(bitsPerPixel), bits(size_t(this->width) * size_t(this->height), 0) {}
 
-int DIBRowBytes(int width, int bitCount) {
+int64_t DIBRowBytes(int64_t width, int bitCount) {
     return ((width * bitCount + 31) / 32) * 4;
 }
 
@@ -20,11 +20,14 @@ bool ValidBitCount(int bitCount) {
     return bitCount == 1 || bitCount == 4 || bitCount == 8 || bitCount == 24 || bitCount == 32;
 }
 
-// Bitmaps larger than this are refused instead of exhausting memory on a corrupt size.
-constexpr int64_t MaxPixels = int64_t(1) << 28;
+bool ValidSize(int64_t width, int64_t height) {
+    return width >= 0 && height >= 0 && width * height <= MaxBitmapPixels;
+}
 
-bool ValidSize(int width, int height) {
-    return width >= 0 && height >= 0 && int64_t(width) * int64_t(height) <= MaxPixels;
+// The row count of a pixel array whose height is negative for top-down rows; 64-bit, as INT_MIN has no
+// positive int.
+int64_t RowCount(const BITMAPINFO& info) {
+    return info.biHeight < 0 ? -int64_t(info.biHeight) : info.biHeight;
 }
 
 uint32_t PaletteValue(const std::vector<uint32_t>& palette, size_t index) {
@@ -151,9 +154,9 @@ HBITMAP CreateCompatibleBitmap(HDC dc, int width, int height) {
 }
 
 HBITMAP CreateDIBitmap(const BITMAPINFO& info, const void* bits) {
-    int height = info.biHeight < 0 ? -info.biHeight : info.biHeight;
+    const int64_t height = RowCount(info);
     if (!ValidBitCount(info.biBitCount) || !ValidSize(info.biWidth, height)) return nullptr;
-    HBITMAP bitmap = CreateBitmap(info.biWidth, height, 1, info.biBitCount);
+    HBITMAP bitmap = CreateBitmap(info.biWidth, int(height), 1, info.biBitCount);
     if (info.biBitCount <= 8) bitmap->palette = info.palette;
     if (bits) SetDIBits(bitmap, info, bits);
     return bitmap;
@@ -166,17 +169,16 @@ bool GetObject(HBITMAP bitmap, BITMAP& out) {
     out.bmBitsPixel = bitmap->bitsPerPixel;
     out.bmPlanes = 1;
     out.bmWidthBytes = bitmap->bitsPerPixel == 1 ? (bitmap->width + 15) / 16 * 2
-                                                 : DIBRowBytes(bitmap->width, bitmap->bitsPerPixel);
+                                                 : int(DIBRowBytes(bitmap->width, bitmap->bitsPerPixel));
     return true;
 }
 
 int GetDIBits(HBITMAP bitmap, BITMAPINFO& info, void* bits) {
     if (!bitmap || !bitmap->Valid() || !ValidBitCount(info.biBitCount)) return 0;
-    int height = info.biHeight < 0 ? -info.biHeight : info.biHeight;
-    if (info.biWidth != bitmap->width || height != bitmap->height) {
+    const int height = bitmap->height;
+    if (info.biWidth != bitmap->width || RowCount(info) != height) {
         info.biWidth = bitmap->width;
-        info.biHeight = info.biHeight < 0 ? -bitmap->height : bitmap->height;
-        height = bitmap->height;
+        info.biHeight = info.biHeight < 0 ? -height : height;
     }
     if (info.biBitCount <= 8)
         info.palette = bitmap->bitsPerPixel == info.biBitCount && !bitmap->palette.empty()
@@ -197,8 +199,8 @@ int GetDIBits(HBITMAP bitmap, BITMAPINFO& info, void* bits) {
 
 int SetDIBits(HBITMAP bitmap, const BITMAPINFO& info, const void* bits) {
     if (!bitmap || !bitmap->Valid() || !bits || !ValidBitCount(info.biBitCount)) return 0;
-    int height = info.biHeight < 0 ? -info.biHeight : info.biHeight;
-    if (info.biWidth != bitmap->width || height != bitmap->height) return 0;
+    const int height = bitmap->height;
+    if (info.biWidth != bitmap->width || RowCount(info) != height) return 0;
     std::vector<uint32_t> palette = info.palette;
     if (info.biBitCount <= 8 && palette.empty()) palette = DefaultPalette(info.biBitCount);
     size_t stride = size_t(DIBRowBytes(bitmap->width, info.biBitCount));

@@ -45,7 +45,11 @@ struct BITMAPINFO {
     std::vector<uint32_t> palette;
 };
 
-int DIBRowBytes(int width, int bitCount);
+// Bitmaps and images larger than this are refused, so a corrupt size never exhausts memory.
+inline constexpr int64_t MaxBitmapPixels = int64_t(1) << 28;
+
+// Bytes of one row padded to 4 bytes; 64-bit, as a width of the cap times 32 bits does not fit an int.
+int64_t DIBRowBytes(int64_t width, int bitCount);
 
 // bitCount 1 makes a monochrome bitmap; any other value a colour bitmap of that format. The optional
 // bits are in the platform's device-dependent layout: rows padded to 2 bytes (1 bit) or 4 bytes.

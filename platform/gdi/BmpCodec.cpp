@@ -92,13 +92,16 @@ TDib ReadDib(const TReader& in, size_t headerAt, size_t bitsAt, int heightDiviso
     } else {
         in.Fail("unknown header");
     }
-    if (dib.height < 0) {
+    // Sizes are checked in 64 bits: a height of INT_MIN has no positive int.
+    int64_t height = dib.height;
+    if (height < 0) {
         dib.topDown = true;
-        dib.height = -dib.height;
+        height = -height;
     }
-    dib.height /= heightDivisor;
-    if (dib.width <= 0 || dib.height <= 0 || int64_t(dib.width) * dib.height > (int64_t(1) << 28))
+    height /= heightDivisor;
+    if (dib.width <= 0 || height <= 0 || int64_t(dib.width) * height > MaxBitmapPixels)
         in.Fail("unsupported size");
+    dib.height = int(height);
     if (compression != 0 && compression != 3 && compression != 6) in.Fail("unsupported compression");
     int bits = dib.bitCount;
     if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
@@ -116,7 +119,7 @@ TDib ReadDib(const TReader& in, size_t headerAt, size_t bitsAt, int heightDiviso
     }
     if (bitsAt == 0) bitsAt = paletteAt;
     if (bits == 16 && compression == 0) masks[0] = 0x7C00, masks[1] = 0x03E0, masks[2] = 0x001F;
-    size_t stride = size_t(DIBRowBytes(dib.width, bits));
+    const size_t stride = size_t(DIBRowBytes(dib.width, bits));
     in.Need(bitsAt, stride * size_t(dib.height));
     dib.pixels.resize(size_t(dib.width) * size_t(dib.height));
     for (int y = 0; y < dib.height; ++y) {

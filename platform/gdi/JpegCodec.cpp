@@ -45,7 +45,13 @@ void InitError(TJpegError& error) {
     error.truncated = false;
 }
 
-// Decodes into pixels (0x00RRGGBB, top-down); answers false with the error's message filled in.
+// libjpeg's work memory beyond which an image is refused: a progressive image of the pixel cap needs
+// about this much for its coefficients.
+constexpr long MaxJpegWorkMemory = 1L << 30;
+
+// Decodes into pixels (0x00RRGGBB, top-down); answers false with the error's message filled in. An image
+// over the pixel cap is refused from its header, and decoding stops at the first row past the end of the
+// data, so a short file claiming a huge size costs neither time nor memory.
 // Nothing with a destructor lives in this frame across the jump.
 bool Decode(const uint8_t* data, size_t size, TJpegError& error, std::vector<uint32_t>* pixels, int* width,
             int* height) {
@@ -60,29 +66,40 @@ bool Decode(const uint8_t* data, size_t size, TJpegError& error, std::vector<uin
     jpeg_create_decompress(&info);
     jpeg_mem_src(&info, data, static_cast<unsigned long>(size));
     jpeg_read_header(&info, TRUE);
+    if (info.image_width == 0 || info.image_height == 0 ||
+        uint64_t(info.image_width) * info.image_height > uint64_t(MaxBitmapPixels)) {
+        std::snprintf(error.message, sizeof error.message, "unsupported size");
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
+    info.mem->max_memory_to_use = MaxJpegWorkMemory;
     info.out_color_space = JCS_RGB;
-    jpeg_start_decompress(&info);
-    if (info.output_width == 0 || info.output_height == 0 ||
-        uint64_t(info.output_width) * info.output_height > (uint64_t(1) << 28) ||
-        info.output_components != 3) {
-        std::snprintf(error.message, sizeof error.message, "unsupported size or colour layout");
+    jpeg_start_decompress(&info); // reads a whole progressive image
+    if (error.truncated || info.output_components != 3) {
+        if (!error.truncated) std::snprintf(error.message, sizeof error.message, "unsupported colour layout");
         jpeg_destroy_decompress(&info);
         return false;
     }
     *width = int(info.output_width);
     *height = int(info.output_height);
-    pixels->resize(size_t(*width) * size_t(*height));
     row = static_cast<JSAMPLE*>(std::malloc(size_t(*width) * 3));
     JSAMPROW rows[1] = {row};
-    while (info.output_scanline < info.output_height) {
-        size_t y = info.output_scanline;
+    // Rows are added as they are decoded, so memory grows only with the data that is there.
+    while (info.output_scanline < info.output_height && !error.truncated) {
         if (jpeg_read_scanlines(&info, rows, 1) != 1) break;
+        const size_t y = pixels->size() / size_t(*width);
+        pixels->resize(pixels->size() + size_t(*width));
         uint32_t* out = pixels->data() + y * size_t(*width);
         for (int x = 0; x < *width; ++x)
             out[x] = uint32_t(row[3 * x]) << 16 | uint32_t(row[3 * x + 1]) << 8 | uint32_t(row[3 * x + 2]);
     }
     std::free(row);
     row = nullptr;
+    if (error.truncated || info.output_scanline < info.output_height) {
+        if (!error.truncated) std::snprintf(error.message, sizeof error.message, "the data ends early");
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
     jpeg_finish_decompress(&info);
     jpeg_destroy_decompress(&info);
     return !error.truncated;

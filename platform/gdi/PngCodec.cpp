@@ -36,7 +36,8 @@ HBITMAP LoadPng(std::span<const uint8_t> data) {
     if (!png_image_begin_read_from_memory(&image, data.data(), data.size()))
         throw EImageError(std::string("Invalid PNG image: ") + image.message);
     image.format = PNG_FORMAT_BGRA;
-    if (image.width == 0 || image.height == 0 || uint64_t(image.width) * image.height > (uint64_t(1) << 28)) {
+    if (image.width == 0 || image.height == 0 ||
+        uint64_t(image.width) * image.height > uint64_t(MaxBitmapPixels)) {
         png_image_free(&image);
         throw EImageError("Invalid PNG image: unsupported size");
     }

@@ -58,18 +58,23 @@ class Formatter {
         return args_[next_++];
     }
 
-    // A number or "*"; -1 when there is none.
+    // A number or "*"; -1 when there is none. Written out or taken from an argument, a number over
+    // MaxNumber is refused, so a width or precision never asks for gigabytes; a negative "*" argument
+    // counts as none.
+    static constexpr int64_t MaxNumber = 100000;
     int Number(size_t& i) {
         if (i < format_.size() && format_[i] == '*') {
             ++i;
             const TFormatArg& arg = NextArg();
             if (arg.GetKind() != TFormatArg::Kind::Integer) Invalid();
-            return static_cast<int>(arg.AsInteger());
+            const int64_t value = arg.AsInteger();
+            if (value > MaxNumber) Invalid();
+            return value < 0 ? -1 : static_cast<int>(value);
         }
         int value = -1;
         while (i < format_.size() && format_[i] >= '0' && format_[i] <= '9') {
             value = (value < 0 ? 0 : value) * 10 + (format_[i++] - '0');
-            if (value > 100000) Invalid();
+            if (value > MaxNumber) Invalid();
         }
         return value;
     }

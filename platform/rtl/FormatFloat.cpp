@@ -134,6 +134,7 @@ std::string Emit(const std::string& section, const SectionLayout& layout, const 
     int fractionIndex = 0;
     bool afterPoint = false;
     bool integerStarted = false;
+    bool afterExponent = false; // placeholders after the exponent's digits stand for nothing
 
     auto emitIntegerDigit = [&](int power) {
         bool hasDigit = power < intLength;
@@ -158,10 +159,13 @@ std::string Emit(const std::string& section, const SectionLayout& layout, const 
         } else if (IsExponentAt(section, i)) {
             if (!integerStarted) emitExtraIntegerDigits();
             out += r.exponent;
+            afterExponent = true;
             i += 2;
             while (i < section.size() && section[i] == '0')
                 ++i;
             --i;
+        } else if (afterExponent && (c == '0' || c == '#' || c == '.')) {
+            continue;
         } else if (c == '0' || c == '#') {
             if (afterPoint) {
                 if (fractionIndex < static_cast<int>(r.fraction.size())) out += r.fraction[fractionIndex];

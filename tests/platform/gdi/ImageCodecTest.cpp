@@ -154,6 +154,24 @@ TEST(GdiImageCodec, CorruptOrTruncatedFilesRaiseClearErrors) {
     };
     std::vector<uint8_t> hugeBmp = bmp;
     Put32(hugeBmp, 18, 0x7FFFFFFF);
+    // 2^27 + 1 pixels of 32 bits: a row of 2^29 + 4 bytes, which in 32-bit arithmetic wraps to 4.
+    std::vector<uint8_t> wideBmp = BmpFile(1, 1, 32, {}, std::vector<uint8_t>(64, 0));
+    Put32(wideBmp, 18, (1u << 27) + 1);
+    std::vector<uint8_t> lowestHeightBmp = bmp;
+    Put32(lowestHeightBmp, 22, 0x80000000); // INT_MIN rows, top-down
+    // A JPEG whose frame header claims 16000 x 16000 pixels, cut off soon after its scan starts.
+    std::vector<uint8_t> hugeJpeg = jpeg;
+    for (size_t i = 0; i + 8 < hugeJpeg.size(); ++i)
+        if (hugeJpeg[i] == 0xFF && hugeJpeg[i + 1] == 0xC0) {
+            hugeJpeg[i + 5] = hugeJpeg[i + 7] = 16000 >> 8;
+            hugeJpeg[i + 6] = hugeJpeg[i + 8] = 16000 & 0xFF;
+            break;
+        }
+    for (size_t i = 0; i + 1 < hugeJpeg.size(); ++i)
+        if (hugeJpeg[i] == 0xFF && hugeJpeg[i + 1] == 0xDA) {
+            hugeJpeg.resize(i + 40);
+            break;
+        }
     std::vector<uint8_t> badIcon = {0, 0,  1, 0, 1, 0, 16, 16,   0,    0, 1,
                                     0, 32, 0, 0, 1, 0, 0,  0xFF, 0xFF, 0, 0};
     struct TCase {
@@ -172,6 +190,9 @@ TEST(GdiImageCodec, CorruptOrTruncatedFilesRaiseClearErrors) {
         {"truncated BMP rows", cut(bmp, bmp.size() - 3), LoadBmp},
         {"truncated BMP header", cut(bmp, 20), LoadBmp},
         {"BMP of absurd size", hugeBmp, LoadBmp},
+        {"BMP whose row size overflows 32 bits", wideBmp, LoadBmp},
+        {"BMP of INT_MIN rows", lowestHeightBmp, LoadBmp},
+        {"short JPEG claiming 16000 x 16000", hugeJpeg, LoadJpeg},
         {"icon pointing past its end", badIcon, LoadIco},
     };
     for (const TCase& c : cases) {

@@ -167,6 +167,8 @@ TEST(RtlFloatText, FormatFloatSections) {
                  {"0.0E-0", 0.00012, "1.2E-4"},
                  {"0.0e+000", 0, "0.0e+000"},
                  {"'E+'0.0E+00", 1234.5, "E+1.2E+03"}, // a quoted "E+" is text, not the exponent
+                 {"0000E+0##", 12345678, "1235E+4"},   // placeholders after the exponent show nothing
+                 {"0.0E+0#.#'!'", 0.00012, "1.2E-4!"},
                  {"'Rate: '0.0'%'", 12.34, "Rate: 12.3%"},
                  {"0;(0);'zero'", -5, "(5)"},
                  {"0;(0);'zero'", 0, "zero"},
@@ -269,6 +271,7 @@ TEST(RtlFormat, SpecifiersWidthsAndErrors) {
                  {Format("%e", 1234.5), "1.23450000000000E+003"},
                  {Format("%1:s %0:s", {"a", "b"}), "b a"},
                  {Format("%*d", 4, 7), "   7"},
+                 {Format("%*d|", int64_t(-3), 7), "7|"}, // a negative "*" width is none
                  {Format("100%%"), "100%"},
                  {Format("%d%s", {3, "x"}), "3x"}};
     test::SavedFormatSettings saved;
@@ -278,7 +281,10 @@ TEST(RtlFormat, SpecifiersWidthsAndErrors) {
 
     for (auto bad :
          {+[] { return Format("%d", "x"); }, +[] { return Format("%s", 1); }, +[] { return Format("%f", 1); },
-          +[] { return Format("%q", 1); }, +[] { return Format("%d"); }, +[] { return Format("abc%"); }})
+          +[] { return Format("%q", 1); }, +[] { return Format("%d"); }, +[] { return Format("abc%"); },
+          // "*" takes the written-out cap, in 64 bits: 2^32 + 4 must not pass as 4.
+          +[] { return Format("%*d", int64_t(1) << 40, 7); },
+          +[] { return Format("%.*d", int64_t(4294967300), 7); }, +[] { return Format("%*d", 100001, 7); }})
         EXPECT_THROW(bad(), EConvertError);
     try {
         Format("%d", 1.5);
