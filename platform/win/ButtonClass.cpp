@@ -146,7 +146,12 @@ void PaintButton(HWND hwnd, HDC dc) {
             InflateRect(face, -1, -1);
         }
         const bool down = b.pushed || (IsCheckKind(kind) && b.check != BST_UNCHECKED);
-        DrawFrameControl(dc, face, DFC_BUTTON, DFCS_BUTTONPUSH | (down ? DFCS_PUSHED : 0u));
+        FillRect(dc, face, GetSysColorBrush(COLOR_BTNFACE));
+        TRect edge = face;
+        if (down)
+            FrameRect(dc, edge, GetSysColorBrush(COLOR_BTNSHADOW));
+        else
+            DrawEdge(dc, edge, EDGE_RAISED, BF_RECT);
         TRect label = face;
         if (down) OffsetRect(label, 1, 1);
         DrawText(dc, text, label, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
@@ -157,8 +162,8 @@ void PaintButton(HWND hwnd, HDC dc) {
         }
         return;
     }
-    FillRect(dc, r, background);
     if (kind == BS_GROUPBOX) {
+        // A group box leaves its inside to the controls it holds.
         TSize size;
         GetTextExtentPoint32(dc, text.empty() ? "X" : text, size);
         TRect frame = r;
@@ -172,6 +177,7 @@ void PaintButton(HWND hwnd, HDC dc) {
         }
         return;
     }
+    FillRect(dc, r, background);
     // A check box or radio button: the mark at the left (at the right with BS_LEFTTEXT), the text beside it.
     const int mark = CheckBoxCellSize;
     const bool right = (style & BS_LEFTTEXT) != 0;

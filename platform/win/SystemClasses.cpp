@@ -17,6 +17,8 @@ bool RegisterSystemClass(const std::string& lowerName) {
     if (lowerName == "button")
         return RegisterClass({"BUTTON", CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW, &ButtonClassProc,
                               LoadCursor(IDC_ARROW), clNone});
+    if (lowerName == "listbox")
+        return RegisterClass({"LISTBOX", CS_DBLCLKS, &ListBoxClassProc, LoadCursor(IDC_ARROW), clNone});
     return false;
 }
 

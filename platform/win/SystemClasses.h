@@ -10,6 +10,7 @@ namespace zorvy {
 LRESULT ScrollBarClassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 LRESULT EditClassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 LRESULT ButtonClassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+LRESULT ListBoxClassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
 // Registers the system class of that (lower-case) name; false when there is none.
 bool RegisterSystemClass(const std::string& lowerName);
