@@ -7,9 +7,9 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Numbers.h"
 #include "tests/engine/AllCombinations.h"
+#include "tests/engine/RandomSchemes.h"
 #include "tests/engine/RealDraws.h"
 #include "tests/engine/RecordingHost.h"
-#include "tests/engine/Schemes.h"
 
 #include <gtest/gtest.h>
 
@@ -111,60 +111,6 @@ TEST(FastPath, PreparedTestsAnswerAsCheckCondition) {
     }
 }
 
-// A random condition text of one to three segments.
-std::string RandomConditionText(std::mt19937& random, int32_t range) {
-    std::string text;
-    for (int n = 1 + random() % 3; n > 0; --n) {
-        switch (random() % 6) {
-        case 0:
-            text += random() % 2 ? "j=1/" : "j=0/";
-            break;
-        case 1:
-            text += "y=" + std::to_string(random() % 3) + "/";
-            break;
-        case 2: {
-            const int32_t low = static_cast<int32_t>(random() % range);
-            text += "fw1=" + std::to_string(low) + "/fw2=" + std::to_string(low + random() % range) + "/";
-            break;
-        }
-        case 3: {
-            text += "xfw= ";
-            for (int k = 1 + random() % 6; k > 0; --k)
-                text += std::to_string(random() % range) + " ";
-            text += "/";
-            break;
-        }
-        case 4:
-            text += "xfw=c" + std::to_string(2 + random() % 5) + ", 0 1 3 /";
-            break;
-        default:
-            text += "xfw=0123456789/fw1=1/fw2=" + std::to_string(random() % 7) + "/";
-            break;
-        }
-    }
-    return text;
-}
-
-// A random scheme: a few ticked conditions, random digits, sometimes a banker test.
-TFilterInput RandomScheme(std::mt19937& random) {
-    TFilterInput input;
-    input.DigitButtons = AllDigits();
-    for (int n = random() % 12; n > 0; --n) {
-        const int condition = static_cast<int>(random() % ConditionCount);
-        const int32_t range = condition == XhtzFirst ? CombinationCount : 12;
-        input.Conditions[condition] = {true, RandomConditionText(random, range)};
-    }
-    if (random() % 3 == 0)
-        for (auto& row : input.DigitButtons)
-            for (bool& digit : row)
-                digit = random() % 4 != 0;
-    if (random() % 3 == 0) {
-        input.Tj_danmachk = true;
-        input.Tj_danmaEdit = "dm=" + std::to_string(random() % 10) + " /";
-    }
-    return input;
-}
-
 TEST(FastPath, PreparedSchemesJudgeAsTheEvaluators) {
     std::mt19937 random(5);
     const std::vector<TDraw> history = RealDrawHistory();
@@ -173,19 +119,7 @@ TEST(FastPath, PreparedSchemesJudgeAsTheEvaluators) {
         TFilterEngine engine;
         TRecordingHost host;
         TFilterInput input = RandomScheme(random);
-        engine.FnFilterCheck(input);
-        engine.BankerDigits = ExtractConditionValue(input.Tj_danmaEdit, "dm=");
-        engine.sixbmJsPro(input, host);
-        TEvalState state;
-        state.ConditionRecords = engine.ConditionRecords;
-        for (int c = 0; c < ConditionCount; ++c)
-            state.Checked[c] = input.Conditions[c].Checked;
-        state.FamilyFlags = input.FamilyFlags;
-        state.Tj_danmachk = input.Tj_danmachk;
-        state.BankerDigits = engine.BankerDigits;
-        state.customwzchk = input.customwzchk;
-        state.SelectedDigits = engine.SelectedDigits;
-        state.DrawContext = GetWzEnd6v(scheme % 2 ? history : shortHistory);
+        TEvalState state = LoadScheme(input, engine, host, GetWzEnd6v(scheme % 2 ? history : shortHistory));
         std::string message;
         state.JcTjErro = [&](bool, const std::string& m) { message = m; };
         const TCompiledScheme prepared(state);
@@ -211,33 +145,6 @@ TEST(FastPath, PreparedSchemesJudgeAsTheEvaluators) {
                 ASSERT_EQ(TCompiledScheme::Message(verdict), message) << serial;
             }
         } while (NextCombination(c));
-    }
-}
-
-TEST(FastPath, FastAndLiteralRunsListTheSameSurvivors) {
-    const std::vector<TDraw> history = RealDrawHistory();
-    TFilterInput wide;
-    wide.DigitButtons = AllDigits();
-    wide.DigitButtons[1][4] = wide.DigitButtons[3][7] = false;
-    wide.Tj_danmachk = true;
-    wide.Tj_danmaEdit = "dm=3 /";
-    for (const char* stem : {"gw5", "sw7", "Tb12", "tb6", "xhtz22"})
-        Tick(wide, stem, "j=0/");
-    Tick(wide, "xhtz1", "xfw=c4, 0 1 3 /");
-    Tick(wide, "ww14", "y=0/y=2/");
-    for (const TFilterInput& scheme : {TypicalScheme(), wide}) {
-        TFilterInput input = scheme;
-        TFilterInput literalInput = scheme;
-        TFilterEngine fast, literal;
-        literal.EvaluationMethod = TEvaluationMethod::emLiteral;
-        literal.LiteralSerial = SerialNumber; // the tail walk would take minutes here
-        TRecordingHost fastHost, literalHost;
-        fastHost.History = literalHost.History = history;
-        fast.BtfilterClick(input, fastHost);
-        literal.BtfilterClick(literalInput, literalHost);
-        EXPECT_GT(fastHost.ResultCount, 0);
-        EXPECT_EQ(fastHost.Results, literalHost.Results);
-        EXPECT_EQ(fastHost.Status[0], literalHost.Status[0]);
     }
 }
 
