@@ -54,8 +54,14 @@ void TADOConnection::Connect() {
     auto connection = std::make_unique<odbc::Connection>();
     connection->SetDatabaseFile(target.databaseFile);
     connection->SetQueryTimeout(target.commandTimeout.value_or(commandTimeout_));
+    // The embedded database's lock wait is part of a statement's time, and never longer than it.
+    if (target.embedded) {
+        const int commandTimeout = target.commandTimeout.value_or(0);
+        connection->SetLockTimeout(commandTimeout > 0 ? std::min(EmbeddedLockTimeout, 1000 * commandTimeout)
+                                                      : EmbeddedLockTimeout);
+    }
     connection->Open(target.connectionString, target.connectTimeout.value_or(connectionTimeout_));
-    if (target.embedded) CreateProgramTables(*connection);
+    if (target.embedded) EnsureProgramTables(*connection);
     connection_ = std::move(connection);
     embedded_ = target.embedded;
 }

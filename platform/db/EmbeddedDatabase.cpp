@@ -37,7 +37,9 @@ std::string SqliteOdbcString(const std::string& file, const std::string& options
     // The SQLite driver takes the value up to the next ";" as it stands: no quoting is possible.
     if (file.find(';') != std::string::npos)
         throw EDatabaseError("The database path \"" + file + "\" contains \";\", which ODBC cannot pass on");
-    return "DRIVER={SQLite3};Database=" + file + ";Timeout=5000;" + options;
+    // The driver does not wait for locks (it would spend its time-out again on each step of a
+    // statement); the connection waits itself, once per statement (see odbc::Connection::SetLockTimeout).
+    return "DRIVER={SQLite3};Database=" + file + ";Timeout=1;" + options;
 }
 
 // Removes a database file and the journal files SQLite may have left beside it.
@@ -96,6 +98,16 @@ std::string SqliteConnectionString(const std::string& file) {
     return SqliteOdbcString(file, "JournalMode=WAL;SyncPragma=NORMAL;");
 }
 
+void EnsureProgramTables(odbc::Connection& connection) {
+    // One read first: a database that has its tables is not written to, and a lock held by another
+    // program is waited for once.
+    odbc::Statement statement(connection);
+    statement.Execute("select count(*) from sqlite_master where type = 'table' and name in "
+                      "('LotteryIssue', 'FL_issue')");
+    if (statement.Fetch() && std::get<int64_t>(statement.Get(0)) == 2) return;
+    CreateProgramTables(connection);
+}
+
 void CreateProgramTables(odbc::Connection& connection) {
     for (const char* statement : ProgramTables)
         connection.ExecDirect(statement);
@@ -139,6 +151,7 @@ void CreateEmbeddedDatabase(const std::string& file, const std::string& historyF
         const std::string temporary = name.data();
         try {
             odbc::Connection connection;
+            connection.SetLockTimeout(EmbeddedLockTimeout);
             // A rollback journal rather than write-ahead logging: once committed and closed, the one
             // file holds everything and can be moved into place alone.
             connection.Open(SqliteOdbcString(temporary, "JournalMode=DELETE;"));

@@ -30,6 +30,11 @@ std::string SqliteConnectionString(const std::string& file);
 
 // Creates the program's tables (LotteryIssue, FL_issue) and their unique keys where they are missing.
 void CreateProgramTables(odbc::Connection& connection);
+// The same for the embedded database, touching a database that has its tables not at all.
+void EnsureProgramTables(odbc::Connection& connection);
+
+// Milliseconds a statement on the embedded database waits for another program's lock.
+constexpr int EmbeddedLockTimeout = 5000;
 
 // Inserts the rows of a draw history into LotteryIssue, inside whatever transaction is open.
 void InsertDrawHistory(odbc::Connection& connection, const TDrawHistory& history);

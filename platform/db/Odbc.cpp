@@ -8,8 +8,10 @@
 #include <sqlucode.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cstring>
 #include <map>
+#include <thread>
 
 namespace zorvy::odbc {
 namespace {
@@ -223,6 +225,25 @@ void Bind(SQLHSTMT stmt, SQLUSMALLINT number, const Value& value, BoundParameter
 } // namespace
 
 void Statement::Execute(const std::string& sql, const std::vector<Value>& parameters) {
+    using Clock = std::chrono::steady_clock;
+    const int lockTimeout = connection_->LockTimeout();
+    const Clock::time_point deadline = Clock::now() + std::chrono::milliseconds(lockTimeout);
+    for (;;) {
+        try {
+            ExecuteOnce(sql, parameters);
+            return;
+        } catch (const Error& error) {
+            // A lock that another program holds is waited for here, once for the whole statement: the
+            // driver's own wait would be spent again on each of its steps.
+            const Clock::time_point now = Clock::now();
+            if (error.GetFault() != Fault::Locked || lockTimeout <= 0 || now >= deadline) throw;
+            std::this_thread::sleep_for(
+                std::min<Clock::duration>(std::chrono::milliseconds(20), deadline - now));
+        }
+    }
+}
+
+void Statement::ExecuteOnce(const std::string& sql, const std::vector<Value>& parameters) {
     SQLHSTMT stmt = handle_;
     SQLFreeStmt(stmt, SQL_CLOSE);
     SQLFreeStmt(stmt, SQL_RESET_PARAMS);

@@ -90,6 +90,7 @@ class Statement {
     Statement& operator=(const Statement&) = delete;
 
     // Runs one statement; parameters are bound in order to its "?" markers, never spliced into the text.
+    // A lock held by another program is waited for up to the connection's lock time-out.
     void Execute(const std::string& sql, const std::vector<Value>& parameters = {});
     // Columns of the result set of the last Execute; empty when the statement returned none.
     const std::vector<ColumnInfo>& Columns() const { return columns_; }
@@ -101,6 +102,7 @@ class Statement {
     int64_t RowsAffected();
 
   private:
+    void ExecuteOnce(const std::string& sql, const std::vector<Value>& parameters);
     void Describe();
     void Free();
     void Check(short ret, const std::string& context);
@@ -130,6 +132,10 @@ class Connection {
     // Seconds a statement may run before the driver cancels it (0: no limit).
     void SetQueryTimeout(int seconds) { queryTimeout_ = seconds; }
     int QueryTimeout() const { return queryTimeout_; }
+    // Milliseconds a statement waits for a lock that another program holds, trying again until then
+    // (0: the driver's own handling), for drivers that do not wait themselves.
+    void SetLockTimeout(int milliseconds) { lockTimeout_ = milliseconds; }
+    int LockTimeout() const { return lockTimeout_; }
     // Name of the database engine behind the connection ("SQLite", "PostgreSQL").
     std::string DbmsName();
 
@@ -164,6 +170,7 @@ class Connection {
     std::optional<Error> lostTransaction_; // what ended the open transaction early
     std::string databaseFile_;
     int queryTimeout_ = 0;
+    int lockTimeout_ = 0;
 };
 
 // The data source names the ODBC configuration defines (user and system), as the driver manager lists them.

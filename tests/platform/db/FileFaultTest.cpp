@@ -1,0 +1,112 @@
+// The embedded database's file under faults: locked by another program, read-only, damaged.
+#include "platform/db/ADOConnection.h"
+#include "platform/db/ADODataSet.h"
+#include "platform/db/Field.h"
+#include "platform/db/Odbc.h"
+#include "tests/support/DrawDatabase.h"
+
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <filesystem>
+#include <thread>
+
+namespace zorvy {
+namespace {
+
+double SecondsSince(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+// Another program (the sqlite3 shell) holding a lock on a database until the object goes.
+class LockHolder {
+  public:
+    LockHolder(const std::string& file, const std::string& begin) {
+        const std::string ready = file + ".locked";
+        pid_ = fork();
+        if (pid_ == 0) {
+            execlp("sqlite3", "sqlite3", file.c_str(), begin.c_str(),
+                   "insert into FL_issue (LotIssue) values ('x');",
+                   (".system touch " + ready + "; sleep 60").c_str(), static_cast<char*>(nullptr));
+            _exit(127);
+        }
+        for (int i = 0; i < 400 && !std::filesystem::exists(ready); ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(25));
+        if (!std::filesystem::exists(ready))
+            throw std::runtime_error("sqlite3 did not take the lock (is it installed?)");
+    }
+    ~LockHolder() {
+        kill(pid_, SIGKILL);
+        waitpid(pid_, nullptr, 0);
+    }
+
+  private:
+    pid_t pid_ = -1;
+};
+
+// What the lock tests wait: the statement time-out they set, under the default lock wait.
+constexpr double LockWait = 2;
+
+void ExpectLockedAfterOneWait(const std::function<void()>& action) {
+    const auto start = std::chrono::steady_clock::now();
+    try {
+        action();
+        ADD_FAILURE() << "went past another program's lock";
+    } catch (const odbc::Error& e) {
+        EXPECT_EQ(e.GetFault(), odbc::Fault::Locked) << e.what();
+        EXPECT_EQ(std::string(e.what()).rfind("The database is locked by another program: [SQLite]", 0), 0u)
+            << e.what();
+    }
+    const double waited = SecondsSince(start);
+    EXPECT_GE(waited, LockWait - 0.2);
+    EXPECT_LT(waited, LockWait + 1.5); // once, with a margin for a loaded machine; it used to be twice
+}
+
+TEST(FileFault, ALockHeldByAnotherProgramIsWaitedForOnce) {
+    test::DrawDatabase database;
+    TADOConnection connection(nullptr);
+    connection.SetConnectionString(test::DrawDatabase::ConnectionString() + ";Command Timeout=2");
+    TADOTable table(nullptr);
+    table.SetConnection(&connection);
+    table.SetTableName("LotteryIssue");
+    table.Open();
+    table.Last();
+    {
+        LockHolder holder(database.File(), "begin immediate;");
+        table.Edit();
+        table.FieldByName("Notes")->SetAsString("mine");
+        ExpectLockedAfterOneWait([&] { table.Post(); });
+        EXPECT_EQ(table.GetState(), TDataSetState::dsEdit);
+        EXPECT_EQ(table.FieldByName("Notes")->GetAsString(), "mine");
+    }
+    // Once the other program lets go, the same post goes through.
+    table.Post();
+    TADOQuery check(nullptr);
+    check.SetConnection(&connection);
+    check.SetSQLText("select count(*) as n from LotteryIssue where Notes = 'mine'");
+    check.Open();
+    EXPECT_EQ(check.FieldByName("n")->GetAsInteger(), 1);
+}
+
+TEST(FileFault, OpeningADatabaseLockedByAnotherProgramWaitsOnce) {
+    test::DrawDatabase database;
+    {
+        // A database another program switched back to a rollback journal: its exclusive lock keeps
+        // readers out too.
+        odbc::Connection c;
+        c.Open("DRIVER={SQLite3};Database=" + database.File() + ";");
+        c.ExecDirect("pragma journal_mode=delete");
+    }
+    LockHolder holder(database.File(), "begin exclusive;");
+    TADOConnection connection(nullptr);
+    connection.SetConnectionString(test::DrawDatabase::ConnectionString() + ";Command Timeout=2");
+    ExpectLockedAfterOneWait([&] { connection.Open(); });
+    EXPECT_FALSE(connection.GetConnected());
+}
+
+} // namespace
+} // namespace zorvy
