@@ -228,30 +228,32 @@ void TcxCanvas::RotateBitmap(TBitmap* bitmap, int rotation, bool mirror) {
     if (!bitmap || (rotation == 0 && !mirror)) return;
     const int w = bitmap->GetWidth(), h = bitmap->GetHeight();
     if (w <= 0 || h <= 0 || rotation < 0 || rotation > 3) return;
-    std::vector<uint32_t> source(size_t(w) * size_t(h));
-    for (int y = 0; y < h; ++y)
-        std::copy_n(bitmap->ScanLine(y), w, source.begin() + ptrdiff_t(y) * w);
     const bool turned = rotation == 1 || rotation == 2;
     const int dw = turned ? h : w;
-    std::vector<uint32_t> dest(source.size());
-    for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) {
-            int col = x, row = y;
-            switch (rotation) {
-            case 0: row = h - 1 - y; break;
-            case 1: col = y, row = mirror ? x : w - 1 - x; break;
-            case 2: col = h - 1 - y, row = mirror ? w - 1 - x : x; break;
-            case 3: col = w - 1 - x, row = mirror ? y : h - 1 - y; break;
-            }
-            dest[size_t(row) * size_t(dw) + size_t(col)] = source[size_t(y) * size_t(w) + size_t(x)];
-        }
+    // The destination column and row of source pixel (x, y) are linear in x and y:
+    // column = c0 + cx x + cy y, row = r0 + rx x + ry y.
+    int c0 = 0, cx = 1, cy = 0, r0 = 0, rx = 0, ry = 1;
+    switch (rotation) {
+    case 0: r0 = h - 1, ry = -1; break;                                                // vertical flip
+    case 1: cx = 0, cy = 1, r0 = mirror ? 0 : w - 1, rx = mirror ? 1 : -1, ry = 0; break; // or transpose
+    case 2: c0 = h - 1, cx = 0, cy = -1, r0 = mirror ? w - 1 : 0, rx = mirror ? -1 : 1, ry = 0; break;
+    case 3: c0 = w - 1, cx = -1, r0 = mirror ? 0 : h - 1, ry = mirror ? 1 : -1; break;
+    }
+    const ptrdiff_t stepX = ptrdiff_t(rx) * dw + cx, stepY = ptrdiff_t(ry) * dw + cy;
+    const uint32_t* source = bitmap->ScanLine(0); // the rows follow each other
+    std::vector<uint32_t> dest(size_t(w) * size_t(h));
+    ptrdiff_t rowStart = ptrdiff_t(r0) * dw + c0;
+    for (int y = 0; y < h; ++y, rowStart += stepY) {
+        const uint32_t* in = source + ptrdiff_t(y) * w;
+        ptrdiff_t at = rowStart;
+        for (int x = 0; x < w; ++x, at += stepX)
+            dest[size_t(at)] = in[x];
+    }
     if (turned) {
         bitmap->SetHeight(0);
         bitmap->SetSize(h, w);
     }
-    const int dh = turned ? w : h;
-    for (int y = 0; y < dh; ++y)
-        std::copy_n(dest.begin() + ptrdiff_t(y) * dw, dw, bitmap->ScanLine(y));
+    std::copy(dest.begin(), dest.end(), bitmap->ScanLine(0));
 }
 
 void TcxCanvas::StartPath() {

@@ -155,7 +155,8 @@ std::string EscapedSeparator(char separator) {
 }
 
 std::string Quoted(const std::string& text) {
-    return "'" + text + "'";
+    std::string quoted = "'";
+    return quoted.append(text).append("'");
 }
 
 int LongerDesignator() {
@@ -190,7 +191,7 @@ std::string BuildRegExprMask(const TcxDateTimeFormatInfo& info, bool timeRules) 
                 const auto& names = item.Text == "MMMM" ? fs.LongMonthNames : fs.ShortMonthNames;
                 mask += "((0?[1-9]|1[012])|(";
                 for (size_t m = 0; m < names.size(); ++m)
-                    mask += (m ? "|" : "") + Quoted(names[m]);
+                    mask.append(m ? "|" : "").append(Quoted(names[m]));
                 mask += "))";
                 break;
             }
@@ -210,9 +211,9 @@ std::string BuildRegExprMask(const TcxDateTimeFormatInfo& info, bool timeRules) 
             else if (SameText(item.Text, "AM/PM"))
                 mask += "(AM|PM)?";
             else if (!fs.TimeAMString.empty() && !fs.TimePMString.empty())
-                mask += "(" + Quoted(fs.TimeAMString) + "|" + Quoted(fs.TimePMString) + ")?";
+                mask.append("(").append(Quoted(fs.TimeAMString)).append("|").append(Quoted(fs.TimePMString)).append(")?");
             else if (!fs.TimeAMString.empty() || !fs.TimePMString.empty())
-                mask += "(" + Quoted(fs.TimeAMString.empty() ? fs.TimePMString : fs.TimeAMString) + ")?";
+                mask.append("(").append(Quoted(fs.TimeAMString.empty() ? fs.TimePMString : fs.TimeAMString)).append(")?");
             break;
         case fikTimeSeparator: mask += EscapedSeparator(fs.TimeSeparator); break;
         default: break;
@@ -229,7 +230,7 @@ std::string BuildStandardMask(const TcxDateTimeFormatInfo& info) {
         case fikText:
             for (size_t i = 0; i < item.Text.size();) {
                 const size_t n = std::max<size_t>(CharLengthAt(item.Text, i), 1);
-                mask += "\\" + item.Text.substr(i, n);
+                mask.append("\\").append(item.Text, i, n);
                 i += n;
             }
             break;

@@ -281,7 +281,7 @@ void DateToLocaleText(bool fourDigitYear, std::string& text, TDateTime date) {
         }
         return;
     }
-    if (hasTime) text += " " + GetTimeFormat(st);
+    if (hasTime) text.append(" ").append(GetTimeFormat(st));
 }
 
 void FormatDateForEdit(bool masked, bool withTime, bool fourDigitYear, std::string& text, TDateTime date) {
@@ -313,7 +313,7 @@ void AddSmartDateWordsToRegExpr(std::string& r, bool withNow) {
     };
     std::string words = quote(SmartDateWord(0));
     for (int i = 1; i < SmartDateWordCount; ++i)
-        if (i != 19 || withNow) words += "|" + quote(SmartDateWord(i));
+        if (i != 19 || withNow) words.append("|").append(quote(SmartDateWord(i)));
     r = "(" + r + ")|(" + words + ")((\\+|-)\\d(\\d(\\d\\d?)?)?)?";
 }
 
