@@ -3,7 +3,8 @@
 #include "platform/vcl/dialogs/MessageDialogs.h"
 #include "platform/gdi/Text.h"
 #include "platform/vcl/Dialogs.h"
-#include "platform/vcl/dialogs/DialogButton.h"
+#include "platform/vcl/Forms.h"
+#include "platform/vcl/stdctrls/Buttons.h"
 #include "platform/vcl/stdctrls/Edits.h"
 #include "platform/vcl/stdctrls/Labels.h"
 #include "platform/win/VirtualKeys.h"
@@ -14,7 +15,7 @@
 namespace zorvy {
 namespace {
 
-enum class TIcon { None, Error, Question, Warning, Information };
+enum class TMessageIcon { None, Error, Question, Warning, Information };
 
 struct TButtonSpec {
     std::string caption;
@@ -24,12 +25,12 @@ struct TButtonSpec {
 // The form's icon: a coloured disc with a sign, drawn by the program.
 class TMessageForm : public TForm {
   public:
-    TMessageForm(TIcon icon) : TForm(nullptr), icon_(icon) {}
-    TIcon icon_;
+    TMessageForm(TMessageIcon icon) : TForm(nullptr), icon_(icon) {}
+    TMessageIcon icon_;
 
   protected:
     void Paint() override {
-        if (icon_ == TIcon::None) return;
+        if (icon_ == TMessageIcon::None) return;
         struct TLook {
             TColor color;
             const char* sign;
@@ -63,7 +64,7 @@ TSize MeasureText(TFont* font, const std::string& text, int maxWidth) {
 
 // Runs the message form; answers the result of the button pressed, cancelResult when it is closed
 // otherwise (Esc with no cancelling button, the close box).
-TModalResult RunMessage(const std::string& caption, const std::string& text, TIcon icon,
+TModalResult RunMessage(const std::string& caption, const std::string& text, TMessageIcon icon,
                         const std::vector<TButtonSpec>& buttons, int defaultIndex, int cancelIndex,
                         TModalResult cancelResult) {
     InitializeForms();
@@ -74,7 +75,7 @@ TModalResult RunMessage(const std::string& caption, const std::string& text, TIc
     form->SetColor(clBtnFace);
     form->SetCaption(caption);
     const TSize measured = MeasureText(form->GetFont(), text, 420);
-    const int iconWidth = icon != TIcon::None ? 48 : 0;
+    const int iconWidth = icon != TMessageIcon::None ? 48 : 0;
     const int buttonsWidth = static_cast<int>(buttons.size()) * (ButtonWidth + ButtonGap) - ButtonGap;
     const int clientWidth = std::max(iconWidth + measured.cx + 2 * Margin + 4, buttonsWidth + 2 * Margin);
     const int textHeight = std::max(measured.cy, iconWidth ? 32 : 0);
@@ -87,10 +88,13 @@ TModalResult RunMessage(const std::string& caption, const std::string& text, TIc
     form->SetClientWidth(clientWidth);
     form->SetClientHeight(14 + textHeight + 12 + ButtonHeight + 12);
     int x = (clientWidth - buttonsWidth) / 2;
-    TDialogButton* focus = nullptr;
+    TButton* focus = nullptr;
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         const bool isDefault = static_cast<int>(i) == defaultIndex;
-        auto* b = new TDialogButton(form, buttons[i].result, isDefault, static_cast<int>(i) == cancelIndex);
+        auto* b = new TButton(form);
+        b->ModalResult = buttons[i].result;
+        b->SetDefault(isDefault);
+        b->Cancel = static_cast<int>(i) == cancelIndex;
         b->SetCaption(buttons[i].caption);
         b->SetParent(form);
         b->SetBounds(x, 14 + textHeight + 12, ButtonWidth, ButtonHeight);
@@ -152,7 +156,7 @@ TModalResult RunMessageDlg(const std::string& message, TMsgDlgType type, TMsgDlg
     static const char* const captions[] = {"警告", "错误", "信息", "确认"};
     const std::string caption =
         type == mtCustom ? (Application ? Application->Title : std::string()) : captions[type];
-    static const TIcon icons[] = {TIcon::Warning, TIcon::Error, TIcon::Information, TIcon::Question, TIcon::None};
+    static const TMessageIcon icons[] = {TMessageIcon::Warning, TMessageIcon::Error, TMessageIcon::Information, TMessageIcon::Question, TMessageIcon::None};
     return RunMessage(caption, message, icons[type], specs, defaultIndex, cancelIndex,
                       cancelIndex >= 0 ? specs[static_cast<std::size_t>(cancelIndex)].result : mrCancel);
 }
@@ -194,12 +198,12 @@ int ShowMessageBox(const std::string& text, const std::string& caption, UINT fla
     int cancelIndex = static_cast<int>(buttons.size()) - 1;
     for (std::size_t i = 0; i < buttons.size(); ++i)
         if (buttons[i].result == IDCANCEL || buttons[i].result == IDNO) cancelIndex = static_cast<int>(i);
-    TIcon icon = TIcon::None;
+    TMessageIcon icon = TMessageIcon::None;
     switch (flags & 0xF0) {
-    case MB_ICONERROR: icon = TIcon::Error; break;
-    case MB_ICONQUESTION: icon = TIcon::Question; break;
-    case MB_ICONWARNING: icon = TIcon::Warning; break;
-    case MB_ICONINFORMATION: icon = TIcon::Information; break;
+    case MB_ICONERROR: icon = TMessageIcon::Error; break;
+    case MB_ICONQUESTION: icon = TMessageIcon::Question; break;
+    case MB_ICONWARNING: icon = TMessageIcon::Warning; break;
+    case MB_ICONINFORMATION: icon = TMessageIcon::Information; break;
     default: break;
     }
     return RunMessage(caption, text, icon, buttons, defaultIndex, cancelIndex,
@@ -211,8 +215,13 @@ void ShowMessage(const std::string& text) {
 }
 
 bool InputQuery(const std::string& caption, const std::string& prompt, std::string& value) {
-    TForm* form = NewDialogForm(caption, 260, 0);
+    InitializeForms();
+    auto* form = new TForm(nullptr);
     TWeakLink<TCustomForm> link(form);
+    form->SetBorderStyle(bsDialog);
+    form->Position = poScreenCenter;
+    form->SetColor(clBtnFace);
+    form->SetCaption(caption);
     auto* label = new TLabel(form);
     label->SetParent(form);
     label->SetLeft(Margin);
@@ -224,11 +233,15 @@ bool InputQuery(const std::string& caption, const std::string& prompt, std::stri
     edit->SetBounds(Margin, label->GetTop() + label->GetHeight() + 6, width - 2 * Margin, 21);
     edit->SetText(value);
     const int buttonsTop = edit->GetTop() + edit->GetHeight() + 14;
-    auto* ok = new TDialogButton(form, mrOk, true, false);
+    auto* ok = new TButton(form);
+    ok->ModalResult = mrOk;
+    ok->SetDefault(true);
     ok->SetCaption("确定");
     ok->SetParent(form);
     ok->SetBounds(width / 2 - ButtonWidth - ButtonGap / 2, buttonsTop, ButtonWidth, ButtonHeight);
-    auto* cancel = new TDialogButton(form, mrCancel, false, true);
+    auto* cancel = new TButton(form);
+    cancel->ModalResult = mrCancel;
+    cancel->Cancel = true;
     cancel->SetCaption("取消");
     cancel->SetParent(form);
     cancel->SetBounds(width / 2 + ButtonGap / 2, buttonsTop, ButtonWidth, ButtonHeight);

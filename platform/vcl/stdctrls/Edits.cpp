@@ -1,5 +1,6 @@
 #include "platform/vcl/stdctrls/Edits.h"
 #include "platform/vcl/Forms.h"
+#include "platform/vcl/stdctrls/SystemClassInput.h"
 #include "platform/win/Input.h"
 #include "platform/win/MessageLoop.h"
 #include "platform/win/Styles.h"
@@ -136,6 +137,11 @@ void TCustomEdit::Dispatch(TMessage& m) {
     if (m.Msg == CN_COMMAND && HiWord(m.WParam) == EN_CHANGE) {
         Change();
         return;
+    }
+    if (IsSystemClassMouseMessage(m.Msg) && HandleAllocated()) {
+        TWeakLink<TCustomEdit> self(this);
+        DefaultHandler(m);
+        if (!self) return;
     }
     TWinControl::Dispatch(m);
 }
