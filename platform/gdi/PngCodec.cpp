@@ -41,6 +41,12 @@ HBITMAP LoadPng(std::span<const uint8_t> data) {
         png_image_free(&image);
         throw EImageError("Invalid PNG image: unsupported size");
     }
+    // Deflate packs at most 1032 bytes into one, and every row holds a filter byte and at least a bit per
+    // pixel: a file shorter than that is cut off, refused before its size is allocated.
+    if (uint64_t(data.size()) * 1032 < uint64_t(image.height) * (1 + (uint64_t(image.width) + 7) / 8)) {
+        png_image_free(&image);
+        throw EImageError("Invalid PNG image: the file is truncated");
+    }
     HBITMAP bitmap = CreateBitmap(int(image.width), int(image.height), 1, 32);
     if (!png_image_finish_read(&image, nullptr, bitmap->bits.data(), 0, nullptr)) {
         std::string message = image.message;
