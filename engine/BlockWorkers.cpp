@@ -9,15 +9,11 @@ namespace {
 constexpr auto IdleInterval = std::chrono::milliseconds(10);
 constexpr int32_t UnitSize = 8000; // combinations: enough to make a hand-over cheap in comparison
 
-int32_t BlockSize(TBlock block) {
-    const int32_t m = RedBallMax - block.B;
-    return m * (m - 1) * (m - 2) * (m - 3) / 24;
-}
-
 } // namespace
 
-TBlockWorkers::TBlockWorkers(int threads, std::vector<TBlockSlot>& slots, TEvaluate evaluate)
-    : slots_(slots), evaluate_(std::move(evaluate)) {
+TBlockWorkers::TBlockWorkers(int threads, TResultLines& lines, std::vector<TBlockSlot>& slots,
+                             TEvaluate evaluate)
+    : lines_(lines), slots_(slots), evaluate_(std::move(evaluate)) {
     unitOf_.resize(BlockCount);
     int32_t size = UnitSize;
     for (int i = 0; i < BlockCount; ++i) {
@@ -62,17 +58,22 @@ void TBlockWorkers::Work() {
             if (stop_) return;
         }
         TBlockSlot& slot = slots_[static_cast<size_t>(unit % ring)];
-        slot.Lines.Clear();
         slot.Outcomes.resize(static_cast<size_t>(unitStart_[unit + 1] - unitStart_[unit]));
+        // The unit's region: a line and 32 bytes of text more than its combinations need, after those of
+        // the units before it. The replayed lines never reach it: no combination gives two lines.
+        const int32_t before = CombinationsBefore(Blocks()[unitStart_[unit]]);
+        int32_t line = before + unit + 1;
+        lines_.StartRegion(line,
+                           static_cast<uint32_t>(before) * LongestLine + static_cast<uint32_t>(unit) * 32);
         for (int i = unitStart_[unit]; i < unitStart_[unit + 1]; ++i) {
             TBlockOutcome& outcome = slot.Outcomes[static_cast<size_t>(i - unitStart_[unit])];
             try {
-                evaluate_(Blocks()[i], slot.Lines, outcome);
+                evaluate_(Blocks()[i], lines_, line, outcome);
             } catch (...) {
                 outcome.Error = std::current_exception(); // no memory: the run ends with it
             }
             if (outcome.Error) break; // the run ends at this block
-            slot.Lines.Commit(outcome.PassEnds.back());
+            line = outcome.PassEnds.back();
         }
         {
             std::lock_guard lock(mutex_);
@@ -82,8 +83,7 @@ void TBlockWorkers::Work() {
     }
 }
 
-const TBlockOutcome* TBlockWorkers::Wait(int i, const std::function<bool()>& idle,
-                                         const TResultLines*& lines) {
+const TBlockOutcome* TBlockWorkers::Wait(int i, const std::function<bool()>& idle) {
     const int unit = unitOf_[i];
     const size_t index = static_cast<size_t>(unit) % slots_.size();
     TBlockSlot& slot = slots_[index];
@@ -93,7 +93,6 @@ const TBlockOutcome* TBlockWorkers::Wait(int i, const std::function<bool()>& idl
         if (!idle()) return nullptr;
         lock.lock();
     }
-    lines = &slot.Lines;
     return &slot.Outcomes[static_cast<size_t>(i - unitStart_[unit])];
 }
 

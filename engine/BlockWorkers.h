@@ -1,7 +1,9 @@
 #pragma once
 // Worker threads that evaluate the blocks of a run ahead of the thread that replays them in order. The
-// blocks are handed out in units of a few thousand combinations (the last blocks are tiny); a fixed
-// ring of slots bounds how far the workers run ahead, and the slots' buffers are kept from run to run.
+// blocks are handed out in units of a few thousand combinations (the last blocks are tiny). Each unit
+// writes its lines into its own region of the run's result buffer, beyond the lines already replayed,
+// so that replaying moves them down within the one buffer. A ring of slots bounds how far the workers
+// run ahead.
 #include "engine/FilterBlocks.h"
 
 #include <condition_variable>
@@ -14,29 +16,35 @@
 namespace zorvy {
 
 struct TBlockSlot {
-    TResultLines Lines;                  // the lines of every block of the unit, one after the other
     std::vector<TBlockOutcome> Outcomes; // by block of the unit
     bool Done = false;
 };
 
 class TBlockWorkers {
   public:
-    using TEvaluate = std::function<void(TBlock, TResultLines&, TBlockOutcome&)>;
+    using TEvaluate = std::function<void(TBlock, TResultLines&, int32_t, TBlockOutcome&)>;
 
-    // Starts the threads on the blocks in order; slots is resized to the ring's size.
-    TBlockWorkers(int threads, std::vector<TBlockSlot>& slots, TEvaluate evaluate);
+    // Room in the result buffer for every region, beyond the lines of any replay.
+    static constexpr int32_t RegionLines = CombinationCount + BlockCount + 2;
+    static constexpr size_t RegionText =
+        static_cast<size_t>(CombinationCount) * LongestLine + (BlockCount + 1) * size_t{32};
+
+    // Starts the threads on the blocks in order; lines must have the room above, slots is resized to
+    // the ring's size.
+    TBlockWorkers(int threads, TResultLines& lines, std::vector<TBlockSlot>& slots, TEvaluate evaluate);
     // Stops the threads once their current units are done.
     ~TBlockWorkers();
 
-    // Block i once it is evaluated (blocks are awaited in order), with the buffer holding its lines;
-    // calls idle at least every few milliseconds meanwhile. nullptr when idle answers false.
-    const TBlockOutcome* Wait(int i, const std::function<bool()>& idle, const TResultLines*& lines);
+    // Block i once it is evaluated (blocks are awaited in order), calling idle at least every few
+    // milliseconds meanwhile; nullptr when idle answers false.
+    const TBlockOutcome* Wait(int i, const std::function<bool()>& idle);
     // Block i is replayed.
     void Release(int i);
 
   private:
     void Work();
 
+    TResultLines& lines_;
     std::vector<TBlockSlot>& slots_;
     TEvaluate evaluate_;
     std::vector<int> unitStart_; // first block of each unit, and BlockCount at the end

@@ -8,14 +8,6 @@ namespace zorvy {
 
 namespace {
 
-constexpr uint32_t LongestLine = 28; // six balls, three blanks and a seven-digit serial
-
-// Combinations in a block: the tails of four balls above b.
-int32_t BlockSize(int b) {
-    const int32_t m = RedBallMax - b;
-    return m * (m - 1) * (m - 2) * (m - 3) / 24;
-}
-
 void PutBall(char* line, int place, int ball) {
     line[3 * place] = static_cast<char>('0' + ball / 10);
     line[3 * place + 1] = static_cast<char>('0' + ball % 10);
@@ -31,12 +23,10 @@ int PutTens(const TSerialDigits& tens, char* out) {
 
 template <bool Display, bool BallTests>
 void FastBlock(const TCompiledScheme& scheme, TBlock block, bool checkMode, TResultLines& lines,
-               TBlockOutcome& outcome) {
-    const int32_t size = BlockSize(block.B);
-    lines.Reserve(size, static_cast<size_t>(size) * LongestLine);
-    outcome.Reset(lines.Count());
-    TResultLines::TAppender out = lines.Appender();
-    const int32_t base = lines.Count();
+               int32_t first, TBlockOutcome& outcome) {
+    outcome.Reset(first);
+    TResultLines::TAppender out = lines.AppenderAt(first);
+    const int32_t base = first;
     const uint32_t* const start = out.End;
 
     // The serial before the block's first combination, as its tens and units.
@@ -104,6 +94,15 @@ void FastBlock(const TCompiledScheme& scheme, TBlock block, bool checkMode, TRes
 
 } // namespace
 
+int32_t BlockSize(TBlock block) {
+    const int32_t m = RedBallMax - block.B; // the tails of four balls above b
+    return m * (m - 1) * (m - 2) * (m - 3) / 24;
+}
+
+int32_t CombinationsBefore(TBlock block) {
+    return BlockStart(block.A, block.B) - 1;
+}
+
 const std::array<TBlock, BlockCount>& Blocks() {
     static const std::array<TBlock, BlockCount> blocks = [] {
         std::array<TBlock, BlockCount> all{};
@@ -125,22 +124,20 @@ void TBlockOutcome::Reset(int32_t firstLine) {
 }
 
 void EvaluateBlock(const TCompiledScheme& scheme, TBlock block, bool display6machk, bool checkMode,
-                   TResultLines& lines, TBlockOutcome& outcome) {
+                   TResultLines& lines, int32_t first, TBlockOutcome& outcome) {
     const bool balls = scheme.HasBallTests();
     if (display6machk)
-        balls ? FastBlock<true, true>(scheme, block, checkMode, lines, outcome)
-              : FastBlock<true, false>(scheme, block, checkMode, lines, outcome);
+        balls ? FastBlock<true, true>(scheme, block, checkMode, lines, first, outcome)
+              : FastBlock<true, false>(scheme, block, checkMode, lines, first, outcome);
     else
-        balls ? FastBlock<false, true>(scheme, block, checkMode, lines, outcome)
-              : FastBlock<false, false>(scheme, block, checkMode, lines, outcome);
+        balls ? FastBlock<false, true>(scheme, block, checkMode, lines, first, outcome)
+              : FastBlock<false, false>(scheme, block, checkMode, lines, first, outcome);
 }
 
 void EvaluateBlockLiteral(const TEvalState& original, TBlock block, bool display6machk, TResultLines& lines,
-                          TBlockOutcome& outcome) {
-    const int32_t size = BlockSize(block.B);
-    lines.Reserve(size, static_cast<size_t>(size) * LongestLine);
-    outcome.Reset(lines.Count());
-    TResultLines::TAppender out = lines.Appender();
+                          int32_t first, TBlockOutcome& outcome) {
+    outcome.Reset(first);
+    TResultLines::TAppender out = lines.AppenderAt(first);
     const uint32_t* const start = out.End;
     int pass = 0;
     TEvalState state = original;

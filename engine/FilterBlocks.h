@@ -33,11 +33,18 @@ struct TBlockOutcome {
     void Reset(int32_t firstLine);
 };
 
-// Writes the block's surviving lines after the committed lines of `lines` without committing them.
+// Combinations in the block, and in the blocks before it.
+int32_t BlockSize(TBlock block);
+int32_t CombinationsBefore(TBlock block);
+// The most text a line takes: six balls, three blanks and a seven-digit serial.
+inline constexpr uint32_t LongestLine = 28;
+
+// Writes the block's surviving lines from line `first` of `lines` on (its start set, room for every
+// combination of the block reserved), without committing them.
 void EvaluateBlock(const TCompiledScheme& scheme, TBlock block, bool display6machk, bool checkMode,
-                   TResultLines& lines, TBlockOutcome& outcome);
+                   TResultLines& lines, int32_t first, TBlockOutcome& outcome);
 // The same through the eight evaluators, the serial numbered as the state says.
 void EvaluateBlockLiteral(const TEvalState& state, TBlock block, bool display6machk, TResultLines& lines,
-                          TBlockOutcome& outcome);
+                          int32_t first, TBlockOutcome& outcome);
 
 } // namespace zorvy

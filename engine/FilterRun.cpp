@@ -108,14 +108,19 @@ int32_t TFilterEngine::Enumerate(const TEvalState& state, bool display6machk, TF
                         : ThreadCount > 0
                             ? ThreadCount
                             : std::max(1, static_cast<int>(std::thread::hardware_concurrency()));
-    results_.Reserve(CombinationCount,
-                     display6machk ? AllLinesLength : static_cast<size_t>(CombinationCount) * 18);
+    // The whole result at most; untouched room costs no memory.
+    if (threads > 1)
+        results_.Reserve(TBlockWorkers::RegionLines, TBlockWorkers::RegionText);
+    else
+        results_.Reserve(CombinationCount, display6machk ? AllLinesLength : size_t{CombinationCount} * 18);
 
     std::optional<TBlockWorkers> workers;
     if (threads > 1)
-        workers.emplace(threads, slots_, [&](TBlock block, TResultLines& lines, TBlockOutcome& outcome) {
-            EvaluateBlock(scheme, block, display6machk, state.CheckModeOn, lines, outcome);
-        });
+        workers.emplace(threads, results_, slots_,
+                        [&](TBlock block, TResultLines& lines, int32_t first, TBlockOutcome& outcome) {
+                            EvaluateBlock(scheme, block, display6machk, state.CheckModeOn, lines, first,
+                                          outcome);
+                        });
     TBlockOutcome outcome;
     for (int i = 0; i < BlockCount; ++i) {
         // The heads of the first-ball and second-ball passes.
@@ -124,28 +129,25 @@ int32_t TFilterEngine::Enumerate(const TEvalState& state, bool display6machk, TF
         host.ProcessMessages();
         host.SetStatusText(2, ProgressText(block.A, block.B));
         if (workers) {
-            const TResultLines* lines = nullptr;
-            const TBlockOutcome* evaluated = workers->Wait(
-                i,
-                [&] {
-                    host.ProcessMessages();
-                    return FilterCancel == 0;
-                },
-                lines);
-            if (!evaluated || !Replay(lines, *evaluated, host)) break;
+            const TBlockOutcome* evaluated = workers->Wait(i, [&] {
+                host.ProcessMessages();
+                return FilterCancel == 0;
+            });
+            if (!evaluated || !Replay(true, *evaluated, host)) break;
             workers->Release(i);
             continue;
         }
         if (literal)
-            EvaluateBlockLiteral(state, block, display6machk, results_, outcome);
+            EvaluateBlockLiteral(state, block, display6machk, results_, results_.Count(), outcome);
         else
-            EvaluateBlock(scheme, block, display6machk, state.CheckModeOn, results_, outcome);
-        if (!Replay(nullptr, outcome, host)) break;
+            EvaluateBlock(scheme, block, display6machk, state.CheckModeOn, results_, results_.Count(),
+                          outcome);
+        if (!Replay(false, outcome, host)) break;
     }
     return results_.Count();
 }
 
-bool TFilterEngine::Replay(const TResultLines* from, const TBlockOutcome& outcome, TFilterHost& host) {
+bool TFilterEngine::Replay(bool moving, const TBlockOutcome& outcome, TFilterHost& host) {
     int32_t done = outcome.FirstLine;
     size_t logged = 0;
     const size_t passes = outcome.PassEnds.size() + (outcome.Error ? 1 : 0);
@@ -154,8 +156,8 @@ bool TFilterEngine::Replay(const TResultLines* from, const TBlockOutcome& outcom
         if (FilterCancel) return false;
         const int32_t end = pass < outcome.PassEnds.size() ? outcome.PassEnds[pass] : outcome.ErrorLines;
         const int32_t first = results_.Count();
-        if (from)
-            results_.AppendLines(*from, done, end);
+        if (moving)
+            results_.MoveLines(done, end);
         else
             results_.Commit(std::max(end, first));
         done = end;

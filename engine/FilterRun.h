@@ -127,14 +127,14 @@ class TFilterEngine {
     TEvalState MakeEvalState(const TFilterInput& input, TFilterHost& host);
     // Enumerates every block in order; returns the number of survivors.
     int32_t Enumerate(const TEvalState& state, bool display6machk, TFilterHost& host);
-    // Moves an evaluated block into the result list pass by pass (from another buffer, or committing
-    // lines already written to the list's own); false when a cancel stops it. Raises the block's error.
-    bool Replay(const TResultLines* from, const TBlockOutcome& outcome, TFilterHost& host);
+    // Moves an evaluated block into the result list pass by pass (from the region a worker wrote it to,
+    // or committing lines already written in place); false when a cancel stops it. Raises its error.
+    bool Replay(bool moving, const TBlockOutcome& outcome, TFilterHost& host);
 
     bool running_ = false;
     std::unordered_set<std::string> logged_;
     TResultLines results_;
-    std::vector<TBlockSlot> slots_; // the worker threads' buffers, kept from run to run
+    std::vector<TBlockSlot> slots_; // what the worker threads hand over, kept from run to run
 };
 
 } // namespace zorvy

@@ -32,15 +32,14 @@ void TResultLines::Reserve(int32_t lines, size_t bytes) {
     }
 }
 
-void TResultLines::AppendLines(const TResultLines& from, int32_t first, int32_t last) {
+void TResultLines::MoveLines(int32_t first, int32_t last) {
     if (last <= first) return;
-    const uint32_t start = from.ends_[first];
-    const uint32_t length = from.ends_[last] - start;
-    Reserve(last - first, length);
+    const uint32_t start = ends_[first];
     const uint32_t base = ends_[count_];
-    std::memcpy(text_.get() + base, from.text_.get() + start, length);
+    std::memmove(text_.get() + base, text_.get() + start, ends_[last] - start);
+    // The region lies at or beyond the committed lines, so the index moves forward safely.
     for (int32_t i = first; i < last; ++i)
-        ends_[++count_] = base + (from.ends_[i + 1] - start);
+        ends_[++count_] = base + (ends_[i + 1] - start);
 }
 
 void TResultLines::Append(std::string_view line) {

@@ -38,11 +38,16 @@ class TResultLines {
     // Room for this many more lines and bytes after the committed ones (the bytes may be overwritten
     // up to 32 past a line's end); existing lines are kept. Untouched room costs no memory.
     void Reserve(int32_t lines, size_t bytes);
-    TAppender Appender() { return {text_.get(), ends_.get() + count_}; }
+    TAppender Appender() { return AppenderAt(count_); }
+    // Writes lines from line `line` on, whose start is already set: after the committed lines, or in
+    // a region beyond them (several writers may fill separate regions at once).
+    TAppender AppenderAt(int32_t line) { return {text_.get(), ends_.get() + line}; }
+    // Starts a region: its first line begins at the text offset (within the reserved room).
+    void StartRegion(int32_t line, uint32_t offset) { ends_[line] = offset; }
     // Commits the lines written up to the given count (at least the committed count).
     void Commit(int32_t count) { count_ = count; }
-    // Appends lines first .. last - 1 of another buffer (written there, committed or not).
-    void AppendLines(const TResultLines& from, int32_t first, int32_t last);
+    // Moves lines first .. last - 1 of a region to follow the committed lines, and commits them.
+    void MoveLines(int32_t first, int32_t last);
     // Appends one line (test and reference paths).
     void Append(std::string_view line);
 

@@ -47,15 +47,18 @@ TEST(ResultLines, WrittenLinesCountOnlyOnceCommitted) {
     EXPECT_EQ(lines.Line(1), "bb");
     EXPECT_EQ(lines.Line(2), "ccc");
 
-    // Another buffer's lines, committed or only written, are copied with their index rebased.
-    TResultLines joined;
-    joined.Append("first");
-    joined.AppendLines(lines, 1, 3);
-    joined.AppendLines(lines, 2, 2);
-    ASSERT_EQ(joined.Count(), 3);
-    EXPECT_EQ(joined.Line(1), "bb");
-    EXPECT_EQ(joined.Line(2), "ccc");
-    EXPECT_EQ(std::string(joined.Text(), joined.LineStart(3)), "firstbbccc");
+    // Lines written in a region further on move down behind the committed ones, index rebased.
+    lines.Reserve(20, 200);
+    lines.StartRegion(10, 100);
+    TResultLines::TAppender region = lines.AppenderAt(10);
+    region.Append("dd", 2);
+    region.Append("eeee", 4);
+    lines.MoveLines(10, 12);
+    lines.MoveLines(12, 12);
+    ASSERT_EQ(lines.Count(), 5);
+    EXPECT_EQ(lines.Line(3), "dd");
+    EXPECT_EQ(lines.Line(4), "eeee");
+    EXPECT_EQ(std::string(lines.Text(), lines.LineStart(5)), "abbcccddeeee");
 }
 
 } // namespace
