@@ -21,6 +21,16 @@ TRect ClientBounds(const TWindow& w) {
 }
 
 // The visible part of a window in top-level back-buffer coordinates.
+// The area a window covers, offset by o: its window region where it has one, else its rectangle.
+TRegion CoveredArea(const TWindow& w, TPoint o) {
+    TRect r = w.windowRect;
+    OffsetRect(r, o.X, o.Y);
+    if (!w.windowRegion) return TRegion(r);
+    TRegion shape = *w.windowRegion;
+    shape.Offset(r.Left, r.Top);
+    return shape.Intersect(TRegion(r));
+}
+
 TRegion VisibleInTop(const TWindow& w, bool frame) {
     TPoint o = OriginInTop(w);
     TRect r = frame ? Rect(0, 0, w.windowRect.Width(), w.windowRect.Height()) : w.clientRect;
@@ -36,9 +46,7 @@ TRegion VisibleInTop(const TWindow& w, bool frame) {
         for (HWND c : w.children) {
             auto* cw = FindWindowState(c);
             if (!cw || !(cw->style & WS_VISIBLE)) continue;
-            TRect cr = cw->windowRect;
-            OffsetRect(cr, co.X, co.Y);
-            vis = vis.Subtract(TRegion(cr));
+            vis = vis.Subtract(CoveredArea(*cw, co));
         }
     }
     // Ancestors' client areas, and siblings in front of this window or of any ancestor.
@@ -56,10 +64,9 @@ TRegion VisibleInTop(const TWindow& w, bool frame) {
             if (s == cur->handle) break;
             auto* sw = FindWindowState(s);
             if (!sw || !(sw->style & WS_VISIBLE)) continue;
-            TRect sr = sw->windowRect, tmp;
-            if (!IntersectRect(tmp, sr, mine)) continue;
-            OffsetRect(sr, pco.X, pco.Y);
-            vis = vis.Subtract(TRegion(sr));
+            TRect tmp;
+            if (!IntersectRect(tmp, sw->windowRect, mine)) continue;
+            vis = vis.Subtract(CoveredArea(*sw, pco));
         }
         if (p->windowRegion) {
             TRegion wr = *p->windowRegion;

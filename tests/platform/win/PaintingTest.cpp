@@ -86,6 +86,21 @@ TEST_F(Painting, ChildrenAndSiblingsInFrontAreClippedOut) {
     EXPECT_EQ(PixelAt(top, 15, 15), Red);
 }
 
+TEST_F(Painting, AChildsWindowRegionLeavesTheRestOfItsRectangleToTheParentAndSiblingsBehind) {
+    HWND top = CreateWindowEx(0, "Rec", "", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 100, 100, 0, 0);
+    HWND back = Child(top, 10, 10, 40, 40);
+    HWND shaped = Child(top, 30, 30, 40, 40);
+    const TRegion inner(Rect(2, 2, 38, 38));
+    SetWindowRgn(shaped, &inner, false);
+    Paints(top, Blue);
+    Paints(back, Red);
+    Paints(shaped, Green);
+    FlushPainting();
+    EXPECT_EQ(PixelAt(top, 31, 31), Red) << "the sibling behind shows outside the region";
+    EXPECT_EQ(PixelAt(top, 31, 60), Blue) << "the parent shows outside the region";
+    EXPECT_EQ(PixelAt(top, 35, 35), Green);
+}
+
 TEST_F(Painting, AParentWithoutClipChildrenRepaintsItsChildrenToo) {
     HWND top = TopLevel(0, 0, 100, 100);
     HWND child = Child(top, 10, 10, 20, 20);
