@@ -50,7 +50,16 @@ void TADOConnection::Open() {
 
 void TADOConnection::Connect() {
     OdbcTarget target = MapConnectionString(connectionString_);
-    if (target.embedded) CreateEmbeddedDatabase(target.databaseFile);
+    std::string readOnly;
+    if (target.embedded) {
+        CreateEmbeddedDatabase(target.databaseFile);
+        bool readOnlyFolder = false;
+        readOnly = ReadOnlyReason(target.databaseFile, readOnlyFolder);
+        if (!readOnly.empty()) {
+            target.connectionString = SqliteReadOnlyConnectionString(target.databaseFile, readOnlyFolder);
+            readOnly += ": saving is unavailable";
+        }
+    }
     auto connection = std::make_unique<odbc::Connection>();
     connection->SetDatabaseFile(target.databaseFile);
     connection->SetQueryTimeout(target.commandTimeout.value_or(commandTimeout_));
@@ -64,6 +73,7 @@ void TADOConnection::Connect() {
     if (target.embedded) EnsureProgramTables(*connection);
     connection_ = std::move(connection);
     embedded_ = target.embedded;
+    readOnlyReason_ = readOnly;
 }
 
 void TADOConnection::Close() {
@@ -73,6 +83,7 @@ void TADOConnection::Close() {
     connection_->Close();
     connection_.reset();
     embedded_ = false;
+    readOnlyReason_.clear();
 }
 
 odbc::Connection& TADOConnection::OdbcConnection() {

@@ -56,6 +56,10 @@ class TADOConnection : public TComponent {
 
     // True when the embedded SQLite database serves this connection.
     bool IsEmbedded() const { return embedded_; }
+    // Why nothing can be saved through the connection ("... is read-only: saving is unavailable"), or
+    // empty when it can: an embedded database whose file or folder cannot be written is opened for
+    // reading only, so the draws can still be read.
+    const std::string& GetReadOnlyReason() const { return readOnlyReason_; }
     // The open ODBC connection (connecting first when needed).
     odbc::Connection& OdbcConnection();
     // Runs an action on the open ODBC connection. When it finds the server gone and no transaction
@@ -73,6 +77,7 @@ class TADOConnection : public TComponent {
     std::string connectionString_;
     bool loginPrompt_ = true;
     bool embedded_ = false;
+    std::string readOnlyReason_;
     int connectionTimeout_ = 15;
     int commandTimeout_ = 30;
     std::unique_ptr<odbc::Connection> connection_;

@@ -319,7 +319,12 @@ void TCustomADODataSet::CloseSource() {
 }
 
 bool TCustomADODataSet::SourceCanModify() const {
-    return connection_ && lockType_ != TADOLockType::ltReadOnly && !UpdateTableName().empty();
+    return connection_ && connection_->GetReadOnlyReason().empty() && lockType_ != TADOLockType::ltReadOnly &&
+           !UpdateTableName().empty();
+}
+
+std::string TCustomADODataSet::ReadOnlyReason() const {
+    return connection_ ? connection_->GetReadOnlyReason() : std::string();
 }
 
 bool TCustomADODataSet::WritesInTransaction() const {

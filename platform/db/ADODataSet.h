@@ -45,6 +45,7 @@ class TCustomADODataSet : public TDataSet {
     void CloseSource() override;
     bool SourceCanModify() const override;
     bool WritesInTransaction() const override;
+    std::string ReadOnlyReason() const override;
     void WriteInsert(const WriteBack& record) override;
     void WriteUpdate(const WriteBack& record) override;
     void WriteDelete(const WriteBack& record) override;

@@ -156,6 +156,8 @@ class TDataSet : public TComponent {
     virtual void WriteUpdate(const WriteBack& record);
     virtual void WriteDelete(const WriteBack& record);
     virtual bool SourceCanModify() const { return false; }
+    // Why the source cannot be written, for the message that refuses an edit (empty: the usual one).
+    virtual std::string ReadOnlyReason() const { return {}; }
     // True while the source's writes join a transaction that may still be rolled back.
     virtual bool WritesInTransaction() const { return false; }
 

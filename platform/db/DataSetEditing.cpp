@@ -23,7 +23,9 @@ bool TDataSet::GetCanModify() const {
 }
 
 void TDataSet::CheckCanModify() const {
-    if (!GetCanModify()) throw EDatabaseError(GetName() + ": Cannot modify a read-only dataset");
+    if (GetCanModify()) return;
+    const std::string reason = ReadOnlyReason();
+    throw EDatabaseError(GetName() + ": " + (reason.empty() ? "Cannot modify a read-only dataset" : reason));
 }
 
 void TDataSet::SetState(TDataSetState state) {

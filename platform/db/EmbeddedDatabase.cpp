@@ -98,6 +98,33 @@ std::string SqliteConnectionString(const std::string& file) {
     return SqliteOdbcString(file, "JournalMode=WAL;SyncPragma=NORMAL;");
 }
 
+std::string SqliteReadOnlyConnectionString(const std::string& file, bool readOnlyFolder) {
+    // A URI file name; the characters a URI gives a meaning to are escaped.
+    std::string uri = "file:";
+    for (char c : file) {
+        if (c == '%' || c == '?' || c == '#') {
+            const char* digits = "0123456789ABCDEF";
+            uri += '%';
+            uri += digits[static_cast<unsigned char>(c) >> 4];
+            uri += digits[c & 15];
+        } else {
+            uri += c;
+        }
+    }
+    uri += readOnlyFolder ? "?mode=ro&immutable=1" : "?mode=ro";
+    return SqliteOdbcString(uri, "");
+}
+
+std::string ReadOnlyReason(const std::string& file, bool& readOnlyFolder) {
+    // The effective rights, as opening the file will meet them (a read-only mount included).
+    const std::string folder = ExtractFileDir(file).empty() ? "." : ExtractFileDir(file);
+    readOnlyFolder = faccessat(AT_FDCWD, folder.c_str(), W_OK, AT_EACCESS) != 0;
+    if (readOnlyFolder) return "The folder of the database file " + file + " is read-only";
+    if (faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) != 0 && errno != ENOENT)
+        return "The database file " + file + " is read-only";
+    return {};
+}
+
 void EnsureProgramTables(odbc::Connection& connection) {
     // One read first: a database that has its tables is not written to, and a lock held by another
     // program is waited for once.

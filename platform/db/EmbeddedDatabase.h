@@ -27,6 +27,13 @@ std::string ShippedHistoryFile();
 
 // The ODBC connection string that opens a SQLite database file.
 std::string SqliteConnectionString(const std::string& file);
+// The same for reading only. In a read-only folder SQLite cannot make its lock and log files beside the
+// database, so it is told that nobody changes the file while it is open.
+std::string SqliteReadOnlyConnectionString(const std::string& file, bool readOnlyFolder);
+
+// Why an existing database file cannot be written ("The database file ... is read-only"), or empty
+// when it can; readOnlyFolder tells whether its folder is the cause.
+std::string ReadOnlyReason(const std::string& file, bool& readOnlyFolder);
 
 // Creates the program's tables (LotteryIssue, FL_issue) and their unique keys where they are missing.
 void CreateProgramTables(odbc::Connection& connection);

@@ -4,6 +4,7 @@
 #include "platform/db/Field.h"
 #include "platform/db/Odbc.h"
 #include "tests/support/DrawDatabase.h"
+#include "tests/support/FileRights.h"
 
 #include <gtest/gtest.h>
 
@@ -13,6 +14,8 @@
 
 #include <chrono>
 #include <filesystem>
+#include <fstream>
+#include <random>
 #include <thread>
 
 namespace zorvy {
@@ -106,6 +109,87 @@ TEST(FileFault, OpeningADatabaseLockedByAnotherProgramWaitsOnce) {
     connection.SetConnectionString(test::DrawDatabase::ConnectionString() + ";Command Timeout=2");
     ExpectLockedAfterOneWait([&] { connection.Open(); });
     EXPECT_FALSE(connection.GetConnected());
+}
+
+std::string FileBytes(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+TEST(FileFault, AReadOnlyFolderOrFileStillShowsTheDrawsAndSaysSavingIsUnavailable) {
+    struct Case {
+        std::filesystem::perms folder, file;
+        const char* reason; // after the file's path
+    } cases[] = {
+        {std::filesystem::perms(0555), std::filesystem::perms(0644), "The folder of the database file "},
+        {std::filesystem::perms(0755), std::filesystem::perms(0444), "The database file "},
+    };
+    for (const Case& c : cases) {
+        test::DrawDatabase database;
+        const std::string before = FileBytes(database.File());
+        std::filesystem::permissions(database.File(), c.file);
+        std::filesystem::permissions(database.Folder(), c.folder);
+        {
+            test::OrdinaryFileRights rights;
+            TADOConnection connection(nullptr);
+            connection.SetConnectionString(test::DrawDatabase::ConnectionString());
+            TADOTable table(nullptr);
+            table.SetConnection(&connection);
+            table.SetTableName("LotteryIssue");
+            table.Open();
+            EXPECT_EQ(table.GetRecordCount(), 3493) << c.reason;
+            const std::string reason =
+                std::string(c.reason) + database.File() + " is read-only: saving is unavailable";
+            EXPECT_EQ(connection.GetReadOnlyReason(), reason);
+            EXPECT_FALSE(table.GetCanModify());
+            try {
+                table.Edit();
+                ADD_FAILURE() << "editing a read-only database";
+            } catch (const EDatabaseError& e) {
+                EXPECT_NE(std::string(e.what()).find(reason), std::string::npos) << e.what();
+            }
+            EXPECT_EQ(table.GetState(), TDataSetState::dsBrowse);
+        }
+        std::filesystem::permissions(database.Folder(), std::filesystem::perms(0755));
+        EXPECT_EQ(FileBytes(database.File()), before);
+    }
+}
+
+TEST(FileFault, ADamagedFileIsNamedAndLeftAsItIs) {
+    struct Case {
+        const char* what;
+        std::function<void(const std::string& file)> damage;
+    } cases[] = {
+        {"truncated", [](const std::string& file) { std::filesystem::resize_file(file, 8192); }},
+        {"random bytes",
+         [](const std::string& file) {
+             std::mt19937 random(34);
+             std::string bytes(65536, '\0');
+             for (char& b : bytes)
+                 b = static_cast<char>(random());
+             std::ofstream(file, std::ios::binary | std::ios::trunc) << bytes;
+         }},
+    };
+    for (const Case& c : cases) {
+        test::DrawDatabase database;
+        c.damage(database.File());
+        const std::string damaged = FileBytes(database.File());
+        TADOConnection connection(nullptr);
+        connection.SetConnectionString(test::DrawDatabase::ConnectionString());
+        TADOQuery query(nullptr);
+        query.SetConnection(&connection);
+        query.SetSQLText("select * from LotteryIssue where Issue >= '2026001'");
+        try {
+            query.Open();
+            ADD_FAILURE() << c.what << ": read " << query.GetRecordCount() << " rows";
+        } catch (const odbc::Error& e) {
+            EXPECT_EQ(e.GetFault(), odbc::Fault::Damaged) << c.what << ": " << e.what();
+            EXPECT_EQ(std::string(e.what()).rfind("The database file " + database.File() + " is damaged", 0),
+                      0u)
+                << e.what();
+        }
+        EXPECT_EQ(FileBytes(database.File()), damaged) << c.what;
+    }
 }
 
 } // namespace
