@@ -1,0 +1,278 @@
+// The data controller's construction, items and fields, index checks, records and values, and its
+// change protocol. Sorting, grouping, comparison and editing are in DataControllerSorting.cpp.
+#include "controls/data/DataController.h"
+
+#include "controls/data/DataResources.h"
+#include "platform/rtl/Components.h"
+
+namespace zorvy {
+
+TcxCustomDataController::TcxCustomDataController(TComponent* owner)
+    : owner_(owner), storage_(std::make_unique<TcxDataStorage>()),
+      fields_(std::make_unique<TcxCustomDataFieldList>(this)) {
+    provider_ = CreateProvider();
+    info_ = std::make_unique<TcxCustomDataControllerInfo>(this);
+    storage_->SetKeepsRecordIds(UsesRecordIds());
+}
+
+TcxCustomDataController::~TcxCustomDataController() {
+    destroying_ = true;
+    OnUpdateControl = nullptr;
+    ++lockCount_;
+    info_->LockRecalculation();
+    provider_->ResetEditing();
+    storage_->Clear(false);
+    fields_->Clear();
+}
+
+std::unique_ptr<TcxCustomDataProvider> TcxCustomDataController::CreateProvider() {
+    return std::make_unique<TcxCustomDataProvider>(this);
+}
+
+TPersistent* TcxCustomDataController::GetOwner() const {
+    return owner_;
+}
+
+void TcxCustomDataController::SetOptions(TcxDataControllerOptions value) {
+    if (options_ == value) return;
+    options_ = value;
+    DoRefresh();
+}
+
+// ---- items and fields ----
+
+TcxCustomDataField* TcxCustomDataController::AddField() {
+    auto* field = new TcxCustomDataField(fields_.get());
+    fields_->Add(field);
+    return field;
+}
+
+TcxCustomDataField* TcxCustomDataController::AddInternalField() {
+    auto* field = new TcxCustomDataField(fields_.get());
+    field->MarkInternal(true);
+    fields_->Add(field);
+    return field;
+}
+
+TcxCustomDataField* TcxCustomDataController::AddItem(TObject* item) {
+    if (item && fields_->FindByItem(item)) RaiseDataControllerError(cxSDataItemExistError);
+    TcxCustomDataField* field = AddField();
+    field->SetItem(item);
+    return field;
+}
+
+void TcxCustomDataController::RemoveItem(TObject* item) {
+    TcxCustomDataField* field = fields_->FindByItem(item);
+    if (!field) return;
+    BeginUpdate();
+    info_->RemoveField(field);
+    delete field;
+    EndUpdate();
+}
+
+TObject* TcxCustomDataController::GetItem(int itemIndex) const {
+    return GetItemField(itemIndex)->GetItem();
+}
+
+TcxCustomDataField* TcxCustomDataController::GetItemField(int itemIndex) const {
+    CheckItemIndex(itemIndex);
+    return fields_->GetItem(itemIndex);
+}
+
+TcxValueTypeClass TcxCustomDataController::GetItemValueTypeClass(int itemIndex) const {
+    return GetItemField(itemIndex)->ValueTypeOf();
+}
+
+void TcxCustomDataController::ChangeValueTypeClass(int itemIndex, TcxValueTypeClass valueType) {
+    TcxCustomDataField* field = GetItemField(itemIndex);
+    if (field->ValueTypeOf() == valueType) return;
+    field->ChangeValueType(valueType);
+    info_->FieldChanged(field);
+}
+
+bool TcxCustomDataController::GetItemTextStored(int itemIndex) const {
+    return GetItemField(itemIndex)->StoresText();
+}
+
+void TcxCustomDataController::ChangeItemTextStored(int itemIndex, bool value) {
+    TcxCustomDataField* field = GetItemField(itemIndex);
+    if (field->StoresText() == value) return;
+    field->ChangeTextStoring(value);
+    info_->FieldChanged(field);
+}
+
+void TcxCustomDataController::ChangeItemCustomCompare(int itemIndex, bool value) {
+    TcxCustomDataField* field = GetItemField(itemIndex);
+    if (field->CustomCompare == value) return;
+    field->CustomCompare = value;
+    info_->FieldChanged(field);
+}
+
+void TcxCustomDataController::RemoveFieldReferences(TcxCustomDataField* field) {
+    if (!destroying_) info_->RemoveField(field);
+}
+
+// ---- index checks ----
+
+void TcxCustomDataController::CheckItemIndex(int itemIndex) const {
+    if (itemIndex < 0 || itemIndex >= GetItemCount()) RaiseDataControllerError(cxSDataItemIndexError);
+}
+
+void TcxCustomDataController::CheckRecordIndex(int recordIndex) const {
+    if (recordIndex >= 0 && recordIndex < GetRecordCount()) return;
+    int saved = provider_->GetSavedRecordIndex();
+    if (saved != 0 && recordIndex == saved) return;
+    RaiseDataControllerError(cxSDataRecordIndexError);
+}
+
+void TcxCustomDataController::CheckIndexes(int recordIndex, int itemIndex) const {
+    CheckRecordIndex(recordIndex);
+    CheckItemIndex(itemIndex);
+}
+
+// ---- records and values ----
+
+void TcxCustomDataController::SetRecordCount(int count) {
+    count = std::max(count, 0);
+    int old = GetRecordCount();
+    if (count == old) return;
+    if (provider_->IsEditing() && provider_->GetEditingRecordIndex() >= count)
+        provider_->ForgetEditingRecord();
+    storage_->ResizeStorageRecords(count);
+    DataChanged(count > old ? dcsRecordsAdded : dcsRecordsRemoved, -1, -1);
+}
+
+int TcxCustomDataController::AppendRecord() {
+    int record = storage_->AddStorageRecord();
+    DataChanged(dcsRecordsAdded, -1, -1);
+    return record;
+}
+
+int TcxCustomDataController::InsertRecord(int recordIndex) {
+    if (recordIndex < 0 || recordIndex > GetRecordCount()) RaiseDataControllerError(cxSDataRecordIndexError);
+    storage_->InsertStorageRecord(recordIndex);
+    info_->RecordInserted(recordIndex);
+    DataChanged(dcsRecordsAdded, -1, -1);
+    return recordIndex;
+}
+
+void TcxCustomDataController::DeleteRecord(int recordIndex) {
+    CheckRecordIndex(recordIndex);
+    if (provider_->IsEditing() && provider_->GetEditingRecordIndex() == recordIndex)
+        provider_->ForgetEditingRecord();
+    storage_->RemoveStorageRecord(recordIndex);
+    info_->RecordDeleted(recordIndex);
+    DataChanged(dcsRecordsRemoved, -1, -1);
+}
+
+Variant TcxCustomDataController::GetValue(int recordIndex, int itemIndex) const {
+    CheckIndexes(recordIndex, itemIndex);
+    return GetFieldValue(recordIndex, fields_->GetItem(itemIndex));
+}
+
+void TcxCustomDataController::SetValue(int recordIndex, int itemIndex, const Variant& value) {
+    CheckIndexes(recordIndex, itemIndex);
+    TcxValueDef* def = fields_->GetItem(itemIndex)->ValueDefinition();
+    if (!def) return;
+    storage_->SetValue(recordIndex, def, value);
+    DataChanged(dcsValue, itemIndex, recordIndex);
+}
+
+std::string TcxCustomDataController::GetDisplayText(int recordIndex, int itemIndex) const {
+    CheckIndexes(recordIndex, itemIndex);
+    return GetFieldDisplayText(recordIndex, fields_->GetItem(itemIndex));
+}
+
+void TcxCustomDataController::SetDisplayText(int recordIndex, int itemIndex, const std::string& text) {
+    CheckIndexes(recordIndex, itemIndex);
+    TcxValueDef* def = fields_->GetItem(itemIndex)->ValueDefinition();
+    if (!def) return;
+    storage_->SetDisplayText(recordIndex, def, text);
+    DataChanged(dcsValue, itemIndex, recordIndex);
+}
+
+Variant TcxCustomDataController::GetFieldValue(int recordIndex, TcxCustomDataField* field) const {
+    TcxValueDef* def = field->ValueDefinition();
+    return def ? storage_->GetValue(recordIndex, def) : Variant::Null();
+}
+
+std::string TcxCustomDataController::GetFieldDisplayText(int recordIndex, TcxCustomDataField* field) const {
+    std::string text;
+    if (TcxValueDef* def = field->ValueDefinition()) storage_->GetDisplayText(recordIndex, def, text);
+    return text;
+}
+
+Variant TcxCustomDataController::GetRecordId(int recordIndex) const {
+    if (recordIndex < 0 || recordIndex >= GetRecordCount()) RaiseDataControllerError(cxSDataRecordIndexError);
+    if (storage_->GetKeepsRecordIds()) return Variant(storage_->GetRecordId(recordIndex));
+    return Variant::Null();
+}
+
+void TcxCustomDataController::ReadRecordValues(int fromRecord, int toRecord) {
+    for (int i = 0; i < fields_->GetCount(); ++i) {
+        TcxCustomDataField* field = fields_->GetItem(i);
+        TcxValueDef* def = field->ValueDefinition();
+        if (!def || field->GetReferenceField()) continue;
+        storage_->SetValue(toRecord, def, storage_->GetValue(fromRecord, def));
+        if (def->IsTextStored()) {
+            std::string text;
+            storage_->GetDisplayText(fromRecord, def, text);
+            storage_->SetDisplayText(toRecord, def, text);
+        }
+    }
+}
+
+std::vector<Variant> TcxCustomDataController::GetGroupValues(int recordIndex) const {
+    const TcxGroupingFieldList& grouping = info_->GetGrouping();
+    std::vector<Variant> values(static_cast<size_t>(grouping.GetCount()), Variant::Null());
+    if (recordIndex >= 0 && recordIndex < GetRecordCount())
+        for (int level = 0; level < grouping.GetCount(); ++level)
+            values[static_cast<size_t>(level)] = GetGroupValue(recordIndex, grouping.GetItem(level).Field);
+    return values;
+}
+
+// ---- change protocol ----
+
+void TcxCustomDataController::BeginUpdate() {
+    ++lockCount_;
+    info_->LockRecalculation();
+}
+
+void TcxCustomDataController::EndUpdate() {
+    info_->UnlockRecalculation();
+    --lockCount_;
+    CheckChanges();
+}
+
+void TcxCustomDataController::UnlockUpdate() {
+    --lockCount_;
+    CheckChanges();
+}
+
+void TcxCustomDataController::Change(TcxDataControllerChanges changes) {
+    pendingChanges_ |= changes;
+    CheckChanges();
+}
+
+void TcxCustomDataController::CheckChanges() {
+    if (lockCount_ != 0 || pendingChanges_ == 0 || destroying_) return;
+    TcxDataControllerChanges changes = pendingChanges_;
+    pendingChanges_ = 0;
+    if (OnUpdateControl) OnUpdateControl(changes);
+    if ((changes & dccData) && OnDataChanged) OnDataChanged(this);
+    if ((changes & dccSorting) && OnSortingChanged) OnSortingChanged(this);
+    if ((changes & dccGrouping) && OnGroupingChanged) OnGroupingChanged(this);
+}
+
+void TcxCustomDataController::DataChanged(TcxDataChangeScope scope, int itemIndex, int recordIndex) {
+    if (destroying_) return;
+    if ((scope == dcsValue || scope == dcsRecord) && OnRecordChanged)
+        OnRecordChanged(this, recordIndex, itemIndex);
+    info_->RecordsChanged();
+}
+
+void TcxCustomDataController::DoRefresh() {
+    info_->RecordsChanged();
+}
+
+} // namespace zorvy

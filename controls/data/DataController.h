@@ -1,0 +1,248 @@
+#pragma once
+// The data controller: the record store behind every grid view. It owns the record storage, one
+// data field per item of the view, the data provider (which edits, posts and cancels) and the row
+// pipeline (filtered, sorted, grouped rows with focus, expansion and selection). Every change ends
+// as one batch of change kinds handed to the view's update-control handler when the outermost
+// update lock is released.
+#include "controls/data/DataControllerInfo.h"
+#include "controls/data/DataFields.h"
+#include "controls/data/DataProvider.h"
+#include "controls/data/DataStorage.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace zorvy {
+
+class TComponent;
+
+enum TcxDataControllerOption : unsigned {
+    dcoAnsiSort = 1,
+    dcoCaseInsensitive = 2,
+    dcoAssignGroupingValues = 4,
+    dcoAssignMasterDetailKeys = 8,
+    dcoSaveExpanding = 16,
+    dcoSortByDisplayText = 32,
+    dcoFocusTopRowAfterSorting = 64,
+    dcoGroupsAlwaysExpanded = 128,
+    dcoImmediatePost = 256,
+    dcoInsertOnNewItemRowFocusing = 512,
+};
+using TcxDataControllerOptions = unsigned;
+
+// The kinds of change a view hears about, as a set.
+enum TcxDataControllerChange : unsigned {
+    dccItemAdded = 1,
+    dccItemRemoved = 2,
+    dccIndexesChanged = 4,
+    dccStructure = 8,
+    dccData = 16,
+    dccLayout = 32,
+    dccFocus = 64,
+    dccSelection = 128,
+    dccSummary = 256,
+    dccSearch = 512,
+    dccSorting = 1024,
+    dccGrouping = 2048,
+    dccUpdateRecord = 4096,
+};
+using TcxDataControllerChanges = unsigned;
+
+// What changed in the data: one value, one record, records added or removed.
+enum TcxDataChangeScope { dcsValue, dcsRecord, dcsRecordsAdded, dcsRecordsRemoved, dcsAll };
+
+class TcxCustomDataController : public TPersistent {
+  public:
+    using TcxDataControllerNotifyEvent = std::function<void(TcxCustomDataController*)>;
+    using TcxDataRecordEvent = std::function<void(TcxCustomDataController*, int recordIndex)>;
+    using TcxDataFilterRecordEvent =
+        std::function<void(TcxCustomDataController*, int recordIndex, bool& accept)>;
+    using TcxDataControllerCompareEvent =
+        std::function<void(TcxCustomDataController*, int record1, int record2, int itemIndex,
+                           const Variant& v1, const Variant& v2, int& compare)>;
+
+    explicit TcxCustomDataController(TComponent* owner);
+    ~TcxCustomDataController() override;
+    TPersistent* GetOwner() const override;
+
+    // ---- parts ----
+    TcxDataStorage& GetStorage() { return *storage_; }
+    TcxCustomDataFieldList& GetFields() { return *fields_; }
+    TcxCustomDataProvider& GetProvider() { return *provider_; }
+    TcxCustomDataControllerInfo& GetDataControllerInfo() { return *info_; }
+    TcxDataControllerOptions GetOptions() const { return options_; }
+    void SetOptions(TcxDataControllerOptions value); // a different set refreshes
+
+    // ---- items and fields ----
+    // "Item already exists" when a field already belongs to the item (nil any number of times).
+    TcxCustomDataField* AddItem(TObject* item);
+    void RemoveItem(TObject* item);
+    int GetItemCount() const { return fields_->GetExternalCount(); }
+    virtual TObject* GetItem(int itemIndex) const;
+    TcxCustomDataField* GetItemField(int itemIndex) const;
+    TcxCustomDataField* AddInternalField();
+    virtual TcxCustomDataField* AddField();
+    TcxValueTypeClass GetItemValueTypeClass(int itemIndex) const;
+    void ChangeValueTypeClass(int itemIndex, TcxValueTypeClass valueType);
+    bool GetItemTextStored(int itemIndex) const;
+    void ChangeItemTextStored(int itemIndex, bool value);
+    void ChangeItemCustomCompare(int itemIndex, bool value);
+    virtual void RemoveFieldReferences(TcxCustomDataField* field);
+
+    // ---- index checks ("ItemIndex out of range", "RecordIndex out of range") ----
+    void CheckItemIndex(int itemIndex) const;
+    void CheckRecordIndex(int recordIndex) const;
+    void CheckIndexes(int recordIndex, int itemIndex) const;
+
+    // ---- records and values ----
+    int GetRecordCount() const { return storage_->StorageRecordCount(); }
+    void SetRecordCount(int count);
+    int AppendRecord();
+    int InsertRecord(int recordIndex);
+    void DeleteRecord(int recordIndex);
+    Variant GetValue(int recordIndex, int itemIndex) const;
+    void SetValue(int recordIndex, int itemIndex, const Variant& value);
+    std::string GetDisplayText(int recordIndex, int itemIndex) const;
+    void SetDisplayText(int recordIndex, int itemIndex, const std::string& text);
+    virtual Variant GetFieldValue(int recordIndex, TcxCustomDataField* field) const;
+    virtual std::string GetFieldDisplayText(int recordIndex, TcxCustomDataField* field) const;
+    Variant GetRecordId(int recordIndex) const;
+    virtual bool UsesRecordIds() const { return false; }
+    // Copies the values of every field from one record into another (the provider's saved copy).
+    virtual void ReadRecordValues(int fromRecord, int toRecord);
+    Variant GetGroupValue(int recordIndex, TcxCustomDataField* field) const {
+        return GetFieldValue(recordIndex, field);
+    }
+    std::vector<Variant> GetGroupValues(int recordIndex) const;
+
+    // ---- change protocol ----
+    void BeginUpdate();
+    void EndUpdate();
+    void LockUpdate() { ++lockCount_; }
+    void UnlockUpdate();
+    bool IsUpdating() const { return lockCount_ > 0; }
+    void Change(TcxDataControllerChanges changes);
+    virtual void DataChanged(TcxDataChangeScope scope, int itemIndex, int recordIndex);
+    void LayoutChanged() { Change(dccLayout); }
+    void DoRefresh();
+    std::function<void(TcxDataControllerChanges)> OnUpdateControl;
+
+    // ---- sorting ----
+    TcxDataSortOrder GetItemSortOrder(int itemIndex) const;
+    void SetItemSortOrder(int itemIndex, TcxDataSortOrder order);
+    int GetItemSortingIndex(int itemIndex) const;
+    int GetSortingItemCount() const;
+    void ClearSorting(bool keepGroupingEntries);
+    virtual int CompareByField(int record1, int record2, int purpose, TcxCustomDataField* field);
+    int CompareBySortInfo(int record1, int record2, int purpose, const TcxDataSortInfo& info);
+    int CompareRecordIndexes(int record1, int record2) const { return record1 - record2; }
+    Variant GetSortingValue(int recordIndex, TcxCustomDataField* field) const;
+    bool IsCustomCompareNeeded(TcxCustomDataField* field) const;
+    bool NeedsStringCompare(TcxCustomDataField* field) const;
+    bool IsSortByDisplayText(TcxCustomDataField* field) const;
+    virtual bool GetItemSortByDisplayText(int /*itemIndex*/, bool /*defaultValue*/) const { return false; }
+    bool GetSortingChanged() const { return sortingChanged_; }
+    bool GetGroupingChanged() const { return groupingChanged_; }
+    void ClearSortingAndGroupingChanged() { sortingChanged_ = groupingChanged_ = false; }
+
+    // ---- grouping ----
+    int GetItemGroupIndex(int itemIndex) const;
+    void ChangeItemGroupIndex(int itemIndex, int groupIndex);
+    void ClearGrouping();
+    int GetGroupingItemCount() const;
+
+    // ---- rows, focus and selection ----
+    int GetRowCount() const { return info_->GetRowCount(); }
+    TcxDataRowInfo GetRowInfo(int rowIndex) const { return info_->GetRowInfo(rowIndex); }
+    int GetRowIndexByRecordIndex(int recordIndex, bool makeVisible) {
+        return info_->GetRowIndexByRecordIndex(recordIndex, makeVisible);
+    }
+    int GetFocusedRowIndex() const { return info_->GetFocusedRowIndex(); }
+    void SetFocusedRowIndex(int rowIndex) { info_->ChangeFocusedRowLocked(rowIndex); }
+    int GetFocusedRecordIndex() const { return info_->GetFocusedRecordIndex(); }
+    void SetFocusedRecordIndex(int recordIndex);
+    void ChangeExpanding(int rowIndex, bool expanded, bool recursive) {
+        info_->ChangeExpanding(rowIndex, expanded, recursive);
+    }
+    void FullExpand() { info_->FullExpand(); }
+    void FullCollapse() { info_->FullCollapse(); }
+    bool GetMultiSelect() const { return multiSelect_; }
+    void SetMultiSelect(bool value) { multiSelect_ = value; }
+    void ChangeRowSelection(int rowIndex, bool select) { info_->ChangeRowSelection(rowIndex, select); }
+    bool IsRowSelected(int rowIndex) const { return info_->IsRowSelected(rowIndex); }
+    int GetSelectedCount() const { return info_->GetSelectedCount(); }
+    int GetSelectedRowIndex(int index) const { return info_->GetSelectedRowIndex(index); }
+    void ClearSelection() { info_->ClearSelection(); }
+    virtual bool CanFocusRecord(int /*recordIndex*/) { return true; }
+    virtual bool CanSelectRow(int /*rowIndex*/) { return true; }
+
+    // ---- editing (through the provider) ----
+    void Edit() { provider_->Edit(); }
+    void Append() { provider_->Append(); }
+    void Insert() { provider_->Insert(); }
+    void Post() { provider_->Post(); }
+    void Cancel() { provider_->Cancel(); }
+    void SetEditValue(int itemIndex, const Variant& value, int kind);
+    int GetEditingRecordIndex() const;
+    bool IsEditing() const { return provider_->IsEditing(); }
+    virtual int GetRecordIndexToEdit() { return GetFocusedRecordIndex(); }
+    void CheckBrowseMode();
+
+    // ---- filtering ----
+    virtual bool HasFilterRecordHandler() const { return static_cast<bool>(OnFilterRecord); }
+    virtual bool DoFilterRecord(int recordIndex);
+    void FilterChanged();
+
+    // ---- events ----
+    TcxDataControllerNotifyEvent OnAfterCancel, OnAfterInsert, OnAfterPost, OnBeforeCancel, OnBeforeInsert,
+        OnBeforePost, OnAfterDelete;
+    TcxDataRecordEvent OnBeforeDelete, OnNewRecord;
+    TcxDataFilterRecordEvent OnFilterRecord;
+    TcxDataControllerCompareEvent OnCompare;
+    TNotifyEvent OnDataChanged, OnGroupingChanged, OnSortingChanged;
+    std::function<void(TcxCustomDataController*, int recordIndex, int itemIndex)> OnRecordChanged;
+
+    void DoAfterCancel() { Fire(OnAfterCancel); }
+    void DoAfterInsert() { Fire(OnAfterInsert); }
+    void DoAfterPost() { Fire(OnAfterPost); }
+    void DoBeforeCancel() { Fire(OnBeforeCancel); }
+    void DoBeforeInsert() { Fire(OnBeforeInsert); }
+    void DoBeforePost() { Fire(OnBeforePost); }
+    void DoNewRecord(int recordIndex) {
+        if (OnNewRecord) OnNewRecord(this, recordIndex);
+    }
+
+  protected:
+    virtual std::unique_ptr<TcxCustomDataProvider> CreateProvider();
+
+  private:
+    void Fire(const TcxDataControllerNotifyEvent& event) {
+        if (event) event(this);
+    }
+    void CheckChanges();
+
+    TComponent* owner_;
+    TcxDataControllerOptions options_ =
+        dcoAssignGroupingValues | dcoAssignMasterDetailKeys | dcoSaveExpanding;
+    std::unique_ptr<TcxDataStorage> storage_;
+    std::unique_ptr<TcxCustomDataFieldList> fields_;
+    std::unique_ptr<TcxCustomDataProvider> provider_;
+    std::unique_ptr<TcxCustomDataControllerInfo> info_;
+    int lockCount_ = 0;
+    TcxDataControllerChanges pendingChanges_ = 0;
+    bool dataChangedPending_ = false;
+    bool sortingChanged_ = false;
+    bool groupingChanged_ = false;
+    bool multiSelect_ = false;
+    bool destroying_ = false;
+};
+
+// The plain unbound controller: active from its creation.
+class TcxDataController : public TcxCustomDataController {
+  public:
+    explicit TcxDataController(TComponent* owner) : TcxCustomDataController(owner) {}
+};
+
+} // namespace zorvy

@@ -1,0 +1,345 @@
+// The row pipeline's update: requests, filtering, sorting, building the group tree and reporting.
+// Focus, selection, expansion and row queries are in DataControllerInfoRows.cpp.
+#include "controls/data/DataControllerInfo.h"
+
+#include "controls/data/DataController.h"
+
+#include <cstring>
+
+namespace zorvy {
+
+TcxCustomDataControllerInfo::TcxCustomDataControllerInfo(TcxCustomDataController* dataController)
+    : dataController_(dataController) {
+    grouping_.OnChanged = [this] { changes_ |= dcicGrouping | dcicSorting | dcicSummary; };
+    sorting_.OnChanged = [this] { changes_ |= dcicSorting; };
+    selection_.OnChanged = [this] { changes_ |= dcicSelection; };
+}
+
+// ---- batching and requests ----
+
+void TcxCustomDataControllerInfo::UnlockRecalculation() {
+    --lockCount_;
+    CheckChanges();
+}
+
+void TcxCustomDataControllerInfo::CheckChanges() {
+    if (changes_ != 0 && lockCount_ == 0 && !calculating_) Update();
+}
+
+void TcxCustomDataControllerInfo::RecordsChanged() {
+    changes_ |= dcicRecords | dcicSummary;
+    if (sorting_.GetCount() > 0) changes_ |= dcicSorting;
+    if (grouping_.GetCount() > 0) changes_ |= dcicGrouping;
+    CheckChanges();
+}
+
+void TcxCustomDataControllerInfo::FocusedRecordChanged(int recordIndex) {
+    changes_ |= dcicFocusedRecord;
+    focusingInfo_.Level = -1;
+    focusingInfo_.RecordIndex = recordIndex;
+    CheckChanges();
+}
+
+void TcxCustomDataControllerInfo::FieldChanged(TcxCustomDataField* field) {
+    changes_ |= dcicField;
+    sorting_.TouchField(field);
+    grouping_.TouchField(field);
+    if (grouping_.IndexOfField(field) >= 0) selection_.Clear();
+    expandingInfos_.DropIfField(field);
+    CheckChanges();
+}
+
+void TcxCustomDataControllerInfo::RemoveField(TcxCustomDataField* field) {
+    sorting_.RemoveField(field);
+    if (grouping_.IndexOfField(field) >= 0) {
+        grouping_.RemoveField(field);
+        selection_.Clear();
+    }
+    totalSorting_.RemoveField(field);
+    grouping_.SyncOrders(sorting_);
+    expandingInfos_.DropIfField(field);
+    if (groups_.GetLevelCount() > 0) {
+        for (int level = 0; level < groups_.GetLevelCount(); ++level)
+            if (groups_.GetLevelField(level) == field) changes_ |= dcicGrouping;
+    }
+    CheckChanges();
+}
+
+void TcxCustomDataControllerInfo::ChangeSorting(TcxCustomDataField* field, TcxDataSortOrder order) {
+    sorting_.SetFieldOrder(field, order);
+    grouping_.SyncOrders(sorting_);
+    CheckChanges();
+}
+
+void TcxCustomDataControllerInfo::ClearSorting(bool keepGrouped) {
+    if (keepGrouped) {
+        for (int i = sorting_.GetCount() - 1; i >= 0; --i)
+            if (grouping_.IndexOfField(sorting_.GetItem(i).Field) < 0) sorting_.Delete(i);
+    } else {
+        sorting_.Clear();
+        grouping_.SyncOrders(sorting_);
+    }
+    CheckChanges();
+}
+
+void TcxCustomDataControllerInfo::ChangeGrouping(TcxCustomDataField* field, int groupIndex) {
+    grouping_.SetFieldGroupIndex(field, groupIndex);
+    grouping_.SyncOrders(sorting_);
+    CheckChanges();
+}
+
+void TcxCustomDataControllerInfo::ClearGrouping() {
+    grouping_.Clear();
+    CheckChanges();
+}
+
+bool TcxCustomDataControllerInfo::AreGroupsAlwaysExpanded() const {
+    return (dataController_->GetOptions() & dcoGroupsAlwaysExpanded) != 0;
+}
+
+// ---- the update ----
+
+void TcxCustomDataControllerInfo::Update() {
+    calculating_ = true;
+    try {
+        expanding_ = false;
+        ChooseSaveStates();
+        if (changes_ & dcicRecords) {
+            FillRecordList();
+            FilterRecords();
+        }
+        bool reorder = (changes_ & (dcicGrouping | dcicSorting)) != 0;
+        if (reorder) {
+            totalSorting_ = TcxSortingFieldList();
+            totalSorting_.AppendMissing(grouping_);
+            totalSorting_.AppendMissing(sorting_);
+            PrepareSortFields(true);
+            SortRecords();
+        }
+        if (changes_ & dcicGrouping) BuildGroups();
+        if (reorder) PrepareSortFields(false);
+        if (reorder && (dataController_->GetOptions() & dcoFocusTopRowAfterSorting) &&
+            (dataController_->GetSortingChanged() || dataController_->GetGroupingChanged())) {
+            focusingInfo_.Clear();
+            ChangeFocusedRow(0, true);
+            selection_.Clear();
+        }
+        AfterUpdate();
+    } catch (...) {
+        PrepareSortFields(false);
+        expandingInfos_.Clear();
+        calculating_ = false;
+        NotifyChanges();
+        throw;
+    }
+    expandingInfos_.Clear();
+    if (expanding_) UpdateSelectionRows();
+    calculating_ = false;
+    NotifyChanges();
+}
+
+void TcxCustomDataControllerInfo::FillRecordList() {
+    int count = dataController_->GetRecordCount();
+    recordList_.resize(static_cast<size_t>(count));
+    for (int i = 0; i < count; ++i)
+        recordList_[static_cast<size_t>(i)] = i;
+}
+
+void TcxCustomDataControllerInfo::FilterRecords() {
+    if (!dataController_->HasFilterRecordHandler()) return;
+    const TcxCustomDataProvider& provider = dataController_->GetProvider();
+    bool removed = false;
+    for (int position = GetRecordListCount() - 1; position >= 0; --position) {
+        int record = recordList_[static_cast<size_t>(position)];
+        if (provider.IsEditing() && provider.GetEditingRecordIndex() == record) continue;
+        if (!dataController_->DoFilterRecord(record)) {
+            recordList_.erase(recordList_.begin() + position);
+            removed = true;
+        }
+    }
+    if (removed)
+        for (int i = selection_.GetCount() - 1; i >= 0; --i)
+            if (selection_.GetItem(i).Level >= 0 && IndexOfRecord(selection_.GetItem(i).RecordIndex) < 0)
+                selection_.Delete(i);
+}
+
+void TcxCustomDataControllerInfo::PrepareSortFields(bool prepare) {
+    for (int i = 0; i < totalSorting_.GetCount(); ++i) {
+        TcxCustomDataField* field = totalSorting_.GetItem(i).Field;
+        field->CompareMode = 0;
+        if (!prepare) continue;
+        if (dataController_->IsCustomCompareNeeded(field))
+            field->CompareMode = dataController_->IsSortByDisplayText(field) ? 2 : 1;
+        else
+            field->CompareMode = -1;
+    }
+}
+
+void TcxCustomDataControllerInfo::SortRecords() {
+    if (dataController_->GetProvider().IsGridMode() || recordList_.empty()) return;
+    if (SortRecordsByFirstKey()) return;
+    QuickSortList(recordList_, 0, GetRecordListCount() - 1,
+                  [this](int a, int b) { return CompareRecords(a, b); });
+}
+
+namespace {
+
+// A record with its first sort key: a fixed-width cell copied in, or the pointer to its value.
+struct TSortKey {
+    int Record;
+    bool Null;
+    bool Inline;
+    const void* Data;
+    alignas(8) uint8_t Cell[8];
+    const void* Key() const { return Inline ? static_cast<const void*>(Cell) : Data; }
+};
+
+} // namespace
+
+// The same order as CompareRecords, faster: the first key of every record is gathered once, so
+// most comparisons touch no record buffer. Only for a first field compared natively and while no
+// record is being edited (the edited record's place does not follow its values).
+bool TcxCustomDataControllerInfo::SortRecordsByFirstKey() {
+    if (totalSorting_.GetCount() == 0 || dataController_->GetProvider().IsEditing()) return false;
+    const TcxDataSortInfo first = totalSorting_.GetItem(0);
+    TcxValueDef* def = first.Field->ValueDefinition();
+    if (first.Field->CompareMode != -1 || !def || def->GetBufferSize() == 0) return false;
+    if (dataController_->OnCompare && !first.Field->IsInternal()) return false;
+    TcxDataStorage& storage = dataController_->GetStorage();
+    const TcxValueType* type = def->GetValueTypeClass();
+    const int size = def->GetDataSize();
+    std::vector<TSortKey> keys(recordList_.size());
+    for (size_t i = 0; i < keys.size(); ++i) {
+        TSortKey& key = keys[i];
+        key.Record = recordList_[i];
+        const uint8_t* buffer = storage.BufferOfRecord(key.Record);
+        key.Null = def->IsNullInBuffer(buffer);
+        key.Data = nullptr;
+        key.Inline = false;
+        if (key.Null) continue;
+        const void* data = buffer + def->GetOffset() + 1;
+        type->PrepareCompareData(data);
+        key.Inline = data == buffer + def->GetOffset() + 1 && size <= 8;
+        if (key.Inline)
+            std::memcpy(key.Cell, data, static_cast<size_t>(size));
+        else
+            key.Data = data;
+    }
+    const bool descending = first.SortOrder == soDescending;
+    QuickSortList(keys, 0, static_cast<int>(keys.size()) - 1, [&](const TSortKey& a, const TSortKey& b) {
+        if (a.Record == b.Record) return 0;
+        int r = def->CompareNullable(a.Null, b.Null, a.Key(), b.Key());
+        if (r != 0) return descending ? -r : r;
+        return CompareRecords(a.Record, b.Record);
+    });
+    for (size_t i = 0; i < keys.size(); ++i)
+        recordList_[i] = keys[i].Record;
+    return true;
+}
+
+int TcxCustomDataControllerInfo::CompareRecords(int a, int b) {
+    if (a == b) return 0;
+    const TcxCustomDataProvider& provider = dataController_->GetProvider();
+    if (provider.IsEditing()) {
+        // The edited record keeps its place among the rows until the edit ends.
+        int edited = provider.GetEditingRecordIndex();
+        if (provider.GetPrevAnchor() != cxNullEditingRecordIndex) {
+            if (a == edited) return 1;
+            if (b == edited) return -1;
+        } else if (provider.GetNextAnchor() != cxNullEditingRecordIndex) {
+            int anchor = provider.GetNextAnchor();
+            if (a == edited) {
+                if (b == anchor) return -1;
+                a = anchor;
+            } else if (b == edited) {
+                if (a == anchor) return 1;
+                b = anchor;
+            }
+        }
+    }
+    for (int i = 0; i < totalSorting_.GetCount(); ++i) {
+        int r = dataController_->CompareBySortInfo(a, b, 0, totalSorting_.GetItem(i));
+        if (r != 0) return r;
+    }
+    return dataController_->CompareRecordIndexes(a, b);
+}
+
+int TcxCustomDataControllerInfo::CompareGroupValues(int a, int b, int level) {
+    if (a == b) return 0;
+    const TcxCustomDataProvider& provider = dataController_->GetProvider();
+    if (provider.IsEditing()) {
+        int edited = provider.GetEditingRecordIndex();
+        if (provider.GetSavedRecordIndex() != 0) {
+            if (a == edited) a = provider.GetSavedRecordIndex();
+            if (b == edited) b = provider.GetSavedRecordIndex();
+        } else if (provider.GetPrevAnchor() != cxNullEditingRecordIndex) {
+            if (a == edited || b == edited) return 0;
+        } else if (provider.GetNextAnchor() != cxNullEditingRecordIndex) {
+            int anchor = provider.GetNextAnchor();
+            if ((a == edited && b == anchor) || (b == edited && a == anchor)) return 0;
+            if (a == edited) a = anchor;
+            if (b == edited) b = anchor;
+        }
+    }
+    return dataController_->CompareBySortInfo(a, b, 1, totalSorting_.GetItem(level));
+}
+
+void TcxCustomDataControllerInfo::BuildGroups() {
+    groups_.Clear();
+    for (int i = 0; i < grouping_.GetCount(); ++i)
+        groups_.AddLevelField(grouping_.GetItem(i).Field);
+    if (recordList_.empty() || grouping_.GetCount() == 0) return;
+    const int levels = groups_.GetLevelCount(), count = GetRecordListCount();
+    std::vector<int> open(static_cast<size_t>(levels)), first(static_cast<size_t>(levels));
+    auto openGroup = [&](int level, int position, int row) {
+        TcxDataGroupInfo* group = groups_.AddItem();
+        group->RowIndex = row;
+        group->Level = level;
+        group->BeginIndex = level < levels - 1 ? groups_.GetCount() : position;
+        open[static_cast<size_t>(level)] = groups_.GetCount() - 1;
+        first[static_cast<size_t>(level)] = recordList_[static_cast<size_t>(position)];
+    };
+    for (int level = 0; level < levels; ++level)
+        openGroup(level, 0, 0);
+    int topGroup = 0;
+    for (int p = 1; p < count; ++p) {
+        int record = recordList_[static_cast<size_t>(p)];
+        int changed = -1;
+        for (int level = 0; level < levels && changed < 0; ++level)
+            if (CompareGroupValues(first[static_cast<size_t>(level)], record, level) != 0) changed = level;
+        if (changed < 0) continue;
+        if (changed == 0) ++topGroup;
+        for (int level = changed; level < levels; ++level)
+            groups_.GetItem(open[static_cast<size_t>(level)])->EndIndex =
+                level < levels - 1 ? groups_.GetCount() - 1 : p - 1;
+        for (int level = changed; level < levels; ++level)
+            openGroup(level, p, topGroup);
+    }
+    groups_.GetItem(open[static_cast<size_t>(levels - 1)])->EndIndex = count - 1;
+    if (levels >= 2)
+        groups_.GetItem(open[static_cast<size_t>(levels - 2)])->EndIndex = groups_.GetCount() - 1;
+    for (int level = levels - 3; level >= 0; --level)
+        groups_.GetItem(open[static_cast<size_t>(level)])->EndIndex =
+            groups_.GetItem(open[static_cast<size_t>(level + 1)])->BeginIndex - 1;
+}
+
+void TcxCustomDataControllerInfo::AfterUpdate() {
+    RestoreStates();
+    SyncFocusedRow();
+}
+
+void TcxCustomDataControllerInfo::NotifyChanges() {
+    TcxDataControllerChanges changes = 0;
+    if (changes_ & (dcicSorting | dcicField)) changes |= dccLayout;
+    if (changes_ & (dcicRecords | dcicGrouping | dcicExpanding)) changes |= dccData;
+    if (changes_ & (dcicFocusedRow | dcicFocusedRecord | dcicFocusState)) changes |= dccFocus;
+    if (changes_ & dcicSelection) changes |= dccSelection;
+    if (changes_ & dcicSummary) changes |= dccSummary;
+    if (dataController_->GetSortingChanged()) changes |= dccSorting;
+    if (dataController_->GetGroupingChanged()) changes |= dccGrouping;
+    changes_ = 0;
+    dataController_->ClearSortingAndGroupingChanged();
+    dataController_->Change(changes);
+}
+
+} // namespace zorvy

@@ -1,0 +1,77 @@
+#pragma once
+// The data provider: the controller's bridge to where records come from and go to. The controller
+// never edits, posts or deletes itself: it asks its provider, which calls back to change the
+// storage, fire the events and refresh the rows. This is the provider of unbound records kept in
+// the controller's own storage. Editing keeps one record, the editing record, from the start of
+// an edit or insert to the post or cancel.
+#include "platform/rtl/Variant.h"
+
+namespace zorvy {
+
+class TcxCustomDataController;
+class TcxCustomDataField;
+
+// The provider's "no record": internal records have negative indexes, so -1 is a record.
+inline constexpr int cxNullEditingRecordIndex = -2147483647;
+
+class TcxCustomDataProvider {
+  public:
+    explicit TcxCustomDataProvider(TcxCustomDataController* dataController)
+        : dataController_(dataController) {}
+    virtual ~TcxCustomDataProvider();
+
+    // ---- state ----
+    virtual bool IsActive() const { return false; }
+    virtual bool IsGridMode() const { return false; }
+    virtual bool CanModify() const { return true; }
+    virtual bool CanAppend() const { return CanModify(); }
+    virtual bool CanInsert() const { return CanModify(); }
+    bool IsEditing() const { return editingRecordIndex_ != cxNullEditingRecordIndex; }
+    bool IsInserting() const { return IsEditing() && inserting_; }
+    bool IsChanging() const { return changing_; }
+    bool IsModified() const { return modified_; }
+    int GetEditingRecordIndex() const { return editingRecordIndex_; }
+    int GetPrevAnchor() const { return prevAnchor_; }
+    int GetNextAnchor() const { return nextAnchor_; }
+    int GetSavedRecordIndex() const { return savedRecordIndex_; } // 0 when none
+    int GetInsertedRecordIndex() const { return insertedRecordIndex_; }
+
+    // ---- editing ----
+    virtual void Edit() { BeginEditRecord(); }
+    virtual void Append() { BeginInsertRecord(true); }
+    virtual void Insert() { BeginInsertRecord(false); }
+    // An insert nobody changed is cancelled instead of posted.
+    virtual void Post();
+    virtual void Cancel();
+    virtual void PostEditingData();
+    virtual void UpdateData();
+    // Kind 1 is a value typed as text: an empty text is stored as Null.
+    virtual bool SetEditValue(int recordIndex, TcxCustomDataField* field, const Variant& value, int kind);
+    virtual void SetValue(int recordIndex, TcxCustomDataField* field, const Variant& value);
+    void SetChanging() { changing_ = true; }
+    void ResetChanging() { changing_ = false; }
+    void MarkModified() { modified_ = true; }
+    void ResetModified() { modified_ = false; }
+    virtual void ResetEditing();
+    // Forgets the editing record without posting or cancelling (the record was deleted).
+    void ForgetEditingRecord();
+
+  protected:
+    virtual void BeginEditRecord();
+    virtual void BeginInsertRecord(bool append);
+    void SaveEditingRecord(int recordIndex);
+    void FreeSavedRecord();
+
+  private:
+    TcxCustomDataController* dataController_;
+    bool changing_ = false;
+    int editingRecordIndex_ = cxNullEditingRecordIndex;
+    int prevAnchor_ = cxNullEditingRecordIndex;
+    int nextAnchor_ = cxNullEditingRecordIndex;
+    int insertedRecordIndex_ = -1;
+    bool modified_ = false;
+    int savedRecordIndex_ = 0;
+    bool inserting_ = false;
+};
+
+} // namespace zorvy
