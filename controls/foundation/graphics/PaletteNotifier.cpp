@@ -1,6 +1,7 @@
 // The shared system-colour listener and its notifiers.
 #include "controls/foundation/graphics/PaletteNotifier.h"
 
+#include "controls/foundation/lookandfeel/Office11Colors.h"
 #include "platform/vcl/Controls.h"
 #include "platform/win/MessageLoop.h"
 
@@ -11,14 +12,16 @@ namespace zorvy {
 
 namespace {
 
-void (*refreshHook)() = nullptr;
-
 class TcxSystemPaletteChangedListener {
   public:
     TcxSystemPaletteChangedListener() {
+        CreateOffice11Colors();
         window_ = AllocateHWnd([this](TMessage& m) { WindowProc(m); });
     }
-    ~TcxSystemPaletteChangedListener() { DeallocateHWnd(window_); }
+    ~TcxSystemPaletteChangedListener() {
+        DeallocateHWnd(window_);
+        ReleaseOffice11Colors();
+    }
 
     void AddNotifier(TcxSystemPaletteChangedNotifier* notifier, bool primary) {
         (primary ? primary_ : ordinary_).push_back(notifier);
@@ -27,7 +30,7 @@ class TcxSystemPaletteChangedListener {
         std::erase(primary ? primary_ : ordinary_, notifier);
     }
     void BroadcastChange() {
-        if (refreshHook) refreshHook();
+        RefreshOffice11Colors();
         // A notifier may unregister others while it runs: walk by index and re-check the bounds.
         for (auto* list : {&primary_, &ordinary_})
             for (size_t i = list->size(); i-- > 0;)
@@ -77,12 +80,8 @@ HWND SystemPaletteListenerWindow() {
 void BroadcastSystemPaletteChange() {
     if (listener)
         listener->BroadcastChange();
-    else if (refreshHook)
-        refreshHook();
-}
-
-void SetSystemPaletteRefreshHook(void (*hook)()) {
-    refreshHook = hook;
+    else
+        RefreshOffice11Colors();
 }
 
 } // namespace zorvy

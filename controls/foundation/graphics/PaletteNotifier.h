@@ -26,9 +26,8 @@ class TcxSystemPaletteChangedNotifier : public TObject {
 
 // The hidden window of the shared listener (0 while no notifier exists); it reacts to WM_SYSCOLORCHANGE.
 HWND SystemPaletteListenerWindow();
-// What the listener does on WM_SYSCOLORCHANGE: shared colours first, then the notifiers.
+// What the listener does on WM_SYSCOLORCHANGE: the Office11 colours first, then the notifiers.
+// The listener holds a reference on the Office11 colours while it lives.
 void BroadcastSystemPaletteChange();
-// Called first by every broadcast (the Office11 colours install theirs); nullptr for none.
-void SetSystemPaletteRefreshHook(void (*hook)());
 
 } // namespace zorvy
