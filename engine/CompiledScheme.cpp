@@ -476,23 +476,27 @@ uint16_t TCompiledScheme::DecadeMask(const TSerialTest& test, const TSerialDigit
     return mask;
 }
 
+uint16_t TCompiledScheme::DecadePassMask(const TSerialDigits& tens) const {
+    // The tens digits are those of every serial of the decade at the next position up.
+    for (int position = 1; position < 6; ++position)
+        if (!(allowedDigits_[position] >> tens.Right[position - 1] & 1)) return 0;
+    uint16_t units = allowedDigits_[0];
+    for (const TSerialTest& test : fast_) {
+        if (units == 0) break;
+        units &= DecadeMask(test, tens, units);
+    }
+    return units;
+}
+
 void TCompiledScheme::DecadeVerdicts(const TSerialDigits& tens, TDecadeVerdicts& verdicts) const {
     if (inOrder_) {
         for (int u = 0; u <= 9; ++u)
             verdicts[u] = OrderedVerdict(WithUnits(tens, u));
         return;
     }
-    verdicts.fill(RejectedSilently);
-    // The tens digits are those of every serial of the decade at the next position up.
-    for (int position = 1; position < 6; ++position)
-        if (!(allowedDigits_[position] >> tens.Right[position - 1] & 1)) return;
-    uint16_t units = allowedDigits_[0];
-    for (const TSerialTest& test : fast_) {
-        if (units == 0) return;
-        units &= DecadeMask(test, tens, units);
-    }
-    for (; units != 0; units &= units - 1)
-        verdicts[std::countr_zero(units)] = Passed;
+    const uint16_t units = DecadePassMask(tens);
+    for (int u = 0; u <= 9; ++u)
+        verdicts[u] = units >> u & 1 ? Passed : RejectedSilently;
 }
 
 void TCompiledScheme::RaiseFor(const TSerialDigits& s, const TBallCodes& codes) const {

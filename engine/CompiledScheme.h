@@ -66,6 +66,8 @@ class TCompiledScheme {
     // The verdicts of the serials 10h .. 10h + 9 on the tests that read only the serial; high holds the
     // digits of h (none at all for h = 0). An error is RaisesError, never raised.
     void DecadeVerdicts(const TSerialDigits& high, TDecadeVerdicts& verdicts) const;
+    // Out of order: the units of the serials 10h .. 10h + 9 that pass the tests that read only the serial.
+    uint16_t DecadePassMask(const TSerialDigits& high) const;
     // The verdict of the tests on the balls, for a candidate the serial's tests passed.
     int16_t BallVerdict(const TBallCodes& codes) const {
         for (const TBallTest& test : ballTests_) {

@@ -2,6 +2,7 @@
 
 #include "engine/SerialNumber.h"
 
+#include <bit>
 #include <bitset>
 
 namespace zorvy {
@@ -92,6 +93,78 @@ void FastBlock(const TCompiledScheme& scheme, TBlock block, bool checkMode, TRes
     }
 }
 
+// Out of order nothing is logged and nothing raises: the enumeration jumps from one candidate that
+// passes the serial's tests to the next, a decade at a time.
+template <bool Display, bool BallTests>
+void SkippingBlock(const TCompiledScheme& scheme, TBlock block, TResultLines& lines, int32_t first,
+                   TBlockOutcome& outcome) {
+    outcome.Reset(first);
+    TResultLines::TAppender out = lines.AppenderAt(first);
+    const uint32_t* const start = out.End;
+
+    // The serial of the next candidate, as its tens and units.
+    const int32_t next = BlockStart(block.A, block.B);
+    int u = next % 10;
+    TSerialDigits tens = TensDigits(next / 10);
+    uint16_t passing = scheme.DecadePassMask(tens);
+
+    char line[64];
+    PutBall(line, 0, block.A);
+    PutBall(line, 1, block.B);
+    line[18] = line[19] = line[20] = ' ';
+    int tensLength = Display ? PutTens(tens, line + 21) : 0;
+    const auto nextDecade = [&] {
+        u = 0;
+        AdvanceTens(tens);
+        passing = scheme.DecadePassMask(tens);
+        if (Display) tensLength = PutTens(tens, line + 21);
+    };
+    const TBallCodes codesB = AddBall(AddBall(NoBalls, 0, block.A), 1, block.B);
+
+    for (int c = block.B + 1; c <= 30; ++c) {
+        PutBall(line, 2, c);
+        const TBallCodes codesC = BallTests ? AddBall(codesB, 2, c) : codesB;
+        for (int d = c + 1; d <= 31; ++d) {
+            PutBall(line, 3, d);
+            const TBallCodes codesD = BallTests ? AddBall(codesC, 3, d) : codesC;
+            for (int e = d + 1; e <= 32; ++e) {
+                PutBall(line, 4, e);
+                const TBallCodes codesE = BallTests ? AddBall(codesD, 4, e) : codesD;
+                int f = e + 1;
+                for (;;) {
+                    const uint16_t ahead = static_cast<uint16_t>(passing >> u);
+                    const int skip = ahead != 0 ? std::countr_zero(ahead) : 10 - u;
+                    const int left = 34 - f; // candidates left for this e
+                    if (skip >= left) {      // none of them passes: on to the next e
+                        u += left;
+                        if (u == 10) nextDecade();
+                        break;
+                    }
+                    f += skip;
+                    u += skip;
+                    if (u == 10) {
+                        nextDecade();
+                        continue;
+                    }
+                    if (!BallTests || scheme.BallVerdict(AddBall(codesE, 5, f)) == TCompiledScheme::Passed) {
+                        PutBall(line, 5, f);
+                        if (Display) {
+                            line[21 + tensLength] = static_cast<char>('0' + u);
+                            out.AppendPadded(line, 22 + tensLength);
+                        } else {
+                            out.AppendPadded(line, 18);
+                        }
+                    }
+                    ++u;
+                    if (u == 10) nextDecade();
+                    if (++f > 33) break;
+                }
+            }
+        }
+        outcome.PassEnds.push_back(first + static_cast<int32_t>(out.End - start));
+    }
+}
+
 } // namespace
 
 int32_t BlockSize(TBlock block) {
@@ -126,6 +199,15 @@ void TBlockOutcome::Reset(int32_t firstLine) {
 void EvaluateBlock(const TCompiledScheme& scheme, TBlock block, bool display6machk, bool checkMode,
                    TResultLines& lines, int32_t first, TBlockOutcome& outcome) {
     const bool balls = scheme.HasBallTests();
+    if (!scheme.InOrder()) {
+        if (display6machk)
+            balls ? SkippingBlock<true, true>(scheme, block, lines, first, outcome)
+                  : SkippingBlock<true, false>(scheme, block, lines, first, outcome);
+        else
+            balls ? SkippingBlock<false, true>(scheme, block, lines, first, outcome)
+                  : SkippingBlock<false, false>(scheme, block, lines, first, outcome);
+        return;
+    }
     if (display6machk)
         balls ? FastBlock<true, true>(scheme, block, checkMode, lines, first, outcome)
               : FastBlock<true, false>(scheme, block, checkMode, lines, first, outcome);

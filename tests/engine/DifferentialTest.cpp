@@ -220,6 +220,16 @@ TEST(Differential, RunsAgreeAcrossMethodsAndThreads) {
             EXPECT_EQ(fast.Rate, literal.Rate) << c.name << " on " << threads;
             EXPECT_EQ(fast.Error, literal.Error) << c.name << " on " << threads;
         }
+        if (c.checkMode) {
+            // Out of check mode the run tests in its own order and skips ahead: the same lines.
+            for (int threads : {1, 8}) {
+                const TRunRecord fast = Record(c.scheme, false, TEvaluationMethod::emFast, threads);
+                EXPECT_TRUE(fast.Text == literal.Text && fast.Starts == literal.Starts)
+                    << c.name << " on " << threads;
+                EXPECT_EQ(fast.Rate, literal.Rate) << c.name << " on " << threads;
+                EXPECT_TRUE(fast.Log.empty());
+            }
+        }
         if (std::string(c.name) == "typical, check mode") {
             EXPECT_GT(literal.Log.size(), 10u); // rejections of most of the scheme's conditions
         }
