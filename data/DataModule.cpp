@@ -175,8 +175,18 @@ void TData::GetWzEnd6v() {
         Tem1->Open();
         TField* issue = Tem1->FieldByName("Issue");
         TField* resultA1 = Tem1->FieldByName("ResultA1");
-        for (Tem1->First(); !Tem1->GetEof(); Tem1->Next())
-            draws.push_back(TDraw{issue->GetAsString(), resultA1->GetAsString()});
+        SkippedDraws.clear();
+        for (Tem1->First(); !Tem1->GetEof(); Tem1->Next()) {
+            TDraw draw{issue->GetAsString(), resultA1->GetAsString()};
+            // A damaged draw must not keep the program from starting: it is left out and reported.
+            try {
+                ReadDrawBalls(draw.ResultA1, draw.Issue);
+            } catch (const EConvertError& e) {
+                SkippedDraws.push_back("Draw " + draw.Issue + ", column ResultA1: " + e.Message());
+                continue;
+            }
+            draws.push_back(std::move(draw));
+        }
         Tem1->Last();
     }
     DrawContext = ::zorvy::GetWzEnd6v(draws);
@@ -194,8 +204,19 @@ void TData::CalcFields(TTrendView view, TDataSet* dataSet) {
     const int recNo = dataSet->GetRecNo();
     const int count = dataSet->GetRecordCount();
     // Every pass over the rows starts afresh, so a view's columns depend on its rows alone.
-    if (recNo == 1) Trend.BeginView();
-    const TDrawRow row = ReadViewRow(dataSet);
+    if (recNo == 1) {
+        Trend.BeginView();
+        SkippedDraws.clear();
+    }
+    TDrawRow row;
+    try {
+        row = ReadViewRow(dataSet);
+    } catch (const EConvertError& e) {
+        // One damaged draw leaves its own columns empty, never the rest of the history.
+        SkippedDraws.push_back(e.Message());
+        if (recNo == count) TrendWindow(view).Label5 = Trend.LabelText();
+        return;
+    }
     const TViewRowColumns columns = Trend.CalculateRow(
         view, row, TrendWindow(view), Frfx, [this](const TTrendRow& trendRow) { AppendTrendRow(trendRow); },
         ProcessMessages);
@@ -272,19 +293,27 @@ bool TData::OpenView(TTrendView view, const std::string& bid, const std::string&
     // One transaction for the rows a build adds; they are kept also when a row fails.
     const bool transaction = build && Frfx.Panel4 && !datacon->GetInTransaction();
     if (transaction) datacon->BeginTrans();
-    ScopeExit commit{[this, transaction] {
-        if (transaction && datacon->GetInTransaction()) datacon->CommitTrans();
-    }};
-
-    TADOQuery* query = ViewQuery(view);
-    query->DisableControls();
-    ScopeExit enable{[query] { query->EnableControls(); }};
-    query->Close();
-    query->GetParameters().ParamByName("bid")->SetValue(Variant(bid));
-    query->GetParameters().ParamByName("eid")->SetValue(Variant(eid));
-    query->SetSort("issue");
-    query->Open();
-    query->Last();
+    try {
+        TADOQuery* query = ViewQuery(view);
+        query->DisableControls();
+        ScopeExit enable{[query] { query->EnableControls(); }};
+        query->Close();
+        query->GetParameters().ParamByName("bid")->SetValue(Variant(bid));
+        query->GetParameters().ParamByName("eid")->SetValue(Variant(eid));
+        query->SetSort("issue");
+        query->Open();
+        query->Last();
+    } catch (...) {
+        // The first failure is the one to report; a commit that fails as well loses only the rows.
+        if (transaction && datacon->GetInTransaction()) {
+            try {
+                datacon->CommitTrans();
+            } catch (const Exception&) {
+            }
+        }
+        throw;
+    }
+    if (transaction && datacon->GetInTransaction()) datacon->CommitTrans();
     return true;
 }
 

@@ -13,6 +13,7 @@
 #include <array>
 #include <functional>
 #include <string>
+#include <vector>
 
 namespace zorvy {
 
@@ -105,6 +106,11 @@ class TData : public TComponent {
     TTrendWindowSettings& TrendWindow(TTrendView view) { return TrendWindows[static_cast<int>(view)]; }
     // Lets the message loop run once per trend-table row, so that a cancel click is seen.
     std::function<void()> ProcessMessages;
+
+    // The draws the last view calculation or draw-context computation left out because a cell of theirs
+    // cannot be read ("Draw 2027001, column ResultA1: ..."); the rest of the history is calculated
+    // without them, and a left-out row of a view keeps its calculated columns empty.
+    std::vector<std::string> SkippedDraws;
 
     // The trend columns' state: the running history, the gap counters, TrendBuildOn, TrendBuildCancel,
     // ValueGapCounts and the last six values of the latest refresh.

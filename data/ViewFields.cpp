@@ -64,11 +64,21 @@ TViewFieldMap DefineViewFields(TDataSet* query, TTrendView view) {
 
 TDrawRow ReadViewRow(TDataSet* query) {
     const std::string issueText = query->FieldByName("Issue")->GetAsString();
+    // Each column's fault names the draw and the column, so the user knows which cell to mend.
+    auto read = [&](const char* column, const auto& reader) {
+        try {
+            return reader();
+        } catch (const EConvertError& e) {
+            throw EConvertError("Draw " + issueText + ", column " + column + ": " + e.Message());
+        }
+    };
     TDrawRow row;
-    row.Issue = StrToInt(issueText);
-    row.Balls = ReadDrawBalls(query->FieldByName("ResultA1")->GetAsString(), issueText);
+    row.Issue = read("Issue", [&] { return StrToInt(issueText); });
+    row.Balls = read("ResultA1",
+                     [&] { return ReadDrawBalls(query->FieldByName("ResultA1")->GetAsString(), issueText); });
     TField* endTime = query->FieldByName("EndTime");
-    if (endTime->IsNull()) throw EConvertError("Issue " + issueText + ": the closing date is empty");
+    if (endTime->IsNull())
+        throw EConvertError("Draw " + issueText + ", column EndTime: the closing date is empty");
     const TDateTime date = endTime->GetAsDateTime();
     row.DayOfMonth = DayOf(date);
     row.WeekDay = DayOfTheWeek(date);

@@ -20,7 +20,7 @@ using TViewFieldMap = std::unordered_map<std::string, TField*>;
 TViewFieldMap DefineViewFields(TDataSet* query, TTrendView view);
 
 // The draw of the query's row being calculated. A `ResultA1` that is not six balls, an `Issue` that is not
-// a number or an empty `EndTime` raise EConvertError naming the issue.
+// a number or an empty `EndTime` raise EConvertError "Draw <issue>, column <column>: <what is wrong>".
 TDrawRow ReadViewRow(TDataSet* query);
 
 // Writes the row's calculated columns; marker columns not named keep the empty value they start with.
