@@ -4,6 +4,7 @@
 
 #include "controls/data/DataResources.h"
 #include "platform/rtl/Components.h"
+#include "platform/rtl/Strings.h"
 
 namespace zorvy {
 
@@ -21,6 +22,7 @@ TcxCustomDataController::~TcxCustomDataController() {
     ++lockCount_;
     info_->LockRecalculation();
     provider_->ResetEditing();
+    relations_.reset();
     storage_->Clear(false);
     fields_->Clear();
 }
@@ -109,7 +111,34 @@ void TcxCustomDataController::ChangeItemCustomCompare(int itemIndex, bool value)
 }
 
 void TcxCustomDataController::RemoveFieldReferences(TcxCustomDataField* field) {
+    if (relations_) relations_->DropDataField(field);
     if (!destroying_) info_->RemoveField(field);
+}
+
+TcxCustomDataRelationList& TcxCustomDataController::GetRelations() {
+    if (!relations_) relations_ = std::make_unique<TcxCustomDataRelationList>(this);
+    return *relations_;
+}
+
+void TcxCustomDataController::DetailDataChanged(TcxCustomDataRelation*) {
+    if (!destroying_) Change(dccData);
+}
+
+std::string TcxCustomDataController::GetItemName(TObject* item) const {
+    auto* component = dynamic_cast<TComponent*>(item);
+    return component ? component->GetName() : std::string();
+}
+
+TObject* TcxCustomDataController::FindItemByID(int id) const {
+    for (int i = 0; i < GetItemCount(); ++i)
+        if (GetItemID(GetItem(i)) == id) return GetItem(i);
+    return nullptr;
+}
+
+TObject* TcxCustomDataController::FindItemByName(const std::string& name) const {
+    for (int i = 0; i < GetItemCount(); ++i)
+        if (AnsiSameText(GetItemName(GetItem(i)), name)) return GetItem(i);
+    return nullptr;
 }
 
 // ---- index checks ----
@@ -222,6 +251,16 @@ void TcxCustomDataController::ReadRecordValues(int fromRecord, int toRecord) {
     }
 }
 
+Variant TcxCustomDataController::GetFieldListValues(int recordIndex,
+                                                    const std::vector<TcxCustomDataField*>& fields) const {
+    if (fields.empty()) return Variant::Null();
+    if (fields.size() == 1) return GetFieldValue(recordIndex, fields[0]);
+    Variant values = VarArrayCreate({{0, static_cast<int>(fields.size()) - 1}}, varVariant);
+    for (size_t i = 0; i < fields.size(); ++i)
+        values[static_cast<int>(i)] = GetFieldValue(recordIndex, fields[i]);
+    return values;
+}
+
 std::vector<Variant> TcxCustomDataController::GetGroupValues(int recordIndex) const {
     const TcxGroupingFieldList& grouping = info_->GetGrouping();
     std::vector<Variant> values(static_cast<size_t>(grouping.GetCount()), Variant::Null());
@@ -259,9 +298,55 @@ void TcxCustomDataController::CheckChanges() {
     TcxDataControllerChanges changes = pendingChanges_;
     pendingChanges_ = 0;
     if (OnUpdateControl) OnUpdateControl(changes);
-    if ((changes & dccData) && OnDataChanged) OnDataChanged(this);
+    if (changes & dccData) {
+        if (IsLoading())
+            dataChangedPending_ = true;
+        else if (OnDataChanged)
+            OnDataChanged(this);
+    }
+    if (IsLoading()) return;
     if ((changes & dccSorting) && OnSortingChanged) OnSortingChanged(this);
     if ((changes & dccGrouping) && OnGroupingChanged) OnGroupingChanged(this);
+}
+
+bool TcxCustomDataController::IsLoading() const {
+    return owner_ && owner_->HasState(csLoading);
+}
+
+void TcxCustomDataController::Loaded() {
+    if (!dataChangedPending_) return;
+    dataChangedPending_ = false;
+    if (OnDataChanged) OnDataChanged(this);
+}
+
+void TcxCustomDataController::Assign(TPersistent* source) {
+    auto* other = dynamic_cast<TcxCustomDataController*>(source);
+    if (!other) {
+        TPersistent::Assign(source);
+        return;
+    }
+    OnAfterCancel = other->OnAfterCancel;
+    OnAfterInsert = other->OnAfterInsert;
+    OnAfterPost = other->OnAfterPost;
+    OnBeforeCancel = other->OnBeforeCancel;
+    OnBeforeInsert = other->OnBeforeInsert;
+    OnBeforePost = other->OnBeforePost;
+    OnAfterDelete = other->OnAfterDelete;
+    OnBeforeDelete = other->OnBeforeDelete;
+    OnNewRecord = other->OnNewRecord;
+    OnCompare = other->OnCompare;
+    OnDataChanged = other->OnDataChanged;
+    OnGroupingChanged = other->OnGroupingChanged;
+    OnSortingChanged = other->OnSortingChanged;
+    OnRecordChanged = other->OnRecordChanged;
+    SetOnFilterRecord(other->OnFilterRecord);
+    SetOptions(other->options_);
+}
+
+void TcxCustomDataController::SetOnFilterRecord(TcxDataFilterRecordEvent handler) {
+    bool changed = static_cast<bool>(handler) != static_cast<bool>(OnFilterRecord) || handler;
+    OnFilterRecord = std::move(handler);
+    if (changed) FilterChanged();
 }
 
 void TcxCustomDataController::DataChanged(TcxDataChangeScope scope, int itemIndex, int recordIndex) {

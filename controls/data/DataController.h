@@ -7,6 +7,7 @@
 #include "controls/data/DataControllerInfo.h"
 #include "controls/data/DataFields.h"
 #include "controls/data/DataProvider.h"
+#include "controls/data/DataRelations.h"
 #include "controls/data/DataStorage.h"
 
 #include <functional>
@@ -90,6 +91,16 @@ class TcxCustomDataController : public TPersistent {
     void ChangeItemTextStored(int itemIndex, bool value);
     void ChangeItemCustomCompare(int itemIndex, bool value);
     virtual void RemoveFieldReferences(TcxCustomDataField* field);
+    virtual int GetItemID(TObject* /*item*/) const { return -1; }
+    virtual std::string GetItemName(TObject* item) const; // a component's Name, else empty
+    TObject* FindItemByID(int id) const;
+    TObject* FindItemByName(const std::string& name) const; // ignoring case
+    TObject* FindEqualItem(TObject* item) const { return FindItemByID(GetItemID(item)); }
+
+    // ---- master-detail ----
+    TcxCustomDataRelationList& GetRelations(); // created on first use
+    virtual int GetDefaultActiveRelationIndex() const { return 0; }
+    virtual void DetailDataChanged(TcxCustomDataRelation* relation);
 
     // ---- index checks ("ItemIndex out of range", "RecordIndex out of range") ----
     void CheckItemIndex(int itemIndex) const;
@@ -109,6 +120,8 @@ class TcxCustomDataController : public TPersistent {
     virtual Variant GetFieldValue(int recordIndex, TcxCustomDataField* field) const;
     virtual std::string GetFieldDisplayText(int recordIndex, TcxCustomDataField* field) const;
     Variant GetRecordId(int recordIndex) const;
+    // Null for no fields, the value for one, an array of the values for several.
+    Variant GetFieldListValues(int recordIndex, const std::vector<TcxCustomDataField*>& fields) const;
     virtual bool UsesRecordIds() const { return false; }
     // Copies the values of every field from one record into another (the provider's saved copy).
     virtual void ReadRecordValues(int fromRecord, int toRecord);
@@ -127,6 +140,13 @@ class TcxCustomDataController : public TPersistent {
     virtual void DataChanged(TcxDataChangeScope scope, int itemIndex, int recordIndex);
     void LayoutChanged() { Change(dccLayout); }
     void DoRefresh();
+    bool IsRowInfoValid() const { return !info_->IsCalculating(); }
+    // While the owner loads, data-changed notices wait for Loaded and sorting and grouping
+    // notices are not fired.
+    bool IsLoading() const;
+    void Loaded();
+    // From another controller: its options and event handlers.
+    void Assign(TPersistent* source) override;
     std::function<void(TcxDataControllerChanges)> OnUpdateControl;
 
     // ---- sorting ----
@@ -194,6 +214,8 @@ class TcxCustomDataController : public TPersistent {
     virtual bool HasFilterRecordHandler() const { return static_cast<bool>(OnFilterRecord); }
     virtual bool DoFilterRecord(int recordIndex);
     void FilterChanged();
+    // A new handler filters the records again.
+    void SetOnFilterRecord(TcxDataFilterRecordEvent handler);
 
     // ---- events ----
     TcxDataControllerNotifyEvent OnAfterCancel, OnAfterInsert, OnAfterPost, OnBeforeCancel, OnBeforeInsert,
@@ -230,6 +252,7 @@ class TcxCustomDataController : public TPersistent {
     std::unique_ptr<TcxCustomDataFieldList> fields_;
     std::unique_ptr<TcxCustomDataProvider> provider_;
     std::unique_ptr<TcxCustomDataControllerInfo> info_;
+    std::unique_ptr<TcxCustomDataRelationList> relations_;
     int lockCount_ = 0;
     TcxDataControllerChanges pendingChanges_ = 0;
     bool dataChangedPending_ = false;
