@@ -1,0 +1,128 @@
+// The open and save dialogs driven from the keyboard and the mouse over a small folder tree.
+#include "platform/vcl/dialogs/FileDialogs.h"
+#include "platform/vcl/dialogs/PathList.h"
+#include "platform/vcl/stdctrls/Edits.h"
+#include "platform/win/Input.h"
+#include "platform/win/Timers.h"
+#include "platform/win/VirtualKeys.h"
+#include "tests/platform/vcl/VclFixture.h"
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <stdlib.h>
+
+namespace zorvy::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+class FileDialogs : public VclTest {
+  protected:
+    FileDialogs() {
+        std::string pattern = (fs::temp_directory_path() / "zorvy-dialog-test-XXXXXX").string();
+        folder_ = mkdtemp(pattern.data());
+        for (const char* name : {"b.Txt", "a.txt", "scheme.ini", "notes.md"})
+            std::ofstream(fs::path(folder_) / name) << "x";
+        fs::create_directory(fs::path(folder_) / "FangAn");
+        std::ofstream(fs::path(folder_) / "FangAn" / "3月9日8时5分7秒.ini") << "x";
+    }
+    ~FileDialogs() override { fs::remove_all(folder_); }
+
+    static void Soon(std::function<void()> action) {
+        auto shared = std::make_shared<std::function<void()>>(std::move(action));
+        auto id = std::make_shared<std::uintptr_t>(0);
+        *id = SetTimer(0, 0, 1, [shared, id](HWND, UINT, std::uintptr_t, std::uint64_t) {
+            KillTimer(0, *id);
+            (*shared)();
+        });
+    }
+    static TComponent* Part(const char* name) { return Screen->GetActiveForm()->FindComponent(name); }
+    static TPathList* Files() { return static_cast<TPathList*>(Part("FileList")); }
+    static TPathList* Folders() { return static_cast<TPathList*>(Part("Folders")); }
+    // Types a name and presses Enter; the dialog handles both before this returns.
+    void Type(const std::string& text) {
+        static_cast<TEdit*>(Part("NameEdit"))->SetText(text);
+        display.PressKey(VK_RETURN);
+        Pump();
+    }
+
+    std::string folder_;
+};
+
+TEST_F(FileDialogs, TheFilterListsMatchingFilesWhateverTheirCase) {
+    TOpenDialog dialog(Application);
+    dialog.Filter = "Txt files(*.Txt)|*.Txt|Ini files(*.ini)|*.ini";
+    dialog.InitialDir = folder_;
+    std::vector<std::string> files, folders, afterMask, inFolder;
+    Soon([&] {
+        files = Files()->GetItems();
+        folders = Folders()->GetItems();
+        Type("*.md"); // a typed mask filters the list
+        afterMask = Files()->GetItems();
+        Type("FangAn"); // a typed folder opens
+        inFolder = Files()->GetItems();
+        display.PressKey(VK_ESCAPE);
+    });
+    EXPECT_FALSE(dialog.Execute());
+    EXPECT_EQ(files, (std::vector<std::string>{"a.txt", "b.Txt"}));
+    EXPECT_EQ(folders, (std::vector<std::string>{"..", "FangAn"}));
+    EXPECT_EQ(afterMask, std::vector<std::string>{"notes.md"});
+    EXPECT_EQ(inFolder, std::vector<std::string>{}) << "the Txt filter shows no scheme file";
+    EXPECT_TRUE(dialog.FileName.empty()) << "a cancelled dialog names nothing";
+}
+
+TEST_F(FileDialogs, ASaveDialogAddsTheDefaultExtensionAndAsksBeforeReplacing) {
+    TSaveDialog dialog(Application);
+    dialog.Filter = "Txt files(*.Txt)|*.Txt";
+    dialog.DefaultExt = "Txt";
+    dialog.InitialDir = folder_;
+    dialog.Options |= ofOverwritePrompt;
+    Soon([&] { Type("result"); });
+    ASSERT_TRUE(dialog.Execute());
+    EXPECT_EQ(dialog.FileName, (fs::path(folder_) / "result.Txt").string());
+
+    // a.txt exists: the question comes, No keeps the dialog open, Yes takes the name.
+    Soon([&] {
+        Soon([&] { display.PressKey(VK_ESCAPE); }); // No
+        Type("a.txt");
+        Soon([&] { display.PressKey(VK_RETURN); }); // Yes
+        Type("a.txt");
+    });
+    ASSERT_TRUE(dialog.Execute());
+    EXPECT_EQ(dialog.FileName, (fs::path(folder_) / "a.txt").string());
+}
+
+TEST_F(FileDialogs, AnOpenDialogTakesSeveralFilesAndInsistsOnExistingOnes) {
+    TOpenDialog dialog(Application);
+    dialog.Filter = "All|*.*";
+    dialog.InitialDir = folder_;
+    dialog.Options |= ofAllowMultiSelect | ofFileMustExist;
+    Soon([&] {
+        // A missing file: the warning comes and the dialog stays.
+        Soon([&] { display.PressKey(VK_RETURN); });
+        Type("missing.txt");
+        // Click the first file, Shift+click the third, and open them.
+        TPathList* files = Files();
+        const int h = files->GetItemHeight();
+        TForm* form = static_cast<TForm*>(Screen->GetActiveForm());
+        auto clickRow = [&](int row) {
+            const TPoint p = form->ScreenToClient(files->ClientToScreen({10, row * h + h / 2}));
+            display.Click(form->GetHandle(), p.X, p.Y);
+        };
+        clickRow(0);
+        InjectKey(VK_SHIFT, true);
+        clickRow(2);
+        InjectKey(VK_SHIFT, false);
+        display.PressKey(VK_RETURN);
+        Pump();
+    });
+    ASSERT_TRUE(dialog.Execute());
+    ASSERT_EQ(dialog.GetFiles()->GetCount(), 3);
+    EXPECT_EQ(dialog.GetFiles()->Get(0), (fs::path(folder_) / "a.txt").string());
+    EXPECT_EQ(dialog.GetFiles()->Get(2), (fs::path(folder_) / "notes.md").string());
+    EXPECT_EQ(dialog.FileName, dialog.GetFiles()->Get(0));
+}
+
+} // namespace
+} // namespace zorvy::test
