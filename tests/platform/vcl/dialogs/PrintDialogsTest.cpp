@@ -1,0 +1,99 @@
+// The print dialog handing its choices to a printer whose print queues a stand-in lpstat lists.
+#include "platform/vcl/dialogs/PrintDialogs.h"
+#include "platform/vcl/printers/Printers.h"
+#include "platform/vcl/stdctrls/Buttons.h"
+#include "platform/vcl/stdctrls/Edits.h"
+#include "platform/win/Timers.h"
+#include "platform/win/VirtualKeys.h"
+#include "tests/platform/vcl/VclFixture.h"
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <stdlib.h>
+
+namespace zorvy::test {
+namespace {
+
+namespace fs = std::filesystem;
+
+class PrintDialogs : public VclTest {
+  protected:
+    PrintDialogs() {
+        std::string pattern = (fs::temp_directory_path() / "zorvy-printdlg-test-XXXXXX").string();
+        folder_ = mkdtemp(pattern.data());
+        printer_.ToolFolder = folder_;
+    }
+    ~PrintDialogs() override { fs::remove_all(folder_); }
+    void DefineQueues(const std::string& names) {
+        const std::string path = (fs::path(folder_) / "lpstat").string();
+        std::ofstream(path) << "#!/bin/sh\n[ \"$1\" = -e ] && printf '" << names << "'\n";
+        fs::permissions(path, fs::perms::owner_all);
+        printer_.Refresh();
+    }
+    static void Soon(std::function<void()> action) {
+        auto shared = std::make_shared<std::function<void()>>(std::move(action));
+        auto id = std::make_shared<std::uintptr_t>(0);
+        *id = SetTimer(0, 0, 1, [shared, id](HWND, UINT, std::uintptr_t, std::uint64_t) {
+            KillTimer(0, *id);
+            (*shared)();
+        });
+    }
+    template <class T> static T* Part(const char* name) {
+        return static_cast<T*>(Screen->GetActiveForm()->FindComponent(name));
+    }
+
+    std::string folder_;
+    TPrinter printer_;
+};
+
+TEST_F(PrintDialogs, TheChosenQueueAndCopiesGoToThePrinter) {
+    DefineQueues("office\\nzorvy_pdf\\n");
+    TPrintDialog dialog(Application);
+    dialog.Target = &printer_;
+    Soon([&] {
+        // The queue menu: Down twice selects the second queue, Enter takes it.
+        display.PressKey(VK_DOWN);
+        display.PressKey(VK_DOWN);
+        display.PressKey(VK_RETURN);
+        Part<TButton>("PrinterButton")->Click();
+        Part<TEdit>("CopiesEdit")->SetText("x");
+        Soon([&] { display.PressKey(VK_RETURN); }); // the complaint about the copies
+        display.PressKey(VK_RETURN);
+        Pump();
+        Part<TEdit>("CopiesEdit")->SetText("3");
+        display.PressKey(VK_RETURN);
+        Pump();
+    });
+    ASSERT_TRUE(dialog.Execute());
+    EXPECT_EQ(printer_.GetPrinterIndex(), 1);
+    EXPECT_EQ(printer_.GetPrinterName(), "zorvy_pdf");
+    EXPECT_EQ(printer_.Copies, 3);
+    EXPECT_TRUE(printer_.FileName.empty());
+}
+
+TEST_F(PrintDialogs, WithoutAQueueOnlyAFileCanBeChosen) {
+    TPrintDialog dialog(Application);
+    dialog.Target = &printer_; // no lpstat in the tool folder: no print queue
+    bool boxEnabled = true, boxChecked = false;
+    Soon([&] {
+        boxEnabled = Part<TCheckBox>("ToFileBox")->GetEnabled();
+        boxChecked = Part<TCheckBox>("ToFileBox")->GetChecked();
+        // OK asks for the file; the save dialog's name is typed and taken.
+        Soon([&] {
+            static_cast<TEdit*>(Screen->GetActiveForm()->FindComponent("NameEdit"))
+                ->SetText((fs::path(folder_) / "tickets").string());
+            display.PressKey(VK_RETURN);
+        });
+        display.PressKey(VK_RETURN);
+        Pump();
+    });
+    ASSERT_TRUE(dialog.Execute());
+    EXPECT_FALSE(boxEnabled);
+    EXPECT_TRUE(boxChecked);
+    EXPECT_EQ(printer_.FileName, (fs::path(folder_) / "tickets.pdf").string());
+    EXPECT_TRUE(dialog.PrintToFile);
+}
+
+} // namespace
+} // namespace zorvy::test
