@@ -412,7 +412,7 @@ void Connection::Open(const std::string& connectionString, int loginTimeout) {
         Diagnostic diagnostic = Diagnostics(SQL_HANDLE_DBC, dbc);
         SQLFreeHandle(SQL_HANDLE_DBC, dbc);
         if (diagnostic.text.empty()) diagnostic.text = "The database connection could not be opened";
-        const Fault fault = ClassifyFault(diagnostic.state, diagnostic.text);
+        const Fault fault = ClassifyFault(diagnostic.state, diagnostic.text, databaseFile_);
         throw Error(fault, DescribeFault(fault, databaseFile_, diagnostic.text));
     }
     handle_ = dbc;
@@ -435,7 +435,7 @@ void Connection::Close() {
 void Connection::Fail(short handleType, void* handle, const std::string& context) {
     Diagnostic diagnostic = Diagnostics(handleType, handle);
     if (diagnostic.text.empty()) diagnostic.text = context + ": the ODBC call failed";
-    Fault fault = ClassifyFault(diagnostic.state, diagnostic.text);
+    Fault fault = ClassifyFault(diagnostic.state, diagnostic.text, databaseFile_);
     if (fault != Fault::ConnectionLost && handle_) {
         // Drivers that keep track of their link say so when asked, whatever their message was.
         SQLUINTEGER dead = SQL_CD_FALSE;

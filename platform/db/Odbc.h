@@ -74,8 +74,9 @@ class Error : public EDatabaseError {
     Fault fault_;
 };
 
-// The cause of a driver's diagnostic, from its SQLSTATE and text.
-Fault ClassifyFault(const std::string& sqlState, const std::string& text);
+// The cause of a driver's diagnostic, from its SQLSTATE and text (and the free room beside the database
+// file, when one is known).
+Fault ClassifyFault(const std::string& sqlState, const std::string& text, const std::string& databaseFile = "");
 // The message of a failure: the cause in words, naming the database file where one is known and the
 // cause concerns it, then the driver's text.
 std::string DescribeFault(Fault fault, const std::string& databaseFile, const std::string& driverText);

@@ -22,9 +22,7 @@ bool FolderIsFull(const std::string& file) {
     return statvfs(folder.c_str(), &info) == 0 && info.f_bavail == 0;
 }
 
-} // namespace
-
-Fault ClassifyFault(const std::string& sqlState, const std::string& driverText) {
+Fault ClassifyText(const std::string& sqlState, const std::string& driverText) {
     std::string text = driverText;
     std::transform(text.begin(), text.end(), text.begin(), [](unsigned char c) { return std::tolower(c); });
     // SQLite's texts, then PostgreSQL's SQLSTATEs and libpq's texts.
@@ -50,9 +48,18 @@ Fault ClassifyFault(const std::string& sqlState, const std::string& driverText) 
     return Fault::Other;
 }
 
-std::string DescribeFault(Fault fault, const std::string& databaseFile, const std::string& driverText) {
+} // namespace
+
+Fault ClassifyFault(const std::string& sqlState, const std::string& driverText,
+                    const std::string& databaseFile) {
+    const Fault fault = ClassifyText(sqlState, driverText);
+    // SQLite reports a write that found no room as an I/O error when it happens outside its pages.
     if (fault == Fault::FileError && !databaseFile.empty() && FolderIsFull(databaseFile))
-        fault = Fault::DiskFull;
+        return Fault::DiskFull;
+    return fault;
+}
+
+std::string DescribeFault(Fault fault, const std::string& databaseFile, const std::string& driverText) {
     const std::string file = databaseFile.empty() ? "The database" : "The database file " + databaseFile;
     std::string words;
     switch (fault) {

@@ -3,16 +3,21 @@
 #include "platform/db/ADODataSet.h"
 #include "platform/db/Field.h"
 #include "platform/db/Odbc.h"
+#include "tests/platform/rtl/SavedEnvironment.h"
 #include "tests/support/DrawDatabase.h"
 #include "tests/support/FileRights.h"
+#include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <signal.h>
+#include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <chrono>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <random>
@@ -189,6 +194,63 @@ TEST(FileFault, ADamagedFileIsNamedAndLeftAsItIs) {
                 << e.what();
         }
         EXPECT_EQ(FileBytes(database.File()), damaged) << c.what;
+    }
+}
+
+// A small file system of its own (tmpfs), mounted over a temporary folder while the object lives.
+class SmallFileSystem {
+  public:
+    explicit SmallFileSystem(const std::string& size) {
+        mounted_ = mount("tmpfs", folder_.Path().c_str(), "tmpfs", 0, ("size=" + size).c_str()) == 0;
+        if (!mounted_) error_ = std::strerror(errno);
+    }
+    ~SmallFileSystem() {
+        if (mounted_) umount2(folder_.Path().c_str(), MNT_DETACH);
+    }
+    bool Mounted() const { return mounted_; }
+    const std::string& Error() const { return error_; }
+    const std::string& Path() const { return folder_.Path(); }
+    // Writes a file until the file system has no room left.
+    void Fill() {
+        std::ofstream filler(Path() + "/filler", std::ios::binary);
+        const std::string block(4096, 'f');
+        while (filler.write(block.data(), block.size()) && filler.flush()) {
+        }
+    }
+
+  private:
+    test::TempFolder folder_;
+    bool mounted_ = false;
+    std::string error_;
+};
+
+TEST(FileFault, AFullDiskAtOpenSaysTheDiskIsFull) {
+    test::DrawDatabase database;
+    SmallFileSystem disk("2m");
+    if (!disk.Mounted())
+        GTEST_SKIP() << "this machine lets the tests mount no file system (" << disk.Error()
+                     << "); the full disk during writes is tested through SQLite's size limit";
+    std::filesystem::copy_file(database.File(), disk.Path() + "/zorvy.db");
+    disk.Fill();
+    test::SavedEnvironmentVariable savedHome("ZORVY_HOME");
+    setenv("ZORVY_HOME", disk.Path().c_str(), 1);
+
+    TADOConnection connection(nullptr);
+    connection.SetConnectionString(test::DrawDatabase::ConnectionString());
+    TADOTable table(nullptr);
+    table.SetConnection(&connection);
+    table.SetTableName("LotteryIssue");
+    try {
+        table.Open();
+        table.Edit();
+        table.FieldByName("Notes")->SetAsString(std::string(255, 'n'));
+        table.Post();
+        ADD_FAILURE() << "wrote to a full disk";
+    } catch (const odbc::Error& e) {
+        EXPECT_EQ(e.GetFault(), odbc::Fault::DiskFull) << e.what();
+        EXPECT_EQ(std::string(e.what()).rfind("The disk is full (" + disk.Path() + "/zorvy.db): [SQLite]", 0),
+                  0u)
+            << e.what();
     }
 }
 
