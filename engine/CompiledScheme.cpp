@@ -218,6 +218,9 @@ TCompiledScheme::TCompiledScheme(const TEvalState& state) {
             ballTests_.push_back(std::move(ballTest));
         }
     }
+    // A test that passes every value it can take changes no verdict.
+    std::erase_if(ordered_, [](const TSerialTest& test) { return AlwaysPasses(test); });
+    std::erase_if(ballTests_, [](const TBallTest& test) { return AlwaysPasses(test); });
     for (const TSerialTest& test : ordered_)
         mayRaise = mayRaise || test.ErrorMask != 0 || test.Test.MayRaise();
     KaprekarTable();
@@ -227,6 +230,37 @@ TCompiledScheme::TCompiledScheme(const TEvalState& state) {
     // error must come from the first test that raises. Otherwise the order is free.
     inOrder_ = checkMode || mayRaise;
     if (!inOrder_) SortByCost();
+}
+
+bool TCompiledScheme::AlwaysPasses(const TSerialTest& test) {
+    // The largest value of each kind over all serials (the smallest is 0); 0 for the kinds that cannot
+    // be told from their value mask.
+    static constexpr int largest[] = {0, 0, 0, 7, 63, 7,  7, 7, 10, 18, 7, 6, 10, 8, 9,
+                                      7, 8, 8, 9, 20, 20, 7, 0, 7,  7,  7, 3, 20, 20};
+    static_assert(std::size(largest) == static_cast<size_t>(TKind::BisectionBs) + 1);
+    const int top = largest[static_cast<int>(test.Kind)];
+    if (top == 0) return false;
+    const uint64_t values = (uint64_t{2} << top) - 1;
+    return (test.PassMask & values) == values;
+}
+
+bool TCompiledScheme::AlwaysPasses(const TBallTest& test) {
+    const auto passes = [&](int32_t code) { return test.Verdicts[static_cast<size_t>(code)] == 1; };
+    switch (test.Code) {
+    case 4:
+        for (int32_t sum = 21; sum <= 183; ++sum)
+            if (!passes(sum)) return false;
+        return true;
+    case 5:
+        for (int first = 0; first <= 6; ++first)
+            for (int second = 0; first + second <= 6; ++second)
+                if (!passes(first * 7 + second)) return false;
+        return true;
+    default:
+        for (int32_t code = 1; code < static_cast<int32_t>(test.Verdicts.size()); ++code)
+            if (!passes(code)) return false;
+        return true;
+    }
 }
 
 void TCompiledScheme::SortByCost() {

@@ -142,6 +142,8 @@ class TCompiledScheme {
     // The units u (among those in `units`) for which the serial 10 * tens + u passes the test.
     uint16_t DecadeMask(const TSerialTest& test, const TSerialDigits& tens, uint16_t units) const;
     int16_t OrderedVerdict(const TSerialDigits& s) const;
+    static bool AlwaysPasses(const TSerialTest& test);
+    static bool AlwaysPasses(const TBallTest& test);
     void SortByCost();
 
     bool inOrder_ = true;
