@@ -18,6 +18,7 @@ TcxCustomDataController::TcxCustomDataController(TComponent* owner)
 
 TcxCustomDataController::~TcxCustomDataController() {
     destroying_ = true;
+    provider_->SetCustomDataSource(nullptr);
     OnUpdateControl = nullptr;
     ++lockCount_;
     info_->LockRecalculation();
@@ -111,6 +112,7 @@ void TcxCustomDataController::ChangeItemCustomCompare(int itemIndex, bool value)
 }
 
 void TcxCustomDataController::RemoveFieldReferences(TcxCustomDataField* field) {
+    if (field == recordHandlesField_) recordHandlesField_ = nullptr;
     if (relations_) relations_->DropDataField(field);
     if (!destroying_) info_->RemoveField(field);
 }
@@ -165,6 +167,10 @@ void TcxCustomDataController::SetRecordCount(int count) {
     count = std::max(count, 0);
     int old = GetRecordCount();
     if (count == old) return;
+    if (IsProviderMode()) {
+        provider_->SourceSetRecordCount(count);
+        return;
+    }
     if (provider_->IsEditing() && provider_->GetEditingRecordIndex() >= count)
         provider_->ForgetEditingRecord();
     storage_->ResizeStorageRecords(count);
@@ -172,6 +178,7 @@ void TcxCustomDataController::SetRecordCount(int count) {
 }
 
 int TcxCustomDataController::AppendRecord() {
+    if (IsProviderMode()) return provider_->SourceAppendRecord();
     int record = storage_->AddStorageRecord();
     DataChanged(dcsRecordsAdded, -1, -1);
     return record;
@@ -179,6 +186,7 @@ int TcxCustomDataController::AppendRecord() {
 
 int TcxCustomDataController::InsertRecord(int recordIndex) {
     if (recordIndex < 0 || recordIndex > GetRecordCount()) RaiseDataControllerError(cxSDataRecordIndexError);
+    if (IsProviderMode()) return provider_->SourceInsertRecord(recordIndex);
     storage_->InsertStorageRecord(recordIndex);
     info_->RecordInserted(recordIndex);
     DataChanged(dcsRecordsAdded, -1, -1);
@@ -189,6 +197,10 @@ void TcxCustomDataController::DeleteRecord(int recordIndex) {
     CheckRecordIndex(recordIndex);
     if (provider_->IsEditing() && provider_->GetEditingRecordIndex() == recordIndex)
         provider_->ForgetEditingRecord();
+    if (IsProviderMode() && recordIndex >= 0) {
+        provider_->SourceDeleteRecord(recordIndex);
+        return;
+    }
     storage_->RemoveStorageRecord(recordIndex);
     info_->RecordDeleted(recordIndex);
     DataChanged(dcsRecordsRemoved, -1, -1);
@@ -201,9 +213,14 @@ Variant TcxCustomDataController::GetValue(int recordIndex, int itemIndex) const 
 
 void TcxCustomDataController::SetValue(int recordIndex, int itemIndex, const Variant& value) {
     CheckIndexes(recordIndex, itemIndex);
-    TcxValueDef* def = fields_->GetItem(itemIndex)->ValueDefinition();
-    if (!def) return;
-    storage_->SetValue(recordIndex, def, value);
+    TcxCustomDataField* field = fields_->GetItem(itemIndex);
+    if (IsProviderMode() && recordIndex >= 0 && FieldHasProviderData(field)) {
+        provider_->SetSourceValue(recordIndex, field, value);
+    } else {
+        TcxValueDef* def = field->ValueDefinition();
+        if (!def) return;
+        storage_->SetValue(recordIndex, def, value);
+    }
     DataChanged(dcsValue, itemIndex, recordIndex);
 }
 
@@ -221,12 +238,21 @@ void TcxCustomDataController::SetDisplayText(int recordIndex, int itemIndex, con
 }
 
 Variant TcxCustomDataController::GetFieldValue(int recordIndex, TcxCustomDataField* field) const {
+    if (recordIndex >= 0 && IsProviderMode() && FieldHasProviderData(field)) {
+        Variant value;
+        provider_->GetValue(recordIndex, field, value);
+        return value;
+    }
     TcxValueDef* def = field->ValueDefinition();
     return def ? storage_->GetValue(recordIndex, def) : Variant::Null();
 }
 
 std::string TcxCustomDataController::GetFieldDisplayText(int recordIndex, TcxCustomDataField* field) const {
     std::string text;
+    if (recordIndex >= 0 && IsProviderMode() && FieldHasProviderData(field)) {
+        provider_->GetDisplayText(recordIndex, field, text);
+        return text;
+    }
     if (TcxValueDef* def = field->ValueDefinition()) storage_->GetDisplayText(recordIndex, def, text);
     return text;
 }
@@ -234,7 +260,84 @@ std::string TcxCustomDataController::GetFieldDisplayText(int recordIndex, TcxCus
 Variant TcxCustomDataController::GetRecordId(int recordIndex) const {
     if (recordIndex < 0 || recordIndex >= GetRecordCount()) RaiseDataControllerError(cxSDataRecordIndexError);
     if (storage_->GetKeepsRecordIds()) return Variant(storage_->GetRecordId(recordIndex));
-    return Variant::Null();
+    Variant id = Variant::Null();
+    if (IsProviderMode() && provider_->SupportsRecordIds()) provider_->GetRecordId(recordIndex, id);
+    return id;
+}
+
+void TcxCustomDataController::FocusNearestRecord() {
+    int record = nearestRecordIndex_;
+    nearestRecordIndex_ = -1;
+    if (record >= GetRecordCount()) record = -1;
+    if (record < 0 && GetFocusedRecordIndex() < 0 && GetRowCount() > 0)
+        record = info_->GetRowInfo(GetRowCount() - 1).RecordIndex;
+    if (record >= 0) SetFocusedRecordIndex(record);
+}
+
+// ---- provider mode ----
+
+bool TcxCustomDataController::FieldHasProviderData(TcxCustomDataField* field) const {
+    if (!field->IsInternal()) return true;
+    TcxCustomDataField* reference = field->GetReferenceField();
+    return reference && !reference->IsInternal();
+}
+
+bool TcxCustomDataController::IsDestroying() const {
+    return destroying_ || (owner_ && owner_->HasState(csDestroying));
+}
+
+void TcxCustomDataController::RestructData() {
+    BeginUpdate();
+    try {
+        if (IsProviderMode()) {
+            if (!recordHandlesField_) {
+                recordHandlesField_ = AddInternalField();
+                recordHandlesField_->ChangeValueType(&cxLargeIntValueType); // handles are pointer-sized
+            }
+            LoadRecords();
+        } else if (recordHandlesField_) {
+            TcxCustomDataField* field = recordHandlesField_;
+            recordHandlesField_ = nullptr;
+            provider_->ResetEditing();
+            storage_->Clear(true);
+            delete field;
+            DataChanged(dcsAll, -1, -1);
+        }
+    } catch (...) {
+        EndUpdate();
+        throw;
+    }
+    EndUpdate();
+}
+
+void TcxCustomDataController::LoadRecords() {
+    if (!IsProviderMode()) return;
+    BeginUpdate();
+    try {
+        provider_->ResetEditing();
+        storage_->Clear(true);
+        provider_->LoadSourceRecords();
+        DataChanged(dcsAll, -1, -1);
+    } catch (...) {
+        EndUpdate();
+        throw;
+    }
+    EndUpdate();
+}
+
+int TcxCustomDataController::AppendRecordHandle(TcxDataRecordHandle handle) {
+    int record = storage_->AddStorageRecord();
+    if (recordHandlesField_)
+        storage_->SetValue(record, recordHandlesField_->ValueDefinition(),
+                           Variant::FromInt64(reinterpret_cast<intptr_t>(handle)));
+    return record;
+}
+
+TcxDataRecordHandle TcxCustomDataController::GetRecordHandle(int recordIndex) const {
+    if (!recordHandlesField_ || recordIndex < 0) return nullptr;
+    Variant value = storage_->GetValue(recordIndex, recordHandlesField_->ValueDefinition());
+    return value.IsNull() ? nullptr
+                          : reinterpret_cast<TcxDataRecordHandle>(static_cast<intptr_t>(value.AsInt64()));
 }
 
 void TcxCustomDataController::ReadRecordValues(int fromRecord, int toRecord) {

@@ -120,6 +120,25 @@ class TcxCustomDataController : public TPersistent {
     virtual Variant GetFieldValue(int recordIndex, TcxCustomDataField* field) const;
     virtual std::string GetFieldDisplayText(int recordIndex, TcxCustomDataField* field) const;
     Variant GetRecordId(int recordIndex) const;
+    void DeleteFocused() { provider_->Delete(); }
+    void DeleteSelection() { provider_->DeleteSelection(); }
+    int GetNearestRecordIndex() const { return nearestRecordIndex_; }
+    void SetNearestRecordIndex(int recordIndex) { nearestRecordIndex_ = recordIndex; }
+    // Focuses the remembered nearest record, else (with nothing focused) the last row's record.
+    void FocusNearestRecord();
+
+    // ---- provider mode: a custom record source supplies the records ----
+    bool IsProviderMode() const { return provider_->HasActiveSource(); }
+    bool IsUnboundMode() const { return provider_->AllowsUnboundMode() && !IsProviderMode(); }
+    void SetCustomDataSource(TcxCustomRecordSource* source) { provider_->SetCustomDataSource(source); }
+    // Internal fields keep their values in the storage even in provider mode.
+    bool FieldHasProviderData(TcxCustomDataField* field) const;
+    // Rebuilds the records for the current mode: in provider mode the handles are loaded again.
+    void RestructData();
+    void LoadRecords();
+    int AppendRecordHandle(TcxDataRecordHandle handle);
+    TcxDataRecordHandle GetRecordHandle(int recordIndex) const;
+    bool IsDestroying() const;
     // Null for no fields, the value for one, an array of the values for several.
     Variant GetFieldListValues(int recordIndex, const std::vector<TcxCustomDataField*>& fields) const;
     virtual bool UsesRecordIds() const { return false; }
@@ -235,6 +254,10 @@ class TcxCustomDataController : public TPersistent {
     void DoNewRecord(int recordIndex) {
         if (OnNewRecord) OnNewRecord(this, recordIndex);
     }
+    void DoBeforeDelete(int recordIndex) {
+        if (OnBeforeDelete) OnBeforeDelete(this, recordIndex);
+    }
+    void DoAfterDelete() { Fire(OnAfterDelete); }
 
   protected:
     virtual std::unique_ptr<TcxCustomDataProvider> CreateProvider();
@@ -253,6 +276,8 @@ class TcxCustomDataController : public TPersistent {
     std::unique_ptr<TcxCustomDataProvider> provider_;
     std::unique_ptr<TcxCustomDataControllerInfo> info_;
     std::unique_ptr<TcxCustomDataRelationList> relations_;
+    TcxCustomDataField* recordHandlesField_ = nullptr;
+    int nearestRecordIndex_ = -1;
     int lockCount_ = 0;
     TcxDataControllerChanges pendingChanges_ = 0;
     bool dataChangedPending_ = false;

@@ -177,6 +177,11 @@ void TcxCustomDataControllerInfo::PrepareSortFields(bool prepare) {
 
 void TcxCustomDataControllerInfo::SortRecords() {
     if (dataController_->GetProvider().IsGridMode() || recordList_.empty()) return;
+    TcxCustomDataProvider& provider = dataController_->GetProvider();
+    if (dataController_->IsProviderMode() && provider.IsCustomSorting()) {
+        provider.CustomSort();
+        return;
+    }
     if (SortRecordsByFirstKey()) return;
     QuickSortList(recordList_, 0, GetRecordListCount() - 1,
                   [this](int a, int b) { return CompareRecords(a, b); });
@@ -201,6 +206,7 @@ struct TSortKey {
 // record is being edited (the edited record's place does not follow its values).
 bool TcxCustomDataControllerInfo::SortRecordsByFirstKey() {
     if (totalSorting_.GetCount() == 0 || dataController_->GetProvider().IsEditing()) return false;
+    if (dataController_->IsProviderMode()) return false;
     const TcxDataSortInfo first = totalSorting_.GetItem(0);
     TcxValueDef* def = first.Field->ValueDefinition();
     if (first.Field->CompareMode != -1 || !def || def->GetBufferSize() == 0) return false;

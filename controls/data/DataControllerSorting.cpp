@@ -70,6 +70,8 @@ int TcxCustomDataController::CompareByField(int record1, int record2, int /*purp
     }
     TcxValueDef* def = field->ValueDefinition();
     if (!def) return 0;
+    if (IsProviderMode() && FieldHasProviderData(field))
+        return provider_->CompareRecords(record1, record2, field);
     if (record1 >= 0 && record2 >= 0) return storage_->CompareStoredValues(record1, record2, def);
     // An internal record (the edited record's saved copy) has its own layout.
     const void* data1;
@@ -92,7 +94,9 @@ Variant TcxCustomDataController::GetSortingValue(int recordIndex, TcxCustomDataF
 
 bool TcxCustomDataController::IsCustomCompareNeeded(TcxCustomDataField* field) const {
     if (field->CompareMode != 0) return field->CompareMode > 0;
-    return field->CustomCompare || NeedsStringCompare(field) || IsSortByDisplayText(field);
+    if (field->CustomCompare || NeedsStringCompare(field) || IsSortByDisplayText(field)) return true;
+    // A source whose compare data the value types cannot read is compared through the values.
+    return IsProviderMode() && !provider_->IsNativeCompare();
 }
 
 bool TcxCustomDataController::NeedsStringCompare(TcxCustomDataField* field) const {

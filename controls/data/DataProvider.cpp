@@ -2,9 +2,14 @@
 
 #include "controls/data/DataController.h"
 
+#include <algorithm>
+
 namespace zorvy {
 
-TcxCustomDataProvider::~TcxCustomDataProvider() = default;
+TcxCustomDataProvider::~TcxCustomDataProvider() {
+    FreeSavedRecord();
+    if (source_) SetCustomDataSource(nullptr);
+}
 
 void TcxCustomDataProvider::BeginEditRecord() {
     if (IsEditing()) return;
@@ -159,6 +164,221 @@ void TcxCustomDataProvider::FreeSavedRecord() {
     if (savedRecordIndex_ == 0) return;
     dataController_->GetStorage().FreeInternalRecord(savedRecordIndex_);
     savedRecordIndex_ = 0;
+}
+
+// ---- deleting ----
+
+bool TcxCustomDataProvider::BeforeDeleteFocused() {
+    TcxCustomDataControllerInfo& info = dataController_->GetDataControllerInfo();
+    int row = info.GetFocusedRowIndex();
+    if (row < 0) return false;
+    if (!dataController_->GetMultiSelect() || info.GetSelectedCount() == 0 || info.IsRowSelected(row)) {
+        int nearest = info.GetNearestRowIndex(row);
+        dataController_->SetNearestRecordIndex(
+            nearest >= 0 && nearest != row ? info.GetRowInfo(nearest).RecordIndex : -1);
+    }
+    return true;
+}
+
+int TcxCustomDataProvider::Delete() {
+    int record = dataController_->GetFocusedRecordIndex();
+    if (record < 0) return -1;
+    dataController_->DoBeforeDelete(record);
+    BeforeDeleteFocused();
+    dataController_->DeleteRecord(record);
+    dataController_->FocusNearestRecord();
+    dataController_->DoAfterDelete();
+    return record;
+}
+
+void TcxCustomDataProvider::DeleteRecords(std::vector<int> records) {
+    std::sort(records.begin(), records.end());
+    records.erase(std::unique(records.begin(), records.end()), records.end());
+    dataController_->BeginUpdate();
+    try {
+        for (auto it = records.rbegin(); it != records.rend(); ++it) {
+            dataController_->DoBeforeDelete(*it);
+            dataController_->DeleteRecord(*it);
+            dataController_->DoAfterDelete();
+        }
+        dataController_->GetDataControllerInfo().ClearSelection();
+    } catch (...) {
+        dataController_->EndUpdate();
+        throw;
+    }
+    dataController_->EndUpdate();
+    dataController_->FocusNearestRecord();
+}
+
+void TcxCustomDataProvider::DeleteSelection() {
+    TcxCustomDataControllerInfo& info = dataController_->GetDataControllerInfo();
+    std::vector<int> records;
+    for (int i = 0; i < info.GetSelectedCount(); ++i) {
+        const TcxDataSelectionItem& item = info.GetSelection().GetItem(i);
+        if (item.Level >= 0) {
+            records.push_back(item.RecordIndex);
+            continue;
+        }
+        // Every record of a selected group row.
+        const TcxDataGroups& groups = info.GetGroups();
+        int deepest = groups.GetLevelCount() - 1, index = item.RecordIndex;
+        for (int g = index;
+             g < groups.GetCount() && (g == index || groups.GetItem(g)->Level > groups.GetItem(index)->Level);
+             ++g)
+            if (groups.GetItem(g)->Level == deepest)
+                for (int p = groups.GetItem(g)->BeginIndex; p <= groups.GetItem(g)->EndIndex; ++p)
+                    records.push_back(info.GetRecordListItem(p));
+    }
+    if (!records.empty() && BeforeDeleteFocused()) {
+        // The nearest row may be selected too; then fall back to the last row's record.
+        int nearest = dataController_->GetNearestRecordIndex();
+        if (std::find(records.begin(), records.end(), nearest) != records.end())
+            dataController_->SetNearestRecordIndex(-1);
+    }
+    DeleteRecords(std::move(records));
+}
+
+// ---- the custom record source ----
+
+TcxCustomRecordSource& TcxCustomDataProvider::Source() const {
+    source_->currentProvider_ = const_cast<TcxCustomDataProvider*>(this);
+    return *source_;
+}
+
+void TcxCustomDataProvider::SetCustomDataSource(TcxCustomRecordSource* source) {
+    if (!AllowsUnboundMode() || source_ == source) return;
+    if (source_) {
+        auto& list = source_->providers_;
+        list.erase(std::find(list.begin(), list.end(), this));
+        if (source_->currentProvider_ == this) source_->currentProvider_ = nullptr;
+        if (source_->defaultProvider_ == this)
+            source_->defaultProvider_ = list.empty() ? nullptr : list.front();
+    }
+    source_ = source;
+    if (source_) {
+        source_->providers_.push_back(this);
+        if (!source_->defaultProvider_) source_->defaultProvider_ = this;
+    }
+    if (!dataController_->IsDestroying()) dataController_->RestructData();
+}
+
+int TcxCustomDataProvider::StoreRecordHandle(TcxDataRecordHandle handle) {
+    if (!source_) return -1;
+    return dataController_->AppendRecordHandle(handle);
+}
+
+void TcxCustomDataProvider::LoadSourceRecords() {
+    if (source_) Source().LoadRecordHandles();
+}
+
+TcxDataRecordHandle TcxCustomDataProvider::GetSourceRecordHandle(int recordIndex) const {
+    return dataController_->GetRecordHandle(recordIndex);
+}
+
+int TcxCustomDataProvider::IndexOfRecordHandle(TcxDataRecordHandle handle) const {
+    for (int r = 0; r < dataController_->GetRecordCount(); ++r)
+        if (GetSourceRecordHandle(r) == handle) return r;
+    return -1;
+}
+
+int TcxCustomDataProvider::SourceAppendRecord() {
+    if (!source_) return -1;
+    TcxDataRecordHandle handle = Source().AppendRecord();
+    dataController_->LoadRecords();
+    return IndexOfRecordHandle(handle);
+}
+
+int TcxCustomDataProvider::SourceInsertRecord(int recordIndex) {
+    if (!source_) return -1;
+    TcxCustomRecordSource& source = Source();
+    TcxDataRecordHandle handle = source.CanInsertRecord() && recordIndex < dataController_->GetRecordCount()
+                                     ? source.InsertRecord(GetSourceRecordHandle(recordIndex))
+                                     : source.AppendRecord();
+    dataController_->LoadRecords();
+    return IndexOfRecordHandle(handle);
+}
+
+void TcxCustomDataProvider::SourceDeleteRecord(int recordIndex) {
+    if (!source_) return;
+    Source().DeleteRecord(GetSourceRecordHandle(recordIndex));
+    dataController_->LoadRecords();
+}
+
+void TcxCustomDataProvider::SourceSetRecordCount(int count) {
+    if (!source_) return;
+    Source().SetRecordCount(count);
+    dataController_->LoadRecords();
+}
+
+void TcxCustomDataProvider::GetValue(int recordIndex, TcxCustomDataField* field, Variant& value) {
+    if (!source_) {
+        value = Variant::Null();
+        return;
+    }
+    TcxCustomRecordSource& source = Source();
+    source.GetValue(GetSourceRecordHandle(recordIndex), source.GetItemHandle(field->GetIndex()), value);
+}
+
+void TcxCustomDataProvider::SetSourceValue(int recordIndex, TcxCustomDataField* field, const Variant& value) {
+    if (!source_) return;
+    TcxCustomRecordSource& source = Source();
+    source.SetValue(GetSourceRecordHandle(recordIndex), source.GetItemHandle(field->GetIndex()), value);
+}
+
+void TcxCustomDataProvider::GetDisplayText(int recordIndex, TcxCustomDataField* field, std::string& text) {
+    text.clear();
+    if (!source_) return;
+    TcxCustomRecordSource& source = Source();
+    source.GetDisplayText(GetSourceRecordHandle(recordIndex), source.GetItemHandle(field->GetIndex()), text);
+}
+
+bool TcxCustomDataProvider::SupportsRecordIds() const {
+    return source_ && Source().SupportsRecordIds();
+}
+
+void TcxCustomDataProvider::GetRecordId(int recordIndex, Variant& value) {
+    value = Variant::Null();
+    if (source_) Source().GetRecordId(GetSourceRecordHandle(recordIndex), value);
+}
+
+bool TcxCustomDataProvider::IsCustomSorting() const {
+    return source_ && Source().IsCustomSorting();
+}
+
+void TcxCustomDataProvider::CustomSort() {
+    if (source_) Source().CustomSort();
+}
+
+bool TcxCustomDataProvider::IsCustomCompare() const {
+    return source_ && Source().IsCustomCompare();
+}
+
+bool TcxCustomDataProvider::IsNativeCompare() const {
+    return source_ && Source().IsNativeCompare();
+}
+
+int TcxCustomDataProvider::CompareRecords(int record1, int record2, TcxCustomDataField* field) {
+    TcxValueDef* def = field->ValueDefinition();
+    if (!def) return 0;
+    TcxDataStorage& storage = dataController_->GetStorage();
+    auto prepare = [&](int record, const void*& data) {
+        if (record < 0) return storage.PrepareCompare(record, def, data);
+        TcxCustomRecordSource& source = Source();
+        data = nullptr;
+        return !source.GetInfoForCompare(GetSourceRecordHandle(record),
+                                         source.GetItemHandle(field->GetIndex()), data);
+    };
+    const void* data1;
+    const void* data2;
+    bool null1 = prepare(record1, data1), null2 = prepare(record2, data2);
+    return def->CompareNullable(null1, null2, data1, data2);
+}
+
+int TcxCustomDataProvider::SourceCompareRecords(int record1, int record2, TcxCustomDataField* field) {
+    if (!source_) return 0;
+    TcxCustomRecordSource& source = Source();
+    return source.CompareRecords(GetSourceRecordHandle(record1), GetSourceRecordHandle(record2),
+                                 source.GetItemHandle(field->GetIndex()));
 }
 
 } // namespace zorvy

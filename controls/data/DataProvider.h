@@ -1,10 +1,15 @@
 #pragma once
 // The data provider: the controller's bridge to where records come from and go to. The controller
 // never edits, posts or deletes itself: it asks its provider, which calls back to change the
-// storage, fire the events and refresh the rows. This is the provider of unbound records kept in
-// the controller's own storage. Editing keeps one record, the editing record, from the start of
-// an edit or insert to the post or cancel.
+// storage, fire the events and refresh the rows. It serves unbound records kept in the
+// controller's own storage and, with a custom record source attached, provider mode, in which the
+// storage keeps only each record's handle. Editing keeps one record, the editing record, from the
+// start of an edit or insert to the post or cancel.
+#include "controls/data/RecordSource.h"
 #include "platform/rtl/Variant.h"
+
+#include <string>
+#include <vector>
 
 namespace zorvy {
 
@@ -56,7 +61,46 @@ class TcxCustomDataProvider {
     // Forgets the editing record without posting or cancelling (the record was deleted).
     void ForgetEditingRecord();
 
+    // ---- deleting ----
+    // Deletes the focused record; answers it (-1 when nothing is focused).
+    virtual int Delete();
+    // Deletes the records, last first, inside one update; then focuses the nearest record.
+    virtual void DeleteRecords(std::vector<int> records);
+    virtual void DeleteSelection();
+    // Remembers the row to focus when the focused row goes; false without a focused row.
+    virtual bool BeforeDeleteFocused();
+
+    // ---- the custom record source (provider mode) ----
+    TcxCustomRecordSource* GetCustomDataSource() const { return source_; }
+    void SetCustomDataSource(TcxCustomRecordSource* source);
+    bool HasActiveSource() const { return source_ != nullptr; }
+    virtual bool AllowsUnboundMode() const { return true; }
+    int StoreRecordHandle(TcxDataRecordHandle handle); // appends a record holding it
+    void LoadSourceRecords();
+    TcxDataRecordHandle GetSourceRecordHandle(int recordIndex) const;
+    int IndexOfRecordHandle(TcxDataRecordHandle handle) const;
+    int SourceAppendRecord();
+    int SourceInsertRecord(int recordIndex);
+    void SourceDeleteRecord(int recordIndex);
+    void SourceSetRecordCount(int count);
+    void GetValue(int recordIndex, TcxCustomDataField* field, Variant& value);
+    void SetSourceValue(int recordIndex, TcxCustomDataField* field, const Variant& value);
+    void GetDisplayText(int recordIndex, TcxCustomDataField* field, std::string& text);
+    bool SupportsRecordIds() const;
+    void GetRecordId(int recordIndex, Variant& value);
+    bool IsCustomSorting() const;
+    void CustomSort();
+    bool IsCustomCompare() const;
+    bool IsNativeCompare() const;
+    // Compares by the field's value type: source records through their compare data, internal
+    // records from the storage.
+    int CompareRecords(int record1, int record2, TcxCustomDataField* field);
+    int SourceCompareRecords(int record1, int record2, TcxCustomDataField* field);
+    TcxCustomDataController* GetDataController() const { return dataController_; }
+
   protected:
+    // Makes this provider the source's current one for the duration of a call.
+    TcxCustomRecordSource& Source() const;
     virtual void BeginEditRecord();
     virtual void BeginInsertRecord(bool append);
     void SaveEditingRecord(int recordIndex);
@@ -72,6 +116,7 @@ class TcxCustomDataProvider {
     bool modified_ = false;
     int savedRecordIndex_ = 0;
     bool inserting_ = false;
+    TcxCustomRecordSource* source_ = nullptr;
 };
 
 } // namespace zorvy

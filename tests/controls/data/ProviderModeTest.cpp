@@ -1,0 +1,144 @@
+#include "controls/data/DataController.h"
+
+#include <gtest/gtest.h>
+
+#include <list>
+#include <vector>
+
+using namespace zorvy;
+
+namespace {
+
+// Rows of (number, name) kept in a list, so a row's address is a stable handle.
+class RowSource : public TcxCustomRecordSource {
+  public:
+    struct Row {
+        Variant Number, Name;
+        int Id;
+    };
+    std::list<Row> Rows;
+    int NextId = 100;
+
+    void Add(int number, const char* name) { Rows.push_back({number, name, NextId++}); }
+    TcxDataRecordHandle AppendRecord() override {
+        Rows.push_back({Variant::Null(), Variant::Null(), NextId++});
+        return &Rows.back();
+    }
+    void DeleteRecord(TcxDataRecordHandle handle) override {
+        Rows.remove_if([&](const Row& row) { return &row == handle; });
+    }
+    void LoadRecordHandles() override {
+        for (Row& row : Rows)
+            GetProvider()->StoreRecordHandle(&row);
+    }
+    void GetValue(TcxDataRecordHandle handle, TcxDataItemHandle item, Variant& value) override {
+        Row& row = *static_cast<Row*>(handle);
+        value = item == nullptr ? row.Number : row.Name;
+    }
+    void SetValue(TcxDataRecordHandle handle, TcxDataItemHandle item, const Variant& value) override {
+        Row& row = *static_cast<Row*>(handle);
+        (item == nullptr ? row.Number : row.Name) = value;
+    }
+    bool SupportsRecordIds() const override { return true; }
+    void GetRecordId(TcxDataRecordHandle handle, Variant& value) override {
+        value = static_cast<Row*>(handle)->Id;
+    }
+};
+
+class DataProviderMode : public ::testing::Test {
+  protected:
+    DataProviderMode() {
+        controller_.AddItem(&number_)->ChangeValueType(&cxIntegerValueType);
+        controller_.AddItem(&name_)->ChangeValueType(&cxStringValueType);
+        source_.Add(3, "c");
+        source_.Add(1, "a");
+        source_.Add(2, "b");
+    }
+    std::vector<int> Numbers() {
+        std::vector<int> numbers;
+        for (int row = 0; row < controller_.GetRowCount(); ++row)
+            numbers.push_back(controller_.GetValue(controller_.GetRowInfo(row).RecordIndex, 0).AsInteger());
+        return numbers;
+    }
+
+    TObject number_, name_;
+    RowSource source_;
+    TcxDataController controller_{nullptr};
+};
+
+} // namespace
+
+TEST_F(DataProviderMode, ValuesComeFromAndGoToTheSource) {
+    controller_.SetCustomDataSource(&source_);
+    EXPECT_TRUE(controller_.IsProviderMode());
+    ASSERT_EQ(controller_.GetRecordCount(), 3);
+    EXPECT_EQ(controller_.GetItemCount(), 2) << "the record-handles field is internal";
+    EXPECT_EQ(controller_.GetValue(1, 1).RawString(), "a");
+    EXPECT_EQ(controller_.GetDisplayText(0, 0), "3");
+    controller_.SetValue(2, 1, "B");
+    EXPECT_EQ(source_.Rows.back().Name.RawString(), "B");
+    EXPECT_EQ(controller_.GetRecordId(0).AsInteger(), 100);
+
+    controller_.SetItemSortOrder(0, soAscending);
+    EXPECT_EQ(Numbers(), (std::vector<int>{1, 2, 3}));
+    int r = controller_.AppendRecord();
+    EXPECT_EQ(r, 3);
+    EXPECT_EQ(source_.Rows.size(), 4u);
+    controller_.SetValue(r, 0, 0);
+    EXPECT_EQ(Numbers(), (std::vector<int>{0, 1, 2, 3}));
+    controller_.DeleteRecord(0); // the row holding 3
+    EXPECT_EQ(source_.Rows.size(), 3u);
+    EXPECT_EQ(Numbers(), (std::vector<int>{0, 1, 2}));
+
+    // A change made behind the controller's back shows after the source says so.
+    source_.Add(-5, "z");
+    source_.DataChanged();
+    EXPECT_EQ(Numbers(), (std::vector<int>{-5, 0, 1, 2}));
+
+    controller_.SetCustomDataSource(nullptr);
+    EXPECT_FALSE(controller_.IsProviderMode());
+    EXPECT_EQ(controller_.GetRecordCount(), 0);
+    EXPECT_EQ(controller_.GetFields().GetCount(), 2);
+}
+
+TEST_F(DataProviderMode, EditingAndDeletingThroughTheProvider) {
+    controller_.SetCustomDataSource(&source_);
+    controller_.SetFocusedRowIndex(1);
+    controller_.Edit();
+    controller_.SetEditValue(1, "A!", 0);
+    controller_.Post();
+    EXPECT_EQ(std::next(source_.Rows.begin())->Name.RawString(), "A!");
+    // Deleting the focused record focuses the nearest one.
+    controller_.SetFocusedRowIndex(1);
+    controller_.DeleteFocused();
+    EXPECT_EQ(controller_.GetRecordCount(), 2);
+    EXPECT_EQ(controller_.GetValue(controller_.GetFocusedRecordIndex(), 0).AsInteger(), 2);
+}
+
+TEST(DataDeleting, SelectionAndFocusedRecord) {
+    TcxDataController controller(nullptr);
+    TObject item;
+    controller.AddItem(&item)->ChangeValueType(&cxIntegerValueType);
+    for (int i = 0; i < 6; ++i)
+        controller.SetValue(controller.AppendRecord(), 0, i * 10);
+    controller.SetMultiSelect(true);
+    controller.ChangeRowSelection(1, true);
+    controller.ChangeRowSelection(3, true);
+    controller.SetFocusedRowIndex(3);
+    int before = 0, after = 0;
+    controller.OnBeforeDelete = [&](TcxCustomDataController*, int) { ++before; };
+    controller.OnAfterDelete = [&](TcxCustomDataController*) { ++after; };
+    controller.DeleteSelection();
+    EXPECT_EQ(before, 2);
+    EXPECT_EQ(after, 2);
+    ASSERT_EQ(controller.GetRecordCount(), 4);
+    EXPECT_EQ(controller.GetValue(1, 0).AsInteger(), 20);
+    EXPECT_EQ(controller.GetValue(2, 0).AsInteger(), 40);
+    EXPECT_EQ(controller.GetSelectedCount(), 0);
+    EXPECT_EQ(controller.GetValue(controller.GetFocusedRecordIndex(), 0).AsInteger(), 40)
+        << "the nearest row of the deleted focused row";
+    controller.SetFocusedRowIndex(3);
+    controller.DeleteFocused();
+    EXPECT_EQ(controller.GetValue(controller.GetFocusedRecordIndex(), 0).AsInteger(), 40)
+        << "the last row goes: the previous one";
+}
