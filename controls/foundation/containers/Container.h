@@ -76,6 +76,8 @@ class TcxContainer : public TcxControl, public IcxMouseTrackingCaller {
     virtual bool DefaultsToParentColor() const { return false; }
     virtual bool IsInplaceEditor() const { return false; }
     virtual bool HasOpenPopup() const { return false; }
+    // Public: the popup hooks tell an owner whose popup closed with the application's deactivation.
+    void FocusStateChanged() override;
     void SetFocus() override;
 
     // IcxMouseTrackingCaller
@@ -143,7 +145,6 @@ class TcxContainer : public TcxControl, public IcxMouseTrackingCaller {
     bool WantsFocus() const override;
     void ColorPropertyChanged() override;
     void CursorPropertyChanged() override;
-    void FocusStateChanged() override;
     void DoContextPopup(TPoint mousePos, bool& handled) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;

@@ -1,6 +1,7 @@
 #pragma once
 // A headless display with the forms and control units started, forms to place controls on, and the
 // pointer and clock moves the control tests drive.
+#include "controls/foundation/containers/EditorPopup.h"
 #include "controls/foundation/services/ControlUnit.h"
 #include "platform/display/HeadlessDisplay.h"
 #include "platform/vcl/Forms.h"
@@ -16,9 +17,11 @@ class FoundationTest : public ::testing::Test {
     FoundationTest() {
         InitializeForms();
         InitializeControlsUnit();
+        InitializeContainersUnit();
     }
     ~FoundationTest() override {
         FinalizeForms();
+        FinalizeContainersUnit();
         FinalizeControlsUnit();
     }
 
