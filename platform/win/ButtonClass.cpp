@@ -183,9 +183,10 @@ void PaintButton(HWND hwnd, HDC dc) {
     const bool right = (style & BS_LEFTTEXT) != 0;
     const int top = r.Top + (r.Height() - mark) / 2;
     const TRect box = right ? Bounds(r.Right - mark, top, mark, mark) : Bounds(r.Left, top, mark, mark);
-    unsigned state = IsRadioKind(kind)                              ? DFCS_BUTTONRADIO
-                     : (kind == BS_3STATE || kind == BS_AUTO3STATE) ? DFCS_BUTTON3STATE
-                                                                    : DFCS_BUTTONCHECK;
+    // A three-state box looks grey only in its third state; checked, it shows a plain check.
+    unsigned state = IsRadioKind(kind)               ? DFCS_BUTTONRADIO
+                     : b.check == BST_INDETERMINATE ? DFCS_BUTTON3STATE
+                                                     : DFCS_BUTTONCHECK;
     if (b.check != BST_UNCHECKED) state |= DFCS_CHECKED;
     if (b.pushed) state |= DFCS_PUSHED;
     if (!enabled) state |= DFCS_INACTIVE;

@@ -86,6 +86,14 @@ TEST_F(StdButtons, CheckBoxesClickWhenTheirStateChangesByHandOrByCode) {
     Click(form, box);
     EXPECT_EQ(seen, (std::vector<TCheckBoxState>{cbChecked, cbUnchecked, cbChecked, cbGrayed, cbUnchecked}));
     EXPECT_EQ(box->Perform(BM_GETCHECK), static_cast<LRESULT>(BST_UNCHECKED)) << "the window shows the state";
+    // Checked, a box that may also be grey keeps the white face of a plain check box; grey, it is
+    // grey. The 13-pixel box sits at the control's left, centred in its 17 pixels.
+    box->SetChecked(true);
+    Pump();
+    EXPECT_EQ(PixelAt(form, 10 + 3, 10 + 2 + 3), ColorToRGB(clWindow));
+    box->SetState(cbGrayed);
+    Pump();
+    EXPECT_NE(PixelAt(form, 10 + 3, 10 + 2 + 3), ColorToRGB(clWindow));
 }
 
 TEST_F(StdButtons, ARadioGroupChecksOneItemAndLaysItsItemsOutInColumns) {
