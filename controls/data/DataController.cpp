@@ -313,16 +313,31 @@ void TcxCustomDataController::RestructData() {
 void TcxCustomDataController::LoadRecords() {
     if (!IsProviderMode()) return;
     BeginUpdate();
+    BeginKeepingKeys();
     try {
         provider_->ResetEditing();
         storage_->Clear(true);
         provider_->LoadSourceRecords();
         DataChanged(dcsAll, -1, -1);
     } catch (...) {
+        EndKeepingKeys();
         EndUpdate();
         throw;
     }
+    EndKeepingKeys();
     EndUpdate();
+}
+
+void TcxCustomDataController::BeginKeepingKeys() {
+    if (keepKeysCount_++ > 0) return;
+    keepKeys_ = std::make_unique<TcxSaveObject>();
+    keepKeys_->Save(this);
+}
+
+void TcxCustomDataController::EndKeepingKeys() {
+    if (--keepKeysCount_ > 0) return;
+    std::unique_ptr<TcxSaveObject> keys = std::move(keepKeys_);
+    keys->Restore(this);
 }
 
 int TcxCustomDataController::AppendRecordHandle(TcxDataRecordHandle handle) {
@@ -356,7 +371,11 @@ void TcxCustomDataController::ReadRecordValues(int fromRecord, int toRecord) {
 
 Variant TcxCustomDataController::GetFieldListValues(int recordIndex,
                                                     const std::vector<TcxCustomDataField*>& fields) const {
-    if (fields.empty()) return Variant::Null();
+    if (fields.empty()) {
+        Variant id = Variant::Null();
+        if (IsProviderMode() && recordIndex >= 0) provider_->GetRecordId(recordIndex, id);
+        return id;
+    }
     if (fields.size() == 1) return GetFieldValue(recordIndex, fields[0]);
     Variant values = VarArrayCreate({{0, static_cast<int>(fields.size()) - 1}}, varVariant);
     for (size_t i = 0; i < fields.size(); ++i)

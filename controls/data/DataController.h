@@ -6,6 +6,7 @@
 // update lock is released.
 #include "controls/data/DataControllerInfo.h"
 #include "controls/data/DataFields.h"
+#include "controls/data/DataKeys.h"
 #include "controls/data/DataProvider.h"
 #include "controls/data/DataRelations.h"
 #include "controls/data/DataStorage.h"
@@ -99,6 +100,7 @@ class TcxCustomDataController : public TPersistent {
 
     // ---- master-detail ----
     TcxCustomDataRelationList& GetRelations(); // created on first use
+    bool HasRelations() const { return relations_ != nullptr; }
     virtual int GetDefaultActiveRelationIndex() const { return 0; }
     virtual void DetailDataChanged(TcxCustomDataRelation* relation);
 
@@ -139,7 +141,14 @@ class TcxCustomDataController : public TPersistent {
     int AppendRecordHandle(TcxDataRecordHandle handle);
     TcxDataRecordHandle GetRecordHandle(int recordIndex) const;
     bool IsDestroying() const;
-    // Null for no fields, the value for one, an array of the values for several.
+    // Records are identified by key values across a reload: provider mode with record ids.
+    virtual bool HasRecordKeys() const { return IsProviderMode() && provider_->SupportsRecordIds(); }
+    virtual std::vector<TcxCustomDataField*> GetKeyFields() const { return {}; }
+    // Selected rows and expanded details follow their keys from Begin to the outermost End.
+    void BeginKeepingKeys();
+    void EndKeepingKeys();
+    // The record id in provider mode (else Null) for no fields, the value for one, an array of
+    // the values for several.
     Variant GetFieldListValues(int recordIndex, const std::vector<TcxCustomDataField*>& fields) const;
     virtual bool UsesRecordIds() const { return false; }
     // Copies the values of every field from one record into another (the provider's saved copy).
@@ -277,6 +286,8 @@ class TcxCustomDataController : public TPersistent {
     std::unique_ptr<TcxCustomDataControllerInfo> info_;
     std::unique_ptr<TcxCustomDataRelationList> relations_;
     TcxCustomDataField* recordHandlesField_ = nullptr;
+    std::unique_ptr<TcxSaveObject> keepKeys_;
+    int keepKeysCount_ = 0;
     int nearestRecordIndex_ = -1;
     int lockCount_ = 0;
     TcxDataControllerChanges pendingChanges_ = 0;

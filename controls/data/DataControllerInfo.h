@@ -99,6 +99,11 @@ class TcxCustomDataControllerInfo {
     int GetSelectedRowIndex(int index) const { return selection_.GetItem(index).RowIndex; }
     bool IsRowSelected(int row) const;
     TcxDataSelection& GetSelection() { return selection_; }
+    // Deletes selected data rows whose record is at or beyond the record count.
+    void DropSelectionBeyondCount();
+    // Captures expanded groups and the selection now (before the records are reloaded); the next
+    // update restores them.
+    void CaptureStates() { SetSaveStates(3); }
 
   private:
     // ---- the update's steps ----

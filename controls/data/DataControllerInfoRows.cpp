@@ -275,6 +275,18 @@ bool TcxCustomDataControllerInfo::IsRowSelected(int row) const {
     return selection_.FindRowIndex(row, index);
 }
 
+void TcxCustomDataControllerInfo::DropSelectionBeyondCount() {
+    if (selection_.GetCount() == 0) return;
+    int count = dataController_->GetRecordCount();
+    if (count == 0) {
+        selection_.Clear();
+        return;
+    }
+    for (int i = selection_.GetCount() - 1; i >= 0; --i)
+        if (selection_.GetItem(i).Level >= 0 && selection_.GetItem(i).RecordIndex >= count)
+            selection_.Delete(i);
+}
+
 void TcxCustomDataControllerInfo::UpdateSelectionRows() {
     for (int i = selection_.GetCount() - 1; i >= 0; --i) {
         TcxDataSelectionItem& item = selection_.Item(i);

@@ -298,10 +298,21 @@ int TcxCustomDataProvider::SourceInsertRecord(int recordIndex) {
     return IndexOfRecordHandle(handle);
 }
 
+// The keys are taken while every held handle is still alive.
 void TcxCustomDataProvider::SourceDeleteRecord(int recordIndex) {
     if (!source_) return;
-    Source().DeleteRecord(GetSourceRecordHandle(recordIndex));
-    dataController_->LoadRecords();
+    dataController_->BeginUpdate();
+    dataController_->BeginKeepingKeys();
+    try {
+        Source().DeleteRecord(GetSourceRecordHandle(recordIndex));
+        dataController_->LoadRecords();
+    } catch (...) {
+        dataController_->EndKeepingKeys();
+        dataController_->EndUpdate();
+        throw;
+    }
+    dataController_->EndKeepingKeys();
+    dataController_->EndUpdate();
 }
 
 void TcxCustomDataProvider::SourceSetRecordCount(int count) {

@@ -142,3 +142,23 @@ TEST(DataDeleting, SelectionAndFocusedRecord) {
     EXPECT_EQ(controller.GetValue(controller.GetFocusedRecordIndex(), 0).AsInteger(), 40)
         << "the last row goes: the previous one";
 }
+
+// A reload gives every record a new index; the selection follows the records' ids.
+TEST_F(DataProviderMode, SelectionFollowsRecordKeysAcrossAReload) {
+    controller_.SetCustomDataSource(&source_);
+    controller_.SetMultiSelect(true);
+    controller_.ChangeRowSelection(0, true); // 3, id 100
+    controller_.ChangeRowSelection(2, true); // 2, id 102
+    source_.Rows.push_front({9, "first", source_.NextId++});
+    source_.Rows.erase(std::next(source_.Rows.begin(), 2)); // 1, id 101
+    source_.DataChanged();
+    ASSERT_EQ(controller_.GetRecordCount(), 3);
+    EXPECT_EQ(controller_.GetSelectedCount(), 2);
+    EXPECT_FALSE(controller_.IsRowSelected(0));
+    EXPECT_TRUE(controller_.IsRowSelected(1));
+    EXPECT_TRUE(controller_.IsRowSelected(2));
+    // A selected record that is deleted leaves the selection.
+    controller_.DeleteRecord(controller_.GetRowInfo(2).RecordIndex);
+    EXPECT_EQ(controller_.GetSelectedCount(), 1);
+    EXPECT_TRUE(controller_.IsRowSelected(1));
+}
