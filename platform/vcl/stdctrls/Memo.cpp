@@ -325,6 +325,26 @@ void TMemo::KeyDown(std::uint16_t& key, TShiftState shift) {
     case 'C':
     case VK_INSERT:
         if (shift == ssCtrl) CopyToClipboard();
+        if (key == VK_INSERT && shift == ssShift && !ReadOnly) PasteFromClipboard();
+        return;
+    case 'X':
+        if (shift == ssCtrl && !ReadOnly) CutToClipboard();
+        return;
+    case 'V':
+        if (shift == ssCtrl && !ReadOnly) PasteFromClipboard();
+        return;
+    case VK_DELETE:
+        if (ReadOnly) return;
+        // Without a selection, Delete takes the character after the caret (or the line break).
+        if (anchor_ == caret_ && count) {
+            const std::string_view s = lines_->Line(caret_.Line);
+            if (caret_.Offset < static_cast<int>(s.size()))
+                anchor_.Offset = static_cast<int>(NextCharIndex(s, static_cast<std::size_t>(caret_.Offset)));
+            else if (caret_.Line + 1 < count)
+                anchor_ = {caret_.Line + 1, 0};
+        }
+        UserEdit({});
+        key = 0;
         return;
     default:
         return;
@@ -398,7 +418,8 @@ bool TMemo::DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) {
 void TMemo::Dispatch(TMessage& m) {
     switch (m.Msg) {
     case WM_GETDLGCODE:
-        m.Result = DLGC_WANTARROWS | DLGC_WANTCHARS;
+        // An editable memo keeps Enter for its line breaks.
+        m.Result = DLGC_WANTARROWS | DLGC_WANTCHARS | (ReadOnly ? 0 : DLGC_WANTALLKEYS);
         return;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:

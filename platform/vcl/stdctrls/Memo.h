@@ -3,6 +3,8 @@
 // cheap, painting touches only the visible lines, and scrolling or selecting everything does not
 // walk the text. It scrolls vertically with its own drawn scroll bar, selects with the mouse and
 // Shift with the keys, and copies its selection to the clipboard (Ctrl+C; Ctrl+A selects all).
+// Unless ReadOnly, the user edits it: typing replaces the selection, Enter breaks the line,
+// Backspace and Delete remove a whole character (or join lines), Ctrl+X cuts and Ctrl+V pastes.
 #include "platform/vcl/Controls.h"
 #include "platform/vcl/stdctrls/MemoLines.h"
 
@@ -51,7 +53,16 @@ class TMemo : public TCustomControl {
     std::string GetSelText() const;
     void SelectAll();
     void CopyToClipboard();
+    void CutToClipboard();
+    void PasteFromClipboard();
+    // Replaces the selection with text (which may hold line breaks) and puts the caret after it.
+    void SetSelText(const std::string& text);
+    void ClearSelection() { SetSelText({}); }
     void Clear() { lines_->Clear(); }
+    // Whether the user changed the text since Modified was last cleared.
+    bool Modified = false;
+    // Raised after each change the user makes.
+    TNotifyEvent OnChange;
 
     // Geometry: the text area, the scroll bar's parts, and the place under a client point.
     TRect TextRect() const;
@@ -64,6 +75,9 @@ class TMemo : public TCustomControl {
     void CreateParams(TCreateParams& params) override;
     void Paint() override;
     void KeyDown(std::uint16_t& key, TShiftState shift) override;
+    void KeyPress(char32_t& key) override;
+    // An edit by the user: the selection replaced, then OnChange.
+    void UserEdit(const std::string& text);
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;

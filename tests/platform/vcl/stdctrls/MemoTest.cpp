@@ -126,6 +126,52 @@ TEST_F(Memo, KeysAndTheMouseMoveTheCaretAndSelectWholeCharacters) {
     EXPECT_EQ(memo->GetSelText(), "third");
 }
 
+TEST_F(Memo, TheUserEditsLinesByWholeCharacters) {
+    TForm* form = NewForm(300, 200);
+    TMemo* memo = MakeMemo(form, 100);
+    memo->GetLines()->SetText("02 05 10\n27 29 中");
+    int changes = 0;
+    memo->OnChange = [&](TObject*) { ++changes; };
+    form->Show();
+    memo->SetFocus();
+    Pump();
+    memo->SetCaretPos({0, 8});
+    display.TypeText(" 33");
+    display.PressKey(VK_RETURN); // breaks the line at the caret
+    display.TypeText("+08");
+    Pump();
+    EXPECT_EQ(memo->GetLines()->GetText(), "02 05 10 33\r\n+08\r\n27 29 中\r\n");
+    memo->SetCaretPos({2, 0});
+    display.PressKey(VK_BACK); // at a line's start Backspace joins it to the line above
+    display.PressKey(VK_END);
+    display.PressKey(VK_BACK); // takes the whole Chinese character
+    Pump();
+    EXPECT_EQ(memo->GetLines()->GetText(), "02 05 10 33\r\n+0827 29 \r\n");
+    memo->SetCaretPos({0, 0});
+    InjectKey(VK_SHIFT, true);
+    display.PressKey(VK_DOWN);
+    InjectKey(VK_SHIFT, false);
+    display.PressKey(VK_DELETE);
+    Pump();
+    EXPECT_EQ(memo->GetLines()->GetText(), "+0827 29 \r\n");
+    SetClipboardText("a\r\nb");
+    InjectKey(VK_CONTROL, true);
+    display.PressKey('V');
+    InjectKey(VK_CONTROL, false);
+    Pump();
+    EXPECT_EQ(memo->GetLines()->GetText(), "a\r\nb+0827 29 \r\n");
+    EXPECT_EQ(memo->GetCaretPos(), (TMemoPos{1, 1}));
+    EXPECT_TRUE(memo->Modified);
+    const int before = changes;
+    memo->ReadOnly = true;
+    display.TypeText("x");
+    display.PressKey(VK_BACK);
+    Pump();
+    EXPECT_EQ(memo->GetLines()->GetText(), "a\r\nb+0827 29 \r\n") << "a read-only memo takes no edit";
+    EXPECT_EQ(changes, before);
+    EXPECT_GT(changes, 0);
+}
+
 TEST_F(Memo, TheScrollBarPagesAndItsThumbDrags) {
     TForm* form = NewForm(300, 200);
     TMemo* memo = MakeMemo(form, 100);

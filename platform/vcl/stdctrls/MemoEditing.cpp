@@ -1,0 +1,102 @@
+// Editing a TMemo: replacing the selection in the line buffer, the typed characters, Backspace and
+// the clipboard.
+#include "platform/rtl/Encoding.h"
+#include "platform/vcl/stdctrls/Memo.h"
+#include "platform/win/SystemInfo.h"
+
+namespace zorvy {
+namespace {
+
+std::string ToUtf8(char32_t c) {
+    std::string s;
+    if (c < 0x80) {
+        s += static_cast<char>(c);
+    } else if (c < 0x800) {
+        s += static_cast<char>(0xC0 | (c >> 6));
+        s += static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x10000) {
+        s += static_cast<char>(0xE0 | (c >> 12));
+        s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        s += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        s += static_cast<char>(0xF0 | (c >> 18));
+        s += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+        s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        s += static_cast<char>(0x80 | (c & 0x3F));
+    }
+    return s;
+}
+
+} // namespace
+
+void TMemo::SetSelText(const std::string& rawText) {
+    const std::string text = SanitizeUtf8(rawText);
+    if (lines_->GetCount() == 0) lines_->Add({});
+    const TMemoPos from = Clamp(GetSelStartPos()), to = Clamp(GetSelEndPos());
+    const std::string prefix(lines_->Line(from.Line).substr(0, static_cast<std::size_t>(from.Offset)));
+    const std::string suffix(lines_->Line(to.Line).substr(static_cast<std::size_t>(to.Offset)));
+    // The new lines: prefix + text + suffix, broken at CR LF, CR or LF.
+    std::vector<std::string> pieces(1, prefix);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] == '\r' || text[i] == '\n') {
+            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
+            pieces.emplace_back();
+        } else {
+            pieces.back() += text[i];
+        }
+    }
+    const int caretOffset = static_cast<int>(pieces.back().size());
+    pieces.back() += suffix;
+    lines_->BeginUpdate();
+    lines_->Put(from.Line, pieces[0]);
+    for (int line = to.Line; line > from.Line; --line)
+        lines_->Delete(line);
+    for (std::size_t i = 1; i < pieces.size(); ++i)
+        lines_->Insert(from.Line + static_cast<int>(i), pieces[i]);
+    lines_->EndUpdate();
+    SetCaretPos({from.Line + static_cast<int>(pieces.size()) - 1, caretOffset});
+}
+
+void TMemo::UserEdit(const std::string& text) {
+    if (ReadOnly) return;
+    TWeakLink<TMemo> self(this);
+    SetSelText(text);
+    Modified = true;
+    if (OnChange) OnChange(this);
+}
+
+void TMemo::CutToClipboard() {
+    if (ReadOnly || GetSelLength() == 0) return;
+    CopyToClipboard();
+    UserEdit({});
+}
+
+void TMemo::PasteFromClipboard() {
+    if (ReadOnly) return;
+    if (const auto text = GetClipboardText(); text && !text->empty()) UserEdit(*text);
+}
+
+void TMemo::KeyPress(char32_t& key) {
+    TCustomControl::KeyPress(key);
+    if (key == 0 || ReadOnly) return;
+    if (key == '\b') {
+        // Without a selection, Backspace takes the character before the caret (or the line break).
+        if (anchor_ == caret_) {
+            if (caret_.Offset > 0)
+                anchor_.Offset = static_cast<int>(
+                    PrevCharIndex(lines_->Line(caret_.Line), static_cast<std::size_t>(caret_.Offset)));
+            else if (caret_.Line > 0)
+                anchor_ = {caret_.Line - 1, static_cast<int>(lines_->Line(caret_.Line - 1).size())};
+        }
+        UserEdit({});
+    } else if (key == '\r') {
+        UserEdit("\r\n");
+    } else if (key >= 0x20 && key != 0x7F) {
+        UserEdit(ToUtf8(key));
+    } else {
+        return;
+    }
+    key = 0;
+}
+
+} // namespace zorvy
