@@ -1,12 +1,16 @@
 // Panels, labels, the status bar, splitters and the classic page control.
 #include "platform/gdi/Text.h"
 #include "platform/rtl/Exceptions.h"
+#include "platform/vcl/stdctrls/Images.h"
 #include "platform/vcl/stdctrls/Labels.h"
 #include "platform/vcl/stdctrls/PageControl.h"
 #include "platform/vcl/stdctrls/Panels.h"
+#include "platform/vcl/stdctrls/ScrollBox.h"
+#include "platform/vcl/stdctrls/Shapes.h"
 #include "platform/vcl/stdctrls/Splitters.h"
 #include "platform/vcl/stdctrls/StatusBar.h"
 #include "platform/win/Input.h"
+#include "platform/win/ScrollBars.h"
 #include "platform/win/VirtualKeys.h"
 #include "tests/platform/vcl/VclFixture.h"
 
@@ -121,6 +125,76 @@ TEST_F(Containers, DraggingASplitterResizesTheControlItIsDockedTo) {
     Pump();
     EXPECT_GT(moves, 0);
     EXPECT_EQ(rest->GetWidth(), 30);
+}
+
+TEST_F(Containers, AScrollBoxScrollsOverTheExtentOfItsControls) {
+    TForm* form = NewForm(400, 300);
+    auto* box = new TScrollBox(form);
+    box->SetParent(form);
+    box->SetBounds(0, 0, 200, 150);
+    TProbe* first = AddProbe(form, 0, 0, 50, 50);
+    TProbe* low = AddProbe(form, 0, 300, 50, 50);
+    TProbe* far = AddProbe(form, 400, 0, 50, 50);
+    for (TProbe* p : {first, low, far})
+        p->SetParent(box);
+    form->Show();
+    Pump();
+    EXPECT_EQ(box->GetVertScrollBar()->GetRange(), 350);
+    EXPECT_EQ(box->GetHorzScrollBar()->GetRange(), 450);
+    SCROLLINFO si;
+    ASSERT_TRUE(GetScrollInfo(box->GetHandle(), SB_VERT, si));
+    EXPECT_EQ(si.nMax, 349);
+    EXPECT_EQ(static_cast<int>(si.nPage), box->GetClientHeight());
+
+    box->Perform(WM_VSCROLL, SB_LINEDOWN);
+    EXPECT_EQ(box->GetVertScrollBar()->GetPosition(), 8);
+    EXPECT_EQ(first->GetTop(), -8) << "scrolling moves the controls";
+    box->ScrollInView(low);
+    EXPECT_EQ(low->GetTop() + low->GetHeight(), box->GetClientHeight()) << "just enough to show it";
+    EXPECT_EQ(box->GetVertScrollBar()->GetPosition(), 350 - box->GetClientHeight());
+    box->GetVertScrollBar()->SetPosition(10000);
+    EXPECT_EQ(box->GetVertScrollBar()->GetPosition(), 350 - box->GetClientHeight()) << "clamped to the end";
+    box->GetHorzScrollBar()->SetPosition(100);
+    EXPECT_EQ(far->GetLeft(), 300);
+    EXPECT_EQ(box->GetHorzScrollBar()->GetRange(), 450) << "the range does not grow with scrolling";
+}
+
+TEST_F(Containers, BevelsShapesAndImagesDrawWhereTheyStand) {
+    TForm* form = NewForm(300, 200);
+    form->SetColor(clBtnFace);
+    auto* bevel = new TBevel(form);
+    bevel->SetParent(form);
+    bevel->SetBounds(10, 10, 40, 30);
+    auto* shape = new TShape(form);
+    shape->SetParent(form);
+    shape->SetBounds(60, 10, 40, 30);
+    shape->GetBrush()->SetColor(clRed);
+    auto* circle = new TShape(form);
+    circle->SetParent(form);
+    circle->SetBounds(110, 10, 60, 30);
+    circle->SetShape(stCircle);
+    auto* image = new TImage(form);
+    image->SetParent(form);
+    image->SetBounds(180, 10, 100, 100);
+    image->SetCenter(true);
+    TBitmap picture;
+    picture.SetSize(20, 10);
+    picture.GetCanvas()->GetBrush()->SetColor(clBlue);
+    picture.GetCanvas()->FillRect(Rect(0, 0, 20, 10));
+    image->GetPicture()->SetGraphic(&picture);
+    form->Show();
+    Pump();
+    EXPECT_EQ(PixelAt(form, 10, 10), ColorToRGB(clBtnShadow)) << "a lowered box is dark top-left";
+    EXPECT_EQ(PixelAt(form, 49, 39), ColorToRGB(clBtnHighlight)) << "and light bottom-right";
+    EXPECT_EQ(PixelAt(form, 60, 10), ColorToRGB(clBlack)) << "the pen outlines the rectangle";
+    EXPECT_EQ(PixelAt(form, 80, 25), ColorToRGB(clRed)) << "the brush fills it";
+    // A circle in 60 x 30 is 30 across, centred: its left edge at x = 125, so x = 118 is outside.
+    EXPECT_EQ(PixelAt(form, 118, 25), ColorToRGB(clBtnFace));
+    EXPECT_EQ(PixelAt(form, 140, 25), ColorToRGB(clWhite));
+    // Centred: the 20 x 10 picture covers x 220..239, y 55..64.
+    EXPECT_EQ(PixelAt(form, 220, 55), ColorToRGB(clBlue));
+    EXPECT_EQ(PixelAt(form, 219, 55), ColorToRGB(clBtnFace));
+    EXPECT_EQ(PixelAt(form, 239, 64), ColorToRGB(clBlue));
 }
 
 class Pages : public VclTest {
