@@ -35,7 +35,7 @@ TcxControlChildComponent* TcxControlChildComponent::CreateForControl(const TMeta
 }
 
 TcxControlChildComponent::~TcxControlChildComponent() {
-    if (control_) control_->RemoveChildComponent(this);
+    if (TcxControl* control = GetControl()) control->RemoveChildComponent(this);
 }
 
 void TcxControlChildComponent::AttachToParent(TComponent* parent) {
@@ -43,7 +43,7 @@ void TcxControlChildComponent::AttachToParent(TComponent* parent) {
 }
 
 TComponent* TcxControlChildComponent::GetParentComponent() const {
-    return control_;
+    return GetControl();
 }
 
 // ---- Construction and destruction ----

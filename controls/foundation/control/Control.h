@@ -45,20 +45,21 @@ class TcxControlChildComponent : public TComponent {
     static TcxControlChildComponent* CreateForControl(const TMetaClass* cls, TcxControl* control, bool assignOwner);
     ~TcxControlChildComponent() override;
 
-    TcxControl* GetControl() const { return control_; }
+    // Nil once the control is gone (a control can be freed before the components its owner holds).
+    TcxControl* GetControl() const { return control_.Get(); }
     virtual bool IsBeingDestroyed() const { return HasState(csDestroying); }
     bool IsBeingLoaded() const { return HasState(csLoading); }
-    virtual void AssignControl(TcxControl* control) { control_ = control; }
+    virtual void AssignControl(TcxControl* control) { control_ = TWeakLink<TcxControl>(control); }
     // Joins a TcxControl parent (how a streamed-in view finds its grid).
     virtual void AttachToParent(TComponent* parent);
     TComponent* GetParentComponent() const override;
-    bool HasParent() const override { return control_ != nullptr; }
+    bool HasParent() const override { return GetControl() != nullptr; }
 
   protected:
     virtual void InitializeInstance() {}
 
   private:
-    TcxControl* control_ = nullptr;
+    TWeakLink<TcxControl> control_;
 };
 
 class TcxControl : public TCustomControl {

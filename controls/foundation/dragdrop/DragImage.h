@@ -19,7 +19,7 @@ class TcxDragImage : public TcxPopupWindow {
     ~TcxDragImage() override;
 
     bool UsesAlphaBlending() const;
-    bool IsShowing() const;
+    bool IsShowing() const override;
     void SetShowing(bool value);
     // The canvas to draw the image with; the image is as large as the window.
     TcxCanvas* GetImageCanvas() const { return imageCanvas_.get(); }
