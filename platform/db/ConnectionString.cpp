@@ -124,6 +124,17 @@ OdbcTarget MapConnectionString(const std::string& adoConnectionString) {
 
     if (!dataSource.empty() && odbc::DataSourceDefined(dataSource)) {
         target.connectionString = "DSN=" + OdbcValue(dataSource) + ";" + odbc;
+        // The data source's own section may set the waits; the connection string's keys win.
+        for (auto [entry, wait] : {std::pair{"LoginTimeout", &target.connectTimeout},
+                                   std::pair{"QueryTimeout", &target.commandTimeout}}) {
+            int seconds = 0;
+            const std::string value = odbc::DataSourceSetting(dataSource, entry);
+            if (wait->has_value() || value.empty()) continue;
+            if (!TryStrToInt(value, seconds) || seconds < 0)
+                throw EDatabaseError("\"" + std::string(entry) + "\" of the data source \"" + dataSource +
+                                     "\" must be a whole number of seconds, not \"" + value + "\"");
+            *wait = seconds;
+        }
         return target;
     }
     if (!dataSource.empty() && !hasDriver) {

@@ -31,8 +31,9 @@ struct OdbcTarget {
 // - "User ID", "Password" and "Persist Security Info" are dropped: credentials belong in the data
 //   source's own configuration, never in the program.
 // - "Provider" must be the ODBC provider (MSDASQL) or absent.
-// - "Connect Timeout" and "Command Timeout" (whole seconds, 0: no limit) set the waits; EDatabaseError
-//   for any other value.
+// - "Connect Timeout" and "Command Timeout" (whole seconds, 0: no limit) set the waits; a data source
+//   the ODBC configuration defines may set them in its section as "LoginTimeout" and "QueryTimeout".
+//   EDatabaseError for any other value.
 // - "Extended Properties" is an ODBC connection string of its own and is passed on as it stands;
 //   any other key ("Driver", "Database", ...) passes on unchanged.
 OdbcTarget MapConnectionString(const std::string& adoConnectionString);

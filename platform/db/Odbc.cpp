@@ -3,6 +3,7 @@
 #include "platform/db/Utf16.h"
 #include "platform/rtl/Exceptions.h"
 
+#include <odbcinst.h>
 #include <sql.h>
 #include <sqlext.h>
 #include <sqlucode.h>
@@ -665,6 +666,14 @@ bool DataSourceDefined(const std::string& name) {
     for (const std::string& defined : DataSourceNames())
         if (Lower(defined) == Lower(name)) return true;
     return false;
+}
+
+std::string DataSourceSetting(const std::string& dataSource, const std::string& key) {
+    char value[256] = {};
+    const int length = SQLGetPrivateProfileString(dataSource.c_str(), key.c_str(), "", value,
+                                                  static_cast<int>(sizeof(value)), "odbc.ini");
+    return length > 0 ? std::string(value, std::min<size_t>(static_cast<size_t>(length), sizeof(value) - 1))
+                      : std::string();
 }
 
 std::vector<std::string> DriverNames() {

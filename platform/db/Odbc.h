@@ -76,7 +76,8 @@ class Error : public EDatabaseError {
 
 // The cause of a driver's diagnostic, from its SQLSTATE and text (and the free room beside the database
 // file, when one is known).
-Fault ClassifyFault(const std::string& sqlState, const std::string& text, const std::string& databaseFile = "");
+Fault ClassifyFault(const std::string& sqlState, const std::string& text,
+                    const std::string& databaseFile = "");
 // The message of a failure: the cause in words, naming the database file where one is known and the
 // cause concerns it, then the driver's text.
 std::string DescribeFault(Fault fault, const std::string& databaseFile, const std::string& driverText);
@@ -177,6 +178,8 @@ class Connection {
 // The data source names the ODBC configuration defines (user and system), as the driver manager lists them.
 std::vector<std::string> DataSourceNames();
 bool DataSourceDefined(const std::string& name);
+// A setting of a data source's section in the ODBC configuration; empty when it has none.
+std::string DataSourceSetting(const std::string& dataSource, const std::string& key);
 // The names of the installed drivers.
 std::vector<std::string> DriverNames();
 

@@ -50,18 +50,27 @@ TEST(ServerFault, APortThatNeverAnswersFailsAfterTheLoginTimeOut) {
     test::TempFolder folder;
     test::SavedEnvironmentVariable savedIni("ODBCINI");
     const std::string ini = folder.Path() + "/odbc.ini";
-    std::ofstream(ini) << "[silent]\nDriver=PostgreSQL Unicode\nServername=127.0.0.1\nPort=" << port.Port()
-                       << "\nDatabase=zorvy\nUsername=zorvy\n";
     setenv("ODBCINI", ini.c_str(), 1);
 
     struct Case {
         std::string connectionString;
-        int property; // the connection's own setting, which the string's key overrides
+        const char* dataSourceSetting; // a line of the data source's section
+        int property;                  // the connection's own setting, which the others override
         double timeOut;
     } cases[] = {
-        {"Provider=MSDASQL.1;Data Source=silent;Connect Timeout=2", 15, 2},
-        {"Provider=MSDASQL.1;Data Source=silent", 3, 3},
+        {"Provider=MSDASQL.1;Data Source=silent0;Connect Timeout=2", "LoginTimeout=9", 15, 2},
+        {"Provider=MSDASQL.1;Data Source=silent1", "LoginTimeout=2", 15, 2},
+        {"Provider=MSDASQL.1;Data Source=silent2", "", 3, 3},
     };
+    {
+        // One file written once: the driver manager keeps what it read of a file until its time changes.
+        std::ofstream file(ini);
+        for (size_t i = 0; i < std::size(cases); ++i)
+            file << "[silent" << i
+                 << "]\nDriver=PostgreSQL Unicode\nServername=127.0.0.1\nPort=" << port.Port()
+                 << "\nDatabase=zorvy\nUsername=zorvy\n"
+                 << cases[i].dataSourceSetting << "\n";
+    }
     for (const Case& c : cases) {
         TADOConnection connection(nullptr);
         connection.SetConnectionString(c.connectionString);
