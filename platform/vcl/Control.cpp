@@ -1,4 +1,5 @@
 #include "platform/rtl/Exceptions.h"
+#include "platform/vcl/Actions.h"
 #include "platform/vcl/Controls.h"
 #include "platform/vcl/Forms.h"
 #include "platform/vcl/Menus.h"
@@ -157,6 +158,7 @@ void TControl::SetPopupMenu(TPopupMenu* menu) {
 void TControl::Notification(TComponent* component, TOperation operation) {
     TComponent::Notification(component, operation);
     if (operation == opRemove && component == popupMenu_) popupMenu_ = nullptr;
+    if (operation == opRemove && actionLink_ && component == actionLink_->GetAction()) SetAction(nullptr);
 }
 
 std::string TControl::GetText() const {
@@ -299,6 +301,12 @@ void TControl::Dispatch(TMessage& m) {
     case CM_CURSORCHANGED:
         CMCursorChanged(m);
         break;
+    case CM_BIDIMODECHANGED:
+        CMBiDiModeChanged(m);
+        break;
+    case CM_PARENTBIDIMODECHANGED:
+        CMParentBiDiModeChanged(m);
+        break;
     default:
         DefaultHandler(m);
         break;
@@ -333,7 +341,11 @@ void TControl::SetMouseCapture(bool value) {
 }
 
 void TControl::Click() {
-    if (OnClick) OnClick(this);
+    // A control without a click handler of its own runs its action.
+    if (OnClick)
+        OnClick(this);
+    else if (actionLink_)
+        actionLink_->Execute(this);
 }
 
 void TControl::DblClick() {

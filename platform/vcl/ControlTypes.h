@@ -93,6 +93,22 @@ enum TControlStateFlag : unsigned {
 using TControlState = unsigned;
 
 enum TDragMode { dmManual, dmAutomatic };
+// Text runs left to right only; the modes exist for the controls that publish them.
+enum TBiDiMode { bdLeftToRight, bdRightToLeft, bdRightToLeftNoAlign, bdRightToLeftReadingOnly };
+enum TImeMode {
+    imDisable,
+    imClose,
+    imOpen,
+    imDontCare,
+    imSAlpha,
+    imAlpha,
+    imHira,
+    imSKata,
+    imKata,
+    imChinese,
+    imSHanguel,
+    imHanguel
+};
 enum TDragKind { dkDrag, dkDock };
 enum TDragState { dsDragEnter, dsDragLeave, dsDragMove };
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };

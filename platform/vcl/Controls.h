@@ -17,6 +17,16 @@ namespace zorvy {
 class TWinControl;
 class TCustomForm;
 class TPopupMenu;
+class TBasicAction;
+class TControlActionLink;
+class TDragDockObject;
+
+using TStartDockEvent = std::function<void(TObject* sender, TDragDockObject*& dragObject)>;
+using TDockDropEvent = std::function<void(TObject* sender, TDragDockObject* source, int x, int y)>;
+using TDockOverEvent = std::function<void(TObject* sender, TDragDockObject* source, int x, int y,
+                                          TDragState state, bool& accept)>;
+using TUnDockEvent =
+    std::function<void(TObject* sender, TControl* client, TWinControl* newTarget, bool& allow)>;
 
 class TSizeConstraints : public TPersistent {
     ZORVY_CLASS(TSizeConstraints, TPersistent)
@@ -112,6 +122,27 @@ class TControl : public TComponent {
     std::string GetCaption() const { return GetText(); }
     void SetCaption(const std::string& caption) { SetText(caption); }
 
+    // A control that sizes itself to its content (CanAutoSize) does so whenever AdjustSize runs.
+    bool GetAutoSize() const { return autoSize_; }
+    virtual void SetAutoSize(bool value);
+    TBiDiMode GetBiDiMode() const { return biDiMode_; }
+    void SetBiDiMode(TBiDiMode mode);
+    bool GetParentBiDiMode() const { return parentBiDiMode_; }
+    void SetParentBiDiMode(bool value);
+    bool UseRightToLeftAlignment() const { return false; }
+    bool UseRightToLeftReading() const { return false; }
+    // The action the control is linked to (caption, enabled, hint, visible and its click).
+    TBasicAction* GetAction() const;
+    void SetAction(TBasicAction* action);
+    TControlActionLink* GetActionLink() const { return actionLink_.get(); }
+    // Docking: the dock site holding the control, whether it floats, and moving it in and out.
+    TWinControl* GetHostDockSite() const { return hostDockSite_; }
+    bool GetFloating() const { return hostDockSite_ == nullptr; }
+    bool ManualDock(TWinControl* newDockSite, TControl* dropControl = nullptr, TAlign align = alNone);
+    bool ManualFloat(const TRect& screenPos);
+    TEndDragEvent OnEndDock;
+    TStartDockEvent OnStartDock;
+
     TControlStyle ControlStyle = csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks;
     TControlState ControlState = 0;
     TDragMode DragMode = dmManual;
@@ -186,6 +217,14 @@ class TControl : public TComponent {
     void RequestAlign();
     virtual void VisibleChanging() {}
     void Changed();
+    // Sizes an AutoSize control to what CanAutoSize answers.
+    virtual void AdjustSize();
+    virtual bool CanAutoSize(int& /*newWidth*/, int& /*newHeight*/) { return false; }
+    // The action changed (or was set: checkDefaults, so only the control's default values are taken).
+    virtual void ActionChange(TObject* sender, bool checkDefaults);
+    virtual std::unique_ptr<TControlActionLink> CreateActionLink();
+    virtual void CMBiDiModeChanged(TMessage&) { Invalidate(); }
+    virtual void CMParentBiDiModeChanged(TMessage& m);
 
     // Message handlers.
     virtual void WMLButtonDown(TMessage& m);
@@ -235,6 +274,11 @@ class TControl : public TComponent {
     bool parentShowHint_ = true;
     TPopupMenu* popupMenu_ = nullptr;
     std::string text_;
+    bool autoSize_ = false;
+    TBiDiMode biDiMode_ = bdLeftToRight;
+    bool parentBiDiMode_ = true;
+    std::unique_ptr<TControlActionLink> actionLink_;
+    TWinControl* hostDockSite_ = nullptr;
 };
 
 class TWinControl : public TControl {
@@ -270,7 +314,24 @@ class TWinControl : public TControl {
     void SelectNext(TWinControl* current, bool goForward, bool checkTabStop);
     TWinControl* FindNextControl(TWinControl* current, bool goForward, bool checkTabStop,
                                  bool checkParent) const;
-    void GetTabOrderList(std::vector<TWinControl*>& list) const;
+    // The windowed controls inside, in tab order, each followed by its own list.
+    virtual void GetTabOrderList(std::vector<TWinControl*>& list) const;
+    // Pixels kept free inside the client area before the children are aligned.
+    int GetBorderWidth() const { return borderWidth_; }
+    void SetBorderWidth(int value);
+    TImeMode ImeMode = imDontCare;
+    std::string ImeName;
+    // Docking: a dock site takes docked controls (as children; no dock manager lays them out).
+    bool DockSite = false;
+    bool UseDockManager = false;
+    int GetDockClientCount() const { return static_cast<int>(dockClients_.size()); }
+    TControl* GetDockClient(int index) const;
+    virtual void DockDrop(TDragDockObject* source, int x, int y);
+    virtual void DockOver(TDragDockObject* source, int x, int y, TDragState state, bool& accept);
+    virtual void GetSiteInfo(TControl* client, TRect& influenceRect, TPoint mousePos, bool& canDock);
+    TDockDropEvent OnDockDrop;
+    TDockOverEvent OnDockOver;
+    TUnDockEvent OnUnDock;
 
     // Whether the parent's background shows through (csParentBackground).
     bool GetParentBackground() const { return (ControlStyle & csParentBackground) != 0; }
@@ -365,6 +426,12 @@ class TWinControl : public TControl {
     virtual void CMExit(TMessage& m);
     virtual void CMSysColorChange(TMessage& m);
     virtual void CMWinIniChange(TMessage& m);
+    void CMBiDiModeChanged(TMessage& m) override;
+    virtual void DoAddDockClient(TControl* client, const TRect& rect);
+    virtual void DoRemoveDockClient(TControl* client);
+    // Whether the client may leave for newTarget (OnUnDock decides).
+    virtual bool DoUnDock(TWinControl* newTarget, TControl* client);
+    void AdjustSize() override;
     std::string GetTextValue() const override;
     void SetTextValue(const std::string& text) override;
 
@@ -379,6 +446,8 @@ class TWinControl : public TControl {
     TSize oldClientSize_{};
     TBrush brush_;
     bool showing_ = false; // the window was last shown (CM_SHOWINGCHANGED when it changes)
+    int borderWidth_ = 0;
+    std::vector<TControl*> dockClients_;
 
   private:
     static LRESULT ControlWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -470,6 +539,17 @@ class TDragControlObjectEx : public TDragControlObject {
   public:
     using TDragControlObject::TDragControlObject;
     bool AutoRelease() const override { return true; }
+};
+
+// A control on its way into a dock site: where it would go (screen) and how it would align there.
+class TDragDockObject : public TBaseDragControlObject {
+    ZORVY_CLASS(TDragDockObject, TBaseDragControlObject)
+  public:
+    using TBaseDragControlObject::TBaseDragControlObject;
+    TRect DockRect;
+    TAlign DropAlign = alNone;
+    TControl* DropOnControl = nullptr;
+    bool Floating = false;
 };
 
 // A hidden window whose messages go to handler (for objects that need a window but are no control).

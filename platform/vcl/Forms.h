@@ -247,6 +247,9 @@ class TApplication : public TComponent {
     std::string Title = "Zorvy";
     std::string ExeName;
     bool ShowMainForm = true;
+    // Every top-level window has its own task-bar entry on the desktops this runs on; kept for the
+    // programs that set it.
+    bool MainFormOnTaskBar = false;
     // Whether a change of the system's regional settings updates the runtime's format settings.
     bool UpdateFormatSettings = true;
     int ModalLevel = 0;

@@ -234,6 +234,10 @@ void TWinControl::RemoveControl(TControl* control) {
         std::erase(controls_, control);
     }
     control->parent_ = nullptr;
+    if (control->hostDockSite_ == this) {
+        control->hostDockSite_ = nullptr;
+        std::erase(dockClients_, control);
+    }
     if (control->align_ != alNone && !HasState(csDestroying)) Realign();
     Perform(CM_CONTROLLISTCHANGE, reinterpret_cast<WPARAM>(control), 0);
 }
@@ -335,8 +339,6 @@ void TWinControl::Realign() {
     ControlState &= ~csAlignmentNeeded;
 }
 
-void TWinControl::AdjustClientRect(TRect&) {}
-
 void TWinControl::AlignControls(TControl*, TRect& rect) {
     AdjustClientRect(rect);
     const TSize now{GetClientWidth(), GetClientHeight()};
@@ -368,11 +370,16 @@ void TWinControl::AlignControls(TControl*, TRect& rect) {
     std::stable_sort(all.begin(), all.end(), [](const TControl* x, const TControl* y) {
         if (x->align_ != y->align_) return x->align_ < y->align_;
         switch (x->align_) {
-        case alTop: return x->top_ < y->top_;
-        case alBottom: return x->top_ + x->height_ > y->top_ + y->height_;
-        case alLeft: return x->left_ < y->left_;
-        case alRight: return x->left_ + x->width_ > y->left_ + y->width_;
-        default: return false;
+        case alTop:
+            return x->top_ < y->top_;
+        case alBottom:
+            return x->top_ + x->height_ > y->top_ + y->height_;
+        case alLeft:
+            return x->left_ < y->left_;
+        case alRight:
+            return x->left_ + x->width_ > y->left_ + y->width_;
+        default:
+            return false;
         }
     });
     for (TAlign a : {alTop, alBottom, alLeft, alRight, alClient}) {

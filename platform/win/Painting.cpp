@@ -308,6 +308,8 @@ bool EndPaint(HWND, const PAINTSTRUCT& ps) {
 }
 
 HDC GetDC(HWND hwnd) {
+    // 0 stands for the screen: a context for measuring, as a program asks for it.
+    if (hwnd == 0) return CreateScreenDC();
     auto* w = FindWindowState(hwnd);
     if (!w) return nullptr;
     HDC dc = MakeDC(*w, false, nullptr);
@@ -319,6 +321,7 @@ HDC GetDC(HWND hwnd) {
 }
 
 HDC GetWindowDC(HWND hwnd) {
+    if (hwnd == 0) return CreateScreenDC();
     auto* w = FindWindowState(hwnd);
     if (!w) return nullptr;
     HDC dc = MakeDC(*w, true, nullptr);

@@ -29,7 +29,8 @@ bool RedrawWindow(HWND hwnd, const TRect* r, const TRegion* rgn, UINT flags);
 
 HDC BeginPaint(HWND hwnd, PAINTSTRUCT& ps);
 bool EndPaint(HWND hwnd, const PAINTSTRUCT& ps);
-// Contexts outside painting: the client area, or the whole window including its frame.
+// Contexts outside painting: the client area, or the whole window including its frame; 0 gives a
+// context of the screen (for measuring), which ReleaseDC frees as any other.
 HDC GetDC(HWND hwnd);
 HDC GetWindowDC(HWND hwnd);
 int ReleaseDC(HWND hwnd, HDC dc);
