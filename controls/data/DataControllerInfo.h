@@ -132,10 +132,8 @@ class TcxCustomDataControllerInfo {
     TcxDataGroups groups_;
     TcxDataExpandingInfos expandingInfos_;
     bool expanding_ = false;
-    bool focusing_ = false;
     TcxDataFocusingInfo focusingInfo_;
     TcxGroupingFieldList grouping_;
-    bool inCanFocus_ = false;
     bool calculating_ = false;
     int lockCount_ = 0;
     TcxDataFocusingInfo prevFocusingInfo_;

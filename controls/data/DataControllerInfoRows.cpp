@@ -80,16 +80,12 @@ int TcxCustomDataControllerInfo::GetFocusedRecordIndex() const {
 }
 
 bool TcxCustomDataControllerInfo::CanFocusRow(int row) {
-    inCanFocus_ = true;
-    bool allowed = dataController_->CanFocusRecord(row < 0 ? -1 : GetRowInfo(row).RecordIndex);
-    inCanFocus_ = false;
-    return allowed;
+    return dataController_->CanFocusRecord(row < 0 ? -1 : GetRowInfo(row).RecordIndex);
 }
 
 void TcxCustomDataControllerInfo::ChangeFocusedRow(int row, bool force) {
     row = std::clamp(row, -1, GetRowCount() - 1);
     if (row == focusingInfo_.RowIndex) return;
-    focusing_ = true;
     if (!(changes_ & dcicFocusedRow)) prevFocusingInfo_.Assign(focusingInfo_);
     bool allowed = force || CanFocusRow(row);
     if (allowed) {
@@ -104,7 +100,6 @@ void TcxCustomDataControllerInfo::ChangeFocusedRow(int row, bool force) {
         focusingInfo_.PrevRecordIndex = focusingInfo_.RecordIndex;
     }
     if (!focusingInfo_.SameAs(prevFocusingInfo_)) changes_ |= dcicFocusedRow | dcicFocusState;
-    focusing_ = false;
 }
 
 void TcxCustomDataControllerInfo::ChangeFocusedRowLocked(int row) {

@@ -39,7 +39,6 @@ class TcxCustomDataProvider {
     int GetPrevAnchor() const { return prevAnchor_; }
     int GetNextAnchor() const { return nextAnchor_; }
     int GetSavedRecordIndex() const { return savedRecordIndex_; } // 0 when none
-    int GetInsertedRecordIndex() const { return insertedRecordIndex_; }
 
     // ---- editing ----
     virtual void Edit() { BeginEditRecord(); }
@@ -112,7 +111,6 @@ class TcxCustomDataProvider {
     int editingRecordIndex_ = cxNullEditingRecordIndex;
     int prevAnchor_ = cxNullEditingRecordIndex;
     int nextAnchor_ = cxNullEditingRecordIndex;
-    int insertedRecordIndex_ = -1;
     bool modified_ = false;
     int savedRecordIndex_ = 0;
     bool inserting_ = false;

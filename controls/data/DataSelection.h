@@ -17,14 +17,12 @@ struct TcxDataFocusingInfo {
     int PrevRecordIndex = -1;
     int RecordIndex = -1;
     int RowIndex = -1;
-    bool Changed = false;
 
     void Assign(const TcxDataFocusingInfo& other) {
         Level = other.Level;
         PrevRecordIndex = other.PrevRecordIndex;
         RecordIndex = other.RecordIndex;
         RowIndex = other.RowIndex;
-        Changed = false;
     }
     void Clear() { Level = RecordIndex = RowIndex = -1; }
     bool SameAs(const TcxDataFocusingInfo& other) const {
