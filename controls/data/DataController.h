@@ -233,6 +233,7 @@ class TcxCustomDataController : public TPersistent {
     void Post() { provider_->Post(); }
     void Cancel() { provider_->Cancel(); }
     void SetEditValue(int itemIndex, const Variant& value, int kind);
+    Variant GetEditValue(int itemIndex);
     int GetEditingRecordIndex() const;
     bool IsEditing() const { return provider_->IsEditing(); }
     virtual int GetRecordIndexToEdit() { return GetFocusedRecordIndex(); }

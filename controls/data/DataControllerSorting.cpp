@@ -156,6 +156,13 @@ void TcxCustomDataController::SetEditValue(int itemIndex, const Variant& value, 
     provider_->SetEditValue(provider_->GetEditingRecordIndex(), field, value, kind);
 }
 
+Variant TcxCustomDataController::GetEditValue(int itemIndex) {
+    TcxCustomDataField* field = GetItemField(itemIndex);
+    Variant value;
+    provider_->GetEditValue(provider_->GetEditingRecordIndex(), field, value);
+    return value;
+}
+
 int TcxCustomDataController::GetEditingRecordIndex() const {
     return provider_->IsEditing() ? provider_->GetEditingRecordIndex() : -1;
 }

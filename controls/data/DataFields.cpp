@@ -11,6 +11,17 @@ void RaiseDataControllerError(const TResourceString& message) {
     throw EcxInvalidDataControllerOperation(GetDataResourceText(message));
 }
 
+bool IsDefinitionSkippedByReaders(const TcxValueDef* def) {
+    auto* field = dynamic_cast<TcxCustomDataField*>(def->GetLink());
+    return field && field->IsReaderSkipped();
+}
+
+int CompareValueDefsByFieldIndex(TcxValueDef* a, TcxValueDef* b) {
+    auto* fieldA = dynamic_cast<TcxCustomDataField*>(a->GetLink());
+    auto* fieldB = dynamic_cast<TcxCustomDataField*>(b->GetLink());
+    return (fieldA ? fieldA->GetIndex() : -1) - (fieldB ? fieldB->GetIndex() : -1);
+}
+
 // ---- field ----
 
 TcxCustomDataField::TcxCustomDataField(TcxCustomDataFieldList* fieldList) : fieldList_(fieldList) {}

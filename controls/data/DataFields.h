@@ -20,6 +20,12 @@ class EcxInvalidDataControllerOperation : public Exception {
 };
 [[noreturn]] void RaiseDataControllerError(const TResourceString& message);
 
+class TcxValueDef;
+// The definition belongs to a field that value readers leave out (an internal field).
+bool IsDefinitionSkippedByReaders(const TcxValueDef* def);
+// The difference of the two definitions' field indexes: the order of the controller's stream.
+int CompareValueDefsByFieldIndex(TcxValueDef* a, TcxValueDef* b);
+
 class TcxCustomDataField : public TObject {
   public:
     explicit TcxCustomDataField(TcxCustomDataFieldList* fieldList);

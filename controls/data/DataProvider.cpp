@@ -1,6 +1,7 @@
 #include "controls/data/DataProvider.h"
 
 #include "controls/data/DataController.h"
+#include "controls/data/DataResources.h"
 
 #include <algorithm>
 
@@ -75,6 +76,21 @@ void TcxCustomDataProvider::BeginInsertRecord(bool append) {
     dataController_->EndUpdate();
     dataController_->SetFocusedRecordIndex(record);
     dataController_->DoAfterInsert();
+}
+
+bool TcxCustomDataProvider::CanInitEditing(int recordIndex) {
+    dataController_->CheckRecordIndex(recordIndex);
+    if (!IsEditing()) Edit();
+    if (IsEditing()) changing_ = true;
+    return true;
+}
+
+void TcxCustomDataProvider::GetEditValue(int recordIndex, TcxCustomDataField* field, Variant& value) {
+    if (recordIndex == cxNullEditingRecordIndex) {
+        value = Variant::Null();
+        RaiseDataControllerError(cxSDataRecordIndexError);
+    }
+    value = dataController_->GetFieldValue(recordIndex, field);
 }
 
 void TcxCustomDataProvider::Post() {

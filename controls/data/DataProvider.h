@@ -49,6 +49,10 @@ class TcxCustomDataProvider {
     virtual void Cancel();
     virtual void PostEditingData();
     virtual void UpdateData();
+    // Checks the record, starts an edit when none runs and marks the changing flag.
+    virtual bool CanInitEditing(int recordIndex);
+    // The value being edited; "RecordIndex out of range" without an editing record.
+    virtual void GetEditValue(int recordIndex, TcxCustomDataField* field, Variant& value);
     // Kind 1 is a value typed as text: an empty text is stored as Null.
     virtual bool SetEditValue(int recordIndex, TcxCustomDataField* field, const Variant& value, int kind);
     virtual void SetValue(int recordIndex, TcxCustomDataField* field, const Variant& value);

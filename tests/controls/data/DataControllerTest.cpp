@@ -295,3 +295,43 @@ TEST_F(DataControllerFixture, EditingKeepsTheRecordInPlaceAndCancelRestoresIt) {
     controller_.Cancel();
     EXPECT_EQ(controller_.GetRecordCount(), 3);
 }
+
+TEST_F(DataControllerFixture, OneUpdatePerBatchAndGroupsAlwaysExpanded) {
+    Fill({{1, "A"}, {2, "B"}, {3, "A"}});
+    controller_.SetItemSortOrder(1, soAscending);
+    int updates = 0;
+    controller_.OnDataChanged = [&](TObject*) { ++updates; };
+    TcxCustomDataControllerInfo& info = controller_.GetDataControllerInfo();
+    info.LockRecalculation();
+    controller_.ChangeItemGroupIndex(1, 0);
+    controller_.SetValue(0, 0, 10);
+    controller_.SetValue(1, 0, 20);
+    EXPECT_EQ(updates, 0);
+    info.UnlockRecalculation();
+    EXPECT_EQ(updates, 1);
+    EXPECT_EQ(controller_.GetRowCount(), 2) << "A with two records, B with one, both collapsed";
+    EXPECT_EQ(info.GetGroups().GetChildCount(0), 2);
+    EXPECT_THROW(controller_.GetRowInfo(2), EcxInvalidDataControllerOperation);
+    controller_.SetOptions(controller_.GetOptions() | dcoGroupsAlwaysExpanded);
+    EXPECT_EQ(Rows(), (V{-1, 0, 0, 2, -1, 0, 1}));
+    controller_.FullCollapse();
+    EXPECT_EQ(controller_.GetRowCount(), 5) << "always expanded groups do not collapse";
+}
+
+TEST_F(DataControllerFixture, EditValuesAndReaderSkippedDefinitions) {
+    Fill({{1}, {2}});
+    EXPECT_THROW(controller_.GetEditValue(0), EcxInvalidDataControllerOperation) << "nothing is being edited";
+    controller_.SetFocusedRowIndex(1);
+    EXPECT_TRUE(controller_.GetProvider().CanInitEditing(1));
+    EXPECT_TRUE(controller_.GetProvider().IsChanging());
+    EXPECT_EQ(controller_.GetEditValue(0).AsInteger(), 2);
+    EXPECT_THROW(controller_.GetProvider().CanInitEditing(2), EcxInvalidDataControllerOperation);
+    controller_.Cancel();
+    TcxCustomDataField* internal = controller_.AddInternalField();
+    internal->ChangeValueType(&cxIntegerValueType);
+    EXPECT_TRUE(IsDefinitionSkippedByReaders(internal->ValueDefinition()));
+    EXPECT_FALSE(IsDefinitionSkippedByReaders(controller_.GetItemField(0)->ValueDefinition()));
+    EXPECT_LT(CompareValueDefsByFieldIndex(controller_.GetItemField(0)->ValueDefinition(),
+                                           controller_.GetItemField(2)->ValueDefinition()),
+              0);
+}
