@@ -183,15 +183,23 @@ TEST(ConditionValues, EveryConditionOfTheEvaluators) {
             }
             EXPECT_EQ(computed, value) << stem << " of " << pin.Serial;
 
-            // The whole chain of evaluators and the prepared scheme of a run: the value passes, its
-            // neighbours fail with the condition's message.
+            // The whole chain of evaluators and the prepared scheme of a run, in check mode's order and
+            // out of it: the value passes, its neighbours fail with the condition's message.
             auto literal = [&](const TEvalState& s) {
                 const TCombination& c = pin.Balls;
                 return EvalXhConditions(c, s) && EvalGwConditions(c, s) && EvalSwConditions(c, s) &&
                        EvalBwConditions(c, s) && EvalQwConditions(c, s) && EvalWwConditions(c, s) &&
                        EvalSwwConditions(c, s) && EvalTbConditions(c, s);
             };
+            // Out of check mode the run judges ten serials at a time and the balls after them.
+            auto fast = [&](const TEvalState& s) {
+                const TCompiledScheme scheme(s);
+                EXPECT_FALSE(scheme.InOrder());
+                return (scheme.DecadePassMask(TensDigits(pin.Serial / 10)) >> (pin.Serial % 10) & 1) != 0 &&
+                       scheme.BallVerdict(BallCodesOf(pin.Balls)) == TCompiledScheme::Passed;
+            };
             EXPECT_TRUE(literal(state)) << stem << " of " << pin.Serial;
+            EXPECT_TRUE(fast(state)) << stem << " of " << pin.Serial;
             EXPECT_EQ(TCompiledScheme(state).Evaluate(SplitSerial(pin.Serial), pin.Balls),
                       TCompiledScheme::Passed)
                 << stem << " of " << pin.Serial;
@@ -200,6 +208,7 @@ TEST(ConditionValues, EveryConditionOfTheEvaluators) {
                 message.clear();
                 const TEvalState wrong = OneCondition(stem, other, other, &message);
                 EXPECT_FALSE(literal(wrong)) << stem << " of " << pin.Serial << " passes " << other;
+                EXPECT_FALSE(fast(wrong)) << stem << " of " << pin.Serial << " passes " << other;
                 EXPECT_EQ(message, ConditionTable()[condition].Message);
                 EXPECT_EQ(TCompiledScheme(wrong).Evaluate(SplitSerial(pin.Serial), pin.Balls), condition)
                     << stem << " of " << pin.Serial << " passes " << other;
