@@ -102,3 +102,53 @@ TEST_F(DataUtils, CurrencyFormatPlacesTheSymbol) {
     FormatSettings().CurrencyString = "";
     EXPECT_EQ(BuildCurrencyFormat(), ",0.");
 }
+
+namespace {
+
+class NamedItem : public TCollectionItem {
+  public:
+    using TCollectionItem::TCollectionItem;
+    void Assign(TPersistent* source) override { Name = static_cast<NamedItem*>(source)->Name; }
+    std::string Name;
+    int Marks = 0; // not copied by Assign
+};
+
+} // namespace
+
+TEST(DataUtilsBase, CollectionAssignmentReusesItems) {
+    TcxCollection mine(TCollectionItem::StaticClass()), theirs(TCollectionItem::StaticClass());
+    auto add = [](TCollection& c, const char* name) {
+        auto* item = new NamedItem(&c);
+        item->Name = name;
+        return item;
+    };
+    NamedItem* kept = add(mine, "x");
+    kept->Marks = 7;
+    add(mine, "y");
+    add(mine, "z");
+    add(theirs, "a");
+    add(theirs, "b");
+    mine.Assign(&theirs);
+    ASSERT_EQ(mine.GetCount(), 2);
+    EXPECT_EQ(mine.GetItem(0), kept) << "the item is reused, not recreated";
+    EXPECT_EQ(kept->Name, "a");
+    EXPECT_EQ(kept->Marks, 7);
+    EXPECT_EQ(static_cast<NamedItem*>(mine.GetItem(1))->Name, "b");
+}
+
+TEST(DataUtilsBase, DataBindingAsksItsReadOnlyFlag) {
+    TComponent owner(nullptr), data(nullptr), control(nullptr);
+    TcxCustomDataBinding binding(&owner, &data);
+    EXPECT_EQ(binding.GetOwner(), &owner);
+    EXPECT_TRUE(binding.CanChangeValue());
+    binding.SetReadOnly(true);
+    EXPECT_FALSE(binding.CanModify());
+    EXPECT_FALSE(binding.CanChangeValue());
+    int changes = 0;
+    binding.OnDataChange = [&](TObject* a, TObject*) { changes += a == &data; };
+    binding.DoDataChange(&data, nullptr);
+    binding.DoUpdateData(nullptr, nullptr); // no handler: nothing
+    EXPECT_EQ(changes, 1);
+    binding.SetVisualControl(&control);
+    EXPECT_EQ(binding.GetVisualControl(), &control);
+}
