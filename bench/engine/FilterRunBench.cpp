@@ -77,12 +77,18 @@ void Baseline(benchmark::State& state) {
     state.counters["survivors"] = static_cast<double>(lines.Count);
 }
 
+// The typical scheme in check mode: every condition tested in the evaluators' order.
+TFilterInput TypicalSchemeInCheckMode() {
+    return TypicalScheme();
+}
+
 // state.range(0) threads.
 void Run(benchmark::State& state, TFilterInput (*scheme)(), TEvaluationMethod method) {
     TBenchHost host;
     host.History = History();
     TFilterEngine engine;
     engine.EvaluationMethod = method;
+    engine.CheckModeOn = scheme == TypicalSchemeInCheckMode;
     engine.ThreadCount = static_cast<int>(state.range(0));
     double seconds = 0;
     TimedLoop(state, seconds, [&] {
@@ -109,6 +115,11 @@ BENCHMARK_CAPTURE(Run, NoConditions, AllDigitsInput, TEvaluationMethod::emFast)
     ->ArgName("threads")
     ->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(Run, AllConditions, AllConditionsScheme, TEvaluationMethod::emFast)
+    ->Arg(1)
+    ->Arg(8)
+    ->ArgName("threads")
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(Run, TypicalSchemeInCheckMode, TypicalSchemeInCheckMode, TEvaluationMethod::emFast)
     ->Arg(1)
     ->Arg(8)
     ->ArgName("threads")
