@@ -3,6 +3,7 @@
 #include "controls/foundation/containers/Container.h"
 #include "controls/foundation/containers/StyleController.h"
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/Filer.h"
 #include "platform/rtl/Strings.h"
 
 namespace zorvy {
@@ -492,6 +493,20 @@ void TcxContainerStyle::ResetAssignedValues() {
         }
     }
     EndChanges();
+}
+
+void TcxContainerStyle::DefineProperties(TFiler* filer) {
+    TcxInterfacedPersistent::DefineProperties(filer);
+    const TcxContainer* container = GetOwningContainer();
+    const bool fontStored =
+        OwnAssigned(csvFont) && (!container || container->IsStylePropertyShown("Font", state_ != cxssNormal));
+    filer->DefineProperty(
+        "IsFontAssigned",
+        [this](TReader& reader) {
+            reader.ReadBoolean(); // whatever it says, the font was stored
+            assignedValues_ |= StyleValueBit(csvFont);
+        },
+        [](TWriter& writer) { writer.WriteBoolean(true); }, fontStored);
 }
 
 // ---- Names and structure ----

@@ -62,6 +62,8 @@ class TcxContainerStyle : public TcxInterfacedPersistent {
     virtual void AssignFrom(TPersistent* source);
     void BeginChanges();
     void EndChanges();
+    // "IsFontAssigned": written (as True) exactly when Font is stored; reading it marks Font assigned.
+    void DefineProperties(TFiler* filer) override;
     virtual void ResetAssignedValues();
 
     // Values

@@ -2,6 +2,9 @@
 #include "controls/foundation/containers/StyleController.h"
 #include "tests/controls/foundation/FoundationFixture.h"
 
+#include "platform/rtl/Filer.h"
+#include "platform/rtl/Streams.h"
+
 namespace zorvy::test {
 namespace {
 
@@ -159,6 +162,42 @@ TEST_F(ContainerStyles, NestedChangesAnnounceOnceAndEqualValuesNotAtAll) {
     EXPECT_TRUE(s->GetAssignedValues() & StyleValueBit(csvTextColor));
     s->SetTextColor(clMaroon);
     EXPECT_EQ(notices, 1) << "assigned and equal: nothing";
+}
+
+TEST_F(ContainerStyles, TheFontIsMarkedAssignedByTheStreamedFlagWhateverItsValue) {
+    TcxContainerStyles written(nullptr, TcxContainerStyle::Class());
+    TMemoryStream stream;
+    {
+        TWriter writer(stream);
+        writer.WriteDefinedProperties(*written.NormalStyle());
+    }
+    EXPECT_EQ(stream.GetSize(), 1) << "an unassigned font writes nothing";
+    TFont font;
+    written.NormalStyle()->SetFont(&font);
+    stream.SetSize(0);
+    {
+        TWriter writer(stream);
+        writer.WriteDefinedProperties(*written.NormalStyle());
+    }
+    stream.SetPosition(0);
+    TcxContainerStyles read(nullptr, TcxContainerStyle::Class());
+    {
+        TReader reader(stream);
+        reader.ReadDefinedProperties(*read.NormalStyle());
+    }
+    EXPECT_TRUE(read.NormalStyle()->GetAssignedValues() & StyleValueBit(csvFont));
+
+    TMemoryStream saysFalse; // a stream that holds the flag as False
+    {
+        TWriter writer(saysFalse);
+        writer.DefineProperty("IsFontAssigned", nullptr, [](TWriter& w) { w.WriteBoolean(false); }, true);
+        writer.WriteListEnd();
+    }
+    saysFalse.SetPosition(0);
+    TcxContainerStyles other(nullptr, TcxContainerStyle::Class());
+    TReader reader(saysFalse);
+    reader.ReadDefinedProperties(*other.NormalStyle());
+    EXPECT_TRUE(other.NormalStyle()->GetAssignedValues() & StyleValueBit(csvFont));
 }
 
 } // namespace
