@@ -227,7 +227,18 @@ void TControl::WndProc(TMessage& m) {
             return;
         }
     }
+    if (m.Msg != WM_SETTEXT && m.Msg != CM_VISIBLECHANGED) {
+        Dispatch(m);
+        return;
+    }
+    // The dock site hears of a docked control's new text and visibility (when the control outlives them).
+    TWeakLink<TControl> self(this);
     Dispatch(m);
+    if (self && hostDockSite_) {
+        TDockNotifyRec rec{m.Msg, m.WParam, m.LParam};
+        hostDockSite_->Perform(CM_DOCKNOTIFICATION, reinterpret_cast<WPARAM>(this),
+                               reinterpret_cast<LPARAM>(&rec));
+    }
 }
 
 void TControl::Dispatch(TMessage& m) {

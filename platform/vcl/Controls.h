@@ -541,6 +541,13 @@ class TDragControlObjectEx : public TDragControlObject {
     bool AutoRelease() const override { return true; }
 };
 
+// What CM_DOCKNOTIFICATION tells a dock site (wParam the docked control): the message the control got.
+struct TDockNotifyRec {
+    UINT ClientMsg = 0;
+    WPARAM MsgWParam = 0;
+    LPARAM MsgLParam = 0;
+};
+
 // A control on its way into a dock site: where it would go (screen) and how it would align there.
 class TDragDockObject : public TBaseDragControlObject {
     ZORVY_CLASS(TDragDockObject, TBaseDragControlObject)

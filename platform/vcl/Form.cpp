@@ -149,9 +149,21 @@ void TCustomForm::SetFocus() {
 void TCustomForm::ApplyPosition() {
     TRect area;
     switch (Position) {
-    case poScreenCenter:
-    case poDesktopCenter:
+    case poScreenCenter: {
         area = Screen ? Screen->GetWorkAreaRect() : GetWorkAreaAt({0, 0});
+        // The work area of the monitor showing the main or the active form, when asked for.
+        TCustomForm* near = nullptr;
+        if (Screen && DefaultMonitor == dmActiveForm) near = Screen->GetActiveForm();
+        if (Application && (DefaultMonitor == dmMainForm || (DefaultMonitor == dmActiveForm && !near)))
+            near = Application->GetMainForm();
+        if (Screen && near && near != this && near->GetVisible()) {
+            const TRect b = near->GetBoundsRect();
+            area = Screen->MonitorFromPoint({b.Left + b.Width() / 2, b.Top + b.Height() / 2}).WorkareaRect;
+        }
+        break;
+    }
+    case poDesktopCenter:
+        area = Screen ? Screen->GetDesktopRect() : GetWorkAreaAt({0, 0});
         break;
     case poMainFormCenter:
     case poOwnerFormCenter: {
@@ -423,7 +435,8 @@ void TCustomForm::Notification(TComponent* component, TOperation operation) {
 
 void TCustomForm::MenuChanged() {
     if (HandleAllocated() && !parent_)
-        SetWindowPos(handle_, 0, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+        SetWindowPos(handle_, 0, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 TRect TCustomForm::MenuBarScreenRect() const {
@@ -476,7 +489,8 @@ void TCustomForm::WMNCLButtonDown(TMessage& m) {
         return;
     }
     const TRect bar = MenuBarScreenRect();
-    const int index = menu_ ? menu_->BarItemAt({GetXLParam(m.LParam) - bar.Left, GetYLParam(m.LParam) - bar.Top}) : -1;
+    const int index =
+        menu_ ? menu_->BarItemAt({GetXLParam(m.LParam) - bar.Left, GetYLParam(m.LParam) - bar.Top}) : -1;
     if (index >= 0) TrackMenuBar(index, false);
 }
 

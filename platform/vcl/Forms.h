@@ -30,6 +30,8 @@ enum TPosition {
     poOwnerFormCenter
 };
 enum TWindowState { wsNormal, wsMinimized, wsMaximized };
+// The monitor a form centred on the screen goes to.
+enum TDefaultMonitor { dmDesktop, dmPrimary, dmMainForm, dmActiveForm };
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
 
 using TCloseEvent = std::function<void(TObject* sender, TCloseAction& action)>;
@@ -47,6 +49,7 @@ class TCustomForm : public TWinControl {
     TFormStyle GetFormStyle() const { return formStyle_; }
     void SetFormStyle(TFormStyle style);
     TPosition Position = poDesigned;
+    TDefaultMonitor DefaultMonitor = dmActiveForm;
     TWindowState GetWindowState() const { return windowState_; }
     void SetWindowState(TWindowState state);
 

@@ -173,6 +173,16 @@ TEST_F(ClassLibrary, AFormDocksIntoAPanelAndFloatsOutAgain) {
     EXPECT_EQ(drops, 1);
     EXPECT_TRUE(IsChild(site->GetHandle(), trend->GetHandle()));
 
+    std::vector<UINT> notices;
+    auto old = site->WindowProc;
+    site->WindowProc = [&, old](TMessage& m) {
+        if (m.Msg == CM_DOCKNOTIFICATION && m.WParam == reinterpret_cast<WPARAM>(trend))
+            notices.push_back(reinterpret_cast<const TDockNotifyRec*>(m.LParam)->ClientMsg);
+        old(m);
+    };
+    trend->SetCaption("Trend");
+    EXPECT_EQ(notices, std::vector<UINT>{WM_SETTEXT}) << "the site hears of its client's caption";
+
     bool allow = false;
     site->OnUnDock = [&](TObject*, TControl*, TWinControl*, bool& a) { a = allow; };
     EXPECT_FALSE(trend->ManualFloat(Bounds(600, 100, 120, 90)));
@@ -186,6 +196,37 @@ TEST_F(ClassLibrary, AFormDocksIntoAPanelAndFloatsOutAgain) {
     EXPECT_EQ(site->GetDockClientCount(), 0);
     EXPECT_EQ(trend->GetBoundsRect(), Bounds(600, 100, 120, 90));
     EXPECT_EQ(GetParent(trend->GetHandle()), 0u);
+}
+
+} // namespace
+} // namespace zorvy::test
+
+namespace zorvy::test {
+namespace {
+
+TEST_F(ClassLibrary, AFormCentredOnTheScreenGoesToItsDefaultMonitor) {
+    display.SetMonitors({{Rect(0, 0, 1000, 800), Rect(0, 0, 1000, 760), true},
+                         {Rect(1000, 0, 2000, 600), Rect(1000, 0, 2000, 600), false}});
+    TForm* main = NewForm(200, 100);
+    main->SetBounds(1400, 200, 200, 100);
+    main->Show();
+    struct Case {
+        TDefaultMonitor monitor;
+        TPoint topLeft;
+    };
+    // 300 x 200 centred: on the primary work area (0, 0, 1000, 760) at (350, 280); on the second
+    // (1000, 0, 2000, 600) at (1350, 200).
+    for (const Case c :
+         {Case{dmPrimary, {350, 280}}, Case{dmMainForm, {1350, 200}}, Case{dmActiveForm, {1350, 200}}}) {
+        auto* form = Application->CreateForm<TForm>();
+        form->SetBorderStyle(bsNone);
+        form->SetBounds(0, 0, 300, 200);
+        form->Position = poScreenCenter;
+        form->DefaultMonitor = c.monitor;
+        form->Show();
+        EXPECT_EQ(TPoint(form->GetLeft(), form->GetTop()), c.topLeft) << c.monitor;
+        delete form;
+    }
 }
 
 } // namespace
