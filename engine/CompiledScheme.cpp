@@ -524,8 +524,44 @@ uint16_t TCompiledScheme::DecadePassMask(const TSerialDigits& tens) const {
 
 void TCompiledScheme::DecadeVerdicts(const TSerialDigits& tens, TDecadeVerdicts& verdicts) const {
     if (inOrder_) {
-        for (int u = 0; u <= 9; ++u)
-            verdicts[u] = OrderedVerdict(WithUnits(tens, u));
+        // Test by test in the evaluators' order, each on the units still alive: a unit's verdict is the
+        // first test it fails.
+        verdicts.fill(Passed);
+        uint16_t alive = 0x3FF;
+        const auto reject = [&](uint16_t units, int16_t verdict) {
+            units &= alive;
+            alive &= static_cast<uint16_t>(~units);
+            for (; units != 0; units &= units - 1)
+                verdicts[std::countr_zero(units)] = verdict;
+        };
+        for (const TSerialTest& test : ordered_) {
+            if (alive == 0) return;
+            if (test.Kind == TKind::Position && test.Arg > 0) {
+                reject(positionVerdict_[test.Arg][tens.Right[test.Arg - 1]] == Passed ? 0 : alive,
+                       positionVerdict_[test.Arg][tens.Right[test.Arg - 1]]);
+            } else if (test.Kind == TKind::Position) {
+                for (int u = 0; u <= 9; ++u)
+                    if (positionVerdict_[0][u] != Passed)
+                        reject(static_cast<uint16_t>(1u << u), positionVerdict_[0][u]);
+            } else if (test.Kind == TKind::Custom) {
+                bool tensSelected = true;
+                for (int position = 1; position < 6; ++position)
+                    tensSelected =
+                        tensSelected && (selectedDigits_[position] >> tens.Right[position - 1] & 1);
+                reject(tensSelected ? static_cast<uint16_t>(~selectedDigits_[0] & 0x3FF) : alive,
+                       RejectedSilently);
+            } else if (test.ErrorMask != 0 || test.Test.MayRaise()) {
+                for (uint16_t units = alive; units != 0; units &= units - 1) {
+                    const int u = std::countr_zero(units);
+                    const TJudgement judgement = Judge(test, WithUnits(tens, u));
+                    if (judgement != jPass)
+                        reject(static_cast<uint16_t>(1u << u),
+                               judgement == jRaise ? RaisesError : test.Condition);
+                }
+            } else {
+                reject(static_cast<uint16_t>(~DecadeMask(test, tens, alive) & 0x3FF), test.Condition);
+            }
+        }
         return;
     }
     const uint16_t units = DecadePassMask(tens);
