@@ -582,17 +582,9 @@ void TCompiledScheme::RaiseFor(const TSerialDigits& s, const TBallCodes& codes) 
 
 int TCompiledScheme::Evaluate(const TSerialDigits& s, const TCombination& balls) const {
     const TBallCodes codes = BallCodesOf(balls);
-    for (const TSerialTest& test : ordered_) {
-        switch (Judge(test, s)) {
-        case jPass:
-            continue;
-        case jRaise:
-            RaiseFor(s, codes);
-        case jFail:
-            return test.Kind == TKind::Position ? positionVerdict_[test.Arg][s.Right[test.Arg]]
-                                                : test.Condition;
-        }
-    }
+    const int16_t verdict = OrderedVerdict(s);
+    if (verdict == RaisesError) RaiseFor(s, codes);
+    if (verdict != Passed) return verdict;
     for (const TBallTest& test : ballTests_) {
         const int8_t verdict = test.Verdicts[codes[test.Code]];
         if (verdict == 0) return test.Condition;
