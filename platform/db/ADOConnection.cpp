@@ -133,11 +133,22 @@ void TADOConnection::RollbackTrans() {
 }
 
 void TADOConnection::EndTransaction(bool committed) {
-    for (TCustomADODataSet* dataSet : std::vector<TCustomADODataSet*>(dataSets_))
-        if (committed)
+    for (TCustomADODataSet* dataSet : std::vector<TCustomADODataSet*>(dataSets_)) {
+        if (committed) {
             dataSet->ForgetTransaction();
-        else
+            continue;
+        }
+        try {
             dataSet->UndoTransaction();
+        } catch (const Exception&) {
+            // It had to read its records again and could not: rather than show changes the database
+            // no longer holds, it closes; the failure of the transaction is what gets reported.
+            try {
+                dataSet->Close();
+            } catch (const Exception&) {
+            }
+        }
+    }
 }
 
 bool TADOConnection::GetInTransaction() const {

@@ -195,5 +195,32 @@ TEST_F(TransactionFaultTest, AServerKilledHalfWayLosesTheTransactionAndTheNextUs
     EXPECT_EQ(StoredRows(test::PostgresServer::ConnectionString()), 3494);
 }
 
+TEST_F(TransactionFaultTest, ADataSetThatCannotReadItsRecordsAgainAfterALostTransactionCloses) {
+    test::PostgresServer& server = test::SharedPostgres();
+    server.Reset();
+    {
+        TADOConnection loader(nullptr);
+        loader.SetConnectionString(test::PostgresServer::ConnectionString());
+        test::ImportDraws(loader);
+        loader.Execute("checkpoint"); // the test server commits without waiting for its log
+    }
+    OpenTable(test::PostgresServer::ConnectionString());
+    connection_->BeginTrans();
+    FillNewDraw(*table_, 1);
+    table_->Post();
+    table_->Refresh(); // from here only the database knows what the transaction changed
+    server.Kill();
+    try {
+        connection_->CommitTrans();
+        ADD_FAILURE() << "the commit reported success";
+    } catch (const odbc::Error& e) {
+        EXPECT_EQ(e.GetFault(), odbc::Fault::ConnectionLost) << e.what();
+    }
+    EXPECT_FALSE(table_->GetActive());
+    server.Restart();
+    table_->Open();
+    EXPECT_EQ(ShownIssues(*table_), before_);
+}
+
 } // namespace
 } // namespace zorvy
