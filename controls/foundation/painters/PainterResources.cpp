@@ -95,26 +95,28 @@ void MeasureRadioButtonGeometry() {
     geometryMeasured = true;
 }
 
-void DrawRadioEllipse(TCanvas* canvas, const TRect& r) {
-    canvas->RoundRect(r.Left, r.Top, r.Right, r.Bottom, r.Width() - 1, r.Height() - 1);
+// Whether the pixel's centre lies in the ellipse inscribed in r. The circle and the dot are drawn from
+// this test rather than from the drawing layer's rounded rectangles, which come out nearly square at
+// 12 pixels; it gives the platform's own radio-button circle.
+bool InEllipse(const TRect& r, int x, int y) {
+    const double rx = r.Width() / 2.0, ry = r.Height() / 2.0;
+    if (rx <= 0 || ry <= 0) return false;
+    const double dx = (x + 0.5 - (r.Left + rx)) / rx, dy = (y + 0.5 - (r.Top + ry)) / ry;
+    return dx * dx + dy * dy <= 1.0;
 }
 
 void BuildRadioPattern() {
     const int w = geometry.Circle.Width(), h = geometry.Circle.Height();
     pattern.assign(size_t(h), std::vector<uint8_t>(size_t(w), 0));
-    // The outer ring: the ellipse's outline.
-    TBitmap outline;
-    outline.SetPixelFormat(pf32bit);
-    outline.SetSize(w, h);
-    TCanvas* c = outline.GetCanvas();
-    c->GetBrush()->SetColor(clWhite);
-    c->FillRect(Rect(0, 0, w, h));
-    c->GetPen()->SetColor(clBlack);
-    DrawRadioEllipse(c, Rect(0, 0, w, h));
+    // The outer ring: the circle's pixels that touch the outside.
+    const TRect circle = Rect(0, 0, w, h);
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x)
-            if (Pixel(outline, x, y) == RGB(0, 0, 0))
-                pattern[size_t(y)][size_t(x)] = (h - 1) * (w - 1 - x) < y * (w - 1) ? 2 : 1;
+        for (int x = 0; x < w; ++x) {
+            if (!InEllipse(circle, x, y)) continue;
+            const bool edge = !InEllipse(circle, x - 1, y) || !InEllipse(circle, x + 1, y) ||
+                              !InEllipse(circle, x, y - 1) || !InEllipse(circle, x, y + 1);
+            if (edge) pattern[size_t(y)][size_t(x)] = (h - 1) * (w - 1 - x) < y * (w - 1) ? 2 : 1;
+        }
     auto at = [&](int x, int y) -> uint8_t& { return pattern[size_t(y)][size_t(x)]; };
     auto mark = [&](int x, int y) {
         const int lhs = (w - x - 1) * (h - 1), rhs = (w - 1) * y;
@@ -150,17 +152,10 @@ void BuildRadioPattern() {
     ringScan(true);
     ringScan(false);
     // The dot.
-    TBitmap dot;
-    dot.SetPixelFormat(pf32bit);
-    dot.SetSize(w, h);
-    dot.GetCanvas()->GetBrush()->SetColor(clWhite);
-    dot.GetCanvas()->FillRect(Rect(0, 0, w, h));
-    dot.GetCanvas()->GetBrush()->SetColor(clBlack);
-    dot.GetCanvas()->GetPen()->SetColor(clBlack);
-    DrawRadioEllipse(dot.GetCanvas(), ShiftRect(geometry.Dot, -geometry.Circle.Left, -geometry.Circle.Top));
+    const TRect dot = ShiftRect(geometry.Dot, -geometry.Circle.Left, -geometry.Circle.Top);
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            if (Pixel(dot, x, y) == RGB(0, 0, 0)) at(x, y) = 6;
+            if (InEllipse(dot, x, y)) at(x, y) = 6;
 }
 
 } // namespace
@@ -246,9 +241,9 @@ TcxRadioButtonImageList::TcxRadioButtonImageList() {
     TCanvas* c = mask_->GetCanvas();
     c->GetBrush()->SetColor(clWhite);
     c->FillRect(Rect(0, 0, w, h));
-    c->GetBrush()->SetColor(clBlack);
-    c->GetPen()->SetColor(clBlack);
-    DrawRadioEllipse(c, Rect(0, 0, w, h));
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (InEllipse(Rect(0, 0, w, h), x, y)) mask_->ScanLine(y)[x] = 0;
 }
 
 TcxRadioButtonImageList::~TcxRadioButtonImageList() = default;

@@ -1,0 +1,31 @@
+// zorvy-gallery [folder]: draws one PNG sheet per painter (painter-<name>.png) into the folder
+// (default "gallery"), with every element in every state, for people to look at.
+#include "PainterSheets.h"
+#include "controls/foundation/services/FoundationUnits.h"
+#include "platform/display/HeadlessDisplay.h"
+
+#include <cstdio>
+#include <exception>
+#include <filesystem>
+
+int main(int argc, char** argv) {
+    using namespace zorvy;
+    const std::string folder = argc > 1 ? argv[1] : "gallery";
+    try {
+        std::filesystem::create_directories(folder);
+        THeadlessDisplay display;
+        InitializeFoundationUnits();
+        for (const gallery::TPainterSheet& sheet : gallery::PainterSheets()) {
+            const std::string path = folder + "/painter-" + sheet.Name + ".png";
+            gallery::DrawPainterSheet(sheet.Painter, std::string(sheet.Painter->ClassName()) + " — " + sheet.Name +
+                                                         (sheet.Name == "WinXP" ? " (visual styles off 无主题)" : ""),
+                                      path);
+            std::printf("%s\n", path.c_str());
+        }
+        FinalizeFoundationUnits();
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "zorvy-gallery: %s\n", e.what());
+        return 1;
+    }
+    return 0;
+}
