@@ -11,9 +11,11 @@
 #include "tests/data/RealDraws.h"
 #include "tests/support/DrawDatabase.h"
 #include "tests/support/Draws.h"
+#include "tests/support/FileRights.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 
 using namespace zorvy;
@@ -302,4 +304,18 @@ TEST(DataModuleFirstStart, AFreshDataFolderShowsEveryShippedDraw) {
             view->Next();
         }
     }
+}
+
+TEST(DataModuleReadOnly, AReadOnlyDataFolderStillShowsTheDraws) {
+    test::DrawDatabase database;
+    std::filesystem::permissions(database.Folder(), std::filesystem::perms(0555));
+    {
+        test::OrdinaryFileRights rights;
+        TData data(nullptr);
+        ASSERT_TRUE(data.RefreshView(TTrendView::gw, "2003001", "2026096"));
+        EXPECT_EQ(data.gw->GetRecordCount(), static_cast<int>(test::RealDrawRows().size()));
+        EXPECT_EQ(data.datacon->GetReadOnlyReason(), "The folder of the database file " + database.File() +
+                                                         " is read-only: saving is unavailable");
+    }
+    std::filesystem::permissions(database.Folder(), std::filesystem::perms(0755));
 }
