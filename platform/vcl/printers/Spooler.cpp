@@ -80,25 +80,24 @@ TProgramResult RunProgram(const std::string& program, const std::vector<std::str
     return result;
 }
 
-std::vector<std::string> ListPrinterQueues(const std::string& toolFolder) {
+std::vector<std::string> ParsePrinterQueues(const std::string& queueList, const std::string& defaultLine) {
+    auto trimmed = [](std::string s) {
+        while (!s.empty() && (s.back() == '\n' || s.back() == '\r' || s.back() == ' ')) s.pop_back();
+        return s;
+    };
     std::vector<std::string> queues;
-    const TProgramResult list = RunProgram(Tool(toolFolder, "lpstat"), {"-e"});
-    if (list.exitCode != 0) return queues;
     std::size_t from = 0;
-    while (from < list.output.size()) {
-        std::size_t end = list.output.find('\n', from);
-        if (end == std::string::npos) end = list.output.size();
-        std::string name = list.output.substr(from, end - from);
-        while (!name.empty() && (name.back() == '\r' || name.back() == ' ')) name.pop_back();
+    while (from < queueList.size()) {
+        std::size_t end = queueList.find('\n', from);
+        if (end == std::string::npos) end = queueList.size();
+        std::string name = trimmed(queueList.substr(from, end - from));
         if (!name.empty()) queues.push_back(name);
         from = end + 1;
     }
     // "system default destination: NAME" names the queue that goes first.
-    const TProgramResult def = RunProgram(Tool(toolFolder, "lpstat"), {"-d"});
     const std::string marker = "destination: ";
-    if (const std::size_t at = def.output.find(marker); def.exitCode == 0 && at != std::string::npos) {
-        std::string name = def.output.substr(at + marker.size());
-        while (!name.empty() && (name.back() == '\n' || name.back() == '\r' || name.back() == ' ')) name.pop_back();
+    if (const std::size_t at = defaultLine.find(marker); at != std::string::npos) {
+        const std::string name = trimmed(defaultLine.substr(at + marker.size()));
         for (std::size_t i = 1; i < queues.size(); ++i)
             if (queues[i] == name) {
                 std::rotate(queues.begin(), queues.begin() + static_cast<std::ptrdiff_t>(i),
@@ -107,6 +106,13 @@ std::vector<std::string> ListPrinterQueues(const std::string& toolFolder) {
             }
     }
     return queues;
+}
+
+std::vector<std::string> ListPrinterQueues(const std::string& toolFolder) {
+    const TProgramResult list = RunProgram(Tool(toolFolder, "lpstat"), {"-e"});
+    if (list.exitCode != 0) return {};
+    const TProgramResult def = RunProgram(Tool(toolFolder, "lpstat"), {"-d"});
+    return ParsePrinterQueues(list.output, def.exitCode == 0 ? def.output : std::string());
 }
 
 void SpoolPdf(const std::string& toolFolder, const std::string& printer, const std::string& title, int copies,

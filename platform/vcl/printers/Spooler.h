@@ -19,6 +19,9 @@ TProgramResult RunProgram(const std::string& program, const std::vector<std::str
 // The queues, the default one first; empty when there is no print system or no queue. toolFolder:
 // where lpstat and lp live (empty: PATH).
 std::vector<std::string> ListPrinterQueues(const std::string& toolFolder);
+// The queues named by "lpstat -e" output (one per line), the one "lpstat -d" output names as the
+// system default moved first.
+std::vector<std::string> ParsePrinterQueues(const std::string& queueList, const std::string& defaultLine);
 
 // lp -d printer -t title [-n copies] file; EInOutError with lp's message when it fails.
 void SpoolPdf(const std::string& toolFolder, const std::string& printer, const std::string& title, int copies,

@@ -1,0 +1,44 @@
+// The result-list memo on fuzzed text: its line buffer reads a text back as the same lines, and edits
+// (typed or pasted text replacing a selection) keep every line valid UTF-8, the caret on a character
+// boundary and the buffer's character count equal to its lines'.
+#include "fuzz/FuzzSupport.h"
+#include "platform/rtl/Encoding.h"
+#include "platform/vcl/stdctrls/Memo.h"
+
+#include <fuzzer/FuzzedDataProvider.h>
+
+using namespace zorvy;
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    FuzzedDataProvider in(data, size);
+    TMemoLines lines;
+    lines.SetText(in.ConsumeRandomLengthString(4096));
+    TMemoLines again;
+    again.SetText(lines.GetText());
+    fuzz::Require(again.GetCount() == lines.GetCount(), "a memo's text does not read back as its lines");
+
+    TMemo memo(nullptr);
+    memo.GetLines()->SetText(SanitizeUtf8(lines.GetText()));
+    for (int step = 0; step < 8 && in.remaining_bytes() > 0; ++step) {
+        const int count = memo.GetLines()->GetCount();
+        const TMemoPos a{in.ConsumeIntegralInRange(0, count), in.ConsumeIntegralInRange(0, 64)};
+        const TMemoPos b{in.ConsumeIntegralInRange(0, count), in.ConsumeIntegralInRange(0, 64)};
+        memo.SetCaretPos(a);
+        memo.SetCaretPos(b, true);
+        memo.SetSelText(in.ConsumeRandomLengthString(64));
+        std::size_t chars = 0;
+        for (int i = 0; i < memo.GetLines()->GetCount(); ++i) {
+            const std::string_view line = memo.GetLines()->Line(i);
+            fuzz::Require(IsValidUtf8(line), "an edit left a line that is not UTF-8");
+            chars += line.size();
+        }
+        fuzz::Require(chars == memo.GetLines()->CharCount(), "the buffer lost count of its characters");
+        const TMemoPos caret = memo.GetCaretPos();
+        const std::string_view caretLine = memo.GetLines()->Line(caret.Line);
+        fuzz::Require(caret.Offset <= static_cast<int>(caretLine.size()) &&
+                          (caret.Offset == static_cast<int>(caretLine.size()) ||
+                           !IsTrailByte(static_cast<unsigned char>(caretLine[static_cast<std::size_t>(caret.Offset)]))),
+                      "the caret splits a character");
+    }
+    return 0;
+}
