@@ -3,10 +3,12 @@
 #include "platform/vcl/Menus.h"
 #include "platform/vcl/stdctrls/ButtonGroup.h"
 #include "platform/vcl/stdctrls/Buttons.h"
+#include "platform/vcl/stdctrls/ComboBoxes.h"
 #include "platform/vcl/stdctrls/Edits.h"
 #include "platform/vcl/stdctrls/GroupBoxes.h"
 #include "platform/vcl/stdctrls/Images.h"
 #include "platform/vcl/stdctrls/Labels.h"
+#include "platform/vcl/stdctrls/ListBoxes.h"
 #include "platform/vcl/stdctrls/Memo.h"
 #include "platform/vcl/stdctrls/PageControl.h"
 #include "platform/vcl/stdctrls/Panels.h"
@@ -143,6 +145,15 @@ TGalleryForm::TGalleryForm(TComponent* owner) : TForm(owner) {
     auto* edit = Put<TEdit>(this, left, 8, 310, 200, 21);
     edit->SetText("bh=1 3 5 /j=1/");
     Put<TRadioButton>(this, left, 8, 340, 120, 17)->SetCaption("过滤时显示6码值");
+    auto* quick = Put<TComboBox>(this, left, 216, 310, 102, 21);
+    quick->SetStyle(csDropDownList);
+    for (const char* item : {"全选", "清除", "奇数", "偶数"})
+        quick->GetItems()->Add(item);
+    quick->SetItemIndex(2);
+    auto* typed = Put<TComboBox>(this, left, 216, 338, 102, 21);
+    for (int i = 0; i <= 16; ++i)
+        typed->GetItems()->Add(std::to_string(i));
+    typed->SetText("16");
     auto* bevel = Put<TBevel>(this, left, 8, 366, 310, 2);
     bevel->SetShape(bsTopLine);
     auto* shape = Put<TShape>(this, left, 8, 376, 60, 40);
@@ -160,6 +171,10 @@ TGalleryForm::TGalleryForm(TComponent* owner) : TForm(owner) {
         bitmap.GetCanvas()->LineTo(60, y);
     }
     picture->GetPicture()->SetGraphic(&bitmap);
+    auto* files = Put<TListBox>(this, left, 192, 376, 126, 90);
+    for (const char* item : {"3月9日8时5分7秒.ini", "3月9日8时6分2秒.ini", "4月1日9时0分0秒.ini", "scheme.ini"})
+        files->GetItems()->Add(item);
+    files->SetItemIndex(1);
 
     auto* splitter = new TSplitter(this);
     splitter->SetParent(this);
