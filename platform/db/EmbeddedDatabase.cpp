@@ -11,9 +11,11 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <vector>
 
 namespace zorvy {
@@ -62,6 +64,22 @@ bool MoveIntoPlace(const std::string& from, const std::string& to) {
     }
     unlink(from.c_str());
     return true;
+}
+
+// Removes what earlier starts left of databases they were making when they were cut off (a crash, a
+// power cut): the temporary files beside `file` older than any creation takes.
+void RemoveAbandonedDatabases(const std::string& file) {
+    namespace fs = std::filesystem;
+    const fs::path target(file);
+    const std::string prefix = target.filename().string() + ".new-";
+    std::error_code error;
+    for (const fs::directory_entry& entry : fs::directory_iterator(target.parent_path(), error)) {
+        const std::string name = entry.path().filename().string();
+        if (!name.starts_with(prefix) || name.size() != prefix.size() + 6) continue;
+        const auto written = entry.last_write_time(error);
+        if (!error && fs::file_time_type::clock::now() - written > std::chrono::minutes(10))
+            RemoveDatabaseFiles(entry.path().string());
+    }
 }
 
 } // namespace
@@ -168,6 +186,7 @@ void CreateEmbeddedDatabase(const std::string& file, const std::string& historyF
     const std::string failure = "Cannot create the database " + file + " with the draw history: ";
     try {
         TDrawHistory history = ReadDrawHistory(historyFile);
+        RemoveAbandonedDatabases(file);
         std::vector<char> name(file.begin(), file.end());
         for (char c : std::string(".new-XXXXXX"))
             name.push_back(c);
