@@ -3,10 +3,10 @@
 #include "platform/rtl/Strings.h"
 #include "platform/vcl/Bitmap.h"
 #include "platform/vcl/Forms.h"
-#include "platform/vcl/Menus.h"
 #include "platform/vcl/dialogs/MessageDialogs.h"
 #include "platform/vcl/dialogs/PathList.h"
 #include "platform/vcl/stdctrls/Buttons.h"
+#include "platform/vcl/stdctrls/ComboBoxes.h"
 #include "platform/vcl/stdctrls/Edits.h"
 #include "platform/vcl/stdctrls/FileListing.h"
 #include "platform/vcl/stdctrls/Images.h"
@@ -18,8 +18,8 @@ namespace zorvy {
 
 namespace fs = std::filesystem;
 
-// The drawn dialog. Its controls carry names (PathEdit, Folders, FileList, NameEdit, FilterButton,
-// OkButton, FilterMenu), so that code driving the dialog finds them with FindComponent.
+// The drawn dialog. Its controls carry names (PathEdit, Folders, FileList, NameEdit, FilterCombo,
+// OkButton), so that code driving the dialog finds them with FindComponent.
 class TFileDialogForm : public TForm {
   public:
     TFileDialogForm(TOpenDialog* dialog);
@@ -27,7 +27,7 @@ class TFileDialogForm : public TForm {
     TPathList* Folders;
     TPathList* FileList;
     TEdit* NameEdit;
-    TButton* FilterButton;
+    TComboBox* FilterCombo;
     TButton* OkButton;
     TImage* Preview = nullptr;
     TLabel* PreviewSize = nullptr;
@@ -51,7 +51,6 @@ class TFileDialogForm : public TForm {
     std::vector<TFilter> filters_;
     int filterIndex_ = 0;
     std::string typedMask_; // a mask typed into the name edit replaces the filter's
-    TPopupMenu* filterMenu_;
 };
 
 namespace {
@@ -123,15 +122,12 @@ TFileDialogForm::TFileDialogForm(TOpenDialog* dialog) : TForm(nullptr), dialog_(
     OkButton->SetBounds(430, 252, 80, 25);
     OkButton->OnClick = [this](TObject*) { Accept(); };
 
-    filterMenu_ = new TPopupMenu(this);
-    FilterButton = new TButton(this);
-    FilterButton->SetParent(this);
-    FilterButton->SetBounds(100, 284, 320, 25);
-    AddLabel("文件类型(&T):", 10, 290, FilterButton);
-    FilterButton->OnClick = [this](TObject*) {
-        const TPoint p = FilterButton->ClientToScreen({0, FilterButton->GetHeight()});
-        filterMenu_->Popup(p.X, p.Y);
-    };
+    FilterCombo = new TComboBox(this);
+    FilterCombo->SetParent(this);
+    FilterCombo->SetStyle(csDropDownList);
+    FilterCombo->SetBounds(100, 286, 320, 21);
+    AddLabel("文件类型(&T):", 10, 290, FilterCombo);
+    FilterCombo->OnChange = [this](TObject*) { ChooseFilter(FilterCombo->GetItemIndex()); };
     auto* cancel = new TButton(this);
     cancel->SetParent(this);
     cancel->SetCaption("取消");
@@ -158,17 +154,12 @@ TFileDialogForm::TFileDialogForm(TOpenDialog* dialog) : TForm(nullptr), dialog_(
     Folders->SetName("Folders");
     FileList->SetName("FileList");
     NameEdit->SetName("NameEdit");
-    FilterButton->SetName("FilterButton");
+    FilterCombo->SetName("FilterCombo");
     OkButton->SetName("OkButton");
-    filterMenu_->SetName("FilterMenu");
-    for (std::size_t i = 0; i < filters_.size(); ++i) {
-        auto* item = new TMenuItem(filterMenu_);
-        item->Caption = filters_[i].description;
-        item->OnClick = [this, i](TObject*) { ChooseFilter(static_cast<int>(i)); };
-        filterMenu_->GetItems()->Add(item);
-    }
+    for (const TFilter& filter : filters_)
+        FilterCombo->GetItems()->Add(filter.description);
     filterIndex_ = std::clamp(dialog->FilterIndex - 1, 0, static_cast<int>(filters_.size()) - 1);
-    FilterButton->SetCaption(filters_[static_cast<std::size_t>(filterIndex_)].description + "  ▼");
+    FilterCombo->SetItemIndex(filterIndex_);
 
     Folders->OnDblClick = [this](TObject*) {
         const int i = Folders->GetItemIndex();
@@ -225,9 +216,9 @@ void TFileDialogForm::Refresh() {
 }
 
 void TFileDialogForm::ChooseFilter(int index) {
+    if (index < 0) return;
     filterIndex_ = index;
     typedMask_.clear();
-    FilterButton->SetCaption(filters_[static_cast<std::size_t>(index)].description + "  ▼");
     Refresh();
 }
 

@@ -1,11 +1,11 @@
 #include "platform/vcl/dialogs/PrintDialogs.h"
 #include "platform/rtl/Strings.h"
 #include "platform/vcl/Forms.h"
-#include "platform/vcl/Menus.h"
 #include "platform/vcl/dialogs/FileDialogs.h"
 #include "platform/vcl/dialogs/MessageDialogs.h"
 #include "platform/vcl/printers/Printers.h"
 #include "platform/vcl/stdctrls/Buttons.h"
+#include "platform/vcl/stdctrls/ComboBoxes.h"
 #include "platform/vcl/stdctrls/Edits.h"
 #include "platform/vcl/stdctrls/GroupBoxes.h"
 #include "platform/vcl/stdctrls/Labels.h"
@@ -24,8 +24,8 @@ int ParseCount(const std::string& text, int least, int most) {
     return value;
 }
 
-// The drawn dialog; its parts carry names (PrinterButton, PrinterMenu, CopiesEdit, AllPages,
-// PageNums, FromEdit, ToEdit, ToFileBox, OkButton) for code that drives it.
+// The drawn dialog; its parts carry names (PrinterCombo, CopiesEdit, AllPages, PageNums, FromEdit,
+// ToEdit, ToFileBox, OkButton) for code that drives it.
 class TPrintDialogForm : public TForm {
   public:
     TPrintDialogForm(TPrintDialog* dialog, TPrinter* printer) : TForm(nullptr), dialog_(dialog), printer_(printer) {
@@ -39,30 +39,21 @@ class TPrintDialogForm : public TForm {
 
         auto* box = Add<TGroupBox>("", 8, 6, 404, 78);
         box->SetCaption("打印机");
-        printerButton_ = Add<TButton>("PrinterButton", 70, 22, 320, 25, box);
-        printerMenu_ = new TPopupMenu(this);
-        printerMenu_->SetName("PrinterMenu");
-        for (std::size_t i = 0; i < printers.size(); ++i) {
-            auto* item = new TMenuItem(printerMenu_);
-            item->Caption = printers[i];
-            item->OnClick = [this, i](TObject*) { ChoosePrinter(static_cast<int>(i)); };
-            printerMenu_->GetItems()->Add(item);
-        }
-        printerButton_->OnClick = [this](TObject*) {
-            const TPoint p = printerButton_->ClientToScreen({0, printerButton_->GetHeight()});
-            printerMenu_->Popup(p.X, p.Y);
-        };
-        AddLabel("名称(&N):", 10, 27, printerButton_, box);
+        printerCombo_ = Add<TComboBox>("PrinterCombo", 70, 24, 320, 21, box);
+        printerCombo_->SetStyle(csDropDownList);
+        for (const std::string& name : printers)
+            printerCombo_->GetItems()->Add(name);
+        AddLabel("名称(&N):", 10, 27, printerCombo_, box);
         toFile_ = Add<TCheckBox>("ToFileBox", 70, 52, 200, 17, box);
         toFile_->SetCaption("打印到文件(&L)");
         if (printers.empty()) {
-            printerButton_->SetCaption("(没有安装打印机)");
-            printerButton_->SetEnabled(false);
+            printerCombo_->GetItems()->Add("(没有安装打印机)");
+            printerCombo_->SetItemIndex(0);
+            printerCombo_->SetEnabled(false);
             toFile_->SetChecked(true);
             toFile_->SetEnabled(false);
         } else {
-            chosen_ = std::max(printer->GetPrinterIndex(), 0);
-            ChoosePrinter(chosen_);
+            printerCombo_->SetItemIndex(std::max(printer->GetPrinterIndex(), 0));
             toFile_->SetChecked(dialog->PrintToFile);
         }
 
@@ -112,10 +103,6 @@ class TPrintDialogForm : public TForm {
         label->SetCaption(caption);
         label->SetFocusControl(focus);
     }
-    void ChoosePrinter(int index) {
-        chosen_ = index;
-        printerButton_->SetCaption(printer_->GetPrinters()[static_cast<std::size_t>(index)] + "  ▼");
-    }
     void Accept() {
         const int copies = ParseCount(copies_->GetText(), 1, 999);
         if (copies < 0) {
@@ -144,7 +131,7 @@ class TPrintDialogForm : public TForm {
             if (!save.Execute()) return;
             file = save.FileName;
         }
-        if (!printer_->GetPrinters().empty()) printer_->SetPrinterIndex(chosen_);
+        if (!printer_->GetPrinters().empty()) printer_->SetPrinterIndex(std::max(printerCombo_->GetItemIndex(), 0));
         printer_->Copies = copies;
         printer_->FileName = file;
         dialog_->Copies = copies;
@@ -157,15 +144,13 @@ class TPrintDialogForm : public TForm {
 
     TPrintDialog* dialog_;
     TPrinter* printer_;
-    TButton* printerButton_;
-    TPopupMenu* printerMenu_;
+    TComboBox* printerCombo_;
     TCheckBox* toFile_;
     TRadioButton* allPages_;
     TRadioButton* pageNums_;
     TEdit* from_;
     TEdit* to_;
     TEdit* copies_;
-    int chosen_ = 0;
 };
 
 } // namespace

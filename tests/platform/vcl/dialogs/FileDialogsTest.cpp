@@ -54,7 +54,7 @@ TEST_F(FileDialogs, TheFilterListsMatchingFilesWhateverTheirCase) {
     TOpenDialog dialog(Application);
     dialog.Filter = "Txt files(*.Txt)|*.Txt|Ini files(*.ini)|*.ini";
     dialog.InitialDir = folder_;
-    std::vector<std::string> files, folders, afterMask, inFolder;
+    std::vector<std::string> files, folders, afterMask, inFolder, iniFiles;
     Soon([&] {
         files = Files()->GetItems();
         folders = Folders()->GetItems();
@@ -62,6 +62,10 @@ TEST_F(FileDialogs, TheFilterListsMatchingFilesWhateverTheirCase) {
         afterMask = Files()->GetItems();
         Type("FangAn"); // a typed folder opens
         inFolder = Files()->GetItems();
+        static_cast<TWinControl*>(Part("FilterCombo"))->SetFocus();
+        display.PressKey(VK_DOWN); // the next filter: Ini files
+        Pump();
+        iniFiles = Files()->GetItems();
         display.PressKey(VK_ESCAPE);
     });
     EXPECT_FALSE(dialog.Execute());
@@ -69,6 +73,8 @@ TEST_F(FileDialogs, TheFilterListsMatchingFilesWhateverTheirCase) {
     EXPECT_EQ(folders, (std::vector<std::string>{"..", "FangAn"}));
     EXPECT_EQ(afterMask, std::vector<std::string>{"notes.md"});
     EXPECT_EQ(inFolder, std::vector<std::string>{}) << "the Txt filter shows no scheme file";
+    EXPECT_EQ(iniFiles, std::vector<std::string>{"3月9日8时5分7秒.ini"});
+    EXPECT_EQ(dialog.FilterIndex, 1) << "a cancelled dialog keeps its filter index";
     EXPECT_TRUE(dialog.FileName.empty()) << "a cancelled dialog names nothing";
 }
 

@@ -2,6 +2,7 @@
 #include "platform/vcl/dialogs/PrintDialogs.h"
 #include "platform/vcl/printers/Printers.h"
 #include "platform/vcl/stdctrls/Buttons.h"
+#include "platform/vcl/stdctrls/ComboBoxes.h"
 #include "platform/vcl/stdctrls/Edits.h"
 #include "platform/win/Timers.h"
 #include "platform/win/VirtualKeys.h"
@@ -52,11 +53,12 @@ TEST_F(PrintDialogs, TheChosenQueueAndCopiesGoToThePrinter) {
     TPrintDialog dialog(Application);
     dialog.Target = &printer_;
     Soon([&] {
-        // The queue menu: Down twice selects the second queue, Enter takes it.
-        display.PressKey(VK_DOWN);
+        // The queue list: opened with F4, Down takes the second queue, Enter closes it.
+        Part<TComboBox>("PrinterCombo")->SetFocus();
+        display.PressKey(VK_F4);
         display.PressKey(VK_DOWN);
         display.PressKey(VK_RETURN);
-        Part<TButton>("PrinterButton")->Click();
+        Pump();
         Part<TEdit>("CopiesEdit")->SetText("x");
         Soon([&] { display.PressKey(VK_RETURN); }); // the complaint about the copies
         display.PressKey(VK_RETURN);
