@@ -1,9 +1,10 @@
 // The canvas's common operations through the control layer, each after the raw drawing-layer call that
 // does the same work: a single-line text with an end ellipsis, a frame of four sides, rotating a
-// 1000 x 700 bitmap by a half turn, and solid brushes for 200 colours in turn (more than the cache
+// 1000 x 700 bitmap by a half turn, a 1000 x 30 gradient of 256 bands, and solid brushes for 200 colours in turn (more than the cache
 // holds, so it keeps evicting). Each wrapper reports its time as x_baseline, a ratio to the raw call.
 #include "controls/foundation/graphics/BrushCache.h"
 #include "controls/foundation/graphics/Canvas.h"
+#include "controls/foundation/lookandfeel/Office11Colors.h"
 #include "platform/display/HeadlessDisplay.h"
 #include "platform/gdi/Drawing.h"
 #include "platform/gdi/Text.h"
@@ -111,6 +112,29 @@ void Canvas_QuarterTurn1000x700(benchmark::State& state) {
     Report(state, "rotate", TimedLoop(state, [&] { TcxCanvas::RotateBitmap(&s.bitmap, 1); }));
 }
 BENCHMARK(Canvas_QuarterTurn1000x700);
+
+void Raw_Gradient1000x30(benchmark::State& state) {
+    TBenchCanvas s;
+    HDC dc = s.DC();
+    // The same 256 bands, each with a brush of its own, written directly.
+    Baselines()["gradient"] = TimedLoop(state, [&] {
+        for (int i = 0; i < 256; ++i) {
+            HBRUSH brush = CreateSolidBrush(RGB(uint8_t(i), uint8_t(255 - i), 128));
+            FillRect(dc, Rect(i * 1000 / 256, 0, (i + 1) * 1000 / 256, 30), brush);
+            DeleteObject(brush);
+        }
+    });
+}
+BENCHMARK(Raw_Gradient1000x30);
+
+void Canvas_Gradient1000x30(benchmark::State& state) {
+    TBenchCanvas s;
+    HDC dc = s.DC();
+    Report(state, "gradient", TimedLoop(state, [&] {
+               FillGradientRect(dc, Rect(0, 0, 1000, 30), TColor(RGB(0, 255, 128)), TColor(RGB(255, 0, 128)), true);
+           }));
+}
+BENCHMARK(Canvas_Gradient1000x30);
 
 constexpr int ChurnColors = 200;
 
