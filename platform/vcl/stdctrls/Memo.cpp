@@ -3,7 +3,10 @@
 #include "platform/gdi/FrameControls.h"
 #include "platform/gdi/Text.h"
 #include "platform/rtl/Encoding.h"
+#include "platform/win/MessageLoop.h"
 #include "platform/win/Painting.h"
+#include "platform/win/ScrollBars.h"
+#include "platform/win/Windows.h"
 #include "platform/win/Styles.h"
 #include "platform/win/SystemInfo.h"
 #include "platform/win/VirtualKeys.h"
@@ -14,6 +17,8 @@ namespace zorvy {
 namespace {
 
 constexpr int TextMargin = 2; // between the border and the text
+// Posted to itself after lines change: the scroll bars catch up once per batch of changes.
+constexpr UINT WM_MEMOSCROLLBARS = WM_USER + 0x4D0;
 
 } // namespace
 
@@ -34,12 +39,21 @@ TMemo::~TMemo() {
 void TMemo::CreateParams(TCreateParams& p) {
     TCustomControl::CreateParams(p);
     p.exStyle |= WS_EX_CLIENTEDGE;
+    if (scrollBars_ == ssVertical || scrollBars_ == ssBoth) p.style |= WS_VSCROLL;
+    if (scrollBars_ == ssHorizontal || scrollBars_ == ssBoth) p.style |= WS_HSCROLL;
+}
+
+void TMemo::CreateWnd() {
+    TCustomControl::CreateWnd();
+    visibleLines_ = 0;
+    UpdateScrollBars();
 }
 
 void TMemo::SetScrollBars(TScrollStyle value) {
+    if (value == scrollBars_) return;
     scrollBars_ = value;
     visibleLines_ = 0;
-    Invalidate();
+    if (HandleAllocated()) RecreateWnd();
 }
 
 int TMemo::GetLineHeight() const {
@@ -55,17 +69,8 @@ int TMemo::GetLineHeight() const {
     return lineHeight_;
 }
 
-TRect TMemo::ScrollBarRect() const {
-    if (scrollBars_ != ssVertical && scrollBars_ != ssBoth) return TRect{};
-    const TRect client = GetClientRect();
-    const int w = std::min(GetSystemMetrics(SM_CXVSCROLL), client.Width());
-    return Rect(client.Right - w, client.Top, client.Right, client.Bottom);
-}
-
 TRect TMemo::TextRect() const {
     TRect r = GetClientRect();
-    const TRect bar = ScrollBarRect();
-    if (!IsRectEmpty(bar)) r.Right = bar.Left;
     InflateRect(r, -TextMargin, 0);
     r.Top += 1;
     if (r.Right < r.Left) r.Right = r.Left;
@@ -85,7 +90,33 @@ void TMemo::SetTopLine(int line) {
     line = std::clamp(line, 0, MaxTopLine());
     if (line == topLine_) return;
     topLine_ = line;
+    UpdateScrollBars();
     Invalidate();
+}
+
+void TMemo::SetLeftOffset(int pixels) {
+    pixels = std::clamp(pixels, 0, std::max(0, TextWidth() - TextRect().Width()));
+    if (pixels == leftOffset_) return;
+    leftOffset_ = pixels;
+    UpdateScrollBars();
+    Invalidate();
+}
+
+int TMemo::TextExtentOf(int line, int offset) const {
+    HDC dc = CreateScreenDC();
+    HFONT old = SelectObject(dc, font_->GetHandle());
+    TSize size{};
+    GetTextExtentPoint32(dc, lines_->Line(line).substr(0, static_cast<std::size_t>(offset)), size);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    return size.cx;
+}
+
+int TMemo::TextWidth() const {
+    const int longest = lines_->LongestLine();
+    if (longest < 0) return 0;
+    // A little room after the longest line for the caret at its end.
+    return TextExtentOf(longest, static_cast<int>(lines_->Line(longest).size())) + 2;
 }
 
 void TMemo::ScrollInView(int line) {
@@ -107,6 +138,15 @@ void TMemo::SetCaretPos(TMemoPos pos, bool extend) {
     caret_ = Clamp(pos);
     if (!extend) anchor_ = caret_;
     ScrollInView(caret_.Line);
+    // The caret's column comes into view too.
+    if (lines_->GetCount() > 0) {
+        const int x = TextExtentOf(caret_.Line, caret_.Offset);
+        const int width = TextRect().Width();
+        if (x < leftOffset_)
+            SetLeftOffset(x);
+        else if (x >= leftOffset_ + width)
+            SetLeftOffset(x - width + 1);
+    }
     Invalidate();
 }
 
@@ -146,16 +186,14 @@ void TMemo::CopyToClipboard() {
 }
 
 void TMemo::LinesChanged(TMemoLines::TChange change, int firstLine) {
-    // A line appended below the view changes only the scroll bar, and that only once until it is
-    // painted: a run appends a million lines.
-    if (change == TMemoLines::TChange::Appended && firstLine >= topLine_ + GetVisibleLineCount()) {
-        if (!barInvalid_ && HandleAllocated()) {
-            const TRect bar = ScrollBarRect();
-            if (!IsRectEmpty(bar)) InvalidateRect(handle_, &bar, false);
-            barInvalid_ = true;
-        }
-        return;
+    // The scroll bars follow once the messages waiting now are handled: a run appends a million
+    // lines, one at a time.
+    if (HandleAllocated() && !barsPending_) {
+        barsPending_ = true;
+        PostMessage(handle_, WM_MEMOSCROLLBARS);
     }
+    // A line appended below the view changes nothing else.
+    if (change == TMemoLines::TChange::Appended && firstLine >= topLine_ + GetVisibleLineCount()) return;
     caret_ = Clamp(caret_);
     anchor_ = Clamp(anchor_);
     topLine_ = std::clamp(topLine_, 0, MaxTopLine());
@@ -175,11 +213,11 @@ TMemoPos TMemo::PosAtPoint(TPoint client) const {
     int fit = 0;
     std::vector<int> extents;
     TSize size;
-    GetTextExtentExPoint(dc, s, std::max(0, client.X - text.Left), &fit, &extents, size);
+    const int x = client.X - text.Left + leftOffset_;
+    GetTextExtentExPoint(dc, s, std::max(0, x), &fit, &extents, size);
     SelectObject(dc, old);
     DeleteDC(dc);
     int offset = fit;
-    const int x = client.X - text.Left;
     if (offset < static_cast<int>(s.size())) {
         const int before = offset > 0 ? extents[static_cast<std::size_t>(offset) - 1] : 0;
         const int next = static_cast<int>(NextCharIndex(s, static_cast<std::size_t>(offset)));
@@ -193,14 +231,13 @@ void TMemo::Paint() {
     TCanvas* c = GetCanvas();
     c->GetBrush()->SetStyle(bsSolid);
     c->GetBrush()->SetColor(color_);
-    const TRect client = GetClientRect();
+    c->FillRect(GetClientRect());
     const TRect text = TextRect();
-    c->FillRect(Rect(client.Left, client.Top, IsRectEmpty(ScrollBarRect()) ? client.Right : ScrollBarRect().Left,
-                     client.Bottom));
     c->SetFont(GetFont());
     HDC dc = c->GetHandle();
     IntersectClipRect(dc, text.Left, text.Top, text.Right, text.Bottom);
     const int h = GetLineHeight();
+    const int x0 = text.Left - leftOffset_;
     const int last = std::min(lines_->GetCount(), topLine_ + GetVisibleLineCount() + 1);
     const TMemoPos from = GetSelStartPos(), to = GetSelEndPos();
     const COLORREF textColor = ColorToRGB(enabled_ ? font_->GetColor() : clGrayText);
@@ -209,7 +246,7 @@ void TMemo::Paint() {
         const int y = text.Top + (line - topLine_) * h;
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, textColor);
-        TextOut(dc, text.Left, y, s);
+        TextOut(dc, x0, y, s);
         if (from == to || line < from.Line || line > to.Line) continue;
         // The selected part again, in the highlight colours over its own background; a selected line
         // break shows as a little room after the text.
@@ -219,76 +256,69 @@ void TMemo::Paint() {
         GetTextExtentPoint32(dc, s.substr(0, static_cast<std::size_t>(begin)), lead);
         GetTextExtentPoint32(dc, s.substr(static_cast<std::size_t>(begin), static_cast<std::size_t>(end - begin)), part);
         const int breakRoom = line != to.Line ? 4 : 0;
-        const TRect sel = Rect(text.Left + lead.cx, y, text.Left + lead.cx + part.cx + breakRoom, y + h);
+        TRect sel = Rect(x0 + lead.cx, y, x0 + lead.cx + part.cx + breakRoom, y + h);
         SetBkColor(dc, ColorToRGB(clHighlight));
         SetTextColor(dc, ColorToRGB(clHighlightText));
         ExtTextOut(dc, sel.Left, y, ETO_OPAQUE | ETO_CLIPPED, &sel,
                    s.substr(static_cast<std::size_t>(begin), static_cast<std::size_t>(end - begin)));
     }
-    SelectClipRgn(dc, nullptr);
     if (Focused() && !ReadOnly && lines_->GetCount() > 0 && caret_.Line >= topLine_ && caret_.Line < last) {
         TSize lead{};
         GetTextExtentPoint32(dc, lines_->Line(caret_.Line).substr(0, static_cast<std::size_t>(caret_.Offset)), lead);
         const int y = text.Top + (caret_.Line - topLine_) * h;
         c->GetBrush()->SetColor(font_->GetColor());
-        c->FillRect(Rect(text.Left + lead.cx, y, text.Left + lead.cx + 1, y + h));
+        c->FillRect(Rect(x0 + lead.cx, y, x0 + lead.cx + 1, y + h));
     }
-    PaintScrollBar(c);
-    barInvalid_ = false;
+    SelectClipRgn(dc, nullptr);
 }
 
-// ---- The scroll bar ----
+// ---- The scroll bars ----
 
-TMemo::TBarLayout TMemo::BarLayout() const {
-    TBarLayout l;
-    const TRect bar = ScrollBarRect();
-    if (IsRectEmpty(bar)) return l;
-    const int arrow = std::min(bar.Width(), bar.Height() / 2);
-    l.up = Rect(bar.Left, bar.Top, bar.Right, bar.Top + arrow);
-    l.down = Rect(bar.Left, bar.Bottom - arrow, bar.Right, bar.Bottom);
-    l.track = Rect(bar.Left, l.up.Bottom, bar.Right, l.down.Top);
-    const int count = lines_->GetCount(), visible = GetVisibleLineCount();
-    if (count <= visible || l.track.Height() < 8) return l;
-    const int trackH = l.track.Height();
-    const int thumbH = std::max(8, static_cast<int>(static_cast<long long>(trackH) * visible / count));
-    const int top = l.track.Top + static_cast<int>(static_cast<long long>(trackH - thumbH) * topLine_ / MaxTopLine());
-    l.thumb = Rect(bar.Left, top, bar.Right, top + thumbH);
-    return l;
+void TMemo::UpdateScrollBars() {
+    if (!HandleAllocated()) return;
+    SCROLLINFO si;
+    si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
+    if (GetWindowStyle(handle_) & WS_VSCROLL) {
+        si.nMin = 0;
+        si.nMax = std::max(0, lines_->GetCount() - 1);
+        si.nPage = static_cast<UINT>(GetVisibleLineCount());
+        si.nPos = topLine_;
+        SetScrollInfo(handle_, SB_VERT, si, true);
+    }
+    if (GetWindowStyle(handle_) & WS_HSCROLL) {
+        si.nMin = 0;
+        si.nMax = std::max(0, TextWidth() - 1);
+        si.nPage = static_cast<UINT>(std::max(1, TextRect().Width()));
+        si.nPos = leftOffset_;
+        SetScrollInfo(handle_, SB_HORZ, si, true);
+    }
+    // A bar that came or went changed the view's size.
+    visibleLines_ = 0;
 }
 
-TMemo::TBarPart TMemo::BarPartAt(TPoint p) const {
-    const TBarLayout l = BarLayout();
-    if (PtInRect(l.up, p)) return TBarPart::UpArrow;
-    if (PtInRect(l.down, p)) return TBarPart::DownArrow;
-    if (PtInRect(l.thumb, p)) return TBarPart::Thumb;
-    if (PtInRect(l.track, p)) {
-        if (IsRectEmpty(l.thumb)) return TBarPart::None;
-        return p.Y < l.thumb.Top ? TBarPart::PageUp : TBarPart::PageDown;
+void TMemo::ScrollMessage(TMessage& m, bool vertical) {
+    SCROLLINFO si;
+    si.fMask = SIF_ALL;
+    GetScrollInfo(handle_, vertical ? SB_VERT : SB_HORZ, si);
+    const int line = vertical ? 1 : std::max(1, GetLineHeight() / 2);
+    const int page = vertical ? GetVisibleLineCount() : std::max(1, TextRect().Width() - line);
+    const int now = vertical ? topLine_ : leftOffset_;
+    int to = now;
+    switch (LoWord(m.WParam)) {
+    case SB_LINEUP: to = now - line; break;
+    case SB_LINEDOWN: to = now + line; break;
+    case SB_PAGEUP: to = now - page; break;
+    case SB_PAGEDOWN: to = now + page; break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION: to = si.nTrackPos; break;
+    case SB_TOP: to = 0; break;
+    case SB_BOTTOM: to = vertical ? lines_->GetCount() : TextWidth(); break;
+    default: return;
     }
-    return TBarPart::None;
-}
-
-void TMemo::PaintScrollBar(TCanvas* c) {
-    const TBarLayout l = BarLayout();
-    if (IsRectEmpty(l.up) && IsRectEmpty(l.down)) return;
-    HDC dc = c->GetHandle();
-    const bool scrolls = !IsRectEmpty(l.thumb);
-    // The track in a checker of face and highlight, as the classic bar shows it.
-    c->GetBrush()->SetColor(clBtnFace);
-    c->FillRect(l.track);
-    for (int y = l.track.Top; y < l.track.Bottom; ++y)
-        for (int x = l.track.Left + (y & 1); x < l.track.Right; x += 2)
-            SetPixel(dc, x, y, ColorToRGB(clBtnHighlight));
-    const unsigned inactive = scrolls ? 0u : DFCS_INACTIVE;
-    DrawFrameControl(dc, l.up, DFC_SCROLL, DFCS_SCROLLUP | inactive | (barDrag_ == TBarPart::UpArrow ? DFCS_PUSHED : 0u));
-    DrawFrameControl(dc, l.down, DFC_SCROLL,
-                     DFCS_SCROLLDOWN | inactive | (barDrag_ == TBarPart::DownArrow ? DFCS_PUSHED : 0u));
-    if (scrolls) {
-        TRect thumb = l.thumb;
-        c->GetBrush()->SetColor(clBtnFace);
-        c->FillRect(thumb);
-        DrawEdge(dc, thumb, EDGE_RAISED, BF_RECT);
-    }
+    if (vertical)
+        SetTopLine(to);
+    else
+        SetLeftOffset(to);
 }
 
 // ---- Input ----
@@ -366,20 +396,6 @@ void TMemo::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     if (!self) return;
     TCustomControl::MouseDown(button, shift, x, y);
     if (!self || button != mbLeft) return;
-    const TBarPart part = BarPartAt({x, y});
-    if (part != TBarPart::None) {
-        barDrag_ = part;
-        switch (part) {
-        case TBarPart::UpArrow: SetTopLine(topLine_ - 1); break;
-        case TBarPart::DownArrow: SetTopLine(topLine_ + 1); break;
-        case TBarPart::PageUp: SetTopLine(topLine_ - GetVisibleLineCount()); break;
-        case TBarPart::PageDown: SetTopLine(topLine_ + GetVisibleLineCount()); break;
-        case TBarPart::Thumb: thumbGrab_ = y - BarLayout().thumb.Top; break;
-        default: break;
-        }
-        Invalidate();
-        return;
-    }
     if (!PtInRect(GetClientRect(), {x, y})) return;
     SetCaretPos(PosAtPoint({x, y}), (shift & ssShift) != 0);
     selecting_ = true;
@@ -389,13 +405,6 @@ void TMemo::MouseMove(TShiftState shift, int x, int y) {
     TWeakLink<TMemo> self(this);
     TCustomControl::MouseMove(shift, x, y);
     if (!self) return;
-    if (barDrag_ == TBarPart::Thumb) {
-        const TBarLayout l = BarLayout();
-        const int room = l.track.Height() - l.thumb.Height();
-        if (room > 0)
-            SetTopLine(static_cast<int>(static_cast<long long>(y - thumbGrab_ - l.track.Top) * MaxTopLine() / room));
-        return;
-    }
     if (selecting_) SetCaretPos(PosAtPoint({x, y}), true);
 }
 
@@ -403,10 +412,6 @@ void TMemo::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
     TCustomControl::MouseUp(button, shift, x, y);
     if (button != mbLeft) return;
     selecting_ = false;
-    if (barDrag_ != TBarPart::None) {
-        barDrag_ = TBarPart::None;
-        Invalidate();
-    }
 }
 
 bool TMemo::DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) {
@@ -436,6 +441,19 @@ void TMemo::Dispatch(TMessage& m) {
         visibleLines_ = 0;
         TCustomControl::Dispatch(m);
         SetTopLine(topLine_);
+        UpdateScrollBars();
+        return;
+    case WM_VSCROLL:
+    case WM_HSCROLL:
+        if (m.LParam == 0) {
+            ScrollMessage(m, m.Msg == WM_VSCROLL);
+            return;
+        }
+        TCustomControl::Dispatch(m);
+        return;
+    case WM_MEMOSCROLLBARS:
+        barsPending_ = false;
+        UpdateScrollBars();
         return;
     default:
         TCustomControl::Dispatch(m);

@@ -1,8 +1,9 @@
 #pragma once
 // TMemo: a multi-line text box over a line-indexed buffer, made for long result lists: appending is
 // cheap, painting touches only the visible lines, and scrolling or selecting everything does not
-// walk the text. It scrolls vertically with its own drawn scroll bar, selects with the mouse and
-// Shift with the keys, and copies its selection to the clipboard (Ctrl+C; Ctrl+A selects all).
+// walk the text. It scrolls with the window's own scroll bars, the keys and the wheel, selects with
+// the mouse and Shift with the keys, and copies its selection to the clipboard (Ctrl+C; Ctrl+A
+// selects all).
 // Unless ReadOnly, the user edits it: typing replaces the selection, Enter breaks the line,
 // Backspace and Delete remove a whole character (or join lines), Ctrl+X cuts and Ctrl+V pastes.
 #include "platform/vcl/Controls.h"
@@ -28,8 +29,7 @@ class TMemo : public TCustomControl {
 
     TMemoLines* GetLines() { return lines_.get(); }
     bool ReadOnly = false;
-    // ssVertical or ssBoth show the vertical scroll bar; the memo scrolls with the keys and wheel
-    // either way.
+    // Which of the window's scroll bars it has; the memo scrolls with the keys and wheel either way.
     TScrollStyle GetScrollBars() const { return scrollBars_; }
     void SetScrollBars(TScrollStyle value);
 
@@ -41,6 +41,9 @@ class TMemo : public TCustomControl {
     int GetVisibleLineCount() const;
     // Scrolls the least that shows line.
     void ScrollInView(int line);
+    // Horizontal scrolling: how many pixels of the text lie left of the view.
+    int GetLeftOffset() const { return leftOffset_; }
+    void SetLeftOffset(int pixels);
 
     // Selection, as the caret and the anchor the selection runs from.
     TMemoPos GetCaretPos() const { return caret_; }
@@ -64,15 +67,15 @@ class TMemo : public TCustomControl {
     // Raised after each change the user makes.
     TNotifyEvent OnChange;
 
-    // Geometry: the text area, the scroll bar's parts, and the place under a client point.
+    // Geometry: the text area and the place under a client point.
     TRect TextRect() const;
-    TRect ScrollBarRect() const; // empty without a scroll bar
     TMemoPos PosAtPoint(TPoint client) const;
 
     void Dispatch(TMessage& message) override;
 
   protected:
     void CreateParams(TCreateParams& params) override;
+    void CreateWnd() override;
     void Paint() override;
     void KeyDown(std::uint16_t& key, TShiftState shift) override;
     void KeyPress(char32_t& key) override;
@@ -85,13 +88,11 @@ class TMemo : public TCustomControl {
     void LinesChanged(TMemoLines::TChange change, int firstLine);
 
   private:
-    enum class TBarPart { None, UpArrow, DownArrow, PageUp, PageDown, Thumb };
-    struct TBarLayout {
-        TRect up, down, track, thumb;
-    };
-    TBarLayout BarLayout() const;
-    TBarPart BarPartAt(TPoint client) const;
-    void PaintScrollBar(TCanvas* canvas);
+    void UpdateScrollBars();
+    void ScrollMessage(TMessage& m, bool vertical);
+    // The width of the longest line, which sets the horizontal range.
+    int TextWidth() const;
+    int TextExtentOf(int line, int offset) const;
     std::size_t TextOffset(TMemoPos pos) const;
     int MaxTopLine() const;
     TMemoPos Clamp(TMemoPos pos) const;
@@ -102,10 +103,9 @@ class TMemo : public TCustomControl {
     TMemoPos caret_, anchor_;
     mutable int lineHeight_ = 0;
     mutable int visibleLines_ = 0; // 0: to be measured
-    bool barInvalid_ = false;      // the scroll bar waits for a paint
     bool selecting_ = false;
-    TBarPart barDrag_ = TBarPart::None;
-    int thumbGrab_ = 0; // pointer's distance below the thumb's top while dragging it
+    int leftOffset_ = 0;
+    bool barsPending_ = false; // an update of the scroll bars is posted
 };
 
 } // namespace zorvy

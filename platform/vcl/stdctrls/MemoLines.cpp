@@ -107,7 +107,28 @@ void TMemoLines::SetText(const std::string& text) {
     EndUpdate();
 }
 
+int TMemoLines::LongestLine() const {
+    if (!longestKnown_) {
+        longest_ = -1;
+        std::size_t most = 0;
+        for (std::size_t i = 0; i + 1 < starts_.size(); ++i)
+            if (longest_ < 0 || starts_[i + 1] - starts_[i] > most) {
+                most = starts_[i + 1] - starts_[i];
+                longest_ = static_cast<int>(i);
+            }
+        longestKnown_ = true;
+    }
+    return longest_;
+}
+
 void TMemoLines::Changed(TChange change, int firstLine) {
+    if (change == TChange::Appended && longestKnown_) {
+        // The lines from firstLine on are new: the longest may be one of them.
+        for (int i = firstLine; i < GetCount(); ++i)
+            if (longest_ < 0 || Line(i).size() > Line(longest_).size()) longest_ = i;
+    } else {
+        longestKnown_ = false;
+    }
     if (GetUpdateCount() > 0) {
         if (!pending_) {
             pendingChange_ = change;

@@ -31,6 +31,8 @@ class TMemoLines : public TStrings {
     void SetText(const std::string& text) override;
     // Bytes of all lines, without line breaks.
     std::size_t CharCount() const { return chars_.size(); }
+    // The line with the most bytes (-1 when there is none).
+    int LongestLine() const;
 
     // Told after each change (once, at the end of an update, while BeginUpdate holds).
     TChangeHandler OnLinesChange;
@@ -42,6 +44,8 @@ class TMemoLines : public TStrings {
     void Changed(TChange change, int firstLine);
     std::string chars_;
     std::vector<std::size_t> starts_{0}; // line i is chars_[starts_[i], starts_[i + 1])
+    mutable int longest_ = -1;         // -1: to be found again
+    mutable bool longestKnown_ = true; // appends keep it; other changes make it be searched for
     bool pending_ = false;
     TChange pendingChange_ = TChange::Appended;
     int pendingFirst_ = 0;

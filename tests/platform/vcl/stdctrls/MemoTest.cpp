@@ -3,6 +3,7 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/vcl/stdctrls/Memo.h"
 #include "platform/win/Input.h"
+#include "platform/win/ScrollBars.h"
 #include "platform/win/SystemInfo.h"
 #include "platform/win/VirtualKeys.h"
 #include "tests/platform/vcl/VclFixture.h"
@@ -172,31 +173,53 @@ TEST_F(Memo, TheUserEditsLinesByWholeCharacters) {
     EXPECT_GT(changes, 0);
 }
 
-TEST_F(Memo, TheScrollBarPagesAndItsThumbDrags) {
+TEST_F(Memo, ItsScrollBarsFollowTheLinesAndScrollTheView) {
     TForm* form = NewForm(300, 200);
     TMemo* memo = MakeMemo(form, 100);
-    memo->SetScrollBars(ssVertical);
+    memo->SetScrollBars(ssBoth);
     for (int i = 0; i < 1000; ++i)
         memo->GetLines()->Add(std::to_string(i));
+    memo->GetLines()->Add(std::string(60, 'x') + "end"); // wider than the view
     form->Show();
     Pump();
-    const TRect bar = memo->ScrollBarRect();
-    ASSERT_FALSE(IsRectEmpty(bar));
+    SCROLLINFO si;
+    ASSERT_TRUE(GetScrollInfo(memo->GetHandle(), SB_VERT, si));
+    EXPECT_EQ(si.nMax, 1000) << "one step per line";
     const int page = memo->GetVisibleLineCount();
-    Mouse(memo, "click", bar.Left + 3, bar.Bottom - 25); // the track below the thumb
-    Pump();
+    EXPECT_EQ(static_cast<int>(si.nPage), page);
+    // The bar's own parts, pressed with the mouse: the track below the thumb pages, the arrow steps.
+    SCROLLBARINFO bar;
+    ASSERT_TRUE(GetScrollBarInfo(memo->GetHandle(), OBJID_VSCROLL, bar));
+    const int x = bar.rcScrollBar.Left + 3;
+    auto press = [&](int y) {
+        InjectMouseButton(TInputButton::Left, true, {x, y});
+        InjectMouseButton(TInputButton::Left, false, {x, y});
+        Pump();
+    };
+    press(bar.rcScrollBar.Bottom - bar.dxyLineButton - 3);
     EXPECT_EQ(memo->GetTopLine(), page);
-    Mouse(memo, "click", bar.Left + 3, bar.Bottom - 3); // the down arrow
-    Pump();
+    press(bar.rcScrollBar.Bottom - 3);
     EXPECT_EQ(memo->GetTopLine(), page + 1);
-    // Dragging the thumb from the top of the track (just below the up arrow) to the bottom shows the
-    // last lines.
-    memo->SetTopLine(0);
-    Mouse(memo, "press", bar.Left + 3, bar.Top + GetSystemMetrics(SM_CXVSCROLL) + 2);
-    Mouse(memo, "move", bar.Left + 3, bar.Bottom + 50);
-    Mouse(memo, "release", bar.Left + 3, bar.Bottom + 50);
+    // Dragging the thumb to the end of the track shows the last lines.
+    ASSERT_TRUE(GetScrollBarInfo(memo->GetHandle(), OBJID_VSCROLL, bar));
+    const int thumb = bar.rcScrollBar.Top + (bar.xyThumbTop + bar.xyThumbBottom) / 2;
+    InjectMouseButton(TInputButton::Left, true, {x, thumb});
+    InjectMouseMove({x, bar.rcScrollBar.Bottom + 50});
+    InjectMouseButton(TInputButton::Left, false, {x, bar.rcScrollBar.Bottom + 50});
     Pump();
-    EXPECT_EQ(memo->GetTopLine(), 1000 - page);
+    EXPECT_EQ(memo->GetTopLine(), 1001 - page);
+    // Going to the end of the wide line brings its end into view.
+    memo->SetFocus();
+    InjectKey(VK_CONTROL, true);
+    display.PressKey(VK_END);
+    InjectKey(VK_CONTROL, false);
+    Pump();
+    EXPECT_GT(memo->GetLeftOffset(), 0);
+    ASSERT_TRUE(GetScrollInfo(memo->GetHandle(), SB_HORZ, si));
+    EXPECT_EQ(si.nPos, memo->GetLeftOffset());
+    display.PressKey(VK_HOME);
+    Pump();
+    EXPECT_EQ(memo->GetLeftOffset(), 0);
 }
 
 } // namespace
