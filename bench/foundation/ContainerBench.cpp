@@ -3,6 +3,7 @@
 #include "controls/foundation/containers/Container.h"
 #include "controls/foundation/containers/EditorPopup.h"
 #include "controls/foundation/services/ControlUnit.h"
+#include "controls/foundation/services/FoundationUnits.h"
 #include "platform/display/HeadlessDisplay.h"
 #include "platform/vcl/Forms.h"
 #include "platform/win/Painting.h"
@@ -36,6 +37,7 @@ class TEditorLike : public TcxContainer {
 void BM_PaintFormWith350Containers(benchmark::State& state) {
     THeadlessDisplay display;
     InitializeForms();
+    InitializeFoundationUnits();
     InitializeControlsUnit();
     InitializeContainersUnit();
     auto* form = Application->CreateForm<TForm>();
@@ -53,6 +55,7 @@ void BM_PaintFormWith350Containers(benchmark::State& state) {
     FinalizeForms();
     FinalizeContainersUnit();
     FinalizeControlsUnit();
+    FinalizeFoundationUnits();
 }
 BENCHMARK(BM_PaintFormWith350Containers)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 

@@ -4,6 +4,7 @@
 #include "controls/foundation/control/Control.h"
 #include "controls/foundation/scrollbars/ControlScrollBar.h"
 #include "controls/foundation/services/ControlUnit.h"
+#include "controls/foundation/services/FoundationUnits.h"
 #include "platform/display/HeadlessDisplay.h"
 #include "platform/vcl/Forms.h"
 #include "platform/win/Painting.h"
@@ -86,6 +87,7 @@ struct TScene {
     TForm* form = nullptr;
     TScene() {
         InitializeForms();
+        InitializeFoundationUnits();
         InitializeControlsUnit();
         form = Application->CreateForm<TForm>();
         form->SetBorderStyle(bsNone);
@@ -94,6 +96,7 @@ struct TScene {
     ~TScene() {
         FinalizeForms();
         FinalizeControlsUnit();
+        FinalizeFoundationUnits();
     }
     template <class T> T* Add() {
         auto* c = new T(form);

@@ -69,6 +69,8 @@ TcxContainer::TcxContainer(TComponent* owner) : TcxControl(owner) {
     cachedState_ = cxcsNormal;
     cachedStateStyle_ = styles_->NormalStyle();
     viewInfo_.reset(GetViewInfoClass()());
+    // The painter the base control hands out follows the style.
+    GetLookAndFeel()->SetMaster(GetStyle()->GetLookAndFeel());
     ControlStyle |= csCaptureMouse | csSetCaption;
     SetTabStop(true);
     InitializeParentColor();
@@ -93,6 +95,7 @@ TcxContainer::~TcxContainer() {
     StopMouseTracking(this);
     destroying_ = true;
     innerControl_ = nullptr;
+    GetLookAndFeel()->SetMaster(nullptr);
     styles_->SetChangeHandler(nullptr);
 }
 

@@ -84,6 +84,7 @@ class TcxContainer : public TcxControl, public IcxMouseTrackingCaller {
     void MouseTrackingLeft() override;
 
     TRect GetContentBounds() const override;
+    TcxLookAndFeel* GetEffectiveLookAndFeel() const override { return GetStyle()->GetLookAndFeel(); }
     bool UsesScrollBars() const override { return false; }
     bool FocusesOnClick() const override;
     // The inner control sees its messages here first; a consumed one goes no further.
@@ -116,7 +117,10 @@ class TcxContainer : public TcxControl, public IcxMouseTrackingCaller {
     virtual void ClipCanvasToShape();
     virtual void SyncScrollBarsFromInner(bool keepPlacement);
     virtual void ArrangeScrollBar(TcxScrollBar* bar);
-    virtual bool UsesNativeLook() const { return false; }
+    virtual bool UsesNativeLook() const;
+    virtual TThemedObjectKind GetThemedObjectKind() const { return tokEdit; }
+    virtual int GetThemePartId() const { return 1; }
+    virtual int GetThemeStateId() const;
     virtual void FocusInnerControl();
     virtual void ShowScrollBarControl(TControl* control, bool visible);
     virtual void EnabledPropertyChanged();

@@ -4,6 +4,7 @@
 #include "controls/foundation/containers/Container.h"
 
 #include "controls/foundation/graphics/Region.h"
+#include "controls/foundation/lookandfeel/ThemeManager.h"
 #include "controls/foundation/scrollbars/ControlScrollBar.h"
 #include "controls/foundation/services/ControlRoutines.h"
 #include "platform/gdi/Region.h"
@@ -121,6 +122,11 @@ void TcxContainer::ComputeViewInfo(TPoint p, bool allowHot) {
     // A thinner border changes the hot-track area, and so perhaps whether p lies in it.
     if (!vi.NativeStyle && ContainerBorderWidth(vi.BorderStyle) < previousWidth) evaluate();
 
+    if (vi.NativeStyle) {
+        vi.ThemedObjectKind = static_cast<std::uint8_t>(GetThemedObjectKind());
+        vi.ThemePart = GetThemePartId();
+        vi.ThemeState = GetThemeStateId();
+    }
     TcxContainerStyle* style = CurrentStateStyle();
     vi.Bounds = Rect(0, 0, GetWidth(), GetHeight());
     const TRect extent = GetBorderExtent();
@@ -137,9 +143,19 @@ void TcxContainer::ComputeViewInfo(TPoint p, bool allowHot) {
     const TcxContainerBorderStyle styleBorder = style->GetBorderStyle();
     if (styleBorder != cbsUltraFlat && styleBorder != cbsOffice11)
         vi.BorderColor = style->GetBorderColor();
+    else if (!highlighted)
+        vi.BorderColor = clBtnShadow;
     else
-        vi.BorderColor = highlighted ? clHighlight : clBtnShadow;
-    vi.StoreBackgroundColor(style->GetColor());
+        vi.BorderColor = styleBorder == cbsOffice11 ? Office11HighlightBorderColor() : clHighlight;
+    TColor background = style->GetColor();
+    if (vi.NativeStyle && !GetEnabled()) {
+        // The theme's fill colour of the part (asked with the part number as the state).
+        COLORREF fill;
+        if (HTHEME theme = GetThemeHandle(GetThemedObjectKind());
+            theme && ThemeGetColor(theme, vi.ThemePart, vi.ThemePart, 3802, fill) == S_OK)
+            background = static_cast<TColor>(fill);
+    }
+    vi.StoreBackgroundColor(background);
 }
 
 TRect TcxContainer::GetBorderExtent() const {
@@ -196,6 +212,16 @@ TRect TcxContainer::GetShapeBounds() const {
     InflateRect(r, w, w);
     ShrinkRectOnMissingEdges(r, w, const_cast<TcxContainer*>(this)->CurrentStateStyle()->GetEdges());
     return r;
+}
+
+bool TcxContainer::UsesNativeLook() const {
+    return CanUseNativeTheme(GetStyle()->GetLookAndFeel()->GetNativeStyle(), GetThemedObjectKind());
+}
+
+int TcxContainer::GetThemeStateId() const {
+    if (!GetEnabled()) return 4;
+    if (IsFocused()) return 5;
+    return (viewInfo_->ContainerState & cxcsHot) ? 2 : 1;
 }
 
 bool TcxContainer::NeedsWindowShape() const {

@@ -52,12 +52,30 @@ TcxContainerStyle::TcxContainerStyle(TPersistent* owner, int state, TcxContainer
         ownFont_->OnChange = [this](TObject* sender) { HandleFontChange(sender); };
         font_ = ownFont_.get();
     }
-    if (IsRootStyle()) SetStyleController(GetFallbackStyleController());
+    if (IsRootStyle()) {
+        lookAndFeel_ = std::make_unique<TcxLookAndFeel>(this);
+        lookAndFeel_->OnChanged = [this](TcxLookAndFeel*, TcxLookAndFeelValues) { MarkChanged(); };
+        SetStyleController(GetFallbackStyleController());
+    }
 }
 
 TcxContainerStyle::~TcxContainerStyle() {
     destroying_ = true;
     if (IsRootStyle() && styleController_) styleController_->RemoveStyleListener(this);
+    if (lookAndFeel_) lookAndFeel_->OnChanged = nullptr;
+}
+
+TcxContainerBorderStyle TcxContainerStyle::LookAndFeelBorderStyle() const {
+    switch (GetLookAndFeel()->GetKind()) {
+    case lfFlat:
+        return cbsFlat;
+    case lfStandard:
+        return cbs3D;
+    case lfOffice11:
+        return cbsOffice11;
+    default:
+        return cbsUltraFlat;
+    }
 }
 
 // ---- Change notices ----
@@ -450,7 +468,10 @@ void TcxContainerStyle::AssignFrom(TPersistent* source) {
         return;
     }
     BeginChanges();
-    if (IsRootStyle()) SetStyleController(s->GetStyleController());
+    if (IsRootStyle()) {
+        SetStyleController(s->GetStyleController());
+        lookAndFeel_->AssignFrom(s->GetLookAndFeel());
+    }
     borderColor_ = s->borderColor_;
     borderStyle_ = s->borderStyle_;
     edges_ = s->edges_;
@@ -478,6 +499,7 @@ void TcxContainerStyle::ResetAssignedValues() {
     BeginChanges();
     SetAssignedValues(0);
     if (IsRootStyle()) {
+        lookAndFeel_->ResetAssignedValues();
         if (TcxContainer* container = GetOwningContainer()) {
             container->SetParentColor(false);
             container->SetParentFont(true);

@@ -6,6 +6,7 @@
 // container. TcxContainerStyles holds the four styles of one owner.
 #include "controls/foundation/classes/Classes.h"
 #include "controls/foundation/graphics/Canvas.h"
+#include "controls/foundation/lookandfeel/LookAndFeel.h"
 #include "platform/vcl/GraphicsObjects.h"
 
 #include <cstdint>
@@ -94,6 +95,10 @@ class TcxContainerStyle : public TcxInterfacedPersistent {
     void SetTransparentBorder(bool value);
     // A copy of Font with the text colour and style applied: what painting uses.
     TFont* EffectiveFont();
+    // The normal style's; setting copies the given settings. Its master is the look-and-feel of the
+    // controller the style follows.
+    TcxLookAndFeel* GetLookAndFeel() const { return GetRootStyle()->lookAndFeel_.get(); }
+    void SetLookAndFeel(TcxLookAndFeel* value) { GetLookAndFeel()->AssignFrom(value); }
 
     // Controllers: nil reads while the style follows the shared fallback controller.
     TcxStyleController* GetStyleController() const;
@@ -150,7 +155,7 @@ class TcxContainerStyle : public TcxInterfacedPersistent {
     virtual TFontStyles FallbackTextStyle() const;
     virtual bool FallbackTransparentBorder() const { return true; }
     // The normal style's border style when nothing sets one: that of the look-and-feel kind.
-    virtual TcxContainerBorderStyle LookAndFeelBorderStyle() const { return cbsUltraFlat; }
+    TcxContainerBorderStyle LookAndFeelBorderStyle() const;
     virtual void HandleFontChange(TObject* sender);
 
   private:
@@ -175,6 +180,7 @@ class TcxContainerStyle : public TcxInterfacedPersistent {
     TFontStyles textStyle_ = 0;
     int updateCount_ = 0;
     std::unique_ptr<TFont> effectiveFont_;
+    std::unique_ptr<TcxLookAndFeel> lookAndFeel_; // the normal style only
     TcxContainerStyleValues assignedValues_ = 0;
     TcxStyleController* styleController_ = nullptr;
     TColor color_ = clWindow;

@@ -1,6 +1,8 @@
 #include "controls/foundation/containers/ContainerViewInfo.h"
 
 #include "controls/foundation/graphics/Region.h"
+#include "controls/foundation/lookandfeel/Office11Colors.h"
+#include "controls/foundation/lookandfeel/ThemeManager.h"
 #include "platform/gdi/Region.h"
 #include "platform/win/Painting.h"
 #include "platform/win/Windows.h"
@@ -102,6 +104,14 @@ void ApplyWindowShapeRegion(HWND wnd, const TRect& r, bool noShape, const TRect&
     SetWindowRgn(wnd, next ? &next->GetHandle()->region : nullptr, true);
 }
 
+bool CanUseNativeTheme(bool nativeStyle, int themedObjectKind) {
+    return nativeStyle && GetThemeHandle(static_cast<TThemedObjectKind>(themedObjectKind)) != 0;
+}
+
+TColor Office11HighlightBorderColor() {
+    return static_cast<TColor>(Office11Colors().HighlightBorder);
+}
+
 // ---- TcxContainerViewInfo ----
 
 void TcxContainerViewInfo::PaintBorder(TcxCanvas* canvas, TRect r) {
@@ -126,6 +136,20 @@ void TcxContainerViewInfo::PaintBorder(TcxCanvas* canvas, TRect r) {
 }
 
 void TcxContainerViewInfo::PaintFrameAndBackground(TcxCanvas* canvas) {
+    if (NativeStyle) {
+        if (BorderStyle == cbsNone) {
+            canvas->FillRectSolid(Bounds, BackgroundColor);
+            return;
+        }
+        const HTHEME theme = GetThemeHandle(static_cast<TThemedObjectKind>(ThemedObjectKind));
+        TRect content = Bounds;
+        if (theme) ThemeGetBackgroundContentRect(theme, canvas->DeviceContext(), ThemePart, ThemeState, Bounds, content);
+        canvas->FillRectSolid(content, BackgroundColor);
+        COLORREF frame = ColorToRGB(clWindowFrame);
+        if (HTHEME combo = GetThemeHandle(tokComboBox)) ThemeGetColor(combo, 1, 1, 3801, frame);
+        FillFrameArea(canvas, Bounds, content, static_cast<TColor>(frame));
+        return;
+    }
     TRect r = BorderRect;
     r.Left -= BorderWidth;
     r.Top -= BorderWidth;

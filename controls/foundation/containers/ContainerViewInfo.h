@@ -65,6 +65,10 @@ void InvalidateFrameArea(HWND wnd, const TRect& outer, const TRect& inner, bool 
 // Sets the window region to r (with the shadow strips, less excluded) unless noShape; an unchanged
 // shape is never set again.
 void ApplyWindowShapeRegion(HWND wnd, const TRect& r, bool noShape, const TRect& excluded, bool shadow);
+// The native look: asked for and a theme of that kind can be opened.
+bool CanUseNativeTheme(bool nativeStyle, int themedObjectKind);
+// The border colour of a highlighted Office11 container.
+TColor Office11HighlightBorderColor();
 // The region ApplyWindowShapeRegion would set; nullptr for no shape. The caller frees it.
 TcxRegion* BuildWindowShapeRegion(const TRect& r, bool noShape, const TRect& excluded, bool shadow);
 

@@ -28,10 +28,13 @@ void TcxStyleController::Loaded() {
 void TcxStyleController::AddStyleListener(TcxContainerStyle* style) {
     if (!style || std::find(listeners_.begin(), listeners_.end(), style) != listeners_.end()) return;
     listeners_.push_back(style);
+    style->GetLookAndFeel()->SetMaster(styles_->NormalStyle()->GetLookAndFeel());
 }
 
 void TcxStyleController::RemoveStyleListener(TcxContainerStyle* style) {
+    if (std::find(listeners_.begin(), listeners_.end(), style) == listeners_.end()) return;
     std::erase(listeners_, style);
+    style->GetLookAndFeel()->SetMaster(nullptr);
 }
 
 void TcxStyleController::NotifyStyleChanged() {

@@ -7,7 +7,6 @@
 #include "controls/foundation/graphics/Canvas.h"
 #include "controls/foundation/scrollbars/ControlScrollBar.h"
 #include "controls/foundation/services/ControlRoutines.h"
-#include "platform/gdi/Drawing.h"
 #include "platform/vcl/Forms.h"
 #include "platform/vcl/ImageList.h"
 #include "platform/vcl/Menus.h"
@@ -51,6 +50,10 @@ TComponent* TcxControlChildComponent::GetParentComponent() const {
 TcxControl::TcxControl(TComponent* owner)
     : TCustomControl(owner), canvasWrapper_(std::make_unique<TcxCanvas>(canvas_.get())) {
     if (UsesDragImages()) ControlStyle |= csDisplayDragImage;
+    lookAndFeel_ = std::make_unique<TcxLookAndFeel>(this);
+    lookAndFeel_->OnChanged = [this](TcxLookAndFeel* sender, TcxLookAndFeelValues changed) {
+        HandleLookAndFeelChange(sender, changed);
+    };
     defaultCursor_ = GetCursor();
     CreateScrollBars();
     SetTabStop(WantsFocus());
@@ -68,6 +71,7 @@ TcxControl::~TcxControl() {
     dragAndDropObject_ = nullptr;
     delete dragImageList_;
     if (popupMenu_) popupMenu_->RemoveFreeNotification(this);
+    lookAndFeel_->OnChanged = nullptr;
 }
 
 TcxCanvas* TcxControl::GetActiveCanvas() {
@@ -137,8 +141,14 @@ bool TcxControl::FocusesOnClick() const {
     return !InDesignMode() && FocusOnClick && WantsFocus() && CanFocus();
 }
 
+TcxLookAndFeelPainterClass TcxControl::GetLookAndFeelPainter() const {
+    return lookAndFeel_->GetActivePainter();
+}
+
 int TcxControl::GetBorderThickness() const {
-    return borderStyle_ == cxcbsNone ? 0 : 2;
+    if (borderStyle_ == cxcbsNone) return 0;
+    TcxLookAndFeelPainterClass painter = GetLookAndFeelPainter();
+    return painter ? painter->GetControlBorderWidth() : 0;
 }
 
 TRect TcxControl::GetControlBounds() const {
@@ -473,8 +483,8 @@ void TcxControl::WMPaint(TMessage& m) {
 void TcxControl::PaintWindow(HDC dc) {
     canvas_->PaintOn(dc, [this] {
         if (borderStyle_ == cxcbsDefault) {
-            TRect r = GetControlBounds();
-            DrawEdge(canvas_->GetHandle(), r, EDGE_SUNKEN, BF_RECT);
+            if (TcxLookAndFeelPainterClass painter = GetLookAndFeelPainter())
+                painter->DrawControlBorder(canvasWrapper_.get(), GetControlBounds());
             canvasWrapper_->ClipIntersectRect(GetContentBounds());
         }
         Paint();

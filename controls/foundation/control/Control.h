@@ -6,6 +6,7 @@
 // drag, wheel and middle-button anchor scrolling, and protection against the control being freed
 // inside its own message handling. TcxControlChildComponent is a non-visual part of such a control.
 #include "controls/foundation/control/ControlInterfaces.h"
+#include "controls/foundation/lookandfeel/LookAndFeel.h"
 #include "platform/vcl/Controls.h"
 
 #include <functional>
@@ -84,6 +85,13 @@ class TcxControl : public TCustomControl {
     TcxInternalDragState GetDragAndDropState() const { return dragAndDropState_; }
 
     // Appearance
+    TcxLookAndFeel* GetLookAndFeel() const { return lookAndFeel_.get(); }
+    // Copies the given settings; the object is not kept.
+    void SetLookAndFeel(TcxLookAndFeel* value) { lookAndFeel_->AssignFrom(value); }
+    // The look-and-feel the control paints with (a container answers its style's).
+    virtual TcxLookAndFeel* GetEffectiveLookAndFeel() const { return lookAndFeel_.get(); }
+    TcxLookAndFeel* GetSourceLookAndFeel() const { return GetEffectiveLookAndFeel(); }
+    virtual TcxLookAndFeelPainterClass GetLookAndFeelPainter() const;
     TcxControlBorderStyle GetBorderStyle() const { return borderStyle_; }
     void SetBorderStyle(TcxControlBorderStyle value);
     TcxWantedKeys GetWantedKeys() const { return wantedKeys_; }
@@ -175,7 +183,7 @@ class TcxControl : public TCustomControl {
     virtual int GetWheelScrollKind() const; // 0 nothing, 1 horizontal, 2 vertical
     virtual bool WantsEraseBackground() const { return false; }
     virtual void AttachChildControls() { AttachScrollBars(); }
-    virtual void HandleLookAndFeelChange() {}
+    virtual void HandleLookAndFeelChange(TcxLookAndFeel*, TcxLookAndFeelValues) {}
     virtual void ComputeScrollBarParams() {}
     virtual bool KeepsScrollBarsOnTop() const { return !InDesignMode(); }
     virtual void ScrollContent(TScrollBarKind, TScrollCode, int&) {}
@@ -267,6 +275,7 @@ class TcxControl : public TCustomControl {
     void CorrectMousePoint(int& x, int& y) const;
 
     std::unique_ptr<TcxScreenCanvas> screenCanvas_;
+    std::unique_ptr<TcxLookAndFeel> lookAndFeel_;
     TcxControlBorderStyle borderStyle_ = cxcbsNone;
     bool calculatingScrollParams_ = false;
     std::unique_ptr<TcxCanvas> canvasWrapper_;

@@ -7,6 +7,8 @@ TcxControlScrollBar::TcxControlScrollBar(TComponent* owner) : TcxScrollBar(owner
     ControlStyle = (ControlStyle & ~csFramed) | csNoDesignVisible;
     SetTabStop(false);
     SetVisible(false);
+    // It always looks like its control.
+    if (auto* control = dynamic_cast<TcxControl*>(owner)) GetLookAndFeel()->SetMaster(control->GetLookAndFeel());
 }
 
 void TcxControlScrollBar::ApplyPendingParams() {

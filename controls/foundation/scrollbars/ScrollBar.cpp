@@ -1,8 +1,10 @@
 #include "controls/foundation/scrollbars/ScrollBar.h"
 
+#include "controls/foundation/graphics/Canvas.h"
+#include "controls/foundation/lookandfeel/ThemeManager.h"
+#include "controls/foundation/painters/PainterResources.h"
 #include "controls/foundation/services/Timers.h"
-#include "platform/gdi/Drawing.h"
-#include "platform/gdi/FrameControls.h"
+#include "platform/win/MessageLoop.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Numbers.h"
 #include "platform/vcl/Forms.h"
@@ -19,40 +21,17 @@ constexpr int TrackingZoneAcross = 136; // on both sides of the bar
 constexpr unsigned FirstRepeatDelay = 400;
 constexpr unsigned RepeatInterval = 60;
 
-// The classic look of a scroll-bar part, in the system colours.
-void DrawScrollBarPartClassic(HDC dc, const TRect& r, bool horizontal, TcxScrollPart part, TcxButtonState state) {
-    if (IsRectEmpty(r)) return;
-    const unsigned inactive = state == cxbsDisabled ? unsigned{DFCS_INACTIVE} : 0u;
-    const unsigned pushed = state == cxbsPressed ? unsigned{DFCS_PUSHED | DFCS_FLAT} : 0u;
-    switch (part) {
-    case spLineUp:
-        DrawFrameControl(dc, r, DFC_SCROLL, (horizontal ? DFCS_SCROLLLEFT : DFCS_SCROLLUP) | inactive | pushed);
-        break;
-    case spLineDown:
-        DrawFrameControl(dc, r, DFC_SCROLL, (horizontal ? DFCS_SCROLLRIGHT : DFCS_SCROLLDOWN) | inactive | pushed);
-        break;
-    case spThumb: {
-        TBrush face;
-        face.SetColor(clBtnFace);
-        FillRect(dc, r, face.GetHandle());
-        TRect edge = r;
-        DrawEdge(dc, edge, EDGE_RAISED, BF_RECT);
-        break;
-    }
-    default: {
-        TBrush track;
-        track.SetColor(state == cxbsPressed ? cl3DDkShadow : clScrollBar);
-        FillRect(dc, r, track.GetHandle());
-        break;
-    }
-    }
-}
-
 } // namespace
 
-TcxScrollBar::TcxScrollBar(TComponent* owner) : TCustomControl(owner), bitmap_(std::make_unique<TBitmap>()) {
+TcxScrollBar::TcxScrollBar(TComponent* owner)
+    : TCustomControl(owner), bitmap_(std::make_unique<TBitmap>()),
+      bitmapCanvas_(std::make_unique<TcxCanvas>(bitmap_->GetCanvas())),
+      lookAndFeel_(std::make_unique<TcxLookAndFeel>(this)) {
+    lookAndFeel_->OnChanged = [this](TcxLookAndFeel*, TcxLookAndFeelValues) { HandleLookAndFeelChanged(); };
     ControlStyle = csCaptureMouse | csFramed | csOpaque;
     SetBounds(GetLeft(), GetTop(), 121, GetSystemMetrics(SM_CYHSCROLL));
+    themeNotificator_ = std::make_unique<TdxThemeChangedNotificator>();
+    themeNotificator_->OnThemeChanged = [this] { HandleThemeChanged(); };
     repeatTimer_ = new TcxTimer(this);
     repeatTimer_->SetEnabled(false);
     repeatTimer_->SetInterval(FirstRepeatDelay);
@@ -61,7 +40,34 @@ TcxScrollBar::TcxScrollBar(TComponent* owner) : TCustomControl(owner), bitmap_(s
     CalcButtonRects();
 }
 
-TcxScrollBar::~TcxScrollBar() = default;
+TcxScrollBar::~TcxScrollBar() {
+    lookAndFeel_->OnChanged = nullptr;
+}
+
+// ---- Look and feel ----
+
+TcxLookAndFeelPainterClass TcxScrollBar::GetPainter() const {
+    return lookAndFeel_->GetPainterForThemeType(tokScrollBar);
+}
+
+bool TcxScrollBar::PainterHotTracks() const {
+    TcxLookAndFeelPainterClass painter = GetPainter();
+    return painter && painter->SupportsButtonHotTrack();
+}
+
+void TcxScrollBar::HandleLookAndFeelChanged() {
+    CalcMinThumbSize();
+    CalcButtonRects();
+    Invalidate();
+}
+
+void TcxScrollBar::HandleThemeChanged() {
+    CalcMinThumbSize();
+    CalcButtonRects();
+    RefreshScrollBarPatternBitmaps();
+    Invalidate();
+    if (TWinControl* parent = GetParent()) parent->Realign();
+}
 
 // ---- Range and position ----
 
@@ -178,6 +184,22 @@ void TcxScrollBar::ScrollByPart(TcxScrollPart part) {
 
 void TcxScrollBar::CalcMinThumbSize() {
     minThumbSize_ = 8;
+    TcxLookAndFeelPainterClass painter = GetPainter();
+    if (!painter || std::string(painter->ClassName()) != "TcxWinXPLookAndFeelPainter") return;
+    const HTHEME theme = GetThemeHandle(tokScrollBar);
+    if (!theme) return;
+    // The gripper across the thumb: SBP_GRIPPERVERT (9) on a horizontal bar, SBP_GRIPPERHORZ (8) on a
+    // vertical one.
+    const int part = Horizontal() ? 9 : 8;
+    TSize minSize{}, trueSize{};
+    const bool hasMin = ThemeGetPartSize(theme, nullptr, part, 1, TThemeSize::Min, minSize) == S_OK;
+    const bool hasTrue = ThemeGetPartSize(theme, nullptr, part, 1, TThemeSize::True, trueSize) == S_OK;
+    int length = 0;
+    if (hasMin && hasTrue)
+        length = std::max(Horizontal() ? minSize.cx : minSize.cy, (Horizontal() ? trueSize.cx : trueSize.cy) + 4);
+    else if (hasMin)
+        length = Horizontal() ? minSize.cx : minSize.cy;
+    minThumbSize_ = std::max(length, 8);
 }
 
 void TcxScrollBar::CalcButtonRects() {
@@ -272,18 +294,20 @@ TcxButtonState TcxScrollBar::GetPartState(TcxScrollPart part) const {
 }
 
 void TcxScrollBar::Paint() {
-    if (GetWidth() <= 0 || GetHeight() <= 0) return;
-    HDC dc = bitmap_->GetCanvas()->GetHandle();
+    TcxLookAndFeelPainterClass painter = GetPainter();
+    if (GetWidth() <= 0 || GetHeight() <= 0 || !painter) return;
+    TcxCanvas* c = bitmapCanvas_.get();
     const bool horizontal = Horizontal();
     if (IsRectEmpty(thumbRect_))
-        DrawScrollBarPartClassic(dc, GetClientRect(), horizontal, spPageUp,
-                                 GetEnabled() ? cxbsNormal : cxbsDisabled);
+        painter->DrawScrollBarElement(c, horizontal, GetClientRect(), spPageUp, GetEnabled() ? cxbsNormal : cxbsDisabled);
     else
-        DrawScrollBarPartClassic(dc, thumbRect_, horizontal, spThumb, GetPartState(spThumb));
-    DrawScrollBarPartClassic(dc, firstArrowRect_, horizontal, spLineUp, GetPartState(spLineUp));
-    DrawScrollBarPartClassic(dc, secondArrowRect_, horizontal, spLineDown, GetPartState(spLineDown));
-    DrawScrollBarPartClassic(dc, pageUpRect_, horizontal, spPageUp, GetPartState(spPageUp));
-    DrawScrollBarPartClassic(dc, pageDownRect_, horizontal, spPageDown, GetPartState(spPageDown));
+        painter->DrawScrollBarElement(c, horizontal, thumbRect_, spThumb, GetPartState(spThumb));
+    painter->DrawScrollBarElement(c, horizontal, firstArrowRect_, spLineUp, GetPartState(spLineUp));
+    painter->DrawScrollBarElement(c, horizontal, secondArrowRect_, spLineDown, GetPartState(spLineDown));
+    if (!IsRectEmpty(pageUpRect_))
+        painter->DrawScrollBarElement(c, horizontal, pageUpRect_, spPageUp, GetPartState(spPageUp));
+    if (!IsRectEmpty(pageDownRect_))
+        painter->DrawScrollBarElement(c, horizontal, pageDownRect_, spPageDown, GetPartState(spPageDown));
     GetCanvas()->Draw(0, 0, bitmap_.get());
 }
 
@@ -424,6 +448,14 @@ void TcxScrollBar::Dispatch(TMessage& m) {
     case CN_HSCROLL:
     case CN_VSCROLL:
         DoScroll(LoWord(static_cast<std::uintptr_t>(m.WParam)));
+        break;
+    case CN_CTLCOLORSCROLLBAR:
+        RefreshScrollBarPatternBitmaps();
+        m.Result = DefWindowProc(GetHandle(), m.Msg, m.WParam, m.LParam);
+        break;
+    case CM_SYSCOLORCHANGE:
+        RefreshScrollBarPatternBitmaps();
+        TCustomControl::Dispatch(m);
         break;
     case WM_CANCELMODE: {
         TWeakLink<TcxScrollBar> self(this);

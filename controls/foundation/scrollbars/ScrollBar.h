@@ -4,6 +4,7 @@
 // the user drag the thumb inside a tolerance zone around the bar. Every scroll request goes to
 // Scroll (the OnScroll event).
 #include "controls/foundation/control/Control.h"
+#include "controls/foundation/lookandfeel/LookAndFeel.h"
 #include "controls/foundation/scrollbars/ScrollBarParts.h"
 #include "platform/vcl/Bitmap.h"
 
@@ -14,6 +15,8 @@
 namespace zorvy {
 
 class TcxTimer;
+class TcxCanvas;
+class TdxThemeChangedNotificator;
 
 using TScrollEvent = std::function<void(TObject* sender, TScrollCode code, int& pos)>;
 
@@ -39,6 +42,12 @@ class TcxScrollBar : public TCustomControl {
     std::int16_t LargeChange = 1;
     // Thumb dragging ignores the tolerance zone.
     bool UnlimitedTracking = false;
+
+    TcxLookAndFeel* GetLookAndFeel() const { return lookAndFeel_.get(); }
+    // Copies the given settings into its own look-and-feel.
+    void SetLookAndFeel(TcxLookAndFeel* value) { lookAndFeel_->AssignFrom(value); }
+    // The look-and-feel's painter for scroll bars.
+    TcxLookAndFeelPainterClass GetPainter() const;
 
     TScrollBarKind GetKind() const { return kind_; }
     // Swaps width and height outside loading.
@@ -72,7 +81,7 @@ class TcxScrollBar : public TCustomControl {
     virtual void MouseEntered(TControl* control);
     virtual void MouseExited(TControl* control);
     // Whether the painter shows the hot part.
-    virtual bool PainterHotTracks() const { return false; }
+    bool PainterHotTracks() const;
 
     void CalcMinThumbSize();
     void CalcButtonRects();
@@ -92,11 +101,16 @@ class TcxScrollBar : public TCustomControl {
 
   private:
     void HandleRepeatTimer();
+    void HandleLookAndFeelChanged();
+    void HandleThemeChanged();
     void DragThumbTo(int x, int y);
     bool Horizontal() const { return kind_ == sbHorizontal; }
     TPoint CursorClientPos() const;
 
     std::unique_ptr<TBitmap> bitmap_;
+    std::unique_ptr<TcxCanvas> bitmapCanvas_;
+    std::unique_ptr<TcxLookAndFeel> lookAndFeel_;
+    std::unique_ptr<TdxThemeChangedNotificator> themeNotificator_;
     TcxScrollPart pressedPart_ = spNone;
     TcxScrollPart hotPart_ = spNone;
     TcxTimer* repeatTimer_ = nullptr;

@@ -3,6 +3,7 @@
 // pointer and clock moves the control tests drive.
 #include "controls/foundation/containers/EditorPopup.h"
 #include "controls/foundation/services/ControlUnit.h"
+#include "controls/foundation/services/FoundationUnits.h"
 #include "platform/display/HeadlessDisplay.h"
 #include "platform/vcl/Forms.h"
 #include "platform/win/MessageLoop.h"
@@ -16,6 +17,7 @@ class FoundationTest : public ::testing::Test {
   protected:
     FoundationTest() {
         InitializeForms();
+        InitializeFoundationUnits();
         InitializeControlsUnit();
         InitializeContainersUnit();
     }
@@ -23,6 +25,7 @@ class FoundationTest : public ::testing::Test {
         FinalizeForms();
         FinalizeContainersUnit();
         FinalizeControlsUnit();
+        FinalizeFoundationUnits();
     }
 
     TForm* NewForm(int w = 300, int h = 200) {
