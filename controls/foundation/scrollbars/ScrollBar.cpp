@@ -472,9 +472,15 @@ void TcxScrollBar::Dispatch(TMessage& m) {
 void TcxScrollBar::CMEnabledChanged(TMessage& m) {
     TWeakLink<TcxScrollBar> self(this);
     TCustomControl::CMEnabledChanged(m);
+    if (!GetEnabled()) {
+        // The press ends while the dragged thumb still shows its position; setting that position
+        // enables the bar again, which was being disabled.
+        EndPress();
+        if (!self) return;
+        if (GetEnabled()) SetEnabled(false);
+    }
     CalcButtonRects();
-    if (!GetEnabled()) EndPress();
-    if (self) Invalidate();
+    Invalidate();
 }
 
 void TcxScrollBar::CMVisibleChanged(TMessage& m) {

@@ -180,6 +180,21 @@ TEST_F(ScrollBar, APartsStateFollowsPressHotAndEnabled) {
     EXPECT_TRUE(IsRectEmpty(bar->GetThumbRect())) << "a disabled bar keeps no thumb";
 }
 
+TEST_F(ScrollBar, DisablingTheBarDuringAThumbDragEndsTheDragAndTheBarStaysDisabled) {
+    TcxScrollBar* bar = NewBar();
+    bar->SetScrollParams(0, 99, 0, 10, true);
+    display.PressMouse(bar->GetHandle(), 25, 8);
+    display.MoveMouse(bar->GetHandle(), 100, 8);
+    Pump();
+    bar->SetEnabled(false);
+    EXPECT_FALSE(bar->GetEnabled());
+    EXPECT_EQ(bar->GetPressedPart(), spNone);
+    EXPECT_EQ(bar->GetPosition(), 45) << "the position the drag reached";
+    EXPECT_EQ(log.back(), "8:45");
+    display.ReleaseMouse(bar->GetHandle(), 100, 8);
+    Pump();
+}
+
 TEST_F(ScrollBar, AnOnScrollHandlerThatFreesTheBarEndsThePress) {
     TcxScrollBar* bar = NewBar();
     bar->SetScrollParams(0, 100, 50, 0, true);
