@@ -175,9 +175,11 @@ bool ReplaceRange(TEditState& e, std::size_t from, std::size_t to, std::string i
     const std::size_t room = e.limit > e.chars - removedChars ? e.limit - (e.chars - removedChars) : 0;
     std::size_t insertChars = CharCount(insert);
     if (insertChars > room) {
-        // Over the limit: what fits is kept, cut between characters.
-        insert = CopyChars(insert, room);
-        insertChars = room;
+        // Over the limit: what fits is kept, cut between characters and never inside a line break.
+        const bool breakCut =
+            room > 0 && CopyChars(insert, room).back() == '\r' && CopyChars(insert, room + 1).back() == '\n';
+        insertChars = breakCut ? room - 1 : room;
+        insert = CopyChars(insert, insertChars);
         Notify(e, EN_MAXTEXT);
         if (!FindEditState(e.hwnd)) return false;
         if (insert.empty() && from == to) {

@@ -128,7 +128,8 @@ void EditChar(TEditState& e, char32_t ch) {
     default:
         break;
     }
-    if (ch < 0x20 || ch == 0x7F) return;
+    // Control characters and what is no character at all (surrogate halves, beyond Unicode) type nothing.
+    if (ch < 0x20 || ch == 0x7F || (ch >= 0xD800 && ch <= 0xDFFF) || ch > 0x10FFFF) return;
     if ((GetWindowStyle(e.hwnd) & ES_NUMBER) && !(ch >= '0' && ch <= '9')) {
         MessageBeep(0);
         return;

@@ -129,6 +129,17 @@ TEST_F(EditClass, TheLimitCountsCharactersAndCutsAPasteBetweenThem) {
     EXPECT_EQ(Text(edit), "ab\xE4\xB8\x80\xE4\xBA\x8C\xE4\xB8\x89");
     EXPECT_EQ(CharCount(Text(edit)), 5u);
     EXPECT_EQ(SendMessage(edit, EM_GETLIMITTEXT), 5);
+
+    // A line break counts two characters and is never cut in two by the limit.
+    HWND memo = MakeEdit(ES_MULTILINE, "abc", 200, 60);
+    SendMessage(memo, EM_LIMITTEXT, 4);
+    SendMessage(memo, EM_SETSEL, 3, 3);
+    SetFocus(memo);
+    Type("\r");
+    EXPECT_EQ(Text(memo), "abc");
+    SendMessage(memo, EM_LIMITTEXT, 5);
+    Type("\r");
+    EXPECT_EQ(Text(memo), "abc\r\n");
 }
 
 TEST_F(EditClass, ClipboardAndOneLevelOfUndo) {
