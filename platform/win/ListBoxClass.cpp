@@ -42,6 +42,7 @@ TListBoxState& Create(HWND hwnd) {
         slot = std::make_unique<TListBoxState>();
         slot->hwnd = hwnd;
         slot->scrollBar = (GetWindowStyle(hwnd) & WS_VSCROLL) != 0;
+        slot->hScrollBar = (GetWindowStyle(hwnd) & WS_HSCROLL) != 0;
         UpdateFontHeight(*slot);
     }
     return *slot;
@@ -115,6 +116,41 @@ void Reset(TListBoxState& s) {
     s.current = s.caret = s.anchor = -1;
     UpdateScrollBar(s);
     InvalidateRect(s.hwnd, nullptr, true);
+}
+
+void ScrollHorizontally(TListBoxState& s, WPARAM wParam) {
+    TRect client;
+    GetClientRect(s.hwnd, client);
+    SCROLLINFO si;
+    si.fMask = SIF_TRACKPOS;
+    GetScrollInfo(s.hwnd, SB_HORZ, si);
+    const int step = std::max(1, s.itemHeight / 2);
+    switch (LoWord(wParam)) {
+    case SB_LINEUP:
+        SetScrollX(s, s.scrollX - step);
+        break;
+    case SB_LINEDOWN:
+        SetScrollX(s, s.scrollX + step);
+        break;
+    case SB_PAGEUP:
+        SetScrollX(s, s.scrollX - client.Width());
+        break;
+    case SB_PAGEDOWN:
+        SetScrollX(s, s.scrollX + client.Width());
+        break;
+    case SB_THUMBTRACK:
+    case SB_THUMBPOSITION:
+        SetScrollX(s, si.nTrackPos);
+        break;
+    case SB_TOP:
+        SetScrollX(s, 0);
+        break;
+    case SB_BOTTOM:
+        SetScrollX(s, s.horizontalExtent);
+        break;
+    default:
+        break;
+    }
 }
 
 void Scroll(TListBoxState& s, WPARAM wParam) {
@@ -239,6 +275,9 @@ LRESULT ListProc(TListBoxState& s, UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case WM_VSCROLL:
         Scroll(s, wParam);
+        return 0;
+    case WM_HSCROLL:
+        ScrollHorizontally(s, wParam);
         return 0;
     case LB_ADDSTRING:
         return Add(s, lParam);
@@ -366,7 +405,9 @@ LRESULT ListProc(TListBoxState& s, UINT msg, WPARAM wParam, LPARAM lParam) {
         Item(s, wParam).data = lParam;
         return 0;
     case LB_SETHORIZONTALEXTENT:
-        s.horizontalExtent = static_cast<int>(wParam);
+        s.horizontalExtent = std::max(0, static_cast<int>(wParam));
+        SetScrollX(s, s.scrollX);
+        UpdateScrollBar(s);
         return 0;
     case LB_GETHORIZONTALEXTENT:
         return s.horizontalExtent;

@@ -24,8 +24,10 @@ struct TListBoxState {
     int caret = -1;   // the focused item
     int anchor = -1;  // extended selection: where a Shift range starts
     int itemHeight = 13;
-    int horizontalExtent = 0;
-    bool scrollBar = false; // made with WS_VSCROLL (the bar itself comes and goes with the range)
+    int horizontalExtent = 0; // how wide the items may be drawn, for horizontal scrolling
+    int scrollX = 0;          // pixels scrolled to the left
+    bool scrollBar = false;   // made with WS_VSCROLL (the bar itself comes and goes with the range)
+    bool hScrollBar = false;  // made with WS_HSCROLL
     bool focused = false;
     bool tracking = false; // the left button drags the selection
     std::string search;    // typed so far, for finding an item by its start
@@ -49,6 +51,7 @@ int VisibleItems(const TListBoxState& s); // whole items that fit from the top i
 TRect ItemRect(const TListBoxState& s, int index);
 int ItemFromPoint(const TListBoxState& s, TPoint p, bool& outside);
 void SetTop(TListBoxState& s, int top);
+void SetScrollX(TListBoxState& s, int x);
 void MakeVisible(TListBoxState& s, int index);
 void UpdateScrollBar(TListBoxState& s);
 void InvalidateItem(TListBoxState& s, int index);

@@ -144,8 +144,30 @@ void MakeVisible(TListBoxState& s, int index) {
     if (top > s.top) SetTop(s, top);
 }
 
+void SetScrollX(TListBoxState& s, int x) {
+    TRect client;
+    GetClientRect(s.hwnd, client);
+    x = std::clamp(x, 0, std::max(0, s.horizontalExtent - client.Width()));
+    if (x == s.scrollX) return;
+    s.scrollX = x;
+    InvalidateRect(s.hwnd, nullptr, true);
+    UpdateScrollBar(s);
+}
+
 void UpdateScrollBar(TListBoxState& s) {
     const std::uint32_t style = GetWindowStyle(s.hwnd);
+    if (s.hScrollBar) {
+        TRect client;
+        GetClientRect(s.hwnd, client);
+        SCROLLINFO si;
+        si.fMask =
+            SIF_RANGE | SIF_PAGE | SIF_POS | ((style & LBS_DISABLENOSCROLL) ? SIF_DISABLENOSCROLL : 0u);
+        si.nMin = 0;
+        si.nMax = std::max(0, s.horizontalExtent - 1);
+        si.nPage = static_cast<UINT>(client.Width());
+        si.nPos = s.scrollX;
+        SetScrollInfo(s.hwnd, SB_HORZ, si, true);
+    }
     if (!s.scrollBar) return;
     SCROLLINFO si;
     si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS | ((style & LBS_DISABLENOSCROLL) ? SIF_DISABLENOSCROLL : 0u);
@@ -216,8 +238,10 @@ void PaintListBox(TListBoxState& s, HDC dc) {
         return;
     }
     int y = ItemRect(s, s.top).Top;
+    // Scrolled sideways, an item is drawn as wide as the horizontal extent, moved left.
+    const int left = client.Left - s.scrollX, right = std::max(client.Right, s.horizontalExtent) - s.scrollX;
     for (int i = s.top; i < Count(s) && y < client.Bottom; ++i) {
-        const TRect r = Rect(client.Left, y, client.Right, y + ItemHeightOf(s, i));
+        const TRect r = Rect(left, y, right, y + ItemHeightOf(s, i));
         if (RectVisible(dc, r)) DrawItem(s, dc, i, r, enabled, text);
         if (!FindListBoxState(s.hwnd)) return;
         y = r.Bottom;

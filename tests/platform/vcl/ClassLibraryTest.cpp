@@ -198,12 +198,6 @@ TEST_F(ClassLibrary, AFormDocksIntoAPanelAndFloatsOutAgain) {
     EXPECT_EQ(GetParent(trend->GetHandle()), 0u);
 }
 
-} // namespace
-} // namespace zorvy::test
-
-namespace zorvy::test {
-namespace {
-
 TEST_F(ClassLibrary, AFormCentredOnTheScreenGoesToItsDefaultMonitor) {
     display.SetMonitors({{Rect(0, 0, 1000, 800), Rect(0, 0, 1000, 760), true},
                          {Rect(1000, 0, 2000, 600), Rect(1000, 0, 2000, 600), false}});

@@ -251,5 +251,32 @@ TEST_F(ListBoxClass, TheTopIndexScrollsAndTheHeightKeepsWholeItems) {
     EXPECT_EQ(SendMessage(list, LB_SETTOPINDEX, 100), LB_ERR);
 }
 
+TEST_F(ListBoxClass, AWideExtentScrollsTheItemsSideways) {
+    std::vector<DRAWITEMSTRUCT> drawn;
+    Handlers()[top] = [&](HWND, UINT msg, WPARAM, LPARAM lParam) -> std::optional<LRESULT> {
+        if (msg != WM_DRAWITEM) return std::nullopt;
+        drawn.push_back(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return 1;
+    };
+    HWND list = List(WS_HSCROLL | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS, 100);
+    Add(list, "wide");
+    TRect client;
+    GetClientRect(list, client);
+    EXPECT_EQ(client.Height(), 100) << "no horizontal bar while nothing is wider than the list";
+    SendMessage(list, LB_SETHORIZONTALEXTENT, 400);
+    GetClientRect(list, client);
+    EXPECT_LT(client.Height(), 100) << "the bar takes its place";
+    const int width = client.Width(); // 150
+    SendMessage(list, WM_HSCROLL, SB_PAGEDOWN);
+    EXPECT_EQ(GetScrollPos(list, SB_HORZ), width);
+    SendMessage(list, WM_HSCROLL, SB_BOTTOM);
+    EXPECT_EQ(GetScrollPos(list, SB_HORZ), 400 - width) << "no further than the extent allows";
+    drawn.clear();
+    UpdateWindow(list);
+    ASSERT_FALSE(drawn.empty());
+    EXPECT_EQ(drawn[0].rcItem.Left, width - 400);
+    EXPECT_EQ(drawn[0].rcItem.Right, width) << "the item spans the extent, moved left";
+}
+
 } // namespace
 } // namespace zorvy::test
