@@ -34,6 +34,9 @@ using TcxContainerViewInfoClass = std::function<TcxContainerViewInfo*()>;
 
 class TcxContainer : public TcxControl, public IcxMouseTrackingCaller {
     ZORVY_CLASS(TcxContainer, TcxControl)
+    // The inner list box hands its keys, mouse, clicks and drags to its container's handlers.
+    friend class TcxCustomInnerListBox;
+
   public:
     explicit TcxContainer(TComponent* owner);
     ~TcxContainer() override;
