@@ -82,6 +82,15 @@ TcxCustomDataField* TcxCustomDataController::GetItemField(int itemIndex) const {
     return fields_->GetItem(itemIndex);
 }
 
+void TcxCustomDataController::UpdateItemIndexes() {
+    for (int i = 0; i < GetItemCount(); ++i) {
+        TcxCustomDataField* field = fields_->FindByItem(GetItem(i));
+        int index = field ? field->GetIndex() : -1;
+        if (index >= 0 && index != i) fields_->Move(index, i);
+    }
+    Change(dccLayout);
+}
+
 TcxValueTypeClass TcxCustomDataController::GetItemValueTypeClass(int itemIndex) const {
     return GetItemField(itemIndex)->ValueTypeOf();
 }

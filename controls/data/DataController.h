@@ -89,6 +89,10 @@ class TcxCustomDataController : public TPersistent {
     TcxValueTypeClass GetItemValueTypeClass(int itemIndex) const;
     void ChangeValueTypeClass(int itemIndex, TcxValueTypeClass valueType);
     bool GetItemTextStored(int itemIndex) const;
+    virtual bool IsItemTextStored(int itemIndex) const { return GetItemTextStored(itemIndex); }
+    bool GetItemCustomCompare(int itemIndex) const { return GetItemField(itemIndex)->CustomCompare; }
+    // Puts the field of GetItem(i) at index i, for every item.
+    void UpdateItemIndexes();
     void ChangeItemTextStored(int itemIndex, bool value);
     void ChangeItemCustomCompare(int itemIndex, bool value);
     virtual void RemoveFieldReferences(TcxCustomDataField* field);
@@ -243,6 +247,9 @@ class TcxCustomDataController : public TPersistent {
     virtual bool HasFilterRecordHandler() const { return static_cast<bool>(OnFilterRecord); }
     virtual bool DoFilterRecord(int recordIndex);
     void FilterChanged();
+    // Set when the filter changed; the pipeline then focuses row 0 when nothing stays focused.
+    bool GetFilterChanged() const { return filterChanged_; }
+    void ClearFilterChanged() { filterChanged_ = false; }
     // A new handler filters the records again.
     void SetOnFilterRecord(TcxDataFilterRecordEvent handler);
 
@@ -296,6 +303,7 @@ class TcxCustomDataController : public TPersistent {
     bool sortingChanged_ = false;
     bool groupingChanged_ = false;
     bool multiSelect_ = false;
+    bool filterChanged_ = false;
     bool destroying_ = false;
 };
 

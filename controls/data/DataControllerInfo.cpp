@@ -345,6 +345,7 @@ void TcxCustomDataControllerInfo::NotifyChanges() {
     if (dataController_->GetGroupingChanged()) changes |= dccGrouping;
     changes_ = 0;
     dataController_->ClearSortingAndGroupingChanged();
+    dataController_->ClearFilterChanged();
     dataController_->Change(changes);
 }
 

@@ -91,10 +91,18 @@ class TcxCustomDataControllerInfo {
     int GetFocusedRecordIndex() const;
     int GetPrevFocusedRowIndex() const { return prevFocusingInfo_.RowIndex; }
     int GetPrevFocusedRecordIndex() const { return prevFocusingInfo_.RecordIndex; }
+    bool GetPrevFocusChanged() const { return !focusingInfo_.SameAs(prevFocusingInfo_); }
+    void MarkFocusStateChanged() { changes_ |= dcicFocusState; }
+    // The summaries must be computed again (display only: the layout is told as well).
+    void SummaryChanged(bool displayOnly) {
+        changes_ |= displayOnly ? dcicField : dcicSummary;
+        CheckChanges();
+    }
 
     // ---- selection ----
     void ChangeRowSelection(int row, bool select);
     void ClearSelection();
+    void ClearSelectionAnchor() { selection_.ClearAnchor(); }
     int GetSelectedCount() const { return selection_.GetCount(); }
     int GetSelectedRowIndex(int index) const { return selection_.GetItem(index).RowIndex; }
     bool IsRowSelected(int row) const;

@@ -164,6 +164,11 @@ void TcxCustomDataControllerInfo::SyncFocusedRow() {
         ChangeFocusedRow(row, true);
     if ((changes_ & dcicFocusedRow) && prevFocusingInfo_.RowIndex >= GetRowCount())
         prevFocusingInfo_.RowIndex = -1;
+    // A filter that took the focused record away focuses the first row.
+    if (dataController_->GetFilterChanged() && focusingInfo_.RowIndex < 0) {
+        dataController_->ClearFilterChanged();
+        if (GetRowCount() > 0) ChangeFocusedRow(0, true);
+    }
 }
 
 void TcxCustomDataControllerInfo::RefocusAfterCollapse() {

@@ -178,6 +178,7 @@ bool TcxCustomDataController::DoFilterRecord(int recordIndex) {
 }
 
 void TcxCustomDataController::FilterChanged() {
+    filterChanged_ = true;
     info_->RecordsChanged();
 }
 

@@ -335,3 +335,42 @@ TEST_F(DataControllerFixture, EditValuesAndReaderSkippedDefinitions) {
                                            controller_.GetItemField(2)->ValueDefinition()),
               0);
 }
+
+TEST_F(DataControllerFixture, FilteringKeepsOrMovesTheFocus) {
+    Fill({{1}, {2}, {3}, {4}});
+    controller_.SetFocusedRowIndex(2); // record 2
+    controller_.SetOnFilterRecord(
+        [](TcxCustomDataController*, int record, bool& accept) { accept = record != 0; });
+    EXPECT_EQ(Rows(), (V{1, 2, 3}));
+    EXPECT_EQ(controller_.GetFocusedRecordIndex(), 2) << "the focused record stays focused on its new row";
+    EXPECT_EQ(controller_.GetFocusedRowIndex(), 1);
+    controller_.SetOnFilterRecord(
+        [](TcxCustomDataController*, int record, bool& accept) { accept = record != 2; });
+    EXPECT_EQ(controller_.GetFocusedRowIndex(), 0)
+        << "the focused record went: the first row takes the focus";
+    EXPECT_EQ(controller_.GetFocusedRecordIndex(), 0);
+    // The record being edited is never filtered out.
+    controller_.SetFocusedRowIndex(1);
+    controller_.Edit();
+    controller_.SetOnFilterRecord([](TcxCustomDataController*, int, bool& accept) { accept = false; });
+    EXPECT_EQ(Rows(), (V{1}));
+    controller_.Cancel();
+    EXPECT_EQ(controller_.GetRowCount(), 0);
+}
+
+TEST_F(DataControllerFixture, ItemIndexesFollowTheViewsOrder) {
+    // A view that shows its items in reverse order.
+    TObject a, b, c;
+    struct Reversed : TcxDataController {
+        using TcxDataController::TcxDataController;
+        std::vector<TObject*> Shown;
+        TObject* GetItem(int index) const override { return Shown.at(static_cast<size_t>(index)); }
+    };
+    Reversed view(nullptr);
+    view.Shown = {&c, &b, &a};
+    for (TObject* item : {&a, &b, &c})
+        view.AddItem(item);
+    view.UpdateItemIndexes();
+    EXPECT_EQ(view.GetFields().GetItem(0)->GetItem(), &c);
+    EXPECT_EQ(view.GetFields().GetItem(2)->GetItem(), &a);
+}
