@@ -124,7 +124,7 @@ class TControl : public TComponent {
 
     // A control that sizes itself to its content (CanAutoSize) does so whenever AdjustSize runs.
     bool GetAutoSize() const { return autoSize_; }
-    virtual void SetAutoSize(bool value);
+    void SetAutoSize(bool value);
     TBiDiMode GetBiDiMode() const { return biDiMode_; }
     void SetBiDiMode(TBiDiMode mode);
     bool GetParentBiDiMode() const { return parentBiDiMode_; }

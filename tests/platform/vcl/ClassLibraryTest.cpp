@@ -218,7 +218,7 @@ TEST_F(ClassLibrary, AFormCentredOnTheScreenGoesToItsDefaultMonitor) {
         form->Position = poScreenCenter;
         form->DefaultMonitor = c.monitor;
         form->Show();
-        EXPECT_EQ(TPoint(form->GetLeft(), form->GetTop()), c.topLeft) << c.monitor;
+        EXPECT_EQ((TPoint{form->GetLeft(), form->GetTop()}), c.topLeft) << c.monitor;
         delete form;
     }
 }
