@@ -53,6 +53,8 @@ class TFileDialogForm : public TForm {
     std::string typedMask_; // a mask typed into the name edit replaces the filter's
 };
 
+// ---- The dialog form ----
+
 namespace {
 
 std::vector<std::pair<std::string, std::string>> ParseFilter(const std::string& filter) {

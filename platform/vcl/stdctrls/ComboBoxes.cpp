@@ -62,6 +62,8 @@ class TComboEdit : public TCustomEdit {
 
 } // namespace
 
+// ---- Items, text and style ----
+
 TCustomComboBox::TCustomComboBox(TComponent* owner)
     : TCustomControl(owner), items_(std::make_unique<TStringList>()) {
     ControlStyle = csCaptureMouse | csDoubleClicks | csSetCaption | csOpaque;
@@ -187,6 +189,8 @@ TRect TCustomComboBox::DropDownRect() const {
     return r;
 }
 
+// ---- The list ----
+
 void TCustomComboBox::UserSelect(int index) {
     if (index < 0 || index >= items_->GetCount() || index == itemIndex_) return;
     TWeakLink<TCustomComboBox> self(this);
@@ -309,6 +313,8 @@ void TCustomComboBox::DropDown() {
     if (chosen >= 0) UserSelect(chosen);
     if (self && OnCloseUp) OnCloseUp(this);
 }
+
+// ---- Input and painting ----
 
 void TCustomComboBox::KeyDown(std::uint16_t& key, TShiftState shift) {
     TCustomControl::KeyDown(key, shift);

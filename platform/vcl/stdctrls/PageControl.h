@@ -23,7 +23,6 @@ class TTabSheet : public TCustomControl {
     void SetPageIndex(int index);
     bool GetTabVisible() const { return tabVisible_; }
     void SetTabVisible(bool value);
-    int ImageIndex = -1;
 
   protected:
     void CMTextChanged(TMessage& m) override;

@@ -78,10 +78,6 @@ void TSpeedButton::SetSpacing(int value) {
     Invalidate();
 }
 
-void TSpeedButton::Click() {
-    TGraphicControl::Click();
-}
-
 void TSpeedButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     TWeakLink<TSpeedButton> self(this);
     TGraphicControl::MouseDown(button, shift, x, y);

@@ -42,8 +42,6 @@ class TSpeedButton : public TGraphicControl {
     // Whether the pointer is over the button (a flat button then shows its border).
     bool MouseInControl() const { return mouseInControl_; }
 
-    // Clicks the button as a mouse click would (toggling Down in a group).
-    void Click() override;
     void Dispatch(TMessage& message) override;
 
   protected:

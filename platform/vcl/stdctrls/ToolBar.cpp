@@ -55,10 +55,6 @@ void TToolButton::SetDown(bool value) {
     Invalidate();
 }
 
-void TToolButton::Click() {
-    TGraphicControl::Click();
-}
-
 void TToolButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     TWeakLink<TToolButton> self(this);
     TGraphicControl::MouseDown(button, shift, x, y);

@@ -32,7 +32,6 @@ class TToolButton : public TGraphicControl {
     TToolBar* GetToolBar() const;
     bool MouseInControl() const { return mouseInControl_; }
 
-    void Click() override;
     void Dispatch(TMessage& message) override;
 
   protected:
