@@ -4,6 +4,7 @@
 #include "GallerySheet.h"
 #include "controls/foundation/containers/Container.h"
 #include "controls/foundation/containers/EditorPopup.h"
+#include "controls/foundation/containers/InnerListBox.h"
 #include "controls/foundation/scrollbars/ScrollBar.h"
 #include "controls/foundation/services/ControlUnit.h"
 #include "platform/display/HeadlessDisplay.h"
@@ -43,6 +44,17 @@ TCellPainter Cell(const TShot& shot) {
                          shot.get());
     };
 }
+
+class TListContainer : public TcxContainer {
+  public:
+    explicit TListContainer(TComponent* owner) : TcxContainer(owner) {
+        List = new TcxCustomInnerListBox(this);
+        List->SetParent(this);
+        List->SetContainer(this);
+        SetInnerControl(List);
+    }
+    TcxCustomInnerListBox* List;
+};
 
 struct TKind {
     TcxLookAndFeelKind Kind;
@@ -157,7 +169,7 @@ std::vector<std::string> DrawControlSheets(THeadlessDisplay& display, const std:
     {
         TForm* form = newForm();
         TGallerySheet sheet("弹出窗口 Popup window", {"none 无", "single 单线", "3D 立体", "double 3D"},
-                            TGallerySheet::LabelWidth + 4 * TGallerySheet::CellWidth, 150);
+                            TGallerySheet::LabelWidth + 4 * TGallerySheet::CellWidth, 240);
         std::vector<TCellPainter> cells;
         for (TcxPopupFrameStyle frame : {pfsNone, pfsSingle, pfs3D, pfsDouble3D}) {
             TcxPopupWindow popup;
@@ -174,6 +186,28 @@ std::vector<std::string> DrawControlSheets(THeadlessDisplay& display, const std:
             popup.ClosePopup();
         }
         sheet.AddRow("弹出窗口 Popup", cells, 60);
+        // An open drop-down holding a list container, its own scroll bar laid over the list's.
+        std::vector<TCellPainter> lists;
+        for (TcxLookAndFeelKind kind : {lfFlat, lfStandard, lfUltraFlat, lfOffice11}) {
+            TcxPopupWindow popup;
+            popup.SetFrameStyle(pfsSingle);
+            auto* list = new TListContainer(&popup);
+            list->SetParent(&popup);
+            list->SetBounds(0, 0, 78, 64);
+            list->GetStyle()->GetLookAndFeel()->SetKind(kind);
+            list->GetStyle()->SetBorderStyle(cbsNone);
+            list->List->GetLookAndFeel()->SetKind(kind);
+            for (const char* item : {"红球 01", "红球 02", "红球 03", "红球 04", "红球 05", "蓝球 16"})
+                list->List->GetItems()->Add(item);
+            popup.SetAnchorParent(form);
+            popup.AnchorBounds = Rect(10, 10, 90, 30);
+            popup.ShowPopup();
+            list->List->SetItemIndex(1);
+            list->List->RefreshScrollBars();
+            lists.push_back(Cell(Photograph(&popup)));
+            popup.ClosePopup();
+        }
+        sheet.AddRow("弹出列表 Popup list", lists, 84);
         const std::string path = folder + "/controls-popup.png";
         sheet.Save(path);
         written.push_back(path);
