@@ -19,7 +19,7 @@ namespace zorvy {
 namespace fs = std::filesystem;
 
 // The drawn dialog. Its controls carry names (PathEdit, Folders, FileList, NameEdit, FilterCombo,
-// OkButton), so that code driving the dialog finds them with FindComponent.
+// OkButton, Preview), so that code driving the dialog finds them with FindComponent.
 class TFileDialogForm : public TForm {
   public:
     TFileDialogForm(TOpenDialog* dialog);
@@ -140,6 +140,7 @@ TFileDialogForm::TFileDialogForm(TOpenDialog* dialog) : TForm(nullptr), dialog_(
     if (preview) {
         AddLabel("预览:", 525, 42, nullptr);
         Preview = new TImage(this);
+        Preview->SetName("Preview");
         Preview->SetParent(this);
         Preview->SetBounds(525, 60, 165, 180);
         Preview->SetCenter(true);

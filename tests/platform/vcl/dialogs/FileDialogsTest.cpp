@@ -1,7 +1,9 @@
 // The open and save dialogs driven from the keyboard and the mouse over a small folder tree.
 #include "platform/vcl/dialogs/FileDialogs.h"
 #include "platform/vcl/dialogs/PathList.h"
+#include "platform/gdi/ImageCodecs.h"
 #include "platform/vcl/stdctrls/Edits.h"
+#include "platform/vcl/stdctrls/Images.h"
 #include "platform/win/Input.h"
 #include "platform/win/Timers.h"
 #include "platform/win/VirtualKeys.h"
@@ -128,6 +130,31 @@ TEST_F(FileDialogs, AnOpenDialogTakesSeveralFilesAndInsistsOnExistingOnes) {
     EXPECT_EQ(dialog.GetFiles()->Get(0), (fs::path(folder_) / "a.txt").string());
     EXPECT_EQ(dialog.GetFiles()->Get(2), (fs::path(folder_) / "notes.md").string());
     EXPECT_EQ(dialog.FileName, dialog.GetFiles()->Get(0));
+}
+
+TEST_F(FileDialogs, ThePictureDialogPreviewsThePictureChosen) {
+    HBITMAP bitmap = CreateBitmap(54, 48, 1, 32);
+    SavePngFile(bitmap, (fs::path(folder_) / "logo.png").string());
+    DeleteObject(bitmap);
+    TOpenPictureDialog dialog(Application);
+    dialog.InitialDir = folder_;
+    int width = 0, height = 0;
+    std::vector<std::string> files;
+    Soon([&] {
+        files = Files()->GetItems();
+        Files()->SetItemIndex(0);
+        Files()->OnChange(Files());
+        auto* preview = static_cast<TImage*>(Part("Preview"));
+        width = preview->GetPicture()->GetWidth();
+        height = preview->GetPicture()->GetHeight();
+        display.PressKey(VK_RETURN);
+        Pump();
+    });
+    ASSERT_TRUE(dialog.Execute());
+    EXPECT_EQ(files, std::vector<std::string>{"logo.png"}) << "the picture kinds are the filter";
+    EXPECT_EQ(width, 54);
+    EXPECT_EQ(height, 48);
+    EXPECT_EQ(dialog.FileName, (fs::path(folder_) / "logo.png").string());
 }
 
 } // namespace

@@ -60,6 +60,30 @@ TEST_F(Lists, AListBoxKeepsItsItemsAndSelectionAcrossItsWindow) {
     EXPECT_THROW(list->GetItems()->Get(9), EListError);
 }
 
+TEST_F(Lists, AnOwnerDrawnListBoxPaintsItsItemsThroughItsHandler) {
+    TForm* form = NewForm();
+    auto* list = Add<TListBox>(form, 10, 10, 120, 100);
+    list->SetStyle(lbOwnerDrawFixed);
+    list->SetItemHeight(20);
+    for (const char* item : {"gw", "sw", "bw"})
+        list->GetItems()->Add(item);
+    list->SetItemIndex(1);
+    std::vector<int> drawn;
+    list->OnDrawItem = [&](TWinControl*, int index, const TRect& rect, TOwnerDrawState state) {
+        drawn.push_back(index);
+        list->GetCanvas()->GetBrush()->SetColor((state & odSelected) ? clBlue : clLime);
+        list->GetCanvas()->FillRect(rect);
+    };
+    form->Show();
+    Pump();
+    EXPECT_EQ(drawn, (std::vector<int>{0, 1, 2}));
+    // Rows of 20 pixels inside the sunken border: the second, selected, is blue.
+    const TPoint second = form->ScreenToClient(list->ClientToScreen({5, 30}));
+    const TPoint first = form->ScreenToClient(list->ClientToScreen({5, 10}));
+    EXPECT_EQ(PixelAt(form, second.X, second.Y), ColorToRGB(clBlue));
+    EXPECT_EQ(PixelAt(form, first.X, first.Y), ColorToRGB(clLime));
+}
+
 TEST_F(Lists, AFileListBoxListsTheMaskedFilesOfItsFolder) {
     std::string pattern = (fs::temp_directory_path() / "zorvy-filelist-test-XXXXXX").string();
     const std::string folder = mkdtemp(pattern.data());
