@@ -73,8 +73,10 @@ void TCustomLabel::AdjustBounds() {
     if (!autoSize_) return;
     HDC dc = CreateScreenDC();
     HFONT old = SelectObject(dc, font_->GetHandle());
-    std::string text = GetText();
-    if (text.empty() || (showAccelChar_ && text == "&")) text = " ";
+    const std::string caption = GetText();
+    // An empty caption still takes a line's height.
+    const std::string_view text = caption.empty() || (showAccelChar_ && caption == "&") ? std::string_view(" ")
+                                                                                         : std::string_view(caption);
     TRect r = Rect(0, 0, wordWrap_ ? width_ : 0, 0);
     DrawText(dc, text, r, (TextFormat() & ~(DT_CENTER | DT_RIGHT)) | DT_CALCRECT);
     SelectObject(dc, old);
