@@ -184,12 +184,27 @@ void TCanvas::CopyRect(const TRect& dest, TCanvas* source, const TRect& sourceRe
 
 void TCanvas::BrushCopy(const TRect& dest, TBitmap* source, const TRect& sourceRect, TColor color) {
     if (!source || source->Empty()) return;
+    const COLORREF key = ColorToRGB(color);
+    HDC src = source->GetCanvas()->GetHandle();
+    const bool sameSize = dest.Width() == sourceRect.Width() && dest.Height() == sourceRect.Height();
+    if (brush_->GetStyle() == bsClear && sameSize) {
+        // A clear brush paints nothing: the key colour's pixels keep what lies below.
+        HDC dc = Prepare();
+        if (!dc || !src) return;
+        Changing();
+        for (int y = 0; y < sourceRect.Height(); ++y)
+            for (int x = 0; x < sourceRect.Width(); ++x) {
+                const COLORREF c = zorvy::GetPixel(src, sourceRect.Left + x, sourceRect.Top + y);
+                if (c != key && c != CLR_INVALID) zorvy::SetPixel(dc, dest.Left + x, dest.Top + y, c);
+            }
+        Changed();
+        return;
+    }
     // Copy, then paint the brush wherever the source had the key colour.
     CopyRect(dest, source->GetCanvas(), sourceRect);
-    const COLORREF key = ColorToRGB(color);
     HDC dc = Prepare();
-    HDC src = source->GetCanvas()->GetHandle();
-    if (!dc || !src || dest.Width() != sourceRect.Width() || dest.Height() != sourceRect.Height()) return;
+    src = source->GetCanvas()->GetHandle();
+    if (!dc || !src || !sameSize) return;
     Changing();
     for (int y = 0; y < sourceRect.Height(); ++y)
         for (int x = 0; x < sourceRect.Width(); ++x)

@@ -62,7 +62,8 @@ class TCanvas : public TPersistent {
     void Draw(int x, int y, TGraphic* graphic);
     void StretchDraw(const TRect& r, TGraphic* graphic);
     void CopyRect(const TRect& dest, TCanvas* source, const TRect& sourceRect);
-    // Copies source, drawing the pixels of `color` with the canvas brush instead.
+    // Copies source, drawing the pixels of `color` with the canvas brush instead (a clear brush leaves
+    // what lies below them).
     void BrushCopy(const TRect& dest, TBitmap* source, const TRect& sourceRect, TColor color);
 
     TColor GetPixel(int x, int y);
