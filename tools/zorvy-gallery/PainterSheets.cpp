@@ -38,7 +38,7 @@ TcxHeaderText Caption(const std::string& text, const TRect& bounds, TAlignment a
 
 void DrawPainterSheet(TcxLookAndFeelPainterClass p, const std::string& title, const std::string& path) {
     TGallerySheet sheet(title, {"default 默认", "normal 正常", "hot 热点", "pressed 按下", "disabled 禁用", "extra 其他"},
-                        TGallerySheet::LabelWidth + 6 * TGallerySheet::CellWidth, 940);
+                        TGallerySheet::LabelWidth + 6 * TGallerySheet::CellWidth, 974);
     sheet.AddRow("按钮 Push button", PerState([p](TcxCanvas* c, const TRect& r, TcxButtonState s) {
                      p->DrawPushButton(c, r, "确定 OK", s);
                  }));
@@ -157,6 +157,12 @@ void DrawPainterSheet(TcxLookAndFeelPainterClass p, const std::string& title, co
     sheet.AddRow("关闭 Close button", PerState([p](TcxCanvas* c, const TRect& r, TcxButtonState s) {
                      const TPoint e = p->GetFilterCloseButtonExtent();
                      p->DrawSmallCloseButton(c, Centred(r, e.X, e.Y), s);
+                 }));
+    sheet.AddRow("工具按钮 Tool button", PerState([p](TcxCanvas* c, const TRect& r, TcxButtonState s) {
+                     const TRect at = Centred(r, 22, 22);
+                     c->FillRectSolid(at, clBtnFace);
+                     p->DrawToolButton(c, at, s);
+                     p->DrawTriangleArrow(c, ShiftRect(CenterRectOfSize(at, 9, 9), 0, 0), arRight, clBtnText);
                  }));
     sheet.AddRow("导航按钮 Group buttons", PerState([p](TcxCanvas* c, const TRect& r, TcxButtonState s) {
                      const int w = r.Width() / 3;

@@ -316,3 +316,49 @@ TEST(Geometry, TcxRectReportsOnlyRealChanges) {
 
 } // namespace
 } // namespace zorvy::test
+
+namespace zorvy::test {
+namespace {
+
+// A 3 x 1 glyph: red, the transparent fuchsia, blue.
+void MakeGlyph(TBitmap& glyph) {
+    glyph.SetPixelFormat(pf32bit);
+    glyph.SetSize(3, 1);
+    glyph.GetCanvas()->SetPixel(0, 0, clRed);
+    glyph.GetCanvas()->SetPixel(1, 0, clFuchsia);
+    glyph.GetCanvas()->SetPixel(2, 0, clBlue);
+    glyph.TransparentMode = tmFixed;
+    glyph.SetTransparentColor(clFuchsia);
+}
+
+TEST(CanvasGlyphs, TheTransparentColourShowsTheBackgroundOrWhatLiesBelow) {
+    TBitmap glyph;
+    MakeGlyph(glyph);
+    TPaintSurface below(5, 1, clGreen);
+    below.Canvas()->PaintTransparentGlyph(1, 0, &glyph);
+    EXPECT_EQ(below.Row(0, {{RGB(0, 128, 0), 'g'}, {RGB(255, 0, 0), 'R'}, {RGB(0, 0, 255), 'B'}}), "gRgBg");
+    TPaintSurface filled(5, 1, clGreen);
+    filled.Canvas()->PaintTransparentGlyph(1, 0, &glyph, true, clYellow);
+    EXPECT_EQ(filled.At(2, 0), RGB(255, 255, 0));
+    EXPECT_EQ(filled.Canvas()->CurrentBrush()->GetStyle(), bsSolid) << "the brush style comes back";
+    TPaintSurface disabled(5, 1, clGreen);
+    disabled.Canvas()->PaintTransparentGlyph(1, 0, &glyph, false);
+    EXPECT_EQ(disabled.At(2, 0), RGB(0, 128, 0)) << "transparent in the disabled look too";
+    EXPECT_NE(disabled.At(1, 0), RGB(255, 0, 0)) << "the disabled look is not the glyph's colour";
+}
+
+TEST(CanvasFonts, FontAngleTurnsTheText) {
+    TPaintSurface s(60, 60);
+    s.Canvas()->CurrentFont()->SetName("DejaVu Sans");
+    s.Canvas()->CurrentFont()->SetHeight(-14);
+    s.Canvas()->SetFontAngle(90);
+    EXPECT_EQ(s.Canvas()->CurrentFont()->GetOrientation(), 900);
+    EXPECT_EQ(s.Canvas()->CurrentFont()->LogFont().lfOutPrecision, OUT_TT_ONLY_PRECIS);
+    s.Canvas()->CurrentBrush()->SetStyle(bsClear);
+    s.bitmap.GetCanvas()->TextOut(20, 55, "WWWW");
+    const TRect ink = s.InkBounds();
+    EXPECT_GT(ink.Height(), ink.Width()) << "upright text is wider than high; turned it is higher";
+}
+
+} // namespace
+} // namespace zorvy::test
