@@ -11,14 +11,15 @@ TImage::TImage(TComponent* owner) : TGraphicControl(owner), picture_(std::make_u
 TImage::~TImage() = default;
 
 void TImage::PictureChanged() {
-    if (autoSize_ && picture_->GetWidth() > 0 && picture_->GetHeight() > 0)
-        SetBounds(left_, top_, picture_->GetWidth(), picture_->GetHeight());
+    AdjustSize();
     Invalidate();
 }
 
-void TImage::SetAutoSize(bool value) {
-    autoSize_ = value;
-    PictureChanged();
+bool TImage::CanAutoSize(int& newWidth, int& newHeight) {
+    if (picture_->GetWidth() <= 0 || picture_->GetHeight() <= 0) return false;
+    newWidth = picture_->GetWidth();
+    newHeight = picture_->GetHeight();
+    return true;
 }
 
 void TImage::SetCenter(bool value) {

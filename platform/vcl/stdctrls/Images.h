@@ -14,10 +14,8 @@ class TImage : public TGraphicControl {
     explicit TImage(TComponent* owner);
     ~TImage() override;
 
-    // Changes to the picture repaint the control (and resize it when AutoSize holds).
+    // Changes to the picture repaint the control (and resize it to the picture when AutoSize holds).
     TPicture* GetPicture() { return picture_.get(); }
-    bool GetAutoSize() const { return autoSize_; }
-    void SetAutoSize(bool value);
     bool GetCenter() const { return center_; }
     void SetCenter(bool value);
     bool GetStretch() const { return stretch_; }
@@ -29,11 +27,11 @@ class TImage : public TGraphicControl {
 
   protected:
     void Paint() override;
+    bool CanAutoSize(int& newWidth, int& newHeight) override;
 
   private:
     void PictureChanged();
     std::unique_ptr<TPicture> picture_;
-    bool autoSize_ = false;
     bool center_ = false;
     bool stretch_ = false;
     bool proportional_ = false;

@@ -10,17 +10,13 @@ TCustomLabel::TCustomLabel(TComponent* owner) : TGraphicControl(owner) {
     parentColor_ = true;
     color_ = clBtnFace;
     SetBounds(0, 0, 65, 17);
-}
-
-void TCustomLabel::SetAutoSize(bool value) {
-    autoSize_ = value;
-    AdjustBounds();
+    SetAutoSize(true);
 }
 
 void TCustomLabel::SetWordWrap(bool value) {
     if (value == wordWrap_) return;
     wordWrap_ = value;
-    AdjustBounds();
+    AdjustSize();
     Invalidate();
 }
 
@@ -46,7 +42,7 @@ void TCustomLabel::SetLayout(TTextLayout value) {
 
 void TCustomLabel::SetShowAccelChar(bool value) {
     showAccelChar_ = value;
-    AdjustBounds();
+    AdjustSize();
     Invalidate();
 }
 
@@ -69,8 +65,7 @@ unsigned TCustomLabel::TextFormat() const {
     return format;
 }
 
-void TCustomLabel::AdjustBounds() {
-    if (!autoSize_) return;
+bool TCustomLabel::CanAutoSize(int& newWidth, int& newHeight) {
     HDC dc = CreateScreenDC();
     HFONT old = SelectObject(dc, font_->GetHandle());
     const std::string caption = GetText();
@@ -81,11 +76,18 @@ void TCustomLabel::AdjustBounds() {
     DrawText(dc, text, r, (TextFormat() & ~(DT_CENTER | DT_RIGHT)) | DT_CALCRECT);
     SelectObject(dc, old);
     DeleteDC(dc);
-    int left = left_;
-    // A right-aligned or centred label keeps its right edge or centre where it was.
-    if (alignment_ == taRightJustify) left = left_ + width_ - r.Width();
-    if (alignment_ == taCenter) left = left_ + (width_ - r.Width()) / 2;
-    SetBounds(wordWrap_ ? left_ : left, top_, wordWrap_ ? width_ : r.Width(), r.Height());
+    if (!wordWrap_) newWidth = r.Width();
+    newHeight = r.Height();
+    return true;
+}
+
+void TCustomLabel::AdjustSize() {
+    // A right-aligned or centred label keeps its right edge or its centre where they were.
+    const int right = left_ + width_, centre = left_ + width_ / 2;
+    TGraphicControl::AdjustSize();
+    if (wordWrap_) return;
+    if (alignment_ == taRightJustify) SetLeft(right - width_);
+    if (alignment_ == taCenter) SetLeft(centre - width_ / 2);
 }
 
 void TCustomLabel::Paint() {
@@ -121,7 +123,7 @@ void TCustomLabel::Dispatch(TMessage& m) {
     case CM_FONTCHANGED:
     case CM_PARENTFONTCHANGED:
         TGraphicControl::Dispatch(m);
-        AdjustBounds();
+        AdjustSize();
         Invalidate();
         return;
     default:

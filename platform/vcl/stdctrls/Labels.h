@@ -11,8 +11,7 @@ class TCustomLabel : public TGraphicControl {
   public:
     explicit TCustomLabel(TComponent* owner);
 
-    bool GetAutoSize() const { return autoSize_; }
-    void SetAutoSize(bool value);
+    // AutoSize (on by default) sizes the label to its text, keeping the width when words wrap.
     bool GetWordWrap() const { return wordWrap_; }
     void SetWordWrap(bool value);
     bool GetTransparent() const { return transparent_; }
@@ -27,17 +26,16 @@ class TCustomLabel : public TGraphicControl {
     TWinControl* GetFocusControl() const { return focusControl_; }
     void SetFocusControl(TWinControl* control);
 
-    // Resizes the label to its text (keeping the width when words wrap).
-    void AdjustBounds();
     void Dispatch(TMessage& message) override;
 
   protected:
     void Paint() override;
+    bool CanAutoSize(int& newWidth, int& newHeight) override;
+    void AdjustSize() override;
     void Notification(TComponent* component, TOperation operation) override;
     unsigned TextFormat() const;
 
   private:
-    bool autoSize_ = true;
     bool wordWrap_ = false;
     bool transparent_ = false;
     TAlignment alignment_ = taLeftJustify;

@@ -34,12 +34,6 @@ void TCustomPanel::SetBevelWidth(int value) {
     FrameChanged();
 }
 
-void TCustomPanel::SetBorderWidth(int value) {
-    if (value < 0 || value == borderWidth_) return;
-    borderWidth_ = value;
-    FrameChanged();
-}
-
 void TCustomPanel::SetBorderStyle(TPanelBorderStyle value) {
     if (value == borderStyle_) return;
     borderStyle_ = value;
@@ -57,14 +51,14 @@ void TCustomPanel::SetVerticalAlignment(TTextLayout value) {
 }
 
 int TCustomPanel::FrameWidth() const {
-    int w = borderWidth_ + (borderStyle_ == pbsSingle ? 1 : 0);
+    int w = borderStyle_ == pbsSingle ? 1 : 0;
     if (bevelOuter_ != bvNone) w += bevelWidth_;
     if (bevelInner_ != bvNone) w += bevelWidth_;
     return w;
 }
 
 void TCustomPanel::AdjustClientRect(TRect& rect) {
-    TCustomControl::AdjustClientRect(rect);
+    TCustomControl::AdjustClientRect(rect); // the border width
     const int w = FrameWidth();
     InflateRect(rect, -w, -w);
 }
@@ -92,7 +86,7 @@ void TCustomPanel::Paint() {
                 bevelWidth_);
     };
     bevel(bevelOuter_);
-    InflateRect(r, -borderWidth_, -borderWidth_);
+    InflateRect(r, -GetBorderWidth(), -GetBorderWidth());
     bevel(bevelInner_);
     const std::string caption = GetText();
     if (caption.empty()) return;

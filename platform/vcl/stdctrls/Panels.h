@@ -13,15 +13,14 @@ class TCustomPanel : public TCustomControl {
   public:
     explicit TCustomPanel(TComponent* owner);
 
-    // Frame, from the outside in: outer bevel, BorderWidth pixels of Color, inner bevel.
+    // Frame, from the outside in: outer bevel, BorderWidth pixels of Color (the windowed control's
+    // BorderWidth), inner bevel.
     TBevelCut GetBevelInner() const { return bevelInner_; }
     void SetBevelInner(TBevelCut value);
     TBevelCut GetBevelOuter() const { return bevelOuter_; }
     void SetBevelOuter(TBevelCut value);
     int GetBevelWidth() const { return bevelWidth_; }
     void SetBevelWidth(int value);
-    int GetBorderWidth() const { return borderWidth_; }
-    void SetBorderWidth(int value);
     // A single black line around everything else.
     TPanelBorderStyle GetBorderStyle() const { return borderStyle_; }
     void SetBorderStyle(TPanelBorderStyle value);
@@ -39,7 +38,7 @@ class TCustomPanel : public TCustomControl {
     void Paint() override;
     void AdjustClientRect(TRect& rect) override;
     void CMTextChanged(TMessage& m) override;
-    // The width of the whole frame on each side.
+    // The width of the bevels and the single line on each side (the border width comes on top).
     int FrameWidth() const;
     void FrameChanged();
 
@@ -47,7 +46,6 @@ class TCustomPanel : public TCustomControl {
     TBevelCut bevelInner_ = bvNone;
     TBevelCut bevelOuter_ = bvRaised;
     int bevelWidth_ = 1;
-    int borderWidth_ = 0;
     TPanelBorderStyle borderStyle_ = pbsNone;
     TAlignment alignment_ = taCenter;
     TTextLayout verticalAlignment_ = tlCenter;
