@@ -1,6 +1,7 @@
 #pragma once
 // TPanel: a container with raised or lowered bevels, an optional border and a caption; the client
-// area its children align in lies inside the bevels and the border.
+// area its children align in lies inside the bevels and the border. As every windowed control, it
+// is a docking target when its DockSite is set.
 #include "platform/vcl/Controls.h"
 
 namespace zorvy {
@@ -30,9 +31,6 @@ class TCustomPanel : public TCustomControl {
     void SetAlignment(TAlignment value);
     TTextLayout GetVerticalAlignment() const { return verticalAlignment_; }
     void SetVerticalAlignment(TTextLayout value);
-
-    // Whether the panel accepts docked windows (forms placed into it with SetParent).
-    bool DockSite = false;
 
   protected:
     void Paint() override;
