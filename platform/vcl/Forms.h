@@ -332,6 +332,9 @@ class TScreen : public TComponent {
     TFont* GetHintFont() { return &hintFont_; }
     TFont* GetMenuFont() { return &menuFont_; }
     TFont* GetIconFont() { return &iconFont_; }
+    // Takes the menu, hint (status) and icon (message) fonts from the system's non-client metrics;
+    // runs at start and again when the metrics change.
+    void UpdateSystemFonts();
 
   private:
     TCursor cursor_ = crDefault;

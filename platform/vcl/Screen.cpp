@@ -42,6 +42,20 @@ TScreen::TScreen(TComponent* owner) : TComponent(owner) {
     };
     hintFont_.SetColor(clInfoText);
     menuFont_.SetColor(clMenuText);
+    UpdateSystemFonts();
+}
+
+void TScreen::UpdateSystemFonts() {
+    NONCLIENTMETRICS metrics;
+    if (!SystemParametersInfo(SPI_GETNONCLIENTMETRICS, 0, &metrics)) return;
+    for (auto [font, log] : {std::pair{&menuFont_, &metrics.lfMenuFont}, std::pair{&hintFont_, &metrics.lfStatusFont},
+                             std::pair{&iconFont_, &metrics.lfMessageFont}}) {
+        const TColor color = font->GetColor();
+        HFONT handle = CreateFontIndirect(*log);
+        font->SetHandle(handle);
+        DeleteObject(handle);
+        font->SetColor(color);
+    }
 }
 
 TScreen::~TScreen() {

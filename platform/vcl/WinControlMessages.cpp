@@ -6,6 +6,7 @@
 #include "platform/vcl/Controls.h"
 #include "platform/vcl/Forms.h"
 #include "platform/win/OwnerDraw.h"
+#include "platform/win/SystemInfo.h"
 #include "platform/win/Windows.h"
 
 namespace zorvy {
@@ -97,6 +98,9 @@ void TWinControl::CMSysColorChange(TMessage& m) {
 }
 
 void TWinControl::CMWinIniChange(TMessage& m) {
+    // The screen's fonts follow the system's; every top-level window passes the notice on, and taking
+    // the same fonts again changes nothing.
+    if (!parent_ && Screen && m.WParam == SPI_SETNONCLIENTMETRICS) Screen->UpdateSystemFonts();
     Broadcast(m);
     m.Result = 0;
 }

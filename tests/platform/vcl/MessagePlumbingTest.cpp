@@ -275,8 +275,11 @@ TEST_F(MessagePlumbing, NonClientMetricsAnswerAndAChangeIsAnnounced) {
     tap.Attach(child, {CM_WININICHANGE});
     const NONCLIENTMETRICS saved = m;
     m.iScrollWidth = 21;
+    m.lfMenuFont.lfHeight = -19;
     ASSERT_TRUE(SystemParametersInfo(SPI_SETNONCLIENTMETRICS, 0, &m));
     EXPECT_EQ(GetSystemMetrics(SM_CXVSCROLL), 21);
+    EXPECT_EQ(Screen->GetMenuFont()->GetHeight(), -19) << "the screen's menu font follows";
+    EXPECT_EQ(Screen->GetMenuFont()->GetColor(), clMenuText);
     ASSERT_EQ(tap.seen.size(), 1u);
     EXPECT_EQ(tap.seen[0].second, static_cast<WPARAM>(SPI_SETNONCLIENTMETRICS));
     SystemParametersInfo(SPI_SETNONCLIENTMETRICS, 0, const_cast<NONCLIENTMETRICS*>(&saved));
