@@ -149,7 +149,10 @@ LRESULT EditProc(TEditState& e, UINT msg, WPARAM wParam, LPARAM lParam) {
         UpdateFont(e);
         RelayoutLines(e);
         DefWindowProc(hwnd, msg, wParam, lParam);
-        if (e.focused) CreateCaret(hwnd, 1, e.lineHeight), ShowCaret(hwnd);
+        if (e.focused) {
+            CreateCaret(hwnd, 1, e.lineHeight);
+            ShowCaret(hwnd);
+        }
         UpdateScrollBars(e);
         PlaceCaret(e);
         if (lParam) InvalidateEdit(e);

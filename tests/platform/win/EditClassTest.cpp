@@ -320,6 +320,50 @@ TEST_F(EditClass, PositionsAndPointsAgree) {
     EXPECT_EQ(Sel(edit), (std::pair<int, int>{1, 13}));
 }
 
+TEST_F(EditClass, AlignmentAndMarginsPlaceTheText) {
+    struct Case {
+        std::uint32_t style;
+        int left, right; // margins
+    };
+    // The text's ends against the 200-pixel field: left-aligned it starts at the left margin,
+    // right-aligned it ends at the right margin, centred it leaves the same room on both sides.
+    for (const Case c : {Case{0, 1, 1}, Case{ES_RIGHT, 1, 1}, Case{ES_CENTER, 1, 1}, Case{0, 12, 3},
+                         Case{ES_RIGHT, 5, 20}, Case{ES_CENTER, 10, 30}}) {
+        HWND edit = MakeEdit(c.style, "Zorvy \xE4\xB8\xAD", 200, 24);
+        SendMessage(edit, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MakeLParam(c.left, c.right));
+        const int start = GetXLParam(SendMessage(edit, EM_POSFROMCHAR, 0));
+        const int end = GetXLParam(SendMessage(edit, EM_POSFROMCHAR, 9));
+        EXPECT_EQ(SendMessage(edit, EM_GETMARGINS), MakeLParam(c.left, c.right));
+        if (c.style == 0) EXPECT_EQ(start, c.left);
+        if (c.style == ES_RIGHT) EXPECT_EQ(end, 200 - c.right);
+        if (c.style == ES_CENTER) EXPECT_LE(std::abs((start - c.left) - (200 - c.right - end)), 1);
+        DestroyWindow(top);
+    }
+}
+
+TEST_F(EditClass, WordWrapBreaksAfterSpacesWithinTheWidth) {
+    const std::string text = "the quick brown fox jumps over the lazy dog and keeps running around the field";
+    HWND edit = MakeEdit(ES_MULTILINE, text, 120, 200);
+    const int lines = static_cast<int>(SendMessage(edit, EM_GETLINECOUNT));
+    EXPECT_GT(lines, 3);
+    TRect format;
+    SendMessage(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    for (int i = 1; i < lines; ++i) {
+        const auto start = static_cast<std::size_t>(SendMessage(edit, EM_LINEINDEX, i));
+        EXPECT_EQ(text[start - 1], ' ') << "line " << i << " starts after a space";
+        // The line before ends (its space aside) inside the field.
+        const int endX = GetXLParam(SendMessage(edit, EM_POSFROMCHAR, start - 1));
+        EXPECT_LE(endX, format.Right) << "line " << i - 1;
+    }
+    std::string joined;
+    for (int i = 0; i < lines; ++i) {
+        std::string line;
+        SendMessage(edit, EM_GETLINE, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&line));
+        joined += line;
+    }
+    EXPECT_EQ(joined, text) << "wrapping loses nothing";
+}
+
 TEST_F(EditClass, ACompositionShowsAtTheCaretUntilItIsCommitted) {
     HWND edit = MakeEdit(0, "ab");
     SetFocus(edit);
