@@ -297,13 +297,29 @@ void TcxContainer::KeyDown(std::uint16_t& key, TShiftState shift) {
     key = 0;
     auto* form = GetParentForm(this);
     if (!form) return;
-    // The next tab stop outside this container: its own inner controls are not stops of their own.
-    TWinControl* next = this;
+    // The next tab stop outside this container, counted from its active control (which may be the
+    // inner control standing in its place): its own inner controls are not stops of their own.
+    TWinControl* start = form->GetActiveControl();
+    if (!start || !ContainsControl(start)) start = this;
+    TWinControl* next = start;
     do {
         next = form->FindNextControl(next, !(shift & ssShift), true, false);
-    } while (next && next != this && ContainsControl(next));
-    if (next && next != this) next->SetFocus();
+    } while (next && next != start && ContainsControl(next));
+    if (next && next != start && !ContainsControl(next)) next->SetFocus();
     if (self && HandleAllocated() && GetFocus() == handle_ && innerControl_) innerControl_->SetFocus();
+}
+
+void TcxContainer::GetTabOrderList(std::vector<TWinControl*>& list) const {
+    TcxControl::GetTabOrderList(list);
+    if (UsesStandardChildLayout() || !innerControl_) return;
+    auto* form = GetParentForm(const_cast<TcxContainer*>(this));
+    if (!form || form->GetActiveControl() != innerControl_ || !CanFocus()) return;
+    std::erase(list, innerControl_);
+    const auto self = std::find(list.begin(), list.end(), this);
+    if (self != list.end())
+        *self = innerControl_;
+    else
+        list.push_back(innerControl_);
 }
 
 bool TcxContainer::PreviewInnerMessage(TMessage& m) {

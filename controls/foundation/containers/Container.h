@@ -99,6 +99,9 @@ class TcxContainer : public TcxControl, public IcxMouseTrackingCaller {
     // Margins (left, top, right, bottom) between the bounds and the border rectangle.
     virtual TRect GetBorderExtent() const;
     void KeyDown(std::uint16_t& key, TShiftState shift) override;
+    // While the inner control is the form's active control it stands in the tab order in the
+    // container's place, so that moving backwards from it leaves the container.
+    void GetTabOrderList(std::vector<TWinControl*>& list) const override;
 
   protected:
     // ParentColor from DefaultsToParentColor and IsInplaceEditor. The constructor runs it with this

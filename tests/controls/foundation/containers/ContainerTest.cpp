@@ -90,6 +90,41 @@ TEST_F(Container, TabAndShiftTabMoveThroughTheInnerControlsAndOut) {
     }
 }
 
+// An editor-like container: it leaves Tab to the form, and its inner window does not want it.
+class TEditorContainer : public TcxContainer {
+  public:
+    explicit TEditorContainer(TComponent* owner) : TcxContainer(owner) {
+        Inner = new TCustomControl(this);
+        Inner->SetParent(this);
+        Inner->SetTabStop(true);
+        SetInnerControl(Inner);
+    }
+    TCustomControl* Inner;
+
+  protected:
+    bool HandlesTabKey() const override { return false; }
+};
+
+TEST_F(Container, TheFormsOwnTabbingLeavesAContainerBackwardsFromItsInnerControl) {
+    TForm* form = NewForm();
+    auto* before = new TCustomControl(form);
+    before->SetParent(form);
+    before->SetBounds(10, 100, 100, 21);
+    before->SetTabStop(true);
+    auto* editor = new TEditorContainer(form);
+    editor->SetParent(form);
+    editor->SetBounds(10, 10, 100, 21);
+    Shown(form);
+    editor->SetFocus();
+    Pump();
+    ASSERT_TRUE(editor->Inner->Focused());
+    InjectKey(VK_SHIFT, true);
+    display.PressKey(VK_TAB);
+    InjectKey(VK_SHIFT, false);
+    Pump();
+    EXPECT_TRUE(before->Focused()) << "not back into the container, which would hand the focus to its inner window";
+}
+
 TEST_F(Container, AStateChangeRepaintsOnlyTheFrameAroundTheInnerWindow) {
     TForm* form = NewForm();
     TTestContainer* withInner = Add(form, Rect(10, 10, 110, 41));
