@@ -17,6 +17,8 @@
 namespace zorvy {
 namespace {
 
+constexpr LPARAM PrintNonClient = 2; // WM_PRINT: draw the non-client area too
+
 std::string EncodeCharacter(char32_t c) {
     std::string out;
     if (c < 0x80) {
@@ -183,6 +185,17 @@ void TcxCustomInnerListBox::Dispatch(TMessage& m) {
         }
         return;
     }
+    case WM_PRINT:
+        // The corner between the bars is painted here; the rest of the frame by the default.
+        if (m.LParam & PrintNonClient) {
+            m.LParam &= ~PrintNonClient;
+            PaintScrollBarCorner(reinterpret_cast<HDC>(m.WParam));
+        }
+        DefaultHandler(m);
+        return;
+    case WM_PRINTCLIENT:
+        DefaultHandler(m);
+        return;
     case WM_SETREDRAW:
         DefaultHandler(m);
         redrawLocked_ = m.WParam == 0;

@@ -176,6 +176,16 @@ TEST_F(EditorPopup, TheOwnerCaptionStaysActiveWhileThePopupHasTheFocusAndIsRight
     SendMessage(form->GetHandle(), WM_NCACTIVATE, 0);
     EXPECT_EQ(captions, (std::vector<WPARAM>{0, 0}));
 
+    // Closed by a click outside: the form that takes the activation shows it.
+    popup->Popup(nullptr);
+    Pump();
+    captions.clear();
+    display.Click(form->GetHandle(), 300, 150);
+    Pump();
+    EXPECT_FALSE(popup->IsOpen());
+    ASSERT_FALSE(captions.empty());
+    EXPECT_EQ(captions.back(), 1u);
+
     // Closed by the owner going away: no suppression is left behind either.
     popup->Popup(nullptr);
     Pump();

@@ -1,4 +1,4 @@
-#include "controls/foundation/scrollbars/ScrollBar.h"
+#include "controls/foundation/scrollbars/ControlScrollBar.h"
 #include "tests/controls/foundation/FoundationFixture.h"
 
 #include "platform/rtl/Exceptions.h"
@@ -193,6 +193,29 @@ TEST_F(ScrollBar, DisablingTheBarDuringAThumbDragEndsTheDragAndTheBarStaysDisabl
     EXPECT_EQ(log.back(), "8:45");
     display.ReleaseMouse(bar->GetHandle(), 100, 8);
     Pump();
+}
+
+TEST_F(ScrollBar, TheLookAndFeelsPainterDrawsTheHotPartAndAControlsBarsFollowItsLookAndFeel) {
+    TcxScrollBar* bar = NewBar();
+    bar->SetScrollParams(0, 100, 50, 0, true);
+    bar->GetLookAndFeel()->SetKind(lfUltraFlat);
+    TWinControl* form = bar->GetParent();
+    display.MoveMouse(form->GetHandle(), 300, 200);
+    Pump();
+    const COLORREF normal = PixelAt(form, 10 + 200 - 3, 10 + 3);
+    display.MoveMouse(bar->GetHandle(), 200 - 8, 8);
+    Pump();
+    EXPECT_NE(PixelAt(form, 10 + 200 - 3, 10 + 3), normal) << "the ultra-flat painter shows the hot arrow";
+    bar->GetLookAndFeel()->SetKind(lfStandard);
+    Pump();
+    EXPECT_EQ(bar->GetPartState(spThumb), cxbsNormal) << "the standard painter does not hot-track the thumb";
+
+    TcxControl control(nullptr);
+    control.GetLookAndFeel()->SetKind(lfOffice11);
+    ASSERT_NE(control.GetVScrollBar(), nullptr);
+    EXPECT_EQ(control.GetVScrollBar()->GetLookAndFeel()->GetKind(), lfOffice11);
+    control.GetLookAndFeel()->SetKind(lfFlat);
+    EXPECT_EQ(control.GetHScrollBar()->GetLookAndFeel()->GetKind(), lfFlat);
 }
 
 TEST_F(ScrollBar, AnOnScrollHandlerThatFreesTheBarEndsThePress) {
