@@ -37,18 +37,22 @@ class LockHolder {
         const std::string ready = file + ".locked";
         pid_ = fork();
         if (pid_ == 0) {
+            // Its own process group, so the shell that sqlite3 starts for ".system" goes with it and
+            // does not hold the test's output open for another minute.
+            setpgid(0, 0);
             execlp("sqlite3", "sqlite3", file.c_str(), begin.c_str(),
                    "insert into FL_issue (LotIssue) values ('x');",
                    (".system touch " + ready + "; sleep 60").c_str(), static_cast<char*>(nullptr));
             _exit(127);
         }
+        setpgid(pid_, pid_);
         for (int i = 0; i < 400 && !std::filesystem::exists(ready); ++i)
             std::this_thread::sleep_for(std::chrono::milliseconds(25));
         if (!std::filesystem::exists(ready))
             throw std::runtime_error("sqlite3 did not take the lock (is it installed?)");
     }
     ~LockHolder() {
-        kill(pid_, SIGKILL);
+        kill(-pid_, SIGKILL);
         waitpid(pid_, nullptr, 0);
     }
 
