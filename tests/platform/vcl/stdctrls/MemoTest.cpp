@@ -8,6 +8,10 @@
 #include "platform/win/VirtualKeys.h"
 #include "tests/platform/vcl/VclFixture.h"
 
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
 namespace zorvy::test {
 namespace {
 
@@ -26,6 +30,14 @@ TEST(MemoLines, EditsInTheMiddleKeepEveryLineInPlace) {
     EXPECT_THROW(lines.Insert(5, "y"), EListError);
     lines.Add("a\r\nb");
     EXPECT_EQ(lines.GetCount(), 6) << "an added text with a line break adds two lines";
+
+    // Saved, every line ends with CR LF, as result files are written.
+    const std::string path = (std::filesystem::temp_directory_path() / "zorvy-memo-save-test.txt").string();
+    lines.SaveToFile(path);
+    std::ifstream in(path, std::ios::binary);
+    const std::string saved((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::filesystem::remove(path);
+    EXPECT_EQ(saved, "中文\r\nx\r\n05\r\nlast\r\na\r\nb\r\n");
 }
 
 class Memo : public VclTest {
