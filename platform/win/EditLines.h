@@ -25,7 +25,6 @@ class TEditLines {
 
     TEditLines() { lines_.push_back({}); }
     void SetWrap(TWrap wrap) { wrap_ = std::move(wrap); }
-    bool Wraps() const { return static_cast<bool>(wrap_); }
     void Rebuild(const std::string& text);
     // text[pos, pos + removed) has become `inserted` bytes (text is the new text).
     void Update(const std::string& text, std::size_t pos, std::size_t removed, std::size_t inserted);

@@ -202,7 +202,6 @@ constexpr LRESULT LB_OKAY = 0;
 constexpr LRESULT LB_ERR = -1;
 constexpr UINT LBN_SELCHANGE = 0x0310;
 constexpr UINT LBN_DBLCLK = 0x0311;
-constexpr UINT LBN_SELCANCEL = 0x0312;
 constexpr UINT LBN_SETFOCUS = 0x0313;
 constexpr UINT LBN_KILLFOCUS = 0x0314;
 

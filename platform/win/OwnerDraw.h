@@ -20,12 +20,10 @@ constexpr UINT ODA_FOCUS = 0x4;
 
 // The item's state.
 constexpr UINT ODS_SELECTED = 0x0001;
-constexpr UINT ODS_GRAYED = 0x0002;
 constexpr UINT ODS_DISABLED = 0x0004;
 constexpr UINT ODS_CHECKED = 0x0008;
 constexpr UINT ODS_FOCUS = 0x0010;
 constexpr UINT ODS_DEFAULT = 0x0020;
-constexpr UINT ODS_COMBOBOXEDIT = 0x1000;
 
 struct DRAWITEMSTRUCT {
     UINT CtlType = 0;

@@ -103,6 +103,13 @@ LRESULT ScrollBarClassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return GetScrollPos(hwnd, SB_CTL);
     case SBM_SETRANGE:
         return SetScrollRange(hwnd, SB_CTL, static_cast<int>(wParam), static_cast<int>(lParam), true) ? 1 : 0;
+    case SBM_GETRANGE: {
+        int min = 0, max = 0;
+        GetScrollRange(hwnd, SB_CTL, min, max);
+        if (wParam) *reinterpret_cast<int*>(wParam) = min;
+        if (lParam) *reinterpret_cast<int*>(lParam) = max;
+        return 0;
+    }
     case SBM_ENABLE_ARROWS:
         return EnableScrollBar(hwnd, SB_CTL, static_cast<UINT>(wParam)) ? 1 : 0;
     case SBM_GETSCROLLBARINFO:

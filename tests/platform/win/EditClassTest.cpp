@@ -334,9 +334,13 @@ TEST_F(EditClass, AlignmentAndMarginsPlaceTheText) {
         const int start = GetXLParam(SendMessage(edit, EM_POSFROMCHAR, 0));
         const int end = GetXLParam(SendMessage(edit, EM_POSFROMCHAR, 9));
         EXPECT_EQ(SendMessage(edit, EM_GETMARGINS), MakeLParam(c.left, c.right));
-        if (c.style == 0) EXPECT_EQ(start, c.left);
-        if (c.style == ES_RIGHT) EXPECT_EQ(end, 200 - c.right);
-        if (c.style == ES_CENTER) EXPECT_LE(std::abs((start - c.left) - (200 - c.right - end)), 1);
+        if (c.style == 0) {
+            EXPECT_EQ(start, c.left);
+        } else if (c.style == ES_RIGHT) {
+            EXPECT_EQ(end, 200 - c.right);
+        } else {
+            EXPECT_LE(std::abs((start - c.left) - (200 - c.right - end)), 1);
+        }
         DestroyWindow(top);
     }
 }

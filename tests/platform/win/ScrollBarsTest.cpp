@@ -232,6 +232,10 @@ TEST_F(ScrollBars, AScrollBarControlTellsItsParentAndNamesItself) {
     ScrollsItself(parent);
     SendMessage(bar, SBM_SETRANGE, 0, 100);
     SendMessage(bar, SBM_SETPOS, 50, 1);
+    int min = -1, max = -1;
+    SendMessage(bar, SBM_GETRANGE, reinterpret_cast<WPARAM>(&min), reinterpret_cast<LPARAM>(&max));
+    EXPECT_EQ(min, 0);
+    EXPECT_EQ(max, 100);
     display->Click(bar, 195, 8);
     Pump();
     ASSERT_EQ(notes.size(), 2u);
