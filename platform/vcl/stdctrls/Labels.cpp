@@ -81,6 +81,11 @@ bool TCustomLabel::CanAutoSize(int& newWidth, int& newHeight) {
     return true;
 }
 
+void TCustomLabel::Resize() {
+    TGraphicControl::Resize();
+    if (wordWrap_) AdjustSize();
+}
+
 void TCustomLabel::AdjustSize() {
     // A right-aligned or centred label keeps its right edge or its centre where they were.
     const int right = left_ + width_, centre = left_ + width_ / 2;

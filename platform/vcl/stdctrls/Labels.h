@@ -32,6 +32,8 @@ class TCustomLabel : public TGraphicControl {
     void Paint() override;
     bool CanAutoSize(int& newWidth, int& newHeight) override;
     void AdjustSize() override;
+    // A wrapping label takes the height its new width needs.
+    void Resize() override;
     void Notification(TComponent* component, TOperation operation) override;
     unsigned TextFormat() const;
 

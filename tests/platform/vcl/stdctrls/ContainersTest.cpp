@@ -68,6 +68,36 @@ TEST_F(Containers, ALabelSizesToItsTextAndItsAcceleratorFocusesItsControl) {
     EXPECT_EQ(label->GetFocusControl(), nullptr) << "a freed focus control is forgotten";
 }
 
+TEST_F(Containers, AWrappingLabelGrowsDownAndATransparentOneShowsItsParent) {
+    TForm* form = NewForm();
+    form->SetColor(clYellow);
+    auto* label = new TLabel(form);
+    label->SetParent(form);
+    label->SetLeft(10);
+    label->SetCaption("Alpha Beta");
+    const int oneLine = label->GetHeight();
+    const int fullWidth = label->GetWidth();
+    label->SetWordWrap(true);
+    label->SetWidth(fullWidth / 2 + 2); // room for one of the words only
+    EXPECT_EQ(label->GetHeight(), 2 * oneLine) << "the second word goes to a second line";
+    EXPECT_EQ(label->GetWidth(), fullWidth / 2 + 2) << "a wrapping label keeps its width";
+    auto* right = new TLabel(form);
+    right->SetParent(form);
+    right->SetAlignment(taRightJustify);
+    right->SetBounds(100, 60, 80, 17);
+    right->SetCaption("x");
+    EXPECT_EQ(right->GetLeft() + right->GetWidth(), 180) << "a right-aligned label keeps its right edge";
+    label->SetWordWrap(false);
+    label->SetColor(clRed);
+    label->SetParentColor(false);
+    form->Show();
+    Pump();
+    EXPECT_EQ(PixelAt(form, label->GetLeft() + label->GetWidth() - 1, 1), ColorToRGB(clRed));
+    label->SetTransparent(true);
+    Pump();
+    EXPECT_EQ(PixelAt(form, label->GetLeft() + label->GetWidth() - 1, 1), ColorToRGB(clYellow));
+}
+
 TEST_F(Containers, AStatusBarDrawsItsPanelTextsInTheirWidths) {
     TForm* form = NewForm(400, 100);
     auto* bar = new TStatusBar(form);
