@@ -1,7 +1,8 @@
 // The canvas's common operations through the control layer, each after the raw drawing-layer call that
 // does the same work: a single-line text with an end ellipsis, a frame of four sides, rotating a
-// 1000 x 700 bitmap by a half turn, a 1000 x 30 gradient of 256 bands, and solid brushes for 200 colours in turn (more than the cache
-// holds, so it keeps evicting). Each wrapper reports its time as x_baseline, a ratio to the raw call.
+// 1000 x 700 bitmap by a half turn, a 1000 x 30 gradient of 256 bands, and solid brushes for 200 colours in
+// turn (more than the cache holds, so it keeps evicting). Each wrapper reports its time as x_baseline, a
+// ratio to the raw call.
 #include "controls/foundation/graphics/BrushCache.h"
 #include "controls/foundation/graphics/Canvas.h"
 #include "controls/foundation/lookandfeel/Office11Colors.h"
@@ -88,7 +89,8 @@ BENCHMARK(Raw_FrameFourSides);
 
 void Canvas_FrameFourSides(benchmark::State& state) {
     TBenchCanvas s;
-    Report(state, "frame", TimedLoop(state, [&] { s.canvas->FrameRectSides(Rect(10, 10, 200, 40), clGray); }));
+    Report(state, "frame",
+           TimedLoop(state, [&] { s.canvas->FrameRectSides(Rect(10, 10, 200, 40), clGray); }));
 }
 BENCHMARK(Canvas_FrameFourSides);
 
@@ -96,8 +98,8 @@ void Raw_HalfTurn1000x700(benchmark::State& state) {
     TBenchCanvas s, target;
     HDC source = s.DC(), dest = target.DC();
     // Mirrored in both directions: a half turn.
-    Baselines()["rotate"] = TimedLoop(
-        state, [&] { StretchBlt(dest, 999, 699, -1000, -700, source, 0, 0, 1000, 700, SRCCOPY); });
+    Baselines()["rotate"] =
+        TimedLoop(state, [&] { StretchBlt(dest, 999, 699, -1000, -700, source, 0, 0, 1000, 700, SRCCOPY); });
 }
 BENCHMARK(Raw_HalfTurn1000x700);
 
@@ -131,7 +133,8 @@ void Canvas_Gradient1000x30(benchmark::State& state) {
     TBenchCanvas s;
     HDC dc = s.DC();
     Report(state, "gradient", TimedLoop(state, [&] {
-               FillGradientRect(dc, Rect(0, 0, 1000, 30), TColor(RGB(0, 255, 128)), TColor(RGB(255, 0, 128)), true);
+               FillGradientRect(dc, Rect(0, 0, 1000, 30), TColor(RGB(0, 255, 128)), TColor(RGB(255, 0, 128)),
+                                true);
            }));
 }
 BENCHMARK(Canvas_Gradient1000x30);

@@ -16,11 +16,16 @@ constexpr int Elements = 1000;
 
 TcxLookAndFeelPainterClass PainterAt(int index) {
     switch (index) {
-    case 0: return TcxStandardLookAndFeelPainter::Instance();
-    case 1: return TcxFlatLookAndFeelPainter::Instance();
-    case 2: return TcxUltraFlatLookAndFeelPainter::Instance();
-    case 3: return TcxOffice11LookAndFeelPainter::Instance();
-    default: return TcxWinXPLookAndFeelPainter::Instance();
+    case 0:
+        return TcxStandardLookAndFeelPainter::Instance();
+    case 1:
+        return TcxFlatLookAndFeelPainter::Instance();
+    case 2:
+        return TcxUltraFlatLookAndFeelPainter::Instance();
+    case 3:
+        return TcxOffice11LookAndFeelPainter::Instance();
+    default:
+        return TcxWinXPLookAndFeelPainter::Instance();
     }
 }
 
@@ -49,8 +54,8 @@ TRect Cell(int i, int w, int h) {
 
 void SetLabel(benchmark::State& state) {
     state.SetLabel(PainterAt(int(state.range(0)))->ClassName());
-    state.counters["ns_per_element"] =
-        benchmark::Counter(double(state.iterations()) * Elements, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
+    state.counters["ns_per_element"] = benchmark::Counter(
+        double(state.iterations()) * Elements, benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 void Buttons(benchmark::State& state) {

@@ -44,14 +44,22 @@ std::string TwoDigits(int v) {
 std::string GetLocaleInfo(int item) {
     const TFormatSettings s = LocaleSettings();
     switch (item) {
-    case LOCALE_SDATE: return std::string(1, s.DateSeparator);
-    case LOCALE_STIME: return std::string(1, s.TimeSeparator);
-    case LOCALE_SSHORTDATE: return ToPicture(s.ShortDateFormat);
-    case LOCALE_S1159: return s.TimeAMString;
-    case LOCALE_S2359: return s.TimePMString;
-    case LOCALE_IFIRSTDAYOFWEEK: return std::to_string(s.FirstDayOfWeek);
-    case LOCALE_IFIRSTWEEKOFYEAR: return "0";
-    default: return {};
+    case LOCALE_SDATE:
+        return std::string(1, s.DateSeparator);
+    case LOCALE_STIME:
+        return std::string(1, s.TimeSeparator);
+    case LOCALE_SSHORTDATE:
+        return ToPicture(s.ShortDateFormat);
+    case LOCALE_S1159:
+        return s.TimeAMString;
+    case LOCALE_S2359:
+        return s.TimePMString;
+    case LOCALE_IFIRSTDAYOFWEEK:
+        return std::to_string(s.FirstDayOfWeek);
+    case LOCALE_IFIRSTWEEKOFYEAR:
+        return "0";
+    default:
+        return {};
     }
 }
 
@@ -85,24 +93,27 @@ std::string GetDateFormat(const TSystemTime& date, const std::string& picture) {
         const int dow = DayOfWeek(check) - 1;
         switch (c) {
         case 'd':
-            text += run == 1 ? std::to_string(date.wDay)
-                  : run == 2 ? TwoDigits(date.wDay)
-                  : run == 3 ? s.ShortDayNames[size_t(dow)]
-                             : s.LongDayNames[size_t(dow)];
+            text += run == 1   ? std::to_string(date.wDay)
+                    : run == 2 ? TwoDigits(date.wDay)
+                    : run == 3 ? s.ShortDayNames[size_t(dow)]
+                               : s.LongDayNames[size_t(dow)];
             break;
         case 'M':
-            text += run == 1 ? std::to_string(date.wMonth)
-                  : run == 2 ? TwoDigits(date.wMonth)
-                  : run == 3 ? s.ShortMonthNames[size_t(date.wMonth - 1)]
-                             : s.LongMonthNames[size_t(date.wMonth - 1)];
+            text += run == 1   ? std::to_string(date.wMonth)
+                    : run == 2 ? TwoDigits(date.wMonth)
+                    : run == 3 ? s.ShortMonthNames[size_t(date.wMonth - 1)]
+                               : s.LongMonthNames[size_t(date.wMonth - 1)];
             break;
         case 'y':
-            text += run == 1 ? std::to_string(date.wYear % 100)
-                  : run == 2 ? TwoDigits(date.wYear % 100)
-                             : std::to_string(date.wYear);
+            text += run == 1   ? std::to_string(date.wYear % 100)
+                    : run == 2 ? TwoDigits(date.wYear % 100)
+                               : std::to_string(date.wYear);
             break;
-        case 'g': break; // no eras
-        default: text.append(run, c); break;
+        case 'g':
+            break; // no eras
+        default:
+            text.append(run, c);
+            break;
         }
         i += run;
     }

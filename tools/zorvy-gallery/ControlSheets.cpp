@@ -40,8 +40,8 @@ TShot Photograph(TWinControl* control) {
 
 TCellPainter Cell(const TShot& shot) {
     return [shot](TcxCanvas* c, const TRect& r) {
-        c->DrawGraphicAt(r.Left + (r.Width() - shot->GetWidth()) / 2, r.Top + (r.Height() - shot->GetHeight()) / 2,
-                         shot.get());
+        c->DrawGraphicAt(r.Left + (r.Width() - shot->GetWidth()) / 2,
+                         r.Top + (r.Height() - shot->GetHeight()) / 2, shot.get());
     };
 }
 
@@ -72,7 +72,8 @@ void ScrollBarRows(TGallerySheet& sheet, THeadlessDisplay& display, TForm* form,
     struct {
         const char* label;
         TPoint at;
-    } const rows[] = {{"滚动条 箭头 Arrow", {72, 8}}, {"滚动条 滑块 Thumb", {35, 8}}, {"滚动条 轨道 Track", {60, 8}}};
+    } const rows[] = {
+        {"滚动条 箭头 Arrow", {72, 8}}, {"滚动条 滑块 Thumb", {35, 8}}, {"滚动条 轨道 Track", {60, 8}}};
     for (const auto& row : rows) {
         std::vector<TCellPainter> cells;
         display.MoveMouse(form->GetHandle(), away.X, away.Y);
@@ -102,9 +103,9 @@ void ContainerRows(TGallerySheet& sheet, THeadlessDisplay& display, TForm* form,
         const char* label;
         int border; // -1: the look-and-feel's own
         bool shadow;
-    } const rows[] = {{"容器 默认 Default", -1, false}, {"容器 单线 Single", cbsSingle, false},
-                      {"容器 粗线 Thick", cbsThick, false},  {"容器 平面 Flat", cbsFlat, false},
-                      {"容器 立体 3D", cbs3D, false},        {"容器 无边 None", cbsNone, false},
+    } const rows[] = {{"容器 默认 Default", -1, false},     {"容器 单线 Single", cbsSingle, false},
+                      {"容器 粗线 Thick", cbsThick, false}, {"容器 平面 Flat", cbsFlat, false},
+                      {"容器 立体 3D", cbs3D, false},       {"容器 无边 None", cbsNone, false},
                       {"容器 阴影 Shadow", -1, true}};
     auto* focusSink = new TcxContainer(form);
     focusSink->SetParent(form);
@@ -153,7 +154,8 @@ std::vector<std::string> DrawControlSheets(THeadlessDisplay& display, const std:
         Application->ProcessMessages();
         return form;
     };
-    const TKind kinds[] = {{lfFlat, "Flat"}, {lfStandard, "Standard"}, {lfUltraFlat, "UltraFlat"}, {lfOffice11, "Office11"}};
+    const TKind kinds[] = {
+        {lfFlat, "Flat"}, {lfStandard, "Standard"}, {lfUltraFlat, "UltraFlat"}, {lfOffice11, "Office11"}};
     for (const TKind& k : kinds) {
         TForm* form = newForm();
         TGallerySheet sheet(std::string("控件 Controls — ") + k.Name,

@@ -5,7 +5,8 @@
 
 namespace zorvy::gallery {
 
-TGallerySheet::TGallerySheet(const std::string& title, std::vector<std::string> columns, int width, int height)
+TGallerySheet::TGallerySheet(const std::string& title, std::vector<std::string> columns, int width,
+                             int height)
     : columns_(std::move(columns)) {
     bitmap_.SetPixelFormat(pf32bit);
     bitmap_.SetSize(width, height);
@@ -38,10 +39,12 @@ void TGallerySheet::Text(const std::string& text, const TRect& r, int flags, TCo
 }
 
 void TGallerySheet::AddRow(const std::string& label, const std::vector<TCellPainter>& cells, int rowHeight) {
-    Text(label, Rect(8, top_, LabelWidth - 4, top_ + rowHeight), ctfAlignLeft | ctfAlignVCenter | ctfSingleLine);
+    Text(label, Rect(8, top_, LabelWidth - 4, top_ + rowHeight),
+         ctfAlignLeft | ctfAlignVCenter | ctfSingleLine);
     for (size_t i = 0; i < cells.size(); ++i) {
         if (!cells[i]) continue;
-        const TRect cell = Bounds(LabelWidth + int(i) * CellWidth + 8, top_ + 5, CellWidth - 16, rowHeight - 10);
+        const TRect cell =
+            Bounds(LabelWidth + int(i) * CellWidth + 8, top_ + 5, CellWidth - 16, rowHeight - 10);
         canvas_->PushState();
         canvas_->ClipIntersectRect(Bounds(LabelWidth + int(i) * CellWidth, top_, CellWidth, rowHeight));
         canvas_->AssignFont(&font_);

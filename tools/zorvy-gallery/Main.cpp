@@ -18,8 +18,9 @@ int main(int argc, char** argv) {
         InitializeFoundationUnits();
         for (const gallery::TPainterSheet& sheet : gallery::PainterSheets()) {
             const std::string path = folder + "/painter-" + sheet.Name + ".png";
-            gallery::DrawPainterSheet(sheet.Painter, std::string(sheet.Painter->ClassName()) + " — " + sheet.Name +
-                                                         (sheet.Name == "WinXP" ? " (visual styles off 无主题)" : ""),
+            gallery::DrawPainterSheet(sheet.Painter,
+                                      std::string(sheet.Painter->ClassName()) + " — " + sheet.Name +
+                                          (sheet.Name == "WinXP" ? " (visual styles off 无主题)" : ""),
                                       path);
             std::printf("%s\n", path.c_str());
         }

@@ -16,7 +16,8 @@ TRect Centred(const TRect& cell, int w, int h) {
     return CenterRectOfSize(cell, w, h);
 }
 
-std::vector<TCellPainter> PerState(const std::function<void(TcxCanvas*, const TRect&, TcxButtonState)>& draw) {
+std::vector<TCellPainter>
+PerState(const std::function<void(TcxCanvas*, const TRect&, TcxButtonState)>& draw) {
     std::vector<TCellPainter> cells;
     for (TcxButtonState s : States)
         cells.push_back([draw, s](TcxCanvas* c, const TRect& r) { draw(c, r, s); });
@@ -37,8 +38,9 @@ TcxHeaderText Caption(const std::string& text, const TRect& bounds, TAlignment a
 } // namespace
 
 void DrawPainterSheet(TcxLookAndFeelPainterClass p, const std::string& title, const std::string& path) {
-    TGallerySheet sheet(title, {"default 默认", "normal 正常", "hot 热点", "pressed 按下", "disabled 禁用", "extra 其他"},
-                        TGallerySheet::LabelWidth + 6 * TGallerySheet::CellWidth, 974);
+    TGallerySheet sheet(
+        title, {"default 默认", "normal 正常", "hot 热点", "pressed 按下", "disabled 禁用", "extra 其他"},
+        TGallerySheet::LabelWidth + 6 * TGallerySheet::CellWidth, 974);
     sheet.AddRow("按钮 Push button", PerState([p](TcxCanvas* c, const TRect& r, TcxButtonState s) {
                      p->DrawPushButton(c, r, "确定 OK", s);
                  }));
@@ -60,7 +62,10 @@ void DrawPainterSheet(TcxLookAndFeelPainterClass p, const std::string& title, co
             const TRect at = Centred(r, size.cx, size.cy);
             p->DrawRadioButton(c, at.Left, at.Top, cxbsNormal, checked, focused, clYellow, true);
         });
-        sheet.AddRow(variant == 0 ? "单选 Radio (off)" : variant == 1 ? "单选 Radio (on)" : "单选 Radio (focused)", cells);
+        sheet.AddRow(variant == 0   ? "单选 Radio (off)"
+                     : variant == 1 ? "单选 Radio (on)"
+                                    : "单选 Radio (focused)",
+                     cells);
     }
     sheet.AddRow("表头 Header", PerState([p](TcxCanvas* c, const TRect& r, TcxButtonState s) {
                      p->DrawHeader(c, r, 0, cxBordersAll, s, Caption("开奖号码", r));
@@ -68,7 +73,8 @@ void DrawPainterSheet(TcxLookAndFeelPainterClass p, const std::string& title, co
     sheet.AddRow("表头排序 Sorted header", PerState([p](TcxCanvas* c, const TRect& r, TcxButtonState s) {
                      p->DrawHeader(c, r, 0, cxBordersAll, s, Caption("期号", r));
                      const TPoint area = p->GetSortingMarkAreaSize();
-                     p->DrawSortingMark(c, Rect(r.Right - area.X - 2, r.Top, r.Right - 2, r.Bottom), s != cxbsPressed);
+                     p->DrawSortingMark(c, Rect(r.Right - area.X - 2, r.Top, r.Right - 2, r.Bottom),
+                                        s != cxbsPressed);
                  }));
     {
         std::vector<TCellPainter> cells;
@@ -90,25 +96,26 @@ void DrawPainterSheet(TcxLookAndFeelPainterClass p, const std::string& title, co
     sheet.AddRow("表头分节 Section", PerState([p](TcxCanvas* c, const TRect& r, TcxButtonState s) {
                      p->DrawHeaderSection(c, r, 0, cxBordersAll, s, Caption("红球", r, taCenter));
                  }));
-    sheet.AddRow("脚注 Footer", {nullptr,
-                                 [p](TcxCanvas* c, const TRect& r) {
-                                     p->DrawFooterCell(c, r, Caption("合计 108", r, taRightJustify));
-                                 },
-                                 [p](TcxCanvas* c, const TRect& r) {
-                                     c->FillRectSolid(r, p->DefaultFooterColor());
-                                     p->DrawFooterBorder(c, r);
-                                 },
-                                 [p](TcxCanvas* c, const TRect& r) {
-                                     c->FillRectSolid(r, clWindow);
-                                     p->DrawFooterSeparator(c, Rect(r.Left, r.Top + r.Height() / 2, r.Right,
-                                                                    r.Top + r.Height() / 2 + p->GetFooterSeparatorWidth()));
-                                 }});
+    sheet.AddRow("脚注 Footer",
+                 {nullptr,
+                  [p](TcxCanvas* c, const TRect& r) {
+                      p->DrawFooterCell(c, r, Caption("合计 108", r, taRightJustify));
+                  },
+                  [p](TcxCanvas* c, const TRect& r) {
+                      c->FillRectSolid(r, p->DefaultFooterColor());
+                      p->DrawFooterBorder(c, r);
+                  },
+                  [p](TcxCanvas* c, const TRect& r) {
+                      c->FillRectSolid(r, clWindow);
+                      p->DrawFooterSeparator(c, Rect(r.Left, r.Top + r.Height() / 2, r.Right,
+                                                     r.Top + r.Height() / 2 + p->GetFooterSeparatorWidth()));
+                  }});
     const int bar = p->GetScrollBarSize().cx;
-    for (auto [label, horizontal, part] : {std::tuple{"滚动 上箭头 Up", false, spLineUp},
-                                           std::tuple{"滚动 右箭头 Right", true, spLineDown},
-                                           std::tuple{"滚动滑块 Thumb", false, spThumb},
-                                           std::tuple{"滚动轨道 Track", false, spPageUp}}) {
-        sheet.AddRow(label, PerState([p, horizontal, part, bar](TcxCanvas* c, const TRect& r, TcxButtonState s) {
+    for (auto [label, horizontal, part] :
+         {std::tuple{"滚动 上箭头 Up", false, spLineUp}, std::tuple{"滚动 右箭头 Right", true, spLineDown},
+          std::tuple{"滚动滑块 Thumb", false, spThumb}, std::tuple{"滚动轨道 Track", false, spPageUp}}) {
+        sheet.AddRow(label,
+                     PerState([p, horizontal, part, bar](TcxCanvas* c, const TRect& r, TcxButtonState s) {
                          const TRect at = part == spThumb || part == spPageUp ? Centred(r, bar, r.Height())
                                                                               : Centred(r, bar, bar);
                          p->DrawScrollBarElement(c, horizontal, at, part, s);
@@ -179,52 +186,56 @@ void DrawPainterSheet(TcxLookAndFeelPainterClass p, const std::string& title, co
             });
         sheet.AddRow("指示器 Indicator 1-6", cells);
     }
-    sheet.AddRow("杂项 Misc", {[p](TcxCanvas* c, const TRect& r) { p->DrawSizeGrip(c, Centred(r, 16, 16), clBtnFace); },
-                               [p](TcxCanvas* c, const TRect& r) {
-                                   c->FillRectSolid(r, clWindow);
-                                   p->DrawControlBorder(c, r);
-                               },
-                               [p](TcxCanvas* c, const TRect& r) { p->DrawDownTriangle(c, Centred(r, 14, 14), clBtnText); },
-                               [p](TcxCanvas* c, const TRect& r) {
-                                   for (int d = 0; d < 4; ++d)
-                                       p->DrawTriangleArrow(c, Bounds(r.Left + d * 20, r.Top + 4, 15, 15), TcxArrowDir(d),
-                                                            clBtnText);
-                               },
-                               [p](TcxCanvas* c, const TRect& r) {
-                                   p->DrawIndicatorItem(c, Centred(r, 14, r.Height()), 0, p->DefaultHeaderColor());
-                                   p->DrawIndicatorCustomizeMark(c, Centred(r, 14, r.Height()), clBtnText);
-                               },
-                               [p](TcxCanvas* c, const TRect& r) {
-                                   c->FillRectSolid(r, clWindow);
-                                   p->DrawPanelFrame(c, r);
-                               }});
-    sheet.AddRow("分隔 Splitter / tabs",
-                 {[p](TcxCanvas* c, const TRect& r) {
-                      TcxViewParamsRec params;
-                      params.Color = clBtnFace;
-                      p->DrawSplitter(c, Centred(r, r.Width(), 6), params, true);
-                  },
-                  [p](TcxCanvas* c, const TRect& r) {
-                      TcxViewParamsRec params;
-                      params.Color = clBtnFace;
-                      p->DrawSplitter(c, Centred(r, 6, r.Height()), params, false);
-                  },
-                  [p](TcxCanvas* c, const TRect& r) {
-                      c->FillRectSolid(r, clBtnFace);
-                      p->DrawTabStripBase(c, Rect(r.Left, r.Bottom - 4, r.Right, r.Bottom), cxBorder(bTop), false);
-                      const TRect tab = Rect(r.Left + 10, r.Top + 2, r.Left + 60, r.Bottom - 3);
-                      for (TcxBorder side : {bLeft, bTop, bRight}) {
-                          const int w = std::max(p->GetTabEdgeWidth(false), 1);
-                          TRect strip = side == bLeft    ? Rect(tab.Left, tab.Top, tab.Left + w, tab.Bottom)
-                                        : side == bTop   ? Rect(tab.Left, tab.Top, tab.Right, tab.Top + w)
-                                                         : Rect(tab.Right - w, tab.Top, tab.Right, tab.Bottom);
-                          p->DrawTabEdge(c, strip, side, cxBorder(bLeft) | cxBorder(bTop) | cxBorder(bRight), false);
-                      }
-                  },
-                  [p](TcxCanvas* c, const TRect& r) {
-                      c->FillRectSolid(r, clBtnFace);
-                      p->DrawDetailTab(c, r, cxBordersAll, "明细", cxbsNormal, false, nullptr, clBtnText, clBtnFace, true);
-                  }});
+    sheet.AddRow(
+        "杂项 Misc",
+        {[p](TcxCanvas* c, const TRect& r) { p->DrawSizeGrip(c, Centred(r, 16, 16), clBtnFace); },
+         [p](TcxCanvas* c, const TRect& r) {
+             c->FillRectSolid(r, clWindow);
+             p->DrawControlBorder(c, r);
+         },
+         [p](TcxCanvas* c, const TRect& r) { p->DrawDownTriangle(c, Centred(r, 14, 14), clBtnText); },
+         [p](TcxCanvas* c, const TRect& r) {
+             for (int d = 0; d < 4; ++d)
+                 p->DrawTriangleArrow(c, Bounds(r.Left + d * 20, r.Top + 4, 15, 15), TcxArrowDir(d),
+                                      clBtnText);
+         },
+         [p](TcxCanvas* c, const TRect& r) {
+             p->DrawIndicatorItem(c, Centred(r, 14, r.Height()), 0, p->DefaultHeaderColor());
+             p->DrawIndicatorCustomizeMark(c, Centred(r, 14, r.Height()), clBtnText);
+         },
+         [p](TcxCanvas* c, const TRect& r) {
+             c->FillRectSolid(r, clWindow);
+             p->DrawPanelFrame(c, r);
+         }});
+    sheet.AddRow(
+        "分隔 Splitter / tabs",
+        {[p](TcxCanvas* c, const TRect& r) {
+             TcxViewParamsRec params;
+             params.Color = clBtnFace;
+             p->DrawSplitter(c, Centred(r, r.Width(), 6), params, true);
+         },
+         [p](TcxCanvas* c, const TRect& r) {
+             TcxViewParamsRec params;
+             params.Color = clBtnFace;
+             p->DrawSplitter(c, Centred(r, 6, r.Height()), params, false);
+         },
+         [p](TcxCanvas* c, const TRect& r) {
+             c->FillRectSolid(r, clBtnFace);
+             p->DrawTabStripBase(c, Rect(r.Left, r.Bottom - 4, r.Right, r.Bottom), cxBorder(bTop), false);
+             const TRect tab = Rect(r.Left + 10, r.Top + 2, r.Left + 60, r.Bottom - 3);
+             for (TcxBorder side : {bLeft, bTop, bRight}) {
+                 const int w = std::max(p->GetTabEdgeWidth(false), 1);
+                 TRect strip = side == bLeft  ? Rect(tab.Left, tab.Top, tab.Left + w, tab.Bottom)
+                               : side == bTop ? Rect(tab.Left, tab.Top, tab.Right, tab.Top + w)
+                                              : Rect(tab.Right - w, tab.Top, tab.Right, tab.Bottom);
+                 p->DrawTabEdge(c, strip, side, cxBorder(bLeft) | cxBorder(bTop) | cxBorder(bRight), false);
+             }
+         },
+         [p](TcxCanvas* c, const TRect& r) {
+             c->FillRectSolid(r, clBtnFace);
+             p->DrawDetailTab(c, r, cxBordersAll, "明细", cxbsNormal, false, nullptr, clBtnText, clBtnFace,
+                              true);
+         }});
     sheet.Save(path);
 }
 

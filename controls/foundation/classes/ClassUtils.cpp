@@ -55,8 +55,8 @@ bool IsComponentNameFree(TComponent* owner, TComponent* item, const std::string&
     return true;
 }
 
-void GenerateItemComponentName(TComponent* owner, TComponent* view, TComponent* item, const std::string& prefix,
-                               const std::string& baseText, std::string& name) {
+void GenerateItemComponentName(TComponent* owner, TComponent* view, TComponent* item,
+                               const std::string& prefix, const std::string& baseText, std::string& name) {
     int number = baseText.empty() ? 1 : 0;
     const std::string& className = item->ClassName();
     BuildItemComponentName(view, className, prefix, baseText, number, name);

@@ -24,8 +24,8 @@ void BuildItemComponentName(TComponent* view, const std::string& className, cons
 // False when a component of owner other than item has the name (case-insensitive).
 bool IsComponentNameFree(TComponent* owner, TComponent* item, const std::string& name);
 // The first free name for item, trying numbers from 0 (from 1 for an empty base text) upwards.
-void GenerateItemComponentName(TComponent* owner, TComponent* view, TComponent* item, const std::string& prefix,
-                               const std::string& baseText, std::string& name);
+void GenerateItemComponentName(TComponent* owner, TComponent* view, TComponent* item,
+                               const std::string& prefix, const std::string& baseText, std::string& name);
 // Items of component owned by owner whose names start with oldName get newName in its place; a
 // rename refused as a component error is skipped.
 void RenameSubComponentsByPrefix(TComponent* component, TComponent* owner, const std::string& newName,

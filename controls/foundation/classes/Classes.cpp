@@ -37,10 +37,17 @@ void TcxComponent::RefreshFakeComponentLinks() {
 
 void TcxComponent::StoreFakeLink(int index, TComponent* component) {
     switch (index) {
-    case 0: FakeComponentLink1 = component; break;
-    case 1: FakeComponentLink2 = component; break;
-    case 2: FakeComponentLink3 = component; break;
-    default: break;
+    case 0:
+        FakeComponentLink1 = component;
+        break;
+    case 1:
+        FakeComponentLink2 = component;
+        break;
+    case 2:
+        FakeComponentLink3 = component;
+        break;
+    default:
+        break;
     }
 }
 
@@ -201,8 +208,8 @@ void TcxAutoWidthObject::DistributeWidth() {
         for (auto& item : items_) {
             if (item->AutoWidth != -1) continue;
             // Differences of cumulative rounded values: one pass's shares add up to passAvailable.
-            const int share =
-                MulDiv(sum + item->Width, passAvailable, passNatural) - MulDiv(sum, passAvailable, passNatural);
+            const int share = MulDiv(sum + item->Width, passAvailable, passNatural) -
+                              MulDiv(sum, passAvailable, passNatural);
             if (finalPass) {
                 item->AutoWidth = share;
             } else if (item->MinWidth >= share) {

@@ -39,7 +39,8 @@ HBRUSH TcxSolidBrushCache::BrushForColor(TColor color) {
     if (systemColorBrushes && value >= uint32_t(clSystemColor) && value <= uint32_t(clSystemColor) + 30)
         return (*systemColorBrushes)[value - uint32_t(clSystemColor)];
     auto below = [](TColor entry, uint32_t v) { return static_cast<uint32_t>(entry) < v; };
-    int p = static_cast<int>(std::lower_bound(colors_.begin(), colors_.begin() + depth_, value, below) - colors_.begin());
+    int p = static_cast<int>(std::lower_bound(colors_.begin(), colors_.begin() + depth_, value, below) -
+                             colors_.begin());
     if (p < depth_ && colors_[size_t(p)] == color) {
         ++counts_[size_t(p)];
         return brushes_[size_t(p)];

@@ -234,10 +234,18 @@ void TcxCanvas::RotateBitmap(TBitmap* bitmap, int rotation, bool mirror) {
     // column = c0 + cx x + cy y, row = r0 + rx x + ry y.
     int c0 = 0, cx = 1, cy = 0, r0 = 0, rx = 0, ry = 1;
     switch (rotation) {
-    case 0: r0 = h - 1, ry = -1; break;                                                // vertical flip
-    case 1: cx = 0, cy = 1, r0 = mirror ? 0 : w - 1, rx = mirror ? 1 : -1, ry = 0; break; // or transpose
-    case 2: c0 = h - 1, cx = 0, cy = -1, r0 = mirror ? w - 1 : 0, rx = mirror ? -1 : 1, ry = 0; break;
-    case 3: c0 = w - 1, cx = -1, r0 = mirror ? 0 : h - 1, ry = mirror ? 1 : -1; break;
+    case 0:
+        r0 = h - 1, ry = -1;
+        break; // vertical flip
+    case 1:
+        cx = 0, cy = 1, r0 = mirror ? 0 : w - 1, rx = mirror ? 1 : -1, ry = 0;
+        break; // or transpose
+    case 2:
+        c0 = h - 1, cx = 0, cy = -1, r0 = mirror ? w - 1 : 0, rx = mirror ? -1 : 1, ry = 0;
+        break;
+    case 3:
+        c0 = w - 1, cx = -1, r0 = mirror ? 0 : h - 1, ry = mirror ? 1 : -1;
+        break;
     }
     const ptrdiff_t stepX = ptrdiff_t(rx) * dw + cx, stepY = ptrdiff_t(ry) * dw + cy;
     const uint32_t* source = bitmap->ScanLine(0); // the rows follow each other

@@ -99,8 +99,8 @@ class TcxCanvas {
     // Strips of width along the named sides (left, right, top, bottom), each limited to r.
     void FrameRectSides(const TRect& r, TColor color, int width = 1, TcxBorders borders = cxBordersAll,
                         bool exclude = false);
-    void FrameAndFillRect(const TRect& r, const TcxViewParamsRec& params, TcxBorders borders, TColor borderColor,
-                          int borderWidth = 1, bool exclude = false);
+    void FrameAndFillRect(const TRect& r, const TcxViewParamsRec& params, TcxBorders borders,
+                          TColor borderColor, int borderWidth = 1, bool exclude = false);
     // Left and top in color1, right and bottom (drawn last, over the corners) in color2.
     void PaintBorders(const TRect& r, TColor color1, TColor color2, TcxBorders borders = cxBordersAll,
                       int width = 1);
@@ -125,8 +125,9 @@ class TcxCanvas {
     // ---- text ----
     void PaintText(const std::string& text, TRect r, int flags, bool enabled = true);
     void MeasureTextRect(const std::string& text, TRect& r, int flags);
-    void AlignTextRectVertically(TRect& r, const std::string& text, TcxAlignmentVert vertAlign, bool wordBreak,
-                                 bool showPrefix, bool enabled = true, bool dontBreakChars = false);
+    void AlignTextRectVertically(TRect& r, const std::string& text, TcxAlignmentVert vertAlign,
+                                 bool wordBreak, bool showPrefix, bool enabled = true,
+                                 bool dontBreakChars = false);
     bool MeasureTextExtentSize(const std::string& text, TSize& size);
     int MeasureTextWidth(const std::string& text);
     int MeasureTextHeight(const std::string& text);

@@ -58,7 +58,8 @@ void PaintParentBackground(TWinControl* control, TcxCanvas* canvas, const TRect&
         return;
     }
     // Without visual styles there is no parent-background call: paint the parent's image instead.
-    if (GetThemeBinding().DrawThemeParentBackground(control->GetHandle(), canvas->DeviceContext(), &r) != S_OK)
+    if (GetThemeBinding().DrawThemeParentBackground(control->GetHandle(), canvas->DeviceContext(), &r) !=
+        S_OK)
         PaintParentImage(control, canvas, r, false);
 }
 
@@ -148,7 +149,8 @@ void PaintParentImage(TWinControl* control, TcxCanvas* canvas, const TRect& r, b
     TRect area = r;
     OffsetRect(area, control->GetLeft(), control->GetTop());
     // The parent's point under the control's (x, y) lands at the canvas's (x, y).
-    TParentImagePainter(control, canvas, includeSiblings).Paint(parent, -control->GetLeft(), -control->GetTop(), area);
+    TParentImagePainter(control, canvas, includeSiblings)
+        .Paint(parent, -control->GetLeft(), -control->GetTop(), area);
 }
 
 } // namespace zorvy

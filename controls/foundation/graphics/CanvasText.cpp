@@ -38,7 +38,8 @@ void TcxCanvas::PaintText(const std::string& text, TRect r, int flags, bool enab
     if (formatted) {
         if (!(flags & ctfSingleLine) && (flags & (ctfAlignBottom | ctfAlignVCenter)))
             AlignTextRectVertically(r, text, (flags & ctfAlignBottom) ? vaBottom : vaCenter,
-                                    flags & ctfWordBreak, flags & ctfShowPrefix, enabled, flags & ctfDontBreakChars);
+                                    flags & ctfWordBreak, flags & ctfShowPrefix, enabled,
+                                    flags & ctfDontBreakChars);
         format = CanvasFlagsToDrawTextFormat(flags);
     } else {
         if (size.cx < RectWidth(r)) {

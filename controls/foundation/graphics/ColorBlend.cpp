@@ -27,7 +27,8 @@ COLORREF BlendSystemColors(int faceWeight, int highlightWeight, int windowWeight
                    window = ColorToRGB(clWindow);
     if (face == RGB(0, 0, 0) || face == RGB(255, 255, 255)) return highlight;
     auto mix = [&](uint8_t (*channel)(COLORREF)) {
-        const int v = MulDiv(channel(face), faceWeight, 100) + MulDiv(channel(highlight), highlightWeight, 100) +
+        const int v = MulDiv(channel(face), faceWeight, 100) +
+                      MulDiv(channel(highlight), highlightWeight, 100) +
                       MulDiv(channel(window), windowWeight, 100);
         return uint8_t(std::clamp(v, 0, 255));
     };
@@ -55,7 +56,8 @@ uint8_t ClampRoundChannel(float x) {
 // A 32-bit bitmap holding what the context shows in r.
 std::unique_ptr<TcxBitmap> CopyDCAreaToBitmap(HDC dc, const TRect& r) {
     auto bitmap = std::make_unique<TcxBitmap>(r.Width(), r.Height());
-    if (!bitmap->Empty()) BitBlt(bitmap->GetCanvas()->GetHandle(), 0, 0, r.Width(), r.Height(), dc, r.Left, r.Top, SRCCOPY);
+    if (!bitmap->Empty())
+        BitBlt(bitmap->GetCanvas()->GetHandle(), 0, 0, r.Width(), r.Height(), dc, r.Left, r.Top, SRCCOPY);
     return bitmap;
 }
 
@@ -108,7 +110,8 @@ void AlphaBlendDCs(HDC destDC, HDC srcDC, const TRect& destRect, const TRect& sr
 void AlphaBlendDC(HDC destDC, HDC srcDC, const TRect& destRect, const TRect& srcRect, bool stretch,
                   uint8_t alpha) {
     if (IsRectEmpty(destRect) || IsRectEmpty(srcRect)) return;
-    const bool stretching = stretch && (destRect.Width() != srcRect.Width() || destRect.Height() != srcRect.Height());
+    const bool stretching =
+        stretch && (destRect.Width() != srcRect.Width() || destRect.Height() != srcRect.Height());
     if (PlatformAlphaBlendAvailable() && !stretching) {
         AlphaBlendDCs(destDC, srcDC, destRect, srcRect, alpha);
         return;
@@ -122,14 +125,15 @@ void AlphaBlendDC(HDC destDC, HDC srcDC, const TRect& destRect, const TRect& src
         StretchBlt(fitted.GetCanvas()->GetHandle(), 0, 0, destRect.Width(), destRect.Height(),
                    source->GetCanvas()->GetHandle(), 0, 0, srcRect.Width(), srcRect.Height(), SRCCOPY);
     BlendBitmaps(dest.get(), &fitted, alpha);
-    BitBlt(destDC, destRect.Left, destRect.Top, destRect.Width(), destRect.Height(), dest->GetCanvas()->GetHandle(),
-           0, 0, SRCCOPY);
+    BitBlt(destDC, destRect.Left, destRect.Top, destRect.Width(), destRect.Height(),
+           dest->GetCanvas()->GetHandle(), 0, 0, SRCCOPY);
 }
 
-void AlphaBlendBitmap(TBitmap* dest, TcxBitmap* source, const TRect& destRect, const TRect& srcRect, bool stretch,
-                      uint8_t alpha) {
+void AlphaBlendBitmap(TBitmap* dest, TcxBitmap* source, const TRect& destRect, const TRect& srcRect,
+                      bool stretch, uint8_t alpha) {
     if (!dest || !source || dest->Empty() || source->Empty()) return;
-    AlphaBlendDC(dest->GetCanvas()->GetHandle(), source->GetCanvas()->GetHandle(), destRect, srcRect, stretch, alpha);
+    AlphaBlendDC(dest->GetCanvas()->GetHandle(), source->GetCanvas()->GetHandle(), destRect, srcRect, stretch,
+                 alpha);
 }
 
 // ---- resampling ----
@@ -161,8 +165,9 @@ uint8_t ChannelFromSum(int sum) {
 }
 
 // Applies contributors along lines: count lines of length sourceLength, stepping by the given strides.
-void ApplyContributors(const TContributorList& contributors, const uint32_t* source, uint32_t* dest, int lines,
-                       int sourcePixelStride, int sourceLineStride, int destPixelStride, int destLineStride) {
+void ApplyContributors(const TContributorList& contributors, const uint32_t* source, uint32_t* dest,
+                       int lines, int sourcePixelStride, int sourceLineStride, int destPixelStride,
+                       int destLineStride) {
     for (int line = 0; line < lines; ++line) {
         const uint32_t* s = source + ptrdiff_t(line) * sourceLineStride;
         uint32_t* d = dest + ptrdiff_t(line) * destLineStride;

@@ -48,20 +48,32 @@ void TcxRect::SetRect(const TRect& r) {
 
 int TcxRect::GetValue(int index) const {
     switch (index) {
-    case 0: return rect_.Left;
-    case 1: return rect_.Top;
-    case 2: return rect_.Right;
-    default: return rect_.Bottom;
+    case 0:
+        return rect_.Left;
+    case 1:
+        return rect_.Top;
+    case 2:
+        return rect_.Right;
+    default:
+        return rect_.Bottom;
     }
 }
 
 void TcxRect::SetValue(int index, int value) {
     TRect r = rect_;
     switch (index) {
-    case 0: r.Left = value; break;
-    case 1: r.Top = value; break;
-    case 2: r.Right = value; break;
-    default: r.Bottom = value; break;
+    case 0:
+        r.Left = value;
+        break;
+    case 1:
+        r.Top = value;
+        break;
+    case 2:
+        r.Right = value;
+        break;
+    default:
+        r.Bottom = value;
+        break;
     }
     SetRect(r);
 }

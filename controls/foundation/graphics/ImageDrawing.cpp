@@ -64,7 +64,8 @@ void DrawImageShadow(TcxBitmap* image, TcxBitmap* mask, int offset, TColor color
     TRGBColors moved(pixels.size(), 0u);
     for (int y = 0; y + shift < h; ++y)
         for (int x = 0; x + shift < w; ++x)
-            moved[size_t(y) * size_t(w) + size_t(x)] = pixels[size_t(y + shift) * size_t(w) + size_t(x + shift)];
+            moved[size_t(y) * size_t(w) + size_t(x)] =
+                pixels[size_t(y + shift) * size_t(w) + size_t(x + shift)];
     WriteBitmapPixels(image, shift == 0 ? pixels : moved, true);
 }
 
@@ -81,7 +82,8 @@ void PaintImageToDC(HDC dc, const TRect& imageRect, const TRect& destRect, TBitm
     if (backgroundBrush)
         FillRect(compositionDC, composition->GetBoundsRect(), backgroundBrush);
     else
-        BitBlt(compositionDC, 0, 0, destRect.Width(), destRect.Height(), dc, destRect.Left, destRect.Top, SRCCOPY);
+        BitBlt(compositionDC, 0, 0, destRect.Width(), destRect.Height(), dc, destRect.Left, destRect.Top,
+               SRCCOPY);
     TRect relative = imageRect;
     OffsetRect(relative, -destRect.Left, -destRect.Top);
 
@@ -95,8 +97,9 @@ void PaintImageToDC(HDC dc, const TRect& imageRect, const TRect& destRect, TBitm
     } else {
         TcxImageList::CopyImageBitmaps(imageList, imageIndex, nullptr, image);
     }
-    const bool thirtyTwoBit = hasGlyph ? (glyph->GetPixelFormat() == pf32bit || glyph->GetPixelFormat() == pfDevice)
-                                       : TcxImageList::BitsPerPixel(imageList) >= 32;
+    const bool thirtyTwoBit =
+        hasGlyph ? (glyph->GetPixelFormat() == pf32bit || glyph->GetPixelFormat() == pfDevice)
+                 : TcxImageList::BitsPerPixel(imageList) >= 32;
     const bool ownAlpha = thirtyTwoBit && image->HasAlpha();
     if (!ownAlpha) image->ApplyPixelOperation(poMakeOpaque);
 
@@ -109,14 +112,16 @@ void PaintImageToDC(HDC dc, const TRect& imageRect, const TRect& destRect, TBitm
             mask->MaskOut(&listMask);
         }
         if (transparentColor != clNone) AddTransparentColor(mask->TransparentColors(), transparentColor);
-        if (useGlyphTransparentColor && hasGlyph) AddTransparentColor(mask->TransparentColors(), glyph->GetTransparentColor());
+        if (useGlyphTransparentColor && hasGlyph)
+            AddTransparentColor(mask->TransparentColors(), glyph->GetTransparentColor());
     }
     mask->ApplyPixelOperation(poMakeMask);
     image->MaskOut(mask);
 
     uint8_t alpha = 255;
     switch (drawState) {
-    case ImageDrawNormal: break;
+    case ImageDrawNormal:
+        break;
     case ImageDrawDisabled:
         if (ownAlpha) {
             image->ApplyPixelOperation(poDisableAlpha);
@@ -130,13 +135,19 @@ void PaintImageToDC(HDC dc, const TRect& imageRect, const TRect& destRect, TBitm
         image->ApplyPixelOperation(poLuminanceGrey);
         alpha = 64;
         break;
-    case ImageDrawGrey: image->ApplyPixelOperation(poAverageGrey); break;
-    case ImageDrawWashed: image->ApplyPixelOperation(poLighten); break;
-    case ImageDrawShadowed: DrawImageShadow(image, mask, 2, clBtnShadow); break;
+    case ImageDrawGrey:
+        image->ApplyPixelOperation(poAverageGrey);
+        break;
+    case ImageDrawWashed:
+        image->ApplyPixelOperation(poLighten);
+        break;
+    case ImageDrawShadowed:
+        DrawImageShadow(image, mask, 2, clBtnShadow);
+        break;
     }
     image->AlphaDrawTo(composition, relative, stretch, alpha);
-    BitBlt(dc, destRect.Left, destRect.Top, destRect.Width(), destRect.Height(), composition->GetCanvas()->GetHandle(),
-           0, 0, SRCCOPY);
+    BitBlt(dc, destRect.Left, destRect.Top, destRect.Width(), destRect.Height(),
+           composition->GetCanvas()->GetHandle(), 0, 0, SRCCOPY);
 }
 
 } // namespace zorvy

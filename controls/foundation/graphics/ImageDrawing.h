@@ -19,8 +19,8 @@ enum TcxImageDrawState : uint8_t {
 // destRect's background (backgroundBrush when given, else what the context shows). Pixels of the
 // transparent colour (clNone: none) and, when asked, of the glyph's own transparent colour are not drawn.
 void PaintImageToDC(HDC dc, const TRect& imageRect, const TRect& destRect, TBitmap* glyph,
-                    TCustomImageList* imageList, int imageIndex, TcxImageDrawState drawState, bool stretch = false,
-                    HBRUSH backgroundBrush = nullptr, TColor transparentColor = clNone,
+                    TCustomImageList* imageList, int imageIndex, TcxImageDrawState drawState,
+                    bool stretch = false, HBRUSH backgroundBrush = nullptr, TColor transparentColor = clNone,
                     bool useGlyphTransparentColor = false);
 
 // Class operations on image lists (the program never makes an instance).

@@ -44,7 +44,9 @@ class TcxSystemPaletteChangedListener {
         struct TDefault {
             HWND window;
             TMessage& message;
-            ~TDefault() { message.Result = DefWindowProc(window, message.Msg, message.WParam, message.LParam); }
+            ~TDefault() {
+                message.Result = DefWindowProc(window, message.Msg, message.WParam, message.LParam);
+            }
         } passOn{window_, m};
         if (m.Msg == WM_SYSCOLORCHANGE) BroadcastChange();
     }

@@ -57,7 +57,8 @@ void TcxBitmap::WritePixels(const TRGBColors& pixels) {
 
 void TcxBitmap::CopyBitmap(TBitmap* source, uint32_t rop) {
     if (!source || Empty() || source->Empty()) return;
-    BitBlt(GetCanvas()->GetHandle(), 0, 0, GetWidth(), GetHeight(), source->GetCanvas()->GetHandle(), 0, 0, rop);
+    BitBlt(GetCanvas()->GetHandle(), 0, 0, GetWidth(), GetHeight(), source->GetCanvas()->GetHandle(), 0, 0,
+           rop);
 }
 
 void TcxBitmap::MaskOut(TBitmap* mask) {
@@ -69,7 +70,8 @@ void TcxBitmap::MaskOut(TBitmap* mask) {
     const int w = std::min(GetWidth(), mask->GetWidth()), h = std::min(GetHeight(), mask->GetHeight());
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            pixels[size_t(y) * size_t(GetWidth()) + size_t(x)] &= ~maskPixels[size_t(y) * size_t(mask->GetWidth()) + size_t(x)];
+            pixels[size_t(y) * size_t(GetWidth()) + size_t(x)] &=
+                ~maskPixels[size_t(y) * size_t(mask->GetWidth()) + size_t(x)];
 }
 
 bool TcxBitmap::HasAlpha() {
@@ -78,8 +80,8 @@ bool TcxBitmap::HasAlpha() {
 }
 
 bool TcxBitmap::IsTransparentPixel(uint32_t pixel) const {
-    return pixel == 0 ||
-           std::find(transparentColors_.begin(), transparentColors_.end(), pixel & 0xFFFFFF) != transparentColors_.end();
+    return pixel == 0 || std::find(transparentColors_.begin(), transparentColors_.end(), pixel & 0xFFFFFF) !=
+                             transparentColors_.end();
 }
 
 void TcxBitmap::ApplyPixelOperation(TcxPixelOperation operation) {
@@ -108,8 +110,12 @@ void TcxBitmap::ApplyPixelOperation(TcxPixelOperation operation) {
                 p = MakePixel(grey, grey, grey, a);
             }
             break;
-        case poMakeOpaque: p = (p & 0xFFFFFF) | 0xFF000000u; break;
-        case poMakeMask: p = transparent ? 0xFFFFFFFFu : 0u; break;
+        case poMakeOpaque:
+            p = (p & 0xFFFFFF) | 0xFF000000u;
+            break;
+        case poMakeMask:
+            p = transparent ? 0xFFFFFFFFu : 0u;
+            break;
         case poLuminanceGrey:
             if (!transparent) {
                 const uint8_t grey = RoundByte(0.299 * r + 0.587 * g + 0.114 * b);
@@ -199,7 +205,8 @@ void WriteBitmapPixels(TBitmap* bitmap, TRGBColors& pixels, bool topDown) {
     if (p && pixels.size() == PixelCount(bitmap)) {
         const int w = bitmap->GetWidth(), h = bitmap->GetHeight();
         for (int y = 0; y < h; ++y)
-            std::copy_n(pixels.begin() + ptrdiff_t(topDown ? y : h - 1 - y) * w, w, p + size_t(y) * size_t(w));
+            std::copy_n(pixels.begin() + ptrdiff_t(topDown ? y : h - 1 - y) * w, w,
+                        p + size_t(y) * size_t(w));
     }
     pixels.clear();
 }
@@ -213,8 +220,8 @@ bool HasListImage(const TCustomImageList* imageList, int index) {
 }
 
 bool BlitToRect(HDC destDC, HDC srcDC, const TRect& destRect, TPoint srcTopLeft, uint32_t rop) {
-    return BitBlt(destDC, destRect.Left, destRect.Top, destRect.Width(), destRect.Height(), srcDC, srcTopLeft.X,
-                  srcTopLeft.Y, rop);
+    return BitBlt(destDC, destRect.Left, destRect.Top, destRect.Width(), destRect.Height(), srcDC,
+                  srcTopLeft.X, srcTopLeft.Y, rop);
 }
 
 } // namespace zorvy

@@ -133,7 +133,8 @@ int WeekOfYearOf(int firstDayOfWeek, int rule, TDateTime date) {
     };
     const int year = DatePartOf(0, date);
     TDateTime start = weekStart(EncodeDate(year, 1, 1));
-    if ((rule == 2 && DatePartOf(0, start) < year) || (rule == 3 && DatePartOf(0, start + 3) < year)) start += 7;
+    if ((rule == 2 && DatePartOf(0, start) < year) || (rule == 3 && DatePartOf(0, start + 3) < year))
+        start += 7;
     const int week = int(std::trunc(date) - start) / 7 + 1;
     if (DatePartOf(1, date) == 12) {
         const TDateTime own = weekStart(date);

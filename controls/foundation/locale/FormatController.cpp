@@ -129,7 +129,8 @@ void TcxFormatController::NotifyFormatChanged() {
 void TcxFormatController::NotifyTimeChanged() {
     const size_t count = listeners_.size();
     for (size_t i = 0; i < count && i < listeners_.size(); ++i)
-        if (auto* timeListener = dynamic_cast<IcxSystemTimeListener*>(listeners_[i])) timeListener->TimeChanged();
+        if (auto* timeListener = dynamic_cast<IcxSystemTimeListener*>(listeners_[i]))
+            timeListener->TimeChanged();
 }
 
 int TcxFormatController::MaskedFormatLength(const TcxDateTimeFormatInfo& info) const {

@@ -11,6 +11,8 @@ namespace zorvy {
 
 namespace {
 
+// ---- parsing ----
+
 class TFormatParser {
   public:
     explicit TFormatParser(TcxDateTimeFormatInfo& info) : info_(info) {}
@@ -31,7 +33,8 @@ class TFormatParser {
             }
             char decision = char(std::toupper(static_cast<unsigned char>(c)));
             if (decision == 'M' && previous == 'H') decision = 'N';
-            if (std::isalpha(static_cast<unsigned char>(c))) previous = char(std::toupper(static_cast<unsigned char>(c)));
+            if (std::isalpha(static_cast<unsigned char>(c)))
+                previous = char(std::toupper(static_cast<unsigned char>(c)));
             size_t run = 1;
             while (i + run < format.size() && format[i + run] == c)
                 ++run;
@@ -52,8 +55,14 @@ class TFormatParser {
                 i = std::min(j + 1, format.size());
                 continue;
             }
-            case '/': Add(fikDateSeparator, ""); i += 1; continue;
-            case ':': Add(fikTimeSeparator, ""); i += 1; continue;
+            case '/':
+                Add(fikDateSeparator, "");
+                i += 1;
+                continue;
+            case ':':
+                Add(fikTimeSeparator, "");
+                i += 1;
+                continue;
             case 'A':
                 if (starts("AM/PM")) {
                     Add(fikAmPm, format.substr(i, 5));
@@ -90,20 +99,33 @@ class TFormatParser {
                     return false;
                 break;
             case 'E':
-            case 'Y': Add(fikYear, run > 2 ? "YYYY" : "YY"); break;
-            case 'G': return false; // no era support
+            case 'Y':
+                Add(fikYear, run > 2 ? "YYYY" : "YY");
+                break;
+            case 'G':
+                return false; // no era support
             case 'H':
                 Add(fikHour, std::string(std::min<size_t>(run, 2), 'H'));
                 metHour = true;
                 break;
-            case 'M': Add(fikMonth, std::string(std::min<size_t>(run, 4), 'M')); break;
-            case 'N': Add(fikMinute, std::string(std::min<size_t>(run, 2), 'N')); break;
-            case 'S': Add(fikSecond, std::string(std::min<size_t>(run, 2), 'S')); break;
-            case 'Z': Add(fikMSec, std::string(std::min<size_t>(run, 3), 'Z')); break;
+            case 'M':
+                Add(fikMonth, std::string(std::min<size_t>(run, 4), 'M'));
+                break;
+            case 'N':
+                Add(fikMinute, std::string(std::min<size_t>(run, 2), 'N'));
+                break;
+            case 'S':
+                Add(fikSecond, std::string(std::min<size_t>(run, 2), 'S'));
+                break;
+            case 'Z':
+                Add(fikMSec, std::string(std::min<size_t>(run, 3), 'Z'));
+                break;
             case 'T':
                 if (!Parse(run == 1 ? fs.ShortTimeFormat : fs.LongTimeFormat, depth + 1)) return false;
                 break;
-            default: AddText(format.substr(i, run)); break;
+            default:
+                AddText(format.substr(i, run));
+                break;
             }
             i += run;
         }
@@ -165,6 +187,8 @@ int LongerDesignator() {
 
 } // namespace
 
+// ---- items, masks and display formats ----
+
 bool BuildFormatInfo(const std::string& format, TcxDateTimeFormatInfo& info) {
     info = {};
     TFormatParser parser(info);
@@ -186,7 +210,9 @@ std::string BuildRegExprMask(const TcxDateTimeFormatInfo& info, bool timeRules) 
         }
         if (!timeRules) {
             switch (item.Kind) {
-            case fikYear: mask += item.Text == "YY" ? "\\d\\d" : "\\d\\d\\d\\d"; break;
+            case fikYear:
+                mask += item.Text == "YY" ? "\\d\\d" : "\\d\\d\\d\\d";
+                break;
             case fikMonth: {
                 const auto& names = item.Text == "MMMM" ? fs.LongMonthNames : fs.ShortMonthNames;
                 mask += "((0?[1-9]|1[012])|(";
@@ -195,28 +221,46 @@ std::string BuildRegExprMask(const TcxDateTimeFormatInfo& info, bool timeRules) 
                 mask += "))";
                 break;
             }
-            case fikDay: mask += "([012]?[1-9]|[123]0|31)"; break;
-            case fikDateSeparator: mask += EscapedSeparator(fs.DateSeparator); break;
-            default: break;
+            case fikDay:
+                mask += "([012]?[1-9]|[123]0|31)";
+                break;
+            case fikDateSeparator:
+                mask += EscapedSeparator(fs.DateSeparator);
+                break;
+            default:
+                break;
             }
             continue;
         }
         switch (item.Kind) {
-        case fikHour: mask += item.Text.starts_with("12") ? "(0?[1-9]|1[012])" : "([01]?\\d|2[0-3])"; break;
+        case fikHour:
+            mask += item.Text.starts_with("12") ? "(0?[1-9]|1[012])" : "([01]?\\d|2[0-3])";
+            break;
         case fikMinute:
-        case fikSecond: mask += "[0-5]?\\d"; break;
+        case fikSecond:
+            mask += "[0-5]?\\d";
+            break;
         case fikAmPm:
             if (SameText(item.Text, "A/P"))
                 mask += "(A|P)?";
             else if (SameText(item.Text, "AM/PM"))
                 mask += "(AM|PM)?";
             else if (!fs.TimeAMString.empty() && !fs.TimePMString.empty())
-                mask.append("(").append(Quoted(fs.TimeAMString)).append("|").append(Quoted(fs.TimePMString)).append(")?");
+                mask.append("(")
+                    .append(Quoted(fs.TimeAMString))
+                    .append("|")
+                    .append(Quoted(fs.TimePMString))
+                    .append(")?");
             else if (!fs.TimeAMString.empty() || !fs.TimePMString.empty())
-                mask.append("(").append(Quoted(fs.TimeAMString.empty() ? fs.TimePMString : fs.TimeAMString)).append(")?");
+                mask.append("(")
+                    .append(Quoted(fs.TimeAMString.empty() ? fs.TimePMString : fs.TimeAMString))
+                    .append(")?");
             break;
-        case fikTimeSeparator: mask += EscapedSeparator(fs.TimeSeparator); break;
-        default: break;
+        case fikTimeSeparator:
+            mask += EscapedSeparator(fs.TimeSeparator);
+            break;
+        default:
+            break;
         }
     }
     return mask;
@@ -234,12 +278,18 @@ std::string BuildStandardMask(const TcxDateTimeFormatInfo& info) {
                 i += n;
             }
             break;
-        case fikYear: mask += item.Text == "YY" ? "99" : "9999"; break;
+        case fikYear:
+            mask += item.Text == "YY" ? "99" : "9999";
+            break;
         case fikMonth:
-        case fikDay: mask += item.Text.size() > 2 ? "lll" : "99"; break;
+        case fikDay:
+            mask += item.Text.size() > 2 ? "lll" : "99";
+            break;
         case fikHour:
         case fikMinute:
-        case fikSecond: mask += "99"; break;
+        case fikSecond:
+            mask += "99";
+            break;
         case fikAmPm:
             if (item.Text == "A/P")
                 mask += "c";
@@ -248,9 +298,14 @@ std::string BuildStandardMask(const TcxDateTimeFormatInfo& info) {
             else
                 mask += std::string(size_t(LongerDesignator()), 'c');
             break;
-        case fikDateSeparator: mask += "/"; break;
-        case fikTimeSeparator: mask += ":"; break;
-        case fikMSec: break;
+        case fikDateSeparator:
+            mask += "/";
+            break;
+        case fikTimeSeparator:
+            mask += ":";
+            break;
+        case fikMSec:
+            break;
         }
     }
     return mask + ";1; ";
@@ -260,38 +315,67 @@ std::string BuildMaskedDisplayFormat(const TcxDateTimeFormatInfo& info) {
     std::string format;
     for (const TcxDateTimeFormatItem& item : info.Items) {
         switch (item.Kind) {
-        case fikText: format += Quoted(item.Text); break;
-        case fikYear: format += LowerCase(item.Text); break;
-        case fikMonth: format += item.Text.size() > 2 ? "mmm" : "mm"; break;
-        case fikDay: format += item.Text.size() > 2 ? "ddd" : "dd"; break;
-        case fikHour: format += "hh"; break;
-        case fikMinute: format += "nn"; break;
-        case fikSecond: format += "ss"; break;
-        case fikAmPm: format += LowerCase(item.Text); break;
-        case fikDateSeparator: format += "/"; break;
-        case fikTimeSeparator: format += ":"; break;
-        case fikMSec: break;
+        case fikText:
+            format += Quoted(item.Text);
+            break;
+        case fikYear:
+            format += LowerCase(item.Text);
+            break;
+        case fikMonth:
+            format += item.Text.size() > 2 ? "mmm" : "mm";
+            break;
+        case fikDay:
+            format += item.Text.size() > 2 ? "ddd" : "dd";
+            break;
+        case fikHour:
+            format += "hh";
+            break;
+        case fikMinute:
+            format += "nn";
+            break;
+        case fikSecond:
+            format += "ss";
+            break;
+        case fikAmPm:
+            format += LowerCase(item.Text);
+            break;
+        case fikDateSeparator:
+            format += "/";
+            break;
+        case fikTimeSeparator:
+            format += ":";
+            break;
+        case fikMSec:
+            break;
         }
     }
     return format;
 }
 
+// ---- masked positions and the currency format ----
+
 int MaskedItemLength(const TcxDateTimeFormatItem& item) {
     switch (item.Kind) {
-    case fikText: return int(CharCount(item.Text));
-    case fikYear: return item.Text == "YY" ? 2 : 4;
+    case fikText:
+        return int(CharCount(item.Text));
+    case fikYear:
+        return item.Text == "YY" ? 2 : 4;
     case fikMonth:
-    case fikDay: return item.Text.size() > 2 ? 3 : 2;
+    case fikDay:
+        return item.Text.size() > 2 ? 3 : 2;
     case fikHour:
     case fikMinute:
-    case fikSecond: return 2;
+    case fikSecond:
+        return 2;
     case fikAmPm:
         if (SameText(item.Text, "A/P")) return 1;
         if (SameText(item.Text, "AM/PM")) return 2;
         return LongerDesignator();
     case fikDateSeparator:
-    case fikTimeSeparator: return 1;
-    case fikMSec: return 0;
+    case fikTimeSeparator:
+        return 1;
+    case fikMSec:
+        return 0;
     }
     return 0;
 }
@@ -328,16 +412,36 @@ std::string BuildCurrencyFormat() {
     const std::string& n = number;
     std::string positive;
     switch (fs.CurrencyFormat) {
-    case 1: positive = n + c; break;
-    case 2: positive = c + blank + n; break;
-    case 3: positive = n + blank + c; break;
-    default: positive = c + n; break;
+    case 1:
+        positive = n + c;
+        break;
+    case 2:
+        positive = c + blank + n;
+        break;
+    case 3:
+        positive = n + blank + c;
+        break;
+    default:
+        positive = c + n;
+        break;
     }
     const std::string negatives[16] = {
-        "(" + c + n + ")",          "-" + c + n,         c + "-" + n,          c + n + "-",
-        "(" + n + c + ")",          "-" + n + c,         n + "-" + c,          n + c + "-",
-        "-" + n + blank + c,        "-" + c + blank + n, n + blank + c + "-",  c + blank + n + "-",
-        c + blank + "-" + n,        n + "-" + blank + c, "(" + c + blank + n + ")", "(" + n + blank + c + ")",
+        "(" + c + n + ")",
+        "-" + c + n,
+        c + "-" + n,
+        c + n + "-",
+        "(" + n + c + ")",
+        "-" + n + c,
+        n + "-" + c,
+        n + c + "-",
+        "-" + n + blank + c,
+        "-" + c + blank + n,
+        n + blank + c + "-",
+        c + blank + n + "-",
+        c + blank + "-" + n,
+        n + "-" + blank + c,
+        "(" + c + blank + n + ")",
+        "(" + n + blank + c + ")",
     };
     const int pattern = fs.NegCurrFormat >= 0 && fs.NegCurrFormat < 16 ? fs.NegCurrFormat : 0;
     return positive + ";" + negatives[pattern];

@@ -42,11 +42,11 @@ ZORVY_RESOURCESTRING(scxSmartDateNow, "now");
 namespace {
 
 const TResourceString* const SmartWords[SmartDateWordCount] = {
-    &scxSmartDateToday,  &scxSmartDateYesterday, &scxSmartDateTomorrow, &scxSmartDateSunday, &scxSmartDateMonday,
-    &scxSmartDateTuesday, &scxSmartDateWednesday, &scxSmartDateThursday, &scxSmartDateFriday,
-    &scxSmartDateSaturday, &scxSmartDateFirst,    &scxSmartDateSecond,   &scxSmartDateThird,  &scxSmartDateFourth,
-    &scxSmartDateFifth,  &scxSmartDateSixth,     &scxSmartDateSeventh,  &scxSmartDateBOM,    &scxSmartDateEOM,
-    &scxSmartDateNow};
+    &scxSmartDateToday,   &scxSmartDateYesterday, &scxSmartDateTomorrow,  &scxSmartDateSunday,
+    &scxSmartDateMonday,  &scxSmartDateTuesday,   &scxSmartDateWednesday, &scxSmartDateThursday,
+    &scxSmartDateFriday,  &scxSmartDateSaturday,  &scxSmartDateFirst,     &scxSmartDateSecond,
+    &scxSmartDateThird,   &scxSmartDateFourth,    &scxSmartDateFifth,     &scxSmartDateSixth,
+    &scxSmartDateSeventh, &scxSmartDateBOM,       &scxSmartDateEOM,       &scxSmartDateNow};
 
 std::array<std::string, SmartDateWordCount> LoadWords() {
     std::array<std::string, SmartDateWordCount> words;
@@ -125,7 +125,8 @@ TDateTime LocaleTextToDate(const std::string& text) {
 } // namespace
 
 std::string SmartDateWord(int index) {
-    return index >= 0 && index < SmartDateWordCount ? ResolveResourceString(*SmartWords[index]) : std::string();
+    return index >= 0 && index < SmartDateWordCount ? ResolveResourceString(*SmartWords[index])
+                                                    : std::string();
 }
 
 bool MatchSmartDateWord(const std::string& text, int& index) {
@@ -155,12 +156,24 @@ bool TrySmartTextToDateAt(const std::string& text, TDateTime now, TDateTime& dat
     if (!MatchSmartDateWord(trimmed, index)) return false;
     const TDateTime today = std::trunc(now);
     switch (index) {
-    case 0: date = today; break;
-    case 1: date = today - 1; break;
-    case 2: date = today + 1; break;
-    case 17: date = FirstDayOfMonthOf(today); break;
-    case 18: date = LastDayOfMonthOf(true, today); break;
-    case 19: date = now; break;
+    case 0:
+        date = today;
+        break;
+    case 1:
+        date = today - 1;
+        break;
+    case 2:
+        date = today + 1;
+        break;
+    case 17:
+        date = FirstDayOfMonthOf(today);
+        break;
+    case 18:
+        date = LastDayOfMonthOf(true, today);
+        break;
+    case 19:
+        date = now;
+        break;
     default:
         if (index >= 3 && index <= 9) {
             int d = (index - 2) - DayOfWeek(today);
@@ -197,7 +210,8 @@ void NormalizeDateText(std::string& text, bool localeMode) {
         keep = {localeDateSeparator, CopyChars(GetLocaleInfo(LOCALE_STIME), 1), am.empty() ? "am" : am,
                 pm.empty() ? "pm" : pm};
     } else {
-        keep = {std::string(1, fs.DateSeparator), std::string(1, fs.TimeSeparator), fs.TimeAMString, fs.TimePMString};
+        keep = {std::string(1, fs.DateSeparator), std::string(1, fs.TimeSeparator), fs.TimeAMString,
+                fs.TimePMString};
     }
     for (std::string& word : keep)
         word = AnsiUpperCase(Trim(word));
@@ -217,7 +231,8 @@ void NormalizeDateText(std::string& text, bool localeMode) {
             folded += c;
         }
     }
-    if (localeMode && !localeDateSeparator.empty()) folded = StringReplace(folded, localeDateSeparator, " ", rfReplaceAll);
+    if (localeMode && !localeDateSeparator.empty())
+        folded = StringReplace(folded, localeDateSeparator, " ", rfReplaceAll);
     text = folded;
 }
 
@@ -263,7 +278,8 @@ void DateToLocaleText(bool fourDigitYear, std::string& text, TDateTime date) {
     if (fourDigitYear) {
         const std::string lower = LowerCase(format);
         const size_t at = lower.find("yy");
-        if (at != std::string::npos && lower.find("yyy") == std::string::npos) format.insert(at + 2, 2, format[at]);
+        if (at != std::string::npos && lower.find("yyy") == std::string::npos)
+            format.insert(at + 2, 2, format[at]);
     }
     if (runtime) {
         if (hasTime) format += " " + FormatSettings().LongTimeFormat;

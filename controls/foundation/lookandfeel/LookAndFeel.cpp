@@ -157,8 +157,7 @@ void TcxLookAndFeel::SetMaster(TcxLookAndFeel* master) {
     if (isRoot_ || master == this || master == GetEffectiveMaster()) return;
     // A master that follows this look-and-feel would pass every change round the circle for ever.
     for (const TcxLookAndFeel* m = master; m; m = m->master_)
-        if (m == this)
-            throw EInvalidOperation("A look-and-feel cannot take as master one that follows it");
+        if (m == this) throw EInvalidOperation("A look-and-feel cannot take as master one that follows it");
     RememberState();
     if (TcxLookAndFeel* old = GetEffectiveMaster()) old->RemoveListener(this);
     master_ = master;

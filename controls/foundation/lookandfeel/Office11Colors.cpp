@@ -26,20 +26,21 @@ std::unique_ptr<TBitmap> expandMinus, expandPlus;
 
 // Scheme tables as COLORREF (0x00BBGGRR), indexed blue, olive, silver.
 struct TSchemeColors {
-    COLORREF Face, Tab, Light, Dark, HeaderDarkEdge, HeaderLightEdge, FilterBox, FilterBoxText, HighlightBorder,
-        HotLight, HotDark, PressedLight, PressedDark, Glyph, Disabled, GroupByBox1, GroupByBox2, ControlBorder,
-        Group, DateSelection, FrameLine, Panel, GroupRow, GroupRowText, GroupRowLine, GripDark, GripLight;
+    COLORREF Face, Tab, Light, Dark, HeaderDarkEdge, HeaderLightEdge, FilterBox, FilterBoxText,
+        HighlightBorder, HotLight, HotDark, PressedLight, PressedDark, Glyph, Disabled, GroupByBox1,
+        GroupByBox2, ControlBorder, Group, DateSelection, FrameLine, Panel, GroupRow, GroupRowText,
+        GroupRowLine, GripDark, GripLight;
 };
 constexpr TSchemeColors SchemeTable[3] = {
-    {0xF5BE9E, 0xF9DAC3, 0xFEECDD, 0xE2A981, 0xCB8C6A, 0xFFF9F1, 0xC9662A, 0xFFFFFF, 0x800000, 0xCCF4FF, 0x91D0FF,
-     0x8ED3FF, 0x4E91FE, 0x000000, 0x8D8D8D, 0x913500, 0xE0A47B, 0x962D00, 0xFBDABE, 0x94E6FB, 0x962D00, 0xFADAC4,
-     0xC9EEFD, 0xB96837, 0xE0A47B, 0x764127, 0xFFFFFF},
-    {0xA7D9D9, 0xE4F0F2, 0xDEF7F4, 0x91C6B7, 0x588060, 0xDEF7F4, 0x5E8674, 0xFFFFFF, 0x385D3F, 0xCCF4FF, 0x91D0FF,
-     0x8ED3FF, 0x4E91FE, 0x000000, 0x8D8D8D, 0x6B7760, 0x8FC4B5, 0x5E8D75, 0x91BAAF, 0x94E6FB, 0x588060, 0xE4F1F2,
-     0xC9EEFD, 0x548973, 0x8FC4B5, 0x335E51, 0xFFFFFF},
-    {0xE5D7D7, 0xF7F3F3, 0xFAF4F3, 0xB59799, 0x8F6D6E, 0xFFFFFF, 0x99797A, 0xFFFFFF, 0x6F4B4B, 0xCCF4FF, 0x91D0FF,
-     0x8ED3FF, 0x4E91FE, 0x000000, 0x8D8D8D, 0x927476, 0xB09193, 0x947C7C, 0xEBE5E5, 0x94E6FB, 0x947C7C, 0xF7F3F3,
-     0xC9EEFD, 0x916F70, 0xB09193, 0x755454, 0xFFFFFF},
+    {0xF5BE9E, 0xF9DAC3, 0xFEECDD, 0xE2A981, 0xCB8C6A, 0xFFF9F1, 0xC9662A, 0xFFFFFF, 0x800000,
+     0xCCF4FF, 0x91D0FF, 0x8ED3FF, 0x4E91FE, 0x000000, 0x8D8D8D, 0x913500, 0xE0A47B, 0x962D00,
+     0xFBDABE, 0x94E6FB, 0x962D00, 0xFADAC4, 0xC9EEFD, 0xB96837, 0xE0A47B, 0x764127, 0xFFFFFF},
+    {0xA7D9D9, 0xE4F0F2, 0xDEF7F4, 0x91C6B7, 0x588060, 0xDEF7F4, 0x5E8674, 0xFFFFFF, 0x385D3F,
+     0xCCF4FF, 0x91D0FF, 0x8ED3FF, 0x4E91FE, 0x000000, 0x8D8D8D, 0x6B7760, 0x8FC4B5, 0x5E8D75,
+     0x91BAAF, 0x94E6FB, 0x588060, 0xE4F1F2, 0xC9EEFD, 0x548973, 0x8FC4B5, 0x335E51, 0xFFFFFF},
+    {0xE5D7D7, 0xF7F3F3, 0xFAF4F3, 0xB59799, 0x8F6D6E, 0xFFFFFF, 0x99797A, 0xFFFFFF, 0x6F4B4B,
+     0xCCF4FF, 0x91D0FF, 0x8ED3FF, 0x4E91FE, 0x000000, 0x8D8D8D, 0x927476, 0xB09193, 0x947C7C,
+     0xEBE5E5, 0x94E6FB, 0x947C7C, 0xF7F3F3, 0xC9EEFD, 0x916F70, 0xB09193, 0x755454, 0xFFFFFF},
 };
 
 // An 11 x 11 box with a plus or a minus: '#' frame, 'o' face, 'x' sign.
@@ -54,7 +55,8 @@ void MakeExpandBitmap(std::unique_ptr<TBitmap>& bitmap, bool plus) {
             COLORREF c = (x == 0 || y == 0 || x == 10 || y == 10) ? frame : face;
             if (y == 5 && x >= 3 && x <= 7) c = sign;
             if (plus && x == 5 && y >= 3 && y <= 7) c = sign;
-            bitmap->ScanLine(y)[x] = uint32_t(GetBValue(c)) | uint32_t(GetGValue(c)) << 8 | uint32_t(GetRValue(c)) << 16;
+            bitmap->ScanLine(y)[x] =
+                uint32_t(GetBValue(c)) | uint32_t(GetGValue(c)) << 8 | uint32_t(GetRValue(c)) << 16;
         }
 }
 
@@ -112,11 +114,34 @@ void InitOffice11Colors() {
     TOffice11Colors& c = colors;
     if (standardScheme) {
         const TSchemeColors& s = SchemeTable[scheme - 1];
-        c = {s.Face, s.Tab, s.Light, s.Dark, s.HeaderDarkEdge, s.HeaderLightEdge, s.FilterBox, s.FilterBoxText,
-             s.HighlightBorder, s.HotLight, s.HotDark, s.PressedLight, s.PressedDark, s.Glyph, s.Disabled,
-             MixColors(TColor(s.GroupByBox1), TColor(s.GroupByBox2), 50), s.ControlBorder, s.Group, s.DateSelection,
-             s.FrameLine, s.Panel, s.GroupRow, s.GroupRowText, s.GroupRowLine, s.GripDark, s.GripLight,
-             0x9EAEBF, 0x2E465F};
+        c = {s.Face,
+             s.Tab,
+             s.Light,
+             s.Dark,
+             s.HeaderDarkEdge,
+             s.HeaderLightEdge,
+             s.FilterBox,
+             s.FilterBoxText,
+             s.HighlightBorder,
+             s.HotLight,
+             s.HotDark,
+             s.PressedLight,
+             s.PressedDark,
+             s.Glyph,
+             s.Disabled,
+             MixColors(TColor(s.GroupByBox1), TColor(s.GroupByBox2), 50),
+             s.ControlBorder,
+             s.Group,
+             s.DateSelection,
+             s.FrameLine,
+             s.Panel,
+             s.GroupRow,
+             s.GroupRowText,
+             s.GroupRowLine,
+             s.GripDark,
+             s.GripLight,
+             0x9EAEBF,
+             0x2E465F};
     } else {
         const COLORREF hot = NearestScreenColor(TColor(BlendSystemColors(-2, 30, 72)));
         const COLORREF pressed = NearestScreenColor(TColor(BlendSystemColors(14, 44, 40)));
@@ -183,7 +208,8 @@ COLORREF ScaleColorChannels(TColor color, int percent) {
 COLORREF MixColors(TColor color1, TColor color2, int percent) {
     const COLORREF a = ColorToRGB(color1), b = ColorToRGB(color2);
     auto mix = [&](uint8_t (*channel)(COLORREF)) {
-        return uint8_t(std::min(MulDiv(channel(b), 100 - percent, 100) + MulDiv(channel(a), percent, 100), 255));
+        return uint8_t(
+            std::min(MulDiv(channel(b), 100 - percent, 100) + MulDiv(channel(a), percent, 100), 255));
     };
     return NearestScreenColor(TColor(RGB(mix(GetRValue), mix(GetGValue), mix(GetBValue))));
 }
@@ -211,8 +237,11 @@ void FillGradientRect(HDC dc, const TRect& r, TColor from, TColor to, bool horiz
             if (bands == 1) return get(a);
             return uint8_t(get(a) + MulDiv(i, int(get(b)) - int(get(a)), bands - 1));
         };
-        const TRect band = horizontal ? TRect{start, r.Top, stop, r.Bottom} : TRect{r.Left, start, r.Right, stop};
-        if (!IsRectEmpty(band)) FillRectByColor(dc, band, TColor(RGB(channel(GetRValue), channel(GetGValue), channel(GetBValue))));
+        const TRect band =
+            horizontal ? TRect{start, r.Top, stop, r.Bottom} : TRect{r.Left, start, r.Right, stop};
+        if (!IsRectEmpty(band))
+            FillRectByColor(dc, band,
+                            TColor(RGB(channel(GetRValue), channel(GetGValue), channel(GetBValue))));
         start = stop;
         if (stop >= end) break;
     }

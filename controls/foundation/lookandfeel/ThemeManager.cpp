@@ -16,9 +16,9 @@ namespace zorvy {
 namespace {
 
 constexpr const char* ClassNames[ThemedObjectKindCount] = {
-    "Button", "Clock",    "ComboBox", "Edit",  "ExplorerBar", "Header",  "ListView",   "Menu",
-    "Page",   "Progress", "Rebar",    "ScrollBar", "Spin",   "StartPanel", "Status",  "Tab",
-    "TaskBand", "TaskBar", "ToolBar", "ToolTip", "TrackBar", "TrayNotify", "TreeView", "Window"};
+    "Button",   "Clock",    "ComboBox", "Edit",      "ExplorerBar", "Header",     "ListView", "Menu",
+    "Page",     "Progress", "Rebar",    "ScrollBar", "Spin",        "StartPanel", "Status",   "Tab",
+    "TaskBand", "TaskBar",  "ToolBar",  "ToolTip",   "TrackBar",    "TrayNotify", "TreeView", "Window"};
 
 struct TdxThemeData {
     HTHEME Handle = 0;
@@ -95,8 +95,8 @@ HRESULT ThemeGetPartSize(HTHEME theme, HDC dc, int part, int state, TThemeSize k
 HRESULT ThemeGetBackgroundRegion(HTHEME theme, HDC dc, int part, int state, const TRect& r, TRegion& region) {
     return GetThemeBinding().GetThemeBackgroundRegion(theme, dc, part, state, r, region);
 }
-HRESULT ThemeDrawEdge(HTHEME theme, HDC dc, int part, int state, const TRect& r, unsigned edge, unsigned flags,
-                      TRect* content) {
+HRESULT ThemeDrawEdge(HTHEME theme, HDC dc, int part, int state, const TRect& r, unsigned edge,
+                      unsigned flags, TRect* content) {
     return GetThemeBinding().DrawThemeEdge(theme, dc, part, state, r, edge, flags, content);
 }
 bool ThemeIsBackgroundPartiallyTransparent(HTHEME theme, int part, int state) {
@@ -153,7 +153,7 @@ HTHEME GetThemeHandle(TThemedObjectKind kind, const std::string* classList) {
         if (!classList || AnsiUpperCase(*classList) == AnsiUpperCase(entry.ClassList)) return entry.Handle;
         CloseThemeFor(kind);
     }
-    const std::string open = classList            ? *classList
+    const std::string open = classList                  ? *classList
                              : !entry.ClassList.empty() ? entry.ClassList
                                                         : std::string(ClassNames[kind]);
     entry.Handle = ThemeOpenData(0, open);

@@ -11,9 +11,30 @@
 namespace zorvy {
 
 enum TThemedObjectKind : int {
-    tokButton, tokClock, tokComboBox, tokEdit, tokExplorerBar, tokHeader, tokListView, tokMenu,
-    tokPage, tokProgress, tokRebar, tokScrollBar, tokSpin, tokStartPanel, tokStatus, tokTab,
-    tokTaskBand, tokTaskBar, tokToolBar, tokToolTip, tokTrackBar, tokTrayNotify, tokTreeView, tokWindow
+    tokButton,
+    tokClock,
+    tokComboBox,
+    tokEdit,
+    tokExplorerBar,
+    tokHeader,
+    tokListView,
+    tokMenu,
+    tokPage,
+    tokProgress,
+    tokRebar,
+    tokScrollBar,
+    tokSpin,
+    tokStartPanel,
+    tokStatus,
+    tokTab,
+    tokTaskBand,
+    tokTaskBar,
+    tokToolBar,
+    tokToolTip,
+    tokTrackBar,
+    tokTrayNotify,
+    tokTreeView,
+    tokWindow
 };
 constexpr int ThemedObjectKindCount = 24;
 // A set of kinds: bit n for kind n.
@@ -27,15 +48,16 @@ const char* DefaultThemeClassName(TThemedObjectKind kind);
 // ---- the binding: the results of the theme library unchanged ----
 HTHEME ThemeOpenData(HWND window, const std::string& classList);
 HRESULT ThemeCloseData(HTHEME theme);
-HRESULT ThemeDrawBackground(HTHEME theme, HDC dc, int part, int state, const TRect& r, const TRect* clip = nullptr);
+HRESULT ThemeDrawBackground(HTHEME theme, HDC dc, int part, int state, const TRect& r,
+                            const TRect* clip = nullptr);
 HRESULT ThemeDrawText(HTHEME theme, HDC dc, int part, int state, const std::string& text, unsigned flags,
                       const TRect& r);
 HRESULT ThemeGetBackgroundContentRect(HTHEME theme, HDC dc, int part, int state, const TRect& bounds,
                                       TRect& content);
 HRESULT ThemeGetPartSize(HTHEME theme, HDC dc, int part, int state, TThemeSize kind, TSize& size);
 HRESULT ThemeGetBackgroundRegion(HTHEME theme, HDC dc, int part, int state, const TRect& r, TRegion& region);
-HRESULT ThemeDrawEdge(HTHEME theme, HDC dc, int part, int state, const TRect& r, unsigned edge, unsigned flags,
-                      TRect* content);
+HRESULT ThemeDrawEdge(HTHEME theme, HDC dc, int part, int state, const TRect& r, unsigned edge,
+                      unsigned flags, TRect* content);
 bool ThemeIsBackgroundPartiallyTransparent(HTHEME theme, int part, int state);
 HRESULT ThemeDrawParentBackground(HWND window, HDC dc, const TRect* r);
 HRESULT ThemeGetColor(HTHEME theme, int part, int state, int property, COLORREF& color);

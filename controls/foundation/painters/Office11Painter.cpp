@@ -24,30 +24,62 @@ const TcxOffice11LookAndFeelPainter* TcxOffice11LookAndFeelPainter::Instance() {
     return &painter;
 }
 
-TColor TcxOffice11LookAndFeelPainter::DefaultFilterBoxColor() const { return C(O().FilterBox); }
-TColor TcxOffice11LookAndFeelPainter::DefaultFilterBoxTextColor() const { return C(O().FilterBoxText); }
-TColor TcxOffice11LookAndFeelPainter::DefaultFooterColor() const { return C(O().Face); }
-TColor TcxOffice11LookAndFeelPainter::DefaultGroupByBoxColor() const { return C(O().GroupByBox); }
-TColor TcxOffice11LookAndFeelPainter::DefaultGroupByBoxTextColor() const { return C(O().Light); }
-TColor TcxOffice11LookAndFeelPainter::DefaultGroupColor() const { return C(O().Group); }
-TColor TcxOffice11LookAndFeelPainter::DefaultDateHeaderColor() const { return C(O().Face); }
-TColor TcxOffice11LookAndFeelPainter::DefaultDateSelectionColor() const { return C(O().DateSelection); }
-TColor TcxOffice11LookAndFeelPainter::DefaultFrameLineColor() const { return C(O().FrameLine); }
-TColor TcxOffice11LookAndFeelPainter::DefaultTabColor() const { return C(O().Tab); }
-TColor TcxOffice11LookAndFeelPainter::GetHeaderGradientColor() const { return C(O().Dark); }
-TColor TcxOffice11LookAndFeelPainter::GetHeaderDarkEdgeColor() const { return C(O().HeaderDarkEdge); }
-TColor TcxOffice11LookAndFeelPainter::GetHeaderLightEdgeColor() const { return C(O().HeaderLightEdge); }
+TColor TcxOffice11LookAndFeelPainter::DefaultFilterBoxColor() const {
+    return C(O().FilterBox);
+}
+TColor TcxOffice11LookAndFeelPainter::DefaultFilterBoxTextColor() const {
+    return C(O().FilterBoxText);
+}
+TColor TcxOffice11LookAndFeelPainter::DefaultFooterColor() const {
+    return C(O().Face);
+}
+TColor TcxOffice11LookAndFeelPainter::DefaultGroupByBoxColor() const {
+    return C(O().GroupByBox);
+}
+TColor TcxOffice11LookAndFeelPainter::DefaultGroupByBoxTextColor() const {
+    return C(O().Light);
+}
+TColor TcxOffice11LookAndFeelPainter::DefaultGroupColor() const {
+    return C(O().Group);
+}
+TColor TcxOffice11LookAndFeelPainter::DefaultDateHeaderColor() const {
+    return C(O().Face);
+}
+TColor TcxOffice11LookAndFeelPainter::DefaultDateSelectionColor() const {
+    return C(O().DateSelection);
+}
+TColor TcxOffice11LookAndFeelPainter::DefaultFrameLineColor() const {
+    return C(O().FrameLine);
+}
+TColor TcxOffice11LookAndFeelPainter::DefaultTabColor() const {
+    return C(O().Tab);
+}
+TColor TcxOffice11LookAndFeelPainter::GetHeaderGradientColor() const {
+    return C(O().Dark);
+}
+TColor TcxOffice11LookAndFeelPainter::GetHeaderDarkEdgeColor() const {
+    return C(O().HeaderDarkEdge);
+}
+TColor TcxOffice11LookAndFeelPainter::GetHeaderLightEdgeColor() const {
+    return C(O().HeaderLightEdge);
+}
 TColor TcxOffice11LookAndFeelPainter::GetHeaderTopEdgeColor() const {
     return C(MixColors(C(O().Light), C(O().Dark), 50));
 }
-TColor TcxOffice11LookAndFeelPainter::GetAccentFrameColor() const { return C(O().HighlightBorder); }
+TColor TcxOffice11LookAndFeelPainter::GetAccentFrameColor() const {
+    return C(O().HighlightBorder);
+}
 
 TColor TcxOffice11LookAndFeelPainter::GetButtonFaceColor(TcxButtonState state) const {
     switch (state) {
-    case cxbsHot: return C(O().HotLight);
-    case cxbsPressed: return C(O().PressedLight);
-    case cxbsDisabled: return clBtnFace;
-    default: return C(O().Face);
+    case cxbsHot:
+        return C(O().HotLight);
+    case cxbsPressed:
+        return C(O().PressedLight);
+    case cxbsDisabled:
+        return clBtnFace;
+    default:
+        return C(O().Face);
     }
 }
 
@@ -66,8 +98,8 @@ TColor TcxOffice11LookAndFeelPainter::GetStateFrameColor(TcxButtonState state) c
     return state == cxbsNormal ? GetHeaderDarkEdgeColor() : C(O().HighlightBorder);
 }
 
-void TcxOffice11LookAndFeelPainter::DrawHeaderContent(TcxCanvas* canvas, const TRect& bounds, TcxButtonState state,
-                                                      const TcxHeaderText& text,
+void TcxOffice11LookAndFeelPainter::DrawHeaderContent(TcxCanvas* canvas, const TRect& bounds,
+                                                      TcxButtonState state, const TcxHeaderText& text,
                                                       const TcxDrawBackgroundEvent& onBackground,
                                                       bool solidFill) const {
     HDC dc = canvas->DeviceContext();
@@ -78,7 +110,8 @@ void TcxOffice11LookAndFeelPainter::DrawHeaderContent(TcxCanvas* canvas, const T
             FillRectByColor(dc, bounds, c1);
         } else {
             FillRectByColor(dc, Rect(bounds.Left, bounds.Top, bounds.Right, bounds.Bottom - 3), c1);
-            FillGradientRect(dc, Rect(bounds.Left, bounds.Bottom - 4, bounds.Right, bounds.Bottom), c1, c2, false);
+            FillGradientRect(dc, Rect(bounds.Left, bounds.Bottom - 4, bounds.Right, bounds.Bottom), c1, c2,
+                             false);
         }
     }
     if (!text.Text.empty()) {
@@ -89,7 +122,8 @@ void TcxOffice11LookAndFeelPainter::DrawHeaderContent(TcxCanvas* canvas, const T
         canvas->CurrentBrush()->SetStyle(bsSolid);
     }
     if (state == cxbsHot)
-        FillGradientRect(canvas->DeviceContext(), Rect(bounds.Left - 1, bounds.Bottom - 2, bounds.Right, bounds.Bottom + 1),
+        FillGradientRect(canvas->DeviceContext(),
+                         Rect(bounds.Left - 1, bounds.Bottom - 2, bounds.Right, bounds.Bottom + 1),
                          C(O().HotLight), C(O().HotDark), false);
 }
 
@@ -97,12 +131,21 @@ void TcxOffice11LookAndFeelPainter::DrawControlBorder(TcxCanvas* canvas, const T
     Frame(canvas, r, C(O().ControlBorder));
 }
 
-void TcxOffice11LookAndFeelPainter::DrawButtonEdges(TcxCanvas* canvas, const TRect& r, TcxButtonState state) const {
+void TcxOffice11LookAndFeelPainter::DrawButtonEdges(TcxCanvas* canvas, const TRect& r,
+                                                    TcxButtonState state) const {
     switch (state) {
-    case cxbsDefault: TcxUltraFlatLookAndFeelPainter::DrawButtonEdges(canvas, r, state); break;
-    case cxbsNormal: Frame(canvas, r, clBtnText); break;
-    case cxbsDisabled: Frame(canvas, r, C(O().Disabled)); break;
-    default: Frame(canvas, r, C(O().HighlightBorder)); break;
+    case cxbsDefault:
+        TcxUltraFlatLookAndFeelPainter::DrawButtonEdges(canvas, r, state);
+        break;
+    case cxbsNormal:
+        Frame(canvas, r, clBtnText);
+        break;
+    case cxbsDisabled:
+        Frame(canvas, r, C(O().Disabled));
+        break;
+    default:
+        Frame(canvas, r, C(O().HighlightBorder));
+        break;
     }
 }
 
@@ -113,7 +156,8 @@ void TcxOffice11LookAndFeelPainter::DrawPlusMinusButton(TcxCanvas* canvas, const
     // The corners blend a quarter toward what lies under them.
     auto pixel = [&](int x, int y) { return TColor(canvas->GetCanvas()->GetPixel(x, y)); };
     auto set = [&](int x, int y, COLORREF c) {
-        bitmap->ScanLine(y)[x] = uint32_t(GetBValue(c)) | uint32_t(GetGValue(c)) << 8 | uint32_t(GetRValue(c)) << 16;
+        bitmap->ScanLine(y)[x] =
+            uint32_t(GetBValue(c)) | uint32_t(GetGValue(c)) << 8 | uint32_t(GetRValue(c)) << 16;
     };
     set(0, 0, MixColors(C(O().ExpandButtonLight), pixel(r.Left, r.Top), 25));
     const COLORREF dark = MixColors(C(O().ExpandButtonDark), pixel(r.Right - 1, r.Bottom - 1), 25);
@@ -128,16 +172,19 @@ void TcxOffice11LookAndFeelPainter::DrawSmallPlusMinusButton(TcxCanvas* canvas, 
     DrawPlusMinusButton(canvas, r, expanded, faceColor);
 }
 
-void TcxOffice11LookAndFeelPainter::DrawHeader(TcxCanvas* canvas, const TRect& bounds, TcxHeaderNeighbours neighbours,
-                                               TcxBorders borders, TcxButtonState state, const TcxHeaderText& text,
+void TcxOffice11LookAndFeelPainter::DrawHeader(TcxCanvas* canvas, const TRect& bounds,
+                                               TcxHeaderNeighbours neighbours, TcxBorders borders,
+                                               TcxButtonState state, const TcxHeaderText& text,
                                                const TcxDrawBackgroundEvent&, bool lastCell) const {
-    TcxCustomLookAndFeelPainter::DrawHeader(canvas, bounds, neighbours, borders, state, text, nullptr, lastCell);
+    TcxCustomLookAndFeelPainter::DrawHeader(canvas, bounds, neighbours, borders, state, text, nullptr,
+                                            lastCell);
 }
 
-void TcxOffice11LookAndFeelPainter::DrawHeaderBorder(TcxCanvas* canvas, const TRect& r, TcxHeaderNeighbours neighbours,
+void TcxOffice11LookAndFeelPainter::DrawHeaderBorder(TcxCanvas* canvas, const TRect& r,
+                                                     TcxHeaderNeighbours neighbours,
                                                      TcxBorders borders) const {
-    const TColor top = GetHeaderTopEdgeColor(), grad = GetHeaderGradientColor(), dark = GetHeaderDarkEdgeColor(),
-                 light = GetHeaderLightEdgeColor();
+    const TColor top = GetHeaderTopEdgeColor(), grad = GetHeaderGradientColor(),
+                 dark = GetHeaderDarkEdgeColor(), light = GetHeaderLightEdgeColor();
     const int L = r.Left, T = r.Top, R = r.Right, B = r.Bottom;
     auto column = [&](int x, int from, int to, TColor c) {
         if (to > from) canvas->FillRectSolid(Rect(x, from, x + 1, to), c);
@@ -199,7 +246,8 @@ void TcxOffice11LookAndFeelPainter::DrawPanelFrame(TcxCanvas* canvas, const TRec
     Frame(canvas, r, DefaultFrameLineColor());
 }
 
-void TcxOffice11LookAndFeelPainter::DrawToolButton(TcxCanvas* canvas, const TRect& r, TcxButtonState state) const {
+void TcxOffice11LookAndFeelPainter::DrawToolButton(TcxCanvas* canvas, const TRect& r,
+                                                   TcxButtonState state) const {
     TcxWinXPLookAndFeelPainter::Instance()->DrawToolButton(canvas, r, state);
 }
 

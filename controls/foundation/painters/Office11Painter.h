@@ -40,20 +40,24 @@ class TcxOffice11LookAndFeelPainter : public TcxUltraFlatLookAndFeelPainter {
     TColor GetTabEdgeColor() const override { return GetHeaderDarkEdgeColor(); }
     TColor GetAccentFrameColor() const override;
 
-    void DrawHeaderContent(TcxCanvas* canvas, const TRect& bounds, TcxButtonState state, const TcxHeaderText& text,
-                           const TcxDrawBackgroundEvent& onBackground, bool solidFill) const override;
+    void DrawHeaderContent(TcxCanvas* canvas, const TRect& bounds, TcxButtonState state,
+                           const TcxHeaderText& text, const TcxDrawBackgroundEvent& onBackground,
+                           bool solidFill) const override;
     void DrawControlBorder(TcxCanvas* canvas, const TRect& r) const override;
     void DrawButtonEdges(TcxCanvas* canvas, const TRect& r, TcxButtonState state) const override;
-    void DrawPlusMinusButton(TcxCanvas* canvas, const TRect& r, bool expanded, TColor faceColor) const override;
+    void DrawPlusMinusButton(TcxCanvas* canvas, const TRect& r, bool expanded,
+                             TColor faceColor) const override;
     void DrawSmallPlusMinusButton(TcxCanvas* canvas, const TRect& r, bool expanded, TColor frameColor,
                                   TColor faceColor) const override;
-    void DrawHeader(TcxCanvas* canvas, const TRect& bounds, TcxHeaderNeighbours neighbours, TcxBorders borders,
-                    TcxButtonState state, const TcxHeaderText& text,
-                    const TcxDrawBackgroundEvent& onBackground = nullptr, bool lastCell = false) const override;
+    void DrawHeader(TcxCanvas* canvas, const TRect& bounds, TcxHeaderNeighbours neighbours,
+                    TcxBorders borders, TcxButtonState state, const TcxHeaderText& text,
+                    const TcxDrawBackgroundEvent& onBackground = nullptr,
+                    bool lastCell = false) const override;
     void DrawHeaderBorder(TcxCanvas* canvas, const TRect& r, TcxHeaderNeighbours neighbours,
                           TcxBorders borders) const override;
-    void DrawHeaderSection(TcxCanvas* canvas, const TRect& bounds, TcxHeaderNeighbours neighbours, TcxBorders borders,
-                           TcxButtonState state, const TcxHeaderText& text) const override;
+    void DrawHeaderSection(TcxCanvas* canvas, const TRect& bounds, TcxHeaderNeighbours neighbours,
+                           TcxBorders borders, TcxButtonState state,
+                           const TcxHeaderText& text) const override;
     void DrawSortingMark(TcxCanvas* canvas, const TRect& r, bool ascending) const override;
     void DrawScrollBarElement(TcxCanvas* canvas, bool horizontal, const TRect& r, TcxScrollPart part,
                               TcxButtonState state) const override;

@@ -54,7 +54,8 @@ class TcxCustomLookAndFeelPainter {
     virtual const char* ClassName() const { return "TcxCustomLookAndFeelPainter"; }
 
     // ---- background, header content, footer-cell bounds ----
-    virtual void FillBackground(TcxCanvas* canvas, const TRect& r, bool transparent, TColor color, TBitmap* bitmap) const;
+    virtual void FillBackground(TcxCanvas* canvas, const TRect& r, bool transparent, TColor color,
+                                TBitmap* bitmap) const;
     virtual void DrawDownTriangle(TcxCanvas* canvas, const TRect& r, TColor color) const;
     virtual void DrawHeaderContent(TcxCanvas* canvas, const TRect& bounds, TcxButtonState state,
                                    const TcxHeaderText& text, const TcxDrawBackgroundEvent& onBackground,
@@ -97,7 +98,8 @@ class TcxCustomLookAndFeelPainter {
     virtual TColor DefaultTabsBackgroundColor() const { return clBtnFace; }
 
     // ---- arrows and buttons ----
-    virtual void DrawTriangleArrow(TcxCanvas* canvas, const TRect& r, TcxArrowDir direction, TColor color) const;
+    virtual void DrawTriangleArrow(TcxCanvas* canvas, const TRect& r, TcxArrowDir direction,
+                                   TColor color) const;
     virtual void DrawScrollArrowButton(TcxCanvas* canvas, const TRect& r, TcxButtonState state,
                                        TcxArrowDir direction, bool withBorder) const;
     virtual void DrawArrowButtonFace(TcxCanvas* canvas, const TRect& r, TcxButtonState state) const;
@@ -114,17 +116,20 @@ class TcxCustomLookAndFeelPainter {
     virtual int GetPressedButtonShift() const { return 0; }
     virtual TColor GetButtonGlyphColor(TcxButtonState state, TColor defaultColor = clDefault) const;
     virtual TcxButtonState GetButtonGlyphState(TcxButtonState state) const { return state; }
-    virtual void DrawPushButton(TcxCanvas* canvas, const TRect& r, const std::string& caption, TcxButtonState state,
-                                bool withBorder = true, TColor faceColor = clDefault, TColor textColor = clDefault) const;
-    virtual void DrawGroupButton(TcxCanvas* canvas, const TRect& r, TcxButtonState state, int count, int index,
-                                 TColor frameColor) const;
+    virtual void DrawPushButton(TcxCanvas* canvas, const TRect& r, const std::string& caption,
+                                TcxButtonState state, bool withBorder = true, TColor faceColor = clDefault,
+                                TColor textColor = clDefault) const;
+    virtual void DrawGroupButton(TcxCanvas* canvas, const TRect& r, TcxButtonState state, int count,
+                                 int index, TColor frameColor) const;
     virtual void DrawButtonEdges(TcxCanvas*, const TRect&, TcxButtonState) const {}
     virtual void DrawButtonGroupFrame(TcxCanvas*, const TRect&, bool /*strong*/, bool /*selected*/) const {}
 
     // ---- expand buttons ----
-    virtual void DrawPlusMinusButton(TcxCanvas*, const TRect&, bool /*expanded*/, TColor /*faceColor*/) const {}
+    virtual void DrawPlusMinusButton(TcxCanvas*, const TRect&, bool /*expanded*/,
+                                     TColor /*faceColor*/) const {}
     virtual bool PaintExpandButtonBeforeRow() const { return true; }
-    virtual void DrawGroupExpandButton(TcxCanvas* canvas, const TRect& r, bool expanded, TcxButtonState state) const;
+    virtual void DrawGroupExpandButton(TcxCanvas* canvas, const TRect& r, bool expanded,
+                                       TcxButtonState state) const;
     virtual void DrawSmallPlusMinusButton(TcxCanvas* canvas, const TRect& r, bool expanded, TColor frameColor,
                                           TColor faceColor) const;
     virtual int GetPlusMinusButtonSize() const { return 0; }
@@ -141,14 +146,15 @@ class TcxCustomLookAndFeelPainter {
                                 TColor color) const;
     virtual void DrawCheckBoxFrame(TcxCanvas*, const TRect&, TcxButtonState) const {}
     virtual void DrawCheckBox(TcxCanvas* canvas, const TRect& r, TcxButtonState state, bool checked) const;
-    virtual void DrawRadioButton(TcxCanvas* canvas, int x, int y, TcxButtonState state, bool checked, bool focused,
-                                 TColor backgroundColor, bool designing = false) const;
+    virtual void DrawRadioButton(TcxCanvas* canvas, int x, int y, TcxButtonState state, bool checked,
+                                 bool focused, TColor backgroundColor, bool designing = false) const;
     virtual TSize GetRadioButtonExtent() const;
 
     // ---- headers and header-control sections ----
     virtual void DrawHeader(TcxCanvas* canvas, const TRect& bounds, TcxHeaderNeighbours neighbours,
                             TcxBorders borders, TcxButtonState state, const TcxHeaderText& text,
-                            const TcxDrawBackgroundEvent& onBackground = nullptr, bool lastCell = false) const;
+                            const TcxDrawBackgroundEvent& onBackground = nullptr,
+                            bool lastCell = false) const;
     virtual void DrawHeaderSimple(TcxCanvas* canvas, const TRect& bounds, TcxHeaderNeighbours neighbours,
                                   TcxBorders borders, TcxButtonState state, const TcxHeaderText& text,
                                   const TcxDrawBackgroundEvent& onBackground = nullptr) const;
@@ -159,11 +165,13 @@ class TcxCustomLookAndFeelPainter {
     virtual void DrawHeaderSectionBorder(TcxCanvas*, const TRect&, TcxBorders, TcxButtonState) const {}
     virtual void DrawHeaderSectionContent(TcxCanvas* canvas, const TRect& bounds, TcxButtonState state,
                                           const TcxHeaderText& text) const;
-    virtual void DrawHeaderSectionText(TcxCanvas* canvas, TcxButtonState state, const TcxHeaderText& text) const;
+    virtual void DrawHeaderSectionText(TcxCanvas* canvas, TcxButtonState state,
+                                       const TcxHeaderText& text) const;
     virtual void DrawSortingMark(TcxCanvas*, const TRect&, bool /*ascending*/) const {}
     virtual TcxBorders GetHeaderBorders(TcxHeaderNeighbours) const { return cxBordersAll; }
     virtual int GetHeaderBorderWidth() const { return 0; }
-    virtual TRect GetHeaderDrawBounds(const TRect& bounds, TcxHeaderNeighbours neighbours, TcxBorders borders) const;
+    virtual TRect GetHeaderDrawBounds(const TRect& bounds, TcxHeaderNeighbours neighbours,
+                                      TcxBorders borders) const;
     virtual TRect GetHeaderContentBounds(const TRect& bounds, TcxBorders borders) const;
     virtual bool PaintsHeaderItemsFirst() const { return true; }
     virtual int CalcHeaderHeight(int textHeight) const { return textHeight + 2 * GetHeaderBorderWidth() + 4; }
@@ -192,7 +200,8 @@ class TcxCustomLookAndFeelPainter {
                                 const TcxDrawBackgroundEvent& onBackground = nullptr) const;
     virtual void DrawFooterBorder(TcxCanvas*, const TRect&) const {}
     virtual void DrawFooterCellBorder(TcxCanvas*, const TRect&) const {}
-    virtual void DrawFooterBackground(TcxCanvas* canvas, const TRect& r, const TcxViewParamsRec& params) const;
+    virtual void DrawFooterBackground(TcxCanvas* canvas, const TRect& r,
+                                      const TcxViewParamsRec& params) const;
     virtual void DrawFooterSeparator(TcxCanvas* canvas, const TRect& r) const {
         canvas->FillRectSolid(r, GetFooterLineColor());
     }
@@ -217,7 +226,8 @@ class TcxCustomLookAndFeelPainter {
     virtual void DrawDetailTab(TcxCanvas*, const TRect&, TcxBorders, const std::string& /*caption*/,
                                TcxButtonState, bool /*vertical*/, TFont*, TColor /*textColor*/,
                                TColor /*backgroundColor*/, bool /*showPrefix*/) const {}
-    virtual void DrawTabEdge(TcxCanvas*, const TRect&, TcxBorder /*side*/, TcxBorders, bool /*vertical*/) const {}
+    virtual void DrawTabEdge(TcxCanvas*, const TRect&, TcxBorder /*side*/, TcxBorders,
+                             bool /*vertical*/) const {}
     virtual void DrawTabStripBase(TcxCanvas*, const TRect&, TcxBorders, bool /*vertical*/) const {}
     virtual bool TabPaintsOwnBackground(bool /*vertical*/) const { return false; }
     virtual bool IsTabHotTrack(bool /*vertical*/) const { return false; }
@@ -264,7 +274,8 @@ class TcxCustomLookAndFeelPainter {
     void DrawSortTriangle(TcxCanvas* canvas, const TRect& r, TColor dark, TColor light, bool ascending) const;
     void DrawCloseCross(TcxCanvas* canvas, const TRect& r, TColor color, TcxButtonState glyphState) const;
     // which: 1 up, 2 down, 3 both.
-    static void DrawHeaderArrowMarks(TcxCanvas* canvas, const TRect& r, int which, int distance, TColor color);
+    static void DrawHeaderArrowMarks(TcxCanvas* canvas, const TRect& r, int which, int distance,
+                                     TColor color);
 
   protected:
     // The canvas text flags of a header's caption.
@@ -287,7 +298,9 @@ class TcxExtendedStylePainters {
     bool FindPainterClass(const std::string& name, TcxLookAndFeelPainterClass& painter) const;
     const TcxExtendedStylePainterInfo& GetInfo(int index) const { return items_.at(size_t(index)); }
     int GetCount() const { return static_cast<int>(items_.size()); }
-    void Register(const std::string& name, TcxLookAndFeelPainterClass painter) { items_.push_back({name, painter}); }
+    void Register(const std::string& name, TcxLookAndFeelPainterClass painter) {
+        items_.push_back({name, painter});
+    }
 
   private:
     std::vector<TcxExtendedStylePainterInfo> items_;

@@ -18,9 +18,12 @@ TRect Deflated(const TRect& r, int by) {
 } // namespace
 
 int TcxCustomLookAndFeelPainter::HeaderTextFlags(const TcxHeaderText& text) {
-    int flags = text.HorzAlign == taRightJustify ? ctfAlignRight : text.HorzAlign == taCenter ? ctfAlignHCenter
-                                                                                               : ctfAlignLeft;
-    flags |= text.VertAlign == vaTop ? ctfAlignTop : text.VertAlign == vaBottom ? ctfAlignBottom : ctfAlignVCenter;
+    int flags = text.HorzAlign == taRightJustify ? ctfAlignRight
+                : text.HorzAlign == taCenter     ? ctfAlignHCenter
+                                                 : ctfAlignLeft;
+    flags |= text.VertAlign == vaTop      ? ctfAlignTop
+             : text.VertAlign == vaBottom ? ctfAlignBottom
+                                          : ctfAlignVCenter;
     flags |= text.MultiLine ? ctfWordBreak : ctfSingleLine;
     if (text.ShowEndEllipsis) flags |= ctfShowEndEllipsis;
     return flags;
@@ -28,8 +31,8 @@ int TcxCustomLookAndFeelPainter::HeaderTextFlags(const TcxHeaderText& text) {
 
 // ---- background, header content ----
 
-void TcxCustomLookAndFeelPainter::FillBackground(TcxCanvas* canvas, const TRect& r, bool transparent, TColor color,
-                                                 TBitmap* bitmap) const {
+void TcxCustomLookAndFeelPainter::FillBackground(TcxCanvas* canvas, const TRect& r, bool transparent,
+                                                 TColor color, TBitmap* bitmap) const {
     if (!transparent)
         canvas->FillRectSolid(r, color);
     else if (bitmap)
@@ -74,8 +77,9 @@ void TcxCustomLookAndFeelPainter::DrawTriangleArrow(TcxCanvas* canvas, const TRe
     FillTriangle(canvas, p, color);
 }
 
-void TcxCustomLookAndFeelPainter::DrawScrollArrowButton(TcxCanvas* canvas, const TRect& r, TcxButtonState state,
-                                                        TcxArrowDir direction, bool withBorder) const {
+void TcxCustomLookAndFeelPainter::DrawScrollArrowButton(TcxCanvas* canvas, const TRect& r,
+                                                        TcxButtonState state, TcxArrowDir direction,
+                                                        bool withBorder) const {
     if (withBorder)
         DrawArrowButtonFace(canvas, r, state);
     else
@@ -85,13 +89,14 @@ void TcxCustomLookAndFeelPainter::DrawScrollArrowButton(TcxCanvas* canvas, const
     FillTriangle(canvas, p, GetButtonGlyphColor(state, clDefault));
 }
 
-void TcxCustomLookAndFeelPainter::DrawArrowButtonFace(TcxCanvas* canvas, const TRect& r, TcxButtonState state) const {
+void TcxCustomLookAndFeelPainter::DrawArrowButtonFace(TcxCanvas* canvas, const TRect& r,
+                                                      TcxButtonState state) const {
     canvas->FillRectSolid(r, GetButtonFaceColor(state));
     DrawButtonEdges(canvas, r, state);
 }
 
-void TcxCustomLookAndFeelPainter::DrawButtonArrowGlyph(TcxCanvas* canvas, const TRect& r, TcxButtonState state,
-                                                       TcxArrowDir direction) const {
+void TcxCustomLookAndFeelPainter::DrawButtonArrowGlyph(TcxCanvas* canvas, const TRect& r,
+                                                       TcxButtonState state, TcxArrowDir direction) const {
     TRect rect = r;
     if (state == cxbsPressed) OffsetRect(rect, GetPressedButtonShift(), GetPressedButtonShift());
     TPoint p[3];
@@ -124,16 +129,17 @@ TColor TcxCustomLookAndFeelPainter::GetButtonGlyphColor(TcxButtonState state, TC
     return defaultColor == clDefault ? clBtnText : defaultColor;
 }
 
-void TcxCustomLookAndFeelPainter::DrawPushButton(TcxCanvas* canvas, const TRect& rect, const std::string& caption,
-                                                 TcxButtonState state, bool withBorder, TColor faceColor,
-                                                 TColor textColor) const {
+void TcxCustomLookAndFeelPainter::DrawPushButton(TcxCanvas* canvas, const TRect& rect,
+                                                 const std::string& caption, TcxButtonState state,
+                                                 bool withBorder, TColor faceColor, TColor textColor) const {
     TRect r = rect;
     if (withBorder) {
         DrawButtonEdges(canvas, r, state);
         InflateRect(r, -GetButtonEdgeWidth(state), -GetButtonEdgeWidth(state));
     }
     canvas->FillRectSolid(r, faceColor == clDefault ? GetButtonFaceColor(state) : faceColor);
-    canvas->CurrentFont()->SetColor(textColor == clDefault ? GetButtonGlyphColor(state, clDefault) : textColor);
+    canvas->CurrentFont()->SetColor(textColor == clDefault ? GetButtonGlyphColor(state, clDefault)
+                                                           : textColor);
     canvas->CurrentBrush()->SetStyle(bsClear);
     if (r.Height() % 2 != 0) {
         --r.Bottom;
@@ -146,8 +152,8 @@ void TcxCustomLookAndFeelPainter::DrawPushButton(TcxCanvas* canvas, const TRect&
     canvas->CurrentBrush()->SetStyle(bsSolid);
 }
 
-void TcxCustomLookAndFeelPainter::DrawGroupButton(TcxCanvas* canvas, const TRect& r, TcxButtonState state, int, int,
-                                                  TColor) const {
+void TcxCustomLookAndFeelPainter::DrawGroupButton(TcxCanvas* canvas, const TRect& r, TcxButtonState state,
+                                                  int, int, TColor) const {
     DrawPushButton(canvas, r, "", state, true);
 }
 
@@ -197,12 +203,13 @@ void TcxCustomLookAndFeelPainter::DrawCheckBox(TcxCanvas* canvas, const TRect& r
                    state == cxbsDisabled ? clGrayText : clBtnText);
 }
 
-void TcxCustomLookAndFeelPainter::DrawRadioButton(TcxCanvas* canvas, int x, int y, TcxButtonState state, bool checked,
-                                                  bool focused, TColor backgroundColor, bool designing) const {
+void TcxCustomLookAndFeelPainter::DrawRadioButton(TcxCanvas* canvas, int x, int y, TcxButtonState state,
+                                                  bool checked, bool focused, TColor backgroundColor,
+                                                  bool designing) const {
     // The images cover the normal, hot, pressed and disabled looks; a default radio button looks normal.
-    NeedRadioButtonImageList()->PaintImage(canvas, x, y, backgroundColor,
-                                           PaintStyleToLookAndFeelKind(GetPaintStyle()),
-                                           state == cxbsDefault ? cxbsNormal : state, checked, focused, designing);
+    NeedRadioButtonImageList()->PaintImage(
+        canvas, x, y, backgroundColor, PaintStyleToLookAndFeelKind(GetPaintStyle()),
+        state == cxbsDefault ? cxbsNormal : state, checked, focused, designing);
 }
 
 TSize TcxCustomLookAndFeelPainter::GetRadioButtonExtent() const {
@@ -211,8 +218,9 @@ TSize TcxCustomLookAndFeelPainter::GetRadioButtonExtent() const {
 
 // ---- headers and sections ----
 
-void TcxCustomLookAndFeelPainter::DrawHeader(TcxCanvas* canvas, const TRect& bounds, TcxHeaderNeighbours neighbours,
-                                             TcxBorders borders, TcxButtonState state, const TcxHeaderText& text,
+void TcxCustomLookAndFeelPainter::DrawHeader(TcxCanvas* canvas, const TRect& bounds,
+                                             TcxHeaderNeighbours neighbours, TcxBorders borders,
+                                             TcxButtonState state, const TcxHeaderText& text,
                                              const TcxDrawBackgroundEvent& onBackground, bool) const {
     DrawHeaderBorder(canvas, bounds, neighbours, borders);
     DrawHeaderContent(canvas, GetHeaderContentBounds(bounds, borders), state, text, onBackground, false);
@@ -225,15 +233,16 @@ void TcxCustomLookAndFeelPainter::DrawHeaderSimple(TcxCanvas* canvas, const TRec
     DrawHeader(canvas, bounds, neighbours, borders, state, text, onBackground, false);
 }
 
-void TcxCustomLookAndFeelPainter::DrawHeaderSection(TcxCanvas* canvas, const TRect& bounds, TcxHeaderNeighbours,
-                                                    TcxBorders borders, TcxButtonState state,
-                                                    const TcxHeaderText& text) const {
+void TcxCustomLookAndFeelPainter::DrawHeaderSection(TcxCanvas* canvas, const TRect& bounds,
+                                                    TcxHeaderNeighbours, TcxBorders borders,
+                                                    TcxButtonState state, const TcxHeaderText& text) const {
     DrawHeaderSectionBorder(canvas, bounds, borders, state);
     DrawHeaderSectionContent(canvas, GetHeaderSectionContentBounds(bounds, state), state, text);
 }
 
 void TcxCustomLookAndFeelPainter::DrawHeaderSectionContent(TcxCanvas* canvas, const TRect& bounds,
-                                                           TcxButtonState state, const TcxHeaderText& text) const {
+                                                           TcxButtonState state,
+                                                           const TcxHeaderText& text) const {
     canvas->FillRectSolid(bounds, text.BackgroundColor);
     TcxHeaderText moved = text;
     moved.TextBounds = GetHeaderSectionTextBounds(text.TextBounds, state);
@@ -280,16 +289,18 @@ TRect TcxCustomLookAndFeelPainter::GetHeaderContentBounds(const TRect& bounds, T
     return r;
 }
 
-TRect TcxCustomLookAndFeelPainter::GetHeaderSectionTextBounds(const TRect& bounds, TcxButtonState state) const {
+TRect TcxCustomLookAndFeelPainter::GetHeaderSectionTextBounds(const TRect& bounds,
+                                                              TcxButtonState state) const {
     return state == cxbsPressed ? ShiftRect(bounds, 1, 1) : bounds;
 }
 
-TRect TcxCustomLookAndFeelPainter::GetHeaderSectionContentBounds(const TRect& bounds, TcxButtonState state) const {
+TRect TcxCustomLookAndFeelPainter::GetHeaderSectionContentBounds(const TRect& bounds,
+                                                                 TcxButtonState state) const {
     return Deflated(bounds, GetHeaderSectionBorderWidth(state));
 }
 
-int TcxCustomLookAndFeelPainter::CalcHeaderSectionWidth(TcxCanvas* canvas, TcxBorders borders, const std::string& text,
-                                                        TFont* font) const {
+int TcxCustomLookAndFeelPainter::CalcHeaderSectionWidth(TcxCanvas* canvas, TcxBorders borders,
+                                                        const std::string& text, TFont* font) const {
     if (font) canvas->AssignFont(font);
     int width = canvas->MeasureTextWidth(text) + 4;
     if (borders & cxBorder(bLeft)) width += GetHeaderBorderWidth();
@@ -299,7 +310,8 @@ int TcxCustomLookAndFeelPainter::CalcHeaderSectionWidth(TcxCanvas* canvas, TcxBo
 
 // ---- footers ----
 
-void TcxCustomLookAndFeelPainter::DrawFooterCell(TcxCanvas* canvas, const TRect& bounds, const TcxHeaderText& text,
+void TcxCustomLookAndFeelPainter::DrawFooterCell(TcxCanvas* canvas, const TRect& bounds,
+                                                 const TcxHeaderText& text,
                                                  const TcxDrawBackgroundEvent& onBackground) const {
     DrawFooterCellBorder(canvas, bounds);
     TcxHeaderText cell = text;
@@ -316,7 +328,8 @@ void TcxCustomLookAndFeelPainter::DrawFooterBackground(TcxCanvas* canvas, const 
 
 // ---- filter and close buttons ----
 
-void TcxCustomLookAndFeelPainter::DrawSmallCloseButton(TcxCanvas* canvas, const TRect& r, TcxButtonState state) const {
+void TcxCustomLookAndFeelPainter::DrawSmallCloseButton(TcxCanvas* canvas, const TRect& r,
+                                                       TcxButtonState state) const {
     DrawButtonEdges(canvas, r, state);
     const TRect inner = Deflated(r, GetButtonEdgeWidth(cxbsNormal));
     canvas->FillRectSolid(inner, GetButtonFaceColor(state));
@@ -325,7 +338,8 @@ void TcxCustomLookAndFeelPainter::DrawSmallCloseButton(TcxCanvas* canvas, const 
 
 // ---- row indicator ----
 
-void TcxCustomLookAndFeelPainter::DrawIndicatorCustomizeMark(TcxCanvas* canvas, const TRect& r, TColor color) const {
+void TcxCustomLookAndFeelPainter::DrawIndicatorCustomizeMark(TcxCanvas* canvas, const TRect& r,
+                                                             TColor color) const {
     canvas->CurrentPen()->SetColor(color);
     const int x = r.Left + 3, length = r.Width() - 6;
     for (int i = 0; i < 5; ++i) {
@@ -350,7 +364,8 @@ void TcxCustomLookAndFeelPainter::DrawIndicatorItem(TcxCanvas* canvas, const TRe
     text.TextBounds = r;
     text.TextColor = clNone;
     text.BackgroundColor = backgroundColor;
-    DrawHeader(canvas, r, 0, GetHeaderBorders(cxBorder(bTop) | cxBorder(bBottom)), cxbsNormal, text, onBackground);
+    DrawHeader(canvas, r, 0, GetHeaderBorders(cxBorder(bTop) | cxBorder(bBottom)), cxbsNormal, text,
+               onBackground);
     DrawIndicatorImage(canvas, r, kind);
 }
 

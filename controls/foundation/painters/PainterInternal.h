@@ -10,7 +10,8 @@ inline TRect Deflated(const TRect& r, int by = 1) {
     return d;
 }
 // Left and top in first, right and bottom (drawn last, over the corners) in second.
-inline void Edges(TcxCanvas* canvas, const TRect& r, TColor first, TColor second, TcxBorders sides = cxBordersAll) {
+inline void Edges(TcxCanvas* canvas, const TRect& r, TColor first, TColor second,
+                  TcxBorders sides = cxBordersAll) {
     canvas->PaintBorders(r, first, second, sides, 1);
 }
 inline void Frame(TcxCanvas* canvas, const TRect& r, TColor color, TcxBorders sides = cxBordersAll) {

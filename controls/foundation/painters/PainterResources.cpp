@@ -71,7 +71,8 @@ void MeasureRadioButtonGeometry() {
     g.Circle = Bounds(left, top, width, height);
 
     FillBlack(cell);
-    DrawFrameControl(cell.GetCanvas()->GetHandle(), bounds, DFC_BUTTON, DFCS_BUTTONRADIOIMAGE | DFCS_CHECKED | DFCS_FLAT);
+    DrawFrameControl(cell.GetCanvas()->GetHandle(), bounds, DFC_BUTTON,
+                     DFCS_BUTTONRADIOIMAGE | DFCS_CHECKED | DFCS_FLAT);
     const COLORREF dot = ColorToRGB(clWindowText);
     auto inside = [&](int x, int y) { return x >= 0 && y >= 0 && x < g.CellWidth && y < g.CellHeight; };
     const int cx = left + width / 2 - 1, cy = top + height / 2 - 2;
@@ -173,15 +174,17 @@ const std::vector<std::vector<uint8_t>>& RadioPixelPattern() {
     return pattern;
 }
 
-int RadioImageMapIndex(TcxLookAndFeelKind kind, TcxButtonState state, bool checked, bool focused, bool designing) {
+int RadioImageMapIndex(TcxLookAndFeelKind kind, TcxButtonState state, bool checked, bool focused,
+                       bool designing) {
     return (int(state) - 1) + 8 * int(kind) + 4 * int(checked) + 32 * int(designing) + 64 * int(focused);
 }
 
 COLORREF RadioBodyColor(TcxLookAndFeelKind kind, TcxButtonState state) {
     switch (kind) {
     case lfOffice11:
-        return state == cxbsNormal ? ColorToRGB(clWindow)
-                                   : ColorToRGB(TcxOffice11LookAndFeelPainter::Instance()->GetButtonFaceColor(state));
+        return state == cxbsNormal
+                   ? ColorToRGB(clWindow)
+                   : ColorToRGB(TcxOffice11LookAndFeelPainter::Instance()->GetButtonFaceColor(state));
     case lfUltraFlat:
         if (state == cxbsDisabled) return ColorToRGB(clBtnFace);
         if (state == cxbsNormal) return ColorToRGB(clWindow);
@@ -200,13 +203,26 @@ std::array<COLORREF, 7> BuildRadioColourMap(TcxLookAndFeelKind kind, TcxButtonSt
     std::array<COLORREF, 7> map{};
     switch (kind) {
     case lfFlat:
-        map = {0, ColorToRGB(clBtnShadow), ColorToRGB(clBtnHighlight), ColorToRGB(cl3DLight), ColorToRGB(cl3DLight), body, 0};
+        map = {0,
+               ColorToRGB(clBtnShadow),
+               ColorToRGB(clBtnHighlight),
+               ColorToRGB(cl3DLight),
+               ColorToRGB(cl3DLight),
+               body,
+               0};
         break;
     case lfStandard:
-        map = {0, ColorToRGB(clBtnShadow), ColorToRGB(clBtnHighlight), ColorToRGB(cl3DDkShadow), ColorToRGB(cl3DLight), body, 0};
+        map = {0,
+               ColorToRGB(clBtnShadow),
+               ColorToRGB(clBtnHighlight),
+               ColorToRGB(cl3DDkShadow),
+               ColorToRGB(cl3DLight),
+               body,
+               0};
         break;
     case lfUltraFlat: {
-        const bool lit = focused || state == cxbsHot || state == cxbsPressed || (designing && state != cxbsDisabled);
+        const bool lit =
+            focused || state == cxbsHot || state == cxbsPressed || (designing && state != cxbsDisabled);
         const COLORREF frame = ColorToRGB(lit ? clHighlight : clBtnShadow);
         map = {0, frame, frame, body, body, body, 0};
         break;
@@ -214,8 +230,9 @@ std::array<COLORREF, 7> BuildRadioColourMap(TcxLookAndFeelKind kind, TcxButtonSt
     case lfOffice11: {
         const TOffice11Colors& o = Office11Colors();
         const COLORREF frame = state == cxbsDisabled ? o.Disabled
-                               : (focused || state == cxbsHot || state == cxbsPressed || designing) ? o.HighlightBorder
-                                                                                                     : ColorToRGB(clBtnText);
+                               : (focused || state == cxbsHot || state == cxbsPressed || designing)
+                                   ? o.HighlightBorder
+                                   : ColorToRGB(clBtnText);
         map = {0, frame, frame, body, body, body, 0};
         break;
     }
@@ -260,18 +277,19 @@ void TcxRadioButtonImageList::PrepareImages() {
             for (int kind = 0; kind <= 3; ++kind)
                 for (int checked = 0; checked <= 1; ++checked)
                     for (int state = cxbsNormal; state <= cxbsDisabled; ++state) {
-                        const auto colours = BuildRadioColourMap(TcxLookAndFeelKind(kind), TcxButtonState(state),
-                                                                 checked, focused, designing);
+                        const auto colours = BuildRadioColourMap(
+                            TcxLookAndFeelKind(kind), TcxButtonState(state), checked, focused, designing);
                         for (int y = 0; y < h; ++y) {
                             uint32_t* row = image.ScanLine(y);
                             for (int x = 0; x < w; ++x) {
                                 const COLORREF c = colours[pattern[size_t(y)][size_t(x)]];
-                                row[x] = uint32_t(GetBValue(c)) | uint32_t(GetGValue(c)) << 8 | uint32_t(GetRValue(c)) << 16;
+                                row[x] = uint32_t(GetBValue(c)) | uint32_t(GetGValue(c)) << 8 |
+                                         uint32_t(GetRValue(c)) << 16;
                             }
                         }
                         const int index = images_->Add(&image, mask_.get());
-                        indexMap_[size_t(RadioImageMapIndex(TcxLookAndFeelKind(kind), TcxButtonState(state), checked,
-                                                            focused, designing))] = index;
+                        indexMap_[size_t(RadioImageMapIndex(TcxLookAndFeelKind(kind), TcxButtonState(state),
+                                                            checked, focused, designing))] = index;
                     }
 }
 
@@ -280,15 +298,15 @@ void TcxRadioButtonImageList::Rebuild() {
     PrepareImages();
 }
 
-int TcxRadioButtonImageList::ImageIndexFor(TcxLookAndFeelKind kind, TcxButtonState state, bool checked, bool focused,
-                                           bool designing) const {
+int TcxRadioButtonImageList::ImageIndexFor(TcxLookAndFeelKind kind, TcxButtonState state, bool checked,
+                                           bool focused, bool designing) const {
     const int at = RadioImageMapIndex(kind, state, checked, focused, designing);
     return at >= 0 && at < int(indexMap_.size()) ? indexMap_[size_t(at)] : -1;
 }
 
 void TcxRadioButtonImageList::PaintImage(TcxCanvas* canvas, int x, int y, TColor backgroundColor,
-                                         TcxLookAndFeelKind kind, TcxButtonState state, bool checked, bool focused,
-                                         bool designing) {
+                                         TcxLookAndFeelKind kind, TcxButtonState state, bool checked,
+                                         bool focused, bool designing) {
     PrepareImages();
     const int index = ImageIndexFor(kind, state, checked, focused, designing);
     if (index < 0) return;
@@ -324,12 +342,18 @@ namespace {
 
 // The six 8 x 9 indicator glyphs: '#' black, anything else transparent (white).
 constexpr const char* IndicatorGlyphs[6][9] = {
-    {"........", ".#......", ".##.....", ".###....", ".####...", ".###....", ".##.....", ".#......", "........"},
-    {"........", ".##.##..", "...#....", "...#....", "...#....", "...#....", "...#....", ".##.##..", "........"},
-    {"........", "...#....", ".#.#.#..", "..###...", ".#####..", "..###...", ".#.#.#..", "...#....", "........"},
-    {"........", "........", "........", "...##...", "..####..", "..####..", "...##...", "........", "........"},
-    {"........", "#.......", "##......", "###..##.", "####.##.", "###.....", "##......", "#.......", "........"},
-    {"........", "#######.", ".#####..", "..###...", "...#....", "...#....", "...#....", "...#....", "........"},
+    {"........", ".#......", ".##.....", ".###....", ".####...", ".###....", ".##.....", ".#......",
+     "........"},
+    {"........", ".##.##..", "...#....", "...#....", "...#....", "...#....", "...#....", ".##.##..",
+     "........"},
+    {"........", "...#....", ".#.#.#..", "..###...", ".#####..", "..###...", ".#.#.#..", "...#....",
+     "........"},
+    {"........", "........", "........", "...##...", "..####..", "..####..", "...##...", "........",
+     "........"},
+    {"........", "#.......", "##......", "###..##.", "####.##.", "###.....", "##......", "#.......",
+     "........"},
+    {"........", "#######.", ".#####..", "..###...", "...#....", "...#....", "...#....", "...#....",
+     "........"},
 };
 
 void LoadIndicatorImages() {
@@ -365,7 +389,8 @@ void RefreshScrollBarPatternBitmaps() {
         for (int y = 0; y < 8; ++y)
             for (int x = 0; x < 8; ++x) {
                 const COLORREF c = colours[pressed][(x % 2) != (y % 2)];
-                b->ScanLine(y)[x] = uint32_t(GetBValue(c)) | uint32_t(GetGValue(c)) << 8 | uint32_t(GetRValue(c)) << 16;
+                b->ScanLine(y)[x] =
+                    uint32_t(GetBValue(c)) | uint32_t(GetGValue(c)) << 8 | uint32_t(GetRValue(c)) << 16;
             }
     }
 }

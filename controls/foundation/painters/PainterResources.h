@@ -18,7 +18,8 @@ struct TRadioButtonGeometry {
 const TRadioButtonGeometry& RadioButtonGeometry();
 
 // (state - 1) + 8 kind + 4 checked + 32 designing + 64 focused.
-int RadioImageMapIndex(TcxLookAndFeelKind kind, TcxButtonState state, bool checked, bool focused, bool designing);
+int RadioImageMapIndex(TcxLookAndFeelKind kind, TcxButtonState state, bool checked, bool focused,
+                       bool designing);
 
 class TcxRadioButtonImageList {
   public:
@@ -26,7 +27,8 @@ class TcxRadioButtonImageList {
     ~TcxRadioButtonImageList();
     void PrepareImages();
     void Rebuild();
-    int ImageIndexFor(TcxLookAndFeelKind kind, TcxButtonState state, bool checked, bool focused, bool designing) const;
+    int ImageIndexFor(TcxLookAndFeelKind kind, TcxButtonState state, bool checked, bool focused,
+                      bool designing) const;
     // clDefault: the image over what is there; any other colour also paints the corners outside the circle.
     void PaintImage(TcxCanvas* canvas, int x, int y, TColor backgroundColor, TcxLookAndFeelKind kind,
                     TcxButtonState state, bool checked, bool focused, bool designing);

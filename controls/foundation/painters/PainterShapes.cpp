@@ -19,10 +19,14 @@ int Midpoint(int a, int b) {
 
 TcxLookAndFeelKind PaintStyleToLookAndFeelKind(TcxPaintStyle style) {
     switch (style) {
-    case psFlat: return lfFlat;
-    case psUltraFlat: return lfUltraFlat;
-    case psOffice11: return lfOffice11;
-    default: return lfStandard;
+    case psFlat:
+        return lfFlat;
+    case psUltraFlat:
+        return lfUltraFlat;
+    case psOffice11:
+        return lfOffice11;
+    default:
+        return lfStandard;
     }
 }
 
@@ -31,8 +35,8 @@ TcxArrowDir ScrollArrowDirection(bool horizontal, TcxScrollPart part) {
     return part == spLineUp ? arUp : arDown;
 }
 
-void TcxCustomLookAndFeelPainter::ComputeArrowTriangle(const TRect& rect, TPoint (&p)[3], TcxArrowDir direction,
-                                                       bool proportional, int size) {
+void TcxCustomLookAndFeelPainter::ComputeArrowTriangle(const TRect& rect, TPoint (&p)[3],
+                                                       TcxArrowDir direction, bool proportional, int size) {
     TRect r = rect;
     if (proportional) {
         const int d = r.Width() - r.Height();
@@ -41,7 +45,9 @@ void TcxCustomLookAndFeelPainter::ComputeArrowTriangle(const TRect& rect, TPoint
         else
             InflateRect(r, -(d / 2), 0);
     }
-    if (size == 0) size = (direction == arUp || direction == arDown) ? (r.Width() - 1) / 4 + 1 : (r.Height() - 1) / 4 + 1;
+    if (size == 0)
+        size =
+            (direction == arUp || direction == arDown) ? (r.Width() - 1) / 4 + 1 : (r.Height() - 1) / 4 + 1;
     const int w = 2 * size - 1;
     switch (direction) {
     case arUp:
@@ -83,7 +89,8 @@ void TcxCustomLookAndFeelPainter::FillTriangle(TcxCanvas* canvas, const TPoint (
     canvas->PaintPolygon(std::span<const TPoint>(p, 3));
 }
 
-void TcxCustomLookAndFeelPainter::DrawExpandSign(TcxCanvas* canvas, const TRect& r, bool expanded, TColor color) {
+void TcxCustomLookAndFeelPainter::DrawExpandSign(TcxCanvas* canvas, const TRect& r, bool expanded,
+                                                 TColor color) {
     const int cx = Midpoint(r.Left, r.Right), cy = Midpoint(r.Top, r.Bottom);
     const int h = (r.Width() - 4) / 2;
     canvas->FillRectSolid(Rect(cx - h, cy, cx + h + 1, cy + 1), color);
@@ -91,7 +98,7 @@ void TcxCustomLookAndFeelPainter::DrawExpandSign(TcxCanvas* canvas, const TRect&
 }
 
 void TcxCustomLookAndFeelPainter::DrawGroupChevrons(TcxCanvas* canvas, const TRect& r, bool expanded,
-                                                     TcxButtonState state) const {
+                                                    TcxButtonState state) const {
     const int x0 = (r.Left + r.Right - 7) / 2, y0 = (r.Top + r.Bottom - 8) / 2;
     canvas->CurrentPen()->SetColor(GetButtonGlyphColor(state, clDefault));
     const int d = expanded ? 1 : -1;
@@ -99,13 +106,14 @@ void TcxCustomLookAndFeelPainter::DrawGroupChevrons(TcxCanvas* canvas, const TRe
         const int row = y + (expanded ? 3 : 0);
         int f = (y - y0) & 1;
         if (!expanded) f = 1 - f;
-        const TPoint line[3] = {{x0 + f, row - d * f}, {x0 + 3, row - 3 * d}, {x0 + 7 - f, row + (1 - f) * d}};
+        const TPoint line[3] = {
+            {x0 + f, row - d * f}, {x0 + 3, row - 3 * d}, {x0 + 7 - f, row + (1 - f) * d}};
         canvas->PaintPolyline(line);
     }
 }
 
-void TcxCustomLookAndFeelPainter::DrawSortTriangle(TcxCanvas* canvas, const TRect& r, TColor dark, TColor light,
-                                                    bool ascending) const {
+void TcxCustomLookAndFeelPainter::DrawSortTriangle(TcxCanvas* canvas, const TRect& r, TColor dark,
+                                                   TColor light, bool ascending) const {
     const TPoint size = GetSortingMarkSize();
     const int w = size.X, h = size.Y;
     const int d = ascending ? 1 : -1;
@@ -125,7 +133,7 @@ void TcxCustomLookAndFeelPainter::DrawSortTriangle(TcxCanvas* canvas, const TRec
 }
 
 void TcxCustomLookAndFeelPainter::DrawCloseCross(TcxCanvas* canvas, const TRect& r, TColor color,
-                                                  TcxButtonState glyphState) const {
+                                                 TcxButtonState glyphState) const {
     int n = GetFilterCloseButtonExtent().X / 2;
     if (n % 2 == 0) --n;
     canvas->CurrentPen()->SetColor(color);
@@ -139,8 +147,8 @@ void TcxCustomLookAndFeelPainter::DrawCloseCross(TcxCanvas* canvas, const TRect&
     }
 }
 
-void TcxCustomLookAndFeelPainter::DrawHeaderArrowMarks(TcxCanvas* canvas, const TRect& r, int which, int distance,
-                                                        TColor color) {
+void TcxCustomLookAndFeelPainter::DrawHeaderArrowMarks(TcxCanvas* canvas, const TRect& r, int which,
+                                                       int distance, TColor color) {
     const int cx = (r.Left + r.Right) / 2;
     TPoint p[3];
     if (which & 1) {
@@ -148,12 +156,14 @@ void TcxCustomLookAndFeelPainter::DrawHeaderArrowMarks(TcxCanvas* canvas, const 
         FillTriangle(canvas, p, color);
     }
     if (which & 2) {
-        ComputeArrowTriangle(Rect(cx - 3, r.Bottom - distance - 4, cx + 4, r.Bottom - distance), p, arDown, false, 4);
+        ComputeArrowTriangle(Rect(cx - 3, r.Bottom - distance - 4, cx + 4, r.Bottom - distance), p, arDown,
+                             false, 4);
         FillTriangle(canvas, p, color);
     }
 }
 
-int TcxExtendedStylePainters::FindSkinIndex(const std::string& name, const TcxExtendedStylePainterInfo** item) const {
+int TcxExtendedStylePainters::FindSkinIndex(const std::string& name,
+                                            const TcxExtendedStylePainterInfo** item) const {
     for (size_t i = 0; i < items_.size(); ++i)
         if (AnsiSameText(items_[i].Name, name)) {
             if (item) *item = &items_[i];
@@ -162,7 +172,8 @@ int TcxExtendedStylePainters::FindSkinIndex(const std::string& name, const TcxEx
     return -1;
 }
 
-bool TcxExtendedStylePainters::FindPainterClass(const std::string& name, TcxLookAndFeelPainterClass& painter) const {
+bool TcxExtendedStylePainters::FindPainterClass(const std::string& name,
+                                                TcxLookAndFeelPainterClass& painter) const {
     const TcxExtendedStylePainterInfo* item = nullptr;
     if (FindSkinIndex(name, &item) < 0) return false;
     painter = item->Painter;

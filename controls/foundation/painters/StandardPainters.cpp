@@ -77,13 +77,14 @@ void DrawScrollButtonBorder(TcxCanvas* canvas, const TRect& r, bool pressedArrow
 
 } // namespace
 
-void painters::DrawClassicScrollBarElement(const TcxCustomLookAndFeelPainter* painter, int style, TcxCanvas* canvas,
-                                           bool horizontal, const TRect& r, TcxScrollPart part,
-                                           TcxButtonState state) {
+void painters::DrawClassicScrollBarElement(const TcxCustomLookAndFeelPainter* painter, int style,
+                                           TcxCanvas* canvas, bool horizontal, const TRect& r,
+                                           TcxScrollPart part, TcxButtonState state) {
     if (IsRectEmpty(r) || (part == spThumb && state == cxbsDisabled)) return;
     if (style != 2 && state == cxbsHot) state = cxbsNormal;
     switch (part) {
-    case spNone: return;
+    case spNone:
+        return;
     case spPageUp:
     case spPageDown: {
         TBrush* brush = canvas->CurrentBrush();
@@ -93,7 +94,8 @@ void painters::DrawClassicScrollBarElement(const TcxCustomLookAndFeelPainter* pa
         brush->SetStyle(bsSolid);
         return;
     }
-    default: break;
+    default:
+        break;
     }
     if (style == 0) {
         if (part == spThumb) {
@@ -145,7 +147,8 @@ void TcxStandardLookAndFeelPainter::DrawControlBorder(TcxCanvas* canvas, const T
     Edges(canvas, Deflated(r), cl3DDkShadow, cl3DLight);
 }
 
-void TcxStandardLookAndFeelPainter::DrawButtonEdges(TcxCanvas* canvas, const TRect& rect, TcxButtonState state) const {
+void TcxStandardLookAndFeelPainter::DrawButtonEdges(TcxCanvas* canvas, const TRect& rect,
+                                                    TcxButtonState state) const {
     TRect r = rect;
     if (state == cxbsPressed) {
         Frame(canvas, r, clBlack);
@@ -182,18 +185,19 @@ void TcxStandardLookAndFeelPainter::DrawGroupExpandButton(TcxCanvas* canvas, con
     TcxFlatLookAndFeelPainter::Instance()->DrawGroupExpandButton(canvas, r, expanded, state);
 }
 
-void TcxStandardLookAndFeelPainter::DrawCheckBoxFrame(TcxCanvas* canvas, const TRect& r, TcxButtonState) const {
+void TcxStandardLookAndFeelPainter::DrawCheckBoxFrame(TcxCanvas* canvas, const TRect& r,
+                                                      TcxButtonState) const {
     Edges(canvas, r, cl3DDkShadow, cl3DLight);
     Edges(canvas, Deflated(r), clBtnShadow, clBtnHighlight);
 }
 
-void TcxStandardLookAndFeelPainter::DrawHeaderBorder(TcxCanvas* canvas, const TRect& r, TcxHeaderNeighbours neighbours,
-                                                     TcxBorders) const {
+void TcxStandardLookAndFeelPainter::DrawHeaderBorder(TcxCanvas* canvas, const TRect& r,
+                                                     TcxHeaderNeighbours neighbours, TcxBorders) const {
     DrawClassicHeaderBorder(canvas, r, neighbours);
 }
 
-void TcxStandardLookAndFeelPainter::DrawHeaderSectionBorder(TcxCanvas* canvas, const TRect& r, TcxBorders borders,
-                                                            TcxButtonState state) const {
+void TcxStandardLookAndFeelPainter::DrawHeaderSectionBorder(TcxCanvas* canvas, const TRect& r,
+                                                            TcxBorders borders, TcxButtonState state) const {
     if (state == cxbsPressed) {
         Edges(canvas, r, clBtnShadow, clBtnShadow, borders);
         return;
@@ -217,7 +221,8 @@ void TcxStandardLookAndFeelPainter::DrawHeaderWithArrows(TcxCanvas* canvas, cons
     if (open & cxBorder(bTop)) ++inner.Top;
     if (open & cxBorder(bRight)) --inner.Right;
     if (open & cxBorder(bBottom)) --inner.Bottom;
-    TcxCustomLookAndFeelPainter::DrawHeaderWithArrows(canvas, inner, neighbours, borders, state, text, arrows);
+    TcxCustomLookAndFeelPainter::DrawHeaderWithArrows(canvas, inner, neighbours, borders, state, text,
+                                                      arrows);
 }
 
 void TcxStandardLookAndFeelPainter::DrawFooterBorder(TcxCanvas* canvas, const TRect& r) const {
@@ -228,8 +233,8 @@ void TcxStandardLookAndFeelPainter::DrawFooterCellBorder(TcxCanvas* canvas, cons
     Edges(canvas, r, clBtnShadow, clBtnHighlight);
 }
 
-void TcxStandardLookAndFeelPainter::DrawFilterDropDownButton(TcxCanvas* canvas, const TRect& r, TcxButtonState state,
-                                                             bool active) const {
+void TcxStandardLookAndFeelPainter::DrawFilterDropDownButton(TcxCanvas* canvas, const TRect& r,
+                                                             TcxButtonState state, bool active) const {
     DrawClassicFilterDropDown(this, canvas, r, state, active);
 }
 
@@ -248,9 +253,10 @@ void TcxStandardLookAndFeelPainter::DrawScrollBarElement(TcxCanvas* canvas, bool
     DrawClassicScrollBarElement(this, 0, canvas, horizontal, r, part, state);
 }
 
-void TcxStandardLookAndFeelPainter::DrawSplitter(TcxCanvas* canvas, const TRect& r, const TcxViewParamsRec& params,
-                                                 bool horizontal) const {
-    DrawSplitterLines(canvas, r, params, horizontal, {{clBtnFace, cl3DDkShadow}, {clBtnHighlight, clBtnShadow}});
+void TcxStandardLookAndFeelPainter::DrawSplitter(TcxCanvas* canvas, const TRect& r,
+                                                 const TcxViewParamsRec& params, bool horizontal) const {
+    DrawSplitterLines(canvas, r, params, horizontal,
+                      {{clBtnFace, cl3DDkShadow}, {clBtnHighlight, clBtnShadow}});
 }
 
 // ---- Flat ----
@@ -264,7 +270,8 @@ void TcxFlatLookAndFeelPainter::DrawControlBorder(TcxCanvas* canvas, const TRect
     Edges(canvas, r, clBtnShadow, clBtnHighlight);
 }
 
-void TcxFlatLookAndFeelPainter::DrawButtonEdges(TcxCanvas* canvas, const TRect& rect, TcxButtonState state) const {
+void TcxFlatLookAndFeelPainter::DrawButtonEdges(TcxCanvas* canvas, const TRect& rect,
+                                                TcxButtonState state) const {
     if (state == cxbsPressed) {
         Edges(canvas, rect, clBtnShadow, clBtnHighlight);
         return;
@@ -284,13 +291,14 @@ void TcxFlatLookAndFeelPainter::DrawPlusMinusButton(TcxCanvas* canvas, const TRe
     canvas->ClipExcludeRect(r);
 }
 
-void TcxFlatLookAndFeelPainter::DrawCheckBoxFrame(TcxCanvas* canvas, const TRect& r, TcxButtonState state) const {
+void TcxFlatLookAndFeelPainter::DrawCheckBoxFrame(TcxCanvas* canvas, const TRect& r,
+                                                  TcxButtonState state) const {
     Edges(canvas, r, clBtnShadow, clBtnHighlight);
     Frame(canvas, Deflated(r), GetCheckFaceColor(state));
 }
 
-void TcxFlatLookAndFeelPainter::DrawHeaderBorder(TcxCanvas* canvas, const TRect& r, TcxHeaderNeighbours neighbours,
-                                                 TcxBorders) const {
+void TcxFlatLookAndFeelPainter::DrawHeaderBorder(TcxCanvas* canvas, const TRect& r,
+                                                 TcxHeaderNeighbours neighbours, TcxBorders) const {
     DrawClassicHeaderBorder(canvas, r, neighbours);
 }
 
@@ -314,17 +322,18 @@ void TcxFlatLookAndFeelPainter::DrawFooterCellBorder(TcxCanvas* canvas, const TR
     Edges(canvas, r, clBtnShadow, clBtnHighlight);
 }
 
-void TcxFlatLookAndFeelPainter::DrawFilterDropDownButton(TcxCanvas* canvas, const TRect& r, TcxButtonState state,
-                                                         bool active) const {
+void TcxFlatLookAndFeelPainter::DrawFilterDropDownButton(TcxCanvas* canvas, const TRect& r,
+                                                         TcxButtonState state, bool active) const {
     DrawClassicFilterDropDown(this, canvas, r, state, active);
 }
 
-void TcxFlatLookAndFeelPainter::DrawTabEdge(TcxCanvas* canvas, const TRect& r, TcxBorder side, TcxBorders borders,
-                                            bool vertical) const {
+void TcxFlatLookAndFeelPainter::DrawTabEdge(TcxCanvas* canvas, const TRect& r, TcxBorder side,
+                                            TcxBorders borders, bool vertical) const {
     DrawClassicTabEdge(canvas, r, side, borders, vertical);
 }
 
-void TcxFlatLookAndFeelPainter::DrawTabStripBase(TcxCanvas* canvas, const TRect& r, TcxBorders borders, bool) const {
+void TcxFlatLookAndFeelPainter::DrawTabStripBase(TcxCanvas* canvas, const TRect& r, TcxBorders borders,
+                                                 bool) const {
     Edges(canvas, r, clBtnHighlight, clBtnShadow, borders);
 }
 
@@ -333,8 +342,8 @@ void TcxFlatLookAndFeelPainter::DrawScrollBarElement(TcxCanvas* canvas, bool hor
     DrawClassicScrollBarElement(this, 1, canvas, horizontal, r, part, state);
 }
 
-void TcxFlatLookAndFeelPainter::DrawSplitter(TcxCanvas* canvas, const TRect& r, const TcxViewParamsRec& params,
-                                             bool horizontal) const {
+void TcxFlatLookAndFeelPainter::DrawSplitter(TcxCanvas* canvas, const TRect& r,
+                                             const TcxViewParamsRec& params, bool horizontal) const {
     DrawSplitterLines(canvas, r, params, horizontal, {{clBtnHighlight, clBtnShadow}});
 }
 

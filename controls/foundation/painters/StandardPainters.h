@@ -16,14 +16,18 @@ class TcxStandardLookAndFeelPainter : public TcxCustomLookAndFeelPainter {
     int GetButtonContentOffset() const override { return 1; }
     int GetPressedButtonShift() const override { return 1; }
     void DrawButtonEdges(TcxCanvas* canvas, const TRect& r, TcxButtonState state) const override;
-    void DrawPlusMinusButton(TcxCanvas* canvas, const TRect& r, bool expanded, TColor faceColor) const override;
+    void DrawPlusMinusButton(TcxCanvas* canvas, const TRect& r, bool expanded,
+                             TColor faceColor) const override;
     int GetPlusMinusButtonSize() const override { return 12; }
-    void DrawGroupExpandButton(TcxCanvas* canvas, const TRect& r, bool expanded, TcxButtonState state) const override;
+    void DrawGroupExpandButton(TcxCanvas* canvas, const TRect& r, bool expanded,
+                               TcxButtonState state) const override;
     void DrawCheckBoxFrame(TcxCanvas* canvas, const TRect& r, TcxButtonState state) const override;
     void DrawHeaderBorder(TcxCanvas* canvas, const TRect& r, TcxHeaderNeighbours neighbours,
                           TcxBorders borders) const override;
     int GetHeaderBorderWidth() const override { return 1; }
-    int GetHeaderSectionBorderWidth(TcxButtonState state) const override { return state == cxbsPressed ? 1 : 2; }
+    int GetHeaderSectionBorderWidth(TcxButtonState state) const override {
+        return state == cxbsPressed ? 1 : 2;
+    }
     void DrawHeaderSectionBorder(TcxCanvas* canvas, const TRect& r, TcxBorders borders,
                                  TcxButtonState state) const override;
     void DrawSortingMark(TcxCanvas* canvas, const TRect& r, bool ascending) const override;
@@ -40,7 +44,8 @@ class TcxStandardLookAndFeelPainter : public TcxCustomLookAndFeelPainter {
                                   bool active) const override;
     void DrawTabEdge(TcxCanvas* canvas, const TRect& r, TcxBorder side, TcxBorders borders,
                      bool vertical) const override;
-    void DrawTabStripBase(TcxCanvas* canvas, const TRect& r, TcxBorders borders, bool vertical) const override;
+    void DrawTabStripBase(TcxCanvas* canvas, const TRect& r, TcxBorders borders,
+                          bool vertical) const override;
     int GetTabEdgeWidth(bool) const override { return 1; }
     void DrawScrollBarElement(TcxCanvas* canvas, bool horizontal, const TRect& r, TcxScrollPart part,
                               TcxButtonState state) const override;
@@ -59,7 +64,8 @@ class TcxFlatLookAndFeelPainter : public TcxCustomLookAndFeelPainter {
     int GetButtonContentOffset() const override { return 1; }
     int GetPressedButtonShift() const override { return 1; }
     void DrawButtonEdges(TcxCanvas* canvas, const TRect& r, TcxButtonState state) const override;
-    void DrawPlusMinusButton(TcxCanvas* canvas, const TRect& r, bool expanded, TColor faceColor) const override;
+    void DrawPlusMinusButton(TcxCanvas* canvas, const TRect& r, bool expanded,
+                             TColor faceColor) const override;
     int GetPlusMinusButtonSize() const override { return 11; }
     void DrawCheckBoxFrame(TcxCanvas* canvas, const TRect& r, TcxButtonState state) const override;
     void DrawHeaderBorder(TcxCanvas* canvas, const TRect& r, TcxHeaderNeighbours neighbours,
@@ -78,7 +84,8 @@ class TcxFlatLookAndFeelPainter : public TcxCustomLookAndFeelPainter {
                                   bool active) const override;
     void DrawTabEdge(TcxCanvas* canvas, const TRect& r, TcxBorder side, TcxBorders borders,
                      bool vertical) const override;
-    void DrawTabStripBase(TcxCanvas* canvas, const TRect& r, TcxBorders borders, bool vertical) const override;
+    void DrawTabStripBase(TcxCanvas* canvas, const TRect& r, TcxBorders borders,
+                          bool vertical) const override;
     int GetTabEdgeWidth(bool) const override { return 1; }
     void DrawScrollBarElement(TcxCanvas* canvas, bool horizontal, const TRect& r, TcxScrollPart part,
                               TcxButtonState state) const override;
@@ -107,7 +114,8 @@ class TcxUltraFlatLookAndFeelPainter : public TcxCustomLookAndFeelPainter {
                          TColor frameColor) const override;
     void DrawButtonGroupFrame(TcxCanvas* canvas, const TRect& r, bool strong, bool selected) const override;
     void DrawToolButton(TcxCanvas* canvas, const TRect& r, TcxButtonState state) const override;
-    void DrawPlusMinusButton(TcxCanvas* canvas, const TRect& r, bool expanded, TColor faceColor) const override;
+    void DrawPlusMinusButton(TcxCanvas* canvas, const TRect& r, bool expanded,
+                             TColor faceColor) const override;
     int GetPlusMinusButtonSize() const override { return 11; }
     bool SupportsButtonHotTrack() const override { return true; }
     void DrawCheckBoxFrame(TcxCanvas* canvas, const TRect& r, TcxButtonState state) const override;
@@ -115,8 +123,8 @@ class TcxUltraFlatLookAndFeelPainter : public TcxCustomLookAndFeelPainter {
     int GetHeaderBorderWidth() const override { return 1; }
     void DrawHeaderBorder(TcxCanvas* canvas, const TRect& r, TcxHeaderNeighbours neighbours,
                           TcxBorders borders) const override;
-    void DrawHeaderSimple(TcxCanvas* canvas, const TRect& bounds, TcxHeaderNeighbours neighbours, TcxBorders borders,
-                          TcxButtonState state, const TcxHeaderText& text,
+    void DrawHeaderSimple(TcxCanvas* canvas, const TRect& bounds, TcxHeaderNeighbours neighbours,
+                          TcxBorders borders, TcxButtonState state, const TcxHeaderText& text,
                           const TcxDrawBackgroundEvent& onBackground = nullptr) const override;
     void DrawHeaderSectionBorder(TcxCanvas* canvas, const TRect& r, TcxBorders borders,
                                  TcxButtonState state) const override;
@@ -135,7 +143,8 @@ class TcxUltraFlatLookAndFeelPainter : public TcxCustomLookAndFeelPainter {
     TPoint GetFilterCloseButtonExtent() const override { return {16, 15}; }
     void DrawTabEdge(TcxCanvas* canvas, const TRect& r, TcxBorder side, TcxBorders borders,
                      bool vertical) const override;
-    void DrawTabStripBase(TcxCanvas* canvas, const TRect& r, TcxBorders borders, bool vertical) const override;
+    void DrawTabStripBase(TcxCanvas* canvas, const TRect& r, TcxBorders borders,
+                          bool vertical) const override;
     int GetTabEdgeWidth(bool) const override { return 1; }
     void DrawScrollBarElement(TcxCanvas* canvas, bool horizontal, const TRect& r, TcxScrollPart part,
                               TcxButtonState state) const override;

@@ -39,20 +39,28 @@ TColor TcxUltraFlatLookAndFeelPainter::GetButtonGlyphColor(TcxButtonState state,
     return TcxCustomLookAndFeelPainter::GetButtonGlyphColor(state, defaultColor);
 }
 
-void TcxUltraFlatLookAndFeelPainter::DrawButtonEdges(TcxCanvas* canvas, const TRect& r, TcxButtonState state) const {
+void TcxUltraFlatLookAndFeelPainter::DrawButtonEdges(TcxCanvas* canvas, const TRect& r,
+                                                     TcxButtonState state) const {
     switch (state) {
     case cxbsDefault:
         Frame(canvas, r, clWindowFrame);
         Frame(canvas, Deflated(r), clWindowFrame);
         break;
-    case cxbsNormal: Frame(canvas, r, clBtnText); break;
-    case cxbsDisabled: Frame(canvas, r, clBtnShadow); break;
-    default: Frame(canvas, r, clHighlight); break;
+    case cxbsNormal:
+        Frame(canvas, r, clBtnText);
+        break;
+    case cxbsDisabled:
+        Frame(canvas, r, clBtnShadow);
+        break;
+    default:
+        Frame(canvas, r, clHighlight);
+        break;
     }
 }
 
-void TcxUltraFlatLookAndFeelPainter::DrawGroupButton(TcxCanvas* canvas, const TRect& rect, TcxButtonState state,
-                                                     int count, int index, TColor frameColor) const {
+void TcxUltraFlatLookAndFeelPainter::DrawGroupButton(TcxCanvas* canvas, const TRect& rect,
+                                                     TcxButtonState state, int count, int index,
+                                                     TColor frameColor) const {
     TRect r = rect;
     ++r.Top;
     --r.Bottom;
@@ -79,7 +87,8 @@ void TcxUltraFlatLookAndFeelPainter::DrawButtonGroupFrame(TcxCanvas* canvas, con
     Frame(canvas, r, strong ? clBtnText : selected ? GetAccentFrameColor() : clBtnShadow);
 }
 
-void TcxUltraFlatLookAndFeelPainter::DrawToolButton(TcxCanvas* canvas, const TRect& r, TcxButtonState state) const {
+void TcxUltraFlatLookAndFeelPainter::DrawToolButton(TcxCanvas* canvas, const TRect& r,
+                                                    TcxButtonState state) const {
     DrawPushButton(canvas, r, "", state, state == cxbsHot || state == cxbsPressed);
 }
 
@@ -92,7 +101,8 @@ void TcxUltraFlatLookAndFeelPainter::DrawPlusMinusButton(TcxCanvas* canvas, cons
     canvas->ClipExcludeRect(r);
 }
 
-void TcxUltraFlatLookAndFeelPainter::DrawCheckBoxFrame(TcxCanvas* canvas, const TRect& r, TcxButtonState state) const {
+void TcxUltraFlatLookAndFeelPainter::DrawCheckBoxFrame(TcxCanvas* canvas, const TRect& r,
+                                                       TcxButtonState state) const {
     Frame(canvas, r, clBtnText);
     Frame(canvas, Deflated(r), GetCheckFaceColor(state));
 }
@@ -121,21 +131,24 @@ void TcxUltraFlatLookAndFeelPainter::DrawHeaderSimple(TcxCanvas* canvas, const T
     DrawHeaderBorder(canvas, Deflated(bounds), neighbours, borders);
 }
 
-void TcxUltraFlatLookAndFeelPainter::DrawHeaderSectionBorder(TcxCanvas* canvas, const TRect& r, TcxBorders borders,
-                                                             TcxButtonState state) const {
+void TcxUltraFlatLookAndFeelPainter::DrawHeaderSectionBorder(TcxCanvas* canvas, const TRect& r,
+                                                             TcxBorders borders, TcxButtonState state) const {
     Frame(canvas, r, state == cxbsDisabled ? clBtnShadow : clBlack, borders);
 }
 
 void TcxUltraFlatLookAndFeelPainter::DrawHeaderSectionContent(TcxCanvas* canvas, const TRect& bounds,
-                                                              TcxButtonState state, const TcxHeaderText& text) const {
+                                                              TcxButtonState state,
+                                                              const TcxHeaderText& text) const {
     TColor background = text.BackgroundColor;
-    if (state == cxbsHot || state == cxbsPressed || state == cxbsDisabled) background = GetButtonFaceColor(state);
+    if (state == cxbsHot || state == cxbsPressed || state == cxbsDisabled)
+        background = GetButtonFaceColor(state);
     canvas->FillRectSolid(bounds, background);
     canvas->CurrentFont()->SetColor(text.TextColor);
     DrawHeaderSectionText(canvas, state, text);
 }
 
-void TcxUltraFlatLookAndFeelPainter::DrawSortingMark(TcxCanvas* canvas, const TRect& r, bool ascending) const {
+void TcxUltraFlatLookAndFeelPainter::DrawSortingMark(TcxCanvas* canvas, const TRect& r,
+                                                     bool ascending) const {
     DrawSortTriangle(canvas, r, clBtnShadow, clBtnShadow, ascending);
 }
 
@@ -155,8 +168,8 @@ void TcxUltraFlatLookAndFeelPainter::DrawFilterDropDownButton(TcxCanvas* canvas,
     DrawDownTriangle(canvas, inner, active ? clBlue : GetButtonGlyphColor(state, clDefault));
 }
 
-void TcxUltraFlatLookAndFeelPainter::DrawTabEdge(TcxCanvas* canvas, const TRect& rect, TcxBorder side, TcxBorders,
-                                                 bool vertical) const {
+void TcxUltraFlatLookAndFeelPainter::DrawTabEdge(TcxCanvas* canvas, const TRect& rect, TcxBorder side,
+                                                 TcxBorders, bool vertical) const {
     TRect r = rect;
     const bool shadow = vertical ? side == bBottom : side == bRight;
     if (!vertical && side == bRight) r.Bottom -= GetTabEdgeWidth(vertical);
@@ -173,8 +186,8 @@ void TcxUltraFlatLookAndFeelPainter::DrawScrollBarElement(TcxCanvas* canvas, boo
     DrawClassicScrollBarElement(this, 2, canvas, horizontal, r, part, state);
 }
 
-void TcxUltraFlatLookAndFeelPainter::DrawSplitter(TcxCanvas* canvas, const TRect& r, const TcxViewParamsRec& params,
-                                                  bool horizontal) const {
+void TcxUltraFlatLookAndFeelPainter::DrawSplitter(TcxCanvas* canvas, const TRect& r,
+                                                  const TcxViewParamsRec& params, bool horizontal) const {
     DrawSplitterLines(canvas, r, params, horizontal, {{DefaultFrameLineColor(), DefaultFrameLineColor()}});
 }
 

@@ -43,7 +43,8 @@ TSize PartSize(HTHEME theme, int part, int state) {
     ThemeGetPartSize(theme, nullptr, part, state, TThemeSize::True, size);
     return size;
 }
-void Background(TcxCanvas* canvas, HTHEME theme, int part, int state, const TRect& r, const TRect* clip = nullptr) {
+void Background(TcxCanvas* canvas, HTHEME theme, int part, int state, const TRect& r,
+                const TRect* clip = nullptr) {
     ThemeDrawBackground(theme, canvas->DeviceContext(), part, state, r, clip);
 }
 
@@ -68,12 +69,14 @@ int TcxWinXPLookAndFeelPainter::GetControlBorderWidth() const {
 
 TRect TcxWinXPLookAndFeelPainter::FitGroupButtonRect(const TRect& bounds, int count, int index) const {
     TRect r = Standard::FitGroupButtonRect(bounds, count, index);
-    if (HTHEME t = Theme(tokButton); t && ThemeIsBackgroundPartiallyTransparent(t, 1, 1)) InflateRect(r, 1, 1);
+    if (HTHEME t = Theme(tokButton); t && ThemeIsBackgroundPartiallyTransparent(t, 1, 1))
+        InflateRect(r, 1, 1);
     return r;
 }
 
 int TcxWinXPLookAndFeelPainter::GetButtonEdgeWidth(TcxButtonState state) const {
-    if (HTHEME t = Theme(tokButton)) return ContentOf(t, 1, PushButtonStates[state], Rect(0, 0, 100, 100)).Left;
+    if (HTHEME t = Theme(tokButton))
+        return ContentOf(t, 1, PushButtonStates[state], Rect(0, 0, 100, 100)).Left;
     return Standard::GetButtonEdgeWidth(cxbsNormal);
 }
 
@@ -87,7 +90,8 @@ TColor TcxWinXPLookAndFeelPainter::GetButtonFaceColor(TcxButtonState state) cons
 TRect TcxWinXPLookAndFeelPainter::GetButtonFocusBounds(TcxCanvas* canvas, const TRect& bounds) const {
     TRect content;
     if (HTHEME t = Theme(tokButton);
-        t && ThemeGetBackgroundContentRect(t, canvas ? canvas->DeviceContext() : nullptr, 1, 1, bounds, content) == S_OK)
+        t && ThemeGetBackgroundContentRect(t, canvas ? canvas->DeviceContext() : nullptr, 1, 1, bounds,
+                                           content) == S_OK)
         return content;
     return TcxCustomLookAndFeelPainter::GetButtonFocusBounds(canvas, bounds);
 }
@@ -151,7 +155,8 @@ int TcxWinXPLookAndFeelPainter::GetHeaderBorderWidth() const {
     return 1;
 }
 
-TRect TcxWinXPLookAndFeelPainter::GetHeaderSectionContentBounds(const TRect& bounds, TcxButtonState state) const {
+TRect TcxWinXPLookAndFeelPainter::GetHeaderSectionContentBounds(const TRect& bounds,
+                                                                TcxButtonState state) const {
     if (Theme(tokHeader)) return Deflated(bounds, GetHeaderBorderWidth());
     return TcxCustomLookAndFeelPainter::GetHeaderSectionContentBounds(bounds, state);
 }
@@ -187,15 +192,17 @@ bool TcxWinXPLookAndFeelPainter::IsTabHotTrack(bool) const {
 
 // ---- drawing ----
 
-void TcxWinXPLookAndFeelPainter::DrawScrollArrowButton(TcxCanvas* canvas, const TRect& r, TcxButtonState state,
-                                                       TcxArrowDir direction, bool withBorder) const {
+void TcxWinXPLookAndFeelPainter::DrawScrollArrowButton(TcxCanvas* canvas, const TRect& r,
+                                                       TcxButtonState state, TcxArrowDir direction,
+                                                       bool withBorder) const {
     if (HTHEME t = Theme(tokScrollBar))
         Background(canvas, t, 1, ScrollArrowState(direction, state), r);
     else
         TcxCustomLookAndFeelPainter::DrawScrollArrowButton(canvas, r, state, direction, withBorder);
 }
 
-void TcxWinXPLookAndFeelPainter::DrawArrowButtonFace(TcxCanvas* canvas, const TRect& r, TcxButtonState state) const {
+void TcxWinXPLookAndFeelPainter::DrawArrowButtonFace(TcxCanvas* canvas, const TRect& r,
+                                                     TcxButtonState state) const {
     if (HTHEME t = Theme(tokButton))
         Background(canvas, t, 1, PushButtonStates[state], r);
     else
@@ -223,7 +230,8 @@ void TcxWinXPLookAndFeelPainter::DrawPushButton(TcxCanvas* canvas, const TRect& 
         return;
     }
     Background(canvas, t, 1, PushButtonStates[state], r);
-    if (!caption.empty()) ThemeDrawText(t, canvas->DeviceContext(), 1, PushButtonStates[state], caption, 0x25, r);
+    if (!caption.empty())
+        ThemeDrawText(t, canvas->DeviceContext(), 1, PushButtonStates[state], caption, 0x25, r);
 }
 
 void TcxWinXPLookAndFeelPainter::DrawPlusMinusButton(TcxCanvas* canvas, const TRect& r, bool expanded,
@@ -256,20 +264,22 @@ void TcxWinXPLookAndFeelPainter::DrawSmallPlusMinusButton(TcxCanvas* canvas, con
         TcxCustomLookAndFeelPainter::DrawSmallPlusMinusButton(canvas, r, expanded, faceColor, clDefault);
 }
 
-void TcxWinXPLookAndFeelPainter::DrawCheckGlyph(TcxCanvas* canvas, const TRect& r, TcxButtonState state, bool checked,
-                                                TColor color) const {
+void TcxWinXPLookAndFeelPainter::DrawCheckGlyph(TcxCanvas* canvas, const TRect& r, TcxButtonState state,
+                                                bool checked, TColor color) const {
     if (HTHEME t = Theme(tokButton))
         Background(canvas, t, 3, CheckState(checked, state), r);
     else
         Standard::DrawCheckGlyph(canvas, r, state, checked, color);
 }
 
-void TcxWinXPLookAndFeelPainter::DrawCheckBoxFrame(TcxCanvas* canvas, const TRect& r, TcxButtonState state) const {
+void TcxWinXPLookAndFeelPainter::DrawCheckBoxFrame(TcxCanvas* canvas, const TRect& r,
+                                                   TcxButtonState state) const {
     if (!Theme(tokButton)) Standard::DrawCheckBoxFrame(canvas, r, state);
 }
 
-void TcxWinXPLookAndFeelPainter::DrawRadioButton(TcxCanvas* canvas, int x, int y, TcxButtonState state, bool checked,
-                                                 bool focused, TColor backgroundColor, bool designing) const {
+void TcxWinXPLookAndFeelPainter::DrawRadioButton(TcxCanvas* canvas, int x, int y, TcxButtonState state,
+                                                 bool checked, bool focused, TColor backgroundColor,
+                                                 bool designing) const {
     HTHEME t = Theme(tokButton);
     if (!t) {
         Standard::DrawRadioButton(canvas, x, y, state, checked, focused, backgroundColor, designing);
@@ -286,7 +296,8 @@ void TcxWinXPLookAndFeelPainter::DrawThemedHeaderText(TcxCanvas* canvas, HTHEME 
     if (text.Font) canvas->AssignFont(text.Font);
     canvas->CurrentFont()->SetColor(text.TextColor);
     TRect r = textRect;
-    if (text.MultiLine) canvas->AlignTextRectVertically(r, text.Text, text.VertAlign, true, showPrefix, true, false);
+    if (text.MultiLine)
+        canvas->AlignTextRectVertically(r, text.Text, text.VertAlign, true, showPrefix, true, false);
     unsigned format = 0x2000;
     format |= text.HorzAlign == taRightJustify ? 2u : text.HorzAlign == taCenter ? 1u : 0u;
     format |= text.VertAlign == vaBottom ? 8u : text.VertAlign == vaCenter ? 4u : 0u;
@@ -296,13 +307,14 @@ void TcxWinXPLookAndFeelPainter::DrawThemedHeaderText(TcxCanvas* canvas, HTHEME 
     ThemeDrawText(theme, canvas->DeviceContext(), part, state, text.Text, format, r);
 }
 
-void TcxWinXPLookAndFeelPainter::DrawHeader(TcxCanvas* canvas, const TRect& bounds, TcxHeaderNeighbours neighbours,
-                                            TcxBorders borders, TcxButtonState state, const TcxHeaderText& text,
+void TcxWinXPLookAndFeelPainter::DrawHeader(TcxCanvas* canvas, const TRect& bounds,
+                                            TcxHeaderNeighbours neighbours, TcxBorders borders,
+                                            TcxButtonState state, const TcxHeaderText& text,
                                             const TcxDrawBackgroundEvent& onBackground, bool lastCell) const {
     HTHEME t = Theme(tokHeader);
     if (!t) {
-        TcxCustomLookAndFeelPainter::DrawHeader(canvas, bounds, neighbours, borders, state, text, onBackground,
-                                                lastCell);
+        TcxCustomLookAndFeelPainter::DrawHeader(canvas, bounds, neighbours, borders, state, text,
+                                                onBackground, lastCell);
         return;
     }
     const int s = HeaderStates[state];
@@ -324,7 +336,8 @@ void TcxWinXPLookAndFeelPainter::DrawSortingMark(TcxCanvas* canvas, const TRect&
     DrawSortTriangle(canvas, r, clBtnShadow, clBtnShadow, ascending);
 }
 
-void TcxWinXPLookAndFeelPainter::DrawFooterCell(TcxCanvas* canvas, const TRect& bounds, const TcxHeaderText& text,
+void TcxWinXPLookAndFeelPainter::DrawFooterCell(TcxCanvas* canvas, const TRect& bounds,
+                                                const TcxHeaderText& text,
                                                 const TcxDrawBackgroundEvent& onBackground) const {
     HTHEME t = Theme(tokTrackBar);
     if (!t) {
@@ -344,15 +357,16 @@ void TcxWinXPLookAndFeelPainter::DrawFooterBorder(TcxCanvas* canvas, const TRect
         Standard::DrawFooterBorder(canvas, r);
 }
 
-void TcxWinXPLookAndFeelPainter::DrawSmallCloseButton(TcxCanvas* canvas, const TRect& r, TcxButtonState state) const {
+void TcxWinXPLookAndFeelPainter::DrawSmallCloseButton(TcxCanvas* canvas, const TRect& r,
+                                                      TcxButtonState state) const {
     if (HTHEME t = Theme(tokWindow))
         Background(canvas, t, 19, PlainStates[state], r);
     else
         Standard::DrawSmallCloseButton(canvas, r, state);
 }
 
-void TcxWinXPLookAndFeelPainter::DrawFilterDropDownButton(TcxCanvas* canvas, const TRect& r, TcxButtonState state,
-                                                          bool active) const {
+void TcxWinXPLookAndFeelPainter::DrawFilterDropDownButton(TcxCanvas* canvas, const TRect& r,
+                                                          TcxButtonState state, bool active) const {
     if (HTHEME t = Theme(tokComboBox))
         Background(canvas, t, 1, PlainStates[state], r);
     else
@@ -360,9 +374,9 @@ void TcxWinXPLookAndFeelPainter::DrawFilterDropDownButton(TcxCanvas* canvas, con
 }
 
 void TcxWinXPLookAndFeelPainter::DrawDetailTab(TcxCanvas* canvas, const TRect& r, TcxBorders borders,
-                                               const std::string& caption, TcxButtonState state, bool vertical,
-                                               TFont* font, TColor textColor, TColor backgroundColor,
-                                               bool showPrefix) const {
+                                               const std::string& caption, TcxButtonState state,
+                                               bool vertical, TFont* font, TColor textColor,
+                                               TColor backgroundColor, bool showPrefix) const {
     HTHEME t = Theme(tokTab);
     if (!t) return;
     auto has = [&](TcxBorder b) { return (borders & cxBorder(b)) != 0; };
@@ -408,8 +422,8 @@ void TcxWinXPLookAndFeelPainter::DrawDetailTab(TcxCanvas* canvas, const TRect& r
     DrawThemedHeaderText(canvas, t, 1, PlainStates[state], drawing, text, showPrefix);
 }
 
-void TcxWinXPLookAndFeelPainter::DrawTabEdge(TcxCanvas* canvas, const TRect& r, TcxBorder side, TcxBorders borders,
-                                             bool vertical) const {
+void TcxWinXPLookAndFeelPainter::DrawTabEdge(TcxCanvas* canvas, const TRect& r, TcxBorder side,
+                                             TcxBorders borders, bool vertical) const {
     if (!Theme(tokTab)) Standard::DrawTabEdge(canvas, r, side, borders, vertical);
 }
 
@@ -421,8 +435,9 @@ void TcxWinXPLookAndFeelPainter::DrawTabStripBase(TcxCanvas* canvas, const TRect
         return;
     }
     const TRect c = ContentOf(t, 9, 0, r, canvas->DeviceContext());
-    const TRect pane = vertical ? TRect{r.Left, r.Top, r.Right + 10, r.Bottom + (r.Top - c.Top) + (r.Bottom - c.Bottom)}
-                                : TRect{r.Left, r.Top, r.Right + (r.Left - c.Left) + (r.Right - c.Right), r.Bottom + 10};
+    const TRect pane =
+        vertical ? TRect{r.Left, r.Top, r.Right + 10, r.Bottom + (r.Top - c.Top) + (r.Bottom - c.Bottom)}
+                 : TRect{r.Left, r.Top, r.Right + (r.Left - c.Left) + (r.Right - c.Right), r.Bottom + 10};
     Background(canvas, t, 9, 0, pane, &r);
 }
 
@@ -442,14 +457,21 @@ void TcxWinXPLookAndFeelPainter::DrawScrollBarElement(TcxCanvas* canvas, bool ho
     }
     switch (part) {
     case spLineUp:
-    case spLineDown: DrawScrollArrowButton(canvas, r, state, ScrollArrowDirection(horizontal, part), true); break;
+    case spLineDown:
+        DrawScrollArrowButton(canvas, r, state, ScrollArrowDirection(horizontal, part), true);
+        break;
     case spThumb:
         Background(canvas, t, horizontal ? 2 : 3, ScrollTrackState(state), r);
         Background(canvas, t, horizontal ? 8 : 9, 0, r);
         break;
-    case spPageUp: Background(canvas, t, horizontal ? 4 : 6, ScrollTrackState(state), r); break;
-    case spPageDown: Background(canvas, t, horizontal ? 5 : 7, ScrollTrackState(state), r); break;
-    case spNone: break;
+    case spPageUp:
+        Background(canvas, t, horizontal ? 4 : 6, ScrollTrackState(state), r);
+        break;
+    case spPageDown:
+        Background(canvas, t, horizontal ? 5 : 7, ScrollTrackState(state), r);
+        break;
+    case spNone:
+        break;
     }
 }
 
@@ -463,15 +485,16 @@ void TcxWinXPLookAndFeelPainter::DrawSizeGrip(TcxCanvas* canvas, const TRect& r,
     Background(canvas, t, 10, 1, r);
 }
 
-void TcxWinXPLookAndFeelPainter::DrawToolButton(TcxCanvas* canvas, const TRect& r, TcxButtonState state) const {
+void TcxWinXPLookAndFeelPainter::DrawToolButton(TcxCanvas* canvas, const TRect& r,
+                                                TcxButtonState state) const {
     if (HTHEME t = Theme(tokToolBar))
         Background(canvas, t, 1, ToolStates[state], r);
     else
         Standard::DrawToolButton(canvas, r, state);
 }
 
-void TcxWinXPLookAndFeelPainter::DrawSplitter(TcxCanvas* canvas, const TRect& r, const TcxViewParamsRec& params,
-                                              bool horizontal) const {
+void TcxWinXPLookAndFeelPainter::DrawSplitter(TcxCanvas* canvas, const TRect& r,
+                                              const TcxViewParamsRec& params, bool horizontal) const {
     HTHEME combo = Theme(tokComboBox);
     COLORREF border;
     if (combo && Theme(tokListView) && ThemeGetColor(combo, 1, 1, 3801, border) == S_OK)
@@ -484,10 +507,14 @@ void TcxWinXPLookAndFeelPainter::DrawSplitter(TcxCanvas* canvas, const TRect& r,
 
 TcxLookAndFeelPainterClass PainterForKind(TcxLookAndFeelKind kind) {
     switch (kind) {
-    case lfFlat: return TcxFlatLookAndFeelPainter::Instance();
-    case lfStandard: return TcxStandardLookAndFeelPainter::Instance();
-    case lfOffice11: return TcxOffice11LookAndFeelPainter::Instance();
-    default: return TcxUltraFlatLookAndFeelPainter::Instance();
+    case lfFlat:
+        return TcxFlatLookAndFeelPainter::Instance();
+    case lfStandard:
+        return TcxStandardLookAndFeelPainter::Instance();
+    case lfOffice11:
+        return TcxOffice11LookAndFeelPainter::Instance();
+    default:
+        return TcxUltraFlatLookAndFeelPainter::Instance();
     }
 }
 

@@ -52,8 +52,10 @@ class TcxWinXPLookAndFeelPainter : public TcxStandardLookAndFeelPainter {
     void DrawPushButton(TcxCanvas* canvas, const TRect& r, const std::string& caption, TcxButtonState state,
                         bool withBorder = true, TColor faceColor = clDefault,
                         TColor textColor = clDefault) const override;
-    void DrawPlusMinusButton(TcxCanvas* canvas, const TRect& r, bool expanded, TColor faceColor) const override;
-    void DrawGroupExpandButton(TcxCanvas* canvas, const TRect& r, bool expanded, TcxButtonState state) const override;
+    void DrawPlusMinusButton(TcxCanvas* canvas, const TRect& r, bool expanded,
+                             TColor faceColor) const override;
+    void DrawGroupExpandButton(TcxCanvas* canvas, const TRect& r, bool expanded,
+                               TcxButtonState state) const override;
     void DrawSmallPlusMinusButton(TcxCanvas* canvas, const TRect& r, bool expanded, TColor frameColor,
                                   TColor faceColor) const override;
     void DrawCheckGlyph(TcxCanvas* canvas, const TRect& r, TcxButtonState state, bool checked,
@@ -61,24 +63,28 @@ class TcxWinXPLookAndFeelPainter : public TcxStandardLookAndFeelPainter {
     void DrawCheckBoxFrame(TcxCanvas* canvas, const TRect& r, TcxButtonState state) const override;
     void DrawRadioButton(TcxCanvas* canvas, int x, int y, TcxButtonState state, bool checked, bool focused,
                          TColor backgroundColor, bool designing = false) const override;
-    void DrawHeader(TcxCanvas* canvas, const TRect& bounds, TcxHeaderNeighbours neighbours, TcxBorders borders,
-                    TcxButtonState state, const TcxHeaderText& text,
-                    const TcxDrawBackgroundEvent& onBackground = nullptr, bool lastCell = false) const override;
+    void DrawHeader(TcxCanvas* canvas, const TRect& bounds, TcxHeaderNeighbours neighbours,
+                    TcxBorders borders, TcxButtonState state, const TcxHeaderText& text,
+                    const TcxDrawBackgroundEvent& onBackground = nullptr,
+                    bool lastCell = false) const override;
     void DrawHeaderPressed(TcxCanvas*, const TRect&) const override {}
-    void DrawHeaderSection(TcxCanvas* canvas, const TRect& bounds, TcxHeaderNeighbours neighbours, TcxBorders borders,
-                           TcxButtonState state, const TcxHeaderText& text) const override;
+    void DrawHeaderSection(TcxCanvas* canvas, const TRect& bounds, TcxHeaderNeighbours neighbours,
+                           TcxBorders borders, TcxButtonState state,
+                           const TcxHeaderText& text) const override;
     void DrawSortingMark(TcxCanvas* canvas, const TRect& r, bool ascending) const override;
     void DrawFooterCell(TcxCanvas* canvas, const TRect& bounds, const TcxHeaderText& text,
                         const TcxDrawBackgroundEvent& onBackground = nullptr) const override;
     void DrawFooterBorder(TcxCanvas* canvas, const TRect& r) const override;
     void DrawSmallCloseButton(TcxCanvas* canvas, const TRect& r, TcxButtonState state) const override;
-    void DrawFilterDropDownButton(TcxCanvas* canvas, const TRect& r, TcxButtonState state, bool active) const override;
+    void DrawFilterDropDownButton(TcxCanvas* canvas, const TRect& r, TcxButtonState state,
+                                  bool active) const override;
     void DrawDetailTab(TcxCanvas* canvas, const TRect& r, TcxBorders borders, const std::string& caption,
-                       TcxButtonState state, bool vertical, TFont* font, TColor textColor, TColor backgroundColor,
-                       bool showPrefix) const override;
+                       TcxButtonState state, bool vertical, TFont* font, TColor textColor,
+                       TColor backgroundColor, bool showPrefix) const override;
     void DrawTabEdge(TcxCanvas* canvas, const TRect& r, TcxBorder side, TcxBorders borders,
                      bool vertical) const override;
-    void DrawTabStripBase(TcxCanvas* canvas, const TRect& r, TcxBorders borders, bool vertical) const override;
+    void DrawTabStripBase(TcxCanvas* canvas, const TRect& r, TcxBorders borders,
+                          bool vertical) const override;
     void DrawIndicatorItem(TcxCanvas* canvas, const TRect& r, int kind, TColor backgroundColor,
                            const TcxDrawBackgroundEvent& onBackground = nullptr) const override;
     void DrawScrollBarElement(TcxCanvas* canvas, bool horizontal, const TRect& r, TcxScrollPart part,
@@ -88,8 +94,8 @@ class TcxWinXPLookAndFeelPainter : public TcxStandardLookAndFeelPainter {
     void DrawSplitter(TcxCanvas* canvas, const TRect& r, const TcxViewParamsRec& params,
                       bool horizontal) const override;
 
-    static void DrawThemedHeaderText(TcxCanvas* canvas, HTHEME theme, int part, int state, const TRect& textRect,
-                                     const TcxHeaderText& text, bool showPrefix);
+    static void DrawThemedHeaderText(TcxCanvas* canvas, HTHEME theme, int part, int state,
+                                     const TRect& textRect, const TcxHeaderText& text, bool showPrefix);
 };
 
 } // namespace zorvy

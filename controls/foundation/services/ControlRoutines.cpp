@@ -52,7 +52,8 @@ void GetMouseCursorPos(TPoint& p) {
 int GetRectSideAtPoint(const TRect& r, TPoint p, bool horz, bool vert) {
     if (horz && vert) {
         auto sign = [&](TPoint a, TPoint b) {
-            const long long cross = (long long)(p.X - a.X) * (b.Y - a.Y) - (long long)(p.Y - a.Y) * (b.X - a.X);
+            const long long cross =
+                (long long)(p.X - a.X) * (b.Y - a.Y) - (long long)(p.Y - a.Y) * (b.X - a.X);
             return cross >= 0;
         };
         const bool s1 = sign({r.Left, r.Bottom}, {r.Right, r.Top});
@@ -169,7 +170,8 @@ int GetPopupMenuHeight(TPopupMenu* menu) {
 
 bool IsPopupMenuShortCut(TComponent* menu, TMessage& keyMessage) {
     if (!menu) return false;
-    if (auto* component = dynamic_cast<IcxPopupMenuComponent*>(menu)) return component->IsShortCutMessage(keyMessage);
+    if (auto* component = dynamic_cast<IcxPopupMenuComponent*>(menu))
+        return component->IsShortCutMessage(keyMessage);
     if (auto* popup = dynamic_cast<TPopupMenu*>(menu))
         return popup->IsShortCut(static_cast<uint16_t>(keyMessage.WParam), KeyboardStateToShiftState());
     return false;

@@ -52,9 +52,11 @@ void TruncateRowForEllipsis(HDC dc, TcxTextRow& row, const TcxTextRowParams& par
     const int available = std::max(width - params.EllipsisWidth, 0);
     int fit = 0;
     TSize size;
-    if (!GetTextExtentExPoint(dc, std::string_view(row.Text, size_t(row.TextLength)), available, &fit, nullptr, size))
+    if (!GetTextExtentExPoint(dc, std::string_view(row.Text, size_t(row.TextLength)), available, &fit,
+                              nullptr, size))
         fit = 0;
-    if (row.TextLength > 0) fit = std::max(fit, CharSize(std::string_view(row.Text, size_t(row.TextLength)), 0));
+    if (row.TextLength > 0)
+        fit = std::max(fit, CharSize(std::string_view(row.Text, size_t(row.TextLength)), 0));
     row.TextLength = std::min(fit, row.TextLength);
     MeasureTextRow(dc, row, params.ExpandTabs);
 }
@@ -74,12 +76,14 @@ void DrawRowEllipsis(HDC dc, const TRect& r, const TRect& band, const TcxTextRow
 } // namespace
 
 void DrawTextRows(HDC dc, const TRect& r, const TcxTextRowParams& params, TcxTextRows& rows, int rowCount,
-                  int selStart, int selLength, TColor selBkColor, TColor selTextColor, bool forceEndEllipsis) {
+                  int selStart, int selLength, TColor selBkColor, TColor selTextColor,
+                  bool forceEndEllipsis) {
     rowCount = std::min(rowCount, int(rows.size()));
     const COLORREF selText = ColorToRGB(selTextColor);
     const int width = r.Width();
     const int oldBkMode = SetBkMode(dc, TRANSPARENT);
-    HBRUSH selBrush = selLength > 0 && selBkColor != clNone ? CreateSolidBrush(ColorToRGB(selBkColor)) : nullptr;
+    HBRUSH selBrush =
+        selLength > 0 && selBkColor != clNone ? CreateSolidBrush(ColorToRGB(selBkColor)) : nullptr;
     // The selection is cut out of the clip region row by row; the caller gets its clip back whole.
     TSavedClip callerClip(dc);
     for (int i = 0; i < rowCount; ++i) {
@@ -102,7 +106,8 @@ void DrawTextRows(HDC dc, const TRect& r, const TcxTextRowParams& params, TcxTex
                 justified = true;
             }
         }
-        const bool clip = !params.NoClip && !(width >= row.Width && band.Top >= r.Top && band.Bottom <= r.Bottom);
+        const bool clip =
+            !params.NoClip && !(width >= row.Width && band.Top >= r.Top && band.Bottom <= r.Bottom);
         std::optional<TSavedClip> rowClip;
         if (clip) {
             band.Top = std::max(band.Top, r.Top);
@@ -123,7 +128,8 @@ void DrawTextRows(HDC dc, const TRect& r, const TcxTextRowParams& params, TcxTex
                     const bool mirrored =
                         params.CharSet == ARABIC_CHARSET &&
                         IsFarEastOrArabicText(params.CharSet, std::string(row.Text, size_t(row.TextLength)));
-                    TRect sel = mirrored ? TRect{row.Left + row.Width - xb, band.Top, row.Left + row.Width - xa, band.Bottom}
+                    TRect sel = mirrored ? TRect{row.Left + row.Width - xb, band.Top,
+                                                 row.Left + row.Width - xa, band.Bottom}
                                          : TRect{row.Left + xa, band.Top, row.Left + xb, band.Bottom};
                     if (!IsRectEmpty(sel)) {
                         TSavedClip selectionClip(dc);
@@ -153,7 +159,8 @@ void DrawTextRows(HDC dc, const TRect& r, const TcxTextRowParams& params, TcxTex
 }
 
 int DrawTextByRowsOnDC(HDC dc, const std::string& text, TRect& r, int flags, int selStart, int selLength,
-                       TColor selBkColor, TColor selTextColor, int maxRowCount, int leftIndent, int rightIndent) {
+                       TColor selBkColor, TColor selTextColor, int maxRowCount, int leftIndent,
+                       int rightIndent) {
     const std::string_view whole = std::string_view(text).substr(0, text.find('\0'));
     if (whole.empty() || !dc) return 0;
     TcxTextRowParams params;
@@ -168,7 +175,8 @@ int DrawTextByRowsOnDC(HDC dc, const std::string& text, TRect& r, int flags, int
         if (params.CalcOnly) {
             if (maxRowCount > 0 && maxRowCount < rowCount) rowCount = maxRowCount;
             inner.Right = inner.Left + WidestTextRow(rows, rowCount);
-            if (!params.SingleLine) SplitTextIntoRowsOnDC(dc, text, inner, params, rows, rowCount, maxRowCount);
+            if (!params.SingleLine)
+                SplitTextIntoRowsOnDC(dc, text, inner, params, rows, rowCount, maxRowCount);
             PlaceTextRows(dc, inner, params, rows, rowCount);
             inner.Bottom = rows[size_t(rowCount - 1)].Top + params.FontHeight;
             r = WidenTextRect(inner, params, leftIndent, rightIndent);
@@ -192,14 +200,14 @@ int DrawTextByRowsOnDC(HDC dc, const std::string& text, TRect& r, int flags, int
 }
 
 int DrawTextByRowsOnCanvas(TCanvas* canvas, const std::string& text, TRect& r, int flags, int selStart,
-                           int selLength, TColor selBkColor, TColor selTextColor, int maxRowCount, int leftIndent,
-                           int rightIndent) {
-    return DrawTextByRowsOnDC(canvas->GetHandle(), text, r, flags, selStart, selLength, selBkColor, selTextColor,
-                              maxRowCount, leftIndent, rightIndent);
+                           int selLength, TColor selBkColor, TColor selTextColor, int maxRowCount,
+                           int leftIndent, int rightIndent) {
+    return DrawTextByRowsOnDC(canvas->GetHandle(), text, r, flags, selStart, selLength, selBkColor,
+                              selTextColor, maxRowCount, leftIndent, rightIndent);
 }
 
-int DrawTextByRows(TCanvas* canvas, const std::string& text, TRect& r, int flags, int maxRowCount, int leftIndent,
-                   int rightIndent) {
+int DrawTextByRows(TCanvas* canvas, const std::string& text, TRect& r, int flags, int maxRowCount,
+                   int leftIndent, int rightIndent) {
     return DrawTextByRowsOnCanvas(canvas, text, r, flags, 0, 0, clNone, clNone, maxRowCount, leftIndent,
                                   rightIndent);
 }

@@ -102,7 +102,8 @@ bool Justified(const TcxTextRowParams& params) {
 
 // The largest character boundary at or below count.
 int FloorToChar(std::string_view text, int count) {
-    while (count > 0 && count < int(text.size()) && IsTrailByte(static_cast<unsigned char>(text[size_t(count)])))
+    while (count > 0 && count < int(text.size()) &&
+           IsTrailByte(static_cast<unsigned char>(text[size_t(count)])))
         --count;
     return count;
 }
@@ -148,8 +149,8 @@ void TakeTextRow(HDC dc, std::string_view text, int& cursor, int& remaining, Tcx
     const std::string_view rest = text.substr(size_t(cursor), size_t(remaining));
     const bool breaking = !params.SingleLine && (params.WordBreak || Justified(params));
     const bool charBreaking = breaking && params.CharBreak;
-    const bool ellipsisRow = isLastRow && params.EndEllipsis && !Justified(params) && !params.WholeRowsOnly &&
-                             !params.NoClip;
+    const bool ellipsisRow =
+        isLastRow && params.EndEllipsis && !Justified(params) && !params.WholeRowsOnly && !params.NoClip;
     int width = 0;
     const int fitting = CountFittingChars(dc, params, rest, width, std::max(maxWidth, 1), remaining);
     int lastBreak = -1;
@@ -193,9 +194,9 @@ void TakeTextRow(HDC dc, std::string_view text, int& cursor, int& remaining, Tcx
     }
     row.Text = rest.data();
     if (Justified(params))
-        while (row.TextLength > 0 && (char32_t(static_cast<unsigned char>(rest[size_t(row.TextLength - 1)])) ==
-                                          params.BreakChar ||
-                                      rest[size_t(row.TextLength - 1)] == '\t')) {
+        while (row.TextLength > 0 &&
+               (char32_t(static_cast<unsigned char>(rest[size_t(row.TextLength - 1)])) == params.BreakChar ||
+                rest[size_t(row.TextLength - 1)] == '\t')) {
             --row.TextLength;
             if (row.BreakCount > 0) --row.BreakCount;
         }
@@ -203,7 +204,8 @@ void TakeTextRow(HDC dc, std::string_view text, int& cursor, int& remaining, Tcx
 
     int consumed = row.TextLength;
     // Trailing blanks removed by justification are skipped with the following break characters.
-    while (consumed < remaining && char32_t(static_cast<unsigned char>(rest[size_t(consumed)])) == params.BreakChar)
+    while (consumed < remaining &&
+           char32_t(static_cast<unsigned char>(rest[size_t(consumed)])) == params.BreakChar)
         ++consumed;
     bool skippedCR = false;
     if (consumed < remaining && rest[size_t(consumed)] == '\t') ++consumed;
@@ -254,7 +256,8 @@ bool SplitTextIntoRowsOnDC(HDC dc, const std::string& text, const TRect& r, TcxT
         if (!last) last = remaining == 0;
         if (maxRowCount > 0 && rowCount == maxRowCount) break;
     }
-    return !(!params.SingleLine && !params.CalcOnly && maxRowCount > 0 && rowCount == maxRowCount && remaining > 0);
+    return !(!params.SingleLine && !params.CalcOnly && maxRowCount > 0 && rowCount == maxRowCount &&
+             remaining > 0);
 }
 
 bool SplitTextIntoRows(TCanvas* canvas, const std::string& text, const TRect& r, TcxTextRowParams& params,
@@ -275,17 +278,29 @@ int PlaceTextRows(HDC, const TRect& r, TcxTextRowParams& params, TcxTextRows& ro
     }
     int top;
     switch (params.VertAlign) {
-    case 1: top = r.Top + (r.Height() - rowCount * params.LineHeight) / 2; break;
-    case 2: top = r.Bottom - rowCount * params.LineHeight + params.ExternalLeading; break;
-    default: top = r.Top; break;
+    case 1:
+        top = r.Top + (r.Height() - rowCount * params.LineHeight) / 2;
+        break;
+    case 2:
+        top = r.Bottom - rowCount * params.LineHeight + params.ExternalLeading;
+        break;
+    default:
+        top = r.Top;
+        break;
     }
     if (params.NoTopOverflow) top = std::max(top, r.Top);
     for (int i = 0; i < rowCount; ++i) {
         TcxTextRow& row = rows[size_t(i)];
         switch (params.HorzAlign) {
-        case 1: row.Left = r.Left + (r.Width() - row.Width) / 2; break;
-        case 2: row.Left = r.Right - row.Width; break;
-        default: row.Left = r.Left; break;
+        case 1:
+            row.Left = r.Left + (r.Width() - row.Width) / 2;
+            break;
+        case 2:
+            row.Left = r.Right - row.Width;
+            break;
+        default:
+            row.Left = r.Left;
+            break;
         }
         if (params.NoLeftOverflow) row.Left = std::max(row.Left, r.Left);
         row.Top = top;

@@ -1,5 +1,5 @@
-#include "controls/foundation/classes/ClassUtils.h"
 #include "controls/foundation/classes/Classes.h"
+#include "controls/foundation/classes/ClassUtils.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Streams.h"
 
@@ -96,7 +96,10 @@ TEST(AutoWidth, DistributeWidthSharesByCumulativeRounding) {
         {"all fixed", 10, {{0, 70, true}, {0, 80, true}}, {70, 80}},
         // The fixed 50 leaves 150 for natural widths 100 and 100; the first is frozen at 90, the second
         // takes what is left of 150.
-        {"a minimum freezes, the rest shares again", 200, {{0, 50, true}, {90, 100, false}, {0, 100, false}}, {50, 90, 60}},
+        {"a minimum freezes, the rest shares again",
+         200,
+         {{0, 50, true}, {90, 100, false}, {0, 100, false}},
+         {50, 90, 60}},
         {"zero natural width", 100, {{0, 0, false}, {0, 0, false}}, {0, 0}},
     };
     for (const TWidthCase& c : cases) {

@@ -56,8 +56,8 @@ TEST(Resampling, OnePixelSourceSpreadsOverTheDestination) {
 }
 
 TEST(Resampling, NoIndexLeavesTheSourceAndAUniformImageStaysNearlyUniform) {
-    const std::pair<TSize, TSize> sizes[] = {{{1, 1}, {9, 5}}, {{40, 2}, {3, 1}}, {{2, 2}, {1, 1}},
-                                             {{3, 7}, {11, 2}}, {{5, 5}, {5, 5}}};
+    const std::pair<TSize, TSize> sizes[] = {
+        {{1, 1}, {9, 5}}, {{40, 2}, {3, 1}}, {{2, 2}, {1, 1}}, {{3, 7}, {11, 2}}, {{5, 5}, {5, 5}}};
     for (auto [from, to] : sizes) {
         for (int n : {from.cx, from.cy})
             for (int m : {to.cx, to.cy})
@@ -99,7 +99,8 @@ TEST(PixelOperations, EachOperationOnAnOpaquePixel) {
     // Pixel: alpha 0x80, red 200, green 100, blue 50.
     const uint32_t pixel = 0x80C86432;
     const TCase cases[] = {
-        // 30 % of the way to 255: blue 50 + MulDiv(205, 3, 10) = 112, green 100 + 47 = 147, red 200 + 17 = 217,
+        // 30 % of the way to 255: blue 50 + MulDiv(205, 3, 10) = 112, green 100 + 47 = 147, red 200 + 17 =
+        // 217,
         // alpha 128 + 38 = 166 (MulDiv rounds halves away from zero).
         {poLighten, 0xA6D99370},
         {poAverageGrey, 0x80747474}, // (200 + 100 + 50) div 3 = 116
@@ -150,7 +151,8 @@ TEST(ImageDrawing, DimmedOpaqueImageIsGreyAtAlpha64OverTheBackground) {
         PaintImageToDC(s.Canvas()->DeviceContext(), Rect(1, 1, 3, 2), Rect(0, 0, 4, 3), &glyph, nullptr, -1,
                        ImageDrawDimmed, false, white, clFuchsia);
         DeleteObject(white);
-        // Red's grey is Round(0.299 * 255) = 76; at alpha 64 over white: 76 * 64/255 + 255 * 191/255 = 210.07.
+        // Red's grey is Round(0.299 * 255) = 76; at alpha 64 over white: 76 * 64/255 + 255 * 191/255 =
+        // 210.07.
         const int grey = GetRValue(s.At(1, 1));
         if (platformBlend)
             EXPECT_NEAR(grey, 210, 1);

@@ -1,6 +1,6 @@
 #include "controls/foundation/graphics/Canvas.h"
-#include "tests/controls/foundation/graphics/PaintSurface.h"
 #include "platform/gdi/Text.h"
+#include "tests/controls/foundation/graphics/PaintSurface.h"
 
 #include <gtest/gtest.h>
 
@@ -162,10 +162,9 @@ TEST(CanvasRotation, RotateBitmapOfThreeByTwoEachWay) {
     // Source:  a b c
     //          d e f
     const TCase cases[] = {
-        {0, false, {"abc", "def"}},       {0, true, {"def", "abc"}},
-        {1, false, {"cf", "be", "ad"}},   {1, true, {"ad", "be", "cf"}},
-        {2, false, {"da", "eb", "fc"}},   {2, true, {"fc", "eb", "da"}},
-        {3, false, {"fed", "cba"}},       {3, true, {"cba", "fed"}},
+        {0, false, {"abc", "def"}},    {0, true, {"def", "abc"}},      {1, false, {"cf", "be", "ad"}},
+        {1, true, {"ad", "be", "cf"}}, {2, false, {"da", "eb", "fc"}}, {2, true, {"fc", "eb", "da"}},
+        {3, false, {"fed", "cba"}},    {3, true, {"cba", "fed"}},
     };
     for (const TCase& c : cases) {
         TBitmap b;
@@ -283,8 +282,10 @@ TEST(CanvasTextFlags, ConversionToTheFormattedDrawingFormat) {
     EXPECT_EQ(CanvasFlagsToDrawTextFormat(ctfAlignLeft | ctfAlignTop), unsigned(DT_NOPREFIX));
     EXPECT_EQ(CanvasFlagsToDrawTextFormat(ctfAlignRight | ctfAlignBottom | ctfSingleLine),
               unsigned(DT_NOPREFIX | DT_RIGHT | DT_BOTTOM | DT_SINGLELINE));
-    EXPECT_EQ(CanvasFlagsToDrawTextFormat(ctfShowPrefix | ctfWordBreak), unsigned(DT_WORDBREAK | DT_EDITCONTROL));
-    EXPECT_EQ(CanvasFlagsToDrawTextFormat(ctfWordBreak | ctfDontBreakChars), unsigned(DT_NOPREFIX | DT_WORDBREAK));
+    EXPECT_EQ(CanvasFlagsToDrawTextFormat(ctfShowPrefix | ctfWordBreak),
+              unsigned(DT_WORDBREAK | DT_EDITCONTROL));
+    EXPECT_EQ(CanvasFlagsToDrawTextFormat(ctfWordBreak | ctfDontBreakChars),
+              unsigned(DT_NOPREFIX | DT_WORDBREAK));
     EXPECT_EQ(CanvasFlagsToDrawTextFormat(ctfAlignHCenter | ctfAlignVCenter | ctfDontClip | ctfExpandTabs |
                                           ctfShowEndEllipsis | ctfCalcRect | ctfShowPathEllipsis),
               unsigned(DT_NOPREFIX | DT_CENTER | DT_VCENTER | DT_NOCLIP | DT_EXPANDTABS | DT_END_ELLIPSIS |
@@ -313,12 +314,6 @@ TEST(Geometry, TcxRectReportsOnlyRealChanges) {
     copy.Assign(&r);
     EXPECT_TRUE(copy.IsEqual(Rect(0, 0, 10, 4)));
 }
-
-} // namespace
-} // namespace zorvy::test
-
-namespace zorvy::test {
-namespace {
 
 // A 3 x 1 glyph: red, the transparent fuchsia, blue.
 void MakeGlyph(TBitmap& glyph) {

@@ -25,8 +25,10 @@ TEST_F(LocaleTest, RegularExpressionDateMaskWithSeparatorsMonthNamesAndSmartWord
     settings.DateSeparator = '/';
     TcxFormatController* c = Apply();
     const std::string expected =
-        "(([012]?[1-9]|[123]0|31)\\/((0?[1-9]|1[012])|('Jan'|'Feb'|'Mar'|'Apr'|'May'|'Jun'|'Jul'|'Aug'|'Sep'|'Oct'|"
-        "'Nov'|'Dec'))\\/\\d\\d)|('today'|'yesterday'|'tomorrow'|'Sunday'|'Monday'|'Tuesday'|'Wednesday'|'Thursday'|"
+        "(([012]?[1-9]|[123]0|31)\\/"
+        "((0?[1-9]|1[012])|('Jan'|'Feb'|'Mar'|'Apr'|'May'|'Jun'|'Jul'|'Aug'|'Sep'|'Oct'|"
+        "'Nov'|'Dec'))\\/"
+        "\\d\\d)|('today'|'yesterday'|'tomorrow'|'Sunday'|'Monday'|'Tuesday'|'Wednesday'|'Thursday'|"
         "'Friday'|'Saturday'|'first'|'second'|'third'|'fourth'|'fifth'|'sixth'|'seventh'|'bom'|'eom')"
         "((\\+|-)\\d(\\d(\\d\\d?)?)?)?";
     EXPECT_EQ(c->GetRegExprDateEditMask(), expected);
@@ -43,16 +45,33 @@ TEST_F(LocaleTest, HoursAreTwelveHourWithADesignatorAndMinutesFollowHours) {
     };
     const TCase cases[] = {
         {"h:mm:ss AM/PM",
-         {{fikHour, "12H"}, {fikTimeSeparator, ""}, {fikMinute, "NN"}, {fikTimeSeparator, ""}, {fikSecond, "SS"},
-          {fikText, " "}, {fikAmPm, "AM/PM"}},
+         {{fikHour, "12H"},
+          {fikTimeSeparator, ""},
+          {fikMinute, "NN"},
+          {fikTimeSeparator, ""},
+          {fikSecond, "SS"},
+          {fikText, " "},
+          {fikAmPm, "AM/PM"}},
          "(0?[1-9]|1[012])\\:[0-5]?\\d\\:[0-5]?\\d' '(AM|PM)?"},
         {"HH:mm:ss",
-         {{fikHour, "24HH"}, {fikTimeSeparator, ""}, {fikMinute, "NN"}, {fikTimeSeparator, ""}, {fikSecond, "SS"}},
+         {{fikHour, "24HH"},
+          {fikTimeSeparator, ""},
+          {fikMinute, "NN"},
+          {fikTimeSeparator, ""},
+          {fikSecond, "SS"}},
          "([01]?\\d|2[0-3])\\:[0-5]?\\d\\:[0-5]?\\d"},
-        {"hh:mm", {{fikHour, "24HH"}, {fikTimeSeparator, ""}, {fikMinute, "NN"}}, "([01]?\\d|2[0-3])\\:[0-5]?\\d"},
+        {"hh:mm",
+         {{fikHour, "24HH"}, {fikTimeSeparator, ""}, {fikMinute, "NN"}},
+         "([01]?\\d|2[0-3])\\:[0-5]?\\d"},
         {"mm/dd", {{fikMonth, "MM"}, {fikDateSeparator, ""}, {fikDay, "DD"}}, ""},
-        {"dd.mm.yyyy dd", {{fikDay, "DD"}, {fikText, "."}, {fikMonth, "MM"}, {fikText, "."}, {fikYear, "YYYY"},
-                           {fikText, " "}}, "'.''.'' '"},
+        {"dd.mm.yyyy dd",
+         {{fikDay, "DD"},
+          {fikText, "."},
+          {fikMonth, "MM"},
+          {fikText, "."},
+          {fikYear, "YYYY"},
+          {fikText, " "}},
+         "'.''.'' '"},
         {"ampm yyyy", {{fikText, " "}, {fikYear, "YYYY"}}, "' '"}, // a designator without an hour goes
     };
     settings.TimeSeparator = ':';
@@ -79,8 +98,15 @@ TEST_F(LocaleTest, NestedFormatsAndQuotedWords) {
     SetFormatSettings(settings);
     TcxDateTimeFormatInfo info;
     BuildFormatInfo("c", info);
-    EXPECT_EQ(info.Items, (Items{{fikYear, "YYYY"}, {fikText, "年"}, {fikMonth, "M"}, {fikText, "月"}, {fikDay, "D"},
-                                 {fikText, "日 "}, {fikHour, "24HH"}, {fikTimeSeparator, ""}, {fikMinute, "NN"}}));
+    EXPECT_EQ(info.Items, (Items{{fikYear, "YYYY"},
+                                 {fikText, "年"},
+                                 {fikMonth, "M"},
+                                 {fikText, "月"},
+                                 {fikDay, "D"},
+                                 {fikText, "日 "},
+                                 {fikHour, "24HH"},
+                                 {fikTimeSeparator, ""},
+                                 {fikMinute, "NN"}}));
     EXPECT_EQ(BuildStandardMask(info), "!9999\\年99\\月99\\日\\ 99:99;1; ");
 }
 
@@ -91,10 +117,8 @@ TEST_F(LocaleTest, CurrencyFormats) {
         const char* expected;
     };
     const TCase cases[] = {
-        {"$", 0, 1, 2, "$,0.00;-$,0.00"},
-        {"$", 0, 0, 2, "$,0.00;($,0.00)"},
-        {"¥", 2, 2, 2, "¥ ,0.00;¥-,0.00"},
-        {"kr.", 3, 8, 0, ",0. kr'.';-,0. kr'.'"},
+        {"$", 0, 1, 2, "$,0.00;-$,0.00"},  {"$", 0, 0, 2, "$,0.00;($,0.00)"},
+        {"¥", 2, 2, 2, "¥ ,0.00;¥-,0.00"}, {"kr.", 3, 8, 0, ",0. kr'.';-,0. kr'.'"},
         {"", 3, 15, 1, ",0.0;(,0.0)"},
     };
     for (const TCase& c : cases) {

@@ -39,9 +39,12 @@ class TFakeThemeBinding : public TThemeBinding {
                       std::to_string(flags));
         return S_OK;
     }
-    HRESULT DrawThemeEdge(HTHEME, HDC, int, int, const TRect&, unsigned, unsigned, TRect*) override { return S_OK; }
+    HRESULT DrawThemeEdge(HTHEME, HDC, int, int, const TRect&, unsigned, unsigned, TRect*) override {
+        return S_OK;
+    }
     HRESULT DrawThemeParentBackground(HWND, HDC, const TRect*) override { return S_OK; }
-    HRESULT GetThemeBackgroundContentRect(HTHEME, HDC, int, int, const TRect& bounds, TRect& content) override {
+    HRESULT GetThemeBackgroundContentRect(HTHEME, HDC, int, int, const TRect& bounds,
+                                          TRect& content) override {
         content = bounds;
         InflateRect(content, -3, -3);
         return S_OK;

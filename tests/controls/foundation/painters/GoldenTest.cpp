@@ -26,32 +26,41 @@ struct TGoldenElement {
 
 const std::vector<TGoldenElement>& Elements() {
     static const std::vector<TGoldenElement> elements = {
-        {"button", {"default", "normal", "hot", "pressed", "disabled"}, {24, 16},
+        {"button",
+         {"default", "normal", "hot", "pressed", "disabled"},
+         {24, 16},
          [](TcxLookAndFeelPainterClass p, TcxCanvas* c, const TRect& r, int s) {
              p->DrawPushButton(c, r, "", TcxButtonState(s));
          }},
         {"check",
-         {"normal", "hot", "pressed", "disabled", "normal-checked", "hot-checked", "pressed-checked", "disabled-checked"},
+         {"normal", "hot", "pressed", "disabled", "normal-checked", "hot-checked", "pressed-checked",
+          "disabled-checked"},
          {15, 15},
          [](TcxLookAndFeelPainterClass p, TcxCanvas* c, const TRect& r, int s) {
              p->DrawCheckBox(c, CenterRectOfSize(r, 13, 13), TcxButtonState(s % 4 + 1), s >= 4);
          }},
         {"radio",
-         {"normal", "hot", "pressed", "disabled", "normal-checked", "hot-checked", "pressed-checked", "disabled-checked"},
+         {"normal", "hot", "pressed", "disabled", "normal-checked", "hot-checked", "pressed-checked",
+          "disabled-checked"},
          {14, 14},
          [](TcxLookAndFeelPainterClass p, TcxCanvas* c, const TRect& r, int s) {
              const TSize e = p->GetRadioButtonExtent();
              const TRect at = CenterRectOfSize(r, e.cx, e.cy);
              p->DrawRadioButton(c, at.Left, at.Top, TcxButtonState(s % 4 + 1), s >= 4, false, clDefault);
          }},
-        {"header", {"normal", "hot", "pressed", "normal-neighbours", "hot-neighbours", "pressed-neighbours"}, {20, 14},
+        {"header",
+         {"normal", "hot", "pressed", "normal-neighbours", "hot-neighbours", "pressed-neighbours"},
+         {20, 14},
          [](TcxLookAndFeelPainterClass p, TcxCanvas* c, const TRect& r, int s) {
-             const TcxHeaderNeighbours n = s >= 3 ? TcxHeaderNeighbours(cxBorder(bLeft) | cxBorder(bRight)) : 0;
+             const TcxHeaderNeighbours n =
+                 s >= 3 ? TcxHeaderNeighbours(cxBorder(bLeft) | cxBorder(bRight)) : 0;
              TcxHeaderText text;
              text.BackgroundColor = p->DefaultHeaderColor();
              p->DrawHeader(c, r, n, p->GetHeaderBorders(n), TcxButtonState(s % 3 + 1), text);
          }},
-        {"scroll", {"up-normal", "up-hot", "up-pressed", "up-disabled", "thumb-normal", "page-pressed"}, {17, 17},
+        {"scroll",
+         {"up-normal", "up-hot", "up-pressed", "up-disabled", "thumb-normal", "page-pressed"},
+         {17, 17},
          [](TcxLookAndFeelPainterClass p, TcxCanvas* c, const TRect& r, int s) {
              const TcxScrollPart part = s < 4 ? spLineUp : s == 4 ? spThumb : spPageUp;
              const TcxButtonState state = s < 4 ? TcxButtonState(s + 1) : s == 4 ? cxbsNormal : cxbsPressed;

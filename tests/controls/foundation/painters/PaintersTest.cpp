@@ -1,8 +1,8 @@
 #include "controls/foundation/graphics/ColorBlend.h"
+#include "controls/foundation/lookandfeel/Office11Colors.h"
 #include "controls/foundation/painters/Office11Painter.h"
 #include "controls/foundation/painters/PainterResources.h"
 #include "controls/foundation/painters/WinXPPainter.h"
-#include "controls/foundation/lookandfeel/Office11Colors.h"
 #include "controls/foundation/services/FoundationUnits.h"
 #include "platform/display/HeadlessDisplay.h"
 #include "tests/controls/foundation/graphics/PaintSurface.h"
@@ -62,8 +62,8 @@ TEST(PainterGeometry, HeaderHeightsAndSectionWidths) {
     EXPECT_EQ(TcxStandardLookAndFeelPainter::Instance()->CalcHeaderSectionWidth(
                   s.Canvas(), cxBorder(bLeft) | cxBorder(bRight), "期号", nullptr),
               text + 4);
-    EXPECT_EQ(TcxStandardLookAndFeelPainter::Instance()->CalcHeaderSectionWidth(s.Canvas(), cxBorder(bLeft), "期号",
-                                                                              nullptr),
+    EXPECT_EQ(TcxStandardLookAndFeelPainter::Instance()->CalcHeaderSectionWidth(s.Canvas(), cxBorder(bLeft),
+                                                                                "期号", nullptr),
               text + 5);
 }
 
@@ -98,7 +98,8 @@ TEST_F(Painters, TheCheckTickIsThreePixelsThick) {
     TPaintSurface s(13, 13, clRed);
     standard->DrawCheckBox(s.Canvas(), Rect(0, 0, 13, 13), cxbsNormal, true);
     // In a 13 x 13 box with a 2-pixel frame: vertex (5, 7), arms from (3, 5) and towards (10, 2).
-    for (TPoint p : {Point(5, 7), Point(5, 8), Point(5, 9), Point(3, 5), Point(4, 6), Point(9, 3), Point(9, 5)})
+    for (TPoint p :
+         {Point(5, 7), Point(5, 8), Point(5, 9), Point(3, 5), Point(4, 6), Point(9, 3), Point(9, 5)})
         EXPECT_EQ(s.At(p.X, p.Y), Rgb(clBtnText)) << p.X << "," << p.Y;
     EXPECT_EQ(s.At(6, 5), Rgb(clWindow));
     TPaintSurface disabled(13, 13);
@@ -113,7 +114,8 @@ TEST_F(Painters, TheCheckTickIsThreePixelsThick) {
 }
 
 TEST_F(Painters, UltraFlatHeaderAndFooterLines) {
-    EXPECT_EQ(ultraFlat->GetHeaderBorders(cxBorder(bLeft)), cxBorder(bTop) | cxBorder(bRight) | cxBorder(bBottom));
+    EXPECT_EQ(ultraFlat->GetHeaderBorders(cxBorder(bLeft)),
+              cxBorder(bTop) | cxBorder(bRight) | cxBorder(bBottom));
     EXPECT_EQ(office11->GetHeaderBorders(cxBorder(bLeft)), cxBordersAll) << "Office11 keeps its left border";
     TPaintSurface s(10, 8, clRed);
     ultraFlat->DrawHeaderBorder(s.Canvas(), Rect(0, 0, 10, 8), cxBorder(bLeft), cxBorder(bTop));
@@ -214,9 +216,10 @@ TEST_F(Painters, WinXPDrawsThroughTheThemeWhenOneIsThere) {
     text.HorzAlign = taCenter;
     winXP->DrawHeader(s.Canvas(), Rect(0, 0, 40, 20), 0, cxBordersAll, cxbsHot, text);
     winXP->DrawCheckGlyph(s.Canvas(), Rect(0, 0, 13, 13), cxbsDisabled, true, clBlack);
-    EXPECT_EQ(fake.Log, (std::vector<std::string>{"background 1/3", "text 1/3 OK 37", "background 1/2",
-                                               "text 1/2 期号 " + std::to_string(0x2000 | 1 | 4 | 0x20 | 0x800),
-                                               "background 3/8"}));
+    EXPECT_EQ(fake.Log,
+              (std::vector<std::string>{"background 1/3", "text 1/3 OK 37", "background 1/2",
+                                        "text 1/2 期号 " + std::to_string(0x2000 | 1 | 4 | 0x20 | 0x800),
+                                        "background 3/8"}));
     EXPECT_EQ(winXP->GetCheckEdgeWidth(), 0);
     EXPECT_EQ(winXP->GetCheckBoxSize(), (TSize{13, 13}));
     EXPECT_EQ(winXP->GetButtonEdgeWidth(cxbsNormal), 3) << "the content rectangle's left";
@@ -231,7 +234,8 @@ TEST_F(Painters, Office11ColoursFollowTheScheme) {
     TPaintSurface s(30, 16);
     TcxHeaderText t;
     office11->DrawFooterCell(s.Canvas(), Rect(0, 0, 30, 16), t);
-    const COLORREF top = Rgb(static_cast<const TcxOffice11LookAndFeelPainter*>(office11)->GetHeaderTopEdgeColor());
+    const COLORREF top =
+        Rgb(static_cast<const TcxOffice11LookAndFeelPainter*>(office11)->GetHeaderTopEdgeColor());
     EXPECT_EQ(s.At(5, 3), top);
     EXPECT_EQ(s.At(5, 12), top);
 }

@@ -11,7 +11,7 @@ namespace {
 
 TEST(ControlRoutines, RemoveAccelChars) {
     const std::pair<std::string, std::string> cases[] = {
-        {"&File", "File"}, {"Save &As", "Save As"}, {"A&&B", "A&B"}, {"End&", "End_"},
+        {"&File", "File"}, {"Save &As", "Save As"},   {"A&&B", "A&B"}, {"End&", "End_"},
         {"&&&x", "&x"},    {"开奖&号码", "开奖号码"}, {"", ""},
     };
     for (const auto& [text, expected] : cases)

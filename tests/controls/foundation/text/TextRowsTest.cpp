@@ -27,7 +27,8 @@ class TextRows : public ::testing::Test {
         TcxTextRowParams params;
         InitTextRowParamsForDC(dc, flags, params);
         int count = 0;
-        const bool fit = SplitTextIntoRowsOnDC(dc, text, Rect(0, 0, width, 1000), params, rows, count, maxRows);
+        const bool fit =
+            SplitTextIntoRowsOnDC(dc, text, Rect(0, 0, width, 1000), params, rows, count, maxRows);
         if (allFit) *allFit = fit;
         std::vector<std::string> texts;
         for (int i = 0; i < count; ++i)
@@ -178,8 +179,8 @@ TEST_F(TextRows, RowCountAndEmptyRectangles) {
 TEST_F(TextRows, TruncatedRowsEndInAnEllipsisInsideTheRectangle) {
     TRect r = Rect(10, 10, 10 + Width("abcdef"), 10 + fontHeight);
     surface.Canvas()->CurrentFont()->SetColor(clBlack);
-    DrawTextByRowsOnDC(surface.Canvas()->DeviceContext(), "abcdefghijklmnop", r, trfEndEllipsis | trfSingleLine, 0,
-                       0, clNone, clNone);
+    DrawTextByRowsOnDC(surface.Canvas()->DeviceContext(), "abcdefghijklmnop", r,
+                       trfEndEllipsis | trfSingleLine, 0, 0, clNone, clNone);
     const TRect ink = surface.InkBounds();
     EXPECT_GE(ink.Left, 10);
     EXPECT_LE(ink.Right, r.Right) << "clipped to the rectangle";
@@ -191,8 +192,8 @@ TEST_F(TextRows, TruncatedRowsEndInAnEllipsisInsideTheRectangle) {
     InitTextRowParamsForDC(reference.Canvas()->DeviceContext(), trfEndEllipsis, params);
     int fit = 0;
     TSize size;
-    GetTextExtentExPoint(reference.Canvas()->DeviceContext(), "abcdefghijklmnop", r.Width() - params.EllipsisWidth,
-                         &fit, nullptr, size);
+    GetTextExtentExPoint(reference.Canvas()->DeviceContext(), "abcdefghijklmnop",
+                         r.Width() - params.EllipsisWidth, &fit, nullptr, size);
     const std::string kept = std::string("abcdefghijklmnop").substr(0, size_t(fit));
     reference.bitmap.GetCanvas()->TextOut(10, 10, kept);
     reference.bitmap.GetCanvas()->TextOut(10 + Width(kept), 10, "...");
