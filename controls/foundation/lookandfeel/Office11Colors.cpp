@@ -21,6 +21,7 @@ int scheme = 0;
 bool standardScheme = false;
 TOffice11Colors colors{};
 int references = 0;
+bool initialized = false;
 HBRUSH gripDarkBrush = nullptr, gripLightBrush = nullptr;
 std::unique_ptr<TBitmap> expandMinus, expandPlus;
 
@@ -48,7 +49,7 @@ void MakeExpandBitmap(std::unique_ptr<TBitmap>& bitmap, bool plus) {
     bitmap = std::make_unique<TBitmap>();
     bitmap->SetPixelFormat(pf32bit);
     bitmap->SetSize(11, 11);
-    const COLORREF frame = ColorToRGB(TColor(colors.ExpandButtonDark)), face = RGB(255, 255, 255),
+    const COLORREF frame = ColorToRGB(TColor(Office11Colors().ExpandButtonDark)), face = RGB(255, 255, 255),
                    sign = RGB(0, 0, 0);
     for (int y = 0; y < 11; ++y)
         for (int x = 0; x < 11; ++x) {
@@ -97,18 +98,23 @@ int GetOffice11Scheme() {
 }
 
 const TOffice11Colors& Office11Colors() {
+    // A painter may draw before anything took a reference (no system-colour listener yet).
+    if (!initialized) InitOffice11Colors();
     return colors;
 }
 
 TBitmap* Office11ExpandMinusBitmap() {
+    if (!expandMinus) MakeExpandBitmap(expandMinus, false);
     return expandMinus.get();
 }
 
 TBitmap* Office11ExpandPlusBitmap() {
+    if (!expandPlus) MakeExpandBitmap(expandPlus, true);
     return expandPlus.get();
 }
 
 void InitOffice11Colors() {
+    initialized = true;
     scheme = GetOffice11Scheme();
     standardScheme = CanUseThemesFor(0) && scheme != 0;
     TOffice11Colors& c = colors;

@@ -136,6 +136,12 @@ TEST_F(Office11, ASystemColourChangeRefreshesTheColoursBeforeAnyNotifierRuns) {
     EXPECT_EQ(Office11ExpandPlusBitmap()->GetWidth(), 11);
 }
 
+TEST_F(Office11, PicturesAreThereBeforeAnyoneTookAReference) {
+    ASSERT_EQ(Office11ColorsReferences(), 0);
+    ASSERT_NE(Office11ExpandMinusBitmap(), nullptr);
+    EXPECT_EQ(Office11ExpandMinusBitmap()->GetHeight(), 11);
+}
+
 TEST(ColourArithmetic, MixAndScale) {
     EXPECT_EQ(MixColors(TColor(RGB(10, 200, 31)), TColor(RGB(10, 200, 31)), 37), RGB(10, 200, 31));
     // 25 % of (200, 100, 0) and 75 % of (0, 0, 255): 50, 25, 191.25 -> 191.
