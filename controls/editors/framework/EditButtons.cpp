@@ -1,0 +1,187 @@
+#include "controls/editors/framework/EditButtons.h"
+
+#include "controls/foundation/graphics/Region.h"
+#include "controls/foundation/services/ControlRoutines.h"
+#include "platform/vcl/Bitmap.h"
+#include "platform/win/Painting.h"
+
+namespace zorvy {
+
+// ---- TcxEditButton ----
+
+TcxEditButton::TcxEditButton(TCollection* collection) : TCollectionItem(nullptr) {
+    // Joining the collection is one update of it, like the settings below.
+    if (collection) collection->BeginUpdate();
+    SetCollection(collection);
+    if (collection) collection->EndUpdate();
+}
+
+TcxEditButton::~TcxEditButton() = default;
+
+void TcxEditButton::Assign(TPersistent* source) {
+    auto* other = dynamic_cast<TcxEditButton*>(source);
+    if (!other) {
+        TCollectionItem::Assign(source);
+        return;
+    }
+    TCollection* collection = GetCollection();
+    if (collection) collection->BeginUpdate();
+    SetCaption(other->caption_);
+    visibleCaption_ = other->visibleCaption_;
+    SetContentAlignment(other->contentAlignment_);
+    SetDefault(other->default_);
+    SetEnabled(other->enabled_);
+    SetGlyph(other->GetGlyph());
+    SetKind(other->kind_);
+    SetLeftAlignment(other->leftAlignment_);
+    SetStretchable(other->stretchable_);
+    SetTextColor(other->textColor_);
+    SetVisible(other->visible_);
+    SetWidth(other->width_);
+    if (collection) collection->EndUpdate();
+}
+
+void TcxEditButton::SetCaption(const std::string& value) {
+    if (caption_ == value) return;
+    caption_ = value;
+    visibleCaption_ = RemoveAccelChars(value);
+    Changed(false);
+}
+
+void TcxEditButton::SetContentAlignment(TAlignment value) {
+    if (contentAlignment_ == value) return;
+    contentAlignment_ = value;
+    Changed(false);
+}
+
+void TcxEditButton::SetDefault(bool value) {
+    if (default_ == value) return;
+    if (value) {
+        if (auto* buttons = dynamic_cast<TcxEditButtons*>(GetCollection()))
+            for (int i = 0; i < buttons->GetCount(); ++i) buttons->ButtonAt(i)->default_ = false;
+    }
+    default_ = value;
+    Changed(true);
+}
+
+void TcxEditButton::SetEnabled(bool value) {
+    if (enabled_ == value) return;
+    enabled_ = value;
+    Changed(false);
+}
+
+TBitmap* TcxEditButton::GetGlyph() {
+    if (!glyph_) {
+        glyph_ = std::make_unique<TBitmap>();
+        glyph_->OnChange = [this](TObject* sender) { GlyphChanged(sender); };
+    }
+    return glyph_.get();
+}
+
+void TcxEditButton::SetGlyph(TBitmap* value) {
+    if (!value)
+        glyph_.reset();
+    else if (value != glyph_.get())
+        GetGlyph()->Assign(value);
+    Changed(false);
+}
+
+void TcxEditButton::SetKind(TcxEditButtonKind value) {
+    if (kind_ == value) return;
+    kind_ = value;
+    Changed(false);
+}
+
+void TcxEditButton::SetLeftAlignment(bool value) {
+    if (leftAlignment_ == value) return;
+    leftAlignment_ = value;
+    Changed(false);
+}
+
+void TcxEditButton::SetStretchable(bool value) {
+    if (stretchable_ == value) return;
+    stretchable_ = value;
+    Changed(false);
+}
+
+void TcxEditButton::SetTextColor(TColor value) {
+    if (textColor_ == value) return;
+    textColor_ = value;
+    Changed(false);
+}
+
+void TcxEditButton::SetVisible(bool value) {
+    if (visible_ == value) return;
+    visible_ = value;
+    Changed(false);
+}
+
+void TcxEditButton::SetWidth(int value) {
+    if (value < 0 || width_ == value) return;
+    width_ = value;
+    Changed(false);
+}
+
+// ---- TcxEditButtons ----
+
+int TcxEditButtons::VisibleCount() const {
+    int n = 0;
+    for (int i = 0; i < GetCount(); ++i)
+        if (ButtonAt(i)->GetVisible()) ++n;
+    return n;
+}
+
+// ---- TcxEditButtonViewInfo ----
+
+void TcxEditButtonViewInfo::Assign(TPersistent* source) {
+    auto* other = dynamic_cast<TcxEditButtonViewInfo*>(source);
+    if (!other) {
+        TPersistent::Assign(source);
+        return;
+    }
+    NativeState = other->NativeState;
+    BackgroundColor = other->BackgroundColor;
+    Bounds = other->Bounds;
+    VisibleBounds = other->VisibleBounds;
+    ButtonStyle = other->ButtonStyle;
+    State = other->State;
+}
+
+// Bounds count too: a button that moved must be repainted where it now lies.
+bool TcxEditButtonViewInfo::DiffersFrom(const TcxEditButtonViewInfo* previous) const {
+    return ButtonStyle != previous->ButtonStyle || State != previous->State ||
+           BackgroundColor != previous->BackgroundColor || NativeState != previous->NativeState ||
+           Bounds != previous->Bounds;
+}
+
+TcxRegion* TcxEditButtonViewInfo::GetUpdateRegion(const TcxEditButtonViewInfo* previous) const {
+    return DiffersFrom(previous) ? TcxRegion::CreateFromRect(Bounds) : TcxRegion::CreateEmpty();
+}
+
+bool TcxEditButtonViewInfo::RepaintIfChanged(HWND window, const TcxEditButtonViewInfo* previous,
+                                             TPoint offset) const {
+    if (!DiffersFrom(previous)) return false;
+    TRect r = Bounds;
+    OffsetRect(r, offset.X, offset.Y);
+    InvalidateRect(window, &r, HasBackground);
+    if (previous->Bounds != Bounds) {
+        TRect old = previous->Bounds;
+        OffsetRect(old, offset.X, offset.Y);
+        InvalidateRect(window, &old, HasBackground);
+    }
+    return true;
+}
+
+// ---- frames ----
+
+void DrawFrame3DAndShrink(TcxCanvas* canvas, TRect& r, TColor color1, TColor color2) {
+    canvas->PaintBorders(r, color1, color2);
+    InflateRect(r, -1, -1);
+}
+
+void DrawFrameAndShrink(TcxCanvas* canvas, TRect& r, TColor color) {
+    canvas->FrameRectSides(r, color);
+    InflateRect(r, -1, -1);
+}
+
+} // namespace zorvy

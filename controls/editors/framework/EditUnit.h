@@ -1,0 +1,12 @@
+#pragma once
+// The editor framework's start-up and shutdown: the default edit style controller, which is the
+// container unit's fallback controller while the framework runs.
+namespace zorvy {
+
+class TcxEditStyleController;
+
+void InitializeEditUnit();
+// Clears the container unit's fallback first, then frees the controller.
+void FinalizeEditUnit();
+
+} // namespace zorvy
