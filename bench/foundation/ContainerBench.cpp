@@ -40,8 +40,6 @@ void BM_PaintFormWith350Containers(benchmark::State& state) {
     THeadlessDisplay display;
     InitializeForms();
     InitializeFoundationUnits();
-    InitializeControlsUnit();
-    InitializeContainersUnit();
     auto* form = Application->CreateForm<TForm>();
     form->SetBorderStyle(bsNone);
     form->SetBounds(0, 0, 1400, 900);
@@ -55,8 +53,6 @@ void BM_PaintFormWith350Containers(benchmark::State& state) {
     for (auto _ : state)
         RedrawWindow(form->GetHandle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     FinalizeForms();
-    FinalizeContainersUnit();
-    FinalizeControlsUnit();
     FinalizeFoundationUnits();
 }
 BENCHMARK(BM_PaintFormWith350Containers)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
@@ -77,8 +73,6 @@ void BM_PaintListOf100kItemsScrolledToTheMiddle(benchmark::State& state) {
     THeadlessDisplay display;
     InitializeForms();
     InitializeFoundationUnits();
-    InitializeControlsUnit();
-    InitializeContainersUnit();
     auto* form = Application->CreateForm<TForm>();
     form->SetBorderStyle(bsNone);
     form->SetBounds(0, 0, 400, 600);
@@ -106,8 +100,6 @@ void BM_PaintListOf100kItemsScrolledToTheMiddle(benchmark::State& state) {
         RedrawWindow(painted->GetHandle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     state.counters["top"] = list->GetTopIndex();
     FinalizeForms();
-    FinalizeContainersUnit();
-    FinalizeControlsUnit();
     FinalizeFoundationUnits();
 }
 BENCHMARK(BM_PaintListOf100kItemsScrolledToTheMiddle)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);

@@ -88,14 +88,12 @@ struct TScene {
     TScene() {
         InitializeForms();
         InitializeFoundationUnits();
-        InitializeControlsUnit();
         form = Application->CreateForm<TForm>();
         form->SetBorderStyle(bsNone);
         form->SetBounds(0, 0, 820, 620);
     }
     ~TScene() {
         FinalizeForms();
-        FinalizeControlsUnit();
         FinalizeFoundationUnits();
     }
     template <class T> T* Add() {

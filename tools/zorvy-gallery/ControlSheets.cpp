@@ -6,7 +6,7 @@
 #include "controls/foundation/containers/EditorPopup.h"
 #include "controls/foundation/containers/InnerListBox.h"
 #include "controls/foundation/scrollbars/ScrollBar.h"
-#include "controls/foundation/services/ControlUnit.h"
+#include "controls/foundation/services/ControlCursors.h"
 #include "platform/display/HeadlessDisplay.h"
 #include "platform/vcl/Forms.h"
 #include "platform/win/Painting.h"
@@ -144,8 +144,7 @@ void ContainerRows(TGallerySheet& sheet, THeadlessDisplay& display, TForm* form,
 std::vector<std::string> DrawControlSheets(THeadlessDisplay& display, const std::string& folder) {
     std::vector<std::string> written;
     InitializeForms();
-    InitializeControlsUnit();
-    InitializeContainersUnit();
+    RegisterControlCursors(); // the foundation units started before the forms unit
     auto newForm = [] {
         auto* form = Application->CreateForm<TForm>();
         form->SetBorderStyle(bsNone);
@@ -216,8 +215,6 @@ std::vector<std::string> DrawControlSheets(THeadlessDisplay& display, const std:
         delete form;
     }
     FinalizeForms();
-    FinalizeContainersUnit();
-    FinalizeControlsUnit();
     return written;
 }
 

@@ -1,6 +1,7 @@
 // The foundation units' start-up list.
 #include "controls/foundation/services/FoundationUnits.h"
 
+#include "controls/foundation/containers/EditorPopup.h"
 #include "controls/foundation/graphics/BrushCache.h"
 #include "controls/foundation/graphics/Canvas.h"
 #include "controls/foundation/graphics/PixelBitmap.h"
@@ -8,6 +9,9 @@
 #include "controls/foundation/lookandfeel/LookAndFeel.h"
 #include "controls/foundation/lookandfeel/ThemeManager.h"
 #include "controls/foundation/painters/PainterResources.h"
+#include "controls/foundation/services/ControlUnit.h"
+
+#include <exception>
 
 namespace zorvy {
 
@@ -16,9 +20,19 @@ void InitializeFoundationUnits() {
     InitializeLookAndFeel();
     InitializePainters();
     InitializeBrushCache();
+    InitializeControlsUnit();
+    InitializeContainersUnit();
 }
 
 void FinalizeFoundationUnits() {
+    FinalizeContainersUnit();
+    // Tracking timers left registered are reported once everything else has been released too.
+    std::exception_ptr trackingLeft;
+    try {
+        FinalizeControlsUnit();
+    } catch (...) {
+        trackingLeft = std::current_exception();
+    }
     FinalizeBrushCache();
     FinalizePainters();
     FinalizeLookAndFeel();
@@ -26,6 +40,7 @@ void FinalizeFoundationUnits() {
     FinalizeScreenCanvas();
     FinalizeScratchBitmaps();
     FinalizeFormatController();
+    if (trackingLeft) std::rethrow_exception(trackingLeft);
 }
 
 } // namespace zorvy

@@ -18,13 +18,9 @@ class FoundationTest : public ::testing::Test {
     FoundationTest() {
         InitializeForms();
         InitializeFoundationUnits();
-        InitializeControlsUnit();
-        InitializeContainersUnit();
     }
     ~FoundationTest() override {
         FinalizeForms();
-        FinalizeContainersUnit();
-        FinalizeControlsUnit();
         FinalizeFoundationUnits();
     }
 
