@@ -83,15 +83,127 @@ int TMemo::GetVisibleLineCount() const {
 }
 
 int TMemo::MaxTopLine() const {
-    return std::max(0, lines_->GetCount() - GetVisibleLineCount());
+    return std::max(0, GetRowCount() - GetVisibleLineCount());
 }
 
-void TMemo::SetTopLine(int line) {
-    line = std::clamp(line, 0, MaxTopLine());
-    if (line == topLine_) return;
-    topLine_ = line;
+void TMemo::SetTopLine(int row) {
+    row = std::clamp(row, 0, MaxTopLine());
+    if (row == topLine_) return;
+    topLine_ = row;
     UpdateScrollBars();
     Invalidate();
+}
+
+void TMemo::SetWordWrap(bool value) {
+    if (value == wordWrap_) return;
+    wordWrap_ = value;
+    rowsValid_ = false;
+    leftOffset_ = 0;
+    topLine_ = std::clamp(RowOf({RowAt(topLine_).Line, 0}), 0, MaxTopLine());
+    UpdateScrollBars();
+    Invalidate();
+}
+
+// ---- Rows ----
+
+int TMemo::GetRowCount() const {
+    if (!wordWrap_) return lines_->GetCount();
+    EnsureRows();
+    return static_cast<int>(rows_.size());
+}
+
+TMemo::TRow TMemo::RowAt(int row) const {
+    if (!wordWrap_) {
+        if (row < 0 || row >= lines_->GetCount()) return {0, 0, 0};
+        return {row, 0, static_cast<int>(lines_->Line(row).size())};
+    }
+    EnsureRows();
+    if (row < 0 || row >= static_cast<int>(rows_.size())) return {0, 0, 0};
+    return rows_[static_cast<std::size_t>(row)];
+}
+
+int TMemo::RowOf(TMemoPos pos) const {
+    if (!wordWrap_) return pos.Line;
+    EnsureRows();
+    // The last row that starts at or before pos: a position where a row wraps opens the next row.
+    auto it = std::upper_bound(rows_.begin(), rows_.end(), pos, [](const TMemoPos& p, const TRow& r) {
+        return p.Line < r.Line || (p.Line == r.Line && p.Offset < r.Start);
+    });
+    return std::max(0, static_cast<int>(it - rows_.begin()) - 1);
+}
+
+void TMemo::EnsureRows() const {
+    if (rowsValid_) return;
+    rowsValid_ = true;
+    rows_.clear();
+    const int width = std::max(1, TextRect().Width());
+    HDC dc = CreateScreenDC();
+    HFONT old = SelectObject(dc, font_->GetHandle());
+    for (int line = 0; line < lines_->GetCount(); ++line) {
+        const std::string_view s = lines_->Line(line);
+        int start = 0;
+        do {
+            const std::string_view rest = s.substr(static_cast<std::size_t>(start));
+            int fit = 0;
+            TSize size;
+            GetTextExtentExPoint(dc, rest, width, &fit, nullptr, size);
+            int end = start + fit;
+            if (end < static_cast<int>(s.size())) {
+                // Break after the last blank that fits; a word longer than the view breaks where
+                // it must, but a row holds at least one character.
+                const std::size_t blank = s.substr(0, static_cast<std::size_t>(end)).find_last_of(' ');
+                if (blank != std::string_view::npos && static_cast<int>(blank) >= start) end = static_cast<int>(blank) + 1;
+                if (end <= start) end = static_cast<int>(NextCharIndex(s, static_cast<std::size_t>(start)));
+            }
+            rows_.push_back({line, start, end});
+            start = end;
+        } while (start < static_cast<int>(s.size()));
+    }
+    SelectObject(dc, old);
+    DeleteDC(dc);
+}
+
+int TMemo::RowExtent(const TRow& row, int offset) const {
+    HDC dc = CreateScreenDC();
+    HFONT old = SelectObject(dc, font_->GetHandle());
+    TSize size{};
+    const std::string_view s = lines_->Line(row.Line);
+    GetTextExtentPoint32(dc, s.substr(static_cast<std::size_t>(row.Start), static_cast<std::size_t>(offset - row.Start)), size);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    return size.cx;
+}
+
+int TMemo::OffsetAtX(const TRow& row, int x) const {
+    const std::string_view s =
+        lines_->Line(row.Line).substr(static_cast<std::size_t>(row.Start), static_cast<std::size_t>(row.End - row.Start));
+    HDC dc = CreateScreenDC();
+    HFONT old = SelectObject(dc, font_->GetHandle());
+    int fit = 0;
+    std::vector<int> extents;
+    TSize size;
+    GetTextExtentExPoint(dc, s, std::max(0, x), &fit, &extents, size);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    int offset = fit;
+    if (offset < static_cast<int>(s.size())) {
+        // The nearer of the two boundaries around the point.
+        const int before = offset > 0 ? extents[static_cast<std::size_t>(offset) - 1] : 0;
+        const int next = static_cast<int>(NextCharIndex(s, static_cast<std::size_t>(offset)));
+        const int after = extents[static_cast<std::size_t>(next) - 1];
+        if (x - before > after - x) offset = next;
+    }
+    // A wrapped row's end is the next row's start: the caret stays on this row before its last blank.
+    if (wordWrap_ && row.Start + offset == row.End && row.End < static_cast<int>(lines_->Line(row.Line).size()) && offset > 0)
+        offset = static_cast<int>(PrevCharIndex(s, static_cast<std::size_t>(offset)));
+    return row.Start + offset;
+}
+
+void TMemo::ScrollRowInView(int row) {
+    if (row < topLine_)
+        SetTopLine(row);
+    else if (row >= topLine_ + GetVisibleLineCount())
+        SetTopLine(row - GetVisibleLineCount() + 1);
 }
 
 void TMemo::SetLeftOffset(int pixels) {
@@ -113,6 +225,7 @@ int TMemo::TextExtentOf(int line, int offset) const {
 }
 
 int TMemo::TextWidth() const {
+    if (wordWrap_) return 0;
     const int longest = lines_->LongestLine();
     if (longest < 0) return 0;
     // A little room after the longest line for the caret at its end.
@@ -120,10 +233,7 @@ int TMemo::TextWidth() const {
 }
 
 void TMemo::ScrollInView(int line) {
-    if (line < topLine_)
-        SetTopLine(line);
-    else if (line >= topLine_ + GetVisibleLineCount())
-        SetTopLine(line - GetVisibleLineCount() + 1);
+    ScrollRowInView(RowOf({line, 0}));
 }
 
 TMemoPos TMemo::Clamp(TMemoPos pos) const {
@@ -137,9 +247,9 @@ TMemoPos TMemo::Clamp(TMemoPos pos) const {
 void TMemo::SetCaretPos(TMemoPos pos, bool extend) {
     caret_ = Clamp(pos);
     if (!extend) anchor_ = caret_;
-    ScrollInView(caret_.Line);
+    ScrollRowInView(RowOf(caret_));
     // The caret's column comes into view too.
-    if (lines_->GetCount() > 0) {
+    if (lines_->GetCount() > 0 && !wordWrap_) {
         const int x = TextExtentOf(caret_.Line, caret_.Offset);
         const int width = TextRect().Width();
         if (x < leftOffset_)
@@ -192,8 +302,9 @@ void TMemo::LinesChanged(TMemoLines::TChange change, int firstLine) {
         barsPending_ = true;
         PostMessage(handle_, WM_MEMOSCROLLBARS);
     }
+    rowsValid_ = false;
     // A line appended below the view changes nothing else.
-    if (change == TMemoLines::TChange::Appended && firstLine >= topLine_ + GetVisibleLineCount()) return;
+    if (!wordWrap_ && change == TMemoLines::TChange::Appended && firstLine >= topLine_ + GetVisibleLineCount()) return;
     caret_ = Clamp(caret_);
     anchor_ = Clamp(anchor_);
     topLine_ = std::clamp(topLine_, 0, MaxTopLine());
@@ -202,29 +313,10 @@ void TMemo::LinesChanged(TMemoLines::TChange change, int firstLine) {
 
 TMemoPos TMemo::PosAtPoint(TPoint client) const {
     const TRect text = TextRect();
-    const int count = lines_->GetCount();
-    if (count == 0) return {};
-    const int row = client.Y < text.Top ? -1 : (client.Y - text.Top) / GetLineHeight();
-    const int line = std::clamp(topLine_ + row, 0, count - 1);
-    const std::string_view s = lines_->Line(line);
-    HDC dc = CreateScreenDC();
-    HFONT old = SelectObject(dc, font_->GetHandle());
-    // The character boundary nearest the point.
-    int fit = 0;
-    std::vector<int> extents;
-    TSize size;
-    const int x = client.X - text.Left + leftOffset_;
-    GetTextExtentExPoint(dc, s, std::max(0, x), &fit, &extents, size);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    int offset = fit;
-    if (offset < static_cast<int>(s.size())) {
-        const int before = offset > 0 ? extents[static_cast<std::size_t>(offset) - 1] : 0;
-        const int next = static_cast<int>(NextCharIndex(s, static_cast<std::size_t>(offset)));
-        const int after = extents[static_cast<std::size_t>(next) - 1];
-        if (x - before > after - x) offset = next;
-    }
-    return {line, offset};
+    if (lines_->GetCount() == 0) return {};
+    const int visual = client.Y < text.Top ? -1 : (client.Y - text.Top) / GetLineHeight();
+    const TRow row = RowAt(std::clamp(topLine_ + visual, 0, GetRowCount() - 1));
+    return {row.Line, OffsetAtX(row, client.X - text.Left + leftOffset_)};
 }
 
 void TMemo::Paint() {
@@ -238,36 +330,42 @@ void TMemo::Paint() {
     IntersectClipRect(dc, text.Left, text.Top, text.Right, text.Bottom);
     const int h = GetLineHeight();
     const int x0 = text.Left - leftOffset_;
-    const int last = std::min(lines_->GetCount(), topLine_ + GetVisibleLineCount() + 1);
+    const int last = std::min(GetRowCount(), topLine_ + GetVisibleLineCount() + 1);
     const TMemoPos from = GetSelStartPos(), to = GetSelEndPos();
     const COLORREF textColor = ColorToRGB(enabled_ ? font_->GetColor() : clGrayText);
-    for (int line = topLine_; line < last; ++line) {
-        const std::string_view s = lines_->Line(line);
-        const int y = text.Top + (line - topLine_) * h;
+    for (int visual = topLine_; visual < last; ++visual) {
+        const TRow row = RowAt(visual);
+        const int line = row.Line;
+        const std::string_view s = lines_->Line(line).substr(0, static_cast<std::size_t>(row.End));
+        const int y = text.Top + (visual - topLine_) * h;
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, textColor);
-        TextOut(dc, x0, y, s);
-        if (from == to || line < from.Line || line > to.Line) continue;
+        TextOut(dc, x0, y, s.substr(static_cast<std::size_t>(row.Start)));
+        const TMemoPos rowFrom{line, row.Start}, rowTo{line, row.End};
+        if (from == to || to < rowFrom || from > rowTo) continue;
         // The selected part again, in the highlight colours over its own background; a selected line
         // break shows as a little room after the text.
-        const int begin = line == from.Line ? from.Offset : 0;
-        const int end = line == to.Line ? to.Offset : static_cast<int>(s.size());
+        const int begin = std::max(from, rowFrom).Offset;
+        const int end = std::min(to, rowTo).Offset;
+        if (end < begin || (end == begin && !(line != to.Line && row.End == static_cast<int>(lines_->Line(line).size()))))
+            continue;
         TSize lead{}, part{};
-        GetTextExtentPoint32(dc, s.substr(0, static_cast<std::size_t>(begin)), lead);
+        GetTextExtentPoint32(dc, s.substr(static_cast<std::size_t>(row.Start), static_cast<std::size_t>(begin - row.Start)), lead);
         GetTextExtentPoint32(dc, s.substr(static_cast<std::size_t>(begin), static_cast<std::size_t>(end - begin)), part);
-        const int breakRoom = line != to.Line ? 4 : 0;
+        const bool breakSelected = line != to.Line && row.End == static_cast<int>(lines_->Line(line).size());
+        const int breakRoom = breakSelected ? 4 : 0;
         TRect sel = Rect(x0 + lead.cx, y, x0 + lead.cx + part.cx + breakRoom, y + h);
         SetBkColor(dc, ColorToRGB(clHighlight));
         SetTextColor(dc, ColorToRGB(clHighlightText));
         ExtTextOut(dc, sel.Left, y, ETO_OPAQUE | ETO_CLIPPED, &sel,
                    s.substr(static_cast<std::size_t>(begin), static_cast<std::size_t>(end - begin)));
     }
-    if (Focused() && !ReadOnly && lines_->GetCount() > 0 && caret_.Line >= topLine_ && caret_.Line < last) {
-        TSize lead{};
-        GetTextExtentPoint32(dc, lines_->Line(caret_.Line).substr(0, static_cast<std::size_t>(caret_.Offset)), lead);
-        const int y = text.Top + (caret_.Line - topLine_) * h;
+    const int caretRow = lines_->GetCount() > 0 ? RowOf(caret_) : -1;
+    if (Focused() && !ReadOnly && caretRow >= topLine_ && caretRow < last) {
+        const int x = x0 + RowExtent(RowAt(caretRow), caret_.Offset);
+        const int y = text.Top + (caretRow - topLine_) * h;
         c->GetBrush()->SetColor(font_->GetColor());
-        c->FillRect(Rect(x0 + lead.cx, y, x0 + lead.cx + 1, y + h));
+        c->FillRect(Rect(x, y, x + 1, y + h));
     }
     SelectClipRgn(dc, nullptr);
 }
@@ -280,7 +378,7 @@ void TMemo::UpdateScrollBars() {
     si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
     if (GetWindowStyle(handle_) & WS_VSCROLL) {
         si.nMin = 0;
-        si.nMax = std::max(0, lines_->GetCount() - 1);
+        si.nMax = std::max(0, GetRowCount() - 1);
         si.nPage = static_cast<UINT>(GetVisibleLineCount());
         si.nPos = topLine_;
         SetScrollInfo(handle_, SB_VERT, si, true);
@@ -312,7 +410,7 @@ void TMemo::ScrollMessage(TMessage& m, bool vertical) {
     case SB_THUMBTRACK:
     case SB_THUMBPOSITION: to = si.nTrackPos; break;
     case SB_TOP: to = 0; break;
-    case SB_BOTTOM: to = vertical ? lines_->GetCount() : TextWidth(); break;
+    case SB_BOTTOM: to = vertical ? GetRowCount() : TextWidth(); break;
     default: return;
     }
     if (vertical)
@@ -329,18 +427,35 @@ void TMemo::KeyDown(std::uint16_t& key, TShiftState shift) {
     const int page = GetVisibleLineCount();
     const int count = lines_->GetCount();
     TMemoPos pos = caret_;
+    // Up and down move by rows, keeping the caret's distance from the row's start.
+    auto byRows = [&](int rows) {
+        if (!count) return;
+        const int now = RowOf(caret_);
+        const TRow target = RowAt(std::clamp(now + rows, 0, GetRowCount() - 1));
+        pos = {target.Line, OffsetAtX(target, RowExtent(RowAt(now), caret_.Offset))};
+    };
     switch (key) {
-    case VK_UP: --pos.Line; break;
-    case VK_DOWN: ++pos.Line; break;
-    case VK_PRIOR: pos.Line -= page; break;
-    case VK_NEXT: pos.Line += page; break;
+    case VK_UP: byRows(-1); break;
+    case VK_DOWN: byRows(1); break;
+    case VK_PRIOR: byRows(-page); break;
+    case VK_NEXT: byRows(page); break;
     case VK_HOME:
-        if (shift & ssCtrl) pos.Line = 0;
-        pos.Offset = 0;
+        if (shift & ssCtrl)
+            pos = {};
+        else if (count)
+            pos.Offset = RowAt(RowOf(caret_)).Start;
         break;
     case VK_END:
-        if (shift & ssCtrl) pos.Line = count - 1;
-        pos.Offset = count ? static_cast<int>(lines_->Line(std::clamp(pos.Line, 0, count - 1)).size()) : 0;
+        if (shift & ssCtrl) {
+            pos.Line = count - 1;
+            pos.Offset = count ? static_cast<int>(lines_->Line(count - 1).size()) : 0;
+        } else if (count) {
+            // The end of a wrapped row is before its last blank; of a line, its end.
+            const TRow row = RowAt(RowOf(caret_));
+            pos.Offset = row.End == static_cast<int>(lines_->Line(row.Line).size())
+                             ? row.End
+                             : static_cast<int>(PrevCharIndex(lines_->Line(row.Line), static_cast<std::size_t>(row.End)));
+        }
         break;
     case VK_LEFT:
         if (pos.Offset > 0) pos.Offset = static_cast<int>(PrevCharIndex(lines_->Line(pos.Line), static_cast<std::size_t>(pos.Offset)));
@@ -378,13 +493,6 @@ void TMemo::KeyDown(std::uint16_t& key, TShiftState shift) {
         return;
     default:
         return;
-    }
-    // Up and down keep the column in bytes, brought back to a character boundary of the new line.
-    pos = Clamp(pos);
-    if (count) {
-        const std::string_view s = lines_->Line(pos.Line);
-        while (pos.Offset > 0 && pos.Offset < static_cast<int>(s.size()) && IsTrailByte(static_cast<unsigned char>(s[static_cast<std::size_t>(pos.Offset)])))
-            --pos.Offset;
     }
     SetCaretPos(pos, extend);
     key = 0;
@@ -435,10 +543,12 @@ void TMemo::Dispatch(TMessage& m) {
     case CM_PARENTFONTCHANGED:
         lineHeight_ = 0;
         visibleLines_ = 0;
+        rowsValid_ = false;
         TCustomControl::Dispatch(m);
         return;
     case WM_SIZE:
         visibleLines_ = 0;
+        rowsValid_ = false;
         TCustomControl::Dispatch(m);
         SetTopLine(topLine_);
         UpdateScrollBars();

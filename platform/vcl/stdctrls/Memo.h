@@ -10,6 +10,7 @@
 #include "platform/vcl/stdctrls/MemoLines.h"
 
 #include <memory>
+#include <vector>
 
 namespace zorvy {
 
@@ -33,13 +34,21 @@ class TMemo : public TCustomControl {
     TScrollStyle GetScrollBars() const { return scrollBars_; }
     void SetScrollBars(TScrollStyle value);
 
-    // Scrolling: the first line shown, kept between 0 and the last line that fills the view.
+    // Words wrap at the view's width: a line then shows as several rows and nothing scrolls sideways.
+    // Off by default, so that a long result list is laid out by its lines alone.
+    bool GetWordWrap() const { return wordWrap_; }
+    void SetWordWrap(bool value);
+
+    // Scrolling: the first row shown (the first line unless words wrap), kept between 0 and the last
+    // row that fills the view.
     int GetTopLine() const { return topLine_; }
-    void SetTopLine(int line);
+    void SetTopLine(int row);
     int GetLineHeight() const;
-    // Whole lines that fit in the view (at least 1).
+    // Whole rows that fit in the view (at least 1).
     int GetVisibleLineCount() const;
-    // Scrolls the least that shows line.
+    // Rows of the text: its lines, or more when words wrap.
+    int GetRowCount() const;
+    // Scrolls the least that shows line (its first row).
     void ScrollInView(int line);
     // Horizontal scrolling: how many pixels of the text lie left of the view.
     int GetLeftOffset() const { return leftOffset_; }
@@ -88,6 +97,17 @@ class TMemo : public TCustomControl {
     void LinesChanged(TMemoLines::TChange change, int firstLine);
 
   private:
+    // A row: the part [Start, End) of a line that one line of the view shows.
+    struct TRow {
+        int Line, Start, End;
+    };
+    TRow RowAt(int row) const;
+    int RowOf(TMemoPos pos) const;
+    void EnsureRows() const;
+    void ScrollRowInView(int row);
+    // The offset in row nearest to x pixels from the row's start, on a character boundary.
+    int OffsetAtX(const TRow& row, int x) const;
+    int RowExtent(const TRow& row, int offset) const;
     void UpdateScrollBars();
     void ScrollMessage(TMessage& m, bool vertical);
     // The width of the longest line, which sets the horizontal range.
@@ -105,6 +125,9 @@ class TMemo : public TCustomControl {
     mutable int visibleLines_ = 0; // 0: to be measured
     bool selecting_ = false;
     int leftOffset_ = 0;
+    bool wordWrap_ = false;
+    mutable std::vector<TRow> rows_; // when words wrap
+    mutable bool rowsValid_ = false;
     bool barsPending_ = false; // an update of the scroll bars is posted
 };
 

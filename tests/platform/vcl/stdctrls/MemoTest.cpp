@@ -1,5 +1,6 @@
 // The result-list memo: its line buffer, a whole filter run's worth of lines, scrolling, selecting
 // and copying.
+#include "platform/gdi/Text.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/vcl/stdctrls/Memo.h"
 #include "platform/win/Input.h"
@@ -183,6 +184,58 @@ TEST_F(Memo, TheUserEditsLinesByWholeCharacters) {
     EXPECT_EQ(memo->GetLines()->GetText(), "a\r\nb+0827 29 \r\n") << "a read-only memo takes no edit";
     EXPECT_EQ(changes, before);
     EXPECT_GT(changes, 0);
+}
+
+TEST_F(Memo, WrappedWordsMakeRowsThatTheCaretAndTheScrollBarFollow) {
+    TForm* form = NewForm(300, 200);
+    TMemo* memo = MakeMemo(form, 100);
+    memo->SetScrollBars(ssVertical);
+    memo->SetWordWrap(true);
+    memo->GetLines()->SetText("first\nalpha beta gamma delta epsilon zeta eta theta\nlast");
+    form->Show();
+    memo->SetFocus();
+    Pump();
+    // Every row of the long line fits the view, breaks after a blank, and the rows cover the line.
+    const int width = memo->TextRect().Width();
+    const std::string_view lineText = memo->GetLines()->Line(1);
+    const int rows = memo->GetRowCount();
+    ASSERT_GT(rows, 3) << "the long line takes several rows";
+    HDC dc = CreateScreenDC();
+    SelectObject(dc, memo->GetFont()->GetHandle());
+    int covered = 0;
+    for (int r = 1; r < rows - 1; ++r) {
+        const TMemoPos start = memo->PosAtPoint({memo->TextRect().Left, memo->TextRect().Top + r * memo->GetLineHeight() + 1});
+        EXPECT_EQ(start.Line, 1);
+        EXPECT_EQ(start.Offset, covered) << "row " << r << " starts where the one above ended";
+        const int next = r + 1 < rows - 1 ? memo->PosAtPoint({memo->TextRect().Left, memo->TextRect().Top + (r + 1) * memo->GetLineHeight() + 1}).Offset
+                                           : static_cast<int>(lineText.size());
+        TSize size;
+        const std::string_view piece = lineText.substr(static_cast<std::size_t>(covered), static_cast<std::size_t>(next - covered));
+        GetTextExtentPoint32(dc, piece.substr(0, piece.find_last_not_of(' ') + 1), size);
+        EXPECT_LE(size.cx, width);
+        if (r + 1 < rows - 1) {
+            EXPECT_EQ(lineText[static_cast<std::size_t>(next) - 1], ' ') << "a row ends with a blank";
+        }
+        covered = next;
+    }
+    DeleteDC(dc);
+    EXPECT_EQ(covered, static_cast<int>(lineText.size()));
+    SCROLLINFO si;
+    ASSERT_TRUE(GetScrollInfo(memo->GetHandle(), SB_VERT, si));
+    EXPECT_EQ(si.nMax, rows - 1) << "the bar counts rows";
+    // Down from the first line's start goes to the long line's first row, then its second.
+    memo->SetCaretPos({0, 0});
+    display.PressKey(VK_DOWN);
+    display.PressKey(VK_DOWN);
+    Pump();
+    EXPECT_EQ(memo->GetCaretPos().Line, 1);
+    EXPECT_GT(memo->GetCaretPos().Offset, 0);
+    display.PressKey(VK_HOME);
+    Pump();
+    EXPECT_EQ(memo->GetCaretPos(), memo->PosAtPoint({memo->TextRect().Left, memo->TextRect().Top + 2 * memo->GetLineHeight() + 1}))
+        << "Home goes to the row's start, not the line's";
+    memo->SetWordWrap(false);
+    EXPECT_EQ(memo->GetRowCount(), 3);
 }
 
 TEST_F(Memo, ItsScrollBarsFollowTheLinesAndScrollTheView) {
