@@ -240,6 +240,41 @@ TEST_F(Painters, Office11ColoursFollowTheScheme) {
     EXPECT_EQ(s.At(5, 12), top);
 }
 
+TEST_F(Painters, Office11PressedGlyphsKeepTheirColourUnderAStockScheme) {
+    FinalizeThemeManager();
+    TFakeThemeBinding fake;
+    fake.ColorName = "Metallic";
+    TInstalledThemeBinding installed(fake);
+    RefreshOffice11Colors();
+    EXPECT_EQ(GetCurrentOffice11Scheme(), 3);
+    EXPECT_EQ(office11->GetButtonGlyphColor(cxbsPressed), TColor(Office11Colors().Glyph));
+    EXPECT_EQ(office11->GetButtonFaceColor(cxbsNormal), TColor(0xE5D7D7));
+    SetThemeBinding(nullptr);
+    FinalizeThemeManager();
+    RefreshOffice11Colors();
+}
+
+TEST_F(Painters, ABackgroundCallbackThatPaintsKeepsTheBackgroundAndStillGetsTheCaption) {
+    TPaintSurface s(40, 16, clRed);
+    TcxHeaderText text;
+    text.Text = "W";
+    text.TextBounds = Rect(0, 0, 40, 16);
+    text.TextColor = clBlack;
+    text.BackgroundColor = clWhite;
+    int calls = 0;
+    standard->DrawHeaderContent(
+        s.Canvas(), Rect(0, 0, 40, 16), cxbsNormal, text,
+        [&](TcxCanvas*, const TRect&) {
+            ++calls;
+            return true;
+        },
+        false);
+    EXPECT_EQ(calls, 1);
+    EXPECT_EQ(s.At(39, 15), RGB(255, 0, 0)) << "the background stays";
+    EXPECT_NE(s.InkBounds(RGB(255, 0, 0)), TRect{}) << "the caption is drawn";
+    EXPECT_LT(s.InkBounds(RGB(255, 0, 0)).Width(), 20);
+}
+
 TEST_F(Painters, Office11ExpandButtonCornersBlendTowardTheRow) {
     TPaintSurface s(11, 11, clBlue);
     office11->DrawPlusMinusButton(s.Canvas(), Rect(0, 0, 11, 11), false, clDefault);
