@@ -394,7 +394,7 @@ void TcxCustomEditViewInfo::DrawButtonContent(TcxCanvas* canvas, int index, cons
     };
     switch (button->Kind) {
     case bkEllipsis: {
-        const int s = button->Bounds.Width() > 11 ? 2 : 1;
+        const int s = contentRect.Width() > 11 ? 2 : 1;
         const int x = contentRect.Left + (contentRect.Width() - (3 * s + 4)) / 2;
         const int y = contentRect.Top + (contentRect.Height() - s) / 2;
         embossed([&](int d, TColor color) {
