@@ -1,6 +1,6 @@
 // The result-list memo on fuzzed text: its line buffer reads a text back as the same lines, and edits
-// (typed or pasted text replacing a selection) keep every line valid UTF-8, the caret on a character
-// boundary and the buffer's character count equal to its lines'.
+// (typed or pasted text replacing a selection), with words wrapped or not, keep every line valid
+// UTF-8, the caret on a character boundary and the buffer's character count equal to its lines'.
 #include "fuzz/FuzzSupport.h"
 #include "platform/rtl/Encoding.h"
 #include "platform/vcl/stdctrls/Memo.h"
@@ -18,6 +18,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::Require(again.GetCount() == lines.GetCount(), "a memo's text does not read back as its lines");
 
     TMemo memo(nullptr);
+    memo.SetBounds(0, 0, 120, 80);
+    memo.SetWordWrap(in.ConsumeBool());
     memo.GetLines()->SetText(SanitizeUtf8(lines.GetText()));
     for (int step = 0; step < 8 && in.remaining_bytes() > 0; ++step) {
         const int count = memo.GetLines()->GetCount();
@@ -35,6 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         fuzz::Require(chars == memo.GetLines()->CharCount(), "the buffer lost count of its characters");
         const TMemoPos caret = memo.GetCaretPos();
         const std::string_view caretLine = memo.GetLines()->Line(caret.Line);
+        fuzz::Require(memo.GetRowCount() >= memo.GetLines()->GetCount(), "fewer rows than lines");
         fuzz::Require(caret.Offset <= static_cast<int>(caretLine.size()) &&
                           (caret.Offset == static_cast<int>(caretLine.size()) ||
                            !IsTrailByte(static_cast<unsigned char>(caretLine[static_cast<std::size_t>(caret.Offset)]))),

@@ -240,7 +240,12 @@ TMemoPos TMemo::Clamp(TMemoPos pos) const {
     const int count = lines_->GetCount();
     if (count == 0) return {};
     pos.Line = std::clamp(pos.Line, 0, count - 1);
-    pos.Offset = std::clamp(pos.Offset, 0, static_cast<int>(lines_->Line(pos.Line).size()));
+    const std::string_view s = lines_->Line(pos.Line);
+    pos.Offset = std::clamp(pos.Offset, 0, static_cast<int>(s.size()));
+    // A position inside a character moves to its start: no character is ever split.
+    while (pos.Offset > 0 && pos.Offset < static_cast<int>(s.size()) &&
+           IsTrailByte(static_cast<unsigned char>(s[static_cast<std::size_t>(pos.Offset)])))
+        --pos.Offset;
     return pos;
 }
 

@@ -115,6 +115,8 @@ TEST_F(Memo, KeysAndTheMouseMoveTheCaretAndSelectWholeCharacters) {
     form->Show();
     memo->SetFocus();
     Pump();
+    memo->SetCaretPos({0, 2});
+    EXPECT_EQ(memo->GetCaretPos(), (TMemoPos{0, 0})) << "a place inside a character moves to its start";
     display.PressKey(VK_RIGHT);
     Pump();
     EXPECT_EQ(memo->GetCaretPos(), (TMemoPos{0, 3})) << "one step passes one whole Chinese character";
