@@ -1,6 +1,7 @@
 // zorvy-gallery [folder]: draws one PNG sheet per painter (painter-<name>.png) into the folder
 // (default "gallery"), with every element in every state, for people to look at.
 #include "ControlSheets.h"
+#include "EditorSheets.h"
 #include "PainterSheets.h"
 #include "controls/foundation/services/FoundationUnits.h"
 #include "platform/display/HeadlessDisplay.h"
@@ -25,6 +26,8 @@ int main(int argc, char** argv) {
             std::printf("%s\n", path.c_str());
         }
         for (const std::string& path : gallery::DrawControlSheets(display, folder))
+            std::printf("%s\n", path.c_str());
+        for (const std::string& path : gallery::DrawEditorSheets(folder))
             std::printf("%s\n", path.c_str());
         FinalizeFoundationUnits();
     } catch (const std::exception& e) {

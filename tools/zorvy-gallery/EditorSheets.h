@@ -1,0 +1,12 @@
+#pragma once
+// The editor sheets: editors' borders, buttons of every kind, style and state, and backgrounds, as
+// the editor framework lays them out and paints them, one sheet per look-and-feel kind.
+#include <string>
+#include <vector>
+
+namespace zorvy::gallery {
+
+// Needs the foundation units; starts and stops the editor framework; answers the files it wrote.
+std::vector<std::string> DrawEditorSheets(const std::string& folder);
+
+} // namespace zorvy::gallery
