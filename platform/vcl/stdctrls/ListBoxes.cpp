@@ -1,6 +1,7 @@
 #include "platform/vcl/stdctrls/ListBoxes.h"
 #include "platform/gdi/Text.h"
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/Encoding.h"
 #include "platform/rtl/Files.h"
 #include "platform/vcl/stdctrls/FileListing.h"
 #include "platform/vcl/stdctrls/SystemClassInput.h"
@@ -15,11 +16,18 @@ namespace zorvy {
 // ---- TListBoxStrings ----
 
 int TListBoxStrings::GetCount() const {
+    if (box_->IsVirtual()) return box_->virtualCount_;
     if (HWND h = box_->Window()) return static_cast<int>(SendMessage(h, LB_GETCOUNT));
     return box_->saved_.GetCount();
 }
 
 std::string TListBoxStrings::Get(int index) const {
+    if (box_->IsVirtual()) {
+        CheckListIndex(index, GetCount());
+        std::string text;
+        if (box_->OnData) box_->OnData(box_, index, text);
+        return text;
+    }
     HWND h = box_->Window();
     if (!h) return box_->saved_.Get(index);
     std::string text;
@@ -57,6 +65,7 @@ void TListBoxStrings::Put(int index, const std::string& text) {
 }
 
 void TListBoxStrings::Clear() {
+    if (box_->IsVirtual()) throw EInvalidOperation("The items of a virtual list box come from its OnData");
     if (HWND h = box_->Window())
         SendMessage(h, LB_RESETCONTENT);
     else
@@ -64,6 +73,7 @@ void TListBoxStrings::Clear() {
 }
 
 void TListBoxStrings::Delete(int index) {
+    if (box_->IsVirtual()) throw EInvalidOperation("The items of a virtual list box come from its OnData");
     HWND h = box_->Window();
     if (!h) {
         box_->saved_.Delete(index);
@@ -73,6 +83,7 @@ void TListBoxStrings::Delete(int index) {
 }
 
 void TListBoxStrings::Insert(int index, const std::string& text) {
+    if (box_->IsVirtual()) throw EInvalidOperation("The items of a virtual list box come from its OnData");
     HWND h = box_->Window();
     if (!h) {
         box_->saved_.Insert(index, text);
@@ -83,6 +94,7 @@ void TListBoxStrings::Insert(int index, const std::string& text) {
 }
 
 int TListBoxStrings::Add(const std::string& text) {
+    if (box_->IsVirtual()) throw EInvalidOperation("The items of a virtual list box come from its OnData");
     HWND h = box_->Window();
     if (!h) return box_->saved_.Add(text);
     // The window places the item when it sorts.
@@ -108,8 +120,11 @@ TCustomListBox::~TCustomListBox() {
 void TCustomListBox::CreateParams(TCreateParams& p) {
     TWinControl::CreateParams(p);
     CreateSubClass(p, "LISTBOX");
-    p.style |= WS_VSCROLL | LBS_NOTIFY | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT;
-    if (sorted_) p.style |= LBS_SORT;
+    p.style |= WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
+    // Virtual items are drawn by the control from their texts, which the window never holds.
+    if (!IsVirtual()) p.style |= LBS_HASSTRINGS;
+    if (IsVirtual()) p.style |= LBS_OWNERDRAWFIXED;
+    if (sorted_ && !IsVirtual()) p.style |= LBS_SORT;
     if (multiSelect_) p.style |= extendedSelect_ ? LBS_EXTENDEDSEL : LBS_MULTIPLESEL;
     if (style_ == lbOwnerDrawFixed) p.style |= LBS_OWNERDRAWFIXED;
     if (style_ == lbOwnerDrawVariable) p.style |= LBS_OWNERDRAWVARIABLE;
@@ -119,6 +134,8 @@ void TCustomListBox::CreateParams(TCreateParams& p) {
 void TCustomListBox::CreateWnd() {
     TWinControl::CreateWnd();
     if (itemHeight_ > 0) SendMessage(handle_, LB_SETITEMHEIGHT, 0, itemHeight_);
+    for (int i = 0; IsVirtual() && i < virtualCount_; ++i)
+        SendMessage(handle_, LB_ADDSTRING);
     // The items kept while there was no window move into it, with their selection.
     for (int i = 0; i < saved_.GetCount(); ++i) {
         const std::string text = saved_.Get(i);
@@ -139,7 +156,7 @@ void TCustomListBox::DestroyWnd() {
     savedIndex_ = GetItemIndex();
     savedTop_ = GetTopIndex();
     savedSelection_.clear();
-    const int count = static_cast<int>(SendMessage(handle_, LB_GETCOUNT));
+    const int count = IsVirtual() ? 0 : static_cast<int>(SendMessage(handle_, LB_GETCOUNT));
     saved_.Clear();
     for (int i = 0; i < count; ++i) {
         std::string text;
@@ -239,6 +256,18 @@ void TCustomListBox::SetSorted(bool value) {
     if (HandleAllocated()) RecreateWnd();
 }
 
+void TCustomListBox::SetCount(int count) {
+    if (!IsVirtual()) throw EInvalidOperation("Only a virtual list box takes a count of items");
+    virtualCount_ = std::max(count, 0);
+    if (!HandleAllocated()) return;
+    // The window holds one empty item per virtual item, for its selection and scrolling.
+    const int index = GetItemIndex();
+    SendMessage(handle_, LB_RESETCONTENT);
+    for (int i = 0; i < virtualCount_; ++i)
+        SendMessage(handle_, LB_ADDSTRING);
+    if (index < virtualCount_) SetItemIndex(index);
+}
+
 void TCustomListBox::SetStyle(TListBoxStyle value) {
     if (value == style_) return;
     style_ = value;
@@ -289,7 +318,8 @@ TRect TCustomListBox::ItemRect(int index) const {
 }
 
 void TCustomListBox::DrawItem(int index, const TRect& rect, TOwnerDrawState state) {
-    if (OnDrawItem) {
+    // A virtual list box draws its own texts unless it is owner-drawn too.
+    if (OnDrawItem && style_ != lbVirtual) {
         OnDrawItem(this, index, rect, state);
         return;
     }
@@ -335,6 +365,43 @@ void TCustomListBox::Dispatch(TMessage& m) {
         }
         TWinControl::Dispatch(m);
     }
+}
+
+int TCustomListBox::FindItemByPrefix(const std::string& prefix) const {
+    if (IsVirtual()) return OnDataFind ? OnDataFind(const_cast<TCustomListBox*>(this), prefix) : -1;
+    if (!handle_) return -1;
+    return static_cast<int>(SendMessage(handle_, LB_FINDSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&prefix)));
+}
+
+void TCustomListBox::KeyPress(char32_t& key) {
+    TWinControl::KeyPress(key);
+    if (key < 0x20) return;
+    if (!AutoComplete) {
+        // The window's own type-ahead stays out of it.
+        key = 0;
+        return;
+    }
+    const std::uint64_t now = GetMessageTime();
+    if (now - lastTyped_ > static_cast<std::uint64_t>(std::max(AutoCompleteDelay, 0))) typed_.clear();
+    lastTyped_ = now;
+    if (key < 0x80) {
+        typed_ += static_cast<char>(key);
+    } else {
+        std::u16string unit;
+        if (key > 0xFFFF) {
+            unit += static_cast<char16_t>(0xD800 + ((key - 0x10000) >> 10));
+            unit += static_cast<char16_t>(0xDC00 + ((key - 0x10000) & 0x3FF));
+        } else {
+            unit += static_cast<char16_t>(key);
+        }
+        typed_ += Utf16ToUtf8(unit);
+    }
+    const int found = FindItemByPrefix(typed_);
+    if (found >= 0 && found != GetItemIndex()) {
+        SetItemIndex(found);
+        Click();
+    }
+    key = 0;
 }
 
 // ---- TFileListBox ----

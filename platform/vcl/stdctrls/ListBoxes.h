@@ -1,7 +1,9 @@
 #pragma once
 // TListBox: a list of texts made of the system's LISTBOX window class, with one or many items
-// selected, sorting, owner drawing and the look-ups by point; TFileListBox: a list box of the files of
-// a folder that match a mask. Items live in the window once it exists and in the control before.
+// selected, sorting, owner drawing, virtual items (their count set, their texts asked of OnData) and
+// the look-ups by point; typing finds an item by its beginning (AutoComplete). TFileListBox: a list
+// box of the files of a folder that match a mask. Items live in the window once it exists and in the
+// control before.
 #include "platform/rtl/StringList.h"
 #include "platform/vcl/Controls.h"
 #include "platform/win/OwnerDraw.h"
@@ -31,11 +33,13 @@ class TListBoxStrings : public TStrings {
     TCustomListBox* box_;
 };
 
-enum TListBoxStyle { lbStandard, lbOwnerDrawFixed, lbOwnerDrawVariable };
+enum TListBoxStyle { lbStandard, lbOwnerDrawFixed, lbOwnerDrawVariable, lbVirtual, lbVirtualOwnerDraw };
 enum TOwnerDrawStateFlag : unsigned { odSelected = 1, odDisabled = 4, odFocused = 16 };
 using TOwnerDrawState = unsigned;
 using TDrawItemEvent = std::function<void(TWinControl* control, int index, const TRect& rect, TOwnerDrawState state)>;
 using TMeasureItemEvent = std::function<void(TWinControl* control, int index, int& height)>;
+using TLBGetDataEvent = std::function<void(TWinControl* control, int index, std::string& data)>;
+using TLBFindDataEvent = std::function<int(TWinControl* control, const std::string& findString)>;
 
 class TCustomListBox : public TWinControl {
     ZORVY_CLASS(TCustomListBox, TWinControl)
@@ -45,6 +49,8 @@ class TCustomListBox : public TWinControl {
 
     TStrings* GetItems() { return items_.get(); }
     int GetCount() const { return items_->GetCount(); }
+    // The number of items of a virtual list box; EInvalidOperation for the other styles.
+    void SetCount(int count);
     // The selected item (with MultiSelect, the focused one); -1 for none.
     int GetItemIndex() const;
     void SetItemIndex(int index);
@@ -72,11 +78,19 @@ class TCustomListBox : public TWinControl {
     int ItemAtPos(TPoint p, bool existing) const;
     TRect ItemRect(int index) const;
     void Clear() { items_->Clear(); }
+    // Typing finds the first item that begins with the characters typed within AutoCompleteDelay
+    // milliseconds of each other (ignoring case).
+    bool AutoComplete = true;
+    int AutoCompleteDelay = 500;
+    bool IsVirtual() const { return style_ == lbVirtual || style_ == lbVirtualOwnerDraw; }
 
     // The canvas owner drawing paints on.
     TCanvas* GetCanvas() { return canvas_.get(); }
     TDrawItemEvent OnDrawItem;
     TMeasureItemEvent OnMeasureItem;
+    // The text of a virtual item, and the item a typed text finds among them (-1 for none).
+    TLBGetDataEvent OnData;
+    TLBFindDataEvent OnDataFind;
 
     void Dispatch(TMessage& message) override;
 
@@ -86,6 +100,9 @@ class TCustomListBox : public TWinControl {
     void CreateWnd() override;
     void DestroyWnd() override;
     virtual void DrawItem(int index, const TRect& rect, TOwnerDrawState state);
+    void KeyPress(char32_t& key) override;
+    // The item a typed prefix finds from the start of the list; -1 for none.
+    int FindItemByPrefix(const std::string& prefix) const;
     // The window, without creating it: 0 while there is none.
     HWND Window() const { return handle_; }
 
@@ -102,6 +119,9 @@ class TCustomListBox : public TWinControl {
     bool sorted_ = false;
     TListBoxStyle style_ = lbStandard;
     int itemHeight_ = 0; // 0: the font's
+    int virtualCount_ = 0;
+    std::string typed_;          // the characters typed so far for AutoComplete
+    std::uint64_t lastTyped_ = 0; // when the last of them came
 };
 
 class TListBox : public TCustomListBox {

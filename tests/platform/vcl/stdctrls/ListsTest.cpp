@@ -84,6 +84,38 @@ TEST_F(Lists, AnOwnerDrawnListBoxPaintsItsItemsThroughItsHandler) {
     EXPECT_EQ(PixelAt(form, first.X, first.Y), ColorToRGB(clLime));
 }
 
+TEST_F(Lists, AVirtualListBoxAsksForItsTextsAndFindsTypedOnes) {
+    TForm* form = NewForm();
+    auto* list = Add<TListBox>(form, 10, 10, 120, 100);
+    list->SetStyle(lbVirtual);
+    std::vector<int> asked;
+    list->OnData = [&](TWinControl*, int index, std::string& text) {
+        asked.push_back(index);
+        text = std::to_string(index);
+    };
+    list->OnDataFind = [](TWinControl*, const std::string& typed) { return std::stoi(typed); };
+    list->SetCount(1000);
+    EXPECT_THROW(list->GetItems()->Add("x"), EInvalidOperation);
+    form->Show();
+    list->SetFocus();
+    Pump();
+    EXPECT_EQ(list->GetCount(), 1000);
+    EXPECT_EQ(list->GetItems()->Get(42), "42");
+    const int visible = list->GetClientHeight() / list->GetItemHeight() + 1;
+    EXPECT_LE(static_cast<int>(asked.size()), visible + 1) << "only the items shown (and the one read) are asked for";
+    display.TypeText("42"); // within the delay: one text "42"
+    Pump();
+    EXPECT_EQ(list->GetItemIndex(), 42);
+    display.Clock().Advance(600); // past AutoCompleteDelay: a new text
+    display.TypeText("7");
+    Pump();
+    EXPECT_EQ(list->GetItemIndex(), 7);
+    list->AutoComplete = false;
+    display.TypeText("9");
+    Pump();
+    EXPECT_EQ(list->GetItemIndex(), 7) << "without AutoComplete typing finds nothing";
+}
+
 TEST_F(Lists, AFileListBoxListsTheMaskedFilesOfItsFolder) {
     std::string pattern = (fs::temp_directory_path() / "zorvy-filelist-test-XXXXXX").string();
     const std::string folder = mkdtemp(pattern.data());
