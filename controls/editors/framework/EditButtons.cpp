@@ -1,6 +1,8 @@
 #include "controls/editors/framework/EditButtons.h"
 
+#include "controls/foundation/graphics/BrushCache.h"
 #include "controls/foundation/graphics/Region.h"
+#include "platform/gdi/Drawing.h"
 #include "controls/foundation/services/ControlRoutines.h"
 #include "platform/vcl/Bitmap.h"
 #include "platform/win/Painting.h"
@@ -174,14 +176,20 @@ bool TcxEditButtonViewInfo::RepaintIfChanged(HWND window, const TcxEditButtonVie
 
 // ---- frames ----
 
+// Four cached-brush strips: every grid cell's buttons draw these, so they must not allocate.
 void DrawFrame3DAndShrink(TcxCanvas* canvas, TRect& r, TColor color1, TColor color2) {
-    canvas->PaintBorders(r, color1, color2);
+    const HDC dc = canvas->DeviceContext();
+    const HBRUSH brush1 = SolidBrushFromCacheForCanvas(canvas, color1);
+    const HBRUSH brush2 = SolidBrushFromCacheForCanvas(canvas, color2);
+    FillRect(dc, Rect(r.Left, r.Top, r.Left + 1, r.Bottom), brush1);
+    FillRect(dc, Rect(r.Left, r.Top, r.Right, r.Top + 1), brush1);
+    FillRect(dc, Rect(r.Right - 1, r.Top, r.Right, r.Bottom), brush2);
+    FillRect(dc, Rect(r.Left, r.Bottom - 1, r.Right, r.Bottom), brush2);
     InflateRect(r, -1, -1);
 }
 
 void DrawFrameAndShrink(TcxCanvas* canvas, TRect& r, TColor color) {
-    canvas->FrameRectSides(r, color);
-    InflateRect(r, -1, -1);
+    DrawFrame3DAndShrink(canvas, r, color, color);
 }
 
 } // namespace zorvy

@@ -13,6 +13,8 @@
 #include "platform/gdi/Drawing.h"
 #include "platform/win/SystemInfo.h"
 
+#include <array>
+
 namespace zorvy {
 
 namespace {
@@ -277,7 +279,54 @@ void PaintNativeBackground(TcxCanvas* canvas, TcxCustomEditViewInfo* vi, bool fi
     if (fillContent) FillCached(canvas, content, vi->BackgroundColor);
 }
 
-void PaintClassicBackground(TcxCanvas* canvas, TcxCustomEditViewInfo* vi, bool fillContent) {
+// Fills r less the buttons' bounds without touching the clip region (region arithmetic allocates,
+// and every grid cell comes here). False when the pieces do not fit the fixed store.
+bool FillAroundButtons(TcxCanvas* canvas, const TRect& r, TColor color, const TcxCustomEditViewInfo* vi) {
+    constexpr int MaxPieces = 32;
+    std::array<TRect, MaxPieces> pieces;
+    int count = IsRectEmpty(r) ? 0 : 1;
+    pieces[0] = r;
+    for (const auto& button : vi->Buttons) {
+        const TRect& b = button->Bounds;
+        if (IsRectEmpty(b)) continue;
+        std::array<TRect, MaxPieces> next;
+        int n = 0;
+        for (int i = 0; i < count; ++i) {
+            const TRect& p = pieces[i];
+            TRect overlap;
+            if (!IntersectRect(overlap, p, b)) {
+                if (n == MaxPieces) return false;
+                next[n++] = p;
+                continue;
+            }
+            const TRect parts[] = {Rect(p.Left, p.Top, p.Right, overlap.Top),
+                                   Rect(p.Left, overlap.Bottom, p.Right, p.Bottom),
+                                   Rect(p.Left, overlap.Top, overlap.Left, overlap.Bottom),
+                                   Rect(overlap.Right, overlap.Top, p.Right, overlap.Bottom)};
+            for (const TRect& part : parts) {
+                if (IsRectEmpty(part)) continue;
+                if (n == MaxPieces) return false;
+                next[n++] = part;
+            }
+        }
+        pieces = next;
+        count = n;
+    }
+    for (int i = 0; i < count; ++i) FillCached(canvas, pieces[i], color);
+    return true;
+}
+
+void FillBackground(TcxCanvas* canvas, const TRect& r, TColor color, const TcxCustomEditViewInfo* vi, bool avoidButtons) {
+    if (avoidButtons && FillAroundButtons(canvas, r, color, vi)) return;
+    if (avoidButtons) {
+        canvas->PushDC();
+        for (const auto& button : vi->Buttons) canvas->ClipExcludeRect(button->Bounds);
+    }
+    FillCached(canvas, r, color);
+    if (avoidButtons) canvas->PopDC();
+}
+
+void PaintClassicBackground(TcxCanvas* canvas, TcxCustomEditViewInfo* vi, bool fillContent, bool avoidButtons) {
     const int w = vi->SkinPainter ? 1 : ContainerBorderWidth(TcxContainerBorderStyle(vi->EditBorderStyle));
     TRect r = vi->BorderRect;
     r.Left -= w;
@@ -311,19 +360,22 @@ void PaintClassicBackground(TcxCanvas* canvas, TcxCustomEditViewInfo* vi, bool f
     if (vi->Inplace) {
         if (vi->Transparent) return;
         if (fillContent)
-            FillCached(canvas, vi->Bounds, vi->BackgroundColor);
+            FillBackground(canvas, vi->Bounds, vi->BackgroundColor, vi, avoidButtons);
         else if (vi->HasContentOffsets)
             FillFrameArea(canvas, vi->Bounds, vi->BorderRect, vi->BackgroundColor);
     } else if (fillContent && !vi->Transparent) {
-        FillCached(canvas, vi->BorderRect, vi->BackgroundColor);
+        FillBackground(canvas, vi->BorderRect, vi->BackgroundColor, vi, avoidButtons);
     }
 }
 
 } // namespace
 
 void PaintEditBackgroundAndButtons(TcxCanvas* canvas, TcxCustomEditViewInfo* viewInfo, bool fillContent, int mode) {
-    const bool clipButtons = viewInfo->ButtonCount() > 0 && !viewInfo->Button(0)->NativePartiallyTransparent;
-    if (clipButtons) {
+    const bool avoidButtons = viewInfo->ButtonCount() > 0 && !viewInfo->Button(0)->NativePartiallyTransparent;
+    // The classic look's frame and shadow lie outside the buttons, so only its fills need to keep
+    // off them; a custom or themed background is clipped.
+    const bool clip = avoidButtons && (viewInfo->NativeStyle || (viewInfo->Inplace && viewInfo->DrawBackgroundHandler));
+    if (clip) {
         canvas->PushDC();
         for (const auto& button : viewInfo->Buttons) canvas->ClipExcludeRect(button->Bounds);
     }
@@ -331,9 +383,9 @@ void PaintEditBackgroundAndButtons(TcxCanvas* canvas, TcxCustomEditViewInfo* vie
         if (viewInfo->NativeStyle)
             PaintNativeBackground(canvas, viewInfo, fillContent, mode);
         else
-            PaintClassicBackground(canvas, viewInfo, fillContent);
+            PaintClassicBackground(canvas, viewInfo, fillContent, avoidButtons);
     }
-    if (clipButtons) canvas->PopDC();
+    if (clip) canvas->PopDC();
     viewInfo->PaintAllButtons(canvas);
 }
 

@@ -377,12 +377,20 @@ void TcxCustomEditViewInfo::DrawButtonContent(TcxCanvas* canvas, int index, cons
                                               TColor, bool) {
     TcxEditButtonViewInfo* button = Button(index);
     const bool disabled = button->State == ebsDisabled;
-    canvas->PushDC();
-    canvas->ClipIntersectRect(contentRect);
+    // Dots that fit their content need no clip region (region arithmetic allocates, per grid cell).
+    const int dot = contentRect.Width() > 11 ? 2 : 1;
+    const bool clip = button->Kind != bkEllipsis || 3 * dot + 4 > contentRect.Width() || dot > contentRect.Height();
+    if (clip) {
+        canvas->PushDC();
+        canvas->ClipIntersectRect(contentRect);
+    }
     struct Restore {
         TcxCanvas* canvas;
-        ~Restore() { canvas->PopDC(); }
-    } restore{canvas};
+        bool active;
+        ~Restore() {
+            if (active) canvas->PopDC();
+        }
+    } restore{canvas, clip};
     // Draws once in place, or embossed (highlight one pixel right and down, shadow in place).
     auto embossed = [&](auto draw) {
         if (disabled) {
@@ -394,7 +402,7 @@ void TcxCustomEditViewInfo::DrawButtonContent(TcxCanvas* canvas, int index, cons
     };
     switch (button->Kind) {
     case bkEllipsis: {
-        const int s = contentRect.Width() > 11 ? 2 : 1;
+        const int s = dot;
         const int x = contentRect.Left + (contentRect.Width() - (3 * s + 4)) / 2;
         const int y = contentRect.Top + (contentRect.Height() - s) / 2;
         embossed([&](int d, TColor color) {
