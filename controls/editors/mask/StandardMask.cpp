@@ -18,13 +18,13 @@ bool IsAsciiLetter(std::string_view c) {
     return c.size() == 1 && ((c[0] >= 'A' && c[0] <= 'Z') || (c[0] >= 'a' && c[0] <= 'z'));
 }
 
-std::string Join(const std::vector<std::string>& chars) {
+} // namespace
+
+std::string JoinMaskChars(const std::vector<std::string>& chars) {
     std::string text;
     for (const std::string& c : chars) text += c;
     return text;
 }
-
-} // namespace
 
 std::vector<std::string> SplitMaskChars(std::string_view text) {
     // Broken sequences become whole replacement characters first, so that characters joined again
@@ -206,7 +206,7 @@ void TcxStandardMask::Format(std::string& text, bool useConvertedCharacters, boo
             }
         }
     }
-    text = Join(result);
+    text = JoinMaskChars(result);
 }
 
 void TcxStandardMask::ExtractValue(std::string& text) const {

@@ -113,5 +113,6 @@ class TcxStandardMask {
 
 // The characters of a UTF-8 text, one string each; a broken sequence becomes U+FFFD.
 std::vector<std::string> SplitMaskChars(std::string_view text);
+std::string JoinMaskChars(const std::vector<std::string>& chars);
 
 } // namespace zorvy
