@@ -92,6 +92,7 @@ void TMemo::SetTopLine(int row) {
     topLine_ = row;
     UpdateScrollBars();
     Invalidate();
+    NotifyParent(EN_VSCROLL);
 }
 
 void TMemo::SetWordWrap(bool value) {
@@ -212,6 +213,7 @@ void TMemo::SetLeftOffset(int pixels) {
     leftOffset_ = pixels;
     UpdateScrollBars();
     Invalidate();
+    NotifyParent(EN_HSCROLL);
 }
 
 int TMemo::TextExtentOf(int line, int offset) const {
@@ -534,10 +536,12 @@ bool TMemo::DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) {
 }
 
 void TMemo::Dispatch(TMessage& m) {
+    if (EditMessage(m)) return;
     switch (m.Msg) {
     case WM_GETDLGCODE:
-        // An editable memo keeps Enter for its line breaks.
-        m.Result = DLGC_WANTARROWS | DLGC_WANTCHARS | (ReadOnly ? 0 : DLGC_WANTALLKEYS);
+        // An editable memo keeps Enter for its line breaks, and Tab when it types tabs.
+        m.Result = DLGC_WANTARROWS | DLGC_WANTCHARS | (ReadOnly || !WantReturns ? 0 : DLGC_WANTALLKEYS) |
+                   (WantTabs && !ReadOnly ? DLGC_WANTTAB : 0);
         return;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:

@@ -6,6 +6,10 @@
 // selects all).
 // Unless ReadOnly, the user edits it: typing replaces the selection, Enter breaks the line,
 // Backspace and Delete remove a whole character (or join lines), Ctrl+X cuts and Ctrl+V pastes.
+// Its window answers the messages of a multi-line edit control (EM_GETSEL, EM_SETSEL, EM_REPLACESEL,
+// EM_LINEINDEX, EM_LINEFROMCHAR, EM_LINESCROLL, WM_GETTEXT ...; positions are bytes of the text with
+// CR LF between lines) and tells its parent EN_CHANGE, EN_VSCROLL and EN_HSCROLL, so that code made
+// for an edit control drives it; its Text is the lines joined by CR LF.
 #include "platform/vcl/Controls.h"
 #include "platform/vcl/stdctrls/MemoLines.h"
 
@@ -30,6 +34,10 @@ class TMemo : public TCustomControl {
 
     TMemoLines* GetLines() { return lines_.get(); }
     bool ReadOnly = false;
+    // Enter breaks the line (else it goes to the form, as Ctrl+Enter still breaks it); Tab types a
+    // tab character (else it moves the focus).
+    bool WantReturns = true;
+    bool WantTabs = false;
     // Which of the window's scroll bars it has; the memo scrolls with the keys and wheel either way.
     TScrollStyle GetScrollBars() const { return scrollBars_; }
     void SetScrollBars(TScrollStyle value);
@@ -88,6 +96,13 @@ class TMemo : public TCustomControl {
     void Paint() override;
     void KeyDown(std::uint16_t& key, TShiftState shift) override;
     void KeyPress(char32_t& key) override;
+    std::string GetTextValue() const override;
+    void SetTextValue(const std::string& text) override;
+    // The messages of a multi-line edit control; false for any other message.
+    bool EditMessage(TMessage& m);
+    // Tells the parent window a notification of an edit control (EN_CHANGE ...).
+    void NotifyParent(UINT code);
+    TMemoPos PosOfOffset(std::size_t offset) const;
     // An edit by the user: the selection replaced, then OnChange.
     void UserEdit(const std::string& text);
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;

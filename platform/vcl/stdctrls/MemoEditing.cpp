@@ -62,7 +62,8 @@ void TMemo::UserEdit(const std::string& text) {
     TWeakLink<TMemo> self(this);
     SetSelText(text);
     Modified = true;
-    if (OnChange) OnChange(this);
+    NotifyParent(EN_CHANGE);
+    if (self && OnChange) OnChange(this);
 }
 
 void TMemo::CutToClipboard() {
@@ -90,7 +91,14 @@ void TMemo::KeyPress(char32_t& key) {
         }
         UserEdit({});
     } else if (key == '\r') {
+        // Without WantReturns only Ctrl+Enter breaks the line.
+        if (!WantReturns && !(KeyboardStateToShiftState() & ssCtrl)) return;
         UserEdit("\r\n");
+    } else if (key == '\n') {
+        UserEdit("\r\n");
+    } else if (key == '\t') {
+        if (!WantTabs) return;
+        UserEdit("\t");
     } else if (key >= 0x20 && key != 0x7F) {
         UserEdit(ToUtf8(key));
     } else {

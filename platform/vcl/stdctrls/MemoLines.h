@@ -33,6 +33,8 @@ class TMemoLines : public TStrings {
     std::size_t CharCount() const { return chars_.size(); }
     // The line with the most bytes (-1 when there is none).
     int LongestLine() const;
+    // Bytes of the lines before line index (without line breaks); index may be the count.
+    std::size_t LineStart(int index) const { return starts_[static_cast<std::size_t>(index)]; }
 
     // Told after each change (once, at the end of an update, while BeginUpdate holds).
     TChangeHandler OnLinesChange;

@@ -240,6 +240,66 @@ TEST_F(Memo, WrappedWordsMakeRowsThatTheCaretAndTheScrollBarFollow) {
     EXPECT_EQ(memo->GetRowCount(), 3);
 }
 
+// A memo that counts the notifications its parent hands back to it.
+class TCountingMemo : public TMemo {
+  public:
+    using TMemo::TMemo;
+    int Changes = 0, VerticalScrolls = 0;
+    void Dispatch(TMessage& m) override {
+        if (m.Msg == CN_COMMAND && HiWord(m.WParam) == EN_CHANGE) ++Changes;
+        if (m.Msg == CN_COMMAND && HiWord(m.WParam) == EN_VSCROLL) ++VerticalScrolls;
+        TMemo::Dispatch(m);
+    }
+};
+
+TEST_F(Memo, ItAnswersTheMessagesOfAnEditControl) {
+    TForm* form = NewForm(300, 200);
+    auto* memo = new TCountingMemo(form);
+    memo->SetParent(form);
+    memo->SetBounds(0, 0, 176, 60);
+    memo->SetText("01 02\r\n中文\r\nlast");
+    form->Show();
+    Pump();
+    EXPECT_EQ(memo->GetLines()->GetCount(), 3);
+    EXPECT_EQ(memo->GetText(), "01 02\r\n中文\r\nlast");
+    EXPECT_EQ(memo->Perform(WM_GETTEXTLENGTH), 5 + 2 + 6 + 2 + 4);
+    // Positions count the CR LF between lines: line 2 starts after 5 + 2 + 6 + 2 bytes.
+    EXPECT_EQ(memo->Perform(EM_LINEINDEX, 2), 15);
+    EXPECT_EQ(memo->Perform(EM_LINEFROMCHAR, 9), 1);
+    EXPECT_EQ(memo->Perform(EM_LINEINDEX, 3), -1);
+    memo->Perform(EM_SETSEL, 7, 10); // the first Chinese character
+    int start = 0, end = 0;
+    memo->Perform(EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 7);
+    EXPECT_EQ(end, 10);
+    EXPECT_EQ(memo->GetSelText(), "中");
+    const int before = memo->Changes;
+    const std::string replacement = "A\r\nB";
+    memo->Perform(EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(&replacement));
+    EXPECT_EQ(memo->GetText(), "01 02\r\nA\r\nB文\r\nlast");
+    EXPECT_EQ(memo->Changes, before + 1) << "the parent heard EN_CHANGE";
+    memo->Perform(EM_SETSEL, 0, -1);
+    EXPECT_EQ(memo->GetSelLength(), memo->GetText().size()) << "-1 selects to the end";
+    memo->SetText("");
+    for (int i = 0; i < 50; ++i)
+        memo->GetLines()->Add(std::to_string(i));
+    memo->Perform(EM_LINESCROLL, 0, 10);
+    EXPECT_EQ(memo->Perform(EM_GETFIRSTVISIBLELINE), 10);
+    EXPECT_GT(memo->VerticalScrolls, 0);
+    // Without WantReturns, Enter goes to the form; Ctrl+Enter still breaks the line.
+    memo->WantReturns = false;
+    memo->SetFocus();
+    memo->SetCaretPos({0, 1});
+    display.PressKey(VK_RETURN);
+    Pump();
+    EXPECT_EQ(memo->GetLines()->GetCount(), 50);
+    InjectKey(VK_CONTROL, true);
+    display.PressKey(VK_RETURN);
+    InjectKey(VK_CONTROL, false);
+    Pump();
+    EXPECT_EQ(memo->GetLines()->GetCount(), 51);
+}
+
 TEST_F(Memo, ItsScrollBarsFollowTheLinesAndScrollTheView) {
     TForm* form = NewForm(300, 200);
     TMemo* memo = MakeMemo(form, 100);
