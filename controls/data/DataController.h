@@ -241,7 +241,8 @@ class TcxCustomDataController : public TPersistent {
     int GetEditingRecordIndex() const;
     bool IsEditing() const { return provider_->IsEditing(); }
     virtual int GetRecordIndexToEdit() { return GetFocusedRecordIndex(); }
-    void CheckBrowseMode();
+    // Leaves edit state before a move or a reload: the pending edit is posted.
+    virtual void CheckBrowseMode();
 
     // ---- filtering ----
     virtual bool HasFilterRecordHandler() const { return static_cast<bool>(OnFilterRecord); }
@@ -278,6 +279,9 @@ class TcxCustomDataController : public TPersistent {
 
   protected:
     virtual std::unique_ptr<TcxCustomDataProvider> CreateProvider();
+    // A descendant's constructor puts in its own provider (virtual calls in the base constructor reach
+    // only the base's CreateProvider).
+    void ReplaceProvider(std::unique_ptr<TcxCustomDataProvider> provider) { provider_ = std::move(provider); }
 
   private:
     void Fire(const TcxDataControllerNotifyEvent& event) {
