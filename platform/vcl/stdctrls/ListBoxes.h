@@ -53,7 +53,8 @@ class TCustomListBox : public TWinControl {
     void SetCount(int count);
     // The selected item (with MultiSelect, the focused one); -1 for none.
     int GetItemIndex() const;
-    void SetItemIndex(int index);
+    // Descendants may refuse or follow a change of the chosen item.
+    virtual void SetItemIndex(int index);
     bool GetSelected(int index) const; // EListError on a bad index
     void SetSelected(int index, bool value);
     int GetSelCount() const;
