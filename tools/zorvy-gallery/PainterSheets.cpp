@@ -111,9 +111,13 @@ void DrawPainterSheet(TcxLookAndFeelPainterClass p, const std::string& title, co
                                                      r.Top + r.Height() / 2 + p->GetFooterSeparatorWidth()));
                   }});
     const int bar = p->GetScrollBarSize().cx;
-    for (auto [label, horizontal, part] :
+    for (const auto& row :
          {std::tuple{"滚动 上箭头 Up", false, spLineUp}, std::tuple{"滚动 右箭头 Right", true, spLineDown},
           std::tuple{"滚动滑块 Thumb", false, spThumb}, std::tuple{"滚动轨道 Track", false, spPageUp}}) {
+        // Named copies: structured bindings cannot be captured by lambdas in every compiler we build with.
+        const char* label = std::get<0>(row);
+        const bool horizontal = std::get<1>(row);
+        const auto part = std::get<2>(row);
         sheet.AddRow(label,
                      PerState([p, horizontal, part, bar](TcxCanvas* c, const TRect& r, TcxButtonState s) {
                          const TRect at = part == spThumb || part == spPageUp ? Centred(r, bar, r.Height())
