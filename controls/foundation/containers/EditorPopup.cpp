@@ -21,8 +21,10 @@ std::vector<TcxCustomPopupWindow*>& OpenPopupList();
 void RestoreOwnerCaption(TcxCustomPopupWindow* popup);
 
 TcxCustomPopupWindow::TcxCustomPopupWindow(TWinControl* ownerControl)
-    : style_(std::make_unique<TcxContainerStyle>(this, cxssNormal, nullptr, false)),
-      viewInfo_(std::make_unique<TcxContainerViewInfo>()) {
+    : TcxCustomPopupWindow(ownerControl, std::make_unique<TcxContainerViewInfo>()) {}
+
+TcxCustomPopupWindow::TcxCustomPopupWindow(TWinControl* ownerControl, std::unique_ptr<TcxContainerViewInfo> viewInfo)
+    : style_(std::make_unique<TcxContainerStyle>(this, cxssNormal, nullptr, false)), viewInfo_(std::move(viewInfo)) {
     SetFormStyle(fsNormal);
     style_->OnChanged = [this](TObject*) { HandleStyleChange(); };
     popupOwner_ = TWeakLink<TWinControl>(ownerControl);

@@ -58,6 +58,8 @@ class TcxCustomPopupWindow : public TcxPopupWindow {
     TNotifyEvent OnPopupShowing;
 
   protected:
+    // For popups that paint and lay out through a view info of their own kind.
+    TcxCustomPopupWindow(TWinControl* ownerControl, std::unique_ptr<TcxContainerViewInfo> viewInfo);
     virtual bool FitsToWorkArea() const { return false; }
     virtual void FitIntoWorkArea(TPoint& p);
     virtual void NotifyClosed();
