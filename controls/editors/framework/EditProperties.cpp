@@ -1,5 +1,6 @@
 #include "controls/editors/framework/EditProperties.h"
 
+#include "controls/editors/framework/Edit.h"
 #include "controls/editors/framework/EditResources.h"
 #include "controls/editors/framework/EditViewData.h"
 #include "controls/editors/framework/EditViewInfo.h"
@@ -322,6 +323,26 @@ void TcxCustomEditProperties::ResetToDefaults() {
     BeginChanges();
     assignedValues_->ClearAll();
     EndChanges(true);
+}
+
+void TcxCustomEditProperties::VerifyDisplayValue(Variant& displayValue, std::string& errorText, TcxCustomEdit* edit,
+                                                 bool& error) {
+    if (!SupportsValidation()) return;
+    if (errorText.empty()) errorText = MakeValidationErrorText(0);
+    bool changed;
+    RunValidateEvent(displayValue, errorText, changed, edit, error);
+}
+
+void TcxCustomEditProperties::RunValidateEvent(Variant& displayValue, std::string& errorText, bool& changed,
+                                               TcxCustomEdit* edit, bool& error) {
+    changed = false;
+    TcxCustomEditProperties* own = edit->GetProperties();
+    if (!own->OnValidate) return;
+    const Variant saved = displayValue;
+    own->OnValidate(edit, displayValue, errorText, error);
+    if (!error) return;
+    changed = VarToStr(displayValue) != VarToStr(saved);
+    if (!changed) displayValue = Variant(edit->ReadDisplayText());
 }
 
 // ---- factory ----

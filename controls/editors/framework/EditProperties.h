@@ -18,6 +18,7 @@
 namespace zorvy {
 
 class TcxCanvas;
+class TcxCustomEdit;
 class TcxCustomEditProperties;
 class TcxCustomEditStyle;
 class TcxCustomEditViewData;
@@ -231,6 +232,12 @@ class TcxCustomEditProperties : public TcxInterfacedPersistent {
     virtual void ToDisplayValue(const Variant& value, Variant& displayValue, bool isEditing);
     virtual bool SameDisplayValue(const Variant& value1, const Variant& value2);
     virtual void ResetToDefaults();
+    // Validation of what the editor shows: an empty error text gets the default one, then the
+    // editor's validate handlers run.
+    virtual void VerifyDisplayValue(Variant& displayValue, std::string& errorText, TcxCustomEdit* edit, bool& error);
+    // Fires the edit's validate handlers; changed tells whether they corrected the display value.
+    void RunValidateEvent(Variant& displayValue, std::string& errorText, bool& changed, TcxCustomEdit* edit,
+                          bool& error);
 
     // ---- factory ----
     virtual TcxCustomEditProperties* CreateEmptyCopy() const;

@@ -78,6 +78,16 @@ TcxContainer::TcxContainer(TComponent* owner) : TcxControl(owner) {
     beingCreated_ = false;
 }
 
+void TcxContainer::RecreateStylesAndViewInfo() {
+    GetLookAndFeel()->SetMaster(nullptr);
+    styles_ = std::make_unique<TcxContainerStyles>(this, GetStyleClass());
+    styles_->SetChangeHandler([this](TObject* style) { HandleStyleChange(style); });
+    cachedState_ = cxcsNormal;
+    cachedStateStyle_ = styles_->NormalStyle();
+    viewInfo_.reset(GetViewInfoClass()());
+    GetLookAndFeel()->SetMaster(GetStyle()->GetLookAndFeel());
+}
+
 void TcxContainer::InitializeParentColor() {
     TColor assigned;
     const bool parentColor = DefaultsToParentColor() && !IsInplaceEditor() && !GetStyle()->LookupColor(assigned);

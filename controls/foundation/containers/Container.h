@@ -107,6 +107,9 @@ class TcxContainer : public TcxControl, public IcxMouseTrackingCaller {
     // ParentColor from DefaultsToParentColor and IsInplaceEditor. The constructor runs it with this
     // class's answers; a descendant that answers otherwise runs it again from its own constructor.
     void InitializeParentColor();
+    // The styles and view info again from GetStyleClass and GetViewInfoClass: the constructor made them
+    // with this class's answers; a descendant with its own classes runs it from its constructor.
+    void RecreateStylesAndViewInfo();
     virtual void SyncInnerControlLook();
     virtual void ComputeViewInfo(TPoint p, bool allowHot);
     virtual bool HandlesTabKey() const { return true; }

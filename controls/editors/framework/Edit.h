@@ -1,0 +1,258 @@
+#pragma once
+// TcxCustomEdit: the base control of every editor, stand-alone on a form or in place over a grid
+// cell. It keeps the committed value (EditValue) and the flags that say whether and how it was
+// changed, asks permission before the first user change, validates, posts, reverts on Escape and
+// fires OnChange and OnEditValueChanged in a fixed order. Its look comes from the properties'
+// view data and view info. The data binding, the per-activation data and the change-event catcher
+// are its companions.
+#include "controls/editors/framework/EditProperties.h"
+#include "controls/editors/framework/EditViewData.h"
+#include "controls/editors/framework/EditViewInfo.h"
+#include "controls/foundation/containers/Container.h"
+#include "platform/rtl/Exceptions.h"
+
+#include <functional>
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace zorvy {
+
+class TcxCustomEdit;
+class TcxCustomEditStyle;
+class TcxCustomEditViewData;
+
+class EcxEditError : public Exception {
+  public:
+    using Exception::Exception;
+};
+class EcxEditValidationError : public EcxEditError {
+  public:
+    using EcxEditError::EcxEditError;
+};
+
+// The control inside an editor that holds its text (the native edit of text editors).
+class IcxCustomInnerEdit {
+  public:
+    virtual ~IcxCustomInnerEdit() = default;
+    virtual TWinControl* GetControl() = 0;
+    virtual void SetContainer(TcxCustomEdit* edit) = 0;
+    virtual void SetOnChange(const TNotifyEvent& handler) = 0;
+    virtual void SetReadOnly(bool value) = 0;
+};
+
+// The link between an editor and the source of its value; the base has no source of its own.
+class TcxEditDataBinding : public TPersistent {
+    ZORVY_CLASS(TcxEditDataBinding, TPersistent)
+  public:
+    explicit TcxEditDataBinding(TcxCustomEdit* edit);
+    ~TcxEditDataBinding() override;
+
+    virtual void DefaultValuesChanged();
+    virtual Variant GetDisplayValue();
+    virtual bool IsModified();
+    virtual Variant GetStoredValue();
+    virtual void Reset();
+    virtual void SetDisplayValue(const Variant& value);
+    virtual bool SetEditMode() { return true; }
+    virtual void StoreValue(const Variant&) {}
+    virtual bool IsValueCommitted();
+    virtual bool HasPendingChange() { return IsModified(); }
+    virtual void NoteValueChange() {}
+    virtual void UpdateDisplayValue();
+    virtual void Relink() {}
+    IcxEditDefaultValuesProvider* GetProviderInterface() const { return provider_.get(); }
+    bool SourceHasData() const { return provider_->HasData(); }
+
+  protected:
+    virtual TcxCustomEditDefaultValuesProvider* CreateDefaultValuesProvider() {
+        return new TcxCustomEditDefaultValuesProvider(this);
+    }
+    TcxCustomEdit* Edit() const { return edit_; }
+
+  private:
+    friend class TcxCustomEdit; // creates the provider once the binding is complete
+    TcxCustomEdit* edit_;
+    std::unique_ptr<TcxCustomEditDefaultValuesProvider> provider_;
+};
+
+// Holds OnChange and OnEditValueChanged while several steps run, and fires each at most once after.
+class TcxEditChangeEventsCatcher {
+  public:
+    explicit TcxEditChangeEventsCatcher(TcxCustomEdit* edit) : edit_(edit) {}
+    void Hold(bool lock, bool fireOnRelease);
+    bool IsHolding() const { return lockCount_ > 0; }
+    bool ChangePending = false;
+    bool EditValueChangePending = false;
+
+  private:
+    TcxCustomEdit* edit_;
+    int lockCount_ = 0;
+};
+
+using TcxEditEditingEvent = std::function<void(TObject* sender, bool& canEdit)>;
+using TcxEditContainerKeyEvent = std::function<void(TObject* sender, std::uint16_t& key, TShiftState shift)>;
+
+class TcxCustomEdit : public TcxContainer {
+    ZORVY_CLASS(TcxCustomEdit, TcxContainer)
+    friend class TcxEditChangeEventsCatcher;
+
+  public:
+    explicit TcxCustomEdit(TComponent* owner) : TcxCustomEdit(owner, false) {}
+    // The editor kind's properties class; in place is fixed for the editor's life.
+    TcxCustomEdit(TComponent* owner, bool inplace,
+                  const TMetaClass* propertiesClass = TcxCustomEditProperties::StaticClass());
+    ~TcxCustomEdit() override;
+
+    // ---- settings ----
+    TcxCustomEditProperties* GetProperties() const { return properties_.get(); }
+    TcxCustomEditProperties* GetEffectiveProperties() const { return properties_.get(); }
+    bool IsInplace() const { return inplace_; }
+    bool IsInplaceEditor() const override { return inplace_; }
+    TcxEditDataBinding* GetDataBinding() const { return dataBinding_.get(); }
+    TcxCustomEditViewInfo* GetEditViewInfo() const { return static_cast<TcxCustomEditViewInfo*>(GetViewInfo()); }
+    TcxCustomEditStyle* GetEffectiveStyle();
+
+    // ---- value ----
+    Variant GetEditValue() const { return editValue_; }
+    virtual void SetEditValue(const Variant& value);
+    virtual void SetValueAsUser(const Variant& value);
+    virtual Variant GetEmptyEditValue() const { return Variant::Null(); }
+    void ClearValue() { SetEditValue(GetEmptyEditValue()); }
+    bool GetModified() const { return modified_; }
+    bool IsChangedSinceEnter() const { return changedSinceEnter_; }
+    bool IsInputValidated() const { return inputValidated_; }
+    void SetEditModified(bool value);
+    void SetChangedSinceEnter(bool value);
+    void PushModifiedFlags();
+    void PopModifiedFlags();
+
+    // ---- the cycle ----
+    void HoldChangeEvents(bool lock, bool fireOnRelease) { catcher_.Hold(lock, fireOnRelease); }
+    bool ChangeEventsHeld() const { return catcher_.IsHolding(); }
+    void CountLoadLock(bool lock) { Count(loadLockCount_, lock); }
+    void CountValueLock(bool lock) { Count(valueLockCount_, lock); }
+    bool RequestEditing();
+    virtual bool ValidateInput(bool raiseError);
+    void PostEditValue(bool validateFirst);
+    bool HasPendingInput();
+    bool IsFieldBound() const;
+    virtual void RevertValue();
+    virtual bool FinishEditing();
+    virtual void ApplyPropertiesChange(TcxCustomEditProperties* properties);
+    void NotifyChanged();
+    void NotifyEditValueChanged();
+    virtual void ValueChangedByUser();
+    bool IsReadOnlyNow();
+    // Sets and clears the user-change flag around a change the user made.
+    void BeginUserChange() { userChange_ = true; }
+    void EndUserChange() { userChange_ = false; }
+    bool IsUserChange() const { return userChange_; }
+
+    // ---- buttons ----
+    int ButtonAtPoint(TPoint p) const;
+    int DefaultButtonIndex() const;
+    virtual void ClickDefaultButton();
+    virtual void FireButtonClick(int index);
+    bool IsClickKey(std::uint16_t key, TShiftState shift) const;
+
+    // ---- hooks of editor kinds ----
+    virtual bool IsEditingKey(std::uint16_t, TShiftState) const { return false; }
+    virtual bool IsEditingChar(char32_t) const { return false; }
+    virtual bool IsValueChangeAllowed();
+    virtual bool CanEditNow() const { return true; }
+    virtual std::string ReadDisplayText() { return {}; }
+    virtual void ShowDisplayValue(const Variant&) {}
+    virtual void ShowEditValue() {}
+    virtual void ApplyDisplayValue(const Variant&) {}
+    virtual void StoreDisplayValue(const Variant& value);
+    virtual void SelectAllText() {}
+    virtual void RefreshDisplayText() {}
+    virtual bool ShowsInnerEdit() const { return false; }
+    virtual bool KeepsNavigationKeys() const { return false; }
+    virtual bool ReloadsValueOnExit() const { return true; }
+    virtual void ButtonPressed(int) {}
+    virtual void ButtonReleased(int) {}
+    virtual void HandleTabOut(TShiftState) {}
+    virtual bool IsCharAccepted(char32_t ch);
+    virtual bool PaintsOwnButtons(HDC) { return false; }
+    virtual bool AlwaysTransparent() const { return false; }
+
+    TcxEditEditingEvent OnEditing;
+    TcxEditContainerKeyEvent ContainerKeyHandler;
+    TNotifyEvent ContainerPostHandler;
+
+  protected:
+    // ---- the cycle's steps ----
+    virtual void StoreEditValue(const Variant& value);
+    virtual void EnterEditor();
+    void FinishOnExit(bool fireExit);
+    virtual void ReportInvalidInput(const std::string& errorText);
+    virtual void BeginValuePosting() { posting_ = true; }
+    virtual void EndValuePosting() { posting_ = false; }
+    virtual void FireChange();
+    virtual void FireEditValueChanged();
+    void FireInplacePost();
+    bool MayProcessKey(std::uint16_t key, TShiftState shift);
+    bool FilterKeyPress(char32_t& ch);
+    virtual void ProcessEditKeyDown(std::uint16_t& key, TShiftState shift);
+    virtual void ProcessEditKeyPress(char32_t& ch) { FilterKeyPress(ch); }
+    virtual void ProcessEditKeyUp(std::uint16_t&, TShiftState) {}
+    void FireKeyEvent(std::uint16_t& key, TShiftState shift);
+    void SetInnerEdit(IcxCustomInnerEdit* innerEdit);
+    IcxCustomInnerEdit* GetInnerEdit() const { return innerEdit_; }
+
+    // ---- looks ----
+    TcxCustomEditViewData* CreateEditViewData();
+    virtual void FillViewDataFromEdit(TcxCustomEditViewData* viewData);
+    void ComputeViewInfo(TPoint p, bool allowHot) override;
+    bool UpdateStateFromMouse(TPoint p, int buttonCode, TShiftState shift, bool isMouseEvent) override;
+    virtual void TrackButtonPresses(const TcxCustomEditViewInfo* previous);
+    TcxContainerStyleClass GetStyleClass() const override;
+    TcxContainerViewInfoClass GetViewInfoClass() const override;
+    TcxContainerStyleValues GetHiddenStyleValues() const override { return 15360; }
+    bool HandlesTabKey() const override { return false; }
+    TRect GetBorderExtent() const override;
+
+    // ---- the class library's notifications ----
+    void KeyDown(std::uint16_t& key, TShiftState shift) override;
+    void KeyPress(char32_t& key) override;
+    void KeyUp(std::uint16_t& key, TShiftState shift) override;
+    void DoEnter() override;
+    void DoExit() override;
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void Click() override;
+
+  private:
+    static void Count(int& count, bool lock) {
+        if (lock)
+            ++count;
+        else if (count > 0)
+            --count;
+    }
+    bool IsLoadingOrDestroying() const { return HasState(csLoading) || HasState(csDestroying) || IsDestroying(); }
+
+    bool inplace_;
+    std::unique_ptr<TcxCustomEditProperties> properties_;
+    TcxEditChangeEventsCatcher catcher_{this};
+    std::unique_ptr<TcxEditDataBinding> dataBinding_;
+    IcxCustomInnerEdit* innerEdit_ = nullptr;
+    Variant editValue_ = Variant::Null();
+    Variant valueOnEntry_;
+    TcxEditContentParams inplaceParams_;
+    std::vector<std::pair<bool, bool>> savedModifiedFlags_;
+    int loadLockCount_ = 0;
+    int valueLockCount_ = 0;
+    int pressedButton_ = -1;
+    bool requestingEdit_ = false;
+    bool inputValidated_ = false;
+    bool validating_ = false;
+    bool escapeConsumed_ = false;
+    bool posting_ = false;
+    bool userChange_ = false;
+    bool modified_ = false;
+    bool changedSinceEnter_ = false;
+    bool focusing_ = false;
+};
+
+} // namespace zorvy

@@ -1,0 +1,243 @@
+// TcxCustomEdit: focus, keys, mouse, buttons and the view info filled through the view data.
+#include "controls/editors/framework/Edit.h"
+
+#include "controls/editors/framework/EditStyle.h"
+#include "controls/editors/framework/EditViewData.h"
+#include "controls/foundation/containers/EditorPopup.h"
+#include "controls/foundation/services/ControlRoutines.h"
+#include "platform/vcl/Forms.h"
+#include "platform/vcl/Menus.h"
+#include "platform/win/Messages.h"
+#include "platform/win/VirtualKeys.h"
+
+namespace zorvy {
+
+// ---- looks ----
+
+TcxCustomEditViewData* TcxCustomEdit::CreateEditViewData() {
+    TcxCustomEditViewData* viewData =
+        GetEffectiveProperties()->MakeViewData(static_cast<TcxCustomEditStyle*>(CurrentStateStyle()), inplace_, false);
+    if (inplace_) viewData->ContentParams = inplaceParams_;
+    viewData->Edit = IsDestroying() ? nullptr : this;
+    viewData->WindowHandle = HandleAllocated() ? handle_ : 0;
+    FillViewDataFromEdit(viewData);
+    return viewData;
+}
+
+void TcxCustomEdit::FillViewDataFromEdit(TcxCustomEditViewData* viewData) {
+    viewData->Enabled = GetEnabled();
+    viewData->Focused = IsFocused();
+    viewData->InnerEditControl = innerEdit_ ? innerEdit_->GetControl() : nullptr;
+    viewData->Designing = HasState(csDesigning);
+    viewData->EraseBackground = WantsEraseBackground();
+    viewData->CaptureButtonIndex = pressedButton_;
+}
+
+void TcxCustomEdit::ComputeViewInfo(TPoint p, bool allowHot) {
+    std::unique_ptr<TcxCustomEditViewData> viewData(CreateEditViewData());
+    // Hot tracking waits while a button is held elsewhere; the view data reads the shift state.
+    const TShiftState shift = allowHot ? 0 : CurrentShiftState() & (ssLeft | ssRight | ssMiddle);
+    const bool leftDown = (shift & ssLeft) != 0;
+    viewData->FillViewInfo(ScreenCanvasInstance(), Rect(0, 0, GetWidth(), GetHeight()), p,
+                           leftDown ? 1 : 0, shift, GetEditViewInfo(), false);
+}
+
+bool TcxCustomEdit::UpdateStateFromMouse(TPoint p, int buttonCode, TShiftState shift, bool isMouseEvent) {
+    if (!HandleAllocated() || IsDestroying()) return false;
+    if (!GetMouseCapture()) pressedButton_ = -1;
+    TcxCustomEditViewInfo previous;
+    previous.AssignFrom(GetEditViewInfo());
+    std::unique_ptr<TcxCustomEditViewData> viewData(CreateEditViewData());
+    TcxScreenCanvas* canvas = ScreenCanvasInstance();
+    viewData->FillViewInfo(canvas, Rect(0, 0, GetWidth(), GetHeight()), p, buttonCode, shift, GetEditViewInfo(),
+                           isMouseEvent);
+    TWeakLink<TcxCustomEdit> self(this);
+    GetEditViewInfo()->RepaintDifferences(this, &previous);
+    TrackButtonPresses(&previous);
+    return self.Alive();
+}
+
+void TcxCustomEdit::TrackButtonPresses(const TcxCustomEditViewInfo* previous) {
+    TcxCustomEditViewInfo* vi = GetEditViewInfo();
+    if (vi->PressedButton == previous->PressedButton && vi->HotButton == previous->HotButton) return;
+    TWeakLink<TcxCustomEdit> self(this);
+    if (previous->PressedButton >= 0 && vi->PressedButton != previous->PressedButton) {
+        const int index = previous->PressedButton;
+        ButtonReleased(index);
+        if (self && vi->HotButton == index) FireButtonClick(index);
+    }
+    if (self && vi->PressedButton >= 0 && previous->PressedButton < 0) ButtonPressed(vi->PressedButton);
+}
+
+TRect TcxCustomEdit::GetBorderExtent() const {
+    const TcxCustomEditViewInfo* vi = GetEditViewInfo();
+    return Rect(vi->BorderRect.Left - vi->Bounds.Left, vi->BorderRect.Top - vi->Bounds.Top,
+                vi->Bounds.Right - vi->BorderRect.Right, vi->Bounds.Bottom - vi->BorderRect.Bottom);
+}
+
+// ---- buttons ----
+
+int TcxCustomEdit::ButtonAtPoint(TPoint p) const {
+    const TcxCustomEditViewInfo* vi = GetEditViewInfo();
+    for (int i = 0; i < vi->ButtonCount(); ++i)
+        if (PtInRect(vi->Button(i)->Bounds, p)) return i;
+    return -1;
+}
+
+int TcxCustomEdit::DefaultButtonIndex() const {
+    const TcxCustomEditViewInfo* vi = GetEditViewInfo();
+    for (int i = 0; i < vi->ButtonCount(); ++i)
+        if (vi->Button(i)->Default) return i;
+    return -1;
+}
+
+void TcxCustomEdit::ClickDefaultButton() {
+    const int index = DefaultButtonIndex();
+    if (index >= 0) FireButtonClick(index);
+}
+
+void TcxCustomEdit::FireButtonClick(int index) {
+    const TcxCustomEditViewInfo* vi = GetEditViewInfo();
+    if (index < 0 || index >= vi->ButtonCount()) return;
+    if (properties_->OnButtonClick) properties_->OnButtonClick(this, vi->Button(index)->ButtonIndex);
+}
+
+bool TcxCustomEdit::IsClickKey(std::uint16_t key, TShiftState shift) const {
+    return DefaultButtonIndex() >= 0 && ShortCut(key, shift) == GetEffectiveProperties()->ClickKey;
+}
+
+// ---- focus ----
+
+void TcxCustomEdit::DoEnter() {
+    if (IsDestroying()) return;
+    if (!focusing_) EnterEditor();
+    else if (OnEnter) OnEnter(this);
+    RefreshMouseState(false);
+}
+
+void TcxCustomEdit::DoExit() {
+    const bool saved = userChange_;
+    userChange_ = false;
+    struct Restore {
+        bool& flag;
+        bool value;
+        ~Restore() { flag = value; }
+    } restore{userChange_, saved};
+    FinishOnExit(true);
+}
+
+// ---- keys ----
+
+void TcxCustomEdit::FireKeyEvent(std::uint16_t& key, TShiftState shift) {
+    if (ContainerKeyHandler) ContainerKeyHandler(this, key, shift);
+}
+
+void TcxCustomEdit::KeyDown(std::uint16_t& key, TShiftState shift) {
+    escapeConsumed_ = false;
+    if (!IsClickKey(key, shift)) TWinControl::KeyDown(key, shift);
+    if (key != 0) ProcessEditKeyDown(key, shift);
+}
+
+void TcxCustomEdit::ProcessEditKeyDown(std::uint16_t& key, TShiftState shift) {
+    TcxCustomEditProperties* p = GetEffectiveProperties();
+    const TShortCut shortCut = ShortCut(key, shift);
+    if (p->ClearKey != 0 && shortCut == p->ClearKey) {
+        HoldChangeEvents(true, true);
+        userChange_ = true;
+        struct Release {
+            TcxCustomEdit* edit;
+            ~Release() {
+                edit->userChange_ = false;
+                edit->HoldChangeEvents(false, true);
+            }
+        } release{this};
+        SetValueAsUser(GetEmptyEditValue());
+        inputValidated_ = true;
+        key = 0;
+        return;
+    }
+    if (IsClickKey(key, shift)) {
+        // The character of this key press would type an Enter.
+        if (HandleAllocated()) DrainPendingMessages(handle_, WM_CHAR, WM_CHAR, false);
+        ClickDefaultButton();
+        key = 0;
+        return;
+    }
+    if (!MayProcessKey(key, shift)) {
+        FireKeyEvent(key, shift);
+        key = 0;
+        return;
+    }
+    if (key == VK_TAB && IsFocused() && !(shift & (ssAlt | ssCtrl)) && !p->WantsTabs()) {
+        HandleTabOut(shift);
+        FireKeyEvent(key, shift);
+        if (key != 0) {
+            key = 0;
+            if (TCustomForm* form = GetParentForm(this)) form->SelectNext(this, !(shift & ssShift), true);
+        }
+        return;
+    }
+    if (key == VK_RETURN && p->ValidateOnEnter) {
+        key = 0;
+        HoldChangeEvents(true, true);
+        struct Release {
+            TcxCustomEdit* edit;
+            ~Release() { edit->HoldChangeEvents(false, true); }
+        } release{this};
+        if (ValidateInput(true) && HasPendingInput()) PostEditValue(false);
+        return;
+    }
+    if (key == VK_ESCAPE && changedSinceEnter_ && (IsFieldBound() || p->KeepsEntryValue())) {
+        {
+            HoldChangeEvents(true, true);
+            struct Release {
+                TcxCustomEdit* edit;
+                ~Release() { edit->HoldChangeEvents(false, true); }
+            } release{this};
+            dataBinding_->Reset();
+            SetEditModified(true);
+        }
+        escapeConsumed_ = true;
+        key = 0;
+        return;
+    }
+    if (!KeepsNavigationKeys() && key >= VK_PRIOR && key <= VK_DOWN) {
+        FireKeyEvent(key, shift);
+        key = 0;
+    }
+}
+
+void TcxCustomEdit::KeyPress(char32_t& key) {
+    if (key == 27 && escapeConsumed_) {
+        escapeConsumed_ = false;
+        key = 0;
+        return;
+    }
+    TWinControl::KeyPress(key);
+    if (key != 0) ProcessEditKeyPress(key);
+}
+
+void TcxCustomEdit::KeyUp(std::uint16_t& key, TShiftState shift) {
+    TWinControl::KeyUp(key, shift);
+    if (key != 0) ProcessEditKeyUp(key, shift);
+}
+
+// ---- mouse ----
+
+void TcxCustomEdit::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+    TWeakLink<TcxCustomEdit> self(this);
+    TcxContainer::MouseDown(button, shift, x, y);
+    if (!self) return;
+    if (button == mbLeft && GetMouseCapture()) {
+        const TcxCustomEditViewInfo* vi = GetEditViewInfo();
+        const int index = ButtonAtPoint({x, y});
+        if (index >= 0 && vi->Button(index)->State == ebsPressed) pressedButton_ = index;
+    }
+}
+
+void TcxCustomEdit::Click() {
+    if (IsDestroying() || loadLockCount_ > 0 || HasState(csLoading)) return;
+    TcxContainer::Click();
+}
+
+} // namespace zorvy
