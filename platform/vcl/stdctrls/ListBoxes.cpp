@@ -373,14 +373,14 @@ int TCustomListBox::FindItemByPrefix(const std::string& prefix) const {
     return static_cast<int>(SendMessage(handle_, LB_FINDSTRING, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(&prefix)));
 }
 
-void TCustomListBox::KeyPress(char32_t& key) {
-    TWinControl::KeyPress(key);
-    if (key < 0x20) return;
-    if (!AutoComplete) {
-        // The window's own type-ahead stays out of it.
-        key = 0;
+void TCustomListBox::DefaultHandler(TMessage& m) {
+    if (m.Msg != WM_CHAR || !HandleAllocated() || m.WParam < 0x20) {
+        TWinControl::DefaultHandler(m);
         return;
     }
+    // The window's own type-ahead stays out of it.
+    if (!AutoComplete) return;
+    const auto key = static_cast<char32_t>(m.WParam);
     const std::uint64_t now = GetMessageTime();
     if (now - lastTyped_ > static_cast<std::uint64_t>(std::max(AutoCompleteDelay, 0))) typed_.clear();
     lastTyped_ = now;
@@ -401,7 +401,6 @@ void TCustomListBox::KeyPress(char32_t& key) {
         SetItemIndex(found);
         Click();
     }
-    key = 0;
 }
 
 // ---- TFileListBox ----

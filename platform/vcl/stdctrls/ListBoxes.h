@@ -101,7 +101,9 @@ class TCustomListBox : public TWinControl {
     void CreateWnd() override;
     void DestroyWnd() override;
     virtual void DrawItem(int index, const TRect& rect, TOwnerDrawState state);
-    void KeyPress(char32_t& key) override;
+    // A typed character that no key handler took goes to AutoComplete in place of the window's own
+    // type-ahead.
+    void DefaultHandler(TMessage& message) override;
     // The item a typed prefix finds from the start of the list; -1 for none.
     int FindItemByPrefix(const std::string& prefix) const;
     // The window, without creating it: 0 while there is none.
