@@ -4,6 +4,7 @@
 #include "controls/editors/framework/EditResources.h"
 #include "controls/editors/framework/EditViewData.h"
 #include "controls/editors/framework/EditViewInfo.h"
+#include "controls/editors/framework/InplaceEditList.h"
 #include "platform/vcl/Controls.h"
 
 #include <algorithm>
@@ -103,6 +104,7 @@ TcxCustomEditProperties::TcxCustomEditProperties(TPersistent* owner)
 }
 
 TcxCustomEditProperties::~TcxCustomEditProperties() {
+    DisconnectPropertiesEverywhere(this);
     provider_ = nullptr;
     OnPropertiesChanged = nullptr;
     buttons_.reset();
@@ -349,6 +351,14 @@ void TcxCustomEditProperties::RunValidateEvent(Variant& displayValue, std::strin
 
 TcxCustomEditProperties* TcxCustomEditProperties::CreateEmptyCopy() const {
     return CreateInstance<TcxCustomEditProperties>(ClassType(), nullptr);
+}
+
+const TMetaClass* TcxCustomEditProperties::GetEditControlClass() const {
+    return TcxCustomEdit::StaticClass();
+}
+
+TcxCustomEdit* TcxCustomEditProperties::CreateInplaceEditor() const {
+    return new TcxCustomEdit(nullptr, true, ClassType());
 }
 
 TcxCustomEditViewData* TcxCustomEditProperties::MakeViewData(TcxCustomEditStyle* style, bool isInplace, bool flag) {
