@@ -123,6 +123,8 @@ void TcxCustomDataController::ChangeItemCustomCompare(int itemIndex, bool value)
 void TcxCustomDataController::RemoveFieldReferences(TcxCustomDataField* field) {
     if (field == recordHandlesField_) recordHandlesField_ = nullptr;
     if (relations_) relations_->DropDataField(field);
+    if (search_) search_->DropField(field);
+    if (field == incrementalFilterField_) ResetIncrementalFilter();
     if (!destroying_) info_->RemoveField(field);
 }
 
@@ -428,6 +430,8 @@ void TcxCustomDataController::CheckChanges() {
     if (lockCount_ != 0 || pendingChanges_ == 0 || destroying_) return;
     TcxDataControllerChanges changes = pendingChanges_;
     pendingChanges_ = 0;
+    // A focus moved by other means than the search ends it.
+    if ((changes & dccFocus) && search_ && search_->Reset()) changes |= dccSearch;
     if (OnUpdateControl) OnUpdateControl(changes);
     if (changes & dccData) {
         if (IsLoading())

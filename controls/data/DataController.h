@@ -5,6 +5,7 @@
 // as one batch of change kinds handed to the view's update-control handler when the outermost
 // update lock is released.
 #include "controls/data/DataControllerInfo.h"
+#include "controls/data/DataControllerSearch.h"
 #include "controls/data/DataFields.h"
 #include "controls/data/DataKeys.h"
 #include "controls/data/DataProvider.h"
@@ -19,6 +20,7 @@
 namespace zorvy {
 
 class TComponent;
+class TStream;
 
 enum TcxDataControllerOption : unsigned {
     dcoAnsiSort = 1,
@@ -49,6 +51,7 @@ enum TcxDataControllerChange : unsigned {
     dccSorting = 1024,
     dccGrouping = 2048,
     dccUpdateRecord = 4096,
+    dccBookmark = 8192,
 };
 using TcxDataControllerChanges = unsigned;
 
@@ -162,6 +165,38 @@ class TcxCustomDataController : public TPersistent {
     }
     std::vector<Variant> GetGroupValues(int recordIndex) const;
 
+    // ---- search, incremental filter and locate ----
+    TcxDataControllerSearch& GetSearch(); // created on first use
+    int GetFilteredRecordCount() const;
+    int GetFilteredRecordIndex(int index) const;
+    int GetFilteredIndexByRecordIndex(int recordIndex) const; // -1 when filtered out
+    virtual std::string GetIncrementalSearchText(int recordIndex, int itemIndex);
+    // Incremental search done by the provider in grid mode.
+    virtual bool SearchInProvider(const std::string& /*text*/, bool /*forward*/, bool /*next*/) { return false; }
+    // The record whose text in the item equals (or with `partial` starts with) `text`, ignoring
+    // case, from a filtered position on; with `wrap` the rest of the positions follow.
+    virtual int FindRecordByText(int startPosition, int itemIndex, bool forward, bool wrap, bool partial,
+                                 const std::string& text);
+    // Keeps only the records whose text in the item starts with `text`; the first one left, or -1.
+    virtual int ChangeIncrementalFilterText(int itemIndex, const std::string& text);
+    virtual const std::string& GetIncrementalFilterText() const { return incrementalFilterText_; }
+    virtual bool IsIncrementalFilterActive() const;
+    virtual void ResetIncrementalFilter();
+    bool UpdateIncrementalFilterText(const std::string& text);
+    virtual bool MatchesIncrementalFilter(int recordIndex);
+    // The first storage record equal to the probe in every field; -1 when none.
+    int FindRecordByFields(int probeRecordIndex, const std::vector<TcxCustomDataField*>& fields);
+    // A filtered record with the probe's values in the first `levelCount` sort entries, by bisection.
+    int FindRecordByGroupValues(int probeRecordIndex, int levelCount);
+    virtual void BeginUnboundCopy() {}
+    virtual void EndUnboundCopy() {}
+
+    // ---- the record stream ("DataController1") ----
+    void SaveToStream(TStream& stream);
+    // "Invalid stream format" for another identifier or another set of item types; a stream that
+    // ends early or holds damaged records raises and leaves the records as they were.
+    void LoadFromStream(TStream& stream);
+
     // ---- change protocol ----
     void BeginUpdate();
     void EndUpdate();
@@ -204,6 +239,7 @@ class TcxCustomDataController : public TPersistent {
     void ChangeItemGroupIndex(int itemIndex, int groupIndex);
     void ClearGrouping();
     int GetGroupingItemCount() const;
+    TcxCustomDataField* GetGroupingField(int level) const;
 
     // ---- rows, focus and selection ----
     int GetRowCount() const { return info_->GetRowCount(); }
@@ -220,13 +256,51 @@ class TcxCustomDataController : public TPersistent {
     }
     void FullExpand() { info_->FullExpand(); }
     void FullCollapse() { info_->FullCollapse(); }
+    bool ChangeFocusedRowIndex(int rowIndex);
+    // Expands collapsed groups to make the record's row visible.
+    bool ChangeFocusedRecordIndex(int recordIndex);
+    void CheckFocusedRow(); // focuses row 0 when no row is focused
+    bool IsGridMode() const { return provider_->IsGridMode(); }
+    void GotoFirst();
+    void GotoLast();
+    void GotoNext();
+    void GotoPrev(); // not above row 0
+    void MoveBy(int distance); // clamped to the rows
+    bool IsBOF() const;
+    bool IsEOF() const;
+
+    // ---- bookmark: one record ----
+    bool IsBookmarkAvailable() const { return bookmarkRecordIndex_ != -1; }
+    bool SetBookmark(); // the focused record; answers whether it changed
+    void ClearBookmark() { bookmarkRecordIndex_ = -1; }
+    void GotoBookmark();
+    bool IsBookmarkLost(int recordIndex) const;
+    void CheckBookmark(int recordIndex);
+    bool IsBookmarkRow(int rowIndex) const;
+    void DoSetBookmark();
+    void DoClearBookmark();
+    void DoGotoBookmark();
+
+    // ---- selection: with multi-selection off only the focused row counts, while focused-selected ----
     bool GetMultiSelect() const { return multiSelect_; }
-    void SetMultiSelect(bool value) { multiSelect_ = value; }
-    void ChangeRowSelection(int rowIndex, bool select) { info_->ChangeRowSelection(rowIndex, select); }
-    bool IsRowSelected(int rowIndex) const { return info_->IsRowSelected(rowIndex); }
-    int GetSelectedCount() const { return info_->GetSelectedCount(); }
-    int GetSelectedRowIndex(int index) const { return info_->GetSelectedRowIndex(index); }
+    bool IsSingleSelection() const { return !multiSelect_; }
+    void SetMultiSelect(bool value);
+    void SetFocusedSelected(bool value);
+    void ChangeRowSelection(int rowIndex, bool select); // with multi-selection only
+    bool IsRowSelected(int rowIndex) const;
+    int GetSelectedCount() const;
+    int GetSelectedRowIndex(int index) const;
     void ClearSelection() { info_->ClearSelection(); }
+    TcxDataSelection& GetSelection() { return info_->GetSelection(); }
+    int GetSelectionAnchorRowIndex() const { return info_->GetSelection().GetAnchorRowIndex(); }
+    bool HasSelectionAnchor() const { return GetSelectionAnchorRowIndex() != -1; }
+    void SetSelectionAnchor(int rowIndex); // "RowIndex out of range"
+    void SelectAll();
+    void SelectRows(int fromRow, int toRow); // the bounds in either order
+    void SelectFromAnchor(int rowIndex, bool keepSelection);
+    void SelectFocusedRowOnly();
+    void SyncSelectionWithFocus();
+    bool FocusSelectedRow(int index);
     virtual bool CanFocusRecord(int /*recordIndex*/) { return true; }
     virtual bool CanSelectRow(int /*rowIndex*/) { return true; }
 
@@ -282,6 +356,7 @@ class TcxCustomDataController : public TPersistent {
     // A descendant's constructor puts in its own provider (virtual calls in the base constructor reach
     // only the base's CreateProvider).
     void ReplaceProvider(std::unique_ptr<TcxCustomDataProvider> provider) { provider_ = std::move(provider); }
+    virtual std::unique_ptr<TcxDataControllerSearch> CreateSearch();
 
   private:
     void Fire(const TcxDataControllerNotifyEvent& event) {
@@ -300,6 +375,9 @@ class TcxCustomDataController : public TPersistent {
     TcxCustomDataField* recordHandlesField_ = nullptr;
     std::unique_ptr<TcxSaveObject> keepKeys_;
     int keepKeysCount_ = 0;
+    std::unique_ptr<TcxDataControllerSearch> search_;
+    TcxCustomDataField* incrementalFilterField_ = nullptr;
+    std::string incrementalFilterText_;
     int nearestRecordIndex_ = -1;
     int lockCount_ = 0;
     TcxDataControllerChanges pendingChanges_ = 0;
@@ -307,6 +385,8 @@ class TcxCustomDataController : public TPersistent {
     bool sortingChanged_ = false;
     bool groupingChanged_ = false;
     bool multiSelect_ = false;
+    bool focusedSelected_ = true;
+    int bookmarkRecordIndex_ = -1;
     bool filterChanged_ = false;
     bool destroying_ = false;
 };

@@ -81,6 +81,9 @@ class TcxCustomDataControllerInfo {
     TcxGroupingFieldList& GetGrouping() { return grouping_; }
     const TcxSortingFieldList& GetTotalSorting() const { return totalSorting_; }
 
+    // Chooses how each sorted field compares (custom, by display text, natively), or resets it.
+    void PrepareSortFields(bool prepare);
+
     // ---- focus ----
     void ChangeFocusedRow(int row, bool force);
     void ChangeFocusedRowLocked(int row);
@@ -107,6 +110,7 @@ class TcxCustomDataControllerInfo {
     int GetSelectedRowIndex(int index) const { return selection_.GetItem(index).RowIndex; }
     bool IsRowSelected(int row) const;
     TcxDataSelection& GetSelection() { return selection_; }
+    const TcxDataSelection& GetSelection() const { return selection_; }
     // Deletes selected data rows whose record is at or beyond the record count.
     void DropSelectionBeyondCount();
     // Captures expanded groups and the selection now (before the records are reloaded); the next
@@ -119,7 +123,6 @@ class TcxCustomDataControllerInfo {
     void FilterRecords();
     void SortRecords();
     bool SortRecordsByFirstKey();
-    void PrepareSortFields(bool prepare);
     int CompareRecords(int a, int b);
     int CompareGroupValues(int a, int b, int level);
     void BuildGroups();

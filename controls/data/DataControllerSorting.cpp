@@ -135,6 +135,10 @@ int TcxCustomDataController::GetGroupingItemCount() const {
     return info_->GetGrouping().GetCount();
 }
 
+TcxCustomDataField* TcxCustomDataController::GetGroupingField(int level) const {
+    return info_->GetGrouping().GetItem(level).Field;
+}
+
 // ---- focus, editing, filtering ----
 
 void TcxCustomDataController::SetFocusedRecordIndex(int recordIndex) {

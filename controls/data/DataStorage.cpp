@@ -313,6 +313,27 @@ void TcxDataStorage::LoadRecord(int index, TStream& stream) {
     }
 }
 
+void TcxDataStorage::LoadRecords(int count, TStream& stream) {
+    CheckStreamRemains(stream, count); // every record takes at least its flag byte
+    const int32_t keptCounter = recordIdCounter_;
+    std::vector<uint8_t*> loaded(static_cast<size_t>(count), nullptr);
+    records_.swap(loaded);
+    try {
+        for (int i = 0; i < count; ++i)
+            LoadRecord(i, stream);
+    } catch (...) {
+        FreeStorageRecords(true);
+        records_.swap(loaded);
+        recordIdCounter_ = keptCounter;
+        throw;
+    }
+    const int32_t loadedCounter = recordIdCounter_;
+    records_.swap(loaded);
+    FreeStorageRecords(true);
+    records_.swap(loaded);
+    recordIdCounter_ = loadedCounter;
+}
+
 void TcxDataStorage::BeginStreamOrder(const std::function<int(TcxValueDef*, TcxValueDef*)>& compare) {
     auto order = std::make_unique<std::vector<TcxValueDef*>>(valueDefs_->items_);
     std::stable_sort(order->begin(), order->end(),

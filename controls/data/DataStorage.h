@@ -205,6 +205,9 @@ class TcxDataStorage : public TObject {
     void ForEachValueDef(int recordIndex, const std::function<void(TcxValueDef*)>& proc);
     void SaveRecord(int index, TStream& stream);
     void LoadRecord(int index, TStream& stream);
+    // Replaces every ordinary record with `count` records read from the stream. They are read
+    // into buffers of their own first: a stream that fails leaves the records as they were.
+    void LoadRecords(int count, TStream& stream);
     // While set, the ordinary list answers GetItem in the order of `compare`.
     void BeginStreamOrder(const std::function<int(TcxValueDef*, TcxValueDef*)>& compare);
     void EndStreamOrder();
