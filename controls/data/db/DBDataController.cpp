@@ -1,0 +1,373 @@
+#include "controls/data/db/DBDataController.h"
+
+#include "controls/data/Variants.h"
+#include "controls/data/db/DBFieldFunctions.h"
+#include "platform/db/DataSet.h"
+#include "platform/db/Field.h"
+#include "platform/rtl/ResourceStrings.h"
+
+namespace zorvy {
+
+ZORVY_RESOURCESTRING(cxSDBKeyFieldNotFound, "Key Field not found");
+
+// ---- data mode ----
+
+void TcxDBDataModeController::Assign(TPersistent* source) {
+    auto* other = dynamic_cast<TcxDBDataModeController*>(source);
+    if (!other) {
+        TPersistent::Assign(source);
+        return;
+    }
+    detailInSQLMode_ = other->detailInSQLMode_;
+    SetGridMode(other->gridMode_);
+    SetGridModeBufferCount(other->gridModeBufferCount_);
+    SetSmartRefresh(other->smartRefresh_);
+    SetSyncMode(other->syncMode_);
+}
+
+void TcxDBDataModeController::SetSyncMode(bool value) {
+    if (syncMode_ == value) return;
+    syncMode_ = value;
+    if (dataController_->GetDBProvider().IsActive()) dataController_->GetDBProvider().DataScrolled(0);
+}
+
+// ---- controller ----
+
+TcxDBDataController::TcxDBDataController(TComponent* owner)
+    : TcxCustomDataController(owner), dataModeController_(this) {
+    ReplaceProvider(std::make_unique<TcxDBDataProvider>(this));
+}
+
+TcxDBDataController::~TcxDBDataController() {
+    GetDBProvider().GetDataLink().SetDataSource(nullptr);
+}
+
+void TcxDBDataController::Assign(TPersistent* source) {
+    TcxCustomDataController::Assign(source);
+    if (auto* other = dynamic_cast<TcxDBDataController*>(source)) {
+        dataModeController_.Assign(&other->dataModeController_);
+        SetDataSource(other->GetDataSource());
+        SetKeyFieldNames(other->keyFieldNames_);
+    }
+}
+
+TDataSource* TcxDBDataController::GetDataSource() const {
+    return const_cast<TcxDBDataController*>(this)->GetDBProvider().GetDataLink().GetDataSource();
+}
+
+void TcxDBDataController::SetDataSource(TDataSource* source) {
+    TcxDBDataLink& link = GetDBProvider().GetDataLink();
+    if (link.GetDataSource() == source) return;
+    link.SetDataSource(source);
+    DataSourceChanged();
+}
+
+TDataSet* TcxDBDataController::GetDataSet() const {
+    return const_cast<TcxDBDataController*>(this)->GetDBProvider().GetDataSet();
+}
+
+int TcxDBDataController::GetDataSetRecordCount() const {
+    TDataSet* dataSet = GetDataSet();
+    return dataSet && dataSet->GetActive() ? dataSet->GetRecordCount() : 0;
+}
+
+int TcxDBDataController::GetDataSetRecNo() const {
+    TDataSet* dataSet = GetDataSet();
+    return dataSet && dataSet->GetActive() ? dataSet->GetRecNo() : -1;
+}
+
+void TcxDBDataController::SetDataSetRecNo(int value) {
+    if (TDataSet* dataSet = GetDataSet()) dataSet->SetRecNo(value);
+}
+
+bool TcxDBDataController::IsDataSetSequenced() const {
+    TDataSet* dataSet = GetDataSet();
+    return dataSet && dataSet->IsSequenced();
+}
+
+// ---- items bound to dataset fields ----
+
+TcxCustomDataField* TcxDBDataController::AddField() {
+    auto* field = new TcxDBDataField(&GetFields());
+    GetFields().Add(field);
+    return field;
+}
+
+TField* TcxDBDataController::GetItemDataSetField(int itemIndex) const {
+    return GetDBField(itemIndex)->GetField();
+}
+
+std::string TcxDBDataController::GetItemFieldName(int itemIndex) const {
+    return GetDBField(itemIndex)->GetFieldName();
+}
+
+void TcxDBDataController::SetItemFieldName(int itemIndex, const std::string& name) {
+    TcxDBDataField* field = GetDBField(itemIndex);
+    if (field->GetFieldName() == name) return;
+    BindFieldName(field, name);
+}
+
+TObject* TcxDBDataController::GetItemByFieldName(const std::string& name) const {
+    for (int i = 0; i < GetItemCount(); ++i)
+        if (SameFieldName(GetDBField(i)->GetFieldName(), name)) return GetItem(i);
+    return nullptr;
+}
+
+void TcxDBDataController::BindFieldName(TcxDBDataField* field, const std::string& name) {
+    BeginUpdate();
+    try {
+        field->ClearSubFields();
+        // Fields that shared this field's data take it over before the name changes.
+        TcxDBDataField* heir = nullptr;
+        for (int i = 0; i < GetFields().GetCount(); ++i) {
+            auto* other = dynamic_cast<TcxDBDataField*>(GetFields().GetItem(i));
+            if (!other || other == field || other->GetReferenceField() != field) continue;
+            if (!heir) {
+                heir = other;
+                heir->TakeOverData(field);
+            } else {
+                other->ReferTo(heir);
+            }
+        }
+        field->SetFieldNameOnly(name);
+        field->ReferTo(nullptr);
+        if (HasSeveralFieldNames(name)) {
+            for (const std::string& part : SplitFieldNames(name)) {
+                auto* sub = new TcxDBDataField(&GetFields());
+                sub->MarkInternal(true);
+                GetFields().Add(sub);
+                field->AddSubField(sub);
+                sub->SetFieldNameOnly(part);
+            }
+        } else if (!name.empty() && !field->IsInternal()) {
+            // A namesake item shares its data.
+            for (int i = 0; i < GetItemCount(); ++i) {
+                TcxDBDataField* other = GetDBField(i);
+                if (other != field && !other->GetReferenceField() && SameFieldName(other->GetFieldName(), name)) {
+                    field->FreeValueDefinition();
+                    field->ReferTo(other);
+                    break;
+                }
+            }
+        }
+        UpdateField(field);
+        if (GetDBProvider().IsActive()) ReloadData();
+    } catch (...) {
+        EndUpdate();
+        throw;
+    }
+    EndUpdate();
+}
+
+void TcxDBDataController::UpdateField(TcxDBDataField* field) {
+    if (field->GetReferenceField()) return;
+    for (int i = 0; i < field->GetFieldCount(); ++i) UpdateField(field->GetSubField(i));
+    TDataSet* dataSet = GetDataSet();
+    if (!dataSet) return;
+    if (field->GetFieldCount() > 0) return; // a name list: its sub-fields hold the dataset fields
+    TField* found = field->GetFieldName().empty() ? nullptr : dataSet->FindField(field->GetFieldName());
+    TcxValueTypeClass oldType = field->ValueTypeOf();
+    field->SetField(found);
+    field->UpdateValueType(true);
+    if (field->ValueTypeOf() != oldType) GetDataControllerInfo().FieldChanged(field);
+}
+
+void TcxDBDataController::UpdateFields() {
+    for (int i = 0; i < GetFields().GetCount(); ++i) {
+        auto* field = dynamic_cast<TcxDBDataField*>(GetFields().GetItem(i));
+        if (field && !field->GetParentField()) UpdateField(field);
+    }
+}
+
+void TcxDBDataController::UnbindFields() {
+    for (int i = 0; i < GetFields().GetCount(); ++i)
+        if (auto* field = dynamic_cast<TcxDBDataField*>(GetFields().GetItem(i))) field->SetField(nullptr);
+}
+
+void TcxDBDataController::ReloadData() {
+    BeginUpdate();
+    BeginKeepingKeys();
+    try {
+        GetDBProvider().LoadRecords();
+        DataChanged(dcsAll, -1, -1);
+    } catch (...) {
+        EndKeepingKeys();
+        EndUpdate();
+        throw;
+    }
+    EndKeepingKeys();
+    EndUpdate();
+    SyncFocusedRecord();
+}
+
+// ---- keys ----
+
+void TcxDBDataController::SetKeyFieldNames(const std::string& names) {
+    if (keyFieldNames_ == names) return;
+    keyFieldNames_ = names;
+    if (names.empty()) {
+        delete keyField_;
+        keyField_ = nullptr;
+        Change(dccData);
+        return;
+    }
+    if (!keyField_) {
+        keyField_ = new TcxDBDataField(&GetFields());
+        keyField_->MarkInternal(true);
+        GetFields().Add(keyField_);
+    }
+    BindFieldName(keyField_, names);
+}
+
+std::vector<TcxCustomDataField*> TcxDBDataController::GetKeyFields() const {
+    std::vector<TcxCustomDataField*> list;
+    if (keyField_) keyField_->AddKeyFieldsTo(list);
+    return list;
+}
+
+bool TcxDBDataController::HasRecordKeys() const {
+    return keyField_ != nullptr && !IsGridMode();
+}
+
+std::vector<TField*> TcxDBDataController::GetKeyDataSetFields() const {
+    std::vector<TField*> fields;
+    for (TcxCustomDataField* key : GetKeyFields()) {
+        TField* field = static_cast<TcxDBDataField*>(key)->GetField();
+        if (!field) RaiseDataControllerError(cxSDBKeyFieldNotFound);
+        fields.push_back(field);
+    }
+    return fields;
+}
+
+Variant TcxDBDataController::GetRecordKey(int recordIndex) const {
+    CheckRecordIndex(recordIndex);
+    return GetFieldListValues(recordIndex, GetKeyFields());
+}
+
+Variant TcxDBDataController::GetDataSetKeyValues() const {
+    if (!keyField_) return Variant::Null();
+    return ReadFieldValues(GetKeyDataSetFields());
+}
+
+namespace {
+
+// Key values: one value, or arrays compared element by element.
+bool SameKey(const Variant& a, const Variant& b, int count) {
+    if (count == 1) return VariantsEqual(a, b);
+    if (!a.IsArray() || !b.IsArray() || VarArrayHighBound(b, 1) - VarArrayLowBound(b, 1) + 1 != count)
+        return false;
+    for (int i = 0; i < count; ++i)
+        if (!VariantsEqual(a[i], b[VarArrayLowBound(b, 1) + i])) return false;
+    return true;
+}
+
+} // namespace
+
+int TcxDBDataController::FindRecordIndexByKey(const Variant& keyValue) const {
+    int keyCount = static_cast<int>(GetKeyFields().size());
+    if (keyCount == 0 || (keyCount > 1 && !keyValue.IsArray())) return -1;
+    for (int record = 0; record < GetRecordCount(); ++record)
+        if (SameKey(GetRecordKey(record), keyValue, keyCount)) return record;
+    return -1;
+}
+
+bool TcxDBDataController::LocateByKeyValue(const Variant& keyValue) {
+    int record = FindRecordIndexByKey(keyValue);
+    int row = record < 0 ? -1 : GetRowIndexByRecordIndex(record, true);
+    if (row < 0) return false;
+    SetFocusedRowIndex(row);
+    return GetFocusedRowIndex() == row;
+}
+
+// ---- focus and the dataset position ----
+
+bool TcxDBDataController::CanFocusRecord(int recordIndex) {
+    TcxDBDataProvider& provider = GetDBProvider();
+    if (syncingFocus_) return true;
+    if (provider.IsInserting() && recordIndex == provider.GetEditingRecordIndex()) return true;
+    if (!provider.IsSyncMode()) return true;
+    provider.BeginLocating();
+    bool ok = false;
+    try {
+        ok = SyncDataSetToRecord(recordIndex);
+    } catch (...) {
+        provider.EndLocating();
+        throw;
+    }
+    provider.EndLocating();
+    return ok;
+}
+
+bool TcxDBDataController::SyncDataSetToRecord(int recordIndex) {
+    if (recordIndex < 0) return false;
+    TcxDBDataProvider& provider = GetDBProvider();
+    TDataSet* dataSet = GetDataSet();
+    if (!dataSet) return false;
+    if (HasRecordKeys()) {
+        Variant id = GetRecordKey(recordIndex);
+        CheckBrowseMode();
+        int keyCount = static_cast<int>(GetKeyFields().size());
+        if (recordIndex == provider.GetCurrentRecordIndex() && SameKey(id, GetDataSetKeyValues(), keyCount))
+            return true;
+        bool found = dataSet->Locate(keyFieldNames_, id);
+        if (found) provider.DataScrolled(0);
+        return found && provider.GetCurrentRecordIndex() == recordIndex;
+    }
+    CheckBrowseMode();
+    int wanted = recordIndex - provider.GetCurrentRecordIndex();
+    // The dataset may stop short (its records changed under us): only the distance actually
+    // moved counts, and the focus follows only when the dataset reached the record.
+    int moved = provider.MoveBy(wanted);
+    provider.DataScrolled(0);
+    return moved == wanted && provider.GetCurrentRecordIndex() == recordIndex;
+}
+
+void TcxDBDataController::CheckBrowseMode() {
+    TcxDBDataProvider& provider = GetDBProvider();
+    TDataSet* dataSet = GetDataSet();
+    if (inCheckBrowseMode_ || !dataSet || !provider.IsDataSetEditing()) return;
+    inCheckBrowseMode_ = true;
+    try {
+        dataSet->UpdateRecord();
+        if (provider.IsDataSetModified()) {
+            int record = provider.GetEditingRecordIndex();
+            dataSet->DisableControls();
+            try {
+                dataSet->Post(); // a refusal keeps the dataset editing with the values as typed
+                // The posted record keeps its place: its storage record shows it at once, even
+                // while the controller's own move keeps the dataset's change notice from reloading.
+                provider.RereadRecord(record);
+            } catch (...) {
+                dataSet->EnableControls();
+                throw;
+            }
+            dataSet->EnableControls();
+        } else {
+            Cancel(); // only what the provider put in itself: nothing of the user's is lost
+        }
+    } catch (...) {
+        inCheckBrowseMode_ = false;
+        throw;
+    }
+    inCheckBrowseMode_ = false;
+}
+
+void TcxDBDataController::SyncFocusedRecord() {
+    int record = GetDBProvider().GetCurrentRecordIndex();
+    if (record < 0 || record >= GetRecordCount()) return;
+    if (GetFocusedRecordIndex() == record) return;
+    syncingFocus_ = true;
+    try {
+        SetFocusedRecordIndex(record);
+    } catch (...) {
+        syncingFocus_ = false;
+        throw;
+    }
+    syncingFocus_ = false;
+}
+
+void TcxDBDataController::RefreshExternalData() {
+    if (TDataSet* dataSet = GetDataSet()) dataSet->Refresh();
+}
+
+} // namespace zorvy

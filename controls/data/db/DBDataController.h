@@ -1,0 +1,118 @@
+#pragma once
+// The dataset-bound data controller: its records come from the dataset of a data source. Each item
+// is bound by field name to a dataset field; with the default settings every record of the open
+// dataset is loaded, and the dataset's current record stays on the focused record so that edits,
+// posts and deletes run on the dataset.
+#include "controls/data/DataController.h"
+#include "controls/data/db/DBDataField.h"
+#include "controls/data/db/DBDataProvider.h"
+
+#include <string>
+
+namespace zorvy {
+
+class TDataSource;
+class TcxDBDataController;
+
+// The settings that choose how records are read and how the dataset follows the focus.
+class TcxDBDataModeController : public TPersistent {
+  public:
+    explicit TcxDBDataModeController(TcxDBDataController* dataController) : dataController_(dataController) {}
+    void Assign(TPersistent* source) override;
+
+    bool GetGridMode() const { return gridMode_; }
+    void SetGridMode(bool value) { gridMode_ = value; }
+    int GetGridModeBufferCount() const { return gridModeBufferCount_; }
+    void SetGridModeBufferCount(int value) { gridModeBufferCount_ = value < 0 ? 0 : value; }
+    bool GetSmartRefresh() const { return smartRefresh_; }
+    void SetSmartRefresh(bool value) { smartRefresh_ = value; }
+    bool GetSyncMode() const { return syncMode_; }
+    // A change re-synchronises the focus with the dataset when the dataset can deliver data.
+    void SetSyncMode(bool value);
+    bool GetDetailInSQLMode() const { return detailInSQLMode_; }
+    void SetDetailInSQLMode(bool value) { detailInSQLMode_ = value; }
+
+  private:
+    TcxDBDataController* dataController_;
+    bool detailInSQLMode_ = false;
+    bool gridMode_ = false;
+    int gridModeBufferCount_ = 0;
+    bool smartRefresh_ = false;
+    bool syncMode_ = true;
+};
+
+class TcxDBDataController : public TcxCustomDataController {
+  public:
+    explicit TcxDBDataController(TComponent* owner);
+    ~TcxDBDataController() override;
+    void Assign(TPersistent* source) override;
+
+    TcxDBDataProvider& GetDBProvider() { return static_cast<TcxDBDataProvider&>(GetProvider()); }
+    TcxDBDataModeController& GetDataModeController() { return dataModeController_; }
+    TDataSource* GetDataSource() const;
+    void SetDataSource(TDataSource* source);
+    TDataSet* GetDataSet() const;
+    int GetDataSetRecordCount() const; // 0 without an active dataset
+    int GetDataSetRecNo() const;       // -1 without an active dataset
+    void SetDataSetRecNo(int value);
+    bool IsDataSetSequenced() const;
+
+    // ---- items bound to dataset fields ----
+    TcxCustomDataField* AddField() override;
+    TcxDBDataField* GetDBField(int itemIndex) const {
+        return static_cast<TcxDBDataField*>(TcxCustomDataController::GetItemField(itemIndex));
+    }
+    // The TField of the item's data field, following references.
+    TField* GetItemDataSetField(int itemIndex) const;
+    std::string GetItemFieldName(int itemIndex) const;
+    void SetItemFieldName(int itemIndex, const std::string& name);
+    // The first item whose field name equals the name ignoring case; nil when none.
+    TObject* GetItemByFieldName(const std::string& name) const;
+
+    // ---- keys ----
+    const std::string& GetKeyFieldNames() const { return keyFieldNames_; }
+    void SetKeyFieldNames(const std::string& names);
+    std::vector<TcxCustomDataField*> GetKeyFields() const override;
+    bool HasRecordKeys() const override;
+    bool IsGridMode() const { return false; }
+    // The key values of a loaded record, and of the dataset's current record ("Key Field not found"
+    // when a key name has no dataset field).
+    Variant GetRecordKey(int recordIndex) const;
+    Variant GetDataSetKeyValues() const;
+    int FindRecordIndexByKey(const Variant& keyValue) const;
+    bool LocateByKeyValue(const Variant& keyValue);
+
+    // ---- focus and the dataset position ----
+    bool CanFocusRecord(int recordIndex) override;
+    // Moves the dataset to the record; false when it could not get there.
+    virtual bool SyncDataSetToRecord(int recordIndex);
+    // Posts a pending edit that holds a user's value, cancels one that holds none.
+    void CheckBrowseMode() override;
+    // Focuses the provider's current record (the dataset moved by itself).
+    void SyncFocusedRecord();
+    void RefreshExternalData();
+
+    // ---- loading ----
+    // Binds every data field to its dataset field.
+    void UpdateFields();
+    void UpdateField(TcxDBDataField* field);
+    void ReloadData();
+    void UnbindFields();
+    bool IsSyncingFocus() const { return syncingFocus_; }
+
+    // Hooks for the view.
+    virtual void DataSourceChanged() {}
+    virtual void NewRecordInitialized(int /*recordIndex*/) {}
+
+  private:
+    void BindFieldName(TcxDBDataField* field, const std::string& name);
+    std::vector<TField*> GetKeyDataSetFields() const;
+
+    TcxDBDataModeController dataModeController_;
+    TcxDBDataField* keyField_ = nullptr;
+    std::string keyFieldNames_;
+    bool inCheckBrowseMode_ = false;
+    bool syncingFocus_ = false;
+};
+
+} // namespace zorvy

@@ -1,0 +1,470 @@
+#include "controls/data/db/DBDataProvider.h"
+
+#include "controls/data/db/DBDataController.h"
+#include "controls/data/db/DBFieldFunctions.h"
+#include "platform/db/DataSet.h"
+#include "platform/db/Field.h"
+
+#include <algorithm>
+
+namespace zorvy {
+
+// ---- data link ----
+
+TcxDBDataLink::TcxDBDataLink(TcxDBDataProvider* provider) : provider_(provider) {
+    SetVisualControl(true);
+}
+
+void TcxDBDataLink::ActiveChanged() {
+    provider_->ActiveChanged(GetActive());
+}
+
+void TcxDBDataLink::DataSetChanged() {
+    provider_->DataSetChanged();
+}
+
+void TcxDBDataLink::DataSetScrolled(int distance) {
+    provider_->DataScrolled(distance);
+}
+
+void TcxDBDataLink::EditingChanged() {
+    provider_->EditingChanged();
+}
+
+void TcxDBDataLink::LayoutChanged() {
+    if (GetActive()) provider_->GetDBDataController()->UpdateFields();
+    provider_->DataSetChanged();
+}
+
+void TcxDBDataLink::RecordChanged(TField* field) {
+    provider_->RecordChanged(field);
+}
+
+void TcxDBDataLink::UpdateData() {
+    provider_->UpdateData();
+}
+
+// ---- assigned fields ----
+
+void TcxDBDataAssignedFields::AddField(TField* field) {
+    if (field && !Contains(field)) fields_.push_back(field);
+}
+
+void TcxDBDataAssignedFields::AddFields(const std::vector<TField*>& fields) {
+    for (TField* field : fields) AddField(field);
+}
+
+bool TcxDBDataAssignedFields::Contains(const TField* field) const {
+    return std::find(fields_.begin(), fields_.end(), field) != fields_.end();
+}
+
+// ---- reader ----
+
+namespace {
+
+TField* FieldOfDef(TcxValueDef* def) {
+    auto* field = dynamic_cast<TcxDBDataField*>(def->GetLink());
+    return field ? field->GetField() : nullptr;
+}
+
+} // namespace
+
+void TcxValueDefDBReader::ReadDisplayText(TcxValueDef* def, std::string& text) {
+    if (TField* field = FieldOfDef(def))
+        text = field->GetDisplayText();
+    else
+        TcxValueDefReader::ReadDisplayText(def, text);
+}
+
+void TcxValueDefDBReader::ReadValue(TcxValueDef* def, Variant& value) {
+    if (TField* field = FieldOfDef(def))
+        value = ReadFieldValue(field);
+    else
+        TcxValueDefReader::ReadValue(def, value);
+}
+
+bool TcxValueDefDBReader::SkipsValueDef(TcxValueDef* def) {
+    auto* field = dynamic_cast<TcxCustomDataField*>(def->GetLink());
+    return !field || field->IsReaderSkipped();
+}
+
+// ---- provider ----
+
+TcxDBDataProvider::TcxDBDataProvider(TcxDBDataController* dataController)
+    : TcxCustomDataProvider(dataController), dataLink_(this) {}
+
+TcxDBDataProvider::~TcxDBDataProvider() {
+    dataLink_.SetDataSource(nullptr);
+}
+
+TcxDBDataController* TcxDBDataProvider::GetDBDataController() const {
+    return static_cast<TcxDBDataController*>(GetDataController());
+}
+
+bool TcxDBDataProvider::IsActive() const {
+    TDataSet* dataSet = GetDataSet();
+    return dataSet && dataSet->GetActive();
+}
+
+bool TcxDBDataProvider::IsSyncMode() const {
+    TDataSet* dataSet = GetDataSet();
+    return dataSet && dataSet->GetActive() && !dataSet->IsUniDirectional() &&
+           GetDBDataController()->GetDataModeController().GetSyncMode();
+}
+
+bool TcxDBDataProvider::CanModify() const {
+    return IsActive() && GetDataSet()->GetCanModify() && IsSyncMode();
+}
+
+bool TcxDBDataProvider::IsDataSetEditing() const {
+    TDataSet* dataSet = GetDataSet();
+    if (!dataSet) return false;
+    TDataSetState state = dataSet->GetState();
+    return state == TDataSetState::dsEdit || state == TDataSetState::dsInsert || state == TDataSetState::dsSetKey;
+}
+
+bool TcxDBDataProvider::IsBOF() const {
+    TDataSet* dataSet = GetDataSet();
+    return !dataSet || !dataLink_.GetActive() || dataSet->GetBof();
+}
+
+bool TcxDBDataProvider::IsEOF() const {
+    TDataSet* dataSet = GetDataSet();
+    return !dataSet || !dataLink_.GetActive() || dataSet->GetEof();
+}
+
+bool TcxDBDataProvider::IsDataSetModified() const {
+    TDataSet* dataSet = GetDataSet();
+    if (!dataSet) return false;
+    if (dataSet->GetModified()) {
+        if (assignedFields_.IsEmpty()) return true;
+        for (int i = 0; i < dataSet->GetFieldCount(); ++i) {
+            TField* field = dataSet->GetFields()[i];
+            if (!assignedFields_.Contains(field) && !field->IsNull()) return true;
+        }
+    }
+    return false;
+}
+
+// ---- moving and reading ----
+
+void TcxDBDataProvider::First() {
+    if (IsActive()) GetDataSet()->First();
+}
+
+void TcxDBDataProvider::Next() {
+    if (IsActive()) GetDataSet()->Next();
+}
+
+int TcxDBDataProvider::MoveBy(int distance) {
+    return IsActive() ? GetDataSet()->MoveBy(distance) : 0;
+}
+
+void TcxDBDataProvider::SavePos() {
+    TDataSet* dataSet = GetDataSet();
+    savedPos_ = {};
+    if (!dataSet || !dataSet->GetActive()) return;
+    if (dataSet->BookmarkAvailable()) savedPos_.bookmark = dataSet->GetBookmark();
+    savedPos_.bof = dataSet->GetBof();
+    savedPos_.eof = dataSet->GetEof();
+}
+
+void TcxDBDataProvider::RestorePos() {
+    TDataSet* dataSet = GetDataSet();
+    if (!dataSet || savedPos_.bookmark.empty() || !dataSet->BookmarkValid(savedPos_.bookmark)) return;
+    try {
+        dataSet->SetBookmark(savedPos_.bookmark);
+        if (savedPos_.bof && !dataSet->GetBof()) dataSet->Prior();
+        if (savedPos_.eof && !dataSet->GetEof()) dataSet->Next();
+    } catch (const EDatabaseError&) {
+        // a bookmark that became invalid leaves the dataset where the moves stopped
+    }
+}
+
+int TcxDBDataProvider::CompareBookmarks(const std::string& a, const std::string& b) const {
+    if (!dataLink_.GetActive()) return -1;
+    return GetDataSet()->CompareBookmarks(a, b);
+}
+
+void TcxDBDataProvider::LockNotifications() {
+    TDataSet* dataSet = GetDataSet();
+    // Never drop what the user typed unseen: a pending edit is posted (or refused with its error)
+    // before the dataset changes under the lock.
+    if (dataSet && dataSet->GetActive() && IsDataSetEditing()) GetDBDataController()->CheckBrowseMode();
+    ++notifyLockCount_;
+    if (dataSet) dataSet->DisableControls();
+}
+
+void TcxDBDataProvider::UnlockNotifications() {
+    // The dataset's change notice of EnableControls arrives while the lock still holds.
+    if (TDataSet* dataSet = GetDataSet()) dataSet->EnableControls();
+    --notifyLockCount_;
+}
+
+void TcxDBDataProvider::LoadRecords() {
+    TcxDBDataController* controller = GetDBDataController();
+    TcxDataStorage& storage = controller->GetStorage();
+    LockNotifications();
+    try {
+        SavePos();
+        First();
+        storage.ResizeStorageRecords(0);
+        currentRecordIndex_ = -1;
+        TcxValueDefDBReader reader;
+        TDataSet* dataSet = GetDataSet();
+        bool matchBookmark = !savedPos_.bookmark.empty();
+        while (!IsEOF()) {
+            int record = storage.AddStorageRecord();
+            storage.FillRecord(record, reader);
+            if (matchBookmark && dataSet->CompareBookmarks(savedPos_.bookmark, dataSet->GetBookmark()) == 0) {
+                currentRecordIndex_ = record;
+                matchBookmark = false;
+            }
+            Next();
+        }
+        RestorePos();
+        if (currentRecordIndex_ < 0) CheckLoadedPosition();
+    } catch (...) {
+        UnlockNotifications();
+        throw;
+    }
+    UnlockNotifications();
+}
+
+// Outside grid mode a loaded record index is a dataset position.
+void TcxDBDataProvider::CheckLoadedPosition() {
+    TDataSet* dataSet = GetDataSet();
+    int recNo = dataSet && dataSet->GetActive() && !dataSet->IsEmpty() ? dataSet->GetRecNo() : 0;
+    int count = GetDataController()->GetRecordCount();
+    currentRecordIndex_ = recNo >= 1 && recNo <= count ? recNo - 1 : -1;
+}
+
+// ---- editing ----
+
+void TcxDBDataProvider::Edit() {
+    if (!CanModify()) {
+        TcxCustomDataProvider::Edit();
+        return;
+    }
+    if (IsDataSetEditing()) return;
+    TcxDBDataController* controller = GetDBDataController();
+    int focused = controller->GetFocusedRecordIndex();
+    if (focused >= 0 && focused != currentRecordIndex_ && !controller->SyncDataSetToRecord(focused)) return;
+    GetDataSet()->Edit();
+}
+
+bool TcxDBDataProvider::CanInitEditing(int recordIndex) {
+    if (!CanModify()) return TcxCustomDataProvider::CanInitEditing(recordIndex);
+    GetDataController()->CheckRecordIndex(recordIndex);
+    bool ok = dataLink_.Edit();
+    if (ok) SetChanging();
+    return ok;
+}
+
+void TcxDBDataProvider::InsertOrAppend(bool append) {
+    TDataSet* dataSet = GetDataSet();
+    if (!dataSet) return;
+    if (IsDataSetEditing()) GetDBDataController()->CheckBrowseMode();
+    inInsert_ = true;
+    insertOperation_ = !append;
+    assignedFields_.Clear();
+    try {
+        if (append)
+            dataSet->Append();
+        else
+            dataSet->Insert();
+    } catch (...) {
+        inInsert_ = insertOperation_ = false;
+        throw;
+    }
+    inInsert_ = insertOperation_ = false;
+}
+
+void TcxDBDataProvider::Append() {
+    if (!CanModify())
+        TcxCustomDataProvider::Append();
+    else
+        InsertOrAppend(true);
+}
+
+void TcxDBDataProvider::Insert() {
+    if (!CanModify())
+        TcxCustomDataProvider::Insert();
+    else
+        InsertOrAppend(false);
+}
+
+void TcxDBDataProvider::Post() {
+    if (!CanModify()) {
+        TcxCustomDataProvider::Post();
+        return;
+    }
+    if (!IsDataSetEditing()) return;
+    TcxDBDataController* controller = GetDBDataController();
+    controller->BeginUpdate();
+    try {
+        controller->CheckBrowseMode();
+    } catch (...) {
+        controller->EndUpdate();
+        throw;
+    }
+    controller->EndUpdate();
+}
+
+void TcxDBDataProvider::Cancel() {
+    if (!CanModify()) {
+        TcxCustomDataProvider::Cancel();
+        return;
+    }
+    if (!IsDataSetEditing()) return;
+    TDataSet* dataSet = GetDataSet();
+    TcxDBDataController* controller = GetDBDataController();
+    bool inserting = IsInserting();
+    int record = GetEditingRecordIndex();
+    dataSet->Cancel();
+    // A cancel during the controller's own move is not followed by a reload: the new record's
+    // storage record goes here, so record indexes stay dataset positions.
+    if (inserting && record >= 0 && record < controller->GetRecordCount() &&
+        controller->GetRecordCount() > dataSet->GetRecordCount()) {
+        controller->DeleteRecord(record);
+        CheckLoadedPosition();
+    }
+}
+
+void TcxDBDataProvider::PostEditingData() {
+    if (dataLink_.GetActive()) dataLink_.UpdateRecord();
+    ResetChanging();
+}
+
+void TcxDBDataProvider::GetEditValue(int recordIndex, TcxCustomDataField* field, Variant& value) {
+    auto* dbField = dynamic_cast<TcxDBDataField*>(field);
+    TField* dataSetField = dbField ? dbField->GetField() : nullptr;
+    if (!dataSetField || !IsActive()) {
+        TcxCustomDataProvider::GetEditValue(recordIndex, field, value);
+        return;
+    }
+    value = ReadFieldValue(dataSetField);
+}
+
+bool TcxDBDataProvider::SetEditValue(int recordIndex, TcxCustomDataField* field, const Variant& value, int kind) {
+    auto* dbField = dynamic_cast<TcxDBDataField*>(field);
+    TField* dataSetField = dbField ? dbField->GetField() : nullptr;
+    if (!dataSetField) return dbField && dbField->IsUnbound() &&
+                              TcxCustomDataProvider::SetEditValue(recordIndex, field, value, kind);
+    if (kind == 1 || dataSetField->OnSetText)
+        dataSetField->SetText(VarToStr(value));
+    else
+        WriteFieldValue(dataSetField, value);
+    MarkModified();
+    return true;
+}
+
+void TcxDBDataProvider::SetValue(int recordIndex, TcxCustomDataField* field, const Variant& value) {
+    auto* dbField = dynamic_cast<TcxDBDataField*>(field);
+    TField* dataSetField = dbField ? dbField->GetField() : nullptr;
+    if (!dataSetField || !IsDataSetEditing()) {
+        TcxCustomDataProvider::SetValue(recordIndex, field, value);
+        return;
+    }
+    WriteFieldValue(dataSetField, value);
+    assignedFields_.AddField(dataSetField);
+}
+
+int TcxDBDataProvider::Delete() {
+    TcxDBDataController* controller = GetDBDataController();
+    int record = controller->GetFocusedRecordIndex();
+    TDataSet* dataSet = GetDataSet();
+    if (!CanModify() || !dataSet || record < 0) return TcxCustomDataProvider::Delete();
+    if (IsDataSetEditing()) controller->CheckBrowseMode();
+    if (record != currentRecordIndex_ && !controller->SyncDataSetToRecord(record)) return -1;
+    controller->DoBeforeDelete(record);
+    dataSet->Delete(); // the change notice reloads the records, the focus follows the dataset
+    controller->DoAfterDelete();
+    return record;
+}
+
+// ---- notifications ----
+
+void TcxDBDataProvider::ActiveChanged(bool active) {
+    TcxDBDataController* controller = GetDBDataController();
+    ResetEditing();
+    if (active) {
+        controller->UpdateFields();
+        controller->ReloadData();
+        return;
+    }
+    currentRecordIndex_ = -1;
+    controller->SetRecordCount(0);
+    TDataSet* dataSet = GetDataSet();
+    // Dynamic fields are about to be destroyed: nothing may keep pointing at them.
+    if (!dataSet || dataSet->GetDefaultFields()) controller->UnbindFields();
+}
+
+void TcxDBDataProvider::DataSetChanged() {
+    if (inNotify_) return;
+    // Our own moves and reloads: the dataset is where the provider put it.
+    if (notifyLockCount_ > 0 || IsLocating()) {
+        DataScrolled(0);
+        return;
+    }
+    TDataSet* dataSet = GetDataSet();
+    if (!dataSet || !dataSet->GetActive()) return;
+    TDataSetState state = dataSet->GetState();
+    if (state == TDataSetState::dsBrowse) {
+        if (IsEditing()) ResetEditing();
+        GetDBDataController()->ReloadData();
+    } else if (state == TDataSetState::dsInsert && !IsInserting()) {
+        EditingChanged();
+    }
+}
+
+void TcxDBDataProvider::DataScrolled(int distance) {
+    TDataSet* dataSet = GetDataSet();
+    if (dataSet && dataSet->GetState() == TDataSetState::dsBrowse)
+        CheckLoadedPosition();
+    else if (!IsInserting())
+        currentRecordIndex_ += distance;
+    if (notifyLockCount_ > 0 || IsLocating()) return;
+    ResetChanging();
+    GetDBDataController()->SyncFocusedRecord();
+}
+
+void TcxDBDataProvider::EditingChanged() {
+    if (!IsSyncMode()) return;
+    TDataSet* dataSet = GetDataSet();
+    TDataSetState state = dataSet->GetState();
+    if (state == TDataSetState::dsEdit) {
+        if (!IsEditing()) BeginEditRecord();
+    } else if (state == TDataSetState::dsInsert) {
+        if (!IsInserting() && !dataSet->ControlsDisabled()) {
+            inNotify_ = true;
+            try {
+                BeginInsertRecord(dataSet->GetEof() && !insertOperation_);
+            } catch (...) {
+                inNotify_ = false;
+                throw;
+            }
+            inNotify_ = false;
+            GetDBDataController()->NewRecordInitialized(GetEditingRecordIndex());
+        }
+    } else if (IsEditing()) {
+        ResetEditing();
+    }
+}
+
+void TcxDBDataProvider::RecordChanged(TField*) {
+    // The editing record shows what the dataset's current record holds now.
+    if (!IsEditing() || !IsDataSetEditing()) return;
+    RereadRecord(GetEditingRecordIndex());
+    ResetChanging();
+}
+
+void TcxDBDataProvider::RereadRecord(int recordIndex) {
+    TcxDBDataController* controller = GetDBDataController();
+    if (recordIndex < 0 || recordIndex >= controller->GetRecordCount()) return;
+    TcxValueDefDBReader reader;
+    controller->GetStorage().FillRecord(recordIndex, reader);
+    controller->DataChanged(dcsRecord, -1, recordIndex);
+}
+
+} // namespace zorvy

@@ -1,0 +1,138 @@
+#pragma once
+// The dataset provider: the only place where a dataset-bound controller touches its dataset. It
+// reads the dataset's records into the storage, moves the dataset, runs Edit, Insert, Append, Post,
+// Cancel and Delete on it, and turns the data link's notifications into controller updates.
+#include "controls/data/DataProvider.h"
+#include "controls/data/DataStorage.h"
+#include "platform/db/DataSource.h"
+
+#include <string>
+#include <vector>
+
+namespace zorvy {
+
+class TcxDBDataController;
+class TcxDBDataProvider;
+class TDataSet;
+class TField;
+
+// Hears the data source's notifications for one provider; silent while the dataset's controls
+// are disabled, like a visual control.
+class TcxDBDataLink : public TDataLink {
+  public:
+    explicit TcxDBDataLink(TcxDBDataProvider* provider);
+
+  protected:
+    void ActiveChanged() override;
+    void DataSetChanged() override;
+    void DataSetScrolled(int distance) override;
+    void EditingChanged() override;
+    void LayoutChanged() override;
+    void RecordChanged(TField* field) override;
+    void UpdateData() override;
+
+  private:
+    TcxDBDataProvider* provider_;
+};
+
+// The dataset fields the provider filled in itself in a new record, so that such a record is not
+// taken for a user's edit.
+class TcxDBDataAssignedFields {
+  public:
+    void AddField(TField* field);
+    void AddFields(const std::vector<TField*>& fields);
+    void Clear() { fields_.clear(); }
+    bool IsEmpty() const { return fields_.empty(); }
+    bool Contains(const TField* field) const;
+
+  private:
+    std::vector<TField*> fields_;
+};
+
+// Reads the dataset's current record into one storage record.
+class TcxValueDefDBReader : public TcxValueDefReader {
+  public:
+    void ReadDisplayText(TcxValueDef* def, std::string& text) override;
+    void ReadValue(TcxValueDef* def, Variant& value) override;
+    bool SkipsValueDef(TcxValueDef* def) override;
+};
+
+class TcxDBDataProvider : public TcxCustomDataProvider {
+  public:
+    explicit TcxDBDataProvider(TcxDBDataController* dataController);
+    ~TcxDBDataProvider() override;
+
+    TcxDBDataLink& GetDataLink() { return dataLink_; }
+    TDataSet* GetDataSet() const { return dataLink_.GetDataSet(); }
+    TcxDBDataController* GetDBDataController() const;
+
+    // ---- state ----
+    bool IsActive() const override;
+    bool CanModify() const override;
+    bool IsSyncMode() const;
+    bool IsDataSetEditing() const; // edit, insert or set-key state
+    bool IsBOF() const;
+    bool IsEOF() const;
+    int GetCurrentRecordIndex() const { return currentRecordIndex_; }
+    bool IsLocating() const { return locateCount_ > 0; }
+    // The dataset holds a value the provider did not put in itself.
+    bool IsDataSetModified() const;
+
+    // ---- moving and reading ----
+    void First();
+    void Next();
+    // Moves the dataset and answers the distance it actually moved.
+    int MoveBy(int distance);
+    void SavePos();
+    void RestorePos();
+    // Every record of the dataset into the storage, in dataset order; the current record stays current.
+    void LoadRecords();
+    void BeginLocating() { ++locateCount_; }
+    void EndLocating() { --locateCount_; }
+    // Disables the dataset's controls; a pending edit is posted first (or refused with its error),
+    // never dropped unseen.
+    void LockNotifications();
+    void UnlockNotifications();
+    int CompareBookmarks(const std::string& a, const std::string& b) const;
+
+    // ---- editing through the dataset ----
+    void Edit() override;
+    void Append() override;
+    void Insert() override;
+    void Post() override;
+    void Cancel() override;
+    bool CanInitEditing(int recordIndex) override;
+    void GetEditValue(int recordIndex, TcxCustomDataField* field, Variant& value) override;
+    bool SetEditValue(int recordIndex, TcxCustomDataField* field, const Variant& value, int kind) override;
+    void SetValue(int recordIndex, TcxCustomDataField* field, const Variant& value) override;
+    void PostEditingData() override;
+    int Delete() override;
+
+    // ---- notifications of the data link ----
+    void ActiveChanged(bool active);
+    void DataSetChanged();
+    void DataScrolled(int distance);
+    void EditingChanged();
+    void RecordChanged(TField* field);
+    // Reads the dataset's current record into that storage record.
+    void RereadRecord(int recordIndex);
+
+  private:
+    void InsertOrAppend(bool append);
+    void CheckLoadedPosition();
+
+    TcxDBDataAssignedFields assignedFields_;
+    TcxDBDataLink dataLink_;
+    bool inInsert_ = false;
+    bool insertOperation_ = false; // an explicit Insert, not an Append
+    bool inNotify_ = false;
+    int locateCount_ = 0;
+    int notifyLockCount_ = 0;
+    int currentRecordIndex_ = -1;
+    struct SavePosInfo {
+        std::string bookmark;
+        bool bof = false, eof = false;
+    } savedPos_;
+};
+
+} // namespace zorvy

@@ -1,0 +1,207 @@
+// The dataset-bound controller over the real draws, on SQLite and on PostgreSQL.
+#include "controls/data/db/DBDataController.h"
+
+#include "platform/db/DataSource.h"
+#include "platform/db/Field.h"
+#include "platform/rtl/Exceptions.h"
+#include "tests/platform/db/Engines.h"
+
+namespace zorvy::test {
+namespace {
+
+class DBDataControllerTest : public EngineTest {
+  protected:
+    // A controller with the items Issue and ResultA1 over the draws of lottery 3508 in issue order.
+    void OpenDraws(const std::string& keyFieldNames = "") {
+        query_ = NewQuery({"select LotteryID, Issue, ResultA1, ResultB1 from LotteryIssue where LotteryID=3508 "
+                           "order by Issue"});
+        source_ = new TDataSource(&owner_);
+        source_->SetDataSet(query_);
+        controller_ = std::make_unique<TcxDBDataController>(nullptr);
+        controller_->AddItem(nullptr);
+        controller_->AddItem(nullptr);
+        controller_->SetItemFieldName(0, "Issue");
+        controller_->SetItemFieldName(1, "ResultA1");
+        controller_->SetKeyFieldNames(keyFieldNames);
+        controller_->SetDataSource(source_);
+        query_->Open();
+    }
+    std::string Issue(int record) const { return VarToStr(controller_->GetValue(record, 0)); }
+    std::string DataSetIssue() const { return query_->FieldByName("Issue")->GetAsString(); }
+    int CountInDatabase(const std::string& where) {
+        TADOQuery* count = NewQuery({"select count(*) as n from LotteryIssue where " + where});
+        count->Open();
+        return count->FieldByName("n")->GetAsInteger();
+    }
+
+    TADOQuery* query_ = nullptr;
+    TDataSource* source_ = nullptr;
+    std::unique_ptr<TcxDBDataController> controller_;
+};
+
+TEST_P(DBDataControllerTest, OpeningLoadsEveryDrawInIssueOrderAndClosingUnbinds) {
+    OpenDraws();
+    ASSERT_EQ(controller_->GetRecordCount(), 3493);
+    EXPECT_EQ(controller_->GetRowCount(), 3493);
+    EXPECT_EQ(Issue(0), "2003001");
+    EXPECT_EQ(Issue(3492), "2026096");
+    EXPECT_EQ(controller_->GetFocusedRecordIndex(), 0);
+    EXPECT_EQ(controller_->GetItemDataSetField(0), query_->FieldByName("Issue"));
+    EXPECT_EQ(controller_->GetItemByFieldName("ISSUE"), controller_->GetItem(0));
+
+    query_->MoveBy(10);
+    query_->Close();
+    EXPECT_EQ(controller_->GetRecordCount(), 0);
+    EXPECT_EQ(controller_->GetItemDataSetField(0), nullptr);
+    EXPECT_EQ(controller_->GetDataSetRecNo(), -1);
+    EXPECT_EQ(controller_->GetDataSetRecordCount(), 0);
+
+    query_->Open();
+    EXPECT_EQ(controller_->GetRecordCount(), 3493);
+    EXPECT_EQ(controller_->GetItemDataSetField(0), query_->FieldByName("Issue"));
+    EXPECT_EQ(Issue(3492), "2026096");
+}
+
+TEST_P(DBDataControllerTest, TheFocusMovesTheDataSetAndTheDataSetMovesTheFocus) {
+    OpenDraws();
+    controller_->SetFocusedRecordIndex(7);
+    EXPECT_EQ(query_->GetRecNo(), 8);
+    EXPECT_EQ(DataSetIssue(), Issue(7));
+    controller_->SetFocusedRecordIndex(3);
+    EXPECT_EQ(query_->GetRecNo(), 4);
+
+    query_->MoveBy(100);
+    EXPECT_EQ(controller_->GetFocusedRecordIndex(), 103);
+    query_->Last();
+    EXPECT_EQ(controller_->GetFocusedRecordIndex(), 3492);
+    ASSERT_TRUE(query_->Locate("Issue", std::string("2010050")));
+    EXPECT_EQ(Issue(controller_->GetFocusedRecordIndex()), "2010050");
+}
+
+TEST_P(DBDataControllerTest, AFocusChangeTheDataSetCannotFollowIsRefused) {
+    OpenDraws();
+    controller_->SetFocusedRecordIndex(2);
+    // The dataset shrinks without telling the controller: it cannot reach record 100 any more.
+    query_->DisableControls();
+    query_->SetFilter("Issue < '2003010'");
+    query_->SetFiltered(true);
+    query_->First();
+    controller_->SetFocusedRecordIndex(100);
+    EXPECT_NE(controller_->GetFocusedRecordIndex(), 100);
+    EXPECT_EQ(controller_->GetDBProvider().GetCurrentRecordIndex(), query_->GetRecNo() - 1);
+    query_->EnableControls();
+    EXPECT_EQ(controller_->GetRecordCount(), query_->GetRecordCount());
+}
+
+TEST_P(DBDataControllerTest, AnEditThroughTheControllerIsPostedToTheDatabase) {
+    OpenDraws();
+    controller_->SetFocusedRecordIndex(5);
+    std::string issue = Issue(5);
+    controller_->SetEditValue(1, Variant(std::string("01 02 03 04 05 06")), 0);
+    EXPECT_TRUE(controller_->IsEditing());
+    EXPECT_EQ(VarToStr(controller_->GetEditValue(1)), "01 02 03 04 05 06");
+    controller_->Post();
+    EXPECT_FALSE(controller_->IsEditing());
+    EXPECT_EQ(query_->GetState(), TDataSetState::dsBrowse);
+    EXPECT_EQ(VarToStr(controller_->GetValue(5, 1)), "01 02 03 04 05 06");
+    EXPECT_EQ(CountInDatabase("Issue='" + issue + "' and ResultA1='01 02 03 04 05 06'"), 1);
+
+    // Moving on posts a pending edit too.
+    controller_->SetEditValue(1, Variant(std::string("07 08 09 10 11 12")), 0);
+    controller_->SetFocusedRecordIndex(9);
+    EXPECT_EQ(query_->GetRecNo(), 10);
+    EXPECT_EQ(VarToStr(controller_->GetValue(5, 1)), "07 08 09 10 11 12");
+    EXPECT_EQ(CountInDatabase("Issue='" + issue + "' and ResultA1='07 08 09 10 11 12'"), 1);
+}
+
+TEST_P(DBDataControllerTest, ARefusedPostKeepsTheUsersValuesWithTheDriversMessage) {
+    OpenDraws();
+    controller_->Append();
+    ASSERT_TRUE(controller_->GetDBProvider().IsInserting());
+    int editing = controller_->GetEditingRecordIndex();
+    EXPECT_EQ(controller_->GetFocusedRecordIndex(), editing);
+    query_->FieldByName("LotteryID")->SetAsInteger(3508);
+    controller_->SetEditValue(0, Variant(std::string("2026096")), 0); // the key is taken
+    controller_->SetEditValue(1, Variant(std::string("02 05 08 11 14 17")), 0);
+
+    EXPECT_THROW(controller_->Post(), EDatabaseError);
+    EXPECT_EQ(query_->GetState(), TDataSetState::dsInsert);
+    EXPECT_EQ(VarToStr(controller_->GetEditValue(0)), "2026096");
+    EXPECT_EQ(VarToStr(controller_->GetEditValue(1)), "02 05 08 11 14 17");
+
+    // Locking notifications would have cancelled the insert: it refuses with the same error instead.
+    EXPECT_THROW(controller_->GetDBProvider().LockNotifications(), EDatabaseError);
+    EXPECT_EQ(query_->GetState(), TDataSetState::dsInsert);
+    EXPECT_FALSE(query_->ControlsDisabled());
+    EXPECT_EQ(VarToStr(controller_->GetEditValue(1)), "02 05 08 11 14 17");
+
+    // Another issue posts.
+    controller_->SetEditValue(0, Variant(std::string("2026097")), 0);
+    controller_->Post();
+    EXPECT_EQ(controller_->GetRecordCount(), 3494);
+    EXPECT_EQ(Issue(3493), "2026097");
+    EXPECT_EQ(CountInDatabase("Issue='2026097' and ResultA1='02 05 08 11 14 17'"), 1);
+}
+
+TEST_P(DBDataControllerTest, LeavingAnUntouchedNewRecordCancelsIt) {
+    OpenDraws();
+    controller_->Append();
+    ASSERT_EQ(query_->GetState(), TDataSetState::dsInsert);
+    EXPECT_EQ(controller_->GetRecordCount(), 3494);
+    controller_->SetFocusedRecordIndex(0);
+    EXPECT_EQ(query_->GetState(), TDataSetState::dsBrowse);
+    EXPECT_EQ(controller_->GetRecordCount(), 3493);
+    EXPECT_EQ(controller_->GetFocusedRecordIndex(), 0);
+    EXPECT_EQ(query_->GetRecNo(), 1);
+}
+
+TEST_P(DBDataControllerTest, DeletingTheFocusedDrawDeletesItInTheDatabase) {
+    OpenDraws();
+    controller_->SetFocusedRecordIndex(3492);
+    controller_->DeleteFocused();
+    EXPECT_EQ(controller_->GetRecordCount(), 3492);
+    EXPECT_EQ(CountInDatabase("LotteryID=3508 and Issue='2026096'"), 0);
+    EXPECT_EQ(Issue(controller_->GetFocusedRecordIndex()), DataSetIssue());
+}
+
+TEST_P(DBDataControllerTest, KeysLocateDrawsAndIdentifyRecords) {
+    OpenDraws("Issue");
+    EXPECT_TRUE(controller_->HasRecordKeys());
+    EXPECT_EQ(VarToStr(controller_->GetRecordKey(0)), "2003001");
+    ASSERT_TRUE(controller_->LocateByKeyValue(Variant(std::string("2010050"))));
+    EXPECT_EQ(Issue(controller_->GetFocusedRecordIndex()), "2010050");
+    EXPECT_EQ(DataSetIssue(), "2010050");
+    EXPECT_EQ(VarToStr(controller_->GetDataSetKeyValues()), "2010050");
+    EXPECT_FALSE(controller_->LocateByKeyValue(Variant(std::string("1999001"))));
+    EXPECT_EQ(DataSetIssue(), "2010050");
+
+    controller_->SetKeyFieldNames("LotteryID;Issue");
+    Variant key = VarArrayCreate({{0, 1}}, varVariant);
+    key[0] = Variant(3508);
+    key[1] = Variant(std::string("2003002"));
+    EXPECT_EQ(controller_->FindRecordIndexByKey(key), 1);
+    EXPECT_EQ(controller_->FindRecordIndexByKey(Variant(std::string("2003002"))), -1); // not an array
+
+    controller_->SetKeyFieldNames("Issue;NoSuchField");
+    EXPECT_THROW(controller_->GetDataSetKeyValues(), EcxInvalidDataControllerOperation);
+}
+
+TEST_P(DBDataControllerTest, ItemsOfOneFieldShareItAndANameListGetsSubFields) {
+    OpenDraws();
+    controller_->AddItem(nullptr);
+    controller_->SetItemFieldName(2, "issue");
+    EXPECT_EQ(controller_->GetItemDataSetField(2), query_->FieldByName("Issue"));
+    EXPECT_EQ(VarToStr(controller_->GetValue(4, 2)), Issue(4));
+
+    controller_->AddItem(nullptr);
+    controller_->SetItemFieldName(3, "LotteryID; Issue");
+    TcxDBDataField* field = controller_->GetDBField(3);
+    ASSERT_EQ(field->GetFieldCount(), 2);
+    EXPECT_EQ(field->GetSubField(0)->GetField(), query_->FieldByName("LotteryID"));
+    EXPECT_EQ(field->GetSubField(1)->GetField(), query_->FieldByName("Issue"));
+}
+
+ZORVY_ON_BOTH_ENGINES(DBDataControllerTest);
+
+} // namespace
+} // namespace zorvy::test
