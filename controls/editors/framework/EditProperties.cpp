@@ -357,8 +357,8 @@ const TMetaClass* TcxCustomEditProperties::GetEditControlClass() const {
     return TcxCustomEdit::StaticClass();
 }
 
-TcxCustomEdit* TcxCustomEditProperties::CreateInplaceEditor() const {
-    return new TcxCustomEdit(nullptr, true, ClassType());
+TcxCustomEdit* TcxCustomEditProperties::CreateEditControl(bool inplace) const {
+    return new TcxCustomEdit(nullptr, inplace, ClassType());
 }
 
 TcxCustomEditViewData* TcxCustomEditProperties::MakeViewData(TcxCustomEditStyle* style, bool isInplace, bool flag) {

@@ -241,9 +241,9 @@ class TcxCustomEditProperties : public TcxInterfacedPersistent {
 
     // ---- factory ----
     virtual TcxCustomEditProperties* CreateEmptyCopy() const;
-    // The editor control class of the kind, and a new hidden-to-be in-place editor of it.
+    // The editor control class of the kind, and a new editor of it without owner.
     virtual const TMetaClass* GetEditControlClass() const;
-    virtual TcxCustomEdit* CreateInplaceEditor() const;
+    virtual TcxCustomEdit* CreateEditControl(bool inplace) const;
     virtual TcxCustomEditViewData* MakeViewData(TcxCustomEditStyle* style, bool isInplace, bool flag = false);
     virtual TcxCustomEditViewInfoClass GetViewInfoClass() const;
     TcxCustomEditViewInfo* CreateViewInfo() const;

@@ -87,7 +87,7 @@ void TcxInplaceEditList::DeleteAt(int index) {
 
 TcxCustomEdit* TcxInplaceEditList::CreateHiddenEditor(const TMetaClass* propertiesClass) {
     std::unique_ptr<TcxCustomEditProperties> sample(CreateInstance<TcxCustomEditProperties>(propertiesClass, nullptr));
-    TcxCustomEdit* editor = sample->CreateInplaceEditor();
+    TcxCustomEdit* editor = sample->CreateEditControl(true);
     editor->SetVisible(false);
     return editor;
 }
