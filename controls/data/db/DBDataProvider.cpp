@@ -216,7 +216,9 @@ void TcxDBDataProvider::LoadRecords() {
         while (!IsEOF()) {
             int record = storage.AddStorageRecord();
             storage.FillRecord(record, reader);
-            if (matchBookmark && dataSet->CompareBookmarks(savedPos_.bookmark, dataSet->GetBookmark()) == 0) {
+            // A bookmark names one record: equal texts are the same record, without the dataset's
+            // positional comparison (a search per record).
+            if (matchBookmark && dataSet->GetBookmark() == savedPos_.bookmark) {
                 currentRecordIndex_ = record;
                 matchBookmark = false;
             }
