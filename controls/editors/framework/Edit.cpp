@@ -1,6 +1,7 @@
 #include "controls/editors/framework/Edit.h"
 
 #include "controls/data/Variants.h"
+#include "controls/editors/framework/EditResources.h"
 #include "controls/editors/framework/EditStyle.h"
 #include "controls/editors/framework/EditViewData.h"
 #include "platform/vcl/Forms.h"
@@ -56,12 +57,11 @@ void TcxEditChangeEventsCatcher::Hold(bool lock, bool fireOnRelease) {
     }
     if (lockCount_ <= 0) return;
     if (--lockCount_ > 0 || !fireOnRelease || edit_->IsLoadingOrDestroying()) return;
-    TcxCustomEditProperties* p = edit_->GetEffectiveProperties();
-    if (ChangePending && p->OnChange) {
+    if (ChangePending && edit_->HasChangeHandler()) {
         ChangePending = false;
         edit_->FireChange();
     }
-    if (EditValueChangePending && p->OnEditValueChanged) {
+    if (EditValueChangePending && edit_->HasEditValueChangedHandler()) {
         EditValueChangePending = false;
         edit_->FireEditValueChanged();
     }
@@ -88,10 +88,70 @@ TcxCustomEdit::TcxCustomEdit(TComponent* owner, bool inplace, const TMetaClass* 
 }
 
 TcxCustomEdit::~TcxCustomEdit() {
+    if (repositoryItem_) repositoryItem_->RemoveListener(this);
+    repositoryItem_ = nullptr;
     properties_->OnPropertiesChanged = nullptr;
     if (!inplace_) properties_->AttachDefaultValuesProvider(nullptr);
     innerEdit_ = nullptr;
     SetInnerControl(nullptr);
+}
+
+// ---- repository items ----
+
+TcxCustomEditProperties* TcxCustomEdit::GetEffectiveProperties() const {
+    if (!repositoryItem_) return properties_.get();
+    // Data defaults reach the shared settings too.
+    TcxCustomEditProperties* shared = repositoryItem_->GetProperties();
+    if (!inplace_ && shared->GetDefaultValuesProvider() != dataBinding_->GetProviderInterface())
+        shared->SuppressChanged(true)->AttachDefaultValuesProvider(dataBinding_->GetProviderInterface());
+    shared->SuppressChanged(false);
+    return shared;
+}
+
+bool TcxCustomEdit::AcceptsRepositoryItem(TcxEditRepositoryItem* item) const {
+    return !item || item->GetPropertiesClass()->InheritsFrom(properties_->ClassType());
+}
+
+void TcxCustomEdit::SetRepositoryItem(TcxEditRepositoryItem* item) {
+    if (item == repositoryItem_) return;
+    if (!AcceptsRepositoryItem(item)) throw EcxEditError(ResolveResourceString(scxEditRepositoryItemNotAcceptable));
+    RepositoryItemChanging();
+    if (repositoryItem_) repositoryItem_->RemoveListener(this);
+    repositoryItem_ = item;
+    if (item) {
+        item->AddListener(this);
+        properties_->AttachDefaultValuesProvider(nullptr);
+        properties_->OnPropertiesChanged = nullptr;
+        if (!IsLoadingOrDestroying()) ApplyPropertiesChange(item->GetProperties());
+    } else {
+        if (!IsLoadingOrDestroying())
+            properties_->OnPropertiesChanged = [this](TObject* sender) {
+                ApplyPropertiesChange(static_cast<TcxCustomEditProperties*>(sender));
+            };
+        if (!inplace_) properties_->AttachDefaultValuesProvider(dataBinding_->GetProviderInterface());
+        ApplyPropertiesChange(properties_.get());
+    }
+    RepositoryItemChanged();
+}
+
+void TcxCustomEdit::ItemRemoved(TcxEditRepositoryItem* item) {
+    if (item == repositoryItem_) repositoryItem_ = nullptr;
+}
+
+void TcxCustomEdit::ItemPropertiesChanged(TcxEditRepositoryItem* item) {
+    if (!IsLoadingOrDestroying()) ApplyPropertiesChange(item->GetProperties());
+}
+
+bool TcxCustomEdit::HasChangeHandler() const {
+    return properties_->OnChange || (repositoryItem_ && repositoryItem_->GetProperties()->OnChange);
+}
+
+bool TcxCustomEdit::HasEditValueChangedHandler() const {
+    return properties_->OnEditValueChanged || (repositoryItem_ && repositoryItem_->GetProperties()->OnEditValueChanged);
+}
+
+bool TcxCustomEdit::HasValidateHandler() const {
+    return properties_->OnValidate || (repositoryItem_ && repositoryItem_->GetProperties()->OnValidate);
 }
 
 TcxCustomEditStyle* TcxCustomEdit::GetEffectiveStyle() {
@@ -187,17 +247,23 @@ void TcxCustomEdit::StoreDisplayValue(const Variant& value) {
 // ---- notifications ----
 
 void TcxCustomEdit::FireChange() {
+    TWeakLink<TcxCustomEdit> self(this);
     if (properties_->OnChange) properties_->OnChange(this);
+    if (self && repositoryItem_ && repositoryItem_->GetProperties()->OnChange)
+        repositoryItem_->GetProperties()->OnChange(this);
 }
 
 void TcxCustomEdit::FireEditValueChanged() {
+    TWeakLink<TcxCustomEdit> self(this);
     if (properties_->OnEditValueChanged) properties_->OnEditValueChanged(this);
+    if (self && repositoryItem_ && repositoryItem_->GetProperties()->OnEditValueChanged)
+        repositoryItem_->GetProperties()->OnEditValueChanged(this);
 }
 
 void TcxCustomEdit::NotifyChanged() {
     if (IsLoadingOrDestroying()) return;
     TcxCustomEditProperties* p = GetEffectiveProperties();
-    if (p->OnChange) {
+    if (HasChangeHandler()) {
         if (catcher_.IsHolding()) {
             catcher_.ChangePending = true;
         } else if (inplace_) {
@@ -217,7 +283,7 @@ void TcxCustomEdit::NotifyChanged() {
 }
 
 void TcxCustomEdit::NotifyEditValueChanged() {
-    if (IsLoadingOrDestroying() || !GetEffectiveProperties()->OnEditValueChanged) return;
+    if (IsLoadingOrDestroying() || !HasEditValueChangedHandler()) return;
     if (catcher_.IsHolding()) {
         catcher_.EditValueChangePending = true;
     } else if (inplace_) {

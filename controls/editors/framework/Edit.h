@@ -6,6 +6,7 @@
 // view data and view info. The data binding, the per-activation data and the change-event catcher
 // are its companions.
 #include "controls/editors/framework/EditProperties.h"
+#include "controls/editors/framework/EditRepository.h"
 #include "controls/editors/framework/EditViewData.h"
 #include "controls/editors/framework/EditViewInfo.h"
 #include "controls/foundation/containers/Container.h"
@@ -93,7 +94,7 @@ class TcxEditChangeEventsCatcher {
 using TcxEditEditingEvent = std::function<void(TObject* sender, bool& canEdit)>;
 using TcxEditContainerKeyEvent = std::function<void(TObject* sender, std::uint16_t& key, TShiftState shift)>;
 
-class TcxCustomEdit : public TcxContainer {
+class TcxCustomEdit : public TcxContainer, public IcxRepositoryItemSubscriber {
     ZORVY_CLASS(TcxCustomEdit, TcxContainer)
     friend class TcxEditChangeEventsCatcher;
 
@@ -106,7 +107,17 @@ class TcxCustomEdit : public TcxContainer {
 
     // ---- settings ----
     TcxCustomEditProperties* GetProperties() const { return properties_.get(); }
-    TcxCustomEditProperties* GetEffectiveProperties() const { return properties_.get(); }
+    // The repository item's properties when one is assigned, else the own ones.
+    TcxCustomEditProperties* GetEffectiveProperties() const;
+    TcxEditRepositoryItem* GetRepositoryItem() const { return repositoryItem_; }
+    // EcxEditError "The repository item is not acceptable" for an item of another kind.
+    void SetRepositoryItem(TcxEditRepositoryItem* item);
+    virtual bool AcceptsRepositoryItem(TcxEditRepositoryItem* item) const;
+    void ItemRemoved(TcxEditRepositoryItem* item) override;
+    void ItemPropertiesChanged(TcxEditRepositoryItem* item) override;
+    bool HasChangeHandler() const;
+    bool HasEditValueChangedHandler() const;
+    bool HasValidateHandler() const;
     bool IsInplace() const { return inplace_; }
     bool IsInplaceEditor() const override { return inplace_; }
     TcxEditDataBinding* GetDataBinding() const { return dataBinding_.get(); }
@@ -174,6 +185,8 @@ class TcxCustomEdit : public TcxContainer {
     virtual void ButtonPressed(int) {}
     virtual void ButtonReleased(int) {}
     virtual void HandleTabOut(TShiftState) {}
+    virtual void RepositoryItemChanging() {}
+    virtual void RepositoryItemChanged() {}
     virtual bool IsCharAccepted(char32_t ch);
     virtual bool PaintsOwnButtons(HDC) { return false; }
     virtual bool AlwaysTransparent() const { return false; }
@@ -237,6 +250,7 @@ class TcxCustomEdit : public TcxContainer {
     TcxEditChangeEventsCatcher catcher_{this};
     std::unique_ptr<TcxEditDataBinding> dataBinding_;
     IcxCustomInnerEdit* innerEdit_ = nullptr;
+    TcxEditRepositoryItem* repositoryItem_ = nullptr;
     Variant editValue_ = Variant::Null();
     Variant valueOnEntry_;
     TcxEditContentParams inplaceParams_;

@@ -99,7 +99,11 @@ void TcxCustomEdit::ClickDefaultButton() {
 void TcxCustomEdit::FireButtonClick(int index) {
     const TcxCustomEditViewInfo* vi = GetEditViewInfo();
     if (index < 0 || index >= vi->ButtonCount()) return;
-    if (properties_->OnButtonClick) properties_->OnButtonClick(this, vi->Button(index)->ButtonIndex);
+    const int buttonIndex = vi->Button(index)->ButtonIndex;
+    TWeakLink<TcxCustomEdit> self(this);
+    if (properties_->OnButtonClick) properties_->OnButtonClick(this, buttonIndex);
+    if (self && repositoryItem_ && repositoryItem_->GetProperties()->OnButtonClick)
+        repositoryItem_->GetProperties()->OnButtonClick(this, buttonIndex);
 }
 
 bool TcxCustomEdit::IsClickKey(std::uint16_t key, TShiftState shift) const {

@@ -338,10 +338,12 @@ void TcxCustomEditProperties::VerifyDisplayValue(Variant& displayValue, std::str
 void TcxCustomEditProperties::RunValidateEvent(Variant& displayValue, std::string& errorText, bool& changed,
                                                TcxCustomEdit* edit, bool& error) {
     changed = false;
-    TcxCustomEditProperties* own = edit->GetProperties();
-    if (!own->OnValidate) return;
+    if (!edit->HasValidateHandler()) return;
     const Variant saved = displayValue;
-    own->OnValidate(edit, displayValue, errorText, error);
+    TcxCustomEditProperties* own = edit->GetProperties();
+    if (own->OnValidate) own->OnValidate(edit, displayValue, errorText, error);
+    TcxEditRepositoryItem* item = edit->GetRepositoryItem();
+    if (item && item->GetProperties()->OnValidate) item->GetProperties()->OnValidate(edit, displayValue, errorText, error);
     if (!error) return;
     changed = VarToStr(displayValue) != VarToStr(saved);
     if (!changed) displayValue = Variant(edit->ReadDisplayText());

@@ -4,6 +4,7 @@
 
 namespace zorvy {
 
+ZORVY_RESOURCESTRING(scxEditRepositoryItemNotAcceptable, "The repository item is not acceptable");
 ZORVY_RESOURCESTRING(scxEditValidateErrorText, "Invalid input value. Use escape key to abandon changes");
 
 } // namespace zorvy

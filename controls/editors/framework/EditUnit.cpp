@@ -1,5 +1,6 @@
 #include "controls/editors/framework/EditUnit.h"
 
+#include "controls/editors/framework/EditRepository.h"
 #include "controls/editors/framework/EditStyle.h"
 
 namespace zorvy {
@@ -19,6 +20,7 @@ void InitializeEditUnit() {
 }
 
 void FinalizeEditUnit() {
+    FreeEditRegistries();
     SharedFallbackStyleController = nullptr;
     FreeAndNil(defaultEditStyleController);
 }
