@@ -1,5 +1,6 @@
-// The data controller's construction, items and fields, index checks, records and values, and its
-// change protocol. Sorting, grouping, comparison and editing are in DataControllerSorting.cpp.
+// The data controller's construction, items and fields, index checks, records and values, and
+// Assign. The change protocol is in DataControllerChanges.cpp; sorting, grouping, comparison and
+// editing in DataControllerSorting.cpp.
 #include "controls/data/DataController.h"
 
 #include "controls/data/DataResources.h"
@@ -18,6 +19,11 @@ TcxCustomDataController::TcxCustomDataController(TComponent* owner)
 
 TcxCustomDataController::~TcxCustomDataController() {
     destroying_ = true;
+    // Links outlive the controller: their holders learn it is gone and free them.
+    for (auto& link : listenerLinks_) {
+        link->Ref = nullptr;
+        static_cast<void>(link.release());
+    }
     provider_->SetCustomDataSource(nullptr);
     OnUpdateControl = nullptr;
     ++lockCount_;
@@ -405,55 +411,6 @@ std::vector<Variant> TcxCustomDataController::GetGroupValues(int recordIndex) co
 
 // ---- change protocol ----
 
-void TcxCustomDataController::BeginUpdate() {
-    ++lockCount_;
-    info_->LockRecalculation();
-}
-
-void TcxCustomDataController::EndUpdate() {
-    info_->UnlockRecalculation();
-    --lockCount_;
-    CheckChanges();
-}
-
-void TcxCustomDataController::UnlockUpdate() {
-    --lockCount_;
-    CheckChanges();
-}
-
-void TcxCustomDataController::Change(TcxDataControllerChanges changes) {
-    pendingChanges_ |= changes;
-    CheckChanges();
-}
-
-void TcxCustomDataController::CheckChanges() {
-    if (lockCount_ != 0 || pendingChanges_ == 0 || destroying_) return;
-    TcxDataControllerChanges changes = pendingChanges_;
-    pendingChanges_ = 0;
-    // A focus moved by other means than the search ends it.
-    if ((changes & dccFocus) && search_ && search_->Reset()) changes |= dccSearch;
-    if (OnUpdateControl) OnUpdateControl(changes);
-    if (changes & dccData) {
-        if (IsLoading())
-            dataChangedPending_ = true;
-        else if (OnDataChanged)
-            OnDataChanged(this);
-    }
-    if (IsLoading()) return;
-    if ((changes & dccSorting) && OnSortingChanged) OnSortingChanged(this);
-    if ((changes & dccGrouping) && OnGroupingChanged) OnGroupingChanged(this);
-}
-
-bool TcxCustomDataController::IsLoading() const {
-    return owner_ && owner_->HasState(csLoading);
-}
-
-void TcxCustomDataController::Loaded() {
-    if (!dataChangedPending_) return;
-    dataChangedPending_ = false;
-    if (OnDataChanged) OnDataChanged(this);
-}
-
 void TcxCustomDataController::Assign(TPersistent* source) {
     auto* other = dynamic_cast<TcxCustomDataController*>(source);
     if (!other) {
@@ -482,17 +439,6 @@ void TcxCustomDataController::SetOnFilterRecord(TcxDataFilterRecordEvent handler
     bool changed = static_cast<bool>(handler) != static_cast<bool>(OnFilterRecord) || handler;
     OnFilterRecord = std::move(handler);
     if (changed) FilterChanged();
-}
-
-void TcxCustomDataController::DataChanged(TcxDataChangeScope scope, int itemIndex, int recordIndex) {
-    if (destroying_) return;
-    if ((scope == dcsValue || scope == dcsRecord) && OnRecordChanged)
-        OnRecordChanged(this, recordIndex, itemIndex);
-    info_->RecordsChanged();
-}
-
-void TcxCustomDataController::DoRefresh() {
-    info_->RecordsChanged();
 }
 
 } // namespace zorvy

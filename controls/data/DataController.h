@@ -8,6 +8,7 @@
 #include "controls/data/DataControllerSearch.h"
 #include "controls/data/DataFields.h"
 #include "controls/data/DataKeys.h"
+#include "controls/data/DataNotices.h"
 #include "controls/data/DataProvider.h"
 #include "controls/data/DataRelations.h"
 #include "controls/data/DataStorage.h"
@@ -36,27 +37,32 @@ enum TcxDataControllerOption : unsigned {
 };
 using TcxDataControllerOptions = unsigned;
 
-// The kinds of change a view hears about, as a set.
+// The kinds of change that collect while the controller is locked, as a set.
 enum TcxDataControllerChange : unsigned {
-    dccItemAdded = 1,
-    dccItemRemoved = 2,
-    dccIndexesChanged = 4,
-    dccStructure = 8,
-    dccData = 16,
-    dccLayout = 32,
-    dccFocus = 64,
-    dccSelection = 128,
-    dccSummary = 256,
-    dccSearch = 512,
-    dccSorting = 1024,
-    dccGrouping = 2048,
-    dccUpdateRecord = 4096,
-    dccBookmark = 8192,
+    dccLayout = 1,
+    dccData = 2,
+    dccFocus = 4,
+    dccSelection = 8,
+    dccDetails = 16,
+    dccSummary = 32,
+    dccSearch = 64,
+    dccSorting = 128,
+    dccGrouping = 256,
+    dccMasterSync = 512,
+    dccBookmark = 1024,
+    dccUpdateRecord = 2048,
 };
 using TcxDataControllerChanges = unsigned;
 
-// What changed in the data: one value, one record, records added or removed.
-enum TcxDataChangeScope { dcsValue, dcsRecord, dcsRecordsAdded, dcsRecordsRemoved, dcsAll };
+class TcxCustomDataController;
+
+// One reference to a controller, nil once the controller is destroyed: a caller that hands
+// control to a provider or a handler learns whether the controller survived.
+class TcxDataListenerLink {
+  public:
+    explicit TcxDataListenerLink(TcxCustomDataController* dataController) : Ref(dataController) {}
+    TcxCustomDataController* Ref;
+};
 
 class TcxCustomDataController : public TPersistent {
   public:
@@ -197,24 +203,38 @@ class TcxCustomDataController : public TPersistent {
     // ends early or holds damaged records raises and leaves the records as they were.
     void LoadFromStream(TStream& stream);
 
-    // ---- change protocol ----
-    void BeginUpdate();
-    void EndUpdate();
-    void LockUpdate() { ++lockCount_; }
+    // ---- change protocol: kinds collect while locked and reach the view at the outermost unlock ----
+    void BeginUpdate() { LockUpdate(); }
+    void EndUpdate() { UnlockUpdate(); }
+    void LockUpdate();
     void UnlockUpdate();
     bool IsUpdating() const { return lockCount_ > 0; }
     void Change(TcxDataControllerChanges changes);
+    // Merges into the pending data change and refreshes the rows.
     virtual void DataChanged(TcxDataChangeScope scope, int itemIndex, int recordIndex);
     void LayoutChanged() { Change(dccLayout); }
     void DoRefresh();
+    void Refresh() { DoRefresh(); }
     bool IsRowInfoValid() const { return !info_->IsCalculating(); }
-    // While the owner loads, data-changed notices wait for Loaded and sorting and grouping
-    // notices are not fired.
+    // While the owner loads, data-changed events wait for Loaded and sorting and grouping events
+    // are not fired.
     bool IsLoading() const;
     void Loaded();
     // From another controller: its options and event handlers.
     void Assign(TPersistent* source) override;
-    std::function<void(TcxDataControllerChanges)> OnUpdateControl;
+    // Receives every notice; the notice lives only during the call.
+    std::function<void(TcxUpdateControlInfo&)> OnUpdateControl;
+    void AddDataChangedListener(TObject* object, TNotifyEvent handler);
+    void RemoveDataChangedListener(TObject* object);
+    TcxDataListenerLink* AddListenerLink();
+    static void RemoveListenerLink(TcxDataListenerLink* link); // frees it
+    void LockDataChanged() { ++dataChangedLockCount_; }
+    void UnlockDataChanged() { --dataChangedLockCount_; }
+    bool IsDataChangeLocked() const { return dataChangedLockCount_ > 0; }
+    virtual void DoBeforeChangesDispatch() {}
+    // After the rows changed under the selection: the next selection notice compares against
+    // rows that still exist.
+    void CheckPrevSelectionInfo();
 
     // ---- sorting ----
     TcxDataSortOrder GetItemSortOrder(int itemIndex) const;
@@ -362,7 +382,26 @@ class TcxCustomDataController : public TPersistent {
     void Fire(const TcxDataControllerNotifyEvent& event) {
         if (event) event(this);
     }
-    void CheckChanges();
+    void ApplyChanges();
+    void DispatchChanges();
+    void NotifyControl(TcxUpdateControlInfo& info);
+    void NotifyDataChanged();
+    void DoDataChanged();
+    void NotifyFocusChanged();
+    void NotifySelectionChanged();
+    void CancelSearch();
+
+    struct PendingDataChange {
+        TcxDataChangeScope Scope = dcsAll;
+        int ItemIndex = -1, RecordIndex = -1;
+    };
+    struct SelectionInfo {
+        int Count = 0, RowIndex = -1;
+    };
+    struct DataChangedListener {
+        TObject* Object;
+        TNotifyEvent Handler;
+    };
 
     TComponent* owner_;
     TcxDataControllerOptions options_ =
@@ -381,6 +420,14 @@ class TcxCustomDataController : public TPersistent {
     int nearestRecordIndex_ = -1;
     int lockCount_ = 0;
     TcxDataControllerChanges pendingChanges_ = 0;
+    PendingDataChange pendingDataChange_;
+    bool dataChangePending_ = false; // a data change merged since the last notice
+    bool dispatching_ = false;
+    SelectionInfo selection_, prevSelection_;
+    std::vector<DataChangedListener> dataChangedListeners_;
+    std::vector<std::unique_ptr<TcxDataListenerLink>> listenerLinks_;
+    int dataChangedLockCount_ = 0;
+    bool inSortingChanged_ = false;
     bool dataChangedPending_ = false;
     bool sortingChanged_ = false;
     bool groupingChanged_ = false;

@@ -96,6 +96,8 @@ class TcxCustomDataControllerInfo {
     int GetPrevFocusedRecordIndex() const { return prevFocusingInfo_.RecordIndex; }
     bool GetPrevFocusChanged() const { return !focusingInfo_.SameAs(prevFocusingInfo_); }
     void MarkFocusStateChanged() { changes_ |= dcicFocusState; }
+    // The focus was reported: it becomes the previous focus of the next report.
+    void FocusNotified() { prevFocusingInfo_.Assign(focusingInfo_); }
     // The summaries must be computed again (display only: the layout is told as well).
     void SummaryChanged(bool displayOnly) {
         changes_ |= displayOnly ? dcicField : dcicSummary;

@@ -183,7 +183,10 @@ bool TcxCustomDataController::DoFilterRecord(int recordIndex) {
 
 void TcxCustomDataController::FilterChanged() {
     filterChanged_ = true;
-    info_->RecordsChanged();
+    if (provider_->IsEditing()) Cancel();
+    DoRefresh();
+    CheckBookmark(-1);
+    CheckPrevSelectionInfo();
 }
 
 } // namespace zorvy
