@@ -1,0 +1,120 @@
+// The painter-drawn push button on a headless form: face colours per state, the state a paint shows,
+// and the drop-down kinds' clicks, presses and keys.
+#include "controls/editors/buttons/PushButton.h"
+
+#include "platform/win/Handles.h"
+#include "platform/win/VirtualKeys.h"
+#include "tests/controls/foundation/FoundationFixture.h"
+
+namespace zorvy::test {
+namespace {
+
+TEST(ButtonColorsTest, UnassignedStatesFallBack) {
+    TcxButtonColors colors;
+    colors.SetColorValue(cxbsDefault, clRed);
+    EXPECT_EQ(colors.GetColor(cxbsNormal), clRed); // the normal state takes Default
+    EXPECT_EQ(colors.GetColor(cxbsDefault), clRed);
+    for (TcxButtonState state : {cxbsHot, cxbsPressed, cxbsDisabled}) EXPECT_EQ(colors.GetColor(state), clDefault);
+
+    colors.SetColorValue(cxbsNormal, clBlue);
+    EXPECT_EQ(colors.GetColor(cxbsNormal), clBlue);
+    EXPECT_EQ(colors.GetColor(cxbsHot), clBlue); // other states take Normal
+
+    colors.SetColorValue(cxbsHot, clLime);
+    colors.SetColorValue(cxbsHot, clNone); // clears it
+    EXPECT_FALSE(colors.IsColorStored(cxbsHot));
+    EXPECT_EQ(colors.GetColor(cxbsHot), clBlue);
+    colors.SetAssignedColors(0); // only while designing
+    EXPECT_TRUE(colors.IsAssigned(cxbsNormal));
+}
+
+class PushButtonTest : public FoundationTest {
+  protected:
+    PushButtonTest() {
+        form = NewForm(200, 100);
+        button = new TcxButton(form);
+        button->SetParent(form);
+        button->SetBounds(10, 10, 100, 30);
+        button->SetCaption("OK");
+        button->OnClick = [this](TObject*) { ++clicks; };
+        button->OnDropDownMenuPopup = [this](TObject*, TPopupMenu*&, bool& handled) {
+            ++dropDowns;
+            handled = true;
+        };
+        form->Show();
+        Pump();
+    }
+    void Press(int x, int y) {
+        SendMessage(button->GetHandle(), WM_LBUTTONDOWN, MK_LBUTTON, MakeLParam(x, y));
+        SendMessage(button->GetHandle(), WM_LBUTTONUP, 0, MakeLParam(x, y));
+        Pump();
+    }
+
+    TForm* form = nullptr;
+    TcxButton* button = nullptr;
+    int clicks = 0;
+    int dropDowns = 0;
+};
+
+TEST_F(PushButtonTest, TheFaceShowsTheStateColour) {
+    button->GetColors()->SetColorValue(cxbsNormal, clRed);
+    button->Repaint();
+    Pump();
+    EXPECT_EQ(button->GetButtonState(), cxbsDefault); // the form's only control has the focus
+    // Between the edge and the caption, the face has Normal's colour, which Default falls back to.
+    EXPECT_EQ(PixelAt(form, 10 + 6, 10 + 15), RGB(255, 0, 0));
+
+    button->GetColors()->SetColorValue(cxbsDefault, clBlue);
+    button->Repaint();
+    Pump();
+    EXPECT_EQ(PixelAt(form, 10 + 6, 10 + 15), RGB(0, 0, 255));
+    button->SetDefault(true);
+    button->SetEnabled(false);
+    EXPECT_EQ(button->GetButtonState(), cxbsDisabled); // even when it is the default
+}
+
+TEST_F(PushButtonTest, SettersKeepTheirRanges) {
+    button->SetMargin(-2);
+    EXPECT_EQ(button->GetMargin(), -1);
+    button->SetMargin(3);
+    EXPECT_EQ(button->GetMargin(), 3);
+    TBitmap strip;
+    strip.SetSize(64, 16);
+    button->SetGlyph(&strip);
+    EXPECT_EQ(button->GetNumGlyphs(), 4);
+    button->SetNumGlyphs(7);
+    EXPECT_EQ(button->GetNumGlyphs(), 4);
+    button->SetNumGlyphs(2);
+    EXPECT_EQ(button->GetNumGlyphs(), 2);
+    EXPECT_EQ(button->GetSpacing(), 4);
+}
+
+TEST_F(PushButtonTest, DropDownOpensTheMenuAndNeverClicks) {
+    button->SetKind(cxbkDropDown);
+    Pump();
+    Press(20, 15); // the press and the click of its release open it once
+    EXPECT_EQ(dropDowns, 1);
+    EXPECT_EQ(clicks, 0);
+    button->Click();
+    Pump();
+    EXPECT_EQ(dropDowns, 2);
+    EXPECT_EQ(clicks, 0);
+}
+
+TEST_F(PushButtonTest, DropDownButtonClicksOnItsFaceAndOpensOnItsArrow) {
+    button->SetKind(cxbkDropDownButton);
+    Pump();
+    Press(20, 15);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(dropDowns, 0);
+    Press(100 - 5, 15); // the rightmost 15 pixels
+    EXPECT_EQ(dropDowns, 1);
+    EXPECT_EQ(button->GetContentRect(cxbsNormal).Right, 100 - 13 - button->GetLookAndFeelPainter()->GetButtonEdgeWidth(cxbsNormal));
+
+    SendMessage(button->GetHandle(), WM_KEYDOWN, VK_DOWN, 0); // without Alt or Shift: nothing
+    Pump();
+    EXPECT_EQ(dropDowns, 1);
+}
+
+} // namespace
+} // namespace zorvy::test
