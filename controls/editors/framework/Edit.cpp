@@ -85,6 +85,8 @@ TcxCustomEdit::TcxCustomEdit(TComponent* owner, bool inplace, const TMetaClass* 
         ApplyPropertiesChange(static_cast<TcxCustomEditProperties*>(sender));
     };
     if (!inplace_) properties_->AttachDefaultValuesProvider(dataBinding_->GetProviderInterface());
+    // In place every key belongs to the editor or its grid; a kind with an inner edit leaves Tab to it.
+    if (inplace_) SetWantedKeys(wkAllKeys | wkArrowKeys | wkTabKey);
 }
 
 TcxCustomEdit::~TcxCustomEdit() {
@@ -532,6 +534,7 @@ void TcxCustomEdit::ApplyPropertiesChange(TcxCustomEditProperties*) {
 }
 
 bool TcxCustomEdit::FinishEditing() {
+    if (activationTimer_) activationTimer_->SetEnabled(false);
     userChange_ = false;
     const bool valid = ValidateInput(true);
     if (valid) {

@@ -10,6 +10,7 @@
 #include "controls/editors/framework/EditViewData.h"
 #include "controls/editors/framework/EditViewInfo.h"
 #include "controls/foundation/containers/Container.h"
+#include "controls/foundation/services/Timers.h"
 #include "platform/rtl/Exceptions.h"
 
 #include <functional>
@@ -91,6 +92,20 @@ class TcxEditChangeEventsCatcher {
     int lockCount_ = 0;
 };
 
+// What a grid keeps per column for the in-place editor between activations.
+class TcxCustomEditData : public TObject {
+    ZORVY_CLASS(TcxCustomEditData, TObject)
+  public:
+    explicit TcxCustomEditData(TcxCustomEdit* edit);
+    // Marks the data cleared; the editor it is attached to re-initialises it at once.
+    void Clear();
+    TcxCustomEdit* GetEdit() const { return edit_.Get(); }
+    bool Cleared = false;
+
+  private:
+    TWeakLink<TcxCustomEdit> edit_;
+};
+
 using TcxEditEditingEvent = std::function<void(TObject* sender, bool& canEdit)>;
 using TcxEditContainerKeyEvent = std::function<void(TObject* sender, std::uint16_t& key, TShiftState shift)>;
 
@@ -150,6 +165,19 @@ class TcxCustomEdit : public TcxContainer, public IcxRepositoryItemSubscriber {
     bool IsFieldBound() const;
     virtual void RevertValue();
     virtual bool FinishEditing();
+
+    // ---- in-place activation ----
+    // Attaches the column's data (made here when none is given and the kind has some), shows and
+    // focuses the editor with its value.
+    void AttachEditData(TcxCustomEditData*& data);
+    // A key started the edit: the key is typed into the editor.
+    void ActivateInplace(char32_t key, TcxCustomEditData*& data);
+    // A click started the edit at (x, y) of the parent's client area.
+    void ActivateByMouse(TShiftState shift, int x, int y, TcxCustomEditData*& data);
+    virtual bool ForwardsActivationKey(char32_t) const { return true; }
+    virtual const TMetaClass* GetEditDataClass() const { return nullptr; }
+    virtual void InitEditData(TcxCustomEditData*) {}
+    TcxCustomEditData* GetEditData() const { return editData_; }
     virtual void ApplyPropertiesChange(TcxCustomEditProperties* properties);
     void NotifyChanged();
     void NotifyEditValueChanged();
@@ -251,6 +279,9 @@ class TcxCustomEdit : public TcxContainer, public IcxRepositoryItemSubscriber {
     std::unique_ptr<TcxEditDataBinding> dataBinding_;
     IcxCustomInnerEdit* innerEdit_ = nullptr;
     TcxEditRepositoryItem* repositoryItem_ = nullptr;
+    TcxCustomEditData* editData_ = nullptr;
+    std::unique_ptr<TcxTimer> activationTimer_;
+    bool activatedInplace_ = false;
     Variant editValue_ = Variant::Null();
     Variant valueOnEntry_;
     TcxEditContentParams inplaceParams_;

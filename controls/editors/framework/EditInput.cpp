@@ -8,6 +8,8 @@
 #include "platform/vcl/Forms.h"
 #include "platform/vcl/Menus.h"
 #include "platform/win/Messages.h"
+#include "platform/win/Input.h"
+#include "platform/win/MessageLoop.h"
 #include "platform/win/VirtualKeys.h"
 
 namespace zorvy {
@@ -226,10 +228,72 @@ void TcxCustomEdit::KeyUp(std::uint16_t& key, TShiftState shift) {
     if (key != 0) ProcessEditKeyUp(key, shift);
 }
 
+// ---- in-place activation ----
+
+TcxCustomEditData::TcxCustomEditData(TcxCustomEdit* edit) : edit_(edit) {
+    Clear();
+}
+
+void TcxCustomEditData::Clear() {
+    Cleared = true;
+    TcxCustomEdit* edit = edit_.Get();
+    if (edit && edit->GetEditData() == this) {
+        edit->InitEditData(this);
+        Cleared = false;
+    }
+}
+
+void TcxCustomEdit::AttachEditData(TcxCustomEditData*& data) {
+    if (!data && GetEditDataClass()) data = CreateInstance<TcxCustomEditData>(GetEditDataClass(), this);
+    editData_ = data;
+    if (data && data->Cleared) {
+        InitEditData(data);
+        data->Cleared = false;
+    }
+    SetVisible(true);
+    if (HandleAllocated() && CanFocus()) {
+        SetFocus();
+        if (GetEffectiveProperties()->GetAutoSelect()) SelectAllText();
+    }
+    ShowEditValue();
+    modified_ = false;
+    activatedInplace_ = true;
+}
+
+void TcxCustomEdit::ActivateInplace(char32_t key, TcxCustomEditData*& data) {
+    AttachEditData(data);
+    if (key != 0 && ForwardsActivationKey(key) && HandleAllocated()) SendMessage(handle_, WM_CHAR, key, 0);
+}
+
+void TcxCustomEdit::ActivateByMouse(TShiftState shift, int x, int y, TcxCustomEditData*& data) {
+    AttachEditData(data);
+    if (!HandleAllocated()) return;
+    const LPARAM point = MakeLParam(x - GetLeft(), y - GetTop());
+    if (shift & ssLeft) {
+        SendMessage(handle_, WM_LBUTTONDOWN, MK_LBUTTON, point);
+        if (GetMouseCapture() && !(GetKeyState(VK_LBUTTON) & 0x8000)) SetMouseCapture(false);
+    } else {
+        SendMessage(handle_, WM_LBUTTONUP, 0, point);
+    }
+    if (!activationTimer_) {
+        activationTimer_ = std::make_unique<TcxTimer>(nullptr);
+        activationTimer_->SetEnabled(false);
+        activationTimer_->SetInterval(GetDoubleClickTime());
+        activationTimer_->SetOnTimer([this](TObject*) { activationTimer_->SetEnabled(false); });
+    }
+    activationTimer_->SetEnabled(true);
+}
+
 // ---- mouse ----
 
 void TcxCustomEdit::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     TWeakLink<TcxCustomEdit> self(this);
+    // A click soon after an activation by mouse is the second click of a double click.
+    if (button == mbLeft && activationTimer_ && activationTimer_->GetEnabled()) {
+        activationTimer_->SetEnabled(false);
+        if (ButtonAtPoint({x, y}) < 0) DblClick();
+        if (!self) return;
+    }
     TcxContainer::MouseDown(button, shift, x, y);
     if (!self) return;
     if (button == mbLeft && GetMouseCapture()) {

@@ -267,5 +267,41 @@ TEST_F(EditTest, AnInPlacePostThatFailsIsReportedAndTheEditorStaysModified) {
     EXPECT_EQ(edit->Text, "7");
 }
 
+TEST_F(EditTest, AnInPlaceEditorStartsWithTheKeyAndHandsNavigationToTheGrid) {
+    TTextLikeEdit* edit = NewEdit(true);
+    std::vector<std::uint16_t> gridKeys;
+    edit->ContainerKeyHandler = [&](TObject*, std::uint16_t& key, TShiftState) { gridKeys.push_back(key); };
+    edit->HoldChangeEvents(true, false);
+    edit->SetEditValue(Variant("5"));
+    edit->HoldChangeEvents(false, false);
+    TcxCustomEditData* data = nullptr;
+    edit->ActivateInplace(U'7', data);
+    Pump();
+    EXPECT_TRUE(edit->Focused());
+    EXPECT_EQ(edit->Text, "57");
+    EXPECT_EQ(log, (std::vector<std::string>{"editing", "change"}));
+    EXPECT_TRUE(edit->GetModified());
+    display.PressKey(VK_LEFT);
+    display.PressKey(VK_TAB);
+    Pump();
+    EXPECT_EQ(gridKeys, (std::vector<std::uint16_t>{VK_LEFT, VK_TAB}));
+}
+
+TEST_F(EditTest, ASecondClickSoonAfterAnActivationByMouseIsADoubleClick) {
+    TTextLikeEdit* edit = NewEdit(true);
+    int doubleClicks = 0;
+    edit->OnDblClick = [&](TObject*) { ++doubleClicks; };
+    TcxCustomEditData* data = nullptr;
+    edit->ActivateByMouse(ssLeft, 30, 15, data);
+    Pump();
+    display.Click(edit->GetHandle(), 20, 5);
+    Pump();
+    EXPECT_EQ(doubleClicks, 1);
+    Wait(GetDoubleClickTime() + 10);
+    display.Click(edit->GetHandle(), 20, 5);
+    Pump();
+    EXPECT_EQ(doubleClicks, 1);
+}
+
 } // namespace
 } // namespace zorvy::test
