@@ -168,7 +168,8 @@ void TcxCustomButton::SetDropDownMenu(TPopupMenu* value) {
     if (value) value->FreeNotification(this);
 }
 
-void TcxCustomButton::SetPopupMenu(TPopupMenu* value) {
+void TcxCustomButton::SetPopupMenu(TComponent* value) {
+    if (!dynamic_cast<TPopupMenu*>(value) && !dynamic_cast<IcxPopupMenuComponent*>(value)) value = nullptr;
     if (popupMenu_ == value) return;
     if (popupMenu_) popupMenu_->RemoveFreeNotification(this);
     popupMenu_ = value;
@@ -356,6 +357,35 @@ void TcxCustomButton::MouseTrackingLeft() {
     Perform(CM_MOUSELEAVE);
 }
 
+void TcxCustomButton::DoContextPopup(TPoint mousePos, bool& handled) {
+    TButton::DoContextPopup(mousePos, handled);
+    if (handled) return;
+    const bool keyboard = mousePos.X == -1 && mousePos.Y == -1;
+    const TPoint screen = ClientToScreen(keyboard ? TPoint{0, 0} : mousePos);
+    handled = ShowPopupMenuAt(popupMenu_, screen.X, screen.Y);
+}
+
+void TcxCustomButton::WMContextMenu(TMessage& m) {
+    if (m.Result != 0) return;
+    if (IsDesigning()) {
+        TButton::WMContextMenu(m);
+        return;
+    }
+    TPoint p{GetXLParam(m.LParam), GetYLParam(m.LParam)};
+    if (p.X != -1 || p.Y != -1) {
+        p = ScreenToClient(p);
+        const TRect r = GetClientRect();
+        if (p.X < r.Left || p.X >= r.Right || p.Y < r.Top || p.Y >= r.Bottom) {
+            DefaultHandler(m); // not ours: passed on as the window's own
+            return;
+        }
+    }
+    bool handled = false;
+    DoContextPopup(p, handled);
+    m.Result = handled ? 1 : 0;
+    if (!handled) TButton::WMContextMenu(m);
+}
+
 // ---- the drop-down menu ----
 
 void TcxCustomButton::DropDown() {
@@ -427,6 +457,14 @@ void TcxCustomButton::Dispatch(TMessage& m) {
         m.Result = 1;
         return;
     case WM_ERASEBKGND: m.Result = 1; return;
+    case CN_KEYDOWN:
+    case CN_SYSKEYDOWN:
+        if (IsPopupMenuShortCut(popupMenu_, m)) {
+            m.Result = 1;
+            return;
+        }
+        TButton::Dispatch(m);
+        return;
     case CM_DROPDOWNPOPUPMENU: DropDownPopupMenu(); return;
     case CM_CLOSEUPPOPUPMENU: CloseUpPopupMenu(); return;
     case CM_MOUSEENTER:

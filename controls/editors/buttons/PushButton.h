@@ -4,6 +4,7 @@
 #include <memory>
 
 #include "controls/editors/buttons/ButtonGlyph.h"
+#include "controls/foundation/control/ControlInterfaces.h"
 #include "controls/foundation/services/MouseTracking.h"
 #include "platform/vcl/Menus.h"
 #include "platform/vcl/stdctrls/Buttons.h"
@@ -82,8 +83,9 @@ class TcxCustomButton : public TButton, public IcxMouseTrackingCaller {
     TPopupMenu* GetDropDownMenu() const { return dropDownMenu_; }
     void SetDropDownMenu(TPopupMenu* value);
     TPopupAlignment PopupAlignment = paLeft;
-    TPopupMenu* GetPopupMenu() const { return popupMenu_; }
-    void SetPopupMenu(TPopupMenu* value);
+    TComponent* GetPopupMenu() const { return popupMenu_; }
+    // A TPopupMenu or a popup-menu component; anything else stores nothing.
+    void SetPopupMenu(TComponent* value);
     // Marks a drop-down pending and posts the message that opens the menu.
     void DropDown();
     bool IsMenuVisible() const { return menuVisible_; }
@@ -119,7 +121,10 @@ class TcxCustomButton : public TButton, public IcxMouseTrackingCaller {
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
     void KeyDown(std::uint16_t& key, TShiftState shift) override;
+    // The OnContextPopup event, then the PopupMenu at the point (the top-left corner from the keyboard).
+    void DoContextPopup(TPoint mousePos, bool& handled) override;
     virtual void Paint();
+    void WMContextMenu(TMessage& m) override;
 
   private:
     void DrawItem(const DRAWITEMSTRUCT& item);
@@ -144,7 +149,7 @@ class TcxCustomButton : public TButton, public IcxMouseTrackingCaller {
     bool skipNextClick_ = false;
     TcxButtonKind kind_ = cxbkStandard;
     std::unique_ptr<TcxLookAndFeel> lookAndFeel_;
-    TPopupMenu* popupMenu_ = nullptr;
+    TComponent* popupMenu_ = nullptr;
     std::unique_ptr<TcxButtonGlyph> glyph_;
     TButtonLayout layout_ = blGlyphLeft;
     int margin_ = -1;

@@ -118,3 +118,39 @@ TEST_F(PushButtonTest, DropDownButtonClicksOnItsFaceAndOpensOnItsArrow) {
 
 } // namespace
 } // namespace zorvy::test
+
+namespace zorvy::test {
+namespace {
+
+// A popup-menu component that only records where it was asked to open.
+class TRecordingMenu : public TComponent, public IcxPopupMenuComponent {
+  public:
+    TRecordingMenu() : TComponent(nullptr) {}
+    bool IsShortCutMessage(TMessage&) override { return false; }
+    void PopupAt(int x, int y) override { at.push_back(TPoint{x, y}); }
+    std::vector<TPoint> at;
+};
+
+TEST_F(PushButtonTest, ContextRequestsShowThePopupMenuInsideTheButtonOnly) {
+    TRecordingMenu menu;
+    button->SetPopupMenu(&menu);
+    EXPECT_EQ(button->GetPopupMenu(), &menu);
+    // From the keyboard: at the button's top-left corner.
+    SendMessage(button->GetHandle(), WM_CONTEXTMENU, 0, MakeLParam(-1, -1));
+    const TPoint corner = button->ClientToScreen(TPoint{0, 0});
+    ASSERT_EQ(menu.at.size(), 1u);
+    EXPECT_EQ(menu.at[0], corner);
+    // From the mouse: where it points, and not at all outside the client area.
+    SendMessage(button->GetHandle(), WM_CONTEXTMENU, 0, MakeLParam(corner.X + 7, corner.Y + 5));
+    ASSERT_EQ(menu.at.size(), 2u);
+    EXPECT_EQ(menu.at[1], (TPoint{corner.X + 7, corner.Y + 5}));
+    SendMessage(button->GetHandle(), WM_CONTEXTMENU, 0, MakeLParam(corner.X + 150, corner.Y + 5));
+    EXPECT_EQ(menu.at.size(), 2u);
+
+    TComponent plain(nullptr);
+    button->SetPopupMenu(&plain); // not a menu
+    EXPECT_EQ(button->GetPopupMenu(), nullptr);
+}
+
+} // namespace
+} // namespace zorvy::test
