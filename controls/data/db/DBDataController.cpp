@@ -2,6 +2,7 @@
 
 #include "controls/data/Variants.h"
 #include "controls/data/db/DBFieldFunctions.h"
+#include "controls/data/db/DBMasterDetail.h"
 #include "platform/db/DataSet.h"
 #include "platform/db/Field.h"
 #include "platform/rtl/ResourceStrings.h"
@@ -9,6 +10,7 @@
 namespace zorvy {
 
 ZORVY_RESOURCESTRING(cxSDBKeyFieldNotFound, "Key Field not found");
+ZORVY_RESOURCESTRING(cxSDBDetailFilterControllerNotFound, "DetailFilterController not found");
 
 // ---- data mode ----
 
@@ -31,6 +33,21 @@ void TcxDBDataModeController::SetSyncMode(bool value) {
     if (dataController_->GetDBProvider().IsActive()) dataController_->GetDBProvider().DataScrolled(0);
 }
 
+bool TcxDBDataModeController::DoDetailIsCurrentQuery(const std::string& names, const Variant& values) {
+    TDataSet* dataSet = dataController_->GetDataSet();
+    if (OnDetailIsCurrentQuery) return OnDetailIsCurrentQuery(this, dataSet, names, values);
+    return dataController_->GetDetailFilterAdapter()->IsCurrentQuery(dataSet, names, values);
+}
+
+void TcxDBDataModeController::DoDetailFirst(const std::string& names, const Variant& values, bool& reopened) {
+    reopened = false;
+    TDataSet* dataSet = dataController_->GetDataSet();
+    if (OnDetailFirst)
+        OnDetailFirst(this, dataSet, names, values, reopened);
+    else
+        dataController_->GetDetailFilterAdapter()->DetailFirst(dataSet, names, reopened, detailInSQLMode_, values);
+}
+
 // ---- controller ----
 
 TcxDBDataController::TcxDBDataController(TComponent* owner)
@@ -39,6 +56,7 @@ TcxDBDataController::TcxDBDataController(TComponent* owner)
 }
 
 TcxDBDataController::~TcxDBDataController() {
+    OnUpdateControl = nullptr; // a controller going away tells its view nothing
     GetDBProvider().GetDataLink().SetDataSource(nullptr);
 }
 
@@ -249,25 +267,11 @@ Variant TcxDBDataController::GetDataSetKeyValues() const {
     return ReadFieldValues(GetKeyDataSetFields());
 }
 
-namespace {
-
-// Key values: one value, or arrays compared element by element.
-bool SameKey(const Variant& a, const Variant& b, int count) {
-    if (count == 1) return VariantsEqual(a, b);
-    if (!a.IsArray() || !b.IsArray() || VarArrayHighBound(b, 1) - VarArrayLowBound(b, 1) + 1 != count)
-        return false;
-    for (int i = 0; i < count; ++i)
-        if (!VariantsEqual(a[i], b[VarArrayLowBound(b, 1) + i])) return false;
-    return true;
-}
-
-} // namespace
-
 int TcxDBDataController::FindRecordIndexByKey(const Variant& keyValue) const {
     int keyCount = static_cast<int>(GetKeyFields().size());
     if (keyCount == 0 || (keyCount > 1 && !keyValue.IsArray())) return -1;
     for (int record = 0; record < GetRecordCount(); ++record)
-        if (SameKey(GetRecordKey(record), keyValue, keyCount)) return record;
+        if (SameKeyValues(GetRecordKey(record), keyValue, keyCount)) return record;
     return -1;
 }
 
@@ -277,6 +281,23 @@ bool TcxDBDataController::LocateByKeyValue(const Variant& keyValue) {
     if (row < 0) return false;
     SetFocusedRowIndex(row);
     return GetFocusedRowIndex() == row;
+}
+
+// ---- master-detail ----
+
+std::string TcxDBDataController::GetMasterDetailKeyFieldNames() const {
+    return masterKeyFieldNames_.empty() ? std::string() : detailKeyFieldNames_;
+}
+
+void TcxDBDataController::SetMasterDetailKeyValues(const Variant& values) {
+    masterDetailKeyValues_ = values;
+    if (GetDBProvider().IsActive()) ReloadData();
+}
+
+TcxDBProviderDetailFilterAdapter* TcxDBDataController::GetDetailFilterAdapter() const {
+    auto* adapter = dynamic_cast<TcxDBProviderDetailFilterAdapter*>(DetailFilterAdapters().FindFor(GetDataSet()));
+    if (!adapter) RaiseDataControllerError(cxSDBDetailFilterControllerNotFound);
+    return adapter;
 }
 
 // ---- focus and the dataset position ----
@@ -307,7 +328,7 @@ bool TcxDBDataController::SyncDataSetToRecord(int recordIndex) {
         Variant id = GetRecordKey(recordIndex);
         CheckBrowseMode();
         int keyCount = static_cast<int>(GetKeyFields().size());
-        if (recordIndex == provider.GetCurrentRecordIndex() && SameKey(id, GetDataSetKeyValues(), keyCount))
+        if (recordIndex == provider.GetCurrentRecordIndex() && SameKeyValues(id, GetDataSetKeyValues(), keyCount))
             return true;
         bool found = dataSet->Locate(keyFieldNames_, id);
         if (found) provider.DataScrolled(0);

@@ -7,12 +7,22 @@
 #include "controls/data/db/DBDataField.h"
 #include "controls/data/db/DBDataProvider.h"
 
+#include <functional>
 #include <string>
 
 namespace zorvy {
 
 class TDataSource;
 class TcxDBDataController;
+class TcxDBDataModeController;
+class TcxDBProviderDetailFilterAdapter;
+
+using TcxDBDataModeControllerDetailFirstEvent =
+    std::function<void(TcxDBDataModeController* sender, TDataSet* dataSet, const std::string& masterDetailKeyFieldNames,
+                       const Variant& masterDetailKeyValues, bool& reopened)>;
+using TcxDBDataModeControllerDetailIsCurrentQueryEvent =
+    std::function<bool(TcxDBDataModeController* sender, TDataSet* dataSet, const std::string& masterDetailKeyFieldNames,
+                       const Variant& masterDetailKeyValues)>;
 
 // The settings that choose how records are read and how the dataset follows the focus.
 class TcxDBDataModeController : public TPersistent {
@@ -31,10 +41,19 @@ class TcxDBDataModeController : public TPersistent {
     void SetSyncMode(bool value);
     bool GetDetailInSQLMode() const { return detailInSQLMode_; }
     void SetDetailInSQLMode(bool value) { detailInSQLMode_ = value; }
+    bool GetDetailInSyncMode() const { return detailInSyncMode_; }
+    void SetDetailInSyncMode(bool value) { detailInSyncMode_ = value; }
+
+    // The handler when assigned, else the detail filter adapter of the detail's dataset.
+    bool DoDetailIsCurrentQuery(const std::string& names, const Variant& values);
+    void DoDetailFirst(const std::string& names, const Variant& values, bool& reopened);
+    TcxDBDataModeControllerDetailFirstEvent OnDetailFirst;
+    TcxDBDataModeControllerDetailIsCurrentQueryEvent OnDetailIsCurrentQuery;
 
   private:
     TcxDBDataController* dataController_;
     bool detailInSQLMode_ = false;
+    bool detailInSyncMode_ = true;
     bool gridMode_ = false;
     int gridModeBufferCount_ = 0;
     bool smartRefresh_ = false;
@@ -82,6 +101,22 @@ class TcxDBDataController : public TcxCustomDataController {
     int FindRecordIndexByKey(const Variant& keyValue) const;
     bool LocateByKeyValue(const Variant& keyValue);
 
+    // ---- master-detail: the detail's rows are those whose DetailKeyFieldNames equal the master
+    // record's MasterKeyFieldNames ----
+    const std::string& GetMasterKeyFieldNames() const { return masterKeyFieldNames_; }
+    void SetMasterKeyFieldNames(const std::string& names) { masterKeyFieldNames_ = names; }
+    const std::string& GetDetailKeyFieldNames() const { return detailKeyFieldNames_; }
+    void SetDetailKeyFieldNames(const std::string& names) { detailKeyFieldNames_ = names; }
+    // DetailKeyFieldNames when MasterKeyFieldNames is set, else empty.
+    std::string GetMasterDetailKeyFieldNames() const;
+    bool IsDetailMode() const { return !GetMasterDetailKeyFieldNames().empty(); }
+    // The master record's key values this detail holds the rows of (one value, or an array for
+    // several names); a change reloads the rows. Empty: no rows.
+    const Variant& GetMasterDetailKeyValues() const { return masterDetailKeyValues_; }
+    void SetMasterDetailKeyValues(const Variant& values);
+    // "DetailFilterController not found" when no adapter serves the dataset's class.
+    TcxDBProviderDetailFilterAdapter* GetDetailFilterAdapter() const;
+
     // ---- focus and the dataset position ----
     bool CanFocusRecord(int recordIndex) override;
     // Moves the dataset to the record; false when it could not get there.
@@ -111,6 +146,9 @@ class TcxDBDataController : public TcxCustomDataController {
     TcxDBDataModeController dataModeController_;
     TcxDBDataField* keyField_ = nullptr;
     std::string keyFieldNames_;
+    std::string masterKeyFieldNames_;
+    std::string detailKeyFieldNames_;
+    Variant masterDetailKeyValues_;
     bool inCheckBrowseMode_ = false;
     bool syncingFocus_ = false;
 };

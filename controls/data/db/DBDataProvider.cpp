@@ -108,8 +108,13 @@ bool TcxDBDataProvider::IsActive() const {
 
 bool TcxDBDataProvider::IsSyncMode() const {
     TDataSet* dataSet = GetDataSet();
-    return dataSet && dataSet->GetActive() && !dataSet->IsUniDirectional() &&
-           GetDBDataController()->GetDataModeController().GetSyncMode();
+    TcxDBDataController* controller = GetDBDataController();
+    TcxDBDataModeController& mode = controller->GetDataModeController();
+    if (!dataSet || !dataSet->GetActive() || dataSet->IsUniDirectional() || !mode.GetSyncMode()) return false;
+    if (!controller->IsDetailMode()) return true;
+    // A detail's record indexes are not dataset positions: it follows the dataset by key only.
+    if (!mode.GetDetailInSyncMode()) return false;
+    return mode.GetDetailInSQLMode() || controller->HasRecordKeys();
 }
 
 bool TcxDBDataProvider::CanModify() const {
@@ -130,7 +135,15 @@ bool TcxDBDataProvider::IsBOF() const {
 
 bool TcxDBDataProvider::IsEOF() const {
     TDataSet* dataSet = GetDataSet();
-    return !dataSet || !dataLink_.GetActive() || dataSet->GetEof();
+    if (!dataSet || !dataLink_.GetActive() || dataSet->GetEof()) return true;
+    TcxDBDataController* controller = GetDBDataController();
+    if (!controller->IsDetailMode()) return false;
+    // A detail's rows end at the first record of the next master.
+    const Variant& values = controller->GetMasterDetailKeyValues();
+    if (values.IsEmpty() || values.IsNull()) return true;
+    if (IsDataSetEditing()) return false;
+    std::string names = controller->GetMasterDetailKeyFieldNames();
+    return !SameKeyValues(dataSet->GetFieldValues(names), values, FieldNameCount(names));
 }
 
 bool TcxDBDataProvider::IsDataSetModified() const {
@@ -149,7 +162,21 @@ bool TcxDBDataProvider::IsDataSetModified() const {
 // ---- moving and reading ----
 
 void TcxDBDataProvider::First() {
-    if (IsActive()) GetDataSet()->First();
+    if (!IsActive()) return;
+    TcxDBDataController* controller = GetDBDataController();
+    if (!controller->IsDetailMode()) {
+        GetDataSet()->First();
+        return;
+    }
+    const Variant& values = controller->GetMasterDetailKeyValues();
+    if (values.IsEmpty() || values.IsNull()) return; // no master record: the dataset stays where it is
+    bool reopened = false;
+    controller->GetDataModeController().DoDetailFirst(controller->GetMasterDetailKeyFieldNames(), values, reopened);
+    if (reopened) {
+        // The reopen recreated the dataset's fields and lost the old position.
+        controller->UpdateFields();
+        SavePos();
+    }
 }
 
 void TcxDBDataProvider::Next() {
@@ -233,8 +260,16 @@ void TcxDBDataProvider::LoadRecords() {
     UnlockNotifications();
 }
 
-// Outside grid mode a loaded record index is a dataset position.
+// Outside grid mode a loaded record index is a dataset position; a detail's records are found
+// by their keys.
 void TcxDBDataProvider::CheckLoadedPosition() {
+    TcxDBDataController* controller = GetDBDataController();
+    if (controller->IsDetailMode()) {
+        currentRecordIndex_ =
+            controller->HasRecordKeys() && !IsEOF() ? controller->FindRecordIndexByKey(controller->GetDataSetKeyValues())
+                                                    : -1;
+        return;
+    }
     TDataSet* dataSet = GetDataSet();
     int recNo = dataSet && dataSet->GetActive() && !dataSet->IsEmpty() ? dataSet->GetRecNo() : 0;
     int count = GetDataController()->GetRecordCount();

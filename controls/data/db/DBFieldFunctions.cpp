@@ -1,5 +1,6 @@
 #include "controls/data/db/DBFieldFunctions.h"
 
+#include "controls/data/Variants.h"
 #include "platform/db/DataSet.h"
 #include "platform/db/Field.h"
 #include "platform/rtl/Components.h"
@@ -118,6 +119,16 @@ void WriteFieldValues(const std::vector<TField*>& fields, const Variant& value) 
     }
     for (size_t i = 0; i < fields.size(); ++i)
         fields[i]->SetAsVariant(value[static_cast<int>(i)]);
+}
+
+bool SameKeyValues(const Variant& a, const Variant& b, int count) {
+    if (count == 1) return VariantsEqual(a, b);
+    if (!a.IsArray() || !b.IsArray()) return false;
+    int lowA = VarArrayLowBound(a, 1), lowB = VarArrayLowBound(b, 1);
+    if (VarArrayHighBound(a, 1) - lowA + 1 != count || VarArrayHighBound(b, 1) - lowB + 1 != count) return false;
+    for (int i = 0; i < count; ++i)
+        if (!VariantsEqual(a[lowA + i], b[lowB + i])) return false;
+    return true;
 }
 
 bool CanEditField(const TField* field, bool anyKind) {

@@ -29,6 +29,9 @@ Variant ReadFieldValue(const TField* field);
 // A date-time field takes a double through AsDateTime; anything else through its value.
 void WriteFieldValue(TField* field, const Variant& value);
 
+// Key values: one value when count is 1, else arrays compared element by element.
+bool SameKeyValues(const Variant& a, const Variant& b, int count);
+
 // Whether the field can be edited at all (anyKind) or as text.
 bool CanEditField(const TField* field, bool anyKind);
 // Every field named by the lookup field's KeyFields can be modified.

@@ -1,0 +1,123 @@
+// A detail controller over a second query keeps its rows in step with the master's focused draw,
+// by locating in a shared detail dataset or by reopening a parameterised detail query.
+#include "controls/data/db/DBDataController.h"
+#include "controls/data/db/DBMasterDetail.h"
+#include "controls/data/Variants.h"
+
+#include "platform/db/DataSource.h"
+#include "platform/db/Field.h"
+#include "tests/platform/db/Engines.h"
+
+namespace zorvy::test {
+namespace {
+
+struct Mode {
+    // The detail query reopens with parameters (else it locates in one dataset of every prize).
+    bool sqlMode;
+    const char* sql;
+};
+
+class DBMasterDetailTest : public EngineTest {
+  protected:
+    void SetUp() override {
+        EngineTest::SetUp();
+        connection_->Execute("create table Prize (Issue varchar(7), Tier integer, Amount integer)");
+        connection_->Execute("insert into Prize values ('2003001', 1, 500), ('2003001', 2, 30), ('2003001', 3, 3), "
+                             "('2003002', 1, 800), ('2003004', 2, 40), ('2003004', 1, 600)");
+        master_ = NewQuery({"select Issue, ResultA1 from LotteryIssue where LotteryID=3508 order by Issue"});
+        auto* masterSource = new TDataSource(&owner_);
+        masterSource->SetDataSet(master_);
+        masterController_.AddItem(nullptr);
+        masterController_.SetItemFieldName(0, "Issue");
+        masterController_.SetDataSource(masterSource);
+    }
+
+    void OpenDetail(const Mode& mode) {
+        detail_ = NewQuery({mode.sql});
+        detail_->AfterOpen = [this](TDataSet*) { ++detailOpens_; };
+        auto* detailSource = new TDataSource(&owner_);
+        detailSource->SetDataSet(detail_);
+        detailController_.AddItem(nullptr);
+        detailController_.AddItem(nullptr);
+        detailController_.SetItemFieldName(0, "Tier");
+        detailController_.SetItemFieldName(1, "Amount");
+        detailController_.SetKeyFieldNames("Issue;Tier");
+        detailController_.SetMasterKeyFieldNames("Issue");
+        detailController_.SetDetailKeyFieldNames("Issue");
+        detailController_.GetDataModeController().SetDetailInSQLMode(mode.sqlMode);
+        detailController_.SetDataSource(detailSource);
+        // What the grid's detail level does when the master's focused record changes.
+        masterController_.OnUpdateControl = [this](TcxUpdateControlInfo&) {
+            int record = masterController_.GetFocusedRecordIndex();
+            Variant key = record < 0 ? Variant() : masterController_.GetValue(record, 0);
+            if (!VariantsEqualStrict(key, detailController_.GetMasterDetailKeyValues()))
+                detailController_.SetMasterDetailKeyValues(key);
+        };
+        detail_->Open();
+        master_->Open();
+    }
+
+    std::vector<int> DetailAmounts() {
+        std::vector<int> amounts;
+        for (int row = 0; row < detailController_.GetRowCount(); ++row)
+            amounts.push_back(detailController_.GetValue(detailController_.GetRowInfo(row).RecordIndex, 1).AsInteger());
+        return amounts;
+    }
+
+    void ExpectDetailRowsFollowTheMaster() {
+        EXPECT_EQ(DetailAmounts(), (std::vector<int>{500, 30, 3}));
+        masterController_.SetFocusedRecordIndex(1);
+        EXPECT_EQ(DetailAmounts(), (std::vector<int>{800}));
+        masterController_.SetFocusedRecordIndex(2); // 2003003 has no prizes
+        EXPECT_EQ(detailController_.GetRowCount(), 0);
+
+        master_->Next(); // the master's dataset moves by itself: its focus and the detail follow
+        EXPECT_EQ(masterController_.GetFocusedRecordIndex(), 3);
+        ASSERT_EQ(DetailAmounts(), (std::vector<int>{600, 40}));
+
+        // Focusing a detail row moves the detail dataset to it.
+        detailController_.SetFocusedRowIndex(1);
+        EXPECT_EQ(detail_->FieldByName("Issue")->GetAsString(), "2003004");
+        EXPECT_EQ(detail_->FieldByName("Tier")->GetAsInteger(), 2);
+    }
+
+    TADOQuery* master_ = nullptr;
+    TADOQuery* detail_ = nullptr;
+    int detailOpens_ = 0;
+    TcxDBDataController masterController_{nullptr};
+    TcxDBDataController detailController_{nullptr};
+};
+
+const Mode modes[] = {
+    {false, "select Issue, Tier, Amount from Prize order by Issue, Tier"},
+    {true, "select Issue, Tier, Amount from Prize where Issue = :Issue order by Tier"},
+};
+
+TEST_P(DBMasterDetailTest, InSyncModeDetailRowsAreLocatedInTheSharedDataSet) {
+    OpenDetail(modes[0]);
+    ExpectDetailRowsFollowTheMaster();
+}
+
+TEST_P(DBMasterDetailTest, InSQLModeTheDetailQueryIsReopenedOnlyForOtherKeyValues) {
+    OpenDetail(modes[1]);
+    ExpectDetailRowsFollowTheMaster();
+    // Equal parameters only go to the first row; other values reopen the query once.
+    int opens = detailOpens_;
+    detailController_.SetMasterDetailKeyValues(Variant(std::string("2003004")));
+    EXPECT_EQ(detailOpens_, opens);
+    detailController_.SetMasterDetailKeyValues(Variant(std::string("2003001")));
+    EXPECT_EQ(detailOpens_, opens + 1);
+    EXPECT_EQ(DetailAmounts(), (std::vector<int>{500, 30, 3}));
+}
+
+TEST_P(DBMasterDetailTest, ADetailWithoutKeyValuesHoldsNoRows) {
+    OpenDetail(modes[0]);
+    detailController_.SetMasterDetailKeyValues(Variant());
+    EXPECT_EQ(detailController_.GetRecordCount(), 0);
+    EXPECT_NE(detailController_.GetDetailFilterAdapter(), nullptr);
+}
+
+ZORVY_ON_BOTH_ENGINES(DBMasterDetailTest);
+
+} // namespace
+} // namespace zorvy::test
