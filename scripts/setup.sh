@@ -9,7 +9,7 @@ packages=(
   unixodbc unixodbc-dev libsqliteodbc odbc-postgresql postgresql sqlite3
   fonts-dejavu-core fonts-noto-cjk fontconfig
   xvfb xauth libx11-dev
-  poppler-utils cups-client
+  poppler-utils cups-client cups-daemon cups-core-drivers
 )
 
 missing=()

@@ -2,13 +2,11 @@
 
 #include "platform/db/EmbeddedDatabase.h"
 #include "platform/db/Odbc.h"
+#include "tests/support/FreePort.h"
 #include "tests/support/TempFolder.h"
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
 #include <pwd.h>
 #include <spawn.h>
-#include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -60,23 +58,6 @@ int Run(std::vector<std::string> argv) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-int FreePort() {
-    int fd = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    address.sin_port = 0;
-    socklen_t length = sizeof(address);
-    if (fd < 0 || bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) != 0 ||
-        getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
-        if (fd >= 0) close(fd);
-        throw std::runtime_error("No free loopback port for PostgreSQL");
-    }
-    int port = ntohs(address.sin_port);
-    close(fd);
-    return port;
-}
-
 std::string ReadFile(const std::string& path) {
     std::ifstream file(path);
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
@@ -103,7 +84,7 @@ PostgresServer::PostgresServer() {
         throw std::runtime_error("initdb failed:\n" + ReadFile(log));
 
     for (int attempt = 0; attempt < 5 && !running_; ++attempt) {
-        port_ = FreePort();
+        port_ = FreeLoopbackPort();
         running_ = Launch();
     }
     if (!running_) throw std::runtime_error("PostgreSQL did not start:\n" + ReadFile(ServerLog()));

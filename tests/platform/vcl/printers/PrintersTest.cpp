@@ -1,8 +1,10 @@
 // Printing: pages written as a PDF file and read back with the poppler tools, the text channel's
-// paging, and the hand-over to a print queue by argument vector.
+// paging, the hand-over to a print queue by argument vector, and a real CUPS queue taking a job.
 #include "platform/gdi/Text.h"
 #include "platform/vcl/printers/Printers.h"
 #include "platform/vcl/printers/Spooler.h"
+#include "tests/platform/rtl/SavedEnvironment.h"
+#include "tests/support/CupsServer.h"
 
 #include <gtest/gtest.h>
 
@@ -134,6 +136,11 @@ TEST_F(Printing, AQueueGetsThePdfByArgumentVector) {
 }
 
 TEST_F(Printing, NoPrinterAndARefusedJobAreClearErrors) {
+    // The job is spooled in this test's folder, where no other test's job can be seen passing.
+    const std::string spool = PathOf("spool");
+    fs::create_directory(spool);
+    SavedEnvironmentVariable savedTemp("TMPDIR");
+    setenv("TMPDIR", spool.c_str(), 1);
     TPrinter printer;
     printer.ToolFolder = folder_; // no lpstat here: no print system
     EXPECT_TRUE(printer.GetPrinters().empty());
@@ -152,19 +159,29 @@ TEST_F(Printing, NoPrinterAndARefusedJobAreClearErrors) {
         EXPECT_STREQ(e.what(), "lp: The printer or class does not exist.");
     }
     EXPECT_FALSE(printer.GetPrinting()) << "a refused job leaves the printer ready for the next";
-    for (const auto& entry : fs::directory_iterator(fs::temp_directory_path()))
-        EXPECT_FALSE(entry.path().filename().string().starts_with("zorvy-print-") && entry.path().extension() == ".pdf")
-            << entry.path();
+    for (const auto& entry : fs::directory_iterator(spool))
+        ADD_FAILURE() << "the refused job left " << entry.path();
 }
 
-// Runs only where a CUPS queue is defined (the set-up script does not create one).
+// Through a CUPS scheduler of the test's own, whose one queue writes what it prints to a file.
 TEST_F(Printing, ARealQueueTakesTheJob) {
+    CupsServer cups;
     TPrinter printer;
-    if (printer.GetPrinters().empty()) GTEST_SKIP() << "no print queue on this machine";
-    printer.Title = "Zorvy test page";
+    EXPECT_EQ(printer.GetPrinters(), std::vector<std::string>{CupsServer::QueueName()});
+    printer.Title = "Zorvy 彩票 $(touch pwned)";
     printer.BeginDoc();
     printer.GetCanvas()->TextOut(0, 0, "Zorvy test page");
-    EXPECT_NO_THROW(printer.EndDoc());
+    printer.NewPage();
+    printer.GetCanvas()->TextOut(300, 400, "02 05 10 27 29 33 +08");
+    ASSERT_NO_THROW(printer.EndDoc());
+
+    const CupsServer::Job job = cups.WaitForJob();
+    EXPECT_EQ(job.title, "Zorvy 彩票 $(touch pwned)");
+    ASSERT_EQ(PageCount(job.file), 2);
+    const auto pages = PageTexts(job.file);
+    ASSERT_EQ(pages.size(), 2u);
+    EXPECT_NE(pages[0].find("Zorvy test page"), std::string::npos) << pages[0];
+    EXPECT_NE(pages[1].find("02 05 10 27 29 33 +08"), std::string::npos) << pages[1];
 }
 
 } // namespace
