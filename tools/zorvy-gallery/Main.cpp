@@ -3,6 +3,7 @@
 #include "ControlSheets.h"
 #include "EditorSheets.h"
 #include "PainterSheets.h"
+#include "PopupSheets.h"
 #include "controls/foundation/services/FoundationUnits.h"
 #include "platform/display/HeadlessDisplay.h"
 
@@ -28,6 +29,8 @@ int main(int argc, char** argv) {
         for (const std::string& path : gallery::DrawControlSheets(display, folder))
             std::printf("%s\n", path.c_str());
         for (const std::string& path : gallery::DrawEditorSheets(folder))
+            std::printf("%s\n", path.c_str());
+        for (const std::string& path : gallery::DrawPopupSheets(folder))
             std::printf("%s\n", path.c_str());
         FinalizeFoundationUnits();
     } catch (const std::exception& e) {
