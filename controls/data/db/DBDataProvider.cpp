@@ -420,6 +420,45 @@ int TcxDBDataProvider::Delete() {
     return record;
 }
 
+void TcxDBDataProvider::DeleteRecords(std::vector<int> records) {
+    TDataSet* dataSet = GetDataSet();
+    TcxDBDataController* controller = GetDBDataController();
+    if (!CanModify() || !dataSet) {
+        TcxCustomDataProvider::DeleteRecords(std::move(records));
+        return;
+    }
+    std::sort(records.begin(), records.end());
+    records.erase(std::unique(records.begin(), records.end()), records.end());
+    if (records.empty()) return;
+    if (IsDataSetEditing()) controller->CheckBrowseMode();
+    std::vector<Variant> keys;
+    if (controller->HasRecordKeys())
+        for (int record : records) keys.push_back(controller->GetRecordKey(record));
+    dataSet->DisableControls();
+    try {
+        if (!keys.empty()) {
+            for (auto it = keys.rbegin(); it != keys.rend(); ++it)
+                if (dataSet->Locate(controller->GetKeyFieldNames(), *it)) dataSet->Delete();
+        } else {
+            // Record indexes are dataset positions. Each step moves from where the dataset actually
+            // stands (after deleting the last record it stands on the one before) and stops when the
+            // dataset cannot reach the next record, so nothing but the listed records is deleted.
+            for (auto it = records.rbegin(); it != records.rend(); ++it) {
+                int position = dataSet->IsEmpty() ? -1 : dataSet->GetRecNo() - 1;
+                if (position < 0) break;
+                int wanted = *it - position;
+                if (dataSet->MoveBy(wanted) != wanted) break;
+                dataSet->Delete();
+            }
+        }
+    } catch (...) {
+        dataSet->EnableControls();
+        throw;
+    }
+    dataSet->EnableControls(); // the change notice reloads the records
+    controller->ClearSelection();
+}
+
 // ---- notifications ----
 
 void TcxDBDataProvider::ActiveChanged(bool active) {

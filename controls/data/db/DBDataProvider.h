@@ -107,6 +107,8 @@ class TcxDBDataProvider : public TcxCustomDataProvider {
     void SetValue(int recordIndex, TcxCustomDataField* field, const Variant& value) override;
     void PostEditingData() override;
     int Delete() override;
+    // Deletes from the highest record index down: by key with key fields, else by position.
+    void DeleteRecords(std::vector<int> records) override;
 
     // ---- notifications of the data link ----
     void ActiveChanged(bool active);

@@ -164,6 +164,22 @@ TEST_P(DBDataControllerTest, DeletingTheFocusedDrawDeletesItInTheDatabase) {
     EXPECT_EQ(Issue(controller_->GetFocusedRecordIndex()), DataSetIssue());
 }
 
+TEST_P(DBDataControllerTest, DeletingSeveralDrawsDeletesExactlyThoseWithOrWithoutKeys) {
+    for (const char* keys : {"", "Issue"}) {
+        SCOPED_TRACE(keys);
+        OpenDraws(keys);
+        int count = controller_->GetRecordCount();
+        // The last draw among them: after deleting it the dataset stands on the one before.
+        std::vector<std::string> gone = {Issue(0), Issue(5), Issue(count - 2), Issue(count - 1)};
+        std::string kept = Issue(count - 3);
+        controller_->GetProvider().DeleteRecords({count - 1, 0, 5, count - 2});
+        EXPECT_EQ(controller_->GetRecordCount(), count - 4);
+        for (const std::string& issue : gone) EXPECT_EQ(CountInDatabase("Issue='" + issue + "'"), 0) << issue;
+        EXPECT_EQ(CountInDatabase("LotteryID=3508"), count - 4);
+        EXPECT_EQ(Issue(count - 5), kept);
+    }
+}
+
 TEST_P(DBDataControllerTest, KeysLocateDrawsAndIdentifyRecords) {
     OpenDraws("Issue");
     EXPECT_TRUE(controller_->HasRecordKeys());
