@@ -112,6 +112,7 @@ using TcxEditContainerKeyEvent = std::function<void(TObject* sender, std::uint16
 class TcxCustomEdit : public TcxContainer, public IcxRepositoryItemSubscriber {
     ZORVY_CLASS(TcxCustomEdit, TcxContainer)
     friend class TcxEditChangeEventsCatcher;
+    friend class TcxCustomInnerTextEdit; // hands the inner edit's keys and focus to the editor
 
   public:
     explicit TcxCustomEdit(TComponent* owner) : TcxCustomEdit(owner, false) {}
@@ -194,6 +195,8 @@ class TcxCustomEdit : public TcxContainer, public IcxRepositoryItemSubscriber {
     virtual void ClickDefaultButton();
     virtual void FireButtonClick(int index);
     bool IsClickKey(std::uint16_t key, TShiftState shift) const;
+    // Hands a key nobody used to the container's key handler (a grid moves between cells).
+    void FireKeyEvent(std::uint16_t& key, TShiftState shift);
 
     // ---- hooks of editor kinds ----
     virtual bool IsEditingKey(std::uint16_t, TShiftState) const { return false; }
@@ -239,7 +242,6 @@ class TcxCustomEdit : public TcxContainer, public IcxRepositoryItemSubscriber {
     virtual void ProcessEditKeyDown(std::uint16_t& key, TShiftState shift);
     virtual void ProcessEditKeyPress(char32_t& ch) { FilterKeyPress(ch); }
     virtual void ProcessEditKeyUp(std::uint16_t&, TShiftState) {}
-    void FireKeyEvent(std::uint16_t& key, TShiftState shift);
     void SetInnerEdit(IcxCustomInnerEdit* innerEdit);
     IcxCustomInnerEdit* GetInnerEdit() const { return innerEdit_; }
 

@@ -55,6 +55,8 @@ bool TcxCustomEdit::UpdateStateFromMouse(TPoint p, int buttonCode, TShiftState s
                            isMouseEvent);
     TWeakLink<TcxCustomEdit> self(this);
     GetEditViewInfo()->RepaintDifferences(this, &previous);
+    PlaceInnerControl();
+    if (!self) return false;
     TrackButtonPresses(&previous);
     return self.Alive();
 }

@@ -246,7 +246,7 @@ bool EditDrawsShadow(TcxCustomEditViewData* viewData) {
 namespace {
 
 void PaintNativeBackground(TcxCanvas* canvas, TcxCustomEditViewInfo* vi, bool fillContent, int mode) {
-    if (vi->Inplace || vi->EditBorderStyle == ebsNone) {
+    if (vi->Inplace || vi->EditBorderStyle == TcxEditBorderStyle::ebsNone) {
         if (!vi->Transparent) FillCached(canvas, vi->Bounds, vi->BackgroundColor);
         return;
     }
@@ -337,21 +337,21 @@ void PaintClassicBackground(TcxCanvas* canvas, TcxCustomEditViewInfo* vi, bool f
     if (!(vi->Edges & cxBorder(bRight))) r.Right += w;
     if (!(vi->Edges & cxBorder(bBottom))) r.Bottom += w;
     switch (vi->EditBorderStyle) {
-    case ebsNone:
-    case ebsUltraFlat:
-    case ebsOffice11:
-        if (vi->SkinPainter && vi->EditBorderStyle != ebsNone) canvas->FrameRectSides(r, vi->BorderColor, w);
+    case TcxEditBorderStyle::ebsNone:
+    case TcxEditBorderStyle::ebsUltraFlat:
+    case TcxEditBorderStyle::ebsOffice11:
+        if (vi->SkinPainter && vi->EditBorderStyle != TcxEditBorderStyle::ebsNone) canvas->FrameRectSides(r, vi->BorderColor, w);
         break;
-    case ebsSingle:
-    case ebsThick:
+    case TcxEditBorderStyle::ebsSingle:
+    case TcxEditBorderStyle::ebsThick:
         canvas->FrameRectSides(r, vi->BorderColor, w);
         break;
-    case ebsFlat:
+    case TcxEditBorderStyle::ebsFlat:
         canvas->PaintEdge3D(r, true, true, vi->Edges);
         InflateRect(r, -1, -1);
         canvas->FrameRectSides(r, clBtnFace);
         break;
-    case ebs3D:
+    case TcxEditBorderStyle::ebs3D:
         canvas->PaintEdge3D(r, true, true, vi->Edges);
         InflateRect(r, -1, -1);
         canvas->PaintBorders(r, cl3DDkShadow, cl3DLight, vi->Edges);

@@ -96,9 +96,9 @@ TcxCustomEditStyle* TcxCustomEditViewData::CurrentStyle() const {
 // ---- border and extents ----
 
 TcxEditBorderStyle TcxCustomEditViewData::GetEffectiveBorderStyle() {
-    if (isInplace_) return ebsNone;
+    if (isInplace_) return TcxEditBorderStyle::ebsNone;
     const TcxEditBorderStyle s = CurrentStyle()->GetEditBorderStyle();
-    return s == ebsUltraFlat || s == ebsOffice11 ? ebsSingle : s;
+    return s == TcxEditBorderStyle::ebsUltraFlat || s == TcxEditBorderStyle::ebsOffice11 ? TcxEditBorderStyle::ebsSingle : s;
 }
 
 TRect TcxCustomEditViewData::GetBorderExtent() {
@@ -106,7 +106,7 @@ TRect TcxCustomEditViewData::GetBorderExtent() {
     TcxCustomEditStyle* style = CurrentStyle();
     const bool skin = style->GetLookAndFeel()->GetSkinPainter() != nullptr;
     if (style->GetTransparentBorder() && !skin) return UniformExtent(TransparentBorderExtent);
-    if (!style->HasBorderPart() || (themed_ && style_->GetEditBorderStyle() == ebsNone)) return {};
+    if (!style->HasBorderPart() || (themed_ && style_->GetEditBorderStyle() == TcxEditBorderStyle::ebsNone)) return {};
     if (themed_) return UniformExtent(2);
     const int w = skin ? 1 : ContainerBorderWidth(TcxContainerBorderStyle(GetEffectiveBorderStyle()));
     const TcxBorders edges = style->GetEdges();
@@ -122,7 +122,7 @@ TRect TcxCustomEditViewData::GetBorderExtent() {
 TRect TcxCustomEditViewData::GetClientExtent(TcxCanvas*) {
     if (isInplace_) return InplaceBorderExtent;
     if (!themed_) return GetBorderExtent();
-    if (style_->GetEditBorderStyle() == ebsNone) return CurrentStyle()->GetTransparentBorder() ? UniformExtent(2) : TRect{};
+    if (style_->GetEditBorderStyle() == TcxEditBorderStyle::ebsNone) return CurrentStyle()->GetTransparentBorder() ? UniformExtent(2) : TRect{};
     const HTHEME theme = GetThemeHandle(tokEdit);
     if (!theme) return UniformExtent(2);
     const TRect box = Rect(0, 0, 100, 100);
@@ -153,8 +153,8 @@ TColor TcxCustomEditViewData::GetBorderColor() {
     TcxCustomEditStyle* style = CurrentStyle();
     const bool active = Focused || ((containerState_ & cxcsHot) && style->GetHotTrack());
     const TcxEditBorderStyle border = style->GetEditBorderStyle();
-    if (border != ebsUltraFlat && border != ebsOffice11) return style->GetBorderColor();
-    if (active || (Designing && Enabled)) return ActiveBorderColor(border == ebsOffice11);
+    if (border != TcxEditBorderStyle::ebsUltraFlat && border != TcxEditBorderStyle::ebsOffice11) return style->GetBorderColor();
+    if (active || (Designing && Enabled)) return ActiveBorderColor(border == TcxEditBorderStyle::ebsOffice11);
     return clBtnShadow;
 }
 
@@ -165,9 +165,9 @@ TcxEditButtonStyle TcxCustomEditViewData::EffectiveButtonStyle() {
 
 TcxEditButtonStyle TcxCustomEditViewData::FallbackButtonStyle() {
     TcxCustomEditStyle* style = CurrentStyle();
-    if (isInplace_ || (style->GetEditBorderStyle() == ebsNone && !style->GetHotTrack()))
+    if (isInplace_ || (style->GetEditBorderStyle() == TcxEditBorderStyle::ebsNone && !style->GetHotTrack()))
         return ButtonStyleByLookAndFeel[style->GetLookAndFeel()->GetKind()];
-    return ButtonStyleByBorderStyle[GetEffectiveBorderStyle()];
+    return ButtonStyleByBorderStyle[static_cast<int>(GetEffectiveBorderStyle())];
 }
 
 int TcxCustomEditViewData::ComputePaintOptions() const {
@@ -246,10 +246,10 @@ void TcxCustomEditViewData::FillViewInfo(TcxCanvas* canvas, const TRect& bounds,
     if (vi->PopupBorderStyle == epbsDefault && Edit) {
         if (isInplace_)
             vi->PopupBorderStyle = PopupBorderByLookAndFeel[style->GetLookAndFeel()->GetKind()];
-        else if (vi->EditBorderStyle == ebsNone && vi->ButtonCount() > 0)
+        else if (vi->EditBorderStyle == TcxEditBorderStyle::ebsNone && vi->ButtonCount() > 0)
             vi->PopupBorderStyle = PopupBorderByLookAndFeel[ButtonStyleLookAndFeelKind(vi->Button(0)->ButtonStyle)];
         else
-            vi->PopupBorderStyle = PopupBorderByBorderStyle[vi->EditBorderStyle];
+            vi->PopupBorderStyle = PopupBorderByBorderStyle[static_cast<int>(vi->EditBorderStyle)];
     }
 }
 

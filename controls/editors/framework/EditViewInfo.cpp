@@ -301,7 +301,7 @@ void TcxCustomEditViewInfo::DrawUltraFlatButtonBorder(TcxCanvas* canvas, TcxEdit
         fillColor = office11 ? TcxOffice11LookAndFeelPainter::Instance()->GetButtonFaceColor(cxbsNormal) : clBtnFace;
     else
         fillColor = HotButtonColor(button->State == ebsPressed, office11);
-    const bool framed = !hotOrPressed || (!Inplace && EditBorderStyle == ebsNone) || (Inplace && !(PaintOptions & 4));
+    const bool framed = !hotOrPressed || (!Inplace && EditBorderStyle == TcxEditBorderStyle::ebsNone) || (Inplace && !(PaintOptions & 4));
     if (framed) {
         if (hotOrPressed)
             canvas->FrameRectSides(r, active);
@@ -483,7 +483,7 @@ TcxRegion* TcxCustomEditViewInfo::GetUpdateRegionAgainst(TcxContainerViewInfo* p
     TcxRegion* region = TcxContainerViewInfo::GetUpdateRegionAgainst(previous);
     auto* other = dynamic_cast<TcxCustomEditViewInfo*>(previous);
     if (other && other->EditBorderStyle == EditBorderStyle &&
-        (other->BorderColor == BorderColor || EditBorderStyle == ebsNone) && other->ButtonCount() == ButtonCount() &&
+        (other->BorderColor == BorderColor || EditBorderStyle == TcxEditBorderStyle::ebsNone) && other->ButtonCount() == ButtonCount() &&
         other->ThemeState == ThemeState) {
         for (int i = 0; i < ButtonCount(); ++i) region->CombineWith(Button(i)->GetUpdateRegion(other->Button(i)), roAdd);
     } else if (!IsRectEmpty(Bounds)) {
@@ -528,7 +528,7 @@ bool TcxCustomEditViewInfo::RepaintDifferencesInRect(TWinControl* control, const
     TRect inner{};
     if (changed) {
         inner = keepClipped;
-    } else if ((BorderColor != previous->BorderColor && EditBorderStyle != ebsNone) ||
+    } else if ((BorderColor != previous->BorderColor && EditBorderStyle != TcxEditBorderStyle::ebsNone) ||
                EditBorderStyle != previous->EditBorderStyle) {
         inner = BorderRect;
         OffsetRect(inner, Left, Top);

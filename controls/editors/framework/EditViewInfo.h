@@ -104,7 +104,7 @@ class TcxCustomEditViewInfo : public TcxContainerViewInfo {
 
     TcxContainer* Edit = nullptr;
     TRect BorderExtent{};
-    TcxEditBorderStyle EditBorderStyle = ebsNone;
+    TcxEditBorderStyle EditBorderStyle = TcxEditBorderStyle::ebsNone;
     std::vector<std::unique_ptr<TcxEditButtonViewInfo>> Buttons;
     TcxCustomEditProperties* Properties = nullptr;
     bool Enabled = true;

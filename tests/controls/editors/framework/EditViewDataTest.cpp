@@ -72,7 +72,7 @@ TEST_F(EditViewDataTest, BorderExtents) {
     // In place only the extent the grid gives counts.
     Fill(Rect(0, 0, 100, 20), {-1, -1}, 0, 0, false, true);
     EXPECT_EQ(viewInfo.BorderExtent, Rect(0, 0, 0, 0));
-    EXPECT_EQ(viewInfo.EditBorderStyle, ebsNone);
+    EXPECT_EQ(viewInfo.EditBorderStyle, TcxEditBorderStyle::ebsNone);
 }
 
 TEST_F(EditViewDataTest, ButtonsLieByTheirSideInCollectionOrder) {
