@@ -14,6 +14,7 @@ TcxCustomDataController::TcxCustomDataController(TComponent* owner)
       fields_(std::make_unique<TcxCustomDataFieldList>(this)) {
     provider_ = CreateProvider();
     info_ = std::make_unique<TcxCustomDataControllerInfo>(this);
+    filter_ = std::make_unique<TcxDataFilterCriteria>(this);
     storage_->SetKeepsRecordIds(UsesRecordIds());
 }
 
@@ -30,6 +31,7 @@ TcxCustomDataController::~TcxCustomDataController() {
     info_->LockRecalculation();
     provider_->ResetEditing();
     relations_.reset();
+    filter_.reset();
     storage_->Clear(false);
     fields_->Clear();
 }
@@ -131,6 +133,7 @@ void TcxCustomDataController::RemoveFieldReferences(TcxCustomDataField* field) {
     if (relations_) relations_->DropDataField(field);
     if (search_) search_->DropField(field);
     if (field == incrementalFilterField_) ResetIncrementalFilter();
+    if (filter_ && field->GetItem()) filter_->RemoveItemsOfLink(field->GetItem());
     if (!destroying_) info_->RemoveField(field);
 }
 

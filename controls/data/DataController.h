@@ -7,6 +7,7 @@
 #include "controls/data/DataControllerInfo.h"
 #include "controls/data/DataControllerSearch.h"
 #include "controls/data/DataFields.h"
+#include "controls/data/DataFilter.h"
 #include "controls/data/DataKeys.h"
 #include "controls/data/DataNotices.h"
 #include "controls/data/DataProvider.h"
@@ -339,6 +340,17 @@ class TcxCustomDataController : public TPersistent {
     virtual void CheckBrowseMode();
 
     // ---- filtering ----
+    TcxDataFilterCriteria& GetFilter() { return *filter_; }
+    virtual Variant GetFilterDataValue(int recordIndex, TcxCustomDataField* field) const {
+        return GetFieldValue(recordIndex, field);
+    }
+    virtual std::string GetItemFilterName(TObject* /*item*/) const { return {}; }
+    virtual std::string GetFilterFieldName(TObject* item) const { return GetItemFilterName(item); }
+    virtual std::string GetFilterDisplayText(int recordIndex, int itemIndex) const {
+        return GetDisplayText(recordIndex, itemIndex);
+    }
+    // Whether the item's filter values are ordered by their texts.
+    virtual bool IsItemCompareByText(int itemIndex) const;
     virtual bool HasFilterRecordHandler() const { return static_cast<bool>(OnFilterRecord); }
     virtual bool DoFilterRecord(int recordIndex);
     void FilterChanged();
@@ -411,6 +423,7 @@ class TcxCustomDataController : public TPersistent {
     std::unique_ptr<TcxCustomDataProvider> provider_;
     std::unique_ptr<TcxCustomDataControllerInfo> info_;
     std::unique_ptr<TcxCustomDataRelationList> relations_;
+    std::unique_ptr<TcxDataFilterCriteria> filter_;
     TcxCustomDataField* recordHandlesField_ = nullptr;
     std::unique_ptr<TcxSaveObject> keepKeys_;
     int keepKeysCount_ = 0;

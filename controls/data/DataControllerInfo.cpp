@@ -148,13 +148,16 @@ void TcxCustomDataControllerInfo::FillRecordList() {
 void TcxCustomDataControllerInfo::FilterRecords() {
     const bool byHandler = dataController_->HasFilterRecordHandler();
     const bool incremental = dataController_->IsIncrementalFilterActive();
-    if (!byHandler && !incremental) return;
+    TcxDataFilterCriteria& criteria = dataController_->GetFilter();
+    const bool byCriteria = criteria.IsFiltering();
+    if (!byHandler && !incremental && !byCriteria) return;
     const TcxCustomDataProvider& provider = dataController_->GetProvider();
     bool removed = false;
     for (int position = GetRecordListCount() - 1; position >= 0; --position) {
         int record = recordList_[static_cast<size_t>(position)];
         if (provider.IsEditing() && provider.GetEditingRecordIndex() == record) continue;
-        if ((byHandler && !dataController_->DoFilterRecord(record)) ||
+        if ((byCriteria && !criteria.RecordPasses(record)) ||
+            (byHandler && !dataController_->DoFilterRecord(record)) ||
             (incremental && !dataController_->MatchesIncrementalFilter(record))) {
             recordList_.erase(recordList_.begin() + position);
             removed = true;

@@ -135,6 +135,12 @@ int TcxCustomDataController::GetGroupingItemCount() const {
     return info_->GetGrouping().GetCount();
 }
 
+bool TcxCustomDataController::IsItemCompareByText(int itemIndex) const {
+    if (GetItemSortByDisplayText(itemIndex, true)) return true;
+    return (options_ & dcoAnsiSort) && GetItemField(itemIndex)->ValueTypeOf() &&
+           GetItemField(itemIndex)->ValueTypeOf()->IsStringType();
+}
+
 TcxCustomDataField* TcxCustomDataController::GetGroupingField(int level) const {
     return info_->GetGrouping().GetItem(level).Field;
 }

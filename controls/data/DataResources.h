@@ -54,6 +54,11 @@ ZORVY_RESOURCESTRING(cxSFilterOrCaption, "or");
 ZORVY_RESOURCESTRING(cxSFilterNotCaption, "not");
 ZORVY_RESOURCESTRING(cxSFilterBlankCaption, "blank");
 
+ZORVY_RESOURCESTRING(cxSFilterBoxAllCaption, "(All)");
+ZORVY_RESOURCESTRING(cxSFilterBoxCustomCaption, "(Custom...)");
+ZORVY_RESOURCESTRING(cxSFilterBoxBlanksCaption, "(Blanks)");
+ZORVY_RESOURCESTRING(cxSFilterBoxNonBlanksCaption, "(NonBlanks)");
+
 ZORVY_RESOURCESTRING(cxSDataItemIndexError, "ItemIndex out of range");
 ZORVY_RESOURCESTRING(cxSDataRecordIndexError, "RecordIndex out of range");
 ZORVY_RESOURCESTRING(cxSDataRowIndexError, "RowIndex out of range");
