@@ -3,6 +3,8 @@
 
 #include "platform/win/SystemInfo.h"
 
+#include <vector>
+
 namespace zorvy::test {
 namespace {
 
@@ -121,6 +123,37 @@ TEST_F(EditPopupFrame, SizingCursorsByDirection) {
     EXPECT_EQ(SizingCursor(-1, 0), crSizeWE);
     EXPECT_EQ(SizingCursor(0, 1), crSizeNS);
     EXPECT_EQ(SizingCursor(0, 0), crDefault);
+}
+
+// The frame's pixels of a view info painted alone on a white bitmap.
+std::vector<std::uint32_t> PaintedFrame(TcxCustomEditPopupWindowViewInfo& vi) {
+    TBitmap bitmap;
+    bitmap.SetPixelFormat(pf32bit);
+    bitmap.SetSize(60, 40);
+    TcxCanvas canvas(bitmap.GetCanvas());
+    canvas.FillRectSolid(Rect(0, 0, 60, 40), clWhite);
+    vi.Bounds = Rect(0, 0, 60, 40);
+    vi.Calculate();
+    vi.PaintFrameAndBackground(&canvas);
+    std::vector<std::uint32_t> ring;
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 60; ++x)
+            if (x < 4 || y < 4 || x >= 56 || y >= 36) ring.push_back(bitmap.GetHandle()->Row(y)[x] & 0xFFFFFF);
+    return ring;
+}
+
+TEST_F(EditPopupFrame, Frame3DWithClientEdgeDrawsThePopupEditsFrame3DRingsWithoutIt) {
+    TcxCustomEditPopupWindowViewInfo withEdge;
+    withEdge.PopupBorderStyle = epbsFrame3D;
+    withEdge.ClientEdge = true;
+    TcxPopupEditPopupWindowViewInfo popupEdit;
+    popupEdit.PopupBorderStyle = epbsFrame3D;
+    EXPECT_EQ(popupEdit.GetPopupBorderWidth(true), 4);
+    const auto expected = PaintedFrame(withEdge);
+    EXPECT_EQ(PaintedFrame(popupEdit), expected);
+    TcxCustomEditPopupWindowViewInfo plain;
+    plain.PopupBorderStyle = epbsFrame3D;
+    EXPECT_NE(PaintedFrame(plain), expected) << "without the client edge its inner rings differ";
 }
 
 } // namespace

@@ -27,6 +27,15 @@ class TOwnerEdit : public TCustomControl, public IcxEditPopupWindowOwner {
     }
     bool GetPopupUserSized() override { return UserSized; }
     void PopupSizedByUser() override { UserSized = true; }
+    // A list of 20 rows 16 high whose current size is the popup's client area.
+    bool ListSized = false;
+    int MaxHeightAsked = -1;
+    bool SizesPopupByList() override { return ListSized; }
+    bool AdjustPopupListSize(TSize& size, int maxHeight) override {
+        MaxHeightAsked = maxHeight;
+        AdjustComboListSize({20, [](int) { return 16; }}, size, maxHeight, {Placed.Width(), Placed.Height()}, 0);
+        return true;
+    }
 };
 
 // Records the characters it gets.
@@ -183,6 +192,33 @@ TEST_F(EditPopupWindow, AGripAtTheLeftMovesTheLeftEdgeAndTheRightEdgeStaysOnTheE
     Press(grip);
     Release({grip.X - 40, grip.Y + 10});
     EXPECT_EQ(popup->GetBoundsRect(), Rect(38, 81, 160, 81 + 81));
+}
+
+TEST_F(EditPopupWindow, AListPopupGrowsAndShrinksByWholeRowsWhileTheGripIsDragged) {
+    Build<TcxComboBoxPopupWindow>();
+    popup->SetSizeable(true);
+    popup->SetSysPanelStyle(true);
+    edit->ListSized = true;
+    edit->Content = {120, 128};
+    Open();
+    // 128 + border 2 + panel 18 + separator 1.
+    ASSERT_EQ(popup->GetHeight(), 149);
+    const int x = popup->GetLeft() + popup->GetWidth() - 8;
+    int y = popup->GetTop() + popup->GetHeight() - 8;
+    Press({x, y});
+    Release({x, y + 12});
+    EXPECT_EQ(popup->GetHeight(), 149) << "12 pixels are no whole row";
+    EXPECT_EQ(edit->MaxHeightAsked, 1040 - 81 - 21) << "the room below the popup's top, less the frame";
+    Press({x, y});
+    Release({x, y + 20});
+    EXPECT_EQ(popup->GetHeight(), 165);
+    y += 16;
+    Press({x, y});
+    Release({x, y - 10});
+    EXPECT_EQ(popup->GetHeight(), 165) << "the ninth row stays until the pointer passes above its top";
+    Press({x, y});
+    Release({x, y - 17});
+    EXPECT_EQ(popup->GetHeight(), 149);
 }
 
 TEST_F(EditPopupWindow, TheCloseButtonClosesOnReleaseOverItAsksTheCloseQueryAndIgnoresAPressDraggedOff) {
