@@ -155,6 +155,29 @@ TEST_P(DBDataControllerTest, LeavingAnUntouchedNewRecordCancelsIt) {
     EXPECT_EQ(query_->GetRecNo(), 1);
 }
 
+TEST_P(DBDataControllerTest, ANewRecordHoldingOnlyItsGroupValuesIsCancelledAndOneWithTypedValuesPosted) {
+    OpenDraws();
+    controller_->AddItem(nullptr);
+    controller_->SetItemFieldName(2, "LotteryID");
+    controller_->ChangeItemGroupIndex(2, 0);
+    controller_->Append();
+    ASSERT_EQ(query_->GetState(), TDataSetState::dsInsert);
+    EXPECT_EQ(query_->FieldByName("LotteryID")->GetAsInteger(), 3508); // the group's value, put in for the user
+    // Values the provider puts in later (as a detail's master keys) do not count as the user's either.
+    controller_->GetProvider().SetValue(controller_->GetEditingRecordIndex(), controller_->GetItemField(2),
+                                        Variant(3508));
+    EXPECT_TRUE(query_->GetModified());
+    controller_->SetFocusedRecordIndex(0);
+    EXPECT_EQ(query_->GetState(), TDataSetState::dsBrowse);
+    EXPECT_EQ(controller_->GetRecordCount(), 3493);
+
+    controller_->Append();
+    controller_->SetEditValue(0, Variant(std::string("2026097")), 0);
+    controller_->SetFocusedRecordIndex(0);
+    EXPECT_EQ(controller_->GetRecordCount(), 3494);
+    EXPECT_EQ(CountInDatabase("LotteryID=3508 and Issue='2026097'"), 1);
+}
+
 TEST_P(DBDataControllerTest, DeletingTheFocusedDrawDeletesItInTheDatabase) {
     OpenDraws();
     controller_->SetFocusedRecordIndex(3492);
