@@ -2,6 +2,8 @@
 
 #include "platform/win/VirtualKeys.h"
 
+#include <cctype>
+
 namespace zorvy {
 
 const TMetaClass* TcxCustomTextEditProperties::GetEditControlClass() const {
@@ -17,6 +19,42 @@ void TcxCustomTextEditProperties::SetMaxLength(int value) {
     if (maxLength_ == value) return;
     maxLength_ = value;
     Changed();
+}
+
+void TcxCustomTextEditProperties::SetLookupItems(const std::vector<std::string>& items) {
+    if (lookupItems_ == items) return;
+    lookupItems_ = items;
+    Changed();
+}
+
+void TcxCustomTextEditProperties::SetIncrementalSearch(bool value) {
+    if (incrementalSearch_ == value) return;
+    incrementalSearch_ = value;
+    Changed();
+}
+
+void TcxCustomTextEditProperties::SetFixedListPrefixSelection(bool value) {
+    if (fixedListPrefixSelection_ == value) return;
+    fixedListPrefixSelection_ = value;
+    if (GetInputStyle() == istListOnly) Changed();
+}
+
+namespace {
+bool StartsWithIgnoringCase(const std::string& text, const std::string& prefix) {
+    if (prefix.size() > text.size()) return false;
+    for (std::size_t i = 0; i < prefix.size(); ++i) {
+        const unsigned char a = static_cast<unsigned char>(text[i]), b = static_cast<unsigned char>(prefix[i]);
+        if (a != b && (a >= 0x80 || b >= 0x80 || std::tolower(a) != std::tolower(b))) return false;
+    }
+    return true;
+}
+} // namespace
+
+int TcxCustomTextEditProperties::FindCompletion(const std::string& prefix) const {
+    if (prefix.empty()) return -1;
+    for (std::size_t i = 0; i < lookupItems_.size(); ++i)
+        if (StartsWithIgnoringCase(lookupItems_[i], prefix)) return static_cast<int>(i);
+    return -1;
 }
 
 TcxCustomTextEdit::TcxCustomTextEdit(TComponent* owner, bool inplace, const TMetaClass* propertiesClass)

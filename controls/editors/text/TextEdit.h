@@ -4,7 +4,13 @@
 #include "controls/editors/framework/Edit.h"
 #include "controls/editors/text/InnerTextEdit.h"
 
+#include <string>
+#include <vector>
+
 namespace zorvy {
+
+// How typed text is tied to the lookup items.
+enum TcxEditInputStyle : std::uint8_t { istFreeText, istListCompleted, istListOnly, istNoTyping };
 
 class TcxCustomTextEditProperties : public TcxCustomEditProperties {
     ZORVY_CLASS(TcxCustomTextEditProperties, TcxCustomEditProperties)
@@ -19,9 +25,23 @@ class TcxCustomTextEditProperties : public TcxCustomEditProperties {
     // Characters the user may type; 0 is no limit.
     int GetMaxLength() const { return maxLength_; }
     void SetMaxLength(int value);
+    virtual TcxEditInputStyle GetInputStyle() const { return istFreeText; }
+    bool UsesLookupList() const { return true; }
+    const std::vector<std::string>& GetLookupItems() const { return lookupItems_; }
+    void SetLookupItems(const std::vector<std::string>& items);
+    bool GetIncrementalSearch() const { return incrementalSearch_; }
+    void SetIncrementalSearch(bool value);
+    bool AllowsIncrementalSearch() const { return incrementalSearch_; }
+    bool GetFixedListPrefixSelection() const { return fixedListPrefixSelection_; }
+    void SetFixedListPrefixSelection(bool value);
+    // The first item that starts with prefix (letter case aside); -1 when none.
+    int FindCompletion(const std::string& prefix) const;
 
   private:
     int maxLength_ = 0;
+    std::vector<std::string> lookupItems_;
+    bool incrementalSearch_ = true;
+    bool fixedListPrefixSelection_ = true;
 };
 
 class TcxTextEditProperties : public TcxCustomTextEditProperties {
@@ -55,9 +75,20 @@ class TcxCustomTextEdit : public TcxCustomEdit {
     bool IsEditingChar(char32_t ch) const override { return ch >= 32 || ch == 8; }
     bool IsEditingKey(std::uint16_t key, TShiftState shift) const override;
     void ApplyPropertiesChange(TcxCustomEditProperties* properties) override;
+    bool IsCompletionHighlighted() const { return completionHighlighted_; }
+
+  protected:
+    void ProcessEditKeyDown(std::uint16_t& key, TShiftState shift) override;
+    void ProcessEditKeyPress(char32_t& ch) override;
+    void DoExit() override;
 
   private:
+    // Completes prefix from the lookup items and shows the rest selected; true when an item matched.
+    bool TryCompleteText(std::string& prefix);
+    bool ShouldCompleteTyping() const;
+
     TcxCustomInnerTextEdit* inner_;
+    bool completionHighlighted_ = false;
 };
 
 class TcxTextEdit : public TcxCustomTextEdit {

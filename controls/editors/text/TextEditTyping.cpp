@@ -1,0 +1,200 @@
+// TcxCustomTextEdit: the keys the text editor keeps, list-bound input and the incremental search
+// that completes typed text from the lookup items.
+#include "controls/editors/text/TextEdit.h"
+
+#include "platform/vcl/Menus.h"
+#include "platform/win/VirtualKeys.h"
+
+namespace zorvy {
+
+namespace {
+// The text without its last character (a multi-byte character goes whole).
+void DropLastCharacter(std::string& text) {
+    if (text.empty()) return;
+    std::size_t n = text.size() - 1;
+    while (n > 0 && (static_cast<unsigned char>(text[n]) & 0xC0) == 0x80) --n;
+    text.erase(n);
+}
+
+std::string Utf8Of(char32_t ch) {
+    std::string s;
+    if (ch < 0x80) {
+        s += static_cast<char>(ch);
+    } else if (ch < 0x800) {
+        s += static_cast<char>(0xC0 | (ch >> 6));
+        s += static_cast<char>(0x80 | (ch & 0x3F));
+    } else if (ch < 0x10000) {
+        s += static_cast<char>(0xE0 | (ch >> 12));
+        s += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
+        s += static_cast<char>(0x80 | (ch & 0x3F));
+    } else {
+        s += static_cast<char>(0xF0 | (ch >> 18));
+        s += static_cast<char>(0x80 | ((ch >> 12) & 0x3F));
+        s += static_cast<char>(0x80 | ((ch >> 6) & 0x3F));
+        s += static_cast<char>(0x80 | (ch & 0x3F));
+    }
+    return s;
+}
+} // namespace
+
+void TcxCustomTextEdit::ProcessEditKeyDown(std::uint16_t& key, TShiftState shift) {
+    TcxCustomTextEditProperties* p = GetTextProperties();
+    const TcxEditInputStyle style = p->GetInputStyle();
+    const bool clearOrClick = (p->ClearKey != 0 && ShortCut(key, shift) == p->ClearKey) || IsClickKey(key, shift);
+    if (style == istListOnly && !clearOrClick && (key == VK_LEFT || key == VK_RIGHT || key == VK_DELETE)) {
+        completionHighlighted_ = false;
+        FireKeyEvent(key, shift);
+        key = 0;
+        return;
+    }
+    inner_->InternalUpdating = true;
+    const bool wasHighlighted = completionHighlighted_;
+    const std::uint16_t original = key;
+    TcxCustomEdit::ProcessEditKeyDown(key, shift);
+    if (original == VK_RETURN && wasHighlighted) SelectAllText();
+    switch (key) {
+    case VK_LEFT:
+    case VK_RIGHT:
+        if (!(shift & ssShift) && inner_->GetSelLength() > 0) {
+            const int start = inner_->GetSelStart();
+            inner_->SetSelStart(key == VK_RIGHT ? start + inner_->GetSelLength() : start);
+            inner_->SetSelLength(0);
+            key = 0;
+        }
+        completionHighlighted_ = false;
+        break;
+    case VK_PRIOR:
+    case VK_NEXT:
+    case VK_UP:
+    case VK_DOWN:
+        // A single-line edit has nothing to do with them: they are the grid's.
+        FireKeyEvent(key, shift);
+        key = 0;
+        break;
+    case VK_DELETE:
+        if (style == istListCompleted) {
+            FireKeyEvent(key, shift);
+            key = 0;
+        } else {
+            completionHighlighted_ = false;
+        }
+        break;
+    case VK_END:
+        if (inner_->GetSelLength() == 0 && style != istListOnly) completionHighlighted_ = false;
+        break;
+    default:
+        break;
+    }
+    if (key != 0) inner_->InternalUpdating = false;
+}
+
+bool TcxCustomTextEdit::ShouldCompleteTyping() const {
+    const TcxEditInputStyle style = GetTextProperties()->GetInputStyle();
+    if (style == istListCompleted || style == istListOnly) return true;
+    const int selLength = inner_->GetSelLength();
+    if (selLength > 0 || completionHighlighted_) return true;
+    return inner_->GetSelStart() == static_cast<int>(inner_->GetText().size());
+}
+
+bool TcxCustomTextEdit::TryCompleteText(std::string& prefix) {
+    TcxCustomTextEditProperties* p = GetTextProperties();
+    const int index = p->FindCompletion(prefix);
+    const bool found = index >= 0;
+    std::string tail;
+    if (found) {
+        const std::string& item = p->GetLookupItems()[index];
+        prefix = item.substr(0, prefix.size());
+        tail = item.substr(prefix.size());
+    }
+    completionHighlighted_ = found;
+    if (prefix.empty()) {
+        if (p->GetInputStyle() != istListOnly) ApplyDisplayValue(Variant(std::string()));
+        completionHighlighted_ = false;
+    }
+    if (found) {
+        inner_->SetText(prefix + tail);
+        inner_->SetSelStart(static_cast<int>(prefix.size()));
+        inner_->SetSelLength(static_cast<int>(tail.size()));
+    }
+    RefreshDisplayText();
+    return found;
+}
+
+void TcxCustomTextEdit::ProcessEditKeyPress(char32_t& ch) {
+    inner_->InternalUpdating = true;
+    if (!FilterKeyPress(ch)) return;
+    TcxCustomTextEditProperties* p = GetTextProperties();
+    const TcxEditInputStyle style = p->GetInputStyle();
+    BeginUserChange();
+    struct End {
+        TcxCustomTextEdit* edit;
+        ~End() { edit->EndUserChange(); }
+    } end{this};
+    if (style == istListOnly && ch == 8 && !p->GetFixedListPrefixSelection()) {
+        ch = 0;
+        completionHighlighted_ = false;
+        return;
+    }
+    const bool wasHighlighted = completionHighlighted_;
+    bool found = false;
+    CountValueLock(true);
+    struct Release {
+        TcxCustomTextEdit* edit;
+        ~Release() { edit->CountValueLock(false); }
+    } release{this};
+    const std::string text = inner_->GetText();
+    const int selStart = inner_->GetSelStart(), selLength = inner_->GetSelLength();
+    if (ch == 8 && p->UsesLookupList() && p->AllowsIncrementalSearch()) {
+        if (style == istListCompleted && !text.empty() && !completionHighlighted_) {
+            inner_->SetSelLength(static_cast<int>(text.size()) - selStart);
+            completionHighlighted_ = true;
+        }
+        if (completionHighlighted_) {
+            std::string prefix = text.substr(0, inner_->GetSelStart());
+            DropLastCharacter(prefix);
+            found = TryCompleteText(prefix);
+        }
+        if (style == istListOnly) ch = 0;
+    } else if (ch >= 32 && p->UsesLookupList()) {
+        if (p->AllowsIncrementalSearch() && ShouldCompleteTyping()) {
+            const std::string typed = Utf8Of(ch);
+            std::string candidate;
+            bool tried = false;
+            if (selLength > 0) {
+                candidate = text.substr(0, selStart) + typed;
+            } else if (style == istListOnly && wasHighlighted) {
+                candidate = text + typed;
+                found = TryCompleteText(candidate);
+                tried = true;
+                if (!found) {
+                    candidate = typed;
+                    tried = false;
+                }
+            } else if (style == istListOnly) {
+                candidate = typed;
+            } else {
+                candidate = text.substr(0, selStart) + typed + text.substr(selStart);
+            }
+            if (!tried && !found) found = TryCompleteText(candidate);
+            // Without a fixed prefix each character that does not extend the match starts anew.
+            if (!found && style == istListOnly && !p->GetFixedListPrefixSelection()) {
+                candidate = typed;
+                found = TryCompleteText(candidate);
+            }
+        }
+        if ((style == istListCompleted || style == istListOnly) && !found) {
+            ch = 0;
+            if (style == istListCompleted && !text.empty()) completionHighlighted_ = true;
+            if (style == istListOnly && p->GetFixedListPrefixSelection() && wasHighlighted) completionHighlighted_ = true;
+        }
+    }
+    if (found) ch = 0;
+    if (ch != 0) inner_->InternalUpdating = false;
+}
+
+void TcxCustomTextEdit::DoExit() {
+    TcxCustomEdit::DoExit();
+    completionHighlighted_ = false;
+}
+
+} // namespace zorvy
