@@ -78,6 +78,26 @@ TEST_P(DBDataControllerTest, TheFocusMovesTheDataSetAndTheDataSetMovesTheFocus) 
     EXPECT_EQ(Issue(controller_->GetFocusedRecordIndex()), "2010050");
 }
 
+TEST_P(DBDataControllerTest, TwoControllersOnOneDataSourceFollowEachOther) {
+    OpenDraws();
+    TcxDBDataController other(nullptr);
+    other.AddItem(nullptr);
+    other.SetItemFieldName(0, "ResultA1");
+    other.SetDataSource(source_);
+    EXPECT_EQ(other.GetRecordCount(), 3493);
+
+    controller_->SetFocusedRecordIndex(10);
+    EXPECT_EQ(other.GetFocusedRecordIndex(), 10);
+    other.SetFocusedRecordIndex(20);
+    EXPECT_EQ(controller_->GetFocusedRecordIndex(), 20);
+
+    other.SetEditValue(0, Variant(std::string("03 06 09 12 15 18")), 0);
+    other.Post();
+    EXPECT_EQ(VarToStr(controller_->GetValue(20, 1)), "03 06 09 12 15 18");
+    EXPECT_EQ(controller_->GetRecordCount(), 3493);
+    EXPECT_EQ(controller_->GetFocusedRecordIndex(), 20);
+}
+
 TEST_P(DBDataControllerTest, AFocusChangeTheDataSetCannotFollowIsRefused) {
     OpenDraws();
     controller_->SetFocusedRecordIndex(2);
