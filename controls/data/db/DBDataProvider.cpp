@@ -146,6 +146,11 @@ bool TcxDBDataProvider::IsEOF() const {
     return !SameKeyValues(dataSet->GetFieldValues(names), values, FieldNameCount(names));
 }
 
+bool TcxDBDataProvider::IsSmartRefresh() const {
+    TcxDBDataController* controller = GetDBDataController();
+    return controller->GetDataModeController().GetSmartRefresh() && controller->HasRecordKeys();
+}
+
 bool TcxDBDataProvider::IsDataSetModified() const {
     TDataSet* dataSet = GetDataSet();
     if (!dataSet) return false;
@@ -488,7 +493,18 @@ void TcxDBDataProvider::DataSetChanged() {
     TDataSetState state = dataSet->GetState();
     if (state == TDataSetState::dsBrowse) {
         if (IsEditing()) ResetEditing();
-        GetDBDataController()->ReloadData();
+        int reread = rereadRecordIndex_;
+        bool inserting = rereadInserting_;
+        rereadRecordIndex_ = -1;
+        TcxDBDataController* controller = GetDBDataController();
+        // A posted edit of a record that is still the one with its key: only it is read again.
+        if (IsSmartRefresh() && !inserting && reread >= 0 && reread < controller->GetRecordCount() &&
+            controller->FindRecordIndexByKey(controller->GetDataSetKeyValues()) == reread) {
+            RereadRecord(reread);
+            DataScrolled(0);
+            return;
+        }
+        controller->ReloadData();
     } else if (state == TDataSetState::dsInsert && !IsInserting()) {
         EditingChanged();
     }
@@ -524,6 +540,8 @@ void TcxDBDataProvider::EditingChanged() {
             GetDBDataController()->NewRecordInitialized(GetEditingRecordIndex());
         }
     } else if (IsEditing()) {
+        rereadRecordIndex_ = GetEditingRecordIndex();
+        rereadInserting_ = IsInserting();
         ResetEditing();
     }
 }

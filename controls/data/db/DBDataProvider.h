@@ -75,6 +75,8 @@ class TcxDBDataProvider : public TcxCustomDataProvider {
     bool IsEOF() const;
     int GetCurrentRecordIndex() const { return currentRecordIndex_; }
     bool IsLocating() const { return locateCount_ > 0; }
+    // Smart refresh (with key fields, outside grid mode): a post re-reads the posted record only.
+    bool IsSmartRefresh() const;
     // The dataset holds a value the provider did not put in itself.
     bool IsDataSetModified() const;
 
@@ -131,6 +133,9 @@ class TcxDBDataProvider : public TcxCustomDataProvider {
     int locateCount_ = 0;
     int notifyLockCount_ = 0;
     int currentRecordIndex_ = -1;
+    // The record whose edit ended, re-read alone after its post with smart refresh.
+    int rereadRecordIndex_ = -1;
+    bool rereadInserting_ = false;
     struct SavePosInfo {
         std::string bookmark;
         bool bof = false, eof = false;

@@ -134,6 +134,27 @@ TEST_P(DBDataControllerTest, AnEditThroughTheControllerIsPostedToTheDatabase) {
     EXPECT_EQ(CountInDatabase("Issue='" + issue + "' and ResultA1='07 08 09 10 11 12'"), 1);
 }
 
+TEST_P(DBDataControllerTest, WithSmartRefreshAPostReadsThePostedRecordOnly) {
+    OpenDraws("Issue");
+    controller_->GetDataModeController().SetSmartRefresh(true);
+    int scrolls = 0;
+    query_->AfterScroll = [&](TDataSet*) { ++scrolls; };
+    controller_->SetFocusedRecordIndex(30);
+    scrolls = 0;
+    controller_->SetEditValue(1, Variant(std::string("04 08 15 16 23 33")), 0);
+    controller_->Post();
+    EXPECT_LT(scrolls, 10); // a reload would walk every draw
+    EXPECT_EQ(VarToStr(controller_->GetValue(30, 1)), "04 08 15 16 23 33");
+    EXPECT_EQ(controller_->GetFocusedRecordIndex(), 30);
+
+    controller_->GetDataModeController().SetSmartRefresh(false);
+    scrolls = 0;
+    controller_->SetEditValue(1, Variant(std::string("05 08 15 16 23 33")), 0);
+    controller_->Post();
+    EXPECT_GT(scrolls, 3000);
+    EXPECT_EQ(VarToStr(controller_->GetValue(30, 1)), "05 08 15 16 23 33");
+}
+
 TEST_P(DBDataControllerTest, ARefusedPostKeepsTheUsersValuesWithTheDriversMessage) {
     OpenDraws();
     controller_->Append();
