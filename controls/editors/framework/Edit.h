@@ -221,6 +221,10 @@ class TcxCustomEdit : public TcxContainer, public IcxRepositoryItemSubscriber {
     virtual bool IsCharAccepted(char32_t ch);
     virtual bool PaintsOwnButtons(HDC) { return false; }
     virtual bool AlwaysTransparent() const { return false; }
+    virtual void CopyToClipboard() {}
+    virtual void CutToClipboard() {}
+    virtual void PasteFromClipboard() {}
+    virtual void ClearSelectionAsUser() {}
 
     TcxEditEditingEvent OnEditing;
     TcxEditContainerKeyEvent ContainerKeyHandler;

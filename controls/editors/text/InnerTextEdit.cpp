@@ -96,30 +96,29 @@ void TcxCustomInnerTextEdit::Dispatch(TMessage& m) {
         if (self && owner && !owner->IsDestroying()) owner->FocusStateChanged();
         return;
     case WM_PASTE:
+        // The editor checks the text first: an unacceptable paste never reaches the native control.
+        if (!GetReadOnly() && owner) owner->PasteFromClipboard();
+        return;
     case WM_CUT:
+        if (!owner) return;
+        if (GetReadOnly())
+            owner->CopyToClipboard();
+        else
+            owner->CutToClipboard();
+        return;
     case WM_CLEAR:
-        if (GetReadOnly() && m.Msg != WM_CUT) return;
-        if (owner) owner->BeginUserChange();
-        {
-            struct End {
-                TcxCustomEdit* owner;
-                ~End() {
-                    if (owner) owner->EndUserChange();
-                }
-            } end{owner};
-            if (GetReadOnly()) {
-                SendMessage(handle_, WM_COPY, 0, 0);
-                return;
-            }
-            // Permission first: a paste or cut is a user change.
-            if (owner && !owner->IsChangedSinceEnter() && !owner->RequestEditing()) return;
-            TCustomEdit::Dispatch(m);
-        }
+        if (!GetReadOnly() && owner) owner->ClearSelectionAsUser();
         return;
     default:
         TCustomEdit::Dispatch(m);
         return;
     }
+}
+
+LRESULT TcxCustomInnerTextEdit::CallNative(UINT msg, WPARAM wParam, LPARAM lParam) {
+    TMessage m{msg, wParam, lParam, 0};
+    TCustomEdit::Dispatch(m);
+    return m.Result;
 }
 
 void TcxCustomInnerTextEdit::KeyDown(std::uint16_t& key, TShiftState shift) {

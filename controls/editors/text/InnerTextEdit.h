@@ -36,6 +36,8 @@ class TcxCustomInnerTextEdit : public TCustomEdit, public IcxContainerInnerContr
     void SaveState(bool withText, TcxCustomInnerTextEditPrevState& state);
     // True without a window, when the selection moved, or when the text changed (letter case counts).
     bool StateChanged(const TcxCustomInnerTextEditPrevState& state);
+    // The native control's own handling of a message, bypassing the editor.
+    LRESULT CallNative(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
 
   protected:
     void CreateParams(TCreateParams& params) override;

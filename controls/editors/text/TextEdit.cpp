@@ -70,6 +70,14 @@ void TcxCustomTextEdit::ShowDisplayValue(const Variant& value) {
     inner_->SetText(VarToStr(value));
 }
 
+void TcxCustomTextEdit::ApplyDisplayValue(const Variant& value) {
+    inner_->SetText(VarToStr(value));
+    if (IsUserChange()) return;
+    completionHighlighted_ = false;
+    StoreEditValue(value);
+    SetEditModified(false);
+}
+
 void TcxCustomTextEdit::ShowEditValue() {
     inner_->SetText(VarToStr(GetEditValue()));
 }

@@ -34,6 +34,8 @@ class TcxCustomTextEditProperties : public TcxCustomEditProperties {
     bool AllowsIncrementalSearch() const { return incrementalSearch_; }
     bool GetFixedListPrefixSelection() const { return fixedListPrefixSelection_; }
     void SetFixedListPrefixSelection(bool value);
+    // Whether the text may be the editor's: in the list-bound styles a non-empty text must be an item.
+    virtual bool CheckTextValue(const std::string& text) const;
     // The first item that starts with prefix (letter case aside); -1 when none.
     int FindCompletion(const std::string& prefix) const;
 
@@ -68,7 +70,8 @@ class TcxCustomTextEdit : public TcxCustomEdit {
     std::string ReadDisplayText() override { return inner_->GetText(); }
     void ShowDisplayValue(const Variant& value) override;
     void ShowEditValue() override;
-    void ApplyDisplayValue(const Variant& value) override { StoreEditValue(value); }
+    // Shows the value; outside a user change it is also committed as the edit value.
+    void ApplyDisplayValue(const Variant& value) override;
     void SelectAllText() override { inner_->SelectAll(); }
     bool ShowsInnerEdit() const override { return true; }
     bool KeepsNavigationKeys() const override { return true; }
@@ -77,7 +80,19 @@ class TcxCustomTextEdit : public TcxCustomEdit {
     void ApplyPropertiesChange(TcxCustomEditProperties* properties) override;
     bool IsCompletionHighlighted() const { return completionHighlighted_; }
 
+    // ---- text operations, each checked against the input style, MaxLength and the items ----
+    // The text an insertion would give and the caret after it; false when it is refused.
+    bool CheckNewText(const std::string& inserted, std::string& newText, int& caret);
+    bool AcceptText(const std::string& text);
+    void ReplaceSelectedText(const std::string& text);
+    void DeleteSelection();
+    void CopyToClipboard() override;
+    void CutToClipboard() override;
+    void PasteFromClipboard() override;
+    void ClearSelectionAsUser() override;
+
   protected:
+    void Dispatch(TMessage& m) override;
     void ProcessEditKeyDown(std::uint16_t& key, TShiftState shift) override;
     void ProcessEditKeyPress(char32_t& ch) override;
     void DoExit() override;
@@ -89,6 +104,7 @@ class TcxCustomTextEdit : public TcxCustomEdit {
 
     TcxCustomInnerTextEdit* inner_;
     bool completionHighlighted_ = false;
+    bool inSetText_ = false;
 };
 
 class TcxTextEdit : public TcxCustomTextEdit {

@@ -1,6 +1,9 @@
 // The road of one condition edit: keys typed into the native inner edit of a text editor reach the
 // editor's value cycle; keys nobody used go on to the grid; the length limit counts characters.
 #include "controls/editors/text/TextEdit.h"
+#include "platform/win/MessageLoop.h"
+#include "platform/win/Messages.h"
+#include "platform/win/SystemInfo.h"
 #include "platform/win/VirtualKeys.h"
 #include "tests/controls/editors/EditorsFixture.h"
 
@@ -81,6 +84,61 @@ TEST_F(TextEditTest, TheLengthLimitCountsCharacters) {
     display.TypeText("中文字符");
     Pump();
     EXPECT_EQ(edit->GetText(), "中文字");
+}
+
+} // namespace
+} // namespace zorvy::test
+
+namespace zorvy::test {
+namespace {
+
+class TListOnlyTextProperties : public TcxTextEditProperties {
+    ZORVY_CLASS(TListOnlyTextProperties, TcxTextEditProperties)
+  public:
+    using TcxTextEditProperties::TcxTextEditProperties;
+    TcxEditInputStyle GetInputStyle() const override { return istListOnly; }
+};
+
+TEST_F(TextEditTest, PastingObeysTheSameLimitAsTyping) {
+    TcxTextEdit* edit = NewEdit();
+    static_cast<TcxTextEditProperties*>(edit->GetProperties())->SetMaxLength(3);
+    Focus(edit);
+    display.TypeText("ab");
+    Pump();
+    SetClipboardText("中文");
+    SendMessage(edit->GetInnerTextEdit()->GetHandle(), WM_PASTE);
+    Pump();
+    EXPECT_EQ(edit->GetText(), "ab中");
+
+    // A text already over the limit (set by program) takes no paste at all.
+    edit->SetText("abcd");
+    edit->GetInnerTextEdit()->SetSelStart(4);
+    SetClipboardText("x");
+    SendMessage(edit->GetInnerTextEdit()->GetHandle(), WM_PASTE);
+    Pump();
+    EXPECT_EQ(edit->GetText(), "abcd");
+}
+
+TEST_F(TextEditTest, TheWindowTextMessages) {
+    TForm* form = NewForm();
+    auto* edit = new TcxTextEdit(form, false, TListOnlyTextProperties::StaticClass());
+    edit->SetParent(form);
+    static_cast<TcxTextEditProperties*>(edit->GetProperties())->SetLookupItems({"0", "1", "2", "3"});
+    form->Show();
+    Pump();
+    const HWND wnd = edit->GetHandle();
+    EXPECT_EQ(SendMessage(wnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("9")), 0);
+    EXPECT_EQ(edit->GetText(), "");
+    EXPECT_EQ(SendMessage(wnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("3")), 1);
+    EXPECT_EQ(edit->GetText(), "3");
+
+    edit->SetText("中文"); // six bytes
+    char buffer[8] = "xxxxxxx";
+    EXPECT_EQ(SendMessage(wnd, WM_GETTEXT, 1, reinterpret_cast<LPARAM>(buffer)), 0);
+    EXPECT_STREQ(buffer, "");
+    EXPECT_EQ(SendMessage(wnd, WM_GETTEXT, 5, reinterpret_cast<LPARAM>(buffer)), 3); // no half character
+    EXPECT_STREQ(buffer, "中");
+    EXPECT_EQ(SendMessage(wnd, WM_GETTEXTLENGTH), 6);
 }
 
 } // namespace

@@ -1,0 +1,196 @@
+// TcxCustomTextEdit: edit operations checked against the input style, the length limit in
+// characters and the lookup items, the clipboard, and the window's text messages.
+#include "controls/editors/text/TextEdit.h"
+
+#include "platform/rtl/Encoding.h"
+#include "platform/win/Messages.h"
+#include "platform/win/SystemInfo.h"
+
+#include <cstring>
+
+namespace zorvy {
+
+namespace {
+
+bool SameTextIgnoringCase(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    return true;
+}
+
+// The byte length of the first count characters of text.
+std::size_t BytesOfCharacters(const std::string& text, int count) {
+    std::size_t at = 0;
+    for (int i = 0; i < count && at < text.size(); ++i) at += CharLengthAt(text, at);
+    return std::min(at, text.size());
+}
+
+// The longest start of text that fits limit bytes without splitting a character.
+std::size_t CharacterBoundaryBefore(const std::string& text, std::size_t limit) {
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const std::size_t next = at + CharLengthAt(text, at);
+        if (next > limit) break;
+        at = next;
+    }
+    return at;
+}
+
+} // namespace
+
+bool TcxCustomTextEditProperties::CheckTextValue(const std::string& text) const {
+    const TcxEditInputStyle style = GetInputStyle();
+    if (text.empty() || (style != istListCompleted && style != istListOnly) || !UsesLookupList()) return true;
+    for (const std::string& item : lookupItems_)
+        if (SameTextIgnoringCase(item, text)) return true;
+    return false;
+}
+
+bool TcxCustomTextEdit::CheckNewText(const std::string& inserted, std::string& newText, int& caret) {
+    TcxCustomTextEditProperties* p = GetTextProperties();
+    const TcxEditInputStyle style = p->GetInputStyle();
+    caret = 0;
+    if (IsUserChange() && style == istNoTyping) return false;
+    const std::string text = inner_->GetText();
+    int selStart = inner_->GetSelStart(), selLength = inner_->GetSelLength();
+    if (style == istListOnly || style == istNoTyping) {
+        selStart = 0;
+        selLength = static_cast<int>(text.size());
+    }
+    const std::string before = text.substr(0, selStart);
+    const std::string after = text.substr(std::min<std::size_t>(text.size(), selStart + selLength));
+    const int maxLength = p->GetMaxLength();
+    if (IsUserChange() && style == istFreeText && maxLength > 0) {
+        std::string head = before + inserted;
+        head.resize(BytesOfCharacters(head, maxLength));
+        caret = static_cast<int>(head.size());
+        if (caret < selStart) return false;
+        newText = head + after;
+        newText.resize(BytesOfCharacters(newText, maxLength));
+    } else {
+        newText = style == istListOnly ? inserted : before + inserted + after;
+        caret = selStart + static_cast<int>(inserted.size());
+    }
+    if (!p->CheckTextValue(newText)) return false;
+    return !IsUserChange() || RequestEditing();
+}
+
+bool TcxCustomTextEdit::AcceptText(const std::string& text) {
+    if (!GetTextProperties()->CheckTextValue(text)) return false;
+    if (IsUserChange() && !RequestEditing()) return false;
+    ApplyDisplayValue(Variant(text));
+    return true;
+}
+
+void TcxCustomTextEdit::ReplaceSelectedText(const std::string& text) {
+    std::string newText;
+    int caret;
+    if (!CheckNewText(text, newText, caret)) return;
+    ApplyDisplayValue(Variant(newText));
+    inner_->SetSelStart(caret);
+    inner_->SetSelLength(0);
+}
+
+void TcxCustomTextEdit::DeleteSelection() {
+    const int selStart = inner_->GetSelStart(), selLength = inner_->GetSelLength();
+    if (selLength <= 0) return;
+    std::string text = inner_->GetText();
+    text.erase(selStart, selLength);
+    if (AcceptText(text)) inner_->SetSelStart(selStart);
+}
+
+void TcxCustomTextEdit::ClearSelectionAsUser() {
+    BeginUserChange();
+    struct End {
+        TcxCustomTextEdit* edit;
+        ~End() { edit->EndUserChange(); }
+    } end{this};
+    DeleteSelection();
+}
+
+void TcxCustomTextEdit::CopyToClipboard() {
+    const TcxEditInputStyle style = GetTextProperties()->GetInputStyle();
+    if (style == istListOnly || style == istNoTyping) inner_->SelectAll();
+    if (inner_->GetSelLength() > 0) inner_->CallNative(WM_COPY);
+}
+
+void TcxCustomTextEdit::CutToClipboard() {
+    if (inner_->GetSelLength() <= 0) return;
+    if (!IsFocused()) {
+        inner_->CallNative(WM_COPY);
+        ReplaceSelectedText({});
+        return;
+    }
+    BeginUserChange();
+    struct End {
+        TcxCustomTextEdit* edit;
+        ~End() { edit->EndUserChange(); }
+    } end{this};
+    std::string newText;
+    int caret;
+    if (CheckNewText({}, newText, caret)) inner_->CallNative(WM_CUT);
+}
+
+void TcxCustomTextEdit::PasteFromClipboard() {
+    const std::optional<std::string> clip = GetClipboardText();
+    if (!clip) return;
+    if (!IsFocused()) {
+        ReplaceSelectedText(*clip);
+        return;
+    }
+    BeginUserChange();
+    struct End {
+        TcxCustomTextEdit* edit;
+        ~End() { edit->EndUserChange(); }
+    } end{this};
+    std::string newText;
+    int caret;
+    if (CheckNewText(*clip, newText, caret)) inner_->CallNative(WM_PASTE);
+}
+
+// ---- the window's text ----
+
+void TcxCustomTextEdit::Dispatch(TMessage& m) {
+    switch (m.Msg) {
+    case WM_GETTEXT: {
+        if (static_cast<int>(m.WParam) < 1) {
+            m.Result = 0;
+            return;
+        }
+        const std::string text = inner_->GetText();
+        // Cut on a character boundary, never inside a character.
+        const std::size_t n = CharacterBoundaryBefore(text, m.WParam - 1);
+        char* buffer = reinterpret_cast<char*>(m.LParam);
+        std::memcpy(buffer, text.data(), n);
+        buffer[n] = '\0';
+        m.Result = static_cast<LRESULT>(n);
+        return;
+    }
+    case WM_GETTEXTLENGTH:
+        m.Result = static_cast<LRESULT>(inner_->GetText().size());
+        return;
+    case WM_SETTEXT:
+        if (inSetText_) {
+            TcxCustomEdit::Dispatch(m);
+            return;
+        }
+        m.Result = 0;
+        inSetText_ = true;
+        {
+            struct Clear {
+                bool& flag;
+                ~Clear() { flag = false; }
+            } clear{inSetText_};
+            const char* text = reinterpret_cast<const char*>(m.LParam);
+            if (AcceptText(text ? text : "")) m.Result = 1;
+        }
+        return;
+    default:
+        TcxCustomEdit::Dispatch(m);
+        return;
+    }
+}
+
+} // namespace zorvy
