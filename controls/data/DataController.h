@@ -388,6 +388,8 @@ class TcxCustomDataController : public TPersistent {
     // A descendant's constructor puts in its own provider (virtual calls in the base constructor reach
     // only the base's CreateProvider).
     void ReplaceProvider(std::unique_ptr<TcxCustomDataProvider> provider) { provider_ = std::move(provider); }
+    // Likewise its own filter criteria class.
+    void ReplaceFilter(std::unique_ptr<TcxDataFilterCriteria> filter) { filter_ = std::move(filter); }
     virtual std::unique_ptr<TcxDataControllerSearch> CreateSearch();
 
   private:
