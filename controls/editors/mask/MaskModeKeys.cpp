@@ -97,7 +97,7 @@ bool TcxMaskEditStandardMode::ProcessDelete() {
     for (int i = state.selStart; i < end; ++i) {
         if (IsLiteralAt(i)) continue;
         chars[i] = GetBlankChar(i);
-        edit_->ShowDisplayValue(JoinMaskChars(chars));
+        edit_->ShowText(JoinMaskChars(chars));
         MoveCaret(ReadState(), state.selStart);
     }
     return false;
@@ -134,7 +134,7 @@ bool TcxMaskEditStandardMode::ProcessChar(std::string& character) {
     if (state.selLength > 1) ProcessDelete();
     TState now = ReadState();
     now.chars[s] = converted;
-    edit_->ShowDisplayValue(JoinMaskChars(now.chars));
+    edit_->ShowText(JoinMaskChars(now.chars));
     SetSelStart(ReadState(), s);
     edit_->SetShiftHeld(false);
     ProcessRight();

@@ -34,13 +34,13 @@ void TcxMaskEditCustomMode::SyncEditValue() {
     if (!HasUsableEdit()) return;
     std::string shown;
     if (edit_->IsModifiedAfterEnter()) {
-        shown = FormatWithMask(edit_->ReadDisplayText(), true);
+        shown = FormatWithMask(edit_->ReadShownText(), true);
     } else {
         Variant displayValue;
-        GetProperties()->ToDisplayValue(edit_->GetEditValue(), displayValue, edit_->IsFocused());
+        GetProperties()->ToDisplayValue(edit_->GetValue(), displayValue, edit_->IsFocused());
         shown = VarToStr(displayValue);
     }
-    edit_->ShowDisplayValue(shown);
+    edit_->ShowText(shown);
 }
 
 // ---- the standard mode: texts and values ----

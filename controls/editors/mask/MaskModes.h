@@ -46,7 +46,7 @@ class TcxMaskEditModeEdit {
     // Moves of the mode's own that do not call the mode back; moving the start empties the selection.
     virtual void SetSelStartLocked(int start) = 0;
     virtual void SetSelLengthLocked(int length) = 0;
-    virtual void ShowDisplayValue(const std::string& text) = 0;
+    virtual void ShowText(const std::string& text) = 0; // the edit shows a display text
     virtual bool GetShiftHeld() const = 0;
     virtual void SetShiftHeld(bool value) = 0;
     // A key-down the edit sends itself, unseen by its own key handlers.
@@ -55,8 +55,8 @@ class TcxMaskEditModeEdit {
     virtual bool IsCharAllowedAt(std::string& character, int position) = 0;
     // The value cycle.
     virtual bool IsModifiedAfterEnter() const = 0;
-    virtual std::string ReadDisplayText() const = 0;
-    virtual Variant GetEditValue() const = 0;
+    virtual std::string ReadShownText() const = 0; // the text the edit shows
+    virtual Variant GetValue() const = 0; // the edit value
     virtual bool IsFocused() const = 0;
     virtual void SetValueAsUser(const Variant& value) = 0;
 };

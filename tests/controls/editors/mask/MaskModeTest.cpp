@@ -43,7 +43,7 @@ class TRecordingEdit : public TcxMaskEditModeEdit, public TcxMaskEditModePropert
         selLength = 0;
     }
     void SetSelLengthLocked(int length) override { selLength = std::min<int>(length, text.size() - selStart); }
-    void ShowDisplayValue(const std::string& shown) override {
+    void ShowText(const std::string& shown) override {
         text = shown;
         selStart = selLength = 0;
     }
@@ -55,8 +55,8 @@ class TRecordingEdit : public TcxMaskEditModeEdit, public TcxMaskEditModePropert
         return true;
     }
     bool IsModifiedAfterEnter() const override { return modified; }
-    std::string ReadDisplayText() const override { return text; }
-    Variant GetEditValue() const override { return editValue; }
+    std::string ReadShownText() const override { return text; }
+    Variant GetValue() const override { return editValue; }
     bool IsFocused() const override { return true; }
     void SetValueAsUser(const Variant& value) override { valueAsUser = value; }
 

@@ -1,0 +1,337 @@
+// The masked editor's settings and control: compiling the mask into the edit's mode, values shown
+// through the mask, and the keys, characters and pastes the mode handles.
+#include "controls/editors/mask/MaskEdit.h"
+
+#include "platform/rtl/Encoding.h"
+#include "platform/rtl/ResourceStrings.h"
+#include "platform/vcl/Menus.h"
+#include "platform/win/MessageLoop.h"
+#include "platform/win/VirtualKeys.h"
+
+namespace zorvy {
+
+ZORVY_RESOURCESTRING(scxMaskEditRegExprUnsupported,
+                     "Regular-expression edit masks are not available; use the standard mask kind");
+ZORVY_RESOURCESTRING(scxMaskEditInvalidEditValue, "The edit value is invalid");
+
+// ---- settings ----
+
+TcxCustomMaskEditProperties::TcxCustomMaskEditProperties(TPersistent* owner) : TcxCustomTextEditProperties(owner) {
+    ValidateOnEnter = true;
+}
+
+TcxCustomMaskEditProperties::~TcxCustomMaskEditProperties() = default;
+
+void TcxCustomMaskEditProperties::Assign(TPersistent* source) {
+    auto* other = dynamic_cast<TcxCustomMaskEditProperties*>(source);
+    if (!other) {
+        TcxCustomTextEditProperties::Assign(source);
+        return;
+    }
+    BeginChanges();
+    TcxCustomTextEditProperties::Assign(source);
+    SetMaskKind(other->maskKind_);
+    SetEditMask(other->editMask_);
+    SetAlwaysShowBlanksAndLiterals(other->alwaysShowBlanksAndLiterals_);
+    SetCaseInsensitive(other->caseInsensitive_);
+    SetIgnoreMaskBlank(other->ignoreMaskBlank_);
+    EndChanges();
+}
+
+void TcxCustomMaskEditProperties::SetMaskKind(TcxEditMaskKind value) {
+    if (value != emkStandard) throw EcxMaskEditError(ResolveResourceString(scxMaskEditRegExprUnsupported));
+    if (maskKind_ == value) return;
+    maskKind_ = value;
+    Changed();
+}
+
+std::string TcxCustomMaskEditProperties::GetEditMask() const {
+    if (editMask_.empty() && maskKind_ == emkStandard)
+        if (IcxEditDefaultValuesProvider* provider = GetDefaultValuesProvider()) return provider->GetEditMask();
+    return editMask_;
+}
+
+void TcxCustomMaskEditProperties::SetEditMask(const std::string& value) {
+    if (editMask_ == value) return;
+    editMask_ = value;
+    Changed();
+}
+
+void TcxCustomMaskEditProperties::SetAlwaysShowBlanksAndLiterals(bool value) {
+    if (alwaysShowBlanksAndLiterals_ == value) return;
+    alwaysShowBlanksAndLiterals_ = value;
+    Changed();
+}
+
+void TcxCustomMaskEditProperties::SetCaseInsensitive(bool value) {
+    if (caseInsensitive_ == value) return;
+    caseInsensitive_ = value;
+    Changed();
+}
+
+void TcxCustomMaskEditProperties::SetIgnoreMaskBlank(bool value) {
+    if (ignoreMaskBlank_ == value) return;
+    ignoreMaskBlank_ = value;
+    Changed();
+}
+
+std::unique_ptr<TcxMaskEditCustomMode> TcxCustomMaskEditProperties::CreateCompiledMode() const {
+    const std::string mask = GetEditMask();
+    if (IsMaskEmpty(mask)) return nullptr;
+    auto mode = std::make_unique<TcxMaskEditStandardMode>(nullptr, const_cast<TcxCustomMaskEditProperties*>(this));
+    mode->CompileMask(mask);
+    return mode;
+}
+
+void TcxCustomMaskEditProperties::Changed() {
+    displayMode_.reset();
+    TcxCustomTextEditProperties::Changed();
+}
+
+bool TcxCustomMaskEditProperties::IsValidEditValue(const Variant& value, bool isEditing) const {
+    return HasMask() || TcxCustomTextEditProperties::IsValidEditValue(value, isEditing);
+}
+
+void TcxCustomMaskEditProperties::ToDisplayValue(const Variant& value, Variant& displayValue, bool isEditing) {
+    if (!HasMask()) {
+        TcxCustomTextEditProperties::ToDisplayValue(value, displayValue, isEditing);
+        return;
+    }
+    const std::string text = VarToStr(value);
+    if (!displayMode_ || displayMode_->GetMaskText() != GetEditMask()) displayMode_ = CreateCompiledMode();
+    if (!displayMode_) return;
+    if (isEditing || alwaysShowBlanksAndLiterals_)
+        displayValue = Variant(displayMode_->FormatWithMask(text, false));
+    else
+        displayValue = Variant(displayMode_->GetDisplayTextForMask(text, false));
+}
+
+void TcxCustomMaskEditProperties::VerifyDisplayValue(Variant& displayValue, std::string& errorText,
+                                                     TcxCustomEdit* edit, bool& error) {
+    if (!error && HasMask()) {
+        auto* maskEdit = dynamic_cast<TcxCustomMaskEdit*>(edit);
+        TcxMaskEditCustomMode* mode = maskEdit ? maskEdit->GetMode() : nullptr;
+        if (mode && !mode->IsTextValid(VarToStr(displayValue))) {
+            error = true;
+            errorText = ResolveResourceString(scxMaskEditInvalidEditValue);
+        }
+    }
+    TcxCustomTextEditProperties::VerifyDisplayValue(displayValue, errorText, edit, error);
+}
+
+const TMetaClass* TcxCustomMaskEditProperties::GetEditControlClass() const {
+    return TcxMaskEdit::StaticClass();
+}
+
+TcxCustomEdit* TcxCustomMaskEditProperties::CreateEditControl(bool inplace) const {
+    return new TcxMaskEdit(nullptr, inplace, ClassType());
+}
+
+// ---- the control ----
+
+TcxCustomMaskEdit::TcxCustomMaskEdit(TComponent* owner, bool inplace, const TMetaClass* propertiesClass)
+    : TcxCustomTextEdit(owner, inplace, propertiesClass),
+      mode_(std::make_unique<TcxMaskEditStandardMode>(this, nullptr)) {
+    StoreEmptyText();
+    ApplyPropertiesChange(GetEffectiveProperties());
+}
+
+TcxCustomMaskEdit::~TcxCustomMaskEdit() = default;
+
+std::string TcxCustomMaskEdit::GetEmptyMaskText() const {
+    return HasMask() && mode_ ? mode_->GetEmptyMaskText() : std::string();
+}
+
+void TcxCustomMaskEdit::StoreEmptyText() {
+    GetMaskProperties()->SetEmptyText(GetEmptyMaskText());
+}
+
+void TcxCustomMaskEdit::ApplyPropertiesChange(TcxCustomEditProperties* properties) {
+    if (!mode_) {
+        TcxCustomTextEdit::ApplyPropertiesChange(properties);
+        return;
+    }
+    const std::string mask = GetMaskProperties()->GetEditMask();
+    const bool maskChanged = mask != mode_->GetMaskText();
+    if (maskChanged) {
+        mode_->CompileMask(mask);
+        StoreEmptyText();
+    }
+    TcxCustomTextEdit::ApplyPropertiesChange(properties);
+    // The mask sets the length; a length limit would cut the template.
+    if (HasMask()) GetInnerTextEdit()->SetMaxLength(0);
+    if (maskChanged && HasMask()) {
+        mode_->SyncEditValue();
+        mode_->UpdateEditValue();
+    }
+}
+
+void TcxCustomMaskEdit::ShowEditValue() {
+    if (!mode_ || !HasMask()) {
+        TcxCustomTextEdit::ShowEditValue();
+        return;
+    }
+    Variant shown;
+    GetMaskProperties()->ToDisplayValue(GetEditValue(), shown, IsFocused());
+    ShowText(VarToStr(shown));
+    mode_->SetText(VarToStr(shown));
+}
+
+void TcxCustomMaskEdit::ApplyDisplayValue(const Variant& value) {
+    if (!mode_ || !HasMask()) {
+        TcxCustomTextEdit::ApplyDisplayValue(value);
+        return;
+    }
+    StoreEditValue(Variant(mode_->GetDisplayTextForMask(VarToStr(value), true)));
+}
+
+void TcxCustomMaskEdit::SetValueAsUser(const Variant& value) {
+    TcxCustomTextEdit::SetValueAsUser(value);
+}
+
+void TcxCustomMaskEdit::ReplaceSelectedText(const std::string& text) {
+    if (!mode_ || !HasMask()) {
+        GetInnerTextEdit()->SetSelText(text);
+        return;
+    }
+    mode_->SetClipboardTextLength(static_cast<int>(CharCount(text)));
+    mode_->BeforePaste();
+    GetInnerTextEdit()->SetSelText(text);
+    mode_->AfterPaste();
+}
+
+// ---- what the mode sees ----
+
+bool TcxCustomMaskEdit::HandleAllocated() const {
+    return GetInnerTextEdit() && GetInnerTextEdit()->HandleAllocated();
+}
+
+int TcxCustomMaskEdit::GetSelectionStart() const {
+    return GetInnerTextEdit()->GetSelStart();
+}
+
+int TcxCustomMaskEdit::GetSelectionLength() const {
+    return GetInnerTextEdit()->GetSelLength();
+}
+
+void TcxCustomMaskEdit::SetSelStartLocked(int start) {
+    selectionLock_ = true;
+    GetInnerTextEdit()->SetSelStart(start);
+    selectionLock_ = false;
+}
+
+void TcxCustomMaskEdit::SetSelLengthLocked(int length) {
+    selectionLock_ = true;
+    GetInnerTextEdit()->SetSelLength(length);
+    selectionLock_ = false;
+}
+
+void TcxCustomMaskEdit::ShowText(const std::string& text) {
+    GetInnerTextEdit()->SetText(text);
+}
+
+void TcxCustomMaskEdit::SendKeyToSelf(uint16_t key) {
+    keySending_ = true;
+    try {
+        SendMessage(GetInnerTextEdit()->GetHandle(), WM_KEYDOWN, key, 0);
+    } catch (...) {
+        keySending_ = false;
+        throw;
+    }
+    keySending_ = false;
+}
+
+// ---- keys ----
+
+void TcxCustomMaskEdit::ProcessEditKeyDown(std::uint16_t& key, TShiftState shift) {
+    if (keySending_) return; // our own key goes to the inner edit untouched
+    TcxCustomMaskEditProperties* p = GetMaskProperties();
+    if (!HasMask() || (p->ClearKey != 0 && ShortCut(key, shift) == p->ClearKey)) {
+        TcxCustomTextEdit::ProcessEditKeyDown(key, shift);
+        return;
+    }
+    if (!MayProcessKey(key, shift)) {
+        FireKeyEvent(key, shift);
+        key = 0;
+        return;
+    }
+    if (key == VK_TAB) {
+        TcxCustomTextEdit::ProcessEditKeyDown(key, shift);
+        return;
+    }
+    shiftHeld_ = (shift & ssShift) != 0;
+    const bool ctrl = (shift & ssCtrl) != 0;
+    auto swallowUnless = [&key](bool passes) {
+        if (!passes) key = 0;
+    };
+    switch (key) {
+    case VK_UP:
+    case VK_DOWN:
+        FireKeyEvent(key, shift);
+        key = 0;
+        break;
+    case VK_LEFT:
+        if (ctrl) {
+            SendKeyToSelf(VK_HOME);
+            swallowUnless(mode_->ProcessHome());
+        } else {
+            const bool atStart = mode_->IsCaretAtStart();
+            if (!mode_->ProcessLeft()) {
+                if (atStart) FireKeyEvent(key, shift);
+                key = 0;
+            }
+        }
+        break;
+    case VK_RIGHT:
+        if (ctrl) {
+            SendKeyToSelf(VK_END);
+            swallowUnless(mode_->ProcessEnd());
+        } else {
+            const bool atEnd = mode_->IsCaretAtEnd();
+            if (!mode_->ProcessRight()) {
+                if (atEnd) FireKeyEvent(key, shift);
+                key = 0;
+            }
+        }
+        break;
+    case VK_DELETE:
+        if (!shiftHeld_)
+            swallowUnless(mode_->ProcessDelete());
+        else if (GetSelectionLength() == 0)
+            swallowUnless(mode_->ProcessBackspace());
+        break;
+    case VK_HOME: swallowUnless(mode_->ProcessHome()); break;
+    case VK_END: swallowUnless(mode_->ProcessEnd()); break;
+    default: break;
+    }
+    if (key != 0) TcxCustomTextEdit::ProcessEditKeyDown(key, shift);
+}
+
+void TcxCustomMaskEdit::ProcessEditKeyPress(char32_t& ch) {
+    if (keySending_) return;
+    if (!HasMask()) {
+        TcxCustomTextEdit::ProcessEditKeyPress(ch);
+        return;
+    }
+    if (ch == 9 || ch == 27 || !FilterKeyPress(ch)) {
+        ch = 0;
+        return;
+    }
+    if (ch == 13) return;
+    if (ch == 3 || ch == 22 || ch == 24) {
+        TcxCustomTextEdit::ProcessEditKeyPress(ch);
+        return;
+    }
+    bool passes = false;
+    if (ch == 8) {
+        passes = mode_->ProcessBackspace();
+    } else {
+        std::string character = Utf16ToUtf8(ch <= 0xFFFF ? std::u16string(1, static_cast<char16_t>(ch))
+                                                          : std::u16string{static_cast<char16_t>(0xD800 + ((ch - 0x10000) >> 10)),
+                                                                           static_cast<char16_t>(0xDC00 + ((ch - 0x10000) & 0x3FF))});
+        passes = mode_->ProcessChar(character);
+    }
+    if (!passes) ch = 0;
+}
+
+} // namespace zorvy

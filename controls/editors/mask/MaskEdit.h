@@ -1,0 +1,132 @@
+#pragma once
+// The masked editor: text editor settings with an edit mask (TcxCustomMaskEditProperties) and the
+// control (TcxCustomMaskEdit) that hands every key, paste and value conversion to the mode of its mask
+// kind. Without a mask it behaves exactly as the text editor. The regular-expression kinds are refused.
+#include <memory>
+
+#include "controls/editors/mask/MaskModes.h"
+#include "controls/editors/text/TextEdit.h"
+
+namespace zorvy {
+
+class EcxMaskEditError : public EcxEditError {
+  public:
+    using EcxEditError::EcxEditError;
+};
+
+class TcxCustomMaskEditProperties : public TcxCustomTextEditProperties, public TcxMaskEditModeProperties {
+    ZORVY_CLASS(TcxCustomMaskEditProperties, TcxCustomTextEditProperties)
+  public:
+    explicit TcxCustomMaskEditProperties(TPersistent* owner);
+    ~TcxCustomMaskEditProperties() override;
+    void Assign(TPersistent* source) override;
+
+    // ---- the mask ----
+    TcxEditMaskKind GetMaskKind() const { return maskKind_; }
+    // EcxMaskEditError for the regular-expression kinds, which this build does not have.
+    void SetMaskKind(TcxEditMaskKind value);
+    // The stored mask, or the data source's when none is stored.
+    std::string GetEditMask() const;
+    const std::string& GetStoredEditMask() const { return editMask_; }
+    void SetEditMask(const std::string& value);
+    bool HasMask() const { return !IsMaskEmpty(GetEditMask()); }
+    bool GetAlwaysShowBlanksAndLiterals() const { return alwaysShowBlanksAndLiterals_; }
+    void SetAlwaysShowBlanksAndLiterals(bool value);
+    bool GetCaseInsensitive() const { return caseInsensitive_; }
+    void SetCaseInsensitive(bool value);
+    bool GetIgnoreMaskBlank() const override { return ignoreMaskBlank_; }
+    void SetIgnoreMaskBlank(bool value);
+    bool GetBeepOnError() const override { return BeepOnError; }
+    // The text of an empty masked input, as the edit's mode last gave it.
+    const std::string& GetEmptyText() const { return emptyText_; }
+    void SetEmptyText(const std::string& value) { emptyText_ = value; }
+    // A compiled mode of the kind (nothing for a blank mask).
+    std::unique_ptr<TcxMaskEditCustomMode> CreateCompiledMode() const;
+
+    // ---- the editor kind ----
+    void Changed() override;
+    bool IsValidEditValue(const Variant& value, bool isEditing) const override;
+    void ToDisplayValue(const Variant& value, Variant& displayValue, bool isEditing) override;
+    void VerifyDisplayValue(Variant& displayValue, std::string& errorText, TcxCustomEdit* edit, bool& error) override;
+    const TMetaClass* GetEditControlClass() const override;
+    TcxCustomEdit* CreateEditControl(bool inplace) const override;
+
+  private:
+    bool alwaysShowBlanksAndLiterals_ = false;
+    bool caseInsensitive_ = true;
+    std::string editMask_;
+    std::string emptyText_;
+    bool ignoreMaskBlank_ = false;
+    TcxEditMaskKind maskKind_ = emkStandard;
+    std::unique_ptr<TcxMaskEditCustomMode> displayMode_; // formats values for display; freed on change
+};
+
+class TcxMaskEditProperties : public TcxCustomMaskEditProperties {
+    ZORVY_CLASS(TcxMaskEditProperties, TcxCustomMaskEditProperties)
+  public:
+    using TcxCustomMaskEditProperties::TcxCustomMaskEditProperties;
+};
+
+class TcxCustomMaskEdit : public TcxCustomTextEdit, public TcxMaskEditModeEdit {
+    ZORVY_CLASS(TcxCustomMaskEdit, TcxCustomTextEdit)
+  public:
+    explicit TcxCustomMaskEdit(TComponent* owner) : TcxCustomMaskEdit(owner, false) {}
+    TcxCustomMaskEdit(TComponent* owner, bool inplace,
+                      const TMetaClass* propertiesClass = TcxMaskEditProperties::StaticClass());
+    ~TcxCustomMaskEdit() override;
+
+    TcxCustomMaskEditProperties* GetMaskProperties() const {
+        return static_cast<TcxCustomMaskEditProperties*>(GetEffectiveProperties());
+    }
+    TcxMaskEditCustomMode* GetMode() const { return mode_.get(); }
+    bool HasMask() const { return GetMaskProperties()->HasMask(); }
+    std::string GetEmptyMaskText() const;
+
+    // ---- the editor ----
+    void ApplyPropertiesChange(TcxCustomEditProperties* properties) override;
+    void ShowEditValue() override;
+    void ApplyDisplayValue(const Variant& value) override;
+    void SetValueAsUser(const Variant& value) override;
+    // Replaces the selection as a paste does: as many positions as the text brings.
+    void ReplaceSelectedText(const std::string& text);
+
+    // ---- what the mode sees ----
+    TcxMaskEditModeProperties* GetModeProperties() override { return GetMaskProperties(); }
+    bool IsInnerEditMissing() const override { return GetInnerTextEdit() == nullptr; }
+    bool HandleAllocated() const override;
+    std::string GetInnerText() const override { return GetText(); }
+    int GetSelectionStart() const override;
+    int GetSelectionLength() const override;
+    int GetCaretPosition() const override { return GetSelectionStart(); }
+    void SetSelStartLocked(int start) override;
+    void SetSelLengthLocked(int length) override;
+    void ShowText(const std::string& text) override;
+    bool GetShiftHeld() const override { return shiftHeld_; }
+    void SetShiftHeld(bool value) override { shiftHeld_ = value; }
+    void SendKeyToSelf(uint16_t key) override;
+    bool IsCharAllowedAt(std::string&, int) override { return true; }
+    bool IsModifiedAfterEnter() const override { return IsChangedSinceEnter(); }
+    std::string ReadShownText() const override { return GetText(); }
+    Variant GetValue() const override { return GetEditValue(); }
+    bool IsFocused() const override { return TcxCustomTextEdit::IsFocused(); }
+
+  protected:
+    void ProcessEditKeyDown(std::uint16_t& key, TShiftState shift) override;
+    void ProcessEditKeyPress(char32_t& ch) override;
+
+  private:
+    void StoreEmptyText();
+
+    std::unique_ptr<TcxMaskEditCustomMode> mode_;
+    bool selectionLock_ = false;
+    bool keySending_ = false;
+    bool shiftHeld_ = false;
+};
+
+class TcxMaskEdit : public TcxCustomMaskEdit {
+    ZORVY_CLASS(TcxMaskEdit, TcxCustomMaskEdit)
+  public:
+    using TcxCustomMaskEdit::TcxCustomMaskEdit;
+};
+
+} // namespace zorvy

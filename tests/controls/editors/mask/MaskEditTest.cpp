@@ -1,0 +1,103 @@
+// The masked editor on a form: typed keys go through the mask, the value drops what the mask does not
+// save, an unfilled mask fails validation, and without a mask it is the text editor.
+#include "controls/editors/mask/MaskEdit.h"
+#include "platform/win/VirtualKeys.h"
+#include "tests/controls/editors/EditorsFixture.h"
+
+#include <gtest/gtest.h>
+
+namespace zorvy::test {
+namespace {
+
+class MaskEditTest : public EditorsTest {
+  protected:
+    TcxMaskEdit* NewEdit(const std::string& mask) {
+        form = NewForm();
+        auto* edit = new TcxMaskEdit(form);
+        edit->SetParent(form);
+        edit->SetBounds(10, 10, 120, 21);
+        static_cast<TcxMaskEditProperties*>(edit->GetProperties())->SetEditMask(mask);
+        other = new TcxMaskEdit(form);
+        other->SetParent(form);
+        other->SetBounds(10, 40, 120, 21);
+        form->Show();
+        Pump();
+        return edit;
+    }
+    void Focus(TWinControl* c) {
+        c->SetFocus();
+        Pump();
+    }
+    TForm* form = nullptr;
+    TcxMaskEdit* other = nullptr;
+};
+
+TEST_F(MaskEditTest, TypedDigitsFillThePositionsAndTheValueDropsTheLiterals) {
+    TcxMaskEdit* edit = NewEdit("(99)00;0;_");
+    EXPECT_EQ(edit->GetMaskProperties()->GetEmptyText(), "    ");
+    Focus(edit);
+    EXPECT_EQ(edit->GetText(), "(__)__");
+    display.PressKey(VK_HOME);
+    display.TypeText("1x234"); // the letter is refused by a digit position
+    Pump();
+    EXPECT_EQ(edit->GetText(), "(12)34");
+    Focus(other);
+    EXPECT_EQ(VarToStr(edit->GetEditValue()), "1234");
+}
+
+TEST_F(MaskEditTest, TypingOverALiteralAndBackspace) {
+    TcxMaskEdit* edit = NewEdit("00-00;1;_");
+    Focus(edit);
+    edit->SetSelStartLocked(2); // on the "-"
+    edit->GetMode()->RefreshMaskDisplay();
+    display.TypeText("7");
+    Pump();
+    EXPECT_EQ(edit->GetText(), "__-7_");
+    display.PressKey(VK_BACK); // back over the written position
+    Pump();
+    EXPECT_EQ(edit->GetText(), "__-__");
+}
+
+TEST_F(MaskEditTest, PastingOverwritesPositions) {
+    TcxMaskEdit* edit = NewEdit("00000-00;1;_");
+    Focus(edit);
+    edit->SetSelStartLocked(3);
+    edit->ReplaceSelectedText("12");
+    EXPECT_EQ(edit->GetText(), "___12-__");
+    EXPECT_EQ(edit->GetSelectionStart(), 6); // past the literal
+}
+
+TEST_F(MaskEditTest, AnUnfilledRequiredPositionFailsValidation) {
+    TcxMaskEdit* edit = NewEdit("00;0;_");
+    Focus(edit);
+    display.PressKey(VK_HOME);
+    display.TypeText("1");
+    Pump();
+    EXPECT_FALSE(edit->ValidateInput(false));
+    edit->GetMaskProperties()->SetIgnoreMaskBlank(true);
+    display.PressKey(VK_HOME);
+    display.PressKey(VK_DELETE);
+    Pump();
+    EXPECT_EQ(edit->GetText(), "__");
+    EXPECT_TRUE(edit->ValidateInput(false)); // the untouched template passes with IgnoreMaskBlank
+}
+
+TEST_F(MaskEditTest, WithoutAMaskItIsTheTextEditor) {
+    TcxMaskEdit* edit = NewEdit("");
+    Focus(edit);
+    display.TypeText("ab中");
+    Pump();
+    EXPECT_EQ(edit->GetText(), "ab中");
+    Focus(other);
+    EXPECT_EQ(VarToStr(edit->GetEditValue()), "ab中");
+}
+
+TEST_F(MaskEditTest, RegularExpressionKindsAreRefused) {
+    TcxMaskEditProperties properties(nullptr);
+    EXPECT_THROW(properties.SetMaskKind(emkRegExpr), EcxMaskEditError);
+    EXPECT_THROW(properties.SetMaskKind(emkRegExprEx), EcxMaskEditError);
+    EXPECT_EQ(properties.GetMaskKind(), emkStandard);
+}
+
+} // namespace
+} // namespace zorvy::test
