@@ -1,0 +1,40 @@
+#include "app/ConditionWidgets.h"
+
+namespace zorvy {
+
+namespace {
+
+template <class T>
+T* Place(TComponent* owner, TWinControl* parent, const std::string& name, const TRect& bounds) {
+    auto* control = new T(owner);
+    control->SetName(name);
+    control->SetParent(parent);
+    control->SetBounds(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
+    return control;
+}
+
+} // namespace
+
+TConditionCheckBox* NewConditionCheckBox(TComponent* owner, TWinControl* parent, const std::string& name,
+                                         const std::string& caption, const TRect& bounds) {
+    auto* box = Place<TConditionCheckBox>(owner, parent, name, bounds);
+    box->SetCaption(caption);
+    return box;
+}
+
+TConditionEdit* NewConditionEdit(TComponent* owner, TWinControl* parent, const std::string& name,
+                                 const TRect& bounds) {
+    auto* edit = Place<TConditionEdit>(owner, parent, name, bounds);
+    edit->SetText("");
+    edit->SetEnabled(false);
+    return edit;
+}
+
+TConditionGroupBox* NewConditionGroupBox(TComponent* owner, TWinControl* parent, const std::string& name,
+                                         const std::string& caption, const TRect& bounds) {
+    auto* box = Place<TConditionGroupBox>(owner, parent, name, bounds);
+    box->SetCaption(caption);
+    return box;
+}
+
+} // namespace zorvy

@@ -1,0 +1,166 @@
+#pragma once
+// TFrmain, the main window: the 166 conditions on their pages, the banker digits, the digit panel with
+// its quick selections, check mode, the filter run through the engine with the result list, and the
+// frame (tool bar, menu, status bar, countdown caption, closing question).
+#include "app/ConditionWidgets.h"
+#include "engine/FilterRun.h"
+#include "platform/rtl/DateTime.h"
+#include "platform/vcl/Forms.h"
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace zorvy {
+
+class TComboBox;
+class TIniFile;
+class TImageList;
+class TLabel;
+class TMainMenu;
+class TMemo;
+class TMenuItem;
+class TPageControl;
+class TPanel;
+class TRadioButton;
+class TSpeedButton;
+class TStatusBar;
+class TTabSheet;
+class TTimer;
+class TToolBar;
+class TToolButton;
+
+// Rows of the digit panel and of DigitButtons: units to hundred-thousands.
+inline constexpr std::array<const char*, 6> DigitPositionPrefixes = {"gw", "sw", "bw", "qw", "ww", "sww"};
+
+class TFrmain : public TForm {
+    ZORVY_CLASS(TFrmain, TForm)
+  public:
+    explicit TFrmain(TComponent* owner);
+    ~TFrmain() override;
+
+    // Frame.
+    void FormCreate(TObject* sender);
+    void FormShow(TObject* sender);
+    void FormCloseQuery(TObject* sender, bool& canClose);
+    void Timer1Timer(TObject* sender);
+    void ToolButton7Click(TObject* sender);
+    void N11Click(TObject* sender);
+    // The last draw of the history into LastIssue and LastEndTime (0 and 0 without history).
+    void GetEndOption();
+    int32_t LastIssue = 0;
+    TDateTime LastEndTime = 0;
+    // The clock of the countdown caption.
+    std::function<TDateTime()> Clock = [] { return Now(); };
+
+    // Conditions and digit panel.
+    void xhtz1chkClick(TObject* sender);
+    void Tj_danmachkClick(TObject* sender);
+    // Enables the edit named like the box with "chk" replaced by "Edit" while the box is ticked.
+    void SelectShezhiTJ(TConditionCheckBox* box);
+    void xhtz1EditMouseMove(TObject* sender, TShiftState shift, int x, int y);
+    // gw0Click ... sww0Click: toggles the sender when it is a digit of that position.
+    void DigitClick(int position, TObject* sender);
+    // gwcomChange ... swwcomChange: the quick selection of one position.
+    void PositionComChange(int position);
+    void AllcomChange(TObject* sender);
+    void BtclearTjClick(TObject* sender);
+
+    // The run.
+    void BtfilterClick(TObject* sender);
+    void BtcanceClick(TObject* sender);
+    void TJErrochkClick(TObject* sender);
+    bool Running() const { return engine_.Running(); }
+    TFilterEngine& Engine() { return engine_; }
+
+    // The draw code of the last draw ("01 04 12 20 28 33+08") that check mode reads; empty when none.
+    const std::string& DrawCode() const { return drawCode_; }
+    // Stores a valid code in the settings file; false (nothing stored) for an invalid one.
+    bool SetDrawCode(const std::string& code);
+
+    // Problems found at start-up, in words a user understands; shown once after the window opens.
+    void AddStartupProblem(const std::string& text);
+    const std::vector<std::string>& StartupProblems() const { return startupProblems_; }
+
+    // Components, named as the other windows and the scheme files find them.
+    TToolBar* ToolBar1 = nullptr;
+    TImageList* ImageList1 = nullptr;
+    std::array<TToolButton*, 7> ToolButtons{}; // 调用方案 保存方案 保存结果 数据维护 打印结果 数据分析 退出系统
+    TMainMenu* MainMenu1 = nullptr;
+    TMenuItem* N4 = nullptr;  // 保存方案
+    TMenuItem* N5 = nullptr;  // 调用方案
+    TMenuItem* N6 = nullptr;  // 清除方案
+    TMenuItem* N8 = nullptr;  // 维护
+    TMenuItem* N9 = nullptr;  // 保存结果
+    TMenuItem* N10 = nullptr; // 打印结果
+    TMenuItem* N11 = nullptr; // 帮助文档
+    TStatusBar* StatusBar1 = nullptr;
+    TTimer* Timer1 = nullptr;
+
+    TPanel* Pxuanma = nullptr;
+    TPanel* Panel3 = nullptr;
+    TComboBox* Allcom = nullptr;
+    std::array<TComboBox*, 6> PositionComs{}; // gwcom ... swwcom
+    std::array<std::array<TSpeedButton*, 10>, 6> DigitButtons{};
+    TButton* Btfilter = nullptr;
+    TButton* Btcance = nullptr;
+    TButton* BtclearTj = nullptr;
+    TPageControl* PageCanshu = nullptr;
+    TTabSheet* Tabdm = nullptr;
+    TTabSheet* Tabtb = nullptr;
+    TTabSheet* TabSheet1 = nullptr;
+    TTabSheet* Tabcanshu1 = nullptr;
+    TConditionCheckBox* Tj_danmachk = nullptr;
+    TConditionEdit* Tj_danmaEdit = nullptr;
+    TConditionCheckBox* customwzchk = nullptr;
+    TComboBox* tjcom = nullptr;
+    TConditionCheckBox* TJErrochk = nullptr;
+    TMemo* MemoJctj = nullptr;
+    TRadioButton* display6machk = nullptr;
+
+    TPanel* Ptiaojian = nullptr;
+    TPageControl* PageTabTiaojian = nullptr;
+    TTabSheet* Tabbm = nullptr;
+    TTabSheet* Tabgw = nullptr;
+    TTabSheet* Tabbw = nullptr;
+    TTabSheet* Tabww = nullptr;
+    // In the declared order of the condition table, and the family flags in family order.
+    std::array<TConditionCheckBox*, ConditionCount> ConditionChecks{};
+    std::array<TConditionEdit*, ConditionCount> ConditionEdits{};
+    std::array<TConditionCheckBox*, FamilyCount> FamilyFlags{};
+
+    TPanel* Pxianshi = nullptr;
+    TLabel* Lbzongshu = nullptr;
+    TLabel* Lbtouzhushu = nullptr;
+    TMemo* Memo1 = nullptr;
+
+  private:
+    class TRunHost;
+
+    // Building the window (MainFormLayout.cpp, MainFormFrame.cpp).
+    void BuildFrame();
+    void BuildDigitPanel();
+    void BuildLeftPages();
+    void BuildConditionPages();
+    void BuildFamily(int family, TWinControl* parent, const TRect& area, int columns, int checkWidth);
+    void BuildResultPanel();
+    // Disables the actions that change the conditions or the result list while a run goes on.
+    void SetRunning(bool running);
+    TFilterInput CopyInput() const;
+    void ApplyLoaded(const TFilterInput& input);
+    std::vector<TDraw> Tem1Draws() const;
+    void ShowStartupProblems();
+
+    TFilterEngine engine_;
+    std::unique_ptr<TRunHost> host_;
+    std::unique_ptr<TIniFile> setupIni_;
+    std::string drawCode_;
+    std::vector<std::string> startupProblems_;
+    bool closeAfterRun_ = false;
+    bool closeConfirmed_ = false;
+    bool problemsShown_ = false;
+};
+
+} // namespace zorvy

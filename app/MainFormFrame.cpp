@@ -1,0 +1,216 @@
+// The main window's frame: tool bar, menu, status bar, timer, creation, showing, closing, the
+// countdown caption, the last draw and the settings file.
+#include "app/Countdown.h"
+#include "app/HelpForm.h"
+#include "app/MainForm.h"
+#include "app/Program.h"
+#include "app/Settings.h"
+#include "app/ToolImages.h"
+#include "data/DataModule.h"
+#include "platform/db/ADODataSet.h"
+#include "platform/db/Field.h"
+#include "platform/rtl/IniFiles.h"
+#include "platform/rtl/Numbers.h"
+#include "platform/vcl/ImageList.h"
+#include "platform/vcl/Menus.h"
+#include "platform/vcl/Timer.h"
+#include "platform/vcl/dialogs/MessageDialogs.h"
+#include "platform/vcl/stdctrls/ComboBoxes.h"
+#include "platform/vcl/stdctrls/PageControl.h"
+#include "platform/vcl/stdctrls/SpeedButtons.h"
+#include "platform/vcl/stdctrls/StatusBar.h"
+#include "platform/vcl/stdctrls/ToolBar.h"
+
+namespace zorvy {
+
+namespace {
+
+constexpr const char* LaterSchemes = "方案的保存和调用将在以后的版本中提供";
+constexpr const char* LaterResults = "结果的保存和打印将在以后的版本中提供";
+constexpr const char* LaterMaintenance = "数据维护窗口将在以后的版本中提供";
+constexpr const char* LaterAnalysis = "数据分析窗口将在以后的版本中提供";
+
+// A tool button or menu item whose window or operation a later version brings.
+void Later(TToolButton* button, const char* hint) {
+    button->SetEnabled(false);
+    button->SetHint(hint);
+}
+
+void Later(TMenuItem* item, const char* hint) {
+    item->Enabled = false;
+    item->Hint = hint;
+}
+
+TMenuItem* AddItem(TComponent* owner, TMenuItem* parent, const std::string& name, const std::string& caption) {
+    auto* item = new TMenuItem(owner);
+    if (!name.empty()) item->SetName(name);
+    item->Caption = caption;
+    parent->Add(item);
+    return item;
+}
+
+} // namespace
+
+void TFrmain::BuildFrame() {
+    ImageList1 = new TImageList(this);
+    ImageList1->SetName("ImageList1");
+    AddToolImages(ImageList1);
+
+    ToolBar1 = new TToolBar(this);
+    ToolBar1->SetName("ToolBar1");
+    ToolBar1->SetParent(this);
+    ToolBar1->SetAlign(alTop);
+    ToolBar1->SetHeight(88);
+    ToolBar1->SetButtonWidth(129);
+    ToolBar1->SetButtonHeight(75);
+    ToolBar1->SetImages(ImageList1);
+    ToolBar1->SetShowCaptions(true);
+    ToolBar1->SetDrawingStyle(TTBDrawingStyle::dsGradient);
+    ToolBar1->SetShowHint(true);
+    struct Button {
+        const char* name;
+        const char* caption;
+        TToolImage image;
+    };
+    const Button buttons[7] = {{"ToolButton1", "调用方案", tiLoadScheme}, {"ToolButton10", "保存方案", tiSaveScheme},
+                               {"ToolButton5", "保存结果", tiSaveResult}, {"ToolButton6", "数据维护", tiDatabase},
+                               {"ToolButton8", "打印结果", tiPrint},      {"ToolButton9", "数据分析", tiAnalysis},
+                               {"ToolButton7", "退出系统", tiExit}};
+    for (int i = 0; i < 7; ++i) {
+        auto* button = new TToolButton(this);
+        button->SetName(buttons[i].name);
+        button->SetParent(ToolBar1);
+        button->SetCaption(buttons[i].caption);
+        button->SetHint(buttons[i].caption);
+        button->SetImageIndex(buttons[i].image);
+        ToolButtons[i] = button;
+    }
+    Later(ToolButtons[0], LaterSchemes);
+    Later(ToolButtons[1], LaterSchemes);
+    Later(ToolButtons[2], LaterResults);
+    Later(ToolButtons[3], LaterMaintenance);
+    Later(ToolButtons[4], LaterResults);
+    Later(ToolButtons[5], LaterAnalysis);
+    ToolButtons[6]->OnClick = [this](TObject* sender) { ToolButton7Click(sender); };
+
+    MainMenu1 = new TMainMenu(this);
+    MainMenu1->SetName("MainMenu1");
+    TMenuItem* root = MainMenu1->GetItems();
+    TMenuItem* scheme = AddItem(this, root, "N1", "方案");
+    N4 = AddItem(this, scheme, "N4", "保存方案");
+    N5 = AddItem(this, scheme, "N5", "调用方案");
+    AddItem(this, scheme, "", "-");
+    N6 = AddItem(this, scheme, "N6", "清除方案");
+    TMenuItem* manage = AddItem(this, root, "N2", "管理");
+    N9 = AddItem(this, manage, "N9", "保存结果");
+    N10 = AddItem(this, manage, "N10", "打印结果");
+    N8 = AddItem(this, AddItem(this, root, "N3", "数据"), "N8", "维护");
+    N11 = AddItem(this, AddItem(this, root, "N7", "帮助"), "N11", "帮助文档");
+    for (TMenuItem* item : {N4, N5, N6})
+        Later(item, LaterSchemes);
+    for (TMenuItem* item : {N9, N10})
+        Later(item, LaterResults);
+    Later(N8, LaterMaintenance);
+    N11->OnClick = [this](TObject* sender) { N11Click(sender); };
+    SetMenu(MainMenu1);
+
+    StatusBar1 = new TStatusBar(this);
+    StatusBar1->SetName("StatusBar1");
+    StatusBar1->SetParent(this);
+    for (int width : {200, 200, 350, 200})
+        StatusBar1->GetPanels()->Add()->SetWidth(width);
+
+    Timer1 = new TTimer(this);
+    Timer1->SetName("Timer1");
+    Timer1->SetInterval(60000);
+    Timer1->SetOnTimer([this](TObject* sender) { Timer1Timer(sender); });
+}
+
+void TFrmain::FormCreate(TObject*) {
+    for (int i = 0; i <= 500; ++i)
+        tjcom->GetItems()->Add(std::to_string(i));
+    Application->HintPause = 500;
+    Application->HintHidePause = 3666;
+    try {
+        setupIni_ = std::make_unique<TIniFile>(SetupIniPath());
+        std::string problem;
+        drawCode_ = ReadDrawCode(*setupIni_, problem);
+        if (!problem.empty()) AddStartupProblem(problem);
+    } catch (const std::exception& e) {
+        AddStartupProblem(std::string("无法读取设置文件：") + e.what());
+    }
+    PageTabTiaojian->SetActivePage(Tabbm);
+    PageCanshu->SetActivePage(Tabtb);
+}
+
+void TFrmain::FormShow(TObject*) {
+    Allcom->SetItemIndex(0);
+    AllcomChange(Allcom);
+    ShowStartupProblems();
+}
+
+void TFrmain::AddStartupProblem(const std::string& text) { startupProblems_.push_back(text); }
+
+void TFrmain::ShowStartupProblems() {
+    if (problemsShown_ || startupProblems_.empty()) return;
+    problemsShown_ = true;
+    // Once the window is on the screen, so the message stands in front of it.
+    auto* later = new TTimer(this);
+    later->SetInterval(1);
+    later->SetOnTimer([this, later](TObject*) {
+        later->SetEnabled(false);
+        std::string text;
+        for (const std::string& problem : startupProblems_)
+            text += (text.empty() ? "" : "\n\n") + problem;
+        MessageDlg(text, mtWarning, MsgDlgButtons({mbOK}));
+    });
+}
+
+void TFrmain::FormCloseQuery(TObject*, bool& canClose) {
+    if (closeConfirmed_) return;
+    canClose = Application->MessageBox("你真要退出吗？", "喂？", MB_OKCANCEL | MB_ICONQUESTION) == IDOK;
+    if (canClose && Running()) {
+        // The run goes on inside the start button's handler: it stops first, and the window closes
+        // when the handler has returned.
+        closeConfirmed_ = true;
+        closeAfterRun_ = true;
+        engine_.BtcanceClick();
+        canClose = false;
+    }
+}
+
+void TFrmain::Timer1Timer(TObject*) { SetCaption(CountdownCaption(Clock())); }
+
+void TFrmain::ToolButton7Click(TObject*) { Close(); }
+
+void TFrmain::N11Click(TObject*) {
+    if (Frhelp) Frhelp->Show();
+}
+
+void TFrmain::GetEndOption() {
+    LastIssue = 0;
+    LastEndTime = 0;
+    if (!Data) return;
+    try {
+        Data->Tem1->Close();
+        Data->Tem1->SetSort("issue");
+        Data->Tem1->Open();
+        if (Data->Tem1->IsEmpty()) return;
+        Data->Tem1->Last();
+        int issue = 0;
+        if (TryStrToInt(Data->Tem1->FieldByName("Issue")->GetAsString(), issue)) LastIssue = issue;
+        TField* endTime = Data->Tem1->FieldByName("EndTime");
+        if (!endTime->IsNull()) LastEndTime = endTime->GetAsDateTime();
+    } catch (const std::exception& e) {
+        AddStartupProblem(std::string("无法读取最后一期开奖：") + e.what());
+    }
+}
+
+bool TFrmain::SetDrawCode(const std::string& code) {
+    if (!IsValidDrawCode(code)) return false;
+    drawCode_ = code;
+    if (setupIni_) WriteDrawCode(*setupIni_, code);
+    return true;
+}
+
+} // namespace zorvy

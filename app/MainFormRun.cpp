@@ -1,0 +1,183 @@
+// The filter run of the main window: the window's choices copied to the engine, its answers written
+// back, the run's progress and results shown, and check mode.
+#include "app/Program.h"
+#include "app/RunHost.h"
+#include "data/DataModule.h"
+#include "platform/db/ADODataSet.h"
+#include "platform/db/Field.h"
+#include "platform/rtl/Exceptions.h"
+#include "platform/rtl/Ticks.h"
+#include "platform/vcl/Menus.h"
+#include "platform/vcl/dialogs/MessageDialogs.h"
+#include "platform/vcl/stdctrls/ComboBoxes.h"
+#include "platform/vcl/stdctrls/Labels.h"
+#include "platform/vcl/stdctrls/Memo.h"
+#include "platform/vcl/stdctrls/PageControl.h"
+#include "platform/vcl/stdctrls/Panels.h"
+#include "platform/vcl/stdctrls/SpeedButtons.h"
+#include "platform/vcl/stdctrls/StatusBar.h"
+
+namespace zorvy {
+
+namespace {
+
+constexpr uint64_t FlushInterval = 100; // ms between two updates of the screen during a run
+
+} // namespace
+
+void TFrmain::TRunHost::ClearResults() {
+    form_.Memo1->Clear();
+    lines_ = nullptr;
+    shown_ = 0;
+}
+
+void TFrmain::TRunHost::AddResults(const TResultLines& lines, int32_t) { lines_ = &lines; }
+
+void TFrmain::TRunHost::Flush() {
+    if (lines_ && shown_ < lines_->Count()) {
+        TMemoLines* memo = form_.Memo1->GetLines();
+        memo->BeginUpdate();
+        for (; shown_ < lines_->Count(); ++shown_)
+            memo->Add(std::string(lines_->Line(shown_)));
+        memo->EndUpdate();
+    }
+    if (progressPending_) {
+        form_.StatusBar1->GetPanels()->GetItem(2)->SetText(progress_);
+        progressPending_ = false;
+    }
+    lastFlush_ = GetTickCount64();
+}
+
+void TFrmain::TRunHost::SetStatusText(int panel, const std::string& text) {
+    if (panel == 2) {
+        progress_ = text;
+        progressPending_ = true;
+        return;
+    }
+    form_.StatusBar1->GetPanels()->GetItem(panel)->SetText(text);
+}
+
+void TFrmain::TRunHost::SetTouzhushuCaption(const std::string& caption) {
+    Flush();
+    form_.Lbtouzhushu->SetCaption(caption);
+}
+
+void TFrmain::TRunHost::SetZongshuCaption(const std::string& caption) { form_.Lbzongshu->SetCaption(caption); }
+
+void TFrmain::TRunHost::SetFilterButtons(bool btfilterEnabled, bool btcanceEnabled) {
+    form_.Btfilter->SetEnabled(btfilterEnabled);
+    form_.Btcance->SetEnabled(btcanceEnabled);
+}
+
+void TFrmain::TRunHost::ConditionsLoaded(const TFilterInput& input) { form_.ApplyLoaded(input); }
+
+void TFrmain::TRunHost::ShowMessage(const std::string& text) {
+    MessageDlg(text, mtInformation, MsgDlgButtons({mbOK}));
+}
+
+void TFrmain::TRunHost::ProcessMessages() {
+    if (GetTickCount64() - lastFlush_ >= FlushInterval) Flush();
+    Application->ProcessMessages();
+}
+
+void TFrmain::TRunHost::ClearCheckLog() { form_.MemoJctj->Clear(); }
+
+void TFrmain::TRunHost::AddCheckLogLine(const std::string& line) { form_.MemoJctj->GetLines()->Add(line); }
+
+std::vector<TDraw> TFrmain::TRunHost::Tem1Draws() { return form_.Tem1Draws(); }
+
+std::vector<TDraw> TFrmain::Tem1Draws() const {
+    std::vector<TDraw> draws;
+    if (!Data) return draws;
+    try {
+        TADOQuery* tem1 = Data->Tem1;
+        if (!tem1->GetActive()) tem1->Open();
+        tem1->DisableControls();
+        TField* issue = tem1->FieldByName("Issue");
+        TField* resultA1 = tem1->FieldByName("ResultA1");
+        for (tem1->First(); !tem1->GetEof(); tem1->Next()) {
+            TDraw draw{issue->GetAsString(), resultA1->GetAsString()};
+            // The data module reported damaged draws at start-up; they stay out of the history here too.
+            try {
+                ReadDrawBalls(draw.ResultA1, draw.Issue);
+                draws.push_back(std::move(draw));
+            } catch (const EConvertError&) {
+            }
+        }
+        tem1->EnableControls();
+    } catch (const std::exception&) {
+        return {};
+    }
+    return draws;
+}
+
+TFilterInput TFrmain::CopyInput() const {
+    TFilterInput input;
+    for (int i = 0; i < ConditionCount; ++i)
+        input.Conditions[i] = {ConditionChecks[i]->GetChecked(), ConditionEdits[i]->GetText()};
+    for (int f = 0; f < FamilyCount; ++f)
+        input.FamilyFlags[f] = FamilyFlags[f]->GetChecked();
+    input.Tj_danmachk = Tj_danmachk->GetChecked();
+    input.Tj_danmaEdit = Tj_danmaEdit->GetText();
+    for (int p = 0; p < 6; ++p)
+        for (int d = 0; d < 10; ++d)
+            input.DigitButtons[p][d] = !DigitButtons[p][d]->GetFlat();
+    input.display6machk = display6machk->GetChecked();
+    input.customwzchk = customwzchk->GetChecked();
+    return input;
+}
+
+void TFrmain::ApplyLoaded(const TFilterInput& input) {
+    for (int i = 0; i < ConditionCount; ++i)
+        ConditionChecks[i]->SetChecked(input.Conditions[i].Checked);
+    for (int f = 0; f < FamilyCount; ++f)
+        FamilyFlags[f]->SetChecked(input.FamilyFlags[f]);
+    customwzchk->SetChecked(input.customwzchk);
+}
+
+void TFrmain::SetRunning(bool running) {
+    // What changes the conditions, the digits or the result list waits for the end of the run.
+    for (TWinControl* control : {static_cast<TWinControl*>(PageTabTiaojian), static_cast<TWinControl*>(PageCanshu),
+                                 static_cast<TWinControl*>(Allcom), static_cast<TWinControl*>(BtclearTj)})
+        control->SetEnabled(!running);
+    for (TComboBox* com : PositionComs)
+        com->SetEnabled(!running);
+    for (auto& row : DigitButtons)
+        for (TSpeedButton* button : row)
+            button->SetEnabled(!running);
+    Memo1->ReadOnly = running;
+}
+
+void TFrmain::BtfilterClick(TObject*) {
+    if (Running()) return;
+    TFilterInput input = CopyInput();
+    SetRunning(true);
+    try {
+        engine_.BtfilterClick(input, *host_);
+    } catch (const std::exception& e) {
+        host_->Flush();
+        MessageDlg(std::string("过滤没有完成：") + e.what(), mtError, MsgDlgButtons({mbOK}));
+    }
+    host_->Flush();
+    SetRunning(false);
+    if (closeAfterRun_) {
+        closeAfterRun_ = false;
+        Close();
+    }
+}
+
+void TFrmain::BtcanceClick(TObject*) { engine_.BtcanceClick(); }
+
+void TFrmain::TJErrochkClick(TObject*) {
+    TDigitButtons digits{};
+    try {
+        engine_.TJErrochkClick(TJErrochk->GetChecked(), drawCode_, digits, *host_);
+    } catch (const EConvertError& e) {
+        MessageDlg(e.Message(), mtWarning, MsgDlgButtons({mbOK}));
+    }
+    for (int p = 0; p < 6; ++p)
+        for (int d = 0; d < 10; ++d)
+            DigitButtons[p][d]->SetFlat(!digits[p][d]);
+}
+
+} // namespace zorvy

@@ -1,0 +1,41 @@
+#include "app/Program.h"
+
+#include "app/HelpForm.h"
+#include "app/MainForm.h"
+#include "data/DataModule.h"
+#include "platform/db/ADODataSet.h"
+
+namespace zorvy {
+
+TFrmain* Frmain = nullptr;
+TData* Data = nullptr;
+TFrhelp* Frhelp = nullptr;
+
+void CreateWindows() {
+    Application->Initialize();
+    Application->MainFormOnTaskBar = true;
+    Frmain = Application->CreateForm<TFrmain>();
+    // The data module computes the draw context for the main window, so it follows it.
+    try {
+        Data = new TData(Application);
+        if (!Data->SkippedDraws.empty())
+            Frmain->AddStartupProblem("开奖数据里有 " + std::to_string(Data->SkippedDraws.size()) +
+                                      " 期无法读取，已跳过；第一期：" + Data->SkippedDraws.front());
+        if (Data->Tem1->IsEmpty())
+            Frmain->AddStartupProblem("开奖数据库里还没有2006001期以后的开奖记录：与上期开奖有关的条件按没有历史计算。");
+    } catch (const std::exception& e) {
+        Data = nullptr;
+        Frmain->AddStartupProblem(std::string("无法打开开奖数据库，与上期开奖有关的条件按没有历史计算。原因：") +
+                                  e.what());
+    }
+    Frmain->GetEndOption();
+    Frhelp = Application->CreateForm<TFrhelp>();
+}
+
+int RunProgram() {
+    CreateWindows();
+    Application->Run();
+    return 0;
+}
+
+} // namespace zorvy

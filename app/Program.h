@@ -1,0 +1,22 @@
+#pragma once
+// The program block: the windows and the data module, created once in their order, then the message
+// loop until the main window closes.
+namespace zorvy {
+
+class TData;
+class TFrhelp;
+class TFrmain;
+
+// One per window class, set by CreateWindows and never cleared; a window a later version brings stays
+// nullptr, and Data stays nullptr when the draw database cannot be opened.
+extern TFrmain* Frmain;
+extern TData* Data;
+extern TFrhelp* Frhelp;
+
+// Creates the main window, the data module and the help window (the forms unit must be initialised).
+// A data module that fails is reported through the main window, which opens all the same.
+void CreateWindows();
+// The whole program: CreateWindows, then the message loop until the main window closes.
+int RunProgram();
+
+} // namespace zorvy

@@ -1,0 +1,176 @@
+// A filter run from the main window: the result list, the count labels and status panels, the buttons
+// during and after a run, cancelling, closing during a run, and check mode.
+#include "app/Settings.h"
+#include "platform/rtl/IniFiles.h"
+#include "platform/vcl/stdctrls/ComboBoxes.h"
+#include "platform/vcl/stdctrls/Labels.h"
+#include "platform/vcl/stdctrls/Memo.h"
+#include "platform/vcl/stdctrls/StatusBar.h"
+#include "platform/win/Messages.h"
+#include "platform/win/VirtualKeys.h"
+#include "platform/win/MessageLoop.h"
+#include "platform/win/Windows.h"
+#include "tests/app/AppFixture.h"
+
+namespace zorvy::test {
+namespace {
+
+using FilterRun = AppTest;
+
+constexpr int32_t AllCombinations = 1107568;
+
+std::string Status(int panel) { return Frmain->StatusBar1->GetPanels()->GetItem(panel)->GetText(); }
+
+TConditionCheckBox* Box(const std::string& stem) {
+    return dynamic_cast<TConditionCheckBox*>(Frmain->FindComponent(stem + "chk"));
+}
+TConditionEdit* Edit(const std::string& stem) {
+    return dynamic_cast<TConditionEdit*>(Frmain->FindComponent(stem + "Edit"));
+}
+
+TEST_F(FilterRun, WithNoConditionEveryCombinationSurvives) {
+    Start();
+    Frmain->BtfilterClick(Frmain->Btfilter);
+    TMemoLines* lines = Frmain->Memo1->GetLines();
+    EXPECT_EQ(lines->GetCount(), AllCombinations);
+    EXPECT_EQ(Frmain->Lbzongshu->GetCaption(), "总注数：1107568");
+    EXPECT_EQ(Frmain->Lbtouzhushu->GetCaption(), "1107568");
+    EXPECT_EQ(Status(0), "本次压缩率:0%");
+    EXPECT_EQ(Status(1).rfind("本次用时：", 0), 0u);
+    EXPECT_TRUE(Frmain->Btfilter->GetEnabled());
+    EXPECT_FALSE(Frmain->Btcance->GetEnabled());
+    EXPECT_FALSE(Frmain->customwzchk->GetChecked()) << "all 60 digits are selected";
+    EXPECT_TRUE(Frmain->PageTabTiaojian->GetEnabled()) << "the conditions are back after the run";
+}
+
+TEST_F(FilterRun, AnOddUnitsConditionLeavesOddSerialsInLinesOfBallsBlanksAndSerial) {
+    Start();
+    Box("gw1")->SetChecked(true);
+    Edit("gw1")->SetText("j=1/");
+    Frmain->BtfilterClick(Frmain->Btfilter);
+    TMemoLines* lines = Frmain->Memo1->GetLines();
+    ASSERT_GT(lines->GetCount(), 0);
+    ASSERT_LT(lines->GetCount(), AllCombinations);
+    EXPECT_EQ(Frmain->Lbtouzhushu->GetCaption(), std::to_string(lines->GetCount()));
+    EXPECT_TRUE(Frmain->FamilyFlags[cfGw]->GetChecked()) << "the family of a ticked member is flagged";
+    EXPECT_FALSE(Frmain->FamilyFlags[cfSw]->GetChecked());
+    for (int i = 0; i < lines->GetCount(); i += 997) {
+        const std::string_view line = lines->Line(i);
+        ASSERT_GT(line.size(), 21u) << line;
+        for (int k = 0; k < 6; ++k) {
+            const int ball = (line[3 * k] - '0') * 10 + (line[3 * k + 1] - '0');
+            EXPECT_TRUE(ball >= 1 && ball <= 33) << line;
+            if (k < 5) {
+                EXPECT_EQ(line[3 * k + 2], ' ') << line;
+            }
+        }
+        EXPECT_EQ(line.substr(17, 4), "    ") << line;
+        const std::string_view serial = line.substr(21);
+        EXPECT_EQ(serial.find_first_not_of("0123456789"), std::string_view::npos) << line;
+        EXPECT_EQ((serial.back() - '0') % 2, 1) << line;
+    }
+}
+
+TEST_F(FilterRun, AnEmptyConditionIsUntickedAndItsEditDisabled) {
+    Start();
+    for (int p = 0; p < 6; ++p) { // a run over few serials
+        Frmain->PositionComs[p]->SetItemIndex(p < 3 ? 7 : 1);
+        Frmain->PositionComChange(p);
+    }
+    Frmain->DigitClick(3, Frmain->DigitButtons[3][0]);
+    Frmain->DigitClick(4, Frmain->DigitButtons[4][0]);
+    Frmain->DigitClick(5, Frmain->DigitButtons[5][0]);
+    Box("sw5")->SetChecked(true);
+    Frmain->BtfilterClick(Frmain->Btfilter);
+    EXPECT_FALSE(Box("sw5")->GetChecked());
+    EXPECT_FALSE(Edit("sw5")->GetEnabled());
+    EXPECT_TRUE(Frmain->customwzchk->GetChecked()) << "not every digit is selected";
+    EXPECT_EQ(Frmain->Lbzongshu->GetCaption(), "总注数：27");
+}
+
+TEST_F(FilterRun, CancelStopsWithTheLinesSoFarAndTheButtonsBack) {
+    Start();
+    // The click waits in the queue and is handled at the run's first look at its messages.
+    PostMessage(Frmain->Btcance->GetHandle(), BM_CLICK, 0, 0);
+    Frmain->BtfilterClick(Frmain->Btfilter);
+    const int count = Frmain->Memo1->GetLines()->GetCount();
+    EXPECT_LT(count, AllCombinations);
+    EXPECT_EQ(Frmain->Lbtouzhushu->GetCaption(), std::to_string(count));
+    EXPECT_TRUE(Frmain->Btfilter->GetEnabled());
+    EXPECT_FALSE(Frmain->Btcance->GetEnabled());
+    EXPECT_FALSE(Frmain->Running());
+}
+
+TEST_F(FilterRun, DuringARunTheStartButtonStaysDisabledAndConditionsWait) {
+    Start();
+    bool seen = false;
+    // A click on the cancel button, handled inside the run: looks at the window first.
+    TNotifyEvent cancel = Frmain->Btcance->OnClick;
+    Frmain->Btcance->OnClick = [&](TObject* sender) {
+        seen = true;
+        EXPECT_TRUE(Frmain->Running());
+        Frmain->DigitClick(0, Frmain->DigitButtons[0][3]);
+        EXPECT_FALSE(Frmain->Btfilter->GetEnabled()) << "a digit click does not re-enable it";
+        EXPECT_FALSE(Frmain->PageTabTiaojian->GetEnabled());
+        EXPECT_FALSE(Frmain->BtclearTj->GetEnabled());
+        EXPECT_FALSE(Frmain->DigitButtons[1][1]->GetEnabled());
+        EXPECT_TRUE(Frmain->Memo1->ReadOnly);
+        Frmain->BtfilterClick(Frmain->Btfilter); // a second run is not started from inside the first
+        cancel(sender);
+    };
+    PostMessage(Frmain->Btcance->GetHandle(), BM_CLICK, 0, 0);
+    Frmain->BtfilterClick(Frmain->Btfilter);
+    EXPECT_TRUE(seen);
+    EXPECT_TRUE(Frmain->Btfilter->GetEnabled());
+    EXPECT_TRUE(Frmain->PageTabTiaojian->GetEnabled());
+    EXPECT_FALSE(Frmain->Memo1->ReadOnly);
+}
+
+TEST_F(FilterRun, ClosingDuringARunCancelsItFirst) {
+    Start();
+    PostMessage(Frmain->GetHandle(), WM_CLOSE, 0, 0);
+    Soon([&] { display.PressKey(VK_RETURN); }); // OK in "你真要退出吗？", asked inside the run
+    Frmain->BtfilterClick(Frmain->Btfilter);
+    EXPECT_LT(Frmain->Memo1->GetLines()->GetCount(), AllCombinations);
+    Application->ProcessMessages();
+    EXPECT_TRUE(Application->Terminated()) << "the window closes once the run has stopped";
+}
+
+class CheckMode : public AppTest {};
+
+TEST_F(CheckMode, SelectsTheDigitsOfTheStoredDrawAndRefusesABadOne) {
+    {
+        TIniFile ini(SetupIniPath());
+        ini.WriteString("kaijiangma", "kjm", "01 02 03 04 05 06+08");
+    }
+    Start();
+    EXPECT_EQ(Frmain->DrawCode(), "01 02 03 04 05 06+08");
+    Frmain->TJErrochk->SetChecked(true);
+    int selected = 0;
+    for (int p = 0; p < 6; ++p) {
+        EXPECT_EQ(Selected(p).size(), 1u) << "one digit a position";
+        selected += static_cast<int>(Selected(p).size());
+    }
+    EXPECT_EQ(selected, 6);
+    EXPECT_EQ(Frmain->Engine().CheckModeOn, 1);
+}
+
+TEST_F(CheckMode, ABadStoredDrawCodeIsReportedAndIgnored) {
+    {
+        TIniFile ini(SetupIniPath());
+        ini.WriteString("kaijiangma", "kjm", "01 02 03 04 05 05+08");
+    }
+    Start();
+    EXPECT_EQ(Frmain->DrawCode(), "");
+    bool reported = false;
+    for (const std::string& problem : Frmain->StartupProblems())
+        reported = reported || problem.find("01 02 03 04 05 05+08") != std::string::npos;
+    EXPECT_TRUE(reported);
+    EXPECT_FALSE(Frmain->SetDrawCode("1 2 3 4 5 6+8"));
+    EXPECT_TRUE(Frmain->SetDrawCode("03 08 12 19 25 31+07"));
+    TIniFile ini(SetupIniPath());
+    EXPECT_EQ(ini.ReadString("kaijiangma", "kjm", ""), "03 08 12 19 25 31+07");
+}
+
+} // namespace
+} // namespace zorvy::test
