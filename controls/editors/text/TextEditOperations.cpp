@@ -6,7 +6,6 @@
 #include "platform/win/Messages.h"
 #include "platform/win/SystemInfo.h"
 
-#include <cstring>
 
 namespace zorvy {
 
@@ -152,20 +151,20 @@ void TcxCustomTextEdit::PasteFromClipboard() {
 
 // ---- the window's text ----
 
+// The text messages carry a std::string; a non-zero wParam of WM_GETTEXT is a buffer size in bytes
+// with its terminating zero, as callers that copy into fixed buffers give it.
 void TcxCustomTextEdit::Dispatch(TMessage& m) {
+    if (!inner_) {
+        TcxCustomEdit::Dispatch(m);
+        return;
+    }
     switch (m.Msg) {
     case WM_GETTEXT: {
-        if (static_cast<int>(m.WParam) < 1) {
-            m.Result = 0;
-            return;
-        }
-        const std::string text = inner_->GetText();
+        std::string text = inner_->GetText();
         // Cut on a character boundary, never inside a character.
-        const std::size_t n = CharacterBoundaryBefore(text, m.WParam - 1);
-        char* buffer = reinterpret_cast<char*>(m.LParam);
-        std::memcpy(buffer, text.data(), n);
-        buffer[n] = '\0';
-        m.Result = static_cast<LRESULT>(n);
+        if (m.WParam > 0) text.resize(CharacterBoundaryBefore(text, m.WParam - 1));
+        if (m.LParam) *reinterpret_cast<std::string*>(m.LParam) = text;
+        m.Result = static_cast<LRESULT>(text.size());
         return;
     }
     case WM_GETTEXTLENGTH:
@@ -183,8 +182,9 @@ void TcxCustomTextEdit::Dispatch(TMessage& m) {
                 bool& flag;
                 ~Clear() { flag = false; }
             } clear{inSetText_};
-            const char* text = reinterpret_cast<const char*>(m.LParam);
-            if (AcceptText(text ? text : "")) m.Result = 1;
+            const auto* text = reinterpret_cast<const std::string*>(m.LParam);
+            // Taken whole or not at all: a refused text leaves the shown one.
+            if (AcceptText(text ? *text : std::string())) m.Result = 1;
         }
         return;
     default:

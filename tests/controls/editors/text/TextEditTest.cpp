@@ -127,17 +127,19 @@ TEST_F(TextEditTest, TheWindowTextMessages) {
     form->Show();
     Pump();
     const HWND wnd = edit->GetHandle();
-    EXPECT_EQ(SendMessage(wnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("9")), 0);
+    const std::string nine = "9", three = "3";
+    EXPECT_EQ(SendMessage(wnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(&nine)), 0);
     EXPECT_EQ(edit->GetText(), "");
-    EXPECT_EQ(SendMessage(wnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("3")), 1);
+    EXPECT_EQ(SendMessage(wnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(&three)), 1);
     EXPECT_EQ(edit->GetText(), "3");
 
     edit->SetText("中文"); // six bytes
-    char buffer[8] = "xxxxxxx";
-    EXPECT_EQ(SendMessage(wnd, WM_GETTEXT, 1, reinterpret_cast<LPARAM>(buffer)), 0);
-    EXPECT_STREQ(buffer, "");
-    EXPECT_EQ(SendMessage(wnd, WM_GETTEXT, 5, reinterpret_cast<LPARAM>(buffer)), 3); // no half character
-    EXPECT_STREQ(buffer, "中");
+    std::string buffer = "x";
+    EXPECT_EQ(SendMessage(wnd, WM_GETTEXT, 1, reinterpret_cast<LPARAM>(&buffer)), 0);
+    EXPECT_EQ(buffer, "");
+    EXPECT_EQ(SendMessage(wnd, WM_GETTEXT, 5, reinterpret_cast<LPARAM>(&buffer)), 3); // no half character
+    EXPECT_EQ(buffer, "中");
+    EXPECT_EQ(SendMessage(wnd, WM_GETTEXT, 0, reinterpret_cast<LPARAM>(&buffer)), 6);
     EXPECT_EQ(SendMessage(wnd, WM_GETTEXTLENGTH), 6);
 }
 
