@@ -15,6 +15,7 @@ TcxCustomDataController::TcxCustomDataController(TComponent* owner)
     provider_ = CreateProvider();
     info_ = std::make_unique<TcxCustomDataControllerInfo>(this);
     filter_ = std::make_unique<TcxDataFilterCriteria>(this);
+    summary_ = std::make_unique<TcxDataSummary>(this);
     storage_->SetKeepsRecordIds(UsesRecordIds());
 }
 
@@ -32,6 +33,7 @@ TcxCustomDataController::~TcxCustomDataController() {
     provider_->ResetEditing();
     relations_.reset();
     filter_.reset();
+    summary_.reset();
     storage_->Clear(false);
     fields_->Clear();
 }
@@ -134,6 +136,7 @@ void TcxCustomDataController::RemoveFieldReferences(TcxCustomDataField* field) {
     if (search_) search_->DropField(field);
     if (field == incrementalFilterField_) ResetIncrementalFilter();
     if (filter_ && field->GetItem()) filter_->RemoveItemsOfLink(field->GetItem());
+    if (summary_) summary_->UnlinkField(field);
     if (!destroying_) info_->RemoveField(field);
 }
 

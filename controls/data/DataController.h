@@ -13,6 +13,7 @@
 #include "controls/data/DataProvider.h"
 #include "controls/data/DataRelations.h"
 #include "controls/data/DataStorage.h"
+#include "controls/data/DataSummary.h"
 
 #include <functional>
 #include <memory>
@@ -339,6 +340,11 @@ class TcxCustomDataController : public TPersistent {
     // Leaves edit state before a move or a reload: the pending edit is posted.
     virtual void CheckBrowseMode();
 
+    // ---- summaries ----
+    TcxDataSummary& GetSummary() { return *summary_; }
+    // Recalculates the summaries, or with `redrawOnly` only reports the layout.
+    virtual void SummaryChanged(bool redrawOnly) { info_->SummaryChanged(redrawOnly); }
+
     // ---- filtering ----
     TcxDataFilterCriteria& GetFilter() { return *filter_; }
     virtual Variant GetFilterDataValue(int recordIndex, TcxCustomDataField* field) const {
@@ -426,6 +432,7 @@ class TcxCustomDataController : public TPersistent {
     std::unique_ptr<TcxCustomDataControllerInfo> info_;
     std::unique_ptr<TcxCustomDataRelationList> relations_;
     std::unique_ptr<TcxDataFilterCriteria> filter_;
+    std::unique_ptr<TcxDataSummary> summary_;
     TcxCustomDataField* recordHandlesField_ = nullptr;
     std::unique_ptr<TcxSaveObject> keepKeys_;
     int keepKeysCount_ = 0;

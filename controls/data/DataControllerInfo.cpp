@@ -118,6 +118,10 @@ void TcxCustomDataControllerInfo::Update() {
         }
         if (changes_ & dcicGrouping) BuildGroups();
         if (reorder) PrepareSortFields(false);
+        TcxDataSummary& summary = dataController_->GetSummary();
+        if ((changes_ & dcicSummary) ||
+            (summary.CountsSelectedRecords() && (changes_ & (dcicSelection | dcicFocusedRow))))
+            summary.CalculateAll();
         if (reorder && (dataController_->GetOptions() & dcoFocusTopRowAfterSorting) &&
             (dataController_->GetSortingChanged() || dataController_->GetGroupingChanged())) {
             focusingInfo_.Clear();

@@ -1,0 +1,253 @@
+// Summary calculation over the row pipeline's records and groups, and the summary texts.
+#include "controls/data/DataController.h"
+#include "controls/data/DataSummary.h"
+#include "controls/data/DataUtils.h"
+#include "controls/data/Variants.h"
+#include "platform/rtl/DateTime.h"
+#include "platform/rtl/Numbers.h"
+
+namespace zorvy {
+
+namespace {
+
+Variant ToVariantArray(const std::vector<Variant>& values) {
+    Variant result = VarArrayCreate({{0, static_cast<int>(values.size()) - 1}}, varVariant);
+    for (size_t i = 0; i < values.size(); ++i)
+        result[static_cast<int>(i)] = values[i];
+    return result;
+}
+
+bool IsValidValueIndex(const Variant& values, int index) {
+    return values.IsArray() && index >= VarArrayLowBound(values, 1) && index <= VarArrayHighBound(values, 1);
+}
+
+std::string ReplaceAll(std::string text, const std::string& what, const std::string& with) {
+    for (size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + with.size()))
+        text.replace(at, what.size(), with);
+    return text;
+}
+
+} // namespace
+
+// ---- calculation ----
+
+TcxDataSummary::Accumulator TcxDataSummary::Prepare(const TcxDataSummaryItems& items) const {
+    Accumulator acc;
+    acc.Values.assign(static_cast<size_t>(items.GetCount()), Variant());
+    acc.Counts.assign(static_cast<size_t>(items.GetCount()), 0);
+    return acc;
+}
+
+int TcxDataSummary::RecordAtPosition(int position) const {
+    TcxCustomDataControllerInfo& info = dataController_->GetDataControllerInfo();
+    int record = info.GetRecordListItem(position);
+    if (!CountsSelectedRecords()) return record;
+    if (dataController_->IsSingleSelection()) return record == dataController_->GetFocusedRecordIndex() ? record : -1;
+    for (int i = 0; i < info.GetSelectedCount(); ++i)
+        if (info.GetSelection().GetItem(i).Level >= 0 && info.GetSelection().GetItem(i).RecordIndex == record)
+            return record;
+    return -1;
+}
+
+void TcxDataSummary::AccumulateRecord(TcxDataSummaryItem* item, int recordIndex, int& count, Variant& value) {
+    if (!item->IsCalculated()) return;
+    Variant v = item->GetDataField() ? dataController_->GetFieldValue(recordIndex, item->GetDataField())
+                                     : Variant::Null();
+    TcxDataSummaryItems* items = item->GetItemsCollection();
+    if (items->OnSummary) {
+        TcxSummaryEventOutArguments out{v, value, count, false};
+        items->OnSummary(items, TcxSummaryEventArguments{recordIndex, item}, out);
+        v = out.Value;
+        value = out.SummaryValue;
+        count = out.CountValue;
+        if (out.Done) return;
+    }
+    const TcxSummaryKind kind = item->GetKind();
+    if (kind == skNone || ((options_ & soNullIgnore) && v.IsNull())) return;
+    if (value.IsEmpty()) {
+        if (kind != skCount && !((kind == skMin || kind == skMax) && v.IsNull())) {
+            value = v;
+            if (value.IsNull() && (kind == skSum || kind == skAverage)) value = 0;
+        }
+    } else if (!v.IsNull() && !value.IsNull()) {
+        if (kind == skSum || kind == skAverage)
+            value = value + v;
+        else if (kind == skMin && v < value)
+            value = v;
+        else if (kind == skMax && value < v)
+            value = v;
+    }
+    ++count;
+}
+
+void TcxDataSummary::AccumulateRange(const TcxDataSummaryItems& items, int first, int last, Accumulator& acc) {
+    for (int position = first; position <= last; ++position) {
+        int record = RecordAtPosition(position);
+        if (record < 0) continue;
+        for (int i = 0; i < items.GetCount(); ++i)
+            AccumulateRecord(items.ItemAt(i), record, acc.Counts[static_cast<size_t>(i)],
+                             acc.Values[static_cast<size_t>(i)]);
+    }
+}
+
+Variant TcxDataSummary::FinishValues(const TcxDataSummaryItems& items, Accumulator& acc) const {
+    if (items.GetCount() == 0) return Variant::Null();
+    for (int i = 0; i < items.GetCount(); ++i) {
+        TcxDataSummaryItem* item = items.ItemAt(i);
+        if (!item->IsCalculated()) continue;
+        Variant& value = acc.Values[static_cast<size_t>(i)];
+        const int count = acc.Counts[static_cast<size_t>(i)];
+        if (value.IsEmpty()) value = Variant::Null();
+        if (item->GetKind() == skCount) {
+            value = count;
+        } else if (item->GetKind() == skAverage && count > 0 && !value.IsNull()) {
+            const bool date = VarHoldsDate(value);
+            value = value / Variant(count);
+            if (date) value = Variant::FromDate(value.AsDouble());
+        }
+    }
+    return ToVariantArray(acc.Values);
+}
+
+void TcxDataSummary::CalculateFooter() {
+    Accumulator acc = Prepare(footerItems_);
+    if (!dataController_->IsGridMode())
+        AccumulateRange(footerItems_, 0, dataController_->GetFilteredRecordCount() - 1, acc);
+    footerValues_ = FinishValues(footerItems_, acc);
+}
+
+void TcxDataSummary::CalculateGroups() {
+    const TcxDataGroups& groups = dataController_->GetDataControllerInfo().GetGroups();
+    const int levels = dataController_->GetGroupingItemCount();
+    for (int level = 0; level < levels; ++level) {
+        TcxDataGroupSummaryItems* items = GetGroupSummaryItemsForLevel(level);
+        TcxDataGroupInfo* current = nullptr;
+        Accumulator acc;
+        for (int g = 0; g < groups.GetCount(); ++g) {
+            TcxDataGroupInfo* group = groups.GetItem(g);
+            if (group->Level == level) {
+                if (current) current->SummaryValues = FinishValues(*items, acc);
+                current = group;
+                acc = Prepare(*items);
+            }
+            if (group->Level == levels - 1 && current) AccumulateRange(*items, group->BeginIndex, group->EndIndex, acc);
+        }
+        if (current) current->SummaryValues = FinishValues(*items, acc);
+    }
+}
+
+void TcxDataSummary::CalculateAll() {
+    CalculateFooter();
+    CalculateGroups();
+    DoAfterSummary();
+}
+
+void TcxDataSummary::DoAfterSummary() {
+    if (!OnAfterSummary || dataController_->IsLoading()) return;
+    inAfterSummary_ = true;
+    try {
+        OnAfterSummary(this);
+    } catch (...) {
+        inAfterSummary_ = false;
+        throw;
+    }
+    inAfterSummary_ = false;
+}
+
+// ---- values and texts ----
+
+Variant TcxDataSummary::FooterValue(int index) const {
+    return IsValidValueIndex(footerValues_, index) ? footerValues_[index] : Variant::Null();
+}
+
+std::string TcxDataSummary::FooterText(int index) const {
+    if (index < 0 || index >= footerItems_.GetCount()) return {};
+    return footerItems_.ItemAt(index)->GetValueText(FooterValue(index), true);
+}
+
+TcxDataGroupSummaryItems* TcxDataSummary::GetGroupSummaryItemsForLevel(int level) {
+    if (level < 0 || level >= dataController_->GetGroupingItemCount()) return nullptr;
+    TObject* item = dataController_->GetGroupingField(level)->GetItem();
+    TcxDataSummaryGroup* group = item ? GroupOfLink(item) : nullptr;
+    return group ? &group->GetSummaryItems() : &defaultGroupItems_;
+}
+
+bool TcxDataSummary::GetRowGroupSummary(int rowIndex, TcxDataGroupSummaryItems*& items, Variant& values) {
+    const TcxDataGroups& groups = dataController_->GetDataControllerInfo().GetGroups();
+    int index = groups.GetIndexByRow(rowIndex);
+    if (index < 0) return false;
+    TcxDataGroupInfo* group = groups.GetItem(index);
+    items = GetGroupSummaryItemsForLevel(group->Level);
+    values = group->SummaryValues;
+    return items && !values.IsEmpty();
+}
+
+std::string TcxDataSummary::GroupRowText(int rowIndex) {
+    TcxDataGroupSummaryItems* items = nullptr;
+    Variant values;
+    return GetRowGroupSummary(rowIndex, items, values) ? items->GetGroupSummaryText(values) : std::string();
+}
+
+std::string TcxDataSummary::GroupFooterText(int rowIndex, int level, int itemIndex) {
+    const TcxDataGroups& groups = dataController_->GetDataControllerInfo().GetGroups();
+    int index = groups.GetIndexByRowAndLevel(rowIndex, level);
+    TcxDataGroupSummaryItems* items = GetGroupSummaryItemsForLevel(level);
+    if (index < 0 || !items || itemIndex < 0 || itemIndex >= items->GetCount()) return {};
+    const Variant& values = groups.GetItem(index)->SummaryValues;
+    if (!IsValidValueIndex(values, itemIndex)) return {};
+    return items->ItemAt(itemIndex)->GetValueText(values[itemIndex], true);
+}
+
+std::string TcxDataSummaryItems::GetDefaultFormat(int formatClass, TcxSummaryKind kind, bool isFooter) const {
+    if (kind == skNone) return {};
+    static const char* const prefixes[] = {"", "SUM=", "MIN=", "MAX=", "COUNT=", "AVG="};
+    if (kind == skCount) return isFooter ? "0" : "COUNT=0";
+    // A footer sum shows the number alone.
+    const std::string prefix = kind == skSum && isFooter ? "" : prefixes[kind];
+    if (formatClass == 2) return prefix;
+    if (formatClass == 1) return ReplaceAll(prefix + "%s;" + prefix + "-%s", "%s", BuildCurrencyFormat());
+    return prefix + "0.00;" + prefix + "-0.00";
+}
+
+std::string TcxDataSummaryItem::GetValueText(const Variant& value, bool isFooter) const {
+    std::string text;
+    if (value.IsNull() || value.IsEmpty()) {
+        text.clear();
+    } else if (kind_ == skNone) {
+        text = VarToStr(value);
+    } else {
+        const bool date = VarHoldsDate(value);
+        std::string format = format_;
+        if (format.empty())
+            format = collection_->GetDefaultFormat(VarTypeHoldsCurrency(value.VarType()) ? 1 : date ? 2 : 0, kind_,
+                                                   isFooter);
+        if (!date || kind_ == skCount) {
+            text = FormatFloat(format, value.AsDouble());
+        } else {
+            const TDateTime when = value.AsDateTime();
+            if (TimePart(when) == 0)
+                text = DateToStr(when);
+            else if (DatePart(when) == 0)
+                text = TimeToStr(when);
+            else
+                text = DateTimeToStr(when);
+            text = format + text;
+        }
+    }
+    if (OnGetText) OnGetText(const_cast<TcxDataSummaryItem*>(this), value, isFooter, text);
+    return text;
+}
+
+std::string TcxDataGroupSummaryItems::GetGroupSummaryText(const Variant& values) const {
+    std::string result;
+    for (int i = 0; i < GetCount(); ++i) {
+        TcxDataSummaryItem* item = ItemAt(i);
+        if (item->GetPosition() != spGroup) continue;
+        std::string text = item->GetValueText(IsValidValueIndex(values, i) ? values[i] : Variant::Null(), false);
+        result += result.empty() ? text : separator_ + " " + text;
+    }
+    if (result.empty()) return result;
+    return beginText_ + result + endText_;
+}
+
+} // namespace zorvy
