@@ -1,0 +1,41 @@
+// The button edit's default button and its registration as an editor kind.
+#include "controls/editors/buttons/ButtonEdit.h"
+
+#include "controls/editors/framework/EditRepository.h"
+#include "platform/rtl/ResourceStrings.h"
+
+namespace zorvy {
+
+ZORVY_RESOURCESTRING(scxSEditRepositoryButtonItem, "ButtonEdit|Represents an edit control with embedded buttons");
+
+TcxCustomButtonEditProperties::TcxCustomButtonEditProperties(TPersistent* owner)
+    : TcxCustomMaskEditProperties(owner) {
+    TcxEditButton* button = GetButtons()->AddButton();
+    button->SetKind(bkEllipsis);
+    button->SetDefault(true);
+}
+
+const TMetaClass* TcxCustomButtonEditProperties::GetEditControlClass() const {
+    return TcxButtonEdit::StaticClass();
+}
+
+TcxCustomEdit* TcxCustomButtonEditProperties::CreateEditControl(bool inplace) const {
+    return new TcxButtonEdit(nullptr, inplace, ClassType());
+}
+
+namespace {
+int unitCounter = 0;
+}
+
+void InitializeButtonEditUnit() {
+    if (unitCounter++ != 0) return;
+    GetEditPropertiesRegistry()->AddClass(TcxButtonEditProperties::StaticClass(),
+                                          ResolveResourceString(scxSEditRepositoryButtonItem));
+}
+
+void FinalizeButtonEditUnit() {
+    // Shutdown only counts: the registration stays.
+    if (unitCounter > 0) --unitCounter;
+}
+
+} // namespace zorvy
