@@ -92,8 +92,12 @@ class TSceneBuilder {
         popup->ApplyShape();
         Application->ProcessMessages();
         FlushPainting();
-        TScene scene{caption, CaptureWindowImage(form->GetHandle()), form->GetBoundsRect(),
-                     CaptureWindowImage(popup->GetHandle()), popup->GetBoundsRect()};
+        TScene scene;
+        scene.Caption = caption;
+        scene.Form = CaptureWindowImage(form->GetHandle());
+        scene.FormBounds = form->GetBoundsRect();
+        scene.Popup = CaptureWindowImage(popup->GetHandle());
+        scene.PopupBounds = popup->GetBoundsRect();
         scene.HasRegion = GetWindowRgn(popup->GetHandle(), scene.PopupRegion);
         popup->ClosePopup();
         form->Hide();
