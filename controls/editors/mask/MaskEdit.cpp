@@ -6,6 +6,7 @@
 #include "platform/rtl/ResourceStrings.h"
 #include "platform/vcl/Menus.h"
 #include "platform/win/MessageLoop.h"
+#include "platform/win/SystemInfo.h"
 #include "platform/win/VirtualKeys.h"
 
 namespace zorvy {
@@ -198,6 +199,36 @@ void TcxCustomMaskEdit::ReplaceSelectedText(const std::string& text) {
     mode_->BeforePaste();
     GetInnerTextEdit()->SetSelText(text);
     mode_->AfterPaste();
+}
+
+void TcxCustomMaskEdit::PasteFromClipboard() {
+    if (!mode_ || !HasMask()) {
+        TcxCustomTextEdit::PasteFromClipboard();
+        return;
+    }
+    const std::optional<std::string> clip = GetClipboardText();
+    if (!clip || (IsFocused() && !RequestEditing())) return;
+    BeginUserChange();
+    struct End {
+        TcxCustomMaskEdit* edit;
+        ~End() { edit->EndUserChange(); }
+    } end{this};
+    ReplaceSelectedText(*clip);
+}
+
+void TcxCustomMaskEdit::CutToClipboard() {
+    if (!mode_ || !HasMask()) {
+        TcxCustomTextEdit::CutToClipboard();
+        return;
+    }
+    if (IsFocused() && !RequestEditing()) return;
+    CopyToClipboard();
+    BeginUserChange();
+    struct End {
+        TcxCustomMaskEdit* edit;
+        ~End() { edit->EndUserChange(); }
+    } end{this};
+    mode_->ProcessDelete();
 }
 
 // ---- what the mode sees ----

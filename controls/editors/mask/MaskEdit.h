@@ -89,6 +89,9 @@ class TcxCustomMaskEdit : public TcxCustomTextEdit, public TcxMaskEditModeEdit {
     void SetValueAsUser(const Variant& value) override;
     // Replaces the selection as a paste does: as many positions as the text brings.
     void ReplaceSelectedText(const std::string& text);
+    // Under a mask: the clipboard's text overwrites positions; a cut blanks the positions it takes.
+    void PasteFromClipboard() override;
+    void CutToClipboard() override;
 
     // ---- what the mode sees ----
     TcxMaskEditModeProperties* GetModeProperties() override { return GetMaskProperties(); }

@@ -1,6 +1,7 @@
 // The masked editor on a form: typed keys go through the mask, the value drops what the mask does not
 // save, an unfilled mask fails validation, and without a mask it is the text editor.
 #include "controls/editors/mask/MaskEdit.h"
+#include "platform/win/SystemInfo.h"
 #include "platform/win/VirtualKeys.h"
 #include "tests/controls/editors/EditorsFixture.h"
 
@@ -65,6 +66,21 @@ TEST_F(MaskEditTest, PastingOverwritesPositions) {
     edit->ReplaceSelectedText("12");
     EXPECT_EQ(edit->GetText(), "___12-__");
     EXPECT_EQ(edit->GetSelectionStart(), 6); // past the literal
+}
+
+TEST_F(MaskEditTest, ClipboardPasteAndCutGoThroughTheMask) {
+    TcxMaskEdit* edit = NewEdit("000-000;1;_");
+    Focus(edit);
+    SetClipboardText("98");
+    edit->SetSelStartLocked(1);
+    edit->PasteFromClipboard();
+    EXPECT_EQ(edit->GetText(), "_98-___");
+    EXPECT_EQ(edit->GetSelectionStart(), 4); // position 3 is the literal
+    edit->SetSelStartLocked(1);
+    edit->SetSelLengthLocked(3); // "98-"
+    edit->CutToClipboard();
+    EXPECT_EQ(edit->GetText(), "___-___"); // the literal stays
+    EXPECT_EQ(GetClipboardText().value_or(""), "98-");
 }
 
 TEST_F(MaskEditTest, AnUnfilledRequiredPositionFailsValidation) {
