@@ -37,8 +37,11 @@ void TFrmain::TRunHost::Flush() {
     if (lines_ && shown_ < lines_->Count()) {
         TMemoLines* memo = form_.Memo1->GetLines();
         memo->BeginUpdate();
-        for (; shown_ < lines_->Count(); ++shown_)
-            memo->Add(std::string(lines_->Line(shown_)));
+        std::string line; // one buffer for every line: no allocation per line
+        for (; shown_ < lines_->Count(); ++shown_) {
+            line.assign(lines_->Line(shown_));
+            memo->Add(line);
+        }
         memo->EndUpdate();
     }
     if (progressPending_) {

@@ -17,7 +17,8 @@ std::string_view TMemoLines::Line(int index) const {
 
 int TMemoLines::Add(const std::string& text) {
     // A text holding line breaks adds one line per piece, as the memo would show it.
-    if (text.find_first_of("\r\n") != std::string::npos) {
+    // One pass over the text: find_first_of would search the two breaks character by character.
+    if (std::any_of(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; })) {
         const int first = GetCount();
         BeginUpdate();
         std::size_t from = 0;
