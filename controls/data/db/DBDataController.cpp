@@ -53,6 +53,7 @@ void TcxDBDataModeController::DoDetailFirst(const std::string& names, const Vari
 TcxDBDataController::TcxDBDataController(TComponent* owner)
     : TcxCustomDataController(owner), dataModeController_(this) {
     ReplaceProvider(std::make_unique<TcxDBDataProvider>(this));
+    ReplaceFilter(std::make_unique<TcxDBDataFilterCriteria>(this));
 }
 
 TcxDBDataController::~TcxDBDataController() {
@@ -129,6 +130,19 @@ TObject* TcxDBDataController::GetItemByFieldName(const std::string& name) const 
     for (int i = 0; i < GetItemCount(); ++i)
         if (SameFieldName(GetDBField(i)->GetFieldName(), name)) return GetItem(i);
     return nullptr;
+}
+
+std::string TcxDBDataController::GetItemFilterName(TObject* item) const {
+    auto* field = dynamic_cast<TcxDBDataField*>(const_cast<TcxDBDataController*>(this)->GetFields().FindByItem(item));
+    if (!field) return {};
+    bool ignoreOrigin = const_cast<TcxDBDataController*>(this)->GetDBFilter().GetIgnoreOrigin();
+    if (field->GetFieldCount() == 0) return GetFieldFilterName(field->GetField(), ignoreOrigin);
+    std::string names;
+    for (int i = 0; i < field->GetFieldCount(); ++i) {
+        if (i > 0) names += ";";
+        names += GetFieldFilterName(field->GetSubField(i)->GetField(), ignoreOrigin);
+    }
+    return names;
 }
 
 void TcxDBDataController::BindFieldName(TcxDBDataField* field, const std::string& name) {

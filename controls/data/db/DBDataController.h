@@ -5,6 +5,7 @@
 // posts and deletes run on the dataset.
 #include "controls/data/DataController.h"
 #include "controls/data/db/DBDataField.h"
+#include "controls/data/db/DBDataFilter.h"
 #include "controls/data/db/DBDataProvider.h"
 
 #include <functional>
@@ -87,6 +88,11 @@ class TcxDBDataController : public TcxCustomDataController {
     void SetItemFieldName(int itemIndex, const std::string& name);
     // The first item whose field name equals the name ignoring case; nil when none.
     TObject* GetItemByFieldName(const std::string& name) const;
+
+    TcxDBDataFilterCriteria& GetDBFilter() { return static_cast<TcxDBDataFilterCriteria&>(GetFilter()); }
+    // The dataset's name of the item's field for filter texts: Origin unless IgnoreOrigin, else the
+    // field name, bracketed when it is not an identifier; a name list's sub-fields joined by ";".
+    std::string GetItemFilterName(TObject* item) const override;
 
     // ---- keys ----
     const std::string& GetKeyFieldNames() const { return keyFieldNames_; }

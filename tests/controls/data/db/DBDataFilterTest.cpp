@@ -1,0 +1,78 @@
+// The dataset-bound controller's filter: in memory, or handed to the dataset's own filter; null tests
+// of a query written with "IS".
+#include "controls/data/db/DBDataController.h"
+
+#include "platform/db/DataSource.h"
+#include "platform/db/Field.h"
+#include "platform/rtl/Strings.h"
+#include "tests/platform/db/Engines.h"
+
+namespace zorvy::test {
+namespace {
+
+class DBDataFilterTest : public EngineTest {
+  protected:
+    void SetUp() override {
+        EngineTest::SetUp();
+        query_ = NewQuery({"select Issue, ResultA1 from LotteryIssue where LotteryID=3508 order by Issue"});
+        auto* source = new TDataSource(&owner_);
+        source->SetDataSet(query_);
+        controller_.AddItem(&issueItem_);
+        controller_.AddItem(&resultItem_);
+        controller_.SetItemFieldName(0, "Issue");
+        controller_.SetItemFieldName(1, "ResultA1");
+        controller_.SetDataSource(source);
+        query_->Open();
+    }
+    TcxDBDataFilterCriteria& Filter() { return controller_.GetDBFilter(); }
+    void FilterEarlyIssues() {
+        Filter().AddItem(Filter().GetRoot(), &issueItem_, ocLess, Variant(std::string("2003010")), "2003010");
+        Filter().SetActive(true);
+    }
+
+    TADOQuery* query_ = nullptr;
+    TObject issueItem_, resultItem_;
+    TcxDBDataController controller_{nullptr};
+};
+
+TEST_P(DBDataFilterTest, InMemoryTheRecordsStayAndTheRowsAreFiltered) {
+    FilterEarlyIssues();
+    EXPECT_TRUE(Filter().IsFiltering());
+    EXPECT_EQ(controller_.GetRecordCount(), 3493);
+    EXPECT_EQ(controller_.GetRowCount(), 9);
+    EXPECT_FALSE(query_->GetFiltered());
+}
+
+TEST_P(DBDataFilterTest, TheDataSetFiltersWhenAskedAndIsTouchedOnlyWhenTheFilterDiffers) {
+    Filter().SetAutoDataSetFilter(true);
+    FilterEarlyIssues();
+    EXPECT_FALSE(Filter().IsFiltering()); // active, but the dataset filters
+    EXPECT_EQ(query_->GetFilter(), Filter().GetFilterText());
+    EXPECT_TRUE(query_->GetFiltered());
+    EXPECT_EQ(query_->GetRecordCount(), 9);
+    EXPECT_EQ(controller_.GetRecordCount(), 9);
+    EXPECT_EQ(controller_.GetRowCount(), 9);
+
+    int scrolls = 0;
+    query_->AfterScroll = [&](TDataSet*) { ++scrolls; };
+    Filter().NoteChange(); // the same filter again
+    EXPECT_EQ(scrolls, 0);
+
+    Filter().RemoveAllItems();
+    EXPECT_EQ(query_->GetFilter(), "");
+    EXPECT_FALSE(query_->GetFiltered());
+    EXPECT_EQ(controller_.GetRecordCount(), 3493);
+}
+
+TEST_P(DBDataFilterTest, NullTestsOfAQueryReadIsAndIsNot) {
+    Filter().AddItem(Filter().GetRoot(), &resultItem_, ocEqual, Variant::Null(), "");
+    Filter().AddItem(Filter().GetRoot(), &issueItem_, ocNotEqual, Variant::Null(), "");
+    std::string text = AnsiUpperCase(Filter().GetFilterText()); // PostgreSQL names its columns in lower case
+    EXPECT_NE(text.find("RESULTA1 IS NULL"), std::string::npos) << text;
+    EXPECT_NE(text.find("ISSUE IS NOT NULL"), std::string::npos) << text;
+}
+
+ZORVY_ON_BOTH_ENGINES(DBDataFilterTest);
+
+} // namespace
+} // namespace zorvy::test
