@@ -156,17 +156,17 @@ void TcxCustomDataControllerInfo::FilterRecords() {
     const bool byCriteria = criteria.IsFiltering();
     if (!byHandler && !incremental && !byCriteria) return;
     const TcxCustomDataProvider& provider = dataController_->GetProvider();
-    bool removed = false;
-    for (int position = GetRecordListCount() - 1; position >= 0; --position) {
-        int record = recordList_[static_cast<size_t>(position)];
-        if (provider.IsEditing() && provider.GetEditingRecordIndex() == record) continue;
-        if ((byCriteria && !criteria.RecordPasses(record)) ||
-            (byHandler && !dataController_->DoFilterRecord(record)) ||
-            (incremental && !dataController_->MatchesIncrementalFilter(record))) {
-            recordList_.erase(recordList_.begin() + position);
-            removed = true;
-        }
+    // Kept records move down in one pass (erasing one at a time is quadratic).
+    size_t kept = 0;
+    for (int record : recordList_) {
+        const bool edited = provider.IsEditing() && provider.GetEditingRecordIndex() == record;
+        if (edited || ((!byCriteria || criteria.RecordPasses(record)) &&
+                       (!byHandler || dataController_->DoFilterRecord(record)) &&
+                       (!incremental || dataController_->MatchesIncrementalFilter(record))))
+            recordList_[kept++] = record;
     }
+    const bool removed = kept < recordList_.size();
+    recordList_.resize(kept);
     if (removed)
         for (int i = selection_.GetCount() - 1; i >= 0; --i)
             if (selection_.GetItem(i).Level >= 0 && IndexOfRecord(selection_.GetItem(i).RecordIndex) < 0)

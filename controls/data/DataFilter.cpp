@@ -168,12 +168,19 @@ int TcxFilterValueList::CompareItem(int index, const Variant& value, const std::
                       : LocaleCompare(item.DisplayText, displayText, false);
         if (r != 0) return r < 0 ? -1 : 1;
     }
-    Variant a = item.Value, b = value;
-    if (criteria_) {
-        criteria_->PrepareValue(item.Value, a);
-        criteria_->PrepareValue(value, b);
+    // Values are copied only when preparing changes them.
+    Variant preparedA, preparedB;
+    const Variant* a = &item.Value;
+    const Variant* b = &value;
+    if (criteria_ && criteria_->ValueNeedsPreparation(item.Value)) {
+        criteria_->PrepareValue(item.Value, preparedA);
+        a = &preparedA;
     }
-    return CompareVariants(a, b);
+    if (criteria_ && criteria_->ValueNeedsPreparation(value)) {
+        criteria_->PrepareValue(value, preparedB);
+        b = &preparedB;
+    }
+    return CompareVariants(*a, *b);
 }
 
 bool TcxFilterValueList::Find(const Variant& value, const std::string& displayText, int& index) const {
@@ -257,9 +264,10 @@ void TcxDataFilterValueList::Load(int itemIndex, bool useTextSorting, bool& only
         for (int i = 0; i < count; ++i) {
             int record = filtered ? dc->GetFilteredRecordIndex(i) : i;
             Variant value = dc->GetFilterDataValue(record, field);
+            int found;
             if (criteria->IsNullValue(value))
                 blanks = true;
-            else
+            else if (GetSortByDisplayText() || !Find(value, {}, found)) // a text only for a new value
                 Add(fvkValue, value, dc->GetFilterDisplayText(record, itemIndex), false);
         }
     }

@@ -1,0 +1,123 @@
+// Filtering and summaries over 100,000 records: a three-condition filter through the controller
+// beside a hand-written loop over the same values ("x_baseline"), the value list of a column of
+// 1,000 distinct values, and footer and group summaries over 100 groups.
+#include "controls/data/DataController.h"
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <random>
+#include <string>
+#include <vector>
+
+using namespace zorvy;
+
+namespace {
+
+constexpr int RecordCount = 100000;
+
+// Items Number (Integer, 0..999,999), Code (Integer, 1,000 values), Group (Integer, 100 values),
+// Amount (Float).
+struct Controller {
+    TObject Items[4];
+    TcxDataController Data{nullptr};
+    std::vector<int32_t> Numbers, Codes, Groups;
+    std::vector<double> Amounts;
+    Controller() {
+        for (int i = 0; i < 3; ++i)
+            Data.AddItem(&Items[i])->ChangeValueType(&cxIntegerValueType);
+        Data.AddItem(&Items[3])->ChangeValueType(&cxFloatValueType);
+        std::mt19937 random(20261210);
+        Data.BeginUpdate();
+        Data.SetRecordCount(RecordCount);
+        TcxDataStorage& storage = Data.GetStorage();
+        for (int r = 0; r < RecordCount; ++r) {
+            Numbers.push_back(static_cast<int32_t>(random() % 1000000));
+            Codes.push_back(static_cast<int32_t>(random() % 1000));
+            Groups.push_back(static_cast<int32_t>(random() % 100));
+            Amounts.push_back(static_cast<double>(random() % 10000) / 100.0);
+            storage.SetValue(r, Data.GetItemField(0)->ValueDefinition(), Numbers.back());
+            storage.SetValue(r, Data.GetItemField(1)->ValueDefinition(), Codes.back());
+            storage.SetValue(r, Data.GetItemField(2)->ValueDefinition(), Groups.back());
+            storage.SetValue(r, Data.GetItemField(3)->ValueDefinition(), Amounts.back());
+        }
+        Data.EndUpdate();
+    }
+};
+
+template <typename Body> double TimedLoop(benchmark::State& state, Body body) {
+    const auto start = std::chrono::steady_clock::now();
+    for (auto _ : state)
+        body();
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() /
+           static_cast<double>(state.iterations());
+}
+
+// Number >= 250,000 and Code < 500 and Group <> 7.
+bool Passes(int32_t number, int32_t code, int32_t group) {
+    return number >= 250000 && code < 500 && group != 7;
+}
+
+double filterBaseline = 0;
+
+void BaselineFilterLoop(benchmark::State& state) {
+    Controller c;
+    std::vector<int> rows;
+    filterBaseline = TimedLoop(state, [&] {
+        rows.clear();
+        for (int r = 0; r < RecordCount; ++r)
+            if (Passes(c.Numbers[static_cast<size_t>(r)], c.Codes[static_cast<size_t>(r)],
+                       c.Groups[static_cast<size_t>(r)]))
+                rows.push_back(r);
+        benchmark::DoNotOptimize(rows.data());
+    });
+    state.counters["rows"] = static_cast<double>(rows.size());
+}
+
+void FilterThreeConditions(benchmark::State& state) {
+    Controller c;
+    TcxDataFilterCriteria& filter = c.Data.GetFilter();
+    filter.AddItem(nullptr, &c.Items[0], ocGreaterEqual, 250000, "250000");
+    filter.AddItem(nullptr, &c.Items[1], ocLess, 500, "500");
+    filter.AddItem(nullptr, &c.Items[2], ocNotEqual, 7, "7");
+    double seconds = TimedLoop(state, [&] {
+        filter.SetActive(true);
+        benchmark::DoNotOptimize(c.Data.GetRowCount());
+        state.PauseTiming();
+        filter.SetActive(false);
+        state.ResumeTiming();
+    });
+    filter.SetActive(true);
+    state.counters["rows"] = c.Data.GetRowCount();
+    if (filterBaseline > 0) state.counters["x_baseline"] = seconds / filterBaseline;
+}
+
+void ValueListOf1000Values(benchmark::State& state) {
+    Controller c;
+    auto list = c.Data.GetFilter().CreateValueList();
+    TimedLoop(state, [&] {
+        bool onlyFiltered = false;
+        list->Load(1, false, onlyFiltered);
+    });
+    state.counters["entries"] = list->GetCount();
+}
+
+void FooterAndGroupSummaries100Groups(benchmark::State& state) {
+    Controller c;
+    TcxDataSummary& summary = c.Data.GetSummary();
+    for (TcxSummaryKind kind : {skSum, skCount, skAverage, skMin, skMax}) {
+        summary.FooterSummaryItems().AddLinked(&c.Items[3], spFooter, "", kind);
+        summary.DefaultGroupSummaryItems().AddLinked(&c.Items[3], spGroup, "", kind);
+    }
+    c.Data.ChangeItemGroupIndex(2, 0);
+    TimedLoop(state, [&] { summary.CalculateAll(); });
+    state.counters["groups"] = c.Data.GetDataControllerInfo().GetGroups().GetCount();
+    if (summary.FooterValue(1).AsInteger() != RecordCount) state.SkipWithError("records missed");
+}
+
+} // namespace
+
+BENCHMARK(BaselineFilterLoop)->Unit(benchmark::kMicrosecond);
+BENCHMARK(FilterThreeConditions)->Unit(benchmark::kMicrosecond);
+BENCHMARK(ValueListOf1000Values)->Unit(benchmark::kMillisecond);
+BENCHMARK(FooterAndGroupSummaries100Groups)->Unit(benchmark::kMillisecond);
