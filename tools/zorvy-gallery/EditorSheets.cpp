@@ -7,7 +7,10 @@
 #include "controls/editors/framework/EditUnit.h"
 #include "controls/editors/framework/EditViewData.h"
 #include "controls/editors/framework/EditViewInfo.h"
+#include "controls/editors/text/TextEdit.h"
+#include "platform/display/HeadlessDisplay.h"
 #include "platform/vcl/Bitmap.h"
+#include "platform/vcl/Forms.h"
 
 #include <memory>
 
@@ -135,6 +138,41 @@ std::vector<std::string> DrawEditorSheets(const std::string& folder) {
     }
     FinalizeEditUnit();
     return written;
+}
+
+std::string DrawTextEditPhoto(THeadlessDisplay& display, const std::string& folder) {
+    InitializeForms();
+    InitializeEditUnit();
+    auto* form = Application->CreateForm<TForm>();
+    form->SetBorderStyle(bsNone);
+    form->SetBounds(0, 0, 260, 110);
+    form->Show();
+    auto add = [&](int top) {
+        auto* edit = new TcxTextEdit(form);
+        edit->SetParent(form);
+        edit->SetBounds(10, top, 240, 21);
+        static_cast<TcxTextEditProperties*>(edit->GetProperties())->SetLookupItems({"apple 苹果", "apricot 杏"});
+        edit->GetStyle()->SetBorderStyle(cbsSingle);
+        edit->GetStyle()->SetTransparentBorder(false);
+        return edit;
+    };
+    TcxTextEdit* plain = add(10);
+    plain->SetText("开奖号码 03 07 12 19 25 31");
+    TcxTextEdit* completing = add(42);
+    TcxTextEdit* disabled = add(74);
+    disabled->SetText("禁用 disabled");
+    disabled->SetEnabled(false);
+    completing->SetFocus();
+    Application->ProcessMessages();
+    display.TypeText("ap");
+    Application->ProcessMessages();
+    const std::string path = folder + "/editors-text-edit.png";
+    display.SavePng(form->GetHandle(), path);
+    delete form;
+    Application->ProcessMessages();
+    FinalizeEditUnit();
+    FinalizeForms();
+    return path;
 }
 
 } // namespace zorvy::gallery

@@ -4,9 +4,15 @@
 #include <string>
 #include <vector>
 
+namespace zorvy {
+class THeadlessDisplay;
+}
+
 namespace zorvy::gallery {
 
 // Needs the foundation units; starts and stops the editor framework; answers the files it wrote.
 std::vector<std::string> DrawEditorSheets(const std::string& folder);
+// Real text editors on a form (typed text, a completion selection, disabled), photographed.
+std::string DrawTextEditPhoto(THeadlessDisplay& display, const std::string& folder);
 
 } // namespace zorvy::gallery
