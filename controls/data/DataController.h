@@ -326,17 +326,43 @@ class TcxCustomDataController : public TPersistent {
     virtual bool CanFocusRecord(int /*recordIndex*/) { return true; }
     virtual bool CanSelectRow(int /*rowIndex*/) { return true; }
 
-    // ---- editing (through the provider) ----
-    void Edit() { provider_->Edit(); }
-    void Append() { provider_->Append(); }
-    void Insert() { provider_->Insert(); }
-    void Post() { provider_->Post(); }
-    void Cancel() { provider_->Cancel(); }
-    void SetEditValue(int itemIndex, const Variant& value, int kind);
-    Variant GetEditValue(int itemIndex);
-    int GetEditingRecordIndex() const;
+    // ---- editing (through the provider, which keeps the edit state) ----
+    enum TcxDataControllerEditStateFlag : unsigned { dceInsert = 1, dceEdit = 2, dceChanging = 4, dceModified = 8 };
+    enum TcxDataControllerEditOperation : unsigned {
+        dceoAppend = 1,
+        dceoDelete = 2,
+        dceoEdit = 4,
+        dceoInsert = 8,
+        dceoShowEdit = 16,
+    };
+    // Each does nothing when the provider does not allow it.
+    void Edit();
+    void Append();
+    void Insert();
+    // Survives a handler that destroys the controller while the provider posts.
+    void Post();
+    // A cancel started by a handler during a cancel is ignored; the focus stays on its row, or
+    // the last row when that went.
+    void Cancel();
+    void PostEditingData() { provider_->PostEditingData(); }
+    void PostIfEditing() {
+        if (IsEditing()) Post();
+    }
+    unsigned GetEditState() const;
+    virtual unsigned GetEditOperations() const;
     bool IsEditing() const { return provider_->IsEditing(); }
-    virtual int GetRecordIndexToEdit() { return GetFocusedRecordIndex(); }
+    bool IsImmediatePost() const { return (options_ & dcoImmediatePost) != 0; }
+    virtual bool IsItemEditable(int /*itemIndex*/) const { return true; }
+    // Starts the edit of the record to edit when none runs ("ItemIndex out of range").
+    bool CanEditItem(int itemIndex);
+    // False, with nothing stored, when the item cannot be edited; posts at once with
+    // dcoImmediatePost.
+    bool SetEditValue(int itemIndex, const Variant& value, int kind);
+    Variant GetEditValue(int itemIndex);
+    // The provider's editing record, else the record an edit would start on.
+    int GetEditingRecordIndex();
+    // The focused record, or the "no record" sentinel without a focused row.
+    virtual int GetRecordIndexToEdit();
     // Leaves edit state before a move or a reload: the pending edit is posted.
     virtual void CheckBrowseMode();
 
@@ -450,6 +476,7 @@ class TcxCustomDataController : public TPersistent {
     std::vector<std::unique_ptr<TcxDataListenerLink>> listenerLinks_;
     int dataChangedLockCount_ = 0;
     bool inSortingChanged_ = false;
+    bool inCancel_ = false;
     bool dataChangedPending_ = false;
     bool sortingChanged_ = false;
     bool groupingChanged_ = false;

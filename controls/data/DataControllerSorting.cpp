@@ -159,24 +159,6 @@ void TcxCustomDataController::SetFocusedRecordIndex(int recordIndex) {
     EndUpdate();
 }
 
-void TcxCustomDataController::SetEditValue(int itemIndex, const Variant& value, int kind) {
-    TcxCustomDataField* field = GetItemField(itemIndex);
-    if (!provider_->IsEditing()) provider_->Edit();
-    if (!provider_->IsEditing()) return;
-    provider_->SetEditValue(provider_->GetEditingRecordIndex(), field, value, kind);
-}
-
-Variant TcxCustomDataController::GetEditValue(int itemIndex) {
-    TcxCustomDataField* field = GetItemField(itemIndex);
-    Variant value;
-    provider_->GetEditValue(provider_->GetEditingRecordIndex(), field, value);
-    return value;
-}
-
-int TcxCustomDataController::GetEditingRecordIndex() const {
-    return provider_->IsEditing() ? provider_->GetEditingRecordIndex() : -1;
-}
-
 void TcxCustomDataController::CheckBrowseMode() {
     if (provider_->IsEditing()) provider_->Post();
 }

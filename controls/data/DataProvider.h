@@ -31,6 +31,7 @@ class TcxCustomDataProvider {
     virtual bool CanModify() const { return true; }
     virtual bool CanAppend() const { return CanModify(); }
     virtual bool CanInsert() const { return CanModify(); }
+    virtual bool CanDelete() const { return CanModify(); }
     bool IsEditing() const { return editingRecordIndex_ != cxNullEditingRecordIndex; }
     bool IsInserting() const { return IsEditing() && inserting_; }
     bool IsChanging() const { return changing_; }

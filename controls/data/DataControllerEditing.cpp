@@ -1,0 +1,98 @@
+// Editing through the provider: which operations are allowed, the edit state, edit values, and
+// posting and cancelling that survive what their handlers do.
+#include "controls/data/DataController.h"
+
+namespace zorvy {
+
+void TcxCustomDataController::Edit() {
+    if (provider_->CanModify()) provider_->Edit();
+}
+
+void TcxCustomDataController::Append() {
+    if (provider_->CanAppend()) provider_->Append();
+}
+
+void TcxCustomDataController::Insert() {
+    if (provider_->CanInsert()) provider_->Insert();
+}
+
+void TcxCustomDataController::Post() {
+    TcxDataListenerLink* link = AddListenerLink();
+    try {
+        if (provider_->IsEditing()) provider_->Post();
+    } catch (...) {
+        RemoveListenerLink(link);
+        throw;
+    }
+    RemoveListenerLink(link); // frees it also when a handler destroyed the controller
+}
+
+void TcxCustomDataController::Cancel() {
+    if (inCancel_) return;
+    inCancel_ = true;
+    try {
+        int row = GetFocusedRowIndex();
+        if (provider_->IsEditing()) provider_->Cancel();
+        if (row > GetRowCount() - 1) row = GetRowCount() - 1;
+        if (!info_->IsCalculating()) ChangeFocusedRowIndex(row);
+    } catch (...) {
+        inCancel_ = false;
+        throw;
+    }
+    inCancel_ = false;
+}
+
+unsigned TcxCustomDataController::GetEditState() const {
+    unsigned state = 0;
+    if (provider_->IsInserting())
+        state = dceInsert;
+    else if (provider_->IsEditing())
+        state = dceEdit;
+    if (state == 0) return 0;
+    if (provider_->IsChanging()) state |= dceChanging;
+    if (provider_->IsModified()) state |= dceModified;
+    return state;
+}
+
+unsigned TcxCustomDataController::GetEditOperations() const {
+    unsigned operations = 0;
+    if (provider_->CanAppend()) operations |= dceoAppend;
+    if (provider_->CanDelete()) operations |= dceoDelete;
+    if (provider_->CanModify()) operations |= dceoEdit;
+    if (provider_->CanInsert()) operations |= dceoInsert;
+    if (!provider_->IsActive()) operations |= dceoShowEdit;
+    return operations;
+}
+
+bool TcxCustomDataController::CanEditItem(int itemIndex) {
+    CheckItemIndex(itemIndex);
+    TcxCustomDataField* field = GetItemField(itemIndex);
+    if (!provider_->CanModify() && !field->CanModify()) return false;
+    if (!IsItemEditable(itemIndex)) return false;
+    if (!field->ValueDefinition() && !IsProviderMode()) return false;
+    return provider_->CanInitEditing(GetEditingRecordIndex());
+}
+
+bool TcxCustomDataController::SetEditValue(int itemIndex, const Variant& value, int kind) {
+    if (!CanEditItem(itemIndex)) return false;
+    bool stored = provider_->SetEditValue(GetEditingRecordIndex(), GetItemField(itemIndex), value, kind);
+    if (stored && IsImmediatePost()) Post();
+    return stored;
+}
+
+Variant TcxCustomDataController::GetEditValue(int itemIndex) {
+    CheckItemIndex(itemIndex);
+    Variant value;
+    provider_->GetEditValue(GetEditingRecordIndex(), GetItemField(itemIndex), value);
+    return value;
+}
+
+int TcxCustomDataController::GetEditingRecordIndex() {
+    return provider_->IsEditing() ? provider_->GetEditingRecordIndex() : GetRecordIndexToEdit();
+}
+
+int TcxCustomDataController::GetRecordIndexToEdit() {
+    return GetFocusedRowIndex() < 0 ? cxNullEditingRecordIndex : GetFocusedRecordIndex();
+}
+
+} // namespace zorvy
