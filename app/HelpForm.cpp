@@ -51,10 +51,10 @@ TFrhelp::TFrhelp(TComponent* owner) : TForm(owner) {
     SetClientHeight(490);
     Memo1 = new TMemo(this);
     Memo1->SetName("Memo1");
+    Memo1->SetScrollBars(ssVertical); // before the memo has a window, which takes it then
     Memo1->SetParent(this);
     Memo1->SetAlign(alClient);
     Memo1->ReadOnly = true;
-    Memo1->SetScrollBars(ssVertical);
     Memo1->GetLines()->SetText(HelpText);
 }
 

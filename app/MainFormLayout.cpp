@@ -40,6 +40,16 @@ T* Put(TComponent* owner, TWinControl* parent, const std::string& name, int left
     return control;
 }
 
+// A memo with its vertical scroll bar, set before the memo has a window: a window made before it keeps
+// none.
+TMemo* NewMemo(TComponent* owner, TWinControl* parent, const std::string& name) {
+    auto* memo = new TMemo(owner);
+    memo->SetName(name);
+    memo->SetScrollBars(ssVertical);
+    memo->SetParent(parent);
+    return memo;
+}
+
 TTabSheet* AddPage(TComponent* owner, TPageControl* pages, const std::string& name, const std::string& caption) {
     auto* page = new TTabSheet(owner);
     page->SetName(name);
@@ -136,6 +146,7 @@ void TFrmain::BuildDigitPanel() {
         }
         auto* com = Put<TComboBox>(this, Panel3, prefix + "com", 274, top, 56, 21);
         com->SetStyle(csDropDownList);
+        com->DropDownCount = 9;
         for (const char* item : quickItems)
             com->GetItems()->Add(item);
         com->OnChange = [this, position](TObject*) { PositionComChange(position); };
@@ -177,9 +188,9 @@ void TFrmain::BuildLeftPages() {
     TJErrochk = NewConditionCheckBox(this, Tabcanshu1, "TJErrochk", "开奖结果检验条件错误位置",
                                      {8, 8, LeftWide - 8, 8 + RowHeight});
     TJErrochk->OnClick = [this](TObject* sender) { TJErrochkClick(sender); };
-    MemoJctj = Put<TMemo>(this, Tabcanshu1, "MemoJctj", 8, 34, LeftWide - 16, 300);
+    MemoJctj = NewMemo(this, Tabcanshu1, "MemoJctj");
+    MemoJctj->SetBounds(8, 34, LeftWide - 16, 300);
     MemoJctj->ReadOnly = true;
-    MemoJctj->SetScrollBars(ssVertical);
     display6machk = Put<TRadioButton>(this, Tabcanshu1, "display6machk", 8, 8, 150, RowHeight);
     display6machk->SetCaption("过滤时显示6码值");
     display6machk->SetChecked(true);
@@ -251,9 +262,8 @@ void TFrmain::BuildResultPanel() {
     Lbzongshu->SetCaption("总注数：");
     Lbtouzhushu = Put<TLabel>(this, counts, "Lbtouzhushu", 6, 26, 160, 17);
     Lbtouzhushu->SetCaption("投注数：");
-    Memo1 = Make<TMemo>(this, Pxianshi, "Memo1");
+    Memo1 = NewMemo(this, Pxianshi, "Memo1");
     Memo1->SetAlign(alClient);
-    Memo1->SetScrollBars(ssVertical);
 }
 
 } // namespace zorvy

@@ -3,6 +3,9 @@
 #include "platform/vcl/stdctrls/ComboBoxes.h"
 #include "platform/vcl/stdctrls/Labels.h"
 #include "platform/vcl/stdctrls/Memo.h"
+#include "platform/win/MessageLoop.h"
+#include "platform/win/ScrollBars.h"
+#include "platform/win/Styles.h"
 #include "platform/win/VirtualKeys.h"
 #include "platform/win/Windows.h"
 #include "tests/app/AppFixture.h"
@@ -198,6 +201,28 @@ TEST(MainWindowStartUp, AnUnusableDatabaseIsReportedAndTheWindowOpens) {
     else
         unsetenv("ZORVY_HOME");
     unsetenv("XDG_CONFIG_HOME");
+}
+
+} // namespace
+} // namespace zorvy::test
+
+namespace zorvy::test {
+namespace {
+
+TEST_F(MainWindow, TheResultListScrollsToItsEnd) {
+    Start();
+    for (int i = 0; i < 5000; ++i)
+        Frmain->Memo1->GetLines()->Add("01 02 03 04 05 06    " + std::to_string(i));
+    Application->ProcessMessages();
+    display.Click(Frmain->Memo1->GetHandle(), 20, 20);
+    display.Wheel(Frmain->Memo1->GetHandle(), 20, 20, -120);
+    Application->ProcessMessages();
+    EXPECT_EQ(Frmain->Memo1->GetTopLine(), 3) << "the wheel";
+    EXPECT_TRUE(GetWindowStyle(Frmain->Memo1->GetHandle()) & WS_VSCROLL);
+    SCROLLINFO si;
+    si.fMask = SIF_ALL;
+    GetScrollInfo(Frmain->Memo1->GetHandle(), SB_VERT, si);
+    EXPECT_EQ(si.nMax, 4999);
 }
 
 } // namespace

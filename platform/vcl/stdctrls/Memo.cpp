@@ -383,14 +383,15 @@ void TMemo::UpdateScrollBars() {
     if (!HandleAllocated()) return;
     SCROLLINFO si;
     si.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
-    if (GetWindowStyle(handle_) & WS_VSCROLL) {
+    // By the memo's own setting: the window style loses a bar while there is nothing to scroll.
+    if (scrollBars_ == ssVertical || scrollBars_ == ssBoth) {
         si.nMin = 0;
         si.nMax = std::max(0, GetRowCount() - 1);
         si.nPage = static_cast<UINT>(GetVisibleLineCount());
         si.nPos = topLine_;
         SetScrollInfo(handle_, SB_VERT, si, true);
     }
-    if (GetWindowStyle(handle_) & WS_HSCROLL) {
+    if (scrollBars_ == ssHorizontal || scrollBars_ == ssBoth) {
         si.nMin = 0;
         si.nMax = std::max(0, TextWidth() - 1);
         si.nPage = static_cast<UINT>(std::max(1, TextRect().Width()));
