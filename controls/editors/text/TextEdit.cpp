@@ -27,6 +27,11 @@ void TcxCustomTextEditProperties::SetLookupItems(const std::vector<std::string>&
     Changed();
 }
 
+void TcxCustomTextEditProperties::AddLookupItem(const std::string& item) {
+    lookupItems_.push_back(item);
+    Changed();
+}
+
 void TcxCustomTextEditProperties::SetIncrementalSearch(bool value) {
     if (incrementalSearch_ == value) return;
     incrementalSearch_ = value;

@@ -29,6 +29,8 @@ class TcxCustomTextEditProperties : public TcxCustomEditProperties {
     bool UsesLookupList() const { return true; }
     const std::vector<std::string>& GetLookupItems() const { return lookupItems_; }
     void SetLookupItems(const std::vector<std::string>& items);
+    // One more line; a change like any change of the list.
+    void AddLookupItem(const std::string& item);
     bool GetIncrementalSearch() const { return incrementalSearch_; }
     void SetIncrementalSearch(bool value);
     bool AllowsIncrementalSearch() const { return incrementalSearch_; }
