@@ -62,6 +62,17 @@ TEST_P(DBDataControllerTest, OpeningLoadsEveryDrawInIssueOrderAndClosingUnbinds)
     EXPECT_EQ(Issue(3492), "2026096");
 }
 
+TEST_P(DBDataControllerTest, FreeingTheDataSetAndThenItsSourceLeavesAnEmptyController) {
+    OpenDraws();
+    delete query_;
+    EXPECT_EQ(controller_->GetRecordCount(), 0);
+    EXPECT_EQ(controller_->GetItemDataSetField(0), nullptr);
+    EXPECT_EQ(controller_->GetDataSet(), nullptr);
+    delete source_;
+    EXPECT_EQ(controller_->GetDataSource(), nullptr);
+    controller_->SetFocusedRecordIndex(0); // nothing to move, nothing to crash on
+}
+
 TEST_P(DBDataControllerTest, TheFocusMovesTheDataSetAndTheDataSetMovesTheFocus) {
     OpenDraws();
     controller_->SetFocusedRecordIndex(7);
