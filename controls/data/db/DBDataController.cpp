@@ -27,6 +27,19 @@ void TcxDBDataModeController::Assign(TPersistent* source) {
     SetSyncMode(other->syncMode_);
 }
 
+void TcxDBDataModeController::SetGridMode(bool value) {
+    if (gridMode_ == value) return;
+    gridMode_ = value;
+    if (dataController_->GetDBProvider().IsActive()) dataController_->ReloadData();
+}
+
+void TcxDBDataModeController::SetGridModeBufferCount(int value) {
+    value = value < 0 ? 0 : value;
+    if (gridModeBufferCount_ == value) return;
+    gridModeBufferCount_ = value;
+    if (dataController_->IsGridMode() && dataController_->GetDBProvider().IsActive()) dataController_->ReloadData();
+}
+
 void TcxDBDataModeController::SetSyncMode(bool value) {
     if (syncMode_ == value) return;
     syncMode_ = value;
@@ -327,9 +340,16 @@ bool TcxDBDataController::CanFocusRecord(int recordIndex) {
         ok = SyncDataSetToRecord(recordIndex);
     } catch (...) {
         provider.EndLocating();
+        provider.TakeBufferStale();
         throw;
     }
     provider.EndLocating();
+    // In grid mode the move shifted the buffer window: the asked record index now names another
+    // record, so the buffer is read again and the focus goes to the dataset's record instead.
+    if (provider.TakeBufferStale()) {
+        ReloadData();
+        return false;
+    }
     return ok;
 }
 

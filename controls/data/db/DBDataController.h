@@ -32,9 +32,10 @@ class TcxDBDataModeController : public TPersistent {
     void Assign(TPersistent* source) override;
 
     bool GetGridMode() const { return gridMode_; }
-    void SetGridMode(bool value) { gridMode_ = value; }
+    // A change reloads the records (a buffer, or every record).
+    void SetGridMode(bool value);
     int GetGridModeBufferCount() const { return gridModeBufferCount_; }
-    void SetGridModeBufferCount(int value) { gridModeBufferCount_ = value < 0 ? 0 : value; }
+    void SetGridModeBufferCount(int value); // a negative count is 0: the controller's default
     bool GetSmartRefresh() const { return smartRefresh_; }
     void SetSmartRefresh(bool value) { smartRefresh_ = value; }
     bool GetSyncMode() const { return syncMode_; }
@@ -99,7 +100,6 @@ class TcxDBDataController : public TcxCustomDataController {
     void SetKeyFieldNames(const std::string& names);
     std::vector<TcxCustomDataField*> GetKeyFields() const override;
     bool HasRecordKeys() const override;
-    bool IsGridMode() const { return false; }
     // The key values of a loaded record, and of the dataset's current record ("Key Field not found"
     // when a key name has no dataset field).
     Variant GetRecordKey(int recordIndex) const;
@@ -144,6 +144,8 @@ class TcxDBDataController : public TcxCustomDataController {
     // Hooks for the view.
     virtual void DataSourceChanged() {}
     virtual void NewRecordInitialized(int /*recordIndex*/) {}
+    // The buffer size of grid mode when GridModeBufferCount is 0 (a view answers its row count).
+    virtual int GetDefaultGridModeBufferCount() const { return 100; }
 
   private:
     void BindFieldName(TcxDBDataField* field, const std::string& name);

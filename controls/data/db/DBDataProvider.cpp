@@ -106,6 +106,27 @@ bool TcxDBDataProvider::IsActive() const {
     return dataSet && dataSet->GetActive();
 }
 
+bool TcxDBDataProvider::IsGridMode() const {
+    TDataSet* dataSet = GetDataSet();
+    TcxDBDataController* controller = GetDBDataController();
+    return dataSet && !dataSet->IsUniDirectional() && controller->GetDataModeController().GetGridMode() &&
+           !controller->IsDetailMode();
+}
+
+int TcxDBDataProvider::GetGridModeBufferCount() const {
+    int count = GetDBDataController()->GetDataModeController().GetGridModeBufferCount();
+    return count > 0 ? count : GetDBDataController()->GetDefaultGridModeBufferCount();
+}
+
+void TcxDBDataProvider::Scroll(int distance) {
+    if (!IsGridMode() || distance == 0 || !IsActive()) return;
+    if (distance < 0)
+        distance -= dataLink_.GetActiveRecord();
+    else
+        distance += dataLink_.GetRecordCount() - dataLink_.GetActiveRecord() - 1;
+    GetDataSet()->MoveBy(distance);
+}
+
 bool TcxDBDataProvider::IsSyncMode() const {
     TDataSet* dataSet = GetDataSet();
     TcxDBDataController* controller = GetDBDataController();
@@ -238,6 +259,12 @@ void TcxDBDataProvider::LoadRecords() {
     TcxDataStorage& storage = controller->GetStorage();
     LockNotifications();
     try {
+        if (IsGridMode()) {
+            LoadGridModeBuffer();
+            UnlockNotifications();
+            return;
+        }
+        dataLink_.SetBufferCount(1);
         SavePos();
         First();
         storage.ResizeStorageRecords(0);
@@ -265,10 +292,36 @@ void TcxDBDataProvider::LoadRecords() {
     UnlockNotifications();
 }
 
+// The records of the data link's window, in window order: record index n is buffer row n. The window
+// stays put while the dataset's controls are disabled, so the walk through it does not move it.
+void TcxDBDataProvider::LoadGridModeBuffer() {
+    TcxDataStorage& storage = GetDBDataController()->GetStorage();
+    TDataSet* dataSet = GetDataSet();
+    dataLink_.SetBufferCount(GetGridModeBufferCount());
+    storage.ResizeStorageRecords(0);
+    currentRecordIndex_ = -1;
+    if (!dataLink_.GetActive() || dataSet->IsEmpty()) return;
+    SavePos();
+    int active = dataLink_.GetActiveRecord();
+    int count = dataLink_.GetRecordCount();
+    dataSet->MoveBy(-active);
+    TcxValueDefDBReader reader;
+    for (int row = 0; row < count; ++row) {
+        storage.FillRecord(storage.AddStorageRecord(), reader);
+        if (row + 1 < count) dataSet->Next();
+    }
+    RestorePos();
+    currentRecordIndex_ = active;
+}
+
 // Outside grid mode a loaded record index is a dataset position; a detail's records are found
-// by their keys.
+// by their keys; in grid mode it is a row of the buffer window.
 void TcxDBDataProvider::CheckLoadedPosition() {
     TcxDBDataController* controller = GetDBDataController();
+    if (IsGridMode()) {
+        currentRecordIndex_ = dataLink_.GetActive() && !GetDataSet()->IsEmpty() ? dataLink_.GetActiveRecord() : -1;
+        return;
+    }
     if (controller->IsDetailMode()) {
         currentRecordIndex_ =
             controller->HasRecordKeys() && !IsEOF() ? controller->FindRecordIndexByKey(controller->GetDataSetKeyValues())
@@ -516,7 +569,15 @@ void TcxDBDataProvider::DataScrolled(int distance) {
         CheckLoadedPosition();
     else if (!IsInserting())
         currentRecordIndex_ += distance;
-    if (notifyLockCount_ > 0 || IsLocating()) return;
+    bool windowMoved = IsGridMode() && distance != 0;
+    if (notifyLockCount_ > 0 || IsLocating()) {
+        if (windowMoved && notifyLockCount_ == 0) bufferStale_ = true;
+        return;
+    }
+    if (windowMoved) {
+        GetDBDataController()->ReloadData(); // the buffer holds other records now
+        return;
+    }
     ResetChanging();
     GetDBDataController()->SyncFocusedRecord();
 }

@@ -7,6 +7,7 @@
 #include "platform/db/DataSource.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace zorvy {
@@ -68,6 +69,11 @@ class TcxDBDataProvider : public TcxCustomDataProvider {
 
     // ---- state ----
     bool IsActive() const override;
+    // Grid mode: only the data link's buffer of records around the current one is loaded.
+    bool IsGridMode() const override;
+    int GetGridModeBufferCount() const;
+    // Moves the buffer window by the rows asked from its top or bottom row (the view's scroll bar).
+    void Scroll(int distance);
     bool CanModify() const override;
     bool IsSyncMode() const;
     bool IsDataSetEditing() const; // edit, insert or set-key state
@@ -75,6 +81,8 @@ class TcxDBDataProvider : public TcxCustomDataProvider {
     bool IsEOF() const;
     int GetCurrentRecordIndex() const { return currentRecordIndex_; }
     bool IsLocating() const { return locateCount_ > 0; }
+    // Takes the stale-buffer mark left by a move that shifted the buffer window.
+    bool TakeBufferStale() { return std::exchange(bufferStale_, false); }
     // Smart refresh (with key fields, outside grid mode): a post re-reads the posted record only.
     bool IsSmartRefresh() const;
     // The dataset holds a value the provider did not put in itself.
@@ -124,6 +132,7 @@ class TcxDBDataProvider : public TcxCustomDataProvider {
   private:
     void InsertOrAppend(bool append);
     void CheckLoadedPosition();
+    void LoadGridModeBuffer();
 
     TcxDBDataAssignedFields assignedFields_;
     TcxDBDataLink dataLink_;
@@ -131,6 +140,7 @@ class TcxDBDataProvider : public TcxCustomDataProvider {
     bool insertOperation_ = false; // an explicit Insert, not an Append
     bool inNotify_ = false;
     int locateCount_ = 0;
+    bool bufferStale_ = false; // the buffer window moved during the controller's own move
     int notifyLockCount_ = 0;
     int currentRecordIndex_ = -1;
     // The record whose edit ended, re-read alone after its post with smart refresh.

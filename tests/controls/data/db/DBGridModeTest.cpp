@@ -1,0 +1,83 @@
+// Grid mode: only the data link's buffer of draws around the current one is loaded; scrolling and
+// moving the dataset move the buffer, and the focus stays on the dataset's record.
+#include "controls/data/db/DBDataController.h"
+
+#include "platform/db/DataSource.h"
+#include "platform/db/Field.h"
+#include "tests/platform/db/Engines.h"
+
+namespace zorvy::test {
+namespace {
+
+class DBGridModeTest : public EngineTest {
+  protected:
+    void SetUp() override {
+        EngineTest::SetUp();
+        query_ = NewQuery({"select Issue, ResultA1 from LotteryIssue where LotteryID=3508 order by Issue"});
+        auto* source = new TDataSource(&owner_);
+        source->SetDataSet(query_);
+        controller_.AddItem(nullptr);
+        controller_.SetItemFieldName(0, "Issue");
+        controller_.SetDataSource(source);
+        query_->Open();
+    }
+    std::string Issue(int record) const { return VarToStr(controller_.GetValue(record, 0)); }
+    std::string FocusedIssue() const { return Issue(controller_.GetFocusedRecordIndex()); }
+    std::string DataSetIssue() const { return query_->FieldByName("Issue")->GetAsString(); }
+
+    TADOQuery* query_ = nullptr;
+    TcxDBDataController controller_{nullptr};
+};
+
+TEST_P(DBGridModeTest, TheBufferFollowsTheDataSetToTheEndAndBack) {
+    TcxDBDataModeController& mode = controller_.GetDataModeController();
+    mode.SetGridModeBufferCount(-5);
+    EXPECT_EQ(mode.GetGridModeBufferCount(), 0);
+    mode.SetGridMode(true);
+    EXPECT_EQ(controller_.GetRecordCount(), 100); // the default buffer
+    mode.SetGridModeBufferCount(20);
+    ASSERT_EQ(controller_.GetRecordCount(), 20);
+    EXPECT_EQ(Issue(0), "2003001");
+    EXPECT_EQ(controller_.GetFocusedRecordIndex(), 0);
+
+    query_->MoveBy(7);
+    EXPECT_EQ(FocusedIssue(), DataSetIssue());
+    TBookmark seventh = query_->GetBookmark();
+    std::string seventhIssue = DataSetIssue();
+
+    query_->Last();
+    EXPECT_EQ(controller_.GetRecordCount(), 20);
+    EXPECT_EQ(controller_.GetFocusedRecordIndex(), 19);
+    EXPECT_EQ(FocusedIssue(), "2026096");
+
+    // Focusing a row inside the buffer moves the dataset there and keeps the buffer.
+    controller_.SetFocusedRecordIndex(5);
+    EXPECT_EQ(DataSetIssue(), Issue(5));
+    EXPECT_EQ(Issue(19), "2026096");
+
+    // The scroll bar moves the window by rows from its top: 3 rows above it.
+    std::string topIssue = Issue(0);
+    controller_.GetDBProvider().Scroll(-3);
+    EXPECT_EQ(controller_.GetRecordCount(), 20);
+    EXPECT_EQ(FocusedIssue(), DataSetIssue());
+    EXPECT_EQ(Issue(3), topIssue);
+    // 3 rows below its bottom: from row r of 20 the dataset moves 3 + 20 - r - 1 records.
+    int row = controller_.GetFocusedRecordIndex();
+    int recNo = query_->GetRecNo();
+    controller_.GetDBProvider().Scroll(3);
+    EXPECT_EQ(query_->GetRecNo() - recNo, 3 + 20 - row - 1);
+    EXPECT_EQ(FocusedIssue(), DataSetIssue());
+
+    query_->GotoBookmark(seventh);
+    EXPECT_EQ(FocusedIssue(), seventhIssue);
+    EXPECT_EQ(controller_.GetFocusedRecordIndex(), 0); // a window moved up starts at the record
+
+    mode.SetGridMode(false);
+    EXPECT_EQ(controller_.GetRecordCount(), 3493);
+    EXPECT_EQ(FocusedIssue(), seventhIssue);
+}
+
+ZORVY_ON_BOTH_ENGINES(DBGridModeTest);
+
+} // namespace
+} // namespace zorvy::test
