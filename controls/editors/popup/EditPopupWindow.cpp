@@ -150,6 +150,13 @@ void TcxCustomEditPopupWindow::UpdateLayout() {
     Update();
 }
 
+void TcxCustomEditPopupWindow::FitAndPlace() {
+    FitSizeToContent();
+    TPoint p = ComputePosition();
+    FitIntoWorkArea(p);
+    SetBounds(p.X, p.Y, GetWidth(), GetHeight());
+}
+
 void TcxCustomEditPopupWindow::InvalidateArea(const TRect& r) {
     if (HandleAllocated()) InvalidateRect(GetHandle(), &r, true);
 }
@@ -225,7 +232,16 @@ void TcxCustomEditPopupWindow::ForwardChar(char32_t ch) {
     if (HWND focused = GetFocus()) SendMessage(focused, WM_CHAR, static_cast<WPARAM>(ch), 0);
 }
 
+bool TcxCustomEditPopupWindow::IsOpeningQueued() const {
+    MSG msg;
+    return HandleAllocated() && PeekMessage(msg, const_cast<TcxCustomEditPopupWindow*>(this)->GetHandle(), CM_POPUPREOPEN, CM_POPUPREOPEN, PM_NOREMOVE);
+}
+
 void TcxCustomEditPopupWindow::Dispatch(TMessage& m) {
+    if (m.Msg == CM_POPUPREOPEN) {
+        Popup(controlToFocus_.Get());
+        return;
+    }
     if (m.Msg != CM_POPUPFORWARDCHAR) {
         TcxCustomPopupWindow::Dispatch(m);
         return;

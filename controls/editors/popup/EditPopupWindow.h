@@ -68,6 +68,11 @@ class TcxCustomEditPopupWindow : public TcxCustomPopupWindow {
     void SetSysPanelStyle(bool value);
     void SetMinSysPanelHeight(int value);
 
+    // The control the popup focuses when it shows from its queued opening message.
+    void SetControlToFocus(TWinControl* control) { controlToFocus_ = TWeakLink<TWinControl>(control); }
+    // Whether an opening message is queued for the popup.
+    bool IsOpeningQueued() const;
+
     // ---- layout ----
     virtual void CalculatePopupViewInfo();
     virtual void ForwardChar(char32_t ch);
@@ -75,6 +80,8 @@ class TcxCustomEditPopupWindow : public TcxCustomPopupWindow {
     virtual TSize GetFrameSize();
     TcxFrameExtent GetClientExtent() { return GetPopupViewInfo()->GetClientExtent(); }
     void UpdateLayout();
+    // Sizes the popup to its content and places it against its editor inside the work area.
+    void FitAndPlace();
     // The list height that fits between the editor and the work area's edge on the popup's side.
     int GetAvailableListHeight();
     void ApplyShape();
@@ -119,6 +126,7 @@ class TcxCustomEditPopupWindow : public TcxCustomPopupWindow {
     bool shadow_ = false;
     bool sizeable_ = false;
     bool sysPanelStyle_ = false;
+    TWeakLink<TWinControl> controlToFocus_;
 };
 
 class TcxPopupEditPopupWindow : public TcxCustomEditPopupWindow {

@@ -1,0 +1,318 @@
+// The drop-down editor's cycle: opening through the popup's queued message, closing with a reason,
+// what the popup's notices do, the keys and the button that drive it.
+#include "controls/editors/popup/DropDownEdit.h"
+
+#include "controls/editors/framework/EditRepository.h"
+#include "controls/editors/framework/EditStyle.h"
+#include "controls/editors/framework/EditViewInfo.h"
+#include "platform/win/Input.h"
+#include "platform/win/MessageLoop.h"
+#include "platform/win/Messages.h"
+#include "platform/win/VirtualKeys.h"
+#include "platform/win/Windows.h"
+
+namespace zorvy {
+
+TcxCustomDropDownEdit::TcxCustomDropDownEdit(TComponent* owner, bool inplace, const TMetaClass* propertiesClass)
+    : TcxCustomMaskEdit(owner, inplace, propertiesClass) {}
+
+TcxCustomDropDownEdit::~TcxCustomDropDownEdit() {
+    if (!popupWindow_) return;
+    ClosePopup(crUnknown);
+    AfterCloseUp();
+    popupWindow_->OnPopupClosed = nullptr;
+    popupWindow_->OnPopupShown = nullptr;
+    popupWindow_->OnCloseQuery = nullptr;
+    popupWindow_.reset();
+}
+
+TcxCustomEditPopupWindow* TcxCustomDropDownEdit::GetPopupWindow() {
+    if (popupWindow_) return popupWindow_.get();
+    TcxCustomDropDownEditProperties* p = GetDropDownProperties();
+    popupWindow_.reset(p->GetPopupWindowClass()(this));
+    // The editor's popups run in the application's own message loop.
+    popupWindow_->ModalLoop = false;
+    popupWindow_->ChangeFocusCapture(p->PopupCapturesFocus());
+    popupWindow_->ChangeTopMost(!IsInplace());
+    popupWindow_->OnCloseQuery = [this](TObject*, bool& canClose) { FireCloseQuery(canClose); };
+    popupWindow_->OnPopupClosed = [this](TObject*) { PopupClosed(); };
+    popupWindow_->OnPopupShown = [this](TObject*) { PopupShown(); };
+    return popupWindow_.get();
+}
+
+bool TcxCustomDropDownEdit::GetDroppedDown() const {
+    return popupWindow_ && IsOpenPopupWindow(popupWindow_.get());
+}
+
+void TcxCustomDropDownEdit::SetDroppedDown(bool value) {
+    if (value == GetDroppedDown()) return;
+    if (!value)
+        ClosePopup(crUnknown);
+    else if (!(popupWindow_ && popupWindow_->IsOpeningQueued()))
+        DropDown();
+}
+
+void TcxCustomDropDownEdit::FireOwnThenItem(TNotifyEvent TcxCustomDropDownEditProperties::*handler) {
+    TWeakLink<TcxCustomDropDownEdit> self(this);
+    auto* own = static_cast<TcxCustomDropDownEditProperties*>(GetProperties());
+    if (own->*handler) (own->*handler)(this);
+    if (!self || !GetRepositoryItem()) return;
+    auto* item = dynamic_cast<TcxCustomDropDownEditProperties*>(GetRepositoryItem()->GetProperties());
+    if (item && item != own && item->*handler) (item->*handler)(this);
+}
+
+// ---- Opening ----
+
+void TcxCustomDropDownEdit::DropDown() {
+    if (!HandleAllocated() || !IsWindowVisible(GetHandle())) return;
+    BeforePopup();
+    if (!CanDropDown()) {
+        AfterCloseUp();
+        return;
+    }
+    InitPopup();
+    TcxCustomEditPopupWindow* popup = GetPopupWindow();
+    popup->HandleNeeded();
+    popup->SetControlToFocus(GetPopupControl());
+    PostMessage(popup->GetHandle(), CM_POPUPREOPEN);
+}
+
+void TcxCustomDropDownEdit::BeforePopup() {
+    if (popupPrepared_) return;
+    popupPrepared_ = true;
+    try {
+        FireOwnThenItem(&TcxCustomDropDownEditProperties::OnInitPopup);
+    } catch (...) {
+        popupPrepared_ = false;
+        throw;
+    }
+}
+
+void TcxCustomDropDownEdit::InitPopup() {
+    TcxCustomEditPopupWindow* popup = GetPopupWindow();
+    popup->ChangeFocusCapture(GetDropDownProperties()->PopupCapturesFocus());
+    SetUpPopupWindow();
+    popup->FitAndPlace();
+    popup->UpdateLayout();
+    popup->ApplyShape();
+}
+
+void TcxCustomDropDownEdit::SetUpPopupWindow() {
+    TcxCustomEditPopupWindow* popup = GetPopupWindow();
+    TcxCustomDropDownEditProperties* p = GetDropDownProperties();
+    popup->SetAnchorParent(GetParent());
+    popup->OpenDirection = p->PopupDirection;
+    popup->HorzAlignment = p->GetPopupHorzAlignment();
+    popup->VertAlignment = p->PopupVertAlignment;
+    popup->SetClientEdge(p->GetPopupClientEdge());
+    popup->MinHeight = p->GetPopupMinHeight();
+    popup->MinWidth = p->GetPopupMinWidth();
+    popup->PopupAutoSize = p->GetPopupAutoSize();
+    popup->SetSizeable(p->GetPopupSizeable());
+    popup->SetSysPanelStyle(p->GetPopupSysPanelStyle());
+    auto* data = dynamic_cast<TcxCustomDropDownEditData*>(GetEditData());
+    if (IsInplace() && p->GetPopupSizeable() && data) {
+        popup->PopupWidth = data->Width;
+        popup->PopupHeight = data->Height;
+    } else {
+        popup->PopupWidth = p->GetPopupWidth();
+        popup->PopupHeight = p->GetPopupHeight();
+    }
+    popup->SetCloseButton(GetEffectiveStyle()->PopupCloseButtonInEffect());
+    TcxCustomEditViewInfo* vi = GetEditViewInfo();
+    popup->SetPopupBorderStyle(vi->PopupBorderStyle);
+    popup->SetNativeStyle(vi->NativeStyle);
+    popup->SetShadow(vi->Shadow);
+}
+
+void TcxCustomDropDownEdit::PopupShown() {
+    TWeakLink<TcxCustomDropDownEdit> self(this);
+    TcxCustomEditPopupWindow* popup = GetPopupWindow();
+    popup->CalculatePopupViewInfo();
+    PositionPopupControl(popup->GetPopupViewInfo()->ClientRect);
+    FirePopup();
+    if (!self) return;
+    RefreshDisplayText();
+    sizedInThisDropDown_ = false;
+}
+
+void TcxCustomDropDownEdit::FirePopup() {
+    closeUpReason_ = crUnknown;
+    FireOwnThenItem(&TcxCustomDropDownEditProperties::OnPopup);
+}
+
+TRect TcxCustomDropDownEdit::GetPopupOwnerRect() {
+    TRect r = GetHotTrackBounds();
+    if (GetEditViewInfo()->Shadow) r.Right += ContainerShadowSize;
+    OffsetRect(r, GetLeft(), GetTop());
+    return r;
+}
+
+// ---- Closing ----
+
+void TcxCustomDropDownEdit::ClosePopup(TcxEditCloseUpReason reason) {
+    if (!GetDroppedDown()) return;
+    TWeakLink<TcxCustomDropDownEdit> self(this);
+    HoldChangeEvents(true, true);
+    struct Release {
+        TWeakLink<TcxCustomDropDownEdit>& edit;
+        ~Release() {
+            if (edit) edit->HoldChangeEvents(false, true);
+        }
+    } release{self};
+    TcxCustomDropDownEditProperties* p = GetDropDownProperties();
+    const bool takesValue = reason == crTab || reason == crToggle || reason == crEnter;
+    if (takesValue && !p->PostsAfterCloseUp() && p->ImmediatePost && !HasState(csDesigning)) PostEditValue(true);
+    if (!self) return;
+    closeUpReason_ = reason;
+    popupWindow_->ClosePopup();
+}
+
+void TcxCustomDropDownEdit::PopupClosed() {
+    TWeakLink<TcxCustomDropDownEdit> self(this);
+    TcxCustomDropDownEditProperties* p = GetDropDownProperties();
+    if (p->GetPopupSizeable() && sizedInThisDropDown_) {
+        auto* data = dynamic_cast<TcxCustomDropDownEditData*>(GetEditData());
+        if (IsInplace() && data) {
+            data->Width = popupWindow_->GetWidth();
+            data->Height = popupWindow_->GetHeight();
+            data->Sized = true;
+        } else {
+            p->SetPopupWidth(popupWindow_->GetWidth());
+            p->SetPopupHeight(popupWindow_->GetHeight());
+        }
+    }
+    AfterCloseUp();
+    if (!self) return;
+    FireCloseUp();
+    if (!self || !p->PostsAfterCloseUp() || !p->ImmediatePost || HasState(csDesigning)) return;
+    HoldChangeEvents(true, true);
+    struct Release {
+        TWeakLink<TcxCustomDropDownEdit>& edit;
+        ~Release() {
+            if (edit) edit->HoldChangeEvents(false, true);
+        }
+    } release{self};
+    if (ValidateInput(true)) PostEditValue(false);
+}
+
+void TcxCustomDropDownEdit::AfterCloseUp() {
+    if (!popupPrepared_) return;
+    popupPrepared_ = false;
+    FireOwnThenItem(&TcxCustomDropDownEditProperties::OnFinalizePopup);
+}
+
+void TcxCustomDropDownEdit::FireCloseUp() {
+    TWeakLink<TcxCustomDropDownEdit> self(this);
+    auto* own = static_cast<TcxCustomDropDownEditProperties*>(GetProperties());
+    if (own->OnClosePopup) own->OnClosePopup(this, closeUpReason_);
+    if (!self) return;
+    if (GetRepositoryItem())
+        if (auto* item = dynamic_cast<TcxCustomDropDownEditProperties*>(GetRepositoryItem()->GetProperties());
+            item && item != own && item->OnClosePopup)
+            item->OnClosePopup(this, closeUpReason_);
+    if (!self) return;
+    FireOwnThenItem(&TcxCustomDropDownEditProperties::OnCloseUp);
+}
+
+void TcxCustomDropDownEdit::FireCloseQuery(bool& canClose) {
+    auto* own = static_cast<TcxCustomDropDownEditProperties*>(GetProperties());
+    if (own->OnCloseQuery) own->OnCloseQuery(this, canClose);
+    if (!GetRepositoryItem()) return;
+    auto* item = dynamic_cast<TcxCustomDropDownEditProperties*>(GetRepositoryItem()->GetProperties());
+    if (item && item != own && item->OnCloseQuery) item->OnCloseQuery(this, canClose);
+}
+
+// ---- Keys, button, focus ----
+
+void TcxCustomDropDownEdit::ProcessEditKeyDown(std::uint16_t& key, TShiftState shift) {
+    const bool alt = (shift & ssAlt) != 0;
+    if ((key == VK_F4 && !alt) || (alt && (key == VK_UP || key == VK_DOWN))) {
+        if (GetDroppedDown())
+            ClosePopup(crToggle);
+        else
+            SetDroppedDown(true);
+        key = 0;
+        return;
+    }
+    if (GetDroppedDown() && !alt && key == VK_RETURN) {
+        ClosePopup(RequestEditing() ? crEnter : crCancel);
+        if (!GetDroppedDown()) key = 0;
+        return;
+    }
+    if (GetDroppedDown() && !alt && key == VK_ESCAPE) {
+        ClosePopup(crCancel);
+        if (!GetDroppedDown()) {
+            key = 0;
+            SetCaptureControl(nullptr);
+        }
+        return;
+    }
+    TcxCustomMaskEdit::ProcessEditKeyDown(key, shift);
+}
+
+void TcxCustomDropDownEdit::ProcessEditKeyPress(char32_t& ch) {
+    TcxCustomDropDownEditProperties* p = GetDropDownProperties();
+    if (ch >= 32 && p->ImmediateDropDown && !GetDroppedDown()) {
+        DropDown();
+        if (p->PopupCapturesFocus() && CanDropDown() && GetPopupControl()) {
+            PostCharToPopup(ch);
+            ch = 0;
+            return;
+        }
+    }
+    TcxCustomMaskEdit::ProcessEditKeyPress(ch);
+}
+
+void TcxCustomDropDownEdit::PostCharToPopup(char32_t ch) {
+    PostMessage(GetPopupWindow()->GetHandle(), CM_POPUPFORWARDCHAR, static_cast<WPARAM>(ch));
+}
+
+bool TcxCustomDropDownEdit::ForwardsActivationKey(char32_t key) const {
+    const TcxCustomDropDownEditProperties* p = GetDropDownProperties();
+    return !(p->ImmediateDropDown && p->PopupCapturesFocus() && key != 13);
+}
+
+void TcxCustomDropDownEdit::ButtonPressed(int index) {
+    TcxCustomMaskEdit::ButtonPressed(index);
+    if (index != GetDropDownProperties()->GetDropDownButtonIndex()) return;
+    if (GetDroppedDown())
+        ClosePopup(crUnknown);
+    else
+        DropDown();
+}
+
+void TcxCustomDropDownEdit::HandleTabOut(TShiftState shift) {
+    if (GetDroppedDown() && GetDropDownProperties()->PostPopupValueOnTab) ClosePopup(crTab);
+    TcxCustomMaskEdit::HandleTabOut(shift);
+}
+
+void TcxCustomDropDownEdit::DoExit() {
+    // A popup that took the focus is still the editor's.
+    const bool intoPopup = popupWindow_ && WindowBelongsToControl(popupWindow_.get(), GetFocus(), true);
+    if (!intoPopup) ClosePopup(crUnknown);
+    TcxCustomMaskEdit::DoExit();
+}
+
+void TcxCustomDropDownEdit::InitEditData(TcxCustomEditData* data) {
+    TcxCustomMaskEdit::InitEditData(data);
+    auto* d = dynamic_cast<TcxCustomDropDownEditData*>(data);
+    if (!d) return;
+    d->Sized = false;
+    d->Width = GetDropDownProperties()->GetPopupWidth();
+    d->Height = GetDropDownProperties()->GetPopupHeight();
+}
+
+bool TcxCustomDropDownEdit::FinishEditing() {
+    ClosePopup(crUnknown);
+    if (auto* d = dynamic_cast<TcxCustomDropDownEditData*>(GetEditData())) d->Sized = userSized_;
+    return TcxCustomMaskEdit::FinishEditing();
+}
+
+void TcxCustomDropDownEdit::ApplyPropertiesChange(TcxCustomEditProperties* properties) {
+    if (!GetDropDownProperties()->GetPopupSizeable()) userSized_ = false;
+    if (GetDroppedDown()) InitPopup();
+    TcxCustomMaskEdit::ApplyPropertiesChange(properties);
+}
+
+} // namespace zorvy

@@ -1,0 +1,164 @@
+#pragma once
+// The drop-down editor: the masked editor with a popup window that opens below or above it. The
+// settings every drop-down editor shares (TcxCustomDropDownEditProperties), the per-column data a grid
+// keeps for its in-place editor, and the control (TcxCustomDropDownEdit) that runs the drop-down and
+// close-up cycle, with the keys and the button that drive it. Editor kinds give the popup its content
+// through CanDropDown, GetPopupControl, CalcPopupSize and PositionPopupControl.
+#include "controls/editors/mask/MaskEdit.h"
+#include "controls/editors/popup/EditPopupWindow.h"
+
+#include <memory>
+
+namespace zorvy {
+
+class TcxCustomDropDownEdit;
+using TcxEditPopupWindowFactory = TcxCustomEditPopupWindow* (*)(TWinControl* ownerEdit);
+using TcxEditCloseQueryEvent = std::function<void(TObject* sender, bool& canClose)>;
+
+class TcxCustomDropDownEditProperties : public TcxCustomMaskEditProperties {
+    ZORVY_CLASS(TcxCustomDropDownEditProperties, TcxCustomMaskEditProperties)
+  public:
+    // One drop-down (arrow) button.
+    explicit TcxCustomDropDownEditProperties(TPersistent* owner);
+    void Assign(TPersistent* source) override;
+
+    bool ImmediateDropDown = true;
+    bool ImmediatePopup = false;
+    bool KeepButtonPressed = false;
+    bool PostPopupValueOnTab = false;
+    // 0 beside the editor, 1 below or above it.
+    TcxPopupOpenDirection PopupDirection = pdirVertical;
+    TcxPopupVertAlign PopupVertAlignment = pvaBottom;
+    TcxEditCloseQueryEvent OnCloseQuery;
+    TNotifyEvent OnCloseUp;
+    TNotifyEvent OnFinalizePopup;
+    TNotifyEvent OnInitPopup;
+    TNotifyEvent OnPopup;
+
+    bool GetPopupAutoSize() const { return popupAutoSize_; }
+    void SetPopupAutoSize(bool value);
+    bool GetPopupClientEdge() const { return popupClientEdge_; }
+    void SetPopupClientEdge(bool value);
+    TAlignment GetPopupAlignment() const;
+    void SetPopupAlignment(TAlignment value);
+    TcxPopupHorzAlign GetPopupHorzAlignment() const { return popupHorzAlignment_; }
+    // Never below the minimum height.
+    int GetPopupHeight() const { return popupHeight_; }
+    void SetPopupHeight(int value);
+    // 0 (the editor's width) when not positive, else at least the minimum width.
+    int GetPopupWidth() const { return popupWidth_; }
+    void SetPopupWidth(int value);
+    // A negative minimum is 0; a new minimum applies to the size again.
+    int GetPopupMinHeight() const { return popupMinHeight_; }
+    void SetPopupMinHeight(int value);
+    int GetPopupMinWidth() const { return popupMinWidth_; }
+    void SetPopupMinWidth(int value);
+    bool GetPopupSizeable() const { return popupSizeable_; }
+    void SetPopupSizeable(bool value);
+    bool GetPopupSysPanelStyle() const { return popupSysPanelStyle_; }
+    void SetPopupSysPanelStyle(bool value);
+
+    virtual int GetDropDownButtonIndex() const { return 0; }
+    virtual bool IsFixedListStyle() const { return false; }
+    // Whether an immediate post waits until the popup has closed.
+    virtual bool PostsAfterCloseUp() const { return false; }
+    virtual TcxEditPopupWindowFactory GetPopupWindowClass() const;
+    virtual bool PopupFitsWorkArea() const { return true; }
+    virtual bool PopupCapturesFocus() const { return false; }
+    virtual bool IsDropDownKind() const { return true; }
+    const TMetaClass* GetEditControlClass() const override;
+    TcxCustomEdit* CreateEditControl(bool inplace) const override;
+
+  private:
+    bool popupAutoSize_ = true;
+    bool popupClientEdge_ = false;
+    int popupHeight_ = 0;
+    TcxPopupHorzAlign popupHorzAlignment_ = phaLeft;
+    int popupMinHeight_ = 0;
+    int popupMinWidth_ = 0;
+    bool popupSizeable_ = false;
+    bool popupSysPanelStyle_ = false;
+    int popupWidth_ = 0;
+};
+
+// The popup size a grid remembers per column for its in-place editor.
+class TcxCustomDropDownEditData : public TcxCustomEditData {
+    ZORVY_CLASS(TcxCustomDropDownEditData, TcxCustomEditData)
+  public:
+    using TcxCustomEditData::TcxCustomEditData;
+    bool Sized = false;
+    int Width = 0;
+    int Height = 0;
+};
+
+class TcxCustomDropDownEdit : public TcxCustomMaskEdit, public IcxEditPopupWindowOwner {
+    ZORVY_CLASS(TcxCustomDropDownEdit, TcxCustomMaskEdit)
+  public:
+    explicit TcxCustomDropDownEdit(TComponent* owner) : TcxCustomDropDownEdit(owner, false) {}
+    TcxCustomDropDownEdit(TComponent* owner, bool inplace,
+                          const TMetaClass* propertiesClass = TcxCustomDropDownEditProperties::StaticClass());
+    ~TcxCustomDropDownEdit() override;
+
+    TcxCustomDropDownEditProperties* GetDropDownProperties() const {
+        return static_cast<TcxCustomDropDownEditProperties*>(GetEffectiveProperties());
+    }
+    // Made on first use and kept until the editor goes.
+    TcxCustomEditPopupWindow* GetPopupWindow();
+    bool HasPopupWindow() const { return popupWindow_ != nullptr; }
+    bool GetDroppedDown() const;
+    void SetDroppedDown(bool value);
+    TcxEditCloseUpReason GetCloseUpReason() const { return closeUpReason_; }
+    void SetCloseUpReason(TcxEditCloseUpReason reason) { closeUpReason_ = reason; }
+    bool IsPopupPrepared() const { return popupPrepared_; }
+
+    // ---- the cycle ----
+    virtual bool CanDropDown() { return false; }
+    void ClosePopup(TcxEditCloseUpReason reason) override;
+    virtual void DropDown();
+    virtual TWinControl* GetPopupControl() { return nullptr; }
+    void AfterCloseUp() override;
+
+    // ---- what the popup asks ----
+    TRect GetPopupOwnerRect() override;
+    TSize CalcPopupSize() override { return {0, 0}; }
+    void PositionPopupControl(const TRect&) override {}
+    bool PopupFitsWorkArea() override { return GetDropDownProperties()->PopupFitsWorkArea(); }
+    bool GetPopupUserSized() override { return userSized_; }
+    void PopupSizedByUser() override { userSized_ = sizedInThisDropDown_ = true; }
+
+    // ---- the editor ----
+    const TMetaClass* GetEditDataClass() const override { return TcxCustomDropDownEditData::StaticClass(); }
+    void InitEditData(TcxCustomEditData* data) override;
+    bool ForwardsActivationKey(char32_t key) const override;
+    void ButtonPressed(int index) override;
+    void HandleTabOut(TShiftState shift) override;
+    bool FinishEditing() override;
+    void ApplyPropertiesChange(TcxCustomEditProperties* properties) override;
+
+  protected:
+    virtual void BeforePopup();
+    virtual void InitPopup();
+    virtual void SetUpPopupWindow();
+    virtual void PopupShown();
+    virtual void PopupClosed();
+    virtual void FireCloseUp();
+    virtual void FirePopup();
+    void FireCloseQuery(bool& canClose);
+    // Fires handler of the own properties, then of the repository item's when one governs.
+    void FireOwnThenItem(TNotifyEvent TcxCustomDropDownEditProperties::*handler);
+
+    void ProcessEditKeyDown(std::uint16_t& key, TShiftState shift) override;
+    void ProcessEditKeyPress(char32_t& ch) override;
+    void DoExit() override;
+
+  private:
+    void PostCharToPopup(char32_t ch);
+
+    bool popupPrepared_ = false;
+    bool userSized_ = false;
+    bool sizedInThisDropDown_ = false;
+    TcxEditCloseUpReason closeUpReason_ = crUnknown;
+    std::unique_ptr<TcxCustomEditPopupWindow> popupWindow_;
+};
+
+} // namespace zorvy
