@@ -23,7 +23,7 @@ constexpr int RowStep = 25;      // one condition row
 constexpr int RowHeight = 21;    // check box and edit
 constexpr int GroupTop = 22;     // first row below the group box's caption
 constexpr int GroupBottom = 8;   // below the last row
-constexpr int ConditionsWide = 506; // the centre pages at the window's design width
+constexpr int ConditionsWide = 484; // the centre pages at the window's design width
 constexpr int LeftWide = 330;       // the left pages
 
 template <class T> T* Make(TComponent* owner, TWinControl* parent, const std::string& name) {
@@ -100,7 +100,7 @@ TFrmain::TFrmain(TComponent* owner) : TForm(owner), host_(std::make_unique<TRunH
     Pxuanma->SetCaption("");
     Pxianshi = Make<TPanel>(this, this, "Pxianshi");
     Pxianshi->SetAlign(alRight);
-    Pxianshi->SetWidth(176);
+    Pxianshi->SetWidth(192); // the serial of seven digits beside the balls, at this font
     Pxianshi->SetCaption("");
     Ptiaojian = Make<TPanel>(this, this, "Ptiaojian");
     Ptiaojian->SetAlign(alClient);
@@ -258,9 +258,9 @@ void TFrmain::BuildResultPanel() {
     counts->SetHeight(46);
     counts->SetCaption("");
     counts->SetBevelOuter(bvNone);
-    Lbzongshu = Put<TLabel>(this, counts, "Lbzongshu", 6, 6, 160, 17);
+    Lbzongshu = Put<TLabel>(this, counts, "Lbzongshu", 6, 6, 188, 17);
     Lbzongshu->SetCaption("总注数：");
-    Lbtouzhushu = Put<TLabel>(this, counts, "Lbtouzhushu", 6, 26, 160, 17);
+    Lbtouzhushu = Put<TLabel>(this, counts, "Lbtouzhushu", 6, 26, 188, 17);
     Lbtouzhushu->SetCaption("投注数：");
     Memo1 = NewMemo(this, Pxianshi, "Memo1");
     Memo1->SetAlign(alClient);

@@ -27,6 +27,8 @@ constexpr uint64_t FlushInterval = 100; // ms between two updates of the screen 
 
 void TFrmain::TRunHost::ClearResults() {
     form_.Memo1->Clear();
+    form_.Memo1->SetCaretPos({});
+    form_.Memo1->SetTopLine(0);
     lines_ = nullptr;
     shown_ = 0;
 }

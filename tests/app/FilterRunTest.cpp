@@ -33,6 +33,7 @@ TEST_F(FilterRun, WithNoConditionEveryCombinationSurvives) {
     Frmain->BtfilterClick(Frmain->Btfilter);
     TMemoLines* lines = Frmain->Memo1->GetLines();
     EXPECT_EQ(lines->GetCount(), AllCombinations);
+    EXPECT_EQ(Frmain->Memo1->GetTopLine(), 0) << "the list shows its first lines";
     EXPECT_EQ(Frmain->Lbzongshu->GetCaption(), "总注数：1107568");
     EXPECT_EQ(Frmain->Lbtouzhushu->GetCaption(), "1107568");
     EXPECT_EQ(Status(0), "本次压缩率:0%");
