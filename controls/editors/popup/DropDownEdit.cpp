@@ -282,6 +282,14 @@ void TcxCustomDropDownEdit::ButtonPressed(int index) {
         DropDown();
 }
 
+void TcxCustomDropDownEdit::PasteFromClipboard() {
+    TWeakLink<TcxCustomDropDownEdit> self(this);
+    const std::string before = GetText();
+    TcxCustomMaskEdit::PasteFromClipboard();
+    if (self && IsFocused() && GetText() != before && GetDropDownProperties()->ImmediateDropDown && !GetDroppedDown())
+        DropDown();
+}
+
 void TcxCustomDropDownEdit::HandleTabOut(TShiftState shift) {
     if (GetDroppedDown() && GetDropDownProperties()->PostPopupValueOnTab) ClosePopup(crTab);
     TcxCustomMaskEdit::HandleTabOut(shift);

@@ -58,7 +58,14 @@ class TcxCustomDropDownEditProperties : public TcxCustomMaskEditProperties {
     bool GetPopupSysPanelStyle() const { return popupSysPanelStyle_; }
     void SetPopupSysPanelStyle(bool value);
 
-    virtual int GetDropDownButtonIndex() const { return 0; }
+    // The glyph of the drop-down button: a usable glyph makes it a glyph button, none an arrow again.
+    TBitmap* GetButtonGlyph() const;
+    void SetButtonGlyph(TBitmap* value);
+    // The glyph moves to button index (made a glyph button), which becomes the drop-down button.
+    void MoveGlyphToButton(int index);
+    void Changed() override;
+
+    virtual int GetDropDownButtonIndex() const { return dropDownButtonIndex_; }
     virtual bool IsFixedListStyle() const { return false; }
     // Whether an immediate post waits until the popup has closed.
     virtual bool PostsAfterCloseUp() const { return false; }
@@ -70,6 +77,11 @@ class TcxCustomDropDownEditProperties : public TcxCustomMaskEditProperties {
     TcxCustomEdit* CreateEditControl(bool inplace) const override;
 
   private:
+    // The drop-down button's kind follows its glyph.
+    void ApplyGlyphOrArrow();
+
+    int dropDownButtonIndex_ = 0;
+    bool internalChanging_ = false;
     bool popupAutoSize_ = true;
     bool popupClientEdge_ = false;
     int popupHeight_ = 0;
@@ -134,6 +146,8 @@ class TcxCustomDropDownEdit : public TcxCustomMaskEdit, public IcxEditPopupWindo
     void HandleTabOut(TShiftState shift) override;
     bool FinishEditing() override;
     void ApplyPropertiesChange(TcxCustomEditProperties* properties) override;
+    // A paste that changed the text opens the popup when typing would.
+    void PasteFromClipboard() override;
 
   protected:
     virtual void BeforePopup();

@@ -49,6 +49,66 @@ void TcxCustomDropDownEditProperties::Assign(TPersistent* source) {
     EndChanges();
 }
 
+// ---- The drop-down button ----
+
+namespace {
+bool IsUsableGlyph(const TBitmap* glyph) {
+    return glyph && glyph->GetWidth() > 0 && glyph->GetHeight() > 0;
+}
+} // namespace
+
+TBitmap* TcxCustomDropDownEditProperties::GetButtonGlyph() const {
+    const int index = GetDropDownButtonIndex();
+    if (index < 0 || index >= GetButtons()->GetCount()) return nullptr;
+    return GetButtons()->ButtonAt(index)->PeekGlyph();
+}
+
+void TcxCustomDropDownEditProperties::ApplyGlyphOrArrow() {
+    const int index = GetDropDownButtonIndex();
+    if (index < 0 || index >= GetButtons()->GetCount()) return;
+    TcxEditButton* button = GetButtons()->ButtonAt(index);
+    button->SetKind(IsUsableGlyph(button->PeekGlyph()) ? bkGlyph : bkDown);
+}
+
+void TcxCustomDropDownEditProperties::SetButtonGlyph(TBitmap* value) {
+    const int index = GetDropDownButtonIndex();
+    if (index < 0 || index >= GetButtons()->GetCount()) return;
+    BeginChanges();
+    GetButtons()->ButtonAt(index)->SetGlyph(value);
+    ApplyGlyphOrArrow();
+    EndChanges();
+}
+
+void TcxCustomDropDownEditProperties::MoveGlyphToButton(int index) {
+    const int from = GetDropDownButtonIndex();
+    if (index == from || index < 0 || index >= GetButtons()->GetCount()) return;
+    BeginChanges();
+    TcxEditButton* target = GetButtons()->ButtonAt(index);
+    if (from >= 0 && from < GetButtons()->GetCount()) {
+        TcxEditButton* source = GetButtons()->ButtonAt(from);
+        target->SetGlyph(source->PeekGlyph());
+        source->SetGlyph(nullptr);
+    }
+    target->SetKind(bkGlyph);
+    dropDownButtonIndex_ = index;
+    EndChanges();
+}
+
+void TcxCustomDropDownEditProperties::Changed() {
+    if (internalChanging_) return;
+    internalChanging_ = true;
+    try {
+        ApplyGlyphOrArrow();
+    } catch (...) {
+        internalChanging_ = false;
+        throw;
+    }
+    internalChanging_ = false;
+    TcxCustomMaskEditProperties::Changed();
+}
+
+// ---- The popup ----
+
 void TcxCustomDropDownEditProperties::SetPopupAutoSize(bool value) {
     if (value == popupAutoSize_) return;
     popupAutoSize_ = value;

@@ -4,6 +4,7 @@
 
 #include "platform/vcl/stdctrls/Panels.h"
 #include "platform/win/Input.h"
+#include "platform/win/SystemInfo.h"
 #include "platform/win/VirtualKeys.h"
 
 #include <vector>
@@ -138,6 +139,39 @@ TEST_F(DropDownEdit, AStandaloneEditorRemembersTheSizeTheUserGaveItsPopup) {
     Pump();
     EXPECT_EQ(popup->GetWidth(), sized.cx) << "the next drop-down opens at that size";
     EXPECT_EQ(popup->GetHeight(), sized.cy);
+}
+
+TEST_F(DropDownEdit, TheDropDownButtonShowsAUsableGlyphAndTheArrowOtherwise) {
+    TcxCustomDropDownEditProperties p(nullptr);
+    TBitmap glyph;
+    glyph.SetSize(12, 12);
+    p.SetButtonGlyph(&glyph);
+    EXPECT_EQ(p.GetButtons()->ButtonAt(0)->GetKind(), bkGlyph);
+    TBitmap empty;
+    p.SetButtonGlyph(&empty);
+    EXPECT_EQ(p.GetButtons()->ButtonAt(0)->GetKind(), bkDown);
+    p.SetButtonGlyph(&glyph);
+    p.GetButtons()->AddButton()->SetKind(bkEllipsis);
+    p.MoveGlyphToButton(1);
+    EXPECT_EQ(p.GetDropDownButtonIndex(), 1);
+    EXPECT_EQ(p.GetButtons()->ButtonAt(1)->GetKind(), bkGlyph);
+    EXPECT_EQ(p.GetButtonGlyph()->GetWidth(), 12);
+    EXPECT_EQ(p.GetButtons()->ButtonAt(0)->PeekGlyph(), nullptr);
+}
+
+TEST_F(DropDownEdit, APasteThatChangesTheTextOpensThePopup) {
+    auto* edit = Place(new TPlainDropDown(nullptr));
+    edit->SetFocus();
+    Pump();
+    SetClipboardText("");
+    edit->PasteFromClipboard();
+    Pump();
+    EXPECT_FALSE(edit->GetDroppedDown()) << "nothing changed";
+    SetClipboardText("红球");
+    edit->PasteFromClipboard();
+    Pump();
+    EXPECT_EQ(edit->GetText(), "红球");
+    EXPECT_TRUE(edit->GetDroppedDown());
 }
 
 class PopupEdit : public DropDownEdit {
