@@ -170,9 +170,9 @@ class TcxCustomEdit : public TcxContainer, public IcxRepositoryItemSubscriber {
     // ---- in-place activation ----
     // Attaches the column's data (made here when none is given and the kind has some), shows and
     // focuses the editor with its value.
-    void AttachEditData(TcxCustomEditData*& data);
+    virtual void AttachEditData(TcxCustomEditData*& data);
     // A key started the edit: the key is typed into the editor.
-    void ActivateInplace(char32_t key, TcxCustomEditData*& data);
+    virtual void ActivateInplace(char32_t key, TcxCustomEditData*& data);
     // A click started the edit at (x, y) of the parent's client area.
     void ActivateByMouse(TShiftState shift, int x, int y, TcxCustomEditData*& data);
     virtual bool ForwardsActivationKey(char32_t) const { return true; }
