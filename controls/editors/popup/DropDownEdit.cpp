@@ -311,6 +311,23 @@ void TcxCustomDropDownEdit::InitEditData(TcxCustomEditData* data) {
     d->Height = GetDropDownProperties()->GetPopupHeight();
 }
 
+void TcxCustomDropDownEdit::AttachEditData(TcxCustomEditData*& data) {
+    TcxCustomMaskEdit::AttachEditData(data);
+    TcxCustomDropDownEditProperties* p = GetDropDownProperties();
+    auto* d = dynamic_cast<TcxCustomDropDownEditData*>(data);
+    userSized_ = d && d->Sized && p->GetPopupSizeable();
+    if (p->ImmediatePopup) DropDown();
+}
+
+void TcxCustomDropDownEdit::ActivateInplace(char32_t key, TcxCustomEditData*& data) {
+    TWeakLink<TcxCustomDropDownEdit> self(this);
+    TcxCustomMaskEdit::ActivateInplace(key, data);
+    if (!self || key == 0 || ForwardsActivationKey(key)) return;
+    TcxCustomDropDownEditProperties* p = GetDropDownProperties();
+    if (key >= 32 && p->ImmediateDropDown && !p->ImmediatePopup) DropDown();
+    if (self && CanDropDown() && GetPopupControl()) PostCharToPopup(key);
+}
+
 bool TcxCustomDropDownEdit::FinishEditing() {
     ClosePopup(crUnknown);
     if (auto* d = dynamic_cast<TcxCustomDropDownEditData*>(GetEditData())) d->Sized = userSized_;

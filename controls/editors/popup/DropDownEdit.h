@@ -97,7 +97,8 @@ class TcxCustomDropDownEditProperties : public TcxCustomMaskEditProperties {
 class TcxCustomDropDownEditData : public TcxCustomEditData {
     ZORVY_CLASS(TcxCustomDropDownEditData, TcxCustomEditData)
   public:
-    using TcxCustomEditData::TcxCustomEditData;
+    // Made through its class by the editor it belongs to.
+    explicit TcxCustomDropDownEditData(TObject* edit) : TcxCustomEditData(dynamic_cast<TcxCustomEdit*>(edit)) {}
     bool Sized = false;
     int Width = 0;
     int Height = 0;
@@ -141,6 +142,10 @@ class TcxCustomDropDownEdit : public TcxCustomMaskEdit, public IcxEditPopupWindo
     // ---- the editor ----
     const TMetaClass* GetEditDataClass() const override { return TcxCustomDropDownEditData::StaticClass(); }
     void InitEditData(TcxCustomEditData* data) override;
+    // The popup opens as the editor starts when ImmediatePopup is on.
+    void AttachEditData(TcxCustomEditData*& data) override;
+    // A starting key the editor does not take opens the popup and goes to the control in it.
+    void ActivateInplace(char32_t key, TcxCustomEditData*& data) override;
     bool ForwardsActivationKey(char32_t key) const override;
     void ButtonPressed(int index) override;
     void HandleTabOut(TShiftState shift) override;

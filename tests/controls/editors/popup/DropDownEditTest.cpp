@@ -262,6 +262,28 @@ TEST_F(PopupEdit, ALetterTypedIntoTheEditorOpensThePopupAndReachesItsFocusedCont
     EXPECT_EQ(edit->GetText(), "") << "the editor kept nothing of it";
 }
 
+TEST_F(PopupEdit, InPlaceThePopupOpensAsTheEditorStartsAndTheStartingKeyReachesTheControl) {
+    form = NewForm(600, 400);
+    panel = new TPanel(form);
+    panel->SetParent(form);
+    panel->SetBounds(150, 100, 200, 120);
+    panel->SetVisible(false);
+    auto* sink = new TCharSink(panel);
+    sink->SetParent(panel);
+    sink->SetBounds(10, 10, 100, 30);
+    edit = Place(new TcxPopupEdit(nullptr, true));
+    properties()->SetPopupControl(sink);
+    TcxCustomEditData* data = nullptr;
+    edit->ActivateInplace(U'红', data);
+    Pump();
+    ASSERT_TRUE(edit->GetDroppedDown());
+    EXPECT_EQ(sink->Typed, U"红");
+    EXPECT_EQ(edit->GetText(), "");
+    ASSERT_NE(dynamic_cast<TcxCustomDropDownEditData*>(data), nullptr);
+    edit->SetDroppedDown(false);
+    delete data;
+}
+
 TEST_F(PopupEdit, DestroyingTheEditorWithItsPopupOpenGivesTheControlBack) {
     Build();
     edit->DropDown();
