@@ -3,7 +3,9 @@
 #include "PopupSheets.h"
 
 #include "controls/editors/framework/EditUnit.h"
+#include "controls/editors/framework/EditStyle.h"
 #include "controls/editors/popup/ComboListSizing.h"
+#include "controls/editors/popup/PopupEdit.h"
 #include "controls/foundation/containers/InnerListBox.h"
 #include "controls/foundation/graphics/Canvas.h"
 #include "platform/gdi/ImageCodecs.h"
@@ -18,7 +20,7 @@
 namespace zorvy::gallery {
 namespace {
 
-// The editor the popup opens from: a sunken field with its text and a drop-down arrow button.
+// The editor a combo list opens from (until the combo box stands): a sunken field with its text and a drop-down arrow button.
 class TEditorStandIn : public TCustomControl, public IcxEditPopupWindowOwner {
   public:
     using TCustomControl::TCustomControl;
@@ -126,22 +128,43 @@ TScene ComboScene(const std::string& caption, int formTop) {
     return b.Shoot(caption, formTop);
 }
 
+// A real popup edit, its popup hosting a panel.
 TScene PopupEditScene(const std::string& caption) {
-    TSceneBuilder b;
-    b.popup = new TcxPopupEditPopupWindow(b.edit);
-    b.popup->ModalLoop = false;
-    b.popup->SetPopupBorderStyle(epbsFrame3D);
-    b.popup->SetSizeable(true);
-    b.popup->SetSysPanelStyle(true);
-    b.popup->SetCloseButton(true);
-    b.edit->Popup = b.popup;
-    b.edit->Text = "条件 Condition";
-    auto* panel = new TPanel(b.popup);
-    panel->SetParent(b.popup);
+    auto* form = Application->CreateForm<TForm>();
+    form->SetBorderStyle(bsNone);
+    form->SetColor(clBtnFace);
+    form->SetBounds(40, 60, 220, 42);
+    auto* panel = new TPanel(form);
+    panel->SetParent(form);
     panel->SetBounds(0, 0, 180, 90);
     panel->SetCaption("弹出面板 Popup panel");
-    b.edit->Content = panel;
-    return b.Shoot(caption, 60);
+    panel->SetVisible(false);
+    auto* edit = new TcxPopupEdit(form);
+    edit->SetParent(form);
+    edit->SetBounds(10, 10, 140, 22);
+    auto* p = edit->GetPopupEditProperties();
+    p->SetPopupControl(panel);
+    p->SetPopupSysPanelStyle(true);
+    auto* style = static_cast<TcxCustomEditStyle*>(edit->GetStyle());
+    style->SetPopupBorderStyle(epbsFrame3D);
+    style->SetPopupCloseButton(true);
+    edit->SetText("条件 Condition");
+    form->Show();
+    Application->ProcessMessages();
+    edit->DropDown();
+    Application->ProcessMessages();
+    FlushPainting();
+    TcxCustomEditPopupWindow* popup = edit->GetPopupWindow();
+    TScene scene;
+    scene.Caption = caption;
+    scene.Form = CaptureWindowImage(form->GetHandle());
+    scene.FormBounds = form->GetBoundsRect();
+    scene.Popup = CaptureWindowImage(popup->GetHandle());
+    scene.PopupBounds = popup->GetBoundsRect();
+    scene.HasRegion = GetWindowRgn(popup->GetHandle(), scene.PopupRegion);
+    edit->SetDroppedDown(false);
+    delete form;
+    return scene;
 }
 
 // Copies the window's image, only where its region (when it has one) shows it.
