@@ -2,6 +2,7 @@
 // through the mask, and the keys, characters and pastes the mode handles.
 #include "controls/editors/mask/MaskEdit.h"
 
+#include "controls/editors/framework/EditRepository.h"
 #include "platform/rtl/Encoding.h"
 #include "platform/rtl/ResourceStrings.h"
 #include "platform/vcl/Menus.h"
@@ -14,6 +15,21 @@ namespace zorvy {
 ZORVY_RESOURCESTRING(scxMaskEditRegExprUnsupported,
                      "Regular-expression edit masks are not available; use the standard mask kind");
 ZORVY_RESOURCESTRING(scxMaskEditInvalidEditValue, "The edit value is invalid");
+ZORVY_RESOURCESTRING(scxSEditRepositoryMaskItem, "MaskEdit|Represents a generic masked edit control.");
+
+namespace {
+int unitCounter = 0;
+}
+
+void InitializeMaskEditUnit() {
+    if (unitCounter++ != 0) return;
+    GetEditPropertiesRegistry()->AddClass(TcxMaskEditProperties::StaticClass(),
+                                          ResolveResourceString(scxSEditRepositoryMaskItem));
+}
+
+void FinalizeMaskEditUnit() {
+    if (unitCounter > 0) --unitCounter;
+}
 
 // ---- settings ----
 

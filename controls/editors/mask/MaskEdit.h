@@ -132,4 +132,8 @@ class TcxMaskEdit : public TcxCustomMaskEdit {
     using TcxCustomMaskEdit::TcxCustomMaskEdit;
 };
 
+// Registers the masked editor's settings as an editor kind (the first of nested calls does it).
+void InitializeMaskEditUnit();
+void FinalizeMaskEditUnit();
+
 } // namespace zorvy

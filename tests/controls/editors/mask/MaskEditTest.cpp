@@ -1,6 +1,7 @@
 // The masked editor on a form: typed keys go through the mask, the value drops what the mask does not
 // save, an unfilled mask fails validation, and without a mask it is the text editor.
 #include "controls/editors/mask/MaskEdit.h"
+#include "controls/editors/framework/EditRepository.h"
 #include "platform/win/SystemInfo.h"
 #include "platform/win/VirtualKeys.h"
 #include "tests/controls/editors/EditorsFixture.h"
@@ -106,6 +107,14 @@ TEST_F(MaskEditTest, WithoutAMaskItIsTheTextEditor) {
     EXPECT_EQ(edit->GetText(), "ab中");
     Focus(other);
     EXPECT_EQ(VarToStr(edit->GetEditValue()), "ab中");
+}
+
+TEST_F(MaskEditTest, RegistersItsSettingsAsAnEditorKind) {
+    InitializeMaskEditUnit();
+    const int index = GetEditPropertiesRegistry()->IndexOfClass(TcxMaskEditProperties::StaticClass());
+    ASSERT_GE(index, 0);
+    EXPECT_EQ(GetEditPropertiesRegistry()->GetDisplayName(index), "MaskEdit");
+    FinalizeMaskEditUnit();
 }
 
 TEST_F(MaskEditTest, RegularExpressionKindsAreRefused) {
