@@ -80,6 +80,22 @@ class TFrmain : public TForm {
     // Stores a valid code in the settings file; false (nothing stored) for an invalid one.
     bool SetDrawCode(const std::string& code);
 
+    // Schemes: save (asks for the automatic name or a chosen one), load, and clearing the folder.
+    void ToolButton10Click(TObject* sender);
+    void ToolButton1Click(TObject* sender);
+    void N6Click(TObject* sender);
+    // Writes the window's choices to a scheme file; false (and said) when there is nothing to save or
+    // the file cannot be written.
+    bool SaveScheme(const std::string& path);
+    // Reads and checks the whole file, then clears the window and applies it; false (the window as it
+    // was, the reason said) for a missing or unreadable file. Keys of the wrong kind are skipped and said.
+    bool LoadScheme(const std::string& path);
+
+    // The result list: save, print, prize check.
+    void ToolButton5Click(TObject* sender);
+    void ToolButton8Click(TObject* sender);
+    void N14Click(TObject* sender);
+
     // Problems found at start-up, in words a user understands; shown once after the window opens.
     void AddStartupProblem(const std::string& text);
     const std::vector<std::string>& StartupProblems() const { return startupProblems_; }
@@ -96,6 +112,7 @@ class TFrmain : public TForm {
     TMenuItem* N9 = nullptr;  // 保存结果
     TMenuItem* N10 = nullptr; // 打印结果
     TMenuItem* N11 = nullptr; // 帮助文档
+    TMenuItem* N14 = nullptr; // 中奖检查
     TStatusBar* StatusBar1 = nullptr;
     TTimer* Timer1 = nullptr;
 
@@ -157,6 +174,7 @@ class TFrmain : public TForm {
     std::unique_ptr<TRunHost> host_;
     std::unique_ptr<TIniFile> setupIni_;
     std::string drawCode_;
+    std::string lastCheckedDraw_; // the prize check's previous answer
     std::vector<std::string> startupProblems_;
     bool closeAfterRun_ = false;
     bool closeConfirmed_ = false;

@@ -25,8 +25,6 @@ namespace zorvy {
 
 namespace {
 
-constexpr const char* LaterSchemes = "方案的保存和调用将在以后的版本中提供";
-constexpr const char* LaterResults = "结果的保存和打印将在以后的版本中提供";
 constexpr const char* LaterMaintenance = "数据维护窗口将在以后的版本中提供";
 constexpr const char* LaterAnalysis = "数据分析窗口将在以后的版本中提供";
 
@@ -85,11 +83,11 @@ void TFrmain::BuildFrame() {
         button->SetImageIndex(buttons[i].image);
         ToolButtons[i] = button;
     }
-    Later(ToolButtons[0], LaterSchemes);
-    Later(ToolButtons[1], LaterSchemes);
-    Later(ToolButtons[2], LaterResults);
+    ToolButtons[0]->OnClick = [this](TObject* sender) { ToolButton1Click(sender); };
+    ToolButtons[1]->OnClick = [this](TObject* sender) { ToolButton10Click(sender); };
+    ToolButtons[2]->OnClick = [this](TObject* sender) { ToolButton5Click(sender); };
     Later(ToolButtons[3], LaterMaintenance);
-    Later(ToolButtons[4], LaterResults);
+    ToolButtons[4]->OnClick = [this](TObject* sender) { ToolButton8Click(sender); };
     Later(ToolButtons[5], LaterAnalysis);
     ToolButtons[6]->OnClick = [this](TObject* sender) { ToolButton7Click(sender); };
 
@@ -104,12 +102,15 @@ void TFrmain::BuildFrame() {
     TMenuItem* manage = AddItem(this, root, "N2", "管理");
     N9 = AddItem(this, manage, "N9", "保存结果");
     N10 = AddItem(this, manage, "N10", "打印结果");
+    N14 = AddItem(this, manage, "N14", "中奖检查");
     N8 = AddItem(this, AddItem(this, root, "N3", "数据"), "N8", "维护");
     N11 = AddItem(this, AddItem(this, root, "N7", "帮助"), "N11", "帮助文档");
-    for (TMenuItem* item : {N4, N5, N6})
-        Later(item, LaterSchemes);
-    for (TMenuItem* item : {N9, N10})
-        Later(item, LaterResults);
+    N4->OnClick = [this](TObject* sender) { ToolButton10Click(sender); };
+    N5->OnClick = [this](TObject* sender) { ToolButton1Click(sender); };
+    N6->OnClick = [this](TObject* sender) { N6Click(sender); };
+    N9->OnClick = [this](TObject* sender) { ToolButton5Click(sender); };
+    N10->OnClick = [this](TObject* sender) { ToolButton8Click(sender); };
+    N14->OnClick = [this](TObject* sender) { N14Click(sender); };
     Later(N8, LaterMaintenance);
     N11->OnClick = [this](TObject* sender) { N11Click(sender); };
     SetMenu(MainMenu1);

@@ -16,6 +16,7 @@
 #include "platform/vcl/stdctrls/Panels.h"
 #include "platform/vcl/stdctrls/SpeedButtons.h"
 #include "platform/vcl/stdctrls/StatusBar.h"
+#include "platform/vcl/stdctrls/ToolBar.h"
 
 namespace zorvy {
 
@@ -151,6 +152,10 @@ void TFrmain::SetRunning(bool running) {
         for (TSpeedButton* button : row)
             button->SetEnabled(!running);
     Memo1->ReadOnly = running;
+    for (int i : {0, 1, 2, 4}) // schemes and results
+        ToolButtons[i]->SetEnabled(!running);
+    for (TMenuItem* item : {N4, N5, N6, N9, N10, N14})
+        item->Enabled = !running;
 }
 
 void TFrmain::BtfilterClick(TObject*) {

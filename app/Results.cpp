@@ -1,0 +1,88 @@
+#include "app/Results.h"
+
+#include "platform/rtl/Exceptions.h"
+#include "platform/rtl/StringList.h"
+#include "platform/vcl/printers/Printers.h"
+
+#include <cstdio>
+#include <fstream>
+#include <unistd.h>
+
+namespace zorvy {
+
+namespace {
+
+int TwoDigits(const std::string& text, size_t offset) {
+    if (offset + 2 > text.size()) return -1;
+    const char a = text[offset], b = text[offset + 1];
+    if (a < '0' || a > '9' || b < '0' || b > '9') return -1;
+    return (a - '0') * 10 + (b - '0');
+}
+
+// Six ascending red balls at offsets 0, 3, ... 15 with single blanks between; empty when not.
+std::vector<int> RedBalls(const std::string& text) {
+    std::vector<int> balls;
+    for (int k = 0; k < 6; ++k) {
+        const int ball = TwoDigits(text, 3 * k);
+        if (ball < 1 || ball > 33 || (k > 0 && ball <= balls.back())) return {};
+        if (k < 5 && text[3 * k + 2] != ' ') return {};
+        balls.push_back(ball);
+    }
+    return balls;
+}
+
+} // namespace
+
+std::string TicketLine(const std::string& resultLine, const std::string& blue) {
+    size_t cut = std::min<size_t>(resultLine.size(), 18);
+    while (cut > 0 && cut < resultLine.size() && (static_cast<unsigned char>(resultLine[cut]) & 0xC0) == 0x80)
+        --cut;
+    return resultLine.substr(0, cut) + "+" + blue;
+}
+
+bool IsValidBlueBall(const std::string& text) {
+    const int blue = TwoDigits(text, 0);
+    return text.size() == 2 && blue >= 1 && blue <= 16;
+}
+
+std::vector<int> ParseCheckedDraw(const std::string& text) {
+    std::vector<int> balls = RedBalls(text);
+    if (balls.empty()) return {};
+    std::string rest = text.substr(17);
+    if (!rest.empty() && rest[0] == ' ') rest.erase(0, 1);
+    if (rest.empty()) return balls;
+    if (rest[0] == '+' && IsValidBlueBall(rest.substr(1))) return balls;
+    return {};
+}
+
+bool TicketMatches(const std::string& resultLine, const std::vector<int>& draw) {
+    return !draw.empty() && RedBalls(resultLine) == draw;
+}
+
+void SaveResultFile(const std::string& path, const TStrings& lines) {
+    const std::string temporary = path + ".tmp-" + std::to_string(getpid());
+    {
+        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
+        for (int i = 0; i < lines.GetCount() && out; ++i)
+            out << lines.Get(i) << "\r\n";
+        out.flush();
+        if (!out) {
+            std::remove(temporary.c_str());
+            throw EFCreateError("Cannot create file \"" + path + "\"");
+        }
+    }
+    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
+        std::remove(temporary.c_str());
+        throw EFCreateError("Cannot create file \"" + path + "\"");
+    }
+}
+
+void PrintTickets(TPrinter& printer, const TStrings& lines, const std::string& blue) {
+    TPrinterText channel(&printer);
+    channel.Rewrite();
+    for (int i = 0; i < lines.GetCount(); ++i)
+        channel.WriteLine(TicketLine(lines.Get(i), blue));
+    channel.Close();
+}
+
+} // namespace zorvy
