@@ -365,7 +365,7 @@ TcxCustomEdit* TcxCustomEditProperties::CreateEditControl(bool inplace) const {
 
 TcxCustomEditViewData* TcxCustomEditProperties::MakeViewData(TcxCustomEditStyle* style, bool isInplace, bool flag) {
     auto* viewData = new TcxCustomEditViewData(this, style, isInplace);
-    viewData->PaintsValue = flag;
+    viewData->NoText = flag;
     return viewData;
 }
 

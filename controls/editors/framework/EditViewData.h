@@ -107,7 +107,7 @@ class TcxCustomEditViewData : public TPersistent {
     TControl* VScrollBar = nullptr;
     TControl* InnerEditControl = nullptr;
     int CaptureButtonIndex = -1;
-    bool PaintsValue = false;
+    bool NoText = false; // the value paints no text (the third flag of MakeViewData)
     bool EraseBackground = false; // the editor wants its background erased when invalidated
     TColor ContentColorOverride = clDefault;
     TColor TextColorOverride = clDefault;

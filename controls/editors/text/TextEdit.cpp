@@ -1,5 +1,6 @@
 #include "controls/editors/text/TextEdit.h"
 
+#include "controls/editors/text/TextEditViewInfo.h"
 #include "platform/win/VirtualKeys.h"
 
 #include <cctype>
@@ -8,6 +9,17 @@ namespace zorvy {
 
 const TMetaClass* TcxCustomTextEditProperties::GetEditControlClass() const {
     return TcxTextEdit::StaticClass();
+}
+
+TcxCustomEditViewData* TcxCustomTextEditProperties::MakeViewData(TcxCustomEditStyle* style, bool isInplace,
+                                                                 bool flag) {
+    auto* viewData = new TcxCustomTextEditViewData(this, style, isInplace);
+    viewData->NoText = flag;
+    return viewData;
+}
+
+TcxCustomEditViewInfoClass TcxCustomTextEditProperties::GetViewInfoClass() const {
+    return TcxCustomTextEditViewInfo::StaticClass();
 }
 
 TcxCustomEdit* TcxCustomTextEditProperties::CreateEditControl(bool inplace) const {

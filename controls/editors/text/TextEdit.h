@@ -21,6 +21,8 @@ class TcxCustomTextEditProperties : public TcxCustomEditProperties {
     bool HasTextContent() const override { return true; }
     bool KeepsEntryValue() const override { return true; }
     const TMetaClass* GetEditControlClass() const override;
+    TcxCustomEditViewData* MakeViewData(TcxCustomEditStyle* style, bool isInplace, bool flag = false) override;
+    TcxCustomEditViewInfoClass GetViewInfoClass() const override;
     TcxCustomEdit* CreateEditControl(bool inplace) const override;
     // Characters the user may type; 0 is no limit.
     int GetMaxLength() const { return maxLength_; }

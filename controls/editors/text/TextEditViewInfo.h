@@ -1,0 +1,58 @@
+#pragma once
+// The text of a text editor laid out and painted: for a grid cell, which has no inner edit, and for a
+// stand-alone editor while its inner edit is hidden. The view data adds the text rectangle, the
+// text-row flags and the display text to the editor's layout; the view info draws them.
+#include "controls/editors/framework/EditViewData.h"
+#include "controls/editors/framework/EditViewInfo.h"
+
+#include <string>
+
+namespace zorvy {
+
+class TcxCustomTextEditProperties;
+
+class TcxCustomTextEditViewInfo : public TcxCustomEditViewInfo {
+    ZORVY_CLASS(TcxCustomTextEditViewInfo, TcxCustomEditViewInfo)
+  public:
+    void PaintFrameAndBackground(TcxCanvas* canvas) override;
+    void ShiftBy(int dx, int dy) override;
+    virtual void PaintText(TcxCanvas* canvas);
+    // The y of the bottom of the first line of text.
+    virtual int GetTextBottom() const;
+
+    std::string Text;
+    TRect TextRect{};
+    int DrawTextFlags = 0; // text-row flags
+    int InputStyle = 0;
+    bool InnerEditShown = false;
+    bool SelectionBar = false;
+    int MaxLineCount = 0;
+    int SelStart = 0;
+    int SelLength = 0;
+    TColor SelTextColor = clHighlightText;
+    TColor SelBackgroundColor = clHighlight;
+};
+
+class TcxCustomTextEditViewData : public TcxCustomEditViewData {
+    ZORVY_CLASS(TcxCustomTextEditViewData, TcxCustomEditViewData)
+  public:
+    using TcxCustomEditViewData::TcxCustomEditViewData;
+
+    void FillViewInfo(TcxCanvas* canvas, const TRect& bounds, TPoint p, int mouseButton, TShiftState shift,
+                      TcxCustomEditViewInfo* viewInfo, bool isMouseEvent) override;
+    void FillEditorViewInfo(const Variant& value, TcxCustomEditViewInfo* viewInfo) override;
+    void EditValueToText(const Variant& value, std::string& text) override;
+    void GetExtraContentSize(TcxCanvas* canvas, const Variant& value, const TcxEditSizeProperties& limits,
+                             TSize& size) override;
+    virtual bool HasInnerEditControl() const;
+    // Alignment as text-row flags, single line.
+    virtual int GetDrawTextFlags() const;
+    // The margins of the text inside the client rectangle.
+    virtual TRect GetTextAreaRect() const;
+
+    // Set by the owner: the selection to show in a painted text.
+    int SelStart = 0;
+    int SelLength = 0;
+};
+
+} // namespace zorvy
