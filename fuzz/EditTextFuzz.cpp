@@ -66,9 +66,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             SendMessage(edit, EM_SETSEL, in.ConsumeIntegralInRange<WPARAM>(0, 500),
                         in.ConsumeIntegralInRange<LPARAM>(-1, 500));
             break;
-        case 1:
-            SendMessage(edit, WM_CHAR, in.ConsumeIntegralInRange<WPARAM>(0, 0x10FFFF));
+        case 1: {
+            const WPARAM ch = in.ConsumeIntegralInRange<WPARAM>(0, 0x10FFFF);
+            SendMessage(edit, WM_CHAR, ch);
+            if (ch == 0x1A) limited = false; // Ctrl+Z undoes, as WM_UNDO does
             break;
+        }
         case 2: {
             const std::string s = in.ConsumeRandomLengthString(40);
             SendMessage(edit, EM_REPLACESEL, 1, reinterpret_cast<LPARAM>(&s));
