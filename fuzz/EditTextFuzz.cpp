@@ -45,11 +45,6 @@ void Check(HWND edit, std::size_t limit, bool limited) {
 
 } // namespace
 
-// Measuring text loads fonts through fontconfig, which keeps its caches to the end of the process.
-extern "C" const char* __lsan_default_suppressions() {
-    return "leak:libfontconfig.so\n";
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzedDataProvider in(data, size);
     HWND top = CreateWindowEx(0, "STATIC", "", WS_POPUP, 0, 0, 300, 200, 0, 0);

@@ -285,7 +285,16 @@ char32_t DecodeChar(std::string_view text, size_t i) {
 
 } // namespace zorvy
 
+// GCC names an AddressSanitizer build with a macro, clang through __has_feature.
 #if defined(__SANITIZE_ADDRESS__)
+#define ZORVY_ADDRESS_SANITIZER
+#elif defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define ZORVY_ADDRESS_SANITIZER
+#endif
+#endif
+
+#if defined(ZORVY_ADDRESS_SANITIZER)
 // Fontconfig keeps its caches until the process ends and never frees them; the leak checker of the
 // sanitizer builds is told so, while leaks of our own code are still reported. Weak, so that a program
 // with suppressions of its own can replace the list.
