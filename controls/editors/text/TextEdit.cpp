@@ -56,28 +56,18 @@ void TcxCustomTextEditProperties::SetFixedListPrefixSelection(bool value) {
     if (GetInputStyle() == istListOnly) Changed();
 }
 
-namespace {
-bool StartsWithIgnoringCase(const std::string& text, const std::string& prefix) {
-    if (prefix.size() > text.size()) return false;
-    for (std::size_t i = 0; i < prefix.size(); ++i) {
-        const unsigned char a = static_cast<unsigned char>(text[i]), b = static_cast<unsigned char>(prefix[i]);
-        if (a != b && (a >= 0x80 || b >= 0x80 || std::tolower(a) != std::tolower(b))) return false;
-    }
-    return true;
-}
-} // namespace
-
-int TcxCustomTextEditProperties::FindCompletion(const std::string& prefix) const {
-    if (prefix.empty()) return -1;
-    for (std::size_t i = 0; i < lookupItems_.size(); ++i)
-        if (StartsWithIgnoringCase(lookupItems_[i], prefix)) return static_cast<int>(i);
-    return -1;
+void TcxCustomTextEditProperties::SetSyncByWholeText(bool value) {
+    if (syncByWholeText_ == value) return;
+    syncByWholeText_ = value;
+    Changed();
 }
 
 TcxCustomTextEdit::TcxCustomTextEdit(TComponent* owner, bool inplace, const TMetaClass* propertiesClass)
     : TcxCustomEdit(owner, inplace, propertiesClass), inner_(new TcxCustomInnerTextEdit(this)) {
     inner_->SetParent(this);
     SetInnerEdit(inner_);
+    lookupData_ = std::make_unique<TcxCustomTextEditLookupData>(this);
+    lookupData_->OnSelectItem = [this](TObject*) { TakeLookupSelection(); };
     // The inner edit takes Tab itself (and hands it back), so the editor need not want it.
     if (inplace) SetWantedKeys(wkAllKeys | wkArrowKeys);
     ApplyPropertiesChange(GetEffectiveProperties());
@@ -93,6 +83,19 @@ void TcxCustomTextEdit::ApplyDisplayValue(const Variant& value) {
     completionHighlighted_ = false;
     StoreEditValue(value);
     SetEditModified(false);
+}
+
+void TcxCustomTextEdit::ValueChangedByUser() {
+    TcxCustomEdit::ValueChangedByUser();
+    // A text the search did not set itself moves the current item.
+    if (!lookupSyncLocked_ && lookupData_) lookupData_->SyncWithEditText();
+}
+
+void TcxCustomTextEdit::TakeLookupSelection() {
+    const int key = lookupData_->GetCurrentKey();
+    if (key < 0) return;
+    ApplyDisplayValue(Variant(lookupData_->GetItemText(key)));
+    SelectAllText();
 }
 
 void TcxCustomTextEdit::ShowEditValue() {

@@ -3,7 +3,9 @@
 // (TcxCustomTextEdit) that shows and edits its value in a native inner edit.
 #include "controls/editors/framework/Edit.h"
 #include "controls/editors/text/InnerTextEdit.h"
+#include "controls/editors/text/TextEditLookupData.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -40,14 +42,15 @@ class TcxCustomTextEditProperties : public TcxCustomEditProperties {
     void SetFixedListPrefixSelection(bool value);
     // Whether the text may be the editor's: in the list-bound styles a non-empty text must be an item.
     virtual bool CheckTextValue(const std::string& text) const;
-    // The first item that starts with prefix (letter case aside); -1 when none.
-    int FindCompletion(const std::string& prefix) const;
+    bool GetSyncByWholeText() const { return syncByWholeText_; }
+    void SetSyncByWholeText(bool value);
 
   private:
     int maxLength_ = 0;
     std::vector<std::string> lookupItems_;
     bool incrementalSearch_ = true;
     bool fixedListPrefixSelection_ = true;
+    bool syncByWholeText_ = false;
 };
 
 class TcxTextEditProperties : public TcxCustomTextEditProperties {
@@ -83,6 +86,8 @@ class TcxCustomTextEdit : public TcxCustomEdit {
     bool IsEditingKey(std::uint16_t key, TShiftState shift) const override;
     void ApplyPropertiesChange(TcxCustomEditProperties* properties) override;
     bool IsCompletionHighlighted() const { return completionHighlighted_; }
+    TcxCustomTextEditLookupData* GetLookupData() const { return lookupData_.get(); }
+    void ValueChangedByUser() override;
 
     // ---- text operations, each checked against the input style, MaxLength and the items ----
     // The text an insertion would give and the caret after it; false when it is refused.
@@ -106,7 +111,12 @@ class TcxCustomTextEdit : public TcxCustomEdit {
     bool TryCompleteText(std::string& prefix);
     bool ShouldCompleteTyping() const;
 
+    // The lookup data's chosen item becomes the text.
+    void TakeLookupSelection();
+
     TcxCustomInnerTextEdit* inner_;
+    std::unique_ptr<TcxCustomTextEditLookupData> lookupData_;
+    bool lookupSyncLocked_ = false;
     bool completionHighlighted_ = false;
     bool inSetText_ = false;
 };

@@ -98,20 +98,19 @@ bool TcxCustomTextEdit::ShouldCompleteTyping() const {
 
 bool TcxCustomTextEdit::TryCompleteText(std::string& prefix) {
     TcxCustomTextEditProperties* p = GetTextProperties();
-    const int index = p->FindCompletion(prefix);
-    const bool found = index >= 0;
     std::string tail;
-    if (found) {
-        const std::string& item = p->GetLookupItems()[index];
-        prefix = item.substr(0, prefix.size());
-        tail = item.substr(prefix.size());
-    }
+    const bool found = lookupData_->FindCompletionSimple(prefix, tail, false);
     completionHighlighted_ = found;
     if (prefix.empty()) {
         if (p->GetInputStyle() != istListOnly) ApplyDisplayValue(Variant(std::string()));
         completionHighlighted_ = false;
     }
     if (found) {
+        lookupSyncLocked_ = true;
+        struct Unlock {
+            bool& flag;
+            ~Unlock() { flag = false; }
+        } unlock{lookupSyncLocked_};
         inner_->SetText(prefix + tail);
         inner_->SetSelStart(static_cast<int>(prefix.size()));
         inner_->SetSelLength(static_cast<int>(tail.size()));

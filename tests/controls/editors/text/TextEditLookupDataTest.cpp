@@ -1,0 +1,70 @@
+// The lookup data of a text editor: search, synchronising with the text, stepping without wrapping.
+#include "controls/editors/text/TextEdit.h"
+#include "tests/controls/editors/EditorsFixture.h"
+
+#include <gtest/gtest.h>
+
+namespace zorvy::test {
+namespace {
+
+class LookupDataTest : public EditorsTest {
+  protected:
+    TcxTextEdit* NewEdit(const std::vector<std::string>& items) {
+        TForm* form = NewForm();
+        auto* edit = new TcxTextEdit(form);
+        edit->SetParent(form);
+        props = static_cast<TcxTextEditProperties*>(edit->GetProperties());
+        props->SetLookupItems(items);
+        return edit;
+    }
+    TcxTextEditProperties* props = nullptr;
+};
+
+TEST_F(LookupDataTest, SearchFromTheFirstItemNeverWraps) {
+    TcxTextEdit* edit = NewEdit({"0", "1", "2", "3", "4", "5", "6", "7", "8"});
+    TcxCustomTextEditLookupData* data = edit->GetLookupData();
+    std::string text = "3", tail;
+    EXPECT_TRUE(data->FindCompletion(text, tail, false, false));
+    EXPECT_EQ(data->GetCurrentKey(), 3);
+    EXPECT_EQ(tail, "");
+    text = "9";
+    EXPECT_FALSE(data->FindCompletion(text, tail, false, false));
+    EXPECT_EQ(data->GetCurrentKey(), -1); // free text: no item
+    data->SetCurrentKey(8);
+    text = "8";
+    EXPECT_FALSE(data->FindCompletion(text, tail, true, false)); // after the last item
+    text = "";
+    props->SetLookupItems({"", "a"});
+    EXPECT_FALSE(data->FindCompletion(text, tail, false, false)); // an empty text matches nothing
+}
+
+TEST_F(LookupDataTest, TheTextSelectsItsItemWholeOrByPrefix) {
+    TcxTextEdit* edit = NewEdit({"10", "1"});
+    edit->SetText("1");
+    edit->GetLookupData()->SyncWithEditText();
+    EXPECT_EQ(edit->GetLookupData()->GetCurrentKey(), 0); // the first item starting with 1
+    props->SetSyncByWholeText(true);
+    edit->GetLookupData()->SetCurrentKey(-1);
+    edit->GetLookupData()->SyncWithEditText();
+    EXPECT_EQ(edit->GetLookupData()->GetCurrentKey(), 1);
+}
+
+TEST_F(LookupDataTest, SteppingStopsAtTheEndsAndShowsTheItem) {
+    TcxTextEdit* edit = NewEdit({"a", "b", "c"});
+    TcxCustomTextEditLookupData* data = edit->GetLookupData();
+    data->StepItem(eldLast, false);
+    EXPECT_EQ(data->GetCurrentKey(), 2);
+    EXPECT_EQ(edit->GetText(), "c");
+    data->StepItem(eldNext, false);
+    EXPECT_EQ(data->GetCurrentKey(), 2);
+    data->StepItem(eldNext, true);
+    EXPECT_EQ(data->GetCurrentKey(), 0);
+    EXPECT_EQ(edit->GetText(), "a");
+    data->StepItem(eldPageDown, false);
+    EXPECT_EQ(data->GetCurrentKey(), 2);
+    data->StepItem(eldPageUp, false);
+    EXPECT_EQ(data->GetCurrentKey(), 0);
+}
+
+} // namespace
+} // namespace zorvy::test
