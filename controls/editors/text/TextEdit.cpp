@@ -1,6 +1,8 @@
 #include "controls/editors/text/TextEdit.h"
 
 #include "controls/editors/text/TextEditViewInfo.h"
+#include "platform/rtl/Numbers.h"
+#include "platform/rtl/ResourceStrings.h"
 #include "platform/win/VirtualKeys.h"
 
 #include <cctype>
@@ -54,6 +56,36 @@ void TcxCustomTextEditProperties::SetFixedListPrefixSelection(bool value) {
     if (fixedListPrefixSelection_ == value) return;
     fixedListPrefixSelection_ = value;
     if (GetInputStyle() == istListOnly) Changed();
+}
+
+ZORVY_RESOURCESTRING(scxEditValueOutOfBounds, "Value out of bounds");
+
+bool TcxCustomTextEditProperties::IsBoundActive(int bound) {
+    const bool minAssigned = GetAssignedValues()->GetMinValue(), maxAssigned = GetAssignedValues()->GetMaxValue();
+    if (minAssigned != maxAssigned) return bound == 0 ? minAssigned : maxAssigned;
+    // Both set by the user are both checked, whatever their order (5 and 5 accept only 5).
+    if (minAssigned) return true;
+    return GetMaxValue() > GetMinValue();
+}
+
+void TcxCustomTextEditProperties::VerifyRange(const Variant& displayValue, std::string& errorText, bool& error) {
+    double value;
+    if (!TryStrToFloat(VarToStr(displayValue), value)) return;
+    if ((IsBoundActive(0) && value < GetMinValue()) || (IsBoundActive(1) && value > GetMaxValue())) {
+        error = true;
+        errorText = MakeValidationErrorText(1);
+    }
+}
+
+void TcxCustomTextEditProperties::VerifyDisplayValue(Variant& displayValue, std::string& errorText,
+                                                     TcxCustomEdit* edit, bool& error) {
+    if (HoldsNumbers() && HasValueRange()) VerifyRange(displayValue, errorText, error);
+    TcxCustomEditProperties::VerifyDisplayValue(displayValue, errorText, edit, error);
+}
+
+std::string TcxCustomTextEditProperties::MakeValidationErrorText(int errorKind) const {
+    return errorKind == 1 ? ResolveResourceString(scxEditValueOutOfBounds)
+                          : TcxCustomEditProperties::MakeValidationErrorText(errorKind);
 }
 
 void TcxCustomTextEditProperties::SetSyncByWholeText(bool value) {

@@ -42,6 +42,14 @@ class TcxCustomTextEditProperties : public TcxCustomEditProperties {
     void SetFixedListPrefixSelection(bool value);
     // Whether the text may be the editor's: in the list-bound styles a non-empty text must be an item.
     virtual bool CheckTextValue(const std::string& text) const;
+    // Number editors (spin, currency) answer true: their texts are checked against MinValue and MaxValue.
+    virtual bool HoldsNumbers() const { return false; }
+    // bound 0 the minimum, 1 the maximum.
+    bool IsBoundActive(int bound);
+    bool HasValueRange() { return IsBoundActive(0) || IsBoundActive(1); }
+    void VerifyRange(const Variant& displayValue, std::string& errorText, bool& error);
+    void VerifyDisplayValue(Variant& displayValue, std::string& errorText, TcxCustomEdit* edit, bool& error) override;
+    std::string MakeValidationErrorText(int errorKind) const override;
     bool GetSyncByWholeText() const { return syncByWholeText_; }
     void SetSyncByWholeText(bool value);
 

@@ -145,3 +145,42 @@ TEST_F(TextEditTest, TheWindowTextMessages) {
 
 } // namespace
 } // namespace zorvy::test
+
+namespace zorvy::test {
+namespace {
+
+class TNumberTextProperties : public TcxTextEditProperties {
+    ZORVY_CLASS(TNumberTextProperties, TcxTextEditProperties)
+  public:
+    using TcxTextEditProperties::TcxTextEditProperties;
+    bool HoldsNumbers() const override { return true; }
+};
+
+TEST(TextEditRange, ActiveBoundsAndTheirCheck) {
+    struct Case {
+        bool setMin, setMax;
+        double min, max;
+        const char* text;
+        bool error;
+    };
+    const Case cases[] = {
+        {true, true, 5, 5, "5", false},  {true, true, 5, 5, "6", true},   {true, true, 5, 5, "4", true},
+        {true, false, 5, 0, "100", false}, {true, false, 5, 0, "4", true}, {false, true, 0, 10, "-3", false},
+        {false, true, 0, 10, "11", true}, {true, true, 1, 9, "x", false},  {false, false, 0, 0, "99", false},
+    };
+    for (const Case& c : cases) {
+        TNumberTextProperties p(nullptr);
+        if (c.setMin) p.SetMinValue(c.min);
+        if (c.setMax) p.SetMaxValue(c.max);
+        std::string errorText;
+        bool error = false;
+        p.VerifyRange(Variant(c.text), errorText, error);
+        EXPECT_EQ(error, c.error) << c.setMin << c.setMax << c.min << c.max << c.text;
+        if (error) {
+            EXPECT_EQ(errorText, "Value out of bounds");
+        }
+    }
+}
+
+} // namespace
+} // namespace zorvy::test
