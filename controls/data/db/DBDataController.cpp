@@ -6,6 +6,7 @@
 #include "platform/db/DataSet.h"
 #include "platform/db/Field.h"
 #include "platform/rtl/ResourceStrings.h"
+#include "platform/rtl/Strings.h"
 
 namespace zorvy {
 
@@ -405,6 +406,61 @@ void TcxDBDataController::CheckBrowseMode() {
         throw;
     }
     inCheckBrowseMode_ = false;
+}
+
+bool TcxDBDataController::SearchInProvider(const std::string& text, bool forward, bool skipCurrent) {
+    TcxDBDataProvider& provider = GetDBProvider();
+    TDataSet* dataSet = GetDataSet();
+    if (!dataSet || !dataSet->GetActive() || provider.IsDataSetEditing() || (dataSet->GetBof() && dataSet->GetEof()))
+        return false;
+    int itemIndex = GetSearch().GetItemIndex();
+    TField* field = itemIndex >= 0 ? GetItemDataSetField(itemIndex) : nullptr;
+    if (!field) return false;
+    const std::string wanted = AnsiUpperCase(text);
+    auto matches = [&] { return AnsiUpperCase(field->GetDisplayText()).compare(0, wanted.size(), wanted) == 0; };
+    if (!skipCurrent && matches()) {
+        provider.DataScrolled(0);
+        return true;
+    }
+    provider.LockNotifications();
+    provider.SavePos();
+    const TBookmark start = dataSet->GetBookmark();
+    TBookmark wrapMark;
+    // One step; at the end the search stops (skipping) or wraps round once.
+    auto step = [&] {
+        if (forward)
+            dataSet->Next();
+        else
+            dataSet->Prior();
+        if (forward ? !dataSet->GetEof() : !dataSet->GetBof()) return true;
+        if (skipCurrent || !wrapMark.empty()) return false;
+        if (forward)
+            dataSet->First();
+        else
+            dataSet->Last();
+        wrapMark = start;
+        return true;
+    };
+    bool found = false;
+    try {
+        if (!skipCurrent || step()) {
+            while (true) {
+                if (!wrapMark.empty() && dataSet->GetBookmark() == wrapMark) break; // a full cycle
+                if (matches()) {
+                    found = true;
+                    break;
+                }
+                if (!step()) break;
+            }
+        }
+        if (!found) provider.RestorePos();
+    } catch (...) {
+        provider.UnlockNotifications();
+        throw;
+    }
+    provider.UnlockNotifications();
+    if (found) ReloadData(); // the buffer around the record found, focused
+    return found;
 }
 
 void TcxDBDataController::SyncFocusedRecord() {

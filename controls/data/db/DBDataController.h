@@ -133,6 +133,10 @@ class TcxDBDataController : public TcxCustomDataController {
     void SyncFocusedRecord();
     void RefreshExternalData();
 
+    // Grid mode's incremental search walks the dataset itself (not only the buffer), wrapping once
+    // when it does not skip the current record.
+    bool SearchInProvider(const std::string& text, bool forward, bool skipCurrent) override;
+
     // ---- loading ----
     // Binds every data field to its dataset field.
     void UpdateFields();

@@ -1,6 +1,7 @@
 // Grid mode: only the data link's buffer of draws around the current one is loaded; scrolling and
 // moving the dataset move the buffer, and the focus stays on the dataset's record.
 #include "controls/data/db/DBDataController.h"
+#include "controls/data/DataControllerSearch.h"
 
 #include "platform/db/DataSource.h"
 #include "platform/db/Field.h"
@@ -75,6 +76,34 @@ TEST_P(DBGridModeTest, TheBufferFollowsTheDataSetToTheEndAndBack) {
     mode.SetGridMode(false);
     EXPECT_EQ(controller_.GetRecordCount(), 3493);
     EXPECT_EQ(FocusedIssue(), seventhIssue);
+}
+
+TEST_P(DBGridModeTest, IncrementalSearchWalksTheDataSetAndWrapsOnce) {
+    controller_.GetDataModeController().SetGridModeBufferCount(10);
+    controller_.GetDataModeController().SetGridMode(true);
+    query_->MoveBy(20);
+    TcxDataControllerSearch& search = controller_.GetSearch();
+
+    // Far outside the buffer: the dataset is searched, and the buffer comes to the record found.
+    ASSERT_TRUE(search.Locate(0, "2026"));
+    EXPECT_EQ(FocusedIssue().substr(0, 4), "2026");
+    EXPECT_EQ(DataSetIssue(), FocusedIssue());
+    EXPECT_EQ(controller_.GetRecordCount(), 10);
+
+    // From the last draw a search that does not skip the current one wraps to the first.
+    query_->Last();
+    ASSERT_TRUE(search.Locate(0, "2003"));
+    EXPECT_EQ(FocusedIssue(), "2003001");
+
+    // Skipping the current one stops at the end: the next 2003 draw going back from the first is none.
+    EXPECT_FALSE(search.LocateNext(false));
+    EXPECT_EQ(DataSetIssue(), "2003001");
+    EXPECT_TRUE(search.LocateNext(true));
+    EXPECT_EQ(FocusedIssue(), "2003002");
+
+    // Nothing matches: a full cycle, and the dataset stays where it was.
+    EXPECT_FALSE(search.Locate(0, "1999"));
+    EXPECT_EQ(DataSetIssue(), "2003002");
 }
 
 ZORVY_ON_BOTH_ENGINES(DBGridModeTest);
