@@ -115,6 +115,8 @@ enum TAlignment { taLeftJustify, taRightJustify, taCenter };
 enum TTextLayout { tlTop, tlCenter, tlBottom };
 enum TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
 enum TFormBorderStyle { bsNone, bsSingle, bsSizeable, bsDialog, bsToolWindow, bsSizeToolWin };
+// A control's border takes the first two of the form's border styles: bsNone or bsSingle.
+using TBorderStyle = TFormBorderStyle;
 using TBorderStyle = TFormBorderStyle;
 
 class TControl;

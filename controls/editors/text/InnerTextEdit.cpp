@@ -10,7 +10,7 @@ namespace zorvy {
 
 TcxCustomInnerTextEdit::TcxCustomInnerTextEdit(TComponent* owner) : TCustomEdit(owner) {
     ControlStyle |= csDoubleClicks;
-    SetBorderStyle(TEditBorderStyle::ebsNone);
+    SetBorderStyle(bsNone);
     SetParentColor(true);
 }
 

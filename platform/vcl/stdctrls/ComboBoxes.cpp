@@ -41,7 +41,7 @@ class TComboList : public TWinControl {
 class TComboEdit : public TCustomEdit {
   public:
     TComboEdit(TCustomComboBox* combo) : TCustomEdit(combo), combo_(combo) {
-        SetBorderStyle(ebsNone);
+        SetBorderStyle(bsNone);
         AutoSelect = false;
     }
 

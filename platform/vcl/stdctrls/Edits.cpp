@@ -25,7 +25,7 @@ void TCustomEdit::CreateParams(TCreateParams& p) {
     if (charCase_ == ecUpperCase) p.style |= ES_UPPERCASE;
     if (charCase_ == ecLowerCase) p.style |= ES_LOWERCASE;
     if (passwordChar_) p.style |= ES_PASSWORD;
-    if (borderStyle_ == ebsSingle) p.exStyle |= WS_EX_CLIENTEDGE;
+    if (borderStyle_ == bsSingle) p.exStyle |= WS_EX_CLIENTEDGE;
 }
 
 void TCustomEdit::CreateWnd() {
@@ -56,7 +56,7 @@ void TCustomEdit::SetCharCase(TEditCharCase value) {
     RecreateWnd();
 }
 
-void TCustomEdit::SetBorderStyle(TEditBorderStyle value) {
+void TCustomEdit::SetBorderStyle(TBorderStyle value) {
     if (value == borderStyle_) return;
     borderStyle_ = value;
     RecreateWnd();

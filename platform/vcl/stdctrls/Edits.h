@@ -7,7 +7,6 @@
 namespace zorvy {
 
 enum TEditCharCase { ecNormal, ecUpperCase, ecLowerCase };
-enum TEditBorderStyle { ebsNone, ebsSingle };
 
 class TCustomEdit : public TWinControl {
     ZORVY_CLASS(TCustomEdit, TWinControl)
@@ -23,8 +22,8 @@ class TCustomEdit : public TWinControl {
     void SetPasswordChar(char32_t value);
     TEditCharCase GetCharCase() const { return charCase_; }
     void SetCharCase(TEditCharCase value);
-    TEditBorderStyle GetBorderStyle() const { return borderStyle_; }
-    void SetBorderStyle(TEditBorderStyle value);
+    TBorderStyle GetBorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(TBorderStyle value);
     // The whole text is selected when the edit is entered from the keyboard.
     bool AutoSelect = true;
     bool GetModified();
@@ -59,7 +58,7 @@ class TCustomEdit : public TWinControl {
     int maxLength_ = 0;
     char32_t passwordChar_ = 0;
     TEditCharCase charCase_ = ecNormal;
-    TEditBorderStyle borderStyle_ = ebsSingle;
+    TBorderStyle borderStyle_ = bsSingle;
     bool modified_ = false;
 };
 
