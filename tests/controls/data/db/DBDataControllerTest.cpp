@@ -73,6 +73,15 @@ TEST_P(DBDataControllerTest, FreeingTheDataSetAndThenItsSourceLeavesAnEmptyContr
     controller_->SetFocusedRecordIndex(0); // nothing to move, nothing to crash on
 }
 
+TEST_P(DBDataControllerTest, AFieldFreedWhileOpenIsUnboundAndItsItemReadsNull) {
+    OpenDraws();
+    delete query_->FieldByName("ResultA1");
+    EXPECT_EQ(controller_->GetItemDataSetField(1), nullptr);
+    EXPECT_EQ(controller_->GetRecordCount(), 3493);
+    EXPECT_TRUE(controller_->GetValue(0, 1).IsNull());
+    EXPECT_EQ(Issue(0), "2003001");
+}
+
 TEST_P(DBDataControllerTest, TheFocusMovesTheDataSetAndTheDataSetMovesTheFocus) {
     OpenDraws();
     controller_->SetFocusedRecordIndex(7);
