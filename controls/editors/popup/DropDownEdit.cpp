@@ -127,6 +127,7 @@ void TcxCustomDropDownEdit::SetUpPopupWindow() {
 
 void TcxCustomDropDownEdit::PopupShown() {
     TWeakLink<TcxCustomDropDownEdit> self(this);
+    hotWhileOpen_ = IsPointerOver();
     TcxCustomEditPopupWindow* popup = GetPopupWindow();
     popup->CalculatePopupViewInfo();
     PositionPopupControl(popup->GetPopupViewInfo()->ClientRect);
@@ -273,9 +274,27 @@ bool TcxCustomDropDownEdit::ForwardsActivationKey(char32_t key) const {
     return !(p->ImmediateDropDown && p->PopupCapturesFocus() && key != 13);
 }
 
+bool TcxCustomDropDownEdit::IsPointerOver() const {
+    TPoint p;
+    if (!HandleAllocated() || !GetCursorPos(p)) return false;
+    return PtInRect(Rect(0, 0, GetWidth(), GetHeight()), ScreenToClient(p));
+}
+
+bool TcxCustomDropDownEdit::UpdateStateFromMouse(TPoint p, int buttonCode, TShiftState shift, bool isMouseEvent) {
+    const bool result = TcxCustomMaskEdit::UpdateStateFromMouse(p, buttonCode, shift, isMouseEvent);
+    if (!isMouseEvent || !(shift & ssLeft))
+        hotWhileOpen_ = GetDroppedDown() && PtInRect(Rect(0, 0, GetWidth(), GetHeight()), p);
+    return result;
+}
+
 void TcxCustomDropDownEdit::ButtonPressed(int index) {
     TcxCustomMaskEdit::ButtonPressed(index);
     if (index != GetDropDownProperties()->GetDropDownButtonIndex()) return;
+    // The press that closed the popup (or closes it now) does not open it again.
+    if (hotWhileOpen_) {
+        ClosePopup(crUnknown);
+        return;
+    }
     if (GetDroppedDown())
         ClosePopup(crUnknown);
     else

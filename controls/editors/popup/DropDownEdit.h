@@ -169,10 +169,15 @@ class TcxCustomDropDownEdit : public TcxCustomMaskEdit, public IcxEditPopupWindo
     void ProcessEditKeyDown(std::uint16_t& key, TShiftState shift) override;
     void ProcessEditKeyPress(char32_t& ch) override;
     void DoExit() override;
+    // Every mouse event but a held left button notes whether the pointer is over the editor while
+    // the popup is open: the press that closes the popup then does not open it again.
+    bool UpdateStateFromMouse(TPoint p, int buttonCode, TShiftState shift, bool isMouseEvent) override;
 
   private:
     void PostCharToPopup(char32_t ch);
+    bool IsPointerOver() const;
 
+    bool hotWhileOpen_ = false;
     bool popupPrepared_ = false;
     bool userSized_ = false;
     bool sizedInThisDropDown_ = false;

@@ -116,6 +116,36 @@ TEST_F(DropDownEdit, F4OpensAndClosesWithTheToggleReasonEscCancelsAndEnterAccept
     EXPECT_FALSE(edit->IsPopupPrepared()) << "each close-up finished its cycle";
 }
 
+TEST_F(DropDownEdit, TheDropDownButtonOpensAndAClickOnTheEditorOrItsButtonCloses) {
+    auto* edit = Place(new TPlainDropDown(nullptr));
+    edit->SetFocus();
+    Pump();
+    const TPoint button{50 + 10 + 100 - 8, 50 + 10 + 10};
+    InjectMouseMove(button);
+    InjectMouseButton(TInputButton::Left, true, button);
+    InjectMouseButton(TInputButton::Left, false, button);
+    Pump();
+    ASSERT_TRUE(edit->GetDroppedDown());
+    InjectMouseButton(TInputButton::Left, true, button);
+    InjectMouseButton(TInputButton::Left, false, button);
+    Pump();
+    EXPECT_FALSE(edit->GetDroppedDown()) << "the click that closes it does not open it again";
+    edit->DropDown();
+    Pump();
+    const TPoint text{50 + 10 + 20, 50 + 10 + 10};
+    InjectMouseMove(text);
+    InjectMouseButton(TInputButton::Left, true, text);
+    InjectMouseButton(TInputButton::Left, false, text);
+    Pump();
+    EXPECT_FALSE(edit->GetDroppedDown());
+    EXPECT_EQ(reasons, (std::vector<int>{crUnknown, crUnknown}));
+    InjectMouseMove(button);
+    InjectMouseButton(TInputButton::Left, true, button);
+    InjectMouseButton(TInputButton::Left, false, button);
+    Pump();
+    EXPECT_TRUE(edit->GetDroppedDown()) << "a click on the closed editor's button opens it again";
+}
+
 TEST_F(DropDownEdit, AStandaloneEditorRemembersTheSizeTheUserGaveItsPopup) {
     auto* edit = Place(new TPlainDropDown(nullptr));
     auto* p = static_cast<TcxCustomDropDownEditProperties*>(edit->GetProperties());
