@@ -64,6 +64,17 @@ TEST_P(DBDataFilterTest, TheDataSetFiltersWhenAskedAndIsTouchedOnlyWhenTheFilter
     EXPECT_EQ(controller_.GetRecordCount(), 3493);
 }
 
+TEST_P(DBDataFilterTest, FooterSummariesCountTheLoadedAndTheFilteredDraws) {
+    TcxDataSummary& summary = controller_.GetSummary();
+    summary.FooterSummaryItems().AddLinked(&issueItem_, spFooter, "", skCount);
+    summary.FooterSummaryItems().AddLinked(&issueItem_, spFooter, "", skMax);
+    EXPECT_EQ(summary.FooterValue(0).AsInteger(), 3493);
+    EXPECT_EQ(VarToStr(summary.FooterValue(1)), "2026096");
+    FilterEarlyIssues();
+    EXPECT_EQ(summary.FooterValue(0).AsInteger(), 9);
+    EXPECT_EQ(VarToStr(summary.FooterValue(1)), "2003009");
+}
+
 TEST_P(DBDataFilterTest, NullTestsOfAQueryReadIsAndIsNot) {
     Filter().AddItem(Filter().GetRoot(), &resultItem_, ocEqual, Variant::Null(), "");
     Filter().AddItem(Filter().GetRoot(), &issueItem_, ocNotEqual, Variant::Null(), "");
