@@ -77,6 +77,19 @@ TEST_F(TextEditTest, AKeyThatMovesNothingGoesOnToTheGrid) {
     EXPECT_EQ(edit->GetInnerTextEdit()->GetSelStart(), 2);
 }
 
+TEST_F(TextEditTest, ALetterCaseChangeAloneIsAChange) {
+    TcxTextEdit* edit = NewEdit();
+    edit->SetText("abc");
+    TcxCustomInnerTextEdit* inner = edit->GetInnerTextEdit();
+    TcxCustomInnerTextEditPrevState state;
+    inner->SaveState(true, state);
+    EXPECT_FALSE(inner->StateChanged(state));
+    inner->SetText("ABC");
+    inner->SetSelStart(state.SelStart);
+    inner->SetSelLength(state.SelLength);
+    EXPECT_TRUE(inner->StateChanged(state)); // so the key is not also handed to the grid
+}
+
 TEST_F(TextEditTest, TheLengthLimitCountsCharacters) {
     TcxTextEdit* edit = NewEdit();
     static_cast<TcxTextEditProperties*>(edit->GetProperties())->SetMaxLength(3);
