@@ -238,3 +238,28 @@ TEST_F(Schemes, ThePrizeCheckComparesWholeDraws) {
 
 } // namespace
 } // namespace zorvy::test
+
+namespace zorvy::test {
+namespace {
+
+TEST_F(Schemes, ClearingTheFolderAsksAndDeletesOnlySchemeFiles) {
+    Start();
+    const std::string folder = SchemeFolder();
+    WriteFile(folder + "/a.ini", "[CheckBox]\ngw1chk=1\n");
+    WriteFile(folder + "/B.INI", "[CheckBox]\ngw2chk=1\n");
+    WriteFile(folder + "/notes.txt", "keep");
+    ForceDirectories(folder + "/sub");
+    Soon([&] { display.PressKey(VK_ESCAPE); });
+    Frmain->N6Click(nullptr);
+    EXPECT_TRUE(FileExists(folder + "/a.ini")) << "Cancel deletes nothing";
+    Soon([&] { display.PressKey(VK_RETURN); });
+    Frmain->N6Click(nullptr);
+    EXPECT_FALSE(FileExists(folder + "/a.ini"));
+    EXPECT_FALSE(FileExists(folder + "/B.INI"));
+    EXPECT_TRUE(FileExists(folder + "/notes.txt"));
+    EXPECT_TRUE(DirectoryExists(folder + "/sub"));
+    EXPECT_EQ(folder.substr(folder.size() - 7), "/FangAn");
+}
+
+} // namespace
+} // namespace zorvy::test
