@@ -1,6 +1,7 @@
 // The check box settings: state values kept pairwise different, display texts, glyph, and the mapping
 // of edit values to check states.
 #include "controls/editors/checks/CheckBoxProperties.h"
+#include "controls/editors/checks/CheckBoxViewInfo.h"
 
 #include "controls/data/Variants.h"
 #include "platform/rtl/ResourceStrings.h"
@@ -175,6 +176,17 @@ void TcxCustomCheckBoxProperties::Assign(TPersistent* source) {
     SetUseAlignmentWhenInplace(other->useAlignmentWhenInplace_);
     AssignStateValues(other);
     EndChanges();
+}
+
+TcxCustomEditViewData* TcxCustomCheckBoxProperties::MakeViewData(TcxCustomEditStyle* style, bool isInplace,
+                                                                 bool flag) {
+    auto* viewData = new TcxCustomCheckBoxViewData(this, style, isInplace);
+    viewData->PreviewMode = flag;
+    return viewData;
+}
+
+TcxCustomEditViewInfoClass TcxCustomCheckBoxProperties::GetViewInfoClass() const {
+    return TcxCustomCheckBoxViewInfo::StaticClass();
 }
 
 } // namespace zorvy

@@ -89,6 +89,9 @@ class TcxCustomCheckBoxProperties : public TcxCustomEditProperties {
     bool IsActivationChar(char32_t ch) const override { return ch == U' '; }
     bool IsValidEditValue(const Variant& value, bool isEditing) const override;
     bool KeepsEntryValue() const override { return true; }
+    // flag: preview mode, every value shows checked.
+    TcxCustomEditViewData* MakeViewData(TcxCustomEditStyle* style, bool isInplace, bool flag = false) override;
+    TcxCustomEditViewInfoClass GetViewInfoClass() const override;
 
     // ---- values and display ----
     // The state as a 32-bit integer: checked when equal to ValueChecked (tested first), else unchecked
