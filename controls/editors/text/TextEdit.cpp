@@ -88,6 +88,23 @@ std::string TcxCustomTextEditProperties::MakeValidationErrorText(int errorKind) 
                           : TcxCustomEditProperties::MakeValidationErrorText(errorKind);
 }
 
+void TcxCustomTextEditProperties::SetDisplayFormat(const std::string& value) {
+    if (displayFormat_ == value) return;
+    displayFormat_ = value;
+    Changed();
+}
+
+std::string TcxCustomTextEditProperties::FormatValueText(const Variant& value, bool editingForm) const {
+    if (editingForm || displayFormat_.empty() || value.IsNull() || value.IsEmpty()) return VarToStr(value);
+    double number;
+    if (!TryStrToFloat(VarToStr(value), number)) return VarToStr(value);
+    return FormatFloat(displayFormat_, number);
+}
+
+void TcxCustomTextEditProperties::FormatDisplayText(const Variant& value, std::string& text, bool isEditing) {
+    text = FormatValueText(value, isEditing && !HasUnfocusedDisplayForm());
+}
+
 void TcxCustomTextEditProperties::SetSyncByWholeText(bool value) {
     if (syncByWholeText_ == value) return;
     syncByWholeText_ = value;

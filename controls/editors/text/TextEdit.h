@@ -50,6 +50,12 @@ class TcxCustomTextEditProperties : public TcxCustomEditProperties {
     void VerifyRange(const Variant& displayValue, std::string& errorText, bool& error);
     void VerifyDisplayValue(Variant& displayValue, std::string& errorText, TcxCustomEdit* edit, bool& error) override;
     std::string MakeValidationErrorText(int errorKind) const override;
+    // The format of the value in display form (a float format such as "#,##0.##"); empty for none.
+    const std::string& GetDisplayFormat() const { return displayFormat_; }
+    void SetDisplayFormat(const std::string& value);
+    // The value as text: in display form through DisplayFormat when it is set.
+    virtual std::string FormatValueText(const Variant& value, bool editingForm) const;
+    void FormatDisplayText(const Variant& value, std::string& text, bool isEditing) override;
     bool GetSyncByWholeText() const { return syncByWholeText_; }
     void SetSyncByWholeText(bool value);
 
@@ -59,6 +65,7 @@ class TcxCustomTextEditProperties : public TcxCustomEditProperties {
     bool incrementalSearch_ = true;
     bool fixedListPrefixSelection_ = true;
     bool syncByWholeText_ = false;
+    std::string displayFormat_;
 };
 
 class TcxTextEditProperties : public TcxCustomTextEditProperties {

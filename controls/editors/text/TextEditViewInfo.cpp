@@ -65,7 +65,10 @@ void TcxCustomTextEditViewData::FillViewInfo(TcxCanvas* canvas, const TRect& bou
 }
 
 void TcxCustomTextEditViewData::EditValueToText(const Variant& value, std::string& text) {
-    text = VarToStr(value);
+    auto* p = dynamic_cast<TcxCustomTextEditProperties*>(GetProperties());
+    auto* edit = dynamic_cast<TcxCustomEdit*>(Edit);
+    const bool editing = edit && edit->IsFocused();
+    text = p ? p->FormatValueText(value, editing) : VarToStr(value);
 }
 
 void TcxCustomTextEditViewData::FillEditorViewInfo(const Variant& value, TcxCustomEditViewInfo* viewInfo) {
