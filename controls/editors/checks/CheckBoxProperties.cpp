@@ -1,6 +1,7 @@
 // The check box settings: state values kept pairwise different, display texts, glyph, and the mapping
 // of edit values to check states.
 #include "controls/editors/checks/CheckBoxProperties.h"
+#include "controls/editors/checks/CheckBox.h"
 #include "controls/editors/checks/CheckBoxViewInfo.h"
 
 #include "controls/data/Variants.h"
@@ -187,6 +188,14 @@ TcxCustomEditViewData* TcxCustomCheckBoxProperties::MakeViewData(TcxCustomEditSt
 
 TcxCustomEditViewInfoClass TcxCustomCheckBoxProperties::GetViewInfoClass() const {
     return TcxCustomCheckBoxViewInfo::StaticClass();
+}
+
+const TMetaClass* TcxCustomCheckBoxProperties::GetEditControlClass() const {
+    return TcxCheckBox::StaticClass();
+}
+
+TcxCustomEdit* TcxCustomCheckBoxProperties::CreateEditControl(bool inplace) const {
+    return new TcxCheckBox(nullptr, inplace, ClassType());
 }
 
 } // namespace zorvy

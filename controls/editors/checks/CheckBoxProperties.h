@@ -92,6 +92,8 @@ class TcxCustomCheckBoxProperties : public TcxCustomEditProperties {
     // flag: preview mode, every value shows checked.
     TcxCustomEditViewData* MakeViewData(TcxCustomEditStyle* style, bool isInplace, bool flag = false) override;
     TcxCustomEditViewInfoClass GetViewInfoClass() const override;
+    const TMetaClass* GetEditControlClass() const override;
+    TcxCustomEdit* CreateEditControl(bool inplace) const override;
 
     // ---- values and display ----
     // The state as a 32-bit integer: checked when equal to ValueChecked (tested first), else unchecked

@@ -21,6 +21,12 @@ TcxEditBorderStyle HotCheckFrameStyle(TcxEditBorderStyle style) {
     }
 }
 
+TcxContainerStyleClass TcxCheckBoxStyle::Class() {
+    return [](TPersistent* owner, int state, TcxContainerStyle* parent, bool direct) {
+        return new TcxCheckBoxStyle(owner, state, parent, direct);
+    };
+}
+
 // ---- view info ----
 
 void TcxCustomCheckBoxViewInfo::PaintFrameAndBackground(TcxCanvas* canvas) { PaintCheckBox(canvas); }
@@ -142,9 +148,11 @@ void TcxCustomCheckBoxViewData::FillViewInfo(TcxCanvas* canvas, const TRect& bou
     } else if (SpaceHeld) {
         vi->CheckButtonState = ecsPressed;
     } else if (!Designing && PtInRect(vi->BorderRect, p)) {
-        if (mouseButton == 0)
+        // The shift state tells which buttons are down; mouseButton only which one the event is about.
+        const TShiftState held = shift & (ssLeft | ssRight | ssMiddle);
+        if (held == 0)
             vi->CheckButtonState = ecsHot;
-        else if (mouseButton == 1 && (isMouseEvent || wasPressed))
+        else if (held == ssLeft && ((mouseButton == 1 && isMouseEvent) || wasPressed))
             vi->CheckButtonState = ecsPressed;
         else
             vi->CheckButtonState = ecsNormal;

@@ -12,6 +12,7 @@ class TcxCheckBoxStyle : public TcxEditStyle {
     ZORVY_CLASS(TcxCheckBoxStyle, TcxEditStyle)
   public:
     using TcxEditStyle::TcxEditStyle;
+    static TcxContainerStyleClass Class();
     // The check box has no border of its own.
     bool HasBorderPart() const override { return false; }
 };

@@ -1,0 +1,79 @@
+#pragma once
+// The check box editor: its edit value is one of the three state values of its settings, a click, the
+// space key or its caption's accelerator steps the state, and every change of state fires OnClick and
+// then OnChange once. Also the unit's start-up, which registers the editor kind and builds the tick mask.
+#include "controls/editors/checks/CheckBoxProperties.h"
+#include "controls/editors/framework/Edit.h"
+
+namespace zorvy {
+
+class TcxCustomCheckBoxViewInfo;
+
+class TcxCustomCheckBox : public TcxCustomEdit {
+    ZORVY_CLASS(TcxCustomCheckBox, TcxCustomEdit)
+  public:
+    explicit TcxCustomCheckBox(TComponent* owner) : TcxCustomCheckBox(owner, false) {}
+    TcxCustomCheckBox(TComponent* owner, bool inplace,
+                      const TMetaClass* propertiesClass = TcxCheckBoxProperties::StaticClass());
+
+    TcxCustomCheckBoxProperties* GetCheckBoxProperties() const {
+        return static_cast<TcxCustomCheckBoxProperties*>(GetEffectiveProperties());
+    }
+    TcxCheckBoxState GetState() const;
+    // While loading only remembered; otherwise stored as the user's value when it differs.
+    void SetState(TcxCheckBoxState value);
+    bool GetChecked() const { return GetState() == cbsChecked; }
+    void SetChecked(bool value) { SetState(value ? cbsChecked : cbsUnchecked); }
+    bool IsStateStored() const { return true; }
+    // The display value 0, 1 or 2 as ValueUnchecked, ValueChecked or ValueGrayed; else empty.
+    void TextToEditValue(const Variant& displayValue, Variant& editValue, bool isEditing);
+    // Unchecked, (grayed when allowed,) checked, unchecked...
+    virtual void CycleState();
+    bool IsSpaceHeld() const { return spaceHeld_; }
+    TcxCustomCheckBoxViewInfo* GetCheckViewInfo() const;
+
+    void Loaded() override;
+
+  protected:
+    void StoreEditValue(const Variant& value) override;
+    void ApplyPropertiesChange(TcxCustomEditProperties* properties) override;
+    void FillViewDataFromEdit(TcxCustomEditViewData* viewData) override;
+    bool UpdateStateFromMouse(TPoint p, int buttonCode, TShiftState shift, bool isMouseEvent) override;
+    void TrackButtonPresses(const TcxCustomEditViewInfo* previous) override;
+    void ProcessEditKeyDown(std::uint16_t& key, TShiftState shift) override;
+    void ProcessEditKeyPress(char32_t& ch) override;
+    void ProcessEditKeyUp(std::uint16_t& key, TShiftState shift) override;
+    void DoExit() override;
+    void WMLButtonUp(TMessage& m) override;
+    void CMDialogChar(TMessage& m) override;
+    void CMTextChanged(TMessage& m) override;
+    TcxContainerStyleClass GetStyleClass() const override;
+    bool DefaultsToParentColor() const override { return true; }
+    TcxContainerStyleValues GetHiddenStyleValues() const override {
+        return TcxCustomEdit::GetHiddenStyleValues() | (1u << 3);
+    }
+
+  private:
+    void InvalidateCheck();
+
+    bool spaceHeld_ = false;
+    bool loadedRunning_ = false;
+    bool stateStoredWhileLoading_ = false;
+    TcxCheckBoxState storedState_ = cbsUnchecked;
+    int previousCheckButtonState_ = 0;
+};
+
+class TcxCheckBox : public TcxCustomCheckBox {
+    ZORVY_CLASS(TcxCheckBox, TcxCustomCheckBox)
+  public:
+    using TcxCustomCheckBox::TcxCustomCheckBox;
+    TcxCheckBoxProperties* GetProperties() const { return static_cast<TcxCheckBoxProperties*>(TcxCustomEdit::GetProperties()); }
+    void SetProperties(TcxCheckBoxProperties* value) { TcxCustomEdit::GetProperties()->Assign(value); }
+};
+
+// Registers the check box as an editor kind and builds the tick mask (first call only); the last
+// shutdown frees the mask and the check states buffer.
+void InitializeCheckBoxUnit();
+void FinalizeCheckBoxUnit();
+
+} // namespace zorvy

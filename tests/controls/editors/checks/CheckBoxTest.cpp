@@ -1,0 +1,153 @@
+// The check box editor: which changes fire OnClick and OnChange, stepping by mouse, keys and
+// accelerator, loading, and how values map to what it shows.
+#include "controls/editors/checks/CheckBox.h"
+#include "controls/editors/checks/CheckBoxViewInfo.h"
+
+#include "controls/editors/framework/EditRepository.h"
+#include "platform/win/VirtualKeys.h"
+#include "tests/controls/editors/EditorsFixture.h"
+
+#include <gtest/gtest.h>
+
+namespace zorvy::test {
+namespace {
+
+class CheckBoxTest : public EditorsTest {
+  protected:
+    CheckBoxTest() {
+        InitializeCheckBoxUnit();
+        form = NewForm(300, 100);
+        box = new TcxCheckBox(form);
+        box->SetParent(form);
+        box->SetBounds(10, 10, 121, 21);
+        box->SetCaption("&Blue ball");
+        box->OnClick = [this](TObject*) { ++clicks; };
+        box->GetProperties()->OnChange = [this](TObject*) { ++changes; };
+        form->Show();
+        Pump();
+    }
+    ~CheckBoxTest() override { FinalizeCheckBoxUnit(); }
+    void Release(int x, int y) {
+        SendMessage(box->GetHandle(), WM_LBUTTONUP, 0, MakeLParam(x, y));
+        Pump();
+    }
+
+    TForm* form = nullptr;
+    TcxCheckBox* box = nullptr;
+    int clicks = 0;
+    int changes = 0;
+};
+
+TEST_F(CheckBoxTest, ChangingTheStateFiresOneClickAndOneChange) {
+    EXPECT_EQ(box->GetWidth(), 121);
+    EXPECT_EQ(box->GetState(), cbsUnchecked);
+    EXPECT_TRUE(VariantsIdentical(box->GetEditValue(), Variant(false)));
+    box->SetChecked(true);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(box->GetCheckViewInfo()->CheckState, cbsChecked);
+    box->SetChecked(true); // the same state: nothing
+    EXPECT_EQ(clicks, 1);
+    EXPECT_EQ(changes, 1);
+    // Checked false on a grayed box unchecks it; so does an edit value.
+    box->SetState(cbsGrayed);
+    box->SetChecked(false);
+    EXPECT_EQ(box->GetState(), cbsUnchecked);
+    box->SetState(cbsChecked);
+    EXPECT_EQ(clicks, 4);
+    EXPECT_EQ(changes, 4);
+}
+
+TEST_F(CheckBoxTest, ClicksStepTheStateAndARefusedEditChangesNothing) {
+    const int x = 8, y = 10; // on the mark
+    // Refused by OnEditing: nothing changes, nothing fires.
+    box->OnEditing = [](TObject*, bool& canEdit) { canEdit = false; };
+    display.Click(box->GetHandle(), x, y);
+    Pump();
+    EXPECT_EQ(box->GetState(), cbsUnchecked);
+    EXPECT_EQ(clicks + changes, 0);
+    box->OnEditing = nullptr;
+
+    display.Click(box->GetHandle(), x, y);
+    Pump();
+    EXPECT_EQ(box->GetState(), cbsChecked);
+    EXPECT_EQ(clicks, 1);
+    display.Click(box->GetHandle(), x, y);
+    Pump();
+    EXPECT_EQ(box->GetState(), cbsUnchecked);
+    EXPECT_EQ(clicks, 2);
+
+    box->GetProperties()->SetAllowGrayed(true);
+    std::vector<TcxCheckBoxState> seen;
+    for (int i = 0; i < 3; ++i) {
+        display.Click(box->GetHandle(), x, y);
+        Pump();
+        seen.push_back(box->GetState());
+    }
+    EXPECT_EQ(seen, (std::vector<TcxCheckBoxState>{cbsGrayed, cbsChecked, cbsUnchecked}));
+
+}
+
+TEST_F(CheckBoxTest, AReleaseOutsideTheBoxDoesNotToggle) {
+    display.PressMouse(box->GetHandle(), 8, 10);
+    Pump();
+    EXPECT_EQ(box->GetCheckViewInfo()->CheckButtonState, ecsPressed);
+    display.MoveMouse(box->GetHandle(), 200, 50);
+    display.ReleaseMouse(box->GetHandle(), 200, 50);
+    Pump();
+    EXPECT_EQ(box->GetState(), cbsUnchecked);
+    EXPECT_EQ(clicks, 0);
+}
+
+TEST_F(CheckBoxTest, SpaceAndTheAcceleratorToggle) {
+    box->SetFocus();
+    Pump();
+    display.PressKey(VK_SPACE);
+    Pump();
+    EXPECT_TRUE(box->GetChecked());
+    EXPECT_EQ(clicks, 1);
+
+    // Alt+B: the accelerator of "&Blue ball".
+    EXPECT_EQ(box->Perform(CM_DIALOGCHAR, 'b', 0), 1);
+    Pump();
+    EXPECT_FALSE(box->GetChecked());
+    EXPECT_EQ(clicks, 2);
+    box->Perform(CM_DIALOGCHAR, 'x', 0);
+    EXPECT_FALSE(box->GetChecked());
+}
+
+TEST_F(CheckBoxTest, LoadingAppliesTheStoredStateWithoutClicks) {
+    box->SetComponentStateFlag(csLoading, true);
+    box->SetState(cbsChecked);
+    EXPECT_FALSE(box->GetChecked()); // remembered only
+    box->GetProperties()->SetValueChecked(Variant("yes"));
+    box->Loaded();
+    EXPECT_TRUE(box->GetChecked());
+    EXPECT_TRUE(VariantsIdentical(box->GetEditValue(), Variant("yes")));
+    EXPECT_EQ(clicks, 0);
+
+    // No state streamed: unchecked, in the streamed ValueUnchecked.
+    box->SetComponentStateFlag(csLoading, true);
+    box->GetProperties()->SetValueUnchecked(Variant("no"));
+    box->Loaded();
+    EXPECT_TRUE(VariantsIdentical(box->GetEditValue(), Variant("no")));
+    EXPECT_EQ(clicks, 0);
+}
+
+TEST_F(CheckBoxTest, ValuesAndWhatTheyShow) {
+    TcxCheckBoxProperties* p = box->GetProperties();
+    EXPECT_EQ(p->GetValueState(Variant(1)), cbsGrayed); // ValueChecked is the Boolean true, not 1
+    EXPECT_EQ(p->GetValueState(Variant("True")), cbsChecked);
+    EXPECT_FALSE(p->IsValidEditValue(Variant("True"), false));
+    box->SetEditValue(Variant(1));
+    EXPECT_EQ(box->GetCheckViewInfo()->CheckState, cbsGrayed);
+
+    TcxRegisteredClasses* registry = GetEditPropertiesRegistry();
+    const int index = registry->IndexOfClass(TcxCheckBoxProperties::StaticClass());
+    ASSERT_GE(index, 0);
+    EXPECT_EQ(registry->GetDescription(index), "CheckBox|Represents a check box control that allows selecting an option");
+    EXPECT_NE(CheckMarkMask(), nullptr);
+}
+
+} // namespace
+} // namespace zorvy::test
