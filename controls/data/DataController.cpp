@@ -137,6 +137,7 @@ void TcxCustomDataController::RemoveFieldReferences(TcxCustomDataField* field) {
     if (field == incrementalFilterField_) ResetIncrementalFilter();
     if (filter_ && field->GetItem()) filter_->RemoveItemsOfLink(field->GetItem());
     if (summary_) summary_->UnlinkField(field);
+    if (field == sortingBySummaryField_) sortingBySummaryField_ = nullptr;
     if (!destroying_) info_->RemoveField(field);
 }
 

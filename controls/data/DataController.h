@@ -243,6 +243,18 @@ class TcxCustomDataController : public TPersistent {
     void SetItemSortOrder(int itemIndex, TcxDataSortOrder order);
     int GetItemSortingIndex(int itemIndex) const;
     int GetSortingItemCount() const;
+    int GetSortingItemIndex(int index) const; // the item of a sorting entry
+    // Moves the item's entry (added with its current order when missing), clamped to the entries;
+    // -1 for a grouped ascending item drops its sorting entry.
+    void ChangeItemSortingIndex(int itemIndex, int sortingIndex);
+    bool ItemSortingChanged(int itemIndex);
+    // The item whose group summary orders the groups, -1 when none.
+    int GetSortingBySummaryItemIndex() const;
+    void SetSortingBySummaryItemIndex(int itemIndex);
+    void SortingBySummaryChanged();
+    bool GetSortingBySummaryChanged() const { return sortingBySummaryChanged_; }
+    // While set, groups are found by their values, never by their texts.
+    void SetFindingInternalRecord(bool value) { findingInternalRecord_ = value; }
     void ClearSorting(bool keepGroupingEntries);
     virtual int CompareByField(int record1, int record2, int purpose, TcxCustomDataField* field);
     int CompareBySortInfo(int record1, int record2, int purpose, const TcxDataSortInfo& info);
@@ -254,7 +266,9 @@ class TcxCustomDataController : public TPersistent {
     virtual bool GetItemSortByDisplayText(int /*itemIndex*/, bool /*defaultValue*/) const { return false; }
     bool GetSortingChanged() const { return sortingChanged_; }
     bool GetGroupingChanged() const { return groupingChanged_; }
-    void ClearSortingAndGroupingChanged() { sortingChanged_ = groupingChanged_ = false; }
+    void ClearSortingAndGroupingChanged() {
+        sortingChanged_ = groupingChanged_ = sortingBySummaryChanged_ = false;
+    }
 
     // ---- grouping ----
     int GetItemGroupIndex(int itemIndex) const;
@@ -477,6 +491,9 @@ class TcxCustomDataController : public TPersistent {
     int dataChangedLockCount_ = 0;
     bool inSortingChanged_ = false;
     bool inCancel_ = false;
+    TcxCustomDataField* sortingBySummaryField_ = nullptr;
+    bool sortingBySummaryChanged_ = false;
+    bool findingInternalRecord_ = false;
     bool dataChangedPending_ = false;
     bool sortingChanged_ = false;
     bool groupingChanged_ = false;

@@ -157,8 +157,17 @@ void TcxDataControllerGroupLocateObject::UpdateFindFields() {
 
 int TcxDataControllerGroupLocateObject::FindRecordIndex() {
     if (GetRecordIndex() == 0) return -1;
-    if (findGroupRecordEnabled_) return GetDataController()->FindRecordByGroupValues(GetRecordIndex(), level_ + 1);
-    return GetDataController()->FindRecordByFields(GetRecordIndex(), findFields_);
+    TcxCustomDataController* dc = GetDataController();
+    if (findGroupRecordEnabled_) return dc->FindRecordByGroupValues(GetRecordIndex(), level_ + 1);
+    dc->SetFindingInternalRecord(true);
+    try {
+        int record = dc->FindRecordByFields(GetRecordIndex(), findFields_);
+        dc->SetFindingInternalRecord(false);
+        return record;
+    } catch (...) {
+        dc->SetFindingInternalRecord(false);
+        throw;
+    }
 }
 
 // ---- the controller's side ----

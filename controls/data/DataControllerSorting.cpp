@@ -6,6 +6,8 @@
 #include "platform/rtl/Strings.h"
 #include "platform/rtl/TextCollation.h"
 
+#include <algorithm>
+
 namespace zorvy {
 
 // ---- sorting ----
@@ -41,6 +43,59 @@ void TcxCustomDataController::ClearSorting(bool keepGroupingEntries) {
         sortingChanged_ = true;
     }
     EndUpdate();
+}
+
+int TcxCustomDataController::GetSortingItemIndex(int index) const {
+    return info_->GetSorting().GetItem(index).Field->GetIndex();
+}
+
+void TcxCustomDataController::ChangeItemSortingIndex(int itemIndex, int sortingIndex) {
+    TcxCustomDataField* field = GetItemField(itemIndex);
+    if (GetItemSortingIndex(itemIndex) == sortingIndex) return;
+    LockUpdate();
+    try {
+        TcxSortingFieldList& sorting = info_->GetSorting();
+        if (sortingIndex == -1 && info_->GetGrouping().IndexOfField(field) >= 0 &&
+            GetItemSortOrder(itemIndex) == soAscending) {
+            SetItemSortOrder(itemIndex, soNone);
+        } else {
+            if (sorting.IndexOfField(field) < 0) SetItemSortOrder(itemIndex, GetItemSortOrder(itemIndex));
+            int from = sorting.IndexOfField(field);
+            if (from >= 0) {
+                int to = std::clamp(sortingIndex, 0, sorting.GetCount() - 1);
+                if (to != from) {
+                    sorting.MoveEntry(from, to);
+                    CheckBrowseMode();
+                    sortingChanged_ = true;
+                }
+            }
+        }
+    } catch (...) {
+        UnlockUpdate();
+        throw;
+    }
+    UnlockUpdate();
+}
+
+bool TcxCustomDataController::ItemSortingChanged(int itemIndex) {
+    bool changed = itemIndex == -1 || GetItemSortOrder(itemIndex) != soNone;
+    if (changed) DoRefresh();
+    return changed;
+}
+
+int TcxCustomDataController::GetSortingBySummaryItemIndex() const {
+    return sortingBySummaryField_ ? sortingBySummaryField_->GetIndex() : -1;
+}
+
+void TcxCustomDataController::SetSortingBySummaryItemIndex(int itemIndex) {
+    if (itemIndex == GetSortingBySummaryItemIndex()) return;
+    sortingBySummaryField_ = itemIndex == -1 ? nullptr : GetItemField(itemIndex);
+    SortingBySummaryChanged();
+}
+
+void TcxCustomDataController::SortingBySummaryChanged() {
+    sortingBySummaryChanged_ = true;
+    Change(dccSorting);
 }
 
 namespace {
@@ -105,7 +160,7 @@ bool TcxCustomDataController::NeedsStringCompare(TcxCustomDataField* field) cons
 }
 
 bool TcxCustomDataController::IsSortByDisplayText(TcxCustomDataField* field) const {
-    if (field->IsInternal()) return false;
+    if (findingInternalRecord_ || field->IsInternal()) return false;
     return GetItemSortByDisplayText(field->GetIndex(), (options_ & dcoSortByDisplayText) != 0);
 }
 

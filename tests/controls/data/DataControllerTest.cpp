@@ -373,3 +373,26 @@ TEST_F(DataControllerFixture, ItemIndexesFollowTheViewsOrder) {
     EXPECT_EQ(view.GetFields().GetItem(0)->GetItem(), &c);
     EXPECT_EQ(view.GetFields().GetItem(2)->GetItem(), &a);
 }
+
+TEST_F(DataControllerFixture, SortingIndexesMoveEntriesWithinTheList) {
+    Fill({{2, "b", 1.0}, {1, "b", 2.0}, {2, "a", 3.0}});
+    controller_.SetItemSortOrder(0, soAscending);
+    controller_.SetItemSortOrder(1, soDescending);
+    EXPECT_EQ(Rows(), (V{1, 0, 2}));
+    sortingChanged_ = 0;
+    controller_.ChangeItemSortingIndex(1, 9); // beyond the last entry: the last position
+    EXPECT_EQ(controller_.GetItemSortingIndex(1), 1);
+    EXPECT_EQ(sortingChanged_, 0) << "already there";
+    controller_.ChangeItemSortingIndex(1, 0);
+    EXPECT_EQ(controller_.GetSortingItemIndex(0), 1);
+    EXPECT_EQ(Rows(), (V{1, 0, 2})) << "name descending first, then number";
+    EXPECT_EQ(sortingChanged_, 1);
+    controller_.ChangeItemSortingIndex(2, 0); // unsorted: nothing to move
+    EXPECT_EQ(controller_.GetSortingItemCount(), 2);
+    controller_.ChangeItemGroupIndex(0, 0);
+    controller_.ClearSorting(true);
+    EXPECT_EQ(controller_.GetItemSortOrder(0), soAscending) << "a grouped item reads its grouping order";
+    EXPECT_THROW(controller_.SetSortingBySummaryItemIndex(7), EcxInvalidDataControllerOperation);
+    controller_.SetSortingBySummaryItemIndex(2);
+    EXPECT_EQ(controller_.GetSortingBySummaryItemIndex(), 2);
+}
