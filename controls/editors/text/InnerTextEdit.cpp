@@ -80,6 +80,8 @@ void TcxCustomInnerTextEdit::Dispatch(TMessage& m) {
     case WM_GETDLGCODE:
         DefaultHandler(m);
         m.Result |= DLGC_WANTCHARS;
+        // In place the grid decides about Tab (Ctrl+Tab stays the form's).
+        if (owner && owner->IsInplace() && GetKeyState(VK_CONTROL) >= 0) m.Result |= DLGC_WANTTAB;
         if (owner && owner->IsInplace()) m.Result |= DLGC_WANTALLKEYS;
         return;
     case WM_ERASEBKGND:

@@ -90,6 +90,26 @@ TEST_F(TextEditTest, ALetterCaseChangeAloneIsAChange) {
     EXPECT_TRUE(inner->StateChanged(state)); // so the key is not also handed to the grid
 }
 
+TEST_F(TextEditTest, TabAndAnInPlaceEnterNeverReachTheNativeControl) {
+    TcxTextEdit* edit = NewEdit(true);
+    std::vector<char32_t> native;
+    edit->GetInnerTextEdit()->OnKeyPress = [&](TObject*, char32_t& c) { native.push_back(c); };
+    std::vector<std::uint16_t> gridKeys;
+    // The grid takes what it is given.
+    edit->ContainerKeyHandler = [&](TObject*, std::uint16_t& key, TShiftState) {
+        gridKeys.push_back(key);
+        key = 0;
+    };
+    Focus(edit);
+    display.PressKey(VK_RETURN);
+    display.PressKey(VK_TAB);
+    display.TypeText("a");
+    Pump();
+    EXPECT_TRUE(edit->GetInnerTextEdit()->Focused());
+    EXPECT_EQ(native, std::vector<char32_t>{U'a'});
+    EXPECT_EQ(gridKeys, (std::vector<std::uint16_t>{VK_RETURN, VK_TAB}));
+}
+
 TEST_F(TextEditTest, TheLengthLimitCountsCharacters) {
     TcxTextEdit* edit = NewEdit();
     static_cast<TcxTextEditProperties*>(edit->GetProperties())->SetMaxLength(3);
