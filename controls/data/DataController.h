@@ -4,6 +4,7 @@
 // pipeline (filtered, sorted, grouped rows with focus, expansion and selection). Every change ends
 // as one batch of change kinds handed to the view's update-control handler when the outermost
 // update lock is released.
+#include "controls/data/DataControllerGroups.h"
 #include "controls/data/DataControllerInfo.h"
 #include "controls/data/DataControllerSearch.h"
 #include "controls/data/DataFields.h"
@@ -276,6 +277,7 @@ class TcxCustomDataController : public TPersistent {
     void ClearGrouping();
     int GetGroupingItemCount() const;
     TcxCustomDataField* GetGroupingField(int level) const;
+    TcxDataControllerGroups& GetGroups() { return groups_; }
 
     // ---- rows, focus and selection ----
     int GetRowCount() const { return info_->GetRowCount(); }
@@ -473,6 +475,7 @@ class TcxCustomDataController : public TPersistent {
     std::unique_ptr<TcxCustomDataRelationList> relations_;
     std::unique_ptr<TcxDataFilterCriteria> filter_;
     std::unique_ptr<TcxDataSummary> summary_;
+    TcxDataControllerGroups groups_{this};
     TcxCustomDataField* recordHandlesField_ = nullptr;
     std::unique_ptr<TcxSaveObject> keepKeys_;
     int keepKeysCount_ = 0;

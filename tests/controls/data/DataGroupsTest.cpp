@@ -1,3 +1,4 @@
+#include "controls/data/DataController.h"
 #include "controls/data/DataGroups.h"
 
 #include "controls/data/SortingFields.h"
@@ -136,4 +137,44 @@ TEST(DataGroups, SortingAndGroupingLists) {
     total.AppendMissing(sorting);
     EXPECT_EQ(total.GetCount(), 3);
     EXPECT_EQ(total.GetItem(2).Field, FieldAt(2));
+}
+
+TEST(DataControllerGroupAccess, LevelsChildrenAndRecordsOfGroups) {
+    TObject name, day;
+    TcxDataController dc(nullptr);
+    dc.AddItem(&name)->ChangeValueType(&cxStringValueType);
+    dc.AddItem(&day)->ChangeValueType(&cxIntegerValueType);
+    const std::pair<const char*, int> rows[] = {{"b", 1}, {"a", 2}, {"b", 1}, {"a", 1}, {"b", 2}};
+    for (const auto& [n, d] : rows) {
+        int r = dc.AppendRecord();
+        dc.SetValue(r, 0, n);
+        dc.SetValue(r, 1, d);
+    }
+    TcxDataControllerGroups& groups = dc.GetGroups();
+    groups.ChangeItemGroupLevel(0, 0);
+    groups.ChangeItemGroupLevel(1, 1);
+    EXPECT_EQ(groups.GetLevelCount(), 2);
+    EXPECT_EQ(groups.LevelItemIndex(1), 1);
+    EXPECT_EQ(groups.ItemGroupLevel(1), 1);
+    EXPECT_THROW(groups.ItemGroupLevel(2), EcxInvalidDataControllerOperation);
+    groups.ExpandAll();
+    // Rows: a (0), a/1 (1), record 3 (2), a/2 (3), record 1 (4), b (5), b/1 (6), records 0, 2
+    // (7, 8), b/2 (9), record 4 (10).
+    int b = groups.GroupIndexOfRow(5);
+    EXPECT_EQ(groups.GroupLevel(b), 0);
+    EXPECT_EQ(groups.GroupChildCount(b), 2);
+    std::vector<int> records;
+    groups.CollectRecordIndexesOfRow(records, 5);
+    EXPECT_EQ(records, (std::vector<int>{0, 2, 4}));
+    EXPECT_EQ(groups.GroupChildRecordIndex(groups.GroupChildGroupIndex(b, 0), 1), 2);
+    EXPECT_EQ(groups.GroupChildRecordIndex(groups.GroupChildGroupIndex(b, 0), 2), -1);
+    EXPECT_TRUE(groups.IsRowInGroupOfRow(7, 5));
+    EXPECT_TRUE(groups.IsRowInGroupOfRow(9, 5));
+    EXPECT_FALSE(groups.IsRowInGroupOfRow(2, 5));
+    EXPECT_FALSE(groups.IsRowInGroupOfRow(7, 9)) << "a sibling group";
+    groups.CollapseAll();
+    EXPECT_EQ(dc.GetRowCount(), 2);
+    groups.ClearAllGrouping();
+    EXPECT_EQ(groups.GetLevelCount(), 0);
+    EXPECT_FALSE(groups.IsRowInGroupOfRow(0, 1));
 }
