@@ -28,6 +28,23 @@ TcxCustomEdit* TcxCustomTextEditProperties::CreateEditControl(bool inplace) cons
     return new TcxTextEdit(nullptr, inplace, ClassType());
 }
 
+void TcxCustomTextEditProperties::Assign(TPersistent* source) {
+    auto* other = dynamic_cast<TcxCustomTextEditProperties*>(source);
+    if (!other) {
+        TcxCustomEditProperties::Assign(source);
+        return;
+    }
+    BeginChanges();
+    TcxCustomEditProperties::Assign(source);
+    SetFixedListPrefixSelection(other->fixedListPrefixSelection_);
+    SetIncrementalSearch(other->incrementalSearch_);
+    SetSyncByWholeText(other->syncByWholeText_);
+    SetLookupItems(other->lookupItems_);
+    SetDisplayFormat(other->displayFormat_);
+    SetMaxLength(other->maxLength_);
+    EndChanges(true);
+}
+
 void TcxCustomTextEditProperties::SetMaxLength(int value) {
     if (value < 0) value = 0;
     if (maxLength_ == value) return;

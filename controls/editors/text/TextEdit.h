@@ -19,6 +19,8 @@ class TcxCustomTextEditProperties : public TcxCustomEditProperties {
   public:
     explicit TcxCustomTextEditProperties(TPersistent* owner) : TcxCustomEditProperties(owner) {}
 
+    // From text settings: the base settings, then the text ones, in one change batch.
+    void Assign(TPersistent* source) override;
     bool SupportsValidation() const override { return true; }
     bool HasTextContent() const override { return true; }
     bool KeepsEntryValue() const override { return true; }

@@ -66,5 +66,17 @@ TEST_F(LookupDataTest, SteppingStopsAtTheEndsAndShowsTheItem) {
     EXPECT_EQ(data->GetCurrentKey(), 0);
 }
 
+TEST_F(LookupDataTest, AnInPlaceEditorGetsTheColumnsTextSettings) {
+    TcxTextEditProperties column(nullptr);
+    column.SetLookupItems({"0", "1"});
+    column.SetMaxLength(4);
+    column.SetDisplayFormat("0.0");
+    TcxTextEditProperties copy(nullptr);
+    copy.Assign(&column);
+    EXPECT_EQ(copy.GetLookupItems(), (std::vector<std::string>{"0", "1"}));
+    EXPECT_EQ(copy.GetMaxLength(), 4);
+    EXPECT_EQ(copy.GetDisplayFormat(), "0.0");
+}
+
 } // namespace
 } // namespace zorvy::test
