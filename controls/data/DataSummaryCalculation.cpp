@@ -205,7 +205,7 @@ std::string TcxDataSummaryItems::GetDefaultFormat(int formatClass, TcxSummaryKin
     // A footer sum shows the number alone.
     const std::string prefix = kind == skSum && isFooter ? "" : prefixes[kind];
     if (formatClass == 2) return prefix;
-    if (formatClass == 1) return ReplaceAll(prefix + "%s;" + prefix + "-%s", "%s", BuildCurrencyFormat());
+    if (formatClass == 1) return ReplaceAll(prefix + "%s;" + prefix + "-%s", "%s", cxDataUtils::BuildCurrencyFormat());
     return prefix + "0.00;" + prefix + "-0.00";
 }
 

@@ -68,7 +68,7 @@ void TcxCollection::Assign(TPersistent* source) {
 
 // ---- currency, dates, texts ----
 
-std::string BuildCurrencyFormat() {
+std::string cxDataUtils::BuildCurrencyFormat() {
     const TFormatSettings& settings = FormatSettings();
     std::string format =
         ",0." + std::string(static_cast<size_t>(std::max(settings.CurrencyDecimals, 0)), '0');

@@ -56,8 +56,12 @@ class TcxCollection : public TCollection {
     void Assign(TPersistent* source) override;
 };
 
-// The number format of currency values: ",0.00" with the locale's symbol placed by its position.
+// The number format of currency values: ",0.00" with the locale's symbol placed by its position. The
+// locale-format unit has a routine of the same name that adds the negative form; this one lives in the
+// data unit's own namespace so that a program linking both keeps them apart.
+namespace cxDataUtils {
 std::string BuildCurrencyFormat();
+}
 double DatePart(TDateTime value); // the whole days
 double TimePart(TDateTime value); // the fraction
 // 0 (Sunday) .. 6 (Saturday).

@@ -94,13 +94,13 @@ TEST_F(DataUtils, CurrencyFormatPlacesTheSymbol) {
     FormatSettings().CurrencyString = "kr.";
     FormatSettings().CurrencyFormat = 3;
     FormatSettings().CurrencyDecimals = 2;
-    EXPECT_EQ(BuildCurrencyFormat(), ",0.00 kr'.'");
+    EXPECT_EQ(cxDataUtils::BuildCurrencyFormat(), ",0.00 kr'.'");
     FormatSettings().CurrencyString = "$";
     FormatSettings().CurrencyFormat = 0;
     FormatSettings().CurrencyDecimals = 0;
-    EXPECT_EQ(BuildCurrencyFormat(), "$,0.");
+    EXPECT_EQ(cxDataUtils::BuildCurrencyFormat(), "$,0.");
     FormatSettings().CurrencyString = "";
-    EXPECT_EQ(BuildCurrencyFormat(), ",0.");
+    EXPECT_EQ(cxDataUtils::BuildCurrencyFormat(), ",0.");
 }
 
 namespace {
