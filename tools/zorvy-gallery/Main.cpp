@@ -1,5 +1,6 @@
 // zorvy-gallery [folder]: draws one PNG sheet per painter (painter-<name>.png) into the folder
 // (default "gallery"), with every element in every state, for people to look at.
+#include "CheckSheets.h"
 #include "ControlSheets.h"
 #include "EditorSheets.h"
 #include "PainterSheets.h"
@@ -30,6 +31,8 @@ int main(int argc, char** argv) {
             std::printf("%s\n", path.c_str());
         std::printf("%s\n", gallery::DrawTextEditPhoto(display, folder).c_str());
         for (const std::string& path : gallery::DrawEditorSheets(folder))
+            std::printf("%s\n", path.c_str());
+        for (const std::string& path : gallery::DrawCheckBoxPhotos(display, folder))
             std::printf("%s\n", path.c_str());
         for (const std::string& path : gallery::DrawPopupSheets(folder))
             std::printf("%s\n", path.c_str());

@@ -103,6 +103,11 @@ TAlignment TcxCustomCheckBoxViewData::EffectiveAlignment(const std::string& capt
     return p->GetAlignmentHorz();
 }
 
+TRect TcxCustomCheckBoxViewData::GetBorderExtent() {
+    if (!IsInplace() && !CurrentStyle()->HasBorderPart()) return TRect{};
+    return TcxCustomTextEditViewData::GetBorderExtent();
+}
+
 int TcxCustomCheckBoxViewData::GetCaptionTextFlags() const {
     auto* p = static_cast<TcxCustomCheckBoxProperties*>(GetProperties());
     const TAlignment alignment = p->GetAlignmentHorz();

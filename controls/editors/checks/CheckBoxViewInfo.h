@@ -61,6 +61,9 @@ class TcxCustomCheckBoxViewData : public TcxCustomTextEditViewData {
     void MeasureOverflowSize(TcxCanvas* canvas, bool isInplace, const TcxEditSizeProperties& limits, TSize& overflow,
                              TcxCustomEditViewInfo* viewInfo, TSize& frame) override;
     TcxEditBorderStyle GetEffectiveBorderStyle() override { return TcxEditBorderStyle::ebsNone; }
+    // A stand-alone box whose style has no border part has no border extent either, not even a
+    // transparent one: the mark keeps its own 2-pixel margin and the whole box is painted.
+    TRect GetBorderExtent() override;
     // Canvas text flags of the caption.
     virtual int GetCaptionTextFlags() const;
     void LayoutCheckAndCaption(TcxCustomCheckBoxViewInfo* vi, TSize checkSize);

@@ -15,7 +15,6 @@ class CheckBoxViewTest : public EditorsTest {
   protected:
     CheckBoxViewTest() {
         style.GetLookAndFeel()->SetNativeStyle(false);
-        style.SetTransparentBorder(false);
         LoadCheckMarkMask(); // the check box unit builds it at start-up
     }
     TcxCustomCheckBoxViewInfo* Fill(bool inplace, const TRect& bounds, TPoint p = {-1, -1}, int button = 0,
