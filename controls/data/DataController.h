@@ -200,6 +200,9 @@ class TcxCustomDataController : public TPersistent {
     virtual void BeginUnboundCopy() {}
     virtual void EndUnboundCopy() {}
 
+    // Appends a record read through the reader (not in provider mode, whose records are handles).
+    int AppendRecordFromReader(TcxValueDefReader& reader);
+
     // ---- the record stream ("DataController1") ----
     void SaveToStream(TStream& stream);
     // "Invalid stream format" for another identifier or another set of item types; a stream that

@@ -1,6 +1,7 @@
 // The controller's record stream: round trips, streams of another structure, and damaged
 // streams that must leave the records as they were.
 #include "controls/data/DataController.h"
+#include "controls/data/DataReaders.h"
 
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Streams.h"
@@ -156,4 +157,29 @@ TEST(DataControllerStream, ABadStreamLeavesTheRecordsAsTheyWere) {
     target.Load(good);
     EXPECT_EQ(target.Dump(), "one|1/;two|2/;three|3/;");
     EXPECT_EQ(target.dc.GetRowInfo(0).RecordIndex, 2) << "loaded records are sorted";
+}
+
+TEST(DataControllerReaders, RecordsCopiedThroughReaders) {
+    Controller source({&cxStringValueType, &cxIntegerValueType});
+    source.Fill({{"one", 1}, {"two", 2}});
+    source.dc.SetDisplayText(1, 0, "TWO");
+    Controller target({&cxStringValueType, &cxIntegerValueType});
+    // The record reader reads by definition: both controllers must share the layout, so copy
+    // within one controller.
+    TcxValueDefRecordReader reader(&source.dc, 1);
+    int copy = source.dc.AppendRecordFromReader(reader);
+    EXPECT_EQ(source.Dump(), "one|1/;two|2/TWO;two|2/TWO;");
+    EXPECT_EQ(copy, 2);
+
+    TcxValueDefUnboundReader unbound;
+    TcxValueDef* text = target.dc.GetItemField(0)->ValueDefinition();
+    TcxValueDef* number = target.dc.GetItemField(1)->ValueDefinition();
+    unbound.SetValue(number, 5);
+    unbound.SetValue(text, "five");
+    unbound.SetValue(number, 6); // replaces
+    target.dc.AppendRecordFromReader(unbound);
+    unbound.TrimToCount(1); // the text's value goes
+    target.dc.AppendRecordFromReader(unbound);
+    EXPECT_EQ(target.Dump(), "five|6/;<null>|6/;");
+    EXPECT_EQ(target.dc.GetRowCount(), 2);
 }
