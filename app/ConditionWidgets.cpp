@@ -1,5 +1,8 @@
 #include "app/ConditionWidgets.h"
 
+#include <string>
+#include <vector>
+
 namespace zorvy {
 
 namespace {
@@ -25,6 +28,16 @@ TConditionCheckBox* NewConditionCheckBox(TComponent* owner, TWinControl* parent,
 TConditionEdit* NewConditionEdit(TComponent* owner, TWinControl* parent, const std::string& name,
                                  const TRect& bounds) {
     auto* edit = Place<TConditionEdit>(owner, parent, name, bounds);
+    TcxButtonEditProperties* properties = edit->GetButtonEditProperties();
+    properties->SetReadOnly(false);
+    std::vector<std::string> items;
+    for (char digit = '0'; digit <= '8'; ++digit)
+        items.emplace_back(1, digit);
+    properties->SetLookupItems(items);
+    for (int i = 0; i < properties->GetButtons()->GetCount(); ++i)
+        properties->GetButtons()->ButtonAt(i)->SetEnabled(false);
+    edit->SetHint(LaterAssistant);
+    edit->SetShowHint(true);
     edit->SetText("");
     edit->SetEnabled(false);
     return edit;

@@ -2,8 +2,8 @@
 // The condition widgets of the main window: the check box that switches a condition on, the edit that
 // holds its text and the group box around a family. Every one is made here, so that the window takes the
 // control library's editors by changing this file and its .cpp alone.
+#include "controls/editors/buttons/ButtonEdit.h"
 #include "platform/vcl/stdctrls/Buttons.h"
-#include "platform/vcl/stdctrls/Edits.h"
 #include "platform/vcl/stdctrls/GroupBoxes.h"
 
 #include <string>
@@ -11,14 +11,18 @@
 namespace zorvy {
 
 using TConditionCheckBox = TCheckBox;
-using TConditionEdit = TEdit;
+using TConditionEdit = TcxButtonEdit;
 using TConditionGroupBox = TGroupBox;
 
 TConditionCheckBox* NewConditionCheckBox(TComponent* owner, TWinControl* parent, const std::string& name,
                                          const std::string& caption, const TRect& bounds);
-// Disabled, empty and editable, as every condition edit starts.
+// Disabled, empty and editable, as every condition edit starts, with the completion items "0" to "8" and
+// one ellipsis button; the button stays disabled, with a hint, until the condition assistant it opens
+// comes with a later version.
 TConditionEdit* NewConditionEdit(TComponent* owner, TWinControl* parent, const std::string& name,
                                  const TRect& bounds);
+// The hint of the edits' disabled buttons.
+inline constexpr const char* LaterAssistant = "条件设置助手将在以后的版本中提供";
 TConditionGroupBox* NewConditionGroupBox(TComponent* owner, TWinControl* parent, const std::string& name,
                                          const std::string& caption, const TRect& bounds);
 

@@ -1,4 +1,5 @@
 // zorvy: the program. Opens the main window on the desktop through SDL (an X display, or Xvfb).
+#include "app/ControlUnits.h"
 #include "app/Program.h"
 #include "platform/display/SdlDisplay.h"
 #include "platform/vcl/Forms.h"
@@ -11,10 +12,12 @@ int main(int, char** argv) {
     try {
         TSdlDisplay display;
         InitializeForms();
+        InitializeControlUnits();
         Application->Title = "Zorvy";
         Application->ExeName = argv[0];
         const int code = RunProgram();
         FinalizeForms();
+        FinalizeControlUnits();
         return code;
     } catch (const std::exception& e) {
         std::fprintf(stderr, "zorvy: %s\n", e.what());

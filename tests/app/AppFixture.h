@@ -1,5 +1,6 @@
 #pragma once
 // The program's windows on the headless display, over a draw database and a settings folder of their own.
+#include "app/ControlUnits.h"
 #include "app/HelpForm.h"
 #include "app/MainForm.h"
 #include "app/Program.h"
@@ -29,9 +30,11 @@ class AppTest : public ::testing::Test {
         if (old) oldConfig_ = old;
         setenv("XDG_CONFIG_HOME", config_.Path().c_str(), 1);
         InitializeForms();
+        InitializeControlUnits();
     }
     ~AppTest() override {
         FinalizeForms();
+        FinalizeControlUnits();
         Frmain = nullptr;
         Data = nullptr;
         Frhelp = nullptr;

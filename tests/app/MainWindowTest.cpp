@@ -66,6 +66,30 @@ TEST_F(MainWindow, TickingABoxEnablesOnlyTheEditOfItsWholeName) {
     EXPECT_TRUE(Frmain->Tj_danmaEdit->GetEnabled());
 }
 
+TEST_F(MainWindow, AConditionEditTakesTypedTextAndItsButtonWaitsForTheAssistant) {
+    Start();
+    Frmain->PageTabTiaojian->SetActivePage(Frmain->Tabgw);
+    dynamic_cast<TConditionCheckBox*>(Frmain->FindComponent("gw1chk"))->SetChecked(true);
+    auto* edit = dynamic_cast<TConditionEdit*>(Frmain->FindComponent("gw1Edit"));
+    ASSERT_TRUE(edit);
+    edit->SetFocus();
+    Application->ProcessMessages();
+    display.TypeText("j=1/单中");
+    Application->ProcessMessages();
+    EXPECT_EQ(edit->GetText(), "j=1/单中");
+
+    TcxEditButtons* buttons = edit->GetProperties()->GetButtons();
+    ASSERT_EQ(buttons->GetCount(), 1);
+    EXPECT_EQ(buttons->ButtonAt(0)->GetKind(), bkEllipsis);
+    EXPECT_FALSE(buttons->ButtonAt(0)->GetEnabled()) << "the assistant it opens comes later";
+    int clicks = 0;
+    edit->GetProperties()->OnButtonClick = [&](TObject*, int) { ++clicks; };
+    display.Click(edit->GetHandle(), edit->GetWidth() - 6, edit->GetHeight() / 2);
+    Application->ProcessMessages();
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(edit->GetText(), "j=1/单中");
+}
+
 TEST_F(MainWindow, QuickSelectionsChooseTheirDigitsOfOneRow) {
     Start();
     struct Case {

@@ -53,38 +53,38 @@ bool TcxCustomEditViewInfo::HasCustomButtonDrawing(int index) {
 TcxEditBackgroundKind TcxCustomEditViewInfo::GetBackgroundKind() const {
     if (Inplace) {
         if (DrawBackgroundHandler && DrawBackgroundHandler(const_cast<TcxCustomEditViewInfo*>(this), nullptr))
-            return bkCustom;
-        return Transparent ? bkNone : bkSolid;
+            return TcxEditBackgroundKind::bkCustom;
+        return Transparent ? TcxEditBackgroundKind::bkNone : TcxEditBackgroundKind::bkSolid;
     }
-    if (Transparent) return bkParentImage;
-    return NativeStyle ? bkSolid : bkContainer;
+    if (Transparent) return TcxEditBackgroundKind::bkParentImage;
+    return NativeStyle ? TcxEditBackgroundKind::bkSolid : TcxEditBackgroundKind::bkContainer;
 }
 
 bool TcxCustomEditViewInfo::HasSeeThroughBackground() const {
     const TcxEditBackgroundKind kind = GetBackgroundKind();
-    return kind != bkContainer && kind != bkSolid;
+    return kind != TcxEditBackgroundKind::bkContainer && kind != TcxEditBackgroundKind::bkSolid;
 }
 
 void TcxCustomEditViewInfo::DrawEditBackground(TcxCanvas* canvas, const TRect& r, bool keepInner, const TRect& inner) {
     canvas->PushDC();
     if (!keepInner) canvas->ClipExcludeRect(inner);
     switch (GetBackgroundKind()) {
-    case bkCustom:
+    case TcxEditBackgroundKind::bkCustom:
         canvas->ClipIntersectRect(r);
         DrawBackgroundHandler(this, canvas);
         break;
-    case bkContainer:
+    case TcxEditBackgroundKind::bkContainer:
         PaintEditBackgroundAndButtons(canvas, this, true, 0);
         break;
-    case bkNone:
+    case TcxEditBackgroundKind::bkNone:
         break;
-    case bkSolid:
+    case TcxEditBackgroundKind::bkSolid:
         FillRectWithCachedBrush(canvas, r, BackgroundColor);
         break;
-    case bkParentImage:
+    case TcxEditBackgroundKind::bkParentImage:
         if (Edit) PaintParentImage(Edit, canvas, r, true);
         break;
-    case bkParentBackground:
+    case TcxEditBackgroundKind::bkParentBackground:
         if (Edit) PaintParentBackground(Edit, canvas, r);
         break;
     }

@@ -28,7 +28,7 @@ using TcxEditButtonStateEvent = std::function<void(TcxCustomEditViewInfo* sender
 using TcxEditPaintEvent = std::function<void(TcxCustomEditViewInfo* sender, TcxCanvas* canvas)>;
 
 // How the background of an editor is painted.
-enum TcxEditBackgroundKind { bkCustom, bkContainer, bkNone, bkSolid, bkParentImage, bkParentBackground };
+enum class TcxEditBackgroundKind { bkCustom, bkContainer, bkNone, bkSolid, bkParentImage, bkParentBackground };
 
 class TcxCustomEditViewInfo : public TcxContainerViewInfo {
     ZORVY_CLASS(TcxCustomEditViewInfo, TcxContainerViewInfo)

@@ -1,0 +1,24 @@
+#include "app/ControlUnits.h"
+
+#include "controls/editors/buttons/ButtonEdit.h"
+#include "controls/editors/framework/EditUnit.h"
+#include "controls/editors/mask/MaskEdit.h"
+#include "controls/foundation/services/FoundationUnits.h"
+
+namespace zorvy {
+
+void InitializeControlUnits() {
+    InitializeFoundationUnits();
+    InitializeEditUnit();
+    InitializeMaskEditUnit();
+    InitializeButtonEditUnit();
+}
+
+void FinalizeControlUnits() {
+    FinalizeButtonEditUnit();
+    FinalizeMaskEditUnit();
+    FinalizeEditUnit();
+    FinalizeFoundationUnits();
+}
+
+} // namespace zorvy
