@@ -17,6 +17,8 @@
 #include "platform/vcl/stdctrls/SpeedButtons.h"
 #include "platform/vcl/stdctrls/StatusBar.h"
 #include "platform/vcl/stdctrls/ToolBar.h"
+#include "platform/win/Painting.h"
+#include "platform/win/Styles.h"
 
 namespace zorvy {
 
@@ -146,6 +148,11 @@ void TFrmain::SetRunning(bool running) {
     for (TWinControl* control : {static_cast<TWinControl*>(PageTabTiaojian), static_cast<TWinControl*>(PageCanshu),
                                  static_cast<TWinControl*>(Allcom), static_cast<TWinControl*>(BtclearTj)})
         control->SetEnabled(!running);
+    // The page controls repaint themselves over the inner edits of their condition edits, which would
+    // stay blank until something else repaints them.
+    for (TWinControl* pages : {static_cast<TWinControl*>(PageTabTiaojian), static_cast<TWinControl*>(PageCanshu)})
+        if (pages->HandleAllocated())
+            RedrawWindow(pages->GetHandle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
     for (TComboBox* com : PositionComs)
         com->SetEnabled(!running);
     for (auto& row : DigitButtons)
