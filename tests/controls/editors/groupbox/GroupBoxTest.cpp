@@ -5,6 +5,7 @@
 #include "controls/editors/groupbox/GroupBoxViewInfo.h"
 
 #include "controls/foundation/graphics/Canvas.h"
+#include "controls/foundation/graphics/CanvasRoutines.h"
 #include "platform/gdi/Text.h"
 #include "tests/controls/editors/EditorsFixture.h"
 
@@ -109,6 +110,25 @@ TEST_F(GroupBoxTest, TheClassicFrameRunsThroughTheCaptionLineButNotThroughTheCap
     EXPECT_EQ(PixelAt(form, 10 + 150, y), ColorToRGB(clRed));
     EXPECT_NE(PixelAt(form, 10 + Info()->CaptionRect.Left + 1, y), ColorToRGB(clRed));
     EXPECT_EQ(PixelAt(form, 10 + 150, 10 + Info()->BorderRect.Bottom), ColorToRGB(clRed));
+}
+
+TEST_F(GroupBoxTest, TheAcceleratorFocusesTheFirstChildAndSideCaptionsTurnTheFont) {
+    box->SetCaption("&Group");
+    EXPECT_EQ(box->Perform(CM_DIALOGCHAR, 'g', 0), 1);
+    Pump();
+    EXPECT_TRUE(child->Focused());
+    EXPECT_EQ(box->Perform(CM_DIALOGCHAR, 'x', 0), 0);
+
+    struct Case {
+        TcxCaptionAlignment alignment;
+        int escapement;
+    } cases[] = {{alLeftCenter, 900}, {alRightTop, 2700}, {alTopLeft, 0}};
+    for (const Case& c : cases) {
+        box->SetAlignment(c.alignment);
+        LOGFONT logFont;
+        ASSERT_TRUE(FetchLogFont(box->GetCaptionFont()->GetHandle(), logFont));
+        EXPECT_EQ(logFont.lfEscapement, c.escapement) << c.alignment;
+    }
 }
 
 } // namespace
