@@ -3,14 +3,14 @@
 // holds its text and the group box around a family. Every one is made here, so that the window takes the
 // control library's editors by changing this file and its .cpp alone.
 #include "controls/editors/buttons/ButtonEdit.h"
-#include "platform/vcl/stdctrls/Buttons.h"
+#include "controls/editors/checks/CheckBox.h"
 #include "platform/vcl/stdctrls/GroupBoxes.h"
 
 #include <string>
 
 namespace zorvy {
 
-using TConditionCheckBox = TCheckBox;
+using TConditionCheckBox = TcxCheckBox;
 using TConditionEdit = TcxButtonEdit;
 using TConditionGroupBox = TGroupBox;
 

@@ -1,6 +1,7 @@
 #include "app/ControlUnits.h"
 
 #include "controls/editors/buttons/ButtonEdit.h"
+#include "controls/editors/checks/CheckBox.h"
 #include "controls/editors/framework/EditUnit.h"
 #include "controls/editors/mask/MaskEdit.h"
 #include "controls/foundation/services/FoundationUnits.h"
@@ -10,6 +11,7 @@ namespace zorvy {
 void InitializeControlUnits() {
     InitializeFoundationUnits();
     InitializeEditUnit();
+    InitializeCheckBoxUnit();
     InitializeMaskEditUnit();
     InitializeButtonEditUnit();
 }
@@ -17,6 +19,7 @@ void InitializeControlUnits() {
 void FinalizeControlUnits() {
     FinalizeButtonEditUnit();
     FinalizeMaskEditUnit();
+    FinalizeCheckBoxUnit();
     FinalizeEditUnit();
     FinalizeFoundationUnits();
 }

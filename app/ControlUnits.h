@@ -3,7 +3,7 @@
 // the forms are freed, in the order they build on each other.
 namespace zorvy {
 
-// The foundation units, then the editor framework, the masked editor and the button editor.
+// The foundation units, then the editor framework, the check box, the masked editor and the button editor.
 void InitializeControlUnits();
 // The editors' units in reverse, then the foundation's: call it once the forms are freed.
 void FinalizeControlUnits();

@@ -6,6 +6,7 @@
 #include "engine/FilterRun.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/vcl/Forms.h"
+#include "platform/vcl/stdctrls/Buttons.h"
 
 #include <array>
 #include <functional>

@@ -66,12 +66,17 @@ TEST_F(MainWindow, TickingABoxEnablesOnlyTheEditOfItsWholeName) {
     EXPECT_TRUE(Frmain->Tj_danmaEdit->GetEnabled());
 }
 
-TEST_F(MainWindow, AConditionEditTakesTypedTextAndItsButtonWaitsForTheAssistant) {
+TEST_F(MainWindow, AClickedConditionTakesTypedTextAndItsButtonWaitsForTheAssistant) {
     Start();
     Frmain->PageTabTiaojian->SetActivePage(Frmain->Tabgw);
-    dynamic_cast<TConditionCheckBox*>(Frmain->FindComponent("gw1chk"))->SetChecked(true);
+    Application->ProcessMessages();
+    auto* box = dynamic_cast<TConditionCheckBox*>(Frmain->FindComponent("gw1chk"));
     auto* edit = dynamic_cast<TConditionEdit*>(Frmain->FindComponent("gw1Edit"));
-    ASSERT_TRUE(edit);
+    ASSERT_TRUE(box && edit);
+    display.Click(box->GetHandle(), 6, box->GetHeight() / 2); // on the mark
+    Application->ProcessMessages();
+    ASSERT_TRUE(box->GetChecked());
+    ASSERT_TRUE(edit->GetEnabled());
     edit->SetFocus();
     Application->ProcessMessages();
     display.TypeText("j=1/单中");
