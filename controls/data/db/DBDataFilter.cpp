@@ -105,7 +105,7 @@ void TcxDBDataFilterCriteria::DoChanged() {
 void TcxDBDataFilterCriteria::ApplyToDataSet() {
     TDataSet* dataSet = DBController()->GetDataSet();
     std::string text = GetFilterText();
-    TFilterOptions options = HasOption(fcoCaseInsensitive) ? foCaseInsensitive : 0;
+    TFilterOptions options = HasOption(fcoCaseInsensitive) ? TFilterOptions(foCaseInsensitive) : TFilterOptions(0);
     bool filtered = GetActive() && !text.empty();
     if (dataSet->GetFilter() == text && dataSet->GetFilterOptions() == options && dataSet->GetFiltered() == filtered)
         return;

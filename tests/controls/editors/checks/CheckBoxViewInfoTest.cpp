@@ -22,7 +22,7 @@ class CheckBoxViewTest : public EditorsTest {
         viewData.reset(static_cast<TcxCustomCheckBoxViewData*>(properties.MakeViewData(&style, inplace)));
         viewData->Enabled = enabled;
         if (!viewInfo) viewInfo.reset(static_cast<TcxCustomCheckBoxViewInfo*>(properties.CreateViewInfo()));
-        viewData->FillViewInfo(surface.Canvas(), bounds, p, button, button == 1 ? ssLeft : 0, viewInfo.get(),
+        viewData->FillViewInfo(surface.Canvas(), bounds, p, button, button == 1 ? TShiftState(ssLeft) : TShiftState(0), viewInfo.get(),
                                mouseEvent);
         viewData->FillEditorViewInfo(Variant(true), viewInfo.get());
         return viewInfo.get();

@@ -77,7 +77,7 @@ TEST_F(CheckPaintingPixels, TheTickMaskIsWhereACheckedBoxDiffers) {
     EXPECT_EQ(mask->GetCanvas()->GetPixel(0, 0), ColorToRGB(clWhite)); // the frame is the same in both
     int black = 0;
     for (int y = 0; y < mask->GetHeight(); ++y)
-        for (int x = 0; x < mask->GetWidth(); ++x) black += mask->GetCanvas()->GetPixel(x, y) == ColorToRGB(clBlack);
+        for (int x = 0; x < mask->GetWidth(); ++x) black += static_cast<COLORREF>(mask->GetCanvas()->GetPixel(x, y)) == ColorToRGB(clBlack);
     EXPECT_GT(black, 5);
 }
 
