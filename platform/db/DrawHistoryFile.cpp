@@ -15,7 +15,7 @@ namespace {
 
 enum class CellKind { Integer, Date, Text };
 
-struct ColumnSpec {
+struct DrawColumn {
     const char* name;
     CellKind kind;
     size_t maxChars = 0;   // texts only
@@ -23,7 +23,7 @@ struct ColumnSpec {
 };
 
 // The columns of LotteryIssue as the program's tables declare them.
-constexpr ColumnSpec LotteryIssueColumns[] = {
+constexpr DrawColumn LotteryIssueColumns[] = {
     {"LotteryID", CellKind::Integer, 0, true},
     {"Issue", CellKind::Text, 7, true},
     {"EndTime", CellKind::Date},
@@ -41,9 +41,9 @@ constexpr ColumnSpec LotteryIssueColumns[] = {
     {"Notes", CellKind::Text, 255},
 };
 
-const ColumnSpec* FindColumn(const std::string& name) {
-    for (const ColumnSpec& spec : LotteryIssueColumns)
-        if (SameText(spec.name, name)) return &spec;
+const DrawColumn* FindColumn(const std::string& name) {
+    for (const DrawColumn& column : LotteryIssueColumns)
+        if (SameText(column.name, name)) return &column;
     return nullptr;
 }
 
@@ -83,7 +83,7 @@ bool ParseDate(const std::string& text, odbc::Timestamp& date) {
 
 TDrawHistory ParseDrawHistory(std::string_view text, const std::string& source) {
     TDrawHistory history;
-    std::vector<const ColumnSpec*> specs;
+    std::vector<const DrawColumn*> columns;
     if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
     if (!IsValidUtf8(text)) throw EDatabaseError(source + ": the file is not UTF-8 text");
 
@@ -103,38 +103,38 @@ TDrawHistory ParseDrawHistory(std::string_view text, const std::string& source) 
         if (lineNumber == 1) {
             for (std::string& name : SplitCells(line)) {
                 name = Trim(name);
-                const ColumnSpec* spec = FindColumn(name);
-                if (!spec) throw fail("\"" + name + "\" is not a column of the draw table");
-                for (const ColumnSpec* seen : specs)
-                    if (seen == spec) throw fail("column \"" + name + "\" appears twice");
-                specs.push_back(spec);
-                history.Columns.push_back(spec->name);
+                const DrawColumn* column = FindColumn(name);
+                if (!column) throw fail("\"" + name + "\" is not a column of the draw table");
+                for (const DrawColumn* seen : columns)
+                    if (seen == column) throw fail("column \"" + name + "\" appears twice");
+                columns.push_back(column);
+                history.Columns.push_back(column->name);
             }
-            for (const ColumnSpec& spec : LotteryIssueColumns)
-                if (spec.required && std::find(specs.begin(), specs.end(), &spec) == specs.end())
-                    throw fail("the header lacks the column \"" + std::string(spec.name) + "\"");
+            for (const DrawColumn& column : LotteryIssueColumns)
+                if (column.required && std::find(columns.begin(), columns.end(), &column) == columns.end())
+                    throw fail("the header lacks the column \"" + std::string(column.name) + "\"");
             continue;
         }
         if (line.empty()) continue;
 
         std::vector<std::string> cells = SplitCells(line);
-        if (cells.size() != specs.size())
+        if (cells.size() != columns.size())
             throw fail(std::to_string(cells.size()) + " cells where the header names " +
-                       std::to_string(specs.size()));
+                       std::to_string(columns.size()));
         std::vector<odbc::Value> row;
         row.reserve(cells.size());
         for (size_t i = 0; i < cells.size(); ++i) {
-            const ColumnSpec& spec = *specs[i];
+            const DrawColumn& column = *columns[i];
             const std::string& cell = cells[i];
             auto bad = [&](const std::string& what) {
-                return fail("column " + std::string(spec.name) + ": \"" + cell + "\" is not " + what);
+                return fail("column " + std::string(column.name) + ": \"" + cell + "\" is not " + what);
             };
             if (cell.empty()) {
-                if (spec.required) throw fail("column " + std::string(spec.name) + " is empty");
+                if (column.required) throw fail("column " + std::string(column.name) + " is empty");
                 row.emplace_back();
                 continue;
             }
-            switch (spec.kind) {
+            switch (column.kind) {
             case CellKind::Integer: {
                 int64_t value = 0;
                 if (!ParseInt(cell, value)) throw bad("a whole number");
@@ -148,15 +148,15 @@ TDrawHistory ParseDrawHistory(std::string_view text, const std::string& source) 
                 break;
             }
             case CellKind::Text:
-                if (CharCount(cell) > spec.maxChars)
-                    throw bad("at most " + std::to_string(spec.maxChars) + " characters long");
+                if (CharCount(cell) > column.maxChars)
+                    throw bad("at most " + std::to_string(column.maxChars) + " characters long");
                 row.emplace_back(cell);
                 break;
             }
         }
         history.Rows.push_back(std::move(row));
     }
-    if (specs.empty()) throw EDatabaseError(source + ": the file is empty");
+    if (columns.empty()) throw EDatabaseError(source + ": the file is empty");
     return history;
 }
 

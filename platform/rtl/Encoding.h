@@ -27,6 +27,9 @@ size_t CharToByteIndex(std::string_view text, size_t charIndex); // clipped to t
 // The first `chars` characters, never cutting a character.
 std::string CopyChars(std::string_view text, size_t chars);
 
+// The UTF-8 bytes of one code point (callers pass valid code points: below U+110000, no surrogates).
+std::string CodePointToUtf8(char32_t c);
+
 bool IsValidUtf8(std::string_view bytes);
 // Invalid sequences become U+FFFD.
 std::string SanitizeUtf8(std::string_view bytes);

@@ -1,6 +1,7 @@
 // The message plumbing of windowed controls: wrapping a system window class, reflecting a child
 // window's notifications back to its control, accelerators, focus entry and exit, and the system
 // notices passed down the control tree.
+#include "platform/rtl/Encoding.h"
 #include "platform/gdi/Drawing.h"
 #include "platform/rtl/Strings.h"
 #include "platform/vcl/Controls.h"
@@ -108,31 +109,8 @@ void TWinControl::CMWinIniChange(TMessage& m) {
 bool IsAccel(char32_t key, const std::string& caption) {
     const std::string hot = GetHotkey(caption);
     if (hot.empty()) return false;
-    std::string typed;
-    if (key < 0x80) {
-        typed = std::string(1, static_cast<char>(key));
-    } else {
-        // The caption's accelerator may be any character; compare its UTF-8 form.
-        char32_t c = key;
-        char buf[4];
-        if (c < 0x800) {
-            buf[0] = static_cast<char>(0xC0 | (c >> 6));
-            buf[1] = static_cast<char>(0x80 | (c & 0x3F));
-            typed.assign(buf, 2);
-        } else if (c < 0x10000) {
-            buf[0] = static_cast<char>(0xE0 | (c >> 12));
-            buf[1] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            buf[2] = static_cast<char>(0x80 | (c & 0x3F));
-            typed.assign(buf, 3);
-        } else {
-            buf[0] = static_cast<char>(0xF0 | (c >> 18));
-            buf[1] = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-            buf[2] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            buf[3] = static_cast<char>(0x80 | (c & 0x3F));
-            typed.assign(buf, 4);
-        }
-    }
-    return AnsiUpperCase(typed) == AnsiUpperCase(hot);
+    // The caption's accelerator may be any character; compare its UTF-8 form.
+    return AnsiUpperCase(CodePointToUtf8(key)) == AnsiUpperCase(hot);
 }
 
 } // namespace zorvy

@@ -1,4 +1,5 @@
 // What the user does to an edit: keys, typed characters, the mouse and the input method.
+#include "platform/rtl/Encoding.h"
 #include "platform/win/EditInternal.h"
 #include "platform/win/Input.h"
 #include "platform/win/MessageLoop.h"
@@ -134,7 +135,7 @@ void EditChar(TEditState& e, char32_t ch) {
         MessageBeep(0);
         return;
     }
-    ReplaceRange(e, SelStart(e), SelEnd(e), EncodeUtf8(ch), TEditChangeKind::Typing);
+    ReplaceRange(e, SelStart(e), SelEnd(e), CodePointToUtf8(ch), TEditChangeKind::Typing);
 }
 
 void EditMouseDown(TEditState& e, TPoint p, bool shift, bool doubleClick) {

@@ -73,7 +73,6 @@ std::size_t WordStart(const std::string& text, std::size_t pos); // Ctrl+Left
 std::size_t WordEnd(const std::string& text, std::size_t pos);   // Ctrl+Right
 // The word (run of one kind of character) around a position, for a double click.
 void WordAround(const std::string& text, std::size_t pos, std::size_t& from, std::size_t& to);
-std::string EncodeUtf8(char32_t c);
 
 // View (EditView.cpp).
 void UpdateFont(TEditState& e);

@@ -20,7 +20,7 @@ namespace {
 // The text a line shows: the password character for every character of a password edit.
 std::string Shown(const TEditState& e, std::string_view text) {
     if (!e.passwordChar) return std::string(text);
-    const std::string one = EncodeUtf8(e.passwordChar);
+    const std::string one = CodePointToUtf8(e.passwordChar);
     std::string out;
     for (std::size_t i = 0, n = CharCount(text); i < n; ++i)
         out += one;

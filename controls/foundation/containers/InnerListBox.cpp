@@ -19,26 +19,6 @@ namespace {
 
 constexpr LPARAM PrintNonClient = 2; // WM_PRINT: draw the non-client area too
 
-std::string EncodeCharacter(char32_t c) {
-    std::string out;
-    if (c < 0x80) {
-        out += static_cast<char>(c);
-    } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    }
-    return out;
-}
-
 } // namespace
 
 int FindListItemByPrefix(TCustomListBox* listBox, const std::string& text) {
@@ -375,7 +355,7 @@ void TcxCustomInnerListBox::ApplyAutoCompleteKey(char32_t& key) {
         // A whole character goes, never half of a Chinese one.
         if (!searchText_.empty()) searchText_.erase(PrevCharIndex(searchText_, searchText_.size()));
     } else {
-        searchText_ += EncodeCharacter(key);
+        searchText_ += CodePointToUtf8(key);
     }
     TWeakLink<TcxCustomInnerListBox> self(this);
     if (searchText_.empty()) {

@@ -5,29 +5,6 @@
 #include "platform/win/SystemInfo.h"
 
 namespace zorvy {
-namespace {
-
-std::string ToUtf8(char32_t c) {
-    std::string s;
-    if (c < 0x80) {
-        s += static_cast<char>(c);
-    } else if (c < 0x800) {
-        s += static_cast<char>(0xC0 | (c >> 6));
-        s += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        s += static_cast<char>(0xE0 | (c >> 12));
-        s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        s += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-        s += static_cast<char>(0xF0 | (c >> 18));
-        s += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        s += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        s += static_cast<char>(0x80 | (c & 0x3F));
-    }
-    return s;
-}
-
-} // namespace
 
 void TMemo::SetSelText(const std::string& rawText) {
     const std::string text = SanitizeUtf8(rawText);
@@ -100,7 +77,7 @@ void TMemo::KeyPress(char32_t& key) {
         if (!WantTabs) return;
         UserEdit("\t");
     } else if (key >= 0x20 && key != 0x7F) {
-        UserEdit(ToUtf8(key));
+        UserEdit(CodePointToUtf8(key));
     } else {
         return;
     }

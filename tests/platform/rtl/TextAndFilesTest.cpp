@@ -67,6 +67,18 @@ TEST(RtlEncoding, GbkAndUtf8Conversion) {
     EXPECT_EQ(SanitizeUtf8("x\xE4\xB8"), "x\xEF\xBF\xBD\xEF\xBF\xBD");
 }
 
+TEST(RtlEncoding, CodePointsEncodeAtEachLengthBoundary) {
+    const struct {
+        char32_t code;
+        const char* bytes;
+    } cases[] = {
+        {U'A', "A"},          {0x7F, "\x7F"},          {0x80, "\xC2\x80"},         {0x7FF, "\xDF\xBF"},
+        {0x800, "\xE0\xA0\x80"}, {U'中', "\xE4\xB8\xAD"}, {0xFFFF, "\xEF\xBF\xBF"},
+        {0x10000, "\xF0\x90\x80\x80"}, {0x10FFFF, "\xF4\x8F\xBF\xBF"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(CodePointToUtf8(c.code), c.bytes) << std::hex << uint32_t(c.code);
+}
+
 TEST(RtlResourceStrings, ResolveGivesTheOwnTextUnlessReplaced) {
     EXPECT_EQ(ResolveResourceString(sTestCaption), "Customization");
     EXPECT_EQ(FindResourceStringReplacement(sTestCaption), -1);
