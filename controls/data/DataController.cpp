@@ -33,9 +33,20 @@ TcxCustomDataController::~TcxCustomDataController() {
     provider_->ResetEditing();
     relations_.reset();
     filter_.reset();
+    filterList_.FreeAll();
     summary_.reset();
     storage_->Clear(false);
     fields_->Clear();
+}
+
+std::unique_ptr<TcxDataFilterCriteria> TcxCustomDataController::CreateFilterCriteria() {
+    return std::make_unique<TcxDataFilterCriteria>(this);
+}
+
+TcxDataFilterCriteria* TcxCustomDataController::CreateFilter() {
+    TcxDataFilterCriteria* criteria = CreateFilterCriteria().release();
+    filterList_.Add(criteria);
+    return criteria;
 }
 
 std::unique_ptr<TcxCustomDataProvider> TcxCustomDataController::CreateProvider() {
@@ -136,6 +147,7 @@ void TcxCustomDataController::RemoveFieldReferences(TcxCustomDataField* field) {
     if (search_) search_->DropField(field);
     if (field == incrementalFilterField_) ResetIncrementalFilter();
     if (filter_ && field->GetItem()) filter_->RemoveItemsOfLink(field->GetItem());
+    if (field->GetItem()) filterList_.RemoveItemLink(field->GetItem());
     if (summary_) summary_->UnlinkField(field);
     if (field == sortingBySummaryField_) sortingBySummaryField_ = nullptr;
     if (!destroying_) info_->RemoveField(field);

@@ -392,6 +392,11 @@ class TcxCustomDataController : public TPersistent {
 
     // ---- filtering ----
     TcxDataFilterCriteria& GetFilter() { return *filter_; }
+    // A further criteria of the controller's filter class, owned by the controller's extra-filter
+    // list; it filters nothing by itself (a view evaluates it where it needs one).
+    TcxDataFilterCriteria* CreateFilter();
+    TcxDataFilterList& GetFilterList() { return filterList_; }
+    const TcxDataFilterList& GetFilterList() const { return filterList_; }
     virtual Variant GetFilterDataValue(int recordIndex, TcxCustomDataField* field) const {
         return GetFieldValue(recordIndex, field);
     }
@@ -441,6 +446,8 @@ class TcxCustomDataController : public TPersistent {
     void ReplaceProvider(std::unique_ptr<TcxCustomDataProvider> provider) { provider_ = std::move(provider); }
     // Likewise its own filter criteria class.
     void ReplaceFilter(std::unique_ptr<TcxDataFilterCriteria> filter) { filter_ = std::move(filter); }
+    // The filter class of CreateFilter.
+    virtual std::unique_ptr<TcxDataFilterCriteria> CreateFilterCriteria();
     virtual std::unique_ptr<TcxDataControllerSearch> CreateSearch();
 
   private:
@@ -476,6 +483,7 @@ class TcxCustomDataController : public TPersistent {
     std::unique_ptr<TcxCustomDataProvider> provider_;
     std::unique_ptr<TcxCustomDataControllerInfo> info_;
     std::unique_ptr<TcxCustomDataRelationList> relations_;
+    TcxDataFilterList filterList_;
     std::unique_ptr<TcxDataFilterCriteria> filter_;
     std::unique_ptr<TcxDataSummary> summary_;
     TcxDataControllerGroups groups_{this};

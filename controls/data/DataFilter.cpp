@@ -6,6 +6,7 @@
 #include "controls/data/FilterOperators.h"
 #include "controls/data/Variants.h"
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/Filer.h"
 #include "platform/rtl/Strings.h"
 #include "platform/rtl/TextCollation.h"
 
@@ -53,7 +54,56 @@ TcxDataFilterCriteria::TcxDataFilterCriteria(TcxCustomDataController* dataContro
 
 TcxDataFilterCriteria::~TcxDataFilterCriteria() {
     destroying_ = true;
+    if (dataController_ && !dataController_->IsDestroying()) dataController_->GetFilterList().Remove(this);
     active_ = false;
+}
+
+bool TcxDataFilterCriteria::IsExtraFilter() const {
+    return dataController_->GetFilterList().IndexOf(this) >= 0;
+}
+
+void TcxDataFilterCriteria::DefinePublishedProperties(TFiler* filer) {
+    filer->DefineProperty(
+        "Active", [this](TReader& r) { SetActive(r.ReadBoolean()); }, [this](TWriter& w) { w.WriteBoolean(active_); },
+        active_);
+    TcxFilterCriteria::DefinePublishedProperties(filer);
+}
+
+void TcxDataFilterCriteria::DefineProperties(TFiler* filer) {
+    TcxFilterCriteria::DefineProperties(filer);
+    filer->DefineBinaryProperty(
+        "Criteria", [this](TStream& stream) { ReadFromStream(stream); },
+        [this](TStream& stream) { SaveToStream(stream); }, HasStoredConditions());
+}
+
+// ---- extra filters ----
+
+TcxDataFilterCriteria* TcxDataFilterList::GetItem(int index) const {
+    CheckListIndex(index, GetCount());
+    return items_[static_cast<size_t>(index)];
+}
+
+void TcxDataFilterList::Remove(TcxDataFilterCriteria* criteria) {
+    std::erase(items_, criteria);
+}
+
+int TcxDataFilterList::IndexOf(const TcxDataFilterCriteria* criteria) const {
+    for (size_t i = 0; i < items_.size(); ++i)
+        if (items_[i] == criteria) return static_cast<int>(i);
+    return -1;
+}
+
+void TcxDataFilterList::FreeAll() {
+    while (!items_.empty()) {
+        TcxDataFilterCriteria* last = items_.back();
+        items_.pop_back();
+        delete last;
+    }
+}
+
+void TcxDataFilterList::RemoveItemLink(TObject* link) {
+    for (TcxDataFilterCriteria* criteria : items_)
+        criteria->RemoveItemsOfLink(link);
 }
 
 void TcxDataFilterCriteria::SetActive(bool value) {
@@ -108,7 +158,7 @@ TcxFilterCriteriaItem* TcxDataFilterCriteria::CreateItem(TcxFilterCriteriaItemLi
 }
 
 void TcxDataFilterCriteria::DoChanged() {
-    if (destroying_ || dataController_->IsDestroying() || dataController_->IsLoading()) return;
+    if (IsExtraFilter() || destroying_ || dataController_->IsDestroying() || dataController_->IsLoading()) return;
     if (!dataController_->GetProvider().IsActive() && dataController_->IsEditing()) dataController_->Post();
     dataController_->FilterChanged();
     TcxFilterCriteria::DoChanged();

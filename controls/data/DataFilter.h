@@ -47,6 +47,13 @@ class TcxDataFilterCriteria : public TcxFilterCriteria {
     virtual std::unique_ptr<TcxDataFilterValueList> CreateValueList();
     void RemoveItemsOfLink(TObject* link) { RemoveItemsByItemLink(link); }
     void Assign(TPersistent* source) override;
+    // One of the controller's extra filters: its changes refresh nothing.
+    bool IsExtraFilter() const;
+    bool IsDestroying() const { return destroying_; }
+    // Active with the published properties; the conditions as the stream-valued "Criteria",
+    // stored only when there are any.
+    void DefinePublishedProperties(TFiler* filer) override;
+    void DefineProperties(TFiler* filer) override;
     TcxDataFilterGetValueListEvent OnGetValueList;
 
     int GetIDByItemLink(TObject* itemLink) const override;
@@ -63,6 +70,26 @@ class TcxDataFilterCriteria : public TcxFilterCriteria {
     TcxCustomDataController* dataController_;
     bool active_ = false;
     bool destroying_ = false;
+};
+
+// The controller's extra criteria, owned by the list; a criteria freed elsewhere leaves it.
+class TcxDataFilterList {
+  public:
+    TcxDataFilterList() = default;
+    TcxDataFilterList(const TcxDataFilterList&) = delete;
+    TcxDataFilterList& operator=(const TcxDataFilterList&) = delete;
+    ~TcxDataFilterList() { FreeAll(); }
+
+    int GetCount() const { return static_cast<int>(items_.size()); }
+    TcxDataFilterCriteria* GetItem(int index) const; // list-index error outside the criteria
+    void Add(TcxDataFilterCriteria* criteria) { items_.push_back(criteria); }
+    void Remove(TcxDataFilterCriteria* criteria);
+    int IndexOf(const TcxDataFilterCriteria* criteria) const;
+    void FreeAll(); // last first
+    void RemoveItemLink(TObject* link);
+
+  private:
+    std::vector<TcxDataFilterCriteria*> items_;
 };
 
 enum TcxFilterValueKind : unsigned char {

@@ -16,6 +16,7 @@
 
 namespace zorvy {
 
+class TFiler;
 class TStream;
 class TcxFilterCriteria;
 class TcxFilterCriteriaItemList;
@@ -216,6 +217,9 @@ class TcxFilterCriteria : public TPersistent {
     bool HasStoredConditions() const { return !IsEmpty() || root_->GetBoolOperatorKind() != goAnd; }
     void SaveToComponentStream(TStream& stream);
     void LoadFromComponentStream(TStream& stream);
+    // What a component stream stores as the criteria's published properties (MaxValueListCount,
+    // Options and the wildcards here); the criteria's own DefineProperties follow them.
+    virtual void DefinePublishedProperties(TFiler* filer);
 
     // ---- what a concrete criteria supplies ----
     virtual TcxFilterCriteriaItem* CreateItem(TcxFilterCriteriaItemList* parent) = 0;

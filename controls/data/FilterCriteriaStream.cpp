@@ -200,35 +200,34 @@ class TFilterWrapper : public TComponent {
   public:
     explicit TFilterWrapper(TcxFilterCriteria* filter) : TComponent(nullptr), Filter(filter) {}
     void DefineProperties(TFiler* filer) override {
-        TcxFilterCriteria* f = Filter;
-        filer->DefineProperty(
-            "MaxValueListCount",
-            [f](TReader& r) { f->MaxValueListCount = static_cast<int>(r.ReadInteger()); },
-            [f](TWriter& w) { w.WriteInteger(f->MaxValueListCount); }, f->MaxValueListCount != 0);
-        filer->DefineProperty(
-            "Options",
-            [f](TReader& r) { f->SetOptions(static_cast<TcxFilterCriteriaOptions>(r.ReadInteger())); },
-            [f](TWriter& w) { w.WriteInteger(f->GetOptions()); }, f->GetOptions() != 0);
-        filer->DefineProperty(
-            "PercentWildcard", [f](TReader& r) { f->SetPercentWildcard(WildcardOf(r.ReadString())); },
-            [f](TWriter& w) { w.WriteString(std::string(1, f->GetPercentWildcard())); },
-            f->GetPercentWildcard() != '%');
-        filer->DefineProperty(
-            "UnderscoreWildcard", [f](TReader& r) { f->SetUnderscoreWildcard(WildcardOf(r.ReadString())); },
-            [f](TWriter& w) { w.WriteString(std::string(1, f->GetUnderscoreWildcard())); },
-            f->GetUnderscoreWildcard() != '_');
+        Filter->DefinePublishedProperties(filer);
         Filter->DefineProperties(filer);
     }
     TcxFilterCriteria* Filter;
-
-  private:
-    static char WildcardOf(const std::string& text) {
-        if (text.size() != 1) throw EReadError("Stream read error");
-        return text[0];
-    }
 };
 
+char WildcardOf(const std::string& text) {
+    if (text.size() != 1) throw EReadError("Stream read error");
+    return text[0];
+}
+
 } // namespace
+
+void TcxFilterCriteria::DefinePublishedProperties(TFiler* filer) {
+    filer->DefineProperty(
+        "MaxValueListCount", [this](TReader& r) { MaxValueListCount = static_cast<int>(r.ReadInteger()); },
+        [this](TWriter& w) { w.WriteInteger(MaxValueListCount); }, MaxValueListCount != 0);
+    filer->DefineProperty(
+        "Options", [this](TReader& r) { SetOptions(static_cast<TcxFilterCriteriaOptions>(r.ReadInteger())); },
+        [this](TWriter& w) { w.WriteInteger(GetOptions()); }, GetOptions() != 0);
+    filer->DefineProperty(
+        "PercentWildcard", [this](TReader& r) { SetPercentWildcard(WildcardOf(r.ReadString())); },
+        [this](TWriter& w) { w.WriteString(std::string(1, GetPercentWildcard())); }, GetPercentWildcard() != '%');
+    filer->DefineProperty(
+        "UnderscoreWildcard", [this](TReader& r) { SetUnderscoreWildcard(WildcardOf(r.ReadString())); },
+        [this](TWriter& w) { w.WriteString(std::string(1, GetUnderscoreWildcard())); },
+        GetUnderscoreWildcard() != '_');
+}
 
 void TcxFilterCriteria::SaveToComponentStream(TStream& stream) {
     TFilterWrapper wrapper(this);

@@ -70,6 +70,10 @@ TcxDBDataController::TcxDBDataController(TComponent* owner)
     ReplaceFilter(std::make_unique<TcxDBDataFilterCriteria>(this));
 }
 
+std::unique_ptr<TcxDataFilterCriteria> TcxDBDataController::CreateFilterCriteria() {
+    return std::make_unique<TcxDBDataFilterCriteria>(this);
+}
+
 TcxDBDataController::~TcxDBDataController() {
     OnUpdateControl = nullptr; // a controller going away tells its view nothing
     GetDBProvider().GetDataLink().SetDataSource(nullptr);

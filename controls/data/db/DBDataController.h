@@ -151,6 +151,9 @@ class TcxDBDataController : public TcxCustomDataController {
     // The buffer size of grid mode when GridModeBufferCount is 0 (a view answers its row count).
     virtual int GetDefaultGridModeBufferCount() const { return 100; }
 
+  protected:
+    std::unique_ptr<TcxDataFilterCriteria> CreateFilterCriteria() override;
+
   private:
     void BindFieldName(TcxDBDataField* field, const std::string& name);
     std::vector<TField*> GetKeyDataSetFields() const;

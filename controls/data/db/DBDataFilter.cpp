@@ -3,6 +3,7 @@
 #include "controls/data/db/DBAdapters.h"
 #include "controls/data/db/DBDataController.h"
 #include "platform/db/DataSet.h"
+#include "platform/rtl/Filer.h"
 
 namespace zorvy {
 
@@ -80,9 +81,19 @@ void TcxDBDataFilterCriteria::CopyEventHandlers(TcxFilterCriteria* source) {
     }
 }
 
+void TcxDBDataFilterCriteria::DefinePublishedProperties(TFiler* filer) {
+    TcxDataFilterCriteria::DefinePublishedProperties(filer);
+    filer->DefineProperty(
+        "AutoDataSetFilter", [this](TReader& r) { SetAutoDataSetFilter(r.ReadBoolean()); },
+        [this](TWriter& w) { w.WriteBoolean(autoDataSetFilter_); }, autoDataSetFilter_);
+    filer->DefineProperty(
+        "IgnoreOrigin", [this](TReader& r) { SetIgnoreOrigin(r.ReadBoolean()); },
+        [this](TWriter& w) { w.WriteBoolean(ignoreOrigin_); }, !ignoreOrigin_);
+}
+
 void TcxDBDataFilterCriteria::DoChanged() {
     TcxDBDataController* controller = DBController();
-    if (controller->IsDestroying()) return;
+    if (IsExtraFilter() || IsDestroying() || controller->IsDestroying()) return;
     TDataSet* dataSet = controller->GetDataSet();
     if (dataSet && controller->GetDBProvider().IsDataSetEditing() && !checkingBrowseMode_) {
         checkingBrowseMode_ = true;

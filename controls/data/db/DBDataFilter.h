@@ -37,6 +37,7 @@ class TcxDBDataFilterCriteria : public TcxDataFilterCriteria {
     // Neither the handler nor the dataset filter takes the filtering over.
     bool IsFiltering() const override;
     void Assign(TPersistent* source) override;
+    void DefinePublishedProperties(TFiler* filer) override;
     TcxFilterCriteriaItem* CreateItem(TcxFilterCriteriaItemList* parent) override;
     void FormatFilterTextValue(const TcxFilterCriteriaItem* item, const Variant& value,
                                std::string& text) const override;

@@ -1,6 +1,7 @@
 // The controller's filter criteria and the filter value lists of a column.
 #include "controls/data/DataController.h"
 #include "controls/data/FilterOperators.h"
+#include "platform/rtl/Streams.h"
 
 #include <gtest/gtest.h>
 
@@ -165,4 +166,105 @@ TEST_F(FilterFixture, AConditionPointsAtItsEntry) {
     EXPECT_EQ(list->GetIndexByCriteriaItem(filter.AddItem(nullptr, Item(0), ocGreater, 1, "1")), 1);
     EXPECT_EQ(list->GetIndexByCriteriaItem(filter.AddItem(nullptr, Item(0), ocEqual, 2, "2")), 1)
         << "a value not in the list: custom";
+}
+
+namespace {
+
+// A controller whose items are components named Number and Name, so conditions travel by name.
+struct NamedController {
+    TComponent Number{nullptr}, Name{nullptr};
+    TcxDataController Data{nullptr};
+    NamedController() {
+        Number.SetName("Number");
+        Name.SetName("Name");
+        Data.AddItem(&Number)->ChangeValueType(&cxIntegerValueType);
+        Data.AddItem(&Name)->ChangeValueType(&cxStringValueType);
+        Data.BeginUpdate();
+        for (int n : {1, 5, 3}) Data.SetValue(Data.AppendRecord(), 0, n);
+        Data.EndUpdate();
+    }
+    int Rows() { return Data.GetRowCount(); }
+};
+
+bool Holds(TMemoryStream& stream, const std::string& text) {
+    std::string bytes(reinterpret_cast<const char*>(stream.Memory()), static_cast<size_t>(stream.GetSize()));
+    return bytes.find(text) != std::string::npos;
+}
+
+} // namespace
+
+TEST(DataFilterStorage, TheConditionsTravelAsTheCriteriaPropertyWithActive) {
+    NamedController from, to;
+    from.Data.GetFilter().AddItem(nullptr, &from.Number, ocGreater, 2, "2");
+    from.Data.GetFilter().SetActive(true);
+    ASSERT_EQ(from.Rows(), 2);
+    TMemoryStream stream;
+    from.Data.GetFilter().SaveToComponentStream(stream);
+    EXPECT_TRUE(Holds(stream, "Criteria"));
+    EXPECT_TRUE(Holds(stream, "Active"));
+
+    stream.SetPosition(0);
+    to.Data.GetFilter().LoadFromComponentStream(stream);
+    TcxDataFilterCriteria& filter = to.Data.GetFilter();
+    EXPECT_TRUE(filter.GetActive());
+    ASSERT_EQ(filter.GetRoot()->GetCount(), 1);
+    auto* condition = static_cast<TcxFilterCriteriaItem*>(filter.GetRoot()->GetItem(0));
+    EXPECT_EQ(condition->GetItemLink(), &to.Number) << "resolved by the item's name in the other controller";
+    EXPECT_EQ(condition->GetOperatorKind(), ocGreater);
+    EXPECT_EQ(to.Rows(), 2) << "the loaded filter filters";
+}
+
+TEST(DataFilterStorage, CriteriaWithoutConditionsAreNotStoredUnlessNegated) {
+    NamedController data;
+    TMemoryStream empty;
+    data.Data.GetFilter().SaveToComponentStream(empty);
+    EXPECT_FALSE(Holds(empty, "Criteria"));
+    EXPECT_FALSE(Holds(empty, "Active")) << "a default is not stored";
+
+    data.Data.GetFilter().GetRoot()->SetBoolOperatorKind(goNotAnd);
+    TMemoryStream negated;
+    data.Data.GetFilter().SaveToComponentStream(negated);
+    EXPECT_TRUE(Holds(negated, "Criteria"));
+}
+
+TEST(DataFilterStorage, ADamagedCriteriaPropertyRaisesAndKeepsTheConditions) {
+    NamedController from, to;
+    from.Data.GetFilter().AddItem(nullptr, &from.Number, ocGreater, 2, "2");
+    TMemoryStream stream;
+    from.Data.GetFilter().SaveToComponentStream(stream);
+    to.Data.GetFilter().AddItem(nullptr, &to.Name, ocEqual, "x", "x");
+    TMemoryStream cut;
+    cut.WriteBytes(std::string(reinterpret_cast<const char*>(stream.Memory()), static_cast<size_t>(stream.GetSize() - 4)));
+    cut.SetPosition(0);
+    EXPECT_THROW(to.Data.GetFilter().LoadFromComponentStream(cut), EReadError);
+    ASSERT_EQ(to.Data.GetFilter().GetRoot()->GetCount(), 1);
+    EXPECT_EQ(static_cast<TcxFilterCriteriaItem*>(to.Data.GetFilter().GetRoot()->GetItem(0))->GetItemLink(), &to.Name);
+}
+
+TEST(DataFilterExtra, ExtraFiltersFilterNothingAndLoseTheConditionsOfARemovedItem) {
+    NamedController data;
+    TcxDataFilterCriteria* extra = data.Data.CreateFilter();
+    ASSERT_EQ(data.Data.GetFilterList().GetCount(), 1);
+    EXPECT_EQ(data.Data.GetFilterList().GetItem(0), extra);
+    EXPECT_EQ(extra->GetDataController(), &data.Data);
+    int changed = 0;
+    extra->OnChanged = [&](TObject*) { ++changed; };
+    extra->AddItem(nullptr, &data.Number, ocGreater, 2, "2");
+    extra->AddItem(nullptr, &data.Name, ocEqual, "a", "a");
+    extra->SetActive(true);
+    EXPECT_EQ(data.Rows(), 3) << "the controller's rows ignore an extra filter";
+    EXPECT_EQ(changed, 0);
+    EXPECT_FALSE(extra->RecordPasses(1)) << "it still evaluates records: 5 > 2, but Name is blank";
+
+    data.Data.RemoveItem(&data.Name);
+    ASSERT_EQ(extra->GetRoot()->GetCount(), 1);
+    EXPECT_EQ(static_cast<TcxFilterCriteriaItem*>(extra->GetRoot()->GetItem(0))->GetItemLink(), &data.Number);
+    EXPECT_TRUE(extra->RecordPasses(1));
+    EXPECT_FALSE(extra->RecordPasses(0));
+
+    TcxDataFilterCriteria* second = data.Data.CreateFilter();
+    delete extra; // a criteria freed by its user leaves the list
+    ASSERT_EQ(data.Data.GetFilterList().GetCount(), 1);
+    EXPECT_EQ(data.Data.GetFilterList().GetItem(0), second);
+    EXPECT_THROW(data.Data.GetFilterList().GetItem(1), EListError);
 }
