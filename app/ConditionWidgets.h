@@ -4,7 +4,7 @@
 // control library's editors by changing this file and its .cpp alone.
 #include "controls/editors/buttons/ButtonEdit.h"
 #include "controls/editors/checks/CheckBox.h"
-#include "platform/vcl/stdctrls/GroupBoxes.h"
+#include "controls/editors/groupbox/GroupBox.h"
 
 #include <string>
 
@@ -12,7 +12,7 @@ namespace zorvy {
 
 using TConditionCheckBox = TcxCheckBox;
 using TConditionEdit = TcxButtonEdit;
-using TConditionGroupBox = TGroupBox;
+using TConditionGroupBox = TcxGroupBox;
 
 TConditionCheckBox* NewConditionCheckBox(TComponent* owner, TWinControl* parent, const std::string& name,
                                          const std::string& caption, const TRect& bounds);

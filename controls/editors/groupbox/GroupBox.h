@@ -68,6 +68,9 @@ class TcxCustomGroupBox : public TcxCustomEdit {
         return TcxCustomEdit::GetHiddenStyleValues() | (1u << 5);
     }
     bool AlwaysTransparent() const override;
+    // Children sit where they are put, also on the caption row (a check box on the frame line);
+    // only aligned ones keep to the area inside the frame.
+    bool UsesStandardChildLayout() const override { return true; }
 
   protected:
     void HandleStyleChange(TObject* style) override;

@@ -1,12 +1,14 @@
 // The group box: caption rectangle by position, where the frame runs and where children go, and the
 // classic frame painted around (not through) the caption.
 #include "controls/editors/checks/CheckBox.h"
+#include "controls/editors/checks/CheckBoxViewInfo.h"
 #include "controls/editors/groupbox/GroupBox.h"
 #include "controls/editors/groupbox/GroupBoxViewInfo.h"
 
 #include "controls/foundation/graphics/Canvas.h"
 #include "controls/foundation/graphics/CanvasRoutines.h"
 #include "platform/gdi/Text.h"
+#include "platform/vcl/stdctrls/PageControl.h"
 #include "tests/controls/editors/EditorsFixture.h"
 
 #include <gtest/gtest.h>
@@ -128,6 +130,53 @@ TEST_F(GroupBoxTest, TheAcceleratorFocusesTheFirstChildAndSideCaptionsTurnTheFon
         LOGFONT logFont;
         ASSERT_TRUE(FetchLogFont(box->GetCaptionFont()->GetHandle(), logFont));
         EXPECT_EQ(logFont.lfEscapement, c.escapement) << c.alignment;
+    }
+}
+
+// Group boxes on the pages of a page control, as the main window has them: each holds a bare check box on
+// its frame line, right of the caption, and a captioned one inside. Every one of them shows its mark
+// (white inside), on the first page and on a page shown only later.
+TEST_F(EditorsTest, ChildrenOfGroupBoxesOnLaterPagesAreDrawnAlsoOnTheFrameLine) {
+    TForm* form = NewForm(300, 200);
+    auto* pages = new TPageControl(form);
+    pages->SetParent(form);
+    pages->SetAlign(alClient);
+    struct Page {
+        TTabSheet* sheet;
+        TcxGroupBox* box;
+        TcxCheckBox* flag;
+        TcxCheckBox* inside;
+    } page[2];
+    for (Page& p : page) {
+        p.sheet = new TTabSheet(form);
+        p.sheet->SetPageControl(pages);
+        p.sheet->SetCaption("Family");
+        p.box = new TcxGroupBox(form);
+        p.box->SetParent(p.sheet);
+        p.box->SetBounds(4, 4, 200, 100);
+        p.box->SetCaption("Sums");
+        p.flag = new TcxCheckBox(form);
+        p.flag->SetParent(p.box);
+        p.flag->SetBounds(200 - 27, 0, 19, 17);
+        p.inside = new TcxCheckBox(form);
+        p.inside->SetParent(p.box);
+        p.inside->SetBounds(6, 30, 100, 20);
+        p.inside->SetCaption("Even");
+    }
+    pages->SetActivePage(page[0].sheet);
+    form->Show();
+    Pump();
+    auto markCentre = [&](TcxCheckBox* check) {
+        const TRect mark = static_cast<TcxCustomCheckBoxViewInfo*>(check->GetEditViewInfo())->CheckRect;
+        const TPoint p = form->ScreenToClient(check->ClientToScreen({(mark.Left + mark.Right) / 2,
+                                                                     (mark.Top + mark.Bottom) / 2}));
+        return PixelAt(form, p.X, p.Y);
+    };
+    for (int shown = 0; shown < 2; ++shown) {
+        pages->SetActivePage(page[shown].sheet);
+        Pump();
+        EXPECT_EQ(markCentre(page[shown].flag), ColorToRGB(clWindow)) << "page " << shown;
+        EXPECT_EQ(markCentre(page[shown].inside), ColorToRGB(clWindow)) << "page " << shown;
     }
 }
 
