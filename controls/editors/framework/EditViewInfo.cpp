@@ -168,6 +168,17 @@ void TcxCustomEditViewInfo::PaintButton(TcxCanvas* canvas, int index) {
 
 namespace {
 
+// Whether the down arrow drawn in r (and, embossed, one pixel right and down) stays inside content.
+bool ArrowFits(const TRect& r, const TRect& content, bool embossed) {
+    TPoint p[3];
+    TcxCustomLookAndFeelPainter::ComputeArrowTriangle(r, p, arDown, true);
+    const int d = embossed ? 1 : 0;
+    for (const TPoint& q : p)
+        if (q.X < content.Left || q.Y < content.Top || q.X + d >= content.Right || q.Y + d >= content.Bottom)
+            return false;
+    return true;
+}
+
 TColor ButtonFill(const TcxEditButtonViewInfo* button) {
     return button->Transparent ? button->BackgroundColor : clBtnFace;
 }
@@ -377,9 +388,25 @@ void TcxCustomEditViewInfo::DrawButtonContent(TcxCanvas* canvas, int index, cons
                                               TColor, bool) {
     TcxEditButtonViewInfo* button = Button(index);
     const bool disabled = button->State == ebsDisabled;
-    // Dots that fit their content need no clip region (region arithmetic allocates, per grid cell).
+    // Dots and arrows that fit their content need no clip region (region arithmetic allocates, per grid
+    // cell).
     const int dot = contentRect.Width() > 11 ? 2 : 1;
-    const bool clip = button->Kind != bkEllipsis || 3 * dot + 4 > contentRect.Width() || dot > contentRect.Height();
+    TRect arrow = contentRect;
+    if (button->Kind == bkDown) {
+        const int dw = button->Bounds.Width() - arrow.Width();
+        arrow.Left -= dw / 2;
+        arrow.Right += dw - dw / 2;
+        if (button->Inplace) {
+            const int dh = button->Bounds.Height() - arrow.Height();
+            arrow.Top -= dh - dh / 2;
+            arrow.Bottom += dh / 2;
+        }
+    }
+    bool clip = true;
+    if (button->Kind == bkEllipsis)
+        clip = 3 * dot + 4 > contentRect.Width() || dot > contentRect.Height();
+    else if (button->Kind == bkDown)
+        clip = !ArrowFits(arrow, contentRect, disabled);
     if (clip) {
         canvas->PushDC();
         canvas->ClipIntersectRect(contentRect);
@@ -414,17 +441,8 @@ void TcxCustomEditViewInfo::DrawButtonContent(TcxCanvas* canvas, int index, cons
         break;
     }
     case bkDown: {
-        TRect r = contentRect;
-        const int dw = button->Bounds.Width() - r.Width();
-        r.Left -= dw / 2;
-        r.Right += dw - dw / 2;
-        if (button->Inplace) {
-            const int dh = button->Bounds.Height() - r.Height();
-            r.Top -= dh - dh / 2;
-            r.Bottom += dh / 2;
-        }
         embossed([&](int d, TColor color) {
-            TRect a = r;
+            TRect a = arrow;
             OffsetRect(a, d, d);
             TcxStandardLookAndFeelPainter::Instance()->DrawTriangleArrow(canvas, a, arDown, color);
         });

@@ -2,8 +2,15 @@
 // close crosses and header arrow marks; the painter-kind mapping and the skin registry.
 #include "controls/foundation/painters/Painter.h"
 
+#include "controls/foundation/graphics/BrushCache.h"
+#include "platform/gdi/DeviceContext.h"
+#include "platform/gdi/Drawing.h"
+
 #include "platform/rtl/Numbers.h"
 #include "platform/rtl/Strings.h"
+
+#include <algorithm>
+#include <limits>
 
 namespace zorvy {
 
@@ -82,11 +89,54 @@ void TcxCustomLookAndFeelPainter::ComputeArrowTriangle(const TRect& rect, TPoint
     }
 }
 
+namespace {
+
+long long FloorDiv(long long a, long long b) {
+    return a / b - ((a % b != 0) && ((a < 0) != (b < 0)) ? 1 : 0);
+}
+
+// Widens [lo, hi] by the pixels that the one-pixel line from a to b (both ends included) sets on row
+// y. The line steps along its longer axis and rounds the other one, as the platform's lines do.
+void WidenByEdgeOnRow(TPoint a, TPoint b, int y, int& lo, int& hi) {
+    const long long dx = static_cast<long long>(b.X) - a.X, dy = static_cast<long long>(b.Y) - a.Y;
+    const long long ax = dx < 0 ? -dx : dx, ay = dy < 0 ? -dy : dy;
+    const int sx = dx < 0 ? -1 : 1, sy = dy < 0 ? -1 : 1;
+    const long long steps = std::max(ax, ay);
+    const long long j = (static_cast<long long>(y) - a.Y) * sy; // rows from a towards b
+    if (j < 0 || j > ay) return;
+    long long first = 0, last = steps;
+    if (steps == 0) {
+        first = last = 0;
+    } else if (ax < ay) {
+        // One pixel per row: step j, its column rounded.
+        first = last = (2 * j * ax + steps) / (2 * steps);
+    } else if (ay > 0) {
+        // The steps k whose rounded row (2 k ay + steps) div (2 steps) is j.
+        first = std::max(0LL, -FloorDiv(-(2 * steps * j - steps), 2 * ay));
+        last = std::min(steps, -FloorDiv(-(2 * steps * j + steps), 2 * ay) - 1);
+        if (first > last) return;
+    }
+    const long long x1 = a.X + sx * first, x2 = a.X + sx * last;
+    lo = static_cast<int>(std::min<long long>(lo, std::min(x1, x2)));
+    hi = static_cast<int>(std::max<long long>(hi, std::max(x1, x2)));
+}
+
+} // namespace
+
+// A triangle with its outline in the same colour is solid from the outline's leftmost to its rightmost
+// pixel on every row; filling those runs with a cached brush needs no path, region or canvas state.
 void TcxCustomLookAndFeelPainter::FillTriangle(TcxCanvas* canvas, const TPoint (&p)[3], TColor color) {
-    canvas->CurrentBrush()->SetStyle(bsSolid);
-    canvas->UseBrushColor(color);
-    canvas->CurrentPen()->SetColor(color);
-    canvas->PaintPolygon(std::span<const TPoint>(p, 3));
+    const HDC dc = canvas->DeviceContext();
+    TRect clip;
+    if (GetClipBox(dc, clip) == NULLREGION) return;
+    const int top = std::max(std::min({p[0].Y, p[1].Y, p[2].Y}), clip.Top);
+    const int bottom = std::min(std::max({p[0].Y, p[1].Y, p[2].Y}), clip.Bottom - 1);
+    const HBRUSH brush = SolidBrushFromCacheForCanvas(canvas, color);
+    for (int y = top; y <= bottom; ++y) {
+        int lo = std::numeric_limits<int>::max(), hi = std::numeric_limits<int>::min();
+        for (int i = 0; i < 3; ++i) WidenByEdgeOnRow(p[i], p[(i + 1) % 3], y, lo, hi);
+        if (lo <= hi) FillRect(dc, Rect(lo, y, hi + 1, y + 1), brush);
+    }
 }
 
 void TcxCustomLookAndFeelPainter::DrawExpandSign(TcxCanvas* canvas, const TRect& r, bool expanded,

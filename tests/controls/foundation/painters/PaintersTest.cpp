@@ -75,6 +75,29 @@ TEST_F(Painters, DownTriangleOnAFourteenPixelRectangleIsSevenWideAndFourHigh) {
     EXPECT_EQ(ink.Height(), 4);
 }
 
+// Arrows are solid triangles: in a 15 x 15 rectangle, size 4 with a base of 7 (corners as in
+// PainterGeometry.ArrowTriangles), one unbroken run per row or column, 1, 3, 5, 7 pixels long.
+TEST_F(Painters, ArrowTrianglesAreSolidInEveryDirection) {
+    struct TCase {
+        TcxArrowDir Direction;
+        std::vector<std::string> Rows; // rows 4 to 10, columns 4 to 10
+    };
+    const TCase cases[] = {
+        {arUp, {".......", ".......", "...#...", "..###..", ".#####.", "#######", "......."}},
+        {arDown, {".......", ".......", "#######", ".#####.", "..###..", "...#...", "......."}},
+        {arLeft, {"....#..", "...##..", "..###..", ".####..", "..###..", "...##..", "....#.."}},
+        {arRight, {".#.....", ".##....", ".###...", ".####..", ".###...", ".##....", ".#....."}},
+    };
+    for (const TCase& c : cases) {
+        TPaintSurface s(15, 15);
+        standard->DrawTriangleArrow(s.Canvas(), Rect(0, 0, 15, 15), c.Direction, clBlack);
+        std::vector<std::string> rows;
+        for (int y = 4; y <= 10; ++y)
+            rows.push_back(s.Row(y, {{RGB(0, 0, 0), '#'}, {RGB(255, 255, 255), '.'}}).substr(4, 7));
+        EXPECT_EQ(rows, c.Rows) << "direction " << int(c.Direction);
+    }
+}
+
 TEST_F(Painters, AStandardDefaultButtonHasThreeRingsAndANormalOneTwo) {
     TPaintSurface s(20, 12, clRed);
     standard->DrawButtonEdges(s.Canvas(), Rect(0, 0, 20, 12), cxbsDefault);
