@@ -452,6 +452,8 @@ void TcxCustomDataController::Assign(TPersistent* source) {
     OnRecordChanged = other->OnRecordChanged;
     SetOnFilterRecord(other->OnFilterRecord);
     SetOptions(other->options_);
+    filter_->Assign(other->filter_.get());
+    summary_->Assign(other->summary_.get());
 }
 
 void TcxCustomDataController::SetOnFilterRecord(TcxDataFilterRecordEvent handler) {

@@ -226,7 +226,7 @@ class TcxCustomDataController : public TPersistent {
     // are not fired.
     bool IsLoading() const;
     void Loaded();
-    // From another controller: its options and event handlers.
+    // From another controller: its options, filter, summary and event handlers.
     void Assign(TPersistent* source) override;
     // Receives every notice; the notice lives only during the call.
     std::function<void(TcxUpdateControlInfo&)> OnUpdateControl;
@@ -387,6 +387,10 @@ class TcxCustomDataController : public TPersistent {
 
     // ---- summaries ----
     TcxDataSummary& GetSummary() { return *summary_; }
+    void SetSummary(TcxDataSummary* value) { summary_->Assign(value); }
+    // The classes of the summary's items and of its group links (a view names its own).
+    virtual TClass GetSummaryItemClass() const { return TcxDataSummaryItem::StaticClass(); }
+    virtual TClass GetSummaryGroupItemLinkClass() const { return TcxDataSummaryGroupItemLink::StaticClass(); }
     // Recalculates the summaries, or with `redrawOnly` only reports the layout.
     virtual void SummaryChanged(bool redrawOnly) { info_->SummaryChanged(redrawOnly); }
 
@@ -446,6 +450,8 @@ class TcxCustomDataController : public TPersistent {
     void ReplaceProvider(std::unique_ptr<TcxCustomDataProvider> provider) { provider_ = std::move(provider); }
     // Likewise its own filter criteria class.
     void ReplaceFilter(std::unique_ptr<TcxDataFilterCriteria> filter) { filter_ = std::move(filter); }
+    // Likewise its own summary, whose collections then ask for the descendant's item classes.
+    void ReplaceSummary(std::unique_ptr<TcxDataSummary> summary) { summary_ = std::move(summary); }
     // The filter class of CreateFilter.
     virtual std::unique_ptr<TcxDataFilterCriteria> CreateFilterCriteria();
     virtual std::unique_ptr<TcxDataControllerSearch> CreateSearch();

@@ -1,8 +1,9 @@
 #pragma once
 // Summaries of a data controller: footer items over every row that passes the filter, group items
 // for each group row (default ones, or those of the summary group linked to the level's item),
-// their values, formats and texts.
-#include "platform/rtl/Components.h"
+// their values, formats and texts. Items, links and summary groups are collections, so a summary
+// copies into another controller's item by item.
+#include "controls/data/DataUtils.h"
 #include "platform/rtl/Variant.h"
 
 #include <functional>
@@ -15,6 +16,7 @@ namespace zorvy {
 class TcxCustomDataController;
 class TcxCustomDataField;
 class TcxDataSummary;
+class TcxDataSummaryGroup;
 class TcxDataSummaryItems;
 
 enum TcxSummaryKind : unsigned char { skNone, skSum, skMin, skMax, skCount, skAverage };
@@ -26,21 +28,44 @@ enum TcxSummaryOption : unsigned {
 };
 using TcxSummaryOptions = unsigned;
 
-class TcxDataSummaryItem {
+// What summary items and group links share: the data field of the view item they name.
+class TcxCustomDataSummaryItem : public TCollectionItem {
+    ZORVY_CLASS(TcxCustomDataSummaryItem, TCollectionItem)
+  public:
+    explicit TcxCustomDataSummaryItem(TCollection* collection) : TCollectionItem(collection) {}
+    virtual TcxCustomDataController* GetDataController() const = 0;
+    // The view item summarised (its data field is kept); nil unlinks.
+    TObject* GetItemLink() const;
+    void SetItemLink(TObject* item);
+    // Links this item to the item of its own controller that has the source's item ID.
+    void Assign(TPersistent* source) override;
+    // The linked data field, cleared without notices when its field goes away.
+    TcxCustomDataField* GetLinkedField() const { return field_; }
+    void ClearLinkedField() { field_ = nullptr; }
+
+  protected:
+    // Before the link changes to the field.
+    virtual void ItemLinkChanging(TcxCustomDataField* /*field*/) {}
+    void LockCollection();
+    void UnlockCollection();
+    void NotifyChanged(bool allItems) { Changed(allItems); }
+
+  private:
+    TcxCustomDataField* field_ = nullptr;
+};
+
+class TcxDataSummaryItem : public TcxCustomDataSummaryItem {
+    ZORVY_CLASS(TcxDataSummaryItem, TcxCustomDataSummaryItem)
   public:
     using TcxSummaryGetTextEvent =
         std::function<void(TcxDataSummaryItem* sender, const Variant& value, bool isFooter, std::string& text)>;
 
-    explicit TcxDataSummaryItem(TcxDataSummaryItems* collection) : collection_(collection) {}
-    virtual ~TcxDataSummaryItem() = default;
-
-    TcxDataSummaryItems* GetItemsCollection() const { return collection_; }
-    int GetIndex() const;
-    // The view item summarised (its data field is kept); nil unlinks.
-    TObject* GetItemLink() const;
-    void SetItemLink(TObject* item);
-    TcxCustomDataField* GetDataField() const { return field_; }
-    void SetDataField(TcxCustomDataField* field) { field_ = field; }
+    explicit TcxDataSummaryItem(TCollection* collection) : TcxCustomDataSummaryItem(collection) {}
+    ~TcxDataSummaryItem() override;
+    TcxCustomDataController* GetDataController() const override;
+    // The owning collection when it is a summary collection, else nil.
+    TcxDataSummaryItems* GetItemsCollection() const;
+    void Assign(TPersistent* source) override;
 
     const std::string& GetFormat() const { return format_; }
     void SetFormat(const std::string& value);
@@ -49,16 +74,20 @@ class TcxDataSummaryItem {
     TcxSummaryPosition GetPosition() const; // the collection decides: footer items are footers
     void SetPosition(TcxSummaryPosition value);
     bool GetSorted() const { return sorted_; }
+    // Ignored while the controller sorts groups by a summary field of its own.
     void SetSorted(bool value);
+
+    virtual bool IsCurrency(TVarType varType) const;
     // A field to read, or a group count that counts records.
     virtual bool IsCalculated() const;
+    virtual bool NeedsPositionStored() const;
+    // The field summarised: the linked view item's.
+    virtual TcxCustomDataField* GetDataField() const { return GetLinkedField(); }
     virtual std::string GetValueText(const Variant& value, bool isFooter) const;
     TcxSummaryGetTextEvent OnGetText;
 
   private:
     friend class TcxDataSummaryItems;
-    TcxDataSummaryItems* collection_;
-    TcxCustomDataField* field_ = nullptr;
     std::string format_;
     TcxSummaryKind kind_ = skNone;
     TcxSummaryPosition position_ = spGroup;
@@ -77,66 +106,79 @@ struct TcxSummaryEventOutArguments {
     bool Done; // the handler accumulated itself
 };
 
-class TcxDataSummaryItems {
+class TcxDataSummaryItems : public TcxCollection {
+    ZORVY_CLASS(TcxDataSummaryItems, TcxCollection)
   public:
     using TcxSummaryEvent = std::function<void(TcxDataSummaryItems* sender, const TcxSummaryEventArguments&,
                                                TcxSummaryEventOutArguments&)>;
 
-    explicit TcxDataSummaryItems(TcxDataSummary* summary) : summary_(summary) {}
-    virtual ~TcxDataSummaryItems();
-    TcxDataSummaryItems(const TcxDataSummaryItems&) = delete;
-    TcxDataSummaryItems& operator=(const TcxDataSummaryItems&) = delete;
-
+    // The item class comes from the summary's controller.
+    explicit TcxDataSummaryItems(TcxDataSummary* summary);
+    ~TcxDataSummaryItems() override;
     TcxDataSummary* GetSummary() const { return summary_; }
+    TPersistent* GetOwner() const override;
+    void Assign(TPersistent* source) override; // the items, then OnSummary
+
     TcxDataSummaryItem* NewItem();
     TcxDataSummaryItem* AddLinked(TObject* item, TcxSummaryPosition position, const std::string& format,
                                   TcxSummaryKind kind);
-    int GetCount() const { return static_cast<int>(items_.size()); }
     TcxDataSummaryItem* ItemAt(int index) const; // list-index error outside the items
-    void Delete(int index);
-    void Clear();
-    int IndexOf(const TcxDataSummaryItem* item) const;
     int IndexOfLink(TObject* item) const;
     TcxDataSummaryItem* ItemOfLink(TObject* item) const;
     int IndexOfField(TcxCustomDataField* field) const;
     TcxDataSummaryItem* ItemOfField(TcxCustomDataField* field) const;
     // The first item of the data item's field at the position (and of the kind when asked).
-    TcxDataSummaryItem* FindItemByDataItem(int itemIndex, TcxSummaryPosition position, TcxSummaryKind kind = skNone,
-                                           bool checkKind = false) const;
+    virtual TcxDataSummaryItem* FindItemByDataItem(int itemIndex, TcxSummaryPosition position,
+                                                   TcxSummaryKind kind = skNone, bool checkKind = false) const;
     std::string FormatForItem(int itemIndex, TcxSummaryPosition position) const;
     TcxSummaryKind KindForItem(int itemIndex, TcxSummaryPosition position) const;
+    bool GetSortedForItem(int itemIndex, TcxSummaryPosition position) const;
     void SetFormatForItem(int itemIndex, TcxSummaryPosition position, const std::string& value);
     void SetKindForItem(int itemIndex, TcxSummaryPosition position, TcxSummaryKind value);
+    void SetSortedForItem(int itemIndex, TcxSummaryPosition position, bool value);
 
     virtual TcxSummaryPosition PositionOfItem(const TcxDataSummaryItem* item) const { return item->position_; }
+    virtual bool IsItemPositionStored(const TcxDataSummaryItem* item) const { return item->position_ != spGroup; }
     virtual void SortedChanging(TcxDataSummaryItem* /*item*/, bool /*value*/) {}
     // 0: other values, 1: currency, 2: dates.
     virtual std::string GetDefaultFormat(int formatClass, TcxSummaryKind kind, bool isFooter) const;
     virtual std::string GetGroupSummaryText(const Variant& /*values*/) const { return {}; }
-    // A change of one item only needs a redraw; any other is recalculated.
-    void Changed(bool redrawOnly);
+    virtual void CopyEventHandlers(TcxDataSummaryItems* source) { OnSummary = source->OnSummary; }
     TcxSummaryEvent OnSummary;
+
+  protected:
+    // One item changed: a redraw; all of them: a recalculation.
+    void Update(TCollectionItem* item) override;
+    // A redraw-only change of the first item (texts shared by the items).
+    void NotifyTextChanged();
 
   private:
     TcxDataSummaryItem* ItemForData(int itemIndex, TcxSummaryPosition position, bool create);
     void FreeIfDefault(TcxDataSummaryItem* item);
 
     TcxDataSummary* summary_;
-    std::vector<std::unique_ptr<TcxDataSummaryItem>> items_;
 };
 
 class TcxDataFooterSummaryItems : public TcxDataSummaryItems {
+    ZORVY_CLASS(TcxDataFooterSummaryItems, TcxDataSummaryItems)
   public:
     using TcxDataSummaryItems::TcxDataSummaryItems;
     TcxSummaryPosition PositionOfItem(const TcxDataSummaryItem*) const override { return spFooter; }
+    bool IsItemPositionStored(const TcxDataSummaryItem*) const override { return false; }
 };
 
 class TcxDataGroupSummaryItems : public TcxDataSummaryItems {
+    ZORVY_CLASS(TcxDataGroupSummaryItems, TcxDataSummaryItems)
   public:
-    using TcxDataSummaryItems::TcxDataSummaryItems;
+    // The group is the summary group holding these items, nil for the default group items.
+    TcxDataGroupSummaryItems(TcxDataSummary* summary, TcxDataSummaryGroup* group);
+    TcxDataSummaryGroup* GetGroup() const { return group_; }
+    TPersistent* GetOwner() const override;
+    void Assign(TPersistent* source) override; // also the texts
     void SortedChanging(TcxDataSummaryItem* item, bool value) override; // one sorted item at most
     // "(SUM=12.50, COUNT=3)": the group-row items' texts.
     std::string GetGroupSummaryText(const Variant& values) const override;
+    // The item linked to the controller's sorting-by-summary field, else the first sorted one.
     TcxDataSummaryItem* GetSortedItem() const;
     const std::string& GetBeginText() const { return beginText_; }
     void SetBeginText(const std::string& value) { SetText(beginText_, value); }
@@ -147,41 +189,99 @@ class TcxDataGroupSummaryItems : public TcxDataSummaryItems {
 
   private:
     void SetText(std::string& text, const std::string& value);
+    TcxDataSummaryGroup* group_;
     std::string beginText_ = "(", endText_ = ")", separator_ = ",";
 };
 
-// Group items for the grouping levels of the view items it links (an item in one group at most).
-class TcxDataSummaryGroup {
+// The link of one view item to a summary group; a field belongs to one group at most.
+class TcxDataSummaryGroupItemLink : public TcxCustomDataSummaryItem {
+    ZORVY_CLASS(TcxDataSummaryGroupItemLink, TcxCustomDataSummaryItem)
   public:
-    explicit TcxDataSummaryGroup(TcxDataSummary* summary) : summary_(summary), items_(summary) {}
-    TcxDataGroupSummaryItems& GetSummaryItems() { return items_; }
-    void AddLink(TObject* item); // taken from any other group first
-    void RemoveLink(TObject* item);
-    int IndexOfLink(TObject* item) const;
-    int GetLinkCount() const { return static_cast<int>(links_.size()); }
+    explicit TcxDataSummaryGroupItemLink(TCollection* collection) : TcxCustomDataSummaryItem(collection) {}
+    TcxCustomDataController* GetDataController() const override;
+    TcxDataSummaryGroup* GetGroup() const;
+
+  protected:
+    // Unlinks every link of every summary group that holds the field.
+    void ItemLinkChanging(TcxCustomDataField* field) override;
+};
+
+class TcxDataSummaryGroupItemLinks : public TcxCollection {
+    ZORVY_CLASS(TcxDataSummaryGroupItemLinks, TcxCollection)
+  public:
+    TcxDataSummaryGroupItemLinks(TcxDataSummaryGroup* group, TClass linkClass);
+    TcxDataSummaryGroup* GetGroup() const { return group_; }
+    TPersistent* GetOwner() const override;
+    TcxDataSummaryGroupItemLink* NewItem();
+    TcxDataSummaryGroupItemLink* ItemAt(int index) const;
+    int IndexOfLink(TObject* item) const; // -1 when none
+
+  protected:
+    void Update(TCollectionItem* item) override; // any change recalculates
+
+  private:
+    TcxDataSummaryGroup* group_;
+};
+
+class TcxDataSummaryGroups;
+
+// Group items for the grouping levels of the view items it links.
+class TcxDataSummaryGroup : public TCollectionItem {
+    ZORVY_CLASS(TcxDataSummaryGroup, TCollectionItem)
+  public:
+    explicit TcxDataSummaryGroup(TCollection* collection);
+    ~TcxDataSummaryGroup() override;
+    TcxDataSummaryGroups* GetGroups() const;
+    TcxDataSummary* GetSummary() const;
+    TcxDataGroupSummaryItems& GetSummaryItems() { return *summaryItems_; }
+    void SetSummaryItems(TcxDataGroupSummaryItems* value) { summaryItems_->Assign(value); }
+    TcxDataSummaryGroupItemLinks* GetLinks(); // created on first use
+    bool HasLinks() const { return links_ != nullptr; }
+    void SetLinks(TcxDataSummaryGroupItemLinks* value) { GetLinks()->Assign(value); }
+    void Assign(TPersistent* source) override; // the items and the links
+
+  private:
+    std::unique_ptr<TcxDataGroupSummaryItems> summaryItems_;
+    std::unique_ptr<TcxDataSummaryGroupItemLinks> links_;
+};
+
+class TcxDataSummaryGroups : public TcxCollection {
+    ZORVY_CLASS(TcxDataSummaryGroups, TcxCollection)
+  public:
+    explicit TcxDataSummaryGroups(TcxDataSummary* summary);
+    ~TcxDataSummaryGroups() override;
+    TcxDataSummary* GetSummary() const { return summary_; }
+    TPersistent* GetOwner() const override;
+    TcxDataSummaryGroup* AddGroup();
+    TcxDataSummaryGroup* GroupAt(int index) const;
+    // The first group whose links hold the view item.
+    TcxDataSummaryGroup* GroupOfLink(TObject* item) const;
+
+  protected:
+    void Update(TCollectionItem* item) override; // any change recalculates
 
   private:
     TcxDataSummary* summary_;
-    TcxDataGroupSummaryItems items_;
-    std::vector<TObject*> links_;
 };
 
-class TcxDataSummary {
+class TcxDataSummary : public TPersistent {
+    ZORVY_CLASS(TcxDataSummary, TPersistent)
   public:
+    // The collections take their item and link classes from the controller.
     explicit TcxDataSummary(TcxCustomDataController* dataController);
-    ~TcxDataSummary();
+    ~TcxDataSummary() override;
+    // From another summary: the three collections, Options and OnAfterSummary.
+    void Assign(TPersistent* source) override;
 
     TcxCustomDataController* GetDataController() const { return dataController_; }
-    TcxDataGroupSummaryItems& DefaultGroupSummaryItems() { return defaultGroupItems_; }
-    TcxDataFooterSummaryItems& FooterSummaryItems() { return footerItems_; }
-    TcxDataSummaryGroup* AddSummaryGroup();
-    int GetSummaryGroupCount() const { return static_cast<int>(groups_.size()); }
-    TcxDataSummaryGroup* SummaryGroupAt(int index) const { return groups_.at(static_cast<size_t>(index)).get(); }
-    void DeleteSummaryGroup(int index);
-    TcxDataSummaryGroup* GroupOfLink(TObject* item) const;
+    TcxDataGroupSummaryItems& DefaultGroupSummaryItems() { return *defaultGroupItems_; }
+    TcxDataFooterSummaryItems& FooterSummaryItems() { return *footerItems_; }
+    TcxDataSummaryGroups& SummaryGroups() { return *groups_; }
     TcxSummaryOptions GetOptions() const { return options_; }
     void SetOptions(TcxSummaryOptions value);
     bool CountsSelectedRecords() const { return (options_ & (soSelectedRecords | soMultipleSelectedRecords)) != 0; }
+    // The other summary's collection that matches one of this summary's collections.
+    TcxDataSummaryItems* CorrespondingItems(TcxDataSummary* other, TcxDataSummaryItems* items);
 
     // ---- calculation (the row pipeline runs it) ----
     void CalculateAll();
@@ -202,6 +302,7 @@ class TcxDataSummary {
     void UnlockChanges();
     void CancelLock();
     void Changed(bool redrawOnly);
+    bool IsDestroying() const { return destroying_; }
     // A field that goes away leaves every item and link that used it.
     void UnlinkField(TcxCustomDataField* field);
     std::function<void(TcxDataSummary* sender)> OnAfterSummary;
@@ -219,14 +320,14 @@ class TcxDataSummary {
     void DoAfterSummary();
 
     TcxCustomDataController* dataController_;
-    TcxDataGroupSummaryItems defaultGroupItems_;
-    TcxDataFooterSummaryItems footerItems_;
+    std::unique_ptr<TcxDataGroupSummaryItems> defaultGroupItems_;
+    std::unique_ptr<TcxDataFooterSummaryItems> footerItems_;
     Variant footerValues_;
     bool inAfterSummary_ = false;
     bool destroying_ = false;
     int lockCount_ = 0;
     TcxSummaryOptions options_ = 0;
-    std::vector<std::unique_ptr<TcxDataSummaryGroup>> groups_;
+    std::unique_ptr<TcxDataSummaryGroups> groups_;
 };
 
 } // namespace zorvy

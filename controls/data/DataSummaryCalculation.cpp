@@ -110,10 +110,10 @@ Variant TcxDataSummary::FinishValues(const TcxDataSummaryItems& items, Accumulat
 }
 
 void TcxDataSummary::CalculateFooter() {
-    Accumulator acc = Prepare(footerItems_);
+    Accumulator acc = Prepare(*footerItems_);
     if (!dataController_->IsGridMode())
-        AccumulateRange(footerItems_, 0, dataController_->GetFilteredRecordCount() - 1, acc);
-    footerValues_ = FinishValues(footerItems_, acc);
+        AccumulateRange(*footerItems_, 0, dataController_->GetFilteredRecordCount() - 1, acc);
+    footerValues_ = FinishValues(*footerItems_, acc);
 }
 
 void TcxDataSummary::CalculateGroups() {
@@ -161,15 +161,15 @@ Variant TcxDataSummary::FooterValue(int index) const {
 }
 
 std::string TcxDataSummary::FooterText(int index) const {
-    if (index < 0 || index >= footerItems_.GetCount()) return {};
-    return footerItems_.ItemAt(index)->GetValueText(FooterValue(index), true);
+    if (index < 0 || index >= footerItems_->GetCount()) return {};
+    return footerItems_->ItemAt(index)->GetValueText(FooterValue(index), true);
 }
 
 TcxDataGroupSummaryItems* TcxDataSummary::GetGroupSummaryItemsForLevel(int level) {
     if (level < 0 || level >= dataController_->GetGroupingItemCount()) return nullptr;
     TObject* item = dataController_->GetGroupingField(level)->GetItem();
-    TcxDataSummaryGroup* group = item ? GroupOfLink(item) : nullptr;
-    return group ? &group->GetSummaryItems() : &defaultGroupItems_;
+    TcxDataSummaryGroup* group = item ? groups_->GroupOfLink(item) : nullptr;
+    return group ? &group->GetSummaryItems() : defaultGroupItems_.get();
 }
 
 bool TcxDataSummary::GetRowGroupSummary(int rowIndex, TcxDataGroupSummaryItems*& items, Variant& values) {
@@ -219,8 +219,8 @@ std::string TcxDataSummaryItem::GetValueText(const Variant& value, bool isFooter
         const bool date = VarHoldsDate(value);
         std::string format = format_;
         if (format.empty())
-            format = collection_->GetDefaultFormat(VarTypeHoldsCurrency(value.VarType()) ? 1 : date ? 2 : 0, kind_,
-                                                   isFooter);
+            if (TcxDataSummaryItems* items = GetItemsCollection())
+            format = items->GetDefaultFormat(IsCurrency(value.VarType()) ? 1 : date ? 2 : 0, kind_, isFooter);
         if (!date || kind_ == skCount) {
             text = FormatFloat(format, value.AsDouble());
         } else {

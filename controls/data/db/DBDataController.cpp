@@ -1,5 +1,7 @@
 #include "controls/data/db/DBDataController.h"
 
+#include "controls/data/db/DBDataSummary.h"
+
 #include "controls/data/Variants.h"
 #include "controls/data/db/DBFieldFunctions.h"
 #include "controls/data/db/DBMasterDetail.h"
@@ -68,6 +70,18 @@ TcxDBDataController::TcxDBDataController(TComponent* owner)
     : TcxCustomDataController(owner), dataModeController_(this) {
     ReplaceProvider(std::make_unique<TcxDBDataProvider>(this));
     ReplaceFilter(std::make_unique<TcxDBDataFilterCriteria>(this));
+    ReplaceSummary(std::make_unique<TcxDataSummary>(this)); // with this class's summary items
+}
+
+TcxDBDataField* TcxDBDataController::AddInternalDBField() {
+    auto* field = new TcxDBDataField(&GetFields());
+    field->MarkInternal(true);
+    GetFields().Add(field);
+    return field;
+}
+
+TClass TcxDBDataController::GetSummaryItemClass() const {
+    return TcxDBDataSummaryItem::StaticClass();
 }
 
 std::unique_ptr<TcxDataFilterCriteria> TcxDBDataController::CreateFilterCriteria() {
@@ -261,11 +275,7 @@ void TcxDBDataController::SetKeyFieldNames(const std::string& names) {
         Change(dccData);
         return;
     }
-    if (!keyField_) {
-        keyField_ = new TcxDBDataField(&GetFields());
-        keyField_->MarkInternal(true);
-        GetFields().Add(keyField_);
-    }
+    if (!keyField_) keyField_ = AddInternalDBField();
     BindFieldName(keyField_, names);
 }
 

@@ -95,6 +95,12 @@ class TcxDBDataController : public TcxCustomDataController {
     // field name, bracketed when it is not an identifier; a name list's sub-fields joined by ";".
     std::string GetItemFilterName(TObject* item) const override;
 
+    // An internal field, bound later to a name list with BindInternalField (key fields, summary
+    // items that name a dataset field).
+    TcxDBDataField* AddInternalDBField();
+    void BindInternalField(TcxDBDataField* field, const std::string& names) { BindFieldName(field, names); }
+    TClass GetSummaryItemClass() const override;
+
     // ---- keys ----
     const std::string& GetKeyFieldNames() const { return keyFieldNames_; }
     void SetKeyFieldNames(const std::string& names);

@@ -131,9 +131,9 @@ TEST_F(SummaryFixture, GroupValuesPerLevelFollowRegrouping) {
     EXPECT_EQ(Summary().GroupRowText(row + 3), "[SUM=2.00; COUNT=1)");
 
     // A summary group linked to the level's item takes over that level.
-    TcxDataSummaryGroup* group = Summary().AddSummaryGroup();
+    TcxDataSummaryGroup* group = Summary().SummaryGroups().AddGroup();
     group->GetSummaryItems().AddLinked(Item(1), spGroup, "", skAverage);
-    group->AddLink(Item(0));
+    group->GetLinks()->NewItem()->SetItemLink(Item(0));
     EXPECT_EQ(Summary().GroupRowText(0), "(AVG=1.67)");
 }
 
@@ -194,4 +194,107 @@ TEST_F(SummaryFixture, SelectedRecordsOnlyAndPerItemProperties) {
     TcxDataSummaryItem* item = Summary().FooterSummaryItems().AddLinked(Item(1), spFooter, "", skSum);
     dc_.RemoveItem(Item(1));
     EXPECT_EQ(item->GetDataField(), nullptr);
+}
+
+// Summary groups link each item once; what a level shows follows the links.
+TEST_F(SummaryFixture, AnItemIsLinkedToOneSummaryGroupAtMost) {
+    Fill({{"a", 1.0}, {"a", 2.0}, {"b", 4.0}});
+    Summary().DefaultGroupSummaryItems().AddLinked(Item(1), spGroup, "", skSum);
+    TcxDataSummaryGroups& groups = Summary().SummaryGroups();
+    TcxDataSummaryGroup* first = groups.AddGroup();
+    first->GetSummaryItems().AddLinked(Item(1), spGroup, "", skMax);
+    TcxDataSummaryGroup* second = groups.AddGroup();
+    second->GetSummaryItems().AddLinked(Item(1), spGroup, "", skMin);
+    dc_.ChangeItemGroupIndex(0, 0);
+    EXPECT_EQ(Summary().GroupRowText(0), "(SUM=3.00)") << "no group links Group";
+
+    first->GetLinks()->NewItem()->SetItemLink(Item(0));
+    EXPECT_EQ(groups.GroupOfLink(Item(0)), first);
+    EXPECT_EQ(Summary().GroupRowText(0), "(MAX=2.00)");
+    second->GetLinks()->NewItem()->SetItemLink(Item(0));
+    EXPECT_EQ(first->GetLinks()->IndexOfLink(Item(0)), -1) << "taken from the first group";
+    EXPECT_EQ(first->GetLinks()->GetCount(), 1) << "the link stays, unlinked";
+    EXPECT_EQ(groups.GroupOfLink(Item(0)), second);
+    EXPECT_EQ(Summary().GroupRowText(0), "(MIN=1.00)");
+
+    dc_.RemoveItem(Item(0)); // the grouping item goes: its link is cleared, not freed
+    EXPECT_EQ(second->GetLinks()->GetCount(), 1);
+    EXPECT_EQ(second->GetLinks()->ItemAt(0)->GetItemLink(), nullptr);
+    EXPECT_EQ(groups.GroupOfLink(Item(0)), nullptr);
+    groups.Delete(0);
+    EXPECT_EQ(groups.GetCount(), 1);
+    EXPECT_EQ(groups.GroupAt(0), second);
+}
+
+namespace {
+
+// A view's controller: items carry IDs, so summaries copy between controllers.
+class IdController : public TcxDataController {
+  public:
+    explicit IdController(std::vector<TObject*> items) : TcxDataController(nullptr), items_(std::move(items)) {
+        for (TObject* item : items_)
+            AddItem(item)->ChangeValueType(&cxFloatValueType);
+    }
+    int GetItemID(TObject* item) const override {
+        for (size_t i = 0; i < items_.size(); ++i)
+            if (items_[i] == item) return 100 + static_cast<int>(i);
+        return -1;
+    }
+
+  private:
+    std::vector<TObject*> items_;
+};
+
+} // namespace
+
+TEST(DataSummaryCopy, ASummaryCopiesIntoAnotherControllersEqualItems) {
+    TObject a0, a1, b0, b1;
+    IdController from({&a0, &a1}), to({&b0, &b1});
+    TcxDataSummary& source = from.GetSummary();
+    source.FooterSummaryItems().AddLinked(&a1, spFooter, "0.0", skSum);
+    TcxDataSummaryItem* sorted = source.DefaultGroupSummaryItems().AddLinked(&a1, spFooter, "", skMax);
+    sorted->SetSorted(true);
+    source.DefaultGroupSummaryItems().SetSeparator(";");
+    TcxDataSummaryGroup* group = source.SummaryGroups().AddGroup();
+    group->GetSummaryItems().AddLinked(&a0, spGroup, "", skCount);
+    group->GetLinks()->NewItem()->SetItemLink(&a0);
+    source.SetOptions(soNullIgnore);
+    int summaries = 0;
+    source.FooterSummaryItems().OnSummary = [&](TcxDataSummaryItems*, const TcxSummaryEventArguments&,
+                                                 TcxSummaryEventOutArguments&) { ++summaries; };
+
+    to.GetSummary().FooterSummaryItems().NewItem(); // an item of its own is reused
+    to.Assign(&from);
+    TcxDataSummary& copy = to.GetSummary();
+    ASSERT_EQ(copy.FooterSummaryItems().GetCount(), 1);
+    TcxDataSummaryItem* footer = copy.FooterSummaryItems().ItemAt(0);
+    EXPECT_EQ(footer->GetItemLink(), &b1) << "the item with the same ID";
+    EXPECT_EQ(footer->GetFormat(), "0.0");
+    EXPECT_EQ(footer->GetKind(), skSum);
+    ASSERT_EQ(copy.DefaultGroupSummaryItems().GetCount(), 1);
+    EXPECT_TRUE(copy.DefaultGroupSummaryItems().ItemAt(0)->GetSorted());
+    EXPECT_EQ(copy.DefaultGroupSummaryItems().ItemAt(0)->GetPosition(), spFooter);
+    EXPECT_EQ(copy.DefaultGroupSummaryItems().GetSeparator(), ";");
+    ASSERT_EQ(copy.SummaryGroups().GetCount(), 1);
+    EXPECT_EQ(copy.SummaryGroups().GroupOfLink(&b0), copy.SummaryGroups().GroupAt(0));
+    EXPECT_EQ(copy.SummaryGroups().GroupAt(0)->GetSummaryItems().ItemAt(0)->GetItemLink(), &b0);
+    EXPECT_EQ(copy.GetOptions(), soNullIgnore);
+    EXPECT_EQ(copy.CorrespondingItems(&source, &copy.SummaryGroups().GroupAt(0)->GetSummaryItems()),
+              &group->GetSummaryItems());
+    EXPECT_EQ(copy.CorrespondingItems(&source, &copy.FooterSummaryItems()), &source.FooterSummaryItems());
+
+    to.SetValue(to.AppendRecord(), 1, 2.5);
+    EXPECT_GT(summaries, 0) << "OnSummary travelled with the footer items";
+    EXPECT_DOUBLE_EQ(copy.FooterValue(0).AsDouble(), 2.5);
+}
+
+TEST_F(SummaryFixture, SortedPerDataItem) {
+    TcxDataGroupSummaryItems& items = Summary().DefaultGroupSummaryItems();
+    EXPECT_FALSE(items.GetSortedForItem(1, spGroup));
+    items.SetSortedForItem(1, spGroup, true);
+    ASSERT_EQ(items.GetCount(), 1);
+    EXPECT_TRUE(items.GetSortedForItem(1, spGroup));
+    EXPECT_EQ(items.ItemAt(0)->GetItemLink(), Item(1));
+    items.SetSortedForItem(1, spGroup, false);
+    EXPECT_EQ(items.GetCount(), 0) << "back to the defaults, the item goes";
 }

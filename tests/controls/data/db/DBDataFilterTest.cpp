@@ -1,6 +1,7 @@
 // The dataset-bound controller's filter: in memory, or handed to the dataset's own filter; null tests
 // of a query written with "IS".
 #include "controls/data/db/DBDataController.h"
+#include "controls/data/db/DBDataSummary.h"
 
 #include "platform/db/DataSource.h"
 #include "platform/db/Field.h"
@@ -14,7 +15,8 @@ class DBDataFilterTest : public EngineTest {
   protected:
     void SetUp() override {
         EngineTest::SetUp();
-        query_ = NewQuery({"select Issue, ResultA1 from LotteryIssue where LotteryID=3508 order by Issue"});
+        query_ = NewQuery({"select Issue, ResultA1, cast(ResultB1 as integer) as Blue from LotteryIssue "
+                           "where LotteryID=3508 order by Issue"});
         auto* source = new TDataSource(&owner_);
         source->SetDataSet(query_);
         controller_.AddItem(&issueItem_);
@@ -73,6 +75,24 @@ TEST_P(DBDataFilterTest, FooterSummariesCountTheLoadedAndTheFilteredDraws) {
     FilterEarlyIssues();
     EXPECT_EQ(summary.FooterValue(0).AsInteger(), 9);
     EXPECT_EQ(VarToStr(summary.FooterValue(1)), "2003009");
+}
+
+TEST_P(DBDataFilterTest, ASummaryItemNamingADataSetFieldSummarisesItWhateverItsColumn) {
+    TcxDataSummaryItems& footer = controller_.GetSummary().FooterSummaryItems();
+    auto* item = dynamic_cast<TcxDBDataSummaryItem*>(footer.AddLinked(&issueItem_, spFooter, "", skSum));
+    ASSERT_NE(item, nullptr) << "the controller's own summary item class";
+    item->SetFieldName("Blue"); // linked to the Issue column all the same
+    EXPECT_EQ(item->GetItemLink(), &issueItem_);
+    // The blue balls of the shipped history add up to 29,833; those of 2003001-2003009 to 88.
+    EXPECT_NE(item->GetDataField(), controller_.GetItemField(0));
+    EXPECT_DOUBLE_EQ(controller_.GetSummary().FooterValue(0).AsDouble(), 29833);
+    FilterEarlyIssues();
+    EXPECT_DOUBLE_EQ(controller_.GetSummary().FooterValue(0).AsDouble(), 88);
+
+    item->SetFieldName(""); // back to the column's own field
+    item->SetKind(skMax);
+    EXPECT_EQ(item->GetDataField(), controller_.GetItemField(0));
+    EXPECT_EQ(VarToStr(controller_.GetSummary().FooterValue(0)), "2003009");
 }
 
 TEST_P(DBDataFilterTest, NullTestsOfAQueryReadIsAndIsNot) {
