@@ -204,9 +204,17 @@ using TComponentClass = const TMetaClass*;
 // True for a non-empty name of ASCII letters, digits and '_' that does not start with a digit.
 bool IsValidIdent(const std::string& name);
 
+// A class whose virtual constructor takes an owner of one particular class names that class
+// TCreateOwner (`using TCreateOwner = TcxCustomEdit;`); its metaclass casts the owner to it.
+template <class T>
+concept HasCreateOwner = requires { typename T::TCreateOwner; };
+
 template <class T> TMetaClass::Factory MetaFactory() {
     if constexpr (std::is_abstract_v<T>) {
         return nullptr;
+    } else if constexpr (HasCreateOwner<T>) {
+        static_assert(std::is_constructible_v<T, typename T::TCreateOwner*>, "no constructor taking TCreateOwner");
+        return [](TObject* owner) -> TObject* { return new T(dynamic_cast<typename T::TCreateOwner*>(owner)); };
     } else if constexpr (std::is_constructible_v<T, TObject*>) {
         return [](TObject* owner) -> TObject* { return new T(owner); };
     } else if constexpr (std::is_constructible_v<T, TPersistent*>) {

@@ -4,7 +4,8 @@
 //
 // A class declares itself with ZORVY_CLASS(Name, Parent) inside its body (see Components.h).
 // Its metaclass creates instances through the constructor that takes an owner component, an
-// owner persistent, or nothing, whichever the class has; abstract classes cannot be created.
+// owner persistent, or nothing, whichever the class has, or the owner of the class it names as its
+// TCreateOwner; abstract classes cannot be created.
 #include <string>
 #include <string_view>
 #include <vector>

@@ -21,6 +21,7 @@
 namespace zorvy {
 
 class TcxCustomEdit;
+class TcxCustomEditData;
 class TcxCustomEditStyle;
 class TcxCustomEditViewData;
 
@@ -90,20 +91,6 @@ class TcxEditChangeEventsCatcher {
   private:
     TcxCustomEdit* edit_;
     int lockCount_ = 0;
-};
-
-// What a grid keeps per column for the in-place editor between activations.
-class TcxCustomEditData : public TObject {
-    ZORVY_CLASS(TcxCustomEditData, TObject)
-  public:
-    explicit TcxCustomEditData(TcxCustomEdit* edit);
-    // Marks the data cleared; the editor it is attached to re-initialises it at once.
-    void Clear();
-    TcxCustomEdit* GetEdit() const { return edit_.Get(); }
-    bool Cleared = false;
-
-  private:
-    TWeakLink<TcxCustomEdit> edit_;
 };
 
 using TcxEditEditingEvent = std::function<void(TObject* sender, bool& canEdit)>;
@@ -304,6 +291,22 @@ class TcxCustomEdit : public TcxContainer, public IcxRepositoryItemSubscriber {
     bool modified_ = false;
     bool changedSinceEnter_ = false;
     bool focusing_ = false;
+};
+
+// What a grid keeps per column for the in-place editor between activations; made through its class
+// (the editor's GetEditDataClass) with the editor as owner.
+class TcxCustomEditData : public TObject {
+    ZORVY_CLASS(TcxCustomEditData, TObject)
+  public:
+    using TCreateOwner = TcxCustomEdit;
+    explicit TcxCustomEditData(TcxCustomEdit* edit);
+    // Marks the data cleared; the editor it is attached to re-initialises it at once.
+    void Clear();
+    TcxCustomEdit* GetEdit() const { return edit_.Get(); }
+    bool Cleared = false;
+
+  private:
+    TWeakLink<TcxCustomEdit> edit_;
 };
 
 } // namespace zorvy

@@ -2,6 +2,7 @@
 
 #include "controls/editors/framework/EditRepository.h"
 #include "controls/editors/framework/EditStyle.h"
+#include "controls/data/DataResources.h"
 
 namespace zorvy {
 
@@ -17,6 +18,8 @@ void InitializeEditUnit() {
     if (defaultEditStyleController) return;
     defaultEditStyleController = new TcxEditStyleController(nullptr);
     SharedFallbackStyleController = defaultEditStyleController;
+    // The data units' texts go through the same replacements as the editors'.
+    cxGetResourceStringProc = &ResolveResourceString;
 }
 
 void FinalizeEditUnit() {

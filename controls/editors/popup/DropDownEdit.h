@@ -98,7 +98,7 @@ class TcxCustomDropDownEditData : public TcxCustomEditData {
     ZORVY_CLASS(TcxCustomDropDownEditData, TcxCustomEditData)
   public:
     // Made through its class by the editor it belongs to.
-    explicit TcxCustomDropDownEditData(TObject* edit) : TcxCustomEditData(dynamic_cast<TcxCustomEdit*>(edit)) {}
+    using TcxCustomEditData::TcxCustomEditData;
     bool Sized = false;
     int Width = 0;
     int Height = 0;

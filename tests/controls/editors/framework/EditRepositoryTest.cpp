@@ -1,4 +1,5 @@
 // The editor-kind registry, repository items shared by editors, and the shared routines.
+#include "controls/data/DataResources.h"
 #include "controls/editors/framework/Edit.h"
 #include "controls/editors/framework/EditRepository.h"
 #include "tests/controls/editors/EditorsFixture.h"
@@ -79,6 +80,13 @@ TEST_F(EditRepositoryTest, EditorsFollowTheirItemUntilItGoes) {
     EXPECT_EQ(edit->GetEffectiveProperties(), edit->GetProperties());
     EXPECT_FALSE(edit->IsReadOnlyNow());
     delete wrong;
+}
+
+TEST_F(EditRepositoryTest, TheFrameworkRoutesTheDataUnitsTextsThroughReplacements) {
+    RegisterResourceStringReplacement(cxSDataItemIndexError, "列索引越界");
+    EXPECT_EQ(GetDataResourceText(cxSDataItemIndexError), "列索引越界");
+    ClearResourceStringReplacements();
+    EXPECT_EQ(GetDataResourceText(cxSDataItemIndexError), "ItemIndex out of range");
 }
 
 TEST(EditRoutines, SmallHelpers) {

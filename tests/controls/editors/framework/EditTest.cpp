@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,21 @@ class TTextLikeEdit : public TcxCustomEdit {
             ValueChangedByUser();
         }
     }
+};
+
+// The per-activation data of a kind that keeps some: counts its initialisations.
+class TCountedEditData : public TcxCustomEditData {
+    ZORVY_CLASS(TCountedEditData, TcxCustomEditData)
+  public:
+    using TcxCustomEditData::TcxCustomEditData;
+    int Inits = 0;
+};
+
+class TDataKeepingEdit : public TTextLikeEdit {
+  public:
+    using TTextLikeEdit::TTextLikeEdit;
+    const TMetaClass* GetEditDataClass() const override { return TCountedEditData::StaticClass(); }
+    void InitEditData(TcxCustomEditData* data) override { ++static_cast<TCountedEditData*>(data)->Inits; }
 };
 
 class EditTest : public EditorsTest {
@@ -285,6 +301,32 @@ TEST_F(EditTest, AnInPlaceEditorStartsWithTheKeyAndHandsNavigationToTheGrid) {
     display.PressKey(VK_TAB);
     Pump();
     EXPECT_EQ(gridKeys, (std::vector<std::uint16_t>{VK_LEFT, VK_TAB}));
+}
+
+TEST_F(EditTest, TheEditDataIsMadeThroughItsClassAndOutlivesItsEditor) {
+    form = NewForm();
+    auto* edit = new TDataKeepingEdit(form, true);
+    edit->SetParent(form);
+    TcxCustomEditData* data = nullptr;
+    edit->AttachEditData(data);
+    ASSERT_NE(data, nullptr);
+    std::unique_ptr<TcxCustomEditData> kept(data);
+    ASSERT_TRUE(data->Is<TCountedEditData>());
+    EXPECT_EQ(data->GetEdit(), edit);
+    EXPECT_EQ(static_cast<TCountedEditData*>(data)->Inits, 1);
+    EXPECT_FALSE(data->Cleared);
+    data->Clear(); // attached: the editor initialises it again at once
+    EXPECT_EQ(static_cast<TCountedEditData*>(data)->Inits, 2);
+    EXPECT_FALSE(data->Cleared);
+
+    // Through the class alone, as a grid restoring a column would.
+    std::unique_ptr<TcxCustomEditData> made(CreateInstance<TcxCustomEditData>(TCountedEditData::StaticClass(), edit));
+    EXPECT_EQ(made->GetEdit(), edit);
+    EXPECT_TRUE(made->Cleared);
+    delete edit;
+    EXPECT_EQ(data->GetEdit(), nullptr);
+    data->Clear();
+    EXPECT_TRUE(data->Cleared);
 }
 
 TEST_F(EditTest, ASecondClickSoonAfterAnActivationByMouseIsADoubleClick) {
