@@ -1,5 +1,6 @@
 #include "controls/editors/text/InnerTextEdit.h"
 
+#include "controls/editors/text/TextEdit.h"
 #include "platform/win/Input.h"
 #include "platform/win/MessageLoop.h"
 #include "platform/win/Messages.h"
@@ -12,10 +13,16 @@ TcxCustomInnerTextEdit::TcxCustomInnerTextEdit(TComponent* owner) : TCustomEdit(
     ControlStyle |= csDoubleClicks;
     SetBorderStyle(bsNone);
     SetParentColor(true);
+    UpdatePasswordChar();
+    isCreating_ = false;
 }
 
 TcxCustomEdit* TcxCustomInnerTextEdit::Owner() const {
     return dynamic_cast<TcxCustomEdit*>(GetOwner());
+}
+
+TcxCustomTextEdit* TcxCustomInnerTextEdit::TextOwner() const {
+    return dynamic_cast<TcxCustomTextEdit*>(GetOwner());
 }
 
 TcxContainer* TcxCustomInnerTextEdit::GetControlContainer() {
@@ -24,25 +31,133 @@ TcxContainer* TcxCustomInnerTextEdit::GetControlContainer() {
 
 void TcxCustomInnerTextEdit::CreateParams(TCreateParams& params) {
     TCustomEdit::CreateParams(params);
+    if (alignment_ == taRightJustify) params.style |= ES_RIGHT;
+    if (alignment_ == taCenter) params.style |= ES_CENTER;
+    // The editor draws the frame; the inner edit never draws one of its own.
     params.style &= ~(WS_BORDER | WS_DLGFRAME | WS_THICKFRAME);
     params.style |= ES_AUTOHSCROLL;
+    if (!hideSelection_) params.style |= ES_NOHIDESEL;
     params.exStyle &= ~WS_EX_CLIENTEDGE;
 }
+
+void TcxCustomInnerTextEdit::CreateWnd() {
+    TCustomEdit::CreateWnd();
+    AdjustMargins();
+}
+
+void TcxCustomInnerTextEdit::AdjustMargins() {
+    if (HandleAllocated())
+        SendMessage(GetHandle(), EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, MakeLParam(0, 1));
+}
+
+// ---- looks ----
+
+void TcxCustomInnerTextEdit::SetAlignment(TAlignment value) {
+    if (TcxCustomTextEdit* owner = TextOwner(); owner && owner->GetTextProperties()->GetUseLeftAlignmentOnEditing())
+        value = taLeftJustify;
+    if (value == alignment_) return;
+    alignment_ = value;
+    if (HandleAllocated()) RecreateWnd();
+}
+
+void TcxCustomInnerTextEdit::SetEchoMode(TcxEditEchoMode value) {
+    if (value == echoMode_) return;
+    echoMode_ = value;
+    UpdatePasswordChar();
+}
+
+void TcxCustomInnerTextEdit::SetInnerPasswordChar(char32_t value) {
+    if (value == passwordChar_) return;
+    passwordChar_ = value;
+    if (echoMode_ == eemPassword) UpdatePasswordChar();
+}
+
+void TcxCustomInnerTextEdit::UpdatePasswordChar() {
+    SetPasswordChar(echoMode_ == eemNormal ? 0 : passwordChar_ ? passwordChar_ : U'*');
+}
+
+void TcxCustomInnerTextEdit::SetHideSelection(bool value) {
+    if (value == hideSelection_) return;
+    hideSelection_ = value;
+    if (HandleAllocated()) RecreateWnd();
+}
+
+void TcxCustomInnerTextEdit::LockBounds(bool lock) {
+    if (lock)
+        ++lockBoundsCount_;
+    else if (lockBoundsCount_ > 0)
+        --lockBoundsCount_;
+}
+
+void TcxCustomInnerTextEdit::SetBounds(int left, int top, int width, int height) {
+    if (isCreating_ || lockBoundsCount_ > 0) return;
+    TcxCustomEdit* owner = Owner();
+    // Moving the inner edit must not make the editor arrange it again.
+    if (owner) owner->LockInnerAlignment(true);
+    struct Unlock {
+        TcxCustomEdit* owner;
+        ~Unlock() {
+            if (owner) owner->LockInnerAlignment(false);
+        }
+    } unlock{owner};
+    TCustomEdit::SetBounds(left, top, width, height);
+}
+
+void TcxCustomInnerTextEdit::FocusWithoutAutoSelect() {
+    const bool autoSelect = AutoSelect;
+    AutoSelect = false;
+    struct Restore {
+        TcxCustomInnerTextEdit* edit;
+        bool value;
+        ~Restore() { edit->AutoSelect = value; }
+    } restore{this, autoSelect};
+    SetFocus();
+}
+
+// ---- the input method's deferred selection ----
+
+int TcxCustomInnerTextEdit::GetEditSelStart() {
+    return imeCharCount_ > 0 ? imeSelStart_ : GetSelStart();
+}
+
+int TcxCustomInnerTextEdit::GetEditSelLength() {
+    return imeCharCount_ > 0 ? imeSelLength_ : GetSelLength();
+}
+
+void TcxCustomInnerTextEdit::SetEditSelStart(int value) {
+    if (!HandleAllocated()) return;
+    if (imeCharCount_ > 0)
+        imeSelStart_ = value;
+    else
+        SetSelStart(value);
+}
+
+void TcxCustomInnerTextEdit::SetEditSelLength(int value) {
+    if (!HandleAllocated()) return;
+    if (imeCharCount_ > 0)
+        imeSelLength_ = value;
+    else
+        SetSelLength(value);
+}
+
+// ---- state before a key ----
 
 void TcxCustomInnerTextEdit::SaveState(bool withText, TcxCustomInnerTextEditPrevState& state) {
     state.TextSaved = withText;
     if (withText) state.Text = GetText();
-    state.SelStart = GetSelStart();
-    state.SelLength = GetSelLength();
+    state.SelStart = GetEditSelStart();
+    state.SelLength = GetEditSelLength();
 }
 
 bool TcxCustomInnerTextEdit::StateChanged(const TcxCustomInnerTextEditPrevState& state) {
     if (!HandleAllocated()) return true;
-    if (GetSelStart() != state.SelStart || GetSelLength() != state.SelLength) return true;
+    if (GetEditSelStart() != state.SelStart || GetEditSelLength() != state.SelLength) return true;
     if (!state.TextSaved) return false;
     // A change of letter case alone is a change too, so the key is not passed on as well.
     return GetText() != state.Text;
 }
+
+// ---- messages ----
 
 void TcxCustomInnerTextEdit::WndProc(TMessage& m) {
     TcxCustomEdit* owner = Owner();
@@ -73,19 +188,63 @@ void TcxCustomInnerTextEdit::Dispatch(TMessage& m) {
         }
         return;
     }
-    case WM_CHAR:
+    case WM_CHAR: {
+        TcxCustomInnerTextEditPrevState state;
+        SaveState(true, state);
         InternalUpdating = false;
         TCustomEdit::Dispatch(m);
+        if (!self) return;
+        TcxCustomTextEdit* textOwner = TextOwner();
+        if (imeCharCount_ > 0 && --imeCharCount_ == 0 && textOwner && textOwner->IsCompletionHighlighted()) {
+            // The selection the editor asked for while the character was on its way.
+            SetSelStart(imeSelStart_);
+            SetSelLength(imeSelLength_);
+        }
+        if (!textOwner) return;
+        textOwner->SetLookupSyncLocked(false);
+        // A character the native control inserted itself ends the completion highlight.
+        if (!InternalUpdating && StateChanged(state)) textOwner->SetCompletionHighlighted(false);
+        return;
+    }
+    case WM_IME_CHAR: {
+        imeCharCount_ = 1;
+        imeSelStart_ = GetSelStart();
+        imeSelLength_ = GetSelLength();
+        struct Done {
+            TWeakLink<TcxCustomInnerTextEdit>& self;
+            ~Done() {
+                if (self) self->imeCharCount_ = 0;
+            }
+        } done{self};
+        SendMessage(GetHandle(), WM_CHAR, m.WParam, m.LParam);
+        return;
+    }
+    case WM_IME_STARTCOMPOSITION:
+    case WM_IME_COMPOSITION:
+        // No composition starts in an editor that may not change its value.
+        if (owner && !owner->RequestEditing()) return;
+        if (self) TCustomEdit::Dispatch(m);
         return;
     case WM_GETDLGCODE:
         DefaultHandler(m);
         m.Result |= DLGC_WANTCHARS;
         // In place the grid decides about Tab (Ctrl+Tab stays the form's).
         if (owner && owner->IsInplace() && GetKeyState(VK_CONTROL) >= 0) m.Result |= DLGC_WANTTAB;
-        if (owner && owner->IsInplace()) m.Result |= DLGC_WANTALLKEYS;
+        if (owner && (owner->IsInplace() || owner->HasOpenPopup())) m.Result |= DLGC_WANTALLKEYS;
         return;
     case WM_ERASEBKGND:
         m.Result = 1;
+        return;
+    case WM_NCPAINT:
+        m.Result = 0;
+        return;
+    case WM_SIZE:
+        TCustomEdit::Dispatch(m);
+        if (self) AdjustMargins();
+        return;
+    case EM_SETSEL:
+        TCustomEdit::Dispatch(m);
+        if (self && OnSelChange) OnSelChange(this);
         return;
     case WM_SETFOCUS:
         TCustomEdit::Dispatch(m);
@@ -123,6 +282,8 @@ LRESULT TcxCustomInnerTextEdit::CallNative(UINT msg, WPARAM wParam, LPARAM lPara
     return m.Result;
 }
 
+// ---- keys ----
+
 void TcxCustomInnerTextEdit::KeyDown(std::uint16_t& key, TShiftState shift) {
     InternalUpdating = false;
     TWeakLink<TcxCustomInnerTextEdit> self(this);
@@ -149,8 +310,17 @@ void TcxCustomInnerTextEdit::KeyPress(char32_t& key) {
     TWeakLink<TcxCustomInnerTextEdit> self(this);
     if (owner && key != 0) owner->KeyPress(key);
     if (!self) return;
-    // Enter and Escape never reach the native control of an in-place editor.
-    if ((key == 13 || key == 27) && owner && owner->IsInplace()) key = 0;
+    // Enter and Escape never reach the native control of an in-place editor, nor right after a
+    // drop-down closed its popup with them; Enter not when the editor should not beep.
+    if ((key == 13 || key == 27) && owner) {
+        TcxCustomTextEdit* textOwner = TextOwner();
+        const bool skip = textOwner && textOwner->SkipNextEnterOrEscape;
+        const bool silent = key == 13 && textOwner && !textOwner->BeepOnEnter;
+        if (owner->IsInplace() || skip || silent) {
+            key = 0;
+            if (textOwner) textOwner->SkipNextEnterOrEscape = false;
+        }
+    }
     if (key == 0) {
         InternalUpdating = true;
         return;

@@ -10,6 +10,8 @@
 namespace zorvy {
 
 class TcxCustomTextEdit;
+// Whether the text is shown or hidden behind password glyphs.
+enum TcxEditEchoMode : std::uint8_t { eemNormal, eemPassword };
 
 // The inner edit's text and selection before a key, to tell whether the key did anything.
 struct TcxCustomInnerTextEditPrevState {
@@ -33,6 +35,38 @@ class TcxCustomInnerTextEdit : public TCustomEdit, public IcxContainerInnerContr
 
     // Set while the editor consumed the current key or character.
     bool InternalUpdating = false;
+
+    // ---- looks the editor hands on ----
+    TAlignment GetAlignment() const { return alignment_; }
+    // Left while the editor's settings ask for left alignment when editing; a change recreates the window.
+    void SetAlignment(TAlignment value);
+    TcxEditEchoMode GetEchoMode() const { return echoMode_; }
+    void SetEchoMode(TcxEditEchoMode value);
+    // #0 stands for the default '*'.
+    char32_t GetInnerPasswordChar() const { return passwordChar_; }
+    void SetInnerPasswordChar(char32_t value);
+    bool GetHideSelection() const { return hideSelection_; }
+    void SetHideSelection(bool value);
+    bool OEMConvert = false;
+    // While locked every change of bounds is ignored (the editor places the inner edit itself).
+    void LockBounds(bool lock);
+    void SetBounds(int left, int top, int width, int height) override;
+    // Gives the focus while keeping the current selection.
+    void FocusWithoutAutoSelect();
+
+    // ---- the input method ----
+    // A character from the input method arrives whole (one character message); until it has been
+    // processed, selection reads and writes of the editor go to the values saved here.
+    int GetImeCharCount() const { return imeCharCount_; }
+    // The rest of a character the input method is still delivering; never any, as no character is split.
+    char32_t GetImeLastChar() const { return 0; }
+    int GetEditSelStart();
+    int GetEditSelLength();
+    void SetEditSelStart(int value);
+    void SetEditSelLength(int value);
+
+    // Runs after every change of the selection.
+    TNotifyEvent OnSelChange;
     void SaveState(bool withText, TcxCustomInnerTextEditPrevState& state);
     // True without a window, when the selection moved, or when the text changed (letter case counts).
     bool StateChanged(const TcxCustomInnerTextEditPrevState& state);
@@ -41,6 +75,7 @@ class TcxCustomInnerTextEdit : public TCustomEdit, public IcxContainerInnerContr
 
   protected:
     void CreateParams(TCreateParams& params) override;
+    void CreateWnd() override;
     void WndProc(TMessage& m) override;
     void Dispatch(TMessage& m) override;
     void DefaultHandler(TMessage& m) override;
@@ -50,6 +85,19 @@ class TcxCustomInnerTextEdit : public TCustomEdit, public IcxContainerInnerContr
 
   private:
     TcxCustomEdit* Owner() const;
+    TcxCustomTextEdit* TextOwner() const;
+    void UpdatePasswordChar();
+    void AdjustMargins();
+
+    TAlignment alignment_ = taLeftJustify;
+    TcxEditEchoMode echoMode_ = eemNormal;
+    char32_t passwordChar_ = 0;
+    bool hideSelection_ = true;
+    bool isCreating_ = true;
+    int lockBoundsCount_ = 0;
+    int imeCharCount_ = 0;
+    int imeSelStart_ = 0;
+    int imeSelLength_ = 0;
 };
 
 } // namespace zorvy

@@ -1,8 +1,8 @@
 #include "controls/editors/text/TextEdit.h"
 
 #include "controls/editors/text/TextEditViewInfo.h"
-#include "platform/rtl/Numbers.h"
-#include "platform/rtl/ResourceStrings.h"
+#include "platform/rtl/DateTime.h"
+#include "platform/rtl/FormatSettings.h"
 #include "platform/win/VirtualKeys.h"
 
 #include <cctype>
@@ -26,106 +26,6 @@ TcxCustomEditViewInfoClass TcxCustomTextEditProperties::GetViewInfoClass() const
 
 TcxCustomEdit* TcxCustomTextEditProperties::CreateEditControl(bool inplace) const {
     return new TcxTextEdit(nullptr, inplace, ClassType());
-}
-
-void TcxCustomTextEditProperties::Assign(TPersistent* source) {
-    auto* other = dynamic_cast<TcxCustomTextEditProperties*>(source);
-    if (!other) {
-        TcxCustomEditProperties::Assign(source);
-        return;
-    }
-    BeginChanges();
-    TcxCustomEditProperties::Assign(source);
-    SetFixedListPrefixSelection(other->fixedListPrefixSelection_);
-    SetIncrementalSearch(other->incrementalSearch_);
-    SetSyncByWholeText(other->syncByWholeText_);
-    SetLookupItems(other->lookupItems_);
-    SetDisplayFormat(other->displayFormat_);
-    SetMaxLength(other->maxLength_);
-    EndChanges(true);
-}
-
-void TcxCustomTextEditProperties::SetMaxLength(int value) {
-    if (value < 0) value = 0;
-    if (maxLength_ == value) return;
-    maxLength_ = value;
-    Changed();
-}
-
-void TcxCustomTextEditProperties::SetLookupItems(const std::vector<std::string>& items) {
-    if (lookupItems_ == items) return;
-    lookupItems_ = items;
-    Changed();
-}
-
-void TcxCustomTextEditProperties::AddLookupItem(const std::string& item) {
-    lookupItems_.push_back(item);
-    Changed();
-}
-
-void TcxCustomTextEditProperties::SetIncrementalSearch(bool value) {
-    if (incrementalSearch_ == value) return;
-    incrementalSearch_ = value;
-    Changed();
-}
-
-void TcxCustomTextEditProperties::SetFixedListPrefixSelection(bool value) {
-    if (fixedListPrefixSelection_ == value) return;
-    fixedListPrefixSelection_ = value;
-    if (GetInputStyle() == istListOnly) Changed();
-}
-
-ZORVY_RESOURCESTRING(scxEditValueOutOfBounds, "Value out of bounds");
-
-bool TcxCustomTextEditProperties::IsBoundActive(int bound) {
-    const bool minAssigned = GetAssignedValues()->GetMinValue(), maxAssigned = GetAssignedValues()->GetMaxValue();
-    if (minAssigned != maxAssigned) return bound == 0 ? minAssigned : maxAssigned;
-    // Both set by the user are both checked, whatever their order (5 and 5 accept only 5).
-    if (minAssigned) return true;
-    return GetMaxValue() > GetMinValue();
-}
-
-void TcxCustomTextEditProperties::VerifyRange(const Variant& displayValue, std::string& errorText, bool& error) {
-    double value;
-    if (!TryStrToFloat(VarToStr(displayValue), value)) return;
-    if ((IsBoundActive(0) && value < GetMinValue()) || (IsBoundActive(1) && value > GetMaxValue())) {
-        error = true;
-        errorText = MakeValidationErrorText(1);
-    }
-}
-
-void TcxCustomTextEditProperties::VerifyDisplayValue(Variant& displayValue, std::string& errorText,
-                                                     TcxCustomEdit* edit, bool& error) {
-    if (HoldsNumbers() && HasValueRange()) VerifyRange(displayValue, errorText, error);
-    TcxCustomEditProperties::VerifyDisplayValue(displayValue, errorText, edit, error);
-}
-
-std::string TcxCustomTextEditProperties::MakeValidationErrorText(int errorKind) const {
-    return errorKind == 1 ? ResolveResourceString(scxEditValueOutOfBounds)
-                          : TcxCustomEditProperties::MakeValidationErrorText(errorKind);
-}
-
-void TcxCustomTextEditProperties::SetDisplayFormat(const std::string& value) {
-    if (displayFormat_ == value) return;
-    displayFormat_ = value;
-    Changed();
-}
-
-std::string TcxCustomTextEditProperties::FormatValueText(const Variant& value, bool editingForm) const {
-    if (editingForm || displayFormat_.empty() || value.IsNull() || value.IsEmpty()) return VarToStr(value);
-    double number;
-    if (!TryStrToFloat(VarToStr(value), number)) return VarToStr(value);
-    return FormatFloat(displayFormat_, number);
-}
-
-void TcxCustomTextEditProperties::FormatDisplayText(const Variant& value, std::string& text, bool isEditing) {
-    text = FormatValueText(value, isEditing && !HasUnfocusedDisplayForm());
-}
-
-void TcxCustomTextEditProperties::SetSyncByWholeText(bool value) {
-    if (syncByWholeText_ == value) return;
-    syncByWholeText_ = value;
-    Changed();
 }
 
 TcxCustomTextEdit::TcxCustomTextEdit(TComponent* owner, bool inplace, const TMetaClass* propertiesClass)
@@ -152,9 +52,34 @@ void TcxCustomTextEdit::ApplyDisplayValue(const Variant& value) {
 }
 
 void TcxCustomTextEdit::ValueChangedByUser() {
+    HoldChangeEvents(true, false);
+    struct Release {
+        TcxCustomTextEdit* edit;
+        ~Release() { edit->HoldChangeEvents(false, true); }
+    } release{this};
     TcxCustomEdit::ValueChangedByUser();
     // A text the search did not set itself moves the current item.
     if (!lookupSyncLocked_ && lookupData_) lookupData_->SyncWithEditText();
+    TcxCustomTextEditProperties* p = GetTextProperties();
+    if (IsFocused() && p->HoldsNumbers() && p->UsesThousandSeparator(false)) RegroupTypedNumber();
+}
+
+void TcxCustomTextEdit::RegroupTypedNumber() {
+    const char separator = FormatSettings().ThousandSeparator;
+    std::string text = inner_->GetText();
+    const int caret = inner_->GetSelStart();
+    int before = 0;
+    for (int i = 0; i < caret && i < static_cast<int>(text.size()); ++i)
+        if (text[i] != separator) ++before;
+    InsertThousandSeparators(text);
+    if (!IsNumericText(text) || text == inner_->GetText()) return;
+    ShowDisplayValue(Variant(text));
+    // The caret stays after as many digits (and signs) as it was.
+    int at = 0;
+    for (int seen = 0; seen < before && at < static_cast<int>(text.size()); ++at)
+        if (text[at] != separator) ++seen;
+    inner_->SetSelStart(at);
+    inner_->SetSelLength(0);
 }
 
 void TcxCustomTextEdit::TakeLookupSelection() {
@@ -165,7 +90,54 @@ void TcxCustomTextEdit::TakeLookupSelection() {
 }
 
 void TcxCustomTextEdit::ShowEditValue() {
-    inner_->SetText(VarToStr(GetEditValue()));
+    TcxCustomTextEditProperties* p = GetTextProperties();
+    const Variant value = GetEditValue();
+    const bool editing = IsFocused() || !p->HasUnfocusedDisplayForm();
+    std::string shown;
+    const bool valid = p->IsValidEditValue(value, editing);
+    if (valid) {
+        Variant display;
+        p->ToDisplayValue(value, display, editing);
+        shown = VarToStr(display);
+    } else if (IsFocused()) {
+        shown = p->GetEmptyDisplayValue();
+    } else {
+        shown = value.VarType() == varDate ? DateTimeToStr(value.AsDateTime()) : VarToStr(value);
+    }
+    PushModifiedFlags();
+    struct Pop {
+        TcxCustomTextEdit* edit;
+        ~Pop() { edit->PopModifiedFlags(); }
+    } pop{this};
+    ShowDisplayValue(Variant(shown));
+    completionHighlighted_ = false;
+}
+
+void TcxCustomTextEdit::SetCompletionHighlighted(bool value) {
+    if (!HandleAllocated() || value == completionHighlighted_) return;
+    completionHighlighted_ = value;
+    Invalidate();
+}
+
+bool TcxCustomTextEdit::IsCharAccepted(char32_t ch) {
+    return TcxCustomEdit::IsCharAccepted(ch) || (ch < 256 && GetTextProperties()->ExtraAcceptedChars[ch]);
+}
+
+void TcxCustomTextEdit::StoreDisplayValue(const Variant& value) {
+    TcxCustomTextEditProperties* p = GetTextProperties();
+    const std::string text = VarToStr(value);
+    if (p->GetInputStyle() == istFreeText && p->UsesLookupList() && lookupData_ && !lookupData_->ContainsText(text))
+        FireNewLookupDisplayText(text);
+    TcxCustomEdit::StoreDisplayValue(value);
+}
+
+void TcxCustomTextEdit::FireNewLookupDisplayText(const std::string& text) {
+    TWeakLink<TcxCustomTextEdit> self(this);
+    if (auto* own = dynamic_cast<TcxCustomTextEditProperties*>(GetProperties()); own && own->OnNewLookupDisplayText)
+        own->OnNewLookupDisplayText(this, text);
+    if (!self) return;
+    auto* active = GetTextProperties();
+    if (active != GetProperties() && active->OnNewLookupDisplayText) active->OnNewLookupDisplayText(this, text);
 }
 
 bool TcxCustomTextEdit::IsEditingKey(std::uint16_t key, TShiftState) const {
@@ -174,8 +146,22 @@ bool TcxCustomTextEdit::IsEditingKey(std::uint16_t key, TShiftState) const {
 
 void TcxCustomTextEdit::ApplyPropertiesChange(TcxCustomEditProperties* properties) {
     TcxCustomEdit::ApplyPropertiesChange(properties);
+    TcxCustomTextEditProperties* p = GetTextProperties();
+    if (lookupData_ && p->UsesLookupList() && !lookupSyncLocked_) lookupData_->SyncWithEditText();
+    ImeMode = p->GetImeMode();
+    ImeName = p->GetImeName();
+    inner_->SetAlignment(p->GetAlignment()->GetHorz());
+    inner_->AutoSelect = p->GetAutoSelect() && !IsInplace();
+    inner_->SetCharCase(p->GetCharCase());
+    inner_->SetEchoMode(p->GetEchoMode());
+    inner_->SetHideSelection(p->GetHideSelection());
+    inner_->ImeMode = p->GetImeMode();
+    inner_->ImeName = p->GetImeName();
     // One unit for the limit: the native edit counts characters, like the editor.
-    inner_->SetMaxLength(GetTextProperties()->GetMaxLength());
+    inner_->SetMaxLength(p->GetMaxLength());
+    inner_->OEMConvert = p->GetOEMConvert();
+    inner_->SetInnerPasswordChar(p->GetPasswordChar());
+    inner_->Invalidate();
 }
 
 } // namespace zorvy

@@ -5,6 +5,8 @@
 #include "controls/editors/text/InnerTextEdit.h"
 #include "controls/editors/text/TextEditLookupData.h"
 
+#include <bitset>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,26 +15,60 @@ namespace zorvy {
 
 // How typed text is tied to the lookup items.
 enum TcxEditInputStyle : std::uint8_t { istFreeText, istListCompleted, istListOnly, istNoTyping };
+enum TcxTextEditViewStyle : std::uint8_t { vsNormal, vsHideCursor, vsButtonsOnly, vsButtonsAutoWidth };
+
+using TcxNewLookupDisplayTextEvent = std::function<void(TObject* sender, const std::string& text)>;
+
+// Which format and length settings of text settings were assigned rather than taken from the data source.
+class TcxTextEditPropertiesValues : public TcxCustomEditPropertiesValues {
+    ZORVY_CLASS(TcxTextEditPropertiesValues, TcxCustomEditPropertiesValues)
+  public:
+    using TcxCustomEditPropertiesValues::TcxCustomEditPropertiesValues;
+    void Assign(TPersistent* source) override;
+    void ClearAll() override;
+    bool GetDisplayFormat() const { return displayFormat_; }
+    void SetDisplayFormat(bool value) { SetFlag(displayFormat_, value); }
+    bool GetEditFormat() const { return editFormat_; }
+    void SetEditFormat(bool value) { SetFlag(editFormat_, value); }
+    bool GetMaxLength() const { return maxLength_; }
+    void SetMaxLength(bool value);
+
+  private:
+    bool displayFormat_ = false;
+    bool editFormat_ = false;
+    bool maxLength_ = false;
+};
 
 class TcxCustomTextEditProperties : public TcxCustomEditProperties {
     ZORVY_CLASS(TcxCustomTextEditProperties, TcxCustomEditProperties)
   public:
-    explicit TcxCustomTextEditProperties(TPersistent* owner) : TcxCustomEditProperties(owner) {}
+    explicit TcxCustomTextEditProperties(TPersistent* owner);
 
     // From text settings: the base settings, then the text ones, in one change batch.
     void Assign(TPersistent* source) override;
     bool SupportsValidation() const override { return true; }
     bool HasTextContent() const override { return true; }
-    bool KeepsEntryValue() const override { return true; }
+    bool KeepsEntryValue() const override { return GetInputStyle() != istNoTyping; }
+    bool UsesDefaultFormatting(bool) const override { return true; }
     const TMetaClass* GetEditControlClass() const override;
     TcxCustomEditViewData* MakeViewData(TcxCustomEditStyle* style, bool isInplace, bool flag = false) override;
     TcxCustomEditViewInfoClass GetViewInfoClass() const override;
     TcxCustomEdit* CreateEditControl(bool inplace) const override;
-    // Characters the user may type; 0 is no limit.
-    int GetMaxLength() const { return maxLength_; }
+    // Characters the user may type; 0 is no limit. Unassigned, the data source's field size.
+    int GetMaxLength() const;
     void SetMaxLength(int value);
-    virtual TcxEditInputStyle GetInputStyle() const { return istFreeText; }
-    bool UsesLookupList() const { return true; }
+    TcxTextEditPropertiesValues* GetTextAssignedValues() const {
+        return static_cast<TcxTextEditPropertiesValues*>(GetAssignedValues());
+    }
+    // No typing (and no caret) while HideCursor is set.
+    virtual TcxEditInputStyle GetInputStyle() const { return hideCursor_ ? istNoTyping : istFreeText; }
+    bool UsesLookupList() const { return GetLookupDataClass() != nullptr; }
+    // The class of the editor's lookup data; nil for none.
+    virtual const TMetaClass* GetLookupDataClass() const { return TcxCustomTextEditLookupData::StaticClass(); }
+    // The rows of a page when stepping through the items.
+    virtual int GetDefaultListRows() const { return 8; }
+    // Stepping through an open list changes the text at once, not only the list's selection.
+    bool ImmediateUpdateText = false;
     const std::vector<std::string>& GetLookupItems() const { return lookupItems_; }
     void SetLookupItems(const std::vector<std::string>& items);
     // One more line; a change like any change of the list.
@@ -42,8 +78,12 @@ class TcxCustomTextEditProperties : public TcxCustomEditProperties {
     bool AllowsIncrementalSearch() const { return incrementalSearch_; }
     bool GetFixedListPrefixSelection() const { return fixedListPrefixSelection_; }
     void SetFixedListPrefixSelection(bool value);
-    // Whether the text may be the editor's: in the list-bound styles a non-empty text must be an item.
-    virtual bool CheckTextValue(const std::string& text) const;
+    // Whether the text may be the editor's: in the list-bound styles a non-empty text must be an item
+    // (letter case aside). An accepted text takes CharCase.
+    virtual bool CheckTextValue(std::string& text) const;
+    bool IsValidEditValue(const Variant& value, bool isEditing) const override;
+    // Whether a line of the items equals text, letter case aside.
+    virtual bool IsInLookupItems(const std::string& text) const;
     // Number editors (spin, currency) answer true: their texts are checked against MinValue and MaxValue.
     virtual bool HoldsNumbers() const { return false; }
     // bound 0 the minimum, 1 the maximum.
@@ -52,23 +92,104 @@ class TcxCustomTextEditProperties : public TcxCustomEditProperties {
     void VerifyRange(const Variant& displayValue, std::string& errorText, bool& error);
     void VerifyDisplayValue(Variant& displayValue, std::string& errorText, TcxCustomEdit* edit, bool& error) override;
     std::string MakeValidationErrorText(int errorKind) const override;
-    // The format of the value in display form (a float format such as "#,##0.##"); empty for none.
-    const std::string& GetDisplayFormat() const { return displayFormat_; }
-    void SetDisplayFormat(const std::string& value);
-    // The value as text: in display form through DisplayFormat when it is set.
-    virtual std::string FormatValueText(const Variant& value, bool editingForm) const;
-    void FormatDisplayText(const Variant& value, std::string& text, bool isEditing) override;
     bool GetSyncByWholeText() const { return syncByWholeText_; }
     void SetSyncByWholeText(bool value);
 
+    // ---- formats ----
+    // The float format of numbers in display form ("#,##0.##"); unassigned, the data source's or the
+    // kind's default. Assigning marks it assigned, even an empty one.
+    std::string GetDisplayFormat() const;
+    void SetDisplayFormat(const std::string& value);
+    // The format used while editing (see ResolveDisplayFormat).
+    std::string GetEditFormat() const;
+    void SetEditFormat(const std::string& value);
+    bool GetUseDisplayFormatWhenEditing() const { return useDisplayFormatWhenEditing_; }
+    void SetUseDisplayFormatWhenEditing(bool value);
+    // The kind's own display format (currency editors answer theirs); empty here.
+    virtual std::string GetDefaultFormatText() const { return {}; }
+    // The format of the editing form: the currency flag asks for fixed currency decimals, the
+    // source-formats flag leaves formatting to the data source.
+    void ResolveDisplayFormat(bool& isCurrency, bool& sourceFormats, std::string& format,
+                              TcxCustomEdit* edit = nullptr) const;
+    // Currency and calculator editors show thousand separators while editing.
+    virtual bool UsesThousandSeparator(bool /*showingEditValue*/) const { return false; }
+    std::string FormatNumericText(const Variant& value, bool editingForm) const;
+    void ToDisplayValue(const Variant& value, Variant& displayValue, bool isEditing) override;
+    // The value as the text of the editing or the display form, before the display transform.
+    virtual std::string FormatValueText(const Variant& value, bool editingForm) const;
+    // The shown text: the value's text with the display transform (echo mode, letter case).
+    void FormatDisplayText(const Variant& value, std::string& text, bool isEditing) override;
+    bool SameDisplayValue(const Variant& value1, const Variant& value2) override;
+    // Password glyphs for the echo mode, else CharCase.
+    virtual void ApplyDisplayTransform(std::string& text) const;
+    char32_t GetPasswordGlyph() const { return passwordChar_ ? passwordChar_ : U'*'; }
+
+    // ---- plain settings: a change notifies only when the value differs ----
+    TEditCharCase GetCharCase() const { return charCase_; }
+    virtual void SetCharCase(TEditCharCase value);
+    TcxEditEchoMode GetEchoMode() const { return echoMode_; }
+    void SetEchoMode(TcxEditEchoMode value);
+    // #0: the default '*'.
+    char32_t GetPasswordChar() const { return passwordChar_; }
+    void SetPasswordChar(char32_t value);
+    bool GetHideCursor() const { return hideCursor_; }
+    void SetHideCursor(bool value);
+    bool GetHideSelection() const { return hideSelection_; }
+    void SetHideSelection(bool value);
+    TImeMode GetImeMode() const { return imeMode_; }
+    void SetImeMode(TImeMode value);
+    const std::string& GetImeName() const { return imeName_; }
+    void SetImeName(const std::string& value);
+    bool GetOEMConvert() const { return oemConvert_; }
+    void SetOEMConvert(bool value);
+    // vsHideCursor and the button-only styles hide the caret (no typing).
+    TcxTextEditViewStyle GetViewStyle() const;
+    void SetViewStyle(TcxTextEditViewStyle value);
+    // Single-byte characters accepted even when the data source would refuse them.
+    std::bitset<256> ExtraAcceptedChars;
+    TcxNewLookupDisplayTextEvent OnNewLookupDisplayText;
+
+    // ---- kinds ----
+    virtual int GetSourceMaxLength() const;
+    virtual bool IsDropDownKind() const { return false; }
+    virtual bool IsMultiLineText() const { return false; }
+    virtual bool IsNavigationKey(std::uint16_t /*key*/, TShiftState /*shift*/) const { return false; }
+    virtual std::string GetEmptyDisplayValue() const { return {}; }
+    virtual void MaxLengthChanged() { Changed(); }
+    int GetFormatFlags() const override { return 1; }
+    // A change of the locale's number, currency or date settings.
+    void FormatSettingsChanged();
+    bool IsInFormatChange() const { return inFormatChange_; }
+
+  protected:
+    TcxCustomEditPropertiesValues* CreatePropertiesValues() override { return new TcxTextEditPropertiesValues(this); }
+
   private:
+    friend class TcxTextEditPropertiesValues;
     int maxLength_ = 0;
     std::vector<std::string> lookupItems_;
     bool incrementalSearch_ = true;
     bool fixedListPrefixSelection_ = true;
     bool syncByWholeText_ = false;
     std::string displayFormat_;
+    std::string editFormat_;
+    bool useDisplayFormatWhenEditing_ = false;
+    TEditCharCase charCase_ = ecNormal;
+    TcxEditEchoMode echoMode_ = eemNormal;
+    char32_t passwordChar_ = 0;
+    bool hideCursor_ = false;
+    bool hideSelection_ = true;
+    TImeMode imeMode_ = imDontCare;
+    std::string imeName_;
+    bool oemConvert_ = false;
+    bool inFormatChange_ = false;
 };
+
+// Thousand separators of the locale inserted into the integer part of a number text (blanks, sign
+// and exponent kept); those already there are replaced.
+void InsertThousandSeparators(std::string& text);
+// Whether text, without its thousand separators, is a number.
+bool IsNumericText(const std::string& text);
 
 class TcxTextEditProperties : public TcxCustomTextEditProperties {
     ZORVY_CLASS(TcxTextEditProperties, TcxCustomTextEditProperties)
@@ -103,7 +224,26 @@ class TcxCustomTextEdit : public TcxCustomEdit {
     bool IsEditingKey(std::uint16_t key, TShiftState shift) const override;
     void ApplyPropertiesChange(TcxCustomEditProperties* properties) override;
     bool IsCompletionHighlighted() const { return completionHighlighted_; }
+    // With a window: the painted text follows a change.
+    void SetCompletionHighlighted(bool value);
+    // Enter reaches the native control (which beeps) only while this is set.
+    bool BeepOnEnter = true;
+    // Set by a drop-down editor when a key closed its popup: the next Enter or Escape is dropped.
+    bool SkipNextEnterOrEscape = false;
+    // The editor kind accepts the characters of ExtraAcceptedChars as well.
+    bool IsCharAccepted(char32_t ch) override;
+    void StoreDisplayValue(const Variant& value) override;
     TcxCustomTextEditLookupData* GetLookupData() const { return lookupData_.get(); }
+    // The current lookup item; -1 for none.
+    int GetItemIndex() const { return lookupData_ ? lookupData_->GetCurrentKey() : -1; }
+    // Whether keys and the wheel step through the lookup items.
+    virtual bool CanStepLookupItems(bool /*fromWheel*/) const { return false; }
+    // Set while the text is changed by completion or by the lookup data itself, so that the lookup
+    // data is not synchronised from that text.
+    bool IsLookupSyncLocked() const { return lookupSyncLocked_; }
+    void SetLookupSyncLocked(bool value) { lookupSyncLocked_ = value; }
+    // Set while a key, the wheel or a double click steps the current lookup item.
+    bool SteppingLookupItem = false;
     void ValueChangedByUser() override;
 
     // ---- text operations, each checked against the input style, MaxLength and the items ----
@@ -130,6 +270,9 @@ class TcxCustomTextEdit : public TcxCustomEdit {
 
     // The lookup data's chosen item becomes the text.
     void TakeLookupSelection();
+    // A typed number gets the locale's thousand separators, the caret staying after its digit.
+    void RegroupTypedNumber();
+    void FireNewLookupDisplayText(const std::string& text);
 
     TcxCustomInnerTextEdit* inner_;
     std::unique_ptr<TcxCustomTextEditLookupData> lookupData_;

@@ -11,14 +11,6 @@ namespace zorvy {
 
 namespace {
 
-bool SameTextIgnoringCase(const std::string& a, const std::string& b) {
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
-
 // The byte length of the first count characters of text.
 std::size_t BytesOfCharacters(const std::string& text, int count) {
     std::size_t at = 0;
@@ -38,14 +30,6 @@ std::size_t CharacterBoundaryBefore(const std::string& text, std::size_t limit) 
 }
 
 } // namespace
-
-bool TcxCustomTextEditProperties::CheckTextValue(const std::string& text) const {
-    const TcxEditInputStyle style = GetInputStyle();
-    if (text.empty() || (style != istListCompleted && style != istListOnly) || !UsesLookupList()) return true;
-    for (const std::string& item : lookupItems_)
-        if (SameTextIgnoringCase(item, text)) return true;
-    return false;
-}
 
 bool TcxCustomTextEdit::CheckNewText(const std::string& inserted, std::string& newText, int& caret) {
     TcxCustomTextEditProperties* p = GetTextProperties();
@@ -77,9 +61,10 @@ bool TcxCustomTextEdit::CheckNewText(const std::string& inserted, std::string& n
 }
 
 bool TcxCustomTextEdit::AcceptText(const std::string& text) {
-    if (!GetTextProperties()->CheckTextValue(text)) return false;
+    std::string value = text;
+    if (!GetTextProperties()->CheckTextValue(value)) return false;
     if (IsUserChange() && !RequestEditing()) return false;
-    ApplyDisplayValue(Variant(text));
+    ApplyDisplayValue(Variant(value));
     return true;
 }
 

@@ -55,10 +55,10 @@ void TcxCustomTextEdit::ProcessEditKeyDown(std::uint16_t& key, TShiftState shift
     switch (key) {
     case VK_LEFT:
     case VK_RIGHT:
-        if (!(shift & ssShift) && inner_->GetSelLength() > 0) {
-            const int start = inner_->GetSelStart();
-            inner_->SetSelStart(key == VK_RIGHT ? start + inner_->GetSelLength() : start);
-            inner_->SetSelLength(0);
+        if (!(shift & ssShift) && inner_->GetEditSelLength() > 0) {
+            const int start = inner_->GetEditSelStart();
+            inner_->SetEditSelStart(key == VK_RIGHT ? start + inner_->GetEditSelLength() : start);
+            inner_->SetEditSelLength(0);
             key = 0;
         }
         completionHighlighted_ = false;
@@ -80,7 +80,7 @@ void TcxCustomTextEdit::ProcessEditKeyDown(std::uint16_t& key, TShiftState shift
         }
         break;
     case VK_END:
-        if (inner_->GetSelLength() == 0 && style != istListOnly) completionHighlighted_ = false;
+        if (inner_->GetEditSelLength() == 0 && style != istListOnly) completionHighlighted_ = false;
         break;
     default:
         break;
@@ -91,9 +91,9 @@ void TcxCustomTextEdit::ProcessEditKeyDown(std::uint16_t& key, TShiftState shift
 bool TcxCustomTextEdit::ShouldCompleteTyping() const {
     const TcxEditInputStyle style = GetTextProperties()->GetInputStyle();
     if (style == istListCompleted || style == istListOnly) return true;
-    const int selLength = inner_->GetSelLength();
+    const int selLength = inner_->GetEditSelLength();
     if (selLength > 0 || completionHighlighted_) return true;
-    return inner_->GetSelStart() == static_cast<int>(inner_->GetText().size());
+    return inner_->GetEditSelStart() == static_cast<int>(inner_->GetText().size());
 }
 
 bool TcxCustomTextEdit::TryCompleteText(std::string& prefix) {
@@ -112,8 +112,8 @@ bool TcxCustomTextEdit::TryCompleteText(std::string& prefix) {
             ~Unlock() { flag = false; }
         } unlock{lookupSyncLocked_};
         inner_->SetText(prefix + tail);
-        inner_->SetSelStart(static_cast<int>(prefix.size()));
-        inner_->SetSelLength(static_cast<int>(tail.size()));
+        inner_->SetEditSelStart(static_cast<int>(prefix.size()));
+        inner_->SetEditSelLength(static_cast<int>(tail.size()));
     }
     RefreshDisplayText();
     return found;
@@ -142,14 +142,14 @@ void TcxCustomTextEdit::ProcessEditKeyPress(char32_t& ch) {
         ~Release() { edit->CountValueLock(false); }
     } release{this};
     const std::string text = inner_->GetText();
-    const int selStart = inner_->GetSelStart(), selLength = inner_->GetSelLength();
+    const int selStart = inner_->GetEditSelStart(), selLength = inner_->GetEditSelLength();
     if (ch == 8 && p->UsesLookupList() && p->AllowsIncrementalSearch()) {
         if (style == istListCompleted && !text.empty() && !completionHighlighted_) {
-            inner_->SetSelLength(static_cast<int>(text.size()) - selStart);
+            inner_->SetEditSelLength(static_cast<int>(text.size()) - selStart);
             completionHighlighted_ = true;
         }
         if (completionHighlighted_) {
-            std::string prefix = text.substr(0, inner_->GetSelStart());
+            std::string prefix = text.substr(0, inner_->GetEditSelStart());
             DropLastCharacter(prefix);
             found = TryCompleteText(prefix);
         }

@@ -156,7 +156,7 @@ TEST_F(TextEditTest, TheWindowTextMessages) {
     TForm* form = NewForm();
     auto* edit = new TcxTextEdit(form, false, TListOnlyTextProperties::StaticClass());
     edit->SetParent(form);
-    static_cast<TcxTextEditProperties*>(edit->GetProperties())->SetLookupItems({"0", "1", "2", "3"});
+    static_cast<TcxTextEditProperties*>(edit->GetProperties())->SetLookupItems({"0", "1", "2", "3", "中文"});
     form->Show();
     Pump();
     const HWND wnd = edit->GetHandle();

@@ -67,26 +67,3 @@ TEST_F(TextViewInfoTest, ACellPaintsItsValueInsideTheTextArea) {
 
 } // namespace
 } // namespace zorvy::test
-
-namespace zorvy::test {
-namespace {
-
-TEST(TextDisplayFormat, NumbersShowWithTheirFormatInDisplayForm) {
-    TcxTextEditProperties p(nullptr);
-    p.SetDisplayFormat("#,##0.##");
-    struct Case {
-        Variant value;
-        const char* shown;
-    };
-    const Case cases[] = {{Variant(1234567.8), "1,234,567.8"}, {Variant(-1234), "-1,234"}, {Variant("abc"), "abc"},
-                          {Variant::Null(), ""}};
-    for (const Case& c : cases) {
-        std::string text;
-        p.FormatDisplayText(c.value, text, false);
-        EXPECT_EQ(text, c.shown);
-    }
-    EXPECT_EQ(p.FormatValueText(Variant(1234567.8), true), "1234567.8"); // editing form: unformatted
-}
-
-} // namespace
-} // namespace zorvy::test
