@@ -161,9 +161,11 @@ bool TcxCustomDataController::IsLoading() const {
 }
 
 void TcxCustomDataController::Loaded() {
-    if (!dataChangedPending_) return;
-    pendingDataChange_ = PendingDataChange();
-    DoDataChanged();
+    if (dataChangedPending_) {
+        pendingDataChange_ = PendingDataChange();
+        DoDataChanged();
+    }
+    summary_->FirePendingAfterSummary();
 }
 
 // ---- focus and selection notices ----

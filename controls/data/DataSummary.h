@@ -305,6 +305,8 @@ class TcxDataSummary : public TPersistent {
     bool IsDestroying() const { return destroying_; }
     // A field that goes away leaves every item and link that used it.
     void UnlinkField(TcxCustomDataField* field);
+    // What was asked while the controller's owner loaded; the controller calls it from Loaded.
+    void FirePendingAfterSummary();
     std::function<void(TcxDataSummary* sender)> OnAfterSummary;
 
   private:
@@ -324,6 +326,7 @@ class TcxDataSummary : public TPersistent {
     std::unique_ptr<TcxDataFooterSummaryItems> footerItems_;
     Variant footerValues_;
     bool inAfterSummary_ = false;
+    bool afterSummaryPending_ = false;
     bool destroying_ = false;
     int lockCount_ = 0;
     TcxSummaryOptions options_ = 0;

@@ -142,8 +142,17 @@ void TcxDataSummary::CalculateAll() {
     DoAfterSummary();
 }
 
+void TcxDataSummary::FirePendingAfterSummary() {
+    if (afterSummaryPending_) DoAfterSummary();
+}
+
 void TcxDataSummary::DoAfterSummary() {
-    if (!OnAfterSummary || dataController_->IsLoading()) return;
+    if (!OnAfterSummary) return;
+    if (dataController_->IsLoading()) {
+        afterSummaryPending_ = true;
+        return;
+    }
+    afterSummaryPending_ = false;
     inAfterSummary_ = true;
     try {
         OnAfterSummary(this);

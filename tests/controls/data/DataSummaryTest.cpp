@@ -298,3 +298,23 @@ TEST_F(SummaryFixture, SortedPerDataItem) {
     items.SetSortedForItem(1, spGroup, false);
     EXPECT_EQ(items.GetCount(), 0) << "back to the defaults, the item goes";
 }
+
+TEST(DataSummaryLoading, AfterSummaryWaitsForTheOwnerToLoadAndFiresOnce) {
+    TComponent owner(nullptr);
+    TObject amount;
+    TcxDataController dc(&owner);
+    dc.AddItem(&amount)->ChangeValueType(&cxFloatValueType);
+    dc.GetSummary().FooterSummaryItems().AddLinked(&amount, spFooter, "", skSum);
+    int fired = 0;
+    dc.GetSummary().OnAfterSummary = [&](TcxDataSummary*) { ++fired; };
+    owner.SetComponentStateFlag(csLoading, true);
+    dc.SetValue(dc.AppendRecord(), 0, 2.0);
+    dc.SetValue(dc.AppendRecord(), 0, 3.0);
+    EXPECT_EQ(fired, 0);
+    owner.SetComponentStateFlag(csLoading, false);
+    dc.Loaded();
+    EXPECT_EQ(fired, 1);
+    dc.Loaded();
+    EXPECT_EQ(fired, 1) << "nothing is pending any more";
+    EXPECT_DOUBLE_EQ(dc.GetSummary().FooterValue(0).AsDouble(), 5.0);
+}
