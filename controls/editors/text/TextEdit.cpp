@@ -140,8 +140,13 @@ void TcxCustomTextEdit::FireNewLookupDisplayText(const std::string& text) {
     if (active != GetProperties() && active->OnNewLookupDisplayText) active->OnNewLookupDisplayText(this, text);
 }
 
-bool TcxCustomTextEdit::IsEditingKey(std::uint16_t key, TShiftState) const {
-    return key == VK_DELETE || key == VK_BACK;
+bool TcxCustomTextEdit::IsEditingKey(std::uint16_t key, TShiftState shift) const {
+    if (key == VK_DELETE || key == VK_BACK) return true;
+    TcxCustomTextEditProperties* p = GetTextProperties();
+    if (!p->UsesLookupList() || !lookupData_ || lookupData_->IsEmpty() || !CanStepLookupItems(false)) return false;
+    if (key == VK_PRIOR || key == VK_NEXT) return !HasOpenPopup();
+    if (key == VK_UP || key == VK_DOWN) return !HasOpenPopup() && !(shift & ssAlt);
+    return false;
 }
 
 void TcxCustomTextEdit::ApplyPropertiesChange(TcxCustomEditProperties* properties) {

@@ -262,6 +262,11 @@ class TcxCustomTextEdit : public TcxCustomEdit {
     void ProcessEditKeyDown(std::uint16_t& key, TShiftState shift) override;
     void ProcessEditKeyPress(char32_t& ch) override;
     void DoExit() override;
+    // The wheel steps through the lookup items of editors that step them (combo boxes).
+    bool DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) override;
+    bool AllowsMouseWheel(TShiftState shift) const;
+    // Moves the current lookup item, never wrapping; an immediate-post editor posts the new value.
+    void StepLookupItem(TcxEditLookupDirection direction);
 
   private:
     // Completes prefix from the lookup items and shows the rest selected; true when an item matched.

@@ -67,10 +67,45 @@ void TcxCustomTextEdit::ProcessEditKeyDown(std::uint16_t& key, TShiftState shift
     case VK_NEXT:
     case VK_UP:
     case VK_DOWN:
-        // A single-line edit has nothing to do with them: they are the grid's.
-        FireKeyEvent(key, shift);
-        key = 0;
+    case VK_HOME:
+    case VK_END: {
+        const bool homeOrEnd = key == VK_HOME || key == VK_END;
+        if (homeOrEnd && style != istListOnly) {
+            if (key == VK_END && inner_->GetEditSelLength() == 0) completionHighlighted_ = false;
+            break;
+        }
+        if (p->UsesLookupList() && CanStepLookupItems(false) && lookupData_ && !lookupData_->IsEmpty()) {
+            const bool ctrl = (shift & ssCtrl) != 0;
+            TcxEditLookupDirection direction = eldNext;
+            switch (key) {
+            case VK_PRIOR:
+                direction = ctrl ? eldFirst : eldPageUp;
+                break;
+            case VK_NEXT:
+                direction = ctrl ? eldLast : eldPageDown;
+                break;
+            case VK_HOME:
+                direction = eldFirst;
+                break;
+            case VK_END:
+                direction = eldLast;
+                break;
+            case VK_UP:
+                direction = eldPrevious;
+                break;
+            default:
+                break;
+            }
+            StepLookupItem(direction);
+            key = 0;
+        }
+        // A single-line edit has nothing to do with the others: they are the grid's.
+        if (key != 0 && !homeOrEnd) {
+            FireKeyEvent(key, shift);
+            key = 0;
+        }
         break;
+    }
     case VK_DELETE:
         if (style == istListCompleted) {
             FireKeyEvent(key, shift);
@@ -78,9 +113,6 @@ void TcxCustomTextEdit::ProcessEditKeyDown(std::uint16_t& key, TShiftState shift
         } else {
             completionHighlighted_ = false;
         }
-        break;
-    case VK_END:
-        if (inner_->GetEditSelLength() == 0 && style != istListOnly) completionHighlighted_ = false;
         break;
     default:
         break;
@@ -189,6 +221,43 @@ void TcxCustomTextEdit::ProcessEditKeyPress(char32_t& ch) {
     }
     if (found) ch = 0;
     if (ch != 0) inner_->InternalUpdating = false;
+}
+
+void TcxCustomTextEdit::StepLookupItem(TcxEditLookupDirection direction) {
+    HoldChangeEvents(true, false);
+    SteppingLookupItem = true;
+    TWeakLink<TcxCustomTextEdit> self(this);
+    struct Done {
+        TWeakLink<TcxCustomTextEdit>& self;
+        ~Done() {
+            if (!self) return;
+            self->SteppingLookupItem = false;
+            self->HoldChangeEvents(false, true);
+        }
+    } done{self};
+    {
+        CountLoadLock(true);
+        struct Unlock {
+            TcxCustomTextEdit* edit;
+            ~Unlock() { edit->CountLoadLock(false); }
+        } unlock{this};
+        lookupData_->StepItem(direction, false);
+    }
+    if (self && HasPendingInput() && GetTextProperties()->ImmediatePost && ValidateInput(false)) PostEditValue(false);
+}
+
+bool TcxCustomTextEdit::AllowsMouseWheel(TShiftState shift) const {
+    return !IsInplace() || GetTextProperties()->UseMouseWheel || (shift & ssCtrl);
+}
+
+bool TcxCustomTextEdit::DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) {
+    if (TcxCustomEdit::DoMouseWheel(shift, wheelDelta, mousePos)) return true;
+    TcxCustomTextEditProperties* p = GetTextProperties();
+    const bool handled = CanStepLookupItems(true) && !HasOpenPopup() && p->UsesLookupList() && lookupData_ &&
+                         !lookupData_->IsEmpty() && AllowsMouseWheel(shift);
+    // Towards the user (a negative turn) is the next item.
+    if (handled && RequestEditing()) StepLookupItem(wheelDelta <= 0 ? eldNext : eldPrevious);
+    return handled;
 }
 
 void TcxCustomTextEdit::DoExit() {

@@ -1,0 +1,210 @@
+// What the text editor hands its inner edit and how typed input is shaped on the way: echo mode,
+// letter case, numbers regrouped while typed, the input method, Enter and Escape, the wheel and the
+// keys stepping through the lookup items.
+#include "controls/editors/text/TextEdit.h"
+#include "platform/win/Input.h"
+#include "platform/win/Messages.h"
+#include "platform/win/VirtualKeys.h"
+#include "tests/controls/editors/EditorsFixture.h"
+
+#include <gtest/gtest.h>
+
+namespace zorvy::test {
+namespace {
+
+// A currency editor's settings: it holds numbers and groups their digits while they are typed.
+class TMoneyProperties : public TcxTextEditProperties {
+    ZORVY_CLASS(TMoneyProperties, TcxTextEditProperties)
+  public:
+    using TcxTextEditProperties::TcxTextEditProperties;
+    bool HoldsNumbers() const override { return true; }
+    bool UsesThousandSeparator(bool) const override { return true; }
+};
+
+// An editor that steps through its items with keys and the wheel, as a combo box does.
+class TSteppingEdit : public TcxTextEdit {
+    ZORVY_CLASS(TSteppingEdit, TcxTextEdit)
+  public:
+    using TcxTextEdit::TcxTextEdit;
+    bool CanStepLookupItems(bool) const override { return true; }
+};
+
+class TextEditInputTest : public EditorsTest {
+  protected:
+    template <class Edit = TcxTextEdit>
+    Edit* NewEdit(const TMetaClass* propertiesClass = TcxTextEditProperties::StaticClass(), bool inplace = false) {
+        form = NewForm();
+        auto* edit = new Edit(form, inplace, propertiesClass);
+        edit->SetParent(form);
+        edit->SetBounds(10, 10, 150, 21);
+        other = new TcxTextEdit(form);
+        other->SetParent(form);
+        other->SetBounds(10, 40, 150, 21);
+        form->Show();
+        Pump();
+        inner = edit->GetInnerTextEdit();
+        props = static_cast<TcxCustomTextEditProperties*>(edit->GetProperties());
+        return edit;
+    }
+    void Focus(TWinControl* c) {
+        c->SetFocus();
+        Pump();
+    }
+    void Type(const std::string& text) {
+        display.TypeText(text);
+        Pump();
+    }
+    std::string Shown() {
+        const std::string text = inner->GetText();
+        const int start = inner->GetSelStart(), length = inner->GetSelLength();
+        return text.substr(0, start) + "[" + text.substr(start, length) + "]" + text.substr(start + length);
+    }
+    TForm* form = nullptr;
+    TcxTextEdit* other = nullptr;
+    TcxCustomInnerTextEdit* inner = nullptr;
+    TcxCustomTextEditProperties* props = nullptr;
+};
+
+TEST_F(TextEditInputTest, EchoModeAndLetterCaseReachTheInnerEdit) {
+    TcxTextEdit* edit = NewEdit();
+    EXPECT_EQ(inner->GetPasswordChar(), 0u);
+    props->SetEchoMode(eemPassword);
+    EXPECT_EQ(inner->GetPasswordChar(), U'*'); // #0 stands for '*'
+    props->SetPasswordChar(U'#');
+    EXPECT_EQ(inner->GetPasswordChar(), U'#');
+    props->SetEchoMode(eemNormal);
+    EXPECT_EQ(inner->GetPasswordChar(), 0u); // the text shows again
+
+    props->SetCharCase(ecUpperCase);
+    Focus(edit);
+    Type("abc");
+    EXPECT_EQ(edit->GetText(), "ABC");
+}
+
+TEST_F(TextEditInputTest, TypedNumbersAreGroupedWithTheCaretAfterTheSameDigit) {
+    TcxTextEdit* edit = NewEdit(TMoneyProperties::StaticClass());
+    Focus(edit);
+    Type("1234");
+    EXPECT_EQ(Shown(), "1,234[]");
+    Type("5");
+    EXPECT_EQ(Shown(), "12,345[]");
+    inner->SetSelStart(1); // after the 1
+    Type("0");
+    EXPECT_EQ(Shown(), "10[]2,345"); // regrouped, the caret still after the digit typed
+}
+
+TEST_F(TextEditInputTest, ACharacterFromTheInputMethodCompletesWhole) {
+    TcxTextEdit* edit = NewEdit();
+    props->SetLookupItems({"中国", "中文"});
+    Focus(edit);
+    SendMessage(inner->GetHandle(), WM_IME_CHAR, U'中');
+    Pump();
+    EXPECT_EQ(Shown(), "中[国]");
+    EXPECT_TRUE(edit->IsCompletionHighlighted());
+    EXPECT_EQ(inner->GetImeCharCount(), 0);
+    SendMessage(inner->GetHandle(), WM_IME_CHAR, U'文');
+    Pump();
+    EXPECT_EQ(Shown(), "中文[]");
+}
+
+TEST_F(TextEditInputTest, NoCompositionStartsInAnEditorThatMayNotEdit) {
+    TcxTextEdit* edit = NewEdit();
+    edit->SetText("abc");
+    bool allowed = false;
+    edit->OnEditing = [&](TObject*, bool& canEdit) { canEdit = allowed; };
+    Focus(edit);
+    inner->SelectAll();
+    InjectComposition("wen", 3);
+    Pump();
+    InjectComposition("", 0);
+    Pump();
+    EXPECT_EQ(Shown(), "[abc]"); // composing over the selection would have replaced it
+
+    allowed = true;
+    InjectComposition("wen", 3);
+    Pump();
+    InjectComposition("", 0);
+    Type("文");
+    EXPECT_EQ(Shown(), "文[]");
+}
+
+TEST_F(TextEditInputTest, EnterAndEscapeThatNeverReachTheNativeControl) {
+    TcxTextEdit* edit = NewEdit();
+    std::vector<char32_t> native;
+    inner->OnKeyPress = [&](TObject*, char32_t& c) { native.push_back(c); };
+    Focus(edit);
+    display.PressKey(VK_RETURN);
+    Pump();
+    edit->BeepOnEnter = false;
+    display.PressKey(VK_RETURN);
+    Pump();
+    edit->SkipNextEnterOrEscape = true; // a drop-down closed its popup with the key
+    display.PressKey(VK_ESCAPE);
+    display.PressKey(VK_ESCAPE);
+    Pump();
+    EXPECT_EQ(native, (std::vector<char32_t>{13, 27}));
+    EXPECT_FALSE(edit->SkipNextEnterOrEscape);
+}
+
+TEST_F(TextEditInputTest, ACharacterTheNativeControlInsertsEndsTheHighlight) {
+    TcxTextEdit* edit = NewEdit();
+    props->SetLookupItems({"apple"});
+    std::vector<std::string> newTexts;
+    props->OnNewLookupDisplayText = [&](TObject*, const std::string& text) { newTexts.push_back(text); };
+    Focus(edit);
+    Type("a");
+    EXPECT_EQ(Shown(), "a[pple]");
+    inner->SetSelStart(0); // the highlight is still on; the caret is no longer at the end
+    inner->SetSelLength(0);
+    Type("x");
+    EXPECT_EQ(Shown(), "x[]apple");
+    EXPECT_FALSE(edit->IsCompletionHighlighted());
+    // A text that is no item is announced when it becomes the value.
+    Focus(other);
+    EXPECT_EQ(newTexts, std::vector<std::string>{"xapple"});
+}
+
+TEST_F(TextEditInputTest, KeysAndTheWheelStepThroughTheItemsWithoutWrapping) {
+    auto* edit = NewEdit<TSteppingEdit>();
+    props->SetLookupItems({"a", "b", "c"});
+    Focus(edit);
+    const HWND wnd = inner->GetHandle();
+    display.Wheel(wnd, 5, 5, -120); // towards the user: the next item
+    Pump();
+    EXPECT_EQ(edit->GetText(), "a");
+    display.Wheel(wnd, 5, 5, -120);
+    display.Wheel(wnd, 5, 5, -120);
+    display.Wheel(wnd, 5, 5, -120);
+    Pump();
+    EXPECT_EQ(edit->GetText(), "c");
+    display.Wheel(wnd, 5, 5, 120);
+    Pump();
+    EXPECT_EQ(edit->GetText(), "b");
+    display.PressKey(VK_UP);
+    display.PressKey(VK_UP);
+    Pump();
+    EXPECT_EQ(edit->GetText(), "a");
+    display.PressKey(VK_NEXT); // a page down stops at the last item
+    Pump();
+    EXPECT_EQ(edit->GetText(), "c");
+    EXPECT_EQ(edit->GetItemIndex(), 2);
+}
+
+TEST_F(TextEditInputTest, APlainTextEditLeavesUpAndDownToTheGrid) {
+    TcxTextEdit* edit = NewEdit(TcxTextEditProperties::StaticClass(), true);
+    props->SetLookupItems({"a", "b"});
+    std::vector<std::uint16_t> gridKeys;
+    edit->ContainerKeyHandler = [&](TObject*, std::uint16_t& key, TShiftState) { gridKeys.push_back(key); };
+    Focus(edit);
+    display.PressKey(VK_DOWN);
+    display.Wheel(inner->GetHandle(), 5, 5, -120);
+    Pump();
+    EXPECT_EQ(edit->GetText(), "");
+    EXPECT_EQ(gridKeys, std::vector<std::uint16_t>{VK_DOWN});
+    const LRESULT code = SendMessage(inner->GetHandle(), WM_GETDLGCODE);
+    EXPECT_TRUE(code & DLGC_WANTCHARS);
+    EXPECT_TRUE(code & DLGC_WANTALLKEYS); // in place
+}
+
+} // namespace
+} // namespace zorvy::test
