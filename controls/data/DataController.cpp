@@ -26,6 +26,10 @@ TcxCustomDataController::~TcxCustomDataController() {
         link->Ref = nullptr;
         static_cast<void>(link.release());
     }
+    // A pattern leaves its relation; a clone leaves its master alone (the master may be going
+    // first, freeing its clones with its records).
+    if (GetDetailMode() == dcdmPattern && masterRelation_ && masterRelation_->DetailDataController == this)
+        masterRelation_->DetailDataController = nullptr;
     provider_->SetCustomDataSource(nullptr);
     OnUpdateControl = nullptr;
     ++lockCount_;
@@ -158,10 +162,6 @@ TcxCustomDataRelationList& TcxCustomDataController::GetRelations() {
     return *relations_;
 }
 
-void TcxCustomDataController::DetailDataChanged(TcxCustomDataRelation*) {
-    if (!destroying_) Change(dccData);
-}
-
 std::string TcxCustomDataController::GetItemName(TObject* item) const {
     auto* component = dynamic_cast<TComponent*>(item);
     return component ? component->GetName() : std::string();
@@ -224,7 +224,7 @@ int TcxCustomDataController::InsertRecord(int recordIndex) {
     if (recordIndex < 0 || recordIndex > GetRecordCount()) RaiseDataControllerError(cxSDataRecordIndexError);
     if (IsProviderMode()) return provider_->SourceInsertRecord(recordIndex);
     storage_->InsertStorageRecord(recordIndex);
-    info_->RecordInserted(recordIndex);
+    RecordInserted(recordIndex);
     DataChanged(dcsRecordsAdded, -1, -1);
     return recordIndex;
 }
@@ -238,7 +238,7 @@ void TcxCustomDataController::DeleteRecord(int recordIndex) {
         return;
     }
     storage_->RemoveStorageRecord(recordIndex);
-    info_->RecordDeleted(recordIndex);
+    RecordDeleted(recordIndex);
     DataChanged(dcsRecordsRemoved, -1, -1);
 }
 

@@ -114,11 +114,74 @@ class TcxCustomDataController : public TPersistent {
     TObject* FindItemByName(const std::string& name) const; // ignoring case
     TObject* FindEqualItem(TObject* item) const { return FindItemByID(GetItemID(item)); }
 
-    // ---- master-detail ----
+    // ---- master-detail: a master's relations, one per detail level, each with a pattern controller
+    // designed once; per master record a clone of the pattern, created when first asked for, bound
+    // to that record (DataControllerDetails.cpp) ----
     TcxCustomDataRelationList& GetRelations(); // created on first use
     bool HasRelations() const { return relations_ != nullptr; }
     virtual int GetDefaultActiveRelationIndex() const { return 0; }
+    // A pattern asks the root to drop its relation's clones; any other controller reports its data.
     virtual void DetailDataChanged(TcxCustomDataRelation* relation);
+    enum TcxDataDetailMode { dcdmNone = 0, dcdmPattern = 1, dcdmClone = 2 };
+    TcxDataDetailMode GetDetailMode() const;
+    bool IsPattern() const { return GetDetailMode() == dcdmPattern; }
+    bool IsDetailMode() const { return masterRelation_ != nullptr; }
+    TcxCustomDataRelation* GetMasterRelation() const { return masterRelation_; }
+    int GetMasterRecordIndex() const { return masterRecordIndex_; } // -1 unless a clone
+    TcxCustomDataController* GetMasterDataController() const;
+    TcxCustomDataController* GetRootDataController();
+    // The pattern that describes this controller's level (itself without a master relation); nil
+    // when no such pattern is attached.
+    TcxCustomDataController* GetPatternDataController();
+    void SetRelationPattern(TcxCustomDataRelation* relation, bool isPattern = true);
+    // A master record index of -1 makes this the relation's pattern, any other a clone for it.
+    virtual void SetMasterRelation(TcxCustomDataRelation* relation, int masterRecordIndex);
+    void SetIsPattern(bool value);
+    // Per master record ("RecordIndex out of range" for a bad one).
+    int GetActiveRelationIndex(int recordIndex);
+    void ChangeActiveRelationIndex(int recordIndex, int relationIndex);
+    bool GetDetailExpanding(int recordIndex) const;
+    // False when a handler refuses or the record has no detail (no relation has a pattern).
+    bool ChangeDetailExpanding(int recordIndex, bool expanded);
+    virtual bool CanChangeDetailExpanding(int recordIndex, bool expanded);
+    bool IsDetailDataControllerExist(int recordIndex, int relationIndex) const; // never creates
+    // The link object (the view's clone) of the record's detail, created on demand.
+    TObject* GetDetailLinkObject(int recordIndex, int relationIndex);
+    TcxCustomDataController* GetDetailDataController(int recordIndex, int relationIndex);
+    // Whether the detail has records: an existing clone counts them, else the provider is asked
+    // once and the answer kept until CheckDetailsHasChildren.
+    bool GetDetailHasChildren(int recordIndex, int relationIndex);
+    void ClearDetailLinkObject(int recordIndex, int relationIndex); // -1: every relation
+    void ClearDetails();
+    void CollapseDetails();
+    virtual bool CheckDetailsBrowseMode();
+    void CheckDetailsHasChildren();
+    // The master re-asks its detail objects whether they have children.
+    void CheckMasterDetails();
+    // Drops the clones of the relation standing for the item, wherever they are.
+    virtual void RefreshRelationDetails(TObject* item);
+    // Every clone of the relation reachable from the root.
+    void ForEachDetailController(TcxCustomDataRelation* relation,
+                                 const std::function<void(TcxCustomDataController*)>& proc);
+    void ReleaseRelationDetails(TcxCustomDataRelation* relation);
+    // Clones follow their master records when records are inserted or deleted before them.
+    virtual void RecordInserted(int recordIndex);
+    virtual void RecordDeleted(int recordIndex);
+    // Focuses the first row of the record's shown clones that have no focused row.
+    void SyncDetailFocus(int recordIndex);
+    // Hooks of the views: the clone view of a master record and its controller.
+    virtual std::unique_ptr<TObject> CreateDetailLinkObject(TcxCustomDataRelation* /*relation*/,
+                                                            int /*recordIndex*/) {
+        return nullptr;
+    }
+    virtual TcxCustomDataController* GetDetailDataControllerByLinkObject(TObject* /*linkObject*/) { return nullptr; }
+    virtual bool IsDetailFocusSynchronized() const { return false; }
+    virtual void CheckDetailSync() {}
+    // The focus takes the provider's current record (the base provider keeps none).
+    virtual void SyncFocusedRecord() {}
+    // After the records were reloaded: a clone has its pattern follow the provider's record.
+    virtual void AfterDataChanged();
+    virtual void AfterReload() {}
 
     // ---- index checks ("ItemIndex out of range", "RecordIndex out of range") ----
     void CheckItemIndex(int itemIndex) const;
@@ -423,7 +486,9 @@ class TcxCustomDataController : public TPersistent {
     // ---- events ----
     TcxDataControllerNotifyEvent OnAfterCancel, OnAfterInsert, OnAfterPost, OnBeforeCancel, OnBeforeInsert,
         OnBeforePost, OnAfterDelete;
-    TcxDataRecordEvent OnBeforeDelete, OnNewRecord;
+    TcxDataRecordEvent OnBeforeDelete, OnNewRecord, OnDetailExpanded, OnDetailCollapsed;
+    std::function<void(TcxCustomDataController*, int recordIndex, bool& allow)> OnDetailExpanding,
+        OnDetailCollapsing;
     TcxDataFilterRecordEvent OnFilterRecord;
     TcxDataControllerCompareEvent OnCompare;
     TNotifyEvent OnDataChanged, OnGroupingChanged, OnSortingChanged;
@@ -442,6 +507,18 @@ class TcxCustomDataController : public TPersistent {
         if (OnBeforeDelete) OnBeforeDelete(this, recordIndex);
     }
     void DoAfterDelete() { Fire(OnAfterDelete); }
+    void DoDetailExpanding(int recordIndex, bool& allow) {
+        if (OnDetailExpanding) OnDetailExpanding(this, recordIndex, allow);
+    }
+    void DoDetailCollapsing(int recordIndex, bool& allow) {
+        if (OnDetailCollapsing) OnDetailCollapsing(this, recordIndex, allow);
+    }
+    void DoDetailExpanded(int recordIndex) {
+        if (OnDetailExpanded) OnDetailExpanded(this, recordIndex);
+    }
+    void DoDetailCollapsed(int recordIndex) {
+        if (OnDetailCollapsed) OnDetailCollapsed(this, recordIndex);
+    }
 
   protected:
     virtual std::unique_ptr<TcxCustomDataProvider> CreateProvider();
@@ -468,6 +545,7 @@ class TcxCustomDataController : public TPersistent {
     void NotifyFocusChanged();
     void NotifySelectionChanged();
     void CancelSearch();
+    TcxCustomDataController* FindDetailDataController(int recordIndex, int relationIndex);
 
     struct PendingDataChange {
         TcxDataChangeScope Scope = dcsAll;
@@ -489,6 +567,15 @@ class TcxCustomDataController : public TPersistent {
     std::unique_ptr<TcxCustomDataProvider> provider_;
     std::unique_ptr<TcxCustomDataControllerInfo> info_;
     std::unique_ptr<TcxCustomDataRelationList> relations_;
+    TcxCustomDataRelation* masterRelation_ = nullptr;
+    int masterRecordIndex_ = -1;
+    bool isPattern_ = false;
+    // The clone being attached for one of this controller's records, until its link is stored.
+    TcxCustomDataController* creatingDataController_ = nullptr;
+    bool creatingLinkObject_ = false;
+    bool recreatingLinkObject_ = false;
+    bool detailExpanding_ = false;
+    bool inFocusDetails_ = false;
     TcxDataFilterList filterList_;
     std::unique_ptr<TcxDataFilterCriteria> filter_;
     std::unique_ptr<TcxDataSummary> summary_;

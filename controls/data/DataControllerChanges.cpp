@@ -75,6 +75,8 @@ void TcxCustomDataController::DispatchChanges() {
         }
         inSortingChanged_ = false;
     }
+    if ((changes & dccMasterSync) && GetDetailMode() == dcdmClone)
+        if (TcxCustomDataController* pattern = GetPatternDataController()) pattern->SyncFocusedRecord();
 }
 
 void TcxCustomDataController::NotifyControl(TcxUpdateControlInfo& info) {

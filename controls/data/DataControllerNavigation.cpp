@@ -8,6 +8,8 @@ namespace zorvy {
 // ---- focus ----
 
 bool TcxCustomDataController::ChangeFocusedRowIndex(int rowIndex) {
+    // A detail's pending edit ends before its master record loses the focus.
+    if (rowIndex != GetFocusedRowIndex()) CheckDetailsBrowseMode();
     BeginUpdate();
     try {
         info_->ChangeFocusedRow(rowIndex, false);
@@ -16,6 +18,8 @@ bool TcxCustomDataController::ChangeFocusedRowIndex(int rowIndex) {
         throw;
     }
     EndUpdate();
+    if (provider_->IsSyncMode() && IsDetailFocusSynchronized() && GetFocusedRecordIndex() >= 0)
+        SyncDetailFocus(GetFocusedRecordIndex());
     return true;
 }
 

@@ -278,6 +278,10 @@ void TcxCustomDataProvider::SetCustomDataSource(TcxCustomRecordSource* source) {
     if (!dataController_->IsDestroying()) dataController_->RestructData();
 }
 
+bool TcxCustomDataProvider::HasDetailRecords(int recordIndex, int relationIndex) {
+    return source_ && Source().GetDetailHasChildren(recordIndex, relationIndex);
+}
+
 int TcxCustomDataProvider::StoreRecordHandle(TcxDataRecordHandle handle) {
     if (!source_) return -1;
     return dataController_->AppendRecordHandle(handle);

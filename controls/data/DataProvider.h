@@ -28,6 +28,8 @@ class TcxCustomDataProvider {
     // ---- state ----
     virtual bool IsActive() const { return false; }
     virtual bool IsGridMode() const { return false; }
+    // The focus and the source's current record move together (datasets).
+    virtual bool IsSyncMode() const { return false; }
     virtual bool CanModify() const { return true; }
     virtual bool CanAppend() const { return CanModify(); }
     virtual bool CanInsert() const { return CanModify(); }
@@ -100,6 +102,8 @@ class TcxCustomDataProvider {
     // records from the storage.
     int CompareRecords(int record1, int record2, TcxCustomDataField* field);
     int SourceCompareRecords(int record1, int record2, TcxCustomDataField* field);
+    // Whether a master record's detail of the relation has records: the source's answer.
+    virtual bool HasDetailRecords(int recordIndex, int relationIndex);
     TcxCustomDataController* GetDataController() const { return dataController_; }
 
   protected:

@@ -71,6 +71,13 @@ TcxCustomDataRelation::TcxCustomDataRelation(TcxCustomDataRelationList* relation
 }
 
 TcxCustomDataRelation::~TcxCustomDataRelation() {
+    TcxCustomDataController* master = relationList_->GetDataController();
+    master->ReleaseRelationDetails(this);
+    if (TcxCustomDataController* detail = DetailDataController) {
+        detail->BeginUpdate();
+        detail->SetMasterRelation(nullptr, -1);
+        detail->EndUpdate();
+    }
     DetailDataController = nullptr;
     auto& items = relationList_->items_;
     items.erase(std::find(items.begin(), items.end(), this));
@@ -160,9 +167,17 @@ void TcxCustomDataRelationList::Changed(TcxCustomDataRelation* relation) {
     dataController_->EndUpdate();
 }
 
+// The relations of the pattern that describes this controller's level: a clone's own relations
+// never hold detail controllers.
+const TcxCustomDataRelationList* TcxCustomDataRelationList::GetPatternRelations() const {
+    TcxCustomDataController* pattern = dataController_->GetPatternDataController();
+    return pattern && pattern->HasRelations() ? &pattern->GetRelations() : nullptr;
+}
+
 bool TcxCustomDataRelationList::AnyDetailController() const {
-    return std::any_of(items_.begin(), items_.end(),
-                       [](auto* r) { return r->DetailDataController != nullptr; });
+    const TcxCustomDataRelationList* relations = GetPatternRelations();
+    return relations && std::any_of(relations->items_.begin(), relations->items_.end(),
+                                    [](auto* r) { return r->DetailDataController != nullptr; });
 }
 
 TcxDetailObject* TcxCustomDataRelationList::GetStoredDetailObject(int recordIndex) const {
@@ -184,7 +199,7 @@ TcxDetailObject* TcxCustomDataRelationList::GetDetailObject(int recordIndex) {
             dataController_->GetStorage().SetValue(recordIndex, def,
                                                    Variant::FromInt64(reinterpret_cast<intptr_t>(detail)));
         }
-        detail->CheckRelations(*this);
+        detail->CheckRelations(*GetPatternRelations());
         return detail;
     }
     // No detail level can show anything: the record's detail object goes (its cell owns it).

@@ -44,7 +44,7 @@ class TcxDetailObject : public TObject {
 class TcxCustomDataRelation {
   public:
     TcxCustomDataRelation(TcxCustomDataRelationList* relationList, TObject* item);
-    // Detaches its detail controller, then leaves the list.
+    // Releases the clones made for it and detaches its pattern controller, then leaves the list.
     virtual ~TcxCustomDataRelation();
     virtual void DropDataField(TcxCustomDataField*) {}
     virtual void Assign(TcxCustomDataRelation*) {}
@@ -89,6 +89,7 @@ class TcxCustomDataRelationList {
   private:
     friend class TcxCustomDataRelation;
     bool AnyDetailController() const;
+    const TcxCustomDataRelationList* GetPatternRelations() const;
 
     TcxCustomDataController* dataController_;
     TcxCustomDataField* detailObjectField_ = nullptr;

@@ -136,7 +136,7 @@ class TcxDBDataController : public TcxCustomDataController {
     // Posts a pending edit that holds a user's value, cancels one that holds none.
     void CheckBrowseMode() override;
     // Focuses the provider's current record (the dataset moved by itself).
-    void SyncFocusedRecord();
+    void SyncFocusedRecord() override;
     void RefreshExternalData();
 
     // Grid mode's incremental search walks the dataset itself (not only the buffer), wrapping once

@@ -75,7 +75,7 @@ class TcxDBDataProvider : public TcxCustomDataProvider {
     // Moves the buffer window by the rows asked from its top or bottom row (the view's scroll bar).
     void Scroll(int distance);
     bool CanModify() const override;
-    bool IsSyncMode() const;
+    bool IsSyncMode() const override;
     bool IsDataSetEditing() const; // edit, insert or set-key state
     bool IsBOF() const;
     bool IsEOF() const;
