@@ -157,6 +157,8 @@ class TcxCustomTextEditProperties : public TcxCustomEditProperties {
     virtual std::string GetEmptyDisplayValue() const { return {}; }
     virtual void MaxLengthChanged() { Changed(); }
     int GetFormatFlags() const override { return 1; }
+    // Bit 2: the text may wrap into rows where the view asks for it.
+    int GetCapabilities() const override { return TcxCustomEditProperties::GetCapabilities() | 0x15e; }
     // A change of the locale's number, currency or date settings.
     void FormatSettingsChanged();
     bool IsInFormatChange() const { return inFormatChange_; }

@@ -4,6 +4,7 @@
 #include "controls/editors/framework/EditStyle.h"
 #include "controls/editors/text/TextEdit.h"
 #include "controls/foundation/text/TextRows.h"
+#include "controls/editors/framework/EditTypes.h"
 
 namespace zorvy {
 
@@ -60,7 +61,38 @@ void TcxCustomTextEditViewData::FillViewInfo(TcxCanvas* canvas, const TRect& bou
             vi->TextRect.Bottom = std::min(vi->TextRect.Top + lineHeight, client.Bottom);
     }
     vi->MaxLineCount = 0;
+    PrepareTextDrawing(canvas, vi);
+}
+
+bool TcxCustomTextEditViewData::WrapsText() const {
+    const auto* p = dynamic_cast<const TcxCustomTextEditProperties*>(GetProperties());
+    return p && !p->IsMultiLineText() && (p->GetCapabilities() & 2) && (ContentParams.Options & 2);
+}
+
+void TcxCustomTextEditViewData::PrepareTextDrawing(TcxCanvas* canvas, TcxCustomTextEditViewInfo* vi) {
     vi->DrawTextFlags = GetDrawTextFlags();
+    if (WrapsText() && canvas && !vi->Text.empty()) {
+        if (vi->Font) canvas->AssignFont(vi->Font);
+        const TRect margins = GetTextAreaRect();
+        const TRect& offsets = ContentParams.Offsets;
+        int width = vi->TextRect.Width() + margins.Left + margins.Right - offsets.Left - offsets.Right;
+        if ((vi->DrawTextFlags & 3) == trfRight) ++width;
+        TcxTextRowParams params;
+        InitTextRowParamsForDC(canvas->DeviceContext(),
+                               (vi->DrawTextFlags & ~trfSingleLine) | trfWordBreak | trfWholeRowsOnly |
+                                   trfReturnRowCount,
+                               params);
+        TcxTextRows rows;
+        int rowCount = 0;
+        SplitTextIntoRowsOnDC(canvas->DeviceContext(), vi->Text, Rect(0, 0, std::max(width, 1), cxMaxRectSize), params,
+                              rows, rowCount);
+        if (rowCount > 1) {
+            vi->DrawTextFlags = (vi->DrawTextFlags & ~trfSingleLine) | trfWordBreak | trfWholeRowsOnly;
+            // Rows taller than the text rectangle start at its top.
+            if (rowCount * params.LineHeight > vi->TextRect.Height())
+                vi->DrawTextFlags &= ~(trfCenterVert | trfBottom | trfSingleLine);
+        }
+    }
     if (vi->PaintOptions & 8) vi->DrawTextFlags |= trfEndEllipsis;
 }
 
@@ -75,6 +107,8 @@ void TcxCustomTextEditViewData::FillEditorViewInfo(const Variant& value, TcxCust
     auto* vi = static_cast<TcxCustomTextEditViewInfo*>(viewInfo);
     vi->Text.clear();
     if (!NoText) ValueToDisplayText(value, vi->Text);
+    // The rows depend on the text, which is only known now.
+    PrepareTextDrawing(ScreenCanvasInstance(), vi);
     vi->SelStart = SelStart;
     vi->SelLength = SelLength;
     if (SelLength == 0) return;
@@ -144,6 +178,47 @@ int TcxCustomTextEditViewInfo::GetTextBottom() const {
     if (DrawTextFlags & trfBottom) return TextRect.Bottom - 1;
     if (DrawTextFlags & trfCenterVert) return TextRect.Top + (TextRect.Height() - h) / 2 + h - 1;
     return TextRect.Top + h - 1;
+}
+
+bool TcxCustomTextEditViewInfo::NeedsHintInRect(TcxCanvas* canvas, TPoint p, const TRect& area,
+                                                std::string& hintText) {
+    hintText.clear();
+    TRect within = TextRect;
+    if (!IsRectEmpty(area)) {
+        within = area;
+        OffsetRect(within, -Left, -Top);
+        IntersectRect(within, within, TextRect);
+    }
+    if (!PtInRect(within, p) || Text.empty() || !canvas) return false;
+    if (Font) canvas->AssignFont(Font);
+    PrepareTextFont(canvas->CurrentFont());
+    const bool wraps = (DrawTextFlags & trfWordBreak) && !(DrawTextFlags & trfSingleLine);
+    const int flags = (DrawTextFlags & ~(trfCenterVert | trfBottom)) | trfReturnRowCount;
+    HDC dc = canvas->DeviceContext();
+    TcxTextRowParams params;
+    InitTextRowParamsForDC(dc, flags, params);
+    // Unbounded downwards, and to the right unless the text wraps.
+    TRect room = TextRect;
+    room.Bottom = cxMaxRectSize / 2;
+    if (!wraps) room.Right = cxMaxRectSize / 2;
+    TcxTextRows rows;
+    int rowCount = 0;
+    bool fits = SplitTextIntoRowsOnDC(dc, Text, room, params, rows, rowCount, MaxLineCount);
+    PlaceTextRows(dc, room, params, rows, rowCount);
+    for (int i = 0; fits && i < rowCount; ++i) {
+        std::string row(rows[i].Text, static_cast<std::size_t>(rows[i].TextLength));
+        while (!row.empty() && row.back() == ' ') row.pop_back();
+        const int width = canvas->MeasureTextWidth(row);
+        if (width > TextRect.Width() || rows[i].Left + width > within.Right ||
+            rows[i].Top + rows[i].Height > within.Bottom)
+            fits = false;
+    }
+    if (fits) return false;
+    HintMultiLine = wraps;
+    hintText = Text;
+    HintRect = TextRect;
+    OffsetRect(HintRect, Left, Top);
+    return true;
 }
 
 void TcxCustomTextEditViewInfo::ShiftBy(int dx, int dy) {

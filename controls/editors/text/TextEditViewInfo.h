@@ -16,6 +16,12 @@ class TcxCustomTextEditViewInfo : public TcxCustomEditViewInfo {
   public:
     void PaintFrameAndBackground(TcxCanvas* canvas) override;
     void ShiftBy(int dx, int dy) override;
+    // A hint with the whole text when the point lies in area (the text rectangle when empty, else cut
+    // to it) and the text does not fit there.
+    bool NeedsHintInRect(TcxCanvas* canvas, TPoint p, const TRect& area, std::string& hintText) override;
+    // Set by NeedsHintInRect: where the hint belongs (owner's coordinates) and whether it wraps.
+    TRect HintRect{};
+    bool HintMultiLine = false;
     virtual void PaintText(TcxCanvas* canvas);
     // The y of the bottom of the first line of text.
     virtual int GetTextBottom() const;
@@ -49,6 +55,11 @@ class TcxCustomTextEditViewData : public TcxCustomEditViewData {
     virtual int GetDrawTextFlags() const;
     // The margins of the text inside the client rectangle.
     virtual TRect GetTextAreaRect() const;
+    // The draw flags of the view info: a text too long for one row of the text rectangle wraps,
+    // where the view and the kind allow it.
+    virtual void PrepareTextDrawing(TcxCanvas* canvas, TcxCustomTextEditViewInfo* viewInfo);
+    // The view and the kind let the text wrap into rows.
+    bool WrapsText() const;
 
     // Set by the owner: the selection to show in a painted text.
     int SelStart = 0;

@@ -1,6 +1,7 @@
 // The text of grid cells and of editors whose inner edit is hidden: where it lies and that it is drawn.
 #include "controls/editors/text/TextEdit.h"
 #include "controls/editors/text/TextEditViewInfo.h"
+#include "controls/foundation/text/TextRows.h"
 #include "tests/controls/editors/EditorsFixture.h"
 #include "tests/controls/foundation/graphics/PaintSurface.h"
 
@@ -63,6 +64,57 @@ TEST_F(TextViewInfoTest, ACellPaintsItsValueInsideTheTextArea) {
     vi->PaintTo(right.Canvas());
     EXPECT_GT(right.InkBounds().Left, 100);
     EXPECT_LE(right.InkBounds().Right, vi->TextRect.Right);
+}
+
+} // namespace
+} // namespace zorvy::test
+
+namespace zorvy::test {
+namespace {
+
+TEST_F(TextViewInfoTest, ALongTextWrapsWhereTheViewLetsIt) {
+    style.SetColor(clWhite);
+    style.SetTextColor(clBlack);
+    properties.GetAlignment()->SetVert(taVCenter);
+    const std::string text = "alpha beta gamma delta";
+    TcxCustomTextEditViewInfo* vi = Fill(true, Rect(0, 0, 70, 40), Variant(text));
+    EXPECT_TRUE(vi->DrawTextFlags & trfWordBreak);
+    EXPECT_FALSE(vi->DrawTextFlags & trfSingleLine);
+    // Four rows do not fit 38 pixels: they start at the top.
+    EXPECT_FALSE(vi->DrawTextFlags & trfCenterVert);
+    surface.Canvas()->AssignFont(style.EffectiveFont());
+    const int line = surface.Canvas()->MeasureTextHeight("Zg");
+    vi->MaxLineCount = 2;
+    vi->PaintTo(surface.Canvas());
+    const TRect ink = surface.InkBounds();
+    EXPECT_GT(ink.Height(), line);      // more than one row ...
+    EXPECT_LE(ink.Bottom, 1 + 2 * line); // ... but no more than two
+
+    // A view that does not let the text wrap keeps one row.
+    viewData.reset(properties.MakeViewData(&style, true));
+    viewData->ContentParams.Options = 0;
+    viewInfo.reset(static_cast<TcxCustomTextEditViewInfo*>(properties.CreateViewInfo()));
+    viewData->FillViewInfo(surface.Canvas(), Rect(0, 0, 70, 40), {-1, -1}, 0, 0, viewInfo.get(), false);
+    viewData->FillEditorViewInfo(Variant(text), viewInfo.get());
+    EXPECT_TRUE(viewInfo->DrawTextFlags & trfSingleLine);
+}
+
+TEST_F(TextViewInfoTest, AHintShowsATextThatDoesNotFit) {
+    const std::string text = "开奖 2024001";
+    surface.Canvas()->AssignFont(style.EffectiveFont());
+    const int width = surface.Canvas()->MeasureTextWidth(text);
+    std::string hint;
+    // The text area of a cell is its bounds less one pixel on each side.
+    TcxCustomTextEditViewInfo* vi = Fill(true, Rect(0, 0, width + 2, 24), Variant(text));
+    EXPECT_FALSE(vi->NeedsHintInRect(surface.Canvas(), {5, 5}, TRect{}, hint));
+    EXPECT_EQ(hint, "");
+    vi = Fill(true, Rect(0, 0, width + 1, 24), Variant(text));
+    vi->DrawTextFlags |= trfSingleLine; // one row, one pixel too narrow
+    vi->DrawTextFlags &= ~trfWordBreak;
+    EXPECT_TRUE(vi->NeedsHintInRect(surface.Canvas(), {5, 5}, TRect{}, hint));
+    EXPECT_EQ(hint, text);
+    EXPECT_EQ(vi->HintRect, vi->TextRect);
+    EXPECT_FALSE(vi->NeedsHintInRect(surface.Canvas(), {-5, 5}, TRect{}, hint)); // outside the text
 }
 
 } // namespace
