@@ -17,6 +17,7 @@ TcxCustomDataController::TcxCustomDataController(TComponent* owner)
     filter_ = std::make_unique<TcxDataFilterCriteria>(this);
     summary_ = std::make_unique<TcxDataSummary>(this);
     storage_->SetKeepsRecordIds(UsesRecordIds());
+    storage_->OnInternalRecordsCleared = [this] { ResetNewItemRecord(); };
 }
 
 TcxCustomDataController::~TcxCustomDataController() {
@@ -124,6 +125,7 @@ void TcxCustomDataController::ChangeValueTypeClass(int itemIndex, TcxValueTypeCl
     TcxCustomDataField* field = GetItemField(itemIndex);
     if (field->ValueTypeOf() == valueType) return;
     field->ChangeValueType(valueType);
+    if (IsProviderMode()) RestructData();
     info_->FieldChanged(field);
 }
 
@@ -155,6 +157,10 @@ void TcxCustomDataController::RemoveFieldReferences(TcxCustomDataField* field) {
     if (summary_) summary_->UnlinkField(field);
     if (field == sortingBySummaryField_) sortingBySummaryField_ = nullptr;
     if (!destroying_) info_->RemoveField(field);
+}
+
+void TcxCustomDataController::RemoveNotification(TComponent* component) {
+    fields_->NotifyComponentRemoved(component);
 }
 
 TcxCustomDataRelationList& TcxCustomDataController::GetRelations() {
@@ -189,6 +195,7 @@ void TcxCustomDataController::CheckRecordIndex(int recordIndex) const {
     if (recordIndex >= 0 && recordIndex < GetRecordCount()) return;
     int saved = provider_->GetSavedRecordIndex();
     if (saved != 0 && recordIndex == saved) return;
+    if (newItemRecordIndex_ != 0 && recordIndex == newItemRecordIndex_) return;
     RaiseDataControllerError(cxSDataRecordIndexError);
 }
 
@@ -233,6 +240,13 @@ void TcxCustomDataController::DeleteRecord(int recordIndex) {
     CheckRecordIndex(recordIndex);
     if (provider_->IsEditing() && provider_->GetEditingRecordIndex() == recordIndex)
         provider_->ForgetEditingRecord();
+    if (recordIndex < 0) {
+        // An internal record: its slot is freed and no row moves.
+        if (recordIndex == newItemRecordIndex_) newItemRecordIndex_ = 0;
+        if (recordIndex == provider_->GetSavedRecordIndex()) provider_->ForgetSavedRecord();
+        storage_->RemoveStorageRecord(recordIndex);
+        return;
+    }
     if (IsProviderMode() && recordIndex >= 0) {
         provider_->SourceDeleteRecord(recordIndex);
         return;
@@ -247,7 +261,9 @@ Variant TcxCustomDataController::GetValue(int recordIndex, int itemIndex) const 
     return GetFieldValue(recordIndex, fields_->GetItem(itemIndex));
 }
 
+// Grid mode's records are a buffer of the dataset's rows: values are not set in it.
 void TcxCustomDataController::SetValue(int recordIndex, int itemIndex, const Variant& value) {
+    if (IsGridMode()) return;
     CheckIndexes(recordIndex, itemIndex);
     TcxCustomDataField* field = fields_->GetItem(itemIndex);
     if (IsProviderMode() && recordIndex >= 0 && FieldHasProviderData(field)) {
@@ -266,6 +282,7 @@ std::string TcxCustomDataController::GetDisplayText(int recordIndex, int itemInd
 }
 
 void TcxCustomDataController::SetDisplayText(int recordIndex, int itemIndex, const std::string& text) {
+    if (IsGridMode()) return;
     CheckIndexes(recordIndex, itemIndex);
     TcxValueDef* def = fields_->GetItem(itemIndex)->ValueDefinition();
     if (!def) return;
@@ -279,6 +296,11 @@ Variant TcxCustomDataController::GetFieldValue(int recordIndex, TcxCustomDataFie
         provider_->GetValue(recordIndex, field, value);
         return value;
     }
+    if (IsGridMode() && FieldHasProviderData(field)) {
+        Variant value;
+        provider_->GetBufferValue(recordIndex, field, value);
+        return value;
+    }
     TcxValueDef* def = field->ValueDefinition();
     return def ? storage_->GetValue(recordIndex, def) : Variant::Null();
 }
@@ -289,7 +311,10 @@ std::string TcxCustomDataController::GetFieldDisplayText(int recordIndex, TcxCus
         provider_->GetDisplayText(recordIndex, field, text);
         return text;
     }
-    if (TcxValueDef* def = field->ValueDefinition()) storage_->GetDisplayText(recordIndex, def, text);
+    if (IsGridMode() && FieldHasProviderData(field))
+        provider_->GetBufferDisplayText(recordIndex, field, text);
+    else if (TcxValueDef* def = field->ValueDefinition())
+        storage_->GetDisplayText(recordIndex, def, text);
     return text;
 }
 
@@ -351,7 +376,8 @@ void TcxCustomDataController::LoadRecords() {
     BeginUpdate();
     BeginKeepingKeys();
     try {
-        provider_->ResetEditing();
+        // A post appending the new-item row's record keeps its edit until the values moved over.
+        if (!provider_->IsDataChangedLocked()) provider_->ResetEditing();
         storage_->Clear(true);
         provider_->LoadSourceRecords();
         DataChanged(dcsAll, -1, -1);
@@ -391,12 +417,19 @@ TcxDataRecordHandle TcxCustomDataController::GetRecordHandle(int recordIndex) co
                           : reinterpret_cast<TcxDataRecordHandle>(static_cast<intptr_t>(value.AsInt64()));
 }
 
+// Internal fields are not copied: a record's handle and its detail object (owned by its cell) stay
+// its own.
 void TcxCustomDataController::ReadRecordValues(int fromRecord, int toRecord) {
     for (int i = 0; i < fields_->GetCount(); ++i) {
         TcxCustomDataField* field = fields_->GetItem(i);
         TcxValueDef* def = field->ValueDefinition();
-        if (!def || field->GetReferenceField()) continue;
-        storage_->SetValue(toRecord, def, storage_->GetValue(fromRecord, def));
+        if (!def || field->GetReferenceField() || field->IsReaderSkipped()) continue;
+        Variant value = GetFieldValue(fromRecord, field);
+        if (IsProviderMode() && toRecord >= 0 && FieldHasProviderData(field)) {
+            provider_->SetSourceValue(toRecord, field, value);
+            continue;
+        }
+        storage_->SetValue(toRecord, def, value);
         if (def->IsTextStored()) {
             std::string text;
             storage_->GetDisplayText(fromRecord, def, text);

@@ -108,6 +108,8 @@ class TcxCustomDataController : public TPersistent {
     void ChangeItemTextStored(int itemIndex, bool value);
     void ChangeItemCustomCompare(int itemIndex, bool value);
     virtual void RemoveFieldReferences(TcxCustomDataField* field);
+    // A component is going away: the fields drop their references to it.
+    void RemoveNotification(TComponent* component);
     virtual int GetItemID(TObject* /*item*/) const { return -1; }
     virtual std::string GetItemName(TObject* item) const; // a component's Name, else empty
     TObject* FindItemByID(int id) const;
@@ -363,7 +365,7 @@ class TcxCustomDataController : public TPersistent {
     bool ChangeFocusedRowIndex(int rowIndex);
     // Expands collapsed groups to make the record's row visible.
     bool ChangeFocusedRecordIndex(int recordIndex);
-    void CheckFocusedRow(); // focuses row 0 when no row is focused
+    void CheckFocusedRow(); // focuses row 0 when no row (and no active new-item row) is focused
     bool IsGridMode() const { return provider_->IsGridMode(); }
     void GotoFirst();
     void GotoLast();
@@ -405,7 +407,8 @@ class TcxCustomDataController : public TPersistent {
     void SelectFocusedRowOnly();
     void SyncSelectionWithFocus();
     bool FocusSelectedRow(int index);
-    virtual bool CanFocusRecord(int /*recordIndex*/) { return true; }
+    // Moving the focus to another record posts the pending edit of unbound records first.
+    virtual bool CanFocusRecord(int recordIndex);
     virtual bool CanSelectRow(int /*rowIndex*/) { return true; }
 
     // ---- editing (through the provider, which keeps the edit state) ----
@@ -447,6 +450,27 @@ class TcxCustomDataController : public TPersistent {
     virtual int GetRecordIndexToEdit();
     // Leaves edit state before a move or a reload: the pending edit is posted.
     virtual void CheckBrowseMode();
+
+    // ---- the new-item row: a row in which the user types a new record ----
+    // The internal record behind the row, created on first use (then kept until it is posted,
+    // cancelled or the storage drops its internal records).
+    int GetNewItemRecordIndex();
+    int PeekNewItemRecordIndex() const { return newItemRecordIndex_; } // 0 when not created
+    bool GetNewItemRowFocused() const { return newItemRowFocused_; }
+    // Gaining the focus unfocuses every row; losing it posts the pending edit. With
+    // dcoInsertOnNewItemRowFocusing an active new-item row starts an insert.
+    void SetNewItemRowFocused(bool value);
+    bool GetUseNewItemRowForEditing() const { return useNewItemRowForEditing_; }
+    // Cancels the pending edit and clears the selection.
+    void SetUseNewItemRowForEditing(bool value);
+    // Focused, used for editing, and no data row focused.
+    bool IsNewItemRowActive() const;
+    // The storage dropped its internal records: the new-item record and the edit's saved copy are gone.
+    virtual void ResetNewItemRecord();
+    // The new-item record was freed (posted or cancelled): the next use takes a fresh one.
+    void ForgetNewItemRecord() { newItemRecordIndex_ = 0; }
+    // The row pipeline moved the focus to a row.
+    void NewItemRowLostFocus();
 
     // ---- summaries ----
     TcxDataSummary& GetSummary() { return *summary_; }
@@ -543,6 +567,7 @@ class TcxCustomDataController : public TPersistent {
     void NotifyDataChanged();
     void DoDataChanged();
     void NotifyFocusChanged();
+    bool NamesRecord(int recordIndex) const;
     void NotifySelectionChanged();
     void CancelSearch();
     TcxCustomDataController* FindDetailDataController(int recordIndex, int relationIndex);
@@ -607,6 +632,9 @@ class TcxCustomDataController : public TPersistent {
     bool multiSelect_ = false;
     bool focusedSelected_ = true;
     int bookmarkRecordIndex_ = -1;
+    int newItemRecordIndex_ = 0; // 0: not created
+    bool newItemRowFocused_ = false;
+    bool useNewItemRowForEditing_ = false;
     bool filterChanged_ = false;
     bool destroying_ = false;
 };

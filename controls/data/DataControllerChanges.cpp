@@ -89,10 +89,16 @@ void TcxCustomDataController::CancelSearch() {
 
 // ---- data changes ----
 
+// -1 names no record, unless it is the new-item record being edited in a change still pending.
+bool TcxCustomDataController::NamesRecord(int recordIndex) const {
+    return recordIndex != -1 ||
+           (dataChangePending_ && useNewItemRowForEditing_ && newItemRecordIndex_ == recordIndex);
+}
+
 void TcxCustomDataController::DataChanged(TcxDataChangeScope scope, int itemIndex, int recordIndex) {
     if (destroying_) return;
     PendingDataChange& pending = pendingDataChange_;
-    if (pending.RecordIndex != -1 && recordIndex != pending.RecordIndex) {
+    if (NamesRecord(pending.RecordIndex) && recordIndex != pending.RecordIndex) {
         pending.Scope = dcsAll;
     } else if (dataChangePending_ && pending.Scope >= dcsRecordsAdded && scope != pending.Scope) {
         // Records added or removed, or everything, stay reported as such: a value changed
@@ -114,7 +120,7 @@ void TcxCustomDataController::DataChanged(TcxDataChangeScope scope, int itemInde
 void TcxCustomDataController::NotifyDataChanged() {
     PendingDataChange change = pendingDataChange_;
     if (change.Scope == dcsValue && change.ItemIndex == -1) change.Scope = dcsRecord;
-    if (change.Scope < dcsRecordsAdded && change.RecordIndex == -1) change.Scope = dcsAll;
+    if (change.Scope < dcsRecordsAdded && !NamesRecord(change.RecordIndex)) change.Scope = dcsAll;
     pendingDataChange_.Scope = change.Scope;
     try {
         TcxDataChangedInfo info(change.Scope, change.ItemIndex, change.RecordIndex);
@@ -138,7 +144,7 @@ void TcxCustomDataController::DoDataChanged() {
     }
     dataChangedPending_ = false;
     const PendingDataChange& change = pendingDataChange_;
-    if ((change.Scope == dcsValue || change.Scope == dcsRecord) && change.RecordIndex != -1 && OnRecordChanged)
+    if ((change.Scope == dcsValue || change.Scope == dcsRecord) && NamesRecord(change.RecordIndex) && OnRecordChanged)
         OnRecordChanged(this, change.RecordIndex, change.ItemIndex);
     if (OnDataChanged) OnDataChanged(this);
     // A copy: a listener may remove itself.
@@ -179,8 +185,9 @@ void TcxCustomDataController::NotifyFocusChanged() {
         TcxFocusedRowChangedInfo info(row, prevRow);
         NotifyControl(info);
     }
-    if (prevRecord >= 0 || record >= 0) {
-        TcxFocusedRecordChangedInfo info(prevRecord, record, row, prevRow, false);
+    const bool newItemRowChanged = info_->GetNewItemRowFocusingChanged();
+    if (prevRecord >= 0 || record >= 0 || newItemRowChanged) {
+        TcxFocusedRecordChangedInfo info(prevRecord, record, row, prevRow, newItemRowChanged);
         NotifyControl(info);
         CancelSearch();
     }

@@ -21,9 +21,11 @@ void TcxCustomDataController::Post() {
     try {
         if (provider_->IsEditing()) provider_->Post();
     } catch (...) {
+        if (link->Ref) provider_->ResetInsertedRecordIndex();
         RemoveListenerLink(link);
         throw;
     }
+    if (link->Ref) provider_->ResetInsertedRecordIndex();
     RemoveListenerLink(link); // frees it also when a handler destroyed the controller
 }
 
@@ -82,6 +84,7 @@ bool TcxCustomDataController::SetEditValue(int itemIndex, const Variant& value, 
 
 Variant TcxCustomDataController::GetEditValue(int itemIndex) {
     CheckItemIndex(itemIndex);
+    if (useNewItemRowForEditing_ && IsNewItemRowActive() && !provider_->IsEditing()) return Variant::Null();
     Variant value;
     provider_->GetEditValue(GetEditingRecordIndex(), GetItemField(itemIndex), value);
     return value;
@@ -92,6 +95,7 @@ int TcxCustomDataController::GetEditingRecordIndex() {
 }
 
 int TcxCustomDataController::GetRecordIndexToEdit() {
+    if (IsNewItemRowActive()) return GetNewItemRecordIndex();
     return GetFocusedRowIndex() < 0 ? cxNullEditingRecordIndex : GetFocusedRecordIndex();
 }
 

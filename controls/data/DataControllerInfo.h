@@ -95,7 +95,12 @@ class TcxCustomDataControllerInfo {
     int GetPrevFocusedRowIndex() const { return prevFocusingInfo_.RowIndex; }
     int GetPrevFocusedRecordIndex() const { return prevFocusingInfo_.RecordIndex; }
     bool GetPrevFocusChanged() const { return !focusingInfo_.SameAs(prevFocusingInfo_); }
-    void MarkFocusStateChanged() { changes_ |= dcicFocusState; }
+    // With `newItemRow`, the new-item row gained or lost the focus.
+    void MarkFocusStateChanged(bool newItemRow = false) {
+        changes_ |= dcicFocusState;
+        if (newItemRow) prevFocusingInfo_.Changed = true;
+    }
+    bool GetNewItemRowFocusingChanged() const { return prevFocusingInfo_.Changed; }
     // The focus was reported: it becomes the previous focus of the next report.
     void FocusNotified() { prevFocusingInfo_.Assign(focusingInfo_); }
     // The summaries must be computed again (display only: the layout is told as well).

@@ -99,7 +99,10 @@ void TcxCustomDataControllerInfo::ChangeFocusedRow(int row, bool force) {
         }
         focusingInfo_.PrevRecordIndex = focusingInfo_.RecordIndex;
     }
-    if (!focusingInfo_.SameAs(prevFocusingInfo_)) changes_ |= dcicFocusedRow | dcicFocusState;
+    if (!focusingInfo_.SameAs(prevFocusingInfo_)) {
+        changes_ |= dcicFocusedRow | dcicFocusState;
+        dataController_->NewItemRowLostFocus();
+    }
 }
 
 void TcxCustomDataControllerInfo::ChangeFocusedRowLocked(int row) {

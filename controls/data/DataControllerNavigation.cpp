@@ -23,6 +23,12 @@ bool TcxCustomDataController::ChangeFocusedRowIndex(int rowIndex) {
     return true;
 }
 
+bool TcxCustomDataController::CanFocusRecord(int recordIndex) {
+    if (!provider_->IsActive() && provider_->IsEditing() && recordIndex != provider_->GetEditingRecordIndex())
+        Post();
+    return true;
+}
+
 bool TcxCustomDataController::ChangeFocusedRecordIndex(int recordIndex) {
     if (recordIndex >= 0) CheckRecordIndex(recordIndex);
     int row = recordIndex < 0 ? -1 : info_->GetRowIndexByRecordIndex(recordIndex, true);
@@ -30,7 +36,7 @@ bool TcxCustomDataController::ChangeFocusedRecordIndex(int recordIndex) {
 }
 
 void TcxCustomDataController::CheckFocusedRow() {
-    if (GetFocusedRowIndex() < 0) ChangeFocusedRowIndex(0);
+    if (GetFocusedRowIndex() < 0 && !IsNewItemRowActive()) ChangeFocusedRowIndex(0);
 }
 
 void TcxCustomDataController::GotoFirst() {

@@ -32,7 +32,7 @@ TcxCustomDataField::~TcxCustomDataField() {
 }
 
 bool TcxCustomDataField::CanModify() const {
-    return ValueDefinition() != nullptr;
+    return ValueDefinition() != nullptr || (fieldList_ && GetDataController()->IsProviderMode());
 }
 
 TcxValueDef* TcxCustomDataField::ValueDefinition() const {
@@ -118,8 +118,24 @@ int TcxCustomDataField::GetIndex() const {
     return fieldList_ ? fieldList_->IndexOf(this) : -1;
 }
 
+void TcxCustomDataField::SetIndex(int index) {
+    if (!fieldList_) return;
+    const int externalCount = fieldList_->GetExternalCount();
+    const int first = internal_ ? externalCount : 0;
+    const int last = internal_ ? fieldList_->GetCount() - 1 : externalCount - 1;
+    index = std::clamp(index, first, last);
+    int current = GetIndex();
+    if (index != current) fieldList_->Move(current, index);
+}
+
 TcxCustomDataController* TcxCustomDataField::GetDataController() const {
     return fieldList_->GetDataController();
+}
+
+void TcxCustomDataField::NotifyStructureChanged() {
+    if (!fieldList_) return;
+    TcxCustomDataProvider& provider = GetDataController()->GetProvider();
+    if (!provider.IsNotificationsLocked()) provider.LayoutChanged(1);
 }
 
 // ---- list ----
@@ -160,6 +176,11 @@ void TcxCustomDataFieldList::ReassignReferences(TcxCustomDataField* field) {
 void TcxCustomDataFieldList::Clear() {
     while (!items_.empty())
         delete items_.back();
+}
+
+void TcxCustomDataFieldList::NotifyComponentRemoved(TComponent* component) {
+    for (int i = 0; i < GetCount(); ++i)
+        items_[static_cast<size_t>(i)]->ComponentRemoved(component);
 }
 
 TcxCustomDataField* TcxCustomDataFieldList::FindByItem(TObject* item) const {

@@ -9,6 +9,7 @@
 
 namespace zorvy {
 
+class TComponent;
 class TcxCustomDataController;
 class TcxCustomDataFieldList;
 struct TResourceString;
@@ -33,6 +34,9 @@ class TcxCustomDataField : public TObject {
     ~TcxCustomDataField() override;
 
     virtual void TakeOverData(TcxCustomDataField* source); // takes the source's definition and type
+    // A component is going away: a field drops what it holds of it.
+    virtual void ComponentRemoved(TComponent* /*component*/) {}
+    // It has cells of its own, or the record source keeps its values (provider mode).
     virtual bool CanModify() const;
     virtual bool IsUnbound() const { return false; }
     virtual bool IsReaderSkipped() const { return internal_; }
@@ -54,7 +58,12 @@ class TcxCustomDataField : public TObject {
     TObject* GetItem() const { return item_; }
     void SetItem(TObject* item) { item_ = item; }
     int GetIndex() const;
+    // Moves the field within its list, kept among the external or the internal fields.
+    void SetIndex(int index);
     TcxCustomDataController* GetDataController() const;
+    // The data layout changed under the field (its bound column went away): the provider tells
+    // the controller, unless its notifications are locked.
+    void NotifyStructureChanged();
     TcxCustomDataFieldList* GetFieldList() const { return fieldList_; }
 
     // Set by the row pipeline for the current sort: -1 native, 1 by value, 2 by display text.
@@ -86,6 +95,7 @@ class TcxCustomDataFieldList {
     void Add(TcxCustomDataField* field);
     void Remove(TcxCustomDataField* field); // the field's destructor calls it
     void Clear();                           // destroys the fields from the last
+    void NotifyComponentRemoved(TComponent* component); // every field, in order
     TcxCustomDataField* FindByItem(TObject* item) const;
     int GetCount() const { return static_cast<int>(items_.size()); }
     TcxCustomDataField* GetItem(int index) const { return items_.at(static_cast<size_t>(index)); }

@@ -14,6 +14,11 @@ TcxCustomDataProvider::~TcxCustomDataProvider() {
 
 void TcxCustomDataProvider::BeginEditRecord() {
     if (IsEditing()) return;
+    // Typing into the new-item row starts an insert.
+    if (dataController_->IsNewItemRowActive() && !IsInserting()) {
+        Insert();
+        return;
+    }
     int record = dataController_->GetRecordIndexToEdit();
     if (record < 0) return; // nothing to edit
     editingRecordIndex_ = record;
@@ -38,10 +43,20 @@ void TcxCustomDataProvider::BeginInsertRecord(bool append) {
     TcxCustomDataControllerInfo& info = dataController_->GetDataControllerInfo();
     int record;
     dataController_->BeginUpdate();
+    const bool newItemRow = dataController_->GetUseNewItemRowForEditing();
     try {
         int rows = info.GetRowCount();
         int template_ = -1;
-        if (append) {
+        if (newItemRow) {
+            int focused = info.GetFocusedRecordIndex();
+            template_ = focused >= 0 ? focused : (rows > 0 ? info.GetRowInfo(0).RecordIndex : -1);
+            record = dataController_->GetNewItemRecordIndex();
+            editingRecordIndex_ = record;
+            prevAnchor_ = nextAnchor_ = cxNullEditingRecordIndex;
+            // Inserting already, so that the row taking the focus does not start another insert.
+            inserting_ = true;
+            dataController_->SetNewItemRowFocused(true);
+        } else if (append) {
             template_ = rows > 0 ? info.GetRowInfo(rows - 1).RecordIndex : -1;
             record = dataController_->AppendRecord();
             editingRecordIndex_ = record;
@@ -74,7 +89,7 @@ void TcxCustomDataProvider::BeginInsertRecord(bool append) {
         throw;
     }
     dataController_->EndUpdate();
-    dataController_->SetFocusedRecordIndex(record);
+    if (!newItemRow) dataController_->SetFocusedRecordIndex(record);
     dataController_->DoAfterInsert();
 }
 
@@ -103,6 +118,19 @@ void TcxCustomDataProvider::Post() {
         if (!inserting_ || modified_ || changing_) {
             dataController_->DoBeforePost();
             postedRecord = editingRecordIndex_;
+            if (IsEditingNewItemRecord()) {
+                // A real record takes the new-item row's values.
+                dataChangedLocked_ = HasActiveSource();
+                try {
+                    postedRecord = dataController_->AppendRecord();
+                } catch (...) {
+                    dataChangedLocked_ = false;
+                    throw;
+                }
+                dataChangedLocked_ = false;
+                insertedRecordIndex_ = postedRecord;
+                if (postedRecord >= 0) dataController_->ReadRecordValues(editingRecordIndex_, postedRecord);
+            }
             ResetEditing();
             posted = true;
         } else {
@@ -123,7 +151,9 @@ void TcxCustomDataProvider::Cancel() {
     dataController_->BeginUpdate();
     try {
         int record = editingRecordIndex_;
-        if (record >= 0 && record < dataController_->GetRecordCount()) {
+        if (IsEditingNewItemRecord()) {
+            // ResetEditing frees the new-item record with the values typed into it.
+        } else if (record >= 0 && record < dataController_->GetRecordCount()) {
             if (inserting_) {
                 dataController_->DeleteRecord(record);
             } else if (savedRecordIndex_ != 0) {
@@ -160,7 +190,15 @@ void TcxCustomDataProvider::SetValue(int recordIndex, TcxCustomDataField* field,
     dataController_->SetValue(recordIndex, field->GetIndex(), value);
 }
 
+bool TcxCustomDataProvider::IsEditingNewItemRecord() const {
+    return IsEditing() && editingRecordIndex_ < 0 && editingRecordIndex_ == dataController_->PeekNewItemRecordIndex();
+}
+
 void TcxCustomDataProvider::ResetEditing() {
+    if (IsEditingNewItemRecord()) {
+        dataController_->GetStorage().RemoveStorageRecord(editingRecordIndex_);
+        dataController_->ForgetNewItemRecord();
+    }
     editingRecordIndex_ = prevAnchor_ = nextAnchor_ = cxNullEditingRecordIndex;
     inserting_ = changing_ = modified_ = false;
     FreeSavedRecord();
@@ -252,6 +290,29 @@ void TcxCustomDataProvider::DeleteSelection() {
             dataController_->SetNearestRecordIndex(-1);
     }
     DeleteRecords(std::move(records));
+}
+
+// ---- notifications ----
+
+void TcxCustomDataProvider::DataChanged(TcxDataChangeScope scope, int itemIndex, int recordIndex) {
+    if (!IsNotificationsLocked()) dataController_->DataChanged(scope, itemIndex, recordIndex);
+    if (dataChangedLocked_)
+        ResetChanging();
+    else
+        ResetEditing();
+}
+
+void TcxCustomDataProvider::LayoutChanged(int /*kind*/) {
+    dataController_->LayoutChanged();
+}
+
+void TcxCustomDataProvider::GetBufferValue(int /*rowIndex*/, TcxCustomDataField* /*field*/, Variant& value) {
+    value = Variant::Null();
+}
+
+void TcxCustomDataProvider::GetBufferDisplayText(int /*rowIndex*/, TcxCustomDataField* /*field*/,
+                                                 std::string& text) {
+    text.clear();
 }
 
 // ---- the custom record source ----

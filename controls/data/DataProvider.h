@@ -5,6 +5,7 @@
 // controller's own storage and, with a custom record source attached, provider mode, in which the
 // storage keeps only each record's handle. Editing keeps one record, the editing record, from the
 // start of an edit or insert to the post or cancel.
+#include "controls/data/DataNotices.h"
 #include "controls/data/RecordSource.h"
 #include "platform/rtl/Variant.h"
 
@@ -39,9 +40,15 @@ class TcxCustomDataProvider {
     bool IsChanging() const { return changing_; }
     bool IsModified() const { return modified_; }
     int GetEditingRecordIndex() const { return editingRecordIndex_; }
+    // The edit runs in the new-item row's internal record.
+    bool IsEditingNewItemRecord() const;
     int GetPrevAnchor() const { return prevAnchor_; }
     int GetNextAnchor() const { return nextAnchor_; }
     int GetSavedRecordIndex() const { return savedRecordIndex_; } // 0 when none
+    void ForgetSavedRecord() { savedRecordIndex_ = 0; }            // the storage freed it
+    // The record the last post of a new-item-row record created, -1 when none.
+    int GetInsertedRecordIndex() const { return insertedRecordIndex_; }
+    void ResetInsertedRecordIndex() { insertedRecordIndex_ = -1; }
 
     // ---- editing ----
     virtual void Edit() { BeginEditRecord(); }
@@ -75,6 +82,20 @@ class TcxCustomDataProvider {
     virtual void DeleteSelection();
     // Remembers the row to focus when the focused row goes; false without a focused row.
     virtual bool BeforeDeleteFocused();
+
+    // ---- notifications from where the records live ----
+    // While locked, data and layout changes of the records are not passed on.
+    virtual void LockNotifications() { ++notificationLockCount_; }
+    virtual void UnlockNotifications() { --notificationLockCount_; }
+    bool IsNotificationsLocked() const { return notificationLockCount_ > 0; }
+    // The records changed: the controller hears it unless notifications are locked; the edit ends,
+    // or only its changing mark while a post appends the new record.
+    void DataChanged(TcxDataChangeScope scope, int itemIndex, int recordIndex);
+    void LayoutChanged(int kind);
+    bool IsDataChangedLocked() const { return dataChangedLocked_; }
+    // Grid mode: the values of the buffered rows (none in the base).
+    virtual void GetBufferValue(int rowIndex, TcxCustomDataField* field, Variant& value);
+    virtual void GetBufferDisplayText(int rowIndex, TcxCustomDataField* field, std::string& text);
 
     // ---- the custom record source (provider mode) ----
     TcxCustomRecordSource* GetCustomDataSource() const { return source_; }
@@ -122,8 +143,11 @@ class TcxCustomDataProvider {
     int nextAnchor_ = cxNullEditingRecordIndex;
     bool modified_ = false;
     int savedRecordIndex_ = 0;
+    int insertedRecordIndex_ = -1;
     bool inserting_ = false;
     TcxCustomRecordSource* source_ = nullptr;
+    int notificationLockCount_ = 0;
+    bool dataChangedLocked_ = false;
 };
 
 } // namespace zorvy

@@ -17,12 +17,14 @@ struct TcxDataFocusingInfo {
     int PrevRecordIndex = -1;
     int RecordIndex = -1;
     int RowIndex = -1;
+    bool Changed = false; // the new-item row gained or lost the focus since this was taken
 
     void Assign(const TcxDataFocusingInfo& other) {
         Level = other.Level;
         PrevRecordIndex = other.PrevRecordIndex;
         RecordIndex = other.RecordIndex;
         RowIndex = other.RowIndex;
+        Changed = false;
     }
     void Clear() { Level = RecordIndex = RowIndex = -1; }
     bool SameAs(const TcxDataFocusingInfo& other) const {

@@ -49,7 +49,8 @@ class TcxCustomRecordSource {
         return currentProvider_ ? currentProvider_ : defaultProvider_;
     }
     TcxCustomDataController* GetDataController() const;
-    // Tells every attached controller that the records changed: they load the handles again.
+    // Tells every attached controller that the records changed: they load the handles again
+    // (a provider whose notifications are locked is not told).
     void DataChanged();
 
   private:

@@ -245,6 +245,7 @@ void TcxDBDataProvider::LockNotifications() {
     // before the dataset changes under the lock.
     if (dataSet && dataSet->GetActive() && IsDataSetEditing()) GetDBDataController()->CheckBrowseMode();
     ++notifyLockCount_;
+    TcxCustomDataProvider::LockNotifications();
     if (dataSet) dataSet->DisableControls();
 }
 
@@ -252,6 +253,22 @@ void TcxDBDataProvider::UnlockNotifications() {
     // The dataset's change notice of EnableControls arrives while the lock still holds.
     if (TDataSet* dataSet = GetDataSet()) dataSet->EnableControls();
     --notifyLockCount_;
+    TcxCustomDataProvider::UnlockNotifications();
+}
+
+// Internal records (an edit's saved copy) are read from the storage as well.
+void TcxDBDataProvider::GetBufferValue(int rowIndex, TcxCustomDataField* field, Variant& value) {
+    TcxValueDef* def = field->ValueDefinition();
+    value = def && rowIndex < GetDataController()->GetRecordCount()
+                ? GetDataController()->GetStorage().GetValue(rowIndex, def)
+                : Variant::Null();
+}
+
+void TcxDBDataProvider::GetBufferDisplayText(int rowIndex, TcxCustomDataField* field, std::string& text) {
+    text.clear();
+    TcxValueDef* def = field->ValueDefinition();
+    if (def && rowIndex < GetDataController()->GetRecordCount())
+        GetDataController()->GetStorage().GetDisplayText(rowIndex, def, text);
 }
 
 void TcxDBDataProvider::LoadRecords() {

@@ -101,8 +101,11 @@ class TcxDBDataProvider : public TcxCustomDataProvider {
     void EndLocating() { --locateCount_; }
     // Disables the dataset's controls; a pending edit is posted first (or refused with its error),
     // never dropped unseen.
-    void LockNotifications();
-    void UnlockNotifications();
+    void LockNotifications() override;
+    void UnlockNotifications() override;
+    // Grid mode: buffer row n is loaded as record n.
+    void GetBufferValue(int rowIndex, TcxCustomDataField* field, Variant& value) override;
+    void GetBufferDisplayText(int rowIndex, TcxCustomDataField* field, std::string& text) override;
     int CompareBookmarks(const std::string& a, const std::string& b) const;
 
     // ---- editing through the dataset ----

@@ -1,0 +1,133 @@
+// The controller's structure: fields moved within their list, components going away, layout and
+// data notices that a provider passes on only while its notifications are not locked, and the
+// values of grid mode's buffered rows.
+#include "controls/data/DataController.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+using namespace zorvy;
+
+namespace {
+
+// Remembers the components it heard of.
+class WatchingField : public TcxCustomDataField {
+  public:
+    using TcxCustomDataField::TcxCustomDataField;
+    void ComponentRemoved(TComponent* component) override { Removed.push_back(component); }
+    std::vector<TComponent*> Removed;
+};
+
+class WatchingController : public TcxDataController {
+  public:
+    WatchingController() : TcxDataController(nullptr) {}
+    TcxCustomDataField* AddField() override {
+        auto* field = new WatchingField(&GetFields());
+        GetFields().Add(field);
+        return field;
+    }
+};
+
+// A provider in grid mode whose buffer row n holds n * 10 and the text "row n".
+class BufferProvider : public TcxCustomDataProvider {
+  public:
+    using TcxCustomDataProvider::TcxCustomDataProvider;
+    bool IsGridMode() const override { return true; }
+    void GetBufferValue(int row, TcxCustomDataField*, Variant& value) override { value = row * 10; }
+    void GetBufferDisplayText(int row, TcxCustomDataField*, std::string& text) override {
+        text = "row " + std::to_string(row);
+    }
+};
+
+class GridModeController : public TcxDataController {
+  public:
+    GridModeController() : TcxDataController(nullptr) { ReplaceProvider(std::make_unique<BufferProvider>(this)); }
+};
+
+struct Notices {
+    explicit Notices(TcxCustomDataController& dc) {
+        dc.OnUpdateControl = [this](TcxUpdateControlInfo& info) {
+            if (dynamic_cast<TcxLayoutChangedInfo*>(&info)) ++Layout;
+            if (dynamic_cast<TcxDataChangedInfo*>(&info)) ++Data;
+        };
+    }
+    int Layout = 0, Data = 0;
+};
+
+} // namespace
+
+TEST(DataStructure, FieldsMoveOnlyAmongTheirOwnKind) {
+    TcxDataController dc(nullptr);
+    TObject a, b, c;
+    TcxCustomDataField* fa = dc.AddItem(&a);
+    TcxCustomDataField* fb = dc.AddItem(&b);
+    TcxCustomDataField* fc = dc.AddItem(&c);
+    TcxCustomDataField* internal = dc.AddInternalField();
+    fc->SetIndex(0);
+    EXPECT_EQ(dc.GetItem(0), &c);
+    EXPECT_EQ(fa->GetIndex(), 1);
+    fc->SetIndex(10);
+    EXPECT_EQ(fc->GetIndex(), 2) << "an item's field stays before the internal ones";
+    fb->SetIndex(-3);
+    EXPECT_EQ(fb->GetIndex(), 0);
+    internal->SetIndex(0);
+    EXPECT_EQ(internal->GetIndex(), 3);
+    EXPECT_EQ(dc.GetItemCount(), 3);
+}
+
+TEST(DataStructure, ComponentRemovalReachesEveryField) {
+    WatchingController dc;
+    TObject a, b;
+    auto* fa = static_cast<WatchingField*>(dc.AddItem(&a));
+    auto* fb = static_cast<WatchingField*>(dc.AddItem(&b));
+    TComponent gone(nullptr);
+    dc.RemoveNotification(&gone);
+    EXPECT_EQ(fa->Removed, std::vector<TComponent*>{&gone});
+    EXPECT_EQ(fb->Removed, std::vector<TComponent*>{&gone});
+}
+
+TEST(DataStructure, LockedNotificationsAreNotPassedOn) {
+    TcxDataController dc(nullptr);
+    TObject item;
+    TcxCustomDataField* field = dc.AddItem(&item);
+    field->ChangeValueType(&cxIntegerValueType);
+    dc.SetRecordCount(2);
+    Notices notices(dc);
+    TcxCustomDataProvider& provider = dc.GetProvider();
+
+    field->NotifyStructureChanged();
+    EXPECT_EQ(notices.Layout, 1);
+    provider.LockNotifications();
+    field->NotifyStructureChanged();
+    provider.DataChanged(dcsAll, -1, -1);
+    EXPECT_EQ(notices.Layout, 1);
+    EXPECT_EQ(notices.Data, 0);
+    provider.UnlockNotifications();
+    EXPECT_FALSE(provider.IsNotificationsLocked());
+
+    // A data change from the records' side ends a pending edit.
+    dc.SetFocusedRowIndex(0);
+    dc.Edit();
+    ASSERT_TRUE(dc.IsEditing());
+    provider.DataChanged(dcsRecord, -1, 1);
+    EXPECT_EQ(notices.Data, 1);
+    EXPECT_FALSE(dc.IsEditing());
+}
+
+TEST(DataStructure, GridModeReadsTheBufferedRows) {
+    GridModeController dc;
+    TObject item;
+    dc.AddItem(&item)->ChangeValueType(&cxIntegerValueType);
+    TcxCustomDataField* internal = dc.AddInternalField();
+    internal->ChangeValueType(&cxIntegerValueType);
+    dc.GetStorage().ResizeStorageRecords(3);
+    dc.GetStorage().SetValue(2, internal->ValueDefinition(), 5);
+    EXPECT_EQ(dc.GetValue(2, 0).AsInteger(), 20);
+    EXPECT_EQ(dc.GetDisplayText(1, 0), "row 1");
+    EXPECT_EQ(dc.GetFieldValue(2, internal).AsInteger(), 5) << "internal fields keep their own cells";
+    dc.SetValue(0, 0, 7);
+    EXPECT_EQ(dc.GetStorage().GetValue(0, dc.GetItemField(0)->ValueDefinition()).IsNull(), true)
+        << "grid mode stores nothing";
+}
