@@ -5,6 +5,7 @@
 #include "controls/editors/framework/EditRepository.h"
 #include "platform/rtl/Encoding.h"
 #include "platform/rtl/ResourceStrings.h"
+#include "platform/rtl/Strings.h"
 #include "platform/vcl/Menus.h"
 #include "platform/win/MessageLoop.h"
 #include "platform/win/SystemInfo.h"
@@ -81,9 +82,13 @@ void TcxCustomMaskEditProperties::SetAlwaysShowBlanksAndLiterals(bool value) {
 }
 
 void TcxCustomMaskEditProperties::SetCaseInsensitive(bool value) {
-    if (caseInsensitive_ == value) return;
-    caseInsensitive_ = value;
+    caseInsensitive_ = GetCharCase() != ecNormal || value;
     Changed();
+}
+
+void TcxCustomMaskEditProperties::SetCharCase(TEditCharCase value) {
+    if (value != ecNormal) caseInsensitive_ = true;
+    TcxCustomTextEditProperties::SetCharCase(value);
 }
 
 void TcxCustomMaskEditProperties::SetIgnoreMaskBlank(bool value) {
@@ -168,13 +173,30 @@ void TcxCustomMaskEdit::ApplyPropertiesChange(TcxCustomEditProperties* propertie
         TcxCustomTextEdit::ApplyPropertiesChange(properties);
         return;
     }
-    const std::string mask = GetMaskProperties()->GetEditMask();
+    TcxCustomMaskEditProperties* p = GetMaskProperties();
+    const std::string mask = p->GetEditMask();
     const bool maskChanged = mask != mode_->GetMaskText();
     if (maskChanged) {
         mode_->CompileMask(mask);
         StoreEmptyText();
     }
+    if (p->GetCharCase() != mode_->GetCharCase()) {
+        mode_->SetCharCase(p->GetCharCase());
+        if (p->GetCharCase() == ecNormal) {
+            GetInnerTextEdit()->SetCharCase(ecNormal);
+            if (HasMask()) mode_->SyncEditValue();
+        }
+    }
+    // Hiding or showing the text keeps the selection.
+    const bool echoChanged = p->GetEchoMode() != recordedEchoMode_ && HandleAllocated();
+    const int selStart = echoChanged ? GetInnerTextEdit()->GetSelStart() : 0;
+    const int selLength = echoChanged ? GetInnerTextEdit()->GetSelLength() : 0;
     TcxCustomTextEdit::ApplyPropertiesChange(properties);
+    if (echoChanged) {
+        GetInnerTextEdit()->SetSelStart(selStart);
+        GetInnerTextEdit()->SetSelLength(selLength);
+    }
+    recordedEchoMode_ = p->GetEchoMode();
     // The mask sets the length; a length limit would cut the template.
     if (HasMask()) GetInnerTextEdit()->SetMaxLength(0);
     if (maskChanged && HasMask()) {
@@ -376,6 +398,9 @@ void TcxCustomMaskEdit::ProcessEditKeyPress(char32_t& ch) {
         std::string character = Utf16ToUtf8(ch <= 0xFFFF ? std::u16string(1, static_cast<char16_t>(ch))
                                                           : std::u16string{static_cast<char16_t>(0xD800 + ((ch - 0x10000) >> 10)),
                                                                            static_cast<char16_t>(0xDC00 + ((ch - 0x10000) & 0x3FF))});
+        // The letter case the edit gives the character, which the mask keeps.
+        if (GetMaskProperties()->GetCharCase() == ecUpperCase) character = AnsiUpperCase(character);
+        if (GetMaskProperties()->GetCharCase() == ecLowerCase) character = AnsiLowerCase(character);
         passes = mode_->ProcessChar(character);
     }
     if (!passes) ch = 0;

@@ -33,7 +33,10 @@ class TcxCustomMaskEditProperties : public TcxCustomTextEditProperties, public T
     bool GetAlwaysShowBlanksAndLiterals() const { return alwaysShowBlanksAndLiterals_; }
     void SetAlwaysShowBlanksAndLiterals(bool value);
     bool GetCaseInsensitive() const { return caseInsensitive_; }
+    // Always true while CharCase folds the letters.
     void SetCaseInsensitive(bool value);
+    // A folding letter case makes the mask case-insensitive as well.
+    void SetCharCase(TEditCharCase value) override;
     bool GetIgnoreMaskBlank() const override { return ignoreMaskBlank_; }
     void SetIgnoreMaskBlank(bool value);
     bool GetBeepOnError() const override { return BeepOnError; }
@@ -121,6 +124,8 @@ class TcxCustomMaskEdit : public TcxCustomTextEdit, public TcxMaskEditModeEdit {
     void StoreEmptyText();
 
     std::unique_ptr<TcxMaskEditCustomMode> mode_;
+    // The echo mode last applied; a change keeps the selection.
+    TcxEditEchoMode recordedEchoMode_ = eemNormal;
     bool selectionLock_ = false;
     bool keySending_ = false;
     bool shiftHeld_ = false;

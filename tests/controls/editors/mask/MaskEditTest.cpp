@@ -126,3 +126,27 @@ TEST_F(MaskEditTest, RegularExpressionKindsAreRefused) {
 
 } // namespace
 } // namespace zorvy::test
+
+namespace zorvy::test {
+namespace {
+
+TEST_F(MaskEditTest, AFoldingLetterCaseFoldsTheTypedLettersAndTheMasksComparisons) {
+    TcxMaskEdit* edit = NewEdit("LLL;1;_");
+    TcxCustomMaskEditProperties* p = edit->GetMaskProperties();
+    p->SetCaseInsensitive(false);
+    EXPECT_FALSE(p->GetCaseInsensitive());
+    p->SetCharCase(ecUpperCase);
+    EXPECT_TRUE(p->GetCaseInsensitive());
+    p->SetCaseInsensitive(false); // no effect while the case folds
+    EXPECT_TRUE(p->GetCaseInsensitive());
+    Focus(edit);
+    display.TypeText("abc");
+    Pump();
+    EXPECT_EQ(edit->GetText(), "ABC");
+    p->SetCharCase(ecNormal);
+    p->SetCaseInsensitive(false);
+    EXPECT_FALSE(p->GetCaseInsensitive());
+}
+
+} // namespace
+} // namespace zorvy::test
