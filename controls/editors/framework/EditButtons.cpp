@@ -157,7 +157,11 @@ bool TcxEditButtonViewInfo::DiffersFrom(const TcxEditButtonViewInfo* previous) c
 }
 
 TcxRegion* TcxEditButtonViewInfo::GetUpdateRegion(const TcxEditButtonViewInfo* previous) const {
-    return DiffersFrom(previous) ? TcxRegion::CreateFromRect(Bounds) : TcxRegion::CreateEmpty();
+    if (!DiffersFrom(previous)) return TcxRegion::CreateEmpty();
+    TcxRegion* region = TcxRegion::CreateFromRect(Bounds);
+    // Where a moved button was is stale too.
+    if (previous->Bounds != Bounds) region->CombineWith(TcxRegion::CreateFromRect(previous->Bounds), roAdd);
+    return region;
 }
 
 bool TcxEditButtonViewInfo::RepaintIfChanged(HWND window, const TcxEditButtonViewInfo* previous,

@@ -11,6 +11,7 @@
 #include "controls/foundation/painters/WinXPPainter.h"
 #include "controls/foundation/text/TextRows.h"
 #include "platform/gdi/Drawing.h"
+#include "platform/vcl/ImageList.h"
 #include "platform/win/SystemInfo.h"
 
 #include <array>
@@ -130,8 +131,61 @@ void PaintPolylineWithEndPoint(TcxCanvas* canvas, std::span<const TPoint> points
     FillCached(canvas, Rect(last.X, last.Y, last.X + 1, last.Y + 1), color);
 }
 
-void PaintGlyphAt(TcxCanvas* canvas, int x, int y, TColor background, bool enabled, TBitmap* glyph) {
-    if (IsBitmapUsable(glyph)) canvas->PaintTransparentGlyph(x, y, glyph, enabled, background);
+void PaintGlyphOnTCanvas(TCanvas* canvas, int x, int y, TBitmap* buffer, TColor background, bool enabled,
+                         TBitmap* glyph) {
+    if (!canvas || !IsBitmapUsable(glyph)) return;
+    const int w = glyph->GetWidth(), h = glyph->GetHeight();
+    if (enabled) {
+        TBrush* brush = (buffer ? buffer->GetCanvas() : canvas)->GetBrush();
+        const TBrushStyle style = brush->GetStyle();
+        if (buffer || background == clNone)
+            brush->SetStyle(bsClear);
+        else
+            brush->SetColor(background);
+        if (buffer) {
+            buffer->GetCanvas()->BrushCopy(Rect(0, 0, w, h), glyph, Rect(0, 0, w, h), glyph->GetTransparentColor());
+            canvas->Draw(x, y, buffer);
+        } else {
+            canvas->BrushCopy(Bounds(x, y, w, h), glyph, Rect(0, 0, w, h), glyph->GetTransparentColor());
+        }
+        brush->SetStyle(style);
+        return;
+    }
+    TImageList images(nullptr, w, h);
+    images.AddMasked(glyph, glyph->TransparentMode == tmFixed ? glyph->GetTransparentColor() : clDefault);
+    if (buffer) {
+        images.Draw(buffer->GetCanvas(), 0, 0, 0, false);
+        canvas->Draw(x, y, buffer);
+    } else if (background != clNone) {
+        TBitmap back;
+        back.SetSize(w, h);
+        FillRect(back.GetCanvas()->GetHandle(), Rect(0, 0, w, h), SolidBrushFromCacheForTCanvas(back.GetCanvas(), background));
+        images.Draw(back.GetCanvas(), 0, 0, 0, false);
+        canvas->Draw(x, y, &back);
+    } else {
+        images.Draw(canvas, x, y, 0, false);
+    }
+}
+
+void PaintGlyphAt(TcxCanvas* canvas, int x, int y, TBitmap* buffer, TColor background, bool enabled,
+                  TBitmap* glyph) {
+    PaintGlyphOnTCanvas(canvas->GetCanvas(), x, y, buffer, background, enabled, glyph);
+}
+
+void PaintImageListImageAt(TcxCanvas* canvas, TCustomImageList* images, int index, TBitmap* buffer, bool enabled,
+                           TColor background, const TRect& r) {
+    if (!ImageListHasSize(images) || index < 0 || index >= images->GetCount()) return;
+    TBitmap temporary;
+    TBitmap* target = buffer;
+    if (!target) {
+        const int w = images->GetWidth(), h = images->GetHeight();
+        temporary.SetSize(w, h);
+        FillRect(temporary.GetCanvas()->GetHandle(), Rect(0, 0, w, h),
+                 SolidBrushFromCacheForTCanvas(temporary.GetCanvas(), background));
+        target = &temporary;
+    }
+    images->Draw(target->GetCanvas(), 0, 0, index, enabled);
+    canvas->DrawGraphicAt(r.Left, r.Top, target);
 }
 
 TcxLookAndFeelPainterClass PainterClassForKind(bool nativeStyle, TcxLookAndFeelKind kind) {
@@ -150,6 +204,10 @@ TcxLookAndFeelPainterClass PainterClassForKind(bool nativeStyle, TcxLookAndFeelK
 
 bool IsBitmapUsable(const TBitmap* bitmap) {
     return bitmap && !bitmap->Empty() && bitmap->GetWidth() != 0 && bitmap->GetHeight() != 0;
+}
+
+bool ImageListHasSize(const TCustomImageList* images) {
+    return images && images->GetWidth() > 0 && images->GetHeight() > 0;
 }
 
 void ResolveButtonThemePart(TcxEditButtonViewInfo* button) {
@@ -196,6 +254,10 @@ void FillRectWithCachedBrush(TcxCanvas* canvas, const TRect& r, TColor color) {
     FillCached(canvas, r, color);
 }
 
+void FillRectOnDC(HDC dc, const TRect& r, HBRUSH brush) {
+    FillRect(dc, r, brush);
+}
+
 namespace {
 constexpr int FlagPairs[][2] = {{trfCenterHorz, ctfAlignHCenter}, {trfRight, ctfAlignRight},
                                 {trfCenterVert, ctfAlignVCenter}, {trfBottom, ctfAlignBottom},
@@ -239,6 +301,16 @@ TColor HotButtonColor(bool pressed, bool office11) {
 bool EditDrawsShadow(TcxCustomEditViewData* viewData) {
     TcxCustomEditStyle* style = viewData->GetEditStyle();
     return style->GetShadow() && !viewData->IsThemedLookAndFeel(style->GetLookAndFeel());
+}
+
+void ApplyLogFontToCanvas(TcxCanvas* canvas, const LOGFONT& font) {
+    const HFONT handle = CreateFontIndirect(font);
+    canvas->CurrentFont()->SetHandle(handle); // takes the settings, not the handle
+    DeleteObject(handle);
+}
+
+bool ReadCanvasLogFont(TcxCanvas* canvas, LOGFONT& font) {
+    return GetObject(canvas->CurrentFont()->GetHandle(), font);
 }
 
 // ---- background, border and buttons ----

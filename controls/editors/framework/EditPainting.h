@@ -14,6 +14,7 @@ class TcxCustomEditProperties;
 class TcxCustomEditViewData;
 class TcxCustomEditViewInfo;
 class TcxEditButtonViewInfo;
+class TCustomImageList;
 
 // Arrows of a given size centred in content; offset moves them one pixel right and down.
 void PaintArrow(TcxCanvas* canvas, int size, const TRect& content, TColor color, bool offsetContent,
@@ -24,15 +25,26 @@ TSize LayoutArrowSize(TSize available, TcxArrowDir direction);
 void TraceRectSides(TcxCanvas* canvas, TRect& r, TcxBorders borders, TColor color);
 // Pen mode draws a polyline; pixel mode fills horizontal and vertical segments; both set the last pixel.
 void PaintPolylineWithEndPoint(TcxCanvas* canvas, std::span<const TPoint> points, bool pixelMode, TColor color);
-// A glyph at (x, y), its transparent colour showing background (clNone: what lies below).
-void PaintGlyphAt(TcxCanvas* canvas, int x, int y, TColor background, bool enabled, TBitmap* glyph);
+// A glyph at (x, y), its transparent colour showing background (clNone: what lies below), disabled in
+// the image list's disabled look. With a buffer the glyph is first drawn into the buffer's top-left and
+// the buffer is drawn at (x, y), whole.
+void PaintGlyphOnTCanvas(TCanvas* canvas, int x, int y, TBitmap* buffer, TColor background, bool enabled,
+                         TBitmap* glyph);
+void PaintGlyphAt(TcxCanvas* canvas, int x, int y, TBitmap* buffer, TColor background, bool enabled,
+                  TBitmap* glyph);
+// Image index of the list drawn at r's top-left: over the buffer's contents, or on a bitmap of the
+// list's image size filled with background.
+void PaintImageListImageAt(TcxCanvas* canvas, TCustomImageList* images, int index, TBitmap* buffer, bool enabled,
+                           TColor background, const TRect& r);
 TcxLookAndFeelPainterClass PainterClassForKind(bool nativeStyle, TcxLookAndFeelKind kind);
 bool IsBitmapUsable(const TBitmap* bitmap);
+bool ImageListHasSize(const TCustomImageList* images);
 void ResolveButtonThemePart(TcxEditButtonViewInfo* button);
 int EditButtonWidth(TcxCanvas* canvas, TcxEditButtonViewInfo* button);
 int EditButtonContentMargins(TcxEditButtonViewInfo* button);
 int EditButtonContentTopOffset(TcxCanvas* canvas, TcxEditButtonStyle style, bool nativeLook);
 void FillRectWithCachedBrush(TcxCanvas* canvas, const TRect& r, TColor color);
+void FillRectOnDC(HDC dc, const TRect& r, HBRUSH brush);
 int TextRowFlagsToCanvasFlags(int flags);
 int CanvasFlagsToTextRowFlags(int flags);
 // Background, border, shadow and buttons of an editor. mode: 0 the theme's content rectangle, 1 the
@@ -44,5 +56,9 @@ int InnerEditHeightCorrection(const TcxCustomEditProperties* properties, bool is
 TColor ActiveBorderColor(bool office11);
 TColor HotButtonColor(bool pressed, bool office11);
 bool EditDrawsShadow(TcxCustomEditViewData* viewData);
+// The canvas font takes the logical font's settings.
+void ApplyLogFontToCanvas(TcxCanvas* canvas, const LOGFONT& font);
+// The logical font of the canvas font; false when it cannot be read.
+bool ReadCanvasLogFont(TcxCanvas* canvas, LOGFONT& font);
 
 } // namespace zorvy

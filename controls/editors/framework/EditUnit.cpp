@@ -3,6 +3,9 @@
 #include "controls/editors/framework/EditRepository.h"
 #include "controls/editors/framework/EditStyle.h"
 #include "controls/data/DataResources.h"
+#include "controls/foundation/services/ControlCursors.h"
+#include "controls/foundation/services/ControlUnit.h"
+#include "platform/vcl/Forms.h"
 
 namespace zorvy {
 
@@ -16,6 +19,7 @@ TcxEditStyleController* GetDefaultEditStyleController() {
 
 void InitializeEditUnit() {
     if (defaultEditStyleController) return;
+    if (Screen) Screen->SetCursorHandle(crcxEditMouseWheel, DrawnControlCursor(crcxVerScroll));
     defaultEditStyleController = new TcxEditStyleController(nullptr);
     SharedFallbackStyleController = defaultEditStyleController;
     // The data units' texts go through the same replacements as the editors'.

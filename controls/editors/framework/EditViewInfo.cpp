@@ -452,7 +452,7 @@ void TcxCustomEditViewInfo::DrawButtonContent(TcxCanvas* canvas, int index, cons
         if (IsBitmapUsable(button->Glyph)) {
             const int x = contentRect.Left + std::max(0, (contentRect.Width() - button->Glyph->GetWidth()) / 2);
             const int y = contentRect.Top + std::max(0, (contentRect.Height() - button->Glyph->GetHeight()) / 2);
-            PaintGlyphAt(canvas, x, y, clNone, !disabled, button->Glyph);
+            PaintGlyphAt(canvas, x, y, nullptr, clNone, !disabled, button->Glyph);
         }
         break;
     case bkText: {

@@ -136,13 +136,16 @@ HCURSOR MakeCursor(TCursor id) {
 
 } // namespace
 
-void RegisterControlCursors() {
+HCURSOR DrawnControlCursor(TCursor design) {
     static std::map<TCursor, HCURSOR> drawn; // the cursor registry keeps them for the process
+    auto [at, added] = drawn.try_emplace(design, HCURSOR(0));
+    if (added) at->second = MakeCursor(design);
+    return at->second;
+}
+
+void RegisterControlCursors() {
     if (!Screen) return;
-    for (TCursor id = crcxDragCopy; id <= crcxColorPicker; ++id) {
-        if (!drawn.count(id)) drawn[id] = MakeCursor(id);
-        Screen->SetCursorHandle(id, drawn[id]);
-    }
+    for (TCursor id = crcxDragCopy; id <= crcxColorPicker; ++id) Screen->SetCursorHandle(id, DrawnControlCursor(id));
     Screen->SetCursorHandle(crcxHand, LoadCursor(IDC_HAND));
 }
 

@@ -3,6 +3,7 @@
 #include "controls/editors/framework/EditPainting.h"
 #include "controls/editors/framework/EditViewData.h"
 #include "controls/editors/framework/EditViewInfo.h"
+#include "platform/vcl/ImageList.h"
 #include "platform/win/Painting.h"
 #include "platform/win/SystemInfo.h"
 #include "tests/controls/editors/EditorsFixture.h"
@@ -80,6 +81,89 @@ TEST(EditPaintingRoutines, ButtonWidths) {
     b.Width = 0;
     b.Kind = bkEllipsis;
     EXPECT_EQ(EditButtonWidth(s.Canvas(), &b), scroll);
+}
+
+// Three pixels: red, the transparent fuchsia, blue.
+void MakeGlyph(TBitmap& glyph) {
+    glyph.SetPixelFormat(pf32bit);
+    glyph.SetSize(3, 1);
+    glyph.GetCanvas()->SetPixel(0, 0, clRed);
+    glyph.GetCanvas()->SetPixel(1, 0, clFuchsia);
+    glyph.GetCanvas()->SetPixel(2, 0, clBlue);
+    glyph.TransparentMode = tmFixed;
+    glyph.SetTransparentColor(clFuchsia);
+}
+
+const std::vector<std::pair<COLORREF, char>> GlyphLegend = {
+    {RGB(0, 128, 0), 'g'}, {RGB(255, 0, 0), 'R'}, {RGB(0, 0, 255), 'B'}, {RGB(255, 255, 0), 'y'}};
+
+TEST(EditPaintingRoutines, GlyphsThroughABufferBringTheWholeBuffer) {
+    TBitmap glyph;
+    MakeGlyph(glyph);
+    auto yellowBuffer = [] {
+        auto buffer = std::make_unique<TBitmap>();
+        buffer->SetPixelFormat(pf32bit);
+        buffer->SetSize(5, 1);
+        buffer->GetCanvas()->GetBrush()->SetColor(clYellow);
+        buffer->GetCanvas()->FillRect(Rect(0, 0, 5, 1));
+        return buffer;
+    };
+    TPaintSurface buffered(7, 1, clGreen);
+    auto buffer = yellowBuffer();
+    PaintGlyphAt(buffered.Canvas(), 1, 0, buffer.get(), clNone, true, &glyph);
+    EXPECT_EQ(buffered.Row(0, GlyphLegend), "gRyByyg");
+
+    TPaintSurface disabledBuffered(7, 1, clGreen);
+    buffer = yellowBuffer();
+    PaintGlyphAt(disabledBuffered.Canvas(), 1, 0, buffer.get(), clNone, false, &glyph);
+    EXPECT_EQ(disabledBuffered.At(2, 0), RGB(255, 255, 0)) << "the buffer shows through the transparent colour";
+    EXPECT_EQ(disabledBuffered.At(5, 0), RGB(255, 255, 0));
+    EXPECT_NE(disabledBuffered.At(1, 0), RGB(255, 0, 0)) << "drawn in the disabled look";
+
+    TPaintSurface disabledOnColour(7, 1, clGreen);
+    PaintGlyphAt(disabledOnColour.Canvas(), 1, 0, nullptr, clYellow, false, &glyph);
+    EXPECT_EQ(disabledOnColour.At(2, 0), RGB(255, 255, 0));
+    EXPECT_EQ(disabledOnColour.At(4, 0), RGB(0, 128, 0)) << "nothing beyond the glyph";
+
+    TPaintSurface nothing(7, 1, clGreen);
+    PaintGlyphAt(nothing.Canvas(), 1, 0, nullptr, clYellow, true, nullptr);
+    TBitmap empty;
+    PaintGlyphAt(nothing.Canvas(), 1, 0, nullptr, clYellow, true, &empty);
+    EXPECT_EQ(nothing.Row(0, GlyphLegend), "ggggggg");
+}
+
+TEST(EditPaintingRoutines, ImageListImagesOnTheirBackground) {
+    TBitmap glyph;
+    MakeGlyph(glyph);
+    TImageList images(nullptr, 3, 1);
+    images.AddMasked(&glyph, clFuchsia);
+    EXPECT_TRUE(ImageListHasSize(&images));
+    EXPECT_FALSE(ImageListHasSize(nullptr));
+
+    TPaintSurface s(7, 1, clGreen);
+    PaintImageListImageAt(s.Canvas(), &images, 0, nullptr, true, clYellow, Rect(2, 0, 7, 1));
+    EXPECT_EQ(s.Row(0, GlyphLegend), "ggRyBgg");
+    // A bad index or no list draws nothing.
+    PaintImageListImageAt(s.Canvas(), &images, 1, nullptr, true, clYellow, Rect(0, 0, 7, 1));
+    PaintImageListImageAt(s.Canvas(), nullptr, 0, nullptr, true, clYellow, Rect(0, 0, 7, 1));
+    EXPECT_EQ(s.Row(0, GlyphLegend), "ggRyBgg");
+}
+
+TEST(EditPaintingRoutines, ALogicalFontGoesToTheCanvasAndBack) {
+    TPaintSurface s(4, 4);
+    LOGFONT font;
+    font.lfHeight = -15;
+    font.lfWeight = FW_BOLD;
+    font.lfItalic = 1;
+    font.lfFaceName = "DejaVu Sans";
+    ApplyLogFontToCanvas(s.Canvas(), font);
+    EXPECT_EQ(s.Canvas()->CurrentFont()->GetHeight(), -15);
+    LOGFONT read;
+    ASSERT_TRUE(ReadCanvasLogFont(s.Canvas(), read));
+    EXPECT_EQ(read.lfHeight, -15);
+    EXPECT_EQ(read.lfWeight, FW_BOLD);
+    EXPECT_EQ(read.lfItalic, 1);
+    EXPECT_EQ(read.lfFaceName, "DejaVu Sans");
 }
 
 class EditViewInfoPaintTest : public EditorsTest {
@@ -174,6 +258,29 @@ TEST_F(EditViewInfoPaintTest, AHotButtonAloneInvalidatesOnlyThatButton) {
     GetUpdateRgn(form->GetHandle(), rgn);
     EXPECT_FALSE(rgn.Contains({30, 15})); // the text area
     EXPECT_TRUE(rgn.Contains({10, 5}));  // the top-left border pixel
+}
+
+TEST_F(EditViewInfoPaintTest, AMovedButtonIsRepaintedWhereItLay) {
+    properties.GetButtons()->AddButton()->SetWidth(15);
+    TcxEditButton* last = properties.GetButtons()->AddButton();
+    last->SetWidth(15);
+    Fill(Rect(0, 0, 80, 24)); // buttons at 49..64 and 64..79
+    TcxCustomEditViewInfo previous;
+    previous.AssignFrom(&viewInfo);
+    last->SetWidth(10);
+    Fill(Rect(0, 0, 80, 24)); // 54..69 and 69..79: the first button moved right by 5
+    ASSERT_EQ(viewInfo.Button(0)->Bounds, Rect(54, 1, 69, 23));
+    TForm* form = Application->CreateForm<TForm>();
+    form->SetBounds(0, 0, 120, 60);
+    form->Show();
+    Pump();
+    ValidateRect(form->GetHandle(), nullptr);
+    EXPECT_TRUE(viewInfo.RepaintDifferences(form, &previous));
+    TRegion rgn;
+    GetUpdateRgn(form->GetHandle(), rgn);
+    EXPECT_TRUE(rgn.Contains({51, 10})) << "where the first button lay";
+    EXPECT_TRUE(rgn.Contains({60, 10}));
+    EXPECT_FALSE(rgn.Contains({30, 10})) << "the text area";
 }
 
 } // namespace

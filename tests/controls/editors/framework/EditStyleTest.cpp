@@ -75,5 +75,11 @@ TEST(EditUnit, ShutdownClearsTheFallbackBeforeFreeingTheController) {
     EXPECT_EQ(style.GetEffectiveStyleController(), nullptr);
 }
 
+TEST_F(EditStyleTest, StartUpInstallsTheMouseWheelCursor) {
+    const HCURSOR wheel = Screen->GetCursorHandle(crcxEditMouseWheel);
+    EXPECT_NE(wheel, Screen->GetCursorHandle(crDefault));
+    EXPECT_EQ(wheel, Screen->GetCursorHandle(crcxVerScroll)) << "the vertical panning design";
+}
+
 } // namespace
 } // namespace zorvy::test
