@@ -113,9 +113,9 @@ std::vector<std::string> DrawEditorSheets(const std::string& folder) {
         TGallerySheet sheet(std::string("编辑器 Editors — ") + kind.Name, Columns,
                             TGallerySheet::LabelWidth + 6 * TGallerySheet::CellWidth, 70 + 20 * RowHeight);
         const std::pair<const char*, TcxContainerBorderStyle> borders[] = {
-            {"无边框 TcxEditBorderStyle::ebsNone", cbsNone},     {"单线 TcxEditBorderStyle::ebsSingle", cbsSingle}, {"粗 TcxEditBorderStyle::ebsThick", cbsThick},
-            {"平 TcxEditBorderStyle::ebsFlat", cbsFlat},         {"立体 TcxEditBorderStyle::ebs3D", cbs3D},         {"超平 TcxEditBorderStyle::ebsUltraFlat", cbsUltraFlat},
-            {"Office11 TcxEditBorderStyle::ebsOffice11", cbsOffice11}};
+            {"无边框 ebsNone", cbsNone}, {"单线 ebsSingle", cbsSingle},     {"粗 ebsThick", cbsThick},
+            {"平 ebsFlat", cbsFlat},     {"立体 ebs3D", cbs3D},             {"超平 ebsUltraFlat", cbsUltraFlat},
+            {"Office11 ebsOffice11", cbsOffice11}};
         for (const auto& [label, border] : borders)
             sheet.AddRow(label, Cells({kind.Kind, border, btsDefault, {bkEllipsis}}), RowHeight);
         const std::pair<const char*, TcxEditButtonStyle> buttonStyles[] = {
