@@ -132,6 +132,8 @@ void TApplication::ShowHintNow() {
     StopHintTimer();
     TControl* control = hintControl_.Get();
     if (!control) return;
+    // A control may refuse its hint for now.
+    if (control->Perform(CM_HINTSHOW) != 0) return;
     if (!hintWindow_) hintWindow_ = new THintWindow(this);
     hintWindow_->SetColor(HintColor);
     const TRect r = hintWindow_->CalcHintRect(Screen ? Screen->GetWidth() / 3 : 400, control->GetHint());

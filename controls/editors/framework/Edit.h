@@ -147,6 +147,8 @@ class TcxCustomEdit : public TcxContainer, public IcxRepositoryItemSubscriber {
     void CountLoadLock(bool lock) { Count(loadLockCount_, lock); }
     void CountValueLock(bool lock) { Count(valueLockCount_, lock); }
     bool RequestEditing();
+    // Whether RequestEditing is running.
+    bool IsRequestingEditing() const { return requestingEdit_; }
     virtual bool ValidateInput(bool raiseError);
     void PostEditValue(bool validateFirst);
     bool HasPendingInput();
@@ -203,6 +205,8 @@ class TcxCustomEdit : public TcxContainer, public IcxRepositoryItemSubscriber {
     virtual void ButtonPressed(int) {}
     virtual void ButtonReleased(int) {}
     virtual void HandleTabOut(TShiftState) {}
+    // Whether Tab comes to the editor instead of moving the focus (in place the grid decides about it).
+    virtual bool WantsTabKey() const { return inplace_; }
     virtual void RepositoryItemChanging() {}
     virtual void RepositoryItemChanged() {}
     virtual bool IsCharAccepted(char32_t ch);

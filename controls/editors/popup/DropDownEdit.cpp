@@ -2,6 +2,9 @@
 // what the popup's notices do, the keys and the button that drive it.
 #include "controls/editors/popup/DropDownEdit.h"
 
+#include "controls/editors/popup/DropDownEditViewData.h"
+#include "controls/editors/text/EditListBox.h"
+
 #include "controls/editors/framework/EditRepository.h"
 #include "controls/editors/framework/EditStyle.h"
 #include "controls/editors/framework/EditViewInfo.h"
@@ -86,11 +89,13 @@ void TcxCustomDropDownEdit::BeforePopup() {
         popupPrepared_ = false;
         throw;
     }
+    if (UsesPopupList()) GetLookupData()->BeforeDropDown();
 }
 
 void TcxCustomDropDownEdit::InitPopup() {
     TcxCustomEditPopupWindow* popup = GetPopupWindow();
     popup->ChangeFocusCapture(GetDropDownProperties()->PopupCapturesFocus());
+    PreparePopupList();
     SetUpPopupWindow();
     popup->FitAndPlace();
     popup->UpdateLayout();
@@ -163,6 +168,14 @@ void TcxCustomDropDownEdit::ClosePopup(TcxEditCloseUpReason reason) {
     } release{self};
     TcxCustomDropDownEditProperties* p = GetDropDownProperties();
     const bool takesValue = reason == crTab || reason == crToggle || reason == crEnter;
+    if (takesValue && UsesPopupList()) {
+        TcxCustomTextEditLookupData* data = GetLookupData();
+        const int oldKey = data->GetCurrentKey();
+        data->CommitListSelection();
+        if (!self) return;
+        if (IsFocused() && data->GetCurrentKey() != oldKey) StartModifying();
+        if (!self) return;
+    }
     if (takesValue && !p->PostsAfterCloseUp() && p->ImmediatePost && !HasState(csDesigning)) PostEditValue(true);
     if (!self) return;
     closeUpReason_ = reason;
@@ -200,6 +213,8 @@ void TcxCustomDropDownEdit::PopupClosed() {
 void TcxCustomDropDownEdit::AfterCloseUp() {
     if (!popupPrepared_) return;
     popupPrepared_ = false;
+    // The list shows the current item again at the next drop-down.
+    if (UsesPopupList()) GetLookupData()->CloseUp();
     FireOwnThenItem(&TcxCustomDropDownEditProperties::OnFinalizePopup);
 }
 
@@ -284,6 +299,7 @@ bool TcxCustomDropDownEdit::UpdateStateFromMouse(TPoint p, int buttonCode, TShif
     const bool result = TcxCustomMaskEdit::UpdateStateFromMouse(p, buttonCode, shift, isMouseEvent);
     if (!isMouseEvent || !(shift & ssLeft))
         hotWhileOpen_ = GetDroppedDown() && PtInRect(Rect(0, 0, GetWidth(), GetHeight()), p);
+    if (popupLookAndFeel_) popupLookAndFeel_->Refresh();
     return result;
 }
 
@@ -305,8 +321,10 @@ void TcxCustomDropDownEdit::PasteFromClipboard() {
     TWeakLink<TcxCustomDropDownEdit> self(this);
     const std::string before = GetText();
     TcxCustomMaskEdit::PasteFromClipboard();
-    if (self && IsFocused() && GetText() != before && GetDropDownProperties()->ImmediateDropDown && !GetDroppedDown())
-        DropDown();
+    if (!self || !IsFocused() || GetText() == before || !GetDropDownProperties()->ImmediateDropDown || GetDroppedDown())
+        return;
+    DropDown();
+    if (self && UsesPopupList() && HandleAllocated()) PostMessage(GetHandle(), CM_DROPDOWNSYNCLOOKUP);
 }
 
 void TcxCustomDropDownEdit::HandleTabOut(TShiftState shift) {
@@ -357,6 +375,112 @@ void TcxCustomDropDownEdit::ApplyPropertiesChange(TcxCustomEditProperties* prope
     if (!GetDropDownProperties()->GetPopupSizeable()) userSized_ = false;
     if (GetDroppedDown()) InitPopup();
     TcxCustomMaskEdit::ApplyPropertiesChange(properties);
+}
+
+// ---- The lookup list ----
+
+bool TcxCustomDropDownEdit::UsesPopupList() const {
+    const TcxCustomDropDownEditProperties* p = GetDropDownProperties();
+    return GetLookupData() && p->UsesLookupList() && p->IsDropDownKind();
+}
+
+TcxCustomEditListBox* TcxCustomDropDownEdit::GetLookupList() const {
+    return GetLookupData() ? GetLookupData()->GetList() : nullptr;
+}
+
+void TcxCustomDropDownEdit::PreparePopupList() {
+    if (UsesPopupList() && !HasState(csDesigning)) GetLookupData()->PrepareListBox(GetPopupWindow());
+}
+
+TWinControl* TcxCustomDropDownEdit::GetPopupControl() {
+    return GetLookupList();
+}
+
+void TcxCustomDropDownEdit::PositionPopupControl(const TRect& clientRect) {
+    if (GetLookupData()) GetLookupData()->SetListBounds(clientRect);
+}
+
+TcxEditPopupControlLookAndFeel* TcxCustomDropDownEdit::GetPopupLookAndFeel() {
+    if (!popupLookAndFeel_) {
+        popupLookAndFeel_ = std::make_unique<TcxEditPopupControlLookAndFeel>(this, [this] {
+            TcxLookAndFeelData data;
+            TcxLookAndFeel* lookAndFeel = GetEffectiveLookAndFeel();
+            data.Kind = lookAndFeel->GetKind();
+            data.NativeStyle = GetEditViewInfo()->NativeStyle;
+            data.SkinName = lookAndFeel->GetSkinName();
+            return data;
+        });
+        popupLookAndFeel_->Refresh();
+    }
+    return popupLookAndFeel_.get();
+}
+
+bool TcxCustomDropDownEdit::SizesPopupByList() {
+    return UsesPopupList();
+}
+
+bool TcxCustomDropDownEdit::AdjustPopupListSize(TSize& size, int maxHeight) {
+    return GetLookupData()->AdjustListSize(size, maxHeight);
+}
+
+bool TcxCustomDropDownEdit::CanStepLookupItems(bool fromWheel) const {
+    if (!ShowsInnerEdit()) return false;
+    // In a grid, keys of a closed editor move between the cells.
+    return !(IsInplace() && !fromWheel && !GetDroppedDown());
+}
+
+bool TcxCustomDropDownEdit::DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) {
+    if (TcxCustomMaskEdit::DoMouseWheel(shift, wheelDelta, mousePos)) return true;
+    TcxCustomEditListBox* list = GetLookupList();
+    if (!CanStepLookupItems(true) || !GetDroppedDown() || !UsesPopupList() || GetLookupData()->IsEmpty() || !list ||
+        !list->HandleAllocated())
+        return false;
+    SendMessage(list->GetHandle(), WM_MOUSEWHEEL, MakeWParam(0, wheelDelta), MakeLParam(mousePos.X, mousePos.Y));
+    return true;
+}
+
+void TcxCustomDropDownEdit::StartModifying() {
+    SetChangedSinceEnter(true);
+    Click();
+}
+
+// ---- Looks, hints, messages ----
+
+void TcxCustomDropDownEdit::FillViewDataFromEdit(TcxCustomEditViewData* viewData) {
+    TcxCustomMaskEdit::FillViewDataFromEdit(viewData);
+    if (auto* vd = dynamic_cast<TcxCustomDropDownEditViewData*>(viewData)) {
+        vd->PopupOpen = GetDroppedDown();
+        vd->HotWhileOpen = hotWhileOpen_;
+    }
+}
+
+void TcxCustomDropDownEdit::CMHintShow(TMessage& m) {
+    m.Result = GetDroppedDown() ? 1 : 0;
+}
+
+bool TcxCustomDropDownEdit::WantsTabKey() const {
+    return TcxCustomMaskEdit::WantsTabKey() || (GetDroppedDown() && GetDropDownProperties()->PostPopupValueOnTab);
+}
+
+void TcxCustomDropDownEdit::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+    TWeakLink<TcxCustomDropDownEdit> self(this);
+    TcxCustomMaskEdit::MouseDown(button, shift, x, y);
+    if (!self || button != mbLeft || !GetDropDownProperties()->IsFixedListStyle()) return;
+    // A click into a fixed list's text opens it, as the arrow does.
+    if (PtInRect(GetEditViewInfo()->ClientRect, {x, y}) && !GetDroppedDown() && !hotWhileOpen_ && IsFocused())
+        DropDown();
+}
+
+void TcxCustomDropDownEdit::Dispatch(TMessage& m) {
+    if (m.Msg != CM_DROPDOWNSYNCLOOKUP) {
+        TcxCustomMaskEdit::Dispatch(m);
+        return;
+    }
+    TcxCustomTextEditLookupData* data = GetLookupData();
+    if (!data) return;
+    const int oldKey = data->GetCurrentKey();
+    data->SyncWithEditText();
+    if (data->GetCurrentKey() != oldKey) StartModifying();
 }
 
 } // namespace zorvy

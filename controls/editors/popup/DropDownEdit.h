@@ -6,12 +6,17 @@
 // through CanDropDown, GetPopupControl, CalcPopupSize and PositionPopupControl.
 #include "controls/editors/mask/MaskEdit.h"
 #include "controls/editors/popup/EditPopupWindow.h"
+#include "controls/editors/popup/PopupLookAndFeel.h"
 
 #include <memory>
 
 namespace zorvy {
 
 class TcxCustomDropDownEdit;
+class TcxCustomEditListBox;
+
+// Posted to a drop-down editor after a paste: its lookup item follows the pasted text.
+constexpr UINT CM_DROPDOWNSYNCLOOKUP = 0x806C;
 using TcxEditPopupWindowFactory = TcxCustomEditPopupWindow* (*)(TWinControl* ownerEdit);
 using TcxEditCloseQueryEvent = std::function<void(TObject* sender, bool& canClose)>;
 
@@ -74,6 +79,7 @@ class TcxCustomDropDownEditProperties : public TcxCustomMaskEditProperties {
     virtual bool PopupCapturesFocus() const { return false; }
     virtual bool IsDropDownKind() const { return true; }
     const TMetaClass* GetEditControlClass() const override;
+    TcxCustomEditViewData* MakeViewData(TcxCustomEditStyle* style, bool isInplace, bool flag = false) override;
     TcxCustomEdit* CreateEditControl(bool inplace) const override;
 
   private:
@@ -119,25 +125,43 @@ class TcxCustomDropDownEdit : public TcxCustomMaskEdit, public IcxEditPopupWindo
     TcxCustomEditPopupWindow* GetPopupWindow();
     bool HasPopupWindow() const { return popupWindow_ != nullptr; }
     bool GetDroppedDown() const;
+    bool HasOpenPopup() const override { return GetDroppedDown(); }
     void SetDroppedDown(bool value);
     TcxEditCloseUpReason GetCloseUpReason() const { return closeUpReason_; }
     void SetCloseUpReason(TcxEditCloseUpReason reason) { closeUpReason_ = reason; }
     bool IsPopupPrepared() const { return popupPrepared_; }
+    // Whether the pointer was over the editor while the popup was open.
+    bool IsHotWhileOpen() const { return hotWhileOpen_; }
+    // Set when the list's selection was set by keys or the editor: the next mouse move over the list
+    // is swallowed instead of selecting the row under a resting pointer.
+    bool IgnoreNextListMouseMove = false;
+    // The lookup list the popup shows, when the editor has one.
+    TcxCustomEditListBox* GetLookupList() const;
+    // Whether the lookup items drop down in a list.
+    bool UsesPopupList() const;
 
     // ---- the cycle ----
     virtual bool CanDropDown() { return false; }
     void ClosePopup(TcxEditCloseUpReason reason) override;
     virtual void DropDown();
-    virtual TWinControl* GetPopupControl() { return nullptr; }
+    virtual TWinControl* GetPopupControl();
+    // The lookup data makes its list with the popup as owner.
+    virtual void PreparePopupList();
     void AfterCloseUp() override;
 
     // ---- what the popup asks ----
     TRect GetPopupOwnerRect() override;
     TSize CalcPopupSize() override { return {0, 0}; }
-    void PositionPopupControl(const TRect&) override {}
+    // The lookup list fills the popup's client rectangle.
+    void PositionPopupControl(const TRect& clientRect) override;
     bool PopupFitsWorkArea() override { return GetDropDownProperties()->PopupFitsWorkArea(); }
     bool GetPopupUserSized() override { return userSized_; }
     void PopupSizedByUser() override { userSized_ = sizedInThisDropDown_ = true; }
+    TcxLookAndFeelKind GetPopupLookAndFeelKind() override { return GetPopupLookAndFeel()->GetKind(); }
+    // What the popup's controls look like: the editor's kind, themed look and skin.
+    TcxEditPopupControlLookAndFeel* GetPopupLookAndFeel();
+    bool SizesPopupByList() override;
+    bool AdjustPopupListSize(TSize& size, int maxHeight) override;
 
     // ---- the editor ----
     const TMetaClass* GetEditDataClass() const override { return TcxCustomDropDownEditData::StaticClass(); }
@@ -153,6 +177,9 @@ class TcxCustomDropDownEdit : public TcxCustomMaskEdit, public IcxEditPopupWindo
     void ApplyPropertiesChange(TcxCustomEditProperties* properties) override;
     // A paste that changed the text opens the popup when typing would.
     void PasteFromClipboard() override;
+    // Tab comes to the editor too while the popup is open and Tab accepts its value.
+    bool WantsTabKey() const override;
+    bool CanStepLookupItems(bool fromWheel) const override;
 
   protected:
     virtual void BeforePopup();
@@ -165,6 +192,15 @@ class TcxCustomDropDownEdit : public TcxCustomMaskEdit, public IcxEditPopupWindo
     void FireCloseQuery(bool& canClose);
     // Fires handler of the own properties, then of the repository item's when one governs.
     void FireOwnThenItem(TNotifyEvent TcxCustomDropDownEditProperties::*handler);
+    // The value counts as changed since entering (and the control's click fires outside loading).
+    void StartModifying();
+    void FillViewDataFromEdit(TcxCustomEditViewData* viewData) override;
+    void Dispatch(TMessage& m) override;
+    // No hint shows while the popup is open.
+    void CMHintShow(TMessage& m) override;
+    // A wheel the editor did not use scrolls an open list.
+    bool DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) override;
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
 
     void ProcessEditKeyDown(std::uint16_t& key, TShiftState shift) override;
     void ProcessEditKeyPress(char32_t& ch) override;
@@ -182,6 +218,7 @@ class TcxCustomDropDownEdit : public TcxCustomMaskEdit, public IcxEditPopupWindo
     bool userSized_ = false;
     bool sizedInThisDropDown_ = false;
     TcxEditCloseUpReason closeUpReason_ = crUnknown;
+    std::unique_ptr<TcxEditPopupControlLookAndFeel> popupLookAndFeel_;
     std::unique_ptr<TcxCustomEditPopupWindow> popupWindow_;
 };
 

@@ -1,5 +1,6 @@
 // The drop-down editors' shared settings and their limits.
 #include "controls/editors/popup/DropDownEdit.h"
+#include "controls/editors/popup/DropDownEditViewData.h"
 
 #include "controls/editors/framework/EditButtons.h"
 
@@ -187,6 +188,13 @@ TcxEditPopupWindowFactory TcxCustomDropDownEditProperties::GetPopupWindowClass()
 
 const TMetaClass* TcxCustomDropDownEditProperties::GetEditControlClass() const {
     return TcxCustomDropDownEdit::StaticClass();
+}
+
+TcxCustomEditViewData* TcxCustomDropDownEditProperties::MakeViewData(TcxCustomEditStyle* style, bool isInplace,
+                                                                     bool flag) {
+    auto* viewData = new TcxCustomDropDownEditViewData(this, style, isInplace);
+    viewData->NoText = flag;
+    return viewData;
 }
 
 TcxCustomEdit* TcxCustomDropDownEditProperties::CreateEditControl(bool inplace) const {

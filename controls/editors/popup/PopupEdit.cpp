@@ -1,13 +1,16 @@
 // The popup edit: its settings, taking the hosted control into the popup and giving it back.
 #include "controls/editors/popup/PopupEdit.h"
 
+#include "controls/editors/filter/FilterEditHelpers.h"
 #include "controls/editors/framework/EditRepository.h"
+#include "controls/editors/popup/ComboBox.h"
 #include "platform/rtl/ResourceStrings.h"
 #include "platform/vcl/Forms.h"
 
 namespace zorvy {
 
 ZORVY_RESOURCESTRING(scxEditCircularReference, "Circular referencing is not allowed");
+ZORVY_RESOURCESTRING(scxSEditRepositoryComboBoxItem, "ComboBox|Represents the combo box editor");
 ZORVY_RESOURCESTRING(scxSEditRepositoryPopupItem, "PopupEdit|Represents an edit control with a dropdown list");
 
 // ---- Settings ----
@@ -148,13 +151,19 @@ int unitCounter = 0;
 
 void InitializePopupEditUnit() {
     if (unitCounter++ != 0) return;
+    GetEditPropertiesRegistry()->AddClass(TcxComboBoxProperties::StaticClass(),
+                                          ResolveResourceString(scxSEditRepositoryComboBoxItem));
     GetEditPropertiesRegistry()->AddClass(TcxPopupEditProperties::StaticClass(),
                                           ResolveResourceString(scxSEditRepositoryPopupItem));
+    GetFilterEditHelperRegistry()->AddPair(TcxComboBoxProperties::StaticClass(),
+                                           TcxFilterComboBoxHelper::StaticClass());
 }
 
 void FinalizePopupEditUnit() {
-    // Shutdown only counts: the registration stays.
-    if (unitCounter > 0) --unitCounter;
+    if (unitCounter == 0 || --unitCounter != 0) return;
+    // The editor kinds stay registered; the filter helper goes.
+    GetFilterEditHelperRegistry()->RemovePair(TcxComboBoxProperties::StaticClass(),
+                                              TcxFilterComboBoxHelper::StaticClass());
 }
 
 } // namespace zorvy

@@ -80,7 +80,8 @@ class TcxPopupEdit : public TcxCustomPopupEdit {
     void SetProperties(TcxPopupEditProperties* value) { GetProperties()->Assign(value); }
 };
 
-// Registers the popup edit's settings as an editor kind (once however often it is called).
+// Registers the combo box's and the popup edit's settings as editor kinds and the combo box's filter
+// helper (once however often it is called); the last finalization removes the filter helper.
 void InitializePopupEditUnit();
 void FinalizePopupEditUnit();
 

@@ -228,9 +228,13 @@ void TcxCustomInnerTextEdit::Dispatch(TMessage& m) {
     case WM_GETDLGCODE:
         DefaultHandler(m);
         m.Result |= DLGC_WANTCHARS;
-        // In place the grid decides about Tab (Ctrl+Tab stays the form's).
-        if (owner && owner->IsInplace() && GetKeyState(VK_CONTROL) >= 0) m.Result |= DLGC_WANTTAB;
+        // Ctrl+Tab stays the form's.
+        if (owner && owner->WantsTabKey() && GetKeyState(VK_CONTROL) >= 0) m.Result |= DLGC_WANTTAB;
         if (owner && (owner->IsInplace() || owner->HasOpenPopup())) m.Result |= DLGC_WANTALLKEYS;
+        return;
+    case CM_HINTSHOW:
+        // The editor decides whether its hint shows (not while its popup is open).
+        m.Result = owner ? owner->Perform(CM_HINTSHOW, m.WParam, m.LParam) : 0;
         return;
     case WM_ERASEBKGND:
         m.Result = 1;

@@ -32,8 +32,10 @@ TcxCustomTextEdit::TcxCustomTextEdit(TComponent* owner, bool inplace, const TMet
     : TcxCustomEdit(owner, inplace, propertiesClass), inner_(new TcxCustomInnerTextEdit(this)) {
     inner_->SetParent(this);
     SetInnerEdit(inner_);
-    lookupData_ = std::make_unique<TcxCustomTextEditLookupData>(this);
-    lookupData_->OnSelectItem = [this](TObject*) { TakeLookupSelection(); };
+    if (const TMetaClass* lookupClass = GetTextProperties()->GetLookupDataClass()) {
+        lookupData_.reset(CreateInstance<TcxCustomTextEditLookupData>(lookupClass, this));
+        lookupData_->OnSelectItem = [this](TObject*) { TakeLookupSelection(); };
+    }
     // The inner edit takes Tab itself (and hands it back), so the editor need not want it.
     if (inplace) SetWantedKeys(wkAllKeys | wkArrowKeys);
     ApplyPropertiesChange(GetEffectiveProperties());

@@ -1,5 +1,7 @@
 #include "controls/editors/text/TextEditLookupData.h"
 
+#include "controls/editors/framework/EditStyle.h"
+#include "controls/editors/text/EditListBox.h"
 #include "controls/editors/text/TextEdit.h"
 
 #include <cctype>
@@ -98,6 +100,11 @@ void TcxCustomTextEditLookupData::SetCurrentKey(int index) {
 void TcxCustomTextEditLookupData::SetItemIndex(int index) {
     if (index < -1 || index >= GetItemCount()) return;
     if (index == itemIndex_ && index != -1) return;
+    if (TcxCustomEditListBox* list = GetList(); list && GetItemCount() > 0) {
+        // The window keeps no selection of -1 unless it had one to drop.
+        if (index == -1) list->SetItemIndex(0);
+        list->SetItemIndex(index);
+    }
     itemIndex_ = index;
 }
 
@@ -111,17 +118,27 @@ void TcxCustomTextEditLookupData::SetCurrentKeyValue(const Variant& value) {
     }
     SetCurrentKey(key);
     TcxCustomTextEdit* edit = Edit();
+    // The text the item gives the editor does not move the item again.
+    const bool wasLocked = edit && edit->IsLookupSyncLocked();
+    if (edit) edit->SetLookupSyncLocked(true);
+    struct Unlock {
+        TcxCustomTextEdit* edit;
+        bool wasLocked;
+        ~Unlock() {
+            if (edit) edit->SetLookupSyncLocked(wasLocked);
+        }
+    } unlock{edit, wasLocked};
     if (currentKey_ == old) {
-        if (currentKey_ >= 0 && edit && edit->GetText() != GetItemText(currentKey_) && OnSelectItem) OnSelectItem(this);
-    } else if (OnSelectItem) {
-        OnSelectItem(this);
+        if (currentKey_ >= 0 && edit && edit->GetText() != GetItemText(currentKey_)) FireSelectItem();
+    } else {
+        FireSelectItem();
     }
 }
 
 void TcxCustomTextEditLookupData::StepItem(TcxEditLookupDirection direction, bool wrap) {
     const int count = GetItemCount();
     if (count == 0) return;
-    const int rows = 8;
+    const int rows = Properties() ? Properties()->GetDefaultListRows() : 8;
     const int s = itemIndex_ >= 0 ? itemIndex_ : currentKey_;
     int t = s;
     switch (direction) {
@@ -150,19 +167,87 @@ void TcxCustomTextEditLookupData::StepItem(TcxEditLookupDirection direction, boo
         if (t >= count) t = wrap && s == count - 1 ? 0 : count - 1;
         break;
     }
-    // Without a list the current item moves at once.
-    SetCurrentKeyValue(Variant(t));
+    TcxCustomEditListBox* list = GetList();
+    TcxCustomTextEdit* edit = Edit();
+    if (!list || !list->IsVisible() || (Properties()->ImmediateUpdateText && edit && edit->RequestEditing()))
+        SetCurrentKeyValue(Variant(t));
+    else
+        SetItemIndex(t);
 }
 
 void TcxCustomTextEditLookupData::SyncWithEditText() {
     TcxCustomTextEdit* edit = Edit();
-    if (!edit) return;
+    if (!edit || edit->IsRequestingEditing()) return;
     const std::string text = edit->GetText();
     if (itemIndex_ >= 0 && itemIndex_ < GetItemCount() && SameIgnoringCase(GetDisplayText(itemIndex_), text, text.size()) &&
         GetDisplayText(itemIndex_).size() == text.size())
         return;
     std::string copy = text, tail;
     FindCompletion(copy, tail, false, true);
+}
+
+void TcxCustomTextEditLookupData::FireSelectItem() {
+    if (OnSelectItem) OnSelectItem(this);
+}
+
+// ---- The drop-down list ----
+
+void TcxCustomTextEditLookupData::PrepareListBox(TWinControl* parent) {
+    if (!GetList() && GetListBoxClass())
+        list_ = TWeakLink<TcxCustomEditListBox>(CreateInstance<TcxCustomEditListBox>(GetListBoxClass(), parent));
+    TcxCustomEditListBox* list = GetList();
+    if (!list) return;
+    list->SetLookupData(this);
+    if (TcxCustomTextEdit* edit = Edit()) {
+        TcxCustomEditStyle* style = edit->GetEffectiveStyle();
+        list->SetColor(style->GetColor());
+        list->SetFont(style->EffectiveFont());
+    }
+    list->SetParent(parent);
+    list->OnSelectItem = [this](TObject*) { TakeListItemIndex(); };
+    UpdateListCount();
+    if (itemIndex_ >= 0 && itemIndex_ < list->GetCount()) list->SetItemIndex(itemIndex_);
+    list->UpdateItemMetrics();
+    SyncWithEditText();
+}
+
+void TcxCustomTextEditLookupData::TakeListItemIndex() {
+    if (TcxCustomEditListBox* list = GetList()) {
+        const int index = list->GetItemIndex();
+        itemIndex_ = index >= 0 && index < GetItemCount() ? index : -1;
+    }
+}
+
+void TcxCustomTextEditLookupData::UpdateListCount() {
+    if (TcxCustomEditListBox* list = GetList()) list->SetItemCount(GetItemCount());
+}
+
+bool TcxCustomTextEditLookupData::AdjustListSize(TSize&, int) {
+    return true;
+}
+
+TSize TcxCustomTextEditLookupData::MeasureList(int, int) {
+    return {0, 0};
+}
+
+void TcxCustomTextEditLookupData::SetListBounds(const TRect& r) {
+    if (TcxCustomEditListBox* list = GetList()) list->SetBounds(r.Left, r.Top, r.Width(), r.Height());
+}
+
+void TcxCustomTextEditLookupData::CommitListSelection() {
+    if (itemIndex_ == -1) return;
+    const int old = currentKey_;
+    TcxCustomTextEdit* edit = Edit();
+    if (currentKey_ != itemIndex_ || (edit && edit->RequestEditing())) {
+        SetCurrentKeyValue(Variant(itemIndex_));
+        if (currentKey_ == old) FireSelectItem();
+    }
+}
+
+bool TcxCustomTextEditLookupData::IsScreenPointInList(TPoint screenPoint) const {
+    TcxCustomEditListBox* list = GetList();
+    if (!list || !list->HandleAllocated()) return false;
+    return PtInRect(list->GetClientRect(), list->ScreenToClient(screenPoint));
 }
 
 } // namespace zorvy

@@ -1,15 +1,19 @@
 #pragma once
 // TcxCustomTextEditLookupData: a text editor's link with its lookup items: the current item (the
-// key), the item a list would show selected, the incremental search and the stepping through items.
+// key), the line a shown list has selected, the incremental search, the stepping through items, and
+// the drop-down list (TcxCustomEditListBox) the drop-down editors show the items in.
 #include "controls/foundation/classes/Classes.h"
+#include "platform/gdi/Geometry.h"
 #include "platform/rtl/Variant.h"
 
 #include <string>
 
 namespace zorvy {
 
+class TcxCustomEditListBox;
 class TcxCustomTextEdit;
 class TcxCustomTextEditProperties;
+class TWinControl;
 
 enum TcxEditLookupDirection { eldFirst, eldLast, eldNext, eldPrevious, eldPageUp, eldPageDown };
 
@@ -41,9 +45,35 @@ class TcxCustomTextEditLookupData : public TcxInterfacedPersistent {
     // A new current key reaches the editor through the select-item handler.
     void SetCurrentKeyValue(const Variant& value);
     Variant GetCurrentKeyValue() const { return Variant(currentKey_); }
+    // Through a shown list only the list's selection moves (unless ImmediateUpdateText); otherwise the
+    // current item, and with it the editor's text.
     void StepItem(TcxEditLookupDirection direction, bool wrap);
     // The current item follows the editor's text.
     virtual void SyncWithEditText();
+
+    // ---- the drop-down list ----
+    // The class of the list; nil when the items are never shown in one.
+    virtual const TMetaClass* GetListBoxClass() const { return nullptr; }
+    TcxCustomEditListBox* GetList() const { return list_.Get(); }
+    // Makes the list (owned by parent) on first use and fills it from the items and the editor.
+    virtual void PrepareListBox(TWinControl* parent);
+    // The list's select notice: the item index follows the list's selection.
+    virtual void TakeListItemIndex();
+    virtual void UpdateListCount();
+    void RefreshList() { UpdateListCount(); }
+    // Fits a proposed list size (maxHeight 0: no limit); false refuses it.
+    virtual bool AdjustListSize(TSize& size, int maxHeight);
+    // The list's size for opening within maxHeight and widthLimit; (0, 0) here.
+    virtual TSize MeasureList(int maxHeight, int widthLimit);
+    virtual void BeforeDropDown() {}
+    virtual void AfterDropDown() {}
+    void SetListBounds(const TRect& r);
+    // The list's selection goes back to the current item.
+    void CloseUp() { SetItemIndex(currentKey_); }
+    // The list's selected line becomes the current item; choosing the current item again still
+    // reaches the editor.
+    void CommitListSelection();
+    bool IsScreenPointInList(TPoint screenPoint) const;
 
     TNotifyEvent OnCurrentKeyChanged;
     TNotifyEvent OnSelectItem;
@@ -54,9 +84,12 @@ class TcxCustomTextEditLookupData : public TcxInterfacedPersistent {
     // The current key after a search found nothing.
     void ApplyNoMatchRule(const std::string& text, bool syncMode);
 
+    void FireSelectItem();
+
   private:
     int currentKey_ = -1;
     int itemIndex_ = -1;
+    TWeakLink<TcxCustomEditListBox> list_;
 };
 
 } // namespace zorvy
