@@ -159,10 +159,16 @@ TEST_F(ComboBox, KeysTakeTheListsSelectionOnlyWhenTheyAcceptIt) {
     EXPECT_EQ(combo->GetText(), "banana");
     EXPECT_EQ(combo->GetItemIndex(), 2);
     Key(VK_DOWN, true);
-    combo->GetLookupData()->SetItemIndex(1);
+    Key(VK_UP);
+    Key(VK_UP);
+    EXPECT_EQ(List()->GetItemIndex(), 0) << "the keys step through the open list";
+    EXPECT_EQ(combo->GetText(), "banana") << "without changing the text";
+    Key(VK_DOWN);
     Key(VK_RETURN);
     EXPECT_EQ(combo->GetText(), "apricot");
     EXPECT_EQ(reasons, (std::vector<int>{crCancel, crToggle, crEnter}));
+    Key(VK_DOWN);
+    EXPECT_EQ(combo->GetText(), "banana") << "closed, the keys step the item itself";
 }
 
 TEST_F(ComboBox, TabAcceptsTheListOnlyWhenPostPopupValueOnTabIsOn) {
