@@ -177,6 +177,7 @@ class TcxCustomDataController : public TPersistent {
         return nullptr;
     }
     virtual TcxCustomDataController* GetDetailDataControllerByLinkObject(TObject* /*linkObject*/) { return nullptr; }
+    bool IsCreatingLinkObject() const { return creatingLinkObject_; }
     virtual bool IsDetailFocusSynchronized() const { return false; }
     virtual void CheckDetailSync() {}
     // The focus takes the provider's current record (the base provider keeps none).

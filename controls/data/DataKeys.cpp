@@ -7,6 +7,17 @@
 
 namespace zorvy {
 
+TcxDetailKeyInfo::TcxDetailKeyInfo() : SaveObject(std::make_unique<TcxSaveObject>()) {}
+TcxDetailKeyInfo::~TcxDetailKeyInfo() = default;
+
+// A nested save object only goes into a detail controller of the master's own kind.
+static TcxCustomDataController* ExistingDetailOfSameKind(TcxCustomDataController* master, int recordIndex,
+                                                         int relationIndex) {
+    if (relationIndex < 0 || !master->IsDetailDataControllerExist(recordIndex, relationIndex)) return nullptr;
+    TcxCustomDataController* detail = master->GetDetailDataController(recordIndex, relationIndex);
+    return detail && detail->InheritsFrom(master->ClassType()) ? detail : nullptr;
+}
+
 void TcxKeys::Save(TcxCustomDataController* controller) {
     Clear();
     controller_ = controller;
@@ -80,6 +91,8 @@ void TcxDetailKeys::CollectKeys() {
         auto key = std::make_unique<TcxDetailKeyInfo>();
         key->Key = KeyOf(r);
         key->ActiveRelationIndex = detail->ActiveRelationIndex;
+        if (TcxCustomDataController* nested = ExistingDetailOfSameKind(controller_, r, key->ActiveRelationIndex))
+            key->SaveObject->Save(nested);
         infos_.push_back(std::move(key));
     }
 }
@@ -92,25 +105,38 @@ void TcxDetailKeys::ApplyKeys() {
         if (!FindKey(r, index)) continue;
         TcxDetailObject* detail = relations.GetDetailObject(r);
         if (!detail) continue;
+        auto* key = static_cast<TcxDetailKeyInfo*>(infos_[static_cast<size_t>(index)].get());
         detail->Expanded = true;
-        detail->ActiveRelationIndex =
-            static_cast<TcxDetailKeyInfo*>(infos_[static_cast<size_t>(index)].get())->ActiveRelationIndex;
+        detail->ActiveRelationIndex = key->ActiveRelationIndex;
+        if (TcxCustomDataController* nested = ExistingDetailOfSameKind(controller_, r, key->ActiveRelationIndex))
+            key->SaveObject->Restore(nested);
     }
 }
 
 void TcxSaveObject::Save(TcxCustomDataController* controller) {
-    if (controller->IsDestroying() || !controller->HasRecordKeys()) return;
+    if (controller->IsCreatingLinkObject() || controller->IsDestroying() || !controller->HasRecordKeys()) return;
     detailKeys_.Save(controller);
     selectedKeys_.Save(controller);
 }
 
+// Inside one update of the controller, so that rows moved by the keys are recomputed also for a
+// detail controller, which nothing else updates.
 void TcxSaveObject::Restore(TcxCustomDataController* controller) {
-    if (controller->HasRecordKeys()) {
-        detailKeys_.RestoreInto(controller);
-        selectedKeys_.RestoreInto(controller);
-    } else {
-        controller->GetDataControllerInfo().DropSelectionBeyondCount();
+    if (controller->IsCreatingLinkObject()) return;
+    controller->BeginUpdate();
+    try {
+        if (controller->HasRecordKeys()) {
+            detailKeys_.RestoreInto(controller);
+            selectedKeys_.RestoreInto(controller);
+        } else {
+            controller->GetDataControllerInfo().DropSelectionBeyondCount();
+            controller->CheckBookmark(-1);
+        }
+    } catch (...) {
+        controller->EndUpdate();
+        throw;
     }
+    controller->EndUpdate();
 }
 
 } // namespace zorvy

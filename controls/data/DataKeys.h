@@ -10,6 +10,7 @@ namespace zorvy {
 
 class TcxCustomDataController;
 class TcxCustomDataField;
+class TcxSaveObject;
 
 struct TcxKeyInfo {
     virtual ~TcxKeyInfo() = default;
@@ -18,8 +19,12 @@ struct TcxKeyInfo {
 struct TcxSelectedKeyInfo : TcxKeyInfo {
     int SelectionIndex = 0;
 };
+// An expanded detail: its active relation and, nested, the detail controller's own keys.
 struct TcxDetailKeyInfo : TcxKeyInfo {
+    TcxDetailKeyInfo();
+    ~TcxDetailKeyInfo() override;
     int ActiveRelationIndex = 0;
+    std::unique_ptr<TcxSaveObject> SaveObject;
 };
 
 class TcxKeys {
