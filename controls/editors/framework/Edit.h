@@ -155,6 +155,9 @@ class TcxCustomEdit : public TcxContainer, public IcxRepositoryItemSubscriber {
     bool IsFieldBound() const;
     virtual void RevertValue();
     virtual bool FinishEditing();
+    // After the window gained or lost the focus: reacts when being focused while the application is
+    // active changed.
+    void FocusStateChanged() override;
 
     // ---- in-place activation ----
     // Attaches the column's data (made here when none is given and the kind has some), shows and
@@ -226,6 +229,9 @@ class TcxCustomEdit : public TcxContainer, public IcxRepositoryItemSubscriber {
     virtual void StoreEditValue(const Variant& value);
     virtual void EnterEditor();
     void FinishOnExit(bool fireExit);
+    // Stores valid input where no exit notice comes: a modal form closing with a result, or the only
+    // control of a form losing the application's activation.
+    virtual void CheckInputOnFocusChange();
     virtual void ReportInvalidInput(const std::string& errorText);
     virtual void BeginValuePosting() { posting_ = true; }
     virtual void EndValuePosting() { posting_ = false; }
@@ -295,6 +301,7 @@ class TcxCustomEdit : public TcxContainer, public IcxRepositoryItemSubscriber {
     bool modified_ = false;
     bool changedSinceEnter_ = false;
     bool focusing_ = false;
+    bool focusedAndActive_ = false;
 };
 
 // What a grid keeps per column for the in-place editor between activations; made through its class

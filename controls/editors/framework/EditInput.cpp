@@ -11,6 +11,8 @@
 #include "platform/win/Input.h"
 #include "platform/win/MessageLoop.h"
 #include "platform/win/VirtualKeys.h"
+#include "platform/win/Windows.h"
+#include "platform/win/Styles.h"
 
 namespace zorvy {
 
@@ -132,6 +134,39 @@ void TcxCustomEdit::DoExit() {
         ~Restore() { flag = value; }
     } restore{userChange_, saved};
     FinishOnExit(true);
+}
+
+void TcxCustomEdit::FocusStateChanged() {
+    if (IsDestroying() || focusing_) return;
+    const bool now = IsFocused() && Application->GetActive();
+    if (now == focusedAndActive_) return;
+    focusedAndActive_ = now;
+    TWeakLink<TcxCustomEdit> self(this);
+    TcxContainer::FocusStateChanged();
+    if (self) CheckInputOnFocusChange();
+}
+
+namespace {
+// The first ancestor of a window (itself included) that is not a child window.
+HWND TopLevelOf(HWND window) {
+    while (window && (GetWindowStyle(window) & WS_CHILD)) window = GetParent(window);
+    return window;
+}
+} // namespace
+
+void TcxCustomEdit::CheckInputOnFocusChange() {
+    RefreshDisplayText();
+    TCustomForm* form = GetParentForm(this);
+    const bool closingModal = form && !form->GetVisible() && form->IsModal() && form->GetModalResult() != mrNone &&
+                              form->GetModalResult() != mrCancel;
+    bool aloneLosingActivation = false;
+    if (!closingModal && !focusedAndActive_ && HandleAllocated()) {
+        auto* parentForm = dynamic_cast<TCustomForm*>(GetParent());
+        const HWND focus = GetFocus();
+        aloneLosingActivation = parentForm && parentForm->GetControlCount() == 1 && focus &&
+                                TopLevelOf(focus) == TopLevelOf(handle_);
+    }
+    if (closingModal || aloneLosingActivation) ValidateInput(false);
 }
 
 // ---- keys ----

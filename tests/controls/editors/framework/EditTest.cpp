@@ -2,6 +2,7 @@
 // order, permission, holds, validation, posting, Escape and the click key.
 #include "controls/editors/framework/Edit.h"
 #include "platform/win/Input.h"
+#include "platform/win/Timers.h"
 #include "platform/win/VirtualKeys.h"
 #include "tests/controls/editors/EditorsFixture.h"
 
@@ -196,6 +197,40 @@ TEST_F(EditTest, LeavingWithInvalidInputRaisesAndKeepsTheFocus) {
     EXPECT_TRUE(edit->IsChangedSinceEnter());
     EXPECT_TRUE(edit->GetModified());
     Application->OnException = nullptr;
+}
+
+TEST_F(EditTest, AModalFormClosingWithAResultStoresTheValidInputWithoutAnExit) {
+    NewEdit(); // a main form
+    auto* dialog = Application->CreateForm<TForm>();
+    auto* edit = new TTextLikeEdit(dialog);
+    edit->SetParent(dialog);
+    auto* second = new TTextLikeEdit(dialog);
+    second->SetParent(dialog);
+    second->SetTop(30);
+    int exits = 0;
+    edit->OnExit = [&](TObject*) { ++exits; };
+    SetTimer(0, 0, 1, [&](HWND, UINT, std::uintptr_t id, std::uint64_t) {
+        KillTimer(0, id);
+        edit->SetFocus();
+        display.TypeText("42");
+        Pump();
+        dialog->SetModalResult(mrOk);
+    });
+    EXPECT_EQ(dialog->ShowModal(), mrOk);
+    EXPECT_EQ(exits, 0);
+    EXPECT_EQ(VarToStr(edit->GetEditValue()), "42");
+
+    // Cancelled, the typed text is not taken.
+    edit->SetEditValue(Variant("kept"));
+    SetTimer(0, 0, 1, [&](HWND, UINT, std::uintptr_t id, std::uint64_t) {
+        KillTimer(0, id);
+        edit->SetFocus();
+        display.TypeText("9");
+        Pump();
+        dialog->SetModalResult(mrCancel);
+    });
+    EXPECT_EQ(dialog->ShowModal(), mrCancel);
+    EXPECT_EQ(VarToStr(edit->GetEditValue()), "kept");
 }
 
 TEST_F(EditTest, EscapeRevertsOnceAndIsSwallowedThenPassesOn) {
