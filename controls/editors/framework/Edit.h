@@ -158,6 +158,8 @@ class TcxCustomEdit : public TcxContainer, public IcxRepositoryItemSubscriber {
     // After the window gained or lost the focus: reacts when being focused while the application is
     // active changed.
     void FocusStateChanged() override;
+    // An in-place editor keeps WM_CONTEXTMENU from its grid.
+    void DefaultHandler(TMessage& m) override;
 
     // ---- in-place activation ----
     // Attaches the column's data (made here when none is given and the kind has some), shows and
@@ -266,6 +268,11 @@ class TcxCustomEdit : public TcxContainer, public IcxRepositoryItemSubscriber {
     void DoExit() override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void Click() override;
+    // Over a button the second click of a double click is replayed as a press and a click.
+    void DblClick() override;
+    // Alt+letter clicks the first enabled button whose caption has that accelerator.
+    void CMDialogChar(TMessage& m) override;
+    void Dispatch(TMessage& m) override;
 
   private:
     static void Count(int& count, bool lock) {
@@ -274,6 +281,7 @@ class TcxCustomEdit : public TcxContainer, public IcxRepositoryItemSubscriber {
         else if (count > 0)
             --count;
     }
+    void ForwardMouseDownToChild(TMouseButton button, int x, int y);
     bool IsLoadingOrDestroying() const { return HasState(csLoading) || HasState(csDestroying) || IsDestroying(); }
 
     bool inplace_;

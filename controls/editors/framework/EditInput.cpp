@@ -333,11 +333,104 @@ void TcxCustomEdit::MouseDown(TMouseButton button, TShiftState shift, int x, int
     }
     TcxContainer::MouseDown(button, shift, x, y);
     if (!self) return;
+    ForwardMouseDownToChild(button, x, y);
+    if (!self) return;
     if (button == mbLeft && GetMouseCapture()) {
         const TcxCustomEditViewInfo* vi = GetEditViewInfo();
         const int index = ButtonAtPoint({x, y});
         if (index >= 0 && vi->Button(index)->State == ebsPressed) pressedButton_ = index;
     }
+}
+
+namespace {
+std::uintptr_t ShiftStateToKeys(TShiftState shift) {
+    std::uintptr_t keys = 0;
+    if (shift & ssLeft) keys |= MK_LBUTTON;
+    if (shift & ssRight) keys |= MK_RBUTTON;
+    if (shift & ssMiddle) keys |= MK_MBUTTON;
+    if (shift & ssShift) keys |= MK_SHIFT;
+    if (shift & ssCtrl) keys |= MK_CONTROL;
+    return keys;
+}
+} // namespace
+
+void TcxCustomEdit::ForwardMouseDownToChild(TMouseButton button, int x, int y) {
+    // A child whose window does not cover the point (its window region leaves it out) still owns
+    // the press made over its bounds.
+    if (!HandleAllocated()) return;
+    TPoint screen{x, y};
+    ::zorvy::ClientToScreen(handle_, screen);
+    if (WindowFromPoint(screen) != handle_) return;
+    TControl* child = ControlAtPos({x, y}, false, true);
+    if (!child || child == this) return;
+    const UINT message = button == mbLeft ? WM_LBUTTONDOWN : button == mbRight ? WM_RBUTTONDOWN : WM_MBUTTONDOWN;
+    child->Perform(message, ShiftStateToKeys(CurrentShiftState()),
+                   MakeLParam(x - child->GetLeft(), y - child->GetTop()));
+}
+
+void TcxCustomEdit::DblClick() {
+    TPoint p{};
+    GetCursorPos(p);
+    if (HandleAllocated()) ::zorvy::ScreenToClient(handle_, p);
+    if (ButtonAtPoint(p) < 0) {
+        TcxContainer::DblClick();
+        return;
+    }
+    // Fast repeated clicks on a button all count.
+    TWeakLink<TcxCustomEdit> self(this);
+    MouseDown(mbLeft, (CurrentShiftState() | ssLeft) & ~ssDouble, p.X, p.Y);
+    if (self) Click();
+}
+
+void TcxCustomEdit::CMDialogChar(TMessage& m) {
+    const auto key = static_cast<char32_t>(m.WParam);
+    const TcxCustomEditViewInfo* vi = GetEditViewInfo();
+    for (int i = 0; i < vi->ButtonCount(); ++i) {
+        const TcxEditButtonViewInfo* button = vi->Button(i);
+        if (button->State == ebsDisabled || !IsAccel(key, button->Caption)) continue;
+        FireButtonClick(i);
+        m.Result = 1;
+        return;
+    }
+    TcxContainer::CMDialogChar(m);
+}
+
+void TcxCustomEdit::Dispatch(TMessage& m) {
+    switch (m.Msg) {
+    case WM_CUT: {
+        userChange_ = true;
+        struct Clear {
+            bool& flag;
+            ~Clear() { flag = false; }
+        } clear{userChange_};
+        if (GetEffectiveProperties()->GetReadOnly() || !dataBinding_->SourceHasData())
+            CopyToClipboard();
+        else
+            CutToClipboard();
+        return;
+    }
+    case WM_COPY:
+        CopyToClipboard();
+        return;
+    case WM_PASTE:
+        if (!GetEffectiveProperties()->GetReadOnly() && dataBinding_->SourceHasData()) {
+            userChange_ = true;
+            struct Clear {
+                bool& flag;
+                ~Clear() { flag = false; }
+            } clear{userChange_};
+            PasteFromClipboard();
+        }
+        return;
+    default:
+        TcxContainer::Dispatch(m);
+    }
+}
+
+void TcxCustomEdit::DefaultHandler(TMessage& m) {
+    // The grid under an in-place editor shows no menu of its own for it.
+    if (inplace_ && m.Msg == WM_CONTEXTMENU) return;
+    TcxContainer::DefaultHandler(m);
 }
 
 void TcxCustomEdit::Click() {
