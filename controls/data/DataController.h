@@ -377,37 +377,39 @@ class TcxCustomDataController : public TPersistent {
     bool IsEOF() const;
 
     // ---- bookmark: one record ----
-    bool IsBookmarkAvailable() const { return bookmarkRecordIndex_ != -1; }
-    bool SetBookmark(); // the focused record; answers whether it changed
-    void ClearBookmark() { bookmarkRecordIndex_ = -1; }
-    void GotoBookmark();
-    bool IsBookmarkLost(int recordIndex) const;
+    // A dataset-bound controller in grid mode keeps a dataset bookmark instead.
+    virtual bool IsBookmarkAvailable() const { return bookmarkRecordIndex_ != -1; }
+    virtual bool SetBookmark(); // the focused record; answers whether it changed
+    virtual void ClearBookmark() { bookmarkRecordIndex_ = -1; }
+    virtual void GotoBookmark();
+    virtual bool IsBookmarkLost(int recordIndex) const;
     void CheckBookmark(int recordIndex);
-    bool IsBookmarkRow(int rowIndex) const;
+    virtual bool IsBookmarkRow(int rowIndex) const;
     void DoSetBookmark();
     void DoClearBookmark();
     void DoGotoBookmark();
 
-    // ---- selection: with multi-selection off only the focused row counts, while focused-selected ----
+    // ---- selection: with multi-selection off only the focused row counts, while focused-selected.
+    // A dataset-bound controller in grid mode keeps the selected records as dataset bookmarks ----
     bool GetMultiSelect() const { return multiSelect_; }
     bool IsSingleSelection() const { return !multiSelect_; }
     void SetMultiSelect(bool value);
     void SetFocusedSelected(bool value);
-    void ChangeRowSelection(int rowIndex, bool select); // with multi-selection only
-    bool IsRowSelected(int rowIndex) const;
-    int GetSelectedCount() const;
-    int GetSelectedRowIndex(int index) const;
-    void ClearSelection() { info_->ClearSelection(); }
+    virtual void ChangeRowSelection(int rowIndex, bool select); // with multi-selection only
+    virtual bool IsRowSelected(int rowIndex) const;
+    virtual int GetSelectedCount() const;
+    virtual int GetSelectedRowIndex(int index) const;
+    virtual void ClearSelection() { info_->ClearSelection(); }
     TcxDataSelection& GetSelection() { return info_->GetSelection(); }
-    int GetSelectionAnchorRowIndex() const { return info_->GetSelection().GetAnchorRowIndex(); }
-    bool HasSelectionAnchor() const { return GetSelectionAnchorRowIndex() != -1; }
-    void SetSelectionAnchor(int rowIndex); // "RowIndex out of range"
-    void SelectAll();
+    virtual int GetSelectionAnchorRowIndex() const { return info_->GetSelection().GetAnchorRowIndex(); }
+    virtual bool HasSelectionAnchor() const { return GetSelectionAnchorRowIndex() != -1; }
+    virtual void SetSelectionAnchor(int rowIndex); // "RowIndex out of range"
+    virtual void SelectAll();
     void SelectRows(int fromRow, int toRow); // the bounds in either order
-    void SelectFromAnchor(int rowIndex, bool keepSelection);
+    virtual void SelectFromAnchor(int rowIndex, bool keepSelection);
     void SelectFocusedRowOnly();
     void SyncSelectionWithFocus();
-    bool FocusSelectedRow(int index);
+    virtual bool FocusSelectedRow(int index);
     // Moving the focus to another record posts the pending edit of unbound records first.
     virtual bool CanFocusRecord(int recordIndex);
     virtual bool CanSelectRow(int /*rowIndex*/) { return true; }

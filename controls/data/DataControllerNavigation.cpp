@@ -120,7 +120,7 @@ void TcxCustomDataController::SetMultiSelect(bool value) {
     LockUpdate();
     try {
         if (!value)
-            info_->ClearSelection();
+            ClearSelection();
         else if (GetFocusedRowIndex() >= 0)
             info_->ChangeRowSelection(GetFocusedRowIndex(), true);
     } catch (...) {
@@ -201,7 +201,7 @@ void TcxCustomDataController::SelectFromAnchor(int rowIndex, bool keepSelection)
 void TcxCustomDataController::SelectFocusedRowOnly() {
     LockUpdate();
     try {
-        info_->ClearSelection();
+        ClearSelection();
         if (GetFocusedRowIndex() >= 0) ChangeRowSelection(GetFocusedRowIndex(), true);
     } catch (...) {
         UnlockUpdate();

@@ -7,6 +7,7 @@
 #include "controls/data/db/DBDataField.h"
 #include "controls/data/db/DBDataFilter.h"
 #include "controls/data/db/DBDataProvider.h"
+#include "controls/data/db/DBDataSelection.h"
 
 #include <functional>
 #include <string>
@@ -143,6 +144,37 @@ class TcxDBDataController : public TcxCustomDataController {
     // when it does not skip the current record.
     bool SearchInProvider(const std::string& text, bool forward, bool skipCurrent) override;
 
+    // ---- grid mode: the bookmark and the multi-selection are dataset bookmarks; outside grid
+    // mode every operation below is the base controller's ----
+    bool SetBookmark() override;
+    void GotoBookmark() override;
+    bool IsBookmarkLost(int recordIndex) const override;
+    void ClearBookmark() override; // also forgets the dataset bookmark
+    bool IsBookmarkAvailable() const override;
+    bool IsBookmarkRow(int rowIndex) const override;
+    void ChangeRowSelection(int rowIndex, bool select) override;
+    bool IsRowSelected(int rowIndex) const override;
+    int GetSelectedCount() const override;
+    // The buffer row of a selected bookmark, -1 when the buffer does not hold it.
+    int GetSelectedRowIndex(int index) const override;
+    void ClearSelection() override;
+    int GetSelectionAnchorRowIndex() const override; // -1 in grid mode: the anchor is a bookmark
+    bool HasSelectionAnchor() const override;
+    void SetSelectionAnchor(int rowIndex) override;
+    // Every record of the dataset, walked with the buffer kept where it is.
+    void SelectAll() override;
+    // The records from the anchor to the row, in dataset order.
+    void SelectFromAnchor(int rowIndex, bool keepSelection) override;
+    // Moves the dataset to the selected bookmark.
+    bool FocusSelectedRow(int index) override;
+    // "DataController not in GridMode" outside grid mode.
+    std::string GetSelectedBookmark(int index) const;
+    std::string GetSelectionAnchorBookmark() const;
+    // The row's bookmark as a value (empty outside grid mode).
+    Variant GetSelectionKey(int rowIndex) const;
+    std::string GetRowBookmark(int rowIndex) const;
+    TcxDBDataSelection& GetDBSelection() { return gridSelection_; }
+
     // ---- loading ----
     // Binds every data field to its dataset field.
     void UpdateFields();
@@ -161,10 +193,14 @@ class TcxDBDataController : public TcxCustomDataController {
     std::unique_ptr<TcxDataFilterCriteria> CreateFilterCriteria() override;
 
   private:
+    TcxDBDataProvider& DBProvider() const { return const_cast<TcxDBDataController*>(this)->GetDBProvider(); }
+    bool UsesGridModeSelection() const;
     void BindFieldName(TcxDBDataField* field, const std::string& name);
     std::vector<TField*> GetKeyDataSetFields() const;
 
     TcxDBDataModeController dataModeController_;
+    std::string gridModeBookmark_;
+    TcxDBDataSelection gridSelection_{this};
     TcxDBDataField* keyField_ = nullptr;
     std::string keyFieldNames_;
     std::string masterKeyFieldNames_;

@@ -125,6 +125,8 @@ void TcxDBDataProvider::Scroll(int distance) {
     else
         distance += dataLink_.GetRecordCount() - dataLink_.GetActiveRecord() - 1;
     GetDataSet()->MoveBy(distance);
+    GetDBDataController()->CheckPrevSelectionInfo();
+    GetDBDataController()->SetFocusedSelected(true);
 }
 
 bool TcxDBDataProvider::IsSyncMode() const {
@@ -234,6 +236,11 @@ void TcxDBDataProvider::RestorePos() {
     }
 }
 
+std::string TcxDBDataProvider::GetBufferBookmark(int row) const {
+    if (!IsGridMode() || row < 0 || row >= static_cast<int>(bufferBookmarks_.size())) return {};
+    return bufferBookmarks_[static_cast<size_t>(row)];
+}
+
 int TcxDBDataProvider::CompareBookmarks(const std::string& a, const std::string& b) const {
     if (!dataLink_.GetActive()) return -1;
     return GetDataSet()->CompareBookmarks(a, b);
@@ -316,6 +323,7 @@ void TcxDBDataProvider::LoadGridModeBuffer() {
     TDataSet* dataSet = GetDataSet();
     dataLink_.SetBufferCount(GetGridModeBufferCount());
     storage.ResizeStorageRecords(0);
+    bufferBookmarks_.clear();
     currentRecordIndex_ = -1;
     if (!dataLink_.GetActive() || dataSet->IsEmpty()) return;
     SavePos();
@@ -325,6 +333,7 @@ void TcxDBDataProvider::LoadGridModeBuffer() {
     TcxValueDefDBReader reader;
     for (int row = 0; row < count; ++row) {
         storage.FillRecord(storage.AddStorageRecord(), reader);
+        bufferBookmarks_.push_back(dataSet->GetBookmark());
         if (row + 1 < count) dataSet->Next();
     }
     RestorePos();
@@ -495,6 +504,31 @@ int TcxDBDataProvider::Delete() {
     return record;
 }
 
+void TcxDBDataProvider::DeleteSelection() {
+    TcxDBDataController* controller = GetDBDataController();
+    TDataSet* dataSet = GetDataSet();
+    if (!IsGridMode() || !controller->GetMultiSelect() || !dataSet || !CanModify()) {
+        TcxCustomDataProvider::DeleteSelection();
+        return;
+    }
+    TcxDBDataSelection& selection = controller->GetDBSelection();
+    if (IsDataSetEditing()) controller->CheckBrowseMode();
+    dataSet->DisableControls();
+    try {
+        for (int i = selection.GetCount() - 1; i >= 0; --i) {
+            dataSet->GotoBookmark(selection.GetBookmark(i));
+            dataSet->Delete();
+            selection.Delete(i);
+        }
+    } catch (...) {
+        dataSet->EnableControls();
+        controller->Change(dccSelection);
+        throw;
+    }
+    dataSet->EnableControls(); // its change notice reloads the buffer
+    controller->Change(dccSelection);
+}
+
 void TcxDBDataProvider::DeleteRecords(std::vector<int> records) {
     TDataSet* dataSet = GetDataSet();
     TcxDBDataController* controller = GetDBDataController();
@@ -573,6 +607,11 @@ void TcxDBDataProvider::DataSetChanged() {
             RereadRecord(reread);
             DataScrolled(0);
             return;
+        }
+        if (IsGridMode()) {
+            // Records deleted elsewhere leave the selection and the bookmark.
+            if (controller->GetMultiSelect()) controller->GetDBSelection().RemoveInvalid();
+            controller->CheckBookmark(-1);
         }
         controller->ReloadData();
     } else if (state == TDataSetState::dsInsert && !IsInserting()) {

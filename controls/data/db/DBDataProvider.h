@@ -107,6 +107,8 @@ class TcxDBDataProvider : public TcxCustomDataProvider {
     void GetBufferValue(int rowIndex, TcxCustomDataField* field, Variant& value) override;
     void GetBufferDisplayText(int rowIndex, TcxCustomDataField* field, std::string& text) override;
     int CompareBookmarks(const std::string& a, const std::string& b) const;
+    // In grid mode the bookmark of a buffer row (read when the buffer was loaded); empty otherwise.
+    std::string GetBufferBookmark(int row) const;
 
     // ---- editing through the dataset ----
     void Edit() override;
@@ -122,6 +124,8 @@ class TcxDBDataProvider : public TcxCustomDataProvider {
     int Delete() override;
     // Deletes from the highest record index down: by key with key fields, else by position.
     void DeleteRecords(std::vector<int> records) override;
+    // In grid mode the selected bookmarks, last first; otherwise the selected records.
+    void DeleteSelection() override;
 
     // ---- notifications of the data link ----
     void ActiveChanged(bool active);
@@ -138,6 +142,7 @@ class TcxDBDataProvider : public TcxCustomDataProvider {
     void LoadGridModeBuffer();
 
     TcxDBDataAssignedFields assignedFields_;
+    std::vector<std::string> bufferBookmarks_;
     TcxDBDataLink dataLink_;
     bool inInsert_ = false;
     bool insertOperation_ = false; // an explicit Insert, not an Append

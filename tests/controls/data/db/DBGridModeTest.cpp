@@ -106,6 +106,86 @@ TEST_P(DBGridModeTest, IncrementalSearchWalksTheDataSetAndWrapsOnce) {
     EXPECT_EQ(DataSetIssue(), "2003002");
 }
 
+TEST_P(DBGridModeTest, TheSelectionAndTheBookmarkAreRecordsNotBufferRows) {
+    controller_.GetDataModeController().SetGridModeBufferCount(20);
+    controller_.GetDataModeController().SetGridMode(true);
+    controller_.SetMultiSelect(true);
+    controller_.ClearSelection();
+    controller_.ChangeRowSelection(2, true);
+    controller_.ChangeRowSelection(5, true);
+    controller_.ChangeRowSelection(5, true); // once only
+    ASSERT_EQ(controller_.GetSelectedCount(), 2);
+    controller_.SetFocusedRecordIndex(7);
+    controller_.DoSetBookmark();
+    EXPECT_EQ(DataSetIssue(), "2003008");
+
+    // At the end of the draws the buffer holds other records: none of its rows is selected.
+    query_->Last();
+    ASSERT_EQ(Issue(19), "2026096");
+    EXPECT_EQ(controller_.GetSelectedCount(), 2);
+    for (int row = 0; row < controller_.GetRowCount(); ++row) {
+        EXPECT_FALSE(controller_.IsRowSelected(row)) << row;
+        EXPECT_FALSE(controller_.IsBookmarkRow(row)) << row;
+    }
+    EXPECT_EQ(controller_.GetSelectedRowIndex(0), -1);
+    EXPECT_TRUE(controller_.IsBookmarkAvailable());
+
+    // Back at the start the same records are selected again, and the bookmark brings the dataset back.
+    controller_.DoGotoBookmark();
+    EXPECT_EQ(DataSetIssue(), "2003008");
+    EXPECT_EQ(FocusedIssue(), "2003008");
+    query_->First();
+    EXPECT_EQ(Issue(2), "2003003");
+    EXPECT_TRUE(controller_.IsRowSelected(2));
+    EXPECT_TRUE(controller_.IsRowSelected(5));
+    EXPECT_FALSE(controller_.IsRowSelected(3));
+    EXPECT_EQ(controller_.GetSelectedRowIndex(1), 5);
+    EXPECT_TRUE(controller_.IsBookmarkRow(7));
+
+    // A range from an anchor in this buffer to a row of a later one: every record between.
+    controller_.SetSelectionAnchor(18); // 2003019
+    EXPECT_TRUE(controller_.HasSelectionAnchor());
+    EXPECT_EQ(controller_.GetSelectionAnchorRowIndex(), -1);
+    query_->MoveBy(40);
+    int target = controller_.GetFocusedRowIndex();
+    int targetRecNo = query_->GetRecNo();
+    controller_.SelectFromAnchor(target, false);
+    EXPECT_EQ(controller_.GetSelectedCount(), targetRecNo - 19 + 1);
+    EXPECT_EQ(controller_.GetSelectedBookmark(0), controller_.GetSelectionAnchorBookmark());
+    EXPECT_EQ(DataSetIssue(), Issue(target)) << "the walk leaves the dataset where it was";
+    controller_.SelectFromAnchor(target, true); // kept: nothing new
+    EXPECT_EQ(controller_.GetSelectedCount(), targetRecNo - 19 + 1);
+
+    controller_.SelectAll();
+    EXPECT_EQ(controller_.GetSelectedCount(), 3493);
+    EXPECT_EQ(DataSetIssue(), Issue(target));
+    ASSERT_TRUE(controller_.FocusSelectedRow(3492));
+    EXPECT_EQ(DataSetIssue(), "2026096");
+
+    controller_.GetDataModeController().SetGridMode(false);
+    EXPECT_THROW(controller_.GetSelectedBookmark(0), EcxInvalidDataControllerOperation);
+}
+
+TEST_P(DBGridModeTest, DeletingTheSelectionDeletesTheSelectedRecordsOnly) {
+    controller_.GetDataModeController().SetGridModeBufferCount(10);
+    controller_.GetDataModeController().SetGridMode(true);
+    controller_.SetMultiSelect(true);
+    controller_.ClearSelection();
+    controller_.ChangeRowSelection(1, true); // 2003002
+    query_->MoveBy(100);
+    controller_.ChangeRowSelection(controller_.GetFocusedRowIndex(), true);
+    std::string far = FocusedIssue();
+    controller_.DeleteSelection();
+    EXPECT_EQ(controller_.GetSelectedCount(), 0);
+    TADOQuery* check = NewQuery({"select count(*) from LotteryIssue where LotteryID=3508 and Issue in ('2003002', '" +
+                                 far + "')"});
+    check->Open();
+    EXPECT_EQ(check->GetFields().GetField(0)->GetAsInteger(), 0);
+    query_->Close();
+    query_->Open();
+    EXPECT_EQ(query_->GetRecordCount(), 3491);
+}
+
 ZORVY_ON_BOTH_ENGINES(DBGridModeTest);
 
 } // namespace

@@ -1,0 +1,278 @@
+// Grid mode's selection by dataset bookmarks, and the controller's grid-mode bookmark and
+// selection operations built on it.
+#include "controls/data/db/DBDataSelection.h"
+
+#include "controls/data/DataResources.h"
+#include "controls/data/db/DBDataController.h"
+#include "platform/db/DataSet.h"
+#include "platform/rtl/Exceptions.h"
+
+namespace zorvy {
+
+ZORVY_RESOURCESTRING(cxSDataControllerNotInGridMode, "DataController not in GridMode");
+
+// ---- the bookmark list ----
+
+const std::string& TcxDBDataSelection::GetBookmark(int index) const {
+    CheckListIndex(index, GetCount());
+    return bookmarks_[static_cast<size_t>(index)];
+}
+
+bool TcxDBDataSelection::Find(const std::string& bookmark, int& index) const {
+    int low = 0, high = GetCount() - 1;
+    while (low <= high) {
+        const int middle = (low + high) / 2;
+        const int compare = dataController_->GetDBProvider().CompareBookmarks(bookmarks_[static_cast<size_t>(middle)], bookmark);
+        if (compare == 0) {
+            index = middle;
+            return true;
+        }
+        if (compare < 0)
+            low = middle + 1;
+        else
+            high = middle - 1;
+    }
+    index = low;
+    return false;
+}
+
+bool TcxDBDataSelection::Contains(const std::string& bookmark) const {
+    int index = 0;
+    return !bookmark.empty() && Find(bookmark, index);
+}
+
+void TcxDBDataSelection::Insert(int index, const std::string& bookmark) {
+    bookmarks_.insert(bookmarks_.begin() + index, bookmark);
+}
+
+void TcxDBDataSelection::Delete(int index) {
+    if (GetBookmark(index) == anchor_) ClearAnchor();
+    bookmarks_.erase(bookmarks_.begin() + index);
+}
+
+void TcxDBDataSelection::RemoveInvalid() {
+    TDataSet* dataSet = dataController_->GetDataSet();
+    for (int i = GetCount() - 1; i >= 0; --i) {
+        const std::string& bookmark = bookmarks_[static_cast<size_t>(i)];
+        if (bookmark.empty() || !dataSet || !dataSet->BookmarkValid(bookmark)) Delete(i);
+    }
+}
+
+// ---- the controller in grid mode ----
+
+namespace {
+
+[[noreturn]] void NotInGridMode() {
+    RaiseDataControllerError(cxSDataControllerNotInGridMode);
+}
+
+} // namespace
+
+std::string TcxDBDataController::GetRowBookmark(int rowIndex) const {
+    if (!IsGridMode() || rowIndex < 0 || rowIndex >= GetRowCount()) return {};
+    return DBProvider().GetBufferBookmark(GetRowInfo(rowIndex).RecordIndex);
+}
+
+bool TcxDBDataController::SetBookmark() {
+    if (!IsGridMode()) return TcxCustomDataController::SetBookmark();
+    std::string bookmark = GetDataSet()->GetBookmark();
+    if (!gridModeBookmark_.empty() && GetDBProvider().CompareBookmarks(gridModeBookmark_, bookmark) == 0)
+        return false;
+    gridModeBookmark_ = bookmark;
+    return true;
+}
+
+void TcxDBDataController::GotoBookmark() {
+    if (!IsGridMode()) {
+        TcxCustomDataController::GotoBookmark();
+        return;
+    }
+    GetDataSet()->GotoBookmark(gridModeBookmark_);
+    CheckPrevSelectionInfo();
+}
+
+bool TcxDBDataController::IsBookmarkLost(int recordIndex) const {
+    if (!IsGridMode()) return TcxCustomDataController::IsBookmarkLost(recordIndex);
+    TDataSet* dataSet = GetDataSet();
+    return !dataSet || !dataSet->BookmarkValid(gridModeBookmark_);
+}
+
+void TcxDBDataController::ClearBookmark() {
+    gridModeBookmark_.clear();
+    TcxCustomDataController::ClearBookmark();
+}
+
+bool TcxDBDataController::IsBookmarkAvailable() const {
+    if (!IsGridMode()) return TcxCustomDataController::IsBookmarkAvailable();
+    return !gridModeBookmark_.empty();
+}
+
+bool TcxDBDataController::IsBookmarkRow(int rowIndex) const {
+    if (!IsGridMode()) return TcxCustomDataController::IsBookmarkRow(rowIndex);
+    if (!IsBookmarkAvailable() || !GetDataSet()) return false;
+    std::string bookmark = GetRowBookmark(rowIndex);
+    return !bookmark.empty() &&
+           DBProvider().CompareBookmarks(bookmark, gridModeBookmark_) == 0;
+}
+
+bool TcxDBDataController::UsesGridModeSelection() const {
+    return IsGridMode() && GetMultiSelect();
+}
+
+void TcxDBDataController::ChangeRowSelection(int rowIndex, bool select) {
+    if (!UsesGridModeSelection()) {
+        TcxCustomDataController::ChangeRowSelection(rowIndex, select);
+        return;
+    }
+    std::string bookmark = GetRowBookmark(rowIndex);
+    if (bookmark.empty()) return;
+    int index = 0;
+    const bool found = gridSelection_.Find(bookmark, index);
+    if (select == found) return;
+    if (select) {
+        if (!CanSelectRow(rowIndex)) return;
+        gridSelection_.Insert(index, bookmark);
+    } else {
+        gridSelection_.Delete(index);
+    }
+    Change(dccSelection);
+}
+
+bool TcxDBDataController::IsRowSelected(int rowIndex) const {
+    if (!UsesGridModeSelection()) return TcxCustomDataController::IsRowSelected(rowIndex);
+    return gridSelection_.Contains(GetRowBookmark(rowIndex));
+}
+
+int TcxDBDataController::GetSelectedCount() const {
+    if (!UsesGridModeSelection()) return TcxCustomDataController::GetSelectedCount();
+    return gridSelection_.GetCount();
+}
+
+int TcxDBDataController::GetSelectedRowIndex(int index) const {
+    if (!UsesGridModeSelection()) return TcxCustomDataController::GetSelectedRowIndex(index);
+    if (index < 0 || index >= gridSelection_.GetCount() || GetRowCount() == 0) return -1;
+    // Only a bookmark within the buffer's first and last rows can be a row of it.
+    TcxDBDataProvider& provider = DBProvider();
+    const std::string& bookmark = gridSelection_.GetBookmark(index);
+    if (provider.CompareBookmarks(bookmark, GetRowBookmark(0)) < 0 ||
+        provider.CompareBookmarks(bookmark, GetRowBookmark(GetRowCount() - 1)) > 0)
+        return -1;
+    for (int row = 0; row < GetRowCount(); ++row)
+        if (provider.CompareBookmarks(GetRowBookmark(row), bookmark) == 0) return row;
+    return -1;
+}
+
+void TcxDBDataController::ClearSelection() {
+    if (IsGridMode() && gridSelection_.GetCount() > 0) {
+        gridSelection_.Clear();
+        Change(dccSelection);
+    }
+    TcxCustomDataController::ClearSelection();
+}
+
+int TcxDBDataController::GetSelectionAnchorRowIndex() const {
+    return IsGridMode() ? -1 : TcxCustomDataController::GetSelectionAnchorRowIndex();
+}
+
+bool TcxDBDataController::HasSelectionAnchor() const {
+    return IsGridMode() ? !gridSelection_.GetAnchor().empty() : TcxCustomDataController::HasSelectionAnchor();
+}
+
+void TcxDBDataController::SetSelectionAnchor(int rowIndex) {
+    if (!IsGridMode()) {
+        TcxCustomDataController::SetSelectionAnchor(rowIndex);
+        return;
+    }
+    GetDataControllerInfo().CheckRowIndex(rowIndex);
+    gridSelection_.SetAnchor(GetRowBookmark(rowIndex));
+}
+
+void TcxDBDataController::SelectAll() {
+    if (!UsesGridModeSelection()) {
+        TcxCustomDataController::SelectAll();
+        return;
+    }
+    TcxDBDataProvider& provider = GetDBProvider();
+    TDataSet* dataSet = GetDataSet();
+    provider.LockNotifications();
+    try {
+        provider.SavePos();
+        provider.First();
+        gridSelection_.Clear();
+        // A record outside the buffer has no row: CanSelectRow hears -1 for it.
+        while (!provider.IsEOF()) {
+            if (CanSelectRow(-1)) gridSelection_.Insert(gridSelection_.GetCount(), dataSet->GetBookmark());
+            provider.Next();
+        }
+        provider.RestorePos();
+    } catch (...) {
+        gridSelection_.Clear();
+        provider.UnlockNotifications();
+        Change(dccSelection);
+        throw;
+    }
+    provider.UnlockNotifications();
+    Change(dccSelection);
+}
+
+void TcxDBDataController::SelectFromAnchor(int rowIndex, bool keepSelection) {
+    if (!UsesGridModeSelection()) {
+        TcxCustomDataController::SelectFromAnchor(rowIndex, keepSelection);
+        return;
+    }
+    GetDataControllerInfo().CheckRowIndex(rowIndex);
+    if (gridSelection_.GetAnchor().empty()) return;
+    TcxDBDataProvider& provider = GetDBProvider();
+    TDataSet* dataSet = GetDataSet();
+    if (dataSet->GetState() == TDataSetState::dsInsert && dataSet->GetEof()) return;
+    std::string from = gridSelection_.GetAnchor(), to = GetRowBookmark(rowIndex);
+    if (provider.CompareBookmarks(from, to) > 0) std::swap(from, to);
+    const std::string anchor = gridSelection_.GetAnchor();
+    provider.LockNotifications();
+    try {
+        provider.SavePos();
+        if (!keepSelection) gridSelection_.Clear();
+        dataSet->GotoBookmark(from);
+        while (!provider.IsEOF()) {
+            std::string bookmark = dataSet->GetBookmark();
+            int index = 0;
+            if (!gridSelection_.Find(bookmark, index) && CanSelectRow(-1)) gridSelection_.Insert(index, bookmark);
+            if (bookmark == to) break;
+            provider.Next();
+        }
+        provider.RestorePos();
+    } catch (...) {
+        gridSelection_.Clear();
+        provider.UnlockNotifications();
+        Change(dccSelection);
+        throw;
+    }
+    gridSelection_.SetAnchor(anchor);
+    provider.UnlockNotifications();
+    Change(dccSelection);
+}
+
+bool TcxDBDataController::FocusSelectedRow(int index) {
+    if (!IsGridMode()) return TcxCustomDataController::FocusSelectedRow(index);
+    TDataSet* dataSet = GetDataSet();
+    if (!dataSet) return false;
+    dataSet->GotoBookmark(GetSelectedBookmark(index));
+    return true;
+}
+
+std::string TcxDBDataController::GetSelectedBookmark(int index) const {
+    if (!IsGridMode()) NotInGridMode();
+    if (!GetMultiSelect()) return GetRowBookmark(GetFocusedRowIndex());
+    return gridSelection_.GetBookmark(index);
+}
+
+std::string TcxDBDataController::GetSelectionAnchorBookmark() const {
+    if (!IsGridMode()) NotInGridMode();
+    return gridSelection_.GetAnchor();
+}
+
+Variant TcxDBDataController::GetSelectionKey(int rowIndex) const {
+    return rowIndex >= 0 ? Variant(GetRowBookmark(rowIndex)) : Variant();
+}
+
+} // namespace zorvy
