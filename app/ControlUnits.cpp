@@ -4,6 +4,7 @@
 #include "controls/editors/checks/CheckBox.h"
 #include "controls/editors/framework/EditUnit.h"
 #include "controls/editors/mask/MaskEdit.h"
+#include "controls/editors/text/TextEditUnit.h"
 #include "controls/foundation/services/FoundationUnits.h"
 
 namespace zorvy {
@@ -12,6 +13,7 @@ void InitializeControlUnits() {
     InitializeFoundationUnits();
     InitializeEditUnit();
     InitializeCheckBoxUnit();
+    InitializeTextEditUnit();
     InitializeMaskEditUnit();
     InitializeButtonEditUnit();
 }
@@ -19,6 +21,7 @@ void InitializeControlUnits() {
 void FinalizeControlUnits() {
     FinalizeButtonEditUnit();
     FinalizeMaskEditUnit();
+    FinalizeTextEditUnit();
     FinalizeCheckBoxUnit();
     FinalizeEditUnit();
     FinalizeFoundationUnits();

@@ -71,8 +71,11 @@ class TcxCustomTextEditProperties : public TcxCustomEditProperties {
     bool ImmediateUpdateText = false;
     const std::vector<std::string>& GetLookupItems() const { return lookupItems_; }
     void SetLookupItems(const std::vector<std::string>& items);
-    // One more line; a change like any change of the list.
+    // One more line (in its place while the items are sorted); a change like any change of the list.
     void AddLookupItem(const std::string& item);
+    // Sorted, the items keep the order of their texts, letter case aside.
+    bool GetLookupItemsSorted() const { return lookupItemsSorted_; }
+    void SetLookupItemsSorted(bool value);
     bool GetIncrementalSearch() const { return incrementalSearch_; }
     void SetIncrementalSearch(bool value);
     bool AllowsIncrementalSearch() const { return incrementalSearch_; }
@@ -173,6 +176,7 @@ class TcxCustomTextEditProperties : public TcxCustomEditProperties {
     bool incrementalSearch_ = true;
     bool fixedListPrefixSelection_ = true;
     bool syncByWholeText_ = false;
+    bool lookupItemsSorted_ = false;
     std::string displayFormat_;
     std::string editFormat_;
     bool useDisplayFormatWhenEditing_ = false;

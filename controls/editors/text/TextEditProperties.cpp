@@ -6,6 +6,8 @@
 #include "platform/rtl/ResourceStrings.h"
 #include "platform/rtl/Strings.h"
 
+#include <algorithm>
+
 namespace zorvy {
 
 // ---- assigned flags ----
@@ -62,7 +64,10 @@ void TcxCustomTextEditProperties::Assign(TPersistent* source) {
     SetSyncByWholeText(other->syncByWholeText_);
     ImmediateUpdateText = other->ImmediateUpdateText;
     ExtraAcceptedChars = other->ExtraAcceptedChars;
+    // The source's order survives unless it sorts.
+    SetLookupItemsSorted(false);
     SetLookupItems(other->lookupItems_);
+    SetLookupItemsSorted(other->lookupItemsSorted_);
     // Each format and the length go through their setters only when the source assigned them.
     TcxTextEditPropertiesValues* own = GetTextAssignedValues();
     const TcxTextEditPropertiesValues* theirs = other->GetTextAssignedValues();
@@ -129,14 +134,36 @@ void TcxCustomTextEditProperties::SetFixedListPrefixSelection(bool value) {
     if (GetInputStyle() == istListOnly) Changed();
 }
 
+namespace {
+bool TextBefore(const std::string& a, const std::string& b) {
+    return AnsiCompareText(a, b) < 0;
+}
+} // namespace
+
 void TcxCustomTextEditProperties::SetLookupItems(const std::vector<std::string>& items) {
-    if (lookupItems_ == items) return;
-    lookupItems_ = items;
+    std::vector<std::string> lines = items;
+    if (lookupItemsSorted_) std::stable_sort(lines.begin(), lines.end(), TextBefore);
+    if (lookupItems_ == lines) return;
+    lookupItems_ = std::move(lines);
     Changed();
 }
 
 void TcxCustomTextEditProperties::AddLookupItem(const std::string& item) {
-    lookupItems_.push_back(item);
+    if (lookupItemsSorted_)
+        lookupItems_.insert(std::upper_bound(lookupItems_.begin(), lookupItems_.end(), item, TextBefore), item);
+    else
+        lookupItems_.push_back(item);
+    Changed();
+}
+
+void TcxCustomTextEditProperties::SetLookupItemsSorted(bool value) {
+    if (lookupItemsSorted_ == value) return;
+    lookupItemsSorted_ = value;
+    if (!value) return;
+    std::vector<std::string> lines = lookupItems_;
+    std::stable_sort(lines.begin(), lines.end(), TextBefore);
+    if (lines == lookupItems_) return;
+    lookupItems_ = std::move(lines);
     Changed();
 }
 

@@ -175,3 +175,52 @@ TEST(TextEditSettings, AcceptableTexts) {
 
 } // namespace
 } // namespace zorvy::test
+
+#include "controls/editors/framework/EditRepository.h"
+#include "controls/editors/text/TextEditUnit.h"
+
+namespace zorvy::test {
+namespace {
+
+TEST(TextEditSettings, SortedItemsKeepTheOrderOfTheirTexts) {
+    TcxTextEditProperties p(nullptr);
+    p.SetLookupItems({"b", "C", "a"});
+    p.SetLookupItemsSorted(true);
+    EXPECT_EQ(p.GetLookupItems(), (std::vector<std::string>{"a", "b", "C"}));
+    p.AddLookupItem("B2");
+    EXPECT_EQ(p.GetLookupItems(), (std::vector<std::string>{"a", "b", "B2", "C"}));
+
+    // A copy keeps the source's order unless the source sorts.
+    TcxTextEditProperties unsorted(nullptr);
+    unsorted.SetLookupItems({"z", "y"});
+    TcxTextEditProperties copy(nullptr);
+    copy.SetLookupItemsSorted(true);
+    copy.Assign(&unsorted);
+    EXPECT_FALSE(copy.GetLookupItemsSorted());
+    EXPECT_EQ(copy.GetLookupItems(), (std::vector<std::string>{"z", "y"}));
+}
+
+class TextEditUnitTest : public EditorsTest {};
+
+TEST_F(TextEditUnitTest, TheKindAndItsFilterHelperAreRegistered) {
+    InitializeTextEditUnit();
+    InitializeTextEditUnit();
+    TcxRegisteredClasses* kinds = GetEditPropertiesRegistry();
+    EXPECT_EQ(kinds->FindClassByName("TcxTextEditProperties"), TcxTextEditProperties::StaticClass());
+    EXPECT_EQ(GetFilterEditHelperRegistry()->LookupHelperClass(TcxTextEditProperties::StaticClass()),
+              TcxFilterTextEditHelper::StaticClass());
+
+    TcxTextEditProperties source(nullptr), filter(nullptr);
+    source.SetViewStyle(vsHideCursor);
+    source.SetHideSelection(false);
+    source.SetAutoSelect(false);
+    FilterEditHelper(TcxFilterTextEditHelper::StaticClass())->PrepareFilterProperties(&filter, &source, false);
+    EXPECT_EQ(filter.GetInputStyle(), istFreeText); // a filter value is always typed
+    EXPECT_TRUE(filter.GetHideSelection());
+    EXPECT_TRUE(filter.GetAutoSelect());
+    FinalizeTextEditUnit();
+    FinalizeTextEditUnit();
+}
+
+} // namespace
+} // namespace zorvy::test
