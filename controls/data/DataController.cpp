@@ -483,6 +483,10 @@ void TcxCustomDataController::Assign(TPersistent* source) {
     OnGroupingChanged = other->OnGroupingChanged;
     OnSortingChanged = other->OnSortingChanged;
     OnRecordChanged = other->OnRecordChanged;
+    OnDetailExpanding = other->OnDetailExpanding;
+    OnDetailCollapsing = other->OnDetailCollapsing;
+    OnDetailExpanded = other->OnDetailExpanded;
+    OnDetailCollapsed = other->OnDetailCollapsed;
     SetOnFilterRecord(other->OnFilterRecord);
     SetOptions(other->options_);
     filter_->Assign(other->filter_.get());

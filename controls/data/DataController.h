@@ -439,7 +439,8 @@ class TcxCustomDataController : public TPersistent {
     unsigned GetEditState() const;
     virtual unsigned GetEditOperations() const;
     bool IsEditing() const { return provider_->IsEditing(); }
-    bool IsImmediatePost() const { return (options_ & dcoImmediatePost) != 0; }
+    // Posting at once: asked for, or the provider keeps edits in memory only.
+    bool IsImmediatePost() const { return (options_ & dcoImmediatePost) != 0 || provider_->EditsInMemory(); }
     virtual bool IsItemEditable(int /*itemIndex*/) const { return true; }
     // Starts the edit of the record to edit when none runs ("ItemIndex out of range").
     bool CanEditItem(int itemIndex);

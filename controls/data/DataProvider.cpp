@@ -222,6 +222,10 @@ void TcxCustomDataProvider::FreeSavedRecord() {
 
 // ---- deleting ----
 
+bool TcxCustomDataProvider::CanDelete() const {
+    return dataController_->GetRecordCount() > 0;
+}
+
 bool TcxCustomDataProvider::BeforeDeleteFocused() {
     TcxCustomDataControllerInfo& info = dataController_->GetDataControllerInfo();
     int row = info.GetFocusedRowIndex();

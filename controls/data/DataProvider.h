@@ -34,7 +34,9 @@ class TcxCustomDataProvider {
     virtual bool CanModify() const { return true; }
     virtual bool CanAppend() const { return CanModify(); }
     virtual bool CanInsert() const { return CanModify(); }
-    virtual bool CanDelete() const { return CanModify(); }
+    virtual bool CanDelete() const; // the controller has records
+    // Edits are kept in the controller's records only, never written where the records come from.
+    virtual bool EditsInMemory() const { return !CanModify(); }
     bool IsEditing() const { return editingRecordIndex_ != cxNullEditingRecordIndex; }
     bool IsInserting() const { return IsEditing() && inserting_; }
     bool IsChanging() const { return changing_; }

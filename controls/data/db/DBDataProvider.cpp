@@ -144,6 +144,10 @@ bool TcxDBDataProvider::CanModify() const {
     return IsActive() && GetDataSet()->GetCanModify() && IsSyncMode();
 }
 
+bool TcxDBDataProvider::CanDelete() const {
+    return CanModify() && !GetDataSet()->IsEmpty();
+}
+
 bool TcxDBDataProvider::IsDataSetEditing() const {
     TDataSet* dataSet = GetDataSet();
     if (!dataSet) return false;

@@ -75,6 +75,7 @@ class TcxDBDataProvider : public TcxCustomDataProvider {
     // Moves the buffer window by the rows asked from its top or bottom row (the view's scroll bar).
     void Scroll(int distance);
     bool CanModify() const override;
+    bool CanDelete() const override; // modifiable and not empty
     bool IsSyncMode() const override;
     bool IsDataSetEditing() const; // edit, insert or set-key state
     bool IsBOF() const;

@@ -131,3 +131,38 @@ TEST(DataStructure, GridModeReadsTheBufferedRows) {
     EXPECT_EQ(dc.GetStorage().GetValue(0, dc.GetItemField(0)->ValueDefinition()).IsNull(), true)
         << "grid mode stores nothing";
 }
+
+namespace {
+
+class ReadOnlyProvider : public TcxCustomDataProvider {
+  public:
+    using TcxCustomDataProvider::TcxCustomDataProvider;
+    bool CanModify() const override { return false; }
+};
+
+class ReadOnlyController : public TcxDataController {
+  public:
+    ReadOnlyController() : TcxDataController(nullptr) { ReplaceProvider(std::make_unique<ReadOnlyProvider>(this)); }
+};
+
+} // namespace
+
+TEST(DataStructure, WhatAProviderAllows) {
+    TcxDataController dc(nullptr);
+    EXPECT_FALSE(dc.GetProvider().CanDelete()) << "nothing to delete";
+    EXPECT_EQ(dc.GetEditOperations() & TcxCustomDataController::dceoDelete, 0u);
+    dc.SetRecordCount(1);
+    EXPECT_TRUE(dc.GetProvider().CanDelete());
+    EXPECT_FALSE(dc.IsImmediatePost());
+    // A provider that cannot write keeps edits in memory: they are posted at once.
+    ReadOnlyController readOnly;
+    EXPECT_TRUE(readOnly.GetProvider().EditsInMemory());
+    EXPECT_TRUE(readOnly.IsImmediatePost());
+
+    // Copying a controller copies its detail events too.
+    int expanded = 0;
+    dc.OnDetailExpanded = [&](TcxCustomDataController*, int) { ++expanded; };
+    readOnly.Assign(&dc);
+    readOnly.DoDetailExpanded(0);
+    EXPECT_EQ(expanded, 1);
+}
