@@ -217,6 +217,7 @@ void TcxCustomDataController::SetRecordCount(int count) {
     if (provider_->IsEditing() && provider_->GetEditingRecordIndex() >= count)
         provider_->ForgetEditingRecord();
     storage_->ResizeStorageRecords(count);
+    if (count < old) info_->DropSelectionBeyondCount(); // the bookmark is checked by the update
     DataChanged(count > old ? dcsRecordsAdded : dcsRecordsRemoved, -1, -1);
 }
 
@@ -231,6 +232,7 @@ int TcxCustomDataController::InsertRecord(int recordIndex) {
     if (recordIndex < 0 || recordIndex > GetRecordCount()) RaiseDataControllerError(cxSDataRecordIndexError);
     if (IsProviderMode()) return provider_->SourceInsertRecord(recordIndex);
     storage_->InsertStorageRecord(recordIndex);
+    if (bookmarkRecordIndex_ >= recordIndex) ++bookmarkRecordIndex_; // it stays on its record
     RecordInserted(recordIndex);
     DataChanged(dcsRecordsAdded, -1, -1);
     return recordIndex;
@@ -252,6 +254,13 @@ void TcxCustomDataController::DeleteRecord(int recordIndex) {
         return;
     }
     storage_->RemoveStorageRecord(recordIndex);
+    // The bookmark stays on its record, or goes with it.
+    if (bookmarkRecordIndex_ == recordIndex) {
+        ClearBookmark();
+        pendingChanges_ |= dccBookmark;
+    } else if (bookmarkRecordIndex_ > recordIndex) {
+        --bookmarkRecordIndex_;
+    }
     RecordDeleted(recordIndex);
     DataChanged(dcsRecordsRemoved, -1, -1);
 }

@@ -342,6 +342,7 @@ void TcxCustomDataControllerInfo::BuildGroups() {
 void TcxCustomDataControllerInfo::AfterUpdate() {
     RestoreStates();
     SyncFocusedRow();
+    dataController_->CheckBookmark(-1);
 }
 
 void TcxCustomDataControllerInfo::NotifyChanges() {

@@ -88,7 +88,9 @@ bool TcxCustomDataController::IsBookmarkLost(int recordIndex) const {
 void TcxCustomDataController::CheckBookmark(int recordIndex) {
     if (IsBookmarkAvailable() && IsBookmarkLost(recordIndex)) {
         ClearBookmark();
-        Change(dccBookmark);
+        // From inside the row pipeline's update the notice goes out with the update's own.
+        pendingChanges_ |= dccBookmark;
+        if (!info_->IsCalculating()) ApplyChanges();
     }
 }
 

@@ -166,3 +166,36 @@ TEST(DataStructure, WhatAProviderAllows) {
     readOnly.DoDetailExpanded(0);
     EXPECT_EQ(expanded, 1);
 }
+
+// Records going away take their selection and bookmark with them; a bookmark after a deleted
+// record stays on its record.
+TEST(DataStructure, SelectionAndBookmarkFollowRemovedRecords) {
+    TcxDataController dc(nullptr);
+    TObject item;
+    dc.AddItem(&item)->ChangeValueType(&cxIntegerValueType);
+    dc.SetRecordCount(5);
+    for (int r = 0; r < 5; ++r)
+        dc.SetValue(r, 0, r * 10);
+    dc.SetMultiSelect(true);
+    dc.ChangeRowSelection(1, true);
+    dc.ChangeRowSelection(4, true);
+    dc.SetFocusedRowIndex(3);
+    dc.SetBookmark();
+
+    dc.DeleteRecord(0);
+    ASSERT_TRUE(dc.IsBookmarkAvailable());
+    dc.GotoBookmark();
+    EXPECT_EQ(dc.GetValue(dc.GetFocusedRecordIndex(), 0).AsInteger(), 30) << "the bookmark stays on its record";
+    dc.SetValue(dc.InsertRecord(0), 0, 5);
+    dc.GotoBookmark();
+    EXPECT_EQ(dc.GetValue(dc.GetFocusedRecordIndex(), 0).AsInteger(), 30);
+    dc.DeleteRecord(0);
+
+    dc.SetRecordCount(2); // records 10 and 20 are left
+    EXPECT_FALSE(dc.IsBookmarkAvailable());
+    ASSERT_EQ(dc.GetSelectedCount(), 1);
+    EXPECT_EQ(dc.GetValue(dc.GetSelection().GetItem(0).RecordIndex, 0).AsInteger(), 10);
+    dc.DeleteSelection();
+    EXPECT_EQ(dc.GetRecordCount(), 1);
+    EXPECT_EQ(dc.GetValue(0, 0).AsInteger(), 20);
+}
