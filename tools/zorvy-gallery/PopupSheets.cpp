@@ -4,9 +4,8 @@
 
 #include "controls/editors/framework/EditUnit.h"
 #include "controls/editors/framework/EditStyle.h"
-#include "controls/editors/popup/ComboListSizing.h"
+#include "controls/editors/popup/ComboBox.h"
 #include "controls/editors/popup/PopupEdit.h"
-#include "controls/foundation/containers/InnerListBox.h"
 #include "controls/foundation/graphics/Canvas.h"
 #include "platform/gdi/ImageCodecs.h"
 #include "platform/vcl/Forms.h"
@@ -20,47 +19,6 @@
 namespace zorvy::gallery {
 namespace {
 
-// The editor a combo list opens from (until the combo box stands): a sunken field with its text and a drop-down arrow button.
-class TEditorStandIn : public TCustomControl, public IcxEditPopupWindowOwner {
-  public:
-    using TCustomControl::TCustomControl;
-    TcxCustomEditPopupWindow* Popup = nullptr;
-    TControl* Content = nullptr;
-    TcxCustomInnerListBox* List = nullptr;
-    std::string Text;
-
-    TRect GetPopupOwnerRect() override { return GetBoundsRect(); }
-    TSize CalcPopupSize() override {
-        if (!List) return {Content->GetWidth(), Content->GetHeight()};
-        TcxCanvas canvas(List->GetCanvas());
-        int widest = 0;
-        for (int i = 0; i < List->GetItems()->GetCount(); ++i)
-            widest = std::max(widest, canvas.MeasureTextWidth(List->GetItems()->Get(i)));
-        const TcxComboListLimits limits = ComboListLimits(Popup->GetOwnerScreenBounds(), Popup->GetClientExtent(),
-                                                          Popup->GetShadow(), Popup->GetSizeable(), true, 0);
-        return MeasureComboList(TcxListRows{List->GetItems()->GetCount(), [this](int) { return List->GetItemHeight(); }}, 8, widest,
-                                limits.MaxHeight, limits.WidthLimit);
-    }
-    void PositionPopupControl(const TRect& r) override { Content->SetBoundsRect(r); }
-    void ClosePopup(TcxEditCloseUpReason) override { Popup->ClosePopup(); }
-
-  protected:
-    void Paint() override {
-        TcxCanvas c(GetCanvas());
-        const TRect r = Rect(0, 0, GetWidth(), GetHeight());
-        c.FillRectSolid(r, clWindow);
-        c.PaintEdge3D(r, true, true);
-        const TRect button = Rect(r.Right - 18, 2, r.Right - 2, r.Bottom - 2);
-        c.FillRectSolid(button, clBtnFace);
-        c.PaintEdge3D(button, false, true);
-        const int x = (button.Left + button.Right) / 2, y = (button.Top + button.Bottom) / 2 - 1;
-        for (int i = 0; i < 4; ++i) c.FillRectSolid(Rect(x - 3 + i, y + i, x + 4 - i, y + i + 1), clBtnText);
-        c.AssignFont(GetFont());
-        c.CurrentBrush()->SetStyle(bsClear);
-        c.PaintText(Text, Rect(5, 2, button.Left - 2, r.Bottom - 2), ctfAlignLeft | ctfAlignVCenter | ctfSingleLine);
-    }
-};
-
 struct TScene {
     std::string Caption;
     HBITMAP Form = nullptr;
@@ -71,84 +29,16 @@ struct TScene {
     TRegion PopupRegion;
 };
 
-class TSceneBuilder {
-  public:
-    TSceneBuilder() {
-        form = Application->CreateForm<TForm>();
-        form->SetBorderStyle(bsNone);
-        form->SetColor(clBtnFace);
-        edit = new TEditorStandIn(form);
-        edit->SetParent(form);
-        edit->SetBounds(10, 10, 140, 22);
-    }
-    ~TSceneBuilder() {
-        delete popup;
-        delete form;
-    }
-    TScene Shoot(const std::string& caption, int formTop) {
-        form->SetBounds(40, formTop, 220, 42);
-        form->Show();
-        Application->ProcessMessages();
-        popup->Popup(nullptr);
-        popup->UpdateLayout();
-        popup->ApplyShape();
-        Application->ProcessMessages();
-        FlushPainting();
-        TScene scene;
-        scene.Caption = caption;
-        scene.Form = CaptureWindowImage(form->GetHandle());
-        scene.FormBounds = form->GetBoundsRect();
-        scene.Popup = CaptureWindowImage(popup->GetHandle());
-        scene.PopupBounds = popup->GetBoundsRect();
-        scene.HasRegion = GetWindowRgn(popup->GetHandle(), scene.PopupRegion);
-        popup->ClosePopup();
-        form->Hide();
-        return scene;
-    }
-    TForm* form;
-    TEditorStandIn* edit;
-    TcxCustomEditPopupWindow* popup = nullptr;
-};
-
-TScene ComboScene(const std::string& caption, int formTop) {
-    TSceneBuilder b;
-    b.popup = new TcxComboBoxPopupWindow(b.edit);
-    b.popup->ModalLoop = false;
-    b.popup->SetPopupBorderStyle(epbsSingle);
-    b.popup->SetShadow(true);
-    b.popup->SetSizeable(true);
-    b.popup->SetSysPanelStyle(true);
-    b.edit->Popup = b.popup;
-    b.edit->Text = "红球 03";
-    b.edit->List = new TcxCustomInnerListBox(b.popup);
-    b.edit->List->SetParent(b.popup);
-    for (int i = 1; i <= 16; ++i) b.edit->List->GetItems()->Add((i < 10 ? "红球 0" : "红球 ") + std::to_string(i));
-    b.edit->List->SetItemIndex(2);
-    b.edit->Content = b.edit->List;
-    return b.Shoot(caption, formTop);
-}
-
-// A real popup edit, its popup hosting a panel.
-TScene PopupEditScene(const std::string& caption) {
+TForm* NewSceneForm(int formTop) {
     auto* form = Application->CreateForm<TForm>();
     form->SetBorderStyle(bsNone);
     form->SetColor(clBtnFace);
-    form->SetBounds(40, 60, 220, 42);
-    auto* panel = new TPanel(form);
-    panel->SetParent(form);
-    panel->SetBounds(0, 0, 180, 90);
-    panel->SetCaption("弹出面板 Popup panel");
-    panel->SetVisible(false);
-    auto* edit = new TcxPopupEdit(form);
-    edit->SetParent(form);
-    edit->SetBounds(10, 10, 140, 22);
-    auto* p = edit->GetPopupEditProperties();
-    p->SetPopupControl(panel);
-    p->SetPopupSysPanelStyle(true);
-    auto* style = static_cast<TcxCustomEditStyle*>(edit->GetStyle());
-    style->SetPopupBorderStyle(epbsFrame3D);
-    style->SetPopupCloseButton(true);
-    edit->SetText("条件 Condition");
+    form->SetBounds(40, formTop, 220, 42);
+    return form;
+}
+
+// Opens the editor's popup, photographs the form and the popup, closes the popup and frees the form.
+TScene Shoot(const std::string& caption, TForm* form, TcxCustomDropDownEdit* edit) {
     form->Show();
     Application->ProcessMessages();
     edit->DropDown();
@@ -165,6 +55,45 @@ TScene PopupEditScene(const std::string& caption) {
     edit->SetDroppedDown(false);
     delete form;
     return scene;
+}
+
+// A combo box of 16 balls with a sizeable, shadowed list, the third ball chosen.
+TScene ComboScene(const std::string& caption, int formTop) {
+    TForm* form = NewSceneForm(formTop);
+    auto* combo = new TcxComboBox(form);
+    combo->SetParent(form);
+    combo->SetBounds(10, 10, 140, 22);
+    TcxComboBoxProperties* p = combo->GetProperties();
+    std::vector<std::string> items;
+    for (int i = 1; i <= 16; ++i) items.push_back((i < 10 ? "红球 0" : "红球 ") + std::to_string(i));
+    p->SetItems(items);
+    p->SetDropDownSizeable(true);
+    auto* style = static_cast<TcxCustomEditStyle*>(combo->GetStyle());
+    style->SetPopupBorderStyle(epbsSingle);
+    style->SetShadow(true);
+    combo->SetText("红球 03");
+    return Shoot(caption, form, combo);
+}
+
+// A popup edit, its popup hosting a panel.
+TScene PopupEditScene(const std::string& caption) {
+    TForm* form = NewSceneForm(60);
+    auto* panel = new TPanel(form);
+    panel->SetParent(form);
+    panel->SetBounds(0, 0, 180, 90);
+    panel->SetCaption("弹出面板 Popup panel");
+    panel->SetVisible(false);
+    auto* edit = new TcxPopupEdit(form);
+    edit->SetParent(form);
+    edit->SetBounds(10, 10, 140, 22);
+    auto* p = edit->GetPopupEditProperties();
+    p->SetPopupControl(panel);
+    p->SetPopupSysPanelStyle(true);
+    auto* style = static_cast<TcxCustomEditStyle*>(edit->GetStyle());
+    style->SetPopupBorderStyle(epbsFrame3D);
+    style->SetPopupCloseButton(true);
+    edit->SetText("条件 Condition");
+    return Shoot(caption, form, edit);
 }
 
 // Copies the window's image, only where its region (when it has one) shows it.
@@ -185,6 +114,7 @@ void Blit(TBitmap& sheet, HBITMAP image, const TRegion* region, int x, int y) {
 std::vector<std::string> DrawPopupSheets(const std::string& folder) {
     InitializeForms();
     InitializeEditUnit();
+    InitializePopupEditUnit();
     // Below: the editor near the top of the screen; above: its bottom 20 pixels from the work area's.
     std::vector<TScene> scenes = {ComboScene("组合框 列表在下 Combo box, list below", 60),
                                   ComboScene("组合框 列表在上 Combo box, list above", 1040 - 42 + 10),
@@ -214,6 +144,7 @@ std::vector<std::string> DrawPopupSheets(const std::string& folder) {
     }
     const std::string path = folder + "/editors-popup.png";
     SavePngFile(sheet.GetHandle(), path);
+    FinalizePopupEditUnit();
     FinalizeEditUnit();
     FinalizeForms();
     return {path};

@@ -1,6 +1,7 @@
 #include "controls/editors/text/EditListBox.h"
 
 #include "controls/editors/text/TextEdit.h"
+#include "controls/foundation/graphics/Canvas.h"
 #include "platform/gdi/Text.h"
 #include "platform/win/MessageLoop.h"
 #include "platform/win/Messages.h"
@@ -35,14 +36,17 @@ int TcxCustomEditListBox::MeasureRowsHeight(int rows) {
     return rows * GetItemHeight(-1);
 }
 
+// Measured on the screen canvas: measuring asks for no window of the list's own.
 int TcxCustomEditListBox::GetItemHeight(int) {
-    GetCanvas()->SetFont(GetFont());
-    return GetCanvas()->TextHeight("Wg");
+    TcxScreenCanvas* canvas = ScreenCanvasInstance();
+    canvas->AssignFont(GetFont());
+    return canvas->MeasureTextHeight("Wg");
 }
 
 int TcxCustomEditListBox::GetItemWidth(int index) {
-    GetCanvas()->SetFont(GetFont());
-    return GetCanvas()->TextWidth(GetItemText(index));
+    TcxScreenCanvas* canvas = ScreenCanvasInstance();
+    canvas->AssignFont(GetFont());
+    return canvas->MeasureTextWidth(GetItemText(index));
 }
 
 void TcxCustomEditListBox::SetItemCount(int count) {
