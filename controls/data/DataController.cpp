@@ -18,6 +18,7 @@ TcxCustomDataController::TcxCustomDataController(TComponent* owner)
     summary_ = std::make_unique<TcxDataSummary>(this);
     storage_->SetKeepsRecordIds(UsesRecordIds());
     storage_->OnInternalRecordsCleared = [this] { ResetNewItemRecord(); };
+    notifier_ = std::make_unique<TcxDataControllerNotifier>(this);
 }
 
 TcxCustomDataController::~TcxCustomDataController() {
@@ -31,6 +32,7 @@ TcxCustomDataController::~TcxCustomDataController() {
     // first, freeing its clones with its records).
     if (GetDetailMode() == dcdmPattern && masterRelation_ && masterRelation_->DetailDataController == this)
         masterRelation_->DetailDataController = nullptr;
+    notifier_.reset();
     provider_->SetCustomDataSource(nullptr);
     OnUpdateControl = nullptr;
     ++lockCount_;
@@ -356,49 +358,6 @@ bool TcxCustomDataController::IsDestroying() const {
     return destroying_ || (owner_ && owner_->HasState(csDestroying));
 }
 
-void TcxCustomDataController::RestructData() {
-    BeginUpdate();
-    try {
-        if (IsProviderMode()) {
-            if (!recordHandlesField_) {
-                recordHandlesField_ = AddInternalField();
-                recordHandlesField_->ChangeValueType(&cxLargeIntValueType); // handles are pointer-sized
-            }
-            LoadRecords();
-        } else if (recordHandlesField_) {
-            TcxCustomDataField* field = recordHandlesField_;
-            recordHandlesField_ = nullptr;
-            provider_->ResetEditing();
-            storage_->Clear(true);
-            delete field;
-            DataChanged(dcsAll, -1, -1);
-        }
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
-}
-
-void TcxCustomDataController::LoadRecords() {
-    if (!IsProviderMode()) return;
-    BeginUpdate();
-    BeginKeepingKeys();
-    try {
-        // A post appending the new-item row's record keeps its edit until the values moved over.
-        if (!provider_->IsDataChangedLocked()) provider_->ResetEditing();
-        storage_->Clear(true);
-        provider_->LoadSourceRecords();
-        DataChanged(dcsAll, -1, -1);
-    } catch (...) {
-        EndKeepingKeys();
-        EndUpdate();
-        throw;
-    }
-    EndKeepingKeys();
-    EndUpdate();
-}
-
 void TcxCustomDataController::BeginKeepingKeys() {
     if (keepKeysCount_++ > 0) return;
     keepKeys_ = std::make_unique<TcxSaveObject>();
@@ -424,27 +383,6 @@ TcxDataRecordHandle TcxCustomDataController::GetRecordHandle(int recordIndex) co
     Variant value = storage_->GetValue(recordIndex, recordHandlesField_->ValueDefinition());
     return value.IsNull() ? nullptr
                           : reinterpret_cast<TcxDataRecordHandle>(static_cast<intptr_t>(value.AsInt64()));
-}
-
-// Internal fields are not copied: a record's handle and its detail object (owned by its cell) stay
-// its own.
-void TcxCustomDataController::ReadRecordValues(int fromRecord, int toRecord) {
-    for (int i = 0; i < fields_->GetCount(); ++i) {
-        TcxCustomDataField* field = fields_->GetItem(i);
-        TcxValueDef* def = field->ValueDefinition();
-        if (!def || field->GetReferenceField() || field->IsReaderSkipped()) continue;
-        Variant value = GetFieldValue(fromRecord, field);
-        if (IsProviderMode() && toRecord >= 0 && FieldHasProviderData(field)) {
-            provider_->SetSourceValue(toRecord, field, value);
-            continue;
-        }
-        storage_->SetValue(toRecord, def, value);
-        if (def->IsTextStored()) {
-            std::string text;
-            storage_->GetDisplayText(fromRecord, def, text);
-            storage_->SetDisplayText(toRecord, def, text);
-        }
-    }
 }
 
 Variant TcxCustomDataController::GetFieldListValues(int recordIndex,

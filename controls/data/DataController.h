@@ -15,6 +15,7 @@
 #include "controls/data/DataRelations.h"
 #include "controls/data/DataStorage.h"
 #include "controls/data/DataSummary.h"
+#include "platform/rtl/Components.h"
 
 #include <functional>
 #include <memory>
@@ -23,7 +24,6 @@
 
 namespace zorvy {
 
-class TComponent;
 class TStream;
 
 enum TcxDataControllerOption : unsigned {
@@ -58,6 +58,19 @@ enum TcxDataControllerChange : unsigned {
 using TcxDataControllerChanges = unsigned;
 
 class TcxCustomDataController;
+
+// Hears of the destruction of components the controller's fields refer to.
+class TcxDataControllerNotifier : public TComponent {
+  public:
+    explicit TcxDataControllerNotifier(TcxCustomDataController* dataController)
+        : TComponent(nullptr), dataController_(dataController) {}
+
+  protected:
+    void Notification(TComponent* component, TOperation operation) override;
+
+  private:
+    TcxCustomDataController* dataController_;
+};
 
 // One reference to a controller, nil once the controller is destroyed: a caller that hands
 // control to a provider or a handler learns whether the controller survived.
@@ -217,9 +230,36 @@ class TcxCustomDataController : public TPersistent {
     void SetCustomDataSource(TcxCustomRecordSource* source) { provider_->SetCustomDataSource(source); }
     // Internal fields keep their values in the storage even in provider mode.
     bool FieldHasProviderData(TcxCustomDataField* field) const;
-    // Rebuilds the records for the current mode: in provider mode the handles are loaded again.
+    // ---- structure and reload (DataControllerStructure.cpp) ----
+    enum TcxDataLayoutChange : unsigned { lcStructure = 1, lcData = 2 };
+    // Both end in UpdateItems: fields rebound and records reloaded where the structure may change.
+    virtual void LayoutChanged(unsigned reasons);
+    void ActiveChanged(bool active);
+    bool GetActive() const { return active_; }
+    void UpdateItems(bool updateFields);
+    // Provider mode, or a structure just recreated by RestructData.
+    virtual bool CanUpdateStructure() const { return IsProviderMode() || structureRecreated_; }
+    void UpdateStructure(bool updateFields);
+    // Rebinds every field once, starting over when a rebinding destroyed a field.
+    virtual void UpdateFields();
+    virtual void UpdateField(TcxCustomDataField* /*field*/) {}
+    // While held, a rebinding wanted by UpdateStructure waits for the last EndUpdateFields.
+    void BeginUpdateFields() { ++updateFieldsCount_; }
+    void EndUpdateFields();
+    // Empties the storage and loads it again from the provider (not for a pattern).
+    virtual void ReloadData();
+    // Rebuilds the records for the current mode: entering or leaving provider mode empties them.
     void RestructData();
-    void LoadRecords();
+
+    // ---- loading record by record (DataControllerLoading.cpp) ----
+    // Between BeginLoad and EndLoad the provider's notices wait and its position is kept.
+    virtual void BeginLoad();
+    virtual void EndLoad();
+    // Appends the provider's current record (in provider mode a new record of the source).
+    virtual int LoadRecords();
+    virtual void SyncSavedPosition(int recordIndex) { provider_->SyncSavedPosition(recordIndex); }
+    TcxDataControllerNotifier& GetNotifier() { return *notifier_; }
+    virtual void ReadStoredValue(TcxValueDef* def, int sourceRecord, int destRecord);
     int AppendRecordHandle(TcxDataRecordHandle handle);
     TcxDataRecordHandle GetRecordHandle(int recordIndex) const;
     bool IsDestroying() const;
@@ -233,7 +273,8 @@ class TcxCustomDataController : public TPersistent {
     // the values for several.
     Variant GetFieldListValues(int recordIndex, const std::vector<TcxCustomDataField*>& fields) const;
     virtual bool UsesRecordIds() const { return false; }
-    // Copies the values of every field from one record into another (the provider's saved copy).
+    // Copies one record's values into another (the provider's saved copy); in provider mode a
+    // record of the source takes them through ReadStoredValue.
     virtual void ReadRecordValues(int fromRecord, int toRecord);
     Variant GetGroupValue(int recordIndex, TcxCustomDataField* field) const {
         return GetFieldValue(recordIndex, field);
@@ -266,8 +307,9 @@ class TcxCustomDataController : public TPersistent {
     virtual void BeginUnboundCopy() {}
     virtual void EndUnboundCopy() {}
 
-    // Appends a record read through the reader (not in provider mode, whose records are handles).
-    int AppendRecordFromReader(TcxValueDefReader& reader);
+    // Appends a record read through the reader; in provider mode the source appends it and
+    // receives the reader's values.
+    virtual int AppendRecordFromReader(TcxValueDefReader& reader);
 
     // ---- the record stream ("DataController1") ----
     void SaveToStream(TStream& stream);
@@ -284,7 +326,6 @@ class TcxCustomDataController : public TPersistent {
     void Change(TcxDataControllerChanges changes);
     // Merges into the pending data change and refreshes the rows.
     virtual void DataChanged(TcxDataChangeScope scope, int itemIndex, int recordIndex);
-    void LayoutChanged() { Change(dccLayout); }
     void DoRefresh();
     void Refresh() { DoRefresh(); }
     bool IsRowInfoValid() const { return !info_->IsCalculating(); }
@@ -596,6 +637,14 @@ class TcxCustomDataController : public TPersistent {
     std::unique_ptr<TcxCustomDataProvider> provider_;
     std::unique_ptr<TcxCustomDataControllerInfo> info_;
     std::unique_ptr<TcxCustomDataRelationList> relations_;
+    std::unique_ptr<TcxDataControllerNotifier> notifier_;
+    bool active_ = false;
+    bool updatingItems_ = false;
+    bool structureChanged_ = false;   // a reload waits for the outermost unlock
+    bool structureRecreated_ = false; // set by RestructData for the next structure update
+    int updateFieldsCount_ = 0;
+    bool updateFieldsPending_ = false;
+    bool inSmartLoad_ = false;
     TcxCustomDataRelation* masterRelation_ = nullptr;
     int masterRecordIndex_ = -1;
     bool isPattern_ = false;
@@ -646,7 +695,7 @@ class TcxCustomDataController : public TPersistent {
 // The plain unbound controller: active from its creation.
 class TcxDataController : public TcxCustomDataController {
   public:
-    explicit TcxDataController(TComponent* owner) : TcxCustomDataController(owner) {}
+    explicit TcxDataController(TComponent* owner) : TcxCustomDataController(owner) { ActiveChanged(true); }
 };
 
 } // namespace zorvy

@@ -5,6 +5,7 @@
 #include "platform/rtl/Components.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace zorvy {
 
@@ -30,6 +31,8 @@ void TcxCustomDataController::ApplyChanges() {
     while (lockCount_ == 0 && !destroying_) {
         DoBeforeChangesDispatch();
         if (pendingChanges_ == 0) return;
+        // A structure change made while locked reloads now.
+        if (std::exchange(structureChanged_, false)) LayoutChanged(lcStructure);
         dispatching_ = true;
         try {
             DispatchChanges();

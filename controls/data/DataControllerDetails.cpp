@@ -95,7 +95,7 @@ void TcxCustomDataController::SetMasterRelation(TcxCustomDataRelation* relation,
                 if (pattern != this) SetCustomDataSource(pattern->GetProvider().GetCustomDataSource());
             relation->GetDataController()->creatingDataController_ = this;
         }
-        Change(dccLayout | dccData);
+        LayoutChanged(lcData);
     } catch (...) {
         UnlockUpdate();
         throw;

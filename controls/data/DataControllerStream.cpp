@@ -1,5 +1,5 @@
 // The controller's record stream ("DataController1"): the value types of the stored items and
-// every record, in the order of the items; and records appended from a reader.
+// every record, in the order of the items.
 #include "controls/data/DataController.h"
 #include "controls/data/DataResources.h"
 #include "controls/data/ValueStream.h"
@@ -48,14 +48,6 @@ int MarkStreamStored(TcxValueDefs& defs) {
 }
 
 } // namespace
-
-int TcxCustomDataController::AppendRecordFromReader(TcxValueDefReader& reader) {
-    if (IsProviderMode()) RaiseDataControllerError(cxSDataProviderModeError);
-    int record = storage_->AddStorageRecord();
-    storage_->FillRecord(record, reader);
-    DataChanged(dcsRecordsAdded, -1, -1);
-    return record;
-}
 
 void TcxCustomDataController::SaveToStream(TStream& stream) {
     TcxWriter writer(stream);

@@ -306,8 +306,8 @@ void TcxCustomDataProvider::DataChanged(TcxDataChangeScope scope, int itemIndex,
         ResetEditing();
 }
 
-void TcxCustomDataProvider::LayoutChanged(int /*kind*/) {
-    dataController_->LayoutChanged();
+void TcxCustomDataProvider::LayoutChanged(int kind) {
+    dataController_->LayoutChanged(static_cast<unsigned>(kind));
 }
 
 void TcxCustomDataProvider::GetBufferValue(int /*rowIndex*/, TcxCustomDataField* /*field*/, Variant& value) {
@@ -347,6 +347,14 @@ bool TcxCustomDataProvider::HasDetailRecords(int recordIndex, int relationIndex)
     return source_ && Source().GetDetailHasChildren(recordIndex, relationIndex);
 }
 
+TcxDataRecordHandle TcxCustomDataProvider::SourceAppendRecordHandle() {
+    return source_ ? Source().AppendRecord() : nullptr;
+}
+
+std::unique_ptr<TcxValueDefReader> TcxCustomDataProvider::CreateValueDefReader() {
+    return std::make_unique<TcxValueDefReader>();
+}
+
 int TcxCustomDataProvider::StoreRecordHandle(TcxDataRecordHandle handle) {
     if (!source_) return -1;
     return dataController_->AppendRecordHandle(handle);
@@ -369,7 +377,7 @@ int TcxCustomDataProvider::IndexOfRecordHandle(TcxDataRecordHandle handle) const
 int TcxCustomDataProvider::SourceAppendRecord() {
     if (!source_) return -1;
     TcxDataRecordHandle handle = Source().AppendRecord();
-    dataController_->LoadRecords();
+    dataController_->ReloadData();
     return IndexOfRecordHandle(handle);
 }
 
@@ -379,7 +387,7 @@ int TcxCustomDataProvider::SourceInsertRecord(int recordIndex) {
     TcxDataRecordHandle handle = source.CanInsertRecord() && recordIndex < dataController_->GetRecordCount()
                                      ? source.InsertRecord(GetSourceRecordHandle(recordIndex))
                                      : source.AppendRecord();
-    dataController_->LoadRecords();
+    dataController_->ReloadData();
     return IndexOfRecordHandle(handle);
 }
 
@@ -390,7 +398,7 @@ void TcxCustomDataProvider::SourceDeleteRecord(int recordIndex) {
     dataController_->BeginKeepingKeys();
     try {
         Source().DeleteRecord(GetSourceRecordHandle(recordIndex));
-        dataController_->LoadRecords();
+        dataController_->ReloadData();
     } catch (...) {
         dataController_->EndKeepingKeys();
         dataController_->EndUpdate();
@@ -403,7 +411,7 @@ void TcxCustomDataProvider::SourceDeleteRecord(int recordIndex) {
 void TcxCustomDataProvider::SourceSetRecordCount(int count) {
     if (!source_) return;
     Source().SetRecordCount(count);
-    dataController_->LoadRecords();
+    dataController_->ReloadData();
 }
 
 void TcxCustomDataProvider::GetValue(int recordIndex, TcxCustomDataField* field, Variant& value) {

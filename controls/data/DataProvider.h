@@ -9,6 +9,7 @@
 #include "controls/data/RecordSource.h"
 #include "platform/rtl/Variant.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,7 @@ namespace zorvy {
 
 class TcxCustomDataController;
 class TcxCustomDataField;
+class TcxValueDefReader;
 
 // The provider's "no record": internal records have negative indexes, so -1 is a record.
 inline constexpr int cxNullEditingRecordIndex = -2147483647;
@@ -127,6 +129,18 @@ class TcxCustomDataProvider {
     int SourceCompareRecords(int record1, int record2, TcxCustomDataField* field);
     // Whether a master record's detail of the relation has records: the source's answer.
     virtual bool HasDetailRecords(int recordIndex, int relationIndex);
+    // A new record of the source; nil without source.
+    TcxDataRecordHandle SourceAppendRecordHandle();
+
+    // ---- loading: where the source stands is kept across a load ----
+    virtual void SavePos() {}
+    virtual void RestorePos() {}
+    // A record just loaded: the provider may recognise the position it saved.
+    virtual void SyncSavedPosition(int /*recordIndex*/) {}
+    // The source rebuilds the controller's fields from its own (datasets).
+    virtual bool HasFieldStructure() const { return false; }
+    // What reads the source's current record into the storage.
+    virtual std::unique_ptr<TcxValueDefReader> CreateValueDefReader();
     TcxCustomDataController* GetDataController() const { return dataController_; }
 
   protected:

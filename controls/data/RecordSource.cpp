@@ -30,7 +30,7 @@ TcxCustomDataController* TcxCustomRecordSource::GetDataController() const {
 void TcxCustomRecordSource::DataChanged() {
     std::vector<TcxCustomDataProvider*> providers = providers_;
     for (TcxCustomDataProvider* provider : providers)
-        if (!provider->IsNotificationsLocked()) provider->GetDataController()->LoadRecords();
+        if (!provider->IsNotificationsLocked()) provider->GetDataController()->ReloadData();
 }
 
 } // namespace zorvy

@@ -177,9 +177,10 @@ class TcxDBDataController : public TcxCustomDataController {
 
     // ---- loading ----
     // Binds every data field to its dataset field.
-    void UpdateFields();
+    void UpdateFields() override;
+    using TcxCustomDataController::UpdateField;
     void UpdateField(TcxDBDataField* field);
-    void ReloadData();
+    void ReloadData() override;
     void UnbindFields();
     bool IsSyncingFocus() const { return syncingFocus_; }
 

@@ -94,8 +94,8 @@ class TcxDBDataProvider : public TcxCustomDataProvider {
     void Next();
     // Moves the dataset and answers the distance it actually moved.
     int MoveBy(int distance);
-    void SavePos();
-    void RestorePos();
+    void SavePos() override;
+    void RestorePos() override;
     // Every record of the dataset into the storage, in dataset order; the current record stays current.
     void LoadRecords();
     void BeginLocating() { ++locateCount_; }
