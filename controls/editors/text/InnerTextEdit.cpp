@@ -1,5 +1,6 @@
 #include "controls/editors/text/InnerTextEdit.h"
 
+#include "controls/editors/text/EditListBox.h"
 #include "controls/editors/text/TextEdit.h"
 #include "platform/win/Input.h"
 #include "platform/win/MessageLoop.h"
@@ -176,6 +177,14 @@ void TcxCustomInnerTextEdit::Dispatch(TMessage& m) {
     TWeakLink<TcxCustomInnerTextEdit> self(this);
     switch (m.Msg) {
     case WM_KEYDOWN: {
+        // With the list open, the keys that move in it go to the list.
+        if (TcxCustomTextEdit* textOwner = TextOwner(); textOwner && textOwner->HasOpenPopup() &&
+            textOwner->GetTextProperties()->IsNavigationKey(static_cast<std::uint16_t>(m.WParam), CurrentShiftState()))
+            if (TcxCustomTextEditLookupData* data = textOwner->GetLookupData())
+                if (TcxCustomEditListBox* list = data->GetList(); list && list->HandleAllocated()) {
+                    SendMessage(list->GetHandle(), WM_KEYDOWN, m.WParam, m.LParam);
+                    return;
+                }
         TcxCustomInnerTextEditPrevState state;
         SaveState(true, state);
         InternalUpdating = false;

@@ -1,6 +1,7 @@
 #include "controls/editors/text/TextEdit.h"
 
 #include "controls/editors/text/TextEditViewInfo.h"
+#include "platform/win/Input.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/FormatSettings.h"
 #include "platform/win/VirtualKeys.h"
@@ -43,6 +44,46 @@ TcxCustomTextEdit::TcxCustomTextEdit(TComponent* owner, bool inplace, const TMet
 
 void TcxCustomTextEdit::ShowDisplayValue(const Variant& value) {
     inner_->SetText(VarToStr(value));
+    if (!ShowsInnerEdit()) RefreshDisplayText();
+}
+
+bool TcxCustomTextEdit::ShowsInnerEdit() const {
+    const TcxEditInputStyle style = GetTextProperties()->GetInputStyle();
+    if (style != istFreeText && style != istListCompleted) return false;
+    if (!inner_ || HasState(csDesigning)) return false;
+    return IsFocused() || GetTextProperties()->GetAlignment()->GetHorz() == taLeftJustify;
+}
+
+TcxContainer::TInnerRegion TcxCustomTextEdit::CalcInnerControlRegion(const TRect& bounds, TWinControl* control) const {
+    if (control == inner_ && !ShowsInnerEdit()) return TInnerRegion{false, TRect{}};
+    return TcxCustomEdit::CalcInnerControlRegion(bounds, control);
+}
+
+void TcxCustomTextEdit::RefreshDisplayText() {
+    auto* vi = dynamic_cast<TcxCustomTextEditViewInfo*>(GetEditViewInfo());
+    if (!vi) return;
+    std::string text = inner_->GetText();
+    GetTextProperties()->ApplyDisplayTransform(text);
+    vi->Text = std::move(text);
+    if (!HandleAllocated()) return;
+    TPoint cursor;
+    GetCursorPos(cursor);
+    ComputeViewInfo(ScreenToClient(cursor), true);
+    Invalidate();
+}
+
+void TcxCustomTextEdit::FocusStateChanged() {
+    const bool shown = ShowsInnerEdit();
+    TWeakLink<TcxCustomTextEdit> self(this);
+    TcxCustomEdit::FocusStateChanged();
+    if (!self || shownBefore_ == shown) {
+        shownBefore_ = shown;
+        return;
+    }
+    // Focus shows the inner edit of an editor that paints its text otherwise, and leaving hides it.
+    shownBefore_ = shown;
+    PlaceInnerControl();
+    RefreshDisplayText();
 }
 
 void TcxCustomTextEdit::ApplyDisplayValue(const Variant& value) {
@@ -168,6 +209,7 @@ void TcxCustomTextEdit::ApplyPropertiesChange(TcxCustomEditProperties* propertie
     inner_->SetMaxLength(p->GetMaxLength());
     inner_->OEMConvert = p->GetOEMConvert();
     inner_->SetInnerPasswordChar(p->GetPasswordChar());
+    if (!ShowsInnerEdit()) RefreshDisplayText();
     inner_->Invalidate();
 }
 

@@ -224,7 +224,12 @@ class TcxCustomTextEdit : public TcxCustomEdit {
     // Shows the value; outside a user change it is also committed as the edit value.
     void ApplyDisplayValue(const Variant& value) override;
     void SelectAllText() override { inner_->SelectAll(); }
-    bool ShowsInnerEdit() const override { return true; }
+    // Free and list-completed typing while focused or left-aligned; otherwise the editor paints its
+    // text itself and the inner edit is hidden.
+    bool ShowsInnerEdit() const override;
+    // The painted text follows the shown one (with the display transform).
+    void RefreshDisplayText() override;
+    void FocusStateChanged() override;
     bool KeepsNavigationKeys() const override { return true; }
     bool IsEditingChar(char32_t ch) const override { return ch >= 32 || ch == 8; }
     bool IsEditingKey(std::uint16_t key, TShiftState shift) const override;
@@ -265,6 +270,8 @@ class TcxCustomTextEdit : public TcxCustomEdit {
 
   protected:
     void Dispatch(TMessage& m) override;
+    // Hidden, the inner edit keeps no visible part.
+    TInnerRegion CalcInnerControlRegion(const TRect& bounds, TWinControl* control) const override;
     void ProcessEditKeyDown(std::uint16_t& key, TShiftState shift) override;
     void ProcessEditKeyPress(char32_t& ch) override;
     void DoExit() override;
@@ -290,6 +297,7 @@ class TcxCustomTextEdit : public TcxCustomEdit {
     bool lookupSyncLocked_ = false;
     bool completionHighlighted_ = false;
     bool inSetText_ = false;
+    bool shownBefore_ = true; // whether the inner edit was shown at the last focus change
 };
 
 class TcxTextEdit : public TcxCustomTextEdit {

@@ -140,7 +140,7 @@ class TcxContainer : public TcxControl, public IcxMouseTrackingCaller {
         bool NoRegion = true;
         TRect Rect{};
     };
-    TInnerRegion CalcInnerControlRegion(const TRect& bounds, TWinControl* control) const;
+    virtual TInnerRegion CalcInnerControlRegion(const TRect& bounds, TWinControl* control) const;
     void ResetInnerControlRegion() { appliedInnerRegion_ = TInnerRegion{}; }
     bool IsScrollBarEnabled(TcxScrollBar* bar, const SCROLLBARINFO& info) const;
     bool GetInnerScrollBarInfo(SCROLLBARINFO& info, TScrollBarKind kind) const;

@@ -208,3 +208,52 @@ TEST_F(TextEditInputTest, APlainTextEditLeavesUpAndDownToTheGrid) {
 
 } // namespace
 } // namespace zorvy::test
+
+namespace zorvy::test {
+namespace {
+
+// The columns of dark pixels in a row band of the form.
+std::pair<int, int> InkColumns(HBITMAP image, int top, int bottom, int left, int right) {
+    int first = -1, last = -1;
+    for (int y = top; y < bottom; ++y)
+        for (int x = left; x < right; ++x) {
+            const std::uint32_t p = image->Row(y)[x];
+            if (((p >> 16) & 0xFF) < 100 && ((p >> 8) & 0xFF) < 100 && (p & 0xFF) < 100) {
+                if (first < 0 || x < first) first = x;
+                last = std::max(last, x);
+            }
+        }
+    return {first, last};
+}
+
+TEST_F(TextEditInputTest, ARightAlignedEditorPaintsItsTextUntilItIsFocused) {
+    TcxTextEdit* edit = NewEdit();
+    props->GetAlignment()->SetHorz(taRightJustify);
+    edit->SetText("12345");
+    Focus(other);
+    EXPECT_FALSE(edit->ShowsInnerEdit());
+    // Inside the frame (rows 13-28, columns 12-158 of the form).
+    HBITMAP image = display.Capture(form->GetHandle());
+    const auto painted = InkColumns(image, 13, 29, 12, 158);
+    DeleteObject(image);
+    EXPECT_GT(painted.first, 100); // at the right, drawn by the editor
+
+    Focus(edit);
+    EXPECT_TRUE(edit->ShowsInnerEdit());
+    inner->SetSelStart(5); // black text, not white on the selection
+    Pump();
+    image = display.Capture(form->GetHandle());
+    const auto native = InkColumns(image, 13, 29, 12, 158);
+    DeleteObject(image);
+    EXPECT_LT(native.first, 40); // the inner edit, left-aligned while editing
+    EXPECT_LT(native.second, 100);
+
+    Focus(other);
+    EXPECT_FALSE(edit->ShowsInnerEdit());
+    image = display.Capture(form->GetHandle());
+    EXPECT_GT(InkColumns(image, 13, 29, 12, 158).first, 100);
+    DeleteObject(image);
+}
+
+} // namespace
+} // namespace zorvy::test
