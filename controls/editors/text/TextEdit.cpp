@@ -62,9 +62,27 @@ TcxContainer::TInnerRegion TcxCustomTextEdit::CalcInnerControlRegion(const TRect
 void TcxCustomTextEdit::RefreshDisplayText() {
     auto* vi = dynamic_cast<TcxCustomTextEditViewInfo*>(GetEditViewInfo());
     if (!vi) return;
+    TcxCustomTextEditProperties* p = GetTextProperties();
     std::string text = inner_->GetText();
-    GetTextProperties()->ApplyDisplayTransform(text);
+    const int textLength = static_cast<int>(text.size());
+    p->ApplyDisplayTransform(text);
     vi->Text = std::move(text);
+    vi->SelLength = 0;
+    const TcxEditInputStyle style = p->GetInputStyle();
+    if (style == istListOnly && completionHighlighted_ && p->GetFixedListPrefixSelection() && HandleAllocated()) {
+        if (vi->SelectionBar) {
+            // On the bar the typed prefix stands out.
+            vi->SelStart = 0;
+            vi->SelLength = textLength - inner_->GetSelLength();
+            vi->SelTextColor = clHighlight;
+            vi->SelBackgroundColor = clHighlightText;
+        } else {
+            vi->SelStart = inner_->GetSelStart();
+            vi->SelLength = inner_->GetSelLength();
+            vi->SelTextColor = clHighlightText;
+            vi->SelBackgroundColor = clHighlight;
+        }
+    }
     if (!HandleAllocated()) return;
     TPoint cursor;
     GetCursorPos(cursor);
@@ -159,7 +177,27 @@ void TcxCustomTextEdit::ShowEditValue() {
 void TcxCustomTextEdit::SetCompletionHighlighted(bool value) {
     if (!HandleAllocated() || value == completionHighlighted_) return;
     completionHighlighted_ = value;
-    Invalidate();
+    RefreshDisplayText();
+}
+
+int TcxCustomTextEdit::GetSelectionStart() const {
+    const TcxEditInputStyle style = GetTextProperties()->GetInputStyle();
+    if (style == istNoTyping || (style == istListOnly && !completionHighlighted_)) return 0;
+    return inner_->GetEditSelStart();
+}
+
+int TcxCustomTextEdit::GetSelectionLength() const {
+    const TcxEditInputStyle style = GetTextProperties()->GetInputStyle();
+    if (style == istNoTyping || (style == istListOnly && !completionHighlighted_)) return 0;
+    return inner_->GetEditSelLength();
+}
+
+void TcxCustomTextEdit::SetSelectionStart(int value) {
+    if (GetTextProperties()->GetInputStyle() != istNoTyping) inner_->SetEditSelStart(value);
+}
+
+void TcxCustomTextEdit::SetSelectionLength(int value) {
+    if (GetTextProperties()->GetInputStyle() != istNoTyping) inner_->SetEditSelLength(value);
 }
 
 bool TcxCustomTextEdit::IsCharAccepted(char32_t ch) {

@@ -227,8 +227,21 @@ class TcxCustomTextEdit : public TcxCustomEdit {
     // Free and list-completed typing while focused or left-aligned; otherwise the editor paints its
     // text itself and the inner edit is hidden.
     bool ShowsInnerEdit() const override;
-    // The painted text follows the shown one (with the display transform).
+    // The painted text follows the shown one (with the display transform); list-only and no-typing
+    // editors paint the completion's selection too.
     void RefreshDisplayText() override;
+    // No typing, no editing (the buttons still work).
+    bool CanEditNow() const override { return GetTextProperties()->GetInputStyle() != istNoTyping; }
+    // The selection as the editor reports it: none without typing, and in list-only input none
+    // unless a completion is shown.
+    virtual int GetSelectionStart() const;
+    virtual int GetSelectionLength() const;
+    void SetSelectionStart(int value);
+    void SetSelectionLength(int value);
+    void SetSelection(int start, int length) {
+        SetSelectionStart(start);
+        SetSelectionLength(length);
+    }
     void FocusStateChanged() override;
     bool KeepsNavigationKeys() const override { return true; }
     bool IsEditingChar(char32_t ch) const override { return ch >= 32 || ch == 8; }

@@ -42,7 +42,7 @@ void TcxCustomTextEdit::ProcessEditKeyDown(std::uint16_t& key, TShiftState shift
     const TcxEditInputStyle style = p->GetInputStyle();
     const bool clearOrClick = (p->ClearKey != 0 && ShortCut(key, shift) == p->ClearKey) || IsClickKey(key, shift);
     if (style == istListOnly && !clearOrClick && (key == VK_LEFT || key == VK_RIGHT || key == VK_DELETE)) {
-        completionHighlighted_ = false;
+        SetCompletionHighlighted(false);
         FireKeyEvent(key, shift);
         key = 0;
         return;
@@ -61,7 +61,7 @@ void TcxCustomTextEdit::ProcessEditKeyDown(std::uint16_t& key, TShiftState shift
             inner_->SetEditSelLength(0);
             key = 0;
         }
-        completionHighlighted_ = false;
+        SetCompletionHighlighted(false);
         break;
     case VK_PRIOR:
     case VK_NEXT:
@@ -71,7 +71,7 @@ void TcxCustomTextEdit::ProcessEditKeyDown(std::uint16_t& key, TShiftState shift
     case VK_END: {
         const bool homeOrEnd = key == VK_HOME || key == VK_END;
         if (homeOrEnd && style != istListOnly) {
-            if (key == VK_END && inner_->GetEditSelLength() == 0) completionHighlighted_ = false;
+            if (key == VK_END && inner_->GetEditSelLength() == 0) SetCompletionHighlighted(false);
             break;
         }
         if (p->UsesLookupList() && CanStepLookupItems(false) && lookupData_ && !lookupData_->IsEmpty()) {
@@ -111,7 +111,7 @@ void TcxCustomTextEdit::ProcessEditKeyDown(std::uint16_t& key, TShiftState shift
             FireKeyEvent(key, shift);
             key = 0;
         } else {
-            completionHighlighted_ = false;
+            SetCompletionHighlighted(false);
         }
         break;
     default:

@@ -104,3 +104,34 @@ TEST_F(TextEditTypingTest, ListOnlyInput) {
 
 } // namespace
 } // namespace zorvy::test
+
+#include "controls/editors/text/TextEditViewInfo.h"
+
+namespace zorvy::test {
+namespace {
+
+TEST_F(TextEditTypingTest, AListOnlyEditorPaintsTheCompletionItShows) {
+    NewEdit({"apple", "apricot"}, istListOnly);
+    EXPECT_FALSE(edit->ShowsInnerEdit()); // list-only text is always painted
+    Type("a");
+    auto* vi = static_cast<TcxCustomTextEditViewInfo*>(edit->GetEditViewInfo());
+    EXPECT_EQ(vi->Text, "apple");
+    EXPECT_EQ(vi->SelStart, 1);
+    EXPECT_EQ(vi->SelLength, 4);
+    EXPECT_EQ(edit->GetSelectionStart(), 1);
+    Press(VK_LEFT); // ends the completion: nothing selected, as the editor reports it
+    EXPECT_EQ(vi->SelLength, 0);
+    EXPECT_EQ(edit->GetSelectionStart(), 0);
+    EXPECT_EQ(edit->GetSelectionLength(), 0);
+}
+
+TEST_F(TextEditTypingTest, WithoutTypingNothingIsEdited) {
+    NewEdit({"apple"}, istNoTyping);
+    Type("a");
+    EXPECT_EQ(edit->GetText(), "");
+    edit->SetSelection(0, 3);
+    EXPECT_EQ(edit->GetSelectionLength(), 0);
+}
+
+} // namespace
+} // namespace zorvy::test
