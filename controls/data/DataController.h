@@ -133,6 +133,8 @@ class TcxCustomDataController : public TPersistent {
     // designed once; per master record a clone of the pattern, created when first asked for, bound
     // to that record (DataControllerDetails.cpp) ----
     TcxCustomDataRelationList& GetRelations(); // created on first use
+    // The relation class of the controller's relations (a dataset-bound master makes its own).
+    virtual TcxCustomDataRelation* CreateRelation(TcxCustomDataRelationList* list, TObject* item);
     bool HasRelations() const { return relations_ != nullptr; }
     virtual int GetDefaultActiveRelationIndex() const { return 0; }
     // A pattern asks the root to drop its relation's clones; any other controller reports its data.

@@ -109,6 +109,10 @@ void TcxCustomDataController::SetIsPattern(bool value) {
     if (IsPattern() != wasPattern && !IsDestroying()) RestructData();
 }
 
+TcxCustomDataRelation* TcxCustomDataController::CreateRelation(TcxCustomDataRelationList* list, TObject* item) {
+    return new TcxCustomDataRelation(list, item);
+}
+
 void TcxCustomDataController::DetailDataChanged(TcxCustomDataRelation*) {
     if (destroying_) return;
     if (IsPattern() && masterRelation_)

@@ -106,7 +106,7 @@ TcxCustomDataRelationList::~TcxCustomDataRelationList() {
 }
 
 TcxCustomDataRelation* TcxCustomDataRelationList::Add(TObject* item) {
-    auto* relation = new TcxCustomDataRelation(this, item);
+    TcxCustomDataRelation* relation = dataController_->CreateRelation(this, item);
     Changed(relation);
     return relation;
 }

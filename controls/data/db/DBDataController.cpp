@@ -99,6 +99,9 @@ void TcxDBDataController::Assign(TPersistent* source) {
         dataModeController_.Assign(&other->dataModeController_);
         SetDataSource(other->GetDataSource());
         SetKeyFieldNames(other->keyFieldNames_);
+        SetDetailKeyFieldNames(other->detailKeyFieldNames_);
+        SetMasterKeyFieldNames(other->masterKeyFieldNames_);
+        OnDetailHasChildren = other->OnDetailHasChildren;
     }
 }
 
@@ -329,6 +332,46 @@ bool TcxDBDataController::LocateByKeyValue(const Variant& keyValue) {
 
 std::string TcxDBDataController::GetMasterDetailKeyFieldNames() const {
     return masterKeyFieldNames_.empty() ? std::string() : detailKeyFieldNames_;
+}
+
+void TcxDBDataController::SetMasterKeyFieldNames(const std::string& names) {
+    if (masterKeyFieldNames_ == names) return;
+    masterKeyFieldNames_ = names;
+    if (auto* relation = dynamic_cast<TcxDBDataRelation*>(GetMasterRelation())) relation->KeyNamesChanged();
+}
+
+void TcxDBDataController::SetDetailKeyFieldNames(const std::string& names) {
+    if (detailKeyFieldNames_ == names) return;
+    detailKeyFieldNames_ = names;
+    if (auto* relation = dynamic_cast<TcxDBDataRelation*>(GetMasterRelation())) relation->KeyNamesChanged();
+}
+
+TcxCustomDataRelation* TcxDBDataController::CreateRelation(TcxCustomDataRelationList* list, TObject* item) {
+    return new TcxDBDataRelation(list, item);
+}
+
+void TcxDBDataController::SetMasterRelation(TcxCustomDataRelation* relation, int masterRecordIndex) {
+    LockUpdate();
+    try {
+        TcxCustomDataController::SetMasterRelation(relation, masterRecordIndex);
+        auto* dbRelation = dynamic_cast<TcxDBDataRelation*>(relation);
+        if (dbRelation && masterRecordIndex != -1) {
+            SetMasterDetailKeyValues(dbRelation->GetMasterKeyValues(masterRecordIndex));
+            LayoutChanged(lcData);
+        }
+    } catch (...) {
+        UnlockUpdate();
+        throw;
+    }
+    UnlockUpdate();
+}
+
+void TcxDBDataController::DetailDataChanged(TcxCustomDataRelation* relation) {
+    TcxCustomDataController::DetailDataChanged(relation);
+    if (IsDestroying() || !HasRelations()) return;
+    for (int i = 0; i < GetRelations().GetCount(); ++i)
+        if (auto* dbRelation = dynamic_cast<TcxDBDataRelation*>(GetRelations().GetItem(i)))
+            dbRelation->UpdateMasterKeyField();
 }
 
 void TcxDBDataController::SetMasterDetailKeyValues(const Variant& values) {

@@ -117,9 +117,10 @@ class TcxDBDataController : public TcxCustomDataController {
     // ---- master-detail: the detail's rows are those whose DetailKeyFieldNames equal the master
     // record's MasterKeyFieldNames ----
     const std::string& GetMasterKeyFieldNames() const { return masterKeyFieldNames_; }
-    void SetMasterKeyFieldNames(const std::string& names) { masterKeyFieldNames_ = names; }
+    // A change reaches the master's relation when this is a dataset-bound pattern.
+    void SetMasterKeyFieldNames(const std::string& names);
     const std::string& GetDetailKeyFieldNames() const { return detailKeyFieldNames_; }
-    void SetDetailKeyFieldNames(const std::string& names) { detailKeyFieldNames_ = names; }
+    void SetDetailKeyFieldNames(const std::string& names);
     // DetailKeyFieldNames when MasterKeyFieldNames is set, else empty.
     std::string GetMasterDetailKeyFieldNames() const;
     bool IsDetailMode() const { return !GetMasterDetailKeyFieldNames().empty(); }
@@ -127,6 +128,17 @@ class TcxDBDataController : public TcxCustomDataController {
     // several names); a change reloads the rows. Empty: no rows.
     const Variant& GetMasterDetailKeyValues() const { return masterDetailKeyValues_; }
     void SetMasterDetailKeyValues(const Variant& values);
+    // A master's relations are dataset relations: its records carry the detail level's key values.
+    TcxCustomDataRelation* CreateRelation(TcxCustomDataRelationList* list, TObject* item) override;
+    // A clone of a dataset relation holds the rows of its master record's key values.
+    void SetMasterRelation(TcxCustomDataRelation* relation, int masterRecordIndex) override;
+    // Also rebinds each dataset relation's master key field to its pattern's MasterKeyFieldNames.
+    void DetailDataChanged(TcxCustomDataRelation* relation) override;
+    // Whether a master record's detail has rows: asked before the detail is ever created.
+    std::function<void(TcxDBDataController* sender, int recordIndex, int relationIndex,
+                       const std::string& masterDetailKeyFieldNames, const Variant& masterDetailKeyValues,
+                       bool& hasChildren)>
+        OnDetailHasChildren;
     // "DetailFilterController not found" when no adapter serves the dataset's class.
     TcxDBProviderDetailFilterAdapter* GetDetailFilterAdapter() const;
 

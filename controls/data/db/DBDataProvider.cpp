@@ -1,6 +1,7 @@
 #include "controls/data/db/DBDataProvider.h"
 
 #include "controls/data/db/DBDataController.h"
+#include "controls/data/db/DBMasterDetail.h"
 #include "controls/data/db/DBFieldFunctions.h"
 #include "platform/db/DataSet.h"
 #include "platform/db/Field.h"
@@ -506,6 +507,38 @@ int TcxDBDataProvider::Delete() {
     dataSet->Delete(); // the change notice reloads the records, the focus follows the dataset
     controller->DoAfterDelete();
     return record;
+}
+
+bool TcxDBDataProvider::HasDetailRecords(int recordIndex, int relationIndex) {
+    TcxDBDataController* master = GetDBDataController();
+    auto* relation = master->HasRelations() && relationIndex >= 0 && relationIndex < master->GetRelations().GetCount()
+                         ? dynamic_cast<TcxDBDataRelation*>(master->GetRelations().GetItem(relationIndex))
+                         : nullptr;
+    TcxDBDataController* pattern = relation ? relation->GetDetailPattern() : nullptr;
+    if (!pattern) return TcxCustomDataProvider::HasDetailRecords(recordIndex, relationIndex);
+    bool hasChildren = true;
+    const Variant keys = relation->GetMasterKeyValues(recordIndex);
+    const std::string names = pattern->GetMasterDetailKeyFieldNames();
+    if (master->OnDetailHasChildren) {
+        master->OnDetailHasChildren(master, recordIndex, relationIndex, names, keys, hasChildren);
+        return hasChildren;
+    }
+    if (pattern->IsGridMode() || pattern->GetDataModeController().GetDetailInSQLMode()) return true;
+    TDataSet* dataSet = pattern->GetDataSet();
+    if (!dataSet || !dataSet->GetActive()) return false;
+    TcxDBDataProvider& patternProvider = pattern->GetDBProvider();
+    patternProvider.LockNotifications();
+    try {
+        patternProvider.SavePos();
+        hasChildren = !names.empty() && dataSet->Locate(names, keys, {});
+        patternProvider.RestorePos();
+    } catch (...) {
+        patternProvider.UnlockNotifications();
+        throw;
+    }
+    patternProvider.UnlockNotifications();
+    pattern->AfterDataChanged();
+    return hasChildren;
 }
 
 void TcxDBDataProvider::DeleteSelection() {

@@ -125,6 +125,9 @@ class TcxDBDataProvider : public TcxCustomDataProvider {
     int Delete() override;
     // Deletes from the highest record index down: by key with key fields, else by position.
     void DeleteRecords(std::vector<int> records) override;
+    // Whether a master record's detail has rows: OnDetailHasChildren of the master when set, else a
+    // locate of the record's key values in the pattern's dataset (in grid and SQL mode: true).
+    bool HasDetailRecords(int recordIndex, int relationIndex) override;
     // In grid mode the selected bookmarks, last first; otherwise the selected records.
     void DeleteSelection() override;
 

@@ -1,6 +1,7 @@
 #include "controls/data/db/DBMasterDetail.h"
 
 #include "controls/data/Variants.h"
+#include "controls/data/db/DBDataController.h"
 #include "controls/data/db/DBFieldFunctions.h"
 #include "platform/db/ADODataSet.h"
 
@@ -74,6 +75,76 @@ TcxDBAdapterList& DetailFilterAdapters() {
     }();
     (void)registered;
     return list;
+}
+
+} // namespace zorvy
+
+namespace zorvy {
+
+// ---- the relation of a dataset-bound master ----
+
+TcxDBDataRelation::~TcxDBDataRelation() {
+    TcxDBDataField* field = masterKeyField_;
+    masterKeyField_ = nullptr;
+    delete field;
+}
+
+void TcxDBDataRelation::DropDataField(TcxCustomDataField* field) {
+    TcxCustomDataRelation::DropDataField(field);
+    if (field == masterKeyField_) masterKeyField_ = nullptr;
+}
+
+TcxDBDataController* TcxDBDataRelation::GetMasterController() const {
+    return dynamic_cast<TcxDBDataController*>(GetDataController());
+}
+
+TcxDBDataController* TcxDBDataRelation::GetDetailPattern() const {
+    TcxCustomDataController* masterPattern = GetDataController()->GetPatternDataController();
+    if (!masterPattern) masterPattern = GetDataController();
+    if (!masterPattern->HasRelations() || GetIndex() >= masterPattern->GetRelations().GetCount()) return nullptr;
+    return dynamic_cast<TcxDBDataController*>(masterPattern->GetRelations().GetItem(GetIndex())->DetailDataController);
+}
+
+std::string TcxDBDataRelation::GetMasterKeyFieldNames() const {
+    TcxDBDataController* pattern = GetDetailPattern();
+    return pattern ? pattern->GetMasterKeyFieldNames() : std::string();
+}
+
+std::string TcxDBDataRelation::GetDetailKeyFieldNames() const {
+    TcxDBDataController* pattern = GetDetailPattern();
+    return pattern ? pattern->GetDetailKeyFieldNames() : std::string();
+}
+
+bool TcxDBDataRelation::IsKeyLinked() const {
+    return masterKeyField_ != nullptr && !GetDetailKeyFieldNames().empty();
+}
+
+Variant TcxDBDataRelation::GetMasterKeyValues(int recordIndex) const {
+    TcxCustomDataController* master = GetDataController();
+    master->CheckRecordIndex(recordIndex);
+    if (!IsKeyLinked()) return Variant();
+    std::vector<TcxCustomDataField*> fields;
+    masterKeyField_->AddKeyFieldsTo(fields);
+    return master->GetFieldListValues(recordIndex, fields);
+}
+
+void TcxDBDataRelation::UpdateMasterKeyField() {
+    TcxDBDataController* master = GetMasterController();
+    if (!master) return;
+    const std::string names = GetMasterKeyFieldNames();
+    if (names.empty()) {
+        TcxDBDataField* field = masterKeyField_;
+        masterKeyField_ = nullptr;
+        delete field;
+        return;
+    }
+    if (masterKeyField_ && masterKeyField_->GetFieldName() == names) return;
+    if (!masterKeyField_) masterKeyField_ = master->AddInternalDBField();
+    master->BindInternalField(masterKeyField_, names);
+}
+
+void TcxDBDataRelation::KeyNamesChanged() {
+    if (GetDataController()->GetDetailMode() != TcxCustomDataController::dcdmClone) Changed();
 }
 
 } // namespace zorvy

@@ -4,6 +4,9 @@
 #include "controls/data/db/DBMasterDetail.h"
 #include "controls/data/Variants.h"
 
+#include <functional>
+#include <memory>
+
 #include "platform/db/DataSource.h"
 #include "platform/db/Field.h"
 #include "tests/platform/db/Engines.h"
@@ -117,7 +120,114 @@ TEST_P(DBMasterDetailTest, ADetailWithoutKeyValuesHoldsNoRows) {
     EXPECT_NE(detailController_.GetDetailFilterAdapter(), nullptr);
 }
 
+// Stands in for a grid's master view: the detail level of a master record is a clone of the level's
+// pattern, here with a query of its own over the same prizes.
+class MasterView : public TcxDBDataController {
+  public:
+    struct Link : TObject {
+        TComponent Owner{nullptr};
+        std::unique_ptr<TcxDBDataController> Controller;
+    };
+    explicit MasterView(std::function<TADOQuery*(TComponent*)> newDetailQuery)
+        : TcxDBDataController(nullptr), newDetailQuery_(std::move(newDetailQuery)) {}
+
+    std::unique_ptr<TObject> CreateDetailLinkObject(TcxCustomDataRelation* relation, int recordIndex) override {
+        auto* pattern = static_cast<TcxDBDataController*>(relation->DetailDataController);
+        auto link = std::make_unique<Link>();
+        link->Controller = std::make_unique<TcxDBDataController>(nullptr);
+        TcxDBDataController& clone = *link->Controller;
+        for (int i = 0; i < pattern->GetItemCount(); ++i) {
+            clone.AddItem(nullptr);
+            clone.SetItemFieldName(i, pattern->GetItemFieldName(i));
+        }
+        clone.Assign(pattern);
+        TADOQuery* query = newDetailQuery_(&link->Owner);
+        auto* source = new TDataSource(&link->Owner);
+        source->SetDataSet(query);
+        clone.SetDataSource(source);
+        query->Open();
+        clone.SetMasterRelation(relation, recordIndex);
+        return link;
+    }
+    TcxCustomDataController* GetDetailDataControllerByLinkObject(TObject* link) override {
+        return static_cast<Link*>(link)->Controller.get();
+    }
+
+  private:
+    std::function<TADOQuery*(TComponent*)> newDetailQuery_;
+};
+
+class DBMasterDetailClonesTest : public DBMasterDetailTest {
+  protected:
+    void SetUp() override {
+        DBMasterDetailTest::SetUp();
+        const char* sql = modes[0].sql;
+        view_ = std::make_unique<MasterView>([this, sql](TComponent* owner) {
+            auto* query = new TADOQuery(owner);
+            query->SetConnection(connection_);
+            query->SetSQL({sql});
+            return query;
+        });
+        view_->AddItem(nullptr);
+        view_->SetItemFieldName(0, "Issue");
+        view_->SetDataSource(masterController_.GetDataSource());
+        OpenDetail(modes[0]);
+        masterController_.OnUpdateControl = nullptr;
+        relation_ = view_->GetRelations().Add(&level_);
+        detailController_.SetRelationPattern(relation_);
+    }
+    std::vector<int> Amounts(TcxCustomDataController* clone) {
+        std::vector<int> amounts;
+        for (int row = 0; row < clone->GetRowCount(); ++row)
+            amounts.push_back(clone->GetValue(clone->GetRowInfo(row).RecordIndex, 1).AsInteger());
+        return amounts;
+    }
+
+    TObject level_;
+    std::unique_ptr<MasterView> view_;
+    TcxCustomDataRelation* relation_ = nullptr;
+};
+
+TEST_P(DBMasterDetailClonesTest, EachMasterRecordsCloneHoldsItsOwnRows) {
+    auto* relation = dynamic_cast<TcxDBDataRelation*>(relation_);
+    ASSERT_NE(relation, nullptr) << "a dataset-bound master makes dataset relations";
+    EXPECT_TRUE(relation->IsKeyLinked());
+    EXPECT_EQ(relation->GetDetailPattern(), &detailController_);
+    EXPECT_EQ(VarToStr(relation->GetMasterKeyValues(3)), "2003004");
+
+    TcxCustomDataController* first = view_->GetDetailDataController(0, 0);
+    TcxCustomDataController* fourth = view_->GetDetailDataController(3, 0);
+    ASSERT_NE(first, nullptr);
+    ASSERT_NE(fourth, nullptr);
+    EXPECT_EQ(first->GetDetailMode(), TcxCustomDataController::dcdmClone);
+    EXPECT_EQ(Amounts(fourth), (std::vector<int>{600, 40}));
+    EXPECT_EQ(Amounts(first), (std::vector<int>{500, 30, 3})) << "the first clone keeps its rows";
+    EXPECT_EQ(Amounts(view_->GetDetailDataController(2, 0)), std::vector<int>{}) << "2003003 has no prizes";
+}
+
+TEST_P(DBMasterDetailClonesTest, AMasterRecordHasDetailRowsWhenThePatternsDataSetLocatesItsKey) {
+    // Asked before any clone exists: 2003001 and 2003004 have prizes, 2003003 none.
+    EXPECT_TRUE(view_->GetDetailHasChildren(0, 0));
+    EXPECT_FALSE(view_->GetDetailHasChildren(2, 0));
+    EXPECT_TRUE(view_->GetDetailHasChildren(3, 0));
+    EXPECT_EQ(detail_->FieldByName("Issue")->GetAsString(), "2003001") << "the pattern's dataset stays put";
+
+    int asked = 0;
+    view_->OnDetailHasChildren = [&](TcxDBDataController*, int, int relationIndex, const std::string& names,
+                                     const Variant& keys, bool& hasChildren) {
+        ++asked;
+        EXPECT_EQ(relationIndex, 0);
+        EXPECT_EQ(names, "Issue");
+        hasChildren = VarToStr(keys) == "2003003";
+    };
+    view_->CheckDetailsHasChildren();
+    EXPECT_FALSE(view_->GetDetailHasChildren(0, 0));
+    EXPECT_TRUE(view_->GetDetailHasChildren(2, 0));
+    EXPECT_EQ(asked, 2);
+}
+
 ZORVY_ON_BOTH_ENGINES(DBMasterDetailTest);
+ZORVY_ON_BOTH_ENGINES(DBMasterDetailClonesTest);
 
 } // namespace
 } // namespace zorvy::test
