@@ -358,6 +358,14 @@ bool TcxCustomDataController::IsDestroying() const {
     return destroying_ || (owner_ && owner_->HasState(csDestroying));
 }
 
+void TcxCustomDataController::UpdateLoadAllNeeded() {
+    const bool needed = info_->GetGrouping().GetCount() > 0;
+    if (provider_->IsLoadAllNeeded() == needed) return;
+    const bool gridMode = IsGridMode();
+    provider_->SetLoadAllNeeded(needed);
+    if (IsGridMode() != gridMode) RestructData();
+}
+
 void TcxCustomDataController::BeginKeepingKeys() {
     if (keepKeysCount_++ > 0) return;
     keepKeys_ = std::make_unique<TcxSaveObject>();

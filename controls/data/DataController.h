@@ -252,6 +252,9 @@ class TcxCustomDataController : public TPersistent {
     virtual void ReloadData();
     // Rebuilds the records for the current mode: entering or leaving provider mode empties them.
     void RestructData();
+    // Tells the provider whether grouping needs every record; restructures when that changes
+    // grid mode. The row pipeline runs it at the start of each update.
+    void UpdateLoadAllNeeded();
 
     // ---- loading record by record (DataControllerLoading.cpp) ----
     // Between BeginLoad and EndLoad the provider's notices wait and its position is kept.

@@ -27,7 +27,8 @@ void TcxCustomDataController::Change(TcxDataControllerChanges changes) {
 
 void TcxCustomDataController::ApplyChanges() {
     // Kinds added while a dispatch runs go out in a later round of the same loop.
-    if (dispatching_) return;
+    // Nor while the row pipeline recalculates: its own report comes at the end.
+    if (dispatching_ || info_->IsCalculating()) return;
     while (lockCount_ == 0 && !destroying_) {
         DoBeforeChangesDispatch();
         if (pendingChanges_ == 0) return;

@@ -102,6 +102,15 @@ bool TcxCustomDataControllerInfo::AreGroupsAlwaysExpanded() const {
 void TcxCustomDataControllerInfo::Update() {
     calculating_ = true;
     try {
+        // A reload this starts adds its changes to this update.
+        ++lockCount_;
+        try {
+            dataController_->UpdateLoadAllNeeded();
+        } catch (...) {
+            --lockCount_;
+            throw;
+        }
+        --lockCount_;
         expanding_ = false;
         ChooseSaveStates();
         if (changes_ & dcicRecords) {

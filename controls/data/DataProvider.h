@@ -87,6 +87,10 @@ class TcxCustomDataProvider {
     // Remembers the row to focus when the focused row goes; false without a focused row.
     virtual bool BeforeDeleteFocused();
 
+    // Grouping needs every record: a provider then leaves grid mode.
+    bool IsLoadAllNeeded() const { return loadAllNeeded_; }
+    void SetLoadAllNeeded(bool value) { loadAllNeeded_ = value; }
+
     // ---- notifications from where the records live ----
     // While locked, data and layout changes of the records are not passed on.
     virtual void LockNotifications() { ++notificationLockCount_; }
@@ -164,6 +168,7 @@ class TcxCustomDataProvider {
     TcxCustomRecordSource* source_ = nullptr;
     int notificationLockCount_ = 0;
     bool dataChangedLocked_ = false;
+    bool loadAllNeeded_ = false;
 };
 
 } // namespace zorvy

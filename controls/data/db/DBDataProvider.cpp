@@ -111,7 +111,7 @@ bool TcxDBDataProvider::IsGridMode() const {
     TDataSet* dataSet = GetDataSet();
     TcxDBDataController* controller = GetDBDataController();
     return dataSet && !dataSet->IsUniDirectional() && controller->GetDataModeController().GetGridMode() &&
-           !controller->IsDetailMode();
+           !IsLoadAllNeeded() && !controller->IsDetailMode();
 }
 
 int TcxDBDataProvider::GetGridModeBufferCount() const {

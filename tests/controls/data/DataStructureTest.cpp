@@ -46,6 +46,23 @@ class GridModeController : public TcxDataController {
     GridModeController() : TcxDataController(nullptr) { ReplaceProvider(std::make_unique<BufferProvider>(this)); }
 };
 
+// In grid mode until grouping needs every record; counts the restructures that follow.
+class LeavingProvider : public TcxCustomDataProvider {
+  public:
+    using TcxCustomDataProvider::TcxCustomDataProvider;
+    bool IsGridMode() const override { return !IsLoadAllNeeded(); }
+};
+
+class LeavingController : public TcxDataController {
+  public:
+    LeavingController() : TcxDataController(nullptr) { ReplaceProvider(std::make_unique<LeavingProvider>(this)); }
+    void RestructData() override {
+        ++Restructs;
+        TcxDataController::RestructData();
+    }
+    int Restructs = 0;
+};
+
 struct Notices {
     explicit Notices(TcxCustomDataController& dc) {
         dc.OnUpdateControl = [this](TcxUpdateControlInfo& info) {
@@ -198,4 +215,22 @@ TEST(DataStructure, SelectionAndBookmarkFollowRemovedRecords) {
     dc.DeleteSelection();
     EXPECT_EQ(dc.GetRecordCount(), 1);
     EXPECT_EQ(dc.GetValue(0, 0).AsInteger(), 20);
+}
+
+TEST(DataStructure, GroupingLeavesGridModeOnceAndSortingDoesNot) {
+    LeavingController dc;
+    TObject a, b;
+    dc.AddItem(&a)->ChangeValueType(&cxIntegerValueType);
+    dc.AddItem(&b)->ChangeValueType(&cxIntegerValueType);
+    EXPECT_TRUE(dc.IsGridMode());
+    dc.SetItemSortOrder(0, soAscending);
+    EXPECT_EQ(dc.Restructs, 0);
+    dc.ChangeItemGroupIndex(0, 0);
+    EXPECT_FALSE(dc.IsGridMode());
+    EXPECT_EQ(dc.Restructs, 1);
+    dc.ChangeItemGroupIndex(1, 1);
+    EXPECT_EQ(dc.Restructs, 1) << "a second level changes nothing";
+    dc.ClearGrouping();
+    EXPECT_TRUE(dc.IsGridMode());
+    EXPECT_EQ(dc.Restructs, 2);
 }

@@ -78,6 +78,27 @@ TEST_P(DBGridModeTest, TheBufferFollowsTheDataSetToTheEndAndBack) {
     EXPECT_EQ(FocusedIssue(), seventhIssue);
 }
 
+// Groups of a buffer would be groups of a hundred draws: grouping loads every draw.
+TEST_P(DBGridModeTest, GroupingLoadsEveryRecordAndUngroupingReturnsToTheBuffer) {
+    controller_.AddItem(nullptr);
+    controller_.SetItemFieldName(1, "ResultA1");
+    TcxDBDataModeController& mode = controller_.GetDataModeController();
+    mode.SetGridModeBufferCount(20);
+    mode.SetGridMode(true);
+    ASSERT_EQ(controller_.GetRecordCount(), 20);
+    controller_.ChangeItemGroupIndex(1, 0);
+    EXPECT_FALSE(controller_.IsGridMode());
+    EXPECT_EQ(controller_.GetRecordCount(), 3493);
+    std::vector<int> records;
+    for (int g = 0; g < controller_.GetGroups().GroupChildCount(-1); ++g)
+        controller_.GetGroups().CollectRecordIndexes(records, controller_.GetGroups().GroupChildGroupIndex(-1, g));
+    EXPECT_EQ(records.size(), 3493u);
+    controller_.ClearGrouping();
+    EXPECT_TRUE(controller_.IsGridMode());
+    EXPECT_EQ(controller_.GetRecordCount(), 20);
+    EXPECT_EQ(FocusedIssue(), DataSetIssue());
+}
+
 TEST_P(DBGridModeTest, IncrementalSearchWalksTheDataSetAndWrapsOnce) {
     controller_.GetDataModeController().SetGridModeBufferCount(10);
     controller_.GetDataModeController().SetGridMode(true);
