@@ -193,6 +193,8 @@ class TcxDBDataController : public TcxCustomDataController {
     using TcxCustomDataController::UpdateField;
     void UpdateField(TcxDBDataField* field);
     void ReloadData() override;
+    // The dataset's structure can always be taken again.
+    bool CanUpdateStructure() const override { return true; }
     void UnbindFields();
     bool IsSyncingFocus() const { return syncingFocus_; }
 

@@ -56,9 +56,10 @@ class LeavingProvider : public TcxCustomDataProvider {
 class LeavingController : public TcxDataController {
   public:
     LeavingController() : TcxDataController(nullptr) { ReplaceProvider(std::make_unique<LeavingProvider>(this)); }
-    void RestructData() override {
-        ++Restructs;
-        TcxDataController::RestructData();
+    // A restructure ends in a layout change for the data.
+    void LayoutChanged(unsigned reasons) override {
+        if (reasons == lcData) ++Restructs;
+        TcxDataController::LayoutChanged(reasons);
     }
     int Restructs = 0;
 };
