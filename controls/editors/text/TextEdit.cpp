@@ -247,8 +247,55 @@ void TcxCustomTextEdit::ApplyPropertiesChange(TcxCustomEditProperties* propertie
     inner_->SetMaxLength(p->GetMaxLength());
     inner_->OEMConvert = p->GetOEMConvert();
     inner_->SetInnerPasswordChar(p->GetPasswordChar());
+    EnforceRangeIfNeeded();
+    if (!posting_) ReconcileTextWithList();
     if (!ShowsInnerEdit()) RefreshDisplayText();
     inner_->Invalidate();
+}
+
+void TcxCustomTextEdit::BeginValuePosting() {
+    TcxCustomEdit::BeginValuePosting();
+    posting_ = true;
+}
+
+void TcxCustomTextEdit::EndValuePosting() {
+    posting_ = false;
+    TcxCustomEdit::EndValuePosting();
+}
+
+void TcxCustomTextEdit::EnforceRangeIfNeeded() {
+    TcxCustomTextEditProperties* p = GetTextProperties();
+    if (!IsChangedSinceEnter() && p->HoldsNumbers() && inner_ && p->HasValueRange()) EnforceRange();
+}
+
+void TcxCustomTextEdit::CommitDisplayText() {
+    StoreEditValue(Variant(ReadDisplayText()));
+}
+
+void TcxCustomTextEdit::ReconcileTextWithList() {
+    if (!inner_) return;
+    TcxCustomTextEditProperties* p = GetTextProperties();
+    const TcxEditInputStyle style = p->GetInputStyle();
+    if (style != istListCompleted && style != istListOnly) {
+        if (!IsChangedSinceEnter()) ShowEditValue();
+        return;
+    }
+    if (!((IsChangedSinceEnter() && !IsInputValidated()) || IsUnboundStandalone())) {
+        ShowEditValue();
+        return;
+    }
+    std::string text = inner_->GetText();
+    if (p->CheckTextValue(text)) return;
+    // A text that is no item any more is cleared.
+    {
+        PushModifiedFlags();
+        struct Pop {
+            TcxCustomTextEdit* edit;
+            ~Pop() { edit->PopModifiedFlags(); }
+        } pop{this};
+        ShowDisplayValue(Variant(p->GetEmptyDisplayValue()));
+    }
+    if (!IsChangedSinceEnter()) CommitDisplayText();
 }
 
 } // namespace zorvy

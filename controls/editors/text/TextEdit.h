@@ -230,6 +230,16 @@ class TcxCustomTextEdit : public TcxCustomEdit {
     // The painted text follows the shown one (with the display transform); list-only and no-typing
     // editors paint the completion's selection too.
     void RefreshDisplayText() override;
+    // After a change of the settings the text follows the edit value; in the list-bound styles a
+    // changed or unbound text that is no longer an item is cleared.
+    virtual void ReconcileTextWithList();
+    // The shown text becomes the edit value.
+    void CommitDisplayText();
+    // Not in place and bound to no data field.
+    bool IsUnboundStandalone() const { return !IsInplace() && !IsFieldBound(); }
+    // Number editors with bounds bring a value not typed since entering into range.
+    void EnforceRangeIfNeeded();
+    virtual void EnforceRange() {}
     // No typing, no editing (the buttons still work).
     bool CanEditNow() const override { return GetTextProperties()->GetInputStyle() != istNoTyping; }
     // The selection as the editor reports it: none without typing, and in list-only input none
@@ -283,6 +293,8 @@ class TcxCustomTextEdit : public TcxCustomEdit {
 
   protected:
     void Dispatch(TMessage& m) override;
+    void BeginValuePosting() override;
+    void EndValuePosting() override;
     // Hidden, the inner edit keeps no visible part.
     TInnerRegion CalcInnerControlRegion(const TRect& bounds, TWinControl* control) const override;
     void ProcessEditKeyDown(std::uint16_t& key, TShiftState shift) override;
@@ -310,6 +322,7 @@ class TcxCustomTextEdit : public TcxCustomEdit {
     bool lookupSyncLocked_ = false;
     bool completionHighlighted_ = false;
     bool inSetText_ = false;
+    bool posting_ = false;
     bool shownBefore_ = true; // whether the inner edit was shown at the last focus change
 };
 

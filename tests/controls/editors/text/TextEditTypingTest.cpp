@@ -135,3 +135,21 @@ TEST_F(TextEditTypingTest, WithoutTypingNothingIsEdited) {
 
 } // namespace
 } // namespace zorvy::test
+
+namespace zorvy::test {
+namespace {
+
+TEST_F(TextEditTypingTest, ATextThatIsNoLongerAnItemIsCleared) {
+    NewEdit({"apple", "kiwi"}, istListOnly);
+    edit->SetText("apple");
+    EXPECT_EQ(edit->GetText(), "apple");
+    props->SetLookupItems({"kiwi"});
+    EXPECT_EQ(edit->GetText(), "");
+    EXPECT_EQ(VarToStr(edit->GetEditValue()), ""); // the cleared text is the value
+    edit->SetText("kiwi");
+    props->SetLookupItems({"kiwi", "pear"});
+    EXPECT_EQ(edit->GetText(), "kiwi"); // still an item: kept
+}
+
+} // namespace
+} // namespace zorvy::test
