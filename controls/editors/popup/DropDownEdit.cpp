@@ -17,7 +17,12 @@
 namespace zorvy {
 
 TcxCustomDropDownEdit::TcxCustomDropDownEdit(TComponent* owner, bool inplace, const TMetaClass* propertiesClass)
-    : TcxCustomMaskEdit(owner, inplace, propertiesClass) {}
+    : TcxCustomMaskEdit(owner, inplace, propertiesClass) {
+    // A press on the text is a press on the editor's client area.
+    GetInnerTextEdit()->OnMouseDown = [this](TObject*, TMouseButton button, TShiftState, int, int) {
+        if (button == mbLeft) OpenFixedListOnPress();
+    };
+}
 
 TcxCustomDropDownEdit::~TcxCustomDropDownEdit() {
     if (!popupWindow_) return;
@@ -465,10 +470,25 @@ bool TcxCustomDropDownEdit::WantsTabKey() const {
 void TcxCustomDropDownEdit::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     TWeakLink<TcxCustomDropDownEdit> self(this);
     TcxCustomMaskEdit::MouseDown(button, shift, x, y);
-    if (!self || button != mbLeft || !GetDropDownProperties()->IsFixedListStyle()) return;
+    if (self && button == mbLeft && PtInRect(GetEditViewInfo()->ClientRect, {x, y})) OpenFixedListOnPress();
+}
+
+void TcxCustomDropDownEdit::OpenFixedListOnPress() {
     // A click into a fixed list's text opens it, as the arrow does.
-    if (PtInRect(GetEditViewInfo()->ClientRect, {x, y}) && !GetDroppedDown() && !hotWhileOpen_ && IsFocused())
-        DropDown();
+    if (GetDropDownProperties()->IsFixedListStyle() && !GetDroppedDown() && !hotWhileOpen_ && IsFocused()) DropDown();
+}
+
+void TcxCustomDropDownEdit::CreateWnd() {
+    TcxCustomMaskEdit::CreateWnd();
+    PreparePopupList();
+}
+
+void TcxCustomDropDownEdit::DestroyWnd() {
+    if (popupWindow_) {
+        ClosePopup(crUnknown);
+        AfterCloseUp();
+    }
+    TcxCustomMaskEdit::DestroyWnd();
 }
 
 void TcxCustomDropDownEdit::Dispatch(TMessage& m) {

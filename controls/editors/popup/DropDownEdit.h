@@ -201,6 +201,9 @@ class TcxCustomDropDownEdit : public TcxCustomMaskEdit, public IcxEditPopupWindo
     // A wheel the editor did not use scrolls an open list.
     bool DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    // The list is ready once the editor has a window; the popup closes before the editor's window goes.
+    void CreateWnd() override;
+    void DestroyWnd() override;
 
     void ProcessEditKeyDown(std::uint16_t& key, TShiftState shift) override;
     void ProcessEditKeyPress(char32_t& ch) override;
@@ -211,6 +214,7 @@ class TcxCustomDropDownEdit : public TcxCustomMaskEdit, public IcxEditPopupWindo
 
   private:
     void PostCharToPopup(char32_t ch);
+    void OpenFixedListOnPress();
     bool IsPointerOver() const;
 
     bool hotWhileOpen_ = false;

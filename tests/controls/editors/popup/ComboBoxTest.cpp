@@ -5,6 +5,7 @@
 #include "controls/editors/popup/ComboBoxViewInfo.h"
 #include "controls/editors/popup/PopupEdit.h"
 #include "controls/foundation/scrollbars/ScrollBar.h"
+#include "controls/foundation/services/ControlRoutines.h"
 #include "tests/controls/editors/EditorsFixture.h"
 #include "tests/controls/foundation/graphics/PaintSurface.h"
 
@@ -322,6 +323,108 @@ TEST_F(ComboBox, TheWheelOverTheEditorScrollsItsOpenList) {
     Pump();
     EXPECT_GT(List()->GetTopIndex(), 0);
     EXPECT_EQ(combo->GetText(), "") << "scrolling chooses nothing";
+}
+
+TEST_F(ComboBox, ThePressThatOpensTheListCanBeDraggedIntoItAndReleasedOnAnItem) {
+    Make({"red", "blue", "green", "black"});
+    Open();
+    const TPoint target = RowPoint(2);
+    combo->SetDroppedDown(false);
+    reasons.clear();
+    const TPoint button = combo->ClientToScreen({100 - 8, 10});
+    InjectMouseMove(button);
+    InjectMouseButton(TInputButton::Left, true, button);
+    Pump();
+    ASSERT_TRUE(combo->GetDroppedDown());
+    InjectMouseMove({target.X, target.Y - 3});
+    InjectMouseMove(target);
+    InjectMouseButton(TInputButton::Left, false, target);
+    Pump();
+    EXPECT_FALSE(combo->GetDroppedDown());
+    EXPECT_EQ(combo->GetText(), "green");
+    EXPECT_EQ(reasons, std::vector<int>{crEnter});
+}
+
+TEST_F(ComboBox, AClickIntoAFixedListOpensIt) {
+    Make({"<", "=", ">"});
+    props->SetDropDownListStyle(lsFixedList);
+    ClickAt(combo->ClientToScreen({20, 10}));
+    EXPECT_TRUE(combo->GetDroppedDown());
+}
+
+TEST_F(ComboBox, ALongListNearTheScreensEdgeShowsOnlyWholeRows) {
+    Make(Numbers(80));
+    props->SetDropDownRows(80);
+    TRect work;
+    GetMonitorWorkArea({0, 0}, work);
+    // The editor in the middle of the screen: neither side has room for 80 rows.
+    form->SetTop(work.Height() / 2 - 40);
+    Pump();
+    Open();
+    TcxCustomEditPopupWindow* popup = combo->GetPopupWindow();
+    const int listHeight = popup->GetPopupViewInfo()->ClientRect.Height();
+    EXPECT_LT(listHeight, 80 * Row);
+    EXPECT_EQ(listHeight % Row, 0) << "no row is cut";
+    EXPECT_EQ(List()->GetHeight(), listHeight);
+    EXPECT_LE(popup->GetBoundsRect().Bottom, work.Bottom);
+    EXPECT_GE(popup->GetBoundsRect().Top, work.Top);
+}
+
+TEST_F(ComboBox, ChoosingTheCurrentItemAgainStillReachesTheEditorWhenEditingIsGranted) {
+    Make(Numbers(9));
+    combo->SetText("2");
+    TcxCustomTextEditLookupData* data = combo->GetLookupData();
+    ASSERT_EQ(data->GetCurrentKey(), 1);
+    int selected = 0;
+    const TNotifyEvent take = data->OnSelectItem;
+    data->OnSelectItem = [&](TObject* sender) {
+        ++selected;
+        take(sender);
+    };
+    data->SetCurrentKeyValue(Variant(20));
+    EXPECT_EQ(data->GetCurrentKey(), 1) << "a key past the items changes nothing";
+    EXPECT_EQ(selected, 0) << "the text already is the item's";
+    combo->GetInnerTextEdit()->SetText("x");
+    data->SetCurrentKeyValue(Variant(20));
+    EXPECT_EQ(selected, 1) << "the text differs from the current item's";
+    EXPECT_EQ(combo->GetText(), "2");
+    Open();
+    bool granted = false;
+    combo->OnEditing = [&](TObject*, bool& canEdit) { canEdit = granted; };
+    data->CommitListSelection();
+    EXPECT_EQ(selected, 1) << "refused";
+    granted = true;
+    data->CommitListSelection();
+    EXPECT_EQ(selected, 2);
+    TcxCustomEditListBox* list = List();
+    list->SetItemCount(4);
+    EXPECT_EQ(list->GetCount(), 4);
+    list->SetItemCount(12);
+    EXPECT_EQ(list->GetCount(), 12);
+}
+
+TEST_F(ComboBox, InPlaceAnOpenListLeavesControlKeysToTheEditorNotToItsButton) {
+    form = NewForm(400, 300);
+    combo = new TcxComboBox(nullptr, true);
+    combo->SetParent(form);
+    combo->SetBounds(10, 10, 100, 21);
+    props = combo->GetProperties();
+    props->SetItems({"a", "b"});
+    int clicks = 0;
+    props->OnButtonClick = [&](TObject*, int) { ++clicks; };
+    form->Show();
+    Pump();
+    TcxCustomEditData* data = nullptr;
+    combo->ActivateInplace(0, data);
+    Pump();
+    Open();
+    for (std::uint16_t key : {std::uint16_t(VK_BACK), std::uint16_t(VK_SPACE)}) {
+        InjectKey(key, true);
+        InjectKey(key, false);
+        Pump();
+    }
+    EXPECT_EQ(clicks, 0);
+    delete data;
 }
 
 TEST_F(ComboBox, AFilterValueIsTypedInAPlainEditListComboBox) {
