@@ -414,13 +414,16 @@ class TcxCustomDataController : public TPersistent {
     bool ChangeFocusedRecordIndex(int recordIndex);
     void CheckFocusedRow(); // focuses row 0 when no row (and no active new-item row) is focused
     bool IsGridMode() const { return provider_->IsGridMode(); }
-    void GotoFirst();
-    void GotoLast();
-    void GotoNext();
-    void GotoPrev(); // not above row 0
-    void MoveBy(int distance); // clamped to the rows
-    bool IsBOF() const;
-    bool IsEOF() const;
+    // A dataset-bound controller in grid mode moves its dataset instead of the focus.
+    virtual void GotoFirst();
+    virtual void GotoLast();
+    virtual void GotoNext();
+    virtual void GotoPrev(); // not above row 0
+    virtual void MoveBy(int distance); // clamped to the rows
+    virtual bool IsBOF() const;
+    virtual bool IsEOF() const;
+    // Grid mode scrolls the dataset's buffer by rows from its edge; nothing otherwise.
+    virtual void GridModeMoveBy(int /*distance*/) {}
 
     // ---- bookmark: one record ----
     // A dataset-bound controller in grid mode keeps a dataset bookmark instead.

@@ -156,6 +156,16 @@ class TcxDBDataController : public TcxCustomDataController {
     // when it does not skip the current record.
     bool SearchInProvider(const std::string& text, bool forward, bool skipCurrent) override;
 
+    // ---- grid mode: navigation moves the dataset, whose buffer then moves ----
+    void GotoFirst() override;
+    void GotoLast() override;
+    void GotoNext() override;
+    void GotoPrev() override;
+    void MoveBy(int distance) override;
+    bool IsBOF() const override;
+    bool IsEOF() const override;
+    void GridModeMoveBy(int distance) override;
+
     // ---- grid mode: the bookmark and the multi-selection are dataset bookmarks; outside grid
     // mode every operation below is the base controller's ----
     bool SetBookmark() override;

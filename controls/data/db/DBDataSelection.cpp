@@ -1,5 +1,5 @@
-// Grid mode's selection by dataset bookmarks, and the controller's grid-mode bookmark and
-// selection operations built on it.
+// Grid mode's selection by dataset bookmarks, and the controller's grid-mode navigation, bookmark
+// and selection operations.
 #include "controls/data/db/DBDataSelection.h"
 
 #include "controls/data/DataResources.h"
@@ -71,6 +71,43 @@ namespace {
 std::string TcxDBDataController::GetRowBookmark(int rowIndex) const {
     if (!IsGridMode() || rowIndex < 0 || rowIndex >= GetRowCount()) return {};
     return DBProvider().GetBufferBookmark(GetRowInfo(rowIndex).RecordIndex);
+}
+
+void TcxDBDataController::GotoFirst() {
+    if (!IsGridMode()) return TcxCustomDataController::GotoFirst();
+    GetDataSet()->First();
+}
+
+void TcxDBDataController::GotoLast() {
+    if (!IsGridMode()) return TcxCustomDataController::GotoLast();
+    GetDataSet()->Last();
+}
+
+void TcxDBDataController::GotoNext() {
+    if (!IsGridMode()) return TcxCustomDataController::GotoNext();
+    GetDataSet()->Next();
+}
+
+void TcxDBDataController::GotoPrev() {
+    if (!IsGridMode()) return TcxCustomDataController::GotoPrev();
+    GetDataSet()->Prior();
+}
+
+void TcxDBDataController::MoveBy(int distance) {
+    if (!IsGridMode()) return TcxCustomDataController::MoveBy(distance);
+    GetDBProvider().MoveBy(distance);
+}
+
+bool TcxDBDataController::IsBOF() const {
+    return IsGridMode() ? DBProvider().IsBOF() : TcxCustomDataController::IsBOF();
+}
+
+bool TcxDBDataController::IsEOF() const {
+    return IsGridMode() ? DBProvider().IsEOF() : TcxCustomDataController::IsEOF();
+}
+
+void TcxDBDataController::GridModeMoveBy(int distance) {
+    if (IsGridMode()) GetDBProvider().Scroll(distance);
 }
 
 bool TcxDBDataController::SetBookmark() {

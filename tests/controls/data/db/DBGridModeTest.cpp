@@ -127,6 +127,33 @@ TEST_P(DBGridModeTest, IncrementalSearchWalksTheDataSetAndWrapsOnce) {
     EXPECT_EQ(DataSetIssue(), "2003002");
 }
 
+TEST_P(DBGridModeTest, NavigationMovesTheDataSetNotOnlyTheFocusInTheBuffer) {
+    controller_.GetDataModeController().SetGridModeBufferCount(20);
+    controller_.GetDataModeController().SetGridMode(true);
+    controller_.GotoLast();
+    EXPECT_EQ(DataSetIssue(), "2026096");
+    EXPECT_EQ(FocusedIssue(), "2026096");
+    EXPECT_TRUE(controller_.IsEOF());
+    controller_.GotoPrev();
+    EXPECT_EQ(FocusedIssue(), "2026095");
+    EXPECT_FALSE(controller_.IsEOF());
+    controller_.GotoFirst();
+    EXPECT_EQ(FocusedIssue(), "2003001");
+    EXPECT_TRUE(controller_.IsBOF());
+    controller_.MoveBy(50); // beyond the buffer of 20
+    EXPECT_EQ(query_->GetRecNo(), 51);
+    EXPECT_EQ(FocusedIssue(), DataSetIssue());
+    controller_.GotoNext();
+    EXPECT_EQ(query_->GetRecNo(), 52);
+    controller_.MoveBy(100000);
+    EXPECT_TRUE(controller_.IsEOF());
+    EXPECT_EQ(FocusedIssue(), "2026096");
+    // The scroll bar's move: 3 rows above the buffer's top row.
+    int recNo = query_->GetRecNo(), row = controller_.GetFocusedRecordIndex();
+    controller_.GridModeMoveBy(-3);
+    EXPECT_EQ(recNo - query_->GetRecNo(), 3 + row);
+}
+
 TEST_P(DBGridModeTest, TheSelectionAndTheBookmarkAreRecordsNotBufferRows) {
     controller_.GetDataModeController().SetGridModeBufferCount(20);
     controller_.GetDataModeController().SetGridMode(true);
