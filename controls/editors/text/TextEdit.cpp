@@ -40,6 +40,16 @@ TcxCustomTextEdit::TcxCustomTextEdit(TComponent* owner, bool inplace, const TMet
     // The inner edit takes Tab itself (and hands it back), so the editor need not want it.
     if (inplace) SetWantedKeys(wkAllKeys | wkArrowKeys);
     ApplyPropertiesChange(GetEffectiveProperties());
+    SharedFormatController()->AddListener(this);
+}
+
+TcxCustomTextEdit::~TcxCustomTextEdit() {
+    if (TcxFormatController* controller = ExistingFormatController()) controller->RemoveListener(this);
+}
+
+void TcxCustomTextEdit::RefreshFromProperties() {
+    GetTextProperties()->FormatSettingsChanged();
+    ShowEditValue();
 }
 
 void TcxCustomTextEdit::ShowDisplayValue(const Variant& value) {

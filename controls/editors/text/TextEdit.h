@@ -3,6 +3,7 @@
 // (TcxCustomTextEdit) that shows and edits its value in a native inner edit.
 #include "controls/editors/framework/Edit.h"
 #include "controls/editors/text/InnerTextEdit.h"
+#include "controls/foundation/locale/FormatController.h"
 #include "controls/editors/text/TextEditLookupData.h"
 
 #include <bitset>
@@ -203,12 +204,17 @@ class TcxTextEditProperties : public TcxCustomTextEditProperties {
     using TcxCustomTextEditProperties::TcxCustomTextEditProperties;
 };
 
-class TcxCustomTextEdit : public TcxCustomEdit {
+class TcxCustomTextEdit : public TcxCustomEdit, public IcxFormatChangeListener {
     ZORVY_CLASS(TcxCustomTextEdit, TcxCustomEdit)
   public:
     explicit TcxCustomTextEdit(TComponent* owner) : TcxCustomTextEdit(owner, false) {}
     TcxCustomTextEdit(TComponent* owner, bool inplace,
                       const TMetaClass* propertiesClass = TcxTextEditProperties::StaticClass());
+    ~TcxCustomTextEdit() override;
+
+    // The locale's number, currency or date settings changed: the value is shown anew.
+    void FormatChanged() override { RefreshFromProperties(); }
+    virtual void RefreshFromProperties();
 
     TcxCustomTextEditProperties* GetTextProperties() const {
         return static_cast<TcxCustomTextEditProperties*>(GetEffectiveProperties());

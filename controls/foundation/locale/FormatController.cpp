@@ -169,6 +169,10 @@ TcxFormatController* SharedFormatController() {
     return sharedController;
 }
 
+TcxFormatController* ExistingFormatController() {
+    return sharedController;
+}
+
 void FinalizeFormatController() {
     delete sharedController;
 }

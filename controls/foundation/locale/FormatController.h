@@ -125,6 +125,8 @@ class TcxFormatController {
 
 // The shared controller, created on first use; FinalizeFormatController frees it.
 TcxFormatController* SharedFormatController();
+// The shared controller when one exists, without making one (for listeners leaving late).
+TcxFormatController* ExistingFormatController();
 void FinalizeFormatController();
 
 // Parses a format of the runtime ("yyyy-mm-dd", "hh:nn:ss AM/PM", "c", quoted literals); a format the

@@ -257,3 +257,36 @@ TEST_F(TextEditInputTest, ARightAlignedEditorPaintsItsTextUntilItIsFocused) {
 
 } // namespace
 } // namespace zorvy::test
+
+#include "platform/rtl/FormatSettings.h"
+
+namespace zorvy::test {
+namespace {
+
+class TNumberProperties : public TcxTextEditProperties {
+    ZORVY_CLASS(TNumberProperties, TcxTextEditProperties)
+  public:
+    using TcxTextEditProperties::TcxTextEditProperties;
+    bool HoldsNumbers() const override { return true; }
+};
+
+TEST_F(TextEditInputTest, ALocaleChangeShowsTheValueAnew) {
+    TcxTextEdit* edit = NewEdit(TNumberProperties::StaticClass());
+    props->SetDisplayFormat("#,##0.0");
+    Focus(other);
+    edit->SetEditValue(Variant(1234.5));
+    EXPECT_EQ(edit->GetText(), "1,234.5"); // display form, not focused
+    const TFormatSettings saved = FormatSettings();
+    TFormatSettings european = saved;
+    european.DecimalSeparator = ',';
+    european.ThousandSeparator = '.';
+    SetFormatSettings(european);
+    SharedFormatController()->NotifyFormatChanged();
+    EXPECT_EQ(edit->GetText(), "1.234,5");
+    SetFormatSettings(saved);
+    SharedFormatController()->NotifyFormatChanged();
+    EXPECT_EQ(edit->GetText(), "1,234.5");
+}
+
+} // namespace
+} // namespace zorvy::test
