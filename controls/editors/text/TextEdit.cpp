@@ -1,9 +1,10 @@
 #include "controls/editors/text/TextEdit.h"
 
+#include "controls/data/Variants.h"
 #include "controls/editors/text/TextEditViewInfo.h"
-#include "platform/win/Input.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/FormatSettings.h"
+#include "platform/win/Input.h"
 #include "platform/win/VirtualKeys.h"
 
 #include <cctype>
@@ -151,6 +152,29 @@ void TcxCustomTextEdit::RegroupTypedNumber() {
         if (text[at] != separator) ++seen;
     inner_->SetSelStart(at);
     inner_->SetSelLength(0);
+}
+
+void TcxCustomTextEdit::SetItemIndex(int index) {
+    if (!lookupData_) return;
+    const int old = GetItemIndex();
+    TWeakLink<TcxCustomTextEdit> self(this);
+    {
+        CountLoadLock(true);
+        struct Unlock {
+            TWeakLink<TcxCustomTextEdit>& self;
+            ~Unlock() {
+                if (self) self->CountLoadLock(false);
+            }
+        } unlock{self};
+        lookupData_->SetCurrentKeyValue(Variant(index));
+        if (!self) return;
+        const Variant value(lookupData_->GetDisplayText(lookupData_->GetCurrentKey()));
+        if (!VariantsEqualStrict(value, GetEditValue()) || value.VarType() != GetEditValue().VarType())
+            SetEditValue(value);
+    }
+    if (!self || GetItemIndex() == old) return;
+    SetEditModified(false);
+    Click();
 }
 
 void TcxCustomTextEdit::TakeLookupSelection() {

@@ -276,6 +276,9 @@ class TcxCustomTextEdit : public TcxCustomEdit, public IcxFormatChangeListener {
     TcxCustomTextEditLookupData* GetLookupData() const { return lookupData_.get(); }
     // The current lookup item; -1 for none.
     int GetItemIndex() const { return lookupData_ ? lookupData_->GetCurrentKey() : -1; }
+    // The item becomes current and its text the value (-1: no item, an empty value); a change of the
+    // item counts as unmodified by the user and notifies a click.
+    void SetItemIndex(int index);
     // Whether keys and the wheel step through the lookup items.
     virtual bool CanStepLookupItems(bool /*fromWheel*/) const { return false; }
     // Set while the text is changed by completion or by the lookup data itself, so that the lookup

@@ -80,3 +80,27 @@ TEST_F(LookupDataTest, AnInPlaceEditorGetsTheColumnsTextSettings) {
 
 } // namespace
 } // namespace zorvy::test
+
+namespace zorvy::test {
+namespace {
+
+TEST_F(LookupDataTest, SettingTheItemIndexStoresTheItemAndNotifiesAClick) {
+    TcxTextEdit* edit = NewEdit({"a", "b", "c"});
+    int clicks = 0;
+    edit->OnClick = [&](TObject*) { ++clicks; };
+    edit->SetItemIndex(1);
+    EXPECT_EQ(edit->GetText(), "b");
+    EXPECT_EQ(VarToStr(edit->GetEditValue()), "b");
+    EXPECT_EQ(clicks, 1);
+    edit->SetItemIndex(1); // the current item: no click
+    EXPECT_EQ(clicks, 1);
+    edit->SetItemIndex(7); // no such item: nothing changes
+    EXPECT_EQ(edit->GetItemIndex(), 1);
+    edit->SetItemIndex(-1);
+    EXPECT_EQ(edit->GetItemIndex(), -1);
+    EXPECT_EQ(VarToStr(edit->GetEditValue()), "");
+    EXPECT_EQ(clicks, 2);
+}
+
+} // namespace
+} // namespace zorvy::test
