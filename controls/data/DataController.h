@@ -184,6 +184,8 @@ class TcxCustomDataController : public TPersistent {
     // Clones follow their master records when records are inserted or deleted before them.
     virtual void RecordInserted(int recordIndex);
     virtual void RecordDeleted(int recordIndex);
+    // The edit ends without posting when its record moves or goes (-1: records at the end went).
+    virtual void EditingRecordDeleting(int recordIndex);
     // Focuses the first row of the record's shown clones that have no focused row.
     void SyncDetailFocus(int recordIndex);
     // Hooks of the views: the clone view of a master record and its controller.
@@ -400,6 +402,14 @@ class TcxCustomDataController : public TPersistent {
     int GetRowIndexByRecordIndex(int recordIndex, bool makeVisible) {
         return info_->GetRowIndexByRecordIndex(recordIndex, makeVisible);
     }
+    // A group row shows the item grouped at its level: `itemIndex` becomes that item.
+    std::string GetRowDisplayText(const TcxDataRowInfo& rowInfo, int& itemIndex) const;
+    Variant GetRowValue(const TcxDataRowInfo& rowInfo, int itemIndex) const;
+    // Every row in order, or the selected rows in selection order.
+    void ForEachRow(bool selectedOnly, const std::function<void(int rowIndex, const TcxDataRowInfo&)>& proc);
+    int GetLastRowRecordIndex() const; // -1 without rows
+    int GetNearestRowIndex(int rowIndex) const { return info_->GetNearestRowIndex(rowIndex); }
+    virtual Variant GetSelectionKey(int index) const { return Variant(index); }
     int GetFocusedRowIndex() const { return info_->GetFocusedRowIndex(); }
     void SetFocusedRowIndex(int rowIndex) { info_->ChangeFocusedRowLocked(rowIndex); }
     int GetFocusedRecordIndex() const { return info_->GetFocusedRecordIndex(); }
@@ -413,6 +423,25 @@ class TcxCustomDataController : public TPersistent {
     // Expands collapsed groups to make the record's row visible.
     bool ChangeFocusedRecordIndex(int recordIndex);
     void CheckFocusedRow(); // focuses row 0 when no row (and no active new-item row) is focused
+    virtual int GetCurrentRecordIndex() const { return GetFocusedRecordIndex(); }
+    // The source's current record where focus and source move together, else the focused one.
+    int GetProviderFocusedRecordIndex() const;
+    // Asked before the focus leaves its record in sync mode (datasets may refuse).
+    virtual bool CanLeaveRecord() { return true; }
+    // The provider keeps its position from Begin to End.
+    void BeginProviderUpdate() { provider_->SavePos(); }
+    void EndProviderUpdate() { provider_->RestorePos(); }
+    virtual void RefreshExternalData() {}
+    // Views make their active in-place editor write its value.
+    virtual void UpdateData() {}
+    // Views focus the item's column and set `done`.
+    virtual void FocusControl(int /*itemIndex*/, bool& done) { done = false; }
+    // The provider's current record moved: the focus follows it.
+    virtual void ProviderRecordChanged() { SyncFocusedRecord(); }
+    // While counted, the provider is locating and grid mode holds its reactions back.
+    void LockGridModeNotify();
+    void UnlockGridModeNotify();
+    bool IsGridModeNotifyLocked() const { return gridModeNotifyLockCount_ > 0; }
     bool IsGridMode() const { return provider_->IsGridMode(); }
     // A dataset-bound controller in grid mode moves its dataset instead of the focus.
     virtual void GotoFirst();
@@ -693,6 +722,7 @@ class TcxCustomDataController : public TPersistent {
     bool multiSelect_ = false;
     bool focusedSelected_ = true;
     int bookmarkRecordIndex_ = -1;
+    int gridModeNotifyLockCount_ = 0;
     int newItemRecordIndex_ = 0; // 0: not created
     bool newItemRowFocused_ = false;
     bool useNewItemRowForEditing_ = false;

@@ -119,6 +119,8 @@ void TcxCustomDataController::DataChanged(TcxDataChangeScope scope, int itemInde
     dataChangePending_ = true;
     if (scope == dcsRecordsAdded || scope == dcsRecordsRemoved) info_->MarkFocusStateChanged();
     info_->RecordsChanged();
+    // A detail's records changed: its master asks again whether its details have any.
+    CheckMasterDetails();
 }
 
 void TcxCustomDataController::NotifyDataChanged() {
@@ -148,7 +150,8 @@ void TcxCustomDataController::DoDataChanged() {
     }
     dataChangedPending_ = false;
     const PendingDataChange& change = pendingDataChange_;
-    if ((change.Scope == dcsValue || change.Scope == dcsRecord) && NamesRecord(change.RecordIndex) && OnRecordChanged)
+    if (!IsPattern() && (change.Scope == dcsValue || change.Scope == dcsRecord) && NamesRecord(change.RecordIndex) &&
+        OnRecordChanged)
         OnRecordChanged(this, change.RecordIndex, change.ItemIndex);
     if (OnDataChanged) OnDataChanged(this);
     // A copy: a listener may remove itself.

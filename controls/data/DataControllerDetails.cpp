@@ -386,11 +386,21 @@ void TcxCustomDataController::RecordInserted(int recordIndex) {
 
 void TcxCustomDataController::RecordDeleted(int recordIndex) {
     if (recordIndex < 0) return;
+    EditingRecordDeleting(recordIndex);
     info_->RecordDeleted(recordIndex);
     if (!relations_) return;
     for (int r = recordIndex; r < GetRecordCount(); ++r)
         for (int i = 0; i < relations_->GetCount(); ++i)
             if (TcxCustomDataController* detail = FindDetailDataController(r, i)) --detail->masterRecordIndex_;
+}
+
+void TcxCustomDataController::EditingRecordDeleting(int recordIndex) {
+    if (!provider_->IsEditing()) return;
+    const int editing = provider_->GetEditingRecordIndex();
+    if (recordIndex >= 0 && recordIndex <= editing)
+        provider_->ResetEditing();
+    else if (editing >= GetRecordCount())
+        provider_->ResetEditing();
 }
 
 void TcxCustomDataController::SyncDetailFocus(int recordIndex) {

@@ -8,6 +8,7 @@ namespace zorvy {
 // ---- focus ----
 
 bool TcxCustomDataController::ChangeFocusedRowIndex(int rowIndex) {
+    if (provider_->IsSyncMode() && rowIndex != GetFocusedRowIndex() && !CanLeaveRecord()) return false;
     // A detail's pending edit ends before its master record loses the focus.
     if (rowIndex != GetFocusedRowIndex()) CheckDetailsBrowseMode();
     BeginUpdate();
@@ -39,6 +40,11 @@ void TcxCustomDataController::CheckFocusedRow() {
     if (GetFocusedRowIndex() < 0 && !IsNewItemRowActive()) ChangeFocusedRowIndex(0);
 }
 
+int TcxCustomDataController::GetProviderFocusedRecordIndex() const {
+    if (provider_->IsActive() && provider_->IsSyncMode()) return provider_->GetFocusedRecordIndex();
+    return GetFocusedRecordIndex();
+}
+
 void TcxCustomDataController::GotoFirst() {
     ChangeFocusedRowIndex(0);
 }
@@ -65,6 +71,52 @@ bool TcxCustomDataController::IsBOF() const {
 
 bool TcxCustomDataController::IsEOF() const {
     return GetRowCount() == 0 || GetFocusedRowIndex() == GetRowCount() - 1;
+}
+
+void TcxCustomDataController::LockGridModeNotify() {
+    ++gridModeNotifyLockCount_;
+    provider_->BeginLocating();
+}
+
+void TcxCustomDataController::UnlockGridModeNotify() {
+    provider_->EndLocating();
+    --gridModeNotifyLockCount_;
+}
+
+// ---- rows ----
+
+// A group row's item is the one grouped at its level; the new-item record (internal, never 0) has
+// no group.
+static bool IsGroupRowOf(const TcxCustomDataController& dc, const TcxDataRowInfo& rowInfo) {
+    const int newItemRecord = dc.PeekNewItemRecordIndex();
+    return rowInfo.Level < dc.GetGroupingItemCount() && (newItemRecord == 0 || rowInfo.RecordIndex != newItemRecord);
+}
+
+std::string TcxCustomDataController::GetRowDisplayText(const TcxDataRowInfo& rowInfo, int& itemIndex) const {
+    if (IsGroupRowOf(*this, rowInfo)) itemIndex = GetGroupingField(rowInfo.Level)->GetIndex();
+    return GetDisplayText(rowInfo.RecordIndex, itemIndex);
+}
+
+Variant TcxCustomDataController::GetRowValue(const TcxDataRowInfo& rowInfo, int itemIndex) const {
+    if (IsGroupRowOf(*this, rowInfo)) itemIndex = GetGroupingField(rowInfo.Level)->GetIndex();
+    return GetValue(rowInfo.RecordIndex, itemIndex);
+}
+
+void TcxCustomDataController::ForEachRow(bool selectedOnly,
+                                         const std::function<void(int rowIndex, const TcxDataRowInfo&)>& proc) {
+    if (selectedOnly) {
+        for (int i = 0; i < GetSelectedCount(); ++i) {
+            const int row = GetSelectedRowIndex(i);
+            proc(row, GetRowInfo(row));
+        }
+        return;
+    }
+    for (int row = 0; row < GetRowCount(); ++row)
+        proc(row, GetRowInfo(row));
+}
+
+int TcxCustomDataController::GetLastRowRecordIndex() const {
+    return GetRowCount() > 0 ? GetRowInfo(GetRowCount() - 1).RecordIndex : -1;
 }
 
 // ---- bookmark ----

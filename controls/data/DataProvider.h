@@ -136,6 +136,12 @@ class TcxCustomDataProvider {
     // A new record of the source; nil without source.
     TcxDataRecordHandle SourceAppendRecordHandle();
 
+    // ---- the source's position ----
+    // The source's current record, -1 when it keeps none.
+    virtual int GetFocusedRecordIndex() const { return -1; }
+    virtual void BeginLocating() {}
+    virtual void EndLocating() {}
+
     // ---- loading: where the source stands is kept across a load ----
     virtual void SavePos() {}
     virtual void RestorePos() {}

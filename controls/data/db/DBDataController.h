@@ -150,7 +150,7 @@ class TcxDBDataController : public TcxCustomDataController {
     void CheckBrowseMode() override;
     // Focuses the provider's current record (the dataset moved by itself).
     void SyncFocusedRecord() override;
-    void RefreshExternalData();
+    void RefreshExternalData() override;
 
     // Grid mode's incremental search walks the dataset itself (not only the buffer), wrapping once
     // when it does not skip the current record.

@@ -98,8 +98,8 @@ class TcxDBDataProvider : public TcxCustomDataProvider {
     void RestorePos() override;
     // Every record of the dataset into the storage, in dataset order; the current record stays current.
     void LoadRecords();
-    void BeginLocating() { ++locateCount_; }
-    void EndLocating() { --locateCount_; }
+    void BeginLocating() override { ++locateCount_; }
+    void EndLocating() override { --locateCount_; }
     // Disables the dataset's controls; a pending edit is posted first (or refused with its error),
     // never dropped unseen.
     void LockNotifications() override;

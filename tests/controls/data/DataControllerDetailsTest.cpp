@@ -289,6 +289,28 @@ TEST(MasterDetailChildren, AnsweredByTheCloneOrOnceByTheSource) {
     EXPECT_FALSE(master.GetDetailHasChildren(0, 0));
     EXPECT_EQ(source.Asked, 3);
 
+    // A detail in provider mode whose records change has its master ask again.
+    class DetailSource : public TcxCustomRecordSource {
+      public:
+        std::list<int> Rows;
+        TcxDataRecordHandle AppendRecord() override { return &Rows.emplace_back(0); }
+        void LoadRecordHandles() override {
+            for (int& row : Rows)
+                GetProvider()->StoreRecordHandle(&row);
+        }
+    } detailSource;
+    TcxCustomDataController* clone = master.GetDetailDataController(2, 0);
+    ASSERT_NE(clone, nullptr);
+    clone->SetCustomDataSource(&detailSource);
+    EXPECT_FALSE(master.GetDetailHasChildren(1, 0));
+    const int asked = source.Asked;
+    layouts = 0;
+    clone->AppendRecord();
+    EXPECT_EQ(layouts, 1);
+    EXPECT_FALSE(master.GetDetailHasChildren(1, 0));
+    EXPECT_EQ(source.Asked, asked + 1);
+    EXPECT_TRUE(master.GetDetailHasChildren(2, 0)) << "the clone has a record now";
+
     // Outside provider mode, with no open external data, a record without clone has none.
     ViewController plain(shared, true);
     plain.AppendRecord();

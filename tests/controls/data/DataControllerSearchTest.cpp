@@ -269,3 +269,78 @@ TEST_F(SearchFixture, SingleSelectionIsTheFocusedRowAndRangesSelectBothWays) {
     dc_.SetMultiSelect(false);
     EXPECT_EQ(dc_.GetSelectedCount(), 1) << "back to the focused row";
 }
+
+TEST_F(SearchFixture, GroupRowsShowTheirGroupingItemAndRowsAreWalkedInOrder) {
+    Fill({{"b", 2}, {"a", 1}, {"b", 3}});
+    dc_.ChangeItemGroupIndex(0, 0);
+    dc_.FullExpand();
+    // Rows: group "a" (its first record 1), record 1, group "b" (record 0), records 0 and 2.
+    ASSERT_EQ(dc_.GetRowCount(), 5);
+    int item = 1;
+    EXPECT_EQ(dc_.GetRowDisplayText(dc_.GetRowInfo(2), item), "b");
+    EXPECT_EQ(item, 0) << "a group row shows the item grouped at its level";
+    item = 1;
+    EXPECT_EQ(dc_.GetRowDisplayText(dc_.GetRowInfo(3), item), "2");
+    EXPECT_EQ(item, 1);
+    EXPECT_EQ(dc_.GetRowValue(dc_.GetRowInfo(0), 1).RawString(), "a");
+    EXPECT_EQ(dc_.GetLastRowRecordIndex(), 2);
+
+    std::vector<int> rows;
+    auto collect = [&](int row, const TcxDataRowInfo&) { rows.push_back(row); };
+    dc_.ForEachRow(false, collect);
+    EXPECT_EQ(rows, (std::vector<int>{0, 1, 2, 3, 4}));
+    dc_.SetMultiSelect(true);
+    dc_.ClearSelection();
+    dc_.ChangeRowSelection(4, true);
+    dc_.ChangeRowSelection(1, true);
+    rows.clear();
+    dc_.ForEachRow(true, collect);
+    EXPECT_EQ(rows, (std::vector<int>{1, 4})) << "the selection keeps its rows in order";
+}
+
+TEST_F(SearchFixture, DeletingARecordBeforeTheEditedOneEndsTheEdit) {
+    Fill({{"a", 1}, {"b", 2}, {"c", 3}});
+    dc_.ChangeFocusedRecordIndex(2);
+    dc_.Edit();
+    ASSERT_EQ(dc_.GetEditingRecordIndex(), 2);
+    dc_.DeleteRecord(0);
+    EXPECT_FALSE(dc_.IsEditing()) << "the editing record index would name another record now";
+    dc_.ChangeFocusedRecordIndex(0);
+    dc_.Edit();
+    dc_.DeleteRecord(1);
+    EXPECT_TRUE(dc_.IsEditing()) << "a record after the edited one leaves the edit alone";
+}
+
+namespace {
+
+// A provider whose focus moves with its source's record (a dataset's).
+class SyncModeProvider : public TcxCustomDataProvider {
+  public:
+    using TcxCustomDataProvider::TcxCustomDataProvider;
+    bool IsSyncMode() const override { return true; }
+};
+
+class SyncModeController : public TcxDataController {
+  public:
+    SyncModeController() : TcxDataController(nullptr) {
+        ReplaceProvider(std::make_unique<SyncModeProvider>(this));
+        AddItem(&item_)->ChangeValueType(&cxIntegerValueType);
+        SetRecordCount(3);
+    }
+    bool CanLeaveRecord() override { return LeaveAllowed; }
+    bool LeaveAllowed = true;
+
+  private:
+    TObject item_;
+};
+
+} // namespace
+
+TEST(DataControllerSyncMode, ARecordThatMayNotBeLeftKeepsTheFocus) {
+    SyncModeController dc;
+    dc.GotoLast();
+    dc.LeaveAllowed = false;
+    EXPECT_FALSE(dc.ChangeFocusedRowIndex(0));
+    EXPECT_EQ(dc.GetFocusedRowIndex(), 2);
+    EXPECT_TRUE(dc.ChangeFocusedRowIndex(2)) << "staying on the row is no leaving";
+}
