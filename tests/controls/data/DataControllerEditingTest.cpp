@@ -100,3 +100,44 @@ TEST(DataControllerEditing, CancellingAnAppendFocusesTheNewLastRow) {
     EXPECT_EQ(dc.GetRecordCount(), 3);
     EXPECT_EQ(dc.GetFocusedRowIndex(), 2);
 }
+
+TEST(DataControllerEditing, EventsComeInTheirOrder) {
+    Controller c;
+    TcxDataController& dc = *c.dc;
+    std::vector<std::string> events;
+    auto log = [&](const char* name) {
+        return [&events, name](TcxCustomDataController*) { events.push_back(name); };
+    };
+    dc.OnBeforeInsert = log("before insert");
+    dc.OnAfterInsert = log("after insert");
+    dc.OnBeforePost = log("before post");
+    dc.OnAfterPost = log("after post");
+    dc.OnBeforeCancel = log("before cancel");
+    dc.OnAfterCancel = log("after cancel");
+    dc.OnNewRecord = [&](TcxCustomDataController*, int record) {
+        events.push_back("new record " + std::to_string(record));
+    };
+    using Events = std::vector<std::string>;
+
+    dc.ChangeFocusedRowIndex(0);
+    dc.Append();
+    dc.SetEditValue(0, 10, 0);
+    dc.Post();
+    EXPECT_EQ(events, (Events{"before insert", "new record 3", "after insert", "before post", "after post"}));
+    EXPECT_EQ(dc.GetValue(3, 0).AsInteger(), 10);
+
+    events.clear();
+    dc.ChangeFocusedRowIndex(1);
+    dc.Insert();
+    dc.Post();
+    EXPECT_EQ(events, (Events{"before insert", "new record 1", "after insert", "before cancel", "after cancel"}))
+        << "an insert nobody changed is cancelled, not posted";
+    EXPECT_EQ(dc.GetRecordCount(), 4);
+
+    events.clear();
+    dc.Edit();
+    dc.SetEditValue(0, 20, 0);
+    dc.Cancel();
+    EXPECT_EQ(events, (Events{"before cancel", "after cancel"}));
+    EXPECT_EQ(dc.GetValue(1, 0).AsInteger(), 2) << "the value from before the edit";
+}
