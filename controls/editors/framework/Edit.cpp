@@ -81,9 +81,7 @@ TcxCustomEdit::TcxCustomEdit(TComponent* owner, bool inplace, const TMetaClass* 
     }
     dataBinding_ = std::make_unique<TcxEditDataBinding>(this);
     dataBinding_->provider_.reset(dataBinding_->CreateDefaultValuesProvider());
-    properties_->OnPropertiesChanged = [this](TObject* sender) {
-        ApplyPropertiesChange(static_cast<TcxCustomEditProperties*>(sender));
-    };
+    InstallPropertiesHandler();
     if (!inplace_) properties_->AttachDefaultValuesProvider(dataBinding_->GetProviderInterface());
     // In place every key belongs to the editor or its grid; a kind with an inner edit leaves Tab to it.
     if (inplace_) SetWantedKeys(wkAllKeys | wkArrowKeys | wkTabKey);
@@ -96,6 +94,57 @@ TcxCustomEdit::~TcxCustomEdit() {
     if (!inplace_) properties_->AttachDefaultValuesProvider(nullptr);
     innerEdit_ = nullptr;
     SetInnerControl(nullptr);
+}
+
+void TcxCustomEdit::SetParent(TWinControl* parent) {
+    if (parentPending_ && parent) {
+        parentPending_ = false;
+        dataBinding_->Relink();
+        ApplyPropertiesChange(properties_.get());
+        dataBinding_->UpdateDisplayValue();
+    }
+    TcxContainer::SetParent(parent);
+}
+
+void TcxCustomEdit::Loaded() {
+    TcxContainer::Loaded();
+    HoldChangeEvents(true, false);
+    CountLoadLock(true);
+    struct Release {
+        TcxCustomEdit* edit;
+        ~Release() {
+            edit->CountLoadLock(false);
+            edit->HoldChangeEvents(false, false);
+        }
+    } release{this};
+    dataBinding_->Relink();
+    RefreshMouseState(false);
+    if (!repositoryItem_) InstallPropertiesHandler();
+    ApplyPropertiesChange(GetEffectiveProperties());
+    GetViewInfo()->Shadow = false;
+    HandleStyleChange(GetStyle());
+}
+
+void TcxCustomEdit::SetName(const std::string& name) {
+    TcxContainer::SetName(name);
+    dataBinding_->Relink();
+}
+
+void TcxCustomEdit::Notification(TComponent* component, TOperation operation) {
+    TcxContainer::Notification(component, operation);
+    if (operation == opRemove && repositoryItem_ && component == repositoryItem_) SetRepositoryItem(nullptr);
+}
+
+void TcxCustomEdit::GetTabOrderList(std::vector<TWinControl*>& list) const {
+    TcxContainer::GetTabOrderList(list);
+    // A visible in-place editor stands in its grid's place.
+    if (inplace_ && GetVisible()) std::erase(list, GetParent());
+}
+
+void TcxCustomEdit::InstallPropertiesHandler() {
+    properties_->OnPropertiesChanged = [this](TObject* sender) {
+        ApplyPropertiesChange(static_cast<TcxCustomEditProperties*>(sender));
+    };
 }
 
 // ---- repository items ----
@@ -126,10 +175,7 @@ void TcxCustomEdit::SetRepositoryItem(TcxEditRepositoryItem* item) {
         properties_->OnPropertiesChanged = nullptr;
         if (!IsLoadingOrDestroying()) ApplyPropertiesChange(item->GetProperties());
     } else {
-        if (!IsLoadingOrDestroying())
-            properties_->OnPropertiesChanged = [this](TObject* sender) {
-                ApplyPropertiesChange(static_cast<TcxCustomEditProperties*>(sender));
-            };
+        if (!IsLoadingOrDestroying()) InstallPropertiesHandler();
         if (!inplace_) properties_->AttachDefaultValuesProvider(dataBinding_->GetProviderInterface());
         ApplyPropertiesChange(properties_.get());
     }

@@ -160,6 +160,14 @@ class TcxCustomEdit : public TcxContainer, public IcxRepositoryItemSubscriber {
     void FocusStateChanged() override;
     // An in-place editor keeps WM_CONTEXTMENU from its grid.
     void DefaultHandler(TMessage& m) override;
+    // The first parent completes the editor: the binding is relinked, the settings applied and the
+    // value shown.
+    void SetParent(TWinControl* parent) override;
+    // After loading, the settings and the binding are applied once, without change events.
+    void Loaded() override;
+    void SetName(const std::string& name) override;
+    void Notification(TComponent* component, TOperation operation) override;
+    void GetTabOrderList(std::vector<TWinControl*>& list) const override;
 
     // ---- in-place activation ----
     // Attaches the column's data (made here when none is given and the kind has some), shows and
@@ -281,6 +289,7 @@ class TcxCustomEdit : public TcxContainer, public IcxRepositoryItemSubscriber {
         else if (count > 0)
             --count;
     }
+    void InstallPropertiesHandler();
     void ForwardMouseDownToChild(TMouseButton button, int x, int y);
     bool IsLoadingOrDestroying() const { return HasState(csLoading) || HasState(csDestroying) || IsDestroying(); }
 
@@ -310,6 +319,7 @@ class TcxCustomEdit : public TcxContainer, public IcxRepositoryItemSubscriber {
     bool changedSinceEnter_ = false;
     bool focusing_ = false;
     bool focusedAndActive_ = false;
+    bool parentPending_ = true;
 };
 
 // What a grid keeps per column for the in-place editor between activations; made through its class
