@@ -83,6 +83,7 @@ TcxCustomEdit::TcxCustomEdit(TComponent* owner, bool inplace, const TMetaClass* 
     dataBinding_->provider_.reset(dataBinding_->CreateDefaultValuesProvider());
     InstallPropertiesHandler();
     if (!inplace_) properties_->AttachDefaultValuesProvider(dataBinding_->GetProviderInterface());
+    autoSize_ = !inplace_;
     // In place every key belongs to the editor or its grid; a kind with an inner edit leaves Tab to it.
     if (inplace_) SetWantedKeys(wkAllKeys | wkArrowKeys | wkTabKey);
 }

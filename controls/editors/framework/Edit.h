@@ -141,6 +141,16 @@ class TcxCustomEdit : public TcxContainer, public IcxRepositoryItemSubscriber {
     void PushModifiedFlags();
     void PopModifiedFlags();
 
+    // ---- size ----
+    // A stand-alone editor sizes itself to its value (height; width too when its buttons share it).
+    bool GetAutoSize() const { return autoSize_; }
+    virtual void SetAutoSize(bool value);
+    virtual bool AutoSizeInEffect() const { return autoSize_ && !inplace_; }
+    virtual bool FitsWidthToButtons() const;
+    virtual TcxEditSizeProperties GetSizeLimits() const;
+    // "Height" and "Width" are stored unless the editor sizes them itself.
+    void DefineProperties(TFiler* filer) override;
+
     // ---- the cycle ----
     void HoldChangeEvents(bool lock, bool fireOnRelease) { catcher_.Hold(lock, fireOnRelease); }
     bool ChangeEventsHeld() const { return catcher_.IsHolding(); }
@@ -266,6 +276,12 @@ class TcxCustomEdit : public TcxContainer, public IcxRepositoryItemSubscriber {
     TcxContainerViewInfoClass GetViewInfoClass() const override;
     TcxContainerStyleValues GetHiddenStyleValues() const override { return 15360; }
     bool HandlesTabKey() const override { return false; }
+    void PlaceInnerControl() override;
+    // Moves the inner control to the view info's client rectangle.
+    virtual void PlaceInnerEdit();
+    bool CanResize(int& newWidth, int& newHeight) override;
+    // The auto-size rule: the measured value replaces the sizes the alignment leaves free.
+    void ApplyAutoSize(int& width, int& height);
     TRect GetBorderExtent() const override;
 
     // ---- the class library's notifications ----
@@ -320,6 +336,7 @@ class TcxCustomEdit : public TcxContainer, public IcxRepositoryItemSubscriber {
     bool focusing_ = false;
     bool focusedAndActive_ = false;
     bool parentPending_ = true;
+    bool autoSize_ = false;
 };
 
 // What a grid keeps per column for the in-place editor between activations; made through its class

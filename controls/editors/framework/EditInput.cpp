@@ -5,6 +5,7 @@
 #include "controls/editors/framework/EditViewData.h"
 #include "controls/foundation/containers/EditorPopup.h"
 #include "controls/foundation/services/ControlRoutines.h"
+#include "platform/rtl/Filer.h"
 #include "platform/vcl/Forms.h"
 #include "platform/vcl/Menus.h"
 #include "platform/win/Messages.h"
@@ -79,6 +80,69 @@ TRect TcxCustomEdit::GetBorderExtent() const {
     const TcxCustomEditViewInfo* vi = GetEditViewInfo();
     return Rect(vi->BorderRect.Left - vi->Bounds.Left, vi->BorderRect.Top - vi->Bounds.Top,
                 vi->Bounds.Right - vi->BorderRect.Right, vi->Bounds.Bottom - vi->BorderRect.Bottom);
+}
+
+// ---- size ----
+
+void TcxCustomEdit::SetAutoSize(bool value) {
+    if (value == autoSize_ || inplace_) return;
+    autoSize_ = value;
+    if (!value) return;
+    if (GetParent() && !IsDestroying()) HandleNeeded();
+    PlaceInnerControl();
+    RefreshMouseState(false);
+}
+
+bool TcxCustomEdit::FitsWidthToButtons() const {
+    return GetEffectiveProperties()->GetButtonsViewStyle() == bvsButtonsAutoWidth;
+}
+
+TcxEditSizeProperties TcxCustomEdit::GetSizeLimits() const {
+    TcxEditSizeProperties limits;
+    limits.MaxLineCount = 1;
+    limits.Width = GetWidth();
+    return limits;
+}
+
+void TcxCustomEdit::ApplyAutoSize(int& width, int& height) {
+    if (!AutoSizeInEffect()) return;
+    const TcxEditSizeProperties limits = GetSizeLimits();
+    std::unique_ptr<TcxCustomEditViewData> viewData(CreateEditViewData());
+    TSize size{};
+    viewData->MeasureEditorSize(ScreenCanvasInstance(), editValue_, limits, nullptr, size);
+    const TAlign align = GetAlign();
+    if (FitsWidthToButtons() && (align == alNone || align == alLeft || align == alRight)) width = size.cx;
+    if (align == alNone || align == alTop || align == alBottom) height = size.cy;
+}
+
+void TcxCustomEdit::PlaceInnerControl() {
+    if (!HandleAllocated() || IsDestroying()) return;
+    int width = GetWidth(), height = GetHeight();
+    ApplyAutoSize(width, height);
+    TWeakLink<TcxCustomEdit> self(this);
+    SetBounds(GetLeft(), GetTop(), width, height);
+    if (self && innerEdit_) PlaceInnerEdit();
+}
+
+void TcxCustomEdit::PlaceInnerEdit() {
+    TcxContainer::PlaceInnerControl();
+}
+
+bool TcxCustomEdit::CanResize(int& newWidth, int& newHeight) {
+    if (!TcxContainer::CanResize(newWidth, newHeight)) return false;
+    if (!HasState(csLoading)) ApplyAutoSize(newWidth, newHeight);
+    return true;
+}
+
+void TcxCustomEdit::DefineProperties(TFiler* filer) {
+    TcxContainer::DefineProperties(filer);
+    filer->DefineProperty(
+        "Height", [this](TReader& reader) { SetHeight(static_cast<int>(reader.ReadInteger())); },
+        [this](TWriter& writer) { writer.WriteInteger(GetHeight()); }, !AutoSizeInEffect());
+    filer->DefineProperty(
+        "Width", [this](TReader& reader) { SetWidth(static_cast<int>(reader.ReadInteger())); },
+        [this](TWriter& writer) { writer.WriteInteger(GetWidth()); },
+        !(AutoSizeInEffect() && FitsWidthToButtons()));
 }
 
 // ---- buttons ----

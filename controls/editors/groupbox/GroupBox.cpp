@@ -47,6 +47,7 @@ TcxCustomGroupBox::TcxCustomGroupBox(TComponent* owner, bool inplace, const TMet
     : TcxCustomEdit(owner, inplace, propertiesClass), captionFont_(std::make_unique<TFont>()) {
     InitializeParentColor();
     ControlStyle |= csAcceptsControls | csCaptureMouse | csClickEvents;
+    SetAutoSize(false);
     SetBounds(GetLeft(), GetTop(), 185, 105);
     UpdateCaptionFont();
     SetTabStop(false);

@@ -39,6 +39,7 @@ class EditInputTest : public EditorsTest {
     TClipboardEdit* NewEdit(bool inplace = false) {
         form = NewForm();
         auto* edit = new TClipboardEdit(form, inplace);
+        edit->SetAutoSize(false); // the base kind measures no content of its own
         edit->SetParent(form);
         edit->SetBounds(10, 10, 150, 21);
         form->Show();

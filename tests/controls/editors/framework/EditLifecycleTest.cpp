@@ -1,10 +1,15 @@
 // The editor control's life around its value: the first parent completes it, loading applies the
-// settings once without change events.
+// settings once without change events, a stand-alone editor sizes itself to its value and stores
+// only the sizes it does not choose.
 #include "controls/editors/framework/Edit.h"
+#include "controls/editors/text/TextEdit.h"
+#include "platform/rtl/Filer.h"
+#include "platform/rtl/Streams.h"
 #include "tests/controls/editors/EditorsFixture.h"
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -67,6 +72,96 @@ TEST_F(EditLifecycleTest, LoadingAppliesTheSettingsOnceWithoutChangeEvents) {
     edit->Applied.clear();
     edit->GetProperties()->SetReadOnly(false);
     EXPECT_EQ(edit->Applied, std::vector<TcxCustomEditProperties*>{edit->GetProperties()});
+}
+
+// Records which of the editor's sizes a stream holds.
+class TSizeRecorder : public TPersistent {
+  public:
+    std::vector<std::string> Names;
+    void DefineProperties(TFiler* filer) override {
+        for (const char* name : {"Height", "Width"})
+            filer->DefineProperty(
+                name,
+                [this, name](TReader& reader) {
+                    reader.ReadInteger();
+                    Names.push_back(name);
+                },
+                nullptr, false);
+    }
+};
+
+class EditAutoSizeTest : public EditorsTest {
+  protected:
+    TcxTextEdit* NewTextEdit(TWinControl* parent, bool inplace = false) {
+        auto* edit = new TcxTextEdit(parent, inplace);
+        edit->SetParent(parent);
+        edit->SetBounds(10, 10, 100, 50);
+        Pump();
+        return edit;
+    }
+};
+
+TEST_F(EditAutoSizeTest, AStandAloneEditorTakesTheHeightOfItsValueWhereItsAlignmentLetsIt) {
+    TForm* form = NewForm();
+    form->Show();
+    TcxTextEdit* edit = NewTextEdit(form);
+    const int autoHeight = edit->GetHeight();
+    EXPECT_LT(autoHeight, 50);
+    EXPECT_GT(autoHeight, 10);
+    EXPECT_EQ(edit->GetWidth(), 100); // its buttons do not share the width
+    edit->SetHeight(80);
+    EXPECT_EQ(edit->GetHeight(), autoHeight);
+
+    // A larger font makes it taller.
+    edit->GetStyle()->GetFont()->SetSize(20);
+    edit->SetHeight(5);
+    EXPECT_GT(edit->GetHeight(), autoHeight);
+
+    // Off, or in place, the height is the caller's.
+    TcxTextEdit* fixed = NewTextEdit(form);
+    fixed->SetAutoSize(false);
+    fixed->SetHeight(50);
+    EXPECT_EQ(fixed->GetHeight(), 50);
+    TcxTextEdit* inplace = NewTextEdit(form, true);
+    inplace->SetAutoSize(true);
+    EXPECT_FALSE(inplace->GetAutoSize());
+    EXPECT_EQ(inplace->GetHeight(), 50);
+
+    // Aligned left the height follows the parent; aligned top the value decides it.
+    TcxTextEdit* left = NewTextEdit(form);
+    left->SetAlign(alLeft);
+    EXPECT_EQ(left->GetHeight(), form->GetClientHeight());
+    TcxTextEdit* top = NewTextEdit(form);
+    top->SetAlign(alTop);
+    EXPECT_EQ(top->GetHeight(), autoHeight);
+    EXPECT_EQ(top->GetWidth(), form->GetClientWidth());
+}
+
+TEST_F(EditAutoSizeTest, TheHeightIsStoredOnlyWhenTheEditorDoesNotChooseIt) {
+    TForm* form = NewForm();
+    form->Show();
+    TcxTextEdit* edit = NewTextEdit(form);
+    auto written = [](TcxCustomEdit* e) {
+        auto stream = std::make_unique<TMemoryStream>();
+        TWriter writer(*stream);
+        writer.WriteDefinedProperties(*e);
+        stream->SetPosition(0);
+        return stream;
+    };
+    auto automatic = written(edit);
+    TSizeRecorder sizes;
+    TReader(*automatic).ReadDefinedProperties(sizes);
+    EXPECT_EQ(sizes.Names, std::vector<std::string>{"Width"});
+
+    edit->SetAutoSize(false);
+    edit->SetBounds(10, 10, 120, 45);
+    auto fixed = written(edit);
+    TcxTextEdit* read = NewTextEdit(form);
+    read->SetAutoSize(false);
+    TReader reader(*fixed);
+    reader.ReadDefinedProperties(*read);
+    EXPECT_EQ(read->GetHeight(), 45);
+    EXPECT_EQ(read->GetWidth(), 120);
 }
 
 } // namespace
