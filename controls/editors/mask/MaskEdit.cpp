@@ -49,10 +49,10 @@ void TcxCustomMaskEditProperties::Assign(TPersistent* source) {
     BeginChanges();
     TcxCustomTextEditProperties::Assign(source);
     SetMaskKind(other->maskKind_);
-    SetEditMask(other->editMask_);
-    SetAlwaysShowBlanksAndLiterals(other->alwaysShowBlanksAndLiterals_);
+    SetEditMask(other->GetEditMask()); // the mask in force there, also a data source's
     SetCaseInsensitive(other->caseInsensitive_);
     SetIgnoreMaskBlank(other->ignoreMaskBlank_);
+    SetAlwaysShowBlanksAndLiterals(other->alwaysShowBlanksAndLiterals_);
     EndChanges();
 }
 
@@ -70,9 +70,9 @@ std::string TcxCustomMaskEditProperties::GetEditMask() const {
 }
 
 void TcxCustomMaskEditProperties::SetEditMask(const std::string& value) {
-    if (editMask_ == value) return;
+    const bool changed = value != GetEditMask();
     editMask_ = value;
-    Changed();
+    if (changed) Changed();
 }
 
 void TcxCustomMaskEditProperties::SetAlwaysShowBlanksAndLiterals(bool value) {
@@ -91,12 +91,6 @@ void TcxCustomMaskEditProperties::SetCharCase(TEditCharCase value) {
     TcxCustomTextEditProperties::SetCharCase(value);
 }
 
-void TcxCustomMaskEditProperties::SetIgnoreMaskBlank(bool value) {
-    if (ignoreMaskBlank_ == value) return;
-    ignoreMaskBlank_ = value;
-    Changed();
-}
-
 std::unique_ptr<TcxMaskEditCustomMode> TcxCustomMaskEditProperties::CreateCompiledMode() const {
     const std::string mask = GetEditMask();
     if (IsMaskEmpty(mask)) return nullptr;
@@ -110,12 +104,32 @@ void TcxCustomMaskEditProperties::Changed() {
     TcxCustomTextEditProperties::Changed();
 }
 
+void TcxCustomMaskEditProperties::MaxLengthChanged() {
+    if (!HasMask() || maxLengthGuard_) {
+        TcxCustomTextEditProperties::MaxLengthChanged();
+        return;
+    }
+    maxLengthGuard_ = true;
+    struct Clear {
+        bool& flag;
+        ~Clear() { flag = false; }
+    } clear{maxLengthGuard_};
+    BeginChanges();
+    SetMaxLength(0);
+    EndChanges(true);
+}
+
+bool TcxCustomMaskEditProperties::UsesLookupList() const {
+    return !HasMask() && TcxCustomTextEditProperties::UsesLookupList();
+}
+
 bool TcxCustomMaskEditProperties::IsValidEditValue(const Variant& value, bool isEditing) const {
     return HasMask() || TcxCustomTextEditProperties::IsValidEditValue(value, isEditing);
 }
 
 void TcxCustomMaskEditProperties::ToDisplayValue(const Variant& value, Variant& displayValue, bool isEditing) {
-    if (!HasMask()) {
+    IcxEditDefaultValuesProvider* provider = GetDefaultValuesProvider();
+    if (!HasMask() || (!isEditing && provider && provider->HasDisplayFormat(true))) {
         TcxCustomTextEditProperties::ToDisplayValue(value, displayValue, isEditing);
         return;
     }
@@ -155,6 +169,10 @@ TcxCustomMaskEdit::TcxCustomMaskEdit(TComponent* owner, bool inplace, const TMet
     : TcxCustomTextEdit(owner, inplace, propertiesClass),
       mode_(std::make_unique<TcxMaskEditStandardMode>(this, nullptr)) {
     StoreEmptyText();
+    // A selection the edit did not make itself shows the one-character caret again.
+    GetInnerTextEdit()->OnSelChange = [this](TObject*) {
+        if (!selectionLock_ && mode_) mode_->RefreshMaskDisplay();
+    };
     ApplyPropertiesChange(GetEffectiveProperties());
 }
 
@@ -176,11 +194,24 @@ void TcxCustomMaskEdit::ApplyPropertiesChange(TcxCustomEditProperties* propertie
     TcxCustomMaskEditProperties* p = GetMaskProperties();
     const std::string mask = p->GetEditMask();
     const bool maskChanged = mask != mode_->GetMaskText();
+    const bool caseChanged = p->GetCharCase() != mode_->GetCharCase();
     if (maskChanged) {
+        if (p->GetMaxLength() != 0) {
+            p->SuppressChanged(true);
+            p->SetMaxLength(0);
+            p->SuppressChanged(false);
+        }
         mode_->CompileMask(mask);
+        // Without a mask the one-character caret goes.
+        if (IsMaskEmpty(mask) && HandleAllocated()) {
+            const std::string text = GetText();
+            const int start = GetSelectionStart();
+            if (start < static_cast<int>(text.size()) && GetSelectionLength() == static_cast<int>(CharLengthAt(text, start)))
+                SetSelLengthLocked(0);
+        }
         StoreEmptyText();
     }
-    if (p->GetCharCase() != mode_->GetCharCase()) {
+    if (caseChanged) {
         mode_->SetCharCase(p->GetCharCase());
         if (p->GetCharCase() == ecNormal) {
             GetInnerTextEdit()->SetCharCase(ecNormal);
@@ -199,33 +230,100 @@ void TcxCustomMaskEdit::ApplyPropertiesChange(TcxCustomEditProperties* propertie
     recordedEchoMode_ = p->GetEchoMode();
     // The mask sets the length; a length limit would cut the template.
     if (HasMask()) GetInnerTextEdit()->SetMaxLength(0);
-    if (maskChanged && HasMask()) {
-        mode_->SyncEditValue();
-        mode_->UpdateEditValue();
-    }
+    if (maskChanged && HasMask()) mode_->SyncEditValue();
+    if (HasMask() && !GetEditValue().IsNull()) mode_->UpdateEditValue();
+    if (maskChanged || caseChanged) UpdateValueText();
 }
 
 void TcxCustomMaskEdit::ShowEditValue() {
-    if (!mode_ || !HasMask()) {
-        TcxCustomTextEdit::ShowEditValue();
-        return;
-    }
-    Variant shown;
-    GetMaskProperties()->ToDisplayValue(GetEditValue(), shown, IsFocused());
-    ShowText(VarToStr(shown));
-    mode_->SetText(VarToStr(shown));
+    TcxCustomTextEdit::ShowEditValue();
+    if (mode_ && HasMask()) mode_->SetText(GetText());
+}
+
+std::string TcxCustomMaskEdit::TextToEditValue(const std::string& displayText) const {
+    // Focused, the text shows the mask; unfocused it is already the value form, unless the blanks
+    // and literals stay in sight of a mask that does not save its literals.
+    auto* standard = dynamic_cast<TcxMaskEditStandardMode*>(mode_.get());
+    if (IsFocused() || !standard ||
+        (!standard->GetMask().GetSaveLiteralCharacters() && GetMaskProperties()->GetAlwaysShowBlanksAndLiterals()))
+        return mode_->GetDisplayTextForMask(displayText, true);
+    return displayText;
+}
+
+void TcxCustomMaskEdit::UpdateValueText() {
+    valueText_ = mode_ ? TextToEditValue(GetText()) : GetText();
 }
 
 void TcxCustomMaskEdit::ApplyDisplayValue(const Variant& value) {
-    if (!mode_ || !HasMask()) {
+    // While loading, the text is taken as it is; Loaded puts it through the mask once.
+    if (!mode_ || !HasMask() || IsBeingLoaded()) {
         TcxCustomTextEdit::ApplyDisplayValue(value);
         return;
     }
-    StoreEditValue(Variant(mode_->GetDisplayTextForMask(VarToStr(value), true)));
+    const std::string text = VarToStr(value);
+    const std::string shown = IsFocused() || GetMaskProperties()->GetAlwaysShowBlanksAndLiterals()
+                                  ? mode_->FormatWithMask(text, true)
+                                  : mode_->GetDisplayTextForMask(text, true);
+    ShowDisplayValue(Variant(shown));
+    if (!IsUserChange()) {
+        StoreEditValue(Variant(TextToEditValue(shown)));
+        SetEditModified(false);
+    }
+    mode_->SetText(GetText());
 }
 
 void TcxCustomMaskEdit::SetValueAsUser(const Variant& value) {
     TcxCustomTextEdit::SetValueAsUser(value);
+}
+
+bool TcxCustomMaskEdit::AcceptText(const std::string& text) {
+    if (!mode_ || !HasMask()) return TcxCustomTextEdit::AcceptText(text);
+    // Refused editing writes nothing, and says so.
+    if (IsUserChange() && !RequestEditing()) return false;
+    SetValueAsUser(Variant(text));
+    UpdateValueText();
+    if (VarToStr(GetEditValue()) != valueText_ || GetEditValue().IsNull()) StoreEditValue(Variant(valueText_));
+    return true;
+}
+
+void TcxCustomMaskEdit::ValueChangedByUser() {
+    UpdateValueText();
+    TcxCustomTextEdit::ValueChangedByUser();
+}
+
+void TcxCustomMaskEdit::ApplyTextAsDisplayValue() {
+    ApplyDisplayValue(Variant(GetText()));
+}
+
+void TcxCustomMaskEdit::Loaded() {
+    TcxCustomTextEdit::Loaded();
+    HoldChangeEvents(true, false);
+    struct Release {
+        TcxCustomMaskEdit* edit;
+        ~Release() { edit->HoldChangeEvents(false, false); }
+    } release{this};
+    ApplyTextAsDisplayValue();
+}
+
+bool TcxCustomMaskEdit::PreviewInnerMessage(TMessage& m) {
+    const bool press = m.Msg == WM_LBUTTONDOWN;
+    const bool drag = m.Msg == WM_MOUSEMOVE && (m.WParam & MK_LBUTTON);
+    if (!(press || drag) || previewingMouse_ || !mode_ || !HasMask())
+        return TcxCustomTextEdit::PreviewInnerMessage(m);
+    previewingMouse_ = true;
+    struct Clear {
+        bool& flag;
+        ~Clear() { flag = false; }
+    } clear{previewingMouse_};
+    TWeakLink<TcxCustomMaskEdit> self(this);
+    GetInnerTextEdit()->WindowProc(m); // the inner edit places the caret first
+    if (!self) return true;
+    // A drag extends the selection as Shift would.
+    const bool shiftHeld = shiftHeld_;
+    if (drag) shiftHeld_ = true;
+    mode_->RefreshMaskDisplay();
+    shiftHeld_ = shiftHeld;
+    return true;
 }
 
 void TcxCustomMaskEdit::ReplaceSelectedText(const std::string& text) {
@@ -315,7 +413,8 @@ void TcxCustomMaskEdit::SendKeyToSelf(uint16_t key) {
 void TcxCustomMaskEdit::ProcessEditKeyDown(std::uint16_t& key, TShiftState shift) {
     if (keySending_) return; // our own key goes to the inner edit untouched
     TcxCustomMaskEditProperties* p = GetMaskProperties();
-    if (!HasMask() || (p->ClearKey != 0 && ShortCut(key, shift) == p->ClearKey)) {
+    const bool clickKey = p->ClickKey != 0 && ShortCut(key, shift) == p->ClickKey && DefaultButtonIndex() >= 0;
+    if (!HasMask() || (p->ClearKey != 0 && ShortCut(key, shift) == p->ClearKey) || clickKey) {
         TcxCustomTextEdit::ProcessEditKeyDown(key, shift);
         return;
     }
@@ -336,8 +435,10 @@ void TcxCustomMaskEdit::ProcessEditKeyDown(std::uint16_t& key, TShiftState shift
     switch (key) {
     case VK_UP:
     case VK_DOWN:
-        FireKeyEvent(key, shift);
-        key = 0;
+        if (!HasOpenPopup()) {
+            FireKeyEvent(key, shift);
+            key = 0;
+        }
         break;
     case VK_LEFT:
         if (ctrl) {

@@ -38,7 +38,8 @@ class TcxCustomMaskEditProperties : public TcxCustomTextEditProperties, public T
     // A folding letter case makes the mask case-insensitive as well.
     void SetCharCase(TEditCharCase value) override;
     bool GetIgnoreMaskBlank() const override { return ignoreMaskBlank_; }
-    void SetIgnoreMaskBlank(bool value);
+    // A plain setting: no change notice.
+    void SetIgnoreMaskBlank(bool value) { ignoreMaskBlank_ = value; }
     bool GetBeepOnError() const override { return BeepOnError; }
     // The text of an empty masked input, as the edit's mode last gave it.
     const std::string& GetEmptyText() const { return emptyText_; }
@@ -48,6 +49,12 @@ class TcxCustomMaskEditProperties : public TcxCustomTextEditProperties, public T
 
     // ---- the editor kind ----
     void Changed() override;
+    // Display formatting applies only without a mask.
+    int GetFormatFlags() const override { return HasMask() ? 0 : 1; }
+    // A mask sets the length: MaxLength goes back to 0 while one is in force.
+    void MaxLengthChanged() override;
+    // The lookup items are ignored under a mask.
+    bool UsesLookupList() const override;
     bool IsValidEditValue(const Variant& value, bool isEditing) const override;
     void ToDisplayValue(const Variant& value, Variant& displayValue, bool isEditing) override;
     void VerifyDisplayValue(Variant& displayValue, std::string& errorText, TcxCustomEdit* edit, bool& error) override;
@@ -62,6 +69,7 @@ class TcxCustomMaskEditProperties : public TcxCustomTextEditProperties, public T
     bool ignoreMaskBlank_ = false;
     TcxEditMaskKind maskKind_ = emkStandard;
     std::unique_ptr<TcxMaskEditCustomMode> displayMode_; // formats values for display; freed on change
+    bool maxLengthGuard_ = false;
 };
 
 class TcxMaskEditProperties : public TcxCustomMaskEditProperties {
@@ -90,6 +98,15 @@ class TcxCustomMaskEdit : public TcxCustomTextEdit, public TcxMaskEditModeEdit {
     void ShowEditValue() override;
     void ApplyDisplayValue(const Variant& value) override;
     void SetValueAsUser(const Variant& value) override;
+    // Under a mask the text goes in as a value typed by the user and the value becomes the value form
+    // of what the mask shows; false, with nothing written, when editing is refused.
+    bool AcceptText(const std::string& text) override;
+    void ValueChangedByUser() override;
+    // The masked text in its value form, as the last change left it.
+    const std::string& GetValueText() const { return valueText_; }
+    // The value form of the shown text, as a display value applied to the editor.
+    void ApplyTextAsDisplayValue();
+    void Loaded() override;
     // Replaces the selection as a paste does: as many positions as the text brings.
     void ReplaceSelectedText(const std::string& text);
     // Under a mask: the clipboard's text overwrites positions; a cut blanks the positions it takes.
@@ -119,14 +136,22 @@ class TcxCustomMaskEdit : public TcxCustomTextEdit, public TcxMaskEditModeEdit {
   protected:
     void ProcessEditKeyDown(std::uint16_t& key, TShiftState shift) override;
     void ProcessEditKeyPress(char32_t& ch) override;
+    // Presses and drags on the text area show the one-character caret of the mask once the inner edit
+    // has placed the caret.
+    bool PreviewInnerMessage(TMessage& m) override;
 
   private:
     void StoreEmptyText();
+    // The edit value a display text stands for.
+    std::string TextToEditValue(const std::string& displayText) const;
+    void UpdateValueText();
 
     std::unique_ptr<TcxMaskEditCustomMode> mode_;
     // The echo mode last applied; a change keeps the selection.
     TcxEditEchoMode recordedEchoMode_ = eemNormal;
+    std::string valueText_;
     bool selectionLock_ = false;
+    bool previewingMouse_ = false;
     bool keySending_ = false;
     bool shiftHeld_ = false;
 };

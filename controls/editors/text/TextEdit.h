@@ -63,7 +63,7 @@ class TcxCustomTextEditProperties : public TcxCustomEditProperties {
     }
     // No typing (and no caret) while HideCursor is set.
     virtual TcxEditInputStyle GetInputStyle() const { return hideCursor_ ? istNoTyping : istFreeText; }
-    bool UsesLookupList() const { return GetLookupDataClass() != nullptr; }
+    virtual bool UsesLookupList() const { return GetLookupDataClass() != nullptr; }
     // The class of the editor's lookup data; nil for none.
     virtual const TMetaClass* GetLookupDataClass() const { return TcxCustomTextEditLookupData::StaticClass(); }
     // The rows of a page when stepping through the items.
@@ -292,7 +292,7 @@ class TcxCustomTextEdit : public TcxCustomEdit, public IcxFormatChangeListener {
     // ---- text operations, each checked against the input style, MaxLength and the items ----
     // The text an insertion would give and the caret after it; false when it is refused.
     bool CheckNewText(const std::string& inserted, std::string& newText, int& caret);
-    bool AcceptText(const std::string& text);
+    virtual bool AcceptText(const std::string& text);
     void ReplaceSelectedText(const std::string& text);
     void DeleteSelection();
     void CopyToClipboard() override;

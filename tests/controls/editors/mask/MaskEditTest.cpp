@@ -150,3 +150,111 @@ TEST_F(MaskEditTest, AFoldingLetterCaseFoldsTheTypedLettersAndTheMasksComparison
 
 } // namespace
 } // namespace zorvy::test
+
+namespace zorvy::test {
+namespace {
+
+TEST_F(MaskEditTest, AClickInTheTextShowsTheOneCharacterCaret) {
+    TcxMaskEdit* edit = NewEdit("00-00;1;_");
+    Focus(edit);
+    edit->GetInnerTextEdit()->SetSelLength(0);
+    display.Click(edit->GetInnerTextEdit()->GetHandle(), 1, 5); // before the first position
+    Pump();
+    EXPECT_EQ(edit->GetSelectionStart(), 0);
+    EXPECT_EQ(edit->GetSelectionLength(), 1);
+    // A caret the program puts down shows the one-character caret too.
+    edit->GetInnerTextEdit()->SetSelStart(3);
+    EXPECT_EQ(edit->GetSelectionLength(), 1);
+    // Without a mask a click leaves a plain caret.
+    TcxMaskEdit* plain = other;
+    Focus(plain);
+    plain->SetText("abc");
+    display.Click(plain->GetInnerTextEdit()->GetHandle(), 1, 5);
+    Pump();
+    EXPECT_EQ(plain->GetSelectionLength(), 0);
+}
+
+TEST_F(MaskEditTest, CheckedTextUnderAMaskBecomesTheValueOrIsRefusedWhole) {
+    TcxMaskEdit* edit = NewEdit("(99)00;0;_");
+    Focus(other);
+    EXPECT_TRUE(edit->AcceptText("1234"));
+    EXPECT_EQ(edit->GetText(), "1234");
+    EXPECT_EQ(VarToStr(edit->GetEditValue()), "1234");
+    EXPECT_EQ(edit->GetValueText(), "1234");
+    Focus(edit);
+    EXPECT_EQ(edit->GetText(), "(12)34");
+    // Read-only: a change the user makes is refused, reported as refused, and writes nothing.
+    edit->GetProperties()->SetReadOnly(true);
+    edit->BeginUserChange();
+    EXPECT_FALSE(edit->AcceptText("99"));
+    edit->EndUserChange();
+    EXPECT_EQ(VarToStr(edit->GetEditValue()), "1234");
+    EXPECT_EQ(edit->GetText(), "(12)34");
+}
+
+TEST_F(MaskEditTest, AnUnfocusedDisplayTextIsAlreadyTheValue) {
+    TcxMaskEdit* edit = NewEdit("(99)00;0;_");
+    Focus(other);
+    edit->StoreDisplayValue(Variant("5678"));
+    EXPECT_EQ(edit->GetText(), "5678");
+    EXPECT_EQ(VarToStr(edit->GetEditValue()), "5678");
+    // Blanks and literals kept in sight: the shown text is the template filled in.
+    edit->GetMaskProperties()->SetAlwaysShowBlanksAndLiterals(true);
+    edit->StoreDisplayValue(Variant("(12)34"));
+    EXPECT_EQ(edit->GetText(), "(12)34");
+    EXPECT_EQ(VarToStr(edit->GetEditValue()), "1234");
+}
+
+TEST_F(MaskEditTest, ALoadedTextGoesThroughTheMaskOnceLoadingEnds) {
+    TcxMaskEdit* edit = NewEdit("(99)00;0;_");
+    Focus(other);
+    edit->SetComponentStateFlag(csLoading, true);
+    edit->ApplyDisplayValue(Variant("(12)34"));
+    EXPECT_EQ(VarToStr(edit->GetEditValue()), "(12)34") << "taken as it is while loading";
+    int changes = 0;
+    edit->GetProperties()->OnChange = [&](TObject*) { ++changes; };
+    edit->Loaded();
+    EXPECT_EQ(VarToStr(edit->GetEditValue()), "1234");
+    EXPECT_EQ(edit->GetText(), "1234");
+    EXPECT_EQ(changes, 0);
+}
+
+TEST_F(MaskEditTest, AMaskSetsTheLengthAndSetsTheLookupItemsAside) {
+    TcxMaskEditProperties p(nullptr);
+    p.SetLookupItems({"12", "34"});
+    p.SetMaxLength(5);
+    EXPECT_EQ(p.GetMaxLength(), 5);
+    EXPECT_TRUE(p.UsesLookupList());
+    EXPECT_EQ(p.GetFormatFlags(), 1);
+    p.SetEditMask("00;0;_");
+    EXPECT_FALSE(p.UsesLookupList());
+    EXPECT_EQ(p.GetFormatFlags(), 0);
+    TChangeCounter counter(p);
+    p.SetMaxLength(8);
+    EXPECT_EQ(p.GetMaxLength(), 0);
+    EXPECT_EQ(counter.Count, 1);
+    p.SetIgnoreMaskBlank(true); // a plain setting
+    EXPECT_EQ(counter.Count, 1);
+
+    // A copy takes the mask in force and the mask settings.
+    TcxMaskEditProperties copy(nullptr);
+    p.SetAlwaysShowBlanksAndLiterals(true);
+    copy.Assign(&p);
+    EXPECT_EQ(copy.GetEditMask(), "00;0;_");
+    EXPECT_TRUE(copy.GetIgnoreMaskBlank());
+    EXPECT_TRUE(copy.GetAlwaysShowBlanksAndLiterals());
+}
+
+TEST_F(MaskEditTest, UpAndDownAreTheEditorsOwnOnlyWithoutAnOpenPopup) {
+    TcxMaskEdit* edit = NewEdit("00;0;_");
+    int keyDowns = 0;
+    edit->OnKeyDown = [&](TObject*, std::uint16_t&, TShiftState) { ++keyDowns; };
+    Focus(edit);
+    display.PressKey(VK_DOWN);
+    Pump();
+    EXPECT_EQ(keyDowns, 1) << "fired once and swallowed";
+    EXPECT_EQ(edit->GetText(), "__");
+}
+
+} // namespace
+} // namespace zorvy::test
