@@ -214,6 +214,18 @@ TEST_P(DBGridModeTest, TheSelectionAndTheBookmarkAreRecordsNotBufferRows) {
     EXPECT_THROW(controller_.GetSelectedBookmark(0), EcxInvalidDataControllerOperation);
 }
 
+TEST_P(DBGridModeTest, OutsideGridModeTheSelectionIsTheControllersOwn) {
+    controller_.SetMultiSelect(true);
+    controller_.ClearSelection();
+    controller_.ChangeRowSelection(3, true);
+    controller_.ChangeRowSelection(300, true);
+    EXPECT_EQ(controller_.GetSelectedCount(), 2);
+    EXPECT_EQ(controller_.GetSelectedRowIndex(1), 300);
+    ASSERT_TRUE(controller_.FocusSelectedRow(1)) << "focusing a selected row works without bookmarks too";
+    EXPECT_EQ(DataSetIssue(), Issue(300));
+    EXPECT_EQ(controller_.GetRowBookmark(3), "") << "no bookmarks outside grid mode";
+}
+
 TEST_P(DBGridModeTest, DeletingTheSelectionDeletesTheSelectedRecordsOnly) {
     controller_.GetDataModeController().SetGridModeBufferCount(10);
     controller_.GetDataModeController().SetGridMode(true);
