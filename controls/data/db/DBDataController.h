@@ -193,7 +193,7 @@ class TcxDBDataController : public TcxCustomDataController {
     std::string GetSelectedBookmark(int index) const;
     std::string GetSelectionAnchorBookmark() const;
     // The row's bookmark as a value (empty outside grid mode).
-    Variant GetSelectionKey(int rowIndex) const;
+    Variant GetSelectionKey(int rowIndex) const override;
     std::string GetRowBookmark(int rowIndex) const;
     TcxDBDataSelection& GetDBSelection() { return gridSelection_; }
 
