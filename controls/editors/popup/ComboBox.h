@@ -54,6 +54,8 @@ class TcxCustomComboBoxProperties : public TcxCustomDropDownEditProperties {
     void SetDropDownWidth(int value) { SetPopupWidth(value); }
     const std::vector<std::string>& GetItems() const { return GetLookupItems(); }
     void SetItems(const std::vector<std::string>& items) { SetLookupItems(items); }
+    bool GetSorted() const { return GetLookupItemsSorted(); }
+    void SetSorted(bool value) { SetLookupItemsSorted(value); }
 
     TcxEditInputStyle GetInputStyle() const override;
     const TMetaClass* GetLookupDataClass() const override;

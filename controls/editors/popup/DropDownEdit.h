@@ -126,6 +126,8 @@ class TcxCustomDropDownEdit : public TcxCustomMaskEdit, public IcxEditPopupWindo
     bool HasPopupWindow() const { return popupWindow_ != nullptr; }
     bool GetDroppedDown() const;
     bool HasOpenPopup() const override { return GetDroppedDown(); }
+    // The editor counts as focused while its popup is open.
+    bool IsFocused() const override { return TcxCustomMaskEdit::IsFocused() || GetDroppedDown(); }
     void SetDroppedDown(bool value);
     TcxEditCloseUpReason GetCloseUpReason() const { return closeUpReason_; }
     void SetCloseUpReason(TcxEditCloseUpReason reason) { closeUpReason_ = reason; }
@@ -195,6 +197,8 @@ class TcxCustomDropDownEdit : public TcxCustomMaskEdit, public IcxEditPopupWindo
     // The value counts as changed since entering (and the control's click fires outside loading).
     void StartModifying();
     void FillViewDataFromEdit(TcxCustomEditViewData* viewData) override;
+    // The popup's settings in the style (border, close button) show too.
+    TcxContainerStyleValues GetHiddenStyleValues() const override { return 0; }
     void Dispatch(TMessage& m) override;
     // No hint shows while the popup is open.
     void CMHintShow(TMessage& m) override;

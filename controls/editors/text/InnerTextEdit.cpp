@@ -341,4 +341,10 @@ void TcxCustomInnerTextEdit::KeyPress(char32_t& key) {
     TCustomEdit::KeyPress(key);
 }
 
+void TcxCustomInnerTextEdit::DblClick() {
+    TWeakLink<TcxCustomInnerTextEdit> self(this);
+    TCustomEdit::DblClick();
+    if (TcxCustomEdit* owner = self ? Owner() : nullptr) owner->DblClick();
+}
+
 } // namespace zorvy

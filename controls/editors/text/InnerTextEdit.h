@@ -81,6 +81,8 @@ class TcxCustomInnerTextEdit : public TCustomEdit, public IcxContainerInnerContr
     void DefaultHandler(TMessage& m) override;
     void KeyDown(std::uint16_t& key, TShiftState shift) override;
     void KeyPress(char32_t& key) override;
+    // A double click on the text is the editor's double click too.
+    void DblClick() override;
     void KeyUp(std::uint16_t& key, TShiftState shift) override;
 
   private:

@@ -215,8 +215,9 @@ TEST_F(ComboBox, TheRowUnderAMovingPointerIsSelectedButNotUnderOneRestingAsTheLi
 TEST_F(ComboBox, ARevertableComboCyclesOnDoubleClickAndWrapsButNotWhileOpen) {
     Make({"x", "y", "z"});
     combo->SetText("y");
+    // On the text, as a user double-clicks.
     auto doubleClick = [&] {
-        SendMessage(combo->GetHandle(), WM_LBUTTONDBLCLK, MK_LBUTTON, MakeLParam(20, 10));
+        SendMessage(combo->GetInnerTextEdit()->GetHandle(), WM_LBUTTONDBLCLK, MK_LBUTTON, MakeLParam(5, 5));
         Pump();
     };
     doubleClick();
