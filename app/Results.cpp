@@ -1,5 +1,6 @@
 #include "app/Results.h"
 
+#include "app/DrawDigits.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/StringList.h"
 #include "platform/vcl/printers/Printers.h"
@@ -11,13 +12,6 @@
 namespace zorvy {
 
 namespace {
-
-int TwoDigits(const std::string& text, size_t offset) {
-    if (offset + 2 > text.size()) return -1;
-    const char a = text[offset], b = text[offset + 1];
-    if (a < '0' || a > '9' || b < '0' || b > '9') return -1;
-    return (a - '0') * 10 + (b - '0');
-}
 
 // Six ascending red balls at offsets 0, 3, ... 15 with single blanks between; empty when not.
 std::vector<int> RedBalls(const std::string& text) {

@@ -1,5 +1,6 @@
 #include "app/Settings.h"
 
+#include "app/DrawDigits.h"
 #include "platform/rtl/Files.h"
 #include "platform/rtl/IniFiles.h"
 
@@ -19,17 +20,6 @@ std::string SetupIniPath() {
     ForceDirectories(folder);
     return folder + "/setup.ini";
 }
-
-namespace {
-
-// The number of two digits at offset, -1 when they are not two digits.
-int TwoDigits(const std::string& text, size_t offset) {
-    const char a = text[offset], b = text[offset + 1];
-    if (a < '0' || a > '9' || b < '0' || b > '9') return -1;
-    return (a - '0') * 10 + (b - '0');
-}
-
-} // namespace
 
 bool IsValidDrawCode(const std::string& code) {
     if (code.size() != 20 || code[17] != '+') return false;

@@ -1,3 +1,4 @@
+#include "calendar/GregorianDay.h"
 #include "calendar/LunarConversion.h"
 #include "calendar/LunarTableLookups.h"
 #include "calendar/LunarTables.h"
@@ -21,18 +22,6 @@ std::string CyclicName(long index) {
            std::string(kEarthlyBranches[PositiveMod(index, 12)]);
 }
 
-struct GregorianDay {
-    int year;
-    int month;
-    int day;
-};
-
-GregorianDay Decode(long dateValue) {
-    int year = 0, month = 0, day = 0;
-    DecodeDate(static_cast<TDateTime>(dateValue), year, month, day);
-    return {year, month, day};
-}
-
 long FirstTermDate(int year, int month) {
     return static_cast<long>(EncodeDate(year, month, FirstSolarTermDay(year, month)));
 }
@@ -41,7 +30,7 @@ long FirstTermDate(int year, int month) {
 // 2 the month from 立春, ... 12 the month from 大雪; the days before 小寒 belong to the year before. The
 // days of February before 立春 stay in the month from 小寒, named like the January days of that month.
 void SolarTermMonth(long dateValue, int& year, int& count) {
-    const GregorianDay day = Decode(dateValue);
+    const GregorianDay day = DecodeGregorianDay(static_cast<TDateTime>(dateValue));
     year = day.year;
     if (dateValue >= FirstTermDate(day.year, 1) && day.month > 1) {
         count = 1;
@@ -73,7 +62,7 @@ void TLunarDate::UpdateNames() {
         SolarTermMonth(dateValue, year, count);
         FcMonth = CyclicName(static_cast<long>(year - 1900) * 12 + count + 12);
         // The year changes at 立春, the first solar term of February.
-        const GregorianDay day = Decode(dateValue);
+        const GregorianDay day = DecodeGregorianDay(static_cast<TDateTime>(dateValue));
         nameYear = dateValue < FirstTermDate(day.year, 2) ? day.year - 1 : day.year;
     } else {
         FcMonth = CyclicName(static_cast<long>(FlYear - 1900 + 1) * 12 + FlMonth + 1);

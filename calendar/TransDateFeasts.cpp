@@ -1,3 +1,4 @@
+#include "calendar/GregorianDay.h"
 #include "calendar/LunarConversion.h"
 #include "calendar/LunarTableLookups.h"
 #include "calendar/TransDate.h"
@@ -10,18 +11,6 @@ namespace zorvy {
 
 namespace {
 
-struct GregorianDay {
-    int year;
-    int month;
-    int day;
-};
-
-GregorianDay Decode(TDateTime date) {
-    int year = 0, month = 0, day = 0;
-    DecodeDate(date, year, month, day);
-    return {year, month, day};
-}
-
 int Occurrence(int day) {
     return (day - 1) / 7 + 1;
 }
@@ -30,7 +19,7 @@ int Occurrence(int day) {
 
 int SolarTermIndex(TDateTime date) {
     if (!std::isfinite(date)) return -1;
-    const GregorianDay day = Decode(date);
+    const GregorianDay day = DecodeGregorianDay(date);
     return SolarTermIndexOfDay(day.year, day.month, day.day);
 }
 
@@ -39,7 +28,7 @@ int MonthLastOccurrence(int year, int month) {
 }
 
 std::string TTransDate::GetConstellation() const {
-    const GregorianDay day = Decode(FDate);
+    const GregorianDay day = DecodeGregorianDay(FDate);
     const int v = day.month * 100 + day.day;
     struct Range {
         int from, to, index;
@@ -69,7 +58,7 @@ void TTransDate::UpdateFeast() {
 
 // Sunday after the first lunar full moon from 春分 on, counted with the lunar calendar's own days.
 void TTransDate::AddEaster() {
-    const GregorianDay today = Decode(FDate);
+    const GregorianDay today = DecodeGregorianDay(FDate);
     const int v = today.month * 100 + today.day;
     if (v < 321 || v > 425) return;
     const long start = static_cast<long>(EncodeDate(today.year, 3, 16));
@@ -87,14 +76,14 @@ void TTransDate::AddEaster() {
 }
 
 void TTransDate::AddThanksgiving() {
-    const GregorianDay today = Decode(FDate);
+    const GregorianDay today = DecodeGregorianDay(FDate);
     if (today.month == 11 && DayOfTheWeek(FDate) == 4 &&
         Occurrence(today.day) == MonthLastOccurrence(today.year, 11))
         FFeast += "感恩节(United States) Thanksgiving Day ";
 }
 
 void TTransDate::AddWeekdayFeasts() {
-    const GregorianDay today = Decode(FDate);
+    const GregorianDay today = DecodeGregorianDay(FDate);
     const int weekday = DayOfTheWeek(FDate);
     for (const TDynamicFeastRow& row : FeastDynamicStr)
         if (row.Month == today.month && row.Occurrence == Occurrence(today.day) && row.Weekday == weekday) {
@@ -104,7 +93,7 @@ void TTransDate::AddWeekdayFeasts() {
 }
 
 void TTransDate::AddLastWeekFeasts() {
-    const GregorianDay today = Decode(FDate);
+    const GregorianDay today = DecodeGregorianDay(FDate);
     if (today.day <= DaysInAMonth(today.year, today.month) - 7) return;
     const int weekday = DayOfTheWeek(FDate);
     for (const TLastWeekFeastRow& row : FeastLastWeekStr)
@@ -115,7 +104,7 @@ void TTransDate::AddLastWeekFeasts() {
 }
 
 void TTransDate::AddFixedFeasts() {
-    const GregorianDay today = Decode(FDate);
+    const GregorianDay today = DecodeGregorianDay(FDate);
     const int key = FeastKey(today.month, today.day);
     for (const TFeastRow& row : FeastStr)
         if (row.Key == key) {

@@ -53,6 +53,8 @@ function(zorvy_benchmark name)
   cmake_parse_arguments(ARG "" "" "DEPS;LIBS" ${ARGN})
   file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   add_executable(${name} ${sources})
+  # Benchmarks are small and each file keeps its own fixtures: always compiled one by one.
+  set_target_properties(${name} PROPERTIES UNITY_BUILD OFF)
   target_link_libraries(${name} PRIVATE ${ARG_DEPS} ${ARG_LIBS} benchmark::benchmark benchmark::benchmark_main)
   target_compile_definitions(${name} PRIVATE
     ZORVY_SOURCE_DIR="${CMAKE_SOURCE_DIR}")

@@ -21,7 +21,7 @@ if [ ${#targets[@]} -eq 0 ]; then
 fi
 
 CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DZORVY_FUZZ=ON -DZORVY_TESTS=OFF -DZORVY_BENCH=OFF \
-  -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O2 -g1" -DCMAKE_C_FLAGS_DEBUG="-O2 -g1" >/dev/null
+  -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-O2 -g1" -DCMAKE_C_FLAGS_DEBUG="-O2 -g1" -DZORVY_UNITY=ON >/dev/null
 cmake --build build/fuzz --target "${targets[@]/#/fuzz_}"
 
 run_target() {

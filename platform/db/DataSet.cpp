@@ -27,10 +27,6 @@ CellValue FieldForm(CellValue cell, TFieldType type) {
     return cell;
 }
 
-bool IsEditing(TDataSetState state) {
-    return state == TDataSetState::dsEdit || state == TDataSetState::dsInsert;
-}
-
 } // namespace
 
 TDataSet::TDataSet(TComponent* owner) : TComponent(owner) {}

@@ -8,14 +8,6 @@
 #include <algorithm>
 
 namespace zorvy {
-namespace {
-
-bool IsEditing(TDataSetState state) {
-    return state == TDataSetState::dsEdit || state == TDataSetState::dsInsert;
-}
-
-} // namespace
-
 // ---- Editing ----------------------------------------------------------------------------------
 
 bool TDataSet::GetCanModify() const {

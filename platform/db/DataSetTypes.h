@@ -21,6 +21,11 @@ enum class TDataSetState {
     dsOpening
 };
 
+// Edit and insert: the states in which the record buffer holds what the user is typing.
+inline bool IsEditing(TDataSetState state) {
+    return state == TDataSetState::dsEdit || state == TDataSetState::dsInsert;
+}
+
 // The notifications a dataset sends to its data sources and their links, in the class library's numbering.
 enum class TDataEvent {
     deFieldChange = 0,

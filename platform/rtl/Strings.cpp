@@ -18,10 +18,6 @@ char AsciiLower(char c) {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c;
 }
 
-int Signum(int value) {
-    return value < 0 ? -1 : (value > 0 ? 1 : 0);
-}
-
 size_t FindIgnoreCase(std::string_view text, std::string_view sub, size_t from) {
     if (sub.size() > text.size()) return std::string_view::npos;
     for (size_t i = from; i + sub.size() <= text.size(); ++i) {
@@ -104,7 +100,7 @@ std::string AnsiLowerCase(std::string_view text) {
 }
 
 int CompareStr(std::string_view a, std::string_view b) {
-    return Signum(a.compare(b));
+    return Sign(int64_t{a.compare(b)});
 }
 
 int CompareText(std::string_view a, std::string_view b) {

@@ -1,4 +1,5 @@
 #include "platform/rtl/TextCollation.h"
+#include "platform/rtl/Numbers.h"
 
 #include <cstdlib>
 #include <memory>
@@ -56,10 +57,6 @@ const Collators& TheCollators() {
     return collators;
 }
 
-int Signum(int value) {
-    return value < 0 ? -1 : (value > 0 ? 1 : 0);
-}
-
 } // namespace
 
 std::string UnicodeUpper(std::string_view text) {
@@ -83,8 +80,8 @@ int LocaleCompare(std::string_view a, std::string_view b, bool ignoreCase) {
         if (U_SUCCESS(status) && result != UCOL_EQUAL) return result == UCOL_LESS ? -1 : 1;
     }
     // Texts the collation sees as equal still differ unless they really are the same.
-    if (ignoreCase) return Signum(UnicodeFold(a).compare(UnicodeFold(b)));
-    return Signum(a.compare(b));
+    if (ignoreCase) return Sign(int64_t{UnicodeFold(a).compare(UnicodeFold(b))});
+    return Sign(int64_t{a.compare(b)});
 }
 
 } // namespace zorvy

@@ -28,7 +28,7 @@ struct TButtonState {
     bool focused = false;
 };
 
-std::unordered_map<HWND, TButtonState>& States() {
+std::unordered_map<HWND, TButtonState>& ButtonStates() {
     static std::unordered_map<HWND, TButtonState> states;
     return states;
 }
@@ -74,7 +74,7 @@ void UncheckGroup(HWND hwnd) {
 }
 
 void Click(HWND hwnd) {
-    TButtonState& b = States()[hwnd];
+    TButtonState& b = ButtonStates()[hwnd];
     switch (Kind(hwnd)) {
     case BS_AUTOCHECKBOX:
         SendMessage(hwnd, BM_SETCHECK, b.check == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED);
@@ -93,7 +93,7 @@ void Click(HWND hwnd) {
 }
 
 void SetPushed(HWND hwnd, bool pushed) {
-    TButtonState& b = States()[hwnd];
+    TButtonState& b = ButtonStates()[hwnd];
     if (b.pushed == pushed) return;
     b.pushed = pushed;
     InvalidateRect(hwnd, nullptr, false);
@@ -105,7 +105,7 @@ HFONT FontOf(HWND hwnd) {
 }
 
 void PaintButton(HWND hwnd, HDC dc) {
-    const TButtonState& b = States()[hwnd];
+    const TButtonState& b = ButtonStates()[hwnd];
     const std::uint32_t style = GetWindowStyle(hwnd), kind = style & BS_TYPEMASK;
     const bool enabled = IsWindowEnabled(hwnd);
     TRect r;
@@ -210,7 +210,7 @@ void PaintButton(HWND hwnd, HDC dc) {
 LRESULT ButtonClassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_NCDESTROY:
-        States().erase(hwnd);
+        ButtonStates().erase(hwnd);
         return DefWindowProc(hwnd, msg, wParam, lParam);
     case WM_ERASEBKGND:
         return 1;
@@ -244,12 +244,12 @@ LRESULT ButtonClassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return DLGC_BUTTON;
     }
     case WM_SETFOCUS:
-        States()[hwnd].focused = true;
+        ButtonStates()[hwnd].focused = true;
         InvalidateRect(hwnd, nullptr, false);
         if (GetWindowStyle(hwnd) & BS_NOTIFY) Notify(hwnd, BN_SETFOCUS);
         return 0;
     case WM_KILLFOCUS: {
-        TButtonState& b = States()[hwnd];
+        TButtonState& b = ButtonStates()[hwnd];
         b.focused = false;
         b.spaceDown = false;
         if (b.pushed && !b.tracking) SetPushed(hwnd, false);
@@ -267,19 +267,19 @@ LRESULT ButtonClassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         if (Kind(hwnd) == BS_GROUPBOX) return 0;
         if (GetFocus() != hwnd) SetFocus(hwnd);
         if (!IsWindow(hwnd)) return 0;
-        States()[hwnd].tracking = true;
+        ButtonStates()[hwnd].tracking = true;
         SetCapture(hwnd);
         SetPushed(hwnd, true);
         return 0;
     case WM_MOUSEMOVE:
-        if (States()[hwnd].tracking && GetCapture() == hwnd) {
+        if (ButtonStates()[hwnd].tracking && GetCapture() == hwnd) {
             TRect r;
             GetClientRect(hwnd, r);
             SetPushed(hwnd, PtInRect(r, {GetXLParam(lParam), GetYLParam(lParam)}));
         }
         return 0;
     case WM_LBUTTONUP: {
-        TButtonState& b = States()[hwnd];
+        TButtonState& b = ButtonStates()[hwnd];
         if (!b.tracking) return 0;
         b.tracking = false;
         const bool click = b.pushed;
@@ -289,7 +289,7 @@ LRESULT ButtonClassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     case WM_CAPTURECHANGED: {
-        TButtonState& b = States()[hwnd];
+        TButtonState& b = ButtonStates()[hwnd];
         if (b.tracking && static_cast<HWND>(lParam) != hwnd) {
             b.tracking = false;
             SetPushed(hwnd, false);
@@ -298,19 +298,19 @@ LRESULT ButtonClassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case WM_KEYDOWN:
         if (wParam == VK_SPACE && Kind(hwnd) != BS_GROUPBOX) {
-            States()[hwnd].spaceDown = true;
+            ButtonStates()[hwnd].spaceDown = true;
             SetPushed(hwnd, true);
         }
         return 0;
     case WM_KEYUP:
-        if (wParam == VK_SPACE && States()[hwnd].spaceDown) {
-            States()[hwnd].spaceDown = false;
+        if (wParam == VK_SPACE && ButtonStates()[hwnd].spaceDown) {
+            ButtonStates()[hwnd].spaceDown = false;
             SetPushed(hwnd, false);
             Click(hwnd);
         }
         return 0;
     case BM_GETCHECK:
-        return static_cast<LRESULT>(States()[hwnd].check);
+        return static_cast<LRESULT>(ButtonStates()[hwnd].check);
     case BM_SETCHECK: {
         const std::uint32_t kind = Kind(hwnd);
         WPARAM check = wParam;
@@ -318,7 +318,7 @@ LRESULT ButtonClassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         if (!IsCheckKind(kind) && !IsRadioKind(kind) && !(GetWindowStyle(hwnd) & BS_PUSHLIKE) &&
             kind != BS_OWNERDRAW)
             return 0;
-        TButtonState& b = States()[hwnd];
+        TButtonState& b = ButtonStates()[hwnd];
         if (b.check != check) {
             b.check = check;
             InvalidateRect(hwnd, nullptr, false);
@@ -331,7 +331,7 @@ LRESULT ButtonClassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     case BM_GETSTATE: {
-        const TButtonState& b = States()[hwnd];
+        const TButtonState& b = ButtonStates()[hwnd];
         return static_cast<LRESULT>(b.check | (b.pushed ? BST_PUSHED : 0) | (b.focused ? BST_FOCUS : 0));
     }
     case BM_SETSTATE:

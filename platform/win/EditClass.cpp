@@ -21,13 +21,13 @@ namespace zorvy {
 namespace {
 
 // The edits' states by window: a control wrapping the class keeps the window's user data for itself.
-std::unordered_map<HWND, std::unique_ptr<TEditState>>& States() {
+std::unordered_map<HWND, std::unique_ptr<TEditState>>& EditStates() {
     static std::unordered_map<HWND, std::unique_ptr<TEditState>> states;
     return states;
 }
 
-TEditState& Create(HWND hwnd) {
-    auto& slot = States()[hwnd];
+TEditState& CreateEditState(HWND hwnd) {
+    auto& slot = EditStates()[hwnd];
     if (!slot) {
         slot = std::make_unique<TEditState>();
         slot->hwnd = hwnd;
@@ -38,11 +38,11 @@ TEditState& Create(HWND hwnd) {
     return *slot;
 }
 
-void Destroy(HWND hwnd) {
-    auto it = States().find(hwnd);
-    if (it == States().end()) return;
+void DestroyEditState(HWND hwnd) {
+    auto it = EditStates().find(hwnd);
+    if (it == EditStates().end()) return;
     if (it->second->measureDc) DeleteDC(it->second->measureDc);
-    States().erase(it);
+    EditStates().erase(it);
 }
 
 std::size_t PosArg(const TEditState& e, WPARAM w) {
@@ -55,7 +55,7 @@ int LineArg(const TEditState& e, WPARAM w) {
     return v < 0 ? e.lines.LineFromPos(e.caret) : static_cast<int>(v);
 }
 
-void Scroll(TEditState& e, UINT msg, WPARAM wParam) {
+void ScrollEdit(TEditState& e, UINT msg, WPARAM wParam) {
     const int code = LoWord(wParam);
     if (msg == WM_VSCROLL) {
         SCROLLINFO si;
@@ -135,7 +135,7 @@ LRESULT EditProc(TEditState& e, UINT msg, WPARAM wParam, LPARAM lParam) {
         return DefWindowProc(hwnd, msg, wParam, lParam);
     case WM_NCDESTROY:
         if (GetFocus() == hwnd || e.focused) DestroyCaret();
-        Destroy(hwnd);
+        DestroyEditState(hwnd);
         return DefWindowProc(hwnd, msg, wParam, lParam);
     case WM_SIZE:
         RelayoutLines(e);
@@ -236,7 +236,7 @@ LRESULT EditProc(TEditState& e, UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_VSCROLL:
     case WM_HSCROLL:
-        if (IsMultiLine(e)) Scroll(e, msg, wParam);
+        if (IsMultiLine(e)) ScrollEdit(e, msg, wParam);
         return 0;
     case WM_CUT:
         if (IsReadOnly(e) || e.passwordChar) return 0;
@@ -386,13 +386,13 @@ LRESULT EditProc(TEditState& e, UINT msg, WPARAM wParam, LPARAM lParam) {
 } // namespace
 
 TEditState* FindEditState(HWND hwnd) {
-    auto it = States().find(hwnd);
-    return it == States().end() ? nullptr : it->second.get();
+    auto it = EditStates().find(hwnd);
+    return it == EditStates().end() ? nullptr : it->second.get();
 }
 
 LRESULT EditClassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_NCDESTROY && !FindEditState(hwnd)) return DefWindowProc(hwnd, msg, wParam, lParam);
-    return EditProc(Create(hwnd), msg, wParam, lParam);
+    return EditProc(CreateEditState(hwnd), msg, wParam, lParam);
 }
 
 } // namespace zorvy

@@ -22,7 +22,7 @@
 namespace zorvy {
 namespace {
 
-std::unordered_map<HWND, std::unique_ptr<TListBoxState>>& States() {
+std::unordered_map<HWND, std::unique_ptr<TListBoxState>>& ListBoxStates() {
     static std::unordered_map<HWND, std::unique_ptr<TListBoxState>> states;
     return states;
 }
@@ -36,8 +36,8 @@ void UpdateFontHeight(TListBoxState& s) {
     s.itemHeight = std::max(1, tm.tmHeight);
 }
 
-TListBoxState& Create(HWND hwnd) {
-    auto& slot = States()[hwnd];
+TListBoxState& CreateListBoxState(HWND hwnd) {
+    auto& slot = ListBoxStates()[hwnd];
     if (!slot) {
         slot = std::make_unique<TListBoxState>();
         slot->hwnd = hwnd;
@@ -153,7 +153,7 @@ void ScrollHorizontally(TListBoxState& s, WPARAM wParam) {
     }
 }
 
-void Scroll(TListBoxState& s, WPARAM wParam) {
+void ScrollList(TListBoxState& s, WPARAM wParam) {
     const int page = std::max(1, VisibleItems(s) - 1);
     SCROLLINFO si;
     si.fMask = SIF_TRACKPOS;
@@ -197,7 +197,7 @@ LRESULT ListProc(TListBoxState& s, UINT msg, WPARAM wParam, LPARAM lParam) {
         UpdateScrollBar(s);
         return 0;
     case WM_NCDESTROY:
-        States().erase(hwnd);
+        ListBoxStates().erase(hwnd);
         return DefWindowProc(hwnd, msg, wParam, lParam);
     case WM_SIZE:
         FitIntegralHeight(s);
@@ -274,7 +274,7 @@ LRESULT ListProc(TListBoxState& s, UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     case WM_VSCROLL:
-        Scroll(s, wParam);
+        ScrollList(s, wParam);
         return 0;
     case WM_HSCROLL:
         ScrollHorizontally(s, wParam);
@@ -419,8 +419,8 @@ LRESULT ListProc(TListBoxState& s, UINT msg, WPARAM wParam, LPARAM lParam) {
 } // namespace
 
 TListBoxState* FindListBoxState(HWND hwnd) {
-    auto it = States().find(hwnd);
-    return it == States().end() ? nullptr : it->second.get();
+    auto it = ListBoxStates().find(hwnd);
+    return it == ListBoxStates().end() ? nullptr : it->second.get();
 }
 
 TSelectionMode SelectionMode(const TListBoxState& s) {
@@ -458,7 +458,7 @@ void NotifyParent(TListBoxState& s, UINT code) {
 
 LRESULT ListBoxClassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_NCDESTROY && !FindListBoxState(hwnd)) return DefWindowProc(hwnd, msg, wParam, lParam);
-    return ListProc(Create(hwnd), msg, wParam, lParam);
+    return ListProc(CreateListBoxState(hwnd), msg, wParam, lParam);
 }
 
 } // namespace zorvy

@@ -12,7 +12,7 @@
 namespace zorvy {
 namespace {
 
-void Paint(HWND hwnd, HDC dc) {
+void PaintScrollBar(HWND hwnd, HDC dc) {
     TScrollBarData* d = ScrollBarData(hwnd, SB_CTL);
     TRect r;
     GetClientRect(hwnd, r);
@@ -68,12 +68,12 @@ LRESULT ScrollBarClassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return 1;
     case WM_PAINT: {
         if (wParam) {
-            Paint(hwnd, reinterpret_cast<HDC>(wParam));
+            PaintScrollBar(hwnd, reinterpret_cast<HDC>(wParam));
             return 0;
         }
         PAINTSTRUCT ps;
         HDC dc = BeginPaint(hwnd, ps);
-        Paint(hwnd, dc);
+        PaintScrollBar(hwnd, dc);
         EndPaint(hwnd, ps);
         return 0;
     }

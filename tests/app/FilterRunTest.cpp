@@ -21,10 +21,10 @@ constexpr int32_t AllCombinations = 1107568;
 
 std::string Status(int panel) { return Frmain->StatusBar1->GetPanels()->GetItem(panel)->GetText(); }
 
-TConditionCheckBox* Box(const std::string& stem) {
+TConditionCheckBox* BoxOfStem(const std::string& stem) {
     return dynamic_cast<TConditionCheckBox*>(Frmain->FindComponent(stem + "chk"));
 }
-TConditionEdit* Edit(const std::string& stem) {
+TConditionEdit* EditOfStem(const std::string& stem) {
     return dynamic_cast<TConditionEdit*>(Frmain->FindComponent(stem + "Edit"));
 }
 
@@ -46,8 +46,8 @@ TEST_F(FilterRun, WithNoConditionEveryCombinationSurvives) {
 
 TEST_F(FilterRun, AnOddUnitsConditionLeavesOddSerialsInLinesOfBallsBlanksAndSerial) {
     Start();
-    Box("gw1")->SetChecked(true);
-    Edit("gw1")->SetText("j=1/");
+    BoxOfStem("gw1")->SetChecked(true);
+    EditOfStem("gw1")->SetText("j=1/");
     Frmain->BtfilterClick(Frmain->Btfilter);
     TMemoLines* lines = Frmain->Memo1->GetLines();
     ASSERT_GT(lines->GetCount(), 0);
@@ -81,10 +81,10 @@ TEST_F(FilterRun, AnEmptyConditionIsUntickedAndItsEditDisabled) {
     Frmain->DigitClick(3, Frmain->DigitButtons[3][0]);
     Frmain->DigitClick(4, Frmain->DigitButtons[4][0]);
     Frmain->DigitClick(5, Frmain->DigitButtons[5][0]);
-    Box("sw5")->SetChecked(true);
+    BoxOfStem("sw5")->SetChecked(true);
     Frmain->BtfilterClick(Frmain->Btfilter);
-    EXPECT_FALSE(Box("sw5")->GetChecked());
-    EXPECT_FALSE(Edit("sw5")->GetEnabled());
+    EXPECT_FALSE(BoxOfStem("sw5")->GetChecked());
+    EXPECT_FALSE(EditOfStem("sw5")->GetEnabled());
     EXPECT_TRUE(Frmain->customwzchk->GetChecked()) << "not every digit is selected";
     EXPECT_EQ(Frmain->Lbzongshu->GetCaption(), "总注数：27");
 }

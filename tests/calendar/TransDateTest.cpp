@@ -13,10 +13,6 @@
 namespace zorvy {
 namespace {
 
-TDateTime Day(int year, int month, int day) {
-    return EncodeDate(year, month, day);
-}
-
 // A component with counters on both change events; the lunar date's own event stays hooked to the
 // component, so lunar changes are seen through the component's event.
 class TransDateTest : public ::testing::Test {
@@ -26,7 +22,7 @@ class TransDateTest : public ::testing::Test {
     }
 
     void SetDate(int year, int month, int day) {
-        trans.SetDate(Day(year, month, day));
+        trans.SetDate(EncodeDate(year, month, day));
         changes = 0;
     }
     TLunarDate& Lunar() { return *trans.GetLunarDate(); }
@@ -49,17 +45,17 @@ TEST_F(TransDateTest, ConvertsBothWays) {
     };
     for (const ConversionCase& c : cases) {
         SCOPED_TRACE(std::to_string(c.year) + "-" + std::to_string(c.month) + "-" + std::to_string(c.day));
-        trans.SetDate(Day(c.year, c.month, c.day));
+        trans.SetDate(EncodeDate(c.year, c.month, c.day));
         EXPECT_EQ(Lunar().GetlYear(), c.lYear);
         EXPECT_EQ(Lunar().GetlMonth(), c.lMonth);
         EXPECT_EQ(Lunar().GetlDay(), c.lDay);
         EXPECT_EQ(Lunar().GetFlagLeapMonth(), c.leap);
-        EXPECT_EQ(trans.LunarToSolar(Lunar()), Day(c.year, c.month, c.day));
+        EXPECT_EQ(trans.LunarToSolar(Lunar()), EncodeDate(c.year, c.month, c.day));
     }
 }
 
 TEST_F(TransDateTest, EveryDayOfTheRangeConvertsAndComesBack) {
-    const long first = static_cast<long>(Day(1900, 1, 31));
+    const long first = static_cast<long>(EncodeDate(1900, 1, 31));
     long last = first - 1;
     for (int year = 1900; year <= 2056; ++year)
         last += LunarYearDays(year);
@@ -71,9 +67,9 @@ TEST_F(TransDateTest, EveryDayOfTheRangeConvertsAndComesBack) {
 }
 
 TEST_F(TransDateTest, SettingTheDateFiresOnceAndTheSameDateNotAtAll) {
-    trans.SetDate(Day(2008, 2, 7));
+    trans.SetDate(EncodeDate(2008, 2, 7));
     EXPECT_EQ(changes, 1);
-    trans.SetDate(Day(2008, 2, 7));
+    trans.SetDate(EncodeDate(2008, 2, 7));
     EXPECT_EQ(changes, 1);
     trans.SetISO8601(true);
     EXPECT_EQ(changes, 1);
@@ -83,17 +79,17 @@ TEST_F(TransDateTest, LunarSettersMoveTheDate) {
     SetDate(2008, 2, 7);
     Lunar().SetlDay(15);
     EXPECT_EQ(changes, 1);
-    EXPECT_EQ(trans.GetDate(), Day(2008, 2, 21));
+    EXPECT_EQ(trans.GetDate(), EncodeDate(2008, 2, 21));
     EXPECT_EQ(Lunar().GetFeastOfLunar(), "元宵节");
 
     Lunar().SetlMonth(8);
-    EXPECT_EQ(trans.GetDate(), Day(2008, 9, 14));
+    EXPECT_EQ(trans.GetDate(), EncodeDate(2008, 9, 14));
     EXPECT_EQ(Lunar().GetFeastOfLunar(), "中秋节");
     EXPECT_EQ(trans.GetWeek(), 1); // Sunday
     EXPECT_EQ(trans.GetMaxMonthDays(), 30);
 
     Lunar().SetlYear(2009);
-    EXPECT_EQ(trans.GetDate(), Day(2009, 10, 3));
+    EXPECT_EQ(trans.GetDate(), EncodeDate(2009, 10, 3));
     EXPECT_EQ(changes, 3);
 }
 
@@ -120,22 +116,22 @@ TEST_F(TransDateTest, LeapMonthSwitchesBetweenAMonthAndItsLeapMonth) {
     SetDate(2009, 5, 24); // lunar 2009-05-01
     trans.SetLeapMonth(true);
     EXPECT_TRUE(Lunar().GetFlagLeapMonth());
-    EXPECT_EQ(trans.GetDate(), Day(2009, 6, 23));
+    EXPECT_EQ(trans.GetDate(), EncodeDate(2009, 6, 23));
 
     // Names and lengths belong to the new day, as if it had been set directly.
     TTransDate fresh(nullptr);
-    fresh.SetDate(Day(2009, 6, 23));
+    fresh.SetDate(EncodeDate(2009, 6, 23));
     EXPECT_EQ(Lunar().GetcDay(), fresh.GetLunarDate()->GetcDay());
     EXPECT_EQ(Lunar().GetMaxMonthDays(), 29);
     EXPECT_EQ(trans.GetWeek(), fresh.GetWeek());
 
     trans.SetLeapMonth(false);
-    EXPECT_EQ(trans.GetDate(), Day(2009, 5, 24));
+    EXPECT_EQ(trans.GetDate(), EncodeDate(2009, 5, 24));
 
     SetDate(2008, 5, 5); // 2008 has no leap month: nothing moves
     trans.SetLeapMonth(true);
     EXPECT_FALSE(Lunar().GetFlagLeapMonth());
-    EXPECT_EQ(trans.GetDate(), Day(2008, 5, 5));
+    EXPECT_EQ(trans.GetDate(), EncodeDate(2008, 5, 5));
     EXPECT_EQ(changes, 0);
 }
 
@@ -150,13 +146,13 @@ TEST_F(TransDateTest, GregorianMonthLengthFollowsLunarChanges) {
     SetDate(2008, 1, 31); // lunar 2007-12-24
     EXPECT_EQ(trans.GetMaxMonthDays(), 31);
     Lunar().SetlDay(30);
-    EXPECT_EQ(trans.GetDate(), Day(2008, 2, 6));
+    EXPECT_EQ(trans.GetDate(), EncodeDate(2008, 2, 6));
     EXPECT_EQ(trans.GetMaxMonthDays(), 29);
 }
 
 TEST_F(TransDateTest, DatesOutsideTheTableKeepTheLunarDate) {
-    const TDateTime outside[] = {Day(1900, 1, 30), Day(1900, 1, 1), Day(1800, 6, 1),  Day(2057, 2, 4),
-                                 Day(2057, 3, 1),  Day(2100, 1, 1), Day(9999, 12, 31)};
+    const TDateTime outside[] = {EncodeDate(1900, 1, 30), EncodeDate(1900, 1, 1), EncodeDate(1800, 6, 1),  EncodeDate(2057, 2, 4),
+                                 EncodeDate(2057, 3, 1),  EncodeDate(2100, 1, 1), EncodeDate(9999, 12, 31)};
     for (TDateTime date : outside) {
         SCOPED_TRACE(date);
         SetDate(2008, 2, 7);
@@ -167,7 +163,7 @@ TEST_F(TransDateTest, DatesOutsideTheTableKeepTheLunarDate) {
         EXPECT_EQ(Lunar().GetlMonth(), 1);
         EXPECT_EQ(Lunar().GetlDay(), 1);
     }
-    trans.SetDate(Day(2057, 2, 3)); // last day of lunar 2056
+    trans.SetDate(EncodeDate(2057, 2, 3)); // last day of lunar 2056
     EXPECT_EQ(Lunar().GetlYear(), 2056);
     EXPECT_EQ(Lunar().GetlMonth(), 12);
     EXPECT_EQ(Lunar().GetlDay(), Lunar().GetMaxMonthDays());
@@ -178,7 +174,7 @@ TEST_F(TransDateTest, ValuesThatAreNoDateAreRejected) {
     for (TDateTime bad :
          {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity(), 1e300, -1e300}) {
         EXPECT_THROW(trans.SetDate(bad), EConvertError);
-        EXPECT_EQ(trans.GetDate(), Day(2008, 2, 7));
+        EXPECT_EQ(trans.GetDate(), EncodeDate(2008, 2, 7));
         EXPECT_EQ(Lunar().GetlDay(), 1);
     }
     EXPECT_EQ(changes, 0);
@@ -194,7 +190,7 @@ TEST_F(TransDateTest, AssigningALunarDateCopiesIt) {
 
     trans.SetLunarDate(other.get());
     EXPECT_NE(trans.GetLunarDate(), other.get());
-    EXPECT_EQ(trans.GetDate(), Day(2008, 9, 14));
+    EXPECT_EQ(trans.GetDate(), EncodeDate(2008, 9, 14));
     EXPECT_EQ(Lunar().GetFeastOfLunar(), "中秋节");
     EXPECT_EQ(changes, 1);
 

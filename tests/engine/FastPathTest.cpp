@@ -69,7 +69,7 @@ TEST(FastPath, AdvancingTheDigitsMatchesSplittingTheSerial) {
 }
 
 // The outcome of a test as text: "1", "0" or the error's class and message.
-template <typename Test> std::string Outcome(Test test) {
+template <typename Test> std::string TestOutcome(Test test) {
     try {
         return test() ? "1" : "0";
     } catch (const EDivByZero& e) {
@@ -105,8 +105,8 @@ TEST(FastPath, PreparedTestsAnswerAsCheckCondition) {
         }
         const TCompiledTest prepared(m, list);
         for (int32_t v : values)
-            ASSERT_EQ(Outcome([&] { return prepared.Passes(v); }),
-                      Outcome([&] { return CheckCondition(v, m, list); }))
+            ASSERT_EQ(TestOutcome([&] { return prepared.Passes(v); }),
+                      TestOutcome([&] { return CheckCondition(v, m, list); }))
                 << "'" << list << "' " << v;
     }
 }
@@ -129,14 +129,14 @@ TEST(FastPath, PreparedSchemesJudgeAsTheEvaluators) {
         do {
             if (++serial % 397 != scheme) continue;
             message.clear();
-            const std::string literal = Outcome([&] {
+            const std::string literal = TestOutcome([&] {
                 return EvalXhConditions(c, state) && EvalGwConditions(c, state) &&
                        EvalSwConditions(c, state) && EvalBwConditions(c, state) &&
                        EvalQwConditions(c, state) && EvalWwConditions(c, state) &&
                        EvalSwwConditions(c, state) && EvalTbConditions(c, state);
             });
             int verdict = TCompiledScheme::Passed;
-            const std::string fast = Outcome([&] {
+            const std::string fast = TestOutcome([&] {
                 verdict = prepared.Evaluate(SplitSerial(serial), c);
                 return verdict == TCompiledScheme::Passed;
             });

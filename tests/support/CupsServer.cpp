@@ -87,11 +87,6 @@ std::string FindServerBin() {
     return {};
 }
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream file(path);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
 // Runs argv with its output and errors going to log; its exit code, -1 when it did not start.
 int Run(const std::vector<std::string>& argv, const std::string& log) {
     std::vector<char*> args;
@@ -185,7 +180,7 @@ CupsServer::CupsServer() {
              "-E"},
             adminLog) != 0 ||
         Run({lpadmin, "-d", QueueName()}, adminLog) != 0) {
-        const std::string why = ReadFile(adminLog);
+        const std::string why = ReadWholeFile(adminLog);
         Stop();
         throw std::runtime_error("lpadmin could not make the test queue:\n" + why + Log());
     }
@@ -254,14 +249,14 @@ void CupsServer::Stop() {
 
 std::string CupsServer::Log() const {
     const std::string root = folder_->Path();
-    return ReadFile(root + "/log/cupsd.out") + ReadFile(root + "/log/error_log");
+    return ReadWholeFile(root + "/log/cupsd.out") + ReadWholeFile(root + "/log/error_log");
 }
 
 CupsServer::Job CupsServer::WaitForJob() const {
     const std::string root = folder_->Path();
     // The scheduler notes "JOB-ID total TITLE" in its page log once the job is done.
     for (const auto deadline = Clock::now() + JobTimeout; Clock::now() < deadline;) {
-        std::stringstream log(ReadFile(root + "/log/page_log"));
+        std::stringstream log(ReadWholeFile(root + "/log/page_log"));
         for (std::string line; std::getline(log, line);)
             if (line.rfind("1 total ", 0) == 0) return {line.substr(8), root + "/out/printed.pdf"};
         std::this_thread::sleep_for(std::chrono::milliseconds(50));

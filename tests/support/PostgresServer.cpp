@@ -58,11 +58,6 @@ int Run(std::vector<std::string> argv) {
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
-std::string ReadFile(const std::string& path) {
-    std::ifstream file(path);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
-
 } // namespace
 
 PostgresServer::PostgresServer() {
@@ -81,13 +76,13 @@ PostgresServer::PostgresServer() {
     if (Run(Command({"sh", "-c",
                      "exec \"$0\" -D \"$1\" -A trust -U zorvy -E UTF8 --no-locale --no-sync >\"$2\" 2>&1",
                      binDir_ + "/initdb", dataDir_, log})) != 0)
-        throw std::runtime_error("initdb failed:\n" + ReadFile(log));
+        throw std::runtime_error("initdb failed:\n" + ReadWholeFile(log));
 
     for (int attempt = 0; attempt < 5 && !running_; ++attempt) {
         port_ = FreeLoopbackPort();
         running_ = Launch();
     }
-    if (!running_) throw std::runtime_error("PostgreSQL did not start:\n" + ReadFile(ServerLog()));
+    if (!running_) throw std::runtime_error("PostgreSQL did not start:\n" + ReadWholeFile(ServerLog()));
 
     std::string ini = folder_->Path() + "/odbc.ini";
     std::ofstream(ini) << "[" << DataSourceName() << "]\n"
@@ -134,7 +129,7 @@ void PostgresServer::Kill() {
 void PostgresServer::Restart() {
     if (running_) return;
     running_ = Launch();
-    if (!running_) throw std::runtime_error("PostgreSQL did not start again:\n" + ReadFile(ServerLog()));
+    if (!running_) throw std::runtime_error("PostgreSQL did not start again:\n" + ReadWholeFile(ServerLog()));
 }
 
 std::string PostgresServer::ConnectionString() {

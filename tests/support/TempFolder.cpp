@@ -2,6 +2,8 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
 #include <vector>
 
@@ -33,6 +35,11 @@ TempDataFolder::~TempDataFolder() {
         setenv("ZORVY_HOME", previousHome_.c_str(), 1);
     else
         unsetenv("ZORVY_HOME");
+}
+
+std::string ReadWholeFile(const std::string& path) {
+    std::ifstream file(path);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
 } // namespace zorvy::test

@@ -30,4 +30,7 @@ class TempDataFolder {
     std::string previousHome_;
 };
 
+// The whole of a file (a server's log, say); empty when it cannot be read.
+std::string ReadWholeFile(const std::string& path);
+
 } // namespace zorvy::test

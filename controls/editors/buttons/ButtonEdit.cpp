@@ -24,18 +24,18 @@ TcxCustomEdit* TcxCustomButtonEditProperties::CreateEditControl(bool inplace) co
 }
 
 namespace {
-int unitCounter = 0;
+int buttonEditUnitCounter = 0;
 }
 
 void InitializeButtonEditUnit() {
-    if (unitCounter++ != 0) return;
+    if (buttonEditUnitCounter++ != 0) return;
     GetEditPropertiesRegistry()->AddClass(TcxButtonEditProperties::StaticClass(),
                                           ResolveResourceString(scxSEditRepositoryButtonItem));
 }
 
 void FinalizeButtonEditUnit() {
     // Shutdown only counts: the registration stays.
-    if (unitCounter > 0) --unitCounter;
+    if (buttonEditUnitCounter > 0) --buttonEditUnitCounter;
 }
 
 } // namespace zorvy

@@ -236,18 +236,18 @@ void TcxCustomCheckBox::Loaded() {
 // ---- unit ----
 
 namespace {
-int unitCounter = 0;
+int checkBoxUnitCounter = 0;
 }
 
 void InitializeCheckBoxUnit() {
-    if (unitCounter++ != 0) return;
+    if (checkBoxUnitCounter++ != 0) return;
     GetEditPropertiesRegistry()->AddClass(TcxCheckBoxProperties::StaticClass(),
                                           ResolveResourceString(scxSEditRepositoryCheckBoxItem));
     LoadCheckMarkMask();
 }
 
 void FinalizeCheckBoxUnit() {
-    if (unitCounter == 0 || --unitCounter != 0) return;
+    if (checkBoxUnitCounter == 0 || --checkBoxUnitCounter != 0) return;
     FreeCheckMarkMask();
     CheckStatesBuffer().clear();
 }

@@ -19,17 +19,17 @@ ZORVY_RESOURCESTRING(scxMaskEditInvalidEditValue, "The edit value is invalid");
 ZORVY_RESOURCESTRING(scxSEditRepositoryMaskItem, "MaskEdit|Represents a generic masked edit control.");
 
 namespace {
-int unitCounter = 0;
+int maskEditUnitCounter = 0;
 }
 
 void InitializeMaskEditUnit() {
-    if (unitCounter++ != 0) return;
+    if (maskEditUnitCounter++ != 0) return;
     GetEditPropertiesRegistry()->AddClass(TcxMaskEditProperties::StaticClass(),
                                           ResolveResourceString(scxSEditRepositoryMaskItem));
 }
 
 void FinalizeMaskEditUnit() {
-    if (unitCounter > 0) --unitCounter;
+    if (maskEditUnitCounter > 0) --maskEditUnitCounter;
 }
 
 // ---- settings ----

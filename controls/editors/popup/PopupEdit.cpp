@@ -146,11 +146,11 @@ void TcxCustomPopupEdit::ReturnPopupControl() {
 // ---- Unit ----
 
 namespace {
-int unitCounter = 0;
+int popupEditUnitCounter = 0;
 }
 
 void InitializePopupEditUnit() {
-    if (unitCounter++ != 0) return;
+    if (popupEditUnitCounter++ != 0) return;
     GetEditPropertiesRegistry()->AddClass(TcxComboBoxProperties::StaticClass(),
                                           ResolveResourceString(scxSEditRepositoryComboBoxItem));
     GetEditPropertiesRegistry()->AddClass(TcxPopupEditProperties::StaticClass(),
@@ -160,7 +160,7 @@ void InitializePopupEditUnit() {
 }
 
 void FinalizePopupEditUnit() {
-    if (unitCounter == 0 || --unitCounter != 0) return;
+    if (popupEditUnitCounter == 0 || --popupEditUnitCounter != 0) return;
     // The editor kinds stay registered; the filter helper goes.
     GetFilterEditHelperRegistry()->RemovePair(TcxComboBoxProperties::StaticClass(),
                                               TcxFilterComboBoxHelper::StaticClass());

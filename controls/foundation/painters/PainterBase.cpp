@@ -2,6 +2,7 @@
 // check boxes and radio buttons, header sections, the indicator, the size grip.
 #include "controls/foundation/painters/Painter.h"
 
+#include "controls/foundation/painters/PainterInternal.h"
 #include "controls/foundation/painters/PainterResources.h"
 #include "platform/gdi/FrameControls.h"
 #include "platform/rtl/Numbers.h"
@@ -9,13 +10,7 @@
 
 namespace zorvy {
 
-namespace {
-TRect Deflated(const TRect& r, int by) {
-    TRect d = r;
-    InflateRect(d, -by, -by);
-    return d;
-}
-} // namespace
+using painters::Deflated;
 
 int TcxCustomLookAndFeelPainter::HeaderTextFlags(const TcxHeaderText& text) {
     int flags = text.HorzAlign == taRightJustify ? ctfAlignRight

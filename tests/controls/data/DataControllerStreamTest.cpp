@@ -17,8 +17,8 @@ using namespace zorvy;
 namespace {
 
 // A controller whose items have the given value types; item 0 stores display texts.
-struct Controller {
-    explicit Controller(std::vector<TcxValueTypeClass> types) : dc(nullptr) {
+struct StreamController {
+    explicit StreamController(std::vector<TcxValueTypeClass> types) : dc(nullptr) {
         for (TcxValueTypeClass type : types) {
             items.push_back(std::make_unique<TObject>());
             dc.AddItem(items.back().get())->ChangeValueType(type);
@@ -71,7 +71,7 @@ std::string Text(const std::string& t) {
 } // namespace
 
 TEST(DataControllerStream, RoundTripKeepsRecordsValuesTextsAndOrder) {
-    Controller source({&cxStringValueType, &cxIntegerValueType});
+    StreamController source({&cxStringValueType, &cxIntegerValueType});
     source.Fill({{"one", 1}, {Variant::Null(), 2}, {"three", Variant::Null()}});
     source.dc.SetDisplayText(0, 0, "ONE");
     const std::string bytes = source.Saved();
@@ -80,19 +80,19 @@ TEST(DataControllerStream, RoundTripKeepsRecordsValuesTextsAndOrder) {
                              Text("TcxIntegerValueType") + Int32(3);
     ASSERT_EQ(bytes.substr(0, head.size()), head);
 
-    Controller target({&cxStringValueType, &cxIntegerValueType});
+    StreamController target({&cxStringValueType, &cxIntegerValueType});
     target.Fill({{"old", 9}});
     target.Load(bytes);
     EXPECT_EQ(target.Dump(), "one|1/ONE;<null>|2/;three|<null>/;");
     EXPECT_EQ(target.dc.GetRowCount(), 3);
 
-    Controller empty({&cxStringValueType, &cxIntegerValueType});
+    StreamController empty({&cxStringValueType, &cxIntegerValueType});
     target.Load(empty.Saved());
     EXPECT_EQ(target.dc.GetRecordCount(), 0) << "an empty stream empties the target";
 }
 
 TEST(DataControllerStream, ItemsAreWrittenInTheirCurrentOrder) {
-    Controller source({&cxStringValueType, &cxIntegerValueType});
+    StreamController source({&cxStringValueType, &cxIntegerValueType});
     source.Fill({{"a", 1}});
     // Item 1's field moves to the front: the integer is written first.
     source.dc.GetFields().Move(1, 0);
@@ -104,7 +104,7 @@ TEST(DataControllerStream, ItemsAreWrittenInTheirCurrentOrder) {
 
 // Every stream that does not fit, or breaks off anywhere, raises and changes nothing.
 TEST(DataControllerStream, ABadStreamLeavesTheRecordsAsTheyWere) {
-    Controller source({&cxStringValueType, &cxIntegerValueType});
+    StreamController source({&cxStringValueType, &cxIntegerValueType});
     source.Fill({{"one", 1}, {"two", 2}, {"three", 3}});
     const std::string good = source.Saved();
 
@@ -120,7 +120,7 @@ TEST(DataControllerStream, ABadStreamLeavesTheRecordsAsTheyWere) {
         {"one item more", {&cxStringValueType, &cxIntegerValueType, &cxIntegerValueType}, good},
     };
     for (const Case& c : mismatches) {
-        Controller target(c.types);
+        StreamController target(c.types);
         target.Fill({{"kept", 7}});
         const std::string before = target.Dump();
         try {
@@ -132,7 +132,7 @@ TEST(DataControllerStream, ABadStreamLeavesTheRecordsAsTheyWere) {
         EXPECT_EQ(target.Dump(), before) << c.what;
     }
 
-    Controller target({&cxStringValueType, &cxIntegerValueType});
+    StreamController target({&cxStringValueType, &cxIntegerValueType});
     target.Fill({{"kept", 7}, {"also", 8}});
     target.dc.SetItemSortOrder(1, soDescending);
     const std::string before = target.Dump();
@@ -160,10 +160,10 @@ TEST(DataControllerStream, ABadStreamLeavesTheRecordsAsTheyWere) {
 }
 
 TEST(DataControllerReaders, RecordsCopiedThroughReaders) {
-    Controller source({&cxStringValueType, &cxIntegerValueType});
+    StreamController source({&cxStringValueType, &cxIntegerValueType});
     source.Fill({{"one", 1}, {"two", 2}});
     source.dc.SetDisplayText(1, 0, "TWO");
-    Controller target({&cxStringValueType, &cxIntegerValueType});
+    StreamController target({&cxStringValueType, &cxIntegerValueType});
     // The record reader reads by definition: both controllers must share the layout, so copy
     // within one controller.
     TcxValueDefRecordReader reader(&source.dc, 1);

@@ -14,7 +14,7 @@ using test::TableCriteria;
 
 namespace {
 
-std::string Bytes(std::initializer_list<int> bytes) {
+std::string CriteriaBytes(std::initializer_list<int> bytes) {
     std::string s;
     for (int b : bytes)
         s.push_back(static_cast<char>(b));
@@ -223,7 +223,7 @@ TEST_F(DataFilterCriteria, StreamOfTheExampleTree) {
     criteria_.SetVersion(3);
     criteria_.AddItem(nullptr, price_, ocLess, 5, "5");
     const std::string expected =
-        Bytes({0xFE, 0xFF, 0xFF, 0xFF, 0x00, 0x01, 0x00, 0x00, 0x00, 0x00, 0x02, 0x01, 0x00, 0x00, 0x00, 0x35,
+        CriteriaBytes({0xFE, 0xFF, 0xFF, 0xFF, 0x00, 0x01, 0x00, 0x00, 0x00, 0x00, 0x02, 0x01, 0x00, 0x00, 0x00, 0x35,
                0x07, 0x00, 0x00, 0x00, 0x05, 0x00, 0x00, 0x00, 'P',  'r',  'i',  'c',  'e',  0x02, 0x05});
     EXPECT_EQ(Saved(criteria_), expected);
     EXPECT_EQ(expected.size(), 31u);
@@ -263,11 +263,11 @@ TEST_F(DataFilterCriteria, NestedTreesRoundTrip) {
 
 TEST_F(DataFilterCriteria, StreamVersionsAndLinkResolution) {
     // Version 1: the first integer counts the root's conditions.
-    std::string condition = Bytes({0, 0, 0, 0, 0, 0, 7, 0, 0, 0, 2, 1});
-    Load(criteria_, Bytes({2, 0, 0, 0}) + condition + condition);
+    std::string condition = CriteriaBytes({0, 0, 0, 0, 0, 0, 7, 0, 0, 0, 2, 1});
+    Load(criteria_, CriteriaBytes({2, 0, 0, 0}) + condition + condition);
     EXPECT_EQ(criteria_.GetLoadedVersion(), 1);
     EXPECT_EQ(criteria_.GetFilterText(), "(Price = 1) AND (Price = 1)");
-    Load(criteria_, Bytes({0, 0, 0, 0}));
+    Load(criteria_, CriteriaBytes({0, 0, 0, 0}));
     EXPECT_TRUE(criteria_.IsEmpty());
 
     // By name first; an ID alone does not resolve to a field that has a name of its own.
@@ -297,14 +297,14 @@ TEST_F(DataFilterCriteria, CorruptStreamsRaiseAndChangeNothing) {
     std::string unknownGroup = good;
     unknownGroup[4] = 4;
     std::string hugeCount = good;
-    hugeCount.replace(5, 4, Bytes({0xFF, 0xFF, 0xFF, 0x7F}));
+    hugeCount.replace(5, 4, CriteriaBytes({0xFF, 0xFF, 0xFF, 0x7F}));
     std::string negativeCount = good;
-    negativeCount.replace(5, 4, Bytes({0xFF, 0xFF, 0xFF, 0xFF}));
+    negativeCount.replace(5, 4, CriteriaBytes({0xFF, 0xFF, 0xFF, 0xFF}));
     std::string badVariant = good;
     badVariant[29] = 7;
-    std::string deep = Bytes({0xFF, 0xFF, 0xFF, 0xFF, 0, 1, 0, 0, 0});
+    std::string deep = CriteriaBytes({0xFF, 0xFF, 0xFF, 0xFF, 0, 1, 0, 0, 0});
     for (int i = 0; i < 100; ++i)
-        deep += Bytes({1, 0, 1, 0, 0, 0});
+        deep += CriteriaBytes({1, 0, 1, 0, 0, 0});
     const std::string cases[] = {
         good.substr(0, 30),
         good.substr(0, 3),
@@ -314,7 +314,7 @@ TEST_F(DataFilterCriteria, CorruptStreamsRaiseAndChangeNothing) {
         negativeCount,
         badVariant,
         deep,
-        Bytes({0x7F, 0xFF, 0xFF, 0x7F}), // version 1 with two billion root nodes
+        CriteriaBytes({0x7F, 0xFF, 0xFF, 0x7F}), // version 1 with two billion root nodes
     };
     int changes = changes_;
     for (const std::string& bytes : cases) {

@@ -41,7 +41,7 @@ class SilentPort {
     int port_ = 0;
 };
 
-double SecondsSince(std::chrono::steady_clock::time_point start) {
+double SecondsWaitedSince(std::chrono::steady_clock::time_point start) {
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
@@ -84,7 +84,7 @@ TEST(ServerFault, APortThatNeverAnswersFailsAfterTheLoginTimeOut) {
             EXPECT_EQ(std::string(e.what()).rfind("The database did not answer in time: ", 0), 0u)
                 << e.what();
         }
-        const double waited = SecondsSince(start);
+        const double waited = SecondsWaitedSince(start);
         // Within the time-out and a margin for a loaded machine; never the hang it used to be.
         EXPECT_GE(waited, c.timeOut - 0.5) << c.connectionString;
         EXPECT_LT(waited, c.timeOut + 5) << c.connectionString;
@@ -103,7 +103,7 @@ TEST(ServerFault, AStatementThatRunsTooLongIsCancelledAfterTheCommandTimeOut) {
     } catch (const odbc::Error& e) {
         EXPECT_EQ(e.GetFault(), odbc::Fault::TimedOut) << e.what();
     }
-    const double waited = SecondsSince(start);
+    const double waited = SecondsWaitedSince(start);
     EXPECT_LT(waited, 1 + 5);
     // The connection itself is fine afterwards.
     EXPECT_TRUE(connection.GetConnected());

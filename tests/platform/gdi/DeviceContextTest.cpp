@@ -7,8 +7,8 @@ namespace {
 
 using testing::TSurface;
 
-constexpr COLORREF White = RGB(255, 255, 255);
-constexpr COLORREF Red = RGB(255, 0, 0);
+using testing::White;
+using testing::Red;
 
 TEST(GdiDeviceContext, SaveAndRestoreBringBackTheWholeState) {
     TSurface s(20, 20);

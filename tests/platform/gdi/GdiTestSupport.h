@@ -6,6 +6,11 @@
 
 namespace zorvy::testing {
 
+// The plain colours the drawing tests paint with and read back.
+constexpr COLORREF White = RGB(255, 255, 255);
+constexpr COLORREF Black = RGB(0, 0, 0);
+constexpr COLORREF Red = RGB(255, 0, 0);
+
 class TSurface {
   public:
     TSurface(int width, int height, COLORREF background = RGB(255, 255, 255)) {

@@ -7,9 +7,9 @@ namespace {
 
 using testing::TSurface;
 
-constexpr COLORREF White = RGB(255, 255, 255);
-constexpr COLORREF Black = RGB(0, 0, 0);
-constexpr COLORREF Red = RGB(255, 0, 0);
+using testing::White;
+using testing::Black;
+using testing::Red;
 
 TEST(GdiShapes, FillsAndFramesCoverExactlyTheirPixels) {
     struct TCase {

@@ -9,8 +9,8 @@ namespace {
 using testing::TSelectedFont;
 using testing::TSurface;
 
-constexpr COLORREF White = RGB(255, 255, 255);
-constexpr COLORREF Black = RGB(0, 0, 0);
+using testing::White;
+using testing::Black;
 
 TEST(GdiText, MetricsFollowTheLogicalFontHeight) {
     TSurface s(1, 1);
