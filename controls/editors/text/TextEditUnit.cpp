@@ -9,7 +9,7 @@ namespace zorvy {
 ZORVY_RESOURCESTRING(scxSEditRepositoryTextItem, "TextEdit|Represents a single line text editor");
 
 namespace {
-int unitCounter = 0;
+int textEditUnitCounter = 0;
 } // namespace
 
 const TMetaClass* TcxFilterTextEditHelper::GetEditorClassForFilter(TcxCustomEditProperties*,
@@ -33,7 +33,7 @@ void TcxFilterTextEditHelper::PutFilterValue(TcxCustomEdit* editor, TcxCustomEdi
 }
 
 void InitializeTextEditUnit() {
-    if (unitCounter++ != 0) return;
+    if (textEditUnitCounter++ != 0) return;
     GetEditPropertiesRegistry()->AddClass(TcxTextEditProperties::StaticClass(),
                                           ResolveResourceString(scxSEditRepositoryTextItem));
     GetFilterEditHelperRegistry()->AddPair(TcxTextEditProperties::StaticClass(),
@@ -41,7 +41,7 @@ void InitializeTextEditUnit() {
 }
 
 void FinalizeTextEditUnit() {
-    if (unitCounter == 0 || --unitCounter != 0) return;
+    if (textEditUnitCounter == 0 || --textEditUnitCounter != 0) return;
     GetFilterEditHelperRegistry()->RemovePair(TcxTextEditProperties::StaticClass(),
                                               TcxFilterTextEditHelper::StaticClass());
 }

@@ -1,10 +1,13 @@
 #pragma once
-// The foundation's headless fixture with the editor framework started, and a default-values
-// provider whose answers a test sets.
+// The foundation's headless fixture with the editor framework started; a default-values provider whose
+// answers a test sets; a control that records the characters it gets.
 #include "controls/editors/framework/EditProperties.h"
 #include "controls/editors/framework/EditStyle.h"
 #include "controls/editors/framework/EditUnit.h"
+#include "platform/vcl/Controls.h"
 #include "tests/controls/foundation/FoundationFixture.h"
+
+#include <string>
 
 namespace zorvy::test {
 
@@ -32,6 +35,16 @@ struct TChangeCounter {
         p.OnPropertiesChanged = [this](TObject*) { ++Count; };
     }
     int Count = 0;
+};
+
+// Records the characters it gets.
+class TCharSink : public TCustomControl {
+  public:
+    explicit TCharSink(TComponent* owner) : TCustomControl(owner) { SetTabStop(true); }
+    std::u32string Typed;
+
+  protected:
+    void KeyPress(char32_t& key) override { Typed += key; }
 };
 
 } // namespace zorvy::test

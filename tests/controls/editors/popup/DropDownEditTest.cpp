@@ -20,16 +20,6 @@ class TPlainDropDown : public TcxCustomDropDownEdit {
     TSize CalcPopupSize() override { return {120, 80}; }
 };
 
-// Records the characters it gets.
-class TCharSink : public TCustomControl {
-  public:
-    explicit TCharSink(TComponent* owner) : TCustomControl(owner) { SetTabStop(true); }
-    std::u32string Typed;
-
-  protected:
-    void KeyPress(char32_t& key) override { Typed += key; }
-};
-
 class DropDownEdit : public EditorsTest {
   protected:
     // The editors go with the form, while the reasons they report can still be written.

@@ -38,16 +38,6 @@ class TOwnerEdit : public TCustomControl, public IcxEditPopupWindowOwner {
     }
 };
 
-// Records the characters it gets.
-class TCharSink : public TCustomControl {
-  public:
-    explicit TCharSink(TComponent* owner) : TCustomControl(owner) { SetTabStop(true); }
-    std::u32string Typed;
-
-  protected:
-    void KeyPress(char32_t& key) override { Typed += key; }
-};
-
 class EditPopupWindow : public EditorsTest {
   protected:
     ~EditPopupWindow() override { popup.reset(); }
