@@ -551,8 +551,9 @@ class TcxCustomDataController : public TPersistent {
     virtual void ResetNewItemRecord();
     // The new-item record was freed (posted or cancelled): the next use takes a fresh one.
     void ForgetNewItemRecord() { newItemRecordIndex_ = 0; }
-    // The row pipeline moved the focus to a row.
-    void NewItemRowLostFocus();
+    // The row pipeline moved the focus: the new-item row loses it, and with single selection the
+    // focused row counts as selected again.
+    void FocusedRowMoved();
 
     // ---- summaries ----
     TcxDataSummary& GetSummary() { return *summary_; }

@@ -101,7 +101,7 @@ void TcxCustomDataControllerInfo::ChangeFocusedRow(int row, bool force) {
     }
     if (!focusingInfo_.SameAs(prevFocusingInfo_)) {
         changes_ |= dcicFocusedRow | dcicFocusState;
-        dataController_->NewItemRowLostFocus();
+        dataController_->FocusedRowMoved();
     }
 }
 

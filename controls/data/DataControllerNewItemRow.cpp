@@ -47,10 +47,12 @@ void TcxCustomDataController::SetUseNewItemRowForEditing(bool value) {
     UnlockUpdate();
 }
 
-void TcxCustomDataController::NewItemRowLostFocus() {
-    if (!newItemRowFocused_) return;
-    newItemRowFocused_ = false;
-    info_->MarkFocusStateChanged(true);
+void TcxCustomDataController::FocusedRowMoved() {
+    if (newItemRowFocused_) {
+        newItemRowFocused_ = false;
+        info_->MarkFocusStateChanged(true);
+    }
+    SetFocusedSelected(true);
 }
 
 void TcxCustomDataController::ResetNewItemRecord() {

@@ -132,6 +132,10 @@ TcxCustomDataController* TcxCustomDataField::GetDataController() const {
     return fieldList_->GetDataController();
 }
 
+TcxDataControllerNotifier& TcxCustomDataField::GetNotifier() const {
+    return GetDataController()->GetNotifier();
+}
+
 void TcxCustomDataField::NotifyStructureChanged() {
     if (!fieldList_) return;
     TcxCustomDataProvider& provider = GetDataController()->GetProvider();

@@ -11,6 +11,7 @@ namespace zorvy {
 
 class TComponent;
 class TcxCustomDataController;
+class TcxDataControllerNotifier;
 class TcxCustomDataFieldList;
 struct TResourceString;
 
@@ -61,6 +62,7 @@ class TcxCustomDataField : public TObject {
     // Moves the field within its list, kept among the external or the internal fields.
     void SetIndex(int index);
     TcxCustomDataController* GetDataController() const;
+    TcxDataControllerNotifier& GetNotifier() const; // the controller's
     // The data layout changed under the field (its bound column went away): the provider tells
     // the controller, unless its notifications are locked.
     void NotifyStructureChanged();

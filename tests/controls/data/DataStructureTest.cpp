@@ -235,3 +235,15 @@ TEST(DataStructure, GroupingLeavesGridModeOnceAndSortingDoesNot) {
     EXPECT_TRUE(dc.IsGridMode());
     EXPECT_EQ(dc.Restructs, 2);
 }
+
+TEST(DataStructure, WithSingleSelectionAMovedFocusIsSelectedAgain) {
+    TcxDataController dc(nullptr);
+    dc.SetRecordCount(3);
+    dc.SetFocusedRowIndex(0);
+    EXPECT_EQ(dc.GetSelectedCount(), 1);
+    dc.SetFocusedSelected(false);
+    EXPECT_EQ(dc.GetSelectedCount(), 0);
+    dc.SetFocusedRowIndex(2);
+    EXPECT_EQ(dc.GetSelectedCount(), 1);
+    EXPECT_TRUE(dc.IsRowSelected(2));
+}
