@@ -1,6 +1,6 @@
-// The new-item row: typing into it inserts into an internal record, posting appends a real record
-// with the values typed, cancelling leaves the records as they were; and an edit's saved copy
-// never takes another record's place.
+// Inserting and the new-item row: typing into the row inserts into an internal record, posting
+// appends a real record with the values typed, cancelling leaves the records as they were; an
+// edit's saved copy never takes another record's place; an append posts a pending edit first.
 #include "controls/data/DataController.h"
 
 #include <gtest/gtest.h>
@@ -180,4 +180,18 @@ TEST_F(NewItemRow, AnEditsSavedCopyLeavesTheDetailObjectAlone) {
     }
     relations.Clear();
     EXPECT_EQ(alive, 0);
+}
+
+TEST_F(NewItemRow, AnAppendPostsThePendingEditFirst) {
+    dc.SetFocusedRowIndex(1);
+    dc.Edit();
+    dc.SetEditValue(0, 20, 0);
+    dc.Append();
+    EXPECT_EQ(dc.GetValue(1, 0).AsInteger(), 20) << "the edit was posted, not lost";
+    EXPECT_EQ(dc.GetProvider().GetSavedRecordIndex(), 0);
+    EXPECT_EQ(dc.GetEditingRecordIndex(), 3);
+    EXPECT_EQ(dc.GetFocusedRecordIndex(), 3);
+    dc.Cancel();
+    EXPECT_EQ(dc.GetRecordCount(), 3);
+    EXPECT_EQ(dc.GetValue(1, 0).AsInteger(), 20);
 }
