@@ -64,6 +64,10 @@ TEST(TextEditFormats, NumbersShowThroughTheirDisplayFormat) {
     } catch (const EConvertError& e) {
         EXPECT_STREQ(e.what(), "Could not convert to numeric value");
     }
+    // A value that cannot be shown raises before any text is delivered.
+    std::string shown = "kept";
+    EXPECT_THROW(p.FormatDisplayText(Variant(true), shown, false), EConvertError);
+    EXPECT_EQ(shown, "kept");
 }
 
 TEST(TextEditFormats, ThousandSeparators) {
