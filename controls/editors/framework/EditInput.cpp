@@ -420,8 +420,8 @@ std::uintptr_t ShiftStateToKeys(TShiftState shift) {
 
 void TcxCustomEdit::ForwardMouseDownToChild(TMouseButton button, int x, int y) {
     // A child whose window does not cover the point (its window region leaves it out) still owns
-    // the press made over its bounds.
-    if (!HandleAllocated()) return;
+    // the press made over its bounds; a press the child handed up is its own already.
+    if (!HandleAllocated() || InnerMouseDown) return;
     TPoint screen{x, y};
     ::zorvy::ClientToScreen(handle_, screen);
     if (WindowFromPoint(screen) != handle_) return;

@@ -269,6 +269,10 @@ void TcxCustomInnerTextEdit::Dispatch(TMessage& m) {
         TCustomEdit::Dispatch(m);
         if (self && owner && !owner->IsDestroying()) owner->FocusStateChanged();
         return;
+    case CM_MOUSELEAVE:
+        TCustomEdit::Dispatch(m);
+        if (self && owner) owner->RefreshMouseState(true);
+        return;
     case WM_PASTE:
         // The editor checks the text first: an unacceptable paste never reaches the native control.
         if (!GetReadOnly() && owner) owner->PasteFromClipboard();
@@ -339,6 +343,38 @@ void TcxCustomInnerTextEdit::KeyPress(char32_t& key) {
         return;
     }
     TCustomEdit::KeyPress(key);
+}
+
+// ---- mouse ----
+
+void TcxCustomInnerTextEdit::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+    TWeakLink<TcxCustomInnerTextEdit> self(this);
+    TCustomEdit::MouseDown(button, shift, x, y);
+    TcxCustomEdit* owner = self ? Owner() : nullptr;
+    if (!owner) return;
+    // The editor must not take the focus from the inner edit for this press.
+    TWeakLink<TcxCustomEdit> ownerLink(owner);
+    owner->InnerMouseDown = true;
+    owner->MouseDown(button, shift, x + GetLeft(), y + GetTop());
+    if (ownerLink) owner->InnerMouseDown = false;
+}
+
+void TcxCustomInnerTextEdit::MouseMove(TShiftState shift, int x, int y) {
+    TWeakLink<TcxCustomInnerTextEdit> self(this);
+    TCustomEdit::MouseMove(shift, x, y);
+    if (TcxCustomEdit* owner = self ? Owner() : nullptr) owner->MouseMove(shift, x + GetLeft(), y + GetTop());
+}
+
+void TcxCustomInnerTextEdit::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+    TWeakLink<TcxCustomInnerTextEdit> self(this);
+    TCustomEdit::MouseUp(button, shift, x, y);
+    if (TcxCustomEdit* owner = self ? Owner() : nullptr) owner->MouseUp(button, shift, x + GetLeft(), y + GetTop());
+}
+
+void TcxCustomInnerTextEdit::Click() {
+    TWeakLink<TcxCustomInnerTextEdit> self(this);
+    TCustomEdit::Click();
+    if (TcxCustomEdit* owner = self ? Owner() : nullptr) owner->Click();
 }
 
 void TcxCustomInnerTextEdit::DblClick() {

@@ -84,6 +84,13 @@ class TcxCustomInnerTextEdit : public TCustomEdit, public IcxContainerInnerContr
     // A double click on the text is the editor's double click too.
     void DblClick() override;
     void KeyUp(std::uint16_t& key, TShiftState shift) override;
+    // The mouse is the editor's as well: each event goes on to it in its coordinates.
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void Click() override;
+    // The wheel belongs to the editor.
+    bool DoMouseWheel(TShiftState, int, TPoint) override { return false; }
 
   private:
     TcxCustomEdit* Owner() const;

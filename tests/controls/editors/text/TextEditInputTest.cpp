@@ -290,3 +290,27 @@ TEST_F(TextEditInputTest, ALocaleChangeShowsTheValueAnew) {
 
 } // namespace
 } // namespace zorvy::test
+
+namespace zorvy::test {
+namespace {
+
+TEST_F(TextEditInputTest, TheMouseInTheInnerEditReachesTheEditor) {
+    TcxTextEdit* edit = NewEdit();
+    edit->SetText("abc");
+    Focus(other);
+    std::vector<TPoint> downs;
+    int clicks = 0;
+    edit->OnMouseDown = [&](TObject*, TMouseButton, TShiftState, int x, int y) { downs.push_back({x, y}); };
+    edit->OnClick = [&](TObject*) { ++clicks; };
+    // A point inside the inner edit, in its own coordinates.
+    display.Click(inner->GetHandle(), 5, 4);
+    Pump();
+    ASSERT_EQ(downs.size(), 1u);
+    EXPECT_EQ(downs[0].X, 5 + inner->GetLeft()); // in the editor's coordinates
+    EXPECT_EQ(downs[0].Y, 4 + inner->GetTop());
+    EXPECT_EQ(clicks, 1);
+    EXPECT_TRUE(inner->Focused()); // the editor did not take the focus from it
+}
+
+} // namespace
+} // namespace zorvy::test
