@@ -310,13 +310,20 @@ class TcxDataSummary : public TPersistent {
     std::function<void(TcxDataSummary* sender)> OnAfterSummary;
 
   private:
+    // The running values and counts of a collection's items, with what the walk asks of each item
+    // once: its field and whether it is calculated.
     struct Accumulator {
         std::vector<Variant> Values;
         std::vector<int> Counts;
+        std::vector<TcxDataSummaryItem*> Items;
+        std::vector<TcxCustomDataField*> Fields;
+        std::vector<bool> Calculated;
     };
     Accumulator Prepare(const TcxDataSummaryItems& items) const;
     void AccumulateRange(const TcxDataSummaryItems& items, int first, int last, Accumulator& acc);
-    void AccumulateRecord(TcxDataSummaryItem* item, int recordIndex, int& count, Variant& value);
+    // `recordValue` is the record's value of the item's field (Null without a field).
+    void AccumulateRecord(const TcxDataSummaryItems& items, TcxDataSummaryItem* item, int recordIndex, int& count,
+                          Variant& value, const Variant& recordValue);
     Variant FinishValues(const TcxDataSummaryItems& items, Accumulator& acc) const;
     int RecordAtPosition(int position) const;
     void DoAfterSummary();

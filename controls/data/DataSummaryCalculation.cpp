@@ -33,8 +33,15 @@ std::string ReplaceAll(std::string text, const std::string& what, const std::str
 
 TcxDataSummary::Accumulator TcxDataSummary::Prepare(const TcxDataSummaryItems& items) const {
     Accumulator acc;
-    acc.Values.assign(static_cast<size_t>(items.GetCount()), Variant());
-    acc.Counts.assign(static_cast<size_t>(items.GetCount()), 0);
+    const auto count = static_cast<size_t>(items.GetCount());
+    acc.Values.assign(count, Variant());
+    acc.Counts.assign(count, 0);
+    for (int i = 0; i < items.GetCount(); ++i) {
+        TcxDataSummaryItem* item = items.ItemAt(i);
+        acc.Items.push_back(item);
+        acc.Fields.push_back(item->GetDataField());
+        acc.Calculated.push_back(item->IsCalculated());
+    }
     return acc;
 }
 
@@ -49,44 +56,54 @@ int TcxDataSummary::RecordAtPosition(int position) const {
     return -1;
 }
 
-void TcxDataSummary::AccumulateRecord(TcxDataSummaryItem* item, int recordIndex, int& count, Variant& value) {
-    if (!item->IsCalculated()) return;
-    Variant v = item->GetDataField() ? dataController_->GetFieldValue(recordIndex, item->GetDataField())
-                                     : Variant::Null();
-    TcxDataSummaryItems* items = item->GetItemsCollection();
-    if (items->OnSummary) {
-        TcxSummaryEventOutArguments out{v, value, count, false};
-        items->OnSummary(items, TcxSummaryEventArguments{recordIndex, item}, out);
-        v = out.Value;
+void TcxDataSummary::AccumulateRecord(const TcxDataSummaryItems& items, TcxDataSummaryItem* item, int recordIndex,
+                                      int& count, Variant& value, const Variant& recordValue) {
+    const Variant* v = &recordValue;
+    Variant changed;
+    if (items.OnSummary) {
+        TcxSummaryEventOutArguments out{recordValue, value, count, false};
+        items.OnSummary(const_cast<TcxDataSummaryItems*>(&items), TcxSummaryEventArguments{recordIndex, item}, out);
+        changed = out.Value;
+        v = &changed;
         value = out.SummaryValue;
         count = out.CountValue;
         if (out.Done) return;
     }
     const TcxSummaryKind kind = item->GetKind();
-    if (kind == skNone || ((options_ & soNullIgnore) && v.IsNull())) return;
+    if (kind == skNone || ((options_ & soNullIgnore) && v->IsNull())) return;
     if (value.IsEmpty()) {
-        if (kind != skCount && !((kind == skMin || kind == skMax) && v.IsNull())) {
-            value = v;
+        if (kind != skCount && !((kind == skMin || kind == skMax) && v->IsNull())) {
+            value = *v;
             if (value.IsNull() && (kind == skSum || kind == skAverage)) value = 0;
         }
-    } else if (!v.IsNull() && !value.IsNull()) {
+    } else if (!v->IsNull() && !value.IsNull()) {
         if (kind == skSum || kind == skAverage)
-            value = value + v;
-        else if (kind == skMin && v < value)
-            value = v;
-        else if (kind == skMax && value < v)
-            value = v;
+            value = value + *v;
+        else if (kind == skMin && *v < value)
+            value = *v;
+        else if (kind == skMax && value < *v)
+            value = *v;
     }
     ++count;
 }
 
 void TcxDataSummary::AccumulateRange(const TcxDataSummaryItems& items, int first, int last, Accumulator& acc) {
+    const Variant null = Variant::Null();
     for (int position = first; position <= last; ++position) {
         int record = RecordAtPosition(position);
         if (record < 0) continue;
-        for (int i = 0; i < items.GetCount(); ++i)
-            AccumulateRecord(items.ItemAt(i), record, acc.Counts[static_cast<size_t>(i)],
-                             acc.Values[static_cast<size_t>(i)]);
+        // Items of one field read the record's value once.
+        TcxCustomDataField* readField = nullptr;
+        Variant fieldValue;
+        for (size_t i = 0; i < acc.Items.size(); ++i) {
+            if (!acc.Calculated[i]) continue;
+            TcxCustomDataField* field = acc.Fields[i];
+            if (field && field != readField) {
+                fieldValue = dataController_->GetFieldValue(record, field);
+                readField = field;
+            }
+            AccumulateRecord(items, acc.Items[i], record, acc.Counts[i], acc.Values[i], field ? fieldValue : null);
+        }
     }
 }
 
