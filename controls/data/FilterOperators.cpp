@@ -118,7 +118,12 @@ void TcxFilterEqualOperator::WriteConditionExpression(const Variant& value, std:
         std::string element;
         WriteValueExpression(value[i], element);
         if (!text.empty()) text += " AND ";
-        text += "(" + ExtractSemicolonItem(fields, position) + " = " + element + ")";
+        // Appended piece by piece: GCC 12 misreads a literal prefixed to a temporary at -O3.
+        text += '(';
+        text += ExtractSemicolonItem(fields, position);
+        text += " = ";
+        text += element;
+        text += ')';
     }
 }
 
@@ -275,7 +280,7 @@ bool TcxFilterInListOperator::FormatArrayValue(const Variant& value, std::string
         return true;
     }
     if (!value.IsArray()) return false;
-    text = "(";
+    text.assign(1, '(');
     for (int i = VarArrayLowBound(value, 1); i <= VarArrayHighBound(value, 1); ++i) {
         std::string element;
         WriteValueExpression(value[i], element);
@@ -369,7 +374,13 @@ std::string PairToDisplayText(const Variant& pair) {
 }
 
 std::string ListToDisplayText(const Variant& list) {
-    if (!list.IsArray()) return IsEmptyList(list) ? "()" : "(" + FilterValueToText(list) + ")";
+    if (!list.IsArray()) {
+        if (IsEmptyList(list)) return "()";
+        std::string single(1, '(');
+        single += FilterValueToText(list);
+        single += ')';
+        return single;
+    }
     std::string text = "(";
     for (int i = VarArrayLowBound(list, 1); i <= VarArrayHighBound(list, 1); ++i) {
         if (i > VarArrayLowBound(list, 1)) text += ", ";

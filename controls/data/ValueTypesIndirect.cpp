@@ -188,7 +188,7 @@ TBcd CellToBcd(const uint8_t* cell) {
         uint8_t byte = cell[2 + i / 2];
         bcd.Digits.push_back(static_cast<char>('0' + (i % 2 == 0 ? byte >> 4 : byte & 0x0F)));
     }
-    if (bcd.Digits.empty()) bcd.Digits = "0";
+    if (bcd.Digits.empty()) bcd.Digits.assign(1, '0');
     return bcd;
 }
 
