@@ -7,6 +7,7 @@
 // a combo box for typing filter values.
 #include "controls/editors/filter/FilterEditHelpers.h"
 #include "controls/editors/popup/ComboListSizing.h"
+#include "controls/editors/text/TextEditUnit.h"
 #include "controls/editors/popup/DropDownEdit.h"
 #include "controls/editors/text/EditListBox.h"
 
@@ -175,8 +176,8 @@ class TcxComboBox : public TcxCustomComboBox {
 };
 
 // Drop-down editors typing filter values keep their buttons.
-class TcxFilterDropDownEditHelper : public TcxCustomFilterEditHelper {
-    ZORVY_CLASS(TcxFilterDropDownEditHelper, TcxCustomFilterEditHelper)
+class TcxFilterDropDownEditHelper : public TcxFilterTextEditHelper {
+    ZORVY_CLASS(TcxFilterDropDownEditHelper, TcxFilterTextEditHelper)
   public:
     bool KeepsEditButtons() const override { return true; }
 };

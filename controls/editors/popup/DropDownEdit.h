@@ -77,7 +77,7 @@ class TcxCustomDropDownEditProperties : public TcxCustomMaskEditProperties {
     virtual TcxEditPopupWindowFactory GetPopupWindowClass() const;
     virtual bool PopupFitsWorkArea() const { return true; }
     virtual bool PopupCapturesFocus() const { return false; }
-    virtual bool IsDropDownKind() const { return true; }
+    bool IsDropDownKind() const override { return true; }
     const TMetaClass* GetEditControlClass() const override;
     TcxCustomEditViewData* MakeViewData(TcxCustomEditStyle* style, bool isInplace, bool flag = false) override;
     TcxCustomEdit* CreateEditControl(bool inplace) const override;

@@ -440,6 +440,7 @@ TEST_F(ComboBox, AFilterValueIsTypedInAPlainEditListComboBox) {
     column.ImmediateDropDown = true;
     column.SetItems({"<", ">"});
     column.OnChange = [](TObject*) {};
+    column.SetAutoSelect(false);
     std::unique_ptr<TcxCustomEdit> editor(AcquireFilterEditor(helperClass, &column, nullptr));
     auto* p = dynamic_cast<TcxComboBoxProperties*>(editor->GetEffectiveProperties());
     ASSERT_NE(p, nullptr);
@@ -450,6 +451,7 @@ TEST_F(ComboBox, AFilterValueIsTypedInAPlainEditListComboBox) {
     EXPECT_EQ(p->GetItems(), (std::vector<std::string>{"<", ">"}));
     EXPECT_FALSE(p->OnChange);
     EXPECT_EQ(p->GetButtons()->GetCount(), 1) << "the drop-down button stays";
+    EXPECT_TRUE(p->GetAutoSelect()) << "prepared as a text editor first";
 }
 
 TEST_F(ComboBox, RegistersItsSettingsAsAnEditorKind) {
