@@ -154,6 +154,14 @@ void TcxCustomTextEdit::RegroupTypedNumber() {
     inner_->SetSelLength(0);
 }
 
+void TcxCustomTextEdit::AttachEditData(TcxCustomEditData*& data) {
+    TWeakLink<TcxCustomTextEdit> self(this);
+    TcxCustomEdit::AttachEditData(data);
+    if (!self || !HandleAllocated()) return;
+    inner_->SetSelStart(0);
+    if (GetTextProperties()->GetAutoSelect()) SelectAllText();
+}
+
 void TcxCustomTextEdit::SetItemIndex(int index) {
     if (!lookupData_) return;
     const int old = GetItemIndex();

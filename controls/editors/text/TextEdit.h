@@ -230,6 +230,8 @@ class TcxCustomTextEdit : public TcxCustomEdit, public IcxFormatChangeListener {
     // Shows the value; outside a user change it is also committed as the edit value.
     void ApplyDisplayValue(const Variant& value) override;
     void SelectAllText() override { inner_->SelectAll(); }
+    // In place the caret starts at the beginning, or the whole text is selected with AutoSelect.
+    void AttachEditData(TcxCustomEditData*& data) override;
     // Free and list-completed typing while focused or left-aligned; otherwise the editor paints its
     // text itself and the inner edit is hidden.
     bool ShowsInnerEdit() const override;

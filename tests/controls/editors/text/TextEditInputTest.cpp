@@ -314,3 +314,25 @@ TEST_F(TextEditInputTest, TheMouseInTheInnerEditReachesTheEditor) {
 
 } // namespace
 } // namespace zorvy::test
+
+namespace zorvy::test {
+namespace {
+
+TEST_F(TextEditInputTest, AnActivatedCellEditorSelectsItsTextOrPutsTheCaretFirst) {
+    TcxTextEdit* edit = NewEdit(TcxTextEditProperties::StaticClass(), true);
+    edit->SetEditValue(Variant("abc"));
+    TcxCustomEditData* data = nullptr;
+    edit->AttachEditData(data);
+    Pump();
+    EXPECT_EQ(inner->GetSelStart(), 0);
+    EXPECT_EQ(inner->GetSelLength(), 3);
+    props->SetAutoSelect(false);
+    inner->SetSelStart(2);
+    edit->AttachEditData(data);
+    Pump();
+    EXPECT_EQ(inner->GetSelStart(), 0);
+    EXPECT_EQ(inner->GetSelLength(), 0);
+}
+
+} // namespace
+} // namespace zorvy::test
