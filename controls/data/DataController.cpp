@@ -129,6 +129,7 @@ void TcxCustomDataController::ChangeValueTypeClass(int itemIndex, TcxValueTypeCl
     field->ChangeValueType(valueType);
     if (IsProviderMode()) RestructData();
     info_->FieldChanged(field);
+    ItemFieldChanged(itemIndex);
 }
 
 bool TcxCustomDataController::GetItemTextStored(int itemIndex) const {
@@ -295,9 +296,14 @@ std::string TcxCustomDataController::GetDisplayText(int recordIndex, int itemInd
 void TcxCustomDataController::SetDisplayText(int recordIndex, int itemIndex, const std::string& text) {
     if (IsGridMode()) return;
     CheckIndexes(recordIndex, itemIndex);
-    TcxValueDef* def = fields_->GetItem(itemIndex)->ValueDefinition();
-    if (!def) return;
-    storage_->SetDisplayText(recordIndex, def, text);
+    TcxCustomDataField* field = fields_->GetItem(itemIndex);
+    if (IsProviderMode() && recordIndex >= 0 && FieldHasProviderData(field)) {
+        provider_->SetDisplayText(recordIndex, field, text);
+    } else {
+        TcxValueDef* def = field->ValueDefinition();
+        if (!def) return;
+        storage_->SetDisplayText(recordIndex, def, text);
+    }
     DataChanged(dcsValue, itemIndex, recordIndex);
 }
 

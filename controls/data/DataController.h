@@ -113,6 +113,8 @@ class TcxCustomDataController : public TPersistent {
     virtual TcxCustomDataField* AddField();
     TcxValueTypeClass GetItemValueTypeClass(int itemIndex) const;
     void ChangeValueTypeClass(int itemIndex, TcxValueTypeClass valueType);
+    // The item's field changed its value type (views reset what they keep of the item).
+    virtual void ItemFieldChanged(int /*itemIndex*/) {}
     bool GetItemTextStored(int itemIndex) const;
     virtual bool IsItemTextStored(int itemIndex) const { return GetItemTextStored(itemIndex); }
     bool GetItemCustomCompare(int itemIndex) const { return GetItemField(itemIndex)->CustomCompare; }

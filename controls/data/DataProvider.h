@@ -121,6 +121,8 @@ class TcxCustomDataProvider {
     void GetValue(int recordIndex, TcxCustomDataField* field, Variant& value);
     void SetSourceValue(int recordIndex, TcxCustomDataField* field, const Variant& value);
     void GetDisplayText(int recordIndex, TcxCustomDataField* field, std::string& text);
+    // A record source keeps texts of its own only in a descendant: nothing in the base.
+    virtual void SetDisplayText(int /*recordIndex*/, TcxCustomDataField* /*field*/, const std::string& /*text*/) {}
     bool SupportsRecordIds() const;
     void GetRecordId(int recordIndex, Variant& value);
     bool IsCustomSorting() const;

@@ -75,6 +75,8 @@ TEST_F(DataProviderMode, ValuesComeFromAndGoToTheSource) {
     EXPECT_EQ(controller_.GetItemCount(), 2) << "the record-handles field is internal";
     EXPECT_EQ(controller_.GetValue(1, 1).RawString(), "a");
     EXPECT_EQ(controller_.GetDisplayText(0, 0), "3");
+    controller_.SetDisplayText(0, 0, "three");
+    EXPECT_EQ(controller_.GetDisplayText(0, 0), "3") << "texts come from the source";
     controller_.SetValue(2, 1, "B");
     EXPECT_EQ(source_.Rows.back().Name.RawString(), "B");
     EXPECT_EQ(controller_.GetRecordId(0).AsInteger(), 100);
