@@ -23,8 +23,9 @@ void TcxCustomDataController::ActiveChanged(bool active) {
 void TcxCustomDataController::UpdateItems(bool updateFields) {
     if (updatingItems_) return;
     updatingItems_ = true;
-    // While locked the reload waits for the outermost unlock (ApplyChanges).
-    if (IsUpdating()) structureChanged_ = true;
+    // While locked the reload waits for the outermost unlock (ApplyChanges); records that
+    // cannot be reloaded have nothing to wait for.
+    if (IsUpdating() && CanUpdateStructure()) structureChanged_ = true;
     try {
         if (CanUpdateStructure()) UpdateStructure(updateFields);
     } catch (...) {

@@ -263,6 +263,28 @@ TEST_F(MasterDetail, ALinkWhoseRecordWentWhileItWasMadeIsDropped) {
     EXPECT_EQ(master_.GetRecordCount(), 3);
 }
 
+TEST_F(MasterDetail, ACloneReadsWhatItsPatternReads) {
+    class Rows : public TcxCustomRecordSource {
+      public:
+        std::list<int> Values{5, 6};
+        void LoadRecordHandles() override {
+            for (int& value : Values)
+                GetProvider()->StoreRecordHandle(&value);
+        }
+        void GetValue(TcxDataRecordHandle handle, TcxDataItemHandle, Variant& value) override {
+            value = *static_cast<int*>(handle);
+        }
+    } source;
+    pattern_.SetCustomDataSource(&source);
+    EXPECT_EQ(pattern_.GetRecordCount(), 0) << "a pattern loads nothing";
+    TcxCustomDataController* clone = master_.GetDetailDataController(2, 0); // key 30: no rows of its own
+    ASSERT_NE(clone, nullptr);
+    EXPECT_EQ(clone->GetProvider().GetCustomDataSource(), &source);
+    ASSERT_EQ(clone->GetRecordCount(), 2);
+    EXPECT_EQ(clone->GetValue(1, 0).AsInteger(), 6);
+    pattern_.SetCustomDataSource(nullptr);
+}
+
 TEST(MasterDetailChildren, AnsweredByTheCloneOrOnceByTheSource) {
     ViewController::Shared shared;
     ViewController master(shared, true), pattern(shared, false);
