@@ -164,3 +164,22 @@ TEST_F(DataProviderMode, SelectionFollowsRecordKeysAcrossAReload) {
     EXPECT_EQ(controller_.GetSelectedCount(), 1);
     EXPECT_TRUE(controller_.IsRowSelected(1));
 }
+
+// The new-item row's values live in the controller until the post hands them to a new row of the
+// source; the handles of the records stay their own.
+TEST_F(DataProviderMode, TheNewItemRowPostsIntoANewRowOfTheSource) {
+    controller_.SetCustomDataSource(&source_);
+    controller_.SetUseNewItemRowForEditing(true);
+    controller_.SetNewItemRowFocused(true);
+    controller_.SetEditValue(0, 7, 0);
+    controller_.SetEditValue(1, "g", 0);
+    EXPECT_EQ(source_.Rows.size(), 3u) << "nothing reaches the source before the post";
+    controller_.Post();
+    ASSERT_EQ(source_.Rows.size(), 4u);
+    EXPECT_EQ(source_.Rows.back().Number.AsInteger(), 7);
+    EXPECT_EQ(source_.Rows.back().Name.RawString(), "g");
+    ASSERT_EQ(controller_.GetRecordCount(), 4);
+    EXPECT_EQ(controller_.GetValue(3, 0).AsInteger(), 7);
+    EXPECT_EQ(controller_.GetValue(0, 0).AsInteger(), 3) << "the first record still reads its own row";
+    EXPECT_FALSE(controller_.IsEditing());
+}
