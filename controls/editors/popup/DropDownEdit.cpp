@@ -42,6 +42,8 @@ TcxCustomEditPopupWindow* TcxCustomDropDownEdit::GetPopupWindow() {
     popupWindow_->ModalLoop = false;
     popupWindow_->ChangeFocusCapture(p->PopupCapturesFocus());
     popupWindow_->ChangeTopMost(!IsInplace());
+    // The popup reads the way its editor does (and follows it, CMBiDiModeChanged).
+    popupWindow_->SetBiDiMode(GetBiDiMode());
     popupWindow_->OnCloseQuery = [this](TObject*, bool& canClose) { FireCloseQuery(canClose); };
     popupWindow_->OnPopupClosed = [this](TObject*) { PopupClosed(); };
     popupWindow_->OnPopupShown = [this](TObject*) { PopupShown(); };
@@ -457,6 +459,11 @@ void TcxCustomDropDownEdit::FillViewDataFromEdit(TcxCustomEditViewData* viewData
         vd->PopupOpen = GetDroppedDown();
         vd->HotWhileOpen = hotWhileOpen_;
     }
+}
+
+void TcxCustomDropDownEdit::CMBiDiModeChanged(TMessage& m) {
+    TcxCustomMaskEdit::CMBiDiModeChanged(m);
+    if (popupWindow_) popupWindow_->SetBiDiMode(GetBiDiMode());
 }
 
 void TcxCustomDropDownEdit::CMHintShow(TMessage& m) {

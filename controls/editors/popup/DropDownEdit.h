@@ -202,6 +202,7 @@ class TcxCustomDropDownEdit : public TcxCustomMaskEdit, public IcxEditPopupWindo
     void Dispatch(TMessage& m) override;
     // No hint shows while the popup is open.
     void CMHintShow(TMessage& m) override;
+    void CMBiDiModeChanged(TMessage& m) override;
     // A wheel the editor did not use scrolls an open list.
     bool DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;

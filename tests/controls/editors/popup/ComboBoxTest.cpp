@@ -315,6 +315,14 @@ TEST_F(ComboBox, NoHintShowsWhileTheListIsOpen) {
     EXPECT_EQ(combo->GetInnerTextEdit()->Perform(CM_HINTSHOW), 0);
 }
 
+TEST_F(ComboBox, ThePopupReadsTheWayItsEditorDoes) {
+    Make({"a"});
+    combo->SetBiDiMode(bdRightToLeft);
+    EXPECT_EQ(combo->GetPopupWindow()->GetBiDiMode(), bdRightToLeft);
+    combo->SetBiDiMode(bdLeftToRight);
+    EXPECT_EQ(combo->GetPopupWindow()->GetBiDiMode(), bdLeftToRight);
+}
+
 TEST_F(ComboBox, TheWheelOverTheEditorScrollsItsOpenList) {
     Make(Numbers(40));
     Open();
