@@ -260,13 +260,18 @@ void TcxCustomDropDownEdit::ProcessEditKeyDown(std::uint16_t& key, TShiftState s
     }
     if (GetDroppedDown() && !alt && key == VK_RETURN) {
         ClosePopup(RequestEditing() ? crEnter : crCancel);
-        if (!GetDroppedDown()) key = 0;
+        if (!GetDroppedDown()) {
+            key = 0;
+            // Its character does not reach the native edit (no beep).
+            SkipNextEnterOrEscape = true;
+        }
         return;
     }
     if (GetDroppedDown() && !alt && key == VK_ESCAPE) {
         ClosePopup(crCancel);
         if (!GetDroppedDown()) {
             key = 0;
+            SkipNextEnterOrEscape = true;
             SetCaptureControl(nullptr);
         }
         return;
