@@ -62,7 +62,7 @@ unsigned TcxCustomDataController::GetEditOperations() const {
     if (provider_->CanDelete()) operations |= dceoDelete;
     if (provider_->CanModify()) operations |= dceoEdit;
     if (provider_->CanInsert()) operations |= dceoInsert;
-    if (!provider_->IsActive()) operations |= dceoShowEdit;
+    if (!provider_->IsActive() || provider_->IsSyncMode()) operations |= dceoShowEdit;
     return operations;
 }
 

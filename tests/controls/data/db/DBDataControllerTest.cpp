@@ -62,6 +62,15 @@ TEST_P(DBDataControllerTest, OpeningLoadsEveryDrawInIssueOrderAndClosingUnbinds)
     EXPECT_EQ(Issue(3492), "2026096");
 }
 
+// In-place editors show over an open dataset while the controller follows it (sync mode).
+TEST_P(DBDataControllerTest, EditorsShowOverAnOpenDataSetOnlyInSyncMode) {
+    OpenDraws();
+    const unsigned showEdit = TcxCustomDataController::dceoShowEdit;
+    EXPECT_EQ(controller_->GetEditOperations() & showEdit, showEdit);
+    controller_->GetDataModeController().SetSyncMode(false);
+    EXPECT_EQ(controller_->GetEditOperations() & showEdit, 0u);
+}
+
 TEST_P(DBDataControllerTest, FreeingTheDataSetAndThenItsSourceLeavesAnEmptyController) {
     OpenDraws();
     delete query_;
