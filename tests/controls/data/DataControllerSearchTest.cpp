@@ -317,17 +317,22 @@ namespace {
 class SyncModeProvider : public TcxCustomDataProvider {
   public:
     using TcxCustomDataProvider::TcxCustomDataProvider;
-    bool IsSyncMode() const override { return true; }
+    bool Active = false, Sync = true;
+    bool IsActive() const override { return Active; }
+    bool IsSyncMode() const override { return Sync; }
 };
 
 class SyncModeController : public TcxDataController {
   public:
     SyncModeController() : TcxDataController(nullptr) {
-        ReplaceProvider(std::make_unique<SyncModeProvider>(this));
+        auto provider = std::make_unique<SyncModeProvider>(this);
+        Provider = provider.get();
+        ReplaceProvider(std::move(provider));
         AddItem(&item_)->ChangeValueType(&cxIntegerValueType);
         SetRecordCount(3);
     }
     bool CanLeaveRecord() override { return LeaveAllowed; }
+    SyncModeProvider* Provider;
     bool LeaveAllowed = true;
 
   private:
@@ -343,4 +348,10 @@ TEST(DataControllerSyncMode, ARecordThatMayNotBeLeftKeepsTheFocus) {
     EXPECT_FALSE(dc.ChangeFocusedRowIndex(0));
     EXPECT_EQ(dc.GetFocusedRowIndex(), 2);
     EXPECT_TRUE(dc.ChangeFocusedRowIndex(2)) << "staying on the row is no leaving";
+
+    // In-place editors show over open external data only where focus and source move together.
+    dc.Provider->Active = true;
+    EXPECT_TRUE(dc.GetEditOperations() & TcxCustomDataController::dceoShowEdit);
+    dc.Provider->Sync = false;
+    EXPECT_FALSE(dc.GetEditOperations() & TcxCustomDataController::dceoShowEdit);
 }
