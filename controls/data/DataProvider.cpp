@@ -243,6 +243,9 @@ int TcxCustomDataProvider::Delete() {
     if (record < 0) return -1;
     dataController_->DoBeforeDelete(record);
     BeforeDeleteFocused();
+    // The records after the deleted one move up by one: the nearest record with them.
+    int nearest = dataController_->GetNearestRecordIndex();
+    if (nearest > record) dataController_->SetNearestRecordIndex(nearest - 1);
     dataController_->DeleteRecord(record);
     dataController_->FocusNearestRecord();
     dataController_->DoAfterDelete();
@@ -252,6 +255,10 @@ int TcxCustomDataProvider::Delete() {
 void TcxCustomDataProvider::DeleteRecords(std::vector<int> records) {
     std::sort(records.begin(), records.end());
     records.erase(std::unique(records.begin(), records.end()), records.end());
+    // The nearest record moves up by one for every record deleted before it.
+    if (int nearest = dataController_->GetNearestRecordIndex(); nearest >= 0)
+        dataController_->SetNearestRecordIndex(
+            nearest - static_cast<int>(std::upper_bound(records.begin(), records.end(), nearest) - records.begin()));
     dataController_->BeginUpdate();
     try {
         for (auto it = records.rbegin(); it != records.rend(); ++it) {

@@ -183,3 +183,25 @@ TEST_F(DataProviderMode, TheNewItemRowPostsIntoANewRowOfTheSource) {
     EXPECT_EQ(controller_.GetValue(0, 0).AsInteger(), 3) << "the first record still reads its own row";
     EXPECT_FALSE(controller_.IsEditing());
 }
+
+// The row after a deleted one takes the focus, however many records went before it.
+TEST(DataDeleting, TheFocusGoesToTheNextRowsRecord) {
+    TcxDataController controller(nullptr);
+    TObject item;
+    controller.AddItem(&item)->ChangeValueType(&cxIntegerValueType);
+    for (int i = 0; i < 6; ++i)
+        controller.SetValue(controller.AppendRecord(), 0, i * 10);
+    auto focused = [&] { return controller.GetValue(controller.GetFocusedRecordIndex(), 0).AsInteger(); };
+    controller.SetFocusedRowIndex(1);
+    controller.DeleteFocused();
+    EXPECT_EQ(focused(), 20);
+    // Rows 0 and 2 (values 0 and 30) selected, the focus on row 2: the next row is 40.
+    controller.SetMultiSelect(true);
+    controller.ClearSelection();
+    controller.ChangeRowSelection(0, true);
+    controller.SetFocusedRowIndex(2);
+    controller.ChangeRowSelection(2, true);
+    controller.DeleteSelection();
+    ASSERT_EQ(controller.GetRecordCount(), 3);
+    EXPECT_EQ(focused(), 40);
+}
