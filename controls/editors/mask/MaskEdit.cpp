@@ -2,7 +2,6 @@
 // through the mask, and the keys, characters and pastes the mode handles.
 #include "controls/editors/mask/MaskEdit.h"
 
-#include "controls/editors/framework/EditRepository.h"
 #include "platform/rtl/Encoding.h"
 #include "platform/rtl/ResourceStrings.h"
 #include "platform/rtl/Strings.h"
@@ -16,21 +15,6 @@ namespace zorvy {
 ZORVY_RESOURCESTRING(scxMaskEditRegExprUnsupported,
                      "Regular-expression edit masks are not available; use the standard mask kind");
 ZORVY_RESOURCESTRING(scxMaskEditInvalidEditValue, "The edit value is invalid");
-ZORVY_RESOURCESTRING(scxSEditRepositoryMaskItem, "MaskEdit|Represents a generic masked edit control.");
-
-namespace {
-int maskEditUnitCounter = 0;
-}
-
-void InitializeMaskEditUnit() {
-    if (maskEditUnitCounter++ != 0) return;
-    GetEditPropertiesRegistry()->AddClass(TcxMaskEditProperties::StaticClass(),
-                                          ResolveResourceString(scxSEditRepositoryMaskItem));
-}
-
-void FinalizeMaskEditUnit() {
-    if (maskEditUnitCounter > 0) --maskEditUnitCounter;
-}
 
 // ---- settings ----
 

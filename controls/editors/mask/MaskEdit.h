@@ -162,7 +162,8 @@ class TcxMaskEdit : public TcxCustomMaskEdit {
     using TcxCustomMaskEdit::TcxCustomMaskEdit;
 };
 
-// Registers the masked editor's settings as an editor kind (the first of nested calls does it).
+// Registers the masked editor's settings as an editor kind and its filter helper (the first of nested
+// calls does it); the last finalisation removes the filter helper again (MaskEditUnit.cpp).
 void InitializeMaskEditUnit();
 void FinalizeMaskEditUnit();
 

@@ -1,6 +1,7 @@
 // The masked editor on a form: typed keys go through the mask, the value drops what the mask does not
 // save, an unfilled mask fails validation, and without a mask it is the text editor.
 #include "controls/editors/mask/MaskEdit.h"
+#include "controls/editors/mask/MaskEditUnit.h"
 #include "controls/editors/framework/EditRepository.h"
 #include "platform/win/SystemInfo.h"
 #include "platform/win/VirtualKeys.h"
@@ -109,12 +110,39 @@ TEST_F(MaskEditTest, WithoutAMaskItIsTheTextEditor) {
     EXPECT_EQ(VarToStr(edit->GetEditValue()), "ab中");
 }
 
-TEST_F(MaskEditTest, RegistersItsSettingsAsAnEditorKind) {
+TEST_F(MaskEditTest, RegistersItsSettingsAsAnEditorKindAndItsFilterHelper) {
+    InitializeTextEditUnit();
     InitializeMaskEditUnit();
     const int index = GetEditPropertiesRegistry()->IndexOfClass(TcxMaskEditProperties::StaticClass());
     ASSERT_GE(index, 0);
     EXPECT_EQ(GetEditPropertiesRegistry()->GetDisplayName(index), "MaskEdit");
+    const TcxFilterEditHelperClass helperClass =
+        GetFilterEditHelperRegistry()->LookupHelperClass(TcxMaskEditProperties::StaticClass());
+    ASSERT_EQ(helperClass, TcxFilterMaskEditHelper::StaticClass());
+    const TcxCustomFilterEditHelper* helper = FilterEditHelper(helperClass);
+
+    // Like and not like only for text without a mask; ranges and lists when extended.
+    TcxMaskEditProperties masked(nullptr), plain(nullptr);
+    masked.SetEditMask("00;0;_");
+    constexpr TcxFilterControlOperators comparisons = 1662, likes = 384, ranges = 30720;
+    EXPECT_EQ(helper->GetAllowedOperators(&plain, &cxStringValueType, false), comparisons | likes);
+    EXPECT_EQ(helper->GetAllowedOperators(&masked, &cxStringValueType, false), comparisons);
+    EXPECT_EQ(helper->GetAllowedOperators(&plain, &cxIntegerValueType, true), comparisons | ranges);
+
+    // A filter value is typed in a masked editor prepared from the column's settings.
+    std::unique_ptr<TcxCustomEdit> editor(AcquireFilterEditor(helperClass, &masked, nullptr));
+    ASSERT_NE(dynamic_cast<TcxMaskEdit*>(editor.get()), nullptr);
+    auto* prepared = static_cast<TcxMaskEdit*>(editor.get())->GetMaskProperties();
+    EXPECT_EQ(prepared->GetEditMask(), "00;0;_");
+    EXPECT_FALSE(prepared->GetAutoSelect()) << "a masked value is typed from its first position";
+    helper->PrepareFilterProperties(prepared, &plain, false);
+    EXPECT_TRUE(prepared->GetAutoSelect());
+
     FinalizeMaskEditUnit();
+    EXPECT_EQ(GetFilterEditHelperRegistry()->LookupHelperClass(TcxMaskEditProperties::StaticClass()),
+              TcxFilterTextEditHelper::StaticClass())
+        << "the text editor's helper again";
+    FinalizeTextEditUnit();
 }
 
 TEST_F(MaskEditTest, RegularExpressionKindsAreRefused) {
