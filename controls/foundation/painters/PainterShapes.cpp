@@ -91,7 +91,7 @@ void TcxCustomLookAndFeelPainter::ComputeArrowTriangle(const TRect& rect, TPoint
 
 namespace {
 
-long long FloorDiv(long long a, long long b) {
+long long FloorQuotient(long long a, long long b) {
     return a / b - ((a % b != 0) && ((a < 0) != (b < 0)) ? 1 : 0);
 }
 
@@ -112,8 +112,8 @@ void WidenByEdgeOnRow(TPoint a, TPoint b, int y, int& lo, int& hi) {
         first = last = (2 * j * ax + steps) / (2 * steps);
     } else if (ay > 0) {
         // The steps k whose rounded row (2 k ay + steps) div (2 steps) is j.
-        first = std::max(0LL, -FloorDiv(-(2 * steps * j - steps), 2 * ay));
-        last = std::min(steps, -FloorDiv(-(2 * steps * j + steps), 2 * ay) - 1);
+        first = std::max(0LL, -FloorQuotient(-(2 * steps * j - steps), 2 * ay));
+        last = std::min(steps, -FloorQuotient(-(2 * steps * j + steps), 2 * ay) - 1);
         if (first > last) return;
     }
     const long long x1 = a.X + sx * first, x2 = a.X + sx * last;
