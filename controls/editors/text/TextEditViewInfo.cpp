@@ -127,15 +127,55 @@ void TcxCustomTextEditViewData::GetExtraContentSize(TcxCanvas* canvas, const Var
     std::string text;
     ValueToDisplayText(value, text);
     canvas->AssignFont(GetEditStyle()->EffectiveFont());
+    HDC dc = canvas->DeviceContext();
     const int lineHeight = canvas->MeasureTextHeight("Zg");
     const TSize padding = GetContentPadding();
+    const int flags = GetDrawTextFlags();
+    const auto* p = dynamic_cast<const TcxCustomTextEditProperties*>(GetProperties());
+    const int style = p ? p->GetInputStyle() : istFreeText;
+    // A list-bound stand-alone editor keeps one more pixel beside its text.
+    const bool alignmentAdjust = !IsInplace() && (style == istListCompleted || style == istListOnly);
+    // The rows text breaks into at width (or at its line breaks only, for an unbounded width).
+    auto countRows = [&](int width, int rowFlags, int maxRows, int* widest) {
+        TcxTextRowParams params;
+        InitTextRowParamsForDC(dc, rowFlags, params);
+        TcxTextRows rows;
+        int rowCount = 0;
+        SplitTextIntoRowsOnDC(dc, text, Rect(0, 0, width, cxMaxRectSize), params, rows, rowCount, maxRows);
+        if (widest) *widest = rowCount > 0 ? WidestTextRow(rows, rowCount) : 0;
+        return rowCount;
+    };
     if (limits.Width < 0) {
-        size.cx = (text.empty() ? 0 : canvas->MeasureTextWidth(text)) + padding.cx;
-        size.cy = lineHeight + padding.cy;
-    } else {
+        if (!(flags & trfSingleLine) || WrapsText()) {
+            int widest = 0;
+            if (!text.empty())
+                countRows(cxMaxRectSize / 2,
+                          (flags & ~trfSingleLine) | trfWordBreak | trfWholeRowsOnly | trfCalcRect,
+                          limits.MaxLineCount > 0 ? limits.MaxLineCount : 0, &widest);
+            size.cx = widest;
+            size.cy = limits.MaxLineCount > 0 ? limits.MaxLineCount * lineHeight : lineHeight;
+        } else {
+            size.cx = text.empty() ? 0 : canvas->MeasureTextWidth(text);
+            size.cy = lineHeight;
+        }
+        if (alignmentAdjust) ++size.cx;
+        size.cx += padding.cx;
+    } else if (limits.MaxLineCount > 0) {
         size.cx = limits.Width;
-        size.cy = lineHeight + padding.cy;
+        size.cy = limits.MaxLineCount * lineHeight;
+    } else {
+        int usable = limits.Width - 3 + (IsInplace() ? 0 : 2) + (alignmentAdjust ? 0 : 1);
+        size.cx = usable > 0 ? limits.Width : 0;
+        if (usable > 0 && !text.empty()) {
+            const int rows = countRows(usable, (flags & ~(trfSingleLine | trfCenterVert | trfBottom)) | trfWordBreak |
+                                                   trfWholeRowsOnly | trfReturnRowCount, 0, nullptr);
+            size.cy = std::max(rows, 1) * lineHeight;
+        } else {
+            // An empty text is one line high, unless the view asks for no height then.
+            size.cy = (ContentParams.Options & 1) ? 0 : lineHeight;
+        }
     }
+    if (size.cy > 0) size.cy += padding.cy;
 }
 
 // ---- view info ----

@@ -119,3 +119,37 @@ TEST_F(TextViewInfoTest, AHintShowsATextThatDoesNotFit) {
 
 } // namespace
 } // namespace zorvy::test
+
+namespace zorvy::test {
+namespace {
+
+TEST_F(TextViewInfoTest, MeasuringWrapsTheTextAtTheGivenWidth) {
+    surface.Canvas()->AssignFont(style.EffectiveFont());
+    const int line = surface.Canvas()->MeasureTextHeight("Zg");
+    const int alpha = surface.Canvas()->MeasureTextWidth("alpha");
+    viewData.reset(properties.MakeViewData(&style, true));
+    const int padY = viewData->GetContentPadding().cy;
+    const int padX = viewData->GetContentPadding().cx;
+    auto measure = [&](const std::string& text, int width, int lines) {
+        TcxEditSizeProperties limits;
+        limits.Width = width;
+        limits.MaxLineCount = lines;
+        TSize size{};
+        viewData->GetExtraContentSize(surface.Canvas(), Variant(text), limits, size);
+        return size;
+    };
+    // Unbounded: one row as wide as the text.
+    TSize size = measure("alpha", -1, 0);
+    EXPECT_EQ(size.cx, alpha + padX);
+    EXPECT_EQ(size.cy, line + padY);
+    // Room for one word a row (a cell uses the width less 2): three rows.
+    size = measure("alpha alpha alpha", alpha + 2, 0);
+    EXPECT_EQ(size.cx, alpha + 2);
+    EXPECT_EQ(size.cy, 3 * line + padY);
+    // A line count fixes the height; an empty text is one line.
+    EXPECT_EQ(measure("alpha alpha alpha", alpha + 2, 2).cy, 2 * line + padY);
+    EXPECT_EQ(measure("", 50, 0).cy, line + padY);
+}
+
+} // namespace
+} // namespace zorvy::test
