@@ -7,10 +7,12 @@
 #include "controls/editors/framework/EditUnit.h"
 #include "controls/editors/framework/EditViewData.h"
 #include "controls/editors/framework/EditViewInfo.h"
+#include "controls/editors/mask/MaskEdit.h"
 #include "controls/editors/text/TextEdit.h"
 #include "platform/display/HeadlessDisplay.h"
 #include "platform/vcl/Bitmap.h"
 #include "platform/vcl/Forms.h"
+#include "platform/win/VirtualKeys.h"
 
 #include <memory>
 
@@ -167,6 +169,47 @@ std::string DrawTextEditPhoto(THeadlessDisplay& display, const std::string& fold
     display.TypeText("ap");
     Application->ProcessMessages();
     const std::string path = folder + "/editors-text-edit.png";
+    display.SavePng(form->GetHandle(), path);
+    delete form;
+    Application->ProcessMessages();
+    FinalizeEditUnit();
+    FinalizeForms();
+    return path;
+}
+
+std::string DrawMaskEditPhoto(THeadlessDisplay& display, const std::string& folder) {
+    InitializeForms();
+    InitializeEditUnit();
+    auto* form = Application->CreateForm<TForm>();
+    form->SetBorderStyle(bsNone);
+    form->SetBounds(0, 0, 260, 142);
+    form->Show();
+    auto add = [&](int top, const std::string& mask) {
+        auto* edit = new TcxMaskEdit(form);
+        edit->SetParent(form);
+        edit->SetBounds(10, top, 240, 21);
+        edit->GetStyle()->SetBorderStyle(cbsSingle);
+        edit->GetStyle()->SetTransparentBorder(false);
+        edit->GetMaskProperties()->SetEditMask(mask);
+        return edit;
+    };
+    // Typing: two digits in, the one-character caret on the next position.
+    TcxMaskEdit* typing = add(10, "(99)00-00;0;_");
+    // Unfocused: the value form, and the template kept in sight.
+    TcxMaskEdit* value = add(42, "(99)00-00;0;_");
+    value->SetEditValue(Variant("123456"));
+    TcxMaskEdit* template_ = add(74, "(99)00-00;0;_");
+    template_->GetMaskProperties()->SetAlwaysShowBlanksAndLiterals(true);
+    template_->SetEditValue(Variant("1234"));
+    TcxMaskEdit* disabled = add(106, ">LL-000;1;_");
+    disabled->SetEditValue(Variant("AB-123"));
+    disabled->SetEnabled(false);
+    typing->SetFocus();
+    Application->ProcessMessages();
+    display.PressKey(VK_HOME);
+    display.TypeText("12");
+    Application->ProcessMessages();
+    const std::string path = folder + "/editors-mask-edit.png";
     display.SavePng(form->GetHandle(), path);
     delete form;
     Application->ProcessMessages();

@@ -14,5 +14,8 @@ namespace zorvy::gallery {
 std::vector<std::string> DrawEditorSheets(const std::string& folder);
 // Real text editors on a form (typed text, a completion selection, disabled), photographed.
 std::string DrawTextEditPhoto(THeadlessDisplay& display, const std::string& folder);
+// Masked editors on a form (typing with the one-character caret, a value unfocused, the template kept in
+// sight, disabled), photographed.
+std::string DrawMaskEditPhoto(THeadlessDisplay& display, const std::string& folder);
 
 } // namespace zorvy::gallery

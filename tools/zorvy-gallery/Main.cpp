@@ -30,6 +30,7 @@ int main(int argc, char** argv) {
         for (const std::string& path : gallery::DrawControlSheets(display, folder))
             std::printf("%s\n", path.c_str());
         std::printf("%s\n", gallery::DrawTextEditPhoto(display, folder).c_str());
+        std::printf("%s\n", gallery::DrawMaskEditPhoto(display, folder).c_str());
         for (const std::string& path : gallery::DrawEditorSheets(folder))
             std::printf("%s\n", path.c_str());
         for (const std::string& path : gallery::DrawCheckBoxPhotos(display, folder))
