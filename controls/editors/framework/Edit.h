@@ -188,6 +188,10 @@ class TcxCustomEdit : public TcxContainer, public IcxRepositoryItemSubscriber {
     // A click started the edit at (x, y) of the parent's client area.
     void ActivateByMouse(TShiftState shift, int x, int y, TcxCustomEditData*& data);
     virtual bool ForwardsActivationKey(char32_t) const { return true; }
+    // For the length of an activation the inner control's messages pass through
+    // CallInnerWindowProc, where editor kinds see them.
+    void HookInnerWindow();
+    void UnhookInnerWindow();
     virtual const TMetaClass* GetEditDataClass() const { return nullptr; }
     virtual void InitEditData(TcxCustomEditData*) {}
     TcxCustomEditData* GetEditData() const { return editData_; }
@@ -263,6 +267,8 @@ class TcxCustomEdit : public TcxContainer, public IcxRepositoryItemSubscriber {
     virtual void ProcessEditKeyDown(std::uint16_t& key, TShiftState shift);
     virtual void ProcessEditKeyPress(char32_t& ch) { FilterKeyPress(ch); }
     virtual void ProcessEditKeyUp(std::uint16_t&, TShiftState) {}
+    // Passes a message of the hooked inner control on to its own window procedure.
+    virtual void CallInnerWindowProc(TMessage& m);
     void SetInnerEdit(IcxCustomInnerEdit* innerEdit);
     IcxCustomInnerEdit* GetInnerEdit() const { return innerEdit_; }
 
@@ -317,6 +323,8 @@ class TcxCustomEdit : public TcxContainer, public IcxRepositoryItemSubscriber {
     TcxEditRepositoryItem* repositoryItem_ = nullptr;
     TcxCustomEditData* editData_ = nullptr;
     std::unique_ptr<TcxTimer> activationTimer_;
+    TWeakLink<TWinControl> hookedInner_;
+    std::function<void(TMessage&)> innerWindowProc_;
     bool activatedInplace_ = false;
     Variant editValue_ = Variant::Null();
     Variant valueOnEntry_;

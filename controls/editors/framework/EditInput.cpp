@@ -361,7 +361,36 @@ void TcxCustomEdit::AttachEditData(TcxCustomEditData*& data) {
     activatedInplace_ = true;
 }
 
+void TcxCustomEdit::HookInnerWindow() {
+    TWinControl* inner = innerEdit_ ? innerEdit_->GetControl() : nullptr;
+    if (!inner || hookedInner_) return;
+    hookedInner_ = TWeakLink<TWinControl>(inner);
+    innerWindowProc_ = inner->WindowProc;
+    inner->WindowProc = [this](TMessage& m) { CallInnerWindowProc(m); };
+}
+
+void TcxCustomEdit::UnhookInnerWindow() {
+    if (TWinControl* inner = hookedInner_.Get()) inner->WindowProc = innerWindowProc_;
+    hookedInner_ = TWeakLink<TWinControl>();
+    innerWindowProc_ = nullptr;
+}
+
+void TcxCustomEdit::CallInnerWindowProc(TMessage& m) {
+    if (innerWindowProc_) {
+        auto proc = innerWindowProc_; // the hook may be removed while the message runs
+        proc(m);
+    }
+}
+
 void TcxCustomEdit::ActivateInplace(char32_t key, TcxCustomEditData*& data) {
+    HookInnerWindow();
+    TWeakLink<TcxCustomEdit> self(this);
+    struct Unhook {
+        TWeakLink<TcxCustomEdit>& edit;
+        ~Unhook() {
+            if (edit) edit->UnhookInnerWindow();
+        }
+    } unhook{self};
     AttachEditData(data);
     if (key != 0 && ForwardsActivationKey(key) && HandleAllocated()) SendMessage(handle_, WM_CHAR, key, 0);
 }

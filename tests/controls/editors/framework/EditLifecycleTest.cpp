@@ -74,6 +74,37 @@ TEST_F(EditLifecycleTest, LoadingAppliesTheSettingsOnceWithoutChangeEvents) {
     EXPECT_EQ(edit->Applied, std::vector<TcxCustomEditProperties*>{edit->GetProperties()});
 }
 
+// A text editor that watches its inner edit's characters while they pass the activation hook.
+class TWatchingTextEdit : public TcxTextEdit {
+  public:
+    using TcxTextEdit::TcxTextEdit;
+    std::string Seen;
+
+  protected:
+    void CallInnerWindowProc(TMessage& m) override {
+        if (m.Msg == WM_CHAR) Seen += static_cast<char>(m.WParam);
+        TcxTextEdit::CallInnerWindowProc(m);
+    }
+};
+
+TEST_F(EditLifecycleTest, TheActivationKeyPassesTheInnerHookAndLaterKeysDoNot) {
+    TForm* form = NewForm();
+    form->Show();
+    auto* edit = new TWatchingTextEdit(form, true);
+    edit->SetParent(form);
+    edit->SetBounds(10, 10, 100, 21);
+    Pump();
+    TcxCustomEditData* data = nullptr;
+    edit->ActivateInplace(U'7', data);
+    Pump();
+    EXPECT_EQ(edit->Seen, "7");
+    EXPECT_EQ(edit->GetText(), "7");
+    display.TypeText("8");
+    Pump();
+    EXPECT_EQ(edit->GetText(), "78");
+    EXPECT_EQ(edit->Seen, "7");
+}
+
 // Records which of the editor's sizes a stream holds.
 class TSizeRecorder : public TPersistent {
   public:
