@@ -142,6 +142,13 @@ void TcxCustomEdit::GetTabOrderList(std::vector<TWinControl*>& list) const {
     if (inplace_ && GetVisible()) std::erase(list, GetParent());
 }
 
+void TcxCustomEdit::ReplaceDataBinding(std::unique_ptr<TcxEditDataBinding> binding) {
+    if (!inplace_) properties_->AttachDefaultValuesProvider(nullptr);
+    dataBinding_ = std::move(binding);
+    dataBinding_->provider_.reset(dataBinding_->CreateDefaultValuesProvider());
+    if (!inplace_ && !repositoryItem_) properties_->AttachDefaultValuesProvider(dataBinding_->GetProviderInterface());
+}
+
 void TcxCustomEdit::InstallPropertiesHandler() {
     properties_->OnPropertiesChanged = [this](TObject* sender) {
         ApplyPropertiesChange(static_cast<TcxCustomEditProperties*>(sender));

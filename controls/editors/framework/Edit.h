@@ -270,6 +270,12 @@ class TcxCustomEdit : public TcxContainer, public IcxRepositoryItemSubscriber {
     // Passes a message of the hooked inner control on to its own window procedure.
     virtual void CallInnerWindowProc(TMessage& m);
     void SetInnerEdit(IcxCustomInnerEdit* innerEdit);
+    // Data-aware kinds install their own binding (and so their provider) from their constructor.
+    void ReplaceDataBinding(std::unique_ptr<TcxEditDataBinding> binding);
+    // A field-bound editor painted into a copy shows its source's value, not its inner control.
+    bool PaintsThroughProvider() const;
+    virtual void PaintValueStatically();
+    void Paint() override;
     IcxCustomInnerEdit* GetInnerEdit() const { return innerEdit_; }
 
     // ---- looks ----

@@ -38,6 +38,29 @@ void TcxCustomEdit::FillViewDataFromEdit(TcxCustomEditViewData* viewData) {
     viewData->CaptureButtonIndex = pressedButton_;
 }
 
+bool TcxCustomEdit::PaintsThroughProvider() const {
+    return (ControlState & csPaintCopy) && IsFieldBound();
+}
+
+void TcxCustomEdit::Paint() {
+    if (PaintsThroughProvider())
+        PaintValueStatically();
+    else
+        TcxContainer::Paint();
+}
+
+void TcxCustomEdit::PaintValueStatically() {
+    TcxCanvas* canvas = GetCanvasWrapper();
+    ClipCanvasToShape();
+    std::unique_ptr<TcxCustomEditViewInfo> viewInfo(GetEffectiveProperties()->CreateViewInfo());
+    std::unique_ptr<TcxCustomEditViewData> viewData(CreateEditViewData());
+    const TRect bounds = Rect(0, 0, GetWidth(), GetHeight());
+    viewData->FillViewInfo(canvas, bounds, Point(-1, -1), 0, 0, viewInfo.get(), false);
+    viewData->FillEditorViewInfo(dataBinding_->GetStoredValue(), viewInfo.get());
+    viewInfo->PaintTo(canvas);
+    canvas->ClipExcludeRect(bounds);
+}
+
 void TcxCustomEdit::ComputeViewInfo(TPoint p, bool allowHot) {
     std::unique_ptr<TcxCustomEditViewData> viewData(CreateEditViewData());
     // Hot tracking waits while a button is held elsewhere; the view data reads the shift state.

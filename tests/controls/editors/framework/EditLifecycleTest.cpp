@@ -1,10 +1,11 @@
 // The editor control's life around its value: the first parent completes it, loading applies the
 // settings once without change events, a stand-alone editor sizes itself to its value and stores
-// only the sizes it does not choose.
+// only the sizes it does not choose; a field-bound editor painted into a copy shows its source's value.
 #include "controls/editors/framework/Edit.h"
 #include "controls/editors/text/TextEdit.h"
 #include "platform/rtl/Filer.h"
 #include "platform/rtl/Streams.h"
+#include "platform/vcl/Bitmap.h"
 #include "tests/controls/editors/EditorsFixture.h"
 
 #include <gtest/gtest.h>
@@ -103,6 +104,71 @@ TEST_F(EditLifecycleTest, TheActivationKeyPassesTheInnerHookAndLaterKeysDoNot) {
     Pump();
     EXPECT_EQ(edit->GetText(), "78");
     EXPECT_EQ(edit->Seen, "7");
+}
+
+// A kind whose view data records the values it is asked to show.
+class TRecordingViewData : public TcxCustomEditViewData {
+  public:
+    TRecordingViewData(TcxCustomEditProperties* p, TcxCustomEditStyle* style, bool inplace, std::vector<std::string>* log)
+        : TcxCustomEditViewData(p, style, inplace), log_(log) {}
+    void FillEditorViewInfo(const Variant& value, TcxCustomEditViewInfo*) override { log_->push_back(VarToStr(value)); }
+
+  private:
+    std::vector<std::string>* log_;
+};
+
+std::vector<std::string> shownValues;
+
+class TRecordingProperties : public TcxCustomEditProperties {
+    ZORVY_CLASS(TRecordingProperties, TcxCustomEditProperties)
+  public:
+    using TcxCustomEditProperties::TcxCustomEditProperties;
+    TcxCustomEditViewData* MakeViewData(TcxCustomEditStyle* style, bool inplace, bool) override {
+        return new TRecordingViewData(this, style, inplace, &shownValues);
+    }
+};
+
+// A binding to a field whose value is "field value" whatever the editor shows.
+class TFieldProvider : public TcxCustomEditDefaultValuesProvider {
+  public:
+    using TcxCustomEditDefaultValuesProvider::TcxCustomEditDefaultValuesProvider;
+    bool IsFieldBound() override { return true; }
+};
+class TFieldBinding : public TcxEditDataBinding {
+  public:
+    using TcxEditDataBinding::TcxEditDataBinding;
+    Variant GetStoredValue() override { return Variant("field value"); }
+
+  protected:
+    TcxCustomEditDefaultValuesProvider* CreateDefaultValuesProvider() override { return new TFieldProvider(this); }
+};
+class TFieldBoundEdit : public TcxCustomEdit {
+  public:
+    TFieldBoundEdit(TComponent* owner, bool bound) : TcxCustomEdit(owner, false, TRecordingProperties::StaticClass()) {
+        if (bound) ReplaceDataBinding(std::make_unique<TFieldBinding>(this));
+    }
+};
+
+TEST_F(EditLifecycleTest, AFieldBoundEditorPaintedIntoACopyShowsItsSourcesValue) {
+    TForm* form = NewForm();
+    form->Show();
+    for (bool bound : {true, false}) {
+        auto* edit = new TFieldBoundEdit(form, bound);
+        edit->SetAutoSize(false);
+        edit->SetParent(form);
+        edit->SetBounds(10, 10, 100, 21);
+        edit->SetEditValue(Variant("typed"));
+        EXPECT_EQ(edit->IsFieldBound(), bound);
+        Pump();
+        shownValues.clear();
+        TBitmap copy;
+        copy.SetSize(100, 21);
+        edit->ControlState |= csPaintCopy;
+        edit->Perform(WM_PAINT, reinterpret_cast<WPARAM>(copy.GetCanvas()->GetHandle()));
+        edit->ControlState &= ~unsigned(csPaintCopy);
+        EXPECT_EQ(shownValues, bound ? std::vector<std::string>{"field value"} : std::vector<std::string>{}) << bound;
+        delete edit;
+    }
 }
 
 // Records which of the editor's sizes a stream holds.
