@@ -309,6 +309,7 @@ class TcxCustomEdit : public TcxContainer, public IcxRepositoryItemSubscriber {
     // Alt+letter clicks the first enabled button whose caption has that accelerator.
     void CMDialogChar(TMessage& m) override;
     void Dispatch(TMessage& m) override;
+    void WndProc(TMessage& m) override;
 
   private:
     static void Count(int& count, bool lock) {
@@ -351,6 +352,7 @@ class TcxCustomEdit : public TcxContainer, public IcxRepositoryItemSubscriber {
     bool focusedAndActive_ = false;
     bool parentPending_ = true;
     bool autoSize_ = false;
+    bool shaping_ = false;
 };
 
 // What a grid keeps per column for the in-place editor between activations; made through its class

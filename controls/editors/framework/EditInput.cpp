@@ -83,6 +83,11 @@ bool TcxCustomEdit::UpdateStateFromMouse(TPoint p, int buttonCode, TShiftState s
     GetEditViewInfo()->RepaintDifferences(this, &previous);
     PlaceInnerControl();
     if (!self) return false;
+    if (HandleAllocated()) {
+        shaping_ = true;
+        ApplyWindowShape();
+        shaping_ = false;
+    }
     TrackButtonPresses(&previous);
     return self.Alive();
 }
@@ -541,6 +546,15 @@ void TcxCustomEdit::Dispatch(TMessage& m) {
     default:
         TcxContainer::Dispatch(m);
     }
+}
+
+void TcxCustomEdit::WndProc(TMessage& m) {
+    // Applying the window shape must not move the client area.
+    if (shaping_ && m.Msg == WM_NCCALCSIZE) {
+        m.Result = 0;
+        return;
+    }
+    TcxContainer::WndProc(m);
 }
 
 void TcxCustomEdit::DefaultHandler(TMessage& m) {
