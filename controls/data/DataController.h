@@ -223,8 +223,11 @@ class TcxCustomDataController : public TPersistent {
     virtual Variant GetFieldValue(int recordIndex, TcxCustomDataField* field) const;
     virtual std::string GetFieldDisplayText(int recordIndex, TcxCustomDataField* field) const;
     Variant GetRecordId(int recordIndex) const;
-    void DeleteFocused() { provider_->Delete(); }
-    void DeleteSelection() { provider_->DeleteSelection(); }
+    // Nothing without a focused row or when the provider cannot delete; a group row deletes every
+    // record of its group.
+    void DeleteFocused();
+    // With single selection the focused row's records.
+    void DeleteSelection();
     int GetNearestRecordIndex() const { return nearestRecordIndex_; }
     void SetNearestRecordIndex(int recordIndex) { nearestRecordIndex_ = recordIndex; }
     // Focuses the remembered nearest record, else (with nothing focused) the last row's record.

@@ -44,6 +44,33 @@ void TcxCustomDataController::Cancel() {
     inCancel_ = false;
 }
 
+void TcxCustomDataController::DeleteFocused() {
+    const int row = GetFocusedRowIndex();
+    if (row < 0 || !provider_->CanDelete()) return;
+    if (GetRowInfo(row).Level >= GetGroupingItemCount()) {
+        provider_->Delete();
+        return;
+    }
+    std::vector<int> records;
+    groups_.CollectRecordIndexesOfRow(records, row);
+    try {
+        provider_->BeforeDeleteFocused();
+        provider_->DeleteRecords(std::move(records));
+    } catch (...) {
+        nearestRecordIndex_ = -1;
+        throw;
+    }
+    nearestRecordIndex_ = -1;
+}
+
+void TcxCustomDataController::DeleteSelection() {
+    if (GetSelectedCount() == 0 || !provider_->CanDelete()) return;
+    if (IsSingleSelection())
+        DeleteFocused();
+    else
+        provider_->DeleteSelection();
+}
+
 unsigned TcxCustomDataController::GetEditState() const {
     unsigned state = 0;
     if (provider_->IsInserting())

@@ -205,3 +205,25 @@ TEST(DataDeleting, TheFocusGoesToTheNextRowsRecord) {
     ASSERT_EQ(controller.GetRecordCount(), 3);
     EXPECT_EQ(focused(), 40);
 }
+
+TEST(DataDeleting, AGroupRowTakesItsGroupAndSingleSelectionTheFocusedRow) {
+    TcxDataController controller(nullptr);
+    TObject item;
+    controller.AddItem(&item)->ChangeValueType(&cxStringValueType);
+    for (const char* name : {"A", "B", "A", "C"})
+        controller.SetValue(controller.AppendRecord(), 0, name);
+    controller.ChangeItemGroupIndex(0, 0);
+    controller.SetFocusedRowIndex(0); // group A
+    controller.DeleteFocused();
+    ASSERT_EQ(controller.GetRecordCount(), 2);
+    EXPECT_EQ(controller.GetValue(0, 0).RawString(), "B");
+    EXPECT_EQ(controller.GetValue(1, 0).RawString(), "C");
+    controller.ClearGrouping();
+    controller.SetFocusedRowIndex(0);
+    controller.DeleteSelection();
+    ASSERT_EQ(controller.GetRecordCount(), 1);
+    EXPECT_EQ(controller.GetValue(0, 0).RawString(), "C");
+    controller.SetFocusedRowIndex(-1);
+    controller.DeleteFocused();
+    EXPECT_EQ(controller.GetRecordCount(), 1) << "nothing focused, nothing deleted";
+}
