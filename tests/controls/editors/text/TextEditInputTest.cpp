@@ -263,15 +263,15 @@ TEST_F(TextEditInputTest, ARightAlignedEditorPaintsItsTextUntilItIsFocused) {
 namespace zorvy::test {
 namespace {
 
-class TNumberProperties : public TcxTextEditProperties {
-    ZORVY_CLASS(TNumberProperties, TcxTextEditProperties)
+class TNumberInputProperties : public TcxTextEditProperties {
+    ZORVY_CLASS(TNumberInputProperties, TcxTextEditProperties)
   public:
     using TcxTextEditProperties::TcxTextEditProperties;
     bool HoldsNumbers() const override { return true; }
 };
 
 TEST_F(TextEditInputTest, ALocaleChangeShowsTheValueAnew) {
-    TcxTextEdit* edit = NewEdit(TNumberProperties::StaticClass());
+    TcxTextEdit* edit = NewEdit(TNumberInputProperties::StaticClass());
     props->SetDisplayFormat("#,##0.0");
     Focus(other);
     edit->SetEditValue(Variant(1234.5));
