@@ -167,8 +167,9 @@ void TcxCustomDataControllerInfo::SyncFocusedRow() {
         ChangeFocusedRow(row, true);
     if ((changes_ & dcicFocusedRow) && prevFocusingInfo_.RowIndex >= GetRowCount())
         prevFocusingInfo_.RowIndex = -1;
-    // A filter that took the focused record away focuses the first row.
-    if (dataController_->GetFilterChanged() && focusingInfo_.RowIndex < 0) {
+    // A filter that took the focused record away focuses the first row (the new-item row keeps
+    // the focus).
+    if (dataController_->GetFilterChanged() && focusingInfo_.RowIndex < 0 && !dataController_->GetNewItemRowFocused()) {
         dataController_->ClearFilterChanged();
         if (GetRowCount() > 0) ChangeFocusedRow(0, true);
     }

@@ -195,3 +195,12 @@ TEST_F(NewItemRow, AnAppendPostsThePendingEditFirst) {
     EXPECT_EQ(dc.GetRecordCount(), 3);
     EXPECT_EQ(dc.GetValue(1, 0).AsInteger(), 20);
 }
+
+TEST_F(NewItemRow, AFilterChangeLeavesTheNewItemRowFocused) {
+    dc.SetUseNewItemRowForEditing(true);
+    dc.SetNewItemRowFocused(true);
+    dc.SetOnFilterRecord([](TcxCustomDataController*, int record, bool& accept) { accept = record != 0; });
+    EXPECT_TRUE(dc.GetNewItemRowFocused());
+    EXPECT_EQ(dc.GetFocusedRowIndex(), -1);
+    EXPECT_EQ(dc.GetRowCount(), 2);
+}
