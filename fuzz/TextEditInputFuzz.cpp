@@ -1,7 +1,8 @@
-// The text editor on fuzzed input: lookup items, a length limit and an input style, then typed
-// characters, pastes, selections, Backspace and window-text messages at fuzzed places. The shown
-// text stays valid UTF-8, typing and pasting stay within the limit, and WM_GETTEXT never answers half
-// a character.
+// The text editor on fuzzed input: lookup items, a length limit and an input style (and whether it
+// groups typed numbers), then typed characters, characters from the input method, pastes,
+// selections, Backspace and window-text messages at fuzzed places. The shown text stays valid UTF-8,
+// typing and pasting stay within the limit, WM_GETTEXT never answers half a character, and grouping a
+// number twice gives what grouping it once gave.
 #include "controls/editors/framework/EditUnit.h"
 #include "controls/editors/text/TextEdit.h"
 #include "controls/foundation/containers/EditorPopup.h"
@@ -29,7 +30,10 @@ class TFuzzProperties : public TcxTextEditProperties {
   public:
     using TcxTextEditProperties::TcxTextEditProperties;
     TcxEditInputStyle GetInputStyle() const override { return Style; }
+    bool HoldsNumbers() const override { return Money; }
+    bool UsesThousandSeparator(bool) const override { return Money; }
     TcxEditInputStyle Style = istFreeText;
+    bool Money = false;
 };
 
 struct TWorld {
@@ -52,11 +56,18 @@ extern "C" const char* __lsan_default_suppressions() {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     static TWorld world;
     FuzzedDataProvider in(data, size);
+    std::string grouped = in.ConsumeRandomLengthString(24);
+    InsertThousandSeparators(grouped);
+    std::string again = grouped;
+    InsertThousandSeparators(again);
+    fuzz::Require(again == grouped, "grouping a number twice changed it");
+    IsNumericText(grouped);
     auto* form = Application->CreateForm<TForm>();
     form->SetBounds(0, 0, 300, 100);
     auto* edit = new TcxTextEdit(form, in.ConsumeBool(), TFuzzProperties::StaticClass());
     auto* props = static_cast<TFuzzProperties*>(edit->GetProperties());
     props->Style = static_cast<TcxEditInputStyle>(in.ConsumeIntegralInRange(0, 2));
+    props->Money = in.ConsumeBool();
     std::vector<std::string> items;
     for (int i = in.ConsumeIntegralInRange(0, 4); i > 0; --i) items.push_back(in.ConsumeRandomLengthString(12));
     props->SetLookupItems(items);
@@ -71,7 +82,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     TcxCustomInnerTextEdit* inner = edit->GetInnerTextEdit();
     const HWND innerWnd = inner->GetHandle();
     for (int step = 0; step < 24 && in.remaining_bytes() > 0; ++step) {
-        switch (in.ConsumeIntegralInRange(0, 5)) {
+        switch (in.ConsumeIntegralInRange(0, 6)) {
         case 0:
             inner->SetSelStart(in.ConsumeIntegralInRange(0, 40));
             inner->SetSelLength(in.ConsumeIntegralInRange(0, 40));
@@ -85,6 +96,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             break;
         case 3:
             SendMessage(innerWnd, WM_KEYDOWN, in.PickValueInArray({VK_BACK, VK_DELETE, VK_LEFT, VK_RIGHT, VK_END}));
+            break;
+        case 6:
+            SendMessage(innerWnd, WM_IME_CHAR, in.ConsumeIntegralInRange<WPARAM>(0x80, 0x10FFFF));
             break;
         case 4: {
             const std::string text = in.ConsumeRandomLengthString(16);
