@@ -336,3 +336,39 @@ TEST_F(TextEditInputTest, AnActivatedCellEditorSelectsItsTextOrPutsTheCaretFirst
 
 } // namespace
 } // namespace zorvy::test
+
+namespace zorvy::test {
+namespace {
+
+class TListOnlyProperties : public TcxTextEditProperties {
+    ZORVY_CLASS(TListOnlyProperties, TcxTextEditProperties)
+  public:
+    using TcxTextEditProperties::TcxTextEditProperties;
+    TcxEditInputStyle GetInputStyle() const override { return istListOnly; }
+};
+
+TEST_F(TextEditInputTest, HomeAndEndStepAListOnlyEditorToItsEnds) {
+    auto* edit = NewEdit<TSteppingEdit>(TListOnlyProperties::StaticClass());
+    props->SetLookupItems({"a", "b", "c"});
+    Focus(edit);
+    display.PressKey(VK_END);
+    Pump();
+    EXPECT_EQ(edit->GetText(), "c");
+    display.PressKey(VK_HOME);
+    Pump();
+    EXPECT_EQ(edit->GetText(), "a");
+}
+
+TEST_F(TextEditInputTest, EnterRightAfterACompletionSelectsTheWholeText) {
+    TcxTextEdit* edit = NewEdit();
+    props->SetLookupItems({"apple"});
+    Focus(edit);
+    Type("a");
+    EXPECT_EQ(Shown(), "a[pple]");
+    display.PressKey(VK_RETURN);
+    Pump();
+    EXPECT_EQ(Shown(), "[apple]");
+}
+
+} // namespace
+} // namespace zorvy::test
