@@ -272,6 +272,27 @@ bool TcxCustomTextEdit::IsEditingKey(std::uint16_t key, TShiftState shift) const
     return false;
 }
 
+bool TcxCustomTextEdit::UpdateStateFromMouse(TPoint p, int buttonCode, TShiftState shift, bool isMouseEvent) {
+    if (!HandleAllocated() || IsDestroying()) return false;
+    const bool result = TcxCustomEdit::UpdateStateFromMouse(p, buttonCode, shift, isMouseEvent);
+    if (result) ApplyInnerEditLook();
+    return result;
+}
+
+void TcxCustomTextEdit::ApplyInnerEditLook() {
+    if (!inner_ || IsDestroying()) return;
+    const TcxCustomEditViewInfo* vi = GetEditViewInfo();
+    inner_->SetColor(vi->BackgroundColor);
+    TFont font;
+    font.Assign(CurrentStateStyle()->EffectiveFont());
+    font.SetColor(vi->TextColor);
+    // Only a real change reaches the inner edit: a font change re-lays its text out.
+    TFont* current = inner_->GetFont();
+    if (current->LogFont() != font.LogFont() || current->GetColor() != font.GetColor() ||
+        current->GetPitch() != font.GetPitch() || current->PixelsPerInch != font.PixelsPerInch)
+        inner_->SetFont(&font);
+}
+
 void TcxCustomTextEdit::ApplyPropertiesChange(TcxCustomEditProperties* properties) {
     TcxCustomEdit::ApplyPropertiesChange(properties);
     TcxCustomTextEditProperties* p = GetTextProperties();

@@ -290,6 +290,9 @@ class TcxCustomTextEdit : public TcxCustomEdit, public IcxFormatChangeListener {
     // Set while a key, the wheel or a double click steps the current lookup item.
     bool SteppingLookupItem = false;
     void ValueChangedByUser() override;
+    bool UpdateStateFromMouse(TPoint p, int buttonCode, TShiftState shift, bool isMouseEvent) override;
+    // The inner edit takes the state's background and text colours and font (grey when disabled).
+    void ApplyInnerEditLook();
 
     // ---- text operations, each checked against the input style, MaxLength and the items ----
     // The text an insertion would give and the caret after it; false when it is refused.

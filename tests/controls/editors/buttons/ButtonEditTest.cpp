@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace zorvy::test {
 namespace {
 
@@ -51,6 +53,57 @@ TEST_F(ButtonEditTest, RegistersItsSettingsAsAnEditorKind) {
     EXPECT_EQ(registry->GetDescription(index), "ButtonEdit|Represents an edit control with embedded buttons");
     FinalizeButtonEditUnit();
     FinalizeButtonEditUnit();
+}
+
+// Condition edits are disabled before they are first shown and again after use: either way a disabled
+// edit shows its text grey on the button face, and an enabled one black on the window colour.
+TEST_F(ButtonEditTest, ADisabledEditLooksTheSameWhicheverWayItGotThere) {
+    TForm* form = NewForm(200, 100);
+    TcxButtonEdit* edits[3];
+    for (int i = 0; i < 3; ++i) {
+        edits[i] = new TcxButtonEdit(form);
+        edits[i]->SetParent(form);
+        edits[i]->SetBounds(10, 10 + 30 * i, 120, 21);
+        edits[i]->SetText("WWW");
+    }
+    edits[0]->SetEnabled(false); // before the first paint
+    form->Show();
+    Pump();
+    edits[1]->SetEnabled(false); // after it
+    edits[2]->SetEnabled(false);
+    Pump();
+    edits[2]->SetEnabled(true); // and back
+    Pump();
+    // Over the text: the background, and the darkest pixel of the letters.
+    auto look = [&](TcxButtonEdit* edit, COLORREF& background, int& darkest) {
+        HBITMAP image = display.Capture(form->GetHandle());
+        const TRect r = edit->GetBoundsRect();
+        darkest = 255 * 3;
+        for (int y = r.Top + 3; y < r.Bottom - 3; ++y)
+            for (int x = r.Left + 3; x < r.Left + 40; ++x) {
+                const std::uint32_t p = image->Row(y)[x];
+                darkest = std::min<int>(darkest, ((p >> 16) & 255) + ((p >> 8) & 255) + (p & 255));
+            }
+        const std::uint32_t p = image->Row(r.Top + 3)[r.Left + 60] & 0xFFFFFF;
+        background = RGB(static_cast<std::uint8_t>(p >> 16), static_cast<std::uint8_t>(p >> 8),
+                         static_cast<std::uint8_t>(p));
+        DeleteObject(image);
+    };
+    const COLORREF shadow = ColorToRGB(clBtnShadow);
+    const int shadowSum = GetRValue(shadow) + GetGValue(shadow) + GetBValue(shadow);
+    for (int i = 0; i < 3; ++i) {
+        COLORREF background;
+        int darkest;
+        look(edits[i], background, darkest);
+        if (i < 2) {
+            EXPECT_EQ(background, ColorToRGB(clBtnFace)) << i;
+            EXPECT_GE(darkest, shadowSum) << i << ": no letter darker than grey";
+            EXPECT_LT(darkest, GetRValue(background) * 3) << i << ": but letters there are";
+        } else {
+            EXPECT_EQ(background, ColorToRGB(clWindow));
+            EXPECT_LT(darkest, shadowSum / 2) << "black letters";
+        }
+    }
 }
 
 } // namespace
