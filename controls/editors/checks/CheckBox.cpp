@@ -233,6 +233,48 @@ void TcxCustomCheckBox::Loaded() {
     }
 }
 
+// ---- action ----
+
+bool TcxCustomCheckBox::IsStateStored() const {
+    auto* action = dynamic_cast<TCustomAction*>(GetAction());
+    return !action || GetState() != (action->GetChecked() ? cbsChecked : cbsUnchecked);
+}
+
+void TcxCustomCheckBox::SetCheckedFromAction(bool value) {
+    CountLoadLock(true);
+    HoldChangeEvents(true, false);
+    struct Release {
+        TcxCustomCheckBox* box;
+        ~Release() {
+            box->HoldChangeEvents(false, false);
+            box->CountLoadLock(false);
+        }
+    } release{this};
+    SetChecked(value);
+}
+
+std::unique_ptr<TControlActionLink> TcxCustomCheckBox::CreateActionLink() {
+    return std::make_unique<TcxCheckBoxActionLink>(this);
+}
+
+void TcxCustomCheckBox::ActionChange(TObject* sender, bool checkDefaults) {
+    TcxCustomEdit::ActionChange(sender, checkDefaults);
+    // A state read from the stream wins over the action's.
+    if (HasState(csLoading) || (loadedRunning_ && stateStoredWhileLoading_)) return;
+    auto* action = dynamic_cast<TCustomAction*>(sender);
+    if (action && (!checkDefaults || !GetChecked())) SetCheckedFromAction(action->GetChecked());
+}
+
+bool TcxCheckBoxActionLink::IsCheckedLinked() const {
+    auto* box = static_cast<TcxCustomCheckBox*>(GetClient());
+    return TWinControlActionLink::IsCheckedLinked() && box->GetState() != cbsGrayed &&
+           box->GetChecked() == CustomAction()->GetChecked();
+}
+
+void TcxCheckBoxActionLink::SetChecked(bool value) {
+    if (IsCheckedLinked()) static_cast<TcxCustomCheckBox*>(GetClient())->SetCheckedFromAction(value);
+}
+
 // ---- unit ----
 
 namespace {

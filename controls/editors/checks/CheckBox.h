@@ -4,6 +4,7 @@
 // then OnChange once. Also the unit's start-up, which registers the editor kind and builds the tick mask.
 #include "controls/editors/checks/CheckBoxProperties.h"
 #include "controls/editors/framework/Edit.h"
+#include "platform/vcl/Actions.h"
 
 namespace zorvy {
 
@@ -24,7 +25,8 @@ class TcxCustomCheckBox : public TcxCustomEdit {
     void SetState(TcxCheckBoxState value);
     bool GetChecked() const { return GetState() == cbsChecked; }
     void SetChecked(bool value) { SetState(value ? cbsChecked : cbsUnchecked); }
-    bool IsStateStored() const { return true; }
+    // False while the state is the linked action's Checked: the action restores it.
+    bool IsStateStored() const;
     // The display value 0, 1 or 2 as ValueUnchecked, ValueChecked or ValueGrayed; else empty.
     void TextToEditValue(const Variant& displayValue, Variant& editValue, bool isEditing);
     // Unchecked, (grayed when allowed,) checked, unchecked...
@@ -33,8 +35,12 @@ class TcxCustomCheckBox : public TcxCustomEdit {
     TcxCustomCheckBoxViewInfo* GetCheckViewInfo() const;
 
     void Loaded() override;
+    // Checked as the action says: no OnClick and no change notice come of it.
+    void SetCheckedFromAction(bool value);
 
   protected:
+    void ActionChange(TObject* sender, bool checkDefaults) override;
+    std::unique_ptr<TControlActionLink> CreateActionLink() override;
     void StoreEditValue(const Variant& value) override;
     void ApplyPropertiesChange(TcxCustomEditProperties* properties) override;
     void FillViewDataFromEdit(TcxCustomEditViewData* viewData) override;
@@ -61,6 +67,15 @@ class TcxCustomCheckBox : public TcxCustomEdit {
     bool stateStoredWhileLoading_ = false;
     TcxCheckBoxState storedState_ = cbsUnchecked;
     int previousCheckButtonState_ = 0;
+};
+
+// Keeps a check box's Checked in step with its action while the box shows the action's value.
+class TcxCheckBoxActionLink : public TWinControlActionLink {
+    ZORVY_CLASS(TcxCheckBoxActionLink, TWinControlActionLink)
+  public:
+    using TWinControlActionLink::TWinControlActionLink;
+    bool IsCheckedLinked() const override;
+    void SetChecked(bool value) override;
 };
 
 class TcxCheckBox : public TcxCustomCheckBox {

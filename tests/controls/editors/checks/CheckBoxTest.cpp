@@ -4,6 +4,7 @@
 #include "controls/editors/checks/CheckBoxViewInfo.h"
 
 #include "controls/editors/framework/EditRepository.h"
+#include "platform/vcl/Actions.h"
 #include "platform/win/VirtualKeys.h"
 #include "tests/controls/editors/EditorsFixture.h"
 
@@ -132,6 +133,41 @@ TEST_F(CheckBoxTest, LoadingAppliesTheStoredStateWithoutClicks) {
     box->Loaded();
     EXPECT_TRUE(VariantsIdentical(box->GetEditValue(), Variant("no")));
     EXPECT_EQ(clicks, 0);
+}
+
+// A box linked to an action takes the action's Checked without firing anything; a grayed box is not
+// linked; a change of state (with no OnClick of the box's own) runs the action.
+TEST_F(CheckBoxTest, AnActionSetsCheckedSilentlyAndAChangeRunsIt) {
+    auto* action = new TAction(form);
+    action->SetCaption("&Red");
+    action->SetChecked(true);
+    int executed = 0;
+    action->OnExecute = [&](TObject*) { ++executed; };
+    box->OnClick = nullptr;
+    box->SetAction(action);
+    EXPECT_TRUE(box->GetChecked());
+    EXPECT_EQ(box->GetCaption(), "&Red");
+    EXPECT_FALSE(box->IsStateStored()) << "the action brings the state back";
+    EXPECT_TRUE(box->GetActionLink()->IsCheckedLinked());
+    action->SetChecked(false);
+    EXPECT_FALSE(box->GetChecked());
+    EXPECT_EQ(changes + executed, 0);
+
+    box->GetProperties()->SetAllowGrayed(true);
+    box->SetState(cbsGrayed);
+    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(executed, 1);
+    EXPECT_TRUE(box->IsStateStored());
+    EXPECT_FALSE(box->GetActionLink()->IsCheckedLinked());
+    // Any change of the action brings its Checked over, still silently.
+    action->SetChecked(true);
+    EXPECT_EQ(box->GetState(), cbsChecked);
+    EXPECT_EQ(changes, 1);
+    display.Click(box->GetHandle(), 8, 10);
+    Pump();
+    EXPECT_EQ(box->GetState(), cbsUnchecked);
+    EXPECT_EQ(changes, 2);
+    EXPECT_EQ(executed, 2);
 }
 
 TEST_F(CheckBoxTest, ValuesAndWhatTheyShow) {
