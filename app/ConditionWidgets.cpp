@@ -22,6 +22,8 @@ TConditionCheckBox* NewConditionCheckBox(TComponent* owner, TWinControl* parent,
                                          const std::string& caption, const TRect& bounds) {
     auto* box = Place<TConditionCheckBox>(owner, parent, name, bounds);
     box->SetCaption(caption);
+    // The box keeps the height it needs: centred in its row, its caption lines up with the edit's text.
+    box->SetTop(bounds.Top + (bounds.Height() - box->GetHeight()) / 2);
     return box;
 }
 

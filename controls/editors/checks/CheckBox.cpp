@@ -120,6 +120,12 @@ void TcxCustomCheckBox::ApplyPropertiesChange(TcxCustomEditProperties* propertie
         }
     }
     TcxCustomEdit::ApplyPropertiesChange(properties);
+    AdjustSize();
+}
+
+void TcxCustomCheckBox::HandleStyleChange(TObject* style) {
+    TcxCustomEdit::HandleStyleChange(style);
+    if (!IsDestroying()) AdjustSize();
 }
 
 void TcxCustomCheckBox::InvalidateCheck() {
@@ -208,6 +214,7 @@ void TcxCustomCheckBox::CMTextChanged(TMessage& m) {
     TcxCustomEdit::CMTextChanged(m);
     GetCheckViewInfo()->Text = GetCaption();
     RefreshMouseState(false);
+    AdjustSize();
     Invalidate();
 }
 
@@ -231,6 +238,29 @@ void TcxCustomCheckBox::Loaded() {
         // Brings the edit value in line with a streamed ValueUnchecked.
         SetEditValue(GetCheckBoxProperties()->GetValueUnchecked());
     }
+}
+
+bool TcxCustomCheckBox::CanAutoSize(int&, int& newHeight) {
+    if (IsInplace() || IsDestroying()) return false;
+    TcxEditSizeProperties limits;
+    limits.MaxLineCount = GetCheckBoxProperties()->GetMultiLine() ? 0 : 1;
+    limits.Width = GetCheckViewInfo()->TextRect.Width();
+    std::unique_ptr<TcxCustomEditViewData> viewData(CreateEditViewData());
+    TSize size{};
+    viewData->MeasureEditorSize(ScreenCanvasInstance(), GetEditValue(), limits, nullptr, size);
+    const TAlign align = GetAlign();
+    if (align == alNone || align == alTop || align == alBottom) newHeight = size.cy;
+    return true;
+}
+
+void TcxCustomCheckBox::SetBounds(int left, int top, int width, int height) {
+    if (GetAutoSize() && !HasState(csLoading)) CanAutoSize(width, height);
+    TcxCustomEdit::SetBounds(left, top, width, height);
+}
+
+TcxCheckBox::TcxCheckBox(TComponent* owner, bool inplace, const TMetaClass* propertiesClass)
+    : TcxCustomCheckBox(owner, inplace, propertiesClass) {
+    if (!inplace) SetAutoSize(true);
 }
 
 // ---- action ----

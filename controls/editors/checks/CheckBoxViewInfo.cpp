@@ -283,7 +283,10 @@ void TcxCustomCheckBoxViewData::MeasureOverflowSize(TcxCanvas* canvas, bool isIn
         canvas->AssignFont(vi->Font);
         const bool measuresCaption = showsCaption && !isInplace;
         const std::string text = measuresCaption ? RemoveAccelChars(vi->Text) : std::string("Gg");
-        TRect r = Rect(0, 0, 0x7FFFFFF, 0);
+        // Within the caller's width limit, one pixel less where the disabled caption is embossed.
+        int width = limits.Width >= 0 ? limits.Width : 0x7FFFFFF;
+        if (limits.Width >= 0 && !vi->Enabled && !vi->NativeStyle && !vi->SkinPainter) width = std::max(0, width - 1);
+        TRect r = Rect(0, 0, width, 0);
         canvas->MeasureTextRect(text, r, (vi->DrawTextFlags | ctfCalcRect) & ~ctfShowPrefix);
         if (measuresCaption) size.cx += r.Width();
         size.cy = std::max(size.cy, r.Height());

@@ -4,11 +4,15 @@
 #include "controls/editors/checks/CheckBoxViewInfo.h"
 
 #include "controls/editors/framework/EditRepository.h"
+#include "controls/foundation/graphics/Canvas.h"
+#include "controls/foundation/graphics/CanvasRoutines.h"
 #include "platform/vcl/Actions.h"
 #include "platform/win/VirtualKeys.h"
 #include "tests/controls/editors/EditorsFixture.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 namespace zorvy::test {
 namespace {
@@ -168,6 +172,32 @@ TEST_F(CheckBoxTest, AnActionSetsCheckedSilentlyAndAChangeRunsIt) {
     EXPECT_EQ(box->GetState(), cbsUnchecked);
     EXPECT_EQ(changes, 2);
     EXPECT_EQ(executed, 2);
+}
+
+// A stand-alone box sizes its height to fit its mark (with 2 pixels above and below) and its caption,
+// whatever height is asked for; its width is the caller's. Without AutoSize the height asked for stays.
+TEST_F(CheckBoxTest, AutoSizeFitsTheHeightToTheMarkAndCaption) {
+    EXPECT_TRUE(box->GetAutoSize());
+    TcxScreenCanvas* screen = ScreenCanvasInstance();
+    screen->AssignFont(box->GetStyle()->GetFont());
+    const int textHeight = screen->MeasureTextHeight("Blue ball");
+    const int markHeight = MeasureEditCheck(screen, false, nullptr, nullptr, 6).cy;
+    const int natural = std::max(markHeight + 4, textHeight);
+    box->SetBounds(10, 10, 150, 40);
+    const int sized = box->GetHeight();
+    EXPECT_GE(sized, natural);
+    EXPECT_LT(sized, 40);
+    EXPECT_EQ(box->GetWidth(), 150);
+    box->SetBounds(10, 10, 150, 5);
+    EXPECT_EQ(box->GetHeight(), sized) << "whatever height is asked for";
+    // A caption that wraps in two lines needs two lines' height.
+    box->GetProperties()->SetMultiLine(true);
+    box->SetCaption("Blue ball Blue ball Blue ball");
+    box->SetWidth(80);
+    EXPECT_GE(box->GetHeight(), 2 * textHeight);
+    box->SetAutoSize(false);
+    box->SetBounds(10, 10, 150, 40);
+    EXPECT_EQ(box->GetHeight(), 40);
 }
 
 TEST_F(CheckBoxTest, ValuesAndWhatTheyShow) {
