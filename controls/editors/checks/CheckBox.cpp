@@ -1,6 +1,7 @@
 // The check box editor: state, stepping by mouse, space key and accelerator, and its unit start-up.
 #include "controls/editors/checks/CheckBox.h"
 
+#include "controls/editors/checks/CheckBoxFilterHelper.h"
 #include "controls/editors/checks/CheckBoxViewInfo.h"
 #include "controls/editors/checks/CheckPainting.h"
 #include "controls/editors/framework/EditRepository.h"
@@ -315,11 +316,15 @@ void InitializeCheckBoxUnit() {
     if (checkBoxUnitCounter++ != 0) return;
     GetEditPropertiesRegistry()->AddClass(TcxCheckBoxProperties::StaticClass(),
                                           ResolveResourceString(scxSEditRepositoryCheckBoxItem));
+    GetFilterEditHelperRegistry()->AddPair(TcxCheckBoxProperties::StaticClass(),
+                                           TcxFilterCheckBoxHelper::StaticClass());
     LoadCheckMarkMask();
 }
 
 void FinalizeCheckBoxUnit() {
     if (checkBoxUnitCounter == 0 || --checkBoxUnitCounter != 0) return;
+    GetFilterEditHelperRegistry()->RemovePair(TcxCheckBoxProperties::StaticClass(),
+                                              TcxFilterCheckBoxHelper::StaticClass());
     FreeCheckMarkMask();
     CheckStatesBuffer().clear();
 }

@@ -1,6 +1,7 @@
 // The check box editor: which changes fire OnClick and OnChange, stepping by mouse, keys and
 // accelerator, loading, and how values map to what it shows.
 #include "controls/editors/checks/CheckBox.h"
+#include "controls/editors/checks/CheckBoxFilterHelper.h"
 #include "controls/editors/checks/CheckBoxViewInfo.h"
 
 #include "controls/editors/framework/EditRepository.h"
@@ -198,6 +199,47 @@ TEST_F(CheckBoxTest, AutoSizeFitsTheHeightToTheMarkAndCaption) {
     box->SetAutoSize(false);
     box->SetBounds(10, 10, 150, 40);
     EXPECT_EQ(box->GetHeight(), 40);
+}
+
+// A filter value for a check-box column is typed in a fixed combo list of the two display texts; the
+// checked one comes first, and no choice (or a grayed value) is Null.
+TEST_F(CheckBoxTest, TheFilterComboListsBothTextsAndNoChoiceIsNull) {
+    ASSERT_EQ(GetFilterEditHelperRegistry()->LookupHelperClass(TcxCheckBoxProperties::StaticClass()),
+              TcxFilterCheckBoxHelper::StaticClass());
+    const TcxCustomFilterEditHelper* helper = FilterEditHelper(TcxFilterCheckBoxHelper::StaticClass());
+    TcxCheckBoxProperties* check = box->GetProperties();
+    check->SetDisplayChecked("Yes");
+    check->SetDisplayUnchecked("No");
+    EXPECT_EQ(helper->GetAllowedOperators(check, nullptr, true), 0x606u);
+    EXPECT_TRUE(helper->FiltersByDisplayText());
+
+    auto* combo = new TcxComboBox(form);
+    combo->SetParent(form);
+    combo->SetBounds(10, 50, 120, 21);
+    combo->GetProperties()->OnChange = [](TObject*) {};
+    helper->PrepareFilterProperties(combo->GetProperties(), check, true);
+    EXPECT_EQ(combo->GetProperties()->GetItems(), (std::vector<std::string>{"Yes", "No"}));
+    EXPECT_EQ(combo->GetProperties()->GetDropDownListStyle(), lsFixedList);
+    EXPECT_FALSE(combo->GetProperties()->OnChange) << "the column's handlers are not the filter's";
+    Pump();
+
+    struct Case {
+        Variant put;
+        int index;
+        std::string text;
+        Variant value;
+    } cases[] = {{Variant(true), 0, "Yes", Variant(true)},
+                 {Variant(false), 1, "No", Variant(false)},
+                 {Variant::Null(), -1, "", Variant::Null()}};
+    for (const Case& c : cases) {
+        helper->PutFilterValue(combo, check, c.put);
+        EXPECT_EQ(combo->GetItemIndex(), c.index) << c.text;
+        std::string text = "?";
+        Variant value;
+        helper->GetFilterValueText(combo, check, text, value);
+        EXPECT_EQ(text, c.text);
+        EXPECT_TRUE(VariantsIdentical(value, c.value)) << c.text;
+    }
 }
 
 TEST_F(CheckBoxTest, ValuesAndWhatTheyShow) {
