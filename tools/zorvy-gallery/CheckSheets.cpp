@@ -6,6 +6,8 @@
 #include "controls/editors/framework/EditUnit.h"
 #include "controls/editors/groupbox/GroupBox.h"
 #include "platform/display/HeadlessDisplay.h"
+#include "platform/vcl/Bitmap.h"
+#include "platform/vcl/Canvas.h"
 #include "platform/vcl/Forms.h"
 
 namespace zorvy::gallery {
@@ -51,12 +53,19 @@ std::vector<std::string> DrawCheckBoxPhotos(THeadlessDisplay& display, const std
     InitializeCheckBoxUnit();
     InitializeButtonEditUnit();
     std::vector<std::string> written;
+    // A small blue ball for the glyph button: its corners take the transparent colour.
+    TBitmap glyph;
+    glyph.SetSize(9, 9);
+    glyph.GetCanvas()->GetBrush()->SetColor(clOlive);
+    glyph.GetCanvas()->FillRect(Rect(0, 0, 9, 9));
+    glyph.GetCanvas()->GetBrush()->SetColor(clBlue);
+    glyph.GetCanvas()->Ellipse(0, 0, 9, 9);
     const std::pair<const char*, TcxLookAndFeelKind> kinds[] = {
         {"Flat", lfFlat}, {"Standard", lfStandard}, {"UltraFlat", lfUltraFlat}, {"Office11", lfOffice11}};
     for (const auto& [name, kind] : kinds) {
         auto* form = Application->CreateForm<TForm>();
         form->SetBorderStyle(bsNone);
-        form->SetBounds(0, 0, 520, 300);
+        form->SetBounds(0, 0, 760, 270);
         form->Show();
         const char* captions[] = {"未选 Unchecked", "选中 Checked", "灰 Grayed"};
         for (int i = 0; i < 3; ++i) {
@@ -70,9 +79,11 @@ std::vector<std::string> DrawCheckBoxPhotos(THeadlessDisplay& display, const std
         TcxCheckBox* flat = AddCheck(form, Rect(340, 56, 500, 77), kind, "超平 UltraFlat", cbsChecked);
         flat->GetStyle()->SetBorderStyle(cbsUltraFlat);
 
-        AddEdit(form, Rect(10, 84, 170, 105), kind, "03 07 12", bkEllipsis);
-        AddEdit(form, Rect(175, 84, 335, 105), kind, "下拉 down", bkDown);
-        AddEdit(form, Rect(340, 84, 500, 105), kind, "禁用 disabled", bkText, false);
+        AddEdit(form, Rect(10, 84, 128, 105), kind, "03 07 12", bkEllipsis);
+        AddEdit(form, Rect(134, 84, 252, 105), kind, "下拉 down", bkDown);
+        TcxButtonEdit* glyphed = AddEdit(form, Rect(258, 84, 376, 105), kind, "图 glyph", bkGlyph);
+        glyphed->GetProperties()->GetButtons()->ButtonAt(0)->SetGlyph(&glyph);
+        AddEdit(form, Rect(382, 84, 500, 105), kind, "禁用 disabled", bkText, false);
 
         auto* group = Place<TcxGroupBox>(form, Rect(10, 112, 500, 220), kind);
         group->SetCaption("胆码 Group box");
@@ -83,6 +94,7 @@ std::vector<std::string> DrawCheckBoxPhotos(THeadlessDisplay& display, const std
         AddEdit(group, Rect(175, 52, 470, 73), kind, "", bkEllipsis, false);
 
         AddPushButtons(form, 232, kind);
+        AddPlatformControls(form, 520);
         focused->SetFocus();
         Application->ProcessMessages();
         const std::string path = folder + "/editors-checks-" + name + ".png";
