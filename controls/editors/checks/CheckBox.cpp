@@ -121,12 +121,6 @@ void TcxCustomCheckBox::ApplyPropertiesChange(TcxCustomEditProperties* propertie
         }
     }
     TcxCustomEdit::ApplyPropertiesChange(properties);
-    AdjustSize();
-}
-
-void TcxCustomCheckBox::HandleStyleChange(TObject* style) {
-    TcxCustomEdit::HandleStyleChange(style);
-    if (!IsDestroying()) AdjustSize();
 }
 
 void TcxCustomCheckBox::InvalidateCheck() {
@@ -215,7 +209,6 @@ void TcxCustomCheckBox::CMTextChanged(TMessage& m) {
     TcxCustomEdit::CMTextChanged(m);
     GetCheckViewInfo()->Text = GetCaption();
     RefreshMouseState(false);
-    AdjustSize();
     Invalidate();
 }
 
@@ -241,22 +234,11 @@ void TcxCustomCheckBox::Loaded() {
     }
 }
 
-bool TcxCustomCheckBox::CanAutoSize(int&, int& newHeight) {
-    if (IsInplace() || IsDestroying()) return false;
-    TcxEditSizeProperties limits;
+TcxEditSizeProperties TcxCustomCheckBox::GetSizeLimits() const {
+    TcxEditSizeProperties limits = TcxCustomEdit::GetSizeLimits();
     limits.MaxLineCount = GetCheckBoxProperties()->GetMultiLine() ? 0 : 1;
     limits.Width = GetCheckViewInfo()->TextRect.Width();
-    std::unique_ptr<TcxCustomEditViewData> viewData(CreateEditViewData());
-    TSize size{};
-    viewData->MeasureEditorSize(ScreenCanvasInstance(), GetEditValue(), limits, nullptr, size);
-    const TAlign align = GetAlign();
-    if (align == alNone || align == alTop || align == alBottom) newHeight = size.cy;
-    return true;
-}
-
-void TcxCustomCheckBox::SetBounds(int left, int top, int width, int height) {
-    if (GetAutoSize() && !HasState(csLoading)) CanAutoSize(width, height);
-    TcxCustomEdit::SetBounds(left, top, width, height);
+    return limits;
 }
 
 TcxCheckBox::TcxCheckBox(TComponent* owner, bool inplace, const TMetaClass* propertiesClass)

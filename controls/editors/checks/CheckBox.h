@@ -35,19 +35,16 @@ class TcxCustomCheckBox : public TcxCustomEdit {
     TcxCustomCheckBoxViewInfo* GetCheckViewInfo() const;
 
     void Loaded() override;
-    // With AutoSize the height asked for gives way to the one the box needs.
-    void SetBounds(int left, int top, int width, int height) override;
+    // One line unless MultiLine, within the caption's width.
+    TcxEditSizeProperties GetSizeLimits() const override;
     // Checked as the action says: no OnClick and no change notice come of it.
     void SetCheckedFromAction(bool value);
 
   protected:
     void ActionChange(TObject* sender, bool checkDefaults) override;
-    // With AutoSize a stand-alone box takes the height its mark and caption need; its width stays.
-    bool CanAutoSize(int& newWidth, int& newHeight) override;
     std::unique_ptr<TControlActionLink> CreateActionLink() override;
     void StoreEditValue(const Variant& value) override;
     void ApplyPropertiesChange(TcxCustomEditProperties* properties) override;
-    void HandleStyleChange(TObject* style) override;
     void FillViewDataFromEdit(TcxCustomEditViewData* viewData) override;
     bool UpdateStateFromMouse(TPoint p, int buttonCode, TShiftState shift, bool isMouseEvent) override;
     void TrackButtonPresses(const TcxCustomEditViewInfo* previous) override;
