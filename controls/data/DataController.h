@@ -411,7 +411,8 @@ class TcxCustomDataController : public TPersistent {
     std::string GetRowDisplayText(const TcxDataRowInfo& rowInfo, int& itemIndex) const;
     Variant GetRowValue(const TcxDataRowInfo& rowInfo, int itemIndex) const;
     // Every row in order, or the selected rows in selection order.
-    void ForEachRow(bool selectedOnly, const std::function<void(int rowIndex, const TcxDataRowInfo&)>& proc);
+    virtual void ForEachRow(bool selectedOnly,
+                            const std::function<void(int rowIndex, const TcxDataRowInfo&)>& proc);
     int GetLastRowRecordIndex() const; // -1 without rows
     int GetNearestRowIndex(int rowIndex) const { return info_->GetNearestRowIndex(rowIndex); }
     virtual Variant GetSelectionKey(int index) const { return Variant(index); }

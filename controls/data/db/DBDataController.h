@@ -192,8 +192,11 @@ class TcxDBDataController : public TcxCustomDataController {
     // "DataController not in GridMode" outside grid mode.
     std::string GetSelectedBookmark(int index) const;
     std::string GetSelectionAnchorBookmark() const;
-    // The row's bookmark as a value (empty outside grid mode).
+    // The row's bookmark as a value.
     Variant GetSelectionKey(int rowIndex) const override;
+    // Every record of the dataset, or the selected ones, each visited as the focused row.
+    void ForEachRow(bool selectedOnly,
+                    const std::function<void(int rowIndex, const TcxDataRowInfo&)>& proc) override;
     std::string GetRowBookmark(int rowIndex) const;
     TcxDBDataSelection& GetDBSelection() { return gridSelection_; }
 

@@ -309,7 +309,36 @@ std::string TcxDBDataController::GetSelectionAnchorBookmark() const {
 }
 
 Variant TcxDBDataController::GetSelectionKey(int rowIndex) const {
+    if (!IsGridMode()) return TcxCustomDataController::GetSelectionKey(rowIndex);
     return rowIndex >= 0 ? Variant(GetRowBookmark(rowIndex)) : Variant();
+}
+
+void TcxDBDataController::ForEachRow(bool selectedOnly,
+                                     const std::function<void(int rowIndex, const TcxDataRowInfo&)>& proc) {
+    if (!IsGridMode()) {
+        TcxCustomDataController::ForEachRow(selectedOnly, proc);
+        return;
+    }
+    TDataSet* dataSet = GetDataSet();
+    if (!dataSet) return;
+    auto visitFocused = [&] {
+        const int row = GetFocusedRowIndex();
+        if (row >= 0) proc(row, GetRowInfo(row));
+    };
+    if (selectedOnly && !GetMultiSelect()) {
+        visitFocused();
+    } else if (selectedOnly) {
+        for (int i = 0; i < gridSelection_.GetCount(); ++i) {
+            dataSet->GotoBookmark(gridSelection_.GetBookmark(i));
+            visitFocused();
+        }
+    } else {
+        dataSet->First();
+        while (!dataSet->GetEof()) {
+            visitFocused();
+            dataSet->Next();
+        }
+    }
 }
 
 } // namespace zorvy

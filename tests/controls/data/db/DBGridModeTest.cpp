@@ -204,11 +204,26 @@ TEST_P(DBGridModeTest, TheSelectionAndTheBookmarkAreRecordsNotBufferRows) {
     controller_.SelectFromAnchor(target, true); // kept: nothing new
     EXPECT_EQ(controller_.GetSelectedCount(), targetRecNo - 19 + 1);
 
+    std::vector<std::string> visited;
+    controller_.ForEachRow(true, [&](int row, const TcxDataRowInfo&) { visited.push_back(Issue(row)); });
+    ASSERT_EQ(static_cast<int>(visited.size()), targetRecNo - 19 + 1) << "each selected record, as the focused row";
+    EXPECT_EQ(visited.front(), "2003019");
+    EXPECT_EQ(visited.back(), DataSetIssue());
+
     controller_.SelectAll();
     EXPECT_EQ(controller_.GetSelectedCount(), 3493);
     EXPECT_EQ(DataSetIssue(), Issue(target));
     ASSERT_TRUE(controller_.FocusSelectedRow(3492));
     EXPECT_EQ(DataSetIssue(), "2026096");
+
+    int rows = 0;
+    std::string last;
+    controller_.ForEachRow(false, [&](int row, const TcxDataRowInfo&) {
+        ++rows;
+        last = Issue(row);
+    });
+    EXPECT_EQ(rows, 3493) << "every record of the dataset, not only the buffer";
+    EXPECT_EQ(last, "2026096");
 
     controller_.GetDataModeController().SetGridMode(false);
     EXPECT_THROW(controller_.GetSelectedBookmark(0), EcxInvalidDataControllerOperation);
