@@ -136,6 +136,18 @@ TEST_F(ComboBox, SixteenItemsInSeventeenRowsShowAllWithoutAScrollBarAndEightRows
     EXPECT_EQ(popup->GetWidth(), wide + GetSystemMetrics(SM_CXVSCROLL)) << "wider by the scroll bar";
 }
 
+TEST_F(ComboBox, OnMeasureItemGivesEachRowItsHeightInTheListAndInItsSize) {
+    Make({"a", "tall", "c"});
+    props->SetDropDownRows(3);
+    props->OnMeasureItem = [](TcxCustomComboBox*, int index, TcxCanvas*, int& height) {
+        if (index == 1) height = 20;
+    };
+    Open();
+    EXPECT_EQ(combo->GetPopupWindow()->GetPopupViewInfo()->ClientRect.Height(), Row + 20 + Row);
+    EXPECT_EQ(List()->ItemRect(1).Height(), 20);
+    EXPECT_EQ(List()->ItemRect(2).Height(), Row);
+}
+
 TEST_F(ComboBox, AnEmptyListNeverOpens) {
     Make({});
     combo->DropDown();
