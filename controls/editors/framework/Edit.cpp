@@ -584,7 +584,43 @@ void TcxCustomEdit::ApplyPropertiesChange(TcxCustomEditProperties*) {
     inputValidated_ = false;
     if (innerEdit_) innerEdit_->SetReadOnly(IsReadOnlyNow());
     if (changedSinceEnter_ && IsReadOnlyNow()) SetChangedSinceEnter(false);
+    if (GetEffectiveProperties()->GetTransparent()) SetTransparent(true);
     RefreshMouseState(false);
+}
+
+void TcxCustomEdit::SetTransparent(bool value) {
+    if (value == transparent_) return;
+    transparent_ = value;
+    RefreshMouseState(false);
+    Invalidate();
+}
+
+Variant TcxCustomEdit::GetCurrentValue() {
+    if (IsFocused() && changedSinceEnter_ && !inputValidated_) return GetTypedValue();
+    return GetEditValue();
+}
+
+void TcxCustomEdit::ValueToDisplayValue(const Variant& value, Variant& displayValue, bool isEditing) {
+    GetEffectiveProperties()->ToDisplayValue(value, displayValue, isEditing);
+}
+
+void TcxCustomEdit::StartModifying() {
+    SetChangedSinceEnter(true);
+    if (loadLockCount_ == 0) Click();
+}
+
+void TcxCustomEdit::FireValidate(Variant& value, std::string& errorText, bool& error) {
+    TWeakLink<TcxCustomEdit> self(this);
+    if (properties_->OnValidate) properties_->OnValidate(this, value, errorText, error);
+    if (self && repositoryItem_ && repositoryItem_->GetProperties()->OnValidate)
+        repositoryItem_->GetProperties()->OnValidate(this, value, errorText, error);
+}
+
+void TcxCustomEdit::FireClosePopup(int reason) {
+    TWeakLink<TcxCustomEdit> self(this);
+    if (properties_->OnClosePopup) properties_->OnClosePopup(this, reason);
+    if (self && repositoryItem_ && repositoryItem_->GetProperties()->OnClosePopup)
+        repositoryItem_->GetProperties()->OnClosePopup(this, reason);
 }
 
 bool TcxCustomEdit::FinishEditing() {

@@ -122,6 +122,18 @@ class TcxCustomEdit : public TcxContainer, public IcxRepositoryItemSubscriber {
     bool HasEditValueChangedHandler() const;
     bool HasValidateHandler() const;
     bool IsInplace() const { return inplace_; }
+    // Transparent is ignored in place.
+    bool GetTransparent() const { return transparent_; }
+    void SetTransparent(bool value);
+    bool IsTransparent() const { return transparent_ && !inplace_; }
+    // Focused, or the form's active control is the editor or its inner control.
+    bool OwnsFocus() const;
+    // The window is inside the editor: a child of it or of a child, or a popup it opened.
+    bool OwnsWindow(HWND window);
+    // Whether the editor shows its editing form: focused, or the kind has no other.
+    bool InEditingMode() const;
+    virtual int GetTextBaseline() const { return 0; }
+    virtual bool HasTextBaseline() const { return false; }
     bool IsInplaceEditor() const override { return inplace_; }
     TcxEditDataBinding* GetDataBinding() const { return dataBinding_.get(); }
     TcxCustomEditViewInfo* GetEditViewInfo() const { return static_cast<TcxCustomEditViewInfo*>(GetViewInfo()); }
@@ -133,6 +145,11 @@ class TcxCustomEdit : public TcxContainer, public IcxRepositoryItemSubscriber {
     virtual void SetValueAsUser(const Variant& value);
     virtual Variant GetEmptyEditValue() const { return Variant::Null(); }
     void ClearValue() { SetEditValue(GetEmptyEditValue()); }
+    // The value the user sees as current: the typed one while focused with unvalidated changes.
+    virtual Variant GetCurrentValue();
+    virtual Variant GetTypedValue() { return GetEditValue(); }
+    virtual bool ShouldStoreEditValue() const { return !editValue_.IsNull(); }
+    void ValueToDisplayValue(const Variant& value, Variant& displayValue, bool isEditing);
     bool GetModified() const { return modified_; }
     bool IsChangedSinceEnter() const { return changedSinceEnter_; }
     bool IsInputValidated() const { return inputValidated_; }
@@ -198,6 +215,11 @@ class TcxCustomEdit : public TcxContainer, public IcxRepositoryItemSubscriber {
     virtual void ApplyPropertiesChange(TcxCustomEditProperties* properties);
     void NotifyChanged();
     void NotifyEditValueChanged();
+    // A change begins: changed since entering, and a Click unless a value is being set by program.
+    void StartModifying();
+    // Own settings' handler first, then the repository item's.
+    void FireValidate(Variant& value, std::string& errorText, bool& error);
+    void FireClosePopup(int reason);
     virtual void ValueChangedByUser();
     bool IsReadOnlyNow();
     // Sets and clears the user-change flag around a change the user made.
@@ -211,6 +233,8 @@ class TcxCustomEdit : public TcxContainer, public IcxRepositoryItemSubscriber {
     virtual void ClickDefaultButton();
     virtual void FireButtonClick(int index);
     bool IsClickKey(std::uint16_t key, TShiftState shift) const;
+    // The clear key, or the click key with a default button: text kinds leave these to the editor.
+    bool IsClearOrClickKey(std::uint16_t key, TShiftState shift) const;
     // Hands a key nobody used to the container's key handler (a grid moves between cells).
     void FireKeyEvent(std::uint16_t& key, TShiftState shift);
 
@@ -239,6 +263,8 @@ class TcxCustomEdit : public TcxContainer, public IcxRepositoryItemSubscriber {
     virtual bool IsCharAccepted(char32_t ch);
     virtual bool PaintsOwnButtons(HDC) { return false; }
     virtual bool AlwaysTransparent() const { return false; }
+    // Check boxes answer true: their clicks count while a form loads.
+    virtual bool ClickableWhileLoading() const { return false; }
     virtual void CopyToClipboard() {}
     virtual void CutToClipboard() {}
     virtual void PasteFromClipboard() {}
@@ -287,6 +313,7 @@ class TcxCustomEdit : public TcxContainer, public IcxRepositoryItemSubscriber {
     TcxContainerStyleClass GetStyleClass() const override;
     TcxContainerViewInfoClass GetViewInfoClass() const override;
     TcxContainerStyleValues GetHiddenStyleValues() const override { return 15360; }
+    bool ShowsParentBackground() const override { return AlwaysTransparent() || IsTransparent(); }
     bool HandlesTabKey() const override { return false; }
     void PlaceInnerControl() override;
     // Moves the inner control to the view info's client rectangle.
@@ -353,6 +380,7 @@ class TcxCustomEdit : public TcxContainer, public IcxRepositoryItemSubscriber {
     bool parentPending_ = true;
     bool autoSize_ = false;
     bool shaping_ = false;
+    bool transparent_ = false;
 };
 
 // What a grid keeps per column for the in-place editor between activations; made through its class

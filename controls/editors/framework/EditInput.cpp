@@ -563,8 +563,28 @@ void TcxCustomEdit::DefaultHandler(TMessage& m) {
     TcxContainer::DefaultHandler(m);
 }
 
+bool TcxCustomEdit::IsClearOrClickKey(std::uint16_t key, TShiftState shift) const {
+    const TShortCut clearKey = GetEffectiveProperties()->ClearKey;
+    return (clearKey != 0 && ShortCut(key, shift) == clearKey) || IsClickKey(key, shift);
+}
+
+bool TcxCustomEdit::OwnsFocus() const {
+    if (IsFocused()) return true;
+    TCustomForm* form = GetParentForm(const_cast<TcxCustomEdit*>(this));
+    TWinControl* active = form ? form->GetActiveControl() : nullptr;
+    return active && (active == this || active == GetInnerControl());
+}
+
+bool TcxCustomEdit::OwnsWindow(HWND window) {
+    return IsWindowInsideControl(this, window);
+}
+
+bool TcxCustomEdit::InEditingMode() const {
+    return IsFocused() || !GetEffectiveProperties()->HasUnfocusedDisplayForm();
+}
+
 void TcxCustomEdit::Click() {
-    if (IsDestroying() || loadLockCount_ > 0 || HasState(csLoading)) return;
+    if (IsDestroying() || loadLockCount_ > 0 || (HasState(csLoading) && !ClickableWhileLoading())) return;
     TcxContainer::Click();
 }
 

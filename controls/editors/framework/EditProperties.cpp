@@ -340,10 +340,7 @@ void TcxCustomEditProperties::RunValidateEvent(Variant& displayValue, std::strin
     changed = false;
     if (!edit->HasValidateHandler()) return;
     const Variant saved = displayValue;
-    TcxCustomEditProperties* own = edit->GetProperties();
-    if (own->OnValidate) own->OnValidate(edit, displayValue, errorText, error);
-    TcxEditRepositoryItem* item = edit->GetRepositoryItem();
-    if (item && item->GetProperties()->OnValidate) item->GetProperties()->OnValidate(edit, displayValue, errorText, error);
+    edit->FireValidate(displayValue, errorText, error);
     if (!error) return;
     changed = VarToStr(displayValue) != VarToStr(saved);
     if (!changed) displayValue = Variant(edit->ReadDisplayText());

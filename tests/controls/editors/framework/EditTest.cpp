@@ -40,6 +40,7 @@ class TTextLikeEdit : public TcxCustomEdit {
     void ShowDisplayValue(const Variant& v) override { Text = VarToStr(v); }
     void ShowEditValue() override { Text = VarToStr(GetEditValue()); }
     void ApplyDisplayValue(const Variant& v) override { StoreEditValue(v); }
+    Variant GetTypedValue() override { return Variant(Text); }
     bool IsEditingChar(char32_t c) const override { return c >= 32; }
     bool CanEditNow() const override { return Editable; }
 
@@ -109,6 +110,43 @@ TEST_F(EditTest, TypingAsksPermissionOnceThenReportsEachChange) {
     EXPECT_EQ(edit->Text, "xyz");
     EXPECT_TRUE(log.empty());
     EXPECT_FALSE(edit->GetModified());
+}
+
+TEST_F(EditTest, TheCurrentValueIsTheTypedOneUntilItIsValidated) {
+    TTextLikeEdit* edit = NewEdit();
+    edit->SetEditValue(Variant("old"));
+    Focus(edit);
+    display.TypeText("x");
+    Pump();
+    EXPECT_EQ(VarToStr(edit->GetEditValue()), "old");
+    EXPECT_EQ(VarToStr(edit->GetCurrentValue()), "oldx");
+    EXPECT_TRUE(edit->ValidateInput(true));
+    edit->Text = "shown only";
+    EXPECT_EQ(VarToStr(edit->GetCurrentValue()), "oldx");
+}
+
+TEST_F(EditTest, KeysLeftToTheEditorAndTransparencyInPlace) {
+    TTextLikeEdit* edit = NewEdit();
+    edit->GetProperties()->ClearKey = ShortCut(VK_DELETE, ssCtrl);
+    edit->GetProperties()->GetButtons()->AddButton()->SetKind(bkEllipsis);
+    Pump();
+    struct Case {
+        std::uint16_t key;
+        TShiftState shift;
+        bool left;
+    };
+    for (const Case& c : {Case{VK_DELETE, ssCtrl, true}, Case{VK_DELETE, 0, false}, Case{VK_RETURN, ssCtrl, false}}) {
+        EXPECT_EQ(edit->IsClearOrClickKey(c.key, c.shift), c.left) << c.key;
+    }
+    edit->GetProperties()->GetButtons()->ButtonAt(0)->SetDefault(true);
+    Pump();
+    EXPECT_TRUE(edit->IsClearOrClickKey(VK_RETURN, ssCtrl)); // with a default button
+
+    edit->SetTransparent(true);
+    EXPECT_TRUE(edit->IsTransparent());
+    TTextLikeEdit* cell = new TTextLikeEdit(form, true);
+    cell->SetTransparent(true);
+    EXPECT_FALSE(cell->IsTransparent());
 }
 
 TEST_F(EditTest, RefusedPermissionDropsTheCharacterAndValueSetsInsideOnEditingAreIgnored) {
