@@ -112,7 +112,7 @@ class TcxCustomDataController : public TPersistent {
     TcxCustomDataField* AddInternalField();
     virtual TcxCustomDataField* AddField();
     TcxValueTypeClass GetItemValueTypeClass(int itemIndex) const;
-    void ChangeValueTypeClass(int itemIndex, TcxValueTypeClass valueType);
+    virtual void ChangeValueTypeClass(int itemIndex, TcxValueTypeClass valueType);
     // The item's field changed its value type (views reset what they keep of the item).
     virtual void ItemFieldChanged(int /*itemIndex*/) {}
     bool GetItemTextStored(int itemIndex) const;

@@ -346,6 +346,34 @@ void TcxDBDataController::SetDetailKeyFieldNames(const std::string& names) {
     if (auto* relation = dynamic_cast<TcxDBDataRelation*>(GetMasterRelation())) relation->KeyNamesChanged();
 }
 
+void TcxDBDataController::ChangeValueTypeClass(int itemIndex, TcxValueTypeClass valueType) {
+    CheckItemIndex(itemIndex);
+    if (GetItemDataSetField(itemIndex)) return;
+    TcxCustomDataController::ChangeValueTypeClass(itemIndex, valueType);
+}
+
+bool TcxDBDataController::CanLeaveRecord() {
+    auto* relation = dynamic_cast<TcxDBDataRelation*>(GetMasterRelation());
+    if (!relation) return true;
+    TcxCustomDataController* master = relation->GetDataController();
+    if (!master->CanLeaveRecord()) return false;
+    // Either controller may go while a post runs its handlers.
+    TcxDataListenerLink* masterLink = master->AddListenerLink();
+    TcxDataListenerLink* ownLink = AddListenerLink();
+    try {
+        master->CheckBrowseMode();
+        if (ownLink->Ref) CheckBrowseMode();
+    } catch (...) {
+        RemoveListenerLink(masterLink);
+        RemoveListenerLink(ownLink);
+        throw;
+    }
+    const bool bothAlive = masterLink->Ref && ownLink->Ref;
+    RemoveListenerLink(masterLink);
+    RemoveListenerLink(ownLink);
+    return bothAlive;
+}
+
 TcxCustomDataRelation* TcxDBDataController::CreateRelation(TcxCustomDataRelationList* list, TObject* item) {
     return new TcxDBDataRelation(list, item);
 }

@@ -114,6 +114,12 @@ class TcxDBDataController : public TcxCustomDataController {
     int FindRecordIndexByKey(const Variant& keyValue) const;
     bool LocateByKeyValue(const Variant& keyValue);
 
+    // An item bound to a dataset field keeps the value type of the field's data type.
+    void ChangeValueTypeClass(int itemIndex, TcxValueTypeClass valueType) override;
+    // A detail of a dataset relation leaves its record only when its master may leave its own, and
+    // after the master's and then its own pending edits were posted (or refused).
+    bool CanLeaveRecord() override;
+
     // ---- master-detail: the detail's rows are those whose DetailKeyFieldNames equal the master
     // record's MasterKeyFieldNames ----
     const std::string& GetMasterKeyFieldNames() const { return masterKeyFieldNames_; }

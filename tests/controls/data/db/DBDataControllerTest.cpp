@@ -127,6 +127,15 @@ TEST_P(DBDataControllerTest, TwoControllersOnOneDataSourceFollowEachOther) {
     EXPECT_EQ(controller_->GetFocusedRecordIndex(), 20);
 }
 
+TEST_P(DBDataControllerTest, AnItemBoundToADataSetFieldKeepsItsValueType) {
+    OpenDraws();
+    TcxValueTypeClass bound = controller_->GetItemValueTypeClass(0);
+    controller_->ChangeValueTypeClass(0, &cxCurrencyValueType);
+    EXPECT_EQ(controller_->GetItemValueTypeClass(0), bound);
+    EXPECT_EQ(Issue(0), "2003001");
+    EXPECT_THROW(controller_->ChangeValueTypeClass(9, &cxCurrencyValueType), EcxInvalidDataControllerOperation);
+}
+
 TEST_P(DBDataControllerTest, AFocusChangeTheDataSetCannotFollowIsRefused) {
     OpenDraws();
     controller_->SetFocusedRecordIndex(2);

@@ -226,6 +226,31 @@ TEST_P(DBMasterDetailClonesTest, AMasterRecordHasDetailRowsWhenThePatternsDataSe
     EXPECT_EQ(asked, 2);
 }
 
+TEST_P(DBMasterDetailClonesTest, LeavingADetailRecordPostsThePendingEditsOfBothSides) {
+    auto* clone = static_cast<TcxDBDataController*>(view_->GetDetailDataController(0, 0));
+    TDataSet* prizes = clone->GetDataSet();
+    ASSERT_EQ(prizes->FieldByName("Amount")->GetAsInteger(), 500);
+    prizes->Edit();
+    prizes->FieldByName("Amount")->SetAsInteger(501);
+    EXPECT_TRUE(clone->CanLeaveRecord());
+    EXPECT_EQ(prizes->GetState(), TDataSetState::dsBrowse);
+    TADOQuery* prize = NewQuery({"select Amount from Prize where Issue='2003001' and Tier=1"});
+    prize->Open();
+    EXPECT_EQ(prize->FieldByName("Amount")->GetAsInteger(), 501);
+
+    // The master's pending edit is posted first; its reload takes the clone away, so the detail
+    // record is not there to leave any more.
+    ASSERT_EQ(master_->FieldByName("Issue")->GetAsString(), "2003001");
+    master_->Edit();
+    master_->FieldByName("ResultA1")->SetAsString("01 02 03 04 05 06");
+    EXPECT_FALSE(clone->CanLeaveRecord());
+    EXPECT_EQ(master_->GetState(), TDataSetState::dsBrowse);
+    EXPECT_FALSE(view_->IsDetailDataControllerExist(0, 0));
+    TADOQuery* draw = NewQuery({"select ResultA1 from LotteryIssue where LotteryID=3508 and Issue='2003001'"});
+    draw->Open();
+    EXPECT_EQ(draw->FieldByName("ResultA1")->GetAsString(), "01 02 03 04 05 06");
+}
+
 ZORVY_ON_BOTH_ENGINES(DBMasterDetailTest);
 ZORVY_ON_BOTH_ENGINES(DBMasterDetailClonesTest);
 
