@@ -6,6 +6,7 @@
 #include "platform/win/Messages.h"
 #include "platform/win/VirtualKeys.h"
 #include "tests/controls/editors/EditorsFixture.h"
+#include "tests/controls/editors/text/TextEditFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -263,15 +264,8 @@ TEST_F(TextEditInputTest, ARightAlignedEditorPaintsItsTextUntilItIsFocused) {
 namespace zorvy::test {
 namespace {
 
-class TNumberInputProperties : public TcxTextEditProperties {
-    ZORVY_CLASS(TNumberInputProperties, TcxTextEditProperties)
-  public:
-    using TcxTextEditProperties::TcxTextEditProperties;
-    bool HoldsNumbers() const override { return true; }
-};
-
 TEST_F(TextEditInputTest, ALocaleChangeShowsTheValueAnew) {
-    TcxTextEdit* edit = NewEdit(TNumberInputProperties::StaticClass());
+    TcxTextEdit* edit = NewEdit(TNumberProperties::StaticClass());
     props->SetDisplayFormat("#,##0.0");
     Focus(other);
     edit->SetEditValue(Variant(1234.5));
@@ -339,13 +333,6 @@ TEST_F(TextEditInputTest, AnActivatedCellEditorSelectsItsTextOrPutsTheCaretFirst
 
 namespace zorvy::test {
 namespace {
-
-class TListOnlyProperties : public TcxTextEditProperties {
-    ZORVY_CLASS(TListOnlyProperties, TcxTextEditProperties)
-  public:
-    using TcxTextEditProperties::TcxTextEditProperties;
-    TcxEditInputStyle GetInputStyle() const override { return istListOnly; }
-};
 
 TEST_F(TextEditInputTest, HomeAndEndStepAListOnlyEditorToItsEnds) {
     auto* edit = NewEdit<TSteppingEdit>(TListOnlyProperties::StaticClass());

@@ -3,26 +3,12 @@
 #include "controls/editors/text/TextEdit.h"
 #include "platform/rtl/FormatSettings.h"
 #include "tests/controls/editors/EditorsFixture.h"
+#include "tests/controls/editors/text/TextEditFixture.h"
 
 #include <gtest/gtest.h>
 
 namespace zorvy::test {
 namespace {
-
-// A number editor's settings (spin and currency editors hold numbers).
-class TNumberProperties : public TcxTextEditProperties {
-    ZORVY_CLASS(TNumberProperties, TcxTextEditProperties)
-  public:
-    using TcxTextEditProperties::TcxTextEditProperties;
-    bool HoldsNumbers() const override { return true; }
-};
-
-class TListOnlyProperties : public TcxTextEditProperties {
-    ZORVY_CLASS(TListOnlyProperties, TcxTextEditProperties)
-  public:
-    using TcxTextEditProperties::TcxTextEditProperties;
-    TcxEditInputStyle GetInputStyle() const override { return istListOnly; }
-};
 
 class TSizedProvider : public TcxCustomEditDefaultValuesProvider {
   public:
