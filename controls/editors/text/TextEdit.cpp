@@ -102,17 +102,16 @@ void TcxCustomTextEdit::RefreshDisplayText() {
 }
 
 void TcxCustomTextEdit::FocusStateChanged() {
-    const bool shown = ShowsInnerEdit();
     TWeakLink<TcxCustomTextEdit> self(this);
     TcxCustomEdit::FocusStateChanged();
-    if (!self || shownBefore_ == shown) {
-        shownBefore_ = shown;
-        return;
-    }
+    if (!self) return;
     // Focus shows the inner edit of an editor that paints its text otherwise, and leaving hides it.
-    shownBefore_ = shown;
-    PlaceInnerControl();
-    RefreshDisplayText();
+    const TcxEditInputStyle style = GetTextProperties()->GetInputStyle();
+    if ((style == istFreeText || style == istListCompleted) &&
+        GetTextProperties()->GetAlignment()->GetHorz() != taLeftJustify) {
+        PlaceInnerControl();
+        RefreshDisplayText();
+    }
 }
 
 void TcxCustomTextEdit::ApplyDisplayValue(const Variant& value) {
@@ -312,6 +311,8 @@ void TcxCustomTextEdit::ApplyPropertiesChange(TcxCustomEditProperties* propertie
     inner_->SetInnerPasswordChar(p->GetPasswordChar());
     EnforceRangeIfNeeded();
     if (!posting_) ReconcileTextWithList();
+    // The inner edit shows or hides as the settings now ask.
+    if (HandleAllocated()) PlaceInnerControl();
     if (!ShowsInnerEdit()) RefreshDisplayText();
     inner_->Invalidate();
 }

@@ -337,7 +337,6 @@ class TcxCustomTextEdit : public TcxCustomEdit, public IcxFormatChangeListener {
     bool completionHighlighted_ = false;
     bool inSetText_ = false;
     bool posting_ = false;
-    bool shownBefore_ = true; // whether the inner edit was shown at the last focus change
 };
 
 class TcxTextEdit : public TcxCustomTextEdit {

@@ -229,9 +229,10 @@ std::pair<int, int> InkColumns(HBITMAP image, int top, int bottom, int left, int
 
 TEST_F(TextEditInputTest, ARightAlignedEditorPaintsItsTextUntilItIsFocused) {
     TcxTextEdit* edit = NewEdit();
+    Focus(other); // the editor was never focused while right-aligned
     props->GetAlignment()->SetHorz(taRightJustify);
     edit->SetText("12345");
-    Focus(other);
+    Pump();
     EXPECT_FALSE(edit->ShowsInnerEdit());
     // Inside the frame (rows 13-28, columns 12-158 of the form).
     HBITMAP image = display.Capture(form->GetHandle());
