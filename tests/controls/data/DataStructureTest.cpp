@@ -247,3 +247,21 @@ TEST(DataStructure, WithSingleSelectionAMovedFocusIsSelectedAgain) {
     EXPECT_EQ(dc.GetSelectedCount(), 1);
     EXPECT_TRUE(dc.IsRowSelected(2));
 }
+
+TEST(DataStructure, WithoutARecordSourceTheSourceSideAnswersNothing) {
+    TcxDataController dc(nullptr);
+    TObject item;
+    TcxCustomDataField* field = dc.AddItem(&item);
+    field->ChangeValueType(&cxIntegerValueType);
+    dc.SetRecordCount(1);
+    TcxCustomDataProvider& provider = dc.GetProvider();
+    EXPECT_EQ(provider.SourceAppendRecord(), -1);
+    EXPECT_EQ(provider.SourceInsertRecord(0), -1);
+    Variant value = 5;
+    provider.GetValue(0, field, value);
+    EXPECT_TRUE(value.IsNull());
+    std::string text = "x";
+    provider.GetDisplayText(0, field, text);
+    EXPECT_EQ(text, "");
+    EXPECT_EQ(dc.GetRecordCount(), 1);
+}
