@@ -548,6 +548,8 @@ class TcxCustomDataController : public TPersistent {
     // Gaining the focus unfocuses every row; losing it posts the pending edit. With
     // dcoInsertOnNewItemRowFocusing an active new-item row starts an insert.
     void SetNewItemRowFocused(bool value);
+    // The same without starting an insert (the provider's insert focuses the row itself).
+    void FocusNewItemRow(bool value);
     bool GetUseNewItemRowForEditing() const { return useNewItemRowForEditing_; }
     // Cancels the pending edit and clears the selection.
     void SetUseNewItemRowForEditing(bool value);

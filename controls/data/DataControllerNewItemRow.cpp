@@ -15,6 +15,13 @@ bool TcxCustomDataController::IsNewItemRowActive() const {
 
 void TcxCustomDataController::SetNewItemRowFocused(bool value) {
     if (newItemRowFocused_ == value) return;
+    FocusNewItemRow(value);
+    if ((options_ & dcoInsertOnNewItemRowFocusing) && IsNewItemRowActive() && !provider_->IsInserting())
+        Insert();
+}
+
+void TcxCustomDataController::FocusNewItemRow(bool value) {
+    if (newItemRowFocused_ == value) return;
     LockUpdate();
     try {
         if (value)
@@ -28,8 +35,6 @@ void TcxCustomDataController::SetNewItemRowFocused(bool value) {
         throw;
     }
     UnlockUpdate();
-    if ((options_ & dcoInsertOnNewItemRowFocusing) && IsNewItemRowActive() && !provider_->IsInserting())
-        Insert();
 }
 
 void TcxCustomDataController::SetUseNewItemRowForEditing(bool value) {

@@ -50,12 +50,11 @@ void TcxCustomDataProvider::BeginInsertRecord(bool append) {
         if (newItemRow) {
             int focused = info.GetFocusedRecordIndex();
             template_ = focused >= 0 ? focused : (rows > 0 ? info.GetRowInfo(0).RecordIndex : -1);
+            // The row takes the focus before the edit starts, so that the move posts nothing of it.
+            dataController_->FocusNewItemRow(true);
             record = dataController_->GetNewItemRecordIndex();
             editingRecordIndex_ = record;
             prevAnchor_ = nextAnchor_ = cxNullEditingRecordIndex;
-            // Inserting already, so that the row taking the focus does not start another insert.
-            inserting_ = true;
-            dataController_->SetNewItemRowFocused(true);
         } else if (append) {
             template_ = rows > 0 ? info.GetRowInfo(rows - 1).RecordIndex : -1;
             record = dataController_->AppendRecord();

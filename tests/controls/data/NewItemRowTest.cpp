@@ -204,3 +204,19 @@ TEST_F(NewItemRow, AFilterChangeLeavesTheNewItemRowFocused) {
     EXPECT_EQ(dc.GetFocusedRowIndex(), -1);
     EXPECT_EQ(dc.GetRowCount(), 2);
 }
+
+// Insert moves the focus to the new-item row; that move must not post (and so cancel) the
+// insert it belongs to, whichever internal record backs the row.
+TEST_F(NewItemRow, InsertFromADataRowStartsInTheNewItemRow) {
+    const int other = dc.GetStorage().AllocInternalRecord(); // another user of internal records
+    dc.SetUseNewItemRowForEditing(true);
+    dc.SetFocusedRowIndex(2);
+    dc.Insert();
+    EXPECT_TRUE(dc.GetProvider().IsInserting());
+    EXPECT_TRUE(dc.IsNewItemRowActive());
+    EXPECT_NE(dc.GetEditingRecordIndex(), other);
+    dc.SetEditValue(0, 9, 0);
+    dc.Post();
+    EXPECT_EQ(dc.GetRecordCount(), 4);
+    EXPECT_EQ(dc.GetValue(3, 0).AsInteger(), 9);
+}
