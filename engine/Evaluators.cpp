@@ -215,4 +215,10 @@ bool EvalTbConditions(const TCombination& balls, const TEvalState& state) {
     return PassesFamily(state, cfTb1, value) && PassesFamily(state, cfTb2, value);
 }
 
+bool EvalAllConditions(const TCombination& balls, const TEvalState& state) {
+    return EvalXhConditions(balls, state) && EvalGwConditions(balls, state) && EvalSwConditions(balls, state) &&
+           EvalBwConditions(balls, state) && EvalQwConditions(balls, state) && EvalWwConditions(balls, state) &&
+           EvalSwwConditions(balls, state) && EvalTbConditions(balls, state);
+}
+
 } // namespace zorvy

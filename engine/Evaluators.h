@@ -43,6 +43,8 @@ bool EvalQwConditions(const TCombination& balls, const TEvalState& state);
 bool EvalWwConditions(const TCombination& balls, const TEvalState& state);
 bool EvalSwwConditions(const TCombination& balls, const TEvalState& state);
 bool EvalTbConditions(const TCombination& balls, const TEvalState& state);
+// The eight evaluators above in the order a run applies them; the first that rejects ends the test.
+bool EvalAllConditions(const TCombination& balls, const TEvalState& state);
 
 // The value of serial trait kind 0 to 21 (the condition xhtz1 ... xhtz22) of a serial and its text; any
 // other kind gives 0.

@@ -22,6 +22,19 @@ int PutTens(const TSerialDigits& tens, char* out) {
     return tens.Length;
 }
 
+// Appends the line of a survivor: its six balls, with the serial (tens already in place, then units u)
+// when the list shows it.
+template <bool Display>
+void AppendSurvivor(TResultLines::TAppender& out, char* line, int f, int tensLength, int u) {
+    PutBall(line, 5, f);
+    if (Display) {
+        line[21 + tensLength] = static_cast<char>('0' + u);
+        out.AppendPadded(line, 22 + tensLength);
+    } else {
+        out.AppendPadded(line, 18);
+    }
+}
+
 template <bool Display, bool BallTests>
 void FastBlock(const TCompiledScheme& scheme, TBlock block, bool checkMode, TResultLines& lines,
                int32_t first, TBlockOutcome& outcome) {
@@ -66,13 +79,7 @@ void FastBlock(const TCompiledScheme& scheme, TBlock block, bool checkMode, TRes
                     if (BallTests && verdict == TCompiledScheme::Passed)
                         verdict = scheme.BallVerdict(AddBall(codesE, 5, f));
                     if (verdict == TCompiledScheme::Passed) {
-                        PutBall(line, 5, f);
-                        if (Display) {
-                            line[21 + tensLength] = static_cast<char>('0' + u);
-                            out.AppendPadded(line, 22 + tensLength);
-                        } else {
-                            out.AppendPadded(line, 18);
-                        }
+                        AppendSurvivor<Display>(out, line, f, tensLength, u);
                     } else if (verdict == TCompiledScheme::RaisesError) {
                         outcome.ErrorLines = base + static_cast<int32_t>(out.End - start);
                         try {
@@ -146,15 +153,8 @@ void SkippingBlock(const TCompiledScheme& scheme, TBlock block, TResultLines& li
                         nextDecade();
                         continue;
                     }
-                    if (!BallTests || scheme.BallVerdict(AddBall(codesE, 5, f)) == TCompiledScheme::Passed) {
-                        PutBall(line, 5, f);
-                        if (Display) {
-                            line[21 + tensLength] = static_cast<char>('0' + u);
-                            out.AppendPadded(line, 22 + tensLength);
-                        } else {
-                            out.AppendPadded(line, 18);
-                        }
-                    }
+                    if (!BallTests || scheme.BallVerdict(AddBall(codesE, 5, f)) == TCompiledScheme::Passed)
+                        AppendSurvivor<Display>(out, line, f, tensLength, u);
                     ++u;
                     if (u == 10) nextDecade();
                     if (++f > 33) break;
@@ -237,10 +237,7 @@ void EvaluateBlockLiteral(const TEvalState& original, TBlock block, bool display
             for (balls[4] = static_cast<int16_t>(balls[3] + 1); balls[4] <= 32; ++balls[4])
                 for (balls[5] = static_cast<int16_t>(balls[4] + 1); balls[5] <= 33; ++balls[5]) {
                     try {
-                        if (EvalXhConditions(balls, state) && EvalGwConditions(balls, state) &&
-                            EvalSwConditions(balls, state) && EvalBwConditions(balls, state) &&
-                            EvalQwConditions(balls, state) && EvalWwConditions(balls, state) &&
-                            EvalSwwConditions(balls, state) && EvalTbConditions(balls, state)) {
+                        if (EvalAllConditions(balls, state)) {
                             const std::string line = CombinationText(balls, display6machk);
                             out.Append(line.data(), static_cast<uint32_t>(line.size()));
                         }

@@ -122,9 +122,11 @@ class TFilterEngine {
                         TFilterHost& host);
     // Logs message once when flag is set.
     void JcTjErro(uint8_t flag, const std::string& message, TFilterHost& host);
+    // What the evaluators read: the loaded input with this engine's records, digits and draw context;
+    // rejections in check mode go to JcTjErro.
+    TEvalState MakeEvalState(const TFilterInput& input, TFilterHost& host);
 
   private:
-    TEvalState MakeEvalState(const TFilterInput& input, TFilterHost& host);
     // Enumerates every block in order; returns the number of survivors.
     int32_t Enumerate(const TEvalState& state, bool display6machk, TFilterHost& host);
     // Moves an evaluated block into the result list pass by pass (from the region a worker wrote it to,

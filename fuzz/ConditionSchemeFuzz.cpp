@@ -4,6 +4,8 @@
 #include "engine/CompiledScheme.h"
 #include "engine/FilterRun.h"
 #include "fuzz/FuzzSupport.h"
+#include "tests/engine/Outcome.h"
+#include "tests/engine/RandomSchemes.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -14,16 +16,6 @@
 using namespace zorvy;
 
 namespace {
-
-template <typename Test> std::string Outcome(Test test) {
-    try {
-        return test() ? "1" : "0";
-    } catch (const EDivByZero& e) {
-        return std::string("div:") + e.what();
-    } catch (const EConvertError& e) {
-        return std::string("convert:") + e.what();
-    }
-}
 
 const TDrawContext& Context() {
     static const TDrawContext context = GetWzEnd6v({{"2026001", "03 08 12 19 25 31"},
@@ -70,35 +62,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     TFilterEngine engine;
     TFilterHost host;
+    TEvalState state;
     try {
-        engine.FnFilterCheck(input);
+        state = LoadScheme(input, engine, host, Context());
     } catch (const Exception&) {
         return 0; // a malformed number: the run never starts
     }
-    engine.BankerDigits = ExtractConditionValue(input.Tj_danmaEdit, "dm=");
-    engine.sixbmJsPro(input, host);
-
-    TEvalState state;
-    state.ConditionRecords = engine.ConditionRecords;
-    for (int c = 0; c < ConditionCount; ++c)
-        state.Checked[c] = input.Conditions[c].Checked;
-    state.FamilyFlags = input.FamilyFlags;
-    state.Tj_danmachk = input.Tj_danmachk;
-    state.BankerDigits = engine.BankerDigits;
-    state.customwzchk = input.customwzchk;
-    state.SelectedDigits = engine.SelectedDigits;
-    state.DrawContext = Context();
     std::string message;
     state.JcTjErro = [&](bool, const std::string& m) { message = m; };
     const TCompiledScheme prepared(state);
 
     for (const TCombination& c : candidates) {
         message.clear();
-        const std::string literal = Outcome([&] {
-            return EvalXhConditions(c, state) && EvalGwConditions(c, state) && EvalSwConditions(c, state) &&
-                   EvalBwConditions(c, state) && EvalQwConditions(c, state) && EvalWwConditions(c, state) &&
-                   EvalSwwConditions(c, state) && EvalTbConditions(c, state);
-        });
+        const std::string literal = Outcome([&] { return EvalAllConditions(c, state); });
         int verdict = TCompiledScheme::Passed;
         const std::string fast = Outcome([&] {
             verdict = prepared.Evaluate(SplitSerial(SerialNumber(c)), c);

@@ -4,6 +4,7 @@
 #include "engine/ConditionText.h"
 #include "fuzz/FuzzSupport.h"
 #include "platform/rtl/Numbers.h"
+#include "tests/engine/Outcome.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -11,21 +12,6 @@
 #include <vector>
 
 using namespace zorvy;
-
-namespace {
-
-// The outcome of a test as text: "1", "0" or the error's class and message.
-template <typename Test> std::string Outcome(Test test) {
-    try {
-        return test() ? "1" : "0";
-    } catch (const EDivByZero& e) {
-        return std::string("div:") + e.what();
-    } catch (const EConvertError& e) {
-        return std::string("convert:") + e.what();
-    }
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FuzzedDataProvider in(data, size);

@@ -185,12 +185,7 @@ TEST(ConditionValues, EveryConditionOfTheEvaluators) {
 
             // The whole chain of evaluators and the prepared scheme of a run, in check mode's order and
             // out of it: the value passes, its neighbours fail with the condition's message.
-            auto literal = [&](const TEvalState& s) {
-                const TCombination& c = pin.Balls;
-                return EvalXhConditions(c, s) && EvalGwConditions(c, s) && EvalSwConditions(c, s) &&
-                       EvalBwConditions(c, s) && EvalQwConditions(c, s) && EvalWwConditions(c, s) &&
-                       EvalSwwConditions(c, s) && EvalTbConditions(c, s);
-            };
+            auto literal = [&](const TEvalState& s) { return EvalAllConditions(pin.Balls, s); };
             // Out of check mode the run judges ten serials at a time and the balls after them.
             auto fast = [&](const TEvalState& s) {
                 const TCompiledScheme scheme(s);

@@ -4,6 +4,7 @@
 #include "engine/FilterRun.h"
 #include "engine/SerialNumber.h"
 #include "platform/rtl/Exceptions.h"
+#include "tests/engine/Outcome.h"
 #include "tests/engine/RandomSchemes.h"
 #include "tests/engine/RealDraws.h"
 #include "tests/engine/Schemes.h"
@@ -29,17 +30,6 @@ TCombination CombinationOf(int32_t serial) {
         balls[place] = static_cast<int16_t>(ball);
     }
     return balls;
-}
-
-// "pass", "reject" with the message reported (if any), or the error.
-template <typename Judge> std::string Outcome(Judge judge) {
-    try {
-        return judge();
-    } catch (const EDivByZero& e) {
-        return std::string("div:") + e.what();
-    } catch (const EConvertError& e) {
-        return std::string("convert:") + e.what();
-    }
 }
 
 // A scheme of a few conditions, most of them on the serial alone, which the fast run judges ten serials
@@ -112,12 +102,7 @@ TEST(Differential, DecadeVerdictsOfRandomSchemesAsTheEvaluators) {
                 const TCombination balls = CombinationOf(serial);
                 message.clear();
                 std::string literal = Outcome([&]() -> std::string {
-                    const TCombination& c = balls;
-                    if (EvalXhConditions(c, state) && EvalGwConditions(c, state) &&
-                        EvalSwConditions(c, state) && EvalBwConditions(c, state) &&
-                        EvalQwConditions(c, state) && EvalWwConditions(c, state) &&
-                        EvalSwwConditions(c, state) && EvalTbConditions(c, state))
-                        return "pass";
+                    if (EvalAllConditions(balls, state)) return "pass";
                     return "reject:" + message;
                 });
                 const std::string fast = Outcome([&]() -> std::string {

@@ -7,6 +7,7 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Numbers.h"
 #include "tests/engine/AllCombinations.h"
+#include "tests/engine/Outcome.h"
 #include "tests/engine/RandomSchemes.h"
 #include "tests/engine/RealDraws.h"
 #include "tests/engine/RecordingHost.h"
@@ -68,17 +69,6 @@ TEST(FastPath, AdvancingTheDigitsMatchesSplittingTheSerial) {
     }
 }
 
-// The outcome of a test as text: "1", "0" or the error's class and message.
-template <typename Test> std::string TestOutcome(Test test) {
-    try {
-        return test() ? "1" : "0";
-    } catch (const EDivByZero& e) {
-        return std::string("div:") + e.what();
-    } catch (const EConvertError& e) {
-        return std::string("convert:") + e.what();
-    }
-}
-
 TEST(FastPath, PreparedTestsAnswerAsCheckCondition) {
     std::mt19937 random(11);
     const std::vector<std::string> pieces = {"",     " ",   "  ",  "1",    "12",  "007", "-3",
@@ -105,8 +95,8 @@ TEST(FastPath, PreparedTestsAnswerAsCheckCondition) {
         }
         const TCompiledTest prepared(m, list);
         for (int32_t v : values)
-            ASSERT_EQ(TestOutcome([&] { return prepared.Passes(v); }),
-                      TestOutcome([&] { return CheckCondition(v, m, list); }))
+            ASSERT_EQ(Outcome([&] { return prepared.Passes(v); }),
+                      Outcome([&] { return CheckCondition(v, m, list); }))
                 << "'" << list << "' " << v;
     }
 }
@@ -129,14 +119,9 @@ TEST(FastPath, PreparedSchemesJudgeAsTheEvaluators) {
         do {
             if (++serial % 397 != scheme) continue;
             message.clear();
-            const std::string literal = TestOutcome([&] {
-                return EvalXhConditions(c, state) && EvalGwConditions(c, state) &&
-                       EvalSwConditions(c, state) && EvalBwConditions(c, state) &&
-                       EvalQwConditions(c, state) && EvalWwConditions(c, state) &&
-                       EvalSwwConditions(c, state) && EvalTbConditions(c, state);
-            });
+            const std::string literal = Outcome([&] { return EvalAllConditions(c, state); });
             int verdict = TCompiledScheme::Passed;
-            const std::string fast = TestOutcome([&] {
+            const std::string fast = Outcome([&] {
                 verdict = prepared.Evaluate(SplitSerial(serial), c);
                 return verdict == TCompiledScheme::Passed;
             });

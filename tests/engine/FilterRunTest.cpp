@@ -9,13 +9,19 @@
 namespace zorvy {
 namespace {
 
-TEST(FilterRun, NoConditionsAndAllDigitsListEveryCombination) {
+// A fresh engine and main window, with every digit button selected and no condition ticked.
+class FilterRun : public testing::Test {
+  protected:
+    FilterRun() { input.DigitButtons = AllDigits(); }
+
     TFilterEngine engine;
     TRecordingHost host;
+    TFilterInput input;
+};
+
+TEST_F(FilterRun, NoConditionsAndAllDigitsListEveryCombination) {
     host.KeepResults = false;
     host.Ticks = {1000, 1000 + 75042};
-    TFilterInput input;
-    input.DigitButtons = AllDigits();
     engine.BtfilterClick(input, host);
     EXPECT_EQ(host.ResultCount, CombinationCount);
     EXPECT_EQ(host.FirstResult, "01 02 03 04 05 06    1");
@@ -32,11 +38,7 @@ TEST(FilterRun, NoConditionsAndAllDigitsListEveryCombination) {
     EXPECT_FALSE(engine.Running());
 }
 
-TEST(FilterRun, RejectingEverythingAndRateTexts) {
-    TFilterEngine engine;
-    TRecordingHost host;
-    TFilterInput input;
-    input.DigitButtons = AllDigits();
+TEST_F(FilterRun, RejectingEverythingAndRateTexts) {
     Tick(input, "xhtz3", "fw1=8/fw2=9/"); // no serial has eight digits
     engine.BtfilterClick(input, host);
     EXPECT_EQ(host.ResultCount, 0);
@@ -51,12 +53,8 @@ TEST(FilterRun, RejectingEverythingAndRateTexts) {
     EXPECT_EQ(ElapsedText(999), "本次用时：0秒999毫秒");
 }
 
-TEST(FilterRun, SerialValueRangesBeyondSixteenBits) {
-    TFilterEngine engine;
-    TRecordingHost host;
+TEST_F(FilterRun, SerialValueRangesBeyondSixteenBits) {
     host.KeepResults = false;
-    TFilterInput input;
-    input.DigitButtons = AllDigits();
     Tick(input, "xhtz1", "fw1=1000000/fw2=1107568/");
     engine.BtfilterClick(input, host);
     EXPECT_EQ(host.ResultCount, 107569);
@@ -64,13 +62,9 @@ TEST(FilterRun, SerialValueRangesBeyondSixteenBits) {
     EXPECT_TRUE(host.LastResult.ends_with("    1107568"));
 }
 
-TEST(FilterRun, CancelEndsAfterTheCurrentThirdBallPass) {
-    TFilterEngine engine;
-    TRecordingHost host;
+TEST_F(FilterRun, CancelEndsAfterTheCurrentThirdBallPass) {
     host.KeepResults = false;
     host.OnResult = [&](const std::string&) { engine.BtcanceClick(); };
-    TFilterInput input;
-    input.DigitButtons = AllDigits();
     input.display6machk = false;
     engine.BtfilterClick(input, host);
     EXPECT_EQ(host.ResultCount, 4060); // C(30, 3) candidates with 1 2 3
@@ -81,11 +75,7 @@ TEST(FilterRun, CancelEndsAfterTheCurrentThirdBallPass) {
     EXPECT_TRUE(host.BtfilterEnabled);
 }
 
-TEST(FilterRun, SerialsBelowOneHundredThousandReadZeroAtSww) {
-    TFilterEngine engine;
-    TRecordingHost host;
-    TFilterInput input;
-    input.DigitButtons = AllDigits();
+TEST_F(FilterRun, SerialsBelowOneHundredThousandReadZeroAtSww) {
     input.DigitButtons[5] = {true}; // sww: only 0
     engine.BtfilterClick(input, host);
     // 1 .. 99,999 and, with the millions digit, 1,000,000 .. 1,099,999.
@@ -98,12 +88,8 @@ TEST(FilterRun, SerialsBelowOneHundredThousandReadZeroAtSww) {
     EXPECT_TRUE(input.customwzchk);
 }
 
-TEST(FilterRun, RunsOnTheConditionsAsTheyStoodAtTheStart) {
-    TFilterEngine engine;
-    TRecordingHost host;
+TEST_F(FilterRun, RunsOnTheConditionsAsTheyStoodAtTheStart) {
     host.KeepResults = false;
-    TFilterInput input;
-    input.DigitButtons = AllDigits();
     input.DigitButtons[5] = {true};
     Tick(input, "gw1", "xfw= 3 /");
     int pumps = 0;
@@ -119,11 +105,7 @@ TEST(FilterRun, RunsOnTheConditionsAsTheyStoodAtTheStart) {
     EXPECT_EQ(host.ResultCount, 20000); // serials with sww 0 ending in 3
 }
 
-TEST(FilterRun, PendingConditionAndErrors) {
-    TFilterEngine engine;
-    TRecordingHost host;
-    TFilterInput input;
-    input.DigitButtons = AllDigits();
+TEST_F(FilterRun, PendingConditionAndErrors) {
     input.ConditionPending = true;
     engine.BtfilterClick(input, host);
     EXPECT_EQ(host.Messages, std::vector<std::string>{ConditionPendingMessage});
@@ -158,12 +140,8 @@ TEST(FilterRun, PendingConditionAndErrors) {
     EXPECT_EQ(host.ResultCount, 19999);
 }
 
-TEST(FilterRun, BankerTest) {
-    TFilterEngine engine;
-    TRecordingHost host;
+TEST_F(FilterRun, BankerTest) {
     host.KeepResults = false;
-    TFilterInput input;
-    input.DigitButtons = AllDigits();
     input.DigitButtons[5] = {true};
     input.DigitButtons[4] = {true}; // serials 1..9999 and 1,000,000..1,009,999
     input.Tj_danmachk = true;

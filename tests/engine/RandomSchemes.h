@@ -67,17 +67,9 @@ inline TEvalState LoadScheme(TFilterInput& input, TFilterEngine& engine, TFilter
     engine.FnFilterCheck(input);
     engine.BankerDigits = ExtractConditionValue(input.Tj_danmaEdit, "dm=");
     engine.sixbmJsPro(input, host);
-    TEvalState state;
-    state.ConditionRecords = engine.ConditionRecords;
-    for (int c = 0; c < ConditionCount; ++c)
-        state.Checked[c] = input.Conditions[c].Checked;
-    state.FamilyFlags = input.FamilyFlags;
-    state.Tj_danmachk = input.Tj_danmachk;
-    state.BankerDigits = engine.BankerDigits;
-    state.customwzchk = input.customwzchk;
-    state.SelectedDigits = engine.SelectedDigits;
-    state.DrawContext = context;
-    state.CheckModeOn = engine.CheckModeOn != 0;
+    engine.DrawContext = context;
+    TEvalState state = engine.MakeEvalState(input, host);
+    state.JcTjErro = nullptr; // the caller listens for rejections, if it wants them
     return state;
 }
 
