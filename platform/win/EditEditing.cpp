@@ -121,6 +121,23 @@ void Notify(TEditState& e, UINT code) {
                     static_cast<LPARAM>(e.hwnd));
 }
 
+namespace {
+
+// After a change to the text: EN_UPDATE, then (unless its handler destroyed the edit) the repaint, the
+// caret brought into view, the scroll bars and EN_CHANGE.
+void AnnounceEdit(TEditState& e) {
+    const HWND hwnd = e.hwnd;
+    Notify(e, EN_UPDATE);
+    if (!FindEditState(hwnd)) return;
+    InvalidateEdit(e);
+    ScrollToCaret(e);
+    UpdateScrollBars(e);
+    PlaceCaret(e);
+    Notify(e, EN_CHANGE);
+}
+
+} // namespace
+
 void SetSelection(TEditState& e, std::size_t anchor, std::size_t caret) {
     anchor = SnapPos(e.text, anchor);
     caret = SnapPos(e.text, caret);
@@ -184,14 +201,7 @@ bool ReplaceRange(TEditState& e, std::size_t from, std::size_t to, std::string i
     e.anchor = e.caret = from + insert.size();
     e.modified = true;
     e.desiredX = -1;
-    const HWND hwnd = e.hwnd;
-    Notify(e, EN_UPDATE);
-    if (!FindEditState(hwnd)) return true;
-    InvalidateEdit(e);
-    ScrollToCaret(e);
-    UpdateScrollBars(e);
-    PlaceCaret(e);
-    Notify(e, EN_CHANGE);
+    AnnounceEdit(e);
     return true;
 }
 
@@ -232,14 +242,7 @@ bool UndoEdit(TEditState& e) {
     e.anchor = u.pos;
     e.caret = u.pos + u.removed.size();
     e.modified = true;
-    const HWND hwnd = e.hwnd;
-    Notify(e, EN_UPDATE);
-    if (!FindEditState(hwnd)) return true;
-    InvalidateEdit(e);
-    ScrollToCaret(e);
-    UpdateScrollBars(e);
-    PlaceCaret(e);
-    Notify(e, EN_CHANGE);
+    AnnounceEdit(e);
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include "platform/rtl/Strings.h"
 #include "platform/vcl/Bitmap.h"
 #include "platform/vcl/Forms.h"
+#include "platform/vcl/dialogs/DialogForm.h"
 #include "platform/vcl/dialogs/MessageDialogs.h"
 #include "platform/vcl/dialogs/PathList.h"
 #include "platform/vcl/stdctrls/Buttons.h"
@@ -320,17 +321,7 @@ TOpenDialog::~TOpenDialog() = default;
 
 bool TOpenDialog::Execute() {
     InitializeForms();
-    auto* form = new TFileDialogForm(this);
-    TWeakLink<TCustomForm> link(form);
-    TModalResult result = mrCancel;
-    try {
-        result = form->ShowModal();
-    } catch (...) {
-        delete link.Get();
-        throw;
-    }
-    delete link.Get();
-    return result == mrOk;
+    return RunDialogForm(new TFileDialogForm(this)) == mrOk;
 }
 
 TOpenPictureDialog::TOpenPictureDialog(TComponent* owner) : TOpenDialog(owner) {

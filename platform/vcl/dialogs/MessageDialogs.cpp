@@ -4,6 +4,7 @@
 #include "platform/gdi/Text.h"
 #include "platform/vcl/Dialogs.h"
 #include "platform/vcl/Forms.h"
+#include "platform/vcl/dialogs/DialogForm.h"
 #include "platform/vcl/stdctrls/Buttons.h"
 #include "platform/vcl/stdctrls/Edits.h"
 #include "platform/vcl/stdctrls/Labels.h"
@@ -69,7 +70,6 @@ TModalResult RunMessage(const std::string& caption, const std::string& text, TMe
                         TModalResult cancelResult) {
     InitializeForms();
     auto* form = new TMessageForm(icon);
-    TWeakLink<TCustomForm> link(form);
     form->SetBorderStyle(bsDialog);
     form->Position = poScreenCenter;
     form->SetColor(clBtnFace);
@@ -107,14 +107,7 @@ TModalResult RunMessage(const std::string& caption, const std::string& text, TMe
     form->OnKeyDown = [form](TObject*, std::uint16_t& key, TShiftState) {
         if (key == VK_ESCAPE) form->SetModalResult(mrCancel);
     };
-    TModalResult result = cancelResult;
-    try {
-        result = form->ShowModal();
-    } catch (...) {
-        delete link.Get();
-        throw;
-    }
-    delete link.Get();
+    TModalResult result = RunDialogForm(form);
     if (result == mrCancel && !(cancelIndex >= 0 && buttons[static_cast<std::size_t>(cancelIndex)].result == mrCancel))
         result = cancelResult;
     return result;
@@ -248,16 +241,9 @@ bool InputQuery(const std::string& caption, const std::string& prompt, std::stri
     form->SetClientWidth(width);
     form->SetClientHeight(buttonsTop + ButtonHeight + 12);
     form->SetActiveControl(edit);
-    bool accepted = false;
-    try {
-        accepted = form->ShowModal() == mrOk;
-        if (accepted && link) value = edit->GetText();
-    } catch (...) {
-        delete link.Get();
-        throw;
-    }
-    delete link.Get();
-    return accepted;
+    return RunDialogForm(form, [&](TModalResult result) {
+               if (result == mrOk && link) value = edit->GetText();
+           }) == mrOk;
 }
 
 std::string InputBox(const std::string& caption, const std::string& prompt, const std::string& defaultValue) {

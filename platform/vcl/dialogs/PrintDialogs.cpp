@@ -1,6 +1,7 @@
 #include "platform/vcl/dialogs/PrintDialogs.h"
 #include "platform/rtl/Strings.h"
 #include "platform/vcl/Forms.h"
+#include "platform/vcl/dialogs/DialogForm.h"
 #include "platform/vcl/dialogs/FileDialogs.h"
 #include "platform/vcl/dialogs/MessageDialogs.h"
 #include "platform/vcl/printers/Printers.h"
@@ -159,17 +160,7 @@ TPrintDialog::TPrintDialog(TComponent* owner) : TComponent(owner) {}
 
 bool TPrintDialog::Execute() {
     InitializeForms();
-    auto* form = new TPrintDialogForm(this, Target ? Target : Printer());
-    TWeakLink<TCustomForm> link(form);
-    TModalResult result = mrCancel;
-    try {
-        result = form->ShowModal();
-    } catch (...) {
-        delete link.Get();
-        throw;
-    }
-    delete link.Get();
-    return result == mrOk;
+    return RunDialogForm(new TPrintDialogForm(this, Target ? Target : Printer())) == mrOk;
 }
 
 } // namespace zorvy
