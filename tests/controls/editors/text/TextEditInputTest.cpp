@@ -2,9 +2,13 @@
 // letter case, numbers regrouped while typed, the input method, Enter and Escape, the wheel and the
 // keys stepping through the lookup items.
 #include "controls/editors/text/TextEdit.h"
+#include "platform/rtl/FormatSettings.h"
 #include "platform/win/Input.h"
 #include "platform/win/Messages.h"
+#include "platform/win/Styles.h"
+#include "platform/win/SystemInfo.h"
 #include "platform/win/VirtualKeys.h"
+#include "platform/win/Windows.h"
 #include "tests/controls/editors/EditorsFixture.h"
 #include "tests/controls/editors/text/TextEditFixture.h"
 
@@ -260,8 +264,6 @@ TEST_F(TextEditInputTest, ARightAlignedEditorPaintsItsTextUntilItIsFocused) {
 } // namespace
 } // namespace zorvy::test
 
-#include "platform/rtl/FormatSettings.h"
-
 namespace zorvy::test {
 namespace {
 
@@ -356,6 +358,38 @@ TEST_F(TextEditInputTest, EnterRightAfterACompletionSelectsTheWholeText) {
     display.PressKey(VK_RETURN);
     Pump();
     EXPECT_EQ(Shown(), "[apple]");
+}
+
+} // namespace
+} // namespace zorvy::test
+
+namespace zorvy::test {
+namespace {
+
+TEST_F(TextEditInputTest, TheInnerEditIsLeftAlignedWhileEditingUnlessAskedOtherwise) {
+    TcxTextEdit* edit = NewEdit();
+    Focus(edit);
+    const HWND before = inner->GetHandle();
+    props->GetAlignment()->SetHorz(taRightJustify); // left while editing: nothing to recreate
+    EXPECT_EQ(inner->GetAlignment(), taLeftJustify);
+    EXPECT_EQ(inner->GetHandle(), before);
+    props->SetUseLeftAlignmentOnEditing(false);
+    EXPECT_EQ(inner->GetAlignment(), taRightJustify);
+    EXPECT_TRUE(GetWindowStyle(inner->GetHandle()) & ES_RIGHT);
+}
+
+TEST_F(TextEditInputTest, AReadOnlyInnerEditPastesNothingAndCutsByCopying) {
+    TcxTextEdit* edit = NewEdit();
+    edit->SetText("abc");
+    props->SetReadOnly(true);
+    Focus(edit);
+    inner->SelectAll();
+    SetClipboardText("zz");
+    SendMessage(inner->GetHandle(), WM_PASTE);
+    EXPECT_EQ(edit->GetText(), "abc");
+    SendMessage(inner->GetHandle(), WM_CUT);
+    EXPECT_EQ(edit->GetText(), "abc");
+    EXPECT_EQ(GetClipboardText().value_or(""), "abc");
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // Text settings: how values become the shown text (formats, thousand separators, password glyphs,
 // letter case), which settings count as assigned, and which texts are acceptable.
+#include "controls/editors/framework/EditRepository.h"
 #include "controls/editors/text/TextEdit.h"
+#include "controls/editors/text/TextEditUnit.h"
 #include "platform/rtl/FormatSettings.h"
 #include "tests/controls/editors/EditorsFixture.h"
 #include "tests/controls/editors/text/TextEditFixture.h"
@@ -165,9 +167,6 @@ TEST(TextEditSettings, AcceptableTexts) {
 
 } // namespace
 } // namespace zorvy::test
-
-#include "controls/editors/framework/EditRepository.h"
-#include "controls/editors/text/TextEditUnit.h"
 
 namespace zorvy::test {
 namespace {

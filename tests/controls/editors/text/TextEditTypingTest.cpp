@@ -1,5 +1,6 @@
 // Typing into a text editor with lookup items: completion, list-only input, the program's own items.
 #include "controls/editors/text/TextEdit.h"
+#include "controls/editors/text/TextEditViewInfo.h"
 #include "platform/win/VirtualKeys.h"
 #include "tests/controls/editors/EditorsFixture.h"
 
@@ -104,8 +105,6 @@ TEST_F(TextEditTypingTest, ListOnlyInput) {
 
 } // namespace
 } // namespace zorvy::test
-
-#include "controls/editors/text/TextEditViewInfo.h"
 
 namespace zorvy::test {
 namespace {
