@@ -5,6 +5,7 @@
 
 #include "platform/db/DataSource.h"
 #include "platform/db/Field.h"
+#include "platform/rtl/Streams.h"
 #include "platform/rtl/Strings.h"
 #include "tests/platform/db/Engines.h"
 
@@ -104,6 +105,23 @@ TEST_P(DBDataFilterTest, NullTestsOfAQueryReadIsAndIsNot) {
 }
 
 ZORVY_ON_BOTH_ENGINES(DBDataFilterTest);
+
+TEST(DBDataFilterStorage, TheDataSetSwitchesTravelWithTheCriteria) {
+    TcxDBDataController from(nullptr), to(nullptr);
+    from.GetDBFilter().SetAutoDataSetFilter(true);
+    from.GetDBFilter().SetIgnoreOrigin(false);
+    TMemoryStream stream;
+    from.GetDBFilter().SaveToComponentStream(stream);
+    stream.SetPosition(0);
+    to.GetDBFilter().LoadFromComponentStream(stream);
+    EXPECT_TRUE(to.GetDBFilter().GetAutoDataSetFilter());
+    EXPECT_FALSE(to.GetDBFilter().GetIgnoreOrigin());
+
+    TMemoryStream defaults; // nothing differs from the defaults: nothing stored
+    TcxDBDataController plain(nullptr);
+    plain.GetDBFilter().SaveToComponentStream(defaults);
+    EXPECT_EQ(defaults.GetSize(), 1) << "the end of the property list only";
+}
 
 } // namespace
 } // namespace zorvy::test
