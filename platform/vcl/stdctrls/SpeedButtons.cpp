@@ -82,27 +82,20 @@ void TSpeedButton::MouseDown(TMouseButton button, TShiftState shift, int x, int 
     TWeakLink<TSpeedButton> self(this);
     TGraphicControl::MouseDown(button, shift, x, y);
     if (!self || button != mbLeft || !enabled_) return;
-    dragging_ = true;
-    pressed_ = true;
+    press_.Begin();
     Invalidate();
 }
 
 void TSpeedButton::MouseMove(TShiftState shift, int x, int y) {
     TWeakLink<TSpeedButton> self(this);
     TGraphicControl::MouseMove(shift, x, y);
-    if (!self || !dragging_) return;
-    const bool inside = PtInRect(GetClientRect(), {x, y});
-    if (inside == pressed_) return;
-    pressed_ = inside;
-    Invalidate();
+    if (self && press_.Track(PtInRect(GetClientRect(), {x, y}))) Invalidate();
 }
 
 void TSpeedButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
     TWeakLink<TSpeedButton> self(this);
     TGraphicControl::MouseUp(button, shift, x, y);
-    if (!self || button != mbLeft || !dragging_) return;
-    dragging_ = false;
-    pressed_ = false;
+    if (!self || button != mbLeft || !press_.End()) return;
     Invalidate();
     if (!PtInRect(GetClientRect(), {x, y})) return;
     if (groupIndex_ != 0) SetDown(!down_);
@@ -122,7 +115,7 @@ void TSpeedButton::Dispatch(TMessage& m) {
         return;
     }
     case CM_ENABLEDCHANGED:
-        if (!enabled_) dragging_ = pressed_ = false;
+        if (!enabled_) press_.Cancel();
         TGraphicControl::Dispatch(m);
         return;
     default:
@@ -133,7 +126,7 @@ void TSpeedButton::Dispatch(TMessage& m) {
 void TSpeedButton::Paint() {
     TCanvas* c = GetCanvas();
     TRect r = GetClientRect();
-    const bool sunken = pressed_ || down_;
+    const bool sunken = press_.Pressed || down_;
     c->GetBrush()->SetStyle(bsSolid);
     c->GetBrush()->SetColor(color_);
     c->FillRect(r);
@@ -151,7 +144,7 @@ void TSpeedButton::Paint() {
         DrawEdge(dc, edge, sunken ? BDR_SUNKENOUTER : BDR_RAISEDINNER, BF_RECT);
     }
     // A down button shows a light checked face, as a pressed-in toggle does.
-    if (down_ && !pressed_) {
+    if (down_ && !press_.Pressed) {
         TRect face = r;
         InflateRect(face, -2, -2);
         c->GetBrush()->SetColor(DownFaceColor(color_));
@@ -195,7 +188,7 @@ void TSpeedButton::Paint() {
     if (glyphSize.cx) {
         int cell = 0;
         if (!enabled_ && numGlyphs_ > 1) cell = 1;
-        else if (pressed_ && numGlyphs_ > 2) cell = 2;
+        else if (press_.Pressed && numGlyphs_ > 2) cell = 2;
         else if (down_ && numGlyphs_ > 3) cell = 3;
         TRect src = Bounds(cell * glyphSize.cx, 0, glyphSize.cx, glyphSize.cy);
         c->CopyRect(Bounds(glyphAt.X, glyphAt.Y, glyphSize.cx, glyphSize.cy), glyph_->GetCanvas(), src);

@@ -4,6 +4,7 @@
 // again); Flat buttons show a border only under the pointer or while down.
 #include "platform/vcl/Bitmap.h"
 #include "platform/vcl/Controls.h"
+#include "platform/vcl/stdctrls/ButtonPress.h"
 
 #include <memory>
 
@@ -62,8 +63,7 @@ class TSpeedButton : public TGraphicControl {
     TButtonLayout layout_ = blGlyphLeft;
     int spacing_ = 4;
     bool mouseInControl_ = false;
-    bool dragging_ = false; // the left button went down on the button and is still down
-    bool pressed_ = false;  // dragging and the pointer is over the button
+    TButtonPress press_;
 };
 
 } // namespace zorvy

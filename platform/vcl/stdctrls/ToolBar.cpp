@@ -59,25 +59,20 @@ void TToolButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y
     TWeakLink<TToolButton> self(this);
     TGraphicControl::MouseDown(button, shift, x, y);
     if (!self || button != mbLeft || !enabled_ || style_ == tbsSeparator || style_ == tbsDivider) return;
-    dragging_ = pressed_ = true;
+    press_.Begin();
     Invalidate();
 }
 
 void TToolButton::MouseMove(TShiftState shift, int x, int y) {
     TWeakLink<TToolButton> self(this);
     TGraphicControl::MouseMove(shift, x, y);
-    if (!self || !dragging_) return;
-    const bool inside = PtInRect(GetClientRect(), {x, y});
-    if (inside == pressed_) return;
-    pressed_ = inside;
-    Invalidate();
+    if (self && press_.Track(PtInRect(GetClientRect(), {x, y}))) Invalidate();
 }
 
 void TToolButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
     TWeakLink<TToolButton> self(this);
     TGraphicControl::MouseUp(button, shift, x, y);
-    if (!self || button != mbLeft || !dragging_) return;
-    dragging_ = pressed_ = false;
+    if (!self || button != mbLeft || !press_.End()) return;
     Invalidate();
     if (!PtInRect(GetClientRect(), {x, y})) return;
     if (style_ == tbsCheck) {
@@ -117,8 +112,8 @@ void TToolButton::Paint() {
         return;
     }
     const bool flat = !bar || bar->GetFlat();
-    const bool sunken = pressed_ || down_;
-    if (sunken && down_ && !pressed_) {
+    const bool sunken = press_.Pressed || down_;
+    if (sunken && down_ && !press_.Pressed) {
         TRect face = r;
         InflateRect(face, -1, -1);
         c->GetBrush()->SetColor(DownFaceColor(clBtnFace));

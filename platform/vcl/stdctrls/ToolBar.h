@@ -4,6 +4,7 @@
 // the flat look that shows a button's border only under the pointer.
 #include "platform/vcl/Controls.h"
 #include "platform/vcl/ImageList.h"
+#include "platform/vcl/stdctrls/ButtonPress.h"
 
 namespace zorvy {
 
@@ -46,8 +47,7 @@ class TToolButton : public TGraphicControl {
     bool down_ = false;
     bool wrap_ = false;
     bool mouseInControl_ = false;
-    bool dragging_ = false;
-    bool pressed_ = false;
+    TButtonPress press_;
 };
 
 class TToolBar : public TCustomControl {
