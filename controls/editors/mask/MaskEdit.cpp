@@ -75,10 +75,15 @@ void TcxCustomMaskEditProperties::SetCharCase(TEditCharCase value) {
     TcxCustomTextEditProperties::SetCharCase(value);
 }
 
+std::unique_ptr<TcxMaskEditCustomMode> TcxCustomMaskEditProperties::CreateMode(TcxMaskEditModeEdit* edit) const {
+    // Detached, the mode reads these settings; attached, its edit's.
+    return std::make_unique<TcxMaskEditStandardMode>(edit, edit ? nullptr : const_cast<TcxCustomMaskEditProperties*>(this));
+}
+
 std::unique_ptr<TcxMaskEditCustomMode> TcxCustomMaskEditProperties::CreateCompiledMode() const {
     const std::string mask = GetEditMask();
     if (IsMaskEmpty(mask)) return nullptr;
-    auto mode = std::make_unique<TcxMaskEditStandardMode>(nullptr, const_cast<TcxCustomMaskEditProperties*>(this));
+    std::unique_ptr<TcxMaskEditCustomMode> mode = CreateMode();
     mode->CompileMask(mask);
     return mode;
 }
@@ -150,11 +155,12 @@ TcxCustomEdit* TcxCustomMaskEditProperties::CreateEditControl(bool inplace) cons
 // ---- the control ----
 
 TcxCustomMaskEdit::TcxCustomMaskEdit(TComponent* owner, bool inplace, const TMetaClass* propertiesClass)
-    : TcxCustomTextEdit(owner, inplace, propertiesClass),
-      mode_(std::make_unique<TcxMaskEditStandardMode>(this, nullptr)) {
+    : TcxCustomTextEdit(owner, inplace, propertiesClass), mode_(GetMaskProperties()->CreateMode(this)) {
     StoreEmptyText();
-    // A selection the edit did not make itself shows the one-character caret again.
-    GetInnerTextEdit()->OnSelChange = [this](TObject*) {
+    // A selection the edit did not make itself shows the one-character caret again; a handler the
+    // text editor installed still runs first.
+    GetInnerTextEdit()->OnSelChange = [this, textEditHandler = GetInnerTextEdit()->OnSelChange](TObject* sender) {
+        if (textEditHandler) textEditHandler(sender);
         if (!selectionLock_ && mode_) mode_->RefreshMaskDisplay();
     };
     ApplyPropertiesChange(GetEffectiveProperties());
@@ -348,7 +354,74 @@ void TcxCustomMaskEdit::CutToClipboard() {
         TcxCustomMaskEdit* edit;
         ~End() { edit->EndUserChange(); }
     } end{this};
-    mode_->ProcessDelete();
+    if (mode_->ProcessDelete()) SendCharToSelf(8);
+}
+
+std::string TcxCustomMaskEdit::ReadInnerText() {
+    // The value form of what is shown now, so a value the program set reads as well as a typed one.
+    if (!mode_ || !HasMask()) return ReadDisplayText();
+    return TextToEditValue(GetText());
+}
+
+void TcxCustomMaskEdit::Dispatch(TMessage& m) {
+    if ((m.Msg != WM_GETTEXT && m.Msg != WM_GETTEXTLENGTH) || !GetInnerTextEdit() || !mode_ || !HasMask()) {
+        TcxCustomTextEdit::Dispatch(m);
+        return;
+    }
+    std::string text = ReadInnerText();
+    if (m.Msg == WM_GETTEXT) {
+        // Cut on a character boundary, never inside a character.
+        if (m.WParam > 0) {
+            std::size_t fits = 0;
+            for (std::size_t next; fits < text.size() && (next = fits + CharLengthAt(text, fits)) <= m.WParam - 1;)
+                fits = next;
+            text.resize(fits);
+        }
+        if (m.LParam) *reinterpret_cast<std::string*>(m.LParam) = text;
+    }
+    m.Result = static_cast<LRESULT>(text.size());
+}
+
+void TcxCustomMaskEdit::ActivateInplace(char32_t key, TcxCustomEditData*& data) {
+    TcxCustomInnerTextEdit* inner = GetInnerTextEdit();
+    const bool redrawSwitched = inner && inner->HandleAllocated();
+    if (redrawSwitched) SendMessage(inner->GetHandle(), WM_SETREDRAW, 0, 0);
+    TWeakLink<TcxCustomInnerTextEdit> innerLink(inner);
+    struct Redraw {
+        TWeakLink<TcxCustomInnerTextEdit>& inner;
+        bool switched;
+        ~Redraw() {
+            TcxCustomInnerTextEdit* edit = inner.Get();
+            if (!switched || !edit || !edit->HandleAllocated()) return;
+            SendMessage(edit->GetHandle(), WM_SETREDRAW, 1, 0);
+            edit->Invalidate();
+        }
+    } redraw{innerLink, redrawSwitched};
+    TWeakLink<TcxCustomMaskEdit> self(this);
+    AttachEditData(data);
+    if (self && key != 0 && ForwardsActivationKey(key) && HandleAllocated()) SendMessage(handle_, WM_CHAR, key, 0);
+}
+
+void TcxCustomMaskEdit::DoEnter() {
+    if (mode_ && HasMask() && GetMaskProperties()->GetAutoSelect()) mode_->PrepareForSelectAll();
+    TcxCustomTextEdit::DoEnter();
+}
+
+void TcxCustomMaskEdit::DblClick() {
+    if (mode_ && HasMask()) mode_->PrepareForSelectAll();
+    TcxCustomTextEdit::DblClick();
+}
+
+void TcxCustomMaskEdit::KeyDown(std::uint16_t& key, TShiftState shift) {
+    if (!keySending_) TcxCustomTextEdit::KeyDown(key, shift);
+}
+
+void TcxCustomMaskEdit::KeyPress(char32_t& key) {
+    if (!keySending_) TcxCustomTextEdit::KeyPress(key);
+}
+
+void TcxCustomMaskEdit::KeyUp(std::uint16_t& key, TShiftState shift) {
+    if (!keySending_) TcxCustomTextEdit::KeyUp(key, shift);
 }
 
 // ---- what the mode sees ----
@@ -390,6 +463,15 @@ void TcxCustomMaskEdit::SendKeyToSelf(uint16_t key) {
         throw;
     }
     keySending_ = false;
+}
+
+void TcxCustomMaskEdit::SendCharToSelf(char32_t ch) {
+    keySending_ = true;
+    struct Clear {
+        bool& flag;
+        ~Clear() { flag = false; }
+    } clear{keySending_};
+    SendMessage(GetInnerTextEdit()->GetHandle(), WM_CHAR, ch, 0);
 }
 
 // ---- keys ----

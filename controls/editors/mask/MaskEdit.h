@@ -44,7 +44,10 @@ class TcxCustomMaskEditProperties : public TcxCustomTextEditProperties, public T
     // The text of an empty masked input, as the edit's mode last gave it.
     const std::string& GetEmptyText() const { return emptyText_; }
     void SetEmptyText(const std::string& value) { emptyText_ = value; }
-    // A compiled mode of the kind (nothing for a blank mask).
+    // A mode of the kind in force, for an edit or detached (no edit); editors with modes of their own
+    // give them here.
+    virtual std::unique_ptr<TcxMaskEditCustomMode> CreateMode(TcxMaskEditModeEdit* edit = nullptr) const;
+    // A compiled detached mode of the kind (nothing for a blank mask).
     std::unique_ptr<TcxMaskEditCustomMode> CreateCompiledMode() const;
 
     // ---- the editor kind ----
@@ -111,7 +114,13 @@ class TcxCustomMaskEdit : public TcxCustomTextEdit, public TcxMaskEditModeEdit {
     void ReplaceSelectedText(const std::string& text);
     // Under a mask: the clipboard's text overwrites positions; a cut blanks the positions it takes.
     void PasteFromClipboard() override;
+    // A mode that lets the deletion pass on gets a Backspace sent to the inner edit.
     void CutToClipboard() override;
+    // Under a mask the window's text is the value text (the masked text in its value form).
+    std::string ReadInnerText();
+    // In place activation keeps the inner edit from redrawing until the value and the forwarded key
+    // are in, then repaints it once.
+    void ActivateInplace(char32_t key, TcxCustomEditData*& data) override;
 
     // ---- what the mode sees ----
     TcxMaskEditModeProperties* GetModeProperties() override { return GetMaskProperties(); }
@@ -127,6 +136,8 @@ class TcxCustomMaskEdit : public TcxCustomTextEdit, public TcxMaskEditModeEdit {
     bool GetShiftHeld() const override { return shiftHeld_; }
     void SetShiftHeld(bool value) override { shiftHeld_ = value; }
     void SendKeyToSelf(uint16_t key) override;
+    // A character the edit sends its inner edit, unseen by its own key handlers.
+    void SendCharToSelf(char32_t ch);
     bool IsCharAllowedAt(std::string&, int) override { return true; }
     bool IsModifiedAfterEnter() const override { return IsChangedSinceEnter(); }
     std::string ReadShownText() const override { return GetText(); }
@@ -134,6 +145,15 @@ class TcxCustomMaskEdit : public TcxCustomTextEdit, public TcxMaskEditModeEdit {
     bool IsFocused() const override { return TcxCustomTextEdit::IsFocused(); }
 
   protected:
+    // The text's own message answers carry the value text.
+    void Dispatch(TMessage& m) override;
+    // Entering with AutoSelect and a double click let the mode prepare for the whole text selected.
+    void DoEnter() override;
+    void DblClick() override;
+    // Keys and characters the edit sends itself reach the inner edit only.
+    void KeyDown(std::uint16_t& key, TShiftState shift) override;
+    void KeyPress(char32_t& key) override;
+    void KeyUp(std::uint16_t& key, TShiftState shift) override;
     void ProcessEditKeyDown(std::uint16_t& key, TShiftState shift) override;
     void ProcessEditKeyPress(char32_t& ch) override;
     // Presses and drags on the text area show the one-character caret of the mask once the inner edit

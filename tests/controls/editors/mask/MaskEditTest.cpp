@@ -3,6 +3,9 @@
 #include "controls/editors/mask/MaskEdit.h"
 #include "controls/editors/mask/MaskEditUnit.h"
 #include "controls/editors/framework/EditRepository.h"
+#include "platform/win/Input.h"
+#include "platform/win/Messages.h"
+#include "platform/win/Painting.h"
 #include "platform/win/SystemInfo.h"
 #include "platform/win/VirtualKeys.h"
 #include "tests/controls/editors/EditorsFixture.h"
@@ -282,6 +285,161 @@ TEST_F(MaskEditTest, UpAndDownAreTheEditorsOwnOnlyWithoutAnOpenPopup) {
     Pump();
     EXPECT_EQ(keyDowns, 1) << "fired once and swallowed";
     EXPECT_EQ(edit->GetText(), "__");
+}
+
+} // namespace
+} // namespace zorvy::test
+
+namespace zorvy::test {
+namespace {
+
+// A standard mode that counts the preparations for a whole-text selection and, when asked, lets a
+// deletion pass on to the inner edit (as modes of other kinds do).
+class TRecordingMaskMode : public TcxMaskEditStandardMode {
+  public:
+    using TcxMaskEditStandardMode::TcxMaskEditStandardMode;
+    void PrepareForSelectAll() override { ++Prepared; }
+    bool ProcessDelete() override { return PassDeletes || TcxMaskEditStandardMode::ProcessDelete(); }
+    int Prepared = 0;
+    bool PassDeletes = false;
+};
+
+class TRecordingMaskProperties : public TcxMaskEditProperties {
+    ZORVY_CLASS(TRecordingMaskProperties, TcxMaskEditProperties)
+  public:
+    using TcxMaskEditProperties::TcxMaskEditProperties;
+    std::unique_ptr<TcxMaskEditCustomMode> CreateMode(TcxMaskEditModeEdit* edit) const override {
+        return std::make_unique<TRecordingMaskMode>(edit, edit ? nullptr : const_cast<TRecordingMaskProperties*>(this));
+    }
+};
+
+std::string WindowText(TWinControl* c, WPARAM bufferSize = 0) {
+    std::string text;
+    SendMessage(c->GetHandle(), WM_GETTEXT, bufferSize, reinterpret_cast<LPARAM>(&text));
+    return text;
+}
+
+TEST_F(MaskEditTest, TheWindowTextIsTheValueFormOfTheMaskedText) {
+    TcxMaskEdit* edit = NewEdit("(99)00;0;_");
+    Focus(edit);
+    display.PressKey(VK_HOME);
+    display.TypeText("1234");
+    Pump();
+    ASSERT_EQ(edit->GetText(), "(12)34");
+    EXPECT_EQ(WindowText(edit), "1234");
+    EXPECT_EQ(SendMessage(edit->GetHandle(), WM_GETTEXTLENGTH), 4);
+    EXPECT_EQ(WindowText(edit, 3), "12") << "cut to the buffer, room kept for the terminating zero";
+    // A value the program sets reads as well as a typed one.
+    edit->SetEditValue(Variant("5678"));
+    ASSERT_EQ(edit->GetText(), "(56)78");
+    EXPECT_EQ(WindowText(edit), "5678");
+    // The saved literals stay; a cut never splits a character.
+    edit->GetMaskProperties()->SetEditMask("C-C;1;_");
+    edit->SetEditValue(Variant("中-文"));
+    EXPECT_EQ(WindowText(edit), "中-文");
+    EXPECT_EQ(WindowText(edit, 6), "中-") << "five bytes fit, the next character would not";
+    // Without a mask it is the shown text.
+    other->SetText("(1)");
+    EXPECT_EQ(WindowText(other), "(1)");
+}
+
+TEST_F(MaskEditTest, EnteringWithAutoSelectAndADoubleClickPrepareTheModeForSelectingAll) {
+    form = NewForm();
+    auto* edit = new TcxMaskEdit(form, false, TRecordingMaskProperties::StaticClass());
+    edit->SetParent(form);
+    edit->SetBounds(10, 10, 120, 21);
+    edit->GetMaskProperties()->SetEditMask("(99)00;0;_");
+    other = new TcxMaskEdit(form);
+    other->SetParent(form);
+    other->SetBounds(10, 40, 120, 21);
+    form->Show();
+    Pump();
+    auto* mode = dynamic_cast<TRecordingMaskMode*>(edit->GetMode());
+    ASSERT_NE(mode, nullptr);
+    Focus(edit);
+    EXPECT_EQ(mode->Prepared, 1);
+    EXPECT_EQ(edit->GetSelectionStart(), 0);
+    EXPECT_EQ(edit->GetSelectionLength(), 6) << "the whole template selected";
+    Focus(other);
+    edit->GetMaskProperties()->SetAutoSelect(false);
+    Focus(edit);
+    EXPECT_EQ(mode->Prepared, 1) << "no whole-text selection to prepare for";
+    display.Click(edit->GetInnerTextEdit()->GetHandle(), 5, 5);
+    display.Click(edit->GetInnerTextEdit()->GetHandle(), 5, 5);
+    Pump();
+    EXPECT_EQ(mode->Prepared, 2);
+    // Without a mask nothing is asked of the mode.
+    edit->GetMaskProperties()->SetEditMask("");
+    display.Click(edit->GetInnerTextEdit()->GetHandle(), 5, 5);
+    display.Click(edit->GetInnerTextEdit()->GetHandle(), 5, 5);
+    Pump();
+    EXPECT_EQ(mode->Prepared, 2);
+}
+
+TEST_F(MaskEditTest, ACutWhoseDeletionPassesOnSendsABackspaceTheEditorsHandlersDoNotSee) {
+    form = NewForm();
+    auto* edit = new TcxMaskEdit(form, false, TRecordingMaskProperties::StaticClass());
+    edit->SetParent(form);
+    edit->SetBounds(10, 10, 120, 21);
+    edit->GetMaskProperties()->SetEditMask("00000;1;_");
+    form->Show();
+    Pump();
+    Focus(edit);
+    std::vector<char32_t> pressed;
+    edit->OnKeyPress = [&](TObject*, char32_t& c) { pressed.push_back(c); };
+    display.PressKey(VK_HOME);
+    display.TypeText("12345");
+    Pump();
+    ASSERT_EQ(edit->GetText(), "12345");
+    pressed.clear();
+    static_cast<TRecordingMaskMode*>(edit->GetMode())->PassDeletes = true;
+    edit->SetSelStartLocked(1);
+    edit->SetSelLengthLocked(2);
+    edit->CutToClipboard();
+    EXPECT_EQ(GetClipboardText().value_or(""), "23");
+    EXPECT_EQ(edit->GetText(), "145") << "the inner edit took the Backspace on the selection";
+    EXPECT_TRUE(pressed.empty());
+}
+
+TEST_F(MaskEditTest, AKeyTheEditorSendsItselfIsSeenOnlyByTheInnerEdit) {
+    TcxMaskEdit* edit = NewEdit("00-00;1;_");
+    std::vector<std::uint16_t> keys;
+    edit->OnKeyDown = [&](TObject*, std::uint16_t& key, TShiftState) {
+        if (key != VK_CONTROL) keys.push_back(key);
+    };
+    Focus(edit);
+    edit->SetSelStartLocked(3);
+    InjectKey(VK_CONTROL, true);
+    display.PressKey(VK_LEFT); // Ctrl+Left sends itself Home
+    InjectKey(VK_CONTROL, false);
+    Pump();
+    EXPECT_EQ(edit->GetSelectionStart(), 0);
+    EXPECT_EQ(keys, (std::vector<std::uint16_t>{VK_LEFT})) << "not the Home it sent itself";
+}
+
+TEST_F(MaskEditTest, InPlaceActivationHoldsTheInnerEditsRedrawingAndRepaintsItAfter) {
+    form = NewForm();
+    auto* edit = new TcxMaskEdit(form, true);
+    edit->SetParent(form);
+    edit->SetBounds(10, 10, 120, 21);
+    edit->GetMaskProperties()->SetEditMask("00;0;_");
+    form->Show();
+    Pump();
+    TcxCustomInnerTextEdit* inner = edit->GetInnerTextEdit();
+    std::vector<WPARAM> redraws;
+    auto innerProc = inner->WindowProc;
+    inner->WindowProc = [&](TMessage& m) {
+        if (m.Msg == WM_SETREDRAW) redraws.push_back(m.WParam);
+        innerProc(m);
+    };
+    TcxCustomEditData* data = nullptr;
+    edit->ActivateInplace(U'5', data);
+    EXPECT_EQ(redraws, (std::vector<WPARAM>{0, 1}));
+    TRect dirty;
+    EXPECT_TRUE(GetUpdateRect(inner->GetHandle(), &dirty)) << "repainted once redrawing is back on";
+    Pump();
+    EXPECT_EQ(edit->GetText(), "5_") << "the key that started the editing went through the mask";
+    inner->WindowProc = innerProc;
 }
 
 } // namespace
