@@ -15,13 +15,7 @@ class ButtonClass : public ::testing::Test, public TWindowTest {
         return CreateWindowEx(0, "BUTTON", text, WS_CHILD | WS_VISIBLE | style, 10, y, 100, 20, top,
                               static_cast<std::uintptr_t>(y));
     }
-    std::vector<int> Notes(HWND button) const {
-        std::vector<int> out;
-        for (const auto& r : Log())
-            if (r.hwnd == top && r.msg == WM_COMMAND && r.lParam == static_cast<LPARAM>(button))
-                out.push_back(HiWord(r.wParam));
-        return out;
-    }
+    std::vector<int> Notes(HWND button) const { return NotesTo(top, button); }
     WPARAM Check(HWND b) { return static_cast<WPARAM>(SendMessage(b, BM_GETCHECK)); }
 };
 

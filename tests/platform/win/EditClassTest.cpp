@@ -31,13 +31,7 @@ class EditClass : public ::testing::Test, public TWindowTest {
         return {s, e};
     }
     // The notification codes the parent heard from the edit.
-    std::vector<int> Notes(HWND edit) const {
-        std::vector<int> out;
-        for (const auto& r : Log())
-            if (r.hwnd == top && r.msg == WM_COMMAND && r.lParam == static_cast<LPARAM>(edit))
-                out.push_back(HiWord(r.wParam));
-        return out;
-    }
+    std::vector<int> Notes(HWND edit) const { return NotesTo(top, edit); }
     void Key(std::uint16_t vk, bool shift = false, bool ctrl = false) {
         if (shift) InjectKey(VK_SHIFT, true);
         if (ctrl) InjectKey(VK_CONTROL, true);

@@ -34,13 +34,7 @@ class ListBoxClass : public ::testing::Test, public TWindowTest {
             if (SendMessage(list, LB_GETSEL, static_cast<WPARAM>(i)) > 0) out.push_back(i);
         return out;
     }
-    std::vector<int> Notes(HWND list) const {
-        std::vector<int> out;
-        for (const auto& r : Log())
-            if (r.hwnd == top && r.msg == WM_COMMAND && r.lParam == static_cast<LPARAM>(list))
-                out.push_back(HiWord(r.wParam));
-        return out;
-    }
+    std::vector<int> Notes(HWND list) const { return NotesTo(top, list); }
     void ClickItem(HWND list, int index, std::uint16_t key = 0) {
         TRect r;
         SendMessage(list, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));

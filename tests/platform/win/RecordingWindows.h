@@ -73,6 +73,14 @@ class TWindowTest {
         }
         return out;
     }
+    // The notification codes control sent parent through WM_COMMAND, in order.
+    static std::vector<int> NotesTo(HWND parent, HWND control) {
+        std::vector<int> out;
+        for (const auto& r : Log())
+            if (r.hwnd == parent && r.msg == WM_COMMAND && r.lParam == static_cast<LPARAM>(control))
+                out.push_back(HiWord(r.wParam));
+        return out;
+    }
     static void Pump() {
         MSG msg;
         while (PeekMessage(msg, 0, 0, 0, PM_REMOVE)) {
