@@ -140,15 +140,19 @@ class MasterView : public TcxDBDataController {
             clone.AddItem(nullptr);
             clone.SetItemFieldName(i, pattern->GetItemFieldName(i));
         }
-        clone.Assign(pattern);
-        TADOQuery* query = newDetailQuery_(&link->Owner);
-        auto* source = new TDataSource(&link->Owner);
-        source->SetDataSet(query);
-        clone.SetDataSource(source);
-        query->Open();
+        clone.Assign(pattern); // with the pattern's data source
+        if (!SharePatternsDataSet) {
+            TADOQuery* query = newDetailQuery_(&link->Owner);
+            auto* source = new TDataSource(&link->Owner);
+            source->SetDataSet(query);
+            clone.SetDataSource(source);
+            query->Open();
+        }
         clone.SetMasterRelation(relation, recordIndex);
         return link;
     }
+    // Clones read the pattern's dataset instead of queries of their own.
+    bool SharePatternsDataSet = false;
     TcxCustomDataController* GetDetailDataControllerByLinkObject(TObject* link) override {
         return static_cast<Link*>(link)->Controller.get();
     }
@@ -203,6 +207,14 @@ TEST_P(DBMasterDetailClonesTest, EachMasterRecordsCloneHoldsItsOwnRows) {
     EXPECT_EQ(Amounts(fourth), (std::vector<int>{600, 40}));
     EXPECT_EQ(Amounts(first), (std::vector<int>{500, 30, 3})) << "the first clone keeps its rows";
     EXPECT_EQ(Amounts(view_->GetDetailDataController(2, 0)), std::vector<int>{}) << "2003003 has no prizes";
+}
+
+TEST_P(DBMasterDetailClonesTest, ClonesSharingThePatternsDataSetHoldTheirOwnRows) {
+    view_->SharePatternsDataSet = true;
+    TcxCustomDataController* first = view_->GetDetailDataController(0, 0);
+    TcxCustomDataController* fourth = view_->GetDetailDataController(3, 0);
+    EXPECT_EQ(Amounts(fourth), (std::vector<int>{600, 40}));
+    EXPECT_EQ(Amounts(first), (std::vector<int>{500, 30, 3})) << "the dataset moved for the fourth clone";
 }
 
 TEST_P(DBMasterDetailClonesTest, AMasterRecordHasDetailRowsWhenThePatternsDataSetLocatesItsKey) {
