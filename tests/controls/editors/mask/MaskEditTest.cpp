@@ -12,6 +12,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace zorvy::test {
 namespace {
 
@@ -440,6 +442,39 @@ TEST_F(MaskEditTest, InPlaceActivationHoldsTheInnerEditsRedrawingAndRepaintsItAf
     Pump();
     EXPECT_EQ(edit->GetText(), "5_") << "the key that started the editing went through the mask";
     inner->WindowProc = innerProc;
+}
+
+} // namespace
+} // namespace zorvy::test
+
+namespace zorvy::test {
+namespace {
+
+// Disabled while it was being typed in: the masked text turns grey on the button face, with no
+// one-character caret left highlighted.
+TEST_F(MaskEditTest, DisabledWhileTypedInItShowsItsTextGrey) {
+    TcxMaskEdit* edit = NewEdit("(99)00;0;_");
+    Focus(edit);
+    display.PressKey(VK_HOME);
+    display.TypeText("12");
+    Pump();
+    edit->SetEnabled(false);
+    Pump();
+    HBITMAP image = display.Capture(form->GetHandle());
+    const TRect r = edit->GetBoundsRect();
+    int darkest = 255 * 3;
+    for (int y = r.Top + 3; y < r.Bottom - 3; ++y)
+        for (int x = r.Left + 3; x < r.Left + 60; ++x) {
+            const std::uint32_t p = image->Row(y)[x];
+            darkest = std::min<int>(darkest, ((p >> 16) & 255) + ((p >> 8) & 255) + (p & 255));
+        }
+    const std::uint32_t p = image->Row(r.Top + 3)[r.Left + 100] & 0xFFFFFF;
+    DeleteObject(image);
+    const COLORREF face = ColorToRGB(clBtnFace), shadow = ColorToRGB(clBtnShadow);
+    EXPECT_EQ(RGB(static_cast<std::uint8_t>(p >> 16), static_cast<std::uint8_t>(p >> 8), static_cast<std::uint8_t>(p)),
+              face);
+    EXPECT_GE(darkest, GetRValue(shadow) + GetGValue(shadow) + GetBValue(shadow)) << "nothing darker than grey";
+    EXPECT_LT(darkest, GetRValue(face) * 3) << "but the letters are there";
 }
 
 } // namespace
