@@ -5,6 +5,7 @@
 #include "platform/gdi/FrameControls.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/gdi/Text.h"
+#include "platform/win/ClassPainting.h"
 #include "platform/win/Input.h"
 #include "platform/win/MessageLoop.h"
 #include "platform/win/OwnerDraw.h"
@@ -214,17 +215,8 @@ LRESULT ButtonClassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return DefWindowProc(hwnd, msg, wParam, lParam);
     case WM_ERASEBKGND:
         return 1;
-    case WM_PAINT: {
-        if (wParam) {
-            PaintButton(hwnd, reinterpret_cast<HDC>(wParam));
-            return 0;
-        }
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd, ps);
-        PaintButton(hwnd, dc);
-        EndPaint(hwnd, ps);
-        return 0;
-    }
+    case WM_PAINT:
+        return PaintSystemClass(hwnd, wParam, [&](HDC dc) { PaintButton(hwnd, dc); });
     case WM_SETTEXT:
     case WM_ENABLE: {
         const LRESULT r = DefWindowProc(hwnd, msg, wParam, lParam);

@@ -3,6 +3,7 @@
 #include "platform/gdi/DeviceContext.h"
 #include "platform/rtl/Encoding.h"
 #include "platform/win/Caret.h"
+#include "platform/win/ClassPainting.h"
 #include "platform/win/EditInternal.h"
 #include "platform/win/Input.h"
 #include "platform/win/MessageLoop.h"
@@ -169,17 +170,8 @@ LRESULT EditProc(TEditState& e, UINT msg, WPARAM wParam, LPARAM lParam) {
         return static_cast<LRESULT>(e.text.size());
     case WM_ERASEBKGND:
         return 1;
-    case WM_PAINT: {
-        if (wParam) {
-            PaintEdit(e, reinterpret_cast<HDC>(wParam));
-            return 0;
-        }
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd, ps);
-        PaintEdit(e, dc);
-        EndPaint(hwnd, ps);
-        return 0;
-    }
+    case WM_PAINT:
+        return PaintSystemClass(hwnd, wParam, [&](HDC dc) { PaintEdit(e, dc); });
     case WM_SETFOCUS:
         e.focused = true;
         CreateCaret(hwnd, 1, e.lineHeight);

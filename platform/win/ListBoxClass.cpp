@@ -4,6 +4,7 @@
 #include "platform/gdi/Text.h"
 #include "platform/rtl/Encoding.h"
 #include "platform/rtl/Strings.h"
+#include "platform/win/ClassPainting.h"
 #include "platform/win/Input.h"
 #include "platform/win/ListBoxInternal.h"
 #include "platform/win/MessageLoop.h"
@@ -216,17 +217,8 @@ LRESULT ListProc(TListBoxState& s, UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_ERASEBKGND:
         return 1;
-    case WM_PAINT: {
-        if (wParam) {
-            PaintListBox(s, reinterpret_cast<HDC>(wParam));
-            return 0;
-        }
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd, ps);
-        PaintListBox(s, dc);
-        EndPaint(hwnd, ps);
-        return 0;
-    }
+    case WM_PAINT:
+        return PaintSystemClass(hwnd, wParam, [&](HDC dc) { PaintListBox(s, dc); });
     case WM_SETFOCUS:
         s.focused = true;
         if (s.caret < 0 && Count(s) > 0)

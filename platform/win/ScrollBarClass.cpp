@@ -1,6 +1,7 @@
 // The SCROLLBAR window class: a stand-alone bar (SBS_HORZ or SBS_VERT) over its client area that
 // tells its parent of every scroll request (WM_HSCROLL / WM_VSCROLL with lParam its own window).
 #include "platform/gdi/Drawing.h"
+#include "platform/win/ClassPainting.h"
 #include "platform/win/Input.h"
 #include "platform/win/MessageLoop.h"
 #include "platform/win/Painting.h"
@@ -66,17 +67,8 @@ LRESULT ScrollBarClassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_ERASEBKGND:
         return 1;
-    case WM_PAINT: {
-        if (wParam) {
-            PaintScrollBar(hwnd, reinterpret_cast<HDC>(wParam));
-            return 0;
-        }
-        PAINTSTRUCT ps;
-        HDC dc = BeginPaint(hwnd, ps);
-        PaintScrollBar(hwnd, dc);
-        EndPaint(hwnd, ps);
-        return 0;
-    }
+    case WM_PAINT:
+        return PaintSystemClass(hwnd, wParam, [&](HDC dc) { PaintScrollBar(hwnd, dc); });
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
         TPoint p{GetXLParam(lParam), GetYLParam(lParam)};
