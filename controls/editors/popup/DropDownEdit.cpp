@@ -14,6 +14,8 @@
 #include "platform/win/VirtualKeys.h"
 #include "platform/win/Windows.h"
 
+#include <utility>
+
 namespace zorvy {
 
 TcxCustomDropDownEdit::TcxCustomDropDownEdit(TComponent* owner, bool inplace, const TMetaClass* propertiesClass)
@@ -139,7 +141,8 @@ void TcxCustomDropDownEdit::SetUpPopupWindow() {
 
 void TcxCustomDropDownEdit::PopupShown() {
     TWeakLink<TcxCustomDropDownEdit> self(this);
-    hotWhileOpen_ = IsPointerOver();
+    RefreshMouseState(false);
+    if (!self) return;
     TcxCustomEditPopupWindow* popup = GetPopupWindow();
     popup->CalculatePopupViewInfo();
     PositionPopupControl(popup->GetPopupViewInfo()->ClientRect);
@@ -186,6 +189,8 @@ void TcxCustomDropDownEdit::ClosePopup(TcxEditCloseUpReason reason) {
     if (takesValue && !p->PostsAfterCloseUp() && p->ImmediatePost && !HasState(csDesigning)) PostEditValue(true);
     if (!self) return;
     closeUpReason_ = reason;
+    // Not closed by a press on the editor: no press is on its way to be ignored.
+    hotWhileOpen_ = false;
     popupWindow_->ClosePopup();
 }
 
@@ -205,16 +210,22 @@ void TcxCustomDropDownEdit::PopupClosed() {
     }
     AfterCloseUp();
     if (!self) return;
+    if (p->GetInputStyle() == istListOnly) RefreshMouseState(false);
+    if (!self) return;
     FireCloseUp();
-    if (!self || !p->PostsAfterCloseUp() || !p->ImmediatePost || HasState(csDesigning)) return;
-    HoldChangeEvents(true, true);
-    struct Release {
-        TWeakLink<TcxCustomDropDownEdit>& edit;
-        ~Release() {
-            if (edit) edit->HoldChangeEvents(false, true);
-        }
-    } release{self};
-    if (ValidateInput(true)) PostEditValue(false);
+    if (!self) return;
+    if (p->PostsAfterCloseUp() && p->ImmediatePost && !HasState(csDesigning)) {
+        HoldChangeEvents(true, true);
+        struct Release {
+            TWeakLink<TcxCustomDropDownEdit>& edit;
+            ~Release() {
+                if (edit) edit->HoldChangeEvents(false, true);
+            }
+        } release{self};
+        if (ValidateInput(true)) PostEditValue(false);
+    }
+    // A button held down while the popup was open shows released again.
+    if (self) RefreshMouseState(false);
 }
 
 void TcxCustomDropDownEdit::AfterCloseUp() {
@@ -301,15 +312,21 @@ bool TcxCustomDropDownEdit::ForwardsActivationKey(char32_t key) const {
     return !(p->ImmediateDropDown && p->PopupCapturesFocus() && key != 13);
 }
 
-bool TcxCustomDropDownEdit::IsPointerOver() const {
-    TPoint p;
-    if (!HandleAllocated() || !GetCursorPos(p)) return false;
-    return PtInRect(Rect(0, 0, GetWidth(), GetHeight()), ScreenToClient(p));
+bool TcxCustomDropDownEdit::IsButtonHeld() const {
+    return GetDropDownProperties()->KeepButtonPressed && (GetDroppedDown() || hotWhileOpen_);
+}
+
+void TcxCustomDropDownEdit::TrackButtonPresses(const TcxCustomEditViewInfo* previous) {
+    const bool held = IsButtonHeld();
+    const bool wasHeld = std::exchange(buttonHeld_, held);
+    if (held == wasHeld) TcxCustomMaskEdit::TrackButtonPresses(previous);
 }
 
 bool TcxCustomDropDownEdit::UpdateStateFromMouse(TPoint p, int buttonCode, TShiftState shift, bool isMouseEvent) {
     const bool result = TcxCustomMaskEdit::UpdateStateFromMouse(p, buttonCode, shift, isMouseEvent);
-    if (!isMouseEvent || !(shift & ssLeft))
+    // After a close the flag waits for the next mouse event: the press that closed the popup must
+    // reach the editor with it still set.
+    if (isMouseEvent ? !(shift & ssLeft) : GetDroppedDown())
         hotWhileOpen_ = GetDroppedDown() && PtInRect(Rect(0, 0, GetWidth(), GetHeight()), p);
     if (popupLookAndFeel_) popupLookAndFeel_->Refresh();
     return result;

@@ -216,13 +216,18 @@ class TcxCustomDropDownEdit : public TcxCustomMaskEdit, public IcxEditPopupWindo
     // Every mouse event but a held left button notes whether the pointer is over the editor while
     // the popup is open: the press that closes the popup then does not open it again.
     bool UpdateStateFromMouse(TPoint p, int buttonCode, TShiftState shift, bool isMouseEvent) override;
+    // The drop-down button held down while the popup is open (KeepButtonPressed) neither presses nor
+    // releases it when the hold starts or ends: only the user's own presses count.
+    void TrackButtonPresses(const TcxCustomEditViewInfo* previous) override;
 
   private:
     void PostCharToPopup(char32_t ch);
     void OpenFixedListOnPress();
-    bool IsPointerOver() const;
+    bool IsButtonHeld() const;
 
     bool hotWhileOpen_ = false;
+    // Whether the drop-down button was held down when the button states were last tracked.
+    bool buttonHeld_ = false;
     bool popupPrepared_ = false;
     bool userSized_ = false;
     bool sizedInThisDropDown_ = false;

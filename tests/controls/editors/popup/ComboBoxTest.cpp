@@ -317,6 +317,49 @@ TEST_F(ComboBox, AFixedListDrawsItsItemThroughOnDrawItemInTheEditorAndInAGridCel
     EXPECT_EQ(vi->ItemIndex, -1);
 }
 
+TEST_F(ComboBox, AClosedFixedListPaintsItsItemThroughOnDrawItemOnScreen) {
+    struct TCall {
+        TcxCustomComboBox* Control;
+        int Index;
+        TOwnerDrawState State;
+    };
+    std::vector<TCall> calls;
+    Make({"plus", "minus"});
+    props->SetDropDownListStyle(lsFixedList);
+    props->OnDrawItem = [&](TcxCustomComboBox* c, TcxCanvas* canvas, int index, const TRect& r, TOwnerDrawState state) {
+        calls.push_back({c, index, state});
+        canvas->FillRectSolid(r, index == 1 ? clLime : clRed);
+    };
+    combo->SetText("minus");
+    combo->GetLookupData()->SyncWithEditText();
+    auto repaint = [&] {
+        calls.clear();
+        combo->Invalidate();
+        Pump();
+    };
+    repaint();
+    ASSERT_FALSE(calls.empty()) << "the closed editor paints through the handler";
+    EXPECT_EQ(calls.back().Control, combo);
+    EXPECT_EQ(calls.back().Index, 1);
+    EXPECT_EQ(calls.back().State, odSelected | odFocused | odComboBoxEdit);
+    EXPECT_EQ(PixelAt(form, 10 + 10, 10 + 10), RGB(0, 255, 0)) << "what it painted shows";
+
+    auto* other = new TCharSink(form);
+    other->SetParent(form);
+    other->SetBounds(10, 100, 50, 20);
+    other->SetFocus();
+    repaint();
+    ASSERT_FALSE(calls.empty()) << "also when not focused";
+    EXPECT_EQ(calls.back().State, odComboBoxEdit);
+    EXPECT_EQ(PixelAt(form, 10 + 10, 10 + 10), RGB(0, 255, 0));
+
+    // Without the handler the text is painted as usual.
+    props->OnDrawItem = nullptr;
+    repaint();
+    EXPECT_TRUE(calls.empty());
+    EXPECT_NE(PixelAt(form, 10 + 10, 10 + 10), RGB(0, 255, 0));
+}
+
 TEST_F(ComboBox, NoHintShowsWhileTheListIsOpen) {
     Make({"a", "b"});
     EXPECT_EQ(combo->Perform(CM_HINTSHOW), 0);

@@ -136,6 +136,48 @@ TEST_F(DropDownEdit, TheDropDownButtonOpensAndAClickOnTheEditorOrItsButtonCloses
     EXPECT_TRUE(edit->GetDroppedDown()) << "a click on the closed editor's button opens it again";
 }
 
+TEST_F(DropDownEdit, KeepButtonPressedHoldsTheArrowDownWhileOpenWithoutPressingOrClickingIt) {
+    auto* edit = Place(new TPlainDropDown(nullptr));
+    auto* p = static_cast<TcxCustomDropDownEditProperties*>(edit->GetProperties());
+    p->KeepButtonPressed = true;
+    int clicks = 0;
+    p->OnButtonClick = [&](TObject*, int) { ++clicks; };
+    edit->SetFocus();
+    Pump();
+    auto arrow = [&] { return edit->GetEditViewInfo()->Button(0)->State; };
+    const TPoint button{50 + 10 + 100 - 8, 50 + 10 + 10};
+    for (const bool resting : {false, true}) {
+        SCOPED_TRACE(resting ? "the pointer resting on the arrow" : "the pointer away");
+        InjectMouseMove(resting ? button : TPoint{5, 5});
+        Pump();
+        Key(VK_F4);
+        ASSERT_TRUE(edit->GetDroppedDown()) << "holding the arrow down does not press it shut";
+        EXPECT_EQ(arrow(), ebsPressed);
+        Key(VK_F4);
+        EXPECT_FALSE(edit->GetDroppedDown());
+        EXPECT_NE(arrow(), ebsPressed) << "released as it closes";
+        EXPECT_EQ(clicks, 0) << "the hold ending is no click";
+    }
+    InjectMouseButton(TInputButton::Left, true, button);
+    InjectMouseButton(TInputButton::Left, false, button);
+    Pump();
+    ASSERT_TRUE(edit->GetDroppedDown());
+    EXPECT_EQ(arrow(), ebsPressed) << "still down after the release";
+    InjectMouseButton(TInputButton::Left, true, button);
+    InjectMouseButton(TInputButton::Left, false, button);
+    Pump();
+    EXPECT_FALSE(edit->GetDroppedDown()) << "the click on the held arrow closes it and does not reopen it";
+    InjectMouseMove({button.X - 1, button.Y});
+    Pump();
+    EXPECT_NE(arrow(), ebsPressed);
+    EXPECT_EQ(reasons, (std::vector<int>{crToggle, crToggle, crUnknown}));
+
+    p->KeepButtonPressed = false;
+    Key(VK_F4);
+    ASSERT_TRUE(edit->GetDroppedDown());
+    EXPECT_NE(arrow(), ebsPressed) << "without the flag the arrow is not held";
+}
+
 TEST_F(DropDownEdit, AStandaloneEditorRemembersTheSizeTheUserGaveItsPopup) {
     auto* edit = Place(new TPlainDropDown(nullptr));
     auto* p = static_cast<TcxCustomDropDownEditProperties*>(edit->GetProperties());
