@@ -229,6 +229,8 @@ void TcxCustomEdit::SetInnerEdit(IcxCustomInnerEdit* innerEdit) {
     if (!innerEdit) return;
     innerEdit->SetContainer(this);
     if (GetEffectiveProperties()->HasTextContent()) innerEdit->SetOnChange([this](TObject*) { ValueChangedByUser(); });
+    // The editor's own hint settings govern the inner control's.
+    innerEdit->GetControl()->SetParentShowHint(false);
     SetInnerControl(innerEdit->GetControl());
 }
 

@@ -271,6 +271,8 @@ class TcxCustomEdit : public TcxContainer, public IcxRepositoryItemSubscriber {
     virtual void ClearSelectionAsUser() {}
 
     TcxEditEditingEvent OnEditing;
+    // Stored with the form for designers; the editor never fires it.
+    TNotifyEvent PropertiesEvents;
     TcxEditContainerKeyEvent ContainerKeyHandler;
     TNotifyEvent ContainerPostHandler;
 
