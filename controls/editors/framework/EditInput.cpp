@@ -543,6 +543,12 @@ void TcxCustomEdit::Dispatch(TMessage& m) {
             PasteFromClipboard();
         }
         return;
+    case CM_SHOWINGCHANGED: {
+        TWeakLink<TcxCustomEdit> self(this);
+        TcxContainer::Dispatch(m);
+        if (self && IsShowing()) PlaceInnerControl();
+        return;
+    }
     default:
         TcxContainer::Dispatch(m);
     }
