@@ -111,25 +111,25 @@ int TADOConnection::BeginTrans() {
 }
 
 void TADOConnection::CommitTrans() {
-    if (!connection_ || !connection_->IsOpen()) throw EDatabaseError(GetName() + ": Connection is not open");
-    try {
-        connection_->Commit();
-    } catch (...) {
-        EndTransaction(false);
-        throw;
-    }
-    EndTransaction(true);
+    FinishTransaction(true);
 }
 
 void TADOConnection::RollbackTrans() {
+    FinishTransaction(false);
+}
+
+void TADOConnection::FinishTransaction(bool commit) {
     if (!connection_ || !connection_->IsOpen()) throw EDatabaseError(GetName() + ": Connection is not open");
     try {
-        connection_->Rollback();
+        if (commit)
+            connection_->Commit();
+        else
+            connection_->Rollback();
     } catch (...) {
         EndTransaction(false);
         throw;
     }
-    EndTransaction(false);
+    EndTransaction(commit);
 }
 
 void TADOConnection::EndTransaction(bool committed) {

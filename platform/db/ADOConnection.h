@@ -72,6 +72,8 @@ class TADOConnection : public TComponent {
     void AddDataSet(TCustomADODataSet* dataSet);
     void RemoveDataSet(TCustomADODataSet* dataSet);
     void Connect();
+    // Commits or rolls back; a failure still ends the transaction, as a rollback.
+    void FinishTransaction(bool commit);
     void EndTransaction(bool committed);
 
     std::string connectionString_;
