@@ -83,15 +83,8 @@ void TcxCustomInnerTextEdit::SetHideSelection(bool value) {
     if (HandleAllocated()) RecreateWnd();
 }
 
-void TcxCustomInnerTextEdit::LockBounds(bool lock) {
-    if (lock)
-        ++lockBoundsCount_;
-    else if (lockBoundsCount_ > 0)
-        --lockBoundsCount_;
-}
-
 void TcxCustomInnerTextEdit::SetBounds(int left, int top, int width, int height) {
-    if (isCreating_ || lockBoundsCount_ > 0) return;
+    if (isCreating_) return;
     TcxCustomEdit* owner = Owner();
     // Moving the inner edit must not make the editor arrange it again.
     if (owner) owner->LockInnerAlignment(true);
@@ -102,17 +95,6 @@ void TcxCustomInnerTextEdit::SetBounds(int left, int top, int width, int height)
         }
     } unlock{owner};
     TCustomEdit::SetBounds(left, top, width, height);
-}
-
-void TcxCustomInnerTextEdit::FocusWithoutAutoSelect() {
-    const bool autoSelect = AutoSelect;
-    AutoSelect = false;
-    struct Restore {
-        TcxCustomInnerTextEdit* edit;
-        bool value;
-        ~Restore() { edit->AutoSelect = value; }
-    } restore{this, autoSelect};
-    SetFocus();
 }
 
 // ---- the input method's deferred selection ----

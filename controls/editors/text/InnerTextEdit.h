@@ -48,18 +48,14 @@ class TcxCustomInnerTextEdit : public TCustomEdit, public IcxContainerInnerContr
     bool GetHideSelection() const { return hideSelection_; }
     void SetHideSelection(bool value);
     bool OEMConvert = false;
-    // While locked every change of bounds is ignored (the editor places the inner edit itself).
-    void LockBounds(bool lock);
+    // Bounds set while the control is being made are dropped; moving it never re-arranges the editor.
     void SetBounds(int left, int top, int width, int height) override;
-    // Gives the focus while keeping the current selection.
-    void FocusWithoutAutoSelect();
 
     // ---- the input method ----
-    // A character from the input method arrives whole (one character message); until it has been
-    // processed, selection reads and writes of the editor go to the values saved here.
+    // A character from the input method arrives whole, in one character message (never split, so no
+    // rest of it is ever pending); until it has been processed, the editor's selection reads and
+    // writes go to the values saved here.
     int GetImeCharCount() const { return imeCharCount_; }
-    // The rest of a character the input method is still delivering; never any, as no character is split.
-    char32_t GetImeLastChar() const { return 0; }
     int GetEditSelStart();
     int GetEditSelLength();
     void SetEditSelStart(int value);
@@ -67,6 +63,8 @@ class TcxCustomInnerTextEdit : public TCustomEdit, public IcxContainerInnerContr
 
     // Runs after every change of the selection.
     TNotifyEvent OnSelChange;
+
+    // ---- the state before a key ----
     void SaveState(bool withText, TcxCustomInnerTextEditPrevState& state);
     // True without a window, when the selection moved, or when the text changed (letter case counts).
     bool StateChanged(const TcxCustomInnerTextEditPrevState& state);
@@ -103,7 +101,6 @@ class TcxCustomInnerTextEdit : public TCustomEdit, public IcxContainerInnerContr
     char32_t passwordChar_ = 0;
     bool hideSelection_ = true;
     bool isCreating_ = true;
-    int lockBoundsCount_ = 0;
     int imeCharCount_ = 0;
     int imeSelStart_ = 0;
     int imeSelLength_ = 0;
