@@ -383,6 +383,10 @@ void TcxCustomMaskEdit::Dispatch(TMessage& m) {
 }
 
 void TcxCustomMaskEdit::ActivateInplace(char32_t key, TcxCustomEditData*& data) {
+    if (!mode_ || !HasMask()) {
+        TcxCustomTextEdit::ActivateInplace(key, data);
+        return;
+    }
     TcxCustomInnerTextEdit* inner = GetInnerTextEdit();
     const bool redrawSwitched = inner && inner->HandleAllocated();
     if (redrawSwitched) SendMessage(inner->GetHandle(), WM_SETREDRAW, 0, 0);

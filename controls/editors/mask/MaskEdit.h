@@ -118,8 +118,8 @@ class TcxCustomMaskEdit : public TcxCustomTextEdit, public TcxMaskEditModeEdit {
     void CutToClipboard() override;
     // Under a mask the window's text is the value text (the masked text in its value form).
     std::string ReadInnerText();
-    // In place activation keeps the inner edit from redrawing until the value and the forwarded key
-    // are in, then repaints it once.
+    // Under a mask, in place activation keeps the inner edit from redrawing until the value and the
+    // forwarded key are in, then repaints it once.
     void ActivateInplace(char32_t key, TcxCustomEditData*& data) override;
 
     // ---- what the mode sees ----

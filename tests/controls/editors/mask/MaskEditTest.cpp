@@ -441,6 +441,14 @@ TEST_F(MaskEditTest, InPlaceActivationHoldsTheInnerEditsRedrawingAndRepaintsItAf
     EXPECT_TRUE(GetUpdateRect(inner->GetHandle(), &dirty)) << "repainted once redrawing is back on";
     Pump();
     EXPECT_EQ(edit->GetText(), "5_") << "the key that started the editing went through the mask";
+    // Without a mask it activates as the text editor does.
+    edit->GetMaskProperties()->SetEditMask("");
+    redraws.clear();
+    data = nullptr;
+    edit->ActivateInplace(U'7', data);
+    Pump();
+    EXPECT_TRUE(redraws.empty());
+    EXPECT_EQ(edit->GetText(), "7");
     inner->WindowProc = innerProc;
 }
 
