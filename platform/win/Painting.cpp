@@ -109,7 +109,9 @@ void AddUpdate(TWindow& w, const TRegion& rgn, bool erase, bool frame, int child
                                     box.Right <= cw->windowRect.Left + cw->clientRect.Right &&
                                     box.Bottom <= cw->windowRect.Top + cw->clientRect.Bottom);
         part.Offset(-cw->windowRect.Left - cw->clientRect.Left, -cw->windowRect.Top - cw->clientRect.Top);
-        AddUpdate(*cw, part, erase, touchesFrame, childMode > 0 ? 1 : 0);
+        // A parent that paints over its children paints over theirs as well: every descendant under
+        // the area is repainted, whether or not a child between clips its own children.
+        AddUpdate(*cw, part, erase, touchesFrame, 1);
     }
 }
 

@@ -18,6 +18,18 @@ TcxCustomInnerTextEdit::TcxCustomInnerTextEdit(TComponent* owner) : TCustomEdit(
     isCreating_ = false;
 }
 
+void TcxCustomInnerTextEdit::SetStateTextColor(TColor value) {
+    if (value == stateTextColor_) return;
+    stateTextColor_ = value;
+    Invalidate();
+}
+
+void TcxCustomInnerTextEdit::CNCtlColor(TMessage& m) {
+    TCustomEdit::CNCtlColor(m);
+    if (m.WParam && stateTextColor_ != clDefault)
+        ::zorvy::SetTextColor(reinterpret_cast<HDC>(m.WParam), ColorToRGB(stateTextColor_));
+}
+
 TcxCustomEdit* TcxCustomInnerTextEdit::Owner() const {
     return dynamic_cast<TcxCustomEdit*>(GetOwner());
 }

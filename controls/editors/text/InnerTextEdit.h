@@ -70,10 +70,13 @@ class TcxCustomInnerTextEdit : public TCustomEdit, public IcxContainerInnerContr
     bool StateChanged(const TcxCustomInnerTextEditPrevState& state);
     // The native control's own handling of a message, bypassing the editor.
     LRESULT CallNative(UINT msg, WPARAM wParam = 0, LPARAM lParam = 0);
+    // The editor state's text colour, in place of the font's (clDefault: the font's).
+    void SetStateTextColor(TColor value);
 
   protected:
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
+    void CNCtlColor(TMessage& m) override;
     void WndProc(TMessage& m) override;
     void Dispatch(TMessage& m) override;
     void DefaultHandler(TMessage& m) override;
@@ -97,6 +100,7 @@ class TcxCustomInnerTextEdit : public TCustomEdit, public IcxContainerInnerContr
     void AdjustMargins();
 
     TAlignment alignment_ = taLeftJustify;
+    TColor stateTextColor_ = clDefault;
     TcxEditEchoMode echoMode_ = eemNormal;
     char32_t passwordChar_ = 0;
     bool hideSelection_ = true;

@@ -282,14 +282,14 @@ void TcxCustomTextEdit::ApplyInnerEditLook() {
     if (!inner_ || IsDestroying()) return;
     const TcxCustomEditViewInfo* vi = GetEditViewInfo();
     inner_->SetColor(vi->BackgroundColor);
-    TFont font;
-    font.Assign(CurrentStateStyle()->EffectiveFont());
-    font.SetColor(vi->TextColor);
-    // Only a real change reaches the inner edit: a font change re-lays its text out.
+    // The state's text colour goes to the native control's drawing, not into its font: only a change
+    // of face, size or style re-lays the text out.
+    inner_->SetStateTextColor(vi->TextColor);
     TFont* current = inner_->GetFont();
-    if (current->LogFont() != font.LogFont() || current->GetColor() != font.GetColor() ||
-        current->GetPitch() != font.GetPitch() || current->PixelsPerInch != font.PixelsPerInch)
-        inner_->SetFont(&font);
+    TFont* wanted = CurrentStateStyle()->EffectiveFont();
+    if (current->LogFont() != wanted->LogFont() || current->GetPitch() != wanted->GetPitch() ||
+        current->PixelsPerInch != wanted->PixelsPerInch)
+        inner_->SetFont(wanted);
 }
 
 void TcxCustomTextEdit::ApplyPropertiesChange(TcxCustomEditProperties* properties) {

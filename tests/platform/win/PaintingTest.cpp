@@ -116,6 +116,24 @@ TEST_F(Painting, AParentWithoutClipChildrenRepaintsItsChildrenToo) {
     EXPECT_EQ(PixelAt(top, 12, 12), Red);
 }
 
+// The parent paints over all it holds, so a grandchild inside a child that clips its own children is
+// repainted as well, not left under the parent's paint.
+TEST_F(Painting, AParentWithoutClipChildrenRepaintsGrandchildrenInsideAClippingChild) {
+    HWND top = TopLevel(0, 0, 100, 100);
+    HWND child = Child(top, 10, 10, 60, 60, WS_CLIPCHILDREN);
+    HWND grandchild = Child(child, 10, 10, 20, 20);
+    Paints(top, Blue);
+    Paints(child, White);
+    Paints(grandchild, Red);
+    FlushPainting();
+    paints.clear();
+    InvalidateRect(top, nullptr, true);
+    FlushPainting();
+    EXPECT_EQ(paints[grandchild], 1);
+    EXPECT_EQ(PixelAt(top, 25, 25), Red);
+    EXPECT_EQ(PixelAt(top, 15, 15), White);
+}
+
 TEST_F(Painting, MovingAChildUncoversItsOldPlaceAndHiddenWindowsPaintNothing) {
     HWND top = CreateWindowEx(0, "Rec", "", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 100, 100, 0, 0);
     HWND child = Child(top, 0, 0, 20, 20);
