@@ -19,11 +19,7 @@ TFont::~TFont() {
 }
 
 void TFont::Modify() {
-    if (handle_) {
-        DeleteObject(handle_);
-        handle_ = nullptr;
-    }
-    Changed();
+    DropHandle(handle_);
 }
 
 void TFont::Assign(TPersistent* source) {
@@ -120,11 +116,7 @@ TPen::~TPen() {
 }
 
 void TPen::Modify() {
-    if (handle_) {
-        DeleteObject(handle_);
-        handle_ = nullptr;
-    }
-    Changed();
+    DropHandle(handle_);
 }
 
 void TPen::Assign(TPersistent* source) {
@@ -186,11 +178,7 @@ TBrush::~TBrush() {
 }
 
 void TBrush::Modify() {
-    if (handle_) {
-        DeleteObject(handle_);
-        handle_ = nullptr;
-    }
-    Changed();
+    DropHandle(handle_);
 }
 
 void TBrush::Assign(TPersistent* source) {

@@ -59,6 +59,15 @@ class TGraphicsObject : public TPersistent {
 
   protected:
     void Changed();
+    // After a change of settings: frees the cached handle (made again when next asked for) and tells
+    // OnChange.
+    template <typename Handle> void DropHandle(Handle& handle) {
+        if (handle) {
+            DeleteObject(handle);
+            handle = nullptr;
+        }
+        Changed();
+    }
 };
 
 class TFont : public TGraphicsObject {
