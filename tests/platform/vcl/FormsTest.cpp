@@ -14,16 +14,6 @@ namespace {
 
 class Forms : public VclTest {};
 
-// Runs `action` once the modal loop that is about to start handles its first messages.
-void Soon(std::function<void()> action) {
-    auto shared = std::make_shared<std::function<void()>>(std::move(action));
-    auto id = std::make_shared<std::uintptr_t>(0);
-    *id = SetTimer(0, 0, 1, [shared, id](HWND, UINT, std::uintptr_t, std::uint64_t) {
-        KillTimer(0, *id);
-        (*shared)();
-    });
-}
-
 TEST_F(Forms, ShowModalReturnsTheModalResultAndDisablesOtherWindows) {
     TForm* main = NewForm();
     main->Show();

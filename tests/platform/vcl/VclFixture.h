@@ -4,10 +4,13 @@
 #include "platform/vcl/Forms.h"
 #include "platform/win/MessageLoop.h"
 #include "platform/win/Painting.h"
+#include "platform/win/Timers.h"
 #include "platform/win/Windows.h"
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -68,6 +71,15 @@ class VclTest : public ::testing::Test {
         return form;
     }
     static void Pump() { Application->ProcessMessages(); }
+    // Runs action once the modal loop that is about to start handles its first messages.
+    static void Soon(std::function<void()> action) {
+        auto shared = std::make_shared<std::function<void()>>(std::move(action));
+        auto id = std::make_shared<std::uintptr_t>(0);
+        *id = SetTimer(0, 0, 1, [shared, id](HWND, UINT, std::uintptr_t, std::uint64_t) {
+            KillTimer(0, *id);
+            (*shared)();
+        });
+    }
     COLORREF PixelAt(TWinControl* top, int x, int y) {
         HBITMAP image = display.Capture(top->GetHandle());
         const std::uint32_t p = image->Row(y)[x] & 0xFFFFFF;

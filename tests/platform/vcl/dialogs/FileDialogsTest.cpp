@@ -7,12 +7,12 @@
 #include "platform/win/Input.h"
 #include "platform/win/Timers.h"
 #include "platform/win/VirtualKeys.h"
+#include "tests/platform/rtl/ScratchFolder.h"
 #include "tests/platform/vcl/VclFixture.h"
 
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <stdlib.h>
 
 namespace zorvy::test {
 namespace {
@@ -22,23 +22,12 @@ namespace fs = std::filesystem;
 class FileDialogs : public VclTest {
   protected:
     FileDialogs() {
-        std::string pattern = (fs::temp_directory_path() / "zorvy-dialog-test-XXXXXX").string();
-        folder_ = mkdtemp(pattern.data());
         for (const char* name : {"b.Txt", "a.txt", "scheme.ini", "notes.md"})
             std::ofstream(fs::path(folder_) / name) << "x";
         fs::create_directory(fs::path(folder_) / "FangAn");
         std::ofstream(fs::path(folder_) / "FangAn" / "3月9日8时5分7秒.ini") << "x";
     }
-    ~FileDialogs() override { fs::remove_all(folder_); }
 
-    static void Soon(std::function<void()> action) {
-        auto shared = std::make_shared<std::function<void()>>(std::move(action));
-        auto id = std::make_shared<std::uintptr_t>(0);
-        *id = SetTimer(0, 0, 1, [shared, id](HWND, UINT, std::uintptr_t, std::uint64_t) {
-            KillTimer(0, *id);
-            (*shared)();
-        });
-    }
     static TComponent* Part(const char* name) { return Screen->GetActiveForm()->FindComponent(name); }
     static TPathList* Files() { return static_cast<TPathList*>(Part("FileList")); }
     static TPathList* Folders() { return static_cast<TPathList*>(Part("Folders")); }
@@ -49,7 +38,8 @@ class FileDialogs : public VclTest {
         Pump();
     }
 
-    std::string folder_;
+    ScratchFolder scratch_{"zorvy-dialog-test"};
+    const std::string folder_ = scratch_.Path();
 };
 
 TEST_F(FileDialogs, TheFilterListsMatchingFilesWhateverTheirCase) {

@@ -10,18 +10,7 @@
 namespace zorvy::test {
 namespace {
 
-class MessageDialogs : public VclTest {
-  protected:
-    // Runs action from a timer once the modal loop of the dialog is waiting.
-    static void Soon(std::function<void()> action) {
-        auto shared = std::make_shared<std::function<void()>>(std::move(action));
-        auto id = std::make_shared<std::uintptr_t>(0);
-        *id = SetTimer(0, 0, 1, [shared, id](HWND, UINT, std::uintptr_t, std::uint64_t) {
-            KillTimer(0, *id);
-            (*shared)();
-        });
-    }
-};
+class MessageDialogs : public VclTest {};
 
 TEST_F(MessageDialogs, EnterPressesTheDefaultButtonAndEscTheCancellingOne) {
     struct Case {

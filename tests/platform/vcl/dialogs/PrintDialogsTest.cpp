@@ -6,12 +6,12 @@
 #include "platform/vcl/stdctrls/Edits.h"
 #include "platform/win/Timers.h"
 #include "platform/win/VirtualKeys.h"
+#include "tests/platform/rtl/ScratchFolder.h"
 #include "tests/platform/vcl/VclFixture.h"
 
 #include <filesystem>
 #include <fstream>
 #include <memory>
-#include <stdlib.h>
 
 namespace zorvy::test {
 namespace {
@@ -20,31 +20,19 @@ namespace fs = std::filesystem;
 
 class PrintDialogs : public VclTest {
   protected:
-    PrintDialogs() {
-        std::string pattern = (fs::temp_directory_path() / "zorvy-printdlg-test-XXXXXX").string();
-        folder_ = mkdtemp(pattern.data());
-        printer_.ToolFolder = folder_;
-    }
-    ~PrintDialogs() override { fs::remove_all(folder_); }
+    PrintDialogs() { printer_.ToolFolder = folder_; }
     void DefineQueues(const std::string& names) {
         const std::string path = (fs::path(folder_) / "lpstat").string();
         std::ofstream(path) << "#!/bin/sh\n[ \"$1\" = -e ] && printf '" << names << "'\n";
         fs::permissions(path, fs::perms::owner_all);
         printer_.Refresh();
     }
-    static void Soon(std::function<void()> action) {
-        auto shared = std::make_shared<std::function<void()>>(std::move(action));
-        auto id = std::make_shared<std::uintptr_t>(0);
-        *id = SetTimer(0, 0, 1, [shared, id](HWND, UINT, std::uintptr_t, std::uint64_t) {
-            KillTimer(0, *id);
-            (*shared)();
-        });
-    }
     template <class T> static T* Part(const char* name) {
         return static_cast<T*>(Screen->GetActiveForm()->FindComponent(name));
     }
 
-    std::string folder_;
+    ScratchFolder scratch_{"zorvy-printdlg-test"};
+    const std::string folder_ = scratch_.Path();
     TPrinter printer_;
 };
 

@@ -4,6 +4,7 @@
 #include "platform/vcl/printers/Printers.h"
 #include "platform/vcl/printers/Spooler.h"
 #include "tests/platform/rtl/SavedEnvironment.h"
+#include "tests/platform/rtl/ScratchFolder.h"
 #include "tests/support/CupsServer.h"
 
 #include <gtest/gtest.h>
@@ -21,12 +22,6 @@ namespace fs = std::filesystem;
 
 class Printing : public ::testing::Test {
   protected:
-    Printing() {
-        std::string pattern = (fs::temp_directory_path() / "zorvy-print-test-XXXXXX").string();
-        folder_ = mkdtemp(pattern.data());
-    }
-    ~Printing() override { fs::remove_all(folder_); }
-
     std::string PathOf(const std::string& name) const { return (fs::path(folder_) / name).string(); }
     static int PageCount(const std::string& pdf) {
         const TProgramResult info = RunProgram("pdfinfo", {pdf});
@@ -50,7 +45,8 @@ class Printing : public ::testing::Test {
         fs::permissions(path, fs::perms::owner_all);
     }
 
-    std::string folder_;
+    ScratchFolder scratch_{"zorvy-print-test"};
+    const std::string folder_ = scratch_.Path();
 };
 
 // The texts are Latin, as tickets are: cairo 1.16 leaks a little when it embeds a Chinese font, which

@@ -5,11 +5,11 @@
 #include "platform/vcl/stdctrls/ListBoxes.h"
 #include "platform/win/Input.h"
 #include "platform/win/VirtualKeys.h"
+#include "tests/platform/rtl/ScratchFolder.h"
 #include "tests/platform/vcl/VclFixture.h"
 
 #include <filesystem>
 #include <fstream>
-#include <stdlib.h>
 
 namespace zorvy::test {
 namespace {
@@ -117,8 +117,8 @@ TEST_F(Lists, AVirtualListBoxAsksForItsTextsAndFindsTypedOnes) {
 }
 
 TEST_F(Lists, AFileListBoxListsTheMaskedFilesOfItsFolder) {
-    std::string pattern = (fs::temp_directory_path() / "zorvy-filelist-test-XXXXXX").string();
-    const std::string folder = mkdtemp(pattern.data());
+    const ScratchFolder scratch("zorvy-filelist-test");
+    const std::string& folder = scratch.Path();
     for (const char* name : {"3月9日8时5分7秒.ini", "b.INI", "notes.txt"})
         std::ofstream(fs::path(folder) / name) << "x";
     const std::string before = GetCurrentDir();
@@ -135,7 +135,6 @@ TEST_F(Lists, AFileListBoxListsTheMaskedFilesOfItsFolder) {
     EXPECT_EQ(files->GetCount(), 0);
     EXPECT_TRUE(fs::exists(fs::path(folder) / "notes.txt"));
     SetCurrentDir(before);
-    fs::remove_all(folder);
 }
 
 TEST_F(Lists, AComboBoxDropsDownAndIsChosenFromByKeyboard) {

@@ -28,14 +28,6 @@ class StdButtons : public VclTest {
         display.Click(form->GetHandle(), p.X, p.Y);
         Pump();
     }
-    static void Soon(std::function<void()> action) {
-        auto shared = std::make_shared<std::function<void()>>(std::move(action));
-        auto id = std::make_shared<std::uintptr_t>(0);
-        *id = SetTimer(0, 0, 1, [shared, id](HWND, UINT, std::uintptr_t, std::uint64_t) {
-            KillTimer(0, *id);
-            (*shared)();
-        });
-    }
 };
 
 TEST_F(StdButtons, DefaultAndCancelButtonsAnswerEnterAndEscInAModalForm) {
