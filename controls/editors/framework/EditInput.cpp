@@ -1,4 +1,5 @@
-// TcxCustomEdit: focus, keys, mouse, buttons and the view info filled through the view data.
+// TcxCustomEdit: focus, keys, mouse, buttons, messages, size and painting, and the view info filled
+// through the view data.
 #include "controls/editors/framework/Edit.h"
 
 #include "controls/editors/framework/EditStyle.h"
