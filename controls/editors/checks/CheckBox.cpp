@@ -123,6 +123,24 @@ void TcxCustomCheckBox::ApplyPropertiesChange(TcxCustomEditProperties* propertie
     TcxCustomEdit::ApplyPropertiesChange(properties);
 }
 
+TRect TcxCustomCheckBox::GetShapeBounds() const {
+    if (!IsInplace() && UsesNativeLook() && GetStyle()->GetTransparentBorder()) {
+        TRect r = Rect(0, 0, GetWidth(), GetHeight());
+        InflateRect(r, -2, -2);
+        return r;
+    }
+    return TcxCustomEdit::GetShapeBounds();
+}
+
+bool TcxCustomCheckBox::AlwaysTransparent() const {
+    return UsesNativeLook() && GetParentBackground() && !IsInplace() && !GetProperties()->GetTransparent();
+}
+
+void TcxCustomCheckBox::CMParentColorChanged(TMessage& m) {
+    TcxCustomEdit::CMParentColorChanged(m);
+    if (UsesNativeLook() && GetParentBackground()) Invalidate();
+}
+
 void TcxCustomCheckBox::InvalidateCheck() {
     if (!HandleAllocated()) return;
     TRect r = GetCheckViewInfo()->CheckRect;

@@ -35,6 +35,12 @@ class TcxCustomCheckBox : public TcxCustomEdit {
     TcxCustomCheckBoxViewInfo* GetCheckViewInfo() const;
 
     void Loaded() override;
+    // A stand-alone box is shaped; under the native look with a transparent border its shape keeps
+    // 2 pixels off every edge.
+    bool NeedsWindowShape() const override { return !IsInplace(); }
+    TRect GetShapeBounds() const override;
+    // The native look over the parent's background shows that background through the box.
+    bool AlwaysTransparent() const override;
     // One line unless MultiLine, within the caption's width.
     TcxEditSizeProperties GetSizeLimits() const override;
     // Checked as the action says: no OnClick and no change notice come of it.
@@ -57,6 +63,8 @@ class TcxCustomCheckBox : public TcxCustomEdit {
     void CMTextChanged(TMessage& m) override;
     TcxContainerStyleClass GetStyleClass() const override;
     bool DefaultsToParentColor() const override { return true; }
+    bool ClickableWhileLoading() const override { return IsFieldBound(); }
+    void CMParentColorChanged(TMessage& m) override;
     TcxContainerStyleValues GetHiddenStyleValues() const override {
         return TcxCustomEdit::GetHiddenStyleValues() | (1u << 3);
     }

@@ -10,6 +10,7 @@
 #include "platform/vcl/Actions.h"
 #include "platform/win/VirtualKeys.h"
 #include "tests/controls/editors/EditorsFixture.h"
+#include "tests/controls/foundation/lookandfeel/FakeThemeBinding.h"
 
 #include <gtest/gtest.h>
 
@@ -240,6 +241,20 @@ TEST_F(CheckBoxTest, TheFilterComboListsBothTextsAndNoChoiceIsNull) {
         EXPECT_EQ(text, c.text);
         EXPECT_TRUE(VariantsIdentical(value, c.value)) << c.text;
     }
+}
+
+// Under the native look a box with a transparent border is shaped 2 pixels inside its bounds and shows
+// its parent's background through it.
+TEST_F(CheckBoxTest, TheNativeLookShapesTheBoxInsideATransparentBorder) {
+    TFakeThemeBinding fake;
+    TInstalledThemeBinding installed(fake);
+    box->GetStyle()->GetLookAndFeel()->SetNativeStyle(true);
+    box->GetStyle()->SetTransparentBorder(true);
+    box->ControlStyle |= csParentBackground;
+    EXPECT_EQ(box->GetShapeBounds(), Rect(2, 2, box->GetWidth() - 2, box->GetHeight() - 2));
+    EXPECT_TRUE(box->AlwaysTransparent());
+    box->GetProperties()->SetTransparent(true);
+    EXPECT_FALSE(box->AlwaysTransparent()) << "a Transparent box is transparent by its own setting";
 }
 
 TEST_F(CheckBoxTest, ValuesAndWhatTheyShow) {
