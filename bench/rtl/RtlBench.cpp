@@ -5,15 +5,12 @@
 #include "platform/rtl/StringList.h"
 #include "platform/rtl/Strings.h"
 #include "platform/rtl/Variant.h"
+#include "tests/platform/rtl/ScratchFolder.h"
 
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
-
 #include <cstdio>
-#include <cstdlib>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 using namespace zorvy;
@@ -99,9 +96,8 @@ namespace {
 
 // A scheme file of 400 keys, written and then read back key by key as the main window does.
 void BM_IniSchemeRoundTrip(benchmark::State& state) {
-    std::string pattern = (std::filesystem::temp_directory_path() / "zorvy-bench-XXXXXX").string();
-    std::string dir = mkdtemp(pattern.data());
-    std::string file = dir + "/scheme.ini";
+    const test::ScratchFolder dir("zorvy-bench");
+    const std::string file = dir.Path("scheme.ini");
     for (auto _ : state) {
         std::remove(file.c_str());
         TIniFile ini(file);
@@ -113,8 +109,6 @@ void BM_IniSchemeRoundTrip(benchmark::State& state) {
                 ini.ReadString(i % 2 ? "CheckBox" : "ButtonEdit", "key" + IntToStr(i), "").size());
         benchmark::DoNotOptimize(total);
     }
-    std::remove(file.c_str());
-    rmdir(dir.c_str());
 }
 BENCHMARK(BM_IniSchemeRoundTrip)->Unit(benchmark::kMillisecond);
 

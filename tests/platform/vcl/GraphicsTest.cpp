@@ -3,6 +3,7 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/vcl/Bitmap.h"
 #include "platform/vcl/ImageList.h"
+#include "tests/platform/rtl/ScratchFolder.h"
 
 #include <filesystem>
 #include <fstream>
@@ -12,16 +13,11 @@ namespace {
 
 class Graphics : public VclTest {
   protected:
-    std::filesystem::path Temp(const std::string& name) {
-        auto dir = std::filesystem::temp_directory_path() / ("zorvy-vcl-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir);
-        return dir / name;
-    }
-    ~Graphics() override {
-        std::filesystem::remove_all(std::filesystem::temp_directory_path() /
-                                    ("zorvy-vcl-" + std::to_string(::getpid())));
-    }
+    std::filesystem::path Temp(const std::string& name) { return scratch_.Path(name); }
     static TColor Pixel(TBitmap& b, int x, int y) { return b.GetCanvas()->GetPixel(x, y); }
+
+  private:
+    ScratchFolder scratch_{"zorvy-vcl"};
 };
 
 TEST_F(Graphics, ATransparentBitmapLeavesItsKeyColourUnpainted) {
