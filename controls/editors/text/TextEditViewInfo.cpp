@@ -100,7 +100,14 @@ void TcxCustomTextEditViewData::EditValueToText(const Variant& value, std::strin
     auto* p = dynamic_cast<TcxCustomTextEditProperties*>(GetProperties());
     auto* edit = dynamic_cast<TcxCustomEdit*>(Edit);
     const bool editing = edit && edit->IsFocused();
-    text = p ? p->FormatValueText(value, editing) : VarToStr(value);
+    if (!p) {
+        text = VarToStr(value);
+        return;
+    }
+    // Formatted whole, then hidden or cased as the settings ask (a password cell shows glyphs).
+    std::string shown = p->UsesSourceDisplayFormat(editing) ? VarToStr(value) : p->FormatValueText(value, editing);
+    p->ApplyDisplayTransform(shown);
+    text = std::move(shown);
 }
 
 void TcxCustomTextEditViewData::FillEditorViewInfo(const Variant& value, TcxCustomEditViewInfo* viewInfo) {

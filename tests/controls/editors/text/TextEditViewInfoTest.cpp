@@ -153,3 +153,17 @@ TEST_F(TextViewInfoTest, MeasuringWrapsTheTextAtTheGivenWidth) {
 
 } // namespace
 } // namespace zorvy::test
+
+namespace zorvy::test {
+namespace {
+
+TEST_F(TextViewInfoTest, APasswordCellShowsGlyphsAndACasedCellItsCase) {
+    properties.SetEchoMode(eemPassword);
+    EXPECT_EQ(Fill(true, Rect(0, 0, 120, 20), Variant("秘密 pw"))->Text, "*****");
+    properties.SetEchoMode(eemNormal);
+    properties.SetCharCase(ecUpperCase);
+    EXPECT_EQ(Fill(true, Rect(0, 0, 120, 20), Variant("pw"))->Text, "PW");
+}
+
+} // namespace
+} // namespace zorvy::test
