@@ -305,6 +305,8 @@ class TcxCustomEdit : public TcxContainer, public IcxRepositoryItemSubscriber {
     virtual void PaintValueStatically();
     void Paint() override;
     IcxCustomInnerEdit* GetInnerEdit() const { return innerEdit_; }
+    // Set by the key-down of an Escape that reverted the value: its character will be dropped.
+    bool IsEscapeConsumed() const { return escapeConsumed_; }
 
     // ---- looks ----
     TcxCustomEditViewData* CreateEditViewData();

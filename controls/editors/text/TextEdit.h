@@ -313,6 +313,8 @@ class TcxCustomTextEdit : public TcxCustomEdit, public IcxFormatChangeListener {
     TInnerRegion CalcInnerControlRegion(const TRect& bounds, TWinControl* control) const override;
     void ProcessEditKeyDown(std::uint16_t& key, TShiftState shift) override;
     void ProcessEditKeyPress(char32_t& ch) override;
+    // An Escape that reverted the value also ends a pending skip of Enter or Escape.
+    void KeyPress(char32_t& key) override;
     void DoExit() override;
     // The wheel steps through the lookup items of editors that step them (combo boxes).
     bool DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) override;

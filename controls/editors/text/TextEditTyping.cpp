@@ -151,6 +151,11 @@ bool TcxCustomTextEdit::TryCompleteText(std::string& prefix) {
     return found;
 }
 
+void TcxCustomTextEdit::KeyPress(char32_t& key) {
+    if (key == 27 && IsEscapeConsumed() && !HasOpenPopup()) SkipNextEnterOrEscape = false;
+    TcxCustomEdit::KeyPress(key);
+}
+
 void TcxCustomTextEdit::ProcessEditKeyPress(char32_t& ch) {
     inner_->InternalUpdating = true;
     if (!FilterKeyPress(ch)) return;

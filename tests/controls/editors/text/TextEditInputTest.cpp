@@ -151,6 +151,22 @@ TEST_F(TextEditInputTest, EnterAndEscapeThatNeverReachTheNativeControl) {
     EXPECT_FALSE(edit->SkipNextEnterOrEscape);
 }
 
+TEST_F(TextEditInputTest, AnEscapeThatRevertsEndsAPendingSkip) {
+    TcxTextEdit* edit = NewEdit();
+    std::vector<char32_t> native;
+    inner->OnKeyPress = [&](TObject*, char32_t& c) { native.push_back(c); };
+    Focus(edit);
+    Type("x");
+    edit->SkipNextEnterOrEscape = true;
+    display.PressKey(VK_ESCAPE); // reverts the typed text and is used up by that
+    Pump();
+    EXPECT_EQ(edit->GetText(), "");
+    EXPECT_FALSE(edit->SkipNextEnterOrEscape);
+    display.PressKey(VK_RETURN); // so the next Enter is not dropped
+    Pump();
+    EXPECT_EQ(native, (std::vector<char32_t>{U'x', 13}));
+}
+
 TEST_F(TextEditInputTest, ACharacterTheNativeControlInsertsEndsTheHighlight) {
     TcxTextEdit* edit = NewEdit();
     props->SetLookupItems({"apple"});
