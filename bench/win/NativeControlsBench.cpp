@@ -46,8 +46,12 @@ struct TWindows {
     }
 };
 
-// One keystroke typed and repainted, then taken back and repainted: two keystrokes per iteration.
-void TypeAndTakeBack(benchmark::State& state, HWND edit) {
+// With the focused edit's caret at caret: one keystroke typed and repainted, then taken back and
+// repainted; two keystrokes per iteration.
+void TypeAndTakeBack(benchmark::State& state, TWindows& w, HWND edit, LRESULT caret) {
+    SetFocus(edit);
+    SendMessage(edit, EM_SETSEL, static_cast<WPARAM>(caret), caret);
+    w.Pump();
     for (auto _ : state) {
         SendMessage(edit, WM_CHAR, 'x');
         UpdateWindow(edit);
@@ -74,10 +78,7 @@ void BM_KeystrokeSingleLine1000(benchmark::State& state) {
     TWindows w;
     HWND edit = CreateWindowEx(0, "EDIT", LongLine(), WS_CHILD | WS_VISIBLE | ES_AUTOHSCROLL, 10, 10, 400, 24,
                                w.top, 1);
-    SetFocus(edit);
-    SendMessage(edit, EM_SETSEL, 500, 500);
-    w.Pump();
-    TypeAndTakeBack(state, edit);
+    TypeAndTakeBack(state, w, edit, 500);
 }
 BENCHMARK(BM_KeystrokeSingleLine1000)->Unit(benchmark::kMicrosecond);
 
@@ -87,11 +88,7 @@ void BM_KeystrokeMultiLine10000(benchmark::State& state) {
         CreateWindowEx(0, "EDIT", TenThousandLines(),
                        WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_AUTOHSCROLL | WS_VSCROLL | WS_HSCROLL, 10,
                        10, 400, 500, w.top, 1);
-    SetFocus(edit);
-    const LRESULT middle = SendMessage(edit, EM_LINEINDEX, 5000);
-    SendMessage(edit, EM_SETSEL, static_cast<WPARAM>(middle + 6), middle + 6);
-    w.Pump();
-    TypeAndTakeBack(state, edit);
+    TypeAndTakeBack(state, w, edit, SendMessage(edit, EM_LINEINDEX, 5000) + 6);
 }
 BENCHMARK(BM_KeystrokeMultiLine10000)->Unit(benchmark::kMicrosecond);
 
@@ -99,11 +96,7 @@ void BM_KeystrokeWrappedMultiLine10000(benchmark::State& state) {
     TWindows w;
     HWND edit = CreateWindowEx(0, "EDIT", TenThousandLines(),
                                WS_CHILD | WS_VISIBLE | ES_MULTILINE | WS_VSCROLL, 10, 10, 150, 500, w.top, 1);
-    SetFocus(edit);
-    const LRESULT middle = SendMessage(edit, EM_LINEINDEX, 5000);
-    SendMessage(edit, EM_SETSEL, static_cast<WPARAM>(middle + 6), middle + 6);
-    w.Pump();
-    TypeAndTakeBack(state, edit);
+    TypeAndTakeBack(state, w, edit, SendMessage(edit, EM_LINEINDEX, 5000) + 6);
 }
 BENCHMARK(BM_KeystrokeWrappedMultiLine10000)->Unit(benchmark::kMicrosecond);
 
