@@ -4,21 +4,12 @@
 #include "platform/rtl/IniFiles.h"
 #include "platform/rtl/StringList.h"
 
-#include <cstdio>
-#include <fstream>
 #include <string>
-#include <unistd.h>
 
 using namespace zorvy;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    // One file per process, so parallel fuzzing jobs do not share it; removed when the run ends.
-    static const struct TScratchFile {
-        std::string path = "/tmp/zorvy-fuzz-" + std::to_string(getpid()) + ".ini";
-        ~TScratchFile() { std::remove(path.c_str()); }
-    } scratch;
-    const std::string& path = scratch.path;
-    std::ofstream(path, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data), size);
+    const std::string& path = fuzz::WriteScratchFile(data, size);
 
     fuzz::Try([&] {
         TIniFile ini(path);

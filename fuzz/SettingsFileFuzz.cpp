@@ -4,22 +4,15 @@
 #include "fuzz/FuzzSupport.h"
 #include "platform/rtl/IniFiles.h"
 
-#include <cstdio>
-#include <fstream>
 #include <string>
-#include <unistd.h>
 
 using namespace zorvy;
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const struct TScratchFile {
-        std::string path = "/tmp/zorvy-fuzz-setup-" + std::to_string(getpid()) + ".ini";
-        ~TScratchFile() { std::remove(path.c_str()); }
-    } scratch;
-    std::ofstream(scratch.path, std::ios::binary | std::ios::trunc).write(reinterpret_cast<const char*>(data), size);
+    const std::string& path = fuzz::WriteScratchFile(data, size);
 
     fuzz::Try([&] {
-        TIniFile ini(scratch.path);
+        TIniFile ini(path);
         std::string problem;
         const std::string code = ReadDrawCode(ini, problem);
         fuzz::Require(code.empty() || IsValidDrawCode(code), "an invalid draw code was accepted");
