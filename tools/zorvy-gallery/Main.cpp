@@ -1,5 +1,6 @@
-// zorvy-gallery [folder]: draws one PNG sheet per painter (painter-<name>.png) into the folder
-// (default "gallery"), with every element in every state, for people to look at.
+// zorvy-gallery [folder]: draws one PNG sheet per painter (painter-<name>.png) and the control, editor,
+// check-box and popup sheets into the folder (default "gallery"), with every element in every state, for
+// people to look at.
 #include "CheckSheets.h"
 #include "ControlSheets.h"
 #include "EditorSheets.h"
@@ -14,6 +15,11 @@
 
 int main(int argc, char** argv) {
     using namespace zorvy;
+    if (argc > 2 || (argc == 2 && argv[1][0] == '-')) {
+        // An option would otherwise become a folder of that name.
+        std::fprintf(stderr, "usage: zorvy-gallery [folder]   (writes the PNG sheets into folder, default gallery)\n");
+        return argc == 2 && std::string(argv[1]) == "--help" ? 0 : 2;
+    }
     const std::string folder = argc > 1 ? argv[1] : "gallery";
     try {
         std::filesystem::create_directories(folder);
