@@ -389,9 +389,13 @@ class TcxCustomDataController : public TPersistent {
     virtual bool GetItemSortByDisplayText(int /*itemIndex*/, bool /*defaultValue*/) const { return false; }
     bool GetSortingChanged() const { return sortingChanged_; }
     bool GetGroupingChanged() const { return groupingChanged_; }
+    // The storage was just loaded afresh (the source opened); the row pipeline clears it.
+    bool GetLoadedStorage() const { return loadedStorage_; }
     void ClearSortingAndGroupingChanged() {
-        sortingChanged_ = groupingChanged_ = sortingBySummaryChanged_ = false;
+        sortingChanged_ = groupingChanged_ = sortingBySummaryChanged_ = loadedStorage_ = false;
     }
+    // True while a notice is being handed to the control.
+    bool IsNotifyingControl() const { return inNotifyControl_; }
 
     // ---- grouping ----
     int GetItemGroupIndex(int itemIndex) const;
@@ -644,6 +648,8 @@ class TcxCustomDataController : public TPersistent {
     void ReplaceFilter(std::unique_ptr<TcxDataFilterCriteria> filter) { filter_ = std::move(filter); }
     // Likewise its own summary, whose collections then ask for the descendant's item classes.
     void ReplaceSummary(std::unique_ptr<TcxDataSummary> summary) { summary_ = std::move(summary); }
+    // After the storage was loaded from the provider: a load while the source opens is a fresh one.
+    void StorageLoaded() { loadedStorage_ = provider_->IsActiveChanging(); }
     // The filter class of CreateFilter.
     virtual std::unique_ptr<TcxDataFilterCriteria> CreateFilterCriteria();
     virtual std::unique_ptr<TcxDataControllerSearch> CreateSearch();
@@ -728,6 +734,8 @@ class TcxCustomDataController : public TPersistent {
     bool dataChangedPending_ = false;
     bool sortingChanged_ = false;
     bool groupingChanged_ = false;
+    bool loadedStorage_ = false;
+    bool inNotifyControl_ = false;
     bool multiSelect_ = false;
     bool focusedSelected_ = true;
     int bookmarkRecordIndex_ = -1;

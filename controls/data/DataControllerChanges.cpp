@@ -84,7 +84,15 @@ void TcxCustomDataController::DispatchChanges() {
 }
 
 void TcxCustomDataController::NotifyControl(TcxUpdateControlInfo& info) {
-    if (OnUpdateControl) OnUpdateControl(info);
+    if (!OnUpdateControl) return;
+    const bool wasNotifying = std::exchange(inNotifyControl_, true);
+    try {
+        OnUpdateControl(info);
+    } catch (...) {
+        inNotifyControl_ = wasNotifying;
+        throw;
+    }
+    inNotifyControl_ = wasNotifying;
 }
 
 void TcxCustomDataController::CancelSearch() {

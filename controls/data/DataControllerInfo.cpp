@@ -131,12 +131,7 @@ void TcxCustomDataControllerInfo::Update() {
         if ((changes_ & dcicSummary) ||
             (summary.CountsSelectedRecords() && (changes_ & (dcicSelection | dcicFocusedRow))))
             summary.CalculateAll();
-        if (reorder && (dataController_->GetOptions() & dcoFocusTopRowAfterSorting) &&
-            (dataController_->GetSortingChanged() || dataController_->GetGroupingChanged())) {
-            focusingInfo_.Clear();
-            ChangeFocusedRow(0, true);
-            selection_.Clear();
-        }
+        if (reorder) FocusTopRowAfterSorting();
         AfterUpdate();
     } catch (...) {
         PrepareSortFields(false);
@@ -149,6 +144,16 @@ void TcxCustomDataControllerInfo::Update() {
     if (expanding_) UpdateSelectionRows();
     calculating_ = false;
     NotifyChanges();
+}
+
+// A new order, or records just opened, starts at the top: unless a control's own handler re-sorts.
+void TcxCustomDataControllerInfo::FocusTopRowAfterSorting() {
+    TcxCustomDataController& controller = *dataController_;
+    if (!(controller.GetOptions() & dcoFocusTopRowAfterSorting) || controller.IsNotifyingControl()) return;
+    if (!controller.GetSortingChanged() && !controller.GetGroupingChanged() && !controller.GetLoadedStorage()) return;
+    focusingInfo_.Clear();
+    ChangeFocusedRow(0, true);
+    if (selection_.GetCount() > 0) selection_.Clear();
 }
 
 void TcxCustomDataControllerInfo::FillRecordList() {

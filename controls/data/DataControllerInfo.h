@@ -133,6 +133,7 @@ class TcxCustomDataControllerInfo {
     int CompareRecords(int a, int b);
     int CompareGroupValues(int a, int b, int level);
     void BuildGroups();
+    void FocusTopRowAfterSorting();
     void AfterUpdate();
     void NotifyChanges();
     // ---- states carried over the update ----

@@ -100,6 +100,7 @@ void TcxCustomDataController::ReloadData() {
                 provider_->UnlockNotifications();
                 throw;
             }
+            StorageLoaded();
             provider_->RestorePos();
             provider_->UnlockNotifications();
             SyncFocusedRecord();

@@ -154,8 +154,11 @@ class TcxCustomDataProvider {
     // What reads the source's current record into the storage.
     virtual std::unique_ptr<TcxValueDefReader> CreateValueDefReader();
     TcxCustomDataController* GetDataController() const { return dataController_; }
+    // Set while the source opens or closes; a load then is a fresh one, not a refresh.
+    bool IsActiveChanging() const { return activeChanging_; }
 
   protected:
+    void SetActiveChanging(bool value) { activeChanging_ = value; }
     // Makes this provider the source's current one for the duration of a call.
     TcxCustomRecordSource& Source() const;
     virtual void BeginEditRecord();
@@ -165,6 +168,7 @@ class TcxCustomDataProvider {
 
   private:
     TcxCustomDataController* dataController_;
+    bool activeChanging_ = false;
     bool changing_ = false;
     int editingRecordIndex_ = cxNullEditingRecordIndex;
     int prevAnchor_ = cxNullEditingRecordIndex;

@@ -254,8 +254,13 @@ void TcxDBDataController::UnbindFields() {
 void TcxDBDataController::ReloadData() {
     BeginUpdate();
     BeginKeepingKeys();
+    bool topRowFirst = false;
     try {
         GetDBProvider().LoadRecords();
+        StorageLoaded();
+        // Opened afresh in a new order, the view starts at its top row and the dataset goes there.
+        topRowFirst = GetLoadedStorage() && (GetOptions() & dcoFocusTopRowAfterSorting) && !IsGridMode() &&
+                      (GetSortingItemCount() > 0 || GetGroupingItemCount() > 0);
         DataChanged(dcsAll, -1, -1);
     } catch (...) {
         EndKeepingKeys();
@@ -264,7 +269,10 @@ void TcxDBDataController::ReloadData() {
     }
     EndKeepingKeys();
     EndUpdate();
-    SyncFocusedRecord();
+    if (topRowFirst && GetFocusedRecordIndex() >= 0)
+        CanFocusRecord(GetFocusedRecordIndex());
+    else
+        SyncFocusedRecord();
 }
 
 // ---- keys ----

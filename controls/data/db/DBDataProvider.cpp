@@ -608,6 +608,17 @@ void TcxDBDataProvider::DeleteRecords(std::vector<int> records) {
 // ---- notifications ----
 
 void TcxDBDataProvider::ActiveChanged(bool active) {
+    SetActiveChanging(true);
+    try {
+        DoActiveChanged(active);
+    } catch (...) {
+        SetActiveChanging(false);
+        throw;
+    }
+    SetActiveChanging(false);
+}
+
+void TcxDBDataProvider::DoActiveChanged(bool active) {
     TcxDBDataController* controller = GetDBDataController();
     ResetEditing();
     if (active) {

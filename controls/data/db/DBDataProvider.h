@@ -141,6 +141,7 @@ class TcxDBDataProvider : public TcxCustomDataProvider {
     void RereadRecord(int recordIndex);
 
   private:
+    void DoActiveChanged(bool active);
     void InsertOrAppend(bool append);
     void CheckLoadedPosition();
     void LoadGridModeBuffer();

@@ -7,6 +7,7 @@
 #include <cmath>
 #include <limits>
 #include <memory>
+#include <utility>
 #include <vector>
 
 using namespace zorvy;
@@ -160,6 +161,30 @@ TEST_F(DataControllerFixture, FocusFollowsItsRecordThroughSortsAndGroups) {
     controller_.SetFocusedRecordIndex(3);
     EXPECT_EQ(Rows(), (V{-1, 0, -1, 0, 1, 3}));
     EXPECT_EQ(controller_.GetFocusedRowIndex(), 3);
+}
+
+TEST_F(DataControllerFixture, ANewOrderFocusesTheTopRowUnlessAControlHandlerSorts) {
+    controller_.SetMultiSelect(true);
+    controller_.SetOptions(controller_.GetOptions() | dcoFocusTopRowAfterSorting);
+    Fill({{5}, {3}, {9}, {1}});
+    controller_.SetFocusedRowIndex(2);
+    controller_.ChangeRowSelection(1, true);
+    controller_.SetItemSortOrder(0, soAscending);
+    EXPECT_EQ(Rows(), (V{3, 1, 0, 2}));
+    EXPECT_EQ(controller_.GetFocusedRowIndex(), 0);
+    EXPECT_EQ(controller_.GetFocusedRecordIndex(), 3);
+    EXPECT_EQ(controller_.GetSelectedCount(), 0);
+
+    // A handler that re-sorts while it hears of the focus: the focus stays on its record.
+    bool sortOnNotice = true;
+    controller_.OnUpdateControl = [&](TcxUpdateControlInfo&) {
+        if (std::exchange(sortOnNotice, false)) controller_.SetItemSortOrder(0, soDescending);
+    };
+    controller_.SetFocusedRowIndex(1);
+    EXPECT_FALSE(sortOnNotice);
+    EXPECT_EQ(Rows(), (V{2, 0, 1, 3}));
+    EXPECT_EQ(controller_.GetFocusedRecordIndex(), 1);
+    EXPECT_EQ(controller_.GetFocusedRowIndex(), 2);
 }
 
 TEST_F(DataControllerFixture, ExpansionAndSelectionSurviveARefresh) {

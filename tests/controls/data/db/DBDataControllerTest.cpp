@@ -107,6 +107,25 @@ TEST_P(DBDataControllerTest, TheFocusMovesTheDataSetAndTheDataSetMovesTheFocus) 
     EXPECT_EQ(Issue(controller_->GetFocusedRecordIndex()), "2010050");
 }
 
+// Opened afresh, a sorted view starts at its top row; a refresh of the open dataset keeps the focus.
+TEST_P(DBDataControllerTest, ReopeningASortedViewFocusesItsTopRow) {
+    OpenDraws();
+    controller_->SetOptions(controller_->GetOptions() | dcoFocusTopRowAfterSorting);
+    controller_->SetItemSortOrder(0, soDescending);
+    EXPECT_EQ(Issue(controller_->GetFocusedRecordIndex()), "2026096");
+    controller_->SetFocusedRowIndex(5);
+    EXPECT_EQ(DataSetIssue(), "2026091");
+    query_->Refresh();
+    EXPECT_EQ(controller_->GetFocusedRowIndex(), 5);
+    EXPECT_EQ(Issue(controller_->GetFocusedRecordIndex()), "2026091");
+
+    query_->Close();
+    query_->Open(); // the dataset stands on its first record, the sorted view's last row
+    EXPECT_EQ(controller_->GetFocusedRowIndex(), 0);
+    EXPECT_EQ(Issue(controller_->GetFocusedRecordIndex()), "2026096");
+    EXPECT_EQ(DataSetIssue(), "2026096");
+}
+
 TEST_P(DBDataControllerTest, TwoControllersOnOneDataSourceFollowEachOther) {
     OpenDraws();
     TcxDBDataController other(nullptr);
