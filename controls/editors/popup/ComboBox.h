@@ -6,6 +6,7 @@
 // editor (selection by mouse, Revertable stepping on double click); TcxFilterComboBoxHelper prepares
 // a combo box for typing filter values.
 #include "controls/editors/filter/FilterEditHelpers.h"
+#include "controls/editors/mask/MaskEditUnit.h"
 #include "controls/editors/popup/ComboListSizing.h"
 #include "controls/editors/text/TextEditUnit.h"
 #include "controls/editors/popup/DropDownEdit.h"
@@ -176,8 +177,8 @@ class TcxComboBox : public TcxCustomComboBox {
 };
 
 // Drop-down editors typing filter values keep their buttons.
-class TcxFilterDropDownEditHelper : public TcxFilterTextEditHelper {
-    ZORVY_CLASS(TcxFilterDropDownEditHelper, TcxFilterTextEditHelper)
+class TcxFilterDropDownEditHelper : public TcxFilterMaskEditHelper {
+    ZORVY_CLASS(TcxFilterDropDownEditHelper, TcxFilterMaskEditHelper)
   public:
     bool KeepsEditButtons() const override { return true; }
 };

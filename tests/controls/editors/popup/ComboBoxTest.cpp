@@ -515,6 +515,16 @@ TEST_F(ComboBox, AFilterValueIsTypedInAPlainEditListComboBox) {
     EXPECT_FALSE(p->OnChange);
     EXPECT_EQ(p->GetButtons()->GetCount(), 1) << "the drop-down button stays";
     EXPECT_TRUE(p->GetAutoSelect()) << "prepared as a text editor first";
+
+    // Like and not like only for text without a mask, as in a masked editor.
+    const TcxCustomFilterEditHelper* helper = FilterEditHelper(helperClass);
+    TcxComboBoxProperties masked(nullptr);
+    masked.SetEditMask("00;0;_");
+    constexpr TcxFilterControlOperators comparisons = 1662, likes = 384;
+    EXPECT_EQ(helper->GetAllowedOperators(&column, &cxStringValueType, false), comparisons | likes);
+    EXPECT_EQ(helper->GetAllowedOperators(&masked, &cxStringValueType, false), comparisons);
+    std::unique_ptr<TcxCustomEdit> maskedEditor(AcquireFilterEditor(helperClass, &masked, nullptr));
+    EXPECT_FALSE(maskedEditor->GetEffectiveProperties()->GetAutoSelect()) << "a masked value is typed, not selected";
 }
 
 TEST_F(ComboBox, RegistersItsSettingsAsAnEditorKind) {
