@@ -203,7 +203,7 @@ class TcxCustomEdit : public TcxContainer, public IcxRepositoryItemSubscriber {
     // A key started the edit: the key is typed into the editor.
     virtual void ActivateInplace(char32_t key, TcxCustomEditData*& data);
     // A click started the edit at (x, y) of the parent's client area.
-    void ActivateByMouse(TShiftState shift, int x, int y, TcxCustomEditData*& data);
+    virtual void ActivateByMouse(TShiftState shift, int x, int y, TcxCustomEditData*& data);
     virtual bool ForwardsActivationKey(char32_t) const { return true; }
     // For the length of an activation the inner control's messages pass through
     // CallInnerWindowProc, where editor kinds see them.

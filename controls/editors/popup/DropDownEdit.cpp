@@ -394,6 +394,18 @@ void TcxCustomDropDownEdit::ActivateInplace(char32_t key, TcxCustomEditData*& da
     if (self && CanDropDown() && GetPopupControl()) PostCharToPopup(key);
 }
 
+void TcxCustomDropDownEdit::ActivateByMouse(TShiftState shift, int x, int y, TcxCustomEditData*& data) {
+    TWeakLink<TcxCustomDropDownEdit> self(this);
+    activatingByMouse_ = true;
+    struct Reset {
+        TWeakLink<TcxCustomDropDownEdit>& edit;
+        ~Reset() {
+            if (edit) edit->activatingByMouse_ = false;
+        }
+    } reset{self};
+    TcxCustomMaskEdit::ActivateByMouse(shift, x, y, data);
+}
+
 bool TcxCustomDropDownEdit::FinishEditing() {
     ClosePopup(crUnknown);
     if (auto* d = dynamic_cast<TcxCustomDropDownEditData*>(GetEditData())) d->Sized = userSized_;
@@ -504,7 +516,9 @@ void TcxCustomDropDownEdit::MouseDown(TMouseButton button, TShiftState shift, in
 
 void TcxCustomDropDownEdit::OpenFixedListOnPress() {
     // A click into a fixed list's text opens it, as the arrow does.
-    if (GetDropDownProperties()->IsFixedListStyle() && !GetDroppedDown() && !hotWhileOpen_ && IsFocused()) DropDown();
+    if (GetDropDownProperties()->IsFixedListStyle() && !activatingByMouse_ && !GetDroppedDown() && !hotWhileOpen_ &&
+        IsFocused())
+        DropDown();
 }
 
 void TcxCustomDropDownEdit::CreateWnd() {
@@ -514,8 +528,12 @@ void TcxCustomDropDownEdit::CreateWnd() {
 
 void TcxCustomDropDownEdit::DestroyWnd() {
     if (popupWindow_) {
+        TWeakLink<TcxCustomDropDownEdit> self(this);
         ClosePopup(crUnknown);
+        if (!self) return;
         AfterCloseUp();
+        if (!self) return;
+        if (popupWindow_->HandleAllocated()) popupWindow_->DestroyHandle();
     }
     TcxCustomMaskEdit::DestroyWnd();
 }

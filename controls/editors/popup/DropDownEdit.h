@@ -172,6 +172,8 @@ class TcxCustomDropDownEdit : public TcxCustomMaskEdit, public IcxEditPopupWindo
     void AttachEditData(TcxCustomEditData*& data) override;
     // A starting key the editor does not take opens the popup and goes to the control in it.
     void ActivateInplace(char32_t key, TcxCustomEditData*& data) override;
+    // The click that starts an in-place edit does not open a fixed list.
+    void ActivateByMouse(TShiftState shift, int x, int y, TcxCustomEditData*& data) override;
     bool ForwardsActivationKey(char32_t key) const override;
     void ButtonPressed(int index) override;
     void HandleTabOut(TShiftState shift) override;
@@ -206,7 +208,7 @@ class TcxCustomDropDownEdit : public TcxCustomMaskEdit, public IcxEditPopupWindo
     // A wheel the editor did not use scrolls an open list.
     bool DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
-    // The list is ready once the editor has a window; the popup closes before the editor's window goes.
+    // The list is ready once the editor has a window; the popup closes and its window goes before the editor's.
     void CreateWnd() override;
     void DestroyWnd() override;
 
@@ -225,6 +227,7 @@ class TcxCustomDropDownEdit : public TcxCustomMaskEdit, public IcxEditPopupWindo
     void OpenFixedListOnPress();
     bool IsButtonHeld() const;
 
+    bool activatingByMouse_ = false;
     bool hotWhileOpen_ = false;
     // Whether the drop-down button was held down when the button states were last tracked.
     bool buttonHeld_ = false;

@@ -96,6 +96,8 @@ class TcxCustomEditPopupWindow : public TcxCustomPopupWindow {
 
     // Whether a size-grip drag is going on (one popup at a time).
     static bool IsSizing();
+    // The editor destroys the popup's window before its own.
+    using TcxCustomPopupWindow::DestroyHandle;
 
   protected:
     TcxCustomEditPopupWindow(TWinControl* ownerEdit, std::unique_ptr<TcxCustomEditPopupWindowViewInfo> viewInfo);

@@ -416,6 +416,49 @@ TEST_F(ComboBox, AClickIntoAFixedListOpensIt) {
     EXPECT_TRUE(combo->GetDroppedDown());
 }
 
+TEST_F(ComboBox, TheClickThatStartsAnInPlaceFixedListDoesNotOpenItButTheNextDoes) {
+    form = NewForm(400, 300);
+    combo = new TcxComboBox(nullptr, true);
+    combo->SetParent(form);
+    combo->SetBounds(10, 10, 100, 21);
+    props = combo->GetProperties();
+    props->SetItems({"<", "=", ">"});
+    props->SetDropDownListStyle(lsFixedList);
+    form->Show();
+    Pump();
+    TcxCustomEditData* data = nullptr;
+    combo->ActivateByMouse(ssLeft, 10 + 20, 10 + 10, data);
+    Pump();
+    ASSERT_TRUE(combo->IsFocused());
+    EXPECT_FALSE(combo->GetDroppedDown());
+    Wait(GetDoubleClickTime() + 1);
+    ClickAt(combo->ClientToScreen({20, 10}));
+    EXPECT_TRUE(combo->GetDroppedDown());
+    combo->SetDroppedDown(false);
+    delete data;
+}
+
+TEST_F(ComboBox, ThePopupsWindowGoesWithTheEditorsAndComesBackAtTheNextDropDown) {
+    Make({"red", "blue", "green"});
+    Open();
+    TcxCustomEditPopupWindow* popup = combo->GetPopupWindow();
+    combo->RecreateWnd();
+    Pump();
+    EXPECT_FALSE(combo->GetDroppedDown());
+    EXPECT_EQ(reasons, std::vector<int>{crUnknown});
+    EXPECT_FALSE(combo->IsPopupPrepared());
+    EXPECT_FALSE(popup->HandleAllocated());
+    combo->SetFocus();
+    Pump();
+    Open();
+    EXPECT_EQ(combo->GetPopupWindow(), popup);
+    EXPECT_TRUE(List()->HandleAllocated() && IsWindowVisible(List()->GetHandle())) << "the list shows again";
+    Key(VK_DOWN);
+    Key(VK_RETURN);
+    EXPECT_FALSE(combo->GetDroppedDown());
+    EXPECT_EQ(combo->GetText(), "red");
+}
+
 TEST_F(ComboBox, ALongListNearTheScreensEdgeShowsOnlyWholeRows) {
     Make(Numbers(80));
     props->SetDropDownRows(80);
