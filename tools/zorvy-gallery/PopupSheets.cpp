@@ -5,6 +5,7 @@
 #include "controls/editors/framework/EditUnit.h"
 #include "controls/editors/framework/EditStyle.h"
 #include "controls/editors/popup/ComboBox.h"
+#include "controls/editors/popup/ComboBoxViewInfo.h"
 #include "controls/editors/popup/PopupEdit.h"
 #include "controls/foundation/graphics/Canvas.h"
 #include "platform/gdi/ImageCodecs.h"
@@ -75,6 +76,44 @@ TScene ComboScene(const std::string& caption, int formTop) {
     return Shoot(caption, form, combo);
 }
 
+// Fixed lists whose OnDrawItem draws each ball: a closed one above, and one with its list open and its
+// arrow held down (KeepButtonPressed).
+TScene DrawnFixedListScene(const std::string& caption) {
+    TForm* form = NewSceneForm(60);
+    form->SetHeight(72);
+    auto add = [&](int top, const std::string& text) {
+        auto* combo = new TcxComboBox(form);
+        combo->SetParent(form);
+        combo->SetBounds(10, top, 140, 22);
+        TcxComboBoxProperties* p = combo->GetProperties();
+        std::vector<std::string> items;
+        for (int i = 1; i <= 8; ++i) items.push_back("0" + std::to_string(i));
+        p->SetItems(items);
+        p->SetDropDownListStyle(lsFixedList);
+        p->KeepButtonPressed = true;
+        p->OnDrawItem = [](TcxCustomComboBox*, TcxCanvas* canvas, int index, const TRect& r, TOwnerDrawState state) {
+            canvas->FillRectSolid(r, canvas->CurrentBrush()->GetColor());
+            TCanvas* c = canvas->GetCanvas();
+            c->GetBrush()->SetColor(index % 2 ? clBlue : clRed);
+            c->GetPen()->SetColor(index % 2 ? clBlue : clRed);
+            const int d = r.Height() - 4;
+            c->Ellipse(r.Left + 2, r.Top + 2, r.Left + 2 + d, r.Top + 2 + d);
+            canvas->CurrentBrush()->SetStyle(bsClear);
+            const std::string label = (index % 2 ? "蓝球 0" : "红球 0") + std::to_string(index + 1) +
+                                      ((state & odComboBoxEdit) ? " (编辑框 edit)" : "");
+            canvas->PaintText(label, Rect(r.Left + d + 6, r.Top, r.Right, r.Bottom), ctfAlignLeft | ctfSingleLine |
+                                                                                      ctfAlignVCenter);
+            canvas->CurrentBrush()->SetStyle(bsSolid);
+        };
+        combo->SetText(text);
+        return combo;
+    };
+    // The open one comes first in the tab order, so it holds the focus and the closed one shows unfocused.
+    TcxComboBox* open = add(40, "07");
+    add(10, "04");
+    return Shoot(caption, form, open);
+}
+
 // A popup edit, its popup hosting a panel.
 TScene PopupEditScene(const std::string& caption) {
     TForm* form = NewSceneForm(60);
@@ -118,7 +157,8 @@ std::vector<std::string> DrawPopupSheets(const std::string& folder) {
     // Below: the editor near the top of the screen; above: its bottom 20 pixels from the work area's.
     std::vector<TScene> scenes = {ComboScene("组合框 列表在下 Combo box, list below", 60),
                                   ComboScene("组合框 列表在上 Combo box, list above", 1040 - 42 + 10),
-                                  PopupEditScene("弹出编辑 Popup edit")};
+                                  PopupEditScene("弹出编辑 Popup edit"),
+                                  DrawnFixedListScene("固定列表 自绘 Fixed list, OnDrawItem")};
     constexpr int SceneWidth = 300, SheetHeight = 420;
     TBitmap sheet;
     sheet.SetPixelFormat(pf32bit);
