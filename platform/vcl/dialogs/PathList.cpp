@@ -1,6 +1,7 @@
 #include "platform/vcl/dialogs/PathList.h"
 #include "platform/gdi/Drawing.h"
 #include "platform/gdi/Text.h"
+#include "platform/vcl/stdctrls/StdPaint.h"
 #include "platform/win/ScrollBars.h"
 #include "platform/win/Styles.h"
 #include "platform/win/VirtualKeys.h"
@@ -33,13 +34,7 @@ void TPathList::SetItems(std::vector<std::string> items, bool folders) {
 }
 
 int TPathList::GetItemHeight() const {
-    HDC dc = CreateScreenDC();
-    HFONT old = SelectObject(dc, font_->GetHandle());
-    TEXTMETRIC tm;
-    GetTextMetrics(dc, tm);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    return tm.tmHeight + 2;
+    return FontTextHeight(*font_) + 2;
 }
 
 int TPathList::VisibleCount() const {

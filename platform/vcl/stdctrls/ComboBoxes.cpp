@@ -167,13 +167,7 @@ void TCustomComboBox::AlignControls(TControl* control, TRect& rect) {
 }
 
 int TCustomComboBox::GetItemHeight() const {
-    HDC dc = CreateScreenDC();
-    HFONT old = SelectObject(dc, font_->GetHandle());
-    TEXTMETRIC tm;
-    GetTextMetrics(dc, tm);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    return tm.tmHeight;
+    return FontTextHeight(*font_);
 }
 
 TRect TCustomComboBox::DropDownRect() const {

@@ -20,13 +20,7 @@ TCustomGroupBox::TCustomGroupBox(TComponent* owner) : TCustomControl(owner) {
 }
 
 int TCustomGroupBox::CaptionHeight() const {
-    HDC dc = CreateScreenDC();
-    HFONT old = SelectObject(dc, font_->GetHandle());
-    TEXTMETRIC tm;
-    GetTextMetrics(dc, tm);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    return tm.tmHeight;
+    return FontTextHeight(*font_);
 }
 
 void TCustomGroupBox::AdjustClientRect(TRect& rect) {

@@ -4,6 +4,7 @@
 #include "platform/rtl/Encoding.h"
 #include "platform/rtl/Files.h"
 #include "platform/vcl/stdctrls/FileListing.h"
+#include "platform/vcl/stdctrls/StdPaint.h"
 #include "platform/vcl/stdctrls/SystemClassInput.h"
 #include "platform/win/MessageLoop.h"
 #include "platform/win/Styles.h"
@@ -277,13 +278,7 @@ void TCustomListBox::SetStyle(TListBoxStyle value) {
 int TCustomListBox::GetItemHeight() const {
     if (handle_) return static_cast<int>(SendMessage(handle_, LB_GETITEMHEIGHT));
     if (itemHeight_ > 0) return itemHeight_;
-    HDC dc = CreateScreenDC();
-    HFONT old = SelectObject(dc, font_->GetHandle());
-    TEXTMETRIC tm;
-    GetTextMetrics(dc, tm);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    return tm.tmHeight;
+    return FontTextHeight(*font_);
 }
 
 void TCustomListBox::SetItemHeight(int value) {

@@ -3,6 +3,7 @@
 #include "platform/gdi/FrameControls.h"
 #include "platform/gdi/Text.h"
 #include "platform/rtl/Encoding.h"
+#include "platform/vcl/stdctrls/StdPaint.h"
 #include "platform/win/MessageLoop.h"
 #include "platform/win/Painting.h"
 #include "platform/win/ScrollBars.h"
@@ -58,13 +59,7 @@ void TMemo::SetScrollBars(TScrollStyle value) {
 
 int TMemo::GetLineHeight() const {
     if (lineHeight_ == 0) {
-        HDC dc = CreateScreenDC();
-        HFONT old = SelectObject(dc, font_->GetHandle());
-        TEXTMETRIC tm;
-        GetTextMetrics(dc, tm);
-        SelectObject(dc, old);
-        DeleteDC(dc);
-        lineHeight_ = std::max(1, tm.tmHeight);
+        lineHeight_ = std::max(1, FontTextHeight(*font_));
     }
     return lineHeight_;
 }

@@ -160,13 +160,7 @@ void TPageControl::SelectNextPage(bool goForward, bool checkTabVisible) {
 }
 
 int TPageControl::TabHeight() const {
-    HDC dc = CreateScreenDC();
-    HFONT old = SelectObject(dc, font_->GetHandle());
-    TEXTMETRIC tm;
-    GetTextMetrics(dc, tm);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    return tm.tmHeight + 6;
+    return FontTextHeight(*font_) + 6;
 }
 
 void TPageControl::UpdateTabs() {

@@ -1,4 +1,5 @@
 #include "platform/vcl/stdctrls/StdPaint.h"
+#include "platform/gdi/DeviceContext.h"
 #include "platform/gdi/Text.h"
 
 namespace zorvy {
@@ -19,6 +20,16 @@ void Frame3D(TCanvas* canvas, TRect& r, TColor topLeft, TColor bottomRight, int 
     }
     brush->SetColor(saved);
     brush->SetStyle(style);
+}
+
+int FontTextHeight(TFont& font) {
+    HDC dc = CreateScreenDC();
+    HFONT old = SelectObject(dc, font.GetHandle());
+    TEXTMETRIC tm;
+    GetTextMetrics(dc, tm);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    return tm.tmHeight;
 }
 
 TColor DownFaceColor(TColor face) {

@@ -1,6 +1,6 @@
 #pragma once
 // Drawing helpers the standard controls share (not part of the API): the classic 3D frame of a given
-// width and the caption text of a control, greyed and embossed when disabled.
+// width, the caption text of a control (greyed and embossed when disabled) and a font's line height.
 #include "platform/vcl/Canvas.h"
 
 #include <string>
@@ -10,6 +10,8 @@ namespace zorvy {
 // Draws a frame of width pixels inside r, top and left in topLeft, bottom and right in bottomRight,
 // and shrinks r by it.
 void Frame3D(TCanvas* canvas, TRect& r, TColor topLeft, TColor bottomRight, int width);
+// The height of a line of font's text on the screen.
+int FontTextHeight(TFont& font);
 // The face of a button that stays down: halfway between face and white.
 TColor DownFaceColor(TColor face);
 // DrawText with the canvas font; a disabled text is drawn embossed in the button shadow and highlight.
