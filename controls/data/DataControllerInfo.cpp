@@ -181,10 +181,7 @@ void TcxCustomDataControllerInfo::FilterRecords() {
     }
     const bool removed = kept < recordList_.size();
     recordList_.resize(kept);
-    if (removed)
-        for (int i = selection_.GetCount() - 1; i >= 0; --i)
-            if (selection_.GetItem(i).Level >= 0 && IndexOfRecord(selection_.GetItem(i).RecordIndex) < 0)
-                selection_.Delete(i);
+    if (removed) selection_.DropMissingRecords(recordList_);
 }
 
 void TcxCustomDataControllerInfo::PrepareSortFields(bool prepare) {

@@ -268,8 +268,7 @@ void TcxCustomDataControllerInfo::ChangeRowSelection(int row, bool select) {
 }
 
 void TcxCustomDataControllerInfo::ClearSelection() {
-    selection_.ClearAnchor();
-    selection_.Clear();
+    selection_.EmptySelection();
     CheckChanges();
 }
 

@@ -28,6 +28,32 @@ void TcxDataSelection::Clear() {
     Changed();
 }
 
+void TcxDataSelection::EmptySelection() {
+    ClearAnchor();
+    Clear();
+}
+
+void TcxDataSelection::DropMissingRecords(const std::vector<int>& recordList) {
+    if (items_.empty()) return;
+    // One pass over each list: a filter may leave most of a large selection behind.
+    int top = -1;
+    for (int record : recordList) top = std::max(top, record);
+    std::vector<bool> listed(static_cast<size_t>(top + 1), false);
+    for (int record : recordList)
+        if (record >= 0) listed[static_cast<size_t>(record)] = true;
+    auto missing = [&](const TcxDataSelectionItem& item) {
+        return item.Level >= 0 && (item.RecordIndex < 0 || item.RecordIndex > top ||
+                                   !listed[static_cast<size_t>(item.RecordIndex)]);
+    };
+    auto kept = std::stable_partition(items_.begin(), items_.end(),
+                                      [&](const TcxDataSelectionItem& item) { return !missing(item); });
+    if (kept == items_.end()) return;
+    for (auto it = kept; it != items_.end(); ++it)
+        if (it->RowIndex == anchorRowIndex_) ClearAnchor();
+    items_.erase(kept, items_.end());
+    Changed();
+}
+
 bool TcxDataSelection::FindRowIndex(int rowIndex, int& index) const {
     auto it = std::lower_bound(items_.begin(), items_.end(), rowIndex,
                                [](const TcxDataSelectionItem& item, int row) { return item.RowIndex < row; });

@@ -49,6 +49,7 @@ class TcxDataSelection {
     void Add(int index, int rowIndex, int level, int recordIndex); // index -1 appends
     void Delete(int index);
     void Clear();
+    void EmptySelection(); // the anchor and the entries
     void ClearAnchor() { anchorRowIndex_ = -1; }
     int GetAnchorRowIndex() const { return anchorRowIndex_; }
     void SetAnchorRowIndex(int row) { anchorRowIndex_ = row; }
@@ -58,6 +59,8 @@ class TcxDataSelection {
     int FindRecordItem(int recordIndex) const;
     bool IsRecordSelected(int recordIndex) const { return FindRecordItem(recordIndex) >= 0; }
     void SortByRow();
+    // Deletes the data entries whose record is not in the list (group entries stay).
+    void DropMissingRecords(const std::vector<int>& recordList);
     std::function<void()> OnChanged;
 
   private:

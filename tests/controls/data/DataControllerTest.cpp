@@ -382,6 +382,26 @@ TEST_F(DataControllerFixture, FilteringKeepsOrMovesTheFocus) {
     EXPECT_EQ(controller_.GetRowCount(), 0);
 }
 
+TEST_F(DataControllerFixture, FilteredOutRecordsLeaveTheSelectionAndTheAnchorWithThem) {
+    controller_.SetMultiSelect(true);
+    Fill({{1}, {2}, {3}, {4}, {5}, {6}});
+    for (int row : {0, 1, 2, 4, 5}) controller_.ChangeRowSelection(row, true);
+    controller_.SetSelectionAnchor(1);
+    controller_.SetOnFilterRecord(
+        [](TcxCustomDataController*, int record, bool& accept) { accept = record % 2 == 0; });
+    EXPECT_EQ(Rows(), (V{0, 2, 4}));
+    EXPECT_EQ(controller_.GetSelectedCount(), 3) << "records 0, 2 and 4 stay selected";
+    for (int row : {0, 1, 2}) EXPECT_TRUE(controller_.IsRowSelected(row)) << row;
+    EXPECT_FALSE(controller_.HasSelectionAnchor()) << "the anchor's record was filtered out";
+
+    // Records filtered back in come back unselected; record 4 goes.
+    controller_.SetOnFilterRecord([](TcxCustomDataController*, int record, bool& accept) { accept = record < 4; });
+    EXPECT_EQ(Rows(), (V{0, 1, 2, 3}));
+    EXPECT_EQ(controller_.GetSelectedCount(), 2);
+    EXPECT_TRUE(controller_.IsRowSelected(0));
+    EXPECT_TRUE(controller_.IsRowSelected(2));
+}
+
 TEST_F(DataControllerFixture, ItemIndexesFollowTheViewsOrder) {
     // A view that shows its items in reverse order.
     TObject a, b, c;
