@@ -2,11 +2,13 @@
 
 #include "controls/data/Variants.h"
 #include "controls/editors/text/TextEditViewInfo.h"
+#include "controls/foundation/graphics/Canvas.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/FormatSettings.h"
 #include "platform/win/Input.h"
 #include "platform/win/VirtualKeys.h"
 
+#include <algorithm>
 #include <cctype>
 
 namespace zorvy {
@@ -68,6 +70,51 @@ bool TcxCustomTextEdit::ShowsInnerEdit() const {
 TcxContainer::TInnerRegion TcxCustomTextEdit::CalcInnerControlRegion(const TRect& bounds, TWinControl* control) const {
     if (control == inner_ && !ShowsInnerEdit()) return TInnerRegion{false, TRect{}};
     return TcxCustomEdit::CalcInnerControlRegion(bounds, control);
+}
+
+int TcxCustomTextEdit::GetInnerTextHeight() const {
+    return ScreenCanvasInstance()->MeasureFontLineHeight(inner_->GetFont());
+}
+
+void TcxCustomTextEdit::PlaceInnerEdit() {
+    if (!GetInnerEdit() || placingInnerEdit_) return;
+    placingInnerEdit_ = true;
+    TWeakLink<TcxCustomTextEdit> self(this);
+    struct Release {
+        TWeakLink<TcxCustomTextEdit>& self;
+        ~Release() {
+            if (self) self->placingInnerEdit_ = false;
+        }
+    } release{self};
+    // The inner edit is one text row high, placed where the painted text would stand.
+    std::unique_ptr<TcxCustomEditViewData> viewData(CreateEditViewData());
+    const TRect m = viewData->ContentParams.Offsets;
+    const TRect c = GetViewInfo()->ClientRect;
+    const int h = GetInnerTextHeight();
+    int top = c.Top + m.Top;
+    switch (GetTextProperties()->GetAlignment()->GetVert()) {
+    case taTopJustify: break;
+    case taBottomJustify: top = c.Bottom - h - m.Bottom; break;
+    case taVCenter: top = c.Top + m.Top + (c.Bottom - c.Top - h - m.Top - m.Bottom) / 2; break;
+    }
+    top = std::max(top, c.Top + m.Top);
+    const TRect bounds = Rect(c.Left + m.Left, top, c.Left + m.Left + (c.Right - c.Left - m.Left - m.Right + 1), top + h);
+    if (inner_->GetBoundsRect() != bounds) {
+        inner_->SetBounds(bounds.Left, bounds.Top, bounds.Width(), bounds.Height());
+        if (!self) return;
+    }
+    TRect visible = c;
+    const TcxEditInputStyle style = GetTextProperties()->GetInputStyle();
+    auto* textViewData = dynamic_cast<TcxCustomTextEditViewData*>(viewData.get());
+    if (IsInplace()) {
+        ++visible.Top;
+        --visible.Bottom;
+    } else if (GetViewInfo()->NativeStyle && textViewData && textViewData->UsesComboLook() &&
+               (style == istFreeText || style == istListCompleted)) {
+        --visible.Right;
+        --visible.Bottom;
+    }
+    AlignControls(inner_, visible);
 }
 
 void TcxCustomTextEdit::RefreshDisplayText() {

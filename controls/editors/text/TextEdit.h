@@ -313,6 +313,10 @@ class TcxCustomTextEdit : public TcxCustomEdit, public IcxFormatChangeListener {
     TInnerRegion CalcInnerControlRegion(const TRect& bounds, TWinControl* control) const override;
     void ProcessEditKeyDown(std::uint16_t& key, TShiftState shift) override;
     void ProcessEditKeyPress(char32_t& ch) override;
+    // One text row high at the vertical alignment inside the client rectangle and its margins.
+    void PlaceInnerEdit() override;
+    // The line height of the inner edit's font.
+    int GetInnerTextHeight() const;
     // An Escape that reverted the value also ends a pending skip of Enter or Escape.
     void KeyPress(char32_t& key) override;
     void DoExit() override;
@@ -338,6 +342,7 @@ class TcxCustomTextEdit : public TcxCustomEdit, public IcxFormatChangeListener {
     bool lookupSyncLocked_ = false;
     bool completionHighlighted_ = false;
     bool inSetText_ = false;
+    bool placingInnerEdit_ = false;
     bool posting_ = false;
 };
 

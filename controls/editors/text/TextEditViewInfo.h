@@ -51,6 +51,8 @@ class TcxCustomTextEditViewData : public TcxCustomEditViewData {
     void GetExtraContentSize(TcxCanvas* canvas, const Variant& value, const TcxEditSizeProperties& limits,
                              TSize& size) override;
     virtual bool HasInnerEditControl() const;
+    // Drawn like a native combo box (combo boxes answer true).
+    virtual bool UsesComboLook() const { return false; }
     // Alignment as text-row flags, single line.
     virtual int GetDrawTextFlags() const;
     // The margins of the text inside the client rectangle.

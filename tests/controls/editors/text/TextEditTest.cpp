@@ -1,6 +1,7 @@
 // The road of one condition edit: keys typed into the native inner edit of a text editor reach the
 // editor's value cycle; keys nobody used go on to the grid; the length limit counts characters.
 #include "controls/editors/text/TextEdit.h"
+#include "controls/foundation/graphics/Canvas.h"
 #include "platform/win/MessageLoop.h"
 #include "platform/win/Messages.h"
 #include "platform/win/SystemInfo.h"
@@ -57,6 +58,34 @@ TEST_F(TextEditTest, TypedTextBecomesTheValueWhenTheEditorIsLeft) {
     display.PressKey(VK_ESCAPE);
     Pump();
     EXPECT_EQ(edit->GetText(), "12");
+}
+
+TEST_F(TextEditTest, TheInnerEditIsOneTextRowAtTheVerticalAlignment) {
+    // Content margins (left, top, right, bottom): 1, 1, 1, 3 standalone, 1 on every side in place.
+    struct Case {
+        bool inplace;
+        TcxEditVertAlignment vert;
+    };
+    for (const Case& k : {Case{false, taTopJustify}, Case{false, taVCenter}, Case{false, taBottomJustify},
+                          Case{true, taTopJustify}, Case{true, taVCenter}, Case{true, taBottomJustify}}) {
+        SCOPED_TRACE(testing::Message() << "inplace " << k.inplace << " vert " << k.vert);
+        TcxTextEdit* edit = NewEdit(k.inplace);
+        edit->SetAutoSize(false);
+        edit->SetBounds(10, 10, 120, 60);
+        edit->GetProperties()->GetAlignment()->SetVert(k.vert);
+        Pump();
+        TcxCustomInnerTextEdit* inner = edit->GetInnerTextEdit();
+        const int h = ScreenCanvasInstance()->MeasureFontLineHeight(inner->GetFont());
+        const TRect c = edit->GetViewInfo()->ClientRect;
+        const int bottomMargin = k.inplace ? 1 : 3;
+        int top = c.Top + 1;
+        if (k.vert == taVCenter) top = c.Top + 1 + (c.Height() - h - 1 - bottomMargin) / 2;
+        if (k.vert == taBottomJustify) top = c.Bottom - h - bottomMargin;
+        EXPECT_GT(c.Height(), h + 10); // room enough for the alignments to differ
+        EXPECT_EQ(inner->GetBoundsRect(), Rect(c.Left + 1, top, c.Right, top + h));
+        delete form;
+        form = nullptr;
+    }
 }
 
 TEST_F(TextEditTest, AKeyThatMovesNothingGoesOnToTheGrid) {
