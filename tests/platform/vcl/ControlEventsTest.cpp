@@ -6,15 +6,23 @@
 namespace zorvy::test {
 namespace {
 
-class ControlEvents : public VclTest {};
+class ControlEvents : public VclTest {
+  protected:
+    // A probe on a shown form, with what showing it logged cleared.
+    TProbe* ShownProbe() {
+        TForm* form = NewForm();
+        auto* probe = AddProbe(form, 10, 10, 50, 50, &log);
+        form->Show();
+        Pump();
+        log.clear();
+        return probe;
+    }
+
+    std::vector<std::string> log;
+};
 
 TEST_F(ControlEvents, AClickAndADoubleClickRaiseEventsInOrder) {
-    std::vector<std::string> log;
-    TForm* form = NewForm();
-    auto* probe = AddProbe(form, 10, 10, 50, 50, &log);
-    form->Show();
-    Pump();
-    log.clear();
+    auto* probe = ShownProbe();
     display.Click(probe->GetHandle(), 5, 5);
     display.Click(probe->GetHandle(), 5, 5);
     Pump();
@@ -22,12 +30,7 @@ TEST_F(ControlEvents, AClickAndADoubleClickRaiseEventsInOrder) {
 }
 
 TEST_F(ControlEvents, AReleaseOutsideTheControlIsNoClick) {
-    std::vector<std::string> log;
-    TForm* form = NewForm();
-    auto* probe = AddProbe(form, 10, 10, 50, 50, &log);
-    form->Show();
-    Pump();
-    log.clear();
+    auto* probe = ShownProbe();
     display.PressMouse(probe->GetHandle(), 5, 5);
     display.MoveMouse(probe->GetHandle(), 100, 100);
     display.ReleaseMouse(probe->GetHandle(), 100, 100);
