@@ -169,6 +169,8 @@ class TcxCustomTextEditProperties : public TcxCustomEditProperties {
 
   protected:
     TcxCustomEditPropertiesValues* CreatePropertiesValues() override { return new TcxTextEditPropertiesValues(this); }
+    // Reads the assigned flag of the display format that older forms stored; it is never written.
+    void DefineProperties(TFiler* filer) override;
 
   private:
     friend class TcxTextEditPropertiesValues;

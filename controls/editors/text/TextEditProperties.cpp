@@ -2,6 +2,7 @@
 // and the range check of number editors.
 #include "controls/editors/text/TextEdit.h"
 
+#include "platform/rtl/Filer.h"
 #include "platform/rtl/Numbers.h"
 #include "platform/rtl/ResourceStrings.h"
 #include "platform/rtl/Strings.h"
@@ -271,6 +272,13 @@ void TcxCustomTextEditProperties::VerifyDisplayValue(Variant& displayValue, std:
 std::string TcxCustomTextEditProperties::MakeValidationErrorText(int errorKind) const {
     return errorKind == 1 ? ResolveResourceString(scxEditValueOutOfBounds)
                           : TcxCustomEditProperties::MakeValidationErrorText(errorKind);
+}
+
+void TcxCustomTextEditProperties::DefineProperties(TFiler* filer) {
+    TcxCustomEditProperties::DefineProperties(filer);
+    filer->DefineProperty(
+        "IsDisplayFormatAssigned",
+        [this](TReader& reader) { GetTextAssignedValues()->SetDisplayFormat(reader.ReadBoolean()); }, nullptr, false);
 }
 
 } // namespace zorvy

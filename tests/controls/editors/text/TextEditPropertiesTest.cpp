@@ -3,7 +3,9 @@
 #include "controls/editors/framework/EditRepository.h"
 #include "controls/editors/text/TextEdit.h"
 #include "controls/editors/text/TextEditUnit.h"
+#include "platform/rtl/Filer.h"
 #include "platform/rtl/FormatSettings.h"
+#include "platform/rtl/Streams.h"
 #include "tests/controls/editors/EditorsFixture.h"
 #include "tests/controls/editors/text/TextEditFixture.h"
 
@@ -124,6 +126,33 @@ TEST(TextEditSettings, AssignedFormatsAndLength) {
     EXPECT_TRUE(copy.GetTextAssignedValues()->GetDisplayFormat());
     EXPECT_FALSE(copy.GetTextAssignedValues()->GetMaxLength());
     p.DropDefaultValuesProvider();
+}
+
+TEST(TextEditSettings, TheStoredDisplayFormatFlagIsReadButNeverWritten) {
+    TcxTextEditProperties written(nullptr);
+    written.SetDisplayFormat("0.00");
+    TMemoryStream stream;
+    {
+        TWriter writer(stream);
+        writer.WriteDefinedProperties(written);
+    }
+    EXPECT_EQ(stream.GetSize(), 1) << "only the end of the list";
+
+    for (bool stored : {true, false}) {
+        TMemoryStream flag;
+        {
+            TWriter writer(flag);
+            writer.DefineProperty("IsDisplayFormatAssigned", nullptr, [&](TWriter& w) { w.WriteBoolean(stored); },
+                                  true);
+            writer.WriteListEnd();
+        }
+        flag.SetPosition(0);
+        TcxTextEditProperties read(nullptr);
+        read.GetTextAssignedValues()->SetDisplayFormat(!stored);
+        TReader reader(flag);
+        reader.ReadDefinedProperties(read);
+        EXPECT_EQ(read.GetTextAssignedValues()->GetDisplayFormat(), stored);
+    }
 }
 
 TEST(TextEditSettings, ViewStyleAndInputStyle) {
