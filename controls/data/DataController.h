@@ -355,7 +355,7 @@ class TcxCustomDataController : public TPersistent {
     static void RemoveListenerLink(TcxDataListenerLink* link); // frees it
     void LockDataChanged() { ++dataChangedLockCount_; }
     void UnlockDataChanged() { --dataChangedLockCount_; }
-    bool IsDataChangeLocked() const { return dataChangedLockCount_ > 0; }
+    virtual bool IsDataChangeLocked() const { return dataChangedLockCount_ > 0; }
     virtual void DoBeforeChangesDispatch() {}
     // After the rows changed under the selection: the next selection notice compares against
     // rows that still exist.

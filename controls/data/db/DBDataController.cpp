@@ -296,6 +296,12 @@ std::vector<TcxCustomDataField*> TcxDBDataController::GetKeyFields() const {
     return list;
 }
 
+bool TcxDBDataController::IsDataChangeLocked() const {
+    if (TcxCustomDataController::IsDataChangeLocked()) return true;
+    TDataSet* dataSet = GetDataSet();
+    return IsGridMode() && dataSet && dataSet->GetState() == TDataSetState::dsInsert;
+}
+
 bool TcxDBDataController::HasRecordKeys() const {
     return keyField_ != nullptr && !IsGridMode();
 }

@@ -107,6 +107,8 @@ class TcxDBDataController : public TcxCustomDataController {
     void SetKeyFieldNames(const std::string& names);
     std::vector<TcxCustomDataField*> GetKeyFields() const override;
     bool HasRecordKeys() const override;
+    // Also while the dataset inserts in grid mode: the new record is not in the buffer yet.
+    bool IsDataChangeLocked() const override;
     // The key values of a loaded record, and of the dataset's current record ("Key Field not found"
     // when a key name has no dataset field).
     Variant GetRecordKey(int recordIndex) const;

@@ -79,6 +79,22 @@ TEST_P(DBGridModeTest, TheBufferFollowsTheDataSetToTheEndAndBack) {
 }
 
 // Groups of a buffer would be groups of a hundred draws: grouping loads every draw.
+// A lookup list must not reload from a buffer whose new record is not there yet.
+TEST_P(DBGridModeTest, DataChangesAreLockedWhileTheDataSetInsertsInGridModeOnly) {
+    query_->Insert();
+    EXPECT_FALSE(controller_.IsDataChangeLocked());
+    query_->Cancel();
+    controller_.GetDataModeController().SetGridMode(true);
+    EXPECT_FALSE(controller_.IsDataChangeLocked());
+    query_->Insert();
+    EXPECT_TRUE(controller_.IsDataChangeLocked());
+    query_->Cancel();
+    EXPECT_FALSE(controller_.IsDataChangeLocked());
+    controller_.LockDataChanged();
+    EXPECT_TRUE(controller_.IsDataChangeLocked());
+    controller_.UnlockDataChanged();
+}
+
 TEST_P(DBGridModeTest, GroupingLoadsEveryRecordAndUngroupingReturnsToTheBuffer) {
     controller_.AddItem(nullptr);
     controller_.SetItemFieldName(1, "ResultA1");
