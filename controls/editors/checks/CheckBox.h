@@ -25,6 +25,8 @@ class TcxCustomCheckBox : public TcxCustomEdit {
     void SetState(TcxCheckBoxState value);
     bool GetChecked() const { return GetState() == cbsChecked; }
     void SetChecked(bool value) { SetState(value ? cbsChecked : cbsUnchecked); }
+    // Unchecked: the value of an unchecked box, not an empty one.
+    void ClearValue() override { SetChecked(false); }
     // False while the state is the linked action's Checked: the action restores it.
     bool IsStateStored() const;
     // The display value 0, 1 or 2 as ValueUnchecked, ValueChecked or ValueGrayed; else empty.

@@ -144,7 +144,8 @@ class TcxCustomEdit : public TcxContainer, public IcxRepositoryItemSubscriber {
     virtual void SetEditValue(const Variant& value);
     virtual void SetValueAsUser(const Variant& value);
     virtual Variant GetEmptyEditValue() const { return Variant::Null(); }
-    void ClearValue() { SetEditValue(GetEmptyEditValue()); }
+    // Editor kinds with a value of their own shape (a check box's state) clear it their way.
+    virtual void ClearValue() { SetEditValue(GetEmptyEditValue()); }
     // The value the user sees as current: the typed one while focused with unvalidated changes.
     virtual Variant GetCurrentValue();
     virtual Variant GetTypedValue() { return GetEditValue(); }

@@ -65,6 +65,28 @@ TEST_F(CheckBoxTest, ChangingTheStateFiresOneClickAndOneChange) {
     EXPECT_EQ(changes, 4);
 }
 
+TEST_F(CheckBoxTest, ClearingAnEditorUnchecksTheBox) {
+    // Cleared as any editor (through the base), a box is unchecked, not grayed by an empty value.
+    TcxCustomEdit* edit = box;
+    for (TcxCheckBoxState from : {cbsChecked, cbsGrayed}) {
+        box->SetState(from);
+        const int clicksBefore = clicks, changesBefore = changes;
+        edit->ClearValue();
+        EXPECT_EQ(box->GetState(), cbsUnchecked) << from;
+        EXPECT_TRUE(VariantsIdentical(box->GetEditValue(), Variant(false))) << from;
+        EXPECT_EQ(clicks - clicksBefore, 1) << from;
+        EXPECT_EQ(changes - changesBefore, 1) << from;
+    }
+    box->GetProperties()->SetValueUnchecked(Variant("N"));
+    box->SetChecked(true);
+    edit->ClearValue();
+    EXPECT_TRUE(VariantsIdentical(box->GetEditValue(), Variant("N")));
+    const int clicksBefore = clicks, changesBefore = changes;
+    edit->ClearValue(); // already unchecked: nothing fires
+    EXPECT_EQ(clicks, clicksBefore);
+    EXPECT_EQ(changes, changesBefore);
+}
+
 TEST_F(CheckBoxTest, ClicksStepTheStateAndARefusedEditChangesNothing) {
     const int x = 8, y = 10; // on the mark
     // Refused by OnEditing: nothing changes, nothing fires.
