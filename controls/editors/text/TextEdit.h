@@ -306,6 +306,11 @@ class TcxCustomTextEdit : public TcxCustomEdit, public IcxFormatChangeListener {
     void CutToClipboard() override;
     void PasteFromClipboard() override;
     void ClearSelectionAsUser() override;
+    // The text position (a byte offset) at the caret, found from the caret's x; 0 without an inner edit.
+    int GetCaretCharIndex() const;
+    // The bottom of the first text row the view info lays out.
+    int GetTextBaseline() const override;
+    bool HasTextBaseline() const override { return true; }
 
   protected:
     void Dispatch(TMessage& m) override;

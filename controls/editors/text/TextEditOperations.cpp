@@ -1,11 +1,16 @@
 // TcxCustomTextEdit: edit operations checked against the input style, the length limit in
-// characters and the lookup items, the clipboard, and the window's text messages.
+// characters and the lookup items, the clipboard, the window's text messages, and the caret's position.
 #include "controls/editors/text/TextEdit.h"
 
+#include "controls/editors/text/TextEditViewInfo.h"
 #include "platform/rtl/Encoding.h"
+#include "platform/win/Caret.h"
+#include "platform/win/MessageLoop.h"
 #include "platform/win/Messages.h"
 #include "platform/win/SystemInfo.h"
 
+#include <algorithm>
+#include <cstdint>
 
 namespace zorvy {
 
@@ -176,6 +181,39 @@ void TcxCustomTextEdit::Dispatch(TMessage& m) {
         TcxCustomEdit::Dispatch(m);
         return;
     }
+}
+
+// ---- positions ----
+
+int TcxCustomTextEdit::GetCaretCharIndex() const {
+    if (!inner_ || !inner_->HandleAllocated()) return 0;
+    TPoint caret{};
+    GetCaretPos(caret);
+    const std::string text = inner_->GetText();
+    const int n = static_cast<int>(text.size());
+    const HWND handle = inner_->GetHandle();
+    const auto xOf = [&](int index) {
+        const LRESULT r = SendMessage(handle, EM_POSFROMCHAR, static_cast<WPARAM>(index), 0);
+        return static_cast<int>(static_cast<std::int16_t>(r & 0xFFFF));
+    };
+    // The first position whose x is the caret's, by halving between the first and the last.
+    int lo = 0, hi = n - 1;
+    while (hi - lo >= 2) {
+        const int mid = (lo + hi) / 2;
+        if (xOf(mid) < caret.X)
+            lo = mid;
+        else
+            hi = mid;
+    }
+    int index = xOf(lo) == caret.X ? lo : xOf(hi) == caret.X ? hi : hi + 1;
+    // Inside a character the native edit answers the x of its start, so that start is meant.
+    while (index > 0 && index < n && (static_cast<unsigned char>(text[index]) & 0xC0) == 0x80) --index;
+    return std::clamp(index, 0, n);
+}
+
+int TcxCustomTextEdit::GetTextBaseline() const {
+    const auto* vi = dynamic_cast<const TcxCustomTextEditViewInfo*>(GetViewInfo());
+    return vi ? vi->GetTextBottom() : 0;
 }
 
 } // namespace zorvy

@@ -1,6 +1,7 @@
 // The road of one condition edit: keys typed into the native inner edit of a text editor reach the
 // editor's value cycle; keys nobody used go on to the grid; the length limit counts characters.
 #include "controls/editors/text/TextEdit.h"
+#include "controls/editors/text/TextEditViewInfo.h"
 #include "controls/foundation/graphics/Canvas.h"
 #include "platform/win/MessageLoop.h"
 #include "platform/win/Messages.h"
@@ -86,6 +87,37 @@ TEST_F(TextEditTest, TheInnerEditIsOneTextRowAtTheVerticalAlignment) {
         delete form;
         form = nullptr;
     }
+}
+
+TEST_F(TextEditTest, TheCaretPositionIsFoundFromTheCaretsX) {
+    TcxTextEdit* edit = NewEdit();
+    EXPECT_EQ(edit->GetCaretCharIndex(), 0);
+    edit->SetText("a中b文c");
+    Focus(edit);
+    TcxCustomInnerTextEdit* inner = edit->GetInnerTextEdit();
+    for (int pos : {0, 1, 4, 5, 8, 9}) { // byte offsets of the character boundaries
+        inner->SetSelStart(pos);
+        inner->SetSelLength(0);
+        Pump();
+        EXPECT_EQ(edit->GetCaretCharIndex(), pos) << pos;
+    }
+}
+
+TEST_F(TextEditTest, TheTextBaselineIsTheBottomOfTheFirstRow) {
+    TcxTextEdit* edit = NewEdit();
+    edit->SetAutoSize(false);
+    edit->SetBounds(10, 10, 120, 60);
+    edit->SetText("Zg");
+    Pump();
+    EXPECT_TRUE(edit->HasTextBaseline());
+    auto* vi = dynamic_cast<TcxCustomTextEditViewInfo*>(edit->GetViewInfo());
+    ASSERT_NE(vi, nullptr);
+    const int top = edit->GetTextBaseline();
+    EXPECT_GT(top, vi->TextRect.Top);
+    EXPECT_LT(top, vi->TextRect.Top + vi->TextRect.Height() / 2); // one row below the top, not the box's bottom
+    edit->GetProperties()->GetAlignment()->SetVert(taBottomJustify);
+    Pump();
+    EXPECT_EQ(edit->GetTextBaseline(), vi->TextRect.Bottom - 1);
 }
 
 TEST_F(TextEditTest, AKeyThatMovesNothingGoesOnToTheGrid) {
