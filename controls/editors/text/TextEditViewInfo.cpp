@@ -2,9 +2,9 @@
 
 #include "controls/editors/framework/EditPainting.h"
 #include "controls/editors/framework/EditStyle.h"
+#include "controls/editors/framework/EditTypes.h"
 #include "controls/editors/text/TextEdit.h"
 #include "controls/foundation/text/TextRows.h"
-#include "controls/editors/framework/EditTypes.h"
 
 namespace zorvy {
 
@@ -18,7 +18,7 @@ bool TcxCustomTextEditViewData::HasInnerEditControl() const {
 int TcxCustomTextEditViewData::GetDrawTextFlags() const {
     TcxCustomEditProperties* p = GetProperties();
     const TcxEditAlignment* alignment = p->GetAlignment();
-    static constexpr int Horz[] = {0, trfRight, trfCenterHorz}; // left, right, centre
+    static constexpr int Horz[] = {0, trfRight, trfCenterHorz};  // left, right, centre
     static constexpr int Vert[] = {0, trfBottom, trfCenterVert}; // top, bottom, centre
     return Horz[alignment->GetHorz()] | Vert[alignment->GetVert()] | 0x2c0;
 }
@@ -41,8 +41,9 @@ TRect TcxCustomTextEditViewData::GetTextAreaRect() const {
     return margins;
 }
 
-void TcxCustomTextEditViewData::FillViewInfo(TcxCanvas* canvas, const TRect& bounds, TPoint p, int mouseButton,
-                                             TShiftState shift, TcxCustomEditViewInfo* viewInfo, bool isMouseEvent) {
+void TcxCustomTextEditViewData::FillViewInfo(TcxCanvas* canvas, const TRect& bounds, TPoint p,
+                                             int mouseButton, TShiftState shift,
+                                             TcxCustomEditViewInfo* viewInfo, bool isMouseEvent) {
     TcxCustomEditViewData::FillViewInfo(canvas, bounds, p, mouseButton, shift, viewInfo, isMouseEvent);
     auto* vi = static_cast<TcxCustomTextEditViewInfo*>(viewInfo);
     vi->SelectionBar = false;
@@ -84,8 +85,8 @@ void TcxCustomTextEditViewData::PrepareTextDrawing(TcxCanvas* canvas, TcxCustomT
                                params);
         TcxTextRows rows;
         int rowCount = 0;
-        SplitTextIntoRowsOnDC(canvas->DeviceContext(), vi->Text, Rect(0, 0, std::max(width, 1), cxMaxRectSize), params,
-                              rows, rowCount);
+        SplitTextIntoRowsOnDC(canvas->DeviceContext(), vi->Text,
+                              Rect(0, 0, std::max(width, 1), cxMaxRectSize), params, rows, rowCount);
         if (rowCount > 1) {
             vi->DrawTextFlags = (vi->DrawTextFlags & ~trfSingleLine) | trfWordBreak | trfWholeRowsOnly;
             // Rows taller than the text rectangle start at its top.
@@ -105,7 +106,8 @@ void TcxCustomTextEditViewData::EditValueToText(const Variant& value, std::strin
         return;
     }
     // Formatted whole, then hidden or cased as the settings ask (a password cell shows glyphs).
-    std::string shown = p->UsesSourceDisplayFormat(editing) ? VarToStr(value) : p->FormatValueText(value, editing);
+    std::string shown =
+        p->UsesSourceDisplayFormat(editing) ? VarToStr(value) : p->FormatValueText(value, editing);
     p->ApplyDisplayTransform(shown);
     text = std::move(shown);
 }
@@ -174,8 +176,10 @@ void TcxCustomTextEditViewData::GetExtraContentSize(TcxCanvas* canvas, const Var
         int usable = limits.Width - 3 + (IsInplace() ? 0 : 2) + (alignmentAdjust ? 0 : 1);
         size.cx = usable > 0 ? limits.Width : 0;
         if (usable > 0 && !text.empty()) {
-            const int rows = countRows(usable, (flags & ~(trfSingleLine | trfCenterVert | trfBottom)) | trfWordBreak |
-                                                   trfWholeRowsOnly | trfReturnRowCount, 0, nullptr);
+            const int rows = countRows(usable,
+                                       (flags & ~(trfSingleLine | trfCenterVert | trfBottom)) | trfWordBreak |
+                                           trfWholeRowsOnly | trfReturnRowCount,
+                                       0, nullptr);
             size.cy = std::max(rows, 1) * lineHeight;
         } else {
             // An empty text is one line high, unless the view asks for no height then.
@@ -213,8 +217,8 @@ void TcxCustomTextEditViewInfo::PaintText(TcxCanvas* canvas) {
     if (selLength > 0) selLength = std::min(selLength, static_cast<int>(Text.size()) - selStart);
     TRect r = TextRect;
     canvas->CurrentBrush()->SetStyle(bsClear);
-    DrawTextByRowsOnDC(canvas->DeviceContext(), Text, r, DrawTextFlags, selStart, selLength, SelBackgroundColor,
-                       SelTextColor, MaxLineCount);
+    DrawTextByRowsOnDC(canvas->DeviceContext(), Text, r, DrawTextFlags, selStart, selLength,
+                       SelBackgroundColor, SelTextColor, MaxLineCount);
     canvas->CurrentBrush()->SetStyle(bsSolid);
 }
 
@@ -230,6 +234,8 @@ int TcxCustomTextEditViewInfo::GetTextBottom() const {
 bool TcxCustomTextEditViewInfo::NeedsHintInRect(TcxCanvas* canvas, TPoint p, const TRect& area,
                                                 std::string& hintText) {
     hintText.clear();
+    HintRect = TRect{};
+    HintMultiLine = false;
     TRect within = TextRect;
     if (!IsRectEmpty(area)) {
         within = area;
@@ -254,7 +260,8 @@ bool TcxCustomTextEditViewInfo::NeedsHintInRect(TcxCanvas* canvas, TPoint p, con
     PlaceTextRows(dc, room, params, rows, rowCount);
     for (int i = 0; fits && i < rowCount; ++i) {
         std::string row(rows[i].Text, static_cast<std::size_t>(rows[i].TextLength));
-        while (!row.empty() && row.back() == ' ') row.pop_back();
+        while (!row.empty() && row.back() == ' ')
+            row.pop_back();
         const int width = canvas->MeasureTextWidth(row);
         if (width > TextRect.Width() || rows[i].Left + width > within.Right ||
             rows[i].Top + rows[i].Height > within.Bottom)
@@ -266,6 +273,14 @@ bool TcxCustomTextEditViewInfo::NeedsHintInRect(TcxCanvas* canvas, TPoint p, con
     HintRect = TextRect;
     OffsetRect(HintRect, Left, Top);
     return true;
+}
+
+bool TcxCustomTextEditViewInfo::NeedsHintInRect(TcxCanvas* canvas, TPoint p, const TRect& area,
+                                                TRect& hintRect, bool& multiLine, std::string& hintText) {
+    const bool needed = NeedsHintInRect(canvas, p, area, hintText);
+    hintRect = HintRect;
+    multiLine = HintMultiLine;
+    return needed;
 }
 
 void TcxCustomTextEditViewInfo::ShiftBy(int dx, int dy) {

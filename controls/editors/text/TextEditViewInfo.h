@@ -19,7 +19,15 @@ class TcxCustomTextEditViewInfo : public TcxCustomEditViewInfo {
     // A hint with the whole text when the point lies in area (the text rectangle when empty, else cut
     // to it) and the text does not fit there.
     bool NeedsHintInRect(TcxCanvas* canvas, TPoint p, const TRect& area, std::string& hintText) override;
-    // Set by NeedsHintInRect: where the hint belongs (owner's coordinates) and whether it wraps.
+    // The same with where the hint belongs (owner's coordinates; empty for none) and whether it wraps.
+    bool NeedsHintInRect(TcxCanvas* canvas, TPoint p, const TRect& area, TRect& hintRect, bool& multiLine,
+                         std::string& hintText);
+    using TcxCustomEditViewInfo::NeedsHint;
+    bool NeedsHint(TcxCanvas* canvas, TPoint p, TRect& hintRect, bool& multiLine, std::string& hintText) {
+        return NeedsHintInRect(canvas, p, TRect{}, hintRect, multiLine, hintText);
+    }
+    // Set by NeedsHintInRect: where the hint belongs (owner's coordinates; empty for none) and whether it
+    // wraps.
     TRect HintRect{};
     bool HintMultiLine = false;
     virtual void PaintText(TcxCanvas* canvas);

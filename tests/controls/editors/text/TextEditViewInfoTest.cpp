@@ -1,6 +1,6 @@
 // The text of grid cells and of editors whose inner edit is hidden: where it lies and that it is drawn.
-#include "controls/editors/text/TextEdit.h"
 #include "controls/editors/text/TextEditViewInfo.h"
+#include "controls/editors/text/TextEdit.h"
 #include "controls/foundation/text/TextRows.h"
 #include "tests/controls/editors/EditorsFixture.h"
 #include "tests/controls/foundation/graphics/PaintSurface.h"
@@ -87,7 +87,7 @@ TEST_F(TextViewInfoTest, ALongTextWrapsWhereTheViewLetsIt) {
     vi->MaxLineCount = 2;
     vi->PaintTo(surface.Canvas());
     const TRect ink = surface.InkBounds();
-    EXPECT_GT(ink.Height(), line);      // more than one row ...
+    EXPECT_GT(ink.Height(), line);       // more than one row ...
     EXPECT_LE(ink.Bottom, 1 + 2 * line); // ... but no more than two
 
     // A view that does not let the text wrap keeps one row.
@@ -115,6 +115,19 @@ TEST_F(TextViewInfoTest, AHintShowsATextThatDoesNotFit) {
     EXPECT_EQ(hint, text);
     EXPECT_EQ(vi->HintRect, vi->TextRect);
     EXPECT_FALSE(vi->NeedsHintInRect(surface.Canvas(), {-5, 5}, TRect{}, hint)); // outside the text
+
+    // The place and the wrapping come out with the answer; a view info moved within its owner moves them.
+    vi->ShiftBy(30, 20);
+    TRect place{1, 1, 2, 2};
+    bool multiLine = true;
+    EXPECT_TRUE(vi->NeedsHint(surface.Canvas(), {35, 25}, place, multiLine, hint));
+    EXPECT_EQ(hint, text);
+    EXPECT_EQ(place, Rect(1 + 30, 1 + 20, width + 30, 23 + 20))
+        << "the text area, one pixel in from the cell's sides";
+    EXPECT_FALSE(multiLine);
+    EXPECT_FALSE(vi->NeedsHintInRect(surface.Canvas(), {5, 5}, TRect{}, place, multiLine, hint));
+    EXPECT_EQ(place, TRect{}) << "no stale place from the last hint";
+    EXPECT_EQ(hint, "");
 }
 
 } // namespace
