@@ -20,7 +20,7 @@ namespace zorvy {
 namespace {
 
 constexpr int RowStep = 25;      // one condition row
-constexpr int RowHeight = 21;    // check box and edit
+constexpr int RowHeight = 21;    // the band a row is centred in; the edits take their font's height
 constexpr int GroupTop = 22;     // first row below the group box's caption
 constexpr int GroupBottom = 8;   // below the last row
 constexpr int ConditionsWide = 484; // the centre pages at the window's design width

@@ -10,6 +10,8 @@
 #include "platform/win/Windows.h"
 #include "tests/app/AppFixture.h"
 
+#include <cstdlib>
+
 namespace zorvy::test {
 namespace {
 
@@ -31,6 +33,18 @@ TEST_F(MainWindow, StartsMaximisedWithAllDigitsAndEveryConditionOff) {
         EXPECT_EQ(edit->GetText(), "") << stem;
         EXPECT_FALSE(box->GetChecked()) << stem;
         EXPECT_EQ(box->GetCaption(), ConditionTable()[i].Caption);
+        // Each edit sizes itself to its font, yet stays in its row with its box centred beside it.
+        EXPECT_TRUE(edit->GetAutoSize()) << stem;
+        const TRect e = edit->GetBoundsRect(), b = box->GetBoundsRect();
+        EXPECT_LE(std::abs((e.Top + e.Bottom) - (b.Top + b.Bottom)), 2) << stem;
+        for (int j = 0; j < i; ++j) {
+            auto* other = dynamic_cast<TConditionEdit*>(Frmain->FindComponent(ConditionTable()[j].Stem + "Edit"));
+            TRect overlap;
+            if (other->GetParent() == edit->GetParent()) {
+                EXPECT_FALSE(IntersectRect(overlap, e, other->GetBoundsRect()))
+                    << stem << " over " << ConditionTable()[j].Stem;
+            }
+        }
     }
     // Names keep their case: the scheme files and the other windows find the widgets by them.
     for (const char* name : {"Tb9chk", "Tb14Edit", "tb15chk", "tb16Edit", "bianma1chk", "tb_2chk", "gw0", "sww9",

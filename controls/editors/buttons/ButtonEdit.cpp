@@ -1,4 +1,4 @@
-// The button edit's default button and its registration as an editor kind.
+// The button edit's default button and size, and its registration as an editor kind.
 #include "controls/editors/buttons/ButtonEdit.h"
 
 #include "controls/editors/framework/EditRepository.h"
@@ -21,6 +21,11 @@ const TMetaClass* TcxCustomButtonEditProperties::GetEditControlClass() const {
 
 TcxCustomEdit* TcxCustomButtonEditProperties::CreateEditControl(bool inplace) const {
     return new TcxButtonEdit(nullptr, inplace, ClassType());
+}
+
+TcxButtonEdit::TcxButtonEdit(TComponent* owner, bool inplace, const TMetaClass* propertiesClass)
+    : TcxCustomButtonEdit(owner, inplace, propertiesClass) {
+    if (!inplace) SetAutoSize(true);
 }
 
 namespace {

@@ -34,7 +34,10 @@ class TcxCustomButtonEdit : public TcxCustomMaskEdit {
 class TcxButtonEdit : public TcxCustomButtonEdit {
     ZORVY_CLASS(TcxButtonEdit, TcxCustomButtonEdit)
   public:
-    using TcxCustomButtonEdit::TcxCustomButtonEdit;
+    explicit TcxButtonEdit(TComponent* owner) : TcxButtonEdit(owner, false) {}
+    // A stand-alone edit sizes its height to its font.
+    TcxButtonEdit(TComponent* owner, bool inplace,
+                  const TMetaClass* propertiesClass = TcxButtonEditProperties::StaticClass());
     TcxButtonEditProperties* GetButtonEditProperties() const {
         return static_cast<TcxButtonEditProperties*>(GetProperties());
     }

@@ -27,6 +27,14 @@ TEST_F(ButtonEditTest, ComesWithOneDefaultEllipsisButtonThatReportsItsClicks) {
     EXPECT_EQ(buttons->ButtonAt(0)->GetKind(), bkEllipsis);
     EXPECT_TRUE(buttons->ButtonAt(0)->GetDefault());
     EXPECT_EQ(edit->GetHiddenStyleValues(), 1u << 12);
+    // Sized by its font, not by the height asked; in place the cell gives the size.
+    EXPECT_TRUE(edit->GetAutoSize());
+    const int natural = edit->GetHeight();
+    edit->SetHeight(40);
+    EXPECT_EQ(edit->GetHeight(), natural);
+    edit->SetHeight(21);
+    TcxButtonEdit inplace(form, true);
+    EXPECT_FALSE(inplace.GetAutoSize());
 
     std::vector<int> clicks;
     edit->GetProperties()->OnButtonClick = [&](TObject*, int index) { clicks.push_back(index); };
