@@ -713,7 +713,10 @@ void TDataSet::EnableControls() {
 }
 
 void TDataSet::DataEvent(TDataEvent event, intptr_t info) {
-    if (disableCount_ > 0 && event == TDataEvent::deLayoutChange) enableEvent_ = TDataEvent::deLayoutChange;
+    // Closing frees the dynamic fields: links kept silent meanwhile must rebind them, not just reread.
+    if (disableCount_ > 0 && (event == TDataEvent::deLayoutChange ||
+                              (event == TDataEvent::deUpdateState && state_ == TDataSetState::dsInactive)))
+        enableEvent_ = TDataEvent::deLayoutChange;
     TWeakLink<TDataSet> alive(this); // a control's handler may free the dataset
     for (TDataSource* source : std::vector<TDataSource*>(dataSources_)) {
         if (!alive) return;

@@ -94,8 +94,16 @@ TEST(DataLink, DisabledControlsSilenceVisualLinksUntilTheLastEnable) {
     t.dataSet->EnableControls();
     EXPECT_EQ(t.Take(), (Calls{"EditingChanged 1", "DataSetChanged"}));
 
-    // Opened while disabled: the link hears that it became active, once.
+    // Closed and opened again while disabled: the fields were made anew, so the link hears a layout change.
     t.dataSet->Cancel();
+    t.Take();
+    t.dataSet->DisableControls();
+    t.dataSet->Close();
+    t.dataSet->Open();
+    t.dataSet->EnableControls();
+    EXPECT_EQ(t.Take(), Calls{"LayoutChanged"});
+
+    // Opened while disabled: the link hears that it became active, once.
     t.dataSet->Close();
     t.Take();
     t.dataSet->DisableControls();

@@ -62,6 +62,18 @@ TEST_P(DBDataControllerTest, OpeningLoadsEveryDrawInIssueOrderAndClosingUnbinds)
     EXPECT_EQ(Issue(3492), "2026096");
 }
 
+// Reopening with the controls disabled makes new fields: the controller binds them before it reads.
+TEST_P(DBDataControllerTest, ReopeningWhileControlsAreDisabledRebindsTheFields) {
+    OpenDraws();
+    query_->DisableControls();
+    query_->Close();
+    query_->Open();
+    query_->EnableControls();
+    ASSERT_EQ(controller_->GetRecordCount(), 3493);
+    EXPECT_EQ(controller_->GetItemDataSetField(0), query_->FieldByName("Issue"));
+    EXPECT_EQ(Issue(3492), "2026096");
+}
+
 // In-place editors show over an open dataset while the controller follows it (sync mode).
 TEST_P(DBDataControllerTest, EditorsShowOverAnOpenDataSetOnlyInSyncMode) {
     OpenDraws();
