@@ -318,6 +318,18 @@ void TcxCustomEdit::FireEditValueChanged() {
         repositoryItem_->GetProperties()->OnEditValueChanged(this);
 }
 
+// The grid's handlers test the modified flag before they write the value: while they run in place the
+// editor reads as modified, and its own flags come back afterwards, also when a handler throws.
+void TcxCustomEdit::FireAsModified(void (TcxCustomEdit::*fire)()) {
+    PushModifiedFlags();
+    modified_ = changedSinceEnter_ = true;
+    struct Pop {
+        TcxCustomEdit* edit;
+        ~Pop() { edit->PopModifiedFlags(); }
+    } pop{this};
+    (this->*fire)();
+}
+
 void TcxCustomEdit::NotifyChanged() {
     if (IsLoadingOrDestroying()) return;
     TcxCustomEditProperties* p = GetEffectiveProperties();
@@ -325,14 +337,7 @@ void TcxCustomEdit::NotifyChanged() {
         if (catcher_.IsHolding()) {
             catcher_.ChangePending = true;
         } else if (inplace_) {
-            // The grid's handlers test the modified flag before they write the value.
-            PushModifiedFlags();
-            modified_ = changedSinceEnter_ = true;
-            struct Pop {
-                TcxCustomEdit* edit;
-                ~Pop() { edit->PopModifiedFlags(); }
-            } pop{this};
-            FireChange();
+            FireAsModified(&TcxCustomEdit::FireChange);
         } else {
             FireChange();
         }
@@ -345,13 +350,7 @@ void TcxCustomEdit::NotifyEditValueChanged() {
     if (catcher_.IsHolding()) {
         catcher_.EditValueChangePending = true;
     } else if (inplace_) {
-        PushModifiedFlags();
-        modified_ = changedSinceEnter_ = true;
-        struct Pop {
-            TcxCustomEdit* edit;
-            ~Pop() { edit->PopModifiedFlags(); }
-        } pop{this};
-        FireEditValueChanged();
+        FireAsModified(&TcxCustomEdit::FireEditValueChanged);
     } else {
         FireEditValueChanged();
     }

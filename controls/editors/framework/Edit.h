@@ -158,6 +158,7 @@ class TcxCustomEdit : public TcxContainer, public IcxRepositoryItemSubscriber {
     void SetChangedSinceEnter(bool value);
     void PushModifiedFlags();
     void PopModifiedFlags();
+    void FireAsModified(void (TcxCustomEdit::*fire)());
 
     // ---- size ----
     // A stand-alone editor sizes itself to its value (height; width too when its buttons share it).
