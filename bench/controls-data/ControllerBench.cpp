@@ -2,6 +2,7 @@
 // field beside std::stable_sort of the same keys in the same run ("x_baseline"), grouping by a
 // field of 100 values with every group expanded, and moving the focus from the first to the last
 // row.
+#include "TimedLoop.h"
 #include "controls/data/DataController.h"
 
 #include <benchmark/benchmark.h>
@@ -59,14 +60,6 @@ struct Controller {
         Data.EndUpdate();
     }
 };
-
-template <typename Body> double TimedLoop(benchmark::State& state, Body body) {
-    const auto start = std::chrono::steady_clock::now();
-    for (auto _ : state)
-        body();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() /
-           static_cast<double>(state.iterations());
-}
 
 double numberBaseline = 0, nameBaseline = 0;
 

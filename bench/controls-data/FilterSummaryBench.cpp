@@ -2,6 +2,7 @@
 // beside a hand-written loop over the same values ("x_baseline"), the value list of a column of
 // 1,000 distinct values, and footer and group summaries over 100 groups beside the same totals taken by
 // hand.
+#include "TimedLoop.h"
 #include "controls/data/DataController.h"
 
 #include <benchmark/benchmark.h>
@@ -45,14 +46,6 @@ struct Controller {
         Data.EndUpdate();
     }
 };
-
-template <typename Body> double TimedLoop(benchmark::State& state, Body body) {
-    const auto start = std::chrono::steady_clock::now();
-    for (auto _ : state)
-        body();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() /
-           static_cast<double>(state.iterations());
-}
 
 // Number >= 250,000 and Code < 500 and Group <> 7.
 bool Passes(int32_t number, int32_t code, int32_t group) {

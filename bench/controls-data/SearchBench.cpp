@@ -1,6 +1,7 @@
 // Finding and streaming over 100,000 records: an incremental search typing three characters, a
 // locate on two key fields beside a plain loop over the same values ("x_baseline"), and a save
 // and load of the record stream.
+#include "TimedLoop.h"
 #include "controls/data/DataController.h"
 #include "platform/rtl/Streams.h"
 
@@ -41,14 +42,6 @@ struct Controller {
         Data.EndUpdate();
     }
 };
-
-template <typename Body> double TimedLoop(benchmark::State& state, Body body) {
-    const auto start = std::chrono::steady_clock::now();
-    for (auto _ : state)
-        body();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() /
-           static_cast<double>(state.iterations());
-}
 
 // Keys that only the last record has, so that both walks visit every record.
 class ProbeReader : public TcxValueDefReader {

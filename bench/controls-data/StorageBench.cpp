@@ -3,6 +3,7 @@
 // beside a plain std::vector of structs ("x_baseline"); the criteria beside a hand-written loop that
 // reads the same stored records and tests them directly ("x_baseline"), and beside that loop over
 // the vector ("x_vector").
+#include "TimedLoop.h"
 #include "controls/data/DataStorage.h"
 #include "controls/data/FilterCriteria.h"
 
@@ -54,14 +55,6 @@ struct Storage {
 };
 
 // Seconds per iteration, measured on the wall clock.
-template <typename Body> double TimedLoop(benchmark::State& state, Body body) {
-    const auto start = std::chrono::steady_clock::now();
-    for (auto _ : state)
-        body();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() /
-           static_cast<double>(state.iterations());
-}
-
 double storeBaseline = 0, filterBaseline = 0, vectorFilterBaseline = 0;
 
 // ---- store and read back ----
