@@ -269,10 +269,16 @@ void TcxDBDataController::ReloadData() {
     }
     EndKeepingKeys();
     EndUpdate();
+    GetDBProvider().ClearPostLocateMark();
     if (topRowFirst && GetFocusedRecordIndex() >= 0)
         CanFocusRecord(GetFocusedRecordIndex());
     else
         SyncFocusedRecord();
+    AfterDataChanged();
+}
+
+void TcxDBDataController::AfterReload() {
+    GetDBProvider().DeliverDeferredNotices();
 }
 
 // ---- keys ----
@@ -441,9 +447,11 @@ bool TcxDBDataController::CanFocusRecord(int recordIndex) {
     } catch (...) {
         provider.EndLocating();
         provider.TakeBufferStale();
+        AfterDataChanged();
         throw;
     }
     provider.EndLocating();
+    AfterDataChanged();
     // In grid mode the move shifted the buffer window: the asked record index now names another
     // record, so the buffer is read again and the focus goes to the dataset's record instead.
     if (provider.TakeBufferStale()) {
@@ -558,7 +566,10 @@ bool TcxDBDataController::SearchInProvider(const std::string& text, bool forward
         throw;
     }
     provider.UnlockNotifications();
-    if (found) ReloadData(); // the buffer around the record found, focused
+    if (found)
+        ReloadData(); // the buffer around the record found, focused
+    else
+        AfterDataChanged();
     return found;
 }
 

@@ -214,6 +214,8 @@ class TcxDBDataController : public TcxCustomDataController {
     using TcxCustomDataController::UpdateField;
     void UpdateField(TcxDBDataField* field);
     void ReloadData() override;
+    // Hands the change notices that other providers of the dataset skipped meanwhile to them.
+    void AfterReload() override;
     // The dataset's structure can always be taken again.
     bool CanUpdateStructure() const override { return true; }
     void UnbindFields();

@@ -33,8 +33,7 @@ void TcxDBDataLink::EditingChanged() {
 }
 
 void TcxDBDataLink::LayoutChanged() {
-    if (GetActive()) provider_->GetDBDataController()->UpdateFields();
-    provider_->DataSetChanged();
+    provider_->LayoutChanged();
 }
 
 void TcxDBDataLink::RecordChanged(TField* field) {
@@ -91,11 +90,29 @@ bool TcxValueDefDBReader::SkipsValueDef(TcxValueDef* def) {
 
 // ---- provider ----
 
+namespace {
+
+// Every provider of the process, in order of creation: the providers of one dataset find each other
+// here. Made with the first provider and freed with the last.
+std::vector<TcxDBDataProvider*>* allProviders = nullptr;
+
+} // namespace
+
 TcxDBDataProvider::TcxDBDataProvider(TcxDBDataController* dataController)
-    : TcxCustomDataProvider(dataController), dataLink_(this) {}
+    : TcxCustomDataProvider(dataController), dataLink_(this) {
+    if (!allProviders) allProviders = new std::vector<TcxDBDataProvider*>;
+    allProviders->push_back(this);
+}
 
 TcxDBDataProvider::~TcxDBDataProvider() {
+    for (TcxDBDataProvider* other : *allProviders) other->RemoveListener(this);
+    listeners_.clear();
     dataLink_.SetDataSource(nullptr);
+    allProviders->erase(std::find(allProviders->begin(), allProviders->end(), this));
+    if (allProviders->empty()) {
+        delete allProviders;
+        allProviders = nullptr;
+    }
 }
 
 TcxDBDataController* TcxDBDataProvider::GetDBDataController() const {
@@ -251,11 +268,19 @@ int TcxDBDataProvider::CompareBookmarks(const std::string& a, const std::string&
     return GetDataSet()->CompareBookmarks(a, b);
 }
 
+void TcxDBDataProvider::BeginLocating() {
+    ++locateCount_;
+    if (IsDataSetEditing()) SetPostLocateMarks();
+}
+
 void TcxDBDataProvider::LockNotifications() {
     TDataSet* dataSet = GetDataSet();
     // Never drop what the user typed unseen: a pending edit is posted (or refused with its error)
     // before the dataset changes under the lock.
-    if (dataSet && dataSet->GetActive() && IsDataSetEditing()) GetDBDataController()->CheckBrowseMode();
+    if (dataSet && dataSet->GetActive() && IsDataSetEditing()) {
+        SetPostLocateMarks();
+        GetDBDataController()->CheckBrowseMode();
+    }
     ++notifyLockCount_;
     TcxCustomDataProvider::LockNotifications();
     if (dataSet) dataSet->DisableControls();
@@ -605,7 +630,7 @@ void TcxDBDataProvider::DeleteRecords(std::vector<int> records) {
     controller->ClearSelection();
 }
 
-// ---- notifications ----
+// ---- notifications of the data link ----
 
 void TcxDBDataProvider::ActiveChanged(bool active) {
     SetActiveChanging(true);
@@ -633,14 +658,96 @@ void TcxDBDataProvider::DoActiveChanged(bool active) {
     if (!dataSet || dataSet->GetDefaultFields()) controller->UnbindFields();
 }
 
-void TcxDBDataProvider::DataSetChanged() {
+// ---- several providers on one dataset ----
+
+std::vector<TcxDBDataProvider*> TcxDBDataProvider::ProvidersOfDataSet() const {
+    std::vector<TcxDBDataProvider*> providers;
+    TDataSet* dataSet = GetDataSet();
+    if (!dataSet) return providers;
+    for (TcxDBDataProvider* provider : *allProviders)
+        if (provider->GetDataSet() == dataSet) providers.push_back(provider);
+    return providers;
+}
+
+bool TcxDBDataProvider::IsOtherInsert() const {
+    for (TcxDBDataProvider* provider : ProvidersOfDataSet())
+        if (provider != this && provider->inInsert_) return true;
+    return false;
+}
+
+TcxDBDataProvider* TcxDBDataProvider::FindBlockingProvider() const {
+    const bool keys = GetDBDataController()->HasRecordKeys();
+    for (TcxDBDataProvider* provider : ProvidersOfDataSet())
+        if (provider != this && (provider->IsNotifyLocked() || (keys && provider->IsLocating()))) return provider;
+    return nullptr;
+}
+
+TcxDBDataProvider* TcxDBDataProvider::FindDecidingProvider() const {
+    TcxDBDataController* controller = GetDBDataController();
+    const bool locatingCounts = controller->HasRecordKeys() || controller->IsGridMode();
+    for (TcxDBDataProvider* provider : ProvidersOfDataSet())
+        if (provider->IsNotifyLocked() || provider->inNotify_ || (locatingCounts && provider->IsLocating()))
+            return provider;
+    return nullptr;
+}
+
+// The provider's own reloads and moves leave the dataset where it put it (a record it posted on
+// the way was read again at once); a notice handed on after another provider's reload or move is
+// a move too, unless a post happened meanwhile (the post-locate mark).
+bool TcxDBDataProvider::IsHandledAsScroll() const {
+    if (IsNotifyLocked() || IsLocating()) return true;
+    TcxDBDataProvider* decider = FindDecidingProvider();
+    if (!decider) return false;
+    if (decider->inNotify_) return !postLocateMark_;
+    return !postLocateMark_ && !(IsGridMode() && GetDBDataController()->IsGridModeNotifyLocked());
+}
+
+void TcxDBDataProvider::SetPostLocateMarks() {
+    for (TcxDBDataProvider* provider : ProvidersOfDataSet())
+        if (!provider->GetDataController()->IsPattern()) provider->postLocateMark_ = true;
+}
+
+void TcxDBDataProvider::AddListener(TcxDBDataProvider* provider) {
+    if (std::find(listeners_.begin(), listeners_.end(), provider) == listeners_.end())
+        listeners_.push_back(provider);
+}
+
+void TcxDBDataProvider::RemoveListener(TcxDBDataProvider* provider) {
+    listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), provider), listeners_.end());
+}
+
+void TcxDBDataProvider::DeliverDeferredNotices() {
     if (inNotify_) return;
-    // Our own moves and reloads: the dataset is where the provider put it.
-    if (notifyLockCount_ > 0 || IsLocating()) {
+    inNotify_ = true;
+    try {
+        while (!listeners_.empty()) {
+            TcxDBDataProvider* listener = listeners_.back();
+            listeners_.pop_back();
+            listener->DataSetChanged();
+        }
+    } catch (...) {
+        inNotify_ = false;
+        throw;
+    }
+    inNotify_ = false;
+}
+
+// ---- notifications ----
+
+void TcxDBDataProvider::DataSetChanged() {
+    if (creatingInsertRecord_) return;
+    TDataSet* dataSet = GetDataSet();
+    if (!IsNotifyLocked() && !IsLocating() && dataSet && dataSet->GetActive()) {
+        // Another provider reloads or moves the dataset: the notice comes again when it is done.
+        if (TcxDBDataProvider* blocking = FindBlockingProvider()) {
+            if (!blocking->GetDBDataController()->IsGridModeNotifyLocked()) blocking->AddListener(this);
+            return;
+        }
+    }
+    if (IsHandledAsScroll()) {
         DataScrolled(0);
         return;
     }
-    TDataSet* dataSet = GetDataSet();
     if (!dataSet || !dataSet->GetActive()) return;
     TDataSetState state = dataSet->GetState();
     if (state == TDataSetState::dsBrowse) {
@@ -653,6 +760,7 @@ void TcxDBDataProvider::DataSetChanged() {
         if (IsSmartRefresh() && !inserting && reread >= 0 && reread < controller->GetRecordCount() &&
             controller->FindRecordIndexByKey(controller->GetDataSetKeyValues()) == reread) {
             RereadRecord(reread);
+            ClearPostLocateMark();
             DataScrolled(0);
             return;
         }
@@ -665,6 +773,18 @@ void TcxDBDataProvider::DataSetChanged() {
     } else if (state == TDataSetState::dsInsert && !IsInserting()) {
         EditingChanged();
     }
+}
+
+void TcxDBDataProvider::LayoutChanged() {
+    TcxDBDataController* controller = GetDBDataController();
+    for (TcxDBDataProvider* provider : ProvidersOfDataSet()) {
+        if (!provider->IsNotifyLocked() || !provider->GetDBDataController()->IsDetailMode()) continue;
+        TDataSet* dataSet = GetDataSet();
+        if (dataSet->GetActive() && !dataSet->ControlsDisabled()) controller->UpdateFields();
+        return;
+    }
+    if (dataLink_.GetActive()) controller->UpdateFields();
+    DataSetChanged();
 }
 
 void TcxDBDataProvider::DataScrolled(int distance) {
@@ -694,14 +814,14 @@ void TcxDBDataProvider::EditingChanged() {
         if (!IsEditing()) BeginEditRecord();
     } else if (state == TDataSetState::dsInsert) {
         if (!IsInserting() && !dataSet->ControlsDisabled()) {
-            inNotify_ = true;
+            creatingInsertRecord_ = true;
             try {
                 BeginInsertRecord(dataSet->GetEof() && !insertOperation_);
             } catch (...) {
-                inNotify_ = false;
+                creatingInsertRecord_ = false;
                 throw;
             }
-            inNotify_ = false;
+            creatingInsertRecord_ = false;
             GetDBDataController()->NewRecordInitialized(GetEditingRecordIndex());
         }
     } else if (IsEditing()) {

@@ -82,6 +82,7 @@ class TcxDBDataProvider : public TcxCustomDataProvider {
     bool IsEOF() const;
     int GetCurrentRecordIndex() const { return currentRecordIndex_; }
     bool IsLocating() const { return locateCount_ > 0; }
+    bool IsNotifyLocked() const { return notifyLockCount_ > 0; }
     // Takes the stale-buffer mark left by a move that shifted the buffer window.
     bool TakeBufferStale() { return std::exchange(bufferStale_, false); }
     // Smart refresh (with key fields, outside grid mode): a post re-reads the posted record only.
@@ -98,10 +99,12 @@ class TcxDBDataProvider : public TcxCustomDataProvider {
     void RestorePos() override;
     // Every record of the dataset into the storage, in dataset order; the current record stays current.
     void LoadRecords();
-    void BeginLocating() override { ++locateCount_; }
+    // A locate that starts while the dataset edits leaves the post-locate mark on every provider of
+    // the dataset: the change notice that follows is a post, not a move.
+    void BeginLocating() override;
     void EndLocating() override { --locateCount_; }
     // Disables the dataset's controls; a pending edit is posted first (or refused with its error),
-    // never dropped unseen.
+    // never dropped unseen, after the post-locate marks were left as for a locate.
     void LockNotifications() override;
     void UnlockNotifications() override;
     // Grid mode: buffer row n is loaded as record n.
@@ -131,9 +134,25 @@ class TcxDBDataProvider : public TcxCustomDataProvider {
     // In grid mode the selected bookmarks, last first; otherwise the selected records.
     void DeleteSelection() override;
 
+    // ---- several providers on one dataset ----
+    // Another provider of the same dataset runs its own Insert or Append.
+    bool IsOtherInsert() const;
+    // The dataset's change notices are to be handled again, not taken as a move.
+    bool HasPostLocateMark() const { return postLocateMark_; }
+    void ClearPostLocateMark() { postLocateMark_ = false; }
+    // Hands the change notices that the providers listening on this one skipped while it held a
+    // lock or located, last registered first; not while it already does.
+    void DeliverDeferredNotices();
+    bool IsDeliveringNotices() const { return inNotify_; }
+
     // ---- notifications of the data link ----
     void ActiveChanged(bool active);
+    // While another provider of the dataset holds a notification lock or locates, the notice is
+    // skipped and comes again when that provider's reload or move ends.
     void DataSetChanged();
+    // While a provider of a detail holds a notification lock (a detail query reopened), only the
+    // fields are bound again; otherwise the fields are bound and the records reloaded.
+    void LayoutChanged();
     void DataScrolled(int distance);
     void EditingChanged();
     void RecordChanged(TField* field);
@@ -141,6 +160,17 @@ class TcxDBDataProvider : public TcxCustomDataProvider {
     void RereadRecord(int recordIndex);
 
   private:
+    // Every provider bound to the same dataset, this one included, in order of creation.
+    std::vector<TcxDBDataProvider*> ProvidersOfDataSet() const;
+    // Another provider of the dataset that holds a notification lock or (for a controller with
+    // record keys) locates; nil when none.
+    TcxDBDataProvider* FindBlockingProvider() const;
+    // The provider whose lock, locate or delivery decides whether a change notice is only a move.
+    TcxDBDataProvider* FindDecidingProvider() const;
+    bool IsHandledAsScroll() const;
+    void SetPostLocateMarks();
+    void AddListener(TcxDBDataProvider* provider);
+    void RemoveListener(TcxDBDataProvider* provider);
     void DoActiveChanged(bool active);
     void InsertOrAppend(bool append);
     void CheckLoadedPosition();
@@ -151,7 +181,10 @@ class TcxDBDataProvider : public TcxCustomDataProvider {
     TcxDBDataLink dataLink_;
     bool inInsert_ = false;
     bool insertOperation_ = false; // an explicit Insert, not an Append
-    bool inNotify_ = false;
+    bool creatingInsertRecord_ = false; // the dataset's own insert notices are this one
+    bool inNotify_ = false;             // delivering deferred notices to the listeners
+    std::vector<TcxDBDataProvider*> listeners_;
+    bool postLocateMark_ = false;
     int locateCount_ = 0;
     bool bufferStale_ = false; // the buffer window moved during the controller's own move
     int notifyLockCount_ = 0;

@@ -250,6 +250,7 @@ void TcxDBDataController::SelectAll() {
     }
     provider.UnlockNotifications();
     Change(dccSelection);
+    AfterDataChanged(); // the other providers of the dataset hear of the walk now
 }
 
 void TcxDBDataController::SelectFromAnchor(int rowIndex, bool keepSelection) {
@@ -287,6 +288,7 @@ void TcxDBDataController::SelectFromAnchor(int rowIndex, bool keepSelection) {
     gridSelection_.SetAnchor(anchor);
     provider.UnlockNotifications();
     Change(dccSelection);
+    AfterDataChanged(); // the other providers of the dataset hear of the walk now
 }
 
 bool TcxDBDataController::FocusSelectedRow(int index) {
