@@ -448,6 +448,8 @@ class TcxCustomDataController : public TPersistent {
     virtual void FocusControl(int /*itemIndex*/, bool& done) { done = false; }
     // The provider's current record moved: the focus follows it.
     virtual void ProviderRecordChanged() { SyncFocusedRecord(); }
+    // The focus moved to another row: where the records come from may follow (datasets).
+    virtual void SyncProviderPosition() {}
     // While counted, the provider is locating and grid mode holds its reactions back.
     void LockGridModeNotify();
     void UnlockGridModeNotify();

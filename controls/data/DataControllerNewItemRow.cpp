@@ -57,6 +57,7 @@ void TcxCustomDataController::FocusedRowMoved() {
         newItemRowFocused_ = false;
         info_->MarkFocusStateChanged(true);
     }
+    SyncProviderPosition();
     SetFocusedSelected(true);
 }
 

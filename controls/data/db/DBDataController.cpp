@@ -373,6 +373,7 @@ void TcxDBDataController::ChangeValueTypeClass(int itemIndex, TcxValueTypeClass 
 }
 
 bool TcxDBDataController::CanLeaveRecord() {
+    if (resettingDataSetCurrent_) return true;
     auto* relation = dynamic_cast<TcxDBDataRelation*>(GetMasterRelation());
     if (!relation) return true;
     TcxCustomDataController* master = relation->GetDataController();
@@ -433,17 +434,69 @@ TcxDBProviderDetailFilterAdapter* TcxDBDataController::GetDetailFilterAdapter() 
     return adapter;
 }
 
+void TcxDBDataController::CheckCurrentQuery() {
+    if (!dataModeController_.GetDetailInSQLMode() || !IsDetailMode()) return;
+    if (masterDetailKeyValues_.IsEmpty() || masterDetailKeyValues_.IsNull()) return;
+    if (dataModeController_.DoDetailIsCurrentQuery(GetMasterDetailKeyFieldNames(), masterDetailKeyValues_)) return;
+    TcxDBDataProvider& provider = GetDBProvider();
+    provider.LockNotifications();
+    inCurrentQueryCheck_ = true;
+    try {
+        provider.First(); // reopens the query with this clone's key values
+        provider.SavePos();
+        provider.RestorePos();
+        provider.SetCurrentRecordIndex(0);
+    } catch (...) {
+        inCurrentQueryCheck_ = false;
+        provider.UnlockNotifications();
+        throw;
+    }
+    inCurrentQueryCheck_ = false;
+    provider.UnlockNotifications();
+}
+
+void TcxDBDataController::CheckDetailSync() {
+    if (IsDetailMode() && dataModeController_.GetDetailInSyncMode()) CheckCurrentQuery();
+}
+
+bool TcxDBDataController::IsDetailQueryOutdated() const {
+    if (!IsDetailMode() || !dataModeController_.GetDetailInSQLMode()) return false;
+    if (!dataModeController_.GetDetailInSyncMode()) return true;
+    if (DBProvider().IsDataSetCurrent()) return false;
+    if (masterDetailKeyValues_.IsEmpty() || masterDetailKeyValues_.IsNull()) return false;
+    TDataSet* dataSet = GetDataSet();
+    if (!dataSet || !dataSet->GetActive()) return false;
+    const std::string names = GetMasterDetailKeyFieldNames();
+    return !SameKeyValues(dataSet->GetFieldValues(names), masterDetailKeyValues_, FieldNameCount(names));
+}
+
+void TcxDBDataController::SyncProviderPosition() {
+    if (GetFocusedRecordIndex() < 0 || resettingDataSetCurrent_) return;
+    resettingDataSetCurrent_ = true;
+    try {
+        GetDBProvider().SetDataSetCurrent(true);
+    } catch (...) {
+        resettingDataSetCurrent_ = false;
+        throw;
+    }
+    resettingDataSetCurrent_ = false;
+}
+
 // ---- focus and the dataset position ----
 
 bool TcxDBDataController::CanFocusRecord(int recordIndex) {
     TcxDBDataProvider& provider = GetDBProvider();
     if (syncingFocus_) return true;
     if (provider.IsInserting() && recordIndex == provider.GetEditingRecordIndex()) return true;
-    if (!provider.IsSyncMode()) return true;
+    const bool syncedDetail = IsDetailMode() && dataModeController_.GetDetailInSyncMode();
+    // Unfocused because another clone took the shared dataset: nothing to move.
+    if (syncedDetail && resettingDataSetCurrent_) return true;
+    if (!syncedDetail && !provider.IsSyncMode()) return true;
     provider.BeginLocating();
-    bool ok = false;
+    bool ok = true;
     try {
-        ok = SyncDataSetToRecord(recordIndex);
+        if (syncedDetail) CheckCurrentQuery();
+        if (provider.IsSyncMode()) ok = SyncDataSetToRecord(recordIndex);
     } catch (...) {
         provider.EndLocating();
         provider.TakeBufferStale();
@@ -575,16 +628,88 @@ bool TcxDBDataController::SearchInProvider(const std::string& text, bool forward
 
 void TcxDBDataController::SyncFocusedRecord() {
     int record = GetDBProvider().GetCurrentRecordIndex();
-    if (record < 0 || record >= GetRecordCount()) return;
-    if (GetFocusedRecordIndex() == record) return;
-    syncingFocus_ = true;
-    try {
-        SetFocusedRecordIndex(record);
-    } catch (...) {
+    if (record >= 0 && record < GetRecordCount() && GetFocusedRecordIndex() != record) {
+        syncingFocus_ = true;
+        try {
+            SetFocusedRecordIndex(record);
+        } catch (...) {
+            syncingFocus_ = false;
+            throw;
+        }
         syncingFocus_ = false;
+    }
+    TcxDBDataProvider& provider = GetDBProvider();
+    if (!IsPattern() || !provider.IsSyncMode() || IsLoading() || provider.IsActiveChanging() ||
+        provider.IsNotifyLocked() || updatingDataSetPosition_ || inCheckBrowseMode_)
+        return;
+    updatingDataSetPosition_ = true;
+    try {
+        SyncMasterPosition();
+    } catch (...) {
+        updatingDataSetPosition_ = false;
         throw;
     }
-    syncingFocus_ = false;
+    updatingDataSetPosition_ = false;
+}
+
+TcxCustomDataController* TcxDBDataController::SyncMasterPosition() {
+    auto* relation = dynamic_cast<TcxDBDataRelation*>(GetMasterRelation());
+    const std::string detailNames = GetMasterDetailKeyFieldNames();
+    if (!relation || detailNames.empty() || !IsInSyncMode()) return nullptr;
+    TcxDBDataController* master = relation->GetMasterController();
+    if (!master) return nullptr;
+    for (TcxDBDataController* above = master; above;) {
+        if (!above->IsInSyncMode() || !above->HasRecordKeys() || above->IsEditing()) return nullptr;
+        auto* up = dynamic_cast<TcxDBDataRelation*>(above->GetMasterRelation());
+        above = up ? up->GetMasterController() : nullptr;
+    }
+    // Also what stops this from running again while the master expands its detail below.
+    if (master->IsCreatingLinkObject() || master->updatingDataSetPosition_) return nullptr;
+    TDataSet* detailSet = GetDataSet();
+    TDataSet* masterSet = master->GetDataSet();
+    const std::string masterNames = relation->GetMasterKeyFieldNames();
+    const int keyCount = FieldNameCount(detailNames);
+    if (!detailSet || !masterSet || detailSet->IsEmpty() || masterNames.empty()) return nullptr;
+    const Variant detailValues = detailSet->GetFieldValues(detailNames);
+    master->updatingDataSetPosition_ = true;
+    TcxCustomDataController* result = nullptr;
+    try {
+        if (!SameKeyValues(masterSet->GetFieldValues(masterNames), detailValues, keyCount)) {
+            TcxDBDataProvider& masterProvider = master->GetDBProvider();
+            masterProvider.BeginLocating();
+            try {
+                masterSet->Locate(masterNames, detailValues);
+            } catch (...) {
+                masterProvider.EndLocating();
+                throw;
+            }
+            masterProvider.EndLocating();
+            master->SyncFocusedRecord();
+        }
+        auto* masterRelation = dynamic_cast<TcxDBDataRelation*>(master->GetMasterRelation());
+        const bool masterFollowed = !masterRelation || master->SyncMasterPosition();
+        const int focused = master->GetFocusedRecordIndex();
+        if (masterFollowed && focused >= 0 &&
+            SameKeyValues(masterSet->GetFieldValues(masterNames), detailValues, keyCount) &&
+            master->ChangeDetailExpanding(focused, true)) {
+            const int active = master->GetActiveRelationIndex(focused);
+            if (active >= 0 && active != relation->GetIndex() && master->IsDetailDataControllerExist(focused, active)) {
+                auto* shown = dynamic_cast<TcxDBDataController*>(master->GetDetailDataController(focused, active));
+                if (shown && SameKeyValues(shown->GetMasterDetailKeyValues(), detailValues, keyCount)) result = shown;
+            }
+            if (!result) {
+                master->ChangeActiveRelationIndex(focused, relation->GetIndex());
+                result = master->GetDetailDataController(focused, relation->GetIndex());
+            }
+            if (auto* clone = dynamic_cast<TcxDBDataController*>(result)) clone->GetDBProvider().FollowDataSet();
+            if (result) result->AfterDataChanged();
+        }
+    } catch (...) {
+        master->updatingDataSetPosition_ = false;
+        throw;
+    }
+    master->updatingDataSetPosition_ = false;
+    return result;
 }
 
 void TcxDBDataController::RefreshExternalData() {

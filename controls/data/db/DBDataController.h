@@ -149,6 +149,20 @@ class TcxDBDataController : public TcxCustomDataController {
         OnDetailHasChildren;
     // "DetailFilterController not found" when no adapter serves the dataset's class.
     TcxDBProviderDetailFilterAdapter* GetDetailFilterAdapter() const;
+    // SQL mode: a detail query that holds another clone's rows is reopened for this clone's key
+    // values (before the clone is focused).
+    void CheckCurrentQuery();
+    void CheckDetailSync() override;
+    // SQL mode: the dataset holds another master's rows, so its changes are not this clone's.
+    bool IsDetailQueryOutdated() const;
+    // Set while the dataset-current mark of this clone is being cleared by another clone.
+    bool IsResettingDataSetCurrent() const { return resettingDataSetCurrent_; }
+    void SetResettingDataSetCurrent(bool value) { resettingDataSetCurrent_ = value; }
+    // A focused clone marks the shared dataset as standing for it.
+    void SyncProviderPosition() override;
+    // The provider's dataset became, or stopped being, positioned for this controller (a view
+    // repaints).
+    virtual void DataSetCurrentChanged(bool /*current*/) {}
 
     // ---- focus and the dataset position ----
     bool CanFocusRecord(int recordIndex) override;
@@ -156,7 +170,9 @@ class TcxDBDataController : public TcxCustomDataController {
     virtual bool SyncDataSetToRecord(int recordIndex);
     // Posts a pending edit that holds a user's value, cancels one that holds none.
     void CheckBrowseMode() override;
-    // Focuses the provider's current record (the dataset moved by itself).
+    // Focuses the provider's current record (the dataset moved by itself). A pattern whose shared
+    // detail dataset moved has its master follow: the master's dataset goes to the detail row's
+    // master record, whose detail is expanded and made the active one.
     void SyncFocusedRecord() override;
     void RefreshExternalData() override;
 
@@ -235,6 +251,10 @@ class TcxDBDataController : public TcxCustomDataController {
     bool UsesGridModeSelection() const;
     void BindFieldName(TcxDBDataField* field, const std::string& name);
     std::vector<TField*> GetKeyDataSetFields() const;
+    bool IsInSyncMode() const { return const_cast<TcxDBDataController*>(this)->GetDBProvider().IsSyncMode(); }
+    // The master of this pattern follows the detail dataset; answers the detail clone that now
+    // shows the dataset's row, nil when the master did not follow.
+    TcxCustomDataController* SyncMasterPosition();
 
     TcxDBDataModeController dataModeController_;
     std::string gridModeBookmark_;
@@ -245,6 +265,9 @@ class TcxDBDataController : public TcxCustomDataController {
     std::string detailKeyFieldNames_;
     Variant masterDetailKeyValues_;
     bool inCheckBrowseMode_ = false;
+    bool inCurrentQueryCheck_ = false;
+    bool resettingDataSetCurrent_ = false;
+    bool updatingDataSetPosition_ = false;
     bool syncingFocus_ = false;
 };
 

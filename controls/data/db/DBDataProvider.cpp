@@ -153,9 +153,11 @@ bool TcxDBDataProvider::IsSyncMode() const {
     TcxDBDataModeController& mode = controller->GetDataModeController();
     if (!dataSet || !dataSet->GetActive() || dataSet->IsUniDirectional() || !mode.GetSyncMode()) return false;
     if (!controller->IsDetailMode()) return true;
-    // A detail's record indexes are not dataset positions: it follows the dataset by key only.
+    // A detail's record indexes are not dataset positions: it follows the dataset by key only; a
+    // detail query holds one master's rows, so only while it stands for this controller.
     if (!mode.GetDetailInSyncMode()) return false;
-    return mode.GetDetailInSQLMode() || controller->HasRecordKeys();
+    if (mode.GetDetailInSQLMode()) return IsDataSetCurrent();
+    return controller->HasRecordKeys();
 }
 
 bool TcxDBDataProvider::CanModify() const {
@@ -227,6 +229,24 @@ void TcxDBDataProvider::First() {
         controller->UpdateFields();
         SavePos();
     }
+    SetDataSetCurrent(true);
+    if (reopened) RebindOtherClones();
+}
+
+void TcxDBDataProvider::RebindOtherClones() {
+    TcxDBDataController* controller = GetDBDataController();
+    TcxDataListenerLink* alive = controller->AddListenerLink();
+    std::vector<TcxDBDataController*> clones;
+    controller->ForEachDetailController(controller->GetMasterRelation(), [&](TcxCustomDataController* clone) {
+        auto* dbClone = dynamic_cast<TcxDBDataController*>(clone);
+        if (dbClone && dbClone != controller && dbClone->GetDataSet() == GetDataSet()) clones.push_back(dbClone);
+    });
+    for (TcxDBDataController* clone : clones) {
+        clone->UpdateFields();
+        clone->Change(dccData);
+        if (!alive->Ref) break;
+    }
+    TcxCustomDataController::RemoveListenerLink(alive);
 }
 
 void TcxDBDataProvider::Next() {
@@ -407,7 +427,15 @@ void TcxDBDataProvider::Edit() {
 bool TcxDBDataProvider::CanInitEditing(int recordIndex) {
     if (!CanModify()) return TcxCustomDataProvider::CanInitEditing(recordIndex);
     GetDataController()->CheckRecordIndex(recordIndex);
-    bool ok = dataLink_.Edit();
+    inCanInitEditing_ = true;
+    bool ok = false;
+    try {
+        ok = dataLink_.Edit();
+    } catch (...) {
+        inCanInitEditing_ = false;
+        throw;
+    }
+    inCanInitEditing_ = false;
     if (ok) SetChanging();
     return ok;
 }
@@ -658,6 +686,45 @@ void TcxDBDataProvider::DoActiveChanged(bool active) {
     if (!dataSet || dataSet->GetDefaultFields()) controller->UnbindFields();
 }
 
+// ---- a detail dataset shared by the clones of one relation ----
+
+void TcxDBDataProvider::SetDataSetCurrent(bool value) {
+    TcxDBDataController* controller = GetDBDataController();
+    if (value && controller->GetDetailMode() == TcxCustomDataController::dcdmClone) {
+        std::vector<TcxDBDataController*> clones;
+        controller->ForEachDetailController(controller->GetMasterRelation(), [&](TcxCustomDataController* clone) {
+            if (auto* dbClone = dynamic_cast<TcxDBDataController*>(clone)) clones.push_back(dbClone);
+        });
+        for (TcxDBDataController* clone : clones) {
+            if (clone->IsResettingDataSetCurrent()) continue;
+            clone->SetResettingDataSetCurrent(true);
+            try {
+                clone->GetDBProvider().SetDataSetCurrent(false);
+                clone->ChangeFocusedRecordIndex(-1);
+            } catch (...) {
+                clone->SetResettingDataSetCurrent(false);
+                throw;
+            }
+            clone->SetResettingDataSetCurrent(false);
+        }
+    }
+    dataSetCurrent_ = value;
+    controller->DataSetCurrentChanged(value);
+}
+
+bool TcxDBDataProvider::IsDataSetCurrent() const {
+    TcxDBDataController* controller = GetDBDataController();
+    TcxDBDataModeController& mode = controller->GetDataModeController();
+    if (!controller->IsDetailMode() || mode.GetDetailInSQLMode() || !IsSyncMode()) return dataSetCurrent_;
+    if (inCanInitEditing_) return true;
+    const bool unfocused = controller->GetFocusedRowIndex() < 0 && !dataSetCurrent_;
+    const bool newItemRowEdit = controller->GetUseNewItemRowForEditing() && controller->GetNewItemRowFocused();
+    if (!inInsert_ && (unfocused || IsOtherInsert()) && (!newItemRowEdit || IsInserting())) return false;
+    for (TcxDBDataProvider* provider : ProvidersOfDataSet())
+        if (provider != this && provider->inCanInitEditing_) return false;
+    return true;
+}
+
 // ---- several providers on one dataset ----
 
 std::vector<TcxDBDataProvider*> TcxDBDataProvider::ProvidersOfDataSet() const {
@@ -743,6 +810,8 @@ void TcxDBDataProvider::DataSetChanged() {
             if (!blocking->GetDBDataController()->IsGridModeNotifyLocked()) blocking->AddListener(this);
             return;
         }
+        // A detail query reopened for another clone: its rows are not this clone's.
+        if (GetDBDataController()->IsDetailQueryOutdated()) return;
     }
     if (IsHandledAsScroll()) {
         DataScrolled(0);
@@ -771,7 +840,9 @@ void TcxDBDataProvider::DataSetChanged() {
         }
         controller->ReloadData();
     } else if (state == TDataSetState::dsInsert && !IsInserting()) {
-        EditingChanged();
+        // Of the clones sharing a detail dataset only the one it stands for takes the new record.
+        TcxDBDataController* controller = GetDBDataController();
+        if (!controller->IsDetailMode() || IsDataSetCurrent()) EditingChanged();
     }
 }
 
@@ -803,6 +874,16 @@ void TcxDBDataProvider::DataScrolled(int distance) {
         return;
     }
     ResetChanging();
+    // A shared detail dataset that stands for another clone moves for that one.
+    TcxDBDataController* controller = GetDBDataController();
+    if (controller->GetDetailMode() == TcxCustomDataController::dcdmClone && controller->IsDetailMode() &&
+        controller->GetDataModeController().GetDetailInSyncMode() && !IsDataSetCurrent())
+        return;
+    controller->SyncFocusedRecord();
+}
+
+void TcxDBDataProvider::FollowDataSet() {
+    CheckLoadedPosition();
     GetDBDataController()->SyncFocusedRecord();
 }
 
@@ -832,7 +913,12 @@ void TcxDBDataProvider::EditingChanged() {
 }
 
 void TcxDBDataProvider::RecordChanged(TField*) {
-    // The editing record shows what the dataset's current record holds now.
+    // The editing record shows what the dataset's current record holds now; a shared detail
+    // dataset's record is another clone's while it does not stand for this one.
+    TcxDBDataController* controller = GetDBDataController();
+    if (controller->IsDetailMode() && controller->GetDataModeController().GetDetailInSyncMode() &&
+        !IsDataSetCurrent())
+        return;
     if (!IsEditing() || !IsDataSetEditing()) return;
     RereadRecord(GetEditingRecordIndex());
     ResetChanging();

@@ -145,6 +145,19 @@ class TcxDBDataProvider : public TcxCustomDataProvider {
     void DeliverDeferredNotices();
     bool IsDeliveringNotices() const { return inNotify_; }
 
+    // ---- a detail dataset shared by the clones of one relation ----
+    // The dataset stands for this controller: marking it so unfocuses every other clone of the
+    // relation and clears their marks.
+    bool GetDataSetCurrentMark() const { return dataSetCurrent_; }
+    void SetDataSetCurrent(bool value);
+    // Whether the dataset is positioned for this controller: the mark, or for a detail in sync mode
+    // also its focused row, its own insert or edit, unless another provider of the dataset inserts
+    // or starts an edit.
+    bool IsDataSetCurrent() const;
+    void SetCurrentRecordIndex(int recordIndex) { currentRecordIndex_ = recordIndex; }
+    // Focuses the loaded record the dataset stands on (a clone the dataset was moved to).
+    void FollowDataSet();
+
     // ---- notifications of the data link ----
     void ActiveChanged(bool active);
     // While another provider of the dataset holds a notification lock or locates, the notice is
@@ -172,6 +185,8 @@ class TcxDBDataProvider : public TcxCustomDataProvider {
     void AddListener(TcxDBDataProvider* provider);
     void RemoveListener(TcxDBDataProvider* provider);
     void DoActiveChanged(bool active);
+    // The other clones of the relation that read this dataset bind the fields a reopen made anew.
+    void RebindOtherClones();
     void InsertOrAppend(bool append);
     void CheckLoadedPosition();
     void LoadGridModeBuffer();
@@ -181,6 +196,8 @@ class TcxDBDataProvider : public TcxCustomDataProvider {
     TcxDBDataLink dataLink_;
     bool inInsert_ = false;
     bool insertOperation_ = false; // an explicit Insert, not an Append
+    bool inCanInitEditing_ = false;
+    bool dataSetCurrent_ = false;
     bool creatingInsertRecord_ = false; // the dataset's own insert notices are this one
     bool inNotify_ = false;             // delivering deferred notices to the listeners
     std::vector<TcxDBDataProvider*> listeners_;

@@ -163,9 +163,11 @@ class MasterView : public TcxDBDataController {
 
 class DBMasterDetailClonesTest : public DBMasterDetailTest {
   protected:
+    // How the pattern's dataset finds a master record's rows.
+    virtual const Mode& DetailMode() const { return modes[0]; }
     void SetUp() override {
         DBMasterDetailTest::SetUp();
-        const char* sql = modes[0].sql;
+        const char* sql = DetailMode().sql;
         view_ = std::make_unique<MasterView>([this, sql](TComponent* owner) {
             auto* query = new TADOQuery(owner);
             query->SetConnection(connection_);
@@ -175,7 +177,7 @@ class DBMasterDetailClonesTest : public DBMasterDetailTest {
         view_->AddItem(nullptr);
         view_->SetItemFieldName(0, "Issue");
         view_->SetDataSource(masterController_.GetDataSource());
-        OpenDetail(modes[0]);
+        OpenDetail(DetailMode());
         masterController_.OnUpdateControl = nullptr;
         relation_ = view_->GetRelations().Add(&level_);
         detailController_.SetRelationPattern(relation_);
@@ -186,6 +188,14 @@ class DBMasterDetailClonesTest : public DBMasterDetailTest {
             amounts.push_back(clone->GetValue(clone->GetRowInfo(row).RecordIndex, 1).AsInteger());
         return amounts;
     }
+
+    TcxDBDataController* Clone(int masterRecord) {
+        return static_cast<TcxDBDataController*>(view_->GetDetailDataController(masterRecord, 0));
+    }
+    std::string DetailRow() const {
+        return detail_->FieldByName("Issue")->GetAsString() + "/" + detail_->FieldByName("Tier")->GetAsString();
+    }
+    static bool IsCurrent(TcxDBDataController* clone) { return clone->GetDBProvider().GetDataSetCurrentMark(); }
 
     TObject level_;
     std::unique_ptr<MasterView> view_;
@@ -263,8 +273,101 @@ TEST_P(DBMasterDetailClonesTest, LeavingADetailRecordPostsThePendingEditsOfBothS
     EXPECT_EQ(draw->FieldByName("ResultA1")->GetAsString(), "01 02 03 04 05 06");
 }
 
+// The clones of one relation share the pattern's dataset: it stands for one clone at a time.
+TEST_P(DBMasterDetailClonesTest, ExpandingAnotherMasterRecordMakesItsCloneCurrentAndUnfocusesTheFirst) {
+    view_->SharePatternsDataSet = true;
+    view_->ChangeDetailExpanding(0, true);
+    TcxDBDataController* first = Clone(0);
+    first->SetFocusedRecordIndex(1);
+    EXPECT_TRUE(IsCurrent(first));
+    EXPECT_EQ(DetailRow(), "2003001/2");
+
+    view_->ChangeDetailExpanding(3, true);
+    TcxDBDataController* fourth = Clone(3);
+    EXPECT_TRUE(IsCurrent(fourth));
+    EXPECT_FALSE(IsCurrent(first));
+    EXPECT_EQ(first->GetFocusedRecordIndex(), -1);
+    EXPECT_EQ(Amounts(first), (std::vector<int>{500, 30, 3})) << "unfocused, not emptied";
+
+    // Focusing a row of the first clone takes the dataset back to it.
+    first->SetFocusedRecordIndex(2);
+    EXPECT_TRUE(IsCurrent(first));
+    EXPECT_FALSE(IsCurrent(fourth));
+    EXPECT_EQ(fourth->GetFocusedRecordIndex(), -1);
+    EXPECT_EQ(DetailRow(), "2003001/3");
+}
+
+TEST_P(DBMasterDetailClonesTest, MovingTheSharedDetailDataSetToAnotherMastersRowMovesTheMastersFocusThere) {
+    view_->SharePatternsDataSet = true;
+    view_->SetKeyFieldNames("Issue");
+    view_->ChangeDetailExpanding(0, true);
+    TcxDBDataController* first = Clone(0);
+    first->SetFocusedRecordIndex(0);
+    ASSERT_EQ(view_->GetFocusedRecordIndex(), 0);
+
+    ASSERT_TRUE(detail_->Locate("Issue;Tier", VarArrayOf({Variant(std::string("2003004")), Variant(2)})));
+    EXPECT_EQ(view_->GetFocusedRecordIndex(), 3);
+    EXPECT_EQ(master_->FieldByName("Issue")->GetAsString(), "2003004");
+    EXPECT_TRUE(view_->GetDetailExpanding(3));
+    EXPECT_EQ(view_->GetActiveRelationIndex(3), 0);
+    ASSERT_TRUE(view_->IsDetailDataControllerExist(3, 0));
+    TcxDBDataController* fourth = Clone(3);
+    EXPECT_EQ(Amounts(fourth), (std::vector<int>{600, 40}));
+    ASSERT_EQ(fourth->GetFocusedRecordIndex(), 1) << "the clone shows the row moved to";
+    EXPECT_TRUE(IsCurrent(fourth));
+    EXPECT_EQ(first->GetFocusedRecordIndex(), -1);
+    EXPECT_EQ(DetailRow(), "2003004/2") << "the detail dataset stays where it was moved";
+
+    // A move within the master record's rows leaves the master where it is.
+    detail_->Prior();
+    EXPECT_EQ(view_->GetFocusedRecordIndex(), 3);
+    EXPECT_EQ(fourth->GetFocusedRecordIndex(), 0);
+}
+
+// One parameterised detail query shared by the clones holds one master record's rows at a time.
+class DBSharedDetailQueryTest : public DBMasterDetailClonesTest {
+  protected:
+    const Mode& DetailMode() const override { return modes[1]; }
+};
+
+TEST_P(DBSharedDetailQueryTest, FocusingACloneReopensTheSharedQueryForItsMasterRecord) {
+    view_->SharePatternsDataSet = true;
+    detailController_.SetMasterDetailKeyValues(Variant()); // a pattern holds no rows of its own
+    TcxDBDataController* first = Clone(0);
+    TcxDBDataController* fourth = Clone(3);
+    EXPECT_EQ(Amounts(first), (std::vector<int>{500, 30, 3}));
+    EXPECT_EQ(Amounts(fourth), (std::vector<int>{600, 40}));
+    EXPECT_TRUE(first->IsDetailQueryOutdated());
+    EXPECT_FALSE(fourth->IsDetailQueryOutdated());
+
+    // The query holds the fourth clone's rows: the first clone ignores their changes.
+    int opens = detailOpens_;
+    detail_->Refresh();
+    EXPECT_EQ(detailOpens_, opens);
+    EXPECT_EQ(Amounts(first), (std::vector<int>{500, 30, 3}));
+
+    first->SetFocusedRecordIndex(1);
+    EXPECT_EQ(detailOpens_, opens + 1);
+    EXPECT_EQ(DetailRow(), "2003001/2");
+    EXPECT_EQ(first->GetFocusedRecordIndex(), 1);
+    EXPECT_FALSE(first->IsDetailQueryOutdated());
+    EXPECT_TRUE(fourth->IsDetailQueryOutdated());
+    EXPECT_EQ(fourth->GetFocusedRecordIndex(), -1);
+    // The reopen made new fields: the other clone reads them, its rows kept.
+    EXPECT_EQ(fourth->GetItemDataSetField(1), detail_->FieldByName("Amount"));
+    EXPECT_EQ(Amounts(fourth), (std::vector<int>{600, 40}));
+
+    // Checking again with the query already current reopens nothing.
+    first->CheckDetailSync();
+    EXPECT_EQ(detailOpens_, opens + 1);
+    fourth->CheckDetailSync();
+    EXPECT_EQ(detailOpens_, opens + 2);
+    EXPECT_EQ(DetailRow(), "2003004/1");
+}
+
 ZORVY_ON_BOTH_ENGINES(DBMasterDetailTest);
 ZORVY_ON_BOTH_ENGINES(DBMasterDetailClonesTest);
+ZORVY_ON_BOTH_ENGINES(DBSharedDetailQueryTest);
 
 } // namespace
 } // namespace zorvy::test
