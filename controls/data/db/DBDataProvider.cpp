@@ -874,12 +874,13 @@ void TcxDBDataProvider::DataScrolled(int distance) {
         return;
     }
     ResetChanging();
-    // A shared detail dataset that stands for another clone moves for that one.
+    if (!IsAnotherClonesDataSet()) GetDBDataController()->SyncFocusedRecord();
+}
+
+bool TcxDBDataProvider::IsAnotherClonesDataSet() const {
     TcxDBDataController* controller = GetDBDataController();
-    if (controller->GetDetailMode() == TcxCustomDataController::dcdmClone && controller->IsDetailMode() &&
-        controller->GetDataModeController().GetDetailInSyncMode() && !IsDataSetCurrent())
-        return;
-    controller->SyncFocusedRecord();
+    return controller->GetDetailMode() == TcxCustomDataController::dcdmClone && controller->IsDetailMode() &&
+           controller->GetDataModeController().GetDetailInSyncMode() && !IsDataSetCurrent();
 }
 
 void TcxDBDataProvider::FollowDataSet() {
@@ -891,6 +892,8 @@ void TcxDBDataProvider::EditingChanged() {
     if (!IsSyncMode()) return;
     TDataSet* dataSet = GetDataSet();
     TDataSetState state = dataSet->GetState();
+    const bool editingStarts = state == TDataSetState::dsEdit || state == TDataSetState::dsInsert;
+    if (editingStarts && IsAnotherClonesDataSet()) return;
     if (state == TDataSetState::dsEdit) {
         if (!IsEditing()) BeginEditRecord();
     } else if (state == TDataSetState::dsInsert) {

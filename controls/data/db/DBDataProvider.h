@@ -181,6 +181,9 @@ class TcxDBDataProvider : public TcxCustomDataProvider {
     // The provider whose lock, locate or delivery decides whether a change notice is only a move.
     TcxDBDataProvider* FindDecidingProvider() const;
     bool IsHandledAsScroll() const;
+    // A shared detail dataset that stands for another clone of the relation: its moves, edits and
+    // new records are that clone's.
+    bool IsAnotherClonesDataSet() const;
     void SetPostLocateMarks();
     void AddListener(TcxDBDataProvider* provider);
     void RemoveListener(TcxDBDataProvider* provider);

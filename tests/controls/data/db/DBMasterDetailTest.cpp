@@ -324,6 +324,23 @@ TEST_P(DBMasterDetailClonesTest, MovingTheSharedDetailDataSetToAnotherMastersRow
     EXPECT_EQ(fourth->GetFocusedRecordIndex(), 0);
 }
 
+TEST_P(DBMasterDetailClonesTest, OnlyTheCloneTheSharedDataSetStandsForTakesItsNewRecord) {
+    view_->SharePatternsDataSet = true;
+    TcxDBDataController* first = Clone(0);
+    TcxDBDataController* fourth = Clone(3);
+    fourth->SetFocusedRecordIndex(0);
+    ASSERT_TRUE(IsCurrent(fourth));
+
+    fourth->Append();
+    EXPECT_TRUE(fourth->GetDBProvider().IsInserting());
+    EXPECT_FALSE(first->IsEditing());
+    EXPECT_EQ(first->GetRecordCount(), 3);
+    EXPECT_TRUE(IsCurrent(fourth));
+    fourth->Cancel();
+    EXPECT_EQ(Amounts(fourth), (std::vector<int>{600, 40}));
+    EXPECT_EQ(Amounts(first), (std::vector<int>{500, 30, 3}));
+}
+
 // One parameterised detail query shared by the clones holds one master record's rows at a time.
 class DBSharedDetailQueryTest : public DBMasterDetailClonesTest {
   protected:
