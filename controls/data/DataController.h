@@ -257,6 +257,9 @@ class TcxCustomDataController : public TPersistent {
     void EndUpdateFields();
     // Empties the storage and loads it again from the provider (not for a pattern).
     virtual void ReloadData();
+    // A full refresh then leaves the summaries and their after-summary event alone: in grid mode
+    // while a structure change waits for its reload.
+    virtual bool IsSummaryUpdateLocked() const { return IsGridMode() && structureChanged_; }
     // Rebuilds the records for the current mode: entering or leaving provider mode empties them.
     void RestructData();
     // Tells the provider whether grouping needs every record; restructures when that changes
@@ -344,7 +347,7 @@ class TcxCustomDataController : public TPersistent {
     // While the owner loads, data-changed events wait for Loaded and sorting and grouping events
     // are not fired.
     bool IsLoading() const;
-    void Loaded();
+    virtual void Loaded();
     // From another controller: its options, filter, summary and event handlers.
     void Assign(TPersistent* source) override;
     // Receives every notice; the notice lives only during the call.

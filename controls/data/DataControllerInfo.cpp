@@ -27,7 +27,8 @@ void TcxCustomDataControllerInfo::CheckChanges() {
 }
 
 void TcxCustomDataControllerInfo::RecordsChanged() {
-    changes_ |= dcicRecords | dcicSummary;
+    changes_ |= dcicRecords;
+    if (!dataController_->IsSummaryUpdateLocked()) changes_ |= dcicSummary;
     if (sorting_.GetCount() > 0) changes_ |= dcicSorting;
     if (grouping_.GetCount() > 0) changes_ |= dcicGrouping;
     CheckChanges();

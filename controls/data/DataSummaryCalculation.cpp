@@ -170,6 +170,8 @@ void TcxDataSummary::DoAfterSummary() {
         return;
     }
     afterSummaryPending_ = false;
+    // A pattern's summaries are its clones' business.
+    if (dataController_->IsPattern() || dataController_->IsSummaryUpdateLocked()) return;
     inAfterSummary_ = true;
     try {
         OnAfterSummary(this);

@@ -28,6 +28,8 @@ class TField : public TComponent {
     void SetOrigin(const std::string& origin) { origin_ = origin; }
     TFieldType GetDataType() const { return dataType_; }
     TFieldKind GetFieldKind() const { return fieldKind_; }
+    // Made by the dataset from a result column at opening, and destroyed at closing.
+    bool IsDynamic() const { return dynamic_; }
     void SetFieldKind(TFieldKind kind);
     bool GetCalculated() const { return fieldKind_ == TFieldKind::fkCalculated; }
     bool GetLookup() const { return fieldKind_ == TFieldKind::fkLookup; }

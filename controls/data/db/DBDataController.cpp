@@ -308,6 +308,23 @@ bool TcxDBDataController::IsDataChangeLocked() const {
     return IsGridMode() && dataSet && dataSet->GetState() == TDataSetState::dsInsert;
 }
 
+bool TcxDBDataController::IsSummaryUpdateLocked() const {
+    if (TcxCustomDataController::IsSummaryUpdateLocked() || DBProvider().IsGridModeUpdating()) return true;
+    TDataSet* dataSet = GetDataSet();
+    if (!dataSet || dataSet->GetActive() || !dataSet->ControlsDisabled()) return false;
+    // Without persistent data fields the loaded records' fields closed with the dataset.
+    const TFields& fields = dataSet->GetFields();
+    for (int i = 0; i < fields.GetCount(); ++i)
+        if (fields.GetField(i)->GetFieldKind() == TFieldKind::fkData && !fields.GetField(i)->IsDynamic()) return false;
+    return true;
+}
+
+void TcxDBDataController::Loaded() {
+    if (!loaded_ && GetDBProvider().HasFieldStructure()) LayoutChanged(lcStructure);
+    TcxCustomDataController::Loaded();
+    loaded_ = true;
+}
+
 bool TcxDBDataController::HasRecordKeys() const {
     return keyField_ != nullptr && !IsGridMode();
 }

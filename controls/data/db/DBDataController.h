@@ -109,6 +109,12 @@ class TcxDBDataController : public TcxCustomDataController {
     bool HasRecordKeys() const override;
     // Also while the dataset inserts in grid mode: the new record is not in the buffer yet.
     bool IsDataChangeLocked() const override;
+    // Also while grid mode reads its buffer again, and while a closed dataset whose fields are
+    // made at opening has its controls disabled (the loaded records' fields are gone).
+    bool IsSummaryUpdateLocked() const override;
+    // The first call has the fields bound and the records loaded again once every item is streamed,
+    // when the dataset's fields are known.
+    void Loaded() override;
     // The key values of a loaded record, and of the dataset's current record ("Key Field not found"
     // when a key name has no dataset field).
     Variant GetRecordKey(int recordIndex) const;
@@ -249,6 +255,8 @@ class TcxDBDataController : public TcxCustomDataController {
   private:
     TcxDBDataProvider& DBProvider() const { return const_cast<TcxDBDataController*>(this)->GetDBProvider(); }
     bool UsesGridModeSelection() const;
+    // A range that differs from the selection by its far end's one record; false when it does not.
+    bool ChangeRangeByOne(const std::string& from, const std::string& to);
     void BindFieldName(TcxDBDataField* field, const std::string& name);
     std::vector<TField*> GetKeyDataSetFields() const;
     bool IsInSyncMode() const { return const_cast<TcxDBDataController*>(this)->GetDBProvider().IsSyncMode(); }
@@ -269,6 +277,7 @@ class TcxDBDataController : public TcxCustomDataController {
     bool resettingDataSetCurrent_ = false;
     bool updatingDataSetPosition_ = false;
     bool syncingFocus_ = false;
+    bool loaded_ = false;
 };
 
 } // namespace zorvy

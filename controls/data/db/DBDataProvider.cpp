@@ -147,6 +147,11 @@ void TcxDBDataProvider::Scroll(int distance) {
     GetDBDataController()->SetFocusedSelected(true);
 }
 
+bool TcxDBDataProvider::HasFieldStructure() const {
+    TDataSet* dataSet = GetDataSet();
+    return dataSet && dataSet->GetFieldCount() > 0 && (dataSet->GetActive() || !dataSet->GetDefaultFields());
+}
+
 bool TcxDBDataProvider::IsSyncMode() const {
     TDataSet* dataSet = GetDataSet();
     TcxDBDataController* controller = GetDBDataController();
@@ -388,6 +393,18 @@ void TcxDBDataProvider::LoadGridModeBuffer() {
     }
     RestorePos();
     currentRecordIndex_ = active;
+}
+
+// Scrolling through the dataset does not recalculate the summaries at every step.
+void TcxDBDataProvider::UpdateGridModeBuffer() {
+    gridModeUpdating_ = true;
+    try {
+        GetDBDataController()->ReloadData();
+    } catch (...) {
+        gridModeUpdating_ = false;
+        throw;
+    }
+    gridModeUpdating_ = false;
 }
 
 // Outside grid mode a loaded record index is a dataset position; a detail's records are found
@@ -837,6 +854,8 @@ void TcxDBDataProvider::DataSetChanged() {
             // Records deleted elsewhere leave the selection and the bookmark.
             if (controller->GetMultiSelect()) controller->GetDBSelection().RemoveInvalid();
             controller->CheckBookmark(-1);
+            UpdateGridModeBuffer();
+            return;
         }
         controller->ReloadData();
     } else if (state == TDataSetState::dsInsert && !IsInserting()) {
@@ -870,7 +889,7 @@ void TcxDBDataProvider::DataScrolled(int distance) {
         return;
     }
     if (windowMoved) {
-        GetDBDataController()->ReloadData(); // the buffer holds other records now
+        UpdateGridModeBuffer(); // the buffer holds other records now
         return;
     }
     ResetChanging();

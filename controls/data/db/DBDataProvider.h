@@ -83,6 +83,10 @@ class TcxDBDataProvider : public TcxCustomDataProvider {
     int GetCurrentRecordIndex() const { return currentRecordIndex_; }
     bool IsLocating() const { return locateCount_ > 0; }
     bool IsNotifyLocked() const { return notifyLockCount_ > 0; }
+    // Grid mode reads the buffer again because the dataset changed or its window moved.
+    bool IsGridModeUpdating() const { return gridModeUpdating_ && IsGridMode(); }
+    // The dataset has fields: it is open, or its fields are persistent.
+    bool HasFieldStructure() const override;
     // Takes the stale-buffer mark left by a move that shifted the buffer window.
     bool TakeBufferStale() { return std::exchange(bufferStale_, false); }
     // Smart refresh (with key fields, outside grid mode): a post re-reads the posted record only.
@@ -193,6 +197,7 @@ class TcxDBDataProvider : public TcxCustomDataProvider {
     void InsertOrAppend(bool append);
     void CheckLoadedPosition();
     void LoadGridModeBuffer();
+    void UpdateGridModeBuffer();
 
     TcxDBDataAssignedFields assignedFields_;
     std::vector<std::string> bufferBookmarks_;
@@ -201,6 +206,7 @@ class TcxDBDataProvider : public TcxCustomDataProvider {
     bool insertOperation_ = false; // an explicit Insert, not an Append
     bool inCanInitEditing_ = false;
     bool dataSetCurrent_ = false;
+    bool gridModeUpdating_ = false;
     bool creatingInsertRecord_ = false; // the dataset's own insert notices are this one
     bool inNotify_ = false;             // delivering deferred notices to the listeners
     std::vector<TcxDBDataProvider*> listeners_;

@@ -269,14 +269,16 @@ void TcxDBDataController::SelectFromAnchor(int rowIndex, bool keepSelection) {
     provider.LockNotifications();
     try {
         provider.SavePos();
-        if (!keepSelection) gridSelection_.Clear();
-        dataSet->GotoBookmark(from);
-        while (!provider.IsEOF()) {
-            std::string bookmark = dataSet->GetBookmark();
-            int index = 0;
-            if (!gridSelection_.Find(bookmark, index) && CanSelectRow(-1)) gridSelection_.Insert(index, bookmark);
-            if (bookmark == to) break;
-            provider.Next();
+        if (keepSelection || !ChangeRangeByOne(from, to)) {
+            if (!keepSelection) gridSelection_.Clear();
+            dataSet->GotoBookmark(from);
+            while (!provider.IsEOF()) {
+                std::string bookmark = dataSet->GetBookmark();
+                int index = 0;
+                if (!gridSelection_.Find(bookmark, index) && CanSelectRow(-1)) gridSelection_.Insert(index, bookmark);
+                if (bookmark == to) break;
+                provider.Next();
+            }
         }
         provider.RestorePos();
     } catch (...) {
@@ -289,6 +291,51 @@ void TcxDBDataController::SelectFromAnchor(int rowIndex, bool keepSelection) {
     provider.UnlockNotifications();
     Change(dccSelection);
     AfterDataChanged(); // the other providers of the dataset hear of the walk now
+}
+
+// Shift with an arrow key grows or shrinks the range by one record at its far end: that record is
+// added or dropped without walking the range, which may span the whole dataset.
+bool TcxDBDataController::ChangeRangeByOne(const std::string& from, const std::string& to) {
+    TcxDBDataSelection& selection = gridSelection_;
+    const int count = selection.GetCount();
+    if (count == 0) return false;
+    TcxDBDataProvider& provider = GetDBProvider();
+    TDataSet* dataSet = GetDataSet();
+    auto same = [&](const std::string& a, const std::string& b) { return provider.CompareBookmarks(a, b) == 0; };
+    const std::string& anchor = selection.GetAnchor();
+    if (same(from, to)) {
+        selection.Clear();
+        selection.Insert(0, from);
+        return true;
+    }
+    // The neighbour of a bookmark's record in one direction; empty at either end of the dataset.
+    auto neighbour = [&](const std::string& bookmark, bool forward) -> std::string {
+        dataSet->GotoBookmark(bookmark);
+        if (forward ? (dataSet->Next(), dataSet->GetEof()) : (dataSet->Prior(), dataSet->GetBof())) return {};
+        return dataSet->GetBookmark();
+    };
+    const std::string first = selection.GetBookmark(0), last = selection.GetBookmark(count - 1);
+    if (same(first, anchor) && same(from, anchor)) { // the range runs down from the anchor
+        if (count > 1 && same(to, selection.GetBookmark(count - 2))) {
+            selection.Delete(count - 1);
+            return true;
+        }
+        const std::string before = neighbour(to, false);
+        if (before.empty() || !same(before, last)) return false;
+        if (CanSelectRow(-1)) selection.Insert(count, to);
+        return true;
+    }
+    if (same(last, anchor) && same(to, anchor)) { // the range runs up from the anchor
+        if (count > 1 && same(from, selection.GetBookmark(1))) {
+            selection.Delete(0);
+            return true;
+        }
+        const std::string after = neighbour(from, true);
+        if (after.empty() || !same(after, first)) return false;
+        if (CanSelectRow(-1)) selection.Insert(0, from);
+        return true;
+    }
+    return false;
 }
 
 bool TcxDBDataController::FocusSelectedRow(int index) {

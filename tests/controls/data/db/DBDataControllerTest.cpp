@@ -39,6 +39,52 @@ class DBDataControllerTest : public EngineTest {
     std::unique_ptr<TcxDBDataController> controller_;
 };
 
+class LayoutCountingController : public TcxDBDataController {
+  public:
+    using TcxDBDataController::TcxDBDataController;
+    void LayoutChanged(unsigned reasons) override {
+        ++Layouts;
+        TcxDBDataController::LayoutChanged(reasons);
+    }
+    int Layouts = 0;
+};
+
+// Streamed while its form loads, the controller binds its fields and loads the draws again on its
+// first Loaded, once every item is there, when the dataset's fields are known; not on later calls,
+// and not for a query whose fields are only made when it opens.
+TEST_P(DBDataControllerTest, TheFirstLoadedRebindsWhenTheDataSetsFieldsAreKnown) {
+    TComponent form(nullptr);
+    form.SetComponentStateFlag(csLoading, true);
+    TADOQuery* open = NewQuery({"select Issue from LotteryIssue where LotteryID=3508 order by Issue"});
+    TADOQuery* unopened = NewQuery({"select Issue from LotteryIssue where LotteryID=3508 order by Issue"});
+    open->Open();
+    auto* openSource = new TDataSource(&owner_);
+    openSource->SetDataSet(open);
+    auto* unopenedSource = new TDataSource(&owner_);
+    unopenedSource->SetDataSet(unopened);
+    LayoutCountingController withFields(&form), withoutFields(&form);
+    withFields.SetDataSource(openSource);
+    withoutFields.SetDataSource(unopenedSource);
+    for (LayoutCountingController* controller : {&withFields, &withoutFields}) {
+        controller->AddItem(nullptr);
+        controller->SetItemFieldName(0, "Issue");
+        controller->Layouts = 0;
+    }
+    form.SetComponentStateFlag(csLoading, false);
+
+    withFields.Loaded();
+    EXPECT_EQ(withFields.Layouts, 1);
+    ASSERT_EQ(withFields.GetRecordCount(), 3493);
+    EXPECT_EQ(VarToStr(withFields.GetValue(3492, 0)), "2026096");
+    withFields.Loaded();
+    EXPECT_EQ(withFields.Layouts, 1);
+
+    withoutFields.Loaded();
+    EXPECT_EQ(withoutFields.Layouts, 0);
+    unopened->Open();
+    EXPECT_EQ(VarToStr(withoutFields.GetValue(0, 0)), "2003001");
+}
+
 TEST_P(DBDataControllerTest, OpeningLoadsEveryDrawInIssueOrderAndClosingUnbinds) {
     OpenDraws();
     ASSERT_EQ(controller_->GetRecordCount(), 3493);

@@ -78,6 +78,32 @@ TEST_P(DBDataFilterTest, FooterSummariesCountTheLoadedAndTheFilteredDraws) {
     EXPECT_EQ(VarToStr(summary.FooterValue(1)), "2003009");
 }
 
+// Closed while its controls are disabled, the query's fields are gone with it: refreshing the rows
+// then fires no after-summary event; the footer follows once the controls are enabled.
+TEST_P(DBDataFilterTest, SummariesWaitWhileAClosedDataSetsControlsAreDisabled) {
+    TcxDataSummary& summary = controller_.GetSummary();
+    summary.FooterSummaryItems().AddLinked(&issueItem_, spFooter, "", skCount);
+    int afterSummary = 0;
+    summary.OnAfterSummary = [&](TcxDataSummary*) { ++afterSummary; };
+    query_->DisableControls();
+    query_->Close();
+    controller_.Refresh();
+    FilterEarlyIssues();
+    EXPECT_EQ(afterSummary, 0);
+
+    query_->Open();
+    query_->EnableControls();
+    EXPECT_GT(afterSummary, 0);
+    EXPECT_EQ(summary.FooterValue(0).AsInteger(), 9);
+
+    // Disabled controls alone, over an open dataset, do not hold the summaries back.
+    afterSummary = 0;
+    query_->DisableControls();
+    controller_.Refresh();
+    EXPECT_EQ(afterSummary, 1);
+    query_->EnableControls();
+}
+
 TEST_P(DBDataFilterTest, ASummaryItemNamingADataSetFieldSummarisesItWhateverItsColumn) {
     TcxDataSummaryItems& footer = controller_.GetSummary().FooterSummaryItems();
     auto* item = dynamic_cast<TcxDBDataSummaryItem*>(footer.AddLinked(&issueItem_, spFooter, "", skSum));

@@ -277,6 +277,86 @@ TEST_P(DBGridModeTest, DeletingTheSelectionDeletesTheSelectedRecordsOnly) {
     EXPECT_EQ(query_->GetRecordCount(), 3491);
 }
 
+// Shift with an arrow key grows or shrinks the range by the one record at its far end: only that
+// record is added or dropped. A jump of several records walks the range.
+TEST_P(DBGridModeTest, ARangeChangedByOneRecordIsNotWalkedAgain) {
+    controller_.GetDataModeController().SetGridMode(true); // rows 0-99 are the first 100 draws
+    controller_.SetMultiSelect(true);
+    controller_.ClearSelection();
+    auto selectedRows = [&] {
+        std::vector<int> rows;
+        for (int i = 0; i < controller_.GetSelectedCount(); ++i) rows.push_back(controller_.GetSelectedRowIndex(i));
+        return rows;
+    };
+    auto rowsFromTo = [](int from, int to) {
+        std::vector<int> rows;
+        for (int row = from; row <= to; ++row) rows.push_back(row);
+        return rows;
+    };
+    int scrolls = 0;
+    query_->AfterScroll = [&](TDataSet*) { ++scrolls; };
+    controller_.SetSelectionAnchor(40);
+
+    struct Step {
+        int row, first, last;
+        bool walked;
+    };
+    const Step steps[] = {
+        {60, 40, 60, true},   // a jump down from the anchor
+        {61, 40, 61, false},  // one more below
+        {60, 40, 60, false},  // one less below
+        {30, 30, 40, true},   // a jump to the other side of the anchor
+        {29, 29, 40, false},  // one more above
+        {30, 30, 40, false},  // one less above
+        {40, 40, 40, false},  // the anchor alone
+        {45, 40, 45, true},   // from the anchor alone, a jump
+    };
+    for (const Step& step : steps) {
+        scrolls = 0;
+        controller_.SelectFromAnchor(step.row, false);
+        EXPECT_EQ(selectedRows(), rowsFromTo(step.first, step.last)) << "to row " << step.row;
+        if (step.walked)
+            EXPECT_GT(scrolls, step.last - step.first) << "to row " << step.row;
+        else
+            EXPECT_LT(scrolls, 5) << "to row " << step.row;
+        EXPECT_EQ(controller_.GetSelectionAnchorBookmark(), controller_.GetRowBookmark(40));
+    }
+
+    // Keeping the other selected rows always walks: a range one record longer than a selection with a
+    // gap in it still selects the whole range.
+    controller_.ClearSelection();
+    controller_.ChangeRowSelection(40, true);
+    controller_.ChangeRowSelection(42, true);
+    controller_.SelectFromAnchor(43, true);
+    EXPECT_EQ(selectedRows(), rowsFromTo(40, 43));
+}
+
+// Scrolling the buffer reads it again without running the summaries and their after-summary event
+// at every move.
+TEST_P(DBGridModeTest, MovingTheBufferLeavesTheSummariesAlone) {
+    TObject issueItem;
+    TcxDBDataController controller{nullptr};
+    controller.AddItem(&issueItem);
+    controller.SetItemFieldName(0, "Issue");
+    TcxDataSummary& summary = controller.GetSummary();
+    summary.FooterSummaryItems().AddLinked(&issueItem, spFooter, "", skCount);
+    controller.GetDataModeController().SetGridModeBufferCount(20);
+    controller.GetDataModeController().SetGridMode(true);
+    controller.SetDataSource(controller_.GetDataSource());
+    int afterSummary = 0;
+    summary.OnAfterSummary = [&](TcxDataSummary*) { ++afterSummary; };
+
+    query_->Last();
+    ASSERT_EQ(VarToStr(controller.GetValue(19, 0)), "2026096");
+    query_->First();
+    query_->MoveBy(50);
+    ASSERT_EQ(VarToStr(controller.GetValue(controller.GetFocusedRecordIndex(), 0)), DataSetIssue());
+    EXPECT_EQ(afterSummary, 0);
+
+    controller.Refresh(); // not a buffer move
+    EXPECT_EQ(afterSummary, 1);
+}
+
 ZORVY_ON_BOTH_ENGINES(DBGridModeTest);
 
 } // namespace
