@@ -222,7 +222,7 @@ class TcxCustomDataController : public TPersistent {
     void SetDisplayText(int recordIndex, int itemIndex, const std::string& text);
     virtual Variant GetFieldValue(int recordIndex, TcxCustomDataField* field) const;
     virtual std::string GetFieldDisplayText(int recordIndex, TcxCustomDataField* field) const;
-    Variant GetRecordId(int recordIndex) const;
+    virtual Variant GetRecordId(int recordIndex) const;
     // Nothing without a focused row or when the provider cannot delete; a group row deletes every
     // record of its group.
     void DeleteFocused();
@@ -291,7 +291,7 @@ class TcxCustomDataController : public TPersistent {
     // Copies one record's values into another (the provider's saved copy); in provider mode a
     // record of the source takes them through ReadStoredValue.
     virtual void ReadRecordValues(int fromRecord, int toRecord);
-    Variant GetGroupValue(int recordIndex, TcxCustomDataField* field) const {
+    virtual Variant GetGroupValue(int recordIndex, TcxCustomDataField* field) const {
         return GetFieldValue(recordIndex, field);
     }
     std::vector<Variant> GetGroupValues(int recordIndex) const;

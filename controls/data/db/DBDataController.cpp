@@ -10,6 +10,8 @@
 #include "platform/rtl/ResourceStrings.h"
 #include "platform/rtl/Strings.h"
 
+#include <algorithm>
+
 namespace zorvy {
 
 ZORVY_RESOURCESTRING(cxSDBKeyFieldNotFound, "Key Field not found");
@@ -24,10 +26,14 @@ void TcxDBDataModeController::Assign(TPersistent* source) {
         return;
     }
     detailInSQLMode_ = other->detailInSQLMode_;
+    detailInSyncMode_ = other->detailInSyncMode_;
     SetGridMode(other->gridMode_);
     SetGridModeBufferCount(other->gridModeBufferCount_);
     SetSmartRefresh(other->smartRefresh_);
+    syncInsert_ = other->syncInsert_;
     SetSyncMode(other->syncMode_);
+    OnDetailFirst = other->OnDetailFirst;
+    OnDetailIsCurrentQuery = other->OnDetailIsCurrentQuery;
 }
 
 void TcxDBDataModeController::SetGridMode(bool value) {
@@ -41,6 +47,13 @@ void TcxDBDataModeController::SetGridModeBufferCount(int value) {
     if (gridModeBufferCount_ == value) return;
     gridModeBufferCount_ = value;
     if (dataController_->IsGridMode() && dataController_->GetDBProvider().IsActive()) dataController_->ReloadData();
+}
+
+void TcxDBDataModeController::SetSmartRefresh(bool value) {
+    if (smartRefresh_ == value) return;
+    smartRefresh_ = value;
+    if (!dataController_->IsGridMode() && dataController_->GetDBProvider().IsActive())
+        dataController_->GetDBProvider().DataScrolled(0);
 }
 
 void TcxDBDataModeController::SetSyncMode(bool value) {
@@ -199,13 +212,7 @@ void TcxDBDataController::BindFieldName(TcxDBDataField* field, const std::string
         field->SetFieldNameOnly(name);
         field->ReferTo(nullptr);
         if (HasSeveralFieldNames(name)) {
-            for (const std::string& part : SplitFieldNames(name)) {
-                auto* sub = new TcxDBDataField(&GetFields());
-                sub->MarkInternal(true);
-                GetFields().Add(sub);
-                field->AddSubField(sub);
-                sub->SetFieldNameOnly(part);
-            }
+            BindSubFields(field, name);
         } else if (!name.empty() && !field->IsInternal()) {
             // A namesake item shares its data.
             for (int i = 0; i < GetItemCount(); ++i) {
@@ -226,17 +233,46 @@ void TcxDBDataController::BindFieldName(TcxDBDataField* field, const std::string
     EndUpdate();
 }
 
+void TcxDBDataController::BindSubFields(TcxDBDataField* field, const std::string& names) {
+    for (const std::string& part : SplitFieldNames(names)) {
+        auto* sub = new TcxDBDataField(&GetFields());
+        sub->MarkInternal(true);
+        GetFields().Add(sub);
+        field->AddSubField(sub);
+        sub->SetFieldNameOnly(part);
+    }
+    for (int i = 0; i < field->GetFieldCount(); ++i) UpdateField(field->GetSubField(i));
+}
+
 void TcxDBDataController::UpdateField(TcxDBDataField* field) {
     if (field->GetReferenceField()) return;
     for (int i = 0; i < field->GetFieldCount(); ++i) UpdateField(field->GetSubField(i));
     TDataSet* dataSet = GetDataSet();
     if (!dataSet) return;
-    if (field->GetFieldCount() > 0) return; // a name list: its sub-fields hold the dataset fields
+    if (HasSeveralFieldNames(field->GetFieldName())) return; // a name list: its sub-fields hold the dataset fields
     TField* found = field->GetFieldName().empty() ? nullptr : dataSet->FindField(field->GetFieldName());
+    TField* old = field->GetField();
     TcxValueTypeClass oldType = field->ValueTypeOf();
-    field->SetField(found);
+    const bool oldCurrency = field->IsCurrency();
+    field->SetField(found); // a different dataset field frees the sub-fields of the old one
     field->UpdateValueType(true);
+    if (found && found != old && found->GetLookup() && !found->GetKeyFields().empty())
+        BindSubFields(field, found->GetKeyFields());
     if (field->ValueTypeOf() != oldType) GetDataControllerInfo().FieldChanged(field);
+    if (field->ValueTypeOf() != oldType || field->IsCurrency() != oldCurrency || found != old) FieldLost(field);
+}
+
+void TcxDBDataController::FieldLost(TcxDBDataField* field) {
+    auto notify = [this](TcxDBDataField* lost) {
+        if (lost->IsInternal()) return;
+        const int index = lost->GetIndex();
+        if (index >= 0 && index < GetItemCount()) ItemFieldChanged(index);
+    };
+    notify(field);
+    for (int i = 0; i < GetItemCount(); ++i) {
+        TcxDBDataField* other = GetDBField(i);
+        if (other != field && other->GetReferenceField() == field) notify(other);
+    }
 }
 
 void TcxDBDataController::UpdateFields() {
@@ -247,8 +283,17 @@ void TcxDBDataController::UpdateFields() {
 }
 
 void TcxDBDataController::UnbindFields() {
-    for (int i = 0; i < GetFields().GetCount(); ++i)
-        if (auto* field = dynamic_cast<TcxDBDataField*>(GetFields().GetItem(i))) field->SetField(nullptr);
+    std::vector<TcxDBDataField*> bound, lost;
+    for (int i = 0; i < GetFields().GetCount(); ++i) {
+        auto* field = dynamic_cast<TcxDBDataField*>(GetFields().GetItem(i));
+        if (!field || !field->GetField() || field->GetReferenceField()) continue;
+        bound.push_back(field);
+        if (!field->IsInternal()) lost.push_back(field);
+    }
+    // Sub-fields first: unbinding a lookup field frees its sub-fields.
+    std::stable_partition(bound.begin(), bound.end(), [](TcxDBDataField* f) { return f->GetParentField() != nullptr; });
+    for (TcxDBDataField* field : bound) field->SetField(nullptr);
+    for (TcxDBDataField* field : lost) FieldLost(field);
 }
 
 void TcxDBDataController::ReloadData() {
@@ -325,6 +370,34 @@ void TcxDBDataController::Loaded() {
     loaded_ = true;
 }
 
+namespace {
+
+// A lookup field's value by its key fields: one key field's own value, or an array of several.
+template <typename Read>
+Variant LookupKeyValue(const TcxDBDataField& field, Read read) {
+    const int count = field.GetFieldCount();
+    if (count == 0) return Variant::Null();
+    if (count == 1) return read(field.GetSubField(0));
+    Variant values = VarArrayCreate({{0, count - 1}}, varVariant);
+    for (int i = 0; i < count; ++i) values[i] = read(field.GetSubField(i));
+    return values;
+}
+
+} // namespace
+
+Variant TcxDBDataController::GetGroupValue(int recordIndex, TcxCustomDataField* field) const {
+    auto* dbField = dynamic_cast<TcxDBDataField*>(field);
+    if (!dbField || !dbField->IsLookup() || dbField->GetFieldCount() == 0)
+        return TcxCustomDataController::GetGroupValue(recordIndex, field);
+    return LookupKeyValue(*dbField, [&](TcxDBDataField* sub) { return GetGroupValue(recordIndex, sub); });
+}
+
+Variant TcxDBDataController::GetFilterDataValue(int recordIndex, TcxCustomDataField* field) const {
+    auto* dbField = dynamic_cast<TcxDBDataField*>(field);
+    if (!dbField || !dbField->IsLookup()) return TcxCustomDataController::GetFilterDataValue(recordIndex, field);
+    return LookupKeyValue(*dbField, [&](TcxDBDataField* sub) { return GetFilterDataValue(recordIndex, sub); });
+}
+
 bool TcxDBDataController::HasRecordKeys() const {
     return keyField_ != nullptr && !IsGridMode();
 }
@@ -359,6 +432,24 @@ int TcxDBDataController::FindRecordIndexByKey(const Variant& keyValue) const {
 
 bool TcxDBDataController::LocateByKeyValue(const Variant& keyValue) {
     int record = FindRecordIndexByKey(keyValue);
+    // Grid mode holds a buffer of the records only: the dataset itself finds one outside it.
+    if (record < 0 && IsGridMode()) {
+        TDataSet* dataSet = GetDataSet();
+        if (!dataSet || keyFieldNames_.empty()) return false;
+        TcxDBDataProvider& provider = GetDBProvider();
+        bool found = false;
+        provider.BeginLocating();
+        try {
+            found = dataSet->Locate(keyFieldNames_, keyValue);
+        } catch (...) {
+            provider.EndLocating();
+            throw;
+        }
+        provider.EndLocating();
+        if (provider.TakeBufferStale()) ReloadData(); // the buffer around the record found
+        if (found) SetFocusedSelected(true);
+        return found;
+    }
     int row = record < 0 ? -1 : GetRowIndexByRecordIndex(record, true);
     if (row < 0) return false;
     SetFocusedRowIndex(row);
@@ -472,6 +563,15 @@ void TcxDBDataController::CheckCurrentQuery() {
     provider.UnlockNotifications();
 }
 
+bool TcxDBDataController::CanChangeDetailExpanding(int recordIndex, bool expanded) {
+    if (expanded && IsGridMode()) {
+        for (int attempt = 0; attempt < 2 && GetFocusedRecordIndex() != recordIndex; ++attempt)
+            SetFocusedRecordIndex(recordIndex);
+        if (GetFocusedRecordIndex() != recordIndex) return false;
+    }
+    return TcxCustomDataController::CanChangeDetailExpanding(recordIndex, expanded);
+}
+
 void TcxDBDataController::CheckDetailSync() {
     if (IsDetailMode() && dataModeController_.GetDetailInSyncMode()) CheckCurrentQuery();
 }
@@ -505,6 +605,11 @@ bool TcxDBDataController::CanFocusRecord(int recordIndex) {
     TcxDBDataProvider& provider = GetDBProvider();
     if (syncingFocus_) return true;
     if (provider.IsInserting() && recordIndex == provider.GetEditingRecordIndex()) return true;
+    // The new-item row: an edit of another record is posted before the row takes the focus.
+    if (GetUseNewItemRowForEditing() && recordIndex < 0) {
+        if (!provider.IsInserting()) Post();
+        return true;
+    }
     const bool syncedDetail = IsDetailMode() && dataModeController_.GetDetailInSyncMode();
     // Unfocused because another clone took the shared dataset: nothing to move.
     if (syncedDetail && resettingDataSetCurrent_) return true;
@@ -558,31 +663,40 @@ bool TcxDBDataController::SyncDataSetToRecord(int recordIndex) {
 void TcxDBDataController::CheckBrowseMode() {
     TcxDBDataProvider& provider = GetDBProvider();
     TDataSet* dataSet = GetDataSet();
-    if (inCheckBrowseMode_ || !dataSet || !provider.IsDataSetEditing()) return;
+    if (inCheckBrowseMode_ || !dataSet) return;
     inCheckBrowseMode_ = true;
     try {
-        dataSet->UpdateRecord();
-        if (provider.IsDataSetModified()) {
-            int record = provider.GetEditingRecordIndex();
-            dataSet->DisableControls();
-            try {
-                dataSet->Post(); // a refusal keeps the dataset editing with the values as typed
-                // The posted record keeps its place: its storage record shows it at once, even
-                // while the controller's own move keeps the dataset's change notice from reloading.
-                provider.RereadRecord(record);
-            } catch (...) {
-                dataSet->EnableControls();
-                throw;
-            }
-            dataSet->EnableControls();
-        } else {
-            Cancel(); // only what the provider put in itself: nothing of the user's is lost
-        }
+        if (provider.IsDataSetEditing()) PostOrCancelDataSetEdit();
     } catch (...) {
         inCheckBrowseMode_ = false;
         throw;
     }
     inCheckBrowseMode_ = false;
+    CheckDetailsBrowseMode();
+}
+
+void TcxDBDataController::PostOrCancelDataSetEdit() {
+    TcxDBDataProvider& provider = GetDBProvider();
+    TDataSet* dataSet = GetDataSet();
+    dataSet->UpdateRecord();
+    if (!provider.IsDataSetModified()) {
+        Cancel(); // only what the provider put in itself: nothing of the user's is lost
+        return;
+    }
+    int record = provider.GetEditingRecordIndex();
+    // Smart refresh and grid mode hear the post to re-read the one record it changed.
+    const bool silenced = !provider.IsSmartRefresh() && !IsGridMode();
+    if (silenced) dataSet->DisableControls();
+    try {
+        dataSet->Post(); // a refusal keeps the dataset editing with the values as typed
+        // The posted record keeps its place: its storage record shows it at once, even while the
+        // controller's own move keeps the dataset's change notice from reloading.
+        if (silenced) provider.RereadRecord(record);
+    } catch (...) {
+        if (silenced) dataSet->EnableControls();
+        throw;
+    }
+    if (silenced) dataSet->EnableControls();
 }
 
 bool TcxDBDataController::SearchInProvider(const std::string& text, bool forward, bool skipCurrent) {

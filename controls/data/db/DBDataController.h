@@ -38,7 +38,8 @@ class TcxDBDataModeController : public TPersistent {
     int GetGridModeBufferCount() const { return gridModeBufferCount_; }
     void SetGridModeBufferCount(int value); // a negative count is 0: the controller's default
     bool GetSmartRefresh() const { return smartRefresh_; }
-    void SetSmartRefresh(bool value) { smartRefresh_ = value; }
+    // Outside grid mode a change re-synchronises the focus with the dataset.
+    void SetSmartRefresh(bool value);
     bool GetSyncMode() const { return syncMode_; }
     // A change re-synchronises the focus with the dataset when the dataset can deliver data.
     void SetSyncMode(bool value);
@@ -46,6 +47,9 @@ class TcxDBDataModeController : public TPersistent {
     void SetDetailInSQLMode(bool value) { detailInSQLMode_ = value; }
     bool GetDetailInSyncMode() const { return detailInSyncMode_; }
     void SetDetailInSyncMode(bool value) { detailInSyncMode_ = value; }
+    // A dataset insert started elsewhere (a navigator, code) creates the new record in the controller.
+    bool GetSyncInsert() const { return syncInsert_; }
+    void SetSyncInsert(bool value) { syncInsert_ = value; }
 
     // The handler when assigned, else the detail filter adapter of the detail's dataset.
     bool DoDetailIsCurrentQuery(const std::string& names, const Variant& values);
@@ -60,6 +64,7 @@ class TcxDBDataModeController : public TPersistent {
     bool gridMode_ = false;
     int gridModeBufferCount_ = 0;
     bool smartRefresh_ = false;
+    bool syncInsert_ = true;
     bool syncMode_ = true;
 };
 
@@ -109,6 +114,11 @@ class TcxDBDataController : public TcxCustomDataController {
     bool HasRecordKeys() const override;
     // Also while the dataset inserts in grid mode: the new record is not in the buffer yet.
     bool IsDataChangeLocked() const override;
+    // The key values of a loaded record: one value, or an array for several key fields.
+    Variant GetRecordId(int recordIndex) const override { return GetRecordKey(recordIndex); }
+    // A lookup item groups and filters by the values of its key fields, not by the looked-up text.
+    Variant GetGroupValue(int recordIndex, TcxCustomDataField* field) const override;
+    Variant GetFilterDataValue(int recordIndex, TcxCustomDataField* field) const override;
     // Also while grid mode reads its buffer again, and while a closed dataset whose fields are
     // made at opening has its controls disabled (the loaded records' fields are gone).
     bool IsSummaryUpdateLocked() const override;
@@ -159,6 +169,8 @@ class TcxDBDataController : public TcxCustomDataController {
     // values (before the clone is focused).
     void CheckCurrentQuery();
     void CheckDetailSync() override;
+    // In grid mode the record is focused first: expanding shows the detail of the dataset's record.
+    bool CanChangeDetailExpanding(int recordIndex, bool expanded) override;
     // SQL mode: the dataset holds another master's rows, so its changes are not this clone's.
     bool IsDetailQueryOutdated() const;
     // Set while the dataset-current mark of this clone is being cleared by another clone.
@@ -174,7 +186,7 @@ class TcxDBDataController : public TcxCustomDataController {
     bool CanFocusRecord(int recordIndex) override;
     // Moves the dataset to the record; false when it could not get there.
     virtual bool SyncDataSetToRecord(int recordIndex);
-    // Posts a pending edit that holds a user's value, cancels one that holds none.
+    // Posts a pending edit that holds a user's value, cancels one that holds none; then the details'.
     void CheckBrowseMode() override;
     // Focuses the provider's current record (the dataset moved by itself). A pattern whose shared
     // detail dataset moved has its master follow: the master's dataset goes to the detail row's
@@ -248,6 +260,10 @@ class TcxDBDataController : public TcxCustomDataController {
     virtual void NewRecordInitialized(int /*recordIndex*/) {}
     // The buffer size of grid mode when GridModeBufferCount is 0 (a view answers its row count).
     virtual int GetDefaultGridModeBufferCount() const { return 100; }
+    // The provider copies the unbound items' values of a record (a new-item row's record posted).
+    void BeginUnboundCopy() override { inUnboundCopy_ = true; }
+    void EndUnboundCopy() override { inUnboundCopy_ = false; }
+    bool IsInUnboundCopy() const { return inUnboundCopy_; }
 
   protected:
     std::unique_ptr<TcxDataFilterCriteria> CreateFilterCriteria() override;
@@ -258,6 +274,11 @@ class TcxDBDataController : public TcxCustomDataController {
     // A range that differs from the selection by its far end's one record; false when it does not.
     bool ChangeRangeByOne(const std::string& from, const std::string& to);
     void BindFieldName(TcxDBDataField* field, const std::string& name);
+    void PostOrCancelDataSetEdit();
+    // One internal sub-field per name, each bound to its dataset field.
+    void BindSubFields(TcxDBDataField* field, const std::string& names);
+    // The item of the field, and of every item that shares its data, is told its field changed.
+    void FieldLost(TcxDBDataField* field);
     std::vector<TField*> GetKeyDataSetFields() const;
     bool IsInSyncMode() const { return const_cast<TcxDBDataController*>(this)->GetDBProvider().IsSyncMode(); }
     // The master of this pattern follows the detail dataset; answers the detail clone that now
@@ -278,6 +299,7 @@ class TcxDBDataController : public TcxCustomDataController {
     bool updatingDataSetPosition_ = false;
     bool syncingFocus_ = false;
     bool loaded_ = false;
+    bool inUnboundCopy_ = false;
 };
 
 } // namespace zorvy

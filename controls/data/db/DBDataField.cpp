@@ -1,6 +1,7 @@
 #include "controls/data/db/DBDataField.h"
 
 #include "controls/data/DataController.h"
+#include "controls/data/db/DBDataController.h"
 #include "controls/data/db/DBFieldFunctions.h"
 #include "platform/db/Field.h"
 #include "platform/rtl/ResourceStrings.h"
@@ -74,6 +75,19 @@ void TcxDBDataField::TakeOverData(TcxCustomDataField* source) {
     }
 }
 
+void TcxDBDataField::ComponentRemoved(TComponent* component) {
+    if (GetReferenceField()) return;
+    TcxCustomDataField::ComponentRemoved(component);
+    if (!field_ || component != field_) return;
+    field_ = nullptr; // the sub-fields hear of their own dataset fields
+    auto* controller = dynamic_cast<TcxDBDataController*>(GetDataController());
+    if (!controller) return;
+    TcxDBDataProvider& provider = controller->GetDBProvider();
+    // A field destroyed under an open dataset: the fields are bound again. A closing dataset, or one
+    // whose controls are disabled, binds them when it tells its link.
+    if (!provider.IsNotifyLocked() && provider.HasActiveSource()) provider.LayoutChanged();
+}
+
 bool TcxDBDataField::CanModify() const {
     if (IsUnbound()) return TcxCustomDataField::CanModify();
     TField* field = GetField();
@@ -97,6 +111,7 @@ TField* TcxDBDataField::GetField() const {
 void TcxDBDataField::SetField(TField* field) {
     if (GetReferenceField() || field_ == field) return;
     field_ = field;
+    if (field) field->FreeNotification(&GetNotifier());
     ClearSubFields();
 }
 

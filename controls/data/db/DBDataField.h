@@ -22,6 +22,9 @@ class TcxDBDataField : public TcxCustomDataField {
     ~TcxDBDataField() override;
 
     void TakeOverData(TcxCustomDataField* source) override;
+    // Its dataset field was destroyed (a closed dataset's dynamic fields go with it): the field lets
+    // go of it, even while the dataset's controls are disabled and its link hears nothing.
+    void ComponentRemoved(TComponent* component) override;
     bool CanModify() const override;
     bool IsUnbound() const override;
     bool IsReaderSkipped() const override;

@@ -4,6 +4,9 @@
 #include "platform/db/DataSource.h"
 #include "platform/db/Field.h"
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/Strings.h"
+
+#include <map>
 #include "tests/platform/db/Engines.h"
 
 namespace zorvy::test {
@@ -109,10 +112,12 @@ TEST_P(DBDataControllerTest, OpeningLoadsEveryDrawInIssueOrderAndClosingUnbinds)
 }
 
 // Reopening with the controls disabled makes new fields: the controller binds them before it reads.
+// The old ones are let go of as they are freed, though the link hears nothing while disabled.
 TEST_P(DBDataControllerTest, ReopeningWhileControlsAreDisabledRebindsTheFields) {
     OpenDraws();
     query_->DisableControls();
     query_->Close();
+    EXPECT_EQ(controller_->GetItemDataSetField(0), nullptr);
     query_->Open();
     query_->EnableControls();
     ASSERT_EQ(controller_->GetRecordCount(), 3493);
@@ -394,6 +399,86 @@ TEST_P(DBDataControllerTest, ItemsOfOneFieldShareItAndANameListGetsSubFields) {
     ASSERT_EQ(field->GetFieldCount(), 2);
     EXPECT_EQ(field->GetSubField(0)->GetField(), query_->FieldByName("LotteryID"));
     EXPECT_EQ(field->GetSubField(1)->GetField(), query_->FieldByName("Issue"));
+}
+
+// A lookup item shows the looked-up reds, and groups and filters by its key field, the draw's issue.
+TEST_P(DBDataControllerTest, ALookupItemGroupsAndFiltersByItsKeyFields) {
+    TADOQuery* draws = NewQuery({"select Issue as DrawIssue, ResultA1 as DrawReds from LotteryIssue where LotteryID=3508"});
+    draws->Open();
+    query_ = NewQuery({"select Issue, ResultB1 from LotteryIssue where LotteryID=3508 order by Issue"});
+    auto* reds = new TWideStringField(query_);
+    reds->SetFieldName("Reds");
+    reds->SetFieldKind(TFieldKind::fkLookup);
+    reds->SetLookupDataSet(draws);
+    reds->SetKeyFields("Issue");
+    reds->SetLookupKeyFields("DrawIssue");
+    reds->SetLookupResultField("DrawReds");
+    reds->SetDataSet(query_);
+    source_ = new TDataSource(&owner_);
+    source_->SetDataSet(query_);
+    TObject redsItem;
+    controller_ = std::make_unique<TcxDBDataController>(nullptr);
+    controller_->AddItem(&redsItem);
+    controller_->SetItemFieldName(0, "Reds");
+    controller_->SetDataSource(source_);
+    query_->Open();
+
+    TcxDBDataField* field = controller_->GetDBField(0);
+    ASSERT_EQ(field->GetFieldCount(), 1);
+    EXPECT_EQ(field->GetSubField(0)->GetField(), query_->FieldByName("Issue"));
+    EXPECT_EQ(VarToStr(controller_->GetValue(0, 0)), "10 11 12 13 26 28");
+    EXPECT_EQ(VarToStr(controller_->GetGroupValue(1, field)), "2003002");
+    EXPECT_EQ(VarToStr(controller_->GetFilterDataValue(1, field)), "2003002");
+    EXPECT_EQ(LowerCase(controller_->GetFilterFieldName(&redsItem)), "issue"); // PostgreSQL folds names
+
+    TcxDataFilterCriteria& filter = controller_->GetFilter();
+    filter.AddItem(filter.GetRoot(), &redsItem, ocEqual, Variant(std::string("2003002")), "2003002");
+    filter.SetActive(true);
+    ASSERT_EQ(controller_->GetRowCount(), 1);
+    EXPECT_EQ(VarToStr(controller_->GetValue(controller_->GetRowInfo(0).RecordIndex, 0)), "04 09 19 20 21 26");
+}
+
+class FieldChangeCountingController : public TcxDBDataController {
+  public:
+    using TcxDBDataController::TcxDBDataController;
+    void ItemFieldChanged(int itemIndex) override { ++Changed[itemIndex]; }
+    std::map<int, int> Changed;
+};
+
+// Closing the query frees its fields: each bound item, and the item sharing its field, hears that
+// its field changed; so it does when the reopened query binds new ones.
+TEST_P(DBDataControllerTest, ClosingAndReopeningTellsEachItemItsFieldChanged) {
+    query_ = NewQuery({"select Issue, ResultA1 from LotteryIssue where LotteryID=3508 order by Issue"});
+    source_ = new TDataSource(&owner_);
+    source_->SetDataSet(query_);
+    FieldChangeCountingController controller(nullptr);
+    for (int i = 0; i < 3; ++i) controller.AddItem(nullptr);
+    controller.SetItemFieldName(0, "Issue");
+    controller.SetItemFieldName(1, "ResultA1");
+    controller.SetItemFieldName(2, "Issue"); // shares item 0's field
+    controller.SetDataSource(source_);
+    query_->Open();
+    controller.Changed.clear();
+
+    query_->Close();
+    EXPECT_EQ(controller.Changed, (std::map<int, int>{{0, 1}, {1, 1}, {2, 1}}));
+    controller.Changed.clear();
+    query_->Open();
+    EXPECT_EQ(controller.Changed, (std::map<int, int>{{0, 1}, {1, 1}, {2, 1}}));
+    EXPECT_EQ(VarToStr(controller.GetValue(3492, 2)), "2026096");
+}
+
+// Moving to the new-item row posts the edit of the record the user leaves.
+TEST_P(DBDataControllerTest, FocusingTheNewItemRowPostsThePendingEdit) {
+    OpenDraws();
+    controller_->SetUseNewItemRowForEditing(true);
+    controller_->SetFocusedRecordIndex(5);
+    std::string issue = Issue(5);
+    controller_->SetEditValue(1, Variant(std::string("02 04 06 08 10 12")), 0);
+    controller_->SetNewItemRowFocused(true);
+    EXPECT_TRUE(controller_->GetNewItemRowFocused());
+    EXPECT_EQ(query_->GetState(), TDataSetState::dsBrowse);
+    EXPECT_EQ(CountInDatabase("Issue='" + issue + "' and ResultA1='02 04 06 08 10 12'"), 1);
 }
 
 ZORVY_ON_BOTH_ENGINES(DBDataControllerTest);
