@@ -150,7 +150,7 @@ class TcxFilterCriteria : public TPersistent {
     bool IsEmpty() const { return root_->GetCount() == 0; }
     void RemoveAllItems();
     void RemoveItemsByItemLink(TObject* itemLink);
-    void RestoreDefaults();
+    virtual void RestoreDefaults();
 
     // ---- change control ----
     void LockChanges();

@@ -114,6 +114,10 @@ class TcxDBDataController : public TcxCustomDataController {
     bool HasRecordKeys() const override;
     // Also while the dataset inserts in grid mode: the new record is not in the buffer yet.
     bool IsDataChangeLocked() const override;
+    // In grid mode the buffer row of the dataset's current record.
+    int GetCurrentRecordIndex() const override {
+        return IsGridMode() ? DBProvider().GetCurrentRecordIndex() : TcxCustomDataController::GetCurrentRecordIndex();
+    }
     // The key values of a loaded record: one value, or an array for several key fields.
     Variant GetRecordId(int recordIndex) const override { return GetRecordKey(recordIndex); }
     // A lookup item groups and filters by the values of its key fields, not by the looked-up text.

@@ -101,7 +101,10 @@ bool TcxDBDataField::IsUnbound() const {
 }
 
 bool TcxDBDataField::IsReaderSkipped() const {
-    return GetField() == nullptr;
+    if (GetField()) return false;
+    // An unbound item's value is copied from the new-item row's record into the posted one.
+    auto* controller = dynamic_cast<TcxDBDataController*>(GetDataController());
+    return !(IsUnbound() && controller && controller->IsInUnboundCopy());
 }
 
 TField* TcxDBDataField::GetField() const {

@@ -63,6 +63,19 @@ void TcxDBDataFilterCriteria::Assign(TPersistent* source) {
     UnlockChanges();
 }
 
+void TcxDBDataFilterCriteria::RestoreDefaults() {
+    LockChanges();
+    try {
+        TcxDataFilterCriteria::RestoreDefaults();
+        SetAutoDataSetFilter(false);
+        SetIgnoreOrigin(true);
+    } catch (...) {
+        UnlockChanges();
+        throw;
+    }
+    UnlockChanges();
+}
+
 TcxFilterCriteriaItem* TcxDBDataFilterCriteria::CreateItem(TcxFilterCriteriaItemList* parent) {
     return new TcxDBDataFilterCriteriaItem(parent);
 }

@@ -36,6 +36,8 @@ class TcxDBDataFilterCriteria : public TcxDataFilterCriteria {
     bool IsDataSetFilterInEffect() const;
     // Neither the handler nor the dataset filter takes the filtering over.
     bool IsFiltering() const override;
+    // Also back to filtering in memory by field names.
+    void RestoreDefaults() override;
     void Assign(TPersistent* source) override;
     void DefinePublishedProperties(TFiler* filer) override;
     TcxFilterCriteriaItem* CreateItem(TcxFilterCriteriaItemList* parent) override;

@@ -104,6 +104,17 @@ TEST_P(DBDataFilterTest, SummariesWaitWhileAClosedDataSetsControlsAreDisabled) {
     query_->EnableControls();
 }
 
+TEST_P(DBDataFilterTest, RestoringTheDefaultsFiltersInMemoryByFieldNamesAgain) {
+    Filter().SetAutoDataSetFilter(true);
+    Filter().SetIgnoreOrigin(false);
+    Filter().RestoreDefaults();
+    EXPECT_FALSE(Filter().GetAutoDataSetFilter());
+    EXPECT_TRUE(Filter().GetIgnoreOrigin());
+    FilterEarlyIssues();
+    EXPECT_TRUE(Filter().IsFiltering());
+    EXPECT_EQ(controller_.GetRowCount(), 9);
+}
+
 TEST_P(DBDataFilterTest, ASummaryItemNamingADataSetFieldSummarisesItWhateverItsColumn) {
     TcxDataSummaryItems& footer = controller_.GetSummary().FooterSummaryItems();
     auto* item = dynamic_cast<TcxDBDataSummaryItem*>(footer.AddLinked(&issueItem_, spFooter, "", skSum));

@@ -331,6 +331,24 @@ TEST_P(DBGridModeTest, ARangeChangedByOneRecordIsNotWalkedAgain) {
     EXPECT_EQ(selectedRows(), rowsFromTo(40, 43));
 }
 
+// A key outside the buffer is found in the dataset, whose buffer then holds it focused.
+TEST_P(DBGridModeTest, LocatingAKeyOutsideTheBufferMovesTheDataSetThere) {
+    controller_.SetKeyFieldNames("Issue");
+    controller_.GetDataModeController().SetGridModeBufferCount(20);
+    controller_.GetDataModeController().SetGridMode(true);
+    ASSERT_TRUE(controller_.LocateByKeyValue(Variant(std::string("2003007"))));
+    EXPECT_EQ(DataSetIssue(), "2003007");
+    EXPECT_EQ(FocusedIssue(), "2003007");
+
+    ASSERT_TRUE(controller_.LocateByKeyValue(Variant(std::string("2026090"))));
+    EXPECT_EQ(DataSetIssue(), "2026090");
+    EXPECT_EQ(FocusedIssue(), "2026090");
+    EXPECT_EQ(controller_.GetRecordCount(), 20);
+
+    EXPECT_FALSE(controller_.LocateByKeyValue(Variant(std::string("1999001"))));
+    EXPECT_EQ(DataSetIssue(), "2026090");
+}
+
 // Scrolling the buffer reads it again without running the summaries and their after-summary event
 // at every move.
 TEST_P(DBGridModeTest, MovingTheBufferLeavesTheSummariesAlone) {
