@@ -213,6 +213,20 @@ TEST_P(DBProviderEditingTest, SmartRefreshFiltersThePostedRecordAgain) {
     EXPECT_LT(controller_->GetRowIndexByRecordIndex(40, false), 0);
 }
 
+// Grid mode shows the dataset's own buffer, so the focus moves the dataset even with SyncMode off.
+TEST_P(DBProviderEditingTest, InGridModeTheFocusMovesTheDataSetWithoutSyncMode) {
+    OpenDraws();
+    TcxDBDataModeController& mode = controller_->GetDataModeController();
+    mode.SetSyncMode(false);
+    EXPECT_FALSE(controller_->GetProvider().IsSyncMode());
+    mode.SetGridModeBufferCount(10);
+    mode.SetGridMode(true);
+    EXPECT_TRUE(controller_->GetProvider().IsSyncMode());
+    controller_->SetFocusedRecordIndex(6);
+    EXPECT_EQ(Value(controller_->GetFocusedRecordIndex(), 0), DataSetIssue());
+    EXPECT_EQ(DataSetIssue(), "2003007");
+}
+
 TEST_P(DBProviderEditingTest, ACustomRecordSourceNeverReplacesTheDataSet) {
     OpenDraws();
     TcxCustomRecordSource source;
