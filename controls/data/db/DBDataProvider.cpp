@@ -717,15 +717,14 @@ int TcxDBDataProvider::Delete() {
     // Smart refresh: the record leaves the storage here and the others stay as they are loaded;
     // the change notice only moves the focus to where the dataset went.
     dataSet->DisableControls();
-    dataLink_.SetPreventLayoutChange(true);
     try {
         dataSet->Delete();
         controller->DeleteRecord(record);
     } catch (...) {
-        dataLink_.SetPreventLayoutChange(false);
         dataSet->EnableControls();
         throw;
     }
+    dataLink_.SetPreventLayoutChange(true);
     try {
         dataSet->EnableControls();
     } catch (...) {
