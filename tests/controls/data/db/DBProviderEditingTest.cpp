@@ -82,6 +82,23 @@ TEST_P(DBProviderEditingTest, ExplicitPostsAndUnboundValuesKeepANewRecordThatLea
     EXPECT_EQ(CountInDatabase("LotteryID=3508 and Issue='2026098'"), 1);
 }
 
+// What the provider put into an earlier new record says nothing of the next one: values the
+// program writes into a record it appended itself are the user's, and leaving posts them.
+TEST_P(DBProviderEditingTest, ValuesPutIntoAnEarlierNewRecordDoNotMakeTheNextOnesValuesThrowaway) {
+    OpenDraws();
+    controller_->Append();
+    PutInForTheUser("2026097");
+    controller_->SetFocusedRecordIndex(0);
+    ASSERT_EQ(CountInDatabase("Issue='2026097'"), 0);
+
+    query_->Append();
+    query_->FieldByName("LotteryID")->SetAsInteger(3508);
+    query_->FieldByName("Issue")->SetAsString("2026098");
+    controller_->SetFocusedRecordIndex(0);
+    EXPECT_EQ(query_->GetState(), TDataSetState::dsBrowse);
+    EXPECT_EQ(CountInDatabase("LotteryID=3508 and Issue='2026098'"), 1);
+}
+
 // The edit text goes through the field's OnGetText and OnSetText; without a handler a null field
 // has no edit text.
 TEST_P(DBProviderEditingTest, EditTextsGoThroughTheFieldsTextHandlers) {
