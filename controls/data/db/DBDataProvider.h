@@ -23,8 +23,8 @@ class TcxDBDataLink : public TDataLink {
   public:
     explicit TcxDBDataLink(TcxDBDataProvider* provider);
 
-    // Set while the provider deletes a record it also removes from the storage itself (smart
-    // refresh): the dataset's change notice is then not a layout change.
+    // Set while the controls come back after a smart-refresh delete that took its record out of the
+    // storage itself: the change notice that follows is then no layout change.
     void SetPreventLayoutChange(bool value) { preventLayoutChange_ = value; }
 
   protected:
