@@ -364,12 +364,14 @@ bool TcxCustomDataController::IsDestroying() const {
     return destroying_ || (owner_ && owner_->HasState(csDestroying));
 }
 
-void TcxCustomDataController::UpdateLoadAllNeeded() {
+bool TcxCustomDataController::UpdateLoadAllNeeded() {
     const bool needed = info_->GetGrouping().GetCount() > 0;
-    if (provider_->IsLoadAllNeeded() == needed) return;
+    if (provider_->IsLoadAllNeeded() == needed) return false;
     const bool gridMode = IsGridMode();
     provider_->SetLoadAllNeeded(needed);
-    if (IsGridMode() != gridMode) RestructData();
+    if (IsGridMode() == gridMode) return false;
+    RestructData();
+    return true;
 }
 
 void TcxCustomDataController::BeginKeepingKeys() {

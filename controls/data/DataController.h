@@ -263,8 +263,8 @@ class TcxCustomDataController : public TPersistent {
     // Rebuilds the records for the current mode: entering or leaving provider mode empties them.
     void RestructData();
     // Tells the provider whether grouping needs every record; restructures when that changes
-    // grid mode. The row pipeline runs it at the start of each update.
-    void UpdateLoadAllNeeded();
+    // grid mode, and answers whether it did. The row pipeline runs it at the start of each update.
+    bool UpdateLoadAllNeeded();
 
     // ---- loading record by record (DataControllerLoading.cpp) ----
     // Between BeginLoad and EndLoad the provider's notices wait and its position is kept.
@@ -540,7 +540,8 @@ class TcxCustomDataController : public TPersistent {
     // False, with nothing stored, when the item cannot be edited; posts at once with
     // dcoImmediatePost.
     bool SetEditValue(int itemIndex, const Variant& value, int kind);
-    Variant GetEditValue(int itemIndex);
+    // Kind: 0 the value, 1 the edit text, 2 a lookup's key values (what the item's editor edits).
+    Variant GetEditValue(int itemIndex, int kind = 0);
     // The provider's editing record, else the record an edit would start on.
     int GetEditingRecordIndex();
     // The focused record, or the "no record" sentinel without a focused row.

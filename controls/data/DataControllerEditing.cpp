@@ -109,11 +109,11 @@ bool TcxCustomDataController::SetEditValue(int itemIndex, const Variant& value, 
     return stored;
 }
 
-Variant TcxCustomDataController::GetEditValue(int itemIndex) {
+Variant TcxCustomDataController::GetEditValue(int itemIndex, int kind) {
     CheckItemIndex(itemIndex);
     if (useNewItemRowForEditing_ && IsNewItemRowActive() && !provider_->IsEditing()) return Variant::Null();
     Variant value;
-    provider_->GetEditValue(GetEditingRecordIndex(), GetItemField(itemIndex), value);
+    provider_->GetEditValue(GetEditingRecordIndex(), GetItemField(itemIndex), value, kind);
     return value;
 }
 

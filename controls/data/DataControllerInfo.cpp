@@ -102,11 +102,12 @@ bool TcxCustomDataControllerInfo::AreGroupsAlwaysExpanded() const {
 
 void TcxCustomDataControllerInfo::Update() {
     calculating_ = true;
+    bool restructured = false;
     try {
         // A reload this starts adds its changes to this update.
         ++lockCount_;
         try {
-            dataController_->UpdateLoadAllNeeded();
+            restructured = dataController_->UpdateLoadAllNeeded();
         } catch (...) {
             --lockCount_;
             throw;
@@ -145,6 +146,9 @@ void TcxCustomDataControllerInfo::Update() {
     if (expanding_) UpdateSelectionRows();
     calculating_ = false;
     NotifyChanges();
+    // The records were loaded anew while the rows were being rebuilt, when the focus could not
+    // follow the provider: it does now.
+    if (restructured) dataController_->SyncFocusedRecord();
 }
 
 // A new order, or records just opened, starts at the top: unless a control's own handler re-sorts.

@@ -29,7 +29,7 @@ void TcxCustomDataProvider::BeginEditRecord() {
         nextAnchor_ = info.GetRowInfo(row + 1).RecordIndex;
     else if (row >= 0)
         prevAnchor_ = info.GetRowInfo(row == 0 ? 0 : row - 1).RecordIndex;
-    if (!IsActive() && !inserting_) SaveEditingRecord(record);
+    if ((!IsActive() || IsSmartRefresh()) && !inserting_) SaveEditingRecord(record);
     dataController_->Change(dccUpdateRecord);
 }
 
@@ -72,14 +72,10 @@ void TcxCustomDataProvider::BeginInsertRecord(bool append) {
             nextAnchor_ = hadRecords ? template_ + (template_ >= record ? 1 : 0) : cxNullEditingRecordIndex;
             if (hadRecords && template_ >= record) ++template_;
         }
-        // The new record joins the template's groups.
-        if (template_ >= 0 && info.GetGrouping().GetCount() > 0 &&
-            (dataController_->GetOptions() & dcoAssignGroupingValues)) {
-            std::vector<Variant> values = dataController_->GetGroupValues(template_);
-            for (int level = 0; level < info.GetGrouping().GetCount(); ++level)
-                SetValue(record, info.GetGrouping().GetItem(level).Field, values[static_cast<size_t>(level)]);
-        }
-        dataController_->DoNewRecord(record);
+        std::vector<Variant> groupValues;
+        if (template_ >= 0 && info.GetGrouping().GetCount() > 0)
+            groupValues = dataController_->GetGroupValues(template_);
+        InitInsertingRecord(record, groupValues);
         changing_ = false;
         modified_ = false;
         inserting_ = true;
@@ -99,7 +95,18 @@ bool TcxCustomDataProvider::CanInitEditing(int recordIndex) {
     return true;
 }
 
-void TcxCustomDataProvider::GetEditValue(int recordIndex, TcxCustomDataField* field, Variant& value) {
+// The new record joins the template's groups.
+void TcxCustomDataProvider::InitInsertingRecord(int recordIndex, const std::vector<Variant>& groupValues) {
+    TcxCustomDataControllerInfo& info = dataController_->GetDataControllerInfo();
+    if (dataController_->GetOptions() & dcoAssignGroupingValues) {
+        const int levels = std::min(info.GetGrouping().GetCount(), static_cast<int>(groupValues.size()));
+        for (int level = 0; level < levels; ++level)
+            SetValue(recordIndex, info.GetGrouping().GetItem(level).Field, groupValues[static_cast<size_t>(level)]);
+    }
+    dataController_->DoNewRecord(recordIndex);
+}
+
+void TcxCustomDataProvider::GetEditValue(int recordIndex, TcxCustomDataField* field, Variant& value, int /*kind*/) {
     if (recordIndex == cxNullEditingRecordIndex) {
         value = Variant::Null();
         RaiseDataControllerError(cxSDataRecordIndexError);

@@ -65,11 +65,17 @@ class TcxCustomDataProvider {
     virtual void UpdateData();
     // Checks the record, starts an edit when none runs and marks the changing flag.
     virtual bool CanInitEditing(int recordIndex);
-    // The value being edited; "RecordIndex out of range" without an editing record.
-    virtual void GetEditValue(int recordIndex, TcxCustomDataField* field, Variant& value);
+    // The value being edited; "RecordIndex out of range" without an editing record. Kind 1 asks for
+    // the edit text, kind 2 for a lookup's key values; the base has one value for every kind.
+    virtual void GetEditValue(int recordIndex, TcxCustomDataField* field, Variant& value, int kind);
     // Kind 1 is a value typed as text: an empty text is stored as Null.
     virtual bool SetEditValue(int recordIndex, TcxCustomDataField* field, const Variant& value, int kind);
     virtual void SetValue(int recordIndex, TcxCustomDataField* field, const Variant& value);
+    // Fills a new record: the template's grouping values (with dcoAssignGroupingValues), then the
+    // controller's new-record event.
+    virtual void InitInsertingRecord(int recordIndex, const std::vector<Variant>& groupValues);
+    // Only the edited record is read again after a post: an edit keeps a copy to cancel back to.
+    virtual bool IsSmartRefresh() const { return false; }
     void SetChanging() { changing_ = true; }
     void ResetChanging() { changing_ = false; }
     void MarkModified() { modified_ = true; }

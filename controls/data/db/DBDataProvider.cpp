@@ -18,10 +18,19 @@ TcxDBDataLink::TcxDBDataLink(TcxDBDataProvider* provider) : provider_(provider) 
 
 void TcxDBDataLink::ActiveChanged() {
     provider_->ActiveChanged(GetActive());
+    if (!GetActive()) layoutChangePending_ = false;
+}
+
+void TcxDBDataLink::DataEvent(TDataEvent event, intptr_t info) {
+    TDataLink::DataEvent(event, info);
+    if (event == TDataEvent::deDisabledStateChange && info == 0) layoutChangePending_ = true;
 }
 
 void TcxDBDataLink::DataSetChanged() {
-    provider_->DataSetChanged();
+    if (layoutChangePending_)
+        LayoutChanged();
+    else
+        provider_->DataSetChanged();
 }
 
 void TcxDBDataLink::DataSetScrolled(int distance) {
@@ -32,8 +41,26 @@ void TcxDBDataLink::EditingChanged() {
     provider_->EditingChanged();
 }
 
+void TcxDBDataLink::FocusControl(TField** field) {
+    TcxDBDataController* controller = provider_->GetDBDataController();
+    for (int i = 0; i < controller->GetItemCount(); ++i) {
+        if (controller->GetItemDataSetField(i) != *field) continue;
+        bool done = false;
+        controller->FocusControl(i, done);
+        if (done) *field = nullptr;
+        return;
+    }
+}
+
 void TcxDBDataLink::LayoutChanged() {
-    provider_->LayoutChanged();
+    layoutChangePending_ = false;
+    TDataSet* dataSet = GetDataSet();
+    // A delete whose record smart refresh removes itself changes no field.
+    if ((dataSet && dataSet->GetState() == TDataSetState::dsInsert) ||
+        (preventLayoutChange_ && provider_->IsSmartRefresh()))
+        provider_->DataSetChanged();
+    else
+        provider_->LayoutChanged();
 }
 
 void TcxDBDataLink::RecordChanged(TField* field) {
@@ -128,7 +155,7 @@ bool TcxDBDataProvider::IsGridMode() const {
     TDataSet* dataSet = GetDataSet();
     TcxDBDataController* controller = GetDBDataController();
     return dataSet && !dataSet->IsUniDirectional() && controller->GetDataModeController().GetGridMode() &&
-           !IsLoadAllNeeded() && !controller->IsDetailMode();
+           !IsLoadAllNeeded() && !controller->IsPattern();
 }
 
 int TcxDBDataProvider::GetGridModeBufferCount() const {
@@ -156,13 +183,14 @@ bool TcxDBDataProvider::IsSyncMode() const {
     TDataSet* dataSet = GetDataSet();
     TcxDBDataController* controller = GetDBDataController();
     TcxDBDataModeController& mode = controller->GetDataModeController();
-    if (!dataSet || !dataSet->GetActive() || dataSet->IsUniDirectional() || !mode.GetSyncMode()) return false;
+    if (!dataSet || !dataSet->GetActive() || dataSet->IsUniDirectional()) return false;
+    if (!mode.GetSyncMode() && !IsGridMode()) return false;
     if (!controller->IsDetailMode()) return true;
-    // A detail's record indexes are not dataset positions: it follows the dataset by key only; a
-    // detail query holds one master's rows, so only while it stands for this controller.
+    // A detail's record indexes are not dataset positions: it follows the dataset by key or by its
+    // buffer only; a detail query holds one master's rows, so only while it stands for this controller.
     if (!mode.GetDetailInSyncMode()) return false;
     if (mode.GetDetailInSQLMode()) return IsDataSetCurrent();
-    return controller->HasRecordKeys();
+    return controller->HasRecordKeys() || IsGridMode();
 }
 
 bool TcxDBDataProvider::CanModify() const {
@@ -189,7 +217,7 @@ bool TcxDBDataProvider::IsEOF() const {
     TDataSet* dataSet = GetDataSet();
     if (!dataSet || !dataLink_.GetActive() || dataSet->GetEof()) return true;
     TcxDBDataController* controller = GetDBDataController();
-    if (!controller->IsDetailMode()) return false;
+    if (!controller->IsDetailMode() || IsGridMode()) return false;
     // A detail's rows end at the first record of the next master.
     const Variant& values = controller->GetMasterDetailKeyValues();
     if (values.IsEmpty() || values.IsNull()) return true;
@@ -213,6 +241,14 @@ bool TcxDBDataProvider::IsDataSetModified() const {
             if (!assignedFields_.Contains(field) && !field->IsNull()) return true;
         }
     }
+    // A value typed into an unbound column is the user's too, though the dataset holds none of it.
+    if (!IsModified() || !IsEditing()) return false;
+    TcxDBDataController* controller = GetDBDataController();
+    for (int i = 0; i < controller->GetItemCount(); ++i) {
+        TcxDBDataField* field = controller->GetDBField(i);
+        if (!field->IsUnbound()) continue;
+        if (!controller->GetFieldValue(GetEditingRecordIndex(), field).IsNull()) return true;
+    }
     return false;
 }
 
@@ -221,7 +257,7 @@ bool TcxDBDataProvider::IsDataSetModified() const {
 void TcxDBDataProvider::First() {
     if (!IsActive()) return;
     TcxDBDataController* controller = GetDBDataController();
-    if (!controller->IsDetailMode()) {
+    if (!controller->IsDetailMode() || IsGridMode()) {
         GetDataSet()->First();
         return;
     }
@@ -267,6 +303,7 @@ void TcxDBDataProvider::SavePos() {
     savedPos_ = {};
     if (!dataSet || !dataSet->GetActive()) return;
     if (dataSet->BookmarkAvailable()) savedPos_.bookmark = dataSet->GetBookmark();
+    savedPos_.activeRecord = dataLink_.GetActiveRecord();
     savedPos_.bof = dataSet->GetBof();
     savedPos_.eof = dataSet->GetEof();
 }
@@ -276,6 +313,14 @@ void TcxDBDataProvider::RestorePos() {
     if (!dataSet || savedPos_.bookmark.empty() || !dataSet->BookmarkValid(savedPos_.bookmark)) return;
     try {
         dataSet->SetBookmark(savedPos_.bookmark);
+        // The record goes back to its row of the buffer: a move that puts it on the wanted row from
+        // the far side of the window, then back by what that move actually went.
+        const int saved = savedPos_.activeRecord, buffer = dataLink_.GetBufferCount();
+        const int active = dataLink_.GetActiveRecord();
+        if (saved < active)
+            dataSet->MoveBy(-dataSet->MoveBy(buffer - saved - 1));
+        else if (saved > active)
+            dataSet->MoveBy(-dataSet->MoveBy(-saved));
         if (savedPos_.bof && !dataSet->GetBof()) dataSet->Prior();
         if (savedPos_.eof && !dataSet->GetEof()) dataSet->Next();
     } catch (const EDatabaseError&) {
@@ -425,6 +470,22 @@ void TcxDBDataProvider::CheckLoadedPosition() {
     int recNo = dataSet && dataSet->GetActive() && !dataSet->IsEmpty() ? dataSet->GetRecNo() : 0;
     int count = GetDataController()->GetRecordCount();
     currentRecordIndex_ = recNo >= 1 && recNo <= count ? recNo - 1 : -1;
+    // Smart refresh adds and removes records without a reload: the storage may then stand apart
+    // from the dataset's order, and the key tells which record is current.
+    if (IsSmartRefresh() && !IsDataSetEditing()) currentRecordIndex_ = FindCurrentRecordByKey();
+}
+
+int TcxDBDataProvider::FindCurrentRecordByKey() const {
+    TcxDBDataController* controller = GetDBDataController();
+    TDataSet* dataSet = GetDataSet();
+    if (!dataSet || !dataSet->GetActive() || dataSet->IsEmpty()) return -1;
+    const Variant key = controller->GetDataSetKeyValues();
+    const int keyCount = static_cast<int>(controller->GetKeyFields().size());
+    const int position = dataSet->GetRecNo() - 1;
+    if (position >= 0 && position < controller->GetRecordCount() &&
+        SameKeyValues(controller->GetRecordKey(position), key, keyCount))
+        return position;
+    return controller->FindRecordIndexByKey(key);
 }
 
 // ---- editing ----
@@ -463,7 +524,6 @@ void TcxDBDataProvider::InsertOrAppend(bool append) {
     if (IsDataSetEditing()) GetDBDataController()->CheckBrowseMode();
     inInsert_ = true;
     insertOperation_ = !append;
-    assignedFields_.Clear();
     try {
         if (append)
             dataSet->Append();
@@ -496,10 +556,15 @@ void TcxDBDataProvider::Post() {
         return;
     }
     if (!IsDataSetEditing()) return;
+    TDataSet* dataSet = GetDataSet();
+    if (IsSmartRefresh()) {
+        dataSet->CheckBrowseMode(); // only the posted record is read again: nothing to hold back
+        return;
+    }
     TcxDBDataController* controller = GetDBDataController();
     controller->BeginUpdate();
     try {
-        controller->CheckBrowseMode();
+        dataSet->CheckBrowseMode();
     } catch (...) {
         controller->EndUpdate();
         throw;
@@ -517,7 +582,18 @@ void TcxDBDataProvider::Cancel() {
     TcxDBDataController* controller = GetDBDataController();
     bool inserting = IsInserting();
     int record = GetEditingRecordIndex();
-    dataSet->Cancel();
+    if (IsSmartRefresh()) {
+        // No reload follows: the storage record takes back the values it had before the edit.
+        controller->BeginUnboundCopy();
+        try {
+            TcxCustomDataProvider::Cancel();
+        } catch (...) {
+            controller->EndUnboundCopy();
+            throw;
+        }
+        controller->EndUnboundCopy();
+    }
+    CancelDataSetChanges();
     // A cancel during the controller's own move is not followed by a reload: the new record's
     // storage record goes here, so record indexes stay dataset positions.
     if (inserting && record >= 0 && record < controller->GetRecordCount() &&
@@ -527,19 +603,51 @@ void TcxDBDataProvider::Cancel() {
     }
 }
 
+void TcxDBDataProvider::CancelDataSetChanges() {
+    TDataSet* dataSet = GetDataSet();
+    TcxDBDataController* controller = GetDBDataController();
+    if (!controller->IsDetailMode() || !IsEOF()) {
+        dataSet->Cancel();
+        return;
+    }
+    // A new record past a detail's rows: the cancel would leave the dataset outside them, so it goes
+    // back to the row before the new one.
+    const int rows = controller->GetRowCount();
+    const int record = rows >= 2 ? controller->GetRowInfo(rows - 2).RecordIndex : -1;
+    const bool found = controller->HasRecordKeys() && record >= 0 && record < controller->GetRecordCount();
+    const Variant id = found ? controller->GetRecordKey(record) : Variant();
+    dataSet->DisableControls();
+    try {
+        dataSet->Cancel();
+        if (found) dataSet->Locate(controller->GetKeyFieldNames(), id, {});
+    } catch (...) {
+        dataSet->EnableControls();
+        throw;
+    }
+    dataSet->EnableControls();
+}
+
 void TcxDBDataProvider::PostEditingData() {
     if (dataLink_.GetActive()) dataLink_.UpdateRecord();
     ResetChanging();
 }
 
-void TcxDBDataProvider::GetEditValue(int recordIndex, TcxCustomDataField* field, Variant& value) {
+void TcxDBDataProvider::GetEditValue(int recordIndex, TcxCustomDataField* field, Variant& value, int kind) {
+    value = Variant::Null();
     auto* dbField = dynamic_cast<TcxDBDataField*>(field);
     TField* dataSetField = dbField ? dbField->GetField() : nullptr;
     if (!dataSetField || !IsActive()) {
-        TcxCustomDataProvider::GetEditValue(recordIndex, field, value);
+        if (!dbField || dbField->IsUnbound()) TcxCustomDataProvider::GetEditValue(recordIndex, field, value, kind);
         return;
     }
-    value = ReadFieldValue(dataSetField);
+    const std::string& keyFields = dataSetField->GetKeyFields();
+    if (kind == 1) {
+        if (!dataSetField->IsNull() || dataSetField->OnGetText) value = Variant(dataSetField->GetEditText());
+    } else if (kind == 2 && !keyFields.empty()) {
+        value = GetDataSet()->GetFieldValues(keyFields);
+    } else {
+        value = ReadFieldValue(dataSetField);
+    }
 }
 
 bool TcxDBDataProvider::SetEditValue(int recordIndex, TcxCustomDataField* field, const Variant& value, int kind) {
@@ -548,7 +656,9 @@ bool TcxDBDataProvider::SetEditValue(int recordIndex, TcxCustomDataField* field,
     if (!dataSetField) return dbField && dbField->IsUnbound() &&
                               TcxCustomDataProvider::SetEditValue(recordIndex, field, value, kind);
     if (kind == 1 || dataSetField->OnSetText)
-        dataSetField->SetText(VarToStr(value));
+        dataSetField->SetEditText(VarToStr(value));
+    else if (kind == 2 && !dataSetField->GetKeyFields().empty())
+        GetDataSet()->SetFieldValues(dataSetField->GetKeyFields(), value);
     else
         WriteFieldValue(dataSetField, value);
     MarkModified();
@@ -562,8 +672,33 @@ void TcxDBDataProvider::SetValue(int recordIndex, TcxCustomDataField* field, con
         TcxCustomDataProvider::SetValue(recordIndex, field, value);
         return;
     }
+    const std::string& keyFields = dataSetField->GetKeyFields();
+    if (dataSetField->GetLookup() && !keyFields.empty()) {
+        GetDataSet()->SetFieldValues(keyFields, value);
+        assignedFields_.AddFields(GetDataSet()->GetFieldList(keyFields));
+        return;
+    }
     WriteFieldValue(dataSetField, value);
     assignedFields_.AddField(dataSetField);
+}
+
+void TcxDBDataProvider::InitInsertingRecord(int recordIndex, const std::vector<Variant>& groupValues) {
+    TcxDBDataController* controller = GetDBDataController();
+    // Cleared for every new record: what was put into an earlier one says nothing about this one.
+    assignedFields_.Clear();
+    if (inInsert_ || inCanInitEditing_ || IsOtherInsert()) {
+        TcxCustomDataProvider::InitInsertingRecord(recordIndex, groupValues);
+        const Variant& keys = controller->GetMasterDetailKeyValues();
+        if ((controller->GetOptions() & dcoAssignMasterDetailKeys) && controller->IsDetailMode() && !keys.IsEmpty() &&
+            !keys.IsNull()) {
+            // A new detail record belongs to its master record, yet holds nothing of the user's.
+            const std::string names = controller->GetMasterDetailKeyFieldNames();
+            GetDataSet()->SetFieldValues(names, keys);
+            assignedFields_.AddFields(GetDataSet()->GetFieldList(names));
+        }
+        controller->NewRecordInitialized(recordIndex);
+    }
+    RereadRecord(recordIndex);
 }
 
 int TcxDBDataProvider::Delete() {
@@ -574,7 +709,29 @@ int TcxDBDataProvider::Delete() {
     if (IsDataSetEditing()) controller->CheckBrowseMode();
     if (record != currentRecordIndex_ && !controller->SyncDataSetToRecord(record)) return -1;
     controller->DoBeforeDelete(record);
-    dataSet->Delete(); // the change notice reloads the records, the focus follows the dataset
+    if (!IsSmartRefresh()) {
+        dataSet->Delete(); // the change notice reloads the records, the focus follows the dataset
+        controller->DoAfterDelete();
+        return record;
+    }
+    // Smart refresh: the record leaves the storage here and the others stay as they are loaded;
+    // the change notice only moves the focus to where the dataset went.
+    dataSet->DisableControls();
+    try {
+        dataSet->Delete();
+        controller->DeleteRecord(record);
+    } catch (...) {
+        dataSet->EnableControls();
+        throw;
+    }
+    dataLink_.SetPreventLayoutChange(true);
+    try {
+        dataSet->EnableControls();
+    } catch (...) {
+        dataLink_.SetPreventLayoutChange(false);
+        throw;
+    }
+    dataLink_.SetPreventLayoutChange(false);
     controller->DoAfterDelete();
     return record;
 }
@@ -650,11 +807,23 @@ void TcxDBDataProvider::DeleteRecords(std::vector<int> records) {
     std::vector<Variant> keys;
     if (controller->HasRecordKeys())
         for (int record : records) keys.push_back(controller->GetRecordKey(record));
+    const bool smartRefresh = IsSmartRefresh();
+    if (smartRefresh) controller->BeginUpdate();
     dataSet->DisableControls();
     try {
         if (!keys.empty()) {
-            for (auto it = keys.rbegin(); it != keys.rend(); ++it)
-                if (dataSet->Locate(controller->GetKeyFieldNames(), *it)) dataSet->Delete();
+            for (auto it = keys.rbegin(); it != keys.rend(); ++it) {
+                if (!dataSet->Locate(controller->GetKeyFieldNames(), *it)) continue;
+                if (!smartRefresh) {
+                    dataSet->Delete();
+                    continue;
+                }
+                // Smart refresh: the loaded record leaves the storage with its dataset record.
+                const int loaded = controller->FindRecordIndexByKey(controller->GetDataSetKeyValues());
+                if (loaded < 0) continue;
+                dataSet->Delete();
+                controller->DeleteRecord(loaded);
+            }
         } else {
             // Record indexes are dataset positions. Each step moves from where the dataset actually
             // stands (after deleting the last record it stands on the one before) and stops when the
@@ -669,10 +838,18 @@ void TcxDBDataProvider::DeleteRecords(std::vector<int> records) {
         }
     } catch (...) {
         dataSet->EnableControls();
+        if (smartRefresh) controller->EndUpdate();
         throw;
     }
-    dataSet->EnableControls(); // the change notice reloads the records
-    controller->ClearSelection();
+    try {
+        dataSet->EnableControls(); // the change notice reloads the records, or with smart refresh moves
+        if (smartRefresh) controller->SyncFocusedRecord();
+        controller->ClearSelection();
+    } catch (...) {
+        if (smartRefresh) controller->EndUpdate();
+        throw;
+    }
+    if (smartRefresh) controller->EndUpdate();
 }
 
 // ---- notifications of the data link ----
@@ -838,18 +1015,19 @@ void TcxDBDataProvider::DataSetChanged() {
     TDataSetState state = dataSet->GetState();
     if (state == TDataSetState::dsBrowse) {
         if (IsEditing()) ResetEditing();
-        int reread = rereadRecordIndex_;
-        bool inserting = rereadInserting_;
-        rereadRecordIndex_ = -1;
         TcxDBDataController* controller = GetDBDataController();
-        // A posted edit of a record that is still the one with its key: only it is read again.
-        if (IsSmartRefresh() && !inserting && reread >= 0 && reread < controller->GetRecordCount() &&
-            controller->FindRecordIndexByKey(controller->GetDataSetKeyValues()) == reread) {
-            RereadRecord(reread);
-            ClearPostLocateMark();
+        if (IsSmartRefresh()) {
+            try {
+                RereadPostedRecord();
+            } catch (...) {
+                ClearRereadState();
+                throw;
+            }
+            ClearRereadState();
             DataScrolled(0);
             return;
         }
+        ClearRereadState();
         if (IsGridMode()) {
             // Records deleted elsewhere leave the selection and the bookmark.
             if (controller->GetMultiSelect()) controller->GetDBSelection().RemoveInvalid();
@@ -925,11 +1103,24 @@ void TcxDBDataProvider::EditingChanged() {
                 throw;
             }
             creatingInsertRecord_ = false;
-            GetDBDataController()->NewRecordInitialized(GetEditingRecordIndex());
         }
     } else if (IsEditing()) {
         rereadRecordIndex_ = GetEditingRecordIndex();
         rereadInserting_ = IsInserting();
+        rereadNewRecordIndex_ = -1;
+        if (IsSmartRefresh() && rereadInserting_ && IsEditingNewItemRecord()) {
+            // The new-item row's record goes with ResetEditing: a storage record keeps what was posted.
+            TcxDBDataController* controller = GetDBDataController();
+            controller->BeginUnboundCopy();
+            try {
+                rereadNewRecordIndex_ = controller->AppendRecord();
+                controller->ReadRecordValues(rereadRecordIndex_, rereadNewRecordIndex_);
+            } catch (...) {
+                controller->EndUnboundCopy();
+                throw;
+            }
+            controller->EndUnboundCopy();
+        }
         ResetEditing();
     }
 }
@@ -944,6 +1135,45 @@ void TcxDBDataProvider::RecordChanged(TField*) {
     if (!IsEditing() || !IsDataSetEditing()) return;
     RereadRecord(GetEditingRecordIndex());
     ResetChanging();
+}
+
+void TcxDBDataProvider::ClearRereadState() {
+    rereadRecordIndex_ = cxNullEditingRecordIndex;
+    rereadInserting_ = false;
+    rereadNewRecordIndex_ = -1;
+}
+
+void TcxDBDataProvider::RereadPostedRecord() {
+    TcxDBDataController* controller = GetDBDataController();
+    if (rereadRecordIndex_ == cxNullEditingRecordIndex || rereadRecordIndex_ != controller->GetFocusedRecordIndex())
+        return;
+    // A new-item row's record stands as the storage record its post made.
+    int record = rereadRecordIndex_ >= 0 ? rereadRecordIndex_ : rereadNewRecordIndex_;
+    const bool loaded = record >= 0 && record < controller->GetRecordCount();
+    const Variant id = loaded ? controller->GetRecordKey(record) : Variant::Null();
+    const Variant dataSetKey = controller->GetDataSetKeyValues();
+    const std::vector<TcxCustomDataField*> keyFields = controller->GetKeyFields();
+    const int keyCount = static_cast<int>(keyFields.size());
+    TField* autoIncKey =
+        keyCount == 1 ? static_cast<TcxDBDataField*>(keyFields.front())->GetField() : nullptr;
+    if (loaded && SameKeyValues(id, dataSetKey, keyCount)) {
+        RereadRecord(record);
+    } else if (loaded && rereadInserting_ && id.IsNull() && autoIncKey &&
+               autoIncKey->GetDataType() == TFieldType::ftAutoInc && controller->FindRecordIndexByKey(dataSetKey) < 0) {
+        // The database gave the new record its key on the post: the posted record is this one.
+        RereadRecord(record);
+    } else {
+        const int found = controller->FindRecordIndexByKey(id);
+        if (found < 0 || found == record) {
+            if (loaded) controller->DeleteRecord(record);
+            CheckLoadedPosition();
+            controller->SyncFocusedRecord();
+        }
+    }
+    // The posted values may now fall outside the filter or change the summaries.
+    controller->FilterChanged();
+    controller->SummaryChanged(false);
+    ClearPostLocateMark();
 }
 
 void TcxDBDataProvider::RereadRecord(int recordIndex) {

@@ -23,17 +23,28 @@ class TcxDBDataLink : public TDataLink {
   public:
     explicit TcxDBDataLink(TcxDBDataProvider* provider);
 
+    // Set while the controls come back after a smart-refresh delete that took its record out of the
+    // storage itself: the change notice that follows is then no layout change.
+    void SetPreventLayoutChange(bool value) { preventLayoutChange_ = value; }
+
   protected:
     void ActiveChanged() override;
+    // Re-enabled controls may have missed a change of the dataset's fields: the next change
+    // notice is taken as a layout change.
+    void DataEvent(TDataEvent event, intptr_t info) override;
     void DataSetChanged() override;
     void DataSetScrolled(int distance) override;
     void EditingChanged() override;
+    // The controller's item bound to the field takes the focus; the field is cleared when it did.
+    void FocusControl(TField** field) override;
     void LayoutChanged() override;
     void RecordChanged(TField* field) override;
     void UpdateData() override;
 
   private:
     TcxDBDataProvider* provider_;
+    bool layoutChangePending_ = false;
+    bool preventLayoutChange_ = false;
 };
 
 // The dataset fields the provider filled in itself in a new record, so that such a record is not
@@ -69,13 +80,18 @@ class TcxDBDataProvider : public TcxCustomDataProvider {
 
     // ---- state ----
     bool IsActive() const override;
-    // Grid mode: only the data link's buffer of records around the current one is loaded.
+    // A custom record source never replaces the dataset.
+    bool AllowsUnboundMode() const override { return false; }
+    // Grid mode: only the data link's buffer of records around the current one is loaded; not for
+    // the pattern of a relation, whose clones hold the rows.
     bool IsGridMode() const override;
     int GetGridModeBufferCount() const;
     // Moves the buffer window by the rows asked from its top or bottom row (the view's scroll bar).
     void Scroll(int distance);
     bool CanModify() const override;
     bool CanDelete() const override; // modifiable and not empty
+    // The focus and the dataset's current record move together: SyncMode or grid mode over an open,
+    // scrollable dataset; a detail only while the dataset can stand for it.
     bool IsSyncMode() const override;
     bool IsDataSetEditing() const; // edit, insert or set-key state
     bool IsBOF() const;
@@ -90,8 +106,9 @@ class TcxDBDataProvider : public TcxCustomDataProvider {
     // Takes the stale-buffer mark left by a move that shifted the buffer window.
     bool TakeBufferStale() { return std::exchange(bufferStale_, false); }
     // Smart refresh (with key fields, outside grid mode): a post re-reads the posted record only.
-    bool IsSmartRefresh() const;
-    // The dataset holds a value the provider did not put in itself.
+    bool IsSmartRefresh() const override;
+    // The dataset holds a value the provider did not put in itself, or an unbound item holds a
+    // value typed into the editing record.
     bool IsDataSetModified() const;
 
     // ---- moving and reading ----
@@ -99,7 +116,9 @@ class TcxDBDataProvider : public TcxCustomDataProvider {
     void Next();
     // Moves the dataset and answers the distance it actually moved.
     int MoveBy(int distance);
+    // The current record's bookmark, its row in the data link's buffer, BOF and EOF.
     void SavePos() override;
+    // Back to the saved record on the same buffer row; a database error stops the moves where they are.
     void RestorePos() override;
     // Every record of the dataset into the storage, in dataset order; the current record stays current.
     void LoadRecords();
@@ -122,12 +141,22 @@ class TcxDBDataProvider : public TcxCustomDataProvider {
     void Edit() override;
     void Append() override;
     void Insert() override;
+    // An explicit post: the dataset posts whatever it was given, its own values included.
     void Post() override;
+    // With smart refresh the storage record gets its old values back first.
     void Cancel() override;
+    // The dataset's Cancel; a detail whose new record stood past its rows goes back to its last row.
+    void CancelDataSetChanges();
     bool CanInitEditing(int recordIndex) override;
-    void GetEditValue(int recordIndex, TcxCustomDataField* field, Variant& value) override;
+    // Kind 1: the field's edit text; kind 2: the values of the fields named by its KeyFields.
+    void GetEditValue(int recordIndex, TcxCustomDataField* field, Variant& value, int kind) override;
     bool SetEditValue(int recordIndex, TcxCustomDataField* field, const Variant& value, int kind) override;
+    // Fills a new record; what is put in here is not the user's (a lookup field fills its key fields).
     void SetValue(int recordIndex, TcxCustomDataField* field, const Variant& value) override;
+    // For the provider's own inserts (and those of another provider of the dataset): grouping
+    // values, a detail's master keys (dcoAssignMasterDetailKeys) and the new-record hooks; then the
+    // new record is read from the dataset.
+    void InitInsertingRecord(int recordIndex, const std::vector<Variant>& groupValues) override;
     void PostEditingData() override;
     int Delete() override;
     // Deletes from the highest record index down: by key with key fields, else by position.
@@ -177,6 +206,12 @@ class TcxDBDataProvider : public TcxCustomDataProvider {
     void RereadRecord(int recordIndex);
 
   private:
+    // Smart refresh: the posted record alone is read again, or leaves the storage when the
+    // dataset no longer holds it.
+    void RereadPostedRecord();
+    void ClearRereadState();
+    // The loaded record of the dataset's current key, checked against its position first.
+    int FindCurrentRecordByKey() const;
     // Every provider bound to the same dataset, this one included, in order of creation.
     std::vector<TcxDBDataProvider*> ProvidersOfDataSet() const;
     // Another provider of the dataset that holds a notification lock or (for a controller with
@@ -215,12 +250,15 @@ class TcxDBDataProvider : public TcxCustomDataProvider {
     bool bufferStale_ = false; // the buffer window moved during the controller's own move
     int notifyLockCount_ = 0;
     int currentRecordIndex_ = -1;
-    // The record whose edit ended, re-read alone after its post with smart refresh.
-    int rereadRecordIndex_ = -1;
+    // The record whose edit ended, re-read alone after its post with smart refresh; a new-item
+    // row's record is first copied to a new storage record.
+    int rereadRecordIndex_ = cxNullEditingRecordIndex;
     bool rereadInserting_ = false;
+    int rereadNewRecordIndex_ = -1;
     struct SavePosInfo {
         std::string bookmark;
         bool bof = false, eof = false;
+        int activeRecord = 0;
     } savedPos_;
 };
 

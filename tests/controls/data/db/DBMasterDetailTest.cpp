@@ -120,6 +120,48 @@ TEST_P(DBMasterDetailTest, ADetailWithoutKeyValuesHoldsNoRows) {
     EXPECT_NE(detailController_.GetDetailFilterAdapter(), nullptr);
 }
 
+// A new detail record gets its master's key; holding only that, it is dropped when left and kept
+// once the user typed into it.
+TEST_P(DBMasterDetailTest, ANewDetailRecordTakesItsMastersKeyYetIsPostedOnlyWithTheUsersValues) {
+    OpenDetail(modes[1]);
+    ASSERT_EQ(DetailAmounts(), (std::vector<int>{500, 30, 3}));
+    auto prizesInDatabase = [this] {
+        TADOQuery* count = NewQuery({"select count(*) as n from Prize where Issue='2003001'"});
+        count->Open();
+        return count->FieldByName("n")->GetAsInteger();
+    };
+
+    detailController_.Append();
+    ASSERT_EQ(detail_->GetState(), TDataSetState::dsInsert);
+    EXPECT_EQ(detail_->FieldByName("Issue")->GetAsString(), "2003001");
+    detailController_.SetFocusedRowIndex(0);
+    EXPECT_EQ(detail_->GetState(), TDataSetState::dsBrowse);
+    EXPECT_EQ(DetailAmounts(), (std::vector<int>{500, 30, 3}));
+    EXPECT_EQ(prizesInDatabase(), 3);
+
+    detailController_.Append();
+    detailController_.SetEditValue(0, Variant(4), 0);
+    detailController_.SetEditValue(1, Variant(7), 0);
+    detailController_.Post();
+    EXPECT_EQ(prizesInDatabase(), 4);
+    EXPECT_EQ(DetailAmounts(), (std::vector<int>{500, 30, 3, 7}));
+}
+
+// Cancelling a record appended past a detail's rows in the shared dataset leaves the dataset on the
+// detail's last row, where the focus goes.
+TEST_P(DBMasterDetailTest, CancellingADetailsAppendedRecordKeepsTheDataSetOnItsLastRow) {
+    OpenDetail(modes[0]);
+    detailController_.SetFocusedRowIndex(0);
+    detailController_.Append();
+    ASSERT_EQ(detail_->GetState(), TDataSetState::dsInsert);
+    detailController_.GetProvider().Cancel();
+    EXPECT_EQ(detail_->GetState(), TDataSetState::dsBrowse);
+    EXPECT_EQ(detail_->FieldByName("Issue")->GetAsString(), "2003001");
+    EXPECT_EQ(detail_->FieldByName("Tier")->GetAsInteger(), 3);
+    EXPECT_EQ(DetailAmounts(), (std::vector<int>{500, 30, 3}));
+    EXPECT_EQ(detailController_.GetFocusedRowIndex(), 2);
+}
+
 // Stands in for a grid's master view: the detail level of a master record is a clone of the level's
 // pattern, here with a query of its own over the same prizes.
 class MasterView : public TcxDBDataController {
