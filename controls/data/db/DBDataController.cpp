@@ -253,9 +253,11 @@ void TcxDBDataController::UpdateField(TcxDBDataField* field) {
     TField* found = field->GetFieldName().empty() ? nullptr : dataSet->FindField(field->GetFieldName());
     TField* old = field->GetField();
     TcxValueTypeClass oldType = field->ValueTypeOf();
-    const bool oldCurrency = field->IsCurrency();
+    const bool oldCurrency = field->IsCurrency(), oldTextStored = field->StoresText();
     field->SetField(found); // a different dataset field frees the sub-fields of the old one
     field->UpdateValueType(true);
+    if ((field->ValueTypeOf() != oldType || field->StoresText() != oldTextStored) && GetRecordCount() > 0)
+        fieldDataRecreated_ = true;
     if (found && found != old && found->GetLookup() && !found->GetKeyFields().empty())
         BindSubFields(field, found->GetKeyFields());
     if (field->ValueTypeOf() != oldType) GetDataControllerInfo().FieldChanged(field);
@@ -302,6 +304,7 @@ void TcxDBDataController::ReloadData() {
     bool topRowFirst = false;
     try {
         GetDBProvider().LoadRecords();
+        fieldDataRecreated_ = false;
         StorageLoaded();
         // Opened afresh in a new order, the view starts at its top row and the dataset goes there.
         topRowFirst = GetLoadedStorage() && (GetOptions() & dcoFocusTopRowAfterSorting) && !IsGridMode() &&
@@ -844,7 +847,12 @@ TcxCustomDataController* TcxDBDataController::SyncMasterPosition() {
 }
 
 void TcxDBDataController::RefreshExternalData() {
-    if (TDataSet* dataSet = GetDataSet()) dataSet->Refresh();
+    TDataSet* dataSet = GetDataSet();
+    if (!dataSet) return;
+    dataSet->Refresh();
+    // Smart refresh takes a change notice for a post of its own, re-reading one record; a refresh
+    // brings what others changed, so every record is read again.
+    if (GetDBProvider().IsSmartRefresh() && dataSet->GetActive()) ReloadData();
 }
 
 } // namespace zorvy

@@ -258,6 +258,9 @@ class TcxDBDataController : public TcxCustomDataController {
     bool CanUpdateStructure() const override { return true; }
     void UnbindFields();
     bool IsSyncingFocus() const { return syncingFocus_; }
+    // A rebinding changed a field's value type or text storing while records were loaded: its values
+    // are gone until the records are read again.
+    bool IsFieldDataRecreated() const { return fieldDataRecreated_; }
 
     // Hooks for the view.
     virtual void DataSourceChanged() {}
@@ -304,6 +307,7 @@ class TcxDBDataController : public TcxCustomDataController {
     bool syncingFocus_ = false;
     bool loaded_ = false;
     bool inUnboundCopy_ = false;
+    bool fieldDataRecreated_ = false;
 };
 
 } // namespace zorvy

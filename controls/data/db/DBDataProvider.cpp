@@ -1007,7 +1007,10 @@ void TcxDBDataProvider::DataSetChanged() {
         // A detail query reopened for another clone: its rows are not this clone's.
         if (GetDBDataController()->IsDetailQueryOutdated()) return;
     }
-    if (IsHandledAsScroll()) {
+    // Fields rebound with another value type or text storing hold no values: only a reload helps
+    // (unless this is the notice of the provider's own reload, which reads them anyway).
+    const bool valuesLost = GetDBDataController()->IsFieldDataRecreated() && !IsNotifyLocked();
+    if (!valuesLost && IsHandledAsScroll()) {
         DataScrolled(0);
         return;
     }
@@ -1016,7 +1019,7 @@ void TcxDBDataProvider::DataSetChanged() {
     if (state == TDataSetState::dsBrowse) {
         if (IsEditing()) ResetEditing();
         TcxDBDataController* controller = GetDBDataController();
-        if (IsSmartRefresh()) {
+        if (IsSmartRefresh() && !valuesLost) {
             try {
                 RereadPostedRecord();
             } catch (...) {

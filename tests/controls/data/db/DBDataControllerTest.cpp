@@ -481,6 +481,40 @@ TEST_P(DBDataControllerTest, FocusingTheNewItemRowPostsThePendingEdit) {
     EXPECT_EQ(CountInDatabase("Issue='" + issue + "' and ResultA1='02 04 06 08 10 12'"), 1);
 }
 
+// A refresh shows what another program changed in the database, with smart refresh too.
+TEST_P(DBDataControllerTest, RefreshingShowsDrawsAddedElsewhereWithOrWithoutSmartRefresh) {
+    OpenDraws("Issue");
+    int added = 0;
+    for (bool smart : {false, true}) {
+        controller_->GetDataModeController().SetSmartRefresh(smart);
+        TADOQuery* insert = NewQuery({"insert into LotteryIssue (LotteryID, Issue, ResultA1, ResultB1) values (3508, '202609" +
+                                      std::to_string(7 + added) + "', '01 02 03 04 05 06', '01')"});
+        insert->ExecSQL();
+        ++added;
+        controller_->RefreshExternalData();
+        ASSERT_EQ(controller_->GetRecordCount(), 3493 + added) << "smart refresh " << smart;
+        EXPECT_EQ(Issue(3492 + added), "202609" + std::to_string(6 + added));
+    }
+}
+
+// A handler that formats a field's text makes its item store texts: the records are read again when the
+// fields are next bound, also when smart refresh would only re-read the record it posts.
+TEST_P(DBDataControllerTest, AnItemThatStartsStoringTextsIsReadAgain) {
+    OpenDraws("Issue");
+    controller_->GetDataModeController().SetSmartRefresh(true);
+    query_->FieldByName("ResultA1")->OnGetText = [](TField* sender, std::string& text, bool) {
+        text = "<" + sender->GetAsString() + ">";
+    };
+    query_->DisableControls();
+    query_->EnableControls();
+    controller_->SetFocusedRecordIndex(5);
+    controller_->SetEditValue(1, Variant(std::string("01 02 03 04 05 06")), 0);
+    controller_->Post();
+    EXPECT_EQ(VarToStr(controller_->GetValue(0, 1)), "10 11 12 13 26 28");
+    EXPECT_EQ(controller_->GetDisplayText(0, 1), "<10 11 12 13 26 28>");
+    EXPECT_EQ(controller_->GetDisplayText(5, 1), "<01 02 03 04 05 06>");
+}
+
 ZORVY_ON_BOTH_ENGINES(DBDataControllerTest);
 
 } // namespace
