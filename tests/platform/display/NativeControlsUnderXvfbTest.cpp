@@ -8,10 +8,8 @@
 #include "platform/win/Painting.h"
 #include "platform/win/ScrollBars.h"
 #include "platform/win/Windows.h"
+#include "tests/platform/display/SdlTextEvents.h"
 
-#include <SDL.h>
-
-#include <cstring>
 
 #include <gtest/gtest.h>
 
@@ -36,27 +34,6 @@ void PumpFor(int ms) {
         }
         FlushPainting();
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-}
-
-void PushText(Uint32 type, const char* text, int start = 0) {
-    SDL_Event e{};
-    e.type = type;
-    if (type == SDL_TEXTINPUT) {
-        std::strncpy(e.text.text, text, sizeof e.text.text - 1);
-    } else {
-        std::strncpy(e.edit.text, text, sizeof e.edit.text - 1);
-        e.edit.start = start;
-    }
-    SDL_PushEvent(&e);
-}
-
-// What the server shows of the window.
-void Save(const std::string& path) {
-    XSetErrorHandler(&IgnoreXErrors);
-    if (Display* d = XOpenDisplay(nullptr)) {
-        if (Window w = FindNamed(d, DefaultRootWindow(d), Title)) SaveScreenshot(d, w, path);
-        XCloseDisplay(d);
     }
 }
 
@@ -94,7 +71,7 @@ int RunControls(const std::string& screenshot) {
         TPoint during;
         GetCaretPos(during);
         if (during.X <= before.X || GetWindowText(edit) != "abc \xE4\xB8\xAD") return CompositionNotShown;
-        Save(screenshot + ".composing.png");
+        SaveNamedWindow(Title, screenshot + ".composing.png");
         SendMessage(edit, EM_SETSEL, 0, 3); // a selection, for the screenshot ...
         PushText(SDL_TEXTEDITING, "", 0);   // ... once the composition has ended
         PumpFor(100);
@@ -106,7 +83,7 @@ int RunControls(const std::string& screenshot) {
         SendMessage(edit, EM_SETSEL, 4, 10);
         PumpFor(300);
 
-        Save(screenshot);
+        SaveNamedWindow(Title, screenshot);
         DestroyWindow(top);
         return Passed;
     } catch (const std::exception&) {

@@ -128,6 +128,15 @@ inline void SaveScreenshot(Display* d, Window w, const std::string& path) {
 }
 
 // Starts Xvfb on a free display; answers its pid and name (":N"), or pid 0 when it could not start.
+// What the server shows of the window with that title, saved as PNG; nothing when there is none.
+inline void SaveNamedWindow(const char* title, const std::string& path) {
+    XSetErrorHandler(&IgnoreXErrors);
+    if (Display* d = XOpenDisplay(nullptr)) {
+        if (Window w = FindNamed(d, DefaultRootWindow(d), title)) SaveScreenshot(d, w, path);
+        XCloseDisplay(d);
+    }
+}
+
 inline std::pair<pid_t, std::string> StartXvfb() {
     const std::string xvfb = FindOnPath("Xvfb");
     if (xvfb.empty()) return {0, {}};

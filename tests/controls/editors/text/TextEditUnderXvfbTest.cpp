@@ -7,11 +7,9 @@
 #include "platform/display/SdlDisplay.h"
 #include "platform/vcl/Forms.h"
 #include "platform/win/Painting.h"
-
-#include <SDL.h>
+#include "tests/platform/display/SdlTextEvents.h"
 
 #include <chrono>
-#include <cstring>
 #include <thread>
 
 #include <gtest/gtest.h>
@@ -33,27 +31,6 @@ void PumpFor(int ms) {
         Application->ProcessMessages();
         FlushPainting();
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-}
-
-// What SDL hands over from an input method: the text being composed, then the committed text.
-void PushText(Uint32 type, const char* text, int start = 0) {
-    SDL_Event e{};
-    e.type = type;
-    if (type == SDL_TEXTINPUT) {
-        std::strncpy(e.text.text, text, sizeof e.text.text - 1);
-    } else {
-        std::strncpy(e.edit.text, text, sizeof e.edit.text - 1);
-        e.edit.start = start;
-    }
-    SDL_PushEvent(&e);
-}
-
-void Save(const std::string& path) {
-    XSetErrorHandler(&IgnoreXErrors);
-    if (Display* d = XOpenDisplay(nullptr)) {
-        if (Window w = FindNamed(d, DefaultRootWindow(d), Title)) SaveScreenshot(d, w, path);
-        XCloseDisplay(d);
     }
 }
 
@@ -82,7 +59,7 @@ int RunEditor(const std::string& screenshot) {
         PushText(SDL_TEXTEDITING, "zhong", 5);
         PumpFor(200);
         if (lookup->GetText() != "") return ComposedTextMissing;
-        Save(screenshot + ".composing.png");
+        SaveNamedWindow(Title, screenshot + ".composing.png");
         // ... then the committed character completes from the items, the rest selected.
         PushText(SDL_TEXTEDITING, "", 0);
         PushText(SDL_TEXTINPUT, "中");
@@ -90,7 +67,7 @@ int RunEditor(const std::string& screenshot) {
         TcxCustomInnerTextEdit* inner = lookup->GetInnerTextEdit();
         if (lookup->GetText() != "中国福利彩票" || inner->GetSelStart() != 3 || inner->GetSelLength() != 15)
             return CompletionMissing;
-        Save(screenshot + ".completion.png");
+        SaveNamedWindow(Title, screenshot + ".completion.png");
 
         plain->SetFocus();
         PumpFor(100);
@@ -100,7 +77,7 @@ int RunEditor(const std::string& screenshot) {
         plain->GetInnerTextEdit()->SetSelStart(13); // "07 12"
         plain->GetInnerTextEdit()->SetSelLength(5);
         PumpFor(300);
-        Save(screenshot + ".selection.png");
+        SaveNamedWindow(Title, screenshot + ".selection.png");
         FinalizeEditUnit();
         FinalizeFoundationUnits();
         FinalizeForms();
