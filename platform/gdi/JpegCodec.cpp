@@ -72,6 +72,14 @@ bool Decode(const uint8_t* data, size_t size, TJpegError& error, std::vector<uin
         jpeg_destroy_decompress(&info);
         return false;
     }
+    // A progressive image is decoded whole when decompression starts, into coefficients for every
+    // pixel it claims. Its first scan codes each 8 x 8 block in at least one bit, so an image of more
+    // than 512 pixels per byte of file cannot be complete: it is refused before that work.
+    if (jpeg_has_multiple_scans(&info) && uint64_t(info.image_width) * info.image_height > uint64_t(size) * 1024) {
+        std::snprintf(error.message, sizeof error.message, "the data is too short for the image's size");
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
     info.mem->max_memory_to_use = MaxJpegWorkMemory;
     info.out_color_space = JCS_RGB;
     jpeg_start_decompress(&info); // reads a whole progressive image

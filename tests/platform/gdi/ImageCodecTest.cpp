@@ -6,6 +6,9 @@
 #include <filesystem>
 #include <functional>
 
+#include <cstdio> // jpeglib.h needs FILE
+#include <jpeglib.h>
+
 namespace zorvy {
 namespace {
 
@@ -214,6 +217,59 @@ TEST(GdiImageCodec, CorruptOrTruncatedFilesRaiseClearErrors) {
         } catch (const EImageError& e) {
             EXPECT_FALSE(std::string(e.what()).empty()) << c.name;
         }
+    }
+}
+
+// A progressive grey JPEG of one flat shade, made by libjpeg itself.
+std::vector<uint8_t> FlatProgressiveJpeg(int width, int height) {
+    jpeg_compress_struct info;
+    jpeg_error_mgr errors;
+    info.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&info);
+    unsigned char* out = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&info, &out, &size);
+    info.image_width = JDIMENSION(width);
+    info.image_height = JDIMENSION(height);
+    info.input_components = 1;
+    info.in_color_space = JCS_GRAYSCALE;
+    jpeg_set_defaults(&info);
+    jpeg_simple_progression(&info);
+    jpeg_start_compress(&info, TRUE);
+    std::vector<JSAMPLE> row(size_t(width), 128);
+    while (info.next_scanline < info.image_height) {
+        JSAMPROW rows[1] = {row.data()};
+        jpeg_write_scanlines(&info, rows, 1);
+    }
+    jpeg_finish_compress(&info);
+    std::vector<uint8_t> data(out, out + size);
+    std::free(out);
+    jpeg_destroy_compress(&info);
+    return data;
+}
+
+// A progressive image is decoded whole before its first row: one far too short for the size it
+// claims is refused from its header, while a flat one that compresses as far as it can still loads.
+TEST(GdiImageCodec, AProgressiveJpegTooShortForItsSizeIsRefusedFromItsHeader) {
+    std::vector<uint8_t> flat = FlatProgressiveJpeg(1024, 1024);
+    TBitmapHolder loaded(LoadJpeg(flat));
+    ASSERT_EQ(loaded.bitmap->width, 1024);
+    ASSERT_EQ(loaded.bitmap->height, 1024);
+    EXPECT_EQ(loaded.bitmap->Row(1023)[1023] & 0xFFFFFFu, 0x808080u);
+
+    std::vector<uint8_t> huge = FlatProgressiveJpeg(16, 16);
+    for (size_t i = 0; i + 8 < huge.size(); ++i)
+        if (huge[i] == 0xFF && huge[i + 1] == 0xC2) { // the progressive frame header: 16000 x 16000
+            huge[i + 5] = huge[i + 7] = 16000 >> 8;
+            huge[i + 6] = huge[i + 8] = 16000 & 0xFF;
+            break;
+        }
+    try {
+        HBITMAP b = LoadJpeg(huge);
+        DeleteObject(b);
+        ADD_FAILURE() << "loaded";
+    } catch (const EImageError& e) {
+        EXPECT_NE(std::string(e.what()).find("too short for the image's size"), std::string::npos) << e.what();
     }
 }
 
