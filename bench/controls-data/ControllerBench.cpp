@@ -2,7 +2,7 @@
 // field beside std::stable_sort of the same keys in the same run ("x_baseline"), grouping by a
 // field of 100 values with every group expanded, and moving the focus from the first to the last
 // row.
-#include "TimedLoop.h"
+#include "bench/TimedLoop.h"
 #include "controls/data/DataController.h"
 
 #include <benchmark/benchmark.h>

@@ -2,7 +2,7 @@
 // beside a hand-written loop over the same values ("x_baseline"), the value list of a column of
 // 1,000 distinct values, and footer and group summaries over 100 groups beside the same totals taken by
 // hand.
-#include "TimedLoop.h"
+#include "bench/TimedLoop.h"
 #include "controls/data/DataController.h"
 
 #include <benchmark/benchmark.h>

@@ -1,7 +1,7 @@
 // Finding and streaming over 100,000 records: an incremental search typing three characters, a
 // locate on two key fields beside a plain loop over the same values ("x_baseline"), and a save
 // and load of the record stream.
-#include "TimedLoop.h"
+#include "bench/TimedLoop.h"
 #include "controls/data/DataController.h"
 #include "platform/rtl/Streams.h"
 

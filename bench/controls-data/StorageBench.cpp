@@ -3,7 +3,7 @@
 // beside a plain std::vector of structs ("x_baseline"); the criteria beside a hand-written loop that
 // reads the same stored records and tests them directly ("x_baseline"), and beside that loop over
 // the vector ("x_vector").
-#include "TimedLoop.h"
+#include "bench/TimedLoop.h"
 #include "controls/data/DataStorage.h"
 #include "controls/data/FilterCriteria.h"
 

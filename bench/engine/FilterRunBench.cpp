@@ -1,6 +1,7 @@
 // The filter run against its limit: the hand-written baseline of the typical scheme first, then the
 // engine on the same scheme (its time as a ratio to the baseline's), and the runs with no condition
 // and with every condition.
+#include "bench/TimedLoop.h"
 #include "bench/engine/TypicalSchemeBaseline.h"
 #include "engine/FilterRun.h"
 #include "tests/engine/RealDraws.h"
@@ -8,8 +9,6 @@
 #include "tests/engine/Schemes.h"
 
 #include <benchmark/benchmark.h>
-
-#include <chrono>
 
 namespace zorvy {
 namespace {
@@ -44,15 +43,6 @@ TFilterInput AllConditionsScheme() {
 
 double baselineSeconds = 0; // per run, set by the baseline benchmark
 
-// Seconds per iteration of a loop body, measured on the wall clock.
-template <typename Body> void TimedLoop(benchmark::State& state, double& secondsPerRun, Body body) {
-    const auto start = std::chrono::steady_clock::now();
-    for (auto _ : state)
-        body();
-    secondsPerRun = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() /
-                    static_cast<double>(state.iterations());
-}
-
 void Baseline(benchmark::State& state) {
     const TTypicalSchemeBaseline baseline(GetWzEnd6v(History()));
     TBaselineLines lines;
@@ -73,7 +63,7 @@ void Baseline(benchmark::State& state) {
         return;
     }
 
-    TimedLoop(state, baselineSeconds, [&] { benchmark::DoNotOptimize(baseline.Run(lines)); });
+    baselineSeconds = TimedLoop(state, [&] { benchmark::DoNotOptimize(baseline.Run(lines)); });
     state.counters["survivors"] = static_cast<double>(lines.Count);
 }
 
@@ -90,8 +80,7 @@ void Run(benchmark::State& state, TFilterInput (*scheme)(), TEvaluationMethod me
     engine.EvaluationMethod = method;
     engine.CheckModeOn = scheme == TypicalSchemeInCheckMode;
     engine.ThreadCount = static_cast<int>(state.range(0));
-    double seconds = 0;
-    TimedLoop(state, seconds, [&] {
+    const double seconds = TimedLoop(state, [&] {
         TFilterInput input = scheme();
         engine.BtfilterClick(input, host);
         benchmark::DoNotOptimize(engine.Results().Text());

@@ -3,6 +3,7 @@
 // 1000 x 700 bitmap by a half turn, a 1000 x 30 gradient of 256 bands, and solid brushes for 200 colours in
 // turn (more than the cache holds, so it keeps evicting). Each wrapper reports its time as x_baseline, a
 // ratio to the raw call.
+#include "bench/TimedLoop.h"
 #include "controls/foundation/graphics/BrushCache.h"
 #include "controls/foundation/graphics/Canvas.h"
 #include "controls/foundation/lookandfeel/Office11Colors.h"
@@ -12,21 +13,11 @@
 
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <map>
 #include <string>
 
 namespace zorvy {
 namespace {
-
-// Seconds per iteration, measured on the wall clock.
-template <typename Body> double TimedLoop(benchmark::State& state, Body body) {
-    const auto start = std::chrono::steady_clock::now();
-    for (auto _ : state)
-        body();
-    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() /
-           static_cast<double>(state.iterations());
-}
 
 std::map<std::string, double>& Baselines() {
     static std::map<std::string, double> baselines;

@@ -569,11 +569,7 @@ void TcxCustomEdit::FinishOnExit(bool fireExit) {
 
 void TcxCustomEdit::RevertValue() {
     if (!changedSinceEnter_ || !GetEffectiveProperties()->KeepsEntryValue()) return;
-    HoldChangeEvents(true, true);
-    struct Release {
-        TcxCustomEdit* edit;
-        ~Release() { edit->HoldChangeEvents(false, true); }
-    } release{this};
+    TcxEditChangeEventsHold hold(this, true);
     changedSinceEnter_ = false;
     SetValueAsUser(IsFieldBound() ? dataBinding_->GetStoredValue() : valueOnEntry_);
     SetEditModified(true);

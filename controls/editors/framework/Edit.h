@@ -389,6 +389,24 @@ class TcxCustomEdit : public TcxContainer, public IcxRepositoryItemSubscriber {
     bool transparent_ = false;
 };
 
+// Holds an editor's change events for a scope. At its end they are released, the pending ones fired
+// when fireOnRelease is set, unless the editor was freed meanwhile (a handler may free it).
+class TcxEditChangeEventsHold {
+  public:
+    TcxEditChangeEventsHold(TcxCustomEdit* edit, bool fireOnRelease) : edit_(edit), fireOnRelease_(fireOnRelease) {
+        edit->HoldChangeEvents(true, fireOnRelease);
+    }
+    ~TcxEditChangeEventsHold() {
+        if (edit_) edit_->HoldChangeEvents(false, fireOnRelease_);
+    }
+    TcxEditChangeEventsHold(const TcxEditChangeEventsHold&) = delete;
+    TcxEditChangeEventsHold& operator=(const TcxEditChangeEventsHold&) = delete;
+
+  private:
+    TWeakLink<TcxCustomEdit> edit_;
+    bool fireOnRelease_;
+};
+
 // What a grid keeps per column for the in-place editor between activations; made through its class
 // (the editor's GetEditDataClass) with the editor as owner.
 class TcxCustomEditData : public TObject {

@@ -93,11 +93,7 @@ TcxCustomEdit* TcxInplaceEditList::CreateHiddenEditor(const TMetaClass* properti
 }
 
 void TcxInplaceEditList::AssignEditorProperties(TcxCustomEdit* editor, TcxCustomEditProperties* properties) {
-    editor->HoldChangeEvents(true, false);
-    struct Release {
-        TcxCustomEdit* editor;
-        ~Release() { editor->HoldChangeEvents(false, false); }
-    } release{editor};
+    TcxEditChangeEventsHold hold(editor, false);
     editor->GetProperties()->Assign(properties);
 }
 

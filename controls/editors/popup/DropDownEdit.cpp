@@ -169,13 +169,7 @@ TRect TcxCustomDropDownEdit::GetPopupOwnerRect() {
 void TcxCustomDropDownEdit::ClosePopup(TcxEditCloseUpReason reason) {
     if (!GetDroppedDown()) return;
     TWeakLink<TcxCustomDropDownEdit> self(this);
-    HoldChangeEvents(true, true);
-    struct Release {
-        TWeakLink<TcxCustomDropDownEdit>& edit;
-        ~Release() {
-            if (edit) edit->HoldChangeEvents(false, true);
-        }
-    } release{self};
+    TcxEditChangeEventsHold hold(this, true);
     TcxCustomDropDownEditProperties* p = GetDropDownProperties();
     const bool takesValue = reason == crTab || reason == crToggle || reason == crEnter;
     if (takesValue && UsesPopupList()) {
@@ -215,13 +209,7 @@ void TcxCustomDropDownEdit::PopupClosed() {
     FireCloseUp();
     if (!self) return;
     if (p->PostsAfterCloseUp() && p->ImmediatePost && !HasState(csDesigning)) {
-        HoldChangeEvents(true, true);
-        struct Release {
-            TWeakLink<TcxCustomDropDownEdit>& edit;
-            ~Release() {
-                if (edit) edit->HoldChangeEvents(false, true);
-            }
-        } release{self};
+        TcxEditChangeEventsHold hold(this, true);
         if (ValidateInput(true)) PostEditValue(false);
     }
     // A button held down while the popup was open shows released again.

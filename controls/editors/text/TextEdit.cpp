@@ -170,11 +170,7 @@ void TcxCustomTextEdit::ApplyDisplayValue(const Variant& value) {
 }
 
 void TcxCustomTextEdit::ValueChangedByUser() {
-    HoldChangeEvents(true, false);
-    struct Release {
-        TcxCustomTextEdit* edit;
-        ~Release() { edit->HoldChangeEvents(false, true); }
-    } release{this};
+    TcxEditChangeEventsHold hold(this, true);
     TcxCustomEdit::ValueChangedByUser();
     // A text the search did not set itself moves the current item.
     if (!lookupSyncLocked_ && lookupData_) lookupData_->SyncWithEditText();
