@@ -1,6 +1,6 @@
 #include "app/HelpForm.h"
 
-#include "platform/vcl/stdctrls/Memo.h"
+#include "platform/classlib/stdctrls/Memo.h"
 
 namespace zorvy {
 

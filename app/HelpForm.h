@@ -1,7 +1,7 @@
 #pragma once
 // TFrhelp, the help window: a read-only text about the program, centred on the main window; closing it
 // only hides it.
-#include "platform/vcl/Forms.h"
+#include "platform/classlib/Forms.h"
 
 namespace zorvy {
 

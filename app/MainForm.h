@@ -5,8 +5,8 @@
 #include "app/ConditionWidgets.h"
 #include "engine/FilterRun.h"
 #include "platform/rtl/DateTime.h"
-#include "platform/vcl/Forms.h"
-#include "platform/vcl/stdctrls/Buttons.h"
+#include "platform/classlib/Forms.h"
+#include "platform/classlib/stdctrls/Buttons.h"
 
 #include <array>
 #include <functional>

@@ -1,9 +1,9 @@
 // The conditions and the digit panel of the main window: enabling an edit with its box, the long-text
 // hint, toggling and quick-selecting digits, and clearing everything.
 #include "app/MainForm.h"
-#include "platform/vcl/Canvas.h"
-#include "platform/vcl/stdctrls/ComboBoxes.h"
-#include "platform/vcl/stdctrls/SpeedButtons.h"
+#include "platform/classlib/Canvas.h"
+#include "platform/classlib/stdctrls/ComboBoxes.h"
+#include "platform/classlib/stdctrls/SpeedButtons.h"
 
 namespace zorvy {
 

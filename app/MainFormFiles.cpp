@@ -4,12 +4,12 @@
 #include "app/Results.h"
 #include "app/Schemes.h"
 #include "platform/rtl/Files.h"
-#include "platform/vcl/dialogs/FileDialogs.h"
-#include "platform/vcl/dialogs/MessageDialogs.h"
-#include "platform/vcl/dialogs/PrintDialogs.h"
-#include "platform/vcl/printers/Printers.h"
-#include "platform/vcl/stdctrls/Memo.h"
-#include "platform/vcl/stdctrls/SpeedButtons.h"
+#include "platform/classlib/dialogs/FileDialogs.h"
+#include "platform/classlib/dialogs/MessageDialogs.h"
+#include "platform/classlib/dialogs/PrintDialogs.h"
+#include "platform/classlib/printers/Printers.h"
+#include "platform/classlib/stdctrls/Memo.h"
+#include "platform/classlib/stdctrls/SpeedButtons.h"
 
 namespace zorvy {
 

@@ -3,7 +3,7 @@
 #include "app/DrawDigits.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/StringList.h"
-#include "platform/vcl/printers/Printers.h"
+#include "platform/classlib/printers/Printers.h"
 
 #include <cstdio>
 #include <fstream>

@@ -1,7 +1,7 @@
 #include "app/ToolImages.h"
 
-#include "platform/vcl/Bitmap.h"
-#include "platform/vcl/ImageList.h"
+#include "platform/classlib/Bitmap.h"
+#include "platform/classlib/ImageList.h"
 
 #include <array>
 

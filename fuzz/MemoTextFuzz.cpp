@@ -3,7 +3,7 @@
 // UTF-8, the caret on a character boundary and the buffer's character count equal to its lines'.
 #include "fuzz/FuzzSupport.h"
 #include "platform/rtl/Encoding.h"
-#include "platform/vcl/stdctrls/Memo.h"
+#include "platform/classlib/stdctrls/Memo.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

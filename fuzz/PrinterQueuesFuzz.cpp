@@ -1,7 +1,7 @@
 // The print queue names read from lpstat's output: every name comes from a line of the list, none is
 // empty, and the default queue named goes first.
 #include "fuzz/FuzzSupport.h"
-#include "platform/vcl/printers/Spooler.h"
+#include "platform/classlib/printers/Spooler.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 

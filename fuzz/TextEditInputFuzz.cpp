@@ -11,7 +11,7 @@
 #include "fuzz/FuzzSupport.h"
 #include "platform/display/HeadlessDisplay.h"
 #include "platform/rtl/Encoding.h"
-#include "platform/vcl/Forms.h"
+#include "platform/classlib/Forms.h"
 #include "platform/win/MessageLoop.h"
 #include "platform/win/Messages.h"
 #include "platform/win/SystemInfo.h"

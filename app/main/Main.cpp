@@ -2,7 +2,7 @@
 #include "app/ControlUnits.h"
 #include "app/Program.h"
 #include "platform/display/SdlDisplay.h"
-#include "platform/vcl/Forms.h"
+#include "platform/classlib/Forms.h"
 
 #include <cstdio>
 #include <exception>

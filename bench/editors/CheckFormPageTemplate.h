@@ -2,7 +2,7 @@
 // The check form page from three control classes; each way is instantiated in its own file.
 #include "CheckFormPage.h"
 
-#include "platform/vcl/Forms.h"
+#include "platform/classlib/Forms.h"
 
 #include <string>
 #include <vector>

@@ -1,8 +1,8 @@
 // The check form page from the platform's own check boxes, edits and group boxes: the baseline.
 #include "CheckFormPageTemplate.h"
-#include "platform/vcl/stdctrls/Buttons.h"
-#include "platform/vcl/stdctrls/Edits.h"
-#include "platform/vcl/stdctrls/GroupBoxes.h"
+#include "platform/classlib/stdctrls/Buttons.h"
+#include "platform/classlib/stdctrls/Edits.h"
+#include "platform/classlib/stdctrls/GroupBoxes.h"
 
 namespace zorvy {
 

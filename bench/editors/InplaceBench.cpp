@@ -8,7 +8,7 @@
 #include "controls/editors/text/TextEdit.h"
 #include "controls/foundation/services/FoundationUnits.h"
 #include "platform/display/HeadlessDisplay.h"
-#include "platform/vcl/Forms.h"
+#include "platform/classlib/Forms.h"
 
 #include <benchmark/benchmark.h>
 

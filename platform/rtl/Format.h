@@ -2,7 +2,7 @@
 // Format: the runtime's printf-like formatting.
 //
 //   Format("%d of %s", n, name)        variadic
-//   Format("%d of %s", {n, name})      argument list, as the Delphi-shaped callers write it
+//   Format("%d of %s", {n, name})      argument list, as the callers write it
 //
 // Specifiers: "%" ["index:"] ["-"] [width] ["." precision] type, width and precision may be "*".
 // Types: d (precision = minimum digits), u, x (upper-case hex), e, f, g, n (thousands), m (currency),

@@ -1,8 +1,8 @@
 // The main window through the headless display: start-up, conditions, digit panel, closing, help.
 #include "data/DataModule.h"
-#include "platform/vcl/stdctrls/ComboBoxes.h"
-#include "platform/vcl/stdctrls/Labels.h"
-#include "platform/vcl/stdctrls/Memo.h"
+#include "platform/classlib/stdctrls/ComboBoxes.h"
+#include "platform/classlib/stdctrls/Labels.h"
+#include "platform/classlib/stdctrls/Memo.h"
 #include "platform/win/MessageLoop.h"
 #include "platform/win/ScrollBars.h"
 #include "platform/win/Styles.h"

@@ -1,7 +1,7 @@
 #pragma once
 // The gallery: one form holding every standard control, menu and bar of the class library, to look
 // at them side by side.
-#include "platform/vcl/Forms.h"
+#include "platform/classlib/Forms.h"
 
 namespace zorvy {
 

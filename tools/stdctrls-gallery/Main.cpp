@@ -5,10 +5,10 @@
 #include "GalleryForm.h"
 #include "ScreenShot.h"
 #include "platform/display/SdlDisplay.h"
-#include "platform/vcl/Timer.h"
-#include "platform/vcl/dialogs/FileDialogs.h"
-#include "platform/vcl/dialogs/MessageDialogs.h"
-#include "platform/vcl/dialogs/PrintDialogs.h"
+#include "platform/classlib/Timer.h"
+#include "platform/classlib/dialogs/FileDialogs.h"
+#include "platform/classlib/dialogs/MessageDialogs.h"
+#include "platform/classlib/dialogs/PrintDialogs.h"
 
 #include <cstdio>
 #include <exception>

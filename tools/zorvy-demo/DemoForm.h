@@ -1,8 +1,8 @@
 #pragma once
 // The demo's window: a custom-drawn button that changes colour and counts its clicks, a row of
 // drawn lottery balls, and a clock line kept up to date by a timer.
-#include "platform/vcl/Forms.h"
-#include "platform/vcl/Timer.h"
+#include "platform/classlib/Forms.h"
+#include "platform/classlib/Timer.h"
 
 namespace zorvy {
 

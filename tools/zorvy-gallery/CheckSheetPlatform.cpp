@@ -1,9 +1,9 @@
 // The platform's own controls beside the check box photos, to compare sizes and colours at 100%.
 #include "CheckSheets.h"
 
-#include "platform/vcl/stdctrls/Buttons.h"
-#include "platform/vcl/stdctrls/Edits.h"
-#include "platform/vcl/stdctrls/GroupBoxes.h"
+#include "platform/classlib/stdctrls/Buttons.h"
+#include "platform/classlib/stdctrls/Edits.h"
+#include "platform/classlib/stdctrls/GroupBoxes.h"
 
 namespace zorvy::gallery {
 

@@ -6,9 +6,9 @@
 #include "controls/editors/framework/EditUnit.h"
 #include "controls/editors/groupbox/GroupBox.h"
 #include "platform/display/HeadlessDisplay.h"
-#include "platform/vcl/Bitmap.h"
-#include "platform/vcl/Canvas.h"
-#include "platform/vcl/Forms.h"
+#include "platform/classlib/Bitmap.h"
+#include "platform/classlib/Canvas.h"
+#include "platform/classlib/Forms.h"
 
 namespace zorvy::gallery {
 

@@ -8,7 +8,7 @@
 #include "controls/foundation/scrollbars/ScrollBar.h"
 #include "controls/foundation/services/ControlCursors.h"
 #include "platform/display/HeadlessDisplay.h"
-#include "platform/vcl/Forms.h"
+#include "platform/classlib/Forms.h"
 #include "platform/win/Painting.h"
 
 #include <memory>

@@ -10,8 +10,8 @@
 #include "controls/editors/mask/MaskEdit.h"
 #include "controls/editors/text/TextEdit.h"
 #include "platform/display/HeadlessDisplay.h"
-#include "platform/vcl/Bitmap.h"
-#include "platform/vcl/Forms.h"
+#include "platform/classlib/Bitmap.h"
+#include "platform/classlib/Forms.h"
 #include "platform/win/VirtualKeys.h"
 
 #include <memory>

@@ -5,9 +5,9 @@
 #include "controls/foundation/graphics/ImageDrawing.h"
 #include "controls/foundation/graphics/PixelBitmap.h"
 #include "platform/gdi/Text.h"
-#include "platform/vcl/Bitmap.h"
-#include "platform/vcl/Canvas.h"
-#include "platform/vcl/GraphicsObjects.h"
+#include "platform/classlib/Bitmap.h"
+#include "platform/classlib/Canvas.h"
+#include "platform/classlib/GraphicsObjects.h"
 
 namespace zorvy {
 

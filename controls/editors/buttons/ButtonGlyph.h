@@ -8,8 +8,8 @@
 #include "controls/foundation/scrollbars/ScrollBarParts.h"
 #include "platform/gdi/Geometry.h"
 #include "platform/rtl/Lists.h"
-#include "platform/vcl/ImageList.h"
-#include "platform/vcl/stdctrls/SpeedButtons.h"
+#include "platform/classlib/ImageList.h"
+#include "platform/classlib/stdctrls/SpeedButtons.h"
 
 namespace zorvy {
 

@@ -6,8 +6,8 @@
 #include "controls/editors/buttons/ButtonGlyph.h"
 #include "controls/foundation/control/ControlInterfaces.h"
 #include "controls/foundation/services/MouseTracking.h"
-#include "platform/vcl/Menus.h"
-#include "platform/vcl/stdctrls/Buttons.h"
+#include "platform/classlib/Menus.h"
+#include "platform/classlib/stdctrls/Buttons.h"
 
 namespace zorvy {
 

@@ -4,7 +4,7 @@
 // then OnChange once. Also the unit's start-up, which registers the editor kind and builds the tick mask.
 #include "controls/editors/checks/CheckBoxProperties.h"
 #include "controls/editors/framework/Edit.h"
-#include "platform/vcl/Actions.h"
+#include "platform/classlib/Actions.h"
 
 namespace zorvy {
 

@@ -6,7 +6,7 @@
 
 #include "controls/data/Variants.h"
 #include "platform/rtl/ResourceStrings.h"
-#include "platform/vcl/Bitmap.h"
+#include "platform/classlib/Bitmap.h"
 
 namespace zorvy {
 

@@ -13,9 +13,9 @@
 #include "platform/gdi/Bitmaps.h"
 #include "platform/gdi/Drawing.h"
 #include "platform/gdi/FrameControls.h"
-#include "platform/vcl/Bitmap.h"
-#include "platform/vcl/Canvas.h"
-#include "platform/vcl/GraphicsObjects.h"
+#include "platform/classlib/Bitmap.h"
+#include "platform/classlib/Canvas.h"
+#include "platform/classlib/GraphicsObjects.h"
 #include "platform/win/Themes.h"
 
 #include <memory>

@@ -7,8 +7,8 @@
 #include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/Numbers.h"
 #include "platform/rtl/Strings.h"
-#include "platform/vcl/Canvas.h"
-#include "platform/vcl/GraphicsObjects.h"
+#include "platform/classlib/Canvas.h"
+#include "platform/classlib/GraphicsObjects.h"
 
 #include <charconv>
 #include <cmath>

@@ -6,7 +6,7 @@
 #include "controls/editors/framework/EditAlignment.h"
 #include "platform/gdi/Geometry.h"
 #include "platform/rtl/Variant.h"
-#include "platform/vcl/ControlTypes.h"
+#include "platform/classlib/ControlTypes.h"
 
 namespace zorvy {
 

@@ -4,7 +4,7 @@
 #include "controls/editors/framework/EditResources.h"
 #include "controls/editors/framework/EditStyle.h"
 #include "controls/editors/framework/EditViewData.h"
-#include "platform/vcl/Forms.h"
+#include "platform/classlib/Forms.h"
 #include "platform/win/Input.h"
 
 namespace zorvy {

@@ -2,7 +2,7 @@
 // TcxEditAlignment: the horizontal and vertical alignment of an editor's content. The horizontal
 // part remembers whether it was set explicitly, so that an unset one can follow the data source.
 #include "platform/rtl/Components.h"
-#include "platform/vcl/ControlTypes.h"
+#include "platform/classlib/ControlTypes.h"
 
 namespace zorvy {
 

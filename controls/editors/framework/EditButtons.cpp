@@ -4,7 +4,7 @@
 #include "controls/foundation/graphics/Region.h"
 #include "platform/gdi/Drawing.h"
 #include "controls/foundation/services/ControlRoutines.h"
-#include "platform/vcl/Bitmap.h"
+#include "platform/classlib/Bitmap.h"
 #include "platform/win/Painting.h"
 
 namespace zorvy {

@@ -5,7 +5,7 @@
 #include "controls/editors/framework/EditTypes.h"
 #include "controls/foundation/graphics/Canvas.h"
 #include "platform/rtl/Collection.h"
-#include "platform/vcl/ControlTypes.h"
+#include "platform/classlib/ControlTypes.h"
 #include "platform/win/Handles.h"
 
 #include <memory>

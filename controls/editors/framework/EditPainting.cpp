@@ -11,7 +11,7 @@
 #include "controls/foundation/painters/WinXPPainter.h"
 #include "controls/foundation/text/TextRows.h"
 #include "platform/gdi/Drawing.h"
-#include "platform/vcl/ImageList.h"
+#include "platform/classlib/ImageList.h"
 #include "platform/win/SystemInfo.h"
 
 #include <array>

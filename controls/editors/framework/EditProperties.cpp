@@ -5,7 +5,7 @@
 #include "controls/editors/framework/EditViewData.h"
 #include "controls/editors/framework/EditViewInfo.h"
 #include "controls/editors/framework/InplaceEditList.h"
-#include "platform/vcl/Controls.h"
+#include "platform/classlib/Controls.h"
 
 #include <algorithm>
 

@@ -8,7 +8,7 @@
 #include "controls/editors/framework/EditButtons.h"
 #include "controls/foundation/classes/Classes.h"
 #include "platform/rtl/Variant.h"
-#include "platform/vcl/Menus.h"
+#include "platform/classlib/Menus.h"
 
 #include <functional>
 #include <memory>

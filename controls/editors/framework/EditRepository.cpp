@@ -2,7 +2,7 @@
 
 #include "controls/editors/framework/Edit.h"
 #include "controls/foundation/graphics/Region.h"
-#include "platform/vcl/Controls.h"
+#include "platform/classlib/Controls.h"
 #include "platform/win/MessageLoop.h"
 #include "platform/win/Messages.h"
 

@@ -4,7 +4,7 @@
 // the editor units share.
 #include "controls/foundation/classes/Classes.h"
 #include "platform/rtl/Variant.h"
-#include "platform/vcl/ControlTypes.h"
+#include "platform/classlib/ControlTypes.h"
 #include "platform/win/Handles.h"
 
 #include <string>

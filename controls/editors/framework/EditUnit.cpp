@@ -5,7 +5,7 @@
 #include "controls/data/DataResources.h"
 #include "controls/foundation/services/ControlCursors.h"
 #include "controls/foundation/services/ControlUnit.h"
-#include "platform/vcl/Forms.h"
+#include "platform/classlib/Forms.h"
 
 namespace zorvy {
 

@@ -2,7 +2,7 @@
 // The editor framework's start-up and shutdown: the mouse-wheel panning cursor, the default edit style
 // controller, which is the container unit's fallback controller while the framework runs, and the
 // data units' resource-text hook, pointed at ResolveResourceString.
-#include "platform/vcl/ControlTypes.h"
+#include "platform/classlib/ControlTypes.h"
 
 namespace zorvy {
 

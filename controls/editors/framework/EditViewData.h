@@ -6,7 +6,7 @@
 #include "controls/editors/framework/EditTypes.h"
 #include "controls/foundation/containers/ContainerViewInfo.h"
 #include "platform/rtl/Variant.h"
-#include "platform/vcl/Controls.h"
+#include "platform/classlib/Controls.h"
 
 #include <functional>
 #include <string>

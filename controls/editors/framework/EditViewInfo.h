@@ -5,7 +5,7 @@
 #include "controls/editors/framework/EditButtons.h"
 #include "controls/foundation/containers/ContainerViewInfo.h"
 #include "controls/foundation/painters/Painter.h"
-#include "platform/vcl/Controls.h"
+#include "platform/classlib/Controls.h"
 
 #include <functional>
 #include <memory>

@@ -5,7 +5,7 @@
 #include "platform/rtl/Encoding.h"
 #include "platform/rtl/ResourceStrings.h"
 #include "platform/rtl/Strings.h"
-#include "platform/vcl/Menus.h"
+#include "platform/classlib/Menus.h"
 #include "platform/win/MessageLoop.h"
 #include "platform/win/SystemInfo.h"
 #include "platform/win/VirtualKeys.h"

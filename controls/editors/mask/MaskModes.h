@@ -12,7 +12,7 @@
 
 #include "controls/editors/mask/StandardMask.h"
 #include "platform/rtl/Variant.h"
-#include "platform/vcl/stdctrls/Edits.h"
+#include "platform/classlib/stdctrls/Edits.h"
 
 namespace zorvy {
 

@@ -2,7 +2,7 @@
 // How a combo box looks when closed: a fixed-list combo box (or a grid cell of one) whose OnDrawItem
 // is set draws its current item through that handler instead of as text.
 #include "controls/editors/popup/DropDownEditViewData.h"
-#include "platform/vcl/stdctrls/ListBoxes.h"
+#include "platform/classlib/stdctrls/ListBoxes.h"
 
 namespace zorvy {
 

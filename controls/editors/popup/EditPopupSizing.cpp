@@ -4,7 +4,7 @@
 
 #include "controls/foundation/services/ControlRoutines.h"
 #include "platform/gdi/Drawing.h"
-#include "platform/vcl/Forms.h"
+#include "platform/classlib/Forms.h"
 #include "platform/win/Input.h"
 #include "platform/win/Painting.h"
 #include "platform/win/SystemInfo.h"

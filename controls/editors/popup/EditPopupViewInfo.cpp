@@ -4,7 +4,7 @@
 #include "controls/foundation/lookandfeel/ThemeManager.h"
 #include "platform/gdi/Bitmaps.h"
 #include "platform/gdi/FrameControls.h"
-#include "platform/vcl/Bitmap.h"
+#include "platform/classlib/Bitmap.h"
 #include "platform/win/SystemInfo.h"
 
 #include <algorithm>

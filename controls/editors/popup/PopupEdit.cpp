@@ -5,7 +5,7 @@
 #include "controls/editors/framework/EditRepository.h"
 #include "controls/editors/popup/ComboBox.h"
 #include "platform/rtl/ResourceStrings.h"
-#include "platform/vcl/Forms.h"
+#include "platform/classlib/Forms.h"
 
 namespace zorvy {
 

@@ -3,7 +3,7 @@
 // message first and every key before the native control; a key that changed neither text nor
 // selection goes on to the container's key handler (a grid moves between cells with it).
 #include "controls/editors/framework/Edit.h"
-#include "platform/vcl/stdctrls/Edits.h"
+#include "platform/classlib/stdctrls/Edits.h"
 
 #include <string>
 

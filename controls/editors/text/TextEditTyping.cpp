@@ -2,7 +2,7 @@
 // that completes typed text from the lookup items.
 #include "controls/editors/text/TextEdit.h"
 
-#include "platform/vcl/Menus.h"
+#include "platform/classlib/Menus.h"
 #include "platform/win/VirtualKeys.h"
 
 namespace zorvy {

@@ -8,7 +8,7 @@
 #include "controls/foundation/services/ControlRoutines.h"
 #include "platform/rtl/Numbers.h"
 #include "platform/rtl/Strings.h"
-#include "platform/vcl/Forms.h"
+#include "platform/classlib/Forms.h"
 #include "platform/win/Input.h"
 #include "platform/win/MessageLoop.h"
 #include "platform/win/ScrollBars.h"

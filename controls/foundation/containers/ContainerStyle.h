@@ -7,7 +7,7 @@
 #include "controls/foundation/classes/Classes.h"
 #include "controls/foundation/graphics/Canvas.h"
 #include "controls/foundation/lookandfeel/LookAndFeel.h"
-#include "platform/vcl/GraphicsObjects.h"
+#include "platform/classlib/GraphicsObjects.h"
 
 #include <cstdint>
 #include <functional>

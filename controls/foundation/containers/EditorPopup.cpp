@@ -6,7 +6,7 @@
 #include "controls/foundation/containers/Container.h"
 #include "controls/foundation/services/ControlRoutines.h"
 #include "controls/foundation/services/Timers.h"
-#include "platform/vcl/Forms.h"
+#include "platform/classlib/Forms.h"
 #include "platform/win/Input.h"
 #include "platform/win/MessageLoop.h"
 #include "platform/win/Styles.h"

@@ -6,7 +6,7 @@
 // look-and-feel paints them, and searches its items by a typed prefix.
 #include "controls/foundation/containers/Container.h"
 #include "controls/foundation/lookandfeel/LookAndFeel.h"
-#include "platform/vcl/stdctrls/ListBoxes.h"
+#include "platform/classlib/stdctrls/ListBoxes.h"
 
 #include <memory>
 #include <string>

@@ -4,7 +4,7 @@
 // caption drawn active while its popup has the focus.
 #include "controls/foundation/containers/Container.h"
 #include "controls/foundation/containers/EditorPopup.h"
-#include "platform/vcl/Forms.h"
+#include "platform/classlib/Forms.h"
 #include "platform/win/Hooks.h"
 #include "platform/win/Input.h"
 #include "platform/win/MessageLoop.h"

@@ -7,7 +7,7 @@
 // inside its own message handling. TcxControlChildComponent is a non-visual part of such a control.
 #include "controls/foundation/control/ControlInterfaces.h"
 #include "controls/foundation/lookandfeel/LookAndFeel.h"
-#include "platform/vcl/Controls.h"
+#include "platform/classlib/Controls.h"
 
 #include <functional>
 #include <memory>

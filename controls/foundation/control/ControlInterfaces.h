@@ -1,7 +1,7 @@
 #pragma once
 // The small interfaces of the base control: popup-menu components that need not be a TPopupMenu, a
 // mouse-capture owner that hears when it loses the capture, font listeners, and look-and-feel sources.
-#include "platform/vcl/ControlTypes.h"
+#include "platform/classlib/ControlTypes.h"
 #include "platform/win/Messages.h"
 
 namespace zorvy {

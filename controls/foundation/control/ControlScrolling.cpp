@@ -5,7 +5,7 @@
 
 #include "controls/foundation/scrollbars/ControlScrollBar.h"
 #include "controls/foundation/services/SettingsController.h"
-#include "platform/vcl/Forms.h"
+#include "platform/classlib/Forms.h"
 #include "platform/win/Painting.h"
 #include "platform/win/Styles.h"
 #include "platform/win/SystemInfo.h"

@@ -2,7 +2,7 @@
 
 #include "controls/foundation/control/Control.h"
 #include "controls/foundation/services/ControlUnit.h"
-#include "platform/vcl/Forms.h"
+#include "platform/classlib/Forms.h"
 #include "platform/win/Input.h"
 #include "platform/win/MessageLoop.h"
 #include "platform/win/VirtualKeys.h"

@@ -2,7 +2,7 @@
 // Drag and drop for custom-drawn controls: the internal drag-and-drop object a TcxControl drives
 // (moving or sizing grid columns and bands), the standard drag object with its copy cursor, the drag
 // gesture and threshold tests, and the geometry of the drop-position arrow.
-#include "platform/vcl/Controls.h"
+#include "platform/classlib/Controls.h"
 
 #include <array>
 

@@ -4,7 +4,7 @@
 // a small arrow marking a drop position, made transparent by a magenta colour key or shaped by a
 // window region. Neither takes focus or mouse input.
 #include "controls/foundation/popup/PopupWindow.h"
-#include "platform/vcl/Bitmap.h"
+#include "platform/classlib/Bitmap.h"
 
 #include <memory>
 

@@ -1,7 +1,7 @@
 // The solid brush cache and the system-colour brush table.
 #include "controls/foundation/graphics/BrushCache.h"
 
-#include "platform/vcl/Controls.h"
+#include "platform/classlib/Controls.h"
 #include "platform/win/MessageLoop.h"
 
 #include <algorithm>

@@ -4,7 +4,7 @@
 
 #include "platform/gdi/Drawing.h"
 #include "platform/gdi/Text.h"
-#include "platform/vcl/ImageList.h"
+#include "platform/classlib/ImageList.h"
 
 #include <algorithm>
 

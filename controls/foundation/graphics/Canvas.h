@@ -6,7 +6,7 @@
 #include "controls/foundation/classes/Classes.h"
 #include "controls/foundation/graphics/Geometry.h"
 #include "controls/foundation/graphics/Region.h"
-#include "platform/vcl/Bitmap.h"
+#include "platform/classlib/Bitmap.h"
 
 #include <memory>
 #include <span>

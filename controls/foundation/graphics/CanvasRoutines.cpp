@@ -2,7 +2,7 @@
 #include "controls/foundation/graphics/CanvasRoutines.h"
 
 #include "platform/gdi/Drawing.h"
-#include "platform/vcl/Controls.h"
+#include "platform/classlib/Controls.h"
 #include "platform/win/Painting.h"
 #include "platform/win/Styles.h"
 #include "platform/win/Themes.h"

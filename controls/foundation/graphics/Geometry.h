@@ -1,7 +1,7 @@
 #pragma once
 // Rectangle routines every painter uses, and TcxRect, a persistent rectangle that reports changes.
 #include "platform/gdi/Geometry.h"
-#include "platform/vcl/GraphicsObjects.h"
+#include "platform/classlib/GraphicsObjects.h"
 
 namespace zorvy {
 

@@ -2,7 +2,7 @@
 // PaintImageToDC: a glyph or an image-list image drawn in one of six states (normal, disabled,
 // dimmed, grey, washed, shadowed) with transparency and alpha; and the image-list copy operations.
 #include "controls/foundation/graphics/PixelBitmap.h"
-#include "platform/vcl/ImageList.h"
+#include "platform/classlib/ImageList.h"
 
 namespace zorvy {
 

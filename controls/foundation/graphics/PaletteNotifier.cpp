@@ -2,7 +2,7 @@
 #include "controls/foundation/graphics/PaletteNotifier.h"
 
 #include "controls/foundation/lookandfeel/Office11Colors.h"
-#include "platform/vcl/Controls.h"
+#include "platform/classlib/Controls.h"
 #include "platform/win/MessageLoop.h"
 
 #include <algorithm>

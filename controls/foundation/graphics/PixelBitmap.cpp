@@ -3,7 +3,7 @@
 
 #include "controls/foundation/graphics/ColorBlend.h"
 #include "platform/rtl/Numbers.h"
-#include "platform/vcl/ImageList.h"
+#include "platform/classlib/ImageList.h"
 
 #include <algorithm>
 #include <cmath>

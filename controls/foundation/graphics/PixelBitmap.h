@@ -2,7 +2,7 @@
 // TcxBitmap, a 32-bit bitmap with whole-image pixel access and per-pixel operations, and the
 // routines that read and write the pixels of any bitmap. Pixels are 32-bit values with blue in the
 // low byte and alpha in the top byte; arrays run bottom-up unless a routine says top-down.
-#include "platform/vcl/Bitmap.h"
+#include "platform/classlib/Bitmap.h"
 
 #include <cstdint>
 #include <vector>

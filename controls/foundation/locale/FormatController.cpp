@@ -5,8 +5,8 @@
 #include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/LocaleInfo.h"
 #include "platform/rtl/Numbers.h"
-#include "platform/vcl/Controls.h"
-#include "platform/vcl/Forms.h"
+#include "platform/classlib/Controls.h"
+#include "platform/classlib/Forms.h"
 #include "platform/win/MessageLoop.h"
 
 #include <algorithm>

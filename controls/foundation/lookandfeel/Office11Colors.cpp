@@ -6,7 +6,7 @@
 #include "platform/gdi/Drawing.h"
 #include "platform/rtl/Numbers.h"
 #include "platform/rtl/Strings.h"
-#include "platform/vcl/Bitmap.h"
+#include "platform/classlib/Bitmap.h"
 #include "platform/win/SystemInfo.h"
 
 #include <algorithm>

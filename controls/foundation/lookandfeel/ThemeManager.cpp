@@ -2,8 +2,8 @@
 #include "controls/foundation/lookandfeel/ThemeManager.h"
 
 #include "platform/rtl/Strings.h"
-#include "platform/vcl/Controls.h"
-#include "platform/vcl/Forms.h"
+#include "platform/classlib/Controls.h"
+#include "platform/classlib/Forms.h"
 #include "platform/win/MessageLoop.h"
 #include "platform/win/SystemInfo.h"
 

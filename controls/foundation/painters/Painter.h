@@ -10,7 +10,7 @@
 #include "controls/foundation/classes/Classes.h"
 #include "controls/foundation/graphics/Canvas.h"
 #include "controls/foundation/scrollbars/ScrollBarParts.h"
-#include "platform/vcl/ControlTypes.h"
+#include "platform/classlib/ControlTypes.h"
 
 #include <functional>
 #include <string>

@@ -3,7 +3,7 @@
 // measurement of the platform's radio button), the row-indicator images, the two scroll-bar pattern
 // bitmaps, the check-box size, and the start-up and finalization of the painter unit.
 #include "controls/foundation/painters/Painter.h"
-#include "platform/vcl/ImageList.h"
+#include "platform/classlib/ImageList.h"
 
 #include <memory>
 #include <vector>

@@ -3,7 +3,7 @@
 // (below, above or beside it), flips to the side with more room in the monitor's work area, stays
 // inside that work area, draws its own frame and closes when it is deactivated. Drop-downs, grid
 // popups and drag images derive from it.
-#include "platform/vcl/Forms.h"
+#include "platform/classlib/Forms.h"
 
 #include <memory>
 

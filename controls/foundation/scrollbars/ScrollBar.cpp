@@ -7,7 +7,7 @@
 #include "platform/win/MessageLoop.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Numbers.h"
-#include "platform/vcl/Forms.h"
+#include "platform/classlib/Forms.h"
 #include "platform/win/Input.h"
 #include "platform/win/SystemInfo.h"
 

@@ -6,7 +6,7 @@
 #include "controls/foundation/control/Control.h"
 #include "controls/foundation/lookandfeel/LookAndFeel.h"
 #include "controls/foundation/scrollbars/ScrollBarParts.h"
-#include "platform/vcl/Bitmap.h"
+#include "platform/classlib/Bitmap.h"
 
 #include <cstdint>
 #include <functional>

@@ -2,8 +2,8 @@
 
 #include "controls/foundation/services/ControlUnit.h"
 #include "platform/gdi/Bitmaps.h"
-#include "platform/vcl/Bitmap.h"
-#include "platform/vcl/Forms.h"
+#include "platform/classlib/Bitmap.h"
+#include "platform/classlib/Forms.h"
 #include "platform/win/SystemInfo.h"
 
 #include <map>

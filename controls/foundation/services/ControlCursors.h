@@ -1,7 +1,7 @@
 #pragma once
 // The library's own cursors (ids 2100 to 2114), drawn by the program and registered with the screen's
 // cursor table at the control unit's start-up.
-#include "platform/vcl/ControlTypes.h"
+#include "platform/classlib/ControlTypes.h"
 #include "platform/win/Handles.h"
 
 namespace zorvy {

@@ -3,7 +3,7 @@
 // questions, monitor work areas, key and character tests, popup menus, captions without
 // accelerators, the nested hourglass cursor and scaling a form to a new font.
 #include "platform/gdi/Geometry.h"
-#include "platform/vcl/ControlTypes.h"
+#include "platform/classlib/ControlTypes.h"
 #include "platform/win/Messages.h"
 
 #include <string>

@@ -5,7 +5,7 @@
 #include "controls/foundation/services/SettingsController.h"
 #include "controls/foundation/services/Timers.h"
 #include "platform/rtl/Exceptions.h"
-#include "platform/vcl/Forms.h"
+#include "platform/classlib/Forms.h"
 #include "platform/win/SystemInfo.h"
 
 namespace zorvy {

@@ -2,7 +2,7 @@
 // Start-up and finalization of the control unit: platform flags, the library's cursors in the screen
 // cursor table, and the release of the shared timer window, message window, mouse-tracking timers and
 // settings controller.
-#include "platform/vcl/ControlTypes.h"
+#include "platform/classlib/ControlTypes.h"
 
 namespace zorvy {
 

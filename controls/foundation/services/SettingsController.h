@@ -1,7 +1,7 @@
 #pragma once
 // One hidden window that hears when the system's non-client metrics change and tells every
 // registered control with scroll bars to check their sizes.
-#include "platform/vcl/Controls.h"
+#include "platform/classlib/Controls.h"
 
 #include <vector>
 

@@ -2,7 +2,7 @@
 // Window-free timers and hidden message windows of the control unit. Every TcxTimer runs on one
 // shared hidden window and is known there by its own address; the list of running timers makes a
 // WM_TIMER that arrives after a timer stopped or was freed harmless.
-#include "platform/vcl/Controls.h"
+#include "platform/classlib/Controls.h"
 
 #include <cstdint>
 #include <vector>

@@ -5,7 +5,7 @@
 
 #include "platform/gdi/Drawing.h"
 #include "platform/gdi/Text.h"
-#include "platform/vcl/Canvas.h"
+#include "platform/classlib/Canvas.h"
 
 #include <algorithm>
 

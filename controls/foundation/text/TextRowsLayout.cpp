@@ -3,7 +3,7 @@
 
 #include "platform/gdi/Text.h"
 #include "platform/rtl/Encoding.h"
-#include "platform/vcl/Canvas.h"
+#include "platform/classlib/Canvas.h"
 
 #include <algorithm>
 #include <cstdlib>

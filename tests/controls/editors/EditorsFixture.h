@@ -4,7 +4,7 @@
 #include "controls/editors/framework/EditProperties.h"
 #include "controls/editors/framework/EditStyle.h"
 #include "controls/editors/framework/EditUnit.h"
-#include "platform/vcl/Controls.h"
+#include "platform/classlib/Controls.h"
 #include "tests/controls/foundation/FoundationFixture.h"
 
 #include <string>

@@ -5,7 +5,7 @@
 #include "controls/foundation/services/ControlUnit.h"
 #include "controls/foundation/services/FoundationUnits.h"
 #include "platform/display/HeadlessDisplay.h"
-#include "platform/vcl/Forms.h"
+#include "platform/classlib/Forms.h"
 #include "platform/win/MessageLoop.h"
 #include "platform/win/Windows.h"
 

@@ -2,7 +2,7 @@
 // state values pairwise different outside loading.
 #include "controls/editors/checks/CheckBoxProperties.h"
 
-#include "platform/vcl/Bitmap.h"
+#include "platform/classlib/Bitmap.h"
 
 #include <gtest/gtest.h>
 

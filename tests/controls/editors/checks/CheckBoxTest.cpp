@@ -7,7 +7,7 @@
 #include "controls/editors/framework/EditRepository.h"
 #include "controls/foundation/graphics/Canvas.h"
 #include "controls/foundation/graphics/CanvasRoutines.h"
-#include "platform/vcl/Actions.h"
+#include "platform/classlib/Actions.h"
 #include "platform/win/VirtualKeys.h"
 #include "tests/controls/editors/EditorsFixture.h"
 #include "tests/controls/foundation/lookandfeel/FakeThemeBinding.h"

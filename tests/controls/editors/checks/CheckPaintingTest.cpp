@@ -3,9 +3,9 @@
 #include "controls/editors/checks/CheckPainting.h"
 
 #include "controls/foundation/graphics/Canvas.h"
-#include "platform/vcl/Bitmap.h"
-#include "platform/vcl/Canvas.h"
-#include "platform/vcl/GraphicsObjects.h"
+#include "platform/classlib/Bitmap.h"
+#include "platform/classlib/Canvas.h"
+#include "platform/classlib/GraphicsObjects.h"
 
 #include <gtest/gtest.h>
 

@@ -4,9 +4,9 @@
 #include "controls/foundation/graphics/CanvasRoutines.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/rtl/FormatSettings.h"
-#include "platform/vcl/Bitmap.h"
-#include "platform/vcl/Canvas.h"
-#include "platform/vcl/GraphicsObjects.h"
+#include "platform/classlib/Bitmap.h"
+#include "platform/classlib/Canvas.h"
+#include "platform/classlib/GraphicsObjects.h"
 
 #include <gtest/gtest.h>
 

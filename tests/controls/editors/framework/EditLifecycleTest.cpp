@@ -5,7 +5,7 @@
 #include "controls/editors/text/TextEdit.h"
 #include "platform/rtl/Filer.h"
 #include "platform/rtl/Streams.h"
-#include "platform/vcl/Bitmap.h"
+#include "platform/classlib/Bitmap.h"
 #include "tests/controls/editors/EditorsFixture.h"
 
 #include <gtest/gtest.h>

@@ -3,7 +3,7 @@
 #include "controls/editors/framework/EditPainting.h"
 #include "controls/editors/framework/EditViewData.h"
 #include "controls/editors/framework/EditViewInfo.h"
-#include "platform/vcl/ImageList.h"
+#include "platform/classlib/ImageList.h"
 #include "platform/win/Painting.h"
 #include "platform/win/SystemInfo.h"
 #include "tests/controls/editors/EditorsFixture.h"

@@ -2,7 +2,7 @@
 // resolution, assignment; the alignment object; edit buttons and their collection.
 #include "tests/controls/editors/EditorsFixture.h"
 
-#include "platform/vcl/Bitmap.h"
+#include "platform/classlib/Bitmap.h"
 
 #include <gtest/gtest.h>
 

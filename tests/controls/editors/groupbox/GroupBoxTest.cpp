@@ -8,7 +8,7 @@
 #include "controls/foundation/graphics/Canvas.h"
 #include "controls/foundation/graphics/CanvasRoutines.h"
 #include "platform/gdi/Text.h"
-#include "platform/vcl/stdctrls/PageControl.h"
+#include "platform/classlib/stdctrls/PageControl.h"
 #include "tests/controls/editors/EditorsFixture.h"
 
 #include <gtest/gtest.h>

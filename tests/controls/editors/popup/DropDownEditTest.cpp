@@ -2,7 +2,7 @@
 #include "controls/editors/popup/PopupEdit.h"
 #include "tests/controls/editors/EditorsFixture.h"
 
-#include "platform/vcl/stdctrls/Panels.h"
+#include "platform/classlib/stdctrls/Panels.h"
 #include "platform/win/Input.h"
 #include "platform/win/SystemInfo.h"
 #include "platform/win/VirtualKeys.h"

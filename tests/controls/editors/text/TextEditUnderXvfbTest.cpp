@@ -5,7 +5,7 @@
 #include "controls/editors/text/TextEdit.h"
 #include "controls/foundation/services/FoundationUnits.h"
 #include "platform/display/SdlDisplay.h"
-#include "platform/vcl/Forms.h"
+#include "platform/classlib/Forms.h"
 #include "platform/win/Painting.h"
 #include "tests/platform/display/SdlTextEvents.h"
 

@@ -1,7 +1,7 @@
 #include "tests/controls/foundation/ControlFixture.h"
 
 #include "platform/gdi/Drawing.h"
-#include "platform/vcl/Menus.h"
+#include "platform/classlib/Menus.h"
 #include "platform/win/Input.h"
 #include "platform/win/Painting.h"
 #include "platform/win/VirtualKeys.h"

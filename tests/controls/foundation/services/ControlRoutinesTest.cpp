@@ -1,5 +1,5 @@
 #include "controls/foundation/services/ControlRoutines.h"
-#include "platform/vcl/Menus.h"
+#include "platform/classlib/Menus.h"
 #include "platform/win/SystemInfo.h"
 #include "platform/win/VirtualKeys.h"
 #include "tests/controls/foundation/FoundationFixture.h"

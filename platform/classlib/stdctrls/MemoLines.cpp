@@ -1,0 +1,154 @@
+#include "platform/classlib/stdctrls/MemoLines.h"
+#include "platform/rtl/Exceptions.h"
+
+#include <algorithm>
+
+namespace zorvy {
+
+TMemoLines::TMemoLines() {
+    SetLineBreak("\r\n");
+}
+
+std::string_view TMemoLines::Line(int index) const {
+    CheckListIndex(index, GetCount());
+    const auto i = static_cast<std::size_t>(index);
+    return std::string_view(chars_).substr(starts_[i], starts_[i + 1] - starts_[i]);
+}
+
+int TMemoLines::Add(const std::string& text) {
+    // A text holding line breaks adds one line per piece, as the memo would show it.
+    // One pass over the text: find_first_of would search the two breaks character by character.
+    if (std::any_of(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; })) {
+        const int first = GetCount();
+        BeginUpdate();
+        std::size_t from = 0;
+        while (true) {
+            const std::size_t at = text.find_first_of("\r\n", from);
+            chars_.append(text, from, at == std::string::npos ? std::string::npos : at - from);
+            starts_.push_back(chars_.size());
+            if (at == std::string::npos) break;
+            from = at + ((text[at] == '\r' && at + 1 < text.size() && text[at + 1] == '\n') ? 2 : 1);
+        }
+        Changed(TChange::Appended, first);
+        EndUpdate();
+        return GetCount() - 1;
+    }
+    chars_.append(text);
+    starts_.push_back(chars_.size());
+    Changed(TChange::Appended, GetCount() - 1);
+    return GetCount() - 1;
+}
+
+void TMemoLines::Insert(int index, const std::string& text) {
+    if (index < 0 || index > GetCount()) Error(index);
+    if (index == GetCount()) {
+        Add(text);
+        return;
+    }
+    const auto i = static_cast<std::size_t>(index);
+    const std::size_t at = starts_[i];
+    chars_.insert(at, text);
+    starts_.insert(starts_.begin() + static_cast<std::ptrdiff_t>(i), at);
+    for (std::size_t k = i + 1; k < starts_.size(); ++k)
+        starts_[k] += text.size();
+    Changed(TChange::Other, index);
+}
+
+void TMemoLines::Put(int index, const std::string& text) {
+    CheckListIndex(index, GetCount());
+    const auto i = static_cast<std::size_t>(index);
+    const std::size_t oldLength = starts_[i + 1] - starts_[i];
+    chars_.replace(starts_[i], oldLength, text);
+    const std::ptrdiff_t delta = static_cast<std::ptrdiff_t>(text.size()) - static_cast<std::ptrdiff_t>(oldLength);
+    for (std::size_t k = i + 1; k < starts_.size(); ++k)
+        starts_[k] = static_cast<std::size_t>(static_cast<std::ptrdiff_t>(starts_[k]) + delta);
+    Changed(TChange::Other, index);
+}
+
+void TMemoLines::Delete(int index) {
+    CheckListIndex(index, GetCount());
+    const auto i = static_cast<std::size_t>(index);
+    const std::size_t length = starts_[i + 1] - starts_[i];
+    chars_.erase(starts_[i], length);
+    starts_.erase(starts_.begin() + static_cast<std::ptrdiff_t>(i) + 1);
+    for (std::size_t k = i + 1; k < starts_.size(); ++k)
+        starts_[k] -= length;
+    Changed(TChange::Other, index);
+}
+
+void TMemoLines::Clear() {
+    chars_.clear();
+    starts_.assign(1, 0);
+    Changed(TChange::Other, 0);
+}
+
+std::string TMemoLines::GetText() const {
+    const std::string& lineBreak = GetLineBreak();
+    std::string text;
+    text.reserve(chars_.size() + static_cast<std::size_t>(GetCount()) * lineBreak.size());
+    for (int i = 0; i < GetCount(); ++i) {
+        text.append(Line(i));
+        text.append(lineBreak);
+    }
+    return text;
+}
+
+void TMemoLines::SetText(const std::string& text) {
+    BeginUpdate();
+    Clear();
+    if (!text.empty()) {
+        // A final line break ends the last line; it does not open another.
+        std::string body = text;
+        if (body.ends_with("\r\n"))
+            body.resize(body.size() - 2);
+        else if (body.ends_with('\n') || body.ends_with('\r'))
+            body.pop_back();
+        Add(body);
+    }
+    EndUpdate();
+}
+
+int TMemoLines::LongestLine() const {
+    if (!longestKnown_) {
+        longest_ = -1;
+        std::size_t most = 0;
+        for (std::size_t i = 0; i + 1 < starts_.size(); ++i)
+            if (longest_ < 0 || starts_[i + 1] - starts_[i] > most) {
+                most = starts_[i + 1] - starts_[i];
+                longest_ = static_cast<int>(i);
+            }
+        longestKnown_ = true;
+    }
+    return longest_;
+}
+
+void TMemoLines::Changed(TChange change, int firstLine) {
+    if (change == TChange::Appended && longestKnown_) {
+        // The lines from firstLine on are new: the longest may be one of them.
+        for (int i = firstLine; i < GetCount(); ++i)
+            if (longest_ < 0 || Line(i).size() > Line(longest_).size()) longest_ = i;
+    } else {
+        longestKnown_ = false;
+    }
+    if (GetUpdateCount() > 0) {
+        if (!pending_) {
+            pendingChange_ = change;
+            pendingFirst_ = firstLine;
+        } else if (change == TChange::Other || pendingChange_ == TChange::Other) {
+            pendingChange_ = TChange::Other;
+            pendingFirst_ = std::min(pendingFirst_, firstLine);
+        }
+        pending_ = true;
+        return;
+    }
+    if (OnLinesChange) OnLinesChange(change, firstLine);
+}
+
+void TMemoLines::SetUpdateState(bool updating) {
+    TStrings::SetUpdateState(updating);
+    if (updating || !pending_) return;
+    pending_ = false;
+    if (OnLinesChange) OnLinesChange(pendingChange_, pendingFirst_);
+}
+
+} // namespace zorvy
