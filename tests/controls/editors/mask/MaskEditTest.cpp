@@ -238,6 +238,17 @@ TEST_F(MaskEditTest, AnUnfocusedDisplayTextIsAlreadyTheValue) {
     EXPECT_EQ(VarToStr(edit->GetEditValue()), "1234");
 }
 
+TEST_F(MaskEditTest, ALineFeedInAnAnyCharacterPositionShowsTheBlank) {
+    TcxMaskEdit* edit = NewEdit("C;1;_");
+    edit->SetEditValue(Variant("\n"));
+    Focus(edit);
+    EXPECT_EQ(edit->GetText(), "_");
+    Focus(other);
+    edit->SetEditValue(Variant("x\r\n"));
+    Focus(edit);
+    EXPECT_EQ(edit->GetText(), "x");
+}
+
 TEST_F(MaskEditTest, ALoadedTextGoesThroughTheMaskOnceLoadingEnds) {
     TcxMaskEdit* edit = NewEdit("(99)00;0;_");
     Focus(other);
