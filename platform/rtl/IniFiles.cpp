@@ -6,6 +6,7 @@
 #include "platform/rtl/Streams.h"
 #include "platform/rtl/StringList.h"
 #include "platform/rtl/Strings.h"
+#include "platform/rtl/TextCollation.h"
 
 #include <sys/stat.h>
 
@@ -23,7 +24,25 @@ bool HasLineBreak(const std::string& text) {
     return text.find_first_of("\r\n") != std::string::npos;
 }
 
+// Names compared without regard to case; most are ASCII, which need no Unicode case folding.
+std::string FoldedName(const std::string& name) {
+    std::string folded = name;
+    for (char& c : folded) {
+        if (static_cast<unsigned char>(c) >= 0x80) return UnicodeFold(name);
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return folded;
+}
+
+std::string KeyIndexName(const std::string& foldedSection, const std::string& key) {
+    return foldedSection + '\n' + FoldedName(key);
+}
+
 } // namespace
+
+std::string IniFileValueText(const std::string& value) {
+    return Unquoted(Trim(value)) == value ? value : '"' + value + '"';
+}
 
 TIniFile::TIniFile(std::string fileName) : fileName_(std::move(fileName)) {}
 
@@ -73,8 +92,25 @@ void TIniFile::Load() {
         start = end + 1;
         if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
     }
+    Index();
     stamp_ = stamp;
     loaded_ = true;
+}
+
+void TIniFile::Index() {
+    sectionIndex_.clear();
+    keyIndex_.clear();
+    std::string section; // folded name of the current section, when it is its name's first header
+    bool indexed = false;
+    for (size_t i = 0; i < lines_.size(); ++i) {
+        const Line& line = lines_[i];
+        if (line.kind == Line::Section) {
+            section = FoldedName(line.section);
+            indexed = sectionIndex_.emplace(section, static_cast<int>(i)).second;
+        } else if (line.kind == Line::Entry && indexed) {
+            keyIndex_.emplace(KeyIndexName(section, line.key), static_cast<int>(i));
+        }
+    }
 }
 
 void TIniFile::Save() {
@@ -91,10 +127,8 @@ void TIniFile::Save() {
 }
 
 int TIniFile::FindSection(const std::string& section) const {
-    for (size_t i = 0; i < lines_.size(); ++i)
-        if (lines_[i].kind == Line::Section && AnsiSameText(lines_[i].section, section))
-            return static_cast<int>(i);
-    return -1;
+    const auto found = sectionIndex_.find(FoldedName(section));
+    return found == sectionIndex_.end() ? -1 : found->second;
 }
 
 int TIniFile::SectionEnd(int header) const {
@@ -106,10 +140,8 @@ int TIniFile::SectionEnd(int header) const {
 
 int TIniFile::FindKey(int header, const std::string& key) const {
     if (header < 0) return -1;
-    int end = SectionEnd(header);
-    for (int i = header + 1; i < end; ++i)
-        if (lines_[i].kind == Line::Entry && AnsiSameText(lines_[i].key, key)) return i;
-    return -1;
+    const auto found = keyIndex_.find(KeyIndexName(FoldedName(lines_[header].section), key));
+    return found == keyIndex_.end() ? -1 : found->second;
 }
 
 std::string TIniFile::ReadString(const std::string& section, const std::string& key,
@@ -130,8 +162,8 @@ void TIniFile::WriteString(const std::string& section, const std::string& key, c
     Line line;
     line.kind = Line::Entry;
     line.key = entry;
-    line.value = Unquoted(Trim(value));
-    line.text = entry + "=" + value;
+    line.value = value;
+    line.text = entry + "=" + IniFileValueText(value);
     int header = FindSection(name);
     if (header < 0) {
         Line head;
@@ -149,6 +181,7 @@ void TIniFile::WriteString(const std::string& section, const std::string& key, c
             --at;
         lines_.insert(lines_.begin() + at, line);
     }
+    Index();
     Save();
 }
 
@@ -194,8 +227,9 @@ void TIniFile::ReadSections(TStrings& sections) {
     Load();
     sections.BeginUpdate();
     sections.Clear();
-    for (const Line& line : lines_)
-        if (line.kind == Line::Section && sections.IndexOf(line.section) < 0) sections.Add(line.section);
+    for (size_t i = 0; i < lines_.size(); ++i)
+        if (lines_[i].kind == Line::Section && FindSection(lines_[i].section) == static_cast<int>(i))
+            sections.Add(lines_[i].section);
     sections.EndUpdate();
 }
 
@@ -206,7 +240,8 @@ void TIniFile::ReadSectionValues(const std::string& section, TStrings& values) {
     int header = FindSection(Trim(section));
     if (header >= 0)
         for (int i = header + 1, end = SectionEnd(header); i < end; ++i)
-            if (lines_[i].kind == Line::Entry) values.Add(lines_[i].key + "=" + lines_[i].value);
+            if (lines_[i].kind == Line::Entry)
+                values.Add(lines_[i].key + "=" + lines_[FindKey(header, lines_[i].key)].value);
     values.EndUpdate();
 }
 
@@ -215,6 +250,7 @@ void TIniFile::EraseSection(const std::string& section) {
     int header = FindSection(Trim(section));
     if (header < 0) return;
     lines_.erase(lines_.begin() + header, lines_.begin() + SectionEnd(header));
+    Index();
     Save();
 }
 
@@ -223,6 +259,7 @@ void TIniFile::DeleteKey(const std::string& section, const std::string& key) {
     int index = FindKey(FindSection(Trim(section)), Trim(key));
     if (index < 0) return;
     lines_.erase(lines_.begin() + index);
+    Index();
     Save();
 }
 
