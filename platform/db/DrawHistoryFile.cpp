@@ -161,6 +161,10 @@ TDrawHistory ParseDrawHistory(std::string_view text, const std::string& source) 
             case CellKind::Text:
                 if (CharCount(cell) > column.maxChars)
                     throw bad("at most " + std::to_string(column.maxChars) + " characters long");
+                // The database would cut a text at a NUL; no draw's text holds control characters.
+                if (std::any_of(cell.begin(), cell.end(),
+                                [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }))
+                    throw bad("a text without control characters");
                 row.emplace_back(cell);
                 break;
             }
