@@ -5,7 +5,6 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Files.h"
 #include "platform/rtl/IniFiles.h"
-#include "platform/rtl/StringList.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -103,31 +102,18 @@ TScheme ReadSchemeFile(const std::string& path) {
                           " 字节），没有读取");
     TIniFile ini(path);
     TScheme scheme;
-    TStringList list;
     auto keys = [&](const char* section) {
-        ini.ReadSection(section, list);
         std::vector<std::string> names;
-        for (int i = 0; i < list.GetCount(); ++i)
-            names.push_back(list.Get(i));
+        for (auto& [name, value] : ini.ReadSectionEntries(section))
+            names.push_back(std::move(name));
         return names;
-    };
-    // Every key with its value in one pass over the section ("key=value": keys hold no "=").
-    auto pairs = [&](const char* section) {
-        ini.ReadSectionValues(section, list);
-        std::vector<std::pair<std::string, std::string>> entries;
-        for (int i = 0; i < list.GetCount(); ++i) {
-            const std::string& line = list.Get(i);
-            const size_t equals = line.find('=');
-            entries.emplace_back(line.substr(0, equals), line.substr(equals + 1));
-        }
-        return entries;
     };
     scheme.Digits = keys("selectm");
     scheme.Checked = keys("CheckBox");
-    scheme.Texts = pairs("ButtonEdit");
+    scheme.Texts = ini.ReadSectionEntries("ButtonEdit");
     for (const auto& [name, value] : scheme.Texts)
         if (value.size() > MaxSchemeTextBytes) throw EConvertError(TooLong(name, value.size()));
-    scheme.Radios = pairs("TcxRadioGroup");
+    scheme.Radios = ini.ReadSectionEntries("TcxRadioGroup");
     return scheme;
 }
 

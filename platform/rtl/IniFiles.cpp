@@ -8,34 +8,62 @@
 #include "platform/rtl/Strings.h"
 #include "platform/rtl/TextCollation.h"
 
+#include <algorithm>
+#include <string_view>
+
 #include <sys/stat.h>
 
 namespace zorvy {
 
 namespace {
 
-std::string Unquoted(const std::string& value) {
+std::string Unquoted(std::string_view value) {
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
-        return value.substr(1, value.size() - 2);
-    return value;
+        value = value.substr(1, value.size() - 2);
+    return std::string(value);
+}
+
+// Blanks and control characters dropped from both ends, as Trim does, without a copy.
+std::string_view TrimmedView(std::string_view text) {
+    while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ')
+        text.remove_suffix(1);
+    return text;
 }
 
 bool HasLineBreak(const std::string& text) {
     return text.find_first_of("\r\n") != std::string::npos;
 }
 
-// Names compared without regard to case; most are ASCII, which need no Unicode case folding.
-std::string FoldedName(const std::string& name) {
-    std::string folded = name;
-    for (char& c : folded) {
-        if (static_cast<unsigned char>(c) >= 0x80) return UnicodeFold(name);
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+// Appends a name folded for comparison without regard to case; most names are ASCII, which need no
+// Unicode case folding.
+void AppendFolded(std::string& out, const std::string& name) {
+    const size_t start = out.size();
+    for (char c : name) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            out.resize(start);
+            out += UnicodeFold(name);
+            return;
+        }
+        out += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
     }
+}
+
+std::string FoldedName(const std::string& name) {
+    std::string folded;
+    AppendFolded(folded, name);
     return folded;
 }
 
+// The key index's name of a key: its section's folded name, "\n", the key folded.
 std::string KeyIndexName(const std::string& foldedSection, const std::string& key) {
-    return foldedSection + '\n' + FoldedName(key);
+    std::string name;
+    name.reserve(foldedSection.size() + 1 + key.size());
+    name += foldedSection;
+    name += '\n';
+    AppendFolded(name, key);
+    return name;
 }
 
 } // namespace
@@ -71,21 +99,24 @@ void TIniFile::Load() {
         throw EIniFileException(e.Message());
     }
     if (text.find("\r\n") != std::string::npos) lineBreak_ = "\r\n";
+    lines_.reserve(static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
     size_t start = 0;
     while (start < text.size()) {
         size_t end = text.find_first_of("\r\n", start);
         Line line;
-        line.text = text.substr(start, end == std::string::npos ? std::string::npos : end - start);
-        std::string trimmed = Trim(line.text);
+        const std::string_view whole =
+            std::string_view(text).substr(start, end == std::string::npos ? std::string::npos : end - start);
+        line.text.assign(whole);
+        const std::string_view trimmed = TrimmedView(whole);
         size_t close = trimmed.find(']');
         size_t eq = trimmed.find('=');
         if (!trimmed.empty() && trimmed[0] == '[' && close != std::string::npos) {
             line.kind = Line::Section;
-            line.section = Trim(trimmed.substr(1, close - 1));
+            line.section = TrimmedView(trimmed.substr(1, close - 1));
         } else if (!trimmed.empty() && trimmed[0] != ';' && eq != std::string::npos) {
             line.kind = Line::Entry;
-            line.key = Trim(trimmed.substr(0, eq));
-            line.value = Unquoted(Trim(trimmed.substr(eq + 1)));
+            line.key = TrimmedView(trimmed.substr(0, eq));
+            line.value = Unquoted(TrimmedView(trimmed.substr(eq + 1)));
         }
         lines_.push_back(std::move(line));
         if (end == std::string::npos) break;
@@ -100,15 +131,18 @@ void TIniFile::Load() {
 void TIniFile::Index() {
     sectionIndex_.clear();
     keyIndex_.clear();
+    keyIndex_.reserve(lines_.size());
     std::string section; // folded name of the current section, when it is its name's first header
     bool indexed = false;
     for (size_t i = 0; i < lines_.size(); ++i) {
-        const Line& line = lines_[i];
+        Line& line = lines_[i];
+        line.first = -1;
         if (line.kind == Line::Section) {
             section = FoldedName(line.section);
             indexed = sectionIndex_.emplace(section, static_cast<int>(i)).second;
         } else if (line.kind == Line::Entry && indexed) {
-            keyIndex_.emplace(KeyIndexName(section, line.key), static_cast<int>(i));
+            line.first =
+                keyIndex_.emplace(KeyIndexName(section, line.key), static_cast<int>(i)).first->second;
         }
     }
 }
@@ -241,8 +275,19 @@ void TIniFile::ReadSectionValues(const std::string& section, TStrings& values) {
     if (header >= 0)
         for (int i = header + 1, end = SectionEnd(header); i < end; ++i)
             if (lines_[i].kind == Line::Entry)
-                values.Add(lines_[i].key + "=" + lines_[FindKey(header, lines_[i].key)].value);
+                values.Add(lines_[i].key + "=" + lines_[lines_[i].first].value);
     values.EndUpdate();
+}
+
+std::vector<std::pair<std::string, std::string>> TIniFile::ReadSectionEntries(const std::string& section) {
+    Load();
+    std::vector<std::pair<std::string, std::string>> entries;
+    const int header = FindSection(Trim(section));
+    if (header >= 0)
+        for (int i = header + 1, end = SectionEnd(header); i < end; ++i)
+            if (lines_[i].kind == Line::Entry)
+                entries.emplace_back(lines_[i].key, lines_[lines_[i].first].value);
+    return entries;
 }
 
 void TIniFile::EraseSection(const std::string& section) {

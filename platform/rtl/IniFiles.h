@@ -13,6 +13,7 @@
 // A file that exists but cannot be read raises EIniFileException naming it; so does a failed write.
 #include <string>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 #include "platform/rtl/Components.h"
@@ -46,6 +47,8 @@ class TIniFile : public TObject {
     void ReadSections(TStrings& sections);
     // "key=value" for every key of the section; a key written twice gives the value ReadString gives.
     void ReadSectionValues(const std::string& section, TStrings& values);
+    // The same as pairs of key and value, without the cost of a string list for a large section.
+    std::vector<std::pair<std::string, std::string>> ReadSectionEntries(const std::string& section);
     void EraseSection(const std::string& section);
     void DeleteKey(const std::string& section, const std::string& key);
     // Writes are immediate; kept for callers that flush explicitly.
@@ -57,6 +60,7 @@ class TIniFile : public TObject {
         std::string section; // for a section header: its name
         std::string key;     // for an entry: its key
         std::string value;   // for an entry: its value as read
+        int first = -1;      // for an entry of an indexed section: the line of its key's first entry
         enum Kind { Other, Section, Entry } kind = Other;
     };
 
