@@ -4,6 +4,7 @@
 #include "controls/editors/framework/EditUnit.h"
 #include "controls/editors/mask/MaskEdit.h"
 #include "controls/editors/mask/RegExpr.h"
+#include "controls/foundation/containers/EditorPopup.h"
 #include "controls/foundation/services/ControlUnit.h"
 #include "controls/foundation/services/FoundationUnits.h"
 #include "platform/display/HeadlessDisplay.h"
@@ -47,7 +48,7 @@ struct TTypingBench {
         auto* p = static_cast<TcxMaskEditProperties*>(edit->GetProperties());
         if (masked) {
             p->SetMaskKind(emkRegExpr);
-            p->SetEditMask("([a-z]|\\d| )*");
+            p->SetEditMask("([a-z]|\\d|' ')*");
         }
         form->Show();
         edit->SetFocus();

@@ -36,7 +36,7 @@ class TcxCustomMaskEditProperties : public TcxCustomTextEditProperties, public T
     bool HasMask() const { return !IsMaskEmpty(GetEditMask()); }
     bool GetAlwaysShowBlanksAndLiterals() const { return alwaysShowBlanksAndLiterals_; }
     void SetAlwaysShowBlanksAndLiterals(bool value);
-    bool GetCaseInsensitive() const { return caseInsensitive_; }
+    bool GetCaseInsensitive() const override { return caseInsensitive_; }
     // Always true while CharCase folds the letters.
     void SetCaseInsensitive(bool value);
     // A folding letter case makes the mask case-insensitive as well.
