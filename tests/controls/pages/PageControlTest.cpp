@@ -1,0 +1,105 @@
+// Pages and their tabs: which page becomes active when one goes or hides its tab, moving pages, the
+// PageIndex error, and pages leaving for another control.
+#include "tests/controls/pages/PagesFixture.h"
+
+namespace zorvy::test {
+namespace {
+
+using PageControlTest = PagesTest;
+
+TEST_F(PageControlTest, FreeingTheActivePageActivatesTheNextUsableOneForwardThenBackward) {
+    TTestPageControl* c = NewPageControl({"A", "B", "C", "D", "E"});
+    EXPECT_EQ(c->GetActivePage(), Page(c, 0)) << "the first page inserted becomes active";
+    TcxTabSheet* a = Page(c, 0);
+    TcxTabSheet* d = Page(c, 3);
+    TcxTabSheet* e = Page(c, 4);
+    Page(c, 1)->SetTabVisible(false);
+    Page(c, 2)->SetEnabled(false);
+    delete a;
+    EXPECT_EQ(c->GetActivePage(), d) << "B's tab is hidden and C is disabled";
+    EXPECT_EQ(c->GetTabIndex(), 2);
+    EXPECT_TRUE(d->GetVisible());
+    delete e;
+    EXPECT_EQ(c->GetActivePage(), d) << "freeing another page keeps the active one";
+    EXPECT_EQ(c->GetTabIndex(), 2);
+    delete d;
+    EXPECT_EQ(c->GetActivePage(), nullptr) << "backward: B and C are not usable either";
+    EXPECT_EQ(c->GetTabIndex(), -1);
+    delete Page(c, 0);
+    delete Page(c, 0);
+    EXPECT_EQ(c->GetPageCount(), 0);
+    EXPECT_EQ(c->GetTabs()->GetCount(), 0);
+}
+
+TEST_F(PageControlTest, HidingTheActiveTabMovesToTheTabInItsPlace) {
+    TTestPageControl* c = NewPageControl({"A", "B", "C"});
+    c->SetActivePage(Page(c, 1));
+    Page(c, 1)->SetTabVisible(false);
+    EXPECT_EQ(c->GetActivePage(), Page(c, 2));
+    Page(c, 2)->SetTabVisible(false);
+    EXPECT_EQ(c->GetActivePage(), Page(c, 0)) << "the last visible tab";
+    Page(c, 0)->SetTabVisible(false);
+    EXPECT_EQ(c->GetActivePage(), nullptr);
+    EXPECT_FALSE(Page(c, 0)->GetVisible());
+    // SelectNextPage finds no page with a visible tab.
+    c->SelectNextPage(true);
+    EXPECT_EQ(c->GetActivePage(), nullptr);
+    TTestPageControl* single = NewPageControl({"Only"});
+    Page(single, 0)->SetTabVisible(false);
+    EXPECT_EQ(single->GetActivePage(), nullptr);
+    Page(single, 0)->SetTabVisible(true);
+    EXPECT_EQ(single->GetActivePage(), Page(single, 0));
+}
+
+TEST_F(PageControlTest, AMovedPageStaysActiveAndABadIndexIsAListError) {
+    TTestPageControl* c = NewPageControl({"A", "B", "C"});
+    TcxTabSheet* b = Page(c, 1);
+    c->SetActivePage(b);
+    b->SetPageIndex(2);
+    EXPECT_EQ(Page(c, 2), b);
+    EXPECT_EQ(c->GetActivePage(), b);
+    EXPECT_EQ(c->GetTabIndex(), 2);
+    EXPECT_EQ(c->GetTabs()->Get(2), "B");
+    EXPECT_EQ(b->GetTab(), c->GetTabs()->GetTab(2));
+    try {
+        b->SetPageIndex(3);
+        FAIL();
+    } catch (const EListError& error) {
+        EXPECT_STREQ(error.what(), "3 is an invalid PageIndex value.  PageIndex must be between 0 and 2");
+    }
+    EXPECT_THROW(b->SetPageIndex(-1), EListError);
+    EXPECT_EQ(b->GetPageIndex(), 2);
+}
+
+TEST_F(PageControlTest, PagesFollowTheirControlAndRefuseOtherParents) {
+    TTestPageControl* left = NewPageControl({"A", "B"});
+    TTestPageControl* right = NewPageControl({});
+    TcxTabSheet* a = Page(left, 0);
+    a->SetParent(right);
+    EXPECT_EQ(a->GetPageControl(), right);
+    EXPECT_EQ(right->GetActivePage(), a);
+    EXPECT_EQ(left->GetActivePage(), Page(left, 0));
+    EXPECT_EQ(left->GetTabs()->Get(0), "B");
+    EXPECT_THROW(a->SetParent(form), EAbort);
+    EXPECT_EQ(a->GetPageControl(), right);
+    // The page's caption, image and state reach its tab.
+    a->SetCaption("Renamed");
+    a->SetHighlighted(true);
+    a->SetImageIndex(3);
+    EXPECT_EQ(right->GetTabs()->Get(0), "Renamed");
+    EXPECT_TRUE(a->GetTab()->GetHighlighted());
+    EXPECT_EQ(a->GetTab()->GetImageIndex(), 3);
+    a->SetPageControl(nullptr);
+    EXPECT_EQ(right->GetPageCount(), 0);
+    EXPECT_EQ(right->GetActivePage(), nullptr);
+    delete a;
+    // A control freed before its pages leaves them alone.
+    TcxTabSheet* b = Page(left, 0);
+    b->SetParent(nullptr);
+    delete left;
+    EXPECT_EQ(b->GetPageControl(), nullptr);
+    delete b;
+}
+
+} // namespace
+} // namespace zorvy::test
