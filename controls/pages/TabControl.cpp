@@ -5,6 +5,7 @@
 #include "controls/foundation/services/Timers.h"
 #include "controls/pages/GoDialog.h"
 #include "controls/pages/PaintersFactory.h"
+#include "platform/rtl/Filer.h"
 #include "platform/rtl/Format.h"
 #include "platform/win/Styles.h"
 
@@ -300,6 +301,26 @@ void TcxCustomTabControl::Loaded() {
     }
 }
 
+void TcxCustomTabControl::DefineProperties(TFiler* filer) {
+    TcxControl::DefineProperties(filer);
+    TRect current;
+    GetDisplayRect(current);
+    auto define = [&](const char* name, int TRect::*side, bool hasData, bool marksStored) {
+        filer->DefineProperty(
+            name,
+            [this, side, marksStored](TReader& reader) {
+                storedClientRect_.*side = static_cast<int>(reader.ReadInteger());
+                if (marksStored) useStoredClientRect_ = true;
+            },
+            [current, side](TWriter& writer) { writer.WriteInteger(current.*side); }, hasData);
+    };
+    // Without an ancestor to compare with: left and bottom when not 0, right and top always.
+    define("ClientRectBottom", &TRect::Bottom, current.Bottom != 0, false);
+    define("ClientRectLeft", &TRect::Left, current.Left != 0, false);
+    define("ClientRectRight", &TRect::Right, true, false);
+    define("ClientRectTop", &TRect::Top, true, true);
+}
+
 void TcxCustomTabControl::GetDisplayRect(TRect& r) {
     if (!IsBeingLoaded()) {
         if (painter_)
@@ -310,7 +331,7 @@ void TcxCustomTabControl::GetDisplayRect(TRect& r) {
         r.Bottom = std::max(r.Bottom, r.Top);
         return;
     }
-    r = Rect(0, 0, GetWidth(), GetHeight());
+    r = useStoredClientRect_ ? storedClientRect_ : Rect(0, 0, GetWidth(), GetHeight());
 }
 
 void TcxCustomTabControl::AdjustClientRect(TRect& rect) {

@@ -172,6 +172,9 @@ class TcxCustomTabControl : public TcxControl {
     void CalculateTabsLayout();
 
     // Overrides of the base control and the class library
+    // The page rectangle as a form stores it: "ClientRectLeft", "ClientRectTop", "ClientRectRight",
+    // "ClientRectBottom"; while loading, the rectangle read stands for the page area.
+    void DefineProperties(TFiler* filer) override;
     void Loaded() override;
     void AdjustClientRect(TRect& rect) override;
     void CreateHandle() override;
@@ -231,6 +234,7 @@ class TcxCustomTabControl : public TcxControl {
 
     int changeLockCount_ = 0;
     TRect storedClientRect_{};
+    bool useStoredClientRect_ = false;
     TRect bottomRightTabsBounds_{};
     TRect topLeftTabsBounds_{};
     int firstVisibleTab_ = -1;

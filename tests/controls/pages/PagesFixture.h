@@ -1,6 +1,6 @@
 #pragma once
 // The foundation's headless fixture with the page units started; a page control whose protected key
-// handling a test can call; a painter whose tab widths are the numbers in the captions, so layouts can be
+// handling and end of loading a test can call; a painter whose tab widths are the numbers in the captions, so layouts can be
 // worked out by hand.
 #include "controls/pages/DefaultPainter.h"
 #include "controls/pages/PageControl.h"
@@ -16,6 +16,7 @@ class TTestPageControl : public TcxPageControl {
   public:
     using TcxPageControl::TcxPageControl;
     bool NavigationKey(std::uint16_t key, TShiftState shift) { return HandleNavigationKey(key, shift); }
+    using TcxPageControl::Loaded;
 };
 
 // Style 50: a tab is as wide as the number its caption starts with.

@@ -1,6 +1,9 @@
-// Tabs: index errors with their messages, image indexes, the visible-tab search, and the painter factory's
-// registry.
+// Tabs: index errors with their messages, image indexes, the visible-tab search, the painter factory's
+// registry and the page rectangle a form stores.
 #include "tests/controls/pages/PagesFixture.h"
+
+#include "platform/rtl/Filer.h"
+#include "platform/rtl/Streams.h"
 
 namespace zorvy::test {
 namespace {
@@ -125,6 +128,29 @@ TEST_F(TabsTest, TheFactoryKeepsOneEntryPerClassAndPrefersTheLastClaim) {
     RegisterPCPainterClass(TcxPCDefaultPainter::Class());
     RegisterPCPainterClass(TNumberWidthPainter::Class());
     EXPECT_NE(PaintersFactory(), nullptr);
+}
+
+TEST_F(TabsTest, AFormStoresThePageRectangleAndLoadingUsesIt) {
+    TTestPageControl* c = NewPageControl({"40", "40"}, 300, 200);
+    c->SetStyle(50);
+    TMemoryStream stream;
+    TWriter writer(stream);
+    writer.WriteDefinedProperties(*c);
+    // A control that is loading: the rectangle read stands for the page area until Loaded.
+    auto* loading = new TTestPageControl(form);
+    loading->SetBounds(0, 0, 500, 400);
+    loading->SetComponentStateFlag(csLoading, true);
+    TRect r;
+    loading->GetDisplayRect(r);
+    EXPECT_EQ(r, Rect(0, 0, 500, 400)) << "nothing read yet";
+    stream.SetPosition(0);
+    TReader reader(stream);
+    reader.ReadDefinedProperties(*loading);
+    loading->GetDisplayRect(r);
+    EXPECT_EQ(r, Rect(0, 20, 300, 200)) << "left was not written: 0";
+    loading->Loaded();
+    loading->GetDisplayRect(r);
+    EXPECT_EQ(r, Rect(0, 0, 500, 400)) << "no tabs: the whole control";
 }
 
 } // namespace
