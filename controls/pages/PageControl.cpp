@@ -21,6 +21,7 @@ TcxTabSheet::TcxTabSheet(TComponent* owner) : TCustomControl(owner) {
 }
 
 TcxTabSheet::~TcxTabSheet() {
+    if (pageControl_ && pageControl_->pageToFree_ == this) pageControl_->pageToFree_ = nullptr;
     if (pageControl_) pageControl_->RemovePage(this);
 }
 

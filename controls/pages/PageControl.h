@@ -89,6 +89,15 @@ class TcxPageControl : public TcxCustomTabControl {
     void RemovePage(TcxTabSheet* page);
     void UpdateTabFromPage(TcxTabSheet* page);
 
+    // ---- Docking (with DockSite on, a docked control gets a page of its own) ----
+    // The page whose docked control client is (nil when client is not docked here).
+    TcxTabSheet* FindDockedPage(TControl* client) const;
+    // The docked control whose page's tab lies under the client point p.
+    TControl* GetDockClientAt(TPoint p);
+    void DockDrop(TDragDockObject* source, int x, int y) override;
+    void DockOver(TDragDockObject* source, int x, int y, TDragState state, bool& accept) override;
+    void GetSiteInfo(TControl* client, TRect& influenceRect, TPoint mousePos, bool& canDock) override;
+
     // ---- Tab control ----
     TObject* GetSelectedPage() const override { return activePage_; }
     TObject* GetPageOfTab(int index) const override;
@@ -108,8 +117,16 @@ class TcxPageControl : public TcxCustomTabControl {
     bool CanChange(int newTabIndex) override;
     void Change() override;
     void Loaded() override;
+    virtual void DockIntoNewPage(TDragDockObject* source);
+    virtual bool PrepareUndock(TWinControl* newTarget, TControl* client);
+    virtual void RejectNonPageChild(bool inserting, TControl* control);
+    void DoAddDockClient(TControl* client, const TRect& rect) override;
+    void DoRemoveDockClient(TControl* client) override;
+    bool DoUnDock(TWinControl* newTarget, TControl* client) override;
+    void Dispatch(TMessage& m) override;
 
   private:
+    void DockNotification(TMessage& m);
     friend class TcxTabSheet;
     TcxTabSheet* FindNextPage(TcxTabSheet* current, bool goForward, bool checkTabVisible, bool wrap) const;
     int IndexOfPage(const TcxTabSheet* page) const;
@@ -118,6 +135,8 @@ class TcxPageControl : public TcxCustomTabControl {
     bool activationGuard_ = false;
     bool addingPage_ = false;
     std::vector<TcxTabSheet*> pages_; // the sheets are owned by their owner
+    TcxTabSheet* dockingSheet_ = nullptr; // the page being made for a docking control
+    TcxTabSheet* pageToFree_ = nullptr;   // the page whose docked control is leaving
 };
 
 } // namespace zorvy

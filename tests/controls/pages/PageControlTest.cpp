@@ -1,6 +1,8 @@
 // Pages and their tabs: which page becomes active when one goes or hides its tab, moving pages, the
-// PageIndex error, and pages leaving for another control.
+// PageIndex error, pages leaving for another control, and forms docked into pages of their own.
 #include "tests/controls/pages/PagesFixture.h"
+
+#include "platform/classlib/stdctrls/Panels.h"
 
 namespace zorvy::test {
 namespace {
@@ -99,6 +101,65 @@ TEST_F(PageControlTest, PagesFollowTheirControlAndRefuseOtherParents) {
     delete left;
     EXPECT_EQ(b->GetPageControl(), nullptr);
     delete b;
+}
+
+TEST_F(PageControlTest, ADockedFormGetsAPageOfItsOwnThatGoesWhenItFloats) {
+    TTestPageControl* c = NewPageControl({"A"});
+    c->DockSite = true;
+    int drops = 0;
+    c->OnDockDrop = [&](TObject*, TDragDockObject*, int, int) {
+        ++drops;
+        EXPECT_EQ(c->GetPageCount(), 2) << "the page is settled before the event";
+    };
+    auto* docked = Application->CreateForm<TForm>();
+    docked->SetCaption("走势 Trend");
+    docked->SetBounds(500, 300, 200, 100);
+    docked->Show();
+    ASSERT_TRUE(docked->ManualDock(c));
+    ASSERT_EQ(c->GetPageCount(), 2);
+    TcxTabSheet* page = Page(c, 1);
+    EXPECT_EQ(drops, 1);
+    EXPECT_EQ(c->FindDockedPage(docked), page);
+    EXPECT_EQ(docked->GetParent(), page);
+    EXPECT_EQ(docked->GetAlign(), alClient);
+    EXPECT_EQ(c->GetTabs()->Get(1), "走势 Trend");
+    EXPECT_EQ(c->GetActivePage(), page);
+    EXPECT_FALSE(c->FindDockedPage(Page(c, 0)));
+    bool canDock = true;
+    TRect influence;
+    c->GetSiteInfo(docked, influence, {0, 0}, canDock);
+    EXPECT_FALSE(canDock) << "already docked here";
+    // Its caption and visibility reach the tab: one line of the caption only.
+    const std::string text = "新标题\r\nsecond line";
+    docked->Perform(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(&text));
+    EXPECT_EQ(c->GetTabs()->Get(1), "新标题");
+    docked->Hide();
+    EXPECT_FALSE(page->GetTabVisible());
+    docked->Show();
+    EXPECT_TRUE(page->GetTabVisible());
+    // Floating out frees the page, not the form.
+    c->SetActivePage(page);
+    TWeakLink<TForm> form(docked);
+    ASSERT_TRUE(docked->ManualFloat(Bounds(100, 100, 200, 100)));
+    EXPECT_TRUE(form);
+    EXPECT_EQ(docked->GetParent(), nullptr);
+    EXPECT_EQ(c->GetPageCount(), 1);
+    EXPECT_EQ(c->GetActivePage(), Page(c, 0));
+}
+
+TEST_F(PageControlTest, AtDesignTimeAControlDroppedOnThePageControlLandsOnItsParent) {
+    TTestPageControl* c = NewPageControl({"A"});
+    c->SetBounds(30, 40, 200, 150);
+    c->SetComponentStateFlag(csDesigning, true);
+    auto* dropped = new TPanel(form);
+    dropped->SetBounds(5, 6, 50, 20);
+    dropped->SetParent(c);
+    EXPECT_EQ(dropped->GetParent(), form);
+    EXPECT_EQ(dropped->GetBoundsRect(), Bounds(35, 46, 50, 20)) << "where it was on the screen";
+    auto* sheet = new TcxTabSheet(form);
+    sheet->SetParent(c);
+    EXPECT_EQ(sheet->GetPageControl(), c);
+    c->SetComponentStateFlag(csDesigning, false);
 }
 
 } // namespace
