@@ -338,6 +338,15 @@ bool TcxPageControl::FocusesOnClick() const {
     return activePage_ && activePage_->tab_ && self->GetTabAt(p.X, p.Y) == activePage_->tab_->GetVisibleIndex();
 }
 
+void TcxPageControl::GetChildren(const std::function<void(TComponent*)>& proc, TComponent*) {
+    for (TcxTabSheet* page : pages_)
+        proc(page);
+}
+
+void TcxPageControl::SetChildOrder(TComponent* child, int order) {
+    if (auto* page = dynamic_cast<TcxTabSheet*>(child)) page->SetPageIndex(order);
+}
+
 void TcxPageControl::Loaded() {
     TcxCustomTabControl::Loaded();
     for (TcxTabSheet* page : pages_)

@@ -104,6 +104,9 @@ class TcxPageControl : public TcxCustomTabControl {
     bool SelectsOnlyVisibleTabs() const override { return true; }
     void RequestLayout() override;
     bool FocusesOnClick() const override;
+    // A form writes the pages in page order; reading one back puts it in its place.
+    void GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) override;
+    void SetChildOrder(TComponent* child, int order) override;
 
     TcxPageChangingEvent OnPageChanging;
 

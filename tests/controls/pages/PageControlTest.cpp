@@ -71,6 +71,14 @@ TEST_F(PageControlTest, AMovedPageStaysActiveAndABadIndexIsAListError) {
     }
     EXPECT_THROW(b->SetPageIndex(-1), EListError);
     EXPECT_EQ(b->GetPageIndex(), 2);
+    // A form writes the pages in page order and puts a page read back in its place.
+    std::vector<std::string> children;
+    c->GetChildren([&](TComponent* child) { children.push_back(static_cast<TControl*>(child)->GetCaption()); },
+                   form);
+    EXPECT_EQ(children, (std::vector<std::string>{"A", "C", "B"}));
+    c->SetChildOrder(b, 0);
+    EXPECT_EQ(Page(c, 0), b);
+    EXPECT_EQ(c->GetActivePage(), b);
 }
 
 TEST_F(PageControlTest, PagesFollowTheirControlAndRefuseOtherParents) {
