@@ -1,7 +1,7 @@
 // Laying out 200 tabs of mixed widths in balanced rows (the multi-line layout pass: measuring every tab,
 // splitting, balancing, stretching and placing the rows), and in one scrolled row, beside the plain
 // baseline of measuring the 200 captions once on the same canvas.
-#include "TimedLoop.h"
+#include "bench/TimedLoop.h"
 #include "controls/foundation/graphics/Canvas.h"
 #include "controls/foundation/services/FoundationUnits.h"
 #include "controls/pages/PagesUnit.h"
