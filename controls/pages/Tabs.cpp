@@ -335,8 +335,11 @@ void TcxTabs::Clear() {
 }
 
 void TcxTabs::Move(int curIndex, int newIndex) {
+    // An index outside the list would move memory that is not there: refused like the other edits.
+    if (curIndex < 0 || curIndex >= GetCount()) RaiseIndexError("Move", curIndex);
+    if (newIndex < 0 || newIndex >= GetCount()) RaiseIndexError("Move", newIndex);
     if (curIndex == newIndex) return;
-    TcxTab* tab = items_.at(static_cast<size_t>(curIndex));
+    TcxTab* tab = items_[static_cast<size_t>(curIndex)];
     items_.erase(items_.begin() + curIndex);
     items_.insert(items_.begin() + newIndex, tab);
     Reindex(std::min(curIndex, newIndex), std::max(curIndex, newIndex));

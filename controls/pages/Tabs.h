@@ -116,7 +116,6 @@ class TcxTabs : public TStrings {
     void Clear() override;
     void Delete(int index) override;
     void Insert(int index, const std::string& text) override;
-    // No range check: the page control moves tabs with its pages.
     void Move(int curIndex, int newIndex) override;
 
     TcxCustomTabControl* GetControl() const { return control_; }

@@ -26,6 +26,8 @@ TEST_F(TabsTest, IndexErrorsNameTheListAndTheRoutine) {
     EXPECT_EQ(MessageOf([&] { tabs->Delete(-1); }), "TcxTabs.Delete: Tab's index (-1) out of bounds");
     EXPECT_EQ(MessageOf([&] { tabs->Insert(3, "X"); }), "TcxTabs.Insert: Tab's index (3) out of bounds");
     EXPECT_EQ(MessageOf([&] { tabs->GetTab(2); }), "TcxTabs.GetTab: Tab's index (2) out of bounds");
+    EXPECT_EQ(MessageOf([&] { tabs->Move(0, 5); }), "TcxTabs.Move: Tab's index (5) out of bounds");
+    EXPECT_EQ(tabs->Get(0), "A") << "nothing moved";
     EXPECT_EQ(MessageOf([&] { tabs->GetVisibleTab(2); }),
               "TcxTabs.GetVisibleTab: TabVisibleIndex (2) must be between 0 and 1");
     auto* empty = new TTestPageControl(form);
