@@ -25,7 +25,8 @@ struct TScheme {
     bool Empty() const { return Digits.empty() && Checked.empty() && Texts.empty() && Radios.empty(); }
 };
 
-// Writes a new file (an existing one is replaced whole, never merged); EFCreateError when it cannot.
+// Writes a new file (an existing one is replaced whole, never merged); EFCreateError naming the cause
+// when it cannot, with the old file left as it was.
 void WriteSchemeFile(const std::string& path, const TScheme& scheme);
 // Reads a scheme file (UTF-8 or GBK, any line ends). EFOpenError for a missing or unreadable file.
 TScheme ReadSchemeFile(const std::string& path);
