@@ -3,6 +3,7 @@
 #include "app/HelpForm.h"
 #include "app/MainForm.h"
 #include "data/DataModule.h"
+#include "platform/db/ADOConnection.h"
 #include "platform/db/ADODataSet.h"
 
 namespace zorvy {
@@ -21,6 +22,8 @@ void CreateWindows() {
         if (!Data->SkippedDraws.empty())
             Frmain->AddStartupProblem("开奖数据里有 " + std::to_string(Data->SkippedDraws.size()) +
                                       " 期无法读取，已跳过；第一期：" + Data->SkippedDraws.front());
+        if (const std::string& unread = Data->datacon->GetUnreadChanges(); !unread.empty())
+            Frmain->AddStartupProblem("开奖数据库里最后保存的开奖记录无法读取：" + unread);
         if (Data->Tem1->IsEmpty())
             Frmain->AddStartupProblem("开奖数据库里还没有2006001期以后的开奖记录：与上期开奖有关的条件按没有历史计算。");
     } catch (const std::exception& e) {

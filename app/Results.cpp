@@ -1,13 +1,10 @@
 #include "app/Results.h"
 
 #include "app/DrawDigits.h"
-#include "platform/rtl/Exceptions.h"
-#include "platform/rtl/StringList.h"
 #include "platform/classlib/printers/Printers.h"
-
-#include <cstdio>
-#include <fstream>
-#include <unistd.h>
+#include "platform/rtl/Exceptions.h"
+#include "platform/rtl/Streams.h"
+#include "platform/rtl/StringList.h"
 
 namespace zorvy {
 
@@ -54,21 +51,10 @@ bool TicketMatches(const std::string& resultLine, const std::vector<int>& draw) 
 }
 
 void SaveResultFile(const std::string& path, const TStrings& lines) {
-    const std::string temporary = path + ".tmp-" + std::to_string(getpid());
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        for (int i = 0; i < lines.GetCount() && out; ++i)
-            out << lines.Get(i) << "\r\n";
-        out.flush();
-        if (!out) {
-            std::remove(temporary.c_str());
-            throw EFCreateError("Cannot create file \"" + path + "\"");
-        }
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        throw EFCreateError("Cannot create file \"" + path + "\"");
-    }
+    std::string text;
+    for (int i = 0; i < lines.GetCount(); ++i)
+        text += lines.Get(i) + "\r\n";
+    WriteFileBytesAtomically(path, text);
 }
 
 void PrintTickets(TPrinter& printer, const TStrings& lines, const std::string& blue) {

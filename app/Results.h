@@ -21,7 +21,8 @@ std::vector<int> ParseCheckedDraw(const std::string& text);
 // Whether a result line's six red balls are the draw's six.
 bool TicketMatches(const std::string& resultLine, const std::vector<int>& draw);
 
-// Writes the lines, each ended by CR LF, to a new file replacing any old one (EFCreateError).
+// Writes the lines, each ended by CR LF, to a new file replacing any old one; EFCreateError naming the
+// cause (a full disk, a read-only disk, no permission) with the old file left as it was.
 void SaveResultFile(const std::string& path, const TStrings& lines);
 // Prints one ticket line per result line through the printer's text channel in the given font.
 void PrintTickets(TPrinter& printer, const TStrings& lines, const std::string& blue);

@@ -5,12 +5,11 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Files.h"
 #include "platform/rtl/IniFiles.h"
+#include "platform/rtl/Streams.h"
+#include "platform/rtl/StringList.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
-#include <unistd.h>
 
 namespace zorvy {
 
@@ -73,22 +72,9 @@ void WriteSchemeFile(const std::string& path, const TScheme& scheme) {
     section("TcxRadioGroup", !scheme.Radios.empty());
     for (const auto& [name, value] : scheme.Radios)
         text += name + "=" + value + "\n";
-    // A fresh file under a temporary name, then renamed over the old one: a failed write leaves the
-    // old scheme as it was, and no key of it survives in the new one.
-    const std::string temporary = path + ".tmp-" + std::to_string(getpid());
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << text;
-        out.flush();
-        if (!out) {
-            std::remove(temporary.c_str());
-            throw EFCreateError("Cannot create file \"" + path + "\"");
-        }
-    }
-    if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        throw EFCreateError("Cannot create file \"" + path + "\"");
-    }
+    // A fresh file replaces the old one whole: a failed write leaves the old scheme as it was, and no key
+    // of it survives in the new one.
+    WriteFileBytesAtomically(path, text);
 }
 
 TScheme ReadSchemeFile(const std::string& path) {

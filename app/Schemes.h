@@ -32,7 +32,8 @@ inline constexpr size_t MaxSchemeTextBytes = 16 * 1024;
 // box and condition, each text at its longest, is under 2.8 MB).
 inline constexpr long long MaxSchemeFileBytes = 4 * 1024 * 1024;
 
-// Writes a new file (an existing one is replaced whole, never merged); EFCreateError when it cannot.
+// Writes a new file (an existing one is replaced whole, never merged); EFCreateError naming the cause
+// when it cannot, with the old file left as it was.
 // Every text reads back exactly as it stands. A text longer than MaxSchemeTextBytes, or one that
 // holds a line break or is not UTF-8, is refused before anything is written, with its condition named.
 void WriteSchemeFile(const std::string& path, const TScheme& scheme);

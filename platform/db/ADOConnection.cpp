@@ -50,30 +50,24 @@ void TADOConnection::Open() {
 
 void TADOConnection::Connect() {
     OdbcTarget target = MapConnectionString(connectionString_);
-    std::string readOnly;
-    if (target.embedded) {
-        CreateEmbeddedDatabase(target.databaseFile);
-        bool readOnlyFolder = false;
-        readOnly = ReadOnlyReason(target.databaseFile, readOnlyFolder);
-        if (!readOnly.empty()) {
-            target.connectionString = SqliteReadOnlyConnectionString(target.databaseFile, readOnlyFolder);
-            readOnly += ": saving is unavailable";
-        }
-    }
     auto connection = std::make_unique<odbc::Connection>();
     connection->SetDatabaseFile(target.databaseFile);
     connection->SetQueryTimeout(target.commandTimeout.value_or(commandTimeout_));
-    // The embedded database's lock wait is part of a statement's time, and never longer than it.
+    const int loginTimeout = target.connectTimeout.value_or(connectionTimeout_);
+    TEmbeddedOpening opening;
     if (target.embedded) {
+        // The embedded database's lock wait is part of a statement's time, and never longer than it.
         const int commandTimeout = target.commandTimeout.value_or(0);
         connection->SetLockTimeout(commandTimeout > 0 ? std::min(EmbeddedLockTimeout, 1000 * commandTimeout)
                                                       : EmbeddedLockTimeout);
+        opening = OpenEmbeddedDatabase(*connection, target.databaseFile, loginTimeout);
+    } else {
+        connection->Open(target.connectionString, loginTimeout);
     }
-    connection->Open(target.connectionString, target.connectTimeout.value_or(connectionTimeout_));
-    if (target.embedded) EnsureProgramTables(*connection);
     connection_ = std::move(connection);
     embedded_ = target.embedded;
-    readOnlyReason_ = readOnly;
+    readOnlyReason_ = opening.readOnlyReason;
+    unreadChanges_ = opening.unreadChanges;
 }
 
 void TADOConnection::Close() {
@@ -84,6 +78,7 @@ void TADOConnection::Close() {
     connection_.reset();
     embedded_ = false;
     readOnlyReason_.clear();
+    unreadChanges_.clear();
 }
 
 odbc::Connection& TADOConnection::OdbcConnection() {

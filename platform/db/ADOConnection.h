@@ -60,6 +60,9 @@ class TADOConnection : public TComponent {
     // empty when it can: an embedded database whose file or folder cannot be written is opened for
     // reading only, so the draws can still be read.
     const std::string& GetReadOnlyReason() const { return readOnlyReason_; }
+    // Why changes committed to the database cannot be read and do not show, or empty when every
+    // committed row can be read (an embedded database in a read-only folder whose log cannot be opened).
+    const std::string& GetUnreadChanges() const { return unreadChanges_; }
     // The open ODBC connection (connecting first when needed).
     odbc::Connection& OdbcConnection();
     // Runs an action on the open ODBC connection. When it finds the server gone and no transaction
@@ -80,6 +83,7 @@ class TADOConnection : public TComponent {
     bool loginPrompt_ = true;
     bool embedded_ = false;
     std::string readOnlyReason_;
+    std::string unreadChanges_;
     int connectionTimeout_ = 15;
     int commandTimeout_ = 30;
     std::unique_ptr<odbc::Connection> connection_;

@@ -8,6 +8,7 @@
 #include <charconv>
 #include <chrono>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 namespace zorvy {
@@ -88,6 +89,16 @@ bool ParseDate(const std::string& text, odbc::Timestamp& date) {
         .ok();
 }
 
+// The closing line's draw count ("# 3493 draws"); false for any other line.
+bool ParseClosingLine(std::string_view line, size_t& count) {
+    constexpr std::string_view open = "# ", close = " draws";
+    if (!line.starts_with(open) || !line.ends_with(close)) return false;
+    const std::string_view digits = line.substr(open.size(), line.size() - open.size() - close.size());
+    if (digits.empty() || digits.size() > 9 || digits.front() == '0') return false;
+    auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), count);
+    return error == std::errc() && end == digits.data() + digits.size();
+}
+
 } // namespace
 
 TDrawHistory ParseDrawHistory(std::string_view text, const std::string& source) {
@@ -98,6 +109,7 @@ TDrawHistory ParseDrawHistory(std::string_view text, const std::string& source) 
 
     int lineNumber = 0;
     size_t position = 0;
+    std::optional<size_t> statedCount;
     while (position < text.size()) {
         size_t end = text.find('\n', position);
         std::string_view line = text.substr(position, end == std::string_view::npos ? end : end - position);
@@ -125,6 +137,15 @@ TDrawHistory ParseDrawHistory(std::string_view text, const std::string& source) 
             continue;
         }
         if (line.empty()) continue;
+        if (statedCount) throw fail("the file goes on after its closing line");
+        if (line.starts_with('#')) {
+            size_t count = 0;
+            if (!ParseClosingLine(line, count))
+                throw fail(
+                    "a line starting with \"#\" must be the closing line \"# <number of draws> draws\"");
+            statedCount = count;
+            continue;
+        }
 
         std::vector<std::string> cells = SplitCells(line);
         if (cells.size() != columns.size())
@@ -172,6 +193,14 @@ TDrawHistory ParseDrawHistory(std::string_view text, const std::string& source) 
         history.Rows.push_back(std::move(row));
     }
     if (columns.empty()) throw EDatabaseError(source + ": the file is empty");
+    // The closing line states how many draws come before it, so a file cut short is refused, not read
+    // as a shorter history.
+    if (!statedCount)
+        throw EDatabaseError(source + ": the closing line \"# <number of draws> draws\" is missing: the " +
+                             "file is cut short after " + std::to_string(history.Rows.size()) + " draws");
+    if (*statedCount != history.Rows.size())
+        throw EDatabaseError(source + ": the file holds " + std::to_string(history.Rows.size()) +
+                             " draws where its closing line states " + std::to_string(*statedCount));
     return history;
 }
 

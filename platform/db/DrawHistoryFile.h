@@ -1,6 +1,7 @@
 #pragma once
 // The draw history file the program ships (lottery-3508.csv): a UTF-8 CSV whose header names columns of
-// the LotteryIssue table and whose lines are draws, read into values ready for the database.
+// the LotteryIssue table, whose lines are draws, and whose closing line states how many ("# 3493 draws"),
+// read into values ready for the database.
 #include "platform/db/Odbc.h"
 
 #include <string>
@@ -17,7 +18,8 @@ struct TDrawHistory {
 // Reads the text of a history file. Raises EDatabaseError "<source> line <n>: ..." naming the line and
 // column of the first cell that is not what its column holds (a whole number, a yyyy-mm-dd date of the
 // years 1900-2099, a text that fits and holds no control character), or of a header that names no
-// LotteryIssue column or lacks LotteryID or Issue.
+// LotteryIssue column or lacks LotteryID or Issue; and EDatabaseError "<source>: ..." for a file whose
+// closing line is missing (cut short) or states another number of draws than it holds.
 TDrawHistory ParseDrawHistory(std::string_view text, const std::string& source);
 // Reads the file; EDatabaseError naming the path when it cannot be read.
 TDrawHistory ReadDrawHistory(const std::string& fileName);

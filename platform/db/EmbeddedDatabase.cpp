@@ -7,6 +7,7 @@
 #include "platform/rtl/Strings.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -48,6 +49,37 @@ std::string SqliteOdbcString(const std::string& file, const std::string& options
 void RemoveDatabaseFiles(const std::string& file) {
     for (const char* suffix : {"", "-journal", "-wal", "-shm"})
         unlink((file + suffix).c_str());
+}
+
+// True when the write-ahead log beside a database holds anything: changes committed but not yet copied
+// into the file itself.
+bool LogHoldsChanges(const std::string& file) {
+    struct stat info {};
+    return stat((file + "-wal").c_str(), &info) == 0 && info.st_size > 0;
+}
+
+// SQLite makes its log files with the database file's rights, so beside a read-only file they come out
+// read-only, and once the file can be written again they turn every save away. Gives the owner back the
+// right to write those the user owns.
+void ReleaseLogFiles(const std::string& file) {
+    for (const char* suffix : {"-wal", "-shm"}) {
+        const std::string log = file + suffix;
+        struct stat info {};
+        if (stat(log.c_str(), &info) == 0 && info.st_uid == geteuid() && !(info.st_mode & S_IWUSR))
+            chmod(log.c_str(), (info.st_mode & 07777) | S_IWUSR);
+    }
+}
+
+// Puts a finished file in the place of an empty one, unless that empty file changed meanwhile (another
+// start filled it): false then, and the caller discards its own.
+bool ReplaceEmptyFile(const std::string& from, const std::string& to, const struct stat& empty) {
+    struct stat now {};
+    if (stat(to.c_str(), &now) != 0 || now.st_dev != empty.st_dev || now.st_ino != empty.st_ino ||
+        now.st_size != 0)
+        return false;
+    if (rename(from.c_str(), to.c_str()) != 0)
+        throw EDatabaseError("Cannot move the new database to " + to + ": " + std::strerror(errno));
+    return true;
 }
 
 // Moves a finished file to its name unless a file already has that name (another process created the
@@ -140,6 +172,9 @@ std::string ReadOnlyReason(const std::string& file, bool& readOnlyFolder) {
     if (readOnlyFolder) return "The folder of the database file " + file + " is read-only";
     if (faccessat(AT_FDCWD, file.c_str(), W_OK, AT_EACCESS) != 0 && errno != ENOENT)
         return "The database file " + file + " is read-only";
+    for (const char* suffix : {"-wal", "-shm"})
+        if (faccessat(AT_FDCWD, (file + suffix).c_str(), W_OK, AT_EACCESS) != 0 && errno != ENOENT)
+            return "The file " + file + suffix + " beside the database is read-only";
     return {};
 }
 
@@ -182,7 +217,17 @@ void InsertDrawHistory(odbc::Connection& connection, const TDrawHistory& history
 }
 
 void CreateEmbeddedDatabase(const std::string& file, const std::string& historyFile) {
-    if (access(file.c_str(), F_OK) == 0) return;
+    // An empty file is no database: it gets the history as a missing one does. One with a log that holds
+    // changes is a database all the same.
+    struct stat existing {};
+    const bool empty = stat(file.c_str(), &existing) == 0 && existing.st_size == 0 && !LogHoldsChanges(file);
+    if (access(file.c_str(), F_OK) == 0 && !empty) return;
+    if (empty) {
+        bool readOnlyFolder = false;
+        if (const std::string reason = ReadOnlyReason(file, readOnlyFolder); !reason.empty())
+            throw EDatabaseError("The database file " + file +
+                                 " is empty (0 bytes) and cannot be filled with the draw history: " + reason);
+    }
     const std::string failure = "Cannot create the database " + file + " with the draw history: ";
     try {
         TDrawHistory history = ReadDrawHistory(historyFile);
@@ -206,7 +251,9 @@ void CreateEmbeddedDatabase(const std::string& file, const std::string& historyF
             InsertDrawHistory(connection, history);
             connection.Commit();
             connection.Close();
-            if (!MoveIntoPlace(temporary, file)) RemoveDatabaseFiles(temporary);
+            const bool placed =
+                empty ? ReplaceEmptyFile(temporary, file, existing) : MoveIntoPlace(temporary, file);
+            if (!placed) RemoveDatabaseFiles(temporary);
         } catch (...) {
             RemoveDatabaseFiles(temporary);
             throw;
@@ -214,6 +261,41 @@ void CreateEmbeddedDatabase(const std::string& file, const std::string& historyF
     } catch (const Exception& e) {
         throw EDatabaseError(failure + e.Message());
     }
+}
+
+TEmbeddedOpening OpenEmbeddedDatabase(odbc::Connection& connection, const std::string& file,
+                                      int loginTimeout) {
+    CreateEmbeddedDatabase(file);
+    ReleaseLogFiles(file);
+    TEmbeddedOpening opening;
+    bool readOnlyFolder = false;
+    opening.readOnlyReason = ReadOnlyReason(file, readOnlyFolder);
+    if (opening.readOnlyReason.empty()) {
+        connection.Open(SqliteConnectionString(file), loginTimeout);
+        EnsureProgramTables(connection);
+        return opening;
+    }
+    opening.readOnlyReason += ": saving is unavailable";
+    // A read-only folder takes no new log files. Changes still in a log are read through the log files
+    // already there; without them (or without changes) the file is read as it stands.
+    if (readOnlyFolder && LogHoldsChanges(file)) {
+        try {
+            connection.Open(SqliteReadOnlyConnectionString(file, false), loginTimeout);
+            EnsureProgramTables(connection);
+            return opening;
+        } catch (const odbc::Error& e) {
+            if (e.GetFault() != odbc::Fault::FileError) throw;
+            connection.Close();
+            opening.unreadChanges = "The changes saved last are still in " + file +
+                                    "-wal, which cannot be read while the folder is read-only: the "
+                                    "draws shown lack them";
+        }
+    }
+    connection.Open(SqliteReadOnlyConnectionString(file, readOnlyFolder), loginTimeout);
+    EnsureProgramTables(connection);
+    // The log files this reading made must not stop a later opening from saving.
+    if (!readOnlyFolder) ReleaseLogFiles(file);
+    return opening;
 }
 
 } // namespace zorvy

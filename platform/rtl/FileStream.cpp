@@ -83,19 +83,49 @@ std::string ReadFileBytes(const std::string& fileName) {
     return bytes;
 }
 
-void WriteFileBytesAtomically(const std::string& fileName, const std::string& bytes) {
-    std::string temporary = fileName + ".tmp-" + std::to_string(::getpid());
-    try {
-        TFileStream file(temporary, fmCreate);
-        file.WriteBuffer(bytes.data(), static_cast<int64_t>(bytes.size()));
-    } catch (const EStreamError& e) {
-        ::unlink(temporary.c_str());
-        throw EFCreateError("Cannot create file \"" + fileName + "\". " + e.Message());
+std::string FileFaultCause(int error) {
+    const std::string system = std::strerror(error);
+    switch (error) {
+    case ENOSPC:
+    case EDQUOT:
+        return "the disk is full (" + system + ")";
+    case EROFS:
+        return "the disk is read-only (" + system + ")";
+    case EACCES:
+    case EPERM:
+        return "no permission to write there (" + system + ")";
+    default:
+        return system;
     }
-    if (::rename(temporary.c_str(), fileName.c_str()) != 0) {
-        std::string reason = Reason();
+}
+
+void WriteFileBytesAtomically(const std::string& fileName, const std::string& bytes) {
+    auto fail = [&](int error) {
+        return EFCreateError("Cannot create file \"" + fileName + "\": " + FileFaultCause(error));
+    };
+    // A file the user made read-only is kept, though the folder would let a rename replace it.
+    if (::access(fileName.c_str(), F_OK) == 0 &&
+        ::faccessat(AT_FDCWD, fileName.c_str(), W_OK, AT_EACCESS) != 0)
+        throw fail(errno);
+    const std::string temporary = fileName + ".tmp-" + std::to_string(::getpid());
+    const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0) throw fail(errno);
+    int error = 0;
+    for (size_t done = 0; done < bytes.size() && !error;) {
+        const ssize_t n = ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n > 0)
+            done += static_cast<size_t>(n);
+        else if (n < 0 && errno != EINTR)
+            error = errno;
+    }
+    // The new bytes reach the disk before the name moves: a full disk can show only at the flush, and a
+    // crash right after the rename must not leave an empty file in the old one's place.
+    if (!error && ::fsync(fd) != 0) error = errno;
+    if (::close(fd) != 0 && !error) error = errno;
+    if (!error && ::rename(temporary.c_str(), fileName.c_str()) != 0) error = errno;
+    if (error) {
         ::unlink(temporary.c_str());
-        throw EFCreateError("Cannot create file \"" + fileName + "\". " + reason);
+        throw fail(error);
     }
 }
 

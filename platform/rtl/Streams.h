@@ -132,8 +132,13 @@ class TFileStream : public TStream {
 
 // All bytes of a file; EFOpenError naming it when it cannot be read.
 std::string ReadFileBytes(const std::string& fileName);
-// Replaces a file's content through a temporary file and a rename, so a failure never leaves
-// it half written; EFCreateError naming it when that fails.
+// Why a file could not be written, cause first as the user can act on it: "the disk is full (No space
+// left on device)", "the disk is read-only (...)", "no permission to write there (...)", else the
+// system's own text.
+std::string FileFaultCause(int error);
+// Replaces a file's content through a temporary file and a rename, so a failure never leaves it half
+// written and an existing file the user made read-only is never replaced; EFCreateError
+// "Cannot create file "<name>": <cause>" when that fails.
 void WriteFileBytesAtomically(const std::string& fileName, const std::string& bytes);
 
 } // namespace zorvy

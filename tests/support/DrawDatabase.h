@@ -21,4 +21,9 @@ class DrawDatabase {
     TempDataFolder folder_;
 };
 
+// Saves `count` draws after the last real one (2026097 on) into the database file through a process
+// that ends without closing it, as a crash does: they stay in its log (zorvy.db-wal) only. Returns why
+// that failed, or an empty text.
+std::string LeaveDrawsInTheLog(const std::string& file, int count);
+
 } // namespace zorvy::test

@@ -44,7 +44,8 @@ inline std::optional<int> OptionalInt(const std::string& text) {
 
 } // namespace drawfile
 
-// The rows of the file in its order (ascending issue); a line that is not a draw throws.
+// The rows of the file in its order (ascending issue), up to its closing line; a line that is not a
+// draw throws.
 inline std::vector<DrawRow> ReadDraws(const std::string& path = DrawsCsvPath()) {
     std::ifstream file(path);
     if (!file) throw std::runtime_error("Cannot read " + path);
@@ -54,6 +55,7 @@ inline std::vector<DrawRow> ReadDraws(const std::string& path = DrawsCsvPath()) 
     while (std::getline(file, line)) {
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (line.empty()) continue;
+        if (line.starts_with("# ")) break; // the closing line, which states the number of draws
         std::vector<std::string> c = drawfile::SplitCsvLine(line);
         if (c.size() != 12) throw std::runtime_error("Unexpected line in the draw file: " + line);
         DrawRow row;

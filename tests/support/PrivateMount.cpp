@@ -43,4 +43,10 @@ std::string MountPrivateFileSystem(const std::string& folder, const std::string&
     return {};
 }
 
+std::string RemountReadOnly(const std::string& folder) {
+    if (mount(nullptr, folder.c_str(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) != 0)
+        return Failed("remount");
+    return {};
+}
+
 } // namespace zorvy::test

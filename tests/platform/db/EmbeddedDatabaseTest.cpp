@@ -7,6 +7,7 @@
 #include "platform/rtl/Exceptions.h"
 #include "tests/platform/rtl/SavedEnvironment.h"
 #include "tests/support/DrawFile.h"
+#include "tests/support/FileRights.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>
@@ -92,15 +93,31 @@ TEST(DrawHistoryFile, NamesTheLineAndColumnOfWhatItCannotRead) {
         {header + "3508,,2003-02-03,x,1\n", "h.csv line 2: column Issue is empty"},
         {header + "3508,\"2003001\",2003-02-03,x,1\n", "h.csv line 2: quoted cells are not supported"},
         {header + "3508,2003001,2003-02-03,\xff\xfe,1\n", "h.csv: the file is not UTF-8 text"},
+        // A file cut at a line end, a count that does not match, and lines after the closing one.
+        {header + "3508,2003001,2003-02-23,x,0\n3508,2003002,2003-02-27,x,0\n",
+         "h.csv: the closing line \"# <number of draws> draws\" is missing: the file is cut short after 2 "
+         "draws"},
+        {header,
+         "h.csv: the closing line \"# <number of draws> draws\" is missing: the file is cut short after 0"},
+        {header + "3508,2003001,2003-02-23,x,0\n# 2 draws\n",
+         "h.csv: the file holds 1 draws where its closing line states 2"},
+        {header + "3508,2003001,2003-02-23,x,0\n# 1 draws\n3508,2003002,2003-02-27,x,0\n",
+         "h.csv line 4: the file goes on after its closing line"},
+        {header + "# 1 draws\n# 1 draws\n", "h.csv line 3: the file goes on after its closing line"},
+        {header + "#3508,2003001,2003-02-23,x,0\n",
+         "h.csv line 2: a line starting with \"#\" must be the closing"},
+        {header + "# 01 draws\n", "h.csv line 2: a line starting with \"#\" must be the closing"},
+        {header + "# 99999999999999999999 draws\n", "h.csv line 2: a line starting with \"#\" must be"},
     };
     for (const Case& c : cases) {
         const std::string message = MessageOf([&] { ParseDrawHistory(c.text, "h.csv"); });
         EXPECT_NE(message.find(c.message), std::string::npos) << message;
     }
 
-    // A byte-order mark, CRLF line ends, blank lines, empty optional cells and Chinese text are all fine.
-    const TDrawHistory history =
-        ParseDrawHistory("\xEF\xBB\xBFLotteryID,Issue,Notes,Sale\r\n\r\n3508,2003001,开奖,\r\n", "h.csv");
+    // A byte-order mark, CRLF line ends, blank lines (after the closing line too), empty optional cells
+    // and Chinese text are all fine.
+    const TDrawHistory history = ParseDrawHistory(
+        "\xEF\xBB\xBFLotteryID,Issue,Notes,Sale\r\n\r\n3508,2003001,开奖,\r\n# 1 draws\r\n\r\n", "h.csv");
     ASSERT_EQ(history.Rows.size(), 1u);
     EXPECT_EQ(std::get<std::string>(history.Rows[0][2]), "开奖");
     EXPECT_TRUE(std::holds_alternative<std::monostate>(history.Rows[0][3]));
@@ -170,6 +187,7 @@ TEST(EmbeddedDatabase, AFillThatFailsHalfWayLeavesNoFileAndSaysWhy) {
     const std::string repeated = text.substr(line, text.find('\n', line + 1) - line);
     const size_t late = text.find("\n3508,2023001,");
     text.insert(late, repeated);
+    text.replace(text.find("# 3493 draws"), 12, "# 3494 draws");
     std::ofstream(share.Path() + "/lottery-3508.csv", std::ios::binary) << text;
 
     TADOConnection connection(nullptr);
@@ -201,6 +219,93 @@ TEST(EmbeddedDatabase, AFillThatFailsHalfWayLeavesNoFileAndSaysWhy) {
     std::sort(entries.begin(), entries.end());
     EXPECT_EQ(entries,
               (std::vector<std::string>{"zorvy.db", "zorvy.db-shm", "zorvy.db-wal", "zorvy.db.new-d4e5f6"}));
+}
+
+// The shipped history as a test's own share folder holds it, for the first start to read.
+class ShippedHistory {
+  public:
+    ShippedHistory() : saved_("ZORVY_SHARE_DIR") { setenv("ZORVY_SHARE_DIR", folder_.Path().c_str(), 1); }
+    void Write(const std::string& text) {
+        std::ofstream(folder_.Path() + "/lottery-3508.csv", std::ios::binary) << text;
+    }
+    std::string File() const { return folder_.Path() + "/lottery-3508.csv"; }
+
+  private:
+    test::TempFolder folder_;
+    test::SavedEnvironmentVariable saved_;
+};
+
+TEST(EmbeddedDatabase, AShippedHistoryCutShortIsRefusedAndTheNextStartFillsTheDatabase) {
+    test::TempDataFolder home;
+    ShippedHistory shipped;
+    // Cut at the end of its 1,700th line, as a copy that stopped half-way leaves it.
+    const std::string whole = ReadText(test::DrawsCsvPath());
+    size_t cut = 0;
+    for (int line = 0; line < 1700; ++line)
+        cut = whole.find('\n', cut) + 1;
+    shipped.Write(whole.substr(0, cut));
+
+    TADOConnection connection(nullptr);
+    connection.SetConnectionString("Provider=MSDASQL.1;Data Source=zorvy");
+    EXPECT_EQ(
+        MessageOf([&] { connection.Open(); }),
+        "Cannot create the database " + home.Path() + "/zorvy.db with the draw history: " + shipped.File() +
+            ": the closing line \"# <number of draws> draws\" is missing: the file is cut short after 1699 "
+            "draws");
+    EXPECT_TRUE(FolderEntries(home.Path()).empty());
+
+    shipped.Write(whole);
+    EXPECT_EQ(Count(connection, "select count(*) from LotteryIssue"), 3493);
+}
+
+TEST(EmbeddedDatabase, AnEmptyFileIsFilledLikeAMissingOneOrSaidToBeEmpty) {
+    // Filled where it can be replaced; a failed fill keeps the empty file for the next start to try.
+    {
+        test::TempDataFolder home;
+        const std::string file = home.Path() + "/zorvy.db";
+        std::ofstream(file).close();
+        {
+            ShippedHistory shipped;
+            shipped.Write("LotteryID,Issue\n3508,2003001\n");
+            TADOConnection connection(nullptr);
+            connection.SetConnectionString("Provider=MSDASQL.1;Data Source=zorvy");
+            EXPECT_NE(MessageOf([&] { connection.Open(); }).find("the closing line"), std::string::npos);
+            EXPECT_EQ(FolderEntries(home.Path()), std::vector<std::string>{"zorvy.db"});
+            EXPECT_EQ(std::filesystem::file_size(file), 0u);
+        }
+        TADOConnection connection(nullptr);
+        connection.SetConnectionString("Provider=MSDASQL.1;Data Source=zorvy");
+        EXPECT_EQ(Count(connection, "select count(*) from LotteryIssue where LotteryID=3508"), 3493);
+        EXPECT_EQ(Count(connection, "select count(*) from FL_issue"), 0);
+        EXPECT_EQ(connection.GetReadOnlyReason(), "");
+    }
+    // Said to be empty where it cannot be, and left as it was.
+    struct Case {
+        std::filesystem::perms folder, file;
+        const char* reason; // after the path
+    } cases[] = {
+        {std::filesystem::perms(0555), std::filesystem::perms(0644), "The folder of the database file "},
+        {std::filesystem::perms(0755), std::filesystem::perms(0444), "The database file "},
+    };
+    for (const Case& c : cases) {
+        test::TempDataFolder home;
+        const std::string file = home.Path() + "/zorvy.db";
+        std::ofstream(file).close();
+        std::filesystem::permissions(file, c.file);
+        std::filesystem::permissions(home.Path(), c.folder);
+        {
+            test::OrdinaryFileRights rights;
+            TADOConnection connection(nullptr);
+            connection.SetConnectionString("Provider=MSDASQL.1;Data Source=zorvy");
+            EXPECT_EQ(MessageOf([&] { connection.Open(); }),
+                      "The database file " + file +
+                          " is empty (0 bytes) and cannot be filled with the draw history: " + c.reason +
+                          file + " is read-only");
+        }
+        std::filesystem::permissions(home.Path(), std::filesystem::perms(0755));
+        EXPECT_EQ(FolderEntries(home.Path()), std::vector<std::string>{"zorvy.db"});
+        EXPECT_EQ(std::filesystem::file_size(file), 0u);
+    }
 }
 
 } // namespace
