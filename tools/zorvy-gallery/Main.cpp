@@ -4,6 +4,7 @@
 #include "CheckSheets.h"
 #include "ControlSheets.h"
 #include "EditorSheets.h"
+#include "GroupSheets.h"
 #include "PainterSheets.h"
 #include "PopupSheets.h"
 #include "controls/foundation/services/FoundationUnits.h"
@@ -40,6 +41,8 @@ int main(int argc, char** argv) {
         for (const std::string& path : gallery::DrawEditorSheets(folder))
             std::printf("%s\n", path.c_str());
         for (const std::string& path : gallery::DrawCheckBoxPhotos(display, folder))
+            std::printf("%s\n", path.c_str());
+        for (const std::string& path : gallery::DrawGroupPhotos(display, folder))
             std::printf("%s\n", path.c_str());
         for (const std::string& path : gallery::DrawPopupSheets(folder))
             std::printf("%s\n", path.c_str());
