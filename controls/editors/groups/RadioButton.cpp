@@ -34,6 +34,8 @@ TcxRadioButton::TcxRadioButton(TComponent* owner)
     ControlStyle |= csDoubleClicks;
     lookAndFeel_->OnChanged = [this](TcxLookAndFeel*, TcxLookAndFeelValues) { LookAndFeelChanged(); };
     SetParentBackground(true);
+    // Only a checked radio button is a tab stop.
+    SetTabStop(false);
     NeedRadioButtonImageList();
 }
 

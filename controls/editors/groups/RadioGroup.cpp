@@ -183,9 +183,8 @@ void TcxCustomRadioGroupButton::Click() {
     // Checking by the user (a click, a key, the focus) reaches the group once the siblings are off.
     if (!setByGroup_ && GetChecked()) group_->ButtonChecked(this);
     if (ClicksDisabled) return;
-    TWeakLink<TcxCustomRadioGroup> group(group_);
+    // The group's own click came with the change of its value.
     TRadioButton::Click();
-    if (group && !group->IsLoadingOrUpdating()) group->ClickFromButton();
 }
 
 void TcxCustomRadioGroupButton::Clicked() {

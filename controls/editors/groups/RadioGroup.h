@@ -170,8 +170,6 @@ class TcxCustomRadioGroup : public TcxCustomButtonGroup {
     // A button the user checked.
     void ButtonChecked(TcxCustomRadioGroupButton* button);
     void ClearValue() override { SetItemIndex(-1); }
-    // The group's OnClick after a button's click.
-    void ClickFromButton() { Click(); }
     void Loaded() override;
     void SyncButtonsWithItems() override;
     bool IsFocusWithin() const override;

@@ -292,6 +292,14 @@ void TcxCustomLabel::CMTextChanged(TMessage& m) {
     SetValueAsUser(Variant(GetCaption()));
 }
 
+TcxEditSizeProperties TcxCustomLabel::GetSizeLimits() const {
+    TcxEditSizeProperties limits = TcxCustomEdit::GetSizeLimits();
+    TcxCustomLabelProperties* p = GetLabelProperties();
+    limits.MaxLineCount = 0;
+    if (!p->GetWordWrap() || p->GetAngle() % 360 != 0) limits.Width = -1;
+    return limits;
+}
+
 int TcxCustomLabel::GetTextBaseline() const {
     auto* vi = dynamic_cast<TcxCustomTextEditViewInfo*>(GetEditViewInfo());
     return vi ? vi->GetTextBottom() : 0;

@@ -141,6 +141,8 @@ class TcxCustomLabel : public TcxCustomEdit {
 
     void ShowDisplayValue(const Variant& value) override;
     bool FitsWidthToButtons() const override { return true; }
+    // Sized to the text: no width limit unless the text wraps.
+    TcxEditSizeProperties GetSizeLimits() const override;
     bool DefaultsToParentColor() const override { return true; }
     int GetTextBaseline() const override;
     bool HasTextBaseline() const override;

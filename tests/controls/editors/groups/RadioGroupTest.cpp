@@ -192,9 +192,18 @@ TEST_F(RadioGroupTest, ArrowsMoveByColumnsAndRows) {
     display.PressKey(VK_LEFT);
     Pump();
     EXPECT_EQ(group->GetItemIndex(), 3);
-    display.PressKey(VK_UP);
+    display.PressKey(VK_UP); // the first row: nowhere to go
     Pump();
-    EXPECT_EQ(group->GetItemIndex(), 2);
+    EXPECT_EQ(group->GetItemIndex(), 3);
+    display.PressKey(VK_DOWN);
+    Pump();
+    EXPECT_EQ(group->GetItemIndex(), 4);
+    display.PressKey(VK_RIGHT);
+    Pump();
+    EXPECT_EQ(group->GetItemIndex(), 4); // no item to the right of row 1 in the short last column
+    display.PressKey(VK_LEFT);
+    Pump();
+    EXPECT_EQ(group->GetItemIndex(), 1);
 }
 
 TEST_F(RadioGroupTest, ButtonsFollowTheItemsOneByOne) {

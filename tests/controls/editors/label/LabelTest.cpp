@@ -70,10 +70,13 @@ class LabelTest : public EditorsTest {
         }
         return bitmap;
     }
-    static int DifferentPixels(TBitmap* a, TBitmap* b) {
+    // Within the client rectangle (the border around it is the parent's).
+    int DifferentPixels(TBitmap* a, TBitmap* b) {
+        const TRect r = label->GetEditViewInfo()->ClientRect;
+        EXPECT_FALSE(IsRectEmpty(r));
         int differing = 0;
-        for (int y = 0; y < a->GetHeight(); ++y)
-            for (int x = 0; x < a->GetWidth(); ++x)
+        for (int y = r.Top; y < r.Bottom; ++y)
+            for (int x = r.Left; x < r.Right; ++x)
                 if (a->GetCanvas()->GetPixel(x, y) != b->GetCanvas()->GetPixel(x, y)) ++differing;
         return differing;
     }
