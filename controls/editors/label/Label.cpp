@@ -139,7 +139,8 @@ void TcxCustomLabelViewData::EditValueToText(const Variant& value, std::string& 
 int TcxCustomLabelViewData::GetTextRowFlags() const {
     TcxCustomLabelProperties* p = LabelProperties();
     TcxEditAlignment* alignment = p->GetAlignment();
-    const int flags = BuildTextFlags(0, alignment->GetHorz(), alignment->GetVert(), (PaintOptions & 1) != 0,
+    const int flags = BuildTextFlags(0, alignment->GetHorz(), alignment->GetVert(),
+                                     p->GetShowEndEllipsis() || (PaintOptions & cxLabelEndEllipsisOption) != 0,
                                      p->GetWordWrap() && p->GetAngle() % 360 == 0, 0, false, false);
     return CanvasFlagsToTextRowFlags(flags);
 }
@@ -153,6 +154,7 @@ void TcxCustomLabelViewData::FillViewInfo(TcxCanvas* canvas, const TRect& bounds
     vi->SelectionBar = false;
     vi->HasInnerEdit = false;
     vi->DrawTextFlags = GetTextRowFlags();
+    if (props->GetShowEndEllipsis()) vi->PaintOptions |= cxLabelEndEllipsisOption;
     if (vi->NativeStyle && vi->EditBorderStyle == TcxEditBorderStyle::ebsNone) vi->NativeStyle = false;
     auto* label = dynamic_cast<TcxCustomLabel*>(Edit);
     if (label && !IsInplace()) vi->Transparent = label->GetTransparent();

@@ -14,6 +14,9 @@ namespace zorvy {
 
 class TBitmap;
 
+// The paint option that ends a text cut short with an ellipsis (ShowEndEllipsis, or a grid's cells).
+constexpr int cxLabelEndEllipsisOption = 1;
+
 enum TcxLabelEffect { cxleNormal, cxleFun, cxleExtrude, cxleCool };
 enum TcxLabelStyle { cxlsNormal, cxlsRaised, cxlsLowered, cxlsOutLine };
 // The direction the depth extends from the text.

@@ -237,7 +237,7 @@ void TcxCustomLabelViewInfo::DrawTextAt(TcxCanvas* canvas, const TRect& textRect
     r.Bottom -= EffectExtent.cy;
     OffsetRect(r, q.X, q.Y);
     const int flags = BuildTextFlags(0, LabelAlignment.GetHorz(), LabelAlignment.GetVert(),
-                                     Inplace && (PaintOptions & 1) != 0, WordWrap, 0, false, ShowAccelChar);
+                                     Inplace && (PaintOptions & cxLabelEndEllipsisOption) != 0, WordWrap, 0, false, ShowAccelChar);
     canvas->PaintText(text, r, flags, true);
 }
 

@@ -102,6 +102,9 @@ TEST_F(CheckGroupTest, StatesTheIntegerCannotHoldAreRefusedAndKept) {
     group->SetItemState(1, cbsUnchecked);
     group->GetProperties()->SetEditValueFormat(cvfInteger);
     EXPECT_EQ(group->GetEditValue().AsInt64(), 4);
+    // Clicks no longer offer the grayed state, which the value could not hold.
+    group->GetProperties()->SetAllowGrayed(true);
+    EXPECT_FALSE(static_cast<TcxCheckBoxProperties*>(group->GetButton(0)->GetProperties())->GetAllowGrayed());
     // Item 64 has no bit: checking it is refused and the item stays unchecked.
     EXPECT_THROW(group->SetItemState(64, cbsChecked), EConvertError);
     EXPECT_EQ(group->GetItemState(64), cbsUnchecked);
