@@ -2,6 +2,7 @@
 // and the keyboard, its buttons following the items, and its filter combo.
 #include "controls/editors/groups/RadioGroup.h"
 
+#include "controls/editors/checks/CheckBoxProperties.h"
 #include "controls/editors/popup/ComboBox.h"
 #include "platform/win/VirtualKeys.h"
 #include "tests/controls/editors/EditorsFixture.h"
