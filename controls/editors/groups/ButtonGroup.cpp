@@ -4,7 +4,9 @@
 #include "controls/editors/framework/EditStyle.h"
 #include "controls/foundation/graphics/Canvas.h"
 #include "controls/foundation/graphics/CanvasRoutines.h"
+#include "platform/win/Messages.h"
 #include "platform/win/VirtualKeys.h"
+#include "platform/win/MessageLoop.h"
 
 #include <algorithm>
 
@@ -536,6 +538,21 @@ void TcxCustomButtonGroup::Loaded() {
     TcxCustomGroupBox::Loaded();
     SyncButtonsWithItems();
     ShowEditValue();
+}
+
+void TcxCustomButtonGroup::ActivateByMouse(TShiftState shift, int x, int y, TcxCustomEditData*& data) {
+    AttachEditData(data);
+    const TPoint p{x - GetLeft(), y - GetTop()};
+    for (TWinControl* button : buttons_) {
+        const TRect r = button->GetBoundsRect();
+        if (!PtInRect(r, p) || !button->HandleAllocated()) continue;
+        const LPARAM center = MakeLParam(r.Width() / 2, r.Height() / 2);
+        if (shift & ssLeft)
+            SendMessage(button->GetHandle(), WM_LBUTTONDOWN, MK_LBUTTON, center);
+        else
+            SendMessage(button->GetHandle(), WM_LBUTTONUP, 0, center);
+        return;
+    }
 }
 
 void TcxCustomButtonGroup::CreateWnd() {

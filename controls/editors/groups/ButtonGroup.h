@@ -215,6 +215,8 @@ class TcxCustomButtonGroup : public TcxCustomGroupBox {
     bool IsFocusWithin() const override;
     bool UsesStandardChildLayout() const override { return IsAcceleratorFocusing(); }
     void Loaded() override;
+    // In place, the click that started editing goes to the button under it.
+    void ActivateByMouse(TShiftState shift, int x, int y, TcxCustomEditData*& data) override;
 
   protected:
     virtual TWinControl* CreateButton() = 0;

@@ -207,6 +207,22 @@ TEST_F(RadioGroupTest, ArrowsMoveByColumnsAndRows) {
     EXPECT_EQ(group->GetItemIndex(), 1);
 }
 
+TEST_F(RadioGroupTest, AClickThatStartsEditingInPlaceReachesTheButtonUnderIt) {
+    auto* inplace = new TcxRadioGroup(form, true);
+    inplace->SetParent(form);
+    inplace->SetBounds(10, 180, 300, 60);
+    for (const char* caption : {"A", "B"}) inplace->GetProperties()->GetItems()->Add()->SetCaption(caption);
+    Pump();
+    ASSERT_EQ(inplace->GetButtonCount(), 2);
+    TcxCustomRadioGroupButton* second = inplace->GetButton(1);
+    TcxCustomEditData* data = nullptr;
+    inplace->ActivateByMouse(ssLeft, 10 + second->GetLeft() + 4, 180 + second->GetTop() + 4, data);
+    EXPECT_EQ(second->GetState(), rbsPressed);
+    SendMessage(second->GetHandle(), WM_LBUTTONUP, 0, MakeLParam(4, 4));
+    Pump();
+    EXPECT_EQ(inplace->GetItemIndex(), 1);
+}
+
 TEST_F(RadioGroupTest, ButtonsFollowTheItemsOneByOne) {
     AddItems(3);
     TWinControl* first = group->GetButton(0);
