@@ -363,11 +363,15 @@ void TcxCustomCheckGroup::GetTabOrderList(std::vector<TWinControl*>& list) const
     const auto self = std::find(list.begin(), list.end(), const_cast<TcxCustomCheckGroup*>(this));
     int index = FocusedButtonIndex();
     if (index < 0) index = FindFocusableButton(focusIndex_);
-    if (self == list.end()) return;
-    if (index < 0 || !GetTabStop())
+    TWinControl* button = index >= 0 && GetTabStop() ? ButtonAt(index) : nullptr;
+    // Asked for its own children (an accelerator selecting its first one), it offers the button alone.
+    if (self == list.end()) {
+        if (button) list.push_back(button);
+    } else if (!button) {
         list.erase(self);
-    else
-        *self = ButtonAt(index);
+    } else {
+        *self = button;
+    }
 }
 
 void TcxCustomCheckGroup::AttachEditData(TcxCustomEditData*& data) {

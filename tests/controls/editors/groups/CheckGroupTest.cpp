@@ -156,6 +156,33 @@ TEST_F(CheckGroupTest, ArrowsSkipDisabledButtonsAndWrap) {
     EXPECT_TRUE(group->GetButton(2)->Focused());
 }
 
+TEST_F(CheckGroupTest, TabEntersTheGroupOnceAtTheButtonFocusedLast) {
+    AddItems({"A", "B", "C"});
+    auto* before = new TCharSink(form);
+    before->SetParent(form);
+    before->SetBounds(10, 200, 50, 20);
+    before->SetTabOrder(0);
+    auto* after = new TCharSink(form);
+    after->SetParent(form);
+    after->SetBounds(80, 200, 50, 20);
+    Pump();
+    before->SetFocus();
+    Pump();
+    display.PressKey(VK_TAB);
+    Pump();
+    EXPECT_TRUE(group->GetButton(0)->Focused());
+    display.PressKey(VK_DOWN);
+    Pump();
+    display.PressKey(VK_TAB);
+    Pump();
+    EXPECT_TRUE(after->Focused());
+    before->SetFocus();
+    Pump();
+    display.PressKey(VK_TAB);
+    Pump();
+    EXPECT_TRUE(group->GetButton(1)->Focused());
+}
+
 TEST_F(CheckGroupTest, DeletingAnItemKeepsTheOtherStates) {
     AddItems({"A", "B", "C"});
     group->SetEditValue(Variant("1;2"));
