@@ -244,6 +244,16 @@ TEST_F(RadioGroupTest, ButtonsFollowTheItemsOneByOne) {
     EXPECT_TRUE(group->GetButton(1)->GetEnabled());
 }
 
+TEST_F(RadioGroupTest, AssigningSettingsThatDifferOnlyInTheirItemsRebuildsTheButtons) {
+    AddItems(2);
+    TcxRadioGroupProperties other(nullptr);
+    for (const char* caption : {"X", "Y", "Z"}) other.GetItems()->Add()->SetCaption(caption);
+    group->GetProperties()->Assign(&other);
+    Pump();
+    ASSERT_EQ(group->GetButtonCount(), 3);
+    EXPECT_EQ(group->GetButton(2)->GetCaption(), "Z");
+}
+
 TEST_F(RadioGroupTest, TheFilterComboListsTheCaptions) {
     Add("Odd", Variant(1));
     Add("Even");
