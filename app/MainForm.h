@@ -73,6 +73,16 @@ class TFrmain : public TForm {
     void BtfilterClick(TObject* sender);
     void BtcanceClick(TObject* sender);
     void TJErrochkClick(TObject* sender);
+    // The engine's steps of a run under the names the other windows know them by; each reads the
+    // window's ticks, texts and digit buttons and shows what the step changes there.
+    // Loads the ticked conditions' texts into the records and unticks the empty ones.
+    void FnFilterCheck();
+    // Summarises the digit panel into the total caption and customwzchk.
+    void sixbmJsPro();
+    // Logs message to the check-mode log once, when flag is set.
+    void JcTjErro(uint8_t flag, const std::string& message);
+    // Computes the draw context again from the data module's draws.
+    void GetWzEnd6v();
     bool Running() const { return engine_.Running(); }
     TFilterEngine& Engine() { return engine_; }
 

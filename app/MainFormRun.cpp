@@ -185,6 +185,22 @@ void TFrmain::BtfilterClick(TObject*) {
 
 void TFrmain::BtcanceClick(TObject*) { engine_.BtcanceClick(); }
 
+void TFrmain::FnFilterCheck() {
+    TFilterInput input = CopyInput();
+    engine_.FnFilterCheck(input);
+    ApplyLoaded(input);
+}
+
+void TFrmain::sixbmJsPro() {
+    TFilterInput input = CopyInput();
+    engine_.sixbmJsPro(input, *host_);
+    ApplyLoaded(input);
+}
+
+void TFrmain::JcTjErro(uint8_t flag, const std::string& message) { engine_.JcTjErro(flag, message, *host_); }
+
+void TFrmain::GetWzEnd6v() { engine_.DrawContext = ::zorvy::GetWzEnd6v(Tem1Draws()); }
+
 void TFrmain::TJErrochkClick(TObject*) {
     TDigitButtons digits{};
     try {

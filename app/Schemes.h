@@ -25,9 +25,20 @@ struct TScheme {
     bool Empty() const { return Digits.empty() && Checked.empty() && Texts.empty() && Radios.empty(); }
 };
 
+// The longest condition text a scheme holds, in bytes: room for a value list of two thousand serial
+// numbers, far more than any condition needs.
+inline constexpr size_t MaxSchemeTextBytes = 16 * 1024;
+// The largest scheme file read, in bytes: half again the largest the window can write (every digit,
+// box and condition, each text at its longest, is under 2.8 MB).
+inline constexpr long long MaxSchemeFileBytes = 4 * 1024 * 1024;
+
 // Writes a new file (an existing one is replaced whole, never merged); EFCreateError when it cannot.
+// Every text reads back exactly as it stands. A text longer than MaxSchemeTextBytes, or one that
+// holds a line break or is not UTF-8, is refused before anything is written, with its condition named.
 void WriteSchemeFile(const std::string& path, const TScheme& scheme);
-// Reads a scheme file (UTF-8 or GBK, any line ends). EFOpenError for a missing or unreadable file.
+// Reads a scheme file (UTF-8 or GBK, any line ends). EFOpenError for a missing or unreadable file, or
+// one larger than MaxSchemeFileBytes (its size named); EConvertError naming the condition whose text is
+// longer than MaxSchemeTextBytes.
 TScheme ReadSchemeFile(const std::string& path);
 
 } // namespace zorvy

@@ -330,4 +330,28 @@ int32_t TData::SixDrawPattern(const std::array<int32_t, 5>& five, const std::str
     return ::zorvy::SixDrawPattern(five, mode, v, t2chk);
 }
 
+int32_t TData::S6hanliepaixuhouJJ(std::array<int32_t, 6>& history, int32_t v) {
+    return ::zorvy::S6hanliepaixuhouJJ(history, v);
+}
+
+bool TData::S6hanliebhhlv(const std::array<int32_t, 6>& history, int32_t v) {
+    return ::zorvy::S6hanliebhhlv(history, v);
+}
+
+std::optional<TTrendRow> TData::AddTrendRow(bool atEnd, int32_t v, int32_t issue) {
+    return ::zorvy::AddTrendRow(Trend.Builder, Frfx, atEnd, v, issue, ProcessMessages);
+}
+
+TGapColumns TData::xhRwLJsFn(const std::string& serialText) {
+    return ::zorvy::xhRwLJsFn(Trend.DigitGapCounters, serialText);
+}
+
+TGapColumns TData::xh6wRwLJsFn(const std::string& serialText, const std::string& key) {
+    return ::zorvy::xh6wRwLJsFn(Trend.DigitGapCounters, serialText, key);
+}
+
+std::string TData::xhRwLdisp() const {
+    return ::zorvy::xhRwLdisp(Trend.DigitGapCounters);
+}
+
 } // namespace zorvy

@@ -12,6 +12,7 @@
 
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -69,6 +70,13 @@ class TData : public TComponent {
     static int32_t FnbagvJs(const int32_t& first, const int32_t& second, const int32_t& third);
     static int32_t SixDrawPattern(const std::array<int32_t, 5>& five, const std::string& mode, int32_t v,
                                   bool t2chk);
+    static int32_t S6hanliepaixuhouJJ(std::array<int32_t, 6>& history, int32_t v);
+    static bool S6hanliebhhlv(const std::array<int32_t, 6>& history, int32_t v);
+    // The trend columns' steps on this module's state (Trend, Frfx, ProcessMessages).
+    std::optional<TTrendRow> AddTrendRow(bool atEnd, int32_t v, int32_t issue);
+    TGapColumns xhRwLJsFn(const std::string& serialText);
+    TGapColumns xh6wRwLJsFn(const std::string& serialText, const std::string& key);
+    std::string xhRwLdisp() const;
 
     // Components, named as the windows look them up.
     TADOConnection* datacon = nullptr;

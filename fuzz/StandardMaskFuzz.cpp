@@ -1,9 +1,13 @@
 // Edit masks and the texts fitted into them: any mask compiles, and a fitted text always has one whole
-// character per position, whatever bytes the mask or the text hold. Nothing here may raise.
+// character per position, whatever bytes the mask or the text hold, and no control character in an input
+// position. Nothing here may raise.
 #include "controls/editors/mask/StandardMask.h"
 #include "fuzz/FuzzSupport.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
+
+#include <string>
+#include <vector>
 
 using namespace zorvy;
 
@@ -24,6 +28,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fuzz::Require(SplitMaskChars(fitted).size() == count, "fitted text length");
     mask.IsValid(fitted);
     mask.IsValid(text);
+    // An input position shows what one line can show: a control character only as the mask's blank.
+    const std::vector<std::string> positions = SplitMaskChars(fitted);
+    for (size_t i = 0; i < count; ++i) {
+        const unsigned char c = static_cast<unsigned char>(positions[i][0]);
+        if (!mask.IsLiteral(static_cast<int>(i)) && positions[i].size() == 1 && (c < 0x20 || c == 0x7F))
+            fuzz::Require(positions[i] == mask.GetBlank(), "an input position holds a control character");
+    }
 
     std::string value = fitted;
     mask.ExtractValue(value);

@@ -1,13 +1,14 @@
 // The main window: start-up to the first painted window, a full repaint of the maximised window, a page
-// switch, and a run with the window attached beside the engine alone.
+// switch, loading the largest scheme, and a run with the window attached beside the engine alone.
 #include "app/MainForm.h"
 #include "app/Program.h"
-#include "platform/display/HeadlessDisplay.h"
 #include "platform/classlib/Forms.h"
 #include "platform/classlib/stdctrls/Memo.h"
 #include "platform/classlib/stdctrls/PageControl.h"
+#include "platform/display/HeadlessDisplay.h"
 #include "platform/win/Painting.h"
 #include "platform/win/Styles.h"
+#include "tests/app/LargestScheme.h"
 #include "tests/support/DrawDatabase.h"
 #include "tests/support/TempFolder.h"
 
@@ -95,6 +96,19 @@ BENCHMARK_DEFINE_F(MainWindow, PageSwitch)(benchmark::State& state) {
     }
 }
 BENCHMARK_REGISTER_F(MainWindow, PageSwitch)->Unit(benchmark::kMillisecond);
+
+// The largest scheme the window writes (every digit, box and condition, each text at its longest),
+// loaded into the window: read, checked and shown.
+BENCHMARK_DEFINE_F(MainWindow, LoadLargestScheme)(benchmark::State& state) {
+    test::TempFolder folder;
+    const std::string path = folder.Path() + "/largest.ini";
+    WriteSchemeFile(path, test::LargestScheme());
+    for (auto _ : state) {
+        Frmain->LoadScheme(path);
+        Paint(*display_, Frmain->GetHandle());
+    }
+}
+BENCHMARK_REGISTER_F(MainWindow, LoadLargestScheme)->Unit(benchmark::kMillisecond);
 
 // Every combination survives: the most the window has to show.
 BENCHMARK_DEFINE_F(MainWindow, RunWithWindow)(benchmark::State& state) {

@@ -1,5 +1,6 @@
 #include "platform/classlib/Actions.h"
 #include "platform/classlib/Controls.h"
+#include "platform/classlib/ImageList.h"
 
 #include <algorithm>
 
@@ -89,6 +90,31 @@ void TCustomAction::SetImageIndex(int value) {
     if (imageIndex_ == value) return;
     imageIndex_ = value;
     Change();
+}
+
+void TCustomAction::SetActionList(TCustomActionList* value) {
+    if (value == actionList_) return;
+    if (actionList_) actionList_->RemoveFreeNotification(this);
+    actionList_ = value;
+    if (actionList_) actionList_->FreeNotification(this);
+    Change();
+}
+
+void TCustomAction::Notification(TComponent* component, TOperation operation) {
+    TBasicAction::Notification(component, operation);
+    if (operation == opRemove && component == actionList_) actionList_ = nullptr;
+}
+
+void TCustomActionList::SetImages(TCustomImageList* value) {
+    if (value == images_) return;
+    if (images_) images_->RemoveFreeNotification(this);
+    images_ = value;
+    if (images_) images_->FreeNotification(this);
+}
+
+void TCustomActionList::Notification(TComponent* component, TOperation operation) {
+    TComponent::Notification(component, operation);
+    if (operation == opRemove && component == images_) images_ = nullptr;
 }
 
 bool TCustomAction::Execute() {

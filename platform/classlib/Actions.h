@@ -12,6 +12,8 @@ namespace zorvy {
 
 class TBasicActionLink;
 class TControl;
+class TCustomActionList;
+class TCustomImageList;
 
 class TBasicAction : public TComponent {
     ZORVY_CLASS(TBasicAction, TComponent)
@@ -51,6 +53,9 @@ class TCustomAction : public TBasicAction {
     void SetHint(const std::string& value);
     int GetImageIndex() const { return imageIndex_; }
     void SetImageIndex(int value);
+    // The list the action belongs to, whose images its ImageIndex counts in; nil for none.
+    TCustomActionList* GetActionList() const { return actionList_; }
+    void SetActionList(TCustomActionList* value);
     // Checking an action of a group (GroupIndex > 0) unchecks the other actions of that group with
     // the same owner.
     int GroupIndex = 0;
@@ -59,7 +64,11 @@ class TCustomAction : public TBasicAction {
     std::uint16_t ShortCut = 0;
     bool Execute() override;
 
+  protected:
+    void Notification(TComponent* component, TOperation operation) override;
+
   private:
+    TCustomActionList* actionList_ = nullptr;
     std::string caption_;
     bool checked_ = false;
     bool enabled_ = true;
@@ -72,6 +81,27 @@ class TAction : public TCustomAction {
     ZORVY_CLASS(TAction, TCustomAction)
   public:
     using TCustomAction::TCustomAction;
+};
+
+// A list of actions sharing one image list.
+class TCustomActionList : public TComponent {
+    ZORVY_CLASS(TCustomActionList, TComponent)
+  public:
+    using TComponent::TComponent;
+    TCustomImageList* GetImages() const { return images_; }
+    void SetImages(TCustomImageList* value);
+
+  protected:
+    void Notification(TComponent* component, TOperation operation) override;
+
+  private:
+    TCustomImageList* images_ = nullptr;
+};
+
+class TActionList : public TCustomActionList {
+    ZORVY_CLASS(TActionList, TCustomActionList)
+  public:
+    using TCustomActionList::TCustomActionList;
 };
 
 class TBasicActionLink : public TObject {

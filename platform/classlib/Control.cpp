@@ -502,10 +502,10 @@ void TControl::WMContextMenu(TMessage& m) {
         m.Result = 1;
         return;
     }
-    if (popupMenu_ && popupMenu_->AutoPopup) {
+    if (TPopupMenu* menu = GetPopupMenuObject(); menu && menu->AutoPopup) {
         if (keyboard) screen = ClientToScreen({0, 0});
-        popupMenu_->PopupComponent = this;
-        popupMenu_->Popup(screen.X, screen.Y);
+        menu->PopupComponent = this;
+        menu->Popup(screen.X, screen.Y);
         m.Result = 1;
         return;
     }

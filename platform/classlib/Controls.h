@@ -17,6 +17,7 @@ namespace zorvy {
 class TWinControl;
 class TCustomForm;
 class TPopupMenu;
+class TDragImageList;
 class TBasicAction;
 class TControlActionLink;
 class TDragDockObject;
@@ -117,6 +118,9 @@ class TControl : public TComponent {
     void SetParentShowHint(bool value);
     TPopupMenu* GetPopupMenu() const { return popupMenu_; }
     void SetPopupMenu(TPopupMenu* menu);
+    // The menu a context request and its short-cut keys use: the control's own unless a descendant
+    // answers another's.
+    virtual TPopupMenu* GetPopupMenuObject() const { return popupMenu_; }
     std::string GetText() const;
     void SetText(const std::string& text);
     std::string GetCaption() const { return GetText(); }
@@ -146,6 +150,8 @@ class TControl : public TComponent {
     TControlStyle ControlStyle = csCaptureMouse | csClickEvents | csSetCaption | csDoubleClicks;
     TControlState ControlState = 0;
     TDragMode DragMode = dmManual;
+    TDragMode GetDragMode() const { return DragMode; }
+    virtual void SetDragMode(TDragMode value) { DragMode = value; }
     TDragKind DragKind = dkDrag;
     TCursor DragCursor = crDrag;
 
@@ -173,6 +179,10 @@ class TControl : public TComponent {
     void EndDrag(bool drop);
     bool Dragging() const;
     virtual void DragDrop(TObject* source, int x, int y);
+    // A drag this control started ended without a drop (before OnEndDrag runs).
+    virtual void DragCanceled() {}
+    // The images a drag from this control shows; none by default.
+    virtual TDragImageList* GetDragImageList() { return nullptr; }
 
     TNotifyEvent OnClick;
     TNotifyEvent OnDblClick;

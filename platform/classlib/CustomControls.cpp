@@ -135,8 +135,11 @@ TCursor TDragObject::GetDragCursor(bool accepted, int, int) {
 }
 void TDragObject::Finished(TObject*, int, int, bool) {}
 
-void TBaseDragControlObject::Finished(TObject* target, int x, int y, bool) {
-    if (Control) Control->DoEndDrag(target, x, y);
+void TBaseDragControlObject::Finished(TObject* target, int x, int y, bool accepted) {
+    if (!Control) return;
+    TWeakLink<TControl> control(Control);
+    if (!accepted) Control->DragCanceled();
+    if (control) Control->DoEndDrag(target, x, y);
 }
 
 TCursor TDragControlObject::GetDragCursor(bool accepted, int x, int y) {

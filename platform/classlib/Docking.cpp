@@ -52,7 +52,8 @@ TControl* TWinControl::GetDockClient(int index) const {
 void TWinControl::DockDrop(TDragDockObject* source, int x, int y) {
     TControl* client = source->Control;
     DoAddDockClient(client, source->DockRect);
-    if (client->parent_ == this) {
+    // A site may put the client inside one of its own children (a page control puts it on a page).
+    if (client->parent_ && ContainsControl(client)) {
         client->hostDockSite_ = this;
         if (std::find(dockClients_.begin(), dockClients_.end(), client) == dockClients_.end())
             dockClients_.push_back(client);

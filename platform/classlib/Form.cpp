@@ -377,6 +377,8 @@ bool TCustomForm::SetFocusedControl(TWinControl* control) {
         if (c) c->Perform(CM_EXIT);
     for (auto& c : entering)
         if (c && link) c->Perform(CM_ENTER);
+    // Every control hears where the focus is now (a default button shows whether Enter is its).
+    if (link) Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(control));
     return true;
 }
 

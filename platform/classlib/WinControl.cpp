@@ -681,6 +681,7 @@ void TWinControl::Dispatch(TMessage& m) {
         break;
     case CM_SYSFONTCHANGED:
     case CM_TIMECHANGE:
+    case CM_FOCUSCHANGED:
         Broadcast(m);
         break;
     case WM_CONTEXTMENU: {
@@ -851,7 +852,7 @@ void TWinControl::CNKeyDown(TMessage& m) {
     const TShiftState shift = KeyboardStateToShiftState();
     TWeakLink<TWinControl> self(this);
     for (TControl* c = this; c; c = c->parent_)
-        if (c->popupMenu_ && c->popupMenu_->IsShortCut(key, shift)) return;
+        if (TPopupMenu* menu = c->GetPopupMenuObject(); menu && menu->IsShortCut(key, shift)) return;
     if (!self) return;
     if (auto* form = GetParentForm(this); form && form->IsShortCut(key, shift)) return;
     if (!self) return;

@@ -6,11 +6,23 @@
 #include "platform/rtl/Numbers.h"
 #include "platform/rtl/Strings.h"
 
+#include <string_view>
+
 namespace zorvy {
 namespace {
 
-// An ODBC value that holds ";" or braces must be braced, with "}" doubled.
+// Whether value is already one braced ODBC value: "{", the text with every "}" doubled, "}".
+bool IsBracedOdbcValue(const std::string& value) {
+    if (value.size() < 2 || value.front() != '{' || value.back() != '}') return false;
+    const std::string_view inner = std::string_view(value).substr(1, value.size() - 2);
+    for (size_t i = 0; i < inner.size(); ++i)
+        if (inner[i] == '}' && (++i == inner.size() || inner[i] != '}')) return false;
+    return true;
+}
+
+// An ODBC value that holds ";" or braces must be braced, with "}" doubled; one braced already stays.
 std::string OdbcValue(const std::string& value) {
+    if (IsBracedOdbcValue(value)) return value;
     if (value.find_first_of(";{}") == std::string::npos && value == Trim(value)) return value;
     std::string out = "{";
     for (char c : value) {
@@ -75,6 +87,56 @@ ConnectionStringPairs ParseConnectionString(const std::string& text) {
     return pairs;
 }
 
+ConnectionStringPairs ParseOdbcConnectionString(const std::string& text) {
+    ConnectionStringPairs pairs;
+    size_t i = 0;
+    while (i < text.size()) {
+        const size_t semi = text.find(';', i), eq = text.find('=', i);
+        if (eq == std::string::npos || (semi != std::string::npos && semi < eq)) {
+            const std::string entry = Trim(text.substr(i, semi == std::string::npos ? semi : semi - i));
+            if (!entry.empty())
+                throw EDatabaseError("Invalid ODBC connection string entry: \"" + entry + "\"");
+            if (semi == std::string::npos) break;
+            i = semi + 1;
+            continue;
+        }
+        const std::string key = Trim(text.substr(i, eq - i));
+        if (key.empty()) throw EDatabaseError("Invalid ODBC connection string entry without a key");
+        size_t v = eq + 1;
+        while (v < text.size() && (text[v] == ' ' || text[v] == '\t'))
+            ++v;
+        std::string value;
+        size_t end;
+        if (v < text.size() && text[v] == '{') {
+            size_t k = v + 1;
+            for (;; ++k) {
+                if (k >= text.size())
+                    throw EDatabaseError("Unclosed brace in the ODBC connection string value of \"" + key +
+                                         "\"");
+                if (text[k] == '}') {
+                    if (k + 1 < text.size() && text[k + 1] == '}') {
+                        value += '}';
+                        ++k;
+                        continue;
+                    }
+                    break;
+                }
+                value += text[k];
+            }
+            end = text.find(';', k + 1);
+            if (!Trim(text.substr(k + 1, end == std::string::npos ? end : end - k - 1)).empty())
+                throw EDatabaseError(
+                    "Text after the closing brace of the ODBC connection string value of \"" + key + "\"");
+        } else {
+            end = text.find(';', v);
+            value = Trim(text.substr(v, end == std::string::npos ? end : end - v));
+        }
+        pairs.emplace_back(key, value);
+        i = end == std::string::npos ? text.size() : end + 1;
+    }
+    return pairs;
+}
+
 std::string ConnectionStringValue(const ConnectionStringPairs& pairs, const std::string& key) {
     for (const auto& [k, v] : pairs)
         if (SameText(k, key)) return v;
@@ -83,10 +145,10 @@ std::string ConnectionStringValue(const ConnectionStringPairs& pairs, const std:
 
 OdbcTarget MapConnectionString(const std::string& adoConnectionString) {
     ConnectionStringPairs pairs = ParseConnectionString(adoConnectionString);
-    std::string provider = ConnectionStringValue(pairs, "Provider");
-    if (!provider.empty() && !StartsText("MSDASQL", provider))
-        throw EDatabaseError("Provider \"" + provider +
-                             "\" is not available: only the ODBC provider (MSDASQL) is");
+    for (const auto& [key, provider] : pairs)
+        if (SameText(key, "Provider") && !provider.empty() && !StartsText("MSDASQL", provider))
+            throw EDatabaseError("Provider \"" + provider +
+                                 "\" is not available: only the ODBC provider (MSDASQL) is");
 
     OdbcTarget target;
     std::string odbc;
@@ -111,7 +173,7 @@ OdbcTarget MapConnectionString(const std::string& adoConnectionString) {
         if (SameText(key, "Extended Properties")) {
             odbc += value;
             if (!odbc.empty() && odbc.back() != ';') odbc += ';';
-            for (const auto& [k, v] : ParseConnectionString(value))
+            for (const auto& [k, v] : ParseOdbcConnectionString(value))
                 if (SameText(k, "Driver"))
                     hasDriver = true;
                 else if (SameText(k, "DSN"))
@@ -137,7 +199,8 @@ OdbcTarget MapConnectionString(const std::string& adoConnectionString) {
         }
         return target;
     }
-    if (!dataSource.empty() && !hasDriver) {
+    if (!dataSource.empty()) {
+        // Also with a driver named: a data source the user asked for is never dropped unsaid.
         if (!IsProgramDataSource(dataSource))
             throw EDatabaseError("Data source \"" + dataSource +
                                  "\" is not defined in the ODBC configuration");

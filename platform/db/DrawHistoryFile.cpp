@@ -22,6 +22,9 @@ struct DrawColumn {
     bool required = false; // "not null" in the table
 };
 
+// The years a closing date may have.
+constexpr int FirstDrawYear = 1900, LastDrawYear = 2099;
+
 // The columns of LotteryIssue as the program's tables declare them.
 constexpr DrawColumn LotteryIssueColumns[] = {
     {"LotteryID", CellKind::Integer, 0, true},
@@ -66,13 +69,19 @@ bool ParseInt(const std::string& text, int64_t& value) {
     return true;
 }
 
+// Exactly "yyyy-mm-dd" in ASCII digits, with a year the draws can have: no sign, no year 0.
 bool ParseDate(const std::string& text, odbc::Timestamp& date) {
     auto digits = [&](size_t from, size_t count, int& out) {
-        auto [end, error] = std::from_chars(text.data() + from, text.data() + from + count, out);
-        return error == std::errc() && end == text.data() + from + count;
+        out = 0;
+        for (size_t i = from; i < from + count; ++i) {
+            if (text[i] < '0' || text[i] > '9') return false;
+            out = out * 10 + (text[i] - '0');
+        }
+        return true;
     };
     if (text.size() != 10 || text[4] != '-' || text[7] != '-') return false;
     if (!digits(0, 4, date.year) || !digits(5, 2, date.month) || !digits(8, 2, date.day)) return false;
+    if (date.year < FirstDrawYear || date.year > LastDrawYear) return false;
     using namespace std::chrono;
     return year_month_day{year{date.year}, month{static_cast<unsigned>(date.month)},
                           day{static_cast<unsigned>(date.day)}}
@@ -143,13 +152,19 @@ TDrawHistory ParseDrawHistory(std::string_view text, const std::string& source) 
             }
             case CellKind::Date: {
                 odbc::Timestamp date;
-                if (!ParseDate(cell, date)) throw bad("a date (yyyy-mm-dd)");
+                if (!ParseDate(cell, date))
+                    throw bad("a date (yyyy-mm-dd) of the years " + std::to_string(FirstDrawYear) + "-" +
+                              std::to_string(LastDrawYear));
                 row.emplace_back(date);
                 break;
             }
             case CellKind::Text:
                 if (CharCount(cell) > column.maxChars)
                     throw bad("at most " + std::to_string(column.maxChars) + " characters long");
+                // The database would cut a text at a NUL; no draw's text holds control characters.
+                if (std::any_of(cell.begin(), cell.end(),
+                                [](char c) { return static_cast<unsigned char>(c) < 0x20 || c == 0x7F; }))
+                    throw bad("a text without control characters");
                 row.emplace_back(cell);
                 break;
             }

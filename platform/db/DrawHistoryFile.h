@@ -15,8 +15,9 @@ struct TDrawHistory {
 };
 
 // Reads the text of a history file. Raises EDatabaseError "<source> line <n>: ..." naming the line and
-// column of the first cell that is not what its column holds (a whole number, a yyyy-mm-dd date, a
-// text that fits), or of a header that names no LotteryIssue column or lacks LotteryID or Issue.
+// column of the first cell that is not what its column holds (a whole number, a yyyy-mm-dd date of the
+// years 1900-2099, a text that fits and holds no control character), or of a header that names no
+// LotteryIssue column or lacks LotteryID or Issue.
 TDrawHistory ParseDrawHistory(std::string_view text, const std::string& source);
 // Reads the file; EDatabaseError naming the path when it cannot be read.
 TDrawHistory ReadDrawHistory(const std::string& fileName);

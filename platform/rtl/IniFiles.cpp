@@ -6,6 +6,10 @@
 #include "platform/rtl/Streams.h"
 #include "platform/rtl/StringList.h"
 #include "platform/rtl/Strings.h"
+#include "platform/rtl/TextCollation.h"
+
+#include <algorithm>
+#include <string_view>
 
 #include <sys/stat.h>
 
@@ -13,17 +17,60 @@ namespace zorvy {
 
 namespace {
 
-std::string Unquoted(const std::string& value) {
+std::string Unquoted(std::string_view value) {
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
-        return value.substr(1, value.size() - 2);
-    return value;
+        value = value.substr(1, value.size() - 2);
+    return std::string(value);
+}
+
+// Blanks and control characters dropped from both ends, as Trim does, without a copy.
+std::string_view TrimmedView(std::string_view text) {
+    while (!text.empty() && static_cast<unsigned char>(text.front()) <= ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ')
+        text.remove_suffix(1);
+    return text;
 }
 
 bool HasLineBreak(const std::string& text) {
     return text.find_first_of("\r\n") != std::string::npos;
 }
 
+// Appends a name folded for comparison without regard to case; most names are ASCII, which need no
+// Unicode case folding.
+void AppendFolded(std::string& out, const std::string& name) {
+    const size_t start = out.size();
+    for (char c : name) {
+        if (static_cast<unsigned char>(c) >= 0x80) {
+            out.resize(start);
+            out += UnicodeFold(name);
+            return;
+        }
+        out += c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+}
+
+std::string FoldedName(const std::string& name) {
+    std::string folded;
+    AppendFolded(folded, name);
+    return folded;
+}
+
+// The key index's name of a key: its section's folded name, "\n", the key folded.
+std::string KeyIndexName(const std::string& foldedSection, const std::string& key) {
+    std::string name;
+    name.reserve(foldedSection.size() + 1 + key.size());
+    name += foldedSection;
+    name += '\n';
+    AppendFolded(name, key);
+    return name;
+}
+
 } // namespace
+
+std::string IniFileValueText(const std::string& value) {
+    return Unquoted(Trim(value)) == value ? value : '"' + value + '"';
+}
 
 TIniFile::TIniFile(std::string fileName) : fileName_(std::move(fileName)) {}
 
@@ -52,29 +99,52 @@ void TIniFile::Load() {
         throw EIniFileException(e.Message());
     }
     if (text.find("\r\n") != std::string::npos) lineBreak_ = "\r\n";
+    lines_.reserve(static_cast<size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
     size_t start = 0;
     while (start < text.size()) {
         size_t end = text.find_first_of("\r\n", start);
         Line line;
-        line.text = text.substr(start, end == std::string::npos ? std::string::npos : end - start);
-        std::string trimmed = Trim(line.text);
+        const std::string_view whole =
+            std::string_view(text).substr(start, end == std::string::npos ? std::string::npos : end - start);
+        line.text.assign(whole);
+        const std::string_view trimmed = TrimmedView(whole);
         size_t close = trimmed.find(']');
         size_t eq = trimmed.find('=');
         if (!trimmed.empty() && trimmed[0] == '[' && close != std::string::npos) {
             line.kind = Line::Section;
-            line.section = Trim(trimmed.substr(1, close - 1));
+            line.section = TrimmedView(trimmed.substr(1, close - 1));
         } else if (!trimmed.empty() && trimmed[0] != ';' && eq != std::string::npos) {
             line.kind = Line::Entry;
-            line.key = Trim(trimmed.substr(0, eq));
-            line.value = Unquoted(Trim(trimmed.substr(eq + 1)));
+            line.key = TrimmedView(trimmed.substr(0, eq));
+            line.value = Unquoted(TrimmedView(trimmed.substr(eq + 1)));
         }
         lines_.push_back(std::move(line));
         if (end == std::string::npos) break;
         start = end + 1;
         if (text[end] == '\r' && start < text.size() && text[start] == '\n') ++start;
     }
+    Index();
     stamp_ = stamp;
     loaded_ = true;
+}
+
+void TIniFile::Index() {
+    sectionIndex_.clear();
+    keyIndex_.clear();
+    keyIndex_.reserve(lines_.size());
+    std::string section; // folded name of the current section, when it is its name's first header
+    bool indexed = false;
+    for (size_t i = 0; i < lines_.size(); ++i) {
+        Line& line = lines_[i];
+        line.first = -1;
+        if (line.kind == Line::Section) {
+            section = FoldedName(line.section);
+            indexed = sectionIndex_.emplace(section, static_cast<int>(i)).second;
+        } else if (line.kind == Line::Entry && indexed) {
+            line.first =
+                keyIndex_.emplace(KeyIndexName(section, line.key), static_cast<int>(i)).first->second;
+        }
+    }
 }
 
 void TIniFile::Save() {
@@ -91,10 +161,8 @@ void TIniFile::Save() {
 }
 
 int TIniFile::FindSection(const std::string& section) const {
-    for (size_t i = 0; i < lines_.size(); ++i)
-        if (lines_[i].kind == Line::Section && AnsiSameText(lines_[i].section, section))
-            return static_cast<int>(i);
-    return -1;
+    const auto found = sectionIndex_.find(FoldedName(section));
+    return found == sectionIndex_.end() ? -1 : found->second;
 }
 
 int TIniFile::SectionEnd(int header) const {
@@ -106,10 +174,8 @@ int TIniFile::SectionEnd(int header) const {
 
 int TIniFile::FindKey(int header, const std::string& key) const {
     if (header < 0) return -1;
-    int end = SectionEnd(header);
-    for (int i = header + 1; i < end; ++i)
-        if (lines_[i].kind == Line::Entry && AnsiSameText(lines_[i].key, key)) return i;
-    return -1;
+    const auto found = keyIndex_.find(KeyIndexName(FoldedName(lines_[header].section), key));
+    return found == keyIndex_.end() ? -1 : found->second;
 }
 
 std::string TIniFile::ReadString(const std::string& section, const std::string& key,
@@ -130,8 +196,8 @@ void TIniFile::WriteString(const std::string& section, const std::string& key, c
     Line line;
     line.kind = Line::Entry;
     line.key = entry;
-    line.value = Unquoted(Trim(value));
-    line.text = entry + "=" + value;
+    line.value = value;
+    line.text = entry + "=" + IniFileValueText(value);
     int header = FindSection(name);
     if (header < 0) {
         Line head;
@@ -149,6 +215,7 @@ void TIniFile::WriteString(const std::string& section, const std::string& key, c
             --at;
         lines_.insert(lines_.begin() + at, line);
     }
+    Index();
     Save();
 }
 
@@ -194,8 +261,9 @@ void TIniFile::ReadSections(TStrings& sections) {
     Load();
     sections.BeginUpdate();
     sections.Clear();
-    for (const Line& line : lines_)
-        if (line.kind == Line::Section && sections.IndexOf(line.section) < 0) sections.Add(line.section);
+    for (size_t i = 0; i < lines_.size(); ++i)
+        if (lines_[i].kind == Line::Section && FindSection(lines_[i].section) == static_cast<int>(i))
+            sections.Add(lines_[i].section);
     sections.EndUpdate();
 }
 
@@ -206,8 +274,20 @@ void TIniFile::ReadSectionValues(const std::string& section, TStrings& values) {
     int header = FindSection(Trim(section));
     if (header >= 0)
         for (int i = header + 1, end = SectionEnd(header); i < end; ++i)
-            if (lines_[i].kind == Line::Entry) values.Add(lines_[i].key + "=" + lines_[i].value);
+            if (lines_[i].kind == Line::Entry)
+                values.Add(lines_[i].key + "=" + lines_[lines_[i].first].value);
     values.EndUpdate();
+}
+
+std::vector<std::pair<std::string, std::string>> TIniFile::ReadSectionEntries(const std::string& section) {
+    Load();
+    std::vector<std::pair<std::string, std::string>> entries;
+    const int header = FindSection(Trim(section));
+    if (header >= 0)
+        for (int i = header + 1, end = SectionEnd(header); i < end; ++i)
+            if (lines_[i].kind == Line::Entry)
+                entries.emplace_back(lines_[i].key, lines_[lines_[i].first].value);
+    return entries;
 }
 
 void TIniFile::EraseSection(const std::string& section) {
@@ -215,6 +295,7 @@ void TIniFile::EraseSection(const std::string& section) {
     int header = FindSection(Trim(section));
     if (header < 0) return;
     lines_.erase(lines_.begin() + header, lines_.begin() + SectionEnd(header));
+    Index();
     Save();
 }
 
@@ -223,6 +304,7 @@ void TIniFile::DeleteKey(const std::string& section, const std::string& key) {
     int index = FindKey(FindSection(Trim(section)), Trim(key));
     if (index < 0) return;
     lines_.erase(lines_.begin() + index);
+    Index();
     Save();
 }
 

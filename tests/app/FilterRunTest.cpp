@@ -89,6 +89,25 @@ TEST_F(FilterRun, AnEmptyConditionIsUntickedAndItsEditDisabled) {
     EXPECT_EQ(Frmain->Lbzongshu->GetCaption(), "总注数：27");
 }
 
+// The run's steps, called by name on the window, read its panel and ticks and show what they change.
+TEST_F(FilterRun, TheWindowsStepsOfARunReadAndShowTheWindow) {
+    Start();
+    Frmain->DigitClick(0, Frmain->DigitButtons[0][0]);
+    Frmain->sixbmJsPro();
+    EXPECT_EQ(Frmain->Lbzongshu->GetCaption(), "总注数：900000") << "9 x 10^5 with a units digit off";
+    EXPECT_TRUE(Frmain->customwzchk->GetChecked());
+
+    BoxOfStem("sw5")->SetChecked(true);
+    Frmain->FnFilterCheck();
+    EXPECT_FALSE(BoxOfStem("sw5")->GetChecked()) << "an empty condition is unticked";
+
+    const int before = Frmain->MemoJctj->GetLines()->GetCount();
+    Frmain->JcTjErro(1, "个位1 没有通过");
+    Frmain->JcTjErro(1, "个位1 没有通过");
+    Frmain->JcTjErro(0, "个位2 没有通过");
+    EXPECT_EQ(Frmain->MemoJctj->GetLines()->GetCount(), before + 1) << "logged once, and only when flagged";
+}
+
 TEST_F(FilterRun, CancelStopsWithTheLinesSoFarAndTheButtonsBack) {
     Start();
     // The click waits in the queue and is handled at the run's first look at its messages.

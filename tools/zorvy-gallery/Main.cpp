@@ -1,10 +1,11 @@
 // zorvy-gallery [folder]: draws one PNG sheet per painter (painter-<name>.png) and the control, editor,
-// check-box, popup and text-effect sheets into the folder (default "gallery"), with every element in every state, for
-// people to look at.
+// check-box, popup, page control and text-effect sheets into the folder (default "gallery"), with every
+// element in every state, for people to look at.
 #include "CheckSheets.h"
 #include "ControlSheets.h"
 #include "EditorSheets.h"
 #include "GroupSheets.h"
+#include "PageSheets.h"
 #include "PainterSheets.h"
 #include "PopupSheets.h"
 #include "TextEffectSheets.h"
@@ -46,6 +47,8 @@ int main(int argc, char** argv) {
         for (const std::string& path : gallery::DrawGroupPhotos(display, folder))
             std::printf("%s\n", path.c_str());
         for (const std::string& path : gallery::DrawPopupSheets(folder))
+            std::printf("%s\n", path.c_str());
+        for (const std::string& path : gallery::DrawPageSheets(display, folder))
             std::printf("%s\n", path.c_str());
         std::printf("%s\n", gallery::DrawTextEffectSheet(folder).c_str());
         FinalizeFoundationUnits();

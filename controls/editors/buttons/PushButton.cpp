@@ -11,8 +11,10 @@
 #include "controls/foundation/graphics/Region.h"
 #include "platform/gdi/Text.h"
 #include "platform/rtl/Numbers.h"
+#include "platform/classlib/Actions.h"
 #include "platform/classlib/Canvas.h"
 #include "platform/classlib/GraphicsObjects.h"
+#include "platform/classlib/ImageList.h"
 #include "platform/win/Input.h"
 #include "platform/win/MessageLoop.h"
 #include "platform/win/Styles.h"
@@ -119,6 +121,32 @@ void TcxCustomButton::SetLookAndFeel(TcxLookAndFeel* value) {
     lookAndFeel_->Assign(value);
 }
 
+void TcxCustomButton::SetButtonStyle(bool isDefault) {
+    if (IsDrawnBySystem()) {
+        TButton::SetButtonStyle(isDefault);
+        return;
+    }
+    if (isDefault == isDefaultLook_) return;
+    isDefaultLook_ = isDefault;
+    Refresh();
+}
+
+void TcxCustomButton::ActionChange(TObject* sender, bool checkDefaults) {
+    TWeakLink<TcxCustomButton> self(this);
+    TButton::ActionChange(sender, checkDefaults);
+    auto* action = self ? dynamic_cast<TCustomAction*>(sender) : nullptr;
+    if (!action || !GetGlyph()->Empty()) return;
+    TCustomImageList* images = action->GetActionList() ? action->GetActionList()->GetImages() : nullptr;
+    const int index = action->GetImageIndex();
+    if (!images || index < 0 || index >= images->GetCount()) return;
+    TBitmap image;
+    image.SetSize(images->GetWidth(), images->GetHeight());
+    image.GetCanvas()->GetBrush()->SetColor(clFuchsia);
+    image.GetCanvas()->FillRect(Rect(0, 0, images->GetWidth(), images->GetHeight()));
+    images->Draw(image.GetCanvas(), 0, 0, index, true);
+    SetGlyph(&image);
+}
+
 void TcxCustomButton::SetGlyph(TBitmap* value) {
     glyph_->SetGlyph(value);
     Invalidate();
@@ -200,7 +228,7 @@ TcxButtonState TcxCustomButton::GetButtonState() const {
     if (!GetEnabled()) return cxbsDisabled;
     if (pressed || menuVisible_) return cxbsPressed;
     if (isHot_) return cxbsHot;
-    if (isFocusedLook_ || GetDefault()) return cxbsDefault;
+    if (isFocusedLook_ || isDefaultLook_) return cxbsDefault;
     return cxbsNormal;
 }
 

@@ -93,6 +93,7 @@ class TcxCustomButton : public TButton, public IcxMouseTrackingCaller {
 
     // State
     bool IsHot() const { return isHot_; }
+    bool IsDefaultLook() const { return isDefaultLook_; }
     // The state the next paint shows.
     TcxButtonState GetButtonState() const;
     // The client rectangle inside the painter's edge for the state (and left of the arrow part).
@@ -125,6 +126,10 @@ class TcxCustomButton : public TButton, public IcxMouseTrackingCaller {
     void DoContextPopup(TPoint mousePos, bool& handled) override;
     virtual void Paint();
     void WMContextMenu(TMessage& m) override;
+    // Whether the button looks like the one Enter presses: follows the focus among the dialog's buttons.
+    void SetButtonStyle(bool isDefault) override;
+    // An empty glyph takes the action's image from its list's image list, on a fuchsia ground.
+    void ActionChange(TObject* sender, bool checkDefaults) override;
 
   private:
     void DrawItem(const DRAWITEMSTRUCT& item);
@@ -146,6 +151,7 @@ class TcxCustomButton : public TButton, public IcxMouseTrackingCaller {
     bool dropDownPending_ = false;
     bool dropDownPosted_ = false; // a drop-down request waits in the queue
     TPopupMenu* dropDownMenu_ = nullptr;
+    bool isDefaultLook_ = false;
     bool skipNextClick_ = false;
     TcxButtonKind kind_ = cxbkStandard;
     std::unique_ptr<TcxLookAndFeel> lookAndFeel_;

@@ -42,6 +42,10 @@ class IcxCustomInnerEdit {
     virtual void SetContainer(TcxCustomEdit* edit) = 0;
     virtual void SetOnChange(const TNotifyEvent& handler) = 0;
     virtual void SetReadOnly(bool value) = 0;
+    // While locked (counted) every change of the control's bounds is dropped.
+    virtual void LockBounds(bool lock) = 0;
+    // The focus, keeping the current selection (no select-all on entry).
+    virtual void FocusWithoutAutoSelect() = 0;
 };
 
 // The link between an editor and the source of its value; the base has no source of its own.

@@ -12,8 +12,6 @@
 
 namespace zorvy {
 
-ZORVY_RESOURCESTRING(scxMaskEditRegExprUnsupported,
-                     "Regular-expression edit masks are not available; use the standard mask kind");
 ZORVY_RESOURCESTRING(scxMaskEditInvalidEditValue, "The edit value is invalid");
 
 // ---- settings ----
@@ -41,7 +39,6 @@ void TcxCustomMaskEditProperties::Assign(TPersistent* source) {
 }
 
 void TcxCustomMaskEditProperties::SetMaskKind(TcxEditMaskKind value) {
-    if (value != emkStandard) throw EcxMaskEditError(ResolveResourceString(scxMaskEditRegExprUnsupported));
     if (maskKind_ == value) return;
     maskKind_ = value;
     Changed();
@@ -55,6 +52,8 @@ std::string TcxCustomMaskEditProperties::GetEditMask() const {
 
 void TcxCustomMaskEditProperties::SetEditMask(const std::string& value) {
     const bool changed = value != GetEditMask();
+    // A mask that does not compile raises here and is not stored.
+    if (changed && !IsMaskEmpty(value)) CreateMode()->CompileMask(value);
     editMask_ = value;
     if (changed) Changed();
 }
@@ -77,7 +76,15 @@ void TcxCustomMaskEditProperties::SetCharCase(TEditCharCase value) {
 
 std::unique_ptr<TcxMaskEditCustomMode> TcxCustomMaskEditProperties::CreateMode(TcxMaskEditModeEdit* edit) const {
     // Detached, the mode reads these settings; attached, its edit's.
-    return std::make_unique<TcxMaskEditStandardMode>(edit, edit ? nullptr : const_cast<TcxCustomMaskEditProperties*>(this));
+    auto* properties = edit ? nullptr : const_cast<TcxCustomMaskEditProperties*>(this);
+    switch (maskKind_) {
+    case emkStandard:
+        return std::make_unique<TcxMaskEditStandardMode>(edit, properties);
+    case emkRegExpr:
+        return std::make_unique<TcxMaskEditRegExprMode>(edit, properties);
+    default:
+        return std::make_unique<TcxMaskEditRegExprExMode>(edit, properties);
+    }
 }
 
 std::unique_ptr<TcxMaskEditCustomMode> TcxCustomMaskEditProperties::CreateCompiledMode() const {
@@ -184,6 +191,19 @@ void TcxCustomMaskEdit::ApplyPropertiesChange(TcxCustomEditProperties* propertie
     TcxCustomMaskEditProperties* p = GetMaskProperties();
     const std::string mask = p->GetEditMask();
     const bool maskChanged = mask != mode_->GetMaskText();
+    const bool kindChanged = mode_->ModeMaskKind() != p->GetMaskKind();
+    if (kindChanged) {
+        // Between the standard and the regular-expression kinds a mask means something else: it goes,
+        // unless a new one came with the new kind.
+        const bool wasStandard = mode_->ModeMaskKind() == emkStandard;
+        if (wasStandard != (p->GetMaskKind() == emkStandard)) {
+            p->ClearStoredEditMask();
+            if (maskChanged) p->SetStoredEditMaskQuietly(mask);
+        }
+        mode_ = p->CreateMode(this);
+        if (!maskChanged && !IsMaskEmpty(p->GetEditMask())) mode_->CompileMask(p->GetEditMask());
+        StoreEmptyText();
+    }
     const bool caseChanged = p->GetCharCase() != mode_->GetCharCase();
     if (maskChanged) {
         if (p->GetMaxLength() != 0) {
@@ -220,9 +240,11 @@ void TcxCustomMaskEdit::ApplyPropertiesChange(TcxCustomEditProperties* propertie
     recordedEchoMode_ = p->GetEchoMode();
     // The mask sets the length; a length limit would cut the template.
     if (HasMask()) GetInnerTextEdit()->SetMaxLength(0);
-    if (maskChanged && HasMask()) mode_->SyncEditValue();
+    if ((maskChanged || kindChanged) && HasMask()) mode_->SyncEditValue();
     if (HasMask() && !GetEditValue().IsNull()) mode_->UpdateEditValue();
-    if (maskChanged || caseChanged) UpdateValueText();
+    if (auto* regExpr = dynamic_cast<TcxMaskEditRegExprMode*>(mode_.get()))
+        regExpr->Expression().SetCaseInsensitive(p->GetCaseInsensitive());
+    if (maskChanged || kindChanged || caseChanged) UpdateValueText();
 }
 
 void TcxCustomMaskEdit::ShowEditValue() {
@@ -251,7 +273,8 @@ void TcxCustomMaskEdit::ApplyDisplayValue(const Variant& value) {
         return;
     }
     const std::string text = VarToStr(value);
-    const std::string shown = IsFocused() || GetMaskProperties()->GetAlwaysShowBlanksAndLiterals()
+    const bool standard = mode_->ModeMaskKind() == emkStandard;
+    const std::string shown = IsFocused() || !standard || GetMaskProperties()->GetAlwaysShowBlanksAndLiterals()
                                   ? mode_->FormatWithMask(text, true)
                                   : mode_->GetDisplayTextForMask(text, true);
     ShowDisplayValue(Variant(shown));

@@ -1,10 +1,11 @@
 #pragma once
 // The masked editor: text editor settings with an edit mask (TcxCustomMaskEditProperties) and the
 // control (TcxCustomMaskEdit) that hands every key, paste and value conversion to the mode of its mask
-// kind. Without a mask it behaves exactly as the text editor. The regular-expression kinds are refused.
+// kind. Without a mask it behaves exactly as the text editor.
 #include <memory>
 
 #include "controls/editors/mask/MaskModes.h"
+#include "controls/editors/mask/RegExprModes.h"
 #include "controls/editors/text/TextEdit.h"
 
 namespace zorvy {
@@ -23,16 +24,19 @@ class TcxCustomMaskEditProperties : public TcxCustomTextEditProperties, public T
 
     // ---- the mask ----
     TcxEditMaskKind GetMaskKind() const { return maskKind_; }
-    // EcxMaskEditError for the regular-expression kinds, which this build does not have.
     void SetMaskKind(TcxEditMaskKind value);
     // The stored mask, or the data source's when none is stored.
     std::string GetEditMask() const;
     const std::string& GetStoredEditMask() const { return editMask_; }
+    // A regular expression that does not compile raises EcxMaskEditError and is not stored.
     void SetEditMask(const std::string& value);
+    // Forgets the stored mask without a change notice (the edit does so when the kind changes).
+    void ClearStoredEditMask() { editMask_.clear(); }
+    void SetStoredEditMaskQuietly(const std::string& value) { editMask_ = value; }
     bool HasMask() const { return !IsMaskEmpty(GetEditMask()); }
     bool GetAlwaysShowBlanksAndLiterals() const { return alwaysShowBlanksAndLiterals_; }
     void SetAlwaysShowBlanksAndLiterals(bool value);
-    bool GetCaseInsensitive() const { return caseInsensitive_; }
+    bool GetCaseInsensitive() const override { return caseInsensitive_; }
     // Always true while CharCase folds the letters.
     void SetCaseInsensitive(bool value);
     // A folding letter case makes the mask case-insensitive as well.

@@ -28,6 +28,8 @@ class TcxMaskEditModeProperties {
     virtual ~TcxMaskEditModeProperties() = default;
     virtual bool GetIgnoreMaskBlank() const = 0;
     virtual bool GetBeepOnError() const = 0;
+    // Whether a regular-expression mask matches letters regardless of case.
+    virtual bool GetCaseInsensitive() const { return true; }
     virtual void ToDisplayValue(const Variant& value, Variant& displayValue, bool isEditing) = 0;
 };
 

@@ -66,6 +66,12 @@ bool TcxStandardMaskAlphaNumericItem::Accepts(std::string_view character) const 
     return IsAsciiLetter(character) || IsAsciiDigit(character);
 }
 
+bool TcxStandardMaskASCIIItem::Accepts(std::string_view character) const {
+    if (character.size() != 1) return true;
+    const unsigned char c = static_cast<unsigned char>(character[0]);
+    return c >= 0x20 && c != 0x7F;
+}
+
 bool TcxStandardMaskNumericItem::Accepts(std::string_view character) const {
     return IsAsciiDigit(character);
 }

@@ -52,9 +52,11 @@ class TcxStandardMaskAlphaNumericItem : public TcxStandardMaskManyItem { // 0-9,
     using TcxStandardMaskManyItem::TcxStandardMaskManyItem;
     bool Accepts(std::string_view character) const override;
 };
-class TcxStandardMaskASCIIItem : public TcxStandardMaskManyItem { // any character
+// Any character that one line of text can show: control characters (a line feed, say) are refused,
+// so their position keeps its blank instead of showing nothing.
+class TcxStandardMaskASCIIItem : public TcxStandardMaskManyItem {
     using TcxStandardMaskManyItem::TcxStandardMaskManyItem;
-    bool Accepts(std::string_view) const override { return true; }
+    bool Accepts(std::string_view character) const override;
 };
 class TcxStandardMaskNumericItem : public TcxStandardMaskManyItem { // 0-9
     using TcxStandardMaskManyItem::TcxStandardMaskManyItem;

@@ -95,8 +95,31 @@ void TcxCustomInnerTextEdit::SetHideSelection(bool value) {
     if (HandleAllocated()) RecreateWnd();
 }
 
+void TcxCustomInnerTextEdit::LockBounds(bool lock) {
+    if (lock)
+        ++lockBoundsCount_;
+    else if (lockBoundsCount_ > 0)
+        --lockBoundsCount_;
+}
+
+void TcxCustomInnerTextEdit::FocusWithoutAutoSelect() {
+    const bool autoSelect = AutoSelect;
+    AutoSelect = false;
+    struct Restore {
+        TcxCustomInnerTextEdit* edit;
+        bool value;
+        ~Restore() { edit->AutoSelect = value; }
+    } restore{this, autoSelect};
+    SetFocus();
+}
+
+bool TcxCustomInnerTextEdit::CanFocus() const {
+    const TcxCustomEdit* owner = Owner();
+    return owner ? owner->CanReceiveFocus() : TCustomEdit::CanFocus();
+}
+
 void TcxCustomInnerTextEdit::SetBounds(int left, int top, int width, int height) {
-    if (isCreating_) return;
+    if (isCreating_ || lockBoundsCount_ > 0) return;
     TcxCustomEdit* owner = Owner();
     // Moving the inner edit must not make the editor arrange it again.
     if (owner) owner->LockInnerAlignment(true);
@@ -369,6 +392,15 @@ void TcxCustomInnerTextEdit::Click() {
     TWeakLink<TcxCustomInnerTextEdit> self(this);
     TCustomEdit::Click();
     if (TcxCustomEdit* owner = self ? Owner() : nullptr) owner->Click();
+}
+
+void TcxCustomInnerTextEdit::DragOver(TObject* source, int x, int y, TDragState state, bool& accept) {
+    accept = false;
+    if (TcxCustomEdit* owner = Owner()) owner->DragOver(source, x + GetLeft(), y + GetTop(), state, accept);
+}
+
+void TcxCustomInnerTextEdit::DragDrop(TObject* source, int x, int y) {
+    if (TcxCustomEdit* owner = Owner()) owner->DragDrop(source, x + GetLeft(), y + GetTop());
 }
 
 void TcxCustomInnerTextEdit::DblClick() {

@@ -32,6 +32,11 @@ class TcxCustomInnerTextEdit : public TCustomEdit, public IcxContainerInnerContr
     void SetContainer(TcxCustomEdit*) override {}
     void SetOnChange(const TNotifyEvent& handler) override { OnChange = handler; }
     void SetReadOnly(bool value) override { TCustomEdit::SetReadOnly(value); }
+    void LockBounds(bool lock) override;
+    int GetLockBoundsCount() const { return lockBoundsCount_; }
+    void FocusWithoutAutoSelect() override;
+    // The editor decides whether its text can take the focus.
+    bool CanFocus() const override;
 
     // Set while the editor consumed the current key or character.
     bool InternalUpdating = false;
@@ -48,7 +53,8 @@ class TcxCustomInnerTextEdit : public TCustomEdit, public IcxContainerInnerContr
     bool GetHideSelection() const { return hideSelection_; }
     void SetHideSelection(bool value);
     bool OEMConvert = false;
-    // Bounds set while the control is being made are dropped; moving it never re-arranges the editor.
+    // Bounds set while the control is being made or while they are locked are dropped; moving it never
+    // re-arranges the editor.
     void SetBounds(int left, int top, int width, int height) override;
 
     // ---- the input method ----
@@ -90,6 +96,10 @@ class TcxCustomInnerTextEdit : public TCustomEdit, public IcxContainerInnerContr
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void Click() override;
+    // Dragging over and dropping on the text is dragging over and dropping on the editor, in its
+    // coordinates.
+    void DragOver(TObject* source, int x, int y, TDragState state, bool& accept) override;
+    void DragDrop(TObject* source, int x, int y) override;
     // The wheel belongs to the editor.
     bool DoMouseWheel(TShiftState, int, TPoint) override { return false; }
 
@@ -105,6 +115,7 @@ class TcxCustomInnerTextEdit : public TCustomEdit, public IcxContainerInnerContr
     char32_t passwordChar_ = 0;
     bool hideSelection_ = true;
     bool isCreating_ = true;
+    int lockBoundsCount_ = 0;
     int imeCharCount_ = 0;
     int imeSelStart_ = 0;
     int imeSelLength_ = 0;

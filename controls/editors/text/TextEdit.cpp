@@ -204,6 +204,11 @@ void TcxCustomTextEdit::AttachEditData(TcxCustomEditData*& data) {
     if (GetTextProperties()->GetAutoSelect()) SelectAllText();
 }
 
+TObject* TcxCustomTextEdit::GetSelectedItemObject() const {
+    const int index = GetItemIndex();
+    return index == -1 ? nullptr : GetTextProperties()->GetLookupItemObject(index);
+}
+
 void TcxCustomTextEdit::SetItemIndex(int index) {
     if (!lookupData_) return;
     const int old = GetItemIndex();
@@ -323,6 +328,12 @@ bool TcxCustomTextEdit::UpdateStateFromMouse(TPoint p, int buttonCode, TShiftSta
 
 void TcxCustomTextEdit::ApplyInnerEditLook() {
     if (!inner_ || IsDestroying()) return;
+    // A new font must not move the inner edit meanwhile; placing it is PlaceInnerEdit's job.
+    inner_->LockBounds(true);
+    struct Unlock {
+        TcxCustomInnerTextEdit* inner;
+        ~Unlock() { inner->LockBounds(false); }
+    } unlock{inner_};
     const TcxCustomEditViewInfo* vi = GetEditViewInfo();
     inner_->SetColor(vi->BackgroundColor);
     // The state's text colour goes to the native control's drawing, not into its font: only a change

@@ -72,8 +72,11 @@ class TcxCustomTextEditProperties : public TcxCustomEditProperties {
     bool ImmediateUpdateText = false;
     const std::vector<std::string>& GetLookupItems() const { return lookupItems_; }
     void SetLookupItems(const std::vector<std::string>& items);
-    // One more line (in its place while the items are sorted); a change like any change of the list.
-    void AddLookupItem(const std::string& item);
+    // One more line (in its place while the items are sorted) with the object it stands for (not
+    // owned); a change like any change of the list. SetLookupItems copies lines without objects.
+    void AddLookupItem(const std::string& item, TObject* object = nullptr);
+    // The object stored with line index; nil for none or an index out of range.
+    TObject* GetLookupItemObject(int index) const;
     // Sorted, the items keep the order of their texts, letter case aside.
     bool GetLookupItemsSorted() const { return lookupItemsSorted_; }
     void SetLookupItemsSorted(bool value);
@@ -176,6 +179,7 @@ class TcxCustomTextEditProperties : public TcxCustomEditProperties {
     friend class TcxTextEditPropertiesValues;
     int maxLength_ = 0;
     std::vector<std::string> lookupItems_;
+    std::vector<TObject*> lookupObjects_; // one per line
     bool incrementalSearch_ = true;
     bool fixedListPrefixSelection_ = true;
     bool syncByWholeText_ = false;
@@ -283,6 +287,8 @@ class TcxCustomTextEdit : public TcxCustomEdit, public IcxFormatChangeListener {
     // The item becomes current and its text the value (-1: no item, an empty value); a change of the
     // item counts as unmodified by the user and notifies a click.
     void SetItemIndex(int index);
+    // The object stored with the current item's line; nil without a current item.
+    virtual TObject* GetSelectedItemObject() const;
     // Whether keys and the wheel step through the lookup items.
     virtual bool CanStepLookupItems(bool /*fromWheel*/) const { return false; }
     // Set while the text is changed by completion or by the lookup data itself, so that the lookup
@@ -302,6 +308,8 @@ class TcxCustomTextEdit : public TcxCustomEdit, public IcxFormatChangeListener {
     virtual bool AcceptText(const std::string& text);
     void ReplaceSelectedText(const std::string& text);
     void DeleteSelection();
+    // Back to the value on entry (or the stored one), through the data binding.
+    virtual void UndoChanges();
     void CopyToClipboard() override;
     void CutToClipboard() override;
     void PasteFromClipboard() override;

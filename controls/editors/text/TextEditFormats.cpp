@@ -26,10 +26,22 @@ void StripThousandSeparators(std::string& text) {
 } // namespace
 
 void InsertThousandSeparators(std::string& text) {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string::npos) return;
-    const std::size_t last = text.find_last_not_of(' ');
-    const std::string leading = text.substr(0, first), trailing = text.substr(last + 1);
+    // The blanks around the number are measured past the separators next to them, so that a grouped
+    // text groups to itself ("2230 ," and "2,230 " both give "2,230 ").
+    const char separator = FormatSettings().ThousandSeparator;
+    const char edges[] = {' ', separator, '\0'};
+    auto withoutSeparators = [&](std::string part) {
+        if (separator != ' ') std::erase(part, separator);
+        return part;
+    };
+    const std::size_t first = text.find_first_not_of(edges);
+    if (first == std::string::npos) {
+        text = withoutSeparators(text);
+        return;
+    }
+    const std::size_t last = text.find_last_not_of(edges);
+    const std::string leading = withoutSeparators(text.substr(0, first));
+    const std::string trailing = withoutSeparators(text.substr(last + 1));
     std::string number = text.substr(first, last - first + 1);
     std::string exponent;
     if (const std::size_t e = number.find_first_of("eE"); e != std::string::npos) {

@@ -74,12 +74,27 @@ bool TcxCustomTextEdit::AcceptText(const std::string& text) {
 }
 
 void TcxCustomTextEdit::ReplaceSelectedText(const std::string& text) {
+    // The user's change exactly while the editor has the focus: then the length limit applies.
+    const bool wasUserChange = IsUserChange();
+    if (IsFocused())
+        BeginUserChange();
+    else
+        EndUserChange();
+    struct Restore {
+        TcxCustomTextEdit* edit;
+        bool value;
+        ~Restore() { value ? edit->BeginUserChange() : edit->EndUserChange(); }
+    } restore{this, wasUserChange};
     std::string newText;
     int caret;
     if (!CheckNewText(text, newText, caret)) return;
     ApplyDisplayValue(Variant(newText));
     inner_->SetSelStart(caret);
     inner_->SetSelLength(0);
+}
+
+void TcxCustomTextEdit::UndoChanges() {
+    GetDataBinding()->Reset();
 }
 
 void TcxCustomTextEdit::DeleteSelection() {

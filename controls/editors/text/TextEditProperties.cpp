@@ -144,27 +144,44 @@ bool TextBefore(const std::string& a, const std::string& b) {
 void TcxCustomTextEditProperties::SetLookupItems(const std::vector<std::string>& items) {
     std::vector<std::string> lines = items;
     if (lookupItemsSorted_) std::stable_sort(lines.begin(), lines.end(), TextBefore);
-    if (lookupItems_ == lines) return;
+    const bool hadObjects = std::any_of(lookupObjects_.begin(), lookupObjects_.end(), [](TObject* o) { return o; });
+    if (lookupItems_ == lines && !hadObjects) return;
     lookupItems_ = std::move(lines);
+    lookupObjects_.assign(lookupItems_.size(), nullptr);
     Changed();
 }
 
-void TcxCustomTextEditProperties::AddLookupItem(const std::string& item) {
-    if (lookupItemsSorted_)
-        lookupItems_.insert(std::upper_bound(lookupItems_.begin(), lookupItems_.end(), item, TextBefore), item);
-    else
-        lookupItems_.push_back(item);
+void TcxCustomTextEditProperties::AddLookupItem(const std::string& item, TObject* object) {
+    auto at = lookupItems_.end();
+    if (lookupItemsSorted_) at = std::upper_bound(lookupItems_.begin(), lookupItems_.end(), item, TextBefore);
+    lookupObjects_.insert(lookupObjects_.begin() + (at - lookupItems_.begin()), object);
+    lookupItems_.insert(at, item);
     Changed();
+}
+
+TObject* TcxCustomTextEditProperties::GetLookupItemObject(int index) const {
+    return index >= 0 && index < static_cast<int>(lookupObjects_.size()) ? lookupObjects_[index] : nullptr;
 }
 
 void TcxCustomTextEditProperties::SetLookupItemsSorted(bool value) {
     if (lookupItemsSorted_ == value) return;
     lookupItemsSorted_ = value;
     if (!value) return;
-    std::vector<std::string> lines = lookupItems_;
-    std::stable_sort(lines.begin(), lines.end(), TextBefore);
-    if (lines == lookupItems_) return;
+    // Lines and their objects move together.
+    std::vector<std::size_t> order(lookupItems_.size());
+    for (std::size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [this](std::size_t a, std::size_t b) { return TextBefore(lookupItems_[a], lookupItems_[b]); });
+    if (std::is_sorted(order.begin(), order.end())) return;
+    std::vector<std::string> lines;
+    std::vector<TObject*> objects;
+    for (std::size_t i : order) {
+        lines.push_back(lookupItems_[i]);
+        objects.push_back(lookupObjects_[i]);
+    }
     lookupItems_ = std::move(lines);
+    lookupObjects_ = std::move(objects);
     Changed();
 }
 

@@ -148,6 +148,31 @@ void TcxContainer::SetDragKind(TDragKind value) {
     if (innerControl_) innerControl_->DragKind = value;
 }
 
+void TcxContainer::SetDragMode(TDragMode value) {
+    TcxControl::SetDragMode(value);
+    if (innerControl_) innerControl_->SetDragMode(value);
+}
+
+void TcxContainer::Invalidate() {
+    TcxControl::Invalidate();
+    if (innerControl_) innerControl_->Invalidate();
+}
+
+void TcxContainer::Update() {
+    TcxControl::Update();
+    if (innerControl_) innerControl_->Update();
+}
+
+void TcxContainer::DragCanceled() {
+    TWeakLink<TcxContainer> self(this);
+    TcxControl::DragCanceled();
+    if (self && innerControl_) innerControl_->DragCanceled();
+}
+
+TDragImageList* TcxContainer::GetDragImageList() {
+    return innerControl_ ? innerControl_->GetDragImageList() : TcxControl::GetDragImageList();
+}
+
 // ---- Messages ----
 
 void TcxContainer::WndProc(TMessage& m) {

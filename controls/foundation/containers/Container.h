@@ -67,6 +67,12 @@ class TcxContainer : public TcxControl, public IcxMouseTrackingCaller {
     bool InnerMouseDown = false;
     TDragKind GetDragKind() const { return DragKind; }
     void SetDragKind(TDragKind value);
+    // The drag mode, the repaints, a cancelled drag and the drag images are the inner control's too.
+    void SetDragMode(TDragMode value) override;
+    void Invalidate() override;
+    void Update() override;
+    void DragCanceled() override;
+    TDragImageList* GetDragImageList() override;
 
     // State
     bool IsDestroying() const { return destroying_ || HasState(csDestroying); }

@@ -2,6 +2,7 @@
 
 #include "controls/foundation/graphics/Canvas.h"
 #include "controls/foundation/scrollbars/ScrollBar.h"
+#include "platform/classlib/Menus.h"
 #include "platform/gdi/Drawing.h"
 #include "platform/rtl/Encoding.h"
 #include "platform/win/Clock.h"
@@ -471,6 +472,11 @@ void TcxCustomInnerListBox::RestoreCanvasColors() {
     canvas_->GetBrush()->SetColor(rememberedBrushColor_);
     canvas_->GetFont()->SetColor(rememberedFontColor_);
     canvas_->GetHandle();
+}
+
+TPopupMenu* TcxCustomInnerListBox::GetPopupMenuObject() const {
+    if (TcxContainer* container = container_.Get()) return dynamic_cast<TPopupMenu*>(container->GetPopupMenu());
+    return TListBox::GetPopupMenuObject();
 }
 
 } // namespace zorvy

@@ -26,6 +26,8 @@ class TcxCustomInnerListBox : public TListBox, public IcxContainerInnerControl {
     TWinControl* GetControl() override { return this; }
     TcxContainer* GetControlContainer() override { return container_.Get(); }
     void SetContainer(TcxContainer* container) { container_ = TWeakLink<TcxContainer>(container); }
+    // Inside a container, the container's popup menu.
+    TPopupMenu* GetPopupMenuObject() const override;
 
     // Incremental search by typed prefix; a pause of AutoCompleteDelay milliseconds starts anew.
     bool AutoComplete = true;

@@ -146,7 +146,7 @@ class TcxControl : public TCustomControl {
     // Standard drag: the moving drag image is hidden while the control paints or scrolls.
     void HideDragImage();
     void ShowDragImage();
-    TDragImageList* GetDragImageList();
+    TDragImageList* GetDragImageList() override;
 
     TNotifyEvent OnFocusChanged;
 

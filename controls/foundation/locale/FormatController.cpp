@@ -18,14 +18,14 @@ namespace {
 
 TcxFormatController* sharedController = nullptr;
 
-// Every lone d and every lone month letter written twice: "d/M/yyyy" -> "dd/MM/yyyy". (The runtime's
-// formats here write months in lower case too.)
+// Every lone d and every lone upper-case M written twice: "d/M/yyyy" -> "dd/MM/yyyy". A lower-case m
+// stays alone: it may be the m of "am/pm".
 std::string DoubleLoneDayAndMonth(const std::string& format) {
     std::string result;
     for (size_t i = 0; i < format.size(); ++i) {
         const char c = format[i];
         result += c;
-        if (c != 'd' && c != 'M' && c != 'm') continue;
+        if (c != 'd' && c != 'M') continue;
         const bool before = i > 0 && format[i - 1] == c;
         const bool after = i + 1 < format.size() && format[i + 1] == c;
         if (!before && !after) result += c;

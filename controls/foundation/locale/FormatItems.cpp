@@ -26,8 +26,8 @@ class TFormatParser {
             const char c = format[i];
             if (IsLeadByte(static_cast<unsigned char>(c))) {
                 const size_t n = std::max<size_t>(CharLengthAt(format, i), 1);
-                AddText(format.substr(i, n));
-                previous = ' ';
+                AddText(format.substr(i, n)); // like any other literal, it keeps the letter before it, so
+                                               // "H时mm" reads minutes
                 i += n;
                 continue;
             }

@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 
 namespace zorvy {
 
@@ -186,11 +187,13 @@ bool TrySmartTextToDateAt(const std::string& text, TDateTime now, TDateTime& dat
     }
     const std::string rest = Trim(trimmed.substr(SmartDateWord(index).size()));
     if (rest.size() >= 2 && (rest[0] == '+' || rest[0] == '-')) {
-        try {
-            const int days = StrToInt(Trim(rest.substr(1)));
+        int days = 0;
+        // Not a number: the word's date stands.
+        if (TryStrToInt(Trim(rest.substr(1)), days)) {
+            // "-" before the smallest integer gives a day count no integer holds: refused like any
+            // other date out of range.
+            if (rest[0] == '-' && days == std::numeric_limits<int>::min()) return false;
             date += rest[0] == '+' ? days : -days;
-        } catch (const EConvertError&) {
-            // Not a number: the word's date stands.
         }
     }
     return true;

@@ -48,7 +48,21 @@ void TButton::CreateParams(TCreateParams& p) {
 
 void TButton::SetDefault(bool value) {
     default_ = value;
-    if (HandleAllocated()) SendMessage(handle_, BM_SETSTYLE, value ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, 1);
+    TCustomForm* form = GetParentForm(this);
+    TWinControl* active = form ? form->GetActiveControl() : nullptr;
+    SetButtonStyle(dynamic_cast<TButton*>(active) ? active == this : value);
+}
+
+void TButton::SetButtonStyle(bool isDefault) {
+    if (HandleAllocated()) SendMessage(handle_, BM_SETSTYLE, isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, 1);
+}
+
+void TButton::Dispatch(TMessage& m) {
+    if (m.Msg == CM_FOCUSCHANGED) {
+        auto* focused = reinterpret_cast<TControl*>(m.LParam);
+        SetButtonStyle(dynamic_cast<TButton*>(focused) ? focused == this : default_);
+    }
+    TButtonControl::Dispatch(m);
 }
 
 void TButton::Click() {
@@ -119,6 +133,12 @@ void TBitBtn::SetKind(TBitBtnKind kind) {
     Cancel = kind == bkCancel || kind == bkNo;
 }
 
+void TBitBtn::SetButtonStyle(bool isDefault) {
+    if (isDefault == isDefaultLook_) return;
+    isDefaultLook_ = isDefault;
+    Invalidate();
+}
+
 void TBitBtn::Dispatch(TMessage& m) {
     if (m.Msg == CN_DRAWITEM) {
         if (auto* item = reinterpret_cast<const DRAWITEMSTRUCT*>(m.LParam)) DrawItem(*item);
@@ -136,7 +156,7 @@ void TBitBtn::DrawItem(const DRAWITEMSTRUCT& item) {
     const bool focused = item.itemState & ODS_FOCUS;
     canvas.GetBrush()->SetColor(clBtnFace);
     canvas.FillRect(r);
-    if (focused || GetDefault()) {
+    if (focused || isDefaultLook_) {
         canvas.GetBrush()->SetColor(clWindowFrame);
         canvas.FrameRect(r);
         InflateRect(r, -1, -1);

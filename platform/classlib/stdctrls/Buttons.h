@@ -31,8 +31,12 @@ class TButton : public TButtonControl {
     TModalResult ModalResult = mrNone;
     // Clicks the button (as the mouse or the keyboard does) and closes a modal form with ModalResult.
     void Click() override;
+    void Dispatch(TMessage& message) override;
 
   protected:
+    // Shows whether the button is the one Enter presses now: the focused button, else the Default
+    // one while the focus is on no button. Called as the focus moves and when Default changes.
+    virtual void SetButtonStyle(bool isDefault);
     void CreateParams(TCreateParams& params) override;
     void CMDialogKey(TMessage& m) override;
     void CMDialogChar(TMessage& m) override;
@@ -60,10 +64,13 @@ class TBitBtn : public TButton {
 
   protected:
     void CreateParams(TCreateParams& params) override;
+    // Drawn by the button itself: the default frame follows without changing the window's style.
+    void SetButtonStyle(bool isDefault) override;
 
   private:
     void DrawItem(const DRAWITEMSTRUCT& item);
     std::unique_ptr<TBitmap> glyph_;
+    bool isDefaultLook_ = false;
     TBitBtnKind kind_ = bkCustom;
 };
 

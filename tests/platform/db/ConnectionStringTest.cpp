@@ -107,6 +107,62 @@ TEST(ConnectionString, ClearErrorsForWhatCannotBeReached) {
     }
 }
 
+TEST(ConnectionString, ExtendedPropertiesAreReadWithTheOdbcGrammar) {
+    test::TempDataFolder home;
+    // Braces hold ";" and quotes mean nothing in ODBC: both values are valid there.
+    for (const char* properties :
+         {"DRIVER={SQLite3};PWD={p;ss};Database=/x.db", "DRIVER={SQLite3};PWD='abc"}) {
+        const OdbcTarget target =
+            MapConnectionString("Provider=MSDASQL.1;Extended Properties=\"" + std::string(properties) + "\"");
+        EXPECT_FALSE(target.embedded);
+        EXPECT_EQ(target.connectionString, std::string(properties) + ";");
+    }
+    for (const char* properties :
+         {"DRIVER={SQLite3", "DRIVER={SQLite3}x;Database=a", "DRIVER={SQLite3};junk"})
+        EXPECT_THROW(MapConnectionString("Extended Properties=\"" + std::string(properties) + "\""),
+                     EDatabaseError)
+            << properties;
+}
+
+TEST(ConnectionString, AValueInBracesAlreadyReachesTheDriverManagerAsItStands) {
+    test::TempDataFolder home;
+    const std::string file = home.Path() + "/braced.db";
+    const OdbcTarget target = MapConnectionString("Provider=MSDASQL.1;Driver={SQLite3};Database=" + file);
+    EXPECT_EQ(target.connectionString, "Driver={SQLite3};Database=" + file + ";");
+    odbc::Connection connection;
+    connection.Open(target.connectionString);
+    connection.ExecDirect("create table t (a integer)");
+    EXPECT_TRUE(std::filesystem::exists(file));
+
+    // Only one whole braced value counts as braced: these are braced (again) with "}" doubled.
+    EXPECT_EQ(MapConnectionString("Driver=x;Database={a}b}").connectionString,
+              "Driver=x;Database={{a}}b}}};");
+    EXPECT_EQ(MapConnectionString("Driver=x;Database={a}}").connectionString, "Driver=x;Database={{a}}}}};");
+    EXPECT_EQ(MapConnectionString("Driver=x;Database={a}}}").connectionString, "Driver=x;Database={a}}};");
+}
+
+TEST(ConnectionString, EveryProviderAndEveryDataSourceIsChecked) {
+    test::TempDataFolder home;
+    struct Case {
+        const char* connectionString;
+        const char* messagePart;
+    } cases[] = {
+        {"Provider=MSDASQL.1;Provider=Microsoft.Jet.OLEDB.4.0;Data Source=zorvy",
+         "Provider \"Microsoft.Jet.OLEDB.4.0\""},
+        {"Provider=MSDASQL.1;Data Source=NoSuchSource;Driver={SQLite3}", "\"NoSuchSource\" is not defined"},
+        {"Provider=MSDASQL.1;Extended Properties=\"DSN=NoSuchSource;DRIVER={SQLite3}\"",
+         "\"NoSuchSource\" is not defined"},
+    };
+    for (const Case& c : cases) {
+        try {
+            MapConnectionString(c.connectionString);
+            ADD_FAILURE() << c.connectionString;
+        } catch (const EDatabaseError& e) {
+            EXPECT_NE(std::string(e.what()).find(c.messagePart), std::string::npos) << e.what();
+        }
+    }
+}
+
 TEST(EmbeddedDatabase, IsCreatedWithTheProgramsTablesAndKeys) {
     test::TempDataFolder home;
     OdbcTarget target = MapConnectionString("Provider=MSDASQL.1;Data Source=zorvy");

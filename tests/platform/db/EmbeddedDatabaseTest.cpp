@@ -106,6 +106,31 @@ TEST(DrawHistoryFile, NamesTheLineAndColumnOfWhatItCannotRead) {
     EXPECT_TRUE(std::holds_alternative<std::monostate>(history.Rows[0][3]));
 }
 
+TEST(DrawHistoryFile, TakesOnlyFourDigitYearsOfTheTwentiethAndTwentyFirstCenturiesAndNoControlCharacters) {
+    using namespace std::string_literals;
+    const std::string header = "LotteryID,Issue,EndTime,ResultA1\n";
+    for (const char* date : {"-001-01-01", "0000-02-29", "1899-12-31", "2100-01-01", "+003-01-01",
+                             "2003-+1-01", "2003-01- 1", "２００３-01-01"}) {
+        const std::string message =
+            MessageOf([&] { ParseDrawHistory(header + "3508,2003001," + date + ",\n", "h.csv"); });
+        EXPECT_NE(message.find("h.csv line 2: column EndTime: \"" + std::string(date) +
+                               "\" is not a date (yyyy-mm-dd) of the years 1900-2099"),
+                  std::string::npos)
+            << message;
+    }
+    // A NUL would cut the text in the database, which then differs from the file.
+    EXPECT_THROW(ParseDrawHistory(header + "3508,2003001,,04 09\0 21\n"s, "h.csv"), EDatabaseError);
+    EXPECT_NE(MessageOf([&] {
+                  ParseDrawHistory(header + "3508,2003001,,04\t09\n", "h.csv");
+              }).find("h.csv line 2: column ResultA1: \"04\t09\" is not a text without control characters"),
+              std::string::npos);
+    const TDrawHistory history =
+        ParseDrawHistory(header + "3508,1,1900-01-01,\n3508,2,2099-12-31,\n3508,3,2000-02-29,\n", "h.csv");
+    EXPECT_EQ(std::get<odbc::Timestamp>(history.Rows[0][2]), (odbc::Timestamp{1900, 1, 1}));
+    EXPECT_EQ(std::get<odbc::Timestamp>(history.Rows[1][2]), (odbc::Timestamp{2099, 12, 31}));
+    EXPECT_EQ(std::get<odbc::Timestamp>(history.Rows[2][2]), (odbc::Timestamp{2000, 2, 29}));
+}
+
 TEST(EmbeddedDatabase, StartsWithTheShippedHistoryAndASecondOpeningAddsNothing) {
     test::TempDataFolder home;
     for (int opening = 0; opening < 2; ++opening) {

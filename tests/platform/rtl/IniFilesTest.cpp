@@ -87,6 +87,40 @@ TEST_F(RtlIniFiles, RoundTripsValuesKeysAndSections) {
     EXPECT_TRUE(ini.SectionExists("selectm"));
 }
 
+TEST_F(RtlIniFiles, AWrittenValueReadsBackAsItStood) {
+    TIniFile ini(Path("quotes.ini"));
+    const char* values[] = {"'j=1 /note'", "\"x\"",   " lead", "trail ", "'",      "\"\"",
+                            "'a\"",        "\tx\x01", "",      "a=b",    "中 '文'"};
+    for (size_t i = 0; i < std::size(values); ++i)
+        ini.WriteString("s", "k" + std::to_string(i), values[i]);
+    TIniFile reread(Path("quotes.ini"));
+    for (size_t i = 0; i < std::size(values); ++i) {
+        EXPECT_EQ(ini.ReadString("s", "k" + std::to_string(i), "?"), values[i]) << i;
+        EXPECT_EQ(reread.ReadString("s", "k" + std::to_string(i), "?"), values[i]) << i;
+    }
+    // Quotes only where reading would drop something.
+    EXPECT_EQ(ReadFileBytes(Path("quotes.ini")),
+              "[s]\nk0=\"'j=1 /note'\"\nk1=\"\"x\"\"\nk2=\" lead\"\nk3=\"trail \"\nk4='\nk5=\"\"\"\"\n"
+              "k6='a\"\nk7=\"\tx\x01\"\nk8=\nk9=a=b\nk10=中 '文'\n");
+}
+
+TEST_F(RtlIniFiles, AKeyOrSectionWrittenTwiceReadsAsItsFirst) {
+    WriteFileBytesAtomically(Path("twice.ini"), "k=outside\n[s]\nk=1\nK=2\nother=3\n[S]\nk=4\nnew=5\n");
+    TIniFile ini(Path("twice.ini"));
+    EXPECT_EQ(ini.ReadString("S", "k", ""), "1");
+    EXPECT_EQ(ini.ReadString("s", "new", "none"), "none") << "the second header of a section is not read";
+    TStringList list;
+    ini.ReadSection("s", list);
+    EXPECT_EQ(Items(list), (std::vector<std::string>{"k", "K", "other"}));
+    ini.ReadSectionValues("s", list);
+    EXPECT_EQ(Items(list), (std::vector<std::string>{"k=1", "K=1", "other=3"}));
+    ini.EraseSection("s");
+    EXPECT_EQ(ini.ReadString("s", "k", ""), "4") << "the next header of the name is the section now";
+    ini.WriteString("s", "k", "6");
+    ini.DeleteKey("s", "new");
+    EXPECT_EQ(ReadFileBytes(Path("twice.ini")), "k=outside\n[S]\nk=6\n");
+}
+
 TEST_F(RtlIniFiles, ReadsGbkFilesAndKeepsTheirOtherLines) {
     // "[方案]\r\n; 注释\r\n名称 = \"值=1\"\r\n\r\n[b]\r\nx=1\r\n" in GBK.
     WriteFileBytesAtomically(Path("gbk.ini"), "[\xB7\xBD\xB0\xB8]\r\n; \xD7\xA2\xCA\xCD\r\n\xC3\xFB\xB3\xC6 "

@@ -9,6 +9,8 @@
 #include "platform/rtl/Strings.h"
 #include "tests/platform/db/Engines.h"
 
+#include <vector>
+
 namespace zorvy::test {
 namespace {
 
@@ -35,6 +37,9 @@ class DBDataFilterTest : public EngineTest {
 
     TADOQuery* query_ = nullptr;
     TObject issueItem_, resultItem_;
+    // What a summary handler saw; it outlives the controller, whose tear-down may still fire it.
+    int afterSummary_ = 0;
+    std::vector<TcxDataSummary*> summarySenders_;
     TcxDBDataController controller_{nullptr};
 };
 
@@ -83,24 +88,28 @@ TEST_P(DBDataFilterTest, FooterSummariesCountTheLoadedAndTheFilteredDraws) {
 TEST_P(DBDataFilterTest, SummariesWaitWhileAClosedDataSetsControlsAreDisabled) {
     TcxDataSummary& summary = controller_.GetSummary();
     summary.FooterSummaryItems().AddLinked(&issueItem_, spFooter, "", skCount);
-    int afterSummary = 0;
-    summary.OnAfterSummary = [&](TcxDataSummary*) { ++afterSummary; };
+    summary.OnAfterSummary = [this](TcxDataSummary* sender) {
+        ++afterSummary_;
+        summarySenders_.push_back(sender);
+    };
     query_->DisableControls();
     query_->Close();
     controller_.Refresh();
     FilterEarlyIssues();
-    EXPECT_EQ(afterSummary, 0);
+    EXPECT_EQ(afterSummary_, 0);
 
     query_->Open();
     query_->EnableControls();
-    EXPECT_GT(afterSummary, 0);
+    EXPECT_GT(afterSummary_, 0);
     EXPECT_EQ(summary.FooterValue(0).AsInteger(), 9);
 
     // Disabled controls alone, over an open dataset, do not hold the summaries back.
-    afterSummary = 0;
+    afterSummary_ = 0;
+    summarySenders_.clear();
     query_->DisableControls();
     controller_.Refresh();
-    EXPECT_EQ(afterSummary, 1);
+    EXPECT_EQ(afterSummary_, 1);
+    EXPECT_EQ(summarySenders_, std::vector<TcxDataSummary*>{&summary});
     query_->EnableControls();
 }
 

@@ -2,6 +2,9 @@
 // and the drop-down kinds' clicks, presses and keys.
 #include "controls/editors/buttons/PushButton.h"
 
+#include "platform/classlib/Actions.h"
+#include "platform/classlib/ImageList.h"
+#include "platform/classlib/stdctrls/Edits.h"
 #include "platform/win/Handles.h"
 #include "platform/win/VirtualKeys.h"
 #include "tests/controls/foundation/FoundationFixture.h"
@@ -71,6 +74,84 @@ TEST_F(PushButtonTest, TheFaceShowsTheStateColour) {
     button->SetDefault(true);
     button->SetEnabled(false);
     EXPECT_EQ(button->GetButtonState(), cxbsDisabled); // even when it is the default
+}
+
+// UltraFlat puts the focus rectangle 3 pixels inside the button: (3, 3, 17, 13) on a 20 x 16 one.
+// Inside the default look's double frame, only that rectangle's dots differ from the face.
+TEST_F(PushButtonTest, TheFocusRectangleOfAnUltraFlatButton) {
+    button->GetLookAndFeel()->SetKind(lfUltraFlat);
+    button->SetCaption("");
+    button->SetBounds(10, 10, 20, 16);
+    button->SetFocus();
+    button->Repaint();
+    Pump();
+    ASSERT_TRUE(button->Focused());
+    const COLORREF face = PixelAt(form, 10 + 10, 10 + 8);
+    TRect dots{};
+    for (int y = 2; y < 14; ++y)
+        for (int x = 2; x < 18; ++x)
+            if (PixelAt(form, 10 + x, 10 + y) != face) UnionRect(dots, dots, Rect(x, y, x + 1, y + 1));
+    EXPECT_EQ(dots, Rect(3, 3, 17, 13));
+}
+
+// Enter presses the focused button, else the default one: the default look moves with the focus.
+TEST_F(PushButtonTest, TheDefaultLookFollowsTheFocus) {
+    button->SetDefault(true);
+    auto* second = new TcxButton(form);
+    second->SetParent(form);
+    second->SetBounds(120, 10, 60, 30);
+    auto* text = new TEdit(form);
+    text->SetParent(form);
+    text->SetBounds(10, 50, 60, 21);
+    Pump();
+    second->SetFocus();
+    Pump();
+    EXPECT_FALSE(button->IsDefaultLook());
+    EXPECT_TRUE(second->IsDefaultLook());
+    EXPECT_EQ(button->GetButtonState(), cxbsNormal);
+    text->SetFocus();
+    Pump();
+    EXPECT_TRUE(button->IsDefaultLook()) << "no button has the focus: the default one answers Enter";
+    EXPECT_FALSE(second->IsDefaultLook());
+    EXPECT_EQ(button->GetButtonState(), cxbsDefault);
+    button->SetDefault(false);
+    EXPECT_FALSE(button->IsDefaultLook());
+}
+
+// An action whose image index is valid in its list's images gives an empty button its glyph: the image
+// drawn on a fuchsia ground of the images' size.
+TEST_F(PushButtonTest, AnEmptyButtonTakesItsActionsImage) {
+    auto* images = new TImageList(form);
+    images->SetWidth(16);
+    images->SetHeight(16);
+    TBitmap strip;
+    strip.SetSize(64, 16);
+    strip.GetCanvas()->GetBrush()->SetColor(clLime);
+    strip.GetCanvas()->FillRect(Rect(0, 0, 64, 16));
+    strip.GetCanvas()->GetBrush()->SetColor(clRed);
+    strip.GetCanvas()->FillRect(Rect(48, 0, 56, 16)); // image 3: its left half red
+    ASSERT_EQ(images->AddMasked(&strip, clLime), 0);
+    ASSERT_EQ(images->GetCount(), 4);
+    auto* actions = new TActionList(form);
+    actions->SetImages(images);
+    auto* action = new TAction(form);
+    action->SetActionList(actions);
+    action->SetCaption("打开");
+    action->SetImageIndex(3);
+    button->SetAction(action);
+    TBitmap* glyph = button->GetGlyph();
+    ASSERT_FALSE(glyph->Empty());
+    EXPECT_EQ(glyph->GetWidth(), 16);
+    EXPECT_EQ(glyph->GetHeight(), 16);
+    EXPECT_EQ(glyph->GetCanvas()->GetPixel(2, 8), clRed);
+    EXPECT_EQ(glyph->GetCanvas()->GetPixel(12, 8), clFuchsia);
+
+    auto* other = new TcxButton(form);
+    auto* outOfRange = new TAction(form);
+    outOfRange->SetActionList(actions);
+    outOfRange->SetImageIndex(4);
+    other->SetAction(outOfRange);
+    EXPECT_TRUE(other->GetGlyph()->Empty());
 }
 
 TEST_F(PushButtonTest, SettersKeepTheirRanges) {

@@ -221,6 +221,24 @@ TEST_F(EditTest, ValidateHandlersCorrectTheText) {
     EXPECT_TRUE(edit->IsChangedSinceEnter());
 }
 
+TEST_F(EditTest, EnterValidatesOnceAndStoresTheTypedValueWhenAsked) {
+    TTextLikeEdit* edit = NewEdit();
+    edit->Props()->ValidateOnEnter = true;
+    std::vector<std::string> validated;
+    edit->Props()->OnValidate = [&](TObject*, Variant& value, std::string&, bool&) {
+        validated.push_back(VarToStr(value));
+    };
+    Focus(edit);
+    display.TypeText("12");
+    Pump();
+    display.PressKey(VK_RETURN);
+    Pump();
+    EXPECT_EQ(validated, std::vector<std::string>{"12"});
+    EXPECT_EQ(VarToStr(edit->GetEditValue()), "12");
+    EXPECT_TRUE(edit->IsInputValidated());
+    EXPECT_TRUE(edit->Focused());
+}
+
 TEST_F(EditTest, LeavingWithInvalidInputRaisesAndKeepsTheFocus) {
     TTextLikeEdit* edit = NewEdit();
     std::vector<std::string> errors;

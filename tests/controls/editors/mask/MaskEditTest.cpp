@@ -150,11 +150,81 @@ TEST_F(MaskEditTest, RegistersItsSettingsAsAnEditorKindAndItsFilterHelper) {
     FinalizeTextEditUnit();
 }
 
-TEST_F(MaskEditTest, RegularExpressionKindsAreRefused) {
-    TcxMaskEditProperties properties(nullptr);
-    EXPECT_THROW(properties.SetMaskKind(emkRegExpr), EcxMaskEditError);
-    EXPECT_THROW(properties.SetMaskKind(emkRegExprEx), EcxMaskEditError);
-    EXPECT_EQ(properties.GetMaskKind(), emkStandard);
+TEST_F(MaskEditTest, RegularExpressionKinds) {
+    TcxMaskEdit* edit = NewEdit("999");
+    auto* p = static_cast<TcxMaskEditProperties*>(edit->GetProperties());
+    p->SetMaskKind(emkRegExpr);
+    EXPECT_EQ(p->GetEditMask(), "") << "a standard mask means nothing as an expression";
+    p->SetEditMask("\\d+");
+    p->SetMaskKind(emkRegExprEx);
+    EXPECT_EQ(p->GetEditMask(), "\\d+") << "kept between the two expression kinds";
+    try {
+        p->SetEditMask("a**|*b");
+        FAIL();
+    } catch (const EcxMaskEditError& e) {
+        EXPECT_EQ(std::string(e.what()), "Regular expression errors:\r\n"
+                                         "Line1, Char3: The '*' quantifier cannot be applied here\r\n"
+                                         "Line1, Char5: Illegal quantifier '*'");
+    }
+    EXPECT_EQ(p->GetEditMask(), "\\d+") << "the old mask stays";
+}
+
+TEST_F(MaskEditTest, TypingUnderARegularExpressionRefusesWhatCannotMatch) {
+    TcxMaskEdit* edit = NewEdit("");
+    auto* p = static_cast<TcxMaskEditProperties*>(edit->GetProperties());
+    p->SetMaskKind(emkRegExpr);
+    p->SetEditMask("[a-c]\\d+");
+    Focus(edit);
+    display.TypeText("x1b23");
+    Pump();
+    EXPECT_EQ(edit->GetText(), "b23");
+    // A character in the middle after which the rest no longer matches is refused, not cut.
+    display.PressKey(VK_HOME);
+    display.PressKey(VK_RIGHT);
+    display.TypeText("a");
+    Pump();
+    EXPECT_EQ(edit->GetText(), "b23");
+    display.TypeText("9");
+    Pump();
+    EXPECT_EQ(edit->GetText(), "b923");
+}
+
+TEST_F(MaskEditTest, TheExtendedKindTypesAndDeletesForcedCharacters) {
+    TcxMaskEdit* edit = NewEdit("");
+    auto* p = static_cast<TcxMaskEditProperties*>(edit->GetProperties());
+    p->SetMaskKind(emkRegExprEx);
+    p->SetEditMask("(\\d\\d)-(\\d\\d)");
+    Focus(edit);
+    display.TypeText("12");
+    Pump();
+    EXPECT_EQ(edit->GetText(), "12-");
+    display.PressKey(VK_BACK);
+    Pump();
+    EXPECT_EQ(edit->GetText(), "1") << "the separator goes with the digit that brought it";
+    display.TypeText("234");
+    Pump();
+    EXPECT_EQ(edit->GetText(), "12-34");
+    display.PressKey(VK_LEFT);
+    display.PressKey(VK_LEFT);
+    display.PressKey(VK_LEFT);
+    Pump();
+    EXPECT_EQ(edit->GetSelectionStart(), 1) << "Left skips back over the separator";
+}
+
+TEST_F(MaskEditTest, AFixedPrefixIsTheEmptyTextAndCannotBeDeleted) {
+    TcxMaskEdit* edit = NewEdit("");
+    auto* p = static_cast<TcxMaskEditProperties*>(edit->GetProperties());
+    p->SetMaskKind(emkRegExprEx);
+    p->SetEditMask("'No.'\\d+");
+    EXPECT_EQ(p->GetEmptyText(), "No.");
+    Focus(edit);
+    display.TypeText("7");
+    Pump();
+    EXPECT_EQ(edit->GetText(), "No.7");
+    display.PressKey(VK_BACK);
+    display.PressKey(VK_BACK);
+    Pump();
+    EXPECT_EQ(edit->GetText(), "No.");
 }
 
 } // namespace
@@ -236,6 +306,17 @@ TEST_F(MaskEditTest, AnUnfocusedDisplayTextIsAlreadyTheValue) {
     edit->StoreDisplayValue(Variant("(12)34"));
     EXPECT_EQ(edit->GetText(), "(12)34");
     EXPECT_EQ(VarToStr(edit->GetEditValue()), "1234");
+}
+
+TEST_F(MaskEditTest, ALineFeedInAnAnyCharacterPositionShowsTheBlank) {
+    TcxMaskEdit* edit = NewEdit("C;1;_");
+    edit->SetEditValue(Variant("\n"));
+    Focus(edit);
+    EXPECT_EQ(edit->GetText(), "_");
+    Focus(other);
+    edit->SetEditValue(Variant("x\r\n"));
+    Focus(edit);
+    EXPECT_EQ(edit->GetText(), "x");
 }
 
 TEST_F(MaskEditTest, ALoadedTextGoesThroughTheMaskOnceLoadingEnds) {

@@ -133,15 +133,19 @@ TEST(StandardMaskTest, ValidatesTextsAgainstTheMask) {
         {"(99)00;0;_", "(__)34", true},  // optional digits may stay blank
         {"(99)00;0;_", "(12)3_", false}, // a required digit may not
         {"(99)00;0;_", "(12) 4", false},
-        {"99", "1", false},              // one short is invalid even where optional
+        {"99", "1", false}, // one short is invalid even where optional
         {"99", "1 ", true},
         {"#", " ", true},
         {"#", "+", true},
-        {">L", "a", true},               // judged after the case rule
+        {">L", "a", true}, // judged after the case rule
         {"L", "中", false},
         {"C", "中", true},
         {"c", "_", true},
-        {"0-0", "1+2", false},           // a literal must match
+        {"C", "\n", false}, // no control character: one line cannot show it
+        {"c", "\t", false},
+        {"C", "\x7f", false},
+        {"C", "~", true},
+        {"0-0", "1+2", false}, // a literal must match
         {"", "", true},
     };
     for (const Case& c : cases) {

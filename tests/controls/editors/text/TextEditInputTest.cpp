@@ -2,6 +2,7 @@
 // letter case, numbers regrouped while typed, the input method, Enter and Escape, the wheel and the
 // keys stepping through the lookup items.
 #include "controls/editors/text/TextEdit.h"
+#include "platform/classlib/stdctrls/Panels.h"
 #include "platform/rtl/FormatSettings.h"
 #include "platform/win/Input.h"
 #include "platform/win/Messages.h"
@@ -406,6 +407,66 @@ TEST_F(TextEditInputTest, AReadOnlyInnerEditPastesNothingAndCutsByCopying) {
     SendMessage(inner->GetHandle(), WM_CUT);
     EXPECT_EQ(edit->GetText(), "abc");
     EXPECT_EQ(GetClipboardText().value_or(""), "abc");
+}
+
+
+// The grid's in-place editing leans on these: a bounds lock that counts, a focus that keeps the
+// selection, the editor's say over the focus, and drags over the text landing on the editor.
+TEST_F(TextEditInputTest, TheInnerEditLocksItsBoundsKeepsItsSelectionAndDragsForTheEditor) {
+    TcxTextEdit* edit = NewEdit();
+    const TRect placed = inner->GetBoundsRect();
+    IcxCustomInnerEdit* innerEdit = inner;
+    innerEdit->LockBounds(true);
+    innerEdit->LockBounds(true);
+    inner->SetBounds(0, 0, 40, 10);
+    innerEdit->LockBounds(false);
+    inner->SetBounds(0, 0, 40, 10);
+    EXPECT_EQ(inner->GetBoundsRect(), placed) << "still locked once";
+    innerEdit->LockBounds(false);
+    innerEdit->LockBounds(false); // at 0 it stays 0
+    EXPECT_EQ(inner->GetLockBoundsCount(), 0);
+    inner->SetBounds(0, 0, 40, 10);
+    EXPECT_EQ(inner->GetBoundsRect(), Rect(0, 0, 40, 10));
+
+    edit->SetText("abcdef");
+    inner->SetSelStart(2);
+    inner->SetSelLength(2);
+    ASSERT_TRUE(inner->AutoSelect);
+    innerEdit->FocusWithoutAutoSelect();
+    Pump();
+    EXPECT_TRUE(inner->Focused());
+    EXPECT_EQ(inner->GetSelStart(), 2);
+    EXPECT_EQ(inner->GetSelLength(), 2);
+    EXPECT_TRUE(inner->AutoSelect) << "switched on again";
+
+    Focus(other);
+    edit->SetEnabled(false);
+    EXPECT_FALSE(inner->CanFocus()) << "a disabled editor's text takes no focus";
+    edit->SetEnabled(true);
+    EXPECT_TRUE(inner->CanFocus());
+
+    auto* source = new TPanel(form);
+    source->SetParent(form);
+    source->SetBounds(10, 70, 40, 20);
+    source->SetDragMode(dmAutomatic);
+    Pump();
+    std::vector<std::string> log;
+    edit->OnDragOver = [&](TObject*, TObject* dragged, int x, int y, TDragState, bool& accept) {
+        accept = dragged == source;
+        log.push_back("over " + std::to_string(x) + "," + std::to_string(y));
+    };
+    edit->OnDragDrop = [&](TObject*, TObject*, int x, int y) {
+        log.push_back("drop " + std::to_string(x) + "," + std::to_string(y));
+    };
+    display.PressMouse(source->GetHandle(), 5, 5);
+    display.MoveMouse(source->GetHandle(), 30, 5);
+    display.MoveMouse(inner->GetHandle(), 6, 4);
+    display.ReleaseMouse(inner->GetHandle(), 6, 4);
+    Pump();
+    const std::string at = std::to_string(6 + inner->GetLeft()) + "," + std::to_string(4 + inner->GetTop());
+    ASSERT_FALSE(log.empty());
+    EXPECT_EQ(log.back(), "drop " + at) << "in the editor's coordinates";
+    EXPECT_EQ(log.front(), "over " + at);
 }
 
 } // namespace

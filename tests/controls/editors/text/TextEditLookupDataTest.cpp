@@ -102,5 +102,29 @@ TEST_F(LookupDataTest, SettingTheItemIndexStoresTheItemAndNotifiesAClick) {
     EXPECT_EQ(clicks, 2);
 }
 
+
+// The current item's object is the one stored with its line, and it moves with the line when sorting.
+TEST_F(LookupDataTest, TheSelectedItemsObjectTravelsWithItsLine) {
+    TcxTextEdit* edit = NewEdit({});
+    TObject first, second, third;
+    props->AddLookupItem("c", &third);
+    props->AddLookupItem("a", &first);
+    props->AddLookupItem("b", &second);
+    EXPECT_EQ(edit->GetSelectedItemObject(), nullptr) << "no current item";
+    edit->SetItemIndex(0);
+    EXPECT_EQ(edit->GetSelectedItemObject(), &third);
+    props->SetLookupItemsSorted(true);
+    EXPECT_EQ(props->GetLookupItems(), (std::vector<std::string>{"a", "b", "c"}));
+    EXPECT_EQ(props->GetLookupItemObject(0), &first);
+    EXPECT_EQ(props->GetLookupItemObject(2), &third);
+    edit->SetItemIndex(1);
+    EXPECT_EQ(edit->GetSelectedItemObject(), &second);
+    props->AddLookupItem("ab", nullptr);
+    EXPECT_EQ(props->GetLookupItemObject(1), nullptr);
+    EXPECT_EQ(props->GetLookupItemObject(2), &second);
+    props->SetLookupItems({"x"});
+    EXPECT_EQ(props->GetLookupItemObject(0), nullptr) << "lines are copied without objects";
+}
+
 } // namespace
 } // namespace zorvy::test

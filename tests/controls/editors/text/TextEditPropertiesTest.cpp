@@ -66,13 +66,24 @@ TEST(TextEditFormats, ThousandSeparators) {
         const char* grouped;
     };
     const Case cases[] = {
-        {"1234567.8", "1,234,567.8"}, {"-1234", "-1,234"},   {"123", "123"},         {"12,3456", "123,456"},
-        {"  12345 ", "  12,345 "},    {"1234E15", "1,234E15"}, {"-1234.5678", "-1,234.5678"}, {"", ""},
+        {"1234567.8", "1,234,567.8"},
+        {"-1234", "-1,234"},
+        {"123", "123"},
+        {"12,3456", "123,456"},
+        {"  12345 ", "  12,345 "},
+        {"1234E15", "1,234E15"},
+        {"-1234.5678", "-1,234.5678"},
+        {"", ""},
+        {"2230 ,", "2,230 "},
+        {", 1234", " 1,234"},
+        {" , ", "  "},
     };
     for (const Case& c : cases) {
         std::string text = c.text;
         InsertThousandSeparators(text);
         EXPECT_EQ(text, c.grouped) << c.text;
+        InsertThousandSeparators(text);
+        EXPECT_EQ(text, c.grouped) << c.text << ": grouped again";
     }
     EXPECT_TRUE(IsNumericText("1,234.5"));
     EXPECT_FALSE(IsNumericText(","));

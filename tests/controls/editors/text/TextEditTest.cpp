@@ -204,6 +204,14 @@ TEST_F(TextEditTest, PastingObeysTheSameLimitAsTyping) {
     Pump();
     EXPECT_EQ(edit->GetText(), "ab中");
 
+    // Double-byte text already there counts one per character: two of three are used.
+    edit->SetText("中文");
+    edit->GetInnerTextEdit()->SetSelStart(6);
+    SetClipboardText("ab");
+    SendMessage(edit->GetInnerTextEdit()->GetHandle(), WM_PASTE);
+    Pump();
+    EXPECT_EQ(edit->GetText(), "中文a");
+
     // A text already over the limit (set by program) takes no paste at all.
     edit->SetText("abcd");
     edit->GetInnerTextEdit()->SetSelStart(4);
@@ -211,6 +219,42 @@ TEST_F(TextEditTest, PastingObeysTheSameLimitAsTyping) {
     SendMessage(edit->GetInnerTextEdit()->GetHandle(), WM_PASTE);
     Pump();
     EXPECT_EQ(edit->GetText(), "abcd");
+}
+
+// Replacing the selection runs as the user's change exactly while the editor has the focus: only then
+// does the length limit cut the inserted text.
+TEST_F(TextEditTest, ReplacingTheSelectionKeepsTheLimitOnlyWhenFocused) {
+    TcxTextEdit* edit = NewEdit();
+    static_cast<TcxTextEditProperties*>(edit->GetProperties())->SetMaxLength(3);
+    Focus(edit);
+    display.TypeText("ab");
+    Pump();
+    edit->ReplaceSelectedText("中文");
+    EXPECT_EQ(edit->GetText(), "ab中");
+    EXPECT_EQ(edit->GetInnerTextEdit()->GetSelStart(), 5) << "the caret after the kept character";
+    EXPECT_FALSE(edit->IsUserChange()) << "the flag is put back";
+
+    edit->SetText("ab");
+    Focus(other);
+    ASSERT_FALSE(edit->Focused());
+    edit->GetInnerTextEdit()->SetSelStart(2);
+    edit->ReplaceSelectedText("中文");
+    EXPECT_EQ(edit->GetText(), "ab中文");
+}
+
+TEST_F(TextEditTest, UndoingTheChangesRevertsToTheValueOnEntry) {
+    TcxTextEdit* edit = NewEdit();
+    Focus(other);
+    edit->SetText("old");
+    Focus(edit); // entering keeps "old"
+    edit->GetInnerTextEdit()->SetSelStart(3);
+    display.TypeText("x");
+    Pump();
+    ASSERT_EQ(edit->GetText(), "oldx");
+    edit->UndoChanges();
+    EXPECT_EQ(edit->GetText(), "old");
+    EXPECT_EQ(VarToStr(edit->GetEditValue()), "old");
+    EXPECT_FALSE(edit->IsChangedSinceEnter());
 }
 
 TEST_F(TextEditTest, TheWindowTextMessages) {

@@ -1,5 +1,8 @@
 #include "controls/foundation/containers/InnerListBox.h"
 #include "controls/foundation/scrollbars/ScrollBar.h"
+#include "platform/classlib/ImageList.h"
+#include "platform/classlib/Menus.h"
+#include "platform/win/Painting.h"
 #include "tests/controls/foundation/FoundationFixture.h"
 
 #include "platform/win/Input.h"
@@ -12,15 +15,25 @@
 namespace zorvy::test {
 namespace {
 
+// An inner list that notes the drag calls its container hands on.
+class TRecordingInnerList : public TcxCustomInnerListBox {
+  public:
+    using TcxCustomInnerListBox::TcxCustomInnerListBox;
+    void DragCanceled() override { ++Cancels; }
+    TDragImageList* GetDragImageList() override { return Images; }
+    int Cancels = 0;
+    TDragImageList* Images = nullptr;
+};
+
 class TListContainer : public TcxContainer {
   public:
     explicit TListContainer(TComponent* owner) : TcxContainer(owner) {
-        List = new TcxCustomInnerListBox(this);
+        List = new TRecordingInnerList(this);
         List->SetParent(this);
         List->SetContainer(this);
         SetInnerControl(List);
     }
-    TcxCustomInnerListBox* List;
+    TRecordingInnerList* List;
     std::vector<std::string> Keys;
 
   protected:
@@ -127,6 +140,47 @@ TEST_F(InnerListBox, TheOwnVerticalBarLiesOverTheSystemBarAndStepsOneItemPerLine
     EXPECT_LE(list->GetTopIndex(), 80) << "selecting scrolls the item into view";
     EXPECT_GT(list->GetTopIndex(), 60);
     EXPECT_EQ(bar->GetPosition(), list->GetTopIndex()) << "the own bar follows";
+}
+
+
+// A right click on the list shows its container's menu, for the list; drag mode, repaints, a cancelled
+// drag and drag images pass from the container to the list.
+TEST_F(InnerListBox, TheListShowsItsContainersMenuAndFollowsItsDragsAndRepaints) {
+    TListContainer* c = NewList({"Apple", "Banana"});
+    auto* menu = new TPopupMenu(c->GetOwner());
+    TComponent* shownFor = nullptr;
+    menu->OnPopup = [&](TObject*) {
+        shownFor = menu->PopupComponent;
+        display.PressKey(VK_ESCAPE);
+    };
+    c->SetPopupMenu(menu);
+    display.Click(c->List->GetHandle(), 20, 5, TInputButton::Right);
+    Pump();
+    EXPECT_EQ(shownFor, c->List);
+
+    c->SetDragMode(dmAutomatic);
+    EXPECT_EQ(c->List->GetDragMode(), dmAutomatic);
+    c->SetDragMode(dmManual);
+    EXPECT_EQ(c->List->GetDragMode(), dmManual);
+
+    Pump();
+    ASSERT_FALSE(GetUpdateRect(c->List->GetHandle(), nullptr));
+    c->Invalidate();
+    EXPECT_TRUE(GetUpdateRect(c->List->GetHandle(), nullptr));
+    c->Update();
+    EXPECT_FALSE(GetUpdateRect(c->List->GetHandle(), nullptr));
+
+    TDragImageList images(nullptr);
+    c->List->Images = &images;
+    EXPECT_EQ(c->GetDragImageList(), &images);
+
+    int ends = 0;
+    c->OnEndDrag = [&](TObject*, TObject* target, int, int) { ends += target ? 10 : 1; };
+    c->BeginDrag(true);
+    display.PressKey(VK_ESCAPE);
+    Pump();
+    EXPECT_EQ(c->List->Cancels, 1);
+    EXPECT_EQ(ends, 1) << "the drag still ends, on no target";
 }
 
 } // namespace

@@ -73,6 +73,14 @@ TEST_F(LocaleTest, HoursAreTwelveHourWithADesignatorAndMinutesFollowHours) {
           {fikText, " "}},
          "'.''.'' '"},
         {"ampm yyyy", {{fikText, " "}, {fikYear, "YYYY"}}, "' '"}, // a designator without an hour goes
+        {"H时mm分ss秒",
+         {{fikHour, "24H"},
+          {fikText, "时"},
+          {fikMinute, "NN"},
+          {fikText, "分"},
+          {fikSecond, "SS"},
+          {fikText, "秒"}},
+         "([01]?\\d|2[0-3])'时'[0-5]?\\d'分'[0-5]?\\d'秒'"},
     };
     settings.TimeSeparator = ':';
     SetFormatSettings(settings);
@@ -158,7 +166,20 @@ TEST_F(LocaleTest, ValuesGivenFromOutsideSurviveRereading) {
     c->ReadFormatSettings();
     EXPECT_EQ(c->GetStandardDateEditMask(), "!99;1; ");
     EXPECT_EQ(c->GetFirstDayOfWeek(), 3);
-    EXPECT_EQ(c->GetDateInputFormat(), "dd/mm/yyyy");
+    EXPECT_EQ(c->GetDateInputFormat(), "dd/m/yyyy");
+}
+
+TEST_F(LocaleTest, TheInputFormatDoublesOnlyALoneDayAndALoneUpperCaseMonth) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"d/M/yyyy", "dd/MM/yyyy"},
+        {"yyyy-MM-dd", "yyyy-MM-dd"},
+        {"d.M.yy hh:mm:ss am/pm", "dd.MM.yy hh:mm:ss am/pm"},
+        {"ddd d", "ddd dd"},
+    };
+    for (const auto& [format, expected] : cases) {
+        settings.ShortDateFormat = format;
+        EXPECT_EQ(Apply()->GetDateInputFormat(), expected) << format;
+    }
 }
 
 TEST_F(LocaleTest, FirstDayOfWeekComesFromTheLocale) {

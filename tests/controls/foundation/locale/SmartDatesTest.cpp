@@ -31,6 +31,19 @@ TEST_F(SmartDates, WordsWithDayOffsets) {
     EXPECT_FALSE(TrySmartTextToDateAt("someday", now, unused));
 }
 
+TEST_F(SmartDates, OffsetsWhoseDayCountNoIntegerHoldsAreRefused) {
+    const TDateTime now = EncodeDate(2008, 12, 9);
+    TDateTime date = 0;
+    // Both name the smallest integer after "-": the day count would be one past the largest.
+    for (const char* text : {"today-$80000000", "today--2147483648"}) {
+        EXPECT_FALSE(TrySmartTextToDateAt(text, now, date)) << text;
+        EXPECT_FALSE(TryTextToDateExtended(text, date)) << text;
+    }
+    EXPECT_EQ(At("today-$10", now), now - 16) << "a hexadecimal count that fits still counts";
+    EXPECT_EQ(At("today--2147483647", now), now + 2147483647.0);
+    EXPECT_FALSE(TryTextToDateExtended("today--2147483647", date)) << "far beyond the last date";
+}
+
 TEST_F(SmartDates, WeekdayWordsGiveTheNextSuchDayTodayIncluded) {
     const TDateTime sunday = EncodeDate(2008, 12, 7), monday = EncodeDate(2008, 12, 8);
     EXPECT_EQ(At("Sunday", sunday), sunday);

@@ -306,6 +306,37 @@ TEST_F(Painters, Office11ExpandButtonCornersBlendTowardTheRow) {
     EXPECT_EQ(s.At(5, 3), RGB(0, 0, 0)) << "the plus";
 }
 
+// The standard expand button, worked by hand from its four steps on a 12 x 12 box: highlight at left
+// and top, dark shadow at right and bottom, shadow inside those, a 9 x 9 face whose centre (5, 5)
+// carries a sign with arms of h = (9 - 4) div 2 = 2; the box leaves the clip region.
+TEST_F(Painters, StandardPlusMinusButtonPixels) {
+    const char* plus[12] = {
+        "HHHHHHHHHHHD", "HFFFFFFFFFSD", "HFFFFFFFFFSD", "HFFFFTFFFFSD", "HFFFFTFFFFSD", "HFFTTTTTFFSD",
+        "HFFFFTFFFFSD", "HFFFFTFFFFSD", "HFFFFFFFFFSD", "HFFFFFFFFFSD", "HSSSSSSSSSSD", "DDDDDDDDDDDD",
+    };
+    auto colorOf = [](char c) {
+        switch (c) {
+        case 'H': return Rgb(clBtnHighlight);
+        case 'D': return Rgb(cl3DDkShadow);
+        case 'S': return Rgb(clBtnShadow);
+        case 'T': return Rgb(clBtnText);
+        default: return RGB(0, 128, 0); // the face colour given
+        }
+    };
+    for (bool expanded : {false, true}) {
+        TPaintSurface s(14, 14, clRed);
+        standard->DrawPlusMinusButton(s.Canvas(), Rect(0, 0, 12, 12), expanded, TColor(RGB(0, 128, 0)));
+        s.Canvas()->FillRectSolid(Rect(0, 0, 14, 14), clBlue); // clipped away over the button
+        for (int y = 0; y < 12; ++y)
+            for (int x = 0; x < 12; ++x) {
+                char c = plus[y][x];
+                if (expanded && c == 'T' && y != 5) c = 'F'; // a minus keeps only the bar
+                ASSERT_EQ(s.At(x, y), colorOf(c)) << (expanded ? "minus" : "plus") << " at " << x << "," << y;
+            }
+        EXPECT_EQ(s.At(12, 12), RGB(0, 0, 255)) << "outside the box the fill reaches";
+    }
+}
+
 TEST_F(Painters, SmallPlusMinusWithDefaultFaceKeepsTheInside) {
     TPaintSurface s(9, 9, clRed);
     standard->DrawSmallPlusMinusButton(s.Canvas(), Rect(0, 0, 9, 9), true, clBlack, clDefault);
