@@ -3,6 +3,9 @@
 #include "controls/editors/buttons/ButtonEdit.h"
 #include "controls/editors/checks/CheckBox.h"
 #include "controls/editors/framework/EditUnit.h"
+#include "controls/editors/groups/CheckGroup.h"
+#include "controls/editors/groups/RadioGroup.h"
+#include "controls/editors/label/Label.h"
 #include "controls/editors/mask/MaskEdit.h"
 #include "controls/editors/text/TextEditUnit.h"
 #include "controls/foundation/services/FoundationUnits.h"
@@ -16,9 +19,15 @@ void InitializeControlUnits() {
     InitializeTextEditUnit();
     InitializeMaskEditUnit();
     InitializeButtonEditUnit();
+    InitializeRadioGroupUnit();
+    InitializeCheckGroupUnit();
+    InitializeLabelUnit();
 }
 
 void FinalizeControlUnits() {
+    FinalizeLabelUnit();
+    FinalizeCheckGroupUnit();
+    FinalizeRadioGroupUnit();
     FinalizeButtonEditUnit();
     FinalizeMaskEditUnit();
     FinalizeTextEditUnit();

@@ -4,6 +4,7 @@
 #include "CheckSheets.h"
 #include "ControlSheets.h"
 #include "EditorSheets.h"
+#include "GroupSheets.h"
 #include "PageSheets.h"
 #include "PainterSheets.h"
 #include "PopupSheets.h"
@@ -42,6 +43,8 @@ int main(int argc, char** argv) {
         for (const std::string& path : gallery::DrawEditorSheets(folder))
             std::printf("%s\n", path.c_str());
         for (const std::string& path : gallery::DrawCheckBoxPhotos(display, folder))
+            std::printf("%s\n", path.c_str());
+        for (const std::string& path : gallery::DrawGroupPhotos(display, folder))
             std::printf("%s\n", path.c_str());
         for (const std::string& path : gallery::DrawPopupSheets(folder))
             std::printf("%s\n", path.c_str());
