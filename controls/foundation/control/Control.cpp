@@ -21,14 +21,14 @@
 namespace zorvy {
 // ---- TcxControlChildComponent ----
 
-TcxControlChildComponent::TcxControlChildComponent(TComponent* owner) : TComponent(owner) {
-    InitializeInstance();
-}
+TcxControlChildComponent::TcxControlChildComponent(TComponent* owner) : TComponent(owner) {}
 
 TcxControlChildComponent* TcxControlChildComponent::CreateForControl(const TMetaClass* cls, TcxControl* control,
                                                                      bool assignOwner) {
     auto* component =
         CreateInstance<TcxControlChildComponent>(cls, assignOwner && control ? control->GetOwner() : nullptr);
+    // Only now does the most derived class answer its virtual operations.
+    component->InitializeInstance();
     component->AssignControl(control);
     return component;
 }
