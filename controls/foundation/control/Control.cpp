@@ -29,11 +29,15 @@ TcxControlChildComponent* TcxControlChildComponent::CreateForControl(const TMeta
         CreateInstance<TcxControlChildComponent>(cls, assignOwner && control ? control->GetOwner() : nullptr);
     // Only now does the most derived class answer its virtual operations.
     component->InitializeInstance();
-    component->AssignControl(control);
+    if (control) control->AddChildComponent(component);
     return component;
 }
 
 TcxControlChildComponent::~TcxControlChildComponent() {
+    DetachFromControl();
+}
+
+void TcxControlChildComponent::DetachFromControl() {
     if (TcxControl* control = GetControl()) control->RemoveChildComponent(this);
 }
 

@@ -60,6 +60,8 @@ class TcxControlChildComponent : public TComponent {
   protected:
     // The part of construction that needs the most derived class's virtual operations.
     virtual void InitializeInstance() {}
+    // Leaves the control's children (a descendant's destructor does so while its parts still live).
+    void DetachFromControl();
 
   private:
     TWeakLink<TcxControl> control_;

@@ -91,7 +91,7 @@ TcxCustomGridView::~TcxCustomGridView() {
 
 void TcxCustomGridView::DestroyHandlers() {
     dataController_.reset();
-    AssignControl(nullptr);
+    DetachFromControl();
     viewInfo_.reset();
     viewInfoCache_.reset();
     viewData_.reset();

@@ -56,7 +56,7 @@ void TcxCustomGridPainter::InvalidateRegion(const TcxRegion* region) {
 }
 
 TcxCustomGridViewInfo::~TcxCustomGridViewInfo() {
-    delete site_;
+    delete site_.Get();
 }
 
 void TcxCustomGridViewInfo::Calculate(const TRect& bounds) {

@@ -76,7 +76,7 @@ class TcxCustomGridViewInfo : public TcxGridViewHandler {
   public:
     using TcxGridViewHandler::TcxGridViewHandler;
     ~TcxCustomGridViewInfo() override;
-    TcxControl* GetSite() const { return site_; }
+    TcxControl* GetSite() const { return site_.Get(); }
     bool IsCalculating() const { return calculating_; }
     // Lays the view out in bounds; a change posted meanwhile waits for the end of the pass.
     void Calculate(const TRect& bounds);
@@ -84,11 +84,11 @@ class TcxCustomGridViewInfo : public TcxGridViewHandler {
 
   protected:
     // A concrete view info makes its site in its constructor.
-    void SetSite(TcxControl* site) { site_ = site; }
+    void SetSite(TcxControl* site) { site_ = TWeakLink<TcxControl>(site); }
     virtual void DoCalculate() {}
 
   private:
-    TcxControl* site_ = nullptr; // owned
+    TWeakLink<TcxControl> site_; // owned, unless its grid freed it first as a child window
     bool calculating_ = false;
     TRect bounds_{};
 };
