@@ -90,10 +90,8 @@ void TcxStyle::SetAssignedValues(TcxStyleValues value) {
 }
 
 void TcxStyle::SetBitmap(TBitmap* value) {
-    if (value)
-        bitmap_->Assign(value);
-    else
-        bitmap_->Assign(nullptr);
+    TBitmap empty;
+    bitmap_->Assign(value ? value : &empty);
 }
 
 void TcxStyle::SetColorValue(TColor& field, TColor value, TcxStyleValue flag) {
@@ -135,7 +133,8 @@ void TcxStyle::ResetToDefaults() {
     resetting_ = true;
     try {
         assignedValues_ = 0;
-        bitmap_->Assign(nullptr);
+        TBitmap empty;
+        bitmap_->Assign(&empty);
         color_ = clDefault;
         textColor_ = clDefault;
     } catch (...) {
