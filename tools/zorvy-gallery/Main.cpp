@@ -1,9 +1,10 @@
 // zorvy-gallery [folder]: draws one PNG sheet per painter (painter-<name>.png) and the control, editor,
-// check-box and popup sheets into the folder (default "gallery"), with every element in every state, for
+// check-box, popup and grid sheets into the folder (default "gallery"), with every element in every state, for
 // people to look at.
 #include "CheckSheets.h"
 #include "ControlSheets.h"
 #include "EditorSheets.h"
+#include "GridSheets.h"
 #include "PainterSheets.h"
 #include "PopupSheets.h"
 #include "controls/foundation/services/FoundationUnits.h"
@@ -42,6 +43,8 @@ int main(int argc, char** argv) {
         for (const std::string& path : gallery::DrawCheckBoxPhotos(display, folder))
             std::printf("%s\n", path.c_str());
         for (const std::string& path : gallery::DrawPopupSheets(folder))
+            std::printf("%s\n", path.c_str());
+        for (const std::string& path : gallery::DrawGridSheets(display, folder))
             std::printf("%s\n", path.c_str());
         FinalizeFoundationUnits();
     } catch (const std::exception& e) {
