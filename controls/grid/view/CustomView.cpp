@@ -172,6 +172,12 @@ void TcxCustomGridView::Loaded() {
     AfterLoaded();
 }
 
+void TcxCustomGridView::Notification(TComponent* component, TOperation operation) {
+    TcxControlChildComponent::Notification(component, operation);
+    for (TcxCustomGridOptions* options : std::vector<TcxCustomGridOptions*>(optionsList_))
+        options->Notification(component, operation);
+}
+
 // ---- published ----
 
 TDragMode TcxCustomGridView::GetDragMode() const {

@@ -102,6 +102,8 @@ class TcxCustomGridView : public TcxControlChildComponent,
     ~TcxCustomGridView() override;
     void Assign(TPersistent* source) override;
     void Loaded() override;
+    // Every option object hears of it too.
+    void Notification(TComponent* component, TOperation operation) override;
 
     // ---- handlers, options, styles ----
     TcxCustomGrid* GetGrid() const;

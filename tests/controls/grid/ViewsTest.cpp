@@ -186,6 +186,11 @@ TEST_F(Views, ViewStylesDefaultsAndChanges) {
     EXPECT_EQ(layouts, std::vector<std::string>{"grid"}) << "a style change resizes, not just repaints";
     view->GetStyles()->SetBackground(nullptr);
 
+    // The grid's font is the background's default: a new font resizes the view.
+    layouts.clear();
+    grid->GetFont()->SetSize(14);
+    EXPECT_EQ(layouts, std::vector<std::string>{"grid"});
+
     layouts.clear();
     view->GetOptionsView()->SetScrollBars(ssBoth);
     EXPECT_TRUE(layouts.empty()) << "an equal value changes nothing";
