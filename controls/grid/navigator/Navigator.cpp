@@ -131,7 +131,7 @@ TcxCustomNavigatorButtons::TcxCustomNavigatorButtons(IcxNavigatorOwner* navigato
 }
 
 TcxCustomNavigatorButtons::~TcxCustomNavigatorButtons() {
-    if (TCustomImageList* images = imagesLink_.Get()) images->UnRegisterChanges(imageChangeLink_.get());
+    if (TCustomImageList* images = images_.Get()) images->UnRegisterChanges(imageChangeLink_.get());
 }
 
 TPersistent* TcxCustomNavigatorButtons::GetOwner() const {
@@ -146,17 +146,16 @@ void TcxCustomNavigatorButtons::Assign(TPersistent* source) {
     }
     for (int i = 0; i < NavigatorButtonCount; ++i) GetButton(i)->Assign(buttons->GetButton(i));
     SetConfirmDelete(buttons->confirmDelete_);
-    SetImages(buttons->images_);
+    SetImages(buttons->GetImages());
     SetOnButtonClick(buttons->onButtonClick_);
 }
 
 void TcxCustomNavigatorButtons::SetImages(TCustomImageList* value) {
-    if (images_ && !imagesLink_.Alive()) images_ = nullptr; // the list was freed
-    if (images_ == value) return;
-    if (images_) images_->UnRegisterChanges(imageChangeLink_.get());
-    images_ = value;
-    imagesLink_ = TWeakLink<TCustomImageList>(value);
-    if (images_) images_->RegisterChanges(imageChangeLink_.get());
+    TCustomImageList* old = images_.Get();
+    if (old == value) return;
+    if (old) old->UnRegisterChanges(imageChangeLink_.get());
+    images_ = TWeakLink<TCustomImageList>(value);
+    if (value) value->RegisterChanges(imageChangeLink_.get());
     navigator_->NavigatorStateChanged();
     navigator_->NavigatorChanged(nctLayout);
 }

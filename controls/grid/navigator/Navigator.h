@@ -153,7 +153,8 @@ class TcxCustomNavigatorButtons : public TPersistent {
     TcxNavigatorButton* GotoBookmark() const { return GetButton(NBDI_GOTOBOOKMARK); }
     TcxNavigatorButton* Filter() const { return GetButton(NBDI_FILTER); }
 
-    TCustomImageList* GetImages() const { return images_; }
+    // Nil once the list assigned was freed.
+    TCustomImageList* GetImages() const { return images_.Get(); }
     void SetImages(TCustomImageList* value);
     bool GetConfirmDelete() const { return confirmDelete_; }
     void SetConfirmDelete(bool value);
@@ -173,11 +174,10 @@ class TcxCustomNavigatorButtons : public TPersistent {
     friend class TcxNavigatorButton;
     IcxNavigatorOwner* navigator_;
     std::array<std::unique_ptr<TcxNavigatorButton>, NavigatorButtonCount> buttons_;
-    TCustomImageList* images_ = nullptr;
+    TWeakLink<TCustomImageList> images_;
     std::unique_ptr<TChangeLink> imageChangeLink_;
     bool confirmDelete_ = true;
     TcxNavigatorButtonClickEvent onButtonClick_;
-    TWeakLink<TCustomImageList> imagesLink_;
 };
 
 // The buttons a grid view publishes as NavigatorButtons: the view hands out its IcxNavigator

@@ -127,6 +127,11 @@ TEST_F(Navigator, SpareWidthIsSharedEvenlyAndButtonsNeverShrink) {
     EXPECT_EQ(host->viewInfo.GetButton(2)->Button, host->buttons.Next()) << "shown buttons in index order";
     host->buttons.SetImages(nullptr);
     EXPECT_EQ(host->viewInfo.GetButtonSize(host->buttons.First(), true).cx, 12 + 2 + 2 + 1) << "the built-in glyphs";
+    auto* freed = new TCustomImageList(nullptr, 20, 11);
+    host->buttons.SetImages(freed);
+    delete freed;
+    EXPECT_EQ(host->buttons.GetImages(), nullptr) << "a freed list is no longer used";
+    EXPECT_EQ(host->viewInfo.GetButtonSize(host->buttons.First(), true).cx, 17);
 }
 
 TEST_F(Navigator, ButtonsFollowTheData) {
