@@ -42,7 +42,7 @@ const TResourceString* const ButtonHints[NavigatorButtonCount] = {
 // ---- one button ----
 
 TcxNavigatorButton::TcxNavigatorButton(TcxCustomNavigatorButtons* buttons, int defaultIndex, bool defaultVisible)
-    : buttons_(buttons), defaultIndex_(defaultIndex), defaultVisible_(defaultVisible), visible_(defaultVisible) {}
+    : buttons_(buttons), defaultIndex_(defaultIndex), visible_(defaultVisible) {}
 
 TPersistent* TcxNavigatorButton::GetOwner() const {
     return buttons_;

@@ -114,7 +114,6 @@ class TcxNavigatorButton : public TPersistent {
   private:
     TcxCustomNavigatorButtons* buttons_;
     int defaultIndex_;
-    bool defaultVisible_;
     bool enabled_ = true;
     std::string hint_;
     int imageIndex_ = -1;

@@ -562,7 +562,7 @@ void TcxCustomGridView::DeleteChild(const std::string& objectName, TObject* obje
     DeleteStoredChild(objectName, object);
 }
 
-void TcxCustomGridView::GetChildren(TStringList* children) {
+void TcxCustomGridView::ListChildren(TStringList* children) {
     GetStoredChildren(children);
 }
 

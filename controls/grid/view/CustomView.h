@@ -78,7 +78,7 @@ class IcxGridStoredParent {
     virtual ~IcxGridStoredParent() = default;
     virtual TObject* CreateChild(const std::string& objectName, const std::string& className) = 0;
     virtual void DeleteChild(const std::string& objectName, TObject* object) = 0;
-    virtual void GetChildren(TStringList* children) = 0;
+    virtual void ListChildren(TStringList* children) = 0;
 };
 
 class IcxGridLayoutEditorSupport {
@@ -213,7 +213,7 @@ class TcxCustomGridView : public TcxControlChildComponent,
     void SetStoredPropertyValue(const std::string& name, const Variant& value) override;
     TObject* CreateChild(const std::string& objectName, const std::string& className) override;
     void DeleteChild(const std::string& objectName, TObject* object) override;
-    void GetChildren(TStringList* children) override;
+    void ListChildren(TStringList* children) override;
     void BeforeEditLayout(TcxCustomGridView* layoutView) override { PrepareLayoutView(layoutView); }
     void AssignLayoutFrom(TcxCustomGridView* layoutView) override;
     std::string GetLayoutCaption() const override { return GetLayoutCustomizationCaption(); }

@@ -2,6 +2,7 @@
 #include "controls/grid/view/ViewData.h"
 
 #include "controls/data/DataController.h"
+#include "controls/grid/view/CustomView.h"
 
 namespace zorvy {
 

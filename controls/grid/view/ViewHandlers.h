@@ -2,7 +2,8 @@
 // The handler objects every view owns: controller (input), painter (drawing), view data (rows),
 // view info (layout, with the site window it draws in) and an optional view-info cache (sizes kept
 // across layouts). Each is a plain base here; the concrete views supply theirs through the view's
-// class factories, and the layout, painting and input of views build on these bases.
+// class factories, and the layout, painting and input of views build on these bases. A file that
+// makes or names a handler's class also includes CustomView.h: the handlers' metaclass needs the view.
 #include "controls/foundation/classes/Classes.h"
 #include "platform/gdi/Geometry.h"
 
