@@ -1,12 +1,13 @@
 // zorvy-gallery [folder]: draws one PNG sheet per painter (painter-<name>.png) and the control, editor,
-// check-box, popup and grid sheets into the folder (default "gallery"), with every element in every state, for
-// people to look at.
+// check-box, popup, text-effect and grid sheets into the folder (default "gallery"), with every element in
+// every state, for people to look at.
 #include "CheckSheets.h"
 #include "ControlSheets.h"
 #include "EditorSheets.h"
 #include "GridSheets.h"
 #include "PainterSheets.h"
 #include "PopupSheets.h"
+#include "TextEffectSheets.h"
 #include "controls/foundation/services/FoundationUnits.h"
 #include "platform/display/HeadlessDisplay.h"
 
@@ -44,6 +45,7 @@ int main(int argc, char** argv) {
             std::printf("%s\n", path.c_str());
         for (const std::string& path : gallery::DrawPopupSheets(folder))
             std::printf("%s\n", path.c_str());
+        std::printf("%s\n", gallery::DrawTextEffectSheet(folder).c_str());
         for (const std::string& path : gallery::DrawGridSheets(display, folder))
             std::printf("%s\n", path.c_str());
         FinalizeFoundationUnits();
