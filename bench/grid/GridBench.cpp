@@ -16,6 +16,10 @@ namespace {
 std::atomic<std::size_t> allocations{0};
 }
 
+// The replaced pair allocates with malloc and frees with free; GCC cannot see that they match.
+#if defined(__GNUC__) && !defined(__clang__)
+#pragma GCC diagnostic ignored "-Wmismatched-new-delete"
+#endif
 void* operator new(std::size_t size) {
     ++allocations;
     if (void* p = std::malloc(size ? size : 1)) return p;
