@@ -12,6 +12,7 @@
 #include "controls/data/DataKeys.h"
 #include "controls/data/DataNotices.h"
 #include "controls/data/DataProvider.h"
+#include "controls/data/SortingBySummary.h"
 #include "controls/data/DataRelations.h"
 #include "controls/data/DataStorage.h"
 #include "controls/data/DataSummary.h"
@@ -378,6 +379,8 @@ class TcxCustomDataController : public TPersistent {
     int GetSortingBySummaryItemIndex() const;
     void SetSortingBySummaryItemIndex(int itemIndex);
     void SortingBySummaryChanged();
+    // The engine that orders groups by a group summary (none here: views name theirs).
+    virtual TcxSortingBySummaryEngineClass GetSortingBySummaryEngineClass() const { return nullptr; }
     bool GetSortingBySummaryChanged() const { return sortingBySummaryChanged_; }
     // While set, groups are found by their values, never by their texts.
     void SetFindingInternalRecord(bool value) { findingInternalRecord_ = value; }

@@ -1,6 +1,7 @@
 // The row pipeline's update: requests, filtering, sorting, building the group tree and reporting.
 // Focus, selection, expansion and row queries are in DataControllerInfoRows.cpp.
 #include "controls/data/DataControllerInfo.h"
+#include "controls/data/SortingBySummary.h"
 
 #include "controls/data/DataController.h"
 
@@ -131,8 +132,10 @@ void TcxCustomDataControllerInfo::Update() {
         if (reorder) PrepareSortFields(false);
         TcxDataSummary& summary = dataController_->GetSummary();
         if ((changes_ & dcicSummary) ||
-            (summary.CountsSelectedRecords() && (changes_ & (dcicSelection | dcicFocusedRow))))
+            (summary.CountsSelectedRecords() && (changes_ & (dcicSelection | dcicFocusedRow)))) {
             summary.CalculateAll();
+            SortGroupsBySummary();
+        }
         if (reorder) FocusTopRowAfterSorting();
         AfterUpdate();
     } catch (...) {
@@ -314,6 +317,19 @@ int TcxCustomDataControllerInfo::CompareGroupValues(int a, int b, int level) {
         }
     }
     return dataController_->CompareBySortInfo(a, b, 1, totalSorting_.GetItem(level));
+}
+
+void TcxCustomDataControllerInfo::SortGroupsBySummary() {
+    if (groups_.GetCount() == 0) return;
+    const TcxSortingBySummaryEngineClass engineClass = dataController_->GetSortingBySummaryEngineClass();
+    if (!engineClass) return;
+    TcxDataSummary& summary = dataController_->GetSummary();
+    bool sorted = false;
+    for (int level = 0; level < groups_.GetLevelCount() && !sorted; ++level) {
+        TcxDataGroupSummaryItems* items = summary.GetGroupSummaryItemsForLevel(level);
+        sorted = items && items->GetSortedItem();
+    }
+    if (sorted) engineClass(*this)->Sort();
 }
 
 void TcxCustomDataControllerInfo::BuildGroups() {

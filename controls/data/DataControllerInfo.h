@@ -77,6 +77,11 @@ class TcxCustomDataControllerInfo {
     bool AreGroupsAlwaysExpanded() const;
     void CheckRowIndex(int row) const;
     const TcxDataGroups& GetGroups() const { return groups_; }
+    // The group tree an engine that sorts groups by summary reorders in place.
+    TcxDataGroups& GetGroupsForSorting() { return groups_; }
+    TcxCustomDataController& GetDataController() const { return *dataController_; }
+    // Two records as grouping level `level` orders them.
+    int CompareGroupValuesAt(int a, int b, int level) { return CompareGroupValues(a, b, level); }
     TcxSortingFieldList& GetSorting() { return sorting_; }
     TcxGroupingFieldList& GetGrouping() { return grouping_; }
     const TcxSortingFieldList& GetTotalSorting() const { return totalSorting_; }
@@ -133,6 +138,8 @@ class TcxCustomDataControllerInfo {
     int CompareRecords(int a, int b);
     int CompareGroupValues(int a, int b, int level);
     void BuildGroups();
+    // Groups ordered by a sorted group summary item of some level, through the controller's engine.
+    void SortGroupsBySummary();
     void FocusTopRowAfterSorting();
     void AfterUpdate();
     void NotifyChanges();

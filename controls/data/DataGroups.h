@@ -39,6 +39,8 @@ class TcxDataGroups {
     void SetItem(int index, std::unique_ptr<TcxDataGroupInfo> item) {
         items_.at(static_cast<size_t>(index)) = std::move(item);
     }
+    // Gives the entry away, leaving the slot empty until SetItem fills it again.
+    std::unique_ptr<TcxDataGroupInfo> TakeItem(int index) { return std::move(items_.at(static_cast<size_t>(index))); }
     TcxDataGroupInfo* AddItem();
     void Clear();
     int GetItemLevel(int index) const; // -1 out of range

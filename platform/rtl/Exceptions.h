@@ -43,6 +43,8 @@ ZORVY_EXCEPTION(EWriteError, EStreamError);
 ZORVY_EXCEPTION(EFOpenError, EStreamError);
 ZORVY_EXCEPTION(EFCreateError, EStreamError);
 ZORVY_EXCEPTION(EFilerError, EStreamError);
+// A stored property text that does not convert to the property's type.
+ZORVY_EXCEPTION(EPropertyConvertError, Exception);
 ZORVY_EXCEPTION(EIniFileException, Exception);
 ZORVY_EXCEPTION(EInOutError, Exception);
 ZORVY_EXCEPTION(EAssertionFailed, Exception);

@@ -1,9 +1,10 @@
 // zorvy-gallery [folder]: draws one PNG sheet per painter (painter-<name>.png) and the control, editor,
-// check-box, popup, page control and text-effect sheets into the folder (default "gallery"), with every
-// element in every state, for people to look at.
+// check-box, popup, page control, text-effect and grid sheets into the folder (default "gallery"), with
+// every element in every state, for people to look at.
 #include "CheckSheets.h"
 #include "ControlSheets.h"
 #include "EditorSheets.h"
+#include "GridSheets.h"
 #include "GroupSheets.h"
 #include "PageSheets.h"
 #include "PainterSheets.h"
@@ -51,6 +52,8 @@ int main(int argc, char** argv) {
         for (const std::string& path : gallery::DrawPageSheets(display, folder))
             std::printf("%s\n", path.c_str());
         std::printf("%s\n", gallery::DrawTextEffectSheet(folder).c_str());
+        for (const std::string& path : gallery::DrawGridSheets(display, folder))
+            std::printf("%s\n", path.c_str());
         FinalizeFoundationUnits();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "zorvy-gallery: %s\n", e.what());

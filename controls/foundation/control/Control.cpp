@@ -21,19 +21,23 @@
 namespace zorvy {
 // ---- TcxControlChildComponent ----
 
-TcxControlChildComponent::TcxControlChildComponent(TComponent* owner) : TComponent(owner) {
-    InitializeInstance();
-}
+TcxControlChildComponent::TcxControlChildComponent(TComponent* owner) : TComponent(owner) {}
 
 TcxControlChildComponent* TcxControlChildComponent::CreateForControl(const TMetaClass* cls, TcxControl* control,
                                                                      bool assignOwner) {
     auto* component =
         CreateInstance<TcxControlChildComponent>(cls, assignOwner && control ? control->GetOwner() : nullptr);
-    component->AssignControl(control);
+    // Only now does the most derived class answer its virtual operations.
+    component->InitializeInstance();
+    if (control) control->AddChildComponent(component);
     return component;
 }
 
 TcxControlChildComponent::~TcxControlChildComponent() {
+    DetachFromControl();
+}
+
+void TcxControlChildComponent::DetachFromControl() {
     if (TcxControl* control = GetControl()) control->RemoveChildComponent(this);
 }
 

@@ -42,7 +42,8 @@ class TcxControlChildComponent : public TComponent {
     ZORVY_CLASS(TcxControlChildComponent, TComponent)
   public:
     explicit TcxControlChildComponent(TComponent* owner);
-    // Owned by the control's owner when assignOwner holds, else by nobody.
+    // Owned by the control's owner when assignOwner holds, else by nobody. InitializeInstance runs
+    // after construction, before the control is assigned.
     static TcxControlChildComponent* CreateForControl(const TMetaClass* cls, TcxControl* control, bool assignOwner);
     ~TcxControlChildComponent() override;
 
@@ -57,7 +58,10 @@ class TcxControlChildComponent : public TComponent {
     bool HasParent() const override { return GetControl() != nullptr; }
 
   protected:
+    // The part of construction that needs the most derived class's virtual operations.
     virtual void InitializeInstance() {}
+    // Leaves the control's children (a descendant's destructor does so while its parts still live).
+    void DetachFromControl();
 
   private:
     TWeakLink<TcxControl> control_;
