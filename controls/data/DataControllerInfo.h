@@ -72,6 +72,7 @@ class TcxCustomDataControllerInfo {
     int GetNearestRowIndex(int row) const;
     int GetRecordListCount() const { return static_cast<int>(recordList_.size()); }
     int GetRecordListItem(int position) const { return recordList_.at(static_cast<size_t>(position)); }
+    const std::vector<int>& GetRecordList() const { return recordList_; }
     int IndexOfRecord(int recordIndex) const;
     bool HasGroups() const { return groups_.GetCount() > 0; }
     bool AreGroupsAlwaysExpanded() const;
