@@ -13,6 +13,7 @@
 
 namespace zorvy {
 
+class TcxValueDef;
 class TcxCustomDataController;
 
 enum TcxDataControllerInfoChange : uint16_t {
@@ -131,7 +132,10 @@ class TcxCustomDataControllerInfo {
     void FilterRecords();
     void SortRecords();
     bool SortRecordsByFirstKey();
+    bool SortRecordsByNumberKey(TcxValueDef* def, bool descending);
     int CompareRecords(int a, int b);
+    // Records equal in the first sorted field: the other fields, then the record indexes.
+    int CompareRecordsAfterFirst(int a, int b);
     int CompareGroupValues(int a, int b, int level);
     void BuildGroups();
     void FocusTopRowAfterSorting();
