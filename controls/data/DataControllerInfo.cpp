@@ -179,13 +179,20 @@ void TcxCustomDataControllerInfo::FilterRecords() {
     const TcxCustomDataProvider& provider = dataController_->GetProvider();
     // Kept records move down in one pass (erasing one at a time is quadratic).
     size_t kept = 0;
-    for (int record : recordList_) {
-        const bool edited = provider.IsEditing() && provider.GetEditingRecordIndex() == record;
-        if (edited || ((!byCriteria || criteria.RecordPasses(record)) &&
-                       (!byHandler || dataController_->DoFilterRecord(record)) &&
-                       (!incremental || dataController_->MatchesIncrementalFilter(record))))
-            recordList_[kept++] = record;
+    if (byCriteria) criteria.PrepareCells(true);
+    try {
+        for (int record : recordList_) {
+            const bool edited = provider.IsEditing() && provider.GetEditingRecordIndex() == record;
+            if (edited || ((!byCriteria || criteria.RecordPasses(record)) &&
+                           (!byHandler || dataController_->DoFilterRecord(record)) &&
+                           (!incremental || dataController_->MatchesIncrementalFilter(record))))
+                recordList_[kept++] = record;
+        }
+    } catch (...) {
+        criteria.PrepareCells(false);
+        throw;
     }
+    criteria.PrepareCells(false);
     const bool removed = kept < recordList_.size();
     recordList_.resize(kept);
     if (removed) selection_.DropMissingRecords(recordList_);
