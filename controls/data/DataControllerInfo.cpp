@@ -139,6 +139,7 @@ void TcxCustomDataControllerInfo::Update() {
         AfterUpdate();
     } catch (...) {
         PrepareSortFields(false);
+        sortedKeys_.clear();
         expandingInfos_.Clear();
         calculating_ = false;
         NotifyChanges();
@@ -211,6 +212,7 @@ void TcxCustomDataControllerInfo::PrepareSortFields(bool prepare) {
 }
 
 void TcxCustomDataControllerInfo::SortRecords() {
+    sortedKeys_.clear();
     if (dataController_->GetProvider().IsGridMode() || recordList_.empty()) return;
     TcxCustomDataProvider& provider = dataController_->GetProvider();
     if (dataController_->IsProviderMode() && provider.IsCustomSorting()) {
@@ -239,17 +241,6 @@ struct TSortKey {
     const void* Key() const { return Inline ? static_cast<const void*>(Cell) : Data; }
 };
 
-// A record with its first sort key read as a number, for the value types whose cells compare as
-// plain integers or floats.
-struct TNumberSortKey {
-    union {
-        int64_t Int;
-        double Float;
-    };
-    int Record;
-    bool Null;
-};
-
 enum class TNumberKeyKind { None, Int, Float };
 
 TNumberKeyKind NumberKeyKindOf(const TcxValueType* type) {
@@ -271,6 +262,8 @@ int64_t LoadIntKey(const TcxValueType* type, const uint8_t* cell) {
     if (type == &cxBooleanValueType) return load(uint8_t());
     return load(int64_t());
 }
+
+using TNumberSortKey = TcxCustomDataControllerInfo::TNumberSortKey;
 
 // The value types' order: null first; a float NaN before every number.
 int CompareNumberKeys(const TNumberSortKey& a, const TNumberSortKey& b, bool floats) {
@@ -366,6 +359,11 @@ bool TcxCustomDataControllerInfo::SortRecordsByNumberKey(TcxValueDef* def, bool 
     }
     for (size_t i = 0; i < keys.size(); ++i)
         recordList_[i] = keys[i].Record;
+    // The first group level compares these keys instead of reading the records again.
+    if (grouping_.GetCount() > 0 && (changes_ & dcicGrouping)) {
+        sortedKeys_ = std::move(keys);
+        sortedKeysFloat_ = floats;
+    }
     return true;
 }
 
@@ -425,6 +423,8 @@ int TcxCustomDataControllerInfo::CompareGroupValues(int a, int b, int level) {
 }
 
 void TcxCustomDataControllerInfo::BuildGroups() {
+    std::vector<TNumberSortKey> keys = std::move(sortedKeys_);
+    sortedKeys_.clear();
     groups_.Clear();
     for (int i = 0; i < grouping_.GetCount(); ++i)
         groups_.AddLevelField(grouping_.GetItem(i).Field);
@@ -452,7 +452,12 @@ void TcxCustomDataControllerInfo::BuildGroups() {
             cellLevels[static_cast<size_t>(level)] = def;
     }
     const std::vector<uint8_t*>& buffers = dataController_->GetStorage().RecordBuffers();
-    auto differs = [&](int a, int b, int level) {
+    const bool levelZeroKeys = direct && cellLevels[0] && keys.size() == recordList_.size();
+    int levelZeroStart = 0; // the position the open level-0 group starts at
+    auto differs = [&](int a, int b, int level, int position) {
+        if (level == 0 && levelZeroKeys)
+            return CompareNumberKeys(keys[static_cast<size_t>(levelZeroStart)], keys[static_cast<size_t>(position)],
+                                     sortedKeysFloat_) != 0;
         if (TcxValueDef* def = cellLevels[static_cast<size_t>(level)])
             return a != b && def->CompareBuffers(buffers.at(static_cast<size_t>(a)), buffers.at(static_cast<size_t>(b))) != 0;
         return CompareGroupValues(a, b, level) != 0;
@@ -462,9 +467,12 @@ void TcxCustomDataControllerInfo::BuildGroups() {
         int record = recordList_[static_cast<size_t>(p)];
         int changed = -1;
         for (int level = 0; level < levels && changed < 0; ++level)
-            if (differs(first[static_cast<size_t>(level)], record, level)) changed = level;
+            if (differs(first[static_cast<size_t>(level)], record, level, p)) changed = level;
         if (changed < 0) continue;
-        if (changed == 0) ++topGroup;
+        if (changed == 0) {
+            ++topGroup;
+            levelZeroStart = p;
+        }
         for (int level = changed; level < levels; ++level)
             groups_.GetItem(open[static_cast<size_t>(level)])->EndIndex =
                 level < levels - 1 ? groups_.GetCount() - 1 : p - 1;

@@ -36,6 +36,17 @@ void QuickSortList(std::vector<T>& list, int low, int high, Compare compare);
 
 class TcxCustomDataControllerInfo {
   public:
+    // A record with its first sort key read as a number, for value types whose cells
+    // compare as plain integers or floats.
+    struct TNumberSortKey {
+        union {
+            int64_t Int;
+            double Float;
+        };
+        int Record;
+        bool Null;
+    };
+
     explicit TcxCustomDataControllerInfo(TcxCustomDataController* dataController);
     virtual ~TcxCustomDataControllerInfo() = default;
 
@@ -162,6 +173,9 @@ class TcxCustomDataControllerInfo {
     int lockCount_ = 0;
     TcxDataFocusingInfo prevFocusingInfo_;
     std::vector<int> recordList_;
+    // The number keys of the last sort in row order, while the groups are built from them.
+    std::vector<TNumberSortKey> sortedKeys_;
+    bool sortedKeysFloat_ = false;
     TcxDataSelection selection_;
     TcxSortingFieldList sorting_;
     TcxSortingFieldList totalSorting_;
