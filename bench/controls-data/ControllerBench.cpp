@@ -1,7 +1,7 @@
-// The data controller's row pipeline over 100,000 records: sorting by an integer and by a string
-// field beside std::stable_sort of the same keys in the same run ("x_baseline"), grouping by a
-// field of 100 values with every group expanded, and moving the focus from the first to the last
-// row.
+// The data controller's row pipeline over 100,000 and 1,000,000 records: sorting by an integer and
+// by a string field beside std::stable_sort of the same keys in the same run ("x_baseline"), grouping
+// by a field of 100 values with every group expanded beside std::stable_sort of the same keys
+// ("ns_per_record" shows whether it stays n log n), and moving the focus from the first to the last row.
 #include "bench/TimedLoop.h"
 #include "controls/data/DataController.h"
 
@@ -9,6 +9,8 @@
 
 #include <algorithm>
 #include <chrono>
+#include <map>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -23,9 +25,9 @@ struct Keys {
     std::vector<int32_t> Numbers;
     std::vector<std::string> Names;
     std::vector<int32_t> Groups;
-    Keys() {
+    explicit Keys(int count) {
         std::mt19937 random(20261210);
-        for (int i = 0; i < RecordCount; ++i) {
+        for (int i = 0; i < count; ++i) {
             Numbers.push_back(static_cast<int32_t>(random() % 1000000));
             Names.push_back("name " + std::to_string(random() % 1000000));
             Groups.push_back(static_cast<int32_t>(random() % 100));
@@ -33,23 +35,25 @@ struct Keys {
     }
 };
 
-const Keys& TheKeys() {
-    static const Keys keys;
-    return keys;
+const Keys& TheKeys(int count = RecordCount) {
+    static std::map<int, std::unique_ptr<Keys>> keys;
+    auto& made = keys[count];
+    if (!made) made = std::make_unique<Keys>(count);
+    return *made;
 }
 
 // Items Number (Integer), Name (String), Group (Integer), filled from the keys.
 struct Controller {
     TObject Items[3];
     TcxDataController Data{nullptr};
-    Controller() {
+    explicit Controller(int count = RecordCount) {
         Data.AddItem(&Items[0])->ChangeValueType(&cxIntegerValueType);
         Data.AddItem(&Items[1])->ChangeValueType(&cxStringValueType);
         Data.AddItem(&Items[2])->ChangeValueType(&cxIntegerValueType);
-        const Keys& keys = TheKeys();
+        const Keys& keys = TheKeys(count);
         Data.BeginUpdate();
-        Data.SetRecordCount(RecordCount);
-        for (int r = 0; r < RecordCount; ++r) {
+        Data.SetRecordCount(count);
+        for (int r = 0; r < count; ++r) {
             Data.GetStorage().SetValue(r, Data.GetItemField(0)->ValueDefinition(),
                                        keys.Numbers[static_cast<size_t>(r)]);
             Data.GetStorage().SetValue(r, Data.GetItemField(1)->ValueDefinition(),
@@ -61,7 +65,8 @@ struct Controller {
     }
 };
 
-double numberBaseline = 0, nameBaseline = 0;
+std::map<int64_t, double> numberBaselines, groupBaselines; // by record count
+double nameBaseline = 0;
 
 // Record indexes ordered by their keys, as the controller orders them (ties by record index).
 template <typename Key>
@@ -78,26 +83,30 @@ void StableSortIndexes(benchmark::State& state, const std::vector<Key>& keys, do
 }
 
 void BaselineStableSortNumbers(benchmark::State& state) {
-    StableSortIndexes(state, TheKeys().Numbers, numberBaseline);
+    StableSortIndexes(state, TheKeys(static_cast<int>(state.range(0))).Numbers, numberBaselines[state.range(0)]);
+}
+
+void BaselineStableSortGroups(benchmark::State& state) {
+    StableSortIndexes(state, TheKeys(static_cast<int>(state.range(0))).Groups, groupBaselines[state.range(0)]);
 }
 
 void BaselineStableSortNames(benchmark::State& state) {
     StableSortIndexes(state, TheKeys().Names, nameBaseline);
 }
 
-void SortController(benchmark::State& state, int item, const double& baseline) {
-    Controller c;
+void SortController(benchmark::State& state, int item, const double& baseline, int count = RecordCount) {
+    Controller c(count);
     bool ascending = false;
     double seconds = TimedLoop(state, [&] {
         ascending = !ascending;
         c.Data.SetItemSortOrder(item, ascending ? soAscending : soDescending);
     });
-    if (c.Data.GetRowCount() != RecordCount) state.SkipWithError("rows lost");
+    if (c.Data.GetRowCount() != count) state.SkipWithError("rows lost");
     if (baseline > 0) state.counters["x_baseline"] = seconds / baseline;
 }
 
 void SortByInteger(benchmark::State& state) {
-    SortController(state, 0, numberBaseline);
+    SortController(state, 0, numberBaselines[state.range(0)], static_cast<int>(state.range(0)));
 }
 
 void SortByString(benchmark::State& state) {
@@ -105,8 +114,9 @@ void SortByString(benchmark::State& state) {
 }
 
 void GroupBy100ValuesExpanded(benchmark::State& state) {
-    Controller c;
-    TimedLoop(state, [&] {
+    const int count = static_cast<int>(state.range(0));
+    Controller c(count);
+    double seconds = TimedLoop(state, [&] {
         c.Data.BeginUpdate();
         c.Data.ChangeItemGroupIndex(2, 0);
         c.Data.EndUpdate();
@@ -119,6 +129,8 @@ void GroupBy100ValuesExpanded(benchmark::State& state) {
     c.Data.ChangeItemGroupIndex(2, 0);
     c.Data.FullExpand();
     state.counters["rows"] = c.Data.GetRowCount();
+    state.counters["ns_per_record"] = seconds * 1e9 / count;
+    if (groupBaselines[count] > 0) state.counters["x_baseline"] = seconds / groupBaselines[count];
 }
 
 void FocusFirstToLastRow(benchmark::State& state) {
@@ -135,9 +147,10 @@ void FocusFirstToLastRow(benchmark::State& state) {
 
 } // namespace
 
-BENCHMARK(BaselineStableSortNumbers)->Unit(benchmark::kMillisecond);
-BENCHMARK(SortByInteger)->Unit(benchmark::kMillisecond);
+BENCHMARK(BaselineStableSortNumbers)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(SortByInteger)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(BaselineStableSortNames)->Unit(benchmark::kMillisecond);
 BENCHMARK(SortByString)->Unit(benchmark::kMillisecond);
-BENCHMARK(GroupBy100ValuesExpanded)->Unit(benchmark::kMillisecond);
+BENCHMARK(BaselineStableSortGroups)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(GroupBy100ValuesExpanded)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(FocusFirstToLastRow)->Unit(benchmark::kMicrosecond);

@@ -595,6 +595,10 @@ class TcxCustomDataController : public TPersistent {
     virtual Variant GetFilterDataValue(int recordIndex, TcxCustomDataField* field) const {
         return GetFieldValue(recordIndex, field);
     }
+    // True when GetFilterDataValue answers the field's stored cell, so a filter may read the cell.
+    virtual bool HasStoredFilterValue(TcxCustomDataField* field) const {
+        return !IsGridMode() && !(IsProviderMode() && FieldHasProviderData(field));
+    }
     virtual std::string GetItemFilterName(TObject* /*item*/) const { return {}; }
     virtual std::string GetFilterFieldName(TObject* item) const { return GetItemFilterName(item); }
     virtual std::string GetFilterDisplayText(int recordIndex, int itemIndex) const {

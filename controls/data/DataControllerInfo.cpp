@@ -5,6 +5,8 @@
 
 #include "controls/data/DataController.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstring>
 
 namespace zorvy {
@@ -140,6 +142,7 @@ void TcxCustomDataControllerInfo::Update() {
         AfterUpdate();
     } catch (...) {
         PrepareSortFields(false);
+        sortedKeys_.clear();
         expandingInfos_.Clear();
         calculating_ = false;
         NotifyChanges();
@@ -180,13 +183,20 @@ void TcxCustomDataControllerInfo::FilterRecords() {
     const TcxCustomDataProvider& provider = dataController_->GetProvider();
     // Kept records move down in one pass (erasing one at a time is quadratic).
     size_t kept = 0;
-    for (int record : recordList_) {
-        const bool edited = provider.IsEditing() && provider.GetEditingRecordIndex() == record;
-        if (edited || ((!byCriteria || criteria.RecordPasses(record)) &&
-                       (!byHandler || dataController_->DoFilterRecord(record)) &&
-                       (!incremental || dataController_->MatchesIncrementalFilter(record))))
-            recordList_[kept++] = record;
+    if (byCriteria) criteria.PrepareCells(true);
+    try {
+        for (int record : recordList_) {
+            const bool edited = provider.IsEditing() && provider.GetEditingRecordIndex() == record;
+            if (edited || ((!byCriteria || criteria.RecordPasses(record)) &&
+                           (!byHandler || dataController_->DoFilterRecord(record)) &&
+                           (!incremental || dataController_->MatchesIncrementalFilter(record))))
+                recordList_[kept++] = record;
+        }
+    } catch (...) {
+        criteria.PrepareCells(false);
+        throw;
     }
+    criteria.PrepareCells(false);
     const bool removed = kept < recordList_.size();
     recordList_.resize(kept);
     if (removed) selection_.DropMissingRecords(recordList_);
@@ -205,6 +215,7 @@ void TcxCustomDataControllerInfo::PrepareSortFields(bool prepare) {
 }
 
 void TcxCustomDataControllerInfo::SortRecords() {
+    sortedKeys_.clear();
     if (dataController_->GetProvider().IsGridMode() || recordList_.empty()) return;
     TcxCustomDataProvider& provider = dataController_->GetProvider();
     if (dataController_->IsProviderMode() && provider.IsCustomSorting()) {
@@ -212,6 +223,11 @@ void TcxCustomDataControllerInfo::SortRecords() {
         return;
     }
     if (SortRecordsByFirstKey()) return;
+    // Without sorted fields the order is the records' own.
+    if (totalSorting_.GetCount() == 0 && !provider.IsEditing()) {
+        std::sort(recordList_.begin(), recordList_.end());
+        return;
+    }
     QuickSortList(recordList_, 0, GetRecordListCount() - 1,
                   [this](int a, int b) { return CompareRecords(a, b); });
 }
@@ -228,6 +244,39 @@ struct TSortKey {
     const void* Key() const { return Inline ? static_cast<const void*>(Cell) : Data; }
 };
 
+enum class TNumberKeyKind { None, Int, Float };
+
+TNumberKeyKind NumberKeyKindOf(const TcxValueType* type) {
+    if (type == &cxIntegerValueType || type == &cxLargeIntValueType || type == &cxSmallintValueType ||
+        type == &cxWordValueType || type == &cxBooleanValueType || type == &cxCurrencyValueType)
+        return TNumberKeyKind::Int;
+    if (type == &cxFloatValueType || type == &cxDateTimeValueType) return TNumberKeyKind::Float;
+    return TNumberKeyKind::None;
+}
+
+int64_t LoadIntKey(const TcxValueType* type, const uint8_t* cell) {
+    auto load = [cell](auto value) {
+        std::memcpy(&value, cell, sizeof value);
+        return static_cast<int64_t>(value);
+    };
+    if (type == &cxIntegerValueType) return load(int32_t());
+    if (type == &cxSmallintValueType) return load(int16_t());
+    if (type == &cxWordValueType) return load(uint16_t());
+    if (type == &cxBooleanValueType) return load(uint8_t());
+    return load(int64_t());
+}
+
+using TNumberSortKey = TcxCustomDataControllerInfo::TNumberSortKey;
+
+// The value types' order: null first; a float NaN before every number.
+int CompareNumberKeys(const TNumberSortKey& a, const TNumberSortKey& b, bool floats) {
+    if (a.Null || b.Null) return a.Null == b.Null ? 0 : (a.Null ? -1 : 1);
+    if (!floats) return a.Int < b.Int ? -1 : (b.Int < a.Int ? 1 : 0);
+    const bool nanA = std::isnan(a.Float), nanB = std::isnan(b.Float);
+    if (nanA || nanB) return nanA == nanB ? 0 : (nanA ? -1 : 1);
+    return a.Float < b.Float ? -1 : (b.Float < a.Float ? 1 : 0);
+}
+
 } // namespace
 
 // The same order as CompareRecords, faster: the first key of every record is gathered once, so
@@ -240,6 +289,8 @@ bool TcxCustomDataControllerInfo::SortRecordsByFirstKey() {
     TcxValueDef* def = first.Field->ValueDefinition();
     if (first.Field->CompareMode != -1 || !def || def->GetBufferSize() == 0) return false;
     if (dataController_->OnCompare && !first.Field->IsInternal()) return false;
+    const bool descending = first.SortOrder == soDescending;
+    if (SortRecordsByNumberKey(def, descending)) return true;
     TcxDataStorage& storage = dataController_->GetStorage();
     const TcxValueType* type = def->GetValueTypeClass();
     const int size = def->GetDataSize();
@@ -260,16 +311,71 @@ bool TcxCustomDataControllerInfo::SortRecordsByFirstKey() {
         else
             key.Data = data;
     }
-    const bool descending = first.SortOrder == soDescending;
     QuickSortList(keys, 0, static_cast<int>(keys.size()) - 1, [&](const TSortKey& a, const TSortKey& b) {
         if (a.Record == b.Record) return 0;
         int r = def->CompareNullable(a.Null, b.Null, a.Key(), b.Key());
         if (r != 0) return descending ? -r : r;
-        return CompareRecords(a.Record, b.Record);
+        return CompareRecordsAfterFirst(a.Record, b.Record);
     });
     for (size_t i = 0; i < keys.size(); ++i)
         recordList_[i] = keys[i].Record;
     return true;
+}
+
+// A first field of integers or floats: its keys compare inline. Alone, the field and the record
+// index order strictly, so a library sort is safe; with more fields, whose compare a handler may
+// answer inconsistently, the bounded quicksort keeps the list intact.
+bool TcxCustomDataControllerInfo::SortRecordsByNumberKey(TcxValueDef* def, bool descending) {
+    const TcxValueType* type = def->GetValueTypeClass();
+    const TNumberKeyKind kind = NumberKeyKindOf(type);
+    if (kind == TNumberKeyKind::None) return false;
+    const bool floats = kind == TNumberKeyKind::Float;
+    const std::vector<uint8_t*>& buffers = dataController_->GetStorage().RecordBuffers();
+    const auto flag = static_cast<size_t>(def->GetOffset());
+    std::vector<TNumberSortKey> keys(recordList_.size());
+    for (size_t i = 0; i < keys.size(); ++i) {
+        TNumberSortKey& key = keys[i];
+        key.Record = recordList_[i];
+        const uint8_t* buffer = buffers.at(static_cast<size_t>(key.Record));
+        key.Null = !buffer || buffer[flag] == 0;
+        key.Int = 0;
+        if (key.Null) continue;
+        if (floats)
+            std::memcpy(&key.Float, buffer + flag + 1, sizeof key.Float);
+        else
+            key.Int = LoadIntKey(type, buffer + flag + 1);
+    }
+    if (totalSorting_.GetCount() == 1) {
+        std::sort(keys.begin(), keys.end(), [&](const TNumberSortKey& a, const TNumberSortKey& b) {
+            int r = CompareNumberKeys(a, b, floats);
+            if (r != 0) return descending ? r > 0 : r < 0;
+            return a.Record < b.Record;
+        });
+    } else {
+        QuickSortList(keys, 0, static_cast<int>(keys.size()) - 1,
+                      [&](const TNumberSortKey& a, const TNumberSortKey& b) {
+                          if (a.Record == b.Record) return 0;
+                          int r = CompareNumberKeys(a, b, floats);
+                          if (r != 0) return descending ? -r : r;
+                          return CompareRecordsAfterFirst(a.Record, b.Record);
+                      });
+    }
+    for (size_t i = 0; i < keys.size(); ++i)
+        recordList_[i] = keys[i].Record;
+    // The first group level compares these keys instead of reading the records again.
+    if (grouping_.GetCount() > 0 && (changes_ & dcicGrouping)) {
+        sortedKeys_ = std::move(keys);
+        sortedKeysFloat_ = floats;
+    }
+    return true;
+}
+
+int TcxCustomDataControllerInfo::CompareRecordsAfterFirst(int a, int b) {
+    for (int i = 1; i < totalSorting_.GetCount(); ++i) {
+        int r = dataController_->CompareBySortInfo(a, b, 0, totalSorting_.GetItem(i));
+        if (r != 0) return r;
+    }
+    return dataController_->CompareRecordIndexes(a, b);
 }
 
 int TcxCustomDataControllerInfo::CompareRecords(int a, int b) {
@@ -333,6 +439,8 @@ void TcxCustomDataControllerInfo::SortGroupsBySummary() {
 }
 
 void TcxCustomDataControllerInfo::BuildGroups() {
+    std::vector<TNumberSortKey> keys = std::move(sortedKeys_);
+    sortedKeys_.clear();
     groups_.Clear();
     for (int i = 0; i < grouping_.GetCount(); ++i)
         groups_.AddLevelField(grouping_.GetItem(i).Field);
@@ -349,14 +457,38 @@ void TcxCustomDataControllerInfo::BuildGroups() {
     };
     for (int level = 0; level < levels; ++level)
         openGroup(level, 0, 0);
+    // A level compared natively outside an edit compares its cells directly.
+    std::vector<TcxValueDef*> cellLevels(static_cast<size_t>(levels));
+    const bool direct = !dataController_->GetProvider().IsEditing() && !dataController_->IsProviderMode();
+    for (int level = 0; direct && level < levels; ++level) {
+        TcxCustomDataField* field = totalSorting_.GetItem(level).Field;
+        TcxValueDef* def = field->ValueDefinition();
+        if (field->CompareMode == -1 && def && def->GetBufferSize() > 0 &&
+            !(dataController_->OnCompare && !field->IsInternal()))
+            cellLevels[static_cast<size_t>(level)] = def;
+    }
+    const std::vector<uint8_t*>& buffers = dataController_->GetStorage().RecordBuffers();
+    const bool levelZeroKeys = direct && cellLevels[0] && keys.size() == recordList_.size();
+    int levelZeroStart = 0; // the position the open level-0 group starts at
+    auto differs = [&](int a, int b, int level, int position) {
+        if (level == 0 && levelZeroKeys)
+            return CompareNumberKeys(keys[static_cast<size_t>(levelZeroStart)], keys[static_cast<size_t>(position)],
+                                     sortedKeysFloat_) != 0;
+        if (TcxValueDef* def = cellLevels[static_cast<size_t>(level)])
+            return a != b && def->CompareBuffers(buffers.at(static_cast<size_t>(a)), buffers.at(static_cast<size_t>(b))) != 0;
+        return CompareGroupValues(a, b, level) != 0;
+    };
     int topGroup = 0;
     for (int p = 1; p < count; ++p) {
         int record = recordList_[static_cast<size_t>(p)];
         int changed = -1;
         for (int level = 0; level < levels && changed < 0; ++level)
-            if (CompareGroupValues(first[static_cast<size_t>(level)], record, level) != 0) changed = level;
+            if (differs(first[static_cast<size_t>(level)], record, level, p)) changed = level;
         if (changed < 0) continue;
-        if (changed == 0) ++topGroup;
+        if (changed == 0) {
+            ++topGroup;
+            levelZeroStart = p;
+        }
         for (int level = changed; level < levels; ++level)
             groups_.GetItem(open[static_cast<size_t>(level)])->EndIndex =
                 level < levels - 1 ? groups_.GetCount() - 1 : p - 1;

@@ -13,6 +13,7 @@
 
 namespace zorvy {
 
+class TcxValueDef;
 class TcxCustomDataController;
 
 enum TcxDataControllerInfoChange : uint16_t {
@@ -35,6 +36,17 @@ void QuickSortList(std::vector<T>& list, int low, int high, Compare compare);
 
 class TcxCustomDataControllerInfo {
   public:
+    // A record with its first sort key read as a number, for value types whose cells
+    // compare as plain integers or floats.
+    struct TNumberSortKey {
+        union {
+            int64_t Int;
+            double Float;
+        };
+        int Record;
+        bool Null;
+    };
+
     explicit TcxCustomDataControllerInfo(TcxCustomDataController* dataController);
     virtual ~TcxCustomDataControllerInfo() = default;
 
@@ -72,6 +84,7 @@ class TcxCustomDataControllerInfo {
     int GetNearestRowIndex(int row) const;
     int GetRecordListCount() const { return static_cast<int>(recordList_.size()); }
     int GetRecordListItem(int position) const { return recordList_.at(static_cast<size_t>(position)); }
+    const std::vector<int>& GetRecordList() const { return recordList_; }
     int IndexOfRecord(int recordIndex) const;
     bool HasGroups() const { return groups_.GetCount() > 0; }
     bool AreGroupsAlwaysExpanded() const;
@@ -135,7 +148,10 @@ class TcxCustomDataControllerInfo {
     void FilterRecords();
     void SortRecords();
     bool SortRecordsByFirstKey();
+    bool SortRecordsByNumberKey(TcxValueDef* def, bool descending);
     int CompareRecords(int a, int b);
+    // Records equal in the first sorted field: the other fields, then the record indexes.
+    int CompareRecordsAfterFirst(int a, int b);
     int CompareGroupValues(int a, int b, int level);
     void BuildGroups();
     // Groups ordered by a sorted group summary item of some level, through the controller's engine.
@@ -164,6 +180,9 @@ class TcxCustomDataControllerInfo {
     int lockCount_ = 0;
     TcxDataFocusingInfo prevFocusingInfo_;
     std::vector<int> recordList_;
+    // The number keys of the last sort in row order, while the groups are built from them.
+    std::vector<TNumberSortKey> sortedKeys_;
+    bool sortedKeysFloat_ = false;
     TcxDataSelection selection_;
     TcxSortingFieldList sorting_;
     TcxSortingFieldList totalSorting_;

@@ -252,13 +252,35 @@ int TcxCustomDataController::FindRecordByFields(int probeRecordIndex, const std:
     if (fields.empty()) return -1;
     info_->PrepareSortFields(true);
     try {
+        // A field compared natively against an internal probe reads the probe's compare data once
+        // and compares it with each record's as CompareByField would.
+        struct TProbe {
+            TcxValueDef* Def = nullptr;
+            bool Null = true;
+            const void* Data = nullptr;
+        };
+        std::vector<TProbe> probes(fields.size());
+        for (size_t i = 0; i < fields.size() && probeRecordIndex < 0; ++i) {
+            TcxCustomDataField* field = fields[i];
+            TcxValueDef* def = field->ValueDefinition();
+            if (!def || (OnCompare && !field->IsInternal()) || IsCustomCompareNeeded(field) ||
+                (IsProviderMode() && FieldHasProviderData(field)))
+                continue;
+            probes[i].Def = def;
+            probes[i].Null = storage_->PrepareCompare(probeRecordIndex, def, probes[i].Data);
+        }
         for (int record = 0; record < GetRecordCount(); ++record) {
             bool equal = true;
-            for (TcxCustomDataField* field : fields)
-                if (CompareByField(record, probeRecordIndex, 2, field) != 0) {
-                    equal = false;
-                    break;
+            for (size_t i = 0; i < fields.size() && equal; ++i) {
+                const TProbe& probe = probes[i];
+                if (probe.Def) {
+                    const void* data;
+                    const bool null = storage_->PrepareCompare(record, probe.Def, data);
+                    equal = probe.Def->CompareNullable(null, probe.Null, data, probe.Data) == 0;
+                } else {
+                    equal = CompareByField(record, probeRecordIndex, 2, fields[i]) == 0;
                 }
+            }
             if (equal) {
                 info_->PrepareSortFields(false);
                 return record;

@@ -25,6 +25,11 @@ void TcxDataFilterCriteriaItem::GetDataValue(int recordIndex, Variant& value) co
         value = GetDataController()->GetFilterDataValue(recordIndex, field_);
 }
 
+void TcxDataFilterCriteriaItem::PrepareCell(bool prepare) {
+    cell_.reset();
+    if (prepare) cell_ = TcxFilterCell::Prepare(*GetDataController(), field_, *this);
+}
+
 std::string TcxDataFilterCriteriaItem::GetFieldCaption() const {
     if (!field_ || !field_->GetItem()) return {};
     return GetDataController()->GetItemFilterName(field_->GetItem());
@@ -114,6 +119,24 @@ void TcxDataFilterCriteria::SetActive(bool value) {
 
 bool TcxDataFilterCriteria::IsFiltering() const {
     return active_ && !IsEmpty() && !dataController_->IsGridMode();
+}
+
+namespace {
+
+void PrepareCellsOf(const TcxFilterCriteriaItemList& list, bool prepare) {
+    for (int i = 0; i < list.GetCount(); ++i) {
+        TcxCustomFilterCriteriaItem* child = list.GetItem(i);
+        if (child->IsItemList())
+            PrepareCellsOf(*static_cast<TcxFilterCriteriaItemList*>(child), prepare);
+        else if (auto* condition = dynamic_cast<TcxDataFilterCriteriaItem*>(child))
+            condition->PrepareCell(prepare);
+    }
+}
+
+} // namespace
+
+void TcxDataFilterCriteria::PrepareCells(bool prepare) {
+    PrepareCellsOf(*GetRoot(), prepare);
 }
 
 std::unique_ptr<TcxDataFilterValueList> TcxDataFilterCriteria::CreateValueList() {

@@ -1,6 +1,7 @@
 #pragma once
 // The data controller's filter: criteria whose conditions name the controller's fields and read
 // its records, and the value lists that fill a column's filter drop-down.
+#include "controls/data/FilterCells.h"
 #include "controls/data/FilterCriteria.h"
 
 #include <memory>
@@ -23,10 +24,16 @@ class TcxDataFilterCriteriaItem : public TcxFilterCriteriaItem {
     // A view item is taken as the controller's field for it.
     void SetItemLink(TObject* link) override;
     TcxCustomDataField* GetField() const { return field_; }
+    // Prepares the condition to be judged from record cells for one filtering pass, or drops that.
+    void PrepareCell(bool prepare);
+
+  protected:
+    int PassesByCell(int recordIndex) const override { return cell_ ? cell_->Verdict(recordIndex) : -1; }
 
   private:
     TcxCustomDataController* GetDataController() const;
     TcxCustomDataField* field_ = nullptr;
+    std::optional<TcxFilterCell> cell_;
 };
 
 class TcxDataFilterValueList;
@@ -44,6 +51,8 @@ class TcxDataFilterCriteria : public TcxFilterCriteria {
     void SetActive(bool value);
     // Active, not empty and not in grid mode.
     virtual bool IsFiltering() const;
+    // The conditions that can be judged from record cells are, for one pass over the records.
+    void PrepareCells(bool prepare);
     virtual std::unique_ptr<TcxDataFilterValueList> CreateValueList();
     void RemoveItemsOfLink(TObject* link) { RemoveItemsByItemLink(link); }
     void Assign(TPersistent* source) override;

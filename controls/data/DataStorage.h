@@ -216,6 +216,8 @@ class TcxDataStorage : public TObject {
 
     // ---- buffers ----
     uint8_t* BufferOfRecord(int index) const;
+    // The ordinary records' buffers by index (nil: every value null), for passes over many records.
+    const std::vector<uint8_t*>& RecordBuffers() const { return records_; }
     uint8_t* EnsureRecordBuffer(int index);
     void PutBufferOfRecord(int index, uint8_t* buffer);
 

@@ -4,6 +4,7 @@
 // their values, formats and texts. Items, links and summary groups are collections, so a summary
 // copies into another controller's item by item.
 #include "controls/data/DataUtils.h"
+#include "controls/data/SummaryColumns.h"
 #include "platform/rtl/Variant.h"
 
 #include <functional>
@@ -311,15 +312,29 @@ class TcxDataSummary : public TPersistent {
 
   private:
     // The running values and counts of a collection's items, with what the walk asks of each item
-    // once: its field and whether it is calculated.
+    // once: its field and whether it is calculated. An item whose field has a column shares that
+    // field's totals (TotalsOf, -1 for none) instead of adding variants value by value.
     struct Accumulator {
         std::vector<Variant> Values;
         std::vector<int> Counts;
         std::vector<TcxDataSummaryItem*> Items;
         std::vector<TcxCustomDataField*> Fields;
         std::vector<bool> Calculated;
+        std::vector<int> TotalsOf;
+        std::vector<TcxSummaryTotals> Totals;
+        std::vector<const TcxSummaryColumn*> TotalsColumns;
+        bool AnyByVariants = false;
     };
-    Accumulator Prepare(const TcxDataSummaryItems& items) const;
+    // The fields read into columns during one calculation.
+    struct Columns {
+        std::vector<TcxCustomDataField*> Fields;
+        std::vector<std::unique_ptr<TcxSummaryColumn>> Read;
+    };
+    // Runs `calculate` with columns of its own unless a calculation around it has them.
+    template <typename Calculate> void WithColumns(Calculate calculate);
+    const TcxSummaryColumn* ColumnOf(TcxCustomDataField* field);
+    Accumulator Prepare(const TcxDataSummaryItems& items);
+    void CalculateGroupLevels();
     void AccumulateRange(const TcxDataSummaryItems& items, int first, int last, Accumulator& acc);
     // `recordValue` is the record's value of the item's field (Null without a field).
     void AccumulateRecord(const TcxDataSummaryItems& items, TcxDataSummaryItem* item, int recordIndex, int& count,
@@ -332,6 +347,7 @@ class TcxDataSummary : public TPersistent {
     std::unique_ptr<TcxDataGroupSummaryItems> defaultGroupItems_;
     std::unique_ptr<TcxDataFooterSummaryItems> footerItems_;
     Variant footerValues_;
+    Columns* columns_ = nullptr;
     bool inAfterSummary_ = false;
     bool afterSummaryPending_ = false;
     bool destroying_ = false;

@@ -31,7 +31,32 @@ std::string ReplaceAll(std::string text, const std::string& what, const std::str
 
 // ---- calculation ----
 
-TcxDataSummary::Accumulator TcxDataSummary::Prepare(const TcxDataSummaryItems& items) const {
+template <typename Calculate> void TcxDataSummary::WithColumns(Calculate calculate) {
+    if (columns_) {
+        calculate();
+        return;
+    }
+    Columns columns;
+    columns_ = &columns;
+    try {
+        calculate();
+    } catch (...) {
+        columns_ = nullptr;
+        throw;
+    }
+    columns_ = nullptr;
+}
+
+const TcxSummaryColumn* TcxDataSummary::ColumnOf(TcxCustomDataField* field) {
+    if (!columns_) return nullptr;
+    for (size_t i = 0; i < columns_->Fields.size(); ++i)
+        if (columns_->Fields[i] == field) return columns_->Read[i].get();
+    columns_->Fields.push_back(field);
+    columns_->Read.push_back(TcxSummaryColumn::Read(*dataController_, field));
+    return columns_->Read.back().get();
+}
+
+TcxDataSummary::Accumulator TcxDataSummary::Prepare(const TcxDataSummaryItems& items) {
     Accumulator acc;
     const auto count = static_cast<size_t>(items.GetCount());
     acc.Values.assign(count, Variant());
@@ -41,6 +66,23 @@ TcxDataSummary::Accumulator TcxDataSummary::Prepare(const TcxDataSummaryItems& i
         acc.Items.push_back(item);
         acc.Fields.push_back(item->GetDataField());
         acc.Calculated.push_back(item->IsCalculated());
+        // A handler sees every record and value, and selected records are few: their items add variants.
+        const TcxSummaryColumn* column = nullptr;
+        if (acc.Calculated.back() && !items.OnSummary && !CountsSelectedRecords() && item->GetKind() != skNone)
+            column = ColumnOf(acc.Fields.back());
+        int totals = -1;
+        if (column) {
+            for (size_t t = 0; t < acc.TotalsColumns.size() && totals < 0; ++t)
+                if (acc.TotalsColumns[t] == column) totals = static_cast<int>(t);
+            if (totals < 0) {
+                totals = static_cast<int>(acc.Totals.size());
+                acc.Totals.emplace_back();
+                acc.TotalsColumns.push_back(column);
+            }
+        } else if (acc.Calculated.back()) {
+            acc.AnyByVariants = true;
+        }
+        acc.TotalsOf.push_back(totals);
     }
     return acc;
 }
@@ -88,6 +130,10 @@ void TcxDataSummary::AccumulateRecord(const TcxDataSummaryItems& items, TcxDataS
 }
 
 void TcxDataSummary::AccumulateRange(const TcxDataSummaryItems& items, int first, int last, Accumulator& acc) {
+    if (first <= last)
+        for (size_t t = 0; t < acc.Totals.size(); ++t)
+            acc.Totals[t].Add(*acc.TotalsColumns[t], first, last, (options_ & soNullIgnore) != 0);
+    if (!acc.AnyByVariants) return;
     const Variant null = Variant::Null();
     for (int position = first; position <= last; ++position) {
         int record = RecordAtPosition(position);
@@ -96,7 +142,7 @@ void TcxDataSummary::AccumulateRange(const TcxDataSummaryItems& items, int first
         TcxCustomDataField* readField = nullptr;
         Variant fieldValue;
         for (size_t i = 0; i < acc.Items.size(); ++i) {
-            if (!acc.Calculated[i]) continue;
+            if (!acc.Calculated[i] || acc.TotalsOf[i] >= 0) continue;
             TcxCustomDataField* field = acc.Fields[i];
             if (field && field != readField) {
                 fieldValue = dataController_->GetFieldValue(record, field);
@@ -109,6 +155,13 @@ void TcxDataSummary::AccumulateRange(const TcxDataSummaryItems& items, int first
 
 Variant TcxDataSummary::FinishValues(const TcxDataSummaryItems& items, Accumulator& acc) const {
     if (items.GetCount() == 0) return Variant::Null();
+    for (size_t i = 0; i < acc.TotalsOf.size(); ++i) {
+        const int t = acc.TotalsOf[i];
+        if (t < 0) continue;
+        const TcxSummaryTotals& totals = acc.Totals[static_cast<size_t>(t)];
+        acc.Values[i] = totals.RunningValue(*acc.TotalsColumns[static_cast<size_t>(t)], acc.Items[i]->GetKind());
+        acc.Counts[i] = totals.Count;
+    }
     for (int i = 0; i < items.GetCount(); ++i) {
         TcxDataSummaryItem* item = items.ItemAt(i);
         if (!item->IsCalculated()) continue;
@@ -127,13 +180,19 @@ Variant TcxDataSummary::FinishValues(const TcxDataSummaryItems& items, Accumulat
 }
 
 void TcxDataSummary::CalculateFooter() {
-    Accumulator acc = Prepare(*footerItems_);
-    if (!dataController_->IsGridMode())
-        AccumulateRange(*footerItems_, 0, dataController_->GetFilteredRecordCount() - 1, acc);
-    footerValues_ = FinishValues(*footerItems_, acc);
+    WithColumns([this] {
+        Accumulator acc = Prepare(*footerItems_);
+        if (!dataController_->IsGridMode())
+            AccumulateRange(*footerItems_, 0, dataController_->GetFilteredRecordCount() - 1, acc);
+        footerValues_ = FinishValues(*footerItems_, acc);
+    });
 }
 
 void TcxDataSummary::CalculateGroups() {
+    WithColumns([this] { CalculateGroupLevels(); });
+}
+
+void TcxDataSummary::CalculateGroupLevels() {
     const TcxDataGroups& groups = dataController_->GetDataControllerInfo().GetGroups();
     const int levels = dataController_->GetGroupingItemCount();
     for (int level = 0; level < levels; ++level) {
@@ -154,8 +213,11 @@ void TcxDataSummary::CalculateGroups() {
 }
 
 void TcxDataSummary::CalculateAll() {
-    CalculateFooter();
-    CalculateGroups();
+    // Footer and groups read each field's column once between them.
+    WithColumns([this] {
+        CalculateFooter();
+        CalculateGroups();
+    });
     DoAfterSummary();
 }
 

@@ -8,6 +8,7 @@
 #include "platform/rtl/Strings.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace zorvy {
 
@@ -186,22 +187,26 @@ void TcxFilterCriteriaItem::FixBlankDisplayValue() {
 }
 
 bool TcxFilterCriteriaItem::Passes(int recordIndex) const {
+    if (const int verdict = PassesByCell(recordIndex); verdict >= 0) return verdict != 0;
     return Passes(recordIndex, *GetCriteria());
 }
 
 bool TcxFilterCriteriaItem::Passes(int recordIndex, const TcxFilterCriteria& criteria) const {
+    if (const int verdict = PassesByCell(recordIndex); verdict >= 0) return verdict != 0;
     try {
-        Variant data, preparedData, preparedValue;
+        Variant data;
         GetDataValue(recordIndex, data);
+        // Copies only for the values that need preparing.
+        std::optional<Variant> preparedData, preparedValue;
         const Variant* v = &data;
         if (criteria.ValueNeedsPreparation(data)) {
-            criteria.PrepareValue(data, preparedData);
-            v = &preparedData;
+            criteria.PrepareValue(data, preparedData.emplace());
+            v = &*preparedData;
         }
         const Variant* c = &value_;
         if (criteria.ValueNeedsPreparation(value_)) {
-            criteria.PrepareValue(value_, preparedValue);
-            c = &preparedValue;
+            criteria.PrepareValue(value_, preparedValue.emplace());
+            c = &*preparedValue;
         }
         if (criteria.HasOption(fcoIgnoreNull) && !operator_->TestsForNull() && IsNullValue(*v)) return false;
         return operator_->Matches(*v, *c);

@@ -128,6 +128,11 @@ class TcxFilterCriteriaItem : public TcxCustomFilterCriteriaItem {
     bool Passes(int recordIndex) const;
     bool Passes(int recordIndex, const TcxFilterCriteria& criteria) const;
 
+  protected:
+    // A verdict reached without the record's variant: 1 passes, 0 fails, -1 undecided (the
+    // variant path decides).
+    virtual int PassesByCell(int /*recordIndex*/) const { return -1; }
+
   private:
     std::string displayValue_;
     TObject* itemLink_ = nullptr;

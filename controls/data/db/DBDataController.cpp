@@ -401,6 +401,12 @@ Variant TcxDBDataController::GetFilterDataValue(int recordIndex, TcxCustomDataFi
     return LookupKeyValue(*dbField, [&](TcxDBDataField* sub) { return GetFilterDataValue(recordIndex, sub); });
 }
 
+// A lookup field filters by its key fields' values, not by its own cell.
+bool TcxDBDataController::HasStoredFilterValue(TcxCustomDataField* field) const {
+    auto* dbField = dynamic_cast<TcxDBDataField*>(field);
+    return (!dbField || !dbField->IsLookup()) && TcxCustomDataController::HasStoredFilterValue(field);
+}
+
 bool TcxDBDataController::HasRecordKeys() const {
     return keyField_ != nullptr && !IsGridMode();
 }

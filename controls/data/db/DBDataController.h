@@ -123,6 +123,7 @@ class TcxDBDataController : public TcxCustomDataController {
     // A lookup item groups and filters by the values of its key fields, not by the looked-up text.
     Variant GetGroupValue(int recordIndex, TcxCustomDataField* field) const override;
     Variant GetFilterDataValue(int recordIndex, TcxCustomDataField* field) const override;
+    bool HasStoredFilterValue(TcxCustomDataField* field) const override;
     // Also while grid mode reads its buffer again, and while a closed dataset whose fields are
     // made at opening has its controls disabled (the loaded records' fields are gone).
     bool IsSummaryUpdateLocked() const override;
