@@ -33,8 +33,9 @@ class TTimer;
 class TToolBar;
 class TToolButton;
 
-// What the result labels read while no run has a result to show.
-inline constexpr const char* ZongshuIdleCaption = "总注数：";
+// What the result labels read while no run has a result to show. Lbzongshu counts the six-digit serial
+// patterns the digit panel allows (all combinations when every digit is selected), not tickets.
+inline constexpr const char* ZongshuIdleCaption = "选码组合数：";
 inline constexpr const char* TouzhushuIdleCaption = "投注数：";
 // A run with no digit selected could leave no ticket: said instead of running.
 inline constexpr const char* NoDigitMessage = "选码区一个号码也没有选，过滤不会留下任何投注。\n\n请先在选码区选择号码（例如“6位选择”里的“全选”），再开始过滤。";

@@ -272,6 +272,10 @@ void TFrmain::BuildResultPanel() {
     counts->SetBevelOuter(bvNone);
     Lbzongshu = Put<TLabel>(this, counts, "Lbzongshu", 6, 6, 188, 17);
     Lbzongshu->SetCaption(ZongshuIdleCaption);
+    // The count is of six-digit serials the digit panel lets through, not of tickets: the serials from
+    // 1000000 up come on top of it, so a run may leave more tickets than it shows.
+    Lbzongshu->SetHint("选码区允许的6位号码序号组合数（全选时为全部1107568注）。"
+                       "它不是投注数：序号1000000以上的组合另外计算，过滤后的投注数可能比它多。");
     Lbtouzhushu = Put<TLabel>(this, counts, "Lbtouzhushu", 6, 26, 188, 17);
     Lbtouzhushu->SetCaption(TouzhushuIdleCaption);
     Memo1 = NewMemo(this, Pxianshi, "Memo1");

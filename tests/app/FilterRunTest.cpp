@@ -34,7 +34,7 @@ TEST_F(FilterRun, WithNoConditionEveryCombinationSurvives) {
     TMemoLines* lines = Frmain->Memo1->GetLines();
     EXPECT_EQ(lines->GetCount(), AllCombinations);
     EXPECT_EQ(Frmain->Memo1->GetTopLine(), 0) << "the list shows its first lines";
-    EXPECT_EQ(Frmain->Lbzongshu->GetCaption(), "总注数：1107568");
+    EXPECT_EQ(Frmain->Lbzongshu->GetCaption(), "选码组合数：1107568");
     EXPECT_EQ(Frmain->Lbtouzhushu->GetCaption(), "1107568");
     EXPECT_EQ(Status(0), "本次压缩率:0%");
     EXPECT_EQ(Status(1).rfind("本次用时：", 0), 0u);
@@ -86,7 +86,7 @@ TEST_F(FilterRun, AnEmptyConditionIsUntickedAndItsEditDisabled) {
     EXPECT_FALSE(BoxOfStem("sw5")->GetChecked());
     EXPECT_FALSE(EditOfStem("sw5")->GetEnabled());
     EXPECT_TRUE(Frmain->customwzchk->GetChecked()) << "not every digit is selected";
-    EXPECT_EQ(Frmain->Lbzongshu->GetCaption(), "总注数：27");
+    EXPECT_EQ(Frmain->Lbzongshu->GetCaption(), "选码组合数：27");
 }
 
 TEST_F(FilterRun, CancelStopsWithTheLinesSoFarAndTheButtonsBack) {
@@ -188,7 +188,7 @@ TEST_F(FilterRun, AnErrorInsideARunPutsTheLabelsAndStatusBarBackToIdle) {
     Frmain->BtfilterClick(Frmain->Btfilter);
     EXPECT_EQ(said.rfind("过滤没有完成：", 0), 0u) << said;
     EXPECT_EQ(Frmain->Lbtouzhushu->GetCaption(), "投注数：") << "not 正在统计.....";
-    EXPECT_EQ(Frmain->Lbzongshu->GetCaption(), "总注数：");
+    EXPECT_EQ(Frmain->Lbzongshu->GetCaption(), "选码组合数：");
     for (int panel = 0; panel < 3; ++panel)
         EXPECT_EQ(Status(panel), "") << "panel " << panel;
     EXPECT_TRUE(Frmain->Btfilter->GetEnabled());
