@@ -159,6 +159,7 @@ TFontData::TFontData(const LOGFONT& font) {
         metrics.tmPitchAndFamily |= TMPF_FIXED_PITCH; // set = variable
     metrics.tmMaxCharWidth = std::max({Width("W"), Width("M"), Width("国")});
     angle = font.lfEscapement / 10.0;
+    antialiased = font.lfQuality != NONANTIALIASED_QUALITY;
 }
 
 TFontData::~TFontData() {
@@ -242,6 +243,7 @@ std::shared_ptr<TFontData> SharedFontData(const LOGFONT& lf) {
                       std::to_string(lf.lfEscapement) + '/' + std::to_string(lf.lfWeight) + '/' +
                       std::to_string(lf.lfItalic) + std::to_string(lf.lfUnderline) +
                       std::to_string(lf.lfStrikeOut) + '/' + std::to_string(lf.lfCharSet) + '/' +
+                      std::to_string(lf.lfQuality) + '/' +
                       lf.lfFaceName;
     auto it = cache.find(key);
     if (it != cache.end()) return it->second;

@@ -52,6 +52,8 @@ enum : uint8_t {
 };
 enum : uint8_t { OUT_DEFAULT_PRECIS = 0, OUT_TT_PRECIS = 4, OUT_TT_ONLY_PRECIS = 7 };
 enum : uint8_t { DEFAULT_PITCH = 0, FIXED_PITCH = 1, VARIABLE_PITCH = 2 };
+// Output quality: NONANTIALIASED_QUALITY draws glyphs with hard edges (only full and empty pixels).
+enum : uint8_t { DEFAULT_QUALITY = 0, NONANTIALIASED_QUALITY = 3, ANTIALIASED_QUALITY = 4 };
 
 struct LOGPEN {
     int lopnStyle = PS_SOLID;

@@ -27,6 +27,7 @@ struct TFontData {
     int strikeTop = 0; // above the baseline
     int strikeThickness = 1;
     double angle = 0; // degrees, counter-clockwise
+    bool antialiased = true; // false for NONANTIALIASED_QUALITY: glyphs with hard edges
 
     // The shared layout holding text (invalid UTF-8 bytes shown as "?").
     PangoLayout* Layout(std::string_view text);

@@ -142,7 +142,15 @@ int DrawRun(TDeviceContext& dc, double x, double y, std::string_view text, const
     if (cairo_t* cr = target.get()) {
         SetSourceColor(cr, dc.state.textColor);
         PlaceLayout(cr, font, layout, x, y);
-        pango_cairo_show_layout(cr, layout);
+        if (font.antialiased) {
+            pango_cairo_show_layout(cr, layout);
+        } else {
+            // Font configurations may smooth glyphs whatever the context asks: fill their outlines
+            // with hard edges instead.
+            pango_cairo_layout_path(cr, layout);
+            cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
+            cairo_fill(cr);
+        }
     }
     return width;
 }

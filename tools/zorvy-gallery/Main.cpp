@@ -1,11 +1,12 @@
 // zorvy-gallery [folder]: draws one PNG sheet per painter (painter-<name>.png) and the control, editor,
-// check-box and popup sheets into the folder (default "gallery"), with every element in every state, for
+// check-box, popup and text-effect sheets into the folder (default "gallery"), with every element in every state, for
 // people to look at.
 #include "CheckSheets.h"
 #include "ControlSheets.h"
 #include "EditorSheets.h"
 #include "PainterSheets.h"
 #include "PopupSheets.h"
+#include "TextEffectSheets.h"
 #include "controls/foundation/services/FoundationUnits.h"
 #include "platform/display/HeadlessDisplay.h"
 
@@ -43,6 +44,7 @@ int main(int argc, char** argv) {
             std::printf("%s\n", path.c_str());
         for (const std::string& path : gallery::DrawPopupSheets(folder))
             std::printf("%s\n", path.c_str());
+        std::printf("%s\n", gallery::DrawTextEffectSheet(folder).c_str());
         FinalizeFoundationUnits();
     } catch (const std::exception& e) {
         std::fprintf(stderr, "zorvy-gallery: %s\n", e.what());
