@@ -54,6 +54,9 @@ TEST_F(Desktop, DialogsStandInFrontOfTheMainWindowAndTheKeyboardComesBack) {
     display.TypeText("j=1/");
     Application->ProcessMessages();
     EXPECT_EQ(EditOf("gw1Edit")->GetText(), "j=1/") << "typed text arrives";
+    display.PressKey(VK_ESCAPE);
+    Application->ProcessMessages();
+    EXPECT_EQ(EditOf("gw1Edit")->GetText(), "j=1/") << "Esc keeps what was typed: it is the condition";
 
     // The help window belongs to the main window too, wraps its text at its width, and Esc closes it.
     Frmain->N11Click(nullptr);
