@@ -1,4 +1,5 @@
 #include "app/ConditionWidgets.h"
+#include "platform/win/VirtualKeys.h"
 
 #include <string>
 #include <vector>
@@ -42,6 +43,11 @@ TConditionEdit* NewConditionEdit(TComponent* owner, TWinControl* parent, const s
     edit->SetShowHint(true);
     edit->SetText("");
     edit->SetEnabled(false);
+    // The text belongs to the check box beside it, not to a stored value that Escape could bring back:
+    // what was typed is the condition and stays.
+    edit->OnKeyDown = [](TObject*, std::uint16_t& key, TShiftState) {
+        if (key == VK_ESCAPE) key = 0;
+    };
     return edit;
 }
 

@@ -33,6 +33,13 @@ class TTimer;
 class TToolBar;
 class TToolButton;
 
+// What the result labels read while no run has a result to show. Lbzongshu counts the six-digit serial
+// patterns the digit panel allows (all combinations when every digit is selected), not tickets.
+inline constexpr const char* ZongshuIdleCaption = "选码组合数：";
+inline constexpr const char* TouzhushuIdleCaption = "投注数：";
+// A run with no digit selected could leave no ticket: said instead of running.
+inline constexpr const char* NoDigitMessage = "选码区一个号码也没有选，过滤不会留下任何投注。\n\n请先在选码区选择号码（例如“6位选择”里的“全选”），再开始过滤。";
+
 // Rows of the digit panel and of DigitButtons: units to hundred-thousands.
 inline constexpr std::array<const char*, 6> DigitPositionPrefixes = {"gw", "sw", "bw", "qw", "ww", "sww"};
 
@@ -67,6 +74,8 @@ class TFrmain : public TForm {
     // gwcomChange ... swwcomChange: the quick selection of one position.
     void PositionComChange(int position);
     void AllcomChange(TObject* sender);
+    // The quick-select boxes and 6位选择 show the selection the digits hold (empty when none fits).
+    void ShowDigitState();
     void BtclearTjClick(TObject* sender);
 
     // The run.
@@ -86,6 +95,8 @@ class TFrmain : public TForm {
     bool Running() const { return engine_.Running(); }
     TFilterEngine& Engine() { return engine_; }
 
+    // What check mode says when no draw code is stored: which code is missing and where it goes.
+    static std::string MissingDrawCodeMessage(const std::string& settingsFile);
     // The draw code of the last draw ("01 04 12 20 28 33+08") that check mode reads; empty when none.
     const std::string& DrawCode() const { return drawCode_; }
     // Stores a valid code in the settings file; false (nothing stored) for an invalid one.
@@ -176,6 +187,8 @@ class TFrmain : public TForm {
     void BuildResultPanel();
     // Disables the actions that change the conditions or the result list while a run goes on.
     void SetRunning(bool running);
+    // The result labels and the status bar as before any run, after a run that could not finish.
+    void ShowIdle();
     TFilterInput CopyInput() const;
     void ApplyLoaded(const TFilterInput& input);
     std::vector<TDraw> Tem1Draws() const;
@@ -190,6 +203,9 @@ class TFrmain : public TForm {
     bool closeAfterRun_ = false;
     bool closeConfirmed_ = false;
     bool problemsShown_ = false;
+    bool printing_ = false;      // tickets are being printed: Esc stops
+    bool printCancel_ = false;
+    bool refusingCheck_ = false; // check mode is being switched off again for want of a draw code
 };
 
 } // namespace zorvy

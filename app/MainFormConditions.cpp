@@ -1,6 +1,8 @@
 // The conditions and the digit panel of the main window: enabling an edit with its box, the long-text
 // hint, toggling and quick-selecting digits, and clearing everything.
 #include "app/MainForm.h"
+
+#include <algorithm>
 #include "platform/classlib/Canvas.h"
 #include "platform/classlib/stdctrls/ComboBoxes.h"
 #include "platform/classlib/stdctrls/SpeedButtons.h"
@@ -59,6 +61,7 @@ void TFrmain::DigitClick(int position, TObject* sender) {
         }
     // A run in progress keeps its start button disabled until it ends.
     if (!Running()) Btfilter->SetEnabled(true);
+    ShowDigitState();
 }
 
 void TFrmain::PositionComChange(int position) {
@@ -66,6 +69,7 @@ void TFrmain::PositionComChange(int position) {
     for (int digit = 0; digit < 10; ++digit)
         DigitButtons[position][digit]->SetFlat(
             !(index >= 0 && index < static_cast<int>(QuickSelections.size()) && QuickSelections[index][digit]));
+    ShowDigitState();
 }
 
 void TFrmain::AllcomChange(TObject*) {
@@ -75,6 +79,22 @@ void TFrmain::AllcomChange(TObject*) {
         for (TSpeedButton* button : row)
             button->SetFlat(index == 1);
     if (index == 0 && !Running()) Btfilter->SetEnabled(true);
+    ShowDigitState();
+}
+
+void TFrmain::ShowDigitState() {
+    int selected = 0;
+    for (int position = 0; position < 6; ++position) {
+        std::array<bool, 10> row{};
+        for (int digit = 0; digit < 10; ++digit) {
+            row[digit] = !DigitButtons[position][digit]->GetFlat();
+            selected += row[digit];
+        }
+        const auto match = std::find(QuickSelections.begin(), QuickSelections.end(), row);
+        PositionComs[position]->SetItemIndex(
+            match == QuickSelections.end() ? -1 : static_cast<int>(match - QuickSelections.begin()));
+    }
+    Allcom->SetItemIndex(selected == 60 ? 0 : selected == 0 ? 1 : -1);
 }
 
 void TFrmain::BtclearTjClick(TObject*) {
@@ -88,6 +108,7 @@ void TFrmain::BtclearTjClick(TObject*) {
             if (!edit->GetText().empty()) edit->SetText("");
         }
     }
+    ShowDigitState();
 }
 
 } // namespace zorvy

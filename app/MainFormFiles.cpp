@@ -10,6 +10,7 @@
 #include "platform/classlib/printers/Printers.h"
 #include "platform/classlib/stdctrls/Memo.h"
 #include "platform/classlib/stdctrls/SpeedButtons.h"
+#include "platform/classlib/stdctrls/StatusBar.h"
 
 namespace zorvy {
 
@@ -91,6 +92,7 @@ bool TFrmain::LoadScheme(const std::string& path) {
     BtclearTjClick(nullptr);
     for (TSpeedButton* button : digits)
         button->SetFlat(false);
+    ShowDigitState();
     for (TConditionCheckBox* box : boxes)
         box->SetChecked(true);
     for (const auto& [edit, text] : texts)
@@ -108,7 +110,8 @@ void TFrmain::ToolButton10Click(TObject*) {
     const std::string folder = SchemeFolder();
     const std::string automatic = folder + "/" + AutomaticSchemeName(Now());
     std::string path;
-    if (Application->MessageBox("自动以时间命名『确认』另存为你的文件名『取消』?", "保存方案", MB_OKCANCEL) == IDOK) {
+    // The question names the buttons as they read.
+    if (Application->MessageBox("自动以时间命名『确定』另存为你的文件名『取消』?", "保存方案", MB_OKCANCEL) == IDOK) {
         path = automatic;
     } else {
         TSaveDialog dialog(nullptr);
@@ -123,6 +126,7 @@ void TFrmain::ToolButton10Click(TObject*) {
 void TFrmain::ToolButton1Click(TObject*) {
     TOpenDialog dialog(nullptr);
     dialog.Filter = "Ini files(*.ini)|*.ini";
+    dialog.DefaultExt = "ini"; // a name typed without it means the scheme file
     dialog.InitialDir = SchemeFolder();
     if (!dialog.Execute() || dialog.FileName.empty()) return;
     LoadScheme(dialog.FileName);
@@ -171,13 +175,38 @@ void TFrmain::ToolButton8Click(TObject*) {
     }
     TPrintDialog dialog(nullptr);
     if (!dialog.Execute()) return;
+    // A long list takes seconds: the window keeps painting, shows how far it got and takes Esc to stop.
+    TStatusPanel* panel = StatusBar1->GetPanels()->GetItem(2);
+    const std::string idle = panel->GetText();
+    const TCursor cursor = Screen->GetCursor();
+    Screen->SetCursor(crHourGlass);
+    SetRunning(true);
+    Btfilter->SetEnabled(false);
+    printCancel_ = false;
+    printing_ = true;
+    bool printed = false;
     try {
         Printer()->GetCanvas()->GetFont()->Assign(Memo1->GetFont());
-        PrintTickets(*Printer(), *Memo1->GetLines(), blue);
+        printed = PrintTickets(*Printer(), *Memo1->GetLines(), blue, [&](int done, int total) {
+            panel->SetText("正在打印：" + std::to_string(done) + " / " + std::to_string(total) + " 注（按 Esc 取消）");
+            Application->ProcessMessages();
+            return !printCancel_;
+        });
     } catch (const std::exception& e) {
         if (Printer()->GetPrinting()) Printer()->Abort();
+        printing_ = false;
+        panel->SetText(idle);
+        Screen->SetCursor(cursor);
+        SetRunning(false);
+        Btfilter->SetEnabled(true);
         Say(std::string("没有打印：") + e.what(), mtError);
+        return;
     }
+    printing_ = false;
+    panel->SetText(printed ? idle : "打印已取消");
+    Screen->SetCursor(cursor);
+    SetRunning(false);
+    Btfilter->SetEnabled(true);
 }
 
 void TFrmain::N14Click(TObject*) {
@@ -186,7 +215,7 @@ void TFrmain::N14Click(TObject*) {
         return;
     }
     std::string answer = lastCheckedDraw_;
-    if (!InputQuery("彩票打印", "请按格式输入开奖号码(不含蓝球)", answer)) return;
+    if (!InputQuery("中奖检查", "请按格式输入开奖号码(不含蓝球)", answer)) return;
     lastCheckedDraw_ = answer;
     const std::vector<int> draw = ParseCheckedDraw(answer);
     if (draw.empty()) {

@@ -14,6 +14,7 @@
 #include "platform/classlib/stdctrls/SpeedButtons.h"
 #include "platform/classlib/stdctrls/StatusBar.h"
 #include "platform/classlib/stdctrls/ToolBar.h"
+#include "platform/win/VirtualKeys.h"
 
 namespace zorvy {
 
@@ -89,11 +90,15 @@ bool WithoutHint(const std::string& stem) {
 TFrmain::TFrmain(TComponent* owner) : TForm(owner), host_(std::make_unique<TRunHost>(*this)) {
     SetName("Frmain");
     SetCaption("Zorvy");
-    SetClientWidth(1028);
-    SetClientHeight(734);
     SetWindowState(wsMaximized);
     SetShowHint(true);
     BuildFrame();
+    // Sized with its menu: the controls stand where this size puts them, and smaller, the tool bar and
+    // the pages would be cut.
+    SetClientWidth(1028);
+    SetClientHeight(734);
+    GetConstraints()->MinWidth = GetWidth();
+    GetConstraints()->MinHeight = GetHeight();
     Pxuanma = Make<TPanel>(this, this, "Pxuanma");
     Pxuanma->SetAlign(alLeft);
     Pxuanma->SetWidth(338);
@@ -112,6 +117,12 @@ TFrmain::TFrmain(TComponent* owner) : TForm(owner), host_(std::make_unique<TRunH
     OnCreate = [this](TObject* sender) { FormCreate(sender); };
     OnShow = [this](TObject* sender) { FormShow(sender); };
     OnCloseQuery = [this](TObject* sender, bool& canClose) { FormCloseQuery(sender, canClose); };
+    KeyPreview = true;
+    OnKeyDown = [this](TObject*, std::uint16_t& key, TShiftState) {
+        if (key != VK_ESCAPE || !printing_) return;
+        printCancel_ = true;
+        key = 0;
+    };
 }
 
 TFrmain::~TFrmain() = default;
@@ -128,7 +139,8 @@ void TFrmain::BuildDigitPanel() {
     Allcom = Put<TComboBox>(this, Panel3, "Allcom", 232, 4, 96, 21);
     Allcom->GetItems()->Add("全选");
     Allcom->GetItems()->Add("清除");
-    Allcom->SetText("选择");
+    // A fixed list: typed text would select nothing.
+    Allcom->SetStyle(csDropDownList);
     Allcom->OnChange = [this](TObject* sender) { AllcomChange(sender); };
 
     static const char* const rowCaptions[6] = {"个位", "十位", "百位", "千位", "万位", "十万"};
@@ -259,9 +271,13 @@ void TFrmain::BuildResultPanel() {
     counts->SetCaption("");
     counts->SetBevelOuter(bvNone);
     Lbzongshu = Put<TLabel>(this, counts, "Lbzongshu", 6, 6, 188, 17);
-    Lbzongshu->SetCaption("总注数：");
+    Lbzongshu->SetCaption(ZongshuIdleCaption);
+    // The count is of six-digit serials the digit panel lets through, not of tickets: the serials from
+    // 1000000 up come on top of it, so a run may leave more tickets than it shows.
+    Lbzongshu->SetHint("选码区允许的6位号码序号组合数（全选时为全部1107568注）。"
+                       "它不是投注数：序号1000000以上的组合另外计算，过滤后的投注数可能比它多。");
     Lbtouzhushu = Put<TLabel>(this, counts, "Lbtouzhushu", 6, 26, 188, 17);
-    Lbtouzhushu->SetCaption("投注数：");
+    Lbtouzhushu->SetCaption(TouzhushuIdleCaption);
     Memo1 = NewMemo(this, Pxianshi, "Memo1");
     Memo1->SetAlign(alClient);
 }

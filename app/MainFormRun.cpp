@@ -1,7 +1,9 @@
 // The filter run of the main window: the window's choices copied to the engine, its answers written
 // back, the run's progress and results shown, and check mode.
 #include "app/Program.h"
+#include "app/ConditionProblems.h"
 #include "app/RunHost.h"
+#include "app/Settings.h"
 #include "data/DataModule.h"
 #include "platform/db/ADODataSet.h"
 #include "platform/db/Field.h"
@@ -17,6 +19,7 @@
 #include "platform/classlib/stdctrls/SpeedButtons.h"
 #include "platform/classlib/stdctrls/StatusBar.h"
 #include "platform/classlib/stdctrls/ToolBar.h"
+#include "platform/win/Input.h"
 #include "platform/win/Painting.h"
 #include "platform/win/Styles.h"
 
@@ -73,8 +76,16 @@ void TFrmain::TRunHost::SetTouzhushuCaption(const std::string& caption) {
 void TFrmain::TRunHost::SetZongshuCaption(const std::string& caption) { form_.Lbzongshu->SetCaption(caption); }
 
 void TFrmain::TRunHost::SetFilterButtons(bool btfilterEnabled, bool btcanceEnabled) {
-    form_.Btfilter->SetEnabled(btfilterEnabled);
-    form_.Btcance->SetEnabled(btcanceEnabled);
+    // The focus goes from the button that is disabled to the one enabled, so the keyboard (Enter,
+    // Space) keeps a visible place: starting with Enter leaves it on 取消过滤, the end back on 开始过滤.
+    TButton* from = btfilterEnabled ? form_.Btcance : form_.Btfilter;
+    TButton* to = btfilterEnabled ? form_.Btfilter : form_.Btcance;
+    const bool moveFocus = from->Focused() || !GetFocus();
+    to->SetEnabled(to == form_.Btfilter ? btfilterEnabled : btcanceEnabled);
+    if (moveFocus && to->GetEnabled() && to->CanFocus() && form_.GetActiveControl() != to &&
+        GetActiveWindow() == form_.GetHandle())
+        to->SetFocus();
+    from->SetEnabled(from == form_.Btfilter ? btfilterEnabled : btcanceEnabled);
 }
 
 void TFrmain::TRunHost::ConditionsLoaded(const TFilterInput& input) { form_.ApplyLoaded(input); }
@@ -168,11 +179,25 @@ void TFrmain::SetRunning(bool running) {
 void TFrmain::BtfilterClick(TObject*) {
     if (Running()) return;
     TFilterInput input = CopyInput();
+    // What would make the run pointless or fail is said before anything on the screen changes.
+    bool anyDigit = false;
+    for (const auto& row : input.DigitButtons)
+        for (bool selected : row)
+            anyDigit = anyDigit || selected;
+    if (!anyDigit) {
+        MessageDlg(NoDigitMessage, mtWarning, MsgDlgButtons({mbOK}));
+        return;
+    }
+    if (const std::string problem = ConditionTextProblem(input); !problem.empty()) {
+        MessageDlg(problem, mtWarning, MsgDlgButtons({mbOK}));
+        return;
+    }
     SetRunning(true);
     try {
         engine_.BtfilterClick(input, *host_);
     } catch (const std::exception& e) {
         host_->Flush();
+        ShowIdle();
         MessageDlg(std::string("过滤没有完成：") + e.what(), mtError, MsgDlgButtons({mbOK}));
     }
     host_->Flush();
@@ -181,6 +206,13 @@ void TFrmain::BtfilterClick(TObject*) {
         closeAfterRun_ = false;
         Close();
     }
+}
+
+void TFrmain::ShowIdle() {
+    Lbzongshu->SetCaption(ZongshuIdleCaption);
+    Lbtouzhushu->SetCaption(TouzhushuIdleCaption);
+    for (int panel = 0; panel < 3; ++panel)
+        StatusBar1->GetPanels()->GetItem(panel)->SetText("");
 }
 
 void TFrmain::BtcanceClick(TObject*) { engine_.BtcanceClick(); }
@@ -201,7 +233,23 @@ void TFrmain::JcTjErro(uint8_t flag, const std::string& message) { engine_.JcTjE
 
 void TFrmain::GetWzEnd6v() { engine_.DrawContext = ::zorvy::GetWzEnd6v(Tem1Draws()); }
 
+std::string TFrmain::MissingDrawCodeMessage(const std::string& settingsFile) {
+    return "检查上期错误要用上一期的开奖号码，但还没有保存上一期的开奖号码，所以没有改动选码区。\n\n"
+           "请在设置文件 " + settingsFile +
+           " 的 [kaijiangma] 节写入 kjm=上期红球+蓝球（例如 kjm=01 04 12 20 28 33+08），然后重新启动程序；"
+           "以后的版本在“数据维护”窗口里输入。";
+}
+
 void TFrmain::TJErrochkClick(TObject*) {
+    if (refusingCheck_) return;
+    if (TJErrochk->GetChecked() && drawCode_.empty()) {
+        // Nothing to check against: the box goes off again and the digits stay as they are.
+        refusingCheck_ = true;
+        TJErrochk->SetChecked(false);
+        refusingCheck_ = false;
+        MessageDlg(MissingDrawCodeMessage(SetupIniPath()), mtWarning, MsgDlgButtons({mbOK}));
+        return;
+    }
     TDigitButtons digits{};
     try {
         engine_.TJErrochkClick(TJErrochk->GetChecked(), drawCode_, digits, *host_);
@@ -211,6 +259,7 @@ void TFrmain::TJErrochkClick(TObject*) {
     for (int p = 0; p < 6; ++p)
         for (int d = 0; d < 10; ++d)
             DigitButtons[p][d]->SetFlat(!digits[p][d]);
+    ShowDigitState();
 }
 
 } // namespace zorvy

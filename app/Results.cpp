@@ -57,12 +57,24 @@ void SaveResultFile(const std::string& path, const TStrings& lines) {
     WriteFileBytesAtomically(path, text);
 }
 
-void PrintTickets(TPrinter& printer, const TStrings& lines, const std::string& blue) {
+bool PrintTickets(TPrinter& printer, const TStrings& lines, const std::string& blue,
+                  const std::function<bool(int done, int total)>& progress) {
     TPrinterText channel(&printer);
     channel.Rewrite();
-    for (int i = 0; i < lines.GetCount(); ++i)
+    const int total = lines.GetCount();
+    for (int i = 0; i < total; ++i) {
+        if (progress && i % PrintProgressStep == 0 && !progress(i, total)) {
+            printer.Abort();
+            return false;
+        }
         channel.WriteLine(TicketLine(lines.Get(i), blue));
+    }
+    if (progress && !progress(total, total)) {
+        printer.Abort();
+        return false;
+    }
     channel.Close();
+    return true;
 }
 
 } // namespace zorvy

@@ -1,6 +1,7 @@
 #pragma once
 // The result list's operations that do not need the window: the printed ticket line, the blue ball and
 // draw typed by the user, the prize check, and the text file.
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,10 @@ bool TicketMatches(const std::string& resultLine, const std::vector<int>& draw);
 // cause (a full disk, a read-only disk, no permission) with the old file left as it was.
 void SaveResultFile(const std::string& path, const TStrings& lines);
 // Prints one ticket line per result line through the printer's text channel in the given font.
-void PrintTickets(TPrinter& printer, const TStrings& lines, const std::string& blue);
+// progress (when given) hears the lines done so far every PrintProgressStep lines and at the end; when
+// it answers false the job is abandoned (nothing printed) and PrintTickets answers false.
+inline constexpr int PrintProgressStep = 500;
+bool PrintTickets(TPrinter& printer, const TStrings& lines, const std::string& blue,
+                  const std::function<bool(int done, int total)>& progress = nullptr);
 
 } // namespace zorvy

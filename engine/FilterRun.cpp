@@ -79,7 +79,7 @@ void TFilterEngine::sixbmJsPro(TFilterInput& input, TFilterHost& host) {
         SelectedDigitProduct *= count;
     }
     input.customwzchk = SelectedDigitCount != 60;
-    host.SetZongshuCaption("总注数：" +
+    host.SetZongshuCaption("选码组合数：" +
                            IntToStr(SelectedDigitProduct + (SelectedDigitCount == 60 ? 107568 : 0)));
 }
 

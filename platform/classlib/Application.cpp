@@ -120,27 +120,56 @@ void TApplication::DoMouseIdle(TPoint p) {
     }
 }
 
+namespace {
+
+// A part of a composite control (the edit inside an editor: made and placed by it) shows the hint of
+// the control it belongs to.
+TControl* HintControlOf(TControl* control) {
+    while (control && control->GetHint().empty() && control->GetParent() &&
+           control->GetOwner() == control->GetParent())
+        control = control->GetParent();
+    return control;
+}
+
+} // namespace
+
 void TApplication::HintMouseMessage(TControl* control, const MSG&) {
     if (control == hintControl_.Get()) return;
     CancelHint();
     hintControl_ = TWeakLink<TControl>(control);
-    if (!ShowHint || !control || !control->GetShowHint() || control->GetHint().empty()) return;
-    StartHintTimer(HintPause, &TApplication::ShowHintNow);
+    // Whether there is a hint is decided when the pause is over: the mouse-move handlers of the control
+    // may set it meanwhile (a text too long for its edit).
+    if (ShowHint && control) StartHintTimer(HintPause, &TApplication::ShowHintNow);
 }
 
 void TApplication::ShowHintNow() {
     StopHintTimer();
-    TControl* control = hintControl_.Get();
-    if (!control) return;
+    TControl* control = HintControlOf(hintControl_.Get());
+    if (!control || !control->GetShowHint() || control->GetHint().empty()) return;
     // A control may refuse its hint for now.
     if (control->Perform(CM_HINTSHOW) != 0) return;
+    ShowHintText(control->GetHint());
+}
+
+void TApplication::ShowHintText(const std::string& hint) {
     if (!hintWindow_) hintWindow_ = new THintWindow(this);
     hintWindow_->SetColor(HintColor);
-    const TRect r = hintWindow_->CalcHintRect(Screen ? Screen->GetWidth() / 3 : 400, control->GetHint());
+    const TRect r = hintWindow_->CalcHintRect(Screen ? Screen->GetWidth() / 3 : 400, hint);
     TPoint p;
     GetCursorPos(p);
-    hintWindow_->ActivateHint(Bounds(p.X, p.Y + 20, r.Width(), r.Height()), control->GetHint());
+    hintWindow_->ActivateHint(Bounds(p.X, p.Y + 20, r.Width(), r.Height()), hint);
     StartHintTimer(HintHidePause, &TApplication::CancelHint);
+}
+
+void TApplication::ShowHintFor(const std::string& hint) {
+    CancelHint();
+    pendingHint_ = hint;
+    if (ShowHint && !hint.empty()) StartHintTimer(HintPause, &TApplication::ShowPendingHint);
+}
+
+void TApplication::ShowPendingHint() {
+    StopHintTimer();
+    if (!pendingHint_.empty()) ShowHintText(pendingHint_);
 }
 
 void TApplication::StartHintTimer(int pause, void (TApplication::*then)()) {

@@ -138,6 +138,10 @@ void TControl::SetCursor(TCursor cursor) {
     Perform(CM_CURSORCHANGED);
 }
 
+bool TControl::GetShowHint() const {
+    return parentShowHint_ && parent_ ? parent_->GetShowHint() : showHint_;
+}
+
 void TControl::SetShowHint(bool value) {
     showHint_ = value;
     parentShowHint_ = false;

@@ -112,7 +112,8 @@ class TControl : public TComponent {
     void SetCursor(TCursor cursor);
     const std::string& GetHint() const { return hint_; }
     void SetHint(const std::string& hint) { hint_ = hint; }
-    bool GetShowHint() const { return showHint_; }
+    // With ParentShowHint, whatever the parent's says now.
+    bool GetShowHint() const;
     void SetShowHint(bool value);
     bool GetParentShowHint() const { return parentShowHint_; }
     void SetParentShowHint(bool value);

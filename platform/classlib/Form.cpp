@@ -8,6 +8,8 @@
 #include "platform/win/VirtualKeys.h"
 #include "platform/win/Windows.h"
 
+#include <algorithm>
+
 namespace zorvy {
 
 TCustomForm::TCustomForm(TComponent* owner)
@@ -66,6 +68,12 @@ void TCustomForm::CreateParams(TCreateParams& p) {
     p.wndParent = parentWindow_;
     if (TCustomForm* owner = popupParent_.Get(); !p.wndParent && owner && owner != this)
         p.wndParent = owner->GetHandle();
+    // With the main window on the task bar, the other windows belong to it: they stay in front of it
+    // and have no task-bar entry of their own.
+    if (TCustomForm* main = Application ? Application->GetMainForm() : nullptr;
+        !p.wndParent && Application && Application->MainFormOnTaskBar && main && main != this &&
+        main->HandleAllocated())
+        p.wndParent = main->GetHandle();
     p.style = WS_CLIPCHILDREN;
     p.exStyle = 0;
     switch (borderStyle_) {
@@ -94,6 +102,11 @@ void TCustomForm::CreateParams(TCreateParams& p) {
 void TCustomForm::CreateWnd() {
     TWinControl::CreateWnd();
     ApplyLayering();
+    if (!parent_) {
+        const TSizeConstraints* c = GetConstraints();
+        if (c->MinWidth || c->MinHeight || c->MaxWidth || c->MaxHeight)
+            SetWindowSizeLimits(handle_, c->MinWidth, c->MinHeight, c->MaxWidth, c->MaxHeight);
+    }
 }
 
 void TCustomForm::ApplyLayering() {
@@ -130,6 +143,12 @@ void TCustomForm::SetTransparentColorValue(TColor color) {
 bool TCustomForm::IsShowing() const {
     if (parent_) return TWinControl::IsShowing();
     return visible_;
+}
+
+TRect TCustomForm::GetClientRect() const {
+    TRect r = TWinControl::GetClientRect();
+    if (!HandleAllocated() && !parent_ && menu_) r.Bottom = std::max(r.Top, r.Bottom - menu_->BarHeight());
+    return r;
 }
 
 bool TCustomForm::CanFocus() const {
@@ -297,6 +316,11 @@ int TCustomForm::ShowModal() {
     modal_ = true;
     HWND previousActive = GetActiveWindow();
     HWND own = GetHandle();
+    // The window it was opened from owns it, so it stands in front of that window.
+    HWND opener = previousActive;
+    TCustomForm* main = Application ? Application->GetMainForm() : nullptr;
+    if ((!opener || opener == own) && main && main != this && main->HandleAllocated()) opener = main->GetHandle();
+    if (opener && opener != own && IsWindowVisible(opener)) SetWindowOwner(own, opener);
     // Every other enabled, visible top-level window waits while the form is modal.
     std::vector<HWND> disabled;
     for (HWND h = GetTopWindow(0); h; h = GetWindow(h, GW_HWNDNEXT))
@@ -519,6 +543,17 @@ void TCustomForm::Dispatch(TMessage& m) {
         break;
     case WM_ACTIVATE:
         WMActivate(m);
+        break;
+    case WM_SIZE:
+        // The user or the window manager maximises and restores it too (a hidden window is only being
+        // made or placed: its state is what the program set).
+        if (!parent_ && HandleAllocated() && IsWindowVisible(handle_)) {
+            if (m.WParam == SIZE_MAXIMIZED)
+                windowState_ = wsMaximized;
+            else if (m.WParam == SIZE_RESTORED && windowState_ == wsMaximized)
+                windowState_ = wsNormal;
+        }
+        TWinControl::Dispatch(m);
         break;
     case CM_RELEASE:
         CMRelease(m);

@@ -105,6 +105,8 @@ class TCustomForm : public TWinControl {
     void SetVisible(bool visible) override;
     bool IsShowing() const override;
     bool CanFocus() const override;
+    // Before the window exists, the menu bar is already left out, so a client size set early holds.
+    TRect GetClientRect() const override;
     void SetFocus() override;
     void Dispatch(TMessage& message) override;
 
@@ -264,6 +266,9 @@ class TApplication : public TComponent {
     int HintHidePause = 2500;
     void CancelHint();
     THintWindow* HintWindow() const { return hintWindow_; }
+    // A hint of something that is no control (a menu item under the pointer): shown below the pointer
+    // after HintPause and hidden after HintHidePause, as a control's; an empty hint hides the one shown.
+    void ShowHintFor(const std::string& hint);
 
     TExceptionEvent OnException;
     TIdleEvent OnIdle;
@@ -281,6 +286,8 @@ class TApplication : public TComponent {
     bool IsDragMsg(MSG& msg);
     void HintMouseMessage(TControl* control, const MSG& msg);
     void ShowHintNow();
+    void ShowHintText(const std::string& hint);
+    void ShowPendingHint();
     // Runs `then` after `pause` milliseconds in place of the hint timer that was running.
     void StartHintTimer(int pause, void (TApplication::*then)());
     void StopHintTimer();
@@ -292,6 +299,7 @@ class TApplication : public TComponent {
     TWeakLink<TControl> hintControl_;
     THintWindow* hintWindow_ = nullptr;
     std::uintptr_t hintTimer_ = 0;
+    std::string pendingHint_; // of ShowHintFor
 };
 
 struct TMonitor {

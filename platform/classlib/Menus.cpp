@@ -244,6 +244,11 @@ TMenuItem* RunMenu(TMenuItem* root, int x, int y, TPopupAlignment alignment, TMe
                     const int index = window.ItemAt(client);
                     const bool changed = index != window.selected_;
                     window.Select(index);
+                    // An item's hint, also a disabled item's, says what it does or why it cannot.
+                    if (changed && Application)
+                        Application->ShowHintFor(index >= 0 && index < static_cast<int>(window.items_.size())
+                                                     ? window.items_[static_cast<std::size_t>(index)]->Hint
+                                                     : std::string());
                     // Resting on an item with a submenu opens it.
                     if (changed && window.Selectable(index) &&
                         window.items_[static_cast<std::size_t>(index)]->GetCount() > 0)
@@ -340,6 +345,7 @@ TMenuItem* RunMenu(TMenuItem* root, int x, int y, TPopupAlignment alignment, TMe
         }
     }
     if (GetCapture() == h) ReleaseCapture();
+    if (Application) Application->CancelHint();
     return end == TMenuEnd::Chosen ? chosen : nullptr;
 }
 

@@ -91,10 +91,54 @@ void THeadlessDisplay::CreateNativeWindow(HWND hwnd, const TNativeWindowDesc& de
 
 void THeadlessDisplay::DestroyNativeWindow(HWND hwnd) {
     windows_.erase(hwnd);
+    std::erase(stacking_, hwnd);
+    if (keyboard_ == hwnd) keyboard_ = 0;
 }
 
-void THeadlessDisplay::ShowNativeWindow(HWND hwnd, bool show, bool) {
-    if (auto it = windows_.find(hwnd); it != windows_.end()) it->second.visible = show;
+void THeadlessDisplay::ShowNativeWindow(HWND hwnd, bool show, bool activate) {
+    auto it = windows_.find(hwnd);
+    if (it == windows_.end()) return;
+    it->second.visible = show;
+    if (!show) {
+        std::erase(stacking_, hwnd);
+        if (keyboard_ == hwnd) keyboard_ = 0;
+        return;
+    }
+    Raise(hwnd);
+    if (activate && !it->second.desc.popup) keyboard_ = hwnd;
+}
+
+void THeadlessDisplay::Raise(HWND hwnd) {
+    std::erase(stacking_, hwnd);
+    stacking_.push_back(hwnd);
+    // What the window owns comes along in front of it, in the order it was stacked.
+    const std::vector<HWND> before = stacking_;
+    for (HWND other : before)
+        if (auto it = windows_.find(other); it != windows_.end() && it->second.desc.owner == hwnd) Raise(other);
+}
+
+std::vector<HWND> THeadlessDisplay::Stacking() const { return stacking_; }
+
+void THeadlessDisplay::SetNativeWindowOwner(HWND hwnd, HWND owner) {
+    auto it = windows_.find(hwnd);
+    if (it == windows_.end()) return;
+    it->second.desc.owner = owner;
+    if (owner && it->second.visible) Raise(hwnd);
+}
+
+void THeadlessDisplay::SetNativeWindowSizeLimits(HWND hwnd, const TNativeSizeLimits& limits) {
+    if (auto it = windows_.find(hwnd); it != windows_.end()) it->second.limits = limits;
+}
+
+void THeadlessDisplay::SetNativeWindowMaximized(HWND hwnd, bool maximized) {
+    if (auto it = windows_.find(hwnd); it != windows_.end()) it->second.maximized = maximized;
+}
+
+void THeadlessDisplay::ActivateNativeWindow(HWND hwnd) {
+    auto it = windows_.find(hwnd);
+    if (it == windows_.end() || !it->second.visible) return;
+    Raise(hwnd);
+    if (!it->second.desc.popup) keyboard_ = hwnd;
 }
 
 void THeadlessDisplay::SetNativeWindowBounds(HWND hwnd, const TRect& bounds) {

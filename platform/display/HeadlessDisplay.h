@@ -21,6 +21,8 @@ class THeadlessDisplay : public TDisplayBackend {
         std::uint8_t alpha = 255;
         std::optional<std::uint32_t> colorKey;
         std::optional<TRegion> shape;
+        TNativeSizeLimits limits;
+        bool maximized = false;
         int presents = 0;
     };
 
@@ -35,6 +37,11 @@ class THeadlessDisplay : public TDisplayBackend {
     void SetMonitors(std::vector<TMonitorDesc> monitors) { monitors_ = std::move(monitors); }
     const TNativeWindow* NativeWindow(HWND hwnd) const;
     HCURSOR CursorShape() const { return cursor_; }
+    // The shown windows from the back to the front, as a window manager stacks them: a raised window
+    // goes to the front, and the windows it owns stay in front of it.
+    std::vector<HWND> Stacking() const;
+    // The window that has the keyboard (0: none).
+    HWND KeyboardWindow() const { return keyboard_; }
 
     // Input at a point in the client coordinates of a window.
     void MoveMouse(HWND hwnd, int x, int y);
@@ -54,6 +61,10 @@ class THeadlessDisplay : public TDisplayBackend {
     void ShowNativeWindow(HWND hwnd, bool show, bool activate) override;
     void SetNativeWindowBounds(HWND hwnd, const TRect& bounds) override;
     void SetNativeWindowCaption(HWND hwnd, const std::string& caption) override;
+    void SetNativeWindowOwner(HWND hwnd, HWND owner) override;
+    void SetNativeWindowSizeLimits(HWND hwnd, const TNativeSizeLimits& limits) override;
+    void SetNativeWindowMaximized(HWND hwnd, bool maximized) override;
+    void ActivateNativeWindow(HWND hwnd) override;
     void SetNativeWindowLayering(HWND hwnd, std::uint8_t alpha,
                                  std::optional<std::uint32_t> colorKey) override;
     void SetNativeWindowShape(HWND hwnd, const TRegion* region) override;
@@ -69,11 +80,14 @@ class THeadlessDisplay : public TDisplayBackend {
 
   private:
     TPoint ToScreen(HWND hwnd, int x, int y) const;
+    void Raise(HWND hwnd);
 
     TVirtualClock clock_;
     TDisplayBackend* previousBackend_;
     TMessageClock* previousClock_;
     std::map<HWND, TNativeWindow> windows_;
+    std::vector<HWND> stacking_; // back to front
+    HWND keyboard_ = 0;
     std::vector<TMonitorDesc> monitors_;
     std::optional<std::string> clipboard_;
     HCURSOR cursor_ = 0;

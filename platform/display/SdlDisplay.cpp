@@ -1,11 +1,13 @@
 #include "platform/display/SdlDisplay.h"
 #include "platform/display/SdlKeys.h"
+#include "platform/display/X11Session.h"
 #include "platform/rtl/Encoding.h"
 #include "platform/rtl/Exceptions.h"
 #include "platform/win/Clock.h"
 #include "platform/win/Input.h"
 #include "platform/win/MessageLoop.h"
 #include "platform/win/Painting.h"
+#include "platform/win/Styles.h"
 #include "platform/win/SystemInfo.h"
 #include "platform/win/Windows.h"
 
@@ -80,7 +82,8 @@ Uint32 WindowFlags(const TNativeWindowDesc& desc) {
     Uint32 flags = SDL_WINDOW_HIDDEN;
     if (desc.popup) flags |= SDL_WINDOW_BORDERLESS | SDL_WINDOW_POPUP_MENU | SDL_WINDOW_SKIP_TASKBAR;
     if (desc.topmost) flags |= SDL_WINDOW_ALWAYS_ON_TOP;
-    if (desc.toolWindow) flags |= SDL_WINDOW_SKIP_TASKBAR;
+    if (desc.toolWindow || desc.owner) flags |= SDL_WINDOW_SKIP_TASKBAR;
+    if (desc.sizeable) flags |= SDL_WINDOW_RESIZABLE;
     return flags;
 }
 
@@ -96,7 +99,59 @@ void TSdlDisplay::CreateNativeWindow(HWND hwnd, const TNativeWindowDesc& desc) {
     native.bounds = desc.bounds;
     native.popup = desc.popup;
     native.desc = desc;
+    ApplyOwnerAndLimits(native);
     windows_[hwnd] = native;
+}
+
+void TSdlDisplay::ApplyOwnerAndLimits(TNative& native) {
+    if (native.popup) return;
+    if (auto owner = windows_.find(native.desc.owner); owner != windows_.end())
+        SDL_SetWindowModalFor(native.window, owner->second.window);
+    const TNativeSizeLimits& l = native.limits;
+    if (l.minWidth || l.minHeight) SDL_SetWindowMinimumSize(native.window, std::max(1, l.minWidth), std::max(1, l.minHeight));
+    if (l.maxWidth || l.maxHeight)
+        SDL_SetWindowMaximumSize(native.window, l.maxWidth ? l.maxWidth : 16384, l.maxHeight ? l.maxHeight : 16384);
+}
+
+bool TSdlDisplay::WindowManagerRunning() {
+    if (windowManager_) return *windowManager_;
+    if (windows_.empty()) return true;
+    windowManager_ = WindowManagerRunningFor(windows_.begin()->second.window);
+    return *windowManager_;
+}
+
+void TSdlDisplay::SetNativeWindowOwner(HWND hwnd, HWND owner) {
+    auto it = windows_.find(hwnd);
+    if (it == windows_.end()) return;
+    it->second.desc.owner = owner;
+    // A window that belongs to none keeps the last owner the display server knows: SDL cannot undo it.
+    ApplyOwnerAndLimits(it->second);
+}
+
+void TSdlDisplay::SetNativeWindowSizeLimits(HWND hwnd, const TNativeSizeLimits& limits) {
+    auto it = windows_.find(hwnd);
+    if (it == windows_.end()) return;
+    it->second.limits = limits;
+    ApplyOwnerAndLimits(it->second);
+}
+
+void TSdlDisplay::SetNativeWindowMaximized(HWND hwnd, bool maximized) {
+    auto it = windows_.find(hwnd);
+    if (it == windows_.end() || it->second.maximized == maximized) return;
+    it->second.maximized = maximized;
+    if (!WindowManagerRunning()) return; // the window system sets the size itself
+    if (maximized)
+        SDL_MaximizeWindow(it->second.window);
+    else
+        SDL_RestoreWindow(it->second.window);
+}
+
+void TSdlDisplay::ActivateNativeWindow(HWND hwnd) {
+    auto it = windows_.find(hwnd);
+    if (it == windows_.end() || it->second.popup || !it->second.visible) return;
+    SDL_RaiseWindow(it->second.window);
+    // Without a window manager the keyboard stays where it was (or nowhere, when that window went).
+    if (!WindowManagerRunning()) SDL_SetWindowInputFocus(it->second.window);
 }
 
 void TSdlDisplay::MakeShaped(HWND, TNative& native) {
@@ -111,6 +166,7 @@ void TSdlDisplay::MakeShaped(HWND, TNative& native) {
     SDL_DestroyWindow(native.window);
     native.window = shaped;
     native.shaped = true;
+    ApplyOwnerAndLimits(native);
     if (native.visible) SDL_ShowWindow(shaped);
 }
 
@@ -183,6 +239,8 @@ void TSdlDisplay::SetNativeWindowBounds(HWND hwnd, const TRect& bounds) {
     if (it == windows_.end() || it->second.bounds == bounds) return;
     it->second.bounds = bounds;
     it->second.desc.bounds = bounds;
+    // The window manager sizes a maximised window, and restores the size it had before.
+    if (it->second.maximized && WindowManagerRunning()) return;
     SDL_SetWindowPosition(it->second.window, bounds.Left, bounds.Top);
     SDL_SetWindowSize(it->second.window, std::max(1, bounds.Width()), std::max(1, bounds.Height()));
 }
@@ -371,6 +429,17 @@ void TSdlDisplay::Translate(const SDL_Event& event) {
         case SDL_WINDOWEVENT_LEAVE:
             // The pointer left our windows: nothing of ours is under it any more (unless captured).
             if (!GetCapture()) InjectMouseMove({-32000, -32000});
+            break;
+        case SDL_WINDOWEVENT_MAXIMIZED:
+            native.maximized = true;
+            if (!(GetWindowStyle(hwnd) & WS_MAXIMIZE)) ShowWindow(hwnd, SW_SHOWMAXIMIZED);
+            break;
+        case SDL_WINDOWEVENT_RESTORED:
+            if (native.maximized && (GetWindowStyle(hwnd) & WS_MAXIMIZE)) {
+                native.maximized = false;
+                ShowWindow(hwnd, SW_RESTORE);
+            }
+            native.maximized = false;
             break;
         case SDL_WINDOWEVENT_CLOSE:
             PostMessage(hwnd, WM_CLOSE);

@@ -28,6 +28,10 @@ class TSdlDisplay : public TDisplayBackend {
     void ShowNativeWindow(HWND hwnd, bool show, bool activate) override;
     void SetNativeWindowBounds(HWND hwnd, const TRect& bounds) override;
     void SetNativeWindowCaption(HWND hwnd, const std::string& caption) override;
+    void SetNativeWindowOwner(HWND hwnd, HWND owner) override;
+    void SetNativeWindowSizeLimits(HWND hwnd, const TNativeSizeLimits& limits) override;
+    void SetNativeWindowMaximized(HWND hwnd, bool maximized) override;
+    void ActivateNativeWindow(HWND hwnd) override;
     void SetNativeWindowLayering(HWND hwnd, std::uint8_t alpha,
                                  std::optional<std::uint32_t> colorKey) override;
     void SetNativeWindowShape(HWND hwnd, const TRegion* region) override;
@@ -50,9 +54,15 @@ class TSdlDisplay : public TDisplayBackend {
         bool shaped = false; // made by SDL's shaped-window call
         std::optional<TRegion> region;
         std::optional<std::uint32_t> colorKey;
+        TNativeSizeLimits limits;
+        bool maximized = false; // asked of the window manager, which then owns the size
     };
     // Replaces a plain window by a shaped one (SDL can shape only windows created so).
     void MakeShaped(HWND hwnd, TNative& native);
+    // Tells the display server what the window belongs to and how far it may be resized.
+    void ApplyOwnerAndLimits(TNative& native);
+    // Whether a window manager runs: without one, nobody maximises, stacks or focuses our windows.
+    bool WindowManagerRunning();
     void ApplyShape(TNative& native, const TPixelView* pixels);
     HWND FindHandle(std::uint32_t windowId) const;
     void Translate(const SDL_Event& event);
@@ -62,6 +72,7 @@ class TSdlDisplay : public TDisplayBackend {
     std::map<HWND, TNative> windows_;
     std::map<HCURSOR, SDL_Cursor*> cursors_;
     std::uint64_t lastPump_ = 0;
+    std::optional<bool> windowManager_;
 };
 
 } // namespace zorvy

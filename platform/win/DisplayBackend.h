@@ -25,6 +25,16 @@ struct TNativeWindowDesc {
     bool popup = false; // no decoration of the display server (menus, drop-downs, hints)
     bool topmost = false;
     bool toolWindow = false;
+    bool sizeable = false; // the user may resize and maximise it
+    HWND owner = 0;        // the window it belongs to and stays in front of (0: none)
+};
+
+// What the user may do with a window's size: the smallest and largest outer size (0: no limit).
+struct TNativeSizeLimits {
+    int minWidth = 0;
+    int minHeight = 0;
+    int maxWidth = 0;
+    int maxHeight = 0;
 };
 
 // Pixels of a window's back buffer: 32-bit 0x00RRGGBB values (the alpha byte is not used), rows top
@@ -45,6 +55,15 @@ class TDisplayBackend {
     virtual void ShowNativeWindow(HWND hwnd, bool show, bool activate) = 0;
     virtual void SetNativeWindowBounds(HWND hwnd, const TRect& bounds) = 0;
     virtual void SetNativeWindowCaption(HWND hwnd, const std::string& caption) = 0;
+    // The window belongs to owner (0: to none): it stays in front of it and is not a window of its own
+    // in the session's task list.
+    virtual void SetNativeWindowOwner(HWND hwnd, HWND owner) = 0;
+    virtual void SetNativeWindowSizeLimits(HWND hwnd, const TNativeSizeLimits& limits) = 0;
+    // Maximised windows take the size the display server gives them; bounds set meanwhile are the
+    // size to restore to.
+    virtual void SetNativeWindowMaximized(HWND hwnd, bool maximized) = 0;
+    // Brings a shown window to the front and gives it the keyboard.
+    virtual void ActivateNativeWindow(HWND hwnd) = 0;
     // Constant alpha (255 = opaque) and an optional colour key (0x00BBGGRR) of a layered window.
     virtual void SetNativeWindowLayering(HWND hwnd, std::uint8_t alpha,
                                          std::optional<std::uint32_t> colorKey) = 0;

@@ -97,6 +97,9 @@ HWND SetActiveWindow(HWND hwnd) {
     }
     if (hwnd && IsWindow(hwnd) && ws.active == hwnd) {
         BringWindowToTop(hwnd);
+        // The display server moves its keyboard along: without a window manager nobody else would.
+        if (auto* w = FindWindowState(hwnd); w && w->hasNative && ws.backend && IsWindowVisible(hwnd))
+            ws.backend->ActivateNativeWindow(hwnd);
         SendMessage(hwnd, WM_NCACTIVATE, 1, static_cast<LPARAM>(old));
         SendMessage(hwnd, WM_ACTIVATE, WA_ACTIVE, static_cast<LPARAM>(old));
     }

@@ -67,6 +67,8 @@ struct TWindow {
 
     // Top-level windows only.
     bool hasNative = false;
+    TRect restoreRect;             // the bounds a maximised window returns to
+    TNativeSizeLimits sizeLimits;  // what the user may resize it to (0: no limit)
     std::unique_ptr<TBackBuffer> backBuffer;
     TRect dirty; // what changed in the back buffer since the last present, window coordinates
 };

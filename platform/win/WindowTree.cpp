@@ -96,6 +96,8 @@ TNativeWindowDesc NativeDesc(const TWindow& w) {
     d.popup = (w.style & WS_POPUP) || (w.style & WS_CHILD) || (w.style & WS_CAPTION) != WS_CAPTION;
     d.topmost = (w.exStyle & WS_EX_TOPMOST) != 0;
     d.toolWindow = (w.exStyle & WS_EX_TOOLWINDOW) != 0;
+    d.sizeable = (w.style & WS_THICKFRAME) != 0 && !d.popup;
+    if (auto* owner = FindWindowState(w.owner); owner && owner->hasNative) d.owner = w.owner;
     return d;
 }
 
@@ -107,6 +109,8 @@ void AttachNative(TWindow& w) {
         w.hasNative = true;
         if (w.alpha != 255 || w.colorKey) b->SetNativeWindowLayering(w.handle, w.alpha, w.colorKey);
         if (w.windowRegion) b->SetNativeWindowShape(w.handle, &*w.windowRegion);
+        if (w.sizeLimits.minWidth || w.sizeLimits.minHeight || w.sizeLimits.maxWidth || w.sizeLimits.maxHeight)
+            b->SetNativeWindowSizeLimits(w.handle, w.sizeLimits);
     }
 }
 
@@ -346,6 +350,47 @@ HWND SetParent(HWND hwnd, HWND newParent) {
     return old;
 }
 
+HWND SetWindowOwner(HWND hwnd, HWND owner) {
+    auto* w = FindWindowState(hwnd);
+    if (!w || w->parent) return 0;
+    if (owner) {
+        auto* o = FindWindowState(owner);
+        if (!o || owner == hwnd) return 0;
+        owner = TopLevelOf(o)->handle;
+        // An owner cannot belong to the window it owns.
+        for (auto* up = FindWindowState(owner); up; up = FindWindowState(up->owner))
+            if (up->handle == hwnd) return 0;
+    }
+    const HWND old = std::exchange(w->owner, owner);
+    if (old != owner && w->hasNative && WS().backend) {
+        auto* o = FindWindowState(owner);
+        WS().backend->SetNativeWindowOwner(hwnd, o && o->hasNative ? owner : 0);
+    }
+    return old;
+}
+
+namespace {
+
+void ClampToLimits(const TNativeSizeLimits& limits, int& width, int& height) {
+    if (limits.maxWidth > 0) width = std::min(width, limits.maxWidth);
+    if (limits.maxHeight > 0) height = std::min(height, limits.maxHeight);
+    width = std::max(width, limits.minWidth);
+    height = std::max(height, limits.minHeight);
+}
+
+} // namespace
+
+void SetWindowSizeLimits(HWND hwnd, int minWidth, int minHeight, int maxWidth, int maxHeight) {
+    auto* w = FindWindowState(hwnd);
+    if (!w || w->parent) return;
+    w->sizeLimits = {std::max(0, minWidth), std::max(0, minHeight), std::max(0, maxWidth), std::max(0, maxHeight)};
+    if (w->hasNative && WS().backend) WS().backend->SetNativeWindowSizeLimits(hwnd, w->sizeLimits);
+    int width = w->windowRect.Width(), height = w->windowRect.Height();
+    ClampToLimits(w->sizeLimits, width, height);
+    if (width != w->windowRect.Width() || height != w->windowRect.Height())
+        SetWindowPos(hwnd, 0, 0, 0, width, height, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 HWND GetWindow(HWND hwnd, UINT relation) {
     auto* w = FindWindowState(hwnd);
     if (!w) return 0;
@@ -489,12 +534,20 @@ bool ShowWindow(HWND hwnd, int command) {
         flags |= SWP_NOACTIVATE;
     if (command == SW_SHOWNA) flags |= SWP_NOZORDER;
     TRect target = w->windowRect;
+    auto* backend = w->hasNative ? WS().backend : nullptr;
     if (command == SW_SHOWMAXIMIZED && !w->parent) {
+        if (!(w->style & WS_MAXIMIZE)) w->restoreRect = w->windowRect;
         w->style |= WS_MAXIMIZE;
+        if (backend) backend->SetNativeWindowMaximized(hwnd, true);
         target = GetWorkAreaAt(w->windowRect.TopLeft());
         flags &= ~(SWP_NOMOVE | SWP_NOSIZE);
     } else if ((command == SW_RESTORE || command == SW_SHOWNORMAL) && (w->style & WS_MAXIMIZE)) {
         w->style &= ~WS_MAXIMIZE;
+        if (backend) backend->SetNativeWindowMaximized(hwnd, false);
+        if (!IsRectEmpty(w->restoreRect)) {
+            target = w->restoreRect;
+            flags &= ~(SWP_NOMOVE | SWP_NOSIZE);
+        }
     }
     if (!wasVisible) {
         SendMessage(hwnd, WM_SHOWWINDOW, 1, 0);
@@ -544,6 +597,7 @@ bool SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UIN
     SendMessage(hwnd, WM_WINDOWPOSCHANGING, 0, reinterpret_cast<LPARAM>(&pos));
     if (!(w = FindWindowState(hwnd))) return false;
 
+    if (!w->parent) ClampToLimits(w->sizeLimits, pos.cx, pos.cy);
     const bool wasVisible = IsWindowVisible(hwnd);
     const TRect oldRect = w->windowRect;
     const TRect newRect = Bounds(pos.x, pos.y, std::max(0, pos.cx), std::max(0, pos.cy));

@@ -47,6 +47,12 @@ std::string GetClassName(HWND hwnd);
 
 HWND GetParent(HWND hwnd); // the parent of a child window, else its owner
 HWND SetParent(HWND hwnd, HWND newParent);
+// Makes a top-level window belong to owner (0: to none): it stays in front of it, goes with it and
+// hands the activation back to it. Answers the old owner.
+HWND SetWindowOwner(HWND hwnd, HWND owner);
+// The smallest and largest outer size of a top-level window (0: no limit): the user cannot resize it
+// beyond them, and sizes the program sets are kept inside them too.
+void SetWindowSizeLimits(HWND hwnd, int minWidth, int minHeight, int maxWidth, int maxHeight);
 HWND GetWindow(HWND hwnd, UINT relation);
 HWND GetAncestor(HWND hwnd, UINT kind);
 HWND GetTopWindow(HWND parent); // 0: the frontmost top-level window

@@ -6,6 +6,7 @@
 #include "app/Program.h"
 #include "platform/display/HeadlessDisplay.h"
 #include "platform/classlib/Forms.h"
+#include "platform/classlib/stdctrls/Labels.h"
 #include "platform/classlib/stdctrls/PageControl.h"
 #include "platform/classlib/stdctrls/SpeedButtons.h"
 #include "platform/win/Timers.h"
@@ -68,6 +69,22 @@ class AppTest : public ::testing::Test {
         *id = SetTimer(0, 0, 1, [shared, id](HWND, UINT, std::uintptr_t, std::uint64_t) {
             KillTimer(0, *id);
             (*shared)();
+        });
+    }
+
+    // The text of the message box or dialog in front (its labels together).
+    static std::string FrontText() {
+        std::string text;
+        if (TCustomForm* box = Screen->GetActiveForm())
+            for (int i = 0; i < box->GetComponentCount(); ++i)
+                if (auto* label = dynamic_cast<TLabel*>(box->GetComponent(i))) text += label->GetCaption();
+        return text;
+    }
+    // Answers the next message box with Enter; its text goes to text.
+    static void AnswerWithEnter(THeadlessDisplay& display, std::string& text) {
+        Soon([&display, &text] {
+            text = FrontText();
+            display.PressKey(VK_RETURN);
         });
     }
 

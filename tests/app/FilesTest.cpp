@@ -263,3 +263,47 @@ TEST_F(Schemes, ClearingTheFolderAsksAndDeletesOnlySchemeFiles) {
 
 } // namespace
 } // namespace zorvy::test
+
+namespace zorvy::test {
+namespace {
+
+TEST_F(Schemes, PrintingReportsHowFarItGotAndACancelPrintsNothing) {
+    TStringList lines;
+    for (int i = 0; i < 1200; ++i)
+        lines.Add("02 05 10 27 29 33    1");
+    TPrinter printer;
+    printer.FileName = Path("all.pdf");
+    std::vector<int> seen;
+    EXPECT_TRUE(PrintTickets(printer, lines, "08", [&](int done, int total) {
+        EXPECT_EQ(total, 1200);
+        seen.push_back(done);
+        return true;
+    }));
+    EXPECT_EQ(seen, (std::vector<int>{0, 500, 1000, 1200}));
+    EXPECT_TRUE(FileExists(printer.FileName));
+
+    TPrinter cancelled;
+    cancelled.FileName = Path("cancelled.pdf");
+    EXPECT_FALSE(PrintTickets(cancelled, lines, "08", [](int done, int) { return done < 500; }));
+    EXPECT_FALSE(cancelled.GetPrinting());
+    EXPECT_FALSE(FileExists(cancelled.FileName)) << "a cancelled job prints nothing";
+}
+
+TEST_F(Schemes, AnOpenedSchemeNameWithoutItsExtensionMeansTheSchemeFile) {
+    Start();
+    Frmain->Allcom->SetItemIndex(1);
+    Frmain->AllcomChange(nullptr);
+    Frmain->DigitClick(0, Frmain->DigitButtons[0][3]);
+    ASSERT_TRUE(Frmain->SaveScheme(SchemeFolder() + "/three.ini"));
+    Frmain->Allcom->SetItemIndex(0);
+    Frmain->AllcomChange(nullptr);
+    Soon([&] {
+        display.TypeText("three");
+        display.PressKey(VK_RETURN);
+    });
+    Frmain->ToolButton1Click(nullptr);
+    EXPECT_EQ(Selected(0), "3") << "three.ini was loaded";
+}
+
+} // namespace
+} // namespace zorvy::test

@@ -34,7 +34,7 @@ TEST_F(FilterRun, WithNoConditionEveryCombinationSurvives) {
     TMemoLines* lines = Frmain->Memo1->GetLines();
     EXPECT_EQ(lines->GetCount(), AllCombinations);
     EXPECT_EQ(Frmain->Memo1->GetTopLine(), 0) << "the list shows its first lines";
-    EXPECT_EQ(Frmain->Lbzongshu->GetCaption(), "总注数：1107568");
+    EXPECT_EQ(Frmain->Lbzongshu->GetCaption(), "选码组合数：1107568");
     EXPECT_EQ(Frmain->Lbtouzhushu->GetCaption(), "1107568");
     EXPECT_EQ(Status(0), "本次压缩率:0%");
     EXPECT_EQ(Status(1).rfind("本次用时：", 0), 0u);
@@ -86,7 +86,7 @@ TEST_F(FilterRun, AnEmptyConditionIsUntickedAndItsEditDisabled) {
     EXPECT_FALSE(BoxOfStem("sw5")->GetChecked());
     EXPECT_FALSE(EditOfStem("sw5")->GetEnabled());
     EXPECT_TRUE(Frmain->customwzchk->GetChecked()) << "not every digit is selected";
-    EXPECT_EQ(Frmain->Lbzongshu->GetCaption(), "总注数：27");
+    EXPECT_EQ(Frmain->Lbzongshu->GetCaption(), "选码组合数：27");
 }
 
 // The run's steps, called by name on the window, read its panel and ticks and show what they change.
@@ -156,7 +156,93 @@ TEST_F(FilterRun, ClosingDuringARunCancelsItFirst) {
     EXPECT_TRUE(Application->Terminated()) << "the window closes once the run has stopped";
 }
 
+// Few serials: three rows on 1 4 7, three on 0.
+void FewDigits() {
+    for (int p = 0; p < 6; ++p) {
+        Frmain->PositionComs[p]->SetItemIndex(p < 3 ? 7 : 1);
+        Frmain->PositionComChange(p);
+    }
+    for (int p = 3; p < 6; ++p)
+        Frmain->DigitClick(p, Frmain->DigitButtons[p][0]);
+}
+
+TEST_F(FilterRun, AConditionTextThatDoesNotReadIsNamedBeforeAnythingChanges) {
+    Start();
+    struct Case {
+        const char* stem;
+        const char* text;
+        std::vector<std::string> said;
+    };
+    const Case cases[] = {
+        {"gw1", "fw1=abc/", {"条件“值”", "“个位.十位”页“个位特征”", "“fw1=”", "“abc”", "整数"}},
+        {"Tb9", "j=1/y=x/", {"条件“黄金分割1”", "“高级2过滤”页“高级2”", "“y=x”", "读不出条件"}},
+        {"xhtz3", "j=", {"条件“长度”", "“6位特征”页“6位特征1”", "“j=”", "没有能用的条件"}},
+    };
+    for (const Case& c : cases) {
+        BoxOfStem(c.stem)->SetChecked(true);
+        EditOfStem(c.stem)->SetText(c.text);
+        std::string said;
+        AnswerWithEnter(display, said);
+        Frmain->BtfilterClick(Frmain->Btfilter);
+        for (const std::string& part : c.said)
+            EXPECT_NE(said.find(part), std::string::npos) << c.text << " does not say " << part << ": " << said;
+        EXPECT_EQ(said.find("valid"), std::string::npos) << "in the window's language";
+        EXPECT_EQ(Frmain->Lbtouzhushu->GetCaption(), "投注数：") << "no run started";
+        EXPECT_EQ(Status(2), "");
+        EXPECT_EQ(Frmain->Memo1->GetLines()->GetCount(), 0);
+        EXPECT_TRUE(BoxOfStem(c.stem)->GetChecked()) << "the condition stays as typed, to be corrected";
+        EXPECT_TRUE(Frmain->Btfilter->GetEnabled());
+        BoxOfStem(c.stem)->SetChecked(false);
+    }
+}
+
+TEST_F(FilterRun, AnErrorInsideARunPutsTheLabelsAndStatusBarBackToIdle) {
+    Start();
+    FewDigits();
+    // A divisor of 0 reads as a number but cannot be divided by: the run itself stops on it.
+    BoxOfStem("gw1")->SetChecked(true);
+    EditOfStem("gw1")->SetText("xfw=c0, 1 2 /");
+    std::string said;
+    AnswerWithEnter(display, said);
+    Frmain->BtfilterClick(Frmain->Btfilter);
+    EXPECT_EQ(said.rfind("过滤没有完成：", 0), 0u) << said;
+    EXPECT_EQ(Frmain->Lbtouzhushu->GetCaption(), "投注数：") << "not 正在统计.....";
+    EXPECT_EQ(Frmain->Lbzongshu->GetCaption(), "选码组合数：");
+    for (int panel = 0; panel < 3; ++panel)
+        EXPECT_EQ(Status(panel), "") << "panel " << panel;
+    EXPECT_TRUE(Frmain->Btfilter->GetEnabled());
+    EXPECT_FALSE(Frmain->Running());
+}
+
+TEST_F(FilterRun, ARunWithNoDigitSelectedSaysSoInsteadOfRunning) {
+    Start();
+    Frmain->Allcom->SetItemIndex(1);
+    Frmain->AllcomChange(Frmain->Allcom);
+    std::string said;
+    AnswerWithEnter(display, said);
+    Frmain->BtfilterClick(Frmain->Btfilter);
+    EXPECT_EQ(said, NoDigitMessage);
+    EXPECT_EQ(Frmain->Lbtouzhushu->GetCaption(), "投注数：") << "no 0 tickets at 100%";
+    EXPECT_EQ(Status(0), "");
+}
+
 class CheckMode : public AppTest {};
+
+TEST_F(CheckMode, WithoutAStoredDrawCodeNothingChangesAndTheMessageSaysWhereTheCodeGoes) {
+    Start();
+    ASSERT_EQ(Frmain->DrawCode(), "");
+    std::string said;
+    AnswerWithEnter(display, said);
+    Frmain->TJErrochk->SetChecked(true);
+    EXPECT_EQ(said, TFrmain::MissingDrawCodeMessage(SetupIniPath()));
+    EXPECT_NE(said.find(SetupIniPath()), std::string::npos) << "where it is entered";
+    EXPECT_NE(said.find("kjm="), std::string::npos);
+    EXPECT_EQ(said.find("请重做"), std::string::npos);
+    EXPECT_FALSE(Frmain->TJErrochk->GetChecked()) << "check mode stays off";
+    for (int p = 0; p < 6; ++p)
+        EXPECT_EQ(Selected(p), "0123456789") << "the digits stay";
+    EXPECT_EQ(Frmain->Engine().CheckModeOn, 0);
+}
 
 TEST_F(CheckMode, SelectsTheDigitsOfTheStoredDrawAndRefusesABadOne) {
     {

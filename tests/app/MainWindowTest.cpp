@@ -136,6 +136,34 @@ TEST_F(MainWindow, QuickSelectionsChooseTheirDigitsOfOneRow) {
     EXPECT_EQ(Selected(2), "");
 }
 
+TEST_F(MainWindow, TheDigitBoxesShowTheStateOfTheDigitsAndEveryChoiceActs) {
+    Start();
+    auto texts = [] {
+        std::string all = Frmain->Allcom->GetText();
+        for (TComboBox* com : Frmain->PositionComs)
+            all += "|" + com->GetText();
+        return all;
+    };
+    EXPECT_EQ(Frmain->Allcom->GetStyle(), csDropDownList) << "a fixed list, no typed text";
+    EXPECT_EQ(texts(), "全选|全选|全选|全选|全选|全选|全选");
+    Frmain->BtclearTjClick(nullptr);
+    EXPECT_EQ(texts(), "清除|清除|清除|清除|清除|清除|清除") << "clearing all conditions clears the digits";
+    // 全选 chosen again (with the arrow key, as a user steps the closed list) selects every digit.
+    Frmain->Allcom->SetFocus();
+    display.PressKey(VK_UP);
+    Application->ProcessMessages();
+    EXPECT_EQ(Selected(0) + Selected(5), "01234567890123456789");
+    EXPECT_EQ(texts(), "全选|全选|全选|全选|全选|全选|全选");
+    Frmain->DigitClick(0, Frmain->DigitButtons[0][0]);
+    EXPECT_EQ(texts(), "||全选|全选|全选|全选|全选") << "1-9 is no quick selection";
+    for (int d : {2, 4, 6, 8})
+        Frmain->DigitClick(0, Frmain->DigitButtons[0][d]);
+    EXPECT_EQ(Frmain->PositionComs[0]->GetText(), "奇数");
+    Frmain->PositionComs[1]->SetItemIndex(7);
+    Frmain->PositionComChange(1);
+    EXPECT_EQ(texts(), "|奇数|余1|全选|全选|全选|全选");
+}
+
 TEST_F(MainWindow, ClearingUnticksEmptiesAndUnselectsEverything) {
     Start();
     auto* box = dynamic_cast<TConditionCheckBox*>(Frmain->FindComponent("gw7chk"));

@@ -134,7 +134,7 @@ TEST(SixbmJsPro, DigitSummary) {
     TFilterInput input;
     input.DigitButtons = AllDigits();
     engine.sixbmJsPro(input, host);
-    EXPECT_EQ(host.Zongshu, "总注数：1107568");
+    EXPECT_EQ(host.Zongshu, "选码组合数：1107568");
     EXPECT_FALSE(input.customwzchk);
     EXPECT_EQ(engine.SelectedDigits[3], "0123456789");
 
@@ -142,7 +142,7 @@ TEST(SixbmJsPro, DigitSummary) {
     for (auto& row : input.DigitButtons)
         row[1] = true;
     engine.sixbmJsPro(input, host);
-    EXPECT_EQ(host.Zongshu, "总注数：1");
+    EXPECT_EQ(host.Zongshu, "选码组合数：1");
     EXPECT_TRUE(input.customwzchk);
     EXPECT_EQ(engine.SelectedDigitCount, 6);
 
@@ -151,7 +151,7 @@ TEST(SixbmJsPro, DigitSummary) {
     engine.sixbmJsPro(input, host);
     EXPECT_EQ(engine.SelectedDigits[0], "135");
     EXPECT_EQ(engine.SelectedDigits[5], "");
-    EXPECT_EQ(host.Zongshu, "总注数：0");
+    EXPECT_EQ(host.Zongshu, "选码组合数：0");
 }
 
 } // namespace

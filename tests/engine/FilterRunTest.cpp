@@ -27,7 +27,7 @@ TEST_F(FilterRun, NoConditionsAndAllDigitsListEveryCombination) {
     EXPECT_EQ(host.FirstResult, "01 02 03 04 05 06    1");
     EXPECT_EQ(host.LastResult, "28 29 30 31 32 33    1107568");
     EXPECT_EQ(host.Touzhushu, "1107568");
-    EXPECT_EQ(host.Zongshu, "总注数：1107568");
+    EXPECT_EQ(host.Zongshu, "选码组合数：1107568");
     EXPECT_EQ(host.Status[0], "本次压缩率:0%");
     EXPECT_EQ(host.Status[1], "本次用时：75秒42毫秒");
     ASSERT_EQ(host.Progress.size(), 406u);
@@ -84,7 +84,7 @@ TEST_F(FilterRun, SerialsBelowOneHundredThousandReadZeroAtSww) {
     EXPECT_TRUE(host.Results[99998].ends_with("    99999"));
     EXPECT_TRUE(host.Results[99999].ends_with("    1000000"));
     EXPECT_TRUE(host.LastResult.ends_with("    1099999"));
-    EXPECT_EQ(host.Zongshu, "总注数：100000");
+    EXPECT_EQ(host.Zongshu, "选码组合数：100000");
     EXPECT_TRUE(input.customwzchk);
 }
 

@@ -296,13 +296,14 @@ void TPageControl::Paint() {
         pen(clBtnShadow, r.Right - 2, r.Top + 1, r.Right - 2, r.Bottom);
         pen(cl3DDkShadow, r.Right - 2, r.Top + 1, r.Right - 1, r.Top + 2);
         pen(cl3DDkShadow, r.Right - 1, r.Top + 2, r.Right - 1, r.Bottom);
+        // Captions stand on one line; the lifted tab leaves room above its caption for the focus
+        // rectangle, which goes round the caption a pixel away from it (Chinese glyphs reach the top of
+        // their line).
         TRect text = r;
-        text.Top += active ? 1 : 2;
+        text.Top += active ? ActiveLift + 2 : 2;
         DrawCaption(c, pages_[i]->GetText(), text, DT_CENTER | DT_TOP | DT_SINGLELINE, enabled_ && pages_[i]->GetEnabled());
         if (active && Focused()) {
-            TRect focus = r;
-            InflateRect(focus, -3, -3);
-            focus.Bottom -= 1;
+            TRect focus = Rect(r.Left + 3, text.Top - 2, r.Right - 3, text.Top + FontTextHeight(*font_) + 1);
             c->DrawFocusRect(focus);
         }
     }

@@ -1,4 +1,5 @@
 #include "platform/classlib/Menus.h"
+#include "platform/classlib/HintWindow.h"
 #include "ClassLibFixture.h"
 #include "platform/gdi/Text.h"
 #include "platform/rtl/Exceptions.h"
@@ -51,6 +52,37 @@ TEST_F(Menus, AClickOnAnItemRunsItAfterTheMenuCloses) {
     menu->Popup(200, 200);
     EXPECT_EQ(log, std::vector<std::string>{"&Save"});
     EXPECT_EQ(during, 0u) << "the menu window is gone when the item runs";
+}
+
+TEST_F(Menus, AnItemsHintShowsAfterThePauseAlsoWhenTheItemIsDisabled) {
+    std::vector<std::string> log;
+    TPopupMenu* menu = MakeMenu(log);
+    menu->GetItems()->GetItem(3)->Hint = "comes later";
+    const int row = RowHeight();
+    InjectMouseMove({205, 200 + 1 + row + 8 + row + row / 2}); // on "Disabled"
+    auto shown = [] {
+        THintWindow* window = Application->HintWindow();
+        return window && window->IsShowingHint() ? window->GetText() : std::string();
+    };
+    std::string before, after;
+    auto at = [](UINT ms, std::function<void()> action) {
+        auto shared = std::make_shared<std::function<void()>>(std::move(action));
+        auto id = std::make_shared<std::uintptr_t>(0);
+        *id = SetTimer(0, 0, ms, [shared, id](HWND, UINT, std::uintptr_t, std::uint64_t) {
+            KillTimer(0, *id);
+            (*shared)();
+        });
+    };
+    at(Application->HintPause - 1, [&] { before = shown(); });
+    at(Application->HintPause + 1, [&] {
+        after = shown();
+        InjectKey(VK_ESCAPE, true);
+    });
+    menu->Popup(200, 200);
+    EXPECT_EQ(before, "");
+    EXPECT_EQ(after, "comes later");
+    EXPECT_EQ(shown(), "") << "the hint goes with the menu";
+    EXPECT_TRUE(log.empty());
 }
 
 TEST_F(Menus, KeysMoveChooseAndDismiss) {
