@@ -91,7 +91,7 @@ TEST(ConnectionString, ClearErrorsForWhatCannotBeReached) {
         const char* messagePart;
     } cases[] = {
         {"Provider=MSDASQL.1;Data Source=NoSuchSource", "\"NoSuchSource\" is not defined"},
-        {"Provider=Microsoft.Jet.OLEDB.4.0;Data Source=zorvy", "Provider \"Microsoft.Jet.OLEDB.4.0\""},
+        {"Provider=Foreign.Provider.4;Data Source=zorvy", "Provider \"Foreign.Provider.4\""},
         {"Provider=MSDASQL.1;Password=x", "names no data source"},
         {"Provider=MSDASQL.1;Data Source=zorvy;Connect Timeout=soon",
          "\"Connect Timeout\" must be a whole number of seconds, not \"soon\""},
@@ -147,8 +147,8 @@ TEST(ConnectionString, EveryProviderAndEveryDataSourceIsChecked) {
         const char* connectionString;
         const char* messagePart;
     } cases[] = {
-        {"Provider=MSDASQL.1;Provider=Microsoft.Jet.OLEDB.4.0;Data Source=zorvy",
-         "Provider \"Microsoft.Jet.OLEDB.4.0\""},
+        {"Provider=MSDASQL.1;Provider=Foreign.Provider.4;Data Source=zorvy",
+         "Provider \"Foreign.Provider.4\""},
         {"Provider=MSDASQL.1;Data Source=NoSuchSource;Driver={SQLite3}", "\"NoSuchSource\" is not defined"},
         {"Provider=MSDASQL.1;Extended Properties=\"DSN=NoSuchSource;DRIVER={SQLite3}\"",
          "\"NoSuchSource\" is not defined"},
