@@ -143,6 +143,16 @@ std::string ConnectionStringValue(const ConnectionStringPairs& pairs, const std:
     return {};
 }
 
+namespace {
+
+// A data source the user asked for is never dropped unsaid, also with a driver named.
+void RequireKnownDataSource(const std::string& dataSource) {
+    if (!dataSource.empty() && !IsProgramDataSource(dataSource) && !odbc::DataSourceDefined(dataSource))
+        throw EDatabaseError("Data source \"" + dataSource + "\" is not defined in the ODBC configuration");
+}
+
+} // namespace
+
 OdbcTarget MapConnectionString(const std::string& adoConnectionString) {
     ConnectionStringPairs pairs = ParseConnectionString(adoConnectionString);
     for (const auto& [key, provider] : pairs)
@@ -159,6 +169,8 @@ OdbcTarget MapConnectionString(const std::string& adoConnectionString) {
             SameText(key, "Persist Security Info") || SameText(key, "UID") || SameText(key, "PWD"))
             continue;
         if (SameText(key, "Data Source") || SameText(key, "DSN")) {
+            // Every data source named is checked, not only the last one: none is dropped unsaid.
+            RequireKnownDataSource(value);
             dataSource = value;
             continue;
         }
@@ -177,7 +189,7 @@ OdbcTarget MapConnectionString(const std::string& adoConnectionString) {
                 if (SameText(k, "Driver"))
                     hasDriver = true;
                 else if (SameText(k, "DSN"))
-                    dataSource = v;
+                    RequireKnownDataSource(v), dataSource = v;
             continue;
         }
         if (SameText(key, "Driver")) hasDriver = true;
@@ -200,10 +212,6 @@ OdbcTarget MapConnectionString(const std::string& adoConnectionString) {
         return target;
     }
     if (!dataSource.empty()) {
-        // Also with a driver named: a data source the user asked for is never dropped unsaid.
-        if (!IsProgramDataSource(dataSource))
-            throw EDatabaseError("Data source \"" + dataSource +
-                                 "\" is not defined in the ODBC configuration");
         target.embedded = true;
         target.databaseFile = EmbeddedDatabaseFile();
         target.connectionString = SqliteConnectionString(target.databaseFile);

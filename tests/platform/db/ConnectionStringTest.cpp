@@ -152,6 +152,8 @@ TEST(ConnectionString, EveryProviderAndEveryDataSourceIsChecked) {
         {"Provider=MSDASQL.1;Data Source=NoSuchSource;Driver={SQLite3}", "\"NoSuchSource\" is not defined"},
         {"Provider=MSDASQL.1;Extended Properties=\"DSN=NoSuchSource;DRIVER={SQLite3}\"",
          "\"NoSuchSource\" is not defined"},
+        // A later data source does not hide an earlier one that is not defined.
+        {"Provider=MSDASQL.1;Data Source=NoSuchSource;Data Source=zorvy", "\"NoSuchSource\" is not defined"},
     };
     for (const Case& c : cases) {
         try {
