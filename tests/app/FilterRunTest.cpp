@@ -94,7 +94,7 @@ TEST_F(FilterRun, TheWindowsStepsOfARunReadAndShowTheWindow) {
     Start();
     Frmain->DigitClick(0, Frmain->DigitButtons[0][0]);
     Frmain->sixbmJsPro();
-    EXPECT_EQ(Frmain->Lbzongshu->GetCaption(), "总注数：900000") << "9 x 10^5 with a units digit off";
+    EXPECT_EQ(Frmain->Lbzongshu->GetCaption(), "选码组合数：900000") << "9 x 10^5 with a units digit off";
     EXPECT_TRUE(Frmain->customwzchk->GetChecked());
 
     BoxOfStem("sw5")->SetChecked(true);

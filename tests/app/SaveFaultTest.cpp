@@ -42,7 +42,7 @@ const std::vector<Save>& Saves() {
              TScheme scheme;
              scheme.Digits = {"gw1", "gw2"};
              scheme.Checked = {"gw1chk"};
-             scheme.Texts = {{"xhtz1Edit", std::string(20000, '1')}};
+             scheme.Texts = {{"xhtz1Edit", std::string(16000, '1')}};
              WriteSchemeFile(path, scheme);
          }},
     };

@@ -142,7 +142,7 @@ TEST(DrawHistoryFile, TakesOnlyFourDigitYearsOfTheTwentiethAndTwentyFirstCenturi
               }).find("h.csv line 2: column ResultA1: \"04\t09\" is not a text without control characters"),
               std::string::npos);
     const TDrawHistory history =
-        ParseDrawHistory(header + "3508,1,1900-01-01,\n3508,2,2099-12-31,\n3508,3,2000-02-29,\n", "h.csv");
+        ParseDrawHistory(header + "3508,1,1900-01-01,\n3508,2,2099-12-31,\n3508,3,2000-02-29,\n# 3 draws\n", "h.csv");
     EXPECT_EQ(std::get<odbc::Timestamp>(history.Rows[0][2]), (odbc::Timestamp{1900, 1, 1}));
     EXPECT_EQ(std::get<odbc::Timestamp>(history.Rows[1][2]), (odbc::Timestamp{2099, 12, 31}));
     EXPECT_EQ(std::get<odbc::Timestamp>(history.Rows[2][2]), (odbc::Timestamp{2000, 2, 29}));
