@@ -4,6 +4,7 @@
 #include "platform/rtl/FormatSettings.h"
 
 #include <algorithm>
+#include <set>
 
 namespace zorvy {
 
@@ -331,10 +332,13 @@ bool TcxRegExprAutomat::IsFinal() const {
 }
 
 void TcxRegExprAutomat::AutoComplete(const std::function<void(char32_t)>& onUpdate) {
+    // A loop of forced characters that never reaches a match (as in "0*1{0}", where nothing is final)
+    // would force characters for ever: completion stops where a position repeats.
+    std::set<TStates> seen{current_};
     while (!IsFinal()) {
         TStates next = Successors(current_, nullptr, false);
         const char32_t symbol = SingleSymbol(next);
-        if (symbol == 0) return;
+        if (symbol == 0 || !seen.insert(next).second) return;
         if (onUpdate) onUpdate(symbol);
         history_.push_back(std::move(current_));
         current_ = std::move(next);

@@ -122,6 +122,15 @@ TEST(RegExpr, ForcedCharactersAreInsertedAndSteppedBackOver) {
     prefix.SetUpdateOn(true);
     prefix.Compile("'No.'\\d+");
     EXPECT_FALSE(prefix.NothingConsumed()) << "a fixed run is consumed at once";
+
+    // Nothing in "0*1{0}" is final, so the forced "0" would repeat for ever: completion stops once the
+    // position repeats.
+    TcxRegExpr loop;
+    std::string forced;
+    loop.OnSymbolUpdate = [&](char32_t ch) { forced += char(ch); };
+    loop.SetUpdateOn(true);
+    loop.Compile("0*1{0}");
+    EXPECT_EQ(forced, "0");
 }
 
 TEST(RegExpr, SteppingBeforeACompileOrBeforeTheStart) {
