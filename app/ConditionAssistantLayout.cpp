@@ -87,6 +87,11 @@ TFrTjshezhi::TFrTjshezhi(TComponent* owner) : TForm(owner) {
     AssistantTarget = nullptr;
     AssistantReturnTab = nullptr;
     OnShow = [this](TObject* sender) { FormShow(sender); };
+    // A list left open would stay on the screen without its box.
+    OnHide = [this](TObject*) {
+        for (TcxComboBox* box : {begincom, Endcom, chushuvcom})
+            box->SetDroppedDown(false);
+    };
     KeyPreview = true;
     OnKeyDown = [this](TObject*, std::uint16_t& key, TShiftState) {
         TWinControl* focused = GetActiveControl();
@@ -96,6 +101,9 @@ TFrTjshezhi::TFrTjshezhi(TComponent* owner) : TForm(owner) {
             return false;
         };
         if (key == VK_ESCAPE) {
+            // An open list closes first; Escape again closes the assistant.
+            for (TcxComboBox* box : {begincom, Endcom, chushuvcom})
+                if (box->GetDroppedDown()) return;
             key = 0;
             Bt_cancelClick(this);
         } else if (key == VK_F9 && (within(xuanmaqu) || within(NolianxuGroup))) {

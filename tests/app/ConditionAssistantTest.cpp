@@ -130,9 +130,15 @@ TEST_F(AssistantTest, APendingChoiceStopsTheRunAndShowsItsPage) {
     ASSERT_TRUE(ConditionPending);
     Frmain->PageTabTiaojian->SetActivePage(Frmain->Tabbm);
     std::string said;
-    AnswerWithEnter(display, said);
+    bool inFront = false;
+    Soon([&] {
+        said = FrontText();
+        inFront = Screen->GetActiveForm()->GetFormStyle() == fsStayOnTop;
+        display.PressKey(VK_RETURN);
+    });
     Frmain->BtfilterClick(Frmain->Btfilter);
     EXPECT_EQ(said, PendingConditionMessage);
+    EXPECT_TRUE(inFront) << "the message is not hidden behind the assistant";
     EXPECT_EQ(std::string(PendingConditionMessage), "你刚才所选条件没有添加到相应栏里，请继续添加!");
     EXPECT_EQ(Frmain->PageTabTiaojian->GetActivePage(), Frmain->Tabbw);
     EXPECT_EQ(Frmain->Lbtouzhushu->GetCaption(), TouzhushuIdleCaption) << "no run started";
@@ -173,12 +179,26 @@ TEST_F(AssistantTest, CancelAndEscapeCloseWithoutTouchingTheEdit) {
 
     OpenOn("qw7", Frmain->Tabbw, "j=1/");
     assistant->yschk->SetItemState(1, cbsChecked);
-    assistant->Jechk->GetButton(0)->SetFocus();
+    assistant->Havechk->SetChecked(true);
+    assistant->Endcom->SetFocus();
+    assistant->Endcom->SetDroppedDown(true);
     Application->ProcessMessages();
+    display.PressKey(VK_ESCAPE);
+    Application->ProcessMessages();
+    EXPECT_TRUE(assistant->GetVisible()) << "Escape closes the open list first";
+    EXPECT_FALSE(assistant->Endcom->GetDroppedDown());
     display.PressKey(VK_ESCAPE);
     Application->ProcessMessages();
     EXPECT_FALSE(assistant->GetVisible());
     EXPECT_EQ(edit->GetText(), "j=1/");
+
+    // Closed with a list open, the list goes with it.
+    OpenOn("qw7", Frmain->Tabbw, "fw1=2/fw2=4/");
+    assistant->begincom->SetDroppedDown(true);
+    Application->ProcessMessages();
+    assistant->Bt_cancelClick(assistant->Bt_cancel);
+    EXPECT_FALSE(assistant->begincom->GetDroppedDown());
+    EXPECT_EQ(edit->GetText(), "fw1=2/fw2=4/");
 }
 
 TEST_F(AssistantTest, AnOpenSegmentIsReadAsAbsentAndAnUnreadableTextIsSaidAndKept) {
