@@ -10,6 +10,7 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/classlib/stdctrls/Memo.h"
 #include "platform/classlib/stdctrls/Panels.h"
+#include "platform/win/Windows.h"
 #include "tests/app/AppFixture.h"
 
 namespace zorvy::test {
@@ -133,12 +134,13 @@ TEST_F(AssistantTest, APendingChoiceStopsTheRunAndShowsItsPage) {
     bool inFront = false;
     Soon([&] {
         said = FrontText();
-        inFront = Screen->GetActiveForm()->GetFormStyle() == fsStayOnTop;
+        inFront = !IsWindowVisible(assistant->GetHandle());
         display.PressKey(VK_RETURN);
     });
     Frmain->BtfilterClick(Frmain->Btfilter);
     EXPECT_EQ(said, PendingConditionMessage);
-    EXPECT_TRUE(inFront) << "the message is not hidden behind the assistant";
+    EXPECT_TRUE(inFront) << "the assistant steps aside: the message is not hidden behind it";
+    EXPECT_TRUE(IsWindowVisible(assistant->GetHandle())) << "and comes back after the answer";
     EXPECT_EQ(std::string(PendingConditionMessage), "你刚才所选条件没有添加到相应栏里，请继续添加!");
     EXPECT_EQ(Frmain->PageTabTiaojian->GetActivePage(), Frmain->Tabbw);
     EXPECT_EQ(Frmain->Lbtouzhushu->GetCaption(), TouzhushuIdleCaption) << "no run started";
