@@ -5,14 +5,17 @@
 #include "platform/rtl/Numbers.h"
 #include "platform/rtl/Strings.h"
 
-
 namespace zorvy {
 
 namespace {
 
-[[noreturn]] void Unreadable(const std::string& what) { throw EConvertError(what); }
+[[noreturn]] void Unreadable(const std::string& what) {
+    throw EConvertError(what);
+}
 
-bool IsAsciiDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsAsciiDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // A whole number of at most 9 digits: what a range box takes.
 bool ReadCount(const std::string& text, int& value) {

@@ -16,17 +16,17 @@ inline constexpr int HighestDivisor = 15;
 
 // What the assistant's controls hold.
 struct TConditionChoices {
-    bool DigitsOn = false;                      // xuanmchk "选值"
-    std::array<bool, 10> Digits{};              // xuanmaqu
-    bool Banker = false;                        // the text read held "dm=": the digits are banker digits
-    int Parity = 0;                             // Jechk: 0 无, 1 奇, 2 偶
-    std::array<bool, 3> Remainders{};           // yschk
-    bool RangeOn = false;                       // Havechk
-    std::string RangeLow = "0";                 // begincom
-    std::string RangeHigh = "1";                // Endcom
-    bool ListOn = false;                        // NoLianxuchk
-    int Divisor = 0;                            // chushuvcom; 0 is "无"
-    std::array<bool, ListValueCount> Values{};  // NolianxuGroup
+    bool DigitsOn = false;                     // xuanmchk "选值"
+    std::array<bool, 10> Digits{};             // xuanmaqu
+    bool Banker = false;                       // the text read held "dm=": the digits are banker digits
+    int Parity = 0;                            // Jechk: 0 无, 1 奇, 2 偶
+    std::array<bool, 3> Remainders{};          // yschk
+    bool RangeOn = false;                      // Havechk
+    std::string RangeLow = "0";                // begincom
+    std::string RangeHigh = "1";               // Endcom
+    bool ListOn = false;                       // NoLianxuchk
+    int Divisor = 0;                           // chushuvcom; 0 is "无"
+    std::array<bool, ListValueCount> Values{}; // NolianxuGroup
 
     bool operator==(const TConditionChoices&) const = default;
 };

@@ -9,12 +9,12 @@
 #include "controls/editors/groups/RadioGroup.h"
 #include "controls/editors/popup/ComboBox.h"
 #include "controls/editors/text/TextEdit.h"
-#include "platform/rtl/Exceptions.h"
-#include "platform/rtl/Numbers.h"
 #include "platform/classlib/dialogs/MessageDialogs.h"
 #include "platform/classlib/stdctrls/Buttons.h"
 #include "platform/classlib/stdctrls/ComboBoxes.h"
 #include "platform/classlib/stdctrls/Panels.h"
+#include "platform/rtl/Exceptions.h"
+#include "platform/rtl/Numbers.h"
 
 #include <algorithm>
 
@@ -32,7 +32,8 @@ bool IsChecked(const TcxCheckGroup* group, int index) {
 
 // ---- Opening and reading ----
 
-void TFrTjshezhi::TJButtonClick(bool&, bool& flag2, bool&, bool& flag4, bool&, TTabSheet* tab, TObject* edit) {
+void TFrTjshezhi::TJButtonClick(bool&, bool& flag2, bool&, bool& flag4, bool&, TTabSheet* tab,
+                                TObject* edit) {
     auto* target = dynamic_cast<TConditionEdit*>(edit);
     if (!target) throw EInvalidCast("条件设置助手只能为条件输入框打开");
     const std::string text = target->GetText();
@@ -100,8 +101,8 @@ bool TFrTjshezhi::tjstrTocheck() {
 }
 
 void TFrTjshezhi::SayUnreadable(const std::string& text, const std::string& reason) {
-    MessageDlg("条件文字“" + text + "”读不出来：" + reason + "。\n\n条件没有改动；请先改正条件文字。", mtWarning,
-               MsgDlgButtons({mbOK}));
+    MessageDlg("条件文字“" + text + "”读不出来：" + reason + "。\n\n条件没有改动；请先改正条件文字。",
+               mtWarning, MsgDlgButtons({mbOK}));
 }
 
 TConditionChoices TFrTjshezhi::Choices() const {
@@ -165,7 +166,8 @@ void TFrTjshezhi::Bt_addClick(TObject*) {
     if (AssistantFromAnalysis) {
         const std::string name = AssistantTarget ? AssistantTarget->GetName() : std::string();
         if (Frmain && name.size() > 4)
-            if (auto* box = dynamic_cast<TConditionCheckBox*>(Frmain->FindComponent(name.substr(0, name.size() - 4) + "chk")))
+            if (auto* box = dynamic_cast<TConditionCheckBox*>(
+                    Frmain->FindComponent(name.substr(0, name.size() - 4) + "chk")))
                 box->SetChecked(true);
         Close();
         AssistantFromAnalysis = false;
@@ -266,12 +268,14 @@ void TFrTjshezhi::HavechkPropertiesChange(TObject* sender) {
 
 void TFrTjshezhi::begincomPropertiesChange(TObject*) {
     int low = 0, high = 0;
-    if (RangeValue(begincom, low) && RangeValue(Endcom, high) && high < low) Endcom->SetText(begincom->GetText());
+    if (RangeValue(begincom, low) && RangeValue(Endcom, high) && high < low)
+        Endcom->SetText(begincom->GetText());
 }
 
 void TFrTjshezhi::EndcomPropertiesChange(TObject*) {
     int low = 0, high = 0;
-    if (RangeValue(begincom, low) && RangeValue(Endcom, high) && high < low) begincom->SetText(Endcom->GetText());
+    if (RangeValue(begincom, low) && RangeValue(Endcom, high) && high < low)
+        begincom->SetText(Endcom->GetText());
 }
 
 void TFrTjshezhi::ExtendRangeLists(int from, int to) {
@@ -321,12 +325,20 @@ void TFrTjshezhi::EndcomKeyPress(TObject*, char32_t& key) {
 
 // ---- The pending choice ----
 
-void TFrTjshezhi::xuanmaquPropertiesChange(TObject*) { ConditionPending = true; }
+void TFrTjshezhi::xuanmaquPropertiesChange(TObject*) {
+    ConditionPending = true;
+}
 
-void TFrTjshezhi::JechkPropertiesChange(TObject*) { ConditionPending = true; }
+void TFrTjshezhi::JechkPropertiesChange(TObject*) {
+    ConditionPending = true;
+}
 
-void TFrTjshezhi::yschkPropertiesChange(TObject*) { ConditionPending = true; }
+void TFrTjshezhi::yschkPropertiesChange(TObject*) {
+    ConditionPending = true;
+}
 
-void TFrTjshezhi::memobaohanDblClick(TObject*) { tjstrTocheck(); }
+void TFrTjshezhi::memobaohanDblClick(TObject*) {
+    tjstrTocheck();
+}
 
 } // namespace zorvy

@@ -25,7 +25,8 @@ namespace {
 constexpr int ClientWide = 521;
 constexpr int ChoicesWide = 509; // Panel2, centred in the window's width
 
-template <class T> T* Add(TComponent* owner, TWinControl* parent, const std::string& name, const TRect& r) {
+template <class T>
+T* AddControl(TComponent* owner, TWinControl* parent, const std::string& name, const TRect& r) {
     auto* control = new T(owner);
     control->SetName(name);
     control->SetParent(parent);
@@ -46,7 +47,7 @@ TPanel* AddPanel(TComponent* owner, TWinControl* parent, const std::string& name
 
 TcxCheckGroup* AddCheckGroup(TComponent* owner, TWinControl* parent, const std::string& name,
                              const std::string& caption, const TRect& r, int columns) {
-    auto* group = Add<TcxCheckGroup>(owner, parent, name, r);
+    auto* group = AddControl<TcxCheckGroup>(owner, parent, name, r);
     group->SetCaption(caption);
     group->GetProperties()->SetColumns(columns);
     return group;
@@ -54,16 +55,16 @@ TcxCheckGroup* AddCheckGroup(TComponent* owner, TWinControl* parent, const std::
 
 TcxComboBox* AddRangeBox(TComponent* owner, TWinControl* parent, const std::string& name, const TRect& r,
                          const std::string& text) {
-    auto* box = Add<TcxComboBox>(owner, parent, name, r);
+    auto* box = AddControl<TcxComboBox>(owner, parent, name, r);
     box->GetProperties()->SetDropDownRows(16);
     box->SetText(text);
     box->SetEnabled(false);
     return box;
 }
 
-TcxButton* AddButton(TComponent* owner, TWinControl* parent, const std::string& name, const std::string& caption,
-                     const TRect& r) {
-    auto* button = Add<TcxButton>(owner, parent, name, r);
+TcxButton* AddButton(TComponent* owner, TWinControl* parent, const std::string& name,
+                     const std::string& caption, const TRect& r) {
+    auto* button = AddControl<TcxButton>(owner, parent, name, r);
     button->SetCaption(caption);
     return button;
 }
@@ -117,7 +118,7 @@ TFrTjshezhi::TFrTjshezhi(TComponent* owner) : TForm(owner) {
 }
 
 void TFrTjshezhi::BuildChoiceArea() {
-    xuanmchk = Add<TRadioButton>(this, Panel2, "xuanmchk", {4, 20, 54, 40});
+    xuanmchk = AddControl<TRadioButton>(this, Panel2, "xuanmchk", {4, 20, 54, 40});
     xuanmchk->SetCaption("选值");
     xuanmchk->SetEnabled(false);
     xuanmchk->OnClick = [this](TObject* sender) { xuanmchkClick(sender); };
@@ -127,7 +128,7 @@ void TFrTjshezhi::BuildChoiceArea() {
     xuanmaqu->SetEnabled(false);
     xuanmaqu->GetProperties()->OnChange = [this](TObject* sender) { xuanmaquPropertiesChange(sender); };
 
-    Jechk = Add<TcxRadioGroup>(this, Panel2, "Jechk", {4, 50, 200, 94});
+    Jechk = AddControl<TcxRadioGroup>(this, Panel2, "Jechk", {4, 50, 200, 94});
     Jechk->SetCaption("奇偶");
     Jechk->GetProperties()->SetColumns(3);
     for (const char* caption : {"无", "奇", "偶"})
@@ -149,17 +150,17 @@ void TFrTjshezhi::BuildChoiceArea() {
     begincom = AddRangeBox(this, fwchk, "begincom", {34, 18, 114, 40}, "0");
     begincom->GetProperties()->OnChange = [this](TObject* sender) { begincomPropertiesChange(sender); };
     begincom->OnKeyPress = [this](TObject* sender, char32_t& key) { begincomKeyPress(sender, key); };
-    Add<TLabel>(this, fwchk, "Label1", {120, 22, 196, 38})->SetCaption("≤连续范围≤");
+    AddControl<TLabel>(this, fwchk, "Label1", {120, 22, 196, 38})->SetCaption("≤连续范围≤");
     Endcom = AddRangeBox(this, fwchk, "Endcom", {200, 18, 280, 40}, "1");
     Endcom->GetProperties()->OnChange = [this](TObject* sender) { EndcomPropertiesChange(sender); };
     Endcom->OnKeyPress = [this](TObject* sender, char32_t& key) { EndcomKeyPress(sender, key); };
-    Add<TLabel>(this, fwchk, "Label2", {286, 22, 306, 38})->SetCaption("个");
+    AddControl<TLabel>(this, fwchk, "Label2", {286, 22, 306, 38})->SetCaption("个");
     // On the frame line of the range box, yet its own control: it stays usable while the range is locked.
-    NoLianxuchk = Add<TCheckBox>(this, Panel2, "NoLianxuchk", {14, 91, 224, 107});
+    NoLianxuchk = AddControl<TCheckBox>(this, Panel2, "NoLianxuchk", {14, 91, 224, 107});
     NoLianxuchk->SetCaption("自选范围(适用除数非3的除数)");
     NoLianxuchk->OnClick = [this](TObject* sender) { NoLianxuchkClick(sender); };
 
-    memobaohan = Add<TcxTextEdit>(this, Panel2, "memobaohan", {4, 156, 256, 178});
+    memobaohan = AddControl<TcxTextEdit>(this, Panel2, "memobaohan", {4, 156, 256, 178});
     memobaohan->OnDblClick = [this](TObject* sender) { memobaohanDblClick(sender); };
     Bt_add = AddButton(this, Panel2, "Bt_add", "确认条件", {262, 152, 342, 180});
     Bt_add->SetDefault(true);
@@ -181,9 +182,10 @@ void TFrTjshezhi::BuildListPanel() {
     NoLianxuPanel->SetBevelOuter(bvRaised);
     NoLianxuPanel->SetVisible(false);
     // The blanks in the caption leave room for the divisor box on the frame line.
-    NolianxuGroup = AddCheckGroup(this, NoLianxuPanel, "NolianxuGroup", "自选范围(要求除数非3的请自选              )",
-                                  {(ClientWide - ChoicesWide) / 2 + 4, 4, (ClientWide + ChoicesWide) / 2 - 4, 222}, 11);
-    chushuvcom = Add<TcxComboBox>(this, NoLianxuPanel, "chushuvcom", {236, 0, 296, 21});
+    NolianxuGroup =
+        AddCheckGroup(this, NoLianxuPanel, "NolianxuGroup", "自选范围(要求除数非3的请自选              )",
+                      {(ClientWide - ChoicesWide) / 2 + 4, 4, (ClientWide + ChoicesWide) / 2 - 4, 222}, 11);
+    chushuvcom = AddControl<TcxComboBox>(this, NoLianxuPanel, "chushuvcom", {236, 0, 296, 21});
     std::vector<std::string> divisors{"无"};
     for (int d = LowestDivisor; d <= HighestDivisor; ++d)
         divisors.push_back(std::to_string(d));

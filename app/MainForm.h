@@ -201,6 +201,8 @@ class TFrmain : public TForm {
     void ApplyLoaded(const TFilterInput& input);
     std::vector<TDraw> Tem1Draws() const;
     void ShowStartupProblems();
+    // The edit-button handler of a family's edits.
+    void FamilyEditButtonClick(int family, TObject* edit);
     // A choice waits in the condition assistant: said, its page shown, and true (the run does not start).
     bool RefusePendingCondition();
 

@@ -20,17 +20,54 @@ void OpenAssistant(TObject* edit, TTabSheet* tab, bool banker) {
 
 } // namespace
 
-void TFrmain::xhtz1EditPropertiesButtonClick(TObject* edit) { OpenAssistant(edit, Tabbm, false); }
+void TFrmain::xhtz1EditPropertiesButtonClick(TObject* edit) {
+    OpenAssistant(edit, Tabbm, false);
+}
 
-void TFrmain::gw1EditPropertiesButtonClick(TObject* edit) { OpenAssistant(edit, Tabgw, false); }
+void TFrmain::gw1EditPropertiesButtonClick(TObject* edit) {
+    OpenAssistant(edit, Tabgw, false);
+}
 
-void TFrmain::cxButtonEdit23PropertiesButtonClick(TObject* edit) { OpenAssistant(edit, Tabbw, false); }
+void TFrmain::cxButtonEdit23PropertiesButtonClick(TObject* edit) {
+    OpenAssistant(edit, Tabbw, false);
+}
 
-void TFrmain::ww1EditPropertiesButtonClick(TObject* edit) { OpenAssistant(edit, Tabww, false); }
+void TFrmain::ww1EditPropertiesButtonClick(TObject* edit) {
+    OpenAssistant(edit, Tabww, false);
+}
 
-void TFrmain::tb1EditPropertiesButtonClick(TObject* edit) { OpenAssistant(edit, Tabtb, false); }
+void TFrmain::tb1EditPropertiesButtonClick(TObject* edit) {
+    OpenAssistant(edit, Tabtb, false);
+}
 
-void TFrmain::Tj_danmaEditPropertiesButtonClick(TObject* edit) { OpenAssistant(edit, Tabdm, true); }
+void TFrmain::Tj_danmaEditPropertiesButtonClick(TObject* edit) {
+    OpenAssistant(edit, Tabdm, true);
+}
+
+void TFrmain::FamilyEditButtonClick(int family, TObject* edit) {
+    switch (family) {
+    case cfBianma1:
+    case cfBianma2:
+    case cfBianma3:
+        xhtz1EditPropertiesButtonClick(edit);
+        break;
+    case cfGw:
+    case cfSw:
+        gw1EditPropertiesButtonClick(edit);
+        break;
+    case cfBw:
+    case cfQw:
+        cxButtonEdit23PropertiesButtonClick(edit);
+        break;
+    case cfWw:
+    case cfSww:
+        ww1EditPropertiesButtonClick(edit);
+        break;
+    default: // both advanced families return to the first advanced page
+        tb1EditPropertiesButtonClick(edit);
+        break;
+    }
+}
 
 bool TFrmain::RefusePendingCondition() {
     if (!ConditionPending) return false;

@@ -263,13 +263,7 @@ void TFrmain::BuildFamily(int family, TWinControl* parent, const TRect& area, in
                 xhtz1EditMouseMove(sender, shift, x, y);
             };
         edit->GetProperties()->OnButtonClick = [this, edit, family](TObject*, int) {
-            switch (family) {
-            case cfBianma1: case cfBianma2: case cfBianma3: xhtz1EditPropertiesButtonClick(edit); break;
-            case cfGw: case cfSw: gw1EditPropertiesButtonClick(edit); break;
-            case cfBw: case cfQw: cxButtonEdit23PropertiesButtonClick(edit); break;
-            case cfWw: case cfSww: ww1EditPropertiesButtonClick(edit); break;
-            default: tb1EditPropertiesButtonClick(edit); break;
-            }
+            FamilyEditButtonClick(family, edit);
         };
         ConditionChecks[i] = check;
         ConditionEdits[i] = edit;

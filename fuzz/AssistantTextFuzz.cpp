@@ -20,7 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     const std::string written = BuildConditionText(choices, choices.Banker);
     const TConditionChoices again = ReadConditionChoices(written);
-    fuzz::Require(BuildConditionText(again, again.Banker) == written, "a written text reads back differently");
+    fuzz::Require(BuildConditionText(again, again.Banker) == written,
+                  "a written text reads back differently");
     fuzz::Require(again.Parity == choices.Parity && again.Remainders == choices.Remainders &&
                       again.RangeOn == choices.RangeOn && again.ListOn == choices.ListOn &&
                       again.Values == choices.Values && again.Divisor == choices.Divisor &&

@@ -45,7 +45,8 @@ void OpenOnFilledEdit(benchmark::State& state) {
     const auto start = std::chrono::steady_clock::now();
     for (int i = 0; i < reads; ++i)
         benchmark::DoNotOptimize(ReadConditionChoices(FilledText));
-    const double reading = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() / reads;
+    const double reading =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() / reads;
     state.counters["open_ms"] = opening * 1e3;
     state.counters["read_us"] = reading * 1e6;
     state.counters["open_per_read"] = opening / reading;

@@ -13,7 +13,8 @@ namespace {
 TConditionChoices WithDigits(std::initializer_list<int> digits) {
     TConditionChoices c;
     c.DigitsOn = true;
-    for (int d : digits) c.Digits[d] = true;
+    for (int d : digits)
+        c.Digits[d] = true;
     return c;
 }
 
@@ -21,7 +22,8 @@ TConditionChoices WithList(int divisor, std::initializer_list<int> values) {
     TConditionChoices c;
     c.ListOn = true;
     c.Divisor = divisor;
-    for (int v : values) c.Values[v] = true;
+    for (int v : values)
+        c.Values[v] = true;
     return c;
 }
 
@@ -64,16 +66,18 @@ TEST(AssistantText, ChoicesBuildTheSegmentsInTheirOrder) {
 
 TEST(AssistantText, TextsTheAssistantWritesReadBackUnchanged) {
     std::string allValues = "xfw= ";
-    for (int v = 0; v < ListValueCount; ++v) allValues += std::to_string(v) + " ";
+    for (int v = 0; v < ListValueCount; ++v)
+        allValues += std::to_string(v) + " ";
     allValues += "/";
-    for (const std::string text :
-         {"bh=0 9 /", "xfw=c5, 0 2 /", "j=1/y=0/y=2/fw1=3/fw2=12/", "bh=1 3 /j=1/y=0/y=2/fw1=3/fw2=12/xfw=c5, 0 2 /",
-          "dm=4 8 /", "xfw= /", "fw1=600/fw2=700/", "j=0/y=1/", allValues.c_str()}) {
+    for (const std::string text : {"bh=0 9 /", "xfw=c5, 0 2 /", "j=1/y=0/y=2/fw1=3/fw2=12/",
+                                   "bh=1 3 /j=1/y=0/y=2/fw1=3/fw2=12/xfw=c5, 0 2 /", "dm=4 8 /", "xfw= /",
+                                   "fw1=600/fw2=700/", "j=0/y=1/", allValues.c_str()}) {
         const TConditionChoices choices = ReadConditionChoices(text);
         EXPECT_EQ(BuildConditionText(choices, choices.Banker), text);
     }
     const TConditionChoices all = ReadConditionChoices(allValues);
-    for (int v = 0; v < ListValueCount; ++v) EXPECT_TRUE(all.Values[v]) << v;
+    for (int v = 0; v < ListValueCount; ++v)
+        EXPECT_TRUE(all.Values[v]) << v;
 }
 
 TEST(AssistantText, ReadingFollowsTheKeysOfClosedSegments) {
@@ -81,16 +85,16 @@ TEST(AssistantText, ReadingFollowsTheKeysOfClosedSegments) {
         const char* text;
         const char* rebuilt;
     } cases[] = {
-        {"j=1/j=0/", "j=1/"},                 // both parities read as odd
-        {"J=0/Y=2/", "j=0/y=2/"},             // keys without regard to case
-        {"fw1=3", ""},                        // an open segment is no segment
+        {"j=1/j=0/", "j=1/"},     // both parities read as odd
+        {"J=0/Y=2/", "j=0/y=2/"}, // keys without regard to case
+        {"fw1=3", ""},            // an open segment is no segment
         {"j=1/fw1=3", "j=1/"},
         {"y=0/y=1", "y=0/"},
-        {"fw1=12/fw2=3/", "fw1=12/fw2=12/"},  // the end never stays below the begin
+        {"fw1=12/fw2=3/", "fw1=12/fw2=12/"}, // the end never stays below the begin
         {"fw1= 7/fw2=9 /", "fw1=7/fw2=9/"},
-        {"xfw= 1  3 /", "xfw= 1 3 /"},        // blanks in a row lose no value
-        {"bh=0,9/", "bh=0 9 /"},              // digits stand at every other character
-        {"dm=5/", ""},                        // a banker value holds length div 2 digits
+        {"xfw= 1  3 /", "xfw= 1 3 /"}, // blanks in a row lose no value
+        {"bh=0,9/", "bh=0 9 /"},       // digits stand at every other character
+        {"dm=5/", ""},                 // a banker value holds length div 2 digits
         {"abc/j=2/y=3/", ""},
         {"", ""},
     };
@@ -107,10 +111,18 @@ TEST(AssistantText, AValueNoControlCanShowIsRefusedWithItsKey) {
         const char* text;
         const char* named;
     } cases[] = {
-        {"bh=x /", "bh="},        {"bh=12 /", "bh="},          {"dm=a /", "dm="},
-        {"fw1=a/fw2=3/", "fw1="}, {"fw1=-2/fw2=3/", "fw1="},   {"fw1=3/", "fw2="},
-        {"fw1=3/fw2=1234567890/", "fw2="}, {"xfw= 55 /", "55"}, {"xfw= 4x /", "4x"},
-        {"xfw=c20, 1 /", "除数"},  {"xfw=c, 1 /", "除数"},       {"xfw=cx 1 /", "除数"},
+        {"bh=x /", "bh="},
+        {"bh=12 /", "bh="},
+        {"dm=a /", "dm="},
+        {"fw1=a/fw2=3/", "fw1="},
+        {"fw1=-2/fw2=3/", "fw1="},
+        {"fw1=3/", "fw2="},
+        {"fw1=3/fw2=1234567890/", "fw2="},
+        {"xfw= 55 /", "55"},
+        {"xfw= 4x /", "4x"},
+        {"xfw=c20, 1 /", "除数"},
+        {"xfw=c, 1 /", "除数"},
+        {"xfw=cx 1 /", "除数"},
     };
     for (const Case& c : cases) {
         try {

@@ -7,9 +7,9 @@
 #include "controls/editors/groups/RadioGroup.h"
 #include "controls/editors/popup/ComboBox.h"
 #include "controls/editors/text/TextEdit.h"
-#include "platform/rtl/Exceptions.h"
 #include "platform/classlib/stdctrls/Memo.h"
 #include "platform/classlib/stdctrls/Panels.h"
+#include "platform/rtl/Exceptions.h"
 #include "platform/win/Windows.h"
 #include "tests/app/AppFixture.h"
 
@@ -59,8 +59,9 @@ TEST_F(AssistantTest, StartsHiddenAfterTheMainWindowAndTheDataModule) {
     EXPECT_EQ(assistant->GetFormStyle(), fsStayOnTop);
     EXPECT_EQ(Application->GetMainForm(), Frmain);
     EXPECT_FALSE(ConditionPending);
-    for (TWinControl* c : std::initializer_list<TWinControl*>{assistant->xuanmaqu, assistant->Jechk, assistant->yschk,
-                                                              assistant->fwchk, assistant->Bt_add, assistant->Bt_tjclear})
+    for (TWinControl* c :
+         std::initializer_list<TWinControl*>{assistant->xuanmaqu, assistant->Jechk, assistant->yschk,
+                                             assistant->fwchk, assistant->Bt_add, assistant->Bt_tjclear})
         EXPECT_FALSE(c->GetEnabled()) << c->GetName();
     EXPECT_FALSE(assistant->NoLianxuPanel->GetVisible());
     EXPECT_FALSE(assistant->Bt_delete->GetVisible());
