@@ -216,19 +216,24 @@ void TFrTjshezhi::SetAllItems(TcxCheckGroup* group, bool checked) {
 void TFrTjshezhi::xuanmchkClick(TObject*) {
     xuanmaqu->SetEnabled(true);
     TcxButtonGroupItems* items = xuanmaqu->GetProperties()->GetItems();
+    xuanmaqu->GetProperties()->BeginChanges();
     for (int d = 0; d < items->GetCount(); ++d) {
         items->ItemAt(d)->SetCaption(std::to_string(d));
         items->ItemAt(d)->SetEnabled(xuanmchk->GetChecked());
     }
+    xuanmaqu->GetProperties()->EndChanges();
 }
 
 void TFrTjshezhi::NoLianxuchkClick(TObject*) {
     const bool open = NoLianxuchk->GetChecked();
     SetClientHeight(open ? AssistantTallHeight : AssistantShortHeight);
     TcxCheckGroupItems* items = NolianxuGroup->GetProperties()->GetItems();
-    if (items->GetCount() == 0)
+    if (items->GetCount() == 0) {
+        NolianxuGroup->GetProperties()->BeginChanges();
         for (int v = 0; v < ListValueCount; ++v)
             items->Add()->SetCaption(std::to_string(v));
+        NolianxuGroup->GetProperties()->EndChanges();
+    }
     SetAllItems(NolianxuGroup, false);
     NoLianxuPanel->SetVisible(open);
     // Back to "无": every value is offered again, also those an earlier divisor had locked.
@@ -242,10 +247,12 @@ void TFrTjshezhi::chushuvcomClick(TObject*) {
     TcxButtonGroupItems* items = NolianxuGroup->GetProperties()->GetItems();
     int divisor = 0;
     const bool any = !TryStrToInt(chushuvcom->GetText(), divisor);
-    for (int v = 0; v < items->GetCount(); ++v) {
-        NolianxuGroup->SetItemState(v, cbsUnchecked);
+    SetAllItems(NolianxuGroup, false);
+    // One change for all 55 values: each change by itself lays out every button of the group again.
+    NolianxuGroup->GetProperties()->BeginChanges();
+    for (int v = 0; v < items->GetCount(); ++v)
         items->ItemAt(v)->SetEnabled(any || v < divisor);
-    }
+    NolianxuGroup->GetProperties()->EndChanges();
 }
 
 // ---- Range ----

@@ -114,6 +114,8 @@ TEST_F(AssistantTest, DigitAndListTextsRoundTripUnchanged) {
     EXPECT_EQ(values->GetCount(), ListValueCount);
     EXPECT_TRUE(values->ItemAt(4)->GetEnabled());
     EXPECT_FALSE(values->ItemAt(5)->GetEnabled()) << "no remainder of 5 reaches 5";
+    EXPECT_TRUE(assistant->NolianxuGroup->GetButton(4)->GetEnabled());
+    EXPECT_FALSE(assistant->NolianxuGroup->GetButton(5)->GetEnabled()) << "and its box takes no click";
     EXPECT_EQ(AssistantReturnTab, Frmain->Tabww);
     Press(assistant->Bt_add);
     EXPECT_EQ(edit->GetText(), "xfw=c5, 0 2 /");
@@ -123,6 +125,7 @@ TEST_F(AssistantTest, DigitAndListTextsRoundTripUnchanged) {
     OpenOn("sww3", Frmain->Tabww, "xfw=c5, 0 2 /");
     assistant->chushuvcom->SetText("无");
     EXPECT_TRUE(values->ItemAt(54)->GetEnabled());
+    EXPECT_TRUE(assistant->NolianxuGroup->GetButton(54)->GetEnabled());
     EXPECT_EQ(Ticked(assistant->NolianxuGroup), "") << "a new divisor starts a new list";
 }
 
@@ -281,6 +284,7 @@ TEST_F(AssistantTest, TheBankerEditPicksDigitsWrittenAsBankerDigits) {
     EXPECT_TRUE(BankerMode);
     EXPECT_TRUE(assistant->xuanmchk->GetChecked());
     EXPECT_TRUE(assistant->xuanmaqu->GetEnabled());
+    EXPECT_TRUE(assistant->xuanmaqu->GetButton(9)->GetEnabled()) << "every digit can be picked";
     EXPECT_FALSE(assistant->Jechk->GetEnabled());
     EXPECT_FALSE(assistant->fwchk->GetEnabled());
     EXPECT_TRUE(assistant->NoLianxuchk->GetEnabled());
