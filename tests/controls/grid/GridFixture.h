@@ -5,6 +5,7 @@
 #include "controls/data/DataController.h"
 #include "controls/grid/common/GridUnits.h"
 #include "controls/grid/control/Grid.h"
+#include "controls/grid/control/GridHandlers.h"
 #include "controls/grid/control/GridLevel.h"
 #include "controls/grid/view/CellViewInfo.h"
 #include "controls/grid/view/CustomView.h"
@@ -91,6 +92,7 @@ class TTestViewInfo : public TcxCustomGridViewInfo {
         ++Passes;
         if (DuringPass) DuringPass();
         const TRect& b = GetBounds();
+        cell_->BeforeRecalculation();
         cell_->Calculate(b.Left + CellBounds.Left, b.Top + CellBounds.Top, CellBounds.Right - CellBounds.Left,
                          CellBounds.Bottom - CellBounds.Top);
         TcxCustomGridViewInfo::CalculateLayout();
@@ -117,6 +119,9 @@ class TTestPainter : public TcxCustomGridPainter {
     int Repaints = 0;
     std::vector<TRect> Rects;
     bool Forward = false;
+    int PaintPasses = 0;
+    // Runs inside PaintContent, after the cell.
+    std::function<void()> DuringPaint;
     void Invalidate() override {
         ++Repaints;
         if (Forward) TcxCustomGridPainter::Invalidate();
@@ -128,10 +133,12 @@ class TTestPainter : public TcxCustomGridPainter {
 
   protected:
     void PaintContent() override {
+        ++PaintPasses;
         auto* info = static_cast<TTestViewInfo*>(GetViewInfo());
         if (!info->Cell()) return;
         info->Cell()->Paint(GetCanvas());
         ExcludeFromBackground(info->Cell()->Bounds);
+        if (DuringPaint) DuringPaint();
     }
 };
 
@@ -140,6 +147,11 @@ class TTestController : public TcxCustomGridController {
   public:
     using TcxCustomGridController::TcxCustomGridController;
     std::vector<std::string> Log;
+    int AfterPaints = 0;
+    void AfterPaint() override {
+        ++AfterPaints;
+        TcxCustomGridController::AfterPaint();
+    }
     void FocusView(bool focusing) override {
         Log.push_back("focus");
         TcxCustomGridController::FocusView(focusing);
