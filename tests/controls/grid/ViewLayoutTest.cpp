@@ -191,5 +191,20 @@ TEST_F(ViewLayout, CellsHandlingTheMouseAreListedOncePerEntry) {
     EXPECT_FALSE(info->IsCellLive(Cell()));
 }
 
+TEST_F(ViewLayout, CustomizationOpensOnlyForAShownViewThatIsNoPattern) {
+    TTestView* pattern = NewView(grid);
+    AddLevel(grid, level, pattern);
+    ASSERT_TRUE(pattern->IsPattern());
+    pattern->GetController()->SetCustomization(true);
+    EXPECT_FALSE(pattern->GetController()->GetCustomization());
+
+    int customizations = 0;
+    view->SetOnCustomization([&](TObject*) { ++customizations; });
+    view->GetController()->SetCustomization(true);
+    EXPECT_TRUE(view->GetController()->GetCustomization());
+    view->GetController()->SetCustomization(false);
+    EXPECT_EQ(customizations, 2);
+}
+
 } // namespace
 } // namespace zorvy::test
