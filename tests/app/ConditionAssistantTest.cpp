@@ -300,5 +300,21 @@ TEST_F(AssistantTest, TheBankerEditPicksDigitsWrittenAsBankerDigits) {
     EXPECT_EQ(edit->GetText(), "bh=2 /");
 }
 
+TEST_F(AssistantTest, OpenedForTheAnalysisWindowAddingTicksTheConditionToo) {
+    // The analysis window targets an edit whose box is not ticked yet.
+    TConditionEdit* edit = Edit("ww5");
+    ASSERT_FALSE(edit->GetEnabled());
+    AssistantFromAnalysis = true;
+    bool flags[5] = {};
+    assistant->TJButtonClick(flags[0], flags[1], flags[2], flags[3], flags[4], Frmain->Tabww, edit);
+    assistant->Jechk->SetItemIndex(1);
+    assistant->Bt_addClick(assistant->Bt_add);
+    EXPECT_EQ(edit->GetText(), "j=1/");
+    EXPECT_TRUE(dynamic_cast<TConditionCheckBox*>(Frmain->FindComponent("ww5chk"))->GetChecked());
+    EXPECT_TRUE(edit->GetEnabled());
+    EXPECT_FALSE(AssistantFromAnalysis);
+    EXPECT_FALSE(assistant->GetVisible());
+}
+
 } // namespace
 } // namespace zorvy::test
