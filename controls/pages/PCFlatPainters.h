@@ -144,6 +144,9 @@ class TcxPCOffice11Painter : public TcxPCUltraFlatPainter {
     void PaintButtonFrame(TRect& bounds, std::uint8_t state) override;
     void PaintButtonBackground(const TRect& bounds, std::uint8_t state) override;
 
+    // The part of the tab's background under a caption drawn into a bitmap.
+    void PaintBitmapBackground(TBitmap* bitmap, const TRect& textRect, int visibleIndex) override;
+
     void PaintOffice11Background(TcxCanvas* canvas, TRect r, bool flip, bool vertical, int visibleIndex);
 
   private:

@@ -4,6 +4,7 @@
 #include "controls/pages/PCFlatPainters.h"
 #include "controls/pages/PCTabsPainter.h"
 #include "controls/pages/TabControl.h"
+#include "platform/classlib/Bitmap.h"
 
 namespace zorvy {
 namespace {
@@ -178,6 +179,15 @@ void TcxPCOffice11Painter::PaintOffice11Background(TcxCanvas* canvas, TRect r, b
         r = ExtendOnPageSide(r, Position(), -1);
     }
     canvas->FillRectSolid(r, GetTabBodyColor(visibleIndex));
+}
+
+void TcxPCOffice11Painter::PaintBitmapBackground(TBitmap* bitmap, const TRect& textRect, int visibleIndex) {
+    TRect row;
+    GetTabRowRect(visibleIndex, false, row);
+    bool alongX = false, reversed = false;
+    const TRect r = ToCaptionBitmap(row, textRect, IsSideTabs(), alongX, reversed);
+    TcxCanvas canvas(bitmap->GetCanvas());
+    PaintOffice11Background(&canvas, r, reversed, alongX, visibleIndex);
 }
 
 TColor TcxPCOffice11Painter::GetButtonGlyphColor(std::uint8_t state) {

@@ -5,6 +5,7 @@
 #include "controls/foundation/lookandfeel/Office11Colors.h"
 #include "controls/pages/PCPainterStyles.h"
 #include "controls/pages/TabControl.h"
+#include "platform/classlib/Bitmap.h"
 #include "platform/gdi/Region.h"
 
 #include <algorithm>
@@ -482,6 +483,13 @@ void TcxPCSlantedPainter::PaintTabShape(int visibleIndex) {
         InflateRect(focus, 3, 2);
     canvas->CurrentBrush()->SetColor(GetTabBodyColor(visibleIndex));
     PaintTabFocusRect(visibleIndex, Rect(focus.Left - 1, focus.Top - 1, focus.Right + 1, focus.Bottom + 1));
+}
+
+void TcxPCSlantedPainter::PaintBitmapBackground(TBitmap* bitmap, const TRect& textRect, int visibleIndex) {
+    bool alongX = false, reversed = false;
+    const TRect r = ToCaptionBitmap(FullRect(visibleIndex), textRect, IsSideTabs(), alongX, reversed);
+    TcxCanvas canvas(bitmap->GetCanvas());
+    PaintTabGradient(&canvas, r, reversed, alongX, visibleIndex);
 }
 
 void TcxPCSlantedPainter::PaintFrame() {

@@ -69,6 +69,7 @@ class TcxPCSlantedPainter : public TcxPCStandardPainter {
     void PaintFrame() override;
     void PaintTabs() override;
     void PaintTabShape(int visibleIndex) override;
+    void PaintBitmapBackground(TBitmap* bitmap, const TRect& textRect, int visibleIndex) override;
 
     int CutValue = 0;
 

@@ -502,6 +502,21 @@ void TcxPCStandardPainter::DrawTabLine(const TRect& actual, TcxTabPosition side,
     DrawPolyline(copy.data(), static_cast<int>(copy.size()) - 1, Canvas(), color);
 }
 
+TRect TcxPCStandardPainter::ToCaptionBitmap(const TRect& r, const TRect& t, bool alongX, bool& bitmapAlongX,
+                                            bool& reversed) {
+    if (!DrawsVerticalTextByBitmap(GetOwnerControl())) {
+        bitmapAlongX = alongX;
+        reversed = false;
+        return Rect(r.Left - t.Left, r.Top - t.Top, r.Right - t.Left, r.Bottom - t.Top);
+    }
+    // A quarter turn counter-clockwise (rotation 1) or clockwise (2) brings the bitmap to the tab.
+    const bool counterClockwise = GetTextRotation(GetOwnerControl()) == 1;
+    bitmapAlongX = !alongX;
+    reversed = alongX ? !counterClockwise : counterClockwise;
+    if (counterClockwise) return Rect(t.Bottom - r.Bottom, r.Left - t.Left, t.Bottom - r.Top, r.Right - t.Left);
+    return Rect(r.Top - t.Top, t.Right - r.Right, r.Bottom - t.Top, t.Right - r.Left);
+}
+
 TRect TcxPCStandardPainter::ExtendOnPageSide(const TRect& r, TcxTabPosition side, int amount) {
     TRect result = r;
     switch (side) {

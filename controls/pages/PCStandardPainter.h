@@ -112,6 +112,11 @@ class TcxPCStandardPainter : public TcxPCCustomPainter {
     // The rectangle grown (negative: shrunk) on the page side of a row on side.
     static TRect ExtendOnPageSide(const TRect& r, TcxTabPosition side, int amount);
 
+    // r (control coordinates) in the coordinates of the caption bitmap drawn for textRect, before a
+    // vertical caption's bitmap is turned; alongX tells that a gradient runs along the control's x.
+    // Answers whether such a gradient runs along the bitmap's x, and whether it runs backwards there.
+    TRect ToCaptionBitmap(const TRect& r, const TRect& textRect, bool alongX, bool& bitmapAlongX, bool& reversed);
+
     TcxPCNavigatorButtonPositions ButtonPositions;
     TRect ButtonsBounds{};
 
