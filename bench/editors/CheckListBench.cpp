@@ -68,7 +68,7 @@ void FillPlainList(TForm* form) {
     for (int i = 0; i < ItemCount; ++i) box->GetItems()->Add("第 " + std::to_string(i + 1) + " 期 issue");
 }
 
-void BM_CreateLayoutPaint(benchmark::State& state, void (*fill)(TForm*)) {
+void BM_ListCreateLayoutPaint(benchmark::State& state, void (*fill)(TForm*)) {
     TListUnits units;
     for (auto _ : state) {
         TForm* form = NewListForm();
@@ -80,7 +80,7 @@ void BM_CreateLayoutPaint(benchmark::State& state, void (*fill)(TForm*)) {
     }
 }
 
-void BM_Repaint(benchmark::State& state, void (*fill)(TForm*)) {
+void BM_ListRepaint(benchmark::State& state, void (*fill)(TForm*)) {
     TListUnits units;
     TForm* form = NewListForm();
     fill(form);
@@ -95,10 +95,10 @@ void BM_Repaint(benchmark::State& state, void (*fill)(TForm*)) {
     delete form;
 }
 
-BENCHMARK_CAPTURE(BM_CreateLayoutPaint, platform, FillPlainList)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_CreateLayoutPaint, checklist, FillCheckList)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Repaint, platform, FillPlainList)->Unit(benchmark::kMillisecond);
-BENCHMARK_CAPTURE(BM_Repaint, checklist, FillCheckList)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ListCreateLayoutPaint, platform, FillPlainList)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ListCreateLayoutPaint, checklist, FillCheckList)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ListRepaint, platform, FillPlainList)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ListRepaint, checklist, FillCheckList)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace zorvy

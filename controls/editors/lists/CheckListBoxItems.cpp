@@ -3,6 +3,8 @@
 #include "controls/editors/lists/CheckListBox.h"
 
 #include "controls/foundation/containers/Container.h"
+#include "platform/win/MessageLoop.h"
+#include "platform/win/Messages.h"
 
 namespace zorvy {
 
@@ -115,14 +117,19 @@ void TcxCheckListBoxItems::Update(TCollectionItem* item) {
     TcxCustomCheckListBox* box = inner_->GetCheckListBox();
     TStrings* rows = inner_->GetItems();
     const int count = GetCount();
-    if (rows->GetCount() != count) {
-        while (rows->GetCount() < count) rows->Add("");
-        while (rows->GetCount() > count) rows->Delete(rows->GetCount() - 1);
-    }
+    // The rows change without a repaint or a scroll-bar update each.
+    const bool hasWindow = inner_->HandleAllocated();
+    if (hasWindow) SendMessage(inner_->GetHandle(), WM_SETREDRAW, 0, 0);
+    // A whole-collection update gives every row its text: new rows take it at once.
+    while (rows->GetCount() < count) rows->Add(item ? std::string() : GetItem(rows->GetCount())->GetText());
+    while (rows->GetCount() > count) rows->Delete(rows->GetCount() - 1);
+    if (!item)
+        for (int i = 0; i < count; ++i)
+            if (rows->Get(i) != GetItem(i)->GetText()) rows->Put(i, GetItem(i)->GetText());
+    if (hasWindow) SendMessage(inner_->GetHandle(), WM_SETREDRAW, 1, 0);
     if (item) {
         inner_->InvalidateItem(item->GetIndex());
     } else {
-        for (int i = 0; i < count; ++i) rows->Put(i, GetItem(i)->GetText());
         if (box && box->GetSorted()) box->SortItems();
         inner_->InvalidateAll();
     }
