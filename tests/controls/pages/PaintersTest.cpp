@@ -118,6 +118,65 @@ TEST_F(PaintersTest, EachStyleIsRegisteredUnderItsIdentifierAndName) {
     EXPECT_EQ(PaintersFactory()->GetDefaultStyleID(nullptr), 1);
 }
 
+TEST_F(PaintersTest, ButtonStylesPressTheTrackedTabOnlyInButtonsAndLightenTheMainFace) {
+    TcxCustomTabControl* c = NewTabControl(form, 2, {"A", "B", "C"});
+    c->SetTabIndex(0);
+    c->GetTabs()->SetTrackingTab(2);
+    EXPECT_TRUE(c->GetPainter()->IsTabActive(2)) << "Buttons: the tracked tab is down";
+    EXPECT_FALSE(c->GetPainter()->IsTabActive(1));
+    EXPECT_EQ(c->GetPainter()->GetTabBodyColor(0), clBtnHighlight);
+    EXPECT_EQ(c->GetPainter()->GetTabBodyColor(1), clBtnFace);
+    c->SetStyle(3);
+    c->GetTabs()->SetTrackingTab(2);
+    EXPECT_FALSE(c->GetPainter()->IsTabActive(2)) << "FlatButtons: the tracked tab rises";
+    EXPECT_EQ(c->GetPainter()->GetTabBodyColor(0), clBtnHighlight);
+}
+
+TEST_F(PaintersTest, TabsAndFlatKeepTheirFrameWithoutShowFrame) {
+    TcxCustomTabControl* c = NewTabControl(form, 1, {"A"});
+    c->SetShowFrame(false);
+    EXPECT_TRUE(c->GetPainter()->HasFrame());
+    c->SetStyle(7);
+    EXPECT_TRUE(c->GetPainter()->HasFrame());
+    c->SetStyle(5);
+    EXPECT_FALSE(c->GetPainter()->HasFrame());
+}
+
+TEST_F(PaintersTest, WithoutNavigatorButtonsTheTabsRegionIsTheWholeControl) {
+    TcxCustomTabControl* c = NewTabControl(form, 2, {"A"});
+    EXPECT_EQ(c->GetVisibleButtons(), 0);
+    EXPECT_EQ(PainterOf(c)->GetNavigatorExtent(0), 0);
+    EXPECT_EQ(c->GetTabsRegion().TabsBounds, Rect(0, 0, 300, 120));
+}
+
+TEST_F(PaintersTest, SlantedTabsOverlapByTheirCutsAndTheMainTabOwnsTheOverlap) {
+    TcxCustomTabControl* c = NewTabControl(form, 9, {"Alpha", "Beta", "Gamma"});
+    c->GetTabSlants()->SetKind(skCutCorner);
+    c->GetTabSlants()->SetPositions(0);
+    Pump();
+    int betweenTabs = 0, betweenRows = 0;
+    c->GetPainter()->GetTabsNormalDistance(betweenTabs, betweenRows);
+    EXPECT_EQ(betweenTabs, 1) << "bevelled tabs keep apart";
+    EXPECT_EQ(betweenRows, -3);
+
+    c->GetTabSlants()->SetKind(skSlant);
+    c->GetTabSlants()->SetPositions((1u << spLeft) | (1u << spRight));
+    c->SetTabIndex(1);
+    Pump();
+    auto* painter = static_cast<TcxPCStandardPainter*>(c->GetPainter());
+    const int cut = painter->CalculateTabNormalHeight() - 1;
+    c->GetPainter()->GetTabsNormalDistance(betweenTabs, betweenRows);
+    EXPECT_EQ(betweenTabs, -2 * (cut / 2));
+    TRect first, second;
+    c->GetTabs()->GetVisibleTab(0)->GetNormalRect(first);
+    c->GetTabs()->GetVisibleTab(1)->GetNormalRect(second);
+    ASSERT_LT(second.Left, first.Right) << "the tabs overlap";
+    // Low in the overlap both figures reach; the point belongs to the main tab that follows.
+    const TPoint p{(second.Left + first.Right) / 2, first.Bottom - 2};
+    EXPECT_FALSE(c->GetPainter()->IsPointInTab(0, p.X, p.Y));
+    EXPECT_TRUE(c->GetPainter()->IsPointInTab(1, p.X, p.Y));
+}
+
 // ---- golden images ----
 
 struct TGoldenStyle {
