@@ -98,6 +98,23 @@ void TcxPCTabsPainter::GetTextFittingMargins(int visibleIndex, int& start, int& 
     GetTextMargins(visibleIndex, start, end);
 }
 
+void TcxPCTabsPainter::GetTabThemeParams(int visibleIndex, int& partId, int& stateId) {
+    const TcxPCPainterParentInfo& info = *GetControlInfo();
+    TcxTab* tab = TabAt(visibleIndex);
+    stateId = GetTabThemeStateId(visibleIndex);
+    const bool main = tab->IsMainTab();
+    const bool rowEnds = info.MultiLine() && !info.RaggedRight();
+    bool rightEdge =
+        rowEnds ? IsLastTabOfRow(visibleIndex) : visibleIndex == GetOwnerControl()->GetVisibleTabs()->Count() - 1;
+    if (main && (!info.MultiLine() || info.RaggedRight())) rightEdge = false;
+    if (IsFirstTabOfRow(visibleIndex))
+        partId = main ? 6 : 2;
+    else if (rightEdge)
+        partId = main ? 7 : 3;
+    else
+        partId = main ? 5 : 1;
+}
+
 int TcxPCTabsPainter::GetTabContentHeight() {
     return TcxPCStandardPainter::GetTabContentHeight() - (GetControlInfo()->Rotate() ? 2 : 3);
 }

@@ -31,6 +31,8 @@ class TcxPCTabsPainter : public TcxPCStandardPainter {
     TcxRegionOperation GetTabClipOperation(int visibleIndex) override;
     void GetTextMargins(int visibleIndex, int& start, int& end) override;
     void GetTextFittingMargins(int visibleIndex, int& start, int& end) override;
+    // The Tab theme's part (edges for the first and last tabs) and state of a tab.
+    void GetTabThemeParams(int visibleIndex, int& partId, int& stateId) override;
     void CalculateTabsRegion(TcxPCNavigatorButtons buttons, TcxPCTabsRegion& region) override;
     void InvalidateTab(int visibleIndex) override;
     bool IsNativePainting() override;

@@ -132,6 +132,26 @@ TEST_F(PaintersTest, ButtonStylesPressTheTrackedTabOnlyInButtonsAndLightenTheMai
     EXPECT_EQ(c->GetPainter()->GetTabBodyColor(0), clBtnHighlight);
 }
 
+TEST_F(PaintersTest, ThemedTabsTakeTheEdgePartsOfTheirRow) {
+    TcxCustomTabControl* c = NewTabControl(form, 1, {"A"});
+    int part = 0, state = 0;
+    c->GetPainter()->GetTabThemeParams(0, part, state);
+    EXPECT_EQ(part, 6) << "a single main tab takes the left edge, never the right";
+    EXPECT_EQ(state, 3);
+    c->GetTabs()->Add("B");
+    c->GetTabs()->Add("C");
+    Pump();
+    const int expected[] = {6, 1, 3};
+    for (int v = 0; v < 3; ++v) {
+        c->GetPainter()->GetTabThemeParams(v, part, state);
+        EXPECT_EQ(part, expected[v]) << v;
+    }
+    c->SetTabIndex(2);
+    Pump();
+    c->GetPainter()->GetTabThemeParams(2, part, state);
+    EXPECT_EQ(part, 5) << "the main tab never takes the right edge in one line";
+}
+
 TEST_F(PaintersTest, TabsAndFlatKeepTheirFrameWithoutShowFrame) {
     TcxCustomTabControl* c = NewTabControl(form, 1, {"A"});
     c->SetShowFrame(false);
