@@ -165,6 +165,7 @@ TcxLinkOpenResult OpenLinkAddress(const std::string& address) {
 TcxCustomHyperLinkEdit::TcxCustomHyperLinkEdit(TComponent* owner, bool inplace, const TMetaClass* propertiesClass)
     : TcxCustomTextEdit(owner, inplace, propertiesClass) {
     RecreateStylesAndViewInfo();
+    ApplyInnerEditLook();
 }
 
 TcxContainerStyleClass TcxCustomHyperLinkEdit::GetStyleClass() const {
@@ -174,6 +175,7 @@ TcxContainerStyleClass TcxCustomHyperLinkEdit::GetStyleClass() const {
 void TcxCustomHyperLinkEdit::ApplyPropertiesChange(TcxCustomEditProperties* properties) {
     TcxCustomTextEdit::ApplyPropertiesChange(properties);
     GetStyle()->MarkChanged();
+    ApplyInnerEditLook();
 }
 
 bool TcxCustomHyperLinkEdit::FireStartClick() {

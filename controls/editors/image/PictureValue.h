@@ -19,7 +19,8 @@ namespace zorvy {
 class TdxPNGImage : public TGraphic {
     ZORVY_CLASS(TdxPNGImage, TGraphic)
   public:
-    TdxPNGImage() = default;
+    // Always transparent: its own alpha decides what shows through.
+    TdxPNGImage() { transparent_ = true; }
     ~TdxPNGImage() override;
     // A TBitmap (opaque unless its pixel format is 32-bit) or another PNG graphic.
     void Assign(TPersistent* source) override;

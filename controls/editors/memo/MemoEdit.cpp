@@ -7,6 +7,7 @@
 #include "platform/rtl/Encoding.h"
 #include "platform/rtl/ResourceStrings.h"
 #include "platform/win/Input.h"
+#include "platform/win/Styles.h"
 #include "platform/win/SystemInfo.h"
 #include "platform/win/VirtualKeys.h"
 
@@ -172,6 +173,11 @@ void TcxCustomInnerMemo::LockBounds(bool lock) {
 void TcxCustomInnerMemo::SetBounds(int left, int top, int width, int height) {
     if (boundsLock_ > 0) return;
     TMemo::SetBounds(left, top, width, height);
+}
+
+void TcxCustomInnerMemo::CreateParams(TCreateParams& params) {
+    TMemo::CreateParams(params);
+    params.exStyle &= ~WS_EX_CLIENTEDGE;
 }
 
 void TcxCustomInnerMemo::KeyDown(std::uint16_t& key, TShiftState shift) {

@@ -96,6 +96,8 @@ class TcxCustomInnerMemo : public TMemo, public IcxContainerInnerControl, public
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void SetBounds(int left, int top, int width, int height) override;
+    // The memo draws the border: the inner control has no edge of its own.
+    void CreateParams(TCreateParams& params) override;
 
   private:
     int boundsLock_ = 0;

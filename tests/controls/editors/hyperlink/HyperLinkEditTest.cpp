@@ -197,6 +197,7 @@ TEST_F(HyperLinkEditTest, TheLinkIsUnderlinedInLinkColorAndCellsFollowTheSelecti
     TcxHyperLinkEdit* edit = NewLink("example.org");
     EXPECT_EQ(edit->GetStyle()->GetTextColor(), clBlue);
     EXPECT_TRUE(edit->GetStyle()->GetTextStyle() & fsUnderline);
+    EXPECT_TRUE(edit->GetInnerTextEdit()->GetFont()->GetStyle() & fsUnderline); // what the user sees
     edit->GetProperties()->SetLinkColor(clRed);
     EXPECT_EQ(edit->GetStyle()->GetTextColor(), clRed);
 
