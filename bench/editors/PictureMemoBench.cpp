@@ -114,21 +114,25 @@ struct TMemoForm {
     std::string text;
 };
 
-// Argument 1: the memo editor; 0: the platform's memo (the baseline).
+// Argument 0: the memo editor, 1: the platform's memo (the baseline); argument 1: word wrap (the
+// editor's default) or not (the platform memo's default).
 void BM_OpenMemoOf100000Lines(benchmark::State& state) {
     TMemoForm bench;
-    const bool editor = state.range(0) == 1;
-    state.SetLabel(editor ? "memo editor" : "platform memo");
+    const bool editor = state.range(0) == 0;
+    const bool wrap = state.range(1) == 1;
+    state.SetLabel(std::string(editor ? "memo editor" : "platform memo") + (wrap ? ", word wrap" : ", no wrap"));
     for (auto _ : state) {
         auto* form = Application->CreateForm<TForm>();
         form->SetBounds(0, 0, 400, 300);
         if (editor) {
             auto* memo = new TcxMemo(form);
+            memo->GetProperties()->SetWordWrap(wrap);
             memo->SetParent(form);
             memo->SetBounds(0, 0, 380, 280);
             memo->SetText(bench.text);
         } else {
             auto* memo = new TMemo(form);
+            memo->SetWordWrap(wrap);
             memo->SetParent(form);
             memo->SetBounds(0, 0, 380, 280);
             memo->SetText(bench.text);
@@ -139,7 +143,7 @@ void BM_OpenMemoOf100000Lines(benchmark::State& state) {
         delete form;
     }
 }
-BENCHMARK(BM_OpenMemoOf100000Lines)->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OpenMemoOf100000Lines)->Args({0, 0})->Args({1, 0})->Args({0, 1})->Args({1, 1})->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace zorvy

@@ -95,6 +95,12 @@ void TcxCustomMemoProperties::SetWordWrap(bool value) {
 }
 
 void TcxCustomMemoProperties::FormatDisplayText(const Variant& value, std::string& text, bool isEditing) {
+    // A text is cut before it is formatted: a long memo is not copied whole to show one line.
+    if (!isEditing && value.IsString()) {
+        TcxCustomTextEditProperties::FormatDisplayText(Variant(CutAtFirstLineBreak(value.RawString(), 250)), text,
+                                                       false);
+        return;
+    }
     TcxCustomTextEditProperties::FormatDisplayText(value, text, false);
     if (!isEditing) text = CutAtFirstLineBreak(text, 250);
 }
@@ -127,6 +133,14 @@ int TcxCustomMemoViewData::GetDrawTextFlags() const {
     static constexpr int Horz[] = {0, 2, 1}; // left, right, centre
     flags |= Horz[p->GetAlignment()->GetHorz()];
     return flags | 0x40 | 0x400;
+}
+
+void TcxCustomMemoViewData::EditValueToText(const Variant& value, std::string& text) {
+    if (dynamic_cast<TcxCustomMemo*>(Edit)) {
+        text.clear();
+        return;
+    }
+    TcxCustomTextEditViewData::EditValueToText(value, text);
 }
 
 TRect TcxCustomMemoViewData::GetTextAreaRect() const {
@@ -305,14 +319,32 @@ void TcxCustomMemo::PasteFromClipboard() {
 }
 
 void TcxCustomMemo::ShowDisplayValue(const Variant& value) {
-    const std::string text = VarToStr(value);
-    if (text == GetText()) return;
+    std::string converted;
+    if (!value.IsString()) converted = VarToStr(value);
+    const std::string& text = value.IsString() ? value.RawString() : converted;
+    // The same text again is not laid out anew, and the caret and selection stay. The text last shown
+    // is compared rather than the lines joined, which a long memo would pay for on every showing.
+    if (shownValid_ && text == shown_) return;
     settingText_ = true;
     inner_->SetText(text);
     settingText_ = false;
+    shown_ = text;
+    shownValid_ = true;
+}
+
+void TcxCustomMemo::ValueChangedByUser() {
+    shownValid_ = false;
+    TcxCustomEdit::ValueChangedByUser();
 }
 
 void TcxCustomMemo::ShowEditValue() {
+    TcxCustomMemoProperties* p = GetMemoProperties();
+    const Variant value = GetEditValue();
+    // Plain text shows as it is: a long memo is not copied through the formatting.
+    if (value.IsString() && p->GetCharCase() == ecNormal && p->GetEchoMode() == eemNormal) {
+        ShowDisplayValue(value);
+        return;
+    }
     std::string text;
     GetMemoProperties()->FormatDisplayText(GetEditValue(), text, true);
     ShowDisplayValue(Variant(text));

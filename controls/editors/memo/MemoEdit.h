@@ -69,6 +69,8 @@ class TcxCustomMemoViewData : public TcxCustomTextEditViewData {
     using TcxCustomTextEditViewData::TcxCustomTextEditViewData;
     int GetDrawTextFlags() const override;
     TRect GetTextAreaRect() const override;
+    // A live memo shows its text in the inner control: the view info paints none.
+    void EditValueToText(const Variant& value, std::string& text) override;
     // At least the padding and VisibleLineCount rows of "Zg" high.
     void MeasureOverflowSize(TcxCanvas* canvas, bool isInplace, const TcxEditSizeProperties& limits,
                              TSize& overflow, TcxCustomEditViewInfo* viewInfo, TSize& frame) override;
@@ -141,6 +143,8 @@ class TcxCustomMemo : public TcxCustomEdit {
     void ShowEditValue() override;
     void ApplyDisplayValue(const Variant& value) override;
     void ApplyPropertiesChange(TcxCustomEditProperties* properties) override;
+    // Any edit in the inner memo makes the text last shown stale.
+    void ValueChangedByUser() override;
 
   protected:
     void ProcessEditKeyDown(std::uint16_t& key, TShiftState shift) override;
@@ -152,6 +156,8 @@ class TcxCustomMemo : public TcxCustomEdit {
     void CommitUnlessUserChange();
     TcxCustomInnerMemo* inner_;
     bool settingText_ = false;
+    std::string shown_;
+    bool shownValid_ = false;
 };
 
 class TcxMemo : public TcxCustomMemo {
