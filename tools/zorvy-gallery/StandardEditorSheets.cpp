@@ -1,6 +1,7 @@
 // The standard editors' photo.
 #include "StandardEditorSheets.h"
 
+#include "controls/editors/blob/BlobEdit.h"
 #include "controls/editors/currency/CurrencyEdit.h"
 #include "controls/editors/framework/EditUnit.h"
 #include "controls/editors/hyperlink/HyperLinkEdit.h"
@@ -38,7 +39,7 @@ std::string DrawStandardEditorPhoto(THeadlessDisplay& display, const std::string
     InitializeEditUnit();
     auto* form = Application->CreateForm<TForm>();
     form->SetBorderStyle(bsNone);
-    form->SetBounds(0, 0, 520, 300);
+    form->SetBounds(0, 0, 520, 306);
     form->Show();
     auto place = [&](TcxCustomEdit* edit, int left, int top, int width, int height) {
         edit->SetParent(form);
@@ -87,6 +88,21 @@ std::string DrawStandardEditorPhoto(THeadlessDisplay& display, const std::string
     red->GetProperties()->SetLinkColor(clRed);
     red->SetText("mailto:someone@example.org");
 
+    // Blob editors: a filled memo's icon, a picture's text, and each kind's icons empty and filled.
+    const TcxBlobEditKind kinds[] = {bekMemo, bekPict, bekOle, bekBlob};
+    for (int i = 0; i < 8; ++i) {
+        auto* blob = new TcxBlobEdit(form);
+        place(blob, 10 + i * 30, 250, 28, 21);
+        blob->GetProperties()->GetButtons()->ButtonAt(0)->SetVisible(false);
+        blob->GetProperties()->SetBlobEditKind(kinds[i / 2]);
+        blob->SetEditValue(i % 2 ? Variant::FromBytes("content") : Variant::Null());
+    }
+    auto* blobText = new TcxBlobEdit(form);
+    place(blobText, 10, 275, 240, 21);
+    blobText->GetProperties()->SetBlobEditKind(bekPict);
+    blobText->GetProperties()->SetBlobPaintStyle(bpsDefault);
+    blobText->SetEditValue(Variant::FromBytes("content"));
+
     auto* focusedImage = new TcxImage(form);
     place(focusedImage, 260, 150, 250, 120);
     focusedImage->GetProperties()->SetGraphicClass(TdxPNGImage::StaticClass());
@@ -96,7 +112,7 @@ std::string DrawStandardEditorPhoto(THeadlessDisplay& display, const std::string
     focusedImage->SetFocus();
     Application->ProcessMessages();
 
-    const std::string path = folder + "/editors-memo-image-currency-mru-link.png";
+    const std::string path = folder + "/editors-memo-image-blob-currency-mru-link.png";
     display.SavePng(form->GetHandle(), path);
     delete form;
     Application->ProcessMessages();

@@ -1,6 +1,6 @@
 #pragma once
 // The standard editors' photo: memo, image (a stretched picture, a caption, an unreadable value),
-// currency, MRU and hyperlink editors on a form.
+// currency, MRU, hyperlink and blob editors on a form.
 #include <string>
 
 namespace zorvy {
