@@ -37,7 +37,7 @@ using TcxImageEditGraphicClassEvent =
 class TcxPopupMenuLayout : public TPersistent {
     ZORVY_CLASS(TcxPopupMenuLayout, TPersistent)
   public:
-    explicit TcxPopupMenuLayout(TcxCustomImage* image = nullptr) : image_(image) {}
+    TcxPopupMenuLayout() = default;
     void Assign(TPersistent* source) override;
     TcxPopupMenuItems MenuItems = 63; // all but the custom command
     std::string CustomMenuItemCaption;
@@ -47,7 +47,6 @@ class TcxPopupMenuLayout : public TPersistent {
     bool HasCustomMenuItemGlyph() const { return glyph_ != nullptr; }
 
   private:
-    TcxCustomImage* image_;
     std::unique_ptr<TBitmap> glyph_;
 };
 
