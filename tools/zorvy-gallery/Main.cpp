@@ -10,6 +10,7 @@
 #include "PageSheets.h"
 #include "PainterSheets.h"
 #include "PopupSheets.h"
+#include "StandardEditorSheets.h"
 #include "TextEffectSheets.h"
 #include "controls/foundation/services/FoundationUnits.h"
 #include "platform/display/HeadlessDisplay.h"
@@ -42,6 +43,7 @@ int main(int argc, char** argv) {
             std::printf("%s\n", path.c_str());
         std::printf("%s\n", gallery::DrawTextEditPhoto(display, folder).c_str());
         std::printf("%s\n", gallery::DrawMaskEditPhoto(display, folder).c_str());
+        std::printf("%s\n", gallery::DrawStandardEditorPhoto(display, folder).c_str());
         for (const std::string& path : gallery::DrawEditorSheets(folder))
             std::printf("%s\n", path.c_str());
         for (const std::string& path : gallery::DrawCheckBoxPhotos(display, folder))
