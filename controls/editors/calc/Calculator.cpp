@@ -207,9 +207,19 @@ void TcxCustomCalculator::ShowResult(TcxCalcValue value) {
         ShowError();
 }
 
+std::string TcxCustomCalculator::GetErrorText() {
+    return ResolveResourceString(scxSCalcError);
+}
+
+void TcxCustomCalculator::KeepMemory(TcxCalcValue memory) {
+    if (memory_ == memory) return;
+    memory_ = memory;
+    UpdateMemoryButtons();
+}
+
 void TcxCustomCalculator::ShowError() {
     state_ = csError;
-    SetDisplayText(ResolveResourceString(scxSCalcError));
+    SetDisplayText(GetErrorText());
     if (OnDisplayTextChanged) OnDisplayTextChanged(this);
     if (BeepOnError) MessageBeep(0);
 }

@@ -72,6 +72,8 @@ class TcxCustomCalculator : public TcxControl {
     TcxCalcButtonKind GetHotButton() const { return hotButton_; }
     TcxCalcButtonKind GetButtonAt(int x, int y) const;
     bool IsPopupControl() const { return isPopupControl_; }
+    // The text the error status shows.
+    static std::string GetErrorText();
 
     TNotifyEvent OnDisplayTextChanged;
     TcxButtonClickEvent OnBeforeButtonAction;
@@ -108,6 +110,8 @@ class TcxCustomCalculator : public TcxControl {
     void PressKeyButton(TcxCalcButtonKind button, bool repeats);
     void ReleaseKeyButton();
     void InvalidateButton(TcxCalcButtonKind kind);
+    // Puts a memory back after a re-layout cleared it.
+    void KeepMemory(TcxCalcValue memory);
     bool isPopupControl_ = false;
 
   private:
