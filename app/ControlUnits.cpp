@@ -1,12 +1,14 @@
 #include "app/ControlUnits.h"
 
 #include "controls/editors/buttons/ButtonEdit.h"
+#include "controls/editors/calc/CalcEdit.h"
 #include "controls/editors/checks/CheckBox.h"
 #include "controls/editors/framework/EditUnit.h"
 #include "controls/editors/groups/CheckGroup.h"
 #include "controls/editors/groups/RadioGroup.h"
 #include "controls/editors/label/Label.h"
 #include "controls/editors/mask/MaskEdit.h"
+#include "controls/editors/progress/ProgressBar.h"
 #include "controls/editors/text/TextEditUnit.h"
 #include "controls/foundation/services/FoundationUnits.h"
 
@@ -22,9 +24,13 @@ void InitializeControlUnits() {
     InitializeRadioGroupUnit();
     InitializeCheckGroupUnit();
     InitializeLabelUnit();
+    InitializeCalcEditUnit();
+    InitializeProgressBarUnit();
 }
 
 void FinalizeControlUnits() {
+    FinalizeProgressBarUnit();
+    FinalizeCalcEditUnit();
     FinalizeLabelUnit();
     FinalizeCheckGroupUnit();
     FinalizeRadioGroupUnit();
