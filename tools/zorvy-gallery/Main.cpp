@@ -9,6 +9,7 @@
 #include "PageSheets.h"
 #include "PainterSheets.h"
 #include "PopupSheets.h"
+#include "StandardEditorSheets.h"
 #include "TextEffectSheets.h"
 #include "controls/foundation/services/FoundationUnits.h"
 #include "platform/display/HeadlessDisplay.h"
@@ -46,6 +47,8 @@ int main(int argc, char** argv) {
         for (const std::string& path : gallery::DrawCheckBoxPhotos(display, folder))
             std::printf("%s\n", path.c_str());
         for (const std::string& path : gallery::DrawGroupPhotos(display, folder))
+            std::printf("%s\n", path.c_str());
+        for (const std::string& path : gallery::DrawStandardEditorPhotos(display, folder))
             std::printf("%s\n", path.c_str());
         for (const std::string& path : gallery::DrawPopupSheets(folder))
             std::printf("%s\n", path.c_str());
