@@ -3,6 +3,7 @@
 #include "controls/editors/buttons/ButtonEdit.h"
 #include "controls/editors/calc/CalcEdit.h"
 #include "controls/editors/checks/CheckBox.h"
+#include "controls/editors/combos/ImageComboBox.h"
 #include "controls/editors/framework/EditUnit.h"
 #include "controls/editors/groups/CheckGroup.h"
 #include "controls/editors/groups/RadioGroup.h"
@@ -26,9 +27,11 @@ void InitializeControlUnits() {
     InitializeLabelUnit();
     InitializeCalcEditUnit();
     InitializeProgressBarUnit();
+    InitializeImageComboBoxUnit();
 }
 
 void FinalizeControlUnits() {
+    FinalizeImageComboBoxUnit();
     FinalizeProgressBarUnit();
     FinalizeCalcEditUnit();
     FinalizeLabelUnit();
