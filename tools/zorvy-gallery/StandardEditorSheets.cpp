@@ -2,11 +2,13 @@
 #include "StandardEditorSheets.h"
 
 #include "controls/editors/calc/CalcEdit.h"
+#include "controls/editors/combos/ImageComboBox.h"
 #include "controls/editors/framework/EditUnit.h"
 #include "controls/editors/progress/ProgressBar.h"
 #include "controls/foundation/lookandfeel/LookAndFeel.h"
 #include "platform/classlib/Bitmap.h"
 #include "platform/classlib/Forms.h"
+#include "platform/classlib/ImageList.h"
 #include "platform/display/HeadlessDisplay.h"
 
 namespace zorvy::gallery {
@@ -40,6 +42,33 @@ void FillStripes(TBitmap* image) {
     }
 }
 
+// Red, blue and gold balls of 12 x 12 on fuchsia, the list's transparent colour.
+void AddBallImages(TImageList* images) {
+    for (TColor color : {TColor(0x0000D0), TColor(0xD00000), TColor(0x00B0E0)}) {
+        TBitmap ball;
+        ball.SetSize(12, 12);
+        ball.GetCanvas()->GetBrush()->SetColor(clFuchsia);
+        ball.GetCanvas()->FillRect(TRect{0, 0, 12, 12});
+        ball.GetCanvas()->GetBrush()->SetColor(color);
+        ball.GetCanvas()->GetPen()->SetColor(color);
+        ball.GetCanvas()->Ellipse(1, 1, 11, 11);
+        images->AddMasked(&ball, clFuchsia);
+    }
+}
+
+TcxImageComboBox* AddImageCombo(TWinControl* parent, const TRect& r, TcxLookAndFeelKind kind, TImageList* images) {
+    auto* combo = PlaceStandardEditor<TcxImageComboBox>(parent, r, kind);
+    TcxImageComboBoxProperties* p = combo->GetProperties();
+    p->SetImages(images);
+    const char* names[] = {"红球 Red", "蓝球 Blue", "金球 Gold", "无图 None"};
+    for (int i = 0; i < 4; ++i) {
+        TcxImageComboBoxItem* item = p->GetItems()->AddItem();
+        item->SetDescription(names[i]);
+        item->SetValue(Variant(i));
+    }
+    return combo;
+}
+
 } // namespace
 
 std::vector<std::string> DrawStandardEditorPhotos(THeadlessDisplay& display, const std::string& folder) {
@@ -47,13 +76,14 @@ std::vector<std::string> DrawStandardEditorPhotos(THeadlessDisplay& display, con
     InitializeEditUnit();
     InitializeCalcEditUnit();
     InitializeProgressBarUnit();
+    InitializeImageComboBoxUnit();
     std::vector<std::string> written;
     const std::pair<const char*, TcxLookAndFeelKind> kinds[] = {
         {"Flat", lfFlat}, {"Standard", lfStandard}, {"UltraFlat", lfUltraFlat}, {"Office11", lfOffice11}};
     for (const auto& [name, kind] : kinds) {
         auto* form = Application->CreateForm<TForm>();
         form->SetBorderStyle(bsNone);
-        form->SetBounds(0, 0, 820, 440);
+        form->SetBounds(0, 0, 820, 490);
         form->Show();
 
         auto* calc = new TcxCustomCalculator(form);
@@ -76,6 +106,23 @@ std::vector<std::string> DrawStandardEditorPhotos(THeadlessDisplay& display, con
         auto* disabled = PlaceStandardEditor<TcxCalcEdit>(form, Rect(220, 100, 380, 121), kind);
         disabled->SetCalcValue(0.125L);
         disabled->SetEnabled(false);
+
+        auto* images = new TImageList(form);
+        images->SetWidth(12);
+        images->SetHeight(12);
+        AddBallImages(images);
+        AddImageCombo(form, Rect(10, 425, 170, 446), kind, images)->SetEditValue(Variant(1));
+        TcxImageComboBox* right = AddImageCombo(form, Rect(180, 425, 340, 446), kind, images);
+        right->GetProperties()->SetImageAlign(iaRight);
+        right->SetEditValue(Variant(2));
+        TcxImageComboBox* bare = AddImageCombo(form, Rect(350, 425, 410, 446), kind, images);
+        bare->GetProperties()->SetShowDescriptions(false);
+        bare->SetEditValue(Variant(0));
+        TcxImageComboBox* unknown = AddImageCombo(form, Rect(10, 455, 170, 476), kind, images);
+        unknown->GetProperties()->SetDefaultDescription("未知 Unknown");
+        unknown->SetEditValue(Variant(9));
+        TcxImageComboBox* listed = AddImageCombo(form, Rect(180, 455, 340, 476), kind, images);
+        listed->SetEditValue(Variant(3));
 
         int y = 10;
         for (TcxProgressBarBarStyle style : {cxbsSolid, cxbsLEDs, cxbsGradient, cxbsGradientLEDs, cxbsBitmap,
@@ -123,9 +170,18 @@ std::vector<std::string> DrawStandardEditorPhotos(THeadlessDisplay& display, con
         display.SavePng(plain->GetPopupWindow()->GetHandle(), popupPath);
         written.push_back(popupPath);
         plain->SetDroppedDown(false);
+
+        listed->SetFocus();
+        listed->DropDown();
+        Application->ProcessMessages();
+        const std::string listPath = folder + "/editors-image-combo-list-" + name + ".png";
+        display.SavePng(listed->GetPopupWindow()->GetHandle(), listPath);
+        written.push_back(listPath);
+        listed->SetDroppedDown(false);
         delete form;
         Application->ProcessMessages();
     }
+    FinalizeImageComboBoxUnit();
     FinalizeProgressBarUnit();
     FinalizeCalcEditUnit();
     FinalizeEditUnit();

@@ -1,6 +1,7 @@
 #pragma once
-// The standard editor photos: the calculator, calculator editors and their popup, and progress bars in
-// every style and orientation, as real controls on a form, one photo per look-and-feel kind.
+// The standard editor photos: the calculator, calculator editors and their popup, image combo boxes and
+// their list, and progress bars in every style and orientation, as real controls on a form, one photo
+// per look-and-feel kind.
 #include <string>
 #include <vector>
 
