@@ -129,7 +129,9 @@ TEST_F(CalcEditTest, TheTypedNumberCheck) {
     for (const Case& c : cases) {
         TcxCalcValue number = -1;
         EXPECT_EQ(TcxCustomCalcEditProperties::TextToNumber(c.text, number), c.passes) << c.text;
-        if (!c.passes) EXPECT_EQ(number, 0) << c.text;
+        if (!c.passes) {
+            EXPECT_EQ(number, 0) << c.text;
+        }
     }
 }
 

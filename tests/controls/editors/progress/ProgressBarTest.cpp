@@ -181,7 +181,6 @@ TEST_F(ProgressBarTest, BarsStayInsideTheirCell) {
         {0, 100, 100, {20, 10, 120, 12}, cxbsSolid, cxorVertical},
     };
     for (const Case& c : cases) {
-        TPaintSurface fresh{140, 40, clLime};
         surface.Canvas()->FillRectSolid(TRect{0, 0, 140, 40}, clLime);
         properties.SetMin(c.min);
         properties.SetMax(c.max);
@@ -192,7 +191,9 @@ TEST_F(ProgressBarTest, BarsStayInsideTheirCell) {
         Paint(c.cell, Variant(c.position));
         for (int y = 0; y < 40; ++y)
             for (int x = 0; x < 140; ++x)
-                if (!PtInRect(c.cell, TPoint{x, y})) ASSERT_EQ(surface.At(x, y), kSentinel) << x << "," << y;
+                if (!PtInRect(c.cell, TPoint{x, y})) {
+                    ASSERT_EQ(surface.At(x, y), kSentinel) << x << "," << y;
+                }
     }
 }
 
