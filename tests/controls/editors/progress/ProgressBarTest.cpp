@@ -4,6 +4,7 @@
 #include "controls/editors/progress/ProgressBarViewInfo.h"
 
 #include "controls/editors/framework/EditStyle.h"
+#include "platform/classlib/Bitmap.h"
 #include "platform/gdi/Colors.h"
 #include "tests/controls/editors/EditorsFixture.h"
 #include "tests/controls/foundation/graphics/PaintSurface.h"
@@ -195,6 +196,23 @@ TEST_F(ProgressBarTest, BarsStayInsideTheirCell) {
                     ASSERT_EQ(surface.At(x, y), kSentinel) << x << "," << y;
                 }
     }
+}
+
+TEST_F(ProgressBarTest, BitmapLEDsOnANarrowVerticalBarTileTheLitPart) {
+    // Segments of at most 2 pixels have no period: the lit part is tiled whole instead.
+    TBitmap stripe;
+    stripe.SetSize(4, 4);
+    stripe.GetCanvas()->GetBrush()->SetColor(clRed);
+    stripe.GetCanvas()->FillRect(TRect{0, 0, 4, 4});
+    properties.SetTransparentImage(false);
+    properties.SetForegroundImage(&stripe);
+    properties.SetBarStyle(cxbsBitmapLEDs);
+    properties.SetOrientation(cxorVertical);
+    Paint(TRect{10, 0, 12, 40}, Variant(50));
+    EXPECT_EQ(surface.At(10, 39), RGB(255, 0, 0));
+    EXPECT_EQ(surface.At(11, 20), RGB(255, 0, 0));
+    EXPECT_EQ(surface.At(11, 19), kWhite);
+    EXPECT_EQ(surface.At(12, 30), kSentinel);
 }
 
 TEST_F(ProgressBarTest, ScalingAndBlending) {
