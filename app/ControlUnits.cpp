@@ -2,8 +2,10 @@
 
 #include "controls/editors/blob/BlobEdit.h"
 #include "controls/editors/buttons/ButtonEdit.h"
+#include "controls/editors/calc/CalcEdit.h"
 #include "controls/editors/checks/CheckBox.h"
 #include "controls/editors/currency/CurrencyEdit.h"
+#include "controls/editors/combos/ImageComboBox.h"
 #include "controls/editors/framework/EditUnit.h"
 #include "controls/editors/groups/CheckGroup.h"
 #include "controls/editors/groups/RadioGroup.h"
@@ -13,6 +15,7 @@
 #include "controls/editors/mask/MaskEdit.h"
 #include "controls/editors/memo/MemoEdit.h"
 #include "controls/editors/mru/MRUEdit.h"
+#include "controls/editors/progress/ProgressBar.h"
 #include "controls/editors/text/TextEditUnit.h"
 #include "controls/foundation/services/FoundationUnits.h"
 
@@ -34,9 +37,15 @@ void InitializeControlUnits() {
     InitializeCurrencyEditUnit();
     InitializeMRUEditUnit();
     InitializeHyperLinkEditUnit();
+    InitializeCalcEditUnit();
+    InitializeProgressBarUnit();
+    InitializeImageComboBoxUnit();
 }
 
 void FinalizeControlUnits() {
+    FinalizeImageComboBoxUnit();
+    FinalizeProgressBarUnit();
+    FinalizeCalcEditUnit();
     FinalizeHyperLinkEditUnit();
     FinalizeMRUEditUnit();
     FinalizeCurrencyEditUnit();

@@ -1,124 +1,192 @@
-// The standard editors' photo.
+// The standard editor photos.
 #include "StandardEditorSheets.h"
 
-#include "controls/editors/blob/BlobEdit.h"
-#include "controls/editors/currency/CurrencyEdit.h"
+#include "controls/editors/calc/CalcEdit.h"
+#include "controls/editors/combos/ImageComboBox.h"
 #include "controls/editors/framework/EditUnit.h"
-#include "controls/editors/hyperlink/HyperLinkEdit.h"
-#include "controls/editors/image/ImageEdit.h"
-#include "controls/editors/memo/MemoEdit.h"
-#include "controls/editors/mru/MRUEdit.h"
+#include "controls/editors/progress/ProgressBar.h"
+#include "controls/foundation/lookandfeel/LookAndFeel.h"
+#include "platform/classlib/Bitmap.h"
 #include "platform/classlib/Forms.h"
+#include "platform/classlib/ImageList.h"
 #include "platform/display/HeadlessDisplay.h"
-#include "platform/gdi/GdiObjects.h"
-#include "platform/gdi/ImageCodecs.h"
 
 namespace zorvy::gallery {
-
 namespace {
-// A 40 x 20 picture: a blue-to-red ramp with a white ring, half transparent at the right end.
-Variant SamplePicture() {
-    HBITMAP b = CreateBitmap(40, 20, 1, 32);
-    for (int y = 0; y < 20; ++y)
-        for (int x = 0; x < 40; ++x) {
-            const int dx = x - 20, dy = y - 10;
-            const bool ring = dx * dx + dy * dy >= 36 && dx * dx + dy * dy <= 64;
-            const std::uint32_t a = x < 34 ? 255 : 128;
-            const std::uint32_t r = ring ? 255 : std::uint32_t(x * 255 / 39), g = ring ? 255 : 60,
-                                bl = ring ? 255 : std::uint32_t(255 - x * 255 / 39);
-            b->Row(y)[x] = (a << 24) | ((r * a / 255) << 16) | ((g * a / 255) << 8) | (bl * a / 255);
-        }
-    const auto png = SavePng(b, true);
-    DeleteObject(b);
-    return Variant::FromBytes(std::string(png.begin(), png.end()));
+
+template <class T> T* PlaceStandardEditor(TWinControl* parent, const TRect& r, TcxLookAndFeelKind kind) {
+    auto* control = new T(parent);
+    control->SetParent(parent);
+    control->SetBounds(r.Left, r.Top, r.Width(), r.Height());
+    control->GetStyle()->GetLookAndFeel()->SetKind(kind);
+    control->GetStyle()->GetLookAndFeel()->SetNativeStyle(false);
+    return control;
 }
+
+TcxProgressBar* AddBar(TWinControl* parent, const TRect& r, TcxLookAndFeelKind kind, TcxProgressBarBarStyle style,
+                       double position) {
+    auto* bar = PlaceStandardEditor<TcxProgressBar>(parent, r, kind);
+    bar->SetAutoSize(false);
+    bar->SetBounds(r.Left, r.Top, r.Width(), r.Height());
+    bar->GetProperties()->SetBarStyle(style);
+    bar->SetPosition(position);
+    return bar;
+}
+
+// Stripes of red and gold, for the bitmap styles.
+void FillStripes(TBitmap* image) {
+    image->SetSize(6, 6);
+    for (int x = 0; x < 6; ++x) {
+        image->GetCanvas()->GetBrush()->SetColor(x < 3 ? TColor(0x0000C0) : TColor(0x00C0FF));
+        image->GetCanvas()->FillRect(TRect{x, 0, x + 1, 6});
+    }
+}
+
+// Red, blue and gold balls of 12 x 12 on fuchsia, the list's transparent colour.
+void AddBallImages(TImageList* images) {
+    for (TColor color : {TColor(0x0000D0), TColor(0xD00000), TColor(0x00B0E0)}) {
+        TBitmap ball;
+        ball.SetSize(12, 12);
+        ball.GetCanvas()->GetBrush()->SetColor(clFuchsia);
+        ball.GetCanvas()->FillRect(TRect{0, 0, 12, 12});
+        ball.GetCanvas()->GetBrush()->SetColor(color);
+        ball.GetCanvas()->GetPen()->SetColor(color);
+        ball.GetCanvas()->Ellipse(1, 1, 11, 11);
+        images->AddMasked(&ball, clFuchsia);
+    }
+}
+
+TcxImageComboBox* AddImageCombo(TWinControl* parent, const TRect& r, TcxLookAndFeelKind kind, TImageList* images) {
+    auto* combo = PlaceStandardEditor<TcxImageComboBox>(parent, r, kind);
+    TcxImageComboBoxProperties* p = combo->GetProperties();
+    p->SetImages(images);
+    const char* names[] = {"红球 Red", "蓝球 Blue", "金球 Gold", "无图 None"};
+    for (int i = 0; i < 4; ++i) {
+        TcxImageComboBoxItem* item = p->GetItems()->AddItem();
+        item->SetDescription(names[i]);
+        item->SetValue(Variant(i));
+    }
+    return combo;
+}
+
 } // namespace
 
-std::string DrawStandardEditorPhoto(THeadlessDisplay& display, const std::string& folder) {
+std::vector<std::string> DrawStandardEditorPhotos(THeadlessDisplay& display, const std::string& folder) {
     InitializeForms();
     InitializeEditUnit();
-    auto* form = Application->CreateForm<TForm>();
-    form->SetBorderStyle(bsNone);
-    form->SetBounds(0, 0, 520, 306);
-    form->Show();
-    auto place = [&](TcxCustomEdit* edit, int left, int top, int width, int height) {
-        edit->SetParent(form);
-        edit->SetBounds(left, top, width, height);
-        edit->GetStyle()->SetBorderStyle(cbsSingle);
-        edit->GetStyle()->SetTransparentBorder(false);
-    };
-    auto* memo = new TcxMemo(form);
-    place(memo, 10, 10, 240, 80);
-    memo->SetText("开奖号码 03 07 12 19 25 31\r\n第二行 second line, long enough to wrap at the memo's edge\r\n第三行");
+    InitializeCalcEditUnit();
+    InitializeProgressBarUnit();
+    InitializeImageComboBoxUnit();
+    std::vector<std::string> written;
+    const std::pair<const char*, TcxLookAndFeelKind> kinds[] = {
+        {"Flat", lfFlat}, {"Standard", lfStandard}, {"UltraFlat", lfUltraFlat}, {"Office11", lfOffice11}};
+    for (const auto& [name, kind] : kinds) {
+        auto* form = Application->CreateForm<TForm>();
+        form->SetBorderStyle(bsNone);
+        form->SetBounds(0, 0, 820, 490);
+        form->Show();
 
-    auto* stretched = new TcxImage(form);
-    place(stretched, 260, 10, 120, 80);
-    stretched->GetProperties()->SetGraphicClass(TdxPNGImage::StaticClass());
-    stretched->GetProperties()->SetStretch(true);
-    stretched->SetEditValue(SamplePicture());
-    auto* plain = new TcxImage(form);
-    place(plain, 390, 10, 120, 38);
-    plain->GetProperties()->SetGraphicClass(TdxPNGImage::StaticClass());
-    plain->SetEditValue(SamplePicture());
-    auto* caption = new TcxImage(form);
-    place(caption, 390, 52, 120, 38);
-    caption->GetProperties()->SetCaption("无图片 no picture");
-    auto* unreadable = new TcxImage(form);
-    place(unreadable, 260, 100, 250, 40);
-    unreadable->SetEditValue(Variant::FromBytes("\x89PNG but not really a picture"));
+        auto* calc = new TcxCustomCalculator(form);
+        calc->SetParent(form);
+        calc->SetBounds(10, 10, 198, 131);
+        auto* big = new TcxCustomCalculator(form);
+        big->SetParent(form);
+        big->SetBounds(10, 150, 396, 262);
+        big->ButtonClick(cbNum5);
+        big->ButtonClick(cbMS);
 
-    auto* currency = new TcxCurrencyEdit(form);
-    place(currency, 10, 100, 240, 21);
-    currency->SetValue(1234.5);
-    auto* nullCurrency = new TcxCurrencyEdit(form);
-    place(nullCurrency, 10, 130, 240, 21);
-    nullCurrency->GetProperties()->SetNullString("(无金额 none)");
-    nullCurrency->SetEditValue(Variant::Null());
+        auto* plain = PlaceStandardEditor<TcxCalcEdit>(form, Rect(220, 10, 380, 31), kind);
+        plain->SetCalcValue(12345.5L);
+        auto* grouped = PlaceStandardEditor<TcxCalcEdit>(form, Rect(220, 40, 380, 61), kind);
+        grouped->GetProperties()->SetUseThousandSeparator(true);
+        grouped->SetCalcValue(1234567.25L);
+        auto* scientific = PlaceStandardEditor<TcxCalcEdit>(form, Rect(220, 70, 380, 91), kind);
+        scientific->GetProperties()->SetScientificFormat(true);
+        scientific->SetCalcValue(12345);
+        auto* disabled = PlaceStandardEditor<TcxCalcEdit>(form, Rect(220, 100, 380, 121), kind);
+        disabled->SetCalcValue(0.125L);
+        disabled->SetEnabled(false);
 
-    auto* mru = new TcxMRUEdit(form);
-    place(mru, 10, 160, 240, 21);
-    mru->GetProperties()->SetLookupItems({"最近 recent 1", "最近 recent 2"});
-    mru->SetText("最近 recent 1");
+        auto* images = new TImageList(form);
+        images->SetWidth(12);
+        images->SetHeight(12);
+        AddBallImages(images);
+        AddImageCombo(form, Rect(10, 425, 170, 446), kind, images)->SetEditValue(Variant(1));
+        TcxImageComboBox* right = AddImageCombo(form, Rect(180, 425, 340, 446), kind, images);
+        right->GetProperties()->SetImageAlign(iaRight);
+        right->SetEditValue(Variant(2));
+        TcxImageComboBox* bare = AddImageCombo(form, Rect(350, 425, 410, 446), kind, images);
+        bare->GetProperties()->SetShowDescriptions(false);
+        bare->SetEditValue(Variant(0));
+        TcxImageComboBox* unknown = AddImageCombo(form, Rect(10, 455, 170, 476), kind, images);
+        unknown->GetProperties()->SetDefaultDescription("未知 Unknown");
+        unknown->SetEditValue(Variant(9));
+        TcxImageComboBox* listed = AddImageCombo(form, Rect(180, 455, 340, 476), kind, images);
+        listed->SetEditValue(Variant(3));
 
-    auto* link = new TcxHyperLinkEdit(form);
-    place(link, 10, 190, 240, 21);
-    link->SetText("http://example.org/开奖");
-    auto* red = new TcxHyperLinkEdit(form);
-    place(red, 10, 220, 240, 21);
-    red->GetProperties()->SetLinkColor(clRed);
-    red->SetText("mailto:someone@example.org");
+        int y = 10;
+        for (TcxProgressBarBarStyle style : {cxbsSolid, cxbsLEDs, cxbsGradient, cxbsGradientLEDs, cxbsBitmap,
+                                              cxbsBitmapLEDs}) {
+            TcxProgressBar* bar = AddBar(form, Rect(420, y, 620, y + 22), kind, style, 45);
+            if (style == cxbsBitmap || style == cxbsBitmapLEDs) FillStripes(bar->GetProperties()->GetForegroundImage());
+            TcxProgressBar* loaded = AddBar(form, Rect(630, y, 810, y + 22), kind, style, 92);
+            loaded->GetProperties()->SetShowOverload(true);
+            loaded->GetProperties()->SetShowPeak(true);
+            loaded->GetProperties()->SetPeakValue(97);
+            loaded->GetProperties()->SetShowTextStyle(cxtsPosition);
+            if (style == cxbsBitmap || style == cxbsBitmapLEDs)
+                FillStripes(loaded->GetProperties()->GetForegroundImage());
+            y += 30;
+        }
+        TcxProgressBar* raised = AddBar(form, Rect(420, y, 620, y + 22), kind, cxbsLEDs, 100);
+        raised->GetProperties()->SetBarBevelOuter(cxbvRaised);
+        TcxProgressBar* lowered = AddBar(form, Rect(630, y, 810, y + 22), kind, cxbsSolid, 30);
+        lowered->GetProperties()->SetBarBevelOuter(cxbvLowered);
+        lowered->GetProperties()->SetSolidTextColor(true);
+        y += 34;
+        int x = 420;
+        for (TcxProgressBarBarStyle style : {cxbsSolid, cxbsLEDs, cxbsGradient, cxbsGradientLEDs}) {
+            TcxProgressBar* tall = AddBar(form, Rect(x, y, x + 30, y + 150), kind, style, 60);
+            tall->GetProperties()->SetOrientation(cxorVertical);
+            tall->GetProperties()->SetTextOrientation(cxorVertical);
+            tall->GetProperties()->SetShowOverload(true);
+            x += 40;
+        }
+        TcxProgressBar* collapsed = AddBar(form, Rect(x, y, x + 200, y + 22), kind, cxbsGradientLEDs, 0);
+        collapsed->GetProperties()->SetMax(0);
+        collapsed->SetPosition(1e9);
 
-    // Blob editors: a filled memo's icon, a picture's text, and each kind's icons empty and filled.
-    const TcxBlobEditKind kinds[] = {bekMemo, bekPict, bekOle, bekBlob};
-    for (int i = 0; i < 8; ++i) {
-        auto* blob = new TcxBlobEdit(form);
-        place(blob, 10 + i * 30, 250, 28, 21);
-        blob->GetProperties()->GetButtons()->ButtonAt(0)->SetVisible(false);
-        blob->GetProperties()->SetBlobEditKind(kinds[i / 2]);
-        blob->SetEditValue(i % 2 ? Variant::FromBytes("content") : Variant::Null());
+        plain->SetFocus();
+        Application->ProcessMessages();
+        const std::string path = folder + "/editors-standard-" + name + ".png";
+        display.SavePng(form->GetHandle(), path);
+        written.push_back(path);
+
+        plain->DropDown();
+        Application->ProcessMessages();
+        for (TcxCalcButtonKind b : {cbNum7, cbMul, cbNum6, cbEqual, cbMS}) plain->GetCalculator()->ButtonClick(b);
+        Application->ProcessMessages();
+        const std::string popupPath = folder + "/editors-calc-popup-" + name + ".png";
+        display.SavePng(plain->GetPopupWindow()->GetHandle(), popupPath);
+        written.push_back(popupPath);
+        plain->SetDroppedDown(false);
+
+        listed->SetFocus();
+        listed->DropDown();
+        Application->ProcessMessages();
+        const std::string listPath = folder + "/editors-image-combo-list-" + name + ".png";
+        display.SavePng(listed->GetPopupWindow()->GetHandle(), listPath);
+        written.push_back(listPath);
+        listed->SetDroppedDown(false);
+        delete form;
+        Application->ProcessMessages();
     }
-    auto* blobText = new TcxBlobEdit(form);
-    place(blobText, 10, 275, 240, 21);
-    blobText->GetProperties()->SetBlobEditKind(bekPict);
-    blobText->GetProperties()->SetBlobPaintStyle(bpsDefault);
-    blobText->SetEditValue(Variant::FromBytes("content"));
-
-    auto* focusedImage = new TcxImage(form);
-    place(focusedImage, 260, 150, 250, 120);
-    focusedImage->GetProperties()->SetGraphicClass(TdxPNGImage::StaticClass());
-    focusedImage->GetProperties()->SetStretch(true);
-    focusedImage->GetProperties()->SetCenter(true);
-    focusedImage->SetEditValue(SamplePicture());
-    focusedImage->SetFocus();
-    Application->ProcessMessages();
-
-    const std::string path = folder + "/editors-memo-image-blob-currency-mru-link.png";
-    display.SavePng(form->GetHandle(), path);
-    delete form;
-    Application->ProcessMessages();
+    FinalizeImageComboBoxUnit();
+    FinalizeProgressBarUnit();
+    FinalizeCalcEditUnit();
     FinalizeEditUnit();
     FinalizeForms();
-    return path;
+    return written;
 }
 
 } // namespace zorvy::gallery

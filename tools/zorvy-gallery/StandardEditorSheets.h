@@ -1,7 +1,9 @@
 #pragma once
-// The standard editors' photo: memo, image (a stretched picture, a caption, an unreadable value),
-// currency, MRU, hyperlink and blob editors on a form.
+// The standard editor photos: the calculator, calculator editors and their popup, image combo boxes and
+// their list, and progress bars in every style and orientation, as real controls on a form, one photo
+// per look-and-feel kind.
 #include <string>
+#include <vector>
 
 namespace zorvy {
 class THeadlessDisplay;
@@ -9,7 +11,7 @@ class THeadlessDisplay;
 
 namespace zorvy::gallery {
 
-// Needs the foundation units; starts and stops the editor framework; answers the file it wrote.
-std::string DrawStandardEditorPhoto(THeadlessDisplay& display, const std::string& folder);
+// Needs the foundation units; answers the files it wrote.
+std::vector<std::string> DrawStandardEditorPhotos(THeadlessDisplay& display, const std::string& folder);
 
 } // namespace zorvy::gallery
