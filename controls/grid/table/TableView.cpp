@@ -16,7 +16,10 @@ namespace zorvy {
 TcxCustomGridTableView::TcxCustomGridTableView(TComponent* owner) : TcxCustomGridView(owner) {}
 
 TcxCustomGridTableView::~TcxCustomGridTableView() {
+    Destroying();
     if (GetController()) GetController()->GetEditingController()->DropEditingItem();
+    // The base destructor no longer reaches this class's overrides: the items go here.
+    if (GetController()) ClearItems();
 }
 
 TcxCustomGridTableController* TcxCustomGridTableView::GetController() const {
@@ -88,7 +91,7 @@ void TcxCustomGridTableView::CreateHandlers() {
 }
 
 void TcxCustomGridTableView::DestroyHandlers() {
-    ClearItems();
+    if (GetController()) ClearItems();
     TcxCustomGridView::DestroyHandlers();
 }
 
