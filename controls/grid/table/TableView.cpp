@@ -400,9 +400,9 @@ void TcxCustomGridTableView::ResetToDefaults() {
 
 void TcxCustomGridTableView::UpdateControl(TcxUpdateControlInfo& info) {
     if (IsBeingDestroyed()) return;
-    if (info.Is<TcxDataChangedInfo>()) {
+    if (dynamic_cast<TcxDataChangedInfo*>(&info)) {
         AllRecordsChanged();
-    } else if (info.Is<TcxLayoutChangedInfo>()) {
+    } else if (dynamic_cast<TcxLayoutChangedInfo*>(&info)) {
         RecordsChanged();
     } else if (auto* focused = dynamic_cast<TcxFocusedRecordChangedInfo*>(&info)) {
         FocusedRecordChanged(focused->PrevFocusedRowIndex, focused->FocusedRowIndex, focused->NewItemRowFocusingChanged);
@@ -413,11 +413,11 @@ void TcxCustomGridTableView::UpdateControl(TcxUpdateControlInfo& info) {
             for (int i = 0; i < selection->GetCount(); ++i)
                 if (TcxCustomGridRecord* record = GetViewData()->FindRecord(selection->GetRowIndex(i))) record->Invalidate();
         if (!IsBeingLoaded()) DoSelectionChanged();
-    } else if (info.Is<TcxSearchChangedInfo>()) {
+    } else if (dynamic_cast<TcxSearchChangedInfo*>(&info)) {
         InvalidateFocusedCell();
     } else if (auto* update = dynamic_cast<TcxUpdateRecordInfo*>(&info)) {
         RecordChanged(update->RecordIndex);
-    } else if (info.Is<TcxGroupingChangingInfo>()) {
+    } else if (dynamic_cast<TcxGroupingChangingInfo*>(&info)) {
         CheckItemsGroupingDateRanges();
     }
     RefreshNavigators();
