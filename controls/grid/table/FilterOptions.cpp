@@ -59,7 +59,9 @@ TcxGridFilterMRUItem::TcxGridFilterMRUItem(TcxDataFilterCriteria* criteria)
 }
 
 TcxGridFilterMRUItem::~TcxGridFilterMRUItem() {
-    delete filter_; // leaves the data controller's list of extra filters
+    // The copy leaves the data controller's list of extra filters; a controller that is going
+    // frees its list itself.
+    if (!filter_->GetDataController()->IsDestroying()) delete filter_;
 }
 
 std::string TcxGridFilterMRUItem::GetCaption() const {

@@ -26,11 +26,11 @@ std::string TcxCustomGridTableView::GetRecordsText(bool copyAll) {
     }
     TcxCustomDataController* dataController = GetDataController();
     const int groupingLevels = dataController->GetGroupingItemCount();
-    // Rows are separated by their count, not by the text's length, so short or empty rows
-    // keep their lines.
-    bool firstRow = text.empty();
+    // Every row after the first starts a line, so short or empty rows keep theirs; the caption
+    // line ends with its own CR LF.
+    bool firstRow = true;
     dataController->ForEachRow(!copyAll, [&](int, const TcxDataRowInfo& rowInfo) {
-        if (!firstRow && !(text.size() >= 2 && text.compare(text.size() - 2, 2, "\r\n") == 0)) text += "\r\n";
+        if (!firstRow) text += "\r\n";
         firstRow = false;
         for (size_t i = 0; i < items.size(); ++i) {
             int itemIndex = items[i]->GetIndex();
@@ -110,10 +110,15 @@ void TcxCustomGridTableView::SetStoredPropertyValue(const std::string& name, con
     } else if (name == "Filter") {
         TMemoryStream stream;
         StoredTextToStream(value.AsString(), stream);
-        dataController->GetFilter().ReadFromStream(stream);
+        // A text without bytes stands for an empty filter.
+        if (stream.GetSize() == 0)
+            dataController->GetFilter().RemoveAllItems();
+        else
+            dataController->GetFilter().ReadFromStream(stream);
     } else if (IsFilterMRUItemName(name, index)) {
         TMemoryStream stream;
         StoredTextToStream(value.AsString(), stream);
+        if (stream.GetSize() == 0) return; // an empty filter never enters the list
         std::unique_ptr<TcxDataFilterCriteria> criteria(dataController->CreateFilter());
         criteria->ReadFromStream(stream);
         filtering_->AddFilterToMRUItems(criteria.get());
