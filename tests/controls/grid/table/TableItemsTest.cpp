@@ -1,5 +1,6 @@
 // The items of a table view: indexes, IDs, widths, visibility and focus, and the batch that
 // compacts stored grouping levels.
+#include "platform/rtl/StringList.h"
 #include "tests/controls/grid/table/TableFixture.h"
 
 namespace zorvy::test {
