@@ -5,6 +5,7 @@
 // field and the item's source of default editor settings.
 #include "controls/data/DataController.h"
 #include "controls/editors/framework/EditProperties.h"
+#include "controls/grid/table/TableItem.h"
 
 #include <memory>
 #include <string>

@@ -3,6 +3,7 @@
 // first asked for and thrown away whenever the rows change, and the view data that owns them (with
 // the new-item row's record, the editing record and the date-range conversions of values).
 #include "controls/data/DataGroups.h"
+#include "controls/grid/view/CustomView.h"
 #include "controls/grid/view/ViewData.h"
 #include "platform/classlib/ControlTypes.h"
 #include "platform/rtl/Variant.h"

@@ -4,6 +4,7 @@
 // width, index and visibility in the view, its grouping and sorting (kept by the data controller),
 // its options and its part of the stored layout.
 #include "controls/foundation/classes/Classes.h"
+#include "controls/data/SortingFields.h"
 #include "controls/grid/table/FilterOptions.h"
 #include "controls/grid/view/CustomView.h"
 #include "controls/grid/view/ViewOptions.h"
