@@ -2,7 +2,7 @@
 // The table view's controller: which item and which record have the focus, and the editing
 // controller. Keyboard, mouse, scrolling and selection handling come on top of it.
 #include "controls/grid/view/CustomView.h"
-#include "controls/grid/view/ViewHandlers.h"
+#include "controls/grid/view/ViewController.h"
 
 #include <memory>
 
