@@ -8,7 +8,7 @@
 #include "controls/grid/table/RecordViewInfo.h"
 #include "controls/grid/table/TableChanges.h"
 #include "controls/grid/table/TableView.h"
-#include "platform/rtl/DateTime.h"
+#include "platform/rtl/Exceptions.h"
 
 #include <cmath>
 
@@ -22,8 +22,9 @@ constexpr std::uint16_t RecordKeyProcess = 229; // the input method's key
 constexpr std::uint16_t RecordKeyAdd = 107;
 constexpr std::uint16_t RecordKeySubtract = 109;
 
+// The date without its time, still a date value.
 Variant WholeDayOf(const Variant& value) {
-    return Variant(std::floor(value.AsDouble()));
+    return VarFromDateTime(std::trunc(value.AsDateTime()));
 }
 
 } // namespace
@@ -232,6 +233,7 @@ void TcxCustomGridTableViewData::DestroyRecords() {
 }
 
 TcxCustomGridRecord* TcxCustomGridTableViewData::GetRecord(int index) {
+    CheckListIndex(index, GetRecordCount());
     TcxCustomGridRecord*& slot = records_[static_cast<size_t>(index)];
     if (!slot) {
         const TcxDataRowInfo rowInfo = GetDataController()->GetRowInfo(index);

@@ -108,7 +108,7 @@ class TcxCustomGridTableViewData : public TcxCustomGridViewData {
     TcxCustomGridTableView* GetGridView() const;
     TcxCustomGridTableController* GetController() const;
     int GetRecordCount() const { return static_cast<int>(records_.size()); }
-    // Made on first request; the index must be valid.
+    // Made on first request; an index outside the rows raises the list's index error.
     TcxCustomGridRecord* GetRecord(int index);
     // nil outside 0 .. count - 1; never makes a record.
     TcxCustomGridRecord* FindRecord(int index) const;

@@ -199,7 +199,7 @@ std::string TcxCustomGridTableItem::GetCaption() const {
 }
 
 void TcxCustomGridTableItem::SetCaption(const std::string& value) {
-    if (value == GetCaption() && captionAssigned_) return;
+    if (value == GetCaption()) return;
     caption_ = value;
     captionAssigned_ = true;
     NotifyItemChanged();
@@ -227,7 +227,7 @@ int TcxCustomGridTableItem::GetWidth() const {
 
 void TcxCustomGridTableItem::SetWidth(int value) {
     if (value < GetEffectiveMinWidth()) value = GetEffectiveMinWidth();
-    if (!IsLoading() && widthAssigned_ && value == width_) return;
+    if (!IsLoading() && value == GetWidth()) return;
     width_ = value;
     widthAssigned_ = true;
     Changed(vckSize);

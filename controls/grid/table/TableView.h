@@ -11,6 +11,7 @@
 #include "controls/grid/table/TableItem.h"
 #include "controls/grid/table/TableOptions.h"
 #include "controls/grid/view/CustomView.h"
+#include "platform/rtl/Exceptions.h"
 
 #include <functional>
 #include <memory>
@@ -55,11 +56,21 @@ class TcxCustomGridTableView : public TcxCustomGridView {
 
     // ---- items ----
     int GetItemCount() const { return static_cast<int>(items_.size()); }
-    TcxCustomGridTableItem* GetItem(int index) const { return items_.at(static_cast<size_t>(index)); }
+    // Outside the items: the list's index error.
+    TcxCustomGridTableItem* GetItem(int index) const {
+        CheckListIndex(index, GetItemCount());
+        return items_[static_cast<size_t>(index)];
+    }
     int GetVisibleItemCount() const { return static_cast<int>(visibleItems_.size()); }
-    TcxCustomGridTableItem* GetVisibleItem(int index) const { return visibleItems_.at(static_cast<size_t>(index)); }
+    TcxCustomGridTableItem* GetVisibleItem(int index) const {
+        CheckListIndex(index, GetVisibleItemCount());
+        return visibleItems_[static_cast<size_t>(index)];
+    }
     int GetFilterableItemCount() const { return static_cast<int>(filterableItems_.size()); }
-    TcxCustomGridTableItem* GetFilterableItem(int index) const { return filterableItems_.at(static_cast<size_t>(index)); }
+    TcxCustomGridTableItem* GetFilterableItem(int index) const {
+        CheckListIndex(index, GetFilterableItemCount());
+        return filterableItems_[static_cast<size_t>(index)];
+    }
     int GetGroupedItemCount() const;
     TcxCustomGridTableItem* GetGroupedItem(int level) const;
     int GetSortedItemCount() const;

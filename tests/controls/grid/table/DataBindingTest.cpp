@@ -106,3 +106,25 @@ TEST_F(DataBinding, FilteredItems) {
 
 } // namespace
 } // namespace zorvy::test
+
+namespace zorvy::test {
+namespace {
+
+TEST_F(DataBinding, FilteringIgnoresTheTimeOfDateItemsWhenAsked) {
+    TcxCustomGridTableItem* item = view->GetItem(0);
+    Data()->ChangeValueTypeClass(0, &cxDateTimeValueType);
+    Data()->SetRecordCount(1);
+    const TDateTime evening = 46000.75; // 18:00
+    Data()->SetValue(0, 0, VarFromDateTime(evening));
+    TcxCustomDataField* field = Data()->GetItemField(0);
+    EXPECT_DOUBLE_EQ(Grid()->GetFilterDataValue(0, field).AsDateTime(), evening) << "off: the value as it is";
+    view->GetDateTimeHandling()->SetIgnoreTimeForFiltering(true);
+    ASSERT_TRUE(item->GetIgnoreTimeForFiltering());
+    EXPECT_DOUBLE_EQ(Grid()->GetFilterDataValue(0, field).AsDateTime(), 46000.0);
+    item->GetOptions()->SetIgnoreTimeForFiltering(false);
+    EXPECT_DOUBLE_EQ(Grid()->GetFilterDataValue(0, field).AsDateTime(), evening) << "the item's own option";
+    EXPECT_EQ(view->GetViewData()->GetDateRangeValue(item, Variant::Null(), dthkFiltering).IsNull(), true);
+}
+
+} // namespace
+} // namespace zorvy::test

@@ -48,7 +48,8 @@ TEST_F(TableItems, OnlyTheHighestIDComesBack) {
 TEST_F(TableItems, WidthsAndMinimumWidths) {
     auto* item = view->AddTestItem();
     EXPECT_EQ(item->GetWidth(), 64) << "an unassigned width is the binding's default";
-    EXPECT_FALSE(item->IsWidthAssigned());
+    item->SetWidth(64);
+    EXPECT_FALSE(item->IsWidthAssigned()) << "an unchanged width does nothing";
     item->SetWidth(10);
     EXPECT_EQ(item->GetWidth(), 20) << "raised to MinWidth";
     item->SetMinWidth(-3);
@@ -66,9 +67,12 @@ TEST_F(TableItems, CaptionsAndTheirDefaults) {
     EXPECT_EQ(item->GetCaption(), "");
     EXPECT_FALSE(item->IsCaptionAssigned());
     item->SetCaption("");
-    EXPECT_TRUE(item->IsCaptionAssigned()) << "an empty caption can be assigned";
+    EXPECT_FALSE(item->IsCaptionAssigned()) << "the same text as the default changes nothing";
     item->SetCaption("Red");
     EXPECT_EQ(item->GetAlternateCaptionText(), "Red");
+    item->SetCaption("");
+    EXPECT_TRUE(item->IsCaptionAssigned()) << "an empty caption stays assigned";
+    EXPECT_EQ(item->GetCaption(), "");
     item->SetAlternateCaption("R");
     EXPECT_EQ(item->GetAlternateCaptionText(), "R");
 }

@@ -37,6 +37,8 @@ TEST_F(TableRecords, RecordsAreMadeOnlyWhenAskedFor) {
     EXPECT_TRUE(ViewData()->GetRecord(2)->IsLast());
     EXPECT_EQ(ViewData()->FindRecord(-1), nullptr);
     EXPECT_EQ(ViewData()->FindRecord(3), nullptr);
+    EXPECT_THROW(ViewData()->GetRecord(3), EListError);
+    EXPECT_THROW(view->GetItem(2), EListError);
     EXPECT_EQ(ViewData()->GetRecordByRecordIndex(2), ViewData()->GetRecord(2));
     EXPECT_EQ(ViewData()->GetRecordByRecordIndex(7), nullptr);
 }
