@@ -83,6 +83,7 @@ TEST_F(DataBinding, TheDataControllerAsksTheView) {
     view->GetItem(1)->SetAlternateCaption("C");
     EXPECT_EQ(Grid()->GetItemFilterName(view->GetItem(1)), "C");
     EXPECT_EQ(Grid()->GetItemDataBindingClass(), TcxGridItemDataBinding::StaticClass());
+    EXPECT_EQ(GetClass("TcxGridItemDataBinding"), TcxGridItemDataBinding::StaticClass()) << "registered at start-up";
     int asked = -1;
     view->OnCanSelectRecord = [&](TcxCustomGridTableView*, TcxCustomGridRecord* record, bool& allow) {
         asked = record ? record->GetIndex() : -2;
