@@ -329,9 +329,10 @@ void TcxCustomGridCellViewInfo::GetAlignedTextBounds(bool horz, bool vert, TRect
 }
 
 int TcxCustomGridCellViewInfo::GetHeightForText(TcxCustomGridViewInfo* viewInfo, int extra) {
-    (void)viewInfo;
     EnsureCalculated();
-    return CalculateHeightForTextHeight(GetTextHeight()) + extra;
+    // One line of text is as high as the font makes it, whatever the text.
+    const int textHeight = multiLine_ || !viewInfo ? GetTextHeight() : viewInfo->GetTextHeight(ViewParams.Font);
+    return CalculateHeightForTextHeight(textHeight) + extra;
 }
 
 // ---- custom draw ----

@@ -188,7 +188,6 @@ class TcxCustomGridCellViewInfo : public TObject,
   protected:
     // Every destructor of a descendant that may be asked for its state during destruction calls it.
     void BeginDestruction() { destroying_ = true; }
-    bool IsParametersCalculated() const { return parametersCalculated_; }
 
   private:
     friend class TcxCustomGridHitTest;

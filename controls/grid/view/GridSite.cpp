@@ -137,7 +137,7 @@ void TcxGridSite::FocusStateChanged() {
     TWeakLink<TcxGridSite> self(this);
     TcxControl::FocusStateChanged();
     if (!self) return;
-    if (Focused()) GetGridView()->SetFocused(true);
+    if (HoldsFocus()) GetGridView()->SetFocused(true);
     if (!self) return;
     if (TcxCustomGrid* grid = GetGridView()->GetGrid()) grid->SetControlFocused(GetGridView()->IsControlFocused());
 }

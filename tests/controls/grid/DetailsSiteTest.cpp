@@ -187,5 +187,28 @@ TEST_F(DetailsSite, TheGridsTopSiteSwitchesLevelsByAnyButtonAndByAccelerator) {
     EXPECT_EQ(grid->Perform(CM_DIALOGCHAR, 'x'), 0);
 }
 
+TEST_F(DetailsSite, TheTopSiteHidesTabsOfLevelsWithoutDataWhenAsked) {
+    TcxGridRootLevel* root = grid->GetRootLevel();
+    root->Remove(master);
+    delete master;
+    TTestView* full = NewView(grid);
+    full->GetDataController()->SetRecordCount(2);
+    TTestView* empty = NewView(grid);
+    AddLevel(grid, nullptr, full);
+    AddLevel(grid, nullptr, empty);
+    grid->GetRootLevelOptions()->SetDetailTabsPosition(dtpLeft);
+    Pump();
+    EXPECT_EQ(grid->GetViewInfo()->GetDetailsSiteViewInfo()->GetTabsViewInfo()->GetCount(), 2);
+    grid->GetRootLevelOptions()->SetTabsForEmptyDetails(false);
+    Pump();
+    TcxCustomGridDetailsSiteTabsViewInfo* tabs = grid->GetViewInfo()->GetDetailsSiteViewInfo()->GetTabsViewInfo();
+    ASSERT_EQ(tabs->GetCount(), 1);
+    EXPECT_EQ(tabs->GetItem(0)->GetLevel()->GetGridView(), full);
+    empty->GetDataController()->SetRecordCount(1);
+    Pump();
+    EXPECT_EQ(grid->GetViewInfo()->GetDetailsSiteViewInfo()->GetTabsViewInfo()->GetCount(), 2)
+        << "the data change brought the tab back";
+}
+
 } // namespace
 } // namespace zorvy::test

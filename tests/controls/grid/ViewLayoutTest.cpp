@@ -191,5 +191,41 @@ TEST_F(ViewLayout, CellsHandlingTheMouseAreListedOncePerEntry) {
     EXPECT_FALSE(info->IsCellLive(Cell()));
 }
 
+TEST_F(ViewLayout, CustomizationOpensOnlyForAShownViewThatIsNoPattern) {
+    TTestView* pattern = NewView(grid);
+    AddLevel(grid, level, pattern);
+    ASSERT_TRUE(pattern->IsPattern());
+    pattern->GetController()->SetCustomization(true);
+    EXPECT_FALSE(pattern->GetController()->GetCustomization());
+
+    int customizations = 0;
+    view->SetOnCustomization([&](TObject*) { ++customizations; });
+    view->GetController()->SetCustomization(true);
+    EXPECT_TRUE(view->GetController()->GetCustomization());
+    view->GetController()->SetCustomization(false);
+    EXPECT_EQ(customizations, 2);
+}
+
+// Tells whether each context-popup notification came from the keyboard, and handles it.
+class TPopupReceiver : public IcxGridNotificationReceiver {
+  public:
+    std::vector<bool> FromKeyboard;
+    TcxGridNotificationKinds NotificationKinds() const override { return 1u << gnkContextMenu; }
+    bool Notify(TcxGridNotificationKind, TObject* data) override {
+        FromKeyboard.push_back(data != nullptr);
+        return true;
+    }
+};
+
+TEST_F(ViewLayout, AContextPopupFromTheKeyboardIsReportedAsSuch) {
+    TPopupReceiver receiver;
+    grid->RegisterNotificationReceiver(&receiver);
+    EXPECT_EQ(Site()->Perform(WM_CONTEXTMENU, 0, static_cast<LPARAM>(0xFFFFFFFF)), 1);
+    const TPoint p = Site()->ClientToScreen(TPoint{20, 20});
+    EXPECT_EQ(Site()->Perform(WM_CONTEXTMENU, 0, static_cast<LPARAM>((p.Y << 16) | p.X)), 1);
+    EXPECT_EQ(receiver.FromKeyboard, (std::vector<bool>{true, false}));
+    grid->UnregisterNotificationReceiver(&receiver);
+}
+
 } // namespace
 } // namespace zorvy::test
