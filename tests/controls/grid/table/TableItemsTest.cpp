@@ -171,3 +171,33 @@ TEST_F(TableItems, AnItemWithoutPropertiesUsesThePlainTextEditor) {
 
 } // namespace
 } // namespace zorvy::test
+
+namespace zorvy::test {
+namespace {
+
+TEST_F(TableItems, AssigningAViewMatchesItemsByID) {
+    auto* a = view->AddTestItem("A");
+    auto* b = view->AddTestItem("B");
+    a->SetWidth(90);
+    b->SetVisible(false);
+    view->GetOptionsBehavior()->SetCellHints(true);
+
+    auto* copy = static_cast<TTestTableView*>(
+        TcxControlChildComponent::CreateForControl(TTestTableView::StaticClass(), grid, true));
+    auto* own = copy->AddTestItem("own");
+    copy->AddTestItem();
+    copy->AddTestItem();
+    copy->Assign(view);
+    ASSERT_EQ(copy->GetItemCount(), 2) << "items beyond the source's go";
+    EXPECT_EQ(copy->GetItem(0), own) << "the item of ID 0 is kept";
+    EXPECT_EQ(copy->GetItem(0)->GetCaption(), "A");
+    EXPECT_EQ(copy->GetItem(0)->GetWidth(), 90);
+    EXPECT_EQ(copy->GetItem(1)->GetCaption(), "B");
+    EXPECT_FALSE(copy->GetItem(1)->GetVisible());
+    EXPECT_EQ(copy->GetNextID(), view->GetNextID());
+    EXPECT_TRUE(copy->GetOptionsBehavior()->GetCellHints());
+    delete copy;
+}
+
+} // namespace
+} // namespace zorvy::test
