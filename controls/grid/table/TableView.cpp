@@ -8,6 +8,7 @@
 #include "controls/grid/control/GridLevel.h"
 #include "controls/grid/table/EditingController.h"
 #include "controls/grid/table/TableChanges.h"
+#include "controls/grid/table/TableViewStyles.h"
 
 #include <algorithm>
 
@@ -52,6 +53,12 @@ const TMetaClass* TcxCustomGridTableView::GetOptionsSelectionClass() const {
 }
 const TMetaClass* TcxCustomGridTableView::GetOptionsViewClass() const {
     return TcxCustomGridTableOptionsView::StaticClass();
+}
+TcxCustomGridTableViewStyles* TcxCustomGridTableView::GetTableStyles() const {
+    return static_cast<TcxCustomGridTableViewStyles*>(GetStyles());
+}
+const TMetaClass* TcxCustomGridTableView::GetStylesClass() const {
+    return TcxCustomGridTableViewStyles::StaticClass();
 }
 const TMetaClass* TcxCustomGridTableView::GetBackgroundBitmapsClass() const {
     return TcxCustomGridTableBackgroundBitmaps::StaticClass();
