@@ -8,6 +8,7 @@
 #include "controls/grid/control/GridLevel.h"
 #include "controls/grid/table/EditingController.h"
 #include "controls/grid/table/TableChanges.h"
+#include "controls/grid/table/TableViewInfoCache.h"
 #include "controls/grid/table/TableViewStyles.h"
 
 #include <algorithm>
@@ -56,6 +57,9 @@ const TMetaClass* TcxCustomGridTableView::GetOptionsViewClass() const {
 }
 TcxCustomGridTableViewStyles* TcxCustomGridTableView::GetTableStyles() const {
     return static_cast<TcxCustomGridTableViewStyles*>(GetStyles());
+}
+const TMetaClass* TcxCustomGridTableView::GetViewInfoCacheClass() const {
+    return TcxCustomGridTableViewInfoCache::StaticClass();
 }
 const TMetaClass* TcxCustomGridTableView::GetStylesClass() const {
     return TcxCustomGridTableViewStyles::StaticClass();

@@ -193,6 +193,7 @@ class TcxCustomGridTableView : public TcxCustomGridView {
     const TMetaClass* GetOptionsViewClass() const override;
     const TMetaClass* GetBackgroundBitmapsClass() const override;
     const TMetaClass* GetStylesClass() const override;
+    const TMetaClass* GetViewInfoCacheClass() const override;
     virtual const TMetaClass* GetDateTimeHandlingClass() const;
     virtual const TMetaClass* GetFilterBoxClass() const;
     virtual const TMetaClass* GetFilteringClass() const;
