@@ -1,7 +1,10 @@
 // The grid data controller's "Data" property, the item bindings' value types and default values,
 // and the data controller's questions that the view answers.
 #include "controls/data/FilterOperators.h"
+#include "platform/rtl/Filer.h"
 #include "platform/rtl/Streams.h"
+
+#include <map>
 #include "tests/controls/grid/table/TableFixture.h"
 
 namespace zorvy::test {
@@ -125,6 +128,62 @@ TEST_F(DataBinding, FilteringIgnoresTheTimeOfDateItemsWhenAsked) {
     item->GetOptions()->SetIgnoreTimeForFiltering(false);
     EXPECT_DOUBLE_EQ(Grid()->GetFilterDataValue(0, field).AsDateTime(), evening) << "the item's own option";
     EXPECT_EQ(view->GetViewData()->GetDateRangeValue(item, Variant::Null(), dthkFiltering).IsNull(), true);
+}
+
+} // namespace
+} // namespace zorvy::test
+
+namespace zorvy::test {
+namespace {
+
+// Records the extra properties an object defines and whether each would be written.
+class TRecordingFiler : public TFiler {
+  public:
+    explicit TRecordingFiler(TStream& stream) : TFiler(stream) {}
+    void DefineProperty(const std::string& name, const TReaderProc&, const TWriterProc&, bool hasData) override {
+        Defined[name] = hasData;
+    }
+    void DefineBinaryProperty(const std::string& name, const TStreamProc& read, const TStreamProc& write,
+                              bool hasData) override {
+        Defined[name] = hasData;
+        Read = read;
+        Write = write;
+    }
+    std::map<std::string, bool> Defined;
+    TStreamProc Read, Write;
+};
+
+TEST_F(DataBinding, TheDataPropertyIsWrittenOnlyWithRecords) {
+    TMemoryStream unused;
+    TRecordingFiler empty(unused);
+    Grid()->DefineProperties(&empty);
+    ASSERT_TRUE(empty.Defined.count("Data"));
+    EXPECT_FALSE(empty.Defined["Data"]);
+
+    Fill({{"7", "green"}});
+    TRecordingFiler filer(unused);
+    Grid()->DefineProperties(&filer);
+    EXPECT_TRUE(filer.Defined["Data"]);
+    TMemoryStream stream;
+    filer.Write(stream);
+    Fill({});
+    stream.SetPosition(0);
+    filer.Read(stream);
+    Grid()->Loaded();
+    EXPECT_EQ(Data()->GetValue(0, 1).AsString(), "green");
+}
+
+TEST_F(DataBinding, AnEmptyAssignedCaptionIsMarkedForTheForm) {
+    TcxCustomGridTableItem* item = view->GetItem(0);
+    TMemoryStream unused;
+    TRecordingFiler filer(unused);
+    item->DefineProperties(&filer);
+    EXPECT_FALSE(filer.Defined["IsCaptionAssigned"]) << "an assigned caption with text needs no mark";
+    EXPECT_FALSE(filer.Defined["Hidden"]) << "read only";
+    item->SetCaption("");
+    TRecordingFiler again(unused);
+    item->DefineProperties(&again);
+    EXPECT_TRUE(again.Defined["IsCaptionAssigned"]);
 }
 
 } // namespace
