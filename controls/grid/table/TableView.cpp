@@ -8,6 +8,8 @@
 #include "controls/grid/control/GridLevel.h"
 #include "controls/grid/table/EditingController.h"
 #include "controls/grid/table/TableChanges.h"
+#include "controls/grid/table/TableViewInfoCache.h"
+#include "controls/grid/table/TableViewStyles.h"
 
 #include <algorithm>
 
@@ -52,6 +54,15 @@ const TMetaClass* TcxCustomGridTableView::GetOptionsSelectionClass() const {
 }
 const TMetaClass* TcxCustomGridTableView::GetOptionsViewClass() const {
     return TcxCustomGridTableOptionsView::StaticClass();
+}
+TcxCustomGridTableViewStyles* TcxCustomGridTableView::GetTableStyles() const {
+    return static_cast<TcxCustomGridTableViewStyles*>(GetStyles());
+}
+const TMetaClass* TcxCustomGridTableView::GetViewInfoCacheClass() const {
+    return TcxCustomGridTableViewInfoCache::StaticClass();
+}
+const TMetaClass* TcxCustomGridTableView::GetStylesClass() const {
+    return TcxCustomGridTableViewStyles::StaticClass();
 }
 const TMetaClass* TcxCustomGridTableView::GetBackgroundBitmapsClass() const {
     return TcxCustomGridTableBackgroundBitmaps::StaticClass();

@@ -21,6 +21,7 @@
 namespace zorvy {
 
 class TcxUpdateControlInfo;
+class TcxCustomGridTableViewStyles;
 
 using TcxGridAllowRecordOperationEvent =
     std::function<void(TcxCustomGridTableView* sender, TcxCustomGridRecord* record, bool& allow)>;
@@ -48,6 +49,7 @@ class TcxCustomGridTableView : public TcxCustomGridView {
     TcxCustomGridTableOptionsData* GetOptionsData() const;
     TcxCustomGridTableOptionsSelection* GetOptionsSelection() const;
     TcxCustomGridTableOptionsView* GetOptionsView() const;
+    TcxCustomGridTableViewStyles* GetTableStyles() const;
     TcxCustomGridTableOptionsCustomize* GetOptionsCustomize() const { return optionsCustomize_.get(); }
     TcxCustomGridTableDateTimeHandling* GetDateTimeHandling() const { return dateTimeHandling_.get(); }
     TcxGridFilterBox* GetFilterBox() const { return filterBox_.get(); }
@@ -190,6 +192,8 @@ class TcxCustomGridTableView : public TcxCustomGridView {
     const TMetaClass* GetOptionsSelectionClass() const override;
     const TMetaClass* GetOptionsViewClass() const override;
     const TMetaClass* GetBackgroundBitmapsClass() const override;
+    const TMetaClass* GetStylesClass() const override;
+    const TMetaClass* GetViewInfoCacheClass() const override;
     virtual const TMetaClass* GetDateTimeHandlingClass() const;
     virtual const TMetaClass* GetFilterBoxClass() const;
     virtual const TMetaClass* GetFilteringClass() const;
