@@ -108,7 +108,8 @@ TViewFieldSlots::TViewFieldSlots(const TViewFieldMap& fields) {
     da = Find("da");
     xiao = Find("xiao");
     deng = Find("deng");
-    const std::pair<std::vector<TField*>*, const char*> numbered[] = {{&JJ, "JJ"}, {&y, "y"}, {&fw, "fw"}, {&Hz, "Hz"}};
+    const std::pair<std::vector<TField*>*, const char*> numbered[] = {
+        {&JJ, "JJ"}, {&y, "y"}, {&fw, "fw"}, {&Hz, "Hz"}};
     for (const auto& [slots, prefix] : numbered)
         for (int k = 0;; ++k) {
             TField* field = Find(ColumnName(prefix, k));
@@ -170,10 +171,11 @@ void WriteViewColumns(const TViewFieldSlots& fields, const TViewRowColumns& colu
     mark(NumberedField(fields, fields.fw, "fw", c.fw));
     mark(NumberedField(fields, fields.Hz, "Hz", c.sx3hz));
     const TGapColumns& gaps = columns.Gaps;
-    const std::tuple<TField*, const char*, const std::string*> lists[] = {{fields.chongv, "chongv", &gaps.chongv},
-                                                                         {fields.Rev, "Rev", &gaps.Rev},
-                                                                         {fields.wenv, "wenv", &gaps.wenv},
-                                                                         {fields.lengv, "lengv", &gaps.lengv}};
+    const std::tuple<TField*, const char*, const std::string*> lists[] = {
+        {fields.chongv, "chongv", &gaps.chongv},
+        {fields.Rev, "Rev", &gaps.Rev},
+        {fields.wenv, "wenv", &gaps.wenv},
+        {fields.lengv, "lengv", &gaps.lengv}};
     for (const auto& [slot, name, text] : lists)
         if (!text->empty()) fields.Field(slot, name)->SetAsString(*text);
 }

@@ -269,7 +269,8 @@ template <typename T> T LocateCell(const void* cell) {
 // Where every key holds plain integers in the controller's own records, the first record whose
 // cells equal the probe's (a null equals only a null), read in place: no call and no conversion per
 // record. NoCellSearch when a key is of another kind.
-int FindByIntegerCells(const std::vector<TLocateProbe>& probes, const std::vector<uint8_t*>& buffers, int count) {
+int FindByIntegerCells(const std::vector<TLocateProbe>& probes, const std::vector<uint8_t*>& buffers,
+                       int count) {
     struct TKey {
         size_t Flag; // the null flag's offset; the cell follows it
         bool Wide;   // 64 bits, else 32
@@ -283,7 +284,9 @@ int FindByIntegerCells(const std::vector<TLocateProbe>& probes, const std::vecto
         const TcxValueType* type = def->GetValueTypeClass();
         if (type != &cxIntegerValueType && type != &cxLargeIntValueType) return NoCellSearch;
         const bool wide = type == &cxLargeIntValueType;
-        const int64_t value = probe.Null ? 0 : wide ? LocateCell<int64_t>(probe.Data) : LocateCell<int32_t>(probe.Data);
+        const int64_t value = probe.Null ? 0
+                              : wide     ? LocateCell<int64_t>(probe.Data)
+                                         : LocateCell<int32_t>(probe.Data);
         keys.push_back({static_cast<size_t>(def->GetOffset()), wide, probe.Null, value});
     }
     if (count > static_cast<int>(buffers.size())) return NoCellSearch;

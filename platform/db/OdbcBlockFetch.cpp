@@ -19,6 +19,18 @@ constexpr SQLULEN BlockRows = 256;
 // The longest declared text a buffer is bound for; longer columns are read cell by cell.
 constexpr uint64_t MaxBoundTextSize = 1024;
 
+bool BlockCallOk(SQLRETURN ret) {
+    return ret == SQL_SUCCESS || ret == SQL_SUCCESS_WITH_INFO;
+}
+
+// The buffers go with the reading frame: the driver must not keep them, nor a block size meant for them.
+void ReleaseBlocks(SQLHSTMT stmt) {
+    SQLFreeStmt(stmt, SQL_UNBIND);
+    SQLSetStmtAttr(stmt, SQL_ATTR_ROW_STATUS_PTR, nullptr, 0);
+    SQLSetStmtAttr(stmt, SQL_ATTR_ROWS_FETCHED_PTR, nullptr, 0);
+    SQLSetStmtAttr(stmt, SQL_ATTR_ROW_ARRAY_SIZE, reinterpret_cast<SQLPOINTER>(1), 0);
+}
+
 // The buffer of one column for a block of rows.
 struct BlockColumn {
     SqlFamily family = SqlFamily::Other;
@@ -124,27 +136,27 @@ bool Statement::FetchBlocks(const RowReader& reader) {
     std::vector<SQLUSMALLINT> statuses(BlockRows);
     struct Unbind {
         SQLHSTMT stmt;
-        // The buffers go with this frame: the driver must not keep them, nor a block size meant for them.
-        ~Unbind() {
-            SQLFreeStmt(stmt, SQL_UNBIND);
-            SQLSetStmtAttr(stmt, SQL_ATTR_ROW_STATUS_PTR, nullptr, 0);
-            SQLSetStmtAttr(stmt, SQL_ATTR_ROWS_FETCHED_PTR, nullptr, 0);
-            SQLSetStmtAttr(stmt, SQL_ATTR_ROW_ARRAY_SIZE, reinterpret_cast<SQLPOINTER>(1), 0);
-        }
+        ~Unbind() { ReleaseBlocks(stmt); }
     } unbind{stmt};
-    Check(SQLSetStmtAttr(stmt, SQL_ATTR_ROW_BIND_TYPE, reinterpret_cast<SQLPOINTER>(SQL_BIND_BY_COLUMN), 0),
-          "Binding a result");
-    Check(SQLSetStmtAttr(stmt, SQL_ATTR_ROW_ARRAY_SIZE, reinterpret_cast<SQLPOINTER>(BlockRows), 0),
-          "Binding a result");
-    Check(SQLSetStmtAttr(stmt, SQL_ATTR_ROW_STATUS_PTR, statuses.data(), 0), "Binding a result");
-    Check(SQLSetStmtAttr(stmt, SQL_ATTR_ROWS_FETCHED_PTR, &fetched, 0), "Binding a result");
-    for (size_t c = 0; c < columns.size(); ++c) {
+    // A driver that takes no blocks, or binds no buffer for a column, is read cell by cell; nothing
+    // has been fetched yet. One that makes the blocks smaller says so through the rows fetched.
+    bool bound = BlockCallOk(SQLSetStmtAttr(stmt, SQL_ATTR_ROW_BIND_TYPE,
+                                            reinterpret_cast<SQLPOINTER>(SQL_BIND_BY_COLUMN), 0)) &&
+                 BlockCallOk(SQLSetStmtAttr(stmt, SQL_ATTR_ROW_ARRAY_SIZE,
+                                            reinterpret_cast<SQLPOINTER>(BlockRows), 0)) &&
+                 BlockCallOk(SQLSetStmtAttr(stmt, SQL_ATTR_ROW_STATUS_PTR, statuses.data(), 0)) &&
+                 BlockCallOk(SQLSetStmtAttr(stmt, SQL_ATTR_ROWS_FETCHED_PTR, &fetched, 0));
+    for (size_t c = 0; c < columns.size() && bound; ++c) {
         BlockColumn& column = columns[c];
         column.buffer.assign(BlockRows * static_cast<size_t>(column.width), 0);
         column.indicators.assign(BlockRows, 0);
-        Check(SQLBindCol(stmt, static_cast<SQLUSMALLINT>(c + 1), column.cType, column.buffer.data(),
-                         column.width, column.indicators.data()),
-              "Binding a result");
+        bound = BlockCallOk(SQLBindCol(stmt, static_cast<SQLUSMALLINT>(c + 1), column.cType,
+                                       column.buffer.data(), column.width, column.indicators.data()));
+    }
+    if (!bound) {
+        ReleaseBlocks(stmt);
+        FetchEach(reader);
+        return true;
     }
     std::vector<Value> row(columns.size());
     for (;;) {

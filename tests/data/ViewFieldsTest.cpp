@@ -33,7 +33,8 @@ TEST(ViewFields, EveryViewRowHoldsJustTheColumnsItsCalculationNames) {
             TDrawRow draw;
             for (const TDrawRow& row : test::RealDrawRows())
                 if (std::to_string(row.Issue) == query->FieldByName("Issue")->GetAsString()) draw = row;
-            const TViewRowColumns expected = calculator.CalculateRow(view, draw, data.TrendWindow(view), data.Frfx);
+            const TViewRowColumns expected =
+                calculator.CalculateRow(view, draw, data.TrendWindow(view), data.Frfx);
             // The slow reference: every column by its name.
             std::map<std::string, std::string> texts;
             std::map<std::string, int32_t> numbers;
@@ -41,10 +42,11 @@ TEST(ViewFields, EveryViewRowHoldsJustTheColumnsItsCalculationNames) {
                 expected.Common, [&](const std::string& name) { texts[name] = TrendMarker; },
                 [&](const std::string& name, int32_t value) { numbers[name] = value; });
             const TGapColumns& gaps = expected.Gaps;
-            for (const auto& [name, text] : {std::pair<const char*, const std::string*>{"chongv", &gaps.chongv},
-                                             {"Rev", &gaps.Rev},
-                                             {"wenv", &gaps.wenv},
-                                             {"lengv", &gaps.lengv}})
+            for (const auto& [name, text] :
+                 {std::pair<const char*, const std::string*>{"chongv", &gaps.chongv},
+                  {"Rev", &gaps.Rev},
+                  {"wenv", &gaps.wenv},
+                  {"lengv", &gaps.lengv}})
                 if (!text->empty()) texts[name] = *text;
             for (int f = 0; f < query->GetFieldCount(); ++f) {
                 TField* field = query->GetFields()[f];

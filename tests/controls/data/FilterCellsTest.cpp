@@ -154,7 +154,8 @@ TEST(FilterCells, LocatingByIntegerKeysFindsWhatTheVariantScanFinds) {
             for (int r = 0; r < c.Data.GetRecordCount() && expected < 0; ++r) {
                 bool equal = true;
                 for (int item : keys)
-                    equal = equal && CompareVariants(c.Data.GetValue(r, item), probe[static_cast<size_t>(item)]) == 0;
+                    equal = equal &&
+                            CompareVariants(c.Data.GetValue(r, item), probe[static_cast<size_t>(item)]) == 0;
                 if (equal) expected = r;
             }
             EXPECT_EQ(locate.FindRecordIndex(), expected);

@@ -34,8 +34,8 @@ TEST_P(BlockFetchTest, BlocksOfBoundRowsReadTheSameValuesAsCellByCell) {
                          ", Real double precision, Fixed numeric(10,3), Code char(5), Name varchar(20), "
                          "Day date, Moment timestamp)");
     odbc::Connection& odbc = connection_->OdbcConnection();
-    const std::vector<std::string> names = {"", "七星彩", "a'b", "𝄞 clef", "ends with space ",
-                                            "二十个字符二十个字符二十个字符二十个字"};
+    const std::vector<std::string> names = {
+        "", "七星彩", "a'b", "𝄞 clef", "ends with space ", "二十个字符二十个字符二十个字符二十个字"};
     odbc.BeginTransaction();
     for (int i = 0; i < 600; ++i) {
         const bool null = i % 7 == 3;
@@ -77,8 +77,7 @@ TEST(BlockFetchSqliteTest, ATextLongerThanItsColumnIsReadWhole) {
                             (i == 280 ? longName : std::string("ab")) + "')");
     connection->CommitTrans();
     bool whole = true;
-    const auto rows =
-        ReadAll(connection->OdbcConnection(), "select * from Short order by Id", true, &whole);
+    const auto rows = ReadAll(connection->OdbcConnection(), "select * from Short order by Id", true, &whole);
     EXPECT_FALSE(whole);
     EXPECT_EQ(rows.size(), 280u); // the rows before the long text
 

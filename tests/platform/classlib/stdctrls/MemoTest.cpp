@@ -77,7 +77,8 @@ TEST(MemoLines, ShowASourceAsItGrowsAndCopyItOnlyWhenEdited) {
     EXPECT_EQ(lines.Line(2), "a longer line");
     EXPECT_EQ(lines.CharCount(), 5u + 6 + 13);
     EXPECT_EQ(lines.LongestLine(), 2);
-    EXPECT_EQ(changes, (std::vector<std::pair<TMemoLines::TChange, int>>{{TMemoLines::TChange::Appended, 2}}));
+    using TChanges = std::vector<std::pair<TMemoLines::TChange, int>>;
+    EXPECT_EQ(changes, (TChanges{{TMemoLines::TChange::Appended, 2}}));
     EXPECT_THROW(lines.Line(3), EListError);
     // Lines the source drops are never read.
     source.text_.resize(source.starts_[1]);
