@@ -1,12 +1,21 @@
 #include "app/ControlUnits.h"
 
+#include "controls/editors/blob/BlobEdit.h"
 #include "controls/editors/buttons/ButtonEdit.h"
+#include "controls/editors/calc/CalcEdit.h"
 #include "controls/editors/checks/CheckBox.h"
+#include "controls/editors/currency/CurrencyEdit.h"
+#include "controls/editors/combos/ImageComboBox.h"
 #include "controls/editors/framework/EditUnit.h"
 #include "controls/editors/groups/CheckGroup.h"
 #include "controls/editors/groups/RadioGroup.h"
+#include "controls/editors/hyperlink/HyperLinkEdit.h"
+#include "controls/editors/image/ImageEdit.h"
 #include "controls/editors/label/Label.h"
 #include "controls/editors/mask/MaskEdit.h"
+#include "controls/editors/memo/MemoEdit.h"
+#include "controls/editors/mru/MRUEdit.h"
+#include "controls/editors/progress/ProgressBar.h"
 #include "controls/editors/text/TextEditUnit.h"
 #include "controls/foundation/services/FoundationUnits.h"
 
@@ -22,9 +31,27 @@ void InitializeControlUnits() {
     InitializeRadioGroupUnit();
     InitializeCheckGroupUnit();
     InitializeLabelUnit();
+    InitializeMemoUnit();
+    InitializeImageUnit();
+    InitializeBlobEditUnit();
+    InitializeCurrencyEditUnit();
+    InitializeMRUEditUnit();
+    InitializeHyperLinkEditUnit();
+    InitializeCalcEditUnit();
+    InitializeProgressBarUnit();
+    InitializeImageComboBoxUnit();
 }
 
 void FinalizeControlUnits() {
+    FinalizeImageComboBoxUnit();
+    FinalizeProgressBarUnit();
+    FinalizeCalcEditUnit();
+    FinalizeHyperLinkEditUnit();
+    FinalizeMRUEditUnit();
+    FinalizeCurrencyEditUnit();
+    FinalizeBlobEditUnit();
+    FinalizeImageUnit();
+    FinalizeMemoUnit();
     FinalizeLabelUnit();
     FinalizeCheckGroupUnit();
     FinalizeRadioGroupUnit();

@@ -6,10 +6,13 @@
 #include "EditorSheets.h"
 #include "GridSheets.h"
 #include "GroupSheets.h"
+#include "ListSheets.h"
 #include "PageSheets.h"
 #include "PainterSheets.h"
 #include "PopupSheets.h"
+#include "StandardEditorSheets.h"
 #include "TextEffectSheets.h"
+#include "ValueEditorSheets.h"
 #include "controls/foundation/services/FoundationUnits.h"
 #include "platform/display/HeadlessDisplay.h"
 
@@ -41,11 +44,15 @@ int main(int argc, char** argv) {
             std::printf("%s\n", path.c_str());
         std::printf("%s\n", gallery::DrawTextEditPhoto(display, folder).c_str());
         std::printf("%s\n", gallery::DrawMaskEditPhoto(display, folder).c_str());
+        std::printf("%s\n", gallery::DrawValueEditorPhoto(display, folder).c_str());
         for (const std::string& path : gallery::DrawEditorSheets(folder))
             std::printf("%s\n", path.c_str());
         for (const std::string& path : gallery::DrawCheckBoxPhotos(display, folder))
             std::printf("%s\n", path.c_str());
         for (const std::string& path : gallery::DrawGroupPhotos(display, folder))
+            std::printf("%s\n", path.c_str());
+        std::printf("%s\n", gallery::DrawListPhoto(display, folder).c_str());
+        for (const std::string& path : gallery::DrawStandardEditorPhotos(display, folder))
             std::printf("%s\n", path.c_str());
         for (const std::string& path : gallery::DrawPopupSheets(folder))
             std::printf("%s\n", path.c_str());

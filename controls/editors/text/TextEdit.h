@@ -340,17 +340,17 @@ class TcxCustomTextEdit : public TcxCustomEdit, public IcxFormatChangeListener {
     bool AllowsMouseWheel(TShiftState shift) const;
     // Moves the current lookup item, never wrapping; an immediate-post editor posts the new value.
     void StepLookupItem(TcxEditLookupDirection direction);
+    // The lookup data's chosen item becomes the text.
+    virtual void TakeLookupSelection();
+    void FireNewLookupDisplayText(const std::string& text);
 
   private:
     // Completes prefix from the lookup items and shows the rest selected; true when an item matched.
     bool TryCompleteText(std::string& prefix);
     bool ShouldCompleteTyping() const;
 
-    // The lookup data's chosen item becomes the text.
-    void TakeLookupSelection();
     // A typed number gets the locale's thousand separators, the caret staying after its digit.
     void RegroupTypedNumber();
-    void FireNewLookupDisplayText(const std::string& text);
 
     TcxCustomInnerTextEdit* inner_;
     std::unique_ptr<TcxCustomTextEditLookupData> lookupData_;

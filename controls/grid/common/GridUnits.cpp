@@ -5,6 +5,7 @@
 #include "controls/grid/control/GridLevel.h"
 #include "controls/grid/navigator/Navigator.h"
 #include "controls/grid/styles/Styles.h"
+#include "controls/grid/table/DataBinding.h"
 #include "controls/grid/view/HitTests.h"
 #include "controls/grid/view/RegisteredViews.h"
 #include "platform/classlib/Forms.h"
@@ -17,6 +18,8 @@ void InitializeGridUnits() {
     if (Screen) Screen->SetCursorHandle(crcxGridSelectRow, LoadCursorResource("CX_GRIDSELECTROWCURSOR"));
     RegisterClass(TcxGridLevel::StaticClass());
     InitializeRegisteredViews();
+    // Stored forms and layouts make item data bindings by class name.
+    RegisterClass(TcxGridItemDataBinding::StaticClass());
 }
 
 void FinalizeGridUnits() {

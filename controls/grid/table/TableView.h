@@ -1,0 +1,218 @@
+#pragma once
+// TcxCustomGridTableView: the abstract view of records and items that the table views build on.
+// It keeps the items (columns) with their indexes, visibility and numeric IDs and wires them to the
+// data controller, owns the table option objects, reacts to the data controller's notices, decides
+// how records and cells are drawn, copies records to the clipboard and stores the filter with its
+// recently used entries in the view's stored layout.
+#include "controls/grid/table/DataBinding.h"
+#include "controls/grid/table/FilterOptions.h"
+#include "controls/grid/table/Records.h"
+#include "controls/grid/table/TableController.h"
+#include "controls/grid/table/TableItem.h"
+#include "controls/grid/table/TableOptions.h"
+#include "controls/grid/view/CustomView.h"
+#include "platform/rtl/Exceptions.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace zorvy {
+
+class TcxUpdateControlInfo;
+
+using TcxGridAllowRecordOperationEvent =
+    std::function<void(TcxCustomGridTableView* sender, TcxCustomGridRecord* record, bool& allow)>;
+using TcxGridEditingEvent = std::function<void(TcxCustomGridTableView* sender, TcxCustomGridTableItem* item, bool& allow)>;
+using TcxGridFocusedItemChangedEvent = std::function<void(TcxCustomGridTableView* sender,
+                                                          TcxCustomGridTableItem* prevFocusedItem,
+                                                          TcxCustomGridTableItem* focusedItem)>;
+using TcxGridFocusedRecordChangedEvent =
+    std::function<void(TcxCustomGridTableView* sender, TcxCustomGridRecord* prevFocusedRecord,
+                       TcxCustomGridRecord* focusedRecord, bool newItemRecordFocusingChanged)>;
+using TcxGridCustomTableViewEvent = std::function<void(TcxCustomGridTableView* sender)>;
+using TcxGridGetDragDropTextEvent = std::function<void(TcxCustomGridTableView* sender, TcxCustomGridRecord* record,
+                                                       TcxCustomGridTableItem* item, std::string& text)>;
+
+class TcxCustomGridTableView : public TcxCustomGridView {
+    ZORVY_CLASS(TcxCustomGridTableView, TcxCustomGridView)
+  public:
+    explicit TcxCustomGridTableView(TComponent* owner);
+    ~TcxCustomGridTableView() override;
+
+    // ---- handlers and options ----
+    TcxCustomGridTableController* GetController() const;
+    TcxCustomGridTableViewData* GetViewData() const;
+    TcxCustomGridTableOptionsBehavior* GetOptionsBehavior() const;
+    TcxCustomGridTableOptionsData* GetOptionsData() const;
+    TcxCustomGridTableOptionsSelection* GetOptionsSelection() const;
+    TcxCustomGridTableOptionsView* GetOptionsView() const;
+    TcxCustomGridTableOptionsCustomize* GetOptionsCustomize() const { return optionsCustomize_.get(); }
+    TcxCustomGridTableDateTimeHandling* GetDateTimeHandling() const { return dateTimeHandling_.get(); }
+    TcxGridFilterBox* GetFilterBox() const { return filterBox_.get(); }
+    void SetFilterBox(TcxGridFilterBox* value) { filterBox_->Assign(value); }
+    TcxCustomGridTableFiltering* GetFiltering() const { return filtering_.get(); }
+
+    // ---- items ----
+    int GetItemCount() const { return static_cast<int>(items_.size()); }
+    // Outside the items: the list's index error.
+    TcxCustomGridTableItem* GetItem(int index) const {
+        CheckListIndex(index, GetItemCount());
+        return items_[static_cast<size_t>(index)];
+    }
+    int GetVisibleItemCount() const { return static_cast<int>(visibleItems_.size()); }
+    TcxCustomGridTableItem* GetVisibleItem(int index) const {
+        CheckListIndex(index, GetVisibleItemCount());
+        return visibleItems_[static_cast<size_t>(index)];
+    }
+    int GetFilterableItemCount() const { return static_cast<int>(filterableItems_.size()); }
+    TcxCustomGridTableItem* GetFilterableItem(int index) const {
+        CheckListIndex(index, GetFilterableItemCount());
+        return filterableItems_[static_cast<size_t>(index)];
+    }
+    int GetGroupedItemCount() const;
+    TcxCustomGridTableItem* GetGroupedItem(int level) const;
+    int GetSortedItemCount() const;
+    TcxCustomGridTableItem* GetSortedItem(int position) const;
+    int IndexOfItem(const TcxCustomGridTableItem* item) const;
+    TcxCustomGridTableItem* FindItemByID(int id) const;
+    TcxCustomGridTableItem* FindItemByName(const std::string& name) const;
+    // By ID when the view stores items by ID (a name that is not a number finds nothing), else by Name.
+    TcxCustomGridTableItem* FindItemByStoredName(const std::string& name) const;
+    // A new item of the view's item class, owned by the view's owner.
+    TcxCustomGridTableItem* CreateItem();
+    // Frees every item, the last first, and starts the IDs at 0 again.
+    void ClearItems();
+    int GetNextID() const { return nextID_; }
+
+    // Called by the items.
+    virtual void AddItem(TcxCustomGridTableItem* item);
+    virtual void RemoveItem(TcxCustomGridTableItem* item);
+    virtual void ChangeItemIndex(TcxCustomGridTableItem* item, int index);
+    virtual void ItemIndexChanged(TcxCustomGridTableItem* item, int oldIndex);
+    virtual void ItemVisibilityChanged(TcxCustomGridTableItem* item, bool value);
+    virtual void RefreshVisibleItemList();
+    void RefreshFilterableItemList();
+    void SaveItemsActualVisibility();
+    void CheckItemsActualVisibility();
+    virtual void ItemChanged(TcxCustomGridTableItem* item);
+    virtual void ItemDataChanged(int itemIndex);
+    bool GetIgnorePropertiesChanges() const { return ignorePropertiesChanges_; }
+    void SetIgnorePropertiesChanges(bool value) { ignorePropertiesChanges_ = value; }
+
+    // ---- batch of item assignment ----
+    void BeginAssignItems();
+    void EndAssignItems();
+    bool IsAssigningItems() const { return assigningItems_; }
+    bool IsAfterAssigningItems() const { return afterAssigningItems_; }
+    // During a batch: the item takes the level when the batch ends.
+    void CollectGroupedItem(TcxCustomGridTableItem* item, int groupIndex) { Collect(groupedItems_, item, groupIndex); }
+    void CollectSortedItem(TcxCustomGridTableItem* item, int sortIndex) { Collect(sortedItems_, item, sortIndex); }
+
+    // ---- data ----
+    void DataChanged(TObject* sender) override;
+    // Receives the data controller's notices.
+    void UpdateControl(TcxUpdateControlInfo& info);
+    virtual void AllRecordsChanged();
+    virtual void RecordsChanged();
+    virtual void RecordChanged(int recordIndex);
+    virtual void RecordCountChanged();
+    virtual void FocusedRecordChanged(int prevFocusedRowIndex, int focusedRowIndex, bool newItemRecordFocusingChanged);
+    virtual void InvalidateFocusedCell();
+    virtual void FilterChanged();
+    virtual void CheckItemsGroupingDateRanges();
+    void RefreshNavigators();
+    virtual bool IsEqualHeightRecords() const { return true; }
+    virtual bool IsRecordHeightDependentOnData() const;
+    virtual bool IsRecordHeightDependentOnFocus() const;
+    virtual bool GetItemSortByDisplayText(int itemIndex, bool defaultValue) const;
+    virtual int GetDefaultActiveDetailIndex() const;
+    TcxCustomGridRecord* GetMasterRecord() const;
+
+    // ---- records: focus, selection and drawing ----
+    virtual bool CanFocusRecord(TcxCustomGridRecord* record);
+    virtual bool CanSelectRecord(int rowIndex);
+    virtual bool DrawSelection() const;
+    virtual bool DrawRecordActive(TcxCustomGridRecord* record) const;
+    virtual bool DrawRecordFocused(TcxCustomGridRecord* record) const;
+    virtual bool DrawRecordSelected(TcxCustomGridRecord* record) const;
+    virtual bool DrawDataCellSelected(TcxCustomGridRecord* record, TcxCustomGridTableItem* item) const;
+    virtual void EditItemByIndex(int itemIndex, bool& done);
+    virtual bool DoEditing(TcxCustomGridTableItem* item);
+    virtual void DoFocusedItemChanged(TcxCustomGridTableItem* prev, TcxCustomGridTableItem* focused);
+    virtual void DoFocusedRecordChanged(int prevFocusedRowIndex, int focusedRowIndex, bool newItemRecordFocusingChanged);
+    virtual void DoSelectionChanged();
+    virtual void DoGetDragDropText(TcxCustomGridRecord* record, TcxCustomGridTableItem* item, std::string& text);
+
+    // ---- clipboard ----
+    // The selected rows (all rows with copyAll) as tab-separated lines, captions first when
+    // OptionsBehavior.CopyCaptionsToClipboard is on.
+    void CopyRecordsToClipboard(bool copyAll);
+    // The text CopyRecordsToClipboard puts on the clipboard.
+    std::string GetRecordsText(bool copyAll);
+
+    // ---- stored layout ----
+    bool GetStoredProperties(TStrings* properties) override;
+    void GetStoredPropertyValue(const std::string& name, Variant& value) override;
+    void SetStoredPropertyValue(const std::string& name, const Variant& value) override;
+    void BeforeRestoring() override { BeginAssignItems(); }
+    void AfterRestoring() override;
+    void ResetToDefaults() override;
+
+    // ---- events ----
+    TcxGridAllowRecordOperationEvent OnCanFocusRecord;
+    TcxGridAllowRecordOperationEvent OnCanSelectRecord;
+    TcxGridEditingEvent OnEditing;
+    TcxGridFocusedItemChangedEvent OnFocusedItemChanged;
+    TcxGridFocusedRecordChangedEvent OnFocusedRecordChanged;
+    TcxGridGetDragDropTextEvent OnGetDragDropText;
+    TcxGridCustomTableViewEvent OnSelectionChanged;
+
+  protected:
+    void CreateHandlers() override;
+    void DestroyHandlers() override;
+    void HookDataControllerEvents() override;
+    void CreateOptions() override;
+    void DestroyOptions() override;
+    void DoAssign(TcxCustomGridView* source) override;
+    void GetStoredChildren(TStringList* children) override;
+    TComponent* CreateStoredChild(const std::string& objectName, const std::string& className) override;
+    void LoadedLayoutChanged() override;
+    void AfterLoaded() override;
+
+    virtual const TMetaClass* GetItemClass() const = 0;
+    virtual std::vector<TcxCustomGridTableItem*> GetCopyToClipboardItems(bool copyAll) const;
+    const TMetaClass* GetControllerClass() const override { return TcxCustomGridTableController::StaticClass(); }
+    TcxDataControllerClass GetDataControllerClass() const override { return DataControllerClassOf<TcxGridDataController>(); }
+    const TMetaClass* GetOptionsBehaviorClass() const override;
+    const TMetaClass* GetOptionsDataClass() const override;
+    const TMetaClass* GetOptionsSelectionClass() const override;
+    const TMetaClass* GetOptionsViewClass() const override;
+    const TMetaClass* GetBackgroundBitmapsClass() const override;
+    virtual const TMetaClass* GetDateTimeHandlingClass() const;
+    virtual const TMetaClass* GetFilterBoxClass() const;
+    virtual const TMetaClass* GetFilteringClass() const;
+    virtual const TMetaClass* GetOptionsCustomizeClass() const;
+    void NotifyDataControllerOfItem(TcxCustomGridTableItem* item, int kind);
+
+  private:
+    static void Collect(std::vector<TcxCustomGridTableItem*>& list, TcxCustomGridTableItem* item, int index);
+    void AfterAssignItems();
+
+    bool afterAssigningItems_ = false;
+    bool assigningItems_ = false;
+    std::unique_ptr<TcxCustomGridTableDateTimeHandling> dateTimeHandling_;
+    std::vector<TcxCustomGridTableItem*> filterableItems_;
+    std::unique_ptr<TcxGridFilterBox> filterBox_;
+    std::unique_ptr<TcxCustomGridTableFiltering> filtering_;
+    std::vector<TcxCustomGridTableItem*> groupedItems_; // open lists: holes stay nil
+    bool ignorePropertiesChanges_ = false;
+    std::vector<TcxCustomGridTableItem*> items_;
+    int nextID_ = 0;
+    std::unique_ptr<TcxCustomGridTableOptionsCustomize> optionsCustomize_;
+    std::vector<TcxCustomGridTableItem*> sortedItems_;
+    std::vector<TcxCustomGridTableItem*> visibleItems_;
+};
+
+} // namespace zorvy
