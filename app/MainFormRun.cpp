@@ -31,26 +31,38 @@ constexpr uint64_t FlushInterval = 100; // ms between two updates of the screen 
 
 } // namespace
 
+int TFrmain::TRunHost::TResultSource::LineCount() const { return Lines ? Lines->Count() : 0; }
+
+const char* TFrmain::TRunHost::TResultSource::Text() const { return Lines ? Lines->Text() : ""; }
+
+std::size_t TFrmain::TRunHost::TResultSource::LineStart(int index) const {
+    return Lines ? Lines->LineStart(index) : 0;
+}
+
+TFrmain::TRunHost::~TRunHost() {
+    if (source_.Lines) form_.Memo1->Clear();
+}
+
 void TFrmain::TRunHost::ClearResults() {
     form_.Memo1->Clear();
     form_.Memo1->SetCaretPos({});
     form_.Memo1->SetTopLine(0);
     lines_ = nullptr;
-    shown_ = 0;
+    source_.Lines = nullptr;
 }
 
 void TFrmain::TRunHost::AddResults(const TResultLines& lines, int32_t) { lines_ = &lines; }
 
 void TFrmain::TRunHost::Flush() {
-    if (lines_ && shown_ < lines_->Count()) {
+    if (lines_) {
+        // The result list shows the engine's buffer as it grows; nothing is copied line by line.
         TMemoLines* memo = form_.Memo1->GetLines();
-        memo->BeginUpdate();
-        std::string line; // one buffer for every line: no allocation per line
-        for (; shown_ < lines_->Count(); ++shown_) {
-            line.assign(lines_->Line(shown_));
-            memo->Add(line);
+        if (source_.Lines != lines_) {
+            source_.Lines = lines_;
+            memo->ShowSource(&source_);
+        } else {
+            memo->SourceGrew();
         }
-        memo->EndUpdate();
     }
     if (progressPending_) {
         form_.StatusBar1->GetPanels()->GetItem(2)->SetText(progress_);

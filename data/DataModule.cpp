@@ -97,7 +97,7 @@ TData::TData(TComponent* owner) : TComponent(owner) {
         query->SetSQL(ViewSQL);
         for (const char* name : {"bid", "eid"})
             query->GetParameters().ParamByName(name)->SetDataType(TFieldType::ftWideString);
-        viewFields_[i] = DefineViewFields(query, view);
+        viewFields_[i] = TViewFieldSlots(DefineViewFields(query, view));
         query->OnCalcFields = [this, view](TDataSet* dataSet) { CalcFields(view, dataSet); };
         query->BeforeOpen = query->BeforeClose = [this](TDataSet* dataSet) { GuardView(dataSet); };
         viewQueries_[i] = query;

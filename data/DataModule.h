@@ -134,7 +134,7 @@ class TData : public TComponent {
 
     std::array<TADOQuery*, TrendViewCount> viewQueries_{};
     std::array<TDataSource*, TrendViewCount> viewSources_{};
-    std::array<TViewFieldMap, TrendViewCount> viewFields_;
+    std::array<TViewFieldSlots, TrendViewCount> viewFields_;
     int calculating_ = 0;
     bool refreshing_ = false;
 };

@@ -8,6 +8,9 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/Numbers.h"
 
+#include <tuple>
+#include <utility>
+
 namespace zorvy {
 
 namespace {
@@ -85,20 +88,96 @@ TDrawRow ReadViewRow(TDataSet* query) {
     return row;
 }
 
-void WriteViewColumns(const TViewFieldMap& fields, const TViewRowColumns& columns) {
-    auto field = [&](const std::string& name) {
+TViewFieldSlots::TViewFieldSlots(const TViewFieldMap& fields) {
+    auto Find = [&](const std::string& name) -> TField* {
         const auto found = fields.find(name);
-        if (found == fields.end()) throw EDatabaseError("Field '" + name + "' not found");
-        return found->second;
+        return found == fields.end() ? nullptr : found->second;
     };
-    ForEachCommonColumn(
-        columns.Common, [&](const std::string& name) { field(name)->SetAsString(TrendMarker); },
-        [&](const std::string& name, int32_t value) { field(name)->SetAsInteger(value); });
+    Jsv = Find("Jsv");
+    Jsca = Find("Jsca");
+    sx3hz = Find("sx3hz");
+    sx3ca = Find("sx3ca");
+    const std::pair<TField**, std::pair<const char*, const char*>> pairs[] = {
+        {qihao, {"qihaoxt", "qihaobt"}}, {date, {"datext", "datebt"}}, {week, {"weekxt", "weekbt"}},
+        {bh, {"bh", "fbh"}},             {Js, {"Js", "Ous"}},          {f, {"f0", "f1"}},
+        {H, {"H0", "H1"}}};
+    for (const auto& [slots, names] : pairs) {
+        slots[0] = Find(names.first);
+        slots[1] = Find(names.second);
+    }
+    da = Find("da");
+    xiao = Find("xiao");
+    deng = Find("deng");
+    const std::pair<std::vector<TField*>*, const char*> numbered[] = {
+        {&JJ, "JJ"}, {&y, "y"}, {&fw, "fw"}, {&Hz, "Hz"}};
+    for (const auto& [slots, prefix] : numbered)
+        for (int k = 0;; ++k) {
+            TField* field = Find(ColumnName(prefix, k));
+            if (!field) break;
+            slots->push_back(field);
+        }
+    chongv = Find("chongv");
+    Rev = Find("Rev");
+    wenv = Find("wenv");
+    lengv = Find("lengv");
+}
+
+TField* TViewFieldSlots::Field(TField* slot, const char* prefix, int number) const {
+    if (slot) return slot;
+    throw EDatabaseError("Field '" + (number < 0 ? std::string(prefix) : ColumnName(prefix, number)) +
+                         "' not found");
+}
+
+namespace {
+
+// The field of a numbered column; a number past the defined columns raises as its name would.
+TField* NumberedField(const TViewFieldSlots& fields, const std::vector<TField*>& slots, const char* prefix,
+                      int32_t number) {
+    TField* slot = number >= 0 && static_cast<size_t>(number) < slots.size() ? slots[number] : nullptr;
+    return fields.Field(slot, prefix, number);
+}
+
+} // namespace
+
+void WriteViewColumns(const TViewFieldSlots& fields, const TViewRowColumns& columns) {
+    // The same columns, in the same order, as ForEachCommonColumn names them.
+    const TCommonColumns& c = columns.Common;
+    auto number = [&](TField* slot, const char* name, int32_t value) {
+        fields.Field(slot, name)->SetAsInteger(value);
+    };
+    auto mark = [&](TField* field) { field->SetAsString(TrendMarker); };
+    auto choose = [&](TField* const* slots, bool flag, const char* yes, const char* no) {
+        mark(fields.Field(slots[flag ? 0 : 1], flag ? yes : no));
+    };
+    number(fields.Jsv, "Jsv", c.Jsv);
+    number(fields.Jsca, "Jsca", c.Jsca);
+    number(fields.sx3hz, "sx3hz", c.sx3hz);
+    number(fields.sx3ca, "sx3ca", c.sx3ca);
+    choose(fields.qihao, c.qihaoxt, "qihaoxt", "qihaobt");
+    choose(fields.date, c.datext, "datext", "datebt");
+    choose(fields.week, c.weekxt, "weekxt", "weekbt");
+    if (c.JJ >= 0) mark(NumberedField(fields, fields.JJ, "JJ", c.JJ));
+    choose(fields.bh, c.bh, "bh", "fbh");
+    if (c.Direction == TDirection::da)
+        mark(fields.Field(fields.da, "da"));
+    else if (c.Direction == TDirection::xiao)
+        mark(fields.Field(fields.xiao, "xiao"));
+    else
+        mark(fields.Field(fields.deng, "deng"));
+    choose(fields.Js, c.Js, "Js", "Ous");
+    mark(NumberedField(fields, fields.y, "y", c.y));
+    choose(fields.f, c.f0, "f0", "f1");
+    choose(fields.H, c.H0, "H0", "H1");
+    mark(NumberedField(fields, fields.fw, "fw", c.fw));
+    mark(NumberedField(fields, fields.Hz, "Hz", c.sx3hz));
     const TGapColumns& gaps = columns.Gaps;
-    const std::pair<const char*, const std::string*> lists[] = {
-        {"chongv", &gaps.chongv}, {"Rev", &gaps.Rev}, {"wenv", &gaps.wenv}, {"lengv", &gaps.lengv}};
-    for (const auto& [name, text] : lists)
-        if (!text->empty()) field(name)->SetAsString(*text);
+    const std::tuple<TField*, const char*, const std::string*> lists[] = {
+        {fields.chongv, "chongv", &gaps.chongv},
+        {fields.Rev, "Rev", &gaps.Rev},
+        {fields.wenv, "wenv", &gaps.wenv},
+        {fields.lengv, "lengv", &gaps.lengv}};
+    for (const auto& [slot, name, text] : lists)
+        if (!text->empty()) fields.Field(slot, name)->SetAsString(*text);
 }
 
 } // namespace zorvy

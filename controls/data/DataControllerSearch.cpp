@@ -5,6 +5,7 @@
 #include "controls/data/DataUtils.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace zorvy {
 
@@ -248,17 +249,74 @@ bool TcxCustomDataController::MatchesIncrementalFilter(int recordIndex) {
     return SameTextOrPrefix(GetFieldDisplayText(recordIndex, incrementalFilterField_), incrementalFilterText_, true);
 }
 
+namespace {
+
+// A key field compared natively against an internal probe: the probe's compare data, read once.
+struct TLocateProbe {
+    TcxValueDef* Def = nullptr;
+    bool Null = true;
+    const void* Data = nullptr;
+};
+
+constexpr int NoCellSearch = -2;
+
+template <typename T> T LocateCell(const void* cell) {
+    T value;
+    std::memcpy(&value, cell, sizeof value);
+    return value;
+}
+
+// Where every key holds plain integers in the controller's own records, the first record whose
+// cells equal the probe's (a null equals only a null), read in place: no call and no conversion per
+// record. NoCellSearch when a key is of another kind.
+int FindByIntegerCells(const std::vector<TLocateProbe>& probes, const std::vector<uint8_t*>& buffers,
+                       int count) {
+    struct TKey {
+        size_t Flag; // the null flag's offset; the cell follows it
+        bool Wide;   // 64 bits, else 32
+        bool Null;
+        int64_t Value;
+    };
+    std::vector<TKey> keys;
+    for (const TLocateProbe& probe : probes) {
+        TcxValueDef* def = probe.Def;
+        if (!def || def->GetBufferSize() == 0 || def->GetOwner()->IsInternal()) return NoCellSearch;
+        const TcxValueType* type = def->GetValueTypeClass();
+        if (type != &cxIntegerValueType && type != &cxLargeIntValueType) return NoCellSearch;
+        const bool wide = type == &cxLargeIntValueType;
+        const int64_t value = probe.Null ? 0
+                              : wide     ? LocateCell<int64_t>(probe.Data)
+                                         : LocateCell<int32_t>(probe.Data);
+        keys.push_back({static_cast<size_t>(def->GetOffset()), wide, probe.Null, value});
+    }
+    if (count > static_cast<int>(buffers.size())) return NoCellSearch;
+    for (int record = 0; record < count; ++record) {
+        const uint8_t* buffer = buffers[static_cast<size_t>(record)];
+        bool equal = true;
+        for (const TKey& key : keys) {
+            const bool null = !buffer || buffer[key.Flag] == 0;
+            if (null != key.Null) {
+                equal = false;
+            } else if (!null) {
+                const uint8_t* cell = buffer + key.Flag + 1;
+                equal = (key.Wide ? LocateCell<int64_t>(cell) : LocateCell<int32_t>(cell)) == key.Value;
+            }
+            if (!equal) break;
+        }
+        if (equal) return record;
+    }
+    return -1;
+}
+
+} // namespace
+
 int TcxCustomDataController::FindRecordByFields(int probeRecordIndex, const std::vector<TcxCustomDataField*>& fields) {
     if (fields.empty()) return -1;
     info_->PrepareSortFields(true);
     try {
         // A field compared natively against an internal probe reads the probe's compare data once
         // and compares it with each record's as CompareByField would.
-        struct TProbe {
-            TcxValueDef* Def = nullptr;
-            bool Null = true;
-            const void* Data = nullptr;
-        };
+        using TProbe = TLocateProbe;
         std::vector<TProbe> probes(fields.size());
         for (size_t i = 0; i < fields.size() && probeRecordIndex < 0; ++i) {
             TcxCustomDataField* field = fields[i];
@@ -268,6 +326,11 @@ int TcxCustomDataController::FindRecordByFields(int probeRecordIndex, const std:
                 continue;
             probes[i].Def = def;
             probes[i].Null = storage_->PrepareCompare(probeRecordIndex, def, probes[i].Data);
+        }
+        const int cellMatch = FindByIntegerCells(probes, storage_->RecordBuffers(), GetRecordCount());
+        if (cellMatch != NoCellSearch) {
+            info_->PrepareSortFields(false);
+            return cellMatch;
         }
         for (int record = 0; record < GetRecordCount(); ++record) {
             bool equal = true;

@@ -298,13 +298,19 @@ TDataSet::SourceData TCustomADODataSet::OpenSource() {
             data.columns.push_back(ColumnOf(info));
             columnNames_.push_back(info.name);
         }
-        size_t count = data.columns.size();
-        while (statement.Fetch()) {
+        const size_t count = data.columns.size();
+        auto keep = [&](std::vector<odbc::Value>& values) {
             std::vector<CellValue> row;
             row.reserve(count);
             for (size_t c = 0; c < count; ++c)
-                row.push_back(ToCell(statement.Get(c), data.columns[c].dataType));
+                row.push_back(ToCell(std::move(values[c]), data.columns[c].dataType));
             data.rows.push_back(std::move(row));
+        };
+        if (!statement.FetchBlocks(keep)) {
+            // A text longer than its column declares: the result is read again, each value whole.
+            data.rows.clear();
+            statement.Execute(marked.sql, values);
+            statement.FetchEach(keep);
         }
     });
     keysRead_ = false;

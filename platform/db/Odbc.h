@@ -5,6 +5,7 @@
 #include "platform/rtl/Exceptions.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -102,6 +103,18 @@ class Statement {
     Value Get(size_t index);
     // Rows changed by the last INSERT, UPDATE or DELETE (-1 when the driver cannot tell).
     int64_t RowsAffected();
+
+    // One row of a result in column order, handed to a reader of the whole result; the reader may move
+    // the values out.
+    using RowReader = std::function<void(std::vector<Value>& row)>;
+    // Reads the rest of the result in blocks of rows, into buffers bound to its columns: numbers as
+    // numbers, dates as dates, texts as UTF-16 up to their column's declared size. A result with a
+    // column of no bounded size (long texts, binaries) is read cell by cell instead. False when a text
+    // outgrew its column or a row failed to convert: the rows before it have been handed over and the
+    // statement must run again and be read by FetchEach, which reads any value whole.
+    bool FetchBlocks(const RowReader& reader);
+    // Reads the rest of the result one row and one cell at a time, as Fetch and Get do.
+    void FetchEach(const RowReader& reader);
 
   private:
     void ExecuteOnce(const std::string& sql, const std::vector<Value>& parameters);

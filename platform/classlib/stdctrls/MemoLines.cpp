@@ -11,11 +11,43 @@ TMemoLines::TMemoLines() {
 
 std::string_view TMemoLines::Line(int index) const {
     CheckListIndex(index, GetCount());
+    if (source_) {
+        const std::size_t start = source_->LineStart(index);
+        return std::string_view(source_->Text() + start, source_->LineStart(index + 1) - start);
+    }
     const auto i = static_cast<std::size_t>(index);
     return std::string_view(chars_).substr(starts_[i], starts_[i + 1] - starts_[i]);
 }
 
+void TMemoLines::ShowSource(const TMemoLineSource* source) {
+    chars_.clear();
+    starts_.assign(1, 0);
+    source_ = source;
+    sourceCount_ = source ? source->LineCount() : 0;
+    Changed(TChange::Other, 0);
+}
+
+void TMemoLines::SourceGrew() {
+    if (!source_) return;
+    const int first = GetCount();
+    sourceCount_ = source_->LineCount();
+    if (GetCount() > first) Changed(TChange::Appended, first);
+}
+
+void TMemoLines::TakeOverSource() {
+    if (!source_) return;
+    const int count = GetCount();
+    const std::size_t base = source_->LineStart(0);
+    chars_.assign(source_->Text() + base, source_->LineStart(count) - base);
+    starts_.resize(static_cast<std::size_t>(count) + 1);
+    for (int i = 0; i <= count; ++i)
+        starts_[static_cast<std::size_t>(i)] = source_->LineStart(i) - base;
+    source_ = nullptr;
+    sourceCount_ = 0;
+}
+
 int TMemoLines::Add(const std::string& text) {
+    TakeOverSource();
     // A text holding line breaks adds one line per piece, as the memo would show it.
     // One pass over the text: find_first_of would search the two breaks character by character.
     if (std::any_of(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; })) {
@@ -41,6 +73,7 @@ int TMemoLines::Add(const std::string& text) {
 
 void TMemoLines::Insert(int index, const std::string& text) {
     if (index < 0 || index > GetCount()) Error(index);
+    TakeOverSource();
     if (index == GetCount()) {
         Add(text);
         return;
@@ -56,6 +89,7 @@ void TMemoLines::Insert(int index, const std::string& text) {
 
 void TMemoLines::Put(int index, const std::string& text) {
     CheckListIndex(index, GetCount());
+    TakeOverSource();
     const auto i = static_cast<std::size_t>(index);
     const std::size_t oldLength = starts_[i + 1] - starts_[i];
     chars_.replace(starts_[i], oldLength, text);
@@ -67,6 +101,7 @@ void TMemoLines::Put(int index, const std::string& text) {
 
 void TMemoLines::Delete(int index) {
     CheckListIndex(index, GetCount());
+    TakeOverSource();
     const auto i = static_cast<std::size_t>(index);
     const std::size_t length = starts_[i + 1] - starts_[i];
     chars_.erase(starts_[i], length);
@@ -77,6 +112,8 @@ void TMemoLines::Delete(int index) {
 }
 
 void TMemoLines::Clear() {
+    source_ = nullptr;
+    sourceCount_ = 0;
     chars_.clear();
     starts_.assign(1, 0);
     Changed(TChange::Other, 0);
@@ -85,7 +122,7 @@ void TMemoLines::Clear() {
 std::string TMemoLines::GetText() const {
     const std::string& lineBreak = GetLineBreak();
     std::string text;
-    text.reserve(chars_.size() + static_cast<std::size_t>(GetCount()) * lineBreak.size());
+    text.reserve(CharCount() + static_cast<std::size_t>(GetCount()) * lineBreak.size());
     for (int i = 0; i < GetCount(); ++i) {
         text.append(Line(i));
         text.append(lineBreak);
@@ -112,10 +149,10 @@ int TMemoLines::LongestLine() const {
     if (!longestKnown_) {
         longest_ = -1;
         std::size_t most = 0;
-        for (std::size_t i = 0; i + 1 < starts_.size(); ++i)
-            if (longest_ < 0 || starts_[i + 1] - starts_[i] > most) {
-                most = starts_[i + 1] - starts_[i];
-                longest_ = static_cast<int>(i);
+        for (int i = 0; i < GetCount(); ++i)
+            if (longest_ < 0 || LineStart(i + 1) - LineStart(i) > most) {
+                most = LineStart(i + 1) - LineStart(i);
+                longest_ = i;
             }
         longestKnown_ = true;
     }

@@ -125,3 +125,40 @@ TEST(FilterCells, LocatingByKeysFindsTheFirstEqualRecord) {
         EXPECT_LE(expected, probe);
     }
 }
+
+// Keys that are all integers are compared in the record cells themselves; records never written hold
+// no buffer, and a blank key finds the first record blank there.
+TEST(FilterCells, LocatingByIntegerKeysFindsWhatTheVariantScanFinds) {
+    FilteredController c;
+    c.Data.AppendRecord();
+    const int unwritten = c.Data.AppendRecord();
+    c.Data.SetValue(unwritten - 1, 1, Variant::FromInt64(int64_t{1} << 40));
+    const std::vector<std::vector<int>> keySets = {{0}, {1}, {0, 1}, {1, 0}};
+    for (const std::vector<int>& keys : keySets) {
+        TcxDataControllerKeyLocateObject locate(&c.Data);
+        for (int item : keys)
+            locate.KeyFields.push_back(c.Data.GetItemField(item));
+        std::vector<std::vector<Variant>> probes;
+        for (int probe : {0, 7, 123, 399, unwritten - 1, unwritten})
+            probes.push_back({c.Data.GetValue(probe, 0), c.Data.GetValue(probe, 1)});
+        probes.push_back({Variant(12345), Variant::FromInt64(-(int64_t{1} << 40))}); // in no record
+        probes.push_back({Variant::Null(), Variant::Null()});
+        for (const std::vector<Variant>& probe : probes) {
+            SCOPED_TRACE("keys " + std::to_string(keys.size()) + ", probe " + VarToStr(probe[0]) + " " +
+                         VarToStr(probe[1]));
+            KeyReader reader;
+            for (int item : keys)
+                reader.Values.push_back({c.Data.GetItemField(item), probe[static_cast<size_t>(item)]});
+            locate.ReadData(reader);
+            int expected = -1;
+            for (int r = 0; r < c.Data.GetRecordCount() && expected < 0; ++r) {
+                bool equal = true;
+                for (int item : keys)
+                    equal = equal &&
+                            CompareVariants(c.Data.GetValue(r, item), probe[static_cast<size_t>(item)]) == 0;
+                if (equal) expected = r;
+            }
+            EXPECT_EQ(locate.FindRecordIndex(), expected);
+        }
+    }
+}

@@ -12,6 +12,9 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
+#include <utility>
+#include <vector>
 
 namespace zorvy::test {
 namespace {
@@ -39,6 +42,63 @@ TEST(MemoLines, EditsInTheMiddleKeepEveryLineInPlace) {
     const std::string saved((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     std::filesystem::remove(path);
     EXPECT_EQ(saved, "中文\r\nx\r\n05\r\nlast\r\na\r\nb\r\n");
+}
+
+// A producer's buffer as the engine's result list keeps it: the lines back to back, an index of starts.
+class TVectorSource : public TMemoLineSource {
+  public:
+    void Append(const std::string& line) {
+        text_ += line;
+        starts_.push_back(text_.size());
+    }
+    int LineCount() const override { return static_cast<int>(starts_.size()) - 1; }
+    const char* Text() const override { return text_.data(); }
+    std::size_t LineStart(int index) const override { return starts_[static_cast<std::size_t>(index)]; }
+    std::string text_;
+    std::vector<std::size_t> starts_{0};
+};
+
+TEST(MemoLines, ShowASourceAsItGrowsAndCopyItOnlyWhenEdited) {
+    TVectorSource source;
+    source.Append("01 02");
+    source.Append("中文");
+    TMemoLines lines;
+    std::vector<std::pair<TMemoLines::TChange, int>> changes;
+    lines.OnLinesChange = [&](TMemoLines::TChange change, int first) { changes.emplace_back(change, first); };
+    lines.Add("old");
+    lines.ShowSource(&source);
+    EXPECT_EQ(lines.GetText(), "01 02\r\n中文\r\n") << "the source's lines replace the memo's own";
+    // Lines the source adds show once it says it grew, as lines appended.
+    source.Append("a longer line");
+    EXPECT_EQ(lines.GetCount(), 2);
+    changes.clear();
+    lines.SourceGrew();
+    ASSERT_EQ(lines.GetCount(), 3);
+    EXPECT_EQ(lines.Line(2), "a longer line");
+    EXPECT_EQ(lines.CharCount(), 5u + 6 + 13);
+    EXPECT_EQ(lines.LongestLine(), 2);
+    using TChanges = std::vector<std::pair<TMemoLines::TChange, int>>;
+    EXPECT_EQ(changes, (TChanges{{TMemoLines::TChange::Appended, 2}}));
+    EXPECT_THROW(lines.Line(3), EListError);
+    // Lines the source drops are never read.
+    source.text_.resize(source.starts_[1]);
+    source.starts_.resize(2);
+    EXPECT_EQ(lines.GetCount(), 1);
+    source.Append("back");
+    source.Append("again");
+    // An edit copies the lines shown and leaves the source as it is.
+    lines.Put(0, "x");
+    lines.Add("y");
+    EXPECT_EQ(lines.GetText(), "x\r\nback\r\nagain\r\ny\r\n");
+    EXPECT_EQ(source.LineCount(), 3);
+    EXPECT_EQ(source.text_, "01 02backagain");
+    lines.SourceGrew();
+    EXPECT_EQ(lines.GetCount(), 4) << "the source is no longer shown";
+    lines.ShowSource(&source);
+    lines.Clear();
+    source.Append("z");
+    lines.SourceGrew();
+    EXPECT_EQ(lines.GetCount(), 0);
 }
 
 class Memo : public ClassLibTest {
@@ -106,6 +166,42 @@ TEST_F(Memo, HoldsAWholeRunScrollsToItsEndAndSelectsItAll) {
     ASSERT_TRUE(copied);
     EXPECT_EQ(copied->size(), expected);
     EXPECT_TRUE(copied->ends_with("33    1107568"));
+}
+
+// A memo showing a producer's lines looks, scrolls and selects as one holding copies of them.
+TEST_F(Memo, AShownSourceLooksAndSelectsAsTheSameLinesCopied) {
+    TForm* form = NewForm(400, 300);
+    TMemo* shown = MakeMemo(form, 200);
+    TMemo* copied = MakeMemo(form, 200);
+    copied->SetLeft(200);
+    form->Show();
+    Pump();
+    TVectorSource source;
+    for (int i = 1; i <= 500; ++i) {
+        const std::string line = "02 05 10 27 29 33    " + std::to_string(i) + (i == 321 ? " 中文" : "");
+        source.Append(line);
+        copied->GetLines()->Add(line);
+    }
+    shown->GetLines()->ShowSource(&source);
+    // The memo stops showing the source before the source goes, even when a check fails.
+    const std::unique_ptr<TMemo, void (*)(TMemo*)> detach(shown, [](TMemo* memo) { memo->Clear(); });
+    for (TMemo* memo : {shown, copied})
+        memo->SetTopLine(310);
+    Pump();
+    HBITMAP image = display.Capture(form->GetHandle());
+    for (int y = 0; y < 200; ++y)
+        for (int x = 0; x < 176; ++x)
+            ASSERT_EQ(image->Row(y)[x], image->Row(y)[x + 200]) << x << "," << y;
+    DeleteObject(image);
+    // The selection reads the same bytes (the focus, and with it the highlight, is the first memo's).
+    for (TMemo* memo : {shown, copied}) {
+        memo->SetCaretPos({319, 3});
+        memo->SetCaretPos({320, 28}, true);
+    }
+    EXPECT_TRUE(shown->GetSelText().ends_with("321 中"));
+    EXPECT_EQ(shown->GetSelText(), copied->GetSelText());
+    EXPECT_EQ(shown->GetSelStart(), copied->GetSelStart());
+    EXPECT_EQ(shown->GetRowCount(), 500);
 }
 
 TEST_F(Memo, KeysAndTheMouseMoveTheCaretAndSelectWholeCharacters) {
