@@ -94,8 +94,7 @@ void TcxCustomGridMovingObject::GetSourceItemBounds(TRect& r) {
 void TcxCustomGridMovingObject::InitDragImage() {
     TRect r;
     GetSourceItemBounds(r);
-    const TPoint source = GetSourcePoint();
-    dragImage_->InitializeFrom(r, TPoint{source.X - r.Left, source.Y - r.Top});
+    dragImage_->InitializeFrom(r, GetSourcePoint());
     TcxCanvas* canvas = dragImage_->GetImageCanvas();
     if (TcxCustomGridCellViewInfo* cell = GetSourceItemViewInfo()) {
         // The cell paints at its place in the view: shift the image so that place lands at its origin.
