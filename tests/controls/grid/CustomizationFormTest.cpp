@@ -1,9 +1,12 @@
 // The customization form a view's controller opens: its place and size, its page control, the hit
 // test of a point on it, and the hook timer that hides it with the application and closes it with
 // the view.
+#include "controls/foundation/graphics/Canvas.h"
 #include "controls/grid/view/CustomizationForm.h"
+#include "controls/grid/view/GridDragAndDrop.h"
 #include "controls/grid/view/HitTests.h"
 #include "controls/pages/PageControl.h"
+#include "platform/win/VirtualKeys.h"
 #include "tests/controls/grid/GridFixture.h"
 
 namespace zorvy::test {
@@ -116,6 +119,73 @@ TEST_F(CustomizationForm, FreeingTheViewWithItsFormOpenFreesTheForm) {
     delete view;
     Pump();
     EXPECT_FALSE(custom);
+}
+
+// A drag out of an items list: the object remembers where it started.
+class TListDragObject : public TcxCustomGridDragAndDropObject {
+    ZORVY_CLASS(TListDragObject, TcxCustomGridDragAndDropObject)
+  public:
+    using TcxCustomGridDragAndDropObject::TcxCustomGridDragAndDropObject;
+    static inline TPoint Started{-1, -1};
+    void Init(TPoint p, TcxCustomGridHitTest* hitTest) override {
+        Started = p;
+        TcxCustomGridDragAndDropObject::Init(p, hitTest);
+    }
+};
+
+class TListDragHitTest : public TcxCustomGridViewHitTest {
+    ZORVY_CLASS(TListDragHitTest, TcxCustomGridViewHitTest)
+  public:
+    int GetHitTestCode() const override { return 97; }
+    const TMetaClass* GetDragAndDropObjectClass() const override { return TListDragObject::StaticClass(); }
+};
+
+class TTestItemsListBox : public TcxCustomGridItemsListBox {
+    ZORVY_CLASS(TTestItemsListBox, TcxCustomGridItemsListBox)
+  public:
+    using TcxCustomGridItemsListBox::TcxCustomGridItemsListBox;
+    int CalcItemHeight() override { return 16; }
+    TcxCustomGridHitTest* CreateDragHitTest() override {
+        return TcxCustomGridHitTest::GetInstance(TListDragHitTest::StaticClass(), TPoint{});
+    }
+    void PaintItem(TcxCanvas* canvas, const TRect& r, int, bool) override { canvas->FillRectSolid(r, clWindow); }
+};
+
+TEST_F(CustomizationForm, LeavingTheDragThresholdOverAnItemLineStartsTheSitesDrag) {
+    TcxCustomGridCustomizationForm* custom = Open();
+    ASSERT_NE(custom, nullptr);
+    auto* items = new TTestItemsListBox(custom);
+    items->SetBounds(0, 0, 150, 100);
+    items->SetParent(custom->AddPage("Items", true));
+    items->GetItems()->Add("b");
+    items->GetItems()->Add("a");
+    Pump();
+    EXPECT_EQ(items->GetItems()->Get(0), "a") << "the lines are sorted";
+    EXPECT_EQ(items->GetItemHeight(), 16);
+    HWND h = items->GetInnerListBox()->GetHandle();
+    TListDragObject::Started = TPoint{-1, -1};
+
+    display.PressMouse(h, 10, 60); // below the lines
+    display.MoveMouse(h, 60, 90);
+    display.ReleaseMouse(h, 60, 90);
+    Pump();
+    EXPECT_EQ(Site()->GetDragAndDropState(), idsIdle);
+
+    Wait(1000);
+    display.PressMouse(h, 10, 20);
+    display.MoveMouse(h, 11, 21); // within the threshold, same line
+    Pump();
+    EXPECT_EQ(Site()->GetDragAndDropState(), idsIdle);
+    display.MoveMouse(h, 40, 26);
+    Pump();
+    EXPECT_EQ(Site()->GetDragAndDropState(), idsRunning);
+    EXPECT_EQ(items->GetItemIndex(), 1) << "the pressed line is selected";
+    TPoint expected{10, 20};
+    MapWindowPoints(h, Site()->GetHandle(), &expected, 1);
+    EXPECT_EQ(TListDragObject::Started, expected) << "the start point in site coordinates";
+    display.PressKey(VK_ESCAPE);
+    Pump();
+    Site()->FinishDragAndDrop(false);
 }
 
 } // namespace
