@@ -152,6 +152,20 @@ TEST_F(PaintersTest, ThemedTabsTakeTheEdgePartsOfTheirRow) {
     EXPECT_EQ(part, 5) << "the main tab never takes the right edge in one line";
 }
 
+TEST_F(PaintersTest, ADisabledExtraFlatControlDrawsItsArrowsAsLightOutlines) {
+    TcxCustomTabControl* c = NewTabControl(form, 5, {"A"});
+    TcxPCButtonGlyphParams params;
+    PainterOf(c)->GetButtonGlyphParams(nbTopLeft, params);
+    EXPECT_TRUE(params.Enabled);
+    EXPECT_FALSE(params.SmallCloseGlyph);
+    EXPECT_EQ(params.FillColor, clBtnText);
+    c->SetEnabled(false);
+    PainterOf(c)->GetButtonGlyphParams(nbTopLeft, params);
+    EXPECT_TRUE(params.Enabled) << "drawn once, not embossed";
+    EXPECT_EQ(params.LineColor, clBtnShadow);
+    EXPECT_EQ(params.FillColor, LightBtnFaceColor());
+}
+
 TEST_F(PaintersTest, TabsAndFlatKeepTheirFrameWithoutShowFrame) {
     TcxCustomTabControl* c = NewTabControl(form, 1, {"A"});
     c->SetShowFrame(false);

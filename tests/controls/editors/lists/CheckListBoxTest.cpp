@@ -203,6 +203,17 @@ TEST_F(CheckListBoxTest, TheItemWidthAddsBordersCheckAndReserveToTheText) {
     EXPECT_EQ(box->GetHeightForRows(3), 3 * Inner()->GetItemHeight() + border.Top + border.Bottom);
 }
 
+TEST_F(CheckListBoxTest, IntegralHeightKeepsWholeRowsOfTheComputedHeight) {
+    AddItems({"A", "B", "C", "D", "E", "F", "G", "H", "I", "J"});
+    const int row = Inner()->GetItemHeight();
+    const TRect border = box->GetBorderExtent();
+    box->SetIntegralHeight(true);
+    box->SetHeight(border.Top + border.Bottom + 3 * row + row / 2);
+    EXPECT_EQ(box->GetHeight(), box->GetHeightForRows(3));
+    box->SetHeight(1);
+    EXPECT_EQ(box->GetHeight(), box->GetHeightForRows(1)) << "the first row always shows";
+}
+
 TEST_F(CheckListBoxTest, SortingIgnoresCaseAndKeepsEachItemsState) {
     AddItems({"banana", "Cherry", "apple", "Banana2"});
     box->GetItems()->GetItem(1)->SetState(cbsChecked);
