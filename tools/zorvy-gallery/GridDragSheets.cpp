@@ -256,7 +256,7 @@ std::string DrawPopupListPhoto(THeadlessDisplay& display, const std::string& fol
     list->SetCheckedIndexes({2, 5});
     list->VisibleLineLimit = 6;
     popup->Popup();
-    list->AdjustSize();
+    list->AdjustSize(nullptr);
     popup->ClosePopup();
     popup->Popup();
     list->SetItemIndex(3);

@@ -74,7 +74,8 @@ class TcxGridPopupListBox : public TcxListBox {
     virtual void ToggleCheck(int index) { SetChecked(index, !IsChecked(index)); }
     virtual bool IsItemCheckable(int) { return false; }
     // Sizes the list to items (nil: its own lines).
-    virtual void AdjustSize(TStrings* items = nullptr);
+    using TcxListBox::AdjustSize;
+    virtual void AdjustSize(TStrings* items);
 
   private:
     TcxCustomGridPopup* popup_;

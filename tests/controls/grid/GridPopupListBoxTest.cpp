@@ -53,7 +53,7 @@ class GridPopupList : public GridTest {
         return canvas->MeasureTextHeight("Qq");
     }
     void Open() {
-        list->AdjustSize();
+        list->AdjustSize(nullptr);
         popup->Popup();
         Pump();
     }
@@ -79,21 +79,21 @@ class GridPopupList : public GridTest {
 
 TEST_F(GridPopupList, ALineLimitShowsThatManyLinesAndMakesRoomForTheScrollBar) {
     owner.Bounds = TRect{0, 0, 20, 20};
-    list->AdjustSize();
+    list->AdjustSize(nullptr);
     const int allWidth = list->GetClientWidth();
     EXPECT_EQ(list->GetItemHeight(), TextHeight());
     EXPECT_EQ(list->GetClientHeight(), 12 * TextHeight());
     list->VisibleLineLimit = 5;
-    list->AdjustSize();
+    list->AdjustSize(nullptr);
     EXPECT_EQ(list->GetClientHeight(), 5 * TextHeight());
     EXPECT_EQ(list->GetClientWidth(), allWidth + GetSystemMetrics(SM_CXVSCROLL));
     list->VisibleLineLimit = 12;
-    list->AdjustSize();
+    list->AdjustSize(nullptr);
     EXPECT_EQ(list->GetClientWidth(), allWidth) << "a limit every line fits in hides none";
 
     list->VisibleLineLimit = 0;
     list->SetShowChecks(true);
-    list->AdjustSize();
+    list->AdjustSize(nullptr);
     const TSize check = view->GetLookAndFeelPainter()->GetCheckBoxSize();
     EXPECT_EQ(list->GetClientWidth(), allWidth + check.cx + 4);
     EXPECT_EQ(list->GetItemHeight(), std::max(TextHeight(), static_cast<int>(check.cy) + 4));
@@ -105,10 +105,10 @@ TEST_F(GridPopupList, TheListIsNeverNarrowerThanItsOwnerLessThePopupBorders) {
     const int borders = popup->GetBordersWidth();
     ASSERT_GT(borders, 0) << "the look's popup frame";
     EXPECT_EQ(popup->GetMinWidth(), 300 - borders);
-    list->AdjustSize();
+    list->AdjustSize(nullptr);
     EXPECT_EQ(list->GetClientWidth(), 300 - borders);
     list->MaxWidth = 40;
-    list->AdjustSize();
+    list->AdjustSize(nullptr);
     EXPECT_EQ(list->GetClientWidth(), 300 - borders) << "the owner's width wins over the maximal width";
 }
 
