@@ -67,6 +67,7 @@ class TGridUnits {
         FinalizeForms();
         FinalizeFoundationUnits();
     }
+    THeadlessDisplay& Display() { return display_; }
 
   private:
     THeadlessDisplay display_;

@@ -149,6 +149,7 @@ std::vector<std::string> DrawGridSheets(THeadlessDisplay& display, const std::st
     InitializeGridUnits();
     std::vector<std::string> paths = {DrawGlyphSheet(folder), DrawStripPhoto(display, folder),
                                       DrawLevelTabsPhoto(display, folder)};
+    for (const std::string& path : DrawGridDragSheets(display, folder)) paths.push_back(path);
     FinalizeGridUnits();
     FinalizeForms();
     return paths;

@@ -1,7 +1,7 @@
 #pragma once
 // The grid sheets: the navigator's sixteen built-in glyphs (plain, disabled and enlarged), real
-// navigators in each look-and-feel with hot, pressed and disabled buttons, and grids with level tabs,
-// photographed.
+// navigators in each look-and-feel with hot, pressed and disabled buttons, grids with level tabs,
+// drag feedback, the customization form and a popup list, photographed.
 #include <string>
 #include <vector>
 
@@ -13,6 +13,10 @@ namespace zorvy::gallery {
 
 // A photo of grids with level tabs on the top and on the left in each look-and-feel (GridTabSheets.cpp).
 std::string DrawLevelTabsPhoto(THeadlessDisplay& display, const std::string& folder);
+
+// A header drag's image and arrows, and photos of the customization form and of a popup list with
+// checks (GridDragSheets.cpp).
+std::vector<std::string> DrawGridDragSheets(THeadlessDisplay& display, const std::string& folder);
 
 // Needs the foundation units; starts and stops the grid units; answers the files it wrote.
 std::vector<std::string> DrawGridSheets(THeadlessDisplay& display, const std::string& folder);

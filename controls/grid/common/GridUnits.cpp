@@ -8,12 +8,15 @@
 #include "controls/grid/table/DataBinding.h"
 #include "controls/grid/view/HitTests.h"
 #include "controls/grid/view/RegisteredViews.h"
+#include "controls/pages/PagesUnit.h"
 #include "platform/classlib/Forms.h"
 #include "platform/win/ProgramCursors.h"
 
 namespace zorvy {
 
 void InitializeGridUnits() {
+    // The customization form's pages need the tab painters.
+    InitializePagesUnit();
     InitializeStylesUnit();
     if (Screen) Screen->SetCursorHandle(crcxGridSelectRow, LoadCursorResource("CX_GRIDSELECTROWCURSOR"));
     RegisterClass(TcxGridLevel::StaticClass());
@@ -26,6 +29,7 @@ void FinalizeGridUnits() {
     FinalizeRegisteredViews();
     FinalizeGridHitTests();
     FinalizeNavigatorUnit();
+    FinalizePagesUnit();
 }
 
 } // namespace zorvy

@@ -1,6 +1,8 @@
 // The grid popup's hand-over with the cell that owns it.
 #include "controls/grid/view/GridPopup.h"
 
+#include "controls/foundation/painters/Painter.h"
+#include "controls/grid/control/Grid.h"
 #include "controls/grid/view/CustomView.h"
 
 namespace zorvy {
@@ -21,8 +23,22 @@ TRect TcxCustomGridPopup::GetOwnerBounds() const {
     return owner_ ? owner_->GetDropDownWindowOwnerBounds() : TRect{};
 }
 
+int TcxCustomGridPopup::GetMinWidth() const {
+    const TRect r = GetOwnerBounds();
+    return r.Right - r.Left - GetBordersWidth();
+}
+
+void TcxCustomGridPopup::InitializePopup() {
+    TcxCustomPopupWindow::InitializePopup();
+    SetFrameStyle(static_cast<TcxPopupFrameStyle>(gridView_->GetLookAndFeelPainter()->GetGridPopupBorderStyle()));
+    if (TcxCustomGrid* grid = gridView_->GetGrid()) SetFont(grid->GetFont());
+    SetAnchorParent(gridView_->GetSite());
+    AnchorBounds = GetOwnerBounds();
+}
+
 void TcxCustomGridPopup::Popup() {
-    Popup(nullptr);
+    SetCaptureControl(nullptr);
+    Popup(FindNextControl(nullptr, true, true, false));
 }
 
 void TcxCustomGridPopup::NotifyClosed() {

@@ -30,11 +30,15 @@ class TcxCustomGridPopup : public TcxCustomPopupWindow {
     void SetGridOwner(IcxCustomGridPopupOwner* value);
     // The owner's bounds, in the site's client coordinates.
     virtual TRect GetOwnerBounds() const;
+    // The owner's width less the popup's side borders.
+    virtual int GetMinWidth() const;
     using TcxCustomPopupWindow::Popup;
-    // Opens under the owner's bounds.
+    // Opens under the owner's bounds, focusing the first tab-stop child.
     virtual void Popup();
 
   protected:
+    // The look's popup frame, the grid's font and the owner's bounds.
+    void InitializePopup() override;
     void NotifyClosed() override;
 
   private:

@@ -39,6 +39,8 @@ class TcxGridSite : public TcxControl {
     void SetParent(TWinControl* parent) override;
     void SetFocus() override;
     bool InDesignMode() const override;
+    // Starts the internal drag prepared for the site without waiting for the mouse to move.
+    void StartDragAndDropAtOnce() { StartDragAndDrop(); }
     bool HoldsFocus() const override;
     bool FocusesOnClickAt(int x, int y) const override;
     bool FocusesOnScrollBarClick() const override;

@@ -1,5 +1,5 @@
 // The view controller: mouse routing to cells, internal drag start from hit tests, focus hand-over,
-// dialog characters, the customization flag, cell hints; and the design controllers.
+// dialog characters, the customization form, cell hints; and the design controllers.
 #include "controls/grid/view/ViewController.h"
 
 #include "controls/foundation/dragdrop/DragAndDrop.h"
@@ -9,6 +9,8 @@
 #include "controls/grid/control/GridChanges.h"
 #include "controls/grid/view/CellViewInfo.h"
 #include "controls/grid/view/CustomView.h"
+#include "controls/grid/view/CustomizationForm.h"
+#include "controls/grid/view/GridDragAndDrop.h"
 #include "controls/grid/view/GridSite.h"
 #include "controls/grid/view/ViewInfo.h"
 #include "platform/classlib/Forms.h"
@@ -40,6 +42,11 @@ TObject* TcxGridViewDesignController::GetDesignObject(TObject* object) const {
 TcxCustomGridController::TcxCustomGridController(TcxCustomGridView* gridView) : TcxGridViewHandler(gridView) {}
 
 TcxCustomGridController::~TcxCustomGridController() {
+    if (TcxCustomGridCustomizationForm* form = customizationForm_) {
+        customization_ = false;
+        customizationForm_ = nullptr;
+        if (!form->IsDestroying()) delete form;
+    }
     HideHint();
     hintWindow_.reset();
     designController_.reset();
@@ -82,6 +89,15 @@ void TcxCustomGridController::SetDragAndDropObjectClass(const TMetaClass* cls) {
     };
 }
 
+TcxCustomGridDragAndDropObject* TcxCustomGridController::GetDragAndDropObject() const {
+    if (!IsDragging()) return nullptr;
+    return dynamic_cast<TcxCustomGridDragAndDropObject*>(GetSite()->ObtainDragAndDropObject());
+}
+
+void TcxCustomGridController::DesignerModified() {
+    if (TcxCustomGrid* grid = GetControl()) NotifyDesignerOfChange(grid);
+}
+
 void TcxCustomGridController::CheckCoordinatesLocked() {
     const bool prev = isCheckingCoordinates_;
     isCheckingCoordinates_ = true;
@@ -104,9 +120,13 @@ void TcxCustomGridController::UpdateScrollBars() {
 
 // ---- paint hand-over ----
 
-void TcxCustomGridController::BeforePaint() {}
+void TcxCustomGridController::BeforePaint() {
+    if (TcxCustomGridDragAndDropObject* object = GetDragAndDropObject()) object->BeforePaint();
+}
 
-void TcxCustomGridController::AfterPaint() {}
+void TcxCustomGridController::AfterPaint() {
+    if (TcxCustomGridDragAndDropObject* object = GetDragAndDropObject()) object->AfterPaint();
+}
 
 // ---- mouse ----
 
@@ -150,9 +170,12 @@ bool TcxCustomGridController::StartDragAndDrop(TPoint p) {
     TcxCustomGridHitTest* hitTest = GetViewInfo()->GetHitTest(p);
     if (!CanHandleHitTest(hitTest)) return false;
     const TMetaClass* cls = hitTest->GetDragAndDropObjectClass();
+    // A hit test that names no drag object starts no drag.
     if (!cls) return false;
     HideHint();
     SetDragAndDropObjectClass(cls);
+    auto* object = dynamic_cast<TcxCustomGridDragAndDropObject*>(GetSite()->ObtainDragAndDropObject());
+    if (object) object->Init(p, hitTest);
     return true;
 }
 
@@ -222,8 +245,41 @@ void TcxCustomGridController::SetCustomization(bool value) {
 }
 
 void TcxCustomGridController::CustomizationChanged() {
+    if (customization_) {
+        OpenCustomizationForm();
+    } else if (TcxCustomGridCustomizationForm* form = customizationForm_) {
+        customizationForm_ = nullptr;
+        if (!form->IsDestroying()) delete form;
+    }
     if (TcxCustomGrid* grid = GetControl()) grid->SendNotifications(gnkCustomization);
     GetGridView()->DoCustomization();
+}
+
+const TMetaClass* TcxCustomGridController::GetCustomizationFormClass() const {
+    return TcxCustomGridCustomizationForm::StaticClass();
+}
+
+void TcxCustomGridController::OpenCustomizationForm() {
+    auto* form = CreateInstance<TcxCustomGridCustomizationForm>(GetCustomizationFormClass(), this);
+    customizationForm_ = form;
+    form->Initialize();
+    // The site's bottom-right corner becomes the form's.
+    TcxGridSite* site = GetSite();
+    const TRect client = site->GetClientRect();
+    const TPoint corner = site->ClientToScreen(TPoint{client.Right, client.Bottom});
+    const int width = GetCustomizationFormDefaultWidth(), height = GetCustomizationFormDefaultHeight();
+    TRect r{corner.X - width, corner.Y - height, corner.X, corner.Y};
+    CheckCustomizationFormBounds(r);
+    form->SetBounds(r.Left, r.Top, r.Right - r.Left, r.Bottom - r.Top);
+    form->Show();
+}
+
+void TcxCustomGridController::UpdateCustomizationForm() {
+    if (customizationForm_) customizationForm_->RefreshData();
+}
+
+void TcxCustomGridController::RefreshCustomizationForm() {
+    if (customizationForm_) customizationForm_->RefreshItems();
 }
 
 // ---- hints ----

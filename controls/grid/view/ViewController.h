@@ -22,6 +22,8 @@ class THintWindow;
 class TFont;
 class TList;
 class TcxCustomGridDesignController;
+class TcxCustomGridCustomizationForm;
+class TcxCustomGridDragAndDropObject;
 
 class TcxCustomGridController : public TcxGridViewHandler, public IcxMouseTrackingAreaTest {
     ZORVY_CLASS(TcxCustomGridController, TcxGridViewHandler)
@@ -39,6 +41,10 @@ class TcxCustomGridController : public TcxGridViewHandler, public IcxMouseTracki
     bool IsFocusing() const { return isFocusing_; }
     bool IsCheckingCoordinates() const { return isCheckingCoordinates_; }
     void SetDragAndDropObjectClass(const TMetaClass* cls);
+    // The site's current internal drag object while a drag runs; nil otherwise.
+    TcxCustomGridDragAndDropObject* GetDragAndDropObject() const;
+    // Tells the form designer that the layout changed (there is none at run time).
+    void DesignerModified();
     void CheckCoordinatesLocked();
     // Hands a control-focus change of the view to its change queue.
     void PostControlFocusChange();
@@ -48,7 +54,8 @@ class TcxCustomGridController : public TcxGridViewHandler, public IcxMouseTracki
     bool GetCustomization() const { return customization_; }
     // Refused on a pattern view or before the site has a window (closing is always allowed).
     void SetCustomization(bool value);
-    void RefreshCustomizationForm() {}
+    TcxCustomGridCustomizationForm* GetCustomizationForm() const { return customizationForm_; }
+    void RefreshCustomizationForm();
 
     // ---- hints ----
     TcxCustomGridViewCellViewInfo* GetHintCell() const { return hintCell_; }
@@ -76,13 +83,14 @@ class TcxCustomGridController : public TcxGridViewHandler, public IcxMouseTracki
     virtual bool IsDesignHitTest(TcxCustomGridHitTest* hitTest);
     virtual int GetMouseWheelScrollingKind() { return 0; }
     virtual TObject* GetPatternObject(TObject* object);
-    virtual void UpdateCustomizationForm() {}
+    virtual void UpdateCustomizationForm();
     virtual bool IsPixelScrollBar(TScrollBarKind) { return false; }
     virtual bool WantsSiteFocus() { return true; }
     virtual void UnfocusView();
     virtual void DoFocusView(bool focusing);
     virtual void CheckCustomizationFormBounds(TRect&) {}
     virtual void CustomizationChanged();
+    virtual const TMetaClass* GetCustomizationFormClass() const;
     virtual int GetCustomizationFormDefaultWidth() { return 180; }
     virtual int GetCustomizationFormDefaultHeight() { return 300; }
     virtual void ControlFocusChanged();
@@ -124,8 +132,10 @@ class TcxCustomGridController : public TcxGridViewHandler, public IcxMouseTracki
 
   private:
     void HintCheckerTimerFired();
+    void OpenCustomizationForm();
 
     bool customization_ = false;
+    TcxCustomGridCustomizationForm* customizationForm_ = nullptr;
     TRect customizationFormBounds_{};
     std::unique_ptr<TcxCustomGridDesignController> designController_;
     TRect hintArea_{};

@@ -7,9 +7,11 @@
 #include "controls/grid/control/Grid.h"
 #include "controls/grid/view/CellViewInfo.h"
 #include "controls/grid/view/CustomView.h"
+#include "controls/grid/view/CustomizationForm.h"
 #include "controls/grid/view/GridSite.h"
 #include "controls/grid/view/ViewController.h"
 #include "controls/grid/view/ViewOptions.h"
+#include "platform/gdi/Geometry.h"
 #include "platform/win/Input.h"
 
 #include <algorithm>
@@ -271,6 +273,14 @@ void TcxCustomGridViewInfo::InitHitTest(TcxCustomGridHitTest* hitTest) {
 }
 
 TcxCustomGridHitTest* TcxCustomGridViewInfo::GetHitTest(TPoint p) {
+    TcxGridSite* site = GetSite();
+    TcxCustomGridCustomizationForm* form = GetGridView()->GetController()->GetCustomizationForm();
+    if (form && site && site->HandleAllocated() && PtInRect(form->GetBoundsRect(), site->ClientToScreen(p))) {
+        TcxCustomGridHitTest* hitTest = TcxCustomGridHitTest::GetInstance(TcxGridCustomizationFormHitTest::StaticClass(), p);
+        hitTest->SetViewInfo(nullptr);
+        InitHitTest(hitTest);
+        return hitTest;
+    }
     TcxCustomGridHitTest* result = designSelector_ ? designSelector_->GetHitTest(p) : nullptr;
     return result ? result : GetDefaultHitTest(p);
 }

@@ -42,8 +42,10 @@ class TTestCellViewInfo : public TcxCustomGridViewCellViewInfo {
     bool Hints = false;
     std::function<bool(TcxCanvas*)> OnCustomDraw;
     int Clicks = 0;
+    // What a point on the cell answers (a drag test names a drag object there).
+    const TMetaClass* HitTestClass = TTestCellHitTest::StaticClass();
 
-    const TMetaClass* GetHitTestClass() override { return TTestCellHitTest::StaticClass(); }
+    const TMetaClass* GetHitTestClass() override { return HitTestClass; }
     std::string CalculateText() override { return Caption; }
     TcxBorders CalculateBorders() override { return CellBorders; }
     int GetSideBorderWidth(TcxBorder) override { return 1; }
