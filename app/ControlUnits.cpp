@@ -2,12 +2,15 @@
 
 #include "controls/editors/buttons/ButtonEdit.h"
 #include "controls/editors/checks/CheckBox.h"
+#include "controls/editors/date/DateEditProperties.h"
 #include "controls/editors/framework/EditUnit.h"
 #include "controls/editors/groups/CheckGroup.h"
 #include "controls/editors/groups/RadioGroup.h"
 #include "controls/editors/label/Label.h"
 #include "controls/editors/mask/MaskEdit.h"
+#include "controls/editors/spin/SpinEditProperties.h"
 #include "controls/editors/text/TextEditUnit.h"
+#include "controls/editors/time/TimeEdit.h"
 #include "controls/foundation/services/FoundationUnits.h"
 
 namespace zorvy {
@@ -19,6 +22,9 @@ void InitializeControlUnits() {
     InitializeTextEditUnit();
     InitializeMaskEditUnit();
     InitializeButtonEditUnit();
+    InitializeSpinEditUnit();
+    InitializeTimeEditUnit();
+    InitializeDateEditUnit();
     InitializeRadioGroupUnit();
     InitializeCheckGroupUnit();
     InitializeLabelUnit();
@@ -28,6 +34,9 @@ void FinalizeControlUnits() {
     FinalizeLabelUnit();
     FinalizeCheckGroupUnit();
     FinalizeRadioGroupUnit();
+    FinalizeDateEditUnit();
+    FinalizeTimeEditUnit();
+    FinalizeSpinEditUnit();
     FinalizeButtonEditUnit();
     FinalizeMaskEditUnit();
     FinalizeTextEditUnit();

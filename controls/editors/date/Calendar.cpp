@@ -37,6 +37,7 @@ double SignedTime(double date, double time) { return date < 0 ? -time : time; }
 
 TcxCustomCalendar::TcxCustomCalendar(TComponent* owner) : TcxControl(owner) {
     ControlStyle |= csOpaque | csCaptureMouse;
+    SetColor(clWindow);
     selectedDate_ = Date();
     shownMonthStart_ = FirstDayOfMonthOf(selectedDate_);
     SetBounds(GetLeft(), GetTop(), 20, 20);

@@ -29,6 +29,8 @@ void TextIn(TcxCanvas* canvas, const std::string& text, const TRect& r, int flag
     canvas->CurrentBrush()->SetStyle(bsClear);
     canvas->CurrentFont()->SetColor(color);
     canvas->PaintText(text, r, flags | ctfSingleLine | ctfAlignVCenter);
+    // Solid again: the fills that follow go through the same brush.
+    canvas->CurrentBrush()->SetStyle(bsSolid);
 }
 
 // The first character of a UTF-8 text, or its last for Far East and Arabic names.

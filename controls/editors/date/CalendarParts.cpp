@@ -175,6 +175,7 @@ void TcxMonthListBox::Paint() {
         canvas->CurrentBrush()->SetStyle(bsClear);
         canvas->CurrentFont()->SetColor(selected ? calendar_->GetColor() : clWindowText);
         canvas->PaintText(text, r, ctfAlignHCenter | ctfAlignVCenter | ctfSingleLine);
+        canvas->CurrentBrush()->SetStyle(bsSolid);
     }
     DrawFrame();
 }

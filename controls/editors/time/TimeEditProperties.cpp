@@ -5,6 +5,7 @@
 #include "controls/editors/framework/EditRepository.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/Exceptions.h"
+#include "platform/rtl/FormatSettings.h"
 #include "platform/rtl/Numbers.h"
 #include "platform/rtl/ResourceStrings.h"
 #include "platform/rtl/Strings.h"
