@@ -7,7 +7,10 @@
 #include "controls/grid/control/Grid.h"
 #include "controls/grid/control/GridLevel.h"
 #include "controls/grid/view/CustomView.h"
+#include "controls/grid/view/ViewController.h"
 #include "controls/grid/view/ViewData.h"
+#include "controls/grid/view/ViewInfo.h"
+#include "controls/grid/view/ViewPainter.h"
 #include "platform/classlib/Forms.h"
 #include "platform/display/HeadlessDisplay.h"
 
@@ -22,15 +25,11 @@ std::size_t AllocationCount();
 class TBenchViewInfo : public TcxCustomGridViewInfo {
     ZORVY_CLASS(TBenchViewInfo, TcxCustomGridViewInfo)
   public:
-    explicit TBenchViewInfo(TcxCustomGridView* view) : TcxCustomGridViewInfo(view) {
-        auto* site = new TcxControl(nullptr);
-        site->SetBounds(0, 0, 400, 300);
-        SetSite(site);
-    }
+    using TcxCustomGridViewInfo::TcxCustomGridViewInfo;
     int Passes = 0;
 
   protected:
-    void DoCalculate() override { ++Passes; }
+    void CalculateLayout() override { ++Passes; }
 };
 
 class TBenchPainter : public TcxCustomGridPainter {

@@ -247,6 +247,7 @@ class TcxCustomDataController : public TPersistent {
     void ActiveChanged(bool active);
     bool GetActive() const { return active_; }
     void UpdateItems(bool updateFields);
+    bool IsUpdatingItems() const { return updatingItems_; }
     // Provider mode, or a structure just recreated by RestructData.
     virtual bool CanUpdateStructure() const { return IsProviderMode() || structureRecreated_; }
     void UpdateStructure(bool updateFields);

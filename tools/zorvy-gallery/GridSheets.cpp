@@ -147,7 +147,8 @@ std::string DrawStripPhoto(THeadlessDisplay& display, const std::string& folder)
 std::vector<std::string> DrawGridSheets(THeadlessDisplay& display, const std::string& folder) {
     InitializeForms();
     InitializeGridUnits();
-    std::vector<std::string> paths = {DrawGlyphSheet(folder), DrawStripPhoto(display, folder)};
+    std::vector<std::string> paths = {DrawGlyphSheet(folder), DrawStripPhoto(display, folder),
+                                      DrawLevelTabsPhoto(display, folder)};
     FinalizeGridUnits();
     FinalizeForms();
     return paths;

@@ -86,6 +86,7 @@ class TcxControl : public TCustomControl {
     bool IsCreatingWindow() const { return creatingWindow_; }
     bool IsRightButtonReleasing() const { return rightButtonReleasing_; }
     bool IsScrollingContent() const { return scrollingContent_; }
+    bool IsUpdatingScrollBars() const { return updatingScrollBars_; }
     TcxInternalDragState GetDragAndDropState() const { return dragAndDropState_; }
 
     // Appearance

@@ -5,6 +5,7 @@
 #include "controls/grid/control/GridLevel.h"
 #include "controls/grid/navigator/Navigator.h"
 #include "controls/grid/styles/Styles.h"
+#include "controls/grid/view/HitTests.h"
 #include "controls/grid/view/RegisteredViews.h"
 #include "platform/classlib/Forms.h"
 #include "platform/win/ProgramCursors.h"
@@ -20,6 +21,7 @@ void InitializeGridUnits() {
 
 void FinalizeGridUnits() {
     FinalizeRegisteredViews();
+    FinalizeGridHitTests();
     FinalizeNavigatorUnit();
 }
 

@@ -4,7 +4,11 @@
 
 #include "controls/foundation/classes/ClassUtils.h"
 #include "controls/data/DataController.h"
+#include "controls/grid/control/GridHandlers.h"
 #include "controls/grid/control/GridLevel.h"
+#include "controls/grid/control/LevelTabs.h"
+#include "controls/grid/view/ViewController.h"
+#include "controls/grid/view/ViewInfo.h"
 #include "controls/grid/view/CustomView.h"
 #include "platform/classlib/Forms.h"
 #include "platform/rtl/Exceptions.h"
@@ -30,13 +34,18 @@ TcxCustomGrid::TcxCustomGrid(TComponent* owner)
     : TcxControl(owner), navigatorNotifier_(std::make_unique<TcxNavigatorControlNotifier>()) {
     SetBorderStyle(cxcbsDefault);
     ControlStyle |= csDisplayDragImage;
+    levelTabs_.reset(CreateInstance<TcxGridLevelTabs>(GetLevelTabsClass(), this));
     SetRootLevel(CreateInstance<TcxGridLevel>(GetRootLevelClass(), nullptr));
+    CreateHandlers();
     SetBounds(GetLeft(), GetTop(), 250, 200);
 }
 
 TcxCustomGrid::~TcxCustomGrid() {
     PrepareDestruction();
-    navigatorNotifier_.reset();
+    for (int i = 0; i < rootLevel_->GetCount(); ++i)
+        if (TcxCustomGridView* view = rootLevel_->GetItem(i)->GetGridView())
+            if (view->GetViewInfo()) view->GetViewInfo()->UpdateSiteVisibility(false);
+    DestroyHandlers();
     FreeAndNil(rootLevel_);
     while (!views_.empty()) delete views_.back();
     for (TcxCustomGridChange* change : changes_) delete change;
@@ -45,6 +54,40 @@ TcxCustomGrid::~TcxCustomGrid() {
 
 const TMetaClass* TcxCustomGrid::GetRootLevelClass() const {
     return TcxGridRootLevel::StaticClass();
+}
+
+const TMetaClass* TcxCustomGrid::GetControllerClass() const {
+    return TcxGridController::StaticClass();
+}
+
+const TMetaClass* TcxCustomGrid::GetLevelTabsClass() const {
+    return TcxGridLevelTabs::StaticClass();
+}
+
+const TMetaClass* TcxCustomGrid::GetPainterClass() const {
+    return TcxGridPainter::StaticClass();
+}
+
+const TMetaClass* TcxCustomGrid::GetViewInfoClass() const {
+    return TcxGridViewInfo::StaticClass();
+}
+
+void TcxCustomGrid::CreateHandlers() {
+    controller_.reset(CreateInstance<TcxGridController>(GetControllerClass(), this));
+    painter_.reset(CreateInstance<TcxGridPainter>(GetPainterClass(), this));
+    viewInfo_.reset(CreateInstance<TcxGridViewInfo>(GetViewInfoClass(), this));
+    viewInfo_->CreateViewInfos();
+}
+
+void TcxCustomGrid::DestroyHandlers() {
+    navigatorNotifier_.reset();
+    viewInfo_.reset();
+    painter_.reset();
+    controller_.reset();
+}
+
+void TcxCustomGrid::SetLevelTabs(TcxGridLevelTabs* value) {
+    levelTabs_->Assign(value);
 }
 
 void TcxCustomGrid::SetRootLevel(TcxGridLevel* level) {
@@ -324,6 +367,12 @@ void TcxCustomGrid::SizeChanged() {
     if (!IsBeingLoaded()) AddChange(new TcxGridSizeChange(nullptr, false, false));
 }
 
+void TcxCustomGrid::CalculateLayout() {
+    if (!viewInfo_ || IsBeingDestroyed()) return;
+    viewInfo_->Calculate();
+    painter_->Invalidate(false);
+}
+
 void TcxCustomGrid::InvalidateViews(bool hardInvalidate) {
     if (IsBeingDestroyed()) return;
     if (hardInvalidate)
@@ -406,6 +455,69 @@ void TcxCustomGrid::DoContextPopup(TPoint mousePos, bool& handled) {
         TObject fromKeyboard;
         handled = SendNotifications(gnkContextMenu, mousePos.X == -1 && mousePos.Y == -1 ? &fromKeyboard : nullptr);
     }
+}
+
+void TcxCustomGrid::AbortMouseActions() {
+    TcxControl::AbortMouseActions();
+    if (controller_) controller_->CancelViewMouseActions();
+}
+
+bool TcxCustomGrid::HandlesDesignTimeMouse(int x, int y, TShiftState shift) const {
+    if (TcxControl::HandlesDesignTimeMouse(x, y, shift)) return true;
+    return (shift & ssLeft) && viewInfo_ && viewInfo_->GetHitTest(x, y)->GetHitTestCode() == htTab;
+}
+
+TCursor TcxCustomGrid::GetCursorAt(int x, int y) const {
+    const TCursor cursor = controller_ ? controller_->GetCursor(x, y) : crDefault;
+    return cursor != crDefault ? cursor : TcxControl::GetCursorAt(x, y);
+}
+
+void TcxCustomGrid::Paint() {
+    TcxControl::Paint();
+    if (painter_) painter_->Paint();
+}
+
+void TcxCustomGrid::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+    TWeakLink<TcxCustomGrid> self(this);
+    TcxControl::MouseDown(button, shift, x, y);
+    if (self && controller_) controller_->MouseDown(button, shift, x, y);
+}
+
+void TcxCustomGrid::MouseMove(TShiftState shift, int x, int y) {
+    TWeakLink<TcxCustomGrid> self(this);
+    TcxControl::MouseMove(shift, x, y);
+    if (self && controller_) controller_->MouseMove(shift, x, y);
+}
+
+void TcxCustomGrid::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+    TWeakLink<TcxCustomGrid> self(this);
+    TcxControl::MouseUp(button, shift, x, y);
+    if (self && controller_) controller_->MouseUp(button, shift, x, y);
+}
+
+void TcxCustomGrid::DragOver(TObject* source, int x, int y, TDragState state, bool& accept) {
+    TcxControl::DragOver(source, x, y, state, accept);
+    if (controller_) controller_->DragOver(source, x, y, state, accept);
+}
+
+void TcxCustomGrid::DoStartDrag(TDragObject*& dragObject) {
+    TcxControl::DoStartDrag(dragObject);
+    if (controller_) controller_->StartDrag(dragObject);
+}
+
+void TcxCustomGrid::DoEndDrag(TObject* target, int x, int y) {
+    if (controller_) controller_->EndDrag(target, x, y);
+    TcxControl::DoEndDrag(target, x, y);
+}
+
+void TcxCustomGrid::CMDialogChar(TMessage& m) {
+    TcxCustomGridDetailsSiteViewInfo* site = viewInfo_ ? viewInfo_->GetDetailsSiteViewInfo() : nullptr;
+    TcxCustomGridDetailsSiteTabsViewInfo* tabs = site ? site->GetTabsViewInfo() : nullptr;
+    if (tabs && tabs->ProcessDialogChar(static_cast<std::uint16_t>(m.WParam))) {
+        m.Result = 1;
+        return;
+    }
+    TcxControl::CMDialogChar(m);
 }
 
 // ---- notifications ----

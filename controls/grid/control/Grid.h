@@ -3,8 +3,8 @@
 // draws in its own site; the grid tracks the active level and the focused view, forwards navigator
 // requests to the focused view, and runs every relayout and repaint of its views through a queue of
 // change objects merged under an update lock. The layout, painting and level tabs of the grid's own
-// surface are the grid's view info, painter and controller (GetLayoutCalculator & co. are the
-// hooks they use); this file keeps the state and the queue.
+// surface are the grid's view info, painter and controller (GridHandlers.h); this file keeps the
+// state, the queue and the forwarding of input and painting to them.
 #include "controls/foundation/control/Control.h"
 #include "controls/grid/control/GridChanges.h"
 #include "controls/grid/navigator/Navigator.h"
@@ -20,6 +20,10 @@ class TcxGridLevel;
 class TcxGridRootLevel;
 class TcxGridLevelOptions;
 class TcxGridLevelStyles;
+class TcxGridLevelTabs;
+class TcxGridController;
+class TcxGridPainter;
+class TcxGridViewInfo;
 
 // Notification kinds the grid sends to its receivers.
 enum TcxGridNotificationKind {
@@ -53,6 +57,13 @@ class TcxCustomGrid : public TcxControl, public IcxNavigator {
     // Renames the views and levels whose names begin with the old name.
     void SetName(const std::string& name) override;
     void Loaded() override;
+
+    // ---- handlers ----
+    TcxGridController* GetController() const { return controller_.get(); }
+    TcxGridPainter* GetPainter() const { return painter_.get(); }
+    TcxGridViewInfo* GetViewInfo() const { return viewInfo_.get(); }
+    TcxGridLevelTabs* GetLevelTabs() const { return levelTabs_.get(); }
+    void SetLevelTabs(TcxGridLevelTabs* value);
 
     // ---- levels and views ----
     TcxGridRootLevel* GetRootLevel() const { return rootLevel_; }
@@ -126,9 +137,9 @@ class TcxCustomGrid : public TcxControl, public IcxNavigator {
     void ClearBookmark() override;
     void DoAction(int buttonIndex) override;
 
-    // Relayout of the grid's own surface (the level tabs and site bounds); the grid's view info
-    // overrides it.
-    virtual void CalculateLayout() { Invalidate(); }
+    // Relayout of the grid's own surface (the level tabs and the sites' bounds), then a repaint.
+    virtual void CalculateLayout();
+    TCursor GetCursorAt(int x, int y) const override;
 
     TcxGridActiveTabChangedEvent OnActiveTabChanged;
     TcxGridFocusedViewChangedEvent OnFocusedViewChanged;
@@ -141,6 +152,12 @@ class TcxCustomGrid : public TcxControl, public IcxNavigator {
     virtual void DoLayoutChanged(TcxCustomGridView* gridView);
     virtual void DoFocusedViewChanged(TcxCustomGridView* prevView, TcxCustomGridView* view);
     virtual const TMetaClass* GetRootLevelClass() const;
+    virtual void CreateHandlers();
+    virtual void DestroyHandlers();
+    virtual const TMetaClass* GetControllerClass() const;
+    virtual const TMetaClass* GetLevelTabsClass() const;
+    virtual const TMetaClass* GetPainterClass() const;
+    virtual const TMetaClass* GetViewInfoClass() const;
 
     void AddChildComponent(TcxControlChildComponent* component) override;
     void RemoveChildComponent(TcxControlChildComponent* component) override;
@@ -149,6 +166,16 @@ class TcxCustomGrid : public TcxControl, public IcxNavigator {
     void GeometryChanged() override;
     void HandleLookAndFeelChange(TcxLookAndFeel* sender, TcxLookAndFeelValues changed) override;
     void DoContextPopup(TPoint mousePos, bool& handled) override;
+    void AbortMouseActions() override;
+    bool HandlesDesignTimeMouse(int x, int y, TShiftState shift) const override;
+    void Paint() override;
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void DragOver(TObject* source, int x, int y, TDragState state, bool& accept) override;
+    void DoStartDrag(TDragObject*& dragObject) override;
+    void DoEndDrag(TObject* target, int x, int y) override;
+    void CMDialogChar(TMessage& m) override;
 
   private:
     void SetRootLevel(TcxGridLevel* level);
@@ -159,6 +186,10 @@ class TcxCustomGrid : public TcxControl, public IcxNavigator {
     IcxNavigator* GetFocusedViewNavigator() const;
 
     TcxGridLevel* activeLevel_ = nullptr;
+    std::unique_ptr<TcxGridController> controller_;
+    std::unique_ptr<TcxGridLevelTabs> levelTabs_;
+    std::unique_ptr<TcxGridPainter> painter_;
+    std::unique_ptr<TcxGridViewInfo> viewInfo_;
     std::vector<TcxCustomGridChange*> changes_; // owned
     bool dragOpening_ = true;
     int dragOpeningWaitTime_ = 800;

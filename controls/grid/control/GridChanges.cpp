@@ -3,6 +3,9 @@
 
 #include "controls/grid/control/Grid.h"
 #include "controls/grid/view/CustomView.h"
+#include "controls/grid/view/ViewController.h"
+#include "controls/grid/view/ViewInfo.h"
+#include "controls/grid/view/ViewPainter.h"
 
 #include <functional>
 
@@ -44,7 +47,7 @@ void TcxGridLayoutChange::Execute() {
     } else if (view->CanCalculateLayout()) {
         TcxControl* site = view->GetSite();
         if (site && !IsRectEmpty(site->GetBoundsRect())) {
-            view->GetViewInfo()->Calculate(site->GetClientRect());
+            view->GetViewInfo()->MainCalculate(site->GetBoundsRect());
             view->GetPainter()->Invalidate();
         }
     }

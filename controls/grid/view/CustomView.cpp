@@ -6,7 +6,11 @@
 #include "controls/foundation/painters/StandardPainters.h"
 #include "controls/grid/control/Grid.h"
 #include "controls/grid/control/GridLevel.h"
+#include "controls/grid/view/ViewController.h"
 #include "controls/grid/view/ViewData.h"
+#include "controls/grid/view/ViewInfo.h"
+#include "controls/grid/view/ViewPainter.h"
+#include "controls/grid/view/GridSite.h"
 #include "controls/grid/view/ViewOptions.h"
 #include "platform/rtl/StringList.h"
 #include "platform/rtl/Variant.h"
@@ -60,6 +64,7 @@ void TcxCustomGridView::CreateHandlers() {
     painter_.reset(CreateInstance<TcxCustomGridPainter>(GetPainterClass(), this));
     viewData_.reset(CreateInstance<TcxCustomGridViewData>(GetViewDataClass(), this));
     viewInfo_.reset(CreateInstance<TcxCustomGridViewInfo>(GetViewInfoClass(), this));
+    viewInfo_->AfterConstruction();
     if (const TMetaClass* cacheClass = GetViewInfoCacheClass())
         viewInfoCache_.reset(CreateInstance<TcxCustomGridViewInfoCache>(cacheClass, this));
 }
@@ -92,6 +97,7 @@ TcxCustomGridView::~TcxCustomGridView() {
 void TcxCustomGridView::DestroyHandlers() {
     dataController_.reset();
     DetachFromControl();
+    if (viewInfo_) viewInfo_->BeforeDestruction();
     viewInfo_.reset();
     viewInfoCache_.reset();
     viewData_.reset();

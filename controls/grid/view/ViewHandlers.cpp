@@ -1,11 +1,11 @@
-// The handler bases: their access to the view, the painter's invalidation of the site, and the view
-// info's layout pass.
+// The handler base: its access to the view and to the view's other handlers.
 #include "controls/grid/view/ViewHandlers.h"
 
 #include "controls/foundation/control/Control.h"
 #include "controls/grid/control/Grid.h"
 #include "controls/grid/view/CustomView.h"
 #include "controls/grid/view/ViewData.h"
+#include "controls/grid/view/ViewInfo.h"
 
 namespace zorvy {
 
@@ -41,35 +41,6 @@ void TcxGridViewHandler::BeginUpdate() {
 }
 void TcxGridViewHandler::EndUpdate() {
     gridView_->EndUpdate();
-}
-
-void TcxCustomGridPainter::Invalidate() {
-    if (TcxControl* site = GetSite()) site->Invalidate();
-}
-
-void TcxCustomGridPainter::InvalidateRect(const TRect& r) {
-    if (TcxControl* site = GetSite()) site->InvalidateArea(r, false);
-}
-
-void TcxCustomGridPainter::InvalidateRegion(const TcxRegion* region) {
-    if (TcxControl* site = GetSite()) site->InvalidateArea(region->GetBoundsRect(), false);
-}
-
-TcxCustomGridViewInfo::~TcxCustomGridViewInfo() {
-    delete site_.Get();
-}
-
-void TcxCustomGridViewInfo::Calculate(const TRect& bounds) {
-    bounds_ = bounds;
-    calculating_ = true;
-    try {
-        DoCalculate();
-    } catch (...) {
-        calculating_ = false;
-        throw;
-    }
-    calculating_ = false;
-    GetGridView()->LayoutPassEnded();
 }
 
 } // namespace zorvy

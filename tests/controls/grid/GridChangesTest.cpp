@@ -171,9 +171,10 @@ TEST_F(GridChanges, AChangeAskedForDuringALayoutPassRunsAfterThePass) {
         view->LayoutChanged(true);
         view->Invalidate();
     };
+    const int repaintsBefore = view->Paint()->Repaints;
     view->LayoutChanged(true);
     EXPECT_EQ(Passes(), 2) << "the relayout asked for during the pass ran after it";
-    EXPECT_EQ(view->Paint()->Repaints, 2) << "one repaint per pass; the asked one is covered";
+    EXPECT_EQ(view->Paint()->Repaints - repaintsBefore, 2) << "one repaint per pass; the asked one is covered";
 }
 
 } // namespace
