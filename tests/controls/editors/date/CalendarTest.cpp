@@ -151,6 +151,32 @@ TEST_F(CalendarTest, TheMonthListKeepsToTheSupportedYears) {
     EXPECT_FALSE(list->GetVisible());
 }
 
+TEST_F(CalendarTest, TheSelectedDayIsHighlightedAndTheOtherMonthsDaysAreGrey) {
+    TcxCustomCalendar* calendar = NewCalendar();
+    calendar->SelectDay(EncodeDate(2024, 5, 15));
+    Pump();
+    const TRect grid = calendar->GetGridRect();
+    const int w = calendar->GetColumnWidth(), h = calendar->GetRowHeight();
+    auto cellPixel = [&](int column, int row) {
+        return PixelAt(form, calendar->GetLeft() + grid.Left + column * w + 1, calendar->GetTop() + grid.Top + row * h + 1);
+    };
+    // 15 May 2024 (a Wednesday) is in the third row of a month starting on a Wednesday, Sundays first.
+    EXPECT_EQ(cellPixel(3, 2), ColorToRGB(clHighlight));
+    EXPECT_EQ(cellPixel(4, 2), ColorToRGB(clWindow));
+    // Grey digits in the first cell (28 April), black ones in a day of May.
+    auto hasInk = [&](int column, int row, COLORREF ink) {
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x)
+                if (PixelAt(form, calendar->GetLeft() + grid.Left + column * w + x,
+                            calendar->GetTop() + grid.Top + row * h + y) == ink)
+                    return true;
+        return false;
+    };
+    EXPECT_TRUE(hasInk(0, 0, ColorToRGB(clGrayText)));
+    EXPECT_FALSE(hasInk(0, 0, ColorToRGB(clWindowText)));
+    EXPECT_TRUE(hasInk(1, 1, ColorToRGB(clWindowText)));
+}
+
 TEST_F(CalendarTest, TheClockKeepsTheFractionOfTheDay) {
     TcxCustomCalendar* calendar = NewCalendar();
     calendar->GetClock()->SetTime(2.25);

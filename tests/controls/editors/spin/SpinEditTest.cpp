@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <vector>
 
 namespace zorvy::test {
 namespace {
@@ -299,6 +300,28 @@ TEST_F(SpinEditTest, ButtonsStackOnTheRightOrSitLeftAndRight) {
     EXPECT_LT(vi->Button(0)->Bounds.Right, vi->ClientRect.Left + 1); // down at the left of the text
     EXPECT_GT(vi->Button(1)->Bounds.Left, vi->ClientRect.Right - 1);
     EXPECT_EQ(vi->ArrowDirection(0), arLeft);
+}
+
+// Counts the arrow's pixels (the button text colour) per row of a button: an up arrow widens downwards.
+TEST_F(SpinEditTest, TheStackedArrowsPointUpAndDown) {
+    TcxSpinEdit* edit = NewEdit();
+    const auto* vi = edit->GetEditViewInfo();
+    const COLORREF arrow = ColorToRGB(clBtnText);
+    auto rows = [&](const TRect& r) {
+        std::vector<int> counts;
+        for (int y = r.Top; y < r.Bottom; ++y) {
+            int n = 0;
+            for (int x = r.Left; x < r.Right; ++x)
+                if (PixelAt(form, edit->GetLeft() + x, edit->GetTop() + y) == arrow) ++n;
+            if (n > 0) counts.push_back(n);
+        }
+        return counts;
+    };
+    const std::vector<int> up = rows(vi->Button(1)->Bounds), down = rows(vi->Button(0)->Bounds);
+    ASSERT_GE(up.size(), 2u);
+    ASSERT_GE(down.size(), 2u);
+    EXPECT_LT(up.front(), up.back());
+    EXPECT_GT(down.front(), down.back());
 }
 
 } // namespace
