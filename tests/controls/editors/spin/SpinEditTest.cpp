@@ -3,6 +3,9 @@
 #include "controls/editors/spin/SpinEdit.h"
 #include "controls/editors/spin/SpinEditViewInfo.h"
 #include "controls/editors/framework/EditRepository.h"
+#include "controls/editors/framework/EditStyle.h"
+#include "controls/foundation/graphics/Canvas.h"
+#include "platform/classlib/Bitmap.h"
 #include "controls/editors/filter/FilterEditHelpers.h"
 #include "platform/win/VirtualKeys.h"
 #include "tests/controls/editors/EditorsFixture.h"
@@ -10,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <memory>
 #include <vector>
 
 namespace zorvy::test {
@@ -302,17 +306,29 @@ TEST_F(SpinEditTest, ButtonsStackOnTheRightOrSitLeftAndRight) {
     EXPECT_EQ(vi->ArrowDirection(0), arLeft);
 }
 
-// Counts the arrow's pixels (the button text colour) per row of a button: an up arrow widens downwards.
+// A spin editor's look painted into a bitmap, without a pointer: the arrow's dark pixels per row of a
+// button; an up arrow widens downwards, a down arrow narrows.
 TEST_F(SpinEditTest, TheStackedArrowsPointUpAndDown) {
-    TcxSpinEdit* edit = NewEdit();
-    const auto* vi = edit->GetEditViewInfo();
-    const COLORREF arrow = ColorToRGB(clBtnText);
+    TcxSpinEditProperties properties(nullptr);
+    TcxEditStyle style(nullptr);
+    style.GetLookAndFeel()->SetNativeStyle(false);
+    std::unique_ptr<TcxCustomEditViewData> viewData(properties.MakeViewData(&style, true));
+    std::unique_ptr<TcxCustomEditViewInfo> vi(properties.CreateViewInfo());
+    TBitmap bitmap;
+    bitmap.SetPixelFormat(pf32bit);
+    bitmap.SetSize(120, 21);
+    TcxCanvas canvas(bitmap.GetCanvas());
+    viewData->FillViewInfo(&canvas, Rect(0, 0, 120, 21), Point(-1, -1), 0, 0, vi.get(), false);
+    vi->PaintTo(&canvas);
+    ASSERT_EQ(vi->ButtonCount(), 2);
     auto rows = [&](const TRect& r) {
         std::vector<int> counts;
         for (int y = r.Top; y < r.Bottom; ++y) {
             int n = 0;
-            for (int x = r.Left; x < r.Right; ++x)
-                if (PixelAt(form, edit->GetLeft() + x, edit->GetTop() + y) == arrow) ++n;
+            for (int x = r.Left; x < r.Right; ++x) {
+                const std::uint32_t c = bitmap.GetHandle()->Row(y)[x];
+                if (((c >> 16) & 0xFF) + ((c >> 8) & 0xFF) + (c & 0xFF) < 150) ++n;
+            }
             if (n > 0) counts.push_back(n);
         }
         return counts;
