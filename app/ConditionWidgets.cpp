@@ -37,10 +37,6 @@ TConditionEdit* NewConditionEdit(TComponent* owner, TWinControl* parent, const s
     for (char digit = '0'; digit <= '8'; ++digit)
         items.emplace_back(1, digit);
     properties->SetLookupItems(items);
-    for (int i = 0; i < properties->GetButtons()->GetCount(); ++i)
-        properties->GetButtons()->ButtonAt(i)->SetEnabled(false);
-    edit->SetHint(LaterAssistant);
-    edit->SetShowHint(true);
     edit->SetText("");
     edit->SetEnabled(false);
     // The text belongs to the check box beside it, not to a stored value that Escape could bring back:

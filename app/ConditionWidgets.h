@@ -17,12 +17,9 @@ using TConditionGroupBox = TcxGroupBox;
 TConditionCheckBox* NewConditionCheckBox(TComponent* owner, TWinControl* parent, const std::string& name,
                                          const std::string& caption, const TRect& bounds);
 // Disabled, empty and editable, as every condition edit starts, with the completion items "0" to "8" and
-// one ellipsis button; the button stays disabled, with a hint, until the condition assistant it opens
-// comes with a later version.
+// one ellipsis button, which opens the condition assistant through the properties' OnButtonClick.
 TConditionEdit* NewConditionEdit(TComponent* owner, TWinControl* parent, const std::string& name,
                                  const TRect& bounds);
-// The hint of the edits' disabled buttons.
-inline constexpr const char* LaterAssistant = "条件设置助手将在以后的版本中提供";
 TConditionGroupBox* NewConditionGroupBox(TComponent* owner, TWinControl* parent, const std::string& name,
                                          const std::string& caption, const TRect& bounds);
 

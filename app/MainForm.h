@@ -77,6 +77,14 @@ class TFrmain : public TForm {
     // The quick-select boxes and 6位选择 show the selection the digits hold (empty when none fits).
     void ShowDigitState();
     void BtclearTjClick(TObject* sender);
+    // The edit buttons: each opens the condition assistant on its edit with the page the edit lies on
+    // (the banker edit in banker mode).
+    void xhtz1EditPropertiesButtonClick(TObject* edit);
+    void gw1EditPropertiesButtonClick(TObject* edit);
+    void cxButtonEdit23PropertiesButtonClick(TObject* edit);
+    void ww1EditPropertiesButtonClick(TObject* edit);
+    void tb1EditPropertiesButtonClick(TObject* edit);
+    void Tj_danmaEditPropertiesButtonClick(TObject* edit);
 
     // The run.
     void BtfilterClick(TObject* sender);
@@ -193,6 +201,10 @@ class TFrmain : public TForm {
     void ApplyLoaded(const TFilterInput& input);
     std::vector<TDraw> Tem1Draws() const;
     void ShowStartupProblems();
+    // The edit-button handler of a family's edits.
+    void FamilyEditButtonClick(int family, TObject* edit);
+    // A choice waits in the condition assistant: said, its page shown, and true (the run does not start).
+    bool RefusePendingCondition();
 
     TFilterEngine engine_;
     std::unique_ptr<TRunHost> host_;

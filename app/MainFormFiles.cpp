@@ -1,5 +1,6 @@
 // The main window's files: schemes saved, loaded and cleared, and the result list saved, printed and
 // checked against a draw.
+#include "app/ConditionAssistant.h"
 #include "app/MainForm.h"
 #include "app/Results.h"
 #include "app/Schemes.h"
@@ -97,6 +98,8 @@ bool TFrmain::LoadScheme(const std::string& path) {
         box->SetChecked(true);
     for (const auto& [edit, text] : texts)
         edit->SetText(text);
+    // The loaded texts replace whatever choice waited in the condition assistant.
+    ConditionPending = false;
     if (!skipped.empty()) {
         std::string text = "方案里这些项目与窗口里同名的控件种类不符，已跳过：";
         for (const std::string& item : skipped)

@@ -1,5 +1,6 @@
 // The main window's frame: tool bar, menu, status bar, timer, creation, showing, closing, the
 // countdown caption, the last draw and the settings file.
+#include "app/ConditionAssistant.h"
 #include "app/Countdown.h"
 #include "app/HelpForm.h"
 #include "app/MainForm.h"
@@ -132,6 +133,8 @@ void TFrmain::FormCreate(TObject*) {
         tjcom->GetItems()->Add(std::to_string(i));
     Application->HintPause = 500;
     Application->HintHidePause = 3666;
+    AssistantFromAnalysis = false;
+    ConditionPending = false;
     try {
         setupIni_ = std::make_unique<TIniFile>(SetupIniPath());
         std::string problem;

@@ -188,6 +188,9 @@ void TFrmain::BuildLeftPages() {
     Tj_danmachk = NewConditionCheckBox(this, Tabdm, "Tj_danmachk", "胆码选择", {8, 12, 88, 12 + RowHeight});
     Tj_danmachk->OnClick = onBox;
     Tj_danmaEdit = NewConditionEdit(this, Tabdm, "Tj_danmaEdit", {98, 12, LeftWide - 8, 12 + RowHeight});
+    Tj_danmaEdit->GetProperties()->OnButtonClick = [this](TObject*, int) {
+        Tj_danmaEditPropertiesButtonClick(Tj_danmaEdit);
+    };
     customwzchk = NewConditionCheckBox(this, Tabdm, "customwzchk", "自定位", {8, 40, 88, 40 + RowHeight});
     customwzchk->SetVisible(false);
     customwzchk->OnClick = onBox;
@@ -259,6 +262,9 @@ void TFrmain::BuildFamily(int family, TWinControl* parent, const TRect& area, in
             edit->OnMouseMove = [this](TObject* sender, TShiftState shift, int x, int y) {
                 xhtz1EditMouseMove(sender, shift, x, y);
             };
+        edit->GetProperties()->OnButtonClick = [this, edit, family](TObject*, int) {
+            FamilyEditButtonClick(family, edit);
+        };
         ConditionChecks[i] = check;
         ConditionEdits[i] = edit;
     }

@@ -177,7 +177,7 @@ void TFrmain::SetRunning(bool running) {
 }
 
 void TFrmain::BtfilterClick(TObject*) {
-    if (Running()) return;
+    if (Running() || RefusePendingCondition()) return;
     TFilterInput input = CopyInput();
     // What would make the run pointless or fail is said before anything on the screen changes.
     bool anyDigit = false;

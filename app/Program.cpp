@@ -1,5 +1,6 @@
 #include "app/Program.h"
 
+#include "app/ConditionAssistant.h"
 #include "app/HelpForm.h"
 #include "app/MainForm.h"
 #include "data/DataModule.h"
@@ -10,6 +11,7 @@ namespace zorvy {
 
 TFrmain* Frmain = nullptr;
 TData* Data = nullptr;
+TFrTjshezhi* FrTjshezhi = nullptr;
 TFrhelp* Frhelp = nullptr;
 
 void CreateWindows() {
@@ -31,6 +33,7 @@ void CreateWindows() {
         Frmain->AddStartupProblem(std::string("无法打开开奖数据库，与上期开奖有关的条件按没有历史计算。原因：") +
                                   e.what());
     }
+    FrTjshezhi = Application->CreateForm<TFrTjshezhi>();
     Frmain->GetEndOption();
     Frhelp = Application->CreateForm<TFrhelp>();
 }

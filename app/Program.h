@@ -6,14 +6,16 @@ namespace zorvy {
 class TData;
 class TFrhelp;
 class TFrmain;
+class TFrTjshezhi;
 
 // One per window class, set by CreateWindows and never cleared; a window a later version brings stays
 // nullptr, and Data stays nullptr when the draw database cannot be opened.
 extern TFrmain* Frmain;
 extern TData* Data;
+extern TFrTjshezhi* FrTjshezhi;
 extern TFrhelp* Frhelp;
 
-// Creates the main window, the data module and the help window (the forms unit must be initialised).
+// Creates the main window, the data module, the condition assistant and the help window (the forms unit must be initialised).
 // A data module that fails is reported through the main window, which opens all the same.
 void CreateWindows();
 // The whole program: CreateWindows, then the message loop until the main window closes.

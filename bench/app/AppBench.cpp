@@ -39,6 +39,7 @@ void Close() {
     Frmain = nullptr;
     Data = nullptr;
     Frhelp = nullptr;
+    FrTjshezhi = nullptr;
 }
 
 void StartUp(benchmark::State& state) {

@@ -36,6 +36,10 @@ void TcxCustomDataBinding::DoUpdateData(TObject* a, TObject* b) {
     if (OnUpdateData) OnUpdateData(a, b);
 }
 
+void TcxCustomDataBinding::GetStoredValue(int, bool, Variant& value) const {
+    value = Variant::Null();
+}
+
 void TcxCustomDataBinding::SetVisualControl(TComponent* control) {
     if (visualControl_ == control) return;
     visualControl_ = control;

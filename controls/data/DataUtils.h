@@ -4,6 +4,7 @@
 // start the date filters use, and the case-insensitive equality or prefix test of search.
 #include "platform/rtl/Collection.h"
 #include "platform/rtl/DateTime.h"
+#include "platform/rtl/Variant.h"
 
 #include <functional>
 #include <string>
@@ -33,6 +34,12 @@ class TcxCustomDataBinding : public TPersistent {
     virtual bool CanChangeValue() const { return CanModify(); }
     virtual bool UpdateAction(TObject* /*action*/) { return false; }
     virtual void UpdateDataOnExit() {}
+    // The value a control shows and the value it writes back; valueSource names which of the
+    // control's values is meant. Unbound: Null, and writing keeps nothing.
+    virtual void GetStoredValue(int valueSource, bool focused, Variant& value) const;
+    virtual void SetStoredValue(int /*valueSource*/, const Variant& /*value*/) {}
+    // The control's value changed in a way the data should hear of.
+    virtual void SetModified() {}
 
     TComponent* GetDataComponent() const { return dataComponent_; }
     TComponent* GetVisualControl() const { return visualControl_; }

@@ -1,7 +1,7 @@
 // Start-up and shutdown of the page control units.
 #include "controls/pages/PagesUnit.h"
 
-#include "controls/pages/DefaultPainter.h"
+#include "controls/pages/PCPainterStyles.h"
 #include "controls/pages/PaintersFactory.h"
 
 namespace zorvy {
@@ -13,12 +13,12 @@ int pagesUnitCount = 0;
 
 void InitializePagesUnit() {
     if (pagesUnitCount++ > 0) return;
-    RegisterPCPainterClass(TcxPCDefaultPainter::Class());
+    InitializePCPainters();
 }
 
 void FinalizePagesUnit() {
     if (pagesUnitCount == 0 || --pagesUnitCount > 0) return;
-    UnregisterPCPainterClass(TcxPCDefaultPainter::Class());
+    FinalizePCPainters();
     FinalizePaintersFactory();
 }
 

@@ -42,6 +42,7 @@ constexpr std::uint16_t VK_F2 = 113;
 constexpr std::uint16_t VK_F3 = 114;
 constexpr std::uint16_t VK_F4 = 115;
 constexpr std::uint16_t VK_F5 = 116;
+constexpr std::uint16_t VK_F9 = 120;
 constexpr std::uint16_t VK_F10 = 121;
 constexpr std::uint16_t VK_F12 = 123;
 constexpr std::uint16_t VK_LSHIFT = 160;

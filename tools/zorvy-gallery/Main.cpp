@@ -7,6 +7,7 @@
 #include "EditorSheets.h"
 #include "GridSheets.h"
 #include "GroupSheets.h"
+#include "ListSheets.h"
 #include "PageSheets.h"
 #include "PainterSheets.h"
 #include "PopupSheets.h"
@@ -50,6 +51,7 @@ int main(int argc, char** argv) {
             std::printf("%s\n", path.c_str());
         for (const std::string& path : gallery::DrawGroupPhotos(display, folder))
             std::printf("%s\n", path.c_str());
+        std::printf("%s\n", gallery::DrawListPhoto(display, folder).c_str());
         for (const std::string& path : gallery::DrawPopupSheets(folder))
             std::printf("%s\n", path.c_str());
         for (const std::string& path : gallery::DrawPageSheets(display, folder))

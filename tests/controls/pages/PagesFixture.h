@@ -2,7 +2,7 @@
 // The foundation's headless fixture with the page units started; a page control whose protected key
 // handling and end of loading a test can call; a painter whose tab widths are the numbers in the captions, so layouts can be
 // worked out by hand.
-#include "controls/pages/DefaultPainter.h"
+#include "controls/pages/PCStandardPainter.h"
 #include "controls/pages/PageControl.h"
 #include "controls/pages/PagesUnit.h"
 #include "controls/pages/PaintersFactory.h"
@@ -20,14 +20,17 @@ class TTestPageControl : public TcxPageControl {
 };
 
 // Style 50: a tab is as wide as the number its caption starts with.
-class TNumberWidthPainter : public TcxPCDefaultPainter {
+// The standard painter's measures with plain rectangles for tabs.
+class TNumberWidthPainter : public TcxPCStandardPainter {
     ZORVY_PC_PAINTER(TNumberWidthPainter)
   public:
     static int GetStyleID() { return 50; }
     static std::string GetStyleName() { return "NumberWidth"; }
-    using TcxPCDefaultPainter::TcxPCDefaultPainter;
+    using TcxPCStandardPainter::TcxPCStandardPainter;
     int CalculateTabNormalWidth(TcxTab* tab) override { return std::stoi(tab->GetCaption()); }
     int CalculateTabNormalHeight() override { return 20; }
+    TColor GetTabBodyColor(int) override { return clBtnFace; }
+    void PaintTabShape(int visibleIndex) override { Canvas()->FillRectSolid(FullRect(visibleIndex), clBtnFace); }
 };
 
 class PagesTest : public FoundationTest {

@@ -27,8 +27,8 @@ TEST_F(TabLayoutTest, AnOverflowingRowShowsArrowsAndTheGoButtonAndScrolls) {
     EXPECT_FALSE(c->GetAllTabsFit());
     EXPECT_EQ(c->GetFirstVisibleTab(), 0);
     EXPECT_EQ(c->GetLastVisibleTab(), 3) << "a tab that fits only in part is placed";
-    auto* painter = static_cast<TcxPCDefaultPainter*>(c->GetPainter());
-    const auto& buttons = painter->GetButtonPositions();
+    auto* painter = static_cast<TcxPCStandardPainter*>(c->GetPainter());
+    const auto& buttons = painter->ButtonPositions;
     ASSERT_EQ(buttons.size(), 3u);
     EXPECT_EQ(buttons[0].Button, nbGoDialog);
     EXPECT_EQ(buttons[0].Bounds, Rect(248, 0, 260, 20)) << "the go button next to the tabs";

@@ -1,5 +1,7 @@
 // Tabs: index errors with their messages, image indexes, the visible-tab search, the painter factory's
 // registry and the page rectangle a form stores.
+#include "controls/pages/PCPainterStyles.h"
+#include "controls/pages/PCTabsPainter.h"
 #include "tests/controls/pages/PagesFixture.h"
 
 #include "platform/rtl/Filer.h"
@@ -82,12 +84,12 @@ TEST_F(TabsTest, VisibleListFindsPositionsByBisection) {
     EXPECT_EQ(c->GetTabs()->GetVisibleTab(3)->GetCaption(), "5");
 }
 
-class TOtherDefault : public TcxPCDefaultPainter {
+class TOtherDefault : public TNumberWidthPainter {
     ZORVY_PC_PAINTER(TOtherDefault)
   public:
     static int GetStyleID() { return 60; }
     static bool IsDefaultForLookAndFeel(TcxLookAndFeel*) { return true; }
-    using TcxPCDefaultPainter::TcxPCDefaultPainter;
+    using TNumberWidthPainter::TNumberWidthPainter;
 };
 class TLaterDefault : public TOtherDefault {
     ZORVY_PC_PAINTER(TLaterDefault)
@@ -99,7 +101,7 @@ class TLaterDefault : public TOtherDefault {
 TEST_F(TabsTest, TheFactoryKeepsOneEntryPerClassAndPrefersTheLastClaim) {
     TcxPCPaintersFactory* factory = PaintersFactory();
     const int count = factory->Count();
-    RegisterPCPainterClass(TcxPCDefaultPainter::Class());
+    RegisterPCPainterClass(TcxPCTabsPainter::Class());
     EXPECT_EQ(factory->Count(), count);
     EXPECT_EQ(factory->GetStyleIDByLookAndFeel(nullptr), -1);
     EXPECT_EQ(factory->GetDefaultStyleID(nullptr), 1) << "the first registered class";
@@ -123,11 +125,11 @@ TEST_F(TabsTest, TheFactoryKeepsOneEntryPerClassAndPrefersTheLastClaim) {
     UnregisterPCPainterClass(TLaterDefault::Class());
     // Unregistering the last class frees the factory.
     UnregisterPCPainterClass(TNumberWidthPainter::Class());
-    UnregisterPCPainterClass(TcxPCDefaultPainter::Class());
+    FinalizePCPainters();
     EXPECT_EQ(PaintersFactory(), nullptr);
     EXPECT_EQ(MessageOf([&] { new TcxCustomTabControl(form); }),
               "TcxPCPaintersFactory.GetDefaultStyleID: There are no styles registered");
-    RegisterPCPainterClass(TcxPCDefaultPainter::Class());
+    InitializePCPainters();
     RegisterPCPainterClass(TNumberWidthPainter::Class());
     EXPECT_NE(PaintersFactory(), nullptr);
 }
