@@ -6,6 +6,7 @@
 #include "controls/editors/checks/CheckBox.h"
 #include "controls/editors/currency/CurrencyEdit.h"
 #include "controls/editors/combos/ImageComboBox.h"
+#include "controls/editors/date/DateEditProperties.h"
 #include "controls/editors/framework/EditUnit.h"
 #include "controls/editors/groups/CheckGroup.h"
 #include "controls/editors/groups/RadioGroup.h"
@@ -16,7 +17,9 @@
 #include "controls/editors/memo/MemoEdit.h"
 #include "controls/editors/mru/MRUEdit.h"
 #include "controls/editors/progress/ProgressBar.h"
+#include "controls/editors/spin/SpinEditProperties.h"
 #include "controls/editors/text/TextEditUnit.h"
+#include "controls/editors/time/TimeEdit.h"
 #include "controls/foundation/services/FoundationUnits.h"
 
 namespace zorvy {
@@ -28,6 +31,9 @@ void InitializeControlUnits() {
     InitializeTextEditUnit();
     InitializeMaskEditUnit();
     InitializeButtonEditUnit();
+    InitializeSpinEditUnit();
+    InitializeTimeEditUnit();
+    InitializeDateEditUnit();
     InitializeRadioGroupUnit();
     InitializeCheckGroupUnit();
     InitializeLabelUnit();
@@ -55,6 +61,9 @@ void FinalizeControlUnits() {
     FinalizeLabelUnit();
     FinalizeCheckGroupUnit();
     FinalizeRadioGroupUnit();
+    FinalizeDateEditUnit();
+    FinalizeTimeEditUnit();
+    FinalizeSpinEditUnit();
     FinalizeButtonEditUnit();
     FinalizeMaskEditUnit();
     FinalizeTextEditUnit();

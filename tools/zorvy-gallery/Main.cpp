@@ -3,6 +3,7 @@
 // every element in every state, for people to look at.
 #include "CheckSheets.h"
 #include "ControlSheets.h"
+#include "DateTimeSheets.h"
 #include "EditorSheets.h"
 #include "GridSheets.h"
 #include "GroupSheets.h"
@@ -46,6 +47,8 @@ int main(int argc, char** argv) {
         std::printf("%s\n", gallery::DrawMaskEditPhoto(display, folder).c_str());
         std::printf("%s\n", gallery::DrawValueEditorPhoto(display, folder).c_str());
         for (const std::string& path : gallery::DrawEditorSheets(folder))
+            std::printf("%s\n", path.c_str());
+        for (const std::string& path : gallery::DrawDateTimePhotos(display, folder))
             std::printf("%s\n", path.c_str());
         for (const std::string& path : gallery::DrawCheckBoxPhotos(display, folder))
             std::printf("%s\n", path.c_str());

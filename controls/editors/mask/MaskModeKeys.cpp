@@ -96,7 +96,8 @@ bool TcxMaskEditStandardMode::ProcessDelete() {
     const int end = std::min(state.selStart + state.selLength, std::min(state.n, mask_.GetCount()));
     for (int i = state.selStart; i < end; ++i) {
         if (IsLiteralAt(i)) continue;
-        chars[i] = GetBlankChar(i);
+        // An empty blank (a date editor's designator) leaves the position as it is.
+        if (const std::string& blank = GetBlankChar(i); !blank.empty()) chars[i] = blank;
         edit_->ShowText(JoinMaskChars(chars));
         MoveCaret(ReadState(), state.selStart);
     }

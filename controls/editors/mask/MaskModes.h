@@ -143,7 +143,8 @@ class TcxMaskEditStandardMode : public TcxMaskEditCustomMode {
     void UpdateEditValue() override;
     std::string GetDisplayTextForMask(const std::string& text, bool textHoldsLiterals) override;
 
-    const std::string& GetBlankChar(int position = 0) const;
+    // The character an emptied position receives.
+    virtual const std::string& GetBlankChar(int position = 0) const;
     TcxStandardMask& GetMask() { return mask_; }
 
   private:

@@ -193,7 +193,8 @@ void TcxMaskEditRegExprMode::SyncEditValue() {
     TcxMaskEditCustomMode::SyncEditValue();
     if (!HasUsableEdit() || !expression_.CompiledOk()) return;
     head_ = edit_->GetInnerText();
-    edit_->SetSelStartLocked(int(head_.size()));
+    // An edit made with its mask has no window yet: there is no caret to place.
+    if (edit_->HandleAllocated()) edit_->SetSelStartLocked(int(head_.size()));
     tail_.clear();
     expression_.Restart();
     expression_.ConsumeText(head_);

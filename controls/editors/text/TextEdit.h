@@ -94,7 +94,7 @@ class TcxCustomTextEditProperties : public TcxCustomEditProperties {
     // Number editors (spin, currency) answer true: their texts are checked against MinValue and MaxValue.
     virtual bool HoldsNumbers() const { return false; }
     // bound 0 the minimum, 1 the maximum.
-    bool IsBoundActive(int bound);
+    virtual bool IsBoundActive(int bound);
     bool HasValueRange() { return IsBoundActive(0) || IsBoundActive(1); }
     void VerifyRange(const Variant& displayValue, std::string& errorText, bool& error);
     void VerifyDisplayValue(Variant& displayValue, std::string& errorText, TcxCustomEdit* edit, bool& error) override;

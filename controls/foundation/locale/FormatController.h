@@ -90,6 +90,8 @@ class TcxFormatController {
     const std::string& GetStandardDateEditMask() const { return standardDateMask_; }
     void SetStandardDateEditMask(const std::string& value);
     const std::string& GetStandardDateTimeEditMask() const { return standardDateTimeMask_; }
+    // Set from outside rather than derived from the locale.
+    bool IsStandardDateTimeEditMaskAssigned() const { return assigned_[aStandardDateTime]; }
     void SetStandardDateTimeEditMask(const std::string& value);
     // 0 Sunday .. 6 Saturday.
     int GetFirstDayOfWeek() const { return firstDayOfWeek_; }
