@@ -82,11 +82,17 @@ void TControlCanvas::PaintOn(HDC dc, const std::function<void()>& paint) {
 
 void TControlCanvas::CreateHandle() {
     if (!Control) return;
+    // Asking for the window may create it, and its first messages (an owner-drawn list measuring its
+    // items) may already have given the canvas a context: that one is kept, not lost under a second.
     if (auto* wc = dynamic_cast<TWinControl*>(Control)) {
-        ownWindow_ = wc->GetHandle();
+        const HWND window = wc->GetHandle();
+        if (ownDc_) return;
+        ownWindow_ = window;
         ownDc_ = GetDC(ownWindow_);
     } else if (auto* parent = Control->GetParent()) {
-        ownWindow_ = parent->GetHandle();
+        const HWND window = parent->GetHandle();
+        if (ownDc_) return;
+        ownWindow_ = window;
         ownDc_ = GetDC(ownWindow_);
         const TRect r = Control->GetBoundsRect();
         SetViewportOrgEx(ownDc_, r.Left, r.Top, nullptr);
