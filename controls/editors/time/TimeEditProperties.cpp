@@ -192,7 +192,9 @@ bool TcxCustomTimeEditProperties::TextToTime(const std::string& text, TDateTime&
     if (s.empty()) return false;
     if (s.size() == 2) s += ":00";
     if (!use24HourFormat_) {
-        const std::string rest = text.size() > s.size() ? text.substr(GetTimeLength()) : std::string();
+        // A short text trimmed of its blanks has no designator part to read.
+        const size_t timeLength = static_cast<size_t>(std::max(0, GetTimeLength()));
+        const std::string rest = text.size() > timeLength ? text.substr(timeLength) : std::string();
         const std::string& am = FormatSettings().TimeAMString;
         s += " " + (!am.empty() && rest.find(am) != std::string::npos ? am : FormatSettings().TimePMString);
     }

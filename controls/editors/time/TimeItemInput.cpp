@@ -37,6 +37,10 @@ TcxTimeTypingResult TypeDesignatorChar(const TcxTimeFieldInfo& field, const std:
     if (n > shorter && am.size() == pm.size()) n = 0; // equal designators: nothing selects
     const int offset = position - field.Start + 1; // 1-based within the field
     const char typed = character.size() == 1 ? character[0] : '\0';
+    if (offset < 1) { // a position before the designator is not the designator's to take
+        result.Refused = true;
+        return result;
+    }
     if (n == 0 || offset < n) {
         if (offset <= shorter && typed && SameLetter(typed, am[offset - 1])) {
             character = std::string(1, am[offset - 1]);

@@ -1,6 +1,7 @@
 // The time editor: typing field by field, stepping the field under the caret (refused at the day's
 // ends unless circular), the AM/PM designator, the kept date part and validation of unreadable texts.
 #include "controls/editors/time/TimeEdit.h"
+#include "controls/editors/time/TimeItemInput.h"
 #include "controls/editors/framework/EditRepository.h"
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/FormatSettings.h"
@@ -128,6 +129,33 @@ TEST_F(TimeEditTest, TypedDigitsStayInTheirFieldsRange) {
         EXPECT_EQ(edit->GetSelectionStart(), c.caretAfter) << c.start << " + " << c.typed;
         delete form;
     }
+}
+
+// A position before the designator's field (the caret of another field) is refused, never read
+// before the start of the designator texts.
+TEST(TimeFieldTyping, ADesignatorRefusesAPositionBeforeItsField) {
+    TcxTimeFieldInfo field;
+    field.Field = tfDesignator;
+    field.Start = 10;
+    field.DesignatorKind = 1;
+    for (const int position : {1, 5, 9}) {
+        std::string character = "A";
+        const TcxTimeTypingResult result = TypeTimeFieldChar(field, "10:00:00 AM", character, position);
+        EXPECT_TRUE(result.Refused) << position;
+        EXPECT_FALSE(result.Accepted) << position;
+    }
+    std::string character = "p";
+    EXPECT_FALSE(TypeTimeFieldChar(field, "10:00:00 AM", character, 10).Refused);
+}
+
+// A 12-hour text shorter than the time part, once its blanks are trimmed, is read without its
+// designator part rather than cut beyond its end.
+TEST_F(TimeEditTest, AShortTwelveHourTextIsReadWithoutReachingPastItsEnd) {
+    TcxTimeEditProperties properties(nullptr);
+    properties.SetUse24HourFormat(false);
+    TDateTime time = -1;
+    EXPECT_NO_THROW(properties.TextToTime("9 ", time));
+    EXPECT_NO_THROW(properties.TextToTime("  0", time));
 }
 
 TEST_F(TimeEditTest, SettingTheTimeKeepsTheStoredDate) {
