@@ -393,23 +393,7 @@ void TcxCustomCheckListBox::KeyPress(char32_t& key) {
 }
 
 void TcxCustomCheckListBox::DoExit() {
-    if (ContainerIsDestroying(this) || isExitProcessing_) return;
-    isExitProcessing_ = true;
-    TWeakLink<TcxCustomCheckListBox> self(this);
-    try {
-        dataBinding_->UpdateDataOnExit();
-    } catch (...) {
-        isExitProcessing_ = false;
-        SetFocus();
-        throw;
-    }
-    try {
-        TcxContainer::DoExit();
-    } catch (...) {
-        if (self) isExitProcessing_ = false;
-        throw;
-    }
-    if (self) isExitProcessing_ = false;
+    ExitListUpdatingData(this, isExitProcessing_, *dataBinding_, [this] { TcxContainer::DoExit(); });
 }
 
 // ---- painting a row ----

@@ -16,6 +16,27 @@ constexpr int SelectedTextSource = 1;
 
 } // namespace
 
+void ExitListUpdatingData(TcxContainer* list, bool& exiting, TcxCustomDataBinding& binding,
+                          const std::function<void()>& containerExit) {
+    if (ContainerIsDestroying(list) || exiting) return;
+    exiting = true;
+    TWeakLink<TcxContainer> self(list);
+    try {
+        binding.UpdateDataOnExit();
+    } catch (...) {
+        exiting = false;
+        list->SetFocus();
+        throw;
+    }
+    try {
+        containerExit();
+    } catch (...) {
+        if (self) exiting = false;
+        throw;
+    }
+    if (self) exiting = false;
+}
+
 void AdjustToIntegralRows(TcxContainer* control, int& height, int count, int scrollWidth,
                           const std::function<int(int row)>& rowHeight) {
     const TRect border = control->GetBorderExtent();
@@ -198,23 +219,7 @@ void TcxListBox::KeyPress(char32_t& key) {
 }
 
 void TcxListBox::DoExit() {
-    if (ContainerIsDestroying(this) || isExitProcessing_) return;
-    isExitProcessing_ = true;
-    TWeakLink<TcxListBox> self(this);
-    try {
-        dataBinding_->UpdateDataOnExit();
-    } catch (...) {
-        isExitProcessing_ = false;
-        SetFocus();
-        throw;
-    }
-    try {
-        TcxContainer::DoExit();
-    } catch (...) {
-        if (self) isExitProcessing_ = false;
-        throw;
-    }
-    if (self) isExitProcessing_ = false;
+    ExitListUpdatingData(this, isExitProcessing_, *dataBinding_, [this] { TcxContainer::DoExit(); });
 }
 
 // ---- messages and placement ----

@@ -139,6 +139,12 @@ class TcxListBox : public TcxContainer {
 void AdjustToIntegralRows(TcxContainer* control, int& height, int count, int scrollWidth,
                           const std::function<int(int row)>& rowHeight);
 
+// Leaving a list: its binding stores the value first (a refusal raises and keeps the focus there),
+// then the container's own exit runs. The list may be freed by the handlers either step calls;
+// exiting guards against a nested exit and is only touched while the list lives.
+void ExitListUpdatingData(TcxContainer* list, bool& exiting, TcxCustomDataBinding& binding,
+                          const std::function<void()>& containerExit);
+
 // The navigation keys a read-only list drops: Page Up, Page Down, End, Home and the arrows.
 bool IsListNavigationKey(std::uint16_t key);
 
