@@ -392,6 +392,14 @@ void TcxCustomGridTableView::DoAssign(TcxCustomGridView* source) {
         OnFocusedRecordChanged = other->OnFocusedRecordChanged;
         OnGetDragDropText = other->OnGetDragDropText;
         OnSelectionChanged = other->OnSelectionChanged;
+        OnTopRecordIndexChanged = other->OnTopRecordIndexChanged;
+        OnEditChanged = other->OnEditChanged;
+        OnEditKeyDown = other->OnEditKeyDown;
+        OnEditKeyPress = other->OnEditKeyPress;
+        OnEditKeyUp = other->OnEditKeyUp;
+        OnEditValueChanged = other->OnEditValueChanged;
+        OnInitEdit = other->OnInitEdit;
+        OnInitEditValue = other->OnInitEditValue;
         TcxCustomGridView::DoAssign(source);
     } catch (...) {
         EndUpdate();
@@ -474,6 +482,7 @@ void TcxCustomGridTableView::RecordCountChanged() {
 
 void TcxCustomGridTableView::FocusedRecordChanged(int prevFocusedRowIndex, int focusedRowIndex,
                                                   bool newItemRecordFocusingChanged) {
+    GetController()->FocusedRecordChanged(prevFocusedRowIndex, focusedRowIndex, newItemRecordFocusingChanged);
     AddChange(new TcxGridFocusedRecordChange(this, newItemRecordFocusingChanged, focusedRowIndex, prevFocusedRowIndex));
 }
 
@@ -603,6 +612,10 @@ void TcxCustomGridTableView::DoFocusedItemChanged(TcxCustomGridTableItem* prev, 
 
 void TcxCustomGridTableView::DoSelectionChanged() {
     if (OnSelectionChanged) OnSelectionChanged(this);
+}
+
+void TcxCustomGridTableView::DoTopRecordIndexChanged() {
+    if (OnTopRecordIndexChanged) OnTopRecordIndexChanged(this);
 }
 
 void TcxCustomGridTableView::DoGetDragDropText(TcxCustomGridRecord* record, TcxCustomGridTableItem* item,

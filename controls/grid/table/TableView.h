@@ -20,6 +20,7 @@
 
 namespace zorvy {
 
+class TcxCustomEdit;
 class TcxUpdateControlInfo;
 class TcxCustomGridTableViewStyles;
 
@@ -35,6 +36,15 @@ using TcxGridFocusedRecordChangedEvent =
 using TcxGridCustomTableViewEvent = std::function<void(TcxCustomGridTableView* sender)>;
 using TcxGridGetDragDropTextEvent = std::function<void(TcxCustomGridTableView* sender, TcxCustomGridRecord* record,
                                                        TcxCustomGridTableItem* item, std::string& text)>;
+using TcxGridInitEditEvent =
+    std::function<void(TcxCustomGridTableView* sender, TcxCustomGridTableItem* item, TcxCustomEdit* edit)>;
+using TcxGridInitEditValueEvent = std::function<void(TcxCustomGridTableView* sender, TcxCustomGridTableItem* item,
+                                                     TcxCustomEdit* edit, Variant& value)>;
+using TcxGridEditKeyEvent = std::function<void(TcxCustomGridTableView* sender, TcxCustomGridTableItem* item,
+                                               TcxCustomEdit* edit, std::uint16_t& key, TShiftState shift)>;
+using TcxGridEditKeyPressEvent = std::function<void(TcxCustomGridTableView* sender, TcxCustomGridTableItem* item,
+                                                    TcxCustomEdit* edit, char32_t& key)>;
+using TcxGridCustomTableItemEvent = std::function<void(TcxCustomGridTableView* sender, TcxCustomGridTableItem* item)>;
 
 class TcxCustomGridTableView : public TcxCustomGridView {
     ZORVY_CLASS(TcxCustomGridTableView, TcxCustomGridView)
@@ -145,6 +155,8 @@ class TcxCustomGridTableView : public TcxCustomGridView {
     virtual void DoFocusedItemChanged(TcxCustomGridTableItem* prev, TcxCustomGridTableItem* focused);
     virtual void DoFocusedRecordChanged(int prevFocusedRowIndex, int focusedRowIndex, bool newItemRecordFocusingChanged);
     virtual void DoSelectionChanged();
+    // Raises OnTopRecordIndexChanged.
+    virtual void DoTopRecordIndexChanged();
     virtual void DoGetDragDropText(TcxCustomGridRecord* record, TcxCustomGridTableItem* item, std::string& text);
 
     // ---- clipboard ----
@@ -166,10 +178,18 @@ class TcxCustomGridTableView : public TcxCustomGridView {
     TcxGridAllowRecordOperationEvent OnCanFocusRecord;
     TcxGridAllowRecordOperationEvent OnCanSelectRecord;
     TcxGridEditingEvent OnEditing;
+    TcxGridCustomTableItemEvent OnEditChanged;
+    TcxGridEditKeyEvent OnEditKeyDown;
+    TcxGridEditKeyPressEvent OnEditKeyPress;
+    TcxGridEditKeyEvent OnEditKeyUp;
+    TcxGridCustomTableItemEvent OnEditValueChanged;
+    TcxGridInitEditEvent OnInitEdit;
+    TcxGridInitEditValueEvent OnInitEditValue;
     TcxGridFocusedItemChangedEvent OnFocusedItemChanged;
     TcxGridFocusedRecordChangedEvent OnFocusedRecordChanged;
     TcxGridGetDragDropTextEvent OnGetDragDropText;
     TcxGridCustomTableViewEvent OnSelectionChanged;
+    TcxGridCustomTableViewEvent OnTopRecordIndexChanged;
 
   protected:
     void CreateHandlers() override;

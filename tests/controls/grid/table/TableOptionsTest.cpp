@@ -2,6 +2,7 @@
 // used filters and the date-time handling.
 #include "controls/data/FilterOperators.h"
 #include "controls/grid/table/FilterMRUValueItems.h"
+#include "controls/editors/text/TextEdit.h"
 #include "tests/controls/grid/table/TableFixture.h"
 
 namespace zorvy::test {
@@ -107,6 +108,13 @@ TEST_F(TableOptions, DateTimeHandling) {
 }
 
 TEST_F(TableOptions, EditingOffEndsEditing) {
+    item->SetPropertiesClass(TcxTextEditProperties::StaticClass());
+    // An editor opens only in a shown grid whose site has the focus.
+    form->Show();
+    grid->SetBounds(0, 0, 300, 200);
+    Pump();
+    view->GetController()->GetSite()->SetFocus();
+    Pump();
     view->GetController()->SetFocusedRowIndex(0);
     item->SetEditing(true);
     ASSERT_TRUE(item->GetEditing());

@@ -1,5 +1,6 @@
 // Records made on demand per row, thrown away by a refresh, their keys, and the record changes
 // that repaint them.
+#include "controls/editors/text/TextEdit.h"
 #include "tests/controls/grid/table/TableFixture.h"
 
 namespace zorvy::test {
@@ -92,6 +93,13 @@ TEST_F(TableRecords, KeypadPlusExpandsAGroupAndSwallowsTheCharacter) {
 }
 
 TEST_F(TableRecords, EnterStartsEditingWithShiftButNotWithCtrl) {
+    view->GetItem(0)->SetPropertiesClass(TcxTextEditProperties::StaticClass());
+    // An editor opens only in a shown grid whose site has the focus.
+    form->Show();
+    grid->SetBounds(0, 0, 300, 200);
+    Pump();
+    view->GetController()->GetSite()->SetFocus();
+    Pump();
     view->GetController()->SetFocusedRowIndex(0);
     TcxCustomGridRecord* record = ViewData()->GetRecord(0);
     ASSERT_NE(view->GetController()->GetFocusedItem(), nullptr);
