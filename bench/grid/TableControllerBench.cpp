@@ -14,6 +14,7 @@
 #include "controls/grid/table/EditingController.h"
 #include "controls/grid/table/RecordViewInfo.h"
 #include "controls/grid/table/TableView.h"
+#include "controls/grid/view/GridSite.h"
 
 #include <chrono>
 #include <memory>
@@ -54,7 +55,9 @@ class TCtlBenchView : public TcxCustomGridTableView {
 
   protected:
     const TMetaClass* GetItemClass() const override { return TCtlBenchItem::StaticClass(); }
+    const TMetaClass* GetPainterClass() const override { return TBenchPainter::StaticClass(); }
     const TMetaClass* GetViewDataClass() const override { return TCtlBenchViewData::StaticClass(); }
+    const TMetaClass* GetViewInfoClass() const override { return TBenchViewInfo::StaticClass(); }
 };
 
 class TCtlBenchRecordViewInfo : public TcxCustomGridRecordViewInfo {
