@@ -18,6 +18,7 @@ class FilterBox : public RowsTest {
     TcxCustomGridFilterButtonViewInfo* Button(int index) const { return Box()->GetButtons()->GetItem(index); }
     void AddCondition() {
         Data()->GetFilter().AddItem(nullptr, view->GetItem(1), ocEqual, Variant("101"), "101");
+        Data()->GetFilter().SetActive(true);
         Relayout();
     }
     int CodeAt(const TRect& r) {
@@ -91,6 +92,8 @@ TEST_F(FilterBox, TheActivateButtonTogglesTheFilterAndTheCloseButtonRemovesIt) {
     Button(1)->Click();
     EXPECT_FALSE(filter.GetActive());
     EXPECT_FALSE(filter.IsEmpty()) << "the conditions stay";
+    Button(1)->Click();
+    EXPECT_TRUE(filter.GetActive());
     Relayout();
     ASSERT_TRUE(Button(0)->Is<TcxGridFilterCloseButtonViewInfo>());
     Button(0)->Click();
