@@ -62,8 +62,8 @@ class TCtlBenchView : public TcxCustomGridTableView {
 
 class TCtlBenchRecordViewInfo : public TcxCustomGridRecordViewInfo {
   public:
-    using TcxCustomGridRecordViewInfo::TcxCustomGridRecordViewInfo;
-    TRect GetBoundsForInvalidate(TcxCustomGridTableItem* item) const override {
+    explicit TCtlBenchRecordViewInfo(TcxCustomGridRecord* record) : TcxCustomGridRecordViewInfo(nullptr, record) {}
+    TRect GetBoundsForInvalidate(TcxCustomGridTableItem* item) override {
         TRect r = GetBounds();
         if (!item) return r;
         r.Left = item->GetVisibleIndex() * 60;

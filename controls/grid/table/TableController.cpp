@@ -3,6 +3,7 @@
 #include "controls/grid/table/TableController.h"
 
 #include "controls/data/DataController.h"
+#include "controls/editors/framework/Edit.h"
 #include "controls/grid/control/Grid.h"
 #include "controls/grid/table/EditingController.h"
 #include "controls/grid/table/TableView.h"

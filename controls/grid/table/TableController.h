@@ -159,9 +159,8 @@ class TcxCustomGridTableController : public TcxCustomGridController {
     void CheckUnselectOnExit(TcxCustomGridRecord* record);
     void SyncSelection();
     virtual bool CanPostponeSelectionChange() const;
-    // The record of a hit test that counts as a record hit (not an expand button), nil otherwise;
-    // the record layout answers it.
-    virtual TcxCustomGridRecord* GetHitRecord(TcxCustomGridHitTest* /*hitTest*/) const { return nullptr; }
+    // The record of a hit test that counts as a record hit (not an expand button), nil otherwise.
+    virtual TcxCustomGridRecord* GetHitRecord(TcxCustomGridHitTest* hitTest) const;
     virtual bool CanProcessMouseSelection(TcxCustomGridHitTest* hitTest, TShiftState shift) const;
     virtual bool CanProcessMultiSelect(std::uint16_t key, TShiftState shift, bool focusedRowChanged) const;
     virtual void ClearSelection() { DoClearSelection(); }

@@ -3,6 +3,7 @@
 #include "controls/data/DataController.h"
 #include "controls/grid/control/Grid.h"
 #include "controls/grid/table/EditingController.h"
+#include "controls/grid/table/RecordHitTests.h"
 #include "controls/grid/table/TableController.h"
 #include "controls/grid/table/TableView.h"
 
@@ -78,6 +79,11 @@ void TcxCustomGridTableController::SyncSelection() {
 
 bool TcxCustomGridTableController::CanPostponeSelectionChange() const {
     return GetEditingController()->GetEdit() == nullptr;
+}
+
+TcxCustomGridRecord* TcxCustomGridTableController::GetHitRecord(TcxCustomGridHitTest* hitTest) const {
+    auto* recordHit = dynamic_cast<TcxGridRecordHitTest*>(hitTest);
+    return recordHit && recordHit->IsRecordHit() ? recordHit->GetGridRecord() : nullptr;
 }
 
 bool TcxCustomGridTableController::CanProcessMouseSelection(TcxCustomGridHitTest* hitTest, TShiftState) const {

@@ -17,8 +17,8 @@ namespace zorvy::test {
 class TLaidOutRecordViewInfo : public TcxCustomGridRecordViewInfo {
   public:
     TLaidOutRecordViewInfo(TcxCustomGridRecord* record, int cellWidth)
-        : TcxCustomGridRecordViewInfo(record), cellWidth_(cellWidth) {}
-    TRect GetBoundsForInvalidate(TcxCustomGridTableItem* item) const override {
+        : TcxCustomGridRecordViewInfo(nullptr, record), cellWidth_(cellWidth) {}
+    TRect GetBoundsForInvalidate(TcxCustomGridTableItem* item) override {
         TRect r = GetBounds();
         if (!item) return r;
         r.Left += item->GetVisibleIndex() * cellWidth_;
@@ -30,7 +30,7 @@ class TLaidOutRecordViewInfo : public TcxCustomGridRecordViewInfo {
     int cellWidth_;
 };
 
-// Answers HitRecord for every hit test: what a click on a record's cell gives once records are laid out.
+// Answers HitRecord for every hit test, so that a click needs no laid-out cell under the point.
 class TTestTableController : public TcxCustomGridTableController {
     ZORVY_CLASS(TTestTableController, TcxCustomGridTableController)
   public:
