@@ -28,7 +28,7 @@ TcxFilterCriteria* TcxCustomFilterCriteriaItem::GetCriteria() const {
 
 TcxFilterCriteriaItemList::TcxFilterCriteriaItemList(TcxFilterCriteriaItemList* parent,
                                                      TcxFilterGroupOperator boolOperator)
-    : TcxCustomFilterCriteriaItem(parent), boolOperator_(boolOperator) {}
+    : TcxCustomFilterCriteriaItem(parent, true), boolOperator_(boolOperator) {}
 
 TcxFilterCriteriaItemList::~TcxFilterCriteriaItemList() {
     FreeChildren();
@@ -120,7 +120,7 @@ bool TcxFilterCriteriaItemList::DoFilterData(int recordIndex) const {
 // ---- conditions ----
 
 TcxFilterCriteriaItem::TcxFilterCriteriaItem(TcxFilterCriteriaItemList* parent)
-    : TcxCustomFilterCriteriaItem(parent) {}
+    : TcxCustomFilterCriteriaItem(parent, false) {}
 
 TcxFilterCriteriaItem::~TcxFilterCriteriaItem() = default;
 
@@ -184,11 +184,6 @@ void TcxFilterCriteriaItem::SetValue(const Variant& value) {
 void TcxFilterCriteriaItem::FixBlankDisplayValue() {
     if (displayValue_.empty() && dynamic_cast<TcxFilterNullOperator*>(operator_.get()))
         displayValue_ = GetDataResourceText(cxSFilterBlankCaption);
-}
-
-bool TcxFilterCriteriaItem::Passes(int recordIndex) const {
-    if (const int verdict = PassesByCell(recordIndex); verdict >= 0) return verdict != 0;
-    return Passes(recordIndex, *GetCriteria());
 }
 
 bool TcxFilterCriteriaItem::Passes(int recordIndex, const TcxFilterCriteria& criteria) const {
