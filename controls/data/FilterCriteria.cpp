@@ -88,33 +88,26 @@ void TcxFilterCriteriaItemList::FreeChildren() {
 }
 
 bool TcxFilterCriteriaItemList::DoFilterData(int recordIndex) const {
-    bool result = true;
-    bool first = true;
+    if (children_.empty()) return true;
+    // Every child is judged; the operator then reads whether all or any passed.
+    bool all = true, any = false;
     for (const TcxCustomFilterCriteriaItem* child : children_) {
-        bool passes = child->IsItemList()
-                          ? static_cast<const TcxFilterCriteriaItemList*>(child)->DoFilterData(recordIndex)
-                          : static_cast<const TcxFilterCriteriaItem*>(child)->Passes(recordIndex);
-        if (first) {
-            result = boolOperator_ == goNotAnd || boolOperator_ == goNotOr ? !passes : passes;
-            first = false;
-            continue;
-        }
-        switch (boolOperator_) {
-        case goAnd:
-            result = result && passes;
-            break;
-        case goOr:
-            result = result || passes;
-            break;
-        case goNotAnd:
-            result = result || !passes;
-            break;
-        case goNotOr:
-            result = result && !passes;
-            break;
-        }
+        const bool passes = child->IsItemList()
+                                ? static_cast<const TcxFilterCriteriaItemList*>(child)->DoFilterData(recordIndex)
+                                : static_cast<const TcxFilterCriteriaItem*>(child)->Passes(recordIndex);
+        all &= passes;
+        any |= passes;
     }
-    return result;
+    switch (boolOperator_) {
+    case goAnd:
+        return all;
+    case goOr:
+        return any;
+    case goNotAnd:
+        return !all;
+    default:
+        return !any;
+    }
 }
 
 // ---- conditions ----
