@@ -196,9 +196,19 @@ PangoLayout* TFontData::Layout(std::string_view text) {
 }
 
 const TShapedText& TFontData::Shaped(std::string_view text) {
+    if (lastText_ && *lastText_ == text) return *lastShaped_;
     auto it = shaped_.find(text);
-    if (it != shaped_.end()) return it->second;
-    if (shaped_.size() >= ShapedCacheLimit) shaped_.clear();
+    if (it == shaped_.end()) it = Shape(text);
+    lastText_ = &it->first;
+    lastShaped_ = &it->second;
+    return it->second;
+}
+
+TFontData::TShapedTexts::iterator TFontData::Shape(std::string_view text) {
+    if (shaped_.size() >= ShapedCacheLimit) {
+        shaped_.clear();
+        lastText_ = nullptr;
+    }
     TShapedText shaped;
     PangoLayout* layout = Layout(text);
     PangoRectangle logical;
@@ -227,7 +237,7 @@ const TShapedText& TFontData::Shaped(std::string_view text) {
         }
         x += pango_glyph_string_get_width(run->glyphs) + run->end_x_offset;
     }
-    return shaped_.emplace(std::string(text), std::move(shaped)).first->second;
+    return shaped_.emplace(std::string(text), std::move(shaped)).first;
 }
 
 int TFontData::Advance(char32_t c) {
@@ -235,9 +245,10 @@ int TFontData::Advance(char32_t c) {
     if (advances_.empty()) advances_.assign(0x10000, 0);
     int16_t& known = advances_[c];
     if (known == 0) {
-        // Latin letters, digits and signs, Chinese characters and their punctuation: shaping a text of
-        // them only kerns or joins its characters, never widens one beyond a small kerning.
-        const bool simple = (c >= 0x20 && c < 0x7F) || (c >= 0x3000 && c <= 0x303F) ||
+        // Latin letters, digits and signs, dashes and quotes, Chinese characters and their punctuation:
+        // shaping a text of them only kerns or joins its characters, never widens one beyond a small
+        // kerning.
+        const bool simple = (c >= 0x20 && c < 0x7F) || (c >= 0x2010 && c <= 0x2027) || (c >= 0x3000 && c <= 0x303F) ||
                             (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0xFF01 && c <= 0xFF5E);
         int advance = -1;
         if (simple) {

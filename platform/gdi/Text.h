@@ -43,7 +43,8 @@ bool GetTextExtentExPoint(HDC dc, std::string_view text, int maxExtent, int* fit
 
 // A width that text drawn as one line cannot exceed, found from the advances of its characters alone
 // and so without shaping it: for quick answers such as "this line surely fits". -1 when the text holds
-// characters other than printable basic Latin and the common Chinese ranges, whose shaping could widen it.
+// characters other than printable basic Latin, dashes and quotes, and the common Chinese ranges, whose
+// shaping could widen it.
 int GetTextExtentBound(HDC dc, std::string_view text);
 
 // Output at the point given by the text alignment (top-left by default), in the text colour, with the

@@ -62,8 +62,14 @@ struct TFontData {
         using is_transparent = void;
         size_t operator()(std::string_view s) const { return std::hash<std::string_view>()(s); }
     };
+    using TShapedTexts = std::unordered_map<std::string, TShapedText, TTextHash, std::equal_to<>>;
+    // Shapes a text not in the cache yet and keeps it there.
+    TShapedTexts::iterator Shape(std::string_view text);
     PangoLayout* layout_ = nullptr;
-    std::unordered_map<std::string, TShapedText, TTextHash, std::equal_to<>> shaped_;
+    TShapedTexts shaped_;
+    // The text asked for last: one text is measured and drawn several times in a row.
+    const std::string* lastText_ = nullptr;
+    const TShapedText* lastShaped_ = nullptr;
     std::vector<PangoFont*> fonts_; // the fonts runs draw with, one reference each
     // By character (the basic plane only): the advance + 2, 1 when it tells too little, 0 when not yet
     // measured. Made on the first question.
