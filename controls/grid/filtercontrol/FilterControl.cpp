@@ -153,7 +153,7 @@ void TcxCustomFilterControl::SetShowLevelLines(bool value) {
 void TcxCustomFilterControl::SetWantTabs(bool value) {
     if (wantTabs_ == value) return;
     wantTabs_ = value;
-    SetWantedKeys(wkAllKeys | wkArrowKeys | wkCharKeys | (value ? wkTabKey : 0));
+    SetWantedKeys(wkAllKeys | wkArrowKeys | wkCharKeys | (value ? unsigned(wkTabKey) : 0u));
 }
 
 void TcxCustomFilterControl::CopyFontToParts() {

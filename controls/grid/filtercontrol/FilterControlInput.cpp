@@ -447,6 +447,10 @@ void TcxCustomFilterControl::PrepareValueEditor() {
     TcxConditionViewInfo* condition = FocusedCondition();
     dropDownKind_ = fddValueEditor;
     valueEditor_ = AcquireFilterEditor(condition->GetEditorHelper(), condition->GetItemProperties(), editList_.get());
+    if (!valueEditor_) {
+        dropDownKind_ = fddNone;
+        return;
+    }
     TcxValueInfo* value = condition->GetValues()->GetValue(focused_.ValueIndex);
     FilterEditHelper(condition->GetEditorHelper())
         ->PutFilterValue(valueEditor_, condition->GetItemProperties(), value->Value);
@@ -471,6 +475,7 @@ void TcxCustomFilterControl::StartValueEditing(int activation, char32_t key) {
         return;
     MakeFocusedVisible();
     PrepareValueEditor();
+    if (!valueEditor_) return;
     valueEditor_->SendToBack();
     if (activation == 2)
         valueEditor_->ActivateInplace(key, condition->EditData());

@@ -32,6 +32,7 @@ ZORVY_RESOURCESTRING(cxSFilterControlDialogActionApplyCaption, "&Apply");
 ZORVY_RESOURCESTRING(cxSFilterControlDialogActionOkCaption, "OK");
 ZORVY_RESOURCESTRING(cxSFilterControlDialogActionCancelCaption, "Cancel");
 ZORVY_RESOURCESTRING(cxSFilterControlDialogFileExt, "flt");
+ZORVY_RESOURCESTRING(cxSFilterControlDialogIncomplete, "A condition has no item or no operator");
 ZORVY_RESOURCESTRING(cxSFilterControlDialogFileFilter, "Filters (*.flt)|*.flt");
 
 ZORVY_RESOURCESTRING(cxSFilterDialogCaption, "Custom Filter");
