@@ -44,7 +44,6 @@ TFilterControlDialogPlacement& FilterControlDialogPlacement() {
 }
 
 TfmFilterControlDialog::TfmFilterControlDialog(TComponent* owner) : TForm(owner) {
-    SetName("fmFilterControlDialog");
     SetClientWidth(552);
     SetClientHeight(316);
     GetConstraints()->MinWidth = 560;

@@ -43,7 +43,6 @@ TcxFilterDialog::TcxFilterDialog(TcxFilterCriteria* criteria, TFont* font, TcxLo
                                  TcxValueTypeClass valueType, const std::string& itemCaption,
                                  TcxCustomEditProperties* properties, TObject* itemLink)
     : TForm(Application), criteria_(criteria), itemLink_(itemLink), properties_(properties), valueType_(valueType) {
-    SetName("cxFilterDialog");
     SetBorderStyle(bsDialog);
     Position = poScreenCenter;
     SetClientWidth(414);

