@@ -15,6 +15,8 @@ class TcxComboBox;
 class TcxCustomEdit;
 class TcxCustomEditProperties;
 class TcxFilterCriteria;
+class TcxFilterCriteriaItem;
+class TcxFilterCriteriaItemList;
 class TcxLookAndFeel;
 class TcxRadioButton;
 
