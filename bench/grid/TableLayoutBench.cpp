@@ -1,9 +1,9 @@
 // A table view the size of the trend windows (about 35 rows x 63 cells in 1018 x 735), laid out one
 // row per record, each figure beside a plain baseline in the same run:
-// - FirstLayoutAndPaint: the view info's cache forgotten, a layout pass (every row measured) and a
+// - TableFirstLayoutAndPaint: the view info's cache forgotten, a layout pass (every row measured) and a
 //   paint; baseline: filling the site's rectangle cell by cell with text.
-// - Repaint: a paint of the laid-out view; same baseline.
-// - ScrollOneRow: the first record moved by one, the layout offset by one record (one new row) and
+// - TableRepaint: a paint of the laid-out view; same baseline.
+// - TableScrollOneRow: the first record moved by one, the layout offset by one record (one new row) and
 //   the view painted; same baseline.
 // Each reports the row heights measured per pass (once per row, and none when they are cached).
 #include "bench/TimedLoop.h"
@@ -78,7 +78,7 @@ void Report(benchmark::State& state, TTrendView& trend, double seconds, int meas
     state.counters["heights_measured_per_pass"] = passes ? static_cast<double>(measurements) / passes : 0;
 }
 
-void BM_FirstLayoutAndPaint(benchmark::State& state) {
+void BM_TableFirstLayoutAndPaint(benchmark::State& state) {
     TGridUnits units;
     TTrendView trend;
     int passes = 0;
@@ -91,9 +91,9 @@ void BM_FirstLayoutAndPaint(benchmark::State& state) {
     });
     Report(state, trend, seconds, TTestRowViewInfo::Measurements, passes);
 }
-BENCHMARK(BM_FirstLayoutAndPaint)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TableFirstLayoutAndPaint)->Unit(benchmark::kMillisecond);
 
-void BM_Repaint(benchmark::State& state) {
+void BM_TableRepaint(benchmark::State& state) {
     TGridUnits units;
     TTrendView trend;
     trend.Layout();
@@ -105,9 +105,9 @@ void BM_Repaint(benchmark::State& state) {
     });
     Report(state, trend, seconds, TTestRowViewInfo::Measurements, passes);
 }
-BENCHMARK(BM_Repaint)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TableRepaint)->Unit(benchmark::kMillisecond);
 
-void BM_ScrollOneRow(benchmark::State& state) {
+void BM_TableScrollOneRow(benchmark::State& state) {
     TGridUnits units;
     TTrendView trend;
     trend.Layout();
@@ -126,7 +126,7 @@ void BM_ScrollOneRow(benchmark::State& state) {
     });
     Report(state, trend, seconds, TTestRowViewInfo::Measurements, passes);
 }
-BENCHMARK(BM_ScrollOneRow)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_TableScrollOneRow)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace zorvy::bench
