@@ -12,6 +12,8 @@
 #include "controls/grid/view/GridSite.h"
 #include "controls/grid/view/ViewController.h"
 
+#include <memory>
+
 namespace zorvy {
 
 namespace {
@@ -157,7 +159,11 @@ void TcxCustomGridTablePainter::DrawNavigator() {
 }
 
 void TcxCustomGridTablePainter::DrawRecords() {
-    if (TcxCustomGridRecordsViewInfo* records = GetTableViewInfo()->GetRecordsViewInfo()) records->Paint();
+    TcxCustomGridRecordsViewInfo* records = GetTableViewInfo()->GetRecordsViewInfo();
+    if (!records) return;
+    // On the pass's canvas, which is the site's unless the view is painted into a bitmap.
+    std::unique_ptr<TcxCustomGridRecordsPainter> painter(records->GetPainterClass()(GetCanvas(), records));
+    painter->PaintAll();
 }
 
 void TcxCustomGridTablePainter::DrawFocusRect(const TRect& r, bool hideFocusRect) {

@@ -289,3 +289,39 @@ TEST_F(TableViewLayout, ASelectedCellOfAnInactiveViewTakesTheInactiveColours) {
 
 } // namespace
 } // namespace zorvy::test
+
+namespace zorvy::test {
+namespace {
+
+// Text properties that count the editor view infos made of them.
+class TCountingTextProperties : public TcxTextEditProperties {
+    ZORVY_CLASS(TCountingTextProperties, TcxTextEditProperties)
+  public:
+    using TcxTextEditProperties::TcxTextEditProperties;
+    static inline int Made = 0;
+    TcxCustomEditViewInfoClass GetViewInfoClass() const override {
+        ++Made;
+        return TcxTextEditProperties::GetViewInfoClass();
+    }
+};
+
+TEST_F(TableViewLayout, HoveringACellThatCannotBePressedBuildsNoEditorViewInfo) {
+    view->GetItem(1)->SetPropertiesClass(TCountingTextProperties::StaticClass());
+    Fill(4, 3);
+    Relayout();
+    auto* row = static_cast<TTestRowViewInfo*>(Row(2));
+    TcxGridTableDataCellViewInfo* cell = row->GetCell(1);
+    ASSERT_TRUE(cell->GetProperties()->Is<TCountingTextProperties>());
+    ASSERT_FALSE(cell->CanPress());
+    TCountingTextProperties::Made = 0;
+    for (int x = cell->Bounds.Left + 1; x < cell->Bounds.Right - 1; x += 3) {
+        TcxCustomGridHitTest* hitTest = Layout()->GetHitTest(TPoint{x, cell->Bounds.Top + 2});
+        ASSERT_EQ(hitTest->GetViewInfo(), cell);
+        cell->MouseMove(hitTest, 0);
+    }
+    cell->MouseLeave();
+    EXPECT_EQ(TCountingTextProperties::Made, 0);
+}
+
+} // namespace
+} // namespace zorvy::test
