@@ -453,7 +453,9 @@ bool TcxCustomDropDownEdit::AdjustPopupListSize(TSize& size, int maxHeight) {
 }
 
 bool TcxCustomDropDownEdit::CanStepLookupItems(bool fromWheel) const {
-    if (!ShowsInnerEdit()) return false;
+    // A fixed list paints its text with the inner edit hidden and still steps: only a missing inner
+    // edit stops it.
+    if (IsInnerEditMissing()) return false;
     // In a grid, keys of a closed editor move between the cells.
     return !(IsInplace() && !fromWheel && !GetDroppedDown());
 }
