@@ -171,7 +171,7 @@ void TcxCustomDropDownEdit::ClosePopup(TcxEditCloseUpReason reason) {
     TWeakLink<TcxCustomDropDownEdit> self(this);
     TcxEditChangeEventsHold hold(this, true);
     TcxCustomDropDownEditProperties* p = GetDropDownProperties();
-    const bool takesValue = reason == crTab || reason == crToggle || reason == crEnter;
+    const bool takesValue = ClosingTakesListSelection(reason);
     if (takesValue && UsesPopupList()) {
         TcxCustomTextEditLookupData* data = GetLookupData();
         const int oldKey = data->GetCurrentKey();
@@ -186,6 +186,10 @@ void TcxCustomDropDownEdit::ClosePopup(TcxEditCloseUpReason reason) {
     // Not closed by a press on the editor: no press is on its way to be ignored.
     hotWhileOpen_ = false;
     popupWindow_->ClosePopup();
+}
+
+bool TcxCustomDropDownEdit::ClosingTakesListSelection(TcxEditCloseUpReason reason) const {
+    return reason == crTab || reason == crToggle || reason == crEnter;
 }
 
 void TcxCustomDropDownEdit::PopupClosed() {

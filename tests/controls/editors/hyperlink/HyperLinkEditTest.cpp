@@ -198,6 +198,10 @@ TEST_F(HyperLinkEditTest, TheLinkIsUnderlinedInLinkColorAndCellsFollowTheSelecti
     EXPECT_EQ(edit->GetStyle()->GetTextColor(), clBlue);
     EXPECT_TRUE(edit->GetStyle()->GetTextStyle() & fsUnderline);
     EXPECT_TRUE(edit->GetInnerTextEdit()->GetFont()->GetStyle() & fsUnderline); // what the user sees
+    edit->SetFocus();
+    Pump();
+    ASSERT_TRUE(edit->ShowsInnerEdit());
+    EXPECT_TRUE(edit->GetInnerTextEdit()->GetFont()->GetStyle() & fsUnderline) << "focused and edited too";
     edit->GetProperties()->SetLinkColor(clRed);
     EXPECT_EQ(edit->GetStyle()->GetTextColor(), clRed);
 
