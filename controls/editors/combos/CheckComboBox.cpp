@@ -2,6 +2,7 @@
 // and the unit. The list that paints and toggles the checks is in CheckComboBoxList.cpp.
 #include "controls/editors/combos/CheckComboBox.h"
 
+#include "controls/editors/checks/CheckBox.h"
 #include "controls/editors/combos/CheckFilterHelpers.h"
 #include "controls/editors/framework/EditRepository.h"
 #include "controls/editors/framework/EditStyle.h"
@@ -431,6 +432,8 @@ int checkComboBoxUnitCounter = 0;
 
 void InitializeCheckComboBoxUnit() {
     if (checkComboBoxUnitCounter++ != 0) return;
+    // The rows' ticks are the check box unit's mask.
+    InitializeCheckBoxUnit();
     GetEditPropertiesRegistry()->AddClass(TcxCheckComboBoxProperties::StaticClass(),
                                           ResolveResourceString(scxSEditRepositoryCheckComboBoxItem));
     GetFilterEditHelperRegistry()->AddPair(TcxCheckComboBoxProperties::StaticClass(),
@@ -442,6 +445,7 @@ void FinalizeCheckComboBoxUnit() {
     GetFilterEditHelperRegistry()->RemovePair(TcxCheckComboBoxProperties::StaticClass(),
                                               TcxFilterCheckComboBoxHelper::StaticClass());
     GetEditPropertiesRegistry()->RemoveClass(TcxCheckComboBoxProperties::StaticClass());
+    FinalizeCheckBoxUnit();
 }
 
 } // namespace zorvy

@@ -210,6 +210,12 @@ TEST_F(CheckComboBoxTest, RowsAreAtLeastTheCheckHighAndTheTextStartsAfterIt) {
     EXPECT_EQ(TcxCheckPaintHelper::GetTextRect(row).Left, 15 + 2);
 }
 
+TEST_F(CheckComboBoxTest, TheUnitKeepsTheTickMaskItsRowsPaintWith) {
+    FinalizeCheckGroupUnit();
+    EXPECT_NE(CheckMarkMask(), nullptr) << "flat looks draw their ticks through it";
+    InitializeCheckGroupUnit();
+}
+
 TEST_F(CheckComboBoxTest, FilterEditorsAreCheckComboBoxesOfTheColumnsCaptionsAndFormat) {
     ASSERT_EQ(GetFilterEditHelperRegistry()->LookupHelperClass(TcxCheckComboBoxProperties::StaticClass()),
               TcxFilterCheckComboBoxHelper::StaticClass());
