@@ -1,10 +1,12 @@
 #include "app/ControlUnits.h"
 
+#include "controls/dbeditors/DBRegisteredRepositoryItems.h"
 #include "controls/editors/blob/BlobEdit.h"
 #include "controls/editors/buttons/ButtonEdit.h"
 #include "controls/editors/calc/CalcEdit.h"
 #include "controls/editors/checks/CheckBox.h"
 #include "controls/editors/currency/CurrencyEdit.h"
+#include "controls/editors/combos/CheckComboBox.h"
 #include "controls/editors/combos/ImageComboBox.h"
 #include "controls/editors/date/DateEditProperties.h"
 #include "controls/editors/framework/EditUnit.h"
@@ -17,6 +19,8 @@
 #include "controls/editors/memo/MemoEdit.h"
 #include "controls/editors/mru/MRUEdit.h"
 #include "controls/editors/progress/ProgressBar.h"
+#include "controls/editors/repository/EditDataRegisteredRepositoryItems.h"
+#include "controls/editors/repository/EditRepositoryItems.h"
 #include "controls/editors/spin/SpinEditProperties.h"
 #include "controls/editors/text/TextEditUnit.h"
 #include "controls/editors/time/TimeEdit.h"
@@ -46,9 +50,17 @@ void InitializeControlUnits() {
     InitializeCalcEditUnit();
     InitializeProgressBarUnit();
     InitializeImageComboBoxUnit();
+    InitializeCheckComboBoxUnit();
+    InitializeEditRepositoryItemsUnit();
+    RegisterDefaultEditorsByValueType();
+    RegisterDefaultEditorsByFieldType();
 }
 
 void FinalizeControlUnits() {
+    UnregisterDefaultEditorsByFieldType();
+    UnregisterDefaultEditorsByValueType();
+    FinalizeEditRepositoryItemsUnit();
+    FinalizeCheckComboBoxUnit();
     FinalizeImageComboBoxUnit();
     FinalizeProgressBarUnit();
     FinalizeCalcEditUnit();
