@@ -5,6 +5,7 @@
 #include "controls/data/DataController.h"
 #include "controls/foundation/painters/Painter.h"
 #include "controls/grid/control/Grid.h"
+#include "controls/grid/table/EditingController.h"
 #include "controls/grid/tableview/Columns.h"
 #include "controls/grid/tableview/GridTableViewStyles.h"
 #include "controls/grid/tableview/Rows.h"
@@ -29,6 +30,13 @@ bool HasHorizontalGridLines(const TcxGridTableOptionsView* options) {
 }
 
 } // namespace
+
+TcxGridTableView::~TcxGridTableView() {
+    Destroying();
+    if (!GetController()) return;
+    GetController()->GetEditingController()->DropEditingItem();
+    ClearItems();
+}
 
 // ---- typed access ----
 

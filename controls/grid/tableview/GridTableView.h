@@ -37,6 +37,8 @@ class TcxGridTableView : public TcxCustomGridTableView {
     ZORVY_CLASS(TcxGridTableView, TcxCustomGridTableView)
   public:
     explicit TcxGridTableView(TComponent* owner) : TcxCustomGridTableView(owner) {}
+    // The columns go while the view still has its preview and special rows.
+    ~TcxGridTableView() override;
 
     // ---- options and handlers of the table view ----
     TcxGridFilterRowOptions* GetFilterRow() const { return filterRow_.get(); }

@@ -62,11 +62,7 @@ void TcxCustomGridRow::KeyDown(std::uint16_t& key, TShiftState shift) {
 // ---- filter row ----
 
 void TcxGridFilterRow::RefreshRecordInfo() {
-    TcxCustomGridRecord::RefreshRecordInfo();
-    TcxDataRowInfo& info = const_cast<TcxDataRowInfo&>(GetRowInfo());
-    info.RecordIndex = -1;
-    info.Level = 0;
-    info.Expanded = false;
+    SetRowInfo(TcxDataRowInfo{false, 0, -1});
 }
 
 void TcxGridFilterRow::SetSelected(bool value) {
