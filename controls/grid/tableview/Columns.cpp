@@ -8,6 +8,7 @@
 #include "controls/grid/tableview/GridTableViewStyles.h"
 #include "controls/grid/tableview/Rows.h"
 #include "platform/classlib/Bitmap.h"
+#include "platform/rtl/StringList.h"
 
 namespace zorvy {
 

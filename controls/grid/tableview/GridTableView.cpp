@@ -12,6 +12,7 @@
 #include "controls/grid/view/RegisteredViews.h"
 #include "controls/grid/view/ViewInfo.h"
 #include "controls/grid/view/ViewPainter.h"
+#include "platform/rtl/StringList.h"
 #include "platform/rtl/Variant.h"
 
 #include <algorithm>
