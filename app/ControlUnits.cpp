@@ -1,5 +1,6 @@
 #include "app/ControlUnits.h"
 
+#include "controls/dbeditors/DBRegisteredRepositoryItems.h"
 #include "controls/editors/blob/BlobEdit.h"
 #include "controls/editors/buttons/ButtonEdit.h"
 #include "controls/editors/calc/CalcEdit.h"
@@ -17,6 +18,8 @@
 #include "controls/editors/memo/MemoEdit.h"
 #include "controls/editors/mru/MRUEdit.h"
 #include "controls/editors/progress/ProgressBar.h"
+#include "controls/editors/repository/EditDataRegisteredRepositoryItems.h"
+#include "controls/editors/repository/EditRepositoryItems.h"
 #include "controls/editors/spin/SpinEditProperties.h"
 #include "controls/editors/text/TextEditUnit.h"
 #include "controls/editors/time/TimeEdit.h"
@@ -46,9 +49,15 @@ void InitializeControlUnits() {
     InitializeCalcEditUnit();
     InitializeProgressBarUnit();
     InitializeImageComboBoxUnit();
+    InitializeEditRepositoryItemsUnit();
+    RegisterDefaultEditorsByValueType();
+    RegisterDefaultEditorsByFieldType();
 }
 
 void FinalizeControlUnits() {
+    UnregisterDefaultEditorsByFieldType();
+    UnregisterDefaultEditorsByValueType();
+    FinalizeEditRepositoryItemsUnit();
     FinalizeImageComboBoxUnit();
     FinalizeProgressBarUnit();
     FinalizeCalcEditUnit();

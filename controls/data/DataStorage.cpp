@@ -347,27 +347,80 @@ void TcxDataStorage::EndStreamOrder() {
 
 // ---- lookup list ----
 
+namespace {
+// A block that grows past this size is split in two.
+constexpr size_t cxLookupListBlockLimit = 512;
+} // namespace
+
 bool TcxLookupList::Find(const Variant& value, int& index) const {
-    int low = 0, high = GetCount() - 1;
-    while (low <= high) {
-        int middle = (low + high) / 2;
-        int r = CompareVariants(items_[static_cast<size_t>(middle)].Value, value);
+    // The first block whose last value is not below the sought one holds it, or its place.
+    size_t low = 0, high = blocks_.size();
+    while (low < high) {
+        const size_t middle = (low + high) / 2;
+        if (CompareVariants(blocks_[middle].back().Value, value) < 0)
+            low = middle + 1;
+        else
+            high = middle;
+    }
+    int before = 0;
+    for (size_t b = 0; b < low; ++b) before += static_cast<int>(blocks_[b].size());
+    if (low == blocks_.size()) {
+        index = count_;
+        return false;
+    }
+    const std::vector<TcxLookupListItem>& block = blocks_[low];
+    int first = 0, last = static_cast<int>(block.size()) - 1;
+    while (first <= last) {
+        const int middle = (first + last) / 2;
+        const int r = CompareVariants(block[static_cast<size_t>(middle)].Value, value);
         if (r == 0) {
-            index = middle;
+            index = before + middle;
             return true;
         }
         if (r < 0)
-            low = middle + 1;
+            first = middle + 1;
         else
-            high = middle - 1;
+            last = middle - 1;
     }
-    index = low;
+    index = before + first;
     return false;
 }
 
+std::pair<size_t, int> TcxLookupList::Locate(int index) const {
+    size_t b = 0;
+    while (b < blocks_.size() && index >= static_cast<int>(blocks_[b].size())) {
+        // The end of the last block is the end of the list.
+        if (b + 1 == blocks_.size() && index == static_cast<int>(blocks_[b].size())) break;
+        index -= static_cast<int>(blocks_[b].size());
+        ++b;
+    }
+    return {b, index};
+}
+
+const TcxLookupListItem& TcxLookupList::GetItem(int index) const {
+    if (index < 0 || index >= count_) ListIndexError(index);
+    const auto [b, at] = Locate(index);
+    return blocks_[b][static_cast<size_t>(at)];
+}
+
 void TcxLookupList::Insert(int index, const Variant& value, const std::string& displayText) {
-    if (index < 0 || index > GetCount()) ListIndexError(index);
-    items_.insert(items_.begin() + index, TcxLookupListItem{value, displayText});
+    if (index < 0 || index > count_) ListIndexError(index);
+    if (blocks_.empty()) blocks_.emplace_back();
+    const auto [b, at] = Locate(index);
+    std::vector<TcxLookupListItem>& block = blocks_[b];
+    block.insert(block.begin() + at, TcxLookupListItem{value, displayText});
+    ++count_;
+    if (block.size() > cxLookupListBlockLimit) {
+        std::vector<TcxLookupListItem> upper(std::make_move_iterator(block.begin() + block.size() / 2),
+                                             std::make_move_iterator(block.end()));
+        block.resize(block.size() / 2);
+        blocks_.insert(blocks_.begin() + static_cast<std::ptrdiff_t>(b) + 1, std::move(upper));
+    }
+}
+
+void TcxLookupList::Clear() {
+    blocks_.clear();
+    count_ = 0;
 }
 
 } // namespace zorvy

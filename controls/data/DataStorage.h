@@ -15,6 +15,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/rtl/Components.h"
@@ -246,18 +247,23 @@ struct TcxLookupListItem {
     std::string DisplayText;
 };
 
-// Items in ascending order of their values by CompareVariants.
+// Items in ascending order of their values by CompareVariants. The items live in blocks of bounded
+// size, so that filling a list of many keys in any order does not move every later item each time.
 class TcxLookupList {
   public:
     // Binary search; when not found, `index` is where Insert keeps the order.
     bool Find(const Variant& value, int& index) const;
     void Insert(int index, const Variant& value, const std::string& displayText);
-    const TcxLookupListItem& GetItem(int index) const { return items_.at(static_cast<size_t>(index)); }
-    int GetCount() const { return static_cast<int>(items_.size()); }
-    void Clear() { items_.clear(); }
+    const TcxLookupListItem& GetItem(int index) const;
+    int GetCount() const { return count_; }
+    void Clear();
 
   private:
-    std::vector<TcxLookupListItem> items_;
+    // The block that holds `index` and the index within it; `index` may be the count (the end).
+    std::pair<size_t, int> Locate(int index) const;
+
+    std::vector<std::vector<TcxLookupListItem>> blocks_;
+    int count_ = 0;
 };
 
 } // namespace zorvy

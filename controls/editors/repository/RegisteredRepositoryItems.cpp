@@ -6,7 +6,7 @@ namespace zorvy {
 namespace {
 
 // Sign of the key against the entry; the any-version key matches every version of its data type.
-int CompareWithEntry(int dataType, int version, const TcxEditRegisteredRepositoryItemsData& entry) {
+int CompareWithEntry(std::intptr_t dataType, int version, const TcxEditRegisteredRepositoryItemsData& entry) {
     if (dataType != entry.DataType) return dataType < entry.DataType ? -1 : 1;
     if (version == cxAnyRepositoryItemVersion) return 0;
     if (version == entry.Version) return 0;
@@ -19,7 +19,7 @@ TcxEditRegisteredRepositoryItems::~TcxEditRegisteredRepositoryItems() {
     RemoveAll();
 }
 
-TcxEditRepositoryItem* TcxEditRegisteredRepositoryItems::GetRepositoryItem(int dataType) {
+TcxEditRepositoryItem* TcxEditRegisteredRepositoryItems::GetRepositoryItem(std::intptr_t dataType) {
     int index = 0;
     if (dataType != 0 && FindEntry(entries_, dataType, cxAnyRepositoryItemVersion, index))
         return entries_[index].RepositoryItem;
@@ -34,7 +34,7 @@ void TcxEditRegisteredRepositoryItems::AddDefaultRepositoryItem(int version, Tcx
     AddEntry(defaultEntries_, 0, version, item);
 }
 
-void TcxEditRegisteredRepositoryItems::AddRepositoryItem(int dataType, int version, TcxEditRepositoryItem* item) {
+void TcxEditRegisteredRepositoryItems::AddRepositoryItem(std::intptr_t dataType, int version, TcxEditRepositoryItem* item) {
     AddEntry(entries_, dataType, version, item);
 }
 
@@ -43,7 +43,7 @@ void TcxEditRegisteredRepositoryItems::RemoveDefaultRepositoryItem(int version) 
     if (FindEntry(defaultEntries_, 0, version, index)) DeleteEntry(defaultEntries_, index);
 }
 
-void TcxEditRegisteredRepositoryItems::RemoveRepositoryItem(int dataType, int version) {
+void TcxEditRegisteredRepositoryItems::RemoveRepositoryItem(std::intptr_t dataType, int version) {
     int index = 0;
     if (FindEntry(entries_, dataType, version, index)) DeleteEntry(entries_, index);
 }
@@ -55,7 +55,7 @@ void TcxEditRegisteredRepositoryItems::RepositoryItemRemoved(TcxEditRepositoryIt
         if (entries_[i].RepositoryItem == item) DeleteEntry(entries_, i);
 }
 
-int TcxEditRegisteredRepositoryItems::AddEntry(TcxEditRegisteredRepositoryItemsDataArray& entries, int dataType,
+int TcxEditRegisteredRepositoryItems::AddEntry(TcxEditRegisteredRepositoryItemsDataArray& entries, std::intptr_t dataType,
                                                int version, TcxEditRepositoryItem* item) {
     int index = 0;
     if (SearchEntries(entries, dataType, version, index)) return index;
@@ -73,12 +73,12 @@ void TcxEditRegisteredRepositoryItems::DeleteEntry(TcxEditRegisteredRepositoryIt
 }
 
 bool TcxEditRegisteredRepositoryItems::FindEntry(const TcxEditRegisteredRepositoryItemsDataArray& entries,
-                                                 int dataType, int version, int& index) const {
+                                                 std::intptr_t dataType, int version, int& index) const {
     return SearchEntries(entries, dataType, version, index);
 }
 
 bool TcxEditRegisteredRepositoryItems::SearchEntries(const TcxEditRegisteredRepositoryItemsDataArray& entries,
-                                                     int dataType, int version, int& index) {
+                                                     std::intptr_t dataType, int version, int& index) {
     int low = 0, high = static_cast<int>(entries.size()) - 1;
     while (low <= high) {
         const int middle = low + (high - low) / 2;

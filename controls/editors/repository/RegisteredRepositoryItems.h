@@ -5,13 +5,14 @@
 #include "controls/editors/framework/EditRepository.h"
 #include "controls/foundation/classes/Classes.h"
 
+#include <cstdint>
 #include <map>
 #include <vector>
 
 namespace zorvy {
 
 struct TcxEditRegisteredRepositoryItemsData {
-    int DataType = 0;
+    std::intptr_t DataType = 0; // pointer-sized: a value type's identity is its address
     int Version = 0;
     TcxEditRepositoryItem* RepositoryItem = nullptr; // not owned
 };
@@ -28,13 +29,13 @@ class TcxEditRegisteredRepositoryItems : public TcxInterfacedPersistent, public 
     ~TcxEditRegisteredRepositoryItems() override;
 
     // The item of dataType under any version, else the default item; nil when neither exists.
-    virtual TcxEditRepositoryItem* GetRepositoryItem(int dataType);
+    virtual TcxEditRepositoryItem* GetRepositoryItem(std::intptr_t dataType);
     // The default entry with the greatest version.
     virtual TcxEditRepositoryItem* GetDefaultRepositoryItem();
     virtual void AddDefaultRepositoryItem(int version, TcxEditRepositoryItem* item);
-    virtual void AddRepositoryItem(int dataType, int version, TcxEditRepositoryItem* item);
+    virtual void AddRepositoryItem(std::intptr_t dataType, int version, TcxEditRepositoryItem* item);
     virtual void RemoveDefaultRepositoryItem(int version);
-    virtual void RemoveRepositoryItem(int dataType, int version);
+    virtual void RemoveRepositoryItem(std::intptr_t dataType, int version);
 
     void ItemRemoved(TcxEditRepositoryItem* item) final { RepositoryItemRemoved(item); }
     void ItemPropertiesChanged(TcxEditRepositoryItem* item) final { RepositoryItemPropertiesChanged(item); }
@@ -48,16 +49,16 @@ class TcxEditRegisteredRepositoryItems : public TcxInterfacedPersistent, public 
     virtual void RepositoryItemRemoved(TcxEditRepositoryItem* item);
     virtual void RepositoryItemPropertiesChanged(TcxEditRepositoryItem*) { ListChanged(); }
     // The index of the entry with that key; a key already there keeps its first item.
-    virtual int AddEntry(TcxEditRegisteredRepositoryItemsDataArray& entries, int dataType, int version,
+    virtual int AddEntry(TcxEditRegisteredRepositoryItemsDataArray& entries, std::intptr_t dataType, int version,
                          TcxEditRepositoryItem* item);
     // After every insertion, deletion and properties change.
     virtual void ListChanged() {}
     void DeleteEntry(TcxEditRegisteredRepositoryItemsDataArray& entries, int index);
-    bool FindEntry(const TcxEditRegisteredRepositoryItemsDataArray& entries, int dataType, int version,
+    bool FindEntry(const TcxEditRegisteredRepositoryItemsDataArray& entries, std::intptr_t dataType, int version,
                    int& index) const;
     // Binary search over entries sorted in descending order of (data type, version); index is where the
     // key is, or where it would go.
-    static bool SearchEntries(const TcxEditRegisteredRepositoryItemsDataArray& entries, int dataType, int version,
+    static bool SearchEntries(const TcxEditRegisteredRepositoryItemsDataArray& entries, std::intptr_t dataType, int version,
                               int& index);
     void RemoveAll();
 

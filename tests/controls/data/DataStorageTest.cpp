@@ -266,3 +266,28 @@ TEST(DataStorage, LookupListKeepsValuesInOrder) {
     list.Clear();
     EXPECT_EQ(list.GetCount(), 0);
 }
+
+// Many keys in scattered order cross the list's internal block boundaries; every key keeps its text and
+// the list stays in ascending order.
+TEST(DataStorage, LookupListKeepsOrderAcrossManyScatteredKeys) {
+    constexpr int count = 5000;
+    TcxLookupList list;
+    int index = 0;
+    for (int i = 0; i < count; ++i) {
+        const int key = (i * 7919) % count;
+        ASSERT_FALSE(list.Find(key, index));
+        list.Insert(index, key, "k" + std::to_string(key));
+        ASSERT_TRUE(list.Find(key, index));
+        ASSERT_EQ(list.GetItem(index).DisplayText, "k" + std::to_string(key));
+    }
+    ASSERT_EQ(list.GetCount(), count);
+    for (int i = 0; i < count; ++i) {
+        ASSERT_EQ(list.GetItem(i).Value, Variant(i)) << i;
+        ASSERT_TRUE(list.Find(i, index));
+        ASSERT_EQ(index, i);
+    }
+    EXPECT_FALSE(list.Find(count, index));
+    EXPECT_EQ(index, count);
+    EXPECT_FALSE(list.Find(-1, index));
+    EXPECT_EQ(index, 0);
+}
