@@ -41,6 +41,12 @@ struct TWorld {
             for (int c = 0; c < 2; ++c) data->SetValue(r, c, Variant(std::string(values[r][c])));
         view->GetFilterRow()->SetVisible(true);
     }
+    ~TWorld() {
+        delete level;
+        delete view;
+        delete grid;
+        FinalizeGridUnits();
+    }
     THeadlessDisplay display;
     TcxGrid* grid;
     TcxGridTableView* view;
