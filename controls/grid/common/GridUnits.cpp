@@ -6,6 +6,7 @@
 #include "controls/grid/navigator/Navigator.h"
 #include "controls/grid/styles/Styles.h"
 #include "controls/grid/table/DataBinding.h"
+#include "controls/grid/tableview/GridTableView.h"
 #include "controls/grid/view/HitTests.h"
 #include "controls/grid/view/RegisteredViews.h"
 #include "controls/pages/PagesUnit.h"
@@ -23,9 +24,11 @@ void InitializeGridUnits() {
     InitializeRegisteredViews();
     // Stored forms and layouts make item data bindings by class name.
     RegisterClass(TcxGridItemDataBinding::StaticClass());
+    InitializeGridTableViewUnit();
 }
 
 void FinalizeGridUnits() {
+    FinalizeGridTableViewUnit();
     FinalizeRegisteredViews();
     FinalizeGridHitTests();
     FinalizeNavigatorUnit();

@@ -96,6 +96,8 @@ class TcxCustomGridRecord : public TObject {
     void MakeVisible();
 
   protected:
+    // For records that stand for no row of the data controller.
+    void SetRowInfo(const TcxDataRowInfo& value) { rowInfo_ = value; }
     virtual void DoCollapse(bool /*recursive*/) {}
     virtual void DoExpand(bool /*recursive*/) {}
 

@@ -127,6 +127,10 @@ void TcxCustomGridTableItem::CreateSubClasses() {
     options_.reset(CreateInstance<TcxCustomGridTableItemOptions>(GetOptionsClass(), this));
 }
 
+void TcxCustomGridTableItem::RecreateOptions() {
+    options_.reset(CreateInstance<TcxCustomGridTableItemOptions>(GetOptionsClass(), this));
+}
+
 void TcxCustomGridTableItem::DestroySubClasses() {
     properties_.reset();
     options_.reset();

@@ -330,6 +330,8 @@ class TcxCustomGridTableItem : public TcxComponent, public IcxGridStoredObject {
     virtual const TMetaClass* GetOptionsClass() const { return TcxCustomGridTableItemOptions::StaticClass(); }
     virtual void CreateSubClasses();
     virtual void DestroySubClasses();
+    // The constructor runs before a descendant's factory answers: its constructor calls this.
+    void RecreateOptions();
     virtual std::string GetDefaultCaption() const;
     virtual int GetDefaultWidth() const;
     int GetEffectiveMinWidth() const { return HasFixedWidth() ? 0 : minWidth_; }

@@ -1,5 +1,6 @@
 // The view base: the registry of view kinds, the stored-layout answers, settings that flow between
 // a pattern and its clones, listener links, and the view's options, bitmaps and styles.
+#include "controls/grid/tableview/GridTableView.h"
 #include "controls/grid/view/RegisteredViews.h"
 #include "platform/rtl/StringList.h"
 #include "platform/rtl/Variant.h"
@@ -57,6 +58,8 @@ class Views : public GridTest {
 
 TEST_F(Views, TheRegistryPutsDatasetKindsLast) {
     TcxGridRegisteredViews* registry = GetGridRegisteredViews();
+    // Only the kinds of this test: the unit's own table view leaves for its duration.
+    registry->RemoveClass(TcxGridTableView::StaticClass());
     registry->AddClass(TDBTableKind::StaticClass(), "DB Table");
     registry->AddClass(TTableKind::StaticClass(), "Table");
     registry->AddClass(TDBBandedKind::StaticClass(), "DB Banded Table");
@@ -70,6 +73,7 @@ TEST_F(Views, TheRegistryPutsDatasetKindsLast) {
         registry->RemoveClass(c);
         UnRegisterClass(c);
     }
+    registry->AddClass(TcxGridTableView::StaticClass(), "Table");
 }
 
 TEST_F(Views, StoredLayoutAnswers) {
