@@ -188,7 +188,6 @@ void TcxLookupGridViewInfo::LayOutRow(int rowIndex, int& y, const TRect& client)
         cell.ColumnIndex = i;
         cell.Bounds = Rect(Columns[i]->Bounds.Left, y, Columns[i]->Bounds.Right, y + rowMinHeight_);
         cell.ContentBounds = cell.Bounds;
-        cell.Focused = Columns[i]->Column == grid_->GetFocusedColumn();
         const bool rightLine = lines == glBoth || lines == glVertical || (lines == glHorizontal && i == cellCount - 1);
         if (!rightLine) continue;
         cell.ContentBounds.Right -= line;
@@ -215,6 +214,8 @@ void TcxLookupGridViewInfo::LayOutRow(int rowIndex, int& y, const TRect& client)
 
 void TcxLookupGridViewInfo::RecalculateRow(TcxLookupGridRowViewInfo& row) {
     row.Focused = row.RowIndex == grid_->GetFocusedRowIndex();
+    for (TcxLookupGridCellViewInfo& cell : row.Cells)
+        cell.Focused = Columns[cell.ColumnIndex]->Column == grid_->GetFocusedColumn();
     if (topRowMode_ != ltmNone) return; // only counting rows
     for (TcxLookupGridCellViewInfo& cell : row.Cells)
         FillCell(row, cell);

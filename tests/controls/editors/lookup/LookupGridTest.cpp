@@ -217,6 +217,9 @@ TEST_F(LookupGridTest, KeysMoveTheFocusWithinTheRowsAndEnterClosesUp) {
     EXPECT_EQ(grid->GetFocusedColumn(), nullptr);
     Key(grid, VK_RIGHT);
     EXPECT_EQ(grid->GetFocusedColumn(), grid->GetColumns()->GetColumn(0));
+    ASSERT_NE(grid->GetViewInfo()->FindRow(3), nullptr);
+    EXPECT_TRUE(grid->GetViewInfo()->FindRow(3)->Cells[0].Focused); // drawn in content colours
+    EXPECT_FALSE(grid->GetViewInfo()->FindRow(3)->Cells[1].Focused);
     Key(grid, VK_END);
     EXPECT_EQ(grid->GetFocusedColumn(), grid->GetColumns()->GetColumn(1));
     EXPECT_EQ(grid->GetFocusedRowIndex(), 3);
