@@ -1,7 +1,9 @@
 // The result-list memo on fuzzed text: its line buffer reads a text back as the same lines, and edits
 // (typed or pasted text replacing a selection), with words wrapped or not, keep every line valid
-// UTF-8, the caret on a character boundary and the buffer's character count equal to its lines'.
+// UTF-8, the caret on a character boundary and the buffer's character count equal to its lines'. The
+// quick bound that lets a wrapped line skip measuring is never below the line's measured extent.
 #include "fuzz/FuzzSupport.h"
+#include "platform/gdi/Text.h"
 #include "platform/rtl/Encoding.h"
 #include "platform/classlib/stdctrls/Memo.h"
 
@@ -16,6 +18,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     TMemoLines again;
     again.SetText(lines.GetText());
     fuzz::Require(again.GetCount() == lines.GetCount(), "a memo's text does not read back as its lines");
+
+    HDC dc = CreateScreenDC();
+    for (int i = 0; i < lines.GetCount(); ++i) {
+        const int bound = GetTextExtentBound(dc, lines.Line(i));
+        TSize extent;
+        GetTextExtentPoint32(dc, lines.Line(i), extent);
+        fuzz::Require(bound < 0 || bound >= extent.cx, "a quick bound fell below a line's extent");
+    }
+    DeleteDC(dc);
 
     TMemo memo(nullptr);
     memo.SetBounds(0, 0, 120, 80);

@@ -26,8 +26,10 @@ void TcxDataFilterCriteriaItem::GetDataValue(int recordIndex, Variant& value) co
 }
 
 void TcxDataFilterCriteriaItem::PrepareCell(bool prepare) {
+    SetCell(nullptr);
     cell_.reset();
     if (prepare) cell_ = TcxFilterCell::Prepare(*GetDataController(), field_, *this);
+    if (cell_) SetCell(&*cell_);
 }
 
 std::string TcxDataFilterCriteriaItem::GetFieldCaption() const {

@@ -27,9 +27,6 @@ class TcxDataFilterCriteriaItem : public TcxFilterCriteriaItem {
     // Prepares the condition to be judged from record cells for one filtering pass, or drops that.
     void PrepareCell(bool prepare);
 
-  protected:
-    int PassesByCell(int recordIndex) const override { return cell_ ? cell_->Verdict(recordIndex) : -1; }
-
   private:
     TcxCustomDataController* GetDataController() const;
     TcxCustomDataField* field_ = nullptr;

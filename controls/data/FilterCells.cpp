@@ -6,18 +6,9 @@
 #include "controls/data/FilterOperators.h"
 
 #include <cmath>
-#include <cstring>
 #include <typeinfo>
 
 namespace zorvy {
-
-namespace {
-
-template <typename T> int ThreeWay(T a, T b) {
-    return a < b ? -1 : (b < a ? 1 : 0);
-}
-
-} // namespace
 
 std::optional<TcxFilterCell> TcxFilterCell::Prepare(TcxCustomDataController& controller, TcxCustomDataField* field,
                                                     const TcxFilterCriteriaItem& item) {
@@ -38,17 +29,17 @@ std::optional<TcxFilterCell> TcxFilterCell::Prepare(TcxCustomDataController& con
         return std::nullopt;
     const std::type_info& opType = typeid(*op);
     if (opType == typeid(TcxFilterEqualOperator))
-        cell.test_ = TTest::Equal;
+        cell.passMask_ = 2;
     else if (opType == typeid(TcxFilterNotEqualOperator))
-        cell.test_ = TTest::NotEqual;
+        cell.passMask_ = 1 | 4;
     else if (opType == typeid(TcxFilterLessOperator))
-        cell.test_ = TTest::Less;
+        cell.passMask_ = 1;
     else if (opType == typeid(TcxFilterLessEqualOperator))
-        cell.test_ = TTest::LessEqual;
+        cell.passMask_ = 1 | 2;
     else if (opType == typeid(TcxFilterGreaterOperator))
-        cell.test_ = TTest::Greater;
+        cell.passMask_ = 4;
     else if (opType == typeid(TcxFilterGreaterEqualOperator))
-        cell.test_ = TTest::GreaterEqual;
+        cell.passMask_ = 2 | 4;
     else
         return std::nullopt;
     const Variant& value = item.GetValue();
@@ -63,6 +54,7 @@ std::optional<TcxFilterCell> TcxFilterCell::Prepare(TcxCustomDataController& con
     case varInt64:
         cell.valueIsInt_ = true;
         cell.intValue_ = value.AsInt64();
+        cell.floatValue_ = static_cast<double>(cell.intValue_);
         break;
     case varSingle:
     case varDouble:
@@ -76,56 +68,6 @@ std::optional<TcxFilterCell> TcxFilterCell::Prepare(TcxCustomDataController& con
     cell.flag_ = static_cast<size_t>(def->GetOffset());
     cell.ignoreNull_ = criteria->HasOption(fcoIgnoreNull) && !op->TestsForNull();
     return cell;
-}
-
-int TcxFilterCell::Verdict(int recordIndex) const {
-    if (recordIndex < 0 || static_cast<size_t>(recordIndex) >= buffers_->size()) return -1;
-    const uint8_t* buffer = (*buffers_)[static_cast<size_t>(recordIndex)];
-    int compare;
-    if (!buffer || buffer[flag_] == 0) {
-        if (ignoreNull_) return 0;
-        compare = -1;
-    } else {
-        const uint8_t* data = buffer + flag_ + 1;
-        if (kind_ == TCellKind::Float) {
-            double v;
-            std::memcpy(&v, data, sizeof v);
-            if (std::isnan(v)) return -1;
-            compare = ThreeWay(v, valueIsInt_ ? static_cast<double>(intValue_) : floatValue_);
-        } else {
-            int64_t v;
-            if (kind_ == TCellKind::Int32) {
-                int32_t narrow;
-                std::memcpy(&narrow, data, sizeof narrow);
-                v = narrow;
-            } else {
-                std::memcpy(&v, data, sizeof v);
-            }
-            compare = valueIsInt_ ? ThreeWay(v, intValue_) : ThreeWay(static_cast<double>(v), floatValue_);
-        }
-    }
-    bool passes;
-    switch (test_) {
-    case TTest::Equal:
-        passes = compare == 0;
-        break;
-    case TTest::NotEqual:
-        passes = compare != 0;
-        break;
-    case TTest::Less:
-        passes = compare < 0;
-        break;
-    case TTest::LessEqual:
-        passes = compare <= 0;
-        break;
-    case TTest::Greater:
-        passes = compare > 0;
-        break;
-    default:
-        passes = compare >= 0;
-        break;
-    }
-    return passes ? 1 : 0;
 }
 
 } // namespace zorvy

@@ -28,7 +28,7 @@ TcxFilterCriteria* TcxCustomFilterCriteriaItem::GetCriteria() const {
 
 TcxFilterCriteriaItemList::TcxFilterCriteriaItemList(TcxFilterCriteriaItemList* parent,
                                                      TcxFilterGroupOperator boolOperator)
-    : TcxCustomFilterCriteriaItem(parent), boolOperator_(boolOperator) {}
+    : TcxCustomFilterCriteriaItem(parent, true), boolOperator_(boolOperator) {}
 
 TcxFilterCriteriaItemList::~TcxFilterCriteriaItemList() {
     FreeChildren();
@@ -88,39 +88,32 @@ void TcxFilterCriteriaItemList::FreeChildren() {
 }
 
 bool TcxFilterCriteriaItemList::DoFilterData(int recordIndex) const {
-    bool result = true;
-    bool first = true;
+    if (children_.empty()) return true;
+    // Every child is judged; the operator then reads whether all or any passed.
+    bool all = true, any = false;
     for (const TcxCustomFilterCriteriaItem* child : children_) {
-        bool passes = child->IsItemList()
-                          ? static_cast<const TcxFilterCriteriaItemList*>(child)->DoFilterData(recordIndex)
-                          : static_cast<const TcxFilterCriteriaItem*>(child)->Passes(recordIndex);
-        if (first) {
-            result = boolOperator_ == goNotAnd || boolOperator_ == goNotOr ? !passes : passes;
-            first = false;
-            continue;
-        }
-        switch (boolOperator_) {
-        case goAnd:
-            result = result && passes;
-            break;
-        case goOr:
-            result = result || passes;
-            break;
-        case goNotAnd:
-            result = result || !passes;
-            break;
-        case goNotOr:
-            result = result && !passes;
-            break;
-        }
+        const bool passes = child->IsItemList()
+                                ? static_cast<const TcxFilterCriteriaItemList*>(child)->DoFilterData(recordIndex)
+                                : static_cast<const TcxFilterCriteriaItem*>(child)->Passes(recordIndex);
+        all &= passes;
+        any |= passes;
     }
-    return result;
+    switch (boolOperator_) {
+    case goAnd:
+        return all;
+    case goOr:
+        return any;
+    case goNotAnd:
+        return !all;
+    default:
+        return !any;
+    }
 }
 
 // ---- conditions ----
 
 TcxFilterCriteriaItem::TcxFilterCriteriaItem(TcxFilterCriteriaItemList* parent)
-    : TcxCustomFilterCriteriaItem(parent) {}
+    : TcxCustomFilterCriteriaItem(parent, false) {}
 
 TcxFilterCriteriaItem::~TcxFilterCriteriaItem() = default;
 
@@ -184,11 +177,6 @@ void TcxFilterCriteriaItem::SetValue(const Variant& value) {
 void TcxFilterCriteriaItem::FixBlankDisplayValue() {
     if (displayValue_.empty() && dynamic_cast<TcxFilterNullOperator*>(operator_.get()))
         displayValue_ = GetDataResourceText(cxSFilterBlankCaption);
-}
-
-bool TcxFilterCriteriaItem::Passes(int recordIndex) const {
-    if (const int verdict = PassesByCell(recordIndex); verdict >= 0) return verdict != 0;
-    return Passes(recordIndex, *GetCriteria());
 }
 
 bool TcxFilterCriteriaItem::Passes(int recordIndex, const TcxFilterCriteria& criteria) const {

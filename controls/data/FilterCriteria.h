@@ -6,6 +6,7 @@
 // The link between a condition and the data it tests is left to a concrete criteria: it supplies
 // the conditions' class (record value, field caption and name) and the persistent ID and name of
 // an item link.
+#include "controls/data/FilterCells.h"
 #include "controls/data/FilterOperators.h"
 #include "platform/rtl/Components.h"
 
@@ -41,7 +42,8 @@ inline constexpr int MaxFilterStreamDepth = 64;
 
 class TcxCustomFilterCriteriaItem {
   public:
-    explicit TcxCustomFilterCriteriaItem(TcxFilterCriteriaItemList* parent) : parent_(parent) {}
+    TcxCustomFilterCriteriaItem(TcxFilterCriteriaItemList* parent, bool isItemList)
+        : parent_(parent), isItemList_(isItemList) {}
     // Takes the node out of its group, which reports a change.
     virtual ~TcxCustomFilterCriteriaItem();
     TcxCustomFilterCriteriaItem(const TcxCustomFilterCriteriaItem&) = delete;
@@ -49,13 +51,15 @@ class TcxCustomFilterCriteriaItem {
 
     virtual void Changed();
     virtual TcxFilterCriteria* GetCriteria() const;
-    virtual bool IsItemList() const = 0;
+    // A stored flag, not a virtual call: filtering asks it for every record and condition.
+    bool IsItemList() const { return isItemList_; }
     virtual void WriteData(TStream& stream, int version) const = 0;
     TcxFilterCriteriaItemList* GetParent() const { return parent_; }
 
   private:
     friend class TcxFilterCriteriaItemList;
     TcxFilterCriteriaItemList* parent_;
+    const bool isItemList_;
 };
 
 class TcxFilterCriteriaItem;
@@ -66,7 +70,6 @@ class TcxFilterCriteriaItemList : public TcxCustomFilterCriteriaItem {
     ~TcxFilterCriteriaItemList() override; // frees the children
 
     TcxFilterCriteria* GetCriteria() const override;
-    bool IsItemList() const override { return true; }
     void WriteData(TStream& stream, int version) const override;
 
     TcxFilterCriteriaItem* AddItem(TObject* itemLink, TcxFilterOperatorCode code, const Variant& value,
@@ -100,7 +103,6 @@ class TcxFilterCriteriaItem : public TcxCustomFilterCriteriaItem {
     void Init(TObject* itemLink, TcxFilterOperatorCode code, const Variant& value,
               const std::string& displayValue);
 
-    bool IsItemList() const override { return false; }
     void WriteData(TStream& stream, int version) const override;
 
     // What a concrete criteria's conditions supply.
@@ -125,16 +127,22 @@ class TcxFilterCriteriaItem : public TcxCustomFilterCriteriaItem {
     TcxFilterOperator* GetOperator() const { return operator_.get(); }
     // A blank test without a display value shows "blank".
     void FixBlankDisplayValue();
-    bool Passes(int recordIndex) const;
+    bool Passes(int recordIndex) const {
+        if (const int verdict = PassesByCell(recordIndex); verdict >= 0) return verdict != 0;
+        return Passes(recordIndex, *GetCriteria());
+    }
     bool Passes(int recordIndex, const TcxFilterCriteria& criteria) const;
 
   protected:
     // A verdict reached without the record's variant: 1 passes, 0 fails, -1 undecided (the
-    // variant path decides).
-    virtual int PassesByCell(int /*recordIndex*/) const { return -1; }
+    // variant path decides). A concrete criteria's condition may hand in a comparison prepared
+    // from its record cells; it stays its own and lives until it hands in another or nil.
+    int PassesByCell(int recordIndex) const { return cell_ ? cell_->Verdict(recordIndex) : -1; }
+    void SetCell(const TcxFilterCell* cell) { cell_ = cell; }
 
   private:
     std::string displayValue_;
+    const TcxFilterCell* cell_ = nullptr;
     TObject* itemLink_ = nullptr;
     std::unique_ptr<TcxFilterOperator> operator_;
     TcxFilterOperatorCode operatorKind_ = ocEqual;

@@ -24,34 +24,54 @@ bool FitsInt32(int64_t value) {
 }
 
 // The cells of the listed records in list order: a null flag byte at `flag` (0 null), the cell
-// after it. False at a NaN: it orders against nothing and the variant path raises on it, so that
-// path decides.
+// after it; `anyNull` tells whether a null was met. False at a NaN: it orders against nothing and the
+// variant path raises on it, so that path decides. Plain local pointers throughout: stores through
+// byte pointers would otherwise make the compiler read the vectors' bounds again for every value.
 template <typename Cell, typename Value>
-bool ReadCells(const std::vector<uint8_t*>& buffers, const std::vector<int>& list, size_t flag, uint8_t* nulls,
-               Value* values) {
+bool ReadCells(const std::vector<uint8_t*>& bufferList, const std::vector<int>& recordList, size_t flag,
+               uint8_t* nulls, Value* values, bool& anyNull) {
+    uint8_t* const* const buffers = bufferList.data();
+    const size_t bufferCount = bufferList.size();
+    const int* const list = recordList.data();
+    const size_t count = recordList.size();
+    uint8_t seenNull = 0;
+    bool numbers = true;
     auto read = [&](const uint8_t* buffer, uint8_t& null, Value& value) {
         null = !buffer || buffer[flag] == 0 ? 1 : 0;
+        seenNull |= null;
         value = null ? Value() : static_cast<Value>(LoadCell<Cell>(buffer + flag + 1));
-        if constexpr (std::is_floating_point_v<Cell>) return !std::isnan(value);
-        return true;
+        if constexpr (std::is_floating_point_v<Cell>) numbers = numbers && !std::isnan(value);
     };
-    if (list.size() < buffers.size() / 4) {
-        for (size_t p = 0; p < list.size(); ++p)
-            if (!read(buffers[static_cast<size_t>(list[p])], nulls[p], values[p])) return false;
-        return true;
+    if (count < bufferCount / 4) {
+        for (size_t p = 0; p < count; ++p)
+            read(buffers[static_cast<size_t>(list[p])], nulls[p], values[p]);
+    } else {
+        // Most records are listed: read every buffer in storage order, where they lie one after
+        // another, then place the values in list order.
+        auto recordNulls = std::make_unique_for_overwrite<uint8_t[]>(bufferCount);
+        auto recordValues = std::make_unique_for_overwrite<Value[]>(bufferCount);
+        uint8_t* const stagedNulls = recordNulls.get();
+        Value* const stagedValues = recordValues.get();
+        for (size_t r = 0; r < bufferCount; ++r)
+            read(buffers[r], stagedNulls[r], stagedValues[r]);
+        for (size_t p = 0; p < count; ++p) {
+            const auto r = static_cast<size_t>(list[p]);
+            values[p] = stagedValues[r];
+        }
+        if (seenNull)
+            for (size_t p = 0; p < count; ++p)
+                nulls[p] = stagedNulls[static_cast<size_t>(list[p])];
     }
-    // Most records are listed: read every buffer in storage order, where they lie one after
-    // another, then place the values in list order.
-    auto recordNulls = std::make_unique_for_overwrite<uint8_t[]>(buffers.size());
-    auto recordValues = std::make_unique_for_overwrite<Value[]>(buffers.size());
-    for (size_t r = 0; r < buffers.size(); ++r)
-        if (!read(buffers[r], recordNulls[r], recordValues[r])) return false;
-    for (size_t p = 0; p < list.size(); ++p) {
-        const auto r = static_cast<size_t>(list[p]);
-        nulls[p] = recordNulls[r];
-        values[p] = recordValues[r];
-    }
-    return true;
+    anyNull = seenNull != 0;
+    return numbers;
+}
+
+// Runs a loop in the form that checks null flags, or, when a column has none, in the form that does not.
+template <typename Loop> void ForNullsOrNot(const uint8_t* nulls, Loop loop) {
+    if (nulls)
+        loop(std::true_type());
+    else
+        loop(std::false_type());
 }
 
 Variant ColumnValue(TcxSummaryColumn::TKind kind, int64_t integer, double number) {
@@ -84,15 +104,18 @@ std::unique_ptr<TcxSummaryColumn> TcxSummaryColumn::Read(TcxCustomDataController
     column->Kind = kind;
     column->Nulls = std::make_unique_for_overwrite<uint8_t[]>(list.size());
     const auto flag = static_cast<size_t>(def->GetOffset());
-    bool read;
+    bool read, anyNull = false;
+    uint8_t* nulls = column->Nulls.get();
     if (kind == skFloat) {
         column->Floats = std::make_unique_for_overwrite<double[]>(list.size());
-        read = ReadCells<double>(buffers, list, flag, column->Nulls.get(), column->Floats.get());
+        read = ReadCells<double>(buffers, list, flag, nulls, column->Floats.get(), anyNull);
     } else {
         column->Ints = std::make_unique_for_overwrite<int64_t[]>(list.size());
-        read = kind == skInt32 ? ReadCells<int32_t>(buffers, list, flag, column->Nulls.get(), column->Ints.get())
-                               : ReadCells<int64_t>(buffers, list, flag, column->Nulls.get(), column->Ints.get());
+        read = kind == skInt32 ? ReadCells<int32_t>(buffers, list, flag, nulls, column->Ints.get(), anyNull)
+                               : ReadCells<int64_t>(buffers, list, flag, nulls, column->Ints.get(), anyNull);
     }
+    // Without nulls the flags are never asked: the totals' loops run without them.
+    if (!anyNull) column->Nulls.reset();
     return read ? std::move(column) : nullptr;
 }
 
@@ -111,17 +134,22 @@ void TcxSummaryTotals::Add(const TcxSummaryColumn& column, int first, int last, 
 size_t TcxSummaryTotals::AddFloats(const TcxSummaryColumn& column, size_t position, size_t end, bool nullIgnore) {
     double sum = SumFloat, low = MinFloat, high = MaxFloat;
     int count = Count;
-    for (; position < end; ++position) {
-        if (column.Nulls[position]) {
-            count += nullIgnore ? 0 : 1;
-            continue;
+    const uint8_t* const nulls = column.Nulls.get();
+    const double* const values = column.Floats.get();
+    ForNullsOrNot(nulls, [&](auto nullable) {
+        for (; position < end; ++position) {
+            if constexpr (nullable)
+                if (nulls[position]) {
+                    count += nullIgnore ? 0 : 1;
+                    continue;
+                }
+            const double v = values[position];
+            sum += v;
+            low = v < low ? v : low;
+            high = high < v ? v : high;
+            ++count;
         }
-        const double v = column.Floats[position];
-        sum += v;
-        if (v < low) low = v;
-        if (high < v) high = v;
-        ++count;
-    }
+    });
     SumFloat = sum;
     MinFloat = low;
     MaxFloat = high;
@@ -131,21 +159,26 @@ size_t TcxSummaryTotals::AddFloats(const TcxSummaryColumn& column, size_t positi
 
 // Integers while the sum is an integer; returns at the first value that would overflow it.
 size_t TcxSummaryTotals::AddInts(const TcxSummaryColumn& column, size_t position, size_t end, bool nullIgnore) {
+    const uint8_t* const nulls = column.Nulls.get();
+    const int64_t* const values = column.Ints.get();
     if (SumState == ssFloat) {
         double sum = SumFloat;
         int64_t low = MinInt, high = MaxInt;
         int count = Count;
-        for (; position < end; ++position) {
-            if (column.Nulls[position]) {
-                count += nullIgnore ? 0 : 1;
-                continue;
+        ForNullsOrNot(nulls, [&](auto nullable) {
+            for (; position < end; ++position) {
+                if constexpr (nullable)
+                    if (nulls[position]) {
+                        count += nullIgnore ? 0 : 1;
+                        continue;
+                    }
+                const int64_t v = values[position];
+                sum += static_cast<double>(v);
+                low = v < low ? v : low;
+                high = high < v ? v : high;
+                ++count;
             }
-            const int64_t v = column.Ints[position];
-            sum += static_cast<double>(v);
-            if (v < low) low = v;
-            if (high < v) high = v;
-            ++count;
-        }
+        });
         SumFloat = sum;
         MinInt = low;
         MaxInt = high;
@@ -156,20 +189,23 @@ size_t TcxSummaryTotals::AddInts(const TcxSummaryColumn& column, size_t position
     bool narrow = SumState == ssInt32 && column.Kind == TcxSummaryColumn::skInt32;
     int64_t sum = SumInt, low = MinInt, high = MaxInt;
     int count = Count;
-    for (; position < end; ++position) {
-        if (column.Nulls[position]) {
-            count += nullIgnore ? 0 : 1;
-            continue;
+    ForNullsOrNot(nulls, [&](auto nullable) {
+        for (; position < end; ++position) {
+            if constexpr (nullable)
+                if (nulls[position]) {
+                    count += nullIgnore ? 0 : 1;
+                    continue;
+                }
+            const int64_t v = values[position];
+            int64_t next;
+            if (__builtin_add_overflow(sum, v, &next)) break;
+            sum = next;
+            narrow = narrow && FitsInt32(sum);
+            low = v < low ? v : low;
+            high = high < v ? v : high;
+            ++count;
         }
-        const int64_t v = column.Ints[position];
-        int64_t next;
-        if (__builtin_add_overflow(sum, v, &next)) break;
-        sum = next;
-        narrow = narrow && FitsInt32(sum);
-        if (v < low) low = v;
-        if (high < v) high = v;
-        ++count;
-    }
+    });
     SumInt = sum;
     SumState = narrow ? ssInt32 : ssInt64;
     MinInt = low;
@@ -180,7 +216,7 @@ size_t TcxSummaryTotals::AddInts(const TcxSummaryColumn& column, size_t position
 }
 
 void TcxSummaryTotals::Step(const TcxSummaryColumn& column, size_t position, bool nullIgnore) {
-    if (column.Nulls[position]) {
+    if (column.Nulls && column.Nulls[position]) {
         if (nullIgnore) return;
         // A first null starts a sum at the integer zero.
         if (SumState == ssEmpty) SumState = ssInt32;

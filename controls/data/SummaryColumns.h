@@ -25,7 +25,7 @@ class TcxSummaryColumn {
 
     TKind Kind = skInt32;
     // By position in the record list; a null's value is zero.
-    std::unique_ptr<uint8_t[]> Nulls; // 1 null
+    std::unique_ptr<uint8_t[]> Nulls; // 1 null; nil when no value is null
     std::unique_ptr<int64_t[]> Ints;  // the integer kinds
     std::unique_ptr<double[]> Floats; // skFloat
 };

@@ -293,13 +293,16 @@ void TDataSet::SortView() {
             if (auto* t = std::get_if<std::string>(&b)) return AnsiCompareText(*s, *t);
         return 0;
     };
-    std::stable_sort(view_.begin(), view_.end(), [&](const Record* a, const Record* b) {
+    auto before = [&](const Record* a, const Record* b) {
         for (auto [index, descending] : keys) {
             int order = compareCells(a->cells[index], b->cells[index]);
             if (order != 0) return descending ? order > 0 : order < 0;
         }
         return keys.empty() && a->sourceOrder < b->sourceOrder;
-    });
+    };
+    // A source usually delivers its rows in the order asked for already: one look at each neighbour
+    // then stands for the sort, which would leave them where they are.
+    if (!std::is_sorted(view_.begin(), view_.end(), before)) std::stable_sort(view_.begin(), view_.end(), before);
 }
 
 void TDataSet::SortBy(const std::string& sortText) {

@@ -184,7 +184,15 @@ void EnsureProgramTables(odbc::Connection& connection) {
     odbc::Statement statement(connection);
     statement.Execute("select count(*) from sqlite_master where type = 'table' and name in "
                       "('LotteryIssue', 'FL_issue')");
-    if (statement.Fetch() && std::get<int64_t>(statement.Get(0)) == 2) return;
+    if (!statement.Fetch()) {
+        CreateProgramTables(connection);
+        return;
+    }
+    // A driver may describe the count as text (the SQLite driver does when it steps through results).
+    const odbc::Value tables = statement.Get(0);
+    const int64_t* number = std::get_if<int64_t>(&tables);
+    const std::string* text = std::get_if<std::string>(&tables);
+    if ((number && *number == 2) || (text && *text == "2")) return;
     CreateProgramTables(connection);
 }
 

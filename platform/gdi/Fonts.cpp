@@ -13,7 +13,8 @@ namespace {
 constexpr const char* SansFamily = "DejaVu Sans";
 constexpr const char* ChineseFamily = "Noto Sans CJK SC";
 constexpr int DefaultEmPixels = 12;
-constexpr size_t WidthCacheLimit = 4096;
+// Enough for the distinct texts of a few screens of grid cells.
+constexpr size_t ShapedCacheLimit = 16384;
 
 struct TFaceMapping {
     const char* face;
@@ -164,6 +165,8 @@ TFontData::TFontData(const LOGFONT& font) {
 
 TFontData::~TFontData() {
     if (layout_) g_object_unref(layout_);
+    for (PangoFont* font : fonts_)
+        g_object_unref(font);
     if (description) pango_font_description_free(description);
 }
 
@@ -192,17 +195,70 @@ PangoLayout* TFontData::Layout(std::string_view text) {
     return layout_;
 }
 
-int TFontData::Width(std::string_view text) {
-    if (text.empty()) return 0;
-    std::string key(text);
-    auto it = widths_.find(key);
-    if (it != widths_.end()) return it->second;
+const TShapedText& TFontData::Shaped(std::string_view text) {
+    if (lastText_ && *lastText_ == text) return *lastShaped_;
+    auto it = shaped_.find(text);
+    if (it == shaped_.end()) it = Shape(text);
+    lastText_ = &it->first;
+    lastShaped_ = &it->second;
+    return it->second;
+}
+
+TFontData::TShapedTexts::iterator TFontData::Shape(std::string_view text) {
+    if (shaped_.size() >= ShapedCacheLimit) {
+        shaped_.clear();
+        lastText_ = nullptr;
+    }
+    TShapedText shaped;
+    PangoLayout* layout = Layout(text);
     PangoRectangle logical;
-    pango_layout_get_extents(Layout(text), nullptr, &logical);
-    int width = PANGO_PIXELS(logical.x + logical.width);
-    if (widths_.size() >= WidthCacheLimit) widths_.clear();
-    widths_.emplace(std::move(key), width);
-    return width;
+    pango_layout_get_extents(layout, nullptr, &logical);
+    shaped.width = PANGO_PIXELS(logical.x + logical.width);
+    // The runs where the layout's renderer puts them: the line at its logical left and baseline, each
+    // run after the ones before it.
+    PangoLayoutIter* iter = pango_layout_get_iter(layout);
+    PangoRectangle line;
+    pango_layout_iter_get_line_extents(iter, nullptr, &line);
+    shaped.baseline = pango_layout_iter_get_baseline(iter);
+    pango_layout_iter_free(iter);
+    int x = line.x;
+    for (GSList* l = pango_layout_get_line_readonly(layout, 0)->runs; l; l = l->next) {
+        auto* run = static_cast<PangoGlyphItem*>(l->data);
+        PangoFont* font = run->item->analysis.font;
+        if (std::find(fonts_.begin(), fonts_.end(), font) == fonts_.end())
+            fonts_.push_back(PANGO_FONT(g_object_ref(font)));
+        x += run->start_x_offset;
+        shaped.runs.push_back({font, int(shaped.glyphs.size()), run->glyphs->num_glyphs});
+        for (int i = 0; i < run->glyphs->num_glyphs; ++i) {
+            PangoGlyphInfo glyph = run->glyphs->glyphs[i];
+            glyph.geometry.x_offset += x;
+            glyph.geometry.y_offset += shaped.baseline - run->y_offset;
+            shaped.glyphs.push_back(glyph);
+        }
+        x += pango_glyph_string_get_width(run->glyphs) + run->end_x_offset;
+    }
+    return shaped_.emplace(std::string(text), std::move(shaped)).first;
+}
+
+int TFontData::Advance(char32_t c) {
+    if (c >= 0x10000) return -1;
+    if (advances_.empty()) advances_.assign(0x10000, 0);
+    int16_t& known = advances_[c];
+    if (known == 0) {
+        // Latin letters, digits and signs, dashes and quotes, Chinese characters and their punctuation:
+        // shaping a text of them only kerns or joins its characters, never widens one beyond a small
+        // kerning.
+        const bool simple = (c >= 0x20 && c < 0x7F) || (c >= 0x2010 && c <= 0x2027) || (c >= 0x3000 && c <= 0x303F) ||
+                            (c >= 0x4E00 && c <= 0x9FFF) || (c >= 0xFF01 && c <= 0xFF5E);
+        int advance = -1;
+        if (simple) {
+            char bytes[4];
+            const int n = g_unichar_to_utf8(gunichar(c), bytes);
+            advance = std::min(Width(std::string_view(bytes, size_t(n))), 30000);
+        }
+        known = int16_t(advance + 2);
+    }
+    return known - 2;
 }
 
 void TFontData::Extents(std::string_view text, std::vector<int>& perByte) {
@@ -239,12 +295,11 @@ namespace {
 // Controls create the same few fonts over and over; their mapping and metrics are made once.
 std::shared_ptr<TFontData> SharedFontData(const LOGFONT& lf) {
     static std::unordered_map<std::string, std::shared_ptr<TFontData>> cache;
-    std::string key = std::to_string(lf.lfHeight) + '/' + std::to_string(lf.lfWidth) + '/' +
-                      std::to_string(lf.lfEscapement) + '/' + std::to_string(lf.lfWeight) + '/' +
-                      std::to_string(lf.lfItalic) + std::to_string(lf.lfUnderline) +
-                      std::to_string(lf.lfStrikeOut) + '/' + std::to_string(lf.lfCharSet) + '/' +
-                      std::to_string(lf.lfQuality) + '/' +
-                      lf.lfFaceName;
+    // The fields that change what is drawn, packed as bytes ahead of the face name.
+    const int numbers[] = {lf.lfHeight, lf.lfWidth, lf.lfEscapement, lf.lfWeight,
+                           lf.lfItalic, lf.lfUnderline, lf.lfStrikeOut, lf.lfCharSet, lf.lfQuality};
+    std::string key(reinterpret_cast<const char*>(numbers), sizeof numbers);
+    key += lf.lfFaceName;
     auto it = cache.find(key);
     if (it != cache.end()) return it->second;
     if (cache.size() >= 256) cache.clear(); // fonts still selected keep their own reference

@@ -41,6 +41,12 @@ bool GetTextExtentPoint32(HDC dc, std::string_view text, TSize& size);
 bool GetTextExtentExPoint(HDC dc, std::string_view text, int maxExtent, int* fit, std::vector<int>* extents,
                           TSize& size);
 
+// A width that text drawn as one line cannot exceed, found from the advances of its characters alone
+// and so without shaping it: for quick answers such as "this line surely fits". -1 when the text holds
+// characters other than printable basic Latin, dashes and quotes, and the common Chinese ranges, whose
+// shaping could widen it.
+int GetTextExtentBound(HDC dc, std::string_view text);
+
 // Output at the point given by the text alignment (top-left by default), in the text colour, with the
 // background filled in the background colour when the mode is OPAQUE. Rotated fonts turn the text
 // about that point.

@@ -13,6 +13,22 @@
 
 namespace zorvy {
 
+// A text as the layout shapes it, kept so that measuring and drawing it again shapes nothing: the
+// glyphs of each run with the font that draws them. Each glyph's offsets hold its run's place too
+// (from the layout's origin, pango units), so that every run is drawn from the layout's origin and
+// lands on the very positions the layout's own drawing gives it.
+struct TShapedText {
+    struct TRun {
+        PangoFont* font;
+        int first; // its glyphs in glyphs
+        int count;
+    };
+    std::vector<TRun> runs;
+    std::vector<PangoGlyphInfo> glyphs;
+    int baseline = 0; // of the line, pango units from the layout's top
+    int width = 0;    // pixels
+};
+
 struct TFontData {
     explicit TFontData(const LOGFONT& font);
     ~TFontData();
@@ -32,13 +48,32 @@ struct TFontData {
     // The shared layout holding text (invalid UTF-8 bytes shown as "?").
     PangoLayout* Layout(std::string_view text);
     // The advance width of text as one line; cached.
-    int Width(std::string_view text);
+    int Width(std::string_view text) { return text.empty() ? 0 : Shaped(text).width; }
+    // Text shaped as one line; cached. Valid until the next call.
+    const TShapedText& Shaped(std::string_view text);
+    // The advance of one character drawn alone, -1 where that says too little of its width in a
+    // text (see GetTextExtentBound); cached.
+    int Advance(char32_t c);
     // For every byte, the width of the text up to the end of the character holding it.
     void Extents(std::string_view text, std::vector<int>& perByte);
 
   private:
+    struct TTextHash {
+        using is_transparent = void;
+        size_t operator()(std::string_view s) const { return std::hash<std::string_view>()(s); }
+    };
+    using TShapedTexts = std::unordered_map<std::string, TShapedText, TTextHash, std::equal_to<>>;
+    // Shapes a text not in the cache yet and keeps it there.
+    TShapedTexts::iterator Shape(std::string_view text);
     PangoLayout* layout_ = nullptr;
-    std::unordered_map<std::string, int> widths_;
+    TShapedTexts shaped_;
+    // The text asked for last: one text is measured and drawn several times in a row.
+    const std::string* lastText_ = nullptr;
+    const TShapedText* lastShaped_ = nullptr;
+    std::vector<PangoFont*> fonts_; // the fonts runs draw with, one reference each
+    // By character (the basic plane only): the advance + 2, 1 when it tells too little, 0 when not yet
+    // measured. Made on the first question.
+    std::vector<int16_t> advances_;
 };
 
 // The shared pango context of the program (96 DPI, Chinese as the default language).

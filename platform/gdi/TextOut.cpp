@@ -147,6 +147,23 @@ bool GetTextExtentExPoint(HDC dc, std::string_view text, int maxExtent, int* fit
     return true;
 }
 
+int GetTextExtentBound(HDC dc, std::string_view text) {
+    if (!dc) return -1;
+    TFontData& font = FontOf(*dc);
+    // Room for kerning and for rounding, for every character: far more than any pair of them takes.
+    const int slack = 1 + font.metrics.tmHeight / 4;
+    int bound = 0;
+    for (size_t i = 0; i < text.size();) {
+        const int n = uint8_t(text[i]) < 0x80 ? 1 : CharLength(text, i);
+        const int advance =
+            n == 1 ? (uint8_t(text[i]) < 0x80 ? font.Advance(char32_t(text[i])) : -1) : font.Advance(DecodeChar(text, i));
+        if (advance < 0) return -1;
+        bound += advance + slack;
+        i += size_t(n);
+    }
+    return bound;
+}
+
 bool TextOut(HDC dc, int x, int y, std::string_view text) {
     if (!dc) return false;
     TFontData& font = FontOf(*dc);

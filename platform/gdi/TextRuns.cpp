@@ -88,25 +88,39 @@ TRect TurnedBounds(double x, double y, double angle, double left, double top, do
             clampInt(std::ceil(maxY))};
 }
 
-void PlaceLayout(cairo_t* cr, TFontData& font, PangoLayout* layout, double x, double y) {
+// Puts the layout's origin where the cell's baseline lies at the font's ascent from (x, y), turned
+// with the font.
+void PlaceLayout(cairo_t* cr, const TFontData& font, const TShapedText& shaped, double x, double y) {
     cairo_translate(cr, x, y);
     if (font.angle != 0) cairo_rotate(cr, -Radians(font.angle));
-    double baseline = double(pango_layout_get_baseline(layout)) / PANGO_SCALE;
-    cairo_move_to(cr, 0, font.metrics.tmAscent - baseline);
+    cairo_move_to(cr, 0, font.metrics.tmAscent - double(shaped.baseline) / PANGO_SCALE);
+}
+
+// Draws, or adds to the path, the runs' glyphs from the layout's origin.
+void ShowRuns(cairo_t* cr, const TShapedText& shaped, bool path) {
+    for (const TShapedText::TRun& run : shaped.runs) {
+        PangoGlyphString glyphs{};
+        glyphs.num_glyphs = run.count;
+        glyphs.glyphs = const_cast<PangoGlyphInfo*>(shaped.glyphs.data() + run.first);
+        if (path)
+            pango_cairo_glyph_string_path(cr, run.font, &glyphs);
+        else
+            pango_cairo_show_glyph_string(cr, run.font, &glyphs);
+    }
 }
 
 } // namespace
 
 int DrawRun(TDeviceContext& dc, double x, double y, std::string_view text, const TRect* clip) {
-    TFontData& font = FontOf(dc);
-    int width = font.Width(text);
     if (text.empty()) return 0;
-    PangoLayout* layout = font.Layout(text);
+    TFontData& font = FontOf(dc);
+    const TShapedText& shaped = font.Shaped(text);
+    const int width = shaped.width;
     if (dc.pathOpen) {
         cairo_surface_t* scratch = cairo_image_surface_create(CAIRO_FORMAT_A8, 1, 1);
         cairo_t* cr = cairo_create(scratch);
-        PlaceLayout(cr, font, layout, x, y);
-        pango_cairo_layout_path(cr, layout);
+        PlaceLayout(cr, font, shaped, x, y);
+        ShowRuns(cr, shaped, true);
         cairo_identity_matrix(cr);
         cairo_path_t* path = cairo_copy_path(cr);
         for (int i = 0; i < path->num_data; i += path->data[i].header.length) {
@@ -141,13 +155,13 @@ int DrawRun(TDeviceContext& dc, double x, double y, std::string_view text, const
     TCairoTarget target(dc, bounds, clip);
     if (cairo_t* cr = target.get()) {
         SetSourceColor(cr, dc.state.textColor);
-        PlaceLayout(cr, font, layout, x, y);
+        PlaceLayout(cr, font, shaped, x, y);
         if (font.antialiased) {
-            pango_cairo_show_layout(cr, layout);
+            ShowRuns(cr, shaped, false);
         } else {
             // Font configurations may smooth glyphs whatever the context asks: fill their outlines
             // with hard edges instead.
-            pango_cairo_layout_path(cr, layout);
+            ShowRuns(cr, shaped, true);
             cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
             cairo_fill(cr);
         }

@@ -7,8 +7,18 @@ namespace zorvy {
 
 namespace {
 
-TFormatSettings LocaleSettings() {
-    return DefaultFormatSettings(UserLocaleName());
+// Grid cells ask for every date they show: the settings are made once per locale, not per question.
+const TFormatSettings& LocaleSettings() {
+    static std::string name;
+    static TFormatSettings settings;
+    static bool made = false;
+    std::string now = UserLocaleName();
+    if (!made || now != name) {
+        settings = DefaultFormatSettings(now);
+        name = std::move(now);
+        made = true;
+    }
+    return settings;
 }
 
 // The runtime's format letters ("m" month, quoted literals) as a locale picture ("M" month).
@@ -42,7 +52,7 @@ std::string TwoDigits(int v) {
 } // namespace
 
 std::string GetLocaleInfo(int item) {
-    const TFormatSettings s = LocaleSettings();
+    const TFormatSettings& s = LocaleSettings();
     switch (item) {
     case LOCALE_SDATE:
         return std::string(1, s.DateSeparator);
@@ -66,7 +76,7 @@ std::string GetLocaleInfo(int item) {
 std::string GetDateFormat(const TSystemTime& date, const std::string& picture) {
     TDateTime check;
     if (!TryEncodeDate(date.wYear, date.wMonth, date.wDay, check)) return {};
-    const TFormatSettings s = LocaleSettings();
+    const TFormatSettings& s = LocaleSettings();
     const std::string p = picture.empty() ? ToPicture(s.ShortDateFormat) : picture;
     std::string text;
     for (size_t i = 0; i < p.size();) {
@@ -121,7 +131,7 @@ std::string GetDateFormat(const TSystemTime& date, const std::string& picture) {
 }
 
 std::string GetTimeFormat(const TSystemTime& time) {
-    const TFormatSettings s = LocaleSettings();
+    const TFormatSettings& s = LocaleSettings();
     const std::string separator(1, s.TimeSeparator);
     return TwoDigits(time.wHour) + separator + TwoDigits(time.wMinute) + separator + TwoDigits(time.wSecond);
 }

@@ -137,6 +137,12 @@ void TMemo::EnsureRows() const {
     HFONT old = SelectObject(dc, font_->GetHandle());
     for (int line = 0; line < lines_->GetCount(); ++line) {
         const std::string_view s = lines_->Line(line);
+        // Most lines surely fit, as the bound of their width tells without measuring them.
+        const int bound = GetTextExtentBound(dc, s);
+        if (bound >= 0 && bound <= width) {
+            rows_.push_back({line, 0, static_cast<int>(s.size())});
+            continue;
+        }
         int start = 0;
         do {
             const std::string_view rest = s.substr(static_cast<std::size_t>(start));
@@ -309,7 +315,9 @@ void TMemo::LinesChanged(TMemoLines::TChange change, int firstLine) {
     if (!wordWrap_ && change == TMemoLines::TChange::Appended && firstLine >= topLine_ + GetVisibleLineCount()) return;
     caret_ = Clamp(caret_);
     anchor_ = Clamp(anchor_);
-    topLine_ = std::clamp(topLine_, 0, MaxTopLine());
+    // The first row is always in range: the rows are then only laid out when something needs them,
+    // at the width the memo has by then.
+    if (topLine_ > 0) topLine_ = std::clamp(topLine_, 0, MaxTopLine());
     Invalidate();
 }
 

@@ -1,7 +1,8 @@
 // Summaries over integer and float columns against the variant path value by value: the same
 // records summed by a controller whose items have a pass-through OnSummary handler (which keeps
-// them on the variant path). Values include blanks first and last, 32-bit sums that widen to 64
-// bits and 64-bit sums that overflow into floats; both are grouped, filtered and null-ignoring.
+// them on the variant path). Values include blanks first and last (or no blank at all), 32-bit sums
+// that widen to 64 bits and 64-bit sums that overflow into floats; both are grouped, filtered (down
+// to a few records) and null-ignoring.
 #include "controls/data/DataController.h"
 
 #include <gtest/gtest.h>
@@ -38,14 +39,14 @@ struct SummedController {
             summary.DefaultGroupSummaryItems().OnSummary = passThrough;
         }
     }
-    void Fill(unsigned seed, int count) {
+    void Fill(unsigned seed, int count, bool blanks) {
         std::mt19937_64 random(seed);
-        auto blank = [&] { return random() % 8 == 0; };
+        auto blank = [&] { return blanks && random() % 8 == 0; };
         Data.BeginUpdate();
         for (int n = 0; n < count; ++n) {
             int r = Data.AppendRecord();
             // The first and last records are blank in every value field.
-            const bool edge = n == 0 || n == count - 1;
+            const bool edge = blanks && (n == 0 || n == count - 1);
             Data.SetValue(r, 0, static_cast<int32_t>(random() % 3));
             Data.SetValue(r, 1, static_cast<int32_t>(random() % 4));
             Data.SetValue(r, 2, edge || blank() ? Variant::Null()
@@ -77,23 +78,30 @@ struct SummedController {
 } // namespace
 
 TEST(SummaryColumns, FooterAndGroupValuesMatchTheVariantPath) {
+    enum TFilter { None, Most, Few };
     struct Case {
         int Levels;
-        bool NullIgnore, Filtered;
+        bool NullIgnore;
+        TFilter Filter;
+        bool Blanks;
     };
-    const Case cases[] = {{0, false, false}, {0, true, true}, {1, false, false},
-                          {1, true, false},  {2, false, true}, {2, true, true}};
+    const Case cases[] = {{0, false, None, true}, {0, true, Most, true},  {1, false, None, true},
+                          {1, true, None, true},  {2, false, Most, true}, {2, true, Most, true},
+                          {1, false, Few, true},  {0, false, None, false}, {2, true, Most, false},
+                          {1, false, Few, false}};
     for (const Case& c : cases) {
         SCOPED_TRACE("levels " + std::to_string(c.Levels) + (c.NullIgnore ? ", blanks ignored" : "") +
-                     (c.Filtered ? ", filtered" : ""));
+                     (c.Filter == Most ? ", filtered" : c.Filter == Few ? ", filtered to a few" : "") +
+                     (c.Blanks ? "" : ", no blanks"));
         SummedController fast(false), reference(true);
         for (SummedController* s : {&fast, &reference}) {
-            s->Fill(20261211, 3000);
+            s->Fill(20261211, 3000, c.Blanks);
             s->Data.GetSummary().SetOptions(c.NullIgnore ? TcxSummaryOptions{soNullIgnore} : TcxSummaryOptions{0});
             for (int level = 0; level < c.Levels; ++level)
                 s->Data.ChangeItemGroupIndex(level, level);
-            if (c.Filtered) {
-                s->Data.GetFilter().AddItem(nullptr, &s->Items[1], ocNotEqual, 2, "2");
+            if (c.Filter != None) {
+                s->Data.GetFilter().AddItem(nullptr, &s->Items[1], c.Filter == Most ? ocNotEqual : ocEqual, 2, "2");
+                if (c.Filter == Few) s->Data.GetFilter().AddItem(nullptr, &s->Items[0], ocEqual, 0, "0");
                 s->Data.GetFilter().SetActive(true);
             }
         }

@@ -175,6 +175,23 @@ TEST(EmbeddedDatabase, AnExistingDatabaseIsNeverFilled) {
     EXPECT_EQ(Count(connection, "select count(*) from LotteryIssue"), 0);
 }
 
+// A driver that steps through results describes a count as text; the tables are still found, not made
+// twice or refused with a failed read.
+TEST(EmbeddedDatabase, TablesAreFoundThroughADriverThatReportsACountAsText) {
+    test::TempFolder folder;
+    odbc::Connection connection;
+    connection.Open("DRIVER={SQLite3};Database=" + folder.Path() + "/stepped.db;StepAPI=1;");
+    for (int opening = 0; opening < 2; ++opening)
+        EXPECT_NO_THROW(EnsureProgramTables(connection)) << opening;
+    connection.ExecDirect("insert into FL_issue (LotIssue) values ('2026001')");
+    EnsureProgramTables(connection);
+    odbc::Statement statement(connection);
+    statement.Execute("select count(*) from FL_issue");
+    ASSERT_TRUE(statement.Fetch());
+    const odbc::Value count = statement.Get(0);
+    EXPECT_TRUE(count == odbc::Value(int64_t{1}) || count == odbc::Value(std::string("1")));
+}
+
 TEST(EmbeddedDatabase, AFillThatFailsHalfWayLeavesNoFileAndSaysWhy) {
     test::TempDataFolder home;
     test::TempFolder share;

@@ -77,6 +77,30 @@ TEST(GdiText, ExtentsAreAdditiveAndFitCountsRespectCharacters) {
     EXPECT_TRUE(TextOut(s.dc, 0, 0, broken));
 }
 
+TEST(GdiText, AQuickBoundIsNeverBelowTheExtentAndRefusesTextItCannotBound) {
+    TSurface s(1, 1);
+    for (const char* face : {"Tahoma", "宋体", "Times New Roman"}) {
+        LOGFONT lf;
+        lf.lfHeight = -12;
+        lf.lfFaceName = face;
+        HFONT font = CreateFontIndirect(lf);
+        HGDIOBJ old = SelectObject(s.dc, font);
+        // Kerning pairs, ligature candidates, wide letters, Chinese with Latin, full-width signs.
+        for (const char* text : {"", "AVAVAVAV To Ty WA", "ffi fl office", "WWWWMMMM@@@@", "第 99999 行 01 04 12 20 28 33",
+                                 "开始过滤。“组合”——……", "（１２３）", "iiiiiiii.....''''"}) {
+            TSize size;
+            GetTextExtentPoint32(s.dc, text, size);
+            const int bound = GetTextExtentBound(s.dc, text);
+            EXPECT_GE(bound, size.cx) << face << ": " << text;
+            EXPECT_LE(bound, 3 * size.cx + 10) << face << ": " << text << " (a bound too loose to be of use)";
+        }
+        for (const char* text : {"a\tb", "line\r\n", "سلام", "a\xC3", "😀"})
+            EXPECT_EQ(GetTextExtentBound(s.dc, text), -1) << face << ": " << text;
+        SelectObject(s.dc, old);
+        DeleteObject(font);
+    }
+}
+
 TEST(GdiText, DrawnTextStaysInsideItsCalculatedRectangle) {
     struct TCase {
         const char* text;

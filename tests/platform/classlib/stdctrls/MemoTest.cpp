@@ -336,6 +336,79 @@ TEST_F(Memo, WrappedWordsMakeRowsThatTheCaretAndTheScrollBarFollow) {
     EXPECT_EQ(memo->GetRowCount(), 3);
 }
 
+// Thousands of lines, most of them short: lines that fit take one row without being measured, so
+// every line near the view's width is checked against its measured extent.
+TEST_F(Memo, ALongWrappedMemoCountsEveryRowAndScrollsToItsEnd) {
+    TForm* form = NewForm(300, 200);
+    TMemo* memo = MakeMemo(form, 100);
+    memo->SetScrollBars(ssVertical);
+    memo->SetWordWrap(true);
+    const std::string longLine = "alpha beta gamma delta epsilon zeta eta theta iota kappa";
+    std::string text;
+    std::vector<std::string> lines;
+    for (int i = 0; i < 3000; ++i) {
+        // Runs of one letter from one character to past the width; a long line every 500 lines.
+        lines.push_back(i % 500 == 499 ? longLine : std::string(static_cast<std::size_t>(i % 40 + 1), i % 2 ? 'm' : 'i'));
+        text += lines.back() + "\r\n";
+    }
+    memo->GetLines()->SetText(text);
+    form->Show();
+    memo->SetFocus();
+    Pump();
+
+    // The rows of the long line, as a memo that holds it alone wraps it.
+    TMemo* single = MakeMemo(form, 100);
+    single->SetWordWrap(true);
+    single->GetLines()->SetText(longLine);
+    const int longRows = single->GetRowCount();
+    ASSERT_GT(longRows, 2);
+    HDC dc = CreateScreenDC();
+    SelectObject(dc, memo->GetFont()->GetHandle());
+    const int width = memo->TextRect().Width();
+    int expected = 0;
+    for (const std::string& line : lines) {
+        if (line == longLine) {
+            expected += longRows;
+            continue;
+        }
+        // A run of one letter breaks only between characters: as many rows as widths it needs.
+        TSize whole;
+        GetTextExtentPoint32(dc, line, whole);
+        if (whole.cx <= width) {
+            ++expected;
+            continue;
+        }
+        int fit = 0;
+        GetTextExtentExPoint(dc, line, width, &fit, nullptr, whole);
+        expected += (static_cast<int>(line.size()) + fit - 1) / fit;
+    }
+    DeleteDC(dc);
+    EXPECT_EQ(memo->GetRowCount(), expected);
+    SCROLLINFO si;
+    ASSERT_TRUE(GetScrollInfo(memo->GetHandle(), SB_VERT, si));
+    EXPECT_EQ(si.nMax, expected - 1) << "the bar counts rows";
+
+    // At the end, the last line is the long one: Up from its end goes to its row above.
+    memo->SetTopLine(expected);
+    EXPECT_EQ(memo->GetTopLine(), expected - memo->GetVisibleLineCount());
+    InjectKey(VK_CONTROL, true);
+    display.PressKey(VK_END);
+    InjectKey(VK_CONTROL, false);
+    Pump();
+    const int last = static_cast<int>(lines.size()) - 1;
+    ASSERT_EQ(memo->GetCaretPos(), (TMemoPos{last, static_cast<int>(longLine.size())}));
+    const TRect r = memo->TextRect();
+    const int lastRow = memo->GetVisibleLineCount() - 1;
+    const int lastRowStart = memo->PosAtPoint({r.Left, r.Top + lastRow * memo->GetLineHeight() + 1}).Offset;
+    const int rowAboveStart = memo->PosAtPoint({r.Left, r.Top + (lastRow - 1) * memo->GetLineHeight() + 1}).Offset;
+    display.PressKey(VK_UP);
+    Pump();
+    EXPECT_EQ(memo->GetCaretPos().Line, last);
+    EXPECT_GE(memo->GetCaretPos().Offset, rowAboveStart);
+    EXPECT_LT(memo->GetCaretPos().Offset, lastRowStart);
+    EXPECT_EQ(memo->GetTopLine(), expected - memo->GetVisibleLineCount()) << "the view stays at the end";
+}
+
 // A memo that counts the notifications its parent hands back to it.
 class TCountingMemo : public TMemo {
   public:
