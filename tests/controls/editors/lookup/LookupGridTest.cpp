@@ -2,6 +2,7 @@
 // whole rows, the nearest top row, header sorting, keys, and the mouse in a drop-down.
 #include "controls/editors/lookup/LookupGrid.h"
 #include "controls/editors/repository/EditDataRegisteredRepositoryItems.h"
+#include "controls/editors/repository/EditRepositoryItems.h"
 #include "platform/win/Input.h"
 #include "platform/win/VirtualKeys.h"
 #include "tests/controls/editors/EditorsFixture.h"
@@ -22,6 +23,7 @@ class TTestLookupGrid : public TcxLookupGrid {
     using TcxCustomLookupGrid::MouseDown;
     using TcxCustomLookupGrid::MouseMove;
     using TcxCustomLookupGrid::MouseUp;
+    using TcxCustomLookupGrid::ScrollContent;
 };
 
 class LookupGridTest : public EditorsTest {
@@ -263,6 +265,58 @@ TEST_F(LookupGridTest, ReleasingAPressOutsideTheRowsClosesUpWithoutAccepting) {
     EXPECT_EQ(closed, (std::vector<bool>{false, true}));
     mouse->MouseUp(mbLeft, 0, p2.X, p2.Y); // no press on a row: no close-up
     EXPECT_EQ(closed.size(), 2u);
+}
+
+TEST_F(LookupGridTest, TheScrollBarMovesTheTopRowByLinesPagesAndTracking) {
+    TTestLookupGrid* grid = NewGrid(30, 1, 200, 150);
+    const int visible = grid->GetViewInfo()->FullyVisibleRowCount;
+    ASSERT_GT(visible, 2);
+    int pos = 0;
+    grid->ScrollContent(sbVertical, scLineDown, pos);
+    EXPECT_EQ(grid->GetTopRowIndex(), 1);
+    EXPECT_EQ(pos, 1);
+    grid->ScrollContent(sbVertical, scPageDown, pos);
+    EXPECT_EQ(grid->GetTopRowIndex(), 1 + visible - 1);
+    pos = 5;
+    grid->ScrollContent(sbVertical, scTrack, pos);
+    EXPECT_EQ(grid->GetTopRowIndex(), 5);
+    pos = 9;
+    grid->ScrollContent(sbVertical, scPosition, pos); // the thumb's end counts in grid mode only
+    EXPECT_EQ(grid->GetTopRowIndex(), 5);
+    EXPECT_EQ(pos, 5);
+    grid->ScrollContent(sbVertical, scPageUp, pos);
+    grid->ScrollContent(sbVertical, scLineUp, pos);
+    EXPECT_EQ(grid->GetTopRowIndex(), 0);
+}
+
+TEST_F(LookupGridTest, DraggingBelowTheRowsScrollsTheFocusOnEveryTick) {
+    TTestLookupGrid* grid = NewGrid(30, 1, 200, 150);
+    const int visible = grid->GetViewInfo()->FullyVisibleRowCount;
+    grid->FocusRow(0);
+    grid->SetAutoScrollDirection(2);
+    Wait(50);
+    EXPECT_EQ(grid->GetFocusedRowIndex(), visible + 1); // two rows past the last fully visible one
+    EXPECT_FALSE(grid->GetDataController()->IsRowSelected(grid->GetFocusedRowIndex()));
+    grid->SetAutoScrollDirection(0);
+    const int focused = grid->GetFocusedRowIndex();
+    Wait(200);
+    EXPECT_EQ(grid->GetFocusedRowIndex(), focused);
+}
+
+TEST_F(LookupGridTest, MovingAColumnMovesItsDataAndARemovedEditorLeavesTheColumn) {
+    TTestLookupGrid* grid = NewGrid(2, 2);
+    grid->GetColumns()->GetColumn(1)->SetIndex(0);
+    EXPECT_EQ(grid->GetColumns()->GetColumn(0)->GetCaption(), "C1");
+    EXPECT_EQ(grid->GetDataController()->GetDisplayText(0, 0), "r0c1");
+    auto* item = new TcxEditRepositoryTextItem(nullptr);
+    TcxLookupGridColumn* column = grid->GetColumns()->GetColumn(0);
+    column->SetRepositoryItem(item);
+    EXPECT_EQ(column->GetProperties(), item->GetProperties());
+    delete item;
+    EXPECT_EQ(column->GetRepositoryItem(), nullptr);
+    delete grid->GetColumns()->GetColumn(1);
+    EXPECT_EQ(grid->GetDataController()->GetItemCount(), 1);
+    EXPECT_EQ(grid->GetViewInfo()->Columns.size(), 1u);
 }
 
 } // namespace
