@@ -6,6 +6,7 @@
 #include "controls/editors/calc/CalcEdit.h"
 #include "controls/editors/checks/CheckBox.h"
 #include "controls/editors/currency/CurrencyEdit.h"
+#include "controls/editors/combos/CheckComboBox.h"
 #include "controls/editors/combos/ImageComboBox.h"
 #include "controls/editors/date/DateEditProperties.h"
 #include "controls/editors/framework/EditUnit.h"
@@ -49,6 +50,7 @@ void InitializeControlUnits() {
     InitializeCalcEditUnit();
     InitializeProgressBarUnit();
     InitializeImageComboBoxUnit();
+    InitializeCheckComboBoxUnit();
     InitializeEditRepositoryItemsUnit();
     RegisterDefaultEditorsByValueType();
     RegisterDefaultEditorsByFieldType();
@@ -58,6 +60,7 @@ void FinalizeControlUnits() {
     UnregisterDefaultEditorsByFieldType();
     UnregisterDefaultEditorsByValueType();
     FinalizeEditRepositoryItemsUnit();
+    FinalizeCheckComboBoxUnit();
     FinalizeImageComboBoxUnit();
     FinalizeProgressBarUnit();
     FinalizeCalcEditUnit();

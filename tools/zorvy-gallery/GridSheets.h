@@ -18,6 +18,10 @@ std::string DrawLevelTabsPhoto(THeadlessDisplay& display, const std::string& fol
 // checks (GridDragSheets.cpp).
 std::vector<std::string> DrawGridDragSheets(THeadlessDisplay& display, const std::string& folder);
 
+// Table views laid out one row per record, with the filter box, the navigator strip and the no-data
+// text, in each look-and-feel (GridTableSheets.cpp).
+std::string DrawTableViewsPhoto(THeadlessDisplay& display, const std::string& folder);
+
 // Needs the foundation units; starts and stops the grid units; answers the files it wrote.
 std::vector<std::string> DrawGridSheets(THeadlessDisplay& display, const std::string& folder);
 

@@ -5,6 +5,7 @@
 #include "ControlSheets.h"
 #include "DateTimeSheets.h"
 #include "EditorSheets.h"
+#include "FilterControlSheets.h"
 #include "GridSheets.h"
 #include "GroupSheets.h"
 #include "ListSheets.h"
@@ -65,6 +66,8 @@ int main(int argc, char** argv) {
             std::printf("%s\n", path.c_str());
         std::printf("%s\n", gallery::DrawTextEffectSheet(folder).c_str());
         for (const std::string& path : gallery::DrawGridSheets(display, folder))
+            std::printf("%s\n", path.c_str());
+        for (const std::string& path : gallery::DrawFilterControlSheets(display, folder))
             std::printf("%s\n", path.c_str());
         FinalizeFoundationUnits();
     } catch (const std::exception& e) {

@@ -2,6 +2,7 @@
 #include "StandardEditorSheets.h"
 
 #include "controls/editors/calc/CalcEdit.h"
+#include "controls/editors/combos/CheckComboBox.h"
 #include "controls/editors/combos/ImageComboBox.h"
 #include "controls/editors/framework/EditUnit.h"
 #include "controls/editors/progress/ProgressBar.h"
@@ -69,6 +70,17 @@ TcxImageComboBox* AddImageCombo(TWinControl* parent, const TRect& r, TcxLookAndF
     return combo;
 }
 
+// Items A to D (D disabled), A and C checked, shown as "A, C".
+TcxCheckComboBox* AddCheckCombo(TWinControl* parent, const TRect& r, TcxLookAndFeelKind kind, int value) {
+    auto* combo = PlaceStandardEditor<TcxCheckComboBox>(parent, r, kind);
+    TcxCheckComboBoxProperties* p = combo->GetProperties();
+    p->SetDelimiter(", ");
+    for (const char* name : {"A", "B", "C", "D 停用"}) p->GetItems()->AddCheckItem()->SetDescription(name);
+    p->GetItems()->GetItem(3)->SetEnabled(false);
+    combo->SetEditValue(Variant(value));
+    return combo;
+}
+
 } // namespace
 
 std::vector<std::string> DrawStandardEditorPhotos(THeadlessDisplay& display, const std::string& folder) {
@@ -77,6 +89,7 @@ std::vector<std::string> DrawStandardEditorPhotos(THeadlessDisplay& display, con
     InitializeCalcEditUnit();
     InitializeProgressBarUnit();
     InitializeImageComboBoxUnit();
+    InitializeCheckComboBoxUnit();
     std::vector<std::string> written;
     const std::pair<const char*, TcxLookAndFeelKind> kinds[] = {
         {"Flat", lfFlat}, {"Standard", lfStandard}, {"UltraFlat", lfUltraFlat}, {"Office11", lfOffice11}};
@@ -123,6 +136,8 @@ std::vector<std::string> DrawStandardEditorPhotos(THeadlessDisplay& display, con
         unknown->SetEditValue(Variant(9));
         TcxImageComboBox* listed = AddImageCombo(form, Rect(180, 455, 340, 476), kind, images);
         listed->SetEditValue(Variant(3));
+        TcxCheckComboBox* checks = AddCheckCombo(form, Rect(420, 425, 600, 446), kind, 5);
+        AddCheckCombo(form, Rect(420, 455, 600, 476), kind, 0);
 
         int y = 10;
         for (TcxProgressBarBarStyle style : {cxbsSolid, cxbsLEDs, cxbsGradient, cxbsGradientLEDs, cxbsBitmap,
@@ -178,9 +193,18 @@ std::vector<std::string> DrawStandardEditorPhotos(THeadlessDisplay& display, con
         display.SavePng(listed->GetPopupWindow()->GetHandle(), listPath);
         written.push_back(listPath);
         listed->SetDroppedDown(false);
+
+        checks->SetFocus();
+        checks->DropDown();
+        Application->ProcessMessages();
+        const std::string checkPath = folder + "/editors-check-combo-list-" + name + ".png";
+        display.SavePng(checks->GetPopupWindow()->GetHandle(), checkPath);
+        written.push_back(checkPath);
+        checks->SetDroppedDown(false);
         delete form;
         Application->ProcessMessages();
     }
+    FinalizeCheckComboBoxUnit();
     FinalizeImageComboBoxUnit();
     FinalizeProgressBarUnit();
     FinalizeCalcEditUnit();

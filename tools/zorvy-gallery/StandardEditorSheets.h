@@ -1,6 +1,6 @@
 #pragma once
-// The standard editor photos: the calculator, calculator editors and their popup, image combo boxes and
-// their list, and progress bars in every style and orientation, as real controls on a form, one photo
+// The standard editor photos: the calculator, calculator editors and their popup, image and check combo
+// boxes and their lists, and progress bars in every style and orientation, as real controls on a form, one photo
 // per look-and-feel kind.
 #include <string>
 #include <vector>

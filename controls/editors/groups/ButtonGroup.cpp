@@ -56,12 +56,12 @@ TcxButtonGroupItems::~TcxButtonGroupItems() {
     Clear();
 }
 
-TcxCustomButtonGroupProperties* TcxButtonGroupItems::Owner() const {
-    return dynamic_cast<TcxCustomButtonGroupProperties*>(GetOwner());
+TcxCustomEditProperties* TcxButtonGroupItems::Owner() const {
+    return dynamic_cast<TcxCustomEditProperties*>(GetOwner());
 }
 
 void TcxButtonGroupItems::ReportItemChange(int index, TcxButtonGroupItemsChange kind) {
-    TcxCustomButtonGroupProperties* owner = Owner();
+    TcxCustomEditProperties* owner = Owner();
     if (!owner || destroying_) return;
     // A held batch hears of the change when it ends, as a change of all items.
     if (owner->IsChangeLocked()) {

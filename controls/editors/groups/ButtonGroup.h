@@ -60,7 +60,8 @@ class TcxButtonGroupItems : public TOwnedCollection, public IcxCheckItemCaptions
     void Notify(TCollectionItem* item, TCollectionNotification action) override;
 
   private:
-    TcxCustomButtonGroupProperties* Owner() const;
+    // The settings that own the items: a button group's, or a check combo box's.
+    TcxCustomEditProperties* Owner() const;
     int changedIndex_ = -1;
     TcxButtonGroupItemsChange changeKind_ = bgicNone;
     TcxButtonGroupItemsChange pendingKind_ = bgicNone;

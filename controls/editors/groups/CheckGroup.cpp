@@ -2,6 +2,7 @@
 // and keys, and the unit's start-up.
 #include "controls/editors/groups/CheckGroup.h"
 
+#include "controls/editors/combos/CheckFilterHelpers.h"
 #include "controls/editors/framework/EditStyle.h"
 #include "controls/foundation/lookandfeel/LookAndFeel.h"
 #include "platform/classlib/Bitmap.h"
@@ -390,10 +391,14 @@ void InitializeCheckGroupUnit() {
     InitializeCheckBoxUnit();
     GetEditPropertiesRegistry()->AddClass(TcxCheckGroupProperties::StaticClass(),
                                           ResolveResourceString(scxSEditRepositoryCheckGroupItem));
+    GetFilterEditHelperRegistry()->AddPair(TcxCheckGroupProperties::StaticClass(),
+                                           TcxFilterCheckGroupHelper::StaticClass());
 }
 
 void FinalizeCheckGroupUnit() {
     if (checkGroupUnitCounter == 0 || --checkGroupUnitCounter != 0) return;
+    GetFilterEditHelperRegistry()->RemovePair(TcxCheckGroupProperties::StaticClass(),
+                                              TcxFilterCheckGroupHelper::StaticClass());
     GetEditPropertiesRegistry()->RemoveClass(TcxCheckGroupProperties::StaticClass());
     FinalizeCheckBoxUnit();
 }

@@ -195,7 +195,8 @@ class TcxCheckGroup : public TcxCustomCheckGroup {
     void SetProperties(TcxCheckGroupProperties* value) { TcxCustomEdit::GetProperties()->Assign(value); }
 };
 
-// Registers the check group as an editor kind (first call only); the last shutdown removes it.
+// Registers the check group as an editor kind with its filter helper (first call only); the last
+// shutdown removes both.
 void InitializeCheckGroupUnit();
 void FinalizeCheckGroupUnit();
 

@@ -171,7 +171,7 @@ void TcxCustomDropDownEdit::ClosePopup(TcxEditCloseUpReason reason) {
     TWeakLink<TcxCustomDropDownEdit> self(this);
     TcxEditChangeEventsHold hold(this, true);
     TcxCustomDropDownEditProperties* p = GetDropDownProperties();
-    const bool takesValue = reason == crTab || reason == crToggle || reason == crEnter;
+    const bool takesValue = ClosingTakesListSelection(reason);
     if (takesValue && UsesPopupList()) {
         TcxCustomTextEditLookupData* data = GetLookupData();
         const int oldKey = data->GetCurrentKey();
@@ -186,6 +186,10 @@ void TcxCustomDropDownEdit::ClosePopup(TcxEditCloseUpReason reason) {
     // Not closed by a press on the editor: no press is on its way to be ignored.
     hotWhileOpen_ = false;
     popupWindow_->ClosePopup();
+}
+
+bool TcxCustomDropDownEdit::ClosingTakesListSelection(TcxEditCloseUpReason reason) const {
+    return reason == crTab || reason == crToggle || reason == crEnter;
 }
 
 void TcxCustomDropDownEdit::PopupClosed() {
@@ -453,7 +457,9 @@ bool TcxCustomDropDownEdit::AdjustPopupListSize(TSize& size, int maxHeight) {
 }
 
 bool TcxCustomDropDownEdit::CanStepLookupItems(bool fromWheel) const {
-    if (!ShowsInnerEdit()) return false;
+    // A fixed list paints its text with the inner edit hidden and still steps: only a missing inner
+    // edit stops it.
+    if (IsInnerEditMissing()) return false;
     // In a grid, keys of a closed editor move between the cells.
     return !(IsInplace() && !fromWheel && !GetDroppedDown());
 }

@@ -186,6 +186,8 @@ class TcxCustomDropDownEdit : public TcxCustomMaskEdit, public IcxEditPopupWindo
     bool CanStepLookupItems(bool fromWheel) const override;
 
   protected:
+    // Whether closing for reason makes the list's selection the current item (Tab, toggle, Enter).
+    virtual bool ClosingTakesListSelection(TcxEditCloseUpReason reason) const;
     virtual void BeforePopup();
     virtual void InitPopup();
     virtual void SetUpPopupWindow();

@@ -1,6 +1,7 @@
 // The progress bar: settings with their range rules and peak tracking, the control and the unit.
 #include "controls/editors/progress/ProgressBar.h"
 
+#include "controls/editors/framework/EditButtons.h"
 #include "controls/editors/framework/EditRepository.h"
 #include "controls/editors/framework/EditStyle.h"
 #include "controls/editors/progress/ProgressBarViewInfo.h"
@@ -257,6 +258,20 @@ bool TcxCustomProgressBar::CanFocus() const {
     return IsInplace() && TcxCustomEdit::CanFocus();
 }
 
+// ---- filter helper ----
+
+void TcxFilterProgressBarHelper::PrepareFilterProperties(TcxCustomEditProperties* properties,
+                                                         TcxCustomEditProperties* source, bool keepButtons) const {
+    TcxFilterSpinEditHelper::PrepareFilterProperties(properties, source, keepButtons);
+    // The bar's settings bring no buttons: the spin editor gets its two again.
+    properties->GetButtons()->AddButton();
+    properties->GetButtons()->AddButton();
+    if (auto* bar = dynamic_cast<TcxCustomProgressBarProperties*>(source)) {
+        properties->SetMinValue(bar->GetMin());
+        properties->SetMaxValue(bar->GetMax());
+    }
+}
+
 // ---- unit ----
 
 namespace {
@@ -267,10 +282,14 @@ void InitializeProgressBarUnit() {
     if (progressBarUnitCounter++ != 0) return;
     GetEditPropertiesRegistry()->AddClass(TcxProgressBarProperties::StaticClass(),
                                           ResolveResourceString(scxSEditRepositoryProgressBarItem));
+    GetFilterEditHelperRegistry()->AddPair(TcxProgressBarProperties::StaticClass(),
+                                           TcxFilterProgressBarHelper::StaticClass());
 }
 
 void FinalizeProgressBarUnit() {
     if (progressBarUnitCounter == 0 || --progressBarUnitCounter != 0) return;
+    GetFilterEditHelperRegistry()->RemovePair(TcxProgressBarProperties::StaticClass(),
+                                              TcxFilterProgressBarHelper::StaticClass());
     GetEditPropertiesRegistry()->RemoveClass(TcxProgressBarProperties::StaticClass());
 }
 

@@ -2,9 +2,10 @@
 // The progress bar: a display-only editor that shows a number between Min and Max as a filled bar,
 // with an optional text, an overload zone past a threshold and a peak mark that remembers the highest
 // value shown. Here: the settings with their range rules and peak tracking, the view data that lays a
-// bar out, the control and the unit's registration. The painting is ProgressBarViewInfo.h's.
+// bar out, the control, its filter helper and the unit's registration. The painting is ProgressBarViewInfo.h's.
 #include "controls/editors/framework/Edit.h"
 #include "controls/editors/framework/EditViewData.h"
+#include "controls/editors/spin/SpinEditProperties.h"
 
 #include <memory>
 
@@ -210,7 +211,16 @@ class TcxProgressBar : public TcxCustomProgressBar {
     void SetProperties(TcxProgressBarProperties* value) { TcxCustomEdit::GetProperties()->Assign(value); }
 };
 
-// Registers the progress bar as an editor kind (first call only); the last shutdown removes it.
+// Filter values of progress-bar columns are typed in a spin editor bounded by the bar's Min and Max.
+class TcxFilterProgressBarHelper : public TcxFilterSpinEditHelper {
+    ZORVY_CLASS(TcxFilterProgressBarHelper, TcxFilterSpinEditHelper)
+  public:
+    void PrepareFilterProperties(TcxCustomEditProperties* properties, TcxCustomEditProperties* source,
+                                 bool keepButtons) const override;
+};
+
+// Registers the progress bar as an editor kind with its filter helper (first call only); the last
+// shutdown removes both.
 void InitializeProgressBarUnit();
 void FinalizeProgressBarUnit();
 

@@ -55,7 +55,14 @@ void TcxCustomInnerTextEdit::CreateParams(TCreateParams& params) {
 
 void TcxCustomInnerTextEdit::CreateWnd() {
     TCustomEdit::CreateWnd();
+    ApplyFontToWindow();
     AdjustMargins();
+}
+
+void TcxCustomInnerTextEdit::ApplyFontToWindow() {
+    // The native edit draws with the font it is given, so a style's underline or bold shows there too.
+    if (HandleAllocated())
+        SendMessage(GetHandle(), WM_SETFONT, reinterpret_cast<WPARAM>(GetFont()->GetHandle()), 1);
 }
 
 void TcxCustomInnerTextEdit::AdjustMargins() {
@@ -193,6 +200,10 @@ void TcxCustomInnerTextEdit::Dispatch(TMessage& m) {
     TcxCustomEdit* owner = Owner();
     TWeakLink<TcxCustomInnerTextEdit> self(this);
     switch (m.Msg) {
+    case CM_FONTCHANGED:
+        TCustomEdit::Dispatch(m);
+        if (self) ApplyFontToWindow();
+        return;
     case WM_KEYDOWN: {
         // With the list open, the keys that move in it go to the list.
         if (TcxCustomTextEdit* textOwner = TextOwner(); textOwner && textOwner->HasOpenPopup() &&

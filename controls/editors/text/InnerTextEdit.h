@@ -82,6 +82,7 @@ class TcxCustomInnerTextEdit : public TCustomEdit, public IcxContainerInnerContr
   protected:
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
+    void ApplyFontToWindow();
     void CNCtlColor(TMessage& m) override;
     void WndProc(TMessage& m) override;
     void Dispatch(TMessage& m) override;

@@ -247,8 +247,8 @@ class TcxCustomTextEdit : public TcxCustomEdit, public IcxFormatChangeListener {
     // After a change of the settings the text follows the edit value; in the list-bound styles a
     // changed or unbound text that is no longer an item is cleared.
     virtual void ReconcileTextWithList();
-    // The shown text becomes the edit value.
-    void CommitDisplayText();
+    // The shown text becomes the edit value (kinds whose text is no value commit their own state).
+    virtual void CommitDisplayText();
     // Not in place and bound to no data field.
     bool IsUnboundStandalone() const { return !IsInplace() && !IsFieldBound(); }
     // Number editors with bounds bring a value not typed since entering into range.

@@ -15,13 +15,23 @@
 
 namespace zorvy {
 
+class TcxCustomGridRecord;
 class TcxCustomGridRecordViewInfo;
+class TcxCustomGridRecordsViewInfo;
 class TcxCustomGridTableController;
 class TcxCustomGridTableItem;
 class TcxCustomGridTableView;
 class TcxCustomGridTableViewData;
 class TcxCustomDataField;
 class TcxFilterValueList;
+
+// Makes the view info that lays a record out (the record view info class reference).
+using TcxCustomGridRecordViewInfoClass = TcxCustomGridRecordViewInfo* (*)(TcxCustomGridRecordsViewInfo*,
+                                                                          TcxCustomGridRecord*);
+template <class T> TcxCustomGridRecordViewInfoClass RecordViewInfoClassOf() {
+    return [](TcxCustomGridRecordsViewInfo* recordsViewInfo, TcxCustomGridRecord* record)
+               -> TcxCustomGridRecordViewInfo* { return new T(recordsViewInfo, record); };
+}
 
 class TcxCustomGridRecord : public TObject {
     ZORVY_CLASS(TcxCustomGridRecord, TObject)
@@ -57,6 +67,8 @@ class TcxCustomGridRecord : public TObject {
     virtual bool CanFocusCells() const;
     virtual TcxCustomGridRecord* FindFirstFocusableChild() const { return nullptr; }
     virtual TcxCustomGridRecord* FindLastFocusableChild(bool /*recursive*/) const { return nullptr; }
+    // The class of the view info that lays the record out; nil: the record is never laid out.
+    virtual TcxCustomGridRecordViewInfoClass GetViewInfoClass() const { return nullptr; }
     // Posts a repaint of the record (nil) or of one cell when the record is laid out.
     virtual void Invalidate(TcxCustomGridTableItem* item = nullptr);
 

@@ -46,6 +46,8 @@ class TcxCustomGridTableController : public TcxCustomGridController {
     void SetDragHighlightedRecord(TcxCustomGridRecord* value) { dragHighlightedRecord_ = value; }
     // A refresh freed the records: forgets the ones it held.
     void ForgetRecords() { dragHighlightedRecord_ = nullptr; }
+    // The first record the view lays out.
+    int GetTopRecordIndex() const { return topRecordIndex_; }
     virtual void MakeRecordVisible(TcxCustomGridRecord* /*record*/) {}
     virtual void CheckFocusedRecord() {}
     virtual void CheckAutoEdit() {}
@@ -69,6 +71,7 @@ class TcxCustomGridTableController : public TcxCustomGridController {
     std::unique_ptr<TcxGridEditingController> editingController_;
     TcxCustomGridTableItem* focusedItem_ = nullptr;
     bool swallowNextChar_ = false;
+    int topRecordIndex_ = 0;
 };
 
 } // namespace zorvy

@@ -3,9 +3,12 @@
 #include "controls/grid/table/TableItem.h"
 
 #include "controls/data/DataController.h"
+#include "controls/editors/framework/EditStyle.h"
+#include "controls/editors/framework/EditViewData.h"
 #include "controls/editors/framework/EditRepository.h"
 #include "controls/grid/table/DataBinding.h"
 #include "controls/grid/table/DateRanges.h"
+#include "controls/grid/table/RecordCells.h"
 #include "controls/grid/table/EditingController.h"
 #include "controls/grid/table/FilterMRUValueItems.h"
 #include "controls/grid/table/TableView.h"
@@ -133,6 +136,8 @@ void TcxCustomGridTableItem::DestroySubClasses() {
 
 TcxCustomGridTableItem::~TcxCustomGridTableItem() {
     Destroying();
+    for (TcxGridTableDataCellViewInfo* cell : cells_) cell->ForgetItem();
+    cells_.clear();
     SetRepositoryItem(nullptr);
     ListenToRepositoryItem(lastUsedDefaultRepositoryItem_, false);
     lastUsedDefaultRepositoryItem_ = nullptr;

@@ -12,10 +12,15 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace zorvy {
 
+class TcxCanvas;
 class TcxCustomEditProperties;
+class TcxCustomEditStyle;
+class TcxCustomEditViewData;
+class TcxGridTableDataCellViewInfo;
 class TcxCustomGridRecord;
 class TcxCustomGridTableItem;
 class TcxCustomGridTableView;
@@ -114,6 +119,11 @@ using TcxGridGetFilterDisplayTextEvent =
     std::function<void(TcxCustomGridTableItem* sender, const Variant& value, std::string& displayText)>;
 using TcxGridGetPropertiesEvent = std::function<void(TcxCustomGridTableItem* sender, TcxCustomGridRecord* record,
                                                      TcxCustomEditProperties*& properties)>;
+using TcxGridTableItemCustomDrawCellEvent = std::function<void(
+    TcxCustomGridTableItem* sender, TcxCanvas* canvas, TcxGridTableDataCellViewInfo* viewInfo, bool& done)>;
+using TcxGridGetCellHintEvent =
+    std::function<void(TcxCustomGridTableItem* sender, TcxCustomGridRecord* record, TcxGridTableDataCellViewInfo* cell,
+                       TPoint mousePos, std::string& hintText, bool& isHintMultiLine, TRect& hintTextRect)>;
 using TcxGridTableItemGetStoredPropertiesEvent = std::function<void(TcxCustomGridTableItem* sender, TStrings* properties)>;
 using TcxGridTableItemGetStoredPropertyValueEvent =
     std::function<void(TcxCustomGridTableItem* sender, const std::string& name, Variant& value)>;
@@ -223,6 +233,35 @@ class TcxCustomGridTableItem : public TcxComponent, public IcxGridStoredObject {
     bool GetFiltered() const;
     void SetFiltered(bool value);
     void FocusItem() { SetFocused(true); }
+
+    // ---- cells ----
+    // Data cells list themselves here while they exist.
+    void AddCell(TcxGridTableDataCellViewInfo* cell) { cells_.push_back(cell); }
+    void RemoveCell(TcxGridTableDataCellViewInfo* cell);
+    int GetCellCount() const { return static_cast<int>(cells_.size()); }
+    TcxGridTableDataCellViewInfo* GetCell(int index) const { return cells_.at(static_cast<size_t>(index)); }
+    // The cell of the item in the focused record, when it is laid out.
+    virtual TcxGridTableDataCellViewInfo* GetFocusedCellViewInfo() const;
+    // The style every cell of the item is drawn with, counted per cell.
+    TcxCustomEditStyle* AcquireCellStyle();
+    void ReleaseCellStyle();
+    // The item's shared view data for the properties in effect, unless an OnGetProperties handler is
+    // assigned or none is shared: then a new one, reported as new and freed by ReleaseEditViewData.
+    TcxCustomEditViewData* GetEditViewData(TcxCustomEditProperties* properties, bool& isNew);
+    void ReleaseEditViewData(TcxCustomEditViewData* viewData, bool isNew);
+    // One shared view data for the cells of a layout pass.
+    void CreateSharedEditViewData();
+    void DestroySharedEditViewData();
+    virtual void InitEditStyle(TcxCustomEditStyle* style, const TcxPartParams& params, bool isFocusedRecord);
+    // One line of the editor in font with the shared style; 2 more when not 0.
+    virtual int CalculateDefaultCellHeight(TcxCanvas* canvas, TFont* font);
+    // Whether the focused cell's editor is cut to the editing area.
+    virtual bool CanCheckFocusedCellClipping() const { return false; }
+    bool DoCustomDrawCell(TcxCanvas* canvas, TcxGridTableDataCellViewInfo* viewInfo);
+    void DoGetCellHint(TcxCustomGridRecord* record, TcxGridTableDataCellViewInfo* cell, TRect& bounds,
+                       bool& isMultiLine, std::string& text, TPoint mousePos);
+    TcxGridTableItemCustomDrawCellEvent OnCustomDrawCell;
+    TcxGridGetCellHintEvent OnGetCellHint;
 
     // ---- checks ----
     virtual bool CanFilter(bool forPopup) const;
@@ -334,6 +373,11 @@ class TcxCustomGridTableItem : public TcxComponent, public IcxGridStoredObject {
     int visibleIndex_ = -1;
     bool wasVisibleBeforeGrouping_ = false;
     int width_ = 0;
+    TcxCustomEditViewData* CreateEditViewData(TcxCustomEditProperties* properties);
+    std::vector<TcxGridTableDataCellViewInfo*> cells_;
+    std::unique_ptr<TcxCustomEditStyle> cellStyle_;
+    int cellStyleUseCount_ = 0;
+    std::unique_ptr<TcxCustomEditViewData> sharedEditViewData_;
     class TRepositoryListener;
     std::unique_ptr<TRepositoryListener> repositoryListener_;
 };

@@ -99,10 +99,13 @@ void TcxCustomGridTableView::DestroyOptions() {
 void TcxCustomGridTableView::CreateHandlers() {
     TcxCustomGridView::CreateHandlers();
     GetViewData()->Refresh(GetDataController()->GetRowCount());
+    CreateNavigatorButtons();
 }
 
 void TcxCustomGridTableView::DestroyHandlers() {
     if (GetController()) ClearItems();
+    // The buttons' owner is the view info, which goes with the handlers.
+    navigatorButtons_.reset();
     TcxCustomGridView::DestroyHandlers();
 }
 

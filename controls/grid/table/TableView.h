@@ -21,7 +21,11 @@
 namespace zorvy {
 
 class TcxUpdateControlInfo;
+class TcxCustomGridCellViewInfo;
 class TcxCustomGridTableViewStyles;
+class TcxGridTableCellViewInfo;
+class TcxGridTableDataCellViewInfo;
+class TcxNavigatorControlButtons;
 
 using TcxGridAllowRecordOperationEvent =
     std::function<void(TcxCustomGridTableView* sender, TcxCustomGridRecord* record, bool& allow)>;
@@ -35,6 +39,16 @@ using TcxGridFocusedRecordChangedEvent =
 using TcxGridCustomTableViewEvent = std::function<void(TcxCustomGridTableView* sender)>;
 using TcxGridGetDragDropTextEvent = std::function<void(TcxCustomGridTableView* sender, TcxCustomGridRecord* record,
                                                        TcxCustomGridTableItem* item, std::string& text)>;
+
+using TcxGridTableDataCellCustomDrawEvent = std::function<void(
+    TcxCustomGridTableView* sender, TcxCanvas* canvas, TcxGridTableDataCellViewInfo* viewInfo, bool& done)>;
+using TcxGridPartCustomDrawBackgroundEvent = std::function<void(
+    TcxCustomGridTableView* sender, TcxCanvas* canvas, TcxCustomGridCellViewInfo* viewInfo, bool& done)>;
+using TcxGridGetCellHeightEvent =
+    std::function<void(TcxCustomGridTableView* sender, TcxCustomGridRecord* record, TcxCustomGridTableItem* item,
+                       TcxGridTableDataCellViewInfo* cellViewInfo, int& height)>;
+using TcxGridCellClickEvent = std::function<void(TcxCustomGridTableView* sender, TcxGridTableDataCellViewInfo* cell,
+                                                 TMouseButton button, TShiftState shift, bool& handled)>;
 
 class TcxCustomGridTableView : public TcxCustomGridView {
     ZORVY_CLASS(TcxCustomGridTableView, TcxCustomGridView)
@@ -55,6 +69,9 @@ class TcxCustomGridTableView : public TcxCustomGridView {
     TcxGridFilterBox* GetFilterBox() const { return filterBox_.get(); }
     void SetFilterBox(TcxGridFilterBox* value) { filterBox_->Assign(value); }
     TcxCustomGridTableFiltering* GetFiltering() const { return filtering_.get(); }
+    // nil while the view's view info does not show a navigator (it is the buttons' owner).
+    TcxNavigatorControlButtons* GetNavigatorButtons() const { return navigatorButtons_.get(); }
+    void SetNavigatorButtons(TcxNavigatorControlButtons* value);
 
     // ---- items ----
     int GetItemCount() const { return static_cast<int>(items_.size()); }
@@ -140,12 +157,25 @@ class TcxCustomGridTableView : public TcxCustomGridView {
     virtual bool DrawRecordFocused(TcxCustomGridRecord* record) const;
     virtual bool DrawRecordSelected(TcxCustomGridRecord* record) const;
     virtual bool DrawDataCellSelected(TcxCustomGridRecord* record, TcxCustomGridTableItem* item) const;
+    // The cell's own state (useViewInfoState) or the record's decides.
+    virtual bool DrawCellSelected(TcxCustomGridRecord* record, TcxCustomGridTableItem* item,
+                                  TcxGridTableCellViewInfo* cell, bool useViewInfoState) const;
     virtual void EditItemByIndex(int itemIndex, bool& done);
     virtual bool DoEditing(TcxCustomGridTableItem* item);
     virtual void DoFocusedItemChanged(TcxCustomGridTableItem* prev, TcxCustomGridTableItem* focused);
     virtual void DoFocusedRecordChanged(int prevFocusedRowIndex, int focusedRowIndex, bool newItemRecordFocusingChanged);
     virtual void DoSelectionChanged();
     virtual void DoGetDragDropText(TcxCustomGridRecord* record, TcxCustomGridTableItem* item, std::string& text);
+    // ---- cells: events of drawing, sizing and clicking ----
+    virtual bool DoCustomDrawCell(TcxCanvas* canvas, TcxGridTableDataCellViewInfo* viewInfo);
+    virtual bool DoCustomDrawPartBackground(TcxCanvas* canvas, TcxCustomGridCellViewInfo* viewInfo);
+    virtual void DoGetCellHeight(TcxCustomGridRecord* record, TcxCustomGridTableItem* item,
+                                 TcxGridTableDataCellViewInfo* cell, int& height);
+    virtual bool DoCellClick(TcxGridTableDataCellViewInfo* cell, TMouseButton button, TShiftState shift);
+    virtual bool DoCellDblClick(TcxGridTableDataCellViewInfo* cell, TMouseButton button, TShiftState shift);
+    bool HasCustomDrawCell() const { return static_cast<bool>(OnCustomDrawCell); }
+    bool HasCustomDrawPartBackground() const { return static_cast<bool>(OnCustomDrawPartBackground); }
+    bool HasGetCellHeight() const { return static_cast<bool>(OnGetCellHeight); }
 
     // ---- clipboard ----
     // The selected rows (all rows with copyAll) as tab-separated lines, captions first when
@@ -163,6 +193,11 @@ class TcxCustomGridTableView : public TcxCustomGridView {
     void ResetToDefaults() override;
 
     // ---- events ----
+    TcxGridCellClickEvent OnCellClick;
+    TcxGridCellClickEvent OnCellDblClick;
+    TcxGridTableDataCellCustomDrawEvent OnCustomDrawCell;
+    TcxGridPartCustomDrawBackgroundEvent OnCustomDrawPartBackground;
+    TcxGridGetCellHeightEvent OnGetCellHeight;
     TcxGridAllowRecordOperationEvent OnCanFocusRecord;
     TcxGridAllowRecordOperationEvent OnCanSelectRecord;
     TcxGridEditingEvent OnEditing;
@@ -201,6 +236,7 @@ class TcxCustomGridTableView : public TcxCustomGridView {
     void NotifyDataControllerOfItem(TcxCustomGridTableItem* item, int kind);
 
   private:
+    void CreateNavigatorButtons();
     static void Collect(std::vector<TcxCustomGridTableItem*>& list, TcxCustomGridTableItem* item, int index);
     void AfterAssignItems();
 
@@ -210,6 +246,7 @@ class TcxCustomGridTableView : public TcxCustomGridView {
     std::vector<TcxCustomGridTableItem*> filterableItems_;
     std::unique_ptr<TcxGridFilterBox> filterBox_;
     std::unique_ptr<TcxCustomGridTableFiltering> filtering_;
+    std::unique_ptr<TcxNavigatorControlButtons> navigatorButtons_;
     std::vector<TcxCustomGridTableItem*> groupedItems_; // open lists: holes stay nil
     bool ignorePropertiesChanges_ = false;
     std::vector<TcxCustomGridTableItem*> items_;

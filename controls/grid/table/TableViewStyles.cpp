@@ -1,6 +1,7 @@
 #include "controls/grid/table/TableViewStyles.h"
 
 #include "controls/foundation/painters/Painter.h"
+#include "controls/grid/table/RecordCells.h"
 #include "controls/grid/table/Records.h"
 #include "controls/grid/table/TableItem.h"
 #include "controls/grid/table/TableView.h"
@@ -97,6 +98,18 @@ void TcxCustomGridTableViewStyles::GetDataCellParams(TcxCustomGridRecord* record
         GetContentParams(record, item, params);
     else
         GetRecordContentParams(record, item, params);
+}
+
+void TcxCustomGridTableViewStyles::GetDataCellViewParams(TcxCustomGridRecord* record, TcxCustomGridTableItem* item,
+                                                         TcxGridTableCellViewInfo* cellViewInfo, bool useViewInfo,
+                                                         TcxPartParams& params) {
+    TcxCustomGridTableView* view = GetGridTableView();
+    const bool selected = useViewInfo ? cellViewInfo && cellViewInfo->GetSelected()
+                                      : view && view->DrawCellSelected(record, item, nullptr, false);
+    if (selected)
+        GetSelectionParams(record, item, params);
+    else
+        GetDataCellParams(record, item, params);
 }
 
 void TcxCustomGridTableViewStyles::GetCellParams(TcxCustomGridRecord* record, TObject* object, TcxPartParams& params) {

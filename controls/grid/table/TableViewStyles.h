@@ -10,6 +10,7 @@ namespace zorvy {
 class TcxCustomGridRecord;
 class TcxCustomGridTableItem;
 class TcxCustomGridTableView;
+class TcxGridTableCellViewInfo;
 
 enum TcxGridTableViewStyleIndex {
     vsContent = 1,
@@ -55,6 +56,9 @@ class TcxCustomGridTableViewStyles : public TcxCustomGridViewStyles {
     // The handler's style first, then the style at the record's parity, then Content.
     virtual void GetContentParams(TcxCustomGridRecord* record, TcxCustomGridTableItem* item, TcxPartParams& params);
     virtual void GetDataCellParams(TcxCustomGridRecord* record, TcxCustomGridTableItem* item, TcxPartParams& params);
+    // Selection colours when the cell (useViewInfo) or the view says the cell is drawn selected.
+    virtual void GetDataCellViewParams(TcxCustomGridRecord* record, TcxCustomGridTableItem* item,
+                                       TcxGridTableCellViewInfo* cellViewInfo, bool useViewInfo, TcxPartParams& params);
     virtual void GetRecordContentParams(TcxCustomGridRecord* record, TcxCustomGridTableItem* item,
                                         TcxPartParams& params);
     // Selection in the active view, Inactive elsewhere; never a bitmap.

@@ -43,7 +43,11 @@ void TcxCustomGridHitTest::SetViewInfo(TcxCustomGridCellViewInfo* value) {
     if (viewInfo_ == value) return;
     if (viewInfo_ && viewInfo_->hitTest_ == this) viewInfo_->hitTest_ = nullptr;
     viewInfo_ = value;
-    if (viewInfo_) viewInfo_->hitTest_ = this;
+    if (!viewInfo_) return;
+    // A cell keeps one link back: a hit test of another class it answered before loses the cell,
+    // so no hit test is left pointing at a freed cell.
+    if (viewInfo_->hitTest_ && viewInfo_->hitTest_ != this) viewInfo_->hitTest_->viewInfo_ = nullptr;
+    viewInfo_->hitTest_ = this;
 }
 
 TCursor TcxGridDesignSelectorHitTest::GetCursor() const {

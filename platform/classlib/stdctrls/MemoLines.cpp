@@ -48,17 +48,22 @@ void TMemoLines::TakeOverSource() {
 
 int TMemoLines::Add(const std::string& text) {
     TakeOverSource();
+    return Append(text);
+}
+
+int TMemoLines::Append(std::string_view text) {
     // A text holding line breaks adds one line per piece, as the memo would show it.
     // One pass over the text: find_first_of would search the two breaks character by character.
     if (std::any_of(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; })) {
         const int first = GetCount();
         BeginUpdate();
+        chars_.reserve(chars_.size() + text.size());
         std::size_t from = 0;
         while (true) {
             const std::size_t at = text.find_first_of("\r\n", from);
-            chars_.append(text, from, at == std::string::npos ? std::string::npos : at - from);
+            chars_.append(text.substr(from, at == std::string_view::npos ? std::string_view::npos : at - from));
             starts_.push_back(chars_.size());
-            if (at == std::string::npos) break;
+            if (at == std::string_view::npos) break;
             from = at + ((text[at] == '\r' && at + 1 < text.size() && text[at + 1] == '\n') ? 2 : 1);
         }
         Changed(TChange::Appended, first);
@@ -135,12 +140,12 @@ void TMemoLines::SetText(const std::string& text) {
     Clear();
     if (!text.empty()) {
         // A final line break ends the last line; it does not open another.
-        std::string body = text;
+        std::string_view body = text;
         if (body.ends_with("\r\n"))
-            body.resize(body.size() - 2);
+            body.remove_suffix(2);
         else if (body.ends_with('\n') || body.ends_with('\r'))
-            body.pop_back();
-        Add(body);
+            body.remove_suffix(1);
+        Append(body);
     }
     EndUpdate();
 }

@@ -69,6 +69,8 @@ class TMemoLines : public TStrings {
     void Changed(TChange change, int firstLine);
     // Copies the lines of the source shown into the own buffer, before an edit.
     void TakeOverSource();
+    // Adds text as one line per piece between line breaks (the source already taken over).
+    int Append(std::string_view text);
     std::string chars_;
     std::vector<std::size_t> starts_{0}; // line i is chars_[starts_[i], starts_[i + 1])
     const TMemoLineSource* source_ = nullptr;

@@ -198,6 +198,16 @@ TEST_F(HyperLinkEditTest, TheLinkIsUnderlinedInLinkColorAndCellsFollowTheSelecti
     EXPECT_EQ(edit->GetStyle()->GetTextColor(), clBlue);
     EXPECT_TRUE(edit->GetStyle()->GetTextStyle() & fsUnderline);
     EXPECT_TRUE(edit->GetInnerTextEdit()->GetFont()->GetStyle() & fsUnderline); // what the user sees
+    edit->SetFocus();
+    Pump();
+    ASSERT_TRUE(edit->ShowsInnerEdit());
+    EXPECT_TRUE(edit->GetInnerTextEdit()->GetFont()->GetStyle() & fsUnderline) << "focused and edited too";
+    // The native edit draws with the underlined font, not its default one.
+    LOGFONT drawn{};
+    const auto windowFont =
+        reinterpret_cast<HFONT>(SendMessage(edit->GetInnerTextEdit()->GetHandle(), WM_GETFONT, 0, 0));
+    ASSERT_TRUE(GetObject(windowFont, drawn));
+    EXPECT_TRUE(drawn.lfUnderline);
     edit->GetProperties()->SetLinkColor(clRed);
     EXPECT_EQ(edit->GetStyle()->GetTextColor(), clRed);
 

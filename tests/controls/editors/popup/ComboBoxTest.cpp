@@ -184,6 +184,21 @@ TEST_F(ComboBox, KeysTakeTheListsSelectionOnlyWhenTheyAcceptIt) {
     EXPECT_EQ(combo->GetText(), "banana") << "closed, the keys step the item itself";
 }
 
+TEST_F(ComboBox, TheArrowsStepAFixedListOpenOrClosed) {
+    Make({"apple", "apricot", "banana"});
+    props->SetDropDownListStyle(lsFixedList);
+    combo->SetItemIndex(0);
+    Open();
+    Key(VK_DOWN);
+    Key(VK_DOWN);
+    EXPECT_EQ(List()->GetItemIndex(), 2) << "the open list's selection follows the keys";
+    EXPECT_EQ(combo->GetText(), "apple");
+    Key(VK_RETURN);
+    EXPECT_EQ(combo->GetText(), "banana");
+    Key(VK_UP);
+    EXPECT_EQ(combo->GetText(), "apricot") << "closed, the keys step the item itself";
+}
+
 TEST_F(ComboBox, TabAcceptsTheListOnlyWhenPostPopupValueOnTabIsOn) {
     Make({"one", "two"});
     props->PostPopupValueOnTab = true;

@@ -3,6 +3,8 @@
 #include "controls/editors/progress/ProgressBar.h"
 #include "controls/editors/progress/ProgressBarViewInfo.h"
 
+#include "controls/editors/filter/FilterEditHelpers.h"
+#include "controls/editors/framework/EditButtons.h"
 #include "controls/editors/framework/EditStyle.h"
 #include "platform/classlib/Bitmap.h"
 #include "platform/gdi/Colors.h"
@@ -223,6 +225,22 @@ TEST_F(ProgressBarTest, ScalingAndBlending) {
     EXPECT_EQ(InterpolateBarColor(0x000000, 0xFFFFFF, 0, 10), 0x000000);
     EXPECT_EQ(InterpolateBarColor(0x000000, 0xFFFFFF, 10, 10), 0xFFFFFF);
     EXPECT_EQ(InterpolateBarColor(0x102030, 0x302010, 1, 2), 0x202020);
+}
+
+TEST_F(ProgressBarTest, FilterValuesAreTypedInASpinEditorBoundedByTheBar) {
+    ASSERT_EQ(GetFilterEditHelperRegistry()->LookupHelperClass(TcxProgressBarProperties::StaticClass()),
+              TcxFilterProgressBarHelper::StaticClass());
+    const auto* helper = FilterEditHelper(TcxFilterProgressBarHelper::StaticClass());
+    EXPECT_EQ(helper->GetEditorClassForFilter(&properties, nullptr), TcxSpinEditProperties::StaticClass());
+    properties.SetMax(60);
+    properties.SetMin(10);
+    TcxSpinEditProperties filter(nullptr);
+    helper->PrepareFilterProperties(&filter, &properties, helper->KeepsEditButtons());
+    EXPECT_EQ(filter.GetMinValue(), 10);
+    EXPECT_EQ(filter.GetMaxValue(), 60);
+    EXPECT_EQ(filter.GetButtons()->GetCount(), 2) << "the spin buttons";
+    EXPECT_EQ(helper->GetAllowedOperators(&properties, nullptr, false),
+              FilterEditHelper(TcxFilterSpinEditHelper::StaticClass())->GetAllowedOperators(&properties, nullptr, false));
 }
 
 } // namespace

@@ -117,7 +117,7 @@ TEST_F(TableRecords, EnterStartsEditingWithShiftButNotWithCtrl) {
 
 TEST_F(TableRecords, TwoChangesOfOneCellUnderOneLockRepaintOnce) {
     TcxCustomGridRecord* record = ViewData()->GetRecord(1);
-    TCountingRecordViewInfo laidOut(record);
+    TCountingRecordViewInfo laidOut(nullptr, record);
     laidOut.SetBounds(Rect(0, 20, 100, 40));
     TTestPainter* painter = view->Paint();
     painter->Rects.clear();
@@ -146,7 +146,7 @@ TEST_F(TableRecords, TwoChangesOfOneCellUnderOneLockRepaintOnce) {
 
 TEST_F(TableRecords, AQueuedChangeOutlivesNoRecord) {
     TcxCustomGridRecord* record = ViewData()->GetRecord(1);
-    auto* laidOut = new TcxCustomGridRecordViewInfo(record);
+    auto* laidOut = new TcxCustomGridRecordViewInfo(nullptr, record);
     laidOut->SetBounds(Rect(0, 20, 100, 40));
     view->Paint()->Rects.clear();
     grid->BeginUpdate();
@@ -160,7 +160,7 @@ TEST_F(TableRecords, AQueuedChangeOutlivesNoRecord) {
 
     // Also when no size change of the view reaches the queue.
     record = ViewData()->GetRecord(1);
-    laidOut = new TcxCustomGridRecordViewInfo(record);
+    laidOut = new TcxCustomGridRecordViewInfo(nullptr, record);
     grid->BeginUpdate();
     record->Invalidate();
     grid->DropViewChanges(nullptr);
