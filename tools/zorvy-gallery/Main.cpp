@@ -9,6 +9,7 @@
 #include "GridSheets.h"
 #include "GroupSheets.h"
 #include "ListSheets.h"
+#include "LookupSheets.h"
 #include "PageSheets.h"
 #include "PainterSheets.h"
 #include "PopupSheets.h"
@@ -56,6 +57,7 @@ int main(int argc, char** argv) {
         for (const std::string& path : gallery::DrawGroupPhotos(display, folder))
             std::printf("%s\n", path.c_str());
         std::printf("%s\n", gallery::DrawListPhoto(display, folder).c_str());
+        std::printf("%s\n", gallery::DrawLookupPhoto(display, folder).c_str());
         for (const std::string& path : gallery::DrawStandardEditorPhotos(display, folder))
             std::printf("%s\n", path.c_str());
         for (const std::string& path : gallery::DrawPopupSheets(folder))

@@ -1,0 +1,15 @@
+#pragma once
+// The lookup photo: lookup grids with each kind of grid lines, a sorted header, a focused row and a
+// drop-down grid without border, as real controls on a form.
+#include <string>
+
+namespace zorvy {
+class THeadlessDisplay;
+}
+
+namespace zorvy::gallery {
+
+// Needs the foundation units and the forms; answers the file it wrote.
+std::string DrawLookupPhoto(THeadlessDisplay& display, const std::string& folder);
+
+} // namespace zorvy::gallery
