@@ -198,7 +198,11 @@ bool TcxCustomTimeEditProperties::TextToTime(const std::string& text, TDateTime&
         const std::string& am = FormatSettings().TimeAMString;
         s += " " + (!am.empty() && rest.find(am) != std::string::npos ? am : FormatSettings().TimePMString);
     }
-    return TryStrToTime(s, time);
+    // "24:00" reads as the end of the day elsewhere; a time editor holds a time of day only.
+    TDateTime read;
+    if (!TryStrToTime(s, read) || read >= 1) return false;
+    time = read;
+    return true;
 }
 
 std::string TcxCustomTimeEditProperties::FormatTime(TDateTime value) const {

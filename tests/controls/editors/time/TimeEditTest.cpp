@@ -158,6 +158,17 @@ TEST_F(TimeEditTest, AShortTwelveHourTextIsReadWithoutReachingPastItsEnd) {
     EXPECT_NO_THROW(properties.TextToTime("  0", time));
 }
 
+// "24:00" is the end of a day, not a time of day: the editor refuses it and keeps what it read before.
+TEST_F(TimeEditTest, TheEndOfTheDayIsNoTimeOfDay) {
+    TcxTimeEditProperties properties(nullptr);
+    TDateTime time = 0.25;
+    EXPECT_FALSE(properties.TextToTime("24", time));
+    EXPECT_FALSE(properties.TextToTime("24:00:00", time));
+    EXPECT_DOUBLE_EQ(time, 0.25);
+    EXPECT_TRUE(properties.TextToTime("23:59:59", time));
+    EXPECT_LT(time, 1.0);
+}
+
 TEST_F(TimeEditTest, SettingTheTimeKeepsTheStoredDate) {
     TcxTimeEdit* edit = NewEdit();
     const TDateTime day = EncodeDate(2024, 5, 1);
