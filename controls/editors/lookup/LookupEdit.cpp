@@ -442,6 +442,12 @@ bool TcxCustomLookupEditLookupData::IsScreenPointInList(TPoint screenPoint) cons
 TcxCustomLookupEdit::TcxCustomLookupEdit(TComponent* owner, bool inplace, const TMetaClass* propertiesClass)
     : TcxCustomComboBox(owner, inplace, propertiesClass) {}
 
+TcxCustomLookupEdit::~TcxCustomLookupEdit() {
+    TcxCustomLookupEditProperties* p = GetLookupProperties();
+    TWinControl* list = p ? p->GetListControl() : nullptr;
+    if (list && HasPopupWindow() && list->GetParent() == GetPopupWindow()) p->DetachList();
+}
+
 Variant TcxCustomLookupEdit::TextToEditValue(const Variant& displayValue) {
     TcxCustomLookupEditProperties* p = GetLookupProperties();
     if (p->IsTextTheValue()) return displayValue;

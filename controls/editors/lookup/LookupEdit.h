@@ -189,6 +189,8 @@ class TcxCustomLookupEdit : public TcxCustomComboBox {
     explicit TcxCustomLookupEdit(TComponent* owner) : TcxCustomLookupEdit(owner, false) {}
     TcxCustomLookupEdit(TComponent* owner, bool inplace,
                         const TMetaClass* propertiesClass = TcxCustomLookupEditProperties::StaticClass());
+    // The properties' list leaves this editor's popup, which would free it with its children.
+    ~TcxCustomLookupEdit() override;
 
     TcxCustomLookupEditProperties* GetLookupProperties() const {
         return static_cast<TcxCustomLookupEditProperties*>(GetEffectiveProperties());
