@@ -12,6 +12,7 @@
 #include "platform/db/DataSource.h"
 #include "platform/db/Field.h"
 #include "platform/display/HeadlessDisplay.h"
+#include "platform/win/Input.h"
 #include "platform/win/MessageLoop.h"
 #include "platform/win/VirtualKeys.h"
 #include "tests/platform/db/Engines.h"
@@ -232,6 +233,46 @@ TEST_P(LookupComboBoxTest, SteppingAndTypingMoveTheKeyThroughTheRows) {
     EXPECT_EQ(VarToStr(data->GetCurrentKey()), "2003002");
     text = "05";
     EXPECT_FALSE(data->FindCompletion(text, tail, false, false));
+}
+
+TEST_P(LookupComboBoxTest, TheOpenListFiltersWhileTypingAndTakesItsFocusedRowOnEnter) {
+    for (TcxEditDropDownListStyle style : {lsEditFixedList, lsEditList}) {
+        SCOPED_TRACE(style == lsEditList ? "edit list" : "fixed edit list");
+        TcxLookupComboBoxProperties* p = NewProperties();
+        p->SetDropDownListStyle(style);
+        TcxLookupComboBox* edit = NewEditor(p);
+        edit->SetEditValue(Variant("2003001"));
+        edit->SetFocus();
+        edit->DropDown();
+        Application->ProcessMessages();
+        TcxCustomLookupEditLookupData* data = edit->GetLookupEditData();
+        TcxCustomLookupGrid* grid = edit->GetActiveProperties()->GetListGrid();
+        ASSERT_TRUE(data->IsListOpen());
+        EXPECT_EQ(grid->GetParent(), edit->GetPopupWindow());
+        EXPECT_EQ(grid->GetRowCount(), 5);
+
+        std::string text = "04", tail;
+        ASSERT_TRUE(data->FindCompletion(text, tail, false, false));
+        EXPECT_EQ(grid->GetRowCount(), 3) << "the rows of 2003002, 2003004 and 2003005";
+        text = "04 9";
+        EXPECT_FALSE(data->FindCompletion(text, tail, false, false));
+        // Only list texts are accepted: the list keeps the rows of what was typed before.
+        EXPECT_EQ(grid->GetRowCount(), style == lsEditList ? 0 : 3);
+
+        text = "04 06 1";
+        ASSERT_TRUE(data->FindCompletion(text, tail, false, false));
+        InjectKey(VK_RETURN, true);
+        InjectKey(VK_RETURN, false);
+        Application->ProcessMessages();
+        EXPECT_FALSE(edit->GetDroppedDown());
+        EXPECT_FALSE(data->IsListOpen());
+        EXPECT_EQ(edit->ReadDisplayText(), kReds[4]);
+        EXPECT_EQ(grid->GetRowCount(), 5) << "closing ends the filter";
+        ASSERT_TRUE(edit->ValidateInput(false));
+        EXPECT_EQ(VarToStr(edit->GetEditValue()), "2003005");
+        delete edit->GetParent();
+        editor_ = nullptr;
+    }
 }
 
 TEST_P(LookupComboBoxTest, ALookupFieldDefinesTheListAndRefusesOtherDefinitions) {
