@@ -133,6 +133,7 @@ std::string DrawLookupPhoto(THeadlessDisplay& display, const std::string& folder
     p->SetListFieldNames("Issue;Reds;Blue");
     p->SetListFieldIndex(1);
     p->SetDropDownRows(6);
+    p->SetDropDownWidth(260);
     combo->SetEditValue(Variant("2024003"));
     AddLookupTitle(form, 272, 372, "Default editor of a lookup field");
     auto* field = new TcxLookupComboBox(form);
