@@ -90,7 +90,7 @@ void PasteLookupPopup(HBITMAP sheet, HBITMAP image, int x, int y) {
 
 } // namespace
 
-std::string DrawLookupPhoto(THeadlessDisplay& display, const std::string& folder) {
+std::string DrawLookupPhoto(THeadlessDisplay&, const std::string& folder) {
     InitializeForms();
     InitializeEditUnit();
     RegisterDefaultEditorsByValueType();
