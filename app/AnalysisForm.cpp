@@ -15,14 +15,15 @@
 #include "controls/grid/styles/Styles.h"
 #include "data/DataModule.h"
 #include "engine/DrawContext.h"
-#include "platform/db/ADOConnection.h"
-#include "platform/db/ADODataSet.h"
-#include "platform/db/Field.h"
-#include "platform/gdi/Colors.h"
 #include "platform/classlib/stdctrls/ButtonGroup.h"
 #include "platform/classlib/stdctrls/ComboBoxes.h"
 #include "platform/classlib/stdctrls/Labels.h"
 #include "platform/classlib/stdctrls/Panels.h"
+#include "platform/db/ADOConnection.h"
+#include "platform/db/ADODataSet.h"
+#include "platform/db/Field.h"
+#include "platform/gdi/Colors.h"
+#include "platform/rtl/Numbers.h"
 
 namespace zorvy {
 
@@ -80,8 +81,8 @@ void TFrfx::FillIssueLists() {
         startcom->SetText(issues[count - OpeningRangeDraws]);
     } else {
         startcom->SetText(issues.front());
-        SayProblem("开奖记录只有 " + std::to_string(count) + " 期，不足 " + std::to_string(OpeningRangeDraws) +
-                   " 期：范围从第一期开始。");
+        SayProblem("开奖记录只有 " + std::to_string(count) + " 期，不足 " +
+                   std::to_string(OpeningRangeDraws) + " 期：范围从第一期开始。");
     }
 }
 
@@ -108,15 +109,24 @@ void TFrfx::FormClose(TObject*, TCloseAction&) {
 
 TTrendForm* TFrfx::TrendForm(int view) {
     switch (view) {
-    case 0: return Frbianma;
-    case 1: return Frgw;
-    case 2: return FrSw;
-    case 3: return Frbw;
-    case 4: return Frqw;
-    case 5: return Frww;
-    case 6: return Frsww;
-    case 7: return Frtb;
-    default: return nullptr;
+    case 0:
+        return Frbianma;
+    case 1:
+        return Frgw;
+    case 2:
+        return FrSw;
+    case 3:
+        return Frbw;
+    case 4:
+        return Frqw;
+    case 5:
+        return Frww;
+    case 6:
+        return Frsww;
+    case 7:
+        return Frtb;
+    default:
+        return nullptr;
     }
 }
 
@@ -162,6 +172,14 @@ void TFrfx::dataRefreshClick(TObject*) {
     SelectAssistantTarget();
     if (!docked_ || !Data) return;
     const TTrendView view = docked_->GetView();
+    int divisor = 0;
+    if (!TryStrToInt(chusvcom->GetText(), divisor) || divisor < 1) {
+        // Said in words before the view is closed over it.
+        Data->ViewQuery(view)->Close();
+        openedWith_[static_cast<int>(view)].clear();
+        Lbproblem->SetCaption("范围除数“" + chusvcom->GetText() + "”不能用：请填1以上的整数。");
+        return;
+    }
     Data->Frfx.chusvcom = chusvcom->GetText();
     Data->Frfx.Panel4 = Panel4->GetVisible();
     docked_->StoreSettings(*Data);
@@ -209,9 +227,13 @@ void TFrfx::ShowRemainders(TADOQuery* query) {
     Label5->SetCaption("上和余数=" + std::to_string(sum));
 }
 
-std::string TFrfx::bgvAndPx(const std::string& text) { return SortedValueList(text); }
+std::string TFrfx::bgvAndPx(const std::string& text) {
+    return SortedValueList(text);
+}
 
-void TFrfx::chusvcomPropertiesChange(TObject* sender) { dataRefreshClick(sender); }
+void TFrfx::chusvcomPropertiesChange(TObject* sender) {
+    dataRefreshClick(sender);
+}
 
 // ---- The first band ----
 

@@ -4,8 +4,8 @@
 // right; the caption announces the next draw with its lunar day; the condition assistant opens on the
 // main window's condition that matches the view and the feature chosen in the trend window.
 #include "data/ViewKinds.h"
-#include "platform/rtl/DateTime.h"
 #include "platform/classlib/Forms.h"
+#include "platform/rtl/DateTime.h"
 
 #include <array>
 #include <cstdint>

@@ -5,10 +5,10 @@
 #include "controls/editors/buttons/PushButton.h"
 #include "controls/editors/groups/CheckGroup.h"
 #include "controls/editors/popup/ComboBox.h"
-#include "platform/gdi/Colors.h"
 #include "platform/classlib/stdctrls/ButtonGroup.h"
 #include "platform/classlib/stdctrls/Labels.h"
 #include "platform/classlib/stdctrls/Panels.h"
+#include "platform/gdi/Colors.h"
 
 namespace zorvy {
 
@@ -27,8 +27,8 @@ T* AddLeftControl(TComponent* owner, TWinControl* parent, const std::string& nam
     return control;
 }
 
-TLabel* AddLeftLabel(TComponent* owner, TWinControl* parent, const std::string& name, const std::string& caption,
-                     int top) {
+TLabel* AddLeftLabel(TComponent* owner, TWinControl* parent, const std::string& name,
+                     const std::string& caption, int top) {
     auto* label = AddLeftControl<TLabel>(owner, parent, name, top, 16);
     label->SetCaption(caption);
     return label;
@@ -81,11 +81,13 @@ void TFrfx::BuildLeftColumn() {
     Panel1->SetBevelOuter(bvNone);
 
     ButtonGroup1 = AddLeftControl<TButtonGroup>(this, Panel1, "ButtonGroup1", 0,
-                                                 ViewButtonHigh * TrendViewCount, 0, LeftWide);
+                                                ViewButtonHigh * TrendViewCount, 0, LeftWide);
     ButtonGroup1->SetButtonOptions(gboGroupStyle | gboFullSize | gboShowCaptions);
     ButtonGroup1->SetButtonHeight(ViewButtonHigh);
     for (int view = 0; view < TrendViewCount; ++view)
-        ButtonGroup1->AddItem(ViewCaptions[view])->OnClick = [this, view](TObject*) { ButtonGroup1ItemClick(view); };
+        ButtonGroup1->AddItem(ViewCaptions[view])->OnClick = [this, view](TObject*) {
+            ButtonGroup1ItemClick(view);
+        };
     ButtonGroup1->ItemsChanged();
     ButtonGroup1->OnClick = [this](TObject* sender) { ButtonGroup1Click(sender); };
 

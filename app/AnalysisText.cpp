@@ -23,7 +23,9 @@ std::string NextDrawCaptionText(int32_t lastIssue, TDateTime nextDate, int lunar
 
 std::string AssistantTargetName(TTrendView view, int kind) {
     if (kind < 0 || kind >= KindCount(view)) return {};
-    auto named = [](const std::string& prefix, int number) { return prefix + std::to_string(number) + "Edit"; };
+    auto named = [](const std::string& prefix, int number) {
+        return prefix + std::to_string(number) + "Edit";
+    };
     switch (view) {
     case TTrendView::xh:
         if (kind < 22) return named("xhtz", kind + 1);

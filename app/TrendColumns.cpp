@@ -38,13 +38,15 @@ std::vector<TTrendBand> TrendBands(TTrendView view) {
         {"与期号同奇偶", 0, {{"qihaoxt", "同"}, {"qihaobt", "异"}}},
         {"与日期同奇偶", 0, {{"datext", "同"}, {"datebt", "异"}}},
         {"与周同奇偶", 0, {{"weekxt", "同"}, {"weekbt", "异"}}},
-        {LastBandCaption(view), IsPositionView(view) ? 129 : 0,
+        {LastBandCaption(view),
+         IsPositionView(view) ? 129 : 0,
          {{"chongv", "重"}, {"Rev", "热"}, {"wenv", "温"}, {"lengv", "冷"}}},
     };
 }
 
 std::vector<std::string> TrendColumnOrder(TTrendView view) {
-    std::vector<std::string> order = {"Issue", "ResultA1", "EndTime", "Jsv", "Jsca", "Js", "Ous", "y0", "y1", "y2"};
+    std::vector<std::string> order = {"Issue", "ResultA1", "EndTime", "Jsv", "Jsca",
+                                      "Js",    "Ous",      "y0",      "y1",  "y2"};
     for (int i = 0; i < FwColumnCount(view); ++i)
         order.push_back("fw" + std::to_string(i));
     order.insert(order.end(), {"sx3hz", "sx3ca"});
@@ -52,9 +54,9 @@ std::vector<std::string> TrendColumnOrder(TTrendView view) {
         order.push_back("Hz" + std::to_string(i));
     for (int i = 0; i < 7; ++i)
         order.push_back("JJ" + std::to_string(i));
-    order.insert(order.end(), {"bh", "fbh", "da", "xiao", "deng", "datext", "datebt", "bgxt", "bgbt", "weekxt",
-                               "weekbt", "qihaoxt", "qihaobt", "f0", "f1", "H0", "H1", "chongv", "Rev", "wenv",
-                               "lengv"});
+    order.insert(order.end(), {"bh",   "fbh",  "da",     "xiao",   "deng",    "datext",  "datebt",
+                               "bgxt", "bgbt", "weekxt", "weekbt", "qihaoxt", "qihaobt", "f0",
+                               "f1",   "H0",   "H1",     "chongv", "Rev",     "wenv",    "lengv"});
     return order;
 }
 
@@ -74,8 +76,8 @@ std::vector<TTrendSummary> TrendSummaries(TTrendView view) {
     marks.insert(marks.end(), {"bh", "fbh"});
     for (int i = 0; i < 7; ++i)
         marks.push_back("JJ" + std::to_string(i));
-    marks.insert(marks.end(), {"da", "xiao", "deng", "qihaoxt", "qihaobt", "datext", "datebt", "weekxt", "weekbt",
-                               "chongv", "Rev", "wenv", "lengv"});
+    marks.insert(marks.end(), {"da", "xiao", "deng", "qihaoxt", "qihaobt", "datext", "datebt", "weekxt",
+                               "weekbt", "chongv", "Rev", "wenv", "lengv"});
     for (const std::string& mark : marks)
         summaries.push_back({mark, TTrendSummaryKind::Count, ""});
     return summaries;
@@ -85,9 +87,9 @@ std::vector<std::string> TrendFeatures(TTrendView view) {
     switch (view) {
     case TTrendView::xh: {
         std::vector<std::string> features = {
-            "6码",     "6码和",   "长度",     "同字个数", "不同字个数", "分段值",       "偶字个数",     "连位个数",
-            "邻同字",  "分段2",   "奇偶类型", "余数类型", "大数个数",   "大小类型",     "间距类型",     "12间距",
-            "23间距",  "34间距",  "45间距",   "56间距",   "二进制1个数", "二进制0个数"};
+            "6码",    "6码和",  "长度",     "同字个数", "不同字个数",  "分段值",     "偶字个数", "连位个数",
+            "邻同字", "分段2",  "奇偶类型", "余数类型", "大数个数",    "大小类型",   "间距类型", "12间距",
+            "23间距", "34间距", "45间距",   "56间距",   "二进制1个数", "二进制0个数"};
         for (int d = 0; d < 10; ++d)
             features.push_back("包含" + std::to_string(d) + "数");
         for (int n = 1; n <= 4; ++n)
@@ -99,9 +101,9 @@ std::vector<std::string> TrendFeatures(TTrendView view) {
                 "高斯组合1",   "高斯组合2",   "黄金分割1",   "黄金分割2", "剩余组合",  "自幂组合",
                 "矩阵组合1",   "矩阵组合2",   "矩阵组合3",   "矩阵组合4"};
     default:
-        return {"值",       "分段",     "大小",       "上下大小",   "3期凹凸",  "6期包含",  "热温冷值",
-                "3期八卦值", "五行值",   "静态行值",   "静态列值",   "静态左斜值", "静态右斜值", "水仙花数",
-                "玫瑰花数", "动态行值", "动态列值",   "动态左斜值", "动态右斜值"};
+        return {"值",        "分段",     "大小",     "上下大小",   "3期凹凸",    "6期包含",    "热温冷值",
+                "3期八卦值", "五行值",   "静态行值", "静态列值",   "静态左斜值", "静态右斜值", "水仙花数",
+                "玫瑰花数",  "动态行值", "动态列值", "动态左斜值", "动态右斜值"};
     }
 }
 

@@ -34,7 +34,8 @@ TLabel* AddStripLabel(TComponent* owner, TWinControl* parent, const std::string&
 
 } // namespace
 
-TTrendForm::TTrendForm(TComponent* owner, TTrendView view, const std::string& name) : TForm(owner), view_(view) {
+TTrendForm::TTrendForm(TComponent* owner, TTrendView view, const std::string& name)
+    : TForm(owner), view_(view) {
     SetName(name);
     SetCaption(name);
     SetAlign(alClient);

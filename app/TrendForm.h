@@ -75,10 +75,10 @@ class TFrbianma : public TTrendForm {
 inline constexpr const char* NeighbourDigitHint = "注意:『同邻字』只看奇偶范围分布,其它不做参考.";
 
 #define ZORVY_TREND_FORM(Class, View, Name)                                                                  \
-    class Class : public TTrendForm {                                                                      \
-        ZORVY_CLASS(Class, TTrendForm)                                                                     \
-      public:                                                                                              \
-        explicit Class(TComponent* owner) : TTrendForm(owner, View, Name) {}                               \
+    class Class : public TTrendForm {                                                                        \
+        ZORVY_CLASS(Class, TTrendForm)                                                                       \
+      public:                                                                                                \
+        explicit Class(TComponent* owner) : TTrendForm(owner, View, Name) {}                                 \
     };
 ZORVY_TREND_FORM(TFrgw, TTrendView::gw, "Frgw")
 ZORVY_TREND_FORM(TFrSw, TTrendView::sw, "FrSw")

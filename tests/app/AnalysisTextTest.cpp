@@ -39,12 +39,15 @@ TEST(AssistantTarget, EachFeatureNamesItsConditionEdit) {
         int kind;
         const char* edit;
     } cases[] = {
-        {TTrendView::xh, 0, "xhtz1Edit"},  {TTrendView::xh, 21, "xhtz22Edit"}, {TTrendView::xh, 22, "xhx0Edit"},
-        {TTrendView::xh, 31, "xhx9Edit"},  {TTrendView::xh, 32, "xhbh1Edit"},  {TTrendView::xh, 35, "xhbh4Edit"},
-        {TTrendView::gw, 0, "gw1Edit"},    {TTrendView::sw, 18, "sw19Edit"},   {TTrendView::sww, 18, "sww19Edit"},
-        {TTrendView::tb, 0, "tb1Edit"},    {TTrendView::tb, 7, "tb8Edit"},     {TTrendView::tb, 8, "Tb9Edit"},
-        {TTrendView::tb, 13, "Tb14Edit"},  {TTrendView::tb, 14, "tb15Edit"},   {TTrendView::tb, 15, "tb16Edit"},
-        {TTrendView::gw, -1, ""},          {TTrendView::gw, 19, ""},           {TTrendView::xh, 36, ""},
+        {TTrendView::xh, 0, "xhtz1Edit"},   {TTrendView::xh, 21, "xhtz22Edit"},
+        {TTrendView::xh, 22, "xhx0Edit"},   {TTrendView::xh, 31, "xhx9Edit"},
+        {TTrendView::xh, 32, "xhbh1Edit"},  {TTrendView::xh, 35, "xhbh4Edit"},
+        {TTrendView::gw, 0, "gw1Edit"},     {TTrendView::sw, 18, "sw19Edit"},
+        {TTrendView::sww, 18, "sww19Edit"}, {TTrendView::tb, 0, "tb1Edit"},
+        {TTrendView::tb, 7, "tb8Edit"},     {TTrendView::tb, 8, "Tb9Edit"},
+        {TTrendView::tb, 13, "Tb14Edit"},   {TTrendView::tb, 14, "tb15Edit"},
+        {TTrendView::tb, 15, "tb16Edit"},   {TTrendView::gw, -1, ""},
+        {TTrendView::gw, 19, ""},           {TTrendView::xh, 36, ""},
         {TTrendView::tb, 16, ""},
     };
     for (const auto& c : cases)
@@ -112,7 +115,8 @@ TEST(TrendBands, FifteenBandsAndTheRangeBandOfEachView) {
 
 TEST(TrendBands, FooterCountsEveryMarkColumnAndAveragesTwo) {
     const std::vector<TTrendSummary> summaries = TrendSummaries(TTrendView::tb);
-    // Issue, two averages, 9 parity/remainder/same marks, 7 Hz, 21 fw, 2 bh, 7 JJ, 3 up/down, 6 same/odd, 4 gaps.
+    // Issue, two averages, 9 parity/remainder/same marks, 7 Hz, 21 fw, 2 bh, 7 JJ, 3 up/down, 6 same/odd, 4
+    // gaps.
     EXPECT_EQ(summaries.size(), 3u + 9 + 7 + 21 + 2 + 7 + 3 + 6 + 4);
     EXPECT_EQ(summaries[1].Field, "Jsv");
     EXPECT_EQ(summaries[1].Kind, TTrendSummaryKind::Average);

@@ -11,14 +11,14 @@
 #include "controls/editors/groups/RadioGroup.h"
 #include "controls/editors/popup/ComboBox.h"
 #include "data/DataModule.h"
-#include "platform/db/ADOConnection.h"
-#include "platform/db/ADODataSet.h"
-#include "platform/db/Field.h"
 #include "platform/classlib/stdctrls/ButtonGroup.h"
 #include "platform/classlib/stdctrls/ComboBoxes.h"
 #include "platform/classlib/stdctrls/Edits.h"
 #include "platform/classlib/stdctrls/Panels.h"
 #include "platform/classlib/stdctrls/ToolBar.h"
+#include "platform/db/ADOConnection.h"
+#include "platform/db/ADODataSet.h"
+#include "platform/db/Field.h"
 #include "tests/app/AppFixture.h"
 #include "tests/support/Draws.h"
 
@@ -71,7 +71,8 @@ TEST_F(AnalysisWindow, OpensOnTheLastHundredDrawsAndNamesTheNextDraw) {
     ASSERT_EQ(std::sscanf(draws.back().endTime.c_str(), "%d-%d-%d", &year, &month, &day), 3);
     const TDateTime next = NextDrawDate(EncodeDate(year, month, day));
     const std::string caption = Frfx->GetCaption();
-    EXPECT_EQ(caption.rfind("数据分析    下期开奖信息:第" + std::to_string(std::stoi(draws.back().issue) + 1) + "期 " +
+    EXPECT_EQ(caption.rfind("数据分析    下期开奖信息:第" +
+                                std::to_string(std::stoi(draws.back().issue) + 1) + "期 " +
                                 std::to_string(MonthOf(next)) + "月 " + std::to_string(DayOf(next)) + "日 周",
                             0),
               0u)
@@ -155,13 +156,16 @@ TEST_F(AnalysisWindow, RangeAndDivisorChangesReopenTheView) {
     EXPECT_TRUE(Docked()->GetActive());
     EXPECT_TRUE(Docked()->IsEmpty());
     EXPECT_EQ(Frfx->Lbproblem->GetCaption(), "范围 1999001 至 1999100 里没有开奖记录。");
-    // A divisor that is no number is said; the view stays usable and opens again with a good one.
+    // A divisor that is no number or below 1 is said; the view stays usable and opens again with a good one.
     Frfx->Endcom->SetText(draws.back().issue);
     Frfx->chusvcom->SetText("0");
     Frfx->chusvcomPropertiesChange(Frfx->chusvcom);
     EXPECT_FALSE(Docked()->GetActive());
     EXPECT_FALSE(Docked()->ControlsDisabled());
-    EXPECT_NE(Frfx->Lbproblem->GetCaption().find("无法打开高级特征的走势"), std::string::npos);
+    EXPECT_EQ(Frfx->Lbproblem->GetCaption(), "范围除数“0”不能用：请填1以上的整数。");
+    Frfx->chusvcom->SetText("x");
+    Frfx->chusvcomPropertiesChange(Frfx->chusvcom);
+    EXPECT_EQ(Frfx->Lbproblem->GetCaption(), "范围除数“x”不能用：请填1以上的整数。");
     Frfx->chusvcom->SetText("21");
     Frfx->chusvcomPropertiesChange(Frfx->chusvcom);
     EXPECT_TRUE(Docked()->GetActive());
