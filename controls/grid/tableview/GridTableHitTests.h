@@ -1,10 +1,10 @@
 #pragma once
-// The hit tests of the table view's column containers and indicator: the group-by box, the header
-// and a column header with its sizing edge and filter button, the footer and a footer cell, the
-// indicator with its header and a row's indicator cell and sizing edge. A column hit test names the
-// column and the kind of container its header was hit in.
+// The hit tests of the table view's parts: the group-by box, the header with each column header, its
+// sizing edge and filter button, the footer and group footers with their cells, the indicator with
+// its header, each row's indicator cell and sizing edge, the level indents left of a row, a group
+// row's summaries and the preview. Each class answers its code, the cursor shown over it and the drag
+// object a left press on it starts.
 #include "controls/grid/table/RecordHitTests.h"
-#include "controls/grid/view/HitTests.h"
 
 namespace zorvy {
 
@@ -30,15 +30,15 @@ enum : int {
     htPreview = 231,
 };
 
-// Where a column header was hit: none, the customization form's list, the header, the group-by
-// box, the footer.
-enum TcxGridColumnContainerKind : int { ckNone = 0, ckCustomizationForm = 1, ckHeader = 2, ckGroupByBox = 3, ckFooter = 4 };
+// Where the column's header was hit.
+enum TcxGridColumnContainerKind { ckNone = 0, ckCustomizationForm = 1, ckHeader = 2, ckGroupByBox = 3, ckFooter = 4 };
 
 class TcxCustomGridColumnHitTest : public TcxCustomGridViewHitTest {
     ZORVY_CLASS(TcxCustomGridColumnHitTest, TcxCustomGridViewHitTest)
   public:
+    // nil on a part but on no column.
     TcxGridColumn* Column = nullptr;
-    int ColumnContainerKind = ckNone;
+    TcxGridColumnContainerKind ColumnContainerKind = ckNone;
 };
 
 class TcxGridGroupByBoxHitTest : public TcxCustomGridViewHitTest {
@@ -51,6 +51,8 @@ class TcxGridColumnHeaderHitTest : public TcxCustomGridColumnHitTest {
     ZORVY_CLASS(TcxGridColumnHeaderHitTest, TcxCustomGridColumnHitTest)
   public:
     int GetHitTestCode() const override { return htColumnHeader; }
+    // The controller's header moving class, when the column may be moved.
+    const TMetaClass* GetDragAndDropObjectClass() const override;
 };
 
 class TcxGridColumnHeaderHorzSizingEdgeHitTest : public TcxCustomGridColumnHitTest {
@@ -66,24 +68,45 @@ class TcxGridColumnHeaderFilterButtonHitTest : public TcxCustomGridColumnHitTest
     int GetHitTestCode() const override { return htColumnHeaderFilterButton; }
 };
 
-class TcxGridHeaderHitTest : public TcxCustomGridViewHitTest {
-    ZORVY_CLASS(TcxGridHeaderHitTest, TcxCustomGridViewHitTest)
-  public:
-    int GetHitTestCode() const override { return htHeader; }
-};
-
 class TcxGridFooterHitTest : public TcxCustomGridViewHitTest {
     ZORVY_CLASS(TcxGridFooterHitTest, TcxCustomGridViewHitTest)
   public:
     int GetHitTestCode() const override { return htFooter; }
 };
 
-// The summary item is nil for empty footer space under a column.
 class TcxGridFooterCellHitTest : public TcxCustomGridColumnHitTest {
     ZORVY_CLASS(TcxGridFooterCellHitTest, TcxCustomGridColumnHitTest)
   public:
     int GetHitTestCode() const override { return htFooterCell; }
     TcxDataSummaryItem* SummaryItem = nullptr;
+};
+
+class TcxGridGroupFooterHitTest : public TcxGridFooterHitTest {
+    ZORVY_CLASS(TcxGridGroupFooterHitTest, TcxGridFooterHitTest)
+  public:
+    int GetHitTestCode() const override { return htGroupFooter; }
+};
+
+class TcxGridGroupFooterCellHitTest : public TcxGridFooterCellHitTest {
+    ZORVY_CLASS(TcxGridGroupFooterCellHitTest, TcxGridFooterCellHitTest)
+  public:
+    int GetHitTestCode() const override { return htGroupFooterCell; }
+};
+
+class TcxGridRowIndicatorHitTest : public TcxGridRecordHitTest {
+    ZORVY_CLASS(TcxGridRowIndicatorHitTest, TcxGridRecordHitTest)
+  public:
+    int GetHitTestCode() const override { return htRowIndicator; }
+    // The row-selection cursor only where several rows can be selected.
+    TCursor GetCursor() const override;
+    bool MultiSelect = false;
+};
+
+class TcxGridRowSizingEdgeHitTest : public TcxGridRecordHitTest {
+    ZORVY_CLASS(TcxGridRowSizingEdgeHitTest, TcxGridRecordHitTest)
+  public:
+    int GetHitTestCode() const override { return htRowSizingEdge; }
+    TCursor GetCursor() const override;
 };
 
 class TcxGridIndicatorHitTest : public TcxCustomGridViewHitTest {
@@ -98,21 +121,31 @@ class TcxGridIndicatorHeaderHitTest : public TcxGridIndicatorHitTest {
     int GetHitTestCode() const override { return htIndicatorHeader; }
 };
 
-// Shows the row-selection cursor where several rows can be selected.
-class TcxGridRowIndicatorHitTest : public TcxGridRecordHitTest {
-    ZORVY_CLASS(TcxGridRowIndicatorHitTest, TcxGridRecordHitTest)
+// Names the row, but a press on it does not select the row.
+class TcxGridRowLevelIndentHitTest : public TcxGridRecordHitTest {
+    ZORVY_CLASS(TcxGridRowLevelIndentHitTest, TcxGridRecordHitTest)
   public:
-    int GetHitTestCode() const override { return htRowIndicator; }
-    TCursor GetCursor() const override;
-    TcxCustomGridCellViewInfo* RowViewInfo = nullptr;
-    bool MultiSelect = false;
+    int GetHitTestCode() const override { return htRowLevelIndent; }
+    bool IsRecordHit() const override { return false; }
 };
 
-class TcxGridRowSizingEdgeHitTest : public TcxGridRecordHitTest {
-    ZORVY_CLASS(TcxGridRowSizingEdgeHitTest, TcxGridRecordHitTest)
+class TcxGridHeaderHitTest : public TcxCustomGridViewHitTest {
+    ZORVY_CLASS(TcxGridHeaderHitTest, TcxCustomGridViewHitTest)
   public:
-    int GetHitTestCode() const override { return htRowSizingEdge; }
-    TCursor GetCursor() const override;
+    int GetHitTestCode() const override { return htHeader; }
+};
+
+class TcxGridGroupSummaryHitTest : public TcxGridRecordHitTest {
+    ZORVY_CLASS(TcxGridGroupSummaryHitTest, TcxGridRecordHitTest)
+  public:
+    int GetHitTestCode() const override { return htGroupSummary; }
+    TcxDataSummaryItem* SummaryItem = nullptr;
+};
+
+class TcxGridPreviewHitTest : public TcxGridRecordCellHitTest {
+    ZORVY_CLASS(TcxGridPreviewHitTest, TcxGridRecordCellHitTest)
+  public:
+    int GetHitTestCode() const override { return htPreview; }
 };
 
 } // namespace zorvy
