@@ -225,7 +225,7 @@ void TcxGridColumnHeaderViewInfo::InitHitTest(TcxCustomGridHitTest* hitTest) {
     TcxCustomGridViewCellViewInfo::InitHitTest(hitTest);
     if (auto* columnHitTest = dynamic_cast<TcxCustomGridColumnHitTest*>(hitTest)) {
         columnHitTest->Column = column_;
-        columnHitTest->ColumnContainerKind = container_->GetContainerKind();
+        columnHitTest->ColumnContainerKind = static_cast<TcxGridColumnContainerKind>(container_->GetContainerKind());
     }
 }
 
@@ -498,7 +498,7 @@ TcxCustomGridCellPainterClass TcxGridColumnContainerViewInfo::GetPainterClass() 
 void TcxGridColumnContainerViewInfo::InitHitTest(TcxCustomGridHitTest* hitTest) {
     TcxCustomGridPartViewInfo::InitHitTest(hitTest);
     if (auto* columnHitTest = dynamic_cast<TcxCustomGridColumnHitTest*>(hitTest))
-        columnHitTest->ColumnContainerKind = GetContainerKind();
+        columnHitTest->ColumnContainerKind = static_cast<TcxGridColumnContainerKind>(GetContainerKind());
 }
 
 void TcxGridColumnContainerViewInfo::DoOffset(int dx, int dy) {

@@ -235,7 +235,6 @@ void TcxGridIndicatorRowItemViewInfo::InitHitTest(TcxCustomGridHitTest* hitTest)
     TcxCustomGridIndicatorItemViewInfo::InitHitTest(hitTest);
     if (auto* recordHitTest = dynamic_cast<TcxGridRecordHitTest*>(hitTest)) recordHitTest->SetGridRecord(GetGridRecord());
     if (auto* rowHitTest = dynamic_cast<TcxGridRowIndicatorHitTest*>(hitTest)) {
-        rowHitTest->RowViewInfo = rowViewInfo_;
         rowHitTest->MultiSelect = GetGridView()->GetOptionsSelection()->GetMultiSelect();
     }
 }
