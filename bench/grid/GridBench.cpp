@@ -14,6 +14,7 @@
 
 namespace {
 std::atomic<std::size_t> allocations{0};
+std::atomic<std::size_t> allocatedBytes{0};
 }
 
 // The replaced pair allocates with malloc and frees with free; GCC cannot see that they match.
@@ -22,6 +23,7 @@ std::atomic<std::size_t> allocations{0};
 #endif
 void* operator new(std::size_t size) {
     ++allocations;
+    allocatedBytes += size;
     if (void* p = std::malloc(size ? size : 1)) return p;
     throw std::bad_alloc();
 }
@@ -36,6 +38,10 @@ namespace zorvy::bench {
 
 std::size_t AllocationCount() {
     return allocations.load();
+}
+
+std::size_t AllocatedBytes() {
+    return allocatedBytes.load();
 }
 
 namespace {

@@ -21,6 +21,8 @@ namespace zorvy::bench {
 
 // Operator new calls since the program started (counted by the benchmark binary's own operator new).
 std::size_t AllocationCount();
+// Bytes asked of operator new since the program started (frees not taken off).
+std::size_t AllocatedBytes();
 
 class TBenchViewInfo : public TcxCustomGridViewInfo {
     ZORVY_CLASS(TBenchViewInfo, TcxCustomGridViewInfo)

@@ -8,6 +8,7 @@
 
 namespace zorvy {
 
+class TcxCustomGridRecordViewInfo;
 class TcxDataSummaryItem;
 class TcxGridColumn;
 
@@ -38,7 +39,8 @@ class TcxCustomGridColumnHitTest : public TcxCustomGridViewHitTest {
   public:
     // nil on a part but on no column.
     TcxGridColumn* Column = nullptr;
-    TcxGridColumnContainerKind ColumnContainerKind = ckNone;
+    // A TcxGridColumnContainerKind.
+    int ColumnContainerKind = ckNone;
 };
 
 class TcxGridGroupByBoxHitTest : public TcxCustomGridViewHitTest {
@@ -100,6 +102,8 @@ class TcxGridRowIndicatorHitTest : public TcxGridRecordHitTest {
     // The row-selection cursor only where several rows can be selected.
     TCursor GetCursor() const override;
     bool MultiSelect = false;
+    // The row beside the cell (not owned).
+    TcxCustomGridRecordViewInfo* RowViewInfo = nullptr;
 };
 
 class TcxGridRowSizingEdgeHitTest : public TcxGridRecordHitTest {

@@ -6,9 +6,9 @@
 #include "controls/foundation/painters/Painter.h"
 #include "controls/grid/control/Grid.h"
 #include "controls/grid/table/EditingController.h"
-#include "controls/grid/table/TablePainters.h"
 #include "controls/grid/tableview/GridTableController.h"
 #include "controls/grid/tableview/GridTableViewInfo.h"
+#include "controls/grid/tableview/GridTableViewPainter.h"
 #include "controls/grid/tableview/RowsViewInfo.h"
 #include "controls/grid/tableview/Columns.h"
 #include "controls/grid/tableview/GridTableViewStyles.h"
@@ -75,7 +75,7 @@ TcxGridViewData* TcxGridTableView::GetViewData() const {
 // The table controller, painter and view info come with the table's layout and interaction; until
 // then the table view uses the table base's controller and the plain view info and painter.
 const TMetaClass* TcxGridTableView::GetControllerClass() const { return TcxGridTableController::StaticClass(); }
-const TMetaClass* TcxGridTableView::GetPainterClass() const { return TcxCustomGridTablePainter::StaticClass(); }
+const TMetaClass* TcxGridTableView::GetPainterClass() const { return TcxGridTablePainter::StaticClass(); }
 const TMetaClass* TcxGridTableView::GetViewInfoClass() const { return TcxGridTableViewInfo::StaticClass(); }
 const TMetaClass* TcxGridTableView::GetViewInfoCacheClass() const { return TcxGridTableViewInfoCache::StaticClass(); }
 const TMetaClass* TcxGridTableView::GetViewDataClass() const { return TcxGridViewData::StaticClass(); }

@@ -8,7 +8,10 @@
 #include "controls/grid/table/RecordViewInfo.h"
 #include "controls/grid/tableview/Columns.h"
 #include "controls/grid/tableview/GridTableController.h"
+#include "controls/grid/tableview/FooterViewInfo.h"
 #include "controls/grid/tableview/GridTableView.h"
+#include "controls/grid/tableview/HeaderViewInfo.h"
+#include "controls/grid/tableview/IndicatorViewInfo.h"
 #include "controls/grid/tableview/RowsViewInfo.h"
 #include "platform/classlib/Forms.h"
 
@@ -33,6 +36,71 @@ TcxCustomGridViewInfoCacheItemClass TcxGridTableViewInfoCache::GetItemClass(int)
 }
 
 // ---- the view info ----
+
+TcxGridTableViewInfo::TcxGridTableViewInfo(TcxCustomGridView* gridView) : TcxCustomGridTableViewInfo(gridView) {}
+
+TcxGridTableViewInfo::~TcxGridTableViewInfo() { DestroyOwnParts(); }
+
+void TcxGridTableViewInfo::CreateViewInfos() {
+    groupByBox_ = static_cast<TcxGridGroupByBoxViewInfo*>(CreatePart(TcxGridGroupByBoxViewInfo::StaticClass()));
+    header_ = static_cast<TcxGridHeaderViewInfo*>(CreatePart(TcxGridHeaderViewInfo::StaticClass()));
+    footer_ = static_cast<TcxGridFooterViewInfo*>(CreatePart(TcxGridFooterViewInfo::StaticClass()));
+    indicator_ = std::make_unique<TcxGridIndicatorViewInfo>(this);
+    TcxCustomGridTableViewInfo::CreateViewInfos();
+    // The filter box stands where the header is at the top, else where the footer is.
+    if (TcxGridFilterViewInfo* filter = GetFilterViewInfo())
+        if (IndexOfPart(filter) != -1)
+            MovePart(filter, IndexOfPart(filter->GetAlignment() == gpaTop ? static_cast<TcxCustomGridPartViewInfo*>(header_)
+                                                                           : footer_));
+}
+
+void TcxGridTableViewInfo::DestroyOwnParts() {
+    rowIndicatorItems_.clear();
+    indicator_.reset();
+    delete footer_;
+    delete header_;
+    delete groupByBox_;
+    footer_ = nullptr;
+    header_ = nullptr;
+    groupByBox_ = nullptr;
+}
+
+void TcxGridTableViewInfo::DestroyViewInfos(bool recreating) {
+    DestroyOwnParts();
+    TcxCustomGridTableViewInfo::DestroyViewInfos(recreating);
+}
+
+TRect TcxGridTableViewInfo::CalculateClientBounds() {
+    TRect r = TcxCustomGridTableViewInfo::CalculateClientBounds();
+    if (indicator_ && indicator_->GetVisible()) r.Left += indicator_->CalculateWidth();
+    return r;
+}
+
+void TcxGridTableViewInfo::CalculateIndicator() {
+    if (!indicator_) return;
+    const int headerHeight = header_ ? header_->GetPartHeight() : 0;
+    indicator_->Calculate(GetBounds().Left, GetClientBounds().Top - headerHeight);
+    TcxGridRowsViewInfo* rows = GetRowsViewInfo();
+    for (int i = 0; rows && i < rows->GetCount(); ++i) {
+        TcxCustomGridRecordViewInfo* row = rows->GetItem(i);
+        if (!row || !row->IsCalculated()) continue;
+        rowIndicatorItems_.emplace_back(indicator_->AddRowItem(row));
+        rowIndicatorItems_.back()->Calculate(indicator_->Bounds.Left, row->Bounds.Top, -1, row->GetHeight());
+    }
+}
+
+TcxCustomGridHitTest* TcxGridTableViewInfo::GetDefaultHitTest(TPoint p) {
+    if (indicator_)
+        if (TcxCustomGridHitTest* hitTest = indicator_->GetHitTest(p)) return hitTest;
+    return TcxCustomGridTableViewInfo::GetDefaultHitTest(p);
+}
+
+TRect TcxGridTableViewInfo::GetPartBounds(TcxCustomGridPartViewInfo* part) {
+    TRect r = TcxCustomGridTableViewInfo::GetPartBounds(part);
+    // The header and the footer scroll with the data.
+    if (part == header_ || part == footer_) OffsetRect(r, -GetLeftPos(), 0);
+    return r;
+}
 
 TcxGridTableView* TcxGridTableViewInfo::GetGridView() const {
     return static_cast<TcxGridTableView*>(TcxCustomGridTableViewInfo::GetGridView());
@@ -130,9 +198,9 @@ TcxBorders TcxGridTableViewInfo::GetCellBorders(bool isRightmost) const {
 // ---- the pass ----
 
 void TcxGridTableViewInfo::SetPartIndexes() {
-    // Group-by box, filter box, header, footer: the parts of this view that exist so far.
-    if (TcxGridFilterViewInfo* filter = GetFilterViewInfo())
-        if (IndexOfPart(filter) != -1) MovePart(filter, GetPartCount());
+    TcxCustomGridPartViewInfo* order[] = {groupByBox_, GetFilterViewInfo(), header_, footer_};
+    for (TcxCustomGridPartViewInfo* part : order)
+        if (part && IndexOfPart(part) != -1) MovePart(part, GetPartCount());
 }
 
 void TcxGridTableViewInfo::RecreateViewInfos() {
@@ -162,6 +230,7 @@ void TcxGridTableViewInfo::CalculateLayout() {
     SetClientBounds(CalculateClientBounds());
     CalculateColumnOffsets();
     TcxCustomGridTableViewInfo::CalculateLayout();
+    CalculateIndicator();
 }
 
 void TcxGridTableViewInfo::CalculateWidth(TPoint maxSize, int& width) {
@@ -220,7 +289,12 @@ TRect TcxGridTableViewInfo::GetScrollableAreaBounds() {
     return r;
 }
 
-void TcxGridTableViewInfo::OffsetRecordsBy(int dx, int dy) { TcxCustomGridTableViewInfo::OffsetRecordsBy(dx, dy); }
+void TcxGridTableViewInfo::OffsetRecordsBy(int dx, int dy) {
+    if (dx != 0)
+        for (TcxCustomGridPartViewInfo* part : {static_cast<TcxCustomGridPartViewInfo*>(header_), static_cast<TcxCustomGridPartViewInfo*>(footer_)})
+            if (part) part->Offset(dx, 0);
+    TcxCustomGridTableViewInfo::OffsetRecordsBy(dx, dy);
+}
 
 int TcxGridTableViewInfo::GetHeightForRecordCount(int recordCount) {
     TcxGridRowsViewInfo* rows = GetRowsViewInfo();

@@ -8,11 +8,17 @@
 #include "controls/grid/table/TableViewInfo.h"
 #include "controls/grid/table/TableViewInfoCache.h"
 
+#include <memory>
 #include <vector>
 
 namespace zorvy {
 
 class TcxGridColumn;
+class TcxGridFooterViewInfo;
+class TcxGridGroupByBoxViewInfo;
+class TcxGridHeaderViewInfo;
+class TcxGridIndicatorRowItemViewInfo;
+class TcxGridIndicatorViewInfo;
 class TcxGridRowsViewInfo;
 class TcxGridTableController;
 class TcxGridTableView;
@@ -46,9 +52,14 @@ constexpr TcxBorders kBorderLeft = 1, kBorderTop = 2, kBorderRight = 4, kBorderB
 class TcxGridTableViewInfo : public TcxCustomGridTableViewInfo {
     ZORVY_CLASS(TcxGridTableViewInfo, TcxCustomGridTableViewInfo)
   public:
-    using TcxCustomGridTableViewInfo::TcxCustomGridTableViewInfo;
+    explicit TcxGridTableViewInfo(TcxCustomGridView* gridView);
+    ~TcxGridTableViewInfo() override;
 
     TcxGridTableView* GetGridView() const;
+    TcxGridGroupByBoxViewInfo* GetGroupByBoxViewInfo() const { return groupByBox_; }
+    TcxGridHeaderViewInfo* GetHeaderViewInfo() const { return header_; }
+    TcxGridFooterViewInfo* GetFooterViewInfo() const { return footer_; }
+    TcxGridIndicatorViewInfo* GetIndicatorViewInfo() const { return indicator_.get(); }
     TcxGridTableController* GetController() const;
     TcxGridRowsViewInfo* GetRowsViewInfo() const;
     int GetExpandButtonIndent() const { return expandButtonIndent_; }
@@ -66,7 +77,12 @@ class TcxGridTableViewInfo : public TcxCustomGridTableViewInfo {
     int GetColumnsWidth();
 
     // ---- overrides of the view layout ----
+    void CreateViewInfos() override;
+    void DestroyViewInfos(bool recreating) override;
     void RecreateViewInfos() override;
+    TRect CalculateClientBounds() override;
+    TcxCustomGridHitTest* GetDefaultHitTest(TPoint p) override;
+    TRect GetPartBounds(TcxCustomGridPartViewInfo* part) override;
     void AfterCalculating() override;
     void BeforeCalculating() override;
     void CalculateLayout() override;
@@ -104,6 +120,13 @@ class TcxGridTableViewInfo : public TcxCustomGridTableViewInfo {
 
   private:
     void CalculateColumnOffsets();
+    void CalculateIndicator();
+    void DestroyOwnParts();
+    TcxGridGroupByBoxViewInfo* groupByBox_ = nullptr; // owned part
+    TcxGridHeaderViewInfo* header_ = nullptr;         // owned part
+    TcxGridFooterViewInfo* footer_ = nullptr;         // owned part
+    std::unique_ptr<TcxGridIndicatorViewInfo> indicator_;
+    std::vector<std::unique_ptr<TcxGridIndicatorRowItemViewInfo>> rowIndicatorItems_;
     // Whether the grid lines include horizontal ones.
     bool HasHorzGridLines() const;
     int dataWidth_ = 0;
