@@ -334,6 +334,12 @@ void TcxGridBandedTableView::UpdateAfterRestoring() {
 
 // ---- stored layout ----
 
+void TcxGridBandedTableView::BeforeRestoring() {
+    TcxGridTableView::BeforeRestoring();
+    for (int i = 0; i < bands_->GetCount(); ++i) bands_->GetItem(i)->GetPosition()->SaveParams();
+    for (int i = 0; i < GetItemCount(); ++i) GetColumn(i)->GetPosition()->SaveParams();
+}
+
 void TcxGridBandedTableView::GetStoredChildren(TStringList* children) {
     children->AddObject(bands_->GetStoredObjectName(), bands_.get());
     TcxGridTableView::GetStoredChildren(children);

@@ -181,6 +181,8 @@ class TcxGridBandedTableView : public TcxGridTableView {
     void ReapplyColumnRowAndColIndexes();
 
     // ---- stored layout: "Bands" first ----
+    // Every current position becomes the stored one, so that what a layout does not name stays put.
+    void BeforeRestoring() override;
     void DeleteStoredChild(const std::string& objectName, TObject* object) override;
     void GetStoredChildren(TStringList* children) override;
     TObject* CreateChild(const std::string& objectName, const std::string& className) override;

@@ -264,6 +264,10 @@ TEST_F(BandsTest, AStoredLayoutPutsBandsAndColumnsBackAndIgnoresWhatItCannotUse)
     TcxGridBandedColumn* x = AddColumn("x", a);
     TcxGridBandedColumn* y = AddColumn("y", a);
     TcxGridBandedColumn* z = AddColumn("z", b);
+    TcxGridBand* outer = AddBand("O");
+    TcxGridBand* nested = AddBand("N");
+    nested->GetPosition()->SetBandIndex(outer->GetIndex());
+    TcxGridBandedColumn* w = AddColumn("w", nested);
 
     // What is stored for the band B and the columns.
     Variant value;
@@ -292,6 +296,9 @@ TEST_F(BandsTest, AStoredLayoutPutsBandsAndColumnsBackAndIgnoresWhatItCannotUse)
     EXPECT_EQ(b->GetIndex(), 0);
     EXPECT_EQ(b->GetWidth(), 90);
     EXPECT_EQ(a->GetParentBand(), b);
+    // What the layout does not name stays where it was.
+    EXPECT_EQ(nested->GetParentBand(), outer);
+    EXPECT_EQ(w->GetPosition()->GetBand(), nested);
     EXPECT_EQ(z->GetPosition()->GetBand(), nullptr);
     EXPECT_EQ(Rows(a), (std::vector<std::vector<std::string>>{{"x"}, {"y"}}));
     EXPECT_EQ(x->GetPosition()->GetLineCount(), 1);
@@ -300,7 +307,7 @@ TEST_F(BandsTest, AStoredLayoutPutsBandsAndColumnsBackAndIgnoresWhatItCannotUse)
     // The collection's children: one per band, named by ID; an unknown class makes none.
     TStringList children;
     Bands()->ListChildren(&children);
-    EXPECT_EQ(children.GetCount(), 2);
+    EXPECT_EQ(children.GetCount(), 4);
     EXPECT_EQ(Bands()->CreateChild("Band7", "TcxGridColumn"), nullptr);
     auto* restored = static_cast<TcxGridBand*>(Bands()->CreateChild("Band7", "TcxGridBand"));
     EXPECT_EQ(restored->GetID(), 7);
