@@ -1,8 +1,10 @@
 // The grid units' start-up and finalization, in the order the units come.
 #include "controls/grid/common/GridUnits.h"
 
+#include "controls/grid/bandedview/BandedTableView.h"
 #include "controls/grid/common/GridCommon.h"
 #include "controls/grid/control/GridLevel.h"
+#include "controls/grid/dbviews/DBViews.h"
 #include "controls/grid/navigator/Navigator.h"
 #include "controls/grid/styles/Styles.h"
 #include "controls/grid/table/DataBinding.h"
@@ -25,9 +27,13 @@ void InitializeGridUnits() {
     // Stored forms and layouts make item data bindings by class name.
     RegisterClass(TcxGridItemDataBinding::StaticClass());
     InitializeGridTableViewUnit();
+    InitializeGridBandedTableViewUnit();
+    InitializeGridDBViewsUnit();
 }
 
 void FinalizeGridUnits() {
+    FinalizeGridDBViewsUnit();
+    FinalizeGridBandedTableViewUnit();
     FinalizeGridTableViewUnit();
     FinalizeRegisteredViews();
     FinalizeGridHitTests();

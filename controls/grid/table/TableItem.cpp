@@ -221,7 +221,7 @@ void TcxCustomGridTableItem::SetAlternateCaption(const std::string& value) {
 }
 
 std::string TcxCustomGridTableItem::GetAlternateCaptionText() const {
-    return alternateCaption_.empty() ? GetCaption() : alternateCaption_;
+    return alternateCaption_.empty() ? GetDefaultAlternateCaption() : alternateCaption_;
 }
 
 // ---- sizes ----

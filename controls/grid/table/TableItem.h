@@ -333,6 +333,8 @@ class TcxCustomGridTableItem : public TcxComponent, public IcxGridStoredObject {
     // The constructor runs before a descendant's factory answers: its constructor calls this.
     void RecreateOptions();
     virtual std::string GetDefaultCaption() const;
+    // The alternate caption shown when none is assigned: the caption.
+    virtual std::string GetDefaultAlternateCaption() const { return GetCaption(); }
     virtual int GetDefaultWidth() const;
     int GetEffectiveMinWidth() const { return HasFixedWidth() ? 0 : minWidth_; }
 

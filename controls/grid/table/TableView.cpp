@@ -260,6 +260,11 @@ void TcxCustomGridTableView::RefreshVisibleItemList() {
     }
 }
 
+void TcxCustomGridTableView::SetVisibleItemOrder(std::vector<TcxCustomGridTableItem*> items) {
+    visibleItems_ = std::move(items);
+    for (size_t i = 0; i < visibleItems_.size(); ++i) visibleItems_[i]->visibleIndex_ = static_cast<int>(i);
+}
+
 void TcxCustomGridTableView::RefreshFilterableItemList() {
     if (IsBeingDestroyed()) return;
     filterableItems_.clear();

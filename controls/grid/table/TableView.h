@@ -293,11 +293,14 @@ class TcxCustomGridTableView : public TcxCustomGridView, public IcxNavigator, pu
     virtual const TMetaClass* GetFilteringClass() const;
     virtual const TMetaClass* GetOptionsCustomizeClass() const;
     void NotifyDataControllerOfItem(TcxCustomGridTableItem* item, int kind);
+    // The grouping and sorting collected during a batch of item assignment take effect.
+    virtual void AfterAssignItems();
+    // The visible items in the given order, each taking its place as its visible index.
+    void SetVisibleItemOrder(std::vector<TcxCustomGridTableItem*> items);
 
   private:
     void CreateNavigatorButtons();
     static void Collect(std::vector<TcxCustomGridTableItem*>& list, TcxCustomGridTableItem* item, int index);
-    void AfterAssignItems();
 
     bool afterAssigningItems_ = false;
     bool assigningItems_ = false;

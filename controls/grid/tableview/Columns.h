@@ -132,11 +132,11 @@ class TcxGridColumn : public TcxCustomGridTableItem {
     bool CanCheckFocusedCellClipping() const override { return true; }
     virtual bool InFirstRow() const { return true; }
     virtual bool InLastRow() const { return true; }
-    bool InBottomHeaderRow() const { return InLastRow(); }
+    virtual bool InBottomHeaderRow() const { return InLastRow(); }
     virtual bool IsFirstInRow() const { return GetVisibleIndex() == 0; }
     virtual bool IsLastInRow() const { return IsLastVisible(); }
-    bool IsLeftmostInView() const { return IsFirstInRow(); }
-    bool IsRightmostInView() const { return IsLastInRow(); }
+    virtual bool IsLeftmostInView() const { return IsFirstInRow(); }
+    virtual bool IsRightmostInView() const { return IsLastInRow(); }
     // Sets the grouping level; leaving the grouping shows the column again when it was visible
     // before, entering it hides the column when the view hides grouped columns. False when the
     // column cannot group.

@@ -1,5 +1,6 @@
 // The view base: the registry of view kinds, the stored-layout answers, settings that flow between
 // a pattern and its clones, listener links, and the view's options, bitmaps and styles.
+#include "controls/grid/dbviews/DBViews.h"
 #include "controls/grid/tableview/GridTableView.h"
 #include "controls/grid/view/RegisteredViews.h"
 #include "platform/rtl/StringList.h"
@@ -58,8 +59,13 @@ class Views : public GridTest {
 
 TEST_F(Views, TheRegistryPutsDatasetKindsLast) {
     TcxGridRegisteredViews* registry = GetGridRegisteredViews();
-    // Only the kinds of this test: the unit's own table view leaves for its duration.
-    registry->RemoveClass(TcxGridTableView::StaticClass());
+    // Only the kinds of this test: the units' own views leave for its duration.
+    const std::vector<std::pair<TClass, std::string>> own = {
+        {TcxGridTableView::StaticClass(), "Table"},
+        {TcxGridBandedTableView::StaticClass(), "Banded Table"},
+        {TcxGridDBTableView::StaticClass(), "DB Table"},
+        {TcxGridDBBandedTableView::StaticClass(), "DB Banded Table"}};
+    for (const auto& [c, description] : own) registry->RemoveClass(c);
     registry->AddClass(TDBTableKind::StaticClass(), "DB Table");
     registry->AddClass(TTableKind::StaticClass(), "Table");
     registry->AddClass(TDBBandedKind::StaticClass(), "DB Banded Table");
@@ -73,7 +79,7 @@ TEST_F(Views, TheRegistryPutsDatasetKindsLast) {
         registry->RemoveClass(c);
         UnRegisterClass(c);
     }
-    registry->AddClass(TcxGridTableView::StaticClass(), "Table");
+    for (const auto& [c, description] : own) registry->AddClass(c, description);
 }
 
 TEST_F(Views, StoredLayoutAnswers) {
