@@ -178,6 +178,22 @@ bool DrawRunFromMasks(TDeviceContext& dc, TFontData& font, const TShapedText& sh
     const COLORREF color = dc.state.textColor;
     const uint32_t source = 0xFF000000u | (uint32_t(GetRValue(color)) << 16) | (uint32_t(GetGValue(color)) << 8) |
                             uint32_t(GetBValue(color));
+    // Text mostly lies on one background colour: what each coverage gives over it is kept.
+    // An entry holds for the colours of the generation it was made in.
+    static thread_local struct {
+        uint32_t source = 0, back = 0, generation = 1;
+        uint32_t drawn[256];
+        uint32_t made[256] = {};
+    } over;
+    const auto renew = [] {
+        if (++over.generation != 0) return;
+        std::fill(std::begin(over.made), std::end(over.made), 0u);
+        over.generation = 1;
+    };
+    if (over.source != source) {
+        over.source = source;
+        renew();
+    }
     ForEachVisible(dc, inked, [&](const TRect& part) {
         for (int row = part.Top; row < part.Bottom; ++row) {
             uint32_t* pixels = bitmap->Row(row);
@@ -186,7 +202,18 @@ bool DrawRunFromMasks(TDeviceContext& dc, TFontData& font, const TShapedText& sh
                 const uint32_t m = cover[col - inked.Left];
                 if (m == 0) continue;
                 const uint32_t old = pixels[col];
-                const uint32_t drawn = m == 255 ? source : OverThrough(source, old, m);
+                uint32_t drawn;
+                if (old == over.back && over.made[m] == over.generation) {
+                    drawn = over.drawn[m];
+                } else {
+                    drawn = m == 255 ? source : OverThrough(source, old, m);
+                    if (old != over.back) {
+                        over.back = old;
+                        renew();
+                    }
+                    over.drawn[m] = drawn;
+                    over.made[m] = over.generation;
+                }
                 // Only pixels the drawing changed are written, without their alpha byte.
                 if (drawn != old) pixels[col] = drawn & 0xFFFFFF;
             }
