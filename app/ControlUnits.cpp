@@ -1,6 +1,7 @@
 #include "app/ControlUnits.h"
 
 #include "controls/dbeditors/DBRegisteredRepositoryItems.h"
+#include "controls/dbeditors/LookupComboBox.h"
 #include "controls/editors/blob/BlobEdit.h"
 #include "controls/editors/buttons/ButtonEdit.h"
 #include "controls/editors/calc/CalcEdit.h"
@@ -51,7 +52,9 @@ void InitializeControlUnits() {
     InitializeProgressBarUnit();
     InitializeImageComboBoxUnit();
     InitializeCheckComboBoxUnit();
+    InitializeLookupComboBoxUnit();
     InitializeEditRepositoryItemsUnit();
+    InitializeDBEditRepositoryUnit();
     RegisterDefaultEditorsByValueType();
     RegisterDefaultEditorsByFieldType();
 }
@@ -60,6 +63,7 @@ void FinalizeControlUnits() {
     UnregisterDefaultEditorsByFieldType();
     UnregisterDefaultEditorsByValueType();
     FinalizeEditRepositoryItemsUnit();
+    FinalizeLookupComboBoxUnit();
     FinalizeCheckComboBoxUnit();
     FinalizeImageComboBoxUnit();
     FinalizeProgressBarUnit();

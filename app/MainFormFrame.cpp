@@ -1,5 +1,6 @@
 // The main window's frame: tool bar, menu, status bar, timer, creation, showing, closing, the
 // countdown caption, the last draw and the settings file.
+#include "app/AnalysisForm.h"
 #include "app/ConditionAssistant.h"
 #include "app/Countdown.h"
 #include "app/HelpForm.h"
@@ -7,6 +8,7 @@
 #include "app/Program.h"
 #include "app/Settings.h"
 #include "app/ToolImages.h"
+#include "calendar/TransDate.h"
 #include "data/DataModule.h"
 #include "platform/db/ADODataSet.h"
 #include "platform/db/Field.h"
@@ -27,7 +29,6 @@ namespace zorvy {
 namespace {
 
 constexpr const char* LaterMaintenance = "数据维护窗口将在以后的版本中提供";
-constexpr const char* LaterAnalysis = "数据分析窗口将在以后的版本中提供";
 
 // A tool button or menu item whose window or operation a later version brings.
 void Later(TToolButton* button, const char* hint) {
@@ -89,7 +90,7 @@ void TFrmain::BuildFrame() {
     ToolButtons[2]->OnClick = [this](TObject* sender) { ToolButton5Click(sender); };
     Later(ToolButtons[3], LaterMaintenance);
     ToolButtons[4]->OnClick = [this](TObject* sender) { ToolButton8Click(sender); };
-    Later(ToolButtons[5], LaterAnalysis);
+    ToolButtons[5]->OnClick = [this](TObject* sender) { ToolButton9Click(sender); };
     ToolButtons[6]->OnClick = [this](TObject* sender) { ToolButton7Click(sender); };
 
     MainMenu1 = new TMainMenu(this);
@@ -126,6 +127,9 @@ void TFrmain::BuildFrame() {
     Timer1->SetName("Timer1");
     Timer1->SetInterval(60000);
     Timer1->SetOnTimer([this](TObject* sender) { Timer1Timer(sender); });
+
+    TransDate1 = new TTransDate(this);
+    TransDate1->SetName("TransDate1");
 }
 
 void TFrmain::FormCreate(TObject*) {
@@ -189,6 +193,10 @@ void TFrmain::ToolButton7Click(TObject*) { Close(); }
 
 void TFrmain::N11Click(TObject*) {
     if (Frhelp) Frhelp->Show();
+}
+
+void TFrmain::ToolButton9Click(TObject*) {
+    if (Frfx) Frfx->Show();
 }
 
 void TFrmain::GetEndOption() {

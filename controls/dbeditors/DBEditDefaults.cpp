@@ -27,11 +27,11 @@ bool HasPrecision(TFieldType type) {
     return IsFloatType(type) || type == TFieldType::ftBCD || type == TFieldType::ftFMTBcd;
 }
 
+} // namespace
+
 bool IsNumericType(TFieldType type) {
     return IsIntegerType(type) || HasPrecision(type);
 }
-
-} // namespace
 
 TcxCustomDBEditDefaultValuesProvider::TcxCustomDBEditDefaultValuesProvider(TPersistent* owner)
     : TcxCustomEditDefaultValuesProvider(owner), freeNotificator_(std::make_unique<TcxFreeNotificator>(nullptr)) {

@@ -2,6 +2,7 @@
 // The default values an editor takes from the dataset field it shows, unless set on the editor.
 // Without a field, or with the field's dataset closed, every answer is the base provider's.
 #include "controls/editors/framework/EditProperties.h"
+#include "platform/db/DataSetTypes.h"
 
 #include <memory>
 
@@ -58,5 +59,8 @@ class TcxCustomDBEditDefaultValuesProvider : public TcxCustomEditDefaultValuesPr
     TField* field_ = nullptr;
     std::unique_ptr<TcxFreeNotificator> freeNotificator_;
 };
+
+// Integer, float, currency, BCD and FMTBCD fields: those that read right-justified.
+bool IsNumericType(TFieldType type);
 
 } // namespace zorvy

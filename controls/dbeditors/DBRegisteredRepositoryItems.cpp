@@ -1,6 +1,7 @@
 // The registry of default editors per field type and its start-up table.
 #include "controls/dbeditors/DBRegisteredRepositoryItems.h"
 
+#include "controls/dbeditors/LookupComboBox.h"
 #include "controls/editors/repository/EditRepositoryItems.h"
 #include "platform/db/Field.h"
 
@@ -109,6 +110,13 @@ void RegisterDefaultEditorsByFieldType() {
     TcxEditRepository* repository = GetDefaultEditRepository();
     registry->AddDefaultRepositoryItem(-1, repository->CreateItem(TcxEditRepositoryMaskItem::StaticClass()));
     registry->AddCurrencyItem(-1, repository->CreateItem(TcxEditRepositoryCurrencyItem::StaticClass()));
+    auto* lookup = static_cast<TcxEditRepositoryLookupComboBoxItem*>(
+        repository->CreateItem(TcxEditRepositoryLookupComboBoxItem::StaticClass()));
+    TcxLookupComboBoxProperties* lookupProperties = lookup->GetProperties();
+    lookupProperties->GetListOptions()->SetGridLines(glNone);
+    lookupProperties->SetDropDownListStyle(lsEditFixedList);
+    lookupProperties->GetListOptions()->SetShowHeader(false);
+    registry->AddLookupItem(-1, lookup);
     for (int type = 0; type <= cxLastRegisteredFieldType; ++type) {
         const auto fieldType = static_cast<TFieldType>(type);
         if (const TMetaClass* itemClass = FieldTypeEditorClass(fieldType))

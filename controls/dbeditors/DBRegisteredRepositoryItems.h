@@ -41,10 +41,10 @@ class TcxEditDBRegisteredRepositoryItems : public TcxEditRegisteredRepositoryIte
 // The global registry, created on the first call.
 TcxEditDBRegisteredRepositoryItems* GetEditDBRegisteredRepositoryItems();
 
-// Start-up: a mask item as the default, a currency item, and one item per field type (check box,
-// date, time, blob, memo, image), all new items of the default repository. Lookup fields get the item
-// given to AddLookupItem, else the default. Shutdown unregisters the per-type items and frees the
-// registry; the repository keeps the items.
+// Start-up: a mask item as the default, a currency item, a lookup combo box item (no grid lines, no
+// header, a fixed edit list) for lookup fields, and one item per field type (check box, date, time,
+// blob, memo, image), all new items of the default repository. Shutdown unregisters the per-type
+// items and frees the registry; the repository keeps the items.
 void RegisterDefaultEditorsByFieldType();
 void UnregisterDefaultEditorsByFieldType();
 

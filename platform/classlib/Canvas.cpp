@@ -124,6 +124,13 @@ void TCanvas::Polyline(std::span<const TPoint> points) {
     Changed();
 }
 
+void TCanvas::PolyPolyline(std::span<const TPoint> points, std::span<const int> counts) {
+    if (counts.empty()) return;
+    Changing();
+    if (HDC dc = Prepare()) zorvy::PolyPolyline(dc, points.data(), counts.data(), static_cast<int>(counts.size()));
+    Changed();
+}
+
 void TCanvas::MoveTo(int x, int y) {
     if (HDC dc = Prepare()) MoveToEx(dc, x, y, nullptr);
 }

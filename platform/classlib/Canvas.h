@@ -48,6 +48,8 @@ class TCanvas : public TPersistent {
     void Ellipse(int left, int top, int right, int bottom);
     void Polygon(std::span<const TPoint> points);
     void Polyline(std::span<const TPoint> points);
+    // counts[i] points of points make line i; all go out in one call with the current pen.
+    void PolyPolyline(std::span<const TPoint> points, std::span<const int> counts);
     void MoveTo(int x, int y);
     void LineTo(int x, int y);
     void DrawFocusRect(const TRect& r);

@@ -148,7 +148,8 @@ std::vector<std::string> DrawGridSheets(THeadlessDisplay& display, const std::st
     InitializeForms();
     InitializeGridUnits();
     std::vector<std::string> paths = {DrawGlyphSheet(folder), DrawStripPhoto(display, folder),
-                                      DrawLevelTabsPhoto(display, folder), DrawTableViewsPhoto(display, folder)};
+                                      DrawLevelTabsPhoto(display, folder), DrawTableViewsPhoto(display, folder),
+                                      DrawTableHeadersPhoto(display, folder)};
     for (const std::string& path : DrawGridDragSheets(display, folder)) paths.push_back(path);
     FinalizeGridUnits();
     FinalizeForms();

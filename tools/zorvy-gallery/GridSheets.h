@@ -22,6 +22,10 @@ std::vector<std::string> DrawGridDragSheets(THeadlessDisplay& display, const std
 // text, in each look-and-feel (GridTableSheets.cpp).
 std::string DrawTableViewsPhoto(THeadlessDisplay& display, const std::string& folder);
 
+// Table views with the group-by box, header, footer, indicator and group rows, in each
+// look-and-feel (GridHeaderSheets.cpp).
+std::string DrawTableHeadersPhoto(THeadlessDisplay& display, const std::string& folder);
+
 // Needs the foundation units; starts and stops the grid units; answers the files it wrote.
 std::vector<std::string> DrawGridSheets(THeadlessDisplay& display, const std::string& folder);
 

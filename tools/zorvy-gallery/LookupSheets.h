@@ -1,6 +1,6 @@
 #pragma once
 // The lookup photo: lookup grids with each kind of grid lines, a sorted header, a focused row and a
-// drop-down grid without border, as real controls on a form.
+// drop-down grid without border, and a lookup combo box with its list open, as real controls on a form.
 #include <string>
 
 namespace zorvy {

@@ -3,6 +3,7 @@
 // ComboBoxList.cpp, the closed editor's item drawing in ComboBoxViewInfo.cpp.
 #include "controls/editors/popup/ComboBox.h"
 
+#include "controls/data/Variants.h"
 #include "controls/editors/framework/EditButtons.h"
 #include "controls/editors/framework/EditRepository.h"
 #include "controls/editors/popup/ComboBoxViewInfo.h"
@@ -199,7 +200,7 @@ void TcxCustomComboBox::AttachEditData(TcxCustomEditData*& data) {
 
 void TcxCustomComboBox::ValueChangedByUser() {
     TcxCustomTextEditLookupData* lookup = GetLookupData();
-    const int oldKey = lookup ? lookup->GetCurrentKey() : -1;
+    const Variant oldKey = lookup ? lookup->GetCurrentKeyValue() : Variant();
     CountLoadLock(true);
     {
         struct Unlock {
@@ -218,7 +219,7 @@ void TcxCustomComboBox::ValueChangedByUser() {
         SetLookupSyncLocked(locked);
         if (lookup && NeedsLookupSync()) lookup->SyncWithEditText();
     }
-    if (lookup && lookup->GetCurrentKey() != oldKey) StartModifying();
+    if (lookup && !VariantsEqual(lookup->GetCurrentKeyValue(), oldKey)) StartModifying();
 }
 
 void TcxCustomComboBox::ShowDisplayValue(const Variant& value) {
@@ -247,9 +248,9 @@ void TcxCustomComboBox::DblClick() {
     } release{self};
     TcxCustomTextEditLookupData* lookup = GetLookupData();
     if (GetDroppedDown() || !GetComboProperties()->Revertable || !lookup) return;
-    const int oldKey = lookup->GetCurrentKey();
+    const Variant oldKey = lookup->GetCurrentKeyValue();
     lookup->StepItem(eldNext, true);
-    if (!self || lookup->GetCurrentKey() == oldKey || !HasPendingInput()) return;
+    if (!self || VariantsEqual(lookup->GetCurrentKeyValue(), oldKey) || !HasPendingInput()) return;
     if (GetComboProperties()->ImmediatePost && ValidateInput(true)) PostEditValue(false);
 }
 

@@ -2,6 +2,7 @@
 // what the popup's notices do, the keys and the button that drive it.
 #include "controls/editors/popup/DropDownEdit.h"
 
+#include "controls/data/Variants.h"
 #include "controls/editors/popup/DropDownEditViewData.h"
 #include "controls/editors/text/EditListBox.h"
 
@@ -174,10 +175,10 @@ void TcxCustomDropDownEdit::ClosePopup(TcxEditCloseUpReason reason) {
     const bool takesValue = ClosingTakesListSelection(reason);
     if (takesValue && UsesPopupList()) {
         TcxCustomTextEditLookupData* data = GetLookupData();
-        const int oldKey = data->GetCurrentKey();
+        const Variant oldKey = data->GetCurrentKeyValue();
         data->CommitListSelection();
         if (!self) return;
-        if (IsFocused() && data->GetCurrentKey() != oldKey) StartModifying();
+        if (IsFocused() && !VariantsEqual(data->GetCurrentKeyValue(), oldKey)) StartModifying();
         if (!self) return;
     }
     if (takesValue && !p->PostsAfterCloseUp() && p->ImmediatePost && !HasState(csDesigning)) PostEditValue(true);
@@ -539,9 +540,9 @@ void TcxCustomDropDownEdit::Dispatch(TMessage& m) {
     }
     TcxCustomTextEditLookupData* data = GetLookupData();
     if (!data) return;
-    const int oldKey = data->GetCurrentKey();
+    const Variant oldKey = data->GetCurrentKeyValue();
     data->SyncWithEditText();
-    if (data->GetCurrentKey() != oldKey) StartModifying();
+    if (!VariantsEqual(data->GetCurrentKeyValue(), oldKey)) StartModifying();
 }
 
 } // namespace zorvy

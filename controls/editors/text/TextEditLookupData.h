@@ -24,12 +24,12 @@ class TcxCustomTextEditLookupData : public TcxInterfacedPersistent {
 
     virtual std::string GetItemText(int index) const;
     virtual int GetItemCount() const;
-    bool IsEmpty() const { return GetItemCount() == 0; }
+    virtual bool IsEmpty() const { return GetItemCount() == 0; }
     // The item text for a key in range, else empty.
     std::string GetDisplayText(int key) const;
     // The first item equal to text (letter case aside); -1 when none.
     int IndexOfText(const std::string& text) const;
-    bool ContainsText(const std::string& text) const { return IndexOfText(text) >= 0; }
+    virtual bool ContainsText(const std::string& text) const { return IndexOfText(text) >= 0; }
     // The first item (after the item index when asked; never wrapping) that starts with text: text
     // takes the item's letter case, tail the rest of it. In sync mode with SyncByWholeText only an
     // equal item counts.
@@ -43,11 +43,12 @@ class TcxCustomTextEditLookupData : public TcxInterfacedPersistent {
     int GetItemIndex() const { return itemIndex_; }
     void SetItemIndex(int index);
     // A new current key reaches the editor through the select-item handler.
-    void SetCurrentKeyValue(const Variant& value);
-    Variant GetCurrentKeyValue() const { return Variant(currentKey_); }
+    virtual void SetCurrentKeyValue(const Variant& value);
+    // The key as a value: the item index here, the key of a list record for lookup editors.
+    virtual Variant GetCurrentKeyValue() const { return Variant(currentKey_); }
     // Through a shown list only the list's selection moves (unless ImmediateUpdateText); otherwise the
     // current item, and with it the editor's text.
-    void StepItem(TcxEditLookupDirection direction, bool wrap);
+    virtual void StepItem(TcxEditLookupDirection direction, bool wrap);
     // The current item follows the editor's text.
     virtual void SyncWithEditText();
 
@@ -67,13 +68,13 @@ class TcxCustomTextEditLookupData : public TcxInterfacedPersistent {
     virtual TSize MeasureList(int maxHeight, int widthLimit);
     virtual void BeforeDropDown() {}
     virtual void AfterDropDown() {}
-    void SetListBounds(const TRect& r);
+    virtual void SetListBounds(const TRect& r);
     // The list's selection goes back to the current item.
-    void CloseUp() { SetItemIndex(currentKey_); }
+    virtual void CloseUp() { SetItemIndex(currentKey_); }
     // The list's selected line becomes the current item; choosing the current item again still
     // reaches the editor.
-    void CommitListSelection();
-    bool IsScreenPointInList(TPoint screenPoint) const;
+    virtual void CommitListSelection();
+    virtual bool IsScreenPointInList(TPoint screenPoint) const;
 
     TNotifyEvent OnCurrentKeyChanged;
     TNotifyEvent OnSelectItem;

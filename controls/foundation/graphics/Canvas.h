@@ -86,6 +86,9 @@ class TcxCanvas {
     void LineToPoint(int x, int y) { canvas_->LineTo(x, y); }
     void PaintPolygon(std::span<const TPoint> points) { canvas_->Polygon(points); }
     void PaintPolyline(std::span<const TPoint> points) { canvas_->Polyline(points); }
+    void PaintPolyPolyline(std::span<const TPoint> points, std::span<const int> counts) {
+        canvas_->PolyPolyline(points, counts);
+    }
     void DrawGraphicAt(int x, int y, TGraphic* graphic) { canvas_->Draw(x, y, graphic); }
     void CopyRectFrom(const TRect& dest, TCanvas* source, const TRect& sourceRect) {
         canvas_->CopyRect(dest, source, sourceRect);

@@ -36,6 +36,8 @@ class TcxCustomGridPartViewInfo : public TcxCustomGridViewCellViewInfo {
     virtual TcxGridPartAlignment GetAlignment() = 0;
     virtual bool SpansViewWidth() = 0;
     virtual bool IsInPartsList() { return true; }
+    // After the view's layout pass: what the part held back during the pass (failures to report).
+    virtual void AfterCalculating() {}
 
     bool HasCustomDrawBackground() override;
     bool DoCustomDrawBackground(TcxCanvas* canvas) override;

@@ -132,7 +132,10 @@ void TcxCustomGridTableViewInfo::AdjustContentBounds(TRect& r) {
         r.Bottom -= navigatorSiteViewInfo_->GetSiteHeight();
 }
 
-void TcxCustomGridTableViewInfo::AfterCalculating() { TcxCustomGridViewInfo::AfterCalculating(); }
+void TcxCustomGridTableViewInfo::AfterCalculating() {
+    TcxCustomGridViewInfo::AfterCalculating();
+    for (TcxCustomGridPartViewInfo* part : std::vector<TcxCustomGridPartViewInfo*>(parts_)) part->AfterCalculating();
+}
 
 void TcxCustomGridTableViewInfo::CalculateLayout() {
     CalculateParts();

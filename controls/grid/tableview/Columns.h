@@ -129,6 +129,7 @@ class TcxGridColumn : public TcxCustomGridTableItem {
     bool CanApplyBestFit() const override;
     bool CanFocus(TcxCustomGridRecord* record) const override;
     bool CanEditFocusedCell() const override;
+    bool CanCheckFocusedCellClipping() const override { return true; }
     virtual bool InFirstRow() const { return true; }
     virtual bool InLastRow() const { return true; }
     bool InBottomHeaderRow() const { return InLastRow(); }

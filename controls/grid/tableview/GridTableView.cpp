@@ -6,6 +6,10 @@
 #include "controls/foundation/painters/Painter.h"
 #include "controls/grid/control/Grid.h"
 #include "controls/grid/table/EditingController.h"
+#include "controls/grid/table/TablePainters.h"
+#include "controls/grid/tableview/GridTableController.h"
+#include "controls/grid/tableview/GridTableViewInfo.h"
+#include "controls/grid/tableview/RowsViewInfo.h"
 #include "controls/grid/tableview/Columns.h"
 #include "controls/grid/tableview/GridTableViewStyles.h"
 #include "controls/grid/tableview/Rows.h"
@@ -70,9 +74,10 @@ TcxGridViewData* TcxGridTableView::GetViewData() const {
 
 // The table controller, painter and view info come with the table's layout and interaction; until
 // then the table view uses the table base's controller and the plain view info and painter.
-const TMetaClass* TcxGridTableView::GetControllerClass() const { return TcxCustomGridTableController::StaticClass(); }
-const TMetaClass* TcxGridTableView::GetPainterClass() const { return TcxCustomGridPainter::StaticClass(); }
-const TMetaClass* TcxGridTableView::GetViewInfoClass() const { return TcxCustomGridViewInfo::StaticClass(); }
+const TMetaClass* TcxGridTableView::GetControllerClass() const { return TcxGridTableController::StaticClass(); }
+const TMetaClass* TcxGridTableView::GetPainterClass() const { return TcxCustomGridTablePainter::StaticClass(); }
+const TMetaClass* TcxGridTableView::GetViewInfoClass() const { return TcxGridTableViewInfo::StaticClass(); }
+const TMetaClass* TcxGridTableView::GetViewInfoCacheClass() const { return TcxGridTableViewInfoCache::StaticClass(); }
 const TMetaClass* TcxGridTableView::GetViewDataClass() const { return TcxGridViewData::StaticClass(); }
 const TMetaClass* TcxGridTableView::GetBackgroundBitmapsClass() const {
     return TcxGridTableBackgroundBitmaps::StaticClass();
@@ -194,6 +199,8 @@ bool TcxGridTableView::HideExpandButtonsForEmptyDetails() const {
 }
 
 int TcxGridTableView::CalculateDefaultDataRowHeight() {
+    if (auto* tableViewInfo = dynamic_cast<TcxGridTableViewInfo*>(GetViewInfo()))
+        if (TcxGridRowsViewInfo* rows = tableViewInfo->GetRowsViewInfo()) return rows->CalculateDefaultDataRowHeight();
     TcxPartParams params;
     GetStyles()->GetContentParams(nullptr, nullptr, params);
     TcxCustomGridViewInfo* viewInfo = GetViewInfo();

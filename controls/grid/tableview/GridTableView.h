@@ -144,6 +144,7 @@ class TcxGridTableView : public TcxCustomGridTableView {
     const TMetaClass* GetPainterClass() const override;
     const TMetaClass* GetViewDataClass() const override;
     const TMetaClass* GetViewInfoClass() const override;
+    const TMetaClass* GetViewInfoCacheClass() const override;
     const TMetaClass* GetBackgroundBitmapsClass() const override;
     const TMetaClass* GetOptionsBehaviorClass() const override;
     const TMetaClass* GetOptionsSelectionClass() const override;

@@ -10,11 +10,27 @@
 #include "controls/grid/table/DataBinding.h"
 #include "controls/grid/table/TableController.h"
 #include "controls/grid/tableview/Columns.h"
+#include "controls/grid/tableview/DataRowViewInfo.h"
 #include "controls/grid/view/ViewInfo.h"
 #include "controls/grid/view/ViewPainter.h"
 #include "platform/win/VirtualKeys.h"
 
 namespace zorvy {
+
+// ---- the layout of each kind of row ----
+
+TcxCustomGridRecordViewInfoClass TcxCustomGridRow::GetViewInfoClass() const {
+    return RecordViewInfoClassOf<TcxCustomGridRowViewInfo>();
+}
+TcxCustomGridRecordViewInfoClass TcxGridDataRow::GetViewInfoClass() const {
+    return RecordViewInfoClassOf<TcxGridDataRowViewInfo>();
+}
+TcxCustomGridRecordViewInfoClass TcxGridNewItemRow::GetViewInfoClass() const {
+    return RecordViewInfoClassOf<TcxGridNewItemRowViewInfo>();
+}
+TcxCustomGridRecordViewInfoClass TcxGridFilterRow::GetViewInfoClass() const {
+    return RecordViewInfoClassOf<TcxGridFilterRowViewInfo>();
+}
 
 // ---- any row ----
 

@@ -36,6 +36,7 @@ class TcxCustomGridRow : public TcxCustomGridRecord {
     void KeyDown(std::uint16_t& key, TShiftState shift) override;
     virtual bool ExpandsOnDblClick() const { return CanExpand(); }
     virtual bool IsPlainDataRow() const { return false; }
+    TcxCustomGridRecordViewInfoClass GetViewInfoClass() const override;
 };
 
 class TcxGridDataRow : public TcxCustomGridRow {
@@ -44,6 +45,7 @@ class TcxGridDataRow : public TcxCustomGridRow {
     using TcxCustomGridRow::TcxCustomGridRow;
     bool HasCells() const override { return true; }
     bool IsPlainDataRow() const override { return true; }
+    TcxCustomGridRecordViewInfoClass GetViewInfoClass() const override;
 };
 
 class TcxGridNewItemRow : public TcxGridDataRow {
@@ -51,6 +53,7 @@ class TcxGridNewItemRow : public TcxGridDataRow {
   public:
     using TcxGridDataRow::TcxGridDataRow;
     bool IsPlainDataRow() const override { return false; }
+    TcxCustomGridRecordViewInfoClass GetViewInfoClass() const override;
 };
 
 // Its cells show the equal or LIKE condition of each column; a value typed into a cell replaces the
@@ -59,6 +62,7 @@ class TcxGridFilterRow : public TcxGridNewItemRow {
     ZORVY_CLASS(TcxGridFilterRow, TcxGridNewItemRow)
   public:
     using TcxGridNewItemRow::TcxGridNewItemRow;
+    TcxCustomGridRecordViewInfoClass GetViewInfoClass() const override;
     void RefreshRecordInfo() override;
     bool GetSelected() const override { return selected_; }
     void SetSelected(bool value) override;

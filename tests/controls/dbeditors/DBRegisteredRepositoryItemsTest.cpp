@@ -2,6 +2,7 @@
 // over the draws on SQLite and on PostgreSQL and over fields of every type.
 #include "controls/dbeditors/DBRegisteredRepositoryItems.h"
 
+#include "controls/dbeditors/LookupComboBox.h"
 #include "controls/editors/framework/EditUnit.h"
 #include "controls/editors/repository/EditRepositoryItems.h"
 #include "platform/db/Field.h"
@@ -53,13 +54,13 @@ TEST_P(DBRegisteredRepositoryItemsTest, TheDrawColumnsGetTheirEditorsAndALookupF
     EXPECT_EQ(FieldTypeEditors::KindOf(draws->FieldByName("Issue")), TcxEditRepositoryMaskItem::StaticClass());
     EXPECT_EQ(FieldTypeEditors::KindOf(draws->FieldByName("Sale")), TcxEditRepositoryMaskItem::StaticClass());
     EXPECT_EQ(FieldTypeEditors::KindOf(draws->FieldByName("ResultA1")), TcxEditRepositoryMaskItem::StaticClass());
-    // Without a lookup item of its own a lookup field takes the default one.
-    EXPECT_EQ(FieldTypeEditors::KindOf(lookup), TcxEditRepositoryMaskItem::StaticClass());
-
-    TcxEditRepositoryItem* lookupItem = GetDefaultEditRepository()->CreateItem(TcxEditRepositoryComboBoxItem::StaticClass());
-    GetEditDBRegisteredRepositoryItems()->AddLookupItem(-1, lookupItem);
-    EXPECT_EQ(GetEditDBRegisteredRepositoryItems()->GetItemForField(lookup), lookupItem);
-    EXPECT_EQ(FieldTypeEditors::KindOf(draws->FieldByName("Issue")), TcxEditRepositoryMaskItem::StaticClass());
+    // A lookup field gets the lookup combo box: no grid lines, no header, a fixed edit list.
+    auto* lookupItem = dynamic_cast<TcxEditRepositoryLookupComboBoxItem*>(
+        GetEditDBRegisteredRepositoryItems()->GetItemForField(lookup));
+    ASSERT_NE(lookupItem, nullptr);
+    EXPECT_EQ(lookupItem->GetProperties()->GetListOptions()->GetGridLines(), glNone);
+    EXPECT_FALSE(lookupItem->GetProperties()->GetListOptions()->GetShowHeader());
+    EXPECT_EQ(lookupItem->GetProperties()->GetDropDownListStyle(), lsEditFixedList);
 }
 
 ZORVY_ON_BOTH_ENGINES(DBRegisteredRepositoryItemsTest);

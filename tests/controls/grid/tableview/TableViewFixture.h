@@ -18,7 +18,8 @@ class TTestGridTableView : public TcxGridTableView {
     ZORVY_CLASS(TTestGridTableView, TcxGridTableView)
   public:
     using TcxGridTableView::TcxGridTableView;
-    int CalculateDefaultDataRowHeight() override { return 19; }
+    int DefaultDataRowHeight = 19;
+    int CalculateDefaultDataRowHeight() override { return DefaultDataRowHeight; }
     using TcxGridTableView::GetCopyToClipboardItems;
 };
 
