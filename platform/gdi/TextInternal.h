@@ -57,6 +57,17 @@ struct TFontData {
     // For every byte, the width of the text up to the end of the character holding it.
     void Extents(std::string_view text, std::vector<int>& perByte);
 
+    // A glyph's coverage as cairo composites it: the glyph drawn at a whole-pixel origin covers
+    // Width x Height pixels from (Left, Top) off that origin. Not Plain for a glyph drawn otherwise (in
+    // colour, or reaching past what was measured), which only cairo draws right.
+    struct TGlyphMask {
+        bool Plain = false;
+        int Left = 0, Top = 0, Width = 0, Height = 0;
+        std::vector<uint8_t> Coverage; // by rows
+    };
+    // The glyph of one of the fonts the shaped runs draw with; cached.
+    const TGlyphMask& GlyphMask(PangoFont* font, PangoGlyph glyph);
+
   private:
     struct TTextHash {
         using is_transparent = void;
@@ -74,6 +85,7 @@ struct TFontData {
     // By character (the basic plane only): the advance + 2, 1 when it tells too little, 0 when not yet
     // measured. Made on the first question.
     std::vector<int16_t> advances_;
+    std::unordered_map<uint64_t, TGlyphMask> glyphMasks_; // by the font's place in fonts_ and the glyph
 };
 
 // The shared pango context of the program (96 DPI, Chinese as the default language).
@@ -91,6 +103,14 @@ char32_t DecodeChar(std::string_view text, size_t i);
 // surface point; clip limits it further (surface coordinates). With a path open, the outlines are
 // recorded instead. Answers the run's width.
 int DrawRun(TDeviceContext& dc, double x, double y, std::string_view text, const TRect* clip);
+// Draws a run of an upright, smoothed font straight from the glyphs' cached coverage, with the pixels
+// cairo would give it, onto the visible parts of area (surface coordinates, within the bitmap); false
+// where only cairo draws it right (a monochrome bitmap, a glyph that is not plain coverage), and nothing
+// is drawn then.
+bool DrawRunFromMasks(TDeviceContext& dc, TFontData& font, const TShapedText& shaped, double x, double y,
+                      const TRect& area);
+// Whether DrawRun may take that way (on unless a test compares it with cairo's own drawing).
+extern bool DrawRunsFromMasks;
 // Fills the background cell of a run in the background colour (rotated with the font).
 void FillRunBackground(TDeviceContext& dc, double x, double y, int width, const TRect* clip);
 // A rectangle in run coordinates (relative to the cell's top-left, before rotation) filled in the

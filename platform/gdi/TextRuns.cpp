@@ -152,6 +152,11 @@ int DrawRun(TDeviceContext& dc, double x, double y, std::string_view text, const
     int margin = 2 + font.metrics.tmHeight / 4;
     TRect bounds =
         TurnedBounds(x, y, font.angle, -margin, -margin, width + margin, font.metrics.tmHeight + margin);
+    TRect area = bounds;
+    IntersectRect(area, area, TRect{0, 0, dc.Bitmap()->width, dc.Bitmap()->height});
+    if (clip) IntersectRect(area, area, *clip);
+    if (!dc.Bitmap()->Valid() || IsRectEmpty(area)) return width;
+    if (DrawRunFromMasks(dc, font, shaped, x, y, area)) return width;
     TCairoTarget target(dc, bounds, clip);
     if (cairo_t* cr = target.get()) {
         SetSourceColor(cr, dc.state.textColor);

@@ -319,16 +319,23 @@ void TcxCustomMemo::PasteFromClipboard() {
 }
 
 void TcxCustomMemo::ShowDisplayValue(const Variant& value) {
-    std::string converted;
-    if (!value.IsString()) converted = VarToStr(value);
-    const std::string& text = value.IsString() ? value.RawString() : converted;
+    ShowText(value.IsString() ? value : Variant(VarToStr(value)));
+}
+
+void TcxCustomMemo::StoreEditValue(const Variant& value) {
+    showsEditValue_ = false;
+    TcxCustomEdit::StoreEditValue(value);
+}
+
+void TcxCustomMemo::ShowText(Variant text) {
+    showsEditValue_ = false;
     // The same text again is not laid out anew, and the caret and selection stay. The text last shown
     // is compared rather than the lines joined, which a long memo would pay for on every showing.
-    if (shownValid_ && text == shown_) return;
+    if (shownValid_ && text.RawString() == shown_.RawString()) return;
     settingText_ = true;
-    inner_->SetText(text);
+    inner_->SetText(text.RawString());
     settingText_ = false;
-    shown_ = text;
+    shown_ = std::move(text);
     shownValid_ = true;
 }
 
@@ -339,10 +346,15 @@ void TcxCustomMemo::ValueChangedByUser() {
 
 void TcxCustomMemo::ShowEditValue() {
     TcxCustomMemoProperties* p = GetMemoProperties();
-    const Variant value = GetEditValue();
-    // Plain text shows as it is: a long memo is not copied through the formatting.
-    if (value.IsString() && p->GetCharCase() == ecNormal && p->GetEchoMode() == eemNormal) {
-        ShowDisplayValue(value);
+    const bool plain = p->GetCharCase() == ecNormal && p->GetEchoMode() == eemNormal;
+    // Entering the editor shows the stored value again: a long memo is not copied to learn that.
+    if (plain && shownValid_ && showsEditValue_) return;
+    Variant value = GetEditValue();
+    // Plain text shows as it is: a long memo is not copied through the formatting, and the copy of
+    // the value becomes the text kept as shown.
+    if (plain && value.IsString()) {
+        ShowText(std::move(value));
+        showsEditValue_ = true;
         return;
     }
     std::string text;

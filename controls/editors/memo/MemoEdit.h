@@ -147,6 +147,8 @@ class TcxCustomMemo : public TcxCustomEdit {
     void ValueChangedByUser() override;
 
   protected:
+    // A new value is shown anew: until then the text shown may still be the value stored before.
+    void StoreEditValue(const Variant& value) override;
     void ProcessEditKeyDown(std::uint16_t& key, TShiftState shift) override;
     void ProcessEditKeyPress(char32_t& ch) override;
 
@@ -156,8 +158,12 @@ class TcxCustomMemo : public TcxCustomEdit {
     void CommitUnlessUserChange();
     TcxCustomInnerMemo* inner_;
     bool settingText_ = false;
-    std::string shown_;
+    // Shows a string value's text, keeping the value as the text shown.
+    void ShowText(Variant text);
+    Variant shown_;
     bool shownValid_ = false;
+    // shown_ is the plain text of the value stored, so showing that value again copies nothing.
+    bool showsEditValue_ = false;
 };
 
 class TcxMemo : public TcxCustomMemo {

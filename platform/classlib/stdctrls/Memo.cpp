@@ -132,6 +132,7 @@ void TMemo::EnsureRows() const {
     if (rowsValid_) return;
     rowsValid_ = true;
     rows_.clear();
+    rows_.reserve(static_cast<std::size_t>(lines_->GetCount()));
     const int width = std::max(1, TextRect().Width());
     HDC dc = CreateScreenDC();
     HFONT old = SelectObject(dc, font_->GetHandle());

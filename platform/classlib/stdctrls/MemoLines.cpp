@@ -52,27 +52,32 @@ int TMemoLines::Add(const std::string& text) {
 }
 
 int TMemoLines::Append(std::string_view text) {
-    // A text holding line breaks adds one line per piece, as the memo would show it.
-    // One pass over the text: find_first_of would search the two breaks character by character.
-    if (std::any_of(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; })) {
-        const int first = GetCount();
-        BeginUpdate();
-        chars_.reserve(chars_.size() + text.size());
-        std::size_t from = 0;
-        while (true) {
-            const std::size_t at = text.find_first_of("\r\n", from);
-            chars_.append(text.substr(from, at == std::string_view::npos ? std::string_view::npos : at - from));
-            starts_.push_back(chars_.size());
-            if (at == std::string_view::npos) break;
-            from = at + ((text[at] == '\r' && at + 1 < text.size() && text[at + 1] == '\n') ? 2 : 1);
-        }
-        Changed(TChange::Appended, first);
-        EndUpdate();
+    // A text holding line breaks adds one line per piece, as the memo would show it. One pass finds
+    // the breaks: find_first_of would search the set of two breaks for every character.
+    const auto isBreak = [](char c) { return c == '\r' || c == '\n'; };
+    auto at = std::find_if(text.begin(), text.end(), isBreak);
+    if (at == text.end()) {
+        chars_.append(text);
+        starts_.push_back(chars_.size());
+        Changed(TChange::Appended, GetCount() - 1);
         return GetCount() - 1;
     }
-    chars_.append(text);
-    starts_.push_back(chars_.size());
-    Changed(TChange::Appended, GetCount() - 1);
+    const int first = GetCount();
+    BeginUpdate();
+    chars_.reserve(chars_.size() + text.size());
+    // A guess from the first line's length, so that a long text seldom moves the index.
+    const auto firstLength = static_cast<std::size_t>(at - text.begin()) + 2;
+    starts_.reserve(starts_.size() + text.size() / firstLength + 1);
+    auto from = text.begin();
+    while (true) {
+        chars_.append(from, at);
+        starts_.push_back(chars_.size());
+        if (at == text.end()) break;
+        from = at + ((*at == '\r' && at + 1 != text.end() && at[1] == '\n') ? 2 : 1);
+        at = std::find_if(from, text.end(), isBreak);
+    }
+    Changed(TChange::Appended, first);
+    EndUpdate();
     return GetCount() - 1;
 }
 

@@ -5,6 +5,7 @@
 #include "platform/win/Windows.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace zorvy {
 
@@ -53,9 +54,16 @@ bool TMemo::EditMessage(TMessage& m) {
     const auto l = static_cast<std::intptr_t>(m.LParam);
     switch (m.Msg) {
     case WM_GETTEXT: {
-        const std::string text = GetTextValue();
-        if (m.LParam) *reinterpret_cast<std::string*>(m.LParam) = text;
+        // A window being destroyed is asked for its text so that a new one can start with it; the
+        // lines outlive the window, so a long text is not joined and copied for nothing.
+        if (ControlState & csDestroyingHandle) {
+            if (m.LParam) reinterpret_cast<std::string*>(m.LParam)->clear();
+            m.Result = 0;
+            return true;
+        }
+        std::string text = GetTextValue();
         m.Result = static_cast<LRESULT>(text.size());
+        if (m.LParam) *reinterpret_cast<std::string*>(m.LParam) = std::move(text);
         return true;
     }
     case WM_GETTEXTLENGTH:

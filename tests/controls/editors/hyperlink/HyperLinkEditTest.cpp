@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -57,6 +58,19 @@ class FakeOpener {
 
 class HyperLinkEditTest : public EditorsTest {
   protected:
+    // The longest horizontal run of pure blue pixels in the editor's inner text box as the screen shows it.
+    int LongestLinkColourRun(TcxHyperLinkEdit* edit) {
+        HWND box = edit->GetInnerTextEdit()->GetHandle();
+        HBITMAP image = display.Capture(box);
+        int longest = 0;
+        for (int y = 0; y < image->height; ++y)
+            for (int x = 0, run = 0; x < image->width; ++x) {
+                run = (image->Row(y)[x] & 0xFFFFFF) == 0x0000FF ? run + 1 : 0;
+                longest = std::max(longest, run);
+            }
+        DeleteObject(image);
+        return longest;
+    }
     TcxHyperLinkEdit* NewLink(const std::string& text) {
         TForm* form = NewForm();
         auto* edit = new TcxHyperLinkEdit(form);
@@ -208,6 +222,10 @@ TEST_F(HyperLinkEditTest, TheLinkIsUnderlinedInLinkColorAndCellsFollowTheSelecti
         reinterpret_cast<HFONT>(SendMessage(edit->GetInnerTextEdit()->GetHandle(), WM_GETFONT, 0, 0));
     ASSERT_TRUE(GetObject(windowFont, drawn));
     EXPECT_TRUE(drawn.lfUnderline);
+    // And the line is on screen: a row of the text box holds a long run of the link colour.
+    edit->GetInnerTextEdit()->SetSelStart(0); // the caret alone, no selection over the text
+    Pump();
+    EXPECT_GE(LongestLinkColourRun(edit), 30);
     edit->GetProperties()->SetLinkColor(clRed);
     EXPECT_EQ(edit->GetStyle()->GetTextColor(), clRed);
 

@@ -13,6 +13,7 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <numeric>
 #include <utility>
 #include <vector>
 
@@ -42,6 +43,34 @@ TEST(MemoLines, EditsInTheMiddleKeepEveryLineInPlace) {
     const std::string saved((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
     std::filesystem::remove(path);
     EXPECT_EQ(saved, "中文\r\nx\r\n05\r\nlast\r\na\r\nb\r\n");
+}
+
+TEST(MemoLines, EveryKindOfLineBreakEndsALine) {
+    const struct {
+        std::string text;
+        std::vector<std::string> lines;
+    } cases[] = {
+        {"", {}},
+        {"a", {"a"}},
+        {"a\rb", {"a", "b"}},
+        {"a\n\nb", {"a", "", "b"}},
+        {"a\n\rb", {"a", "", "b"}},
+        {"a\r\r\nb", {"a", "", "b"}},
+        {"\r\n", {""}},
+        {"a\r", {"a"}},
+        {"a\r\n\r\n", {"a", ""}},
+        {"中\r\n文", {"中", "文"}},
+    };
+    for (const auto& c : cases) {
+        TMemoLines lines;
+        lines.SetText(c.text);
+        std::vector<std::string> got;
+        for (int i = 0; i < lines.GetCount(); ++i)
+            got.emplace_back(lines.Line(i));
+        EXPECT_EQ(got, c.lines) << testing::PrintToString(c.text);
+        EXPECT_EQ(lines.CharCount(), std::accumulate(c.lines.begin(), c.lines.end(), std::size_t{0},
+                                                     [](std::size_t n, const std::string& l) { return n + l.size(); }));
+    }
 }
 
 // A producer's buffer as the engine's result list keeps it: the lines back to back, an index of starts.
@@ -467,6 +496,28 @@ TEST_F(Memo, ItAnswersTheMessagesOfAnEditControl) {
     InjectKey(VK_CONTROL, false);
     Pump();
     EXPECT_EQ(memo->GetLines()->GetCount(), 51);
+}
+
+TEST_F(Memo, ItsLinesOutliveItsWindow) {
+    TForm* form = NewForm(300, 200);
+    TMemo* memo = MakeMemo(form, 60);
+    const std::string text = "01 02\r\n中文\r\nlast";
+    memo->SetText(text);
+    form->Show();
+    Pump();
+    EXPECT_EQ(GetWindowText(memo->GetHandle()), text) << "the live window answers with every line";
+    // A new window for other scroll bars, and a memo taken off its form and put back, show the same lines.
+    memo->SetScrollBars(ssBoth);
+    Pump();
+    EXPECT_EQ(memo->GetText(), text);
+    EXPECT_EQ(GetWindowText(memo->GetHandle()), text);
+    memo->SetParent(nullptr);
+    EXPECT_FALSE(memo->HandleAllocated());
+    EXPECT_EQ(memo->GetText(), text);
+    memo->SetParent(form);
+    Pump();
+    EXPECT_EQ(memo->GetLines()->GetCount(), 3);
+    EXPECT_EQ(GetWindowText(memo->GetHandle()), text);
 }
 
 TEST_F(Memo, ItsScrollBarsFollowTheLinesAndScrollTheView) {
