@@ -1,6 +1,7 @@
 #include "app/Program.h"
 
 #include "app/ConditionAssistant.h"
+#include "app/DataMaintenance.h"
 #include "app/HelpForm.h"
 #include "app/MainForm.h"
 #include "data/DataModule.h"
@@ -12,6 +13,7 @@ namespace zorvy {
 TFrmain* Frmain = nullptr;
 TData* Data = nullptr;
 TFrTjshezhi* FrTjshezhi = nullptr;
+TFrdatamodify* Frdatamodify = nullptr;
 TFrhelp* Frhelp = nullptr;
 
 void CreateWindows() {
@@ -35,6 +37,7 @@ void CreateWindows() {
     }
     FrTjshezhi = Application->CreateForm<TFrTjshezhi>();
     Frmain->GetEndOption();
+    Frdatamodify = Application->CreateForm<TFrdatamodify>();
     Frhelp = Application->CreateForm<TFrhelp>();
 }
 

@@ -4,6 +4,7 @@
 namespace zorvy {
 
 class TData;
+class TFrdatamodify;
 class TFrhelp;
 class TFrmain;
 class TFrTjshezhi;
@@ -13,9 +14,11 @@ class TFrTjshezhi;
 extern TFrmain* Frmain;
 extern TData* Data;
 extern TFrTjshezhi* FrTjshezhi;
+extern TFrdatamodify* Frdatamodify;
 extern TFrhelp* Frhelp;
 
-// Creates the main window, the data module, the condition assistant and the help window (the forms unit must be initialised).
+// Creates the main window, the data module, the condition assistant, the data-maintenance window and
+// the help window (the forms unit must be initialised).
 // A data module that fails is reported through the main window, which opens all the same.
 void CreateWindows();
 // The whole program: CreateWindows, then the message loop until the main window closes.
