@@ -39,6 +39,7 @@ void Close() {
     Frmain = nullptr;
     Data = nullptr;
     Frhelp = nullptr;
+    Frdatamodify = nullptr;
     FrTjshezhi = nullptr;
 }
 

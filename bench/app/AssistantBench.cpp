@@ -61,6 +61,7 @@ void OpenOnFilledEdit(benchmark::State& state) {
     Data = nullptr;
     Frhelp = nullptr;
     FrTjshezhi = nullptr;
+    Frdatamodify = nullptr;
 }
 BENCHMARK(OpenOnFilledEdit)->Unit(benchmark::kMillisecond);
 

@@ -39,6 +39,7 @@ class AppTest : public ::testing::Test {
         Frmain = nullptr;
         Data = nullptr;
         Frhelp = nullptr;
+        Frdatamodify = nullptr;
         FrTjshezhi = nullptr;
         if (hadConfig_)
             setenv("XDG_CONFIG_HOME", oldConfig_.c_str(), 1);

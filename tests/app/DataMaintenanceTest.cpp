@@ -63,12 +63,14 @@ class DataMaintenanceWindow : public AppTest, public ::testing::WithParamInterfa
     }
 
     // The program, then the window shown over the test's database.
-    void Open(const std::string& blueSource = "") {
+    void Open(const std::string& blueSource = "", const std::string& drawSource = "",
+              const std::function<void()>& beforeShowing = {}) {
         Start();
         window = Frdatamodify;
         ASSERT_NE(window, nullptr);
-        if (GetParam() == Engine::Postgres) window->Connet->SetConnectionString(source_);
+        window->Connet->SetConnectionString(drawSource.empty() ? source_ : drawSource);
         window->LQconnet->SetConnectionString(blueSource.empty() ? source_ : blueSource);
+        if (beforeShowing) beforeShowing();
         window->Show();
         Application->ProcessMessages();
     }
@@ -289,6 +291,21 @@ TEST_P(DataMaintenanceWindow, EnterStoresAValidDrawCodeForCheckMode) {
     window->Edit1KeyPress(nullptr, key);
     EXPECT_NE(said.find("格式不对"), std::string::npos) << said;
     EXPECT_EQ(TIniFile(SetupIniPath()).ReadString("kaijiangma", "kjm", ""), "01 04 12 20 28 33+08");
+    EXPECT_EQ(Frmain->DrawCode(), "01 04 12 20 28 33+08");
+}
+
+TEST_P(DataMaintenanceWindow, AMissingDrawSourceIsSaidWithItsCause) {
+    std::string said;
+    Open("", "Provider=MSDASQL.1;Data Source=NoSuchDraws", [&] { AnswerWithEnter(display, said); });
+    EXPECT_NE(said.find("NoSuchDraws"), std::string::npos) << said;
+    EXPECT_EQ(said, window->DrawSourceProblem());
+    EXPECT_FALSE(window->Tkpdata->GetActive());
+    EXPECT_FALSE(window->CheckBox1->GetEnabled());
+    EXPECT_FALSE(window->Button1->GetEnabled());
+    // The entry field needs no database.
+    char32_t key = U'\r';
+    window->Edit1->SetText("01 04 12 20 28 33+08");
+    window->Edit1KeyPress(nullptr, key);
     EXPECT_EQ(Frmain->DrawCode(), "01 04 12 20 28 33+08");
 }
 
