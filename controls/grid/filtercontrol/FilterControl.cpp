@@ -303,9 +303,15 @@ void TcxCustomFilterControl::BuildGroupCriteria(TcxGroupViewInfo* row, TcxFilter
         } else if ((code == fcoBetween || code == fcoNotBetween) && values->GetCount() >= 2) {
             TcxValueInfo* first = values->GetValue(0);
             TcxValueInfo* second = values->GetValue(1);
-            if (CompareVariants(first->Value, second->Value) >= 0) std::swap(first, second);
+            if (CompareVariants(first->Value, second->Value) > 0) std::swap(first, second);
             value = VarArrayFromPair(first->Value, second->Value);
             text = ValueTextOrBlank(first) + ";" + ValueTextOrBlank(second);
+        } else if (code == fcoBetween || code == fcoNotBetween) {
+            // A range short of its second bound stays an array, so it reads back as it was saved.
+            if (values->GetCount() > 0) {
+                value = VarArrayFromSingle(values->GetValue(0)->Value);
+                text = ValueTextOrBlank(values->GetValue(0));
+            }
         } else if ((code == fcoInList || code == fcoNotInList) && values->GetCount() > 0) {
             value = VarArrayFromSingle(values->GetValue(0)->Value);
             text = ValueTextOrBlank(values->GetValue(0));

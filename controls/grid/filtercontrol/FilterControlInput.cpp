@@ -25,7 +25,8 @@ bool IsListCode(int code) {
 } // namespace
 
 bool TcxCustomFilterControl::IsFocusedOrEditing() {
-    return Focused() || (valueEditor_ && valueEditor_->HoldsFocus()) || (comboBox_ && comboBox_->HoldsFocus());
+    // An editor's focus lies in its inner control.
+    return Focused() || (valueEditor_ && valueEditor_->IsFocused()) || (comboBox_ && comboBox_->IsFocused());
 }
 
 bool TcxCustomFilterControl::CanHotTrack() {

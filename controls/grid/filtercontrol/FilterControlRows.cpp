@@ -264,6 +264,12 @@ TcxConditionViewInfo::TcxConditionViewInfo(TcxCustomFilterControl* control, TcxF
                 info->Value = value.Array()->At({i});
                 info->ValueText = ExtractSemicolonItem(display, position);
             }
+        } else if (!value.IsNull() && !value.IsEmpty()) {
+            // A file may hold a single value where a range or list is due: keep it rather than
+            // drop it.
+            TcxValueInfo* info = values_.AddValue();
+            info->Value = value;
+            info->ValueText = criteriaItem->GetDisplayValue();
         }
     } else {
         TcxValueInfo* info = values_.AddValue();

@@ -267,7 +267,7 @@ void TcxGridFilterCustomizeButtonViewInfo::GetViewParams(TcxPartParams& params) 
 }
 
 // The filter dialog is not part of this program's grid yet: the button is shown but opens nothing.
-void TcxGridFilterCustomizeButtonViewInfo::Click() {}
+void TcxGridFilterCustomizeButtonViewInfo::Click() { TableViewOf(this)->GetFiltering()->RunCustomizeDialog(nullptr); }
 
 const TMetaClass* TcxGridFilterCustomizeButtonViewInfo::GetHitTestClass() {
     return TcxGridFilterCustomizeButtonHitTest::StaticClass();

@@ -10,6 +10,7 @@ namespace zorvy {
 
 class TcxDataFilterCriteria;
 class TcxFilterCriteria;
+class TcxCustomGridTableItem;
 class TFiler;
 
 enum TcxGridFilterPosition { fpTop, fpBottom };
@@ -132,6 +133,11 @@ class TcxCustomGridTableFiltering : public TcxCustomGridOptions {
 
     // nil: the view's current filter.
     void AddFilterToMRUItems(TcxDataFilterCriteria* criteria = nullptr);
+    // The Custom Filter dialog for the item when the filter fits it, else the Filter builder for the
+    // whole filter (item nil: always the builder). Modal; the view's handlers may take it over.
+    void RunCustomizeDialog(TcxCustomGridTableItem* item);
+    // Each Apply or OK of the Filter builder.
+    void FilterControlDialogApply(TObject* sender);
     virtual void CurrentFilterChanged() { mruItems_->FilterChanged(); }
     virtual bool HasMRUItems() const { return mruItemsList_ && mruItems_->GetVisibleCount() > 0; }
     // The filter box gains or loses its drop-down button.

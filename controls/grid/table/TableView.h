@@ -3,7 +3,10 @@
 // It keeps the items (columns) with their indexes, visibility and numeric IDs and wires them to the
 // data controller, owns the table option objects, reacts to the data controller's notices, decides
 // how records and cells are drawn, copies records to the clipboard and stores the filter with its
-// recently used entries in the view's stored layout.
+// recently used entries in the view's stored layout. It is what a navigator moves through and what
+// the filter control lists (TableViewLinks.cpp).
+#include "controls/grid/filtercontrol/FilterControlLink.h"
+#include "controls/grid/navigator/Navigator.h"
 #include "controls/grid/table/DataBinding.h"
 #include "controls/grid/table/FilterOptions.h"
 #include "controls/grid/table/Records.h"
@@ -60,7 +63,11 @@ using TcxGridGetCellHeightEvent =
 using TcxGridCellClickEvent = std::function<void(TcxCustomGridTableView* sender, TcxGridTableDataCellViewInfo* cell,
                                                  TMouseButton button, TShiftState shift, bool& handled)>;
 
-class TcxCustomGridTableView : public TcxCustomGridView {
+using TcxGridFilterDialogShowEvent =
+    std::function<void(TcxCustomGridTableView* sender, TcxCustomGridTableItem* item, bool& done)>;
+using TcxGridFilterCustomizationEvent = std::function<void(TcxCustomGridTableView* sender, bool& done)>;
+
+class TcxCustomGridTableView : public TcxCustomGridView, public IcxNavigator, public IcxFilterControl {
     ZORVY_CLASS(TcxCustomGridTableView, TcxCustomGridView)
   public:
     explicit TcxCustomGridTableView(TComponent* owner);
@@ -189,6 +196,35 @@ class TcxCustomGridTableView : public TcxCustomGridView {
     bool HasCustomDrawPartBackground() const { return static_cast<bool>(OnCustomDrawPartBackground); }
     bool HasGetCellHeight() const { return static_cast<bool>(OnGetCellHeight); }
 
+    // ---- what the navigator works on ----
+    bool CanAppend() override;
+    bool CanDelete() override;
+    bool CanEdit() override;
+    bool CanInsert() override;
+    bool IsActive() override;
+    bool IsBof() override;
+    bool IsBookmarkAvailable() override;
+    bool IsEditing() override;
+    bool IsEof() override;
+    void ClearBookmark() override;
+    // The sixteen buttons' actions; other indexes do nothing.
+    void DoAction(int buttonIndex) override;
+
+    // ---- what the filter control lists: the filterable items ----
+    std::string GetCaption(int index) override;
+    int GetCount() override { return GetFilterableItemCount(); }
+    TcxFilterCriteria* GetCriteria() override;
+    TObject* GetItemLink(int index) override;
+    std::string GetItemLinkName(int index) override;
+    std::string GetFieldName(int index) override;
+    TcxCustomEditProperties* GetProperties(int index) override;
+    TcxValueTypeClass GetValueType(int index) override;
+
+    // ---- filter dialogs ----
+    // Raise OnFilterDialogShow and OnFilterCustomization; true when the handler did the work.
+    virtual bool DoFilterDialogShow(TcxCustomGridTableItem* item);
+    virtual bool DoFilterCustomization();
+
     // ---- clipboard ----
     // The selected rows (all rows with copyAll) as tab-separated lines, captions first when
     // OptionsBehavior.CopyCaptionsToClipboard is on.
@@ -225,6 +261,9 @@ class TcxCustomGridTableView : public TcxCustomGridView {
     TcxGridGetDragDropTextEvent OnGetDragDropText;
     TcxGridCustomTableViewEvent OnSelectionChanged;
     TcxGridCustomTableViewEvent OnTopRecordIndexChanged;
+    TcxGridFilterDialogShowEvent OnFilterDialogShow;
+    TcxGridFilterCustomizationEvent OnFilterCustomization;
+    TNotifyEvent OnFilterControlDialogShow;
 
   protected:
     void CreateHandlers() override;

@@ -119,6 +119,30 @@ TEST_F(FilterControlTest, BuildingStoresRangesInOrderListsJoinedAndBlanksAsBlank
     }
 }
 
+// Two equal bounds written apart ("5" and "05") must not trade places at every build, or a
+// filter saved, read and saved again would never settle.
+TEST_F(FilterControlTest, ARangeOfEqualBoundsKeepsItsOrderAcrossBuilds) {
+    Link();
+    control->AddCondition(nullptr);
+    TcxConditionViewInfo* condition = Condition(1);
+    condition->SetItemIndex(1);
+    condition->Operator = fcoBetween;
+    condition->AdjustValues(false);
+    condition->GetValues()->Clear();
+    for (const char* text : {"5", "05"}) {
+        TcxValueInfo* info = condition->GetValues()->AddValue();
+        info->Value = Variant(5);
+        info->ValueText = text;
+    }
+    for (int pass = 0; pass < 2; ++pass) {
+        control->BuildCriteria();
+        auto* item = static_cast<TcxFilterCriteriaItem*>(control->GetCriteria()->GetRoot()->GetItem(0));
+        ASSERT_NE(item, nullptr);
+        EXPECT_EQ(item->GetDisplayValue(), "5;05") << "pass " << pass;
+        control->RebuildFromCriteria();
+    }
+}
+
 TEST_F(FilterControlTest, ApplyFiltersTheLinkedRecordsAndRebuildsTheRowsFromThem) {
     link->AddRecord("apple", 3);
     link->AddRecord("pear", 9);

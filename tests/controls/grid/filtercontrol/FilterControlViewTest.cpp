@@ -1,5 +1,5 @@
 // The filter control on screen: row height and part layout, hit tests, moving the focus with keys,
-// the dotted level lines, and typing a value in place.
+// the dotted level lines, and typing a value in place with the keys that end the editing.
 #include "controls/editors/framework/EditStyle.h"
 #include "controls/editors/framework/EditViewData.h"
 #include "controls/editors/framework/EditViewInfo.h"
@@ -130,6 +130,45 @@ TEST_F(FilterControlView, TypingOnAValueEditsItAndEndingKeepsIt) {
     auto* item = static_cast<TcxFilterCriteriaItem*>(control->GetCriteria()->GetRoot()->GetItem(1));
     ASSERT_NE(item, nullptr);
     EXPECT_EQ(VarToStr(item->GetValue()), "5");
+}
+
+
+// The keys of a value being typed: Enter keeps it, Esc brings the old one back, Down keeps it and
+// moves on, and Ctrl+Delete removes the condition.
+TEST_F(FilterControlView, TheValueEditorsKeysKeepRestoreMoveOrRemove) {
+    struct Case {
+        const char* typed;
+        std::uint16_t key;
+        bool ctrl;
+        const char* value; // of the first condition afterwards
+        int rows;          // root and conditions afterwards
+    };
+    const Case cases[] = {
+        {"7", VK_RETURN, false, "7", 3},
+        {"7", VK_ESCAPE, false, "", 3},
+        {"7", VK_DOWN, false, "7", 3},
+        {"7", VK_DELETE, true, nullptr, 2},
+    };
+    for (const Case& c : cases) {
+        control->Clear();
+        control->AddCondition(nullptr);
+        control->AddCondition(nullptr);
+        Condition(1)->SetItemIndex(1); // Count: equals
+        control->SetFocusedRow(control->GetRow(1));
+        control->SetFocusedPart(fhtValue, 0);
+        control->SetFocus();
+        Pump();
+        InjectText(c.typed);
+        Pump();
+        ASSERT_NE(control->GetValueEditor(), nullptr) << c.typed;
+        EXPECT_TRUE(control->GetValueEditor()->IsFocused()) << "the keys after the first go to the editor";
+        Key(c.key, c.ctrl);
+        EXPECT_EQ(control->GetRowCount(), c.rows) << "key " << c.key;
+        EXPECT_EQ(control->GetValueEditor(), nullptr) << "key " << c.key;
+        if (c.value) EXPECT_EQ(Condition(1)->GetValues()->GetValue(0)->ValueText, c.value) << "key " << c.key;
+        if (c.key == VK_DOWN) EXPECT_EQ(control->GetFocusedRow(), control->GetRow(2));
+        control->EndValueEditing(false);
+    }
 }
 
 } // namespace

@@ -1,10 +1,12 @@
 // The filter dialogs: which criteria need the Filter builder, the Custom Filter dialog's operators,
-// loading and writing an item's conditions, and the Filter builder's caption, Esc and placement.
+// loading and writing an item's conditions, and the Filter builder's caption, Esc, placement and
+// its refusal of a value it cannot apply.
 #include "controls/editors/buttons/PushButton.h"
 #include "controls/editors/framework/Edit.h"
 #include "controls/editors/groups/RadioButton.h"
 #include "platform/classlib/dialogs/FileDialogs.h"
 #include "platform/classlib/stdctrls/Labels.h"
+#include "platform/win/Timers.h"
 #include "controls/editors/popup/ComboBox.h"
 #include "controls/grid/filtercontrol/FilterControlDialog.h"
 #include "controls/grid/filtercontrol/FilterDialog.h"
@@ -143,6 +145,46 @@ TEST_F(FilterDialogs, TheBuilderNamesItsFileAndEscFirstClosesAnOpenList) {
     ch = 27;
     dialog.FormKeyPress(&dialog, ch);
     EXPECT_EQ(dialog.GetModalResult(), mrCancel);
+    control->SetParent(nullptr);
+}
+
+
+// OK with a typed value the item's type refuses says why and keeps the builder open, its editor
+// and the view's filter as they were, instead of applying a filter other than the one shown.
+TEST_F(FilterDialogs, TheBuilderRefusesAValueItCannotApplyAndStaysOpen) {
+    TfmFilterControlDialog dialog(nullptr);
+    control->SetParent(nullptr);
+    dialog.Initialize(control, {});
+    Link();
+    dialog.Show();
+    Pump();
+    control->AddCondition(nullptr);
+    static_cast<TcxConditionViewInfo*>(control->GetRow(1))->SetItemIndex(1); // Count: equals
+    control->SetFocusedRow(control->GetRow(1));
+    control->SetFocusedPart(fhtValue, 0);
+    control->SetFocus();
+    Pump();
+    InjectText("x");
+    Pump();
+    ASSERT_NE(control->GetValueEditor(), nullptr);
+    std::string said;
+    static std::uintptr_t timer;
+    static std::function<void()> answer;
+    answer = [&] {
+        KillTimer(0, timer);
+        if (TCustomForm* box = Screen->GetActiveForm(); box && box != &dialog) {
+            for (int i = 0; i < box->GetControlCount(); ++i)
+                if (box->GetControl(i)->GetCaption().find("value") != std::string::npos) said = box->GetControl(i)->GetCaption();
+        }
+        display.PressKey(VK_RETURN);
+    };
+    timer = SetTimer(0, 0, 1, [](HWND, UINT, std::uintptr_t, std::uint64_t) { answer(); });
+    dialog.acOkExecute(&dialog);
+    EXPECT_EQ(said, "Invalid value.");
+    EXPECT_EQ(dialog.GetModalResult(), mrNone);
+    EXPECT_NE(control->GetValueEditor(), nullptr) << "the refused value stays in its editor";
+    EXPECT_TRUE(Criteria().IsEmpty());
+    control->EndValueEditing(false);
     control->SetParent(nullptr);
 }
 

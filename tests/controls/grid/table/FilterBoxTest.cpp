@@ -100,5 +100,16 @@ TEST_F(FilterBox, TheActivateButtonTogglesTheFilterAndTheCloseButtonRemovesIt) {
     EXPECT_TRUE(filter.IsEmpty()) << filter.GetFilterCaption();
 }
 
+TEST_F(FilterBox, TheCustomizeButtonOpensTheDialogForTheWholeFilter) {
+    AddCondition();
+    std::vector<const TcxCustomGridTableItem*> asked;
+    view->OnFilterDialogShow = [&](TcxCustomGridTableView*, TcxCustomGridTableItem* item, bool& done) {
+        asked.push_back(item);
+        done = true;
+    };
+    Button(2)->Click();
+    EXPECT_EQ(asked, (std::vector<const TcxCustomGridTableItem*>{nullptr}));
+}
+
 } // namespace
 } // namespace zorvy::test
