@@ -86,6 +86,7 @@ void TFrdatamodify::BuildWindow() {
     DrawToolImage(picture->GetCanvas(), tiDatabase);
     AALabel1 = PlaceOn<TAALabel>(this, Panel1, "AALabel1", {72, 10, 400, 40});
     AALabel1->GetParentEffect()->SetParentFont(false);
+    AALabel1->GetEffect()->SetTransparent(true); // on the panel's face
     AALabel1->GetFont()->SetName("Tahoma");
     AALabel1->GetFont()->SetHeight(-20);
     TAAEffect* effect = AALabel1->GetEffect()->GetFontEffect();
