@@ -2,6 +2,7 @@
 // handlers, and adding the rebuilt text to the edit.
 #include "app/ConditionAssistant.h"
 
+#include "app/AnalysisForm.h"
 #include "app/MainForm.h"
 #include "app/Program.h"
 #include "controls/editors/buttons/PushButton.h"
@@ -171,6 +172,8 @@ void TFrTjshezhi::Bt_addClick(TObject*) {
                 box->SetChecked(true);
         Close();
         AssistantFromAnalysis = false;
+        // The analysis window offers the assistant again once another feature is chosen.
+        if (Frfx) Frfx->bttjshezhi->SetEnabled(false);
     } else {
         BankerMode = false;
         Close();

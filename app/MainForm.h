@@ -32,6 +32,7 @@ class TTabSheet;
 class TTimer;
 class TToolBar;
 class TToolButton;
+class TTransDate;
 
 // What the result labels read while no run has a result to show. Lbzongshu counts the six-digit serial
 // patterns the digit panel allows (all combinations when every digit is selected), not tickets.
@@ -59,6 +60,8 @@ class TFrmain : public TForm {
     void ToolButton6Click(TObject* sender);
     void ToolButton7Click(TObject* sender);
     void N11Click(TObject* sender);
+    // Shows the analysis window (non-modal).
+    void ToolButton9Click(TObject* sender);
     // The last draw of the history into LastIssue and LastEndTime (0 and 0 without history).
     void GetEndOption();
     int32_t LastIssue = 0;
@@ -148,6 +151,8 @@ class TFrmain : public TForm {
     TMenuItem* N14 = nullptr; // 中奖检查
     TStatusBar* StatusBar1 = nullptr;
     TTimer* Timer1 = nullptr;
+    // The lunar calendar the analysis window finds the lunar day of the next draw with.
+    TTransDate* TransDate1 = nullptr;
 
     TPanel* Pxuanma = nullptr;
     TPanel* Panel3 = nullptr;

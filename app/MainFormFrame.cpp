@@ -1,5 +1,6 @@
 // The main window's frame: tool bar, menu, status bar, timer, creation, showing, closing, the
 // countdown caption, the last draw and the settings file.
+#include "app/AnalysisForm.h"
 #include "app/ConditionAssistant.h"
 #include "app/Countdown.h"
 #include "app/DataMaintenance.h"
@@ -8,6 +9,7 @@
 #include "app/Program.h"
 #include "app/Settings.h"
 #include "app/ToolImages.h"
+#include "calendar/TransDate.h"
 #include "data/DataModule.h"
 #include "platform/db/ADODataSet.h"
 #include "platform/db/Field.h"
@@ -26,14 +28,6 @@
 namespace zorvy {
 
 namespace {
-
-constexpr const char* LaterAnalysis = "数据分析窗口将在以后的版本中提供";
-
-// A tool button or menu item whose window or operation a later version brings.
-void Later(TToolButton* button, const char* hint) {
-    button->SetEnabled(false);
-    button->SetHint(hint);
-}
 
 TMenuItem* AddItem(TComponent* owner, TMenuItem* parent, const std::string& name, const std::string& caption) {
     auto* item = new TMenuItem(owner);
@@ -84,7 +78,7 @@ void TFrmain::BuildFrame() {
     ToolButtons[2]->OnClick = [this](TObject* sender) { ToolButton5Click(sender); };
     ToolButtons[3]->OnClick = [this](TObject* sender) { ToolButton6Click(sender); };
     ToolButtons[4]->OnClick = [this](TObject* sender) { ToolButton8Click(sender); };
-    Later(ToolButtons[5], LaterAnalysis);
+    ToolButtons[5]->OnClick = [this](TObject* sender) { ToolButton9Click(sender); };
     ToolButtons[6]->OnClick = [this](TObject* sender) { ToolButton7Click(sender); };
 
     MainMenu1 = new TMainMenu(this);
@@ -121,6 +115,9 @@ void TFrmain::BuildFrame() {
     Timer1->SetName("Timer1");
     Timer1->SetInterval(60000);
     Timer1->SetOnTimer([this](TObject* sender) { Timer1Timer(sender); });
+
+    TransDate1 = new TTransDate(this);
+    TransDate1->SetName("TransDate1");
 }
 
 void TFrmain::FormCreate(TObject*) {
@@ -201,6 +198,10 @@ void TFrmain::ToolButton6Click(TObject*) {
 
 void TFrmain::N11Click(TObject*) {
     if (Frhelp) Frhelp->Show();
+}
+
+void TFrmain::ToolButton9Click(TObject*) {
+    if (Frfx) Frfx->Show();
 }
 
 void TFrmain::GetEndOption() {

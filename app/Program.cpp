@@ -1,9 +1,11 @@
 #include "app/Program.h"
 
+#include "app/AnalysisForm.h"
 #include "app/ConditionAssistant.h"
 #include "app/DataMaintenance.h"
 #include "app/HelpForm.h"
 #include "app/MainForm.h"
+#include "app/TrendForm.h"
 #include "data/DataModule.h"
 #include "platform/db/ADOConnection.h"
 #include "platform/db/ADODataSet.h"
@@ -15,6 +17,15 @@ TData* Data = nullptr;
 TFrTjshezhi* FrTjshezhi = nullptr;
 TFrdatamodify* Frdatamodify = nullptr;
 TFrhelp* Frhelp = nullptr;
+TFrfx* Frfx = nullptr;
+TFrbianma* Frbianma = nullptr;
+TFrgw* Frgw = nullptr;
+TFrSw* FrSw = nullptr;
+TFrbw* Frbw = nullptr;
+TFrqw* Frqw = nullptr;
+TFrww* Frww = nullptr;
+TFrsww* Frsww = nullptr;
+TFrtb* Frtb = nullptr;
 
 void CreateWindows() {
     Application->Initialize();
@@ -37,8 +48,35 @@ void CreateWindows() {
     }
     FrTjshezhi = Application->CreateForm<TFrTjshezhi>();
     Frmain->GetEndOption();
+    // The analysis window reads the last draw and the issue lists, so it follows the data module.
+    Frfx = Application->CreateForm<TFrfx>();
+    Frbianma = Application->CreateForm<TFrbianma>();
     Frdatamodify = Application->CreateForm<TFrdatamodify>();
+    Frgw = Application->CreateForm<TFrgw>();
+    FrSw = Application->CreateForm<TFrSw>();
+    Frbw = Application->CreateForm<TFrbw>();
+    Frqw = Application->CreateForm<TFrqw>();
+    Frww = Application->CreateForm<TFrww>();
+    Frsww = Application->CreateForm<TFrsww>();
+    Frtb = Application->CreateForm<TFrtb>();
     Frhelp = Application->CreateForm<TFrhelp>();
+}
+
+void ForgetWindows() {
+    Frmain = nullptr;
+    Data = nullptr;
+    FrTjshezhi = nullptr;
+    Frfx = nullptr;
+    Frbianma = nullptr;
+    Frdatamodify = nullptr;
+    Frgw = nullptr;
+    FrSw = nullptr;
+    Frbw = nullptr;
+    Frqw = nullptr;
+    Frww = nullptr;
+    Frsww = nullptr;
+    Frtb = nullptr;
+    Frhelp = nullptr;
 }
 
 int RunProgram() {

@@ -36,11 +36,7 @@ void Paint(THeadlessDisplay& display, HWND hwnd) { DeleteObject(display.Capture(
 
 void Close() {
     FinalizeForms();
-    Frmain = nullptr;
-    Data = nullptr;
-    Frhelp = nullptr;
-    Frdatamodify = nullptr;
-    FrTjshezhi = nullptr;
+    ForgetWindows();
 }
 
 void StartUp(benchmark::State& state) {

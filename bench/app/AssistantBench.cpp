@@ -57,11 +57,7 @@ void OpenOnFilledEdit(benchmark::State& state) {
     state.counters["open_per_read"] = opening / reading;
     FinalizeForms();
     FinalizeControlUnits();
-    Frmain = nullptr;
-    Data = nullptr;
-    Frhelp = nullptr;
-    FrTjshezhi = nullptr;
-    Frdatamodify = nullptr;
+    ForgetWindows();
 }
 BENCHMARK(OpenOnFilledEdit)->Unit(benchmark::kMillisecond);
 

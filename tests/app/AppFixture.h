@@ -36,11 +36,7 @@ class AppTest : public ::testing::Test {
     ~AppTest() override {
         FinalizeForms();
         FinalizeControlUnits();
-        Frmain = nullptr;
-        Data = nullptr;
-        Frhelp = nullptr;
-        Frdatamodify = nullptr;
-        FrTjshezhi = nullptr;
+        ForgetWindows();
         if (hadConfig_)
             setenv("XDG_CONFIG_HOME", oldConfig_.c_str(), 1);
         else

@@ -264,8 +264,7 @@ TEST(MainWindowStartUp, AnUnusableDatabaseIsReportedAndTheWindowOpens) {
         Frmain->BtfilterClick(nullptr);
         EXPECT_TRUE(Frmain->Btfilter->GetEnabled());
         FinalizeForms();
-        Frmain = nullptr;
-        Frhelp = nullptr;
+        ForgetWindows();
     }
     if (old)
         setenv("ZORVY_HOME", previous.c_str(), 1);

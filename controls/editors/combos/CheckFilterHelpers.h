@@ -2,6 +2,7 @@
 // Filter values of check combo box and check group columns are typed in a check combo box whose items
 // are the column's captions and whose value format is the column's, so a filter value is a set of
 // states exactly like the column's values.
+#include "controls/editors/checks/CheckStates.h"
 #include "controls/editors/popup/ComboBox.h"
 
 namespace zorvy {

@@ -1,0 +1,312 @@
+// The analysis window and its trend windows over the real draw history: opening on the last 100 draws,
+// docking each view over the range, the divisor, the hidden-columns group, the way to the condition
+// assistant, and what it does with a short or empty history or a view that cannot open.
+#include "app/AnalysisForm.h"
+#include "app/AnalysisText.h"
+#include "app/ConditionAssistant.h"
+#include "app/TrendForm.h"
+#include "calendar/TransDate.h"
+#include "controls/editors/buttons/PushButton.h"
+#include "controls/editors/groups/CheckGroup.h"
+#include "controls/editors/groups/RadioGroup.h"
+#include "controls/editors/popup/ComboBox.h"
+#include "data/DataModule.h"
+#include "platform/classlib/stdctrls/ButtonGroup.h"
+#include "platform/classlib/stdctrls/ComboBoxes.h"
+#include "platform/classlib/stdctrls/Edits.h"
+#include "platform/classlib/stdctrls/Panels.h"
+#include "platform/classlib/stdctrls/ToolBar.h"
+#include "platform/db/ADOConnection.h"
+#include "platform/db/ADODataSet.h"
+#include "platform/db/Field.h"
+#include "tests/app/AppFixture.h"
+#include "tests/support/Draws.h"
+
+namespace zorvy::test {
+namespace {
+
+class AnalysisWindow : public AppTest {
+  protected:
+    explicit AnalysisWindow(DrawDatabase::Contents contents = DrawDatabase::RealDraws) : AppTest(contents) {}
+
+    static void ChooseView(int view) { Frfx->ButtonGroup1->ClickItem(view); }
+    static void ChooseFeature(TTrendForm* form, int kind) {
+        form->ComboBox1->SetItemIndex(kind);
+        form->ComboBox1Change(form->ComboBox1);
+    }
+    static TADOQuery* Docked() { return Data->ViewQuery(Frfx->CurrentTrendForm()->GetView()); }
+    static std::string FirstIssue(TADOQuery* query) {
+        query->First();
+        const std::string issue = query->FieldByName("Issue")->GetAsString();
+        query->Last();
+        return issue;
+    }
+    static std::string LastIssue(TADOQuery* query) {
+        query->Last();
+        return query->FieldByName("Issue")->GetAsString();
+    }
+    static void SetHiddenColumns(bool issue, bool date, bool result) {
+        Frfx->yinchangchk->SetItemState(0, issue ? cbsChecked : cbsUnchecked);
+        Frfx->yinchangchk->SetItemState(1, date ? cbsChecked : cbsUnchecked);
+        Frfx->yinchangchk->SetItemState(2, result ? cbsChecked : cbsUnchecked);
+        Frfx->yinchangchkPropertiesChange(Frfx->yinchangchk);
+    }
+
+    const std::vector<DrawRow> draws = ReadDraws();
+};
+
+TEST_F(AnalysisWindow, OpensOnTheLastHundredDrawsAndNamesTheNextDraw) {
+    Start();
+    ASSERT_NE(Frfx, nullptr);
+    EXPECT_EQ(Frfx->startcom->GetText(), draws[draws.size() - 100].issue);
+    EXPECT_EQ(Frfx->Endcom->GetText(), draws.back().issue);
+    EXPECT_EQ(Frfx->startcom->GetProperties()->GetItems().size(), draws.size());
+    EXPECT_EQ(Frfx->chusvcom->GetText(), "16");
+    EXPECT_EQ(Frfx->Lbproblem->GetCaption(), "");
+    EXPECT_FALSE(Frfx->dataRefresh->GetEnabled());
+    EXPECT_FALSE(Frfx->bttjshezhi->GetEnabled());
+
+    // The caption names the issue after the last and the draw day after its date.
+    int year = 0, month = 0, day = 0;
+    ASSERT_EQ(std::sscanf(draws.back().endTime.c_str(), "%d-%d-%d", &year, &month, &day), 3);
+    const TDateTime next = NextDrawDate(EncodeDate(year, month, day));
+    const std::string caption = Frfx->GetCaption();
+    EXPECT_EQ(caption.rfind("数据分析    下期开奖信息:第" +
+                                std::to_string(std::stoi(draws.back().issue) + 1) + "期 " +
+                                std::to_string(MonthOf(next)) + "月 " + std::to_string(DayOf(next)) + "日 周",
+                            0),
+              0u)
+        << caption;
+
+    // The main window's lunar calendar gives the lunar day: 2008-12-02 is the fifth of the eleventh month.
+    EXPECT_EQ(Frfx->NextDrawCaption(2008140, EncodeDate(2008, 11, 30)),
+              "数据分析    下期开奖信息:第2008141期 12月 2日 周2  农历日：5");
+    EXPECT_EQ(Frmain->TransDate1->GetDate(), EncodeDate(2008, 12, 2));
+
+    // The tool button shows it.
+    ASSERT_TRUE(Frmain->ToolButtons[5]->GetEnabled());
+    Frmain->ToolButtons[5]->OnClick(Frmain->ToolButtons[5]);
+    EXPECT_TRUE(Frfx->GetVisible());
+}
+
+TEST_F(AnalysisWindow, EachViewDocksItsTrendWindowOverTheRange) {
+    Start();
+    const std::string first = draws[draws.size() - 100].issue;
+    for (int view = 0; view < TrendViewCount; ++view) {
+        SCOPED_TRACE(view);
+        ChooseView(view);
+        EXPECT_EQ(CurrentView, view);
+        TTrendForm* form = TFrfx::TrendForm(view);
+        ASSERT_EQ(Frfx->CurrentTrendForm(), form);
+        EXPECT_EQ(form->GetParent(), Frfx->Panel2);
+        EXPECT_TRUE(form->GetVisible());
+        EXPECT_EQ(form->GetBorderStyle(), bsNone);
+        EXPECT_TRUE(Frfx->Panel2->GetVisible());
+        EXPECT_FALSE(Frfx->Panel4->GetVisible());
+        EXPECT_TRUE(Frfx->dataRefresh->GetEnabled());
+        EXPECT_EQ(Frfx->chusvcom->GetText(), view == 7 ? "21" : "16");
+        TADOQuery* query = Docked();
+        ASSERT_TRUE(query->GetActive());
+        EXPECT_EQ(query->GetRecordCount(), 100);
+        EXPECT_EQ(FirstIssue(query), first);
+        EXPECT_EQ(LastIssue(query), draws.back().issue);
+        EXPECT_EQ(Data->Frfx.chusvcom, Frfx->chusvcom->GetText());
+        // The range band of the advanced view reaches fw20, the others' fw15.
+        EXPECT_EQ(query->FindField("fw20") != nullptr, view == 7);
+        // Every shown column finds its field (bgxt and bgbt are never shown).
+        for (const TTrendBand& band : TrendBands(form->GetView()))
+            for (const TTrendColumn& column : band.Columns)
+                EXPECT_NE(query->FindField(column.Field), nullptr) << column.Field;
+        // The hot/warm/cold line the data module wrote after the last row.
+        EXPECT_EQ(form->Label5->GetCaption(), Data->TrendWindows[view].Label5);
+    }
+}
+
+TEST_F(AnalysisWindow, RangeAndDivisorChangesReopenTheView) {
+    Start();
+    ChooseView(2);
+    Frfx->startcom->SetText(draws[draws.size() - 10].issue);
+    Frfx->dataRefreshClick(Frfx->dataRefresh);
+    EXPECT_EQ(Docked()->GetRecordCount(), 10);
+
+    // Back on the units view: it shows the range chosen now, not the one it was opened with.
+    ChooseView(1);
+    EXPECT_EQ(Docked()->GetRecordCount(), 10);
+    EXPECT_EQ(FirstIssue(Docked()), draws[draws.size() - 10].issue);
+
+    // The whole history, divided by 3: every draw is marked in one of fw0 .. fw2 only.
+    Frfx->startcom->SetText(draws.front().issue);
+    Frfx->chusvcom->SetText("3");
+    Frfx->chusvcomPropertiesChange(Frfx->chusvcom);
+    TADOQuery* query = Docked();
+    EXPECT_EQ(query->GetRecordCount(), static_cast<int>(draws.size()));
+    EXPECT_EQ(Data->Frfx.chusvcom, "3");
+    for (query->First(); !query->GetEof(); query->Next())
+        for (int i = 3; i < 16; ++i)
+            ASSERT_EQ(query->FieldByName("fw" + std::to_string(i))->GetAsString(), "")
+                << query->FieldByName("Issue")->GetAsString() << " fw" << i;
+
+    // The advanced view sets its own divisor.
+    ChooseView(7);
+    EXPECT_EQ(Data->Frfx.chusvcom, "21");
+    // A range that matches no draw gives an empty view, said.
+    Frfx->startcom->SetText("1999001");
+    Frfx->Endcom->SetText("1999100");
+    Frfx->dataRefreshClick(Frfx->dataRefresh);
+    EXPECT_TRUE(Docked()->GetActive());
+    EXPECT_TRUE(Docked()->IsEmpty());
+    EXPECT_EQ(Frfx->Lbproblem->GetCaption(), "范围 1999001 至 1999100 里没有开奖记录。");
+    // A divisor that is no number or below 1 is said; the view stays usable and opens again with a good one.
+    Frfx->Endcom->SetText(draws.back().issue);
+    Frfx->chusvcom->SetText("0");
+    Frfx->chusvcomPropertiesChange(Frfx->chusvcom);
+    EXPECT_FALSE(Docked()->GetActive());
+    EXPECT_FALSE(Docked()->ControlsDisabled());
+    EXPECT_EQ(Frfx->Lbproblem->GetCaption(), "范围除数“0”不能用：请填1以上的整数。");
+    Frfx->chusvcom->SetText("x");
+    Frfx->chusvcomPropertiesChange(Frfx->chusvcom);
+    EXPECT_EQ(Frfx->Lbproblem->GetCaption(), "范围除数“x”不能用：请填1以上的整数。");
+    Frfx->chusvcom->SetText("21");
+    Frfx->chusvcomPropertiesChange(Frfx->chusvcom);
+    EXPECT_TRUE(Docked()->GetActive());
+    EXPECT_EQ(Frfx->Lbproblem->GetCaption(), "");
+}
+
+TEST_F(AnalysisWindow, HiddenColumnsGroupShowsAndHidesTheFirstBand) {
+    Start();
+    ChooseView(3);
+    EXPECT_EQ(Frbw->GetBasicColumns(), (TBasicColumns{true, false, false, true}));
+    SetHiddenColumns(true, true, true);
+    EXPECT_EQ(Frbw->GetBasicColumns(), (TBasicColumns{true, true, true, true}));
+    SetHiddenColumns(false, false, true);
+    EXPECT_EQ(Frbw->GetBasicColumns(), (TBasicColumns{false, false, true, true}));
+    // All unticked: a position view hides its first band, the serial view keeps it.
+    SetHiddenColumns(false, false, false);
+    EXPECT_EQ(Frbw->GetBasicColumns(), (TBasicColumns{false, false, false, false}));
+    ChooseView(0);
+    EXPECT_EQ(Frbianma->GetBasicColumns(), (TBasicColumns{false, false, false, true}));
+}
+
+TEST_F(AnalysisWindow, AFeatureChosenTargetsItsConditionAndTheAssistantFillsIt) {
+    Start();
+    ChooseView(6);
+    // Choosing a feature in the hundred-thousands window makes the assistant available.
+    ChooseFeature(Frsww, 2);
+    EXPECT_TRUE(Frfx->bttjshezhi->GetEnabled());
+    EXPECT_TRUE(Frfx->btNewzoushi->GetEnabled());
+    EXPECT_EQ(AssistantTarget, Frmain->FindComponent("sww3Edit"));
+    EXPECT_EQ(Data->TrendWindows[6].ComboBox1, 2);
+
+    ChooseView(7);
+    ChooseFeature(Frtb, 15);
+    auto* edit = dynamic_cast<TConditionEdit*>(Frmain->FindComponent("tb16Edit"));
+    ASSERT_EQ(AssistantTarget, edit);
+    // Edit1: the feature's values in the last six draws, sorted by value.
+    EXPECT_EQ(Frtb->Edit1->GetText(), SortedValueList(LastValuesText(Data->Trend.Last6Values)));
+    const std::string values = Frtb->Edit1->GetText();
+    EXPECT_EQ(std::count(values.begin(), values.end(), ' '), 6);
+
+    // Confirming in the assistant fills the edit, ticks its box and disables the button again.
+    Soon([] {
+        FrTjshezhi->Jechk->SetItemIndex(2);
+        FrTjshezhi->Bt_addClick(FrTjshezhi->Bt_add);
+    });
+    Frfx->bttjshezhiClick(Frfx->bttjshezhi);
+    EXPECT_EQ(edit->GetText(), "j=0/"); // even
+    EXPECT_TRUE(dynamic_cast<TConditionCheckBox*>(Frmain->FindComponent("tb16chk"))->GetChecked());
+    EXPECT_FALSE(Frfx->bttjshezhi->GetEnabled());
+    EXPECT_FALSE(FrTjshezhi->GetVisible());
+    EXPECT_FALSE(AssistantFromAnalysis);
+
+    // No feature chosen: the target stays.
+    ChooseView(1);
+    Frfx->dataRefreshClick(Frfx->dataRefresh);
+    EXPECT_EQ(AssistantTarget, edit);
+
+    // Every feature of every view names an edit of the main window.
+    for (int view = 0; view < TrendViewCount; ++view)
+        for (int kind = 0; kind < KindCount(static_cast<TTrendView>(view)); ++kind)
+            EXPECT_NE(dynamic_cast<TConditionEdit*>(
+                          Frmain->FindComponent(AssistantTargetName(static_cast<TTrendView>(view), kind))),
+                      nullptr)
+                << view << "/" << kind;
+}
+
+TEST_F(AnalysisWindow, SerialHintOnlyWhileNeighbourDigitsAreChosen) {
+    Start();
+    ChooseView(0);
+    ChooseFeature(Frbianma, 8);
+    Frbianma->ComboBox1MouseEnter(Frbianma->ComboBox1);
+    EXPECT_EQ(Frbianma->ComboBox1->GetHint(), NeighbourDigitHint);
+    EXPECT_TRUE(Frbianma->ComboBox1->GetShowHint());
+    ChooseFeature(Frbianma, 9);
+    Frbianma->ComboBox1MouseEnter(Frbianma->ComboBox1);
+    EXPECT_FALSE(Frbianma->ComboBox1->GetShowHint());
+}
+
+TEST_F(AnalysisWindow, NewTrendPageRefreshesWithoutAScratchTable) {
+    Start();
+    ChooseView(4);
+    Frfx->btNewzoushiClick(Frfx->btNewzoushi);
+    EXPECT_TRUE(Frfx->Panel4->GetVisible());
+    EXPECT_FALSE(Frfx->Panel2->GetVisible());
+    // No trend table yet: the refresh creates it instead of failing on dropping it.
+    Data->datacon->Execute("drop table if exists xxtoxx");
+    ChooseFeature(Frqw, 0);
+    EXPECT_EQ(Frfx->Lbproblem->GetCaption(), "");
+    EXPECT_TRUE(Data->xxtoxxTb->GetActive());
+    EXPECT_TRUE(Docked()->GetActive());
+    // And again, now that it exists.
+    ChooseFeature(Frqw, 1);
+    EXPECT_TRUE(Data->xxtoxxTb->GetActive());
+}
+
+TEST_F(AnalysisWindow, AViewThatCannotOpenIsSaidAndLeavesTheOthersUsable) {
+    Start();
+    Data->gw->SetSQL({"select * from NoSuchTable where Issue >= :bid and Issue <= :eid"});
+    ChooseView(1);
+    EXPECT_FALSE(Data->gw->GetActive());
+    EXPECT_FALSE(Data->gw->ControlsDisabled());
+    EXPECT_NE(Frfx->Lbproblem->GetCaption().find("无法打开个位特征的走势"), std::string::npos);
+    ChooseView(2);
+    EXPECT_EQ(Docked()->GetRecordCount(), 100);
+    EXPECT_EQ(Frfx->Lbproblem->GetCaption(), "");
+}
+
+class ShortHistory : public AnalysisWindow {
+  protected:
+    ShortHistory() : AnalysisWindow(DrawDatabase::Empty) {}
+    // A second analysis window over what the database holds now.
+    static void Reopen() {
+        delete Frfx;
+        Frfx = Application->CreateForm<TFrfx>();
+    }
+};
+
+TEST_F(ShortHistory, AnEmptyHistoryOpensTheWindowAndSaysSo) {
+    Start();
+    ASSERT_NE(Frfx, nullptr);
+    EXPECT_EQ(Frfx->GetCaption(), NoHistoryCaption);
+    EXPECT_EQ(Frfx->Lbproblem->GetCaption(), "开奖数据库里还没有开奖记录：走势无从显示。");
+    ChooseView(0);
+    EXPECT_TRUE(Docked()->IsEmpty());
+    EXPECT_EQ(Frfx->Lbproblem->GetCaption(), "开奖数据库里还没有开奖记录：走势无从显示。");
+    ChooseFeature(Frbianma, 0);
+    EXPECT_TRUE(Docked()->GetActive());
+    EXPECT_TRUE(Frfx->bttjshezhi->GetEnabled());
+}
+
+TEST_F(ShortHistory, FewerThanAHundredDrawsStartTheRangeAtTheFirst) {
+    Start();
+    const std::vector<DrawRow> some(draws.begin(), draws.begin() + 30);
+    ASSERT_EQ(ImportDraws(*Data->datacon, some), 30);
+    Reopen();
+    EXPECT_EQ(Frfx->startcom->GetText(), some.front().issue);
+    EXPECT_EQ(Frfx->Endcom->GetText(), some.back().issue);
+    EXPECT_EQ(Frfx->Lbproblem->GetCaption(), "开奖记录只有 30 期，不足 100 期：范围从第一期开始。");
+    ChooseView(5);
+    EXPECT_EQ(Docked()->GetRecordCount(), 30);
+}
+
+} // namespace
+} // namespace zorvy::test
