@@ -55,6 +55,9 @@ class TFrmain : public TForm {
     void FormShow(TObject* sender);
     void FormCloseQuery(TObject* sender, bool& canClose);
     void Timer1Timer(TObject* sender);
+    // Shows the data-maintenance window modally (creating it first when needed); afterwards the last
+    // draw and the draw context are read again when draws were changed there.
+    void ToolButton6Click(TObject* sender);
     void ToolButton7Click(TObject* sender);
     void N11Click(TObject* sender);
     // Shows the analysis window (non-modal).

@@ -3,6 +3,7 @@
 #include "app/AnalysisForm.h"
 #include "app/ConditionAssistant.h"
 #include "app/Countdown.h"
+#include "app/DataMaintenance.h"
 #include "app/HelpForm.h"
 #include "app/MainForm.h"
 #include "app/Program.h"
@@ -27,19 +28,6 @@
 namespace zorvy {
 
 namespace {
-
-constexpr const char* LaterMaintenance = "数据维护窗口将在以后的版本中提供";
-
-// A tool button or menu item whose window or operation a later version brings.
-void Later(TToolButton* button, const char* hint) {
-    button->SetEnabled(false);
-    button->SetHint(hint);
-}
-
-void Later(TMenuItem* item, const char* hint) {
-    item->Enabled = false;
-    item->Hint = hint;
-}
 
 TMenuItem* AddItem(TComponent* owner, TMenuItem* parent, const std::string& name, const std::string& caption) {
     auto* item = new TMenuItem(owner);
@@ -88,7 +76,7 @@ void TFrmain::BuildFrame() {
     ToolButtons[0]->OnClick = [this](TObject* sender) { ToolButton1Click(sender); };
     ToolButtons[1]->OnClick = [this](TObject* sender) { ToolButton10Click(sender); };
     ToolButtons[2]->OnClick = [this](TObject* sender) { ToolButton5Click(sender); };
-    Later(ToolButtons[3], LaterMaintenance);
+    ToolButtons[3]->OnClick = [this](TObject* sender) { ToolButton6Click(sender); };
     ToolButtons[4]->OnClick = [this](TObject* sender) { ToolButton8Click(sender); };
     ToolButtons[5]->OnClick = [this](TObject* sender) { ToolButton9Click(sender); };
     ToolButtons[6]->OnClick = [this](TObject* sender) { ToolButton7Click(sender); };
@@ -113,7 +101,7 @@ void TFrmain::BuildFrame() {
     N9->OnClick = [this](TObject* sender) { ToolButton5Click(sender); };
     N10->OnClick = [this](TObject* sender) { ToolButton8Click(sender); };
     N14->OnClick = [this](TObject* sender) { N14Click(sender); };
-    Later(N8, LaterMaintenance);
+    N8->OnClick = [this](TObject* sender) { ToolButton6Click(sender); };
     N11->OnClick = [this](TObject* sender) { N11Click(sender); };
     SetMenu(MainMenu1);
 
@@ -190,6 +178,23 @@ void TFrmain::FormCloseQuery(TObject*, bool& canClose) {
 void TFrmain::Timer1Timer(TObject*) { SetCaption(CountdownCaption(Clock())); }
 
 void TFrmain::ToolButton7Click(TObject*) { Close(); }
+
+void TFrmain::ToolButton6Click(TObject*) {
+    try {
+        if (!Frdatamodify) {
+            Frdatamodify = new TFrdatamodify(this);
+            Frdatamodify->AfterConstruction();
+        }
+        Frdatamodify->ShowModal();
+    } catch (const std::exception& e) {
+        MessageDlg(std::string("数据维护窗口出错：") + e.what(), mtError, MsgDlgButtons({mbOK}));
+        return;
+    }
+    // New or changed draws: the last draw and the draw context follow them.
+    if (!Frdatamodify->TakeDrawsChanged()) return;
+    GetEndOption();
+    if (Data) GetWzEnd6v();
+}
 
 void TFrmain::N11Click(TObject*) {
     if (Frhelp) Frhelp->Show();

@@ -2,6 +2,7 @@
 
 #include "app/AnalysisForm.h"
 #include "app/ConditionAssistant.h"
+#include "app/DataMaintenance.h"
 #include "app/HelpForm.h"
 #include "app/MainForm.h"
 #include "app/TrendForm.h"
@@ -14,6 +15,7 @@ namespace zorvy {
 TFrmain* Frmain = nullptr;
 TData* Data = nullptr;
 TFrTjshezhi* FrTjshezhi = nullptr;
+TFrdatamodify* Frdatamodify = nullptr;
 TFrhelp* Frhelp = nullptr;
 TFrfx* Frfx = nullptr;
 TFrbianma* Frbianma = nullptr;
@@ -49,6 +51,7 @@ void CreateWindows() {
     // The analysis window reads the last draw and the issue lists, so it follows the data module.
     Frfx = Application->CreateForm<TFrfx>();
     Frbianma = Application->CreateForm<TFrbianma>();
+    Frdatamodify = Application->CreateForm<TFrdatamodify>();
     Frgw = Application->CreateForm<TFrgw>();
     FrSw = Application->CreateForm<TFrSw>();
     Frbw = Application->CreateForm<TFrbw>();
@@ -65,6 +68,7 @@ void ForgetWindows() {
     FrTjshezhi = nullptr;
     Frfx = nullptr;
     Frbianma = nullptr;
+    Frdatamodify = nullptr;
     Frgw = nullptr;
     FrSw = nullptr;
     Frbw = nullptr;

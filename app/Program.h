@@ -4,6 +4,7 @@
 namespace zorvy {
 
 class TData;
+class TFrdatamodify;
 class TFrbianma;
 class TFrbw;
 class TFrfx;
@@ -31,10 +32,11 @@ extern TFrqw* Frqw;
 extern TFrww* Frww;
 extern TFrsww* Frsww;
 extern TFrtb* Frtb;
+extern TFrdatamodify* Frdatamodify;
 extern TFrhelp* Frhelp;
 
 // Creates the main window, the data module, the condition assistant, the analysis window and its trend
-// windows, and the help window, in this order (the forms unit must be initialised).
+// windows, the data-maintenance window and the help window, in this order (the forms unit must be initialised).
 // A data module that fails is reported through the main window, which opens all the same.
 void CreateWindows();
 // Sets every window variable back to nullptr once the forms unit has freed the windows, so that the

@@ -92,13 +92,16 @@ void Exit(TCanvas* c) {
     c->Polygon(arrow);
 }
 
+void (*const Painters[tiCount])(TCanvas*) = {Folder, Disk, Page, Database, Printer, Chart, Exit};
+
 } // namespace
+
+void DrawToolImage(TCanvas* canvas, TToolImage image) { Painters[image](canvas); }
 
 void AddToolImages(TImageList* images) {
     images->SetWidth(ToolImageSize);
     images->SetHeight(ToolImageSize);
-    void (*const painters[tiCount])(TCanvas*) = {Folder, Disk, Page, Database, Printer, Chart, Exit};
-    for (auto paint : painters) {
+    for (auto paint : Painters) {
         TBitmap tile;
         tile.SetSize(ToolImageSize, ToolImageSize);
         TCanvas* c = tile.GetCanvas();

@@ -4,12 +4,16 @@
 // (analysis) and an exit door.
 namespace zorvy {
 
+class TCanvas;
 class TImageList;
 
 enum TToolImage { tiLoadScheme, tiSaveScheme, tiSaveResult, tiDatabase, tiPrint, tiAnalysis, tiExit, tiCount };
 
 // Size of each picture.
 inline constexpr int ToolImageSize = 40;
+
+// Draws one picture onto canvas, in the square of ToolImageSize at its origin.
+void DrawToolImage(TCanvas* canvas, TToolImage image);
 
 // Adds the pictures to images in the order of TToolImage (the list is sized to ToolImageSize).
 void AddToolImages(TImageList* images);

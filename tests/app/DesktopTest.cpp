@@ -130,7 +130,7 @@ TEST_F(Desktop, HintsShowAfterThePauseAndHideAgain) {
     edit->SetText(longText);
     Application->ProcessMessages();
     const Case cases[] = {{Frmain->ToolButtons[0], "调用方案"},
-                          {Frmain->ToolButtons[3], "数据维护窗口将在以后的版本中提供"}, // disabled
+                          {Frmain->ToolButtons[3], "数据维护"},
                           {edit, longText}};
     for (const Case& c : cases) {
         TWinControl* parent = c.control->GetParent();
