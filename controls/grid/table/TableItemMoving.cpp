@@ -179,6 +179,8 @@ void TcxCustomGridCustomizationPopup::CreateCheckListBox() {
     checkListBox_->GetStyleFocused()->SetBorderStyle(cbsNone);
     checkListBox_->GetStyleHot()->SetBorderStyle(cbsNone);
     checkListBox_->SetParentFont(true);
+    // A view may have more items than an integer holds check bits for.
+    checkListBox_->SetEditValueFormat(cvfStatesString);
     TcxCustomInnerCheckListBox* inner = checkListBox_->GetInnerCheckListBox();
     inner->OnClickCheck = [this](TObject*, int index, TcxCheckBoxState, TcxCheckBoxState newState) {
         CheckListBoxItemToggled(index, newState == cbsChecked);

@@ -18,6 +18,15 @@ TcxCustomGridTableController* TableControllerOf(TcxCustomGridViewCellViewInfo* c
 
 } // namespace
 
+TcxGridColumnHeaderFilterButtonViewInfo::~TcxGridColumnHeaderFilterButtonViewInfo() {
+    BeginDestruction();
+    auto* controller = TableControllerOf(this);
+    if (controller && controller->HasFilterPopup()) {
+        TcxGridFilterPopup* popup = controller->GetFilterPopup();
+        if (popup->GetGridOwner() == this) popup->SetGridOwner(nullptr);
+    }
+}
+
 bool TcxGridColumnHeaderFilterButtonViewInfo::AlwaysVisible() {
     return GetHeaderViewInfo()->GetGridView()->GetOptionsView()->GetShowColumnFilterButtons() == sfbAlways;
 }

@@ -13,6 +13,8 @@ class TcxGridColumnHeaderFilterButtonViewInfo : public TcxGridColumnHeaderAreaVi
     ZORVY_CLASS(TcxGridColumnHeaderFilterButtonViewInfo, TcxGridColumnHeaderAreaViewInfo)
   public:
     using TcxGridColumnHeaderAreaViewInfo::TcxGridColumnHeaderAreaViewInfo;
+    // Lets go of the drop-down it owns, which stays open for the cell that adopts it next.
+    ~TcxGridColumnHeaderFilterButtonViewInfo() override;
     bool AlwaysVisible();
     // Shown always, or while the header is hot or pressed, or while its drop-down is open.
     bool GetVisible() override;

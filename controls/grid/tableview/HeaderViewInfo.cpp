@@ -133,6 +133,8 @@ TcxGridColumnHeaderViewInfo::~TcxGridColumnHeaderViewInfo() {
 void TcxGridColumnHeaderViewInfo::CreateAreas() {
     areas_.clear();
     EnumAreaClasses();
+    // A filter button takes over the drop-down its column's previous header left open.
+    for (const auto& area : areas_) area->AfterConstruction();
 }
 
 void TcxGridColumnHeaderViewInfo::EnumAreaClasses() {

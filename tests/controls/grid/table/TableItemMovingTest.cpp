@@ -1,6 +1,8 @@
 // Quick customization of a table view's items (rows shown, spreading over columns, showing, hiding
 // and reordering), the customization form's list of hidden items and where an item drag may drop.
 #include "controls/editors/lists/CheckListBox.h"
+#include "controls/foundation/dragdrop/DragImage.h"
+#include "controls/foundation/services/ControlRoutines.h"
 #include "controls/grid/table/TableItemMoving.h"
 #include "controls/grid/table/TableOptions.h"
 #include "controls/grid/view/HitTests.h"
