@@ -369,8 +369,7 @@ void TcxGridDataRowPainter::Paint() {
         }
         canvas->ApplyClipRegion(clip);
     }
-    DrawLastGridLine();
-    DrawSeparator();
+    TcxCustomGridRowPainter::Paint();
 }
 
 void TcxGridDataRowPainter::DrawCells() {
@@ -380,16 +379,6 @@ void TcxGridDataRowPainter::DrawCells() {
     for (int i = 0; i < row->GetCellCount(); ++i)
         if (TcxGridDataCellViewInfo* cell = row->FindCellViewInfo(i))
             if (cell->IsCalculated()) cell->Paint(canvas);
-}
-
-void TcxGridDataRowPainter::DrawLastGridLine() {
-    TcxGridDataRowViewInfo* row = GetRowViewInfo();
-    if (row->HasBottomLine()) GetCanvas()->FillRectSolid(row->GetBottomLineBounds(), row->GetGridViewInfo()->GetGridLineColor());
-}
-
-void TcxGridDataRowPainter::DrawSeparator() {
-    TcxGridDataRowViewInfo* row = GetRowViewInfo();
-    if (row->GetSeparatorWidth() > 0) GetCanvas()->FillRectSolid(row->GetSeparatorBounds(), row->GetSeparatorColor());
 }
 
 void TcxGridNewItemRowPainter::Paint() {

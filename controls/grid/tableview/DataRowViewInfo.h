@@ -170,15 +170,13 @@ class TcxGridDataCellPainter : public TcxGridTableDataCellPainter {
     using TcxGridTableDataCellPainter::TcxGridTableDataCellPainter;
 };
 
-class TcxGridDataRowPainter : public TcxCustomGridRecordPainter {
+class TcxGridDataRowPainter : public TcxCustomGridRowPainter {
   public:
-    using TcxCustomGridRecordPainter::TcxCustomGridRecordPainter;
+    using TcxCustomGridRowPainter::TcxCustomGridRowPainter;
 
   protected:
     void Paint() override;
     virtual void DrawCells();
-    virtual void DrawSeparator();
-    virtual void DrawLastGridLine();
     TcxGridDataRowViewInfo* GetRowViewInfo() const;
 };
 

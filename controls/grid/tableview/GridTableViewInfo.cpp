@@ -127,10 +127,16 @@ bool TcxGridTableViewInfo::HasHorzGridLines() const {
 // ---- columns ----
 
 void TcxGridTableViewInfo::CalculateColumnOffsets() {
+    // With automatic widths the header shares the client among the columns; the cells follow it.
     TcxGridTableView* view = GetGridView();
+    const bool autoWidth = header_ && header_->IsAutoWidth() && header_->GetCount() == view->GetVisibleColumnCount();
+    if (autoWidth) header_->CalculateColumnWidths();
     columnOffsets_.assign(1, GetLevelIndentsWidth());
-    for (int i = 0; i < view->GetVisibleColumnCount(); ++i)
-        columnOffsets_.push_back(columnOffsets_.back() + view->GetVisibleColumn(i)->GetWidth());
+    for (int i = 0; i < view->GetVisibleColumnCount(); ++i) {
+        const int width = autoWidth ? header_->GetItem(i)->GetRealWidth() : view->GetVisibleColumn(i)->GetWidth();
+        columnOffsets_.push_back(columnOffsets_.back() + width);
+    }
+    dataWidth_ = 0;
 }
 
 int TcxGridTableViewInfo::GetColumnsWidth() {

@@ -4,6 +4,7 @@
 #include "controls/grid/tableview/DataRowViewInfo.h"
 #include "controls/grid/tableview/GridTableHitTests.h"
 #include "controls/grid/tableview/GridTableViewInfo.h"
+#include "controls/grid/tableview/HeaderViewInfo.h"
 #include "controls/grid/tableview/RowsViewInfo.h"
 #include "tests/controls/grid/tableview/TableViewFixture.h"
 
@@ -75,6 +76,24 @@ TEST_F(TableRowsLayout, RowsStackAndCellsStandUnderTheirColumns) {
         }
     }
     EXPECT_EQ(Layout()->GetDataWidth(), 160);
+}
+
+TEST_F(TableRowsLayout, WithAutomaticWidthsTheCellsTakeTheHeaderCellsPlaces) {
+    Build({100, 300}, 3);
+    view->GetOptionsView()->SetColumnAutoWidth(true);
+    Relayout();
+    TcxGridHeaderViewInfo* header = Layout()->GetHeaderViewInfo();
+    const TRect client = Layout()->GetClientBounds();
+    ASSERT_GT(client.Right - client.Left, 400);
+    EXPECT_EQ(header->GetItem(1)->Bounds.Right, client.Right);
+    for (int i = 0; i < 2; ++i) {
+        SCOPED_TRACE(i);
+        TcxGridDataCellViewInfo* cell = Row(0)->GetCellViewInfo(i);
+        // A header cell reaches one pixel over its left neighbour's border.
+        EXPECT_EQ(cell->Bounds.Left, header->GetItem(i)->GetRealBounds().Left);
+        EXPECT_EQ(cell->Bounds.Right, header->GetItem(i)->Bounds.Right);
+    }
+    EXPECT_EQ(Layout()->GetDataWidth(), client.Right - client.Left);
 }
 
 TEST_F(TableRowsLayout, GridLinesGiveEachCellItsBorders) {
