@@ -1,7 +1,7 @@
 // A photo of the table view itself in each look-and-feel: the group-by box, the header, group rows
-// with their expand buttons and summaries, the indented data rows, the footer and the
-// indicator. The upper row of grids shows summaries in the group text; the lower one the Office11
-// group row style with the summaries under their columns.
+// with their expand buttons and summaries, the indented data rows, the footer and the indicator. The
+// upper row of grids shows summaries in the group text and a preview line under every row (a note on
+// every third draw); the lower one the Office11 group row style with the summaries under their columns.
 #include "GridSheets.h"
 
 #include "controls/data/DataController.h"
@@ -37,12 +37,22 @@ void AddTableViewGrid(TForm* form, TcxLookAndFeelKind kind, const TRect& bounds,
     grid->GetRootLevel()->Add(level);
     level->SetGridView(view);
     const char* captions[] = {"期号", "红球", "蓝球", "和值"};
-    const int widths[] = {70, 90, 45, 70};
+    const int widths[] = {70, 90, 40, 60};
     for (int c = 0; c < 4; ++c) {
         TcxGridColumn* column = view->CreateColumn();
         column->SetCaption(captions[c]);
         column->SetPropertiesClass(TcxTextEditProperties::StaticClass());
         column->SetWidth(widths[c]);
+    }
+    // A note per draw, shown as the preview line of the upper grids.
+    TcxGridColumn* note = view->CreateColumn();
+    note->SetCaption("备注");
+    note->SetPropertiesClass(TcxTextEditProperties::StaticClass());
+    if (office11) {
+        note->SetVisible(false);
+    } else {
+        view->GetPreview()->SetColumn(note);
+        view->GetPreview()->SetVisible(true);
     }
     auto* options = view->GetOptionsView();
     options->SetGroupByBox(true);
@@ -66,6 +76,7 @@ void AddTableViewGrid(TForm* form, TcxLookAndFeelKind kind, const TRect& bounds,
         data->SetValue(r, 1, Variant(std::string("03 11 17 22 28 ") + std::to_string(30 + r % 4)));
         data->SetValue(r, 2, Variant(1 + r % 2));
         data->SetValue(r, 3, Variant(90 + r * 7 % 40));
+        data->SetValue(r, 4, Variant(std::string(r % 3 == 0 ? "奇偶 3:3, 连号 22 23" : "")));
     }
     data->EndUpdate();
     view->GetColumn(2)->GroupBy(0, true);
