@@ -339,7 +339,10 @@ void TcxGridTableViewInfo::GetVertScrollRects(int delta, TRect& scrollRect, TRec
 }
 
 void TcxGridTableViewInfo::GetHorzScrollRects(int delta, TRect& scrollRect, TRect& updateRect) {
+    // The header and the footer move with the rows.
     scrollRect = GetCellsAreaBounds();
+    if (header_ && !IsRectEmpty(header_->Bounds)) scrollRect.Top = std::min(scrollRect.Top, header_->Bounds.Top);
+    if (footer_ && !IsRectEmpty(footer_->Bounds)) scrollRect.Bottom = std::max(scrollRect.Bottom, footer_->Bounds.Bottom);
     updateRect = scrollRect;
     if (delta < 0) {
         scrollRect.Left -= delta;

@@ -2,6 +2,7 @@
 // their own colours whatever colour the brush was left with by the borders drawn before them.
 #include "controls/foundation/graphics/Canvas.h"
 #include "controls/foundation/lookandfeel/LookAndFeel.h"
+#include "controls/grid/tableview/GridTableController.h"
 #include "controls/grid/tableview/GridTableViewInfo.h"
 #include "controls/grid/tableview/GridTableViewPainter.h"
 #include "controls/grid/tableview/HeaderViewInfo.h"
@@ -79,6 +80,36 @@ TEST_F(TableViewPainting, ScrollingCopiesPixelsOnlyWhenNothingPaintedDependsOnTh
     EXPECT_TRUE(byRecords());
     view->GetFilterRow()->SetInfoText("");
     EXPECT_TRUE(sideways());
+}
+
+TEST_F(TableViewPainting, ASidewaysScrollByCopyingLooksLikeARepaint) {
+    for (int i = 0; i < 6; ++i) AddColumn("More" + std::to_string(i))->SetWidth(90);
+    std::vector<std::vector<std::string>> rows;
+    for (int r = 0; r < 12; ++r) {
+        rows.emplace_back();
+        for (int c = 0; c < 8; ++c) rows.back().push_back(std::to_string(r * 10 + c));
+    }
+    Fill(rows);
+    form->Show();
+    Pump();
+    auto* controller = static_cast<TcxGridTableController*>(view->GetController());
+    ASSERT_TRUE(static_cast<TcxGridTablePainter*>(view->GetPainter())->CanOffset(0, -30, 0));
+    for (int left : {30, 17, 200}) {
+        SCOPED_TRACE(left);
+        controller->SetLeftPos(left);
+        Pump();
+        ASSERT_EQ(controller->GetLeftPos(), left);
+        HBITMAP copied = display.Capture(form->GetHandle());
+        view->Invalidate();
+        Pump();
+        HBITMAP repainted = display.Capture(form->GetHandle());
+        int differences = 0;
+        for (int y = 0; y < 200; ++y)
+            for (int x = 0; x < 400; ++x) differences += copied->Row(y)[x] != repainted->Row(y)[x];
+        EXPECT_EQ(differences, 0);
+        DeleteObject(copied);
+        DeleteObject(repainted);
+    }
 }
 
 } // namespace
