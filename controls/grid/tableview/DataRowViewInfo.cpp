@@ -213,6 +213,10 @@ TRect TcxGridPreviewCellViewInfo::GetEditViewInfoBounds() {
     InflateRect(r, 2, 2);
     r.Left += preview->GetLeftIndent();
     r.Right = std::max(r.Left, r.Right - preview->GetRightIndent());
+    // Never over the cells' grid lines or the preview's own bottom line.
+    const TRect content = GetContentBounds();
+    r.Top = std::max(r.Top, content.Top);
+    r.Bottom = std::max(r.Top, std::min(r.Bottom, content.Bottom));
     return r;
 }
 
