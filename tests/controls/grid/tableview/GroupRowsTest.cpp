@@ -112,6 +112,25 @@ TEST_F(GroupRows, AlignedLayoutPutsColumnSummariesUnderTheirColumns) {
     EXPECT_EQ(row->GetSummaryCell(2)->Bounds.Right, header.Right - 2) << "the two share the column's width";
 }
 
+TEST_F(GroupRows, AFailingGroupSummaryTextIsEmptyAndReportedOnceAfterThePass) {
+    for (TcxGridColumn* column : {view->GetColumn(0), view->GetColumn(2)})
+        AddGroupSummary(column, skCount)->OnGetText = [](TcxDataSummaryItem*, const Variant&, bool, std::string&) {
+            throw std::runtime_error("no text");
+        };
+    int reports = 0;
+    bool rowsLaidOut = false;
+    Application->OnException = [&](TObject*, const std::exception& e) {
+        ++reports;
+        EXPECT_STREQ(e.what(), "no text");
+        rowsLaidOut = Rows()->GetCount() > 0 && Rows()->GetItem(Rows()->GetCount() - 1)->IsCalculated();
+    };
+    Relayout();
+    EXPECT_EQ(reports, 1) << "four failing cells in two rows, one report";
+    EXPECT_TRUE(rowsLaidOut) << "reported after the layout, not in the middle of it";
+    EXPECT_EQ(GroupRow(0)->GetSummaryCell(0)->GetText(), "");
+    Application->OnException = nullptr;
+}
+
 TEST_F(GroupRows, ASummaryCellAnswersItsOwnHitTest) {
     TcxDataSummaryItem* item = AddGroupSummary(view->GetColumn(2), skCount);
     Relayout();
