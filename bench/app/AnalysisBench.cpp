@@ -8,6 +8,7 @@
 #include "app/Program.h"
 #include "app/TrendForm.h"
 #include "bench/TimedLoop.h"
+#include "controls/editors/buttons/PushButton.h"
 #include "controls/editors/popup/ComboBox.h"
 #include "data/DataModule.h"
 #include "platform/classlib/Forms.h"

@@ -180,10 +180,10 @@ TEST_F(TrendTablesPage, SpanColumnsFortyToFortyTwoAreStoredAndCounted) {
 
 TEST_F(TrendTablesPage, TheLastCodesFindTheirEarlierStretches) {
     OpenPage(7, 3);
-    Frfx->startcom->SetText(draws_.front().issue);
+    Frfx->startcom->SetText(draws_[draws_.size() - 1000].issue);
     Frfx->BitBtn2Click(Frfx->BitBtn2);
     const std::vector<TMarkedRow> rows = TrendRows();
-    ASSERT_GT(rows.size(), 3000u);
+    ASSERT_GT(rows.size(), 900u);
 
     // A double click on the trend table takes the codes of its last rows, the latest into zh1.
     Frfx->cxGrid1DBTableView1DblClick(Frfx->cxGrid1);
@@ -247,7 +247,7 @@ TEST_F(TrendTablesPage, TheSearchNeedsTheFirstBoxAndCodesFromZeroToSeven) {
 
 TEST_F(TrendTablesPage, ASecondStartWhileBuildingIsRefusedAndCancelStops) {
     OpenPage(1, 0);
-    Frfx->startcom->SetText(draws_.front().issue);
+    Frfx->startcom->SetText(draws_[draws_.size() - 300].issue);
     Frfx->RwLchk->SetChecked(true);
     // Clicks that arrive while the rows are written: a second start, then 取消.
     int rowsSeen = 0;
@@ -279,7 +279,7 @@ TEST_F(TrendTablesPage, ASecondStartWhileBuildingIsRefusedAndCancelStops) {
     const std::vector<int32_t> values = ViewValues(Data->gw);
     EXPECT_EQ(TrendRows().size(), static_cast<size_t>(std::count_if(values.begin(), values.end(),
                                                                     [](int32_t v) { return v <= 50; })));
-    EXPECT_GT(TrendRows().size(), 3000u);
+    EXPECT_GT(TrendRows().size(), 250u);
 }
 
 TEST_F(TrendTablesPage, ABuildThatFailsGivesTheControlsBack) {
