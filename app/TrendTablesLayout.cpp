@@ -97,6 +97,8 @@ TcxGrid* AddGrid(TComponent* owner, TWinControl* parent, const std::string& name
     grid->SetName(name);
     grid->SetParent(parent);
     grid->SetAlign(alClient);
+    // The classic raised headers and indicator, as the program's other standard controls look.
+    grid->GetLookAndFeel()->SetKind(lfStandard);
     view = static_cast<TcxGridDBTableView*>(
         TcxControlChildComponent::CreateForControl(TcxGridDBTableView::StaticClass(), grid, true));
     view->SetName(viewName);
@@ -112,6 +114,12 @@ TcxGrid* AddGrid(TComponent* owner, TWinControl* parent, const std::string& name
     view->GetOptionsData()->SetInserting(false);
     view->GetOptionsData()->SetDeleting(false);
     view->GetDataController()->GetSummary().SetOptions(soNullIgnore);
+    // A column's own content style colours its cells.
+    view->GetStyles()->SetOnGetContentStyle(
+        [](TcxCustomGridTableView*, TcxCustomGridRecord*, TcxCustomGridTableItem* item, TcxStyle*& style) {
+            if (auto* column = dynamic_cast<TcxGridColumn*>(item))
+                if (TcxStyle* own = column->GetStyles()->GetContent()) style = own;
+        });
     return grid;
 }
 
@@ -122,6 +130,8 @@ TcxGridDBColumn* AddColumn(TcxGridDBTableView* view, const std::string& field, c
     column->SetName(view->GetName() + field);
     column->GetDataBinding()->SetFieldName(field);
     column->SetCaption(caption);
+    // A width equal to the unbound default would not count as chosen and would follow the field once bound.
+    column->SetWidth(width + 1);
     column->SetWidth(width);
     column->SetHeaderAlignmentHorz(taCenter);
     if (counted) column->GetSummary()->SetFooterKind(skCount);

@@ -203,6 +203,7 @@ TEST_F(TrendTablesPage, TheLastCodesFindTheirEarlierStretches) {
         Stretches(rows, {"bg" + Frfx->zh[2]->GetText(), "bg" + Frfx->zh[1]->GetText(), "bg" + Frfx->zh[0]->GetText()});
     ASSERT_GE(expected.size(), 3u);
     EXPECT_EQ(PatternRows(), expected);
+    EXPECT_EQ(Frfx->cxGridDBTableView1->GetColumn(0)->GetWidth(), 64);
     // The footer counts both marks of each code column.
     for (int k = 0; k < 8; ++k) {
         const std::string name = "bg" + std::to_string((k + 1) % 8);
