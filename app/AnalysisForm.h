@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 namespace zorvy {
 
@@ -18,6 +19,7 @@ class TButtonGroup;
 class TcxButton;
 class TcxCheckGroup;
 class TcxComboBox;
+class TcxGridDBBandedTableView;
 class TcxStyle;
 class TLabel;
 class TPanel;
@@ -59,6 +61,10 @@ class TFrfx : public TForm {
     bool dataSQL(TADOQuery* query, const std::string& bid, const std::string& eid);
     // The sorted list of the last values (blank-separated numbers, ascending by value).
     static std::string bgvAndPx(const std::string& text);
+    // Colours the interval columns of view (their indexes in columns, JJ0 first) for the sorted values
+    // of text: MarkStyle where an interval lies between two different values, PlainStyle where not.
+    static void DrawColumn(const std::string& text, TcxGridDBBandedTableView* view, int count,
+                           const std::vector<int>& columns);
 
     // The caption of the window after a last draw lastIssue on lastDate.
     std::string NextDrawCaption(int32_t lastIssue, TDateTime lastDate);
