@@ -169,6 +169,7 @@ void TFrdatamodify::FormShow(TObject*) {
     ConnectBlueBalls();
     PageControl1->SetActivePage(TabSheet1);
     if (Tkpdata->GetActive()) Tkpdata->Last();
+    RefreshNavigators();
 }
 
 void TFrdatamodify::ConnectDrawTables() {

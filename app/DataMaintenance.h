@@ -120,6 +120,7 @@ class TFrdatamodify : public TForm {
     TcxGridDBTableView* AddDrawGrid(TTabSheet* page, TcxGrid*& grid, const std::string& gridName,
                                     const std::string& viewName, TDataSource* source, int bottom);
     TcxGridDBTableView* PageView(int page) const;
+    void RefreshNavigators();
     void ConnectDrawTables();
     void ConnectBlueBalls();
     // The next draw after the last row of dataSet, or a refusal said to the user (Abort).

@@ -86,6 +86,8 @@ TcxGridDBTableView* TFrdatamodify::AddDrawGrid(TTabSheet* page, TcxGrid*& grid, 
     grid->SetName(gridName);
     grid->SetParent(page);
     grid->SetBounds(0, 0, page->GetClientWidth(), bottom);
+    // The plain look: headers and indicator drawn as raised buttons.
+    grid->GetLookAndFeel()->SetKind(lfStandard);
     auto* view = static_cast<TcxGridDBTableView*>(
         TcxControlChildComponent::CreateForControl(TcxGridDBTableView::StaticClass(), grid, true));
     view->SetName(viewName);
@@ -94,6 +96,8 @@ TcxGridDBTableView* TFrdatamodify::AddDrawGrid(TTabSheet* page, TcxGrid*& grid, 
     level->SetGridView(view);
     view->GetDataController()->SetDataSource(source);
     view->GetOptionsView()->SetGroupByBox(false);
+    // The navigator follows the view's data from the start, before the grid is ever focused.
+    grid->SetFocusedView(view);
     return view;
 }
 
@@ -133,6 +137,11 @@ void TFrdatamodify::BuildGrids() {
     for (const char* field : BlueBallFields)
         AddColumn(cxGridDBTableView1, field, field, 0);
     cxGridDBTableView1->GetOptionsData()->SetDeleting(false);
+}
+
+void TFrdatamodify::RefreshNavigators() {
+    for (TcxGridDBTableView* view : {cxGrid1DBTableView1, cxGrid1DBTableView2})
+        view->RefreshNavigators();
 }
 
 TcxGridDBTableView* TFrdatamodify::PageView(int page) const {

@@ -20,6 +20,16 @@ namespace {
 // The bands of the serial window that take its content style: every second one from 奇偶 on.
 constexpr int ShadedSerialBands[] = {2, 4, 6, 8, 10, 12};
 
+// The first band's columns as wide as their texts; the others share their band's width, or are as
+// narrow as a mark when the band has none of its own.
+int ColumnWidth(const TTrendBand& band, const TTrendColumn& column) {
+    if (column.Field == "Issue") return 55;
+    if (column.Field == "EndTime") return 68;
+    if (column.Field == "ResultA1") return 103;
+    if (band.Width > 0) return band.Width / static_cast<int>(band.Columns.size());
+    return 26;
+}
+
 } // namespace
 
 void TTrendForm::BuildGrid() {
@@ -27,6 +37,7 @@ void TTrendForm::BuildGrid() {
     cxGrid1->SetName("cxGrid1");
     cxGrid1->SetParent(this);
     cxGrid1->SetAlign(alClient);
+    cxGrid1->GetLookAndFeel()->SetKind(lfStandard);
     auto* view = static_cast<TcxGridDBBandedTableView*>(
         TcxControlChildComponent::CreateForControl(TcxGridDBBandedTableView::StaticClass(), cxGrid1, true));
     view->SetName("cxGrid1DBBandedTableView1");
@@ -75,6 +86,7 @@ void TTrendForm::BuildGrid() {
             const TTrendColumn& spec = bands[b].Columns[c];
             TcxGridDBBandedColumn* column = Column(spec.Field);
             column->SetCaption(spec.Caption);
+            column->SetWidth(ColumnWidth(bands[b], spec));
             column->GetPosition()->SetBandIndex(static_cast<int>(b));
             column->GetPosition()->SetRowIndex(0);
             column->GetPosition()->SetColIndex(static_cast<int>(c));

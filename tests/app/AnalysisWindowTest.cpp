@@ -14,7 +14,12 @@
 #include "controls/grid/bandedview/Bands.h"
 #include "controls/grid/dbviews/DBViews.h"
 #include "controls/grid/styles/Styles.h"
+#include "controls/grid/table/RecordCells.h"
+#include "controls/grid/table/RecordViewInfo.h"
+#include "controls/grid/tableview/GridTableController.h"
+#include "controls/grid/tableview/GridTableViewInfo.h"
 #include "controls/grid/tableview/GridTableViewStyles.h"
+#include "controls/grid/tableview/RowsViewInfo.h"
 #include "data/DataModule.h"
 #include "platform/classlib/stdctrls/ButtonGroup.h"
 #include "platform/classlib/stdctrls/ComboBoxes.h"
@@ -200,6 +205,38 @@ TEST_F(AnalysisWindow, ChoosingAFeatureColoursTheIntervalColumns) {
         }
     }
     EXPECT_EQ(MarkStyle->GetColor(), TColor(65280));
+
+    // On screen: a marked interval cell is pure green, a plain one keeps the view's colour.
+    Frfx->Show();
+    TcxGridDBBandedTableView* grid = Frgw->cxGrid1DBBandedTableView1;
+    static_cast<TcxGridTableController*>(grid->GetController())->MakeItemVisible(Frgw->Column("JJ6"));
+    Application->ProcessMessages();
+    auto* rows = static_cast<TcxGridTableViewInfo*>(grid->GetViewInfo())->GetRowsViewInfo();
+    ASSERT_GT(rows->GetCount(), 0);
+    auto* row = rows->GetItem(0);
+    const auto pixel = [&](const std::string& field) {
+        TcxGridTableDataCellViewInfo* cell = row->GetCellViewInfoByItem(Frgw->Column(field));
+        EXPECT_NE(cell, nullptr) << field;
+        if (!cell) return std::uint32_t{0};
+        // A point of the cell away from its text.
+        const TPoint inSite{cell->Bounds.Left + 2, cell->Bounds.Top + 2};
+        const TPoint onScreen = grid->GetSite()->ClientToScreen(inSite);
+        const TPoint origin = Frfx->ClientToScreen({0, 0});
+        HBITMAP image = display.Capture(Frfx->GetHandle());
+        const std::uint32_t p = image->Row(onScreen.Y - origin.Y)[onScreen.X - origin.X] & 0xFFFFFF;
+        DeleteObject(image);
+        return p;
+    };
+    const std::string values = Frgw->Edit1->GetText();
+    std::istringstream words(values);
+    std::vector<int> v;
+    for (int x; words >> x;) v.push_back(x);
+    v.resize(6, 0);
+    EXPECT_EQ(pixel("JJ0"), 0x00FF00u);
+    EXPECT_EQ(pixel("JJ6"), 0x00FF00u);
+    for (int k = 1; k <= 5; ++k)
+        EXPECT_EQ(pixel("JJ" + std::to_string(k)) == 0x00FF00u, v[static_cast<size_t>(k - 1)] != v[static_cast<size_t>(k)])
+            << values << " JJ" << k;
 }
 
 TEST_F(AnalysisWindow, RangeAndDivisorChangesReopenTheView) {
