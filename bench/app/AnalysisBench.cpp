@@ -7,6 +7,7 @@
 #include "app/TrendForm.h"
 #include "bench/TimedLoop.h"
 #include "controls/editors/popup/ComboBox.h"
+#include "controls/grid/control/Grid.h"
 #include "controls/grid/dbviews/DBViews.h"
 #include "controls/grid/table/TableController.h"
 #include "data/DataModule.h"

@@ -19,6 +19,10 @@
 #include "app/Settings.h"
 #include "controls/grid/dbviews/DBViews.h"
 #include "controls/grid/navigator/Navigator.h"
+#include "controls/grid/table/RecordCells.h"
+#include "controls/grid/table/RecordViewInfo.h"
+#include "controls/grid/tableview/GridTableViewInfo.h"
+#include "controls/grid/tableview/RowsViewInfo.h"
 #include "tests/support/Draws.h"
 #include "tests/support/PostgresServer.h"
 
@@ -223,6 +227,34 @@ TEST_P(DataMaintenanceWindow, TheGridsShowEachLotteryAndEditThroughTheNavigator)
     EXPECT_FALSE(tekpa->GetOptionsData()->GetEditing());
     window->CheckBox2->SetChecked(false);
     EXPECT_FALSE(other->GetOptionsData()->GetEditing());
+}
+
+TEST_P(DataMaintenanceWindow, ADoubleClickOnATekpaRowTakesItsDrawCode) {
+    Open();
+    TcxGridDBTableView* tekpa = window->cxGrid1DBTableView1;
+    Application->ProcessMessages();
+    auto* rows = static_cast<TcxGridTableViewInfo*>(tekpa->GetViewInfo())->GetRowsViewInfo();
+    ASSERT_GE(rows->GetCount(), 3);
+    // The row of 2008138, in its date column.
+    TcxGridTableDataCellViewInfo* cell = rows->GetItem(0)->GetCellViewInfoByItem(tekpa->GetColumn(2));
+    ASSERT_NE(cell, nullptr);
+    const int x = (cell->Bounds.Left + cell->Bounds.Right) / 2, y = (cell->Bounds.Top + cell->Bounds.Bottom) / 2;
+    HWND site = tekpa->GetSite()->GetHandle();
+    display.Click(site, x, y);
+    display.Click(site, x, y);
+    Application->ProcessMessages();
+    EXPECT_EQ(window->Edit1->GetText(), "03 08 12 15 22 30+05");
+    EXPECT_EQ(Frmain->DrawCode(), "03 08 12 15 22 30+05");
+
+    // A row without its blue ball gives no draw code: said, nothing stored.
+    cell = rows->GetItem(1)->GetCellViewInfoByItem(tekpa->GetColumn(2));
+    std::string said;
+    AnswerWithEnter(display, said);
+    display.Click(site, x, (cell->Bounds.Top + cell->Bounds.Bottom) / 2);
+    display.Click(site, x, (cell->Bounds.Top + cell->Bounds.Bottom) / 2);
+    Application->ProcessMessages();
+    EXPECT_NE(said.find("格式不对"), std::string::npos) << said;
+    EXPECT_EQ(Frmain->DrawCode(), "03 08 12 15 22 30+05");
 }
 
 TEST_P(DataMaintenanceWindow, AppendingRefusesAMalformedOrStaleDrawCode) {
