@@ -19,8 +19,10 @@
 #include "app/Settings.h"
 #include "controls/grid/dbviews/DBViews.h"
 #include "controls/grid/navigator/Navigator.h"
+#include "controls/grid/navigator/NavigatorViewInfo.h"
 #include "controls/grid/table/RecordCells.h"
 #include "controls/grid/table/RecordViewInfo.h"
+#include "controls/grid/table/TableViewInfo.h"
 #include "controls/grid/tableview/GridTableViewInfo.h"
 #include "controls/grid/tableview/RowsViewInfo.h"
 #include "tests/support/Draws.h"
@@ -194,11 +196,26 @@ TEST_P(DataMaintenanceWindow, TheGridsShowEachLotteryAndEditThroughTheNavigator)
         EXPECT_EQ(buttons->GetButton(i)->GetVisible(), i != NBDI_PRIOR && i != NBDI_NEXT && i != NBDI_INSERT) << i;
     EXPECT_EQ(buttons->Append()->GetHint(), "追加");
     EXPECT_EQ(buttons->Delete()->GetHint(), "删除");
+    // As painted: the strip follows the data the window opened after the grid was laid out.
+    Application->ProcessMessages();
+    const auto painted = [&](TcxNavigatorButton* button) {
+        TcxNavigatorViewInfo* strip =
+            static_cast<TcxCustomGridTableViewInfo*>(tekpa->GetViewInfo())->GetNavigatorViewInfo();
+        for (int i = 0; strip && i < strip->GetButtonCount(); ++i)
+            if (strip->GetButton(i)->Button == button) return strip->GetButton(i)->Enabled;
+        ADD_FAILURE() << "no such button on the strip";
+        return false;
+    };
+    EXPECT_TRUE(painted(buttons->Append()));
+    EXPECT_TRUE(painted(buttons->First()));
+    EXPECT_FALSE(painted(buttons->Last())); // on the last draw
+    EXPECT_FALSE(painted(buttons->Post()));
 
     // 追加 proposes the next draw with the typed balls and opens the row for editing; 保存 stores it.
     window->Edit1->SetText("01 04 12 20 28 33+08");
     buttons->DoButtonClick(NBDI_APPEND);
     EXPECT_EQ(window->Tkpdata->GetState(), TDataSetState::dsInsert);
+    EXPECT_TRUE(painted(buttons->Post()));
     EXPECT_TRUE(tekpa->GetOptionsData()->GetEditing());
     EXPECT_EQ(window->Tkpdata->FieldByName("Issue")->GetAsString(), "2008141");
     buttons->DoButtonClick(NBDI_POST);
