@@ -50,6 +50,16 @@ void TFrfx::FormCreate(TObject*) {
     PlainStyle->SetColor(clDefault);
 }
 
+void TFrfx::HistoryChanged() {
+    if (Frmain)
+        SetCaption(Frmain->LastIssue > 0 ? NextDrawCaption(Frmain->LastIssue, Frmain->LastEndTime)
+                                         : std::string(NoHistoryCaption));
+    openingProblem_.clear();
+    Lbproblem->SetCaption("");
+    FillIssueLists();
+    if (docked_ && Data) dataRefreshClick(this);
+}
+
 void TFrfx::FillIssueLists() {
     if (!Data) {
         SayProblem("无法打开开奖数据库：走势无从显示。");

@@ -46,6 +46,9 @@ class TFrfx : public TForm {
     // creates the styles. A missing database, an empty or short history is said in Lbproblem.
     void FormCreate(TObject* sender);
     void FormClose(TObject* sender, TCloseAction& action);
+    // Draws were added, changed or deleted: the caption and the issue lists follow the history again
+    // (the range: its last 100 draws), and a docked view is reopened over it.
+    void HistoryChanged();
     // Item N of the view buttons: docks view N's trend window; then the group's click refreshes.
     void ButtonGroup1ItemClick(int view);
     void ButtonGroup1Click(TObject* sender);

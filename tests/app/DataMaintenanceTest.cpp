@@ -3,6 +3,9 @@
 // draw code in the settings file and the data sources that are missing.
 #include "app/DataMaintenance.h"
 
+#include "app/AnalysisForm.h"
+#include "controls/editors/popup/ComboBox.h"
+
 #include "tests/app/AppFixture.h"
 
 #include "platform/classlib/Menus.h"
@@ -465,4 +468,7 @@ TEST_F(MaintenanceFromMainWindow, TheToolButtonAndTheMenuItemOpenTheWindow) {
     EXPECT_FALSE(Frdatamodify->GetVisible());
     EXPECT_EQ(Frmain->LastIssue, 2008141);
     EXPECT_EQ(Frmain->LastEndTime, EncodeDate(2008, 12, 4));
+    // The analysis window follows: the new draw ends its range and the caption names the one after.
+    EXPECT_EQ(Frfx->Endcom->GetText(), "2008141");
+    EXPECT_NE(Frfx->GetCaption().find("第2008142期 12月 7日 周7"), std::string::npos) << Frfx->GetCaption();
 }
