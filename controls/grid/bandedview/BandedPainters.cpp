@@ -158,6 +158,12 @@ void TcxGridBandedDataRowPainter::DrawCells() {
             {
                 TBandClipKeeper keeper(canvas);
                 canvas->ClipIntersectRect(shown);
+                // Behind the cells: what lines no column of the band fills shows the band's content.
+                if (bandsViewInfo->GetLineCount() > 1 || bandViewInfo->GetColumnHeaderCount() == 0) {
+                    TcxPartParams params;
+                    band->GetStyles()->GetViewParams(bsContent, row->GetGridRecord(), nullptr, params);
+                    canvas->FillRectSolid(shown, params.Color);
+                }
                 for (int j = 0; j < bandViewInfo->GetColumnHeaderCount(); ++j) {
                     TcxGridColumn* column = bandViewInfo->GetColumnHeader(j)->GetColumn();
                     if (TcxGridDataCellViewInfo* cell = row->FindCellViewInfo(column->GetVisibleIndex()))

@@ -517,6 +517,13 @@ TcxGridBandViewInfo* TcxGridBandsViewInfo::GetRootBandViewInfo(int visibleRootIn
     return FindBandViewInfo(bands->GetVisibleRootItem(visibleRootIndex));
 }
 
+void TcxGridBandsViewInfo::ResetCaches() {
+    lineCount_ = rowCount_ = bandHeadersAreaHeight_ = oneLineBandHeaderHeight_ = -1;
+    widthsCalculated_ = false;
+    for (const auto& band : bandViewInfos_)
+        if (band) band->ResetWidths();
+}
+
 void TcxGridBandsViewInfo::CalculateHeights() {
     TcxGridBands* bands = GetBands();
     lineCount_ = bands->GetLineCount();
@@ -784,7 +791,7 @@ void TcxGridBandedHeaderViewInfo::DoOffset(int dx, int dy) {
 
 void TcxGridBandedHeaderViewInfo::BeforeRecalculation() {
     TcxGridHeaderViewInfo::BeforeRecalculation();
-    bands_ = std::make_unique<TcxGridBandsViewInfo>(this);
+    bands_->ResetCaches();
 }
 
 TcxCustomGridHitTest* TcxGridBandedHeaderViewInfo::GetHitTest(TPoint p) {

@@ -143,6 +143,7 @@ class TcxGridBandViewInfo : public TcxCustomGridViewCellViewInfo {
     int GetShownWidth() const { return shownWidth_; }
     int GetContentWidth() const { return shownWidth_ - BordersWidth(); }
     int BordersWidth() const { return GetSeparatorWidth(bLeft) + GetSeparatorWidth(bRight); }
+    void ResetWidths() { naturalWidth_ = minContentWidth_ = -1; }
     // Gives the band its width and shares its content width among its children or row columns.
     void AssignWidth(int width);
     // Child bands' (or, for a bottom band, every column's) Widths become what they show.
@@ -193,6 +194,8 @@ class TcxGridBandsViewInfo {
     TcxGridBandedTableView* GetGridView() const;
     TcxGridBands* GetBands() const;
     int GetCount() const;
+    // Forgets the computed sizes; the band view infos stay (and keep their places until placed again).
+    void ResetCaches();
     // Made on first use.
     TcxGridBandViewInfo* GetBandViewInfo(int visibleIndex);
     TcxGridBandViewInfo* FindBandViewInfo(TcxGridBand* band);
