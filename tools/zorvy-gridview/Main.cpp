@@ -54,6 +54,8 @@ int main(int argc, char** argv) {
             grid->SetName("cxGrid1");
             grid->SetParent(form);
             grid->SetAlign(alClient);
+            grid->GetLookAndFeel()->SetKind(lfStandard);
+            grid->GetLookAndFeel()->SetNativeStyle(false);
             CreateTrendView(grid, data.ViewSource(kind), kind);
             Application->Run();
         }

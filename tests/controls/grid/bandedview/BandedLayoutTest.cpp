@@ -325,3 +325,24 @@ TEST_F(FixedBandsPainting, ScrolledBandsNeverCoverAFixedBandOrItsSeparator) {
 
 } // namespace
 } // namespace zorvy::test
+
+namespace zorvy::test {
+namespace {
+
+TEST_F(BandedLayout, DeletingAViewALevelStillShowsLeavesTheGridWhole) {
+    TcxGridBand* band = AddBand("B");
+    TcxGridBandedColumn* column = AddColumn(band, "a");
+    Fill(5);
+    Relayout();
+    view->GetController()->SetFocusedItem(column);
+    view->GetController()->SetFocusedRowIndex(2);
+    delete view;
+    view = nullptr;
+    form->Repaint();
+    grid->SetBounds(0, 0, 500, 300);
+    Application->ProcessMessages();
+    EXPECT_EQ(grid->GetRootLevel()->GetItem(0)->GetGridView(), nullptr);
+}
+
+} // namespace
+} // namespace zorvy::test
