@@ -26,6 +26,10 @@ std::string DrawTableViewsPhoto(THeadlessDisplay& display, const std::string& fo
 // look-and-feel (GridHeaderSheets.cpp).
 std::string DrawTableHeadersPhoto(THeadlessDisplay& display, const std::string& folder);
 
+// Banded views with fixed, nested and two-row bands, unscrolled and scrolled, in each look-and-feel
+// (GridBandedSheets.cpp).
+std::string DrawBandedViewsPhoto(THeadlessDisplay& display, const std::string& folder);
+
 // Needs the foundation units; starts and stops the grid units; answers the files it wrote.
 std::vector<std::string> DrawGridSheets(THeadlessDisplay& display, const std::string& folder);
 

@@ -21,6 +21,9 @@ TcxCustomGridTableView::TcxCustomGridTableView(TComponent* owner) : TcxCustomGri
 TcxCustomGridTableView::~TcxCustomGridTableView() {
     Destroying();
     if (GetController()) GetController()->GetEditingController()->DropEditingItem();
+    // Unfocused while the table view is whole: its controller's focus-loss handling reaches the
+    // table view's own parts, which the base destructor can no longer offer.
+    if (GetController() && IsFocusedView()) SetFocused(false);
     // The base destructor no longer reaches this class's overrides: the items go here.
     if (GetController()) ClearItems();
 }
