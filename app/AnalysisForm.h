@@ -28,6 +28,7 @@ class TcxGridTableView;
 class TcxButton;
 class TcxCheckGroup;
 class TcxComboBox;
+class TcxGridDBBandedTableView;
 class TcxStyle;
 class TEdit;
 class TGroupBox;
@@ -58,6 +59,9 @@ class TFrfx : public TForm {
     // creates the styles. A missing database, an empty or short history is said in Lbproblem.
     void FormCreate(TObject* sender);
     void FormClose(TObject* sender, TCloseAction& action);
+    // Draws were added, changed or deleted: the caption and the issue lists follow the history again
+    // (the range: its last 100 draws), and a docked view is reopened over it.
+    void HistoryChanged();
     // Item N of the view buttons: docks view N's trend window; then the group's click refreshes.
     void ButtonGroup1ItemClick(int view);
     void ButtonGroup1Click(TObject* sender);
@@ -73,6 +77,10 @@ class TFrfx : public TForm {
     bool dataSQL(TADOQuery* query, const std::string& bid, const std::string& eid);
     // The sorted list of the last values (blank-separated numbers, ascending by value).
     static std::string bgvAndPx(const std::string& text);
+    // Colours the interval columns of view (their indexes in columns, JJ0 first) for the sorted values
+    // of text: MarkStyle where an interval lies between two different values, PlainStyle where not.
+    static void DrawColumn(const std::string& text, TcxGridDBBandedTableView* view, int count,
+                           const std::vector<int>& columns);
 
     // The caption of the window after a last draw lastIssue on lastDate.
     std::string NextDrawCaption(int32_t lastIssue, TDateTime lastDate);

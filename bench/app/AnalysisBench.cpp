@@ -1,15 +1,19 @@
 // The analysis window: opening it over the real history, and switching the docked view over the last
-// 100 draws and over the whole history, each beside the data module opening the same view alone; and
+// 100 draws and over the whole history, each beside the data module opening the same view alone;
 // building the trend table (计算) over the whole history, beside the data module's walk over the same
-// view without the table.
+// view without the table; and a scroll frame of the docked trend grid.
 #include "app/AnalysisForm.h"
 #include "app/ControlUnits.h"
 #include "app/MainForm.h"
 #include "app/Program.h"
 #include "app/TrendForm.h"
 #include "bench/TimedLoop.h"
+#include "bench/app/ControlUnitsOnce.h"
 #include "controls/editors/buttons/PushButton.h"
 #include "controls/editors/popup/ComboBox.h"
+#include "controls/grid/control/Grid.h"
+#include "controls/grid/dbviews/DBViews.h"
+#include "controls/grid/table/TableController.h"
 #include "data/DataModule.h"
 #include "platform/classlib/Forms.h"
 #include "platform/classlib/stdctrls/Buttons.h"
@@ -39,7 +43,7 @@ class AnalysisWindow : public benchmark::Fixture {
         static TAnalysisBenchFolders folders;
         display_ = std::make_unique<THeadlessDisplay>();
         InitializeForms();
-        InitializeControlUnits();
+        StartControlUnitsOnce();
         CreateWindows();
         Frmain->Show();
     }
@@ -127,6 +131,36 @@ BENCHMARK_DEFINE_F(AnalysisWindow, BuildTrendTableWholeHistory)(benchmark::State
     state.counters["ratio"] = buildSeconds / walkSeconds;
 }
 BENCHMARK_REGISTER_F(AnalysisWindow, BuildTrendTableWholeHistory)->Unit(benchmark::kMillisecond);
+
+// One frame of the docked trend grid scrolled by a row over the whole history, beside a frame painted
+// without scrolling.
+BENCHMARK_DEFINE_F(AnalysisWindow, ScrollFrame)(benchmark::State& state) {
+    Frfx->Show();
+    Frfx->startcom->SetText(Frfx->startcom->GetProperties()->GetItems().front());
+    Frfx->ButtonGroup1->ClickItem(1);
+    Application->ProcessMessages();
+    TcxGridDBBandedTableView* view = Frgw->cxGrid1DBBandedTableView1;
+    const int rows = view->GetDataController()->GetRecordCount();
+    HWND hwnd = Frfx->GetHandle();
+    int top = 0;
+    const double scrollSeconds = TimedLoop(state, [&] {
+        top = (top + 1) % (rows - 40);
+        view->GetController()->SetTopRecordIndex(top);
+        Paint(hwnd);
+    });
+    const auto start = std::chrono::steady_clock::now();
+    constexpr int stillFrames = 20;
+    for (int i = 0; i < stillFrames; ++i) {
+        Frgw->cxGrid1->Invalidate();
+        Paint(hwnd);
+    }
+    const double stillSeconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() / stillFrames;
+    state.counters["scroll_ms"] = scrollSeconds * 1000;
+    state.counters["still_ms"] = stillSeconds * 1000;
+    state.counters["ratio"] = scrollSeconds / stillSeconds;
+}
+BENCHMARK_REGISTER_F(AnalysisWindow, ScrollFrame)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace zorvy

@@ -32,6 +32,10 @@ std::string DrawTableViewPhoto(THeadlessDisplay& display, const std::string& fol
 // list (GridFilterSheets.cpp).
 std::vector<std::string> DrawGridFilterSheets(THeadlessDisplay& display, const std::string& folder);
 
+// Banded views with fixed, nested and two-row bands, unscrolled and scrolled, in each look-and-feel
+// (GridBandedSheets.cpp).
+std::string DrawBandedViewsPhoto(THeadlessDisplay& display, const std::string& folder);
+
 // Needs the foundation units; starts and stops the grid units; answers the files it wrote.
 std::vector<std::string> DrawGridSheets(THeadlessDisplay& display, const std::string& folder);
 

@@ -399,7 +399,7 @@ void TcxGridDataRowViewInfo::ResetCellMerging() {
 }
 
 TcxCustomGridCellPainterClass TcxGridDataRowViewInfo::GetPainterClass() {
-    return CellPainterClassOf<TcxGridDataRowPainter>();
+    return GetRowsViewInfo()->GetDataRowPainterClass();
 }
 
 // ---- the special rows ----

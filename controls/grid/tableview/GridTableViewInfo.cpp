@@ -37,13 +37,15 @@ TcxCustomGridViewInfoCacheItemClass TcxGridTableViewInfoCache::GetItemClass(int)
 
 // ---- the view info ----
 
+const TMetaClass* TcxGridTableViewInfo::GetHeaderViewInfoClass() const { return TcxGridHeaderViewInfo::StaticClass(); }
+
 TcxGridTableViewInfo::TcxGridTableViewInfo(TcxCustomGridView* gridView) : TcxCustomGridTableViewInfo(gridView) {}
 
 TcxGridTableViewInfo::~TcxGridTableViewInfo() { DestroyOwnParts(); }
 
 void TcxGridTableViewInfo::CreateViewInfos() {
     groupByBox_ = static_cast<TcxGridGroupByBoxViewInfo*>(CreatePart(TcxGridGroupByBoxViewInfo::StaticClass()));
-    header_ = static_cast<TcxGridHeaderViewInfo*>(CreatePart(TcxGridHeaderViewInfo::StaticClass()));
+    header_ = static_cast<TcxGridHeaderViewInfo*>(CreatePart(GetHeaderViewInfoClass()));
     footer_ = static_cast<TcxGridFooterViewInfo*>(CreatePart(TcxGridFooterViewInfo::StaticClass()));
     indicator_ = std::make_unique<TcxGridIndicatorViewInfo>(this);
     TcxCustomGridTableViewInfo::CreateViewInfos();

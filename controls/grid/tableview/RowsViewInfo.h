@@ -51,6 +51,8 @@ class TcxGridRowsViewInfo : public TcxCustomGridRecordsViewInfo {
     // Vertical grid lines only and no separator: the last row closes with a line of its own.
     virtual bool HasBottomLine(class TcxCustomGridRowViewInfo* row);
     virtual int GetDataWidth();
+    // The painter of the data rows laid out here.
+    virtual TcxCustomGridCellPainterClass GetDataRowPainterClass();
 
     // ---- overrides of the records area ----
     void DoCalculate() override;
