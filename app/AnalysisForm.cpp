@@ -248,7 +248,7 @@ std::string TFrfx::bgvAndPx(const std::string& text) {
     return SortedValueList(text);
 }
 
-void TFrfx::DrawColumn(const std::string& text, TcxGridDBBandedTableView* view, int count,
+void TFrfx::DrawColumn(const std::string& text, TcxGridTableView* view, int count,
                        const std::vector<int>& columns) {
     if (!view || !MarkStyle || !PlainStyle) return;
     // Only the first count values are read.

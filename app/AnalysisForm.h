@@ -79,7 +79,7 @@ class TFrfx : public TForm {
     static std::string bgvAndPx(const std::string& text);
     // Colours the interval columns of view (their indexes in columns, JJ0 first) for the sorted values
     // of text: MarkStyle where an interval lies between two different values, PlainStyle where not.
-    static void DrawColumn(const std::string& text, TcxGridDBBandedTableView* view, int count,
+    static void DrawColumn(const std::string& text, TcxGridTableView* view, int count,
                            const std::vector<int>& columns);
 
     // The caption of the window after a last draw lastIssue on lastDate.
@@ -147,9 +147,6 @@ class TFrfx : public TForm {
     void ShowHotColdSummary();
     // Ticks zhi1 .. zhi<N> for the highest ticked zhi<N>; returns N (0 when none is ticked).
     int SyncPriorValueChecks();
-    // Colours the interval columns JJ0 .. JJ6 of a trend window's view (columns: their indexes) by the
-    // sorted values in text: plain where two neighbouring values are equal, marked otherwise.
-    void DrawColumn(std::string& text, TcxGridTableView* view, int count, const std::vector<int>& columns);
     // The mode radio button chosen now.
     TTrendRule ChosenRule() const;
     // Copies what the row builder reads of the page into settings.

@@ -6,6 +6,7 @@
 #include "app/AnalysisText.h"
 #include "app/Program.h"
 #include "controls/editors/buttons/PushButton.h"
+#include "controls/grid/dbviews/DBViews.h"
 #include "data/DataModule.h"
 #include "platform/classlib/stdctrls/ComboBoxes.h"
 #include "platform/classlib/stdctrls/Edits.h"

@@ -1,8 +1,5 @@
 #include "app/TrendTables.h"
 
-#include <charconv>
-#include <sstream>
-
 namespace zorvy {
 
 bool IsPatternRule(TTrendRule rule) {
@@ -81,22 +78,6 @@ std::vector<TStretchRow> FindEqualStretches(const std::vector<TPatternRow>& rows
         }
     }
     return found;
-}
-
-std::array<bool, 7> IntervalMarks(const std::string& text) {
-    std::array<int64_t, 6> sorted{};
-    std::istringstream words(text);
-    std::string word;
-    for (size_t i = 0; i < sorted.size() && words >> word; ++i) {
-        int64_t value = 0;
-        const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
-        sorted[i] = error == std::errc() && end == word.data() + word.size() ? value : 0;
-    }
-    std::array<bool, 7> marks{};
-    marks[0] = marks[6] = true;
-    for (int k = 1; k <= 5; ++k)
-        marks[k] = sorted[k - 1] != sorted[k];
-    return marks;
 }
 
 } // namespace zorvy

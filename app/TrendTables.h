@@ -60,9 +60,5 @@ struct TStretchRow {
 std::vector<TStretchRow> FindEqualStretches(const std::vector<TPatternRow>& rows, const std::vector<int>& sequence,
                                             const std::function<bool()>& keepGoing = {});
 
-// Which of the seven interval columns JJ0 .. JJ6 of a trend window are marked (true) rather than plain:
-// JJ0 and JJ6 always; JJk when the (k-1)-th and the k-th of the six sorted values in text differ (a
-// value missing or no number counts as 0).
-std::array<bool, 7> IntervalMarks(const std::string& text);
 
 } // namespace zorvy

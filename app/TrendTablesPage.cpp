@@ -376,16 +376,4 @@ void TFrfx::cxGridDBTableView1CellDblClick(TObject*) {
     if (!qh.empty()) Data->xxtoxxTb->Locate("Qh", Variant(qh), loPartialKey);
 }
 
-// ---- The interval columns of the trend windows ----
-
-void TFrfx::DrawColumn(std::string& text, TcxGridTableView* view, int count, const std::vector<int>& columns) {
-    if (!view || !MarkStyle || !PlainStyle) return;
-    const std::array<bool, 7> marks = IntervalMarks(text);
-    const int last = std::min({count, 6, static_cast<int>(columns.size()) - 1});
-    for (int k = 0; k <= last; ++k) {
-        if (columns[k] < 0 || columns[k] >= view->GetItemCount()) continue;
-        view->GetColumn(columns[k])->GetStyles()->SetContent(marks[k] ? MarkStyle : PlainStyle);
-    }
-}
-
 } // namespace zorvy

@@ -1,5 +1,6 @@
 // What the trend-table page computes apart from its controls: the hot/warm/cold summary, the equal
 // stretches of pattern codes, the codes a user may type, the prior-value boxes and the interval colours.
+#include "app/AnalysisText.h"
 #include "app/TrendTables.h"
 
 #include <gtest/gtest.h>
@@ -115,8 +116,8 @@ TEST(IntervalColumns, EqualNeighboursLeaveTheirIntervalPlain) {
         {"3 3 5 7 7 9 ", {true, false, true, true, false, true, true}},
         {"1 2 3 4 5 6 ", {true, true, true, true, true, true, true}},
         {"", {true, false, false, false, false, false, true}},
-        // Missing values and words that are no number count as 0.
-        {"1 2 x 4", {true, true, true, true, true, false, true}},
+        // Words that are no number are skipped; missing values count as 0.
+        {"1 2 x 4", {true, true, true, true, false, false, true}},
         {"12 12 ", {true, false, true, false, false, false, true}},
     };
     for (const auto& [text, marks] : cases)
