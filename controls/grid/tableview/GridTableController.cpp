@@ -5,6 +5,7 @@
 #include "controls/grid/tableview/Columns.h"
 #include "controls/grid/tableview/GridTableView.h"
 #include "controls/grid/tableview/GridTableViewInfo.h"
+#include "controls/grid/tableview/HeaderViewInfo.h"
 #include "controls/grid/view/GridSite.h"
 
 #include <algorithm>
@@ -125,6 +126,9 @@ void TcxGridTableController::MakeItemVisible(TcxCustomGridTableItem* item) {
 void TcxGridTableController::InvalidateColumnHeader(TcxGridColumn* column) {
     TcxGridTableViewInfo* viewInfo = GetTableViewInfo();
     if (!column || !viewInfo) return;
+    if (TcxGridGroupByBoxViewInfo* box = viewInfo->GetGroupByBoxViewInfo())
+        if (TcxGridColumnHeaderViewInfo* cell = box->GetItem(column->GetGroupIndex()))
+            GetGridView()->InvalidateRect(cell->Bounds);
     const TRect r = viewInfo->GetColumnBounds(column->GetVisibleIndex());
     if (!IsRectEmpty(r)) GetGridView()->InvalidateRect(r);
 }
@@ -138,7 +142,8 @@ void TcxGridTableController::SetPressedColumn(TcxGridColumn* value) {
     }
     TcxGridColumn* previous = pressedColumn_;
     pressedColumn_ = value;
-    InvalidateColumnHeader(value ? value : previous);
+    InvalidateColumnHeader(previous);
+    InvalidateColumnHeader(value);
 }
 
 void TcxGridTableController::CancelMouseOperations() {
@@ -149,16 +154,6 @@ void TcxGridTableController::CancelMouseOperations() {
 void TcxGridTableController::BeforeStopDragAndDrop(bool accepted) {
     SetPressedColumn(nullptr);
     TcxCustomGridTableController::BeforeStopDragAndDrop(accepted);
-}
-
-void TcxGridTableController::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-    try {
-        TcxCustomGridTableController::MouseUp(button, shift, x, y);
-    } catch (...) {
-        SetPressedColumn(nullptr);
-        throw;
-    }
-    SetPressedColumn(nullptr);
 }
 
 } // namespace zorvy
