@@ -8,6 +8,7 @@
 #include "controls/grid/tableview/GridTableHitTests.h"
 #include "controls/grid/tableview/GridTablePainters.h"
 #include "controls/grid/tableview/GridTableViewStyles.h"
+#include "controls/grid/tableview/HeaderFilterButton.h"
 #include "controls/grid/tableview/IndicatorViewInfo.h"
 #include "platform/rtl/ResourceStrings.h"
 
@@ -141,11 +142,13 @@ TcxGridColumnHeaderViewInfo::~TcxGridColumnHeaderViewInfo() {
 void TcxGridColumnHeaderViewInfo::CreateAreas() {
     areas_.clear();
     EnumAreaClasses();
+    // A filter button takes over the drop-down its column's previous header left open.
+    for (const auto& area : areas_) area->AfterConstruction();
 }
 
 void TcxGridColumnHeaderViewInfo::EnumAreaClasses() {
-    // The column filter button comes with the column filter drop-down.
     if (HasSizingEdge()) AddArea<TcxGridColumnHeaderHorzSizingEdgeViewInfo>();
+    if (HasFilterButton()) AddArea<TcxGridColumnHeaderFilterButtonViewInfo>();
     if (HasSortingMark()) AddArea<TcxGridColumnHeaderSortingMarkViewInfo>();
     if (HasGlyph()) AddArea<TcxGridColumnHeaderGlyphViewInfo>();
 }
@@ -322,6 +325,8 @@ void TcxGridColumnHeaderViewInfo::CalculateVisible(int left, int width) {
     const TRect client = GetGridViewInfo()->GetClientBounds();
     Visible = left < client.Right && left + width > client.Left;
 }
+
+bool TcxGridColumnHeaderViewInfo::HasFilterButton() { return column_->CanFilter(true); }
 
 bool TcxGridColumnHeaderViewInfo::HasSizingEdge() {
     return column_->CanApplyBestFit() && container_->GetContainerKind() == ckHeader;
