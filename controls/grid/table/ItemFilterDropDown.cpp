@@ -12,6 +12,7 @@
 #include "controls/foundation/graphics/Canvas.h"
 #include "platform/classlib/Forms.h"
 #include "platform/gdi/Colors.h"
+#include "platform/rtl/ResourceStrings.h"
 
 namespace zorvy {
 

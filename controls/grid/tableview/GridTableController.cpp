@@ -2,6 +2,7 @@
 #include "controls/grid/tableview/GridTableController.h"
 
 #include "controls/grid/table/TablePainters.h"
+#include "controls/grid/tableview/ColumnHeaderMoving.h"
 #include "controls/grid/tableview/Columns.h"
 #include "controls/grid/tableview/GridTableView.h"
 #include "controls/grid/tableview/GridTableViewInfo.h"
@@ -20,6 +21,10 @@ constexpr int kHorzScrollStep = 10;
 
 TcxGridTableView* TcxGridTableController::GetGridView() const {
     return static_cast<TcxGridTableView*>(TcxCustomGridTableController::GetGridView());
+}
+
+const TMetaClass* TcxGridTableController::GetColumnHeaderMovingObjectClass() const {
+    return TcxGridColumnHeaderMovingObject::StaticClass();
 }
 
 TcxGridTableViewInfo* TcxGridTableController::GetTableViewInfo() const {

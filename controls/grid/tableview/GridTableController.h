@@ -35,8 +35,8 @@ class TcxGridTableController : public TcxCustomGridTableController {
     // ---- the pressed column header ----
     TcxGridColumn* GetPressedColumn() const { return pressedColumn_; }
     void SetPressedColumn(TcxGridColumn* value);
-    // What a press on a movable column header drags (nil: headers are not dragged).
-    virtual const TMetaClass* GetColumnHeaderMovingObjectClass() const { return nullptr; }
+    // What a press on a movable column header drags.
+    virtual const TMetaClass* GetColumnHeaderMovingObjectClass() const;
 
     // Scroll directions: 1 left, 2 right (10 pixels), 3 up, 4 down (one record).
     virtual void DoScroll(int direction);
