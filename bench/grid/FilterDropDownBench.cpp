@@ -37,6 +37,20 @@ class TDropDownBenchItem : public TcxCustomGridTableItem {
     using TcxCustomGridTableItem::TcxCustomGridTableItem;
 };
 
+class TDropDownBenchRecord : public TcxCustomGridRecord {
+    ZORVY_CLASS(TDropDownBenchRecord, TcxCustomGridRecord)
+  public:
+    using TcxCustomGridRecord::TcxCustomGridRecord;
+    bool HasCells() const override { return true; }
+};
+
+class TDropDownBenchViewData : public TcxCustomGridTableViewData {
+    ZORVY_CLASS(TDropDownBenchViewData, TcxCustomGridTableViewData)
+  public:
+    using TcxCustomGridTableViewData::TcxCustomGridTableViewData;
+    const TMetaClass* GetRecordClass(const TcxDataRowInfo&) const override { return TDropDownBenchRecord::StaticClass(); }
+};
+
 class TDropDownBenchView : public TcxCustomGridTableView {
     ZORVY_CLASS(TDropDownBenchView, TcxCustomGridTableView)
   public:
@@ -45,6 +59,7 @@ class TDropDownBenchView : public TcxCustomGridTableView {
   protected:
     const TMetaClass* GetItemClass() const override { return TDropDownBenchItem::StaticClass(); }
     const TMetaClass* GetPainterClass() const override { return TBenchPainter::StaticClass(); }
+    const TMetaClass* GetViewDataClass() const override { return TDropDownBenchViewData::StaticClass(); }
     const TMetaClass* GetViewInfoClass() const override { return TBenchViewInfo::StaticClass(); }
 };
 

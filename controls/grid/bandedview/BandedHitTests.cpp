@@ -9,4 +9,6 @@ TCursor TcxGridBandHeaderSizingEdgeHitTest::GetCursor() const {
     return crcxHorzSize;
 }
 
+TCursor TcxGridColumnHeaderVertSizingEdgeHitTest::GetCursor() const { return crcxVertSize; }
+
 } // namespace zorvy

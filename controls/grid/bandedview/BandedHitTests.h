@@ -1,6 +1,7 @@
 #pragma once
 // What lies under a point of a banded header: a band's area, its header and the sizing edge at
-// the header's right.
+// the header's right, a column header's vertical sizing edge, and the indicator's band header cell.
+#include "controls/grid/tableview/GridTableHitTests.h"
 #include "controls/grid/view/HitTests.h"
 
 namespace zorvy {
@@ -8,9 +9,26 @@ namespace zorvy {
 class TcxGridBand;
 
 enum : int {
+    htColumnHeaderVertSizingEdge = 251,
     htBand = 252,
     htBandHeader = 253,
     htBandHeaderSizingEdge = 254,
+    htIndicatorBandHeader = 255,
+};
+
+// The strip across a banded column header's bottom edge that sets its line count.
+class TcxGridColumnHeaderVertSizingEdgeHitTest : public TcxCustomGridColumnHitTest {
+    ZORVY_CLASS(TcxGridColumnHeaderVertSizingEdgeHitTest, TcxCustomGridColumnHitTest)
+  public:
+    int GetHitTestCode() const override { return htColumnHeaderVertSizingEdge; }
+    TCursor GetCursor() const override;
+};
+
+// The indicator's cell beside the band headers.
+class TcxGridIndicatorBandHeaderHitTest : public TcxGridIndicatorHitTest {
+    ZORVY_CLASS(TcxGridIndicatorBandHeaderHitTest, TcxGridIndicatorHitTest)
+  public:
+    int GetHitTestCode() const override { return htIndicatorBandHeader; }
 };
 
 // Where the band is shown: in the view's header, or in the customization form's list.

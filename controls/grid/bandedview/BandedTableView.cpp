@@ -3,6 +3,8 @@
 #include "controls/grid/bandedview/BandedTableView.h"
 
 #include "controls/foundation/painters/Painter.h"
+#include "controls/grid/bandedview/BandedPainters.h"
+#include "controls/grid/bandedview/BandedViewInfo.h"
 #include "controls/grid/view/RegisteredViews.h"
 #include "platform/rtl/StringList.h"
 
@@ -164,6 +166,8 @@ TcxGridBandedTableBackgroundBitmaps* TcxGridBandedTableView::GetBackgroundBitmap
     return static_cast<TcxGridBandedTableBackgroundBitmaps*>(TcxGridTableView::GetBackgroundBitmaps());
 }
 
+const TMetaClass* TcxGridBandedTableView::GetPainterClass() const { return TcxGridBandedTablePainter::StaticClass(); }
+const TMetaClass* TcxGridBandedTableView::GetViewInfoClass() const { return TcxGridBandedTableViewInfo::StaticClass(); }
 const TMetaClass* TcxGridBandedTableView::GetOptionsBehaviorClass() const {
     return TcxGridBandedTableOptionsBehavior::StaticClass();
 }

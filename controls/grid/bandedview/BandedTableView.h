@@ -205,6 +205,8 @@ class TcxGridBandedTableView : public TcxGridTableView {
     void UpdateAfterRestoring() override;
     void AfterAssignItems() override;
     const TMetaClass* GetItemClass() const override { return TcxGridBandedColumn::StaticClass(); }
+    const TMetaClass* GetPainterClass() const override;
+    const TMetaClass* GetViewInfoClass() const override;
     const TMetaClass* GetOptionsBehaviorClass() const override;
     const TMetaClass* GetOptionsCustomizeClass() const override;
     const TMetaClass* GetOptionsViewClass() const override;

@@ -3,6 +3,7 @@
 #include "controls/grid/table/ItemFilterDropDown.h"
 #include "controls/grid/table/TableController.h"
 #include "controls/grid/table/TableItemMoving.h"
+#include "controls/grid/table/TableView.h"
 
 namespace zorvy {
 

@@ -8,6 +8,7 @@
 #include "controls/grid/control/GridLevel.h"
 #include "controls/grid/table/EditingController.h"
 #include "controls/grid/table/TableChanges.h"
+#include "controls/grid/table/TableViewInfo.h"
 #include "controls/grid/table/TableViewInfoCache.h"
 #include "controls/grid/table/TableViewStyles.h"
 
@@ -20,6 +21,9 @@ TcxCustomGridTableView::TcxCustomGridTableView(TComponent* owner) : TcxCustomGri
 TcxCustomGridTableView::~TcxCustomGridTableView() {
     Destroying();
     if (GetController()) GetController()->GetEditingController()->DropEditingItem();
+    // Unfocused while the table view is whole: its controller's focus-loss handling reaches the
+    // table view's own parts, which the base destructor can no longer offer.
+    if (GetController() && IsFocusedView()) SetFocused(false);
     // The base destructor no longer reaches this class's overrides: the items go here.
     if (GetController()) ClearItems();
 }
@@ -517,6 +521,8 @@ void TcxCustomGridTableView::CheckItemsGroupingDateRanges() {
 }
 
 void TcxCustomGridTableView::RefreshNavigators() {
+    // The view's own navigator strip follows its data whether or not the view has the focus.
+    if (auto* info = dynamic_cast<TcxCustomGridTableViewInfo*>(GetViewInfo())) info->RefreshNavigator();
     if (TcxCustomGrid* grid = GetGrid())
         if (grid->GetFocusedView() == this) grid->RefreshNavigator();
 }

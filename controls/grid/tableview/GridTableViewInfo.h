@@ -72,7 +72,7 @@ class TcxGridTableViewInfo : public TcxCustomGridTableViewInfo {
     // ---- columns across the data area ----
     // The horizontal extent of a visible column's header cell (top and bottom: the client's),
     // moved by LeftPos; empty for an index out of range.
-    TRect GetColumnBounds(int visibleIndex);
+    virtual TRect GetColumnBounds(int visibleIndex);
     // The widths of the level indents and all visible columns.
     int GetColumnsWidth();
 
@@ -99,6 +99,7 @@ class TcxGridTableViewInfo : public TcxCustomGridTableViewInfo {
     int GetHeightForRecordCount(int recordCount) override;
 
     // ---- operations of the table layout ----
+    virtual const TMetaClass* GetHeaderViewInfoClass() const;
     virtual int CalculateDataWidth();
     virtual void CalculateExpandButtonParams();
     virtual void SetPartIndexes();

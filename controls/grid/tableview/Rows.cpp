@@ -12,6 +12,7 @@
 #include "controls/grid/tableview/Columns.h"
 #include "controls/grid/tableview/DataRowViewInfo.h"
 #include "controls/grid/tableview/GridTableController.h"
+#include "controls/grid/tableview/GroupRowViewInfo.h"
 #include "controls/grid/view/ViewInfo.h"
 #include "controls/grid/view/ViewPainter.h"
 #include "platform/win/VirtualKeys.h"
@@ -31,6 +32,9 @@ TcxCustomGridRecordViewInfoClass TcxGridNewItemRow::GetViewInfoClass() const {
 }
 TcxCustomGridRecordViewInfoClass TcxGridFilterRow::GetViewInfoClass() const {
     return RecordViewInfoClassOf<TcxGridFilterRowViewInfo>();
+}
+TcxCustomGridRecordViewInfoClass TcxGridGroupRow::GetViewInfoClass() const {
+    return RecordViewInfoClassOf<TcxGridGroupRowViewInfo>();
 }
 
 // ---- any row ----

@@ -117,6 +117,10 @@ bool TcxGridRowsViewInfo::HasBottomLine(TcxCustomGridRowViewInfo* row) {
 
 int TcxGridRowsViewInfo::GetDataWidth() { return GetGridViewInfo()->GetDataWidth(); }
 
+TcxCustomGridCellPainterClass TcxGridRowsViewInfo::GetDataRowPainterClass() {
+    return CellPainterClassOf<TcxGridDataRowPainter>();
+}
+
 bool TcxGridRowsViewInfo::GetAutoRecordHeight() {
     TcxGridTableView* view = GetGridView();
     return TcxCustomGridRecordsViewInfo::GetAutoRecordHeight() && GetGridViewInfo()->SupportsAutoHeight() &&
