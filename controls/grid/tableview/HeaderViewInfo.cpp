@@ -379,11 +379,11 @@ TcxCustomGridHitTest* TcxGridColumnHeaderViewInfo::GetHitTest(TPoint p) {
 
 bool TcxGridColumnHeaderViewInfo::MouseDown(TcxCustomGridHitTest* hitTest, TMouseButton button, TShiftState shift) {
     bool handled = TcxCustomGridViewCellViewInfo::MouseDown(hitTest, button, shift);
+    // The release sorts by the pressed column, also when the cell took the press for its pressed look.
+    if (button == mbLeft && !(shift & ssDouble) && CanClick())
+        if (auto* controller = dynamic_cast<TcxGridTableController*>(GetGridView()->GetController()))
+            controller->SetPressedColumn(column_);
     if (!handled && !(shift & ssDouble) && CanClick()) {
-        // The release sorts by the pressed column.
-        if (button == mbLeft)
-            if (auto* controller = dynamic_cast<TcxGridTableController*>(GetGridView()->GetController()))
-                controller->SetPressedColumn(column_);
         column_->DoHeaderClick();
         handled = true;
     }
