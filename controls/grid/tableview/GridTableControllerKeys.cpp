@@ -16,8 +16,11 @@ namespace {
 
 constexpr int kKeysHorzStep = 10;
 
+// Asked also while the view is being destroyed: the base view is all that is left then.
 TcxGridViewData* RowsOf(const TcxGridTableController* controller) {
-    return static_cast<TcxGridViewData*>(controller->GetGridView()->GetViewData());
+    TcxCustomGridTableView* view = controller->TcxCustomGridTableController::GetGridView();
+    if (!view || view->IsBeingDestroyed() || !dynamic_cast<TcxGridTableView*>(view)) return nullptr;
+    return dynamic_cast<TcxGridViewData*>(view->GetViewData());
 }
 
 // The filter row when the view shows one.
