@@ -53,7 +53,7 @@ class TcxCustomGridTableController : public TcxCustomGridController {
     // Descendants scroll horizontally.
     virtual void MakeItemVisible(TcxCustomGridTableItem* /*item*/) {}
     // The item left the view or got hidden.
-    void ItemRemoved(TcxCustomGridTableItem* item);
+    virtual void ItemRemoved(TcxCustomGridTableItem* item);
 
     // ---- focused record (the data controller's focused row) ----
     int GetFocusedRowIndex() const;
@@ -247,9 +247,11 @@ class TcxCustomGridTableController : public TcxCustomGridController {
     virtual const TMetaClass* GetItemsCustomizationPopupClass() const;
     // Whether grid-mode scrolling may move the data controller's buffer now.
     bool CanGridModeScroll() const;
+    // Settles the edited record before the focus leaves it: the editor value is written, an untouched
+    // insert is cancelled (done), a modified record is posted.
+    void PrepareRecordChange(int& fromRow, bool goForward, bool& done);
 
   private:
-    void PrepareRecordChange(int& fromRow, bool goForward, bool& done);
     bool ConfirmDelete(bool several) const;
 
     mutable std::unique_ptr<TcxGridEditingController> editingController_;

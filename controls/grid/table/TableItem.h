@@ -179,6 +179,15 @@ class TcxCustomGridTableItem : public TcxComponent, public IcxGridStoredObject {
     void SetMinWidth(int value);
     int GetBestFitMaxWidth() const { return bestFitMaxWidth_; }
     void SetBestFitMaxWidth(int value);
+    // Fits the width to the widest value of the records (TableItemBestFit.cpp); with
+    // checkSizingAbility only when the item allows it; fireEvents raises the size-changed events.
+    void ApplyBestFit(bool checkSizingAbility = false, bool fireEvents = false);
+    // CalculateBestFitWidth, at most BestFitMaxWidth when that is set.
+    int GetBestFitWidth();
+    // The widest value of the records measured (all, or BestFitMaxRecordCount from the top record).
+    virtual int CalculateBestFitWidth();
+    virtual void SetBestFitWidth(int value) { SetWidth(value); }
+    virtual void DoSizeChanged(bool /*fireEvents*/) {}
     TAlignment GetHeaderAlignmentHorz() const { return headerAlignmentHorzAssigned_ ? headerAlignmentHorz_ : taLeftJustify; }
     void SetHeaderAlignmentHorz(TAlignment value);
     TcxAlignmentVert GetHeaderAlignmentVert() const { return headerAlignmentVertAssigned_ ? headerAlignmentVert_ : vaTop; }

@@ -4,6 +4,7 @@
 
 #include "controls/foundation/painters/Painter.h"
 #include "controls/grid/tableview/Columns.h"
+#include "controls/grid/tableview/GridTableController.h"
 #include "controls/grid/tableview/GridTableHitTests.h"
 #include "controls/grid/tableview/GridTablePainters.h"
 #include "controls/grid/tableview/GridTableViewStyles.h"
@@ -117,6 +118,14 @@ void TcxGridColumnHeaderHorzSizingEdgeViewInfo::CalculateArea(const TRect& bound
 
 const TMetaClass* TcxGridColumnHeaderHorzSizingEdgeViewInfo::GetHitTestClass() {
     return TcxGridColumnHeaderHorzSizingEdgeHitTest::StaticClass();
+}
+
+bool TcxGridColumnHeaderHorzSizingEdgeViewInfo::MouseDown(TcxCustomGridHitTest* hitTest, TMouseButton button,
+                                                         TShiftState shift) {
+    if (TcxGridColumnHeaderAreaViewInfo::MouseDown(hitTest, button, shift)) return true;
+    if (!(shift & ssDouble)) return false;
+    GetColumn()->ApplyBestFit(true, true);
+    return true;
 }
 
 // ---- one column header ----
@@ -330,7 +339,11 @@ bool TcxGridColumnHeaderViewInfo::HasGlyph() {
     return glyph && !glyph->Empty();
 }
 
-bool TcxGridColumnHeaderViewInfo::IsPressed() { return GetState() == gcsPressed; }
+bool TcxGridColumnHeaderViewInfo::IsPressed() {
+    if (GetState() == gcsPressed) return true;
+    auto* controller = dynamic_cast<TcxGridTableController*>(GetGridView()->GetController());
+    return controller && controller->GetPressedColumn() == column_;
+}
 
 int TcxGridColumnHeaderViewInfo::GetMinWidth() {
     return column_->HasFixedWidth() ? CalculateWidth() : container_->GetColumnMinWidth(column_);
@@ -366,6 +379,10 @@ TcxCustomGridHitTest* TcxGridColumnHeaderViewInfo::GetHitTest(TPoint p) {
 
 bool TcxGridColumnHeaderViewInfo::MouseDown(TcxCustomGridHitTest* hitTest, TMouseButton button, TShiftState shift) {
     bool handled = TcxCustomGridViewCellViewInfo::MouseDown(hitTest, button, shift);
+    // The release sorts by the pressed column, also when the cell took the press for its pressed look.
+    if (button == mbLeft && !(shift & ssDouble) && CanClick())
+        if (auto* controller = dynamic_cast<TcxGridTableController*>(GetGridView()->GetController()))
+            controller->SetPressedColumn(column_);
     if (!handled && !(shift & ssDouble) && CanClick()) {
         column_->DoHeaderClick();
         handled = true;

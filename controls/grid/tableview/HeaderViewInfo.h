@@ -80,6 +80,8 @@ class TcxGridColumnHeaderHorzSizingEdgeViewInfo : public TcxGridColumnHeaderArea
     void CalculateArea(const TRect& bounds, TRect& textAreaBounds) override;
     const TMetaClass* GetHitTestClass() override;
     TcxCustomGridCellPainterClass GetPainterClass() override { return nullptr; }
+    // A double click fits the column to its widest value.
+    bool MouseDown(TcxCustomGridHitTest* hitTest, TMouseButton button, TShiftState shift) override;
 };
 
 // ---- one column header ----

@@ -9,6 +9,7 @@
 #include "controls/grid/tableview/HeaderFilterButton.h"
 #include "controls/data/FilterCriteria.h"
 #include "platform/classlib/Forms.h"
+#include "tests/controls/grid/GridFixture.h"
 #include "tests/controls/grid/tableview/HeadersView.h"
 
 #include <gtest/gtest.h>
