@@ -181,12 +181,13 @@ void TFrfx::dataRefreshClick(TObject*) {
         return;
     }
     Data->Frfx.chusvcom = chusvcom->GetText();
-    Data->Frfx.Panel4 = Panel4->GetVisible();
+    StoreTrendTableSettings(Data->Frfx);
     docked_->StoreSettings(*Data);
     if (!dataSQL(Data->ViewQuery(view), startcom->GetText(), Endcom->GetText())) return;
     openedWith_[static_cast<int>(view)] = OpeningKey();
     docked_->ShowResults(*Data);
     ShowRemainders(Data->ViewQuery(view));
+    ShowLastValues();
 }
 
 bool TFrfx::dataSQL(TADOQuery* query, const std::string& bid, const std::string& eid) {
@@ -196,7 +197,9 @@ bool TFrfx::dataSQL(TADOQuery* query, const std::string& bid, const std::string&
         ++view;
     if (view == TrendViewCount) return false;
     try {
-        if (!Data->RefreshView(static_cast<TTrendView>(view), bid, eid)) return false;
+        const auto trendView = static_cast<TTrendView>(view);
+        if (!(trendBuild_ ? Data->BuildTrendTable(trendView, bid, eid) : Data->RefreshView(trendView, bid, eid)))
+            return false;
     } catch (const std::exception& e) {
         // The view stays closed and usable; the next refresh tries again.
         query->Close();

@@ -149,8 +149,9 @@ std::vector<std::string> DrawGridSheets(THeadlessDisplay& display, const std::st
     InitializeGridUnits();
     std::vector<std::string> paths = {DrawGlyphSheet(folder), DrawStripPhoto(display, folder),
                                       DrawLevelTabsPhoto(display, folder), DrawTableViewsPhoto(display, folder),
-                                      DrawTableHeadersPhoto(display, folder)};
+                                      DrawTableHeadersPhoto(display, folder), DrawTableViewPhoto(display, folder)};
     for (const std::string& path : DrawGridDragSheets(display, folder)) paths.push_back(path);
+    for (const std::string& path : DrawGridFilterSheets(display, folder)) paths.push_back(path);
     FinalizeGridUnits();
     FinalizeForms();
     return paths;

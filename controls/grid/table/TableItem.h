@@ -25,6 +25,8 @@ class TcxCustomGridRecord;
 class TcxCustomGridTableItem;
 class TcxCustomGridTableView;
 class TcxEditRepositoryItem;
+class TcxDataFilterValueList;
+class TcxGridDateRanges;
 class TcxGridFilteringDateRanges;
 class TcxGridGroupingDateRanges;
 class TcxGridItemDataBinding;
@@ -117,6 +119,10 @@ using TcxGridGetDisplayTextEvent =
     std::function<void(TcxCustomGridTableItem* sender, TcxCustomGridRecord* record, std::string& text)>;
 using TcxGridGetFilterDisplayTextEvent =
     std::function<void(TcxCustomGridTableItem* sender, const Variant& value, std::string& displayText)>;
+using TcxGridGetFilterValuesEvent = std::function<void(TcxCustomGridTableItem* sender, TcxDataFilterValueList* valueList)>;
+using TcxGridUserFilteringEvent =
+    std::function<void(TcxCustomGridTableItem* sender, const Variant& value, const std::string& displayText)>;
+using TcxGridInitDateRangesEvent = std::function<void(TcxCustomGridTableItem* sender, TcxGridDateRanges* dateRanges)>;
 using TcxGridGetPropertiesEvent = std::function<void(TcxCustomGridTableItem* sender, TcxCustomGridRecord* record,
                                                      TcxCustomEditProperties*& properties)>;
 using TcxGridTableItemCustomDrawCellEvent = std::function<void(
@@ -310,9 +316,15 @@ class TcxCustomGridTableItem : public TcxComponent, public IcxGridStoredObject {
     void DoGetDataText(int recordIndex, std::string& text);
     void DoGetDisplayText(TcxCustomGridRecord* record, std::string& text);
     void DoGetFilterDisplayText(const Variant& value, std::string& text);
+    void DoGetFilterValues(TcxDataFilterValueList* valueList);
+    void DoUserFiltering(const Variant& value, const std::string& displayText);
     TcxGridGetDataTextEvent OnGetDataText;
     TcxGridGetDisplayTextEvent OnGetDisplayText;
     TcxGridGetFilterDisplayTextEvent OnGetFilterDisplayText;
+    TcxGridGetFilterValuesEvent OnGetFilterValues;
+    TcxGridUserFilteringEvent OnUserFiltering;
+    // After the view's own handler.
+    TcxGridInitDateRangesEvent OnInitFilteringDateRanges;
     TcxGridGetPropertiesEvent OnGetProperties;
     TcxGridGetPropertiesEvent OnGetPropertiesForEdit;
     TcxGridTableItemGetStoredPropertiesEvent OnGetStoredProperties;

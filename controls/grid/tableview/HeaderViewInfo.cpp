@@ -7,6 +7,7 @@
 #include "controls/grid/tableview/GridTableHitTests.h"
 #include "controls/grid/tableview/GridTablePainters.h"
 #include "controls/grid/tableview/GridTableViewStyles.h"
+#include "controls/grid/tableview/HeaderFilterButton.h"
 #include "controls/grid/tableview/IndicatorViewInfo.h"
 #include "platform/rtl/ResourceStrings.h"
 
@@ -132,11 +133,13 @@ TcxGridColumnHeaderViewInfo::~TcxGridColumnHeaderViewInfo() {
 void TcxGridColumnHeaderViewInfo::CreateAreas() {
     areas_.clear();
     EnumAreaClasses();
+    // A filter button takes over the drop-down its column's previous header left open.
+    for (const auto& area : areas_) area->AfterConstruction();
 }
 
 void TcxGridColumnHeaderViewInfo::EnumAreaClasses() {
-    // The column filter button comes with the column filter drop-down.
     if (HasSizingEdge()) AddArea<TcxGridColumnHeaderHorzSizingEdgeViewInfo>();
+    if (HasFilterButton()) AddArea<TcxGridColumnHeaderFilterButtonViewInfo>();
     if (HasSortingMark()) AddArea<TcxGridColumnHeaderSortingMarkViewInfo>();
     if (HasGlyph()) AddArea<TcxGridColumnHeaderGlyphViewInfo>();
 }
@@ -179,7 +182,7 @@ void TcxGridColumnHeaderViewInfo::CalculateParams() {
 TAlignment TcxGridColumnHeaderViewInfo::CalculateAlignmentHorz() { return column_->GetHeaderAlignmentHorz(); }
 TcxAlignmentVert TcxGridColumnHeaderViewInfo::CalculateAlignmentVert() { return column_->GetHeaderAlignmentVert(); }
 TRect TcxGridColumnHeaderViewInfo::GetClipBounds() { return container_->GetItemClipBounds(); }
-TBitmap* TcxGridColumnHeaderViewInfo::GetBackgroundBitmap() { return GetGridView()->GetBackgroundBitmaps()->GetHeader(); }
+TBitmap* TcxGridColumnHeaderViewInfo::GetBackgroundBitmap() { return GetGridView()->GetBackgroundBitmaps()->GetBitmap(TcxGridTableBackgroundBitmaps::bbHeader); }
 TcxBorders TcxGridColumnHeaderViewInfo::CalculateBorders() { return GetLookAndFeelPainter()->GetHeaderBorders(neighbors_); }
 int TcxGridColumnHeaderViewInfo::GetSideBorderWidth(TcxBorder) { return GetBorderWidthFor(GetLookAndFeelPainter()); }
 int TcxGridColumnHeaderViewInfo::GetBorderWidthFor(const TcxCustomLookAndFeelPainter* painter) {
@@ -313,6 +316,8 @@ void TcxGridColumnHeaderViewInfo::CalculateVisible(int left, int width) {
     const TRect client = GetGridViewInfo()->GetClientBounds();
     Visible = left < client.Right && left + width > client.Left;
 }
+
+bool TcxGridColumnHeaderViewInfo::HasFilterButton() { return column_->CanFilter(true); }
 
 bool TcxGridColumnHeaderViewInfo::HasSizingEdge() {
     return column_->CanApplyBestFit() && container_->GetContainerKind() == ckHeader;
@@ -614,7 +619,8 @@ void TcxGridHeaderViewInfo::CalculateColumnAutoWidths() {
         TcxGridColumnHeaderViewInfo* item = GetItem(i);
         TcxAutoWidthItem* entry = autoWidth.NewItem();
         entry->MinWidth = item->GetMinWidth();
-        entry->Width = item->CalculateWidth();
+        // From the column's own width, so that sharing the client again gives the same widths.
+        entry->Width = GetColumnWidth(item->GetColumn());
         entry->Fixed = item->GetColumn()->HasFixedWidth();
     }
     const TRect client = GetGridViewInfo()->GetClientBounds();
@@ -647,7 +653,7 @@ bool TcxGridHeaderViewInfo::DrawBackground(TcxCanvas* canvas, const TRect& r) {
     return true;
 }
 
-TBitmap* TcxGridHeaderViewInfo::GetItemsBackgroundBitmap() { return GetGridView()->GetBackgroundBitmaps()->GetHeader(); }
+TBitmap* TcxGridHeaderViewInfo::GetItemsBackgroundBitmap() { return GetGridView()->GetBackgroundBitmaps()->GetBitmap(TcxGridTableBackgroundBitmaps::bbHeader); }
 bool TcxGridHeaderViewInfo::IsHeightAssigned() { return GetOptionsView()->GetHeaderHeight() != 0; }
 
 // ---- group-by box ----
@@ -667,7 +673,7 @@ int TcxGridGroupByBoxViewInfo::CalculateWidth() {
     return client.Right - client.Left;
 }
 
-TBitmap* TcxGridGroupByBoxViewInfo::GetBackgroundBitmap() { return GetGridView()->GetBackgroundBitmaps()->GetGroupByBox(); }
+TBitmap* TcxGridGroupByBoxViewInfo::GetBackgroundBitmap() { return GetGridView()->GetBackgroundBitmaps()->GetBitmap(TcxGridTableBackgroundBitmaps::bbGroupByBox); }
 const TMetaClass* TcxGridGroupByBoxViewInfo::GetHitTestClass() { return TcxGridGroupByBoxHitTest::StaticClass(); }
 TcxCustomGridCellPainterClass TcxGridGroupByBoxViewInfo::GetPainterClass() {
     return CellPainterClassOf<TcxGridGroupByBoxPainter>();

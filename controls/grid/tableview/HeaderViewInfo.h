@@ -145,6 +145,7 @@ class TcxGridColumnHeaderViewInfo : public TcxCustomGridViewCellViewInfo {
     // Visible when it meets the client bounds horizontally.
     virtual void CalculateVisible(int left, int width);
     virtual bool HasSizingEdge();
+    virtual bool HasFilterButton();
     virtual bool CanClick() { return true; }
     virtual bool HasSortingMark();
     virtual void CheckWidth(int& width);
