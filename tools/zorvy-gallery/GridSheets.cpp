@@ -149,7 +149,7 @@ std::vector<std::string> DrawGridSheets(THeadlessDisplay& display, const std::st
     InitializeGridUnits();
     std::vector<std::string> paths = {DrawGlyphSheet(folder), DrawStripPhoto(display, folder),
                                       DrawLevelTabsPhoto(display, folder), DrawTableViewsPhoto(display, folder),
-                                      DrawTableHeadersPhoto(display, folder)};
+                                      DrawTableHeadersPhoto(display, folder), DrawTableViewPhoto(display, folder)};
     for (const std::string& path : DrawGridDragSheets(display, folder)) paths.push_back(path);
     FinalizeGridUnits();
     FinalizeForms();

@@ -25,6 +25,8 @@ std::string DrawTableViewsPhoto(THeadlessDisplay& display, const std::string& fo
 // Table views with the group-by box, header, footer, indicator and group rows, in each
 // look-and-feel (GridHeaderSheets.cpp).
 std::string DrawTableHeadersPhoto(THeadlessDisplay& display, const std::string& folder);
+// The table view with group rows, footer and indicator in every look-and-feel (GridTableViewSheets.cpp).
+std::string DrawTableViewPhoto(THeadlessDisplay& display, const std::string& folder);
 
 // Needs the foundation units; starts and stops the grid units; answers the files it wrote.
 std::vector<std::string> DrawGridSheets(THeadlessDisplay& display, const std::string& folder);

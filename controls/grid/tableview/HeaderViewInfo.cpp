@@ -179,7 +179,7 @@ void TcxGridColumnHeaderViewInfo::CalculateParams() {
 TAlignment TcxGridColumnHeaderViewInfo::CalculateAlignmentHorz() { return column_->GetHeaderAlignmentHorz(); }
 TcxAlignmentVert TcxGridColumnHeaderViewInfo::CalculateAlignmentVert() { return column_->GetHeaderAlignmentVert(); }
 TRect TcxGridColumnHeaderViewInfo::GetClipBounds() { return container_->GetItemClipBounds(); }
-TBitmap* TcxGridColumnHeaderViewInfo::GetBackgroundBitmap() { return GetGridView()->GetBackgroundBitmaps()->GetHeader(); }
+TBitmap* TcxGridColumnHeaderViewInfo::GetBackgroundBitmap() { return GetGridView()->GetBackgroundBitmaps()->GetBitmap(TcxGridTableBackgroundBitmaps::bbHeader); }
 TcxBorders TcxGridColumnHeaderViewInfo::CalculateBorders() { return GetLookAndFeelPainter()->GetHeaderBorders(neighbors_); }
 int TcxGridColumnHeaderViewInfo::GetSideBorderWidth(TcxBorder) { return GetBorderWidthFor(GetLookAndFeelPainter()); }
 int TcxGridColumnHeaderViewInfo::GetBorderWidthFor(const TcxCustomLookAndFeelPainter* painter) {
@@ -614,7 +614,8 @@ void TcxGridHeaderViewInfo::CalculateColumnAutoWidths() {
         TcxGridColumnHeaderViewInfo* item = GetItem(i);
         TcxAutoWidthItem* entry = autoWidth.NewItem();
         entry->MinWidth = item->GetMinWidth();
-        entry->Width = item->CalculateWidth();
+        // From the column's own width, so that sharing the client again gives the same widths.
+        entry->Width = GetColumnWidth(item->GetColumn());
         entry->Fixed = item->GetColumn()->HasFixedWidth();
     }
     const TRect client = GetGridViewInfo()->GetClientBounds();
@@ -647,7 +648,7 @@ bool TcxGridHeaderViewInfo::DrawBackground(TcxCanvas* canvas, const TRect& r) {
     return true;
 }
 
-TBitmap* TcxGridHeaderViewInfo::GetItemsBackgroundBitmap() { return GetGridView()->GetBackgroundBitmaps()->GetHeader(); }
+TBitmap* TcxGridHeaderViewInfo::GetItemsBackgroundBitmap() { return GetGridView()->GetBackgroundBitmaps()->GetBitmap(TcxGridTableBackgroundBitmaps::bbHeader); }
 bool TcxGridHeaderViewInfo::IsHeightAssigned() { return GetOptionsView()->GetHeaderHeight() != 0; }
 
 // ---- group-by box ----
@@ -667,7 +668,7 @@ int TcxGridGroupByBoxViewInfo::CalculateWidth() {
     return client.Right - client.Left;
 }
 
-TBitmap* TcxGridGroupByBoxViewInfo::GetBackgroundBitmap() { return GetGridView()->GetBackgroundBitmaps()->GetGroupByBox(); }
+TBitmap* TcxGridGroupByBoxViewInfo::GetBackgroundBitmap() { return GetGridView()->GetBackgroundBitmaps()->GetBitmap(TcxGridTableBackgroundBitmaps::bbGroupByBox); }
 const TMetaClass* TcxGridGroupByBoxViewInfo::GetHitTestClass() { return TcxGridGroupByBoxHitTest::StaticClass(); }
 TcxCustomGridCellPainterClass TcxGridGroupByBoxViewInfo::GetPainterClass() {
     return CellPainterClassOf<TcxGridGroupByBoxPainter>();

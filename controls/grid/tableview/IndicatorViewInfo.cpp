@@ -225,7 +225,7 @@ bool TcxGridIndicatorRowItemViewInfo::CanSizeRow() {
     return dynamic_cast<TcxGridDataRow*>(record) && GetGridView()->GetOptionsCustomize()->GetDataRowSizing();
 }
 
-TBitmap* TcxGridIndicatorRowItemViewInfo::GetBackgroundBitmap() { return GetGridView()->GetBackgroundBitmaps()->GetIndicator(); }
+TBitmap* TcxGridIndicatorRowItemViewInfo::GetBackgroundBitmap() { return GetGridView()->GetBackgroundBitmaps()->GetBitmap(TcxGridTableBackgroundBitmaps::bbIndicator); }
 const TMetaClass* TcxGridIndicatorRowItemViewInfo::GetHitTestClass() { return TcxGridRowIndicatorHitTest::StaticClass(); }
 TcxCustomGridCellPainterClass TcxGridIndicatorRowItemViewInfo::GetPainterClass() {
     return CellPainterClassOf<TcxGridIndicatorRowItemPainter>();

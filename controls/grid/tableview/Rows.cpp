@@ -11,6 +11,7 @@
 #include "controls/grid/table/TableController.h"
 #include "controls/grid/tableview/Columns.h"
 #include "controls/grid/tableview/DataRowViewInfo.h"
+#include "controls/grid/tableview/GroupRowViewInfo.h"
 #include "controls/grid/view/ViewInfo.h"
 #include "controls/grid/view/ViewPainter.h"
 #include "platform/win/VirtualKeys.h"
@@ -30,6 +31,9 @@ TcxCustomGridRecordViewInfoClass TcxGridNewItemRow::GetViewInfoClass() const {
 }
 TcxCustomGridRecordViewInfoClass TcxGridFilterRow::GetViewInfoClass() const {
     return RecordViewInfoClassOf<TcxGridFilterRowViewInfo>();
+}
+TcxCustomGridRecordViewInfoClass TcxGridGroupRow::GetViewInfoClass() const {
+    return RecordViewInfoClassOf<TcxGridGroupRowViewInfo>();
 }
 
 // ---- any row ----
