@@ -6,6 +6,7 @@
 #include "controls/grid/table/RecordViewInfo.h"
 #include "controls/grid/table/TableController.h"
 #include "controls/grid/table/TableView.h"
+#include "controls/grid/view/GridSite.h"
 #include "controls/grid/view/ViewInfo.h"
 
 #include <algorithm>

@@ -1,5 +1,6 @@
 // A table item's best fit: the width that shows the widest value of its records.
 #include "controls/editors/framework/EditProperties.h"
+#include "controls/editors/framework/EditStyle.h"
 #include "controls/foundation/services/ControlRoutines.h"
 #include "controls/grid/table/Records.h"
 #include "controls/grid/table/TableController.h"
