@@ -83,14 +83,14 @@ void TTrendForm::BuildGrid() {
     }
     for (size_t b = 0; b < bands.size(); ++b)
         for (size_t c = 0; c < bands[b].Columns.size(); ++c) {
-            const TTrendColumn& spec = bands[b].Columns[c];
-            TcxGridDBBandedColumn* column = Column(spec.Field);
-            column->SetCaption(spec.Caption);
-            column->SetWidth(ColumnWidth(bands[b], spec));
+            const TTrendColumn& wanted = bands[b].Columns[c];
+            TcxGridDBBandedColumn* column = Column(wanted.Field);
+            column->SetCaption(wanted.Caption);
+            column->SetWidth(ColumnWidth(bands[b], wanted));
             column->GetPosition()->SetBandIndex(static_cast<int>(b));
             column->GetPosition()->SetRowIndex(0);
             column->GetPosition()->SetColIndex(static_cast<int>(c));
-            column->SetVisible(spec.Visible);
+            column->SetVisible(wanted.Visible);
         }
 
     for (const TTrendSummary& summary : TrendSummaries(view_)) {
