@@ -9,19 +9,6 @@ namespace zorvy {
 
 namespace {
 
-// Puts the canvas clip region of the moment back when the scope ends.
-class TBandClipKeeper {
-  public:
-    explicit TBandClipKeeper(TcxCanvas* canvas) : canvas_(canvas), saved_(canvas->CopyClipRegion()) {}
-    ~TBandClipKeeper() { canvas_->ApplyClipRegion(saved_); }
-    TBandClipKeeper(const TBandClipKeeper&) = delete;
-    TBandClipKeeper& operator=(const TBandClipKeeper&) = delete;
-
-  private:
-    TcxCanvas* canvas_;
-    TcxRegion* saved_;
-};
-
 constexpr TcxGridBandFixedKind kBandPaintOrder[] = {fkLeft, fkRight, fkNone};
 
 } // namespace
@@ -58,7 +45,7 @@ void TcxGridBandedHeaderPainter::DrawBands() {
 TcxGridBandViewInfo* TcxGridBandPainter::GetBand() const { return static_cast<TcxGridBandViewInfo*>(GetViewInfo()); }
 
 void TcxGridBandPainter::Paint() {
-    TBandClipKeeper keeper(GetCanvas());
+    TClipRegionKeeper keeper(GetCanvas());
     GetCanvas()->ClipIntersectRect(GetBand()->GetAreaClipBounds());
     DrawHeader();
     if (GetBand()->GetRowsViewInfo())
@@ -156,7 +143,7 @@ void TcxGridBandedDataRowPainter::DrawCells() {
             TRect shown;
             if (!IntersectRect(shown, area, bandViewInfo->GetAreaClipBounds())) continue;
             {
-                TBandClipKeeper keeper(canvas);
+                TClipRegionKeeper keeper(canvas);
                 canvas->ClipIntersectRect(shown);
                 // Behind the cells: what lines no column of the band fills shows the band's content.
                 if (bandsViewInfo->GetLineCount() > 1 || bandViewInfo->GetColumnHeaderCount() == 0) {

@@ -14,20 +14,6 @@ namespace zorvy {
 
 namespace {
 
-// Keeps the canvas clip region of the moment and puts it back when the scope ends, also when a
-// custom-draw handler raises.
-class TClipRegionKeeper {
-  public:
-    explicit TClipRegionKeeper(TcxCanvas* canvas) : canvas_(canvas), saved_(canvas->CopyClipRegion()) {}
-    ~TClipRegionKeeper() { canvas_->ApplyClipRegion(saved_); }
-    TClipRegionKeeper(const TClipRegionKeeper&) = delete;
-    TClipRegionKeeper& operator=(const TClipRegionKeeper&) = delete;
-
-  private:
-    TcxCanvas* canvas_;
-    TcxRegion* saved_;
-};
-
 TcxHeaderText HeaderTextOf(TcxCustomGridCellViewInfo* cell, const TRect& textBounds) {
     TcxHeaderText text;
     text.TextBounds = textBounds;

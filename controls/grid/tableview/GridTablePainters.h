@@ -12,6 +12,20 @@
 
 namespace zorvy {
 
+// Keeps the canvas clip region of the moment and puts it back when the scope ends, also when a
+// custom-draw handler raises.
+class TClipRegionKeeper {
+  public:
+    explicit TClipRegionKeeper(TcxCanvas* canvas) : canvas_(canvas), saved_(canvas->CopyClipRegion()) {}
+    ~TClipRegionKeeper() { canvas_->ApplyClipRegion(saved_); }
+    TClipRegionKeeper(const TClipRegionKeeper&) = delete;
+    TClipRegionKeeper& operator=(const TClipRegionKeeper&) = delete;
+
+  private:
+    TcxCanvas* canvas_;
+    TcxRegion* saved_;
+};
+
 class TcxGridColumnContainerViewInfo;
 class TcxGridColumnHeaderViewInfo;
 
