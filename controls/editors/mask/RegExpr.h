@@ -23,9 +23,11 @@
 
 namespace zorvy {
 
-// Repeat counts above this, and expressions that would expand to more states, do not compile.
+// Repeat counts above this, and expressions that would expand to more states, do not compile. A mask
+// of 2,000 states is far beyond any edit's text; the bound keeps the forced-character walk, whose
+// position sets grow with its length, well under a keystroke's time.
 inline constexpr int MaxRegExprRepeat = 1000;
-inline constexpr int MaxRegExprStates = 20000;
+inline constexpr int MaxRegExprStates = 2000;
 
 struct TcxLexem {
     int Code = 0; // 0 literal, 1 operator, 2 integer, 3 ., 4-9 \w \W \d \D \s \S, 10 \n, 11 /, 12 :

@@ -4,7 +4,7 @@
 #include "platform/rtl/FormatSettings.h"
 
 #include <algorithm>
-#include <set>
+#include <unordered_map>
 
 namespace zorvy {
 
@@ -111,6 +111,12 @@ class TUserEnumeration : public TcxRegExprItem {
     bool inverse_;
     std::vector<std::unique_ptr<TcxRegExprItem>> members_;
 };
+
+size_t HashStates(const std::vector<int>& set) {
+    size_t hash = set.size();
+    for (int s : set) hash ^= size_t(s) + 0x9e3779b97f4a7c15ULL + (hash << 6) + (hash >> 2);
+    return hash;
+}
 
 } // namespace
 
@@ -333,15 +339,23 @@ bool TcxRegExprAutomat::IsFinal() const {
 
 void TcxRegExprAutomat::AutoComplete(const std::function<void(char32_t)>& onUpdate) {
     // A loop of forced characters that never reaches a match (as in "0*1{0}", where nothing is final)
-    // would force characters for ever: completion stops where a position repeats.
-    std::set<TStates> seen{current_};
+    // would force characters for ever: completion stops where a position repeats. The positions of
+    // this walk are the history from `start` on plus the current one; they are found by hash and
+    // confirmed by value, so a long walk costs no more than its steps.
+    const size_t start = history_.size();
+    auto position = [&](size_t i) -> const TStates& { return i < history_.size() ? history_[i] : current_; };
+    std::unordered_multimap<size_t, size_t> seen{{HashStates(current_), start}};
     while (!IsFinal()) {
         TStates next = Successors(current_, nullptr, false);
         const char32_t symbol = SingleSymbol(next);
-        if (symbol == 0 || !seen.insert(next).second) return;
+        if (symbol == 0) return;
+        const size_t hash = HashStates(next);
+        const auto [first, last] = seen.equal_range(hash);
+        if (std::any_of(first, last, [&](const auto& entry) { return position(entry.second) == next; })) return;
         if (onUpdate) onUpdate(symbol);
         history_.push_back(std::move(current_));
         current_ = std::move(next);
+        seen.emplace(hash, history_.size());
     }
 }
 

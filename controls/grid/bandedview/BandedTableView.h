@@ -57,7 +57,7 @@ class TcxGridBandedTableOptionsCustomize : public TcxGridTableOptionsCustomize {
     bool GetNestedBands() const { return nestedBands_; }
     void SetNestedBands(bool value) { Store(nestedBands_, value, vckProperty); }
     // Columns of a banded view are never reordered in the quick-customization list.
-    bool SupportsColumnsQuickCustomizationReordering() const { return false; }
+    bool SupportsColumnsQuickCustomizationReordering() const override { return false; }
     // Never with nested bands; else at design time, when enabled, or by default with band moving.
     bool SupportsBandsQuickCustomizationReordering() const;
 

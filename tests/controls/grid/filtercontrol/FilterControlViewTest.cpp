@@ -165,8 +165,12 @@ TEST_F(FilterControlView, TheValueEditorsKeysKeepRestoreMoveOrRemove) {
         Key(c.key, c.ctrl);
         EXPECT_EQ(control->GetRowCount(), c.rows) << "key " << c.key;
         EXPECT_EQ(control->GetValueEditor(), nullptr) << "key " << c.key;
-        if (c.value) EXPECT_EQ(Condition(1)->GetValues()->GetValue(0)->ValueText, c.value) << "key " << c.key;
-        if (c.key == VK_DOWN) EXPECT_EQ(control->GetFocusedRow(), control->GetRow(2));
+        if (c.value) {
+            EXPECT_EQ(Condition(1)->GetValues()->GetValue(0)->ValueText, c.value) << "key " << c.key;
+        }
+        if (c.key == VK_DOWN) {
+            EXPECT_EQ(control->GetFocusedRow(), control->GetRow(2));
+        }
         control->EndValueEditing(false);
     }
 }
