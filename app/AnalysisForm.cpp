@@ -12,7 +12,9 @@
 #include "controls/editors/groups/CheckGroup.h"
 #include "controls/editors/groups/RadioGroup.h"
 #include "controls/editors/popup/ComboBox.h"
+#include "controls/grid/dbviews/DBViews.h"
 #include "controls/grid/styles/Styles.h"
+#include "controls/grid/tableview/GridTableViewStyles.h"
 #include "data/DataModule.h"
 #include "engine/DrawContext.h"
 #include "platform/classlib/stdctrls/ButtonGroup.h"
@@ -24,6 +26,8 @@
 #include "platform/db/Field.h"
 #include "platform/gdi/Colors.h"
 #include "platform/rtl/Numbers.h"
+
+#include <sstream>
 
 namespace zorvy {
 
@@ -44,6 +48,16 @@ void TFrfx::FormCreate(TObject*) {
     MarkStyle->SetColor(clLime);
     PlainStyle = new TcxStyle(this);
     PlainStyle->SetColor(clDefault);
+}
+
+void TFrfx::HistoryChanged() {
+    if (Frmain)
+        SetCaption(Frmain->LastIssue > 0 ? NextDrawCaption(Frmain->LastIssue, Frmain->LastEndTime)
+                                         : std::string(NoHistoryCaption));
+    openingProblem_.clear();
+    Lbproblem->SetCaption("");
+    FillIssueLists();
+    if (docked_ && Data) dataRefreshClick(this);
 }
 
 void TFrfx::FillIssueLists() {
@@ -181,12 +195,13 @@ void TFrfx::dataRefreshClick(TObject*) {
         return;
     }
     Data->Frfx.chusvcom = chusvcom->GetText();
-    Data->Frfx.Panel4 = Panel4->GetVisible();
+    StoreTrendTableSettings(Data->Frfx);
     docked_->StoreSettings(*Data);
     if (!dataSQL(Data->ViewQuery(view), startcom->GetText(), Endcom->GetText())) return;
     openedWith_[static_cast<int>(view)] = OpeningKey();
     docked_->ShowResults(*Data);
     ShowRemainders(Data->ViewQuery(view));
+    ShowLastValues();
 }
 
 bool TFrfx::dataSQL(TADOQuery* query, const std::string& bid, const std::string& eid) {
@@ -196,7 +211,9 @@ bool TFrfx::dataSQL(TADOQuery* query, const std::string& bid, const std::string&
         ++view;
     if (view == TrendViewCount) return false;
     try {
-        if (!Data->RefreshView(static_cast<TTrendView>(view), bid, eid)) return false;
+        const auto trendView = static_cast<TTrendView>(view);
+        if (!(trendBuild_ ? Data->BuildTrendTable(trendView, bid, eid) : Data->RefreshView(trendView, bid, eid)))
+            return false;
     } catch (const std::exception& e) {
         // The view stays closed and usable; the next refresh tries again.
         query->Close();
@@ -229,6 +246,22 @@ void TFrfx::ShowRemainders(TADOQuery* query) {
 
 std::string TFrfx::bgvAndPx(const std::string& text) {
     return SortedValueList(text);
+}
+
+void TFrfx::DrawColumn(const std::string& text, TcxGridTableView* view, int count,
+                       const std::vector<int>& columns) {
+    if (!view || !MarkStyle || !PlainStyle) return;
+    // Only the first count values are read.
+    std::istringstream words(text);
+    std::string limited, word;
+    for (int i = 0; i < count && words >> word; ++i)
+        limited += word + " ";
+    const std::array<bool, 7> marks = IntervalMarks(limited);
+    view->BeginUpdate();
+    for (size_t k = 0; k < marks.size() && k < columns.size(); ++k)
+        if (columns[k] >= 0 && columns[k] < view->GetItemCount())
+            view->GetColumn(columns[k])->GetStyles()->SetContent(marks[k] ? MarkStyle : PlainStyle);
+    view->EndUpdate();
 }
 
 void TFrfx::chusvcomPropertiesChange(TObject* sender) {

@@ -67,6 +67,7 @@ TFrfx::TFrfx(TComponent* owner) : TForm(owner) {
     // The trend-table page lies on top until a view is chosen.
     Panel4 = AddPage(this, this, "Panel4");
     Panel4->BringToFront();
+    BuildTrendTablePage();
     OnCreate = [this](TObject* sender) { FormCreate(sender); };
     OnClose = [this](TObject* sender, TCloseAction& action) { FormClose(sender, action); };
 }

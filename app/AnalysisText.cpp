@@ -60,6 +60,20 @@ std::string SortedValueList(const std::string& text) {
     return sorted;
 }
 
+std::array<bool, 7> IntervalMarks(const std::string& sorted) {
+    std::array<int64_t, 6> values{};
+    std::istringstream words(sorted);
+    std::string word;
+    size_t count = 0;
+    while (count < values.size() && words >> word)
+        if (TryStrToInt64(word, values[count])) ++count;
+    std::array<bool, 7> marks{};
+    marks[0] = marks[6] = true;
+    for (size_t k = 1; k <= 5; ++k)
+        marks[k] = values[k - 1] != values[k];
+    return marks;
+}
+
 int TailSumRemainder(const TCombination& balls) {
     int sum = 0;
     for (int ball : balls)

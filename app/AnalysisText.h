@@ -33,6 +33,10 @@ std::string LastValuesText(const std::array<int32_t, 6>& values);
 // ("12 5 0 " -> "0 5 12 "). Numbers of any length sort by value; words that are no number are passed over.
 std::string SortedValueList(const std::string& text);
 
+// Which of the seven interval columns JJ0 … JJ6 are marked for a sorted list of up to six values (the
+// missing ones count as 0): the two outer ones always, JJ k (1 to 5) unless values k-1 and k are equal.
+std::array<bool, 7> IntervalMarks(const std::string& sorted);
+
 // The previous draw's tail sum (sum of the balls' units) and ball sum, each mod 3.
 int TailSumRemainder(const TCombination& balls);
 int BallSumRemainder(const TCombination& balls);

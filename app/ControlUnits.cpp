@@ -26,6 +26,7 @@
 #include "controls/editors/text/TextEditUnit.h"
 #include "controls/editors/time/TimeEdit.h"
 #include "controls/foundation/services/FoundationUnits.h"
+#include "controls/grid/common/GridUnits.h"
 
 namespace zorvy {
 
@@ -57,9 +58,11 @@ void InitializeControlUnits() {
     InitializeDBEditRepositoryUnit();
     RegisterDefaultEditorsByValueType();
     RegisterDefaultEditorsByFieldType();
+    InitializeGridUnits();
 }
 
 void FinalizeControlUnits() {
+    FinalizeGridUnits();
     UnregisterDefaultEditorsByFieldType();
     UnregisterDefaultEditorsByValueType();
     FinalizeEditRepositoryItemsUnit();

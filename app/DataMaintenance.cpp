@@ -69,6 +69,7 @@ TFrdatamodify::TFrdatamodify(TComponent* owner) : TForm(owner) {
     SetClientHeight(564);
     BuildWindow();
     BindDataSets();
+    BuildGrids();
     OnCreate = [this](TObject* sender) { FormCreate(sender); };
     OnShow = [this](TObject* sender) { FormShow(sender); };
 }
@@ -168,6 +169,7 @@ void TFrdatamodify::FormShow(TObject*) {
     ConnectBlueBalls();
     PageControl1->SetActivePage(TabSheet1);
     if (Tkpdata->GetActive()) Tkpdata->Last();
+    RefreshNavigators();
 }
 
 void TFrdatamodify::ConnectDrawTables() {
@@ -212,7 +214,5 @@ bool TFrdatamodify::TakeDrawsChanged() {
 void TFrdatamodify::CheckBox1Click(TObject*) { SetEditing(0, CheckBox1->GetChecked()); }
 
 void TFrdatamodify::CheckBox2Click(TObject*) { SetEditing(1, CheckBox2->GetChecked()); }
-
-void TFrdatamodify::SetEditing(int page, bool editing) { editing_.at(static_cast<size_t>(page)) = editing; }
 
 } // namespace zorvy

@@ -24,6 +24,9 @@ class TLabel;
 class TPageControl;
 class TPanel;
 class TTabSheet;
+class TcxGrid;
+class TcxGridDBTableView;
+class TcxGridTableDataCellViewInfo;
 
 // The data sources the window reaches: its own draw table and the blue-ball table FL_issue.
 inline constexpr const char* MaintenanceDrawSource = "zorvy";
@@ -60,6 +63,8 @@ class TFrdatamodify : public TForm {
     void Tc22x5dataAfterPost(TDataSet* dataSet);
     // Asks before a draw row is deleted; refused, the row stays.
     void DrawBeforeDelete(TDataSet* dataSet);
+    // A double click on a Tekpa row: its draw code goes into Edit1 and the settings file.
+    void cxGrid1DBTableView1CellDblClick(TcxGridTableDataCellViewInfo* cell);
 
     // Whether the rows of a page (0 Tekpa, 1 five-from-22) may be edited: between an append and its
     // post, or while its 允许编辑 box is ticked.
@@ -86,6 +91,12 @@ class TFrdatamodify : public TForm {
     TADOConnection* LQconnet = nullptr;
     TADOQuery* LQ = nullptr;
     TDataSource* Ds_LQ = nullptr;
+    TcxGrid* cxGrid1 = nullptr;
+    TcxGridDBTableView* cxGrid1DBTableView1 = nullptr;
+    TcxGrid* cxGrid2 = nullptr;
+    TcxGridDBTableView* cxGrid1DBTableView2 = nullptr;
+    TcxGrid* cxGrid3 = nullptr;
+    TcxGridDBTableView* cxGridDBTableView1 = nullptr;
     TCheckBox* CheckBox1 = nullptr;
     TCheckBox* CheckBox2 = nullptr;
     TButton* Button1 = nullptr;
@@ -104,6 +115,12 @@ class TFrdatamodify : public TForm {
     void BuildWindow();
     void BuildPage(TTabSheet* page, TCheckBox*& box, const std::string& boxName);
     void BindDataSets();
+    // The grids of the three pages on their data sources (DataMaintenanceGrids.cpp).
+    void BuildGrids();
+    TcxGridDBTableView* AddDrawGrid(TTabSheet* page, TcxGrid*& grid, const std::string& gridName,
+                                    const std::string& viewName, TDataSource* source, int bottom);
+    TcxGridDBTableView* PageView(int page) const;
+    void RefreshNavigators();
     void ConnectDrawTables();
     void ConnectBlueBalls();
     // The next draw after the last row of dataSet, or a refusal said to the user (Abort).

@@ -194,6 +194,7 @@ void TFrmain::ToolButton6Click(TObject*) {
     if (!Frdatamodify->TakeDrawsChanged()) return;
     GetEndOption();
     if (Data) GetWzEnd6v();
+    if (Frfx) Frfx->HistoryChanged();
 }
 
 void TFrmain::N11Click(TObject*) {

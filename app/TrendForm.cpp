@@ -6,6 +6,7 @@
 #include "app/AnalysisText.h"
 #include "app/Program.h"
 #include "controls/editors/buttons/PushButton.h"
+#include "controls/grid/dbviews/DBViews.h"
 #include "data/DataModule.h"
 #include "platform/classlib/stdctrls/ComboBoxes.h"
 #include "platform/classlib/stdctrls/Edits.h"
@@ -65,6 +66,7 @@ TTrendForm::TTrendForm(TComponent* owner, TTrendView view, const std::string& na
     Edit2 = AddStripControl<TEdit>(this, Panel1, "Edit2", {464, 10, 584, 31});
     Edit2->SetText("0 1 2 3 4 5");
     Label5 = AddStripLabel(this, Panel1, "Label5", "热温：", {596, 14, 996, 28});
+    BuildGrid();
 }
 
 void TTrendForm::ComboBox1Change(TObject*) {
@@ -77,7 +79,12 @@ void TTrendForm::ComboBox1Change(TObject*) {
 
 void TTrendForm::Edit1DblClick(TObject*) {
     if (!Data) return;
-    Edit1->SetText(TFrfx::bgvAndPx(LastValuesText(Data->Trend.Last6Values)));
+    const std::string sorted = TFrfx::bgvAndPx(LastValuesText(Data->Trend.Last6Values));
+    Edit1->SetText(sorted.substr(0, sorted.find('+')));
+    std::vector<int> intervals;
+    for (int k = 0; k < 7; ++k)
+        intervals.push_back(FirstIntervalColumn(view_) + k);
+    TFrfx::DrawColumn(Edit1->GetText(), cxGrid1DBBandedTableView1, 6, intervals);
 }
 
 void TTrendForm::StoreSettings(TData& data) const {

@@ -13,6 +13,10 @@
 namespace zorvy {
 
 class TComboBox;
+class TcxGrid;
+class TcxGridDBBandedColumn;
+class TcxGridDBBandedTableView;
+class TcxStyle;
 class TData;
 class TEdit;
 class TLabel;
@@ -46,9 +50,16 @@ class TTrendForm : public TForm {
     void StoreSettings(TData& data) const;
     void ShowResults(const TData& data);
 
-    // Set by the analysis window's hidden-columns group.
-    void SetBasicColumns(const TBasicColumns& shown) { basicColumns_ = shown; }
+    // Set by the analysis window's hidden-columns group: the first band's columns and the band itself.
+    void SetBasicColumns(const TBasicColumns& shown);
     const TBasicColumns& GetBasicColumns() const { return basicColumns_; }
+    // The view's column bound to field; nullptr when it has none.
+    TcxGridDBBandedColumn* Column(const std::string& field) const;
+
+    TcxGrid* cxGrid1 = nullptr;
+    TcxGridDBBandedTableView* cxGrid1DBBandedTableView1 = nullptr;
+    // The serial window's content style of every second band; nullptr in the others.
+    TcxStyle* cxStyle1 = nullptr;
 
     TPanel* Panel1 = nullptr;
     TComboBox* ComboBox1 = nullptr;
@@ -59,6 +70,10 @@ class TTrendForm : public TForm {
     TLabel* Label5 = nullptr;
 
   private:
+    // The banded view on the data module's query of the view (TrendGrid.cpp).
+    void BuildGrid();
+    void ApplyBasicColumns();
+
     TTrendView view_;
     TBasicColumns basicColumns_;
 };

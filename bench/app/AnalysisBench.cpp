@@ -1,13 +1,23 @@
 // The analysis window: opening it over the real history, and switching the docked view over the last
-// 100 draws and over the whole history, each beside the data module opening the same view alone.
+// 100 draws and over the whole history, each beside the data module opening the same view alone;
+// building the trend table (计算) over the whole history, beside the data module's walk over the same
+// view without the table; and a scroll frame of the docked trend grid.
 #include "app/AnalysisForm.h"
+#include "app/ControlUnits.h"
 #include "app/MainForm.h"
 #include "app/Program.h"
 #include "app/TrendForm.h"
 #include "bench/TimedLoop.h"
+#include "bench/app/ControlUnitsOnce.h"
+#include "controls/editors/buttons/PushButton.h"
 #include "controls/editors/popup/ComboBox.h"
+#include "controls/grid/control/Grid.h"
+#include "controls/grid/dbviews/DBViews.h"
+#include "controls/grid/table/TableController.h"
 #include "data/DataModule.h"
 #include "platform/classlib/Forms.h"
+#include "platform/classlib/stdctrls/Buttons.h"
+#include "platform/classlib/stdctrls/ComboBoxes.h"
 #include "platform/classlib/stdctrls/ButtonGroup.h"
 #include "platform/db/ADODataSet.h"
 #include "platform/display/HeadlessDisplay.h"
@@ -33,11 +43,13 @@ class AnalysisWindow : public benchmark::Fixture {
         static TAnalysisBenchFolders folders;
         display_ = std::make_unique<THeadlessDisplay>();
         InitializeForms();
+        StartControlUnitsOnce();
         CreateWindows();
         Frmain->Show();
     }
     void TearDown(benchmark::State&) override {
         FinalizeForms();
+        FinalizeControlUnits();
         ForgetWindows();
         display_.reset();
     }
@@ -95,6 +107,60 @@ BENCHMARK_DEFINE_F(AnalysisWindow, SwitchViewWholeHistory)(benchmark::State& sta
     SwitchViews(state, Frfx->startcom->GetProperties()->GetItems().front());
 }
 BENCHMARK_REGISTER_F(AnalysisWindow, SwitchViewWholeHistory)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_DEFINE_F(AnalysisWindow, BuildTrendTableWholeHistory)(benchmark::State& state) {
+    const std::string first = Frfx->startcom->GetProperties()->GetItems().front();
+    const std::string last = Frfx->Endcom->GetText();
+    Frfx->ButtonGroup1->ClickItem(1);
+    Frgw->ComboBox1->SetItemIndex(0);
+    Frgw->ComboBox1Change(Frgw->ComboBox1);
+    Frfx->btNewzoushiClick(Frfx->btNewzoushi);
+    Frfx->RwLchk->SetChecked(true);
+    Frfx->startcom->SetText(first);
+    const double buildSeconds = TimedLoop(state, [&] { Frfx->BitBtn2Click(Frfx->BitBtn2); });
+    const int rows = Data->xxtoxxTb->GetRecordCount();
+    // The baseline: the same view walked over the same range with no trend table.
+    Data->Frfx.Panel4 = false;
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < 3; ++i)
+        Data->RefreshView(TTrendView::gw, first, last);
+    const double walkSeconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() / 3;
+    state.counters["rows"] = rows;
+    state.counters["build_ms"] = buildSeconds * 1000;
+    state.counters["walk_ms"] = walkSeconds * 1000;
+    state.counters["ratio"] = buildSeconds / walkSeconds;
+}
+BENCHMARK_REGISTER_F(AnalysisWindow, BuildTrendTableWholeHistory)->Unit(benchmark::kMillisecond);
+
+// One frame of the docked trend grid scrolled by a row over the whole history, beside a frame painted
+// without scrolling.
+BENCHMARK_DEFINE_F(AnalysisWindow, ScrollFrame)(benchmark::State& state) {
+    Frfx->Show();
+    Frfx->startcom->SetText(Frfx->startcom->GetProperties()->GetItems().front());
+    Frfx->ButtonGroup1->ClickItem(1);
+    Application->ProcessMessages();
+    TcxGridDBBandedTableView* view = Frgw->cxGrid1DBBandedTableView1;
+    const int rows = view->GetDataController()->GetRecordCount();
+    HWND hwnd = Frfx->GetHandle();
+    int top = 0;
+    const double scrollSeconds = TimedLoop(state, [&] {
+        top = (top + 1) % (rows - 40);
+        view->GetController()->SetTopRecordIndex(top);
+        Paint(hwnd);
+    });
+    const auto start = std::chrono::steady_clock::now();
+    constexpr int stillFrames = 20;
+    for (int i = 0; i < stillFrames; ++i) {
+        Frgw->cxGrid1->Invalidate();
+        Paint(hwnd);
+    }
+    const double stillSeconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count() / stillFrames;
+    state.counters["scroll_ms"] = scrollSeconds * 1000;
+    state.counters["still_ms"] = stillSeconds * 1000;
+    state.counters["ratio"] = scrollSeconds / stillSeconds;
+}
+BENCHMARK_REGISTER_F(AnalysisWindow, ScrollFrame)->Unit(benchmark::kMillisecond);
 
 } // namespace
 } // namespace zorvy

@@ -1,5 +1,6 @@
 // The main window: start-up to the first painted window, a full repaint of the maximised window, a page
 // switch, loading the largest scheme, and a run with the window attached beside the engine alone.
+#include "bench/app/ControlUnitsOnce.h"
 #include "app/MainForm.h"
 #include "app/Program.h"
 #include "platform/classlib/Forms.h"
@@ -44,6 +45,7 @@ void StartUp(benchmark::State& state) {
     THeadlessDisplay display;
     for (auto _ : state) {
         InitializeForms();
+        StartControlUnitsOnce();
         CreateWindows();
         Frmain->Show();
         Paint(display, Frmain->GetHandle());
@@ -61,6 +63,7 @@ class MainWindow : public benchmark::Fixture {
         Folders();
         display_ = std::make_unique<THeadlessDisplay>();
         InitializeForms();
+        StartControlUnitsOnce();
         CreateWindows();
         Frmain->Show();
         Paint(*display_, Frmain->GetHandle());

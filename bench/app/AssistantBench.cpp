@@ -1,7 +1,7 @@
 // The condition assistant opened on a filled edit (every segment, the list panel open) until it is
 // painted, beside reading the same text alone: the window's part is the opening less the reading.
+#include "bench/app/ControlUnitsOnce.h"
 #include "app/ConditionAssistant.h"
-#include "app/ControlUnits.h"
 #include "app/MainForm.h"
 #include "app/Program.h"
 #include "bench/TimedLoop.h"
@@ -26,7 +26,7 @@ void OpenOnFilledEdit(benchmark::State& state) {
     setenv("XDG_CONFIG_HOME", config.Path().c_str(), 1);
     THeadlessDisplay display;
     InitializeForms();
-    InitializeControlUnits();
+    StartControlUnitsOnce();
     CreateWindows();
     Frmain->Show();
     Application->ProcessMessages();

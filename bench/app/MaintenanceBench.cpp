@@ -1,5 +1,6 @@
 // The data-maintenance window over the whole draw history: showing it until painted, beside opening
 // its draw query alone (DrawQueryAlone); and appending a draw (the next issue and date proposed, the row written).
+#include "bench/app/ControlUnitsOnce.h"
 #include "app/DataMaintenance.h"
 #include "app/MainForm.h"
 #include "app/Program.h"
@@ -31,6 +32,7 @@ struct TMaintenanceBench {
         config.emplace();
         setenv("XDG_CONFIG_HOME", config->Path().c_str(), 1);
         InitializeForms();
+        StartControlUnitsOnce();
         CreateWindows();
         Frmain->Show();
         Application->ProcessMessages();

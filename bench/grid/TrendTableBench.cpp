@@ -6,6 +6,8 @@
 // - TrendToggleColumns: 44 columns hidden and shown again, each change with its layout pass.
 // - TrendScrollRow: the top row moved by one, a layout pass and a paint.
 // - TrendScrollTenPixels: LeftPos moved by 10 pixels (the laid-out rows move) and a paint.
+// - TrendScrollTenPixelsOnScreen: the same on the shown grid, where the site's pixels are copied and
+//   only the uncovered strip is painted.
 // - TrendScrollPage: a page down, a layout pass and a paint.
 // Counters: the rows and cells laid out, and the bytes a layout pass allocates per visible cell.
 #include "bench/TimedLoop.h"
@@ -176,6 +178,24 @@ void BM_TrendScrollTenPixels(benchmark::State& state) {
     Report(state, table, seconds);
 }
 BENCHMARK(BM_TrendScrollTenPixels)->Unit(benchmark::kMillisecond);
+
+void BM_TrendScrollTenPixelsOnScreen(benchmark::State& state) {
+    TGridUnits units;
+    TTrendTable table;
+    table.form->Show();
+    Application->ProcessMessages();
+    int step = 10;
+    const double seconds = TimedLoop(state, [&] {
+        const int left = table.Controller()->GetLeftPos();
+        table.Controller()->SetLeftPos(left + step);
+        if (table.Controller()->GetLeftPos() == left) {
+            step = -step;
+            table.Controller()->SetLeftPos(left + step);
+        }
+    });
+    Report(state, table, seconds);
+}
+BENCHMARK(BM_TrendScrollTenPixelsOnScreen)->Unit(benchmark::kMillisecond);
 
 void BM_TrendScrollPage(benchmark::State& state) {
     TGridUnits units;

@@ -103,6 +103,7 @@ enum TcxFilterValueKind : unsigned char {
     fvkCustom = 1,
     fvkBlanks = 2,
     fvkNonBlanks = 3,
+    fvkUser = 4, // added by a handler; picking it raises the handler's event only
     fvkValue = 5,
     fvkRecent = 6,
     fvkRecentSeparator = 7,

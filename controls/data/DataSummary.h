@@ -324,6 +324,8 @@ class TcxDataSummary : public TPersistent {
         std::vector<TcxSummaryTotals> Totals;
         std::vector<const TcxSummaryColumn*> TotalsColumns;
         bool AnyByVariants = false;
+        // Empties the running values for the next group; what was prepared of the items stays.
+        void Restart();
     };
     // The fields read into columns during one calculation.
     struct Columns {

@@ -6,14 +6,16 @@
 #include "platform/rtl/DateTime.h"
 #include "platform/rtl/Numbers.h"
 
+#include <algorithm>
+
 namespace zorvy {
 
 namespace {
 
-Variant ToVariantArray(const std::vector<Variant>& values) {
+Variant ToVariantArray(std::vector<Variant>& values) {
     Variant result = VarArrayCreate({{0, static_cast<int>(values.size()) - 1}}, varVariant);
     for (size_t i = 0; i < values.size(); ++i)
-        result[static_cast<int>(i)] = values[i];
+        result[static_cast<int>(i)] = std::move(values[i]);
     return result;
 }
 
@@ -85,6 +87,13 @@ TcxDataSummary::Accumulator TcxDataSummary::Prepare(const TcxDataSummaryItems& i
         acc.TotalsOf.push_back(totals);
     }
     return acc;
+}
+
+void TcxDataSummary::Accumulator::Restart() {
+    for (Variant& value : Values)
+        value = Variant();
+    std::fill(Counts.begin(), Counts.end(), 0);
+    std::fill(Totals.begin(), Totals.end(), TcxSummaryTotals());
 }
 
 int TcxDataSummary::RecordAtPosition(int position) const {
@@ -162,11 +171,11 @@ Variant TcxDataSummary::FinishValues(const TcxDataSummaryItems& items, Accumulat
         acc.Values[i] = totals.RunningValue(*acc.TotalsColumns[static_cast<size_t>(t)], acc.Items[i]->GetKind());
         acc.Counts[i] = totals.Count;
     }
-    for (int i = 0; i < items.GetCount(); ++i) {
-        TcxDataSummaryItem* item = items.ItemAt(i);
-        if (!item->IsCalculated()) continue;
-        Variant& value = acc.Values[static_cast<size_t>(i)];
-        const int count = acc.Counts[static_cast<size_t>(i)];
+    for (size_t i = 0; i < acc.Items.size(); ++i) {
+        TcxDataSummaryItem* item = acc.Items[i];
+        if (!acc.Calculated[i]) continue;
+        Variant& value = acc.Values[i];
+        const int count = acc.Counts[i];
         if (value.IsEmpty()) value = Variant::Null();
         if (item->GetKind() == skCount) {
             value = count;
@@ -198,13 +207,18 @@ void TcxDataSummary::CalculateGroupLevels() {
     for (int level = 0; level < levels; ++level) {
         TcxDataGroupSummaryItems* items = GetGroupSummaryItemsForLevel(level);
         TcxDataGroupInfo* current = nullptr;
+        // The items are the level's: prepared at its first group, restarted at each next one.
         Accumulator acc;
         for (int g = 0; g < groups.GetCount(); ++g) {
             TcxDataGroupInfo* group = groups.GetItem(g);
             if (group->Level == level) {
-                if (current) current->SummaryValues = FinishValues(*items, acc);
+                if (current) {
+                    current->SummaryValues = FinishValues(*items, acc);
+                    acc.Restart();
+                } else {
+                    acc = Prepare(*items);
+                }
                 current = group;
-                acc = Prepare(*items);
             }
             if (group->Level == levels - 1 && current) AccumulateRange(*items, group->BeginIndex, group->EndIndex, acc);
         }

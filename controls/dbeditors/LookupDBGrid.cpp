@@ -3,6 +3,7 @@
 #include "controls/data/db/DBFieldFunctions.h"
 #include "controls/dbeditors/DBRegisteredRepositoryItems.h"
 #include "controls/foundation/graphics/Canvas.h"
+#include "platform/db/DataSet.h"
 #include "platform/db/Field.h"
 #include "platform/rtl/Strings.h"
 
@@ -135,6 +136,56 @@ void TcxCustomLookupDBGrid::AddColumnsForFields(const std::vector<std::string>& 
 void TcxCustomLookupDBGrid::DataChanged() {
     for (int i = 0; i < GetColumns()->GetCount(); ++i) GetDBColumns()->GetColumn(i)->SyncProviderField();
     TcxCustomLookupGrid::DataChanged();
+}
+
+TDataSet* TcxCustomLookupDBGrid::SequencedGridModeDataSet() const {
+    TcxLookupGridDBDataController* controller = GetDBDataController();
+    if (!controller->IsGridMode() || !controller->IsDataSetSequenced()) return nullptr;
+    TDataSet* dataSet = controller->GetDataSet();
+    return dataSet->GetActive() ? dataSet : nullptr;
+}
+
+void TcxCustomLookupDBGrid::ComputeScrollBarParams() {
+    TDataSet* dataSet = SequencedGridModeDataSet();
+    if (!dataSet) {
+        TcxCustomLookupGrid::ComputeScrollBarParams();
+        return;
+    }
+    const int visible = GetViewInfo()->FullyVisibleRowCount;
+    SetScrollBarInfo(sbVertical, 0, std::max(dataSet->GetRecordCount() + visible - 2, 0), 1, visible,
+                     std::max(dataSet->GetRecNo() - 1, 0), true, true);
+}
+
+void TcxCustomLookupDBGrid::ScrollContent(TScrollBarKind kind, TScrollCode code, int& pos) {
+    TDataSet* dataSet = SequencedGridModeDataSet();
+    if (!dataSet) {
+        TcxCustomLookupGrid::ScrollContent(kind, code, pos);
+        return;
+    }
+    if (kind != sbVertical) return;
+    switch (code) {
+    case scLineUp:
+        MoveFocusedRow(-1);
+        break;
+    case scLineDown:
+        MoveFocusedRow(1);
+        break;
+    case scPageUp:
+        PageUp();
+        break;
+    case scPageDown:
+        PageDown();
+        break;
+    case scPosition: {
+        // A thumb dropped past the last record stops at it: the dataset refuses numbers out of range.
+        const int count = dataSet->GetRecordCount();
+        if (count > 0) dataSet->SetRecNo(std::clamp(pos + 1, 1, count));
+        break;
+    }
+    default:
+        break;
+    }
+    pos = std::max(dataSet->GetRecNo() - 1, 0);
 }
 
 } // namespace zorvy

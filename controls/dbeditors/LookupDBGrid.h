@@ -87,6 +87,16 @@ class TcxCustomLookupDBGrid : public TcxCustomLookupGrid {
     virtual void AddColumnsForFields(const std::vector<std::string>& names);
     // Every column's provider follows its field first.
     void DataChanged() override;
+
+  protected:
+    // In grid mode over a sequenced dataset the scroll bar stands for the dataset's records: its
+    // position is the record number, and moving the thumb moves the dataset.
+    void ComputeScrollBarParams() override;
+    void ScrollContent(TScrollBarKind kind, TScrollCode code, int& pos) override;
+
+  private:
+    // The list dataset when grid mode scrolls through it by record number; nil otherwise.
+    TDataSet* SequencedGridModeDataSet() const;
 };
 
 } // namespace zorvy

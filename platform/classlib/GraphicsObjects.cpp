@@ -25,11 +25,16 @@ void TFont::Modify() {
 void TFont::Assign(TPersistent* source) {
     if (auto* f = dynamic_cast<TFont*>(source)) {
         if (f == this) return;
+        // Cells assign the same font over and over: the handle stays while the font it was made from does.
+        const bool sameFont = log_ == f->log_;
         log_ = f->log_;
         color_ = f->color_;
         pitch_ = f->pitch_;
         PixelsPerInch = f->PixelsPerInch;
-        Modify();
+        if (sameFont)
+            Changed();
+        else
+            Modify();
         return;
     }
     TGraphicsObject::Assign(source);

@@ -1,8 +1,12 @@
 #include "platform/rtl/FormatSettings.h"
 
+#include <unistd.h>
+
+#include <algorithm>
 #include <cstdlib>
 #include <map>
 #include <mutex>
+#include <vector>
 
 namespace zorvy {
 
@@ -36,11 +40,30 @@ void NotifyListeners() {
 } // namespace
 
 std::string UserLocaleName() {
-    for (const char* name : {"LC_ALL", "LC_TIME", "LANG"}) {
-        const char* value = std::getenv(name);
-        if (value && *value) return value;
+    // Every date a grid shows asks for the locale: the environment is searched again only when its
+    // table changed. setenv, putenv and unsetenv each replace an entry's pointer or the table itself,
+    // so a table holding the same pointers as at the last search holds the same values.
+    thread_local std::vector<char*> seen;
+    thread_local char** seenTable = nullptr;
+    thread_local std::string name;
+    char** table = environ;
+    size_t count = 0;
+    while (table && table[count])
+        ++count;
+    if (!name.empty() && table == seenTable && count == seen.size() &&
+        std::equal(seen.begin(), seen.end(), table))
+        return name;
+    name = "C";
+    for (const char* variable : {"LC_ALL", "LC_TIME", "LANG"}) {
+        const char* value = std::getenv(variable);
+        if (value && *value) {
+            name = value;
+            break;
+        }
     }
-    return "C";
+    seenTable = table;
+    seen.assign(table, table + count);
+    return name;
 }
 
 TFormatSettings DefaultFormatSettings(const std::string& localeName) {

@@ -113,6 +113,26 @@ TEST(TrendBands, FifteenBandsAndTheRangeBandOfEachView) {
     }
 }
 
+TEST(IntervalMarks, AnIntervalBetweenEqualValuesIsPlain) {
+    using Marks = std::array<bool, 7>;
+    const struct {
+        const char* sorted;
+        Marks marks;
+    } cases[] = {
+        {"3 3 5 7 7 9 ", {true, false, true, true, false, true, true}},
+        // Missing values count as 0: 9 then 0 differ, 0 and 0 do not.
+        {"1 5 9 ", {true, true, true, true, false, false, true}},
+        {"", {true, false, false, false, false, false, true}},
+        {"0 5 5 7 7 12 ", {true, true, false, true, false, true, true}},
+        // Values above 99 compare by value.
+        {"100 105 105 1234567 1234567 1234568 ", {true, true, false, true, false, true, true}},
+        // Only six values are read.
+        {"1 2 3 4 5 6 6 ", {true, true, true, true, true, true, true}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(IntervalMarks(c.sorted), c.marks) << c.sorted;
+}
+
 TEST(TrendBands, FooterCountsEveryMarkColumnAndAveragesTwo) {
     const std::vector<TTrendSummary> summaries = TrendSummaries(TTrendView::tb);
     // Issue, two averages, 9 parity/remainder/same marks, 7 Hz, 21 fw, 2 bh, 7 JJ, 3 up/down, 6 same/odd, 4

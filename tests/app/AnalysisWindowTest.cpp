@@ -10,6 +10,16 @@
 #include "controls/editors/groups/CheckGroup.h"
 #include "controls/editors/groups/RadioGroup.h"
 #include "controls/editors/popup/ComboBox.h"
+#include "controls/data/DataSummary.h"
+#include "controls/grid/bandedview/Bands.h"
+#include "controls/grid/dbviews/DBViews.h"
+#include "controls/grid/styles/Styles.h"
+#include "controls/grid/table/RecordCells.h"
+#include "controls/grid/table/RecordViewInfo.h"
+#include "controls/grid/tableview/GridTableController.h"
+#include "controls/grid/tableview/GridTableViewInfo.h"
+#include "controls/grid/tableview/GridTableViewStyles.h"
+#include "controls/grid/tableview/RowsViewInfo.h"
 #include "data/DataModule.h"
 #include "platform/classlib/stdctrls/ButtonGroup.h"
 #include "platform/classlib/stdctrls/ComboBoxes.h"
@@ -21,6 +31,8 @@
 #include "platform/db/Field.h"
 #include "tests/app/AppFixture.h"
 #include "tests/support/Draws.h"
+
+#include <sstream>
 
 namespace zorvy::test {
 namespace {
@@ -50,6 +62,19 @@ class AnalysisWindow : public AppTest {
         Frfx->yinchangchk->SetItemState(1, date ? cbsChecked : cbsUnchecked);
         Frfx->yinchangchk->SetItemState(2, result ? cbsChecked : cbsUnchecked);
         Frfx->yinchangchkPropertiesChange(Frfx->yinchangchk);
+    }
+
+    static std::string Field(TcxCustomGridTableItem* item) {
+        return static_cast<TcxGridDBBandedColumn*>(item)->GetDataBinding()->GetFieldName();
+    }
+    // The footer value of a column's summary.
+    static Variant Footer(TTrendForm* form, const std::string& field) {
+        TcxDataSummary& summary = form->cxGrid1DBBandedTableView1->GetDataController()->GetSummary();
+        for (int i = 0; i < summary.FooterSummaryItems().GetCount(); ++i)
+            if (static_cast<TcxDataSummaryItem*>(summary.FooterSummaryItems().GetItem(i))->GetItemLink() ==
+                form->Column(field))
+                return summary.FooterValue(i);
+        return Variant();
     }
 
     const std::vector<DrawRow> draws = ReadDraws();
@@ -122,6 +147,98 @@ TEST_F(AnalysisWindow, EachViewDocksItsTrendWindowOverTheRange) {
     }
 }
 
+TEST_F(AnalysisWindow, TheDockedGridShowsTheRangeInItsBands) {
+    Start();
+    for (int view : {1, 7, 0}) {
+        SCOPED_TRACE(view);
+        ChooseView(view);
+        TTrendForm* form = TFrfx::TrendForm(view);
+        TcxGridDBBandedTableView* grid = form->cxGrid1DBBandedTableView1;
+        ASSERT_NE(grid, nullptr);
+        TcxCustomDataController* data = grid->GetDataController();
+        ASSERT_EQ(data->GetRecordCount(), 100);
+        EXPECT_EQ(VarToStr(data->GetValue(0, 0)), draws[draws.size() - 100].issue);
+        EXPECT_EQ(VarToStr(data->GetValue(99, 0)), draws.back().issue);
+        EXPECT_EQ(grid->GetBands()->GetCount(), 15);
+        EXPECT_EQ(grid->GetBands()->GetItem(6)->GetCaption(), "上下3期余数和值");
+        EXPECT_EQ(grid->GetBands()->GetItem(14)->GetCaption(), view == 0 || view == 7 ? "6位热温冷" : "个位热温冷");
+        // The collection: 63 columns (68 with the advanced range), the interval columns at 35 (40).
+        const bool advanced = view == 7;
+        ASSERT_EQ(grid->GetItemCount(), advanced ? 68 : 63);
+        EXPECT_EQ(Field(grid->GetColumn(advanced ? 40 : 35)), "JJ0");
+        EXPECT_EQ(Field(grid->GetColumn(1)), "ResultA1");
+        EXPECT_EQ(form->Column("fw20") != nullptr, advanced);
+        // Shown in band order: 期号 then 值差, 奇偶, 余数, 上尾和余同非, 上和余同非, 上下3期余数和值.
+        const char* shown[] = {"Issue", "Jsv", "Jsca", "Js", "Ous", "y0", "y1", "y2", "f0", "f1", "H0", "H1", "sx3hz"};
+        for (int i = 0; i < 13; ++i)
+            EXPECT_EQ(Field(grid->GetVisibleItem(i)), shown[i]) << i;
+        EXPECT_FALSE(form->Column("EndTime")->GetVisible());
+        EXPECT_FALSE(form->Column("bgxt")->GetVisible());
+        // The footer counts the draws and the marks of a mark column.
+        EXPECT_EQ(VarToStr(Footer(form, "Issue")), "100");
+        int odd = 0;
+        for (int r = 0; r < 100; ++r)
+            if (!VarIsNull(data->GetValue(r, grid->IndexOfItem(form->Column("Js"))))) ++odd;
+        EXPECT_EQ(VarToStr(Footer(form, "Js")), std::to_string(odd));
+    }
+    // The serial window shades every second band.
+    ASSERT_NE(Frbianma->cxStyle1, nullptr);
+    EXPECT_EQ(Frbianma->Column("Js")->GetStyles()->GetContent(), Frbianma->cxStyle1);
+    EXPECT_EQ(Frbianma->Column("Jsv")->GetStyles()->GetContent(), nullptr);
+}
+
+TEST_F(AnalysisWindow, ChoosingAFeatureColoursTheIntervalColumns) {
+    Start();
+    ChooseView(1);
+    for (int kind : {0, 1, 6}) {
+        ChooseFeature(Frgw, kind);
+        const std::string values = Frgw->Edit1->GetText();
+        // Which intervals lie between two different values, worked from the shown list itself.
+        std::istringstream words(values);
+        std::vector<int> v;
+        for (int x; words >> x;) v.push_back(x);
+        v.resize(6, 0);
+        for (int k = 0; k < 7; ++k) {
+            const bool marked = k == 0 || k == 6 || v[static_cast<size_t>(k - 1)] != v[static_cast<size_t>(k)];
+            EXPECT_EQ(Frgw->Column("JJ" + std::to_string(k))->GetStyles()->GetContent(), marked ? MarkStyle : PlainStyle)
+                << values << " JJ" << k;
+        }
+    }
+    EXPECT_EQ(MarkStyle->GetColor(), TColor(65280));
+
+    // On screen: a marked interval cell is pure green, a plain one keeps the view's colour.
+    Frfx->Show();
+    TcxGridDBBandedTableView* grid = Frgw->cxGrid1DBBandedTableView1;
+    static_cast<TcxGridTableController*>(grid->GetController())->MakeItemVisible(Frgw->Column("JJ6"));
+    Application->ProcessMessages();
+    auto* rows = static_cast<TcxGridTableViewInfo*>(grid->GetViewInfo())->GetRowsViewInfo();
+    ASSERT_GT(rows->GetCount(), 0);
+    auto* row = rows->GetItem(0);
+    const auto pixel = [&](const std::string& field) {
+        TcxGridTableDataCellViewInfo* cell = row->GetCellViewInfoByItem(Frgw->Column(field));
+        EXPECT_NE(cell, nullptr) << field;
+        if (!cell) return std::uint32_t{0};
+        // A point of the cell away from its text.
+        const TPoint inSite{cell->Bounds.Left + 2, cell->Bounds.Top + 2};
+        const TPoint onScreen = grid->GetSite()->ClientToScreen(inSite);
+        const TPoint origin = Frfx->ClientToScreen({0, 0});
+        HBITMAP image = display.Capture(Frfx->GetHandle());
+        const std::uint32_t p = image->Row(onScreen.Y - origin.Y)[onScreen.X - origin.X] & 0xFFFFFF;
+        DeleteObject(image);
+        return p;
+    };
+    const std::string values = Frgw->Edit1->GetText();
+    std::istringstream words(values);
+    std::vector<int> v;
+    for (int x; words >> x;) v.push_back(x);
+    v.resize(6, 0);
+    EXPECT_EQ(pixel("JJ0"), 0x00FF00u);
+    EXPECT_EQ(pixel("JJ6"), 0x00FF00u);
+    for (int k = 1; k <= 5; ++k)
+        EXPECT_EQ(pixel("JJ" + std::to_string(k)) == 0x00FF00u, v[static_cast<size_t>(k - 1)] != v[static_cast<size_t>(k)])
+            << values << " JJ" << k;
+}
+
 TEST_F(AnalysisWindow, RangeAndDivisorChangesReopenTheView) {
     Start();
     ChooseView(2);
@@ -178,13 +295,20 @@ TEST_F(AnalysisWindow, HiddenColumnsGroupShowsAndHidesTheFirstBand) {
     EXPECT_EQ(Frbw->GetBasicColumns(), (TBasicColumns{true, false, false, true}));
     SetHiddenColumns(true, true, true);
     EXPECT_EQ(Frbw->GetBasicColumns(), (TBasicColumns{true, true, true, true}));
+    EXPECT_TRUE(Frbw->Column("EndTime")->GetVisible());
     SetHiddenColumns(false, false, true);
     EXPECT_EQ(Frbw->GetBasicColumns(), (TBasicColumns{false, false, true, true}));
+    EXPECT_FALSE(Frbw->Column("Issue")->GetVisible());
+    EXPECT_TRUE(Frbw->Column("ResultA1")->GetVisible());
     // All unticked: a position view hides its first band, the serial view keeps it.
     SetHiddenColumns(false, false, false);
     EXPECT_EQ(Frbw->GetBasicColumns(), (TBasicColumns{false, false, false, false}));
+    EXPECT_FALSE(Frbw->cxGrid1DBBandedTableView1->GetBands()->GetItem(0)->GetVisible());
     ChooseView(0);
     EXPECT_EQ(Frbianma->GetBasicColumns(), (TBasicColumns{false, false, false, true}));
+    EXPECT_TRUE(Frbianma->cxGrid1DBBandedTableView1->GetBands()->GetItem(0)->GetVisible());
+    SetHiddenColumns(true, false, false);
+    EXPECT_TRUE(Frbianma->Column("Issue")->GetVisible());
 }
 
 TEST_F(AnalysisWindow, AFeatureChosenTargetsItsConditionAndTheAssistantFillsIt) {

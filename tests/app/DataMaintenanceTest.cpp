@@ -3,6 +3,9 @@
 // draw code in the settings file and the data sources that are missing.
 #include "app/DataMaintenance.h"
 
+#include "app/AnalysisForm.h"
+#include "controls/editors/popup/ComboBox.h"
+
 #include "tests/app/AppFixture.h"
 
 #include "platform/classlib/Menus.h"
@@ -15,7 +18,16 @@
 #include "platform/rtl/Exceptions.h"
 #include "platform/rtl/IniFiles.h"
 #include "platform/rtl/Strings.h"
+#include "platform/rtl/Variant.h"
 #include "app/Settings.h"
+#include "controls/grid/dbviews/DBViews.h"
+#include "controls/grid/navigator/Navigator.h"
+#include "controls/grid/navigator/NavigatorViewInfo.h"
+#include "controls/grid/table/RecordCells.h"
+#include "controls/grid/table/RecordViewInfo.h"
+#include "controls/grid/table/TableViewInfo.h"
+#include "controls/grid/tableview/GridTableViewInfo.h"
+#include "controls/grid/tableview/RowsViewInfo.h"
 #include "tests/support/Draws.h"
 #include "tests/support/PostgresServer.h"
 
@@ -162,6 +174,107 @@ TEST_P(DataMaintenanceWindow, AppendingProposesTheNextDrawWithTheTypedBalls) {
     window->Tkpdata->FieldByName("Sale")->SetAsInteger(5);
     window->Tkpdata->Post();
     EXPECT_TRUE(window->GetEditing(0));
+}
+
+// What the grids show and what their navigators do, as the user reaches it.
+TEST_P(DataMaintenanceWindow, TheGridsShowEachLotteryAndEditThroughTheNavigator) {
+    Open();
+    TcxGridDBTableView* tekpa = window->cxGrid1DBTableView1;
+    TcxGridDBTableView* other = window->cxGrid1DBTableView2;
+    ASSERT_EQ(tekpa->GetDataController()->GetRecordCount(), 3);
+    ASSERT_EQ(other->GetDataController()->GetRecordCount(), 1);
+    // Rows of 3525 apart from 3508's; its special ball in place of the blue one.
+    EXPECT_EQ(VarToStr(other->GetDataController()->GetValue(0, 1)), "2008330");
+    EXPECT_EQ(tekpa->GetColumn(4)->GetCaption(), "蓝球");
+    EXPECT_EQ(tekpa->GetColumn(4)->GetDataBinding()->GetFieldName(), "ResultB1");
+    EXPECT_EQ(other->GetColumn(4)->GetCaption(), "特号");
+    EXPECT_EQ(other->GetColumn(4)->GetDataBinding()->GetFieldName(), "ResultA2");
+    EXPECT_EQ(Trim(VarToStr(tekpa->GetDataController()->GetValue(2, 3))), "07 14 16 29 30 31");
+    EXPECT_FALSE(tekpa->GetOptionsData()->GetEditing());
+
+    // The navigator shows every button but Prior, Next and Insert, each with its hint.
+    TcxNavigatorControlButtons* buttons = tekpa->GetNavigatorButtons();
+    ASSERT_NE(buttons, nullptr);
+    for (int i = 0; i < NavigatorButtonCount; ++i)
+        EXPECT_EQ(buttons->GetButton(i)->GetVisible(), i != NBDI_PRIOR && i != NBDI_NEXT && i != NBDI_INSERT) << i;
+    EXPECT_EQ(buttons->Append()->GetHint(), "追加");
+    EXPECT_EQ(buttons->Delete()->GetHint(), "删除");
+    // As painted: the strip follows the data the window opened after the grid was laid out.
+    Application->ProcessMessages();
+    const auto painted = [&](TcxNavigatorButton* button) {
+        TcxNavigatorViewInfo* strip =
+            static_cast<TcxCustomGridTableViewInfo*>(tekpa->GetViewInfo())->GetNavigatorViewInfo();
+        for (int i = 0; strip && i < strip->GetButtonCount(); ++i)
+            if (strip->GetButton(i)->Button == button) return strip->GetButton(i)->Enabled;
+        ADD_FAILURE() << "no such button on the strip";
+        return false;
+    };
+    EXPECT_TRUE(painted(buttons->Append()));
+    EXPECT_TRUE(painted(buttons->First()));
+    EXPECT_FALSE(painted(buttons->Last())); // on the last draw
+    EXPECT_FALSE(painted(buttons->Post()));
+
+    // 追加 proposes the next draw with the typed balls and opens the row for editing; 保存 stores it.
+    window->Edit1->SetText("01 04 12 20 28 33+08");
+    buttons->DoButtonClick(NBDI_APPEND);
+    EXPECT_EQ(window->Tkpdata->GetState(), TDataSetState::dsInsert);
+    EXPECT_TRUE(painted(buttons->Post()));
+    EXPECT_TRUE(tekpa->GetOptionsData()->GetEditing());
+    EXPECT_EQ(window->Tkpdata->FieldByName("Issue")->GetAsString(), "2008141");
+    buttons->DoButtonClick(NBDI_POST);
+    EXPECT_FALSE(tekpa->GetOptionsData()->GetEditing());
+    EXPECT_EQ(Stored(3508, "Issue").back(), "2008141");
+    EXPECT_EQ(tekpa->GetDataController()->GetRecordCount(), 4);
+
+    // 删除 asks first: refused, the draw stays; agreed, it goes.
+    tekpa->GetController()->SetFocusedRowIndex(3);
+    std::string said;
+    Answer(false, said);
+    try {
+        buttons->DoButtonClick(NBDI_DELETE);
+    } catch (const EAbort&) {
+    }
+    EXPECT_NE(said.find("2008141"), std::string::npos) << said;
+    EXPECT_EQ(Stored(3508, "Issue").size(), 4u);
+    Answer(true, said);
+    buttons->DoButtonClick(NBDI_DELETE);
+    EXPECT_EQ(Stored(3508, "Issue").back(), "2008140");
+    EXPECT_EQ(tekpa->GetDataController()->GetRecordCount(), 3);
+
+    // 允许编辑 switches editing of its own page's view.
+    window->CheckBox2->SetChecked(true);
+    EXPECT_TRUE(other->GetOptionsData()->GetEditing());
+    EXPECT_FALSE(tekpa->GetOptionsData()->GetEditing());
+    window->CheckBox2->SetChecked(false);
+    EXPECT_FALSE(other->GetOptionsData()->GetEditing());
+}
+
+TEST_P(DataMaintenanceWindow, ADoubleClickOnATekpaRowTakesItsDrawCode) {
+    Open();
+    TcxGridDBTableView* tekpa = window->cxGrid1DBTableView1;
+    Application->ProcessMessages();
+    auto* rows = static_cast<TcxGridTableViewInfo*>(tekpa->GetViewInfo())->GetRowsViewInfo();
+    ASSERT_GE(rows->GetCount(), 3);
+    // The row of 2008138, in its date column.
+    TcxGridTableDataCellViewInfo* cell = rows->GetItem(0)->GetCellViewInfoByItem(tekpa->GetColumn(2));
+    ASSERT_NE(cell, nullptr);
+    const int x = (cell->Bounds.Left + cell->Bounds.Right) / 2, y = (cell->Bounds.Top + cell->Bounds.Bottom) / 2;
+    HWND site = tekpa->GetSite()->GetHandle();
+    display.Click(site, x, y);
+    display.Click(site, x, y);
+    Application->ProcessMessages();
+    EXPECT_EQ(window->Edit1->GetText(), "03 08 12 15 22 30+05");
+    EXPECT_EQ(Frmain->DrawCode(), "03 08 12 15 22 30+05");
+
+    // A row without its blue ball gives no draw code: said, nothing stored.
+    cell = rows->GetItem(1)->GetCellViewInfoByItem(tekpa->GetColumn(2));
+    std::string said;
+    AnswerWithEnter(display, said);
+    display.Click(site, x, (cell->Bounds.Top + cell->Bounds.Bottom) / 2);
+    display.Click(site, x, (cell->Bounds.Top + cell->Bounds.Bottom) / 2);
+    Application->ProcessMessages();
+    EXPECT_NE(said.find("格式不对"), std::string::npos) << said;
+    EXPECT_EQ(Frmain->DrawCode(), "03 08 12 15 22 30+05");
 }
 
 TEST_P(DataMaintenanceWindow, AppendingRefusesAMalformedOrStaleDrawCode) {
@@ -355,4 +468,7 @@ TEST_F(MaintenanceFromMainWindow, TheToolButtonAndTheMenuItemOpenTheWindow) {
     EXPECT_FALSE(Frdatamodify->GetVisible());
     EXPECT_EQ(Frmain->LastIssue, 2008141);
     EXPECT_EQ(Frmain->LastEndTime, EncodeDate(2008, 12, 4));
+    // The analysis window follows: the new draw ends its range and the caption names the one after.
+    EXPECT_EQ(Frfx->Endcom->GetText(), "2008141");
+    EXPECT_NE(Frfx->GetCaption().find("第2008142期 12月 7日 周7"), std::string::npos) << Frfx->GetCaption();
 }

@@ -1,7 +1,8 @@
 // A photo of table views with their column containers in each look-and-feel: the group-by box with
 // two grouped columns (and an empty one with its hint text), the header with a sorted column, the
 // footer with summaries (one column with two rows of them), the indicator with a focused row and
-// selected rows, and group rows (blank until their view infos come).
+// selected rows. The rows are the tests' stand-in rows (a group row shows its expand button only);
+// grid-table-view.png shows the table view's own rows.
 #include "GridSheets.h"
 
 #include "controls/editors/text/TextEditUnit.h"

@@ -149,8 +149,10 @@ std::vector<std::string> DrawGridSheets(THeadlessDisplay& display, const std::st
     InitializeGridUnits();
     std::vector<std::string> paths = {DrawGlyphSheet(folder), DrawStripPhoto(display, folder),
                                       DrawLevelTabsPhoto(display, folder), DrawTableViewsPhoto(display, folder),
-                                      DrawTableHeadersPhoto(display, folder), DrawBandedViewsPhoto(display, folder)};
+                                      DrawTableHeadersPhoto(display, folder), DrawTableViewPhoto(display, folder),
+                                      DrawBandedViewsPhoto(display, folder)};
     for (const std::string& path : DrawGridDragSheets(display, folder)) paths.push_back(path);
+    for (const std::string& path : DrawGridFilterSheets(display, folder)) paths.push_back(path);
     FinalizeGridUnits();
     FinalizeForms();
     return paths;

@@ -25,6 +25,12 @@ std::string DrawTableViewsPhoto(THeadlessDisplay& display, const std::string& fo
 // Table views with the group-by box, header, footer, indicator and group rows, in each
 // look-and-feel (GridHeaderSheets.cpp).
 std::string DrawTableHeadersPhoto(THeadlessDisplay& display, const std::string& folder);
+// The table view with group rows, footer and indicator in every look-and-feel (GridTableViewSheets.cpp).
+std::string DrawTableViewPhoto(THeadlessDisplay& display, const std::string& folder);
+
+// A draw table's column filter drop-downs (single pick and marked) and its quick customization
+// list (GridFilterSheets.cpp).
+std::vector<std::string> DrawGridFilterSheets(THeadlessDisplay& display, const std::string& folder);
 
 // Banded views with fixed, nested and two-row bands, unscrolled and scrolled, in each look-and-feel
 // (GridBandedSheets.cpp).

@@ -170,6 +170,8 @@ std::vector<std::string> DrawStandardEditorPhotos(THeadlessDisplay& display, con
         TcxProgressBar* collapsed = AddBar(form, Rect(x, y, x + 200, y + 22), kind, cxbsGradientLEDs, 0);
         collapsed->GetProperties()->SetMax(0);
         collapsed->SetPosition(1e9);
+        // Auto-sized: one text line high inside its frame, whatever height it was placed with.
+        PlaceStandardEditor<TcxProgressBar>(form, Rect(x, y + 34, x + 200, y + 90), kind)->SetPosition(75);
 
         plain->SetFocus();
         Application->ProcessMessages();

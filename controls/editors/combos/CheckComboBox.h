@@ -7,6 +7,7 @@
 // filter helpers are CheckFilterHelpers.h's.
 #include "controls/editors/checks/CheckPainting.h"
 #include "controls/editors/groups/ButtonGroup.h"
+#include "controls/editors/lists/ListCheckTracker.h"
 #include "controls/editors/popup/ComboBox.h"
 #include "controls/editors/popup/ComboListSizing.h"
 #include "controls/editors/popup/DropDownEditViewData.h"
@@ -189,8 +190,8 @@ class TcxCustomCheckComboBoxListBox : public TcxCustomComboBoxListBox, public Ic
     void SetHotAndPressed(int hot, int pressed);
     // Hot and pressed again from the pointer's place and the shift state.
     void RecalcHotAndPressed(TPoint p, TShiftState shift);
-    int GetHotCheck() const { return hotCheck_; }
-    int GetPressedCheck() const { return pressedCheck_; }
+    int GetHotCheck() const { return checks_.Hot(); }
+    int GetPressedCheck() const { return checks_.Pressed(); }
     TSize GetNetCheckSize() const { return netCheckSize_; }
 
     // IcxMouseTrackingCaller
@@ -214,9 +215,7 @@ class TcxCustomCheckComboBoxListBox : public TcxCustomComboBoxListBox, public Ic
   private:
     const TcxCustomCheckComboBoxProperties* CheckProperties() const;
     void InvalidateCheck(int index);
-    int capturedCheck_ = -1;
-    int hotCheck_ = -1;
-    int pressedCheck_ = -1;
+    TcxListCheckTracker checks_{[this](int index) { InvalidateCheck(index); }};
     bool internalUpdate_ = false;
     TSize netCheckSize_{13, 13};
     int checkFrameInset_ = 0;

@@ -14,13 +14,6 @@
 #include "platform/win/Windows.h"
 
 namespace zorvy {
-namespace {
-
-bool ShiftOrButtonHeld(TShiftState shift) {
-    return (shift & (ssShift | ssAlt | ssCtrl | ssLeft | ssRight | ssMiddle | ssDouble)) != 0;
-}
-
-} // namespace
 
 TcxCustomCheckComboBoxListBox::TcxCustomCheckComboBoxListBox(TComponent* owner)
     : TcxCustomComboBoxListBox(owner) {
@@ -102,30 +95,15 @@ void TcxCustomCheckComboBoxListBox::InvalidateCheck(int index) {
 }
 
 void TcxCustomCheckComboBoxListBox::SetHotAndPressed(int hot, int pressed) {
-    if (hot != hotCheck_) {
-        InvalidateCheck(hotCheck_);
-        hotCheck_ = hot;
-        InvalidateCheck(hotCheck_);
-    }
-    if (pressed != pressedCheck_) {
-        InvalidateCheck(pressedCheck_);
-        pressedCheck_ = pressed;
-        InvalidateCheck(pressedCheck_);
-    }
+    checks_.SetHotAndPressed(hot, pressed);
 }
 
 void TcxCustomCheckComboBoxListBox::RecalcHotAndPressed(TPoint p, TShiftState shift) {
-    int hot = hotCheck_, pressed = pressedCheck_;
-    if (capturedCheck_ >= 0) {
-        hot = -1;
-        pressed = CheckAt(p.X, p.Y) == capturedCheck_ ? capturedCheck_ : -1;
-    }
-    if (!GetMouseCapture() && !ShiftOrButtonHeld(shift)) hot = CheckAt(p.X, p.Y);
-    SetHotAndPressed(hot, pressed);
+    checks_.Recompute(CheckAt(p.X, p.Y), !GetMouseCapture() && !IsShiftOrButtonHeld(shift));
 }
 
 void TcxCustomCheckComboBoxListBox::MouseTrackingLeft() {
-    SetHotAndPressed(-1, -1);
+    checks_.Clear();
     StopMouseTracking(this);
 }
 
@@ -162,9 +140,9 @@ void TcxCustomCheckComboBoxListBox::DrawItem(int index, const TRect& rect, TOwne
     TcxEditCheckState buttonState = ecsNormal;
     if (!p->GetItems()->GetItem(index)->GetEnabled())
         buttonState = ecsDisabled;
-    else if (index == hotCheck_)
+    else if (index == checks_.Hot())
         buttonState = ecsHot;
-    else if (index == pressedCheck_)
+    else if (index == checks_.Pressed())
         buttonState = ecsPressed;
     TcxEditBorderStyle frame = combo->GetCheckFrameStyle();
     if (frame == TcxEditBorderStyle::ebsFlat && (buttonState == ecsHot || buttonState == ecsPressed) &&
@@ -195,10 +173,10 @@ void TcxCustomCheckComboBoxListBox::ToggleItem(int index) {
 
 void TcxCustomCheckComboBoxListBox::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     if (button == mbLeft) {
-        capturedCheck_ = CheckAt(x, y);
-        SetHotAndPressed(-1, capturedCheck_);
+        checks_.SetCaptured(CheckAt(x, y));
+        checks_.SetHotAndPressed(-1, checks_.Captured());
     } else {
-        SetHotAndPressed(-1, -1);
+        checks_.SetHotAndPressed(-1, -1);
     }
     TcxCustomComboBoxListBox::MouseDown(button, shift, x, y);
 }
@@ -227,11 +205,10 @@ void TcxCustomCheckComboBoxListBox::MouseUp(TMouseButton button, TShiftState shi
         p->GetItems()->GetItem(selected)->GetEnabled()) {
         if (TcxCustomTextEditLookupData* data = GetLookupData()) data->SetCurrentKey(under);
         if (!self) return;
-        if (under == pressedCheck_) ToggleItem(under);
+        if (under == checks_.Pressed()) ToggleItem(under);
         if (!self) return;
     }
-    capturedCheck_ = -1;
-    SetHotAndPressed(ShiftOrButtonHeld(shift) ? -1 : CheckAt(x, y), -1);
+    checks_.Release(IsShiftOrButtonHeld(shift) ? -1 : CheckAt(x, y));
 }
 
 bool TcxCustomCheckComboBoxListBox::DoMouseWheel(TShiftState shift, int wheelDelta, TPoint mousePos) {

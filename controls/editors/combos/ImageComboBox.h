@@ -184,6 +184,9 @@ class TcxImageComboBoxViewData : public TcxCustomDropDownEditViewData {
                       TcxCustomEditViewInfo* viewInfo, bool isMouseEvent) override;
     void FillEditorViewInfo(const Variant& value, TcxCustomEditViewInfo* viewInfo) override;
     void EditValueToText(const Variant& value, std::string& text) override;
+    // At least as high as an image, and wide enough for an image beside the text.
+    void MeasureOverflowSize(TcxCanvas* canvas, bool isInplace, const TcxEditSizeProperties& limits, TSize& overflow,
+                             TcxCustomEditViewInfo* viewInfo, TSize& frame) override;
 
   private:
     TcxCustomImageComboBoxProperties* ImageProperties() const {

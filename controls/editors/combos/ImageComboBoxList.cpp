@@ -6,6 +6,8 @@
 #include "platform/gdi/Text.h"
 #include "platform/win/SystemInfo.h"
 
+#include <algorithm>
+
 namespace zorvy {
 
 // ---- the list ----
@@ -144,6 +146,18 @@ void TcxImageComboBoxViewData::FillEditorViewInfo(const Variant& value, TcxCusto
 void TcxImageComboBoxViewData::EditValueToText(const Variant& value, std::string& text) {
     int imageIndex = -1;
     ImageProperties()->GetValueInfo(value, text, imageIndex);
+}
+
+void TcxImageComboBoxViewData::MeasureOverflowSize(TcxCanvas* canvas, bool isInplace,
+                                                   const TcxEditSizeProperties& limits, TSize& overflow,
+                                                   TcxCustomEditViewInfo* viewInfo, TSize& frame) {
+    TcxCustomDropDownEditViewData::MeasureOverflowSize(canvas, isInplace, limits, overflow, viewInfo, frame);
+    if (TCustomImageList* images = ImageProperties()->GetImages()) {
+        overflow.cy = std::max(overflow.cy, images->GetHeight());
+        overflow.cx += images->GetWidth() + 5;
+    } else {
+        overflow.cx += 1;
+    }
 }
 
 void TcxImageComboBoxViewInfo::ShiftBy(int dx, int dy) {

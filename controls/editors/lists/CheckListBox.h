@@ -8,6 +8,7 @@
 #include "controls/editors/checks/CheckPainting.h"
 #include "controls/editors/checks/CheckStates.h"
 #include "controls/editors/framework/EditTypes.h"
+#include "controls/editors/lists/ListCheckTracker.h"
 #include "controls/foundation/containers/InnerListBox.h"
 #include "platform/rtl/StringList.h"
 
@@ -143,8 +144,8 @@ class TcxCustomInnerCheckListBox : public TcxCustomInnerListBox, public IcxMouse
     // The check of a row, without the frame the look draws around it.
     TSize GetNetCheckSize();
     int GetCheckFrameInset();
-    int GetHotCheck() const { return hotCheck_; }
-    int GetPressedCheck() const { return pressedCheck_; }
+    int GetHotCheck() const { return checks_.Hot(); }
+    int GetPressedCheck() const { return checks_.Pressed(); }
 
     // IcxMouseTrackingCaller
     void MouseTrackingLeft() override;
@@ -169,7 +170,6 @@ class TcxCustomInnerCheckListBox : public TcxCustomInnerListBox, public IcxMouse
 
   private:
     void HandleLButtonDown(TMessage& m);
-    void SetHotAndPressed(int hot, int pressed);
     void RecalcHotAndPressed(TPoint p, TShiftState shift);
     void InvalidateCheck(int index);
     TPoint CursorClientPos() const;
@@ -178,9 +178,7 @@ class TcxCustomInnerCheckListBox : public TcxCustomInnerListBox, public IcxMouse
     std::unique_ptr<TcxCheckListBoxItems> items_;
     std::unique_ptr<TBitmap> glyph_;
     int glyphCount_ = 6;
-    int hotCheck_ = -1;
-    int pressedCheck_ = -1;
-    int capturedCheck_ = -1;
+    TcxListCheckTracker checks_{[this](int index) { InvalidateCheck(index); }};
     int checkUnderPress_ = -1;
     bool pressedRowFullyVisible_ = false;
     int scrollWidth_ = 0;

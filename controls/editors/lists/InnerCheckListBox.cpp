@@ -16,13 +16,6 @@
 #include "platform/win/Styles.h"
 
 namespace zorvy {
-namespace {
-
-bool AnyShiftOrButton(TShiftState shift) {
-    return (shift & (ssShift | ssAlt | ssCtrl | ssLeft | ssRight | ssMiddle | ssDouble)) != 0;
-}
-
-} // namespace
 
 TPoint TcxCustomInnerCheckListBox::CursorClientPos() const {
     TPoint p{};
@@ -198,29 +191,12 @@ void TcxCustomInnerCheckListBox::Toggle(int index) {
 
 // ---- hot and pressed checks ----
 
-void TcxCustomInnerCheckListBox::SetHotAndPressed(int hot, int pressed) {
-    if (hot != hotCheck_) {
-        InvalidateCheck(hotCheck_);
-        hotCheck_ = hot;
-        InvalidateCheck(hotCheck_);
-    }
-    if (pressed != pressedCheck_) {
-        InvalidateCheck(pressedCheck_);
-        pressedCheck_ = pressed;
-        InvalidateCheck(pressedCheck_);
-    }
-}
-
 void TcxCustomInnerCheckListBox::RecalcHotAndPressed(TPoint p, TShiftState shift) {
-    const int under = CheckAtPoint(p);
-    if (capturedCheck_ < 0)
-        SetHotAndPressed(AnyShiftOrButton(shift) ? hotCheck_ : under, pressedCheck_);
-    else
-        SetHotAndPressed(-1, under == capturedCheck_ ? capturedCheck_ : -1);
+    checks_.Recompute(CheckAtPoint(p), checks_.Captured() < 0 && !IsShiftOrButtonHeld(shift));
 }
 
 void TcxCustomInnerCheckListBox::MouseTrackingLeft() {
-    SetHotAndPressed(-1, -1);
+    checks_.Clear();
     StopMouseTracking(this);
 }
 
@@ -357,8 +333,8 @@ void TcxCustomInnerCheckListBox::MouseDown(TMouseButton button, TShiftState shif
         if (automatic || !pressedRowFullyVisible_) {
             Toggle(checkUnderPress_);
         } else {
-            capturedCheck_ = checkUnderPress_;
-            SetHotAndPressed(hotCheck_, capturedCheck_);
+            checks_.SetCaptured(checkUnderPress_);
+            checks_.SetHotAndPressed(checks_.Hot(), checkUnderPress_);
         }
     }
     TcxCustomInnerListBox::MouseDown(button, shift, x, y);
@@ -367,8 +343,8 @@ void TcxCustomInnerCheckListBox::MouseDown(TMouseButton button, TShiftState shif
 void TcxCustomInnerCheckListBox::MouseMove(TShiftState shift, int x, int y) {
     TcxCustomCheckListBox* box = GetCheckListBox();
     if (box && box->DragMode == dmAutomatic && GetCapture() != GetHandle()) {
-        capturedCheck_ = -1;
-        SetHotAndPressed(hotCheck_, -1);
+        checks_.SetCaptured(-1);
+        checks_.SetHotAndPressed(checks_.Hot(), -1);
     }
     RecalcHotAndPressed({x, y}, shift);
     StartMouseTracking(this, GetBoundsRect(), this);
@@ -380,10 +356,9 @@ void TcxCustomInnerCheckListBox::MouseUp(TMouseButton button, TShiftState shift,
     TcxCustomCheckListBox* box = GetCheckListBox();
     if (button == mbLeft && !(box && box->DragMode == dmAutomatic)) {
         const int under = CheckAtPoint({x, y});
-        if (under >= 0 && under == pressedCheck_ && items_->GetItem(under)->GetEnabled()) Toggle(under);
+        if (under >= 0 && under == checks_.Pressed() && items_->GetItem(under)->GetEnabled()) Toggle(under);
         if (!self) return;
-        capturedCheck_ = -1;
-        SetHotAndPressed(AnyShiftOrButton(shift) ? -1 : CheckAtPoint({x, y}), -1);
+        checks_.Release(IsShiftOrButtonHeld(shift) ? -1 : CheckAtPoint({x, y}));
     }
     TcxCustomInnerListBox::MouseUp(button, shift, x, y);
 }

@@ -258,6 +258,13 @@ bool TcxCustomProgressBar::CanFocus() const {
     return IsInplace() && TcxCustomEdit::CanFocus();
 }
 
+TcxEditSizeProperties TcxCustomProgressBar::GetSizeLimits() const {
+    TcxEditSizeProperties limits = TcxCustomEdit::GetSizeLimits();
+    limits.MaxLineCount = 1;
+    limits.Width = GetBarViewInfo()->TextRect.Width();
+    return limits;
+}
+
 // ---- filter helper ----
 
 void TcxFilterProgressBarHelper::PrepareFilterProperties(TcxCustomEditProperties* properties,

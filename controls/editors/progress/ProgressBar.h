@@ -160,6 +160,9 @@ class TcxCustomProgressBarViewData : public TcxCustomEditViewData {
     // The settings copied into the view info, with the peak for its Position.
     void TakeOverBarProperties(TcxCustomProgressBarViewInfo* viewInfo);
     int GetTextRowFlags() const { return 0; }
+    // Room for the lit part, a margin and one line of text; the canvas keeps its font.
+    void MeasureOverflowSize(TcxCanvas* canvas, bool isInplace, const TcxEditSizeProperties& limits, TSize& overflow,
+                             TcxCustomEditViewInfo* viewInfo, TSize& frame) override;
     // Set for the sample shown by designers: the value is 30 whatever it is.
     bool PreviewMode = false;
 
@@ -191,6 +194,8 @@ class TcxCustomProgressBar : public TcxCustomEdit {
     // Only in place.
     bool FocusesOnClick() const override;
     bool CanFocus() const override;
+    // One line as wide as the text area.
+    TcxEditSizeProperties GetSizeLimits() const override;
 
   protected:
     // Hot tracking is no setting of a bar.

@@ -137,6 +137,19 @@ void TcxCustomProgressBarViewData::FillViewInfo(TcxCanvas* canvas, const TRect& 
     }
 }
 
+void TcxCustomProgressBarViewData::MeasureOverflowSize(TcxCanvas* canvas, bool isInplace,
+                                                      const TcxEditSizeProperties& limits, TSize& overflow,
+                                                      TcxCustomEditViewInfo* viewInfo, TSize& frame) {
+    LOGFONT saved{};
+    const bool fontRead = canvas && ReadCanvasLogFont(canvas, saved);
+    TcxCustomEditViewData::MeasureOverflowSize(canvas, isInplace, limits, overflow, viewInfo, frame);
+    auto* vi = static_cast<TcxCustomProgressBarViewInfo*>(viewInfo);
+    // A stand-alone bar leaves 4 pixels more for the frame the button theme would otherwise draw.
+    overflow.cx += NonNegativeRectWidth(vi->FillBounds) + (isInplace ? 0 : 4) + 3;
+    if (canvas) overflow.cy += canvas->MeasureFontLineHeight(CurrentStyle()->EffectiveFont());
+    if (fontRead) ApplyLogFontToCanvas(canvas, saved);
+}
+
 void TcxCustomProgressBarViewData::FillEditorViewInfo(const Variant& value, TcxCustomEditViewInfo* viewInfo) {
     auto* vi = static_cast<TcxCustomProgressBarViewInfo*>(viewInfo);
     Variant display;

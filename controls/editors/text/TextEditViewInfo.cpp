@@ -5,8 +5,21 @@
 #include "controls/editors/framework/EditTypes.h"
 #include "controls/editors/text/TextEdit.h"
 #include "controls/foundation/text/TextRows.h"
+#include "platform/gdi/Text.h"
 
 namespace zorvy {
+
+namespace {
+
+// A text without line breaks, tabs or NULs that is no wider than the width takes one row: the
+// common cell needs one measuring (answered from the shaped-text cache), not a row split.
+bool FitsOneRow(HDC dc, const std::string& text, int width) {
+    if (text.find_first_of(std::string_view("\0\t\r\n", 4)) != std::string::npos) return false;
+    TSize size{};
+    return GetTextExtentPoint32(dc, text, size) && size.cx <= width;
+}
+
+} // namespace
 
 // ---- view data ----
 
@@ -78,6 +91,10 @@ void TcxCustomTextEditViewData::PrepareTextDrawing(TcxCanvas* canvas, TcxCustomT
         const TRect& offsets = ContentParams.Offsets;
         int width = vi->TextRect.Width() + margins.Left + margins.Right - offsets.Left - offsets.Right;
         if ((vi->DrawTextFlags & 3) == trfRight) ++width;
+        if (FitsOneRow(canvas->DeviceContext(), vi->Text, std::max(width, 1))) {
+            if (vi->PaintOptions & 8) vi->DrawTextFlags |= trfEndEllipsis;
+            return;
+        }
         TcxTextRowParams params;
         InitTextRowParamsForDC(canvas->DeviceContext(),
                                (vi->DrawTextFlags & ~trfSingleLine) | trfWordBreak | trfWholeRowsOnly |

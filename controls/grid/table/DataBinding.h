@@ -16,7 +16,10 @@ class TcxCustomGridTableItem;
 class TcxCustomGridTableView;
 class TcxCustomGridView;
 class TcxEditRepositoryItem;
+class TcxFilterCriteriaItemList;
 class TcxGridFilterMRUValueItems;
+class TcxGridFilterValueList;
+class TStrings;
 class TcxGridItemDataBinding;
 class TMemoryStream;
 
@@ -156,6 +159,20 @@ class TcxGridItemDataBinding : public TPersistent {
     // A name the registry does not hold sets no value type.
     void SetValueType(const std::string& value);
     void DoGetFilterDisplayText(const Variant& value, std::string& text);
+
+    // ---- the item filter drop-down (FilterValueList.cpp) ----
+    // The item's entries, its handler's, and (unless values only) its recent values at the top.
+    void GetFilterValues(TcxGridFilterValueList* valueList, bool valuesOnly, bool useFilteredList,
+                         bool sortByDisplayText);
+    // The drop-down texts of the entries, one string per entry in the list's order.
+    void GetFilterStrings(TStrings* strings, TcxGridFilterValueList* valueList);
+    void AddFilterCondition(TcxFilterCriteriaItemList* list, TcxFilterOperatorCode operatorKind, bool replace,
+                            const std::string& displayText, const Variant& value);
+    // The entries the item's conditions stand for (never "(Custom...)").
+    void GetFilterActiveValueIndexes(TcxGridFilterValueList* valueList, std::vector<int>& indexes);
+    // Replaces the item's conditions with the entries: in the root when it is an OR group or takes a
+    // single entry, else in a new OR group.
+    void ApplyFilterValueIndexes(TcxGridFilterValueList* valueList, const std::vector<int>& indexes);
 
     virtual TcxValueTypeClass GetDefaultValueTypeClass() const { return &cxStringValueType; }
     virtual std::string GetFilterFieldName() const { return {}; }

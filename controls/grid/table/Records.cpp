@@ -4,6 +4,7 @@
 #include "controls/data/DataController.h"
 #include "controls/data/Variants.h"
 #include "controls/grid/table/DateRanges.h"
+#include "controls/grid/table/FilterValueList.h"
 #include "controls/grid/table/EditingController.h"
 #include "controls/grid/table/RecordViewInfo.h"
 #include "controls/grid/table/TableChanges.h"
@@ -335,8 +336,8 @@ void TcxCustomGridTableViewData::Expand(bool recursive) {
     GetGridView()->EndUpdate();
 }
 
-std::unique_ptr<TcxFilterValueList> TcxCustomGridTableViewData::CreateFilterValueList() {
-    return std::make_unique<TcxFilterValueList>(&GetDataController()->GetFilter());
+std::unique_ptr<TcxGridFilterValueList> TcxCustomGridTableViewData::CreateFilterValueList() {
+    return std::make_unique<TcxGridFilterValueList>(&GetDataController()->GetFilter());
 }
 
 TcxCustomGridTableItem* TcxCustomGridTableViewData::ItemOfField(TcxCustomDataField* field) const {

@@ -24,6 +24,9 @@ class TcxCustomGridTableView;
 class TcxCustomGridTableViewData;
 class TcxCustomDataField;
 class TcxFilterValueList;
+class TcxFilterCriteriaItemList;
+enum TcxFilterOperatorCode : uint8_t;
+class TcxGridFilterValueList;
 
 // Makes the view info that lays a record out (the record view info class reference).
 using TcxCustomGridRecordViewInfoClass = TcxCustomGridRecordViewInfo* (*)(TcxCustomGridRecordsViewInfo*,
@@ -134,7 +137,11 @@ class TcxCustomGridTableViewData : public TcxCustomGridViewData {
     TcxCustomGridRecord* GetNewItemRecord() const { return newItemRecord_.get(); }
     void RefreshRecordInfos();
     void CheckNewItemRecord();
-    std::unique_ptr<TcxFilterValueList> CreateFilterValueList();
+    std::unique_ptr<TcxGridFilterValueList> CreateFilterValueList();
+    // A condition of the item (list nil: the root); an empty text becomes the value's text, which the
+    // item's handler may change; replacing removes the item's conditions first.
+    void AddFilterCondition(TcxFilterCriteriaItemList* list, TcxCustomGridTableItem* item, bool replace,
+                            std::string text, const Variant& value, TcxFilterOperatorCode operatorKind);
     Variant GetFieldDateRangeValue(TcxCustomDataField* field, const Variant& value, int kind);
     bool HasDateTimeHandlingForField(TcxCustomDataField* field, int kind);
 

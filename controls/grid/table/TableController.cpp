@@ -6,6 +6,8 @@
 #include "controls/editors/framework/Edit.h"
 #include "controls/grid/control/Grid.h"
 #include "controls/grid/table/EditingController.h"
+#include "controls/grid/table/ItemFilterDropDown.h"
+#include "controls/grid/table/TableItemMoving.h"
 #include "controls/grid/table/TableView.h"
 #include "controls/grid/view/GridSite.h"
 #include "controls/grid/view/HitTests.h"
@@ -41,6 +43,9 @@ TcxCustomGridTableController::TcxCustomGridTableController(TcxCustomGridView* gr
 
 TcxCustomGridTableController::~TcxCustomGridTableController() {
     StopDeferredAction();
+    itemsCustomizationPopup_.reset();
+    filterMRUItemsPopup_.reset();
+    filterPopup_.reset();
 }
 
 TcxGridEditingController* TcxCustomGridTableController::GetEditingController() const {

@@ -17,7 +17,10 @@ namespace zorvy {
 class TcxCustomGridRecord;
 class TcxCustomGridTableItem;
 class TcxCustomGridTableView;
+class TcxCustomGridItemsCustomizationPopup;
 class TcxGridEditingController;
+class TcxGridFilterMRUItemsPopup;
+class TcxGridFilterPopup;
 
 // The test a record or item walk asks of every index it reaches.
 using TcxGridIndexTest = std::function<bool(int index)>;
@@ -50,7 +53,7 @@ class TcxCustomGridTableController : public TcxCustomGridController {
     // Descendants scroll horizontally.
     virtual void MakeItemVisible(TcxCustomGridTableItem* /*item*/) {}
     // The item left the view or got hidden.
-    void ItemRemoved(TcxCustomGridTableItem* item);
+    virtual void ItemRemoved(TcxCustomGridTableItem* item);
 
     // ---- focused record (the data controller's focused row) ----
     int GetFocusedRowIndex() const;
@@ -223,16 +226,39 @@ class TcxCustomGridTableController : public TcxCustomGridController {
     static bool FindRecordIndex(int start, int count, bool goForward, bool cycle, const TcxGridIndexTest& test,
                                 int& index, bool& wrapped);
 
+    // ---- popups (TableControllerPopups.cpp), made on first request ----
+    TcxGridFilterPopup* GetFilterPopup();
+    bool HasFilterPopup() const { return filterPopup_ != nullptr; }
+    TcxGridFilterMRUItemsPopup* GetFilterMRUItemsPopup();
+    TcxCustomGridItemsCustomizationPopup* GetItemsCustomizationPopup();
+    bool HasItemsCustomizationPopup() const { return itemsCustomizationPopup_ != nullptr; }
+
+    // ---- item moving ----
+    TcxCustomGridTableItem* GetMovingItem() const { return movingItem_; }
+    void SetMovingItem(TcxCustomGridTableItem* value) { movingItem_ = value; }
+    bool IsItemMoving() const { return movingItem_ != nullptr; }
+    // The mouse point of a running item drag (site client coordinates).
+    virtual void HandleItemMovingPoint(TPoint) {}
+
   protected:
     virtual const TMetaClass* GetEditingControllerClass() const;
+    virtual const TMetaClass* GetFilterPopupClass() const;
+    virtual const TMetaClass* GetFilterMRUItemsPopupClass() const;
+    virtual const TMetaClass* GetItemsCustomizationPopupClass() const;
     // Whether grid-mode scrolling may move the data controller's buffer now.
     bool CanGridModeScroll() const;
+    // Settles the edited record before the focus leaves it: the editor value is written, an untouched
+    // insert is cancelled (done), a modified record is posted.
+    void PrepareRecordChange(int& fromRow, bool goForward, bool& done);
 
   private:
-    void PrepareRecordChange(int& fromRow, bool goForward, bool& done);
     bool ConfirmDelete(bool several) const;
 
     mutable std::unique_ptr<TcxGridEditingController> editingController_;
+    std::unique_ptr<TcxGridFilterPopup> filterPopup_;
+    std::unique_ptr<TcxGridFilterMRUItemsPopup> filterMRUItemsPopup_;
+    std::unique_ptr<TcxCustomGridItemsCustomizationPopup> itemsCustomizationPopup_;
+    TcxCustomGridTableItem* movingItem_ = nullptr;
     TcxCustomGridRecord* dragHighlightedRecord_ = nullptr;
     TcxCustomGridTableItem* focusedItem_ = nullptr;
     bool checkingTopRecordIndex_ = false;

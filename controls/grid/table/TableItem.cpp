@@ -636,11 +636,14 @@ bool TcxCustomGridTableItem::GetShowEditButtons(bool isFocusedRecord) const {
 // ---- date ranges ----
 
 void TcxCustomGridTableItem::InitFilteringDateRanges() {
-    filteringDateRanges_->Clear();
+    filteringDateRanges_->Init(gridView_ ? gridView_->GetDateTimeHandling() : nullptr, GetDateTimeFilters());
+    if (gridView_ && gridView_->OnInitFilteringDateRanges)
+        gridView_->OnInitFilteringDateRanges(this, filteringDateRanges_.get());
+    if (OnInitFilteringDateRanges) OnInitFilteringDateRanges(this, filteringDateRanges_.get());
 }
 
 void TcxCustomGridTableItem::InitGroupingDateRanges() {
-    groupingDateRanges_->Clear();
+    groupingDateRanges_->Init(gridView_ ? gridView_->GetDateTimeHandling() : nullptr, GetEffectiveDateTimeGrouping());
 }
 
 void TcxCustomGridTableItem::GroupingDateRangesChanged() {
@@ -700,6 +703,14 @@ void TcxCustomGridTableItem::DoGetDisplayText(TcxCustomGridRecord* record, std::
 
 void TcxCustomGridTableItem::DoGetFilterDisplayText(const Variant& value, std::string& text) {
     if (OnGetFilterDisplayText) OnGetFilterDisplayText(this, value, text);
+}
+
+void TcxCustomGridTableItem::DoGetFilterValues(TcxDataFilterValueList* valueList) {
+    if (OnGetFilterValues) OnGetFilterValues(this, valueList);
+}
+
+void TcxCustomGridTableItem::DoUserFiltering(const Variant& value, const std::string& displayText) {
+    if (OnUserFiltering) OnUserFiltering(this, value, displayText);
 }
 
 } // namespace zorvy

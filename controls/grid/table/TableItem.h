@@ -25,6 +25,8 @@ class TcxCustomGridRecord;
 class TcxCustomGridTableItem;
 class TcxCustomGridTableView;
 class TcxEditRepositoryItem;
+class TcxDataFilterValueList;
+class TcxGridDateRanges;
 class TcxGridFilteringDateRanges;
 class TcxGridGroupingDateRanges;
 class TcxGridItemDataBinding;
@@ -117,6 +119,10 @@ using TcxGridGetDisplayTextEvent =
     std::function<void(TcxCustomGridTableItem* sender, TcxCustomGridRecord* record, std::string& text)>;
 using TcxGridGetFilterDisplayTextEvent =
     std::function<void(TcxCustomGridTableItem* sender, const Variant& value, std::string& displayText)>;
+using TcxGridGetFilterValuesEvent = std::function<void(TcxCustomGridTableItem* sender, TcxDataFilterValueList* valueList)>;
+using TcxGridUserFilteringEvent =
+    std::function<void(TcxCustomGridTableItem* sender, const Variant& value, const std::string& displayText)>;
+using TcxGridInitDateRangesEvent = std::function<void(TcxCustomGridTableItem* sender, TcxGridDateRanges* dateRanges)>;
 using TcxGridGetPropertiesEvent = std::function<void(TcxCustomGridTableItem* sender, TcxCustomGridRecord* record,
                                                      TcxCustomEditProperties*& properties)>;
 using TcxGridTableItemCustomDrawCellEvent = std::function<void(
@@ -173,6 +179,15 @@ class TcxCustomGridTableItem : public TcxComponent, public IcxGridStoredObject {
     void SetMinWidth(int value);
     int GetBestFitMaxWidth() const { return bestFitMaxWidth_; }
     void SetBestFitMaxWidth(int value);
+    // Fits the width to the widest value of the records (TableItemBestFit.cpp); with
+    // checkSizingAbility only when the item allows it; fireEvents raises the size-changed events.
+    void ApplyBestFit(bool checkSizingAbility = false, bool fireEvents = false);
+    // CalculateBestFitWidth, at most BestFitMaxWidth when that is set.
+    int GetBestFitWidth();
+    // The widest value of the records measured (all, or BestFitMaxRecordCount from the top record).
+    virtual int CalculateBestFitWidth();
+    virtual void SetBestFitWidth(int value) { SetWidth(value); }
+    virtual void DoSizeChanged(bool /*fireEvents*/) {}
     TAlignment GetHeaderAlignmentHorz() const { return headerAlignmentHorzAssigned_ ? headerAlignmentHorz_ : taLeftJustify; }
     void SetHeaderAlignmentHorz(TAlignment value);
     TcxAlignmentVert GetHeaderAlignmentVert() const { return headerAlignmentVertAssigned_ ? headerAlignmentVert_ : vaTop; }
@@ -310,9 +325,15 @@ class TcxCustomGridTableItem : public TcxComponent, public IcxGridStoredObject {
     void DoGetDataText(int recordIndex, std::string& text);
     void DoGetDisplayText(TcxCustomGridRecord* record, std::string& text);
     void DoGetFilterDisplayText(const Variant& value, std::string& text);
+    void DoGetFilterValues(TcxDataFilterValueList* valueList);
+    void DoUserFiltering(const Variant& value, const std::string& displayText);
     TcxGridGetDataTextEvent OnGetDataText;
     TcxGridGetDisplayTextEvent OnGetDisplayText;
     TcxGridGetFilterDisplayTextEvent OnGetFilterDisplayText;
+    TcxGridGetFilterValuesEvent OnGetFilterValues;
+    TcxGridUserFilteringEvent OnUserFiltering;
+    // After the view's own handler.
+    TcxGridInitDateRangesEvent OnInitFilteringDateRanges;
     TcxGridGetPropertiesEvent OnGetProperties;
     TcxGridGetPropertiesEvent OnGetPropertiesForEdit;
     TcxGridTableItemGetStoredPropertiesEvent OnGetStoredProperties;

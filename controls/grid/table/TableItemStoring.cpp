@@ -40,6 +40,9 @@ void TcxCustomGridTableItem::Assign(TPersistent* source) {
     OnGetDataText = other->OnGetDataText;
     OnGetDisplayText = other->OnGetDisplayText;
     OnGetFilterDisplayText = other->OnGetFilterDisplayText;
+    OnGetFilterValues = other->OnGetFilterValues;
+    OnInitFilteringDateRanges = other->OnInitFilteringDateRanges;
+    OnUserFiltering = other->OnUserFiltering;
     OnGetProperties = other->OnGetProperties;
     OnGetPropertiesForEdit = other->OnGetPropertiesForEdit;
     OnGetStoredProperties = other->OnGetStoredProperties;

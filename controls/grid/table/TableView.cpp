@@ -8,6 +8,7 @@
 #include "controls/grid/control/GridLevel.h"
 #include "controls/grid/table/EditingController.h"
 #include "controls/grid/table/TableChanges.h"
+#include "controls/grid/table/TableViewInfo.h"
 #include "controls/grid/table/TableViewInfoCache.h"
 #include "controls/grid/table/TableViewStyles.h"
 
@@ -520,6 +521,8 @@ void TcxCustomGridTableView::CheckItemsGroupingDateRanges() {
 }
 
 void TcxCustomGridTableView::RefreshNavigators() {
+    // The view's own navigator strip follows its data whether or not the view has the focus.
+    if (auto* info = dynamic_cast<TcxCustomGridTableViewInfo*>(GetViewInfo())) info->RefreshNavigator();
     if (TcxCustomGrid* grid = GetGrid())
         if (grid->GetFocusedView() == this) grid->RefreshNavigator();
 }

@@ -262,6 +262,8 @@ class TcxCustomGridTableView : public TcxCustomGridView, public IcxNavigator, pu
     TcxGridCustomTableViewEvent OnSelectionChanged;
     TcxGridCustomTableViewEvent OnTopRecordIndexChanged;
     TcxGridFilterDialogShowEvent OnFilterDialogShow;
+    // Runs before the item's own handler.
+    TcxGridInitDateRangesEvent OnInitFilteringDateRanges;
     TcxGridFilterCustomizationEvent OnFilterCustomization;
     TNotifyEvent OnFilterControlDialogShow;
 

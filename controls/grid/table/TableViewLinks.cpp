@@ -30,7 +30,9 @@ bool TcxCustomGridTableView::CanInsert() {
 }
 
 bool TcxCustomGridTableView::IsActive() {
-    return GetDataController()->GetActive();
+    // A dataset-bound view is active while its dataset is open.
+    TcxCustomDataController* data = GetDataController();
+    return data->GetActive() || data->GetProvider().IsActive();
 }
 
 bool TcxCustomGridTableView::IsBof() {

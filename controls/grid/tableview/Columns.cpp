@@ -5,6 +5,7 @@
 #include "controls/data/DataController.h"
 #include "controls/editors/filter/FilterEditHelpers.h"
 #include "controls/grid/table/DataBinding.h"
+#include "controls/grid/tableview/GridTableController.h"
 #include "controls/grid/tableview/GridTableViewStyles.h"
 #include "controls/grid/tableview/Rows.h"
 #include "platform/classlib/Bitmap.h"
@@ -169,8 +170,15 @@ void TcxGridColumn::SetHeaderGlyphAlignmentVert(TcxAlignmentVert value) {
 
 void TcxGridColumn::SetSelected(bool value) {
     if (selected_ == value) return;
-    selected_ = value;
-    if (GetGridView()) GetGridView()->Invalidate();
+    auto* controller = GetGridView() ? dynamic_cast<TcxGridTableController*>(GetGridView()->GetController()) : nullptr;
+    if (!controller) {
+        selected_ = value;
+        return;
+    }
+    if (value)
+        controller->AddSelectedColumn(this);
+    else
+        controller->RemoveSelectedColumn(this);
 }
 
 bool TcxGridColumn::IsPreview() const {

@@ -114,6 +114,7 @@ class TcxGridColumn : public TcxCustomGridTableItem {
 
     // ---- state ----
     bool GetSelected() const { return selected_; }
+    // Through the controller, which lists the selected columns.
     void SetSelected(bool value);
     bool IsPreview() const;
     void SetIsPreview(bool value);
@@ -127,6 +128,9 @@ class TcxGridColumn : public TcxCustomGridTableItem {
     bool HidesOnGrouping() const;
     bool HasFixedWidth() const override { return !GetOptions()->GetHorzSizing(); }
     bool CanApplyBestFit() const override;
+    // The widest data cell with its grid line, the header and the footer cells (ColumnBestFit.cpp).
+    int CalculateBestFitWidth() override;
+    void DoSizeChanged(bool fireEvents) override;
     bool CanFocus(TcxCustomGridRecord* record) const override;
     bool CanEditFocusedCell() const override;
     bool CanCheckFocusedCellClipping() const override { return true; }
@@ -187,6 +191,7 @@ class TcxGridColumn : public TcxCustomGridTableItem {
     std::unique_ptr<TBitmap> headerGlyph_;
     TAlignment headerGlyphAlignmentHorz_ = taLeftJustify;
     TcxAlignmentVert headerGlyphAlignmentVert_ = vaCenter;
+    friend class TcxGridTableController;
     bool selected_ = false;
     std::unique_ptr<TcxGridColumnStyles> styles_;
     std::unique_ptr<TcxGridColumnSummary> summary_;

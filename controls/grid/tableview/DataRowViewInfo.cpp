@@ -7,6 +7,7 @@
 #include "controls/grid/table/RecordHitTests.h"
 #include "controls/grid/table/TableController.h"
 #include "controls/grid/tableview/Columns.h"
+#include "controls/grid/tableview/GridTableHitTests.h"
 #include "controls/grid/tableview/GridTableView.h"
 #include "controls/grid/tableview/GridTableViewInfo.h"
 #include "controls/grid/tableview/GridTableViewStyles.h"
@@ -163,17 +164,83 @@ void TcxGridDataRowCellsAreaViewInfo::GetViewParams(TcxPartParams& params) {
     static_cast<TcxGridTableView*>(GetTableView())->GetStyles()->GetContentParams(GetGridRecord(), nullptr, params);
 }
 
+// ---- the preview ----
+
+int TcxGridPreviewCellViewInfo::CalculatePreviewHeight() {
+    EnsureCalculated();
+    TcxGridDataRowViewInfo* row = GetRowViewInfo();
+    TcxGridPreview* preview = row->GetGridView()->GetPreview();
+    TcxCanvas* canvas = GetCanvas();
+    int height = 0;
+    if (canvas && preview->GetAutoHeight()) {
+        // The row may not be placed yet: its width comes from the data width.
+        const int width = row->CalculateWidth() - row->GetLevelIndent() - preview->GetLeftIndent() - preview->GetRightIndent();
+        TRect r{0, 0, std::max(1, width), 0x3FFFFFFF};
+        if (ViewParams.Font) canvas->AssignFont(ViewParams.Font);
+        // Measured before the editor shows the text, from the record's display text.
+        const std::string text = GetGridRecord()->GetDisplayText(GetItem()->GetIndex());
+        if (!text.empty()) canvas->MeasureTextRect(text, r, ctfWordBreak | ctfAlignLeft | ctfAlignTop);
+        else r.Bottom = r.Top;
+        height = r.Bottom - r.Top + 4;
+    } else if (canvas && preview->GetMaxLineCount() != 0) {
+        if (ViewParams.Font) canvas->AssignFont(ViewParams.Font);
+        height = canvas->MeasureTextHeight("Qq") * preview->GetMaxLineCount() + 4;
+    }
+    return height == 0 ? 0 : row->GetRowsViewInfo()->AdjustDataRecordHeight(height);
+}
+
+TcxBorders TcxGridPreviewCellViewInfo::CalculateBorders() {
+    TcxGridDataRowViewInfo* row = GetRowViewInfo();
+    const TcxBorders cellBorders = row->GetGridViewInfo()->GetCellBorders(true) & cxBorder(bBottom);
+    const bool atBottom = row->GetGridView()->GetOptionsView()->GetGridLines() != glNone &&
+                          (row->GetGridView()->GetPreview()->GetPlace() != ppTop || row->GetCellCount() == 0);
+    return atBottom ? cellBorders : 0;
+}
+
+TBitmap* TcxGridPreviewCellViewInfo::GetBackgroundBitmap() {
+    return GetRowViewInfo()->GetGridView()->GetBackgroundBitmaps()->GetBitmap(TcxGridTableBackgroundBitmaps::bbPreview);
+}
+
+const TMetaClass* TcxGridPreviewCellViewInfo::GetHitTestClass() { return TcxGridPreviewHitTest::StaticClass(); }
+
+TcxCustomGridCellPainterClass TcxGridPreviewCellViewInfo::GetPainterClass() {
+    return CellPainterClassOf<TcxGridPreviewCellPainter>();
+}
+
+TRect TcxGridPreviewCellViewInfo::GetEditViewInfoBounds() {
+    TcxGridPreview* preview = GetRowViewInfo()->GetGridView()->GetPreview();
+    TRect r = GetTextAreaBounds();
+    InflateRect(r, 2, 2);
+    r.Left += preview->GetLeftIndent();
+    r.Right = std::max(r.Left, r.Right - preview->GetRightIndent());
+    // Never over the cells' grid lines or the preview's own bottom line.
+    const TRect content = GetContentBounds();
+    r.Top = std::max(r.Top, content.Top);
+    r.Bottom = std::max(r.Top, std::min(r.Bottom, content.Bottom));
+    return r;
+}
+
 // ---- data rows ----
 
 TcxGridDataRowViewInfo::TcxGridDataRowViewInfo(TcxCustomGridRecordsViewInfo* recordsViewInfo, TcxCustomGridRecord* record)
     : TcxCustomGridRowViewInfo(recordsViewInfo, record), cellsArea_(new TcxGridDataRowCellsAreaViewInfo(this)) {
     cells_.assign(static_cast<size_t>(GetGridView()->GetVisibleColumnCount()), nullptr);
+    if (HasPreview()) preview_ = new TcxGridPreviewCellViewInfo(this, GetGridView()->GetPreview()->GetColumn());
 }
 
 TcxGridDataRowViewInfo::~TcxGridDataRowViewInfo() {
     BeginDestruction();
     for (TcxGridDataCellViewInfo* cell : cells_) delete cell;
+    delete preview_;
     delete cellsArea_;
+}
+
+bool TcxGridDataRowViewInfo::HasPreview() { return GetGridView()->GetPreview()->IsActive(); }
+
+int TcxGridDataRowViewInfo::GetPreviewHeight() {
+    if (!preview_) return 0;
+    if (previewHeight_ == -1) previewHeight_ = preview_->CalculatePreviewHeight();
+    return previewHeight_;
 }
 
 TcxGridDataCellViewInfo* TcxGridDataRowViewInfo::FindCellViewInfo(int index) const {
@@ -189,6 +256,7 @@ TcxGridDataCellViewInfo* TcxGridDataRowViewInfo::GetCellViewInfo(int index) {
 
 TcxGridDataCellViewInfo* TcxGridDataRowViewInfo::GetCellViewInfoForColumn(TcxGridColumn* column) {
     TcxCustomGrid* grid = GetGridView()->GetGrid();
+    if (preview_ && column && column == preview_->GetColumn()) return preview_;
     if (!column || column->GetVisibleIndex() == -1 || (grid && grid->HasState(csDestroying))) return nullptr;
     return GetCellViewInfo(column->GetVisibleIndex());
 }
@@ -215,7 +283,7 @@ int TcxGridDataRowViewInfo::CalculateHeight() {
     } else {
         height = rows->GetDataRowHeightValue();
     }
-    return height + GetNonDataHeight();
+    return height + GetPreviewHeight() + GetNonDataHeight();
 }
 
 bool TcxGridDataRowViewInfo::CanSize() { return GetRowsViewInfo()->CanDataRowSize(); }
@@ -223,11 +291,13 @@ bool TcxGridDataRowViewInfo::CanSize() { return GetRowsViewInfo()->CanDataRowSiz
 void TcxGridDataRowViewInfo::CheckHeight(int& height) {
     height = std::max(height, 1);
     // A data part never below the default data row height, as the option itself is kept.
-    height = std::max(height - GetNonDataHeight(), GetGridView()->CalculateDefaultDataRowHeight()) + GetNonDataHeight();
+    const int fixed = GetNonDataHeight() + GetPreviewHeight();
+    height = std::max(height - fixed, GetGridView()->CalculateDefaultDataRowHeight()) + fixed;
 }
 
 void TcxGridDataRowViewInfo::SetRowHeight(int height) {
-    if (height != GetHeight()) GetGridView()->GetOptionsView()->SetDataRowHeight(height - GetNonDataHeight());
+    if (height != GetHeight())
+        GetGridView()->GetOptionsView()->SetDataRowHeight(height - GetNonDataHeight() - GetPreviewHeight());
 }
 
 TRect TcxGridDataRowViewInfo::GetCellsAreaBounds() {
@@ -235,16 +305,24 @@ TRect TcxGridDataRowViewInfo::GetCellsAreaBounds() {
     const TcxGridLines lines = GetGridView()->GetOptionsView()->GetGridLines();
     const int lineWidth = GetGridViewInfo()->GetGridLineWidth();
     if (lines != glNone) r.Right -= lineWidth;
+    // The preview takes its own lines.
+    if (const int previewHeight = GetPreviewHeight(); previewHeight > 0) {
+        if (GetGridView()->GetPreview()->GetPlace() == ppTop)
+            r.Top += previewHeight;
+        else
+            r.Bottom -= previewHeight;
+    }
     if (lines == glBoth || lines == glHorizontal) r.Bottom -= lineWidth;
     return r;
 }
 
-int TcxGridDataRowViewInfo::GetCellsAreaHeight() { return GetDataHeight(); }
+int TcxGridDataRowViewInfo::GetCellsAreaHeight() { return std::max(0, GetDataHeight() - GetPreviewHeight()); }
 
 int TcxGridDataRowViewInfo::GetCellLeftBound(int index) { return GetGridViewInfo()->GetColumnBounds(index).Left + (Bounds.Left - GetRowsViewInfo()->Bounds.Left); }
 
 int TcxGridDataRowViewInfo::GetCellTopBound(int index) {
-    return Bounds.Top + GetGridViewInfo()->GetCellTopOffset(index, CellHeight);
+    const bool previewAbove = GetPreviewHeight() > 0 && GetGridView()->GetPreview()->GetPlace() == ppTop;
+    return Bounds.Top + (previewAbove ? GetPreviewHeight() : 0) + GetGridViewInfo()->GetCellTopOffset(index, CellHeight);
 }
 
 int TcxGridDataRowViewInfo::GetCellWidth(int index) {
@@ -272,9 +350,15 @@ void TcxGridDataRowViewInfo::CalculateCellsInView() {
 }
 
 void TcxGridDataRowViewInfo::Calculate(int left, int top, int width, int height) {
+    previewHeight_ = -1;
     TcxCustomGridRowViewInfo::Calculate(left, top, width, height);
     CellsAreaBounds = GetCellsAreaBounds();
     CellHeight = GetCellsAreaHeight();
+    if (const int previewHeight = GetPreviewHeight(); previewHeight > 0) {
+        const int previewTop = GetGridView()->GetPreview()->GetPlace() == ppTop ? Bounds.Top
+                                                                                : Bounds.Top + GetDataHeight() - previewHeight;
+        preview_->Calculate(GetCellsAreaLeft(), previewTop, GetCellsAreaWidth(), previewHeight);
+    }
     for (int i = 0; i < GetCellCount(); ++i) {
         if (!IsCellVisible(i)) continue;
         GetCellViewInfo(i)->Calculate(GetCellLeftBound(i), GetCellTopBound(i), GetCellWidth(i), GetCellHeight(i));
@@ -288,6 +372,7 @@ void TcxGridDataRowViewInfo::DoOffset(int dx, int dy) {
     for (TcxGridDataCellViewInfo* cell : cells_)
         if (cell) cell->Offset(dx, dy);
     cellsArea_->Offset(dx, dy);
+    if (preview_) preview_->Offset(dx, dy);
     // Columns scrolled into view get their cells.
     if (dx != 0) CalculateCellsInView();
 }
@@ -298,6 +383,8 @@ TcxCustomGridHitTest* TcxGridDataRowViewInfo::GetHitTest(TPoint p) {
     for (TcxGridDataCellViewInfo* cell : cells_)
         if (cell && cell->IsCalculated())
             if (TcxCustomGridHitTest* cellHitTest = cell->GetHitTest(p)) return cellHitTest;
+    if (preview_ && preview_->IsCalculated())
+        if (TcxCustomGridHitTest* previewHitTest = preview_->GetHitTest(p)) return previewHitTest;
     return hitTest;
 }
 
@@ -352,6 +439,15 @@ TcxCustomGridCellPainterClass TcxGridNewItemRowViewInfo::GetPainterClass() {
 
 // ---- painters ----
 
+void TcxGridPreviewCellPainter::DrawContent() {
+    TcxCustomGridCellViewInfo* cell = GetViewInfo();
+    if (cell->HasBackgroundBitmap())
+        DrawBackground();
+    else
+        GetCanvas()->FillRectSolid(cell->GetContentBounds(), cell->ViewParams.Color);
+    TcxGridDataCellPainter::DrawContent();
+}
+
 TcxGridDataRowViewInfo* TcxGridDataRowPainter::GetRowViewInfo() const {
     return static_cast<TcxGridDataRowViewInfo*>(GetViewInfo());
 }
@@ -369,8 +465,7 @@ void TcxGridDataRowPainter::Paint() {
         }
         canvas->ApplyClipRegion(clip);
     }
-    DrawLastGridLine();
-    DrawSeparator();
+    TcxCustomGridRowPainter::Paint();
 }
 
 void TcxGridDataRowPainter::DrawCells() {
@@ -380,16 +475,8 @@ void TcxGridDataRowPainter::DrawCells() {
     for (int i = 0; i < row->GetCellCount(); ++i)
         if (TcxGridDataCellViewInfo* cell = row->FindCellViewInfo(i))
             if (cell->IsCalculated()) cell->Paint(canvas);
-}
-
-void TcxGridDataRowPainter::DrawLastGridLine() {
-    TcxGridDataRowViewInfo* row = GetRowViewInfo();
-    if (row->HasBottomLine()) GetCanvas()->FillRectSolid(row->GetBottomLineBounds(), row->GetGridViewInfo()->GetGridLineColor());
-}
-
-void TcxGridDataRowPainter::DrawSeparator() {
-    TcxGridDataRowViewInfo* row = GetRowViewInfo();
-    if (row->GetSeparatorWidth() > 0) GetCanvas()->FillRectSolid(row->GetSeparatorBounds(), row->GetSeparatorColor());
+    if (TcxGridPreviewCellViewInfo* preview = row->GetPreviewViewInfo(); preview && row->GetPreviewHeight() > 0)
+        preview->Paint(canvas);
 }
 
 void TcxGridNewItemRowPainter::Paint() {

@@ -62,6 +62,23 @@ class TcxGridDataCellViewInfo : public TcxGridTableDataCellViewInfo {
     TcxGridDataCellViewInfo* mergingCell_ = nullptr;
 };
 
+// The preview column's text across the whole row, under (or above) the cells.
+class TcxGridPreviewCellViewInfo : public TcxGridDataCellViewInfo {
+    ZORVY_CLASS(TcxGridPreviewCellViewInfo, TcxGridDataCellViewInfo)
+  public:
+    using TcxGridDataCellViewInfo::TcxGridDataCellViewInfo;
+    // The height the preview needs at the row's width: its text's, a fixed number of lines, or 0.
+    int CalculatePreviewHeight();
+
+    TcxBorders CalculateBorders() override;
+    bool CalculateMultiLine() override { return true; }
+    TBitmap* GetBackgroundBitmap() override;
+    const TMetaClass* GetHitTestClass() override;
+    TRect GetEditViewInfoBounds() override;
+    TcxCustomGridCellPainterClass GetPainterClass() override;
+    bool CanBeMerged() override { return false; }
+};
+
 // The area of a data row behind its cells: shown only when the view has no visible columns.
 class TcxGridDataRowCellsAreaViewInfo : public TcxGridTableCellViewInfo {
     ZORVY_CLASS(TcxGridDataRowCellsAreaViewInfo, TcxGridTableCellViewInfo)
@@ -90,6 +107,10 @@ class TcxGridDataRowViewInfo : public TcxCustomGridRowViewInfo {
     // nil when the cell was not made yet.
     TcxGridDataCellViewInfo* FindCellViewInfo(int index) const;
     TcxGridDataRowCellsAreaViewInfo* GetCellsAreaViewInfo() const { return cellsArea_; }
+    // nil when the view shows no preview.
+    TcxGridPreviewCellViewInfo* GetPreviewViewInfo() const { return preview_; }
+    // The preview's height in this layout; 0 without preview.
+    int GetPreviewHeight();
     // nil for a hidden column or while the grid goes.
     TcxGridDataCellViewInfo* GetCellViewInfoForColumn(TcxGridColumn* column);
 
@@ -120,10 +141,14 @@ class TcxGridDataRowViewInfo : public TcxCustomGridRowViewInfo {
     virtual TcxBorders GetCellBorders(int index, bool isLast);
     // Whether the row draws its cells (not while its info text shows).
     virtual bool DrawsCells() { return true; }
+    // The view's preview is active (a visible preview with a column).
+    virtual bool HasPreview();
 
   private:
     void CalculateCellsInView();
     TcxGridDataRowCellsAreaViewInfo* cellsArea_; // owned
+    TcxGridPreviewCellViewInfo* preview_ = nullptr; // owned
+    int previewHeight_ = -1; // measured once per layout
     std::vector<TcxGridDataCellViewInfo*> cells_; // owned, entries made on first request
 };
 
@@ -170,15 +195,22 @@ class TcxGridDataCellPainter : public TcxGridTableDataCellPainter {
     using TcxGridTableDataCellPainter::TcxGridTableDataCellPainter;
 };
 
-class TcxGridDataRowPainter : public TcxCustomGridRecordPainter {
+// The preview's editor covers only its text between the indents: the painter fills the rest.
+class TcxGridPreviewCellPainter : public TcxGridDataCellPainter {
   public:
-    using TcxCustomGridRecordPainter::TcxCustomGridRecordPainter;
+    using TcxGridDataCellPainter::TcxGridDataCellPainter;
+
+  protected:
+    void DrawContent() override;
+};
+
+class TcxGridDataRowPainter : public TcxCustomGridRowPainter {
+  public:
+    using TcxCustomGridRowPainter::TcxCustomGridRowPainter;
 
   protected:
     void Paint() override;
     virtual void DrawCells();
-    virtual void DrawSeparator();
-    virtual void DrawLastGridLine();
     TcxGridDataRowViewInfo* GetRowViewInfo() const;
 };
 

@@ -290,7 +290,7 @@ int TcxGridFooterViewInfo::GetColumnBestFitWidth(TcxGridColumn* column) {
     return width;
 }
 
-TBitmap* TcxGridFooterViewInfo::GetBackgroundBitmap() { return GetGridView()->GetBackgroundBitmaps()->GetFooter(); }
+TBitmap* TcxGridFooterViewInfo::GetBackgroundBitmap() { return GetGridView()->GetBackgroundBitmaps()->GetBitmap(TcxGridTableBackgroundBitmaps::bbFooter); }
 TcxBorders TcxGridFooterViewInfo::CalculateBorders() { return GetLookAndFeelPainter()->GetFooterBorders(); }
 int TcxGridFooterViewInfo::GetSideBorderWidth(TcxBorder) { return GetLookAndFeelPainter()->GetFooterBorderWidth(); }
 const TMetaClass* TcxGridFooterViewInfo::GetHitTestClass() { return TcxGridFooterHitTest::StaticClass(); }

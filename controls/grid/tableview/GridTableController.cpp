@@ -2,9 +2,11 @@
 #include "controls/grid/tableview/GridTableController.h"
 
 #include "controls/grid/table/TablePainters.h"
+#include "controls/grid/tableview/ColumnHeaderMoving.h"
 #include "controls/grid/tableview/Columns.h"
 #include "controls/grid/tableview/GridTableView.h"
 #include "controls/grid/tableview/GridTableViewInfo.h"
+#include "controls/grid/tableview/HeaderViewInfo.h"
 #include "controls/grid/view/GridSite.h"
 
 #include <algorithm>
@@ -19,6 +21,10 @@ constexpr int kHorzScrollStep = 10;
 
 TcxGridTableView* TcxGridTableController::GetGridView() const {
     return static_cast<TcxGridTableView*>(TcxCustomGridTableController::GetGridView());
+}
+
+const TMetaClass* TcxGridTableController::GetColumnHeaderMovingObjectClass() const {
+    return TcxGridColumnHeaderMovingObject::StaticClass();
 }
 
 TcxGridTableViewInfo* TcxGridTableController::GetTableViewInfo() const {
@@ -125,6 +131,9 @@ void TcxGridTableController::MakeItemVisible(TcxCustomGridTableItem* item) {
 void TcxGridTableController::InvalidateColumnHeader(TcxGridColumn* column) {
     TcxGridTableViewInfo* viewInfo = GetTableViewInfo();
     if (!column || !viewInfo) return;
+    if (TcxGridGroupByBoxViewInfo* box = viewInfo->GetGroupByBoxViewInfo())
+        if (TcxGridColumnHeaderViewInfo* cell = box->GetItem(column->GetGroupIndex()))
+            GetGridView()->InvalidateRect(cell->Bounds);
     const TRect r = viewInfo->GetColumnBounds(column->GetVisibleIndex());
     if (!IsRectEmpty(r)) GetGridView()->InvalidateRect(r);
 }
@@ -138,7 +147,8 @@ void TcxGridTableController::SetPressedColumn(TcxGridColumn* value) {
     }
     TcxGridColumn* previous = pressedColumn_;
     pressedColumn_ = value;
-    InvalidateColumnHeader(value ? value : previous);
+    InvalidateColumnHeader(previous);
+    InvalidateColumnHeader(value);
 }
 
 void TcxGridTableController::CancelMouseOperations() {
@@ -149,16 +159,6 @@ void TcxGridTableController::CancelMouseOperations() {
 void TcxGridTableController::BeforeStopDragAndDrop(bool accepted) {
     SetPressedColumn(nullptr);
     TcxCustomGridTableController::BeforeStopDragAndDrop(accepted);
-}
-
-void TcxGridTableController::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-    try {
-        TcxCustomGridTableController::MouseUp(button, shift, x, y);
-    } catch (...) {
-        SetPressedColumn(nullptr);
-        throw;
-    }
-    SetPressedColumn(nullptr);
 }
 
 } // namespace zorvy

@@ -5,6 +5,7 @@
 #include "controls/grid/common/GridCommon.h"
 #include "controls/grid/tableview/Columns.h"
 #include "controls/grid/tableview/GridTableController.h"
+#include "controls/grid/tableview/GridSizingObjects.h"
 #include "controls/grid/tableview/GridTableView.h"
 
 namespace zorvy {
@@ -17,10 +18,18 @@ const TMetaClass* TcxGridColumnHeaderHitTest::GetDragAndDropObjectClass() const 
 
 TCursor TcxGridColumnHeaderHorzSizingEdgeHitTest::GetCursor() const { return crcxHorzSize; }
 
+const TMetaClass* TcxGridColumnHeaderHorzSizingEdgeHitTest::GetDragAndDropObjectClass() const {
+    return TcxGridColumnHorzSizingObject::StaticClass();
+}
+
 TCursor TcxGridRowIndicatorHitTest::GetCursor() const {
     return MultiSelect ? static_cast<TCursor>(crcxGridSelectRow) : TcxGridRecordHitTest::GetCursor();
 }
 
 TCursor TcxGridRowSizingEdgeHitTest::GetCursor() const { return crcxVertSize; }
+
+const TMetaClass* TcxGridRowSizingEdgeHitTest::GetDragAndDropObjectClass() const {
+    return TcxGridRowSizingObject::StaticClass();
+}
 
 } // namespace zorvy

@@ -62,6 +62,8 @@ class TcxGridColumnHeaderHorzSizingEdgeHitTest : public TcxCustomGridColumnHitTe
   public:
     int GetHitTestCode() const override { return htColumnHeaderHorzSizingEdge; }
     TCursor GetCursor() const override;
+    // Sizes the column's width.
+    const TMetaClass* GetDragAndDropObjectClass() const override;
 };
 
 class TcxGridColumnHeaderFilterButtonHitTest : public TcxCustomGridColumnHitTest {
@@ -111,6 +113,8 @@ class TcxGridRowSizingEdgeHitTest : public TcxGridRecordHitTest {
   public:
     int GetHitTestCode() const override { return htRowSizingEdge; }
     TCursor GetCursor() const override;
+    // Sizes the data rows' height.
+    const TMetaClass* GetDragAndDropObjectClass() const override;
 };
 
 class TcxGridIndicatorHitTest : public TcxCustomGridViewHitTest {

@@ -129,10 +129,16 @@ bool TcxGridTableViewInfo::HasHorzGridLines() const {
 // ---- columns ----
 
 void TcxGridTableViewInfo::CalculateColumnOffsets() {
+    // With automatic widths the header shares the client among the columns; the cells follow it.
     TcxGridTableView* view = GetGridView();
+    const bool autoWidth = header_ && header_->IsAutoWidth() && header_->GetCount() == view->GetVisibleColumnCount();
+    if (autoWidth) header_->CalculateColumnWidths();
     columnOffsets_.assign(1, GetLevelIndentsWidth());
-    for (int i = 0; i < view->GetVisibleColumnCount(); ++i)
-        columnOffsets_.push_back(columnOffsets_.back() + view->GetVisibleColumn(i)->GetWidth());
+    for (int i = 0; i < view->GetVisibleColumnCount(); ++i) {
+        const int width = autoWidth ? header_->GetItem(i)->GetRealWidth() : view->GetVisibleColumn(i)->GetWidth();
+        columnOffsets_.push_back(columnOffsets_.back() + width);
+    }
+    dataWidth_ = 0;
 }
 
 int TcxGridTableViewInfo::GetColumnsWidth() {
@@ -335,7 +341,10 @@ void TcxGridTableViewInfo::GetVertScrollRects(int delta, TRect& scrollRect, TRec
 }
 
 void TcxGridTableViewInfo::GetHorzScrollRects(int delta, TRect& scrollRect, TRect& updateRect) {
+    // The header and the footer move with the rows.
     scrollRect = GetCellsAreaBounds();
+    if (header_ && !IsRectEmpty(header_->Bounds)) scrollRect.Top = std::min(scrollRect.Top, header_->Bounds.Top);
+    if (footer_ && !IsRectEmpty(footer_->Bounds)) scrollRect.Bottom = std::max(scrollRect.Bottom, footer_->Bounds.Bottom);
     updateRect = scrollRect;
     if (delta < 0) {
         scrollRect.Left -= delta;

@@ -4,9 +4,11 @@
 
 #include "controls/foundation/painters/Painter.h"
 #include "controls/grid/tableview/Columns.h"
+#include "controls/grid/tableview/GridTableController.h"
 #include "controls/grid/tableview/GridTableHitTests.h"
 #include "controls/grid/tableview/GridTablePainters.h"
 #include "controls/grid/tableview/GridTableViewStyles.h"
+#include "controls/grid/tableview/HeaderFilterButton.h"
 #include "controls/grid/tableview/IndicatorViewInfo.h"
 #include "platform/rtl/ResourceStrings.h"
 
@@ -118,6 +120,14 @@ const TMetaClass* TcxGridColumnHeaderHorzSizingEdgeViewInfo::GetHitTestClass() {
     return TcxGridColumnHeaderHorzSizingEdgeHitTest::StaticClass();
 }
 
+bool TcxGridColumnHeaderHorzSizingEdgeViewInfo::MouseDown(TcxCustomGridHitTest* hitTest, TMouseButton button,
+                                                         TShiftState shift) {
+    if (TcxGridColumnHeaderAreaViewInfo::MouseDown(hitTest, button, shift)) return true;
+    if (!(shift & ssDouble)) return false;
+    GetColumn()->ApplyBestFit(true, true);
+    return true;
+}
+
 // ---- one column header ----
 
 TcxGridColumnHeaderViewInfo::TcxGridColumnHeaderViewInfo(TcxGridColumnContainerViewInfo* container,
@@ -132,11 +142,13 @@ TcxGridColumnHeaderViewInfo::~TcxGridColumnHeaderViewInfo() {
 void TcxGridColumnHeaderViewInfo::CreateAreas() {
     areas_.clear();
     EnumAreaClasses();
+    // A filter button takes over the drop-down its column's previous header left open.
+    for (const auto& area : areas_) area->AfterConstruction();
 }
 
 void TcxGridColumnHeaderViewInfo::EnumAreaClasses() {
-    // The column filter button comes with the column filter drop-down.
     if (HasSizingEdge()) AddArea<TcxGridColumnHeaderHorzSizingEdgeViewInfo>();
+    if (HasFilterButton()) AddArea<TcxGridColumnHeaderFilterButtonViewInfo>();
     if (HasSortingMark()) AddArea<TcxGridColumnHeaderSortingMarkViewInfo>();
     if (HasGlyph()) AddArea<TcxGridColumnHeaderGlyphViewInfo>();
 }
@@ -179,7 +191,7 @@ void TcxGridColumnHeaderViewInfo::CalculateParams() {
 TAlignment TcxGridColumnHeaderViewInfo::CalculateAlignmentHorz() { return column_->GetHeaderAlignmentHorz(); }
 TcxAlignmentVert TcxGridColumnHeaderViewInfo::CalculateAlignmentVert() { return column_->GetHeaderAlignmentVert(); }
 TRect TcxGridColumnHeaderViewInfo::GetClipBounds() { return container_->GetItemClipBounds(); }
-TBitmap* TcxGridColumnHeaderViewInfo::GetBackgroundBitmap() { return GetGridView()->GetBackgroundBitmaps()->GetHeader(); }
+TBitmap* TcxGridColumnHeaderViewInfo::GetBackgroundBitmap() { return GetGridView()->GetBackgroundBitmaps()->GetBitmap(TcxGridTableBackgroundBitmaps::bbHeader); }
 TcxBorders TcxGridColumnHeaderViewInfo::CalculateBorders() { return GetLookAndFeelPainter()->GetHeaderBorders(neighbors_); }
 int TcxGridColumnHeaderViewInfo::GetSideBorderWidth(TcxBorder) { return GetBorderWidthFor(GetLookAndFeelPainter()); }
 int TcxGridColumnHeaderViewInfo::GetBorderWidthFor(const TcxCustomLookAndFeelPainter* painter) {
@@ -314,6 +326,8 @@ void TcxGridColumnHeaderViewInfo::CalculateVisible(int left, int width) {
     Visible = left < client.Right && left + width > client.Left;
 }
 
+bool TcxGridColumnHeaderViewInfo::HasFilterButton() { return column_->CanFilter(true); }
+
 bool TcxGridColumnHeaderViewInfo::HasSizingEdge() {
     return column_->CanApplyBestFit() && container_->GetContainerKind() == ckHeader;
 }
@@ -325,7 +339,11 @@ bool TcxGridColumnHeaderViewInfo::HasGlyph() {
     return glyph && !glyph->Empty();
 }
 
-bool TcxGridColumnHeaderViewInfo::IsPressed() { return GetState() == gcsPressed; }
+bool TcxGridColumnHeaderViewInfo::IsPressed() {
+    if (GetState() == gcsPressed) return true;
+    auto* controller = dynamic_cast<TcxGridTableController*>(GetGridView()->GetController());
+    return controller && controller->GetPressedColumn() == column_;
+}
 
 int TcxGridColumnHeaderViewInfo::GetMinWidth() {
     return column_->HasFixedWidth() ? CalculateWidth() : container_->GetColumnMinWidth(column_);
@@ -361,6 +379,10 @@ TcxCustomGridHitTest* TcxGridColumnHeaderViewInfo::GetHitTest(TPoint p) {
 
 bool TcxGridColumnHeaderViewInfo::MouseDown(TcxCustomGridHitTest* hitTest, TMouseButton button, TShiftState shift) {
     bool handled = TcxCustomGridViewCellViewInfo::MouseDown(hitTest, button, shift);
+    // The release sorts by the pressed column, also when the cell took the press for its pressed look.
+    if (button == mbLeft && !(shift & ssDouble) && CanClick())
+        if (auto* controller = dynamic_cast<TcxGridTableController*>(GetGridView()->GetController()))
+            controller->SetPressedColumn(column_);
     if (!handled && !(shift & ssDouble) && CanClick()) {
         column_->DoHeaderClick();
         handled = true;
@@ -614,7 +636,8 @@ void TcxGridHeaderViewInfo::CalculateColumnAutoWidths() {
         TcxGridColumnHeaderViewInfo* item = GetItem(i);
         TcxAutoWidthItem* entry = autoWidth.NewItem();
         entry->MinWidth = item->GetMinWidth();
-        entry->Width = item->CalculateWidth();
+        // From the column's own width, so that sharing the client again gives the same widths.
+        entry->Width = GetColumnWidth(item->GetColumn());
         entry->Fixed = item->GetColumn()->HasFixedWidth();
     }
     const TRect client = GetGridViewInfo()->GetClientBounds();
@@ -647,7 +670,7 @@ bool TcxGridHeaderViewInfo::DrawBackground(TcxCanvas* canvas, const TRect& r) {
     return true;
 }
 
-TBitmap* TcxGridHeaderViewInfo::GetItemsBackgroundBitmap() { return GetGridView()->GetBackgroundBitmaps()->GetHeader(); }
+TBitmap* TcxGridHeaderViewInfo::GetItemsBackgroundBitmap() { return GetGridView()->GetBackgroundBitmaps()->GetBitmap(TcxGridTableBackgroundBitmaps::bbHeader); }
 bool TcxGridHeaderViewInfo::IsHeightAssigned() { return GetOptionsView()->GetHeaderHeight() != 0; }
 
 // ---- group-by box ----
@@ -667,7 +690,7 @@ int TcxGridGroupByBoxViewInfo::CalculateWidth() {
     return client.Right - client.Left;
 }
 
-TBitmap* TcxGridGroupByBoxViewInfo::GetBackgroundBitmap() { return GetGridView()->GetBackgroundBitmaps()->GetGroupByBox(); }
+TBitmap* TcxGridGroupByBoxViewInfo::GetBackgroundBitmap() { return GetGridView()->GetBackgroundBitmaps()->GetBitmap(TcxGridTableBackgroundBitmaps::bbGroupByBox); }
 const TMetaClass* TcxGridGroupByBoxViewInfo::GetHitTestClass() { return TcxGridGroupByBoxHitTest::StaticClass(); }
 TcxCustomGridCellPainterClass TcxGridGroupByBoxViewInfo::GetPainterClass() {
     return CellPainterClassOf<TcxGridGroupByBoxPainter>();

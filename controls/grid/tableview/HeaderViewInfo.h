@@ -80,6 +80,8 @@ class TcxGridColumnHeaderHorzSizingEdgeViewInfo : public TcxGridColumnHeaderArea
     void CalculateArea(const TRect& bounds, TRect& textAreaBounds) override;
     const TMetaClass* GetHitTestClass() override;
     TcxCustomGridCellPainterClass GetPainterClass() override { return nullptr; }
+    // A double click fits the column to its widest value.
+    bool MouseDown(TcxCustomGridHitTest* hitTest, TMouseButton button, TShiftState shift) override;
 };
 
 // ---- one column header ----
@@ -145,6 +147,7 @@ class TcxGridColumnHeaderViewInfo : public TcxCustomGridViewCellViewInfo {
     // Visible when it meets the client bounds horizontally.
     virtual void CalculateVisible(int left, int width);
     virtual bool HasSizingEdge();
+    virtual bool HasFilterButton();
     virtual bool CanClick() { return true; }
     virtual bool HasSortingMark();
     virtual void CheckWidth(int& width);

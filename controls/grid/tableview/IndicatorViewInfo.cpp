@@ -8,8 +8,10 @@
 #include "controls/grid/tableview/FooterViewInfo.h"
 #include "controls/grid/tableview/GridTableHitTests.h"
 #include "controls/grid/tableview/GridTablePainters.h"
+#include "controls/grid/tableview/GridTableView.h"
 #include "controls/grid/tableview/GridTableViewStyles.h"
 #include "controls/grid/tableview/Rows.h"
+#include "controls/grid/tableview/RowsViewInfo.h"
 #include "platform/rtl/ResourceStrings.h"
 
 #include <algorithm>
@@ -225,7 +227,7 @@ bool TcxGridIndicatorRowItemViewInfo::CanSizeRow() {
     return dynamic_cast<TcxGridDataRow*>(record) && GetGridView()->GetOptionsCustomize()->GetDataRowSizing();
 }
 
-TBitmap* TcxGridIndicatorRowItemViewInfo::GetBackgroundBitmap() { return GetGridView()->GetBackgroundBitmaps()->GetIndicator(); }
+TBitmap* TcxGridIndicatorRowItemViewInfo::GetBackgroundBitmap() { return GetGridView()->GetBackgroundBitmaps()->GetBitmap(TcxGridTableBackgroundBitmaps::bbIndicator); }
 const TMetaClass* TcxGridIndicatorRowItemViewInfo::GetHitTestClass() { return TcxGridRowIndicatorHitTest::StaticClass(); }
 TcxCustomGridCellPainterClass TcxGridIndicatorRowItemViewInfo::GetPainterClass() {
     return CellPainterClassOf<TcxGridIndicatorRowItemPainter>();
@@ -246,6 +248,16 @@ TcxCustomGridHitTest* TcxGridIndicatorRowItemViewInfo::GetHitTest(TPoint p) {
         return hitTest;
     }
     return TcxCustomGridIndicatorItemViewInfo::GetHitTest(p);
+}
+
+bool TcxGridIndicatorRowItemViewInfo::MouseDown(TcxCustomGridHitTest* hitTest, TMouseButton button, TShiftState shift) {
+    bool handled = TcxCustomGridIndicatorItemViewInfo::MouseDown(hitTest, button, shift);
+    if (button == mbLeft && (shift & ssDouble) && hitTest && hitTest->GetHitTestCode() == htRowSizingEdge)
+        if (auto* row = dynamic_cast<TcxCustomGridRowViewInfo*>(rowViewInfo_)) {
+            row->SetRowHeight(0);
+            handled = true;
+        }
+    return handled;
 }
 
 TcxGridFooterViewInfo* TcxGridIndicatorFooterItemViewInfo::GetFooter() const {

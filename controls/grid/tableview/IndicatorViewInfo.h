@@ -123,6 +123,8 @@ class TcxGridIndicatorRowItemViewInfo : public TcxCustomGridIndicatorItemViewInf
     TcxCustomGridCellPainterClass GetPainterClass() override;
     void InitHitTest(TcxCustomGridHitTest* hitTest) override;
     TcxCustomGridHitTest* GetHitTest(TPoint p) override;
+    // A double click on the sizing edge gives the row its default height back.
+    bool MouseDown(TcxCustomGridHitTest* hitTest, TMouseButton button, TShiftState shift) override;
 
   private:
     TcxCustomGridRecordViewInfo* rowViewInfo_ = nullptr;

@@ -11,6 +11,8 @@
 #include "controls/grid/table/TableController.h"
 #include "controls/grid/tableview/Columns.h"
 #include "controls/grid/tableview/DataRowViewInfo.h"
+#include "controls/grid/tableview/GridTableController.h"
+#include "controls/grid/tableview/GroupRowViewInfo.h"
 #include "controls/grid/view/ViewInfo.h"
 #include "controls/grid/view/ViewPainter.h"
 #include "platform/win/VirtualKeys.h"
@@ -30,6 +32,9 @@ TcxCustomGridRecordViewInfoClass TcxGridNewItemRow::GetViewInfoClass() const {
 }
 TcxCustomGridRecordViewInfoClass TcxGridFilterRow::GetViewInfoClass() const {
     return RecordViewInfoClassOf<TcxGridFilterRowViewInfo>();
+}
+TcxCustomGridRecordViewInfoClass TcxGridGroupRow::GetViewInfoClass() const {
+    return RecordViewInfoClassOf<TcxGridGroupRowViewInfo>();
 }
 
 // ---- any row ----
@@ -83,8 +88,11 @@ void TcxGridFilterRow::RefreshRecordInfo() {
 
 void TcxGridFilterRow::SetSelected(bool value) {
     if (selected_ == value) return;
+    auto* controller = dynamic_cast<TcxGridTableController*>(GetController());
+    if (controller) controller->FilterRowFocusChanging(value);
     selected_ = value;
     Invalidate();
+    if (controller) controller->FilterRowFocusChanged();
 }
 
 void TcxGridFilterRow::KeyDown(std::uint16_t& key, TShiftState shift) {
@@ -141,11 +149,35 @@ std::string TcxGridFilterRow::GetValueDisplayText(TcxGridColumn* column, const V
     return text;
 }
 
+namespace {
+
+// Applying the filter moves the data's focused row; the filter row keeps the focus meanwhile.
+class TFilterRowApplyingScope {
+  public:
+    explicit TFilterRowApplyingScope(TcxCustomGridTableController* controller)
+        : controller_(dynamic_cast<TcxGridTableController*>(controller)),
+          previous_(controller_ && controller_->GetFilterRowApplying()) {
+        if (controller_) controller_->SetFilterRowApplying(true);
+    }
+    ~TFilterRowApplyingScope() {
+        if (controller_) controller_->SetFilterRowApplying(previous_);
+    }
+    TFilterRowApplyingScope(const TFilterRowApplyingScope&) = delete;
+    TFilterRowApplyingScope& operator=(const TFilterRowApplyingScope&) = delete;
+
+  private:
+    TcxGridTableController* controller_;
+    bool previous_;
+};
+
+} // namespace
+
 void TcxGridFilterRow::SetValue(int itemIndex, const Variant& value) {
     TcxGridTableView* view = GetGridView();
     if (itemIndex < 0 || itemIndex >= view->GetItemCount()) return;
     auto* column = static_cast<TcxGridColumn*>(view->GetItem(itemIndex));
     TcxDataFilterCriteria& filter = GetDataController()->GetFilter();
+    TFilterRowApplyingScope applying(GetController());
     const bool empty = value.IsNull() || value.IsEmpty() || (value.IsString() && value.AsString().empty());
     if (empty) {
         filter.RemoveItemsByItemLink(column);

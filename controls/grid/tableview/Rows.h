@@ -122,6 +122,7 @@ class TcxGridGroupRow : public TcxCustomGridRow {
     ZORVY_CLASS(TcxGridGroupRow, TcxCustomGridRow)
   public:
     using TcxCustomGridRow::TcxCustomGridRow;
+    TcxCustomGridRecordViewInfoClass GetViewInfoClass() const override;
     bool CanExpand() const override;
     bool GetExpanded() const override { return GetRowInfo().Expanded; }
     bool IsDataRecord() const override { return false; }

@@ -6,6 +6,7 @@
 // last grid line below the data part, and the level-indent hit test.
 #include "controls/grid/table/RecordsViewInfo.h"
 #include "controls/grid/table/RecordViewInfo.h"
+#include "controls/grid/table/TablePainters.h"
 
 namespace zorvy {
 
@@ -132,6 +133,20 @@ class TcxCustomGridRowViewInfo : public TcxCustomGridRecordViewInfo {
     virtual TRect GetLevelIndentBounds(int level);
     // Sets the data rows' height from a row's new height (nothing for rows that cannot be sized).
     virtual void SetRowHeight(int /*height*/) {}
+};
+
+// The parts every row draws around its data part: level indents, the last grid line, the separator.
+class TcxCustomGridRowPainter : public TcxCustomGridRecordPainter {
+  public:
+    using TcxCustomGridRecordPainter::TcxCustomGridRecordPainter;
+
+  protected:
+    void Paint() override;
+    TcxCustomGridRowViewInfo* GetRowViewInfo() const;
+    virtual void DrawIndent();
+    virtual void DrawIndentPart(int level, const TRect& r);
+    virtual void DrawLastHorzGridLine();
+    virtual void DrawSeparator();
 };
 
 } // namespace zorvy

@@ -311,6 +311,9 @@ class TcxGridTableBackgroundBitmaps : public TcxCustomGridTableBackgroundBitmaps
     ZORVY_CLASS(TcxGridTableBackgroundBitmaps, TcxCustomGridTableBackgroundBitmaps)
   public:
     using TcxCustomGridTableBackgroundBitmaps::TcxCustomGridTableBackgroundBitmaps;
+    // The indexes of the table view's own bitmaps. The getters below answer the stored bitmap, which
+    // exists even when empty; painting asks GetBitmap(index), nil when neither it nor the style has one.
+    enum { bbFooter = 3, bbHeader, bbGroup, bbGroupByBox, bbIndicator, bbPreview };
     void Assign(TPersistent* source) override;
     int GetBitmapStyleIndex(int index) const override;
     TBitmap* GetFooter() { return GetValue(3); }

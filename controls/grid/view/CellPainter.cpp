@@ -2,6 +2,7 @@
 #include "controls/grid/view/CellPainter.h"
 
 #include "controls/grid/view/CellViewInfo.h"
+#include "platform/classlib/Bitmap.h"
 
 namespace zorvy {
 
@@ -67,8 +68,9 @@ void TcxCustomGridCellPainter::DrawBackgroundRect(const TRect& r) {
 }
 
 bool TcxCustomGridCellPainter::DrawBitmapBackground(TcxCanvas* canvas, const TRect& r) {
+    // An empty bitmap would fill with whatever colour the brush last had.
     TBitmap* bitmap = viewInfo_->GetBackgroundBitmap();
-    if (!bitmap) return false;
+    if (!bitmap || bitmap->Empty()) return false;
     canvas->FillRectOrTile(r, bitmap, false);
     return true;
 }

@@ -4,9 +4,11 @@
 #include "controls/dbeditors/DBEditDefaults.h"
 #include "controls/dbeditors/DBRegisteredRepositoryItems.h"
 #include "controls/dbeditors/LookupComboBox.h"
+#include "controls/dbeditors/LookupDBGrid.h"
 #include "controls/editors/framework/EditUnit.h"
 #include "controls/editors/repository/EditDataRegisteredRepositoryItems.h"
 #include "controls/editors/text/TextEditUnit.h"
+#include "controls/foundation/scrollbars/ControlScrollBar.h"
 #include "controls/foundation/services/FoundationUnits.h"
 #include "platform/classlib/Forms.h"
 #include "platform/db/DataSource.h"
@@ -273,6 +275,64 @@ TEST_P(LookupComboBoxTest, TheOpenListFiltersWhileTypingAndTakesItsFocusedRowOnE
         delete edit->GetParent();
         editor_ = nullptr;
     }
+}
+
+// The data-bound grid with its scroll reaction reachable, called as the scroll bar would.
+class TTestLookupDBGrid : public TcxCustomLookupDBGrid {
+  public:
+    using TcxCustomLookupDBGrid::TcxCustomLookupDBGrid;
+    using TcxCustomLookupDBGrid::ScrollContent;
+};
+
+TEST_P(LookupComboBoxTest, InGridModeTheScrollBarStandsForTheListDatasetsRecords) {
+    TADOQuery* draws = NewQuery({"select Issue, ResultA1 from LotteryIssue where Issue < '2003031' order by Issue"});
+    auto* source = new TDataSource(&owner_);
+    source->SetDataSet(draws);
+    draws->Open();
+    ASSERT_EQ(draws->GetRecordCount(), 30);
+    TForm* form = Application->CreateForm<TForm>();
+    form->SetBounds(10, 10, 300, 300);
+    auto* grid = new TTestLookupDBGrid(form);
+    grid->SetParent(form);
+    grid->SetBounds(0, 0, 250, 150);
+    grid->SetKeyFieldNames("Issue");
+    grid->SetColumnFieldNames("Issue;ResultA1");
+    grid->GetDBDataController()->GetDataModeController().SetGridMode(true);
+    grid->SetDataSource(source);
+    form->Show();
+    Application->ProcessMessages();
+    grid->FullRefresh();
+    const int visible = grid->GetViewInfo()->FullyVisibleRowCount;
+    ASSERT_GT(visible, 2);
+    const TcxControlScrollBar* bar = grid->GetVScrollBar();
+    EXPECT_EQ(bar->GetMin(), 0);
+    EXPECT_EQ(bar->GetMax(), 30 + visible - 2); // the last record can stand at the thumb's top
+    EXPECT_EQ(bar->GetPageSize(), visible);
+    EXPECT_EQ(bar->GetPosition(), 0);
+
+    int pos = 0;
+    grid->ScrollContent(sbVertical, scLineDown, pos);
+    EXPECT_EQ(draws->GetRecNo(), 2);
+    EXPECT_EQ(pos, 1);
+    pos = 19;
+    grid->ScrollContent(sbVertical, scPosition, pos);
+    EXPECT_EQ(VarToStr(draws->FieldByName("Issue")->GetValue()), "2003020");
+    EXPECT_EQ(pos, 19);
+    Application->ProcessMessages();
+    EXPECT_EQ(bar->GetPosition(), 19);
+    grid->ScrollContent(sbVertical, scLineUp, pos);
+    EXPECT_EQ(draws->GetRecNo(), 19);
+    pos = 5;
+    grid->ScrollContent(sbVertical, scTrack, pos); // only the thumb's end moves the dataset
+    EXPECT_EQ(pos, 18);
+    pos = 30 + visible - 2;
+    grid->ScrollContent(sbVertical, scPosition, pos); // past the last record: the last one
+    EXPECT_EQ(VarToStr(draws->FieldByName("Issue")->GetValue()), "2003030");
+    EXPECT_EQ(pos, 29);
+
+    grid->GetDBDataController()->GetDataModeController().SetGridMode(false);
+    grid->FullRefresh();
+    EXPECT_EQ(bar->GetMax(), 29); // all records loaded: one position a row
 }
 
 TEST_P(LookupComboBoxTest, ALookupFieldDefinesTheListAndRefusesOtherDefinitions) {

@@ -134,5 +134,36 @@ TEST_F(Graphics, CanvasObjectsReachTheContextWhenDrawing) {
     EXPECT_EQ(GetBkColor(dc), ColorToRGB(clLime)) << "the handle carries the canvas's brush colour";
 }
 
+
+// A canvas that is given a font measures and draws with it, whether or not it equals the one it had.
+TEST_F(Graphics, AssignedFontsReachTheCanvasWhetherEqualOrNot) {
+    TBitmap b;
+    b.SetSize(20, 20);
+    TCanvas* c = b.GetCanvas();
+    TFont small, large;
+    small.SetSize(8);
+    large.SetSize(24);
+    int changes = 0;
+    // Counted beside the canvas's own handler, which must still hear of every change.
+    TNotifyEvent canvasHandler = c->GetFont()->OnChange;
+    c->GetFont()->OnChange = [&](TObject* sender) {
+        ++changes;
+        if (canvasHandler) canvasHandler(sender);
+    };
+    c->GetFont()->Assign(&small);
+    const int smallHeight = c->TextHeight("Qg");
+    c->GetFont()->Assign(&large);
+    const int largeHeight = c->TextHeight("Qg");
+    EXPECT_GT(largeHeight, smallHeight);
+    c->GetFont()->Assign(&large);
+    EXPECT_EQ(c->TextHeight("Qg"), largeHeight) << "an equal font assigned again";
+    large.SetColor(clRed);
+    c->GetFont()->Assign(&large);
+    EXPECT_EQ(c->GetFont()->GetColor(), clRed) << "the colour is taken with an equal face";
+    c->GetFont()->Assign(&small);
+    EXPECT_EQ(c->TextHeight("Qg"), smallHeight);
+    EXPECT_EQ(changes, 5) << "each assignment is a change";
+}
+
 } // namespace
 } // namespace zorvy::test

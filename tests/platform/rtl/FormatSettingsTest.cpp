@@ -35,3 +35,29 @@ TEST(RtlFormatSettings, LocaleDefaultsAndChangeNotices) {
     SetFormatSettings(saved);
     EXPECT_EQ(notices, 2);
 }
+
+// The locale name is remembered between questions; every way the environment changes is still seen.
+TEST(RtlFormatSettings, UserLocaleNameFollowsEveryChangeOfTheEnvironment) {
+    test::SavedEnvironmentVariable lcAll("LC_ALL"), lcTime("LC_TIME"), lang("LANG");
+    unsetenv("LC_ALL");
+    unsetenv("LC_TIME");
+    unsetenv("LANG");
+    EXPECT_EQ(UserLocaleName(), "C");
+    setenv("LANG", "en_GB.UTF-8", 1);
+    EXPECT_EQ(UserLocaleName(), "en_GB.UTF-8") << "a variable added";
+    EXPECT_EQ(UserLocaleName(), "en_GB.UTF-8") << "asked again unchanged";
+    setenv("LC_TIME", "zh_CN.UTF-8", 1);
+    EXPECT_EQ(UserLocaleName(), "zh_CN.UTF-8") << "a stronger variable";
+    setenv("LC_TIME", "en_US.UTF-8", 1);
+    EXPECT_EQ(UserLocaleName(), "en_US.UTF-8") << "a value overwritten in place";
+    setenv("LC_TIME", "zh_CN.UTF-8", 1);
+    EXPECT_EQ(UserLocaleName(), "zh_CN.UTF-8") << "an earlier value set again";
+    setenv("LC_TIME", "", 1);
+    EXPECT_EQ(UserLocaleName(), "en_GB.UTF-8") << "an empty value counts as unset";
+    static char assignment[] = "LC_ALL=de_DE.UTF-8";
+    putenv(assignment);
+    EXPECT_EQ(UserLocaleName(), "de_DE.UTF-8") << "putenv";
+    unsetenv("LC_ALL");
+    unsetenv("LC_TIME");
+    EXPECT_EQ(UserLocaleName(), "en_GB.UTF-8") << "variables removed";
+}

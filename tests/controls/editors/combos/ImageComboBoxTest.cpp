@@ -127,6 +127,30 @@ TEST_F(ImageComboBoxTest, TheEditorKeepsTheItemsValue) {
     EXPECT_FALSE(combo->IsCharAccepted(8));
 }
 
+TEST_F(ImageComboBoxTest, AnAutoSizedEditorIsAtLeastAsHighAsItsImages) {
+    form = NewForm();
+    TImageList tall(nullptr, 24, 30);
+    TBitmap image;
+    image.SetSize(24, 30);
+    tall.AddMasked(&image, clFuchsia);
+    auto* plain = new TcxImageComboBox(form);
+    plain->SetParent(form);
+    auto* pictured = new TcxImageComboBox(form);
+    pictured->SetParent(form);
+    pictured->GetProperties()->SetImages(&tall);
+    for (TcxImageComboBox* combo : {plain, pictured}) {
+        AddDrawColours(*combo->GetProperties());
+        combo->SetBounds(10, 10, 150, 10);
+    }
+    form->Show();
+    Pump();
+    const TcxCustomEditViewInfo* vi = pictured->GetEditViewInfo();
+    const int frame = vi->Bounds.Height() - vi->ClientRect.Height();
+    EXPECT_EQ(pictured->GetHeight(), frame + 30);
+    EXPECT_LT(plain->GetHeight(), frame + 30) << "a text line is less than the image";
+    EXPECT_GT(plain->GetHeight(), 10) << "the text line still sets the height";
+}
+
 TEST_F(ImageComboBoxTest, AnItemChosenInTheListGivesItsValue) {
     form = NewForm();
     auto* combo = new TcxImageComboBox(form);

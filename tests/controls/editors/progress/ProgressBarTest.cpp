@@ -6,6 +6,7 @@
 #include "controls/editors/filter/FilterEditHelpers.h"
 #include "controls/editors/framework/EditButtons.h"
 #include "controls/editors/framework/EditStyle.h"
+#include "controls/foundation/graphics/Canvas.h"
 #include "platform/classlib/Bitmap.h"
 #include "platform/gdi/Colors.h"
 #include "tests/controls/editors/EditorsFixture.h"
@@ -104,6 +105,27 @@ TEST_F(ProgressBarTest, AStandaloneBarKeepsItsPositionInRangeAndItsPeak) {
     EXPECT_EQ(peaks[1], peaks[2]) << "the mark stays at the highest position";
     EXPECT_EQ(bar->GetProperties()->GetPeakValue(), 70);
     EXPECT_FALSE(bar->CanFocus()) << "a standalone bar takes no focus";
+    delete form;
+}
+
+TEST_F(ProgressBarTest, AnAutoSizedBarIsOneTextLineHighInsideItsFrame) {
+    TForm* form = NewForm();
+    for (int fontSize : {8, 20}) {
+        SCOPED_TRACE(fontSize);
+        auto* bar = new TcxProgressBar(form);
+        bar->SetParent(form);
+        bar->GetStyle()->GetFont()->SetSize(fontSize);
+        form->Show();
+        Pump();
+        bar->SetHeight(5);
+        const TcxCustomEditViewInfo* vi = bar->GetBarViewInfo();
+        const int frame = vi->Bounds.Height() - vi->ClientRect.Height();
+        TBitmap probe;
+        probe.SetSize(4, 4);
+        TcxCanvas canvas(probe.GetCanvas());
+        EXPECT_EQ(bar->GetHeight(), frame + canvas.MeasureFontLineHeight(bar->GetStyle()->GetFont()));
+        EXPECT_EQ(bar->GetWidth(), 121) << "the width stays the user's";
+    }
     delete form;
 }
 

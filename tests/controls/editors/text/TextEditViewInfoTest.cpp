@@ -99,6 +99,30 @@ TEST_F(TextViewInfoTest, ALongTextWrapsWhereTheViewLetsIt) {
     EXPECT_TRUE(viewInfo->DrawTextFlags & trfSingleLine);
 }
 
+// A cell's text breaks into rows exactly when it is wider than its text area or holds a line break.
+TEST_F(TextViewInfoTest, ATextWrapsOnlyWhenWiderThanItsAreaOrBrokenIntoLines) {
+    surface.Canvas()->AssignFont(style.EffectiveFont());
+    const std::string words = "开奖 2024001";
+    const int width = surface.Canvas()->MeasureTextWidth(words);
+    struct Case {
+        std::string Text;
+        int BoundsWidth; // the text area is the bounds less one pixel on each side
+        bool Wraps;
+    };
+    const Case cases[] = {
+        {words, width + 2, false},       // exactly as wide as its area
+        {words, width + 1, true},        // one pixel too wide: the words take two rows
+        {"12\n34", width + 2, true},     // a line break in a short text
+        {"12\r\n34", width + 2, true},
+        {"12\t34", width + 2, false},    // a tab alone breaks no row
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Text + " in " + std::to_string(c.BoundsWidth));
+        TcxCustomTextEditViewInfo* vi = Fill(true, Rect(0, 0, c.BoundsWidth, 40), Variant(c.Text));
+        EXPECT_EQ((vi->DrawTextFlags & trfWordBreak) != 0, c.Wraps);
+    }
+}
+
 TEST_F(TextViewInfoTest, AHintShowsATextThatDoesNotFit) {
     const std::string text = "开奖 2024001";
     surface.Canvas()->AssignFont(style.EffectiveFont());

@@ -4,6 +4,7 @@
 #include "controls/foundation/services/ControlUnit.h"
 #include "controls/grid/common/GridCommon.h"
 #include "controls/grid/tableview/DataRowViewInfo.h"
+#include "controls/grid/tableview/GridSizingObjects.h"
 #include "controls/grid/tableview/GridTableController.h"
 #include "controls/grid/tableview/GridTableHitTests.h"
 #include "controls/grid/tableview/GridTableViewInfo.h"
@@ -164,7 +165,11 @@ TEST_F(TableHitTests, EachPartAnswersItsCodeCursorAndRecordHit) {
         TcxCustomGridHitTest* hitTest = TcxCustomGridHitTest::GetInstance(c.cls, TPoint{1, 2});
         EXPECT_EQ(hitTest->GetHitTestCode(), c.code);
         EXPECT_EQ(hitTest->GetCursor(), c.cursor);
-        EXPECT_EQ(hitTest->GetDragAndDropObjectClass(), nullptr);
+        // The sizing edges start their sizing; no other part starts a drag without a column.
+        const TMetaClass* drag = c.code == 203   ? TcxGridColumnHorzSizingObject::StaticClass()
+                                 : c.code == 210 ? TcxGridRowSizingObject::StaticClass()
+                                                 : nullptr;
+        EXPECT_EQ(hitTest->GetDragAndDropObjectClass(), drag);
         if (auto* record = dynamic_cast<TcxGridRecordHitTest*>(hitTest)) {
             EXPECT_EQ(record->IsRecordHit(), c.code != 213);
         }

@@ -8,6 +8,7 @@
 #include "controls/grid/tableview/GridTablePainters.h"
 #include "platform/classlib/Bitmap.h"
 #include "platform/classlib/Canvas.h"
+#include "tests/controls/grid/GridFixture.h"
 #include "tests/controls/grid/tableview/HeadersView.h"
 
 #include <gtest/gtest.h>

@@ -4,6 +4,7 @@
 #include "controls/grid/tableview/DataRowViewInfo.h"
 #include "controls/grid/tableview/GridTableHitTests.h"
 #include "controls/grid/tableview/GridTableViewInfo.h"
+#include "controls/grid/tableview/HeaderViewInfo.h"
 #include "controls/grid/tableview/RowsViewInfo.h"
 #include "tests/controls/grid/tableview/TableViewFixture.h"
 
@@ -75,6 +76,61 @@ TEST_F(TableRowsLayout, RowsStackAndCellsStandUnderTheirColumns) {
         }
     }
     EXPECT_EQ(Layout()->GetDataWidth(), 160);
+}
+
+TEST_F(TableRowsLayout, WithAutomaticWidthsTheCellsTakeTheHeaderCellsPlaces) {
+    Build({100, 300}, 3);
+    view->GetOptionsView()->SetColumnAutoWidth(true);
+    Relayout();
+    TcxGridHeaderViewInfo* header = Layout()->GetHeaderViewInfo();
+    const TRect client = Layout()->GetClientBounds();
+    ASSERT_GT(client.Right - client.Left, 400);
+    EXPECT_EQ(header->GetItem(1)->Bounds.Right, client.Right);
+    for (int i = 0; i < 2; ++i) {
+        SCOPED_TRACE(i);
+        TcxGridDataCellViewInfo* cell = Row(0)->GetCellViewInfo(i);
+        // A header cell reaches one pixel over its left neighbour's border.
+        EXPECT_EQ(cell->Bounds.Left, header->GetItem(i)->GetRealBounds().Left);
+        EXPECT_EQ(cell->Bounds.Right, header->GetItem(i)->Bounds.Right);
+    }
+    EXPECT_EQ(Layout()->GetDataWidth(), client.Right - client.Left);
+}
+
+TEST_F(TableRowsLayout, APreviewOfFixedLinesTakesItsPlaceUnderOrAboveTheCells) {
+    Build({50, 70, 40}, 3);
+    TcxGridPreview* preview = view->GetPreview();
+    preview->SetColumn(view->GetColumn(2));
+    preview->SetAutoHeight(false);
+    preview->SetMaxLineCount(2);
+    preview->SetVisible(true);
+    // Two lines of the content font, the text margins and the row's grid line.
+    TcxPartParams content;
+    view->GetStyles()->GetContentParams(nullptr, view->GetColumn(2), content);
+    Relayout();
+    const int twoLines = Layout()->GetTextHeight(content.Font) * 2 + 4 + 1;
+    struct {
+        int lines;
+        TcxGridPreviewPlace place;
+        int previewHeight, cellsTop;
+    } const cases[] = {{2, ppBottom, twoLines, 0}, {2, ppTop, twoLines, twoLines}, {0, ppBottom, 0, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.place);
+        preview->SetMaxLineCount(c.lines);
+        preview->SetPlace(c.place);
+        Relayout();
+        TcxGridDataRowViewInfo* row = Row(1);
+        ASSERT_NE(row->GetPreviewViewInfo(), nullptr);
+        EXPECT_EQ(row->GetPreviewHeight(), c.previewHeight);
+        EXPECT_EQ(row->GetHeight(), 19 + c.previewHeight);
+        EXPECT_EQ(row->GetCellCount(), 2) << "the preview column is no column of the row";
+        EXPECT_EQ(row->FindCellViewInfo(0)->Bounds.Top, row->Bounds.Top + c.cellsTop);
+        EXPECT_EQ(row->FindCellViewInfo(0)->GetHeight(), 19);
+        if (c.previewHeight == 0) continue;
+        const TRect p = row->GetPreviewViewInfo()->Bounds;
+        EXPECT_EQ(p.Top, c.place == ppTop ? row->Bounds.Top : row->Bounds.Top + 19);
+        EXPECT_EQ(p.Bottom - p.Top, c.previewHeight);
+        EXPECT_EQ(row->GetCellViewInfoForColumn(view->GetColumn(2)), row->GetPreviewViewInfo());
+    }
 }
 
 TEST_F(TableRowsLayout, GridLinesGiveEachCellItsBorders) {
