@@ -1,6 +1,7 @@
 // The dataset-bound grid data controller, the column's binding to its field by name and the
 // column's editor defaults.
 #include "controls/grid/dbviews/DBDataDefinitions.h"
+#include "controls/grid/dbviews/DBSummaryItem.h"
 
 #include "controls/dbeditors/DBRegisteredRepositoryItems.h"
 #include "controls/foundation/classes/ClassUtils.h"
@@ -33,11 +34,15 @@ template <class F> void Guarded(F step, auto&& finish) {
 
 // ---- data controller ----
 
-TcxGridDBDataController::TcxGridDBDataController(TComponent* owner) : TcxDBDataController(owner) {}
+TcxGridDBDataController::TcxGridDBDataController(TComponent* owner) : TcxDBDataController(owner) {
+    ReplaceSummary(std::make_unique<TcxDataSummary>(this)); // with the grid's summary items
+}
 
 TcxCustomGridTableView* TcxGridDBDataController::GetTableView() const {
     return dynamic_cast<TcxCustomGridTableView*>(GetOwner());
 }
+
+TClass TcxGridDBDataController::GetSummaryItemClass() const { return TcxGridDBTableSummaryItem::StaticClass(); }
 
 TcxCustomGridView* TcxGridDBDataController::GetGridView() const {
     return dynamic_cast<TcxCustomGridView*>(GetOwner());

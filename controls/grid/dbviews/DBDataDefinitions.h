@@ -23,6 +23,8 @@ class TcxGridDBDataController : public TcxDBDataController,
     bool CanSelectRow(int rowIndex) override;
     int GetDefaultActiveRelationIndex() const override;
     int GetItemID(TObject* item) const override;
+    // TcxGridDBTableSummaryItem.
+    TClass GetSummaryItemClass() const override;
     void ItemFieldChanged(int itemIndex) override;
     std::string GetFilterDisplayText(int recordIndex, int itemIndex) const override;
     int CompareByField(int record1, int record2, int purpose, TcxCustomDataField* field) override;

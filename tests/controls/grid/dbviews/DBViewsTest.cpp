@@ -2,7 +2,9 @@
 // made for the fields, columns bound by name (shared, renamed, unmatched), the view with no dataset,
 // and a trend window's banded form.
 #include "controls/editors/text/TextEditUnit.h"
+#include "controls/grid/dbviews/DBSummaryItem.h"
 #include "controls/grid/dbviews/DBViews.h"
+#include "platform/rtl/StringList.h"
 #include "data/DataModule.h"
 #include "platform/db/DataSource.h"
 #include "platform/db/Field.h"
@@ -203,6 +205,44 @@ TEST_P(DBViewsTest, ATrendFormShowsItsBandedColumnsInBandOrder) {
     view->GetBands()->GetItem(0)->SetVisible(false);
     EXPECT_FALSE(issue->GetActuallyVisible());
     EXPECT_EQ(view->GetVisibleItemCount(), static_cast<int>(expected.size()) - inFirstBand);
+}
+
+TEST_P(DBViewsTest, SummaryItemsLinkColumnsAndKeepTheirStoredNames) {
+    auto* view = NewView<TcxGridDBBandedTableView>("cxGrid1DBBandedTableView1");
+    TcxGridDBDataController* data = view->GetDataController();
+    data->SetDataSource(OpenDraws("select Issue, ResultA1 from LotteryIssue where LotteryID=3508 order by Issue"));
+    data->CreateAllItems(false);
+    ASSERT_EQ(view->GetItemCount(), 2);
+    TcxDataSummaryItem* added = data->GetSummary().FooterSummaryItems().AddLinked(view->GetColumn(0), spFooter, "", skCount);
+    auto* item = dynamic_cast<TcxGridDBTableSummaryItem*>(added);
+    ASSERT_NE(item, nullptr) << "the view's summary items are of the dataset-bound kind";
+    EXPECT_TRUE(item->GetVisibleForCustomization());
+    EXPECT_EQ(item->GetColumn(), view->GetColumn(0));
+    EXPECT_EQ(VarToStr(data->GetSummary().FooterValue(0)), std::to_string(data->GetRecordCount()));
+
+    TStringList properties;
+    item->GetStoredProperties(&properties);
+    ASSERT_EQ(properties.GetCount(), 1);
+    EXPECT_EQ(properties.Get(0), "Column");
+    EXPECT_EQ(item->GetStoredObjectName(), "");
+    Variant stored;
+    item->GetStoredPropertyValue("Column", stored);
+    EXPECT_EQ(VarToStr(stored), view->GetColumn(0)->GetStoredObjectName());
+
+    // Restoring names a column by its stored name; an unknown name or a value that is no text unlinks.
+    item->SetStoredPropertyValue("Column", Variant(view->GetColumn(1)->GetStoredObjectName()));
+    EXPECT_EQ(item->GetColumn(), view->GetColumn(1));
+    item->SetStoredPropertyValue("Column", Variant(std::string("NoSuchColumn")));
+    EXPECT_EQ(item->GetColumn(), nullptr);
+    item->GetStoredPropertyValue("Column", stored);
+    EXPECT_EQ(VarToStr(stored), "");
+
+    item->SetDisplayText("count");
+    item->SetVisibleForCustomization(false);
+    TcxDataSummaryItem* copy = data->GetSummary().FooterSummaryItems().NewItem();
+    copy->Assign(item);
+    EXPECT_EQ(static_cast<TcxGridDBTableSummaryItem*>(copy)->GetDisplayText(), "count");
+    EXPECT_FALSE(static_cast<TcxGridDBTableSummaryItem*>(copy)->GetVisibleForCustomization());
 }
 
 ZORVY_ON_BOTH_ENGINES(DBViewsTest);
