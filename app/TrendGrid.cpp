@@ -9,6 +9,8 @@
 #include "controls/grid/control/GridLevel.h"
 #include "controls/grid/dbviews/DBViews.h"
 #include "controls/grid/styles/Styles.h"
+#include "controls/grid/table/Records.h"
+#include "controls/grid/table/TableController.h"
 #include "controls/grid/tableview/GridTableViewStyles.h"
 #include "data/DataModule.h"
 #include "platform/gdi/Colors.h"
@@ -119,6 +121,26 @@ TcxGridDBBandedColumn* TTrendForm::Column(const std::string& field) const {
         if (column->GetDataBinding()->GetFieldName() == field) return column;
     }
     return nullptr;
+}
+
+void TTrendForm::ShowRangeEnd() {
+    if (!cxGrid1DBBandedTableView1) return;
+    // A top row kept from a longer range would leave the grid showing little more than the last draw.
+    TcxCustomGridTableController* controller = cxGrid1DBBandedTableView1->GetController();
+    controller->SetTopRecordIndex(0);
+    if (TcxCustomGridRecord* focused = controller->GetFocusedRecord()) controller->MakeRecordVisible(focused);
+}
+
+void TTrendForm::FitHotColdColumns() {
+    if (!cxGrid1DBBandedTableView1) return;
+    TcxGridBand* band = cxGrid1DBBandedTableView1->GetBands()->GetItem(TrendBandCount - 1);
+    int wide = 0;
+    for (const char* field : HotColdColumnFields)
+        if (TcxGridDBBandedColumn* column = Column(field)) {
+            column->ApplyBestFit();
+            wide += column->GetWidth();
+        }
+    if (band->GetWidth() > 0 && band->GetWidth() < wide) band->SetWidth(wide);
 }
 
 void TTrendForm::SetBasicColumns(const TBasicColumns& shown) {

@@ -15,6 +15,8 @@
 #include "controls/grid/dbviews/DBViews.h"
 #include "controls/grid/styles/Styles.h"
 #include "controls/grid/table/RecordCells.h"
+#include "controls/grid/table/Records.h"
+#include "controls/grid/table/TableController.h"
 #include "controls/grid/table/RecordViewInfo.h"
 #include "controls/grid/tableview/GridTableController.h"
 #include "controls/grid/tableview/GridTableViewInfo.h"
@@ -395,6 +397,22 @@ TEST_F(AnalysisWindow, AViewThatCannotOpenIsSaidAndLeavesTheOthersUsable) {
     ChooseView(2);
     EXPECT_EQ(Docked()->GetRecordCount(), 100);
     EXPECT_EQ(Frfx->Lbproblem->GetCaption(), "");
+}
+
+TEST_F(AnalysisWindow, AShorterRangeShowsItsLastRowsDownToTheLastDraw) {
+    Start();
+    Frfx->Show();
+    ChooseView(1);
+    Application->ProcessMessages();
+    // From the 100 draws the window opens on to the last 21: the grid does not stay on its old top row.
+    Frfx->startcom->SetText(draws[draws.size() - 21].issue);
+    Frfx->dataRefreshClick(Frfx->dataRefresh);
+    Application->ProcessMessages();
+    TcxGridDBBandedTableView* grid = Frgw->cxGrid1DBBandedTableView1;
+    auto* rows = static_cast<TcxGridTableViewInfo*>(grid->GetViewInfo())->GetRowsViewInfo();
+    ASSERT_EQ(rows->GetCount(), 21);
+    EXPECT_EQ(rows->GetItem(0)->GetGridRecord()->GetIndex(), 0);
+    EXPECT_EQ(grid->GetController()->GetFocusedRecord()->GetIndex(), 20);
 }
 
 class ShortHistory : public AnalysisWindow {
