@@ -47,6 +47,8 @@ void TTrendForm::BuildGrid() {
     cxGrid1->SetParent(this);
     cxGrid1->SetAlign(alClient);
     cxGrid1->GetLookAndFeel()->SetKind(lfStandard);
+    // The grid lays itself out once it is whole, not after each of its many columns and footer summaries.
+    cxGrid1->BeginUpdate();
     auto* view = static_cast<TcxGridDBBandedTableView*>(
         TcxControlChildComponent::CreateForControl(TcxGridDBBandedTableView::StaticClass(), cxGrid1, true));
     view->SetName("cxGrid1DBBandedTableView1");
@@ -119,6 +121,7 @@ void TTrendForm::BuildGrid() {
     }
     if (Data) view->GetDataController()->SetDataSource(Data->ViewSource(view_));
     ApplyBasicColumns();
+    cxGrid1->EndUpdate();
 }
 
 TcxGridDBBandedColumn* TTrendForm::Column(const std::string& field) const {

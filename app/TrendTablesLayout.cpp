@@ -161,12 +161,15 @@ void TFrfx::BuildTrendTablePage() {
     Panel8 = AddAlignedPanel(this, Panel4, "Panel8", alRight, PatternWide);
     Panel8->SetVisible(false);
     cxGrid1 = AddGrid(this, Panel4, "cxGrid1", "cxGrid1DBTableView1", cxGrid1DBTableView1);
+    // Each grid lays itself out once it is whole, not after each of its columns and footer summaries.
+    cxGrid1->BeginUpdate();
     cxGrid1DBTableView1->GetOptionsView()->SetIndicator(true);
     AddColumn(cxGrid1DBTableView1, "Qh", "Qh", 50);
     for (int k = 0; k < ValueColumns; ++k)
         AddColumn(cxGrid1DBTableView1, ColumnName("Q", k), std::to_string(k), 23);
     AddPatternColumns(cxGrid1DBTableView1, 28, cxStyle3);
     if (Data) cxGrid1DBTableView1->GetDataController()->SetDataSource(Data->Ds_xxtoxx);
+    cxGrid1->EndUpdate();
     if (TcxControl* site = cxGrid1DBTableView1->GetSite())
         site->OnDblClick = [this](TObject* sender) { cxGrid1DBTableView1DblClick(sender); };
 
@@ -259,9 +262,11 @@ void TFrfx::BuildTrendTablePage() {
     // ---- Panel8: the pattern table ----
     Panel9 = AddAlignedPanel(this, Panel8, "Panel9", alBottom, 196);
     cxGrid2 = AddGrid(this, Panel8, "cxGrid2", "cxGridDBTableView1", cxGridDBTableView1);
+    cxGrid2->BeginUpdate();
     AddColumn(cxGridDBTableView1, "qh", "qh", 64, nullptr, false);
     AddPatternColumns(cxGridDBTableView1, 27, cxStyle3);
     if (Data) cxGridDBTableView1->GetDataController()->SetDataSource(Data->ds_bgzoushitb);
+    cxGrid2->EndUpdate();
     cxGridDBTableView1->OnCellDblClick = [this](TcxCustomGridTableView*, TcxGridTableDataCellViewInfo* cell,
                                                 TMouseButton, TShiftState, bool& handled) {
         cxGridDBTableView1->GetDataController()->SetFocusedRecordIndex(cell->GetGridRecord()->GetRecordIndex());

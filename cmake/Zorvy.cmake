@@ -35,6 +35,9 @@ function(zorvy_tests name)
   if(ZORVY_SANITIZE)
     # Test sources are macro-heavy and do little work themselves: unoptimised they compile several times faster.
     target_compile_options(${name} PRIVATE -O0)
+    # Each test runs in a process of its own. A position-independent program under the sanitizers carries
+    # millions of relocations that the loader applies at every start, most of a quick test's time.
+    target_link_options(${name} PRIVATE -no-pie)
   endif()
   if(ARG_PACKAGES)
     find_package(PkgConfig REQUIRED)

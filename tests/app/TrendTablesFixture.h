@@ -49,6 +49,14 @@ struct TMarkedRow {
 
 class TrendTablesPage : public AppTest {
   protected:
+    // The grids bound to a table stay still while the tests walk its rows: they would lay themselves out
+    // again at every row.
+    struct TReadingRows {
+        explicit TReadingRows(TDataSet* table) : table(table) { table->DisableControls(); }
+        ~TReadingRows() { table->EnableControls(); }
+        TDataSet* table;
+    };
+
     explicit TrendTablesPage(DrawDatabase::Contents contents = DrawDatabase::RealDraws) : AppTest(contents) {}
 
     // Starts the program, docks view with feature kind and shows the trend-table page.
@@ -65,6 +73,7 @@ class TrendTablesPage : public AppTest {
     std::vector<int32_t> ViewValues(TADOQuery* query) {
         std::vector<int32_t> values;
         issues_.clear();
+        TReadingRows reading(query);
         for (query->First(); !query->GetEof(); query->Next()) {
             values.push_back(query->FieldByName("Jsv")->GetAsInteger());
             issues_.push_back(query->FieldByName("Issue")->GetAsString());
@@ -75,6 +84,7 @@ class TrendTablesPage : public AppTest {
     static std::vector<TMarkedRow> ReadMarked(TADOQuery* table, const std::string& issueField) {
         std::vector<TMarkedRow> rows;
         if (!table->GetActive()) return rows;
+        TReadingRows reading(table);
         for (table->First(); !table->GetEof(); table->Next()) {
             TMarkedRow row{table->FieldByName(issueField)->GetAsString(), ""};
             for (int i = 1; i < table->GetFieldCount(); ++i) {
