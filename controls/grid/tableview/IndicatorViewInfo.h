@@ -101,6 +101,9 @@ class TcxGridIndicatorHeaderItemViewInfo : public TcxCustomGridIndicatorItemView
     const TMetaClass* GetHitTestClass() override;
     TcxCustomGridCellPainterClass GetPainterClass() override;
     bool ClosePopupOnOwnerRemoval() override { return false; }
+    // The controller's quick column list; a recreated item takes over the open list.
+    TcxCustomGridPopup* GetDropDownWindow() override;
+    bool CanAdoptDropDownWindow() override;
 };
 
 class TcxGridIndicatorRowItemViewInfo : public TcxCustomGridIndicatorItemViewInfo {
