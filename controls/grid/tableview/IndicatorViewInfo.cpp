@@ -202,6 +202,15 @@ void TcxGridIndicatorHeaderItemViewInfo::GetViewParams(TcxPartParams& params) {
     GetGridView()->GetStyles()->GetHeaderParams(nullptr, params);
 }
 
+TcxGridIndicatorHeaderItemViewInfo::~TcxGridIndicatorHeaderItemViewInfo() {
+    BeginDestruction();
+    auto* controller = static_cast<TcxCustomGridTableController*>(GetController());
+    if (controller && controller->HasItemsCustomizationPopup()) {
+        TcxCustomGridPopup* popup = controller->GetItemsCustomizationPopup();
+        if (popup->GetGridOwner() == this) popup->SetGridOwner(nullptr);
+    }
+}
+
 TcxCustomGridPopup* TcxGridIndicatorHeaderItemViewInfo::GetDropDownWindow() {
     return static_cast<TcxCustomGridTableController*>(GetGridView()->GetController())->GetItemsCustomizationPopup();
 }
