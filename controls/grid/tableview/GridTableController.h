@@ -111,6 +111,9 @@ class TcxGridTableController : public TcxCustomGridTableController {
     void BeforeStopDragAndDrop(bool accepted) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void MakeItemVisible(TcxCustomGridTableItem* item) override;
+    // The form with the "Columns" page and the quick column list (TableCustomization.cpp).
+    const TMetaClass* GetCustomizationFormClass() const override;
+    const TMetaClass* GetItemsCustomizationPopupClass() const override;
 
   private:
     void InvalidateColumnHeader(TcxGridColumn* column);

@@ -4,6 +4,8 @@
 #include "controls/data/DataController.h"
 #include "controls/foundation/painters/Painter.h"
 #include "controls/grid/table/RecordViewInfo.h"
+#include "controls/grid/table/TableController.h"
+#include "controls/grid/table/TableItemMoving.h"
 #include "controls/grid/table/TableViewInfo.h"
 #include "controls/grid/tableview/FooterViewInfo.h"
 #include "controls/grid/tableview/GridTableHitTests.h"
@@ -198,6 +200,23 @@ TRect TcxGridIndicatorHeaderItemViewInfo::GetHintTextBounds(TPoint) {
 
 void TcxGridIndicatorHeaderItemViewInfo::GetViewParams(TcxPartParams& params) {
     GetGridView()->GetStyles()->GetHeaderParams(nullptr, params);
+}
+
+TcxGridIndicatorHeaderItemViewInfo::~TcxGridIndicatorHeaderItemViewInfo() {
+    BeginDestruction();
+    auto* controller = static_cast<TcxCustomGridTableController*>(GetController());
+    if (controller && controller->HasItemsCustomizationPopup()) {
+        TcxCustomGridPopup* popup = controller->GetItemsCustomizationPopup();
+        if (popup->GetGridOwner() == this) popup->SetGridOwner(nullptr);
+    }
+}
+
+TcxCustomGridPopup* TcxGridIndicatorHeaderItemViewInfo::GetDropDownWindow() {
+    return static_cast<TcxCustomGridTableController*>(GetGridView()->GetController())->GetItemsCustomizationPopup();
+}
+
+bool TcxGridIndicatorHeaderItemViewInfo::CanAdoptDropDownWindow() {
+    return static_cast<TcxCustomGridTableController*>(GetGridView()->GetController())->HasItemsCustomizationPopup();
 }
 
 const TMetaClass* TcxGridIndicatorHeaderItemViewInfo::GetHitTestClass() {

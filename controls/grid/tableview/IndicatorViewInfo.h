@@ -101,6 +101,11 @@ class TcxGridIndicatorHeaderItemViewInfo : public TcxCustomGridIndicatorItemView
     const TMetaClass* GetHitTestClass() override;
     TcxCustomGridCellPainterClass GetPainterClass() override;
     bool ClosePopupOnOwnerRemoval() override { return false; }
+    // Gives the open column list up, so a recreated item can take it over.
+    ~TcxGridIndicatorHeaderItemViewInfo() override;
+    // The controller's quick column list; a recreated item takes over the open list.
+    TcxCustomGridPopup* GetDropDownWindow() override;
+    bool CanAdoptDropDownWindow() override;
 };
 
 class TcxGridIndicatorRowItemViewInfo : public TcxCustomGridIndicatorItemViewInfo {
