@@ -44,7 +44,7 @@ int BandRowAtLine(TcxGridBand* band, int line) {
 } // namespace
 
 TcxGridBandedTableView* TcxGridBandedTableController::GetBandedView() const {
-    return static_cast<TcxGridBandedTableView*>(GetGridView());
+    return dynamic_cast<TcxGridBandedTableView*>(GetGridView());
 }
 
 // ---- keyboard navigation ----
@@ -52,10 +52,12 @@ TcxGridBandedTableView* TcxGridBandedTableController::GetBandedView() const {
 std::vector<TcxGridBandedColumn*> TcxGridBandedTableController::GetNextItemsList(TcxGridBandedColumn* start,
                                                                                bool goForward) {
     std::vector<TcxGridBandedColumn*> list;
+    if (!GetBandedView()) return list;
     const std::vector<TcxGridBand*> bands = BandsWithColumns(GetBandedView()->GetBands());
     if (bands.empty()) return list;
     const int step = goForward ? 1 : -1;
     int bandIndex, rowIndex, colIndex;
+    bool fromRowEnd = !goForward; // the first row walked backward starts at its last column
     if (start) {
         TcxGridBand* band = start->GetPosition()->GetBand();
         const auto found = std::find(bands.begin(), bands.end(), band);
@@ -64,10 +66,11 @@ std::vector<TcxGridBandedColumn*> TcxGridBandedTableController::GetNextItemsList
         bandIndex = static_cast<int>(found - bands.begin());
         rowIndex = start->GetPosition()->GetVisibleRowIndex();
         colIndex = start->GetPosition()->GetVisibleColIndex() + step;
+        fromRowEnd = false;
     } else {
         bandIndex = goForward ? 0 : static_cast<int>(bands.size()) - 1;
         rowIndex = goForward ? 0 : bands[static_cast<size_t>(bandIndex)]->GetRows()->GetVisibleCount() - 1;
-        colIndex = goForward ? 0 : -1;
+        colIndex = 0;
     }
     int line = bands[static_cast<size_t>(bandIndex)]->GetRows()->GetVisibleItem(rowIndex)->GetLineOffset();
     const int total = GetBandedView()->GetVisibleItemCount();
@@ -78,7 +81,7 @@ std::vector<TcxGridBandedColumn*> TcxGridBandedTableController::GetNextItemsList
     rowsLeft *= static_cast<int>(bands.size()) + 1;
     while (rowsLeft-- > 0 && static_cast<int>(list.size()) < total) {
         TcxGridBandRow* row = bands[static_cast<size_t>(bandIndex)]->GetRows()->GetVisibleItem(rowIndex);
-        if (colIndex < 0) colIndex = row->GetVisibleCount() - 1;
+        if (fromRowEnd) colIndex = row->GetVisibleCount() - 1;
         for (; colIndex >= 0 && colIndex < row->GetVisibleCount(); colIndex += step) {
             auto* column = row->GetVisibleItem(colIndex);
             if (column == start || std::find(list.begin(), list.end(), column) != list.end()) return list;
@@ -95,15 +98,17 @@ std::vector<TcxGridBandedColumn*> TcxGridBandedTableController::GetNextItemsList
         } else {
             rowIndex = BandRowAtLine(bands[static_cast<size_t>(bandIndex)], line);
         }
-        colIndex = goForward ? 0 : -1;
+        colIndex = 0;
+        fromRowEnd = !goForward;
     }
     return list;
 }
 
 int TcxGridBandedTableController::FindNextItem(int visibleIndex, bool goForward, TcxCustomGridRecord* record,
                                                bool& wrapped, bool cycle) {
-    wrapped = false;
     TcxGridBandedTableView* view = GetBandedView();
+    if (!view) return TcxGridTableController::FindNextItem(visibleIndex, goForward, record, wrapped, cycle);
+    wrapped = false;
     TcxGridBandedColumn* start = visibleIndex >= 0 && visibleIndex < view->GetVisibleItemCount()
                                      ? static_cast<TcxGridBandedColumn*>(view->GetVisibleItem(visibleIndex))
                                      : nullptr;
@@ -170,7 +175,7 @@ void TcxGridBandedTableController::DoKeyDown(std::uint16_t& key, TShiftState shi
 }
 
 bool TcxGridBandedTableController::CanCellMultiSelect() const {
-    if (!TcxGridTableController::CanCellMultiSelect()) return false;
+    if (!TcxGridTableController::CanCellMultiSelect() || !GetBandedView()) return false;
     TcxGridBands* bands = GetBandedView()->GetBands();
     int rowCount = 0;
     for (int i = 0; i < bands->GetVisibleBottomItemCount(); ++i)
@@ -182,6 +187,10 @@ bool TcxGridBandedTableController::CanCellMultiSelect() const {
 
 void TcxGridBandedTableController::LeftPosChanged() {
     TcxGridBandedTableView* view = GetBandedView();
+    if (!view) {
+        TcxGridTableController::LeftPosChanged();
+        return;
+    }
     TcxGridBands* bands = view->GetBands();
     // Previews of automatic height wrap to the scrolled width between the fixed bands.
     const bool fixedBandShown = bands->GetVisibleRootLeftFixedCount() > 0 || bands->GetVisibleRootRightFixedCount() > 0;

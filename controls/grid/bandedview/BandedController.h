@@ -16,6 +16,7 @@ class TcxGridBandedTableController : public TcxGridTableController {
     ZORVY_CLASS(TcxGridBandedTableController, TcxGridTableController)
   public:
     using TcxGridTableController::TcxGridTableController;
+    // nil once the view's destruction has left its banded part: the table's rules apply then.
     TcxGridBandedTableView* GetBandedView() const;
 
     // ---- sizing by the mouse ----
