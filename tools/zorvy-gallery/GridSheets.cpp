@@ -153,6 +153,7 @@ std::vector<std::string> DrawGridSheets(THeadlessDisplay& display, const std::st
                                       DrawBandedViewsPhoto(display, folder)};
     for (const std::string& path : DrawGridDragSheets(display, folder)) paths.push_back(path);
     for (const std::string& path : DrawGridFilterSheets(display, folder)) paths.push_back(path);
+    for (const std::string& path : DrawBandedSizingPhotos(display, folder)) paths.push_back(path);
     FinalizeGridUnits();
     FinalizeForms();
     return paths;

@@ -36,6 +36,10 @@ std::vector<std::string> DrawGridFilterSheets(THeadlessDisplay& display, const s
 // (GridBandedSheets.cpp).
 std::string DrawBandedViewsPhoto(THeadlessDisplay& display, const std::string& folder);
 
+// A band being widened and a column header being pulled to two lines, the mouse held
+// (GridBandedSizingSheets.cpp).
+std::vector<std::string> DrawBandedSizingPhotos(THeadlessDisplay& display, const std::string& folder);
+
 // Needs the foundation units; starts and stops the grid units; answers the files it wrote.
 std::vector<std::string> DrawGridSheets(THeadlessDisplay& display, const std::string& folder);
 

@@ -2,6 +2,7 @@
 #include "controls/grid/bandedview/BandedHitTests.h"
 
 #include "controls/foundation/services/ControlUnit.h"
+#include "controls/grid/bandedview/BandSizing.h"
 
 namespace zorvy {
 
@@ -9,6 +10,14 @@ TCursor TcxGridBandHeaderSizingEdgeHitTest::GetCursor() const {
     return crcxHorzSize;
 }
 
+const TMetaClass* TcxGridBandHeaderSizingEdgeHitTest::GetDragAndDropObjectClass() const {
+    return TcxGridBandSizingObject::StaticClass();
+}
+
 TCursor TcxGridColumnHeaderVertSizingEdgeHitTest::GetCursor() const { return crcxVertSize; }
+
+const TMetaClass* TcxGridColumnHeaderVertSizingEdgeHitTest::GetDragAndDropObjectClass() const {
+    return TcxGridColumnVertSizingObject::StaticClass();
+}
 
 } // namespace zorvy

@@ -22,6 +22,7 @@ class TcxGridColumnHeaderVertSizingEdgeHitTest : public TcxCustomGridColumnHitTe
   public:
     int GetHitTestCode() const override { return htColumnHeaderVertSizingEdge; }
     TCursor GetCursor() const override;
+    const TMetaClass* GetDragAndDropObjectClass() const override;
 };
 
 // The indicator's cell beside the band headers.
@@ -63,6 +64,7 @@ class TcxGridBandHeaderSizingEdgeHitTest : public TcxGridBandHitTest {
   public:
     int GetHitTestCode() const override { return htBandHeaderSizingEdge; }
     TCursor GetCursor() const override;
+    const TMetaClass* GetDragAndDropObjectClass() const override;
 };
 
 } // namespace zorvy

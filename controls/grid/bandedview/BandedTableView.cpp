@@ -3,6 +3,7 @@
 #include "controls/grid/bandedview/BandedTableView.h"
 
 #include "controls/foundation/painters/Painter.h"
+#include "controls/grid/bandedview/BandedController.h"
 #include "controls/grid/bandedview/BandedPainters.h"
 #include "controls/grid/bandedview/BandedViewInfo.h"
 #include "controls/grid/view/RegisteredViews.h"
@@ -182,6 +183,9 @@ TcxGridBandedTableBackgroundBitmaps* TcxGridBandedTableView::GetBackgroundBitmap
 
 const TMetaClass* TcxGridBandedTableView::GetPainterClass() const { return TcxGridBandedTablePainter::StaticClass(); }
 const TMetaClass* TcxGridBandedTableView::GetViewInfoClass() const { return TcxGridBandedTableViewInfo::StaticClass(); }
+const TMetaClass* TcxGridBandedTableView::GetControllerClass() const {
+    return TcxGridBandedTableController::StaticClass();
+}
 const TMetaClass* TcxGridBandedTableView::GetOptionsBehaviorClass() const {
     return TcxGridBandedTableOptionsBehavior::StaticClass();
 }

@@ -210,6 +210,7 @@ class TcxGridBandedTableView : public TcxGridTableView {
     const TMetaClass* GetItemClass() const override { return TcxGridBandedColumn::StaticClass(); }
     const TMetaClass* GetPainterClass() const override;
     const TMetaClass* GetViewInfoClass() const override;
+    const TMetaClass* GetControllerClass() const override;
     const TMetaClass* GetOptionsBehaviorClass() const override;
     const TMetaClass* GetOptionsCustomizeClass() const override;
     const TMetaClass* GetOptionsViewClass() const override;
