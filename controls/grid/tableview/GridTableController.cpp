@@ -4,6 +4,7 @@
 #include "controls/grid/table/TablePainters.h"
 #include "controls/grid/tableview/ColumnHeaderMoving.h"
 #include "controls/grid/tableview/Columns.h"
+#include "controls/grid/tableview/GridTableEditingController.h"
 #include "controls/grid/tableview/GridTableView.h"
 #include "controls/grid/tableview/GridTableViewInfo.h"
 #include "controls/grid/tableview/HeaderViewInfo.h"
@@ -159,6 +160,10 @@ void TcxGridTableController::CancelMouseOperations() {
 void TcxGridTableController::BeforeStopDragAndDrop(bool accepted) {
     SetPressedColumn(nullptr);
     TcxCustomGridTableController::BeforeStopDragAndDrop(accepted);
+}
+
+const TMetaClass* TcxGridTableController::GetEditingControllerClass() const {
+    return TcxGridTableEditingController::StaticClass();
 }
 
 } // namespace zorvy

@@ -112,6 +112,10 @@ class TcxGridTableController : public TcxCustomGridTableController {
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void MakeItemVisible(TcxCustomGridTableItem* item) override;
 
+  protected:
+    // Edits the filter row's values too.
+    const TMetaClass* GetEditingControllerClass() const override;
+
   private:
     void InvalidateColumnHeader(TcxGridColumn* column);
     void RemoveColumnSorting(TcxGridColumn* column);
