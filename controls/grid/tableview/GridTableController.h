@@ -112,6 +112,12 @@ class TcxGridTableController : public TcxCustomGridTableController {
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void MakeItemVisible(TcxCustomGridTableItem* item) override;
 
+    // Drag-selecting also moves between cells left and right of the scrollable area; cell ranges
+    // always drag-select.
+    bool GetPullFocusing() const override;
+    bool GetPullFocusingScrollDirection(int x, int y, int& direction) override;
+    void DoPullFocusingScroll(int direction) override;
+
   protected:
     // Edits the filter row's values too.
     const TMetaClass* GetEditingControllerClass() const override;
