@@ -2,7 +2,7 @@
 // The table view's controller: the focused item and record, the keys and mouse presses that move,
 // select, search, insert and delete records (TableController.cpp), the record selection and the
 // incremental search (TableControllerSelection.cpp), and the top record index with everything that
-// scrolls it (TableControllerScrolling.cpp). The data itself (focused row, selection, editing) is
+// scrolls it (TableControllerScrolling.cpp), and drag-selecting (TableControllerPulling.cpp). The data itself (focused row, selection, editing) is
 // the data controller's; this class decides which of its operations a key or a click triggers.
 #include "controls/grid/view/CustomView.h"
 #include "controls/grid/view/ViewController.h"
