@@ -200,6 +200,8 @@ void TFrfx::dataRefreshClick(TObject*) {
     if (!dataSQL(Data->ViewQuery(view), startcom->GetText(), Endcom->GetText())) return;
     openedWith_[static_cast<int>(view)] = OpeningKey();
     docked_->ShowResults(*Data);
+    docked_->ShowRangeEnd();
+    docked_->FitHotColdColumns();
     ShowRemainders(Data->ViewQuery(view));
     ShowLastValues();
 }

@@ -40,6 +40,9 @@ std::vector<std::string> TrendColumnOrder(TTrendView view);
 int FirstIntervalColumn(TTrendView view);
 // The footer: the count of Issue, the averages of Jsv and sx3hz, the count of every mark column.
 std::vector<TTrendSummary> TrendSummaries(TTrendView view);
+// The bands of every view, and the columns of the last one, whose lists of digits vary in length.
+inline constexpr int TrendBandCount = 15;
+inline constexpr const char* HotColdColumnFields[4] = {"chongv", "Rev", "wenv", "lengv"};
 // Two columns of the collection that belong to no band and are never shown.
 inline constexpr const char* UnbandedColumnFields[2] = {"bgxt", "bgbt"};
 

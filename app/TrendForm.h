@@ -53,6 +53,12 @@ class TTrendForm : public TForm {
     // Set by the analysis window's hidden-columns group: the first band's columns and the band itself.
     void SetBasicColumns(const TBasicColumns& shown);
     const TBasicColumns& GetBasicColumns() const { return basicColumns_; }
+    // After the view was reopened over a range: the grid shows its last rows down to the focused last
+    // draw, whatever it showed of the range before.
+    void ShowRangeEnd();
+    // The hot, warm and cold columns of the last band as wide as their longest list, the band widened
+    // to hold them.
+    void FitHotColdColumns();
     // The view's column bound to field; nullptr when it has none.
     TcxGridDBBandedColumn* Column(const std::string& field) const;
 

@@ -9,9 +9,14 @@
 #include "controls/grid/control/GridLevel.h"
 #include "controls/grid/dbviews/DBViews.h"
 #include "controls/grid/styles/Styles.h"
+#include "controls/grid/table/Records.h"
+#include "controls/grid/table/TableController.h"
 #include "controls/grid/tableview/GridTableViewStyles.h"
 #include "data/DataModule.h"
 #include "platform/gdi/Colors.h"
+#include "platform/rtl/Variant.h"
+
+#include <algorithm>
 
 namespace zorvy {
 
@@ -29,6 +34,10 @@ int ColumnWidth(const TTrendBand& band, const TTrendColumn& column) {
     if (band.Width > 0) return band.Width / static_cast<int>(band.Columns.size());
     return 26;
 }
+
+// The hot, warm and cold lists: single digits and blanks of the grid's 8-point font.
+constexpr int HotColdColumnWidth = 26;
+constexpr int HotColdCharWidth = 6;
 
 } // namespace
 
@@ -119,6 +128,33 @@ TcxGridDBBandedColumn* TTrendForm::Column(const std::string& field) const {
         if (column->GetDataBinding()->GetFieldName() == field) return column;
     }
     return nullptr;
+}
+
+void TTrendForm::ShowRangeEnd() {
+    if (!cxGrid1DBBandedTableView1) return;
+    // A top row kept from a longer range would leave the grid showing little more than the last draw.
+    TcxCustomGridTableController* controller = cxGrid1DBBandedTableView1->GetController();
+    controller->SetTopRecordIndex(0);
+    if (TcxCustomGridRecord* focused = controller->GetFocusedRecord()) controller->MakeRecordVisible(focused);
+}
+
+void TTrendForm::FitHotColdColumns() {
+    if (!cxGrid1DBBandedTableView1) return;
+    TcxGridBand* band = cxGrid1DBBandedTableView1->GetBands()->GetItem(TrendBandCount - 1);
+    TcxCustomDataController* data = cxGrid1DBBandedTableView1->GetDataController();
+    int wide = 0;
+    for (const char* field : HotColdColumnFields) {
+        TcxGridDBBandedColumn* column = Column(field);
+        if (!column) continue;
+        // Measured from the values, not from the cells laid out now: the band is mostly scrolled away.
+        const int item = cxGrid1DBBandedTableView1->IndexOfItem(column);
+        size_t longest = 1;
+        for (int r = 0; r < data->GetRecordCount(); ++r)
+            longest = std::max(longest, VarToStr(data->GetValue(r, item)).size());
+        column->SetWidth(std::max(HotColdColumnWidth, HotColdCharWidth * static_cast<int>(longest) + 8));
+        wide += column->GetWidth();
+    }
+    if (band->GetWidth() > 0 && band->GetWidth() < wide) band->SetWidth(wide);
 }
 
 void TTrendForm::SetBasicColumns(const TBasicColumns& shown) {

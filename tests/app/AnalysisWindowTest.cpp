@@ -11,10 +11,13 @@
 #include "controls/editors/groups/RadioGroup.h"
 #include "controls/editors/popup/ComboBox.h"
 #include "controls/data/DataSummary.h"
+#include "controls/foundation/graphics/Canvas.h"
 #include "controls/grid/bandedview/Bands.h"
 #include "controls/grid/dbviews/DBViews.h"
 #include "controls/grid/styles/Styles.h"
 #include "controls/grid/table/RecordCells.h"
+#include "controls/grid/table/Records.h"
+#include "controls/grid/table/TableController.h"
 #include "controls/grid/table/RecordViewInfo.h"
 #include "controls/grid/tableview/GridTableController.h"
 #include "controls/grid/tableview/GridTableViewInfo.h"
@@ -395,6 +398,43 @@ TEST_F(AnalysisWindow, AViewThatCannotOpenIsSaidAndLeavesTheOthersUsable) {
     ChooseView(2);
     EXPECT_EQ(Docked()->GetRecordCount(), 100);
     EXPECT_EQ(Frfx->Lbproblem->GetCaption(), "");
+}
+
+TEST_F(AnalysisWindow, AShorterRangeShowsItsLastRowsDownToTheLastDraw) {
+    Start();
+    Frfx->Show();
+    ChooseView(1);
+    Application->ProcessMessages();
+    // From the 100 draws the window opens on to the last 21: the grid does not stay on its old top row.
+    Frfx->startcom->SetText(draws[draws.size() - 21].issue);
+    Frfx->dataRefreshClick(Frfx->dataRefresh);
+    Application->ProcessMessages();
+    TcxGridDBBandedTableView* grid = Frgw->cxGrid1DBBandedTableView1;
+    auto* rows = static_cast<TcxGridTableViewInfo*>(grid->GetViewInfo())->GetRowsViewInfo();
+    ASSERT_EQ(rows->GetCount(), 21);
+    EXPECT_EQ(rows->GetItem(0)->GetGridRecord()->GetIndex(), 0);
+    EXPECT_EQ(grid->GetController()->GetFocusedRecord()->GetIndex(), 20);
+}
+
+TEST_F(AnalysisWindow, HotWarmAndColdListsFitTheirColumns) {
+    Start();
+    Frfx->Show();
+    ChooseView(0);
+    Application->ProcessMessages();
+    TcxGridDBBandedTableView* grid = Frbianma->cxGrid1DBBandedTableView1;
+    TcxCustomDataController* data = grid->GetDataController();
+    TcxCanvas* canvas = grid->GetViewInfo()->GetCanvas();
+    int widestList = 0;
+    for (const char* field : {"chongv", "Rev", "wenv", "lengv"}) {
+        const int item = grid->IndexOfItem(Frbianma->Column(field));
+        int widest = 0;
+        for (int r = 0; r < data->GetRecordCount(); ++r)
+            widest = std::max(widest, canvas->MeasureTextWidth(VarToStr(data->GetValue(r, item))));
+        EXPECT_GE(Frbianma->Column(field)->GetWidth(), widest + 4) << field;
+        widestList = std::max(widestList, widest);
+    }
+    // The serial window's lists hold several digits: wider than a mark column.
+    EXPECT_GT(widestList, 26);
 }
 
 class ShortHistory : public AnalysisWindow {

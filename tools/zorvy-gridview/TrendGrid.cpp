@@ -3,6 +3,7 @@
 
 #include "app/TrendColumns.h"
 #include "controls/grid/control/Grid.h"
+#include "controls/data/DataSummary.h"
 #include "controls/grid/control/GridLevel.h"
 #include "platform/db/DataSource.h"
 
@@ -79,6 +80,8 @@ TcxGridDBBandedTableView* CreateTrendView(TcxGrid* grid, TDataSource* source, TT
         column->GetPosition()->SetRowIndex(0);
         column->GetPosition()->SetColIndex(place.Col);
     }
+    // The footer counts the draws under the first column.
+    if (!placed.empty()) data->GetSummary().FooterSummaryItems().AddLinked(placed.front().second, spFooter, "", skCount);
     view->EndUpdate();
     return view;
 }

@@ -21,7 +21,7 @@ bool TcxGridBandedTablePainter::CanOffset(int recordCount, int dx, int dy) {
     auto* viewInfo = static_cast<TcxGridBandedTableViewInfo*>(GetTableViewInfo());
     TcxGridBandedTableView* view = viewInfo->GetBandedView();
     TcxGridBandedTableBackgroundBitmaps* bitmaps = view->GetBackgroundBitmaps();
-    if (bitmaps->GetBandBackground() || bitmaps->GetBandHeader()) return false;
+    if (BandPictureOrNil(bitmaps->GetBandBackground()) || BandPictureOrNil(bitmaps->GetBandHeader())) return false;
     return !(viewInfo->HasFixedBands() && (view->GetGroupedColumnCount() > 0 || view->GetPreview()->IsActive()));
 }
 
@@ -138,18 +138,22 @@ void TcxGridBandedDataRowPainter::DrawCells() {
             if (band->GetFixedKind() != kind) continue;
             TcxGridBandViewInfo* bandViewInfo = bandsViewInfo->FindBandViewInfo(band);
             if (!bandViewInfo || !bandViewInfo->IsCalculated()) continue;
-            const TRect area{bandViewInfo->Bounds.Left, row->Bounds.Top, bandViewInfo->Bounds.Right,
-                             row->Bounds.Top + row->GetDataHeight()};
+            const TRect area = bandViewInfo->GetCellsAreaBounds(row);
             TRect shown;
             if (!IntersectRect(shown, area, bandViewInfo->GetAreaClipBounds())) continue;
             {
                 TClipRegionKeeper keeper(canvas);
                 canvas->ClipIntersectRect(shown);
-                // Behind the cells: what lines no column of the band fills shows the band's content.
+                // Behind the cells: what lines no column of the band fills shows the band's content,
+                // framed by the grid lines its cells would have drawn there.
                 if (bandsViewInfo->GetLineCount() > 1 || bandViewInfo->GetColumnHeaderCount() == 0) {
                     TcxPartParams params;
                     band->GetStyles()->GetViewParams(bsContent, row->GetGridRecord(), nullptr, params);
                     canvas->FillRectSolid(shown, params.Color);
+                    const TColor lineColor = viewInfo->GetGridLineColor();
+                    for (const TRect& line : bandViewInfo->GetInnerGridLines(row)) canvas->FillRectSolid(line, lineColor);
+                    for (const TRect& line : bandViewInfo->GetCellsAreaBorderLines(row))
+                        canvas->FillRectSolid(line, lineColor);
                 }
                 for (int j = 0; j < bandViewInfo->GetColumnHeaderCount(); ++j) {
                     TcxGridColumn* column = bandViewInfo->GetColumnHeader(j)->GetColumn();

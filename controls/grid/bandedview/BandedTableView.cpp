@@ -104,6 +104,20 @@ void TcxGridBandedTableViewStyles::GetBandHeaderParams(TcxGridBand* band, TcxPar
     GetViewParams(vsBandHeader, band, style, params);
 }
 
+void TcxGridBandedTableViewStyles::GetDataCellParams(TcxCustomGridRecord* record, TcxCustomGridTableItem* item,
+                                                     TcxPartParams& params) {
+    auto* column = dynamic_cast<TcxGridBandedColumn*>(item);
+    TcxGridBand* band = column ? column->GetPosition()->GetBand() : nullptr;
+    TcxGridTableView* view = GetTableView();
+    if (!band || !band->GetStyles()->GetContent() || (view && view->GetPreview()->GetColumn() == item)) {
+        TcxGridTableViewStyles::GetDataCellParams(record, item, params);
+        return;
+    }
+    TcxStyle* style = nullptr;
+    if (record && GetOnGetContentStyle()) GetOnGetContentStyle()(GetGridTableView(), record, item, style);
+    band->GetStyles()->GetViewParams(bsContent, record, style, params);
+}
+
 void TcxGridBandedTableViewStyles::GetDefaultViewParams(int index, void* data, TcxPartParams& params) {
     TcxGridTableViewStyles::GetDefaultViewParams(index, data, params);
     const TcxCustomLookAndFeelPainter* painter = GetLookAndFeelPainter();

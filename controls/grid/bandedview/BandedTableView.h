@@ -130,6 +130,9 @@ class TcxGridBandedTableViewStyles : public TcxGridTableViewStyles {
     virtual void GetBandHeaderParams(TcxGridBand* band, TcxPartParams& params);
     const TcxGridBandGetHeaderStyle& GetOnGetBandHeaderStyle() const { return onGetBandHeaderStyle_; }
     void SetOnGetBandHeaderStyle(TcxGridBandGetHeaderStyle value);
+    // A column in a band with a Content style of its own shows that style (the view's
+    // content-style event still comes first); other cells as in the table view.
+    void GetDataCellParams(TcxCustomGridRecord* record, TcxCustomGridTableItem* item, TcxPartParams& params) override;
 
   protected:
     void GetDefaultViewParams(int index, void* data, TcxPartParams& params) override;

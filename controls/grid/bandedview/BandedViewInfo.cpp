@@ -9,6 +9,7 @@
 #include "controls/grid/bandedview/BandedPainters.h"
 #include "controls/grid/common/GridCommon.h"
 #include "controls/grid/tableview/GridTableHitTests.h"
+#include "controls/grid/bandedview/BandedFooter.h"
 #include "controls/grid/tableview/FooterViewInfo.h"
 #include "controls/grid/tableview/GridTableController.h"
 #include "controls/grid/view/ViewController.h"
@@ -107,8 +108,10 @@ bool TcxGridBandHeaderViewInfo::ShowEndEllipsis() {
 std::string TcxGridBandHeaderViewInfo::CalculateText() { return GetBand()->GetCaption(); }
 void TcxGridBandHeaderViewInfo::GetViewParams(TcxPartParams& params) { GetBand()->GetStyles()->GetHeaderParams(params); }
 
+TBitmap* BandPictureOrNil(TBitmap* picture) { return picture && !picture->Empty() ? picture : nullptr; }
+
 TBitmap* TcxGridBandHeaderViewInfo::GetBackgroundBitmap() {
-    return bandViewInfo_->GetBandedView()->GetBackgroundBitmaps()->GetBandHeader();
+    return BandPictureOrNil(bandViewInfo_->GetBandedView()->GetBackgroundBitmaps()->GetBandHeader());
 }
 
 TRect TcxGridBandHeaderViewInfo::GetClipBounds() { return bandViewInfo_->GetAreaClipBounds(); }
@@ -440,7 +443,7 @@ void TcxGridBandViewInfo::GetViewParams(TcxPartParams& params) {
 }
 
 TBitmap* TcxGridBandViewInfo::GetBackgroundBitmap() {
-    return GetBandedView()->GetBackgroundBitmaps()->GetBandBackground();
+    return BandPictureOrNil(GetBandedView()->GetBackgroundBitmaps()->GetBandBackground());
 }
 
 TcxBorders TcxGridBandViewInfo::CalculateBorders() {
@@ -895,6 +898,10 @@ bool TcxGridBandedTableViewInfo::HasFixedBands() const {
 
 const TMetaClass* TcxGridBandedTableViewInfo::GetHeaderViewInfoClass() const {
     return TcxGridBandedHeaderViewInfo::StaticClass();
+}
+
+const TMetaClass* TcxGridBandedTableViewInfo::GetFooterViewInfoClass() const {
+    return TcxGridBandedFooterViewInfo::StaticClass();
 }
 
 const TMetaClass* TcxGridBandedTableViewInfo::GetRecordsViewInfoClass() const {

@@ -7,6 +7,7 @@
 // TcxGridBandViewInfo is one band with its header (TcxGridBandHeaderViewInfo) and, for a bottom
 // band, its rows of column headers (TcxGridBandRowsViewInfo, TcxGridBandRowViewInfo).
 #include "controls/grid/bandedview/BandedTableView.h"
+#include "controls/grid/tableview/DataRowViewInfo.h"
 #include "controls/grid/tableview/GridTableViewInfo.h"
 #include "controls/grid/tableview/HeaderViewInfo.h"
 #include "controls/grid/tableview/IndicatorViewInfo.h"
@@ -20,6 +21,10 @@ namespace zorvy {
 class TcxGridBandViewInfo;
 class TcxGridBandedHeaderViewInfo;
 class TcxGridBandsViewInfo;
+
+// A band picture of the view's background bitmaps, or nil while none is set (an unset picture is
+// an empty bitmap, which must neither hide the band colours nor stop pixel scrolling).
+TBitmap* BandPictureOrNil(TBitmap* picture);
 
 // ---- column headers in bands ----
 
@@ -158,6 +163,16 @@ class TcxGridBandViewInfo : public TcxCustomGridViewCellViewInfo {
     // The band's header bounds, widened as a drop target: right to the view's edge when it is the
     // rightmost band, 20 pixels up for a root band, 20 down for a bottom band.
     TRect GetMovingArea();
+
+    // ---- a data row's cells under the band (BandedCellsArea.cpp) ----
+    // The band's stretch of a data row's cells.
+    TRect GetCellsAreaBounds(TcxGridDataRowViewInfo* row);
+    // The grid lines between its cells in that row: with more than one header line, a vertical
+    // line along the left of each cell not first in its row; with two rows or more and both kinds
+    // of lines, a horizontal line along the top of each cell below the first row.
+    std::vector<TRect> GetInnerGridLines(TcxGridDataRowViewInfo* row);
+    // The row's lines at the band's right and bottom edges (none on a separator side).
+    std::vector<TRect> GetCellsAreaBorderLines(TcxGridDataRowViewInfo* row);
 
     // ---- overrides ----
     void GetViewParams(TcxPartParams& params) override;
@@ -314,6 +329,7 @@ class TcxGridBandedTableViewInfo : public TcxGridTableViewInfo {
     bool HasFixedBands() const;
 
     const TMetaClass* GetHeaderViewInfoClass() const override;
+    const TMetaClass* GetFooterViewInfoClass() const override;
     const TMetaClass* GetRecordsViewInfoClass() const override;
     TRect GetColumnBounds(int visibleIndex) override;
     int CalculateDataWidth() override;

@@ -39,6 +39,8 @@ TcxCustomGridViewInfoCacheItemClass TcxGridTableViewInfoCache::GetItemClass(int)
 
 const TMetaClass* TcxGridTableViewInfo::GetHeaderViewInfoClass() const { return TcxGridHeaderViewInfo::StaticClass(); }
 
+const TMetaClass* TcxGridTableViewInfo::GetFooterViewInfoClass() const { return TcxGridFooterViewInfo::StaticClass(); }
+
 TcxGridTableViewInfo::TcxGridTableViewInfo(TcxCustomGridView* gridView) : TcxCustomGridTableViewInfo(gridView) {}
 
 TcxGridTableViewInfo::~TcxGridTableViewInfo() { DestroyOwnParts(); }
@@ -46,7 +48,7 @@ TcxGridTableViewInfo::~TcxGridTableViewInfo() { DestroyOwnParts(); }
 void TcxGridTableViewInfo::CreateViewInfos() {
     groupByBox_ = static_cast<TcxGridGroupByBoxViewInfo*>(CreatePart(TcxGridGroupByBoxViewInfo::StaticClass()));
     header_ = static_cast<TcxGridHeaderViewInfo*>(CreatePart(GetHeaderViewInfoClass()));
-    footer_ = static_cast<TcxGridFooterViewInfo*>(CreatePart(TcxGridFooterViewInfo::StaticClass()));
+    footer_ = static_cast<TcxGridFooterViewInfo*>(CreatePart(GetFooterViewInfoClass()));
     indicator_ = std::make_unique<TcxGridIndicatorViewInfo>(this);
     TcxCustomGridTableViewInfo::CreateViewInfos();
     // The filter box stands where the header is at the top, else where the footer is.

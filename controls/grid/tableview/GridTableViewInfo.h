@@ -118,6 +118,7 @@ class TcxGridTableViewInfo : public TcxCustomGridTableViewInfo {
     virtual void GetVertScrollRects(int delta, TRect& scrollRect, TRect& updateRect);
     // The same for the columns moving by delta pixels (negative: left).
     virtual void GetHorzScrollRects(int delta, TRect& scrollRect, TRect& updateRect);
+    virtual const TMetaClass* GetFooterViewInfoClass() const;
 
   private:
     void CalculateColumnOffsets();
