@@ -265,8 +265,7 @@ bool TcxGridEditingController::CanUpdateEditValue() const {
 
 void TcxGridEditingController::UpdateEditValue() {
     if (!CanUpdateEditValue()) return;
-    TcxCustomDataController* data = controller_->GetDataController();
-    Variant value = data->GetEditValue(editingItem_->GetIndex());
+    Variant value = ReadEditingValue();
     TcxCustomGridTableView* view = GetGridView();
     if (view->OnInitEditValue) view->OnInitEditValue(view, editingItem_, edit_, value);
     edit_->HoldChangeEvents(true, false);
@@ -283,8 +282,16 @@ void TcxGridEditingController::UpdateEditValue() {
 void TcxGridEditingController::UpdateValue() {
     if (!IsEditing() || !edit_ || !edit_->GetModified()) return;
     edit_->ValidateInput(true);
-    controller_->GetDataController()->SetEditValue(editingItem_->GetIndex(), edit_->GetEditValue(), 0);
+    WriteEditingValue(edit_->GetEditValue());
     edit_->SetChangedSinceEnter(false);
+}
+
+Variant TcxGridEditingController::ReadEditingValue() const {
+    return controller_->GetDataController()->GetEditValue(editingItem_->GetIndex());
+}
+
+void TcxGridEditingController::WriteEditingValue(const Variant& value) {
+    controller_->GetDataController()->SetEditValue(editingItem_->GetIndex(), value, 0);
 }
 
 void TcxGridEditingController::PostEditingData() {

@@ -7,6 +7,7 @@
 #include "platform/classlib/ControlTypes.h"
 #include "platform/gdi/Geometry.h"
 #include "platform/rtl/Components.h"
+#include "platform/rtl/Variant.h"
 
 #include <cstdint>
 #include <map>
@@ -107,6 +108,9 @@ class TcxGridEditingController : public TObject {
     virtual void AssignEditEvents();
     virtual void ClearEditEvents();
     virtual void EditChanged() {}
+    // Where the editor's value comes from and goes to: the edited record's data.
+    virtual Variant ReadEditingValue() const;
+    virtual void WriteEditingValue(const Variant& value);
 
   private:
     TcxCustomEditData*& EditDataOf(TcxCustomGridTableItem* item);

@@ -3,6 +3,7 @@
 #include "controls/grid/table/TableController.h"
 
 #include "controls/data/DataController.h"
+#include "controls/foundation/services/Timers.h"
 #include "controls/editors/framework/Edit.h"
 #include "controls/grid/control/Grid.h"
 #include "controls/grid/table/EditingController.h"
@@ -551,11 +552,15 @@ void TcxCustomGridTableController::MouseDown(TMouseButton button, TShiftState sh
     if (viewHitTest && viewHitTest->GetGridView() != view) return;
     mouseSelectionProcessed_ = button == mbLeft && CanProcessMouseSelection(hitTest, shift);
     if (mouseSelectionProcessed_) DoMouseSelection(hitTest, shift);
+    if (button == mbLeft && (shift & ~ssDouble) == ssLeft && GetHitRecord(hitTest) && GetPullFocusing() &&
+        view->GetDragMode() == dmManual)
+        StartPullFocusing(hitTest);
 }
 
 void TcxCustomGridTableController::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
     TcxCustomGridTableView* view = GetGridView();
     std::unique_ptr<TcxGridListenerLink> link(view->CreateListenerLink());
+    StopPullFocusing();
     TcxCustomGridController::MouseUp(button, shift, x, y);
     if (!link->GetGridView()) return;
     if (button == mbLeft && mouseSelectionProcessed_) {

@@ -2,7 +2,7 @@
 // The table view's controller: the focused item and record, the keys and mouse presses that move,
 // select, search, insert and delete records (TableController.cpp), the record selection and the
 // incremental search (TableControllerSelection.cpp), and the top record index with everything that
-// scrolls it (TableControllerScrolling.cpp). The data itself (focused row, selection, editing) is
+// scrolls it (TableControllerScrolling.cpp), and drag-selecting (TableControllerPulling.cpp). The data itself (focused row, selection, editing) is
 // the data controller's; this class decides which of its operations a key or a click triggers.
 #include "controls/grid/view/CustomView.h"
 #include "controls/grid/view/ViewController.h"
@@ -21,6 +21,7 @@ class TcxCustomGridItemsCustomizationPopup;
 class TcxGridEditingController;
 class TcxGridFilterMRUItemsPopup;
 class TcxGridFilterPopup;
+class TcxTimer;
 
 // The test a record or item walk asks of every index it reaches.
 using TcxGridIndexTest = std::function<bool(int index)>;
@@ -240,6 +241,26 @@ class TcxCustomGridTableController : public TcxCustomGridController {
     // The mouse point of a running item drag (site client coordinates).
     virtual void HandleItemMovingPoint(TPoint) {}
 
+    // ---- drag-selecting (OptionsBehavior.PullFocusing; TableControllerPulling.cpp) ----
+    void MouseMove(TShiftState shift, int x, int y) override;
+    virtual bool GetPullFocusing() const;
+    bool IsPullFocusing() const { return pullFocusing_; }
+    virtual void StartPullFocusing(TcxCustomGridHitTest* hitTest);
+    // At every mouse release: the scrolling stops and the saved position is forgotten.
+    void StopPullFocusing();
+    // The record (and for a cell its item) takes the focus; with multi-select the selection runs
+    // from the anchor to it.
+    virtual void FocusRecordAtHitTest(TcxCustomGridHitTest* hitTest);
+    // Directions: 1 left, 2 right, 3 up (previous records), 4 down (next records).
+    virtual bool GetPullFocusingScrollDirection(int x, int y, int& direction);
+    virtual void DoPullFocusingScroll(int direction);
+    void StartPullFocusingScroll(int direction);
+    void StopPullFocusingScroll();
+    int GetPullFocusingScrollDirectionNow() const { return pullScrollDirection_; }
+    bool IsPullFocusingScrolling() const { return pullScrollTimer_ != nullptr; }
+    // Fires the scrolling's step at once, as its 50 ms timer does.
+    void PullFocusingScrollTimerTick();
+
   protected:
     virtual const TMetaClass* GetEditingControllerClass() const;
     virtual const TMetaClass* GetFilterPopupClass() const;
@@ -253,6 +274,9 @@ class TcxCustomGridTableController : public TcxCustomGridController {
 
   private:
     bool ConfirmDelete(bool several) const;
+    bool IsPullFocusingPositionChanged() const;
+    void SavePullFocusingPosition();
+    void ExtendPullSelection();
 
     mutable std::unique_ptr<TcxGridEditingController> editingController_;
     std::unique_ptr<TcxGridFilterPopup> filterPopup_;
@@ -273,6 +297,13 @@ class TcxCustomGridTableController : public TcxCustomGridController {
     bool skipRecordKeys_ = false;
     bool swallowNextChar_ = false;
     int topRecordIndex_ = 0;
+    bool pullFocusing_ = false;
+    TPoint pullStartPos_{};
+    TPoint pullLastPos_{};
+    int pullSavedRecordIndex_ = -1;
+    TcxCustomGridTableItem* pullSavedItem_ = nullptr;
+    int pullScrollDirection_ = 0;
+    std::unique_ptr<TcxTimer> pullScrollTimer_;
 };
 
 } // namespace zorvy

@@ -4,6 +4,7 @@
 #include "controls/grid/table/TablePainters.h"
 #include "controls/grid/tableview/ColumnHeaderMoving.h"
 #include "controls/grid/tableview/Columns.h"
+#include "controls/grid/tableview/GridTableEditingController.h"
 #include "controls/grid/tableview/GridTableView.h"
 #include "controls/grid/tableview/GridTableViewInfo.h"
 #include "controls/grid/tableview/HeaderViewInfo.h"
@@ -159,6 +160,31 @@ void TcxGridTableController::CancelMouseOperations() {
 void TcxGridTableController::BeforeStopDragAndDrop(bool accepted) {
     SetPressedColumn(nullptr);
     TcxCustomGridTableController::BeforeStopDragAndDrop(accepted);
+}
+
+bool TcxGridTableController::GetPullFocusing() const {
+    return TcxCustomGridTableController::GetPullFocusing() || CanCellMultiSelect();
+}
+
+bool TcxGridTableController::GetPullFocusingScrollDirection(int x, int y, int& direction) {
+    if (TcxCustomGridTableController::GetPullFocusingScrollDirection(x, y, direction)) return true;
+    TcxGridTableViewInfo* viewInfo = GetTableViewInfo();
+    if (!viewInfo) return false;
+    const TRect area = viewInfo->GetScrollableAreaBounds();
+    if (x < area.Left)
+        direction = 1;
+    else if (x >= area.Right)
+        direction = 2;
+    return direction != 0;
+}
+
+void TcxGridTableController::DoPullFocusingScroll(int direction) {
+    if (direction == 1 || direction == 2) FocusNextCell(direction == 2, true, false);
+    TcxCustomGridTableController::DoPullFocusingScroll(direction);
+}
+
+const TMetaClass* TcxGridTableController::GetEditingControllerClass() const {
+    return TcxGridTableEditingController::StaticClass();
 }
 
 } // namespace zorvy

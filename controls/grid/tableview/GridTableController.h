@@ -115,6 +115,16 @@ class TcxGridTableController : public TcxCustomGridTableController {
     const TMetaClass* GetCustomizationFormClass() const override;
     const TMetaClass* GetItemsCustomizationPopupClass() const override;
 
+    // Drag-selecting also moves between cells left and right of the scrollable area; cell ranges
+    // always drag-select.
+    bool GetPullFocusing() const override;
+    bool GetPullFocusingScrollDirection(int x, int y, int& direction) override;
+    void DoPullFocusingScroll(int direction) override;
+
+  protected:
+    // Edits the filter row's values too.
+    const TMetaClass* GetEditingControllerClass() const override;
+
   private:
     void InvalidateColumnHeader(TcxGridColumn* column);
     void RemoveColumnSorting(TcxGridColumn* column);
