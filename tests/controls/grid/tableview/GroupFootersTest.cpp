@@ -8,7 +8,10 @@
 #include "controls/grid/tableview/GroupRowViewInfo.h"
 #include "controls/grid/tableview/HeaderViewInfo.h"
 #include "controls/grid/tableview/RowFooterViewInfo.h"
+#include "platform/classlib/Forms.h"
 #include "tests/controls/grid/tableview/TableViewFixture.h"
+
+#include <stdexcept>
 
 namespace zorvy::test {
 namespace {
@@ -159,6 +162,25 @@ TEST_F(GroupFooters, HitTestsNameTheCellOrTheColumnUnderTheFooter) {
     hit = Layout()->GetHitTest(TPoint{Row(2)->Bounds.Left + 2, cell.Top + 3});
     ASSERT_NE(hit, nullptr);
     EXPECT_EQ(hit->GetHitTestCode(), htRowLevelIndent);
+}
+
+TEST_F(GroupFooters, FailingTextsAreEmptyAndReportedOnceAfterThePass) {
+    sumCount->OnGetText = [](TcxDataSummaryItem*, const Variant&, bool, std::string&) {
+        throw std::runtime_error("no text");
+    };
+    int reports = 0;
+    bool rowsLaidOut = false;
+    Application->OnException = [&](TObject*, const std::exception& e) {
+        ++reports;
+        EXPECT_STREQ(e.what(), "no text");
+        rowsLaidOut = Row(4) && Row(4)->IsCalculated();
+    };
+    Relayout();
+    Application->OnException = nullptr;
+    EXPECT_EQ(reports, 1) << "two failing footers, one report";
+    EXPECT_TRUE(rowsLaidOut) << "reported after the layout, not in the middle of it";
+    EXPECT_EQ(Row(2)->GetFootersViewInfo()->GetItem(0)->GetItem(0)->Text, "");
+    EXPECT_EQ(Row(4)->GetFootersViewInfo()->GetItem(0)->GetItem(0)->Text, "");
 }
 
 TEST_F(GroupFooters, BestFitCoversTheGroupFooterCells) {
