@@ -1,6 +1,7 @@
 // Group footers: which rows close their groups with a footer, the footer's indent, place and height,
 // its cells' texts, the items it leaves to the group row, and its hit tests.
 #include "controls/data/DataSummary.h"
+#include "controls/foundation/graphics/Canvas.h"
 #include "controls/foundation/painters/Painter.h"
 #include "controls/grid/tableview/DataRowViewInfo.h"
 #include "controls/grid/tableview/GridTableHitTests.h"
@@ -8,6 +9,7 @@
 #include "controls/grid/tableview/GroupRowViewInfo.h"
 #include "controls/grid/tableview/HeaderViewInfo.h"
 #include "controls/grid/tableview/RowFooterViewInfo.h"
+#include "platform/classlib/Bitmap.h"
 #include "platform/classlib/Forms.h"
 #include "tests/controls/grid/tableview/TableViewFixture.h"
 
@@ -189,6 +191,35 @@ TEST_F(GroupFooters, BestFitCoversTheGroupFooterCells) {
     const int footerWidth = Row(2)->GetFootersViewInfo()->GetColumnBestFitWidth(view->GetColumn(2));
     EXPECT_GT(footerWidth, 0);
     EXPECT_GE(view->GetColumn(2)->CalculateBestFitWidth(), footerWidth);
+}
+
+TEST_F(GroupFooters, PaintingShowsTheFooterBesideTheIndentOfTheGroup) {
+    TBitmap surface;
+    surface.SetSize(600, 400);
+    // Anything the view leaves undrawn stays magenta.
+    surface.GetCanvas()->GetBrush()->SetColor(clFuchsia);
+    surface.GetCanvas()->FillRect(TRect{0, 0, 600, 400});
+    Relayout();
+    {
+        TcxCanvas canvas(surface.GetCanvas());
+        view->GetPainter()->Paint(&canvas, Layout());
+    }
+    TcxCanvas canvas(surface.GetCanvas());
+    canvas.ApplyClipRegion(TcxRegion::CreateFromRect(TRect{0, 0, 600, 400}));
+    auto pixel = [&](int x, int y) { return surface.GetCanvas()->GetPixel(x, y); };
+    TcxPartParams footerParams, groupParams;
+    view->GetStyles()->GetFooterParams(nullptr, nullptr, 0, nullptr, footerParams);
+    view->GetStyles()->GetGroupParams(nullptr, 0, groupParams);
+
+    TcxCustomGridRowViewInfo* row = Row(2);
+    TcxGridRowFooterViewInfo* footer = row->GetFootersViewInfo()->GetItem(0);
+    const TRect cell = footer->GetItem(0)->Bounds;
+    const int middle = (cell.Top + cell.Bottom) / 2;
+    EXPECT_EQ(pixel(cell.Left - 10, middle), ColorToRGB(footerParams.Color)) << "footer background left of the cell";
+    EXPECT_EQ(pixel(row->Bounds.Left + 3, middle), ColorToRGB(groupParams.Color)) << "the group's indent beside it";
+    for (int x = row->Bounds.Left; x < row->Bounds.Right; x += 5)
+        for (int y = row->Bounds.Top; y < row->Bounds.Bottom; y += 2)
+            ASSERT_NE(pixel(x, y), ColorToRGB(clFuchsia)) << x << "," << y;
 }
 
 } // namespace
