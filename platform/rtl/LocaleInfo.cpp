@@ -7,19 +7,30 @@ namespace zorvy {
 
 namespace {
 
+std::string ToPicture(const std::string& format);
+
+// The locale's settings, with its short date as a locale picture.
+struct TLocaleSettings {
+    TFormatSettings settings;
+    std::string shortDatePicture;
+};
+
 // Grid cells ask for every date they show: the settings are made once per locale, not per question.
-const TFormatSettings& LocaleSettings() {
+const TLocaleSettings& LocaleSettingsAndPicture() {
     static std::string name;
-    static TFormatSettings settings;
+    static TLocaleSettings locale;
     static bool made = false;
     std::string now = UserLocaleName();
     if (!made || now != name) {
-        settings = DefaultFormatSettings(now);
+        locale.settings = DefaultFormatSettings(now);
+        locale.shortDatePicture = ToPicture(locale.settings.ShortDateFormat);
         name = std::move(now);
         made = true;
     }
-    return settings;
+    return locale;
 }
+
+const TFormatSettings& LocaleSettings() { return LocaleSettingsAndPicture().settings; }
 
 // The runtime's format letters ("m" month, quoted literals) as a locale picture ("M" month).
 std::string ToPicture(const std::string& format) {
@@ -59,7 +70,7 @@ std::string GetLocaleInfo(int item) {
     case LOCALE_STIME:
         return std::string(1, s.TimeSeparator);
     case LOCALE_SSHORTDATE:
-        return ToPicture(s.ShortDateFormat);
+        return LocaleSettingsAndPicture().shortDatePicture;
     case LOCALE_S1159:
         return s.TimeAMString;
     case LOCALE_S2359:
@@ -76,8 +87,9 @@ std::string GetLocaleInfo(int item) {
 std::string GetDateFormat(const TSystemTime& date, const std::string& picture) {
     TDateTime check;
     if (!TryEncodeDate(date.wYear, date.wMonth, date.wDay, check)) return {};
-    const TFormatSettings& s = LocaleSettings();
-    const std::string p = picture.empty() ? ToPicture(s.ShortDateFormat) : picture;
+    const TLocaleSettings& locale = LocaleSettingsAndPicture();
+    const TFormatSettings& s = locale.settings;
+    const std::string& p = picture.empty() ? locale.shortDatePicture : picture;
     std::string text;
     for (size_t i = 0; i < p.size();) {
         const char c = p[i];

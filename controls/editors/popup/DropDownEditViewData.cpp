@@ -26,7 +26,7 @@ void TcxCustomDropDownEditViewData::FillViewInfo(TcxCanvas* canvas, const TRect&
                                                  bool isMouseEvent) {
     TcxCustomTextEditViewData::FillViewInfo(canvas, bounds, p, mouseButton, shift, viewInfo, isMouseEvent);
     auto* vi = static_cast<TcxCustomTextEditViewInfo*>(viewInfo);
-    const auto* props = dynamic_cast<const TcxCustomTextEditProperties*>(GetProperties());
+    const auto* props = TextProperties();
     const bool listOnly = props && props->GetInputStyle() == istListOnly;
     auto* edit = dynamic_cast<TcxCustomTextEdit*>(Edit);
     if (IsInplace() || (edit && listOnly && props->GetFixedListPrefixSelection() && edit->IsCompletionHighlighted()))

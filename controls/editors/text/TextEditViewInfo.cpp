@@ -23,6 +23,15 @@ bool FitsOneRow(HDC dc, const std::string& text, int width) {
 
 // ---- view data ----
 
+TcxCustomTextEditProperties* TcxCustomTextEditViewData::TextProperties() const {
+    // The properties are given at construction and never replaced.
+    if (!textPropertiesKnown_) {
+        textProperties_ = dynamic_cast<TcxCustomTextEditProperties*>(GetProperties());
+        textPropertiesKnown_ = true;
+    }
+    return textProperties_;
+}
+
 bool TcxCustomTextEditViewData::HasInnerEditControl() const {
     auto* edit = dynamic_cast<TcxCustomEdit*>(Edit);
     return edit && edit->ShowsInnerEdit();
@@ -38,7 +47,7 @@ int TcxCustomTextEditViewData::GetDrawTextFlags() const {
 
 TRect TcxCustomTextEditViewData::GetTextAreaRect() const {
     TRect margins = GetContentMargins();
-    const auto* p = dynamic_cast<const TcxCustomTextEditProperties*>(GetProperties());
+    const auto* p = TextProperties();
     const int style = p ? p->GetInputStyle() : istFreeText;
     if (!IsInplace() && (style == istListOnly || style == istNoTyping)) {
         const TcxEditAlignment* alignment = GetProperties()->GetAlignment();
@@ -60,7 +69,7 @@ void TcxCustomTextEditViewData::FillViewInfo(TcxCanvas* canvas, const TRect& bou
     TcxCustomEditViewData::FillViewInfo(canvas, bounds, p, mouseButton, shift, viewInfo, isMouseEvent);
     auto* vi = static_cast<TcxCustomTextEditViewInfo*>(viewInfo);
     vi->SelectionBar = false;
-    const auto* props = dynamic_cast<const TcxCustomTextEditProperties*>(GetProperties());
+    const auto* props = TextProperties();
     vi->InputStyle = props ? props->GetInputStyle() : istFreeText;
     vi->InnerEditShown = HasInnerEditControl();
     const TRect margins = GetTextAreaRect();
@@ -79,7 +88,7 @@ void TcxCustomTextEditViewData::FillViewInfo(TcxCanvas* canvas, const TRect& bou
 }
 
 bool TcxCustomTextEditViewData::WrapsText() const {
-    const auto* p = dynamic_cast<const TcxCustomTextEditProperties*>(GetProperties());
+    const auto* p = TextProperties();
     return p && !p->IsMultiLineText() && (p->GetCapabilities() & 2) && (ContentParams.Options & 2);
 }
 
@@ -115,7 +124,7 @@ void TcxCustomTextEditViewData::PrepareTextDrawing(TcxCanvas* canvas, TcxCustomT
 }
 
 void TcxCustomTextEditViewData::EditValueToText(const Variant& value, std::string& text) {
-    auto* p = dynamic_cast<TcxCustomTextEditProperties*>(GetProperties());
+    auto* p = TextProperties();
     auto* edit = dynamic_cast<TcxCustomEdit*>(Edit);
     const bool editing = edit && edit->IsFocused();
     if (!p) {
@@ -157,7 +166,7 @@ void TcxCustomTextEditViewData::GetExtraContentSize(TcxCanvas* canvas, const Var
     const int lineHeight = canvas->MeasureTextHeight("Zg");
     const TSize padding = GetContentPadding();
     const int flags = GetDrawTextFlags();
-    const auto* p = dynamic_cast<const TcxCustomTextEditProperties*>(GetProperties());
+    const auto* p = TextProperties();
     const int style = p ? p->GetInputStyle() : istFreeText;
     // A list-bound stand-alone editor keeps one more pixel beside its text.
     const bool alignmentAdjust = !IsInplace() && (style == istListCompleted || style == istListOnly);

@@ -74,6 +74,15 @@ class TcxCustomTextEditViewData : public TcxCustomEditViewData {
     // Set by the owner: the selection to show in a painted text.
     int SelStart = 0;
     int SelLength = 0;
+
+  protected:
+    // The properties as text-editor properties (null for others), looked up once: every cell painted
+    // asks several times, and a cast through the class tree costs more than the cell's layout.
+    TcxCustomTextEditProperties* TextProperties() const;
+
+  private:
+    mutable TcxCustomTextEditProperties* textProperties_ = nullptr;
+    mutable bool textPropertiesKnown_ = false;
 };
 
 } // namespace zorvy

@@ -8,6 +8,7 @@
 #include "controls/foundation/graphics/Canvas.h"
 #include "controls/foundation/services/ControlRoutines.h"
 #include "controls/grid/table/EditingController.h"
+#include "controls/grid/table/GridDataControllerOfImpl.h"
 #include "controls/grid/table/FilterMRUValueItems.h"
 #include "controls/grid/table/TableView.h"
 #include "controls/grid/table/TableViewStyles.h"
@@ -34,103 +35,13 @@ template <class F> void Guarded(F step, auto&& finish) {
 
 // ---- data controller ----
 
-TcxGridDBDataController::TcxGridDBDataController(TComponent* owner) : TcxDBDataController(owner) {
+template class TcxGridDataControllerOf<TcxDBDataController>;
+
+TcxGridDBDataController::TcxGridDBDataController(TComponent* owner) : TcxGridDataControllerOf(owner) {
     ReplaceSummary(std::make_unique<TcxDataSummary>(this)); // with the grid's summary items
 }
 
-TcxCustomGridTableView* TcxGridDBDataController::GetTableView() const {
-    return dynamic_cast<TcxCustomGridTableView*>(GetOwner());
-}
-
 TClass TcxGridDBDataController::GetSummaryItemClass() const { return TcxGridDBTableSummaryItem::StaticClass(); }
-
-TcxCustomGridView* TcxGridDBDataController::GetGridView() const {
-    return dynamic_cast<TcxCustomGridView*>(GetOwner());
-}
-
-bool TcxGridDBDataController::CanSelectRow(int rowIndex) {
-    TcxCustomGridTableView* view = GetTableView();
-    return !view || view->CanSelectRecord(rowIndex);
-}
-
-int TcxGridDBDataController::GetDefaultActiveRelationIndex() const {
-    TcxCustomGridTableView* view = GetTableView();
-    return view ? view->GetDefaultActiveDetailIndex() : 0;
-}
-
-int TcxGridDBDataController::GetItemID(TObject* item) const {
-    auto* tableItem = dynamic_cast<TcxCustomGridTableItem*>(item);
-    return tableItem ? tableItem->GetID() : -1;
-}
-
-void TcxGridDBDataController::ItemFieldChanged(int itemIndex) {
-    TcxDBDataController::ItemFieldChanged(itemIndex);
-    if (TcxCustomGridTableView* view = GetTableView()) view->ItemDataChanged(itemIndex);
-}
-
-std::string TcxGridDBDataController::GetFilterDisplayText(int recordIndex, int itemIndex) const {
-    TcxCustomGridTableView* view = GetTableView();
-    if (view && view->GetViewData() &&
-        view->GetViewData()->HasDateTimeHandlingForField(GetItemField(itemIndex), dthkFiltering)) {
-        std::string text;
-        view->GetViewData()->GetDateRangeDisplayText(recordIndex, itemIndex, text, dthkFiltering);
-        return text;
-    }
-    return TcxDBDataController::GetFilterDisplayText(recordIndex, itemIndex);
-}
-
-int TcxGridDBDataController::CompareByField(int record1, int record2, int purpose, TcxCustomDataField* field) {
-    TcxCustomGridTableView* view = GetTableView();
-    if (view && view->GetViewData() && view->GetViewData()->NeedsDateRangeCompare(field, purpose))
-        return view->GetViewData()->CompareDateRangeValues(field, GetSortingValue(record1, field), purpose,
-                                                           GetSortingValue(record2, field));
-    return TcxDBDataController::CompareByField(record1, record2, purpose, field);
-}
-
-TcxSortingBySummaryEngineClass TcxGridDBDataController::GetSortingBySummaryEngineClass() const {
-    TcxCustomGridTableView* view = GetTableView();
-    return view && view->GetViewData() ? view->GetViewData()->GetSortingBySummaryEngineClass() : nullptr;
-}
-
-TObject* TcxGridDBDataController::GetItem(int itemIndex) const {
-    TcxCustomGridTableView* view = GetTableView();
-    return view ? view->GetItem(itemIndex) : TcxDBDataController::GetItem(itemIndex);
-}
-
-void TcxGridDBDataController::FocusControl(int itemIndex, bool& done) {
-    TcxDBDataController::FocusControl(itemIndex, done);
-    if (TcxCustomGridTableView* view = GetTableView()) view->EditItemByIndex(itemIndex, done);
-}
-
-bool TcxGridDBDataController::IsItemEditable(int itemIndex) const {
-    TcxCustomGridTableView* view = GetTableView();
-    if (!view || itemIndex < 0 || itemIndex >= view->GetItemCount()) return true;
-    TcxCustomEditProperties* properties = view->GetItem(itemIndex)->GetPropertiesValue();
-    return !properties || properties->UsesDefaultFormatting(true);
-}
-
-void TcxGridDBDataController::UpdateData() {
-    TcxDBDataController::UpdateData();
-    if (TcxCustomGridTableView* view = GetTableView()) view->GetController()->GetEditingController()->UpdateValue();
-}
-
-Variant TcxGridDBDataController::GetFilterDataValue(int recordIndex, TcxCustomDataField* field) const {
-    Variant value = TcxDBDataController::GetFilterDataValue(recordIndex, field);
-    TcxCustomGridTableView* view = GetTableView();
-    if (view && view->GetViewData() && view->GetViewData()->HasDateTimeHandlingForField(field, dthkFiltering))
-        value = view->GetViewData()->GetFieldDateRangeValue(field, value, dthkFiltering);
-    return value;
-}
-
-std::string TcxGridDBDataController::GetItemFilterName(TObject* item) const {
-    auto* tableItem = dynamic_cast<TcxCustomGridTableItem*>(item);
-    return tableItem ? tableItem->GetAlternateCaptionText() : std::string();
-}
-
-bool TcxGridDBDataController::GetItemSortByDisplayText(int itemIndex, bool defaultValue) const {
-    TcxCustomGridTableView* view = GetTableView();
-    return view ? view->GetItemSortByDisplayText(itemIndex, defaultValue) : defaultValue;
-}
 
 void TcxGridDBDataController::DataSetCurrentChanged(bool current) {
     TcxDBDataController::DataSetCurrentChanged(current);

@@ -12,30 +12,13 @@ namespace zorvy {
 
 class TField;
 
-class TcxGridDBDataController : public TcxDBDataController,
-                                public IcxGridDataControllerOwner,
-                                public IcxGridModeDataController {
+class TcxGridDBDataController : public TcxGridDataControllerOf<TcxDBDataController> {
   public:
     explicit TcxGridDBDataController(TComponent* owner);
-    TcxCustomGridTableView* GetTableView() const;
 
-    // ---- redirected to the view ----
-    bool CanSelectRow(int rowIndex) override;
-    int GetDefaultActiveRelationIndex() const override;
-    int GetItemID(TObject* item) const override;
+    // ---- asked of the data ----
     // TcxGridDBTableSummaryItem.
     TClass GetSummaryItemClass() const override;
-    void ItemFieldChanged(int itemIndex) override;
-    std::string GetFilterDisplayText(int recordIndex, int itemIndex) const override;
-    int CompareByField(int record1, int record2, int purpose, TcxCustomDataField* field) override;
-    TcxSortingBySummaryEngineClass GetSortingBySummaryEngineClass() const override;
-    TObject* GetItem(int itemIndex) const override;
-    void FocusControl(int itemIndex, bool& done) override;
-    bool IsItemEditable(int itemIndex) const override;
-    void UpdateData() override;
-    Variant GetFilterDataValue(int recordIndex, TcxCustomDataField* field) const override;
-    std::string GetItemFilterName(TObject* item) const override;
-    bool GetItemSortByDisplayText(int itemIndex, bool defaultValue) const override;
     // The view refreshes its navigators.
     void DataSetCurrentChanged(bool current) override;
     // The number of records the view shows; 100 while it shows none.
@@ -49,7 +32,6 @@ class TcxGridDBDataController : public TcxDBDataController,
     void CreateAllItems(bool missingItemsOnly) override;
     void DeleteAllItems() override;
     void CollectLinkedComponents(TList* list) override;
-    TcxCustomGridView* GetGridView() const override;
     // Without a linked dataset: true (there is nothing a column could be missing for).
     bool HasAllItems() const override;
     bool IsDataChangeable() const override { return false; }

@@ -4,6 +4,7 @@
 #include "controls/editors/framework/EditRepository.h"
 #include "controls/editors/text/TextEdit.h"
 #include "controls/grid/table/EditingController.h"
+#include "controls/grid/table/GridDataControllerOfImpl.h"
 #include "controls/grid/table/FilterMRUValueItems.h"
 #include "controls/grid/table/TableView.h"
 #include "platform/rtl/Filer.h"
@@ -13,17 +14,11 @@ namespace zorvy {
 
 // ---- grid data controller ----
 
-TcxGridDataController::TcxGridDataController(TComponent* owner) : TcxDataController(owner) {}
+template class TcxGridDataControllerOf<TcxDataController>;
+
+TcxGridDataController::TcxGridDataController(TComponent* owner) : TcxGridDataControllerOf(owner) {}
 
 TcxGridDataController::~TcxGridDataController() = default;
-
-TcxCustomGridTableView* TcxGridDataController::GetTableView() const {
-    return dynamic_cast<TcxCustomGridTableView*>(GetOwner());
-}
-
-TcxCustomGridView* TcxGridDataController::GetGridView() const {
-    return dynamic_cast<TcxCustomGridView*>(GetOwner());
-}
 
 void TcxGridDataController::DefineProperties(TFiler* filer) {
     TcxDataController::DefineProperties(filer);
@@ -57,98 +52,6 @@ void TcxGridDataController::Loaded() {
     if (!loadedData_) return;
     std::unique_ptr<TMemoryStream> buffer = std::move(loadedData_);
     LoadFromStream(*buffer);
-}
-
-bool TcxGridDataController::CanSelectRow(int rowIndex) {
-    TcxCustomGridTableView* view = GetTableView();
-    return !view || view->CanSelectRecord(rowIndex);
-}
-
-int TcxGridDataController::GetDefaultActiveRelationIndex() const {
-    TcxCustomGridTableView* view = GetTableView();
-    return view ? view->GetDefaultActiveDetailIndex() : 0;
-}
-
-int TcxGridDataController::GetItemID(TObject* item) const {
-    auto* tableItem = dynamic_cast<TcxCustomGridTableItem*>(item);
-    return tableItem ? tableItem->GetID() : -1;
-}
-
-TClass TcxGridDataController::GetSummaryItemClass() const {
-    return TcxDataController::GetSummaryItemClass();
-}
-
-TClass TcxGridDataController::GetSummaryGroupItemLinkClass() const {
-    return TcxDataController::GetSummaryGroupItemLinkClass();
-}
-
-void TcxGridDataController::ItemFieldChanged(int itemIndex) {
-    TcxDataController::ItemFieldChanged(itemIndex);
-    if (TcxCustomGridTableView* view = GetTableView()) view->ItemDataChanged(itemIndex);
-}
-
-std::string TcxGridDataController::GetFilterDisplayText(int recordIndex, int itemIndex) const {
-    TcxCustomGridTableView* view = GetTableView();
-    if (view && view->GetViewData() &&
-        view->GetViewData()->HasDateTimeHandlingForField(GetItemField(itemIndex), dthkFiltering)) {
-        std::string text;
-        view->GetViewData()->GetDateRangeDisplayText(recordIndex, itemIndex, text, dthkFiltering);
-        return text;
-    }
-    return TcxDataController::GetFilterDisplayText(recordIndex, itemIndex);
-}
-
-int TcxGridDataController::CompareByField(int record1, int record2, int purpose, TcxCustomDataField* field) {
-    TcxCustomGridTableView* view = GetTableView();
-    if (view && view->GetViewData() && view->GetViewData()->NeedsDateRangeCompare(field, purpose))
-        return view->GetViewData()->CompareDateRangeValues(field, GetSortingValue(record1, field), purpose,
-                                                           GetSortingValue(record2, field));
-    return TcxDataController::CompareByField(record1, record2, purpose, field);
-}
-
-TcxSortingBySummaryEngineClass TcxGridDataController::GetSortingBySummaryEngineClass() const {
-    TcxCustomGridTableView* view = GetTableView();
-    return view && view->GetViewData() ? view->GetViewData()->GetSortingBySummaryEngineClass() : nullptr;
-}
-
-TObject* TcxGridDataController::GetItem(int itemIndex) const {
-    TcxCustomGridTableView* view = GetTableView();
-    return view ? view->GetItem(itemIndex) : TcxDataController::GetItem(itemIndex);
-}
-
-void TcxGridDataController::FocusControl(int itemIndex, bool& done) {
-    TcxDataController::FocusControl(itemIndex, done);
-    if (TcxCustomGridTableView* view = GetTableView()) view->EditItemByIndex(itemIndex, done);
-}
-
-bool TcxGridDataController::IsItemEditable(int itemIndex) const {
-    TcxCustomGridTableView* view = GetTableView();
-    if (!view || itemIndex < 0 || itemIndex >= view->GetItemCount()) return true;
-    TcxCustomEditProperties* properties = view->GetItem(itemIndex)->GetPropertiesValue();
-    return !properties || properties->UsesDefaultFormatting(true);
-}
-
-void TcxGridDataController::UpdateData() {
-    TcxDataController::UpdateData();
-    if (TcxCustomGridTableView* view = GetTableView()) view->GetController()->GetEditingController()->UpdateValue();
-}
-
-Variant TcxGridDataController::GetFilterDataValue(int recordIndex, TcxCustomDataField* field) const {
-    Variant value = TcxDataController::GetFilterDataValue(recordIndex, field);
-    TcxCustomGridTableView* view = GetTableView();
-    if (view && view->GetViewData() && view->GetViewData()->HasDateTimeHandlingForField(field, dthkFiltering))
-        value = view->GetViewData()->GetFieldDateRangeValue(field, value, dthkFiltering);
-    return value;
-}
-
-std::string TcxGridDataController::GetItemFilterName(TObject* item) const {
-    auto* tableItem = dynamic_cast<TcxCustomGridTableItem*>(item);
-    return tableItem ? tableItem->GetAlternateCaptionText() : std::string();
-}
-
-bool TcxGridDataController::GetItemSortByDisplayText(int itemIndex, bool defaultValue) const {
-    TcxCustomGridTableView* view = GetTableView();
-    return view ? view->GetItemSortByDisplayText(itemIndex, defaultValue) : defaultValue;
 }
 
 std::string TcxGridDataController::GetItemDisplayText(int recordIndex, int itemIndex) const {

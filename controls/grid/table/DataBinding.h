@@ -54,30 +54,22 @@ class IcxGridModeDataController {
     virtual bool SetScrollBarPos(int value) = 0;
 };
 
-class TcxGridDataController : public TcxDataController,
-                              public IcxGridDataControllerOwner,
-                              public IcxGridModeDataController {
+// What every grid data controller passes on to its table view, whatever data it stands on: the
+// in-memory controller and the dataset-bound one each derive this over their own base, so the view
+// answers the questions of their data in one place.
+template <class TBase>
+class TcxGridDataControllerOf : public TBase,
+                                public IcxGridDataControllerOwner,
+                                public IcxGridModeDataController {
   public:
-    explicit TcxGridDataController(TComponent* owner);
-    ~TcxGridDataController() override;
+    using TBase::TBase;
     TcxCustomGridTableView* GetTableView() const;
-
-    // ---- the "Data" property ----
-    void DefineProperties(TFiler* filer) override;
-    // Saves the records to a memory stream and writes its size (4 bytes) and its bytes.
-    void WriteData(TStream& stream);
-    // Reads the size and exactly that many bytes into the buffer that Loaded loads; a negative
-    // size or one beyond what the stream holds is refused before anything is allocated.
-    void ReadData(TStream& stream);
-    bool HasLoadedData() const { return loadedData_ != nullptr; }
-    void Loaded() override;
+    TcxCustomGridView* GetGridView() const override;
 
     // ---- redirected to the view ----
     bool CanSelectRow(int rowIndex) override;
     int GetDefaultActiveRelationIndex() const override;
     int GetItemID(TObject* item) const override;
-    TClass GetSummaryItemClass() const override;
-    TClass GetSummaryGroupItemLinkClass() const override;
     void ItemFieldChanged(int itemIndex) override;
     std::string GetFilterDisplayText(int recordIndex, int itemIndex) const override;
     int CompareByField(int record1, int record2, int purpose, TcxCustomDataField* field) override;
@@ -89,6 +81,23 @@ class TcxGridDataController : public TcxDataController,
     Variant GetFilterDataValue(int recordIndex, TcxCustomDataField* field) const override;
     std::string GetItemFilterName(TObject* item) const override;
     bool GetItemSortByDisplayText(int itemIndex, bool defaultValue) const override;
+};
+
+class TcxGridDataController : public TcxGridDataControllerOf<TcxDataController> {
+  public:
+    explicit TcxGridDataController(TComponent* owner);
+    ~TcxGridDataController() override;
+
+    // ---- the "Data" property ----
+    void DefineProperties(TFiler* filer) override;
+    // Saves the records to a memory stream and writes its size (4 bytes) and its bytes.
+    void WriteData(TStream& stream);
+    // Reads the size and exactly that many bytes into the buffer that Loaded loads; a negative
+    // size or one beyond what the stream holds is refused before anything is allocated.
+    void ReadData(TStream& stream);
+    bool HasLoadedData() const { return loadedData_ != nullptr; }
+    void Loaded() override;
+
     // The display text that the item's editor properties give, passed through OnGetDataText.
     std::string GetItemDisplayText(int recordIndex, int itemIndex) const;
 
@@ -97,7 +106,6 @@ class TcxGridDataController : public TcxDataController,
     void CreateAllItems(bool) override {}
     void DeleteAllItems() override {}
     void CollectLinkedComponents(TList*) override {}
-    TcxCustomGridView* GetGridView() const override;
     bool HasAllItems() const override { return true; }
     bool IsDataChangeable() const override { return true; }
     bool IsDataLinked() const override { return true; }

@@ -15,10 +15,6 @@ namespace zorvy {
 
 namespace {
 
-TDateTime DayOfValue(const Variant& date) {
-    return std::trunc(date.AsDateTime());
-}
-
 std::string FormatWith(const std::string& format, const Variant& date) {
     return format.empty() ? std::string() : FormatDateTime(format, date.AsDateTime());
 }

@@ -59,7 +59,9 @@ TEST_F(TableKeys, LeftAndRightMoveBetweenCellsAndScrollAtTheRowsEnds) {
         Press(c.key);
         EXPECT_EQ(FocusedRow(), c.row);
         EXPECT_EQ(FocusedColumn(), c.focused);
-        if (c.leftPosAfter != -1) EXPECT_EQ(Controller()->GetLeftPos(), c.leftPosAfter);
+        if (c.leftPosAfter != -1) {
+            EXPECT_EQ(Controller()->GetLeftPos(), c.leftPosAfter);
+        }
     }
 }
 
