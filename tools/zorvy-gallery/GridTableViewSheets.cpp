@@ -68,6 +68,10 @@ void AddTableViewGrid(TForm* form, TcxLookAndFeelKind kind, const TRect& bounds,
     AddSummary(summary.FooterSummaryItems(), view->GetColumn(3), skMax);
     AddSummary(summary.DefaultGroupSummaryItems(), nullptr, skCount);
     AddSummary(summary.DefaultGroupSummaryItems(), view->GetColumn(3), skMax);
+    // Group footers: under expanded groups above, under the collapsed group rows below.
+    options->SetGroupFooters(office11 ? gfAlwaysVisible : gfVisibleWhenExpanded);
+    AddSummary(summary.DefaultGroupSummaryItems(), view->GetColumn(0), skCount)->SetPosition(spFooter);
+    AddSummary(summary.DefaultGroupSummaryItems(), view->GetColumn(3), skMin)->SetPosition(spFooter);
     TcxCustomDataController* data = view->GetDataController();
     data->BeginUpdate();
     data->SetRecordCount(9);
@@ -80,7 +84,10 @@ void AddTableViewGrid(TForm* form, TcxLookAndFeelKind kind, const TRect& bounds,
     }
     data->EndUpdate();
     view->GetColumn(2)->GroupBy(0, true);
-    data->FullExpand();
+    if (office11)
+        data->FullCollapse();
+    else
+        data->FullExpand();
 }
 
 } // namespace

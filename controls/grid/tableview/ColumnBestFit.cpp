@@ -2,6 +2,8 @@
 // header and footer cells.
 #include "controls/grid/tableview/Columns.h"
 #include "controls/grid/tableview/FooterViewInfo.h"
+#include "controls/grid/tableview/RowFooterViewInfo.h"
+#include "controls/grid/tableview/RowsViewInfo.h"
 #include "controls/grid/tableview/GridTableView.h"
 #include "controls/grid/tableview/GridTableViewInfo.h"
 #include "controls/grid/tableview/HeaderViewInfo.h"
@@ -28,6 +30,11 @@ int TcxGridColumn::CalculateBestFitWidth() {
     if (options->GetFooter())
         if (TcxGridFooterViewInfo* footer = viewInfo->GetFooterViewInfo())
             width = std::max(width, footer->GetColumnBestFitWidth(this));
+    if (TcxCustomGridRecordsViewInfo* rows = viewInfo->GetRecordsViewInfo())
+        for (int i = 0; i < rows->GetCount(); ++i)
+            if (auto* row = dynamic_cast<TcxCustomGridRowViewInfo*>(rows->GetItem(i)))
+                if (TcxGridRowFootersViewInfo* footers = row->GetFootersViewInfo())
+                    width = std::max(width, footers->GetColumnBestFitWidth(this));
     return width;
 }
 

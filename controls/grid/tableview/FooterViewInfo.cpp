@@ -336,7 +336,7 @@ TcxCustomGridHitTest* TcxGridFooterViewInfo::GetHitTest(TPoint p) {
             r.Bottom = r.Top + GetCellHeight(column);
         }
         if (!PtInRect(r, p)) continue;
-        auto* cellHitTest = TcxCustomGridHitTest::Instance<TcxGridFooterCellHitTest>(p);
+        auto* cellHitTest = static_cast<TcxGridFooterCellHitTest*>(TcxCustomGridHitTest::GetInstance(GetCellHitTestClass(), p));
         cellHitTest->SetViewInfo(nullptr);
         InitHitTest(cellHitTest);
         cellHitTest->Column = column;

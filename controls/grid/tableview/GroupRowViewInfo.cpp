@@ -456,6 +456,15 @@ void TcxGridGroupRowViewInfo::SetRowHeight(int height) {
     GetGridView()->GetOptionsView()->SetGroupRowHeight(height - GetNonDataHeight());
 }
 
+bool TcxGridGroupRowViewInfo::HasFooter(int level) {
+    if (level == 0 && GetGridView()->GetOptionsView()->GetGroupFooters() == gfAlwaysVisible &&
+        !GetGroupRow()->GetExpanded()) {
+        TcxGridColumn* column = GetGroupRow()->GetGroupedColumn();
+        return column && column->ShowsGroupFooters();
+    }
+    return TcxCustomGridRowViewInfo::HasFooter(level);
+}
+
 void TcxGridGroupRowViewInfo::DoOffset(int dx, int dy) {
     TcxCustomGridRowViewInfo::DoOffset(dx, dy);
     groupCell_->DoOffset(dx, dy);

@@ -139,6 +139,8 @@ class TcxGridGroupRowViewInfo : public TcxCustomGridRowViewInfo {
     bool CanSize() override;
     void CheckHeight(int& height) override;
     void SetRowHeight(int height) override;
+    // With footers always visible a collapsed group row carries its own group's footer.
+    bool HasFooter(int level) override;
     void DoOffset(int dx, int dy) override;
     TcxCustomGridHitTest* GetHitTest(TPoint p) override;
     TcxCustomGridCellPainterClass GetPainterClass() override;

@@ -5,6 +5,7 @@
 #include "controls/grid/tableview/GridTableViewInfo.h"
 #include "controls/grid/tableview/GridTableViewStyles.h"
 #include "controls/grid/tableview/GroupRowViewInfo.h"
+#include "controls/grid/tableview/RowFooterViewInfo.h"
 #include "controls/grid/tableview/Rows.h"
 
 #include <algorithm>
@@ -38,8 +39,9 @@ TcxCustomGridRowViewInfo* TcxCustomGridRowPainter::GetRowViewInfo() const {
 }
 
 void TcxCustomGridRowPainter::Paint() {
-    DrawIndent();
     TcxCustomGridRowViewInfo* row = GetRowViewInfo();
+    if (row->GetFootersViewInfo()) DrawFooters();
+    DrawIndent();
     if (row->HasBottomLine()) DrawLastHorzGridLine();
     if (row->GetSeparatorWidth() > 0) DrawSeparator();
 }
@@ -63,7 +65,10 @@ void TcxCustomGridRowPainter::DrawIndentPart(int level, const TRect& r) {
     if (horzLines) space.Right -= lineWidth;
     if (closesGroup) {
         if (horzLines) space.Bottom -= lineWidth;
-        space.Bottom -= row->GetSeparatorWidth();
+        // A group footer under the column closes the group itself; the separator runs below it.
+        int footerTop = 0;
+        TcxGridRowFootersViewInfo* footers = row->GetFootersViewInfo();
+        if (!footers || !footers->GetFooterTop(record->GetLevel() - level, footerTop)) space.Bottom -= row->GetSeparatorWidth();
     }
     FillWithGroupColor(GetCanvas(), view, space, level);
     const TColor lineColor = viewInfo->GetGridLineColor();
@@ -72,6 +77,8 @@ void TcxCustomGridRowPainter::DrawIndentPart(int level, const TRect& r) {
         GetCanvas()->FillRectSolid(TRect{r.Left, space.Bottom, r.Right, std::min(space.Bottom + lineWidth, r.Bottom)},
                                    lineColor);
 }
+
+void TcxCustomGridRowPainter::DrawFooters() { GetRowViewInfo()->GetFootersViewInfo()->Paint(GetCanvas()); }
 
 void TcxCustomGridRowPainter::DrawLastHorzGridLine() {
     TcxCustomGridRowViewInfo* row = GetRowViewInfo();

@@ -8,9 +8,11 @@
 #include "controls/grid/tableview/GridTableView.h"
 #include "controls/grid/tableview/GridTableViewInfo.h"
 #include "controls/grid/tableview/GridTableViewStyles.h"
+#include "controls/grid/tableview/RowFooterViewInfo.h"
 #include "controls/grid/tableview/Rows.h"
 
 #include <algorithm>
+#include <memory>
 
 namespace zorvy {
 
@@ -277,6 +279,57 @@ TcxCustomGridRecordViewInfo* TcxGridRowsViewInfo::GetRecordViewInfo(TcxCustomGri
 
 // ---- one row ----
 
+TcxCustomGridRowViewInfo::~TcxCustomGridRowViewInfo() { DestroyFooters(); }
+
+void TcxCustomGridRowViewInfo::DestroyFooters() {
+    delete footers_;
+    footers_ = nullptr;
+    footersMade_ = false;
+}
+
+TcxGridRowFootersViewInfo* TcxCustomGridRowViewInfo::GetFootersViewInfo() {
+    if (!footersMade_) {
+        footersMade_ = true;
+        if (HasFooters()) {
+            auto footers = std::make_unique<TcxGridRowFootersViewInfo>(this);
+            if (footers->GetCount() > 0) footers_ = footers.release();
+        }
+    }
+    return footers_;
+}
+
+void TcxCustomGridRowViewInfo::RecreateFooters() {
+    DestroyFooters();
+    GetFootersViewInfo();
+}
+
+bool TcxCustomGridRowViewInfo::HasFooter(int level) {
+    const TcxGridGroupFootersMode mode = GetGridView()->GetOptionsView()->GetGroupFooters();
+    if (mode == gfInvisible) return false;
+    if (mode == gfAlwaysVisible) --level;
+    TcxCustomGridRecord* record = GetGridRecord();
+    const int rowLevel = record->GetLevel();
+    if (level < 0 || level >= rowLevel || !record->IsLastInLevel(level)) return false;
+    TcxGridColumn* column = GetGridView()->GetGroupedColumn(rowLevel - level - 1);
+    return column && column->ShowsGroupFooters();
+}
+
+void TcxCustomGridRowViewInfo::Calculate(int left, int top, int width, int height) {
+    RecreateFooters();
+    TcxCustomGridRecordViewInfo::Calculate(left, top, width, height);
+    if (footers_) footers_->Calculate(Bounds.Left, Bounds.Bottom - GetNonDataHeight());
+}
+
+void TcxCustomGridRowViewInfo::BeforeRecalculation() {
+    TcxCustomGridRecordViewInfo::BeforeRecalculation();
+    if (footers_) footers_->BeforeRecalculation();
+}
+
+void TcxCustomGridRowViewInfo::DoOffset(int dx, int dy) {
+    TcxCustomGridRecordViewInfo::DoOffset(dx, dy);
+    if (footers_) footers_->Offset(dx, dy);
+}
+
 TcxGridTableView* TcxCustomGridRowViewInfo::GetGridView() const {
     return static_cast<TcxGridTableView*>(GetGridRecord()->GetGridView());
 }
@@ -317,7 +370,9 @@ bool TcxCustomGridRowViewInfo::HasBottomLine() {
 }
 
 int TcxCustomGridRowViewInfo::GetNonDataHeight() {
-    return GetSeparatorWidth() + (HasBottomLine() ? GetGridViewInfo()->GetGridLineWidth() : 0);
+    TcxGridRowFootersViewInfo* footers = GetFootersViewInfo();
+    return GetSeparatorWidth() + (footers ? footers->GetHeight() : 0) +
+           (HasBottomLine() ? GetGridViewInfo()->GetGridLineWidth() : 0);
 }
 
 int TcxCustomGridRowViewInfo::GetDataHeight() { return std::max(0, GetHeight() - GetNonDataHeight()); }
@@ -340,7 +395,11 @@ TRect TcxCustomGridRowViewInfo::GetLevelIndentBounds(int level) {
     if (level == -1) return TRect{Bounds.Left, Bounds.Top, GetContentLeft(), Bounds.Bottom};
     const int indent = GetGridViewInfo()->GetLevelIndent();
     const int left = Bounds.Left + level * indent;
-    return TRect{left, Bounds.Top, left + indent, Bounds.Bottom};
+    // An indent column stops where a group footer reaching under it begins.
+    int bottom = Bounds.Bottom;
+    if (TcxGridRowFootersViewInfo* footers = GetFootersViewInfo())
+        footers->GetFooterTop(GetGridRecord()->GetLevel() - level, bottom);
+    return TRect{left, Bounds.Top, left + indent, bottom};
 }
 
 TRect TcxCustomGridRowViewInfo::GetFocusRectBounds() {
@@ -351,6 +410,8 @@ TRect TcxCustomGridRowViewInfo::GetFocusRectBounds() {
 }
 
 TcxCustomGridHitTest* TcxCustomGridRowViewInfo::GetHitTest(TPoint p) {
+    if (footers_)
+        if (TcxCustomGridHitTest* footerHitTest = footers_->GetHitTest(p)) return footerHitTest;
     TcxCustomGridHitTest* hitTest = TcxCustomGridRecordViewInfo::GetHitTest(p);
     if (hitTest && hitTest->GetViewInfo() == this && PtInRect(GetLevelIndentBounds(-1), p)) {
         hitTest = TcxCustomGridHitTest::GetInstance(TcxGridRowLevelIndentHitTest::StaticClass(), p);

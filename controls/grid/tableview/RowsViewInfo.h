@@ -11,6 +11,7 @@
 namespace zorvy {
 
 class TcxGridNewItemRowViewInfo;
+class TcxGridRowFootersViewInfo;
 class TcxGridTableView;
 class TcxGridTableViewInfo;
 
@@ -91,6 +92,7 @@ class TcxCustomGridRowViewInfo : public TcxCustomGridRecordViewInfo {
     ZORVY_CLASS(TcxCustomGridRowViewInfo, TcxCustomGridRecordViewInfo)
   public:
     using TcxCustomGridRecordViewInfo::TcxCustomGridRecordViewInfo;
+    ~TcxCustomGridRowViewInfo() override;
 
     TcxGridTableView* GetGridView() const;
     TcxGridRowsViewInfo* GetRowsViewInfo() const { return static_cast<TcxGridRowsViewInfo*>(GetRecordsViewInfo()); }
@@ -104,6 +106,19 @@ class TcxCustomGridRowViewInfo : public TcxCustomGridRecordViewInfo {
     TRect GetFocusRectBounds() override;
     TcxCustomGridHitTest* GetHitTest(TPoint p) override;
     bool MouseDown(TcxCustomGridHitTest* hitTest, TMouseButton button, TShiftState shift) override;
+    // Makes the group footers again, lays the row out, then its footers below the data part.
+    void Calculate(int left, int top, int width = -1, int height = -1) override;
+    void BeforeRecalculation() override;
+    void DoOffset(int dx, int dy) override;
+
+    // ---- group footers ----
+    // The row's group footers, made on first request (nil when the row has none).
+    TcxGridRowFootersViewInfo* GetFootersViewInfo();
+    void RecreateFooters();
+    virtual bool HasFooters() { return true; }
+    // Whether the row closes the group of the level (counted from the row's own level outwards)
+    // with a footer.
+    virtual bool HasFooter(int level);
 
     // ---- operations of rows ----
     virtual void CalculateCellMerging() {}
@@ -133,6 +148,11 @@ class TcxCustomGridRowViewInfo : public TcxCustomGridRecordViewInfo {
     virtual TRect GetLevelIndentBounds(int level);
     // Sets the data rows' height from a row's new height (nothing for rows that cannot be sized).
     virtual void SetRowHeight(int /*height*/) {}
+
+  private:
+    void DestroyFooters();
+    TcxGridRowFootersViewInfo* footers_ = nullptr; // owned
+    bool footersMade_ = false;
 };
 
 // The parts every row draws around its data part: level indents, the last grid line, the separator.
@@ -147,6 +167,7 @@ class TcxCustomGridRowPainter : public TcxCustomGridRecordPainter {
     virtual void DrawIndentPart(int level, const TRect& r);
     virtual void DrawLastHorzGridLine();
     virtual void DrawSeparator();
+    virtual void DrawFooters();
 };
 
 } // namespace zorvy

@@ -165,10 +165,11 @@ TEST_F(TableCustomization, TheFocusedLineIsAHotHeaderPressedAndLongCaptionsFollo
         auto focused = PaintLine(0, true, 400);
         EXPECT_EQ(normal->GetCanvas()->GetPixel(390, height / 2), face);
         EXPECT_EQ(focused->GetCanvas()->GetPixel(390, height / 2), face ^ 0xFFFFFF) << "the pressed look inverts";
-        if (border > 0)
+        if (border > 0) {
             EXPECT_EQ(focused->GetCanvas()->GetPixel(border - 1, height / 2),
                       normal->GetCanvas()->GetPixel(border - 1, height / 2))
                 << "only the content is inverted, not the border";
+        }
     }
     auto cut = PaintLine(0, false);
     view->GetOptionsView()->SetHeaderEndEllipsis(true);
