@@ -122,7 +122,9 @@ TEST_F(GroupFooters, OptionsDecideWhoShowsFootersAndWhere) {
         EXPECT_EQ(footer->GetItem(0)->GetText(), "2");
         // An indent column the footer reaches under stops where the footer begins.
         const int indentBottom = each.indentLevels == 0 ? footer->Bounds.Top : row->Bounds.Bottom;
-        if (row->GetVisualLevel() > 0) EXPECT_EQ(row->GetLevelIndentBounds(0).Bottom, indentBottom);
+        if (row->GetVisualLevel() > 0) {
+            EXPECT_EQ(row->GetLevelIndentBounds(0).Bottom, indentBottom);
+        }
     }
 }
 
