@@ -17,12 +17,9 @@ constexpr TcxGridBandFixedKind kBandPaintOrder[] = {fkLeft, fkRight, fkNone};
 
 bool TcxGridBandedTablePainter::CanOffset(int recordCount, int dx, int dy) {
     if (!TcxGridTablePainter::CanOffset(recordCount, dx, dy)) return false;
-    if (dx == 0) return true;
-    auto* viewInfo = static_cast<TcxGridBandedTableViewInfo*>(GetTableViewInfo());
-    TcxGridBandedTableView* view = viewInfo->GetBandedView();
-    TcxGridBandedTableBackgroundBitmaps* bitmaps = view->GetBackgroundBitmaps();
-    if (BandPictureOrNil(bitmaps->GetBandBackground()) || BandPictureOrNil(bitmaps->GetBandHeader())) return false;
-    return !(viewInfo->HasFixedBands() && (view->GetGroupedColumnCount() > 0 || view->GetPreview()->IsActive()));
+    // Sideways the banded layout moves bands, their headers and the cells they bring into view
+    // together, which a copy of the old pixels does not show: the view repaints instead.
+    return dx == 0;
 }
 
 // ---- the header ----

@@ -156,18 +156,15 @@ TEST_F(MultiLineBandRows, TheInnerLinesLieBetweenTheCells) {
     EXPECT_TRUE(BandOf(plain)->GetInnerGridLines(Row(1)).empty()) << "a one-column band has none";
 }
 
-TEST_F(MultiLineBandRows, WithoutBandPicturesBandsShowTheirColourAndScrollByPixels) {
+TEST_F(MultiLineBandRows, WithoutBandPicturesBandsShowTheirColourAndRepaintSideways) {
     Paint();
     TcxGridColumnHeaderViewInfo* header = Layout()->GetHeaderViewInfo()->FindItem(p);
     const TColor background = header->GetLookAndFeelPainter()->DefaultBandBackgroundColor();
     EXPECT_EQ(At(header->Bounds.Left + 5, header->Bounds.Bottom + 4), ColorToRGB(background))
         << "the band's background below its one-line column headers";
     auto* painter = static_cast<TcxGridBandedTablePainter*>(view->GetPainter());
-    EXPECT_TRUE(painter->CanOffset(0, -10, 0));
-    TBitmap picture;
-    picture.SetSize(4, 4);
-    view->GetBackgroundBitmaps()->SetBandBackground(&picture);
-    EXPECT_FALSE(painter->CanOffset(0, -10, 0)) << "a band picture repaints instead";
+    EXPECT_TRUE(painter->CanOffset(0, 0, -10)) << "rows scroll by pixels";
+    EXPECT_FALSE(painter->CanOffset(0, -10, 0)) << "sideways the view repaints";
 }
 
 // ---- footer ----
