@@ -366,6 +366,13 @@ void TcxGridDataRowViewInfo::Calculate(int left, int top, int width, int height)
     if (cellsArea_->GetVisible()) cellsArea_->CalculateFromBounds(CellsAreaBounds);
 }
 
+void TcxGridDataRowViewInfo::BeforeRecalculation() {
+    TcxCustomGridRowViewInfo::BeforeRecalculation();
+    for (TcxGridDataCellViewInfo* cell : cells_)
+        if (cell) cell->BeforeRecalculation();
+    if (preview_) preview_->BeforeRecalculation();
+}
+
 void TcxGridDataRowViewInfo::DoOffset(int dx, int dy) {
     TcxCustomGridRowViewInfo::DoOffset(dx, dy);
     OffsetRect(CellsAreaBounds, dx, dy);

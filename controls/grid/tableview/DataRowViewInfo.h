@@ -116,6 +116,9 @@ class TcxGridDataRowViewInfo : public TcxCustomGridRowViewInfo {
 
     // ---- overrides of the row ----
     int CalculateHeight() override;
+    // The cells' colours and texts are worked out again with the row's: a record that is focused or
+    // selected after its row was laid out repaints in its new state.
+    void BeforeRecalculation() override;
     void Calculate(int left, int top, int width = -1, int height = -1) override;
     void DoOffset(int dx, int dy) override;
     TcxCustomGridHitTest* GetHitTest(TPoint p) override;

@@ -146,6 +146,18 @@ TEST_F(MultiLineBandRows, CellsTakeTheirBandsContentStyleAndGapsStayFramed) {
     EXPECT_EQ(At(cellC.Left + 5, cellC.Top - 1), ColorToRGB(clYellow));
 }
 
+TEST_F(MultiLineBandRows, AFocusedRecordRepaintsInItsNewStateWithoutANewLayout) {
+    Paint();
+    const auto colourOf = [&](int row) { return Row(row)->FindCellViewInfo(p->GetVisibleIndex())->ViewParams.Color; };
+    const TColor plainColour = colourOf(1);
+    // Focusing a record recalculates only its row, as a click does, not the whole view.
+    static_cast<TcxGridTableController*>(view->GetController())->SetFocusedRowIndex(1);
+    EXPECT_NE(colourOf(1), plainColour) << "the newly focused row takes the selection colours";
+    static_cast<TcxGridTableController*>(view->GetController())->SetFocusedRowIndex(2);
+    EXPECT_EQ(colourOf(1), plainColour) << "and gives them up when the focus moves on";
+    EXPECT_NE(colourOf(2), plainColour);
+}
+
 TEST_F(MultiLineBandRows, TheInnerLinesLieBetweenTheCells) {
     Layout()->Recalculate();
     const TRect cellB = CellOf(1, b), cellC = CellOf(1, c);
